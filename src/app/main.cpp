@@ -1,0 +1,36 @@
+// Corvalin: plots and analyses mathematical functions.
+//
+// corvalin [DOCUMENT]                  opens the document (a .crv file) or starts a new 2D one
+// corvalin --screenshot PNG [DOCUMENT] shows the window, saves a picture of it and quits
+//                                      (for machines without a screen, under Xvfb)
+
+#include <QApplication>
+#include <QSurfaceFormat>
+#include <QTimer>
+
+#include "view/frmF1.h"
+#include "view/picDraw.h"
+
+int main(int argc, char** argv) {
+  QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Corvalin");
+
+  QStringList args = QApplication::arguments();
+  args.removeFirst();
+  QString screenshot;
+  if (args.size() >= 2 && args[0] == "--screenshot") {
+    screenshot = args[1];
+    args = args.mid(2);
+  }
+
+  frmF1 window;
+  window.show();
+  if (!screenshot.isEmpty()) {
+    QTimer::singleShot(2000, &window, [&window, screenshot] {
+      window.grab().save(screenshot);
+      QApplication::quit();
+    });
+  }
+  return QApplication::exec();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The program-wide values shared by every subsystem: the document kind, the animation state, the
+// axis scaling, the scene centre, the view window and the small switches of the main window.
+// They live here and nowhere else; start-up gives them their defaults (ResetProgramDefaults).
+
+#include <cstdint>
+#include <string>
+
+// Document kinds (DocumentType).
+enum DocumentKind : int32_t {
+  DocumentType2D = 1,
+  DocumentType25D = 2,
+  DocumentType3D = 3,
+  DocumentTypeSpecial = 7,
+  DocumentType4D = 9,
+};
+
+// How data units map to scene units (AxisScaleMode).
+enum AxisScaling : int32_t {
+  ScaleSquare = 1,
+  ScaleEqual = 2,
+  ScaleCustom = 3,
+};
+
+// Animation play modes (PlayMode).
+enum PlayKind : int32_t {
+  PlayManual = 0,
+  PlayNormal = 1,
+  PlayReverse = 2,
+  PlayNormalRepeat = 3,
+  PlayReverseRepeat = 4,
+};
+
+// Scene rotation modes of the mouse (RotationMode): 0 none, 1 trackball, 2/3/4 about X/Y/Z.
+enum RotationKind : int32_t {
+  RotationNone = 0,
+  RotationTrackball = 1,
+  RotationAboutX = 2,
+  RotationAboutY = 3,
+  RotationAboutZ = 4,
+};
+
+// Booleans turned into numbers are -1 (True) and 0 (False).
+constexpr int32_t VbTrue = -1;
+constexpr int32_t VbFalse = 0;
+
+// Document kind of the open document.
+inline int32_t DocumentType = DocumentType2D;
+
+// Animation state: frames run from 1 to FrameCount + 1.
+inline int32_t CurrentFrame = 1;
+inline int32_t FrameCount = 10;
+inline int32_t FramesPerSecond = 10;
+inline int32_t PlayMode = PlayNormal;
+
+// Graph identity and editing.
+inline int32_t GraphIdCounter = 0;
+inline bool EditMode = false;
+
+// Axis scaling settings (saved with the document) and the factors GetBox derives from them.
+inline int32_t AxisScaleMode = ScaleSquare;
+inline float AxisRatioX = 1.0f;
+inline float AxisRatioY = 1.0f;
+inline float AxisRatioZ = 1.0f;
+inline float AxisScaleX = 1.0f;
+inline float AxisScaleY = 1.0f;
+inline float AxisScaleZ = 1.0f;
+inline float AxisScaleV = 0.0f;
+
+// Centre of the scene box in scene units; set by the scene compiler before graphs are drawn.
+inline float SceneCenterX = 0.0f;
+inline float SceneCenterY = 0.0f;
+inline float SceneCenterZ = 0.0f;
+
+// The view window of the View Setting dialog; sampling marks coordinates outside it undefined.
+inline float ViewMinX = -500.0f;
+inline float ViewMaxX = 500.0f;
+inline float ViewMinY = -500.0f;
+inline float ViewMaxY = 500.0f;
+inline float ViewMinZ = -500.0f;
+inline float ViewMaxZ = 500.0f;
+
+// Further switches of the main window.
+inline bool ShowLegend = true;
+inline int32_t RotationMode = RotationNone;
+inline bool AxisChanged = false;
+inline const std::string CrLf = "\r\n";
+inline const std::string TabChar = "\t";
+
+// Gives every value above its start-up default (the main window's load step).
+inline void ResetProgramDefaults() {
+  CurrentFrame = 1;
+  FrameCount = 10;
+  FramesPerSecond = 10;
+  PlayMode = PlayNormal;
+  AxisChanged = false;
+  GraphIdCounter = 0;
+  RotationMode = RotationNone;
+  AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
+  ShowLegend = true;
+  AxisScaleMode = ScaleSquare;
+  AxisRatioX = AxisRatioY = AxisRatioZ = 1.0f;
+  ViewMinX = ViewMinY = ViewMinZ = -500.0f;
+  ViewMaxX = ViewMaxY = ViewMaxZ = 500.0f;
+  EditMode = false;
+}

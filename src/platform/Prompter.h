@@ -1,0 +1,115 @@
+#pragma once
+// Modal questions and choices of the program (message boxes, file dialogs, the colour chooser)
+// go through these small interfaces. The program installs the Qt implementations; tests install
+// scripted ones that answer from a list and record what was asked, so no test ever blocks.
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+enum class MsgResult { OK, Cancel, Yes, No, Retry };
+
+class Prompter {
+public:
+  virtual ~Prompter() = default;
+  // A modal message box with a text, buttons, an icon and a title; returns the button chosen.
+  virtual MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                           const std::string& title) = 0;
+};
+
+// One filter of a file dialog, e.g. {"*.crv", "*.crv"}: its description and its pattern(s).
+struct FileFilter {
+  std::string description;
+  std::string pattern;
+};
+
+struct FileChoice {
+  std::string path;
+  int filterIndex = 1; // counted from 1, as the dialogs of the program count them
+};
+
+class FileChooser {
+public:
+  virtual ~FileChooser() = default;
+  // Nothing when the user cancels.
+  virtual std::optional<FileChoice> OpenFile(const std::string& title,
+                                             const std::vector<FileFilter>& filters,
+                                             int filterIndex, const std::string& initialPath) = 0;
+  virtual std::optional<FileChoice> SaveFile(const std::string& title,
+                                             const std::vector<FileFilter>& filters,
+                                             int filterIndex, const std::string& initialPath) = 0;
+};
+
+class ColorChooser {
+public:
+  virtual ~ColorChooser() = default;
+  // Colours are blue * 65536 + green * 256 + red. Nothing when the user cancels.
+  virtual std::optional<int32_t> ChooseColor(int32_t initial) = 0;
+};
+
+// The chooser and prompter in force. They default to the Qt implementations; tests swap in
+// scripted ones with the Set functions (passing nullptr restores the default).
+Prompter& ThePrompter();
+FileChooser& TheFileChooser();
+ColorChooser& TheColorChooser();
+void SetPrompter(Prompter* prompter);
+void SetFileChooser(FileChooser* chooser);
+void SetColorChooser(ColorChooser* chooser);
+
+// Parent window for the Qt dialogs (the main window sets itself).
+void SetDialogParent(QWidget* parent);
+
+// Shorthand for the common case.
+inline MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,
+                        MsgIcon icon = MsgIcon::None, const std::string& title = "Corvalin") {
+  return ThePrompter().MsgBox(text, buttons, icon, title);
+}
+
+// Scripted stand-ins for tests.
+struct ShownMessage {
+  std::string text;
+  MsgButtons buttons;
+  MsgIcon icon;
+  std::string title;
+};
+
+class ScriptedPrompter : public Prompter {
+public:
+  std::deque<MsgResult> answers;        // taken from the front; when empty, the first button
+  std::vector<ShownMessage> shown;      // every message, in order
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                   const std::string& title) override;
+};
+
+class ScriptedFileChooser : public FileChooser {
+public:
+  std::deque<std::optional<FileChoice>> answers; // front first; when empty, cancel
+  std::vector<std::string> titles;               // titles of the dialogs shown
+  std::optional<FileChoice> OpenFile(const std::string& title, const std::vector<FileFilter>& f,
+                                     int filterIndex, const std::string& initialPath) override;
+  std::optional<FileChoice> SaveFile(const std::string& title, const std::vector<FileFilter>& f,
+                                     int filterIndex, const std::string& initialPath) override;
+};
+
+class ScriptedColorChooser : public ColorChooser {
+public:
+  std::deque<std::optional<int32_t>> answers; // front first; when empty, cancel
+  int asked = 0;
+  std::optional<int32_t> ChooseColor(int32_t initial) override;
+};
+
+// Installs scripted stand-ins for the lifetime of the object and restores the defaults after.
+class ScopedScriptedDialogs {
+public:
+  ScopedScriptedDialogs();
+  ~ScopedScriptedDialogs();
+  ScriptedPrompter prompter;
+  ScriptedFileChooser files;
+  ScriptedColorChooser colors;
+};
