@@ -213,7 +213,9 @@ std::string Utf8ToCp1252(std::string_view utf8) {
       len = 1;
     }
     i += len;
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+    // The five bytes Windows-1252 leaves unassigned travel as the C1 controls of the same value.
+    bool unassigned = cp >= 0x80 && cp <= 0x9F && kCp1252High[cp - 0x80] == 0;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF) || unassigned) {
       out.push_back(static_cast<char>(cp));
       continue;
     }
