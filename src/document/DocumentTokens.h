@@ -1,0 +1,85 @@
+#pragma once
+// The token level of the document text: the writer that appends values in their text forms, the
+// tokenizer, and the reader that takes tokens back with the conversions of the document reader.
+//
+// Every token is followed by one blank; there is no other separator. Integers and reals are plain
+// decimal texts ("." as decimal point, reals to 7 significant digits), Booleans "1" and "0", and
+// names are written between two "@", so a name with blanks spans several tokens. A formula is one
+// token; a formula that holds a blank (or begins with "@") is written between "@" like a name so
+// that it comes back whole.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Appends tokens to a text.
+class TokenWriter {
+public:
+  void Integer(int32_t value);
+  void Real(float value);
+  void Boolean(bool value);
+  void Formula(std::string_view text);
+  void Name(std::string_view text);
+  // A token written as given (header tokens).
+  void Raw(std::string_view token);
+
+  const std::string& Text() const { return text_; }
+  // The text without the blank after its last token (the end of a document).
+  std::string TextWithoutLastBlank() const;
+
+private:
+  std::string text_;
+};
+
+// The text form of a single-precision value in documents ("0.15", "-2.5", "1E+20"); non-finite
+// values, which have no such form, are written as the nearest finite value (NaN as 0).
+std::string RealToken(float value);
+
+// Cuts a text at every blank (the space character only): two blanks in a row enclose an empty
+// token, a trailing blank adds no token.
+std::vector<std::string> Tokenize(std::string_view text);
+
+// A token that cannot be read as the document needs it: the reader stops and reports this text.
+class TokenError : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// Takes tokens one by one with the conversions of the document reader. Every read past the last
+// token, and every token that cannot stand for its field, raises TokenError with a message that
+// names the field.
+class TokenReader {
+public:
+  explicit TokenReader(std::vector<std::string> tokens) : tokens_(std::move(tokens)) {}
+
+  size_t Position() const { return pos_; }
+  bool AtEnd() const { return pos_ >= tokens_.size(); }
+  size_t Count() const { return tokens_.size(); }
+  // The next token without taking it (the empty text at the end).
+  const std::string& Peek() const;
+  std::string Take(const char* field);
+
+  // The leading number of the token, rounded half to even; no number or outside 32 bits: error.
+  int32_t Integer(const char* field);
+  // The same, and then at least min and at most max.
+  int32_t Count(const char* field, int32_t min, int32_t max);
+  // The leading number of the token as a single-precision value; no number or too large: error.
+  float Real(const char* field);
+  // True for "1" and "True"; every other token is False.
+  bool Flag(const char* field);
+  // True for "1" only.
+  bool StrictFlag(const char* field);
+  // A formula: the token itself, or, when it begins with "@", a name that may span tokens.
+  std::string Formula(const char* field);
+  // A name: when the next token does not begin with "@" there is none and nothing is taken
+  // (false). Otherwise the tokens up to the one that ends with "@" are joined by blanks.
+  bool Name(const char* field, std::string* value);
+
+private:
+  std::string JoinedName(std::string first, const char* field);
+
+  std::vector<std::string> tokens_;
+  size_t pos_ = 0;
+};
