@@ -1,0 +1,48 @@
+#pragma once
+// The formula parser and evaluator: turns infix formula text into postfix text (reporting the
+// first syntax error in a "Syntax Error" message box) and evaluates postfix text for one set of
+// variable values. Holds nothing between calls that changes a result; the last compiled postfix
+// text is kept only to spare re-reading it. Use one Cls6 per thread.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "formula/CompiledFormula.h"
+
+class Cls6 {
+public:
+  // Appends the postfix text of sExpression to sBuffer and returns 0, or shows the syntax message
+  // box ("Character N:  message", title "Syntax Error") and returns a non-zero position (the
+  // reported one; never 0 for a rejected formula).
+  int32_t InfixToPostfix(const std::string& sExpression, std::string& sBuffer);
+
+  // Evaluates a postfix text. True with the value (or UndefinedValue where the formula has none)
+  // in sngResult; false when the text leaves no value, or after the domain-fault message box while
+  // ShowEvaluationErrors is on. Throws FormulaError for a text the parser never writes.
+  bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
+                  float sngV, float sngX, float sngY, float sngZ, float sngA, float sngR,
+                  float sngB, float sngT, int32_t lngN);
+  // The same with the variables in one record; fault (when given) receives why there is no value.
+  bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+                  const FormulaVars& vars, EvalFault* fault = nullptr);
+
+  // The message of the last syntax error of InfixToPostfix.
+  std::string LastSyntaxMessage;
+
+  // The parse without any message box: 0 and the postfix text appended to sBuffer, or the
+  // reported error position (which may be 0) with the message in *message.
+  static int32_t ParseQuietly(const std::string& sExpression, std::string& sBuffer,
+                              std::string* message = nullptr);
+
+  // Rank of an operator-stack entry: "+" "-" 1, "*" "/" 2, "(-)" 3, "^" 4, a function 5, else 0.
+  static int32_t OperatorRank(const std::string& entry);
+  // A letter A..Z (either case) or "_".
+  static bool IsNameChar(char c);
+
+private:
+  const CompiledFormula& Compiled(const std::string& sExpression, bool bolDegree);
+  std::string cachedText_;
+  bool cachedDegree_ = false;
+  std::optional<CompiledFormula> cached_;
+};

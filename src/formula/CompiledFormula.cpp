@@ -1,0 +1,566 @@
+#include "formula/CompiledFormula.h"
+
+#include <atomic>
+#include <cmath>
+
+#include "formula/FormulaTables.h"
+#include "platform/VbRuntime.h"
+
+using namespace formula;
+
+namespace {
+
+// Instructions. The value stack holds single-precision values: every operation takes its operands
+// in single precision, so a double result is rounded when it is pushed (beyond the single range
+// that is the overflow fault).
+enum Op : uint8_t {
+  kConst,   // push k
+  kVar,     // push variable arg (0..9: U V X Y Z A R B T N)
+  kAdd,
+  kSub,
+  kMul,
+  kDiv,
+  kPow,
+  kNeg,
+  kFn,      // function arg on the top value
+  kDeg,     // top value from degrees to radians (before the trigonometric functions)
+  kAddK,    // top = top op k
+  kSubK,
+  kMulK,
+  kDivK,
+  kPowK,
+  kSquare,  // top ^ 2
+  kPowOne,  // top ^ (exponent below 0.000001 in size) = 1
+  kAddV,    // top = top op variable arg
+  kSubV,
+  kMulV,
+  kDivV,
+  kTrapBad,       // bad token index
+  kTrapUnderflow, // too few operands
+  kTrapOverflow,  // a number beyond single precision
+};
+
+inline bool Finite(float r) { return std::isfinite(r); }
+
+// Rounds a double result to single precision; false when it does not fit (or is not a number).
+inline bool ToSingle(double d, float& r) {
+  r = static_cast<float>(d);
+  return std::isfinite(r);
+}
+
+inline EvalFault Divide(float a, float b, float& r) {
+  if (std::fabs(b) < 0.000001f) return EvalFault::DivisionByZero;
+  r = a / b;
+  return Finite(r) ? EvalFault::None : EvalFault::Overflow;
+}
+
+inline EvalFault Power(float a, float b, float& r) {
+  if (std::fabs(b) < 0.000001f) {
+    r = 1.0f;
+    return EvalFault::None;
+  }
+  if (a < 0.0f && std::floor(b) != b) return EvalFault::NegativeBase;
+  // Zero to a negative power would be an infinite quotient: the division fault.
+  if (a == 0.0f && b < 0.0f) return EvalFault::DivisionByZero;
+  return ToSingle(std::pow(static_cast<double>(a), static_cast<double>(b)), r)
+             ? EvalFault::None
+             : EvalFault::Overflow;
+}
+
+inline EvalFault Square(float a, float& r) {
+  // a * a of a single is exact in double, so this equals the power with exponent 2.
+  const double d = static_cast<double>(a);
+  return ToSingle(d * d, r) ? EvalFault::None : EvalFault::Overflow;
+}
+
+inline float FromDegrees(float x) {
+  return static_cast<float>(static_cast<double>(x) * 3.1416 / 180.0);
+}
+
+inline double Sgn(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+
+// e^x and e^-x for the hyperbolic functions; false when either is beyond double precision.
+inline bool ExpPair(double x, double& ep, double& em) {
+  ep = std::exp(x);
+  em = std::exp(-x);
+  return std::isfinite(ep) && std::isfinite(em);
+}
+
+// One of the thirty functions of a single-precision operand.
+EvalFault ApplyFunction(int fn, float x, float& r) {
+  const double xd = static_cast<double>(x);
+  double v = 0.0;
+  double ep, em;
+  switch (fn) {
+  case FnSin: v = std::sin(xd); break;
+  case FnCos: v = std::cos(xd); break;
+  case FnLog:
+    if (x <= 0.00001f) return EvalFault::LogDomain;
+    v = std::log(xd);
+    break;
+  case FnExp: v = std::exp(xd); break;
+  case FnAbs: r = std::fabs(x); return EvalFault::None;
+  case FnAtan: v = std::atan(xd); break;
+  case FnInt: r = std::floor(x); return EvalFault::None;
+  case FnRnd: r = NextRandomSingle(); return EvalFault::None;
+  case FnSqr:
+    if (x < 0.0f) return EvalFault::SqrDomain;
+    v = std::sqrt(xd);
+    break;
+  case FnTan: v = std::tan(xd); break;
+  case FnSec: {
+    const double c = std::cos(xd);
+    if (std::fabs(c) < 0.0000001) return EvalFault::DivisionByZero;
+    v = 1.0 / c;
+    break;
+  }
+  case FnCsec: {
+    const double s = std::sin(xd);
+    if (std::fabs(s) < 0.0000001) return EvalFault::DivisionByZero;
+    v = 1.0 / s;
+    break;
+  }
+  case FnCtan: {
+    const double t = std::tan(xd);
+    if (std::fabs(t) < 0.0000001) return EvalFault::DivisionByZero;
+    v = 1.0 / t;
+    break;
+  }
+  case FnAsin: {
+    const double q = 1.0 - xd * xd;
+    if (q < 0.0) return EvalFault::Illegal;
+    if (x == 1.0f)
+      v = 1.5708;
+    else if (x == -1.0f)
+      v = -1.5708;
+    else
+      v = std::atan(xd / std::sqrt(q));
+    break;
+  }
+  case FnAcos: {
+    const double q = 1.0 - xd * xd;
+    if (q < 0.0) return EvalFault::Illegal;
+    if (x == 1.0f)
+      v = 0.0;
+    else if (x == -1.0f)
+      v = 3.1416;
+    else
+      v = std::atan(-xd / std::sqrt(q)) + 2.0 * std::atan(1.0);
+    break;
+  }
+  case FnAsec:
+  case FnAcsec: {
+    const double q = xd * xd - 1.0;
+    if (std::fabs(q) < 0.0000001 || q < 0.0) return EvalFault::Illegal;
+    v = fn == FnAsec ? std::acos(1.0 / xd) : std::asin(1.0 / xd);
+    break;
+  }
+  case FnActan: v = std::atan(-xd) + 2.0 * std::atan(1.0); break;
+  case FnSinh:
+    if (!ExpPair(xd, ep, em)) return EvalFault::Overflow;
+    v = (ep - em) / 2.0;
+    break;
+  case FnCosh:
+    if (!ExpPair(xd, ep, em)) return EvalFault::Overflow;
+    v = (ep + em) / 2.0;
+    break;
+  case FnTanh:
+    if (!ExpPair(xd, ep, em)) return EvalFault::Overflow;
+    v = (ep - em) / (ep + em);
+    break;
+  case FnCtanh:
+    if (!ExpPair(xd, ep, em)) return EvalFault::Overflow;
+    if (std::fabs(ep - em) < 0.0000001) return EvalFault::Hyperbolic;
+    v = (ep + em) / (ep - em);
+    break;
+  case FnSech:
+    if (!ExpPair(xd, ep, em)) return EvalFault::Overflow;
+    v = 2.0 / (ep + em);
+    break;
+  case FnCsech:
+    if (!ExpPair(xd, ep, em)) return EvalFault::Overflow;
+    if (std::fabs(ep - em) < 0.0000001) return EvalFault::Hyperbolic;
+    v = 2.0 / (ep - em);
+    break;
+  case FnAsinh: {
+    const double s = xd + std::sqrt(xd * xd + 1.0);
+    if (s <= 0.00001) return EvalFault::Hyperbolic;
+    v = std::log(s);
+    break;
+  }
+  case FnAcosh: {
+    const double q = xd * xd - 1.0;
+    if (q < 0.0) return EvalFault::Hyperbolic;
+    const double s = xd + std::sqrt(q);
+    if (s <= 0.00001) return EvalFault::Hyperbolic;
+    v = std::log(s);
+    break;
+  }
+  case FnAtanh: {
+    if (x == 1.0f) return EvalFault::Hyperbolic;
+    const double q = (1.0 + xd) / (1.0 - xd);
+    if (static_cast<float>(q) <= 0.00001f) return EvalFault::Hyperbolic;
+    v = std::log(q) / 2.0;
+    break;
+  }
+  case FnAsech: {
+    if (x == 0.0f) return EvalFault::Hyperbolic;
+    const double q = 1.0 - xd * xd;
+    if (q < 0.0) return EvalFault::Hyperbolic;
+    const double s = (std::sqrt(q) + 1.0) / xd;
+    if (s <= 0.00001) return EvalFault::Hyperbolic;
+    v = std::log(s);
+    break;
+  }
+  case FnAcsech: {
+    if (x == 0.0f) return EvalFault::Hyperbolic;
+    const double s = (Sgn(xd) * std::sqrt(xd * xd + 1.0) + 1.0) / xd;
+    if (s <= 0.00001) return EvalFault::Hyperbolic;
+    v = std::log(s);
+    break;
+  }
+  case FnActanh: {
+    if (x == 1.0f) return EvalFault::Hyperbolic;
+    const double q = (xd + 1.0) / (xd - 1.0);
+    if (static_cast<float>(q) <= 0.00001f) return EvalFault::Hyperbolic;
+    v = std::log(q) / 2.0;
+    break;
+  }
+  default: return EvalFault::BadToken;
+  }
+  return ToSingle(v, r) ? EvalFault::None : EvalFault::Overflow;
+}
+
+EvalFault Binary(uint8_t op, float a, float b, float& r) {
+  switch (op) {
+  case kAdd: r = a + b; break;
+  case kSub: r = a - b; break;
+  case kMul: r = a * b; break;
+  case kDiv: return Divide(a, b, r);
+  case kPow: return Power(a, b, r);
+  default: return EvalFault::BadToken;
+  }
+  return Finite(r) ? EvalFault::None : EvalFault::Overflow;
+}
+
+// The random sequence: a counter run through the SplitMix64 mixer, 24 bits per number.
+std::atomic<uint64_t> g_randomCounter{0};
+
+constexpr uint32_t kLocalStack = 64;
+
+} // namespace
+
+float NextRandomSingle() {
+  uint64_t z = (g_randomCounter.fetch_add(1, std::memory_order_relaxed) + 1) * 0x9E3779B97F4A7C15ull;
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  z ^= z >> 31;
+  return static_cast<float>(z >> 40) * (1.0f / 16777216.0f);
+}
+
+const char* EvalFaultMessage(EvalFault fault) {
+  switch (fault) {
+  case EvalFault::DivisionByZero: return "Devision by zero.";
+  case EvalFault::NegativeBase: return "A^B, B must be a integer if A is negative.";
+  case EvalFault::LogDomain: return "The parameter of function LOG must be larger than 0.";
+  case EvalFault::SqrDomain:
+    return "The parameter of function SQR must be larger than or equal to 0.";
+  case EvalFault::Illegal: return "The expression is illegal.";
+  case EvalFault::Overflow: return "Overflow: the value is too large.";
+  default: return "";
+  }
+}
+
+CompiledFormula::CompiledFormula(std::string_view postfixText, bool bolDegree) {
+  Compile(postfixText, bolDegree, false);
+}
+
+CompiledFormula::CompiledFormula(std::string_view postfixText, bool bolDegree, Lenient) {
+  Compile(postfixText, bolDegree, true);
+}
+
+void CompiledFormula::Compile(std::string_view text, bool bolDegree, bool lenient) {
+  // What the compiler knows of each value on the stack: a constant (pushed by the last
+  // instruction of the program so far, when it is the top) or a plain variable.
+  struct Entry {
+    bool constant;
+    float value;
+  };
+  std::vector<Entry> stack;
+  code_.clear();
+  badTokens_.clear();
+  maxDepth_ = 0;
+
+  auto emit = [&](uint8_t op, uint8_t arg = 0, float k = 0.0f) {
+    Instr in{};
+    in.op = op;
+    in.arg = arg;
+    in.k = k;
+    code_.push_back(in);
+  };
+  auto pushEntry = [&](bool constant, float value) {
+    stack.push_back({constant, value});
+    if (stack.size() > maxDepth_) maxDepth_ = static_cast<uint32_t>(stack.size());
+  };
+  auto trap = [&](uint8_t op, std::string_view token) {
+    if (!lenient) {
+      if (op == kTrapBad)
+        throw FormulaError(ErrBadToken, "Bad token in Evaluate: " + std::string(token));
+      throw FormulaError(ErrPopEmpty, "Pop method invoked on empty stack");
+    }
+    Instr in{};
+    in.op = op;
+    in.index = static_cast<uint32_t>(badTokens_.size());
+    badTokens_.emplace_back(token);
+    code_.push_back(in);
+  };
+  auto lastIs = [&](uint8_t op) { return !code_.empty() && code_.back().op == op; };
+
+  size_t start = 0;
+  while (true) {
+    const size_t blank = text.find(' ', start);
+    if (blank == std::string_view::npos) break; // a piece after the last blank is not read
+    const std::string_view token = text.substr(start, blank - start);
+    start = blank + 1;
+    const char c0 = token.empty() ? '\0' : token[0];
+
+    if ((c0 >= '0' && c0 <= '9') || c0 == '.' || c0 == ',') {
+      std::string number(token);
+      for (char& ch : number)
+        if (ch == ',') ch = '.';
+      float value;
+      if (!ToSingle(vb::Val(number), value)) {
+        // Beyond single precision: the overflow fault when the number is used.
+        Instr in{};
+        in.op = kTrapOverflow;
+        code_.push_back(in);
+        return;
+      }
+      emit(kConst, 0, value);
+      pushEntry(true, value);
+      continue;
+    }
+
+    if (token.size() == 1 && std::string_view("+-*/^").find(c0) != std::string_view::npos) {
+      if (stack.size() < 2) {
+        trap(kTrapUnderflow, token);
+        return;
+      }
+      const uint8_t op = c0 == '+' ? kAdd : c0 == '-' ? kSub : c0 == '*' ? kMul : c0 == '/' ? kDiv
+                                                                                             : kPow;
+      const Entry b = stack.back();
+      stack.pop_back();
+      const Entry a = stack.back();
+      stack.pop_back();
+      float r;
+      if (a.constant && b.constant && Binary(op, a.value, b.value, r) == EvalFault::None) {
+        code_.resize(code_.size() - 2);
+        emit(kConst, 0, r);
+        pushEntry(true, r);
+        continue;
+      }
+      if (b.constant && lastIs(kConst)) {
+        const float k = b.value;
+        code_.pop_back();
+        switch (op) {
+        case kAdd: emit(kAddK, 0, k); break;
+        case kSub: emit(kSubK, 0, k); break;
+        case kMul: emit(kMulK, 0, k); break;
+        case kDiv: emit(kDivK, 0, k); break;
+        default:
+          if (std::fabs(k) < 0.000001f)
+            emit(kPowOne);
+          else if (k == 2.0f)
+            emit(kSquare);
+          else if (k != 1.0f) // a ^ 1 is a itself
+            emit(kPowK, 0, k);
+          break;
+        }
+      } else if (lastIs(kVar) && op != kPow) {
+        const uint8_t var = code_.back().arg;
+        code_.pop_back();
+        emit(op == kAdd ? kAddV : op == kSub ? kSubV : op == kMul ? kMulV : kDivV, var);
+      } else {
+        emit(op);
+      }
+      pushEntry(false, 0.0f);
+      continue;
+    }
+
+    if (token == "(-)") {
+      if (stack.empty()) {
+        trap(kTrapUnderflow, token);
+        return;
+      }
+      Entry& a = stack.back();
+      if (a.constant) {
+        code_.back().k = -code_.back().k;
+        a.value = -a.value;
+      } else {
+        emit(kNeg);
+      }
+      continue;
+    }
+
+    const int fn = FindFunction(token);
+    if (fn >= 0) {
+      if (stack.empty()) {
+        trap(kTrapUnderflow, token);
+        return;
+      }
+      Entry& a = stack.back();
+      const bool degrees = bolDegree && TakesDegrees(fn);
+      float r;
+      if (a.constant && fn != FnRnd &&
+          ApplyFunction(fn, degrees ? FromDegrees(a.value) : a.value, r) == EvalFault::None) {
+        code_.back().k = r;
+        a.value = r;
+        continue;
+      }
+      if (degrees) emit(kDeg);
+      emit(kFn, static_cast<uint8_t>(fn));
+      a.constant = false;
+      continue;
+    }
+
+    if (token.size() == 2 && token[0] == token[1]) {
+      const size_t var = VariableLetters.find(c0);
+      if (var != std::string_view::npos) {
+        emit(kVar, static_cast<uint8_t>(var));
+        pushEntry(false, 0.0f);
+        continue;
+      }
+    }
+
+    trap(kTrapBad, token);
+    return;
+  }
+}
+
+EvalOutcome CompiledFormula::Run(const FormulaVars& v) const {
+  EvalOutcome out;
+  if (code_.empty()) {
+    out.fault = EvalFault::NoValue;
+    return out;
+  }
+  const float vars[10] = {v.U, v.V, v.X, v.Y, v.Z, v.A, v.R, v.B, v.T, static_cast<float>(v.N)};
+  float local[kLocalStack];
+  float* base = local;
+  if (maxDepth_ > kLocalStack) {
+    thread_local std::vector<float> scratch;
+    if (scratch.size() < maxDepth_) scratch.resize(maxDepth_);
+    base = scratch.data();
+  }
+  float* sp = base - 1;
+  EvalFault fault = EvalFault::None;
+  float r;
+
+  for (const Instr *ip = code_.data(), *end = ip + code_.size(); ip != end; ++ip) {
+    switch (ip->op) {
+    case kConst: *++sp = ip->k; break;
+    case kVar: *++sp = vars[ip->arg]; break;
+    case kAdd:
+      r = sp[-1] + sp[0];
+      if (!Finite(r)) goto overflow;
+      *--sp = r;
+      break;
+    case kSub:
+      r = sp[-1] - sp[0];
+      if (!Finite(r)) goto overflow;
+      *--sp = r;
+      break;
+    case kMul:
+      r = sp[-1] * sp[0];
+      if (!Finite(r)) goto overflow;
+      *--sp = r;
+      break;
+    case kDiv:
+      if ((fault = Divide(sp[-1], sp[0], r)) != EvalFault::None) goto failed;
+      *--sp = r;
+      break;
+    case kPow:
+      if ((fault = Power(sp[-1], sp[0], r)) != EvalFault::None) goto failed;
+      *--sp = r;
+      break;
+    case kNeg: *sp = -*sp; break;
+    case kFn:
+      if ((fault = ApplyFunction(ip->arg, *sp, r)) != EvalFault::None) goto failed;
+      *sp = r;
+      break;
+    case kDeg: *sp = FromDegrees(*sp); break;
+    case kAddK:
+      r = *sp + ip->k;
+      if (!Finite(r)) goto overflow;
+      *sp = r;
+      break;
+    case kSubK:
+      r = *sp - ip->k;
+      if (!Finite(r)) goto overflow;
+      *sp = r;
+      break;
+    case kMulK:
+      r = *sp * ip->k;
+      if (!Finite(r)) goto overflow;
+      *sp = r;
+      break;
+    case kDivK:
+      if ((fault = Divide(*sp, ip->k, r)) != EvalFault::None) goto failed;
+      *sp = r;
+      break;
+    case kPowK:
+      if ((fault = Power(*sp, ip->k, r)) != EvalFault::None) goto failed;
+      *sp = r;
+      break;
+    case kSquare:
+      if ((fault = Square(*sp, r)) != EvalFault::None) goto failed;
+      *sp = r;
+      break;
+    case kPowOne: *sp = 1.0f; break;
+    case kAddV:
+      r = *sp + vars[ip->arg];
+      if (!Finite(r)) goto overflow;
+      *sp = r;
+      break;
+    case kSubV:
+      r = *sp - vars[ip->arg];
+      if (!Finite(r)) goto overflow;
+      *sp = r;
+      break;
+    case kMulV:
+      r = *sp * vars[ip->arg];
+      if (!Finite(r)) goto overflow;
+      *sp = r;
+      break;
+    case kDivV:
+      if ((fault = Divide(*sp, vars[ip->arg], r)) != EvalFault::None) goto failed;
+      *sp = r;
+      break;
+    case kTrapBad:
+      out.fault = EvalFault::BadToken;
+      out.token = ip->index;
+      return out;
+    case kTrapUnderflow: fault = EvalFault::StackUnderflow; goto failed;
+    case kTrapOverflow: goto overflow;
+    }
+  }
+  // Values below the top are left alone; a text from the parser leaves exactly one.
+  out.value = *sp;
+  if (!Finite(out.value)) goto overflow; // a variable that was not a number
+  return out;
+
+overflow:
+  fault = EvalFault::Overflow;
+failed:
+  out.fault = fault;
+  out.value = UndefinedValue;
+  return out;
+}
+
+float CompiledFormula::Evaluate(const FormulaVars& vars) const { return Run(vars).value; }
+
+bool CompiledFormula::Evaluate(const FormulaVars& vars, float& sngResult) const {
+  const EvalOutcome o = Run(vars);
+  if (o.fault == EvalFault::NoValue) return false;
+  sngResult = o.value;
+  return true;
+}

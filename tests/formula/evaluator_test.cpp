@@ -1,0 +1,380 @@
+// The evaluator: values of postfix texts, domain faults with the switch off and on, degree mode,
+// the mended faults, and the compiled program against a plain token-by-token evaluation.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <variant>
+
+#include "formula/Cls6.h"
+#include "formula/CompiledFormula.h"
+#include "platform/Prompter.h"
+
+namespace {
+
+// Restores the program-wide switch after a test that turns it on.
+struct SwitchOn {
+  SwitchOn() { ShowEvaluationErrors = true; }
+  ~SwitchOn() { ShowEvaluationErrors = false; }
+};
+
+uint32_t Bits(float f) {
+  uint32_t u;
+  std::memcpy(&u, &f, sizeof u);
+  return u;
+}
+
+struct Value {
+  const char* postfix;
+  float x;
+  bool degree;
+  float expected; // exact single-precision value
+};
+
+class EvaluatorValue : public ::testing::TestWithParam<Value> {};
+
+TEST_P(EvaluatorValue, GivesTheExactSingle) {
+  ScopedScriptedDialogs dialogs;
+  const Value& v = GetParam();
+  Cls6 e;
+  float r = -99.0f;
+  ASSERT_TRUE(e.DoEvaluate(v.postfix, v.degree, r, 0, 0, v.x, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(Bits(r), Bits(v.expected)) << r << " vs " << v.expected;
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+  // The compiled form, built once, gives the same bits.
+  FormulaVars vars;
+  vars.X = v.x;
+  EXPECT_EQ(Bits(CompiledFormula(v.postfix, v.degree).Evaluate(vars)), Bits(v.expected));
+}
+
+const float kPi = 3.14159265358979323846f;
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, EvaluatorValue,
+    ::testing::Values(
+        Value{"XX ", 2, false, 2.0f}, Value{"2 XX * ", 3, false, 6.0f},
+        Value{"1 0.000001 / ", 0, false, 1.0f / 0.000001f}, Value{"0 0 ^ ", 0, false, 1.0f},
+        Value{"XX 0.0000001 ^ ", -5, false, 1.0f}, Value{"2 (-) 3 ^ ", 0, false, -8.0f},
+        Value{"0.00002 LOG ", 0, false, static_cast<float>(std::log(double(0.00002f)))},
+        Value{"1 ASIN ", 0, false, 1.5708f}, Value{"1 (-) ASIN ", 0, false, -1.5708f},
+        Value{"1 (-) ACOS ", 0, false, 3.1416f}, Value{"1 ACOS ", 0, false, 0.0f},
+        Value{"90 SIN ", 0, true, 1.0f}, Value{"1 ASIN ", 0, true, 1.5708f},
+        Value{"30 SIN ", 0, true, 0.5000011f},
+        Value{"180 SIN ", 0, true, static_cast<float>(std::sin(double(3.1416f)))},
+        Value{"1,5 2 * ", 0, false, 3.0f}, Value{"1.5 ", 0, false, 1.5f},
+        Value{",5 ", 0, false, 0.5f}, Value{"007 ", 0, false, 7.0f}, Value{"2. ", 0, false, 2.0f},
+        Value{"88 EXP ", 0, false, static_cast<float>(std::exp(88.0))},
+        Value{"2.5 (-) INT ", 0, false, -3.0f}, Value{"XX ABS ", -2.5f, false, 2.5f},
+        Value{"2 3 4 ", 0, false, 4.0f}, Value{"XX (-) ", 0.5f, false, -0.5f},
+        Value{"0.1 0.7 + ", 0, false, 0.1f + 0.7f}, Value{"0.1 3 / ", 0, false, 0.1f / 3.0f},
+        Value{"1 3 / ", 0, false, 1.0f / 3.0f},
+        // SQR of 0 and of tiny positive numbers has a value: only negatives are faults.
+        Value{"0 SQR ", 0, false, 0.0f}, Value{"XX SQR ", 1e-10f, false, 1e-5f},
+        // ASEC and ACSEC are the inverse secant and cosecant.
+        Value{"2 ASEC ", 0, false, kPi / 3}, Value{"2 ACSEC ", 0, false, kPi / 6},
+        Value{"2 (-) ASEC ", 0, false, 2 * kPi / 3}, Value{"2 (-) ACSEC ", 0, false, -kPi / 6},
+        // In degree mode ATAN's argument is a ratio, not an angle.
+        Value{"1 ATAN ", 0, true, kPi / 4}, Value{"1 ATAN ", 0, false, kPi / 4},
+        Value{"45 TAN ", 0, true, static_cast<float>(std::tan(double(0.7854f)))}));
+
+struct Fault {
+  const char* postfix;
+  float x;
+  const char* message; // empty: silently undefined even with the switch on
+};
+
+class EvaluatorFault : public ::testing::TestWithParam<Fault> {};
+
+TEST_P(EvaluatorFault, UndefinedWithSwitchOffAndReportedWithSwitchOn) {
+  const Fault& f = GetParam();
+  {
+    ScopedScriptedDialogs dialogs;
+    Cls6 e;
+    float r = -99.0f;
+    ASSERT_TRUE(e.DoEvaluate(f.postfix, false, r, 0, 0, f.x, 0, 0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(r, UndefinedValue);
+    EXPECT_TRUE(dialogs.prompter.shown.empty());
+    FormulaVars vars;
+    vars.X = f.x;
+    EXPECT_EQ(CompiledFormula(f.postfix).Evaluate(vars), UndefinedValue);
+  }
+  {
+    ScopedScriptedDialogs dialogs;
+    SwitchOn on;
+    Cls6 e;
+    float r = -99.0f;
+    const bool ok = e.DoEvaluate(f.postfix, false, r, 0, 0, f.x, 0, 0, 0, 0, 0, 0, 0);
+    if (std::strlen(f.message) == 0) {
+      EXPECT_TRUE(ok);
+      EXPECT_EQ(r, UndefinedValue);
+      EXPECT_TRUE(dialogs.prompter.shown.empty());
+    } else {
+      EXPECT_FALSE(ok);
+      EXPECT_EQ(r, -99.0f);
+      ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+      EXPECT_EQ(dialogs.prompter.shown[0].text, f.message);
+      EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+      EXPECT_EQ(dialogs.prompter.shown[0].icon, MsgIcon::Critical);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, EvaluatorFault,
+    ::testing::Values(
+        Fault{"1 0 / ", 0, "Devision by zero."}, Fault{"1 XX / ", 0.0000009f, "Devision by zero."},
+        Fault{"2 (-) 0.5 ^ ", 0, "A^B, B must be a integer if A is negative."},
+        Fault{"0.00001 LOG ", 0, "The parameter of function LOG must be larger than 0."},
+        Fault{"1 (-) SQR ", 0, "The parameter of function SQR must be larger than or equal to 0."},
+        Fault{"1.5 ASIN ", 0, "The expression is illegal."},
+        Fault{"1 ASEC ", 0, "The expression is illegal."},
+        Fault{"0.5 ACSEC ", 0, "The expression is illegal."},
+        Fault{"0 CTAN ", 0, "Devision by zero."},
+        Fault{"XX SEC ", 1.5707964f, "Devision by zero."},
+        Fault{"0 CSEC ", 0, "Devision by zero."},
+        Fault{"0 1 (-) ^ ", 0, "Devision by zero."}, // zero to a negative power
+        Fault{"1 ATANH ", 0, ""}, Fault{"0 ASECH ", 0, ""}, Fault{"0 CTANH ", 0, ""},
+        Fault{"0 CSECH ", 0, ""}, Fault{"0 ACSECH ", 0, ""}, Fault{"1 ACTANH ", 0, ""},
+        Fault{"2 ACOSH (-) ACOSH ", 0, ""}, Fault{"XX ASINH ", -1e6f, ""},
+        // Overflow is a fault like the others, never an error that escapes.
+        Fault{"100 EXP ", 0, "Overflow: the value is too large."},
+        Fault{"1000000000000000000000000000000 1000000000000000000000000000000 * ", 0,
+              "Overflow: the value is too large."},
+        Fault{"XX XX * ", 1e30f, "Overflow: the value is too large."},
+        Fault{"1 100 EXP / ", 0, "Overflow: the value is too large."},
+        Fault{"1000 TANH ", 0, "Overflow: the value is too large."},
+        Fault{"10 40 ^ ", 0, "Overflow: the value is too large."}));
+
+TEST(Evaluator, EmptyTextsLeaveNoValue) {
+  ScopedScriptedDialogs dialogs;
+  Cls6 e;
+  float r = -99.0f;
+  EXPECT_FALSE(e.DoEvaluate("", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_FALSE(e.DoEvaluate("XX", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(r, -99.0f);
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+  CompiledFormula empty("");
+  EXPECT_TRUE(empty.Empty());
+  EXPECT_FALSE(empty.Evaluate(FormulaVars{}, r));
+  EXPECT_EQ(empty.Evaluate(FormulaVars{}), UndefinedValue);
+}
+
+TEST(Evaluator, VariablesTakeTheirSlots) {
+  Cls6 e;
+  float r = 0;
+  ASSERT_TRUE(e.DoEvaluate("UU VV XX YY ZZ AA RR BB TT NN ", false, r, 1, 2, 3, 4, 5, 6, 7, 8, 9,
+                           10));
+  EXPECT_EQ(r, 10.0f);
+  const char* tokens[] = {"UU ", "VV ", "XX ", "YY ", "ZZ ", "AA ", "RR ", "BB ", "TT ", "NN "};
+  for (int i = 0; i < 10; ++i) {
+    ASSERT_TRUE(e.DoEvaluate(tokens[i], false, r, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    EXPECT_EQ(r, static_cast<float>(i + 1)) << tokens[i];
+  }
+}
+
+TEST(Evaluator, MalformedTextsRaiseApplicationErrors) {
+  Cls6 e;
+  float r = 0;
+  try {
+    e.DoEvaluate("FOO ", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    FAIL();
+  } catch (const FormulaError& err) {
+    EXPECT_EQ(err.Number, 1002);
+    EXPECT_STREQ(err.what(), "Bad token in Evaluate: FOO");
+  }
+  try {
+    e.DoEvaluate("+ ", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    FAIL();
+  } catch (const FormulaError& err) {
+    EXPECT_EQ(err.Number, 1011);
+  }
+  // A domain fault ends the evaluation before a bad token is reached.
+  ASSERT_TRUE(e.DoEvaluate("1 0 / FOO ", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(r, UndefinedValue);
+  EXPECT_THROW(e.DoEvaluate("1 SIN SIN  ", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0), FormulaError);
+  EXPECT_THROW(CompiledFormula("XX xx + "), FormulaError);
+  EXPECT_THROW(CompiledFormula("XX + "), FormulaError);
+}
+
+TEST(Evaluator, RndGivesSuccessiveNumbersOfOneSequence) {
+  Cls6 e;
+  float a = -1, b = -1;
+  ASSERT_TRUE(e.DoEvaluate("5 RND ", false, a, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  ASSERT_TRUE(e.DoEvaluate("7 RND ", false, b, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_GE(a, 0.0f);
+  EXPECT_LT(a, 1.0f);
+  EXPECT_GE(b, 0.0f);
+  EXPECT_LT(b, 1.0f);
+  EXPECT_NE(a, b);
+  double sum = 0;
+  for (int i = 0; i < 10000; ++i) {
+    const float v = NextRandomSingle();
+    ASSERT_GE(v, 0.0f);
+    ASSERT_LT(v, 1.0f);
+    sum += v;
+  }
+  EXPECT_NEAR(sum / 10000, 0.5, 0.02);
+}
+
+TEST(Evaluator, SwitchOnStillGivesValues) {
+  ScopedScriptedDialogs dialogs;
+  SwitchOn on;
+  Cls6 e;
+  float r = 0;
+  ASSERT_TRUE(e.DoEvaluate("2 3 + ", true, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+  EXPECT_EQ(r, 5.0f);
+  EvalFault fault = EvalFault::None;
+  FormulaVars vars;
+  EXPECT_FALSE(e.DoEvaluate("100 EXP ", false, r, vars, &fault));
+  EXPECT_EQ(fault, EvalFault::Overflow);
+}
+
+// A plain evaluation that follows the rules token by token: numbers pushed as doubles, each
+// operand rounded to single when it is taken, + - * / in single, ^ and functions in double.
+struct Reference {
+  bool undefined = false;
+  float value = 0;
+};
+
+Reference ReferenceEvaluate(const std::string& text, float x, float y) {
+  using Item = std::variant<double, float>;
+  std::vector<Item> st;
+  Reference out;
+  bool bad = false;
+  auto take = [&]() -> float {
+    Item it = st.back();
+    st.pop_back();
+    double d = std::holds_alternative<double>(it) ? std::get<double>(it) : std::get<float>(it);
+    float f = static_cast<float>(d);
+    if (!std::isfinite(f)) bad = true;
+    return f;
+  };
+  size_t start = 0;
+  while (!bad) {
+    size_t blank = text.find(' ', start);
+    if (blank == std::string::npos) break;
+    std::string t = text.substr(start, blank - start);
+    start = blank + 1;
+    if (std::isdigit(static_cast<unsigned char>(t[0])) || t[0] == '.') {
+      st.push_back(std::strtod(t.c_str(), nullptr));
+    } else if (t == "XX") {
+      st.push_back(x);
+    } else if (t == "YY") {
+      st.push_back(y);
+    } else if (t == "(-)") {
+      Item it = st.back();
+      st.pop_back();
+      if (std::holds_alternative<double>(it))
+        st.push_back(-std::get<double>(it));
+      else
+        st.push_back(-std::get<float>(it));
+    } else if (t.size() == 1) {
+      float b = take(), a = take();
+      if (bad) break;
+      float r = 0;
+      switch (t[0]) {
+      case '+': r = a + b; break;
+      case '-': r = a - b; break;
+      case '*': r = a * b; break;
+      case '/':
+        if (std::fabs(b) < 0.000001f) bad = true;
+        r = a / b;
+        break;
+      case '^': {
+        double p;
+        if (std::fabs(b) < 0.000001f)
+          p = 1;
+        else if (a < 0 && std::floor(b) != b)
+          bad = true, p = 0;
+        else if (a == 0 && b < 0)
+          bad = true, p = 0;
+        else
+          p = std::pow(double(a), double(b));
+        st.push_back(p);
+        continue;
+      }
+      }
+      if (!std::isfinite(r)) bad = true;
+      st.push_back(r);
+    } else {
+      float a = take();
+      if (bad) break;
+      double d = a;
+      double r = 0;
+      if (t == "SIN") r = std::sin(d);
+      else if (t == "COS") r = std::cos(d);
+      else if (t == "ATAN") r = std::atan(d);
+      else if (t == "EXP") r = std::exp(d);
+      else if (t == "LOG") {
+        if (a <= 0.00001f) bad = true;
+        r = std::log(d);
+      } else if (t == "SQR") {
+        if (a < 0) bad = true;
+        r = std::sqrt(d);
+      } else if (t == "ABS") {
+        st.push_back(std::fabs(a));
+        continue;
+      }
+      if (!std::isfinite(r)) bad = true;
+      st.push_back(r);
+    }
+  }
+  if (!bad) out.value = take();
+  out.undefined = bad;
+  return out;
+}
+
+// Random postfix texts over x, y, numbers, the operators and a few functions.
+std::string RandomPostfix(std::mt19937& rng, int depth) {
+  std::uniform_int_distribution<int> pick(0, 9);
+  const int k = depth <= 0 ? pick(rng) % 3 : pick(rng);
+  switch (k) {
+  case 0: return "XX ";
+  case 1: return "YY ";
+  case 2: {
+    static const char* const numbers[] = {"2 ", "0.5 ", "3.1415926 ", "0.1 ", "10 ", "1.7 ",
+                                          "0 ", "1 ", "2.25 ", "100 "};
+    return numbers[pick(rng)];
+  }
+  case 3:
+  case 4:
+  case 5:
+  case 6: {
+    static const char* const ops[] = {"+ ", "- ", "* ", "/ ", "^ "};
+    std::string a = RandomPostfix(rng, depth - 1), b = RandomPostfix(rng, depth - 1);
+    return a + b + ops[pick(rng) % 5];
+  }
+  case 7: return RandomPostfix(rng, depth - 1) + "(-) ";
+  default: {
+    static const char* const fns[] = {"SIN ", "COS ", "ATAN ", "EXP ", "LOG ", "SQR ", "ABS "};
+    return RandomPostfix(rng, depth - 1) + fns[pick(rng) % 7];
+  }
+  }
+}
+
+TEST(Evaluator, CompiledProgramEqualsTokenByTokenEvaluation) {
+  std::mt19937 rng(12345);
+  std::uniform_real_distribution<float> coord(-4.0f, 4.0f);
+  int defined = 0;
+  for (int f = 0; f < 2000; ++f) {
+    const std::string text = RandomPostfix(rng, 5);
+    const CompiledFormula compiled(text);
+    for (int s = 0; s < 20; ++s) {
+      FormulaVars v;
+      v.X = coord(rng);
+      v.Y = coord(rng);
+      const Reference ref = ReferenceEvaluate(text, v.X, v.Y);
+      const EvalOutcome got = compiled.Run(v);
+      ASSERT_EQ(ref.undefined, got.fault != EvalFault::None) << text << " x=" << v.X;
+      if (!ref.undefined) {
+        ++defined;
+        ASSERT_EQ(Bits(ref.value), Bits(got.value)) << text << " x=" << v.X << " y=" << v.Y;
+      }
+    }
+  }
+  EXPECT_GT(defined, 10000);
+}
+
+} // namespace
