@@ -1,0 +1,11 @@
+#include "model/Cls1.h"
+
+Cls1& PolarRegionBox() {
+  static Cls1 box;
+  return box;
+}
+
+Cls1& VectorOperationBox() {
+  static Cls1 box;
+  return box;
+}

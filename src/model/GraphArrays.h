@@ -1,0 +1,272 @@
+#pragma once
+// The storage shapes of a graph's data: fixed indexed lists with checked indices (slices, tangent
+// positions, colour stops, iso values), contiguous point arrays laid out by sampling, value grids
+// of single-precision samples that grow with the step counts, and the lazily created table points.
+// Every index is checked; an index outside its range throws SubscriptError, never touches memory.
+
+#include "model/Cls2.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// An index outside the range of an indexed property or array ("subscript out of range").
+class SubscriptError : public std::out_of_range {
+public:
+  explicit SubscriptError(const std::string& what) : std::out_of_range(what) {}
+};
+
+// A compile-time name for error messages of the fixed lists.
+template <std::size_t N> struct FixedName {
+  char text[N];
+  constexpr FixedName(const char (&s)[N]) { std::copy_n(s, N, text); }
+};
+
+[[noreturn]] void ThrowSubscript(const char* name, const int32_t* index, int rank,
+                                 const int32_t* lower, const int32_t* upper);
+
+// A fixed list of values indexed Lo .. Hi (both included), all starting at T{}.
+template <class T, int32_t Lo, int32_t Hi, FixedName Name> class IndexedList {
+public:
+  using value_type = T;
+  static constexpr int32_t First = Lo;
+  static constexpr int32_t Last = Hi;
+  static constexpr const char* PropertyName = Name.text;
+
+  T& operator[](int32_t i) { return m_values[Check(i)]; }
+  const T& operator[](int32_t i) const { return m_values[Check(i)]; }
+  static bool InRange(int32_t i) { return i >= Lo && i <= Hi; }
+  bool operator==(const IndexedList&) const = default;
+
+private:
+  static std::size_t Check(int32_t i) {
+    if (i < Lo || i > Hi) {
+      const int32_t lo = Lo, hi = Hi;
+      ThrowSubscript(Name.text, &i, 1, &lo, &hi);
+    }
+    return static_cast<std::size_t>(i - Lo);
+  }
+  std::array<T, static_cast<std::size_t>(Hi - Lo + 1)> m_values{};
+};
+
+// Most cells a point array or a value grid may hold; sampling refuses counts that need more.
+inline constexpr std::size_t kMaxPointCells = std::size_t{1} << 25; // 33.5 million points
+inline constexpr std::size_t kMaxGridCells = std::size_t{1} << 24;  // 16.7 million values per grid
+
+// Number of cells of inclusive upper bounds (0 when a bound is negative); saturates above limit.
+template <int Rank>
+std::size_t CellCountOf(const std::array<int32_t, Rank>& upper, std::size_t limit) {
+  std::size_t n = 1;
+  for (int32_t u : upper) {
+    if (u < 0) return 0;
+    const std::size_t extent = static_cast<std::size_t>(u) + 1;
+    if (n > limit / extent + 1) return limit + 1;
+    n *= extent;
+  }
+  return n;
+}
+
+// A point array of Rank indices, each running 0 .. its upper bound, stored contiguously with the
+// last index varying fastest (so row 0 of a two-index array is the first StepV + 1 points).
+// Sampling lays it out afresh (Allocate) with a new default point in every cell; until then, and
+// after Release, every access throws. LayoutWithoutPoints gives it bounds but no points (the
+// animated 4D array): every cell access then throws too.
+template <int Rank> class PointArray {
+public:
+  explicit PointArray(const char* name) : m_name(name) { m_upper.fill(-1); }
+
+  // Lays the array out with the given inclusive upper bounds; every cell a new point. A negative
+  // bound gives an array without cells. Throws std::length_error beyond kMaxPointCells.
+  void Allocate(const std::array<int32_t, Rank>& upper) {
+    const std::size_t n = CellCountOf<Rank>(upper, kMaxPointCells);
+    if (n > kMaxPointCells)
+      throw std::length_error(std::string(m_name) + ": too many points for the step counts");
+    std::vector<Cls2> cells(n);
+    m_cells.swap(cells);
+    m_upper = upper;
+    m_allocated = true;
+    m_hasPoints = true;
+  }
+  void LayoutWithoutPoints(const std::array<int32_t, Rank>& upper) {
+    std::vector<Cls2>().swap(m_cells);
+    m_upper = upper;
+    m_allocated = true;
+    m_hasPoints = false;
+  }
+  void Release() {
+    std::vector<Cls2>().swap(m_cells);
+    m_upper.fill(-1);
+    m_allocated = false;
+    m_hasPoints = false;
+  }
+
+  bool Allocated() const { return m_allocated; }
+  bool HasPoints() const { return m_hasPoints; }
+  // Inclusive upper bound of index dim (0-based), -1 when not allocated.
+  int32_t Upper(int dim) const { return m_upper[static_cast<std::size_t>(dim)]; }
+  const std::array<int32_t, Rank>& Bounds() const { return m_upper; }
+  const char* Name() const { return m_name; }
+
+  // Checked access to one cell.
+  template <class... I> Cls2& operator()(I... idx) {
+    static_assert(sizeof...(I) == Rank, "wrong number of indices");
+    return m_cells[Offset({static_cast<int32_t>(idx)...})];
+  }
+  template <class... I> const Cls2& operator()(I... idx) const {
+    static_assert(sizeof...(I) == Rank, "wrong number of indices");
+    return m_cells[Offset({static_cast<int32_t>(idx)...})];
+  }
+  bool InRange(const std::array<int32_t, Rank>& idx) const {
+    if (!m_hasPoints) return false;
+    for (int d = 0; d < Rank; ++d)
+      if (idx[d] < 0 || idx[d] > m_upper[d]) return false;
+    return true;
+  }
+
+  // All cells in storage order (empty when the array holds no points).
+  std::span<Cls2> Cells() { return m_cells; }
+  std::span<const Cls2> Cells() const { return m_cells; }
+
+private:
+  std::size_t Offset(const std::array<int32_t, Rank>& idx) const {
+    if (!InRange(idx)) {
+      std::array<int32_t, Rank> lower{};
+      std::array<int32_t, Rank> upper = m_upper;
+      if (!m_hasPoints) upper.fill(-1); // reported as holding no points
+      ThrowSubscript(m_name, idx.data(), Rank, lower.data(), upper.data());
+    }
+    std::size_t off = 0;
+    for (int d = 0; d < Rank; ++d)
+      off = off * (static_cast<std::size_t>(m_upper[d]) + 1) + static_cast<std::size_t>(idx[d]);
+    return off;
+  }
+
+  const char* m_name;
+  std::array<int32_t, Rank> m_upper{};
+  std::vector<Cls2> m_cells;
+  bool m_allocated = false;
+  bool m_hasPoints = false;
+};
+
+// A grid of single-precision samples, indices 0 .. upper on each axis, every element 0 until
+// written. Sampling sizes it from the step counts with Reserve, which only grows it and keeps
+// every value already stored at its index (a later, smaller sampling leaves the values beyond
+// its counts as the earlier one wrote them). Storage is contiguous, last index fastest.
+template <int Rank> class ValueGrid {
+public:
+  explicit ValueGrid(const char* name) : m_name(name) { m_upper.fill(-1); }
+
+  // Whether a grid with these upper bounds fits in kMaxGridCells.
+  static bool Fits(const std::array<int32_t, Rank>& upper) {
+    return CellCountOf<Rank>(upper, kMaxGridCells) <= kMaxGridCells;
+  }
+
+  // Makes room for indices 0 .. upper on every axis; throws std::length_error beyond
+  // kMaxGridCells. Negative bounds reserve nothing on that axis.
+  void Reserve(const std::array<int32_t, Rank>& upper) {
+    std::array<int32_t, Rank> grown = m_upper;
+    bool grows = false;
+    for (int d = 0; d < Rank; ++d) {
+      if (upper[d] > grown[d]) {
+        grown[d] = upper[d];
+        grows = true;
+      }
+    }
+    if (!grows) return;
+    for (int d = 0; d < Rank; ++d)
+      if (grown[d] < 0) grown[d] = 0;
+    const std::size_t n = CellCountOf<Rank>(grown, kMaxGridCells);
+    if (n > kMaxGridCells)
+      throw std::length_error(std::string(m_name) + ": the step counts need too large a grid");
+    std::vector<float> values(n, 0.0f);
+    if (!m_values.empty()) CopyInto(values, grown);
+    m_values.swap(values);
+    m_upper = grown;
+  }
+
+  int32_t Upper(int dim) const { return m_upper[static_cast<std::size_t>(dim)]; }
+  const char* Name() const { return m_name; }
+  bool InRange(const std::array<int32_t, Rank>& idx) const {
+    for (int d = 0; d < Rank; ++d)
+      if (idx[d] < 0 || idx[d] > m_upper[d]) return false;
+    return true;
+  }
+
+  template <class... I> float& operator()(I... idx) {
+    static_assert(sizeof...(I) == Rank, "wrong number of indices");
+    return m_values[Offset({static_cast<int32_t>(idx)...})];
+  }
+  template <class... I> float operator()(I... idx) const {
+    static_assert(sizeof...(I) == Rank, "wrong number of indices");
+    return m_values[Offset({static_cast<int32_t>(idx)...})];
+  }
+
+  std::span<float> Values() { return m_values; }
+  std::span<const float> Values() const { return m_values; }
+
+private:
+  std::size_t OffsetIn(const std::array<int32_t, Rank>& upper,
+                       const std::array<int32_t, Rank>& idx) const {
+    std::size_t off = 0;
+    for (int d = 0; d < Rank; ++d)
+      off = off * (static_cast<std::size_t>(upper[d]) + 1) + static_cast<std::size_t>(idx[d]);
+    return off;
+  }
+  std::size_t Offset(const std::array<int32_t, Rank>& idx) const {
+    if (!InRange(idx)) {
+      std::array<int32_t, Rank> lower{};
+      ThrowSubscript(m_name, idx.data(), Rank, lower.data(), m_upper.data());
+    }
+    return OffsetIn(m_upper, idx);
+  }
+  void CopyInto(std::vector<float>& target, const std::array<int32_t, Rank>& grown) const {
+    std::array<int32_t, Rank> idx{};
+    const std::size_t n = m_values.size();
+    for (std::size_t k = 0; k < n; ++k) {
+      target[OffsetIn(grown, idx)] = m_values[k];
+      for (int d = Rank - 1; d >= 0; --d) {
+        if (++idx[d] <= m_upper[d]) break;
+        idx[d] = 0;
+      }
+    }
+  }
+
+  const char* m_name;
+  std::array<int32_t, Rank> m_upper{};
+  std::vector<float> m_values;
+};
+
+// The table points of a table graph: 201 x 201 cells, indices 0 .. 200 each way. A cell's point
+// exists from its first access with the Cls2 defaults; storage is made a row of 201 points at a
+// time, when a cell of that row is first reached, so a graph that is no table holds none and a 2D
+// table only its first rows. Two table graphs can share one set of points (Share), after which a
+// change through either is seen through both.
+class TablePoints {
+public:
+  static constexpr int32_t Last = 200;
+
+  // The point in cell (u, v), created with the defaults if the row did not exist yet.
+  Cls2& operator()(int32_t u, int32_t v);
+  // Read without creating: a cell of a row never reached reads as a default point.
+  const Cls2& At(int32_t u, int32_t v) const;
+  bool RowExists(int32_t u) const;
+
+  // From now on this graph's table is the source's: both hold the same points. The source's
+  // storage is created first if it had none.
+  void Share(TablePoints& source);
+  bool SharesWith(const TablePoints& other) const { return m_rows && m_rows == other.m_rows; }
+
+private:
+  using Row = std::array<Cls2, Last + 1>;
+  struct Rows {
+    std::vector<std::unique_ptr<Row>> rows;
+  };
+  void Ensure();
+  std::shared_ptr<Rows> m_rows;
+};
