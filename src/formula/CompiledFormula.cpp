@@ -35,9 +35,16 @@ enum Op : uint8_t {
   kSubV,
   kMulV,
   kDivV,
+  kVarSquare, // push variable arg ^ 2
+  kSin,       // the most used functions, each an instruction of its own
+  kCos,
+  kExp,
+  kSqr,
   kTrapBad,       // bad token index
   kTrapUnderflow, // too few operands
   kTrapOverflow,  // a number beyond single precision
+  kEnd,           // the last instruction of every non-empty program
+  kOpCount
 };
 
 inline bool Finite(float r) { return std::isfinite(r); }
@@ -67,10 +74,10 @@ inline EvalFault Power(float a, float b, float& r) {
              : EvalFault::Overflow;
 }
 
-inline EvalFault Square(float a, float& r) {
-  // a * a of a single is exact in double, so this equals the power with exponent 2.
+// a * a of a single is exact in double, so this equals the power with exponent 2.
+inline float SquareOf(float a) {
   const double d = static_cast<double>(a);
-  return ToSingle(d * d, r) ? EvalFault::None : EvalFault::Overflow;
+  return static_cast<float>(d * d);
 }
 
 inline float FromDegrees(float x) {
@@ -280,6 +287,15 @@ CompiledFormula::CompiledFormula(std::string_view postfixText, bool bolDegree, L
 }
 
 void CompiledFormula::Compile(std::string_view text, bool bolDegree, bool lenient) {
+  CompileTokens(text, bolDegree, lenient);
+  if (!code_.empty()) {
+    Instr in{};
+    in.op = kEnd;
+    code_.push_back(in);
+  }
+}
+
+void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool lenient) {
   // What the compiler knows of each value on the stack: a constant (pushed by the last
   // instruction of the program so far, when it is the top) or a plain variable.
   struct Entry {
@@ -370,13 +386,15 @@ void CompiledFormula::Compile(std::string_view text, bool bolDegree, bool lenien
         default:
           if (std::fabs(k) < 0.000001f)
             emit(kPowOne);
+          else if (k == 2.0f && lastIs(kVar) && code_.back().arg < 9)
+            code_.back().op = kVarSquare;
           else if (k == 2.0f)
             emit(kSquare);
           else if (k != 1.0f) // a ^ 1 is a itself
             emit(kPowK, 0, k);
           break;
         }
-      } else if (lastIs(kVar) && op != kPow) {
+      } else if (lastIs(kVar) && code_.back().arg < 9 && op != kPow) {
         const uint8_t var = code_.back().arg;
         code_.pop_back();
         emit(op == kAdd ? kAddV : op == kSub ? kSubV : op == kMul ? kMulV : kDivV, var);
@@ -418,7 +436,13 @@ void CompiledFormula::Compile(std::string_view text, bool bolDegree, bool lenien
         continue;
       }
       if (degrees) emit(kDeg);
-      emit(kFn, static_cast<uint8_t>(fn));
+      switch (fn) {
+      case FnSin: emit(kSin); break;
+      case FnCos: emit(kCos); break;
+      case FnExp: emit(kExp); break;
+      case FnSqr: emit(kSqr); break;
+      default: emit(kFn, static_cast<uint8_t>(fn)); break;
+      }
       a.constant = false;
       continue;
     }
@@ -437,13 +461,30 @@ void CompiledFormula::Compile(std::string_view text, bool bolDegree, bool lenien
   }
 }
 
-EvalOutcome CompiledFormula::Run(const FormulaVars& v) const {
-  EvalOutcome out;
+namespace {
+
+constexpr float FormulaVars::*kSlots[9] = {&FormulaVars::U, &FormulaVars::V, &FormulaVars::X,
+                                           &FormulaVars::Y, &FormulaVars::Z, &FormulaVars::A,
+                                           &FormulaVars::R, &FormulaVars::B, &FormulaVars::T};
+
+inline float Slot(const FormulaVars& v, uint8_t i) {
+  return i < 9 ? v.*kSlots[i] : static_cast<float>(v.N);
+}
+
+} // namespace
+
+// The interpreter. Exact = true stops at the first fault and tells which one it was, as a
+// token-by-token evaluation does. Exact = false only needs to know whether there is a value: an
+// overflow (an infinite or not-a-number single) is then not tested where it arises but carried on,
+// since + - * ^2, negation, sin, cos and sqr keep it non-finite, and it is caught where an
+// operation could turn it into an ordinary number (a divisor, a power, the other functions) or at
+// the end. Both give UndefinedValue exactly where the other does, and equal values elsewhere.
+template <bool Exact>
+float CompiledFormula::Execute(const FormulaVars& v, EvalOutcome* out) const {
   if (code_.empty()) {
-    out.fault = EvalFault::NoValue;
-    return out;
+    if (Exact) out->fault = EvalFault::NoValue;
+    return UndefinedValue;
   }
-  const float vars[10] = {v.U, v.V, v.X, v.Y, v.Z, v.A, v.R, v.B, v.T, static_cast<float>(v.N)};
   float local[kLocalStack];
   float* base = local;
   if (maxDepth_ > kLocalStack) {
@@ -451,116 +492,155 @@ EvalOutcome CompiledFormula::Run(const FormulaVars& v) const {
     if (scratch.size() < maxDepth_) scratch.resize(maxDepth_);
     base = scratch.data();
   }
+  // The top of the stack lives in `top`; the values below it in base[0] .. *sp.
   float* sp = base - 1;
+  float top = 0.0f;
   EvalFault fault = EvalFault::None;
   float r;
+  const Instr* ip = code_.data();
 
-  for (const Instr *ip = code_.data(), *end = ip + code_.size(); ip != end; ++ip) {
-    switch (ip->op) {
-    case kConst: *++sp = ip->k; break;
-    case kVar: *++sp = vars[ip->arg]; break;
-    case kAdd:
-      r = sp[-1] + sp[0];
-      if (!Finite(r)) goto overflow;
-      *--sp = r;
-      break;
-    case kSub:
-      r = sp[-1] - sp[0];
-      if (!Finite(r)) goto overflow;
-      *--sp = r;
-      break;
-    case kMul:
-      r = sp[-1] * sp[0];
-      if (!Finite(r)) goto overflow;
-      *--sp = r;
-      break;
-    case kDiv:
-      if ((fault = Divide(sp[-1], sp[0], r)) != EvalFault::None) goto failed;
-      *--sp = r;
-      break;
-    case kPow:
-      if ((fault = Power(sp[-1], sp[0], r)) != EvalFault::None) goto failed;
-      *--sp = r;
-      break;
-    case kNeg: *sp = -*sp; break;
-    case kFn:
-      if ((fault = ApplyFunction(ip->arg, *sp, r)) != EvalFault::None) goto failed;
-      *sp = r;
-      break;
-    case kDeg: *sp = FromDegrees(*sp); break;
-    case kAddK:
-      r = *sp + ip->k;
-      if (!Finite(r)) goto overflow;
-      *sp = r;
-      break;
-    case kSubK:
-      r = *sp - ip->k;
-      if (!Finite(r)) goto overflow;
-      *sp = r;
-      break;
-    case kMulK:
-      r = *sp * ip->k;
-      if (!Finite(r)) goto overflow;
-      *sp = r;
-      break;
-    case kDivK:
-      if ((fault = Divide(*sp, ip->k, r)) != EvalFault::None) goto failed;
-      *sp = r;
-      break;
-    case kPowK:
-      if ((fault = Power(*sp, ip->k, r)) != EvalFault::None) goto failed;
-      *sp = r;
-      break;
-    case kSquare:
-      if ((fault = Square(*sp, r)) != EvalFault::None) goto failed;
-      *sp = r;
-      break;
-    case kPowOne: *sp = 1.0f; break;
-    case kAddV:
-      r = *sp + vars[ip->arg];
-      if (!Finite(r)) goto overflow;
-      *sp = r;
-      break;
-    case kSubV:
-      r = *sp - vars[ip->arg];
-      if (!Finite(r)) goto overflow;
-      *sp = r;
-      break;
-    case kMulV:
-      r = *sp * vars[ip->arg];
-      if (!Finite(r)) goto overflow;
-      *sp = r;
-      break;
-    case kDivV:
-      if ((fault = Divide(*sp, vars[ip->arg], r)) != EvalFault::None) goto failed;
-      *sp = r;
-      break;
-    case kTrapBad:
-      out.fault = EvalFault::BadToken;
-      out.token = ip->index;
-      return out;
-    case kTrapUnderflow: fault = EvalFault::StackUnderflow; goto failed;
-    case kTrapOverflow: goto overflow;
-    }
+  static const void* const kTargets[kOpCount] = {
+      &&L_kConst, &&L_kVar,  &&L_kAdd,  &&L_kSub,  &&L_kMul,    &&L_kDiv,    &&L_kPow,
+      &&L_kNeg,   &&L_kFn,   &&L_kDeg,  &&L_kAddK, &&L_kSubK,   &&L_kMulK,   &&L_kDivK,
+      &&L_kPowK,  &&L_kSquare, &&L_kPowOne, &&L_kAddV, &&L_kSubV, &&L_kMulV, &&L_kDivV,
+      &&L_kVarSquare, &&L_kSin, &&L_kCos, &&L_kExp, &&L_kSqr, &&L_kTrapBad, &&L_kTrapUnderflow,
+      &&L_kTrapOverflow, &&L_kEnd};
+
+#define NEXT goto* kTargets[(++ip)->op]
+// An operation that keeps a non-finite operand non-finite.
+#define CARRY(expr)                                                                              \
+  r = (expr);                                                                                    \
+  if (Exact && !Finite(r)) goto overflow;                                                        \
+  top = r;                                                                                       \
+  NEXT
+#define FAULTING(call)                                                                           \
+  if ((fault = (call)) != EvalFault::None) goto failed;                                          \
+  top = r;                                                                                       \
+  NEXT
+// Where a non-finite operand could become an ordinary number, the fast form tests it first.
+#define GUARD(x)                                                                                 \
+  if (!Exact && !Finite(x)) goto overflow
+
+  goto* kTargets[ip->op];
+
+L_kConst:
+  *++sp = top;
+  top = ip->k;
+  NEXT;
+L_kVar:
+  *++sp = top;
+  top = Slot(v, ip->arg);
+  NEXT;
+L_kVarSquare:
+  *++sp = top;
+  CARRY(SquareOf(v.*kSlots[ip->arg]));
+L_kAdd:
+  CARRY(*sp-- + top);
+L_kSub:
+  CARRY(*sp-- - top);
+L_kMul:
+  CARRY(*sp-- * top);
+L_kDiv:
+  GUARD(top);
+  FAULTING(Divide(*sp--, top, r));
+L_kPow:
+  GUARD(top);
+  GUARD(*sp);
+  FAULTING(Power(*sp--, top, r));
+L_kNeg:
+  top = -top;
+  NEXT;
+L_kFn:
+  GUARD(top);
+  FAULTING(ApplyFunction(ip->arg, top, r));
+L_kSin:
+  CARRY(static_cast<float>(std::sin(static_cast<double>(top))));
+L_kCos:
+  CARRY(static_cast<float>(std::cos(static_cast<double>(top))));
+L_kExp:
+  GUARD(top);
+  CARRY(static_cast<float>(std::exp(static_cast<double>(top))));
+L_kSqr:
+  if (top < 0.0f) {
+    fault = EvalFault::SqrDomain;
+    goto failed;
   }
+  top = static_cast<float>(std::sqrt(static_cast<double>(top)));
+  NEXT;
+L_kDeg:
+  top = FromDegrees(top);
+  NEXT;
+L_kAddK:
+  CARRY(top + ip->k);
+L_kSubK:
+  CARRY(top - ip->k);
+L_kMulK:
+  CARRY(top * ip->k);
+L_kDivK:
+  FAULTING(Divide(top, ip->k, r));
+L_kPowK:
+  GUARD(top);
+  FAULTING(Power(top, ip->k, r));
+L_kSquare:
+  CARRY(SquareOf(top));
+L_kPowOne:
+  GUARD(top);
+  top = 1.0f;
+  NEXT;
+L_kAddV:
+  CARRY(top + v.*kSlots[ip->arg]);
+L_kSubV:
+  CARRY(top - v.*kSlots[ip->arg]);
+L_kMulV:
+  CARRY(top * v.*kSlots[ip->arg]);
+L_kDivV:
+  r = v.*kSlots[ip->arg];
+  GUARD(r);
+  FAULTING(Divide(top, r, r));
+L_kTrapBad:
+  if (Exact) {
+    out->fault = EvalFault::BadToken;
+    out->token = ip->index;
+  }
+  return UndefinedValue;
+L_kTrapUnderflow:
+  fault = EvalFault::StackUnderflow;
+  goto failed;
+L_kTrapOverflow:
+  goto overflow;
+L_kEnd:
   // Values below the top are left alone; a text from the parser leaves exactly one.
-  out.value = *sp;
-  if (!Finite(out.value)) goto overflow; // a variable that was not a number
-  return out;
+  if (!Finite(top)) goto overflow;
+  if (Exact) out->value = top;
+  return top;
+
+#undef NEXT
+#undef CARRY
+#undef FAULTING
+#undef GUARD
 
 overflow:
   fault = EvalFault::Overflow;
 failed:
-  out.fault = fault;
-  out.value = UndefinedValue;
+  if (Exact) {
+    out->fault = fault;
+    out->value = UndefinedValue;
+  }
+  return UndefinedValue;
+}
+
+EvalOutcome CompiledFormula::Run(const FormulaVars& vars) const {
+  EvalOutcome out;
+  Execute<true>(vars, &out);
   return out;
 }
 
-float CompiledFormula::Evaluate(const FormulaVars& vars) const { return Run(vars).value; }
+float CompiledFormula::Evaluate(const FormulaVars& vars) const {
+  return Execute<false>(vars, nullptr);
+}
 
 bool CompiledFormula::Evaluate(const FormulaVars& vars, float& sngResult) const {
-  const EvalOutcome o = Run(vars);
-  if (o.fault == EvalFault::NoValue) return false;
-  sngResult = o.value;
+  if (code_.empty()) return false;
+  sngResult = Execute<false>(vars, nullptr);
   return true;
 }

@@ -86,6 +86,8 @@ private:
   // so the order of faults is that of a token-by-token evaluation.
   CompiledFormula(std::string_view postfixText, bool bolDegree, Lenient);
   void Compile(std::string_view postfixText, bool bolDegree, bool lenient);
+  void CompileTokens(std::string_view postfixText, bool bolDegree, bool lenient);
+  template <bool Exact> float Execute(const FormulaVars& vars, EvalOutcome* out) const;
 
   std::vector<Instr> code_;
   std::vector<std::string> badTokens_;

@@ -1,0 +1,93 @@
+#include "formula/NIModule.h"
+
+#include <cmath>
+
+#include "formula/Cls6.h"
+#include "formula/CompiledFormula.h"
+#include "platform/Prompter.h"
+
+namespace {
+
+void Place(FormulaVars& vars, float position, int32_t mode) {
+  if (mode == 1)
+    vars.X = position;
+  else
+    vars.A = position;
+}
+
+// The passes a 16-bit midpoint count allows: 1, 2, 4, ..., 16384 midpoints.
+constexpr int32_t kMaxPasses = 15;
+
+} // namespace
+
+float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
+                          const std::string& sExpression, int32_t lngMode,
+                          IntegrationStats* stats) {
+  IntegrationStats local;
+  IntegrationStats& st = stats ? *stats : local;
+  st = IntegrationStats{};
+
+  std::string postfix;
+  if (Cls6().InfixToPostfix(sExpression, postfix) != 0) return UndefinedValue;
+  const CompiledFormula f(postfix);
+  const bool evaluated = lngMode == 1 || lngMode == 2;
+
+  bool undefined = false;
+  FormulaVars vars;
+  const auto sample = [&](float position) -> float {
+    ++st.evaluations;
+    if (!evaluated) return 0.0f;
+    Place(vars, position, lngMode);
+    const EvalOutcome o = f.Run(vars);
+    if (o.fault == EvalFault::None) return o.value;
+    if (o.fault == EvalFault::NoValue) return 0.0f;
+    undefined = true;
+    const char* message = EvalFaultMessage(o.fault);
+    if (ShowEvaluationErrors && *message)
+      MsgBox(message, MsgButtons::OK, MsgIcon::Critical, "Error");
+    return 0.0f;
+  };
+  const auto finite = [](float v) { return std::isfinite(v); };
+
+  const double a = sngLower;
+  const float fa = sample(sngLower);
+  if (undefined) return UndefinedValue;
+  const float fb = sample(sngUpper);
+  if (undefined) return UndefinedValue;
+
+  // Every right side is computed in double precision and stored in single precision.
+  float h = static_cast<float>(static_cast<double>(sngUpper) - a);
+  float T = static_cast<float>((static_cast<double>(fa) + fb) * h / 2.0);
+  float d = static_cast<float>(static_cast<double>(sngTolerance) + 1.0);
+  float R = 0.0f;
+  if (!finite(h) || !finite(T)) return UndefinedValue;
+  int32_t n = 1;
+  while (d >= sngTolerance && st.passes < kMaxPasses) {
+    float S = 0.0f;
+    for (int32_t i = 0; i < n; ++i) {
+      const float x = static_cast<float>(a + (i + 0.5) * static_cast<double>(h));
+      S = static_cast<float>(static_cast<double>(S) + sample(x));
+      if (undefined) return UndefinedValue;
+    }
+    R = static_cast<float>((static_cast<double>(h) * S + T) / 2.0);
+    if (!finite(S) || !finite(R)) return UndefinedValue;
+    d = static_cast<float>(std::fabs(static_cast<double>(T) - R));
+    T = R;
+    n *= 2;
+    h = static_cast<float>(static_cast<double>(h) / 2.0);
+    ++st.passes;
+  }
+  return R;
+}
+
+float EvaluateIntegrand(const std::string& sExpression, float sngPosition, int32_t lngMode) {
+  Cls6 evaluator;
+  std::string postfix;
+  if (evaluator.InfixToPostfix(sExpression, postfix) != 0) return 0.0f;
+  if (lngMode != 1 && lngMode != 2) return 0.0f;
+  FormulaVars vars;
+  Place(vars, sngPosition, lngMode);
+  float result = 0.0f;
+  if (!evaluator.DoEvaluate(postfix, false, result, vars)) return 0.0f;
+  return result;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Numerical integration of a formula over an interval by the repeated trapezoid rule: every pass
+// halves the step and adds the formula's values at the midpoints, until two successive estimates
+// differ by less than the tolerance.
+
+#include <cstdint>
+#include <string>
+
+// How much work an integration did (for tests and the curious).
+struct IntegrationStats {
+  int32_t passes = 0;      // refinement passes run
+  int32_t evaluations = 0; // samples of the formula taken
+};
+
+// The definite integral of an infix formula from sngLower to sngUpper. lngMode 1 puts the position
+// into X, 2 into A (every other variable 0); another mode makes every sample 0. The formula is
+// parsed once: a syntax error shows the parser's message box once and gives UndefinedValue. A
+// sample where the formula has no value makes the whole result UndefinedValue (with
+// ShowEvaluationErrors on, its message is shown once). At most fifteen passes are run, the most a
+// 16-bit midpoint count allows; the result is then the last estimate.
+float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
+                          const std::string& sExpression, int32_t lngMode,
+                          IntegrationStats* stats = nullptr);
+
+// The formula's value at one position (parsed anew on every call): 0 when it does not parse, for
+// another mode, or when the evaluation gives no value; UndefinedValue where it is undefined.
+float EvaluateIntegrand(const std::string& sExpression, float sngPosition, int32_t lngMode);
