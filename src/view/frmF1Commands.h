@@ -1,0 +1,48 @@
+#pragma once
+// The commands of the main window that other parts of the program carry out: the document,
+// graph-list, drawing, animation and dialog commands behind the menus, the toolbars and the two
+// pop-up menus. The window knows them by their handler names (mnuFileOpen_Click, ...); each part
+// installs its handlers here, before the window is created, and the window's handler runs the
+// installed one. A handler that nothing has installed does nothing.
+//
+// Also here: the document reader that start-up hands a command-line document to, and the removal
+// of all graphs that the view's pop-up menu runs.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace frmF1Commands {
+
+// Every handler name that can be installed, in menu order.
+const std::vector<std::string_view>& Names();
+
+// Installs the handler of a command; an empty function removes it. False (nothing installed) for
+// a name that the window does not have.
+bool Set(std::string_view name, std::function<void()> handler);
+
+// True when a handler is installed under the name.
+bool Installed(std::string_view name);
+
+// Runs the installed handler; false when there is none (or the name is unknown).
+bool Run(std::string_view name);
+
+// The document reader. Given a document file's path, it reads the whole file and, only when the
+// file is a good document, makes it the open document (its kind, graphs, list rows, axes, scale
+// settings) and returns true. When the file cannot be opened or read, or is no document, it
+// changes nothing, says nothing and returns false: the caller tells the user.
+using DocumentReader = std::function<bool(const std::string& path)>;
+void SetOpenDocument(DocumentReader reader);
+// Nothing installed: the window cannot read documents yet.
+const DocumentReader& OpenDocument();
+
+// Removes every graph of the document (RemoveAllGraphs): empties both graph containers and the
+// graph list, resets the graph ID counter, rebuilds and presents the empty scene.
+void SetRemoveAllGraphs(std::function<void()> remove);
+const std::function<void()>& RemoveAllGraphs();
+
+// Forgets everything installed (tests).
+void Clear();
+
+} // namespace frmF1Commands
