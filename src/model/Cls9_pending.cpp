@@ -23,15 +23,3 @@ void Cls9::Draw(int32_t) { throw std::logic_error("Cls9::Draw is not built yet (
 void Cls9::DrawLegend(float, float, float, float, float, float, float, float, float, float) {
   throw std::logic_error("Cls9::DrawLegend is not built yet (surface rendering)");
 }
-
-// ---------------------------------------------------------------------------------------------
-// Documents (src/document): Save
-std::string Cls9::Save() const {
-  throw std::logic_error("Cls9::Save is not built yet (documents)");
-}
-
-// ---------------------------------------------------------------------------------------------
-// Documents (src/document): SaveTable
-std::string Cls9::SaveTable() const {
-  throw std::logic_error("Cls9::SaveTable is not built yet (documents)");
-}

@@ -1,0 +1,134 @@
+#include "document/DocumentText.h"
+
+#include <algorithm>
+#include <set>
+
+#include "document/DocumentTokens.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/Module1.h"
+
+namespace {
+
+// IDs above this are refused, so that the ID counter and fresh IDs never overflow.
+constexpr int32_t MaxGraphId = 1000000000;
+
+struct HeaderRow {
+  const char* token;
+  int32_t documentType;
+};
+constexpr HeaderRow Headers[] = {
+    {"S91", DocumentType2D},      {"S92", DocumentType3D},  {"S93", DocumentType25D},
+    {"S94", DocumentType2D},      {"S95", DocumentType25D}, {"S96", DocumentType3D},
+    {"S97", DocumentTypeSpecial}, {"S98", DocumentType4D},
+};
+
+} // namespace
+
+std::string HeaderToken(int32_t documentType) {
+  switch (documentType) {
+  case DocumentType2D:
+    return "S91";
+  case DocumentType25D:
+    return "S93";
+  case DocumentType3D:
+    return "S92";
+  case DocumentTypeSpecial:
+    return "S97";
+  case DocumentType4D:
+    return "S98";
+  default:
+    return "";
+  }
+}
+
+std::optional<int32_t> DocumentTypeOfHeader(const std::string& token) {
+  for (const HeaderRow& row : Headers)
+    if (token == row.token) return row.documentType;
+  return std::nullopt;
+}
+
+std::string BuildDocumentText(int32_t documentType, const Cls8& shown, const Cls3& axes,
+                              const ScaleSettings& scale) {
+  TokenWriter out;
+  const std::string header = HeaderToken(documentType);
+  if (!header.empty()) out.Raw(header);
+  int32_t count = 0;
+  for (const auto& g : shown.FunSurfs)
+    if (RecordKindOf(g->GraphType) != RecordKind::NoRecord) ++count;
+  out.Integer(count);
+  std::string text = out.Text() + shown.Save() + axes.Save();
+  TokenWriter trailer;
+  trailer.Integer(scale.mode);
+  trailer.Real(scale.ratioX);
+  trailer.Real(scale.ratioY);
+  trailer.Real(scale.ratioZ);
+  return text + trailer.TextWithoutLastBlank();
+}
+
+std::string BuildDocumentText() {
+  return BuildDocumentText(DocumentType, ShownGraphs, DocumentAxes(),
+                           ScaleSettings{AxisScaleMode, AxisRatioX, AxisRatioY, AxisRatioZ});
+}
+
+std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls3& axes,
+                                                std::string* problem) {
+  ParsedDocument doc;
+  doc.axes = axes;
+  TokenReader in(Tokenize(text));
+  const auto kind = DocumentTypeOfHeader(in.Peek());
+  if (!kind) {
+    if (problem) *problem = "it is not a Corvalin document";
+    return std::nullopt;
+  }
+  doc.documentType = *kind;
+  in.Take("the header");
+  try {
+    const int32_t count = in.Integer("the graph count");
+    // Records are read while the count lasts and a record begins at the record position: a
+    // count larger than the records present ends at the axes record (or at the end of the text).
+    for (int32_t i = 1; i <= count; ++i) {
+      const bool function = IsFunctionRecordToken(in.Peek());
+      if (!function && !IsTableRecordToken(in.Peek())) break;
+      ParsedGraph parsed;
+      parsed.graph = std::make_shared<Cls9>();
+      parsed.functionRecord = function;
+      try {
+        parsed.read =
+            function ? ReadGraphRecord(in, *parsed.graph) : ReadTableRecord(in, *parsed.graph);
+        const int32_t id = parsed.graph->ID;
+        if (id > MaxGraphId || id < -MaxGraphId)
+          throw TokenError("its ID " + std::to_string(id) + " is out of range");
+      } catch (const TokenError& e) {
+        throw TokenError("graph " + std::to_string(i) + ": " + e.what());
+      }
+      doc.graphs.push_back(std::move(parsed));
+    }
+    try {
+      ReadAxesRecord(in, doc.axes);
+    } catch (const TokenError& e) {
+      throw TokenError(std::string("the axes: ") + e.what());
+    }
+    doc.scale.mode = in.Integer("AxisScaleMode");
+    doc.scale.ratioX = in.Real("AxisRatioX");
+    doc.scale.ratioY = in.Real("AxisRatioY");
+    doc.scale.ratioZ = in.Real("AxisRatioZ");
+  } catch (const TokenError& e) {
+    if (problem) *problem = e.what();
+    return std::nullopt;
+  }
+
+  // A graph whose ID an earlier graph holds gets a fresh ID, above every ID of the document.
+  int32_t maxId = 0;
+  for (const auto& g : doc.graphs)
+    maxId = std::max(maxId, g.graph->ID);
+  std::set<int32_t> held;
+  for (auto& g : doc.graphs) {
+    if (!held.insert(g.graph->ID).second) {
+      g.graph->ID = ++maxId;
+      g.freshId = true;
+      held.insert(maxId);
+    }
+  }
+  return doc;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The document text as a whole: the header token of the document kind, the graph count, the
+// records of the shown graphs, the axes record and the scale trailer. BuildDocumentText writes it;
+// ParseDocumentText reads one completely and checks it before anything of the open document is
+// touched (the document reader then applies what it found, OpenDocument.h).
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/GraphRecord.h"
+#include "view/Cls3.h"
+
+class Cls8;
+class Cls9;
+
+// The header token written for a document kind ("S91" 2D, "S93" 2.5D, "S92" 3D, "S97" Special,
+// "S98" 4D); empty for any other kind.
+std::string HeaderToken(int32_t documentType);
+// The document kind of a header token: the five above and "S94" (2D), "S95" (2.5D), "S96" (3D);
+// nothing for any other text (compared exactly).
+std::optional<int32_t> DocumentTypeOfHeader(const std::string& token);
+
+// The scale settings at the end of a document.
+struct ScaleSettings {
+  int32_t mode = 0; // AxisScaleMode
+  float ratioX = 1.0f, ratioY = 1.0f, ratioZ = 1.0f;
+};
+
+// The document text of a document kind with these shown graphs (their records in order; a graph
+// kind without a record is neither written nor counted), axes and scale settings. The last token
+// ends the text. A record that cannot be written (a counted list beyond its bounds) throws.
+std::string BuildDocumentText(int32_t documentType, const Cls8& shown, const Cls3& axes,
+                              const ScaleSettings& scale);
+// The same for the open document: DocumentType, ShownGraphs, DocumentAxes() and AxisScaleMode
+// with AxisRatioX, AxisRatioY, AxisRatioZ.
+std::string BuildDocumentText();
+
+// One graph as the reader found it.
+struct ParsedGraph {
+  std::shared_ptr<Cls9> graph;
+  bool functionRecord = false; // else a table record
+  RecordReadResult read;       // the record's frame tokens (animated function records)
+  bool freshId = false;        // its ID was held by a graph before it and was replaced
+};
+
+// A whole document text, read and checked, not yet applied.
+struct ParsedDocument {
+  int32_t documentType = 0;
+  std::vector<ParsedGraph> graphs;
+  Cls3 axes; // the axes as the axes record leaves the axes it was read over
+  ScaleSettings scale;
+};
+
+// Reads a document text. Records are read while the graph count lasts and the token at the record
+// position begins a record; the axes record (read over a copy of `axes`, so that settings the
+// record does not hold keep their values) and the scale trailer follow; tokens after the trailer
+// are ignored. A graph whose ID an earlier graph holds gets a fresh one above every ID of the
+// document. Nothing, with the reason in *problem, when the text is not a document or cannot be
+// read whole.
+std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls3& axes,
+                                                std::string* problem);
