@@ -68,8 +68,10 @@ AxisScales ComputeAxisScales(float dx, float dy, float dz, float dv, int32_t doc
   dx = sane(dx);
   dy = sane(dy);
   dz = sane(dz);
-  if (documentType == DocumentType4D) dv = sane(dv);
-  else dv = 0.0f;
+  if (documentType == DocumentType4D)
+    dv = sane(dv);
+  else
+    dv = 0.0f;
 
   switch (mode) {
   case ScaleSquare:
@@ -127,9 +129,8 @@ bool Cls8::Animation() const {
   return false;
 }
 
-Cls1 Cls8::CombineBoxes(const std::vector<GraphExtent>& extents, int32_t documentType,
-                        int32_t mode, float ratioX, float ratioY, float ratioZ,
-                        AxisScales& scales) {
+Cls1 Cls8::CombineBoxes(const std::vector<GraphExtent>& extents, int32_t documentType, int32_t mode,
+                        float ratioX, float ratioY, float ratioZ, AxisScales& scales) {
   float minX = 1000000000.0f, maxX = -1000000000.0f;
   float minY = 1000000000.0f, maxY = -1000000000.0f;
   float minZ = 1000000000.0f, maxZ = -1000000000.0f;
@@ -201,8 +202,10 @@ void Cls8::Draw(int32_t lngAnimStep) {
   LastDrawErrors.clear();
   for (const auto& g : FunSurfs) {
     try {
-      if (g->Animation) g->Draw(lngAnimStep);
-      else g->Draw();
+      if (g->Animation)
+        g->Draw(lngAnimStep);
+      else
+        g->Draw();
     } catch (const std::exception& e) {
       LastDrawErrors.push_back(e.what());
     }

@@ -63,9 +63,9 @@ public:
   // it, as every range includes 0).
   float MaxV = 0.0f;
   float MinV = 0.0f;
-  bool DrawAxis = true;            // stored only
-  std::shared_ptr<Cls3> Axis;      // stored only; the document's axes are DocumentAxes()
-  float RotRoll = 0.0f;            // scene rotation in degrees
+  bool DrawAxis = true;       // stored only
+  std::shared_ptr<Cls3> Axis; // stored only; the document's axes are DocumentAxes()
+  float RotRoll = 0.0f;       // scene rotation in degrees
   float RotPitch = 0.0f;
   float RotYaw = 0.0f;
   float TransX = 0.0f, TransY = 0.0f, TransZ = 0.0f; // stored only

@@ -33,8 +33,10 @@ template <class T> T GetAs(const Cls9& g, Cls9Prop p, int32_t index, const char*
   return VisitProperty(g, p, [&](const auto& member) -> T {
     using M = std::decay_t<decltype(member)>;
     if constexpr (IsIndexedList<M>::value) {
-      if constexpr (std::is_same_v<typename M::value_type, T>) return member[index];
-      else WrongKind(p, wanted);
+      if constexpr (std::is_same_v<typename M::value_type, T>)
+        return member[index];
+      else
+        WrongKind(p, wanted);
     } else if constexpr (std::is_same_v<M, T>) {
       return member;
     } else {
@@ -43,12 +45,15 @@ template <class T> T GetAs(const Cls9& g, Cls9Prop p, int32_t index, const char*
   });
 }
 
-template <class T> void SetAs(Cls9& g, Cls9Prop p, const T& value, int32_t index, const char* wanted) {
+template <class T>
+void SetAs(Cls9& g, Cls9Prop p, const T& value, int32_t index, const char* wanted) {
   VisitProperty(g, p, [&](auto& member) {
     using M = std::decay_t<decltype(member)>;
     if constexpr (IsIndexedList<M>::value) {
-      if constexpr (std::is_same_v<typename M::value_type, T>) member[index] = value;
-      else WrongKind(p, wanted);
+      if constexpr (std::is_same_v<typename M::value_type, T>)
+        member[index] = value;
+      else
+        WrongKind(p, wanted);
     } else if constexpr (std::is_same_v<M, T>) {
       member = value;
     } else {
@@ -67,7 +72,8 @@ void CopyProperty(Cls9& target, const Cls9& source, Cls9Prop p) {
       using S = std::decay_t<decltype(from)>;
       if constexpr (std::is_same_v<M, S>) {
         if constexpr (IsIndexedList<M>::value) {
-          for (int32_t k = info.firstUsed; k < info.firstUsed + count; ++k) member[k] = from[k];
+          for (int32_t k = info.firstUsed; k < info.firstUsed + count; ++k)
+            member[k] = from[k];
         } else {
           member = from;
         }
@@ -125,8 +131,10 @@ bool Cls9::GetBool(Cls9Prop p, int32_t index) const {
 const std::string& Cls9::GetText(Cls9Prop p) const {
   return VisitProperty(*this, p, [&](const auto& member) -> const std::string& {
     using M = std::decay_t<decltype(member)>;
-    if constexpr (std::is_same_v<M, std::string>) return member;
-    else WrongKind(p, "a text");
+    if constexpr (std::is_same_v<M, std::string>)
+      return member;
+    else
+      WrongKind(p, "a text");
   });
 }
 void Cls9::SetInt(Cls9Prop p, int32_t value, int32_t index) {
@@ -181,13 +189,12 @@ std::shared_ptr<Cls9> Cls9::Init(int32_t lngID, const std::string& strName, int3
 }
 
 void Cls9::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
-                 const std::string& strExpX, const std::string& strExpY,
-                 const std::string& strExpZ, int32_t lngStepU, int32_t lngStepV, float sngMinU,
-                 float sngMaxU, float sngMinV, float sngMaxV, int32_t fstFillStyle,
-                 int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineColor,
-                 int32_t lngLineWidth, int32_t MatType, int32_t shwShow, int32_t smtSmooth,
-                 bool bolShowCon, bool bolShowVec, bool bolShowColormap, int32_t lngConLevel,
-                 int32_t ffFunForm) {
+                 const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
+                 int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
+                 float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
+                 int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
+                 int32_t smtSmooth, bool bolShowCon, bool bolShowVec, bool bolShowColormap,
+                 int32_t lngConLevel, int32_t ffFunForm) {
   NameS = strName;
   GraphType = gtpGraphType;
   CoordType = ctpCoordType;

@@ -124,7 +124,8 @@ public:
 
   // ---- the stored settings, with their defaults (Cls9Properties.h) ----
 #define CLS9_MEMBER_P(nm, kd, def, fl) Cls9Type<PropKind::kd> nm = def;
-#define CLS9_MEMBER_L(nm, kd, lo, hi, cnt, fu, fl) IndexedList<Cls9Type<PropKind::kd>, lo, hi, #nm> nm;
+#define CLS9_MEMBER_L(nm, kd, lo, hi, cnt, fu, fl)                                                 \
+  IndexedList<Cls9Type<PropKind::kd>, lo, hi, #nm> nm;
   CLS9_PROPERTIES(CLS9_MEMBER_P, CLS9_MEMBER_L)
 #undef CLS9_MEMBER_P
 #undef CLS9_MEMBER_L
@@ -143,15 +144,15 @@ public:
   // The table points of a table graph: 0 .. 200 each way.
   TablePoints VertTab3D;
   // Arrays that sampling writes and the drawers read.
-  PointArray<2> VertPX{"VertPX"}, VertPY{"VertPY"}; // partial-derivative surfaces
-  PointArray<2> Vert2{"Vert2"};                     // second function of an intersection
-  PointArray<1> VertCurve{"VertCurve"};             // 3D curve (0 .. StepU)
+  PointArray<2> VertPX{"VertPX"}, VertPY{"VertPY"};       // partial-derivative surfaces
+  PointArray<2> Vert2{"Vert2"};                           // second function of an intersection
+  PointArray<1> VertCurve{"VertCurve"};                   // 3D curve (0 .. StepU)
   PointArray<2> VertDev{"VertDev"}, VertDev2{"VertDev2"}; // derivative curves
-  PointArray<2> VertRev{"VertRev"};                 // rings of a surface of revolution (0 .. 40)
-  PointArray<2> VertJO{"VertJO"};                   // mirror curve
-  PointArray<2> VertODE{"VertODE"};                 // solution curves of a differential equation
-  PointArray<2> AnimCurve3D{"AnimCurve3D"};         // (0 .. StepU, 0 .. FrameCount)
-  PointArray<3> AnimRibbon{"AnimRibbon"};           // (0 .. 1, 0 .. StepV, 0 .. FrameCount)
+  PointArray<2> VertRev{"VertRev"};         // rings of a surface of revolution (0 .. 40)
+  PointArray<2> VertJO{"VertJO"};           // mirror curve
+  PointArray<2> VertODE{"VertODE"};         // solution curves of a differential equation
+  PointArray<2> AnimCurve3D{"AnimCurve3D"}; // (0 .. StepU, 0 .. FrameCount)
+  PointArray<3> AnimRibbon{"AnimRibbon"};   // (0 .. 1, 0 .. StepV, 0 .. FrameCount)
 
   // ---- the graph's own box, as GetBox (or the drawing) last left it ----
   float BoxMinX = 0.0f, BoxMaxX = 0.0f;
@@ -184,17 +185,14 @@ public:
 
   // ---- copy operations ----
   // A new graph with these main settings and the defaults otherwise; this graph is unchanged.
-  static std::shared_ptr<Cls9> Init(int32_t lngID, const std::string& strName,
-                                    int32_t gtpGraphType, int32_t dtpCoordType,
-                                    const std::string& strExpX, const std::string& strExpY,
-                                    const std::string& strExpZ, int32_t lngStepU, int32_t lngStepV,
-                                    float sngMinU, float sngMaxU, float sngMinV, float sngMaxV,
-                                    int32_t fstFillStyle, int32_t lngFirstColor,
-                                    int32_t lngSecondColor, int32_t lngLineColor,
-                                    int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
-                                    int32_t smtSmooth, bool bolShowCon = false,
-                                    bool bolShowVec = false, bool bolShowColormap = false,
-                                    int32_t lngConLevel = 0);
+  static std::shared_ptr<Cls9>
+  Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType, int32_t dtpCoordType,
+       const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
+       int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
+       float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
+       int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
+       int32_t smtSmooth, bool bolShowCon = false, bool bolShowVec = false,
+       bool bolShowColormap = false, int32_t lngConLevel = 0);
   // Sets the same main settings (and FunForm) on this graph; ID and all else stay.
   void Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
              const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,

@@ -39,7 +39,7 @@
 #include <string_view>
 
 #define CLS9_PROPERTIES(P, L)                                                                      \
-  /* kind and identity, formulas, domains, style: the head of the record */                      \
+  /* kind and identity, formulas, domains, style: the head of the record */                        \
   P(GraphType, Integer, 0, PropFlag::EqualTo | PropFlag::TabEqualTo)                               \
   P(ID, Integer, 0, 0)                                                                             \
   P(NameS, Name, "", PropFlag::EqualTo | PropFlag::TabEqualTo)                                     \
@@ -118,7 +118,7 @@
   P(NmlWidth, Integer, 0, PropFlag::EqualTo)                                                       \
   P(NmlNum, Integer, 0, PropFlag::EqualTo)                                                         \
   L(NmlX, Real, 0, 50, NmlNum, 1, PropFlag::EqualTo)                                               \
-  /* step and stem plots, second function, intersection and area */                              \
+  /* step and stem plots, second function, intersection and area */                                \
   P(ShowStep, Boolean, false, PropFlag::EqualTo)                                                   \
   P(StepColor, Integer, 0, PropFlag::EqualTo)                                                      \
   P(StepWidth, Integer, 0, PropFlag::EqualTo)                                                      \
@@ -149,7 +149,7 @@
   P(NormalNum, Integer, 0, PropFlag::EqualTo)                                                      \
   L(NormalX, Real, 0, 50, NormalNum, 1, PropFlag::EqualTo)                                         \
   L(NormalY, Real, 0, 50, NormalNum, 1, PropFlag::EqualTo)                                         \
-  /* vectors, differential equation, limit and series */                                          \
+  /* vectors, differential equation, limit and series */                                           \
   P(VecBeginX, Real, 0, PropFlag::EqualTo)                                                         \
   P(VecBeginY, Real, 0, PropFlag::EqualTo)                                                         \
   P(VecBeginZ, Real, 0, PropFlag::EqualTo)                                                         \
@@ -184,7 +184,7 @@
   P(SeriesColor, Integer, 0, PropFlag::EqualTo)                                                    \
   P(SeriesWidth, Integer, 0, PropFlag::EqualTo)                                                    \
   P(SeriesA0, Real, 0, PropFlag::EqualTo)                                                          \
-  /* texture, transparency, surface features and colour scheme */                                 \
+  /* texture, transparency, surface features and colour scheme */                                  \
   P(ShowTex, Boolean, false, PropFlag::EqualTo | PropFlag::StrictFlag)                             \
   P(TexMode, Integer, 0, PropFlag::EqualTo)                                                        \
   P(ShowTrans, Boolean, false, PropFlag::EqualTo | PropFlag::StrictFlag)                           \
@@ -250,7 +250,7 @@
   L(Slice4XYYE, Integer, 0, 50, Slice4NumZ, 1, PropFlag::EqualTo)                                  \
   P(IsoSurfaceNum, Integer, 0, PropFlag::EqualTo)                                                  \
   L(IsoSurValue, Real, 1, 100, IsoSurfaceNum, 1, PropFlag::EqualTo)                                \
-  /* display of table graphs (carried by the table record only) */                                \
+  /* display of table graphs (carried by the table record only) */                                 \
   P(Show2DLine, Boolean, true, PropFlag::TabEqualTo)                                               \
   P(Show2DScatter, Boolean, true, PropFlag::TabEqualTo)                                            \
   P(ShowSmoothCurve, Boolean, true, PropFlag::TabEqualTo)                                          \
@@ -274,7 +274,7 @@ enum class PropKind : uint8_t {
 };
 
 namespace PropFlag {
-inline constexpr uint8_t EqualTo = 1;            // copied by Cls9::EqualTo
+inline constexpr uint8_t EqualTo = 1;             // copied by Cls9::EqualTo
 inline constexpr uint8_t EqualToWhenAnimated = 2; // copied by EqualTo only from an animated graph
 inline constexpr uint8_t TabEqualTo = 4;          // copied by Cls9::TabEqualTo
 inline constexpr uint8_t StrictFlag = 8;          // a reader takes it as true only from "1"
@@ -298,14 +298,14 @@ inline constexpr int Cls9PropertyCount = 0
 struct Cls9PropertyInfo {
   std::string_view name;
   PropKind kind;
-  bool indexed;     // a fixed list indexed first .. last
-  int32_t first;    // lowest valid index (lists)
-  int32_t last;     // highest valid index (lists)
-  Cls9Prop count;   // the property that counts the used items (lists)
+  bool indexed;      // a fixed list indexed first .. last
+  int32_t first;     // lowest valid index (lists)
+  int32_t last;      // highest valid index (lists)
+  Cls9Prop count;    // the property that counts the used items (lists)
   int32_t firstUsed; // the first used index: items firstUsed .. firstUsed + count - 1 are used
   uint8_t flags;
-  double defaultNumber;          // default of a number or Boolean (1 for True)
-  std::string_view defaultText;  // default of a text
+  double defaultNumber;         // default of a number or Boolean (1 for True)
+  std::string_view defaultText; // default of a text
 };
 
 namespace cls9_detail {
@@ -319,8 +319,16 @@ template <class T> constexpr std::string_view DefaultText(T) { return {}; }
 
 inline constexpr std::array<Cls9PropertyInfo, Cls9PropertyCount> Cls9PropertyTable = {{
 #define CLS9_INFO_P(nm, kd, def, fl)                                                               \
-  {#nm,  PropKind::kd, false, 0, 0, Cls9Prop::nm, 0, static_cast<uint8_t>(fl),                     \
-   cls9_detail::DefaultNumber(def), cls9_detail::DefaultText(def)},
+  {#nm,                                                                                            \
+   PropKind::kd,                                                                                   \
+   false,                                                                                          \
+   0,                                                                                              \
+   0,                                                                                              \
+   Cls9Prop::nm,                                                                                   \
+   0,                                                                                              \
+   static_cast<uint8_t>(fl),                                                                       \
+   cls9_detail::DefaultNumber(def),                                                                \
+   cls9_detail::DefaultText(def)},
 #define CLS9_INFO_L(nm, kd, lo, hi, cnt, fu, fl)                                                   \
   {#nm, PropKind::kd, true, lo, hi, Cls9Prop::cnt, fu, static_cast<uint8_t>(fl), 0.0, {}},
     CLS9_PROPERTIES(CLS9_INFO_P, CLS9_INFO_L)
@@ -349,9 +357,7 @@ struct RecordItem {
 
 namespace cls9_detail {
 constexpr RecordItem Prop(Cls9Prop p) { return {RecordItemKind::Property, p, false, 0, {}, 0}; }
-constexpr RecordItem AnimProp(Cls9Prop p) {
-  return {RecordItemKind::Property, p, true, 0, {}, 0};
-}
+constexpr RecordItem AnimProp(Cls9Prop p) { return {RecordItemKind::Property, p, true, 0, {}, 0}; }
 template <class... M> constexpr RecordItem List(Cls9Prop count, int32_t first, M... members) {
   return {RecordItemKind::List, count, false, first, {members...}, int(sizeof...(M))};
 }
@@ -377,10 +383,10 @@ inline constexpr auto GraphRecordLayout = [] {
       Prop(ShowDev), Prop(DevColor), Prop(DevWidth), Prop(ShowInt), Prop(IntColor), Prop(IntFrom),
       Prop(IntTo), Prop(ShowMax), Prop(MaxColor), Prop(MaxSize), Prop(MaxSymbol), Prop(ShowMin),
       Prop(MinColor), Prop(MinSize), Prop(MinSymbol), Prop(ShowGuai), Prop(GuaiColor),
-      Prop(GuaiSize), Prop(GuaiSymbol), Prop(ShowJO), Prop(JOColor), Prop(JOWidth),
-      Prop(ShowRoot), Prop(RootColor), Prop(RootSize), Prop(RootSymbol), Prop(ShowCurv),
-      Prop(CurvColor), Prop(CurvWidth), Prop(CurvNum), List(CurvNum, 1, CurvX), Prop(ShowLen),
-      Prop(LenFrom), Prop(LenTo), Prop(ShowQie), Prop(QieColor), Prop(QieWidth), Prop(QieNum),
+      Prop(GuaiSize), Prop(GuaiSymbol), Prop(ShowJO), Prop(JOColor), Prop(JOWidth), Prop(ShowRoot),
+      Prop(RootColor), Prop(RootSize), Prop(RootSymbol), Prop(ShowCurv), Prop(CurvColor),
+      Prop(CurvWidth), Prop(CurvNum), List(CurvNum, 1, CurvX), Prop(ShowLen), Prop(LenFrom),
+      Prop(LenTo), Prop(ShowQie), Prop(QieColor), Prop(QieWidth), Prop(QieNum),
       List(QieNum, 1, QieX), Prop(ShowNml), Prop(NmlColor), Prop(NmlWidth), Prop(NmlNum),
       List(NmlNum, 1, NmlX),
       // step and stem plots, second function, intersection and area
@@ -397,13 +403,13 @@ inline constexpr auto GraphRecordLayout = [] {
       Prop(VecEndZ), Prop(ShowVecBegin), Prop(ShowVecEnd), Prop(VecColor), Prop(VecWidth),
       Prop(ShowVecPrj), Prop(ShowVecB), Prop(VecOperation), Prop(VecConstant), Prop(VecDX),
       Prop(VecDY), Prop(VecDZ), Prop(VecDX2), Prop(VecDY2), Prop(VecDZ2), Prop(ODEInitial),
-      Prop(ODEInitX), Prop(ODEInitY), Prop(ODEColor), Prop(ODEWidth), Prop(LimitX0),
-      Prop(LimitDir), Prop(LimitShowP), Prop(LimitShowL), Prop(SeriesN1), Prop(SeriesN2),
-      Prop(SeriesColor), Prop(SeriesWidth), Prop(SeriesA0),
+      Prop(ODEInitX), Prop(ODEInitY), Prop(ODEColor), Prop(ODEWidth), Prop(LimitX0), Prop(LimitDir),
+      Prop(LimitShowP), Prop(LimitShowL), Prop(SeriesN1), Prop(SeriesN2), Prop(SeriesColor),
+      Prop(SeriesWidth), Prop(SeriesA0),
       // texture, transparency, surface features and colour scheme
       Prop(ShowTex), Prop(TexMode), Prop(ShowTrans), Prop(TransAlpha), Prop(TexName),
-      Prop(ShowContour), Prop(ShowVector), Prop(ShowColormap), Prop(ContourLevel),
-      Prop(ColorName), Prop(ColorNum), List(ColorNum, 0, ColorPos, ColorR, ColorG, ColorB),
+      Prop(ShowContour), Prop(ShowVector), Prop(ShowColormap), Prop(ContourLevel), Prop(ColorName),
+      Prop(ColorNum), List(ColorNum, 0, ColorPos, ColorR, ColorG, ColorB),
       // third domain, clip box, 4D value, slices and iso values
       Prop(MinW), Prop(MaxW), Prop(StepW), Prop(ClipMinX), Prop(ClipMaxX), Prop(ClipMinY),
       Prop(ClipMaxY), Prop(ClipMinZ), Prop(ClipMaxZ), Prop(Clip), Prop(ExpressV), Prop(StepW),

@@ -16,7 +16,9 @@ Cls1 Cls9::GetBox(int32_t) { throw std::logic_error("Cls9::GetBox is not built y
 
 // ---------------------------------------------------------------------------------------------
 // Curve rendering (src/render/curves): Draw
-void Cls9::Draw(int32_t) { throw std::logic_error("Cls9::Draw is not built yet (curve rendering)"); }
+void Cls9::Draw(int32_t) {
+  throw std::logic_error("Cls9::Draw is not built yet (curve rendering)");
+}
 
 // ---------------------------------------------------------------------------------------------
 // Surface rendering (src/render/surfaces): DrawLegend

@@ -121,37 +121,64 @@ std::optional<std::string> Caption3DForm(const Cls9& g, const std::string& P) {
 
 const char* KindName(int32_t graphType) {
   switch (graphType) {
-  case Curve2D: return "2D Curve";
-  case Curve3D: return "3D Curve";
-  case Surface3D: return "3D Surface";
-  case Ribbon25D: return "2.5D Ribbon";
-  case Table2D: return "2D Table Graph";
-  case Table25D: return "2.5D Table Graph";
-  case Table3D: return "3D Table Graph";
-  case PointMarker: return "Point";
-  case PointAnimation: return "Point Animation";
-  case Curve2DAnimation: return "2D Curve Animation";
-  case Ribbon25DAnimation: return "2.5D Ribbon Animation";
-  case Curve3DAnimation: return "3D Curve Animation";
-  case Surface3DAnimation: return "3D Surface Animation";
-  case ColorMap: return "Color Map";
-  case ContourPlot: return "Contour Plot";
-  case VectorPlot: return "Vector Plot";
-  case Intersection: return "Intersection";
+  case Curve2D:
+    return "2D Curve";
+  case Curve3D:
+    return "3D Curve";
+  case Surface3D:
+    return "3D Surface";
+  case Ribbon25D:
+    return "2.5D Ribbon";
+  case Table2D:
+    return "2D Table Graph";
+  case Table25D:
+    return "2.5D Table Graph";
+  case Table3D:
+    return "3D Table Graph";
+  case PointMarker:
+    return "Point";
+  case PointAnimation:
+    return "Point Animation";
+  case Curve2DAnimation:
+    return "2D Curve Animation";
+  case Ribbon25DAnimation:
+    return "2.5D Ribbon Animation";
+  case Curve3DAnimation:
+    return "3D Curve Animation";
+  case Surface3DAnimation:
+    return "3D Surface Animation";
+  case ColorMap:
+    return "Color Map";
+  case ContourPlot:
+    return "Contour Plot";
+  case VectorPlot:
+    return "Vector Plot";
+  case Intersection:
+    return "Intersection";
   case RevolutionAboutX:
-  case RevolutionAboutY: return "Surface by rotation";
-  case StepStemPlot: return "Step & Stem";
-  case Vector: return "Vector";
-  case VectorOperation: return "Vector Operation";
-  case OdeSolution: return "Differential Equation";
-  case LimitMarker: return "Limit";
-  case FunctionSeries: return "Function Series";
+  case RevolutionAboutY:
+    return "Surface by rotation";
+  case StepStemPlot:
+    return "Step & Stem";
+  case Vector:
+    return "Vector";
+  case VectorOperation:
+    return "Vector Operation";
+  case OdeSolution:
+    return "Differential Equation";
+  case LimitMarker:
+    return "Limit";
+  case FunctionSeries:
+    return "Function Series";
   case Function4D41:
   case Function4D42:
   case Function4D:
-  case Function4D44: return "4D Graph";
-  case Function4DAnimation: return "4D Animation";
-  default: return "Graph";
+  case Function4D44:
+    return "4D Graph";
+  case Function4DAnimation:
+    return "4D Animation";
+  default:
+    return "Graph";
   }
 }
 
@@ -159,10 +186,14 @@ const char* KindName(int32_t graphType) {
 
 std::optional<std::string> GraphCaptioner::ListedCaption(const Cls9& g, int32_t documentType) {
   switch (g.GraphType) {
-  case Table2D: return "2D Table Graph: " + g.NameS;
-  case Table25D: return "2.5D Table Graph: " + g.NameS;
-  case Table3D: return "3D Table Graph: " + g.NameS;
-  default: break;
+  case Table2D:
+    return "2D Table Graph: " + g.NameS;
+  case Table25D:
+    return "2.5D Table Graph: " + g.NameS;
+  case Table3D:
+    return "3D Table Graph: " + g.NameS;
+  default:
+    break;
   }
   switch (documentType) {
   case DocumentType2D:

@@ -28,15 +28,19 @@ template <class A, class F> decltype(auto) VisitAxesProperty(A& axes, Cls3Prop p
 
 template <class T> T GetAs(const Cls3& axes, Cls3Prop p, const char* wanted) {
   return VisitAxesProperty(axes, p, [&](const auto& member) -> T {
-    if constexpr (std::is_same_v<std::decay_t<decltype(member)>, T>) return member;
-    else WrongKind(p, wanted);
+    if constexpr (std::is_same_v<std::decay_t<decltype(member)>, T>)
+      return member;
+    else
+      WrongKind(p, wanted);
   });
 }
 
 template <class T> void SetAs(Cls3& axes, Cls3Prop p, const T& value, const char* wanted) {
   VisitAxesProperty(axes, p, [&](auto& member) {
-    if constexpr (std::is_same_v<std::decay_t<decltype(member)>, T>) member = value;
-    else WrongKind(p, wanted);
+    if constexpr (std::is_same_v<std::decay_t<decltype(member)>, T>)
+      member = value;
+    else
+      WrongKind(p, wanted);
   });
 }
 
@@ -97,9 +101,12 @@ void Cls3::Coord(float& Vmin, float& Vmax, float& step, float& lower, float& upp
   }
   const double power = std::pow(10.0, n);
   float s;
-  if (m < 2.0f) s = static_cast<float>(0.2 * power);
-  else if (m < 5.0f) s = static_cast<float>(0.5 * power);
-  else s = static_cast<float>(power);
+  if (m < 2.0f)
+    s = static_cast<float>(0.2 * power);
+  else if (m < 5.0f)
+    s = static_cast<float>(0.5 * power);
+  else
+    s = static_cast<float>(power);
   if (!(s > 0.0f) || !std::isfinite(s)) s = range; // below the smallest single step
 
   float first = CeilToWhole(lo / s) * s;
@@ -118,8 +125,10 @@ int32_t Cls3::GetInt(Cls3Prop p) const { return GetAs<int32_t>(*this, p, "an int
 bool Cls3::GetBool(Cls3Prop p) const { return GetAs<bool>(*this, p, "a Boolean"); }
 const std::string& Cls3::GetText(Cls3Prop p) const {
   return VisitAxesProperty(*this, p, [&](const auto& member) -> const std::string& {
-    if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>) return member;
-    else WrongKind(p, "a text");
+    if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>)
+      return member;
+    else
+      WrongKind(p, "a text");
   });
 }
 void Cls3::SetInt(Cls3Prop p, int32_t value) { SetAs<int32_t>(*this, p, value, "an integer"); }

@@ -80,7 +80,7 @@ enum class Cls3Prop : int8_t {
 struct Cls3PropertyInfo {
   std::string_view name;
   PropKind kind;
-  bool inRecord;         // carried by the axes record of the document text
+  bool inRecord;          // carried by the axes record of the document text
   bool resetBySetDefault; // SetDefault sets it (else keeps it)
 };
 

@@ -141,7 +141,8 @@ TEST(Cls2Draw, FlatMarkersByShape) {
   View(-0.2, -0.2, 0.4);
   DrawInList(Marker(HollowCircle, 1, 255 * 65536));
   bool rimSeen = false;
-  for (int x = 32 + 10; x <= 32 + 17; ++x) rimSeen = rimSeen || gl.Pixel(x, 32) == kBlue;
+  for (int x = 32 + 10; x <= 32 + 17; ++x)
+    rimSeen = rimSeen || gl.Pixel(x, 32) == kBlue;
   EXPECT_TRUE(rimSeen);
   GLfloat width = 0;
   glGetFloatv(GL_LINE_WIDTH, &width);

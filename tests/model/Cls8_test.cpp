@@ -124,8 +124,7 @@ TEST(Cls8GetBox, ScaleFactorsByMode) {
        0.1f, 0},
       {"zero range under custom", DocumentType3D, ScaleCustom, 0, 0, 0, 0, 1, 1, 1, 0.1f, 0.1f,
        0.1f, 0},
-      {"negative ranges", DocumentType3D, ScaleSquare, -5, -1, -3, 0, 1, 1, 1, 0.1f, 0.1f, 0.1f,
-       0},
+      {"negative ranges", DocumentType3D, ScaleSquare, -5, -1, -3, 0, 1, 1, 1, 0.1f, 0.1f, 0.1f, 0},
       {"flat 4D value range", DocumentType4D, ScaleSquare, 10, 10, 10, 0, 1, 1, 1, 1, 1, 1, 0.1f},
       // ratios of 0 or below count as 1
       {"ratio 0", DocumentType3D, ScaleCustom, 10, 4, 1, 0, 0, 2, 1, 1, 0.5f, 1, 0},
@@ -158,8 +157,7 @@ TEST(Cls8GetBox, ValueRangeIsGatheredAfreshFromTheGraphs) {
   EXPECT_EQ(c.MinV, 0.0f);
   EXPECT_EQ(c.MaxV, 6.0f);
   // A graph that sampled nothing (range 1E8 .. -1E8) widens nothing.
-  c.CombineBoxes({Extent(0, 1, 0, 1, 0, 1, 1e8f, -1e8f)}, DocumentType4D, ScaleSquare, 1, 1, 1,
-                 s);
+  c.CombineBoxes({Extent(0, 1, 0, 1, 0, 1, 1e8f, -1e8f)}, DocumentType4D, ScaleSquare, 1, 1, 1, s);
   EXPECT_EQ(c.MinV, 0.0f);
   EXPECT_EQ(c.MaxV, 0.0f);
   EXPECT_GT(s.V, 0.0f);

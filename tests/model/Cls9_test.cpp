@@ -15,10 +15,14 @@ namespace {
 // The value of any scalar property as text, for table comparisons.
 std::string ValueText(const Cls9& g, Cls9Prop p) {
   switch (PropertyInfo(p).kind) {
-  case PropKind::Integer: return std::to_string(g.GetInt(p));
-  case PropKind::Real: return std::to_string(g.GetReal(p));
-  case PropKind::Boolean: return g.GetBool(p) ? "True" : "False";
-  default: return "\"" + g.GetText(p) + "\"";
+  case PropKind::Integer:
+    return std::to_string(g.GetInt(p));
+  case PropKind::Real:
+    return std::to_string(g.GetReal(p));
+  case PropKind::Boolean:
+    return g.GetBool(p) ? "True" : "False";
+  default:
+    return "\"" + g.GetText(p) + "\"";
   }
 }
 
@@ -32,12 +36,18 @@ Cls9Prop Id(const char* name) {
 
 TEST(Cls9Defaults, NewGraphHoldsTheListedDefaultsAndZeroEverywhereElse) {
   const std::map<std::string, std::string> nonZero = {
-      {"Smoothness", "3"},         {"Show", "3"},
-      {"StepU", "1"},              {"StepV", "1"},
-      {"PointColor", "255"},       {"PointSize", std::to_string(1.0f)},
-      {"Show2DLine", "True"},      {"Show2DScatter", "True"},
-      {"ShowSmoothCurve", "True"}, {"ScatterSize", "2"},
-      {"SmoothCurveColor", "65280"}, {"SmoothCurveWidth", "1"},
+      {"Smoothness", "3"},
+      {"Show", "3"},
+      {"StepU", "1"},
+      {"StepV", "1"},
+      {"PointColor", "255"},
+      {"PointSize", std::to_string(1.0f)},
+      {"Show2DLine", "True"},
+      {"Show2DScatter", "True"},
+      {"ShowSmoothCurve", "True"},
+      {"ScatterSize", "2"},
+      {"SmoothCurveColor", "65280"},
+      {"SmoothCurveWidth", "1"},
       {"Symbol", "1"},
   };
   Cls9 g;
@@ -56,11 +66,16 @@ TEST(Cls9Defaults, NewGraphHoldsTheListedDefaultsAndZeroEverywhereElse) {
     const std::string name(info.name);
     const auto it = nonZero.find(name);
     std::string expected;
-    if (it != nonZero.end()) expected = it->second;
-    else if (info.kind == PropKind::Integer) expected = "0";
-    else if (info.kind == PropKind::Real) expected = std::to_string(0.0f);
-    else if (info.kind == PropKind::Boolean) expected = "False";
-    else expected = "\"\"";
+    if (it != nonZero.end())
+      expected = it->second;
+    else if (info.kind == PropKind::Integer)
+      expected = "0";
+    else if (info.kind == PropKind::Real)
+      expected = std::to_string(0.0f);
+    else if (info.kind == PropKind::Boolean)
+      expected = "False";
+    else
+      expected = "\"\"";
     EXPECT_EQ(ValueText(g, p), expected) << name;
   }
   // The table's default column says the same as the members.
@@ -84,7 +99,8 @@ TEST(Cls9Defaults, PropertyTableHoldsEveryStoredPropertyOnce) {
   // 221 properties of the interface: 214 stored ones, StepT and the six point arrays.
   EXPECT_EQ(Cls9PropertyCount, 214);
   std::set<std::string_view> names;
-  for (const auto& info : Cls9PropertyTable) EXPECT_TRUE(names.insert(info.name).second);
+  for (const auto& info : Cls9PropertyTable)
+    EXPECT_TRUE(names.insert(info.name).second);
   EXPECT_EQ(FindCls9Property("NoSuchProperty"), std::nullopt);
   EXPECT_EQ(FindCls9Property("ExpressZ"), Cls9Prop::ExpressZ);
 }
@@ -115,11 +131,11 @@ struct IndexRow {
 
 TEST(Cls9Indices, ListsCheckTheirRanges) {
   const IndexRow rows[] = {
-      {"IsoSurValue", 1, true},   {"IsoSurValue", 100, true}, {"IsoSurValue", 0, false},
-      {"IsoSurValue", 101, false}, {"Slice4X", 0, true},       {"Slice4X", 50, true},
-      {"Slice4X", 51, false},     {"TangentX", 50, true},     {"TangentX", 51, false},
-      {"ColorPos", 30, true},     {"ColorPos", 31, false},    {"ColorR", -1, false},
-      {"CurvX", -1, false},       {"SliceZShowCont", 51, false}, {"Slice4XYYE", 50, true},
+      {"IsoSurValue", 1, true},    {"IsoSurValue", 100, true},    {"IsoSurValue", 0, false},
+      {"IsoSurValue", 101, false}, {"Slice4X", 0, true},          {"Slice4X", 50, true},
+      {"Slice4X", 51, false},      {"TangentX", 50, true},        {"TangentX", 51, false},
+      {"ColorPos", 30, true},      {"ColorPos", 31, false},       {"ColorR", -1, false},
+      {"CurvX", -1, false},        {"SliceZShowCont", 51, false}, {"Slice4XYYE", 50, true},
       {"NmlX", 0, true},
   };
   for (const auto& row : rows) {
@@ -127,9 +143,12 @@ TEST(Cls9Indices, ListsCheckTheirRanges) {
     const Cls9Prop p = Id(row.property);
     const PropKind kind = PropertyInfo(p).kind;
     auto write = [&] {
-      if (kind == PropKind::Real) g.SetReal(p, 2.5f, row.index);
-      else if (kind == PropKind::Boolean) g.SetBool(p, true, row.index);
-      else g.SetInt(p, 7, row.index);
+      if (kind == PropKind::Real)
+        g.SetReal(p, 2.5f, row.index);
+      else if (kind == PropKind::Boolean)
+        g.SetBool(p, true, row.index);
+      else
+        g.SetInt(p, 7, row.index);
     };
     if (row.valid) {
       EXPECT_NO_THROW(write()) << row.property << "(" << row.index << ")";
@@ -271,11 +290,20 @@ TEST(Cls9Records, LayoutsHaveTheTokenCountsOfTheDocumentText) {
   for (const auto& item : GraphRecordLayout) {
     if (item.kind == RecordItemKind::Property) inRecord.insert(item.prop);
     if (item.kind == RecordItemKind::List)
-      for (int m = 0; m < item.memberCount; ++m) inRecord.insert(item.members[m]);
+      for (int m = 0; m < item.memberCount; ++m)
+        inRecord.insert(item.members[m]);
   }
-  const std::set<std::string_view> notInRecord = {
-      "Show2DLine", "Show2DScatter", "ShowSmoothCurve", "ScatterSize", "ScatterColor",
-      "SmoothCurveColor", "SmoothCurveWidth", "Symbol", "StepVV", "MaxVV", "MinVV"};
+  const std::set<std::string_view> notInRecord = {"Show2DLine",
+                                                  "Show2DScatter",
+                                                  "ShowSmoothCurve",
+                                                  "ScatterSize",
+                                                  "ScatterColor",
+                                                  "SmoothCurveColor",
+                                                  "SmoothCurveWidth",
+                                                  "Symbol",
+                                                  "StepVV",
+                                                  "MaxVV",
+                                                  "MinVV"};
   for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i)
     EXPECT_EQ(inRecord.count(static_cast<Cls9Prop>(i)) == 1,
               notInRecord.count(Cls9PropertyTable[i].name) == 0)
@@ -285,7 +313,8 @@ TEST(Cls9Records, LayoutsHaveTheTokenCountsOfTheDocumentText) {
 TEST(Cls9Records, RecordKindByGraphType) {
   for (int32_t t = -1; t <= 50; ++t) {
     RecordKind expected = RecordKind::NoRecord;
-    if (t >= 4 && t <= 6) expected = RecordKind::Table;
+    if (t >= 4 && t <= 6)
+      expected = RecordKind::Table;
     else if ((t >= 0 && t <= 3) || (t >= 7 && t <= 15) || (t >= 20 && t <= 23) || t == 31 ||
              t == 32 || (t >= 41 && t <= 45))
       expected = RecordKind::Function;
@@ -359,7 +388,8 @@ TEST(Cls9Copy, EqualToCopiesTheSettingsButNotIdentityLengthTableOrPoints) {
   source.CurvX[2] = 2.5f;
   source.CurvX[3] = 3.5f;
   source.ColorNum = 3;
-  for (int i = 0; i < 4; ++i) source.ColorR[i] = 10 + i;
+  for (int i = 0; i < 4; ++i)
+    source.ColorR[i] = 10 + i;
   source.IsoSurfaceNum = 1;
   source.IsoSurValue[1] = 0.25f;
   source.Slice4NumZ = 1;

@@ -12,9 +12,12 @@ namespace {
 
 std::string ValueText(const Cls3& a, Cls3Prop p) {
   switch (Cls3PropertyTable[static_cast<std::size_t>(p)].kind) {
-  case PropKind::Boolean: return a.GetBool(p) ? "True" : "False";
-  case PropKind::Integer: return std::to_string(a.GetInt(p));
-  default: return a.GetText(p);
+  case PropKind::Boolean:
+    return a.GetBool(p) ? "True" : "False";
+  case PropKind::Integer:
+    return std::to_string(a.GetInt(p));
+  default:
+    return a.GetText(p);
   }
 }
 
@@ -80,9 +83,15 @@ TEST(Cls3, ValuesAtCreationAndAfterSetDefault) {
   // Change every value, then reset.
   for (const auto& row : rows) {
     switch (Cls3PropertyTable[static_cast<std::size_t>(row.property)].kind) {
-    case PropKind::Boolean: reset.SetBool(row.property, !fresh.GetBool(row.property)); break;
-    case PropKind::Integer: reset.SetInt(row.property, 12345); break;
-    default: reset.SetText(row.property, "T"); break;
+    case PropKind::Boolean:
+      reset.SetBool(row.property, !fresh.GetBool(row.property));
+      break;
+    case PropKind::Integer:
+      reset.SetInt(row.property, 12345);
+      break;
+    default:
+      reset.SetText(row.property, "T");
+      break;
     }
   }
   Cls3 changed = reset;
@@ -101,8 +110,10 @@ TEST(Cls3, ValuesAtCreationAndAfterSetDefault) {
 TEST(Cls3, RecordCarriesEveryPropertyButAxisStyle) {
   int carried = 0;
   for (const auto& info : Cls3PropertyTable) {
-    if (info.inRecord) ++carried;
-    else EXPECT_EQ(info.name, "AxisStyle");
+    if (info.inRecord)
+      ++carried;
+    else
+      EXPECT_EQ(info.name, "AxisStyle");
   }
   EXPECT_EQ(carried, 39);
   EXPECT_EQ(Cls3PropertyTable.front().name, "Show");
@@ -158,7 +169,7 @@ TEST(Cls3, CoordRows) {
 
 TEST(Cls3, CoordAlwaysGivesAPositiveStep) {
   const float inf = INFINITY, nan = NAN;
-  const float cases[][2] = {{nan, 1},          {0, nan},   {-inf, inf}, {inf, inf},
+  const float cases[][2] = {{nan, 1},         {0, nan},        {-inf, inf},    {inf, inf},
                             {1e-44f, 2e-44f}, {-3e38f, 3e38f}, {1e30f, 1e30f}, {-1, -1e-30f}};
   for (const auto& c : cases) {
     float vmin = c[0], vmax = c[1], step = 0, lower = 0, upper = 0;
@@ -172,7 +183,8 @@ TEST(Cls3, CoordAlwaysGivesAPositiveStep) {
 }
 
 TEST(Cls3, CeilToWhole) {
-  const float rows[][2] = {{-1.5f, -1}, {3.5f, 4}, {-2, -2}, {-2.5f, -2}, {0, 0}, {2, 2},
-                           {0.0001f, 1}};
-  for (const auto& r : rows) EXPECT_EQ(Cls3::CeilToWhole(r[0]), r[1]) << r[0];
+  const float rows[][2] = {{-1.5f, -1}, {3.5f, 4}, {-2, -2},    {-2.5f, -2},
+                           {0, 0},      {2, 2},    {0.0001f, 1}};
+  for (const auto& r : rows)
+    EXPECT_EQ(Cls3::CeilToWhole(r[0]), r[1]) << r[0];
 }
