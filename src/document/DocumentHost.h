@@ -1,0 +1,54 @@
+#pragma once
+// What the document commands (File New, Open, Save, Save As, Print) need of the main window and
+// its graph list: the few window operations they call, gathered in one interface so that the
+// commands run and are tested without a window. The main window provides the real one; tests give
+// a recording one.
+
+#include <QImage>
+
+#include <cstdint>
+#include <string>
+
+class DocumentHost {
+public:
+  virtual ~DocumentHost() = default;
+
+  // The outcome of the last File > Save (the main window's SaveCompleted): True after a save that
+  // wrote its file or had nothing to write, False after one that failed or was cancelled.
+  bool SaveCompleted = false;
+
+  // Edit > Delete All: empties both graph containers and the graph list, sets GraphIdCounter to 0
+  // and builds and presents the empty scene.
+  virtual void RemoveAllGraphs() = 0;
+  // Enables the toolbar buttons and menu items that suit a document kind (EnableCommands2D ..
+  // EnableCommandsSpecial); the playback commands end up disabled.
+  virtual void EnableCommands(int32_t documentType) = 0;
+  // Enables the playback commands (Toolbar1 buttons 33 to 43 and the Animation menu items).
+  virtual void EnableAnimationCommands() = 0;
+
+  // The graph list List1: appends an unchecked row; checks or clears a row (counted from 0), which
+  // raises List1_ItemCheck (shown graphs brought in step, scene built and presented).
+  virtual void AddListRow(const std::string& caption) = 0;
+  virtual void SetListRowChecked(int32_t row, bool checked) = 0;
+
+  // The main window's switches: the trackball rotation in force, and the drag modes of the view
+  // (ZoomActive, MoveActive, RotateActive), all turned off by File New.
+  virtual void SetUseTrackballRotation(bool on) = 0;
+  virtual void DragModesOff() = 0;
+
+  // The frame count and speed shown by the Animation Options dialog (its Text1 and Text2).
+  virtual void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) = 0;
+
+  // The repaint of the window, the presentation of a frame, and View > Zoom to Fit.
+  virtual void Refresh() = 0;
+  virtual void Display(int32_t frame) = 0;
+  virtual void ZoomToFit() = 0;
+
+  // After a document has been written: the desktop association of the document type is refreshed.
+  virtual void RefreshAssociation() = 0;
+
+  // The view as it shows the current scene: its size in pixels, a BMP file of it (false when it
+  // could not be written) and its picture for printing (null when there is none).
+  virtual bool SaveViewAsBmp(const std::string& path) = 0;
+  virtual QImage ViewImage() = 0;
+};

@@ -1,0 +1,136 @@
+#include "document/OpenDocument.h"
+
+#include "document/DocumentFile.h"
+#include "document/DocumentHost.h"
+#include "document/DocumentText.h"
+#include "document/SaveCommands.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/GraphCaption.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+
+#include <exception>
+#include <vector>
+
+namespace {
+
+void SetRotationPreset(int32_t documentType) {
+  const bool flat = documentType == DocumentType2D || documentType == DocumentTypeSpecial;
+  ShownGraphs.RotRoll = 0.0f;
+  ShownGraphs.RotPitch = flat ? 0.0f : -30.0f;
+  ShownGraphs.RotYaw = flat ? 0.0f : 45.0f;
+}
+
+bool Sampled(const Cls9& graph, bool functionRecord) {
+  return functionRecord && graph.GraphType != Vector && graph.GraphType != VectorOperation;
+}
+
+} // namespace
+
+std::string OpenFailureMessage(const std::string& path, const std::string& problem) {
+  return "The file \"" + path + "\" cannot be opened: " + problem + ".";
+}
+
+void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
+  host.RemoveAllGraphs();
+  host.Refresh();
+
+  DocumentType = doc.documentType;
+  SetRotationPreset(doc.documentType);
+  host.SetUseTrackballRotation(false);
+  host.EnableCommands(doc.documentType);
+
+  GraphCaptioner captions;
+  std::vector<std::string> samplingFailures;
+  int number = 1;
+  for (ParsedGraph& parsed : doc.graphs) {
+    Cls9& g = *parsed.graph;
+    if (parsed.functionRecord) {
+      if (parsed.read.animationBlock) {
+        FrameCount = parsed.read.frameCount;
+        FramesPerSecond = parsed.read.framesPerSecond;
+      }
+      host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
+    }
+    if (GraphIdCounter < g.ID) GraphIdCounter = g.ID + 1;
+    AllGraphs.FunSurfs.Add(parsed.graph);
+    ShownGraphs.FunSurfs.Add(parsed.graph);
+    if (Sampled(g, parsed.functionRecord)) {
+      // A graph that cannot be sampled stays in the document (it draws nothing) and is named once
+      // the document is open.
+      try {
+        g.GetPoints();
+      } catch (const std::exception& e) {
+        samplingFailures.push_back("graph " + std::to_string(number) + ": " + e.what());
+      }
+    }
+    host.AddListRow(captions.Caption(g, DocumentType));
+    ++number;
+  }
+
+  DocumentAxes() = doc.axes;
+  AxisScaleMode = doc.scale.mode;
+  AxisRatioX = doc.scale.ratioX;
+  AxisRatioY = doc.scale.ratioY;
+  AxisRatioZ = doc.scale.ratioZ;
+
+  for (int32_t row = 0; row < AllGraphs.FunSurfs.Count(); ++row)
+    host.SetListRowChecked(row, true);
+
+  if (ShownGraphs.Animation()) {
+    host.EnableAnimationCommands();
+    CurrentFrame = 1;
+    host.Display(1);
+  }
+  host.ZoomToFit();
+
+  if (!samplingFailures.empty()) {
+    std::string text = "Some graphs of the document could not be sampled:";
+    for (const auto& f : samplingFailures)
+      text += "\n" + f;
+    MsgBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Warning");
+  }
+}
+
+bool OpenDocument(const std::string& path, DocumentHost& host, std::string* problem) {
+  if (path.empty()) {
+    host.ZoomToFit();
+    return true;
+  }
+  std::string reason;
+  auto text = DocumentFile::Read(path, &reason);
+  std::optional<ParsedDocument> doc;
+  if (text) {
+    if (text->empty())
+      reason = "it holds no document";
+    else
+      doc = ParseDocumentText(*text, DocumentAxes(), &reason);
+  }
+  if (!doc) {
+    if (problem) *problem = reason;
+    return false;
+  }
+  ApplyDocument(*doc, host);
+  return true;
+}
+
+void FileOpenCommand(DocumentHost& host) {
+  if (ShownGraphs.FunSurfs.Count() > 0) {
+    switch (MsgBox("Do you want to save the graphs?", MsgButtons::YesNoCancel, MsgIcon::Exclamation,
+                   "Note")) {
+    case MsgResult::Yes:
+      if (!SaveDocumentCommand(host)) return;
+      break;
+    case MsgResult::No:
+      break;
+    default:
+      return;
+    }
+  }
+  const auto choice = TheFileChooser().OpenFile("Open File", {{"(*.crv)", "*.crv"}}, 1, "");
+  const std::string path = choice ? choice->path : std::string();
+  std::string problem;
+  if (!OpenDocument(path, host, &problem))
+    MsgBox(OpenFailureMessage(path, problem), MsgButtons::OK, MsgIcon::Critical, "Error");
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The document reader and File > Open. The reader reads and checks the whole file first and only
+// then replaces the open document by it; a file that cannot be read or is no good document leaves
+// the open document exactly as it was.
+
+#include <string>
+
+class DocumentHost;
+struct ParsedDocument;
+
+// Replaces the open document by the document in the file at path. Returns false, with the reason
+// in *problem and nothing changed, when the file cannot be read or holds no good document. An
+// empty path (a cancelled dialog) reads nothing and runs only Zoom to Fit (true).
+//
+// Applying a good document, in this order: Delete All; the repaint; DocumentType, the rotation
+// preset of the kind, the trackball rotation off and the kind's commands; for each graph record:
+// the frame count and speed of an animated record, the Animation Options boxes (function records),
+// GraphIdCounter raised to ID + 1 when below the ID, the graph added to AllGraphs and ShownGraphs,
+// sampled (not tables and vectors), and its caption row added unchecked; the axes; the scale
+// settings; every row checked (each check shows the graphs and builds the scene); when the shown
+// graphs are animated the playback commands, CurrentFrame 1 and its presentation; Zoom to Fit.
+bool OpenDocument(const std::string& path, DocumentHost& host, std::string* problem);
+
+// Applies a document read by ParseDocumentText, as OpenDocument does.
+void ApplyDocument(ParsedDocument& doc, DocumentHost& host);
+
+// File > Open...: when graphs are shown asks "Do you want to save the graphs?" (Yes saves and goes
+// on only when the save completed; Cancel stops), asks for a file ("Open File", "(*.crv)") and
+// opens it; a file that cannot be opened is named in an error message and the open document stays.
+void FileOpenCommand(DocumentHost& host);
+
+// The message shown when the document at path cannot be opened for the reason given.
+std::string OpenFailureMessage(const std::string& path, const std::string& problem);

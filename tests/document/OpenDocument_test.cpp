@@ -1,0 +1,550 @@
+// The document reader: what it applies and in which order, and that no malformed file changes the
+// open document.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "document/DocumentFile.h"
+#include "document/DocumentText.h"
+#include "document/DocumentTokens.h"
+#include "document/OpenDocument.h"
+#include "document/RecordingHost.h"
+#include "platform/Prompter.h"
+
+namespace {
+
+std::shared_ptr<Cls9> Curve(int32_t id, const std::string& formula) {
+  auto g = std::make_shared<Cls9>();
+  g->ID = id;
+  g->GraphType = Curve2D;
+  g->CoordType = Cartesian2D;
+  g->FunForm = Explicit;
+  g->ExpressZ = formula;
+  g->StepU = 0;
+  g->StepV = 4;
+  g->MinV = -2.0f;
+  g->MaxV = 2.0f;
+  return g;
+}
+
+std::shared_ptr<Cls9> Table(int32_t id, const std::string& name) {
+  auto g = std::make_shared<Cls9>();
+  g->ID = id;
+  g->GraphType = Table2D;
+  g->NameS = name;
+  g->StepU = 0;
+  g->StepV = 2;
+  for (int32_t v = 0; v <= 2; ++v)
+    g->VertTab3D(0, v) = Cls2::Init(float(v), float(v * v), 0, 0);
+  return g;
+}
+
+std::shared_ptr<Cls9> Vec(int32_t id) {
+  auto g = std::make_shared<Cls9>();
+  g->ID = id;
+  g->GraphType = Vector;
+  g->VecEndX = 1.0f;
+  return g;
+}
+
+std::string Text(int32_t kind, std::vector<std::shared_ptr<Cls9>> graphs, bool axesShown = true,
+                 ScaleSettings scale = {ScaleEqual, 1, 1, 1}) {
+  Cls8 shown;
+  for (auto& g : graphs)
+    shown.FunSurfs.Add(g);
+  Cls3 axes;
+  axes.SetDefault();
+  axes.Show = axesShown;
+  return BuildDocumentText(kind, shown, axes, scale);
+}
+
+class OpenDocumentTest : public ::testing::Test {
+protected:
+  void SetUp() override { ResetDocumentState(); }
+  void TearDown() override { ResetDocumentState(); }
+
+  std::string Write(const std::string& name, const std::string& text) {
+    const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
+    std::string problem;
+    EXPECT_TRUE(DocumentFile::Write(path, text, &problem)) << problem;
+    return path;
+  }
+  std::string WriteBytes(const std::string& name, const std::string& bytes) {
+    const QString path = dir.filePath(QString::fromStdString(name));
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes.data(), qint64(bytes.size()));
+    return path.toStdString();
+  }
+  bool Open(const std::string& path, std::string* problem = nullptr) {
+    std::string p;
+    return OpenDocument(path, host, problem ? problem : &p);
+  }
+
+  QTemporaryDir dir;
+  RecordingHost host;
+  ScopedScriptedDialogs dialogs;
+};
+
+TEST_F(OpenDocumentTest, AppliesTheDocumentInOrder) {
+  ShownGraphs.RotPitch = 12.0f;
+  const std::string path =
+      Write("a.crv", Text(DocumentType2D, {Curve(5, "x^2"), Table(2, "pts"), Curve(9, "x")}));
+  ASSERT_TRUE(Open(path));
+  const std::vector<std::string> expected = {"RemoveAllGraphs",
+                                             "Refresh",
+                                             "Trackball off",
+                                             "EnableCommands 1",
+                                             "AnimationOptions 10 10",
+                                             "AddListRow 2D Curve  y=x^2",
+                                             "AddListRow 2D Table Graph: pts",
+                                             "AnimationOptions 10 10",
+                                             "AddListRow 2D Curve  y=x",
+                                             "Check 0",
+                                             "Check 1",
+                                             "Check 2",
+                                             "ZoomToFit"};
+  EXPECT_EQ(host.log, expected);
+  EXPECT_EQ(DocumentType, DocumentType2D);
+  EXPECT_EQ(ShownGraphs.RotPitch, 0.0f);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3);
+  EXPECT_EQ(ShownGraphs.FunSurfs.Count(), 3);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->ExpressZ, "x^2");
+  EXPECT_EQ(GraphIdCounter, 10); // IDs 5, 2, 9: raised to 6, then to 10
+  EXPECT_EQ(AxisScaleMode, ScaleEqual);
+  for (const auto& row : host.rows)
+    EXPECT_TRUE(row.checked);
+}
+
+TEST_F(OpenDocumentTest, KindsAndTheirRotations) {
+  struct Row {
+    const char* header;
+    int32_t kind;
+    float pitch, yaw;
+  };
+  const Row rows[] = {{"S91", 1, 0, 0},    {"S94", 1, 0, 0},    {"S92", 3, -30, 45},
+                      {"S96", 3, -30, 45}, {"S93", 2, -30, 45}, {"S95", 2, -30, 45},
+                      {"S97", 7, 0, 0},    {"S98", 9, -30, 45}};
+  for (const Row& row : rows) {
+    ShownGraphs.RotPitch = 99.0f;
+    ShownGraphs.RotYaw = 99.0f;
+    const std::string path = Write("k.crv", std::string(row.header) + " 0 0 2 1 1 1");
+    ASSERT_TRUE(Open(path)) << row.header;
+    EXPECT_EQ(DocumentType, row.kind) << row.header;
+    EXPECT_EQ(host.enabledKind, row.kind);
+    EXPECT_EQ(ShownGraphs.RotPitch, row.pitch) << row.header;
+    EXPECT_EQ(ShownGraphs.RotYaw, row.yaw) << row.header;
+    EXPECT_FALSE(host.trackball);
+  }
+}
+
+TEST_F(OpenDocumentTest, GraphIdCounterFollowsTheIds) {
+  const std::pair<std::vector<int32_t>, int32_t> rows[] = {
+      {{5, 2}, 6}, {{0}, 0}, {{1}, 2}, {{3, 4}, 4}, {{-7}, 0}};
+  for (const auto& [ids, counter] : rows) {
+    std::vector<std::shared_ptr<Cls9>> graphs;
+    for (int32_t id : ids)
+      graphs.push_back(Vec(id));
+    ASSERT_TRUE(Open(Write("ids.crv", Text(DocumentType3D, graphs))));
+    EXPECT_EQ(GraphIdCounter, counter) << ids.size();
+  }
+}
+
+TEST_F(OpenDocumentTest, DuplicateIdsGetFreshOnes) {
+  std::string records;
+  for (int32_t id : {3, 3, 1, 3})
+    records += Vec(id)->Save();
+  ASSERT_TRUE(Open(Write("dup.crv", "S92 4 " + records + "0 1 1 1 1")));
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 4);
+  std::vector<int32_t> ids;
+  for (const auto& g : AllGraphs.FunSurfs)
+    ids.push_back(g->ID);
+  EXPECT_EQ(ids, (std::vector<int32_t>{3, 4, 1, 5}));
+  EXPECT_EQ(ShownGraphs.FunSurfs.Count(), 4);
+  EXPECT_EQ(host.rows.size(), 4u);
+  EXPECT_GE(GraphIdCounter, 5);
+}
+
+TEST_F(OpenDocumentTest, HiddenAxesAndTheTrailerAfterThem) {
+  DocumentAxes().TitleX = "kept";
+  DocumentAxes().LabelNumX = 7;
+  ASSERT_TRUE(
+      Open(Write("h.crv", Text(DocumentType3D, {Vec(1)}, false, {ScaleCustom, 2, 0.5f, 3}))));
+  EXPECT_FALSE(DocumentAxes().Show);
+  EXPECT_EQ(DocumentAxes().TitleX, "kept");
+  EXPECT_EQ(DocumentAxes().LabelNumX, 7);
+  EXPECT_EQ(AxisScaleMode, ScaleCustom);
+  EXPECT_EQ(AxisRatioX, 2.0f);
+  EXPECT_EQ(AxisRatioY, 0.5f);
+  EXPECT_EQ(AxisRatioZ, 3.0f);
+}
+
+TEST_F(OpenDocumentTest, AxesRecordReadWhole) {
+  Cls8 shown;
+  Cls3 axes;
+  axes.SetDefault();
+  axes.TitleZ = "Two  blanks";
+  axes.BackStyle = 7;
+  axes.ShowPI = true;
+  ASSERT_TRUE(Open(Write("ax.crv", BuildDocumentText(1, shown, axes, {2, 1, 1, 1}))));
+  EXPECT_EQ(DocumentAxes().TitleZ, "Two  blanks");
+  EXPECT_EQ(DocumentAxes().BackStyle, 7);
+  EXPECT_TRUE(DocumentAxes().ShowPI);
+  // "True" reads as true in the axes record.
+  ASSERT_TRUE(Open(Write("t.crv", "S91 0 True 0 0 0 1 1 1 1 1 1 True 2 2 2 0 0 0 0 0 0 4 4 4 0 1 "
+                                  "@X@ @Y@ @Z@ 0 0 0 2 0 0 0 0 1 0 True 2 1 1 1")));
+  EXPECT_TRUE(DocumentAxes().Show);
+  EXPECT_TRUE(DocumentAxes().BetterFonts);
+  EXPECT_TRUE(DocumentAxes().ShowShadow);
+}
+
+TEST_F(OpenDocumentTest, AnimatedRecordsSetTheFramesAndThePlaybackCommands) {
+  auto animated = Curve(1, "x*t");
+  animated->GraphType = Curve2DAnimation;
+  animated->Animation = true;
+  animated->MinT = 0;
+  animated->MaxT = 1;
+  FrameCount = 7;
+  FramesPerSecond = 3;
+  const std::string text = Text(DocumentType2D, {animated, Curve(2, "x")});
+  FrameCount = 10;
+  FramesPerSecond = 10;
+  CurrentFrame = 5;
+  ASSERT_TRUE(Open(Write("anim.crv", text)));
+  EXPECT_EQ(FrameCount, 7);
+  EXPECT_EQ(FramesPerSecond, 3);
+  EXPECT_EQ(host.animationTexts, "7 3");
+  EXPECT_TRUE(host.animationCommands);
+  EXPECT_EQ(CurrentFrame, 1);
+  const int playback = host.Find("EnableAnimationCommands");
+  ASSERT_GE(playback, 0);
+  EXPECT_EQ(host.log[size_t(playback) + 1], "Display 1");
+  EXPECT_GT(playback, host.Find("Check 1"));
+  EXPECT_EQ(host.log.back(), "ZoomToFit");
+
+  // A still document leaves the commands and the frame alone.
+  CurrentFrame = 4;
+  ASSERT_TRUE(Open(Write("still.crv", Text(DocumentType2D, {Curve(1, "x")}))));
+  EXPECT_FALSE(host.animationCommands);
+  EXPECT_EQ(CurrentFrame, 4);
+}
+
+TEST_F(OpenDocumentTest, ReadingStopsAtATokenThatBeginsNoRecord) {
+  // The count says three; the second record's kind is 99: only the first graph is read and the
+  // axes record is read from that token.
+  const std::string one = Vec(4)->Save();
+  ASSERT_TRUE(Open(Write("stop.crv", "S92 3 " + one + "99 2 1 1 1")));
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  EXPECT_FALSE(DocumentAxes().Show); // "99" is no "1"
+  EXPECT_EQ(AxisScaleMode, ScaleEqual);
+  // A huge count with one record and hidden axes: the axes token "0" reads as a record kind and
+  // the record runs out of text, so the file is refused (and the loop ends).
+  std::string problem;
+  EXPECT_FALSE(Open(Write("huge.crv", "S92 2147483647 " + one + "0 2 1 1 1"), &problem));
+  EXPECT_FALSE(problem.empty());
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+}
+
+TEST_F(OpenDocumentTest, PointSizeTakesAnyReal) {
+  auto p = std::make_shared<Cls9>();
+  p->GraphType = PointMarker;
+  p->CoordType = Cartesian2D;
+  p->ExpressY = "1";
+  p->ExpressZ = "2";
+  p->ID = 1;
+  for (float size : {3.0f, 2.5f, 0.5f, 12.0f}) {
+    p->PointSize = size;
+    ASSERT_TRUE(Open(Write("p.crv", Text(DocumentType2D, {p}))));
+    EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->PointSize, size);
+  }
+}
+
+TEST_F(OpenDocumentTest, NegativeListCountsReadNoItems) {
+  auto g = Vec(1);
+  g->CurvNum = -3;
+  g->ColorNum = -1;
+  ASSERT_TRUE(Open(Write("neg.crv", Text(DocumentType3D, {g}))));
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->CurvNum, -3);
+}
+
+TEST_F(OpenDocumentTest, EveryGraphGetsARow) {
+  // A point in a 4D document has no listed caption: it still gets a row.
+  auto p = std::make_shared<Cls9>();
+  p->GraphType = PointMarker;
+  p->ID = 1;
+  ASSERT_TRUE(Open(Write("p4.crv", Text(DocumentType4D, {p, Vec(2)}))));
+  ASSERT_EQ(host.rows.size(), 2u);
+  EXPECT_FALSE(host.rows[0].caption.empty());
+}
+
+TEST_F(OpenDocumentTest, EmptyPathRunsOnlyZoomToFit) {
+  ASSERT_TRUE(Open(Write("a.crv", Text(DocumentType2D, {Curve(1, "x")}))));
+  host.log.clear();
+  EXPECT_TRUE(Open(""));
+  EXPECT_EQ(host.log, std::vector<std::string>{"ZoomToFit"});
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+}
+
+// Everything a failed open must leave as it was.
+struct Snapshot {
+  std::string text;
+  std::vector<Cls9*> graphs;
+  std::vector<std::string> rows;
+  int32_t documentType, counter, frames, speed, frame, mode;
+  float ratios[3], rotation[3];
+  Cls3 axes;
+  size_t logSize;
+
+  static Snapshot Of(const RecordingHost& host) {
+    Snapshot s;
+    s.text = BuildDocumentText();
+    for (const auto& g : AllGraphs.FunSurfs)
+      s.graphs.push_back(g.get());
+    for (const auto& r : host.rows)
+      s.rows.push_back(r.caption + (r.checked ? "+" : "-"));
+    s.documentType = DocumentType;
+    s.counter = GraphIdCounter;
+    s.frames = FrameCount;
+    s.speed = FramesPerSecond;
+    s.frame = CurrentFrame;
+    s.mode = AxisScaleMode;
+    s.ratios[0] = AxisRatioX, s.ratios[1] = AxisRatioY, s.ratios[2] = AxisRatioZ;
+    s.rotation[0] = ShownGraphs.RotRoll, s.rotation[1] = ShownGraphs.RotPitch;
+    s.rotation[2] = ShownGraphs.RotYaw;
+    s.axes = DocumentAxes();
+    s.logSize = host.log.size();
+    return s;
+  }
+  void ExpectSame(const Snapshot& o, const std::string& what) const {
+    EXPECT_EQ(text, o.text) << what;
+    EXPECT_EQ(graphs, o.graphs) << what;
+    EXPECT_EQ(rows, o.rows) << what;
+    EXPECT_EQ(documentType, o.documentType) << what;
+    EXPECT_EQ(counter, o.counter) << what;
+    EXPECT_EQ(frames, o.frames) << what;
+    EXPECT_EQ(speed, o.speed) << what;
+    EXPECT_EQ(frame, o.frame) << what;
+    EXPECT_EQ(mode, o.mode) << what;
+    EXPECT_TRUE(std::equal(ratios, ratios + 3, o.ratios)) << what;
+    EXPECT_TRUE(std::equal(rotation, rotation + 3, o.rotation)) << what;
+    EXPECT_TRUE(axes == o.axes) << what;
+    EXPECT_EQ(logSize, o.logSize) << what;
+  }
+};
+
+class MalformedFileTest : public OpenDocumentTest {
+protected:
+  void SetUp() override {
+    OpenDocumentTest::SetUp();
+    auto animated = Curve(3, "x+t");
+    animated->GraphType = Curve2DAnimation;
+    animated->Animation = true;
+    ASSERT_TRUE(
+        Open(Write("open.crv", Text(DocumentType2D, {Curve(1, "x^2"), animated, Table(2, "p")}))));
+    before = Snapshot::Of(host);
+    // The document whose damaged forms are tried: every kind of record and field.
+    auto g = Curve(4, "sin x");
+    g->NameS = "a  name";
+    g->CurvNum = 2;
+    g->ColorNum = 1;
+    g->TexName = "tex.bmp";
+    auto t = Table(6, "my table");
+    t->ColorNum = 2;
+    good = Text(DocumentType3D, {g, t, Vec(8)}, true, {ScaleCustom, 1.5f, 2, 3});
+  }
+
+  void ExpectRefused(const std::string& path, const std::string& what) {
+    std::string problem;
+    EXPECT_FALSE(Open(path, &problem)) << what;
+    EXPECT_FALSE(problem.empty()) << what;
+    Snapshot::Of(host).ExpectSame(before, what);
+  }
+
+  Snapshot before;
+  std::string good;
+};
+
+TEST_F(MalformedFileTest, TheGoodFormOpens) {
+  RecordingHost other;
+  std::string problem;
+  ASSERT_TRUE(OpenDocument(Write("good.crv", good), other, &problem)) << problem;
+  EXPECT_EQ(BuildDocumentText(), good);
+}
+
+TEST_F(MalformedFileTest, TruncatedAtEveryToken) {
+  const auto tokens = Tokenize(good);
+  for (size_t n = 0; n < tokens.size(); ++n) {
+    std::string text;
+    for (size_t i = 0; i < n; ++i)
+      text += tokens[i] + " ";
+    ExpectRefused(Write("cut.crv", text), "first " + std::to_string(n) + " tokens");
+  }
+}
+
+TEST_F(MalformedFileTest, TruncatedAtEveryByte) {
+  const std::string bytes = DocumentFile::Encode(good);
+  for (size_t n = 0; n < bytes.size(); n += (n < 64 ? 1 : 37))
+    ExpectRefused(WriteBytes("bytes.crv", bytes.substr(0, n)),
+                  "first " + std::to_string(n) + " bytes");
+}
+
+TEST_F(MalformedFileTest, ForeignAndMissingFiles) {
+  ExpectRefused(dir.filePath("missing.crv").toStdString(), "missing file");
+  ExpectRefused(dir.path().toStdString(), "a folder");
+  ExpectRefused(WriteBytes("empty.crv", ""), "empty file");
+  ExpectRefused(Write("emptytext.crv", ""), "empty text");
+  ExpectRefused(WriteBytes("png.crv", "\x89PNG\r\n\x1a\n...."), "a picture");
+  for (const char* header : {"s92", "S99", "S9", "", "92", "S92x"}) {
+    std::string text = good;
+    text.replace(0, 3, header);
+    ExpectRefused(Write("header.crv", text), std::string("header ") + header);
+  }
+  ExpectRefused(Write("lead.crv", " " + good), "leading blank");
+}
+
+TEST_F(MalformedFileTest, HugeAndBadCounts) {
+  const std::string record = Vec(1)->Save();
+  const std::string tail = "0 2 1 1 1";
+  ExpectRefused(Write("c1.crv", "S92 2147483648 " + record + tail), "count beyond 32 bits");
+  ExpectRefused(Write("c2.crv", "S92 1000000 " + record + tail), "count beyond the records");
+  ExpectRefused(Write("c3.crv", "S92 x " + record + tail), "count not a number");
+  struct Row {
+    Cls9Prop count;
+    int32_t value;
+  };
+  for (Row row :
+       {Row{Cls9Prop::CurvNum, 51}, Row{Cls9Prop::TangentNum, 1000000}, Row{Cls9Prop::ColorNum, 32},
+        Row{Cls9Prop::IsoSurfaceNum, 101}, Row{Cls9Prop::Slice4NumY, 2147483647}}) {
+    // The count token alone says too much; its items are not there.
+    auto g = Vec(1);
+    g->SetInt(row.count, 1);
+    std::string text = Text(DocumentType3D, {g});
+    auto tokens = Tokenize(text);
+    // Find the count token: the only "1" where the record of the default vector has a count.
+    Cls9 plain;
+    plain.GraphType = Vector;
+    plain.ID = 1;
+    plain.VecEndX = 1.0f;
+    const auto plainTokens = Tokenize(plain.Save());
+    size_t at = 2;
+    while (at - 2 < plainTokens.size() && tokens[at] == plainTokens[at - 2])
+      ++at;
+    tokens[at] = std::to_string(row.value);
+    std::string damaged;
+    for (const auto& t : tokens)
+      damaged += t + " ";
+    ExpectRefused(Write("count.crv", damaged), std::string(PropertyInfo(row.count).name));
+  }
+  auto t = Table(1, "t");
+  for (auto [u, v] : {std::pair{201, 0}, std::pair{0, 201}, std::pair{-1, 0}, std::pair{0, -1}}) {
+    std::string text = Text(DocumentType2D, {t});
+    auto tokens = Tokenize(text);
+    tokens[2 + 11] = std::to_string(u); // StepU of the table record
+    tokens[2 + 12] = std::to_string(v);
+    std::string damaged;
+    for (const auto& tk : tokens)
+      damaged += tk + " ";
+    ExpectRefused(Write("steps.crv", damaged), "table steps");
+  }
+}
+
+TEST_F(MalformedFileTest, NonNumbersWhereNumbersBelong) {
+  const auto tokens = Tokenize(good);
+  // Numeric fields: the count (1), the first record's GraphType (2), ID (3), CoordType (7) after
+  // a name of three tokens, StepU (12) after ExpressZ "sin x" in two tokens, MinU (14), and the
+  // trailer's AxisScaleMode and last ratio.
+  for (size_t at : {size_t(1), size_t(2), size_t(3), size_t(7), size_t(12), size_t(14),
+                    tokens.size() - 1, tokens.size() - 4}) {
+    for (const char* bad : {"x", "", "True", "--1", "1E99"}) {
+      auto damaged = tokens;
+      damaged[at] = bad;
+      std::string text;
+      for (const auto& t : damaged)
+        text += t + " ";
+      text.pop_back();
+      if (at == 2 && std::string(bad) != "")
+        continue; // a record kind that is none ends the records
+      ExpectRefused(Write("nan.crv", text), "token " + std::to_string(at) + " = " + bad);
+    }
+  }
+}
+
+TEST_F(MalformedFileTest, AnyTokenReplacedNeverHalfOpens) {
+  // Whatever one token becomes, the reader opens the document or leaves the open one whole.
+  const auto tokens = Tokenize(good);
+  for (size_t at = 0; at < tokens.size(); ++at) {
+    for (const char* bad : {"@", "-1", "99999", "abc"}) {
+      auto damaged = tokens;
+      damaged[at] = bad;
+      std::string text;
+      for (const auto& t : damaged)
+        text += t + " ";
+      RecordingHost other;
+      std::string problem;
+      const Snapshot mine = Snapshot::Of(host);
+      const bool opened = OpenDocument(Write("any.crv", text), other, &problem);
+      if (!opened) Snapshot::Of(host).ExpectSame(mine, "token " + std::to_string(at) + " = " + bad);
+      ResetDocumentState();
+      ASSERT_TRUE(Open(Write("open.crv", Text(DocumentType2D, {Curve(1, "x^2")}))));
+      host.log.clear();
+    }
+  }
+}
+
+TEST_F(OpenDocumentTest, FileOpenCommandAnswers) {
+  const std::string first = Write("first.crv", Text(DocumentType2D, {Curve(1, "x")}));
+  const std::string second = Write("second.crv", Text(DocumentType3D, {Vec(1), Vec(2)}));
+  ASSERT_TRUE(Open(first));
+
+  // Cancel at the question: nothing asked further, nothing changes.
+  dialogs.prompter.answers = {MsgResult::Cancel};
+  FileOpenCommand(host);
+  EXPECT_EQ(DocumentType, DocumentType2D);
+  EXPECT_TRUE(dialogs.files.titles.empty());
+
+  // Yes, and the save dialog is cancelled: the open stops.
+  dialogs.prompter.answers = {MsgResult::Yes};
+  dialogs.files.answers = {std::nullopt};
+  FileOpenCommand(host);
+  EXPECT_EQ(dialogs.files.titles, std::vector<std::string>{"Save"});
+  EXPECT_EQ(DocumentType, DocumentType2D);
+
+  // No: the open dialog, then the file.
+  dialogs.prompter.shown.clear();
+  dialogs.files.titles.clear();
+  dialogs.prompter.answers = {MsgResult::No};
+  dialogs.files.answers = {FileChoice{second, 1}};
+  FileOpenCommand(host);
+  EXPECT_EQ(dialogs.prompter.shown.at(0).text, "Do you want to save the graphs?");
+  EXPECT_EQ(dialogs.prompter.shown.at(0).title, "Note");
+  EXPECT_EQ(dialogs.files.titles, std::vector<std::string>{"Open File"});
+  EXPECT_EQ(DocumentType, DocumentType3D);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 2);
+
+  // Yes with a completed save, then a file that is no document: a message names it, the
+  // document stays.
+  const std::string saved = dir.filePath("saved.crv").toStdString();
+  const std::string bad = WriteBytes("bad.crv", "not a document");
+  dialogs.prompter.shown.clear();
+  dialogs.prompter.answers = {MsgResult::Yes};
+  dialogs.files.answers = {FileChoice{saved, 1}, FileChoice{bad, 1}};
+  FileOpenCommand(host);
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(saved)));
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_NE(dialogs.prompter.shown[1].text.find(bad), std::string::npos);
+  EXPECT_EQ(dialogs.prompter.shown[1].title, "Error");
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 2);
+
+  // No graph shown: no question.
+  for (int32_t row = 0; row < 2; ++row)
+    host.SetListRowChecked(row, false);
+  dialogs.prompter.shown.clear();
+  dialogs.files.answers = {std::nullopt};
+  FileOpenCommand(host);
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 2);
+}
+
+} // namespace
