@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "formula/FormulaGlobals.h"
+
 // How much work an integration did (for tests and the curious).
 struct IntegrationStats {
   int32_t passes = 0;      // refinement passes run
