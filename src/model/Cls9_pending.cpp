@@ -7,14 +7,6 @@
 #include <stdexcept>
 
 // ---------------------------------------------------------------------------------------------
-// Sampling (src/sampling): GetPoints
-bool Cls9::GetPoints() { throw std::logic_error("Cls9::GetPoints is not built yet (sampling)"); }
-
-// ---------------------------------------------------------------------------------------------
-// Sampling (src/sampling): GetBox
-Cls1 Cls9::GetBox(int32_t) { throw std::logic_error("Cls9::GetBox is not built yet (sampling)"); }
-
-// ---------------------------------------------------------------------------------------------
 // Curve rendering (src/render/curves): Draw
 void Cls9::Draw(int32_t) {
   throw std::logic_error("Cls9::Draw is not built yet (curve rendering)");

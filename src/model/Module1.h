@@ -80,6 +80,10 @@ inline float ViewMaxY = 500.0f;
 inline float ViewMinZ = -500.0f;
 inline float ViewMaxZ = 500.0f;
 
+// Threads that graph sampling may use for its large grids (0: one per core). The results are the
+// same with any count; tests set it to compare one thread with several.
+inline int32_t SamplingThreads = 0;
+
 // Further switches of the main window.
 inline bool ShowLegend = true;
 inline int32_t RotationMode = RotationNone;

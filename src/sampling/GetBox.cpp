@@ -1,0 +1,347 @@
+// Cls9::GetBox: the box of one graph's points for one animation step, in data units and scene
+// order, kept as the graph's own box; it also builds the back edge of 2.5D ribbons and tables,
+// widens the value range of 4D graphs and fills the shared box of polar regions.
+
+#include "sampling/Sampling.h"
+#include "sampling/SamplingInternal.h"
+
+#include "model/Cls9.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// A point of an array, or nothing when the index lies outside what sampling laid out (a graph
+// measured before it was sampled, or a step beyond its frames).
+template <int Rank, class... I> Cls2* PointAt(PointArray<Rank>& a, I... idx) {
+  if (!a.InRange({static_cast<int32_t>(idx)...})) return nullptr;
+  return &a(idx...);
+}
+
+// A sample of a value grid; a sample beyond what sampling has reached reads 0, the value every
+// sample holds until it is first written.
+template <int Rank, class... I> float GridAt(const ValueGrid<Rank>& grid, I... idx) {
+  if (!grid.InRange({static_cast<int32_t>(idx)...})) return 0.0f;
+  return grid(idx...);
+}
+
+class Measure {
+public:
+  explicit Measure(Cls9& graph) : g(graph) {}
+
+  // Strict tests: a value equal to a bound changes nothing.
+  void ScanX(float v) {
+    if (v > g.BoxMaxX) g.BoxMaxX = v;
+    if (v < g.BoxMinX) g.BoxMinX = v;
+  }
+  void ScanY(float v) {
+    if (v > g.BoxMaxY) g.BoxMaxY = v;
+    if (v < g.BoxMinY) g.BoxMinY = v;
+  }
+  void ScanZ(float v) {
+    if (v > g.BoxMaxZ) g.BoxMaxZ = v;
+    if (v < g.BoxMinZ) g.BoxMinZ = v;
+  }
+  void Scan(float x, float y, float z) {
+    ScanX(x);
+    ScanY(y);
+    ScanZ(z);
+  }
+  void Scan(const Cls2* p) {
+    if (p) Scan(p->x, p->y, p->z);
+  }
+  void ScanXY(const Cls2* p) {
+    if (!p) return;
+    ScanX(p->x);
+    ScanY(p->y);
+  }
+  // A surface with floor overlays: its lower y bound reaches 3 below the lowest point.
+  void ScanLowered(const Cls2* p) {
+    if (!p) return;
+    ScanX(p->x);
+    if (p->y > g.BoxMaxY) g.BoxMaxY = p->y;
+    const float lowered = p->y - 3.0f;
+    if (lowered < g.BoxMinY) g.BoxMinY = lowered;
+    ScanZ(p->z);
+  }
+
+  // The box's x and y extents take in the origin; z is not touched.
+  void Origin() {
+    if (g.BoxMinX > 0) g.BoxMinX = 0;
+    if (g.BoxMaxX < 0) g.BoxMaxX = 0;
+    if (g.BoxMinY > 0) g.BoxMinY = 0;
+    if (g.BoxMaxY < 0) g.BoxMaxY = 0;
+  }
+
+  // From the origin to the point, or -1 .. 1 on every axis for a point at the origin.
+  void PointRule(const Cls2* p) {
+    if (!p) return;
+    if (p->x == 0 && p->y == 0 && p->z == 0) {
+      g.BoxMinX = g.BoxMinY = g.BoxMinZ = -1.0f;
+      g.BoxMaxX = g.BoxMaxY = g.BoxMaxZ = 1.0f;
+      return;
+    }
+    auto axis = [](float c, float& lo, float& hi) {
+      lo = c >= 0 ? 0.0f : c;
+      hi = c >= 0 ? c : 0.0f;
+    };
+    axis(p->x, g.BoxMinX, g.BoxMaxX);
+    axis(p->y, g.BoxMinY, g.BoxMaxY);
+    axis(p->z, g.BoxMinZ, g.BoxMaxZ);
+  }
+
+  // Row 1 of a ribbon: row 0 moved back by the ribbon depth.
+  static void BackEdge(const Cls2& front, Cls2& back) {
+    back.x = front.x;
+    back.y = front.y;
+    back.z = front.z + RibbonDepth;
+  }
+
+  Cls9& g;
+};
+
+bool IsClippable(int32_t t) {
+  return t == Curve2D || t == Curve3D || t == Surface3D || t == Ribbon25D ||
+         t == Curve2DAnimation || t == Ribbon25DAnimation || t == Curve3DAnimation ||
+         t == Surface3DAnimation || t == Intersection;
+}
+
+} // namespace
+
+Cls1 Cls9::GetBox(int32_t lngAnimStep) {
+  Measure m(*this);
+  const int32_t s = lngAnimStep;
+  const bool curveForm = FunForm == Explicit || FunForm == Parametric;
+  const bool regionForm = FunForm == Implicit || FunForm == Inequality;
+
+  // 1. A polar implicit curve or inequality region: the arc of radius MaxV widens the box as it
+  // stands, and the shared polar box receives it.
+  if ((GraphType == Curve2D || GraphType == Curve2DAnimation) && CoordType == Polar && regionForm) {
+    const float d = (MaxU - MinU) / 100.0f;
+    for (int32_t k = 0; k <= 100; ++k) {
+      const float a = d * static_cast<float>(k) + MinU;
+      m.ScanX(static_cast<float>(static_cast<double>(MaxV) * std::cos(double(a))));
+      m.ScanY(static_cast<float>(static_cast<double>(MaxV) * std::sin(double(a))));
+    }
+    BoxMinZ = 0;
+    BoxMaxZ = 0;
+    Cls1& shared = PolarRegionBox();
+    shared.MinX = BoxMinX;
+    shared.MaxX = BoxMaxX;
+    shared.MinY = BoxMinY;
+    shared.MaxY = BoxMaxY;
+    shared.MinZ = BoxMinZ;
+    shared.MaxZ = BoxMaxZ;
+    return shared;
+  }
+
+  // 2. A vector operation: the box its drawing filled.
+  if (GraphType == VectorOperation) return VectorOperationBox();
+
+  // 3. Reset.
+  BoxMinX = BoxMinY = BoxMinZ = 9999999.0f;
+  BoxMaxX = BoxMaxY = BoxMaxZ = -9999999.0f;
+  Cls1 result;
+
+  // 4. A vector: symmetric about 0 on every axis, the result 3 wider on each side.
+  if (GraphType == Vector) {
+    m.Scan(VecBeginX, VecBeginY, VecBeginZ);
+    m.Scan(VecEndX, VecEndY, VecEndZ);
+    auto symmetric = [](float& lo, float& hi, float& resultLo, float& resultHi) {
+      const float mag = std::max(std::fabs(lo), std::fabs(hi));
+      lo = -mag;
+      hi = mag;
+      resultLo = -mag - 3.0f;
+      resultHi = mag + 3.0f;
+    };
+    symmetric(BoxMinX, BoxMaxX, result.MinX, result.MaxX);
+    symmetric(BoxMinY, BoxMaxY, result.MinY, result.MaxY);
+    symmetric(BoxMinZ, BoxMaxZ, result.MinZ, result.MaxZ);
+    return result;
+  }
+
+  // 5. The points of the kind.
+  switch (GraphType) {
+  case Curve2D:
+  case StepStemPlot:
+  case Curve2DAnimation:
+  case Intersection:
+    if (curveForm) {
+      for (int32_t j = 0; j <= StepV; ++j) {
+        if (GraphType == Curve2DAnimation) {
+          m.Scan(PointAt(Anim2D, j, s));
+        } else {
+          m.Scan(PointAt(Vert3D, 0, j));
+          if (GraphType == Intersection) m.Scan(PointAt(Vert2, 0, j));
+        }
+      }
+    } else if (regionForm) {
+      BoxMinX = MinU;
+      BoxMaxX = MaxU;
+      BoxMinY = MinV;
+      BoxMaxY = MaxV;
+      BoxMinZ = 0;
+      BoxMaxZ = 0;
+    }
+    m.Origin();
+    break;
+  case Table2D:
+    for (int32_t j = 0; j <= std::min(StepV, TablePoints::Last); ++j) {
+      const Cls2& p = VertTab3D(0, j);
+      m.Scan(p.x, p.y, p.z);
+    }
+    m.Origin();
+    break;
+  case GraphTypeCode::Curve3D:
+    for (int32_t i = 0; i <= StepU; ++i)
+      m.Scan(PointAt(VertCurve, i));
+    break;
+  case Surface3D: {
+    const bool lowered = ShowContour || ShowVector || ShowColormap;
+    for (int32_t i = 0; i <= StepU; ++i)
+      for (int32_t j = 0; j <= StepV; ++j) {
+        if (lowered)
+          m.ScanLowered(PointAt(Vert3D, i, j));
+        else
+          m.Scan(PointAt(Vert3D, i, j));
+      }
+    if (FunForm == Implicit) {
+      for (int32_t i = 0; i <= StepU; ++i)
+        for (int32_t j = 0; j <= StepV; ++j)
+          for (int32_t k = 0; k <= StepW; ++k)
+            m.Scan(GridAt(SampleGrid1, i, j, k), GridAt(SampleGrid2, i, j, k),
+                   GridAt(SampleGrid3, i, j, k));
+    }
+    break;
+  }
+  case Table3D:
+    for (int32_t i = 0; i <= std::min(StepU, TablePoints::Last); ++i)
+      for (int32_t j = 0; j <= std::min(StepV, TablePoints::Last); ++j) {
+        const Cls2& p = VertTab3D(i, j);
+        m.Scan(p.x, p.y, p.z);
+      }
+    break;
+  case Curve3DAnimation:
+    for (int32_t i = 0; i <= StepU; ++i)
+      m.Scan(PointAt(AnimCurve3D, i, s));
+    break;
+  case Surface3DAnimation:
+    for (int32_t i = 0; i <= StepU; ++i)
+      for (int32_t j = 0; j <= StepV; ++j)
+        m.Scan(PointAt(Anim3D, i, j, s));
+    if (FunForm == Implicit) {
+      for (int32_t i = 0; i <= StepU; ++i)
+        for (int32_t j = 0; j <= StepV; ++j)
+          for (int32_t k = 0; k <= StepW; ++k)
+            m.Scan(GridAt(FrameGrid1, i, j, k, s), GridAt(FrameGrid2, i, j, k, s),
+                   GridAt(FrameGrid3, i, j, k, s));
+    }
+    break;
+  case ColorMap:
+  case ContourPlot:
+  case VectorPlot:
+    for (int32_t i = 0; i <= StepU; ++i)
+      for (int32_t j = 0; j <= StepV; ++j)
+        m.Scan(PointAt(Vert3D, i, j));
+    break;
+  case Ribbon25D:
+    for (int32_t j = 0; j <= StepV; ++j) {
+      Cls2* front = PointAt(Vert3D, 0, j);
+      Cls2* back = PointAt(Vert3D, 1, j);
+      if (front && back) Measure::BackEdge(*front, *back);
+    }
+    for (int32_t r = 0; r <= 1; ++r)
+      for (int32_t j = 0; j <= StepV; ++j)
+        m.Scan(PointAt(Vert3D, r, j));
+    break;
+  case Ribbon25DAnimation:
+    for (int32_t j = 0; j <= StepV; ++j) {
+      Cls2* front = PointAt(AnimRibbon, 0, j, s);
+      Cls2* back = PointAt(AnimRibbon, 1, j, s);
+      if (front && back) Measure::BackEdge(*front, *back);
+    }
+    for (int32_t r = 0; r <= 1; ++r)
+      for (int32_t j = 0; j <= StepV; ++j)
+        m.Scan(PointAt(AnimRibbon, r, j, s));
+    break;
+  case Table25D: {
+    const int32_t last = std::min(StepV, TablePoints::Last);
+    for (int32_t j = 0; j <= last; ++j)
+      Measure::BackEdge(VertTab3D(0, j), VertTab3D(1, j));
+    for (int32_t r = 0; r <= 1; ++r)
+      for (int32_t j = 0; j <= last; ++j) {
+        const Cls2& p = VertTab3D(r, j);
+        m.Scan(p.x, p.y, p.z);
+      }
+    break;
+  }
+  case PointMarker:
+    m.PointRule(PointAt(Vert3D, 0, 0));
+    break;
+  case PointAnimation:
+    m.PointRule(PointAt(Anim1D, s));
+    break;
+  case Function4D:
+  case Function4DAnimation: {
+    // The user's x, y, z of a 4D sample go to the scene's z, x, y.
+    const bool frames = GraphType == Function4DAnimation;
+    for (int32_t i = 0; i <= StepU; ++i)
+      for (int32_t j = 0; j <= StepV; ++j)
+        for (int32_t k = 0; k <= StepW; ++k) {
+          const float g1 = frames ? GridAt(FrameGrid1, i, j, k, s) : GridAt(SampleGrid1, i, j, k);
+          const float g2 = frames ? GridAt(FrameGrid2, i, j, k, s) : GridAt(SampleGrid2, i, j, k);
+          const float g3 = frames ? GridAt(FrameGrid3, i, j, k, s) : GridAt(SampleGrid3, i, j, k);
+          const float gv = frames ? GridAt(FrameGridV, i, j, k, s) : GridAt(SampleGridV, i, j, k);
+          m.Scan(g2, g3, g1);
+          if (gv < MinVV) MinVV = gv;
+          if (gv > MaxVV) MaxVV = gv;
+        }
+    break;
+  }
+  default:
+    break;
+  }
+
+  // 6. The overlays of a 2D curve that the box must hold.
+  if (GraphType == Curve2D) {
+    if (ShowInverse) {
+      const float lo = std::min(BoxMinX, BoxMinY);
+      const float hi = std::max(BoxMaxX, BoxMaxY);
+      BoxMinX = BoxMinY = lo;
+      BoxMaxX = BoxMaxY = hi;
+    }
+    if (ShowJO)
+      for (int32_t j = 0; j <= StepV; ++j)
+        m.ScanXY(PointAt(VertJO, 0, j));
+    if (ShowDev)
+      for (int32_t j = 0; j <= StepV; ++j)
+        m.ScanXY(PointAt(VertDev, 0, j));
+  }
+
+  // 7. The rings of a surface of revolution.
+  if (GraphType == RevolutionAboutX || GraphType == RevolutionAboutY)
+    for (int32_t n = 0; n <= 40; ++n)
+      for (int32_t j = 0; j <= StepV; ++j)
+        m.Scan(PointAt(VertRev, n, j));
+
+  // 8. Narrowing to the clip box; a clip bound only ever moves a bound inward.
+  if (Clip && IsClippable(GraphType) && (CoordType == Cartesian2D || CoordType == Cartesian3D)) {
+    if (ClipMinY > BoxMinX) BoxMinX = ClipMinY;
+    if (ClipMaxY < BoxMaxX) BoxMaxX = ClipMaxY;
+    if (ClipMinZ > BoxMinY) BoxMinY = ClipMinZ;
+    if (ClipMaxZ < BoxMaxY) BoxMaxY = ClipMaxZ;
+    if (ClipMinX > BoxMinZ) BoxMinZ = ClipMinX;
+    if (ClipMaxX < BoxMaxZ) BoxMaxZ = ClipMaxX;
+  }
+
+  // 9. The result.
+  result.MinX = BoxMinX;
+  result.MaxX = BoxMaxX;
+  result.MinY = BoxMinY;
+  result.MaxY = BoxMaxY;
+  result.MinZ = BoxMinZ;
+  result.MaxZ = BoxMaxZ;
+  return result;
+}

@@ -1,0 +1,1020 @@
+// Cls9::GetPoints: turns the formulas of one graph into its point arrays and value grids, for
+// every frame step of an animated graph, and marks the coordinates that leave the view window.
+
+#include "sampling/Sampling.h"
+#include "sampling/SamplingInternal.h"
+
+#include "formula/Cls6.h"
+#include "formula/Der.h"
+#include "formula/FormulaText.h"
+#include "model/Cls9.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using sampling::Finite;
+using sampling::IsUndefined;
+using sampling::MakeUndefined;
+using sampling::SampleAt;
+using sampling::SampledFormula;
+
+// r * cos a and r * sin a: the trigonometry in double precision of the single-precision angle,
+// the product stored once as a single.
+float TimesCos(float r, float a) { return Finite(static_cast<double>(r) * std::cos(double(a))); }
+float TimesSin(float r, float a) { return Finite(static_cast<double>(r) * std::sin(double(a))); }
+
+// The derivative text of a formula by the formula engine's chain; a first derivative that is
+// exactly "U" or "u" passes through unchanged. Nothing when the engine could not form it (it has
+// shown its message).
+std::optional<std::string> DerivativeOf(const std::string& text) {
+  if (text == "U" || text == "u") return text;
+  std::string derivative;
+  if (!::DerivativeText(text, derivative)) return std::nullopt;
+  return derivative;
+}
+
+// How a step of the call ends.
+enum class Flow { Continue, ReturnTrue, ReturnFalse };
+
+// Running minimum and maximum of sampled values with the strict tests of the value range.
+struct Range {
+  float min = 100000000.0f;
+  float max = -100000000.0f;
+  void Widen(float v) {
+    if (v < min) min = v;
+    if (v > max) max = v;
+  }
+};
+
+// One call of GetPoints.
+class Sampler {
+public:
+  explicit Sampler(Cls9& graph)
+      : g(graph), report(ShowEvaluationErrors.load()), threads(sampling::ParallelThreadCount()) {}
+
+  bool Run();
+
+private:
+  Flow Compile(const std::string& text, SampledFormula& out);
+  Flow CompilePartial(const std::string& text, const char* variable, SampledFormula& out);
+  void LayOut();
+  bool Parallel(std::initializer_list<const SampledFormula*> used) const;
+  FormulaVars Vars() const { return FormulaVars{}; }
+
+  // Branches; false when an evaluation gave no value (GetPoints then returns False at once).
+  bool Curves2D();
+  bool Curve3D();
+  bool Surfaces();
+  bool Points();
+  bool AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon);
+  bool AnimatedCurve3D();
+  bool AnimatedSurface();
+  void Grid4D();
+  void Grid4DAnimated();
+  Flow Overlays();
+
+  // Rows of one point.
+  bool Curve2DRow(float s, float t, Cls2& p);
+  bool Curve3DRow(float t, float tFrame, Cls2& p);
+  bool CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p);
+  bool SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Range& range);
+  bool AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t, Cls2& p,
+                            Range& range);
+  void ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& range);
+  void ImplicitColumnAnimated(int32_t i, int32_t j, int32_t f, float u, float v, float t,
+                              Range& range);
+  bool DerivativeRow(int step, float s, Cls2& p);
+  bool MirrorRow(float s, Cls2& p);
+
+  Cls9& g;
+  const bool report;
+  const int threads;
+  Cls6 evaluator;
+  std::string pX, pY, pZ, pV;
+  SampledFormula fX, fY, fZ, fV, f2, fPX, fPY;
+  SampledFormula dX, dY, dZ, d2X, d2Y, d2Z, mY, mZ;
+  int32_t stepU = 1, stepV = 1, stepW = 1, frames = 1;
+  float du = 0, dv = 0, dw = 0, dt = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The frame
+
+bool Sampler::Run() {
+  // 1. Prepare the texts.
+  if (g.GraphType != Vector && g.GraphType != VectorOperation) {
+    pX = InsertImplicitProducts(g.ExpressX);
+    pY = InsertImplicitProducts(g.ExpressY);
+    pZ = InsertImplicitProducts(g.ExpressZ);
+    pV = InsertImplicitProducts(g.ExpressV);
+  }
+
+  // 2. Correct the counts. A StepW of 0 would divide by zero: it becomes 1 like the others.
+  if (g.StepU == 0) g.StepU = 1;
+  if (g.StepV == 0) g.StepV = 1;
+  if (g.StepW == 0) g.StepW = 1;
+  if (FrameCount == 0) FrameCount = 1;
+  if (g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || FrameCount < 0) {
+    MsgBox("The step and frame counts of a graph must not be negative.", MsgButtons::OK,
+           MsgIcon::Critical, "Error");
+    return false;
+  }
+  if (!SamplingCountsFit(g)) {
+    MsgBox(std::string(SamplingTooLargeMessage), MsgButtons::OK, MsgIcon::Critical, "Error");
+    return false;
+  }
+  stepU = g.StepU;
+  stepV = g.StepV;
+  stepW = g.StepW;
+  frames = FrameCount;
+
+  // 3. Lay out the arrays.
+  LayOut();
+
+  // 4. Step sizes. Animated kinds always get their frame step, whatever their Animation flag.
+  du = sampling::StepOf(g.MinU, g.MaxU, stepU);
+  dv = sampling::StepOf(g.MinV, g.MaxV, stepV);
+  dw = sampling::StepOf(g.MinW, g.MaxW, stepW);
+  dt = sampling::StepOf(g.MinT, g.MaxT, frames);
+
+  // 5. Compile.
+  Flow flow = Flow::Continue;
+  auto step = [&flow](Flow f) {
+    flow = f;
+    return f == Flow::Continue;
+  };
+  if (!step(Compile(pX, fX)) || !step(Compile(pY, fY)) || !step(Compile(pZ, fZ)))
+    return flow == Flow::ReturnTrue;
+  if (DocumentType == DocumentType4D && !step(Compile(pV, fV))) return flow == Flow::ReturnTrue;
+  if (g.GraphType == Intersection && !step(Compile(InsertImplicitProducts(g.Exp2), f2)))
+    return flow == Flow::ReturnTrue;
+  if (g.ShowSurPX && !step(CompilePartial(pZ, "x", fPX))) return flow == Flow::ReturnTrue;
+  if (g.ShowSurPY && !step(CompilePartial(pZ, "y", fPY))) return flow == Flow::ReturnTrue;
+
+  // 6. The branch of the kind.
+  bool ok = true;
+  switch (g.GraphType) {
+  case Curve2D:
+  case Ribbon25D:
+  case Intersection:
+  case RevolutionAboutX:
+  case RevolutionAboutY:
+  case StepStemPlot:
+    ok = Curves2D();
+    break;
+  case GraphTypeCode::Curve3D:
+    ok = Curve3D();
+    break;
+  case Surface3D:
+  case ColorMap:
+  case ContourPlot:
+  case VectorPlot:
+    ok = Surfaces();
+    break;
+  case PointMarker:
+  case PointAnimation:
+    ok = Points();
+    break;
+  case Curve2DAnimation:
+    ok = AnimatedCurve2D(&g.Anim2D, nullptr);
+    break;
+  case Ribbon25DAnimation:
+    ok = AnimatedCurve2D(nullptr, &g.AnimRibbon);
+    break;
+  case Curve3DAnimation:
+    ok = AnimatedCurve3D();
+    break;
+  case Surface3DAnimation:
+    ok = AnimatedSurface();
+    break;
+  case Function4D:
+    Grid4D();
+    break;
+  case Function4DAnimation:
+    Grid4DAnimated();
+    break;
+  default:
+    break;
+  }
+  if (!ok) return false;
+
+  // 7. The overlay stage.
+  flow = Overlays();
+  return flow != Flow::ReturnFalse;
+}
+
+Flow Sampler::Compile(const std::string& text, SampledFormula& out) {
+  std::string postfix;
+  if (evaluator.InfixToPostfix(text, postfix) != 0) return Flow::ReturnFalse;
+  out = SampledFormula(std::move(postfix), &evaluator, report);
+  return Flow::Continue;
+}
+
+Flow Sampler::CompilePartial(const std::string& text, const char* variable, SampledFormula& out) {
+  std::string derivative;
+  if (!::PartialDerivativeText(text, variable, derivative)) return Flow::ReturnTrue;
+  return Compile(derivative, out);
+}
+
+void Sampler::LayOut() {
+  const int32_t t = g.GraphType;
+  g.Vert3D.Allocate({stepU, stepV});
+  if (g.ShowSurPX) g.VertPX.Allocate({stepU, stepV});
+  if (g.ShowSurPY) g.VertPY.Allocate({stepU, stepV});
+  if (t == GraphTypeCode::Curve3D) g.VertCurve.Allocate({stepU});
+  if (t == Intersection) g.Vert2.Allocate({stepU, stepV});
+  if (t == RevolutionAboutX || t == RevolutionAboutY) g.VertRev.Allocate({40, stepV});
+  g.VertDev.Allocate({stepU, stepV});
+  g.VertDev2.Allocate({stepU, stepV});
+  if (g.ShowJO) g.VertJO.Allocate({stepU, stepV});
+  // The animated arrays always get points, so that drawing never meets an empty element.
+  if (t == PointAnimation) g.Anim1D.Allocate({frames});
+  if (t == Curve2DAnimation) g.Anim2D.Allocate({stepV, frames});
+  if (t == Ribbon25DAnimation) g.AnimRibbon.Allocate({1, stepV, frames});
+  if (t == Curve3DAnimation) g.AnimCurve3D.Allocate({stepU, frames});
+  if (t == Surface3DAnimation) g.Anim3D.Allocate({stepU, stepV, frames});
+  if (t == Function4DAnimation) g.Anim4D.LayoutWithoutPoints({stepU, stepV, stepW, frames});
+}
+
+// Whether a loop over these formulas may run on several threads: its results must not depend on
+// the order of evaluation (no RND), no evaluation may end the call (none leaves no value) and no
+// message box may open (ShowEvaluationErrors off).
+bool Sampler::Parallel(std::initializer_list<const SampledFormula*> used) const {
+  if (report || threads <= 1) return false;
+  for (const SampledFormula* f : used)
+    if (f->UsesRandom() || f->Empty()) return false;
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// 2D curves, ribbons, intersections, surfaces of revolution, step and stem plots
+
+// The point of sample s of a 2D curve (explicit or parametric, Cartesian or polar), at frame
+// value t. Writes happen in the order of the rows; a point built from a value that does not exist
+// is undefined in all three coordinates.
+bool Sampler::Curve2DRow(float s, float t, Cls2& p) {
+  FormulaVars vars;
+  vars.T = t;
+  float a = 0, r = 0, x = 0, y = 0, z = 0;
+  if (g.FunForm == Explicit && g.CoordType == Cartesian2D) {
+    p.z = 0;
+    p.x = s;
+    vars.X = s;
+    if (!fZ.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(y)) MakeUndefined(p);
+  } else if (g.FunForm == Explicit && g.CoordType == Polar) {
+    vars.A = s;
+    if (!fZ.Evaluate(vars, r)) return false;
+    p.x = TimesCos(r, s);
+    p.y = TimesSin(r, s);
+    p.z = 0;
+    if (IsUndefined(r)) MakeUndefined(p);
+  } else if (g.FunForm == Parametric && g.CoordType == Cartesian2D) {
+    vars.U = s;
+    if (!fX.Evaluate(vars, z)) return false;
+    p.z = z;
+    if (!fY.Evaluate(vars, x)) return false;
+    p.x = x;
+    if (!fZ.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(x) || IsUndefined(y) || IsUndefined(z)) MakeUndefined(p);
+  } else if (g.FunForm == Parametric && g.CoordType == Polar) {
+    vars.U = s;
+    if (!fY.Evaluate(vars, a)) return false;
+    if (!fZ.Evaluate(vars, r)) return false;
+    p.x = TimesCos(r, a);
+    p.y = TimesSin(r, a);
+    if (!fX.Evaluate(vars, z)) return false;
+    p.z = z;
+    if (IsUndefined(a) || IsUndefined(r) || IsUndefined(z)) MakeUndefined(p);
+  }
+  return true;
+}
+
+bool Sampler::Curves2D() {
+  const bool intersection = g.GraphType == Intersection;
+  for (int32_t j = 0; j <= stepV; ++j) {
+    const float s = SampleAt(g.MinV, j, dv);
+    Cls2& p = g.Vert3D(0, j);
+    if (!Curve2DRow(s, 0.0f, p)) return false;
+    if (intersection && g.FunForm == Explicit && g.CoordType == Cartesian2D) {
+      Cls2& q = g.Vert2(0, j);
+      q.z = 0;
+      q.x = s;
+      FormulaVars vars;
+      vars.X = s;
+      float y = 0;
+      if (!f2.Evaluate(vars, y)) return false;
+      q.y = y;
+      if (IsUndefined(y)) MakeUndefined(q);
+    }
+  }
+  if (g.FunForm == Explicit || g.FunForm == Parametric) {
+    for (int32_t j = 0; j <= stepV; ++j) {
+      MarkOutsideView(g.Vert3D(0, j), ViewPairingDirect);
+      if (intersection) MarkOutsideView(g.Vert2(0, j), ViewPairingDirect);
+    }
+  }
+  if (g.GraphType == RevolutionAboutX || g.GraphType == RevolutionAboutY) {
+    const bool aboutX = g.GraphType == RevolutionAboutX;
+    for (int32_t j = 0; j <= stepV; ++j) {
+      const float x0 = g.Vert3D(0, j).x;
+      const float y0 = g.Vert3D(0, j).y;
+      for (int32_t i = 0; i <= 40; ++i) {
+        Cls2& ring = g.VertRev(i, j);
+        if (IsUndefined(x0) || IsUndefined(y0)) {
+          MakeUndefined(ring);
+          continue;
+        }
+        const float theta = static_cast<float>(static_cast<double>(i * 15708) / 100000.0);
+        if (aboutX) {
+          const float radius = std::fabs(y0);
+          ring.z = TimesCos(radius, theta);
+          ring.y = TimesSin(radius, theta);
+          ring.x = x0;
+        } else {
+          const float radius = std::fabs(x0);
+          ring.x = TimesCos(radius, theta);
+          ring.z = TimesSin(radius, theta);
+          ring.y = y0;
+        }
+      }
+    }
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// 3D curves
+
+bool Sampler::Curve3DRow(float t, float tFrame, Cls2& p) {
+  FormulaVars vars;
+  vars.T = tFrame;
+  if (g.FunForm == Parametric) {
+    if (g.CoordType != Cartesian3D && g.CoordType != Cylindrical && g.CoordType != Spherical)
+      return true;
+    vars.U = t;
+    return CoordinatePoint(g.CoordType, vars, p);
+  }
+  if (g.FunForm != Explicit) return true;
+
+  // The variable of an explicit curve is found in ExpressZ's postfix text: every token naming
+  // one of the two variables of the coordinate system sets the whole point, so the last decides.
+  const std::string& text = fZ.Postfix();
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t blank = text.find(' ', start);
+    if (blank == std::string::npos) break;
+    const std::string_view token(text.data() + start, blank - start);
+    start = blank + 1;
+    FormulaVars v = vars;
+    float value = 0;
+    if (g.CoordType == Cartesian3D && token == "XX") {
+      p.z = t;
+      p.x = 0;
+      v.X = t;
+      if (!fZ.Evaluate(v, value)) return false;
+      p.y = value;
+    } else if (g.CoordType == Cartesian3D && token == "YY") {
+      p.z = 0;
+      p.x = t;
+      v.Y = t;
+      if (!fZ.Evaluate(v, value)) return false;
+      p.y = value;
+    } else if (g.CoordType == Cylindrical && token == "RR") {
+      p.z = TimesCos(t, 0.0f);
+      p.x = TimesSin(t, 0.0f);
+      v.R = t;
+      if (!fZ.Evaluate(v, value)) return false;
+      p.y = value;
+    } else if (g.CoordType == Cylindrical && token == "AA") {
+      p.z = TimesCos(0.0f, t);
+      p.x = TimesSin(0.0f, t);
+      v.A = t;
+      if (!fZ.Evaluate(v, value)) return false;
+      p.y = value;
+    } else if (g.CoordType == Spherical && token == "BB") {
+      v.B = t;
+      if (!fZ.Evaluate(v, value)) return false;
+      const double r = value;
+      p.z = Finite(r * std::sin(double(t)) * std::cos(0.0));
+      p.x = Finite(r * std::sin(double(t)) * std::sin(0.0));
+      p.y = Finite(r * std::cos(double(t)));
+    } else if (g.CoordType == Spherical && token == "AA") {
+      v.A = t;
+      if (!fZ.Evaluate(v, value)) return false;
+      const double r = value;
+      p.z = Finite(r * std::sin(0.0) * std::cos(double(t)));
+      p.x = Finite(r * std::sin(0.0) * std::sin(double(t)));
+      p.y = Finite(r * std::cos(0.0));
+    } else {
+      continue;
+    }
+    if (IsUndefined(value)) MakeUndefined(p);
+  }
+  return true;
+}
+
+bool Sampler::Curve3D() {
+  for (int32_t j = 0; j <= stepU; ++j)
+    if (!Curve3DRow(SampleAt(g.MinU, j, du), 0.0f, g.VertCurve(j))) return false;
+  for (int32_t j = 0; j <= stepU; ++j)
+    MarkOutsideView(g.VertCurve(j), ViewPairingScene);
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Points built from the three coordinate formulas
+
+// ExpressX, ExpressY, ExpressZ with the given slots give the point by coordinate system; the
+// point's x is the user's y, its y (vertical) the user's z and its z the user's x.
+bool Sampler::CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p) {
+  float a = 0, b = 0, r = 0, x = 0, y = 0, z = 0;
+  switch (coord) {
+  case Cartesian2D:
+  case Cartesian3D:
+    if (!fX.Evaluate(vars, z)) return false;
+    p.z = z;
+    if (!fY.Evaluate(vars, x)) return false;
+    p.x = x;
+    if (!fZ.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(x) || IsUndefined(y) || IsUndefined(z)) MakeUndefined(p);
+    return true;
+  case Polar:
+    if (!fY.Evaluate(vars, a)) return false;
+    if (!fZ.Evaluate(vars, r)) return false;
+    p.x = TimesCos(r, a);
+    p.y = TimesSin(r, a);
+    if (!fX.Evaluate(vars, z)) return false;
+    p.z = z;
+    if (IsUndefined(a) || IsUndefined(r) || IsUndefined(z)) MakeUndefined(p);
+    return true;
+  case Cylindrical:
+    if (!fX.Evaluate(vars, a)) return false;
+    if (!fY.Evaluate(vars, r)) return false;
+    p.z = TimesCos(r, a);
+    p.x = TimesSin(r, a);
+    if (!fZ.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(a) || IsUndefined(r) || IsUndefined(y)) MakeUndefined(p);
+    return true;
+  case Spherical: {
+    if (!fX.Evaluate(vars, a)) return false;
+    if (!fY.Evaluate(vars, b)) return false;
+    if (!fZ.Evaluate(vars, r)) return false;
+    const double sb = std::sin(double(b));
+    p.z = Finite(double(r) * sb * std::cos(double(a)));
+    p.x = Finite(double(r) * sb * std::sin(double(a)));
+    p.y = Finite(double(r) * std::cos(double(b)));
+    if (IsUndefined(a) || IsUndefined(b) || IsUndefined(r)) MakeUndefined(p);
+    return true;
+  }
+  default:
+    return true;
+  }
+}
+
+bool Sampler::Points() {
+  if (g.GraphType == PointMarker) return CoordinatePoint(g.CoordType, Vars(), g.Vert3D(0, 0));
+  for (int32_t k = 0; k <= frames; ++k) {
+    FormulaVars vars;
+    vars.T = SampleAt(g.MinT, k, dt);
+    if (!CoordinatePoint(g.CoordType, vars, g.Anim1D(k))) return false;
+  }
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Surfaces, colour maps, contour and vector plots
+
+bool Sampler::SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Range& range) {
+  const bool space =
+      g.CoordType == Cartesian3D || g.CoordType == Cylindrical || g.CoordType == Spherical;
+  if (g.FunForm == Parametric && space) {
+    FormulaVars vars;
+    vars.U = u;
+    vars.V = v;
+    if (!CoordinatePoint(g.CoordType, vars, p)) return false;
+  } else if (g.FunForm == Explicit && space) {
+    FormulaVars vars;
+    if (g.CoordType == Cartesian3D) {
+      vars.X = u;
+      vars.Y = v;
+    } else if (g.CoordType == Cylindrical) {
+      vars.A = u;
+      vars.R = v;
+    } else {
+      vars.A = u;
+      vars.B = v;
+    }
+    if (!CoordinatePoint(g.CoordType, vars, p)) return false;
+    if (g.CoordType == Cartesian3D) {
+      // The surfaces of the partial derivatives, over the same (x, y), not marked.
+      float value = 0;
+      if (g.ShowSurPX) {
+        Cls2& q = g.VertPX(j, i);
+        q.z = u;
+        q.x = v;
+        if (!fPX.Evaluate(vars, value)) return false;
+        q.y = value;
+        if (IsUndefined(value)) MakeUndefined(q);
+      }
+      if (g.ShowSurPY) {
+        Cls2& q = g.VertPY(j, i);
+        q.z = u;
+        q.x = v;
+        if (!fPY.Evaluate(vars, value)) return false;
+        q.y = value;
+        if (IsUndefined(value)) MakeUndefined(q);
+      }
+    }
+  } else if (g.FunForm == Implicit) {
+    ImplicitColumn(j, i, u, v, range);
+  }
+  MarkOutsideView(p, ViewPairingScene);
+  return true;
+}
+
+// Samples f(u, v, w) = ExpressX over the w domain into the still grids at (i, j, k), the
+// position in the point order of the scene (grid 1 the point's x, 2 its y, 3 its z).
+void Sampler::ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& range) {
+  if (g.CoordType != Cartesian3D && g.CoordType != Cylindrical && g.CoordType != Spherical) return;
+  for (int32_t k = 0; k <= stepW; ++k) {
+    const float w = SampleAt(g.MinW, k, dw);
+    FormulaVars vars;
+    float g1 = 0, g2 = 0, g3 = 0;
+    if (g.CoordType == Cartesian3D) {
+      vars.X = u;
+      vars.Y = v;
+      vars.Z = w;
+      g1 = v;
+      g2 = w;
+      g3 = u;
+    } else if (g.CoordType == Cylindrical) {
+      vars.A = u;
+      vars.R = v;
+      vars.Z = w;
+      g1 = TimesSin(v, u);
+      g2 = w;
+      g3 = TimesCos(v, u);
+    } else {
+      vars.A = u;
+      vars.B = v;
+      vars.R = w;
+      const double sv = std::sin(double(v));
+      g1 = Finite(double(w) * sv * std::sin(double(u)));
+      g2 = Finite(double(w) * std::cos(double(v)));
+      g3 = Finite(double(w) * sv * std::cos(double(u)));
+    }
+    float value = 0;
+    if (!fX.Evaluate(vars, value)) continue;
+    g.SampleGrid1(i, j, k) = g1;
+    g.SampleGrid2(i, j, k) = g2;
+    g.SampleGrid3(i, j, k) = g3;
+    g.SampleGridV(i, j, k) = value;
+    range.Widen(value);
+  }
+}
+
+bool Sampler::Surfaces() {
+  const bool implicit = g.FunForm == Implicit;
+  if (implicit) {
+    g.SampleGrid1.Reserve({stepU, stepV, stepW});
+    g.SampleGrid2.Reserve({stepU, stepV, stepW});
+    g.SampleGrid3.Reserve({stepU, stepV, stepW});
+    g.SampleGridV.Reserve({stepU, stepV, stepW});
+  }
+  const bool parallel = implicit
+                            ? Parallel({&fX})
+                            : Parallel({&fX, &fY, &fZ}) && (!g.ShowSurPX || Parallel({&fPX})) &&
+                                  (!g.ShowSurPY || Parallel({&fPY}));
+  const int64_t perRow = int64_t(stepV + 1) * (implicit ? int64_t(stepW) + 1 : 3);
+  const int chunks = parallel ? sampling::ChunksFor(stepU + 1, perRow, threads) : 1;
+  std::vector<Range> ranges(static_cast<size_t>(chunks));
+  std::vector<char> failed(static_cast<size_t>(chunks), 0);
+  sampling::ParallelFor(stepU + 1, chunks, [&](int c, int64_t begin, int64_t end) {
+    for (int32_t j = int32_t(begin); j < int32_t(end); ++j) {
+      const float u = SampleAt(g.MinU, j, du);
+      for (int32_t i = 0; i <= stepV; ++i) {
+        if (!SurfacePoint(j, i, u, SampleAt(g.MinV, i, dv), g.Vert3D(j, i), ranges[size_t(c)])) {
+          failed[size_t(c)] = 1;
+          return;
+        }
+      }
+    }
+  });
+  if (implicit) {
+    Range all;
+    for (const Range& r : ranges) {
+      if (r.min < all.min) all.min = r.min;
+      if (r.max > all.max) all.max = r.max;
+    }
+    g.GridValueMin = all.min;
+    g.GridValueMax = all.max;
+  }
+  return std::find(failed.begin(), failed.end(), 1) == failed.end();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Animated curves, ribbons and surfaces
+
+bool Sampler::AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon) {
+  const bool mark = ribbon || (g.FunForm != Implicit && g.FunForm != Inequality);
+  for (int32_t i = 0; i <= stepV; ++i) {
+    const float s = SampleAt(g.MinV, i, dv);
+    for (int32_t k = 0; k <= frames; ++k) {
+      Cls2& p = anim2D ? (*anim2D)(i, k) : (*ribbon)(0, i, k);
+      if (!Curve2DRow(s, SampleAt(g.MinT, k, dt), p)) return false;
+      if (mark) MarkOutsideView(p, ViewPairingScene);
+    }
+  }
+  return true;
+}
+
+bool Sampler::AnimatedCurve3D() {
+  for (int32_t j = 0; j <= stepU; ++j) {
+    const float t = SampleAt(g.MinU, j, du);
+    for (int32_t k = 0; k <= frames; ++k) {
+      Cls2& p = g.AnimCurve3D(j, k);
+      if (!Curve3DRow(t, SampleAt(g.MinT, k, dt), p)) return false;
+      MarkOutsideView(p, ViewPairingScene);
+    }
+  }
+  return true;
+}
+
+void Sampler::ImplicitColumnAnimated(int32_t i, int32_t j, int32_t f, float u, float v, float t,
+                                     Range& range) {
+  if (g.CoordType != Cartesian3D) return;
+  for (int32_t k = 0; k <= stepW; ++k) {
+    const float w = SampleAt(g.MinW, k, dw);
+    FormulaVars vars;
+    vars.X = u;
+    vars.Y = v;
+    vars.Z = w;
+    vars.T = t;
+    float value = 0;
+    if (!fX.Evaluate(vars, value)) continue;
+    g.FrameGrid1(i, j, k, f) = v;
+    g.FrameGrid2(i, j, k, f) = w;
+    g.FrameGrid3(i, j, k, f) = u;
+    g.FrameGridV(i, j, k, f) = value;
+    range.Widen(value);
+  }
+}
+
+bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t,
+                                   Cls2& p, Range& range) {
+  FormulaVars vars;
+  vars.T = t;
+  const int32_t c = g.CoordType;
+  if (g.FunForm == Parametric && (c == Cartesian3D || c == Cylindrical || c == Spherical)) {
+    vars.U = u;
+    vars.V = v;
+    if (!CoordinatePoint(c, vars, p)) return false;
+  } else if (g.FunForm == Explicit) {
+    // The animated surface takes its first two coordinates from the samples themselves.
+    float value = 0;
+    if (c == Cartesian3D) {
+      vars.X = u;
+      vars.Y = v;
+      p.z = u;
+      p.x = v;
+      if (!fZ.Evaluate(vars, value)) return false;
+      p.y = value;
+    } else if (c == Cylindrical) {
+      vars.A = u;
+      vars.R = v;
+      p.z = TimesCos(v, u);
+      p.x = TimesSin(v, u);
+      if (!fZ.Evaluate(vars, value)) return false;
+      p.y = value;
+    } else if (c == Spherical) {
+      vars.A = u;
+      vars.B = v;
+      if (!fZ.Evaluate(vars, value)) return false;
+      const double sv = std::sin(double(v));
+      p.z = Finite(double(value) * sv * std::cos(double(u)));
+      p.x = Finite(double(value) * sv * std::sin(double(u)));
+      p.y = Finite(double(value) * std::cos(double(v)));
+    }
+    if (IsUndefined(value)) MakeUndefined(p);
+  } else if (g.FunForm == Implicit) {
+    ImplicitColumnAnimated(j, i, k, u, v, t, range);
+  }
+  MarkOutsideView(p, ViewPairingScene);
+  return true;
+}
+
+bool Sampler::AnimatedSurface() {
+  const bool implicit = g.FunForm == Implicit && g.CoordType == Cartesian3D;
+  if (implicit) {
+    g.FrameGrid1.Reserve({stepU, stepV, stepW, frames});
+    g.FrameGrid2.Reserve({stepU, stepV, stepW, frames});
+    g.FrameGrid3.Reserve({stepU, stepV, stepW, frames});
+    g.FrameGridV.Reserve({stepU, stepV, stepW, frames});
+  }
+  const bool parallel = g.FunForm == Implicit   ? Parallel({&fX})
+                        : g.FunForm == Explicit ? Parallel({&fZ})
+                                                : Parallel({&fX, &fY, &fZ});
+  const int64_t perRow = int64_t(stepV + 1) * (frames + 1) * (implicit ? int64_t(stepW) + 1 : 3);
+  const int chunks = parallel ? sampling::ChunksFor(stepU + 1, perRow, threads) : 1;
+  std::vector<Range> ranges(static_cast<size_t>(chunks));
+  std::vector<char> failed(static_cast<size_t>(chunks), 0);
+  sampling::ParallelFor(stepU + 1, chunks, [&](int c, int64_t begin, int64_t end) {
+    for (int32_t j = int32_t(begin); j < int32_t(end); ++j) {
+      const float u = SampleAt(g.MinU, j, du);
+      for (int32_t i = 0; i <= stepV; ++i) {
+        const float v = SampleAt(g.MinV, i, dv);
+        for (int32_t k = 0; k <= frames; ++k) {
+          if (!AnimatedSurfacePoint(j, i, k, u, v, SampleAt(g.MinT, k, dt), g.Anim3D(j, i, k),
+                                    ranges[size_t(c)])) {
+            failed[size_t(c)] = 1;
+            return;
+          }
+        }
+      }
+    }
+  });
+  if (implicit) {
+    Range all;
+    for (const Range& r : ranges) {
+      if (r.min < all.min) all.min = r.min;
+      if (r.max > all.max) all.max = r.max;
+    }
+    g.GridValueMin = all.min;
+    g.GridValueMax = all.max;
+  }
+  return std::find(failed.begin(), failed.end(), 1) == failed.end();
+}
+
+// ---------------------------------------------------------------------------------------------
+// 4D grids
+
+void Sampler::Grid4D() {
+  if (g.FunForm != Explicit) return;
+  g.MinVV = 100000000.0f;
+  g.MaxVV = -100000000.0f;
+  if (g.CoordType != Cartesian3D) return;
+  g.SampleGrid1.Reserve({stepU, stepV, stepW});
+  g.SampleGrid2.Reserve({stepU, stepV, stepW});
+  g.SampleGrid3.Reserve({stepU, stepV, stepW});
+  g.SampleGridV.Reserve({stepU, stepV, stepW});
+  const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
+  const int chunks = Parallel({&fV}) || (fV.Empty() && !report)
+                         ? sampling::ChunksFor(stepU + 1, perRow, threads)
+                         : 1;
+  std::vector<Range> ranges(static_cast<size_t>(chunks));
+  sampling::ParallelFor(stepU + 1, chunks, [&](int c, int64_t begin, int64_t end) {
+    Range& range = ranges[size_t(c)];
+    for (int32_t i = int32_t(begin); i < int32_t(end); ++i) {
+      const float x = SampleAt(g.MinU, i, du);
+      for (int32_t j = 0; j <= stepV; ++j) {
+        const float y = SampleAt(g.MinV, j, dv);
+        for (int32_t k = 0; k <= stepW; ++k) {
+          const float z = SampleAt(g.MinW, k, dw);
+          FormulaVars vars;
+          vars.X = x;
+          vars.Y = y;
+          vars.Z = z;
+          float value = 0;
+          if (!fV.Evaluate(vars, value)) continue;
+          g.SampleGrid1(i, j, k) = x;
+          g.SampleGrid2(i, j, k) = y;
+          g.SampleGrid3(i, j, k) = z;
+          g.SampleGridV(i, j, k) = value;
+          range.Widen(value);
+        }
+      }
+    }
+  });
+  for (const Range& r : ranges) {
+    if (r.min < g.MinVV) g.MinVV = r.min;
+    if (r.max > g.MaxVV) g.MaxVV = r.max;
+  }
+}
+
+void Sampler::Grid4DAnimated() {
+  if (g.FunForm != Explicit) return;
+  g.MinVV = 100000000.0f;
+  g.MaxVV = -100000000.0f;
+  if (g.CoordType != Cartesian3D) return;
+  g.FrameGrid1.Reserve({stepU, stepV, stepW, frames});
+  g.FrameGrid2.Reserve({stepU, stepV, stepW, frames});
+  g.FrameGrid3.Reserve({stepU, stepV, stepW, frames});
+  g.FrameGridV.Reserve({stepU, stepV, stepW, frames});
+  // Frame step outermost, then x: one flat index f * (StepU + 1) + i keeps that order.
+  const int64_t rows = int64_t(frames + 1) * (stepU + 1);
+  const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
+  const int chunks =
+      Parallel({&fV}) || (fV.Empty() && !report) ? sampling::ChunksFor(rows, perRow, threads) : 1;
+  std::vector<Range> ranges(static_cast<size_t>(chunks));
+  sampling::ParallelFor(rows, chunks, [&](int c, int64_t begin, int64_t end) {
+    Range& range = ranges[size_t(c)];
+    for (int64_t row = begin; row < end; ++row) {
+      const int32_t f = int32_t(row / (stepU + 1));
+      const int32_t i = int32_t(row % (stepU + 1));
+      const float t = SampleAt(g.MinT, f, dt);
+      const float x = SampleAt(g.MinU, i, du);
+      for (int32_t j = 0; j <= stepV; ++j) {
+        const float y = SampleAt(g.MinV, j, dv);
+        for (int32_t k = 0; k <= stepW; ++k) {
+          const float z = SampleAt(g.MinW, k, dw);
+          FormulaVars vars;
+          vars.X = x;
+          vars.Y = y;
+          vars.Z = z;
+          vars.T = t;
+          float value = 0;
+          if (!fV.Evaluate(vars, value)) continue;
+          g.FrameGrid1(i, j, k, f) = x;
+          g.FrameGrid2(i, j, k, f) = y;
+          g.FrameGrid3(i, j, k, f) = z;
+          g.FrameGridV(i, j, k, f) = value;
+          range.Widen(value);
+        }
+      }
+    }
+  });
+  for (const Range& r : ranges) {
+    if (r.min < g.MinVV) g.MinVV = r.min;
+    if (r.max > g.MaxVV) g.MaxVV = r.max;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Derivative and mirror curves of the 2D analysis
+
+// step 1: first derivative into VertDev; step 2: second derivative into VertDev2.
+bool Sampler::DerivativeRow(int step, float s, Cls2& p) {
+  const SampledFormula& fx = step == 1 ? dX : d2X;
+  const SampledFormula& fy = step == 1 ? dY : d2Y;
+  const SampledFormula& fz = step == 1 ? dZ : d2Z;
+  FormulaVars vars;
+  float a = 0, r = 0, x = 0, y = 0, z = 0;
+  if (g.FunForm == Explicit && g.CoordType == Cartesian2D) {
+    p.z = 0;
+    p.x = s;
+    vars.X = s;
+    if (!fz.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(y)) MakeUndefined(p);
+  } else if (g.FunForm == Explicit && g.CoordType == Polar) {
+    vars.A = s;
+    if (!fz.Evaluate(vars, r)) return false;
+    p.x = TimesCos(r, s);
+    p.y = TimesSin(r, s);
+    p.z = 0;
+    if (IsUndefined(r)) MakeUndefined(p);
+  } else if (g.FunForm == Parametric && g.CoordType == Cartesian2D) {
+    vars.U = s;
+    if (step == 1) {
+      if (!fx.Evaluate(vars, z)) return false;
+    }
+    p.z = z;
+    if (!fy.Evaluate(vars, x)) return false;
+    p.x = x;
+    if (!fz.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(x) || IsUndefined(y) || IsUndefined(z)) MakeUndefined(p);
+  } else if (g.FunForm == Parametric && g.CoordType == Polar) {
+    vars.U = s;
+    if (!fy.Evaluate(vars, a)) return false;
+    if (!fz.Evaluate(vars, r)) return false;
+    p.x = TimesCos(r, a);
+    p.y = TimesSin(r, a);
+    if (!fx.Evaluate(vars, z)) return false;
+    p.z = z;
+    if (IsUndefined(a) || IsUndefined(r) || IsUndefined(z)) MakeUndefined(p);
+  }
+  return true;
+}
+
+// The mirror curve at the mirrored sample s: pY as it is and pZ with its variable negated. Its
+// points lie in the picture's plane (z 0), the polar parametric row too.
+bool Sampler::MirrorRow(float s, Cls2& p) {
+  FormulaVars vars;
+  float a = 0, r = 0, x = 0, y = 0;
+  if (g.FunForm == Explicit && g.CoordType == Cartesian2D) {
+    p.z = 0;
+    p.x = s;
+    vars.X = s;
+    if (!mZ.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(y)) MakeUndefined(p);
+  } else if (g.FunForm == Explicit && g.CoordType == Polar) {
+    vars.A = s;
+    if (!mZ.Evaluate(vars, r)) return false;
+    p.x = TimesCos(r, s);
+    p.y = TimesSin(r, s);
+    p.z = 0;
+    if (IsUndefined(r)) MakeUndefined(p);
+  } else if (g.FunForm == Parametric && g.CoordType == Cartesian2D) {
+    vars.U = s;
+    p.z = 0;
+    if (!mY.Evaluate(vars, x)) return false;
+    p.x = x;
+    if (!mZ.Evaluate(vars, y)) return false;
+    p.y = y;
+    if (IsUndefined(x) || IsUndefined(y)) MakeUndefined(p);
+  } else if (g.FunForm == Parametric && g.CoordType == Polar) {
+    vars.U = s;
+    if (!mY.Evaluate(vars, a)) return false;
+    if (!mZ.Evaluate(vars, r)) return false;
+    p.x = TimesCos(r, a);
+    p.y = TimesSin(r, a);
+    p.z = 0;
+    if (IsUndefined(a) || IsUndefined(r)) MakeUndefined(p);
+  }
+  return true;
+}
+
+Flow Sampler::Overlays() {
+  const bool sampled = g.GraphType == Curve2D || g.GraphType == Ribbon25D;
+  const bool firstSet =
+      g.ShowDev || g.ShowQie || g.ShowNml || g.ShowMax || g.ShowMin || g.ShowCurv || g.ShowGuai;
+  const bool secondSet = g.ShowGuai || g.ShowCurv;
+  std::string tX, tY, tZ;
+
+  if (firstSet) {
+    std::optional<std::string> t = DerivativeOf(pX);
+    if (!t) return Flow::ReturnTrue;
+    tX = *t;
+    if (!(t = DerivativeOf(pY))) return Flow::ReturnTrue;
+    tY = *t;
+    // A derivative of ExpressZ that cannot be formed stays empty: it compiles, and its first
+    // evaluation finds no value.
+    if ((t = DerivativeOf(pZ))) tZ = *t;
+    Flow f = Compile(tX, dX);
+    if (f == Flow::Continue) f = Compile(tY, dY);
+    if (f == Flow::Continue) f = Compile(tZ, dZ);
+    if (f != Flow::Continue) return f;
+    if (sampled) {
+      for (int32_t j = 0; j <= stepV; ++j) {
+        Cls2& p = g.VertDev(0, j);
+        if (!DerivativeRow(1, SampleAt(g.MinV, j, dv), p)) return Flow::ReturnFalse;
+        MarkOutsideView(p, ViewPairingScene);
+      }
+    }
+  }
+
+  if (secondSet) {
+    std::optional<std::string> t2X = DerivativeOf(tX);
+    if (!t2X) return Flow::ReturnTrue;
+    std::optional<std::string> t2Y = DerivativeOf(tY);
+    if (!t2Y) return Flow::ReturnTrue;
+    std::optional<std::string> t2Z = DerivativeOf(tZ);
+    if (!t2Z) return Flow::ReturnTrue;
+    Flow f = Compile(*t2X, d2X);
+    if (f == Flow::Continue) f = Compile(*t2Y, d2Y);
+    if (f == Flow::Continue) f = Compile(*t2Z, d2Z);
+    if (f != Flow::Continue) return f;
+    if (sampled) {
+      for (int32_t j = 0; j <= stepV; ++j) {
+        Cls2& p = g.VertDev2(0, j);
+        if (!DerivativeRow(2, SampleAt(g.MinV, j, dv), p)) return Flow::ReturnFalse;
+        MarkOutsideView(p, ViewPairingScene);
+      }
+    }
+  }
+
+  if (g.ShowJO) {
+    Flow f = Compile(pY, mY);
+    if (f == Flow::Continue) f = Compile(MirrorVariable(g, pZ), mZ);
+    if (f != Flow::Continue) return f;
+    if (sampled) {
+      for (int32_t j = 0; j <= stepV; ++j) {
+        const float s = Finite(static_cast<double>(j) * dv - static_cast<double>(g.MaxV));
+        Cls2& p = g.VertJO(0, j);
+        if (!MirrorRow(s, p)) return Flow::ReturnFalse;
+        MarkOutsideView(p, ViewPairingDirect);
+      }
+    }
+  }
+  return Flow::Continue;
+}
+
+} // namespace
+
+bool Cls9::GetPoints() {
+  try {
+    Sampler sampler(*this);
+    return sampler.Run();
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  // Memory ran out while the arrays were laid out.
+  MsgBox(std::string(SamplingTooLargeMessage), MsgButtons::OK, MsgIcon::Critical, "Error");
+  return false;
+}

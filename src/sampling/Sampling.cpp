@@ -1,0 +1,205 @@
+// The shared pieces of graph sampling: the view-window test, the mirrored formula of the 2D
+// analysis, the size check of the step counts and the compiled formula of one sampling call.
+
+#include "sampling/Sampling.h"
+#include "sampling/SamplingInternal.h"
+
+#include "formula/Cls6.h"
+#include "model/Cls9.h"
+#include "model/GraphArrays.h"
+#include "model/Module1.h"
+
+#include <array>
+#include <cstddef>
+
+// ---------------------------------------------------------------------------------------------
+// View window
+
+namespace {
+
+void JudgeCoordinate(float& c, float lo, float hi) {
+  if (!(lo <= c && c <= hi)) c = UndefinedValue;
+}
+
+} // namespace
+
+void MarkOutsideView(Cls2& p, ViewPairing pairing) {
+  if (pairing == ViewPairingDirect) {
+    JudgeCoordinate(p.x, ViewMinX, ViewMaxX);
+    JudgeCoordinate(p.y, ViewMinY, ViewMaxY);
+    JudgeCoordinate(p.z, ViewMinZ, ViewMaxZ);
+  } else {
+    JudgeCoordinate(p.x, ViewMinY, ViewMaxY);
+    JudgeCoordinate(p.y, ViewMinZ, ViewMaxZ);
+    JudgeCoordinate(p.z, ViewMinX, ViewMaxX);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mirrored formula
+
+bool IsLetter(std::string_view c) {
+  if (c.size() != 1) return false;
+  const char ch = c[0];
+  return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+}
+
+std::string MirrorVariable(const Cls9& graph, const std::string& text) {
+  char v = 0;
+  if (graph.CoordType == Cartesian2D && graph.FunForm == Explicit)
+    v = 'x';
+  else if (graph.CoordType == Cartesian2D && graph.FunForm == Parametric)
+    v = 'u';
+  else if (graph.CoordType == Polar && graph.FunForm == Explicit)
+    v = 'a';
+  else if (graph.CoordType == Polar && graph.FunForm == Parametric)
+    v = 'u';
+  else
+    return std::string();
+
+  const std::string variable(1, v);
+  if (text.size() < 2) return text == variable ? "-" + variable : text;
+
+  std::string out;
+  out.reserve(text.size() + 8);
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = text[i];
+    bool negate = false;
+    if (c == v) {
+      const bool leftLetter = i > 0 && IsLetter(std::string_view(&text[i - 1], 1));
+      const bool rightLetter = i + 1 < n && IsLetter(std::string_view(&text[i + 1], 1));
+      negate = !leftLetter && !rightLetter;
+    }
+    if (negate) {
+      out += "(-";
+      out += c;
+      out += ')';
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Size check of the counts
+
+namespace {
+
+// Adds the cells of one point array to total; false when the array alone or the total is too big.
+template <int Rank> bool AddPoints(std::size_t& total, const std::array<int32_t, Rank>& upper) {
+  const std::size_t n = CellCountOf<Rank>(upper, kMaxPointCells);
+  if (n > kMaxPointCells) return false;
+  total += n;
+  return total <= kMaxPointCells;
+}
+
+bool IsSurfaceKind(int32_t t) {
+  return t == Surface3D || t == ColorMap || t == ContourPlot || t == VectorPlot;
+}
+
+} // namespace
+
+bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, int32_t stepU,
+                       int32_t stepV, int32_t stepW, int32_t frameCount, bool showSurPX,
+                       bool showSurPY, bool showJO) {
+  if (stepU < 0 || stepV < 0 || stepW < 0 || frameCount < 0) return false;
+  const int32_t u = stepU == 0 ? 1 : stepU;
+  const int32_t v = stepV == 0 ? 1 : stepV;
+  const int32_t w = stepW == 0 ? 1 : stepW;
+  const int32_t f = frameCount == 0 ? 1 : frameCount;
+
+  std::size_t total = 0;
+  // Vert3D, VertDev, VertDev2 are laid out on every call.
+  for (int n = 0; n < 3; ++n)
+    if (!AddPoints<2>(total, {u, v})) return false;
+  if (showSurPX && !AddPoints<2>(total, {u, v})) return false;
+  if (showSurPY && !AddPoints<2>(total, {u, v})) return false;
+  if (showJO && !AddPoints<2>(total, {u, v})) return false;
+  switch (graphType) {
+  case Curve3D:
+    if (!AddPoints<1>(total, {u})) return false;
+    break;
+  case Intersection:
+    if (!AddPoints<2>(total, {u, v})) return false;
+    break;
+  case RevolutionAboutX:
+  case RevolutionAboutY:
+    if (!AddPoints<2>(total, {40, v})) return false;
+    break;
+  case PointAnimation:
+    if (!AddPoints<1>(total, {f})) return false;
+    break;
+  case Curve2DAnimation:
+    if (!AddPoints<2>(total, {v, f})) return false;
+    break;
+  case Ribbon25DAnimation:
+    if (!AddPoints<3>(total, {1, v, f})) return false;
+    break;
+  case Curve3DAnimation:
+    if (!AddPoints<2>(total, {u, f})) return false;
+    break;
+  case Surface3DAnimation:
+    if (!AddPoints<3>(total, {u, v, f})) return false;
+    break;
+  default:
+    break;
+  }
+
+  // Value grids: each of the four grids of a kind must fit on its own.
+  const bool stillGrids =
+      (graphType == Function4D && funForm == Explicit && coordType == Cartesian3D) ||
+      (IsSurfaceKind(graphType) && funForm == Implicit);
+  const bool frameGrids =
+      (graphType == Function4DAnimation && funForm == Explicit && coordType == Cartesian3D) ||
+      (graphType == Surface3DAnimation && funForm == Implicit && coordType == Cartesian3D);
+  if (stillGrids && !ValueGrid<3>::Fits({u, v, w})) return false;
+  if (frameGrids && !ValueGrid<4>::Fits({u, v, w, f})) return false;
+  return true;
+}
+
+bool SamplingCountsFit(const Cls9& g) {
+  return SamplingCountsFit(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW,
+                           FrameCount, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Compiled formula of one call
+
+namespace sampling {
+
+namespace {
+
+bool NamesRandom(const std::string& postfix) {
+  std::size_t start = 0;
+  while (start < postfix.size()) {
+    const std::size_t blank = postfix.find(' ', start);
+    const std::size_t end = blank == std::string::npos ? postfix.size() : blank;
+    if (postfix.compare(start, end - start, "RND") == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+} // namespace
+
+SampledFormula::SampledFormula(std::string postfix, Cls6* reporter, bool reportErrors)
+    : postfix_(std::move(postfix)), code_(postfix_), reporter_(reporter),
+      reportErrors_(reportErrors), usesRandom_(NamesRandom(postfix_)) {}
+
+bool SampledFormula::Evaluate(const FormulaVars& vars, float& result) const {
+  if (reportErrors_ && reporter_) {
+    // The engine's own evaluation, with its message box for a domain fault.
+    float value = 0.0f;
+    if (!reporter_->DoEvaluate(postfix_, false, value, vars)) return false;
+    result = Finite(value);
+    return true;
+  }
+  float value = 0.0f;
+  if (!code_.Evaluate(vars, value)) return false;
+  result = Finite(value);
+  return true;
+}
+
+} // namespace sampling

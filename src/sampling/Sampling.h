@@ -1,0 +1,57 @@
+#pragma once
+// Graph sampling: what Cls9::GetPoints and Cls9::GetBox share with the rest of the program. The
+// view-window test with its two axis pairings, the depth of 2.5D ribbons, the mirrored formula of
+// the 2D analysis, and the size check that every setter of step or frame counts asks before it
+// stores a count (the arrays and grids of a graph grow with its counts).
+//
+// What GetPoints fills, by kind (points in data units and scene order, y vertical; a coordinate
+// without a value or outside the view window holds UndefinedValue):
+//   Vert3D (0 .. StepU, 0 .. StepV) every call; VertDev, VertDev2 the same bounds every call;
+//   VertPX, VertPY with ShowSurPX, ShowSurPY; VertCurve (0 .. StepU) for Curve3D; Vert2 for an
+//   Intersection; VertRev (0 .. 40, 0 .. StepV) for surfaces of revolution; VertJO with ShowJO;
+//   Anim1D (0 .. FrameCount), Anim2D (0 .. StepV, 0 .. FrameCount), AnimRibbon (0 .. 1, 0 .. StepV,
+//   0 .. FrameCount), AnimCurve3D (0 .. StepU, 0 .. FrameCount), Anim3D (0 .. StepU, 0 .. StepV,
+//   0 .. FrameCount) for the animated kinds, always with points; Anim4D laid out without points.
+//   The value grids SampleGrid1..V (i, j, k) and FrameGrid1..V (i, j, k, frame) are sized from
+//   StepU, StepV, StepW (and FrameCount) for 4D graphs and implicit surfaces.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct Cls2;
+class Cls9;
+
+// Which interval of the view window judges each coordinate of a point.
+enum ViewPairing : int32_t {
+  ViewPairingDirect = 0, // x by ViewMinX .. ViewMaxX, y by Y, z by Z
+  ViewPairingScene = 1,  // x by ViewMinY .. ViewMaxY, y by Z, z by X (the user's axes)
+};
+
+// Replaces every coordinate of p that lies outside its view-window interval (both bounds belong
+// to the window) by UndefinedValue; each coordinate is judged by itself.
+void MarkOutsideView(Cls2& p, ViewPairing pairing);
+
+// Depth of the back edge of 2.5D ribbons and 2.5D tables along z, in data units.
+inline constexpr float RibbonDepth = 3.0f;
+
+// True exactly for the one-character texts "a" .. "z" and "A" .. "Z".
+bool IsLetter(std::string_view c);
+
+// The formula text with the variable of the graph's curve negated: "x" for an explicit Cartesian
+// 2D curve, "u" for a parametric one, "a" for an explicit polar curve, "u" for a parametric polar
+// one; an occurrence counts only when neither neighbour is a letter (x^2+sin(x) becomes
+// (-x)^2+sin((-x))). Any other coordinate system and form gives the empty text.
+std::string MirrorVariable(const Cls9& graph, const std::string& text);
+
+// Whether the point arrays and value grids that sampling lays out for a graph of this kind fit in
+// memory with these counts (StepW and FrameCount of 0 count as 1). Negative counts never fit.
+bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, int32_t stepU,
+                       int32_t stepV, int32_t stepW, int32_t frameCount, bool showSurPX = false,
+                       bool showSurPY = false, bool showJO = false);
+// The same question for a graph as it stands, with the program's FrameCount.
+bool SamplingCountsFit(const Cls9& graph);
+
+// The message a setter of counts shows when SamplingCountsFit refuses them (title "Error").
+inline constexpr std::string_view SamplingTooLargeMessage =
+    "The step counts are too large: the samples of this graph would not fit in memory.";

@@ -1,0 +1,79 @@
+#pragma once
+// Pieces shared by the sampling code and its tests: a compiled formula as sampling evaluates it,
+// the sample arithmetic of the single-precision model, and a parallel loop whose results do not
+// depend on how many threads run it.
+
+#include "formula/CompiledFormula.h"
+#include "formula/FormulaGlobals.h"
+#include "model/Cls2.h"
+
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class Cls6;
+
+namespace sampling {
+
+// One formula of a graph compiled for one call of GetPoints. Evaluate follows Cls6::DoEvaluate:
+// false only when the formula leaves no value, or (while ShowEvaluationErrors is on) after the
+// domain-fault message box. A value that overflowed or is not finite comes back as UndefinedValue.
+class SampledFormula {
+public:
+  SampledFormula() = default;
+  // postfix: the text Cls6::InfixToPostfix wrote. reporter: the evaluator of the call, used only
+  // while ShowEvaluationErrors is on so that its message boxes are the engine's own.
+  SampledFormula(std::string postfix, Cls6* reporter, bool reportErrors);
+
+  bool Evaluate(const FormulaVars& vars, float& result) const;
+
+  const std::string& Postfix() const { return postfix_; }
+  bool Empty() const { return code_.Empty(); }
+  // True when the formula draws numbers from the program's random sequence (RND), whose order
+  // must not change: such a formula is sampled on one thread.
+  bool UsesRandom() const { return usesRandom_; }
+
+private:
+  std::string postfix_;
+  CompiledFormula code_;
+  Cls6* reporter_ = nullptr;
+  bool reportErrors_ = false;
+  bool usesRandom_ = false;
+};
+
+// A finite value stays; infinity and NaN become UndefinedValue.
+inline float Finite(float v) { return std::isfinite(v) ? v : UndefinedValue; }
+inline float Finite(double v) { return Finite(static_cast<float>(v)); }
+
+// Sample i of a domain: Min + i * step in double precision, stored as a single.
+inline float SampleAt(float minValue, int32_t i, float step) {
+  return Finite(static_cast<double>(minValue) + static_cast<double>(i) * static_cast<double>(step));
+}
+
+// Step of a domain: (Max - Min) / count in single precision. A step that overflows stays
+// infinite, so that the samples of such a domain become UndefinedValue in SampleAt.
+inline float StepOf(float minValue, float maxValue, int32_t count) {
+  return (maxValue - minValue) / static_cast<float>(count);
+}
+
+// All three coordinates undefined: a point built from a value that does not exist.
+inline void MakeUndefined(Cls2& p) { p.x = p.y = p.z = UndefinedValue; }
+inline bool IsUndefined(float v) { return v == UndefinedValue; }
+
+// Number of threads a parallel loop may use: Module1's SamplingThreads, or every core when 0.
+int ParallelThreadCount();
+
+// Runs body(chunk, begin, end) for chunks = 0 .. chunks - 1, chunk c covering the indices
+// count * c / chunks .. count * (c + 1) / chunks - 1, each chunk on its own thread (chunk 0 on
+// the caller's), and waits for all. A body that writes only the elements of its indices, and
+// keeps per-chunk partial results that the caller combines in chunk order, gives the same
+// results with any number of chunks. The first exception of a body is rethrown here.
+void ParallelFor(int64_t count, int chunks,
+                 const std::function<void(int chunk, int64_t begin, int64_t end)>& body);
+
+// How many chunks a loop of count indices of about workPerIndex evaluations each should use: one
+// when the work is small or threads is 1, else at most threads and at most count.
+int ChunksFor(int64_t count, int64_t workPerIndex, int threads);
+
+} // namespace sampling

@@ -1,0 +1,163 @@
+// Sampling of the animated curves, ribbons and surfaces: one set of points per frame step, the
+// frame values, the pairing of the animated kinds, and the points that are created even when the
+// graph's Animation flag is off.
+
+#include "SamplingFixture.h"
+
+#include <cmath>
+
+using namespace sampling_test;
+
+namespace {
+
+class Animated : public SamplingTest {};
+
+TEST_F(Animated, FrameStepsRunFromMinTToMaxT) {
+  auto g = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "t");
+  Domain(*g, 0, 1, 1, 0, 1, 2);
+  g->Animation = true;
+  g->MinT = 0;
+  g->MaxT = 1;
+  FrameCount = 10;
+  ASSERT_TRUE(g->GetPoints());
+  ASSERT_EQ(g->Anim2D.Upper(0), 2);
+  ASSERT_EQ(g->Anim2D.Upper(1), 10);
+  for (int32_t k = 0; k <= 10; ++k)
+    for (int32_t i = 0; i <= 2; ++i)
+      EXPECT_EQ(g->Anim2D(i, k).y, float(0.0 + k * double(0.1f))) << i << "," << k;
+  EXPECT_EQ(g->Anim2D(1, 10).y, 1.0f);
+  EXPECT_EQ(g->Anim2D(2, 3).x, 1.0f);
+}
+
+TEST_F(Animated, FormulaWithoutTIsTheSameAtEveryStep) {
+  auto g = MakeGraph(Curve3DAnimation, Cartesian3D, Parametric, "cos(u)", "sin(u)", "u");
+  Domain(*g, 0, 3, 6, 0, 1, 1);
+  g->Animation = true;
+  FrameCount = 3;
+  ASSERT_TRUE(g->GetPoints());
+  for (int32_t j = 0; j <= 6; ++j)
+    for (int32_t k = 1; k <= 3; ++k)
+      EXPECT_EQ(g->AnimCurve3D(j, k), g->AnimCurve3D(j, 0));
+}
+
+TEST_F(Animated, ExplicitSurfaceTakesItsPositionFromTheSamples) {
+  auto g = MakeGraph(Surface3DAnimation, Cartesian3D, Explicit, "7", "y*9", "sin(x+t)");
+  Domain(*g, 0, 1, 2, 0, 1, 4);
+  g->Animation = true;
+  g->MinT = 0;
+  g->MaxT = 2;
+  FrameCount = 2;
+  ASSERT_TRUE(g->GetPoints());
+  for (int32_t j = 0; j <= 2; ++j)
+    for (int32_t i = 0; i <= 4; ++i)
+      for (int32_t k = 0; k <= 2; ++k) {
+        const float u = j * 0.5f, v = i * 0.25f, t = float(k);
+        EXPECT_TRUE(Near(g->Anim3D(j, i, k), {v, std::sin(u + t), u})) << j << i << k;
+      }
+  EXPECT_TRUE(AtOrigin(g->Vert3D(0, 0)));
+}
+
+TEST_F(Animated, SurfaceCoordinateSystems) {
+  auto cyl = MakeGraph(Surface3DAnimation, Cylindrical, Explicit, "0", "0", "t");
+  Domain(*cyl, 0, kPi / 2, 1, 1, 2, 1);
+  cyl->Animation = true;
+  FrameCount = 1;
+  cyl->MaxT = 4;
+  ASSERT_TRUE(cyl->GetPoints());
+  EXPECT_TRUE(Near(cyl->Anim3D(1, 1, 1), {2, 4, 0}, 1e-6f));
+  auto sph = MakeGraph(Surface3DAnimation, Spherical, Explicit, "0", "0", "1+t");
+  Domain(*sph, 0, 1, 1, 0, kPi / 2, 1);
+  sph->Animation = true;
+  sph->MaxT = 1;
+  ASSERT_TRUE(sph->GetPoints());
+  EXPECT_TRUE(Near(sph->Anim3D(0, 0, 1), {0, 2, 0}));
+  EXPECT_TRUE(Near(sph->Anim3D(0, 1, 1), {0, 0, 2}, 1e-6f));
+  auto par = MakeGraph(Surface3DAnimation, Cartesian3D, Parametric, "u", "v", "t");
+  Domain(*par, 0, 1, 1, 0, 1, 1);
+  par->Animation = true;
+  par->MaxT = 5;
+  ASSERT_TRUE(par->GetPoints());
+  EXPECT_TRUE(Near(par->Anim3D(1, 0, 1), {0, 5, 1}));
+}
+
+TEST_F(Animated, CurvesAreMarkedWithTheScenePairing) {
+  ViewMinX = 1;
+  ViewMaxX = 2;
+  auto anim = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "x*t");
+  Domain(*anim, 0, 1, 1, 0, 3, 3);
+  anim->Animation = true;
+  anim->MaxT = 1;
+  FrameCount = 1;
+  ASSERT_TRUE(anim->GetPoints());
+  for (const Cls2& p : anim->Anim2D.Cells())
+    EXPECT_EQ(p.z, U);
+  EXPECT_TRUE(Near(anim->Anim2D(3, 1), {3, 3, U}));
+  // The still curve keeps z and loses x outside 1 .. 2.
+  auto still = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x");
+  Domain(*still, 0, 1, 1, 0, 3, 3);
+  ASSERT_TRUE(still->GetPoints());
+  EXPECT_TRUE(Near(still->Vert3D(0, 0), {U, 0, 0}));
+  EXPECT_TRUE(Near(still->Vert3D(0, 1), {1, 1, 0}));
+  EXPECT_TRUE(Near(still->Vert3D(0, 3), {U, 3, 0}));
+}
+
+TEST_F(Animated, ImplicitCurveMarksNothingButAnImplicitRibbonDoes) {
+  ViewMinX = 1;
+  auto curve = MakeGraph(Curve2DAnimation, Cartesian2D, Implicit, "x^2+y^2-1", "0", "0");
+  Domain(*curve, -1, 1, 2, -1, 1, 2);
+  curve->Animation = true;
+  FrameCount = 2;
+  ASSERT_TRUE(curve->GetPoints());
+  for (const Cls2& p : curve->Anim2D.Cells())
+    EXPECT_TRUE(AtOrigin(p));
+  auto ribbon = MakeGraph(Ribbon25DAnimation, Cartesian2D, Implicit, "x^2+y^2-1", "0", "0");
+  Domain(*ribbon, -1, 1, 2, -1, 1, 2);
+  ribbon->Animation = true;
+  ASSERT_TRUE(ribbon->GetPoints());
+  for (int32_t i = 0; i <= 2; ++i)
+    for (int32_t k = 0; k <= 2; ++k) {
+      EXPECT_TRUE(Near(ribbon->AnimRibbon(0, i, k), {0, 0, U}));
+      EXPECT_TRUE(AtOrigin(ribbon->AnimRibbon(1, i, k))); // the back edge is GetBox's
+    }
+}
+
+TEST_F(Animated, Explicit3DCurveScansItsVariable) {
+  auto g = MakeGraph(Curve3DAnimation, Cartesian3D, Explicit, "0", "0", "x*t");
+  Domain(*g, 0, 2, 2, 0, 1, 1);
+  g->Animation = true;
+  g->MinT = 1;
+  g->MaxT = 3;
+  FrameCount = 2;
+  ASSERT_TRUE(g->GetPoints());
+  for (int32_t j = 0; j <= 2; ++j)
+    for (int32_t k = 0; k <= 2; ++k)
+      EXPECT_TRUE(Near(g->AnimCurve3D(j, k), {0, float(j) * (1.0f + k), float(j)}));
+}
+
+TEST_F(Animated, RibbonSamplesRowZeroOfEveryFrame) {
+  auto g = MakeGraph(Ribbon25DAnimation, Polar, Explicit, "0", "0", "t");
+  Domain(*g, 0, 1, 1, 0, kPi, 2);
+  g->Animation = true;
+  g->MinT = 1;
+  g->MaxT = 2;
+  FrameCount = 1;
+  ASSERT_TRUE(g->GetPoints());
+  EXPECT_TRUE(Near(g->AnimRibbon(0, 0, 1), {2, 0, 0}));
+  EXPECT_TRUE(Near(g->AnimRibbon(0, 2, 0), {-1, 0, 0}, 1e-6f));
+}
+
+TEST_F(Animated, Function4DAnimationLaysOutAnim4DWithoutPoints) {
+  DocumentType = DocumentType4D;
+  auto g = MakeGraph(Function4DAnimation, Cartesian3D, Explicit, "0", "0", "0");
+  g->ExpressV = "x";
+  Domain(*g, 0, 1, 2, 0, 1, 2);
+  g->StepW = 2;
+  g->Animation = true;
+  FrameCount = 3;
+  ASSERT_TRUE(g->GetPoints());
+  EXPECT_TRUE(g->Anim4D.Allocated());
+  EXPECT_FALSE(g->Anim4D.HasPoints());
+  EXPECT_EQ(g->Anim4D.Upper(3), 3);
+}
+
+} // namespace

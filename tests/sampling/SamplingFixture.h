@@ -1,0 +1,87 @@
+#pragma once
+// Shared set-up of the sampling tests: program-wide values at their start-up defaults, scripted
+// dialogs, and small helpers to build a graph and read its points.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "formula/FormulaGlobals.h"
+#include "model/Cls9.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+#include "sampling/Sampling.h"
+
+namespace sampling_test {
+
+inline constexpr float U = UndefinedValue;
+inline constexpr float kPi = 3.14159265358979323846f;
+
+// Program-wide values at their defaults for each test, restored afterwards.
+class SamplingTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ViewMinX = ViewMinY = ViewMinZ = -500.0f;
+    ViewMaxX = ViewMaxY = ViewMaxZ = 500.0f;
+    FrameCount = 10;
+    DocumentType = DocumentType2D;
+    SamplingThreads = 0;
+    ShowEvaluationErrors = false;
+  }
+  void TearDown() override { SetUp(); }
+  ScopedScriptedDialogs dialogs;
+};
+
+// A graph of a kind with its three formulas and both domains.
+inline std::unique_ptr<Cls9> MakeGraph(int32_t type, int32_t coord, int32_t form,
+                                       const std::string& x, const std::string& y,
+                                       const std::string& z) {
+  auto g = std::make_unique<Cls9>();
+  g->GraphType = type;
+  g->CoordType = coord;
+  g->FunForm = form;
+  g->ExpressX = x;
+  g->ExpressY = y;
+  g->ExpressZ = z;
+  return g;
+}
+
+inline void Domain(Cls9& g, float minU, float maxU, int32_t stepU, float minV, float maxV,
+                   int32_t stepV) {
+  g.MinU = minU;
+  g.MaxU = maxU;
+  g.StepU = stepU;
+  g.MinV = minV;
+  g.MaxV = maxV;
+  g.StepV = stepV;
+}
+
+struct P3 {
+  float x, y, z;
+};
+
+inline uint32_t Bits(float f) {
+  uint32_t u;
+  std::memcpy(&u, &f, sizeof u);
+  return u;
+}
+
+// A point equals (x, y, z) within a few units of the last place (exactly for UndefinedValue).
+inline ::testing::AssertionResult Near(const Cls2& p, P3 e, float tol = 2e-6f) {
+  auto same = [tol](float a, float b) {
+    if (a == U || b == U) return a == b;
+    return std::fabs(a - b) <= tol * std::max(1.0f, std::fabs(b));
+  };
+  if (same(p.x, e.x) && same(p.y, e.y) && same(p.z, e.z)) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << "point (" << p.x << ", " << p.y << ", " << p.z << ") expected (" << e.x << ", " << e.y
+         << ", " << e.z << ")";
+}
+
+inline bool AllUndefined(const Cls2& p) { return p.x == U && p.y == U && p.z == U; }
+inline bool AtOrigin(const Cls2& p) { return p.x == 0 && p.y == 0 && p.z == 0; }
+
+} // namespace sampling_test
