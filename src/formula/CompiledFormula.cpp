@@ -520,6 +520,10 @@ float CompiledFormula::Execute(const FormulaVars& v, EvalOutcome* out) const {
 // Where a non-finite operand could become an ordinary number, the fast form tests it first.
 #define GUARD(x)                                                                                 \
   if (!Exact && !Finite(x)) goto overflow
+// A variable that is not a finite number is an overflow where it is used (the fast form lets it
+// run into a guard or the end).
+#define VARIABLE(x)                                                                              \
+  if (Exact && !Finite(x)) goto overflow
 
   goto* kTargets[ip->op];
 
@@ -530,10 +534,13 @@ L_kConst:
 L_kVar:
   *++sp = top;
   top = Slot(v, ip->arg);
+  VARIABLE(top);
   NEXT;
 L_kVarSquare:
   *++sp = top;
-  CARRY(SquareOf(v.*kSlots[ip->arg]));
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  CARRY(SquareOf(r));
 L_kAdd:
   CARRY(*sp-- + top);
 L_kSub:
@@ -588,13 +595,20 @@ L_kPowOne:
   top = 1.0f;
   NEXT;
 L_kAddV:
-  CARRY(top + v.*kSlots[ip->arg]);
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  CARRY(top + r);
 L_kSubV:
-  CARRY(top - v.*kSlots[ip->arg]);
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  CARRY(top - r);
 L_kMulV:
-  CARRY(top * v.*kSlots[ip->arg]);
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  CARRY(top * r);
 L_kDivV:
   r = v.*kSlots[ip->arg];
+  VARIABLE(r);
   GUARD(r);
   FAULTING(Divide(top, r, r));
 L_kTrapBad:
@@ -618,6 +632,7 @@ L_kEnd:
 #undef CARRY
 #undef FAULTING
 #undef GUARD
+#undef VARIABLE
 
 overflow:
   fault = EvalFault::Overflow;

@@ -54,7 +54,8 @@ std::string ExpandExponent(const std::string& s) {
 // A number with up to 15 significant digits, "." as decimal point.
 std::string Plain15(double value) {
   if (value == 0.0) return "0";
-  if (!std::isfinite(value)) return "0";
+  // Beyond double precision: a number that reads back as the same overflow.
+  if (!std::isfinite(value)) return "1" + std::string(310, '0');
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.14E", value);
   return ExpandExponent(buf);
@@ -298,8 +299,11 @@ private:
       // du * c * u^(c-1) with c in single precision.
       const float c = static_cast<float>(number);
       const float c1 = c - 1.0f;
-      p.D(u).T(Plain7(c)).T("*").C(u).T(Plain7(c1)).T("^").T("*");
-      return;
+      if (std::isfinite(c)) {
+        p.D(u).T(Plain7(c)).T("*").C(u).T(Plain7(c1)).T("^").T("*");
+        return;
+      }
+      // Beyond single precision the number is kept as written (constant exponent below).
     }
     const int32_t first = s[static_cast<size_t>(v)];
     if (varPrefix_[static_cast<size_t>(v) + 1] - varPrefix_[static_cast<size_t>(first)] == 0) {
