@@ -14,8 +14,8 @@
 namespace {
 
 struct Case {
-  const char* ours;    // as a user types it
-  const char* theirs;  // the same formula in muparser's syntax
+  const char* ours;   // as a user types it
+  const char* theirs; // the same formula in muparser's syntax
 };
 
 const Case kCases[] = {
@@ -106,7 +106,8 @@ void BM_Parse(benchmark::State& state) {
 }
 
 void BM_Integrate(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(IntegrateExpression(0, 3, 0.001f, "sin(x)^2", 1));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(IntegrateExpression(0, 3, 0.001f, "sin(x)^2", 1));
 }
 
 BENCHMARK(BM_Corvalin)->DenseRange(0, 4);

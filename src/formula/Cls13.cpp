@@ -14,7 +14,6 @@ StackValue Cls13::Pop() {
 }
 
 StackValue Cls13::GetPopValue() const {
-  if (ItemCount < 1)
-    throw FormulaError(ErrPeekEmpty, "GetPopValue method invoked on empty stack");
+  if (ItemCount < 1) throw FormulaError(ErrPeekEmpty, "GetPopValue method invoked on empty stack");
   return Items[static_cast<size_t>(ItemCount - 1)];
 }

@@ -10,8 +10,13 @@ using namespace formula;
 
 namespace {
 
-enum ParseState { ParseStart = 0, AfterOperand = 1, AfterOperator = 2, AfterAddSub = 3,
-                  AfterFunction = 4 };
+enum ParseState {
+  ParseStart = 0,
+  AfterOperand = 1,
+  AfterOperator = 2,
+  AfterAddSub = 3,
+  AfterFunction = 4
+};
 
 // Operator-stack entries: the five binary operators, the sign, "(" and the functions.
 enum Entry : int { EOpen = 0, EAdd, ESub, EMul, EDiv, EPow, ENeg, EFunction };
@@ -19,13 +24,19 @@ enum Entry : int { EOpen = 0, EAdd, ESub, EMul, EDiv, EPow, ENeg, EFunction };
 int Rank(int e) {
   switch (e) {
   case EAdd:
-  case ESub: return 1;
+  case ESub:
+    return 1;
   case EMul:
-  case EDiv: return 2;
-  case ENeg: return 3;
-  case EPow: return 4;
-  case EOpen: return 0;
-  default: return 5; // functions
+  case EDiv:
+    return 2;
+  case ENeg:
+    return 3;
+  case EPow:
+    return 4;
+  case EOpen:
+    return 0;
+  default:
+    return 5; // functions
   }
 }
 
@@ -42,7 +53,8 @@ bool IsDigitOrSeparator(char c) { return (c >= '0' && c <= '9') || c == '.' || c
 
 std::string Upper(std::string_view s) {
   std::string u(s);
-  for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : u)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return u;
 }
 
@@ -145,7 +157,8 @@ int32_t Cls6::ParseQuietly(const std::string& s, std::string& sBuffer, std::stri
       return fail("Unexpected character encountered");
     } else {
       size_t j = i;
-      while (j < length && IsNameChar(s[j])) ++j;
+      while (j < length && IsNameChar(s[j]))
+        ++j;
       const std::string name = s.substr(i, j - i);
       errorPosition = position - 1;
       if (state == AfterOperand) {
@@ -213,13 +226,18 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
   const EvalOutcome o = program.Run(vars);
   if (fault) *fault = o.fault;
   switch (o.fault) {
-  case EvalFault::None: sngResult = o.value; return true;
-  case EvalFault::NoValue: return false;
+  case EvalFault::None:
+    sngResult = o.value;
+    return true;
+  case EvalFault::NoValue:
+    return false;
   case EvalFault::BadToken:
     throw FormulaError(ErrBadToken, "Bad token in Evaluate: " + program.badTokens_[o.token]);
   case EvalFault::StackUnderflow:
     throw FormulaError(ErrPopEmpty, "Pop method invoked on empty stack");
-  case EvalFault::Hyperbolic: sngResult = UndefinedValue; return true;
+  case EvalFault::Hyperbolic:
+    sngResult = UndefinedValue;
+    return true;
   default:
     if (ShowEvaluationErrors) {
       MsgBox(EvalFaultMessage(o.fault), MsgButtons::OK, MsgIcon::Critical, "Error");
@@ -230,9 +248,9 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
   }
 }
 
-bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
-                      float sngU, float sngV, float sngX, float sngY, float sngZ, float sngA,
-                      float sngR, float sngB, float sngT, int32_t lngN) {
+bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
+                      float sngV, float sngX, float sngY, float sngZ, float sngA, float sngR,
+                      float sngB, float sngT, int32_t lngN) {
   FormulaVars vars;
   vars.U = sngU;
   vars.V = sngV;

@@ -14,24 +14,24 @@ namespace {
 // in single precision, so a double result is rounded when it is pushed (beyond the single range
 // that is the overflow fault).
 enum Op : uint8_t {
-  kConst,   // push k
-  kVar,     // push variable arg (0..9: U V X Y Z A R B T N)
+  kConst, // push k
+  kVar,   // push variable arg (0..9: U V X Y Z A R B T N)
   kAdd,
   kSub,
   kMul,
   kDiv,
   kPow,
   kNeg,
-  kFn,      // function arg on the top value
-  kDeg,     // top value from degrees to radians (before the trigonometric functions)
-  kAddK,    // top = top op k
+  kFn,   // function arg on the top value
+  kDeg,  // top value from degrees to radians (before the trigonometric functions)
+  kAddK, // top = top op k
   kSubK,
   kMulK,
   kDivK,
   kPowK,
-  kSquare,  // top ^ 2
-  kPowOne,  // top ^ (exponent below 0.000001 in size) = 1
-  kAddV,    // top = top op variable arg
+  kSquare, // top ^ 2
+  kPowOne, // top ^ (exponent below 0.000001 in size) = 1
+  kAddV,   // top = top op variable arg
   kSubV,
   kMulV,
   kDivV,
@@ -99,22 +99,38 @@ EvalFault ApplyFunction(int fn, float x, float& r) {
   double v = 0.0;
   double ep, em;
   switch (fn) {
-  case FnSin: v = std::sin(xd); break;
-  case FnCos: v = std::cos(xd); break;
+  case FnSin:
+    v = std::sin(xd);
+    break;
+  case FnCos:
+    v = std::cos(xd);
+    break;
   case FnLog:
     if (x <= 0.00001f) return EvalFault::LogDomain;
     v = std::log(xd);
     break;
-  case FnExp: v = std::exp(xd); break;
-  case FnAbs: r = std::fabs(x); return EvalFault::None;
-  case FnAtan: v = std::atan(xd); break;
-  case FnInt: r = std::floor(x); return EvalFault::None;
-  case FnRnd: r = NextRandomSingle(); return EvalFault::None;
+  case FnExp:
+    v = std::exp(xd);
+    break;
+  case FnAbs:
+    r = std::fabs(x);
+    return EvalFault::None;
+  case FnAtan:
+    v = std::atan(xd);
+    break;
+  case FnInt:
+    r = std::floor(x);
+    return EvalFault::None;
+  case FnRnd:
+    r = NextRandomSingle();
+    return EvalFault::None;
   case FnSqr:
     if (x < 0.0f) return EvalFault::SqrDomain;
     v = std::sqrt(xd);
     break;
-  case FnTan: v = std::tan(xd); break;
+  case FnTan:
+    v = std::tan(xd);
+    break;
   case FnSec: {
     const double c = std::cos(xd);
     if (std::fabs(c) < 0.0000001) return EvalFault::DivisionByZero;
@@ -162,7 +178,9 @@ EvalFault ApplyFunction(int fn, float x, float& r) {
     v = fn == FnAsec ? std::acos(1.0 / xd) : std::asin(1.0 / xd);
     break;
   }
-  case FnActan: v = std::atan(-xd) + 2.0 * std::atan(1.0); break;
+  case FnActan:
+    v = std::atan(-xd) + 2.0 * std::atan(1.0);
+    break;
   case FnSinh:
     if (!ExpPair(xd, ep, em)) return EvalFault::Overflow;
     v = (ep - em) / 2.0;
@@ -233,19 +251,29 @@ EvalFault ApplyFunction(int fn, float x, float& r) {
     v = std::log(q) / 2.0;
     break;
   }
-  default: return EvalFault::BadToken;
+  default:
+    return EvalFault::BadToken;
   }
   return ToSingle(v, r) ? EvalFault::None : EvalFault::Overflow;
 }
 
 EvalFault Binary(uint8_t op, float a, float b, float& r) {
   switch (op) {
-  case kAdd: r = a + b; break;
-  case kSub: r = a - b; break;
-  case kMul: r = a * b; break;
-  case kDiv: return Divide(a, b, r);
-  case kPow: return Power(a, b, r);
-  default: return EvalFault::BadToken;
+  case kAdd:
+    r = a + b;
+    break;
+  case kSub:
+    r = a - b;
+    break;
+  case kMul:
+    r = a * b;
+    break;
+  case kDiv:
+    return Divide(a, b, r);
+  case kPow:
+    return Power(a, b, r);
+  default:
+    return EvalFault::BadToken;
   }
   return Finite(r) ? EvalFault::None : EvalFault::Overflow;
 }
@@ -258,7 +286,8 @@ constexpr uint32_t kLocalStack = 64;
 } // namespace
 
 float NextRandomSingle() {
-  uint64_t z = (g_randomCounter.fetch_add(1, std::memory_order_relaxed) + 1) * 0x9E3779B97F4A7C15ull;
+  uint64_t z =
+      (g_randomCounter.fetch_add(1, std::memory_order_relaxed) + 1) * 0x9E3779B97F4A7C15ull;
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
   z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
   z ^= z >> 31;
@@ -267,14 +296,20 @@ float NextRandomSingle() {
 
 const char* EvalFaultMessage(EvalFault fault) {
   switch (fault) {
-  case EvalFault::DivisionByZero: return "Devision by zero.";
-  case EvalFault::NegativeBase: return "A^B, B must be a integer if A is negative.";
-  case EvalFault::LogDomain: return "The parameter of function LOG must be larger than 0.";
+  case EvalFault::DivisionByZero:
+    return "Devision by zero.";
+  case EvalFault::NegativeBase:
+    return "A^B, B must be a integer if A is negative.";
+  case EvalFault::LogDomain:
+    return "The parameter of function LOG must be larger than 0.";
   case EvalFault::SqrDomain:
     return "The parameter of function SQR must be larger than or equal to 0.";
-  case EvalFault::Illegal: return "The expression is illegal.";
-  case EvalFault::Overflow: return "Overflow: the value is too large.";
-  default: return "";
+  case EvalFault::Illegal:
+    return "The expression is illegal.";
+  case EvalFault::Overflow:
+    return "Overflow: the value is too large.";
+  default:
+    return "";
   }
 }
 
@@ -362,8 +397,11 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
         trap(kTrapUnderflow, token);
         return;
       }
-      const uint8_t op = c0 == '+' ? kAdd : c0 == '-' ? kSub : c0 == '*' ? kMul : c0 == '/' ? kDiv
-                                                                                             : kPow;
+      const uint8_t op = c0 == '+'   ? kAdd
+                         : c0 == '-' ? kSub
+                         : c0 == '*' ? kMul
+                         : c0 == '/' ? kDiv
+                                     : kPow;
       const Entry b = stack.back();
       stack.pop_back();
       const Entry a = stack.back();
@@ -379,10 +417,18 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
         const float k = b.value;
         code_.pop_back();
         switch (op) {
-        case kAdd: emit(kAddK, 0, k); break;
-        case kSub: emit(kSubK, 0, k); break;
-        case kMul: emit(kMulK, 0, k); break;
-        case kDiv: emit(kDivK, 0, k); break;
+        case kAdd:
+          emit(kAddK, 0, k);
+          break;
+        case kSub:
+          emit(kSubK, 0, k);
+          break;
+        case kMul:
+          emit(kMulK, 0, k);
+          break;
+        case kDiv:
+          emit(kDivK, 0, k);
+          break;
         default:
           if (std::fabs(k) < 0.000001f)
             emit(kPowOne);
@@ -437,11 +483,21 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
       }
       if (degrees) emit(kDeg);
       switch (fn) {
-      case FnSin: emit(kSin); break;
-      case FnCos: emit(kCos); break;
-      case FnExp: emit(kExp); break;
-      case FnSqr: emit(kSqr); break;
-      default: emit(kFn, static_cast<uint8_t>(fn)); break;
+      case FnSin:
+        emit(kSin);
+        break;
+      case FnCos:
+        emit(kCos);
+        break;
+      case FnExp:
+        emit(kExp);
+        break;
+      case FnSqr:
+        emit(kSqr);
+        break;
+      default:
+        emit(kFn, static_cast<uint8_t>(fn));
+        break;
       }
       a.constant = false;
       continue;
@@ -479,8 +535,7 @@ inline float Slot(const FormulaVars& v, uint8_t i) {
 // since + - * ^2, negation, sin, cos and sqr keep it non-finite, and it is caught where an
 // operation could turn it into an ordinary number (a divisor, a power, the other functions) or at
 // the end. Both give UndefinedValue exactly where the other does, and equal values elsewhere.
-template <bool Exact>
-float CompiledFormula::Execute(const FormulaVars& v, EvalOutcome* out) const {
+template <bool Exact> float CompiledFormula::Execute(const FormulaVars& v, EvalOutcome* out) const {
   if (code_.empty()) {
     if (Exact) out->fault = EvalFault::NoValue;
     return UndefinedValue;
@@ -500,29 +555,29 @@ float CompiledFormula::Execute(const FormulaVars& v, EvalOutcome* out) const {
   const Instr* ip = code_.data();
 
   static const void* const kTargets[kOpCount] = {
-      &&L_kConst, &&L_kVar,  &&L_kAdd,  &&L_kSub,  &&L_kMul,    &&L_kDiv,    &&L_kPow,
-      &&L_kNeg,   &&L_kFn,   &&L_kDeg,  &&L_kAddK, &&L_kSubK,   &&L_kMulK,   &&L_kDivK,
-      &&L_kPowK,  &&L_kSquare, &&L_kPowOne, &&L_kAddV, &&L_kSubV, &&L_kMulV, &&L_kDivV,
-      &&L_kVarSquare, &&L_kSin, &&L_kCos, &&L_kExp, &&L_kSqr, &&L_kTrapBad, &&L_kTrapUnderflow,
-      &&L_kTrapOverflow, &&L_kEnd};
+      &&L_kConst, &&L_kVar,  &&L_kAdd,     &&L_kSub,           &&L_kMul,          &&L_kDiv,
+      &&L_kPow,   &&L_kNeg,  &&L_kFn,      &&L_kDeg,           &&L_kAddK,         &&L_kSubK,
+      &&L_kMulK,  &&L_kDivK, &&L_kPowK,    &&L_kSquare,        &&L_kPowOne,       &&L_kAddV,
+      &&L_kSubV,  &&L_kMulV, &&L_kDivV,    &&L_kVarSquare,     &&L_kSin,          &&L_kCos,
+      &&L_kExp,   &&L_kSqr,  &&L_kTrapBad, &&L_kTrapUnderflow, &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
 // An operation that keeps a non-finite operand non-finite.
-#define CARRY(expr)                                                                              \
-  r = (expr);                                                                                    \
-  if (Exact && !Finite(r)) goto overflow;                                                        \
-  top = r;                                                                                       \
+#define CARRY(expr)                                                                                \
+  r = (expr);                                                                                      \
+  if (Exact && !Finite(r)) goto overflow;                                                          \
+  top = r;                                                                                         \
   NEXT
-#define FAULTING(call)                                                                           \
-  if ((fault = (call)) != EvalFault::None) goto failed;                                          \
-  top = r;                                                                                       \
+#define FAULTING(call)                                                                             \
+  if ((fault = (call)) != EvalFault::None) goto failed;                                            \
+  top = r;                                                                                         \
   NEXT
 // Where a non-finite operand could become an ordinary number, the fast form tests it first.
-#define GUARD(x)                                                                                 \
+#define GUARD(x)                                                                                   \
   if (!Exact && !Finite(x)) goto overflow
 // A variable that is not a finite number is an overflow where it is used (the fast form lets it
 // run into a guard or the end).
-#define VARIABLE(x)                                                                              \
+#define VARIABLE(x)                                                                                \
   if (Exact && !Finite(x)) goto overflow
 
   goto* kTargets[ip->op];

@@ -26,17 +26,17 @@ struct FormulaVars {
 
 // Why an evaluation gave no ordinary value.
 enum class EvalFault : uint8_t {
-  None,            // a value
-  NoValue,         // the formula leaves no value (an empty formula)
-  DivisionByZero,  // "Devision by zero." ("/", SEC, CSEC, CTAN, 0 to a negative power)
-  NegativeBase,    // "A^B, B must be a integer if A is negative."
-  LogDomain,       // "The parameter of function LOG must be larger than 0."
-  SqrDomain,       // "The parameter of function SQR must be larger than or equal to 0."
-  Illegal,         // "The expression is illegal." (ASIN, ACOS, ASEC, ACSEC)
-  Hyperbolic,      // a hyperbolic function undefined here: never reported
-  Overflow,        // a value beyond single precision (exp(100), 1E30*1E30)
-  BadToken,        // a token the evaluator does not know (only from hand-made texts)
-  StackUnderflow,  // an operator without enough operands (only from hand-made texts)
+  None,           // a value
+  NoValue,        // the formula leaves no value (an empty formula)
+  DivisionByZero, // "Devision by zero." ("/", SEC, CSEC, CTAN, 0 to a negative power)
+  NegativeBase,   // "A^B, B must be a integer if A is negative."
+  LogDomain,      // "The parameter of function LOG must be larger than 0."
+  SqrDomain,      // "The parameter of function SQR must be larger than or equal to 0."
+  Illegal,        // "The expression is illegal." (ASIN, ACOS, ASEC, ACSEC)
+  Hyperbolic,     // a hyperbolic function undefined here: never reported
+  Overflow,       // a value beyond single precision (exp(100), 1E30*1E30)
+  BadToken,       // a token the evaluator does not know (only from hand-made texts)
+  StackUnderflow, // an operator without enough operands (only from hand-made texts)
 };
 
 // The message a reported fault shows (empty for faults that are never reported).
@@ -45,7 +45,7 @@ const char* EvalFaultMessage(EvalFault fault);
 struct EvalOutcome {
   float value = UndefinedValue; // the value when fault is None, else UndefinedValue
   EvalFault fault = EvalFault::None;
-  uint32_t token = 0;           // for BadToken: index of the offending token in the text
+  uint32_t token = 0; // for BadToken: index of the offending token in the text
 };
 
 class CompiledFormula {

@@ -34,7 +34,8 @@ std::string ExpandExponent(const std::string& s) {
   std::string digits;
   for (char c : mantissa)
     if (c != '.' && c != ',') digits.push_back(c);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (digits.size() > 1 && digits.back() == '0')
+    digits.pop_back();
   if (digits == "0") return "0";
   // The mantissa has one digit before its separator.
   std::string out = sign;
@@ -85,8 +86,8 @@ int16_t RankOfText(std::string_view t) {
 
 // The 25 functions that have derivatives, as ParseToTokens writes them.
 constexpr std::array<std::string_view, 25> kDerivableFunctions = {
-    "exp",  "sqr",  "log",   "sin",  "cos",   "tan",   "ctan",  "sec",   "csec",
-    "asin", "acos", "atan",  "actan", "sinh", "cosh",  "tanh",  "ctanh", "sech",
+    "exp",   "sqr",   "log",   "sin",   "cos",   "tan",    "ctan",  "sec",   "csec",
+    "asin",  "acos",  "atan",  "actan", "sinh",  "cosh",   "tanh",  "ctanh", "sech",
     "csech", "asinh", "acosh", "atanh", "asech", "acsech", "actanh"};
 
 bool IsVariableText(std::string_view t) {
@@ -176,11 +177,12 @@ private:
       case kCopy: {
         const int32_t first = start_[static_cast<size_t>(item.node)];
         count_ += item.node - first + 1;
-        if (out_)
-          out_->insert(out_->end(), t_.begin() + first, t_.begin() + item.node + 1);
+        if (out_) out_->insert(out_->end(), t_.begin() + first, t_.begin() + item.node + 1);
         break;
       }
-      case kDerive: Expand(item.node); break;
+      case kDerive:
+        Expand(item.node);
+        break;
       }
     }
   }
@@ -317,7 +319,8 @@ private:
   }
 
   void Emit(Pieces& p) {
-    for (auto it = p.items.rbegin(); it != p.items.rend(); ++it) work_.push_back(std::move(*it));
+    for (auto it = p.items.rbegin(); it != p.items.rend(); ++it)
+      work_.push_back(std::move(*it));
   }
 
   const std::vector<Token>& t_;
@@ -372,7 +375,8 @@ clsPolish ReadTokens(const std::string& text, std::string& message, bool& succes
   }
   std::string s;
   s.reserve(text.size() + 1);
-  for (char c : text) s.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+  for (char c : text)
+    s.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
   s.push_back('#');
 
   clsPolish working, output;
@@ -403,11 +407,13 @@ clsPolish ReadTokens(const std::string& text, std::string& message, bool& succes
         continue;
       }
       size_t j = i;
-      while (!IsOperatorChar(s[j])) ++j;
+      while (!IsOperatorChar(s[j]))
+        ++j;
       const std::string taken = s.substr(i, j - i);
       const std::string lower = [&] {
         std::string l = taken;
-        for (char& ch : l) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        for (char& ch : l)
+          ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
         return l;
       }();
       bool derivable = false;
@@ -459,7 +465,8 @@ clsPolish ReadTokens(const std::string& text, std::string& message, bool& succes
     ++i;
   }
   std::vector<Token>& w = working.Tokens();
-  for (auto it = w.rbegin(); it != w.rend(); ++it) output.Tokens().push_back(std::move(*it));
+  for (auto it = w.rbegin(); it != w.rend(); ++it)
+    output.Tokens().push_back(std::move(*it));
   return output;
 }
 
@@ -516,7 +523,8 @@ bool ParserReading(const std::string& text, std::string& infix) {
       if (t.size() == 2 && t[0] == t[1] && std::isalpha(static_cast<unsigned char>(t[0]))) {
         infix.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(t[0]))));
       } else {
-        for (char c : t) infix.push_back(c == ',' ? '.' : c);
+        for (char c : t)
+          infix.push_back(c == ',' ? '.' : c);
       }
     } else if (arity[n] == 1) {
       work.push_back({-1, ")"});
@@ -525,7 +533,8 @@ bool ParserReading(const std::string& text, std::string& infix) {
         work.push_back({-1, "(-"});
       } else {
         std::string name(t);
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : name)
+          c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         lowerNames.push_back(std::move(name) + "(");
         work.push_back({-1, lowerNames.back()});
       }
@@ -575,8 +584,8 @@ clsPolish ParseToTokens(const std::string& text, std::string& message, bool& suc
                Deriver(list.Tokens(), start, &y).Count() > MaxDerivativeTokens;
   }
   if (tooLarge) {
-    MsgBox("The formula is too large to find its derivative.", MsgButtons::OK,
-           MsgIcon::Exclamation, "Error");
+    MsgBox("The formula is too large to find its derivative.", MsgButtons::OK, MsgIcon::Exclamation,
+           "Error");
     success = false;
     return {};
   }
@@ -672,7 +681,8 @@ clsPolish JoinTokenLists(const std::vector<const clsPolish*>& lists) {
 
 clsPolish CopyTokenRange(const clsPolish& list, int32_t first, int32_t last) {
   clsPolish result;
-  for (int32_t i = first; i <= last; ++i) result.Append(list.GetRank(i), list.GetData(i));
+  for (int32_t i = first; i <= last; ++i)
+    result.Append(list.GetRank(i), list.GetData(i));
   return result;
 }
 

@@ -12,8 +12,8 @@
 constexpr float UndefinedValue = 0.12345f;
 
 // When on, a domain fault of the evaluator shows a message box (title "Error") and the evaluation
-// fails instead of giving UndefinedValue. Off from start-up; only the Expression Calculator turns it
-// on, for one calculation at a time.
+// fails instead of giving UndefinedValue. Off from start-up; only the Expression Calculator turns
+// it on, for one calculation at a time.
 inline std::atomic<bool> ShowEvaluationErrors{false};
 
 // Application errors of the formula engine: 1002 (a bad token in a postfix text), 1011 (pop of an

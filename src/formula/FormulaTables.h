@@ -8,15 +8,42 @@
 namespace formula {
 
 enum Function : unsigned char {
-  FnSin, FnCos, FnLog, FnExp, FnAbs, FnAtan, FnInt, FnRnd, FnSqr, FnTan,
-  FnSec, FnCsec, FnCtan, FnAsin, FnAcos, FnAsec, FnAcsec, FnActan, FnSinh, FnCosh,
-  FnTanh, FnCtanh, FnSech, FnCsech, FnAsinh, FnAcosh, FnAtanh, FnAsech, FnAcsech, FnActanh,
+  FnSin,
+  FnCos,
+  FnLog,
+  FnExp,
+  FnAbs,
+  FnAtan,
+  FnInt,
+  FnRnd,
+  FnSqr,
+  FnTan,
+  FnSec,
+  FnCsec,
+  FnCtan,
+  FnAsin,
+  FnAcos,
+  FnAsec,
+  FnAcsec,
+  FnActan,
+  FnSinh,
+  FnCosh,
+  FnTanh,
+  FnCtanh,
+  FnSech,
+  FnCsech,
+  FnAsinh,
+  FnAcosh,
+  FnAtanh,
+  FnAsech,
+  FnAcsech,
+  FnActanh,
   FunctionCount
 };
 
 inline constexpr std::array<std::string_view, FunctionCount> FunctionNames = {
-    "SIN",  "COS",  "LOG",   "EXP",   "ABS",   "ATAN",  "INT",   "RND",   "SQR",    "TAN",
-    "SEC",  "CSEC", "CTAN",  "ASIN",  "ACOS",  "ASEC",  "ACSEC", "ACTAN", "SINH",   "COSH",
+    "SIN",  "COS",   "LOG",  "EXP",   "ABS",   "ATAN",  "INT",   "RND",   "SQR",    "TAN",
+    "SEC",  "CSEC",  "CTAN", "ASIN",  "ACOS",  "ASEC",  "ACSEC", "ACTAN", "SINH",   "COSH",
     "TANH", "CTANH", "SECH", "CSECH", "ASINH", "ACOSH", "ATANH", "ASECH", "ACSECH", "ACTANH"};
 
 // Variables in the order of DoEvaluate's arguments; their postfix tokens are the letter doubled.
@@ -34,8 +61,7 @@ inline int FindFunction(std::string_view upperName) {
 
 // Whether a function takes degrees in the calculator's degree mode. ATAN takes a ratio.
 inline constexpr bool TakesDegrees(int fn) {
-  return fn == FnSin || fn == FnCos || fn == FnTan || fn == FnSec || fn == FnCsec ||
-         fn == FnCtan;
+  return fn == FnSin || fn == FnCos || fn == FnTan || fn == FnSec || fn == FnCsec || fn == FnCtan;
 }
 
 } // namespace formula

@@ -9,8 +9,7 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 
 // The loop the cleaners share: allowed characters are kept, blanks dropped, "," becomes ".",
 // any other character stops the loop (false).
-bool Clean(const std::string& input, std::string& cleaned, std::string_view allowed,
-           bool letters) {
+bool Clean(const std::string& input, std::string& cleaned, std::string_view allowed, bool letters) {
   cleaned.clear();
   for (char c : input) {
     if (c == ' ') continue;

@@ -15,10 +15,10 @@
 #include "platform/VbRuntime.h"
 
 const std::array<const char*, 28> frmFunCal::Templates = {
-    "abs()",   "int()",   "exp()",   "log()",   "sqr()",    "rnd()",    "sin()",
-    "cos()",   "tan()",   "ctan()",  "sec()",   "csec()",   "asin()",   "acos()",
-    "atan()",  "actan()", "asec()",  "acsec()", "sinh()",   "cosh()",   "tanh()",
-    "ctanh()", "asinh()", "acosh()", "atanh()", "asech()",  "acsech()", "actanh()"};
+    "abs()",   "int()",   "exp()",   "log()",   "sqr()",   "rnd()",    "sin()",
+    "cos()",   "tan()",   "ctan()",  "sec()",   "csec()",  "asin()",   "acos()",
+    "atan()",  "actan()", "asec()",  "acsec()", "sinh()",  "cosh()",   "tanh()",
+    "ctanh()", "asinh()", "acosh()", "atanh()", "asech()", "acsech()", "actanh()"};
 
 namespace {
 
@@ -127,7 +127,8 @@ frmFunCal::frmFunCal(QWidget* parent) : QDialog(parent) {
 
 void frmFunCal::Form_Load() {
   List1->clear();
-  for (const char* t : Templates) List1->addItem(t);
+  for (const char* t : Templates)
+    List1->addItem(t);
 }
 
 void frmFunCal::InsertAtCaret(const QString& s) {

@@ -18,12 +18,12 @@ public:
   explicit frmFunCal(QWidget* parent = nullptr);
 
   // Controls, named as the form names them.
-  QLabel* Label1;      // "Expression"
-  QLineEdit* Text1;    // the expression
-  QLabel* Label2;      // "Function"
-  QListWidget* List1;  // the 28 function templates
-  QLabel* Label3;      // "Result"
-  QLineEdit* Text2;    // the result
+  QLabel* Label1;     // "Expression"
+  QLineEdit* Text1;   // the expression
+  QLabel* Label2;     // "Function"
+  QListWidget* List1; // the 28 function templates
+  QLabel* Label3;     // "Result"
+  QLineEdit* Text2;   // the result
   // Command1 .. Command24 (Command(n)); the keypad, Insert (17), Calculate (18), Reset (19),
   // Cancel (20), Backspace (21).
   QPushButton* Command(int n) const { return commands_[static_cast<size_t>(n)]; }

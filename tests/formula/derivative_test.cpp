@@ -15,7 +15,8 @@ namespace {
 
 clsPolish List(std::initializer_list<std::pair<int16_t, const char*>> tokens) {
   clsPolish l;
-  for (const auto& [rank, text] : tokens) l.Append(rank, text);
+  for (const auto& [rank, text] : tokens)
+    l.Append(rank, text);
   return l;
 }
 
@@ -40,12 +41,12 @@ TEST_P(ParseToTokensRows, BuildsThePostfixList) {
 INSTANTIATE_TEST_SUITE_P(
     Examples, ParseToTokensRows,
     ::testing::Values(
-        TokensRow{"x^2", "x 2 ^"}, TokensRow{"-x^2", "0 x 2 ^ -"},
-        TokensRow{"2*-x", "2 0 x - *"}, TokensRow{"x^-2", "x 0 2 - ^"},
-        TokensRow{"(x+1)^2", "x 1 + 2 ^"}, TokensRow{"sin(x)^2", "x sin 2 ^"},
-        TokensRow{"pi*x", "3.1415926 x *"}, TokensRow{"2.50*x", "2.5 x *"},
-        TokensRow{"sech(x)", "x sech"}, TokensRow{"(x)", "x"}, TokensRow{"x-y-2", "x y - 2 -"},
-        TokensRow{"x^y^2", "x y ^ 2 ^"}, TokensRow{".5*007", "0.5 7 *"},
+        TokensRow{"x^2", "x 2 ^"}, TokensRow{"-x^2", "0 x 2 ^ -"}, TokensRow{"2*-x", "2 0 x - *"},
+        TokensRow{"x^-2", "x 0 2 - ^"}, TokensRow{"(x+1)^2", "x 1 + 2 ^"},
+        TokensRow{"sin(x)^2", "x sin 2 ^"}, TokensRow{"pi*x", "3.1415926 x *"},
+        TokensRow{"2.50*x", "2.5 x *"}, TokensRow{"sech(x)", "x sech"}, TokensRow{"(x)", "x"},
+        TokensRow{"x-y-2", "x y - 2 -"}, TokensRow{"x^y^2", "x y ^ 2 ^"},
+        TokensRow{".5*007", "0.5 7 *"},
         // the parser rejects 1e20 (e is a name): the text is read as written
         TokensRow{"1e20*x", "100000000000000000000 x *"},
         TokensRow{"123456789012345678*x", "123456789012346000 x *"},
@@ -152,11 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
         ChainRow{"x^3", "1*3*x^2"}, ChainRow{"x^1", "1*1*x^0"}, ChainRow{"x^0", "0"},
         ChainRow{"5", "0"}, ChainRow{"y", "1"}, ChainRow{"x+1", "1+0"},
         ChainRow{"2*x", "(0*x+2*1)/x^0"}, ChainRow{"pi*x", "(0*x+3.1415926*1)/x^0"},
-        ChainRow{"sin(x^2)", "1*2*x^1*cos(x^2)"},
-        ChainRow{"exp(2*x)", "(0*x+2*1)/x^0*exp(2*x)"}, ChainRow{"-x^2", "0-1*2*x^1"},
-        ChainRow{"2*-x", "(0*(0-x)+2*(0-1))/(0-x)^0"},
-        ChainRow{"2^x", "(1*Log(2)+0*x/2)*2^x"},
-        ChainRow{"x*x*x", "((1*x+x*1)/x^0*x+x*x*1)/x^0"},
+        ChainRow{"sin(x^2)", "1*2*x^1*cos(x^2)"}, ChainRow{"exp(2*x)", "(0*x+2*1)/x^0*exp(2*x)"},
+        ChainRow{"-x^2", "0-1*2*x^1"}, ChainRow{"2*-x", "(0*(0-x)+2*(0-1))/(0-x)^0"},
+        ChainRow{"2^x", "(1*Log(2)+0*x/2)*2^x"}, ChainRow{"x*x*x", "((1*x+x*1)/x^0*x+x*x*1)/x^0"},
         ChainRow{"1*cos(x)", "(0*cos(x)+1*(-(1)*sin(x)))/cos(x)^0"},
         ChainRow{"x*y", "(1*y+x*1)/y^0"}, ChainRow{"actanh(x)", "1/(1-x^2)"},
         ChainRow{"atanh(x)", "1/(1-x^2)"}, ChainRow{"acosh(x)", "1/(-1+x^2)^0.5"},
@@ -174,14 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
         ChainRow{"x^0.00001", "1*0.00001*x^-0.99999"},
         ChainRow{"x^12345678", "1*12345680*x^12345680"},
         // The sech family has derivatives.
-        ChainRow{"sech(x)", "-(1)*tanh(x)*sech(x)"},
-        ChainRow{"csech(x)", "-(1)*ctanh(x)*csech(x)"},
-        ChainRow{"asech(x)", "-(1)/(x*(1-x^2)^0.5)"},
-        ChainRow{"acsech(x)", "-(1)/(x^2+x^4)^0.5"},
+        ChainRow{"sech(x)", "-(1)*tanh(x)*sech(x)"}, ChainRow{"csech(x)", "-(1)*ctanh(x)*csech(x)"},
+        ChainRow{"asech(x)", "-(1)/(x*(1-x^2)^0.5)"}, ChainRow{"acsech(x)", "-(1)/(x^2+x^4)^0.5"},
         // A constant exponent that is not a plain number takes the power rule.
         ChainRow{"x^-2", "1*(0-2)*x^(0-2-1)"}, ChainRow{"x^(1/3)", "1*(1/3)*x^(1/3-1)"},
-        ChainRow{"x^(1/2)", "1*(1/2)*x^(1/2-1)"}, ChainRow{"x^(2*pi)",
-                                                           "1*(2*3.1415926)*x^(2*3.1415926-1)"},
+        ChainRow{"x^(1/2)", "1*(1/2)*x^(1/2-1)"},
+        ChainRow{"x^(2*pi)", "1*(2*3.1415926)*x^(2*3.1415926-1)"},
         // Blanks, a decimal comma and a leading plus mean what they mean to the parser.
         ChainRow{"+x^2", "1*2*x^1"}, ChainRow{"2 x", "(0*x+2*1)/x^0"},
         ChainRow{"1,5*x", "(0*x+1.5*1)/x^0"}, ChainRow{"sin x", "1*cos(x)"}));
@@ -189,10 +186,10 @@ INSTANTIATE_TEST_SUITE_P(
 // Values of derivative texts against difference quotients of the formula.
 TEST(DerivativeChain, ValuesMatchDifferenceQuotients) {
   ScopedScriptedDialogs dialogs;
-  const char* formulas[] = {"sin(x)*x^2", "exp(-x^2)",  "sech(x)",     "csech(x)",  "asech(x)",
-                            "acsech(x)",  "x^-2",       "x^(1/3)",     "1/(x+2)",   "tan(x)",
-                            "asin(x)",    "atanh(x)",   "sqr(x^2+1)",  "log(x^2)",  "2^x",
-                            "x^3-2x",     "acos(x/2)",  "ctanh(x+2)",  "cosh(x)/x", "x^(-3)"};
+  const char* formulas[] = {"sin(x)*x^2", "exp(-x^2)", "sech(x)",    "csech(x)",  "asech(x)",
+                            "acsech(x)",  "x^-2",      "x^(1/3)",    "1/(x+2)",   "tan(x)",
+                            "asin(x)",    "atanh(x)",  "sqr(x^2+1)", "log(x^2)",  "2^x",
+                            "x^3-2x",     "acos(x/2)", "ctanh(x+2)", "cosh(x)/x", "x^(-3)"};
   const float points[] = {0.3f, 0.55f, 0.8f, -0.45f};
   for (const char* f : formulas) {
     const std::string prepared = InsertImplicitProducts(f);
@@ -266,13 +263,11 @@ INSTANTIATE_TEST_SUITE_P(
         PartialRow{"x", "x", "1"}, PartialRow{"x", "y", "0"}, PartialRow{"y", "y", "1"},
         PartialRow{"a", "x", "1"}, PartialRow{"r", "y", "1"}, PartialRow{"u", "x", "1"},
         PartialRow{"5", "x", "0"}, PartialRow{"x*y", "x", "(1*y+x*0)/y^0"},
-        PartialRow{"x*y", "y", "(0*y+x*1)/y^0"},
-        PartialRow{"x^y", "y", "(1*Log(x)+0*y/x)*x^y"},
+        PartialRow{"x*y", "y", "(0*y+x*1)/y^0"}, PartialRow{"x^y", "y", "(1*Log(x)+0*y/x)*x^y"},
         PartialRow{"sin(x*y)", "x", "(1*y+x*0)/y^0*cos(x*y)"}, PartialRow{"x", "X", "0"},
         PartialRow{"", "x", "0"},
         // y is constant for the derivative by x: the power rule, defined for negative x
-        PartialRow{"x^y", "x", "1*y*x^(y-1)"},
-        PartialRow{"sech(x)", "x", "-(1)*tanh(x)*sech(x)"},
+        PartialRow{"x^y", "x", "1*y*x^(y-1)"}, PartialRow{"sech(x)", "x", "-(1)*tanh(x)*sech(x)"},
         PartialRow{"sech(x)", "y", "-(0)*tanh(x)*sech(x)"}));
 
 TEST(PartialDerivative, TokensOfTheProductRule) {
@@ -294,26 +289,30 @@ TEST(DerivativeLimits, DeepAndLongFormulasGiveAResultOrAClearRefusal) {
 
   // 300 nested functions: the derivative is written without recursion.
   std::string nested;
-  for (int i = 0; i < 300; ++i) nested += "sin(";
+  for (int i = 0; i < 300; ++i)
+    nested += "sin(";
   nested += "x" + std::string(300, ')');
   ASSERT_TRUE(DerivativeText(nested, d));
   EXPECT_GT(d.size(), 10000u);
 
   // Too large: refused with a message, never a crash.
   std::string deep;
-  for (int i = 0; i < 10000; ++i) deep += "sin(";
+  for (int i = 0; i < 10000; ++i)
+    deep += "sin(";
   deep += "x" + std::string(10000, ')');
   EXPECT_FALSE(DerivativeText(deep, d));
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The formula is too large to find its derivative.");
 
   std::string sum = "x";
-  while (sum.size() < 100000) sum += "+x";
+  while (sum.size() < 100000)
+    sum += "+x";
   EXPECT_FALSE(DerivativeText(sum, d));
   EXPECT_EQ(dialogs.prompter.shown.size(), 2u);
 
   std::string shortSum = "x";
-  for (int i = 0; i < 5000; ++i) shortSum += "+x";
+  for (int i = 0; i < 5000; ++i)
+    shortSum += "+x";
   ASSERT_TRUE(DerivativeText(shortSum, d));
   EXPECT_EQ(d.size(), 1 + 5000 * 2u);
 }

@@ -80,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CalcRow{"x+y+z", "x+y+z", "0"}, CalcRow{"atanh(1)", "atanh(1)", "0.12345"},
                       CalcRow{"2x", "2x", "0"}, CalcRow{"10^8", "10^8", "1E+08"},
                       CalcRow{"asec(2)", "asec(2)", "1.047198"},
-                      CalcRow{"atan(1)", "atan(1)", "0.7853982"}, CalcRow{"sqr(0)", "sqr(0)", "0"}));
+                      CalcRow{"atan(1)", "atan(1)", "0.7853982"},
+                      CalcRow{"sqr(0)", "sqr(0)", "0"}));
 
 TEST_F(Calculator, DomainErrorShowsTheEvaluatorMessageAndKeepsTheResult) {
   Type("2+3");
@@ -150,10 +151,10 @@ TEST_F(Calculator, KeypadInsertsAtTheCaretAndBackspaceRemovesBeforeIt) {
   Click(21);
   EXPECT_EQ(Expression(), "23");
 
-  const std::pair<int, const char*> keys[] = {
-      {1, "1"},  {2, "2"},  {3, "3"},  {4, "4"},  {5, "5"},  {6, "6"},  {7, "7"},
-      {8, "8"},  {9, "9"},  {10, "0"}, {11, "."}, {22, ","}, {12, "^"}, {13, "+"},
-      {14, "-"}, {15, "*"}, {16, "/"}, {24, "("}, {23, ")"}};
+  const std::pair<int, const char*> keys[] = {{1, "1"},  {2, "2"},  {3, "3"},  {4, "4"},  {5, "5"},
+                                              {6, "6"},  {7, "7"},  {8, "8"},  {9, "9"},  {10, "0"},
+                                              {11, "."}, {22, ","}, {12, "^"}, {13, "+"}, {14, "-"},
+                                              {15, "*"}, {16, "/"}, {24, "("}, {23, ")"}};
   dlg.Text1->clear();
   QString expected;
   for (const auto& [n, text] : keys) {
