@@ -40,6 +40,8 @@ enum Op : uint8_t {
   kCos,
   kExp,
   kSqr,
+  kVarSin, // push sin or cos of variable arg (radians)
+  kVarCos,
   kTrapBad,       // bad token index
   kTrapUnderflow, // too few operands
   kTrapOverflow,  // a number beyond single precision
@@ -482,12 +484,19 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
         continue;
       }
       if (degrees) emit(kDeg);
+      const bool ofVariable = !degrees && lastIs(kVar) && code_.back().arg < 9;
       switch (fn) {
       case FnSin:
-        emit(kSin);
+        if (ofVariable)
+          code_.back().op = kVarSin;
+        else
+          emit(kSin);
         break;
       case FnCos:
-        emit(kCos);
+        if (ofVariable)
+          code_.back().op = kVarCos;
+        else
+          emit(kCos);
         break;
       case FnExp:
         emit(kExp);
@@ -555,11 +564,12 @@ template <bool Exact> float CompiledFormula::Execute(const FormulaVars& v, EvalO
   const Instr* ip = code_.data();
 
   static const void* const kTargets[kOpCount] = {
-      &&L_kConst, &&L_kVar,  &&L_kAdd,     &&L_kSub,           &&L_kMul,          &&L_kDiv,
-      &&L_kPow,   &&L_kNeg,  &&L_kFn,      &&L_kDeg,           &&L_kAddK,         &&L_kSubK,
-      &&L_kMulK,  &&L_kDivK, &&L_kPowK,    &&L_kSquare,        &&L_kPowOne,       &&L_kAddV,
-      &&L_kSubV,  &&L_kMulV, &&L_kDivV,    &&L_kVarSquare,     &&L_kSin,          &&L_kCos,
-      &&L_kExp,   &&L_kSqr,  &&L_kTrapBad, &&L_kTrapUnderflow, &&L_kTrapOverflow, &&L_kEnd};
+      &&L_kConst,        &&L_kVar,  &&L_kAdd,    &&L_kSub,       &&L_kMul,     &&L_kDiv,
+      &&L_kPow,          &&L_kNeg,  &&L_kFn,     &&L_kDeg,       &&L_kAddK,    &&L_kSubK,
+      &&L_kMulK,         &&L_kDivK, &&L_kPowK,   &&L_kSquare,    &&L_kPowOne,  &&L_kAddV,
+      &&L_kSubV,         &&L_kMulV, &&L_kDivV,   &&L_kVarSquare, &&L_kSin,     &&L_kCos,
+      &&L_kExp,          &&L_kSqr,  &&L_kVarSin, &&L_kVarCos,    &&L_kTrapBad, &&L_kTrapUnderflow,
+      &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
 // An operation that keeps a non-finite operand non-finite.
@@ -617,6 +627,16 @@ L_kFn:
   FAULTING(ApplyFunction(ip->arg, top, r));
 L_kSin:
   CARRY(static_cast<float>(std::sin(static_cast<double>(top))));
+L_kVarSin:
+  *++sp = top;
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  CARRY(static_cast<float>(std::sin(static_cast<double>(r))));
+L_kVarCos:
+  *++sp = top;
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  CARRY(static_cast<float>(std::cos(static_cast<double>(r))));
 L_kCos:
   CARRY(static_cast<float>(std::cos(static_cast<double>(top))));
 L_kExp:
