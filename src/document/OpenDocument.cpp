@@ -9,6 +9,7 @@
 #include "model/GraphCaption.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
+#include "sampling/Sampling.h"
 
 #include <exception>
 #include <vector>
@@ -24,6 +25,27 @@ void SetRotationPreset(int32_t documentType) {
 
 bool Sampled(const Cls9& graph, bool functionRecord) {
   return functionRecord && graph.GraphType != Vector && graph.GraphType != VectorOperation;
+}
+
+// Step counts that sampling could not lay out are refused before anything changes: the frame
+// count in force for each graph is the one the records before it (and its own) leave.
+bool SamplingCountsOfDocumentFit(const ParsedDocument& doc, std::string* problem) {
+  int32_t frames = FrameCount;
+  for (size_t i = 0; i < doc.graphs.size(); ++i) {
+    const ParsedGraph& parsed = doc.graphs[i];
+    const Cls9& g = *parsed.graph;
+    if (parsed.functionRecord && parsed.read.animationBlock) frames = parsed.read.frameCount;
+    if (!Sampled(g, parsed.functionRecord)) continue;
+    if (!SamplingCountsFit(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW, frames,
+                           g.ShowSurPX, g.ShowSurPY, g.ShowJO)) {
+      *problem = "graph " + std::to_string(i + 1) + ": its step counts (StepU " +
+                 std::to_string(g.StepU) + ", StepV " + std::to_string(g.StepV) + ", StepW " +
+                 std::to_string(g.StepW) + ", " + std::to_string(frames) +
+                 " frames) cannot be sampled";
+      return false;
+    }
+  }
+  return true;
 }
 
 } // namespace
@@ -106,6 +128,7 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
       reason = "it holds no document";
     else
       doc = ParseDocumentText(*text, DocumentAxes(), &reason);
+    if (doc && !SamplingCountsOfDocumentFit(*doc, &reason)) doc.reset();
   }
   if (!doc) {
     if (problem) *problem = reason;

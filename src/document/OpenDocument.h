@@ -9,7 +9,8 @@ class DocumentHost;
 struct ParsedDocument;
 
 // Replaces the open document by the document in the file at path. Returns false, with the reason
-// in *problem and nothing changed, when the file cannot be read or holds no good document. An
+// in *problem and nothing changed, when the file cannot be read or holds no good document (a text
+// that cannot be read whole, or step counts that sampling cannot lay out). An
 // empty path (a cancelled dialog) reads nothing and runs only Zoom to Fit (true).
 //
 // Applying a good document, in this order: Delete All; the repaint; DocumentType, the rotation

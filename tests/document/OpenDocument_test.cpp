@@ -22,8 +22,9 @@ std::shared_ptr<Cls9> Curve(int32_t id, const std::string& formula) {
   g->CoordType = Cartesian2D;
   g->FunForm = Explicit;
   g->ExpressZ = formula;
-  g->StepU = 0;
+  g->StepU = 1; // sampling raises counts of 0 to 1
   g->StepV = 4;
+  g->StepW = 1;
   g->MinV = -2.0f;
   g->MaxV = 2.0f;
   return g;
@@ -447,6 +448,27 @@ TEST_F(MalformedFileTest, HugeAndBadCounts) {
     for (const auto& tk : tokens)
       damaged += tk + " ";
     ExpectRefused(Write("steps.crv", damaged), "table steps");
+  }
+}
+
+TEST_F(MalformedFileTest, StepCountsThatCannotBeSampled) {
+  struct Row {
+    int32_t stepU, stepV, frames;
+    bool animated;
+  };
+  for (Row row : {Row{100000, 100000, 10, false}, Row{-1, 4, 10, false}, Row{0, -2, 10, false},
+                  Row{400, 400, 5000, true}}) {
+    auto g = Curve(1, "x");
+    g->GraphType = row.animated ? Surface3DAnimation : Surface3D;
+    g->Animation = row.animated;
+    g->CoordType = Cartesian3D;
+    g->StepU = row.stepU;
+    g->StepV = row.stepV;
+    const int32_t frames = FrameCount;
+    FrameCount = row.frames;
+    const std::string text = Text(DocumentType3D, {g});
+    FrameCount = frames;
+    ExpectRefused(Write("steps.crv", text), "steps " + std::to_string(row.stepU));
   }
 }
 
