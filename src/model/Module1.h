@@ -91,11 +91,23 @@ inline bool AxisChanged = false;
 inline const std::string CrLf = "\r\n";
 inline const std::string TabChar = "\t";
 
-// Gives every value above its start-up default (the main window's load step).
-inline void ResetProgramDefaults() {
+// The main window's view and edit state that the document commands share: what a left drag in
+// the view does (at most one of the three is set; none at start-up and after File New), the zoom
+// factor of the last zoom step, and the number of graph records that Edit Copy has put on the
+// clipboard.
+inline bool ZoomActive = false;
+inline bool MoveActive = false;
+inline bool RotateActive = false;
+inline float ZoomFactor = 1.0f;
+inline int32_t ClipboardGraphCount = 0;
+
+// The start-up defaults, in the groups and the order in which the main window's load sets them.
+inline void ResetAnimationState() {
   CurrentFrame = 1;
   FrameCount = 10;
   FramesPerSecond = 10;
+}
+inline void ResetViewDefaults() {
   PlayMode = PlayNormal;
   AxisChanged = false;
   GraphIdCounter = 0;
@@ -106,5 +118,20 @@ inline void ResetProgramDefaults() {
   AxisRatioX = AxisRatioY = AxisRatioZ = 1.0f;
   ViewMinX = ViewMinY = ViewMinZ = -500.0f;
   ViewMaxX = ViewMaxY = ViewMaxZ = 500.0f;
+}
+inline void ResetEditState() {
   EditMode = false;
+  ClipboardGraphCount = 0;
+}
+inline void ResetInteractionState() {
+  ZoomActive = MoveActive = RotateActive = false;
+  ZoomFactor = 1.0f;
+}
+
+// Gives every value above its start-up default (the main window's load step).
+inline void ResetProgramDefaults() {
+  ResetAnimationState();
+  ResetViewDefaults();
+  ResetEditState();
+  ResetInteractionState();
 }

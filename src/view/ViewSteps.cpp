@@ -16,8 +16,8 @@ FitZoom FitZoomFor(int32_t documentType, bool showLegend) {
 // The view's size comes in whole pixels; a view that has none (minimized, or squeezed to nothing
 // by the splitters) gives no step rather than a division by zero.
 
-std::optional<float> ZoomStepFactor(float lastY, float y, int32_t viewHeight) {
-  if (viewHeight <= 0) return std::nullopt;
+std::optional<float> ZoomStepFactor(float lastY, float y, int32_t viewWidth, int32_t viewHeight) {
+  if (viewWidth <= 0 || viewHeight <= 0) return std::nullopt;
   return static_cast<float>(1.0 - (static_cast<double>(lastY) - y) / viewHeight);
 }
 

@@ -30,8 +30,8 @@ struct FitZoom {
 FitZoom FitZoomFor(int32_t documentType, bool showLegend);
 
 // One zoom step of a left drag: 1 - (lastY - y) / height. Dragging down by the whole view height
-// doubles the view volume. Nothing for a view of no height.
-std::optional<float> ZoomStepFactor(float lastY, float y, int32_t viewHeight);
+// doubles the view volume. Nothing for a view of no width or no height.
+std::optional<float> ZoomStepFactor(float lastY, float y, int32_t viewWidth, int32_t viewHeight);
 
 // One pan step: the fraction of the view the pointer moved, x to the right and y upwards.
 // Nothing for a view of no width or no height.

@@ -9,8 +9,8 @@ namespace {
 
 struct Registry {
   std::map<std::string, std::function<void()>, std::less<>> handlers;
-  DocumentReader openDocument;
   std::function<void()> removeAllGraphs;
+  std::function<void(int32_t)> enableCommands;
 };
 
 Registry& R() {
@@ -23,9 +23,7 @@ Registry& R() {
 const std::vector<std::string_view>& Names() {
   static const std::vector<std::string_view> names = {
       // File
-      "mnuFileNew2D_Click", "mnuFileNew25D_Click", "mnuFileNew3D_Click", "mnuFileNew4D_Click",
-      "mnuFileSpe_Click", "mnuFileOpen_Click", "mnuFileSave_Click", "mnuFileSaveAs_Click",
-      "mnuFileSaveAVI_Click", "mnuFilePrint_Click",
+      "mnuFileSaveAVI_Click",
       // Edit
       "mnuEditCut_Click", "mnuEditCopy_Click", "mnuEditCopyAs_Click", "mnuEditPaste_Click",
       "mnuEditDelete_Click", "mnuEditDelAll_Click",
@@ -71,11 +69,13 @@ bool Run(std::string_view name) {
   return true;
 }
 
-void SetOpenDocument(DocumentReader reader) { R().openDocument = std::move(reader); }
-const DocumentReader& OpenDocument() { return R().openDocument; }
-
 void SetRemoveAllGraphs(std::function<void()> remove) { R().removeAllGraphs = std::move(remove); }
 const std::function<void()>& RemoveAllGraphs() { return R().removeAllGraphs; }
+
+void SetEnableCommands(std::function<void(int32_t)> enable) {
+  R().enableCommands = std::move(enable);
+}
+const std::function<void(int32_t)>& EnableCommands() { return R().enableCommands; }
 
 void Clear() { R() = Registry{}; }
 

@@ -5,9 +5,10 @@
 // installs its handlers here, before the window is created, and the window's handler runs the
 // installed one. A handler that nothing has installed does nothing.
 //
-// Also here: the document reader that start-up hands a command-line document to, and the removal
-// of all graphs that the view's pop-up menu runs.
+// Also here: the removal of all graphs that the view's pop-up menu and the document commands run,
+// and the enabling of the commands that suit a document kind.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -28,19 +29,15 @@ bool Installed(std::string_view name);
 // Runs the installed handler; false when there is none (or the name is unknown).
 bool Run(std::string_view name);
 
-// The document reader. Given a document file's path, it reads the whole file and, only when the
-// file is a good document, makes it the open document (its kind, graphs, list rows, axes, scale
-// settings) and returns true. When the file cannot be opened or read, or is no document, it
-// changes nothing, says nothing and returns false: the caller tells the user.
-using DocumentReader = std::function<bool(const std::string& path)>;
-void SetOpenDocument(DocumentReader reader);
-// Nothing installed: the window cannot read documents yet.
-const DocumentReader& OpenDocument();
-
 // Removes every graph of the document (RemoveAllGraphs): empties both graph containers and the
 // graph list, resets the graph ID counter, rebuilds and presents the empty scene.
 void SetRemoveAllGraphs(std::function<void()> remove);
 const std::function<void()>& RemoveAllGraphs();
+
+// Enables the toolbar buttons and menu items that suit a document kind and disables the others
+// (EnableCommands2D .. EnableCommandsSpecial); given the DocumentType.
+void SetEnableCommands(std::function<void(int32_t documentType)> enable);
+const std::function<void(int32_t)>& EnableCommands();
 
 // Forgets everything installed (tests).
 void Clear();

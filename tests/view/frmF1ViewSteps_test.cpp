@@ -9,20 +9,22 @@
 TEST(ViewSteps, ZoomFactor) {
   struct Row {
     float lastY, y;
-    int32_t height;
+    int32_t width, height;
     std::optional<float> factor;
   };
   const Row rows[] = {
-      {100, 150, 200, 1.25f}, // down by a quarter of the view: a quarter more volume
-      {100, 100, 200, 1.0f},  // no movement, no change
-      {100, -100, 200, 0.0f}, // up by the whole height: factor 0, which the camera ignores
-      {0, 200, 200, 2.0f},    // down by the whole height doubles the volume
-      {200, 100, 200, 0.5f},  // up by half the height halves it
-      {100, 150, 0, std::nullopt}, {100, 150, -5, std::nullopt},
+      {100, 150, 400, 200, 1.25f}, // down by a quarter of the view: a quarter more volume
+      {100, 100, 400, 200, 1.0f},  // no movement, no change
+      {100, -100, 400, 200, 0.0f}, // up by the whole height: factor 0, which the camera ignores
+      {0, 200, 400, 200, 2.0f},    // down by the whole height doubles the volume
+      {200, 100, 400, 200, 0.5f},  // up by half the height halves it
+      {100, 150, 400, 0, std::nullopt}, {100, 150, 400, -5, std::nullopt},
+      {100, 150, 0, 200, std::nullopt},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message() << r.lastY << " -> " << r.y << " in " << r.height);
-    EXPECT_EQ(ZoomStepFactor(r.lastY, r.y, r.height), r.factor);
+    SCOPED_TRACE(testing::Message()
+                 << r.lastY << " -> " << r.y << " in " << r.width << " x " << r.height);
+    EXPECT_EQ(ZoomStepFactor(r.lastY, r.y, r.width, r.height), r.factor);
   }
 }
 
