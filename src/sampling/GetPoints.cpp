@@ -55,6 +55,56 @@ struct Range {
   }
 };
 
+// Writes the four value grids of a kind (positions 1, 2, 3 and the value) without re-checking
+// every index: the grids have been reserved for the counts of the call, and the strides are
+// those of each grid, which may be larger than the counts after an earlier, larger sampling.
+template <int Rank> class GridWriter {
+public:
+  GridWriter() = default;
+  GridWriter(ValueGrid<Rank>& a, ValueGrid<Rank>& b, ValueGrid<Rank>& c, ValueGrid<Rank>& v)
+      : data_{a.Values().data(), b.Values().data(), c.Values().data(), v.Values().data()},
+        stride_{Strides(a), Strides(b), Strides(c), Strides(v)} {
+    same_ = stride_[1] == stride_[0] && stride_[2] == stride_[0] && stride_[3] == stride_[0];
+  }
+
+  template <class... I> void Store(float g1, float g2, float g3, float value, I... idx) {
+    const std::array<int64_t, Rank> at{static_cast<int64_t>(idx)...};
+    if (same_) {
+      const int64_t offset = Offset(0, at);
+      data_[0][offset] = g1;
+      data_[1][offset] = g2;
+      data_[2][offset] = g3;
+      data_[3][offset] = value;
+    } else {
+      data_[0][Offset(0, at)] = g1;
+      data_[1][Offset(1, at)] = g2;
+      data_[2][Offset(2, at)] = g3;
+      data_[3][Offset(3, at)] = value;
+    }
+  }
+
+private:
+  using Stride = std::array<int64_t, Rank>;
+  static Stride Strides(const ValueGrid<Rank>& grid) {
+    Stride s{};
+    int64_t step = 1;
+    for (int d = Rank - 1; d >= 0; --d) {
+      s[size_t(d)] = step;
+      step *= int64_t(grid.Upper(d)) + 1;
+    }
+    return s;
+  }
+  int64_t Offset(int n, const std::array<int64_t, Rank>& at) const {
+    int64_t offset = 0;
+    for (int d = 0; d < Rank; ++d)
+      offset += at[size_t(d)] * stride_[size_t(n)][size_t(d)];
+    return offset;
+  }
+  std::array<float*, 4> data_{};
+  std::array<Stride, 4> stride_{};
+  bool same_ = true;
+};
+
 // One call of GetPoints.
 class Sampler {
 public:
@@ -67,6 +117,8 @@ private:
   Flow Compile(const std::string& text, SampledFormula& out);
   Flow CompilePartial(const std::string& text, const char* variable, SampledFormula& out);
   void LayOut();
+  void ReserveStill();
+  void ReserveFramed();
   bool Parallel(std::initializer_list<const SampledFormula*> used) const;
   FormulaVars Vars() const { return FormulaVars{}; }
 
@@ -103,6 +155,9 @@ private:
   SampledFormula fX, fY, fZ, fV, f2, fPX, fPY;
   SampledFormula dX, dY, dZ, d2X, d2Y, d2Z, mY, mZ;
   int32_t stepU = 1, stepV = 1, stepW = 1, frames = 1;
+  std::vector<float> wSamples; // the w samples of the value grids, 0 .. StepW
+  GridWriter<3> still;
+  GridWriter<4> framed;
   float du = 0, dv = 0, dw = 0, dt = 0;
 };
 
@@ -145,6 +200,9 @@ bool Sampler::Run() {
   dv = sampling::StepOf(g.MinV, g.MaxV, stepV);
   dw = sampling::StepOf(g.MinW, g.MaxW, stepW);
   dt = sampling::StepOf(g.MinT, g.MaxT, frames);
+  wSamples.resize(size_t(stepW) + 1);
+  for (int32_t k = 0; k <= stepW; ++k)
+    wSamples[size_t(k)] = SampleAt(g.MinW, k, dw);
 
   // 5. Compile.
   Flow flow = Flow::Continue;
@@ -243,6 +301,20 @@ void Sampler::LayOut() {
   if (t == Curve3DAnimation) g.AnimCurve3D.Allocate({stepU, frames});
   if (t == Surface3DAnimation) g.Anim3D.Allocate({stepU, stepV, frames});
   if (t == Function4DAnimation) g.Anim4D.LayoutWithoutPoints({stepU, stepV, stepW, frames});
+}
+
+// The value grids grow to the counts of the call (they never shrink: what an earlier, larger
+// sampling wrote beyond the counts stays).
+void Sampler::ReserveStill() {
+  for (ValueGrid<3>* grid : {&g.SampleGrid1, &g.SampleGrid2, &g.SampleGrid3, &g.SampleGridV})
+    grid->Reserve({stepU, stepV, stepW});
+  still = GridWriter<3>(g.SampleGrid1, g.SampleGrid2, g.SampleGrid3, g.SampleGridV);
+}
+
+void Sampler::ReserveFramed() {
+  for (ValueGrid<4>* grid : {&g.FrameGrid1, &g.FrameGrid2, &g.FrameGrid3, &g.FrameGridV})
+    grid->Reserve({stepU, stepV, stepW, frames});
+  framed = GridWriter<4>(g.FrameGrid1, g.FrameGrid2, g.FrameGrid3, g.FrameGridV);
 }
 
 // Whether a loop over these formulas may run on several threads: its results must not depend on
@@ -549,40 +621,50 @@ bool Sampler::SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Rang
 // Samples f(u, v, w) = ExpressX over the w domain into the still grids at (i, j, k), the
 // position in the point order of the scene (grid 1 the point's x, 2 its y, 3 its z).
 void Sampler::ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& range) {
-  if (g.CoordType != Cartesian3D && g.CoordType != Cylindrical && g.CoordType != Spherical) return;
+  const int32_t c = g.CoordType;
+  if (c != Cartesian3D && c != Cylindrical && c != Spherical) return;
+  // What does not change along the column is computed once, with the same operations.
+  FormulaVars vars;
+  float ringX = 0, ringZ = 0;
+  double su = 0, cu = 0, sv = 0, cv = 0;
+  if (c == Cartesian3D) {
+    vars.X = u;
+    vars.Y = v;
+  } else if (c == Cylindrical) {
+    vars.A = u;
+    vars.R = v;
+    ringX = TimesSin(v, u);
+    ringZ = TimesCos(v, u);
+  } else {
+    vars.A = u;
+    vars.B = v;
+    su = std::sin(double(u));
+    cu = std::cos(double(u));
+    sv = std::sin(double(v));
+    cv = std::cos(double(v));
+  }
   for (int32_t k = 0; k <= stepW; ++k) {
-    const float w = SampleAt(g.MinW, k, dw);
-    FormulaVars vars;
-    float g1 = 0, g2 = 0, g3 = 0;
-    if (g.CoordType == Cartesian3D) {
-      vars.X = u;
-      vars.Y = v;
+    const float w = wSamples[size_t(k)];
+    float g1, g2, g3;
+    if (c == Cartesian3D) {
       vars.Z = w;
       g1 = v;
       g2 = w;
       g3 = u;
-    } else if (g.CoordType == Cylindrical) {
-      vars.A = u;
-      vars.R = v;
+    } else if (c == Cylindrical) {
       vars.Z = w;
-      g1 = TimesSin(v, u);
+      g1 = ringX;
       g2 = w;
-      g3 = TimesCos(v, u);
+      g3 = ringZ;
     } else {
-      vars.A = u;
-      vars.B = v;
       vars.R = w;
-      const double sv = std::sin(double(v));
-      g1 = Finite(double(w) * sv * std::sin(double(u)));
-      g2 = Finite(double(w) * std::cos(double(v)));
-      g3 = Finite(double(w) * sv * std::cos(double(u)));
+      g1 = Finite(double(w) * sv * su);
+      g2 = Finite(double(w) * cv);
+      g3 = Finite(double(w) * sv * cu);
     }
     float value = 0;
     if (!fX.Evaluate(vars, value)) continue;
-    g.SampleGrid1(i, j, k) = g1;
-    g.SampleGrid2(i, j, k) = g2;
-    g.SampleGrid3(i, j, k) = g3;
-    g.SampleGridV(i, j, k) = value;
+    still.Store(g1, g2, g3, value, i, j, k);
     range.Widen(value);
   }
 }
@@ -590,10 +672,7 @@ void Sampler::ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& rang
 bool Sampler::Surfaces() {
   const bool implicit = g.FunForm == Implicit;
   if (implicit) {
-    g.SampleGrid1.Reserve({stepU, stepV, stepW});
-    g.SampleGrid2.Reserve({stepU, stepV, stepW});
-    g.SampleGrid3.Reserve({stepU, stepV, stepW});
-    g.SampleGridV.Reserve({stepU, stepV, stepW});
+    ReserveStill();
   }
   const bool parallel = implicit
                             ? Parallel({&fX})
@@ -658,7 +737,7 @@ void Sampler::ImplicitColumnAnimated(int32_t i, int32_t j, int32_t f, float u, f
                                      Range& range) {
   if (g.CoordType != Cartesian3D) return;
   for (int32_t k = 0; k <= stepW; ++k) {
-    const float w = SampleAt(g.MinW, k, dw);
+    const float w = wSamples[size_t(k)];
     FormulaVars vars;
     vars.X = u;
     vars.Y = v;
@@ -666,10 +745,7 @@ void Sampler::ImplicitColumnAnimated(int32_t i, int32_t j, int32_t f, float u, f
     vars.T = t;
     float value = 0;
     if (!fX.Evaluate(vars, value)) continue;
-    g.FrameGrid1(i, j, k, f) = v;
-    g.FrameGrid2(i, j, k, f) = w;
-    g.FrameGrid3(i, j, k, f) = u;
-    g.FrameGridV(i, j, k, f) = value;
+    framed.Store(v, w, u, value, i, j, k, f);
     range.Widen(value);
   }
 }
@@ -720,10 +796,7 @@ bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, flo
 bool Sampler::AnimatedSurface() {
   const bool implicit = g.FunForm == Implicit && g.CoordType == Cartesian3D;
   if (implicit) {
-    g.FrameGrid1.Reserve({stepU, stepV, stepW, frames});
-    g.FrameGrid2.Reserve({stepU, stepV, stepW, frames});
-    g.FrameGrid3.Reserve({stepU, stepV, stepW, frames});
-    g.FrameGridV.Reserve({stepU, stepV, stepW, frames});
+    ReserveFramed();
   }
   const bool parallel = g.FunForm == Implicit   ? Parallel({&fX})
                         : g.FunForm == Explicit ? Parallel({&fZ})
@@ -767,10 +840,7 @@ void Sampler::Grid4D() {
   g.MinVV = 100000000.0f;
   g.MaxVV = -100000000.0f;
   if (g.CoordType != Cartesian3D) return;
-  g.SampleGrid1.Reserve({stepU, stepV, stepW});
-  g.SampleGrid2.Reserve({stepU, stepV, stepW});
-  g.SampleGrid3.Reserve({stepU, stepV, stepW});
-  g.SampleGridV.Reserve({stepU, stepV, stepW});
+  ReserveStill();
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
   const int chunks = Parallel({&fV}) || (fV.Empty() && !report)
                          ? sampling::ChunksFor(stepU + 1, perRow, threads)
@@ -779,21 +849,15 @@ void Sampler::Grid4D() {
   sampling::ParallelFor(stepU + 1, chunks, [&](int c, int64_t begin, int64_t end) {
     Range& range = ranges[size_t(c)];
     for (int32_t i = int32_t(begin); i < int32_t(end); ++i) {
-      const float x = SampleAt(g.MinU, i, du);
+      FormulaVars vars;
+      const float x = vars.X = SampleAt(g.MinU, i, du);
       for (int32_t j = 0; j <= stepV; ++j) {
-        const float y = SampleAt(g.MinV, j, dv);
+        const float y = vars.Y = SampleAt(g.MinV, j, dv);
         for (int32_t k = 0; k <= stepW; ++k) {
-          const float z = SampleAt(g.MinW, k, dw);
-          FormulaVars vars;
-          vars.X = x;
-          vars.Y = y;
-          vars.Z = z;
+          const float z = vars.Z = wSamples[size_t(k)];
           float value = 0;
           if (!fV.Evaluate(vars, value)) continue;
-          g.SampleGrid1(i, j, k) = x;
-          g.SampleGrid2(i, j, k) = y;
-          g.SampleGrid3(i, j, k) = z;
-          g.SampleGridV(i, j, k) = value;
+          still.Store(x, y, z, value, i, j, k);
           range.Widen(value);
         }
       }
@@ -810,10 +874,7 @@ void Sampler::Grid4DAnimated() {
   g.MinVV = 100000000.0f;
   g.MaxVV = -100000000.0f;
   if (g.CoordType != Cartesian3D) return;
-  g.FrameGrid1.Reserve({stepU, stepV, stepW, frames});
-  g.FrameGrid2.Reserve({stepU, stepV, stepW, frames});
-  g.FrameGrid3.Reserve({stepU, stepV, stepW, frames});
-  g.FrameGridV.Reserve({stepU, stepV, stepW, frames});
+  ReserveFramed();
   // Frame step outermost, then x: one flat index f * (StepU + 1) + i keeps that order.
   const int64_t rows = int64_t(frames + 1) * (stepU + 1);
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
@@ -825,23 +886,16 @@ void Sampler::Grid4DAnimated() {
     for (int64_t row = begin; row < end; ++row) {
       const int32_t f = int32_t(row / (stepU + 1));
       const int32_t i = int32_t(row % (stepU + 1));
-      const float t = SampleAt(g.MinT, f, dt);
-      const float x = SampleAt(g.MinU, i, du);
+      FormulaVars vars;
+      vars.T = SampleAt(g.MinT, f, dt);
+      const float x = vars.X = SampleAt(g.MinU, i, du);
       for (int32_t j = 0; j <= stepV; ++j) {
-        const float y = SampleAt(g.MinV, j, dv);
+        const float y = vars.Y = SampleAt(g.MinV, j, dv);
         for (int32_t k = 0; k <= stepW; ++k) {
-          const float z = SampleAt(g.MinW, k, dw);
-          FormulaVars vars;
-          vars.X = x;
-          vars.Y = y;
-          vars.Z = z;
-          vars.T = t;
+          const float z = vars.Z = wSamples[size_t(k)];
           float value = 0;
           if (!fV.Evaluate(vars, value)) continue;
-          g.FrameGrid1(i, j, k, f) = x;
-          g.FrameGrid2(i, j, k, f) = y;
-          g.FrameGrid3(i, j, k, f) = z;
-          g.FrameGridV(i, j, k, f) = value;
+          framed.Store(x, y, z, value, i, j, k, f);
           range.Widen(value);
         }
       }

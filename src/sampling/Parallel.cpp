@@ -20,7 +20,7 @@ int ParallelThreadCount() {
 
 int ChunksFor(int64_t count, int64_t workPerIndex, int threads) {
   // Below this many evaluations a thread costs more than it saves.
-  constexpr int64_t kMinWorkPerChunk = 4096;
+  constexpr int64_t kMinWorkPerChunk = 65536;
   if (threads <= 1 || count <= 1) return 1;
   const int64_t work = count * std::max<int64_t>(workPerIndex, 1);
   const int64_t byWork = std::max<int64_t>(work / kMinWorkPerChunk, 1);

@@ -186,18 +186,12 @@ bool NamesRandom(const std::string& postfix) {
 
 SampledFormula::SampledFormula(std::string postfix, Cls6* reporter, bool reportErrors)
     : postfix_(std::move(postfix)), code_(postfix_), reporter_(reporter),
-      reportErrors_(reportErrors), usesRandom_(NamesRandom(postfix_)) {}
+      reportErrors_(reportErrors && reporter), usesRandom_(NamesRandom(postfix_)) {}
 
-bool SampledFormula::Evaluate(const FormulaVars& vars, float& result) const {
-  if (reportErrors_ && reporter_) {
-    // The engine's own evaluation, with its message box for a domain fault.
-    float value = 0.0f;
-    if (!reporter_->DoEvaluate(postfix_, false, value, vars)) return false;
-    result = Finite(value);
-    return true;
-  }
+bool SampledFormula::EvaluateReporting(const FormulaVars& vars, float& result) const {
+  // The engine's own evaluation, with its message box for a domain fault.
   float value = 0.0f;
-  if (!code_.Evaluate(vars, value)) return false;
+  if (!reporter_ || !reporter_->DoEvaluate(postfix_, false, value, vars)) return false;
   result = Finite(value);
   return true;
 }

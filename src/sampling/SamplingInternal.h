@@ -16,6 +16,10 @@ class Cls6;
 
 namespace sampling {
 
+// A finite value stays; infinity and NaN become UndefinedValue.
+inline float Finite(float v) { return std::isfinite(v) ? v : UndefinedValue; }
+inline float Finite(double v) { return Finite(static_cast<float>(v)); }
+
 // One formula of a graph compiled for one call of GetPoints. Evaluate follows Cls6::DoEvaluate:
 // false only when the formula leaves no value, or (while ShowEvaluationErrors is on) after the
 // domain-fault message box. A value that overflowed or is not finite comes back as UndefinedValue.
@@ -26,7 +30,12 @@ public:
   // while ShowEvaluationErrors is on so that its message boxes are the engine's own.
   SampledFormula(std::string postfix, Cls6* reporter, bool reportErrors);
 
-  bool Evaluate(const FormulaVars& vars, float& result) const;
+  bool Evaluate(const FormulaVars& vars, float& result) const {
+    if (reportErrors_) return EvaluateReporting(vars, result);
+    if (code_.Empty()) return false;
+    result = Finite(code_.Evaluate(vars));
+    return true;
+  }
 
   const std::string& Postfix() const { return postfix_; }
   bool Empty() const { return code_.Empty(); }
@@ -35,16 +44,14 @@ public:
   bool UsesRandom() const { return usesRandom_; }
 
 private:
+  bool EvaluateReporting(const FormulaVars& vars, float& result) const;
+
   std::string postfix_;
   CompiledFormula code_;
   Cls6* reporter_ = nullptr;
   bool reportErrors_ = false;
   bool usesRandom_ = false;
 };
-
-// A finite value stays; infinity and NaN become UndefinedValue.
-inline float Finite(float v) { return std::isfinite(v) ? v : UndefinedValue; }
-inline float Finite(double v) { return Finite(static_cast<float>(v)); }
 
 // Sample i of a domain: Min + i * step in double precision, stored as a single.
 inline float SampleAt(float minValue, int32_t i, float step) {
