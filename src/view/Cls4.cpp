@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Cls8.h"
 #include "model/Module1.h"
 
 Cls4 Camera;
@@ -229,8 +230,9 @@ void Cls4::Projection(float dblPixDx, float dblPixDy, float /*dblEyeDx*/, float 
     // The near plane stands in front of the scene: the eye is 1000 scene units from the
     // reference point, so the largest side of the scene box, in scene units, is taken off that.
     float side = 0.0f;
-    if (ShownGraphsBox) {
-      const SceneBounds box = ShownGraphsBox(); // also refreshes the axis scales
+    {
+      // Also refreshes the axis scales.
+      const Cls1 box = ShownGraphsBox ? ShownGraphsBox() : ShownGraphs.GetBox(0);
       for (float extent : {(box.MaxX - box.MinX) / AxisScaleX, (box.MaxY - box.MinY) / AxisScaleY,
                            (box.MaxZ - box.MinZ) / AxisScaleZ})
         if (extent > side) side = extent; // an axis without extent (0 / 0) adds nothing

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "model/Cls1.h"
+
 // Values of Cls4::ProjectType.
 enum ProjectionKind : int32_t {
   ProjectOrtho = 1,
@@ -23,13 +25,6 @@ struct CameraPoint {
   float x = 0.0f;
   float y = 0.0f;
   float z = 0.0f;
-};
-
-// A box in data units, as the graph container reports it.
-struct SceneBounds {
-  float MinX = 0.0f, MaxX = 0.0f;
-  float MinY = 0.0f, MaxY = 0.0f;
-  float MinZ = 0.0f, MaxZ = 0.0f;
 };
 
 class Cls4 {
@@ -52,10 +47,10 @@ public:
   CameraPoint RefPos{0.0f, 0.0f, 0.0f};
   CameraPoint EyePos{0.0f, 0.0f, 1000.0f};
 
-  // The box of the shown graphs for animation step 0 in data units (ShownGraphs.GetBox(0), which
-  // also refreshes the axis scales). The perspective projection sizes its near plane from it.
-  // When it is not set, the scene is taken as a point at the reference point.
-  std::function<SceneBounds()> ShownGraphsBox;
+  // Where the perspective projection takes the scene box from, in data units; the call must also
+  // refresh the axis scales. When it is not set (the program's case) that is
+  // ShownGraphs.GetBox(0); tests put a box of their own here.
+  std::function<Cls1()> ShownGraphsBox;
 
   // --- operations ---
   void GetViewRect(float& Wide, float& Height) const;

@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "model/Cls8.h"
 #include "model/Module1.h"
 #include "support/GlTestContext.h"
 #include "view/Cls4.h"
@@ -129,8 +130,8 @@ TEST_F(CameraGlTest, PerspectiveNearPlaneFromSceneBox) {
   ASSERT_TRUE(gl.Valid());
   struct Row {
     const char* what;
-    float scale;     // data units per scene unit, set by the box source as GetBox does
-    SceneBounds box; // data units
+    float scale; // data units per scene unit, set by the box source as GetBox does
+    Cls1 box;    // data units
     float near;
   } rows[] = {
       {"largest side 40", 1, {-20, 20, -5, 5, 0, 0}, 960},
@@ -166,6 +167,8 @@ TEST_F(CameraGlTest, PerspectiveWithoutBoxSourceAndOtherTypes) {
   ASSERT_TRUE(gl.Valid());
   Cls4 cam;
   cam.ProjectType = ProjectPerspective;
+  // By default the box is that of the shown graphs; none shown: no extent.
+  ASSERT_EQ(ShownGraphs.FunSurfs.Count(), 0);
   cam.Projection(0, 0, 0, 0, 1);
   EXPECT_NEAR(FrustumNear(ReadMatrix(GL_PROJECTION_MATRIX)), 1000.0f, 0.5f);
 
