@@ -7,12 +7,6 @@
 #include <stdexcept>
 
 // ---------------------------------------------------------------------------------------------
-// Curve rendering (src/render/curves): Draw
-void Cls9::Draw(int32_t) {
-  throw std::logic_error("Cls9::Draw is not built yet (curve rendering)");
-}
-
-// ---------------------------------------------------------------------------------------------
 // Surface rendering (src/render/surfaces): DrawLegend
 void Cls9::DrawLegend(float, float, float, float, float, float, float, float, float, float) {
   throw std::logic_error("Cls9::DrawLegend is not built yet (surface rendering)");

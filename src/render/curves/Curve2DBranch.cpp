@@ -1,0 +1,166 @@
+// The 2D curve of a graph drawn segment by segment (explicit and parametric forms), with the
+// overlays of the curve pass: the inverse curve, the roots, the steps and stems of step plots and
+// the mirror curve; the other analysis stages run at their places in the pass (CurveAnalysis.h).
+
+#include "render/curves/Curve2DData.h"
+#include "render/curves/CurveAnalysis.h"
+#include "render/curves/CurveReport.h"
+#include "render/curves/DrawFrame.h"
+
+#include "formula/FormulaGlobals.h"
+
+namespace {
+
+bool Defined(float a, float b) { return a != UndefinedValue && b != UndefinedValue; }
+
+// Point k of the curve the pass reads: Anim2D(k, step) for an animated curve, Vert3D(0, k) for
+// the others. False when the sampled arrays do not hold that point.
+bool CurvePoint(const DrawContext& c, int32_t k, float& x, float& y, float& z) {
+  const Cls2* p = nullptr;
+  if (c.g.GraphType == Curve2DAnimation) {
+    if (!c.g.Anim2D.InRange({k, c.Step})) return false;
+    p = &c.g.Anim2D(k, c.Step);
+  } else {
+    if (!c.g.Vert3D.InRange({0, k})) return false;
+    p = &c.g.Vert3D(0, k);
+  }
+  x = p->x;
+  y = p->y;
+  z = p->z;
+  return true;
+}
+
+bool SegmentDefined(const CurveSegment& s) {
+  return Defined(s.X1, s.Y1) && Defined(s.Z1, s.X2) && Defined(s.Y2, s.Z2);
+}
+
+// The curve mirrored about y = x: the data x and y of each point exchanged before the mapping.
+void DrawInverseSegment(DrawContext& c, const CurveSegment& s) {
+  SetColour(c.g.InvColor);
+  glLineWidth(static_cast<float>(c.g.InvWidth));
+  if (SegmentDefined(s)) SceneSegment(s.Y1, s.X1, s.Z1, s.Y2, s.X2, s.Z2);
+}
+
+// Draws the marker point at a data point of the plane with a colour, size and symbol.
+void DrawMarker(DrawContext& c, float x, float y, int32_t colour, int32_t size, int32_t symbol) {
+  c.Marker.x = x / AxisScaleX;
+  c.Marker.y = y / AxisScaleY;
+  c.Marker.z = 0.0f;
+  c.Marker.Color = colour;
+  c.Marker.Size = static_cast<float>(size);
+  c.Marker.Symbol = symbol;
+  c.Marker.Draw();
+}
+
+// A crossing of the segment with the axis segment of the graph's box: marked and reported.
+void MarkRoot(DrawContext& c, const CurveSegment& s) {
+  float x0 = 0, y0 = 0;
+  if (!SegmentRoot(s.X1, s.Y1, s.X2, s.Y2, c.g.BoxMinX, c.g.BoxMaxX, x0, y0)) return;
+  DrawMarker(c, x0, y0, c.g.RootColor, c.g.RootSize, c.g.RootSymbol);
+  AppendReportLine(RootLine(c.Marker.x * AxisScaleX, c.Marker.y * AxisScaleY));
+}
+
+// The step of a segment: a riser at its left end to the right end's value, then the tread.
+void DrawStep(DrawContext& c, const CurveSegment& s) {
+  SetColour(c.g.StepColor);
+  glLineWidth(static_cast<float>(c.g.StepWidth));
+  if (!Defined(s.X1, s.Y1) || !Defined(s.X2, s.Y2)) return;
+  SceneSegment(s.X1, s.Y1, 0.0f, s.X1, s.Y2, 0.0f);
+  SceneSegment(s.X1, s.Y2, 0.0f, s.X2, s.Y2, 0.0f);
+}
+
+// A line from the x axis to every sample, topped by a marker.
+void DrawStems(DrawContext& c) {
+  Cls9& g = c.g;
+  float r = 0, gr = 0, b = 0;
+  ColorToRgb(g.StemBodyColor, r, gr, b);
+  for (int32_t j = 0; j <= g.StepV; ++j) {
+    if (!g.Vert3D.InRange({0, j})) break;
+    const float x = g.Vert3D(0, j).x;
+    const float y = g.Vert3D(0, j).y;
+    glColor3f(r, gr, b);
+    glLineWidth(static_cast<float>(g.StemBodyWidth));
+    if (!Defined(x, y)) continue;
+    SceneSegment(x, y, 0.0f, x, 0.0f, 0.0f);
+    DrawMarker(c, x, y, g.StemHeadColor, g.StemHeadSize, g.StemHeadSymbol);
+  }
+}
+
+// The curve reflected about the y axis, from the mirror samples. Animated curves have none.
+void DrawMirrorCurve(DrawContext& c) {
+  Cls9& g = c.g;
+  if (g.GraphType == Curve2DAnimation) return;
+  float r = 0, gr = 0, b = 0;
+  ColorToRgb(g.JOColor, r, gr, b);
+  for (int32_t i = 0; i < g.StepV; ++i) {
+    if (!g.VertJO.InRange({0, i + 1})) break;
+    const Cls2& p1 = g.VertJO(0, i);
+    const Cls2& p2 = g.VertJO(0, i + 1);
+    const CurveSegment s{i, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z};
+    glColor3f(r, gr, b);
+    glLineWidth(static_cast<float>(g.JOWidth));
+    if (SegmentDefined(s)) SceneSegment(s.X1, s.Y1, s.Z1, s.X2, s.Y2, s.Z2);
+  }
+}
+
+} // namespace
+
+void DrawCurve2DGraph(DrawContext& c) {
+  const std::string header =
+      CurveHeaderLine(c.g.CoordType, c.g.FunForm, c.g.ExpressY, c.g.ExpressZ);
+  if (!header.empty()) AppendReportLine(header);
+  switch (c.g.FunForm) {
+  case Implicit:
+    DrawImplicitCurve(c);
+    break;
+  case Explicit:
+  case Parametric:
+    DrawCurveBranch(c);
+    break;
+  case Inequality:
+    DrawInequalityRegion(c);
+    break;
+  default:
+    break;
+  }
+}
+
+void DrawCurveBranch(DrawContext& c) {
+  Cls9& g = c.g;
+  BeginFlatLines();
+  glLineWidth(static_cast<float>(g.LineWidth));
+
+  if (!DrawIntegralStage(c)) return;
+  if (g.GraphType == Intersection && !DrawSecondFunctionStage(c)) return;
+
+  // The curve pass: every segment gets its piece of the curve, then its overlays.
+  for (int32_t k = 0; k < g.StepV; ++k) {
+    CurveSegment s;
+    s.K = k;
+    if (!CurvePoint(c, k, s.X1, s.Y1, s.Z1) || !CurvePoint(c, k + 1, s.X2, s.Y2, s.Z2)) break;
+    if (g.Show2DCurve) {
+      SetColour(g.LineColor);
+      glLineWidth(static_cast<float>(g.LineWidth));
+      if (SegmentDefined(s)) SceneSegment(s.X1, s.Y1, s.Z1, s.X2, s.Y2, s.Z2);
+      if (g.GraphType == Intersection && !DrawSecondFunctionSegment(c, s)) return;
+    }
+    if (g.ShowInverse) DrawInverseSegment(c, s);
+    if (g.ShowRoot) MarkRoot(c, s);
+    if (g.GraphType == StepStemPlot && g.ShowStep) DrawStep(c, s);
+  }
+
+  if (g.ShowRoot) AppendReportLine("");
+  if (g.GraphType == StepStemPlot && g.ShowStem) DrawStems(c);
+  if (g.ShowJO) DrawMirrorCurve(c);
+  if (!DrawDerivativeStage(c)) return;
+  if (!DrawTangentStage(c)) return;
+  DrawInflexionStage(c);
+}
+
+float CurveTime(const DrawContext& c) {
+  const Cls9& g = c.g;
+  if (g.GraphType != Curve2DAnimation) return 0.0f;
+  if (FrameCount <= 0) return g.MinT;
+  const float dt = static_cast<float>(double(g.MaxT - g.MinT) / FrameCount);
+  return static_cast<float>(double{g.MinT} + double(c.Step) * double{dt});
+}

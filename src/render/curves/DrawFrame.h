@@ -1,0 +1,89 @@
+#pragma once
+// What the branches of a graph's drawing (Cls9::Draw) share: the working state made anew for each
+// drawing, the mapping of data points into the scene, and the branches themselves. Internal to
+// the curve drawers.
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "formula/Cls6.h"
+#include "formula/CompiledFormula.h"
+#include "model/Cls2.h"
+#include "model/Cls9.h"
+#include "model/Module1.h"
+
+// The working state of one drawing of one graph.
+struct DrawContext {
+  DrawContext(Cls9& graph, int32_t step) : g(graph), Step(step) {}
+
+  Cls9& g;
+  int32_t Step; // the animation step drawn (0 for still graphs)
+  // ExpressX, ExpressY, ExpressZ with the "*" of implicit products written in; the branches
+  // compile these, the report quotes the graph's own texts.
+  std::string ExprX, ExprY, ExprZ;
+  // One evaluator for every compilation of this drawing.
+  Cls6 Evaluator;
+  // SecondColor, FirstColor and LineColor as red, green, blue fractions.
+  std::array<float, 3> SecondRgb{}, FirstRgb{}, LineRgb{};
+  // The marker point shared by every marker of the 2D analysis (roots, stem heads ...); its z
+  // stays 0.
+  Cls2 Marker;
+
+  // Compiles a processed formula text once for this drawing. False when it does not compile (the
+  // evaluator has shown its syntax message then).
+  bool Compile(const std::string& text, CompiledFormula& out);
+};
+
+// The scene vertex of a data point: (x / AxisScaleX - SceneCenterX, ...), in single precision.
+inline void SceneVertex(float x, float y, float z) {
+  glVertex3f(x / AxisScaleX - SceneCenterX, y / AxisScaleY - SceneCenterY,
+             z / AxisScaleZ - SceneCenterZ);
+}
+
+// One GL_LINES primitive between two data points.
+inline void SceneSegment(float x1, float y1, float z1, float x2, float y2, float z2) {
+  glBegin(GL_LINES);
+  SceneVertex(x1, y1, z1);
+  SceneVertex(x2, y2, z2);
+  glEnd();
+}
+
+inline void SetColour(const std::array<float, 3>& rgb) { glColor3f(rgb[0], rgb[1], rgb[2]); }
+inline void SetColour(int32_t colour) {
+  float r = 0, g = 0, b = 0;
+  ColorToRgb(colour, r, g, b);
+  glColor3f(r, g, b);
+}
+
+// The line state of the flat drawings: lighting off, smoothed lines blended by alpha.
+void BeginFlatLines();
+
+// ---- branches (each returns when its graph is drawn or its drawing ends early) ----
+
+// 2D curves of every form (GraphType 0, 9, 20, 23): the header, then by FunForm.
+void DrawCurve2DGraph(DrawContext& c);
+// FunForm 2 and 3: the curve pass with its overlays and analysis.
+void DrawCurveBranch(DrawContext& c);
+// FunForm 1: the zero level of ExpressZ traced on a sample grid.
+void DrawImplicitCurve(DrawContext& c);
+// FunForm 4: the points of a lattice where ExpressZ is negative.
+void DrawInequalityRegion(DrawContext& c);
+
+// Points (GraphType 7, 8), contour plots (14) and 4D graphs (43, 45).
+void DrawPointGraph(DrawContext& c);
+void DrawContourPlot(DrawContext& c);
+void Draw4DGraph(DrawContext& c);
+
+// The value of T a 2D form's formulas see: MinT + step * (MaxT - MinT) / FrameCount for animated
+// curves, 0 for every other kind.
+float CurveTime(const DrawContext& c);
+
+// ---- branches of other graph kinds, not built yet: each draws nothing ----
+void Draw3DCurve(DrawContext& c);    // GraphType 1, 11
+void DrawRibbon(DrawContext& c);     // GraphType 3, 5, 10
+void DrawTable2D(DrawContext& c);    // GraphType 4
+void DrawVectorPlot(DrawContext& c); // GraphType 15
+void DrawVectors(DrawContext& c);    // GraphType 31, 32
