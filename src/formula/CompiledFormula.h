@@ -69,6 +69,8 @@ public:
   // Size of the compiled program (for tests and benchmarks).
   size_t InstructionCount() const { return code_.size(); }
 
+private:
+  // One instruction: an operation, a small argument (variable or function) and a constant.
   struct Instr {
     uint8_t op;
     uint8_t arg;
@@ -79,7 +81,6 @@ public:
     };
   };
 
-private:
   friend class Cls6;
   struct Lenient {};
   // Compiles any text: bad tokens and missing operands become traps that fault when reached,
