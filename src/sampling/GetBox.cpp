@@ -20,12 +20,40 @@ template <int Rank, class... I> Cls2* PointAt(PointArray<Rank>& a, I... idx) {
   return &a(idx...);
 }
 
-// A sample of a value grid; a sample beyond what sampling has reached reads 0, the value every
-// sample holds until it is first written.
-template <int Rank, class... I> float GridAt(const ValueGrid<Rank>& grid, I... idx) {
-  if (!grid.InRange({static_cast<int32_t>(idx)...})) return 0.0f;
-  return grid(idx...);
-}
+// Reads the samples of a value grid over a box of indices; a sample beyond what sampling has
+// reached reads 0, the value every sample holds until it is first written. When the grid covers
+// the whole box its samples are read through the strides, without a check per sample.
+template <int Rank> class GridReader {
+public:
+  GridReader(const ValueGrid<Rank>& grid, const std::array<int32_t, Rank>& last) : grid_(grid) {
+    covers_ = true;
+    for (int d = 0; d < Rank; ++d)
+      if (last[size_t(d)] < 0 || last[size_t(d)] > grid.Upper(d)) covers_ = false;
+    data_ = grid.Values().data();
+    int64_t step = 1;
+    for (int d = Rank - 1; d >= 0; --d) {
+      stride_[size_t(d)] = step;
+      step *= int64_t(grid.Upper(d)) + 1;
+    }
+  }
+
+  template <class... I> float operator()(I... idx) const {
+    const std::array<int32_t, Rank> at{static_cast<int32_t>(idx)...};
+    if (covers_) {
+      int64_t offset = 0;
+      for (int d = 0; d < Rank; ++d)
+        offset += int64_t(at[size_t(d)]) * stride_[size_t(d)];
+      return data_[offset];
+    }
+    return grid_.InRange(at) ? grid_(idx...) : 0.0f;
+  }
+
+private:
+  const ValueGrid<Rank>& grid_;
+  const float* data_ = nullptr;
+  std::array<int64_t, Rank> stride_{};
+  bool covers_ = false;
+};
 
 class Measure {
 public:
@@ -208,11 +236,12 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
           m.Scan(PointAt(Vert3D, i, j));
       }
     if (FunForm == Implicit) {
+      const std::array<int32_t, 3> last{StepU, StepV, StepW};
+      const GridReader<3> g1(SampleGrid1, last), g2(SampleGrid2, last), g3(SampleGrid3, last);
       for (int32_t i = 0; i <= StepU; ++i)
         for (int32_t j = 0; j <= StepV; ++j)
           for (int32_t k = 0; k <= StepW; ++k)
-            m.Scan(GridAt(SampleGrid1, i, j, k), GridAt(SampleGrid2, i, j, k),
-                   GridAt(SampleGrid3, i, j, k));
+            m.Scan(g1(i, j, k), g2(i, j, k), g3(i, j, k));
     }
     break;
   }
@@ -232,11 +261,12 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       for (int32_t j = 0; j <= StepV; ++j)
         m.Scan(PointAt(Anim3D, i, j, s));
     if (FunForm == Implicit) {
+      const std::array<int32_t, 4> last{StepU, StepV, StepW, s};
+      const GridReader<4> g1(FrameGrid1, last), g2(FrameGrid2, last), g3(FrameGrid3, last);
       for (int32_t i = 0; i <= StepU; ++i)
         for (int32_t j = 0; j <= StepV; ++j)
           for (int32_t k = 0; k <= StepW; ++k)
-            m.Scan(GridAt(FrameGrid1, i, j, k, s), GridAt(FrameGrid2, i, j, k, s),
-                   GridAt(FrameGrid3, i, j, k, s));
+            m.Scan(g1(i, j, k, s), g2(i, j, k, s), g3(i, j, k, s));
     }
     break;
   case ColorMap:
@@ -285,19 +315,29 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     break;
   case Function4D:
   case Function4DAnimation: {
-    // The user's x, y, z of a 4D sample go to the scene's z, x, y.
-    const bool frames = GraphType == Function4DAnimation;
-    for (int32_t i = 0; i <= StepU; ++i)
-      for (int32_t j = 0; j <= StepV; ++j)
-        for (int32_t k = 0; k <= StepW; ++k) {
-          const float g1 = frames ? GridAt(FrameGrid1, i, j, k, s) : GridAt(SampleGrid1, i, j, k);
-          const float g2 = frames ? GridAt(FrameGrid2, i, j, k, s) : GridAt(SampleGrid2, i, j, k);
-          const float g3 = frames ? GridAt(FrameGrid3, i, j, k, s) : GridAt(SampleGrid3, i, j, k);
-          const float gv = frames ? GridAt(FrameGridV, i, j, k, s) : GridAt(SampleGridV, i, j, k);
-          m.Scan(g2, g3, g1);
-          if (gv < MinVV) MinVV = gv;
-          if (gv > MaxVV) MaxVV = gv;
-        }
+    // The user's x, y, z of a 4D sample go to the scene's z, x, y; its value widens the range.
+    auto widen = [this, &m](float g1, float g2, float g3, float gv) {
+      m.Scan(g2, g3, g1);
+      if (gv < MinVV) MinVV = gv;
+      if (gv > MaxVV) MaxVV = gv;
+    };
+    if (GraphType == Function4DAnimation) {
+      const std::array<int32_t, 4> last{StepU, StepV, StepW, s};
+      const GridReader<4> g1(FrameGrid1, last), g2(FrameGrid2, last), g3(FrameGrid3, last),
+          gv(FrameGridV, last);
+      for (int32_t i = 0; i <= StepU; ++i)
+        for (int32_t j = 0; j <= StepV; ++j)
+          for (int32_t k = 0; k <= StepW; ++k)
+            widen(g1(i, j, k, s), g2(i, j, k, s), g3(i, j, k, s), gv(i, j, k, s));
+    } else {
+      const std::array<int32_t, 3> last{StepU, StepV, StepW};
+      const GridReader<3> g1(SampleGrid1, last), g2(SampleGrid2, last), g3(SampleGrid3, last),
+          gv(SampleGridV, last);
+      for (int32_t i = 0; i <= StepU; ++i)
+        for (int32_t j = 0; j <= StepV; ++j)
+          for (int32_t k = 0; k <= StepW; ++k)
+            widen(g1(i, j, k), g2(i, j, k), g3(i, j, k), gv(i, j, k));
+    }
     break;
   }
   default:

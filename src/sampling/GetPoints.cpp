@@ -212,7 +212,11 @@ bool Sampler::Run() {
   };
   if (!step(Compile(pX, fX)) || !step(Compile(pY, fY)) || !step(Compile(pZ, fZ)))
     return flow == Flow::ReturnTrue;
-  if (DocumentType == DocumentType4D && !step(Compile(pV, fV))) return flow == Flow::ReturnTrue;
+  // In a 4D document ExpressV is compiled; a graph of another kind that carries none (a point
+  // added to the document) is not refused for the formula it never had.
+  const bool is4D = g.GraphType == Function4D || g.GraphType == Function4DAnimation;
+  if (DocumentType == DocumentType4D && (is4D || !g.ExpressV.empty()) && !step(Compile(pV, fV)))
+    return flow == Flow::ReturnTrue;
   if (g.GraphType == Intersection && !step(Compile(InsertImplicitProducts(g.Exp2), f2)))
     return flow == Flow::ReturnTrue;
   if (g.ShowSurPX && !step(CompilePartial(pZ, "x", fPX))) return flow == Flow::ReturnTrue;

@@ -53,6 +53,33 @@ TEST_F(Frame, ExpressVMattersOnlyIn4DDocuments) {
   EXPECT_FALSE(g->GetPoints());
 }
 
+TEST_F(Frame, PointIn4DDocumentNeedsNoExpressV) {
+  DocumentType = DocumentType4D;
+  auto p = MakeGraph(PointMarker, Cartesian3D, 0, "1", "2", "3");
+  ASSERT_TRUE(p->GetPoints());
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+  EXPECT_TRUE(Near(p->Vert3D(0, 0), {2, 3, 1}));
+  // A 4D graph without its formula is refused.
+  auto f = MakeGraph(Function4D, Cartesian3D, Explicit, "0", "0", "0");
+  EXPECT_FALSE(f->GetPoints());
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Syntax Error");
+}
+
+TEST_F(Frame, ReportedDomainFaultEndsTheCall) {
+  ShowEvaluationErrors = true;
+  auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "1/(x-1)");
+  Domain(*g, 0, 1, 1, -1, 1, 2);
+  EXPECT_FALSE(g->GetPoints());
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "Devision by zero.");
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+  EXPECT_TRUE(Near(g->Vert3D(0, 0), {-1, -0.5f, 0}));
+  EXPECT_TRUE(Near(g->Vert3D(0, 1), {0, -1, 0}));
+  // The failing sample holds what was written before its evaluation.
+  EXPECT_TRUE(Near(g->Vert3D(0, 2), {1, 0, 0}));
+}
+
 TEST_F(Frame, VectorCompilesEmptyTexts) {
   auto g = MakeGraph(Vector, Cartesian3D, 0, "", "", "");
   g->StepU = 2;
