@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 
 #include "view/Cls10.h"
 #include "view/frmF8.h"
