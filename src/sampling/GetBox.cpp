@@ -150,8 +150,13 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     const float d = (MaxU - MinU) / 100.0f;
     for (int32_t k = 0; k <= 100; ++k) {
       const float a = d * static_cast<float>(k) + MinU;
-      m.ScanX(static_cast<float>(static_cast<double>(MaxV) * std::cos(double(a))));
-      m.ScanY(static_cast<float>(static_cast<double>(MaxV) * std::sin(double(a))));
+      const float x = static_cast<float>(static_cast<double>(MaxV) * std::cos(double(a)));
+      const float y = static_cast<float>(static_cast<double>(MaxV) * std::sin(double(a)));
+      // An angle that overflowed has no point on the arc.
+      if (std::isfinite(x) && std::isfinite(y)) {
+        m.ScanX(x);
+        m.ScanY(y);
+      }
     }
     BoxMinZ = 0;
     BoxMaxZ = 0;

@@ -276,6 +276,12 @@ TEST_F(Faults, NonFiniteDomainGivesUndefinedSamples) {
   EXPECT_TRUE(AllUndefined(g->Vert3D(0, 1)));
   const Cls1 b = g->GetBox();
   EXPECT_TRUE(std::isfinite(b.MinX) && std::isfinite(b.MaxX));
+  // The arc of a polar region over an angle domain that overflows.
+  auto r = MakeGraph(Curve2D, Polar, Implicit, "r-1", "0", "0");
+  Domain(*r, -big, big, 1, 0, 2, 1);
+  const Cls1 arc = r->GetBox();
+  for (float v : {arc.MinX, arc.MaxX, arc.MinY, arc.MaxY})
+    EXPECT_TRUE(std::isfinite(v));
 }
 
 } // namespace

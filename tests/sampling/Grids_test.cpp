@@ -3,6 +3,7 @@
 // on one thread and on several.
 
 #include "SamplingFixture.h"
+#include "sampling/SamplingInternal.h"
 
 #include <cmath>
 
@@ -289,5 +290,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ThreadRow{"AnimatedSurface", Surface3DAnimation, Cartesian3D, Parametric, "u",
                                 "v", "t/(u+v)", "0", 60}),
     [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// A formula that draws random numbers keeps the order of its draws: it is sampled on one thread.
+TEST(SampledFormulaTest, KnowsWhenItDrawsRandomNumbers) {
+  EXPECT_TRUE(sampling::SampledFormula("1 RND XX + ", nullptr, false).UsesRandom());
+  EXPECT_FALSE(sampling::SampledFormula("XX SIN ", nullptr, false).UsesRandom());
+  EXPECT_FALSE(sampling::SampledFormula("1 XX + ", nullptr, false).UsesRandom());
+}
 
 } // namespace
