@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -265,6 +266,7 @@ TEST(CurveForms, ImplicitCircleCartesianAndPolar) {
     auto g = Graph2D(Curve2D, Cartesian2D, Implicit, "x", "x^2+y^2-4", -3, 3, 4, -3, 3);
     g->SecondColor = kRed;
     SampleAndDraw(*g);
+    if (const char* dump = std::getenv("CURVE_TEST_DUMP")) scene.Gl.Image().save(dump);
     EXPECT_EQ(g->StepU, 90);
     EXPECT_EQ(g->StepV, 90);
     for (auto p : {std::array<float, 2>{2, 0}, {0, 2}, {-2, 0}, {0, -2}, {1.4142f, 1.4142f}})
@@ -435,6 +437,19 @@ TEST(CurveForms, AnimatedCurveDrawsTheFrameOfItsStep) {
   for (const auto& l : prims.Lines) {
     EXPECT_NEAR(l[1], 1.5f, 1e-3f);
     EXPECT_NEAR(l[3], 1.5f, 1e-3f);
+  }
+
+  // Implicit curves of animated graphs see T of their step; still graphs see T = 0.
+  for (int32_t type : {Curve2DAnimation, Curve2D}) {
+    auto c = Graph2D(type, Cartesian2D, Implicit, "x", "x-t+0*y", -2, 2, 4, -2, 2);
+    c->Animation = type == Curve2DAnimation;
+    c->MinT = 0;
+    c->MaxT = 2;
+    ASSERT_TRUE(c->GetPoints());
+    const auto lines = scene.Capture([&] { c->Draw(3); }).Lines;
+    ASSERT_FALSE(lines.empty());
+    for (const auto& l : lines)
+      EXPECT_NEAR(l[0], type == Curve2D ? 0.0f : 1.5f, 0.02f) << type;
   }
 }
 
