@@ -71,6 +71,18 @@ std::string BuildDocumentText() {
                            ScaleSettings{AxisScaleMode, AxisRatioX, AxisRatioY, AxisRatioZ});
 }
 
+std::string ClipboardGraphText(const Cls9& graph, int32_t documentType) {
+  switch (RecordKindOf(graph.GraphType)) {
+  case RecordKind::Table:
+    return std::to_string(documentType) + " " + graph.SaveTable();
+  case RecordKind::Function:
+    return std::to_string(documentType) + " " + graph.Save();
+  case RecordKind::NoRecord:
+    break;
+  }
+  return "";
+}
+
 std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls3& axes,
                                                 std::string* problem) {
   ParsedDocument doc;

@@ -39,6 +39,11 @@ std::string BuildDocumentText(int32_t documentType, const Cls8& shown, const Cls
 // with AxisRatioX, AxisRatioY, AxisRatioZ.
 std::string BuildDocumentText();
 
+// The text of one graph on the clipboard (Edit Copy): the decimal DocumentType of the document it
+// comes from, one blank and the graph's record (its table record for tables); the empty text for
+// a graph kind without a record. A record that cannot be written throws, as above.
+std::string ClipboardGraphText(const Cls9& graph, int32_t documentType);
+
 // One graph as the reader found it.
 struct ParsedGraph {
   std::shared_ptr<Cls9> graph;

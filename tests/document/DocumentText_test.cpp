@@ -210,4 +210,17 @@ TEST(DocumentText, WholeDocumentCountsOnlyGraphsWithRecords) {
   EXPECT_EQ(Tokenize(text).size(), 2u + 2 * 159 + 1 + 4);
 }
 
+TEST(DocumentText, ClipboardGraphText) {
+  Cls9 g;
+  g.ID = 4;
+  EXPECT_EQ(ClipboardGraphText(g, DocumentType3D), "3 " + g.Save());
+  EXPECT_EQ(ClipboardGraphText(g, DocumentType3D).back(), ' ');
+  Cls9 t;
+  t.GraphType = Table25D;
+  EXPECT_EQ(ClipboardGraphText(t, DocumentType25D), "2 " + t.SaveTable());
+  Cls9 none;
+  none.GraphType = FunctionSeries;
+  EXPECT_EQ(ClipboardGraphText(none, DocumentType2D), "");
+}
+
 } // namespace
