@@ -1,0 +1,85 @@
+#include "view/AxisDialog.h"
+
+#include <cmath>
+#include <regex>
+
+#include "model/Cls8.h"
+#include "model/Module1.h"
+#include "platform/VbRuntime.h"
+#include "view/frmF20.h"
+#include "view/frmF3.h"
+
+namespace {
+
+AxisDialogHooks& Hooks() {
+  static AxisDialogHooks hooks;
+  return hooks;
+}
+
+void Run(const std::function<void()>& hook) {
+  if (hook) hook();
+}
+
+} // namespace
+
+void SetAxisDialogHooks(AxisDialogHooks hooks) { Hooks() = std::move(hooks); }
+const AxisDialogHooks& TheAxisDialogHooks() { return Hooks(); }
+
+void UpdateSceneCenterFromShownGraphs() {
+  if (ShownGraphs.FunSurfs.Count() == 0) return;
+  // GetBox sets the axis scales of the current scale mode before the centre is taken.
+  const Cls1 box = ShownGraphs.GetBox(0);
+  SceneCenterX = (box.MaxX + box.MinX) / 2.0f / AxisScaleX;
+  SceneCenterY = (box.MaxY + box.MinY) / 2.0f / AxisScaleY;
+  SceneCenterZ = (box.MaxZ + box.MinZ) / 2.0f / AxisScaleZ;
+}
+
+bool ShowAxisDialog(QWidget* parent) {
+  const AxisDialogHooks& hooks = Hooks();
+  if (DocumentType == DocumentType2D) {
+    frmF20 dialog(parent);
+    dialog.exec();
+  } else {
+    frmF3 dialog(parent);
+    const int result = dialog.exec();
+    Run(hooks.Repaint);
+    if (result == QDialog::Accepted) {
+      // Zoom to Fit measures the box from the scene centre: take the centre of the scale mode
+      // just chosen, not the one the last compilation left.
+      if (hooks.UpdateSceneCenter)
+        hooks.UpdateSceneCenter();
+      else
+        UpdateSceneCenterFromShownGraphs();
+      Run(hooks.ZoomToFit);
+    }
+  }
+  if (!AxisChanged) return false;
+  Run(hooks.Rebuild);
+  AxisChanged = false;
+  return true;
+}
+
+namespace AxisDialogCheck {
+
+std::optional<float> ScaleRatio(const std::string& text) {
+  static const std::regex number(R"(^\s*[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?\s*$)");
+  if (!std::regex_match(text, number)) return std::nullopt;
+  std::string s = text;
+  for (char& c : s)
+    if (c == ',') c = '.';
+  const std::optional<double> value = vb::LeadingNumber(s);
+  if (!value) return std::nullopt;
+  const float ratio = static_cast<float>(*value);
+  if (!std::isfinite(ratio) || !(ratio > 0.0f)) return std::nullopt;
+  return ratio;
+}
+
+std::optional<int32_t> IntervalCount(const std::string& text) {
+  const double n = vb::RoundHalfEven(vb::Val(text));
+  if (!(n >= 1.0 && n <= 500.0)) return std::nullopt;
+  return static_cast<int32_t>(n);
+}
+
+std::string RatioText(float ratio) { return vb::FormatSingle(ratio); }
+
+} // namespace AxisDialogCheck
