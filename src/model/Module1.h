@@ -84,6 +84,12 @@ inline float ViewMaxZ = 500.0f;
 // same with any count; tests set it to compare one thread with several.
 inline int32_t SamplingThreads = 0;
 
+// First names of the three glyph display-list sets of the scene's texts, one list per
+// Windows-1252 code 0..255 (GlText.h); 0 until the view's GL set-up builds them.
+inline uint32_t TickFontBase = 0;
+inline uint32_t TitleFontBase = 0;
+inline uint32_t BitmapFontBase = 0;
+
 // Further switches of the main window.
 inline bool ShowLegend = true;
 inline int32_t RotationMode = RotationNone;

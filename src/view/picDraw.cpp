@@ -1,10 +1,30 @@
 #include "view/picDraw.h"
 
+#include <QOpenGLContext>
+
 #include <GL/gl.h>
 
-picDraw::picDraw(QWidget* parent) : QOpenGLWidget(parent) {
+#include <cmath>
+
+#include "model/Module1.h"
+#include "view/BmpSnapshot.h"
+#include "view/Cls4.h"
+#include "view/Scene.h"
+
+picDraw::picDraw(QWidget* parent) : QOpenGLWidget(parent), m_scene(std::make_unique<Scene>()) {
   setFormat(ViewFormat());
   setObjectName("picDraw");
+  m_scene->AttachView(this);
+}
+
+picDraw::~picDraw() {
+  if (context()) disconnect(context(), nullptr, this, nullptr);
+  if (m_ready) {
+    makeCurrent();
+    m_scene->ReleaseGL();
+    doneCurrent();
+  }
+  m_scene->AttachView(nullptr);
 }
 
 QSurfaceFormat picDraw::ViewFormat() {
@@ -21,10 +41,49 @@ QSurfaceFormat picDraw::ViewFormat() {
 }
 
 void picDraw::initializeGL() {
-  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-  glEnable(GL_DEPTH_TEST);
+  // A new context (first show, or the widget moved to another window): lists of the old one are
+  // gone with it.
+  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &picDraw::ContextAboutToGo,
+          Qt::UniqueConnection);
+  m_ready = true;
+  m_scene->InitializeGL();
 }
 
-void picDraw::resizeGL(int w, int h) { glViewport(0, 0, w, h); }
+void picDraw::ContextAboutToGo() {
+  makeCurrent();
+  m_scene->ReleaseGL();
+  doneCurrent();
+  m_ready = false;
+}
 
-void picDraw::paintGL() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }
+void picDraw::resizeGL(int w, int h) {
+  const qreal ratio = devicePixelRatioF();
+  const int dw = static_cast<int>(std::lround(w * ratio));
+  const int dh = static_cast<int>(std::lround(h * ratio));
+  Camera.SetScreen(dw, dh);
+  emit ViewResized(dw, dh);
+}
+
+void picDraw::paintGL() { m_scene->Render(m_frame); }
+
+void picDraw::Present(int32_t frame) {
+  m_frame = frame;
+  update();
+}
+
+bool picDraw::RenderForReading() {
+  if (!m_ready) return false;
+  makeCurrent();
+  const qreal ratio = devicePixelRatioF();
+  glViewport(0, 0, static_cast<int>(std::lround(width() * ratio)),
+             static_cast<int>(std::lround(height() * ratio)));
+  m_scene->Render(m_frame);
+  return true;
+}
+
+bool picDraw::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height) {
+  if (!RenderForReading()) return false;
+  const bool ok = ::SaveViewAsBmp(fileName, lastColumn, height);
+  doneCurrent();
+  return ok;
+}

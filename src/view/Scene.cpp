@@ -1,0 +1,507 @@
+#include "view/Scene.h"
+
+#include <QOpenGLContext>
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+#include <utility>
+
+#include "model/Cls2.h"
+#include "model/Cls9.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+#include "view/Cls10.h"
+#include "view/Cls4.h"
+#include "view/GlText.h"
+#include "view/picDraw.h"
+
+namespace {
+
+// Holds the message boxes that drawers raise while lists are recorded (a modal box would run the
+// event loop with a list open) and answers each with its first button. Identical messages are
+// kept once. Restores the prompter it replaced when released or destroyed.
+class HeldMessages : public Prompter {
+public:
+  HeldMessages() : m_previous(&ThePrompter()) { SetPrompter(this); }
+  ~HeldMessages() override { Release(); }
+  HeldMessages(const HeldMessages&) = delete;
+  HeldMessages& operator=(const HeldMessages&) = delete;
+
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                   const std::string& title) override {
+    const bool seen = std::any_of(m_held.begin(), m_held.end(), [&](const ShownMessage& m) {
+      return m.text == text && m.buttons == buttons && m.icon == icon && m.title == title;
+    });
+    if (!seen) m_held.push_back(ShownMessage{text, buttons, icon, title});
+    switch (buttons) {
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel: return MsgResult::Yes;
+    case MsgButtons::RetryCancel: return MsgResult::Retry;
+    default: return MsgResult::OK;
+    }
+  }
+
+  std::vector<ShownMessage> Release() {
+    if (m_previous) {
+      SetPrompter(m_previous);
+      m_previous = nullptr;
+    }
+    return std::move(m_held);
+  }
+
+private:
+  Prompter* m_previous;
+  std::vector<ShownMessage> m_held;
+};
+
+// Makes the view's context current for a compilation (nothing without a view) and gives it up
+// afterwards unless it was current already.
+class ViewContext {
+public:
+  explicit ViewContext(picDraw* view) : m_view(view) {
+    if (!m_view) return;
+    m_wasCurrent = QOpenGLContext::currentContext() == m_view->context();
+    m_view->makeCurrent();
+  }
+  ~ViewContext() {
+    if (m_view && !m_wasCurrent) m_view->doneCurrent();
+  }
+  ViewContext(const ViewContext&) = delete;
+  ViewContext& operator=(const ViewContext&) = delete;
+
+private:
+  picDraw* m_view;
+  bool m_wasCurrent = false;
+};
+
+// The row text of the 2D legend for one graph.
+std::string FromFirstEquals(const std::string& text) {
+  const size_t at = text.find('=');
+  return at == std::string::npos ? text : text.substr(at);
+}
+
+float CentreOver(float sum, float scale) {
+  const float c = sum / 2.0f / scale;
+  return std::isfinite(c) ? c : 0.0f;
+}
+
+} // namespace
+
+std::string LegendRowText(const LegendGraphInfo& g) {
+  const std::string t = FromFirstEquals(g.ExpressZ);
+  const bool cart = g.CoordType == Cartesian2D, polar = g.CoordType == Polar;
+  if (!cart && !polar) return t;
+  switch (g.FunForm) {
+  case Implicit: return t + "=0";
+  case Explicit: return (cart ? "y=" : "r=") + t;
+  case Parametric:
+    return (cart ? "x=" : "a=") + FromFirstEquals(g.ExpressY) + (cart ? ", y=" : ", r=") + t;
+  case Inequality: return t + "<=0";
+  default: return t;
+  }
+}
+
+// The list names of one compilation. Until committed they are freed on the way out, so a
+// compilation that fails leaves no names behind.
+struct Scene::Lists {
+  std::vector<GLuint> singles;
+  std::vector<std::pair<GLuint, GLsizei>> ranges;
+  bool committed = false;
+  int32_t skipped = 0;
+
+  Lists() = default;
+  Lists(const Lists&) = delete;
+  Lists& operator=(const Lists&) = delete;
+  ~Lists() {
+    if (committed) return;
+    for (GLuint n : singles) glDeleteLists(n, 1);
+    for (auto [base, count] : ranges) glDeleteLists(base, count);
+  }
+
+  GLuint NewList() {
+    const GLuint n = glGenLists(1);
+    if (n != 0) singles.push_back(n);
+    return n;
+  }
+
+  // Closes and frees the list of a step that failed.
+  void Drop(GLuint n) {
+    glEndList();
+    glPopClientAttrib();
+    glDeleteLists(n, 1);
+    singles.erase(std::remove(singles.begin(), singles.end(), n), singles.end());
+    ++skipped;
+  }
+
+  // Records one drawing step into a list of its own and returns its name. A step that throws is
+  // dropped: its list is closed and freed, and 0 comes back. Client-side state that a failing
+  // drawer changed is put back too.
+  template <typename Draw> GLuint Record(Draw&& draw) {
+    const GLuint name = NewList();
+    if (name == 0) return 0;
+    glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
+    glNewList(name, GL_COMPILE);
+    try {
+      draw();
+    } catch (const std::exception& e) {
+      Drop(name);
+      // Held with the drawers' own messages and shown when the lists are closed.
+      MsgBox(e.what(), MsgButtons::OK, MsgIcon::Exclamation);
+      return 0;
+    } catch (...) {
+      Drop(name);
+      return 0;
+    }
+    glEndList();
+    glPopClientAttrib();
+    return name;
+  }
+};
+
+Scene::Scene() : m_source(DocumentSceneSource()) {}
+
+Scene::~Scene() = default;
+
+bool Scene::Initialize() {
+  if (m_view) {
+    if (!m_view->Ready()) return true; // done when the view sets its context up
+    ViewContext current(m_view);
+    return InitializeGL();
+  }
+  return InitializeGL();
+}
+
+bool Scene::InitializeGL() {
+  if (glGetString(GL_VERSION) == nullptr) {
+    MsgBox("ChoosePixelFormat failed", MsgButtons::OK, MsgIcon::Critical);
+    return false;
+  }
+  // Names of an earlier context mean nothing in this one.
+  const bool hadScene = m_kind != Kind::None;
+  m_ownedLists.clear();
+  m_ownedRanges.clear();
+  SceneList = FrameListBase = m_overlayList = m_legendList = 0;
+  m_kind = Kind::None;
+
+  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  glEnable(GL_DITHER);
+  glDepthFunc(GL_LEQUAL);
+  glClearDepth(1.0);
+  glEnable(GL_DEPTH_TEST);
+  BuildSceneFonts();
+  if (hadScene || m_buildPending) BuildScene();
+  return true;
+}
+
+void Scene::ReleaseGL() {
+  for (GLuint n : m_ownedLists) glDeleteLists(n, 1);
+  for (auto [base, count] : m_ownedRanges) glDeleteLists(base, count);
+  m_ownedLists.clear();
+  m_ownedRanges.clear();
+  SceneList = FrameListBase = m_overlayList = m_legendList = 0;
+  m_kind = Kind::None;
+  ReleaseGlyphLists(TickFontBase);
+  ReleaseGlyphLists(TitleFontBase);
+  ReleaseGlyphLists(BitmapFontBase);
+}
+
+void Scene::BuildScene() {
+  if (m_compiling) {
+    // Asked for from inside a compilation: done once more when this one ends.
+    m_rebuildAsked = true;
+    return;
+  }
+  if (m_view && !m_view->Ready()) {
+    m_buildPending = true;
+    return;
+  }
+  m_buildPending = false;
+  std::vector<ShownMessage> held;
+  {
+    ViewContext current(m_view);
+    HeldMessages holding;
+    m_compiling = true;
+    int rounds = 0;
+    do {
+      m_rebuildAsked = false;
+      try {
+        CompileOnce();
+      } catch (...) {
+        // Nothing could be compiled (the scene box could not be had): the previous picture stays.
+      }
+    } while (m_rebuildAsked && ++rounds < 3);
+    m_compiling = false;
+    held = holding.Release();
+  }
+  for (const ShownMessage& m : held) ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+  if (m_presentAsked) {
+    m_presentAsked = false;
+    Display(m_askedFrame);
+  }
+}
+
+void Scene::ComputeRotation() {
+  if (UseTrackballRotation) {
+    RotationMatrixFromQuaternion(m_rotation, CurrentRotation);
+    return;
+  }
+  float roll = 0.0f, pitch = 0.0f, yaw = 0.0f;
+  if (m_source) m_source->SceneRotation(roll, pitch, yaw);
+  Vec4f zAxis{0.0f, 0.0f, 1.0f, 0.0f}, xAxis{1.0f, 0.0f, 0.0f, 0.0f}, yAxis{0.0f, 1.0f, 0.0f, 0.0f};
+  Quaternion qRoll{}, qPitch{}, qYaw{}, q1{}, q{};
+  AxisAngleQuaternion(zAxis, roll * 3.1416f / 180.0f, qRoll);
+  AxisAngleQuaternion(xAxis, pitch * 3.1416f / 180.0f, qPitch);
+  CombineRotations(qRoll, qPitch, q1);
+  AxisAngleQuaternion(yAxis, yaw * 3.1416f / 180.0f, qYaw);
+  CombineRotations(q1, qYaw, q);
+  RotationMatrixFromQuaternion(m_rotation, q);
+  VectorCopy(q, CurrentRotation);
+}
+
+void Scene::CompileOnce() {
+  Lists lists;
+  const int32_t count = m_source ? std::max(0, m_source->GraphCount()) : 0;
+  const bool animated = m_source && count > 0 && m_source->Animation();
+  Cls1 box;
+  if (m_source) box = m_source->GetBox(0);
+  // The scale factors of step 0 are the scene's: every frame and every later box is drawn with
+  // them, and the centre is measured in them.
+  m_scales = {AxisScaleX, AxisScaleY, AxisScaleZ, AxisScaleV};
+  SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
+  SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
+  SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
+  ComputeRotation();
+
+  if (animated) {
+    CompileAnimated(lists, count);
+    Commit(lists, Kind::Animated);
+  } else {
+    CompileStill(lists, count, box);
+    Commit(lists, Kind::Still);
+  }
+}
+
+void Scene::Commit(Lists& lists, Kind kind) {
+  // The lists of the previous compilation go now that the new ones are complete.
+  for (GLuint n : m_ownedLists) glDeleteLists(n, 1);
+  for (auto [base, count] : m_ownedRanges) glDeleteLists(base, count);
+  m_ownedLists = lists.singles;
+  m_ownedRanges = lists.ranges;
+  lists.committed = true;
+  m_kind = kind;
+  m_skipped = lists.skipped;
+  ++m_compilations;
+}
+
+namespace {
+
+// Restores the scene's scale factors (a GetBox call in between sets them from its own box).
+void RestoreScales(const std::array<float, 4>& s) {
+  AxisScaleX = s[0];
+  AxisScaleY = s[1];
+  AxisScaleZ = s[2];
+  AxisScaleV = s[3];
+}
+
+void CallLists(const std::vector<GLuint>& names) {
+  for (GLuint n : names)
+    if (n != 0) glCallList(n);
+}
+
+void DisableGraphClipPlanes() {
+  glDisable(GL_CLIP_PLANE0);
+  glDisable(GL_CLIP_PLANE1);
+}
+
+} // namespace
+
+void Scene::RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count, Cls1& box) {
+  if (m_source->AxesShown()) into.push_back(lists.Record([&] { m_source->DrawAxes(box); }));
+  for (int32_t i = 1; i <= count; ++i)
+    if (m_source->GraphType(i) == PointMarker)
+      into.push_back(lists.Record([&] { m_source->DrawGraph(i, 0); }));
+}
+
+GLuint Scene::RecordLegend(Lists& lists, int32_t count, bool animated) {
+  std::vector<GLuint> parts;
+  if (DocumentType == DocumentType2D) {
+    parts.push_back(lists.Record([&] {
+      glDisable(GL_LIGHTING);
+      int32_t k = 0;
+      for (int32_t i = 1; i <= count; ++i) {
+        const LegendGraphInfo g = m_source->LegendInfo(i);
+        const bool listed = animated ? g.GraphType == Curve2DAnimation
+                                     : (g.GraphType == Curve2D || g.GraphType == StepStemPlot);
+        if (!listed) continue;
+        const float y = static_cast<float>((animated ? 68 : 75) - 3 * k);
+        float red = 0.0f, green = 0.0f, blue = 0.0f;
+        ColorToRgb(g.LineColor, red, green, blue);
+        glColor3f(red, green, blue);
+        glLineWidth(2.0f);
+        glBegin(GL_LINES);
+        glVertex3f(65.0f, y, 0.0f);
+        glVertex3f(68.0f, y, 0.0f);
+        glEnd();
+        DrawLabel(0.1f, 70.0f, y - 0.5f, LegendRowText(g));
+        ++k;
+      }
+      glEnable(GL_LIGHTING);
+    }));
+  } else if ((DocumentType == DocumentType3D || DocumentType == DocumentType4D) && count > 0) {
+    const bool form4D = DocumentType == DocumentType4D && !animated;
+    for (int32_t i = 1; i <= count; ++i) {
+      const Cls1 b = m_source->GetBox(0);
+      std::array<float, 10> args{b.MinZ, b.MaxZ, b.MinX, b.MaxX, b.MinY, b.MaxY,
+                                 b.MinY, b.MaxY, 0.0f,   1.0f};
+      if (form4D) {
+        float minV = 0.0f, maxV = 0.0f;
+        m_source->ValueRange(minV, maxV);
+        args[6] = args[8] = minV;
+        args[7] = args[9] = maxV;
+      }
+      RestoreScales(m_scales);
+      parts.push_back(lists.Record([&] { m_source->DrawColorLegend(i, args); }));
+    }
+  }
+  return lists.Record([&] {
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0.0, 100.0, 0.0, 100.0, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    CallLists(parts);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+  });
+}
+
+void Scene::CompileStill(Lists& lists, int32_t count, Cls1 box) {
+  std::vector<GLuint> content, overlay;
+  if (m_source) {
+    // One set of box values goes through the background, the grid and the axes in turn.
+    if (count > 0 && DocumentType == DocumentType2D) {
+      content.push_back(lists.Record([&] { m_source->DrawBackground(box); }));
+      content.push_back(lists.Record([&] { m_source->Draw2DGrid(box); }));
+    }
+    std::vector<GLuint> graphs;
+    for (int32_t i = 1; i <= count; ++i)
+      graphs.push_back(lists.Record([&] { m_source->DrawGraph(i, 0); }));
+    content.push_back(lists.Record([&] {
+      CallLists(graphs);
+      DisableGraphClipPlanes();
+    }));
+    const bool flat = DocumentType == DocumentType2D || DocumentType == DocumentTypeSpecial;
+    if (count > 0) RecordAxesBlock(lists, flat ? overlay : content, count, box);
+  }
+  const GLuint sceneList = lists.Record([&] { CallLists(content); });
+  const GLuint overlayList =
+      overlay.empty() ? 0 : lists.Record([&] { CallLists(overlay); });
+  const GLuint legendList = (m_source && ShowLegend) ? RecordLegend(lists, count, false) : 0;
+  RestoreScales(m_scales);
+  SceneList = sceneList;
+  m_overlayList = overlayList;
+  m_legendList = legendList;
+}
+
+void Scene::CompileAnimated(Lists& lists, int32_t count) {
+  const int32_t frames = std::max(0, FrameCount); // read once
+  Cls1 u{9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f};
+  for (int32_t i = 0; i <= frames; ++i) {
+    const Cls1 b = m_source->GetBox(i);
+    u.MinX = std::min(u.MinX, b.MinX);
+    u.MaxX = std::max(u.MaxX, b.MaxX);
+    u.MinY = std::min(u.MinY, b.MinY);
+    u.MaxY = std::max(u.MaxY, b.MaxY);
+    u.MinZ = std::min(u.MinZ, b.MinZ);
+    u.MaxZ = std::max(u.MaxZ, b.MaxZ);
+  }
+  u.MinX -= 0.1f;
+  u.MaxX += 0.1f;
+  u.MinY -= 0.1f;
+  u.MaxY += 0.1f;
+  u.MinZ -= 0.1f;
+  u.MaxZ += 0.1f;
+
+  const GLsizei listCount = frames + 1;
+  const GLuint base = glGenLists(listCount);
+  if (base == 0) throw std::bad_alloc();
+  lists.ranges.emplace_back(base, listCount);
+  for (int32_t s = 0; s <= frames; ++s) {
+    RestoreScales(m_scales);
+    std::vector<GLuint> parts;
+    if (DocumentType == DocumentType2D) {
+      parts.push_back(lists.Record([&] { m_source->DrawBackground(u); }));
+      parts.push_back(lists.Record([&] { m_source->Draw2DGrid(u); }));
+    }
+    std::vector<GLuint> graphs;
+    for (int32_t i = 1; i <= count; ++i)
+      graphs.push_back(lists.Record([&] { m_source->DrawGraph(i, s); }));
+    parts.push_back(lists.Record([&] {
+      CallLists(graphs);
+      DisableGraphClipPlanes();
+    }));
+    RecordAxesBlock(lists, parts, count, u);
+    if (ShowLegend) parts.push_back(RecordLegend(lists, count, true));
+    glNewList(base + static_cast<GLuint>(s), GL_COMPILE);
+    glMultMatrixf(m_rotation.data());
+    CallLists(parts);
+    glEndList();
+  }
+  RestoreScales(m_scales);
+  FrameListBase = base;
+  m_frameCount = frames;
+}
+
+int32_t Scene::StepOfFrame(int32_t lngAnimStep) const {
+  const int64_t step = static_cast<int64_t>(lngAnimStep) - 1;
+  return static_cast<int32_t>(std::clamp<int64_t>(step, 0, m_frameCount));
+}
+
+void Scene::Display(int32_t lngAnimStep) {
+  if (m_view) {
+    m_view->Present(lngAnimStep);
+    return;
+  }
+  Render(lngAnimStep);
+}
+
+void Scene::Render(int32_t lngAnimStep) {
+  if (m_compiling) {
+    // A list is open: drawing now would be recorded into it. Shown when the compilation ends.
+    m_presentAsked = true;
+    m_askedFrame = lngAnimStep;
+    return;
+  }
+  RenderNow(lngAnimStep);
+}
+
+void Scene::RenderNow(int32_t lngAnimStep) {
+  Light.SetLight();
+  glShadeModel(GL_SMOOTH);
+  Camera.Projection(0.0f, 0.0f, 0.0f, 0.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glPushMatrix();
+  if (m_kind == Kind::Animated) {
+    glCallList(FrameListBase + static_cast<GLuint>(StepOfFrame(lngAnimStep)));
+  } else if (m_kind == Kind::Still) {
+    m_accum.Clear();
+    for (const auto& jitter : Jitter) {
+      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+      Camera.Projection(jitter[0], jitter[1], 0.0f, 0.0f, 1.0f);
+      glMultMatrixf(m_rotation.data());
+      glCallList(SceneList);
+      m_accum.Add();
+    }
+    m_accum.Return();
+    // Over the averaged picture, with the last pass's projection, rotation and depth.
+    if (m_overlayList != 0) glCallList(m_overlayList);
+    if (m_legendList != 0) glCallList(m_legendList);
+  }
+  glPopMatrix();
+}

@@ -1,0 +1,190 @@
+#pragma once
+// The scene of the main window's view: compiles the shown graphs, the 2D background and grid, the
+// axes, the second drawing of the point markers and the legend into OpenGL display lists
+// (BuildScene) and presents them (Display).
+//
+// A still scene is recorded once and presented as three passes with sub-pixel jittered
+// projections, averaged with equal weights (Accumulation); the passes take the camera's
+// projection at presentation, so a change of the projection shows at once. In 2D and Special
+// documents the axes and point markers are drawn once over the averaged picture, with the last
+// pass's projection and depth; the legend is drawn last, over everything. An animated scene is
+// one list per animation step 0 .. FrameCount, each drawn once with the camera's projection.
+//
+// Compilation is never re-entered and pumps no events: a BuildScene asked for while one runs is
+// done right after it, message boxes raised by the drawers while lists are recorded are shown
+// once each after the lists are closed, and a drawing step (one graph, the axes, a legend) that
+// throws is left out whole, its list closed and freed, so the GL state and matrix stack of the
+// scene stay balanced. Each compilation frees the lists of the one before.
+//
+// What is drawn comes from a SceneSource: the program's is the document (the shown graphs and the
+// document's axes); tests and benchmarks give their own.
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/Cls1.h"
+#include "platform/Accumulation.h"
+#include "view/Trackball.h"
+
+class picDraw;
+
+// The graph properties the 2D legend rows are made of.
+struct LegendGraphInfo {
+  int32_t GraphType = 0;
+  int32_t FunForm = 0;
+  int32_t CoordType = 0;
+  std::string ExpressZ;
+  std::string ExpressY;
+  int32_t LineColor = 0;
+};
+
+// The text of a graph's row in the legend of 2D documents: the formula from its first "=" on,
+// with "y=", "r=", "=0", "<=0" or the x/a part as the graph's form and coordinates ask.
+std::string LegendRowText(const LegendGraphInfo& graph);
+
+// What the scene compiler draws. Graph indices count from 1 in the order of the shown graphs.
+// Every drawing operation is called while a display list is being recorded.
+class SceneSource {
+public:
+  virtual ~SceneSource() = default;
+  virtual int32_t GraphCount() = 0;
+  // True when any shown graph is animated.
+  virtual bool Animation() = 0;
+  // The union box of the shown graphs at an animation step, in data units and scene order; every
+  // call also sets AxisScaleX .. AxisScaleV from it (ShownGraphs.GetBox).
+  virtual Cls1 GetBox(int32_t step) = 0;
+  // The scene rotation in degrees (RotRoll, RotPitch, RotYaw of the shown graphs).
+  virtual void SceneRotation(float& roll, float& pitch, float& yaw) = 0;
+  virtual int32_t GraphType(int32_t index) = 0;
+  // Draws one shown graph (Cls9.Draw): an animated graph at the step, any other with no step.
+  virtual void DrawGraph(int32_t index, int32_t step) = 0;
+  virtual LegendGraphInfo LegendInfo(int32_t index) = 0;
+  // Cls9.DrawLegend of one graph with MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinC, MaxC, MinV, MaxV.
+  virtual void DrawColorLegend(int32_t index, const std::array<float, 10>& args) = 0;
+  // The 4D value range gathered by GetBox (Cls8.MinV, Cls8.MaxV).
+  virtual void ValueRange(float& minV, float& maxV) = 0;
+  // The document's axes (DocumentAxes): Show, DrawBackground, Draw2DGrid, Draw with 2. The box is
+  // passed on from call to call, so a value one of them writes reaches the next.
+  virtual bool AxesShown() = 0;
+  virtual void DrawBackground(Cls1& box) = 0;
+  virtual void Draw2DGrid(Cls1& box) = 0;
+  virtual void DrawAxes(Cls1& box) = 0;
+};
+
+// The document as a scene source: ShownGraphs and DocumentAxes. Null until the graph model and the
+// axes are part of the program.
+SceneSource* DocumentSceneSource();
+
+class Scene {
+public:
+  Scene();
+  ~Scene();
+  Scene(const Scene&) = delete;
+  Scene& operator=(const Scene&) = delete;
+
+  // The sub-pixel offsets, in pixels, of the three passes of a still scene.
+  static constexpr std::array<std::array<float, 2>, 3> Jitter{{
+      {-0.373411f, -0.250550f},
+      {0.256263f, 0.368119f},
+      {0.117148f, -0.117570f},
+  }};
+
+  // --- members of the main window that the scene keeps ---
+  // The recorded content of the still scene (0 before the first still compilation).
+  GLuint SceneList = 0;
+  // The first of FrameCount + 1 lists of an animated scene; step s is FrameListBase + s.
+  GLuint FrameListBase = 0;
+  // The scene rotation: set from the roll, pitch and yaw by every compilation that does not use
+  // the trackball, and by trackball drags.
+  Quaternion CurrentRotation = IdentityRotation;
+  // True: the scene is turned by CurrentRotation as it is; False: by the roll, pitch and yaw.
+  bool UseTrackballRotation = false;
+
+  // What to draw (not owned); DocumentSceneSource() unless set otherwise. Null draws nothing.
+  void SetSource(SceneSource* source) { m_source = source; }
+  SceneSource* Source() const { return m_source; }
+
+  // The view that shows the scene (picDraw sets itself). Without a view the scene draws into
+  // whatever context is current, at once.
+  void AttachView(picDraw* view) { m_view = view; }
+
+  // frmF1.Initialize: the GL set-up of the view. With a view whose context does not exist yet it
+  // is done when the view sets its context up; true then. False when the context is unusable
+  // ("ChoosePixelFormat failed" has been shown).
+  bool Initialize();
+  // The GL part of Initialize, with the context current: initial state (white clear colour,
+  // dither, depth test with less-or-equal, clear depth 1) and the three font sets. Forgets lists
+  // of an earlier context and compiles again when a compilation is waiting.
+  bool InitializeGL();
+
+  // Compiles the scene (see the class comment). Sets SceneCenterX .. SceneCenterZ and, without
+  // the trackball rotation, CurrentRotation.
+  void BuildScene();
+
+  // frmF1.Display: presents frame lngAnimStep (CurrentFrame): frame 0 and 1 show step 0, frame n
+  // step n - 1, clamped to the compiled steps. With a view it asks the view to repaint; without
+  // one it draws now.
+  void Display(int32_t lngAnimStep);
+
+  // Draws frame lngAnimStep into the current framebuffer now (the view's paintGL).
+  void Render(int32_t lngAnimStep);
+
+  // Frees the lists of the current context (the view calls it before its context goes away).
+  void ReleaseGL();
+
+  // --- state, for the main window and tests ---
+  enum class Kind { None, Still, Animated };
+  Kind CompiledKind() const { return m_kind; }
+  // Number of animation steps after step 0 in the compiled animated scene.
+  int32_t CompiledFrameCount() const { return m_frameCount; }
+  // The animation step that frame lngAnimStep shows.
+  int32_t StepOfFrame(int32_t lngAnimStep) const;
+  bool Compiling() const { return m_compiling; }
+  // Completed compilations (a coalesced request counts once).
+  int32_t Compilations() const { return m_compilations; }
+  // Drawing steps left out of the last compilation because they failed.
+  int32_t SkippedSteps() const { return m_skipped; }
+  // The rotation matrix of the last compilation.
+  const Matrix16& RotationMatrix() const { return m_rotation; }
+  // The list drawn once over the averaged still scene (2D/Special axes and markers) and the
+  // legend overlay list; 0 when there is none.
+  GLuint OverlayList() const { return m_overlayList; }
+  GLuint LegendList() const { return m_legendList; }
+  // The averaging layer of the still scene.
+  const Accumulation& Accumulator() const { return m_accum; }
+
+private:
+  struct Lists;
+  void CompileOnce();
+  void CompileStill(Lists& lists, int32_t count, Cls1 box);
+  void CompileAnimated(Lists& lists, int32_t count);
+  void RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count, Cls1& box);
+  GLuint RecordLegend(Lists& lists, int32_t count, bool animated);
+  void ComputeRotation();
+  void Commit(Lists& lists, Kind kind);
+  void RenderNow(int32_t lngAnimStep);
+
+  SceneSource* m_source = nullptr;
+  picDraw* m_view = nullptr;
+  Kind m_kind = Kind::None;
+  int32_t m_frameCount = 0;
+  GLuint m_overlayList = 0;
+  GLuint m_legendList = 0;
+  std::vector<GLuint> m_ownedLists; // every list name of the current compilation
+  std::vector<std::pair<GLuint, GLsizei>> m_ownedRanges;
+  Matrix16 m_rotation{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  std::array<float, 4> m_scales{1, 1, 1, 0}; // the axis scale factors the scene is drawn with
+  Accumulation m_accum;
+  bool m_compiling = false;
+  bool m_rebuildAsked = false;
+  bool m_buildPending = false;
+  bool m_presentAsked = false;
+  int32_t m_askedFrame = 1;
+  int32_t m_compilations = 0;
+  int32_t m_skipped = 0;
+};
