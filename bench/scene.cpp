@@ -1,0 +1,159 @@
+// Frames per second of the scene: a still scene of a lit mesh of about 200,000 triangles, rebuilt
+// and presented (a trackball drag compiles the scene again for every mouse move) and presented
+// alone (a repaint), in an 800 x 600 framebuffer. Needs a display (run under Xvfb).
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "model/Module1.h"
+#include "view/Cls10.h"
+#include "view/Cls4.h"
+#include "view/Scene.h"
+#include "view/picDraw.h"
+
+namespace {
+
+constexpr int kWidth = 800, kHeight = 600;
+constexpr int kGrid = 317; // 2 * 316 * 316 = 199,712 triangles
+
+// A wavy surface over [-10, 10]^2 with normals, drawn as one graph.
+class MeshSource : public SceneSource {
+public:
+  MeshSource() {
+    const int n = kGrid;
+    points.resize(static_cast<size_t>(n * n));
+    normals.resize(points.size());
+    for (int i = 0; i < n; ++i)
+      for (int j = 0; j < n; ++j) {
+        const float x = -10.0f + 20.0f * static_cast<float>(i) / (n - 1);
+        const float z = -10.0f + 20.0f * static_cast<float>(j) / (n - 1);
+        const float y = 2.0f * std::sin(x) * std::cos(z);
+        points[static_cast<size_t>(i * n + j)] = {x, y, z};
+        const float dx = 2.0f * std::cos(x) * std::cos(z), dz = -2.0f * std::sin(x) * std::sin(z);
+        const float len = std::sqrt(dx * dx + 1.0f + dz * dz);
+        normals[static_cast<size_t>(i * n + j)] = {-dx / len, 1.0f / len, -dz / len};
+      }
+  }
+  int32_t GraphCount() override { return 1; }
+  bool Animation() override { return false; }
+  Cls1 GetBox(int32_t) override { return Cls1{-10, 10, -2, 2, -10, 10}; }
+  void SceneRotation(float& r, float& p, float& y) override {
+    r = 0;
+    p = -30;
+    y = yaw;
+  }
+  int32_t GraphType(int32_t) override { return 2; }
+  void DrawGraph(int32_t, int32_t) override {
+    glColor3f(0.3f, 0.6f, 0.9f);
+    glEnable(GL_COLOR_MATERIAL);
+    const int n = kGrid;
+    glBegin(GL_TRIANGLES);
+    for (int i = 0; i + 1 < n; ++i)
+      for (int j = 0; j + 1 < n; ++j) {
+        const int a = i * n + j, b = a + n, c = a + 1, d = b + 1;
+        for (int k : {a, b, c, c, b, d}) {
+          glNormal3fv(normals[static_cast<size_t>(k)].data());
+          glVertex3fv(points[static_cast<size_t>(k)].data());
+        }
+      }
+    glEnd();
+  }
+  LegendGraphInfo LegendInfo(int32_t) override { return {}; }
+  void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
+  void ValueRange(float& lo, float& hi) override { lo = hi = 0; }
+  bool AxesShown() override { return false; }
+  void DrawBackground(Cls1&) override {}
+  void Draw2DGrid(Cls1&) override {}
+  void DrawAxes(Cls1&) override {}
+
+  std::vector<std::array<float, 3>> points, normals;
+  float yaw = 45;
+};
+
+struct GlSetup {
+  GlSetup() {
+    QSurfaceFormat format = picDraw::ViewFormat();
+    surface.setFormat(format);
+    surface.create();
+    context.setFormat(format);
+    ok = context.create() && context.makeCurrent(&surface);
+    if (!ok) return;
+    QOpenGLFramebufferObjectFormat fboFormat;
+    fboFormat.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+    fbo = std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight, fboFormat);
+    ok = fbo->bind();
+  }
+  QOffscreenSurface surface;
+  QOpenGLContext context;
+  std::unique_ptr<QOpenGLFramebufferObject> fbo;
+  bool ok = false;
+};
+
+struct SceneFixture {
+  SceneFixture() {
+    if (!gl.ok) return;
+    DocumentType = DocumentType3D;
+    ShowLegend = false;
+    Camera.SetScreen(kWidth, kHeight);
+    Camera.SetViewRect(30, 30);
+    scene.SetSource(&source);
+    scene.InitializeGL();
+  }
+  GlSetup gl;
+  MeshSource source;
+  Scene scene;
+};
+
+void BM_RebuildAndPresent(benchmark::State& state) {
+  SceneFixture f;
+  if (!f.gl.ok) {
+    state.SkipWithError("no OpenGL context (run under Xvfb)");
+    return;
+  }
+  for (auto _ : state) {
+    f.source.yaw += 1.0f;
+    f.scene.BuildScene();
+    f.scene.Display(1);
+    glFinish();
+  }
+  state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                             benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_RebuildAndPresent)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PresentOnly(benchmark::State& state) {
+  SceneFixture f;
+  if (!f.gl.ok) {
+    state.SkipWithError("no OpenGL context (run under Xvfb)");
+    return;
+  }
+  f.scene.BuildScene();
+  for (auto _ : state) {
+    f.scene.Display(1);
+    glFinish();
+  }
+  state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                             benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_PresentOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+  QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
