@@ -13,7 +13,15 @@
 //   0 .. FrameCount), AnimCurve3D (0 .. StepU, 0 .. FrameCount), Anim3D (0 .. StepU, 0 .. StepV,
 //   0 .. FrameCount) for the animated kinds, always with points; Anim4D laid out without points.
 //   The value grids SampleGrid1..V (i, j, k) and FrameGrid1..V (i, j, k, frame) are sized from
-//   StepU, StepV, StepW (and FrameCount) for 4D graphs and implicit surfaces.
+//   StepU, StepV, StepW (and FrameCount) for 4D graphs and implicit surfaces: a 4D graph stores
+//   the user's x, y, z in grids 1, 2, 3 (drawn at (grid 2, grid 3, grid 1)) with MinVV, MaxVV its
+//   value range; an implicit surface stores the point's x, y, z in scene order with GridValueMin,
+//   GridValueMax. The grids only grow: samples beyond the current counts keep older values.
+//
+// What GetBox(step) writes besides its result: the own box BoxMinX .. BoxMaxZ; row 1 of Vert3D
+// (Ribbon25D), of AnimRibbon at the step (Ribbon25DAnimation) and of VertTab3D (Table25D), the
+// front row moved back by RibbonDepth; MinVV and MaxVV widened (4D graphs); PolarRegionBox (polar
+// implicit and inequality curves).
 
 #include <cstdint>
 #include <string>
