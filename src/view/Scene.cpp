@@ -14,6 +14,7 @@
 #include "view/Cls10.h"
 #include "view/Cls4.h"
 #include "view/GlText.h"
+#include "view/ResultBox.h"
 #include "view/picDraw.h"
 
 namespace {
@@ -109,6 +110,7 @@ struct Scene::Lists {
   std::vector<std::pair<GLuint, GLsizei>> ranges;
   bool committed = false;
   int32_t skipped = 0;
+  std::vector<std::string> errors; // what the steps that failed said, each once
 
   Lists() = default;
   Lists(const Lists&) = delete;
@@ -146,8 +148,8 @@ struct Scene::Lists {
       draw();
     } catch (const std::exception& e) {
       Drop(name);
-      // Held with the drawers' own messages and shown when the lists are closed.
-      MsgBox(e.what(), MsgButtons::OK, MsgIcon::Exclamation);
+      if (std::find(errors.begin(), errors.end(), e.what()) == errors.end())
+        errors.emplace_back(e.what());
       return 0;
     } catch (...) {
       Drop(name);
@@ -292,6 +294,9 @@ void Scene::Commit(Lists& lists, Kind kind) {
   m_kind = kind;
   m_skipped = lists.skipped;
   ++m_compilations;
+  // A step that failed is told in the report box, after what the drawers wrote there: a message
+  // box would come up again at every compilation of a drag.
+  for (const std::string& e : lists.errors) ResultBox::Append(e + CrLf);
 }
 
 namespace {

@@ -14,7 +14,8 @@
 // done right after it, message boxes raised by the drawers while lists are recorded are shown
 // once each after the lists are closed, and a drawing step (one graph, the axes, a legend) that
 // throws is left out whole, its list closed and freed, so the GL state and matrix stack of the
-// scene stay balanced. Each compilation frees the lists of the one before.
+// scene stay balanced; what it said is appended to the report box. Each compilation frees the
+// lists of the one before.
 //
 // What is drawn comes from a SceneSource: the program's is the document (the shown graphs and the
 // document's axes); tests and benchmarks give their own.
