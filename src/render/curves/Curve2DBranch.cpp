@@ -133,7 +133,7 @@ void DrawCurveBranch(DrawContext& c) {
   if (!DrawIntegralStage(c)) return;
   if (g.GraphType == Intersection && !DrawSecondFunctionStage(c)) return;
 
-  // The curve pass: every segment gets its piece of the curve, then its overlays.
+  // The curve pass: every segment of the curve is drawn, then its overlays.
   for (int32_t k = 0; k < g.StepV; ++k) {
     CurveSegment s;
     s.K = k;

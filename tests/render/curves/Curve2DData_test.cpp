@@ -35,7 +35,7 @@ TEST(SegmentRoot, Cases) {
       {"falling through the axis", -1.2f, 0.44f, -0.8f, -0.36f, true, -0.98f, 0.0f},
       {"rising through the axis", 0.8f, -0.36f, 1.2f, 0.44f, true, 0.98f, 0.0f},
       {"above the axis", 0, 1, 1, 2, false, 0, 0},
-      {"vertical piece of a parametric curve", 1, -1, 1, 1, true, 1, 0},
+      {"vertical segment of a parametric curve", 1, -1, 1, 1, true, 1, 0},
       {"sample on the axis (left end)", 0, 0, 1, 1, true, 0, 0},
       {"lying on the axis: first point of the overlap", 0.5f, 0, 1.5f, 0, true, 0.5f, 0},
       {"undefined y", 0, U, 1, -1, false, 0, 0},

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -266,7 +265,6 @@ TEST(CurveForms, ImplicitCircleCartesianAndPolar) {
     auto g = Graph2D(Curve2D, Cartesian2D, Implicit, "x", "x^2+y^2-4", -3, 3, 4, -3, 3);
     g->SecondColor = kRed;
     SampleAndDraw(*g);
-    if (const char* dump = std::getenv("CURVE_TEST_DUMP")) scene.Gl.Image().save(dump);
     EXPECT_EQ(g->StepU, 90);
     EXPECT_EQ(g->StepV, 90);
     for (auto p : {std::array<float, 2>{2, 0}, {0, 2}, {-2, 0}, {0, -2}, {1.4142f, 1.4142f}})

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "document/DocumentText.h"
@@ -102,7 +101,6 @@ TEST(DocumentDraw, SeveralGraphsAllShowAndTheLastOneReports) {
   scene.Reset();
   glCallList(list);
   glDeleteLists(list, 1);
-  if (const char* dump = std::getenv("CURVE_TEST_DUMP")) scene.Gl.Image().save(dump);
 
   EXPECT_TRUE(at(2, 0, {255, 0, 0})); // the circle
   EXPECT_TRUE(at(0, -2, {255, 0, 0}));
