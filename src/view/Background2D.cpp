@@ -1,0 +1,79 @@
+// Cls3::DrawBackground and Cls3::Draw2DGrid: the flat plot background of 2D documents (shadow,
+// one of nineteen colour patterns, black frame) and the primary and secondary grid lines, drawn
+// before the graphs.
+
+#include <GL/gl.h>
+
+#include "model/Module1.h"
+#include "view/AxesDraw.h"
+#include "view/Cls3.h"
+
+using namespace AxesLayout;
+
+void Cls3::DrawBackground(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
+                          float& sngMinZ, float& sngMaxZ) {
+  (void)sngMinZ, (void)sngMaxZ;
+  if (!ShowBackground) return;
+
+  BackgroundInput in;
+  in.minX = sngMinX, in.maxX = sngMaxx, in.minY = sngMinY, in.maxY = sngMaxY;
+  in.scaleX = AxisScaleX, in.scaleY = AxisScaleY;
+  in.centre = AxesDraw::SceneCentre();
+  in.backStyle = BackStyle;
+  in.c1 = AxesDraw::Fractions(BackColor);
+  in.c2 = AxesDraw::Fractions(BackColor2);
+  in.shadow = ShowShadow;
+  const Background bg = LayoutBackground(in);
+
+  glDisable(GL_LIGHTING);
+
+  if (bg.shadow) {
+    glColor3f(0.4f, 0.4f, 0.4f);
+    glBegin(GL_QUADS);
+    for (const Vec3& v : *bg.shadow)
+      glVertex3f(v.x, v.y, v.z);
+    glEnd();
+  }
+
+  // The fill: a colour at every vertex, so smooth shading blends them across each face.
+  for (const BackPolygon& p : bg.fill) {
+    glBegin(p.vertices.size() == 3 ? GL_TRIANGLES : GL_QUADS);
+    for (const BackVertex& v : p.vertices) {
+      if (v.colour) glColor3f(v.colour->r, v.colour->g, v.colour->b);
+      glVertex3f(v.at.x, v.at.y, v.at.z);
+    }
+    glEnd();
+  }
+
+  glColor3f(0.0f, 0.0f, 0.0f);
+  glLineWidth(1.0f);
+  AxesDraw::Lines({bg.frame.begin(), bg.frame.end()});
+
+  glEnable(GL_LIGHTING);
+}
+
+void Cls3::Draw2DGrid(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
+                      float& sngMinZ, float& sngMaxZ) {
+  (void)sngMinZ, (void)sngMaxZ;
+  Grid2DInput in;
+  // The grid shares the tick steps of the axes (the X grid keeps its step under ShowPI).
+  in.steps = AxesDraw::Steps2D(sngMinX, sngMaxx, sngMinY, sngMaxY);
+  in.minX = sngMinX, in.maxX = sngMaxx, in.minY = sngMinY, in.maxY = sngMaxY;
+  in.scaleX = AxisScaleX, in.scaleY = AxisScaleY;
+  in.centre = AxesDraw::SceneCentre();
+  in.primary = ShowprimaryGrid;
+  in.secondary = ShowSecondaryGrid;
+  const Grid2D g = LayoutGrid2D(in);
+
+  glDisable(GL_LIGHTING);
+  // Every line alone: colour, width, one segment.
+  auto draw = [](const std::vector<Segment>& lines, int32_t colour) {
+    for (const Segment& s : lines) {
+      AxesDraw::SetColour(colour);
+      glLineWidth(1.0f);
+      AxesDraw::Lines({s});
+    }
+  };
+  draw(g.primary, PriGridColor);
+  draw(g.secondary, SecGridColor);
+}
