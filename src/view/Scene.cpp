@@ -179,12 +179,19 @@ bool Scene::InitializeGL() {
     MsgBox("ChoosePixelFormat failed", MsgButtons::OK, MsgIcon::Critical);
     return false;
   }
-  // Names of an earlier context mean nothing in this one.
   const bool hadScene = m_kind != Kind::None;
-  m_ownedLists.clear();
-  m_ownedRanges.clear();
-  SceneList = FrameListBase = m_overlayList = m_legendList = 0;
-  m_kind = Kind::None;
+  QOpenGLContext* context = QOpenGLContext::currentContext();
+  if (context != nullptr && context == m_glContext) {
+    // Set up again in the same context: its lists and fonts are freed before they are rebuilt.
+    ReleaseGL();
+  } else {
+    // Names of an earlier context mean nothing in this one.
+    m_ownedLists.clear();
+    m_ownedRanges.clear();
+    SceneList = FrameListBase = m_overlayList = m_legendList = 0;
+    m_kind = Kind::None;
+  }
+  m_glContext = context;
 
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
   glEnable(GL_DITHER);
@@ -206,6 +213,7 @@ void Scene::ReleaseGL() {
   ReleaseGlyphLists(TickFontBase);
   ReleaseGlyphLists(TitleFontBase);
   ReleaseGlyphLists(BitmapFontBase);
+  m_glContext = nullptr;
 }
 
 void Scene::BuildScene() {

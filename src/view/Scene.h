@@ -171,6 +171,7 @@ private:
   void RenderNow(int32_t lngAnimStep);
 
   SceneSource* m_source = nullptr;
+  const void* m_glContext = nullptr; // the context the lists were made in
   picDraw* m_view = nullptr;
   Kind m_kind = Kind::None;
   int32_t m_frameCount = 0;

@@ -416,6 +416,24 @@ TEST_F(SceneTest, EachCompilationFreesTheListsOfTheOneBefore) {
   EXPECT_LT(scene.SceneList, firstStill + 400);
 }
 
+TEST_F(SceneTest, SettingUpAgainInTheSameContextFreesAndRebuilds) {
+  source.graphs.push_back({0, false, [](int32_t) { DrawTriangle(); }, {}});
+  scene.BuildScene();
+  const GLuint oldScene = scene.SceneList;
+  const uint32_t oldTick = TickFontBase;
+  const int32_t compiled = scene.Compilations();
+  ASSERT_TRUE(scene.InitializeGL());
+  EXPECT_EQ(scene.Compilations(), compiled + 1); // the scene is compiled again
+  EXPECT_TRUE(glIsList(scene.SceneList));
+  EXPECT_TRUE(glIsList(TickFontBase));
+  // The old names were freed before new ones were taken: nothing leaks.
+  for (auto [before, now] : {std::pair{oldScene, scene.SceneList}, std::pair{oldTick, TickFontBase}}) {
+    if (before != now) {
+      EXPECT_FALSE(glIsList(before));
+    }
+  }
+}
+
 TEST_F(SceneTest, TwoDimensionalLegendRowsShowLineSamplesAndText) {
   DocumentType = DocumentType2D;
   ShowLegend = true;
