@@ -126,8 +126,8 @@ void BM_RebuildAndPresent(benchmark::State& state) {
     f.scene.Display(1);
     glFinish();
   }
-  state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                             benchmark::Counter::kIsRate);
+  state.counters["fps"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RebuildAndPresent)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -142,8 +142,8 @@ void BM_PresentOnly(benchmark::State& state) {
     f.scene.Display(1);
     glFinish();
   }
-  state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                             benchmark::Counter::kIsRate);
+  state.counters["fps"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PresentOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 

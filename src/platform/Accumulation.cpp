@@ -45,7 +45,8 @@ void Accumulation::Add() {
   const size_t n = m_sum.size();
   uint16_t* sum = m_sum.data();
   const uint8_t* px = m_pixels.data();
-  for (size_t i = 0; i < n; ++i) sum[i] = static_cast<uint16_t>(sum[i] + px[i]);
+  for (size_t i = 0; i < n; ++i)
+    sum[i] = static_cast<uint16_t>(sum[i] + px[i]);
   ++m_passes;
 }
 

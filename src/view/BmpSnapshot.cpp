@@ -20,7 +20,8 @@ void Put16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
 }
 
 void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<uint8_t>((v >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    b[at + static_cast<size_t>(i)] = static_cast<uint8_t>((v >> (8 * i)) & 0xFF);
 }
 
 } // namespace

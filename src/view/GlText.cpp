@@ -92,7 +92,8 @@ BitmapGlyph RasteriseGlyph(const QFont& font, const QFontMetrics& metrics, char3
   for (int row = 0; row < h; ++row) {
     const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(h - 1 - row));
     for (int x = 0; x < w; ++x)
-      if (qGray(line[x]) < 128) g.bits[static_cast<size_t>(row * rowBytes + x / 8)] |= 0x80 >> (x % 8);
+      if (qGray(line[x]) < 128)
+        g.bits[static_cast<size_t>(row * rowBytes + x / 8)] |= 0x80 >> (x % 8);
   }
   g.xorig = static_cast<float>(penX);
   g.yorig = static_cast<float>(h - baseline);
@@ -105,8 +106,8 @@ char32_t GlyphCharacter(uint8_t code) {
   if (code < 32 || code == 127) return 0;
   const char byte = static_cast<char>(code);
   const std::string utf8 = vb::Cp1252ToUtf8(std::string_view(&byte, 1));
-  const std::u32string u = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
-                               .toStdU32String();
+  const std::u32string u =
+      QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU32String();
   if (u.size() != 1) return 0;
   if (u[0] >= 0x80 && u[0] <= 0x9F) return 0; // the five codes Windows-1252 leaves unassigned
   return u[0];
@@ -187,7 +188,8 @@ bool BuildBitmapFont() {
   // The bitmaps are drawn by Qt's text rasteriser from the file fontconfig chooses: FTGL's bitmap
   // glyphs position themselves with empty glBitmap calls, which GL drops from display lists.
   const std::string file = FindFontFile("Verdana", 400, false);
-  const int id = file.empty() ? -1 : QFontDatabase::addApplicationFont(QString::fromStdString(file));
+  const int id =
+      file.empty() ? -1 : QFontDatabase::addApplicationFont(QString::fromStdString(file));
   const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
   if (families.isEmpty()) {
     ReportFontFailure();

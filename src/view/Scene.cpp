@@ -37,9 +37,12 @@ public:
     if (!seen) m_held.push_back(ShownMessage{text, buttons, icon, title});
     switch (buttons) {
     case MsgButtons::YesNo:
-    case MsgButtons::YesNoCancel: return MsgResult::Yes;
-    case MsgButtons::RetryCancel: return MsgResult::Retry;
-    default: return MsgResult::OK;
+    case MsgButtons::YesNoCancel:
+      return MsgResult::Yes;
+    case MsgButtons::RetryCancel:
+      return MsgResult::Retry;
+    default:
+      return MsgResult::OK;
     }
   }
 
@@ -94,12 +97,16 @@ std::string LegendRowText(const LegendGraphInfo& g) {
   const bool cart = g.CoordType == Cartesian2D, polar = g.CoordType == Polar;
   if (!cart && !polar) return t;
   switch (g.FunForm) {
-  case Implicit: return t + "=0";
-  case Explicit: return (cart ? "y=" : "r=") + t;
+  case Implicit:
+    return t + "=0";
+  case Explicit:
+    return (cart ? "y=" : "r=") + t;
   case Parametric:
     return (cart ? "x=" : "a=") + FromFirstEquals(g.ExpressY) + (cart ? ", y=" : ", r=") + t;
-  case Inequality: return t + "<=0";
-  default: return t;
+  case Inequality:
+    return t + "<=0";
+  default:
+    return t;
   }
 }
 
@@ -117,8 +124,10 @@ struct Scene::Lists {
   Lists& operator=(const Lists&) = delete;
   ~Lists() {
     if (committed) return;
-    for (GLuint n : singles) glDeleteLists(n, 1);
-    for (auto [base, count] : ranges) glDeleteLists(base, count);
+    for (GLuint n : singles)
+      glDeleteLists(n, 1);
+    for (auto [base, count] : ranges)
+      glDeleteLists(base, count);
   }
 
   GLuint NewList() {
@@ -204,8 +213,10 @@ bool Scene::InitializeGL() {
 }
 
 void Scene::ReleaseGL() {
-  for (GLuint n : m_ownedLists) glDeleteLists(n, 1);
-  for (auto [base, count] : m_ownedRanges) glDeleteLists(base, count);
+  for (GLuint n : m_ownedLists)
+    glDeleteLists(n, 1);
+  for (auto [base, count] : m_ownedRanges)
+    glDeleteLists(base, count);
   m_ownedLists.clear();
   m_ownedRanges.clear();
   SceneList = FrameListBase = m_overlayList = m_legendList = 0;
@@ -244,7 +255,8 @@ void Scene::BuildScene() {
     m_compiling = false;
     held = holding.Release();
   }
-  for (const ShownMessage& m : held) ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+  for (const ShownMessage& m : held)
+    ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
   if (m_presentAsked) {
     m_presentAsked = false;
     Display(m_askedFrame);
@@ -294,8 +306,10 @@ void Scene::CompileOnce() {
 
 void Scene::Commit(Lists& lists, Kind kind) {
   // The lists of the previous compilation go now that the new ones are complete.
-  for (GLuint n : m_ownedLists) glDeleteLists(n, 1);
-  for (auto [base, count] : m_ownedRanges) glDeleteLists(base, count);
+  for (GLuint n : m_ownedLists)
+    glDeleteLists(n, 1);
+  for (auto [base, count] : m_ownedRanges)
+    glDeleteLists(base, count);
   m_ownedLists = lists.singles;
   m_ownedRanges = lists.ranges;
   lists.committed = true;
@@ -304,7 +318,8 @@ void Scene::Commit(Lists& lists, Kind kind) {
   ++m_compilations;
   // A step that failed is told in the report box, after what the drawers wrote there: a message
   // box would come up again at every compilation of a drag.
-  for (const std::string& e : lists.errors) ResultBox::Append(e + CrLf);
+  for (const std::string& e : lists.errors)
+    ResultBox::Append(e + CrLf);
 }
 
 namespace {
@@ -365,8 +380,8 @@ GLuint Scene::RecordLegend(Lists& lists, int32_t count, bool animated) {
     const bool form4D = DocumentType == DocumentType4D && !animated;
     for (int32_t i = 1; i <= count; ++i) {
       const Cls1 b = m_source->GetBox(0);
-      std::array<float, 10> args{b.MinZ, b.MaxZ, b.MinX, b.MaxX, b.MinY, b.MaxY,
-                                 b.MinY, b.MaxY, 0.0f,   1.0f};
+      std::array<float, 10> args{b.MinZ, b.MaxZ, b.MinX, b.MaxX, b.MinY,
+                                 b.MaxY, b.MinY, b.MaxY, 0.0f,   1.0f};
       if (form4D) {
         float minV = 0.0f, maxV = 0.0f;
         m_source->ValueRange(minV, maxV);
@@ -413,8 +428,7 @@ void Scene::CompileStill(Lists& lists, int32_t count, Cls1 box) {
     if (count > 0) RecordAxesBlock(lists, flat ? overlay : content, count, box);
   }
   const GLuint sceneList = lists.Record([&] { CallLists(content); });
-  const GLuint overlayList =
-      overlay.empty() ? 0 : lists.Record([&] { CallLists(overlay); });
+  const GLuint overlayList = overlay.empty() ? 0 : lists.Record([&] { CallLists(overlay); });
   const GLuint legendList = (m_source && ShowLegend) ? RecordLegend(lists, count, false) : 0;
   RestoreScales(m_scales);
   SceneList = sceneList;

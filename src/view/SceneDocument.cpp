@@ -20,8 +20,10 @@ public:
   int32_t GraphType(int32_t index) override { return Graph(index).GraphType; }
   void DrawGraph(int32_t index, int32_t step) override {
     Cls9& g = Graph(index);
-    if (g.Animation) g.Draw(step);
-    else g.Draw();
+    if (g.Animation)
+      g.Draw(step);
+    else
+      g.Draw();
   }
   LegendGraphInfo LegendInfo(int32_t index) override {
     const Cls9& g = Graph(index);

@@ -62,7 +62,8 @@ TEST_F(AccumTest, ReturnWritesTheRoundedMeanOfThePasses) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     draw();
     const auto px = Read(0, 0, kSize, kSize);
-    for (size_t i = 0; i < px.size(); ++i) sum[i] += px[i];
+    for (size_t i = 0; i < px.size(); ++i)
+      sum[i] += px[i];
     accum.Add();
   }
   float depthBefore = 0;
@@ -70,7 +71,8 @@ TEST_F(AccumTest, ReturnWritesTheRoundedMeanOfThePasses) {
   accum.Return();
   const auto shown = Read(0, 0, kSize, kSize);
   std::vector<uint8_t> reference(sum.size());
-  for (size_t i = 0; i < sum.size(); ++i) reference[i] = static_cast<uint8_t>((sum[i] + 1) / 3);
+  for (size_t i = 0; i < sum.size(); ++i)
+    reference[i] = static_cast<uint8_t>((sum[i] + 1) / 3);
   EXPECT_EQ(shown, reference);
   EXPECT_EQ(accum.Mean(), reference);
   int between = 0;
@@ -111,7 +113,9 @@ TEST_F(AccumTest, OnlyTheViewportIsAveraged) {
   glDisable(GL_SCISSOR_TEST);
   accum.Return();
   const auto px = Read(0, 0, kSize, kSize);
-  auto at = [&](int x, int y) { return Rgb{px[(y * kSize + x) * 4], px[(y * kSize + x) * 4 + 1], px[(y * kSize + x) * 4 + 2]}; };
+  auto at = [&](int x, int y) {
+    return Rgb{px[(y * kSize + x) * 4], px[(y * kSize + x) * 4 + 1], px[(y * kSize + x) * 4 + 2]};
+  };
   EXPECT_EQ(at(8, 4), (Rgb{170, 0, 0}));
   EXPECT_EQ(at(23, 23), (Rgb{170, 0, 0}));
   EXPECT_EQ(at(7, 4), (Rgb{0, 0, 255}));

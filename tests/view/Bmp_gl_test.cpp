@@ -70,7 +70,8 @@ TEST_F(BmpViewTest, FileHoldsTheViewsPixelsBottomRowFirst) {
   const size_t top = 54 + row * 4;
   EXPECT_EQ((std::vector<uint8_t>(bytes.begin() + top + 18, bytes.begin() + top + 21)),
             (std::vector<uint8_t>{0, 255, 0}));
-  for (size_t p = 21; p < row; ++p) EXPECT_EQ(bytes[top + p], 0);
+  for (size_t p = 21; p < row; ++p)
+    EXPECT_EQ(bytes[top + p], 0);
   // The whole file equals the encoding of the view's read-back pixels.
   std::vector<uint8_t> rgb(7 * 5 * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);

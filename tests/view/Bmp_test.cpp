@@ -21,7 +21,8 @@ TEST(BmpFile, HeadersAndRowPaddingForEveryWidthRemainder) {
     SCOPED_TRACE(w);
     const int32_t h = 3;
     std::vector<uint8_t> rgb(static_cast<size_t>(w * h * 3));
-    for (size_t i = 0; i < rgb.size(); ++i) rgb[i] = static_cast<uint8_t>(i * 7 + 1);
+    for (size_t i = 0; i < rgb.size(); ++i)
+      rgb[i] = static_cast<uint8_t>(i * 7 + 1);
     const auto file = EncodeBmp24(w, h, rgb);
     const uint32_t row = (3 * w + 3) / 4 * 4;
     ASSERT_EQ(file.size(), 54 + row * h);
@@ -38,7 +39,8 @@ TEST(BmpFile, HeadersAndRowPaddingForEveryWidthRemainder) {
     EXPECT_EQ(U16(file, 28), 24);
     EXPECT_EQ(U32(file, 30), 0u);
     EXPECT_EQ(U32(file, 34), row * h);
-    for (size_t at : {38, 42, 46, 50}) EXPECT_EQ(U32(file, at), 0u);
+    for (size_t at : {38, 42, 46, 50})
+      EXPECT_EQ(U32(file, at), 0u);
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x) {
         const size_t src = static_cast<size_t>((y * w + x) * 3);
@@ -47,7 +49,8 @@ TEST(BmpFile, HeadersAndRowPaddingForEveryWidthRemainder) {
         ASSERT_EQ(file[dst + 1], rgb[src + 1]); // green
         ASSERT_EQ(file[dst + 2], rgb[src]);     // red
       }
-      for (uint32_t p = 3 * w; p < row; ++p) ASSERT_EQ(file[54 + y * row + p], 0) << "padding";
+      for (uint32_t p = 3 * w; p < row; ++p)
+        ASSERT_EQ(file[54 + y * row + p], 0) << "padding";
     }
   }
   // The edge case of the callers' width rule: 399 x 300 gives rows of 1200 bytes.

@@ -9,9 +9,9 @@ TEST(GlText, GlyphCharactersOfWindows1252Codes) {
     int code;
     char32_t ch;
   };
-  for (Row r : {Row{0, 0}, Row{31, 0}, Row{32, U' '}, Row{'A', U'A'}, Row{126, U'~'},
-                Row{127, 0}, Row{0x80, 0x20AC}, Row{0x81, 0}, Row{0x8D, 0}, Row{0x96, 0x2013},
-                Row{0x9D, 0}, Row{0xA0, 0xA0}, Row{0xB0, 0xB0}, Row{0xE9, 0xE9}, Row{0xFF, 0xFF}})
+  for (Row r : {Row{0, 0}, Row{31, 0}, Row{32, U' '}, Row{'A', U'A'}, Row{126, U'~'}, Row{127, 0},
+                Row{0x80, 0x20AC}, Row{0x81, 0}, Row{0x8D, 0}, Row{0x96, 0x2013}, Row{0x9D, 0},
+                Row{0xA0, 0xA0}, Row{0xB0, 0xB0}, Row{0xE9, 0xE9}, Row{0xFF, 0xFF}})
     EXPECT_EQ(GlyphCharacter(static_cast<uint8_t>(r.code)), r.ch) << r.code;
 }
 
@@ -21,8 +21,8 @@ TEST(GlText, FacesAreFoundThroughTheirStandIns) {
     int32_t weight;
     const char* file;
   };
-  for (Row r : {Row{"Arial", 400, "LiberationSans-Regular"}, Row{"Arial", 700, "LiberationSans-Bold"},
-                Row{"Verdana", 400, "DejaVuSans.ttf"}}) {
+  for (Row r : {Row{"Arial", 400, "LiberationSans-Regular"},
+                Row{"Arial", 700, "LiberationSans-Bold"}, Row{"Verdana", 400, "DejaVuSans.ttf"}}) {
     const std::string path = FindFontFile(r.face, r.weight, false);
     EXPECT_NE(path.find(r.file), std::string::npos) << r.face << " " << path;
   }

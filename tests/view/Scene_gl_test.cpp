@@ -17,6 +17,7 @@
 #include "platform/Prompter.h"
 #include "support/GlTestContext.h"
 #include "view/Cls10.h"
+#include "view/Cls3.h"
 #include "view/Cls4.h"
 #include "view/ResultBox.h"
 #include "view/Scene.h"
@@ -98,10 +99,12 @@ protected:
       Camera.Projection(j[0], j[1], 0, 0, 1);
       draw();
       const auto px = ReadRgba();
-      for (size_t i = 0; i < px.size(); ++i) sum[i] += px[i];
+      for (size_t i = 0; i < px.size(); ++i)
+        sum[i] += px[i];
     }
     std::vector<uint8_t> mean(sum.size());
-    for (size_t i = 0; i < sum.size(); ++i) mean[i] = static_cast<uint8_t>((sum[i] + 1) / 3);
+    for (size_t i = 0; i < sum.size(); ++i)
+      mean[i] = static_cast<uint8_t>((sum[i] + 1) / 3);
     return mean;
   }
 
@@ -116,7 +119,8 @@ TEST_F(SceneTest, EmptyScenesShowTheWhiteClearColour) {
   auto expectWhite = [](const char* what) {
     const auto px = ReadRgba();
     for (int y = 0; y < kSize; y += 7)
-      for (int x = 0; x < kSize; x += 7) ASSERT_EQ(At(px, x, y), (Rgb{255, 255, 255})) << what;
+      for (int x = 0; x < kSize; x += 7)
+        ASSERT_EQ(At(px, x, y), (Rgb{255, 255, 255})) << what;
   };
   glClearColor(0.2f, 0.3f, 0.4f, 1.0f); // the set-up makes the clear colour white
   ASSERT_TRUE(scene.InitializeGL());
@@ -132,7 +136,8 @@ TEST_F(SceneTest, EmptyScenesShowTheWhiteClearColour) {
   scene.Render(1);
   expectWhite("no shown graph");
   // An empty document records no background, grid, axes or markers.
-  for (const auto& call : source.log) EXPECT_TRUE(call.rfind("box", 0) == 0) << call;
+  for (const auto& call : source.log)
+    EXPECT_TRUE(call.rfind("box", 0) == 0) << call;
 }
 
 TEST_F(SceneTest, StillSceneIsTheAverageOfThreeJitteredPassesWithAntialiasedEdges) {
@@ -151,7 +156,9 @@ TEST_F(SceneTest, StillSceneIsTheAverageOfThreeJitteredPassesWithAntialiasedEdge
 
 TEST_F(SceneTest, GraphsAreDrawnOncePerCompilationNotOncePerPass) {
   int draws = 0;
-  source.graphs.push_back({0, false, [&](int32_t) {
+  source.graphs.push_back({0,
+                           false,
+                           [&](int32_t) {
                              ++draws;
                              DrawTriangle();
                            },
@@ -169,7 +176,9 @@ TEST_F(SceneTest, FlatDocumentsDrawAxesAndMarkersOnceOverTheAverageWithTheLastPa
     source.graphs.clear();
     source.log.clear();
     // A red square in front; the axes draw the black triangle behind it (further from the eye).
-    source.graphs.push_back({0, false, [](int32_t) {
+    source.graphs.push_back({0,
+                             false,
+                             [](int32_t) {
                                DrawFlatRect({-6, -6, 6, 6, 1, 0, 0, 0.5f});
                              },
                              {}});
@@ -186,7 +195,8 @@ TEST_F(SceneTest, FlatDocumentsDrawAxesAndMarkersOnceOverTheAverageWithTheLastPa
     std::vector<uint8_t> greys;
     for (size_t i = 0; i < px.size(); i += 4)
       if (px[i] == px[i + 1] && px[i] == px[i + 2]) greys.push_back(px[i]);
-    const bool smoothed = std::any_of(greys.begin(), greys.end(), [](int v) { return v > 0 && v < 255; });
+    const bool smoothed =
+        std::any_of(greys.begin(), greys.end(), [](int v) { return v > 0 && v < 255; });
     EXPECT_EQ(smoothed, !flat);
     // The marker is drawn a second time after the axes.
     const std::vector<std::string> tail(source.log.end() - 2, source.log.end());
@@ -221,7 +231,7 @@ TEST_F(SceneTest, ProjectionChangesShowWithoutRecompiling) {
   const int32_t compiled = scene.Compilations();
   scene.Render(1);
   EXPECT_EQ(ReadRgba()[(32 * kSize + 32 - 10) * 4], 255); // 10 pixels left of the centre: white
-  Camera.Zoom(0.25f);                                        // four times closer
+  Camera.Zoom(0.25f);                                     // four times closer
   scene.Render(1);
   const auto px = ReadRgba();
   EXPECT_EQ(At(px, 32 - 10, 32), (Rgb{0, 0, 255}));
@@ -261,21 +271,20 @@ TEST_F(SceneTest, SceneRotationFromRollPitchYawAndTrackball) {
 TEST_F(SceneTest, AnimatedSceneHasOneListPerStepAndClampsFrameNumbers) {
   FrameCount = 4;
   // Step s draws the triangle with red s / 4.
-  source.graphs.push_back({0, true, [](int32_t s) {
-                             DrawTriangle(static_cast<float>(s) / 4.0f, 0, 0);
-                           },
-                           {}});
+  source.graphs.push_back(
+      {0, true, [](int32_t s) { DrawTriangle(static_cast<float>(s) / 4.0f, 0, 0); }, {}});
   scene.BuildScene();
   ASSERT_EQ(scene.CompiledKind(), Scene::Kind::Animated);
   EXPECT_EQ(scene.CompiledFrameCount(), 4);
-  for (int s = 0; s <= 4; ++s) EXPECT_TRUE(glIsList(scene.FrameListBase + s)) << s;
+  for (int s = 0; s <= 4; ++s)
+    EXPECT_TRUE(glIsList(scene.FrameListBase + s)) << s;
   struct Row {
     int32_t frame;
     int red;
   };
   // Frame n shows step n - 1; 0 shows step 0; beyond the last step the last step is shown.
-  for (Row r : {Row{0, 0}, Row{1, 0}, Row{2, 64}, Row{5, 255}, Row{6, 255}, Row{1000, 255},
-                Row{-7, 0}}) {
+  for (Row r :
+       {Row{0, 0}, Row{1, 0}, Row{2, 64}, Row{5, 255}, Row{6, 255}, Row{1000, 255}, Row{-7, 0}}) {
     scene.Render(r.frame);
     EXPECT_EQ(At(ReadRgba(), 32, 32).r, r.red) << r.frame;
   }
@@ -296,16 +305,15 @@ TEST_F(SceneTest, AnimatedFramesShareOneSetOfScaleFactorsAndTheUnionBox) {
   FrameCount = 3;
   DocumentType = DocumentType2D;
   source.scaleStep = 1.0f; // GetBox of step s sets the scales to 1 + s
-  source.boxAt = [](int32_t s) {
-    return Cls1{-1.0f - s, 1.0f, -2.0f, 2.0f + s, 0.0f, 0.0f};
-  };
+  source.boxAt = [](int32_t s) { return Cls1{-1.0f - s, 1.0f, -2.0f, 2.0f + s, 0.0f, 0.0f}; };
   std::vector<float> scalesSeen;
   std::vector<Cls1> gridBoxes;
   source.graphs.push_back({0, true, [&](int32_t) { scalesSeen.push_back(AxisScaleX); }, {}});
   source.grid = [&](Cls1& b) { gridBoxes.push_back(b); };
   scene.BuildScene();
   ASSERT_EQ(scalesSeen.size(), 4u);
-  for (float s : scalesSeen) EXPECT_EQ(s, 1.0f);
+  for (float s : scalesSeen)
+    EXPECT_EQ(s, 1.0f);
   EXPECT_EQ(AxisScaleX, 1.0f);
   ASSERT_EQ(gridBoxes.size(), 4u);
   const Cls1 u{-4.1f, 1.1f, -2.1f, 5.1f, -0.1f, 0.1f};
@@ -320,7 +328,9 @@ TEST_F(SceneTest, MessagesRaisedWhileRecordingAreShownOnceAfterTheListsClose) {
   ScopedScriptedDialogs dialogs;
   bool listOpenWhenShown = false;
   for (int i = 0; i < 2; ++i)
-    source.graphs.push_back({0, true, [&](int32_t) {
+    source.graphs.push_back({0,
+                             true,
+                             [&](int32_t) {
                                MsgBox("Syntax Error", MsgButtons::OK, MsgIcon::Critical,
                                       "Syntax Error");
                                if (!dialogs.prompter.shown.empty()) listOpenWhenShown = true;
@@ -336,7 +346,9 @@ TEST_F(SceneTest, MessagesRaisedWhileRecordingAreShownOnceAfterTheListsClose) {
 
 TEST_F(SceneTest, ABuildAskedForDuringACompilationIsDoneAfterItNotInsideIt) {
   int depth = 0, maxDepth = 0, draws = 0;
-  source.graphs.push_back({0, false, [&](int32_t) {
+  source.graphs.push_back({0,
+                           false,
+                           [&](int32_t) {
                              ++depth;
                              maxDepth = std::max(maxDepth, depth);
                              if (++draws == 1) {
@@ -361,9 +373,15 @@ TEST_F(SceneTest, ABuildAskedForDuringACompilationIsDoneAfterItNotInsideIt) {
 
 TEST_F(SceneTest, AFailingGraphIsLeftOutWithStateAndMatrixStackIntact) {
   ScopedScriptedDialogs dialogs;
-  source.graphs.push_back({0, false, [](int32_t) { DrawFlatRect({-20, -20, -10, -10, 1, 0, 0}); },
+  source.graphs.push_back({0,
+                           false,
+                           [](int32_t) {
+                             DrawFlatRect({-20, -20, -10, -10, 1, 0, 0});
+                           },
                            {}});
-  source.graphs.push_back({0, false, [](int32_t) {
+  source.graphs.push_back({0,
+                           false,
+                           [](int32_t) {
                              glPushMatrix();
                              glTranslatef(5, 5, 0);
                              glEnable(GL_CLIP_PLANE3);
@@ -372,8 +390,7 @@ TEST_F(SceneTest, AFailingGraphIsLeftOutWithStateAndMatrixStackIntact) {
                              throw std::runtime_error("drawing failed");
                            },
                            {}});
-  source.graphs.push_back({0, false, [](int32_t) { DrawFlatRect({10, 10, 20, 20, 0, 0, 1}); },
-                           {}});
+  source.graphs.push_back({0, false, [](int32_t) { DrawFlatRect({10, 10, 20, 20, 0, 0, 1}); }, {}});
   GLint depthBefore = 0;
   glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
   scene.BuildScene();
@@ -409,10 +426,12 @@ TEST_F(SceneTest, EachCompilationFreesTheListsOfTheOneBefore) {
   const GLuint firstFrames = scene.FrameListBase;
   source.graphs[0].animated = false;
   scene.BuildScene();
-  for (GLuint s = 0; s <= 3; ++s) EXPECT_FALSE(glIsList(firstFrames + s));
+  for (GLuint s = 0; s <= 3; ++s)
+    EXPECT_FALSE(glIsList(firstFrames + s));
   EXPECT_TRUE(glIsList(scene.SceneList));
   // A long run does not use up names.
-  for (int i = 0; i < 50; ++i) scene.BuildScene();
+  for (int i = 0; i < 50; ++i)
+    scene.BuildScene();
   EXPECT_LT(scene.SceneList, firstStill + 400);
 }
 
@@ -427,11 +446,48 @@ TEST_F(SceneTest, SettingUpAgainInTheSameContextFreesAndRebuilds) {
   EXPECT_TRUE(glIsList(scene.SceneList));
   EXPECT_TRUE(glIsList(TickFontBase));
   // The old names were freed before new ones were taken: nothing leaks.
-  for (auto [before, now] : {std::pair{oldScene, scene.SceneList}, std::pair{oldTick, TickFontBase}}) {
+  for (auto [before, now] :
+       {std::pair{oldScene, scene.SceneList}, std::pair{oldTick, TickFontBase}}) {
     if (before != now) {
       EXPECT_FALSE(glIsList(before));
     }
   }
+}
+
+TEST_F(SceneTest, TwoDimensionalBackgroundAndGridUnderTheGraphs) {
+  DocumentType = DocumentType2D;
+  Camera.VolWidth = Camera.VolHeight = 32; // 2 pixels per unit
+  Cls3 axes;
+  axes.ShowBackground = true;
+  axes.BackStyle = 1; // plain BackColor
+  axes.BackColor = 0x0000FF;
+  axes.ShowprimaryGrid = true;
+  axes.PriGridColor = 0x00FF00;
+  source.box = {0, 10, 0, 10, 0, 0};
+  source.background = [&](Cls1& b) {
+    axes.DrawBackground(b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
+  };
+  source.grid = [&](Cls1& b) { axes.Draw2DGrid(b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ); };
+  source.axesShown = false;
+  // A blue square over the middle of the box (5, 5), which is the scene centre.
+  source.graphs.push_back({0, false, [](int32_t) { DrawFlatRect({-1, -1, 1, 1, 0, 0, 1}); }, {}});
+  scene.BuildScene();
+  EXPECT_EQ(SceneCenterX, 5.0f);
+  EXPECT_EQ(SceneCenterY, 5.0f);
+  scene.Render(1);
+  const auto px = ReadRgba();
+  EXPECT_EQ(At(px, 32, 32), (Rgb{0, 0, 255}));
+  int red = 0, green = 0;
+  for (int y = 14; y < 50; ++y)
+    for (int x = 14; x < 50; ++x) {
+      const Rgb c = At(px, x, y);
+      if (c == (Rgb{255, 0, 0})) ++red;
+      if (c.g > 100 && c.r < 200 && c.b < 100) ++green;
+    }
+  EXPECT_GT(red, 100);                           // the background around the square
+  EXPECT_GT(green, 10);                          // grid lines over it
+  EXPECT_EQ(At(px, 1, 1), (Rgb{255, 255, 255})); // outside the background
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(SceneTest, TwoDimensionalLegendRowsShowLineSamplesAndText) {

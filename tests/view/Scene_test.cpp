@@ -10,17 +10,17 @@ TEST(SceneLegend, RowTextByFormAndCoordinates) {
     const char *z, *y, *expected;
   };
   const Row rows[] = {
-      {2, 1, "x^2+1", "", "y=x^2+1"},            // explicit Cartesian, no "=": the whole formula
-      {2, 1, "y=x^2", "", "y==x^2"},             // from the first "=" on, the "=" included
-      {2, 2, "2*a", "", "r=2*a"},                // explicit polar
-      {1, 1, "x^2+y^2-1", "", "x^2+y^2-1=0"},    // implicit
+      {2, 1, "x^2+1", "", "y=x^2+1"},         // explicit Cartesian, no "=": the whole formula
+      {2, 1, "y=x^2", "", "y==x^2"},          // from the first "=" on, the "=" included
+      {2, 2, "2*a", "", "r=2*a"},             // explicit polar
+      {1, 1, "x^2+y^2-1", "", "x^2+y^2-1=0"}, // implicit
       {1, 2, "r-a", "", "r-a=0"},
-      {4, 1, "y-x", "", "y-x<=0"},               // inequality
+      {4, 1, "y-x", "", "y-x<=0"}, // inequality
       {4, 2, "r-1", "", "r-1<=0"},
-      {3, 1, "sin(u)", "cos(u)", "x=cos(u), y=sin(u)"},  // parametric Cartesian
-      {3, 2, "u", "u/2", "a=u/2, r=u"},                  // parametric polar
+      {3, 1, "sin(u)", "cos(u)", "x=cos(u), y=sin(u)"}, // parametric Cartesian
+      {3, 2, "u", "u/2", "a=u/2, r=u"},                 // parametric polar
       {3, 1, "z=t", "w=s", "x==s, y==t"},
-      {5, 1, "x", "", "x"},                      // any other combination: the formula
+      {5, 1, "x", "", "x"}, // any other combination: the formula
       {2, 3, "x", "", "x"},
   };
   for (const Row& r : rows) {

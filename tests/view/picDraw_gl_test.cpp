@@ -28,7 +28,9 @@ protected:
     DocumentType = DocumentType3D;
     ShowLegend = false;
     // A blue square in the middle of the view, half the view's height.
-    source.graphs.push_back({0, false, [](int32_t) {
+    source.graphs.push_back({0,
+                             false,
+                             [](int32_t) {
                                DrawFlatRect({-10, -10, 10, 10, 0, 0, 1});
                              },
                              {}});
