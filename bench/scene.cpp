@@ -56,17 +56,17 @@ public:
   void DrawGraph(int32_t, int32_t) override {
     glColor3f(0.3f, 0.6f, 0.9f);
     glEnable(GL_COLOR_MATERIAL);
+    // One triangle strip per row of the grid, as a surface is drawn: two triangles per cell.
     const int n = kGrid;
-    glBegin(GL_TRIANGLES);
-    for (int i = 0; i + 1 < n; ++i)
-      for (int j = 0; j + 1 < n; ++j) {
-        const int a = i * n + j, b = a + n, c = a + 1, d = b + 1;
-        for (int k : {a, b, c, c, b, d}) {
+    for (int i = 0; i + 1 < n; ++i) {
+      glBegin(GL_TRIANGLE_STRIP);
+      for (int j = 0; j < n; ++j)
+        for (int k : {i * n + j, (i + 1) * n + j}) {
           glNormal3fv(normals[static_cast<size_t>(k)].data());
           glVertex3fv(points[static_cast<size_t>(k)].data());
         }
-      }
-    glEnd();
+      glEnd();
+    }
   }
   LegendGraphInfo LegendInfo(int32_t) override { return {}; }
   void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
