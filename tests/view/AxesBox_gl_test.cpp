@@ -154,6 +154,50 @@ TEST_F(AxesBoxGl, RibbonDocumentsSpanTheDepthZeroToThree) {
   EXPECT_EQ(Around(5, -1.6, 1.5, 10, Bluish), 0);
 }
 
+// Seen from the front, the labels under the front edge are the texts drawn alone in blue outline
+// glyphs at their places: -5.0, 0.0 and 5.0 for a new 3D document over -5 .. 5, and the same
+// under the horizontal axis of a new 2.5D document over x -5 .. 5, y 0 .. 2.
+TEST_F(AxesBoxGl, FrontLabelsAreTheDivisionTexts) {
+  for (int kind : {DocumentType3D, DocumentType25D}) {
+    SCOPED_TRACE(kind);
+    DocumentType = kind;
+    View(-10, 10, -7.5, 7.5);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const bool ribbons = kind == DocumentType25D;
+    box = {-5, 5, ribbons ? 0.0f : -5.0f, ribbons ? 2.0f : 5.0f, -5, 5};
+    glDisable(GL_LIGHTING);
+    axes.Draw(2, box[0], box[1], box[2], box[3], box[4], box[5]);
+    // The band of the front labels, 1.5 below the floor; the columns at the right edge, where
+    // 3D documents stand their depth labels edge-on, are left out.
+    const float floorY = box[2];
+    auto band = [&] {
+      int a = 0, b = 0, c = 0, d = 0, e0 = 0, e1 = 0, unused = 0;
+      Project(-10, floorY - 2.0, 0, a, b);
+      Project(10, floorY - 1.0, 0, c, d);
+      Project(4.8, 0, 0, e0, unused);
+      Project(5.3, 0, 0, e1, unused);
+      const std::vector<uint8_t> px = Pixels();
+      std::vector<bool> mask;
+      for (int y = b; y <= d; ++y)
+        for (int x = 0; x < kW; ++x) {
+          if (x >= e0 && x <= e1) continue;
+          const uint8_t* p = &px[(static_cast<size_t>(y) * kW + x) * 4];
+          mask.push_back(p[2] > 120 && p[0] < 110);
+        }
+      return mask;
+    };
+    const std::vector<bool> drawn = band();
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_LIGHTING); // the axes draw their texts unlit
+    const float z = ribbons ? 3.0f : 5.0f;
+    for (const auto& [text, x] : {std::pair{"-5.0", -5.0f}, {"0.0", 0.0f}, {"5.0", 5.0f}})
+      DrawOutlineText(TickFontBase, text, x - 1.0f, floorY - 1.5f, z, {0, 0, 1, 0}, 255 * 65536);
+    const std::vector<bool> want = band();
+    EXPECT_EQ(drawn, want);
+    EXPECT_GT(std::count(want.begin(), want.end(), true), 100);
+  }
+}
+
 // --- Special documents ------------------------------------------------------------------------
 
 class AxesSpecialGl : public AxesGl {
