@@ -3,6 +3,9 @@
 // corvalin [DOCUMENT]                  opens the document (a .crv file) or starts a new 2D one
 // corvalin --screenshot PNG [DOCUMENT] shows the window, saves a picture of it and quits
 //                                      (for machines without a screen, under Xvfb)
+//
+// The arguments after the options are taken together, joined by blanks, as the document's path,
+// so a path with blanks may also be given unquoted.
 
 #include <QApplication>
 #include <QSurfaceFormat>
@@ -25,6 +28,7 @@ int main(int argc, char** argv) {
   }
 
   frmF1 window;
+  window.Form_Load(args.join(' ').toStdString());
   window.show();
   if (!screenshot.isEmpty()) {
     QTimer::singleShot(2000, &window, [&window, screenshot] {

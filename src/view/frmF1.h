@@ -1,17 +1,240 @@
 #pragma once
-// The main window: the OpenGL view picDraw, the graph list, the report box, menus and toolbars.
+// The main window: the OpenGL view picDraw, the graph list List1, the report box Result, the two
+// splitter bars, three toolbars, the status bar, the menus and the two pop-up menus. It starts
+// the program (Form_Load), lays its panes out in twips (Form_Resize), carries out the view
+// commands and the mouse drags in the view, the toolbars' hints, the Help menu, and ends the
+// program (Form_Unload). It is the document commands' host (File New, Open, Save, Save As and
+// Print run on it); the graph-list, drawing and animation commands behind its menus are installed
+// by the parts that own them (frmF1Commands.h).
 
 #include <QMainWindow>
 
-class picDraw;
+#include <array>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
-class frmF1 : public QMainWindow {
+#include "document/DocumentHost.h"
+#include "view/Layout.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QUrl;
+class SplitterBar;
+class picDraw;
+struct MenuSpec;
+
+class frmF1 : public QMainWindow, public DocumentHost {
   Q_OBJECT
 public:
+  // Creates the window and its controls and gives the program-wide objects their defaults
+  // (Form_Initialize). The window is not loaded yet: Form_Load does that.
   explicit frmF1(QWidget* parent = nullptr);
+  ~frmF1() override;
 
+  // The main window of the program (the most recently created one); null when there is none.
+  static frmF1* Instance();
+
+  // --- controls ----------------------------------------------------------------------------
   picDraw* View() const { return m_picDraw; }
+  QListWidget* List1() const { return m_list1; }
+  QPlainTextEdit* Result() const { return m_result; }
+  QTimer* Timer1() const { return m_timer1; }
+  QStatusBar* StatusBar1() const { return m_statusBar1; }
+  QToolBar* Toolbar(int toolbar) const; // 1, 2 or 3
+  // Button `index` (counted from 1) of toolbar 1, 2 or 3; null when there is none.
+  QAction* Button(int toolbar, int index) const;
+  // The menu item (or sub-menu, or pop-up menu) of that name; null when there is none.
+  QAction* MenuItem(std::string_view name) const;
+  // The pop-up menus GraphEdit and FunEdit (and every sub-menu) by name.
+  QMenu* Menu(std::string_view name) const;
+  // The text of the status bar's first panel.
+  QString StatusText() const;
+  SplitterBar* Splitter() const { return m_splitter; }
+  SplitterBar* Splitter2() const { return m_splitter2; }
+  // The window's inner area: everything below the menu bar, laid out in twips.
+  QWidget* InnerArea() const { return m_inner; }
+
+  // --- life of the window ----------------------------------------------------------------
+  // Loads the window: sets every program-wide value to its start-up default, sets the view up,
+  // registers the document type with the desktop ($XDG_DATA_HOME), and opens the document that
+  // the command line names (its whole text) or starts an empty 2D document. Runs once; every
+  // step is guarded, so a step that fails is skipped and the next one runs.
+  void Form_Load(const std::string& commandLine = "");
+  bool Loaded() const { return m_loaded; }
+  // Lays the panes out from the splitter positions and presents the scene.
+  void Form_Resize();
+  // Presents the current frame without compiling the scene.
+  void picDraw_Paint();
+
+  // --- the scene -----------------------------------------------------------------------------
+  bool Initialize();
+  void BuildScene();
+  void Display(int32_t lngAnimStep) override;
+  // BuildScene, then Display with CurrentFrame.
+  void Redraw();
+
+  // --- the layout in twips ---------------------------------------------------------------------
+  const PaneGeometry& Panes() const { return m_panes; }
+  WindowMetrics Metrics() const;
+  double DpiX() const;
+  double DpiY() const;
+
+  // --- view commands (View menu, Toolbar3) ---------------------------------------------------
+  void mnuViewMove_Click();
+  void mnuViewZoom_Click();
+  void mnuViewFit_Click();
+  void mnuViewRotX_Click();
+  void mnuViewRotY_Click();
+  void mnuViewRotZ_Click();
+  void mnuViewRotate_Click();
+  void mnuViewFront_Click();
+  void mnuViewRight_Click();
+  void mnuViewTop_Click();
+  void mnuViewISO_Click();
+  void mnuViewSet_Click();
+
+  // --- mouse in the view: button is a mask (1 left, 2 right, 4 middle), X and Y are pixels from
+  // the view's top-left corner.
+  void picDraw_MouseDown(int button, float X, float Y);
+  void picDraw_MouseMove(int button, float X, float Y);
+  void picDraw_MouseUp(int button, float X, float Y);
+  void ApplyTrackballStep();
+
+  // --- toolbars -------------------------------------------------------------------------------
+  void Toolbar1_ButtonClick(int index);
+  void Toolbar2_ButtonClick(int index);
+  void Toolbar3_ButtonClick(int index);
+  // Pointer moves over a toolbar, X and Y in twips relative to the toolbar.
+  void Toolbar1_MouseMove(float X, float Y);
+  void Toolbar2_MouseMove(float X, float Y);
+  void Toolbar3_MouseMove(float X, float Y);
+
+  // --- splitter bars: X and Y in twips relative to the bar.
+  void Splitter_MouseDown(int button, double X, double Y);
+  void Splitter_MouseMove(int button, double X, double Y);
+  void Splitter_MouseUp(int button, double X, double Y);
+  void Splitter2_MouseDown(int button, double X, double Y);
+  void Splitter2_MouseMove(int button, double X, double Y);
+  void Splitter2_MouseUp(int button, double X, double Y);
+  bool SplitterDragging = false;
+
+  // --- Help and Tools menus, the About box, the view's pop-up menu -----------------------------
+  void mnuHelpCon_Click();
+  void mnuHelpHome_Click();
+  void mnuHelpCus_Click();
+  void mnuHelpVideo_Click();
+  void mnuHelpTwitter_Click();
+  void mnuHelpFB_Click();
+  void mnuHelpAbout_Click();
+  void mnuToolCal_Click();
+  void mnuGraphPaste_Click();
+  void mnuGraphCopyAs_Click();
+  void mnuGraphDelAll_Click();
+  void mnuGraphAxis_Click();
+  void mnuGraphLight_Click();
+
+  // --- File menu -----------------------------------------------------------------------------
+  void mnuFileNew2D_Click();
+  void mnuFileNew25D_Click();
+  void mnuFileNew3D_Click();
+  void mnuFileNew4D_Click();
+  void mnuFileSpe_Click();
+  void mnuFileOpen_Click();
+  // Sets SaveCompleted.
+  void mnuFileSave_Click();
+  void mnuFileSaveAs_Click();
+  void mnuFilePrint_Click();
+  void mnuFileExit_Click();
+  // --- commands that other parts install (frmF1Commands.h); each does nothing until then ------
+  void mnuEditPaste_Click();
+  void mnuEditCopyAs_Click();
+  void mnuDrawAxis_Click();
+  void mnuDrawLight_Click();
+  // Runs the handler of that name: one of the window's own, or an installed one.
+  void RunHandler(const std::string& handler);
+
+  // --- the document commands' host ------------------------------------------------------------
+  void RemoveAllGraphs() override;
+  void EnableCommands(int32_t documentType) override;
+  void EnableAnimationCommands() override;
+  void AddListRow(const std::string& caption) override;
+  void SetListRowChecked(int32_t row, bool checked) override;
+  void SetUseTrackballRotation(bool on) override;
+  void DragModesOff() override;
+  void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) override;
+  void Refresh() override;
+  void ZoomToFit() override;
+  void RefreshAssociation() override;
+  bool SaveViewAsBmp(const std::string& path) override;
+  QImage ViewImage() override;
+  // What the Animation Options dialog shows (its Text1 and Text2).
+  int32_t AnimationOptionsFrameCount = 10;
+  int32_t AnimationOptionsFramesPerSecond = 10;
+
+  // --- members of the window ------------------------------------------------------------------
+  std::array<float, 4> LastRotation{0, 0, 0, 1}; // the rotation of the last drag step
+  float LastMouseX = 0;                          // where the current drag step began, pixels
+  float LastMouseY = 0;
+  int32_t ViewPixelWidth = 0; // the view's size in whole pixels, read at every mouse move
+  int32_t ViewPixelHeight = 0;
+
+  // The program folder (where the executable, the help and the samples are).
+  static QString ProgramFolder();
+  // Opens a page of the program's help (a file below ProgramFolder()/help) with the desktop.
+  void OpenHelpPage(const std::string& page);
+  // Tests replace the desktop's URL opener so no browser starts; null restores it.
+  static void SetUrlOpener(std::function<void(const QUrl&)> opener);
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  void Form_Initialize();
+  // Form_Unload: true when the window may close.
+  bool Form_Unload();
+  void BuildMenus();
+  void AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items);
+  QMenu* BuildPopup(const MenuSpec& spec);
+  void BuildToolbars();
+  void DockBars();
+  void ApplyPanes();
+  void ToolbarMouseMove(int toolbar, float X, float Y);
+  std::vector<struct ButtonExtent> Extents(int toolbar) const;
+  void SetMode(bool zoom, bool move, bool rotate);
+  void Preset(float roll, float pitch, float yaw);
+  void StyleCommand(int property, int32_t value);
+  void ProjectionCommand(int32_t projectType);
+  void OpenSample(const std::string& relativePath);
+  void ShowResultText(const std::string& text);
+
+  QWidget* m_inner = nullptr;
   picDraw* m_picDraw = nullptr;
+  QListWidget* m_list1 = nullptr;
+  QPlainTextEdit* m_result = nullptr;
+  SplitterBar* m_splitter = nullptr;
+  SplitterBar* m_splitter2 = nullptr;
+  QToolBar* m_toolbars[3] = {nullptr, nullptr, nullptr};
+  std::vector<QAction*> m_buttons[3];
+  QStatusBar* m_statusBar1 = nullptr;
+  QLabel* m_panel1 = nullptr;
+  QTimer* m_timer1 = nullptr;
+  QMenu* m_graphEdit = nullptr;
+  QMenu* m_funEdit = nullptr;
+  std::map<std::string, QAction*, std::less<>> m_items;
+  std::map<std::string, QMenu*, std::less<>> m_menus;
+  std::map<std::string, std::function<void()>, std::less<>> m_ownHandlers;
+  PaneGeometry m_panes;
+  bool m_loaded = false;
+  bool m_unloaded = false;
 };

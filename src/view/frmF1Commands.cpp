@@ -32,7 +32,7 @@ const std::vector<std::string_view>& Names() {
       "mnuDraw25DPolar_Click", "mnuDraw3DCart_Click", "mnuDraw3DCyl_Click", "mnuDraw3DSph_Click",
       "mnuDrawFun4D_Click", "mnuDrawTab2D_Click", "mnuDrawTab25D_Click", "mnuDrawTab3D_Click",
       "mnuDrawColor_Click", "mnuDrawCon_Click", "mnuDrawVector_Click", "mnuDrawStep_Click",
-      "mnuDrawHcg_Click", "mnuDrawAxis_Click",
+      "mnuDrawHcg_Click",
       // Animation
       "mnuAniPoint_Click", "mnuAniCur2DCart_Click", "mnuAniCur2DPol_Click",
       "mnuAni25DCurCart_Click", "mnuAni25DCurPol_Click", "mnuAniSurCart_Click",
@@ -40,8 +40,6 @@ const std::vector<std::string_view>& Names() {
       "mnuAniPause_Click", "mnuAniStop_Click", "mnuAniFirst_Click", "mnuAniPre_Click",
       "mnuAniNext_Click", "mnuAniLast_Click", "mnuAniNormal_Click", "mnuAniRev_Click",
       "mnuAniRepeat_Click", "mnuAniRevRepeat_Click", "mnuAniOpt_Click",
-      // Tools
-      "mnuToolCal_Click",
       // The graph list's pop-up menu, its check boxes, the animation timer
       "mnuFunEdit_Click", "mnuFunCut_Click", "mnuFunCopy_Click", "mnuFunDelete_Click",
       "List1_ItemCheck", "Timer1_Timer"};
