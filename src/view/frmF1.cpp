@@ -53,6 +53,7 @@ namespace {
 
 frmF1* g_instance = nullptr;
 std::function<void(const QUrl&)> g_urlOpener;
+DesktopRegistration::Options g_registration;
 
 // One guarded step: a step that fails is skipped and the next one runs.
 template <class Step> void Guarded(Step&& step) {
@@ -378,7 +379,7 @@ void frmF1::Form_Load(const std::string& commandLine) {
     TrackballQuaternion(scene.CurrentRotation, 0, 0, 0, 0);
   });
   // 10. The document type is associated with the program on the desktop.
-  Guarded([&] { DesktopRegistration::RegisterAtStartup(); });
+  Guarded([&] { DesktopRegistration::RegisterAtStartup(g_registration); });
   // 11. The command-line document, or an empty 2D document.
   Guarded([&] {
     if (commandLine.empty()) {
@@ -943,7 +944,11 @@ void frmF1::Refresh() {
 
 void frmF1::ZoomToFit() { mnuViewFit_Click(); }
 
-void frmF1::RefreshAssociation() { DesktopRegistration::RefreshAfterSave(); }
+void frmF1::RefreshAssociation() { DesktopRegistration::RefreshAfterSave(g_registration); }
+
+void frmF1::SetRegistrationOptions(const DesktopRegistration::Options& options) {
+  g_registration = options;
+}
 
 bool frmF1::SaveViewAsBmp(const std::string& path) {
   // The view's own pixels, in device pixels.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "document/DocumentHost.h"
+#include "platform/DesktopRegistration.h"
 #include "view/Layout.h"
 
 class QAction;
@@ -194,6 +195,8 @@ public:
   void OpenHelpPage(const std::string& page);
   // Tests replace the desktop's URL opener so no browser starts; null restores it.
   static void SetUrlOpener(std::function<void(const QUrl&)> opener);
+  // How the desktop association is written (tests: another folder, no database updates).
+  static void SetRegistrationOptions(const DesktopRegistration::Options& options);
 
 protected:
   void closeEvent(QCloseEvent* event) override;

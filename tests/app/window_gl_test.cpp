@@ -16,6 +16,9 @@ TEST(MainWindow, StartsWithAnEmpty2DDocumentAndAWhiteView) {
   const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
   ScopedScriptedDialogs dialogs;
+  DesktopRegistration::Options registration;
+  registration.UpdateDatabases = false;
+  frmF1::SetRegistrationOptions(registration);
   {
     frmF1 window;
     window.Form_Load("");
@@ -28,6 +31,7 @@ TEST(MainWindow, StartsWithAnEmpty2DDocumentAndAWhiteView) {
     QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
     EXPECT_EQ(centre, QColor(255, 255, 255));
   }
+  frmF1::SetRegistrationOptions({});
   if (oldXdg.isNull())
     qunsetenv("XDG_DATA_HOME");
   else

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include "view/Scene.h"
 #include "view/SplitterBar.h"
 #include "view/picDraw.h"
 
@@ -59,8 +60,11 @@ TEST_F(LayoutWindowTest, PanesSitWhereTheTwipsSay) {
 
 TEST_F(LayoutWindowTest, ResizeLaysOutAgain) {
   frmF1& w = Shown();
+  const int compiled = w.View()->TheScene().Compilations();
   w.resize(1200, 800);
   QTest::qWait(10);
+  // A resize presents the scene without compiling it again.
+  EXPECT_EQ(w.View()->TheScene().Compilations(), compiled);
   const PaneGeometry& p = w.Panes();
   EXPECT_EQ(p.picDraw.Left + p.picDraw.Width, w.Metrics().W - w.Metrics().T);
   EXPECT_EQ(Of(w.View()), Px(w, p.picDraw));

@@ -26,11 +26,15 @@ protected:
     qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
     frmF1Commands::Clear();
     frmF1::SetUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
+    DesktopRegistration::Options registration;
+    registration.UpdateDatabases = false;
+    frmF1::SetRegistrationOptions(registration);
   }
 
   void TearDown() override {
     window.reset();
     frmF1::SetUrlOpener(nullptr);
+    frmF1::SetRegistrationOptions({});
     frmF1Commands::Clear();
     AllGraphs.FunSurfs.Clear();
     ShownGraphs.FunSurfs.Clear();

@@ -99,7 +99,10 @@ TEST_F(ViewTest, ZoomSteps) {
   w.MenuItem("mnuViewZoom")->trigger();
   Camera.VolWidth = 80;
   Camera.VolHeight = 40;
+  // The press records the start of the drag and draws the scene.
+  const int atPress = SceneOf(w).Compilations();
   w.picDraw_MouseDown(1, 100, 100);
+  EXPECT_EQ(SceneOf(w).Compilations(), atPress + 1);
   w.picDraw_MouseMove(1, 100, 150); // down a quarter of the view: factor 1.25
   EXPECT_EQ(w.ViewPixelHeight, 200);
   EXPECT_EQ(ZoomFactor, 1.25f);
