@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
   if (!screenshot.isEmpty()) {
     QTimer::singleShot(2000, &window, [&window, screenshot] {
       window.grab().save(screenshot);
-      QApplication::quit();
+      // Ends without closing the window, so no question about saving is asked.
+      QApplication::exit(0);
     });
   }
   return QApplication::exec();
