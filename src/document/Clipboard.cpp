@@ -1,0 +1,137 @@
+#include "document/Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+
+#include "document/DocumentText.h"
+#include "document/DocumentTokens.h"
+#include "document/GraphRecord.h"
+#include "document/GraphRemoval.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/GraphCaption.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+#include "platform/VbRuntime.h"
+#include "sampling/Sampling.h"
+
+bool CopyGraph(GraphListHost& host) {
+  const int32_t row = host.ListIndex();
+  if (row < 0 || row >= AllGraphs.FunSurfs.Count()) return false;
+  const Cls9& graph = *AllGraphs.FunSurfs.Item(row + 1);
+  std::string text;
+  try {
+    text = ClipboardGraphText(graph, DocumentType);
+  } catch (const std::exception& e) {
+    MsgBox(std::string("The graph cannot be copied: ") + e.what(), MsgButtons::OK,
+           MsgIcon::Critical, "Error");
+    return false;
+  }
+  if (text.empty()) return false;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  clipboard->setText(QString::fromStdString(text));
+  ClipboardGraphCount = 1;
+  return true;
+}
+
+int32_t SnapshotWidth(int32_t viewWidth) {
+  const int32_t rest = viewWidth % 4;
+  return rest == 2 || rest == 3 ? viewWidth : viewWidth - 2;
+}
+
+QImage SnapshotOfView(const QImage& framebuffer) {
+  if (framebuffer.isNull() || framebuffer.width() <= 0 || framebuffer.height() <= 0) return {};
+  const int32_t columns = std::min(SnapshotWidth(framebuffer.width()) + 1, framebuffer.width());
+  if (columns <= 0) return {};
+  return framebuffer.copy(0, 0, columns, framebuffer.height())
+      .convertToFormat(QImage::Format_RGB888);
+}
+
+bool CopyViewAsBmp(const QImage& framebuffer) {
+  const QImage picture = SnapshotOfView(framebuffer);
+  if (picture.isNull()) return false;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return false;
+  clipboard->clear();
+  clipboard->setImage(picture);
+  return true;
+}
+
+bool PasteKindAccepted(int32_t documentType, double kindCode) {
+  switch (documentType) {
+  case DocumentType2D:
+    return kindCode == 1.0 || kindCode == 4.0;
+  case DocumentType25D:
+    return kindCode == 2.0 || kindCode == 5.0;
+  case DocumentType3D:
+    return kindCode == 3.0 || kindCode == 6.0;
+  case DocumentTypeSpecial:
+    return kindCode == 7.0;
+  case DocumentType4D:
+    return kindCode == 9.0;
+  default:
+    return false;
+  }
+}
+
+int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
+  if (ClipboardGraphCount < 1) return 0;
+  std::vector<std::string> tokens = Tokenize(text);
+  if (tokens.empty() || !PasteKindAccepted(DocumentType, vb::Val(tokens.front()))) return 0;
+  TokenReader in(std::move(tokens));
+  in.Take("the kind code");
+
+  // The new rows take the check state of the row that is current before the paste; with no
+  // current row the pasted graph is shown.
+  const int32_t current = host.ListIndex();
+  const bool checked =
+      current >= 0 && current < host.ListCount() ? host.ListRowChecked(current) : true;
+
+  GraphCaptioner captions; // the 3D caption prefix lives for one paste
+  int32_t added = 0;
+  for (int32_t pass = 1; pass <= ClipboardGraphCount; ++pass) {
+    const bool function = IsFunctionRecordToken(in.Peek());
+    if (!function && !IsTableRecordToken(in.Peek())) break;
+    auto graph = std::make_shared<Cls9>();
+    RecordReadResult read;
+    try {
+      read = function ? ReadGraphRecord(in, *graph, RecordReading::Paste)
+                      : ReadTableRecord(in, *graph, RecordReading::Paste);
+    } catch (const std::exception&) {
+      // A field before the point where Paste recovers: the graph is not added.
+      break;
+    }
+    const bool sampled =
+        function && graph->GraphType != Vector && graph->GraphType != VectorOperation;
+    // Step counts that sampling cannot lay out are refused before anything changes.
+    if (sampled && !SamplingCountsFit(*graph)) break;
+    if (function && read.complete) host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
+
+    ++GraphIdCounter;
+    while (AllGraphs.FunSurfs.Contains(std::to_string(GraphIdCounter)))
+      ++GraphIdCounter;
+    graph->ID = GraphIdCounter;
+    AllGraphs.FunSurfs.Add(graph);
+    // Shown exactly when its row is checked: a graph whose row stays clear never enters
+    // ShownGraphs, and one whose row is checked is there already, so the check event leaves it in
+    // place without sampling it again.
+    if (checked) ShownGraphs.FunSurfs.Add(graph);
+    if (sampled) host.SampleGraph(*graph);
+    host.AddListRow(captions.Caption(*graph, DocumentType));
+    host.SetListRowChecked(host.ListCount() - 1, checked);
+    ++added;
+  }
+  return added;
+}
+
+int32_t PasteGraph(GraphListHost& host) {
+  if (ClipboardGraphCount < 1) return 0;
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  const std::string text = clipboard ? clipboard->text().toStdString() : std::string();
+  return PasteGraphText(text, host);
+}

@@ -1,0 +1,50 @@
+#include "document/GraphRemoval.h"
+
+#include <exception>
+
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+
+void GraphListHost::SampleGraph(Cls9& graph) {
+  try {
+    graph.GetPoints();
+  } catch (const std::exception& e) {
+    MsgBox(std::string("The graph could not be sampled: ") + e.what(), MsgButtons::OK,
+           MsgIcon::Exclamation, "Error");
+  }
+}
+
+bool RemoveGraphAt(int32_t index, GraphListHost& host) {
+  const int32_t count = AllGraphs.FunSurfs.Count();
+  // No graph there (also no current row, index 0): the document and the list stay as they are.
+  if (count == 0 || index < 1 || index > count) return false;
+
+  const std::shared_ptr<Cls9> graph = AllGraphs.FunSurfs.Item(index);
+  const int32_t id = graph->ID;
+  for (int32_t i = 1; i <= ShownGraphs.FunSurfs.Count(); ++i) {
+    if (ShownGraphs.FunSurfs.Item(i)->ID == id) {
+      ShownGraphs.FunSurfs.Remove(i);
+      break;
+    }
+  }
+  AllGraphs.FunSurfs.Remove(index);
+  if (index - 1 < host.ListCount()) host.RemoveListRow(index - 1);
+
+  host.BuildScene();
+  host.Display(CurrentFrame);
+  return true;
+}
+
+void RemoveAllGraphs(GraphListHost& host) {
+  for (int32_t i = ShownGraphs.FunSurfs.Count(); i >= 1; --i)
+    ShownGraphs.FunSurfs.Remove(i);
+  for (int32_t i = AllGraphs.FunSurfs.Count(); i >= 1; --i)
+    AllGraphs.FunSurfs.Remove(i);
+  host.ClearList();
+  GraphIdCounter = 0;
+
+  host.BuildScene();
+  host.Display(CurrentFrame);
+}
