@@ -32,6 +32,66 @@ using sampling::SampledFormula;
 float TimesCos(float r, float a) { return Finite(static_cast<double>(r) * std::cos(double(a))); }
 float TimesSin(float r, float a) { return Finite(static_cast<double>(r) * std::sin(double(a))); }
 
+// A point over a given place of the floor (its z and x) whose height is the formula's value; all
+// three coordinates undefined when that value does not exist.
+bool HeightPoint(const SampledFormula& f, const FormulaVars& vars, float z, float x, Cls2& p) {
+  p.z = z;
+  p.x = x;
+  float value = 0;
+  if (!f.Evaluate(vars, value)) return false;
+  p.y = value;
+  if (IsUndefined(value)) MakeUndefined(p);
+  return true;
+}
+
+// The point at radius r, azimuth a and polar angle b (from the vertical y axis).
+void SphericalAt(double r, float a, float b, Cls2& p) {
+  const double sb = std::sin(double(b));
+  p.z = Finite(r * sb * std::cos(double(a)));
+  p.x = Finite(r * sb * std::sin(double(a)));
+  p.y = Finite(r * std::cos(double(b)));
+}
+
+// A spherical point whose radius is the formula's value.
+bool SphericalRadiusPoint(const SampledFormula& f, const FormulaVars& vars, float a, float b,
+                          Cls2& p) {
+  float r = 0;
+  if (!f.Evaluate(vars, r)) return false;
+  SphericalAt(r, a, b, p);
+  if (IsUndefined(r)) MakeUndefined(p);
+  return true;
+}
+
+// A parametric point in the picture's Cartesian axes: fy gives its x, fz its y (vertical) and
+// depth its z; without a depth formula z is 0 and nothing is evaluated for it.
+bool CartesianPoint(const SampledFormula* depth, const SampledFormula& fy, const SampledFormula& fz,
+                    const FormulaVars& vars, Cls2& p) {
+  float x = 0, y = 0, z = 0;
+  if (depth && !depth->Evaluate(vars, z)) return false;
+  p.z = z;
+  if (!fy.Evaluate(vars, x)) return false;
+  p.x = x;
+  if (!fz.Evaluate(vars, y)) return false;
+  p.y = y;
+  if (IsUndefined(x) || IsUndefined(y) || IsUndefined(z)) MakeUndefined(p);
+  return true;
+}
+
+// A parametric polar point: fy gives the angle, fz the radius and depth the point's z (0 without
+// one, nothing evaluated).
+bool PolarPoint(const SampledFormula* depth, const SampledFormula& fy, const SampledFormula& fz,
+                const FormulaVars& vars, Cls2& p) {
+  float a = 0, r = 0, z = 0;
+  if (!fy.Evaluate(vars, a)) return false;
+  if (!fz.Evaluate(vars, r)) return false;
+  p.x = TimesCos(r, a);
+  p.y = TimesSin(r, a);
+  if (depth && !depth->Evaluate(vars, z)) return false;
+  p.z = z;
+  if (IsUndefined(a) || IsUndefined(r) || IsUndefined(z)) MakeUndefined(p);
+  return true;
+}
+
 // The derivative text of a formula by the formula engine's chain; a first derivative that is
 // exactly "U" or "u" passes through unchanged. Nothing when the engine could not form it (it has
 // shown its message).
@@ -135,7 +195,8 @@ private:
   Flow Overlays();
 
   // Rows of one point.
-  bool Curve2DRow(float s, float t, Cls2& p);
+  bool PlaneRow(float s, float t, const SampledFormula* depth, const SampledFormula& fy,
+                const SampledFormula& fz, Cls2& p);
   bool Curve3DRow(float t, float tFrame, Cls2& p);
   bool CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p);
   bool SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Range& range);
@@ -144,8 +205,8 @@ private:
   void ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& range);
   void ImplicitColumnAnimated(int32_t i, int32_t j, int32_t f, float u, float v, float t,
                               Range& range);
-  bool DerivativeRow(int step, float s, Cls2& p);
-  bool MirrorRow(float s, Cls2& p);
+  bool DerivativeCurve(PointArray<2>& curve, const SampledFormula* depth, const SampledFormula& fy,
+                       const SampledFormula& fz);
 
   Cls9& g;
   const bool report;
@@ -334,46 +395,32 @@ bool Sampler::Parallel(std::initializer_list<const SampledFormula*> used) const 
 // ---------------------------------------------------------------------------------------------
 // 2D curves, ribbons, intersections, surfaces of revolution, step and stem plots
 
-// The point of sample s of a 2D curve (explicit or parametric, Cartesian or polar), at frame
-// value t. Writes happen in the order of the rows; a point built from a value that does not exist
-// is undefined in all three coordinates.
-bool Sampler::Curve2DRow(float s, float t, Cls2& p) {
+// The point of sample s of a curve in the picture's plane (explicit or parametric, Cartesian or
+// polar) at frame value t, from the formulas fz (height or radius), fy (x or angle) and depth (the
+// point's z, or none: z 0). Writes happen in the order of the rows; a point built from a value
+// that does not exist is undefined in all three coordinates.
+bool Sampler::PlaneRow(float s, float t, const SampledFormula* depth, const SampledFormula& fy,
+                       const SampledFormula& fz, Cls2& p) {
   FormulaVars vars;
   vars.T = t;
-  float a = 0, r = 0, x = 0, y = 0, z = 0;
   if (g.FunForm == Explicit && g.CoordType == Cartesian2D) {
-    p.z = 0;
-    p.x = s;
     vars.X = s;
-    if (!fZ.Evaluate(vars, y)) return false;
-    p.y = y;
-    if (IsUndefined(y)) MakeUndefined(p);
-  } else if (g.FunForm == Explicit && g.CoordType == Polar) {
+    return HeightPoint(fz, vars, 0, s, p);
+  }
+  if (g.FunForm == Explicit && g.CoordType == Polar) {
     vars.A = s;
-    if (!fZ.Evaluate(vars, r)) return false;
+    float r = 0;
+    if (!fz.Evaluate(vars, r)) return false;
     p.x = TimesCos(r, s);
     p.y = TimesSin(r, s);
     p.z = 0;
     if (IsUndefined(r)) MakeUndefined(p);
-  } else if (g.FunForm == Parametric && g.CoordType == Cartesian2D) {
-    vars.U = s;
-    if (!fX.Evaluate(vars, z)) return false;
-    p.z = z;
-    if (!fY.Evaluate(vars, x)) return false;
-    p.x = x;
-    if (!fZ.Evaluate(vars, y)) return false;
-    p.y = y;
-    if (IsUndefined(x) || IsUndefined(y) || IsUndefined(z)) MakeUndefined(p);
-  } else if (g.FunForm == Parametric && g.CoordType == Polar) {
-    vars.U = s;
-    if (!fY.Evaluate(vars, a)) return false;
-    if (!fZ.Evaluate(vars, r)) return false;
-    p.x = TimesCos(r, a);
-    p.y = TimesSin(r, a);
-    if (!fX.Evaluate(vars, z)) return false;
-    p.z = z;
-    if (IsUndefined(a) || IsUndefined(r) || IsUndefined(z)) MakeUndefined(p);
+    return true;
   }
+  vars.U = s;
+  if (g.FunForm == Parametric && g.CoordType == Cartesian2D)
+    return CartesianPoint(depth, fy, fz, vars, p);
+  if (g.FunForm == Parametric && g.CoordType == Polar) return PolarPoint(depth, fy, fz, vars, p);
   return true;
 }
 
@@ -382,17 +429,11 @@ bool Sampler::Curves2D() {
   for (int32_t j = 0; j <= stepV; ++j) {
     const float s = SampleAt(g.MinV, j, dv);
     Cls2& p = g.Vert3D(0, j);
-    if (!Curve2DRow(s, 0.0f, p)) return false;
+    if (!PlaneRow(s, 0.0f, &fX, fY, fZ, p)) return false;
     if (intersection && g.FunForm == Explicit && g.CoordType == Cartesian2D) {
-      Cls2& q = g.Vert2(0, j);
-      q.z = 0;
-      q.x = s;
       FormulaVars vars;
       vars.X = s;
-      float y = 0;
-      if (!f2.Evaluate(vars, y)) return false;
-      q.y = y;
-      if (IsUndefined(y)) MakeUndefined(q);
+      if (!HeightPoint(f2, vars, 0, s, g.Vert2(0, j))) return false;
     }
   }
   if (g.FunForm == Explicit || g.FunForm == Parametric) {
@@ -454,49 +495,27 @@ bool Sampler::Curve3DRow(float t, float tFrame, Cls2& p) {
     const std::string_view token(text.data() + start, blank - start);
     start = blank + 1;
     FormulaVars v = vars;
-    float value = 0;
+    bool ok = true;
     if (g.CoordType == Cartesian3D && token == "XX") {
-      p.z = t;
-      p.x = 0;
       v.X = t;
-      if (!fZ.Evaluate(v, value)) return false;
-      p.y = value;
+      ok = HeightPoint(fZ, v, t, 0, p);
     } else if (g.CoordType == Cartesian3D && token == "YY") {
-      p.z = 0;
-      p.x = t;
       v.Y = t;
-      if (!fZ.Evaluate(v, value)) return false;
-      p.y = value;
+      ok = HeightPoint(fZ, v, 0, t, p);
     } else if (g.CoordType == Cylindrical && token == "RR") {
-      p.z = TimesCos(t, 0.0f);
-      p.x = TimesSin(t, 0.0f);
       v.R = t;
-      if (!fZ.Evaluate(v, value)) return false;
-      p.y = value;
+      ok = HeightPoint(fZ, v, TimesCos(t, 0.0f), TimesSin(t, 0.0f), p);
     } else if (g.CoordType == Cylindrical && token == "AA") {
-      p.z = TimesCos(0.0f, t);
-      p.x = TimesSin(0.0f, t);
       v.A = t;
-      if (!fZ.Evaluate(v, value)) return false;
-      p.y = value;
+      ok = HeightPoint(fZ, v, TimesCos(0.0f, t), TimesSin(0.0f, t), p);
     } else if (g.CoordType == Spherical && token == "BB") {
       v.B = t;
-      if (!fZ.Evaluate(v, value)) return false;
-      const double r = value;
-      p.z = Finite(r * std::sin(double(t)) * std::cos(0.0));
-      p.x = Finite(r * std::sin(double(t)) * std::sin(0.0));
-      p.y = Finite(r * std::cos(double(t)));
+      ok = SphericalRadiusPoint(fZ, v, 0.0f, t, p);
     } else if (g.CoordType == Spherical && token == "AA") {
       v.A = t;
-      if (!fZ.Evaluate(v, value)) return false;
-      const double r = value;
-      p.z = Finite(r * std::sin(0.0) * std::cos(double(t)));
-      p.x = Finite(r * std::sin(0.0) * std::sin(double(t)));
-      p.y = Finite(r * std::cos(0.0));
-    } else {
-      continue;
+      ok = SphericalRadiusPoint(fZ, v, t, 0.0f, p);
     }
-    if (IsUndefined(value)) MakeUndefined(p);
+    if (!ok) return false;
   }
   return true;
 }
@@ -515,27 +534,13 @@ bool Sampler::Curve3D() {
 // ExpressX, ExpressY, ExpressZ with the given slots give the point by coordinate system; the
 // point's x is the user's y, its y (vertical) the user's z and its z the user's x.
 bool Sampler::CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p) {
-  float a = 0, b = 0, r = 0, x = 0, y = 0, z = 0;
+  float a = 0, b = 0, r = 0, y = 0;
   switch (coord) {
   case Cartesian2D:
   case Cartesian3D:
-    if (!fX.Evaluate(vars, z)) return false;
-    p.z = z;
-    if (!fY.Evaluate(vars, x)) return false;
-    p.x = x;
-    if (!fZ.Evaluate(vars, y)) return false;
-    p.y = y;
-    if (IsUndefined(x) || IsUndefined(y) || IsUndefined(z)) MakeUndefined(p);
-    return true;
+    return CartesianPoint(&fX, fY, fZ, vars, p);
   case Polar:
-    if (!fY.Evaluate(vars, a)) return false;
-    if (!fZ.Evaluate(vars, r)) return false;
-    p.x = TimesCos(r, a);
-    p.y = TimesSin(r, a);
-    if (!fX.Evaluate(vars, z)) return false;
-    p.z = z;
-    if (IsUndefined(a) || IsUndefined(r) || IsUndefined(z)) MakeUndefined(p);
-    return true;
+    return PolarPoint(&fX, fY, fZ, vars, p);
   case Cylindrical:
     if (!fX.Evaluate(vars, a)) return false;
     if (!fY.Evaluate(vars, r)) return false;
@@ -549,10 +554,7 @@ bool Sampler::CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p) {
     if (!fX.Evaluate(vars, a)) return false;
     if (!fY.Evaluate(vars, b)) return false;
     if (!fZ.Evaluate(vars, r)) return false;
-    const double sb = std::sin(double(b));
-    p.z = Finite(double(r) * sb * std::cos(double(a)));
-    p.x = Finite(double(r) * sb * std::sin(double(a)));
-    p.y = Finite(double(r) * std::cos(double(b)));
+    SphericalAt(r, a, b, p);
     if (IsUndefined(a) || IsUndefined(b) || IsUndefined(r)) MakeUndefined(p);
     return true;
   }
@@ -597,23 +599,8 @@ bool Sampler::SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Rang
     if (!CoordinatePoint(g.CoordType, vars, p)) return false;
     if (g.CoordType == Cartesian3D) {
       // The surfaces of the partial derivatives, over the same (x, y), not marked.
-      float value = 0;
-      if (g.ShowSurPX) {
-        Cls2& q = g.VertPX(j, i);
-        q.z = u;
-        q.x = v;
-        if (!fPX.Evaluate(vars, value)) return false;
-        q.y = value;
-        if (IsUndefined(value)) MakeUndefined(q);
-      }
-      if (g.ShowSurPY) {
-        Cls2& q = g.VertPY(j, i);
-        q.z = u;
-        q.x = v;
-        if (!fPY.Evaluate(vars, value)) return false;
-        q.y = value;
-        if (IsUndefined(value)) MakeUndefined(q);
-      }
+      if (g.ShowSurPX && !HeightPoint(fPX, vars, u, v, g.VertPX(j, i))) return false;
+      if (g.ShowSurPY && !HeightPoint(fPY, vars, u, v, g.VertPY(j, i))) return false;
     }
   } else if (g.FunForm == Implicit) {
     ImplicitColumn(j, i, u, v, range);
@@ -718,7 +705,7 @@ bool Sampler::AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon) {
     const float s = SampleAt(g.MinV, i, dv);
     for (int32_t k = 0; k <= frames; ++k) {
       Cls2& p = anim2D ? (*anim2D)(i, k) : (*ribbon)(0, i, k);
-      if (!Curve2DRow(s, SampleAt(g.MinT, k, dt), p)) return false;
+      if (!PlaneRow(s, SampleAt(g.MinT, k, dt), &fX, fY, fZ, p)) return false;
       if (mark) MarkOutsideView(p, ViewPairingScene);
     }
   }
@@ -765,31 +752,19 @@ bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, flo
     if (!CoordinatePoint(c, vars, p)) return false;
   } else if (g.FunForm == Explicit) {
     // The animated surface takes its first two coordinates from the samples themselves.
-    float value = 0;
     if (c == Cartesian3D) {
       vars.X = u;
       vars.Y = v;
-      p.z = u;
-      p.x = v;
-      if (!fZ.Evaluate(vars, value)) return false;
-      p.y = value;
+      if (!HeightPoint(fZ, vars, u, v, p)) return false;
     } else if (c == Cylindrical) {
       vars.A = u;
       vars.R = v;
-      p.z = TimesCos(v, u);
-      p.x = TimesSin(v, u);
-      if (!fZ.Evaluate(vars, value)) return false;
-      p.y = value;
+      if (!HeightPoint(fZ, vars, TimesCos(v, u), TimesSin(v, u), p)) return false;
     } else if (c == Spherical) {
       vars.A = u;
       vars.B = v;
-      if (!fZ.Evaluate(vars, value)) return false;
-      const double sv = std::sin(double(v));
-      p.z = Finite(double(value) * sv * std::cos(double(u)));
-      p.x = Finite(double(value) * sv * std::sin(double(u)));
-      p.y = Finite(double(value) * std::cos(double(v)));
+      if (!SphericalRadiusPoint(fZ, vars, u, v, p)) return false;
     }
-    if (IsUndefined(value)) MakeUndefined(p);
   } else if (g.FunForm == Implicit) {
     ImplicitColumnAnimated(j, i, k, u, v, t, range);
   }
@@ -914,86 +889,13 @@ void Sampler::Grid4DAnimated() {
 // ---------------------------------------------------------------------------------------------
 // Derivative and mirror curves of the 2D analysis
 
-// step 1: first derivative into VertDev; step 2: second derivative into VertDev2.
-bool Sampler::DerivativeRow(int step, float s, Cls2& p) {
-  const SampledFormula& fx = step == 1 ? dX : d2X;
-  const SampledFormula& fy = step == 1 ? dY : d2Y;
-  const SampledFormula& fz = step == 1 ? dZ : d2Z;
-  FormulaVars vars;
-  float a = 0, r = 0, x = 0, y = 0, z = 0;
-  if (g.FunForm == Explicit && g.CoordType == Cartesian2D) {
-    p.z = 0;
-    p.x = s;
-    vars.X = s;
-    if (!fz.Evaluate(vars, y)) return false;
-    p.y = y;
-    if (IsUndefined(y)) MakeUndefined(p);
-  } else if (g.FunForm == Explicit && g.CoordType == Polar) {
-    vars.A = s;
-    if (!fz.Evaluate(vars, r)) return false;
-    p.x = TimesCos(r, s);
-    p.y = TimesSin(r, s);
-    p.z = 0;
-    if (IsUndefined(r)) MakeUndefined(p);
-  } else if (g.FunForm == Parametric && g.CoordType == Cartesian2D) {
-    vars.U = s;
-    if (step == 1) {
-      if (!fx.Evaluate(vars, z)) return false;
-    }
-    p.z = z;
-    if (!fy.Evaluate(vars, x)) return false;
-    p.x = x;
-    if (!fz.Evaluate(vars, y)) return false;
-    p.y = y;
-    if (IsUndefined(x) || IsUndefined(y) || IsUndefined(z)) MakeUndefined(p);
-  } else if (g.FunForm == Parametric && g.CoordType == Polar) {
-    vars.U = s;
-    if (!fy.Evaluate(vars, a)) return false;
-    if (!fz.Evaluate(vars, r)) return false;
-    p.x = TimesCos(r, a);
-    p.y = TimesSin(r, a);
-    if (!fx.Evaluate(vars, z)) return false;
-    p.z = z;
-    if (IsUndefined(a) || IsUndefined(r) || IsUndefined(z)) MakeUndefined(p);
-  }
-  return true;
-}
-
-// The mirror curve at the mirrored sample s: pY as it is and pZ with its variable negated. Its
-// points lie in the picture's plane (z 0), the polar parametric row too.
-bool Sampler::MirrorRow(float s, Cls2& p) {
-  FormulaVars vars;
-  float a = 0, r = 0, x = 0, y = 0;
-  if (g.FunForm == Explicit && g.CoordType == Cartesian2D) {
-    p.z = 0;
-    p.x = s;
-    vars.X = s;
-    if (!mZ.Evaluate(vars, y)) return false;
-    p.y = y;
-    if (IsUndefined(y)) MakeUndefined(p);
-  } else if (g.FunForm == Explicit && g.CoordType == Polar) {
-    vars.A = s;
-    if (!mZ.Evaluate(vars, r)) return false;
-    p.x = TimesCos(r, s);
-    p.y = TimesSin(r, s);
-    p.z = 0;
-    if (IsUndefined(r)) MakeUndefined(p);
-  } else if (g.FunForm == Parametric && g.CoordType == Cartesian2D) {
-    vars.U = s;
-    p.z = 0;
-    if (!mY.Evaluate(vars, x)) return false;
-    p.x = x;
-    if (!mZ.Evaluate(vars, y)) return false;
-    p.y = y;
-    if (IsUndefined(x) || IsUndefined(y)) MakeUndefined(p);
-  } else if (g.FunForm == Parametric && g.CoordType == Polar) {
-    vars.U = s;
-    if (!mY.Evaluate(vars, a)) return false;
-    if (!mZ.Evaluate(vars, r)) return false;
-    p.x = TimesCos(r, a);
-    p.y = TimesSin(r, a);
-    p.z = 0;
-    if (IsUndefined(a) || IsUndefined(r)) MakeUndefined(p);
+// The curve of a derivative at the samples of v, into row 0 of curve.
+bool Sampler::DerivativeCurve(PointArray<2>& curve, const SampledFormula* depth,
+                              const SampledFormula& fy, const SampledFormula& fz) {
+  for (int32_t j = 0; j <= stepV; ++j) {
+    Cls2& p = curve(0, j);
+    if (!PlaneRow(SampleAt(g.MinV, j, dv), 0.0f, depth, fy, fz, p)) return false;
+    MarkOutsideView(p, ViewPairingScene);
   }
   return true;
 }
@@ -1018,13 +920,7 @@ Flow Sampler::Overlays() {
     if (f == Flow::Continue) f = Compile(tY, dY);
     if (f == Flow::Continue) f = Compile(tZ, dZ);
     if (f != Flow::Continue) return f;
-    if (sampled) {
-      for (int32_t j = 0; j <= stepV; ++j) {
-        Cls2& p = g.VertDev(0, j);
-        if (!DerivativeRow(1, SampleAt(g.MinV, j, dv), p)) return Flow::ReturnFalse;
-        MarkOutsideView(p, ViewPairingScene);
-      }
-    }
+    if (sampled && !DerivativeCurve(g.VertDev, &dX, dY, dZ)) return Flow::ReturnFalse;
   }
 
   if (secondSet) {
@@ -1038,24 +934,23 @@ Flow Sampler::Overlays() {
     if (f == Flow::Continue) f = Compile(*t2Y, d2Y);
     if (f == Flow::Continue) f = Compile(*t2Z, d2Z);
     if (f != Flow::Continue) return f;
-    if (sampled) {
-      for (int32_t j = 0; j <= stepV; ++j) {
-        Cls2& p = g.VertDev2(0, j);
-        if (!DerivativeRow(2, SampleAt(g.MinV, j, dv), p)) return Flow::ReturnFalse;
-        MarkOutsideView(p, ViewPairingScene);
-      }
-    }
+    // The second derivative of a parametric Cartesian curve lies in the picture's plane; the
+    // polar one still takes its z from the second derivative of ExpressX.
+    const SampledFormula* depth = g.CoordType == Polar ? &d2X : nullptr;
+    if (sampled && !DerivativeCurve(g.VertDev2, depth, d2Y, d2Z)) return Flow::ReturnFalse;
   }
 
   if (g.ShowJO) {
     Flow f = Compile(pY, mY);
     if (f == Flow::Continue) f = Compile(MirrorVariable(g, pZ), mZ);
     if (f != Flow::Continue) return f;
+    // The mirror curve at the mirrored samples, from pY as it is and pZ with its variable negated.
+    // Its points lie in the picture's plane (z 0), the polar parametric ones too.
     if (sampled) {
       for (int32_t j = 0; j <= stepV; ++j) {
         const float s = Finite(static_cast<double>(j) * dv - static_cast<double>(g.MaxV));
         Cls2& p = g.VertJO(0, j);
-        if (!MirrorRow(s, p)) return Flow::ReturnFalse;
+        if (!PlaneRow(s, 0.0f, nullptr, mY, mZ, p)) return Flow::ReturnFalse;
         MarkOutsideView(p, ViewPairingDirect);
       }
     }
