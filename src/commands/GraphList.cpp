@@ -71,8 +71,9 @@ bool IsGraphShown(int32_t id) {
 
 void List1_ItemCheck(GraphListHost& host) {
   const int32_t count = AllGraphs.FunSurfs.Count();
-  const int32_t rows = host.ListCount();
-  for (int32_t i = 1; i <= count && i <= rows; ++i) {
+  // A graph without a row (none yet) is left as it is. The bounds are asked again for every row:
+  // a message box of the sampling lets other events run, and one of them may remove graphs.
+  for (int32_t i = 1; i <= count && i <= AllGraphs.FunSurfs.Count() && i <= host.ListCount(); ++i) {
     const std::shared_ptr<Cls9> graph = AllGraphs.FunSurfs.Item(i);
     const bool checked = host.ListRowChecked(i - 1);
     const bool shown = IsGraphShown(graph->ID);

@@ -139,6 +139,23 @@ TEST_F(GraphListTest, AGraphWithoutARowIsLeftAlone) {
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{2, 3, 4, 5}));
 }
 
+TEST_F(GraphListTest, GraphsRemovedWhileAGraphIsSampledEndTheWalk) {
+  // A message box of the sampling lets other events run; here one removes every graph.
+  struct RemovingHost : ListTestHost {
+    void SampleGraph(Cls9& graph) override {
+      ListTestHost::SampleGraph(graph);
+      RemoveAllGraphs(*this);
+    }
+  } removing;
+  removing.AddGraph(1, Curve2D, false);
+  removing.AddGraph(2, Curve2D, false);
+  removing.rows[0].checked = removing.rows[1].checked = true;
+  EXPECT_NO_THROW(List1_ItemCheck(removing));
+  EXPECT_EQ(removing.sampled, std::vector<int32_t>{1});
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+  EXPECT_EQ(removing.log.back(), "Display 2");
+}
+
 TEST_F(GraphListTest, DeleteCutAndCopyActOnTheCurrentRow) {
   struct Row {
     const char* what;
