@@ -11,6 +11,10 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 
+#include "commands/CommandAvailability.h"
+#include "commands/GraphList.h"
+#include "commands/CommandAvailability.h"
+#include "commands/GraphList.h"
 #include "view/frmF1.h"
 #include "view/picDraw.h"
 
@@ -26,6 +30,14 @@ int main(int argc, char** argv) {
     screenshot = args[1];
     args = args.mid(2);
   }
+
+  // The commands that other parts carry out are handed to the window before it is created.
+  InstallCommandAvailability();
+  InstallGraphListCommands();
+
+  // The commands of the other parts go into the main window's menus and toolbars before it exists.
+  InstallCommandAvailability();
+  InstallGraphListCommands();
 
   frmF1 window;
   window.Form_Load(args.join(' ').toStdString());
