@@ -13,8 +13,6 @@
 
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
-#include "commands/CommandAvailability.h"
-#include "commands/GraphList.h"
 #include "view/frmF1.h"
 #include "view/picDraw.h"
 
@@ -30,10 +28,6 @@ int main(int argc, char** argv) {
     screenshot = args[1];
     args = args.mid(2);
   }
-
-  // The commands that other parts carry out are handed to the window before it is created.
-  InstallCommandAvailability();
-  InstallGraphListCommands();
 
   // The commands of the other parts go into the main window's menus and toolbars before it exists.
   InstallCommandAvailability();
