@@ -34,7 +34,8 @@ float TimesSin(float r, float a) { return Finite(static_cast<double>(r) * std::s
 
 // A point over a given place of the floor (its z and x) whose height is the formula's value; all
 // three coordinates undefined when that value does not exist.
-bool HeightPoint(const SampledFormula& f, const FormulaVars& vars, float z, float x, Cls2& p) {
+inline bool HeightPoint(const SampledFormula& f, const FormulaVars& vars, float z, float x,
+                        Cls2& p) {
   p.z = z;
   p.x = x;
   float value = 0;
@@ -64,8 +65,8 @@ bool SphericalRadiusPoint(const SampledFormula& f, const FormulaVars& vars, floa
 
 // A parametric point in the picture's Cartesian axes: fy gives its x, fz its y (vertical) and
 // depth its z; without a depth formula z is 0 and nothing is evaluated for it.
-bool CartesianPoint(const SampledFormula* depth, const SampledFormula& fy, const SampledFormula& fz,
-                    const FormulaVars& vars, Cls2& p) {
+inline bool CartesianPoint(const SampledFormula* depth, const SampledFormula& fy,
+                           const SampledFormula& fz, const FormulaVars& vars, Cls2& p) {
   float x = 0, y = 0, z = 0;
   if (depth && !depth->Evaluate(vars, z)) return false;
   p.z = z;
@@ -79,8 +80,8 @@ bool CartesianPoint(const SampledFormula* depth, const SampledFormula& fy, const
 
 // A parametric polar point: fy gives the angle, fz the radius and depth the point's z (0 without
 // one, nothing evaluated).
-bool PolarPoint(const SampledFormula* depth, const SampledFormula& fy, const SampledFormula& fz,
-                const FormulaVars& vars, Cls2& p) {
+inline bool PolarPoint(const SampledFormula* depth, const SampledFormula& fy,
+                       const SampledFormula& fz, const FormulaVars& vars, Cls2& p) {
   float a = 0, r = 0, z = 0;
   if (!fy.Evaluate(vars, a)) return false;
   if (!fz.Evaluate(vars, r)) return false;
@@ -112,6 +113,10 @@ struct Range {
   void Widen(float v) {
     if (v < min) min = v;
     if (v > max) max = v;
+  }
+  void Join(const Range& r) {
+    if (r.min < min) min = r.min;
+    if (r.max > max) max = r.max;
   }
 };
 
@@ -180,6 +185,8 @@ private:
   void ReserveStill();
   void ReserveFramed();
   bool Parallel(std::initializer_list<const SampledFormula*> used) const;
+  template <class Row>
+  bool SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) const;
   FormulaVars Vars() const { return FormulaVars{}; }
 
   // Branches; false when an evaluation gave no value (GetPoints then returns False at once).
@@ -190,6 +197,8 @@ private:
   bool AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon);
   bool AnimatedCurve3D();
   bool AnimatedSurface();
+  bool Parallel4D() const;
+  template <class Store> void Column4D(FormulaVars vars, Range& range, Store&& store) const;
   void Grid4D();
   void Grid4DAnimated();
   Flow Overlays();
@@ -202,9 +211,8 @@ private:
   bool SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Range& range);
   bool AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t, Cls2& p,
                             Range& range);
-  void ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& range);
-  void ImplicitColumnAnimated(int32_t i, int32_t j, int32_t f, float u, float v, float t,
-                              Range& range);
+  template <class Store>
+  void ImplicitColumn(float u, float v, float t, Range& range, Store&& store) const;
   bool DerivativeCurve(PointArray<2>& curve, const SampledFormula* depth, const SampledFormula& fy,
                        const SampledFormula& fz);
 
@@ -390,6 +398,28 @@ bool Sampler::Parallel(std::initializer_list<const SampledFormula*> used) const 
   for (const SampledFormula* f : used)
     if (f->UsesRandom() || f->Empty()) return false;
   return true;
+}
+
+// Samples rows 0 .. rows - 1 (perRow evaluations each) with row(index, range), in chunks on
+// several threads when parallel, each chunk widening its own range; all takes in the ranges in
+// chunk order, so that it does not depend on the number of chunks. False when a row returned
+// false (the rest of its chunk is not sampled).
+template <class Row>
+bool Sampler::SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) const {
+  const int chunks = parallel ? sampling::ChunksFor(rows, perRow, threads) : 1;
+  std::vector<Range> ranges(static_cast<size_t>(chunks));
+  std::vector<char> failed(static_cast<size_t>(chunks), 0);
+  sampling::ParallelFor(rows, chunks, [&](int c, int64_t begin, int64_t end) {
+    for (int64_t index = begin; index < end; ++index) {
+      if (!row(index, ranges[size_t(c)])) {
+        failed[size_t(c)] = 1;
+        return;
+      }
+    }
+  });
+  for (const Range& r : ranges)
+    all.Join(r);
+  return std::find(failed.begin(), failed.end(), 1) == failed.end();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -603,19 +633,24 @@ bool Sampler::SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Rang
       if (g.ShowSurPY && !HeightPoint(fPY, vars, u, v, g.VertPY(j, i))) return false;
     }
   } else if (g.FunForm == Implicit) {
-    ImplicitColumn(j, i, u, v, range);
+    ImplicitColumn(u, v, 0.0f, range, [&](float g1, float g2, float g3, float value, int32_t k) {
+      still.Store(g1, g2, g3, value, j, i, k);
+    });
   }
   MarkOutsideView(p, ViewPairingScene);
   return true;
 }
 
-// Samples f(u, v, w) = ExpressX over the w domain into the still grids at (i, j, k), the
-// position in the point order of the scene (grid 1 the point's x, 2 its y, 3 its z).
-void Sampler::ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& range) {
+// Samples f(u, v, w) = ExpressX at frame value t over the w domain; store(g1, g2, g3, value, k)
+// keeps each value that exists with its position in the point order of the scene (g1 the
+// point's x, g2 its y, g3 its z).
+template <class Store>
+void Sampler::ImplicitColumn(float u, float v, float t, Range& range, Store&& store) const {
   const int32_t c = g.CoordType;
   if (c != Cartesian3D && c != Cylindrical && c != Spherical) return;
   // What does not change along the column is computed once, with the same operations.
   FormulaVars vars;
+  vars.T = t;
   float ringX = 0, ringZ = 0;
   double su = 0, cu = 0, sv = 0, cv = 0;
   if (c == Cartesian3D) {
@@ -655,7 +690,7 @@ void Sampler::ImplicitColumn(int32_t i, int32_t j, float u, float v, Range& rang
     }
     float value = 0;
     if (!fX.Evaluate(vars, value)) continue;
-    still.Store(g1, g2, g3, value, i, j, k);
+    store(g1, g2, g3, value, k);
     range.Widen(value);
   }
 }
@@ -670,30 +705,19 @@ bool Sampler::Surfaces() {
                             : Parallel({&fX, &fY, &fZ}) && (!g.ShowSurPX || Parallel({&fPX})) &&
                                   (!g.ShowSurPY || Parallel({&fPY}));
   const int64_t perRow = int64_t(stepV + 1) * (implicit ? int64_t(stepW) + 1 : 3);
-  const int chunks = parallel ? sampling::ChunksFor(stepU + 1, perRow, threads) : 1;
-  std::vector<Range> ranges(static_cast<size_t>(chunks));
-  std::vector<char> failed(static_cast<size_t>(chunks), 0);
-  sampling::ParallelFor(stepU + 1, chunks, [&](int c, int64_t begin, int64_t end) {
-    for (int32_t j = int32_t(begin); j < int32_t(end); ++j) {
-      const float u = SampleAt(g.MinU, j, du);
-      for (int32_t i = 0; i <= stepV; ++i) {
-        if (!SurfacePoint(j, i, u, SampleAt(g.MinV, i, dv), g.Vert3D(j, i), ranges[size_t(c)])) {
-          failed[size_t(c)] = 1;
-          return;
-        }
-      }
-    }
+  Range all;
+  const bool ok = SampleRows(stepU + 1, perRow, parallel, all, [&](int64_t row, Range& range) {
+    const int32_t j = int32_t(row);
+    const float u = SampleAt(g.MinU, j, du);
+    for (int32_t i = 0; i <= stepV; ++i)
+      if (!SurfacePoint(j, i, u, SampleAt(g.MinV, i, dv), g.Vert3D(j, i), range)) return false;
+    return true;
   });
   if (implicit) {
-    Range all;
-    for (const Range& r : ranges) {
-      if (r.min < all.min) all.min = r.min;
-      if (r.max > all.max) all.max = r.max;
-    }
     g.GridValueMin = all.min;
     g.GridValueMax = all.max;
   }
-  return std::find(failed.begin(), failed.end(), 1) == failed.end();
+  return ok;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -724,23 +748,6 @@ bool Sampler::AnimatedCurve3D() {
   return true;
 }
 
-void Sampler::ImplicitColumnAnimated(int32_t i, int32_t j, int32_t f, float u, float v, float t,
-                                     Range& range) {
-  if (g.CoordType != Cartesian3D) return;
-  for (int32_t k = 0; k <= stepW; ++k) {
-    const float w = wSamples[size_t(k)];
-    FormulaVars vars;
-    vars.X = u;
-    vars.Y = v;
-    vars.Z = w;
-    vars.T = t;
-    float value = 0;
-    if (!fX.Evaluate(vars, value)) continue;
-    framed.Store(v, w, u, value, i, j, k, f);
-    range.Widen(value);
-  }
-}
-
 bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t,
                                    Cls2& p, Range& range) {
   FormulaVars vars;
@@ -766,7 +773,11 @@ bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, flo
       if (!SphericalRadiusPoint(fZ, vars, u, v, p)) return false;
     }
   } else if (g.FunForm == Implicit) {
-    ImplicitColumnAnimated(j, i, k, u, v, t, range);
+    // Animated implicit surfaces are sampled in Cartesian coordinates only.
+    if (c == Cartesian3D)
+      ImplicitColumn(u, v, t, range, [&](float g1, float g2, float g3, float value, int32_t w) {
+        framed.Store(g1, g2, g3, value, j, i, w, k);
+      });
   }
   MarkOutsideView(p, ViewPairingScene);
   return true;
@@ -781,38 +792,47 @@ bool Sampler::AnimatedSurface() {
                         : g.FunForm == Explicit ? Parallel({&fZ})
                                                 : Parallel({&fX, &fY, &fZ});
   const int64_t perRow = int64_t(stepV + 1) * (frames + 1) * (implicit ? int64_t(stepW) + 1 : 3);
-  const int chunks = parallel ? sampling::ChunksFor(stepU + 1, perRow, threads) : 1;
-  std::vector<Range> ranges(static_cast<size_t>(chunks));
-  std::vector<char> failed(static_cast<size_t>(chunks), 0);
-  sampling::ParallelFor(stepU + 1, chunks, [&](int c, int64_t begin, int64_t end) {
-    for (int32_t j = int32_t(begin); j < int32_t(end); ++j) {
-      const float u = SampleAt(g.MinU, j, du);
-      for (int32_t i = 0; i <= stepV; ++i) {
-        const float v = SampleAt(g.MinV, i, dv);
-        for (int32_t k = 0; k <= frames; ++k) {
-          if (!AnimatedSurfacePoint(j, i, k, u, v, SampleAt(g.MinT, k, dt), g.Anim3D(j, i, k),
-                                    ranges[size_t(c)])) {
-            failed[size_t(c)] = 1;
-            return;
-          }
-        }
+  Range all;
+  const bool ok = SampleRows(stepU + 1, perRow, parallel, all, [&](int64_t row, Range& range) {
+    const int32_t j = int32_t(row);
+    const float u = SampleAt(g.MinU, j, du);
+    for (int32_t i = 0; i <= stepV; ++i) {
+      const float v = SampleAt(g.MinV, i, dv);
+      for (int32_t k = 0; k <= frames; ++k) {
+        if (!AnimatedSurfacePoint(j, i, k, u, v, SampleAt(g.MinT, k, dt), g.Anim3D(j, i, k), range))
+          return false;
       }
     }
+    return true;
   });
   if (implicit) {
-    Range all;
-    for (const Range& r : ranges) {
-      if (r.min < all.min) all.min = r.min;
-      if (r.max > all.max) all.max = r.max;
-    }
     g.GridValueMin = all.min;
     g.GridValueMax = all.max;
   }
-  return std::find(failed.begin(), failed.end(), 1) == failed.end();
+  return ok;
 }
 
 // ---------------------------------------------------------------------------------------------
 // 4D grids
+
+// A 4D graph may be sampled on several threads when its formula allows it, or when it is empty
+// and its evaluations leave no value without a message.
+bool Sampler::Parallel4D() const { return Parallel({&fV}) || (fV.Empty() && !report); }
+
+// ExpressV over the (y, z) samples of one x of a 4D graph (vars holding x and the frame value);
+// store(y, z, value, j, k) keeps each value that exists.
+template <class Store> void Sampler::Column4D(FormulaVars vars, Range& range, Store&& store) const {
+  for (int32_t j = 0; j <= stepV; ++j) {
+    const float y = vars.Y = SampleAt(g.MinV, j, dv);
+    for (int32_t k = 0; k <= stepW; ++k) {
+      const float z = vars.Z = wSamples[size_t(k)];
+      float value = 0;
+      if (!fV.Evaluate(vars, value)) continue;
+      store(y, z, value, j, k);
+      range.Widen(value);
+    }
+  }
+}
 
 void Sampler::Grid4D() {
   if (g.FunForm != Explicit) return;
@@ -821,31 +841,18 @@ void Sampler::Grid4D() {
   if (g.CoordType != Cartesian3D) return;
   ReserveStill();
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
-  const int chunks = Parallel({&fV}) || (fV.Empty() && !report)
-                         ? sampling::ChunksFor(stepU + 1, perRow, threads)
-                         : 1;
-  std::vector<Range> ranges(static_cast<size_t>(chunks));
-  sampling::ParallelFor(stepU + 1, chunks, [&](int c, int64_t begin, int64_t end) {
-    Range& range = ranges[size_t(c)];
-    for (int32_t i = int32_t(begin); i < int32_t(end); ++i) {
-      FormulaVars vars;
-      const float x = vars.X = SampleAt(g.MinU, i, du);
-      for (int32_t j = 0; j <= stepV; ++j) {
-        const float y = vars.Y = SampleAt(g.MinV, j, dv);
-        for (int32_t k = 0; k <= stepW; ++k) {
-          const float z = vars.Z = wSamples[size_t(k)];
-          float value = 0;
-          if (!fV.Evaluate(vars, value)) continue;
-          still.Store(x, y, z, value, i, j, k);
-          range.Widen(value);
-        }
-      }
-    }
+  Range all;
+  SampleRows(stepU + 1, perRow, Parallel4D(), all, [&](int64_t row, Range& range) {
+    const int32_t i = int32_t(row);
+    FormulaVars vars;
+    const float x = vars.X = SampleAt(g.MinU, i, du);
+    Column4D(vars, range, [&](float y, float z, float value, int32_t j, int32_t k) {
+      still.Store(x, y, z, value, i, j, k);
+    });
+    return true;
   });
-  for (const Range& r : ranges) {
-    if (r.min < g.MinVV) g.MinVV = r.min;
-    if (r.max > g.MaxVV) g.MaxVV = r.max;
-  }
+  g.MinVV = all.min;
+  g.MaxVV = all.max;
 }
 
 void Sampler::Grid4DAnimated() {
@@ -857,33 +864,20 @@ void Sampler::Grid4DAnimated() {
   // Frame step outermost, then x: one flat index f * (StepU + 1) + i keeps that order.
   const int64_t rows = int64_t(frames + 1) * (stepU + 1);
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
-  const int chunks =
-      Parallel({&fV}) || (fV.Empty() && !report) ? sampling::ChunksFor(rows, perRow, threads) : 1;
-  std::vector<Range> ranges(static_cast<size_t>(chunks));
-  sampling::ParallelFor(rows, chunks, [&](int c, int64_t begin, int64_t end) {
-    Range& range = ranges[size_t(c)];
-    for (int64_t row = begin; row < end; ++row) {
-      const int32_t f = int32_t(row / (stepU + 1));
-      const int32_t i = int32_t(row % (stepU + 1));
-      FormulaVars vars;
-      vars.T = SampleAt(g.MinT, f, dt);
-      const float x = vars.X = SampleAt(g.MinU, i, du);
-      for (int32_t j = 0; j <= stepV; ++j) {
-        const float y = vars.Y = SampleAt(g.MinV, j, dv);
-        for (int32_t k = 0; k <= stepW; ++k) {
-          const float z = vars.Z = wSamples[size_t(k)];
-          float value = 0;
-          if (!fV.Evaluate(vars, value)) continue;
-          framed.Store(x, y, z, value, i, j, k, f);
-          range.Widen(value);
-        }
-      }
-    }
+  Range all;
+  SampleRows(rows, perRow, Parallel4D(), all, [&](int64_t row, Range& range) {
+    const int32_t f = int32_t(row / (stepU + 1));
+    const int32_t i = int32_t(row % (stepU + 1));
+    FormulaVars vars;
+    vars.T = SampleAt(g.MinT, f, dt);
+    const float x = vars.X = SampleAt(g.MinU, i, du);
+    Column4D(vars, range, [&](float y, float z, float value, int32_t j, int32_t k) {
+      framed.Store(x, y, z, value, i, j, k, f);
+    });
+    return true;
   });
-  for (const Range& r : ranges) {
-    if (r.min < g.MinVV) g.MinVV = r.min;
-    if (r.max > g.MaxVV) g.MaxVV = r.max;
-  }
+  g.MinVV = all.min;
+  g.MaxVV = all.max;
 }
 
 // ---------------------------------------------------------------------------------------------
