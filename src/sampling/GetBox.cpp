@@ -120,6 +120,16 @@ public:
     axis(p->z, g.BoxMinZ, g.BoxMaxZ);
   }
 
+  // The graph's own box into box.
+  void CopyTo(Cls1& box) const {
+    box.MinX = g.BoxMinX;
+    box.MaxX = g.BoxMaxX;
+    box.MinY = g.BoxMinY;
+    box.MaxY = g.BoxMaxY;
+    box.MinZ = g.BoxMinZ;
+    box.MaxZ = g.BoxMaxZ;
+  }
+
   // Row 1 of a ribbon: row 0 moved back by the ribbon depth.
   static void BackEdge(const Cls2& front, Cls2& back) {
     back.x = front.x;
@@ -161,12 +171,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     BoxMinZ = 0;
     BoxMaxZ = 0;
     Cls1& shared = PolarRegionBox();
-    shared.MinX = BoxMinX;
-    shared.MaxX = BoxMaxX;
-    shared.MinY = BoxMinY;
-    shared.MaxY = BoxMaxY;
-    shared.MinZ = BoxMinZ;
-    shared.MaxZ = BoxMaxZ;
+    m.CopyTo(shared);
     return shared;
   }
 
@@ -382,11 +387,6 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   }
 
   // 9. The result.
-  result.MinX = BoxMinX;
-  result.MaxX = BoxMaxX;
-  result.MinY = BoxMinY;
-  result.MaxY = BoxMaxY;
-  result.MinZ = BoxMinZ;
-  result.MaxZ = BoxMaxZ;
+  m.CopyTo(result);
   return result;
 }

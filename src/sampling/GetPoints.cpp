@@ -197,6 +197,7 @@ private:
   bool AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon);
   bool AnimatedCurve3D();
   bool AnimatedSurface();
+  bool Start4D();
   bool Parallel4D() const;
   template <class Store> void Column4D(FormulaVars vars, Range& range, Store&& store) const;
   void Grid4D();
@@ -834,11 +835,16 @@ template <class Store> void Sampler::Column4D(FormulaVars vars, Range& range, St
   }
 }
 
-void Sampler::Grid4D() {
-  if (g.FunForm != Explicit) return;
+// An explicit 4D graph starts its value range empty; only a Cartesian one is sampled.
+bool Sampler::Start4D() {
+  if (g.FunForm != Explicit) return false;
   g.MinVV = 100000000.0f;
   g.MaxVV = -100000000.0f;
-  if (g.CoordType != Cartesian3D) return;
+  return g.CoordType == Cartesian3D;
+}
+
+void Sampler::Grid4D() {
+  if (!Start4D()) return;
   ReserveStill();
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
   Range all;
@@ -856,10 +862,7 @@ void Sampler::Grid4D() {
 }
 
 void Sampler::Grid4DAnimated() {
-  if (g.FunForm != Explicit) return;
-  g.MinVV = 100000000.0f;
-  g.MaxVV = -100000000.0f;
-  if (g.CoordType != Cartesian3D) return;
+  if (!Start4D()) return;
   ReserveFramed();
   // Frame step outermost, then x: one flat index f * (StepU + 1) + i keeps that order.
   const int64_t rows = int64_t(frames + 1) * (stepU + 1);
