@@ -15,10 +15,7 @@ class Animated : public SamplingTest {};
 TEST_F(Animated, FrameStepsRunFromMinTToMaxT) {
   auto g = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "t");
   Domain(*g, 0, 1, 1, 0, 1, 2);
-  g->Animation = true;
-  g->MinT = 0;
-  g->MaxT = 1;
-  FrameCount = 10;
+  Animate(*g, 0, 1, 10);
   ASSERT_TRUE(g->GetPoints());
   ASSERT_EQ(g->Anim2D.Upper(0), 2);
   ASSERT_EQ(g->Anim2D.Upper(1), 10);
@@ -43,10 +40,7 @@ TEST_F(Animated, FormulaWithoutTIsTheSameAtEveryStep) {
 TEST_F(Animated, ExplicitSurfaceTakesItsPositionFromTheSamples) {
   auto g = MakeGraph(Surface3DAnimation, Cartesian3D, Explicit, "7", "y*9", "sin(x+t)");
   Domain(*g, 0, 1, 2, 0, 1, 4);
-  g->Animation = true;
-  g->MinT = 0;
-  g->MaxT = 2;
-  FrameCount = 2;
+  Animate(*g, 0, 2, 2);
   ASSERT_TRUE(g->GetPoints());
   for (int32_t j = 0; j <= 2; ++j)
     for (int32_t i = 0; i <= 4; ++i)
@@ -60,9 +54,7 @@ TEST_F(Animated, ExplicitSurfaceTakesItsPositionFromTheSamples) {
 TEST_F(Animated, SurfaceCoordinateSystems) {
   auto cyl = MakeGraph(Surface3DAnimation, Cylindrical, Explicit, "0", "0", "t");
   Domain(*cyl, 0, kPi / 2, 1, 1, 2, 1);
-  cyl->Animation = true;
-  FrameCount = 1;
-  cyl->MaxT = 4;
+  Animate(*cyl, 0, 4, 1);
   ASSERT_TRUE(cyl->GetPoints());
   EXPECT_TRUE(Near(cyl->Anim3D(1, 1, 1), {2, 4, 0}, 1e-6f));
   auto sph = MakeGraph(Surface3DAnimation, Spherical, Explicit, "0", "0", "1+t");
@@ -85,9 +77,7 @@ TEST_F(Animated, CurvesAreMarkedWithTheScenePairing) {
   ViewMaxX = 2;
   auto anim = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "x*t");
   Domain(*anim, 0, 1, 1, 0, 3, 3);
-  anim->Animation = true;
-  anim->MaxT = 1;
-  FrameCount = 1;
+  Animate(*anim, 0, 1, 1);
   ASSERT_TRUE(anim->GetPoints());
   for (const Cls2& p : anim->Anim2D.Cells())
     EXPECT_EQ(p.z, U);
@@ -124,10 +114,7 @@ TEST_F(Animated, ImplicitCurveMarksNothingButAnImplicitRibbonDoes) {
 TEST_F(Animated, Explicit3DCurveScansItsVariable) {
   auto g = MakeGraph(Curve3DAnimation, Cartesian3D, Explicit, "0", "0", "x*t");
   Domain(*g, 0, 2, 2, 0, 1, 1);
-  g->Animation = true;
-  g->MinT = 1;
-  g->MaxT = 3;
-  FrameCount = 2;
+  Animate(*g, 1, 3, 2);
   ASSERT_TRUE(g->GetPoints());
   for (int32_t j = 0; j <= 2; ++j)
     for (int32_t k = 0; k <= 2; ++k)
@@ -137,10 +124,7 @@ TEST_F(Animated, Explicit3DCurveScansItsVariable) {
 TEST_F(Animated, RibbonSamplesRowZeroOfEveryFrame) {
   auto g = MakeGraph(Ribbon25DAnimation, Polar, Explicit, "0", "0", "t");
   Domain(*g, 0, 1, 1, 0, kPi, 2);
-  g->Animation = true;
-  g->MinT = 1;
-  g->MaxT = 2;
-  FrameCount = 1;
+  Animate(*g, 1, 2, 1);
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(Near(g->AnimRibbon(0, 0, 1), {2, 0, 0}));
   EXPECT_TRUE(Near(g->AnimRibbon(0, 2, 0), {-1, 0, 0}, 1e-6f));

@@ -204,10 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Points, PointBoxes,
 
 TEST_F(Box, AnimatedPointUsesItsStep) {
   auto g = MakeGraph(PointAnimation, Cartesian3D, 0, "0", "t", "0");
-  g->Animation = true;
-  g->MinT = -2;
-  g->MaxT = 2;
-  FrameCount = 2;
+  Animate(*g, -2, 2, 2);
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(BoxIs(g->GetBox(0), {-2, 0, 0, 0, 0, 0}));
   EXPECT_TRUE(BoxIs(g->GetBox(1), {-1, 1, -1, 1, -1, 1}));
@@ -245,9 +242,7 @@ TEST_F(Box, RibbonBackEdge) {
 TEST_F(Box, AnimatedRibbonBackEdgeAtItsStepOnly) {
   auto g = MakeGraph(Ribbon25DAnimation, Cartesian2D, Explicit, "0", "0", "x*t");
   Domain(*g, 0, 1, 1, 0, 2, 2);
-  g->Animation = true;
-  g->MaxT = 2;
-  FrameCount = 2;
+  Animate(*g, 0, 2, 2);
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(BoxIs(g->GetBox(2), {0, 2, 0, 4, 0, 3}));
   EXPECT_EQ(g->AnimRibbon(1, 2, 2).y, 4.0f);
@@ -294,9 +289,7 @@ TEST_F(Box, CurvesAndSurfacesOfRevolution) {
 TEST_F(Box, AnimatedCurveAndSurfaceUseTheirStep) {
   auto c = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "x+t");
   Domain(*c, 0, 1, 1, 1, 2, 1);
-  c->Animation = true;
-  c->MaxT = 10;
-  FrameCount = 1;
+  Animate(*c, 0, 10, 1);
   ASSERT_TRUE(c->GetPoints());
   EXPECT_TRUE(BoxIs(c->GetBox(0), {0, 2, 0, 2, 0, 0}));
   EXPECT_TRUE(BoxIs(c->GetBox(1), {0, 2, 0, 12, 0, 0}));
@@ -319,9 +312,7 @@ TEST_F(Box, Function4DGridRuleAndValueRange) {
   auto g = MakeGraph(Function4D, Cartesian3D, Explicit, "0", "0", "0");
   g->ExpressV = "x+y+z";
   Domain(*g, 0, 1, 2, 10, 12, 2);
-  g->MinW = -5;
-  g->MaxW = -4;
-  g->StepW = 2;
+  DomainW(*g, -5, -4, 2);
   ASSERT_TRUE(g->GetPoints());
   // x from the user's y, y from the user's z, z from the user's x.
   EXPECT_TRUE(BoxIs(g->GetBox(), {10, 12, -5, -4, 0, 1}));
@@ -341,9 +332,7 @@ TEST_F(Box, AnimatedFunction4DAtItsStep) {
   g->ExpressV = "t";
   Domain(*g, 0, 1, 1, 0, 1, 1);
   g->StepW = 1;
-  g->Animation = true;
-  g->MaxT = 4;
-  FrameCount = 2;
+  Animate(*g, 0, 4, 2);
   ASSERT_TRUE(g->GetPoints());
   g->MinVV = 100;
   g->MaxVV = -100;
@@ -357,9 +346,7 @@ TEST_F(Box, AnimatedFunction4DAtItsStep) {
 TEST_F(Box, ImplicitSurfaceTakesItsGridAndTheOrigin) {
   auto g = MakeGraph(Surface3D, Cartesian3D, Implicit, "x+y+z", "0", "0");
   Domain(*g, 1, 2, 1, 3, 4, 1);
-  g->MinW = 5;
-  g->MaxW = 6;
-  g->StepW = 1;
+  DomainW(*g, 5, 6, 1);
   ASSERT_TRUE(g->GetPoints());
   // Grid 1 holds v, grid 2 w, grid 3 u; Vert3D's points at the origin count too.
   EXPECT_TRUE(BoxIs(g->GetBox(), {0, 4, 0, 6, 0, 2}));

@@ -31,9 +31,7 @@ TEST_F(Faults, GridsAreSizedFromTheCounts) {
   a->ExpressV = "t";
   Domain(*a, 0, 1, 51, 0, 1, 1);
   a->StepW = 1;
-  a->Animation = true;
-  a->MaxT = 30;
-  FrameCount = 30;
+  Animate(*a, 0, 30, 30);
   ASSERT_TRUE(a->GetPoints());
   EXPECT_EQ(a->FrameGridV(51, 1, 1, 30), 30.0f);
   EXPECT_EQ(a->MaxVV, 30.0f);
@@ -101,9 +99,7 @@ TEST_F(Faults, NegativeCountsAreRefused) {
 TEST_F(Faults, StepWZeroBecomesOne) {
   auto g = MakeGraph(Surface3D, Cartesian3D, Implicit, "z", "0", "0");
   Domain(*g, 0, 1, 1, 0, 1, 1);
-  g->MinW = -2;
-  g->MaxW = 3;
-  g->StepW = 0;
+  DomainW(*g, -2, 3, 0);
   ASSERT_TRUE(g->GetPoints());
   EXPECT_EQ(g->StepW, 1);
   EXPECT_EQ(g->SampleGridV(1, 1, 0), -2.0f);
@@ -180,16 +176,12 @@ TEST_P(UndefinedInputs, MakeTheWholePointUndefined) {
   const Cls2* p = nullptr;
   switch (r.type) {
   case Curve2D:
+  case Surface3D:
+  case PointMarker:
     p = &g->Vert3D(0, 0);
     break;
   case Curve3D:
     p = &g->VertCurve(0);
-    break;
-  case Surface3D:
-    p = &g->Vert3D(0, 0);
-    break;
-  case PointMarker:
-    p = &g->Vert3D(0, 0);
     break;
   case PointAnimation:
     p = &g->Anim1D(0);

@@ -19,9 +19,7 @@ protected:
     auto g = MakeGraph(type, Cartesian3D, Explicit, "0", "0", "0");
     g->ExpressV = v;
     Domain(*g, lo, hi, steps, lo, hi, steps);
-    g->MinW = lo;
-    g->MaxW = hi;
-    g->StepW = steps;
+    DomainW(*g, lo, hi, steps);
     return g;
   }
 };
@@ -40,10 +38,7 @@ TEST_F(Grids, SumOfThreeVariables) {
 
 TEST_F(Grids, AnimatedFramesAndRange) {
   auto g = Make4D(Function4DAnimation, "x+t", 2);
-  g->Animation = true;
-  g->MinT = 0;
-  g->MaxT = 1;
-  FrameCount = 2;
+  Animate(*g, 0, 1, 2);
   ASSERT_TRUE(g->GetPoints());
   for (int32_t i = 0; i <= 2; ++i)
     for (int32_t f = 0; f <= 2; ++f)
@@ -105,9 +100,7 @@ TEST_F(Grids, GridsFollowTheCountsBeyondTheOldCapacity) {
   EXPECT_EQ(g->SampleGridV(150, 3, 3), 150.0f);
   auto a = Make4D(Function4DAnimation, "t", 60, 0, 1);
   a->StepV = a->StepW = 1;
-  a->Animation = true;
-  a->MaxT = 20;
-  FrameCount = 20;
+  Animate(*a, 0, 20, 20);
   ASSERT_TRUE(a->GetPoints());
   EXPECT_EQ(a->FrameGridV(60, 1, 1, 20), 20.0f);
 }
@@ -127,9 +120,7 @@ TEST_P(ImplicitColumns, StoreInPointOrder) {
   const ImplicitRow& r = GetParam();
   auto g = MakeGraph(Surface3D, r.coord, Implicit, r.f, "0", "0");
   Domain(*g, -1, 1, 2, -1, 1, 2);
-  g->MinW = -1;
-  g->MaxW = 1;
-  g->StepW = 2;
+  DomainW(*g, -1, 1, 2);
   ASSERT_TRUE(g->GetPoints());
   Cls2 p;
   p.x = g->SampleGrid1(r.i, r.j, r.k);
@@ -168,9 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Grids, ImplicitSurfaceKeepsItsValueRange) {
   auto g = MakeGraph(Surface3D, Cartesian3D, Implicit, "x^2+y^2+z^2-1", "0", "0");
   Domain(*g, -1, 1, 2, -1, 1, 2);
-  g->MinW = -1;
-  g->MaxW = 1;
-  g->StepW = 2;
+  DomainW(*g, -1, 1, 2);
   ASSERT_TRUE(g->GetPoints());
   EXPECT_EQ(g->GridValueMin, -1.0f);
   EXPECT_EQ(g->GridValueMax, 2.0f);
@@ -180,12 +169,8 @@ TEST_F(Grids, ImplicitSurfaceKeepsItsValueRange) {
 TEST_F(Grids, AnimatedImplicitSurface) {
   auto g = MakeGraph(Surface3DAnimation, Cartesian3D, Implicit, "x+y+z+t", "0", "0");
   Domain(*g, 0, 1, 1, 0, 2, 2);
-  g->MinW = 0;
-  g->MaxW = 3;
-  g->StepW = 3;
-  g->Animation = true;
-  g->MaxT = 10;
-  FrameCount = 2;
+  DomainW(*g, 0, 3, 3);
+  Animate(*g, 0, 10, 2);
   ASSERT_TRUE(g->GetPoints());
   EXPECT_EQ(g->FrameGrid1(1, 2, 3, 2), 2.0f); // v
   EXPECT_EQ(g->FrameGrid2(1, 2, 3, 2), 3.0f); // w
@@ -258,9 +243,7 @@ TEST_P(OneOrManyThreads, GiveTheSameGrid) {
     auto g = MakeGraph(r.type, r.coord, r.form, r.x, r.y, r.z);
     g->ExpressV = r.v;
     Domain(*g, -1.3f, 1.7f, r.steps, -2, 0.9f, r.steps);
-    g->MinW = -0.7f;
-    g->MaxW = 2.1f;
-    g->StepW = r.steps;
+    DomainW(*g, -0.7f, 2.1f, r.steps);
     g->MaxT = 2;
     g->Animation = true;
     g->ShowSurPX = r.type == Surface3D && r.form == Explicit;

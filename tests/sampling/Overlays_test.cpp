@@ -10,11 +10,18 @@ using namespace sampling_test;
 
 namespace {
 
-class Overlays : public SamplingTest {};
+class Overlays : public SamplingTest {
+protected:
+  // y = x^2 sampled at x = -2, -1, 0, 1, 2.
+  static std::unique_ptr<Cls9> Parabola() {
+    auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x^2");
+    Domain(*g, 0, 1, 1, -2, 2, 4);
+    return g;
+  }
+};
 
 TEST_F(Overlays, ParabolaDerivatives) {
-  auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x^2");
-  Domain(*g, 0, 1, 1, -2, 2, 4);
+  auto g = Parabola();
   g->ShowDev = true;
   g->ShowGuai = true;
   ASSERT_TRUE(g->GetPoints());
@@ -29,8 +36,7 @@ TEST_F(Overlays, ParabolaDerivatives) {
 TEST_F(Overlays, EachSwitchOfTheFirstSetFillsTheDerivative) {
   for (bool Cls9::*sw : {&Cls9::ShowDev, &Cls9::ShowQie, &Cls9::ShowNml, &Cls9::ShowMax,
                          &Cls9::ShowMin, &Cls9::ShowCurv, &Cls9::ShowGuai}) {
-    auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x^2");
-    Domain(*g, 0, 1, 1, -2, 2, 4);
+    auto g = Parabola();
     (*g).*sw = true;
     ASSERT_TRUE(g->GetPoints());
     EXPECT_TRUE(Near(g->VertDev(0, 4), {2, 4, 0}));
@@ -38,8 +44,7 @@ TEST_F(Overlays, EachSwitchOfTheFirstSetFillsTheDerivative) {
 }
 
 TEST_F(Overlays, SecondDerivativeOnlyWithItsSwitches) {
-  auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x^2");
-  Domain(*g, 0, 1, 1, -2, 2, 4);
+  auto g = Parabola();
   g->ShowDev = true;
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(AtOrigin(g->VertDev2(0, 4)));
@@ -52,8 +57,7 @@ TEST_F(Overlays, SecondDerivativeOnlyWithItsSwitches) {
 
 TEST_F(Overlays, MirrorCurves) {
   // y = x^2: the mirror points equal the curve's own.
-  auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x^2");
-  Domain(*g, 0, 1, 1, -2, 2, 4);
+  auto g = Parabola();
   g->ShowJO = true;
   ASSERT_TRUE(g->GetPoints());
   for (int32_t j = 0; j <= 4; ++j) {

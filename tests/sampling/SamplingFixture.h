@@ -59,6 +59,21 @@ inline void Domain(Cls9& g, float minU, float maxU, int32_t stepU, float minV, f
   g.StepV = stepV;
 }
 
+// The w domain of a 4D graph or implicit surface.
+inline void DomainW(Cls9& g, float minW, float maxW, int32_t stepW) {
+  g.MinW = minW;
+  g.MaxW = maxW;
+  g.StepW = stepW;
+}
+
+// An animated graph with its frame values and the program's FrameCount.
+inline void Animate(Cls9& g, float minT, float maxT, int32_t frames) {
+  g.Animation = true;
+  g.MinT = minT;
+  g.MaxT = maxT;
+  FrameCount = frames;
+}
+
 struct P3 {
   float x, y, z;
 };

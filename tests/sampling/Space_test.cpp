@@ -189,9 +189,7 @@ TEST_F(SamplingTest, SurfaceHeightAboveTheWindowLosesOnlyY) {
 TEST_F(SamplingTest, ImplicitSurfaceLeavesPointsAtTheOriginMarked) {
   auto g = MakeGraph(Surface3D, Cartesian3D, Implicit, "x^2+y^2+z^2-1", "0", "0");
   Domain(*g, -1, 1, 2, -1, 1, 2);
-  g->MinW = -1;
-  g->MaxW = 1;
-  g->StepW = 2;
+  DomainW(*g, -1, 1, 2);
   ASSERT_TRUE(g->GetPoints());
   for (const Cls2& p : g->Vert3D.Cells())
     EXPECT_TRUE(AtOrigin(p));
@@ -253,10 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SamplingTest, AnimatedPointGoesAroundTheCircle) {
   auto g = MakeGraph(PointAnimation, Cartesian2D, 0, "0", "cos(t)", "sin(t)");
-  g->Animation = true;
-  g->MinT = 0;
-  g->MaxT = 2 * kPi;
-  FrameCount = 4;
+  Animate(*g, 0, 2 * kPi, 4);
   ASSERT_TRUE(g->GetPoints());
   ASSERT_EQ(g->Anim1D.Upper(0), 4);
   const P3 expected[] = {{1, 0, 0}, {0, 1, 0}, {-1, 0, 0}, {0, -1, 0}, {1, 0, 0}};
@@ -266,10 +261,7 @@ TEST_F(SamplingTest, AnimatedPointGoesAroundTheCircle) {
 
 TEST_F(SamplingTest, AnimatedPolarPointRisesWithT) {
   auto g = MakeGraph(PointAnimation, Polar, 0, "t", "0", "1");
-  g->Animation = true;
-  g->MinT = 1;
-  g->MaxT = 3;
-  FrameCount = 2;
+  Animate(*g, 1, 3, 2);
   ASSERT_TRUE(g->GetPoints());
   for (int32_t k = 0; k <= 2; ++k)
     EXPECT_TRUE(Near(g->Anim1D(k), {1, 0, 1.0f + k}));
