@@ -131,9 +131,7 @@ TEST_F(Animated, RibbonSamplesRowZeroOfEveryFrame) {
 }
 
 TEST_F(Animated, Function4DAnimationLaysOutAnim4DWithoutPoints) {
-  DocumentType = DocumentType4D;
-  auto g = MakeGraph(Function4DAnimation, Cartesian3D, Explicit, "0", "0", "0");
-  g->ExpressV = "x";
+  auto g = Make4DGraph(Function4DAnimation, "x");
   Domain(*g, 0, 1, 2, 0, 1, 2);
   g->StepW = 2;
   g->Animation = true;

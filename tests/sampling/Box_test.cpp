@@ -295,22 +295,18 @@ TEST_F(Box, AnimatedCurveAndSurfaceUseTheirStep) {
   EXPECT_TRUE(BoxIs(c->GetBox(1), {0, 2, 0, 12, 0, 0}));
   auto s = MakeGraph(Surface3DAnimation, Cartesian3D, Explicit, "0", "0", "t");
   Domain(*s, 1, 2, 1, 3, 4, 1);
-  s->Animation = true;
-  s->MaxT = 10;
+  Animate(*s, 0, 10, 1);
   ASSERT_TRUE(s->GetPoints());
   EXPECT_TRUE(BoxIs(s->GetBox(1), {3, 4, 10, 10, 1, 2}));
   auto c3 = MakeGraph(Curve3DAnimation, Cartesian3D, Parametric, "u", "0", "t");
   Domain(*c3, 1, 2, 1, 0, 1, 1);
-  c3->Animation = true;
-  c3->MaxT = 10;
+  Animate(*c3, 0, 10, 1);
   ASSERT_TRUE(c3->GetPoints());
   EXPECT_TRUE(BoxIs(c3->GetBox(1), {0, 0, 10, 10, 1, 2}));
 }
 
 TEST_F(Box, Function4DGridRuleAndValueRange) {
-  DocumentType = DocumentType4D;
-  auto g = MakeGraph(Function4D, Cartesian3D, Explicit, "0", "0", "0");
-  g->ExpressV = "x+y+z";
+  auto g = Make4DGraph(Function4D, "x+y+z");
   Domain(*g, 0, 1, 2, 10, 12, 2);
   DomainW(*g, -5, -4, 2);
   ASSERT_TRUE(g->GetPoints());
@@ -327,9 +323,7 @@ TEST_F(Box, Function4DGridRuleAndValueRange) {
 }
 
 TEST_F(Box, AnimatedFunction4DAtItsStep) {
-  DocumentType = DocumentType4D;
-  auto g = MakeGraph(Function4DAnimation, Cartesian3D, Explicit, "0", "0", "0");
-  g->ExpressV = "t";
+  auto g = Make4DGraph(Function4DAnimation, "t");
   Domain(*g, 0, 1, 1, 0, 1, 1);
   g->StepW = 1;
   Animate(*g, 0, 4, 2);

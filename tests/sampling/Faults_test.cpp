@@ -16,9 +16,7 @@ class Faults : public SamplingTest {};
 // 1. The value grids follow the step and frame counts, and sizes that do not fit are refused.
 
 TEST_F(Faults, GridsAreSizedFromTheCounts) {
-  DocumentType = DocumentType4D;
-  auto g = MakeGraph(Function4D, Cartesian3D, Explicit, "0", "0", "0");
-  g->ExpressV = "x*y*z";
+  auto g = Make4DGraph(Function4D, "x*y*z");
   Domain(*g, 0, 1, 120, 0, 1, 2);
   g->StepW = 101;
   g->MaxW = 1;
@@ -27,8 +25,7 @@ TEST_F(Faults, GridsAreSizedFromTheCounts) {
   EXPECT_EQ(g->SampleGridV.Upper(2), 101);
   EXPECT_EQ(g->SampleGridV(120, 2, 101), 1.0f);
   // Frames beyond the old ten.
-  auto a = MakeGraph(Function4DAnimation, Cartesian3D, Explicit, "0", "0", "0");
-  a->ExpressV = "t";
+  auto a = Make4DGraph(Function4DAnimation, "t");
   Domain(*a, 0, 1, 51, 0, 1, 1);
   a->StepW = 1;
   Animate(*a, 0, 30, 30);
@@ -38,9 +35,7 @@ TEST_F(Faults, GridsAreSizedFromTheCounts) {
 }
 
 TEST_F(Faults, CountsThatDoNotFitAreRefused) {
-  DocumentType = DocumentType4D;
-  auto g = MakeGraph(Function4D, Cartesian3D, Explicit, "0", "0", "0");
-  g->ExpressV = "x";
+  auto g = Make4DGraph(Function4D, "x");
   Domain(*g, 0, 1, 2, 0, 1, 2);
   g->StepW = 2;
   ASSERT_TRUE(g->GetPoints());
@@ -104,9 +99,7 @@ TEST_F(Faults, StepWZeroBecomesOne) {
   EXPECT_EQ(g->StepW, 1);
   EXPECT_EQ(g->SampleGridV(1, 1, 0), -2.0f);
   EXPECT_EQ(g->SampleGridV(1, 1, 1), 3.0f);
-  DocumentType = DocumentType4D;
-  auto f = MakeGraph(Function4D, Cartesian3D, Explicit, "0", "0", "0");
-  f->ExpressV = "z";
+  auto f = Make4DGraph(Function4D, "z");
   f->MaxW = 4;
   f->StepW = 0;
   ASSERT_TRUE(f->GetPoints());
@@ -245,9 +238,7 @@ TEST_F(Faults, OverflowBecomesUndefined) {
   EXPECT_TRUE(Near(s->Vert3D(0, 0), {0, 0, 0}));
   EXPECT_TRUE(AllUndefined(s->Vert3D(1, 0)));
 
-  DocumentType = DocumentType4D;
-  auto f = MakeGraph(Function4D, Cartesian3D, Explicit, "0", "0", "0");
-  f->ExpressV = "exp(100*x)";
+  auto f = Make4DGraph(Function4D, "exp(100*x)");
   Domain(*f, 0, 1, 1, 0, 1, 1);
   f->StepW = 1;
   ASSERT_TRUE(f->GetPoints());

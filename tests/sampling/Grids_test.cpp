@@ -15,9 +15,7 @@ class Grids : public SamplingTest {
 protected:
   std::unique_ptr<Cls9> Make4D(int32_t type, const char* v, int32_t steps, float lo = 0,
                                float hi = 1) {
-    DocumentType = DocumentType4D;
-    auto g = MakeGraph(type, Cartesian3D, Explicit, "0", "0", "0");
-    g->ExpressV = v;
+    auto g = Make4DGraph(type, v);
     Domain(*g, lo, hi, steps, lo, hi, steps);
     DomainW(*g, lo, hi, steps);
     return g;

@@ -49,6 +49,14 @@ inline std::unique_ptr<Cls9> MakeGraph(int32_t type, int32_t coord, int32_t form
   return g;
 }
 
+// A 4D graph (still or animated) in a 4D document, its value formula v over Cartesian x, y, z.
+inline std::unique_ptr<Cls9> Make4DGraph(int32_t type, const std::string& v) {
+  DocumentType = DocumentType4D;
+  auto g = MakeGraph(type, Cartesian3D, Explicit, "0", "0", "0");
+  g->ExpressV = v;
+  return g;
+}
+
 inline void Domain(Cls9& g, float minU, float maxU, int32_t stepU, float minV, float maxV,
                    int32_t stepV) {
   g.MinU = minU;
