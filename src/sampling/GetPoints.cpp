@@ -32,6 +32,9 @@ using sampling::SampledFormula;
 float TimesCos(float r, float a) { return Finite(static_cast<double>(r) * std::cos(double(a))); }
 float TimesSin(float r, float a) { return Finite(static_cast<double>(r) * std::sin(double(a))); }
 
+// The point builders below run once per sample; the ones on the surface and curve paths are
+// inline so that sharing them costs no call per point.
+
 // A point over a given place of the floor (its z and x) whose height is the formula's value; all
 // three coordinates undefined when that value does not exist.
 inline bool HeightPoint(const SampledFormula& f, const FormulaVars& vars, float z, float x,
