@@ -201,6 +201,12 @@ bool IsOneOf(const std::string& token, std::initializer_list<const char*> texts)
   return false;
 }
 
+// Visits the axes' properties their record holds, in record order, with the kind of each.
+template <class Visit> void ForEachAxesRecordField(Visit&& visit) {
+  for (size_t i = 1; i < Cls3PropertyTable.size(); ++i)
+    if (Cls3PropertyTable[i].inRecord) visit(static_cast<Cls3Prop>(i), Cls3PropertyTable[i].kind);
+}
+
 } // namespace
 
 std::string Cls9::Save() const { return WriteRecord(*this, GraphRecordLayout); }
@@ -211,11 +217,8 @@ std::string Cls3::Save() const {
   TokenWriter out;
   out.Boolean(Show);
   if (!Show) return out.Text();
-  for (size_t i = 1; i < Cls3PropertyTable.size(); ++i) {
-    const Cls3PropertyInfo& info = Cls3PropertyTable[i];
-    if (!info.inRecord) continue;
-    const auto p = static_cast<Cls3Prop>(i);
-    switch (info.kind) {
+  ForEachAxesRecordField([&](Cls3Prop p, PropKind kind) {
+    switch (kind) {
     case PropKind::Integer:
       out.Integer(GetInt(p));
       break;
@@ -229,7 +232,7 @@ std::string Cls3::Save() const {
     case PropKind::Formula:
       break; // the axes have none
     }
-  }
+  });
   return out.Text();
 }
 
@@ -251,11 +254,8 @@ RecordReadResult ReadTableRecord(TokenReader& in, Cls9& graph, RecordReading mod
 void ReadAxesRecord(TokenReader& in, Cls3& axes) {
   axes.Show = in.Flag("the axes' Show");
   if (!axes.Show) return;
-  for (size_t i = 1; i < Cls3PropertyTable.size(); ++i) {
-    const Cls3PropertyInfo& info = Cls3PropertyTable[i];
-    if (!info.inRecord) continue;
-    const auto p = static_cast<Cls3Prop>(i);
-    switch (info.kind) {
+  ForEachAxesRecordField([&](Cls3Prop p, PropKind kind) {
+    switch (kind) {
     case PropKind::Integer:
       axes.SetInt(p, in.Integer(FieldName(p)));
       break;
@@ -271,5 +271,5 @@ void ReadAxesRecord(TokenReader& in, Cls3& axes) {
     case PropKind::Formula:
       break;
     }
-  }
+  });
 }
