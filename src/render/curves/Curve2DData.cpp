@@ -59,6 +59,19 @@ RegionLattice PlanRegionLattice(float minU, float maxU, float minV, float maxV) 
   return lattice;
 }
 
+bool EvaluatePlanePoint(const CompiledFormula& formula, bool cartesian, float u, float v,
+                        FormulaVars& vars, float& value) {
+  if (cartesian) {
+    vars.X = u;
+    vars.Y = v;
+  } else {
+    vars.A = u;
+    vars.R = v;
+  }
+  value = UndefinedValue;
+  return formula.Evaluate(vars, value);
+}
+
 bool FillImplicitGrid(const CompiledFormula& formula, int32_t coordType, float minU, float maxU,
                       float minV, float maxV, float T, ContourGrid& grid) {
   if (coordType != Cartesian2D && coordType != Polar) return false;
@@ -71,15 +84,8 @@ bool FillImplicitGrid(const CompiledFormula& formula, int32_t coordType, float m
     const float u = static_cast<float>(double{minU} + double(i) * double{du});
     for (int32_t j = 0; j <= kImplicitSteps; ++j) {
       const float v = static_cast<float>(double{minV} + double(j) * double{dv});
-      if (coordType == Cartesian2D) {
-        vars.X = u;
-        vars.Y = v;
-      } else {
-        vars.A = u;
-        vars.R = v;
-      }
       float f = UndefinedValue;
-      const bool ok = formula.Evaluate(vars, f);
+      const bool ok = EvaluatePlanePoint(formula, coordType == Cartesian2D, u, v, vars, f);
       grid(i + 1, j + 1) = ok ? f : UndefinedValue;
     }
   }

@@ -10,6 +10,7 @@
 
 class Cls9;
 class CompiledFormula;
+struct FormulaVars;
 
 // Where the segment (x1, y1)-(x2, y2) of a curve meets the axis segment (boxMinX, 0)-(boxMaxX, 0):
 // false when an end has an undefined x or y, when the segments do not meet, or when the crossing
@@ -59,6 +60,12 @@ template <class Visit> int64_t WalkRegionLattice(const RegionLattice& lattice, V
 
 // Steps of an implicit curve's sample grid along each axis (91 x 91 samples).
 inline constexpr int32_t kImplicitSteps = 90;
+
+// An implicit or inequality formula at the plane point (u, v): X = u, Y = v when cartesian, else
+// A = u, R = v (polar); the other variables of vars stay as they are. False where the formula has
+// no value; value is then whatever the evaluation left (UndefinedValue if it left nothing).
+bool EvaluatePlanePoint(const CompiledFormula& formula, bool cartesian, float u, float v,
+                        FormulaVars& vars, float& value);
 
 // Fills nodes (1 .. 91, 1 .. 91) of grid with the formula at u = minU + i * du (node i + 1) and
 // v = minV + j * dv (node j + 1): X = u, Y = v for Cartesian curves, A = u, R = v for polar ones,

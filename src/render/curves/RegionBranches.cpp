@@ -57,15 +57,10 @@ void DrawInequalityRegion(DrawContext& c) {
 
   WalkRegionLattice(lattice, [&](float u, float v) {
     if (!cartesian && !polar) return;
-    if (cartesian) {
-      vars.X = u;
-      vars.Y = v;
-    } else {
-      vars.A = u;
-      vars.R = v;
-    }
     float value = UndefinedValue;
-    if (!f.Evaluate(vars, value) || value == UndefinedValue || !(value < 0.0f)) return;
+    if (!EvaluatePlanePoint(f, cartesian, u, v, vars, value) || value == UndefinedValue ||
+        !(value < 0.0f))
+      return;
     if (cartesian) {
       glPointSize(3.0f);
       glBegin(GL_POINTS);
