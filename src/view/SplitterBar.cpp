@@ -4,8 +4,6 @@
 
 #include "view/Layout.h"
 
-namespace {
-
 int ButtonCode(Qt::MouseButtons buttons) {
   int code = 0;
   if (buttons & Qt::LeftButton) code |= 1;
@@ -13,8 +11,6 @@ int ButtonCode(Qt::MouseButtons buttons) {
   if (buttons & Qt::MiddleButton) code |= 4;
   return code;
 }
-
-} // namespace
 
 SplitterBar::SplitterBar(Direction direction, QWidget* parent) : QFrame(parent) {
   setFrameShape(QFrame::NoFrame);

@@ -7,6 +7,10 @@
 #include <QFrame>
 #include <functional>
 
+// The mouse button code the window's handlers take: 1 left, 2 right, 4 middle, added up for
+// buttons held together.
+int ButtonCode(Qt::MouseButtons buttons);
+
 class SplitterBar : public QFrame {
   Q_OBJECT
 public:

@@ -63,14 +63,6 @@ template <class Step> void Guarded(Step&& step) {
   }
 }
 
-int ButtonCode(Qt::MouseButtons buttons) {
-  int code = 0;
-  if (buttons & Qt::LeftButton) code |= 1;
-  if (buttons & Qt::RightButton) code |= 2;
-  if (buttons & Qt::MiddleButton) code |= 4;
-  return code;
-}
-
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Size of the toolbar pictures, pixels.
