@@ -18,6 +18,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 #include "model/Cls2.h"
 #include "model/Module1.h"
@@ -25,6 +27,7 @@
 #include "platform/VbRuntime.h"
 #include "view/AxesLayout.h"
 #include "view/AxisDialog.h"
+#include "view/AxisDialogCommon.h"
 #include "view/Cls3.h"
 #include "view/ColorBox.h"
 
@@ -36,10 +39,8 @@ AxesLayout::Rgbf Fractions(int32_t colour) {
   return c;
 }
 
-template <class W> W* Named(W* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
+using AxisDialogCommon::AddGridPage;
+using AxisDialogCommon::Named;
 
 // Size and placement of the style pictures in their frame (pixels).
 constexpr int kSampleW = 40, kSampleH = 30, kSampleLeft = 12, kSampleTop = 24, kSampleStepX = 52,
@@ -50,46 +51,29 @@ constexpr int kSampleW = 40, kSampleH = 30, kSampleLeft = 12, kSampleTop = 24, k
 frmF20::frmF20(QWidget* parent) : frmF20(DocumentAxes(), parent) {}
 
 frmF20::frmF20(Cls3& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
-  setObjectName("frmF20");
-  setWindowTitle("Axis Properties");
+  SSTab1 = AxisDialogCommon::Begin(*this, "frmF20");
   Build();
   Form_Load();
 }
 
 void frmF20::Build() {
-  SSTab1 = Named(new QTabWidget(this), "SSTab1");
-
   // General
   auto* general = new QWidget(SSTab1);
   Check1 = Named(new QCheckBox("Show Axis", general), "Check1");
   Check6 = Named(new QCheckBox(QString::fromUtf8("Use \u03C0 To Label Ticks"), general), "Check6");
-  auto* scales = Named(new QGroupBox("Scales", general), "Frame1");
-  Option1 = Named(new QRadioButton("Square", scales), "Option1");
-  Option2 = Named(new QRadioButton("Equal", scales), "Option2");
-  Option3 = Named(new QRadioButton("Custom", scales), "Option3");
-  Label7 = Named(new QLabel("X:Y=", scales), "Label7");
-  Text1 = Named(new QLineEdit("1", scales), "Text1");
-  Label8 = Named(new QLabel(":", scales), "Label8");
-  Text2 = Named(new QLineEdit("1", scales), "Text2");
-  Text1->setMaximumWidth(60);
-  Text2->setMaximumWidth(60);
-  auto* ratioRow = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{Label7, Text1, Label8, Text2})
-    ratioRow->addWidget(w);
-  ratioRow->addStretch();
-  auto* scaleLayout = new QVBoxLayout(scales);
-  scaleLayout->addWidget(Option1);
-  scaleLayout->addWidget(Option2);
-  scaleLayout->addWidget(Option3);
-  scaleLayout->addLayout(ratioRow);
+  m_scales = AxisDialogCommon::ScaleControls::Build(general, {"Frame1",
+                                                              {"Option1", "Option2", "Option3"},
+                                                              "Label7",
+                                                              "X:Y=",
+                                                              {"Text1", "Text2"},
+                                                              {"Label8"}});
   Check9 = Named(new QCheckBox("Show Legend", general), "Check9");
   auto* generalLayout = new QGridLayout(general);
   generalLayout->addWidget(Check1, 0, 0);
   generalLayout->addWidget(Check6, 1, 0);
-  generalLayout->addWidget(scales, 0, 1, 3, 1);
+  generalLayout->addWidget(m_scales.frame, 0, 1, 3, 1);
   generalLayout->addWidget(Check9, 2, 0);
-  generalLayout->setRowStretch(3, 1);
-  SSTab1->addTab(general, "General");
+  AddGridPage(SSTab1, general, generalLayout, "General", 3);
 
   // Axis
   auto* axis = new QWidget(SSTab1);
@@ -102,9 +86,7 @@ void frmF20::Build() {
   axisLayout->addWidget(Picture1, 1, 1);
   axisLayout->addWidget(Named(new QLabel("Width", axis), "Label2"), 2, 0);
   axisLayout->addWidget(Combo1, 2, 1);
-  axisLayout->setRowStretch(3, 1);
-  axisLayout->setColumnStretch(2, 1);
-  SSTab1->addTab(axis, "Axis");
+  AddGridPage(SSTab1, axis, axisLayout, "Axis", 3, 2);
 
   // Grid
   auto* grid = new QWidget(SSTab1);
@@ -119,9 +101,7 @@ void frmF20::Build() {
   gridLayout->addWidget(Check3, 1, 0);
   gridLayout->addWidget(Named(new QLabel("Color", grid), "Label4"), 1, 1);
   gridLayout->addWidget(Picture3, 1, 2);
-  gridLayout->setRowStretch(2, 1);
-  gridLayout->setColumnStretch(3, 1);
-  SSTab1->addTab(grid, "Grid");
+  AddGridPage(SSTab1, grid, gridLayout, "Grid", 2, 3);
 
   // Background: the nineteen pattern pictures at fixed places in their frame, the selection
   // rectangle over them.
@@ -157,8 +137,7 @@ void frmF20::Build() {
   backgroundLayout->addWidget(Named(new QLabel("2nd Color", background), "Label6"), 3, 0);
   backgroundLayout->addWidget(Picture5, 3, 1);
   backgroundLayout->addWidget(Check7, 4, 0);
-  backgroundLayout->setColumnStretch(2, 1);
-  SSTab1->addTab(background, "Background");
+  AddGridPage(SSTab1, background, backgroundLayout, "Background", -1, 2);
 
   // Fonts
   auto* fonts = new QWidget(SSTab1);
@@ -168,25 +147,16 @@ void frmF20::Build() {
   fontsLayout->addStretch();
   SSTab1->addTab(fonts, "Fonts");
 
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(SSTab1);
-  layout->addLayout(buttons);
+  std::tie(Command1, Command2) = AxisDialogCommon::AddButtons(*this, SSTab1);
 
   // The dialog starts with "Show Axis" and "Show Legend" checked and "Square" selected.
   Check1->setChecked(true);
   Check9->setChecked(true);
-  Option1->setChecked(true);
+  m_scales.square->setChecked(true);
 
-  connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
-  connect(Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
+  connect(m_scales.square, &QRadioButton::clicked, this, [this] { Option1_Click(); });
+  connect(m_scales.equal, &QRadioButton::clicked, this, [this] { Option2_Click(); });
+  connect(m_scales.custom, &QRadioButton::clicked, this, [this] { Option3_Click(); });
   connect(Picture1, &ColorBox::clicked, this, [this] { Picture1_Click(); });
   connect(Picture2, &ColorBox::clicked, this, [this] { Picture2_Click(); });
   connect(Picture3, &ColorBox::clicked, this, [this] { Picture3_Click(); });
@@ -198,14 +168,11 @@ void frmF20::Build() {
 
 void frmF20::Form_Load() {
   // 1, 2. The scale option; the ratios are shown and editable for "Custom" only.
-  Option1->setChecked(true);
-  if (AxisScaleMode == ScaleEqual) Option2->setChecked(true);
-  if (AxisScaleMode == ScaleCustom) {
-    Option3->setChecked(true);
-    Text1->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioX)));
-    Text2->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioY)));
+  if (m_scales.LoadMode()) {
+    m_scales.ratios[0]->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioX)));
+    m_scales.ratios[1]->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioY)));
   }
-  EnableRatios(Option3->isChecked());
+  EnableRatios(m_scales.custom->isChecked());
 
   // 3, 4. Show, and the widths 1 to 5; a stored width outside them shows the nearest.
   Check1->setChecked(m_axes.Show);
@@ -323,10 +290,7 @@ void frmF20::Image1_Click(int index) {
   FrameStyle(index);
 }
 
-void frmF20::EnableRatios(bool on) {
-  for (QWidget* w : std::initializer_list<QWidget*>{Label7, Label8, Text1, Text2})
-    w->setEnabled(on);
-}
+void frmF20::EnableRatios(bool on) { m_scales.EnableRatios(on); }
 
 void frmF20::Option1_Click() { EnableRatios(false); }
 void frmF20::Option2_Click() { EnableRatios(false); }
@@ -334,8 +298,7 @@ void frmF20::Option3_Click() { EnableRatios(true); }
 
 void frmF20::PickColour(ColorBox* box) {
   // Only the box takes the colour; a cancelled chooser keeps it as it was.
-  if (const std::optional<int32_t> chosen = TheColorChooser().ChooseColor(box->Color()))
-    box->SetColor(*chosen);
+  AxisDialogCommon::PickColour(box);
 }
 
 void frmF20::Picture1_Click() { PickColour(Picture1); }
@@ -351,26 +314,19 @@ void frmF20::Picture5_Click() {
 }
 
 void frmF20::Command1_Click() {
-  using namespace AxisDialogCheck;
-  std::optional<float> ratioX, ratioY;
-  if (Option3->isChecked()) {
-    ratioX = ScaleRatio(Text1->text().toStdString());
-    ratioY = ScaleRatio(Text2->text().toStdString());
-    if (!ratioX || !ratioY) {
-      SSTab1->setCurrentIndex(0);
-      (ratioX ? Text2 : Text1)->setFocus();
-      MsgBox(RatioMessage, MsgButtons::OK, MsgIcon::Exclamation, Title);
-      return;
-    }
+  const bool custom = m_scales.custom->isChecked();
+  std::vector<float> ratios;
+  if (custom) {
+    const auto typed = m_scales.ReadRatios(SSTab1, 2);
+    if (!typed) return;
+    ratios = *typed;
   }
 
   AxisChanged = true;
-  if (Option1->isChecked()) AxisScaleMode = ScaleSquare;
-  if (Option2->isChecked()) AxisScaleMode = ScaleEqual;
-  if (Option3->isChecked()) {
-    AxisScaleMode = ScaleCustom;
-    AxisRatioX = *ratioX;
-    AxisRatioY = *ratioY;
+  m_scales.StoreMode();
+  if (custom) {
+    AxisRatioX = ratios[0];
+    AxisRatioY = ratios[1];
   }
   m_axes.Show = Check1->isChecked();
   m_axes.AxisColor = Picture1->Color();
@@ -392,7 +348,4 @@ void frmF20::Command1_Click() {
   accept();
 }
 
-void frmF20::Command2_Click() {
-  AxisChanged = false;
-  reject();
-}
+void frmF20::Command2_Click() { AxisDialogCommon::Cancel(*this); }

@@ -11,15 +11,15 @@
 #include <array>
 #include <cstdint>
 
+#include "view/AxisDialogCommon.h"
+
 class Cls3;
 class ColorBox;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 
 class frmF20 : public QDialog {
@@ -73,13 +73,8 @@ private:
   QTabWidget* SSTab1 = nullptr;
   QCheckBox* Check1 = nullptr; // "Show Axis"
   QCheckBox* Check6 = nullptr; // "Use π To Label Ticks"
-  QRadioButton* Option1 = nullptr;
-  QRadioButton* Option2 = nullptr;
-  QRadioButton* Option3 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLineEdit* Text2 = nullptr;
+  // Frame1: Option1 .. Option3 ("Square", "Equal", "Custom"), Label7 "X:Y=", Text1, Label8, Text2
+  AxisDialogCommon::ScaleControls m_scales;
   QCheckBox* Check9 = nullptr; // "Show Legend"
   QCheckBox* Check5 = nullptr; // "Show Secondary Ticks"
   ColorBox* Picture1 = nullptr;

@@ -12,19 +12,21 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <tuple>
+#include <vector>
+
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "view/AxisDialog.h"
+#include "view/AxisDialogCommon.h"
 #include "view/Cls11.h"
 #include "view/Cls3.h"
 #include "view/ColorBox.h"
 
 namespace {
 
-template <class W> W* Named(W* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
+using AxisDialogCommon::AddGridPage;
+using AxisDialogCommon::Named;
 
 std::string BoxText(const QLineEdit* box) { return box->text().toStdString(); }
 
@@ -33,15 +35,12 @@ std::string BoxText(const QLineEdit* box) { return box->text().toStdString(); }
 frmF3::frmF3(QWidget* parent) : frmF3(DocumentAxes(), parent) {}
 
 frmF3::frmF3(Cls3& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
-  setObjectName("frmF3");
-  setWindowTitle("Axis Properties");
+  SSTab1 = AxisDialogCommon::Begin(*this, "frmF3");
   Build();
   Form_Load();
 }
 
 void frmF3::Build() {
-  SSTab1 = Named(new QTabWidget(this), "SSTab1");
-
   // General
   auto* general = new QWidget(SSTab1);
   Check1 = Named(new QCheckBox(" Show Axis", general), "Check1");
@@ -51,35 +50,19 @@ void frmF3::Build() {
   auto* styleLayout = new QVBoxLayout(m_styleFrame);
   styleLayout->addWidget(Option1);
   styleLayout->addWidget(Option2);
-  auto* scales = Named(new QGroupBox("Scales", general), "Frame2");
-  Option3 = Named(new QRadioButton("Square", scales), "Option3");
-  Option4 = Named(new QRadioButton("Equal", scales), "Option4");
-  Option5 = Named(new QRadioButton("Custom", scales), "Option5");
-  Label1 = Named(new QLabel("X:Y:Z=", scales), "Label1");
-  Text7 = Named(new QLineEdit("1", scales), "Text7");
-  Label16 = Named(new QLabel(":", scales), "Label16");
-  Text8 = Named(new QLineEdit("1", scales), "Text8");
-  Label17 = Named(new QLabel(":", scales), "Label17");
-  Text9 = Named(new QLineEdit("1", scales), "Text9");
-  for (QLineEdit* t : {Text7, Text8, Text9})
-    t->setMaximumWidth(60);
-  auto* ratioRow = new QHBoxLayout;
-  for (QWidget* w : std::initializer_list<QWidget*>{Label1, Text7, Label16, Text8, Label17, Text9})
-    ratioRow->addWidget(w);
-  ratioRow->addStretch();
-  auto* scaleLayout = new QVBoxLayout(scales);
-  scaleLayout->addWidget(Option3);
-  scaleLayout->addWidget(Option4);
-  scaleLayout->addWidget(Option5);
-  scaleLayout->addLayout(ratioRow);
+  m_scales = AxisDialogCommon::ScaleControls::Build(general, {"Frame2",
+                                                              {"Option3", "Option4", "Option5"},
+                                                              "Label1",
+                                                              "X:Y:Z=",
+                                                              {"Text7", "Text8", "Text9"},
+                                                              {"Label16", "Label17"}});
   Check11 = Named(new QCheckBox("Show Legend", general), "Check11");
   auto* generalLayout = new QGridLayout(general);
   generalLayout->addWidget(Check1, 0, 0);
   generalLayout->addWidget(m_styleFrame, 1, 0);
-  generalLayout->addWidget(scales, 1, 1);
+  generalLayout->addWidget(m_scales.frame, 1, 1);
   generalLayout->addWidget(Check11, 2, 0);
-  generalLayout->setRowStretch(3, 1);
-  SSTab1->addTab(general, "General");
+  AddGridPage(SSTab1, general, generalLayout, "General", 3);
 
   // Panel
   auto* panel = new QWidget(SSTab1);
@@ -143,8 +126,7 @@ void frmF3::Build() {
     labelLayout->addWidget(l, i, 0);
     labelLayout->addWidget(m_intervals[i], i, 1);
   }
-  labelLayout->setRowStretch(3, 1);
-  SSTab1->addTab(label, "Label");
+  AddGridPage(SSTab1, label, labelLayout, "Label", 3);
 
   // Title
   auto* title = new QWidget(SSTab1);
@@ -159,27 +141,17 @@ void frmF3::Build() {
     titleLayout->addWidget(m_titleLabel[i], i, 0);
     titleLayout->addWidget(m_title[i], i, 1);
   }
-  titleLayout->setRowStretch(3, 1);
-  SSTab1->addTab(title, "Title");
+  AddGridPage(SSTab1, title, titleLayout, "Title", 3);
 
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(SSTab1);
-  layout->addLayout(buttons);
+  std::tie(Command1, Command2) = AxisDialogCommon::AddButtons(*this, SSTab1);
 
   connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
   connect(m_panelShow[0], &QCheckBox::toggled, this, [this] { Check2_Click(); });
   connect(m_panelShow[1], &QCheckBox::toggled, this, [this] { Check3_Click(); });
   connect(m_panelShow[2], &QCheckBox::toggled, this, [this] { Check4_Click(); });
-  connect(Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
-  connect(Option4, &QRadioButton::clicked, this, [this] { Option4_Click(); });
-  connect(Option5, &QRadioButton::clicked, this, [this] { Option5_Click(); });
+  connect(m_scales.square, &QRadioButton::clicked, this, [this] { Option3_Click(); });
+  connect(m_scales.equal, &QRadioButton::clicked, this, [this] { Option4_Click(); });
+  connect(m_scales.custom, &QRadioButton::clicked, this, [this] { Option5_Click(); });
   connect(m_panelColor[0], &ColorBox::clicked, this, [this] { Picture1_Click(); });
   connect(m_panelColor[1], &ColorBox::clicked, this, [this] { Picture2_Click(); });
   connect(m_panelColor[2], &ColorBox::clicked, this, [this] { Picture3_Click(); });
@@ -194,18 +166,13 @@ bool frmF3::RibbonDocument() const { return DocumentType == DocumentType25D; }
 
 void frmF3::Form_Load() {
   // 1. The scale option; the ratios are shown for "Custom" only.
-  Option3->setChecked(true);
-  if (AxisScaleMode == ScaleEqual) Option4->setChecked(true);
-  if (AxisScaleMode == ScaleCustom) {
-    Option5->setChecked(true);
-    if (RibbonDocument()) {
-      Text7->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioX)));
-      Text8->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioY)));
-    } else {
-      Text7->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioZ)));
-      Text8->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioX)));
-      Text9->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioY)));
-    }
+  if (m_scales.LoadMode()) {
+    // The boxes stand in the user's order of the axes: X, Y in 2.5D, else X, Y, Z.
+    const std::vector<float> shown = RibbonDocument()
+                                         ? std::vector<float>{AxisRatioX, AxisRatioY}
+                                         : std::vector<float>{AxisRatioZ, AxisRatioX, AxisRatioY};
+    for (size_t i = 0; i < shown.size(); ++i)
+      m_scales.ratios[i]->setText(QString::fromStdString(AxisDialogCheck::RatioText(shown[i])));
   }
 
   // 2. A 2.5D document is always drawn in the panel style, shows the ribbons' x as "X" under the
@@ -215,13 +182,13 @@ void frmF3::Form_Load() {
     m_styleFrame->setVisible(false);
     m_titleLabel[2]->setVisible(false);
     m_title[2]->setVisible(false);
-    Label17->setVisible(false);
-    Text9->setVisible(false);
-    Label1->setText("X:Y=");
+    m_scales.between[1]->setVisible(false); // Label17
+    m_scales.ratios[2]->setVisible(false);  // Text9
+    m_scales.caption->setText("X:Y=");
   }
 
   // 3. The ratio boxes are editable for "Custom" only.
-  EnableRatios(Option5->isChecked());
+  EnableRatios(m_scales.custom->isChecked());
 
   // 4. The check boxes and the style.
   Check1->setChecked(m_axes.Show);
@@ -268,10 +235,7 @@ void frmF3::Form_Load() {
   }
 }
 
-void frmF3::EnableRatios(bool on) {
-  for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label16, Label17, Text7, Text8, Text9})
-    w->setEnabled(on);
-}
+void frmF3::EnableRatios(bool on) { m_scales.EnableRatios(on); }
 
 void frmF3::EnablePanel(int panel, bool on) {
   m_panelColorLabel[panel]->setEnabled(on);
@@ -290,10 +254,7 @@ void frmF3::Option5_Click() { EnableRatios(true); }
 
 void frmF3::PickColour(ColorBox* box, int32_t& setting) {
   // A cancelled chooser keeps the colour as it was.
-  const std::optional<int32_t> chosen = TheColorChooser().ChooseColor(box->Color());
-  if (!chosen) return;
-  setting = *chosen;
-  box->SetColor(*chosen);
+  if (const std::optional<int32_t> chosen = AxisDialogCommon::PickColour(box)) setting = *chosen;
 }
 
 void frmF3::Picture1_Click() { PickColour(m_panelColor[0], m_axes.XYPanelColor); }
@@ -312,21 +273,12 @@ void frmF3::Command1_Click() {
   const bool writeBox = m_axes.Show && (style == PanelStyle || RibbonDocument());
 
   // Check what the user typed before anything is written.
-  std::vector<QLineEdit*> ratioBoxes;
-  if (Option5->isChecked()) {
-    ratioBoxes = {Text7, Text8};
-    if (!RibbonDocument()) ratioBoxes.push_back(Text9);
-  }
-  std::array<float, 3> ratios{};
-  for (size_t i = 0; i < ratioBoxes.size(); ++i) {
-    const std::optional<float> r = ScaleRatio(BoxText(ratioBoxes[i]));
-    if (!r) {
-      SSTab1->setCurrentIndex(0);
-      ratioBoxes[i]->setFocus();
-      MsgBox(RatioMessage, MsgButtons::OK, MsgIcon::Exclamation, Title);
-      return;
-    }
-    ratios[i] = *r;
+  const bool custom = m_scales.custom->isChecked();
+  std::vector<float> ratios;
+  if (custom) {
+    const auto typed = m_scales.ReadRatios(SSTab1, RibbonDocument() ? 2 : 3);
+    if (!typed) return;
+    ratios = *typed;
   }
   if (writeBox) {
     for (QLineEdit* box : m_intervals) {
@@ -341,10 +293,8 @@ void frmF3::Command1_Click() {
 
   AxisChanged = true;
   m_axes.AxisStyle = style;
-  if (Option3->isChecked()) AxisScaleMode = ScaleSquare;
-  if (Option4->isChecked()) AxisScaleMode = ScaleEqual;
-  if (Option5->isChecked()) {
-    AxisScaleMode = ScaleCustom;
+  m_scales.StoreMode();
+  if (custom) {
     if (RibbonDocument()) {
       AxisRatioX = ratios[0];
       AxisRatioY = ratios[1];
@@ -364,10 +314,7 @@ void frmF3::Command1_Click() {
   accept();
 }
 
-void frmF3::Command2_Click() {
-  AxisChanged = false;
-  reject();
-}
+void frmF3::Command2_Click() { AxisDialogCommon::Cancel(*this); }
 
 void frmF3::ApplyPanels() {
   bool* flags[3] = {&m_axes.ShowXYPanel, &m_axes.ShowXZPanel, &m_axes.ShowYZPanel};

@@ -9,6 +9,8 @@
 
 #include <array>
 
+#include "view/AxisDialogCommon.h"
+
 class Cls3;
 class ColorBox;
 class QCheckBox;
@@ -69,15 +71,9 @@ private:
   QGroupBox* m_styleFrame = nullptr;
   QRadioButton* Option1 = nullptr; // "Panel Style"
   QRadioButton* Option2 = nullptr; // "Line Style"
-  QRadioButton* Option3 = nullptr; // "Square"
-  QRadioButton* Option4 = nullptr; // "Equal"
-  QRadioButton* Option5 = nullptr; // "Custom"
-  QLabel* Label1 = nullptr;        // "X:Y:Z="
-  QLineEdit* Text7 = nullptr;
-  QLabel* Label16 = nullptr;
-  QLineEdit* Text8 = nullptr;
-  QLabel* Label17 = nullptr;
-  QLineEdit* Text9 = nullptr;
+  // Frame2: Option3 .. Option5 ("Square", "Equal", "Custom"), Label1 "X:Y:Z=", Text7, Label16,
+  // Text8, Label17, Text9
+  AxisDialogCommon::ScaleControls m_scales;
   QCheckBox* Check11 = nullptr; // "Show Legend"
   // Panel: XY, XZ, YZ
   std::array<QCheckBox*, 3> m_panelShow{};       // Check2, Check3, Check4
