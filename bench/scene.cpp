@@ -1,6 +1,7 @@
 // Frames per second of the scene: a still scene of a lit mesh of about 200,000 triangles, rebuilt
-// and presented (a trackball drag compiles the scene again for every mouse move) and presented
-// alone (a repaint), in an 800 x 600 framebuffer. Needs a display (run under Xvfb).
+// after a change of the roll, pitch or yaw and presented, presented alone (a repaint), and one
+// step of a trackball drag (the rotation changed, compiled and presented while the drag is in
+// progress), in an 800 x 600 framebuffer. Needs a display (run under Xvfb).
 
 #include <benchmark/benchmark.h>
 
@@ -19,6 +20,7 @@
 #include "view/Cls10.h"
 #include "view/Cls4.h"
 #include "view/Scene.h"
+#include "view/Trackball.h"
 #include "view/picDraw.h"
 
 namespace {
@@ -146,6 +148,32 @@ void BM_PresentOnly(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_PresentOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One mouse move of a trackball drag: the main window turns CurrentRotation a little, then
+// compiles and presents.
+void BM_DragStep(benchmark::State& state) {
+  SceneFixture f;
+  if (!f.gl.ok) {
+    state.SkipWithError("no OpenGL context (run under Xvfb)");
+    return;
+  }
+  f.scene.BuildScene();
+  f.scene.Display(1);
+  f.scene.BeginDrag();
+  Quaternion step{};
+  TrackballQuaternion(step, 0.0f, 0.0f, 0.01f, 0.005f);
+  for (auto _ : state) {
+    CombineRotations(step, f.scene.CurrentRotation, f.scene.CurrentRotation);
+    f.scene.UseTrackballRotation = true;
+    f.scene.BuildScene();
+    f.scene.Display(1);
+    glFinish();
+  }
+  f.scene.EndDrag();
+  state.counters["fps"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "view/Scene.h"
 
+#include <QGuiApplication>
 #include <QOpenGLContext>
 
 #include <algorithm>
@@ -225,6 +226,28 @@ void Scene::ReleaseGL() {
   ReleaseGlyphLists(TitleFontBase);
   ReleaseGlyphLists(BitmapFontBase);
   m_glContext = nullptr;
+  m_contentValid = false;
+}
+
+void Scene::BeginDrag() {
+  m_dragging = true;
+  m_dragPicture = false;
+  m_reusedInDrag = false;
+}
+
+bool Scene::DragInProgress() const {
+  if (!m_dragging) return false;
+  return m_view == nullptr || QGuiApplication::mouseButtons() != Qt::NoButton;
+}
+
+bool Scene::EndDrag() {
+  const bool wasDragging = m_dragging;
+  m_dragging = false;
+  // Whatever happened during the drag is recorded afresh for the still picture.
+  if (m_reusedInDrag) m_contentValid = false;
+  const bool redraw = wasDragging && (m_dragPicture || m_reusedInDrag);
+  m_dragPicture = m_reusedInDrag = false;
+  return redraw;
 }
 
 void Scene::BuildScene() {
@@ -296,12 +319,32 @@ void Scene::CompileOnce() {
   ComputeRotation();
 
   if (animated) {
+    m_contentValid = false;
     CompileAnimated(lists, count);
     Commit(lists, Kind::Animated);
-  } else {
-    CompileStill(lists, count, box);
-    Commit(lists, Kind::Still);
+    ++m_recordings;
+    return;
   }
+  // The still content holds neither the rotation nor the projection: a drag that only turns,
+  // zooms or pans the scene can present the lists it has.
+  const ContentKey key{m_source,
+                       m_glContext,
+                       DocumentType,
+                       ShowLegend,
+                       count,
+                       {box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ},
+                       m_scales};
+  if (m_kind == Kind::Still && m_contentValid && key == m_contentKey && DragInProgress()) {
+    m_reusedInDrag = true;
+    ++m_compilations;
+    return;
+  }
+  m_contentValid = false;
+  CompileStill(lists, count, box);
+  Commit(lists, Kind::Still);
+  ++m_recordings;
+  m_contentKey = key;
+  m_contentValid = true;
 }
 
 void Scene::Commit(Lists& lists, Kind kind) {
@@ -516,6 +559,13 @@ void Scene::RenderNow(int32_t lngAnimStep) {
   glPushMatrix();
   if (m_kind == Kind::Animated) {
     glCallList(FrameListBase + static_cast<GLuint>(StepOfFrame(lngAnimStep)));
+  } else if (m_kind == Kind::Still && DragInProgress()) {
+    // During a drag: one pass with the camera's own projection, no averaging.
+    glMultMatrixf(m_rotation.data());
+    glCallList(SceneList);
+    if (m_overlayList != 0) glCallList(m_overlayList);
+    if (m_legendList != 0) glCallList(m_legendList);
+    m_dragPicture = true;
   } else if (m_kind == Kind::Still) {
     m_accum.Clear();
     for (const auto& jitter : Jitter) {

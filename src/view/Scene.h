@@ -17,6 +17,11 @@
 // scene stay balanced; what it said is appended to the report box. Each compilation frees the
 // lists of the one before.
 //
+// While a mouse drag is in progress a still scene is presented as one pass without jitter or
+// averaging, and a compilation that finds the recorded content's inputs unchanged (only the
+// rotation or the camera moved, both applied at presentation) records nothing again. When the drag
+// ends the content is recorded afresh and the averaged picture presented once.
+//
 // What is drawn comes from a SceneSource: the program's is the document (the shown graphs and the
 // document's axes); tests and benchmarks give their own.
 
@@ -138,6 +143,17 @@ public:
   // Frees the lists of the current context (the view calls it before its context goes away).
   void ReleaseGL();
 
+  // A mouse drag in the view started (the main window calls it after the press has been drawn).
+  // With a view, the drag also ends as soon as no mouse button is held, so a release that never
+  // reaches the view cannot leave the scene in its drag mode.
+  void BeginDrag();
+  // The drag ended. True when the picture shown is a drag picture or content was reused: the
+  // caller then compiles and presents (BuildScene, Display) to show the full picture.
+  bool EndDrag();
+  bool DragInProgress() const;
+  // The next compilation records the content again, whatever its inputs.
+  void InvalidateContent() { m_contentValid = false; }
+
   // --- state, for the main window and tests ---
   enum class Kind { None, Still, Animated };
   Kind CompiledKind() const { return m_kind; }
@@ -148,6 +164,8 @@ public:
   bool Compiling() const { return m_compiling; }
   // Completed compilations (a coalesced request counts once).
   int32_t Compilations() const { return m_compilations; }
+  // Compilations that recorded the content (the others reused it during a drag).
+  int32_t Recordings() const { return m_recordings; }
   // Drawing steps left out of the last compilation because they failed.
   int32_t SkippedSteps() const { return m_skipped; }
   // The rotation matrix of the last compilation.
@@ -170,6 +188,18 @@ private:
   void Commit(Lists& lists, Kind kind);
   void RenderNow(int32_t lngAnimStep);
 
+  // What the recorded still content is made from, besides the drawers' own data.
+  struct ContentKey {
+    SceneSource* source = nullptr;
+    const void* context = nullptr;
+    int32_t documentType = 0;
+    bool showLegend = false;
+    int32_t count = 0;
+    std::array<float, 6> box{};
+    std::array<float, 4> scales{};
+    bool operator==(const ContentKey&) const = default;
+  };
+
   SceneSource* m_source = nullptr;
   const void* m_glContext = nullptr; // the context the lists were made in
   picDraw* m_view = nullptr;
@@ -189,4 +219,10 @@ private:
   int32_t m_askedFrame = 1;
   int32_t m_compilations = 0;
   int32_t m_skipped = 0;
+  int32_t m_recordings = 0;
+  bool m_dragging = false;
+  bool m_dragPicture = false; // a drag picture (one pass) is shown
+  bool m_reusedInDrag = false;
+  bool m_contentValid = false;
+  ContentKey m_contentKey;
 };

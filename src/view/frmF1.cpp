@@ -535,6 +535,8 @@ void frmF1::picDraw_MouseDown(int button, float X, float Y) {
       LastMouseY = Y;
     });
     Guarded([&] { Redraw(); });
+    // The moves of the drag show a one-pass picture; the release shows the full one again.
+    m_picDraw->TheScene().BeginDrag();
   } else if (button == 2) {
     Guarded([&] {
       m_graphEdit->popup(m_picDraw->mapToGlobal(QPoint(static_cast<int>(X), static_cast<int>(Y))));
@@ -574,7 +576,8 @@ void frmF1::picDraw_MouseMove(int button, float X, float Y) {
 }
 
 void frmF1::picDraw_MouseUp(int, float, float) {
-  if (ZoomActive || MoveActive) Redraw();
+  const bool dragPicture = m_picDraw->TheScene().EndDrag();
+  if (dragPicture || ZoomActive || MoveActive) Redraw();
 }
 
 void frmF1::ApplyTrackballStep() {

@@ -2,7 +2,8 @@
 // rectangles: the clear colour of an empty scene, the averaged jittered passes against a reference
 // average, the overlays drawn once over the average, the frame lists of an animation, and the
 // mended faults (no nested compilation, held messages, failing graphs left out, lists freed, one
-// set of scale factors, frame numbers clamped, projection changes shown at once).
+// set of scale factors, frame numbers clamped, projection changes shown at once), and the mouse
+// drag: a one-pass picture while it lasts, content reused when only the rotation changed.
 
 #include <gtest/gtest.h>
 
@@ -544,6 +545,106 @@ TEST_F(SceneTest, ColourLegendArgumentsOf3DAnd4DDocuments) {
   scene.BuildScene();
   ASSERT_EQ(source.legendArgs.size(), 2u);
   EXPECT_EQ(source.legendArgs[1], (std::array<float, 10>{5, 6, 1, 2, 3, 4, 3, 4, 0, 1}));
+}
+
+
+// One rendering of draw with the camera's projection, no jitter, turned by the rotation m.
+std::vector<uint8_t> SinglePass(const std::function<void()>& draw, const Matrix16& m) {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  Camera.Projection(0, 0, 0, 0, 1);
+  glPushMatrix();
+  glMultMatrixf(m.data());
+  draw();
+  glPopMatrix();
+  return ReadRgba();
+}
+
+TEST_F(SceneTest, ADragShowsOnePassAndItsEndShowsTheAverageAgain) {
+  source.graphs.push_back({0, false, [](int32_t) { DrawTriangle(); }, {}});
+  const Matrix16 identity{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+  const auto average = ReferenceAverage([] { DrawTriangle(); });
+  const auto onePass = SinglePass([] { DrawTriangle(); }, identity);
+  ASSERT_NE(average, onePass);
+  EXPECT_EQ(CountBetween(onePass, 0, 255), 0); // no averaged edge pixels
+
+  scene.BuildScene();
+  scene.Display(1);
+  EXPECT_EQ(ReadRgba(), average);
+  // A press alone (nothing presented during it) needs no new picture at its release.
+  scene.BeginDrag();
+  EXPECT_TRUE(scene.DragInProgress());
+  EXPECT_FALSE(scene.EndDrag());
+
+  scene.BeginDrag();
+  scene.BuildScene();
+  scene.Display(1);
+  EXPECT_EQ(ReadRgba(), onePass);
+  EXPECT_TRUE(scene.EndDrag());
+  EXPECT_FALSE(scene.DragInProgress());
+  scene.BuildScene();
+  scene.Display(1);
+  EXPECT_EQ(ReadRgba(), average);
+  EXPECT_FALSE(scene.EndDrag()); // no drag any more
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(SceneTest, ARotationOnlyCompilationDuringADragRecordsNothingYetShowsTheNewRotation) {
+  int draws = 0;
+  source.graphs.push_back({0,
+                           false,
+                           [&](int32_t) {
+                             ++draws;
+                             DrawTriangle();
+                           },
+                           {}});
+  scene.BuildScene();
+  scene.Display(1);
+  const int32_t recorded = scene.Recordings();
+  const GLuint list = scene.SceneList;
+
+  scene.BeginDrag();
+  scene.UseTrackballRotation = true;
+  scene.CurrentRotation = {0, 0, std::sin(0.7f), std::cos(0.7f)};
+  const int32_t compiled = scene.Compilations();
+  scene.BuildScene();
+  scene.Display(1);
+  EXPECT_EQ(draws, 1);
+  EXPECT_EQ(scene.Recordings(), recorded);
+  EXPECT_EQ(scene.SceneList, list);
+  EXPECT_EQ(scene.Compilations(), compiled + 1);
+  Matrix16 turned{};
+  RotationMatrixFromQuaternion(turned, scene.CurrentRotation);
+  EXPECT_EQ(scene.RotationMatrix(), turned);
+  EXPECT_EQ(ReadRgba(), SinglePass([] { DrawTriangle(); }, turned));
+
+  // What the content is made of changes: it is recorded again, drag or not.
+  struct Change {
+    const char* what;
+    std::function<void()> apply;
+  };
+  const std::vector<Change> changes{
+      {"box", [&] { source.box.MaxX = 2; }},
+      {"document kind", [&] { DocumentType = DocumentType4D; }},
+      {"legend", [&] { ShowLegend = true; }},
+      {"graph count", [&] { source.graphs.push_back({0, false, {}, {}}); }},
+      {"asked for", [&] { scene.InvalidateContent(); }},
+  };
+  for (const Change& c : changes) {
+    SCOPED_TRACE(c.what);
+    c.apply();
+    const int32_t before = scene.Recordings();
+    scene.BuildScene();
+    EXPECT_EQ(scene.Recordings(), before + 1);
+    scene.BuildScene(); // and then reused again
+    EXPECT_EQ(scene.Recordings(), before + 1);
+  }
+
+  // The release records afresh; without a drag every compilation records.
+  EXPECT_TRUE(scene.EndDrag());
+  const int32_t before = scene.Recordings();
+  scene.BuildScene();
+  scene.BuildScene();
+  EXPECT_EQ(scene.Recordings(), before + 2);
 }
 
 } // namespace
