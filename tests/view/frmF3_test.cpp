@@ -24,6 +24,7 @@
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "view/AxisDialog.h"
+#include "view/AxisDialogFixture.h"
 #include "view/Cls3.h"
 #include "view/ColorBox.h"
 #include "view/frmF20.h"
@@ -31,58 +32,12 @@
 
 namespace {
 
-// Saves and restores the program-wide values the dialogs write.
-struct SavedGlobals {
-  int32_t documentType = DocumentType, mode = AxisScaleMode;
-  float rx = AxisRatioX, ry = AxisRatioY, rz = AxisRatioZ;
-  bool legend = ShowLegend, changed = AxisChanged;
-  float cx = SceneCenterX, cy = SceneCenterY, cz = SceneCenterZ;
-  ~SavedGlobals() {
-    DocumentType = documentType, AxisScaleMode = mode;
-    AxisRatioX = rx, AxisRatioY = ry, AxisRatioZ = rz;
-    ShowLegend = legend, AxisChanged = changed;
-    SceneCenterX = cx, SceneCenterY = cy, SceneCenterZ = cz;
-  }
-};
-
-class frmF3Test : public ::testing::Test {
+class frmF3Test : public AxisDialogTest {
 protected:
   void SetUp() override {
-    DocumentType = DocumentType3D;
-    AxisScaleMode = ScaleSquare;
-    AxisRatioX = AxisRatioY = AxisRatioZ = 1.0f;
-    ShowLegend = true;
-    AxisChanged = false;
+    Start(DocumentType3D, ScaleSquare);
     axes.SetDefault();
   }
-
-  template <class W> static W* Find(QWidget& dialog, const char* name) {
-    W* w = dialog.findChild<W*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  static void Type(QLineEdit* box, const QString& text) {
-    Reveal(box);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-  }
-  // Brings the tab that holds w to the front, as the user does before using a control.
-  static void Reveal(QWidget* w) {
-    for (QWidget* page = w; page && page->parentWidget(); page = page->parentWidget())
-      if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget())) {
-        const int index = tabs->indexOf(page);
-        if (index >= 0) tabs->setCurrentIndex(index);
-      }
-  }
-  static void Click(QWidget* w) {
-    Reveal(w);
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
-  }
-
-  SavedGlobals saved;
-  ScopedScriptedDialogs dialogs;
-  Cls3 axes;
 };
 
 TEST_F(frmF3Test, LoadShowsTheSettings) {
