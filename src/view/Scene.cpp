@@ -327,12 +327,9 @@ void Scene::CompileOnce() {
   }
   // The still content holds neither the rotation nor the projection: a drag that only turns,
   // zooms or pans the scene can present the lists it has.
-  const ContentKey key{m_source,
-                       m_glContext,
-                       DocumentType,
-                       ShowLegend,
-                       count,
-                       {box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ},
+  const ContentKey key{m_source,     m_glContext,
+                       DocumentType, ShowLegend,
+                       count,        {box.MinX, box.MaxX, box.MinY, box.MaxY, box.MinZ, box.MaxZ},
                        m_scales};
   if (m_kind == Kind::Still && m_contentValid && key == m_contentKey && DragInProgress()) {
     m_reusedInDrag = true;

@@ -547,7 +547,6 @@ TEST_F(SceneTest, ColourLegendArgumentsOf3DAnd4DDocuments) {
   EXPECT_EQ(source.legendArgs[1], (std::array<float, 10>{5, 6, 1, 2, 3, 4, 3, 4, 0, 1}));
 }
 
-
 // One rendering of draw with the camera's projection, no jitter, turned by the rotation m.
 std::vector<uint8_t> SinglePass(const std::function<void()>& draw, const Matrix16& m) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -626,7 +625,10 @@ TEST_F(SceneTest, ARotationOnlyCompilationDuringADragRecordsNothingYetShowsTheNe
       {"box", [&] { source.box.MaxX = 2; }},
       {"document kind", [&] { DocumentType = DocumentType4D; }},
       {"legend", [&] { ShowLegend = true; }},
-      {"graph count", [&] { source.graphs.push_back({0, false, {}, {}}); }},
+      {"graph count",
+       [&] {
+         source.graphs.push_back({0, false, {}, {}});
+       }},
       {"asked for", [&] { scene.InvalidateContent(); }},
   };
   for (const Change& c : changes) {
