@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -63,6 +64,15 @@ protected:
   static void Click(QWidget* w) {
     Reveal(w);
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
+  }
+  // OK closed the dialog, changed the axes and wrote the custom scales x : y : z.
+  static void ExpectCustomScalesWritten(const QDialog& dialog, float x, float y, float z) {
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(AxisChanged);
+    EXPECT_EQ(AxisScaleMode, ScaleCustom);
+    EXPECT_EQ(AxisRatioX, x);
+    EXPECT_EQ(AxisRatioY, y);
+    EXPECT_EQ(AxisRatioZ, z);
   }
 
   AxisDialogSavedGlobals saved;

@@ -109,12 +109,7 @@ TEST_F(frmF20Test, OkWritesEverySetting) {
   Click(Picture(f, 18));
   Click(Find<QPushButton>(f, "Command1"));
 
-  EXPECT_EQ(f.result(), QDialog::Accepted);
-  EXPECT_TRUE(AxisChanged);
-  EXPECT_EQ(AxisScaleMode, ScaleCustom);
-  EXPECT_EQ(AxisRatioX, 2.0f);
-  EXPECT_EQ(AxisRatioY, 1.0f);
-  EXPECT_EQ(AxisRatioZ, 1.0f);
+  ExpectCustomScalesWritten(f, 2.0f, 1.0f, 1.0f);
   EXPECT_FALSE(axes.Show);
   EXPECT_EQ(axes.AxisColor, 0x0000FF);
   EXPECT_EQ(axes.PriGridColor, 0x00FF00);

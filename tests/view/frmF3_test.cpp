@@ -103,12 +103,7 @@ TEST_F(frmF3Test, OkWritesTheTabsAndTheCustomRatios) {
   Click(Find<QCheckBox>(f, "Check11"));
   Click(Find<QPushButton>(f, "Command1"));
 
-  EXPECT_EQ(f.result(), QDialog::Accepted);
-  EXPECT_TRUE(AxisChanged);
-  EXPECT_EQ(AxisScaleMode, ScaleCustom);
-  EXPECT_EQ(AxisRatioZ, 1.0f);
-  EXPECT_EQ(AxisRatioX, 2.0f);
-  EXPECT_EQ(AxisRatioY, 3.0f);
+  ExpectCustomScalesWritten(f, 2.0f, 3.0f, 1.0f);
   EXPECT_TRUE(axes.ShowYZPanel);
   EXPECT_EQ(axes.YZPanelMaterial, 3);
   EXPECT_FALSE(axes.ShowXYXGrid);
