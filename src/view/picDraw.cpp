@@ -13,6 +13,10 @@
 
 picDraw::picDraw(QWidget* parent) : QOpenGLWidget(parent), m_scene(std::make_unique<Scene>()) {
   setFormat(ViewFormat());
+  // The view's picture is opaque: its framebuffer gets no alpha channel. With one, blended
+  // drawing (smoothed lines) leaves alpha below 1, and Qt composes the widget's framebuffer as
+  // premultiplied alpha, which turns such pixels into the inverse of their colour.
+  setTextureFormat(GL_RGB8);
   setObjectName("picDraw");
   m_scene->AttachView(this);
 }
