@@ -1,6 +1,6 @@
 // The view widget: it presents its scene in paintGL, compiles a scene asked for before its context
 // existed once the context is there, gives the camera its size, and writes BMP snapshots and
-// captures of what it shows.
+// captures of what it shows; during a drag with the button held it shows one pass.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include <GL/gl.h>
+
+#include <cmath>
 
 #include "SceneFakeSource.h"
 #include "model/Module1.h"
@@ -108,6 +110,53 @@ TEST_F(PicDrawTest, ResizingGivesTheCameraTheNewSize) {
   view.grabFramebuffer();
   EXPECT_EQ(Camera.ScreenWidth, 64.0f);
   EXPECT_EQ(Camera.ScreenHeight, 48.0f);
+}
+
+// Pixels that are neither white nor the pure colour of the shape: the averaged edges.
+int EdgePixels(const QImage& image) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const int red = image.pixelColor(x, y).red();
+      if (red > 0 && red < 255) ++n;
+    }
+  return n;
+}
+
+TEST_F(PicDrawTest, ADragWithTheButtonHeldShowsOnePassUntilTheButtonIsReleased) {
+  source.graphs[0].draw = [](int32_t) {
+    glDisable(GL_LIGHTING);
+    glColor3f(0, 0, 0);
+    glBegin(GL_TRIANGLES);
+    glVertex3f(-20.0f, -17.0f, 0);
+    glVertex3f(21.0f, -9.0f, 0);
+    glVertex3f(-3.0f, 22.0f, 0);
+    glEnd();
+  };
+  ShowView();
+  Scene& scene = view.TheScene();
+  scene.BuildScene();
+  scene.Display(1);
+  EXPECT_GT(EdgePixels(view.grabFramebuffer()), 10);
+
+  QWindow* window = view.windowHandle();
+  ASSERT_NE(window, nullptr);
+  QTest::mousePress(window, Qt::LeftButton, {}, QPoint(50, 40));
+  scene.BeginDrag();
+  ASSERT_TRUE(scene.DragInProgress());
+  const int32_t recorded = scene.Recordings();
+  scene.UseTrackballRotation = true;
+  scene.CurrentRotation = {0, 0, std::sin(0.3f), std::cos(0.3f)};
+  scene.BuildScene();
+  scene.Display(1);
+  EXPECT_EQ(scene.Recordings(), recorded);
+  EXPECT_EQ(EdgePixels(view.grabFramebuffer()), 0);
+
+  // A release the main window never hears of still ends the drag picture.
+  QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(50, 40));
+  EXPECT_FALSE(scene.DragInProgress());
+  EXPECT_GT(EdgePixels(view.grabFramebuffer()), 10);
+  EXPECT_TRUE(scene.EndDrag());
 }
 
 } // namespace
