@@ -42,6 +42,13 @@ AxesLayout::Rgbf Fractions(int32_t colour) {
 using AxisDialogCommon::AddGridPage;
 using AxisDialogCommon::Named;
 
+// A caption and, right of it, the control it names, on one row of a grid page.
+void AddCaptioned(QGridLayout* layout, int row, int column, const char* caption, const char* name,
+                  QWidget* control) {
+  layout->addWidget(Named(new QLabel(caption, layout->parentWidget()), name), row, column);
+  layout->addWidget(control, row, column + 1);
+}
+
 // Size and placement of the style pictures in their frame (pixels).
 constexpr int kSampleW = 40, kSampleH = 30, kSampleLeft = 12, kSampleTop = 24, kSampleStepX = 52,
               kSampleStepY = 40, kSamplesPerRow = 5;
@@ -82,10 +89,8 @@ void frmF20::Build() {
   Combo1 = Named(new QComboBox(axis), "Combo1");
   auto* axisLayout = new QGridLayout(axis);
   axisLayout->addWidget(Check5, 0, 0, 1, 2);
-  axisLayout->addWidget(Named(new QLabel("Color", axis), "Label1"), 1, 0);
-  axisLayout->addWidget(Picture1, 1, 1);
-  axisLayout->addWidget(Named(new QLabel("Width", axis), "Label2"), 2, 0);
-  axisLayout->addWidget(Combo1, 2, 1);
+  AddCaptioned(axisLayout, 1, 0, "Color", "Label1", Picture1);
+  AddCaptioned(axisLayout, 2, 0, "Width", "Label2", Combo1);
   AddGridPage(SSTab1, axis, axisLayout, "Axis", 3, 2);
 
   // Grid
@@ -96,11 +101,9 @@ void frmF20::Build() {
   Picture3 = Named(new ColorBox(grid), "Picture3");
   auto* gridLayout = new QGridLayout(grid);
   gridLayout->addWidget(Check2, 0, 0);
-  gridLayout->addWidget(Named(new QLabel("Color", grid), "Label3"), 0, 1);
-  gridLayout->addWidget(Picture2, 0, 2);
+  AddCaptioned(gridLayout, 0, 1, "Color", "Label3", Picture2);
   gridLayout->addWidget(Check3, 1, 0);
-  gridLayout->addWidget(Named(new QLabel("Color", grid), "Label4"), 1, 1);
-  gridLayout->addWidget(Picture3, 1, 2);
+  AddCaptioned(gridLayout, 1, 1, "Color", "Label4", Picture3);
   AddGridPage(SSTab1, grid, gridLayout, "Grid", 2, 3);
 
   // Background: the nineteen pattern pictures at fixed places in their frame, the selection
@@ -131,11 +134,8 @@ void frmF20::Build() {
   auto* backgroundLayout = new QGridLayout(background);
   backgroundLayout->addWidget(Check4, 0, 0, 1, 2);
   backgroundLayout->addWidget(styles, 1, 0, 1, 3);
-  backgroundLayout->addWidget(Named(new QLabel("1st Color/ Single Color", background), "Label5"), 2,
-                              0);
-  backgroundLayout->addWidget(Picture4, 2, 1);
-  backgroundLayout->addWidget(Named(new QLabel("2nd Color", background), "Label6"), 3, 0);
-  backgroundLayout->addWidget(Picture5, 3, 1);
+  AddCaptioned(backgroundLayout, 2, 0, "1st Color/ Single Color", "Label5", Picture4);
+  AddCaptioned(backgroundLayout, 3, 0, "2nd Color", "Label6", Picture5);
   backgroundLayout->addWidget(Check7, 4, 0);
   AddGridPage(SSTab1, background, backgroundLayout, "Background", -1, 2);
 
