@@ -12,6 +12,7 @@
 #include "model/Module1.h"
 #include "support/GlTestContext.h"
 #include "view/Cls4.h"
+#include "view/UnitAxisScales.h"
 
 namespace {
 
@@ -59,21 +60,10 @@ std::array<double, 2> WindowOf(double x, double y, double z) {
 
 class CameraGlTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    saved_[0] = AxisScaleX;
-    saved_[1] = AxisScaleY;
-    saved_[2] = AxisScaleZ;
-    AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
-  }
-  void TearDown() override {
-    AxisScaleX = saved_[0];
-    AxisScaleY = saved_[1];
-    AxisScaleZ = saved_[2];
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-  }
+  void TearDown() override { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
 
 private:
-  float saved_[3] = {};
+  UnitAxisScales scales_;
 };
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include "model/Module1.h"
 #include "view/Cls4.h"
+#include "view/UnitAxisScales.h"
 
 namespace {
 
@@ -20,21 +21,8 @@ void ExpectPointNear(const CameraPoint& p, float x, float y, float z, float tole
 
 // Keeps the program-wide axis scales that ZoomAll and Projection read.
 class CameraTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    saved_[0] = AxisScaleX;
-    saved_[1] = AxisScaleY;
-    saved_[2] = AxisScaleZ;
-    AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
-  }
-  void TearDown() override {
-    AxisScaleX = saved_[0];
-    AxisScaleY = saved_[1];
-    AxisScaleZ = saved_[2];
-  }
-
 private:
-  float saved_[3] = {};
+  UnitAxisScales scales_;
 };
 
 } // namespace
