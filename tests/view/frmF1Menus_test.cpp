@@ -21,7 +21,7 @@ namespace {
 
 using MenusTest = MainWindowTest;
 
-// The actions of a menu as the spec lists its items: separators as "-", others by name.
+// The actions of a menu in the order the menu shows its items: separators as "-", others by name.
 std::vector<std::string> Listed(const QMenu* menu) {
   std::vector<std::string> out;
   for (const QAction* a : menu->actions())
