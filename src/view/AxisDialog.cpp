@@ -8,6 +8,7 @@
 #include "platform/VbRuntime.h"
 #include "view/frmF20.h"
 #include "view/frmF3.h"
+#include "view/Scene.h"
 
 namespace {
 
@@ -29,9 +30,7 @@ void UpdateSceneCenterFromShownGraphs() {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
   // GetBox sets the axis scales of the current scale mode before the centre is taken.
   const Cls1 box = ShownGraphs.GetBox(0);
-  SceneCenterX = (box.MaxX + box.MinX) / 2.0f / AxisScaleX;
-  SceneCenterY = (box.MaxY + box.MinY) / 2.0f / AxisScaleY;
-  SceneCenterZ = (box.MaxZ + box.MinZ) / 2.0f / AxisScaleZ;
+  SetSceneCenter(box);
 }
 
 bool ShowAxisDialog(QWidget* parent) {

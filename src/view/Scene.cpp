@@ -93,6 +93,12 @@ float CentreOver(float sum, float scale) {
 
 } // namespace
 
+void SetSceneCenter(const Cls1& box) {
+  SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
+  SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
+  SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
+}
+
 std::string LegendRowText(const LegendGraphInfo& g) {
   const std::string t = FromFirstEquals(g.ExpressZ);
   const bool cart = g.CoordType == Cartesian2D, polar = g.CoordType == Polar;
@@ -313,9 +319,7 @@ void Scene::CompileOnce() {
   // The scale factors of step 0 are the scene's: every frame and every later box is drawn with
   // them, and the centre is measured in them.
   m_scales = {AxisScaleX, AxisScaleY, AxisScaleZ, AxisScaleV};
-  SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
-  SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
-  SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
+  SetSceneCenter(box);
   ComputeRotation();
 
   if (animated) {

@@ -53,6 +53,10 @@ struct LegendGraphInfo {
 // with "y=", "r=", "=0", "<=0" or the x/a part as the graph's form and coordinates ask.
 std::string LegendRowText(const LegendGraphInfo& graph);
 
+// Sets SceneCenterX .. SceneCenterZ to the centre of a box in data units, measured in the current
+// axis scales (a centre that is not finite becomes 0).
+void SetSceneCenter(const Cls1& box);
+
 // What the scene compiler draws. Graph indices count from 1 in the order of the shown graphs.
 // Every drawing operation is called while a display list is being recorded.
 class SceneSource {
