@@ -16,8 +16,7 @@
 
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "support/GlTestContext.h"
-#include "view/GlText.h"
+#include "view/GlFontsContext.h"
 
 class AxesGl : public ::testing::Test {
 protected:
@@ -26,14 +25,9 @@ protected:
   static void SetUpTestSuite() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     s_dialogs = new ScopedScriptedDialogs; // a font that fails to build must not block on a box
-    s_ctx = new GlTestContext(kW, kH);
-    if (s_ctx->Valid()) BuildSceneFonts();
+    s_ctx = new GlFontsContext(kW, kH);
   }
   static void TearDownTestSuite() {
-    s_ctx->MakeCurrent();
-    ReleaseGlyphLists(TickFontBase);
-    ReleaseGlyphLists(TitleFontBase);
-    ReleaseGlyphLists(BitmapFontBase);
     delete s_ctx;
     s_ctx = nullptr;
     delete s_dialogs;
@@ -126,10 +120,10 @@ protected:
 
   static GLboolean Enabled(GLenum cap) { return glIsEnabled(cap); }
 
-  static GlTestContext* s_ctx;
+  static GlFontsContext* s_ctx;
   static ScopedScriptedDialogs* s_dialogs;
   static inline GLdouble s_model[16]{}, s_proj[16]{};
 };
 
-inline GlTestContext* AxesGl::s_ctx = nullptr;
+inline GlFontsContext* AxesGl::s_ctx = nullptr;
 inline ScopedScriptedDialogs* AxesGl::s_dialogs = nullptr;

@@ -6,7 +6,7 @@
 #include <GL/gl.h>
 
 #include "model/Module1.h"
-#include "support/GlTestContext.h"
+#include "view/GlFontsContext.h"
 #include "view/GlText.h"
 
 namespace {
@@ -16,16 +16,9 @@ constexpr int kW = 160, kH = 64;
 class GlTextTest : public ::testing::Test {
 protected:
   static void SetUpTestSuite() {
-    s_ctx = new GlTestContext(kW, kH);
-    BuildSceneFonts();
+    s_ctx = new GlFontsContext(kW, kH);
   }
-  static void TearDownTestSuite() {
-    s_ctx->MakeCurrent();
-    ReleaseGlyphLists(TickFontBase);
-    ReleaseGlyphLists(TitleFontBase);
-    ReleaseGlyphLists(BitmapFontBase);
-    delete s_ctx;
-  }
+  static void TearDownTestSuite() { delete s_ctx; }
   void SetUp() override {
     ASSERT_TRUE(s_ctx->Valid());
     s_ctx->MakeCurrent();
@@ -65,10 +58,10 @@ protected:
     return Ink(0, 0, kW, kH);
   }
 
-  static GlTestContext* s_ctx;
+  static GlFontsContext* s_ctx;
 };
 
-GlTestContext* GlTextTest::s_ctx = nullptr;
+GlFontsContext* GlTextTest::s_ctx = nullptr;
 
 TEST_F(GlTextTest, EveryFontHasAListPerCode) {
   for (uint32_t base : {TickFontBase, TitleFontBase, BitmapFontBase}) {

@@ -91,6 +91,17 @@ protected:
     AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
   }
 
+  // A still graph that draws the test triangle and counts how often it is drawn.
+  void AddCountingTriangle(int& draws) {
+    source.graphs.push_back({0,
+                             false,
+                             [&draws](int32_t) {
+                               ++draws;
+                               DrawTriangle();
+                             },
+                             {}});
+  }
+
   // The mean of three renderings of draw, each with the camera's projection shifted by one
   // jitter offset: what the scene's averaged still picture must be.
   std::vector<uint8_t> ReferenceAverage(const std::function<void()>& draw) {
@@ -157,13 +168,7 @@ TEST_F(SceneTest, StillSceneIsTheAverageOfThreeJitteredPassesWithAntialiasedEdge
 
 TEST_F(SceneTest, GraphsAreDrawnOncePerCompilationNotOncePerPass) {
   int draws = 0;
-  source.graphs.push_back({0,
-                           false,
-                           [&](int32_t) {
-                             ++draws;
-                             DrawTriangle();
-                           },
-                           {}});
+  AddCountingTriangle(draws);
   scene.BuildScene();
   scene.Render(1);
   scene.Render(1);
@@ -589,13 +594,7 @@ TEST_F(SceneTest, ADragShowsOnePassAndItsEndShowsTheAverageAgain) {
 
 TEST_F(SceneTest, ARotationOnlyCompilationDuringADragRecordsNothingYetShowsTheNewRotation) {
   int draws = 0;
-  source.graphs.push_back({0,
-                           false,
-                           [&](int32_t) {
-                             ++draws;
-                             DrawTriangle();
-                           },
-                           {}});
+  AddCountingTriangle(draws);
   scene.BuildScene();
   scene.Display(1);
   const int32_t recorded = scene.Recordings();
