@@ -64,30 +64,27 @@ public:
   }
   Rgb At(float x, float y) { return Gl.Pixel(PixelOf(x), PixelOf(y)); }
 
-  // True when a pixel within `radius` pixels of the scene point is not white.
-  bool Marked(float x, float y, int radius = 1) {
+  // True when some pixel within `radius` pixels of the scene point satisfies `test`.
+  template <class Test> bool AnyPixelNear(float x, float y, int radius, Test&& test) {
     const int px = PixelOf(x), py = PixelOf(y);
     for (int dx = -radius; dx <= radius; ++dx)
       for (int dy = -radius; dy <= radius; ++dy) {
         const int qx = px + dx, qy = py + dy;
         if (qx < 0 || qy < 0 || qx >= Size || qy >= Size) continue;
-        const Rgb c = Gl.Pixel(qx, qy);
-        if (c.r < 200 || c.g < 200 || c.b < 200) return true;
+        if (test(Gl.Pixel(qx, qy))) return true;
       }
     return false;
   }
+  // True when a pixel within `radius` pixels of the scene point is not white.
+  bool Marked(float x, float y, int radius = 1) {
+    return AnyPixelNear(x, y, radius,
+                        [](const Rgb& c) { return c.r < 200 || c.g < 200 || c.b < 200; });
+  }
   // The colour nearest a target among the pixels around a scene point.
   bool HasColour(float x, float y, Rgb want, int radius = 2, int tolerance = 60) {
-    const int px = PixelOf(x), py = PixelOf(y);
-    for (int dx = -radius; dx <= radius; ++dx)
-      for (int dy = -radius; dy <= radius; ++dy) {
-        const int qx = px + dx, qy = py + dy;
-        if (qx < 0 || qy < 0 || qx >= Size || qy >= Size) continue;
-        const Rgb c = Gl.Pixel(qx, qy);
-        if (std::abs(c.r - want.r) + std::abs(c.g - want.g) + std::abs(c.b - want.b) <= tolerance)
-          return true;
-      }
-    return false;
+    return AnyPixelNear(x, y, radius, [&](const Rgb& c) {
+      return std::abs(c.r - want.r) + std::abs(c.g - want.g) + std::abs(c.b - want.b) <= tolerance;
+    });
   }
 
   // Runs draw in GL feedback mode and returns the primitives in scene units.
