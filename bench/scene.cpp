@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "model/Module1.h"
-#include "view/Cls10.h"
-#include "view/Cls4.h"
-#include "view/Scene.h"
-#include "view/Trackball.h"
-#include "view/picDraw.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
+#include "view/camera/Trackball.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include "document/DocumentFile.h"
 #include "document/DocumentText.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
-#include "view/Cls3.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
-#include "view/frmF1.h"
-#include "view/picDraw.h"
+#include "view/scene/picDraw.h"
+#include "view/window/frmF1.h"
 
 int main(int argc, char** argv) {
   QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());

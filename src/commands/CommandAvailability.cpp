@@ -4,8 +4,8 @@
 #include <QMenu>
 
 #include "model/Module1.h"
-#include "view/frmF1.h"
-#include "view/frmF1Commands.h"
+#include "view/window/frmF1.h"
+#include "view/window/frmF1Commands.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "document/GraphRecord.h"
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 class Cls8;
 class Cls9;

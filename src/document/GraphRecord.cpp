@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Cls3.h"
 #include "model/Cls9.h"
 #include "model/Module1.h"
 #include "platform/VbRuntime.h"
-#include "view/Cls3.h"
 
 namespace {
 

@@ -1,9 +1,7 @@
 #include "model/Cls8.h"
 
+#include "model/Cls3.h"
 #include "model/Module1.h"
-#include "view/Cls3.h"
-
-#include <GL/gl.h>
 
 #include <cmath>
 #include <stdexcept>
@@ -176,57 +174,4 @@ Cls1 Cls8::CombineBoxes(const std::vector<GraphExtent>& extents, int32_t documen
   box.MinZ = minZ;
   box.MaxZ = maxZ;
   return box;
-}
-
-Cls1 Cls8::GetBox(int32_t lngAnimStep) {
-  std::vector<GraphExtent> extents;
-  extents.reserve(static_cast<std::size_t>(FunSurfs.Count()));
-  for (const auto& g : FunSurfs) {
-    GraphExtent e;
-    e.box = g->Animation ? g->GetBox(lngAnimStep) : g->GetBox();
-    e.minVV = g->MinVV; // as the graph's GetBox left them
-    e.maxVV = g->MaxVV;
-    extents.push_back(e);
-  }
-  AxisScales scales;
-  const Cls1 box = CombineBoxes(extents, DocumentType, AxisScaleMode, AxisRatioX, AxisRatioY,
-                                AxisRatioZ, scales);
-  AxisScaleX = scales.X;
-  AxisScaleY = scales.Y;
-  AxisScaleZ = scales.Z;
-  AxisScaleV = scales.V;
-  return box;
-}
-
-void Cls8::Draw(int32_t lngAnimStep) {
-  LastDrawErrors.clear();
-  for (const auto& g : FunSurfs) {
-    try {
-      if (g->Animation)
-        g->Draw(lngAnimStep);
-      else
-        g->Draw();
-    } catch (const std::exception& e) {
-      LastDrawErrors.push_back(e.what());
-    }
-  }
-  glDisable(GL_CLIP_PLANE0);
-  glDisable(GL_CLIP_PLANE1);
-}
-
-std::string Cls8::Save() const {
-  std::string text;
-  for (const auto& g : FunSurfs) {
-    switch (RecordKindOf(g->GraphType)) {
-    case RecordKind::Table:
-      text += g->SaveTable();
-      break;
-    case RecordKind::Function:
-      text += g->Save();
-      break;
-    case RecordKind::NoRecord:
-      break;
-    }
-  }
-  return text;
 }

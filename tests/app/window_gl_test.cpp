@@ -8,8 +8,8 @@
 
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/frmF1.h"
-#include "view/picDraw.h"
+#include "view/scene/picDraw.h"
+#include "view/window/frmF1.h"
 
 TEST(MainWindow, StartsWithAnEmpty2DDocumentAndAWhiteView) {
   QTemporaryDir xdg;

@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "commands/NewDocument.h"
 #include "document/RecordingHost.h"
 #include "platform/Prompter.h"
+#include "view/window/NewDocument.h"
 
 namespace {
 

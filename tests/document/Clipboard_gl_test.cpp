@@ -13,7 +13,7 @@
 
 #include "commands/GraphList.h"
 #include "document/Clipboard.h"
-#include "view/picDraw.h"
+#include "view/scene/picDraw.h"
 
 #include "view/frmF1TestWindow.h"
 

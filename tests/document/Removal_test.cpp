@@ -8,7 +8,7 @@
 #include "document/GraphRemoval.h"
 #include "document/RecordingHost.h"
 #include "document/RemovalTestHost.h"
-#include "view/ResultBox.h"
+#include "render/common/ResultBox.h"
 
 namespace {
 

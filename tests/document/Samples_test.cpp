@@ -12,8 +12,10 @@
 
 namespace {
 
+// The source tree's samples/ (given by the build: __FILE__ may be relative when a compiler cache
+// rewrites paths).
 std::filesystem::path SamplesFolder() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "samples";
+  return std::filesystem::path(CORVALIN_SOURCE_DIR) / "samples";
 }
 
 TEST(Samples, EveryOneOpensAndSavesTheSame) {

@@ -11,8 +11,8 @@
 #include <QTest>
 
 #include "formula/FormulaGlobals.h"
-#include "formula/frmFunCal.h"
 #include "platform/Prompter.h"
+#include "view/dialogs/frmFunCal.h"
 
 namespace {
 

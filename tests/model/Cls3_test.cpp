@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 #include <cmath>
 #include <string>

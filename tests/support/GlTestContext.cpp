@@ -6,7 +6,7 @@
 
 #include <GL/gl.h>
 
-#include "view/picDraw.h"
+#include "view/scene/picDraw.h"
 
 GlTestContext::GlTestContext(int width, int height) : m_width(width), m_height(height) {
   QSurfaceFormat format = picDraw::ViewFormat();

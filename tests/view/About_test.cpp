@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "view/frmF2.h"
+#include "view/window/frmF2.h"
 
 #include "frmF1TestWindow.h"
 

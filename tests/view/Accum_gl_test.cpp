@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform/Accumulation.h"
 #include "support/GlTestContext.h"
+#include "view/scene/Accumulation.h"
 
 namespace {
 

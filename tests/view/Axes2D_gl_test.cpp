@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 namespace {
 

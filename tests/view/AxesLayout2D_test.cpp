@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Module1.h"
-#include "view/AxesLayout.h"
+#include "view/axes/AxesLayout.h"
 
 #include <limits>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/AxesLayout.h"
+#include "view/axes/AxesLayout.h"
 
 #include <string>
 #include <vector>

@@ -12,9 +12,9 @@
 #include <QTest>
 #include <QWidget>
 
+#include "model/Cls3.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/Cls3.h"
 
 // Saves and restores the program-wide values the dialogs and the Axis command write.
 struct AxisDialogSavedGlobals {

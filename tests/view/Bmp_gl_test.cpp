@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "support/GlTestContext.h"
-#include "view/BmpSnapshot.h"
+#include "view/scene/BmpSnapshot.h"
 
 namespace {
 

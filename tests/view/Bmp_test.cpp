@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "view/BmpSnapshot.h"
+#include "view/scene/BmpSnapshot.h"
 
 namespace {
 uint32_t U32(const std::vector<uint8_t>& b, size_t at) {

@@ -11,8 +11,8 @@
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "support/GlTestContext.h"
-#include "view/Cls4.h"
 #include "view/UnitAxisScales.h"
+#include "view/camera/Cls4.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <numbers>
 
 #include "model/Module1.h"
-#include "view/Cls4.h"
 #include "view/UnitAxisScales.h"
+#include "view/camera/Cls4.h"
 
 namespace {
 

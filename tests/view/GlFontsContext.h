@@ -1,8 +1,8 @@
 #pragma once
 // A test GL context with the scene's three fonts built in it, released again with the context.
 
+#include "render/common/GlText.h"
 #include "support/GlTestContext.h"
-#include "view/GlText.h"
 
 class GlFontsContext : public GlTestContext {
 public:

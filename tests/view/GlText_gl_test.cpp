@@ -6,8 +6,8 @@
 #include <GL/gl.h>
 
 #include "model/Module1.h"
+#include "render/common/GlText.h"
 #include "view/GlFontsContext.h"
-#include "view/GlText.h"
 
 namespace {
 
@@ -15,9 +15,7 @@ constexpr int kW = 160, kH = 64;
 
 class GlTextTest : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    s_ctx = new GlFontsContext(kW, kH);
-  }
+  static void SetUpTestSuite() { s_ctx = new GlFontsContext(kW, kH); }
   static void TearDownTestSuite() { delete s_ctx; }
   void SetUp() override {
     ASSERT_TRUE(s_ctx->Valid());

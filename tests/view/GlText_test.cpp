@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/GlText.h"
+#include "render/common/GlText.h"
 
 TEST(GlText, GlyphCharactersOfWindows1252Codes) {
   struct Row {

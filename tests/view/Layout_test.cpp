@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/Layout.h"
+#include "view/window/Layout.h"
 
 namespace {
 

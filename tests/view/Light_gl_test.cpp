@@ -7,8 +7,8 @@
 #include <array>
 
 #include "support/GlTestContext.h"
-#include "view/Cls10.h"
-#include "view/Cls4.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <array>
 #include <limits>
 
-#include "view/Cls10.h"
-#include "view/frmF8.h"
+#include "view/camera/Cls10.h"
+#include "view/dialogs/frmF8.h"
 
 namespace {
 

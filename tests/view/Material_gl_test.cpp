@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
+#include "render/common/Cls11.h"
 #include "support/GlTestContext.h"
-#include "view/Cls11.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "render/curves/DrawTestScene.h"
-#include "view/Cls10.h"
-#include "view/Cls4.h"
-#include "view/Scene.h"
-#include "view/picDraw.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
 
 namespace {
 

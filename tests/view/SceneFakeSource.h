@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/Module1.h"
-#include "view/Scene.h"
+#include "view/scene/Scene.h"
 
 constexpr int32_t kPointMarkerType = 7;
 

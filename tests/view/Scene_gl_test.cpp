@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "SceneFakeSource.h"
+#include "model/Cls3.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
+#include "render/common/ResultBox.h"
 #include "support/GlTestContext.h"
-#include "view/Cls10.h"
-#include "view/Cls3.h"
-#include "view/Cls4.h"
-#include "view/ResultBox.h"
-#include "view/Scene.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/Scene.h"
 
 namespace {
 

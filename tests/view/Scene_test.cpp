@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/Scene.h"
+#include "view/scene/Scene.h"
 
 TEST(SceneLegend, RowTextByFormAndCoordinates) {
   struct Row {

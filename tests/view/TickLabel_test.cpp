@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "view/TickLabel.h"
+#include "view/axes/TickLabel.h"
 
 #include <string>
 #include <vector>

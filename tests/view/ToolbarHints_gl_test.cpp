@@ -6,8 +6,8 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-#include "view/Toolbars.h"
-#include "view/picDraw.h"
+#include "view/scene/picDraw.h"
+#include "view/window/Toolbars.h"
 
 #include "frmF1TestWindow.h"
 

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "view/Toolbars.h"
+#include "view/window/Toolbars.h"
 
 TEST(ToolbarTables, IndicesKeysAndCounts) {
   EXPECT_EQ(Toolbar1Buttons().size(), 43u);

@@ -7,7 +7,7 @@
 #include <numbers>
 
 #include "model/Module1.h"
-#include "view/Trackball.h"
+#include "view/camera/Trackball.h"
 
 namespace {
 

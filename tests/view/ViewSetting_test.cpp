@@ -8,8 +8,8 @@
 
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/Cls4.h"
-#include "view/frmF14.h"
+#include "view/camera/Cls4.h"
+#include "view/dialogs/frmF14.h"
 
 namespace {
 

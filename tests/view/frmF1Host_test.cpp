@@ -8,8 +8,8 @@
 
 #include <stdexcept>
 
-#include "view/Scene.h"
-#include "view/picDraw.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
 
 #include "frmF1TestWindow.h"
 

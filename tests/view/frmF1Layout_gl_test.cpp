@@ -8,9 +8,9 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-#include "view/Scene.h"
-#include "view/SplitterBar.h"
-#include "view/picDraw.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
+#include "view/window/SplitterBar.h"
 
 #include "frmF1TestWindow.h"
 

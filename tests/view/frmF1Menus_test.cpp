@@ -12,8 +12,8 @@
 #include <functional>
 #include <set>
 
-#include "view/Toolbars.h"
-#include "view/frmF1Menus.h"
+#include "view/window/Toolbars.h"
+#include "view/window/frmF1Menus.h"
 
 #include "frmF1TestWindow.h"
 

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "document/SaveCommands.h"
+#include "model/Cls3.h"
 #include "platform/DesktopRegistration.h"
-#include "view/Cls3.h"
-#include "view/Cls4.h"
-#include "view/Scene.h"
-#include "view/picDraw.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
 
 #include "frmF1TestWindow.h"
 

@@ -15,8 +15,8 @@
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/frmF1.h"
-#include "view/frmF1Commands.h"
+#include "view/window/frmF1.h"
+#include "view/window/frmF1Commands.h"
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Module1.h"
-#include "view/ViewSteps.h"
+#include "view/camera/ViewSteps.h"
 
 TEST(ViewSteps, ZoomFactor) {
   struct Row {

@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "view/Cls4.h"
-#include "view/Scene.h"
-#include "view/Trackball.h"
-#include "view/picDraw.h"
+#include "view/camera/Cls4.h"
+#include "view/camera/Trackball.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
 
 #include "frmF1TestWindow.h"
 

@@ -17,13 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "model/Cls3.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/AxisDialog.h"
 #include "view/AxisDialogFixture.h"
-#include "view/Cls3.h"
-#include "view/ColorBox.h"
-#include "view/frmF20.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/ColorBox.h"
+#include "view/dialogs/frmF20.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include "SceneFakeSource.h"
 #include "model/Module1.h"
 #include "support/GlTestContext.h"
-#include "view/BmpSnapshot.h"
-#include "view/Cls10.h"
-#include "view/Cls4.h"
-#include "view/Scene.h"
-#include "view/picDraw.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/BmpSnapshot.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/Cls11.h"
+#include "render/common/Cls11.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "view/GlText.h"
+#include "render/common/GlText.h"
 
 #include <FTGL/ftgl.h>
 #include <GL/gl.h>

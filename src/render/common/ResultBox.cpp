@@ -1,4 +1,4 @@
-#include "view/ResultBox.h"
+#include "render/common/ResultBox.h"
 
 namespace ResultBox {
 namespace {
@@ -22,6 +22,8 @@ void Set(const std::string& text) {
   Notify();
 }
 const std::string& Text() { return g_text; }
-void SetObserver(std::function<void(const std::string&)> observer) { g_observer = std::move(observer); }
+void SetObserver(std::function<void(const std::string&)> observer) {
+  g_observer = std::move(observer);
+}
 
 } // namespace ResultBox

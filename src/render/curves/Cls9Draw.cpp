@@ -8,11 +8,11 @@
 #include "formula/FormulaText.h"
 #include "model/Cls9.h"
 #include "model/Module1.h"
+#include "render/common/Cls11.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/DrawFrame.h"
 #include "render/surfaces/ColorSchemes.h"
 #include "render/surfaces/SurfaceDrawers.h"
-#include "view/Cls11.h"
-#include "view/ResultBox.h"
 
 namespace {
 

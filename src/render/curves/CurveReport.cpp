@@ -3,7 +3,7 @@
 #include "model/Cls9.h"
 #include "model/Module1.h"
 #include "platform/VbRuntime.h"
-#include "view/ResultBox.h"
+#include "render/common/ResultBox.h"
 
 std::string CurveHeaderLine(int32_t coordType, int32_t funForm, const std::string& expressY,
                             const std::string& expressZ) {

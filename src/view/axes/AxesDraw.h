@@ -3,7 +3,7 @@
 // 2D grid and axes share, the settings of the axes box read from the axes object, and small
 // emitters that hand the layouts of AxesLayout.h to OpenGL.
 
-#include "view/AxesLayout.h"
+#include "view/axes/AxesLayout.h"
 
 #include <vector>
 

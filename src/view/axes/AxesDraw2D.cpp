@@ -2,16 +2,16 @@
 // data origin with ticks, minor ticks, arrowheads, number or pi labels and the titles "X" and
 // "Y"), plus the small helpers the other axes drawings share.
 
-#include "view/AxesDraw.h"
+#include "view/axes/AxesDraw.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 
 #include "model/Cls2.h"
+#include "model/Cls3.h"
 #include "model/Module1.h"
-#include "view/Cls3.h"
-#include "view/GlText.h"
+#include "render/common/GlText.h"
 
 using namespace AxesLayout;
 

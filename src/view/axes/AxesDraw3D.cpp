@@ -2,14 +2,14 @@
 // one-decimal labels and outline titles (panel style), or three blue lines through the data
 // origin with red cones (line style, 3D and 4D only).
 
-#include "view/AxesDraw.h"
+#include "view/axes/AxesDraw.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "model/Cls3.h"
 #include "model/Module1.h"
-#include "view/Cls3.h"
-#include "view/GlText.h"
+#include "render/common/GlText.h"
 
 using namespace AxesLayout;
 

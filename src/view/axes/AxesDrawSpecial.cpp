@@ -2,11 +2,11 @@
 // whole-number bitmap labels at the whole data units of its left and bottom sides, and the titles
 // "X" and "Y".
 
-#include "view/AxesDraw.h"
+#include "view/axes/AxesDraw.h"
 
 #include <GL/gl.h>
 
-#include "view/Cls3.h"
+#include "model/Cls3.h"
 
 using namespace AxesLayout;
 

@@ -1,10 +1,10 @@
 // Geometry of the flat 2D plot: tick steps and counts, the background patterns, the grid and the
 // two axes with their ticks, arrowheads and labels.
 
-#include "view/AxesLayout.h"
+#include "view/axes/AxesLayout.h"
 
 #include "model/Module1.h"
-#include "view/TickLabel.h"
+#include "view/axes/TickLabel.h"
 
 #include <algorithm>
 #include <cmath>

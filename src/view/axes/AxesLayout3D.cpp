@@ -1,9 +1,9 @@
 // Geometry of the axes box of 3D, 4D and 2.5D documents (panel and line style) and of the flat
 // frame of Special documents.
 
-#include "view/AxesLayout.h"
+#include "view/axes/AxesLayout.h"
 
-#include "view/TickLabel.h"
+#include "view/axes/TickLabel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,9 +4,9 @@
 
 #include <GL/gl.h>
 
+#include "model/Cls3.h"
 #include "model/Module1.h"
-#include "view/AxesDraw.h"
-#include "view/Cls3.h"
+#include "view/axes/AxesDraw.h"
 
 using namespace AxesLayout;
 

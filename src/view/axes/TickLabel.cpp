@@ -1,4 +1,4 @@
-#include "view/TickLabel.h"
+#include "view/axes/TickLabel.h"
 
 #include <algorithm>
 #include <cfloat>

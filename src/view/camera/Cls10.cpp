@@ -1,8 +1,8 @@
-#include "view/Cls10.h"
+#include "view/camera/Cls10.h"
 
 #include <GL/gl.h>
 
-#include "view/Cls4.h"
+#include "view/camera/Cls4.h"
 
 Cls10 Light;
 

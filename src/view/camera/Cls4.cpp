@@ -1,4 +1,4 @@
-#include "view/Cls4.h"
+#include "view/camera/Cls4.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -1,4 +1,4 @@
-#include "view/Trackball.h"
+#include "view/camera/Trackball.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,4 +1,4 @@
-#include "view/ViewSteps.h"
+#include "view/camera/ViewSteps.h"
 
 #include "model/Module1.h"
 

@@ -1,4 +1,4 @@
-#include "view/AxisDialog.h"
+#include "view/dialogs/AxisDialog.h"
 
 #include <cmath>
 #include <regex>
@@ -6,9 +6,9 @@
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/VbRuntime.h"
-#include "view/frmF20.h"
-#include "view/frmF3.h"
-#include "view/Scene.h"
+#include "view/dialogs/frmF20.h"
+#include "view/dialogs/frmF3.h"
+#include "view/scene/Scene.h"
 
 namespace {
 

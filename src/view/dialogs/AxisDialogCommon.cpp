@@ -1,4 +1,4 @@
-#include "view/AxisDialogCommon.h"
+#include "view/dialogs/AxisDialogCommon.h"
 
 #include <QDialog>
 #include <QGridLayout>
@@ -13,8 +13,8 @@
 
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/AxisDialog.h"
-#include "view/ColorBox.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/ColorBox.h"
 
 namespace AxisDialogCommon {
 

@@ -1,4 +1,4 @@
-#include "view/ColorBox.h"
+#include "view/dialogs/ColorBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

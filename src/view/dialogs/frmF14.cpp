@@ -1,4 +1,4 @@
-#include "view/frmF14.h"
+#include "view/dialogs/frmF14.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -14,7 +14,7 @@
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
-#include "view/Cls4.h"
+#include "view/camera/Cls4.h"
 
 namespace {
 

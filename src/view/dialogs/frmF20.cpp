@@ -1,4 +1,4 @@
-#include "view/frmF20.h"
+#include "view/dialogs/frmF20.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,14 +22,14 @@
 #include <vector>
 
 #include "model/Cls2.h"
+#include "model/Cls3.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
-#include "view/AxesLayout.h"
-#include "view/AxisDialog.h"
-#include "view/AxisDialogCommon.h"
-#include "view/Cls3.h"
-#include "view/ColorBox.h"
+#include "view/axes/AxesLayout.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/AxisDialogCommon.h"
+#include "view/dialogs/ColorBox.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <array>
 #include <cstdint>
 
-#include "view/AxisDialogCommon.h"
+#include "view/dialogs/AxisDialogCommon.h"
 
 class Cls3;
 class ColorBox;

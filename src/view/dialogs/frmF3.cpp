@@ -1,4 +1,4 @@
-#include "view/frmF3.h"
+#include "view/dialogs/frmF3.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,13 +15,13 @@
 #include <tuple>
 #include <vector>
 
+#include "model/Cls3.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/AxisDialog.h"
-#include "view/AxisDialogCommon.h"
-#include "view/Cls11.h"
-#include "view/Cls3.h"
-#include "view/ColorBox.h"
+#include "render/common/Cls11.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/AxisDialogCommon.h"
+#include "view/dialogs/ColorBox.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "view/AxisDialogCommon.h"
+#include "view/dialogs/AxisDialogCommon.h"
 
 class Cls3;
 class ColorBox;

@@ -1,4 +1,4 @@
-#include "view/frmF8.h"
+#include "view/dialogs/frmF8.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "platform/VbRuntime.h"
-#include "view/Cls10.h"
+#include "view/camera/Cls10.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "formula/frmFunCal.h"
+#include "view/dialogs/frmFunCal.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

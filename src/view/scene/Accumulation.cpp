@@ -1,4 +1,4 @@
-#include "platform/Accumulation.h"
+#include "view/scene/Accumulation.h"
 
 #include <QOpenGLContext>
 

@@ -1,4 +1,4 @@
-#include "view/BmpSnapshot.h"
+#include "view/scene/BmpSnapshot.h"
 
 #include <QGuiApplication>
 #include <QOpenGLWidget>

@@ -1,4 +1,4 @@
-#include "view/Scene.h"
+#include "view/scene/Scene.h"
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
@@ -12,11 +12,11 @@
 #include "model/Cls9.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/Cls10.h"
-#include "view/Cls4.h"
-#include "view/GlText.h"
-#include "view/ResultBox.h"
-#include "view/picDraw.h"
+#include "render/common/GlText.h"
+#include "render/common/ResultBox.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/picDraw.h"
 
 namespace {
 

@@ -34,8 +34,8 @@
 #include <vector>
 
 #include "model/Cls1.h"
-#include "platform/Accumulation.h"
-#include "view/Trackball.h"
+#include "view/camera/Trackball.h"
+#include "view/scene/Accumulation.h"
 
 class picDraw;
 

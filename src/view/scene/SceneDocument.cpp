@@ -1,8 +1,8 @@
-#include "view/Scene.h"
+#include "view/scene/Scene.h"
 
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
-#include "view/Cls3.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/picDraw.h"
+#include "view/scene/picDraw.h"
 
 #include <QOpenGLContext>
 
@@ -7,9 +7,9 @@
 #include <cmath>
 
 #include "model/Module1.h"
-#include "view/BmpSnapshot.h"
-#include "view/Cls4.h"
-#include "view/Scene.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/BmpSnapshot.h"
+#include "view/scene/Scene.h"
 
 picDraw::picDraw(QWidget* parent) : QOpenGLWidget(parent), m_scene(std::make_unique<Scene>()) {
   setFormat(ViewFormat());

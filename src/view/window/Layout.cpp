@@ -1,4 +1,4 @@
-#include "view/Layout.h"
+#include "view/window/Layout.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "commands/NewDocument.h"
+#include "view/window/NewDocument.h"
 
 #include "document/DocumentHost.h"
 #include "document/SaveCommands.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/Cls10.h"
-#include "view/Cls3.h"
-#include "view/ResultBox.h"
+#include "render/common/ResultBox.h"
+#include "view/camera/Cls10.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "view/SplitterBar.h"
+#include "view/window/SplitterBar.h"
 
 #include <QMouseEvent>
 
-#include "view/Layout.h"
+#include "view/window/Layout.h"
 
 int ButtonCode(Qt::MouseButtons buttons) {
   int code = 0;

@@ -1,4 +1,4 @@
-#include "view/ToolbarIcons.h"
+#include "view/window/ToolbarIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "view/Toolbars.h"
+#include "view/window/Toolbars.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/frmF1.h"
+#include "view/window/frmF1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,32 +22,32 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "commands/NewDocument.h"
 #include "document/OpenDocument.h"
 #include "document/SaveCommands.h"
 #include "formula/FormulaGlobals.h"
-#include "formula/frmFunCal.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/DesktopRegistration.h"
 #include "platform/Prompter.h"
-#include "view/AxisDialog.h"
-#include "view/Cls10.h"
-#include "view/Cls3.h"
-#include "view/Cls4.h"
-#include "view/ResultBox.h"
-#include "view/Scene.h"
-#include "view/SplitterBar.h"
-#include "view/ToolbarIcons.h"
-#include "view/Toolbars.h"
-#include "view/Trackball.h"
-#include "view/ViewSteps.h"
-#include "view/frmF14.h"
-#include "view/frmF1Commands.h"
-#include "view/frmF1Menus.h"
-#include "view/frmF2.h"
-#include "view/frmF8.h"
-#include "view/picDraw.h"
+#include "render/common/ResultBox.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
+#include "view/camera/Trackball.h"
+#include "view/camera/ViewSteps.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/frmF14.h"
+#include "view/dialogs/frmF8.h"
+#include "view/dialogs/frmFunCal.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
+#include "view/window/NewDocument.h"
+#include "view/window/SplitterBar.h"
+#include "view/window/ToolbarIcons.h"
+#include "view/window/Toolbars.h"
+#include "view/window/frmF1Commands.h"
+#include "view/window/frmF1Menus.h"
+#include "view/window/frmF2.h"
 
 namespace {
 

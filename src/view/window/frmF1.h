@@ -19,7 +19,7 @@
 
 #include "document/DocumentHost.h"
 #include "platform/DesktopRegistration.h"
-#include "view/Layout.h"
+#include "view/window/Layout.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "view/frmF1Commands.h"
+#include "view/window/frmF1Commands.h"
 
 #include <algorithm>
 #include <map>

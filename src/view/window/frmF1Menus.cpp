@@ -1,4 +1,4 @@
-#include "view/frmF1Menus.h"
+#include "view/window/frmF1Menus.h"
 
 namespace {
 

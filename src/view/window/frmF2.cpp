@@ -1,12 +1,12 @@
-#include "view/frmF2.h"
+#include "view/window/frmF2.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "view/ToolbarIcons.h"
-#include "view/frmF1.h"
+#include "view/window/ToolbarIcons.h"
+#include "view/window/frmF1.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 
 #include "formula/FormulaGlobals.h"
 #include "model/Cls1.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/DrawTestScene.h"
-#include "view/ResultBox.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "model/Cls9.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/CurveReport.h"
-#include "view/ResultBox.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "document/DocumentText.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/DrawTestScene.h"
-#include "view/Cls3.h"
-#include "view/ResultBox.h"
 
 namespace {
 

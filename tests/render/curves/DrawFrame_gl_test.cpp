@@ -14,8 +14,8 @@
 
 #include "model/Cls1.h"
 #include "platform/Prompter.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/DrawTestScene.h"
-#include "view/ResultBox.h"
 
 namespace {
 
