@@ -7,24 +7,12 @@
 #include "document/GraphRemoval.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "view/window/frmF1.h"
 #include "view/window/frmF1Commands.h"
 
 namespace {
-
-bool SampledWhenShown(const Cls9& graph) {
-  switch (graph.GraphType) {
-  case Table2D:
-  case Table25D:
-  case Table3D:
-  case Vector:
-  case VectorOperation:
-    return false;
-  default:
-    return true;
-  }
-}
 
 // The main window as the graph commands' host: its list List1 and its scene.
 class WindowGraphList : public GraphListHost {
@@ -81,7 +69,7 @@ void List1_ItemCheck(GraphListHost& host) {
       ShownGraphs.FunSurfs.Remove(GraphKey(*graph));
     } else if (checked && !shown) {
       ShownGraphs.FunSurfs.Add(graph);
-      if (SampledWhenShown(*graph)) host.SampleGraph(*graph);
+      if (GraphKind(*graph).SampledWhenShown) host.SampleGraph(*graph);
     }
   }
   host.BuildScene();

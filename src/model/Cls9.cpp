@@ -1,5 +1,6 @@
 #include "model/Cls9.h"
 
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 
 #include <stdexcept>
@@ -98,14 +99,7 @@ void CheckCounts(const Cls9& source, uint8_t flag) {
 
 } // namespace
 
-RecordKind RecordKindOf(int32_t graphType) {
-  if (graphType >= 4 && graphType <= 6) return RecordKind::Table;
-  if ((graphType >= 0 && graphType <= 3) || (graphType >= 7 && graphType <= 15) ||
-      (graphType >= 20 && graphType <= 23) || graphType == 31 || graphType == 32 ||
-      (graphType >= 41 && graphType <= 45))
-    return RecordKind::Function;
-  return RecordKind::NoRecord;
-}
+RecordKind RecordKindOf(int32_t graphType) { return GraphKind(graphType).Record; }
 
 std::optional<Cls9Prop> FindCls9Property(std::string_view name) {
   for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i)

@@ -112,8 +112,9 @@ template <PropKind K> using Cls9Type = typename Cls9TypeOf<K>::type;
 
 // Which record of the document text a graph kind has.
 enum class RecordKind { NoRecord, Function, Table };
-// 4, 5, 6 have a table record; 0 .. 3, 7 .. 15, 20 .. 23, 31, 32, 41 .. 45 a function record;
-// every other code none (such a graph is neither written nor counted).
+// The record column of the table of graph kinds (GraphKinds.h): 4, 5, 6 have a table record;
+// 0 .. 3, 7 .. 15, 20 .. 23, 31, 32, 41 .. 45 a function record; every other code none (such a
+// graph is neither written nor counted).
 RecordKind RecordKindOf(int32_t graphType);
 
 class Cls9 {

@@ -1,14 +1,19 @@
 #include "model/GraphCaption.h"
 
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 
 namespace {
 
+bool IsPoint(const Cls9& g) { return GraphKind(g).Caption == CaptionFamily::Point; }
+
+// The kind's name followed by two blanks, as captions begin.
+std::string KindPrefix(const Cls9& g) { return std::string(GraphKind(g).Name) + "  "; }
+
 std::optional<std::string> PointCaption2D(const Cls9& g) {
-  const char* kind = g.GraphType == PointMarker ? "Point  " : "Point Animation  ";
-  if (g.CoordType == Cartesian2D)
-    return std::string(kind) + "x=" + g.ExpressY + ", y=" + g.ExpressZ;
-  if (g.CoordType == Polar) return std::string(kind) + "a=" + g.ExpressY + ", r=" + g.ExpressZ;
+  const std::string kind = KindPrefix(g);
+  if (g.CoordType == Cartesian2D) return kind + "x=" + g.ExpressY + ", y=" + g.ExpressZ;
+  if (g.CoordType == Polar) return kind + "a=" + g.ExpressY + ", r=" + g.ExpressZ;
   return std::nullopt;
 }
 
@@ -52,13 +57,15 @@ std::optional<std::string> Caption2D(const Cls9& g) {
   default:
     break;
   }
-  if (g.GraphType == PointMarker || g.GraphType == PointAnimation) return PointCaption2D(g);
+  if (IsPoint(g)) return PointCaption2D(g);
   return std::nullopt;
 }
 
 std::optional<std::string> Caption25D(const Cls9& g) {
-  const bool still = g.GraphType == Ribbon25D;
-  const bool animated = g.GraphType == Ribbon25DAnimation;
+  const GraphKindRow& kindRow = GraphKind(g);
+  const bool ribbon = kindRow.Caption == CaptionFamily::Ribbon;
+  const bool still = ribbon && !kindRow.Animated;
+  const bool animated = ribbon && kindRow.Animated;
   if (still || animated) {
     const std::string kind = still ? "2.5D Ribbon  " : "2.5D Ribbon Animation  ";
     if (g.FunForm == Explicit && g.CoordType == Cartesian2D) return kind + "y=" + g.ExpressZ;
@@ -68,19 +75,19 @@ std::optional<std::string> Caption25D(const Cls9& g) {
     if (g.FunForm == Parametric && g.CoordType == Polar)
       return kind + "a=" + g.ExpressY + ", r=" + g.ExpressZ;
   }
-  if (g.GraphType == PointMarker || g.GraphType == PointAnimation) return PointCaption2D(g);
+  if (IsPoint(g)) return PointCaption2D(g);
   return std::nullopt;
 }
 
 std::optional<std::string> PointCaption3D(const Cls9& g) {
-  const char* kind = g.GraphType == PointMarker ? "Point  " : "Point Animation  ";
+  const std::string kind = KindPrefix(g);
   switch (g.CoordType) {
   case Cartesian3D:
-    return std::string(kind) + "x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
+    return kind + "x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
   case Cylindrical:
-    return std::string(kind) + "a=" + g.ExpressX + ", r=" + g.ExpressY + ", z=" + g.ExpressZ;
+    return kind + "a=" + g.ExpressX + ", r=" + g.ExpressY + ", z=" + g.ExpressZ;
   case Spherical:
-    return std::string(kind) + "a=" + g.ExpressX + ", b=" + g.ExpressY + ", r=" + g.ExpressZ;
+    return kind + "a=" + g.ExpressX + ", b=" + g.ExpressY + ", r=" + g.ExpressZ;
   default:
     return std::nullopt;
   }
@@ -119,125 +126,37 @@ std::optional<std::string> Caption3DForm(const Cls9& g, const std::string& P) {
   }
 }
 
-const char* KindName(int32_t graphType) {
-  switch (graphType) {
-  case Curve2D:
-    return "2D Curve";
-  case Curve3D:
-    return "3D Curve";
-  case Surface3D:
-    return "3D Surface";
-  case Ribbon25D:
-    return "2.5D Ribbon";
-  case Table2D:
-    return "2D Table Graph";
-  case Table25D:
-    return "2.5D Table Graph";
-  case Table3D:
-    return "3D Table Graph";
-  case PointMarker:
-    return "Point";
-  case PointAnimation:
-    return "Point Animation";
-  case Curve2DAnimation:
-    return "2D Curve Animation";
-  case Ribbon25DAnimation:
-    return "2.5D Ribbon Animation";
-  case Curve3DAnimation:
-    return "3D Curve Animation";
-  case Surface3DAnimation:
-    return "3D Surface Animation";
-  case ColorMap:
-    return "Color Map";
-  case ContourPlot:
-    return "Contour Plot";
-  case VectorPlot:
-    return "Vector Plot";
-  case Intersection:
-    return "Intersection";
-  case RevolutionAboutX:
-  case RevolutionAboutY:
-    return "Surface by rotation";
-  case StepStemPlot:
-    return "Step & Stem";
-  case Vector:
-    return "Vector";
-  case VectorOperation:
-    return "Vector Operation";
-  case OdeSolution:
-    return "Differential Equation";
-  case LimitMarker:
-    return "Limit";
-  case FunctionSeries:
-    return "Function Series";
-  case Function4D41:
-  case Function4D42:
-  case Function4D:
-  case Function4D44:
-    return "4D Graph";
-  case Function4DAnimation:
-    return "4D Animation";
-  default:
-    return "Graph";
-  }
-}
-
 } // namespace
 
 std::optional<std::string> GraphCaptioner::ListedCaption(const Cls9& g, int32_t documentType) {
-  switch (g.GraphType) {
-  case Table2D:
-    return "2D Table Graph: " + g.NameS;
-  case Table25D:
-    return "2.5D Table Graph: " + g.NameS;
-  case Table3D:
-    return "3D Table Graph: " + g.NameS;
-  default:
-    break;
-  }
+  const GraphKindRow& kind = GraphKind(g);
+  if (kind.Caption == CaptionFamily::Table) return std::string(kind.Name) + ": " + g.NameS;
   switch (documentType) {
   case DocumentType2D:
     return Caption2D(g);
   case DocumentType25D:
     return Caption25D(g);
   case DocumentType3D:
-    switch (g.GraphType) {
-    case PointMarker:
-    case PointAnimation:
+    switch (kind.Caption) {
+    case CaptionFamily::Point:
       return PointCaption3D(g);
-    case Vector:
-      return std::string("Vector ");
-    case VectorOperation:
-      return std::string("Vector Operation ");
-    case Curve3D:
-      m_prefix3D = "3D Curve  ";
+    case CaptionFamily::Vector:
+      return std::string(kind.Name) + " ";
+    case CaptionFamily::Form3D:
+      m_prefix3D = KindPrefix(g);
       return Caption3DForm(g, m_prefix3D);
-    case Surface3D:
-      m_prefix3D = "3D Surface  ";
-      return Caption3DForm(g, m_prefix3D);
-    case Curve3DAnimation:
-      m_prefix3D = "3D Curve Animation  ";
-      return Caption3DForm(g, m_prefix3D);
-    case Surface3DAnimation:
-      m_prefix3D = "3D Surface Animation  ";
-      return Caption3DForm(g, m_prefix3D);
-    case RevolutionAboutX:
-    case RevolutionAboutY:
+    case CaptionFamily::Revolution:
       return Caption3DForm(g, m_prefix3D);
     default:
       return std::nullopt;
     }
-  case DocumentTypeSpecial: {
-    const std::string coords = "x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
-    if (g.GraphType == ColorMap) return "Color Map  " + coords;
-    if (g.GraphType == ContourPlot) return "Contour Plot  " + coords;
-    if (g.GraphType == VectorPlot) return "Vector Plot  " + coords;
-    return std::nullopt;
-  }
+  case DocumentTypeSpecial:
+    if (kind.Caption != CaptionFamily::Special) return std::nullopt;
+    return KindPrefix(g) + "x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
   case DocumentType4D:
-    if (g.GraphType == Function4D) return "4D Graph  v=" + g.ExpressV;
-    if (g.GraphType == Function4DAnimation) return "4D Animation  v=" + g.ExpressV;
-    return std::nullopt;
+    // The 4D kinds that are drawn (43, 45) have listed rows; the others only the plain caption.
+    if (kind.Drawer != GraphDrawer::Graph4D) return std::nullopt;
+    return KindPrefix(g) + "v=" + g.ExpressV;
   default:
     return std::nullopt;
   }
@@ -245,15 +164,14 @@ std::optional<std::string> GraphCaptioner::ListedCaption(const Cls9& g, int32_t 
 
 std::string GraphCaptioner::PlainCaption(const Cls9& g) {
   // Points keep the point caption of their coordinates wherever they are.
-  if (g.GraphType == PointMarker || g.GraphType == PointAnimation) {
+  if (IsPoint(g)) {
     if (auto c = PointCaption3D(g)) return *c;
-    const char* kind = g.GraphType == PointMarker ? "Point  " : "Point Animation  ";
-    if (g.CoordType == Polar) return std::string(kind) + "a=" + g.ExpressY + ", r=" + g.ExpressZ;
-    return std::string(kind) + "x=" + g.ExpressY + ", y=" + g.ExpressZ;
+    const std::string kind = KindPrefix(g);
+    if (g.CoordType == Polar) return kind + "a=" + g.ExpressY + ", r=" + g.ExpressZ;
+    return kind + "x=" + g.ExpressY + ", y=" + g.ExpressZ;
   }
-  std::string text = std::string(KindName(g.GraphType)) + "  ";
-  const bool fourD = g.GraphType >= Function4D41 && g.GraphType <= Function4DAnimation;
-  if (fourD) return text + "v=" + g.ExpressV;
+  std::string text = KindPrefix(g);
+  if (GraphKind(g).Caption == CaptionFamily::Graph4D) return text + "v=" + g.ExpressV;
   std::string formulas;
   for (const std::string* f : {&g.ExpressX, &g.ExpressY, &g.ExpressZ}) {
     if (f->empty()) continue;

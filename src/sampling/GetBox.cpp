@@ -6,6 +6,7 @@
 #include "sampling/SamplingInternal.h"
 
 #include "model/Cls9.h"
+#include "model/GraphKinds.h"
 
 #include <algorithm>
 #include <array>
@@ -140,12 +141,6 @@ public:
   Cls9& g;
 };
 
-bool IsClippable(int32_t t) {
-  return t == Curve2D || t == Curve3D || t == Surface3D || t == Ribbon25D ||
-         t == Curve2DAnimation || t == Ribbon25DAnimation || t == Curve3DAnimation ||
-         t == Surface3DAnimation || t == Intersection;
-}
-
 } // namespace
 
 Cls1 Cls9::GetBox(int32_t lngAnimStep) {
@@ -208,7 +203,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   case Intersection:
     if (curveForm) {
       for (int32_t j = 0; j <= StepV; ++j) {
-        if (GraphType == Curve2DAnimation) {
+        if (GraphKind(GraphType).Animated) {
           m.Scan(PointAt(Anim2D, j, s));
         } else {
           m.Scan(PointAt(Vert3D, 0, j));
@@ -331,7 +326,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       if (gv < MinVV) MinVV = gv;
       if (gv > MaxVV) MaxVV = gv;
     };
-    if (GraphType == Function4DAnimation) {
+    if (GraphKind(GraphType).Animated) {
       const std::array<int32_t, 4> last{StepU, StepV, StepW, s};
       const GridReader<4> g1(FrameGrid1, last), g2(FrameGrid2, last), g3(FrameGrid3, last),
           gv(FrameGridV, last);
@@ -377,7 +372,8 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
         m.Scan(PointAt(VertRev, n, j));
 
   // 8. Narrowing to the clip box; a clip bound only ever moves a bound inward.
-  if (Clip && IsClippable(GraphType) && (CoordType == Cartesian2D || CoordType == Cartesian3D)) {
+  if (Clip && GraphKind(GraphType).Clipped &&
+      (CoordType == Cartesian2D || CoordType == Cartesian3D)) {
     if (ClipMinY > BoxMinX) BoxMinX = ClipMinY;
     if (ClipMaxY < BoxMaxX) BoxMaxX = ClipMaxY;
     if (ClipMinZ > BoxMinY) BoxMinY = ClipMinZ;

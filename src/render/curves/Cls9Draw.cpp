@@ -7,6 +7,7 @@
 
 #include "formula/FormulaText.h"
 #include "model/Cls9.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "render/common/Cls11.h"
 #include "render/common/ResultBox.h"
@@ -59,22 +60,10 @@ private:
   int32_t m_material = 0;
 };
 
-// The kinds whose drawing is clipped to the band ClipMinZ .. ClipMaxZ of the vertical axis.
+// Whether the graph's drawing is clipped to the band ClipMinZ .. ClipMaxZ of the vertical axis:
+// the kinds the table marks, in Cartesian coordinates.
 bool ClipsItsKind(const Cls9& g) {
-  switch (g.GraphType) {
-  case Curve2D:
-  case Curve3D:
-  case Surface3D:
-  case Ribbon25D:
-  case Curve2DAnimation:
-  case Ribbon25DAnimation:
-  case Curve3DAnimation:
-  case Surface3DAnimation:
-  case Intersection:
-    return g.CoordType == Cartesian2D || g.CoordType == Cartesian3D;
-  default:
-    return false;
-  }
+  return GraphKind(g).Clipped && (g.CoordType == Cartesian2D || g.CoordType == Cartesian3D);
 }
 
 } // namespace
@@ -135,52 +124,38 @@ void Cls9::Draw(int32_t lngAnimStep) {
   ColorToRgb(FirstColor, c.FirstRgb[0], c.FirstRgb[1], c.FirstRgb[2]);
   ColorToRgb(LineColor, c.LineRgb[0], c.LineRgb[1], c.LineRgb[2]);
 
-  switch (GraphType) {
-  case Curve2D:
-  case Curve2DAnimation:
-  case Intersection:
-  case StepStemPlot:
+  switch (GraphKind(*this).Drawer) {
+  case GraphDrawer::Curve2D:
     DrawCurve2DGraph(c);
     break;
-  case Curve3D:
-  case Curve3DAnimation:
+  case GraphDrawer::Curve3D:
     Draw3DCurve(c);
     break;
-  case Surface3D:
-  case Table3D:
-  case Surface3DAnimation:
-  case ColorMap:
-  case RevolutionAboutX:
-  case RevolutionAboutY:
+  case GraphDrawer::Surface:
     DrawSurface(*this, lngAnimStep);
     break;
-  case Ribbon25D:
-  case Table25D:
-  case Ribbon25DAnimation:
+  case GraphDrawer::Ribbon:
     DrawRibbon(c);
     break;
-  case Table2D:
+  case GraphDrawer::Table2D:
     DrawTable2D(c);
     break;
-  case PointMarker:
-  case PointAnimation:
+  case GraphDrawer::Points:
     DrawPointGraph(c);
     break;
-  case ContourPlot:
+  case GraphDrawer::Contour:
     DrawContourPlot(c);
     break;
-  case VectorPlot:
+  case GraphDrawer::VectorPlot:
     DrawVectorPlot(c);
     break;
-  case Vector:
-  case VectorOperation:
+  case GraphDrawer::Vectors:
     DrawVectors(c);
     break;
-  case Function4D:
-  case Function4DAnimation:
+  case GraphDrawer::Graph4D:
     Draw4DGraph(c);
     break;
-  default:
+  case GraphDrawer::None:
     break; // nothing is drawn for other kinds
   }
 }

@@ -8,6 +8,7 @@
 #include "render/curves/DrawFrame.h"
 
 #include "formula/FormulaGlobals.h"
+#include "model/GraphKinds.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ bool Defined(float a, float b) { return a != UndefinedValue && b != UndefinedVal
 // the others. False when the sampled arrays do not hold that point.
 bool CurvePoint(const DrawContext& c, int32_t k, float& x, float& y, float& z) {
   const Cls2* p = nullptr;
-  if (c.g.GraphType == Curve2DAnimation) {
+  if (GraphKind(c.g).Animated) {
     if (!c.g.Anim2D.InRange({k, c.Step})) return false;
     p = &c.g.Anim2D(k, c.Step);
   } else {
@@ -89,7 +90,7 @@ void DrawStems(DrawContext& c) {
 // The curve reflected about the y axis, from the mirror samples. Animated curves have none.
 void DrawMirrorCurve(DrawContext& c) {
   Cls9& g = c.g;
-  if (g.GraphType == Curve2DAnimation) return;
+  if (GraphKind(g).Animated) return;
   float r = 0, gr = 0, b = 0;
   ColorToRgb(g.JOColor, r, gr, b);
   for (int32_t i = 0; i < g.StepV; ++i) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "formula/FormulaGlobals.h"
+#include "model/GraphKinds.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/DrawFrame.h"
 #include "render/surfaces/CContour2.h"
@@ -14,7 +15,7 @@ void DrawPointGraph(DrawContext& c) {
   if (DocumentType == DocumentType2D || DocumentType == DocumentTypeSpecial) BeginFlatLines();
 
   Cls2 p;
-  if (g.GraphType == PointAnimation) {
+  if (GraphKind(g).Animated) {
     if (!g.Anim1D.InRange({c.Step})) return;
     p = g.Anim1D(c.Step);
     if (p.x == UndefinedValue || p.y == UndefinedValue || p.z == UndefinedValue) return;
@@ -67,7 +68,7 @@ namespace {
 bool Gather4DSamples(const DrawContext& c, IsoSamples& samples) {
   const Cls9& g = c.g;
   if (g.StepU < 0 || g.StepV < 0 || g.StepW < 0) return false;
-  const bool animated = g.GraphType == Function4DAnimation;
+  const bool animated = GraphKind(g).Animated;
   if (animated) {
     const std::array<int32_t, 4> last{g.StepU, g.StepV, g.StepW, c.Step};
     if (!g.FrameGrid1.InRange(last) || !g.FrameGrid2.InRange(last) || !g.FrameGrid3.InRange(last) ||
