@@ -8,6 +8,8 @@
 // token; a formula that holds a blank (or begins with "@") is written between "@" like a name so
 // that it comes back whole.
 
+#include "platform/Errors.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -42,9 +44,9 @@ std::string RealToken(float value);
 std::vector<std::string> Tokenize(std::string_view text);
 
 // A token that cannot be read as the document needs it: the reader stops and reports this text.
-class TokenError : public std::runtime_error {
+class TokenError : public CorvalinError {
 public:
-  using std::runtime_error::runtime_error;
+  using CorvalinError::CorvalinError;
 };
 
 // Takes tokens one by one with the conversions of the document reader. Every read past the last

@@ -3,6 +3,8 @@
 // the switch that makes the evaluator report domain faults, and the error the engine raises when
 // one of its own objects is misused.
 
+#include "platform/Errors.h"
+
 #include <atomic>
 #include <stdexcept>
 #include <string>
@@ -19,9 +21,9 @@ inline std::atomic<bool> ShowEvaluationErrors{false};
 // Application errors of the formula engine: 1002 (a bad token in a postfix text), 1011 (pop of an
 // empty stack), 1012 (peek of an empty stack). Numbers are counted from the base of
 // application-defined error numbers.
-class FormulaError : public std::runtime_error {
+class FormulaError : public CorvalinError {
 public:
-  FormulaError(int number, const std::string& text) : std::runtime_error(text), Number(number) {}
+  FormulaError(int number, const std::string& text) : CorvalinError(text), Number(number) {}
   int Number;
 };
 

@@ -5,6 +5,7 @@
 // Every index is checked; an index outside its range throws SubscriptError, never touches memory.
 
 #include "model/Cls2.h"
+#include "platform/Errors.h"
 
 #include <algorithm>
 #include <array>
@@ -17,9 +18,9 @@
 #include <vector>
 
 // An index outside the range of an indexed property or array ("subscript out of range").
-class SubscriptError : public std::out_of_range {
+class SubscriptError : public CorvalinError {
 public:
-  explicit SubscriptError(const std::string& what) : std::out_of_range(what) {}
+  explicit SubscriptError(const std::string& what) : CorvalinError(what) {}
 };
 
 // A compile-time name for error messages of the fixed lists.

@@ -377,6 +377,17 @@ TEST_F(SceneTest, ABuildAskedForDuringACompilationIsDoneAfterItNotInsideIt) {
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(SceneTest, AFailureOfAnyKindIsToldInTheReportBoxAndOnStderr) {
+  ScopedScriptedDialogs dialogs;
+  source.graphs.push_back({0, false, [](int32_t) { throw 42; }, {}});
+  testing::internal::CaptureStderr();
+  scene.BuildScene();
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(scene.SkippedSteps(), 1);
+  EXPECT_NE(ResultBox::Text().find("an unknown failure\r\n"), std::string::npos);
+  EXPECT_NE(err.find("a drawing step failed: an unknown failure"), std::string::npos) << err;
+}
+
 TEST_F(SceneTest, AFailingGraphIsLeftOutWithStateAndMatrixStackIntact) {
   ScopedScriptedDialogs dialogs;
   source.graphs.push_back({0,

@@ -11,6 +11,7 @@
 
 #include "formula/Cls6.h"
 #include "formula/FormulaText.h"
+#include "platform/Errors.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
 
@@ -177,8 +178,10 @@ void frmFunCal::Command18_Click() {
   bool ok = false;
   try {
     ok = evaluator.DoEvaluate(postfix, true, value, vars, &fault);
-  } catch (const std::exception&) {
-    return; // a fault of the engine itself ends the calculation quietly
+  } catch (const std::exception& e) {
+    // A fault of the engine itself ends the calculation; the dialog shows nothing of it.
+    ReportSkippedStep("the calculation", e.what());
+    return;
   }
   if (!ok) {
     // An overflow has been reported: the old result must not stand as if it were the answer.

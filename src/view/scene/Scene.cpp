@@ -11,6 +11,7 @@
 #include "model/Cls2.h"
 #include "model/Cls9.h"
 #include "model/Module1.h"
+#include "platform/Errors.h"
 #include "platform/Prompter.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
@@ -162,13 +163,11 @@ struct Scene::Lists {
     glNewList(name, GL_COMPILE);
     try {
       draw();
-    } catch (const std::exception& e) {
-      Drop(name);
-      if (std::find(errors.begin(), errors.end(), e.what()) == errors.end())
-        errors.emplace_back(e.what());
-      return 0;
     } catch (...) {
       Drop(name);
+      const std::string what = CurrentExceptionText();
+      ReportSkippedStep("a drawing step", what);
+      if (std::find(errors.begin(), errors.end(), what) == errors.end()) errors.push_back(what);
       return 0;
     }
     glEndList();
@@ -278,7 +277,11 @@ void Scene::BuildScene() {
       try {
         CompileOnce();
       } catch (...) {
-        // Nothing could be compiled (the scene box could not be had): the previous picture stays.
+        // Nothing could be compiled (the scene box could not be had): the previous picture stays,
+        // and the report box says why.
+        const std::string what = CurrentExceptionText();
+        ReportSkippedStep("compiling the scene", what);
+        ResultBox::Append(what + CrLf);
       }
     } while (m_rebuildAsked && ++rounds < 3);
     m_compiling = false;

@@ -29,6 +29,7 @@
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/DesktopRegistration.h"
+#include "platform/Errors.h"
 #include "platform/Prompter.h"
 #include "render/common/ResultBox.h"
 #include "view/camera/Cls10.h"
@@ -55,11 +56,13 @@ frmF1* g_instance = nullptr;
 std::function<void(const QUrl&)> g_urlOpener;
 DesktopRegistration::Options g_registration;
 
-// One guarded step: a step that fails is skipped and the next one runs.
+// One guarded step: a step that fails is skipped and the next one runs; what it threw is
+// written on stderr.
 template <class Step> void Guarded(Step&& step) {
   try {
     step();
   } catch (...) {
+    ReportSkippedStep("a step of the main window", CurrentExceptionText());
   }
 }
 

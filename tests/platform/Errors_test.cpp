@@ -1,0 +1,37 @@
+// The program's own faults share one base, so a caller can tell them from programming errors.
+
+#include <gtest/gtest.h>
+
+#include "document/DocumentTokens.h"
+#include "formula/Cls13.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "platform/Errors.h"
+
+namespace {
+
+// Runs f and says whether what it threw was one of ours.
+template <class F> bool ThrowsOurs(F&& f) {
+  try {
+    f();
+  } catch (const CorvalinError&) {
+    return true;
+  } catch (...) {
+    return false;
+  }
+  ADD_FAILURE() << "nothing was thrown";
+  return false;
+}
+
+TEST(Errors, FormulaSubscriptAndDocumentFaultsAreOursProgrammingErrorsAreNot) {
+  EXPECT_TRUE(ThrowsOurs([] { Cls13().Pop(); }));
+  EXPECT_TRUE(ThrowsOurs([] {
+    Cls9 g;
+    (void)g.CurvX[51];
+  }));
+  EXPECT_TRUE(ThrowsOurs([] { TokenReader({"x"}).Integer("StepU"); }));
+  // A container misused by the program is a programming error.
+  EXPECT_FALSE(ThrowsOurs([] { Cls8().FunSurfs.Item(1); }));
+}
+
+} // namespace
