@@ -4,6 +4,7 @@
 
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
+#include "sampling/VectorOperations.h"
 
 #include "model/Cls9.h"
 #include "model/GraphKinds.h"
@@ -170,8 +171,8 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     return shared;
   }
 
-  // 2. A vector operation: the box its drawing filled.
-  if (GraphType == VectorOperation) return VectorOperationBox();
+  // 2. A vector operation: the box of its own arrows.
+  if (GraphType == VectorOperation) return VectorOperationBoxOf(*this);
 
   // 3. Reset.
   BoxMinX = BoxMinY = BoxMinZ = 9999999.0f;

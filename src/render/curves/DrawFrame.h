@@ -81,9 +81,13 @@ void Draw4DGraph(DrawContext& c);
 // curves, 0 for every other kind.
 float CurveTime(const DrawContext& c);
 
+// 3D curves (GraphType 1, 11) with tangents and normal planes; ribbons and 2.5D tables (3, 5,
+// 10), which leave their polygon mode and shade model to the frame to restore.
+void Draw3DCurve(DrawContext& c);
+void DrawRibbon(DrawContext& c);
+// Vector plots (15); vectors and vector operations (31, 32) with their report lines.
+void DrawVectorPlot(DrawContext& c);
+void DrawVectors(DrawContext& c);
+
 // ---- branches of other graph kinds, not built yet: each draws nothing ----
-void Draw3DCurve(DrawContext& c);    // GraphType 1, 11
-void DrawRibbon(DrawContext& c);     // GraphType 3, 5, 10
-void DrawTable2D(DrawContext& c);    // GraphType 4
-void DrawVectorPlot(DrawContext& c); // GraphType 15
-void DrawVectors(DrawContext& c);    // GraphType 31, 32
+void DrawTable2D(DrawContext& c); // GraphType 4
