@@ -1,0 +1,185 @@
+// Drawing of 3D curves, ribbons, vector plots, vectors and vector operations through Cls9::Draw:
+// the pictures (a helix with its tangent and normal plane, a ribbon seen from above, a vector
+// plot, the arrows of a vector sum), the report box of vectors and vector operations, and the
+// polygon mode and shade model a ribbon leaves behind.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "formula/FormulaGlobals.h"
+#include "render/curves/DrawTestScene.h"
+#include "sampling/VectorOperations.h"
+#include "view/ResultBox.h"
+
+namespace {
+
+using drawtest::FlatScene;
+
+constexpr int32_t kRed = 255, kGreen = 255 * 256, kBlue = 255 * 65536;
+
+std::shared_ptr<Cls9> Graph(int32_t type) {
+  auto g = std::make_shared<Cls9>();
+  g->GraphType = type;
+  g->Material = 1;
+  return g;
+}
+
+bool Bluish(const Rgb& c) { return c.b > c.r + 40 && c.b > c.g + 40; }
+
+// A scene seen along -z of 240 x 240 pixels over -3 .. 3, in a document of the given kind.
+struct Scene : FlatScene {
+  explicit Scene(int32_t documentType) : FlatScene(240, 3.0f) { DocumentType = documentType; }
+};
+
+TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlane) {
+  Scene scene(DocumentType3D);
+  auto g = Graph(Curve3D);
+  g->CoordType = Cartesian3D;
+  g->FunForm = Parametric;
+  // Formula X is the scene's depth: seen from the front the helix is (sin u, u).
+  g->ExpressX = "cos(u)";
+  g->ExpressY = "sin(u)";
+  g->ExpressZ = "u";
+  g->MinU = -2.5f;
+  g->MaxU = 2.5f;
+  g->StepU = 100;
+  g->SecondColor = kRed;
+  g->ShowTangent = g->ShowNormal = true;
+  g->TangentNum = 1;
+  g->TangentX[1] = 0.0f; // from (1, -1, -1) to (1, 1, 1)
+  g->NormalNum = 1;
+  g->NormalX[1] = 1.5707964f; // the unit square around (1, pi / 2), seen from the front
+  ASSERT_TRUE(g->GetPoints());
+  g->Draw();
+
+  EXPECT_TRUE(scene.HasColour(std::sin(-2.0f), -2.0f, {255, 0, 0})) << "curve";
+  EXPECT_TRUE(scene.HasColour(-0.9f, -0.9f, {0, 255, 0})) << "tangent";
+  EXPECT_FALSE(scene.Marked(0.9f, -0.9f, 2));
+  EXPECT_TRUE(scene.HasColour(1.3f, 1.35f, {0, 0, 255}, 0)) << "normal plane";
+  EXPECT_TRUE(scene.HasColour(0.6f, 1.9f, {0, 0, 255}, 0)) << "normal plane";
+  EXPECT_FALSE(scene.Marked(1.7f, 1.57f, 2)) << "outside the plane";
+  EXPECT_EQ(ResultBox::Text(), "");
+}
+
+// A flat ribbon over x = -2 .. 2 at height 1, row 1 written by the box at z + 3.
+std::shared_ptr<Cls9> FlatRibbon() {
+  auto g = Graph(Ribbon25D);
+  g->StepU = 1;
+  g->StepV = 4;
+  g->Vert3D.Allocate({1, 4});
+  for (int32_t j = 0; j <= 4; ++j) {
+    g->Vert3D(0, j).x = static_cast<float>(j - 2);
+    g->Vert3D(0, j).y = 1.0f;
+  }
+  g->FillStyle = SingleColor;
+  g->SecondColor = kBlue;
+  g->Show = ModelSurface;
+  g->Smoothness = ShadeSmoothest;
+  return g;
+}
+
+TEST(SpaceCurveDraw, RibbonSeenFromAbove) {
+  Scene scene(DocumentType25D);
+  // From above the ribbon's depth runs down the picture: scene z = -y.
+  glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+  auto g = FlatRibbon();
+  g->Draw();
+  EXPECT_TRUE(scene.HasColour(0.0f, -1.5f, {0, 0, 255}, 0));
+  EXPECT_TRUE(scene.HasColour(-1.8f, -2.8f, {0, 0, 255}, 0));
+  EXPECT_FALSE(scene.Marked(0.0f, 0.5f, 2));
+  EXPECT_FALSE(scene.Marked(2.5f, -1.5f, 2));
+
+  // A point without a value leaves a gap of the two quadrilaterals beside it.
+  scene.Reset();
+  glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+  g->Vert3D(0, 1).y = UndefinedValue;
+  g->Draw();
+  EXPECT_FALSE(scene.Marked(-1.0f, -1.5f, 2));
+  EXPECT_TRUE(scene.HasColour(1.0f, -1.5f, {0, 0, 255}, 0));
+}
+
+TEST(SpaceCurveDraw, RibbonLeavesPolygonModeAndShadingAsTheyWere) {
+  Scene scene(DocumentType25D);
+  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  glShadeModel(GL_SMOOTH);
+  auto g = FlatRibbon();
+  g->Show = ModelGrid;
+  g->Smoothness = ShadeFlat;
+  g->Draw();
+  GLint mode[2] = {0, 0}, shade = 0;
+  glGetIntegerv(GL_POLYGON_MODE, mode);
+  glGetIntegerv(GL_SHADE_MODEL, &shade);
+  EXPECT_EQ(mode[0], GL_FILL);
+  EXPECT_EQ(shade, GL_SMOOTH);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
+  Scene scene(DocumentTypeSpecial);
+  auto g = Graph(VectorPlot);
+  g->CoordType = Cartesian3D;
+  g->FunForm = Parametric;
+  // X = u, Y = v, Z = X over -2 .. 2 in 4 steps: arrows one step long along X at the nine
+  // inner nodes (-1 .. 1 each way).
+  g->ExpressX = "u";
+  g->ExpressY = "v";
+  g->ExpressZ = "u";
+  g->MinU = g->MinV = -2.0f;
+  g->MaxU = g->MaxV = 2.0f;
+  g->StepU = g->StepV = 4;
+  g->SecondColor = kBlue;
+  ASSERT_TRUE(g->GetPoints());
+  g->Draw();
+  for (float y : {-1.0f, 0.0f, 1.0f}) {
+    // Thin smoothed shafts come out pale.
+    EXPECT_TRUE(scene.AnyPixelNear(-0.5f, y, 1, Bluish)) << y;
+    EXPECT_TRUE(scene.HasColour(2.0f, y, {0, 0, 255}, 1)) << "head at " << y;
+    EXPECT_FALSE(scene.Marked(-1.5f, y, 2)) << "no arrow at a border node";
+  }
+  EXPECT_FALSE(scene.Marked(0.5f, 0.5f, 2));
+}
+
+TEST(VectorDraw, VectorReportAndPicture) {
+  Scene scene(DocumentType3D);
+  auto g = Graph(Vector);
+  g->VecBeginX = -2.0f;
+  g->VecEndX = 1.0f;
+  g->VecEndY = -4.0f;
+  g->VecColor = kRed;
+  g->VecWidth = 3;
+  g->Draw();
+  EXPECT_EQ(ResultBox::Text(), "Vector:\r\n"
+                               "  Start Point: x=0, y=-2, z=0\r\n"
+                               "  End Point: x=0, y=1, z=-4\r\n"
+                               "  Vector: dx=0, dy=3, dz=-4\r\n"
+                               "  Module: 5\r\n"
+                               "  Direction Angle: \r\n"
+                               "    X Direction: 89.99979\r\n"
+                               "    Y Direction: 53.12998\r\n"
+                               "    Z Direction: 143.1298\r\n");
+  EXPECT_TRUE(scene.HasColour(-0.5f, -2.0f, {255, 0, 0})) << "shaft";
+  EXPECT_FALSE(scene.Marked(-1.0f, 0.0f, 2));
+}
+
+TEST(VectorDraw, VectorSumReportAndArrows) {
+  Scene scene(DocumentType3D);
+  auto g = Graph(VectorOperation);
+  g->VecOperation = VectorSum;
+  g->VecDX = 2.0f;
+  g->VecDY2 = 2.0f;
+  g->Draw();
+  EXPECT_EQ(ResultBox::Text(), "Vector 1(red): dx=0, dy=2, dz=0\r\n"
+                               "Vector 2(green): dx=0, dy=0, dz=2\r\n"
+                               "Vector1 + Vector2 (blue):  dx=0, dy=2, dz=2\r\n");
+  EXPECT_TRUE(scene.HasColour(0.7f, 0.0f, {255, 0, 0})) << "first vector";
+  EXPECT_TRUE(scene.HasColour(0.0f, 0.7f, {0, 255, 0})) << "second vector";
+  EXPECT_TRUE(scene.HasColour(0.7f, 0.7f, {0, 0, 255})) << "sum";
+  auto yellowish = [](const Rgb& c) { return c.b < c.r - 40 && c.b < c.g - 40; };
+  EXPECT_TRUE(scene.AnyPixelNear(2.0f, 1.0f, 1, yellowish)) << "completing line";
+  EXPECT_TRUE(scene.AnyPixelNear(1.0f, 2.0f, 1, yellowish)) << "completing line";
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace
