@@ -156,6 +156,9 @@ void DrawVectors(DrawContext& c) {
 
 void DrawVectorPlot(DrawContext& c) {
   Cls9& g = c.g;
+  // Unlit, so the arrows show the plot's colour whatever the material and the light; the frame
+  // puts the lighting back after the graph.
+  glDisable(GL_LIGHTING);
   glEnable(GL_LINE_SMOOTH);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

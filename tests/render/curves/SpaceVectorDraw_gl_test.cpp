@@ -131,7 +131,11 @@ TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
   g->StepU = g->StepV = 4;
   g->SecondColor = kBlue;
   ASSERT_TRUE(g->GetPoints());
+  // The arrows take the plot's colour, not a lit one, in a lit scene.
+  glEnable(GL_LIGHTING);
   g->Draw();
+  EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+  glDisable(GL_LIGHTING);
   for (float y : {-1.0f, 0.0f, 1.0f}) {
     // Thin smoothed shafts come out pale.
     EXPECT_TRUE(scene.AnyPixelNear(-0.5f, y, 1, Bluish)) << y;
