@@ -26,10 +26,10 @@ enum VecOperationCode : int32_t {
 struct VectorOperationOutcome {
   Vec3f V1, V2;
   int32_t Operation = 0;
-  bool ShowsSecond = true;  // the second vector is drawn (not for the multiple)
-  bool HasResult = false;   // a result arrow is drawn (sum, difference, multiple, cross)
-  Vec3f R;                  // the result arrow
-  float Dot = 0.0f;         // the dot product
+  bool ShowsSecond = true;   // the second vector is drawn (not for the multiple)
+  bool HasResult = false;    // a result arrow is drawn (sum, difference, multiple, cross)
+  Vec3f R;                   // the result arrow
+  float Dot = 0.0f;          // the dot product
   float AngleDegrees = 0.0f; // the angle between V1 and V2, 0 .. 180 (90 when one is zero)
 };
 

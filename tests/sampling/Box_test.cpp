@@ -1,6 +1,6 @@
 // The bounding box of a graph: kind rules, the origin rule of 2D curves, the point and vector
-// rules, the shared box of polar regions, the boxes of vector operations, back edges of ribbons and 2.5D
-// tables, floor overlays, grids with the 4D value range, and narrowing to the clip box.
+// rules, the shared box of polar regions, the boxes of vector operations, back edges of ribbons
+// and 2.5D tables, floor overlays, grids with the 4D value range, and narrowing to the clip box.
 
 #include "SamplingFixture.h"
 #include "sampling/VectorOperations.h"

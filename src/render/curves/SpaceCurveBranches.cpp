@@ -180,9 +180,7 @@ Rgb3 RibbonMapColour(const Cls9& g, float value, float low, float extent) {
 }
 
 void RibbonVertex(const Vec3f& p) { SceneVertex(p.x, p.y, p.z); }
-void RibbonNormal(const Vec3f& n) {
-  glNormal3d(double{n.x}, double{n.y}, double{n.z});
-}
+void RibbonNormal(const Vec3f& n) { glNormal3d(double{n.x}, double{n.y}, double{n.z}); }
 
 } // namespace
 

@@ -36,8 +36,8 @@ std::array<Vec3f, 2> CurveTangent(const Vec3f& p, const Vec3f& d) {
 }
 
 bool NormalPlanePatch(const Vec3f& p, const Vec3f& d, std::array<Vec3f, 4>& corners) {
-  static constexpr float kOffsets[4][2] = {{-0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f},
-                                           {0.5f, -0.5f}};
+  static constexpr float kOffsets[4][2] = {
+      {-0.5f, -0.5f}, {-0.5f, 0.5f}, {0.5f, 0.5f}, {0.5f, -0.5f}};
   const float pc[3] = {p.x, p.y, p.z};
   const float dc[3] = {d.x, d.y, d.z};
   // The axis the plane is solved for: Z unless Z' is 0, then Y, then X.

@@ -64,8 +64,7 @@ std::array<std::array<Vec3f, 2>, 9> FarBoxEdges(const Vec3f& b, const Vec3f& e);
 std::vector<std::string> VectorReportLines(const Cls9& g, const VectorArrow& arrow);
 
 // The report of a VectorOperation graph, lines without their line ends.
-std::vector<std::string> VectorOperationReportLines(const Cls9& g,
-                                                    const VectorOperationOutcome& o);
+std::vector<std::string> VectorOperationReportLines(const Cls9& g, const VectorOperationOutcome& o);
 
 // One arrow of a vector plot in the plane: a shaft from the base to the tip and a head of 21 rim
 // points around the tip (point 20 closes the circle).

@@ -114,8 +114,7 @@ TEST(RibbonColours, FillStylesAndUndefinedPoints) {
       {1, {0, 0, 1}, {0, 0, 1}, {1, 0, 0}}, // across x
       {2, {0, 0, 1}, {1, 0, 0}, {0, 0, 1}}, // across z: the back row takes the first colour
       {3, {0, 0, 1}, {0, 0, 1}, {1, 0, 0}}, // across y
-      {4, {0, 0, 1}, {0, 0, 1}, {0, 0, 1}},
-      {5, {0, 0.5f, 0.5f}, {0, 0.5f, 0.5f}, {1, 0.5f, 0.5f}},
+      {4, {0, 0, 1}, {0, 0, 1}, {0, 0, 1}}, {5, {0, 0.5f, 0.5f}, {0, 0.5f, 0.5f}, {1, 0.5f, 0.5f}},
       {0, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
   };
   for (const Row& r : rows) {

@@ -100,6 +100,23 @@ TEST(SpaceCurveDraw, RibbonSeenFromAbove) {
   EXPECT_TRUE(scene.HasColour(1.0f, -1.5f, {0, 0, 255}, 0));
 }
 
+TEST(SpaceCurveDraw, TableRibbonFromItsTable) {
+  Scene scene(DocumentType25D);
+  glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+  auto g = Graph(Table25D);
+  g->StepU = 1;
+  g->StepV = 2;
+  for (int32_t j = 0; j <= 2; ++j)
+    g->VertTab3D(0, j).x = static_cast<float>(j);
+  g->FillStyle = SingleColor;
+  g->SecondColor = kGreen;
+  g->Show = ModelSurface;
+  g->Smoothness = ShadeFlat;
+  g->Draw();
+  EXPECT_TRUE(scene.HasColour(1.5f, -1.5f, {0, 255, 0}, 0));
+  EXPECT_FALSE(scene.Marked(-0.5f, -1.5f, 2));
+}
+
 TEST(SpaceCurveDraw, RibbonLeavesPolygonModeAndShadingAsTheyWere) {
   Scene scene(DocumentType25D);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);

@@ -50,8 +50,8 @@ TEST(VectorReport, LinesOfAVector) {
       {{0, 0, 0},
        {0, 0, 5},
        {"Vector:", "  Start Point: x=0, y=0, z=0", "  End Point: x=5, y=0, z=0",
-        "  Vector: dx=5, dy=0, dz=0", "  Module: 5", "  Direction Angle: ",
-        "    X Direction: 0", "    Y Direction: 89.99979", "    Z Direction: 89.99979"}},
+        "  Vector: dx=5, dy=0, dz=0", "  Module: 5", "  Direction Angle: ", "    X Direction: 0",
+        "    Y Direction: 89.99979", "    Z Direction: 89.99979"}},
       // Negative components have obtuse direction angles.
       {{1, 2, 3},
        {-2, 2, 7},
@@ -88,18 +88,15 @@ TEST(VectorReport, LinesOfEveryOperation) {
     std::vector<std::string> extra; // the lines after the two vectors
   } rows[] = {
       {VectorSum, {2, 0, 0}, {-5, 1, 0}, 0, {"Vector1 + Vector2 (blue):  dx=0, dy=-3, dz=1"}},
-      {VectorDifference,
-       {1, 2, 3},
-       {4, 6, 8},
-       0,
-       {"Vector2 - Vector1 (blue):  dx=5, dy=3, dz=4"}},
+      {VectorDifference, {1, 2, 3}, {4, 6, 8}, 0, {"Vector2 - Vector1 (blue):  dx=5, dy=3, dz=4"}},
       {VectorMultiple, {1, 2, 3}, {4, 6, 8}, 0.5f, {"Vector1*0.5(blue):  dx=1.5, dy=0.5, dz=1"}},
       {CrossProduct, {1, 0, 0}, {0, 1, 0}, 0, {"Vector1 * Vector2 (pink):  dx=1, dy=0  dz=0"}},
       {DotProduct,
        {3, 0, 0},
        {0, 4, 0},
        0,
-       {"Vector1 .* Vector2 (blue):  Value=0", "  The angle between vector1 and vector2: 89.99979"}},
+       {"Vector1 .* Vector2 (blue):  Value=0",
+        "  The angle between vector1 and vector2: 89.99979"}},
       {DotProduct,
        {2, 0, 0},
        {-1, 1, 0},
@@ -110,7 +107,8 @@ TEST(VectorReport, LinesOfEveryOperation) {
        {0, 0, 0},
        {0, 4, 0},
        0,
-       {"Vector1 .* Vector2 (blue):  Value=0", "  The angle between vector1 and vector2: 89.99979"}},
+       {"Vector1 .* Vector2 (blue):  Value=0",
+        "  The angle between vector1 and vector2: 89.99979"}},
       {6, {1, 0, 0}, {0, 1, 0}, 0, {}},
   };
   for (const Row& r : rows) {
@@ -134,8 +132,8 @@ TEST(VectorReport, LinesOfEveryOperation) {
 TEST(VectorArrowGeometry, HeadPointsAlongEveryAxisAndItsNegative) {
   const Vec3f start{1, 2, 3};
   const Vec3f centre{0.5f, 0.5f, 0.5f};
-  const Vec3f directions[] = {{1, 0, 0},  {-1, 0, 0}, {0, 1, 0},       {0, -1, 0},
-                              {0, 0, 1},  {0, 0, -1}, {0.6f, 0, -0.8f}, {0, -0.6f, -0.8f}};
+  const Vec3f directions[] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0},        {0, -1, 0},
+                              {0, 0, 1}, {0, 0, -1}, {0.6f, 0, -0.8f}, {0, -0.6f, -0.8f}};
   for (const Vec3f& u : directions) {
     const Vec3f end{start.x + 2 * u.x, start.y + 2 * u.y, start.z + 2 * u.z};
     const VectorArrow a = MakeVectorArrow(start, end, centre);
@@ -209,16 +207,15 @@ TEST(VectorPlotGeometry, ArrowsAtInnerNodesAlongTheChangeOfZ) {
   EXPECT_NEAR(arrows[0].RimX[20], arrows[0].RimX[0], 1e-4f);
 
   // Two steps each way: one arrow; fewer: none.
-  EXPECT_EQ(VectorPlotArrows(PlotGrid(2, 2, [](int32_t, int32_t j) { return 2.0f * j; }), 2, 2)
-                .size(),
-            1u);
-  EXPECT_TRUE(VectorPlotArrows(PlotGrid(1, 5, [](int32_t, int32_t) { return 0.0f; }), 1, 5)
-                  .empty());
+  EXPECT_EQ(
+      VectorPlotArrows(PlotGrid(2, 2, [](int32_t, int32_t j) { return 2.0f * j; }), 2, 2).size(),
+      1u);
+  EXPECT_TRUE(
+      VectorPlotArrows(PlotGrid(1, 5, [](int32_t, int32_t) { return 0.0f; }), 1, 5).empty());
 
   // An undefined Z removes the arrows of its node and its four neighbours.
-  const PointArray<2> holed = PlotGrid(4, 4, [](int32_t i, int32_t j) {
-    return i == 2 && j == 2 ? UndefinedValue : 1.0f;
-  });
+  const PointArray<2> holed =
+      PlotGrid(4, 4, [](int32_t i, int32_t j) { return i == 2 && j == 2 ? UndefinedValue : 1.0f; });
   const std::vector<PlotArrow> left = VectorPlotArrows(holed, 4, 4);
   EXPECT_EQ(left.size(), 9u - 5u);
   for (const PlotArrow& a : left) {
