@@ -37,14 +37,6 @@ const Cls2* CurvePoint(const DrawContext& c, int32_t i) {
   return g.VertCurve.InRange({i}) ? &g.VertCurve(i) : nullptr;
 }
 
-// The value of T of the frame drawn (sampled the same way), 0 for a still curve.
-float FrameTime(const DrawContext& c) {
-  const Cls9& g = c.g;
-  if (g.GraphType != Curve3DAnimation || FrameCount <= 0) return 0.0f;
-  const float dt = (g.MaxT - g.MinT) / static_cast<float>(FrameCount);
-  return static_cast<float>(double{g.MinT} + double(c.Step) * double{dt});
-}
-
 // The formulas X, Y, Z and their derivatives, compiled for the tangents and normal planes.
 struct CurveFormulas {
   CompiledFormula F[3], D[3];
@@ -65,10 +57,9 @@ bool CompileCurveFormulas(DrawContext& c, CurveFormulas& f) {
 }
 
 // The point P and derivative D at the parameter u; false where one of the six has no value.
-bool PointAndDerivative(const CurveFormulas& f, float u, float t, Vec3f& p, Vec3f& d) {
+bool PointAndDerivative(const CurveFormulas& f, float u, Vec3f& p, Vec3f& d) {
   FormulaVars vars;
   vars.U = u;
-  vars.T = t;
   p = {f.F[0].Evaluate(vars), f.F[1].Evaluate(vars), f.F[2].Evaluate(vars)};
   d = {f.D[0].Evaluate(vars), f.D[1].Evaluate(vars), f.D[2].Evaluate(vars)};
   return Defined(p) && Defined(d);
@@ -82,12 +73,11 @@ void DrawTangentsAndPlanes(DrawContext& c) {
   if (g.FunForm != Parametric || g.CoordType != Cartesian3D) return;
   CurveFormulas f;
   if (!CompileCurveFormulas(c, f)) return;
-  const float t = FrameTime(c);
   Vec3f p, d;
   if (g.ShowTangent) {
     const int32_t count = std::clamp(g.TangentNum, 0, decltype(g.TangentX)::Last);
     for (int32_t k = 1; k <= count; ++k) {
-      if (!PointAndDerivative(f, g.TangentX[k], t, p, d)) continue;
+      if (!PointAndDerivative(f, g.TangentX[k], p, d)) continue;
       const std::array<Vec3f, 2> tangent = CurveTangent(p, d);
       glColor3f(0.0f, 1.0f, 0.0f);
       glLineWidth(2.0f);
@@ -101,7 +91,7 @@ void DrawTangentsAndPlanes(DrawContext& c) {
     const int32_t count = std::clamp(g.NormalNum, 0, decltype(g.NormalX)::Last);
     std::array<Vec3f, 4> corners;
     for (int32_t k = 1; k <= count; ++k) {
-      if (!PointAndDerivative(f, g.NormalX[k], t, p, d)) continue;
+      if (!PointAndDerivative(f, g.NormalX[k], p, d)) continue;
       if (!NormalPlanePatch(p, d, corners)) continue;
       glColor3f(0.0f, 0.0f, 1.0f);
       glBegin(GL_QUADS);

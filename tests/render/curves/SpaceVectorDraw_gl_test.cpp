@@ -63,6 +63,28 @@ TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlane) {
   EXPECT_EQ(ResultBox::Text(), "");
 }
 
+TEST(SpaceCurveDraw, AnimatedCurveDrawsTheFrameAsked) {
+  Scene scene(DocumentType3D);
+  auto g = Graph(Curve3DAnimation);
+  g->Animation = true;
+  g->CoordType = Cartesian3D;
+  g->FunForm = Parametric;
+  g->ExpressX = "0";
+  g->ExpressY = "u";
+  g->ExpressZ = "t*u"; // at step 5 of 10 over t = 0 .. 2: the line y = x
+  g->MinU = -2.5f;
+  g->MaxU = 2.5f;
+  g->StepU = 10;
+  g->MinT = 0.0f;
+  g->MaxT = 2.0f;
+  g->SecondColor = kRed;
+  ASSERT_TRUE(g->GetPoints());
+  g->Draw(5);
+  EXPECT_TRUE(scene.HasColour(-1.5f, -1.5f, {255, 0, 0}));
+  EXPECT_TRUE(scene.HasColour(1.5f, 1.5f, {255, 0, 0}));
+  EXPECT_FALSE(scene.Marked(1.5f, 0.0f, 2));
+}
+
 // A flat ribbon over x = -2 .. 2 at height 1, row 1 written by the box at z + 3.
 std::shared_ptr<Cls9> FlatRibbon() {
   auto g = Graph(Ribbon25D);
