@@ -139,20 +139,63 @@ TEST(SpaceCurveDraw, TableRibbonFromItsTable) {
   EXPECT_FALSE(scene.Marked(-0.5f, -1.5f, 2));
 }
 
-TEST(SpaceCurveDraw, RibbonLeavesPolygonModeAndShadingAsTheyWere) {
-  Scene scene(DocumentType25D);
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glShadeModel(GL_SMOOTH);
-  auto g = FlatRibbon();
-  g->Show = ModelGrid;
-  g->Smoothness = ShadeFlat;
-  g->Draw();
-  GLint mode[2] = {0, 0}, shade = 0;
-  glGetIntegerv(GL_POLYGON_MODE, mode);
-  glGetIntegerv(GL_SHADE_MODEL, &shade);
-  EXPECT_EQ(mode[0], GL_FILL);
-  EXPECT_EQ(shade, GL_SMOOTH);
-  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+// What a drawing may change and must put back.
+struct State {
+  GLboolean lighting, blend, lineSmooth;
+  GLint polygonMode[2], shadeModel, modelDepth;
+  GLfloat lineWidth;
+  static State Read() {
+    State s{};
+    s.lighting = glIsEnabled(GL_LIGHTING);
+    s.blend = glIsEnabled(GL_BLEND);
+    s.lineSmooth = glIsEnabled(GL_LINE_SMOOTH);
+    glGetIntegerv(GL_POLYGON_MODE, s.polygonMode);
+    glGetIntegerv(GL_SHADE_MODEL, &s.shadeModel);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &s.modelDepth);
+    glGetFloatv(GL_LINE_WIDTH, &s.lineWidth);
+    return s;
+  }
+  bool operator==(const State& o) const {
+    return lighting == o.lighting && blend == o.blend && lineSmooth == o.lineSmooth &&
+           polygonMode[0] == o.polygonMode[0] && shadeModel == o.shadeModel &&
+           modelDepth == o.modelDepth && lineWidth == o.lineWidth;
+  }
+};
+
+TEST(SpaceCurveDraw, EveryKindPutsBackPolygonModeShadingAndLines) {
+  Scene scene(DocumentType3D);
+  auto ribbon = FlatRibbon();
+  ribbon->Show = ModelGrid; // a ribbon sets its polygon mode and shading
+  ribbon->Smoothness = ShadeFlat;
+  auto helix = Graph(Curve3D);
+  helix->CoordType = Cartesian3D;
+  helix->FunForm = Parametric;
+  helix->ExpressX = "cos(u)";
+  helix->ExpressY = "sin(u)";
+  helix->ExpressZ = "u";
+  helix->StepU = 10;
+  helix->MaxU = 3;
+  helix->ShowTangent = helix->ShowNormal = true;
+  helix->TangentNum = helix->NormalNum = 1;
+  ASSERT_TRUE(helix->GetPoints());
+  auto vector = Graph(Vector);
+  vector->VecEndX = vector->VecEndY = vector->VecEndZ = 1;
+  vector->VecWidth = 3;
+  vector->ShowVecB = vector->ShowVecPrj = vector->ShowVecBegin = vector->ShowVecEnd = true;
+  auto operation = Graph(VectorOperation);
+  operation->VecOperation = VectorSum;
+  operation->VecDX = operation->VecDY2 = 1;
+  for (const auto& g : {ribbon, helix, vector, operation}) {
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_LIGHTING);
+    glLineWidth(5.0f);
+    const State before = State::Read();
+    g->Draw();
+    EXPECT_TRUE(State::Read() == before) << "graph kind " << g->GraphType;
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << "graph kind " << g->GraphType;
+  }
+  glDisable(GL_LIGHTING);
 }
 
 TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
