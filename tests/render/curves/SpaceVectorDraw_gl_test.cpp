@@ -11,7 +11,7 @@
 #include "formula/FormulaGlobals.h"
 #include "render/curves/DrawTestScene.h"
 #include "sampling/VectorOperations.h"
-#include "view/ResultBox.h"
+#include "render/common/ResultBox.h"
 
 namespace {
 
