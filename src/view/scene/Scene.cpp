@@ -14,6 +14,7 @@
 #include "platform/Prompter.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
+#include "render/surfaces/SurfaceTextures.h"
 #include "view/camera/Cls10.h"
 #include "view/camera/Cls4.h"
 #include "view/scene/picDraw.h"
@@ -228,6 +229,7 @@ void Scene::ReleaseGL() {
   m_ownedRanges.clear();
   SceneList = FrameListBase = m_overlayList = m_legendList = 0;
   m_kind = Kind::None;
+  SurfaceTextures::ReleaseAll();
   ReleaseGlyphLists(TickFontBase);
   ReleaseGlyphLists(TitleFontBase);
   ReleaseGlyphLists(BitmapFontBase);
@@ -322,10 +324,19 @@ void Scene::CompileOnce() {
   SetSceneCenter(box);
   ComputeRotation();
 
+  // The textures of this compilation are made before any list is open; those of the previous
+  // one go when its lists go.
+  auto prepare = [&] {
+    for (int32_t i = 1; i <= count; ++i)
+      m_source->PrepareGraph(i);
+  };
   if (animated) {
     m_contentValid = false;
+    SurfaceTextures::CompileScope textures;
+    prepare();
     CompileAnimated(lists, count);
     Commit(lists, Kind::Animated);
+    textures.Keep();
     ++m_recordings;
     return;
   }
@@ -341,8 +352,11 @@ void Scene::CompileOnce() {
     return;
   }
   m_contentValid = false;
+  SurfaceTextures::CompileScope textures;
+  if (m_source) prepare();
   CompileStill(lists, count, box);
   Commit(lists, Kind::Still);
+  textures.Keep();
   ++m_recordings;
   m_contentKey = key;
   m_contentValid = true;
