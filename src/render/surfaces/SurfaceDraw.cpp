@@ -138,7 +138,8 @@ void DrawFloor(const Cls9& g, const SurfaceGrid& grid, const SurfaceMesh& mesh,
   if (g.ShowContour) {
     const std::vector<SceneSegment> lines = BuildFloorContours(grid, box, mapping, g.ContourLevel);
     BeginSmoothLines();
-    glLineWidth(static_cast<float>(g.LineWidth));
+    // A width below 1 is no width GL takes: the current one stays.
+    if (g.LineWidth >= 1) glLineWidth(static_cast<float>(g.LineWidth));
     glColor3f(0.0f, 0.0f, 0.0f);
     glBegin(GL_LINES);
     for (const SceneSegment& s : lines) {
