@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -216,7 +217,13 @@ bool Scene::InitializeGL() {
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
   BuildSceneFonts();
-  if (hadScene || m_buildPending) BuildScene();
+  if (hadScene || m_buildPending) {
+    // The view sets its context up while it is being shown or painted: a modal message box must
+    // not run its event loop in the middle of that, so messages of this compilation come after.
+    m_deferMessages = true;
+    BuildScene();
+    m_deferMessages = false;
+  }
   return true;
 }
 
@@ -286,8 +293,15 @@ void Scene::BuildScene() {
     m_compiling = false;
     held = holding.Release();
   }
-  for (const ShownMessage& m : held)
-    ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+  if (m_deferMessages && !held.empty()) {
+    QTimer::singleShot(0, qApp, [held] {
+      for (const ShownMessage& m : held)
+        ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+    });
+  } else {
+    for (const ShownMessage& m : held)
+      ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+  }
   if (m_presentAsked) {
     m_presentAsked = false;
     Display(m_askedFrame);

@@ -220,6 +220,7 @@ private:
   std::array<float, 4> m_scales{1, 1, 1, 0}; // the axis scale factors the scene is drawn with
   Accumulation m_accum;
   bool m_compiling = false;
+  bool m_deferMessages = false; // InitializeGL's compilation shows its messages afterwards
   bool m_rebuildAsked = false;
   bool m_buildPending = false;
   bool m_presentAsked = false;

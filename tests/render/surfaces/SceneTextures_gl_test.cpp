@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -104,6 +105,34 @@ TEST(SceneTextures, EachCompilationMakesItsTexturesAndFreesThePrevious) {
   scene.ReleaseGL();
   EXPECT_EQ(SurfaceTextures::CountHeld(), 0);
   EXPECT_TRUE(dialogs.prompter.shown.empty());
+  DocumentType = DocumentType2D;
+  ShowLegend = true;
+}
+
+TEST(SceneTextures, ABadFileIsToldOnceAndNotWhileTheViewIsBeingSetUp) {
+  GlTestContext gl(64, 64);
+  ASSERT_TRUE(gl.Valid());
+  ScopedScriptedDialogs dialogs;
+  DocumentType = DocumentType3D;
+  ShowLegend = false;
+  QTemporaryDir dir;
+  TexturedPlaneSource source(dir.filePath("missing.bmp").toStdString());
+  Scene scene;
+  scene.SetSource(&source);
+  ASSERT_TRUE(scene.InitializeGL());
+  scene.BuildScene();
+  scene.BuildScene();
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_NE(dialogs.prompter.shown[0].text.find("missing.bmp"), std::string::npos);
+  EXPECT_EQ(SurfaceTextures::CountHeld(), 0);
+  // Setting the GL up again compiles at once; its message waits until the events run.
+  source.g.TexName = dir.filePath("missing.gif").toStdString();
+  ASSERT_TRUE(scene.InitializeGL());
+  EXPECT_EQ(dialogs.prompter.shown.size(), 1u);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_NE(dialogs.prompter.shown[1].text.find("missing.gif"), std::string::npos);
+  scene.ReleaseGL();
   DocumentType = DocumentType2D;
   ShowLegend = true;
 }
