@@ -269,6 +269,25 @@ TEST_F(SurfaceScene, EverySurfaceKindWithAFloorIsColouredFromItsLowestPoint) {
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST_F(SurfaceScene, AnImplicitSurfaceRunsNoGridPasses) {
+  // Its point grid holds nothing of it (all points at the origin): no cells, no floor.
+  auto g = Surface("0", 4);
+  g->FunForm = Implicit;
+  g->ShowColormap = true;
+  g->ShowVector = true;
+  for (Cls2& p : g->Vert3D.Cells())
+    p = Cls2{};
+  g->Show = ModelPoint; // were the passes run, the origin would show as a point
+  DrawSurface(*g, 0);
+  GLint mode[2] = {0, 0};
+  glGetIntegerv(GL_POLYGON_MODE, mode);
+  EXPECT_EQ(mode[0], GL_FILL);
+  const QImage picture = gl.Image();
+  for (int y = kSize / 2 - 3; y <= kSize / 2 + 3; ++y)
+    for (int x = kSize / 2 - 3; x <= kSize / 2 + 3; ++x)
+      EXPECT_EQ(picture.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
 TEST_F(SurfaceScene, TheColourMapPathLeavesTexturingAndBlendingOff) {
   auto g = std::make_unique<Cls9>();
   g->GraphType = ColorMap;
