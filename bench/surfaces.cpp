@@ -19,11 +19,11 @@
 #include "model/Module1.h"
 #include "render/surfaces/SurfaceMesh.h"
 #include "render/surfaces/SurfaceOverlays.h"
-#include "view/Cls10.h"
-#include "view/Cls4.h"
-#include "view/Scene.h"
-#include "view/Trackball.h"
-#include "view/picDraw.h"
+#include "view/camera/Cls10.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/Scene.h"
+#include "view/camera/Trackball.h"
+#include "view/scene/picDraw.h"
 
 namespace {
 

@@ -152,17 +152,9 @@ public:
 
 bool HasFloorOverlays(const Cls9& g) {
   if (!(g.ShowContour || g.ShowVector || g.ShowColormap)) return false;
-  switch (g.GraphType) {
-  case Surface3D:
-  case Surface3DAnimation:
-    return g.FunForm != Implicit;
-  case Table3D:
-  case RevolutionAboutX:
-  case RevolutionAboutY:
-    return true;
-  default:
-    return false;
-  }
+  // The surface drawer's kinds but the flat colour map; an implicit surface has no height grid.
+  return GraphKind(g).Drawer == GraphDrawer::Surface && g.GraphType != ColorMap &&
+         g.FunForm != Implicit;
 }
 
 Cls1 Cls9::GetBox(int32_t lngAnimStep) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "model/Cls9.h"
+#include "model/GraphKinds.h"
 #include "platform/Prompter.h"
 #include "render/surfaces/TextureImage.h"
 
@@ -95,17 +96,9 @@ void BeginCompile() {
 }
 
 void PrepareGraph(const Cls9& g) {
-  switch (g.GraphType) {
-  case Surface3D:
-  case Table3D:
-  case Surface3DAnimation:
-  case RevolutionAboutX:
-  case RevolutionAboutY:
-    if (g.ShowTex) Use(g.TexName);
-    break;
-  default:
-    break;
-  }
+  // The kinds whose cells the surface drawer fills (a flat colour map shows no texture).
+  if (g.ShowTex && GraphKind(g).Drawer == GraphDrawer::Surface && g.GraphType != ColorMap)
+    Use(g.TexName);
 }
 
 GLuint Use(const std::string& fileName) {

@@ -17,7 +17,7 @@
 #include "platform/Prompter.h"
 #include "render/surfaces/SurfaceTextures.h"
 #include "support/GlTestContext.h"
-#include "view/Scene.h"
+#include "view/scene/Scene.h"
 
 namespace {
 
