@@ -21,8 +21,8 @@
 #include "render/surfaces/SurfaceOverlays.h"
 #include "view/camera/Cls10.h"
 #include "view/camera/Cls4.h"
-#include "view/scene/Scene.h"
 #include "view/camera/Trackball.h"
+#include "view/scene/Scene.h"
 #include "view/scene/picDraw.h"
 
 namespace {

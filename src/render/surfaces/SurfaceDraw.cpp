@@ -84,8 +84,8 @@ void DrawColorMapGraph(Cls9& g, const SurfaceGrid& grid) {
   for (int32_t j = 0; j < mesh.StepU; ++j)
     for (int32_t i = 0; i < mesh.StepV; ++i) {
       if (!mesh.CellDrawn[mesh.Cell(j, i)]) continue;
-      for (size_t k : {mesh.Vtx(j, i), mesh.Vtx(j, i + 1), mesh.Vtx(j + 1, i + 1),
-                       mesh.Vtx(j + 1, i)}) {
+      for (size_t k :
+           {mesh.Vtx(j, i), mesh.Vtx(j, i + 1), mesh.Vtx(j + 1, i + 1), mesh.Vtx(j + 1, i)}) {
         Colour(mesh.Colour[k]);
         Vertex(mesh.Vertex[k]);
       }

@@ -217,8 +217,7 @@ SurfaceMesh BuildSurfaceMesh(const SurfaceGrid& grid, const SurfaceBox& box,
   const Vec3 cellSize{(box.Max[0] - box.Min[0]) / static_cast<float>(U),
                       (box.Max[1] - box.Min[1]) / static_cast<float>(V),
                       (box.Max[2] - box.Min[2]) / static_cast<float>(std::max(U, V))};
-  mesh.RowSeamJoined =
-      Coincide(grid, 0, 0, 0, V, cellSize) && Coincide(grid, U, 0, U, V, cellSize);
+  mesh.RowSeamJoined = Coincide(grid, 0, 0, 0, V, cellSize) && Coincide(grid, U, 0, U, V, cellSize);
   mesh.ColumnSeamJoined =
       Coincide(grid, 0, 0, U, 0, cellSize) && Coincide(grid, 0, V, U, V, cellSize);
 

@@ -76,14 +76,14 @@ struct SurfaceFill {
 
 struct SurfaceMesh {
   int32_t StepU = 0, StepV = 0;
-  std::vector<Vec3> Vertex;                 // scene position of every grid point
-  std::vector<Vec3> Colour;                 // fill colour of every grid point
-  std::vector<std::array<float, 2>> Tex;    // texture coordinate of every grid point
-  std::vector<Vec3> VertexNormal;           // unit (or zero) normal of every grid point
-  std::vector<Vec3> CellNormal;             // unit (or zero) normal of every cell, j * StepV + i
-  std::vector<uint8_t> CellDrawn;           // per cell, same order
-  bool RowSeamJoined = false;               // rows i = 0 and i = StepV coincide
-  bool ColumnSeamJoined = false;            // columns j = 0 and j = StepU coincide
+  std::vector<Vec3> Vertex;              // scene position of every grid point
+  std::vector<Vec3> Colour;              // fill colour of every grid point
+  std::vector<std::array<float, 2>> Tex; // texture coordinate of every grid point
+  std::vector<Vec3> VertexNormal;        // unit (or zero) normal of every grid point
+  std::vector<Vec3> CellNormal;          // unit (or zero) normal of every cell, j * StepV + i
+  std::vector<uint8_t> CellDrawn;        // per cell, same order
+  bool RowSeamJoined = false;            // rows i = 0 and i = StepV coincide
+  bool ColumnSeamJoined = false;         // columns j = 0 and j = StepU coincide
 
   size_t Vtx(int32_t j, int32_t i) const {
     return static_cast<size_t>(j) * static_cast<size_t>(StepV + 1) + static_cast<size_t>(i);

@@ -119,7 +119,8 @@ bool TangentFormulas::Prepare(const std::string& expressZ) {
   if (!PartialDerivativeText(z, "y", dy)) return false;
   Cls6 evaluator;
   std::string postfix;
-  const std::pair<const std::string*, CompiledFormula*> order[] = {{&dx, &Dx}, {&dy, &Dy}, {&z, &Z}};
+  const std::pair<const std::string*, CompiledFormula*> order[] = {
+      {&dx, &Dx}, {&dy, &Dy}, {&z, &Z}};
   for (const auto& [text, target] : order) {
     postfix.clear();
     if (evaluator.InfixToPostfix(*text, postfix) != 0) return false;

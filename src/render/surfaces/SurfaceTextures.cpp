@@ -49,7 +49,8 @@ GLuint Upload(const std::string& fileName) {
   TextureImage image;
   std::string error;
   if (!ReadTextureImage(fileName, TextureSideLimit(maxSize), image, error)) {
-    if (r.reported.insert(error).second) MsgBox(error, MsgButtons::OK, MsgIcon::Exclamation, "Error");
+    if (r.reported.insert(error).second)
+      MsgBox(error, MsgButtons::OK, MsgIcon::Exclamation, "Error");
     return 0;
   }
   GLuint texture = 0;

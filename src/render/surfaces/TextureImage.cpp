@@ -19,8 +19,8 @@ std::string Ending(const std::string& name) {
 }
 
 int32_t ReadInt32(const unsigned char* p) {
-  const uint32_t v = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
-                     uint32_t{p[3]} << 24;
+  const uint32_t v =
+      uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
   int32_t out = 0;
   std::memcpy(&out, &v, sizeof out);
   return out;

@@ -14,8 +14,8 @@ struct TextureImage {
 
   // The bytes of pixel (x, y), y counted from the bottom row.
   const uint8_t* Pixel(int32_t x, int32_t y) const {
-    return Rgb.data() + (static_cast<size_t>(y) * static_cast<size_t>(Width) +
-                         static_cast<size_t>(x)) * 3;
+    return Rgb.data() +
+           (static_cast<size_t>(y) * static_cast<size_t>(Width) + static_cast<size_t>(x)) * 3;
   }
 };
 

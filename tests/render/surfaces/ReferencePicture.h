@@ -26,10 +26,12 @@ inline ::testing::AssertionResult MatchesReference(const QImage& actual, const s
   const QImage picture = actual.convertToFormat(QImage::Format_RGB32);
   if (std::getenv("CORVALIN_UPDATE_REFERENCES") != nullptr) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!picture.save(path)) return ::testing::AssertionFailure() << "cannot write " << path.toStdString();
+    if (!picture.save(path))
+      return ::testing::AssertionFailure() << "cannot write " << path.toStdString();
     return ::testing::AssertionSuccess() << "reference written";
   }
-  const QString saved = QDir::current().absoluteFilePath(QString::fromStdString(name) + ".actual.png");
+  const QString saved =
+      QDir::current().absoluteFilePath(QString::fromStdString(name) + ".actual.png");
   const QImage want = QImage(path).convertToFormat(QImage::Format_RGB32);
   auto fail = [&](const std::string& why) {
     picture.save(saved);

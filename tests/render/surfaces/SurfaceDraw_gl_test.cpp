@@ -27,8 +27,8 @@ namespace {
 constexpr int kSize = 128;
 constexpr int32_t kRed = 255, kBlue = 255 * 65536;
 
-// A 3D document seen from above at an angle, lit by one white light from a little above and left of the viewer (both faces lit),
-// with unit axis scales and the scene centre at the origin.
+// A 3D document seen from above at an angle, lit by one white light from a little above and left of
+// the viewer (both faces lit), with unit axis scales and the scene centre at the origin.
 class SurfaceScene : public ::testing::Test {
 protected:
   SurfaceScene() : gl(kSize, kSize) {
@@ -143,8 +143,8 @@ protected:
     QImage picture(64, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)
       for (int x = 0; x < 64; ++x)
-        picture.setPixelColor(x, y, y < 32 ? (x < 32 ? Qt::red : Qt::green)
-                                           : (x < 32 ? Qt::blue : Qt::white));
+        picture.setPixelColor(
+            x, y, y < 32 ? (x < 32 ? Qt::red : Qt::green) : (x < 32 ? Qt::blue : Qt::white));
     const QString path = dir.filePath("quadrants.bmp");
     EXPECT_TRUE(picture.save(path));
     return path.toStdString();
@@ -295,8 +295,8 @@ TEST_F(SurfaceScene, TheColourMapPathLeavesTexturingAndBlendingOff) {
   g->Vert3D.Allocate({1, 1});
   for (int32_t j = 0; j <= 1; ++j)
     for (int32_t i = 0; i <= 1; ++i)
-      g->Vert3D(j, i) = Cls2::Init(static_cast<float>(i), static_cast<float>(i + j),
-                                   static_cast<float>(j), 0);
+      g->Vert3D(j, i) =
+          Cls2::Init(static_cast<float>(i), static_cast<float>(i + j), static_cast<float>(j), 0);
   g->ShowTex = true;
   g->ShowTrans = true;
   g->FillStyle = ColorMapFill;

@@ -15,7 +15,8 @@ namespace {
 
 constexpr float kPi = 3.14159265358979f;
 
-SurfaceGrid MakeGrid(int32_t stepU, int32_t stepV, const std::function<Vec3(int32_t, int32_t)>& at) {
+SurfaceGrid MakeGrid(int32_t stepU, int32_t stepV,
+                     const std::function<Vec3(int32_t, int32_t)>& at) {
   SurfaceGrid grid;
   grid.Resize(stepU, stepV);
   for (int32_t j = 0; j <= stepU; ++j)
@@ -58,7 +59,11 @@ TEST(SurfaceNormals, CellNormalFollowsTheCornerOrder) {
   });
   ExpectVec(Mesh(down).CellNormal[0], {0, -1, 0});
   // Four coinciding corners: no normal.
-  ExpectVec(Mesh(MakeGrid(1, 1, [](int32_t, int32_t) { return Vec3{2, 2, 2}; })).CellNormal[0],
+  ExpectVec(Mesh(MakeGrid(1, 1,
+                          [](int32_t, int32_t) {
+                            return Vec3{2, 2, 2};
+                          }))
+                .CellNormal[0],
             {0, 0, 0});
 }
 
@@ -142,9 +147,12 @@ TEST(SurfaceFillColours, FollowTheFillStyle) {
   }
   // A flat surface in GradientTopBottom: every corner has the second colour.
   fill.FillStyle = GradientTopBottom;
-  const SurfaceMesh flat = Mesh(MakeGrid(1, 1, [](int32_t j, int32_t i) {
-    return Vec3{static_cast<float>(i), 3.0f, static_cast<float>(j)};
-  }), {}, fill);
+  const SurfaceMesh flat =
+      Mesh(MakeGrid(1, 1,
+                    [](int32_t j, int32_t i) {
+                      return Vec3{static_cast<float>(i), 3.0f, static_cast<float>(j)};
+                    }),
+           {}, fill);
   for (const Vec3& c : flat.Colour)
     ExpectVec(c, {0, 0, 1});
 }

@@ -19,7 +19,8 @@ void ExpectVec(const Vec3& got, const Vec3& want, float tolerance = 1e-5f) {
     EXPECT_NEAR(got[k], want[k], tolerance) << "component " << k;
 }
 
-SurfaceGrid MakeGrid(int32_t stepU, int32_t stepV, const std::function<Vec3(int32_t, int32_t)>& at) {
+SurfaceGrid MakeGrid(int32_t stepU, int32_t stepV,
+                     const std::function<Vec3(int32_t, int32_t)>& at) {
   SurfaceGrid grid;
   grid.Resize(stepU, stepV);
   for (int32_t j = 0; j <= stepU; ++j)
@@ -29,8 +30,9 @@ SurfaceGrid MakeGrid(int32_t stepU, int32_t stepV, const std::function<Vec3(int3
 }
 
 // Tangent points (x, y) and normal points of a graph z = formula.
-std::unique_ptr<Cls9> TangentGraph(const char* formula, std::initializer_list<std::array<float, 2>> tangents,
-                  std::initializer_list<std::array<float, 2>> normals) {
+std::unique_ptr<Cls9> TangentGraph(const char* formula,
+                                   std::initializer_list<std::array<float, 2>> tangents,
+                                   std::initializer_list<std::array<float, 2>> normals) {
   auto g = std::make_unique<Cls9>();
   g->ExpressZ = formula;
   g->ShowTangent = tangents.size() > 0;

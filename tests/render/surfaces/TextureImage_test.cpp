@@ -107,8 +107,8 @@ TEST_F(TextureFile, AFaultGivesNoPictureAndAMessageNamingTheFile) {
   WriteBytes("few.mot", few);
   QImage(8, 8, QImage::Format_RGB32).save(dir.filePath("photo.jpeg"), "JPG");
   for (const std::string& name :
-       {Path("missing.bmp"), Path("text.bmp"), Path("short.mot"), Path("huge.mot"),
-        Path("few.mot"), Path("photo.jpeg"), std::string()}) {
+       {Path("missing.bmp"), Path("text.bmp"), Path("short.mot"), Path("huge.mot"), Path("few.mot"),
+        Path("photo.jpeg"), std::string()}) {
     TextureImage image;
     std::string error;
     EXPECT_FALSE(ReadTextureImage(name, 256, image, error)) << name;
