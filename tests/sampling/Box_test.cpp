@@ -125,10 +125,16 @@ TEST_F(Box, FloorOverlaysLowerTheSurfaceBox) {
     EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, -5, 2, -1, 1}));
     (*g).*sw = false;
   }
-  // No other kind is lowered.
-  g->GraphType = ColorMap;
+  // A colour map is not lowered; a table surface with a floor is, by the same rule.
   g->ShowContour = true;
+  g->GraphType = ColorMap;
   EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, -2, 2, -1, 1}));
+  g->GraphType = Table3D;
+  g->StepU = g->StepV = 1;
+  g->VertTab3D(0, 0) = Cls2::Init(1, 4, 1, 0);
+  g->VertTab3D(0, 1) = Cls2::Init(2, 6, 1, 0);
+  EXPECT_TRUE(BoxIs(g->GetBox(), {1, 2, 1, 6, 1, 1}));
+  EXPECT_FALSE(g->VertTab3D.RowExists(1)); // measuring creates no points
 }
 
 TEST_F(Box, InverseCurveUnitesXAndY) {
