@@ -53,5 +53,6 @@ std::string CurvatureLines(const CurvatureCircle& c) {
   return "      Position: x=" + ReportNumber(c.X) + ", y=" + ReportNumber(c.Y) + CrLf +
          "        Curvature: " + ReportNumber(c.Curvature) + CrLf +
          "        The radius of curvature circle: " + ReportNumber(c.Radius) + CrLf +
-         "        Center of curvature circle: x=" + ReportNumber(c.CX) + ", y=" + ReportNumber(c.CY);
+         "        Center of curvature circle: x=" + ReportNumber(c.CX) +
+         ", y=" + ReportNumber(c.CY);
 }

@@ -41,7 +41,9 @@ void SetForm(DrawContext& c, CurveFormulas& f) {
 // engine has shown why).
 bool Derive(const std::string& text, std::string& out) { return DerivativeText(text, out); }
 
-bool ExplicitCartesian(const Cls9& g) { return g.FunForm == Explicit && g.CoordType == Cartesian2D; }
+bool ExplicitCartesian(const Cls9& g) {
+  return g.FunForm == Explicit && g.CoordType == Cartesian2D;
+}
 
 // Row 0 of a sampled point array, as far as it is laid out.
 CurveSamples Row0(const PointArray<2>& a, int32_t last) {
@@ -163,7 +165,8 @@ bool DrawIntegralStage(DrawContext& c) {
     std::vector<float> keys;
     SamplePoint a, b;
     if (g.FunForm == Explicit) {
-      for (const SamplePoint& p : curve) keys.push_back(p.x);
+      for (const SamplePoint& p : curve)
+        keys.push_back(p.x);
       a = {g.IntFrom, f.TZ.Evaluate(f.At(g.IntFrom)), 0.0f};
       b = {g.IntTo, f.TZ.Evaluate(f.At(g.IntTo)), 0.0f};
     } else {
@@ -198,7 +201,8 @@ bool DrawSecondFunctionStage(DrawContext& c) {
   CurveAnalysisState& state = State(c);
   state.Intersections = search.Points;
   AppendReportLine(SecondFunctionLine(g.Exp2));
-  for (const SamplePoint& p : search.Points) AppendReportLine(IntersectionLine(p.x, p.y));
+  for (const SamplePoint& p : search.Points)
+    AppendReportLine(IntersectionLine(p.x, p.y));
 
   if (!g.ShowArea || search.Points.size() < 2) return true;
   const std::string fText = c.ExprZ;
@@ -244,8 +248,7 @@ bool DrawDerivativeStage(DrawContext& c) {
   SetForm(c, f);
   f.TYText = c.ExprY;
   f.TZText = c.ExprZ;
-  if (!Derive(c.ExprX, state.DXText) || !Derive(f.TYText, f.DYText) ||
-      !Derive(f.TZText, f.DZText))
+  if (!Derive(c.ExprX, state.DXText) || !Derive(f.TYText, f.DYText) || !Derive(f.TZText, f.DZText))
     return false;
   CompiledFormula dx;
   if (!c.Compile(state.DXText, dx) || !c.Compile(f.DYText, f.DY) || !c.Compile(f.DZText, f.DZ))
@@ -326,8 +329,7 @@ bool DrawInflexionStage(DrawContext& c) {
   CurveFormulas& f = state.F;
 
   std::string d2x, d2y, d2z;
-  if (!Derive(state.DXText, d2x) || !Derive(f.DYText, d2y) || !Derive(f.DZText, d2z))
-    return false;
+  if (!Derive(state.DXText, d2x) || !Derive(f.DYText, d2y) || !Derive(f.DZText, d2z)) return false;
   const bool parametricCartesian = g.FunForm == Parametric && g.CoordType == Cartesian2D;
   std::string q;
   // The slope dy/dx of a parametric curve, differentiated by its parameter.

@@ -379,9 +379,9 @@ CurvatureCircle CurvatureAt(const CurveFormulas& f, float t) {
   c.Curvature = 1.0f / c.Radius;
   for (int32_t j = 0; j <= 40; ++j) {
     const float alpha = static_cast<float>(double(j * 15708) / 100000.0);
-    c.Rim[static_cast<size_t>(j)] = {
-        static_cast<float>(c.Radius * std::cos(double{alpha}) + c.CX),
-        static_cast<float>(c.Radius * std::sin(double{alpha}) + c.CY), 0.0f};
+    c.Rim[static_cast<size_t>(j)] = {static_cast<float>(c.Radius * std::cos(double{alpha}) + c.CX),
+                                     static_cast<float>(c.Radius * std::sin(double{alpha}) + c.CY),
+                                     0.0f};
   }
   c.Defined = true;
   return c;
@@ -487,8 +487,7 @@ std::string LengthIntegrand(const CurveFormulas& f) {
     if (f.IsPolar()) return "sqr((" + f.TZText + ")^2+(" + f.DZText + ")^2)";
     return "sqr((" + f.DZText + ")^2+1)";
   }
-  if (f.IsPolar())
-    return "sqr((" + f.DZText + ")^2+(" + f.TZText + ")^2*(" + f.DYText + ")^2)";
+  if (f.IsPolar()) return "sqr((" + f.DZText + ")^2+(" + f.TZText + ")^2*(" + f.DYText + ")^2)";
   return "sqr((" + f.DYText + ")^2+(" + f.DZText + ")^2)";
 }
 
@@ -518,7 +517,8 @@ IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSampl
   std::stable_sort(byLeft.begin(), byLeft.end(),
                    [&](int32_t a, int32_t b) { return lo[size_t(a)] < lo[size_t(b)]; });
   std::vector<float> sortedLo(m);
-  for (size_t i = 0; i < m; ++i) sortedLo[i] = lo[size_t(byLeft[i])];
+  for (size_t i = 0; i < m; ++i)
+    sortedLo[i] = lo[size_t(byLeft[i])];
 
   std::vector<int32_t> candidates;
   for (size_t j = 0; j + 1 < first.size(); ++j) {
@@ -540,8 +540,8 @@ IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSampl
       const SamplePoint& p4 = second[size_t(k) + 1];
       if (Undefined(p3.y) || Undefined(p4.y)) continue;
       float X = 0, Y = 0, X2 = 0, Y2 = 0;
-      const int32_t r = IntersectSegments(p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p4.x, p4.y, X, Y, X2,
-                                          Y2);
+      const int32_t r =
+          IntersectSegments(p1.x, p1.y, p2.x, p2.y, p3.x, p3.y, p4.x, p4.y, X, Y, X2, Y2);
       if (r == SegmentsApart) continue;
       if (out.Points.size() >= limit) {
         out.TooMany = true;
@@ -553,8 +553,7 @@ IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSampl
   return out;
 }
 
-std::vector<ShadePolygon> IntersectionStrips(const CurveSamples& first,
-                                             const CurveSamples& second,
+std::vector<ShadePolygon> IntersectionStrips(const CurveSamples& first, const CurveSamples& second,
                                              const std::vector<SamplePoint>& points) {
   std::vector<ShadePolygon> out;
   if (points.size() < 2) return out;
@@ -565,7 +564,8 @@ std::vector<ShadePolygon> IntersectionStrips(const CurveSamples& first,
   }
   std::vector<float> keys;
   keys.reserve(first.size());
-  for (const SamplePoint& p : first) keys.push_back(p.x);
+  for (const SamplePoint& p : first)
+    keys.push_back(p.x);
   const int32_t s = LastBracketingStep(keys, xmin);
   const int32_t t = LastBracketingStep(keys, xmax);
   const size_t n = std::min(first.size(), second.size());
@@ -589,9 +589,9 @@ std::vector<ShadePolygon> IntersectionStrips(const CurveSamples& first,
   return out;
 }
 
-float IntersectionArea(const std::string& fText, const std::string& gText,
-                       const CompiledFormula& f, const CompiledFormula& g,
-                       const std::vector<SamplePoint>& points, const FormulaVars& base) {
+float IntersectionArea(const std::string& fText, const std::string& gText, const CompiledFormula& f,
+                       const CompiledFormula& g, const std::vector<SamplePoint>& points,
+                       const FormulaVars& base) {
   float sum = 0.0f;
   for (size_t i = 1; i < points.size(); ++i) {
     const float a = points[i - 1].x, b = points[i].x;

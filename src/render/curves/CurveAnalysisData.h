@@ -178,13 +178,12 @@ IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSampl
 // The strips between two curves sampled at the same x, over the whole steps between the steps
 // that bracket the smallest and largest x of the intersections; steps where the curves cross or
 // touch are left out.
-std::vector<ShadePolygon> IntersectionStrips(const CurveSamples& first,
-                                             const CurveSamples& second,
+std::vector<ShadePolygon> IntersectionStrips(const CurveSamples& first, const CurveSamples& second,
                                              const std::vector<SamplePoint>& points);
 
 // The area between two explicit functions F and G of X over consecutive intersections: the
 // integral of the upper minus the lower one (judged at the midpoint) from each x to the next.
 // UndefinedValue when a term has no value.
-float IntersectionArea(const std::string& fText, const std::string& gText,
-                       const CompiledFormula& f, const CompiledFormula& g,
-                       const std::vector<SamplePoint>& points, const FormulaVars& base);
+float IntersectionArea(const std::string& fText, const std::string& gText, const CompiledFormula& f,
+                       const CompiledFormula& g, const std::vector<SamplePoint>& points,
+                       const FormulaVars& base);
