@@ -244,4 +244,102 @@ TEST(CurveAnalysisReport, GoldenReports) {
   }
 }
 
+TEST(CurveAnalysisReport, MoreThanFiftyIntersectionsEndTheGraphWithANote) {
+  FlatScene scene;
+  // Two curves on one line: every pair of touching steps records a point.
+  auto g = Graph2D(Intersection, Cartesian2D, Explicit, "x", "0", 0, 1, 60);
+  g->Exp2 = "0";
+  g->ShowInter = true;
+  ASSERT_TRUE(g->GetPoints());
+  const auto prims = scene.Capture([&] { g->Draw(); });
+  EXPECT_EQ(ResultBox::Text(), "Function y=0\r\n");
+  EXPECT_TRUE(prims.Lines.empty());
+  ASSERT_EQ(scene.Dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].text,
+            "The number of interaction points is larger than 50.");
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].title, "Note");
+}
+
+TEST(CurveAnalysisPicture, ShadedIntegralAndAreaBetweenCurves) {
+  {
+    FlatScene scene;
+    auto g = ExplicitCurve("x^2", -2, 2, 40);
+    g->ShowInt = true;
+    g->IntTo = 1;
+    g->IntColor = kBlue;
+    SampleAndDraw(*g);
+    EXPECT_TRUE(scene.HasColour(0.75f, 0.2f, {0, 0, 255}, 0, 10));
+    EXPECT_TRUE(scene.HasColour(0.6f, 0.1f, {0, 0, 255}, 0, 10));
+    EXPECT_FALSE(scene.Marked(-0.9f, 0.3f, 1));
+    EXPECT_FALSE(scene.Marked(1.5f, 0.2f, 1));
+    EXPECT_FALSE(scene.Marked(0.5f, 0.5f, 1)); // above the curve
+  }
+  {
+    FlatScene scene;
+    auto g = Graph2D(Intersection, Cartesian2D, Explicit, "x", "x^2", -2, 2, 41);
+    g->Exp2 = "1";
+    g->Color2 = kRed;
+    g->Width2 = 3;
+    g->ShowArea = true;
+    g->AreaColor = kGreen;
+    SampleAndDraw(*g);
+    EXPECT_TRUE(scene.HasColour(0.0f, 0.5f, {0, 255, 0}, 0, 10));
+    EXPECT_TRUE(scene.HasColour(-0.8f, 0.8f, {0, 255, 0}, 0, 10));
+    EXPECT_TRUE(scene.HasColour(1.5f, 1.0f, {255, 0, 0})); // the second curve
+    EXPECT_FALSE(scene.Marked(0.0f, 1.5f, 1));
+    EXPECT_FALSE(scene.Marked(1.3f, 0.5f, 1));
+  }
+}
+
+TEST(CurveAnalysisPicture, TangentsNormalsAndACurvatureCircle) {
+  FlatScene scene;
+  auto g = ExplicitCurve("x^2", -2, 2, 8);
+  g->Show2DCurve = false;
+  g->ShowQie = g->ShowNml = true;
+  g->QieNum = g->NmlNum = 1;
+  g->QieX[1] = g->NmlX[1] = 1;
+  ASSERT_TRUE(g->GetPoints());
+  auto prims = scene.Capture([&] { g->Draw(); });
+  ASSERT_EQ(prims.Lines.size(), 2u);
+  const double theta = std::atan(2.0), normal = std::atan(-0.5);
+  const float tolerance = 0.03f; // a pixel of the feedback grid
+  EXPECT_NEAR(prims.Lines[0][0], 1 - 0.8 * std::cos(theta), tolerance);
+  EXPECT_NEAR(prims.Lines[0][1], 1 - 0.8 * std::sin(theta), tolerance);
+  EXPECT_NEAR(prims.Lines[0][2], 1 + 0.8 * std::cos(theta), tolerance);
+  EXPECT_NEAR(prims.Lines[0][3], 1 + 0.8 * std::sin(theta), tolerance);
+  EXPECT_NEAR(prims.Lines[1][0], 1 + 0.5 * std::cos(normal), tolerance);
+  EXPECT_NEAR(prims.Lines[1][1], 1 + 0.5 * std::sin(normal), tolerance);
+  EXPECT_NEAR(prims.Lines[1][2], 1 - 0.5 * std::cos(normal), tolerance);
+  EXPECT_NEAR(prims.Lines[1][3], 1 - 0.5 * std::sin(normal), tolerance);
+
+  // A vertical tangent is drawn as a vertical line, not left out.
+  auto v = Graph2D(Curve2D, Cartesian2D, Parametric, "u^2", "u", -1, 1, 20);
+  v->Show2DCurve = false;
+  v->ShowQie = true;
+  v->QieNum = 1;
+  v->QieX[1] = 0;
+  ASSERT_TRUE(v->GetPoints());
+  prims = scene.Capture([&] { v->Draw(); });
+  ASSERT_EQ(prims.Lines.size(), 1u);
+  EXPECT_NEAR(prims.Lines[0][0], 0.0f, tolerance);
+  EXPECT_NEAR(prims.Lines[0][2], 0.0f, tolerance);
+  EXPECT_NEAR(std::fabs(prims.Lines[0][3] - prims.Lines[0][1]), 1.6f, tolerance);
+
+  // The circle of radius 0.5 touching the parabola at its vertex, and its radius to the centre.
+  scene.Reset();
+  auto c = ExplicitCurve("x^2", -2, 2, 8);
+  c->Show2DCurve = false;
+  c->ShowCurv = true;
+  c->CurvNum = 1;
+  c->CurvX[1] = 0;
+  c->CurvColor = kRed;
+  c->CurvWidth = 2;
+  SampleAndDraw(*c);
+  for (const auto& p :
+       {std::array<float, 2>{0.5f, 0.5f}, {-0.5f, 0.5f}, {0.0f, 1.0f}, {0.0f, 0.0f}, {0.0f, 0.25f}})
+    EXPECT_TRUE(scene.HasColour(p[0], p[1], {255, 0, 0})) << p[0] << "," << p[1];
+  EXPECT_FALSE(scene.Marked(0.2f, 0.55f, 1));
+  EXPECT_FALSE(scene.Marked(0.8f, 0.5f, 1));
+}
+
 } // namespace
