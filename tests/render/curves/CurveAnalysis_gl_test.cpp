@@ -260,6 +260,24 @@ TEST(CurveAnalysisReport, MoreThanFiftyIntersectionsEndTheGraphWithANote) {
   EXPECT_EQ(scene.Dialogs.prompter.shown[0].title, "Note");
 }
 
+TEST(CurveAnalysisReport, ADerivativeThatCannotBeBuiltEndsTheGraph) {
+  FlatScene scene;
+  auto g = ExplicitCurve("abs(x)-1", -2, 2, 31);
+  g->ShowRoot = g->ShowLen = g->ShowQie = true;
+  g->RootSymbol = SolidCircle;
+  g->QieNum = 1;
+  g->QieX[1] = 0.5f;
+  g->GetPoints(); // samples the curve, then gives up on the derivative curves with a message
+  const size_t before = scene.Dialogs.prompter.shown.size();
+  const auto prims = scene.Capture([&] { g->Draw(); });
+  // The lines written before the derivative stage stay; no length, no tangent.
+  EXPECT_EQ(ResultBox::Text(),
+            "Function y=abs(x)-1\r\n    Root: x=-1,y=0\r\n    Root: x=1,y=0\r\n\r\n");
+  EXPECT_EQ(prims.Lines.size(), 31u); // the curve only
+  ASSERT_EQ(scene.Dialogs.prompter.shown.size(), before + 1);
+  EXPECT_EQ(scene.Dialogs.prompter.shown.back().title, "Error");
+}
+
 TEST(CurveAnalysisPicture, ShadedIntegralAndAreaBetweenCurves) {
   {
     FlatScene scene;
