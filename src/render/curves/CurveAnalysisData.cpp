@@ -517,8 +517,12 @@ IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSampl
   std::stable_sort(byLeft.begin(), byLeft.end(),
                    [&](int32_t a, int32_t b) { return lo[size_t(a)] < lo[size_t(b)]; });
   std::vector<float> sortedLo(m);
-  for (size_t i = 0; i < m; ++i)
+  double widest =
+      0; // the widest step: a step reaching x = w starts no further left than w - widest
+  for (size_t i = 0; i < m; ++i) {
     sortedLo[i] = lo[size_t(byLeft[i])];
+    widest = std::max(widest, double{hi[i]} - double{lo[i]});
+  }
 
   std::vector<int32_t> candidates;
   for (size_t j = 0; j + 1 < first.size(); ++j) {
@@ -529,8 +533,11 @@ IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSampl
     // Steps starting at or before this step's right end and ending at or after its left end;
     // tried in ascending order, as a search over every pair would meet them.
     candidates.clear();
+    const double reach = double{left} - widest - 1e-6 * (widest + std::fabs(double{left}));
+    const auto begin = std::lower_bound(sortedLo.begin(), sortedLo.end(), reach,
+                                        [](float a, double b) { return double{a} < b; });
     const auto end = std::upper_bound(sortedLo.begin(), sortedLo.end(), right);
-    for (auto it = sortedLo.begin(); it != end; ++it) {
+    for (auto it = begin; it < end; ++it) {
       const int32_t k = byLeft[static_cast<size_t>(it - sortedLo.begin())];
       if (hi[size_t(k)] >= left) candidates.push_back(k);
     }
