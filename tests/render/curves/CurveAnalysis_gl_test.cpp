@@ -188,6 +188,13 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "    Curvature circle:\r\n      Position: x=1.080605, y=1.682942\r\n"
        "        Curvature: 0.5\r\n        The radius of curvature circle: 2\r\n"
        "        Center of curvature circle: x=0, y=0\r\n"},
+      {"highest and lowest points of a cardioid",
+       [] {
+         return With(Graph2D(Curve2D, Polar, Explicit, "a", "1+cos(a)", 0, 6.283185f, 61),
+                     [](Cls9& g) { g.ShowMax = g.ShowMin = true; });
+       },
+       "Function r=1+cos(a)\r\n    Maximum: x=0.7491584,y=1.299038\r\n"
+       "    Minimum: x=0.7491583,y=-1.299038\r\n\r\n"},
       {"polar parametric circle",
        [] {
          return With(Graph2D(Curve2D, Polar, Parametric, "2u", "3", 0, 3.141593f, 40), [](Cls9& g) {
