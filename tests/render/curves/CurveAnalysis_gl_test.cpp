@@ -9,8 +9,8 @@
 #include <string>
 
 #include "formula/FormulaGlobals.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/DrawTestScene.h"
-#include "view/ResultBox.h"
 
 namespace {
 
