@@ -6,7 +6,10 @@
 #include <cmath>
 #include <vector>
 
+#include "formula/Cls6.h"
+#include "formula/Der.h"
 #include "formula/FormulaGlobals.h"
+#include "model/Cls9.h"
 #include "render/curves/CurveAnalysisData.h"
 #include "render/curves/SegmentIntersection.h"
 
@@ -145,6 +148,88 @@ TEST(IntegralShading, PolarFanOverWholeAngleSteps) {
     EXPECT_EQ(p.Count, 3);
     EXPECT_GT(Winding(p), 0.0f);
   }
+}
+
+CompiledFormula Compiled(const std::string& text) {
+  std::string postfix;
+  EXPECT_EQ(Cls6().InfixToPostfix(text, postfix), 0) << text;
+  return CompiledFormula(postfix);
+}
+
+// The formulas of a curve with their first and second derivatives by the parameter.
+CurveFormulas Formulas(int32_t coord, int32_t form, const std::string& y, const std::string& z) {
+  CurveFormulas f;
+  f.CoordType = coord;
+  f.FunForm = form;
+  f.TYText = y;
+  f.TZText = z;
+  std::string d2y, d2z;
+  EXPECT_TRUE(DerivativeText(y, f.DYText) && DerivativeText(z, f.DZText));
+  EXPECT_TRUE(DerivativeText(f.DYText, d2y) && DerivativeText(f.DZText, d2z));
+  f.TY = Compiled(y);
+  f.TZ = Compiled(z);
+  f.DY = Compiled(f.DYText);
+  f.DZ = Compiled(f.DZText);
+  f.D2Y = Compiled(d2y);
+  f.D2Z = Compiled(d2z);
+  std::string q;
+  EXPECT_TRUE(DerivativeText("(" + f.DZText + ")/(" + f.DYText + ")", q));
+  f.Q = Compiled(q);
+  return f;
+}
+
+TEST(TangentsAndCurvature, EveryFormAtOneParameterValue) {
+  const float pi = 3.1415926f;
+  const struct {
+    const char* name;
+    int32_t coord, form;
+    const char *y, *z;
+    float t;
+    bool hasSlope;
+    float x, yv, slope, radius, cx, cy;
+  } rows[] = {
+      {"parabola", Cartesian2D, Explicit, "x", "x^2", 1, true, 1, 1, 2, 5.5901699f, -4, 3.5f},
+      {"parabola vertex", Cartesian2D, Explicit, "x", "x^2", 0, true, 0, 0, 0, 0.5f, 0, 0.5f},
+      {"straight line: radius 10000", Cartesian2D, Explicit, "x", "2x", 0, true, 0, 0, 2, 111803.4f,
+       -100000, 50000},
+      {"circle", Cartesian2D, Parametric, "2cos(u)", "2sin(u)", pi / 4, true, 1.4142135f,
+       1.4142135f, -1, 2, 0, 0},
+      {"circle where x' is 0: vertical", Cartesian2D, Parametric, "2cos(u)", "2sin(u)", 0, true, 2,
+       0, kVerticalSlope, 2, 0, 0},
+      {"polar circle", Polar, Explicit, "a", "3", pi / 4, true, 2.1213203f, 2.1213203f, -1, 3, 0,
+       0},
+      {"polar circle at 0: vertical", Polar, Explicit, "a", "3", 0, true, 3, 0, kVerticalSlope, 3,
+       0, 0},
+      {"polar parametric circle", Polar, Parametric, "2u", "3", pi / 8, true, 2.1213203f,
+       2.1213203f, -1, 3, 0, 0},
+      {"a cusp has no direction", Cartesian2D, Parametric, "u^2", "u^3", 0, false, 0, 0, 0, 0, 0,
+       0},
+  };
+  for (const auto& r : rows) {
+    const CurveFormulas f = Formulas(r.coord, r.form, r.y, r.z);
+    const TangentLine l = TangentAt(f, r.t);
+    ASSERT_TRUE(l.Defined) << r.name;
+    EXPECT_NEAR(l.X, r.x, 1e-5f) << r.name;
+    EXPECT_NEAR(l.Y, r.yv, 1e-5f) << r.name;
+    ASSERT_EQ(l.HasSlope, r.hasSlope) << r.name;
+    if (!r.hasSlope) continue;
+    EXPECT_NEAR(l.Slope, r.slope, std::fabs(r.slope) * 1e-5f + 1e-5f) << r.name;
+    // The tangent is 1.6 long and centred on the point.
+    EXPECT_NEAR(std::hypot(l.To.x - l.From.x, l.To.y - l.From.y), 1.6f, 1e-5f) << r.name;
+    EXPECT_NEAR((l.To.x + l.From.x) / 2, r.x, 1e-5f) << r.name;
+    const CurvatureCircle c = CurvatureAt(f, r.t);
+    ASSERT_TRUE(c.Defined) << r.name;
+    EXPECT_NEAR(c.Radius, r.radius, r.radius * 1e-5f) << r.name;
+    EXPECT_NEAR(c.CX, r.cx, 1e-4f + std::fabs(r.cx) * 1e-5f) << r.name;
+    EXPECT_NEAR(c.CY, r.cy, 1e-4f + std::fabs(r.cy) * 1e-5f) << r.name;
+    EXPECT_NEAR(c.Rim[0].x, c.CX + c.Radius, c.Radius * 1e-5f) << r.name;
+  }
+  // Undefined: no point where the curve has no value, no slope where its derivative has none.
+  const CurveFormulas root = Formulas(Cartesian2D, Explicit, "x", "sqr(x)");
+  EXPECT_FALSE(TangentAt(root, -1).Defined);
+  EXPECT_FALSE(CurvatureAt(root, -1).Defined);
+  EXPECT_TRUE(TangentAt(root, 0).Defined);
+  EXPECT_FALSE(TangentAt(root, 0).HasSlope);
 }
 
 } // namespace
