@@ -93,12 +93,11 @@ void TangentBase(const CurveFormulas& f, float t, TangentLine& out) {
     const float xp = Eval(f.DY, v);
     const float yp = Eval(f.DZ, v);
     if (Undefined(xp) || Undefined(yp)) return;
-    if (xp != 0.0f) {
-      out.HasSlope = true;
-      out.Slope = yp / xp;
-      out.HasSlope = std::isfinite(out.Slope);
-    } else {
+    if (xp == 0.0f) {
       out.HasSlope = SlopeOf(yp, 0.0, out.Slope);
+    } else {
+      out.Slope = yp / xp; // in single precision, as the slope has always been worked
+      out.HasSlope = std::isfinite(out.Slope);
     }
     return;
   }
