@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "formula/Cls6.h"
@@ -14,6 +15,9 @@
 #include "model/Cls2.h"
 #include "model/Cls9.h"
 #include "model/Module1.h"
+
+// What the 2D analysis stages of one drawing share (CurveAnalysis.cpp).
+struct CurveAnalysisState;
 
 // The working state of one drawing of one graph.
 struct DrawContext {
@@ -31,6 +35,8 @@ struct DrawContext {
   // The marker point shared by every marker of the 2D analysis (roots, stem heads ...); its z
   // stays 0.
   Cls2 Marker;
+  // The compiled formulas, samples and intersections of the 2D analysis, made by its first stage.
+  std::shared_ptr<CurveAnalysisState> Analysis;
 
   // Compiles a processed formula text once for this drawing. False when it does not compile (the
   // evaluator has shown its syntax message then).
