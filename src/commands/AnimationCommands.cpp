@@ -51,7 +51,8 @@ void mnuFileSaveAVI_Click() {
     });
     g_aviWindow->setAttribute(Qt::WA_QuitOnClose, false);
     if (frmF1* window = frmF1::Instance())
-      QObject::connect(window, &QObject::destroyed, g_aviWindow.data(), &QObject::deleteLater);
+      // It goes with the main window, and its frame files with it.
+      QObject::connect(window, &QObject::destroyed, [] { delete g_aviWindow.data(); });
   }
   g_aviWindow->show();
   g_aviWindow->raise();

@@ -16,7 +16,8 @@
 namespace {
 
 void Put32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 } // namespace
@@ -167,6 +168,14 @@ AviOutcome WriteAviFile(const std::string& path, const std::vector<std::string>&
     return AviOutcome::Failed;
   }
   if (progress) progress(total, total);
+  // The temporary name was made private to its owner; the video gets the permissions of the file
+  // it replaces, or those of an ordinary new file.
+  const QFileDevice::Permissions permissions =
+      target.exists()
+          ? QFile::permissions(target.absoluteFilePath())
+          : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+  QFile::setPermissions(partial, permissions);
   if (std::rename(QFile::encodeName(partial).constData(),
                   QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
     QFile::remove(partial);

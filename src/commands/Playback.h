@@ -59,9 +59,9 @@ public:
   // play saves the frame it presented.
   void Tick();
 
-  // --- frame capture (Generate Frames of the AVI export) ------------------------------------------
-  // Plays the animation once normally from its first frame and saves frames 1 .. FrameCount
-  // through the sink, as frame files 1 .. FrameCount.
+  // --- frame capture (Generate Frames of the AVI export)
+  // ------------------------------------------ Plays the animation once normally from its first
+  // frame and saves frames 1 .. FrameCount through the sink, as frame files 1 .. FrameCount.
   void BeginCapture(FrameCaptureSink& sink);
   // Ends a capture before it is complete and stops the play; the frames saved so far are kept.
   void CancelCapture();

@@ -26,9 +26,7 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, cons
   return button;
 }
 
-void Warn(const std::string& text) {
-  MsgBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Error");
-}
+void Warn(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Error"); }
 
 } // namespace
 
@@ -98,7 +96,8 @@ void frmF23::Command1_Click() {
 }
 
 void frmF23::Command2_Click() {
-  for (int i = 1; i <= m_list1->count(); ++i) m_list2->addItem(QString::number(i));
+  for (int i = 1; i <= m_list1->count(); ++i)
+    m_list2->addItem(QString::number(i));
 }
 
 void frmF23::Command3_Click() {

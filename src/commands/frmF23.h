@@ -40,11 +40,11 @@ public:
   // The file of a captured frame; empty when no frames have been generated.
   std::string FramePath(int32_t number) const;
 
-  void Command1_Click(); // ">": the current row of List1 to the end of List2
-  void Command2_Click(); // ">>": every captured frame to the end of List2
-  void Command3_Click(); // "Del": removes the current row of List2
-  void Command4_Click(); // "Generate Frames"
-  void Command5_Click(); // "Save Animation"
+  void Command1_Click();  // ">": the current row of List1 to the end of List2
+  void Command2_Click();  // ">>": every captured frame to the end of List2
+  void Command3_Click();  // "Del": removes the current row of List2
+  void Command4_Click();  // "Generate Frames"
+  void Command5_Click();  // "Save Animation"
   void cmdCancel_Click(); // Cancel of the capture
 
   // FrameCaptureSink

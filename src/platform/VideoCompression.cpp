@@ -20,7 +20,8 @@ public:
     dialog.setWindowTitle("Video Compression");
     auto* codec = new QComboBox(&dialog);
     codec->setObjectName("Combo1");
-    for (const auto& row : VideoCodecTable()) codec->addItem(row.Caption);
+    for (const auto& row : VideoCodecTable())
+      codec->addItem(row.Caption);
     const auto& table = VideoCodecTable();
     const auto it = std::find_if(table.begin(), table.end(),
                                  [&](const VideoCodecInfo& r) { return r.Codec == initial.Codec; });
@@ -29,8 +30,7 @@ public:
     quality->setObjectName("Text1");
     quality->setRange(1, 100);
     quality->setValue(std::clamp(initial.Quality, 1, 100));
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     // Quality means nothing to the uncompressed codec.

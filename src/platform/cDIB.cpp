@@ -26,7 +26,8 @@ void Put16(std::vector<uint8_t>& out, uint16_t v) {
   out.push_back(static_cast<uint8_t>(v >> 8));
 }
 void Put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  for (int i = 0; i < 4; ++i)
+    out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
 void FileMessage(const std::string& text, const std::string& fileName, MsgIcon icon) {
@@ -87,7 +88,8 @@ bool cDIB::CreateFromFile(const std::string& FileName) {
     uint64_t sizeImage = loaded.m_biSizeImage;
     if (fits && sizeImage == 0 && loaded.m_biCompression == UncompressedRgb) {
       // An uncompressed bitmap may leave its pixel size to be worked out from its dimensions.
-      const uint64_t width = static_cast<uint64_t>(std::abs(static_cast<int64_t>(loaded.m_biWidth)));
+      const uint64_t width =
+          static_cast<uint64_t>(std::abs(static_cast<int64_t>(loaded.m_biWidth)));
       const uint64_t height =
           static_cast<uint64_t>(std::abs(static_cast<int64_t>(loaded.m_biHeight)));
       const uint64_t stride = (width * loaded.m_biBitCount + 31) / 32 * 4;
@@ -101,8 +103,7 @@ bool cDIB::CreateFromFile(const std::string& FileName) {
     return false;
   }
   loaded.m_info.assign(data + FileHeaderSize, data + loaded.m_bfOffBits);
-  loaded.m_bits.assign(data + loaded.m_bfOffBits,
-                       data + loaded.m_bfOffBits + loaded.m_biSizeImage);
+  loaded.m_bits.assign(data + loaded.m_bfOffBits, data + loaded.m_bfOffBits + loaded.m_biSizeImage);
   loaded.m_lastError = m_lastError;
   *this = std::move(loaded);
   return true;

@@ -23,18 +23,21 @@ std::vector<std::string> NulParts(const std::string& s) {
   return parts;
 }
 
+// The shell's special-folder numbers that have a counterpart here.
+struct SpecialFolder {
+  int32_t Number;
+  QStandardPaths::StandardLocation Location;
+};
+constexpr SpecialFolder SpecialFolders[] = {
+    {0, QStandardPaths::DesktopLocation},   {5, QStandardPaths::DocumentsLocation},
+    {13, QStandardPaths::MusicLocation},    {14, QStandardPaths::MoviesLocation},
+    {39, QStandardPaths::PicturesLocation}, {40, QStandardPaths::HomeLocation},
+};
+
 std::string SpecialFolderPath(int32_t k) {
-  QStandardPaths::StandardLocation location;
-  switch (k) {
-  case 0: location = QStandardPaths::DesktopLocation; break;
-  case 5: location = QStandardPaths::DocumentsLocation; break;
-  case 13: location = QStandardPaths::MusicLocation; break;
-  case 14: location = QStandardPaths::MoviesLocation; break;
-  case 39: location = QStandardPaths::PicturesLocation; break;
-  case 40: location = QStandardPaths::HomeLocation; break;
-  default: return {};
-  }
-  return QStandardPaths::writableLocation(location).toStdString();
+  for (const SpecialFolder& folder : SpecialFolders)
+    if (folder.Number == k) return QStandardPaths::writableLocation(folder.Location).toStdString();
+  return {};
 }
 
 } // namespace
@@ -55,7 +58,8 @@ std::string cFileDlg::SystemFilter() const {
 std::vector<FileFilter> cFileDlg::FilterPairs(const std::string& nulSeparated) {
   const std::vector<std::string> parts = NulParts(nulSeparated);
   std::vector<FileFilter> pairs;
-  for (size_t i = 0; i + 1 < parts.size(); i += 2) pairs.push_back({parts[i], parts[i + 1]});
+  for (size_t i = 0; i + 1 < parts.size(); i += 2)
+    pairs.push_back({parts[i], parts[i + 1]});
   return pairs;
 }
 
@@ -103,8 +107,9 @@ bool cFileDlg::RunDialog(bool save, std::string& FileName, std::string& FileTitl
   // The dialog starts in InitDirectory with the given name filled in.
   QString start = QString::fromStdString(InitDirectory);
   const std::string name = NulParts(FileName).empty() ? "" : NulParts(FileName).front();
-  if (!name.empty()) start = start.isEmpty() ? QString::fromStdString(name)
-                                             : QDir(start).filePath(QString::fromStdString(name));
+  if (!name.empty())
+    start = start.isEmpty() ? QString::fromStdString(name)
+                            : QDir(start).filePath(QString::fromStdString(name));
 
   QWidget* previousParent = DialogParent();
   if (OwnerHwnd) SetDialogParent(OwnerHwnd);

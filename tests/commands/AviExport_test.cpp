@@ -62,17 +62,20 @@ protected:
     QImage image(41 + growth, 31, QImage::Format_RGB32);
     image.fill(Ground);
     for (int y = 0; y < image.height() / 2; ++y)
-      for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, FrameColor(host.shown));
+      for (int x = 0; x < image.width(); ++x)
+        image.setPixel(x, y, FrameColor(host.shown));
     return image;
   }
   void Generate() {
     window.Command4_Click();
-    for (int i = 0; i < 20 && host.timer; ++i) player.Tick();
+    for (int i = 0; i < 20 && host.timer; ++i)
+      player.Tick();
   }
   void SelectRow(QListWidget* list, int row) { list->setCurrentRow(row); }
   std::vector<std::string> Texts(QListWidget* list) {
     std::vector<std::string> texts;
-    for (int i = 0; i < list->count(); ++i) texts.push_back(list->item(i)->text().toStdString());
+    for (int i = 0; i < list->count(); ++i)
+      texts.push_back(list->item(i)->text().toStdString());
     return texts;
   }
   std::string Target(const char* name) { return out.filePath(name).toStdString(); }
@@ -84,7 +87,8 @@ protected:
   }
   std::vector<std::string> Messages() {
     std::vector<std::string> texts;
-    for (const auto& m : dialogs.prompter.shown) texts.push_back(m.text);
+    for (const auto& m : dialogs.prompter.shown)
+      texts.push_back(m.text);
     return texts;
   }
 
@@ -148,7 +152,8 @@ TEST_F(AviExportTest, SavingIsRefusedWithoutFramesSelectionOrAFinishedCapture) {
   window.Command4_Click(); // the capture runs ...
   player.Tick();
   window.Command5_Click(); // ... and saving waits for it
-  for (int i = 0; i < 20 && host.timer; ++i) player.Tick();
+  for (int i = 0; i < 20 && host.timer; ++i)
+    player.Tick();
   window.Command5_Click();
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "Generate animation frames first.",
@@ -211,7 +216,8 @@ TEST_F(AviExportTest, CancelledChoicesAndFailedWritesLeaveNoVideoAndKeepTheFrame
 TEST_F(AviExportTest, ACancelledWriteRemovesItsFileAndKeepsAnOlderOneOfTheSameName) {
   Generate();
   std::vector<std::string> frames;
-  for (int32_t k = 1; k <= FrameCount; ++k) frames.push_back(window.FramePath(k));
+  for (int32_t k = 1; k <= FrameCount; ++k)
+    frames.push_back(window.FramePath(k));
   const QString target = QString::fromStdString(Target("old.avi"));
   {
     QFile old(target);

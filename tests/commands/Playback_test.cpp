@@ -23,10 +23,10 @@ public:
 
 class RecordingSink : public FrameCaptureSink {
 public:
-  std::vector<int32_t> captured;      // file numbers
-  std::vector<int32_t> shownFrames;   // the frame presented when each was captured
-  int32_t failAt = 0;                 // the file number whose saving fails
-  std::vector<std::string> endings;   // "complete", "cancelled" or the error
+  std::vector<int32_t> captured;    // file numbers
+  std::vector<int32_t> shownFrames; // the frame presented when each was captured
+  int32_t failAt = 0;               // the file number whose saving fails
+  std::vector<std::string> endings; // "complete", "cancelled" or the error
   RecordingHost* host = nullptr;
   bool CaptureFrame(int32_t number, std::string& error) override {
     if (number == failAt) {
@@ -55,12 +55,14 @@ protected:
   // Ticks while the timer runs, at most `limit` times; the frames presented by these ticks.
   std::vector<int32_t> PlayOut(int limit = 50) {
     host.presented.clear();
-    for (int i = 0; i < limit && host.timer; ++i) player.Tick();
+    for (int i = 0; i < limit && host.timer; ++i)
+      player.Tick();
     return host.presented;
   }
   std::vector<int32_t> Ticks(int count) {
     host.presented.clear();
-    for (int i = 0; i < count; ++i) player.Tick();
+    for (int i = 0; i < count; ++i)
+      player.Tick();
     return host.presented;
   }
   RecordingHost host;
@@ -179,17 +181,18 @@ TEST_F(PlaybackTest, FramesLeftBeyondALowerFrameCountAreNeverPresented) {
     void (Playback::*command)();
     int ticks;
   };
-  for (const Case& c : {Case{"next", &Playback::Next, 0}, Case{"previous", &Playback::Previous, 0},
-                        Case{"start", &Playback::Start, 6},
-                        Case{"normal repeat", &Playback::NormalRepeat, 6},
-                        Case{"reverse repeat", &Playback::ReverseRepeat, 6}}) {
+  for (const Case& c :
+       {Case{"next", &Playback::Next, 0}, Case{"previous", &Playback::Previous, 0},
+        Case{"start", &Playback::Start, 6}, Case{"normal repeat", &Playback::NormalRepeat, 6},
+        Case{"reverse repeat", &Playback::ReverseRepeat, 6}}) {
     SCOPED_TRACE(c.name);
     FrameCount = 10;
     CurrentFrame = 9;
     FrameCount = 3;
     host.presented.clear();
     (player.*c.command)();
-    for (int i = 0; i < c.ticks; ++i) player.Tick();
+    for (int i = 0; i < c.ticks; ++i)
+      player.Tick();
     for (int32_t frame : host.presented) {
       EXPECT_GE(frame, 0);
       EXPECT_LE(frame, 4);

@@ -43,9 +43,9 @@ TEST(VideoWriter, EveryCodecWritesAnAviThatReadsBackFrameByFrame) {
   };
   QTemporaryDir dir;
   const int32_t width = 65, height = 49;
-  for (const Case& c : {Case{VideoCodec::Uncompressed, "rawvideo", 0},
-                        Case{VideoCodec::MotionJpeg, "mjpeg", 24},
-                        Case{VideoCodec::Mpeg4, "mpeg4", 32}}) {
+  for (const Case& c :
+       {Case{VideoCodec::Uncompressed, "rawvideo", 0}, Case{VideoCodec::MotionJpeg, "mjpeg", 24},
+        Case{VideoCodec::Mpeg4, "mpeg4", 32}}) {
     SCOPED_TRACE(c.decoder);
     const std::string path = dir.filePath(QString(c.decoder) + ".avi").toStdString();
     VideoWriter writer;

@@ -19,7 +19,8 @@
 namespace {
 
 void Put(std::vector<uint8_t>& b, size_t at, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  for (int i = 0; i < bytes; ++i)
+    b[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 // A BMP file of width x height at `bits` per pixel with `colors` palette entries; pixel byte i
@@ -40,8 +41,10 @@ std::vector<uint8_t> MakeBmp(int32_t width, int32_t height, int bits, uint32_t c
   Put(b, 28, static_cast<uint32_t>(bits), 2);
   Put(b, 34, image, 4);
   Put(b, 46, colors, 4);
-  for (uint32_t i = 0; i < 4 * colors; ++i) b[54 + i] = static_cast<uint8_t>(i * 7);
-  for (uint32_t i = 0; i < image; ++i) b[offset + i] = static_cast<uint8_t>(i % 251);
+  for (uint32_t i = 0; i < 4 * colors; ++i)
+    b[54 + i] = static_cast<uint8_t>(i * 7);
+  for (uint32_t i = 0; i < image; ++i)
+    b[offset + i] = static_cast<uint8_t>(i % 251);
   return b;
 }
 

@@ -15,9 +15,8 @@ QImage ToImage(const AVFrame* frame) {
   AVPixelFormat format = static_cast<AVPixelFormat>(frame->format);
   const bool fullRange = format == AV_PIX_FMT_YUVJ420P;
   if (fullRange) format = AV_PIX_FMT_YUV420P; // the same layout, values over the full range
-  SwsContext* sws = sws_getContext(frame->width, frame->height, format, frame->width,
-                                   frame->height, AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr,
-                                   nullptr, nullptr);
+  SwsContext* sws = sws_getContext(frame->width, frame->height, format, frame->width, frame->height,
+                                   AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
   if (fullRange) {
     const int* coefficients = sws_getCoefficients(SWS_CS_ITU601);
     sws_setColorspaceDetails(sws, coefficients, 1, coefficients, 1, 0, 1 << 16, 1 << 16);
@@ -60,7 +59,8 @@ AviReadBack ReadVideoFile(const std::string& path) {
   AVPacket* packet = av_packet_alloc();
   AVFrame* frame = av_frame_alloc();
   auto receive = [&] {
-    while (avcodec_receive_frame(codec, frame) == 0) result.Frames.push_back(ToImage(frame));
+    while (avcodec_receive_frame(codec, frame) == 0)
+      result.Frames.push_back(ToImage(frame));
   };
   while (av_read_frame(format, packet) >= 0) {
     if (packet->stream_index == index) {
