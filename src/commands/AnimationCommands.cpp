@@ -8,8 +8,8 @@
 #include "commands/frmF23.h"
 #include "model/Cls8.h"
 #include "model/Module1.h"
-#include "view/frmF1.h"
-#include "view/frmF1Commands.h"
+#include "view/window/frmF1.h"
+#include "view/window/frmF1Commands.h"
 
 namespace {
 
