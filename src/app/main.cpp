@@ -11,6 +11,7 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 
+#include "commands/AnimationCommands.h"
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
 #include "view/scene/picDraw.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   // The commands of the other parts go into the main window's menus and toolbars before it exists.
   InstallCommandAvailability();
   InstallGraphListCommands();
+  InstallAnimationCommands();
 
   frmF1 window;
   window.Form_Load(args.join(' ').toStdString());

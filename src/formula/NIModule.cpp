@@ -23,22 +23,32 @@ constexpr int32_t kMaxPasses = 15;
 float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
                           const std::string& sExpression, int32_t lngMode,
                           IntegrationStats* stats) {
+  if (stats) *stats = IntegrationStats{};
+  std::string postfix;
+  if (Cls6().InfixToPostfix(sExpression, postfix) != 0) return UndefinedValue;
+  const CompiledFormula f(postfix);
+  if (lngMode != 1 && lngMode != 2) {
+    // Every sample of another mode is 0; the passes still run as they do for any formula.
+    return IntegrateFormula(sngLower, sngUpper, sngTolerance, CompiledFormula(), FormulaVars{},
+                            &FormulaVars::X, stats);
+  }
+  return IntegrateFormula(sngLower, sngUpper, sngTolerance, f, FormulaVars{},
+                          lngMode == 1 ? &FormulaVars::X : &FormulaVars::A, stats);
+}
+
+float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
+                       const CompiledFormula& formula, const FormulaVars& base,
+                       float FormulaVars::*position, IntegrationStats* stats) {
   IntegrationStats local;
   IntegrationStats& st = stats ? *stats : local;
   st = IntegrationStats{};
 
-  std::string postfix;
-  if (Cls6().InfixToPostfix(sExpression, postfix) != 0) return UndefinedValue;
-  const CompiledFormula f(postfix);
-  const bool evaluated = lngMode == 1 || lngMode == 2;
-
   bool undefined = false;
-  FormulaVars vars;
-  const auto sample = [&](float position) -> float {
+  FormulaVars vars = base;
+  const auto sample = [&](float at) -> float {
     ++st.evaluations;
-    if (!evaluated) return 0.0f;
-    Place(vars, position, lngMode);
-    const EvalOutcome o = f.Run(vars);
+    vars.*position = at;
+    const EvalOutcome o = formula.Run(vars);
     if (o.fault == EvalFault::None) return o.value;
     if (o.fault == EvalFault::NoValue) return 0.0f;
     undefined = true;

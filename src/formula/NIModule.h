@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "formula/CompiledFormula.h"
 #include "formula/FormulaGlobals.h"
 
 // How much work an integration did (for tests and the curious).
@@ -23,6 +24,13 @@ struct IntegrationStats {
 float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
                           const std::string& sExpression, int32_t lngMode,
                           IntegrationStats* stats = nullptr);
+
+// The same integration of a compiled formula: the position goes into the variable `position`
+// names (&FormulaVars::U ...), every other variable keeps its value in base. UndefinedValue when a
+// sample has no value or the sums overflow.
+float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
+                       const CompiledFormula& formula, const FormulaVars& base,
+                       float FormulaVars::*position, IntegrationStats* stats = nullptr);
 
 // The formula's value at one position (parsed anew on every call): 0 when it does not parse, for
 // another mode, or when the evaluation gives no value; UndefinedValue where it is undefined.

@@ -4,8 +4,3 @@ Cls1& PolarRegionBox() {
   static Cls1 box;
   return box;
 }
-
-Cls1& VectorOperationBox() {
-  static Cls1 box;
-  return box;
-}

@@ -16,7 +16,6 @@ struct Cls1 {
   bool operator==(const Cls1&) const = default;
 };
 
-// Two program-wide boxes shared by all graphs of their kind, created empty at first use and never
-// replaced: the arc box of polar implicit and inequality curves, and the box of vector operations.
+// The program-wide arc box of polar implicit and inequality curves, created empty at first use
+// and never replaced.
 Cls1& PolarRegionBox();
-Cls1& VectorOperationBox();

@@ -120,6 +120,7 @@ void SetPrompter(Prompter* p) { g_prompter = p ? p : &g_qtPrompter; }
 void SetFileChooser(FileChooser* c) { g_files = c ? c : &g_qtFiles; }
 void SetColorChooser(ColorChooser* c) { g_colors = c ? c : &g_qtColors; }
 void SetDialogParent(QWidget* parent) { g_parent = parent; }
+QWidget* DialogParent() { return g_parent; }
 
 MsgResult ScriptedPrompter::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                    const std::string& title) {

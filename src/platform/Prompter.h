@@ -64,6 +64,7 @@ void SetColorChooser(ColorChooser* chooser);
 
 // Parent window for the Qt dialogs (the main window sets itself).
 void SetDialogParent(QWidget* parent);
+QWidget* DialogParent();
 
 // Shorthand for the common case.
 inline MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons::OK,

@@ -4,6 +4,7 @@
 
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
+#include "sampling/VectorOperations.h"
 
 #include "model/Cls9.h"
 #include "model/GraphKinds.h"
@@ -96,6 +97,13 @@ public:
     ScanZ(p->z);
   }
 
+  void ScanMaybeLowered(const Cls2* p, bool lowered) {
+    if (lowered)
+      ScanLowered(p);
+    else
+      Scan(p);
+  }
+
   // The box's x and y extents take in the origin; z is not touched.
   void Origin() {
     if (g.BoxMinX > 0) g.BoxMinX = 0;
@@ -143,6 +151,13 @@ public:
 
 } // namespace
 
+bool HasFloorOverlays(const Cls9& g) {
+  if (!(g.ShowContour || g.ShowVector || g.ShowColormap)) return false;
+  // The surface drawer's kinds but the flat colour map; an implicit surface has no height grid.
+  return GraphKind(g).Drawer == GraphDrawer::Surface && g.GraphType != ColorMap &&
+         g.FunForm != Implicit;
+}
+
 Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   Measure m(*this);
   const int32_t s = lngAnimStep;
@@ -170,8 +185,8 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     return shared;
   }
 
-  // 2. A vector operation: the box its drawing filled.
-  if (GraphType == VectorOperation) return VectorOperationBox();
+  // 2. A vector operation: the box of its own arrows.
+  if (GraphType == VectorOperation) return VectorOperationBoxOf(*this);
 
   // 3. Reset.
   BoxMinX = BoxMinY = BoxMinZ = 9999999.0f;
@@ -232,7 +247,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       m.Scan(PointAt(VertCurve, i));
     break;
   case Surface3D: {
-    const bool lowered = ShowContour || ShowVector || ShowColormap;
+    const bool lowered = HasFloorOverlays(*this);
     for (int32_t i = 0; i <= StepU; ++i)
       for (int32_t j = 0; j <= StepV; ++j) {
         if (lowered)
@@ -251,11 +266,14 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     break;
   }
   case Table3D:
-    for (int32_t i = 0; i <= std::min(StepU, TablePoints::Last); ++i)
+    // Only the points the table holds; measuring creates none.
+    for (int32_t i = 0; i <= std::min(StepU, TablePoints::Last); ++i) {
+      if (!VertTab3D.RowExists(i)) continue;
       for (int32_t j = 0; j <= std::min(StepV, TablePoints::Last); ++j) {
-        const Cls2& p = VertTab3D(i, j);
-        m.Scan(p.x, p.y, p.z);
+        Cls2 p = VertTab3D.At(i, j);
+        m.ScanMaybeLowered(&p, HasFloorOverlays(*this));
       }
+    }
     break;
   case Curve3DAnimation:
     for (int32_t i = 0; i <= StepU; ++i)
@@ -264,7 +282,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   case Surface3DAnimation:
     for (int32_t i = 0; i <= StepU; ++i)
       for (int32_t j = 0; j <= StepV; ++j)
-        m.Scan(PointAt(Anim3D, i, j, s));
+        m.ScanMaybeLowered(PointAt(Anim3D, i, j, s), HasFloorOverlays(*this));
     if (FunForm == Implicit) {
       const std::array<int32_t, 4> last{StepU, StepV, StepW, s};
       const GridReader<4> g1(FrameGrid1, last), g2(FrameGrid2, last), g3(FrameGrid3, last);
@@ -369,7 +387,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   if (GraphType == RevolutionAboutX || GraphType == RevolutionAboutY)
     for (int32_t n = 0; n <= 40; ++n)
       for (int32_t j = 0; j <= StepV; ++j)
-        m.Scan(PointAt(VertRev, n, j));
+        m.ScanMaybeLowered(PointAt(VertRev, n, j), HasFloorOverlays(*this));
 
   // 8. Narrowing to the clip box; a clip bound only ever moves a bound inward.
   if (Clip && GraphKind(GraphType).Clipped &&

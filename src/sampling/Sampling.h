@@ -63,3 +63,9 @@ bool SamplingCountsFit(const Cls9& graph);
 // The message a setter of counts shows when SamplingCountsFit refuses them (title "Error").
 inline constexpr std::string_view SamplingTooLargeMessage =
     "The step counts are too large: the samples of this graph would not fit in memory.";
+
+// Whether a graph draws pictures of its heights on a floor below it (a surface, table surface,
+// animated surface or surface of revolution, not implicit, with ShowContour, ShowVector or
+// ShowColormap on). GetBox lowers such a graph's box to take in the floor, 3 below its lowest
+// height; the drawing raises it back by 3 before it draws.
+bool HasFloorOverlays(const Cls9& graph);

@@ -22,7 +22,6 @@ TEST(Cls2, DefaultsAndInit) {
   EXPECT_EQ(p, Cls2{});
   EXPECT_EQ(Cls1{}, (Cls1{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(&PolarRegionBox(), &PolarRegionBox());
-  EXPECT_NE(&PolarRegionBox(), &VectorOperationBox());
 }
 
 TEST(Cls2, ColorToRgbSplitsWithoutMasking) {

@@ -1,8 +1,9 @@
 // The bounding box of a graph: kind rules, the origin rule of 2D curves, the point and vector
-// rules, the shared boxes of polar regions and vector operations, back edges of ribbons and 2.5D
-// tables, floor overlays, grids with the 4D value range, and narrowing to the clip box.
+// rules, the shared box of polar regions, the boxes of vector operations, back edges of ribbons
+// and 2.5D tables, floor overlays, grids with the 4D value range, and narrowing to the clip box.
 
 #include "SamplingFixture.h"
+#include "sampling/VectorOperations.h"
 
 #include <cmath>
 
@@ -42,7 +43,6 @@ protected:
   void SetUp() override {
     SamplingTest::SetUp();
     PolarRegionBox() = Cls1();
-    VectorOperationBox() = Cls1();
   }
 };
 
@@ -125,10 +125,16 @@ TEST_F(Box, FloorOverlaysLowerTheSurfaceBox) {
     EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, -5, 2, -1, 1}));
     (*g).*sw = false;
   }
-  // No other kind is lowered.
-  g->GraphType = ColorMap;
+  // A colour map is not lowered; a table surface with a floor is, by the same rule.
   g->ShowContour = true;
+  g->GraphType = ColorMap;
   EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, -2, 2, -1, 1}));
+  g->GraphType = Table3D;
+  g->StepU = g->StepV = 1;
+  g->VertTab3D(0, 0) = Cls2::Init(1, 4, 1, 0);
+  g->VertTab3D(0, 1) = Cls2::Init(2, 6, 1, 0);
+  EXPECT_TRUE(BoxIs(g->GetBox(), {1, 2, 1, 6, 1, 1}));
+  EXPECT_FALSE(g->VertTab3D.RowExists(1)); // measuring creates no points
 }
 
 TEST_F(Box, InverseCurveUnitesXAndY) {
@@ -173,13 +179,31 @@ TEST_F(Box, PolarRegionWidensByTheArcAndIsShared) {
   EXPECT_TRUE(BoxIs(a->GetBox(), {-3, 3, -3, 3, 0, 0}, 1e-5f));
 }
 
-TEST_F(Box, VectorOperationReturnsTheSharedBoxUnchanged) {
-  auto g = MakeGraph(VectorOperation, Cartesian3D, 0, "", "", "");
-  g->BoxMinX = 42;
-  EXPECT_TRUE(BoxIs(g->GetBox(), {0, 0, 0, 0, 0, 0}));
-  VectorOperationBox().MaxY = 7;
-  EXPECT_EQ(g->GetBox().MaxY, 7.0f);
-  EXPECT_EQ(g->BoxMinX, 42.0f);
+// Each vector operation has the box of its own arrows (V1, V2 unless the operation hides it, the
+// result), symmetric about the origin and 3 wider; no box is shared between graphs.
+TEST_F(Box, VectorOperationCoversItsOwnArrows) {
+  struct Row {
+    int32_t op;
+    Vec3f v1, v2;
+    float k;
+    Box6 box;
+  };
+  const Row rows[] = {
+      {VectorSum, {2, 0, 0}, {-5, 1, 0}, 0, {-8, 8, -4, 4, -3, 3}},
+      {CrossProduct, {1, 0, 0}, {0, 1, 0}, 0, {-4, 4, -4, 4, -4, 4}},
+      {VectorMultiple, {1, -2, 0}, {9, 9, 9}, 3, {-6, 6, -9, 9, -3, 3}}, // V2 is not drawn
+      {DotProduct, {3, 0, 0}, {0, 4, 0}, 0, {-6, 6, -7, 7, -3, 3}},
+      {0, {0, 0, 1}, {0, 0, -2}, 0, {-3, 3, -3, 3, -5, 5}},
+  };
+  for (const Row& r : rows) {
+    auto g = MakeGraph(VectorOperation, Cartesian3D, 0, "", "", "");
+    g->VecOperation = r.op;
+    g->VecDX = r.v1.x, g->VecDY = r.v1.y, g->VecDZ = r.v1.z;
+    g->VecDX2 = r.v2.x, g->VecDY2 = r.v2.y, g->VecDZ2 = r.v2.z;
+    g->VecConstant = r.k;
+    EXPECT_TRUE(BoxIs(g->GetBox(), r.box)) << "operation " << r.op;
+    EXPECT_EQ(g->BoxMaxX, r.box.maxX - 3) << "operation " << r.op;
+  }
 }
 
 struct PointBoxRow {

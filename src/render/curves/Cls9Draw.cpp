@@ -14,6 +14,7 @@
 #include "render/curves/DrawFrame.h"
 #include "render/surfaces/ColorSchemes.h"
 #include "render/surfaces/SurfaceDrawers.h"
+#include "sampling/Sampling.h"
 
 namespace {
 
@@ -111,7 +112,8 @@ void Cls9::Draw(int32_t lngAnimStep) {
   }
 
   GetBox(Animation ? lngAnimStep : 0);
-  if (ShowContour || ShowVector || ShowColormap) BoxMinY += 3.0f;
+  // A floor below the surface lowered the box by 3; its cells are coloured from its lowest height.
+  if (HasFloorOverlays(*this)) BoxMinY += 3.0f;
 
   const GLenum colourMode = Material == 5 ? GL_EMISSION : GL_DIFFUSE;
   glEnable(GL_COLOR_MATERIAL);

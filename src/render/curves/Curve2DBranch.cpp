@@ -2,7 +2,6 @@
 // overlays of the curve pass: the inverse curve, the roots, the steps and stems of step plots and
 // the mirror curve; the other analysis stages run at their places in the pass (CurveAnalysis.h).
 
-#include "render/curves/Curve2DData.h"
 #include "render/curves/CurveAnalysis.h"
 #include "render/curves/CurveReport.h"
 #include "render/curves/DrawFrame.h"
@@ -13,23 +12,6 @@
 namespace {
 
 bool Defined(float a, float b) { return a != UndefinedValue && b != UndefinedValue; }
-
-// Point k of the curve the pass reads: Anim2D(k, step) for an animated curve, Vert3D(0, k) for
-// the others. False when the sampled arrays do not hold that point.
-bool CurvePoint(const DrawContext& c, int32_t k, float& x, float& y, float& z) {
-  const Cls2* p = nullptr;
-  if (GraphKind(c.g).Animated) {
-    if (!c.g.Anim2D.InRange({k, c.Step})) return false;
-    p = &c.g.Anim2D(k, c.Step);
-  } else {
-    if (!c.g.Vert3D.InRange({0, k})) return false;
-    p = &c.g.Vert3D(0, k);
-  }
-  x = p->x;
-  y = p->y;
-  z = p->z;
-  return true;
-}
 
 bool SegmentDefined(const CurveSegment& s) {
   return Defined(s.X1, s.Y1) && Defined(s.Z1, s.X2) && Defined(s.Y2, s.Z2);
@@ -42,22 +24,10 @@ void DrawInverseSegment(DrawContext& c, const CurveSegment& s) {
   if (SegmentDefined(s)) SceneSegment(s.Y1, s.X1, s.Z1, s.Y2, s.X2, s.Z2);
 }
 
-// Draws the marker point at a data point of the plane with a colour, size and symbol.
-void DrawMarker(DrawContext& c, float x, float y, int32_t colour, int32_t size, int32_t symbol) {
-  c.Marker.x = x / AxisScaleX;
-  c.Marker.y = y / AxisScaleY;
-  c.Marker.z = 0.0f;
-  c.Marker.Color = colour;
-  c.Marker.Size = static_cast<float>(size);
-  c.Marker.Symbol = symbol;
-  c.Marker.Draw();
-}
-
-// A crossing of the segment with the axis segment of the graph's box: marked and reported.
-void MarkRoot(DrawContext& c, const CurveSegment& s) {
-  float x0 = 0, y0 = 0;
-  if (!SegmentRoot(s.X1, s.Y1, s.X2, s.Y2, c.g.BoxMinX, c.g.BoxMaxX, x0, y0)) return;
-  DrawMarker(c, x0, y0, c.g.RootColor, c.g.RootSize, c.g.RootSymbol);
+// A root found on the segment: marked, and reported at the marker's point taken into scene
+// units and back.
+void MarkRoot(DrawContext& c, const AxisCrossing& root) {
+  DrawAnalysisMarker(c, root.X, root.Y, c.g.RootColor, c.g.RootSize, c.g.RootSymbol);
   AppendReportLine(RootLine(c.Marker.x * AxisScaleX, c.Marker.y * AxisScaleY));
 }
 
@@ -83,7 +53,7 @@ void DrawStems(DrawContext& c) {
     glLineWidth(static_cast<float>(g.StemBodyWidth));
     if (!Defined(x, y)) continue;
     SceneSegment(x, y, 0.0f, x, 0.0f, 0.0f);
-    DrawMarker(c, x, y, g.StemHeadColor, g.StemHeadSize, g.StemHeadSymbol);
+    DrawAnalysisMarker(c, x, y, g.StemHeadColor, g.StemHeadSize, g.StemHeadSymbol);
   }
 }
 
@@ -134,11 +104,17 @@ void DrawCurveBranch(DrawContext& c) {
   if (!DrawIntegralStage(c)) return;
   if (g.GraphType == Intersection && !DrawSecondFunctionStage(c)) return;
 
+  // The roots are the crossings of the curve's segments with the axis segment of its box.
+  const CurveSamples curve = CurveSamplesOf(c);
+  const std::vector<AxisCrossing> roots =
+      g.ShowRoot ? AxisCrossings(curve, g.BoxMinX, g.BoxMaxX) : std::vector<AxisCrossing>{};
+  size_t nextRoot = 0;
+
   // The curve pass: every segment of the curve is drawn, then its overlays.
-  for (int32_t k = 0; k < g.StepV; ++k) {
-    CurveSegment s;
-    s.K = k;
-    if (!CurvePoint(c, k, s.X1, s.Y1, s.Z1) || !CurvePoint(c, k + 1, s.X2, s.Y2, s.Z2)) break;
+  for (int32_t k = 0; k < g.StepV && size_t(k) + 1 < curve.size(); ++k) {
+    const SamplePoint& p1 = curve[size_t(k)];
+    const SamplePoint& p2 = curve[size_t(k) + 1];
+    const CurveSegment s{k, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z};
     if (g.Show2DCurve) {
       SetColour(g.LineColor);
       glLineWidth(static_cast<float>(g.LineWidth));
@@ -146,7 +122,8 @@ void DrawCurveBranch(DrawContext& c) {
       if (g.GraphType == Intersection && !DrawSecondFunctionSegment(c, s)) return;
     }
     if (g.ShowInverse) DrawInverseSegment(c, s);
-    if (g.ShowRoot) MarkRoot(c, s);
+    for (; nextRoot < roots.size() && roots[nextRoot].Segment == k; ++nextRoot)
+      MarkRoot(c, roots[nextRoot]);
     if (g.GraphType == StepStemPlot && g.ShowStep) DrawStep(c, s);
   }
 

@@ -1,18 +1,363 @@
-// The analysis stages of a 2D curve that are not built yet: each draws and reports nothing and
-// lets the drawing go on.
+// The analysis stages of an explicit or parametric 2D curve: each computes its results from the
+// graph's samples and formulas (CurveAnalysisData.h), draws them into the scene and writes its
+// report lines (AnalysisLines.h).
 
 #include "render/curves/CurveAnalysis.h"
 
+#include <algorithm>
+
+#include "formula/Der.h"
+#include "formula/FormulaGlobals.h"
+#include "formula/FormulaText.h"
+#include "platform/Prompter.h"
+#include "render/curves/AnalysisLines.h"
+#include "render/curves/CurveReport.h"
 #include "render/curves/DrawFrame.h"
 
-bool DrawIntegralStage(DrawContext&) { return true; }
+struct CurveAnalysisState {
+  CurveFormulas F;
+  bool Derivatives = false; // the derivative stage built and compiled the first derivatives
+  bool TZCompiled = false;
+  std::string DXText;
+  std::vector<SamplePoint> Intersections;
+};
 
-bool DrawSecondFunctionStage(DrawContext&) { return true; }
+namespace {
 
-bool DrawSecondFunctionSegment(DrawContext&, const CurveSegment&) { return true; }
+CurveAnalysisState& State(DrawContext& c) {
+  if (!c.Analysis) c.Analysis = std::make_shared<CurveAnalysisState>();
+  return *c.Analysis;
+}
 
-bool DrawDerivativeStage(DrawContext&) { return true; }
+// The form and the T of the curve's formulas (the other variables 0).
+void SetForm(DrawContext& c, CurveFormulas& f) {
+  f.CoordType = c.g.CoordType;
+  f.FunForm = c.g.FunForm;
+  f.Base = FormulaVars{};
+  f.Base.T = CurveTime(c);
+}
 
-bool DrawTangentStage(DrawContext&) { return true; }
+// The derivative text of a prepared formula text; false when it cannot be built (the formula
+// engine has shown why).
+bool Derive(const std::string& text, std::string& out) { return DerivativeText(text, out); }
 
-bool DrawInflexionStage(DrawContext&) { return true; }
+bool ExplicitCartesian(const Cls9& g) {
+  return g.FunForm == Explicit && g.CoordType == Cartesian2D;
+}
+
+// Row 0 of a sampled point array, as far as it is laid out.
+CurveSamples Row0(const PointArray<2>& a, int32_t last) {
+  CurveSamples out;
+  for (int32_t j = 0; j <= last && a.InRange({0, j}); ++j) {
+    const Cls2& p = a(0, j);
+    out.push_back({p.x, p.y, p.z});
+  }
+  return out;
+}
+
+// The samples the crossing searches of a derivative use, with their axis segment: the sampled
+// derivative curve of a still explicit Cartesian curve over the graph's x extent, else the samples
+// computed here over the parameter range.
+struct SearchSamples {
+  CurveSamples Points;
+  float AxisMin = 0, AxisMax = 0;
+};
+
+SearchSamples SearchOn(DrawContext& c, const PointArray<2>& sampled, bool second) {
+  const Cls9& g = c.g;
+  SearchSamples s;
+  if (g.GraphType == Curve2D && ExplicitCartesian(g)) {
+    s.Points = Row0(sampled, g.StepV);
+    s.AxisMin = g.BoxMinX;
+    s.AxisMax = g.BoxMaxX;
+    return s;
+  }
+  const std::vector<float> params = ParameterSamples(g.MinV, g.MaxV, g.StepV);
+  const CurveFormulas& f = State(c).F;
+  s.Points = second ? BendingSamples(f, params) : HeightSlopeSamples(f, params);
+  s.AxisMin = std::min(g.MinV, g.MaxV);
+  s.AxisMax = std::max(g.MinV, g.MaxV);
+  return s;
+}
+
+void DrawPolygons(const std::vector<ShadePolygon>& polygons, int32_t colour) {
+  float r = 0, gr = 0, b = 0;
+  ColorToRgb(colour, r, gr, b);
+  for (const ShadePolygon& p : polygons) {
+    glColor3f(r, gr, b);
+    glBegin(p.Count == 3 ? GL_TRIANGLES : GL_QUADS);
+    for (int32_t i = 0; i < p.Count; ++i) {
+      const SamplePoint& q = p.Corner[static_cast<size_t>(i)];
+      SceneVertex(q.x, q.y, q.z);
+    }
+    glEnd();
+  }
+}
+
+// The segments of a sampled curve in one colour and width, leaving out those that touch an
+// undefined coordinate.
+void DrawSampledCurve(const CurveSamples& curve, int32_t colour, int32_t width) {
+  float r = 0, gr = 0, b = 0;
+  ColorToRgb(colour, r, gr, b);
+  for (size_t j = 0; j + 1 < curve.size(); ++j) {
+    const SamplePoint& p = curve[j];
+    const SamplePoint& q = curve[j + 1];
+    glColor3f(r, gr, b);
+    glLineWidth(static_cast<float>(width));
+    if (p.x == UndefinedValue || p.y == UndefinedValue || p.z == UndefinedValue ||
+        q.x == UndefinedValue || q.y == UndefinedValue || q.z == UndefinedValue)
+      continue;
+    SceneSegment(p.x, p.y, p.z, q.x, q.y, q.z);
+  }
+}
+
+// A marker at a point of the analysis and its reported coordinates: the point taken into scene
+// units and back, as the marker holds it.
+void MarkAndReport(DrawContext& c, float x, float y, int32_t colour, int32_t size, int32_t symbol,
+                   std::string (*line)(float, float)) {
+  DrawAnalysisMarker(c, x, y, colour, size, symbol);
+  AppendReportLine(line(c.Marker.x * AxisScaleX, c.Marker.y * AxisScaleY));
+}
+
+int32_t ListCount(int32_t count) { return std::clamp(count, 0, 50); }
+
+} // namespace
+
+CurveSamples CurveSamplesOf(const DrawContext& c) {
+  const Cls9& g = c.g;
+  if (g.GraphType != Curve2DAnimation) return Row0(g.Vert3D, g.StepV);
+  CurveSamples out;
+  for (int32_t k = 0; k <= g.StepV && g.Anim2D.InRange({k, c.Step}); ++k) {
+    const Cls2& p = g.Anim2D(k, c.Step);
+    out.push_back({p.x, p.y, p.z});
+  }
+  return out;
+}
+
+void DrawAnalysisMarker(DrawContext& c, float x, float y, int32_t colour, int32_t size,
+                        int32_t symbol) {
+  c.Marker.x = x / AxisScaleX;
+  c.Marker.y = y / AxisScaleY;
+  c.Marker.z = 0.0f;
+  c.Marker.Color = colour;
+  c.Marker.Size = static_cast<float>(size);
+  c.Marker.Symbol = symbol;
+  c.Marker.Draw();
+}
+
+bool DrawIntegralStage(DrawContext& c) {
+  Cls9& g = c.g;
+  if (!g.ShowInt || (g.CoordType != Cartesian2D && g.CoordType != Polar)) return true;
+  CurveFormulas f;
+  SetForm(c, f);
+  f.TZText = c.ExprZ;
+  if (!c.Compile(f.TZText, f.TZ)) return false;
+  if (g.FunForm == Parametric) {
+    // Over the parameter the integral needs the x-formula (the angle formula) and its derivative.
+    f.TYText = c.ExprY;
+    if (!c.Compile(f.TYText, f.TY)) return false;
+    if (!Derive(f.TYText, f.DYText) || !c.Compile(f.DYText, f.DY)) return false;
+  }
+
+  const CurveSamples curve = CurveSamplesOf(c);
+  std::vector<ShadePolygon> shading;
+  if (g.CoordType == Cartesian2D) {
+    std::vector<float> keys;
+    SamplePoint a, b;
+    if (g.FunForm == Explicit) {
+      for (const SamplePoint& p : curve)
+        keys.push_back(p.x);
+      a = {g.IntFrom, f.TZ.Evaluate(f.At(g.IntFrom)), 0.0f};
+      b = {g.IntTo, f.TZ.Evaluate(f.At(g.IntTo)), 0.0f};
+    } else {
+      keys = ParameterSamples(g.MinV, g.MaxV, g.StepV);
+      a = {f.TY.Evaluate(f.At(g.IntFrom)), f.TZ.Evaluate(f.At(g.IntFrom)), 0.0f};
+      b = {f.TY.Evaluate(f.At(g.IntTo)), f.TZ.Evaluate(f.At(g.IntTo)), 0.0f};
+    }
+    shading = CartesianIntegralShading(curve, keys, g.IntFrom, g.IntTo, a, b);
+  } else {
+    shading = PolarIntegralShading(curve, g.MinV, g.MaxV, g.StepV, g.IntFrom, g.IntTo);
+  }
+  DrawPolygons(shading, g.IntColor);
+
+  const float value = IntegrateOverParameter(f, IntegralIntegrand(f), g.IntFrom, g.IntTo);
+  AppendReportLine(IntegralLine(g.IntFrom, g.IntTo));
+  AppendReportLine(AreaLine(value));
+  AppendReportLine("");
+  return true;
+}
+
+bool DrawSecondFunctionStage(DrawContext& c) {
+  Cls9& g = c.g;
+  if (!g.ShowInter && !g.ShowArea) return true;
+  const CurveSamples first = CurveSamplesOf(c);
+  const CurveSamples second = Row0(g.Vert2, g.StepV);
+  const IntersectionSearch search = FindIntersections(first, second);
+  if (search.TooMany) {
+    MsgBox("The number of interaction points is larger than 50.", MsgButtons::OK, MsgIcon::None,
+           "Note");
+    return false;
+  }
+  CurveAnalysisState& state = State(c);
+  state.Intersections = search.Points;
+  AppendReportLine(SecondFunctionLine(g.Exp2));
+  for (const SamplePoint& p : search.Points)
+    AppendReportLine(IntersectionLine(p.x, p.y));
+
+  if (!g.ShowArea || search.Points.size() < 2) return true;
+  const std::string fText = c.ExprZ;
+  const std::string gText = InsertImplicitProducts(g.Exp2);
+  CompiledFormula f, second2;
+  if (!c.Compile(fText, f) || !c.Compile(gText, second2)) return false;
+  DrawPolygons(IntersectionStrips(first, second, search.Points), g.AreaColor);
+  FormulaVars base;
+  base.T = CurveTime(c);
+  AppendReportLine(
+      IntersectionAreaLine(IntersectionArea(fText, gText, f, second2, search.Points, base)));
+  AppendReportLine("");
+  return true;
+}
+
+bool DrawSecondFunctionSegment(DrawContext& c, const CurveSegment& s) {
+  Cls9& g = c.g;
+  if (g.Vert2.InRange({0, s.K + 1})) {
+    const Cls2& p = g.Vert2(0, s.K);
+    const Cls2& q = g.Vert2(0, s.K + 1);
+    SetColour(g.Color2);
+    glLineWidth(static_cast<float>(g.Width2));
+    if (p.x != UndefinedValue && p.y != UndefinedValue && p.z != UndefinedValue &&
+        q.x != UndefinedValue && q.y != UndefinedValue && q.z != UndefinedValue)
+      SceneSegment(p.x, p.y, p.z, q.x, q.y, q.z);
+  }
+  // The markers go over both curves: drawn once, with the last segment.
+  if (g.ShowInter && c.Analysis && s.K == g.StepV - 1) {
+    for (const SamplePoint& p : c.Analysis->Intersections)
+      DrawAnalysisMarker(c, p.x, p.y, g.InterColor, g.InterSize, g.InterSymbol);
+  }
+  return true;
+}
+
+bool DrawDerivativeStage(DrawContext& c) {
+  Cls9& g = c.g;
+  if (!(g.ShowDev || g.ShowQie || g.ShowNml || g.ShowMax || g.ShowLen || g.ShowMin || g.ShowCurv ||
+        g.ShowGuai))
+    return true;
+
+  CurveAnalysisState& state = State(c);
+  CurveFormulas& f = state.F;
+  SetForm(c, f);
+  f.TYText = c.ExprY;
+  f.TZText = c.ExprZ;
+  if (!Derive(c.ExprX, state.DXText) || !Derive(f.TYText, f.DYText) || !Derive(f.TZText, f.DZText))
+    return false;
+  CompiledFormula dx;
+  if (!c.Compile(state.DXText, dx) || !c.Compile(f.DYText, f.DY) || !c.Compile(f.DZText, f.DZ))
+    return false;
+  // An explicit curve's parameter is its x (or angle): its x-formula is not needed.
+  if (g.FunForm != Explicit) c.Compile(f.TYText, f.TY);
+  state.TZCompiled = c.Compile(f.TZText, f.TZ);
+  state.Derivatives = true;
+
+  const bool extrema = g.ShowMax || g.ShowMin;
+  if (g.ShowDev) {
+    if (g.GraphType == Curve2D)
+      DrawSampledCurve(Row0(g.VertDev, g.StepV), g.DevColor, g.DevWidth);
+    else if (ExplicitCartesian(g))
+      DrawSampledCurve(SearchOn(c, g.VertDev, false).Points, g.DevColor, g.DevWidth);
+  }
+  if (extrema) {
+    const SearchSamples s = SearchOn(c, g.VertDev, false);
+    for (const Extremum& e : FindExtrema(f, s.Points, s.AxisMin, s.AxisMax, g.ShowMax, g.ShowMin)) {
+      if (e.Maximum)
+        MarkAndReport(c, e.X, e.Y, g.MaxColor, g.MaxSize, g.MaxSymbol,
+                      [](float x, float y) { return ExtremumLine(true, x, y); });
+      else
+        MarkAndReport(c, e.X, e.Y, g.MinColor, g.MinSize, g.MinSymbol,
+                      [](float x, float y) { return ExtremumLine(false, x, y); });
+    }
+    AppendReportLine("");
+  }
+  if (g.ShowLen) {
+    const float length = IntegrateOverParameter(f, LengthIntegrand(f), g.LenFrom, g.LenTo);
+    AppendReportLine(LengthLine(g.LenFrom, g.LenTo, length));
+    AppendReportLine("");
+  }
+  return true;
+}
+
+bool DrawTangentStage(DrawContext& c) {
+  Cls9& g = c.g;
+  if (!c.Analysis || !c.Analysis->Derivatives) return true;
+  const CurveAnalysisState& state = *c.Analysis;
+  const bool polarPosition = g.CoordType == Polar;
+  const auto drawLine = [](const TangentLine& l, int32_t colour, int32_t width) {
+    SetColour(colour);
+    glLineWidth(static_cast<float>(width));
+    SceneSegment(l.From.x, l.From.y, 0.0f, l.To.x, l.To.y, 0.0f);
+  };
+  if (g.ShowQie) {
+    for (int32_t i = 1; i <= ListCount(g.QieNum); ++i) {
+      const TangentLine l = TangentAt(state.F, g.QieX[i]);
+      const std::string position = PositionLine(false, polarPosition, l);
+      if (!position.empty()) AppendReportLine(position);
+      if (!l.Defined || !l.HasSlope) continue;
+      AppendReportLine(SlopeLine(l.Slope));
+      drawLine(l, g.QieColor, g.QieWidth);
+    }
+    AppendReportLine("");
+  }
+  if (g.ShowNml) {
+    for (int32_t i = 1; i <= ListCount(g.NmlNum); ++i) {
+      const TangentLine l = NormalAt(state.F, g.NmlX[i]);
+      const std::string position = PositionLine(true, polarPosition, l);
+      if (!position.empty()) AppendReportLine(position);
+      if (!l.Defined || !l.HasSlope) continue;
+      AppendReportLine(SlopeLine(l.Slope));
+      if (!state.TZCompiled) return false;
+      drawLine(l, g.NmlColor, g.NmlWidth);
+    }
+    AppendReportLine("");
+  }
+  return true;
+}
+
+bool DrawInflexionStage(DrawContext& c) {
+  Cls9& g = c.g;
+  if (!c.Analysis || !c.Analysis->Derivatives) return true;
+  if (!g.ShowGuai && !g.ShowCurv) return true;
+  CurveAnalysisState& state = *c.Analysis;
+  CurveFormulas& f = state.F;
+
+  std::string d2x, d2y, d2z;
+  if (!Derive(state.DXText, d2x) || !Derive(f.DYText, d2y) || !Derive(f.DZText, d2z)) return false;
+  const bool parametricCartesian = g.FunForm == Parametric && g.CoordType == Cartesian2D;
+  std::string q;
+  // The slope dy/dx of a parametric curve, differentiated by its parameter.
+  if (parametricCartesian && !Derive("(" + f.DZText + ")/(" + f.DYText + ")", q)) return false;
+  CompiledFormula d2xCompiled;
+  if (!c.Compile(d2x, d2xCompiled) || !c.Compile(d2y, f.D2Y) || !c.Compile(d2z, f.D2Z))
+    return false;
+  if (parametricCartesian) c.Compile(q, f.Q);
+
+  if (g.ShowGuai) {
+    const SearchSamples s = SearchOn(c, g.VertDev2, true);
+    for (const Inflexion& p : FindInflexions(f, s.Points, s.AxisMin, s.AxisMax))
+      MarkAndReport(c, p.X, p.Y, g.GuaiColor, g.GuaiSize, g.GuaiSymbol, InflexionLine);
+    AppendReportLine("");
+  }
+  if (g.ShowCurv) {
+    AppendReportLine(CurvatureHeadLine());
+    for (int32_t i = 1; i <= ListCount(g.CurvNum); ++i) {
+      const CurvatureCircle circle = CurvatureAt(f, g.CurvX[i]);
+      if (!circle.Defined) continue;
+      AppendReportLine(CurvatureLines(circle));
+      SetColour(g.CurvColor);
+      glLineWidth(static_cast<float>(g.CurvWidth));
+      for (size_t j = 0; j < 40; ++j)
+        SceneSegment(circle.Rim[j].x, circle.Rim[j].y, 0.0f, circle.Rim[j + 1].x,
+                     circle.Rim[j + 1].y, 0.0f);
+      SceneSegment(circle.X, circle.Y, 0.0f, circle.CX, circle.CY, 0.0f);
+    }
+  }
+  return true;
+}

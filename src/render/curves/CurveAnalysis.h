@@ -4,14 +4,14 @@
 // graphs) the second function with its intersections; in the pass, after each curve segment, the
 // second function's segment; after the pass, following the roots and stems, the derivative stage
 // (derivative curve, extrema, curve length), the tangents and normals, and the inflexions and
-// curvature circles. Each stage decides from the graph's settings whether it runs, and returns
-// false when it ends the graph's drawing early (a derivative that cannot be built, too many
-// intersections): nothing more of the graph is drawn or reported then.
-//
-// NOT BUILT YET: the stages in CurveAnalysis.cpp draw and report nothing. Whoever builds them
-// replaces those bodies (and may add what the stages share to DrawContext).
+// curvature circles. Each stage decides from the graph's settings whether it runs, computes its
+// results with the functions of CurveAnalysisData.h, draws them and writes their report lines; it
+// returns false when it ends the graph's drawing early (a formula or derivative that cannot be
+// built or compiled, too many intersections): nothing more of the graph is drawn or reported then.
 
 #include <cstdint>
+
+#include "render/curves/CurveAnalysisData.h"
 
 struct DrawContext;
 
@@ -20,6 +20,15 @@ struct CurveSegment {
   int32_t K = 0;
   float X1 = 0, Y1 = 0, Z1 = 0, X2 = 0, Y2 = 0, Z2 = 0;
 };
+
+// The curve's samples as the pass reads them: Anim2D (k, step) of an animated curve, Vert3D (0, k)
+// of the others, as far as the arrays hold them.
+CurveSamples CurveSamplesOf(const DrawContext& c);
+
+// Draws the marker point of the drawing at a data point of the plane with a colour, size and
+// symbol; its x and y are then the point's in scene units before centring.
+void DrawAnalysisMarker(DrawContext& c, float x, float y, int32_t colour, int32_t size,
+                        int32_t symbol);
 
 bool DrawIntegralStage(DrawContext& c);
 bool DrawSecondFunctionStage(DrawContext& c);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "formula/Cls6.h"
@@ -14,6 +15,9 @@
 #include "model/Cls2.h"
 #include "model/Cls9.h"
 #include "model/Module1.h"
+
+// What the 2D analysis stages of one drawing share (CurveAnalysis.cpp).
+struct CurveAnalysisState;
 
 // The working state of one drawing of one graph.
 struct DrawContext {
@@ -31,6 +35,8 @@ struct DrawContext {
   // The marker point shared by every marker of the 2D analysis (roots, stem heads ...); its z
   // stays 0.
   Cls2 Marker;
+  // The compiled formulas, samples and intersections of the 2D analysis, made by its first stage.
+  std::shared_ptr<CurveAnalysisState> Analysis;
 
   // Compiles a processed formula text once for this drawing. False when it does not compile (the
   // evaluator has shown its syntax message then).
@@ -81,9 +87,13 @@ void Draw4DGraph(DrawContext& c);
 // curves, 0 for every other kind.
 float CurveTime(const DrawContext& c);
 
+// 3D curves (GraphType 1, 11) with tangents and normal planes; ribbons and 2.5D tables (3, 5,
+// 10), which leave their polygon mode and shade model to the frame to restore.
+void Draw3DCurve(DrawContext& c);
+void DrawRibbon(DrawContext& c);
+// Vector plots (15); vectors and vector operations (31, 32) with their report lines.
+void DrawVectorPlot(DrawContext& c);
+void DrawVectors(DrawContext& c);
+
 // ---- branches of other graph kinds, not built yet: each draws nothing ----
-void Draw3DCurve(DrawContext& c);    // GraphType 1, 11
-void DrawRibbon(DrawContext& c);     // GraphType 3, 5, 10
-void DrawTable2D(DrawContext& c);    // GraphType 4
-void DrawVectorPlot(DrawContext& c); // GraphType 15
-void DrawVectors(DrawContext& c);    // GraphType 31, 32
+void DrawTable2D(DrawContext& c); // GraphType 4

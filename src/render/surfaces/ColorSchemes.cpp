@@ -1,6 +1,8 @@
 #include "render/surfaces/ColorSchemes.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "model/Cls9.h"
 
@@ -51,4 +53,68 @@ void WriteColorScheme(Cls9& graph, const NamedColorScheme& scheme) {
     graph.ColorG[i] = stop.Green;
     graph.ColorB[i] = stop.Blue;
   }
+}
+
+void LoadColorScheme(Cls9& graph, const std::string& strColorName) {
+  std::string upper = UpperCaseName(strColorName);
+  if (!upper.empty() && upper.front() == '@') upper.erase(0, 1);
+  if (const NamedColorScheme* scheme = FindColorScheme(upper)) WriteColorScheme(graph, *scheme);
+}
+
+ColorLookup ColorLookup::FromGraph(Cls9& graph) {
+  if (graph.ColorName.empty()) graph.ColorName = "Rainbow";
+  LoadColorScheme(graph, graph.ColorName);
+  ColorLookup lookup;
+  // A count from a document beyond the 31 stops uses the stops there are.
+  lookup.Count = std::clamp(graph.ColorNum, 0, 31);
+  for (int32_t i = 0; i < lookup.Count; ++i) {
+    lookup.Position[i] = graph.ColorPos[i];
+    lookup.Red[i] = graph.ColorR[i];
+    lookup.Green[i] = graph.ColorG[i];
+    lookup.Blue[i] = graph.ColorB[i];
+  }
+  return lookup;
+}
+
+void ColorLookup::Color(float value, float min, float range, float& red, float& green,
+                        float& blue) const {
+  if (Count <= 0) {
+    red = green = blue = 0.0f;
+    return;
+  }
+  const int32_t last = Count - 1;
+  const float t = (value - min) / range * 100.0f;
+  float r = static_cast<float>(Red[0]), g = static_cast<float>(Green[0]),
+        b = static_cast<float>(Blue[0]);
+  if (!std::isfinite(t) || t <= Position[0]) {
+    // The first stop: below the range, at its start, or no usable percentage.
+  } else if (t >= Position[last] || std::fabs(t - Position[last]) < 0.0001f) {
+    r = static_cast<float>(Red[last]);
+    g = static_cast<float>(Green[last]);
+    b = static_cast<float>(Blue[last]);
+  } else {
+    for (int32_t i = 0; i < last; ++i) {
+      if (Position[i] <= t && t <= Position[i + 1]) {
+        const float width = Position[i + 1] - Position[i];
+        // Two stops at one position: the upper one's colour.
+        const float f = width > 0.0f ? (t - Position[i]) / width : 1.0f;
+        auto channel = [f](int32_t lo, int32_t hi) {
+          return static_cast<float>(static_cast<double>(f) * static_cast<double>(hi - lo) +
+                                    static_cast<double>(lo));
+        };
+        r = channel(Red[i], Red[i + 1]);
+        g = channel(Green[i], Green[i + 1]);
+        b = channel(Blue[i], Blue[i + 1]);
+        break;
+      }
+    }
+  }
+  red = r / 255.0f;
+  green = g / 255.0f;
+  blue = b / 255.0f;
+}
+
+void ColorMapColor(Cls9& graph, float value, float min, float range, float& red, float& green,
+                   float& blue) {
+  ColorLookup::FromGraph(graph).Color(value, min, range, red, green, blue);
 }

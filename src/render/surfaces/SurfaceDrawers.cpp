@@ -2,8 +2,6 @@
 
 #include "render/surfaces/SurfaceDrawers.h"
 
-void DrawSurface(Cls9&, int32_t) {}
-
 void Draw4DSlices(Cls9&, int32_t) {}
 
 void DrawIsoSurface(const IsoSamples&, float, const std::string&, float, float) {}

@@ -38,7 +38,8 @@ struct IsoSamples {
 };
 
 // Draws a surface, table surface, colour map or surface of revolution (GraphType 2, 6, 12, 13,
-// 21, 22) whole, with its own GL state. Not built yet: draws nothing.
+// 21, 22): its cells with their fill, normals, texture and transparency, its tangent planes and
+// normal lines, and its floor overlays (SurfaceDraw.cpp).
 void DrawSurface(Cls9& graph, int32_t lngAnimStep);
 
 // Draws the x, y and z slices of a 4D graph (GraphType 43, 45). Not built yet: draws nothing.

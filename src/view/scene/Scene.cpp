@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,7 @@
 #include "platform/Prompter.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
+#include "render/surfaces/SurfaceTextures.h"
 #include "view/camera/Cls10.h"
 #include "view/camera/Cls4.h"
 #include "view/scene/picDraw.h"
@@ -214,7 +216,13 @@ bool Scene::InitializeGL() {
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
   BuildSceneFonts();
-  if (hadScene || m_buildPending) BuildScene();
+  if (hadScene || m_buildPending) {
+    // The view sets its context up while it is being shown or painted: a modal message box must
+    // not run its event loop in the middle of that, so messages of this compilation come after.
+    m_deferMessages = true;
+    BuildScene();
+    m_deferMessages = false;
+  }
   return true;
 }
 
@@ -227,6 +235,7 @@ void Scene::ReleaseGL() {
   m_ownedRanges.clear();
   SceneList = FrameListBase = m_overlayList = m_legendList = 0;
   m_kind = Kind::None;
+  SurfaceTextures::ReleaseAll();
   ReleaseGlyphLists(TickFontBase);
   ReleaseGlyphLists(TitleFontBase);
   ReleaseGlyphLists(BitmapFontBase);
@@ -287,8 +296,15 @@ void Scene::BuildScene() {
     m_compiling = false;
     held = holding.Release();
   }
-  for (const ShownMessage& m : held)
-    ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+  if (m_deferMessages && !held.empty()) {
+    QTimer::singleShot(0, qApp, [held] {
+      for (const ShownMessage& m : held)
+        ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+    });
+  } else {
+    for (const ShownMessage& m : held)
+      ThePrompter().MsgBox(m.text, m.buttons, m.icon, m.title);
+  }
   if (m_presentAsked) {
     m_presentAsked = false;
     Display(m_askedFrame);
@@ -325,10 +341,19 @@ void Scene::CompileOnce() {
   SetSceneCenter(box);
   ComputeRotation();
 
+  // The textures of this compilation are made before any list is open; those of the previous
+  // one go when its lists go.
+  auto prepare = [&] {
+    for (int32_t i = 1; i <= count; ++i)
+      m_source->PrepareGraph(i);
+  };
   if (animated) {
     m_contentValid = false;
+    SurfaceTextures::CompileScope textures;
+    prepare();
     CompileAnimated(lists, count);
     Commit(lists, Kind::Animated);
+    textures.Keep();
     ++m_recordings;
     return;
   }
@@ -344,8 +369,11 @@ void Scene::CompileOnce() {
     return;
   }
   m_contentValid = false;
+  SurfaceTextures::CompileScope textures;
+  if (m_source) prepare();
   CompileStill(lists, count, box);
   Commit(lists, Kind::Still);
+  textures.Keep();
   ++m_recordings;
   m_contentKey = key;
   m_contentValid = true;

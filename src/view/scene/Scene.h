@@ -73,6 +73,9 @@ public:
   virtual int32_t GraphType(int32_t index) = 0;
   // Draws one shown graph (Cls9.Draw): an animated graph at the step, any other with no step.
   virtual void DrawGraph(int32_t index, int32_t step) = 0;
+  // Makes what a graph's drawing needs that cannot be made while a list is recorded (the
+  // textures of textured surfaces). Called for every graph before a compilation records.
+  virtual void PrepareGraph(int32_t /*index*/) {}
   virtual LegendGraphInfo LegendInfo(int32_t index) = 0;
   // Cls9.DrawLegend of one graph with MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinC, MaxC, MinV, MaxV.
   virtual void DrawColorLegend(int32_t index, const std::array<float, 10>& args) = 0;
@@ -217,6 +220,7 @@ private:
   std::array<float, 4> m_scales{1, 1, 1, 0}; // the axis scale factors the scene is drawn with
   Accumulation m_accum;
   bool m_compiling = false;
+  bool m_deferMessages = false; // InitializeGL's compilation shows its messages afterwards
   bool m_rebuildAsked = false;
   bool m_buildPending = false;
   bool m_presentAsked = false;

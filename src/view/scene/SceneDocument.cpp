@@ -3,6 +3,7 @@
 #include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
+#include "render/surfaces/SurfaceTextures.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ public:
     else
       g.Draw();
   }
+  void PrepareGraph(int32_t index) override { SurfaceTextures::PrepareGraph(Graph(index)); }
   LegendGraphInfo LegendInfo(int32_t index) override {
     const Cls9& g = Graph(index);
     LegendGraphInfo info;

@@ -275,9 +275,11 @@ TEST(DrawFrame, ValuesTheFrameWritesIntoTheGraph) {
   auto g = Sampled(Graph2D(Curve2D, Cartesian2D, Explicit, "x", "x", -1, 2, 3));
   g->Draw();
   const float low = g->BoxMinY;
+  // Only a kind with a floor below it has its lowered box raised again (the surface tests show
+  // those); a 2D curve's box stays as measured.
   g->ShowContour = true;
   g->Draw();
-  EXPECT_EQ(g->BoxMinY, low + 3.0f);
+  EXPECT_EQ(g->BoxMinY, low);
 }
 
 // ---- points ----

@@ -1,0 +1,77 @@
+#include "commands/AnimationCommands.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+
+#include "commands/Playback.h"
+#include "commands/frmF23.h"
+#include "model/Cls8.h"
+#include "model/Module1.h"
+#include "view/window/frmF1.h"
+#include "view/window/frmF1Commands.h"
+
+namespace {
+
+// The main window as the player's host: its view and its timer.
+class WindowPlaybackHost : public PlaybackHost {
+public:
+  void Present(int32_t frame) override {
+    if (frmF1* window = frmF1::Instance()) window->Display(frame);
+  }
+  void SetTimerEnabled(bool on) override {
+    frmF1* window = frmF1::Instance();
+    if (!window || !window->Timer1()) return;
+    if (on)
+      window->Timer1()->start();
+    else
+      window->Timer1()->stop();
+  }
+};
+
+QPointer<frmF23> g_aviWindow;
+
+} // namespace
+
+Playback& ThePlayback() {
+  static WindowPlaybackHost host;
+  static Playback playback(host);
+  return playback;
+}
+
+frmF23* AviWindow() { return g_aviWindow.data(); }
+
+void mnuFileSaveAVI_Click() {
+  if (!ShownGraphs.Animation()) return;
+  if (!g_aviWindow) {
+    // A window of its own, without an owner, like the program's other tool windows.
+    g_aviWindow = new frmF23(ThePlayback(), [] {
+      frmF1* window = frmF1::Instance();
+      return window ? window->ViewImage() : QImage();
+    });
+    g_aviWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    if (frmF1* window = frmF1::Instance())
+      // It goes with the main window, and its frame files with it.
+      QObject::connect(window, &QObject::destroyed, [] { delete g_aviWindow.data(); });
+  }
+  g_aviWindow->show();
+  g_aviWindow->raise();
+  g_aviWindow->activateWindow();
+}
+
+void InstallAnimationCommands() {
+  using frmF1Commands::Set;
+  Set("mnuAniStartb_Click", [] { ThePlayback().Start(); });
+  Set("mnuAniPause_Click", [] { ThePlayback().Pause(); });
+  Set("mnuAniStop_Click", [] { ThePlayback().Stop(); });
+  Set("mnuAniFirst_Click", [] { ThePlayback().First(); });
+  Set("mnuAniPre_Click", [] { ThePlayback().Previous(); });
+  Set("mnuAniNext_Click", [] { ThePlayback().Next(); });
+  Set("mnuAniLast_Click", [] { ThePlayback().Last(); });
+  Set("mnuAniNormal_Click", [] { ThePlayback().Normal(); });
+  Set("mnuAniRev_Click", [] { ThePlayback().Reverse(); });
+  Set("mnuAniRepeat_Click", [] { ThePlayback().NormalRepeat(); });
+  Set("mnuAniRevRepeat_Click", [] { ThePlayback().ReverseRepeat(); });
+  Set("Timer1_Timer", [] { ThePlayback().Tick(); });
+  Set("mnuFileSaveAVI_Click", [] { mnuFileSaveAVI_Click(); });
+}

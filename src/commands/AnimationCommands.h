@@ -1,0 +1,21 @@
+#pragma once
+// The animation commands of the main window: the eleven playback commands of the Animation menu
+// and Toolbar1, the tick of its timer Timer1, and File > "Save Animation As AVI", which opens the
+// AVI export window when the shown graphs are animated. One player (Playback) serves them all for
+// the life of the program.
+
+class Playback;
+class frmF23;
+
+// The program's player, acting on the main window (frmF1::Instance).
+Playback& ThePlayback();
+
+// File > "Save Animation As AVI": shows the export window (not modal) when the shown graphs are
+// animated; otherwise nothing. The window is made on first use and kept.
+void mnuFileSaveAVI_Click();
+// The export window; null until it has been opened.
+frmF23* AviWindow();
+
+// Installs the handlers into the main window's commands (frmF1Commands). Run once before the
+// window is created.
+void InstallAnimationCommands();

@@ -1,0 +1,69 @@
+#pragma once
+// The "Save Animation As AVI File" window: "Generate Frames" plays the animation once normally
+// and saves its frames as files (listed under "Animation Frames"); the user picks the frames of
+// the video in any order, with repeats (">", ">>", "Del" fill "Selected Frames"), sets the speed,
+// and "Save Animation" asks for the file name and the compression and writes the video.
+//
+// The frame files live in a temporary folder of the window's own. They are deleted after a
+// successful save (the lists are emptied with them) or when the window closes, never while the
+// lists still name them. The capture shows its progress with a Cancel button and the window
+// stays usable; writing the video shows a progress dialog with Cancel. The window is not modal.
+
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "commands/Playback.h"
+
+class QImage;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class FrameStore;
+
+class frmF23 : public QWidget, public FrameCaptureSink {
+  Q_OBJECT
+public:
+  // grabView returns the picture the view shows (a null image when it cannot).
+  frmF23(Playback& playback, std::function<QImage()> grabView, QWidget* parent = nullptr);
+  ~frmF23() override;
+
+  QListWidget* List1() const { return m_list1; } // "Animation Frames"
+  QListWidget* List2() const { return m_list2; } // "Selected Frames"
+  QLineEdit* Text1() const { return m_text1; }   // speed, frames per second
+  QProgressBar* ProgressBar1() const { return m_progress; }
+  QPushButton* CancelButton() const { return m_cancel; }
+  // The file of a captured frame; empty when no frames have been generated.
+  std::string FramePath(int32_t number) const;
+
+  void Command1_Click();  // ">": the current row of List1 to the end of List2
+  void Command2_Click();  // ">>": every captured frame to the end of List2
+  void Command3_Click();  // "Del": removes the current row of List2
+  void Command4_Click();  // "Generate Frames"
+  void Command5_Click();  // "Save Animation"
+  void cmdCancel_Click(); // Cancel of the capture
+
+  // FrameCaptureSink
+  bool CaptureFrame(int32_t number, std::string& error) override;
+  void CaptureEnded(bool complete, const std::string& error) override;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void ShowCaptureProgress(bool on);
+  void DeleteFrames();
+
+  Playback& m_playback;
+  std::function<QImage()> m_grabView;
+  std::unique_ptr<FrameStore> m_store;
+  QListWidget* m_list1 = nullptr;
+  QListWidget* m_list2 = nullptr;
+  QLineEdit* m_text1 = nullptr;
+  QProgressBar* m_progress = nullptr;
+  QPushButton* m_cancel = nullptr;
+};

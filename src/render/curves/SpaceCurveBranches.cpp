@@ -1,0 +1,238 @@
+// The branches of space curves (3D curves with their tangents and normal planes) and of 2.5D
+// ribbons (function ribbons, their animations and 2.5D tables): the points are gathered from the
+// graph's arrays, the geometry is built as data (SpaceCurveGeometry.h) and emitted here.
+
+#include <algorithm>
+#include <cmath>
+
+#include "formula/CompiledFormula.h"
+#include "formula/Der.h"
+#include "formula/FormulaGlobals.h"
+#include "render/curves/DrawFrame.h"
+#include "render/curves/SpaceCurveGeometry.h"
+#include "render/surfaces/ColorSchemes.h"
+
+namespace {
+
+// ---- 3D curves ----
+
+// A point of the formulas (X, Y, Z) as a scene vertex: X is the scene z, Y the scene x and Z the
+// vertical scene y.
+void FormulaVertex(const Vec3f& f) { SceneVertex(f.y, f.z, f.x); }
+
+bool Defined(const Cls2& p) {
+  return p.x != UndefinedValue && p.y != UndefinedValue && p.z != UndefinedValue;
+}
+
+bool Defined(const Vec3f& v) {
+  return v.x != UndefinedValue && v.y != UndefinedValue && v.z != UndefinedValue;
+}
+
+// Point i of the curve drawn: VertCurve(i), or AnimCurve3D(i, step) for an animated curve. Null
+// when the arrays do not hold it.
+const Cls2* CurvePoint(const DrawContext& c, int32_t i) {
+  const Cls9& g = c.g;
+  if (g.GraphType == Curve3DAnimation)
+    return g.AnimCurve3D.InRange({i, c.Step}) ? &g.AnimCurve3D(i, c.Step) : nullptr;
+  return g.VertCurve.InRange({i}) ? &g.VertCurve(i) : nullptr;
+}
+
+// The formulas X, Y, Z and their derivatives, compiled for the tangents and normal planes.
+struct CurveFormulas {
+  CompiledFormula F[3], D[3];
+};
+
+// Builds and compiles the derivative texts, then the formula texts. False when a formula cannot
+// be differentiated or a text does not compile (a message has been shown).
+bool CompileCurveFormulas(DrawContext& c, CurveFormulas& f) {
+  const std::string* texts[3] = {&c.ExprX, &c.ExprY, &c.ExprZ};
+  std::string derivative[3];
+  for (int k = 0; k < 3; ++k)
+    if (!DerivativeText(*texts[k], derivative[k])) return false;
+  for (int k = 0; k < 3; ++k)
+    if (!c.Compile(derivative[k], f.D[k])) return false;
+  for (int k = 0; k < 3; ++k)
+    if (!c.Compile(*texts[k], f.F[k])) return false;
+  return true;
+}
+
+// The point P and derivative D at the parameter u; false where one of the six has no value.
+bool PointAndDerivative(const CurveFormulas& f, float u, Vec3f& p, Vec3f& d) {
+  FormulaVars vars;
+  vars.U = u;
+  p = {f.F[0].Evaluate(vars), f.F[1].Evaluate(vars), f.F[2].Evaluate(vars)};
+  d = {f.D[0].Evaluate(vars), f.D[1].Evaluate(vars), f.D[2].Evaluate(vars)};
+  return Defined(p) && Defined(d);
+}
+
+void DrawTangentsAndPlanes(DrawContext& c) {
+  Cls9& g = c.g;
+  if (!g.ShowTangent && !g.ShowNormal) return;
+  // The formulas are the Cartesian coordinates of the curve only in the parametric Cartesian
+  // form; for the other forms a tangent of them would not touch the curve drawn.
+  if (g.FunForm != Parametric || g.CoordType != Cartesian3D) return;
+  CurveFormulas f;
+  if (!CompileCurveFormulas(c, f)) return;
+  Vec3f p, d;
+  if (g.ShowTangent) {
+    const int32_t count = std::clamp(g.TangentNum, 0, decltype(g.TangentX)::Last);
+    for (int32_t k = 1; k <= count; ++k) {
+      if (!PointAndDerivative(f, g.TangentX[k], p, d)) continue;
+      const std::array<Vec3f, 2> tangent = CurveTangent(p, d);
+      glColor3f(0.0f, 1.0f, 0.0f);
+      glLineWidth(2.0f);
+      glBegin(GL_LINES);
+      FormulaVertex(tangent[0]);
+      FormulaVertex(tangent[1]);
+      glEnd();
+    }
+  }
+  if (g.ShowNormal) {
+    const int32_t count = std::clamp(g.NormalNum, 0, decltype(g.NormalX)::Last);
+    std::array<Vec3f, 4> corners;
+    for (int32_t k = 1; k <= count; ++k) {
+      if (!PointAndDerivative(f, g.NormalX[k], p, d)) continue;
+      if (!NormalPlanePatch(p, d, corners)) continue;
+      glColor3f(0.0f, 0.0f, 1.0f);
+      glBegin(GL_QUADS);
+      for (const Vec3f& corner : corners)
+        FormulaVertex(corner);
+      glEnd();
+    }
+  }
+}
+
+// ---- ribbons ----
+
+// The two rows of the ribbon drawn, StepV + 1 points each; false when the arrays do not hold
+// them.
+bool RibbonRows(DrawContext& c, std::vector<Vec3f>& front, std::vector<Vec3f>& back) {
+  Cls9& g = c.g;
+  if (g.StepV < 1) return false;
+  const auto n = static_cast<size_t>(g.StepV) + 1;
+  front.resize(n);
+  back.resize(n);
+  for (int32_t j = 0; j <= g.StepV; ++j) {
+    const Cls2* p0 = nullptr;
+    const Cls2* p1 = nullptr;
+    switch (g.GraphType) {
+    case Table25D:
+      if (j > TablePoints::Last) return false;
+      p0 = &g.VertTab3D(0, j);
+      p1 = &g.VertTab3D(1, j);
+      break;
+    case Ribbon25DAnimation:
+      if (!g.AnimRibbon.InRange({1, j, c.Step})) return false;
+      p0 = &g.AnimRibbon(0, j, c.Step);
+      p1 = &g.AnimRibbon(1, j, c.Step);
+      break;
+    default:
+      if (!g.Vert3D.InRange({1, j})) return false;
+      p0 = &g.Vert3D(0, j);
+      p1 = &g.Vert3D(1, j);
+      break;
+    }
+    front[static_cast<size_t>(j)] = {p0->x, p0->y, p0->z};
+    back[static_cast<size_t>(j)] = {p1->x, p1->y, p1->z};
+  }
+  return true;
+}
+
+// The colour of a value in the graph's colour map: its own stops (a named scheme has been written
+// into them), the rainbow when it names none. Values beyond the ends take the end stops.
+Rgb3 RibbonMapColour(const Cls9& g, float value, float low, float extent) {
+  struct Stop {
+    float pos, r, gr, b;
+  };
+  std::vector<Stop> stops;
+  const NamedColorScheme* named = g.ColorName.empty() ? FindColorScheme("RAINBOW") : nullptr;
+  if (named) {
+    for (const ColorStop& s : named->Stops)
+      stops.push_back({s.Position, float(s.Red), float(s.Green), float(s.Blue)});
+  } else {
+    const int32_t count = std::clamp(g.ColorNum, 0, decltype(g.ColorPos)::Last + 1);
+    for (int32_t i = 0; i < count; ++i)
+      stops.push_back({g.ColorPos[i], float(g.ColorR[i]), float(g.ColorG[i]), float(g.ColorB[i])});
+  }
+  if (stops.empty()) return {0.0f, 0.0f, 0.0f};
+  const float t = (value - low) / extent * 100.0f;
+  auto rgb = [](float r, float gr, float b) { return Rgb3{r / 255.0f, gr / 255.0f, b / 255.0f}; };
+  if (!(t > stops.front().pos)) return rgb(stops.front().r, stops.front().gr, stops.front().b);
+  for (size_t i = 0; i + 1 < stops.size(); ++i) {
+    const Stop& a = stops[i];
+    const Stop& b = stops[i + 1];
+    if (t >= a.pos && t <= b.pos && b.pos > a.pos) {
+      const float f = (t - a.pos) / (b.pos - a.pos);
+      return rgb(a.r + f * (b.r - a.r), a.gr + f * (b.gr - a.gr), a.b + f * (b.b - a.b));
+    }
+  }
+  return rgb(stops.back().r, stops.back().gr, stops.back().b);
+}
+
+void RibbonVertex(const Vec3f& p) { SceneVertex(p.x, p.y, p.z); }
+void RibbonNormal(const Vec3f& n) { glNormal3d(double{n.x}, double{n.y}, double{n.z}); }
+
+} // namespace
+
+void Draw3DCurve(DrawContext& c) {
+  Cls9& g = c.g;
+  BeginFlatLines();
+  for (int32_t i = 0; i < g.StepU; ++i) {
+    const Cls2* a = CurvePoint(c, i);
+    const Cls2* b = CurvePoint(c, i + 1);
+    if (!a || !b) break;
+    if (!Defined(*a) || !Defined(*b)) continue;
+    SetColour(c.SecondRgb);
+    glLineWidth(1.0f);
+    SceneSegment(a->x, a->y, a->z, b->x, b->y, b->z);
+  }
+  DrawTangentsAndPlanes(c);
+  glEnable(GL_LIGHTING);
+  glDisable(GL_LINE_SMOOTH);
+  glDisable(GL_BLEND);
+}
+
+void DrawRibbon(DrawContext& c) {
+  Cls9& g = c.g;
+  switch (g.Show) {
+  case ModelPoint:
+    glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
+    break;
+  case ModelGrid:
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    break;
+  case ModelSurface:
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    break;
+  default:
+    break;
+  }
+  if (g.Smoothness == ShadeFlat) glShadeModel(GL_FLAT);
+  if (g.Smoothness == ShadeSmooth || g.Smoothness == ShadeSmoothest) glShadeModel(GL_SMOOTH);
+
+  std::vector<Vec3f> front, back;
+  if (!RibbonRows(c, front, back)) return;
+  RibbonStyle style;
+  style.FillStyle = g.FillStyle;
+  style.First = c.FirstRgb;
+  style.Second = c.SecondRgb;
+  style.Box = {g.BoxMinX, g.BoxMaxX, g.BoxMinY, g.BoxMaxY, g.BoxMinZ, g.BoxMaxZ};
+  style.ColorMap = [&g](float value, float low, float extent) {
+    return RibbonMapColour(g, value, low, extent);
+  };
+  const RibbonMesh mesh = BuildRibbon(front, back, style);
+
+  // The frame restores the polygon mode and shade model set above when the graph is done.
+  if (g.Smoothness < ShadeFlat || g.Smoothness > ShadeSmoothest) return;
+  glBegin(GL_QUADS);
+  for (const RibbonQuad& q : mesh.Quads) {
+    if (!q.Defined) continue;
+    if (g.Smoothness != ShadeSmoothest) RibbonNormal(q.FaceNormal);
+    for (size_t k = 0; k < 4; ++k) {
+      if (g.Smoothness == ShadeSmoothest) RibbonNormal(q.Normal[k]);
+      glColor3f(q.Colour[k][0], q.Colour[k][1], q.Colour[k][2]);
+      RibbonVertex(q.Corner[k]);
+    }
+  }
+  glEnd();
+}

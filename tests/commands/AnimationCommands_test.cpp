@@ -1,0 +1,64 @@
+// The animation commands in the main window: the playback buttons and menu items drive its timer
+// and the frame shown, the timer's tick steps the play, and "Save Animation As AVI" opens the
+// export window for animated graphs only; the window goes with the main window.
+
+#include <QAction>
+#include <QPointer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "commands/AnimationCommands.h"
+#include "commands/Playback.h"
+#include "commands/frmF23.h"
+#include "view/frmF1TestWindow.h"
+
+namespace {
+
+class AnimationCommandsTest : public MainWindowTest {
+protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    InstallAnimationCommands();
+  }
+  void TearDown() override {
+    MainWindowTest::TearDown();
+    ResetAnimationState();
+    PlayMode = PlayNormal;
+  }
+};
+
+TEST_F(AnimationCommandsTest, PlaybackButtonsDriveTheTimerAndTheTickStepsThePlay) {
+  frmF1& w = Make();
+  FrameCount = 4;
+  w.Toolbar1_ButtonClick(40); // Normal
+  EXPECT_TRUE(w.Timer1()->isActive());
+  EXPECT_EQ(CurrentFrame, 0);
+  w.RunHandler("Timer1_Timer");
+  w.RunHandler("Timer1_Timer");
+  EXPECT_EQ(CurrentFrame, 2);
+  w.MenuItem("mnuAniPause")->trigger();
+  EXPECT_FALSE(w.Timer1()->isActive());
+  w.Toolbar1_ButtonClick(39); // Last
+  EXPECT_EQ(CurrentFrame, 5);
+  EXPECT_EQ(PlayMode, PlayManual);
+  w.MenuItem("mnuAniStop")->trigger();
+  EXPECT_EQ(CurrentFrame, 1);
+}
+
+TEST_F(AnimationCommandsTest, SaveAnimationAsAviOpensTheWindowForAnimatedGraphsOnly) {
+  frmF1& w = Make();
+  AddGraph(Curve2D);
+  w.RunHandler("mnuFileSaveAVI_Click");
+  EXPECT_EQ(AviWindow(), nullptr);
+
+  AddGraph(Curve2DAnimation)->Animation = true;
+  w.RunHandler("mnuFileSaveAVI_Click");
+  QPointer<frmF23> avi = AviWindow();
+  ASSERT_NE(avi, nullptr);
+  EXPECT_TRUE(avi->isVisible());
+  EXPECT_EQ(avi->windowTitle(), "Save Animation As AVI File");
+  window.reset();
+  EXPECT_TRUE(avi.isNull());
+}
+
+} // namespace

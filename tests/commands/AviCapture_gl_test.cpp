@@ -1,0 +1,84 @@
+// Frame capture in the shown main window: Generate Frames on an animated sample saves each frame
+// as the view shows it (the frames differ as the curve moves, all of the view's size), and Save
+// Animation writes them as an AVI of as many frames, read back with libavformat.
+
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "commands/AnimationCommands.h"
+#include "commands/GraphList.h"
+#include "commands/Playback.h"
+#include "commands/frmF23.h"
+#include "platform/VideoCompression.h"
+#include "support/AviReadBack.h"
+#include "view/frmF1TestWindow.h"
+
+namespace {
+
+class AviCaptureTest : public MainWindowTest {
+protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    InstallGraphListCommands();
+    InstallAnimationCommands();
+    SetVideoOptionsChooser(&codecs);
+  }
+  void TearDown() override {
+    SetVideoOptionsChooser(nullptr);
+    MainWindowTest::TearDown();
+    ResetAnimationState();
+    PlayMode = PlayNormal;
+  }
+  ScriptedVideoOptionsChooser codecs;
+  QTemporaryDir out;
+};
+
+TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
+  frmF1& w = Make(false);
+  w.resize(900, 600);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  const auto sample =
+      std::filesystem::path(CORVALIN_SOURCE_DIR) / "samples" / "animation" / "2D" / "sinexp.crv";
+  w.Form_Load(sample.string());
+  ASSERT_TRUE(ShownGraphs.Animation());
+  const int32_t frames = FrameCount;
+  ASSERT_GE(frames, 2);
+
+  w.RunHandler("mnuFileSaveAVI_Click");
+  frmF23* avi = AviWindow();
+  ASSERT_NE(avi, nullptr);
+  avi->Command4_Click();
+  for (int i = 0; i < frames + 2 && ThePlayback().CaptureFrames(); ++i) ThePlayback().Tick();
+  ASSERT_FALSE(ThePlayback().CaptureFrames());
+  ASSERT_EQ(avi->List1()->count(), frames);
+
+  const QImage first(QString::fromStdString(avi->FramePath(1)));
+  const QImage second(QString::fromStdString(avi->FramePath(2)));
+  const QImage view = w.ViewImage();
+  ASSERT_FALSE(first.isNull());
+  EXPECT_EQ(first.size(), view.size());
+  EXPECT_EQ(second.size(), view.size());
+  EXPECT_NE(first, second); // the curve has moved between the frames
+
+  avi->Command2_Click();
+  const std::string target = out.filePath("sinexp.avi").toStdString();
+  dialogs.files.answers.push_back(FileChoice{target, 1});
+  codecs.answers.push_back(VideoOptions{VideoCodec::MotionJpeg, 75});
+  avi->Command5_Click();
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+  const AviReadBack video = ReadVideoFile(target);
+  ASSERT_TRUE(video.Opened);
+  EXPECT_EQ(static_cast<int32_t>(video.Frames.size()), frames);
+  EXPECT_EQ(video.Width, view.width());
+  EXPECT_EQ(video.Height, view.height());
+  EXPECT_EQ(video.RateNum, 5 * video.RateDen);
+}
+
+} // namespace
