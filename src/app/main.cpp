@@ -13,6 +13,7 @@
 
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
+#include "dialogs/InstallGraphDialogs.h"
 #include "view/scene/picDraw.h"
 #include "view/window/frmF1.h"
 
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   // The commands of the other parts go into the main window's menus and toolbars before it exists.
   InstallCommandAvailability();
   InstallGraphListCommands();
+  InstallGraphDialogs();
 
   frmF1 window;
   window.Form_Load(args.join(' ').toStdString());
