@@ -5,13 +5,13 @@
 
 #include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/GraphCaption.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "view/camera/Cls10.h"
-#include "model/Cls3.h"
 #include "view/window/frmF1Commands.h"
 
 namespace {
@@ -137,8 +137,8 @@ const std::vector<AddCommandSpec>& AddCommandTable() {
 void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
   const auto opener = Openers().find(spec.dialog);
   if (opener == Openers().end()) {
-    MsgBox("This graph's property dialog is not available yet; no graph was added.",
-           MsgButtons::OK, MsgIcon::Information, "Note");
+    MsgBox("This graph's property dialog is not available yet; no graph was added.", MsgButtons::OK,
+           MsgIcon::Information, "Note");
     return;
   }
   EditMode = false;

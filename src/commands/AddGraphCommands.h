@@ -36,10 +36,10 @@ struct AddCommandSpec {
   const char* handler; // the main window's handler name
   GraphDialog dialog;
   AddDialogSetup setup;
-  bool lighting; // turns two-sided lighting off
-  bool frames;   // takes the frame count and speed, sets the timer interval
-  bool fonts;    // plain axis fonts
-  bool samples;  // the command samples the new graph (the others come sampled from the dialog)
+  bool lighting;    // turns two-sided lighting off
+  bool frames;      // takes the frame count and speed, sets the timer interval
+  bool fonts;       // plain axis fonts
+  bool samples;     // the command samples the new graph (the others come sampled from the dialog)
   float pitch, yaw; // the scene rotation after an add (roll is always 0)
 };
 const std::vector<AddCommandSpec>& AddCommandTable();

@@ -20,9 +20,8 @@ std::optional<int64_t> WholeOfText(const std::string& text) {
 
 } // namespace
 
-std::optional<AnimationSettings> ParseAnimationOptions(const std::string& frames,
-                                                       const std::string& speed,
-                                                       std::string* message) {
+std::optional<AnimationSettings>
+ParseAnimationOptions(const std::string& frames, const std::string& speed, std::string* message) {
   auto refuse = [message](const char* text) -> std::optional<AnimationSettings> {
     if (message) *message = text;
     return std::nullopt;
@@ -32,7 +31,8 @@ std::optional<AnimationSettings> ParseAnimationOptions(const std::string& frames
   const std::optional<int64_t> count = WholeOfText(frames);
   if (!count || *count > MaxFrameCount)
     return refuse("The number of frames must not be larger than 10000.");
-  if (vb::Val(speed) < 1.0) return refuse("The speed of animation must large than 1 frame per second.");
+  if (vb::Val(speed) < 1.0)
+    return refuse("The speed of animation must large than 1 frame per second.");
   const std::optional<int64_t> fps = WholeOfText(speed);
   if (!fps || *fps > MaxFramesPerSecond)
     return refuse("The speed of animation must not be larger than 1000 frames per second.");
@@ -59,7 +59,8 @@ void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDi
   showDialog();
   host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
   if (FrameCount == before) return;
-  for (const auto& graph : ShownGraphs.FunSurfs) host.SampleGraph(*graph);
+  for (const auto& graph : ShownGraphs.FunSurfs)
+    host.SampleGraph(*graph);
   host.BuildScene();
   host.Display(CurrentFrame);
 }

@@ -23,9 +23,8 @@ struct AnimationSettings {
 
 // The settings the two texts give, or nothing with the message that refuses them in *message
 // (the frame count is judged first).
-std::optional<AnimationSettings> ParseAnimationOptions(const std::string& frames,
-                                                       const std::string& speed,
-                                                       std::string* message);
+std::optional<AnimationSettings>
+ParseAnimationOptions(const std::string& frames, const std::string& speed, std::string* message);
 
 // The speed brought into its range (a stored 0 or a huge value plays at a speed that works).
 int32_t ClampFramesPerSecond(int32_t framesPerSecond);

@@ -14,8 +14,8 @@ namespace {
 constexpr int FirstPlaybackButton = 33;
 constexpr int LastPlaybackButton = 43;
 constexpr const char* PlaybackMenuItems[] = {
-    "mnuAniStartb", "mnuAniPause", "mnuAniStop",   "mnuAniFirst",  "mnuAniPre",      "mnuAniNext",
-    "mnuAniLast",   "mnuAniNormal", "mnuAniRev",   "mnuAniRepeat", "mnuAniRevRepeat"};
+    "mnuAniStartb", "mnuAniPause",  "mnuAniStop", "mnuAniFirst",  "mnuAniPre",      "mnuAniNext",
+    "mnuAniLast",   "mnuAniNormal", "mnuAniRev",  "mnuAniRepeat", "mnuAniRevRepeat"};
 
 class WindowHost : public GraphCommandHost {
 public:

@@ -24,10 +24,9 @@ inline constexpr WholeRange CurveSteps{1, 100000};
 
 // --- lists ----------------------------------------------------------------------------------
 inline constexpr std::array<std::string_view, 2> PlaneCoordinates{"Cartesian", "Polar"};
-inline constexpr std::array<std::string_view, 8> LineWidths{"1", "2", "3", "4",
-                                                           "5", "6", "7", "8"};
-inline constexpr std::array<std::string_view, 5> ColorSchemes{"Rainbow", "Earth", "Fiery",
-                                                              "Marine", "Grey"};
+inline constexpr std::array<std::string_view, 8> LineWidths{"1", "2", "3", "4", "5", "6", "7", "8"};
+inline constexpr std::array<std::string_view, 5> ColorSchemes{"Rainbow", "Earth", "Fiery", "Marine",
+                                                              "Grey"};
 
 // A group of options: its captions top to bottom and the code each one stands for.
 struct Option {
@@ -77,10 +76,10 @@ template <size_t N> int FormPosition(const std::array<int32_t, N>& codes, int32_
 // second formula hides that field; a hidden steps field means the form has none; an empty y-pair
 // caption leaves the pair's captions as they are.
 struct FieldLabels {
-  std::string_view first, second;             // formula captions
-  std::string_view min, max, steps;           // the domain row
-  bool stepsShown;                            // the steps field
-  std::string_view yPairMin, yPairMax;        // the y pair (implicit and inequality forms)
+  std::string_view first, second;      // formula captions
+  std::string_view min, max, steps;    // the domain row
+  bool stepsShown;                     // the steps field
+  std::string_view yPairMin, yPairMax; // the y pair (implicit and inequality forms)
 };
 
 // 2D curves, by mode (0 static, 1 animated), coordinate system (0, 1) and list position (0 .. 3).
@@ -91,13 +90,13 @@ const FieldLabels& RibbonLabels(int mode, int coordinate, int form);
 // --- what a freshly opened dialog shows -------------------------------------------------------
 struct StartTexts {
   std::string_view name;
-  std::string_view min, max, steps;   // the domain row
-  std::string_view yMin, yMax;        // the y pair
+  std::string_view min, max, steps;    // the domain row
+  std::string_view yMin, yMax;         // the y pair
   std::string_view tMin, tMax, tSteps; // the t row
 };
 inline constexpr StartTexts Curve2DStart{"Untitled", "-3", "3", "200", "-3", "3", "-2", "2", "10"};
 inline constexpr StartTexts RibbonStart{"Untitled", "-3", "3", "50", "-3", "3", "-2", "2", "10"};
-inline constexpr int32_t Curve2DLineColorOnLoad = 16711680; // blue
+inline constexpr int32_t Curve2DLineColorOnLoad = 16711680;  // blue
 inline constexpr int32_t RibbonFirstColorOnLoad = 255;       // red
 inline constexpr int32_t RibbonSecondColorOnLoad = 16711680; // blue
 

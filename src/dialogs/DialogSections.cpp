@@ -186,9 +186,11 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs) {
 }
 
 void AddItems(QComboBox* combo, std::span<const std::string_view> items) {
-  for (std::string_view item : items) combo->addItem(Q(item));
+  for (std::string_view item : items)
+    combo->addItem(Q(item));
 }
 
 void AddItems(QListWidget* list, std::span<const char* const> items) {
-  for (const char* item : items) list->addItem(QString::fromUtf8(item));
+  for (const char* item : items)
+    list->addItem(QString::fromUtf8(item));
 }

@@ -67,8 +67,8 @@ private:
 class FormulaSection {
 public:
   // Two caption-and-field rows in grid from row `row` on.
-  FormulaSection(QWidget* parent, QGridLayout* grid, int row,
-                 std::array<const char*, 2> labelNames, std::array<const char*, 2> fieldNames);
+  FormulaSection(QWidget* parent, QGridLayout* grid, int row, std::array<const char*, 2> labelNames,
+                 std::array<const char*, 2> fieldNames);
   QLabel* label[2];
   QLineEdit* field[2];
   // Captions of the two rows; an empty second caption hides the second row.

@@ -27,8 +27,8 @@ bool EditedIn(int32_t documentType, int32_t graphType) {
     return graphType == Curve2D || graphType == Curve2DAnimation || graphType == PointMarker ||
            graphType == PointAnimation || graphType == Table2D || graphType == StepStemPlot;
   case DocumentType25D:
-    return graphType == Ribbon25D || graphType == Ribbon25DAnimation ||
-           graphType == PointMarker || graphType == PointAnimation || graphType == Table25D;
+    return graphType == Ribbon25D || graphType == Ribbon25DAnimation || graphType == PointMarker ||
+           graphType == PointAnimation || graphType == Table25D;
   case DocumentType3D:
     return graphType == Curve3D || graphType == Surface3D || graphType == Curve3DAnimation ||
            graphType == Surface3DAnimation || graphType == PointMarker ||

@@ -12,8 +12,8 @@
 #include "commands/AddGraphCommands.h"
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogSections.h"
-#include "formula/CompiledFormula.h"
 #include "formula/Cls6.h"
+#include "formula/CompiledFormula.h"
 #include "formula/FormulaText.h"
 #include "model/Cls8.h"
 #include "model/Module1.h"
@@ -198,7 +198,8 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Cls9& g
       static_cast<QLineEdit*>(f.control)->setText(QString::fromStdString(g.GetText(f.prop)));
       break;
     case Kind::Real:
-      static_cast<QLineEdit*>(f.control)->setText(QString::fromStdString(NumberText(g.GetReal(f.prop))));
+      static_cast<QLineEdit*>(f.control)->setText(
+          QString::fromStdString(NumberText(g.GetReal(f.prop))));
       break;
     case Kind::Whole:
       static_cast<QLineEdit*>(f.control)->setText(QString::number(g.GetInt(f.prop)));
@@ -213,8 +214,8 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Cls9& g
     case Kind::Item: {
       // A name the list does not hold selects nothing and is kept unless the user picks one.
       auto* combo = static_cast<QComboBox*>(f.control);
-      combo->setCurrentIndex(combo->findText(QString::fromStdString(g.GetText(f.prop)),
-                                             Qt::MatchFixedString));
+      combo->setCurrentIndex(
+          combo->findText(QString::fromStdString(g.GetText(f.prop)), Qt::MatchFixedString));
       break;
     }
     case Kind::Swatch:
@@ -320,7 +321,8 @@ bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>
   // The new state is built on a scratch graph first, so a refusal leaves everything as it was.
   Cls9 scratch;
   if (selected) {
-    scratch.StepU = selected->StepU, scratch.StepV = selected->StepV, scratch.StepW = selected->StepW;
+    scratch.StepU = selected->StepU, scratch.StepV = selected->StepV,
+    scratch.StepW = selected->StepW;
     scratch.ShowSurPX = selected->ShowSurPX, scratch.ShowSurPY = selected->ShowSurPY;
     scratch.ShowJO = selected->ShowJO;
   }

@@ -52,8 +52,8 @@ struct FieldBinding {
   Kind kind;
   QObject* control;
   Cls9Prop prop;
-  int32_t offset = 0;                      // Index
-  DialogFields::WholeRange range{0, 0};    // Whole
+  int32_t offset = 0;                   // Index
+  DialogFields::WholeRange range{0, 0}; // Whole
 };
 
 // A Min and a Max that must be in order (by their bindings' properties).

@@ -57,9 +57,8 @@ frmF4::frmF4(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
 
   auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
   auto* formulaGrid = new QGridLayout(frame1);
-  m_formulas = std::make_unique<FormulaSection>(frame1, formulaGrid, 0,
-                                                std::array{"Label2", "Label3"},
-                                                std::array{"Text2", "Text3"});
+  m_formulas = std::make_unique<FormulaSection>(
+      frame1, formulaGrid, 0, std::array{"Label2", "Label3"}, std::array{"Text2", "Text3"});
   m_formulas->label[0]->setText("X(u)");
   m_formulas->label[1]->setText("Y(u)");
   Text2 = m_formulas->field[0];
@@ -81,11 +80,11 @@ frmF4::frmF4(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
       std::array<const char*, 3>{"Text10", "Text11", nullptr},
       std::array<std::string_view, 3>{"Min y", "Max y", ""},
       std::array<std::string_view, 3>{start.yMin, start.yMax, ""});
-  m_tRow = std::make_unique<DomainRow>(
-      frame2, domainGrid, 4, std::array{"Label4", "Label6", "Label8"},
-      std::array{"Text4", "Text8", "Text9"},
-      std::array<std::string_view, 3>{"Min t", "Max t", "Steps t"},
-      std::array{start.tMin, start.tMax, start.tSteps});
+  m_tRow =
+      std::make_unique<DomainRow>(frame2, domainGrid, 4, std::array{"Label4", "Label6", "Label8"},
+                                  std::array{"Text4", "Text8", "Text9"},
+                                  std::array<std::string_view, 3>{"Min t", "Max t", "Steps t"},
+                                  std::array{start.tMin, start.tMax, start.tSteps});
   Text5 = m_domain->field[0], Text6 = m_domain->field[1], Text7 = m_domain->field[2];
   Text10 = m_yPair->field[0], Text11 = m_yPair->field[1];
   Text4 = m_tRow->field[0], Text8 = m_tRow->field[1], Text9 = m_tRow->field[2];

@@ -2,9 +2,9 @@
 // The 2.5D function graph dialog ("2.5D Function Graph Properties"): the settings of the ribbons
 // of 2.5D documents, still (Ribbon25D) or animated over t (Ribbon25DAnimation), in Cartesian or
 // polar coordinates and in explicit or parametric form, with their colours, material and
-// appearance. It is in animation mode exactly while its t row is shown. The add commands prepare it (PrepareAdd), the Edit
-// command fills it from a graph (FillFrom); OK commits (GraphDialogCommit), Cancel changes
-// nothing.
+// appearance. It is in animation mode exactly while its t row is shown. The add commands prepare it
+// (PrepareAdd), the Edit command fills it from a graph (FillFrom); OK commits (GraphDialogCommit),
+// Cancel changes nothing.
 
 #include <QDialog>
 

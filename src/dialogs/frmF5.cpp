@@ -59,9 +59,8 @@ frmF5::frmF5(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
 
   auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
   auto* formulaGrid = new QGridLayout(frame1);
-  m_formulas = std::make_unique<FormulaSection>(frame1, formulaGrid, 0,
-                                                std::array{"Label3", "Label4"},
-                                                std::array{"Text2", "Text3"});
+  m_formulas = std::make_unique<FormulaSection>(
+      frame1, formulaGrid, 0, std::array{"Label3", "Label4"}, std::array{"Text2", "Text3"});
   m_formulas->label[0]->setText("x(u)");
   m_formulas->label[1]->setText("y(u)");
   Text2 = m_formulas->field[0];
@@ -71,11 +70,11 @@ frmF5::frmF5(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
   auto* frame2 = Named(new QGroupBox("Domain Of Variables", function), "Frame2");
   auto* domainGrid = new QGridLayout(frame2);
   const StartTexts& start = Curve2DStart;
-  m_domain = std::make_unique<DomainRow>(
-      frame2, domainGrid, 0, std::array{"Label5", "Label6", "Label7"},
-      std::array{"Text4", "Text5", "Text6"},
-      std::array<std::string_view, 3>{"Min u", "Max u", "Steps u"},
-      std::array{start.min, start.max, start.steps});
+  m_domain =
+      std::make_unique<DomainRow>(frame2, domainGrid, 0, std::array{"Label5", "Label6", "Label7"},
+                                  std::array{"Text4", "Text5", "Text6"},
+                                  std::array<std::string_view, 3>{"Min u", "Max u", "Steps u"},
+                                  std::array{start.min, start.max, start.steps});
   m_domain->label[2]->setToolTip("Recommended Value: 30 - 100");
   m_domain->field[2]->setToolTip("Recommended Value: 100 - 300");
   m_yPair = std::make_unique<DomainRow>(
@@ -83,11 +82,11 @@ frmF5::frmF5(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
       std::array<const char*, 3>{"Text10", "Text11", nullptr},
       std::array<std::string_view, 3>{"Min y", "Max y", ""},
       std::array<std::string_view, 3>{start.yMin, start.yMax, ""});
-  m_tRow = std::make_unique<DomainRow>(
-      frame2, domainGrid, 4, std::array{"Label10", "Label11", "Label12"},
-      std::array{"Text7", "Text8", "Text9"},
-      std::array<std::string_view, 3>{"Min t", "Max t", "Steps t"},
-      std::array{start.tMin, start.tMax, start.tSteps});
+  m_tRow = std::make_unique<DomainRow>(frame2, domainGrid, 4,
+                                       std::array{"Label10", "Label11", "Label12"},
+                                       std::array{"Text7", "Text8", "Text9"},
+                                       std::array<std::string_view, 3>{"Min t", "Max t", "Steps t"},
+                                       std::array{start.tMin, start.tMax, start.tSteps});
   Text4 = m_domain->field[0], Text5 = m_domain->field[1], Text6 = m_domain->field[2];
   Text10 = m_yPair->field[0], Text11 = m_yPair->field[1];
   Text7 = m_tRow->field[0], Text8 = m_tRow->field[1], Text9 = m_tRow->field[2];
@@ -264,6 +263,7 @@ void frmF5::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(fields, Pairs(), m_selected.get());
   if (!writes) return;
   const int form = FormPosition();
+  if (form < 0) return; // the lists always show a form once prepared
   if (form == 2 || form == 3) {
     // The y pair of a region is also its clipping range: a new or changed pair takes it along.
     std::optional<float> min, max;

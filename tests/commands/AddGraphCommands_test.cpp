@@ -12,11 +12,11 @@
 #include "commands/AnimationOptions.h"
 #include "commands/CommandTestHost.h"
 #include "document/RecordingHost.h"
+#include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "view/camera/Cls10.h"
-#include "model/Cls3.h"
 
 namespace {
 
@@ -26,8 +26,8 @@ const AddCommandSpec& Command(const std::string& handler) {
   throw std::out_of_range(handler);
 }
 
-std::shared_ptr<Cls9> Graph(int32_t type, int32_t coord, int32_t form, const char* x,
-                            const char* y, const char* z) {
+std::shared_ptr<Cls9> Graph(int32_t type, int32_t coord, int32_t form, const char* x, const char* y,
+                            const char* z) {
   auto g = std::make_shared<Cls9>();
   g->GraphType = type, g->CoordType = coord, g->FunForm = form;
   g->ExpressX = x, g->ExpressY = y, g->ExpressZ = z;
@@ -152,7 +152,8 @@ TEST(AddedGraphCaption, CommandCaptions) {
       {1, Graph(Curve2D, Cartesian2D, Inequality, "", "", "x-y"), "Inequality  x-y<=0"},
       {1, Graph(Curve2DAnimation, Cartesian2D, Parametric, "", "u", "t"),
        "2D Curve Animation  x=u, y=t"},
-      {1, Graph(Curve2DAnimation, Polar, Inequality, "", "", "r-t"), "Inequality Animation  r-t<=0"},
+      {1, Graph(Curve2DAnimation, Polar, Inequality, "", "", "r-t"),
+       "Inequality Animation  r-t<=0"},
       {2, Graph(Ribbon25D, Cartesian2D, Parametric, "", "u", "u"), "2.5D Ribbon  x=u,y=u"},
       {2, Graph(Ribbon25D, Polar, Explicit, "", "", "1"), "2.5D Ribbon  r=1"},
       {3, Graph(Surface3D, Spherical, Parametric, "u", "v", "1"), "3D Surface  a=u, b=v, r=1"},
@@ -161,7 +162,8 @@ TEST(AddedGraphCaption, CommandCaptions) {
       {3, Graph(PointAnimation, Cylindrical, 0, "t", "1", "2"), "Point Animation   a=t, r=1, z=2"},
       {2, Graph(PointAnimation, Polar, 0, "", "t", "1"), "Point Animation   a=t, r=1"},
   };
-  for (const Row& row : rows) EXPECT_EQ(AddedGraphCaption(*row.g, row.doc), row.caption);
+  for (const Row& row : rows)
+    EXPECT_EQ(AddedGraphCaption(*row.g, row.doc), row.caption);
   // A form with no command caption still gets one.
   EXPECT_FALSE(AddedGraphCaption(*Graph(Curve2D, Cartesian2D, 0, "", "", "x"), 1).empty());
 }
@@ -171,7 +173,7 @@ TEST(AnimationOptions, ParsingAndInterval) {
     const char *frames, *speed;
     int32_t count, fps, interval; // count 0: refused
   } rows[] = {
-      {"1.5", "10", 2, 10, 100},  {"2.5", "3", 2, 3, 333},     {"1.2", "7", 1, 7, 143},
+      {"1.5", "10", 2, 10, 100},  {"2.5", "3", 2, 3, 333},      {"1.2", "7", 1, 7, 143},
       {"12abc", "1999", 0, 0, 0}, {"1 2", "1000", 12, 1000, 1}, {"0", "10", 0, 0, 0},
       {"", "10", 0, 0, 0},        {"0.5", "10", 0, 0, 0},       {"10", "0", 0, 0, 0},
       {"10", "2000", 0, 0, 0},    {"20000", "10", 0, 0, 0},     {"12abc", "1", 12, 1, 1000},
@@ -209,7 +211,8 @@ TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
   EXPECT_EQ(host.builds, 1);
   EXPECT_EQ(host.interval, 200);
   EXPECT_EQ(host.optionsFrames, 25);
-  for (const auto& shown : dialogs.prompter.shown) ADD_FAILURE() << shown.text;
+  for (const auto& shown : dialogs.prompter.shown)
+    ADD_FAILURE() << shown.text;
   ResetDocumentState();
 }
 

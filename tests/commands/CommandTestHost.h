@@ -29,7 +29,9 @@ public:
 
   int32_t ListCount() const override { return static_cast<int32_t>(rows.size()); }
   int32_t ListIndex() const override { return current; }
-  bool ListRowChecked(int32_t row) const override { return rows.at(static_cast<size_t>(row)).checked; }
+  bool ListRowChecked(int32_t row) const override {
+    return rows.at(static_cast<size_t>(row)).checked;
+  }
   void AddListRow(const std::string& caption) override { rows.push_back({caption, false}); }
   void SetListRowChecked(int32_t row, bool checked) override {
     rows.at(static_cast<size_t>(row)).checked = checked;

@@ -12,8 +12,8 @@
 #include "dialogs/EditGraphCommand.h"
 #include "dialogs/frmF19.h"
 #include "document/DocumentText.h"
-#include "model/Cls8.h"
 #include "model/Cls3.h"
+#include "model/Cls8.h"
 
 namespace {
 
@@ -190,7 +190,7 @@ std::shared_ptr<Cls9> Fixture(int32_t type, int32_t coord, int32_t form) {
   g->MinU = -1.1f, g->MaxU = 1.0f / 3.0f, g->MinV = 0.1f, g->MaxV = 2.7182817f, g->StepV = 37;
   g->MinT = 0.3f, g->MaxT = 0.7f, g->StepU = 5;
   g->ClipMinZ = 0.0f, g->ClipMaxZ = 0.0f, g->Clip = false; // an unordered clip range, unused
-  g->LineColor = 12345, g->LineWidth = 0;                   // a width the list does not hold
+  g->LineColor = 12345, g->LineWidth = 0;                  // a width the list does not hold
   g->Show2DCurve = false, g->ShowRoot = true;
   g->FillStyle = 5, g->ColorName = "Fiery", g->FirstColor = 77, g->SecondColor = 88;
   g->Material = 13, g->Show = 2, g->Smoothness = 1;
@@ -305,7 +305,8 @@ TEST_F(DialogsTest, AFormulaTypedWithBlanksKeepsItsMeaningThroughSaveAndOpen) {
   Cls9& read = *parsed->graphs.at(0).graph;
   EXPECT_EQ(read.ExpressZ, g.ExpressZ);
   ASSERT_TRUE(read.GetPoints());
-  for (int32_t i = 0; i <= g.StepV; i += 50) EXPECT_EQ(read.Vert3D(0, i).y, g.Vert3D(0, i).y);
+  for (int32_t i = 0; i <= g.StepV; i += 50)
+    EXPECT_EQ(read.Vert3D(0, i).y, g.Vert3D(0, i).y);
 }
 
 TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
