@@ -14,6 +14,7 @@
 #include "document/DocumentText.h"
 #include "model/Cls3.h"
 #include "model/Cls8.h"
+#include "sampling/Sampling.h"
 
 namespace {
 
@@ -358,6 +359,22 @@ TEST_F(DialogsTest, AnimationOptionsDialog) {
   EXPECT_EQ(FrameCount, 20);
   EXPECT_EQ(FramesPerSecond, 4);
   EXPECT_EQ(host.interval, 250);
+}
+
+TEST_F(DialogsTest, StepsWhoseSamplesWouldNotFitAreRefused) {
+  host.optionsFrames = 10000;
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "sin(x+t)");
+    Type(d, "Text6", "100000");
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    Click(d, "Command2");
+  };
+  Add("mnuAniCur2DCart_Click");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, SamplingTooLargeMessage);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+  EXPECT_EQ(FrameCount, 10) << "the cancelled add gives the frame count back";
 }
 
 } // namespace
