@@ -2,9 +2,9 @@
 // The one commit of every graph property dialog (GraphDialogCommit) and the field bindings it
 // reads.
 //
-// A dialog describes its fields as bindings: a control and the graph property it stands for,
-// with how the value is shown (text, number, whole number, check box, list position, colour
-// swatch, option group). The same bindings fill the dialog from a graph (Edit) and read it back
+// A dialog describes its fields as bindings (its DialogFillTable): a control and the graph
+// property it stands for, with how the value is shown (text, number, whole number, check box,
+// list position, item name, colour swatch, option group). The same bindings fill the dialog from a graph (Edit) and read it back
 // (OK), so the two can never disagree. The bindings a dialog gives depend on its current form and
 // mode; it gives them again after the user changes those.
 //
