@@ -14,6 +14,7 @@
 #include "commands/AnimationCommands.h"
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
+#include "dialogs/InstallGraphDialogs.h"
 #include "view/scene/picDraw.h"
 #include "view/window/frmF1.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
   InstallCommandAvailability();
   InstallGraphListCommands();
   InstallAnimationCommands();
+  InstallGraphDialogs();
 
   frmF1 window;
   window.Form_Load(args.join(' ').toStdString());

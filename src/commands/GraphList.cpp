@@ -1,8 +1,6 @@
 #include "commands/GraphList.h"
 
-#include <QListWidget>
-#include <QListWidgetItem>
-
+#include "commands/GraphCommandHost.h"
 #include "document/Clipboard.h"
 #include "document/GraphRemoval.h"
 #include "model/Cls8.h"
@@ -14,39 +12,9 @@
 
 namespace {
 
-// The main window as the graph commands' host: its list List1 and its scene.
-class WindowGraphList : public GraphListHost {
-public:
-  explicit WindowGraphList(frmF1& window) : m_window(window) {}
-
-  int32_t ListCount() const override { return m_window.List1()->count(); }
-  int32_t ListIndex() const override { return m_window.List1()->currentRow(); }
-  bool ListRowChecked(int32_t row) const override {
-    const QListWidgetItem* item = m_window.List1()->item(row);
-    return item && item->checkState() == Qt::Checked;
-  }
-  void AddListRow(const std::string& caption) override { m_window.AddListRow(caption); }
-  void SetListRowChecked(int32_t row, bool checked) override {
-    m_window.SetListRowChecked(row, checked);
-  }
-  void RemoveListRow(int32_t row) override { delete m_window.List1()->takeItem(row); }
-  void ClearList() override { m_window.List1()->clear(); }
-  void BuildScene() override { m_window.BuildScene(); }
-  void Display(int32_t frame) override { m_window.Display(frame); }
-  void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) override {
-    m_window.SetAnimationOptionsTexts(frameCount, framesPerSecond);
-  }
-
-private:
-  frmF1& m_window;
-};
-
 // Runs a command on the main window, when there is one.
 template <typename Command> void OnWindow(Command command) {
-  if (frmF1* window = frmF1::Instance()) {
-    WindowGraphList host(*window);
-    command(host);
-  }
+  if (std::unique_ptr<GraphCommandHost> host = MakeWindowCommandHost()) command(*host);
 }
 
 } // namespace
@@ -72,6 +40,8 @@ void List1_ItemCheck(GraphListHost& host) {
       if (GraphKind(*graph).SampledWhenShown) host.SampleGraph(*graph);
     }
   }
+  // Playback follows the shown graphs, whoever made them animated (add, edit, paste, a check).
+  host.SetPlaybackEnabled(ShownGraphs.Animation());
   host.BuildScene();
   host.Display(CurrentFrame);
 }

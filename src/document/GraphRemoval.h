@@ -41,6 +41,9 @@ public:
   // Samples a graph (Cls9::GetPoints). A graph that cannot be sampled stays where it is and draws
   // what it has; the reason is shown in a message box.
   virtual void SampleGraph(Cls9& graph);
+
+  // Enables or disables the playback commands (the shown graphs became animated or still).
+  virtual void SetPlaybackEnabled(bool /*on*/) {}
 };
 
 // Removes the graph at position index (1 .. Count) of AllGraphs: from ShownGraphs when it is

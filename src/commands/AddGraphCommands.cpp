@@ -1,0 +1,189 @@
+#include "commands/AddGraphCommands.h"
+
+#include <algorithm>
+#include <map>
+
+#include "commands/AnimationOptions.h"
+#include "commands/GraphCommandHost.h"
+#include "model/Cls3.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/GraphCaption.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+#include "view/camera/Cls10.h"
+#include "view/window/frmF1Commands.h"
+
+namespace {
+
+std::map<GraphDialog, AddDialogOpener>& Openers() {
+  static std::map<GraphDialog, AddDialogOpener> openers;
+  return openers;
+}
+
+using K = GraphDialog;
+
+// The program-wide animation values a cancelled dialog gives back.
+struct SavedAnimation {
+  int32_t frameCount = FrameCount;
+  int32_t framesPerSecond = FramesPerSecond;
+  void Restore() const {
+    FrameCount = frameCount;
+    FramesPerSecond = framesPerSecond;
+  }
+};
+
+std::string Pair(const char* first, const Cls9& g, const char* second) {
+  return std::string(first) + g.ExpressY + second + g.ExpressZ;
+}
+
+// The formula part of a 3D curve or surface by form and coordinate system.
+std::string Formula3D(const Cls9& g) {
+  if (g.FunForm == Implicit) return g.ExpressX + "=0";
+  if (g.FunForm == Explicit) return (g.CoordType == Spherical ? "r=" : "z=") + g.ExpressZ;
+  const char* names[3] = {"x=", ", y=", ", z="};
+  if (g.CoordType == Cylindrical) names[0] = "a=", names[1] = ", r=", names[2] = ", z=";
+  if (g.CoordType == Spherical) names[0] = "a=", names[1] = ", b=", names[2] = ", r=";
+  return names[0] + g.ExpressX + names[1] + g.ExpressY + names[2] + g.ExpressZ;
+}
+
+// The commands' own captions; empty where they give none.
+std::string CommandCaption(const Cls9& g, int32_t documentType) {
+  const bool polar = g.CoordType == Polar;
+  switch (g.GraphType) {
+  case Curve2D:
+  case Curve2DAnimation: {
+    const bool animated = g.GraphType == Curve2DAnimation;
+    const std::string kind = animated ? "2D Curve Animation  " : "2D Curve  ";
+    switch (g.FunForm) {
+    case Implicit:
+      return kind + g.ExpressZ + "=0";
+    case Explicit:
+      return kind + (polar ? "r=" : "y=") + g.ExpressZ;
+    case Parametric:
+      return kind + (polar ? Pair("a=", g, ", r=") : Pair("x=", g, ", y="));
+    case Inequality:
+      return (animated ? "Inequality Animation  " : "Inequality  ") + g.ExpressZ + "<=0";
+    default:
+      return {};
+    }
+  }
+  case Ribbon25D:
+  case Ribbon25DAnimation: {
+    const bool animated = g.GraphType == Ribbon25DAnimation;
+    const std::string kind = animated ? "2.5D Ribbon Animation  " : "2.5D Ribbon  ";
+    if (g.FunForm == Explicit) return kind + (polar ? "r=" : "y=") + g.ExpressZ;
+    if (g.FunForm != Parametric) return {};
+    if (polar) return kind + Pair("a=", g, ", r=");
+    // The still Cartesian ribbon's row has no blank after its comma.
+    return kind + Pair("x=", g, animated ? ", y=" : ",y=");
+  }
+  case Curve3D:
+    return "3D Curve  " + Formula3D(g);
+  case Surface3D:
+    return "3D Surface  " + Formula3D(g);
+  case Curve3DAnimation:
+    return "3D Curve Animation  " + Formula3D(g);
+  case Surface3DAnimation:
+    return "3D Surface Animation  " + Formula3D(g);
+  case Function4DAnimation:
+    return "4D Animation  v=" + g.ExpressV;
+  case PointAnimation:
+    if (documentType == DocumentType4D) return {};
+    if (documentType != DocumentType3D)
+      return "Point Animation   " + (polar ? Pair("a=", g, ", r=") : Pair("x=", g, ", y="));
+    if (g.CoordType == Cylindrical)
+      return "Point Animation   a=" + g.ExpressX + ", r=" + g.ExpressY + ", z=" + g.ExpressZ;
+    if (g.CoordType == Spherical)
+      return "Point Animation   a=" + g.ExpressX + ", b=" + g.ExpressY + ", r=" + g.ExpressZ;
+    return "Point Animation   x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
+  default:
+    return {};
+  }
+}
+
+} // namespace
+
+void SetAddDialog(GraphDialog kind, AddDialogOpener opener) {
+  if (opener)
+    Openers()[kind] = std::move(opener);
+  else
+    Openers().erase(kind);
+}
+
+const std::vector<AddCommandSpec>& AddCommandTable() {
+  // handler, dialog, {coordinate, animated}, lighting, frames, fonts, samples, pitch, yaw
+  static const std::vector<AddCommandSpec> table = {
+      {"mnuDraw2DCart_Click", K::frmF5, {0, false}, false, false, false, false, 0, 0},
+      {"mnuDraw2DPolar_Click", K::frmF5, {1, false}, false, false, false, false, 0, 0},
+      {"mnuDraw25DCart_Click", K::frmF4, {0, false}, false, false, false, false, -30, 45},
+      {"mnuDraw25DPolar_Click", K::frmF4, {1, false}, false, false, false, false, -30, 45},
+      {"mnuDraw3DCart_Click", K::frmF6, {0, false}, false, false, false, true, -30, 45},
+      {"mnuDraw3DCyl_Click", K::frmF6, {1, false}, false, false, false, true, -30, 45},
+      {"mnuDraw3DSph_Click", K::frmF6, {2, false}, false, false, false, true, -30, 45},
+      {"mnuAniPoint_Click", K::frmF17, {0, true}, false, true, true, false, 0, 0},
+      {"mnuAniCur2DCart_Click", K::frmF5, {0, true}, false, true, true, false, 0, 0},
+      {"mnuAniCur2DPol_Click", K::frmF5, {1, true}, false, true, true, false, 0, 0},
+      {"mnuAni25DCurCart_Click", K::frmF4, {0, true}, true, true, true, false, -30, 45},
+      {"mnuAni25DCurPol_Click", K::frmF4, {1, true}, true, true, true, false, -30, 45},
+      {"mnuAniSurCart_Click", K::frmF6, {0, true}, true, true, true, true, -30, 45},
+      {"mnuAniSurCyl_Click", K::frmF6, {1, true}, true, true, true, true, -30, 45},
+      {"mnuAniSurSph_Click", K::frmF6, {2, true}, true, true, true, true, -30, 45},
+      {"mnuAnim4D_Click", K::frmF27, {0, true}, false, true, false, true, -30, 45},
+  };
+  return table;
+}
+
+void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
+  const auto opener = Openers().find(spec.dialog);
+  if (opener == Openers().end()) {
+    MsgBox("This graph's property dialog is not available yet; no graph was added.", MsgButtons::OK,
+           MsgIcon::Information, "Note");
+    return;
+  }
+  EditMode = false;
+  // The dialog shows the frame count and the new graph is sampled with it, so it is set before
+  // the dialog opens and given back when nothing is added.
+  const SavedAnimation saved;
+  if (spec.frames) {
+    FrameCount = std::max(MinFrameCount, host.AnimationOptionsFrameCount());
+    FramesPerSecond = ClampFramesPerSecond(host.AnimationOptionsFramesPerSecond());
+  }
+  const int32_t before = AllGraphs.FunSurfs.Count();
+  opener->second(spec.setup, host);
+  if (AllGraphs.FunSurfs.Count() <= before) {
+    saved.Restore();
+    return;
+  }
+  if (spec.lighting) Light.TwoSides[0] = 0.0f;
+  if (spec.fonts) DocumentAxes().BetterFonts = false;
+  if (spec.frames) host.SetTimerInterval(TimerIntervalFor(FramesPerSecond));
+
+  const bool flat = spec.dialog == K::frmF17 && DocumentType != DocumentType3D;
+  ShownGraphs.RotRoll = 0.0f;
+  ShownGraphs.RotPitch = flat ? 0.0f : spec.pitch;
+  ShownGraphs.RotYaw = flat ? 0.0f : spec.yaw;
+
+  // The new graph is the last of AllGraphs; its row is the last row.
+  const int32_t count = AllGraphs.FunSurfs.Count();
+  Cls9& graph = *AllGraphs.FunSurfs.Item(count);
+  if (spec.samples) host.SampleGraph(graph);
+  // The other animated graphs were sampled with the former frame count.
+  if (FrameCount != saved.frameCount)
+    for (const auto& shown : ShownGraphs.FunSurfs)
+      if (shown.get() != &graph && shown->Animation) host.SampleGraph(*shown);
+  host.AddListRow(AddedGraphCaption(graph, DocumentType));
+  host.SetListRowChecked(count - 1, true);
+}
+
+std::string AddedGraphCaption(const Cls9& graph, int32_t documentType) {
+  std::string caption = CommandCaption(graph, documentType);
+  return caption.empty() ? GraphCaption(graph, documentType) : caption;
+}
+
+void InstallAddGraphCommands() {
+  for (const AddCommandSpec& spec : AddCommandTable())
+    frmF1Commands::Set(spec.handler, [&spec] {
+      if (auto host = MakeWindowCommandHost()) AddGraphCommand(spec, *host);
+    });
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Animation > "Options...": the number of frames and the speed of animations. The two texts of
+// the dialog are read as their leading numbers (blanks ignored, "12abc" is 12) and rounded half
+// to even; a value outside its range is refused with a message and changes nothing. The timer
+// interval is 1000 / speed rounded, never below 1 ms (a 0 ms timer never ticks).
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class GraphCommandHost;
+
+// The frames of an animation and its speed in frames per second. A speed above 1000 would need a
+// timer interval below 1 ms.
+inline constexpr int32_t MinFrameCount = 1, MaxFrameCount = 10000;
+inline constexpr int32_t MinFramesPerSecond = 1, MaxFramesPerSecond = 1000;
+
+struct AnimationSettings {
+  int32_t frameCount = 10;
+  int32_t framesPerSecond = 10;
+};
+
+// The settings the two texts give, or nothing with the message that refuses them in *message
+// (the frame count is judged first).
+std::optional<AnimationSettings>
+ParseAnimationOptions(const std::string& frames, const std::string& speed, std::string* message);
+
+// The speed brought into its range (a stored 0 or a huge value plays at a speed that works).
+int32_t ClampFramesPerSecond(int32_t framesPerSecond);
+// The timer interval in milliseconds for a speed (clamped first): at least 1.
+int32_t TimerIntervalFor(int32_t framesPerSecond);
+
+// Sets FrameCount, FramesPerSecond and the timer interval.
+void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost& host);
+
+// The "Options..." command around its dialog: showDialog shows the dialog modally (its OK applies
+// the settings). When the frame count changed, every shown graph is sampled again and the scene
+// built and presented. The dialog's boxes then hold the values in force.
+void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDialog);

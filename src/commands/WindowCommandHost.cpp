@@ -1,0 +1,75 @@
+#include <QAction>
+#include <QListWidget>
+#include <QListWidgetItem>
+#include <QTimer>
+
+#include <memory>
+
+#include "commands/GraphCommandHost.h"
+#include "view/window/frmF1.h"
+
+namespace {
+
+// The playback commands: Toolbar1 buttons 33 to 43 and their Animation menu items.
+constexpr int FirstPlaybackButton = 33;
+constexpr int LastPlaybackButton = 43;
+constexpr const char* PlaybackMenuItems[] = {
+    "mnuAniStartb", "mnuAniPause",  "mnuAniStop", "mnuAniFirst",  "mnuAniPre",      "mnuAniNext",
+    "mnuAniLast",   "mnuAniNormal", "mnuAniRev",  "mnuAniRepeat", "mnuAniRevRepeat"};
+
+class WindowHost : public GraphCommandHost {
+public:
+  explicit WindowHost(frmF1& window) : m_window(window) {}
+
+  int32_t ListCount() const override { return m_window.List1()->count(); }
+  int32_t ListIndex() const override { return m_window.List1()->currentRow(); }
+  bool ListRowChecked(int32_t row) const override {
+    const QListWidgetItem* item = m_window.List1()->item(row);
+    return item && item->checkState() == Qt::Checked;
+  }
+  void AddListRow(const std::string& caption) override { m_window.AddListRow(caption); }
+  void SetListRowChecked(int32_t row, bool checked) override {
+    m_window.SetListRowChecked(row, checked);
+  }
+  void RemoveListRow(int32_t row) override { delete m_window.List1()->takeItem(row); }
+  void ClearList() override { m_window.List1()->clear(); }
+  void BuildScene() override { m_window.BuildScene(); }
+  void Display(int32_t frame) override { m_window.Display(frame); }
+  void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) override {
+    m_window.SetAnimationOptionsTexts(frameCount, framesPerSecond);
+  }
+  void SetPlaybackEnabled(bool on) override {
+    if (on) {
+      m_window.EnableAnimationCommands();
+      return;
+    }
+    for (int index = FirstPlaybackButton; index <= LastPlaybackButton; ++index)
+      if (QAction* a = m_window.Button(1, index)) a->setEnabled(false);
+    for (const char* name : PlaybackMenuItems)
+      if (QAction* a = m_window.MenuItem(name)) a->setEnabled(false);
+  }
+  void SetListRowCaption(int32_t row, const std::string& caption) override {
+    if (QListWidgetItem* item = m_window.List1()->item(row))
+      item->setText(QString::fromStdString(caption));
+  }
+  void SetTimerInterval(int32_t milliseconds) override {
+    m_window.Timer1()->setInterval(milliseconds);
+  }
+  int32_t AnimationOptionsFrameCount() const override {
+    return m_window.AnimationOptionsFrameCount;
+  }
+  int32_t AnimationOptionsFramesPerSecond() const override {
+    return m_window.AnimationOptionsFramesPerSecond;
+  }
+
+private:
+  frmF1& m_window;
+};
+
+} // namespace
+
+std::unique_ptr<GraphCommandHost> MakeWindowCommandHost() {
+  frmF1* window = frmF1::Instance();
+  if (!window) return nullptr;
+  return std::make_unique<WindowHost>(*window);
+}

@@ -1,0 +1,103 @@
+#pragma once
+// The one table of what the graph property dialogs offer: the items of their lists (coordinate
+// systems, forms by coordinate system and mode, line widths, materials, colour schemes, fill
+// styles, display models, shadings), the captions of the formula and domain fields by coordinate
+// system, form and mode (the FieldLabelTable), the texts a freshly opened dialog shows, and the
+// ranges a typed value must lie in. Dialogs and their commit read these rows; no handler holds
+// its own literals.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace DialogFields {
+
+// --- ranges ---------------------------------------------------------------------------------
+// A whole-number field: the smallest and largest value accepted.
+struct WholeRange {
+  int32_t min;
+  int32_t max;
+};
+// Steps of a curve's variable (2D curves, ribbons). Sampling refuses counts whose arrays would
+// not fit in memory on top of this.
+inline constexpr WholeRange CurveSteps{1, 100000};
+
+// --- lists ----------------------------------------------------------------------------------
+inline constexpr std::array<std::string_view, 2> PlaneCoordinates{"Cartesian", "Polar"};
+inline constexpr std::array<std::string_view, 8> LineWidths{"1", "2", "3", "4", "5", "6", "7", "8"};
+inline constexpr std::array<std::string_view, 5> ColorSchemes{"Rainbow", "Earth", "Fiery", "Marine",
+                                                              "Grey"};
+
+// A group of options: its captions top to bottom and the code each one stands for.
+struct Option {
+  std::string_view caption;
+  int32_t code;
+};
+// Fill styles of a ribbon or surface (FillStyle), in the order the "Color" tab shows them.
+inline constexpr std::array<Option, 5> FillStyles{{{"Gradient from left to right", 1},
+                                                   {"Gradient from front to back", 2},
+                                                   {"Gradient from top to bottom", 3},
+                                                   {"Single", 4},
+                                                   {"Colormap", 5}}};
+inline constexpr int32_t FillStyleOnLoad = 3;
+// Display model (Show) and shading (Smoothness).
+inline constexpr std::array<Option, 3> DisplayModels{{{"Point", 1}, {"Grid", 2}, {"Surface", 3}}};
+inline constexpr std::array<Option, 3> Shadings{{{" Flat", 1}, {"Smooth", 2}, {" Smoothest", 3}}};
+inline constexpr int32_t DisplayModelOnLoad = 3;
+inline constexpr int32_t ShadingOnLoad = 3;
+inline constexpr int32_t MaterialOnLoad = 4; // "Metal"
+
+// --- forms ----------------------------------------------------------------------------------
+// 2D curves: list position 0 explicit, 1 parametric, 2 implicit, 3 inequality.
+inline constexpr std::array<int32_t, 4> Curve2DFormCodes{2, 3, 1, 4};
+// Items by mode (0 static, 1 animated) and coordinate system (0 Cartesian, 1 polar).
+inline constexpr std::array<std::array<std::array<std::string_view, 4>, 2>, 2> Curve2DForms{{
+    {{{"y=f(x)", "x=f1(u),y=f2(u)", "f(x,y)=0", "f(x,y)<=0"},
+      {"r=f(a)", "a=f1(u),r=f2(u)", "f(a,r)=0", "f(a,r)<=0"}}},
+    {{{"y=f(x,t)", "x=f1(u,t),y=f2(u,t)", "f(x,y,t)=0", "f(x,y,t)<=0"},
+      {"r=f(a,t)", "a=f1(u,t),r=f2(u,t)", "f(a,r,t)=0", "f(a,r,t)<=0"}}},
+}};
+// Ribbons: list position 0 explicit, 1 parametric.
+inline constexpr std::array<int32_t, 2> RibbonFormCodes{2, 3};
+inline constexpr std::array<std::array<std::array<std::string_view, 2>, 2>, 2> RibbonForms{{
+    {{{"y=f(x)", "x=f1(u),y=f2(u)"}, {"r=f(a)", "a=f1(u),r=f2(u)"}}},
+    {{{"y=f(x,t)", "x=f1(u,t),y=f2(u,t)"}, {"r=f(a,t)", "a=f1(u,t),r=f2(u,t)"}}},
+}};
+
+// The list position of a FunForm code; -1 when the list has none.
+template <size_t N> int FormPosition(const std::array<int32_t, N>& codes, int32_t funForm) {
+  for (size_t i = 0; i < N; ++i)
+    if (codes[i] == funForm) return static_cast<int>(i);
+  return -1;
+}
+
+// --- field captions (FieldLabelTable) --------------------------------------------------------
+// The captions of a function dialog's fields for one mode, coordinate system and form. An empty
+// second formula hides that field; a hidden steps field means the form has none; an empty y-pair
+// caption leaves the pair's captions as they are.
+struct FieldLabels {
+  std::string_view first, second;      // formula captions
+  std::string_view min, max, steps;    // the domain row
+  bool stepsShown;                     // the steps field
+  std::string_view yPairMin, yPairMax; // the y pair (implicit and inequality forms)
+};
+
+// 2D curves, by mode (0 static, 1 animated), coordinate system (0, 1) and list position (0 .. 3).
+const FieldLabels& Curve2DLabels(int mode, int coordinate, int form);
+// Ribbons, by mode, coordinate system and list position (0, 1); the y pair is never relabelled.
+const FieldLabels& RibbonLabels(int mode, int coordinate, int form);
+
+// --- what a freshly opened dialog shows -------------------------------------------------------
+struct StartTexts {
+  std::string_view name;
+  std::string_view min, max, steps;    // the domain row
+  std::string_view yMin, yMax;         // the y pair
+  std::string_view tMin, tMax, tSteps; // the t row
+};
+inline constexpr StartTexts Curve2DStart{"Untitled", "-3", "3", "200", "-3", "3", "-2", "2", "10"};
+inline constexpr StartTexts RibbonStart{"Untitled", "-3", "3", "50", "-3", "3", "-2", "2", "10"};
+inline constexpr int32_t Curve2DLineColorOnLoad = 16711680;  // blue
+inline constexpr int32_t RibbonFirstColorOnLoad = 255;       // red
+inline constexpr int32_t RibbonSecondColorOnLoad = 16711680; // blue
+
+} // namespace DialogFields

@@ -1,0 +1,111 @@
+#pragma once
+// The parts the graph property dialogs are assembled from. Each section makes its controls (named
+// as the dialog's own controls, so tests and fills find them), lays them out and lets the dialog
+// relabel, show and hide them; the values go in and out through field bindings
+// (GraphDialogCommit.h), not through the sections.
+//   ColorSwatch     a colour box that opens the colour chooser; a cancelled chooser keeps it
+//   OptionGroup     option buttons standing for codes of one property
+//   FormulaSection  one or two formula fields with their captions
+//   DomainRow       min, max and (optionally) steps fields with captions: the domain row, the
+//                   y pair and the t row
+//   RibbonStyle     the "Color", "Material" and "Appearance" tabs of surfaces and ribbons
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "dialogs/DialogFields.h"
+#include "view/dialogs/ColorBox.h"
+
+class QButtonGroup;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QTabWidget;
+
+// Puts a name on a control and returns it.
+template <class W> W* Named(W* widget, const char* name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+class ColorSwatch : public ColorBox {
+  Q_OBJECT
+public:
+  explicit ColorSwatch(QWidget* parent, const char* name, int32_t color);
+
+  // Asks the colour chooser (not preset with the swatch's colour, as the dialogs always did);
+  // a chosen colour is shown and announced, a cancelled choice changes nothing.
+  void Choose();
+
+signals:
+  void colorChosen(int32_t color);
+};
+
+class OptionGroup : public QWidget {
+  Q_OBJECT
+public:
+  // One option button per row of options, named names[i], each standing for options[i].code.
+  OptionGroup(QWidget* parent, const char* title, std::span<const DialogFields::Option> options,
+              std::span<const char* const> names);
+  int32_t Code() const; // 0 when none is selected
+  // Selects the option of a code; false (selection unchanged) for a code it does not offer.
+  bool SetCode(int32_t code);
+  QRadioButton* Button(int32_t code) const;
+
+private:
+  QButtonGroup* m_group;
+};
+
+class FormulaSection {
+public:
+  // Two caption-and-field rows in grid from row `row` on.
+  FormulaSection(QWidget* parent, QGridLayout* grid, int row, std::array<const char*, 2> labelNames,
+                 std::array<const char*, 2> fieldNames);
+  QLabel* label[2];
+  QLineEdit* field[2];
+  // Captions of the two rows; an empty second caption hides the second row.
+  void Relabel(std::string_view first, std::string_view second);
+  void ShowSecond(bool shown);
+};
+
+class DomainRow {
+public:
+  // One row of captions above fields in grid at `row` (captions) and row + 1 (fields): min, max
+  // and, when names for them are given, steps.
+  DomainRow(QWidget* parent, QGridLayout* grid, int row, std::array<const char*, 3> labelNames,
+            std::array<const char*, 3> fieldNames, std::array<std::string_view, 3> captions,
+            std::array<std::string_view, 3> texts);
+  QLabel* label[3] = {nullptr, nullptr, nullptr};
+  QLineEdit* field[3] = {nullptr, nullptr, nullptr};
+  void Relabel(std::string_view min, std::string_view max, std::string_view steps = {});
+  void SetVisible(bool shown);
+  void SetStepsVisible(bool shown);
+  void SetPairVisible(bool shown);
+  bool Visible() const; // the min caption's own visibility flag
+};
+
+// The three style tabs of ribbons and surfaces. Names are the ribbon dialog's.
+class RibbonStyle {
+public:
+  explicit RibbonStyle(QTabWidget* tabs);
+  OptionGroup* fillStyle;
+  QComboBox* colorScheme; // "Combo3"
+  ColorSwatch* single;    // "Picture4"
+  ColorSwatch* first;     // "Picture2"
+  ColorSwatch* second;    // "Picture3"
+  QListWidget* material;  // "List1"
+  OptionGroup* show;
+  OptionGroup* smooth;
+};
+
+// Fills a combo box or list with items.
+void AddItems(QComboBox* combo, std::span<const std::string_view> items);
+void AddItems(QListWidget* list, std::span<const char* const> items);

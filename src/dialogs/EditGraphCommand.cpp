@@ -1,0 +1,93 @@
+#include "dialogs/EditGraphCommand.h"
+
+#include <map>
+
+#include "commands/GraphCommandHost.h"
+#include "model/Cls8.h"
+#include "model/Cls9.h"
+#include "model/GraphKinds.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+
+namespace {
+
+std::map<GraphDialog, EditDialogOpener>& Openers() {
+  static std::map<GraphDialog, EditDialogOpener> openers;
+  return openers;
+}
+
+} // namespace
+
+namespace {
+
+// Whether graphs of a kind are edited in a document of a kind.
+bool EditedIn(int32_t documentType, int32_t graphType) {
+  switch (documentType) {
+  case DocumentType2D:
+    return graphType == Curve2D || graphType == Curve2DAnimation || graphType == PointMarker ||
+           graphType == PointAnimation || graphType == Table2D || graphType == StepStemPlot;
+  case DocumentType25D:
+    return graphType == Ribbon25D || graphType == Ribbon25DAnimation || graphType == PointMarker ||
+           graphType == PointAnimation || graphType == Table25D;
+  case DocumentType3D:
+    return graphType == Curve3D || graphType == Surface3D || graphType == Curve3DAnimation ||
+           graphType == Surface3DAnimation || graphType == PointMarker ||
+           graphType == PointAnimation || graphType == Table3D;
+  case DocumentTypeSpecial:
+    return graphType == ContourPlot || graphType == ColorMap || graphType == VectorPlot;
+  case DocumentType4D:
+    // Only the 4D functions: a point in a 4D document has no dialog of its kind here.
+    return graphType == Function4D || graphType == Function4DAnimation;
+  default:
+    return false;
+  }
+}
+
+} // namespace
+
+GraphDialog EditDialogFor(int32_t documentType, const Cls9& g) {
+  if (!EditedIn(documentType, g.GraphType)) return GraphDialog::None;
+  const GraphDialog dialog = GraphKind(g).Dialog;
+  // The function dialogs offer only some forms.
+  if (dialog == GraphDialog::frmF5 && (g.FunForm < Implicit || g.FunForm > Inequality))
+    return GraphDialog::None;
+  if (dialog == GraphDialog::frmF4 && g.FunForm != Explicit && g.FunForm != Parametric)
+    return GraphDialog::None;
+  return dialog;
+}
+
+void SetEditDialog(GraphDialog dialog, EditDialogOpener opener) {
+  if (opener)
+    Openers()[dialog] = std::move(opener);
+  else
+    Openers().erase(dialog);
+}
+
+void mnuFunEdit_Click(GraphCommandHost& host) {
+  if (host.ListCount() == 0) return;
+  const int32_t row = host.ListIndex();
+  // Rows but none current, or a row beyond the graphs: no graph is chosen, nothing happens.
+  if (row < 0 || row >= AllGraphs.FunSurfs.Count()) return;
+  if (!host.ListRowChecked(row)) {
+    MsgBox("Select a function first.", MsgButtons::OK, MsgIcon::Exclamation, "Warning");
+    return;
+  }
+  const int32_t id = AllGraphs.FunSurfs.Item(row + 1)->ID;
+  std::shared_ptr<Cls9> graph;
+  for (const auto& shown : ShownGraphs.FunSurfs)
+    if (shown->ID == id) {
+      graph = shown;
+      break;
+    }
+  if (!graph) return;
+  EditMode = true;
+  const GraphDialog dialog = EditDialogFor(DocumentType, *graph);
+  if (dialog == GraphDialog::None) return;
+  const auto opener = Openers().find(dialog);
+  if (opener == Openers().end()) {
+    MsgBox("This graph's property dialog is not available yet.", MsgButtons::OK,
+           MsgIcon::Information, "Note");
+    return;
+  }
+  opener->second(graph, host);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// "Edit..." of the graph list's pop-up menu (mnuFunEdit_Click): opens the property dialog that
+// suits the graph of the current row, filled from the graph, for changing it in place. The row
+// must be checked ("Select a function first." otherwise); without rows, without a current row or
+// without its graph among the shown ones it does nothing. A graph that no dialog edits in its
+// document kind opens nothing.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "model/GraphKinds.h"
+
+class Cls9;
+class GraphCommandHost;
+
+// The dialog that edits a graph in a document of a kind: the dialog of its kind (GraphKinds), when
+// the document kind holds such graphs and the dialog offers the graph's form; None otherwise.
+GraphDialog EditDialogFor(int32_t documentType, const Cls9& graph);
+
+// Fills a dialog from the graph and shows it modally; its OK commits the change.
+using EditDialogOpener = std::function<void(const std::shared_ptr<Cls9>&, GraphCommandHost&)>;
+void SetEditDialog(GraphDialog dialog, EditDialogOpener opener);
+
+void mnuFunEdit_Click(GraphCommandHost& host);

@@ -1,0 +1,363 @@
+#include "dialogs/GraphDialogCommit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+
+#include <cmath>
+
+#include "commands/AddGraphCommands.h"
+#include "commands/GraphCommandHost.h"
+#include "dialogs/DialogSections.h"
+#include "formula/Cls6.h"
+#include "formula/CompiledFormula.h"
+#include "formula/FormulaText.h"
+#include "model/Cls8.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+#include "platform/VbRuntime.h"
+#include "sampling/Sampling.h"
+
+namespace {
+
+using Kind = FieldBinding::Kind;
+
+int32_t ListPosition(const QObject* control) {
+  if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentIndex();
+  if (auto* list = qobject_cast<const QListWidget*>(control)) return list->currentRow();
+  return -1;
+}
+
+void SetListPosition(QObject* control, int32_t position) {
+  if (auto* combo = qobject_cast<QComboBox*>(control)) combo->setCurrentIndex(position);
+  if (auto* list = qobject_cast<QListWidget*>(control)) list->setCurrentRow(position);
+}
+
+// What a control shows, as one text: compared with what the fill left there.
+std::string ShownState(const FieldBinding& f) {
+  switch (f.kind) {
+  case Kind::Text:
+  case Kind::Formula:
+  case Kind::Real:
+  case Kind::Whole:
+    return static_cast<QLineEdit*>(f.control)->text().toStdString();
+  case Kind::Check:
+    return static_cast<QCheckBox*>(f.control)->isChecked() ? "1" : "0";
+  case Kind::Index:
+    return std::to_string(ListPosition(f.control));
+  case Kind::Item:
+    return static_cast<QComboBox*>(f.control)->currentText().toStdString();
+  case Kind::Swatch:
+    return std::to_string(static_cast<ColorSwatch*>(f.control)->Color());
+  case Kind::Options:
+    return std::to_string(static_cast<OptionGroup*>(f.control)->Code());
+  }
+  return {};
+}
+
+// The caption a field carries: its label (the buddy that names it) or its own text.
+std::string Caption(const QObject* control) {
+  const QWidget* widget = qobject_cast<const QWidget*>(control);
+  if (!widget) return {};
+  if (widget->parentWidget())
+    for (const QLabel* label : widget->parentWidget()->findChildren<QLabel*>())
+      if (label->buddy() == widget) return label->text().toStdString();
+  if (auto* check = qobject_cast<const QCheckBox*>(widget)) return check->text().toStdString();
+  return widget->objectName().toStdString();
+}
+
+// Brings the tab that holds the control to the front and gives it the focus.
+void Reveal(QObject* control) {
+  auto* widget = qobject_cast<QWidget*>(control);
+  if (!widget) return;
+  for (QWidget* page = widget; page && page->parentWidget(); page = page->parentWidget())
+    if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget())) {
+      const int index = tabs->indexOf(page);
+      if (index >= 0) tabs->setCurrentIndex(index);
+    }
+  widget->setFocus();
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) box->selectAll();
+}
+
+void Refuse(QObject* control, const std::string& message) {
+  MsgBox(message, MsgButtons::OK, MsgIcon::Exclamation, "Error");
+  Reveal(control);
+}
+
+// The number a property holds after the writes (or in the graph, or by default).
+float NumberAfter(Cls9Prop prop, const PropertyWrites& writes, const Cls9* graph) {
+  for (const auto& [p, value] : writes)
+    if (p == prop) {
+      if (const float* f = std::get_if<float>(&value)) return *f;
+      if (const int32_t* i = std::get_if<int32_t>(&value)) return static_cast<float>(*i);
+    }
+  if (graph) return graph->GetReal(prop);
+  return static_cast<float>(PropertyInfo(prop).defaultNumber);
+}
+
+const FieldBinding* FieldOf(const std::vector<FieldBinding>& fields, Cls9Prop prop) {
+  for (const FieldBinding& f : fields)
+    if (f.prop == prop) return &f;
+  return nullptr;
+}
+
+void Apply(Cls9& g, const PropertyWrites& writes) {
+  for (const auto& [prop, value] : writes) {
+    if (const int32_t* i = std::get_if<int32_t>(&value))
+      g.SetInt(prop, *i);
+    else if (const float* f = std::get_if<float>(&value))
+      g.SetReal(prop, *f);
+    else if (const bool* b = std::get_if<bool>(&value))
+      g.SetBool(prop, *b);
+    else
+      g.SetText(prop, std::get<std::string>(value));
+  }
+}
+
+// The kinds whose dialog leaves a new graph sampled (the others are sampled by their command).
+bool SampledByDialog(int32_t graphType) {
+  switch (graphType) {
+  case Curve2D:
+  case Curve2DAnimation:
+  case Ribbon25D:
+  case Ribbon25DAnimation:
+  case PointAnimation:
+  case PointMarker:
+  case StepStemPlot:
+    return true;
+  default:
+    return false;
+  }
+}
+
+} // namespace
+
+std::string NumberText(float value) { return vb::FormatSingle(value); }
+
+std::optional<float> EvaluateNumberText(const std::string& text, std::string* message) {
+  std::string postfix, why;
+  const std::string formula = InsertImplicitProducts(text);
+  bool blank = true;
+  for (char c : text)
+    if (c != ' ' && c != '\t') blank = false;
+  if (blank) {
+    if (message) *message = "is empty";
+    return std::nullopt;
+  }
+  if (Cls6::ParseQuietly(formula, postfix, &why) != 0) {
+    if (message) *message = "is not a number";
+    return std::nullopt;
+  }
+  try {
+    const CompiledFormula compiled(postfix);
+    // A number names no variable: it gives the same value whatever the variables hold.
+    FormulaVars other;
+    other.U = other.V = other.X = other.Y = other.Z = other.A = other.R = other.B = other.T = 1.5f;
+    other.N = 3;
+    const EvalOutcome a = compiled.Run(FormulaVars{});
+    const EvalOutcome b = compiled.Run(other);
+    if (a.fault != EvalFault::None || !std::isfinite(a.value) || a.value == UndefinedValue) {
+      if (message) *message = "has no value";
+      return std::nullopt;
+    }
+    if (b.fault != EvalFault::None || b.value != a.value) {
+      if (message) *message = "must be a number, not a formula of a variable";
+      return std::nullopt;
+    }
+    return a.value;
+  } catch (const std::exception&) {
+    if (message) *message = "is not a number";
+    return std::nullopt;
+  }
+}
+
+bool FormulaParses(const std::string& text, std::string* message) {
+  bool blank = true;
+  for (char c : text)
+    if (c != ' ' && c != '\t') blank = false;
+  if (blank) {
+    if (message) *message = "is empty";
+    return false;
+  }
+  std::string postfix, why;
+  if (Cls6::ParseQuietly(InsertImplicitProducts(text), postfix, &why) != 0) {
+    if (message) *message = "cannot be read: " + why;
+    return false;
+  }
+  return true;
+}
+
+void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Cls9& g) {
+  for (const FieldBinding& f : fields) {
+    switch (f.kind) {
+    case Kind::Text:
+    case Kind::Formula:
+      static_cast<QLineEdit*>(f.control)->setText(QString::fromStdString(g.GetText(f.prop)));
+      break;
+    case Kind::Real:
+      static_cast<QLineEdit*>(f.control)->setText(
+          QString::fromStdString(NumberText(g.GetReal(f.prop))));
+      break;
+    case Kind::Whole:
+      static_cast<QLineEdit*>(f.control)->setText(QString::number(g.GetInt(f.prop)));
+      break;
+    case Kind::Check:
+      static_cast<QCheckBox*>(f.control)->setChecked(g.GetBool(f.prop));
+      break;
+    case Kind::Index:
+      // A value the list does not offer selects nothing; the graph keeps it unless the user picks.
+      SetListPosition(f.control, g.GetInt(f.prop) - f.offset);
+      break;
+    case Kind::Item: {
+      // A name the list does not hold selects nothing and is kept unless the user picks one.
+      auto* combo = static_cast<QComboBox*>(f.control);
+      combo->setCurrentIndex(
+          combo->findText(QString::fromStdString(g.GetText(f.prop)), Qt::MatchFixedString));
+      break;
+    }
+    case Kind::Swatch:
+      static_cast<ColorSwatch*>(f.control)->SetColor(g.GetInt(f.prop));
+      break;
+    case Kind::Options:
+      static_cast<OptionGroup*>(f.control)->SetCode(g.GetInt(f.prop));
+      break;
+    }
+    m_filled[{f.control, f.prop}] = ShownState(f);
+  }
+}
+
+std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBinding>& fields,
+                                                   const std::vector<OrderedPair>& pairs,
+                                                   const Cls9* graph) const {
+  PropertyWrites writes;
+  for (const FieldBinding& f : fields) {
+    if (graph) {
+      const auto filled = m_filled.find({f.control, f.prop});
+      if (filled != m_filled.end() && filled->second == ShownState(f)) continue;
+    }
+    const std::string caption = "\"" + Caption(f.control) + "\"";
+    std::string why;
+    switch (f.kind) {
+    case Kind::Text:
+      writes.emplace_back(f.prop, ShownState(f));
+      break;
+    case Kind::Formula: {
+      const std::string text = ShownState(f);
+      if (!FormulaParses(text, &why)) {
+        Refuse(f.control, "The formula " + caption + " " + why + ".");
+        return std::nullopt;
+      }
+      writes.emplace_back(f.prop, text);
+      break;
+    }
+    case Kind::Real: {
+      const std::optional<float> value = EvaluateNumberText(ShownState(f), &why);
+      if (!value) {
+        Refuse(f.control, caption + " " + why + ".");
+        return std::nullopt;
+      }
+      writes.emplace_back(f.prop, *value);
+      break;
+    }
+    case Kind::Whole: {
+      const std::optional<float> value = EvaluateNumberText(ShownState(f), &why);
+      const double whole = value ? vb::RoundHalfEven(*value) : 0.0;
+      if (!value || whole < f.range.min || whole > f.range.max) {
+        Refuse(f.control, caption + " must be a whole number from " + std::to_string(f.range.min) +
+                              " to " + std::to_string(f.range.max) + ".");
+        return std::nullopt;
+      }
+      writes.emplace_back(f.prop, static_cast<int32_t>(whole));
+      break;
+    }
+    case Kind::Check:
+      writes.emplace_back(f.prop, ShownState(f) == "1");
+      break;
+    case Kind::Index: {
+      const int32_t position = ListPosition(f.control);
+      if (position < 0) {
+        Refuse(f.control, "Choose an item of " + caption + ".");
+        return std::nullopt;
+      }
+      writes.emplace_back(f.prop, position + f.offset);
+      break;
+    }
+    case Kind::Item:
+      if (ListPosition(f.control) >= 0) writes.emplace_back(f.prop, ShownState(f));
+      break;
+    case Kind::Swatch:
+      writes.emplace_back(f.prop, static_cast<ColorSwatch*>(f.control)->Color());
+      break;
+    case Kind::Options:
+      writes.emplace_back(f.prop, static_cast<OptionGroup*>(f.control)->Code());
+      break;
+    }
+  }
+  auto written = [&writes](Cls9Prop prop) {
+    for (const auto& write : writes)
+      if (write.first == prop) return true;
+    return false;
+  };
+  for (const OrderedPair& pair : pairs) {
+    const FieldBinding* min = FieldOf(fields, pair.min);
+    const FieldBinding* max = FieldOf(fields, pair.max);
+    if (!min || !max) continue;
+    // An edited graph's own pair, left as it was, is not judged again.
+    if (graph && !written(pair.min) && !written(pair.max)) continue;
+    if (!(NumberAfter(pair.min, writes, graph) < NumberAfter(pair.max, writes, graph))) {
+      Refuse(min->control, "\"" + Caption(min->control) + "\" must be less than \"" +
+                               Caption(max->control) + "\".");
+      return std::nullopt;
+    }
+  }
+  return writes;
+}
+
+bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>& selected,
+                       GraphCommandHost& host) {
+  // The new state is built on a scratch graph first, so a refusal leaves everything as it was.
+  Cls9 scratch;
+  if (selected) {
+    scratch.StepU = selected->StepU, scratch.StepV = selected->StepV,
+    scratch.StepW = selected->StepW;
+    scratch.ShowSurPX = selected->ShowSurPX, scratch.ShowSurPY = selected->ShowSurPY;
+    scratch.ShowJO = selected->ShowJO;
+  }
+  Apply(scratch, request.writes);
+  if (!SamplingCountsFit(request.graphType, request.funForm, request.coordType, scratch.StepU,
+                         scratch.StepV, scratch.StepW, FrameCount, scratch.ShowSurPX,
+                         scratch.ShowSurPY, scratch.ShowJO)) {
+    MsgBox(std::string(SamplingTooLargeMessage), MsgButtons::OK, MsgIcon::Exclamation, "Error");
+    return false;
+  }
+
+  std::shared_ptr<Cls9> g = selected ? selected : std::make_shared<Cls9>();
+  // An edited graph keeps its animation flag (the dialog keeps its kind).
+  if (!selected || g->GraphType != request.graphType) g->Animation = request.animation;
+  g->GraphType = request.graphType;
+  g->CoordType = request.coordType;
+  g->FunForm = request.funForm;
+  Apply(*g, request.writes);
+
+  if (!selected) {
+    // Formulas the kind does not use hold "0", as documents store them: sampling compiles them.
+    for (std::string* unused : {&g->ExpressX, &g->ExpressY, &g->ExpressZ})
+      if (unused->empty()) *unused = "0";
+    g->ID = ++GraphIdCounter;
+    AllGraphs.FunSurfs.Add(g);
+    ShownGraphs.FunSurfs.Add(g);
+    if (SampledByDialog(g->GraphType)) host.SampleGraph(*g);
+    return true;
+  }
+
+  host.SampleGraph(*g);
+  const int32_t row = AllGraphs.FunSurfs.PositionOf(GraphKey(*g)) - 1;
+  if (row >= 0) host.SetListRowCaption(row, AddedGraphCaption(*g, DocumentType));
+  host.SetPlaybackEnabled(ShownGraphs.Animation());
+  host.BuildScene();
+  host.Display(CurrentFrame);
+  return true;
+}

@@ -1,0 +1,46 @@
+#include "dialogs/InstallGraphDialogs.h"
+
+#include "commands/AddGraphCommands.h"
+#include "commands/AnimationOptions.h"
+#include "commands/GraphCommandHost.h"
+#include "dialogs/EditGraphCommand.h"
+#include "dialogs/ModalRunner.h"
+#include "dialogs/frmF19.h"
+#include "dialogs/frmF4.h"
+#include "dialogs/frmF5.h"
+#include "view/window/frmF1.h"
+#include "view/window/frmF1Commands.h"
+
+namespace {
+
+// Each opening starts from a freshly made dialog, which is gone when the opening ends.
+template <class Dialog, class Prepare> void Open(GraphCommandHost& host, Prepare prepare) {
+  Dialog dialog(host, frmF1::Instance());
+  prepare(dialog);
+  ShowModal(dialog);
+}
+
+} // namespace
+
+void InstallGraphDialogs() {
+  SetAddDialog(GraphDialog::frmF5, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<frmF5>(host, [&](frmF5& d) { d.PrepareAdd(setup); });
+  });
+  SetAddDialog(GraphDialog::frmF4, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<frmF4>(host, [&](frmF4& d) { d.PrepareAdd(setup); });
+  });
+  SetEditDialog(GraphDialog::frmF5, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+    Open<frmF5>(host, [&](frmF5& d) { d.FillFrom(g); });
+  });
+  SetEditDialog(GraphDialog::frmF4, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+    Open<frmF4>(host, [&](frmF4& d) { d.FillFrom(g); });
+  });
+  frmF1Commands::Set("mnuFunEdit_Click", [] {
+    if (auto host = MakeWindowCommandHost()) mnuFunEdit_Click(*host);
+  });
+  frmF1Commands::Set("mnuAniOpt_Click", [] {
+    if (auto host = MakeWindowCommandHost())
+      mnuAniOpt_Click(*host, [&host] { Open<frmF19>(*host, [](frmF19&) {}); });
+  });
+  InstallAddGraphCommands();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The Animation Options dialog ("Animation Options"): the number of frames and the speed of
+// animations. OK sets FrameCount, FramesPerSecond and the timer interval, or refuses a value with
+// a message and stays open; Cancel changes nothing.
+
+#include <QDialog>
+
+class GraphCommandHost;
+class QLineEdit;
+class QPushButton;
+
+class frmF19 : public QDialog {
+  Q_OBJECT
+public:
+  // Form_Load: the boxes show the frame count and speed in force.
+  explicit frmF19(GraphCommandHost& host, QWidget* parent = nullptr);
+
+  void Command1_Click();
+  void Command2_Click();
+
+  QLineEdit *Text1, *Text2;
+  QPushButton *Command1, *Command2;
+
+private:
+  GraphCommandHost& m_host;
+};

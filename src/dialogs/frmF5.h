@@ -1,0 +1,71 @@
+#pragma once
+// The 2D function graph dialog ("2D Function Graph Properties"): the settings of the function
+// curves of 2D documents, still (Curve2D) or animated over t (Curve2DAnimation), in Cartesian or
+// polar coordinates and in explicit, parametric, implicit or inequality form. It is in animation
+// mode exactly while its t row is shown. The add commands prepare it (PrepareAdd), the Edit
+// command fills it from a graph (FillFrom); OK commits (GraphDialogCommit), Cancel changes
+// nothing.
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+#include "commands/AddGraphCommands.h"
+#include "dialogs/DialogSections.h"
+#include "dialogs/GraphDialogCommit.h"
+
+class GraphCommandHost;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+class frmF5 : public QDialog {
+  Q_OBJECT
+public:
+  // Form_Load: the lists, the starting texts and colour.
+  explicit frmF5(GraphCommandHost& host, QWidget* parent = nullptr);
+  ~frmF5() override;
+
+  // The settings of an add command (caption, coordinate system, form list, t row, labels).
+  void PrepareAdd(const AddDialogSetup& setup);
+  // The Edit command's fill from the selected graph (GraphType 0 or 9, FunForm 1 to 4).
+  void FillFrom(const std::shared_ptr<Cls9>& graph);
+
+  bool AnimationMode() const { return m_animation; }
+  // Shows or hides the t row (Label10 .. Label12, Text7 .. Text9).
+  void SetAnimationMode(bool animated);
+
+  // The fields that stand for graph properties in the current form and mode.
+  std::vector<FieldBinding> Bindings() const;
+  std::vector<OrderedPair> Pairs() const;
+
+  // Handlers.
+  void Combo1_Click();
+  void Combo3_Click();
+  void Command1_Click();
+  void Command2_Click();
+
+  QTabWidget* SSTab1;
+  QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
+      *Text11;
+  QCheckBox *Check1, *Check3;
+  QComboBox *Combo1, *Combo2, *Combo3;
+  ColorSwatch* Picture1;
+  QPushButton *Command1, *Command2;
+
+private:
+  int FormPosition() const;
+  void FillForms(int mode, int coordinate);
+
+  GraphCommandHost& m_host;
+  std::shared_ptr<Cls9> m_selected;
+  std::unique_ptr<FormulaSection> m_formulas;
+  std::unique_ptr<DomainRow> m_domain, m_yPair, m_tRow;
+  DialogBindings m_bindings;
+  bool m_animation = true;
+  bool m_refilling = false;
+};

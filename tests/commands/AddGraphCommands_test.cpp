@@ -1,0 +1,219 @@
+// The add commands' flow around a stand-in dialog: one graph, one checked row with the command's
+// caption, the rotation, sampling and animation settings of the kind; a cancelled dialog changes
+// nothing; playback follows animated graphs. The commands' captions, and the Animation Options
+// parsing with its timer interval.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "commands/AddGraphCommands.h"
+#include "commands/AnimationOptions.h"
+#include "commands/CommandTestHost.h"
+#include "document/RecordingHost.h"
+#include "model/Cls3.h"
+#include "model/Cls8.h"
+#include "model/Module1.h"
+#include "platform/Prompter.h"
+#include "view/camera/Cls10.h"
+
+namespace {
+
+const AddCommandSpec& Command(const std::string& handler) {
+  for (const AddCommandSpec& spec : AddCommandTable())
+    if (handler == spec.handler) return spec;
+  throw std::out_of_range(handler);
+}
+
+std::shared_ptr<Cls9> Graph(int32_t type, int32_t coord, int32_t form, const char* x, const char* y,
+                            const char* z) {
+  auto g = std::make_shared<Cls9>();
+  g->GraphType = type, g->CoordType = coord, g->FunForm = form;
+  g->ExpressX = x, g->ExpressY = y, g->ExpressZ = z;
+  return g;
+}
+
+class AddGraphTest : public ::testing::Test {
+protected:
+  void SetUp() override { ResetDocumentState(); }
+  void TearDown() override {
+    SetAddDialog(GraphDialog::frmF5, nullptr);
+    SetAddDialog(GraphDialog::frmF4, nullptr);
+    ResetDocumentState();
+    Light.TwoSides[0] = 1.0f;
+  }
+  // A dialog that adds the graph as the commit does (or nothing when graph is null).
+  void DialogAdds(GraphDialog kind, std::shared_ptr<Cls9> graph) {
+    SetAddDialog(kind, [graph, this](const AddDialogSetup& setup, GraphCommandHost&) {
+      seen = setup;
+      framesSeen = FrameCount;
+      if (!graph) return;
+      graph->ID = ++GraphIdCounter;
+      AllGraphs.FunSurfs.Add(graph);
+      ShownGraphs.FunSurfs.Add(graph);
+    });
+  }
+  CommandTestHost host;
+  ScopedScriptedDialogs dialogs;
+  AddDialogSetup seen;
+  int32_t framesSeen = 0;
+};
+
+TEST_F(AddGraphTest, AnAddedGraphGetsOneCheckedRowAndTheKindsSettings) {
+  DocumentType = DocumentType25D;
+  host.optionsFrames = 20;
+  host.optionsSpeed = 400;
+  auto ribbon = Graph(Ribbon25DAnimation, Cartesian2D, Parametric, "", "u", "u^2");
+  ribbon->Animation = true, ribbon->MinV = -1, ribbon->MaxV = 1, ribbon->StepV = 10;
+  ribbon->MaxT = 1;
+  DialogAdds(GraphDialog::frmF4, ribbon);
+  AddGraphCommand(Command("mnuAni25DCurPol_Click"), host);
+
+  EXPECT_EQ(seen.coordinate, 1);
+  EXPECT_TRUE(seen.animated);
+  EXPECT_EQ(framesSeen, 20) << "the dialog shows the frame count of the options";
+  ASSERT_EQ(host.rows.size(), 1u);
+  EXPECT_EQ(host.rows[0].caption, "2.5D Ribbon Animation  x=u, y=u^2");
+  EXPECT_TRUE(host.rows[0].checked);
+  EXPECT_EQ(ShownGraphs.FunSurfs.Count(), 1);
+  EXPECT_EQ(ShownGraphs.RotPitch, -30.0f);
+  EXPECT_EQ(ShownGraphs.RotYaw, 45.0f);
+  EXPECT_EQ(FramesPerSecond, 400);
+  EXPECT_EQ(host.interval, 2);
+  EXPECT_EQ(Light.TwoSides[0], 0.0f);
+  EXPECT_FALSE(DocumentAxes().BetterFonts);
+  EXPECT_TRUE(host.playback) << "playback follows an added animation";
+  EXPECT_EQ(host.builds, 1);
+}
+
+TEST_F(AddGraphTest, ACancelledDialogChangesNothing) {
+  DocumentType = DocumentType25D;
+  DocumentAxes().BetterFonts = true;
+  ShownGraphs.RotPitch = 7.0f;
+  host.optionsFrames = 30;
+  host.optionsSpeed = 3;
+  DialogAdds(GraphDialog::frmF4, nullptr);
+  EditMode = true;
+  AddGraphCommand(Command("mnuAni25DCurCart_Click"), host);
+  EXPECT_EQ(framesSeen, 30);
+  EXPECT_EQ(FrameCount, 10);
+  EXPECT_EQ(FramesPerSecond, 10);
+  EXPECT_EQ(host.interval, 100);
+  EXPECT_EQ(Light.TwoSides[0], 1.0f);
+  EXPECT_TRUE(DocumentAxes().BetterFonts);
+  EXPECT_EQ(ShownGraphs.RotPitch, 7.0f);
+  EXPECT_TRUE(host.rows.empty());
+  EXPECT_EQ(host.builds, 0);
+  EXPECT_FALSE(EditMode);
+}
+
+TEST_F(AddGraphTest, ACommandWithoutItsDialogSaysSoAndAddsNothing) {
+  DocumentType = DocumentType3D;
+  AddGraphCommand(Command("mnuDraw3DCart_Click"), host);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Note");
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+  EXPECT_TRUE(host.rows.empty());
+}
+
+TEST_F(AddGraphTest, EveryGraphGetsARowEvenWithoutACommandCaption) {
+  // A point animation added to a 4D document: the reader's caption, and the checked row is its own.
+  DocumentType = DocumentType4D;
+  host.rows.push_back({"earlier", true});
+  auto earlier = Graph(PointMarker, Cartesian3D, 0, "1", "2", "3");
+  earlier->ID = ++GraphIdCounter;
+  AllGraphs.FunSurfs.Add(earlier);
+  ShownGraphs.FunSurfs.Add(earlier);
+  auto point = Graph(PointAnimation, Cartesian3D, 0, "t", "0", "0");
+  point->Animation = true;
+  SetAddDialog(GraphDialog::frmF17, [point](const AddDialogSetup&, GraphCommandHost&) {
+    point->ID = ++GraphIdCounter;
+    AllGraphs.FunSurfs.Add(point);
+    ShownGraphs.FunSurfs.Add(point);
+  });
+  AddGraphCommand(Command("mnuAniPoint_Click"), host);
+  SetAddDialog(GraphDialog::frmF17, nullptr);
+  ASSERT_EQ(host.rows.size(), 2u);
+  EXPECT_FALSE(host.rows[1].caption.empty());
+  EXPECT_TRUE(host.rows[1].checked);
+  EXPECT_EQ(ShownGraphs.RotPitch, 0.0f) << "a point outside 3D documents is viewed flat";
+}
+
+TEST(AddedGraphCaption, CommandCaptions) {
+  struct Row {
+    int32_t doc;
+    std::shared_ptr<Cls9> g;
+    const char* caption;
+  } rows[] = {
+      {1, Graph(Curve2D, Cartesian2D, Explicit, "", "", "sin(x)"), "2D Curve  y=sin(x)"},
+      {1, Graph(Curve2D, Polar, Parametric, "", "u", "2"), "2D Curve  a=u, r=2"},
+      {1, Graph(Curve2D, Polar, Implicit, "", "", "a-r"), "2D Curve  a-r=0"},
+      {1, Graph(Curve2D, Cartesian2D, Inequality, "", "", "x-y"), "Inequality  x-y<=0"},
+      {1, Graph(Curve2DAnimation, Cartesian2D, Parametric, "", "u", "t"),
+       "2D Curve Animation  x=u, y=t"},
+      {1, Graph(Curve2DAnimation, Polar, Inequality, "", "", "r-t"),
+       "Inequality Animation  r-t<=0"},
+      {2, Graph(Ribbon25D, Cartesian2D, Parametric, "", "u", "u"), "2.5D Ribbon  x=u,y=u"},
+      {2, Graph(Ribbon25D, Polar, Explicit, "", "", "1"), "2.5D Ribbon  r=1"},
+      {3, Graph(Surface3D, Spherical, Parametric, "u", "v", "1"), "3D Surface  a=u, b=v, r=1"},
+      {3, Graph(Surface3DAnimation, Cylindrical, Implicit, "x+y", "", ""),
+       "3D Surface Animation  x+y=0"},
+      {3, Graph(PointAnimation, Cylindrical, 0, "t", "1", "2"), "Point Animation   a=t, r=1, z=2"},
+      {2, Graph(PointAnimation, Polar, 0, "", "t", "1"), "Point Animation   a=t, r=1"},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(AddedGraphCaption(*row.g, row.doc), row.caption);
+  // A form with no command caption still gets one.
+  EXPECT_FALSE(AddedGraphCaption(*Graph(Curve2D, Cartesian2D, 0, "", "", "x"), 1).empty());
+}
+
+TEST(AnimationOptions, ParsingAndInterval) {
+  struct Row {
+    const char *frames, *speed;
+    int32_t count, fps, interval; // count 0: refused
+  } rows[] = {
+      {"1.5", "10", 2, 10, 100},  {"2.5", "3", 2, 3, 333},      {"1.2", "7", 1, 7, 143},
+      {"12abc", "1999", 0, 0, 0}, {"1 2", "1000", 12, 1000, 1}, {"0", "10", 0, 0, 0},
+      {"", "10", 0, 0, 0},        {"0.5", "10", 0, 0, 0},       {"10", "0", 0, 0, 0},
+      {"10", "2000", 0, 0, 0},    {"20000", "10", 0, 0, 0},     {"12abc", "1", 12, 1, 1000},
+  };
+  for (const Row& row : rows) {
+    std::string message;
+    const auto s = ParseAnimationOptions(row.frames, row.speed, &message);
+    if (row.count == 0) {
+      EXPECT_FALSE(s) << row.frames << " " << row.speed;
+      EXPECT_FALSE(message.empty());
+      continue;
+    }
+    ASSERT_TRUE(s) << row.frames << " " << row.speed << ": " << message;
+    EXPECT_EQ(s->frameCount, row.count);
+    EXPECT_EQ(s->framesPerSecond, row.fps);
+    EXPECT_EQ(TimerIntervalFor(s->framesPerSecond), row.interval);
+  }
+  // Stored speeds outside the range still give a working timer.
+  EXPECT_EQ(TimerIntervalFor(0), 1000);
+  EXPECT_EQ(TimerIntervalFor(5000), 1);
+}
+
+TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
+  ResetDocumentState();
+  ScopedScriptedDialogs dialogs;
+  CommandTestHost host;
+  auto g = Graph(Curve2D, Cartesian2D, Explicit, "0", "0", "x");
+  g->ID = 1, g->StepV = 4, g->MinV = 0, g->MaxV = 1;
+  AllGraphs.FunSurfs.Add(g);
+  ShownGraphs.FunSurfs.Add(g);
+  mnuAniOpt_Click(host, [] {});
+  EXPECT_EQ(host.builds, 0) << "an unchanged count samples nothing";
+  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({25, 5}, host); });
+  EXPECT_EQ(host.sampled, std::vector<int32_t>{1});
+  EXPECT_EQ(host.builds, 1);
+  EXPECT_EQ(host.interval, 200);
+  EXPECT_EQ(host.optionsFrames, 25);
+  for (const auto& shown : dialogs.prompter.shown)
+    ADD_FAILURE() << shown.text;
+  ResetDocumentState();
+}
+
+} // namespace

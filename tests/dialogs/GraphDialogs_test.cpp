@@ -1,0 +1,380 @@
+// The 2D and 2.5D function graph dialogs driven as a user drives them, through the add commands
+// and the Edit command: their field captions by coordinate system, form and mode; a graph added
+// through OK (one graph, one checked row, sampled); Cancel; refused inputs with their messages;
+// the Edit and OK round trip that must leave every graph exactly as it was; the colour swatch;
+// the Edit command's guards; and the Animation Options dialog.
+
+#include "dialogs/DialogTestFixture.h"
+
+#include <QListWidget>
+
+#include "dialogs/DialogSections.h"
+#include "dialogs/EditGraphCommand.h"
+#include "dialogs/frmF19.h"
+#include "document/DocumentText.h"
+#include "model/Cls3.h"
+#include "model/Cls8.h"
+#include "sampling/Sampling.h"
+
+namespace {
+
+using DialogsTest = DialogTest;
+
+TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
+  struct Row {
+    const char* command;
+    int form;
+    const char *first, *second, *min, *steps, *yMin; // second, steps empty: hidden
+  } rows[] = {
+      {"mnuDraw2DCart_Click", 0, "y(x)", "", "Min x", "Steps x", ""},
+      {"mnuDraw2DCart_Click", 1, "x(u)", "y(u)", "Min u", "Steps u", ""},
+      {"mnuDraw2DCart_Click", 2, "f(x,y)", "", "Min x", "", "Min y"},
+      {"mnuDraw2DPolar_Click", 0, "r(a)", "", "Min a", "Steps a", ""},
+      {"mnuDraw2DPolar_Click", 1, "a(u)", "r(u)", "Min u", "Steps u", ""},
+      {"mnuDraw2DPolar_Click", 3, "f(a,r)", "", "Min a", "", "Min r"},
+      {"mnuAniCur2DCart_Click", 1, "x(u,t)", "y(u,t)", "Min u", "Steps u", ""},
+      {"mnuAniCur2DPol_Click", 2, "f(a,r,t)", "", "Min a", "", "Min r"},
+  };
+  for (const Row& row : rows) {
+    user = [&](QDialog& d) {
+      Choose(d, "Combo3", row.form);
+      EXPECT_EQ(Label(d, "Label3"), row.first) << row.command << row.form;
+      EXPECT_EQ(Hidden(d, "Text3"), *row.second == 0);
+      if (*row.second) {
+        EXPECT_EQ(Label(d, "Label4"), row.second);
+      }
+      EXPECT_EQ(Label(d, "Label5"), row.min);
+      EXPECT_EQ(Hidden(d, "Text6"), *row.steps == 0);
+      if (*row.steps) {
+        EXPECT_EQ(Label(d, "Label7"), row.steps);
+      }
+      if (*row.yMin) {
+        EXPECT_EQ(Label(d, "Label14"), row.yMin);
+      }
+      EXPECT_FALSE(Hidden(d, "Text10")) << "every form shows the y pair";
+      Click(d, "Command2");
+    };
+    Add(row.command);
+  }
+  // The Cartesian command opens the explicit form without the y pair; Cartesian to polar keeps
+  // the form.
+  user = [&](QDialog& d) {
+    EXPECT_TRUE(Hidden(d, "Text10"));
+    EXPECT_TRUE(Hidden(d, "Label10")) << "the t row of a still curve";
+    Choose(d, "Combo3", 1);
+    Choose(d, "Combo1", 1);
+    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "a=f1(u),r=f2(u)");
+    EXPECT_EQ(Label(d, "Label3"), "a(u)");
+    Click(d, "Command2");
+  };
+  Add("mnuDraw2DCart_Click");
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+}
+
+TEST_F(DialogsTest, RibbonFieldCaptions) {
+  DocumentType = DocumentType25D;
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Label(d, "Label2"), "y(x,t)");
+    EXPECT_FALSE(Hidden(d, "Label4"));
+    EXPECT_FALSE(Find<QLineEdit>(d, "Text9")->isEnabled());
+    Choose(d, "Combo2", 1);
+    EXPECT_EQ(Label(d, "Label2"), "x(u,t)");
+    EXPECT_EQ(Label(d, "Label3"), "y(u,t)");
+    EXPECT_EQ(Label(d, "Label17"), "Min u");
+    Choose(d, "Combo1", 1);
+    EXPECT_EQ(Label(d, "Label2"), "a(u,t)");
+    Click(d, "Command2");
+  };
+  Add("mnuAni25DCurCart_Click");
+  EXPECT_EQ(caption, "2.5D Function Graph Animation Properties");
+}
+
+TEST_F(DialogsTest, AddingACurveMakesOneSampledCheckedGraph) {
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "sin(x)/x");
+    Type(d, "Text4", "-2pi");
+    Type(d, "Text5", "pi/2");
+    Click(d, "Command1");
+  };
+  Add("mnuDraw2DCart_Click");
+  EXPECT_EQ(caption, "2D Function Graph Properties");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  ASSERT_EQ(ShownGraphs.FunSurfs.Count(), 1);
+  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  EXPECT_EQ(g.ID, 1);
+  EXPECT_EQ(GraphIdCounter, 1);
+  EXPECT_EQ(g.GraphType, Curve2D);
+  EXPECT_EQ(g.CoordType, Cartesian2D);
+  EXPECT_EQ(g.FunForm, Explicit);
+  EXPECT_EQ(g.ExpressZ, "sin(x)/x");
+  EXPECT_FLOAT_EQ(g.MinV, -6.2831855f);
+  EXPECT_FLOAT_EQ(g.MaxV, 1.5707964f);
+  EXPECT_EQ(g.StepV, 200);
+  EXPECT_EQ(g.LineColor, 16711680);
+  EXPECT_EQ(g.LineWidth, 1);
+  EXPECT_TRUE(g.Clip);
+  EXPECT_TRUE(g.Show2DCurve);
+  EXPECT_EQ(g.NameS, "Untitled");
+  ASSERT_EQ(host.rows.size(), 1u);
+  EXPECT_EQ(host.rows[0].caption, "2D Curve  y=sin(x)/x");
+  EXPECT_TRUE(host.rows[0].checked);
+  EXPECT_EQ(host.sampled, std::vector<int32_t>{1}) << "sampled once, by the dialog";
+  EXPECT_NEAR(g.Vert3D(0, 200).y, 0.63662f, 1e-4f) << "sin(x)/x at pi/2 is 2/pi";
+  EXPECT_EQ(host.builds, 1);
+}
+
+TEST_F(DialogsTest, RefusedFieldsKeepTheDialogOpenAndNameTheField) {
+  struct Row {
+    const char *box, *text, *message;
+  } rows[] = {
+      {"Text2", "", "The formula \"y(x)\" is empty."},
+      {"Text2", "sin(", "The formula \"y(x)\" cannot be read"},
+      {"Text4", "x+1", "\"Min x\" must be a number, not a formula of a variable."},
+      {"Text4", "1/0", "\"Min x\" has no value."},
+      {"Text4", "5", "\"Min x\" must be less than \"Max x\"."},
+      {"Text6", "0", "\"Steps x\" must be a whole number from 1 to 100000."},
+      {"Text6", "1e9", "\"Steps x\" must be a whole number from 1 to 100000."},
+      {"Text6", "", "\"Steps x\" must be a whole number from 1 to 100000."},
+  };
+  for (const Row& row : rows) {
+    dialogs.prompter.shown.clear();
+    user = [&](QDialog& d) {
+      Type(d, "Text2", "x");
+      Type(d, row.box, row.text);
+      Click(d, "Command1");
+      EXPECT_NE(d.result(), QDialog::Accepted) << row.box << " " << row.text;
+      EXPECT_EQ(Text(d, row.box), row.text) << "what was typed stays";
+      Click(d, "Command2");
+    };
+    Add("mnuDraw2DCart_Click");
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << row.text;
+    EXPECT_EQ(dialogs.prompter.shown[0].text.rfind(row.message, 0), 0u)
+        << dialogs.prompter.shown[0].text;
+    EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+  }
+}
+
+TEST_F(DialogsTest, ACancelledColourChoiceKeepsTheColour) {
+  dialogs.colors.answers = {std::nullopt, 255};
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "x");
+    Click(d, "Picture1");
+    EXPECT_EQ(Find<ColorBox>(d, "Picture1")->Color(), 16711680);
+    Click(d, "Picture1");
+    Click(d, "Command1");
+  };
+  Add("mnuDraw2DPolar_Click");
+  EXPECT_EQ(dialogs.colors.asked, 2);
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->LineColor, 255);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->CoordType, Polar);
+}
+
+// A shown graph with one checked row, made current.
+std::shared_ptr<Cls9> Shown(CommandTestHost& host, std::shared_ptr<Cls9> g) {
+  g->ID = ++GraphIdCounter;
+  AllGraphs.FunSurfs.Add(g);
+  ShownGraphs.FunSurfs.Add(g);
+  host.rows.push_back({"row", true});
+  host.current = static_cast<int32_t>(host.rows.size()) - 1;
+  return g;
+}
+
+std::shared_ptr<Cls9> Fixture(int32_t type, int32_t coord, int32_t form) {
+  auto g = std::make_shared<Cls9>();
+  g->GraphType = type, g->CoordType = coord, g->FunForm = form;
+  g->Animation = type == Curve2DAnimation || type == Ribbon25DAnimation;
+  g->NameS = "my graph";
+  g->ExpressX = "0", g->ExpressY = "cos(u) ";
+  g->ExpressZ = form == Explicit || form == Parametric ? "x / 3" : "x^2+y^2-1";
+  g->MinU = -1.1f, g->MaxU = 1.0f / 3.0f, g->MinV = 0.1f, g->MaxV = 2.7182817f, g->StepV = 37;
+  g->MinT = 0.3f, g->MaxT = 0.7f, g->StepU = 5;
+  g->ClipMinZ = 0.0f, g->ClipMaxZ = 0.0f, g->Clip = false; // an unordered clip range, unused
+  g->LineColor = 12345, g->LineWidth = 0;                  // a width the list does not hold
+  g->Show2DCurve = false, g->ShowRoot = true;
+  g->FillStyle = 5, g->ColorName = "Fiery", g->FirstColor = 77, g->SecondColor = 88;
+  g->Material = 13, g->Show = 2, g->Smoothness = 1;
+  return g;
+}
+
+TEST_F(DialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
+  struct Row {
+    int32_t doc, type, coord, form;
+    const char* caption;
+  } rows[] = {
+      {1, Curve2D, Cartesian2D, Explicit, "2D Function Graph Properties"},
+      {1, Curve2D, Polar, Parametric, "2D Function Graph Properties"},
+      {1, Curve2D, Cartesian2D, Implicit, "2D Function Graph Properties"},
+      {1, Curve2D, Polar, Inequality, "2D Function Graph Properties"},
+      {1, Curve2DAnimation, Cartesian2D, Explicit, "2D Function Graph Properties"},
+      {1, Curve2DAnimation, Polar, Implicit, "2D Function Graph Properties"},
+      {2, Ribbon25D, Cartesian2D, Explicit, "2.5D Function Graph Properties"},
+      {2, Ribbon25D, Polar, Parametric, "2.5D Function Graph Properties"},
+      {2, Ribbon25DAnimation, Cartesian2D, Parametric, "2.5D Function Graph Properties"},
+  };
+  for (const Row& row : rows) {
+    ResetDocumentState();
+    host = CommandTestHost();
+    DocumentType = row.doc;
+    auto g = Shown(host, Fixture(row.type, row.coord, row.form));
+    g->GetPoints(); // as the document reader leaves a graph
+    const std::string before = BuildDocumentText();
+    user = [&](QDialog& d) { Click(d, "Command1"); };
+    mnuFunEdit_Click(host);
+    EXPECT_EQ(caption, row.caption);
+    EXPECT_TRUE(EditMode);
+    EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
+    EXPECT_EQ(BuildDocumentText(), before) << row.type << " " << row.form;
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+    EXPECT_EQ(host.builds, 1) << "the commit builds the scene once";
+    EXPECT_NE(host.rows[0].caption, "row") << "the row's text is renewed";
+  }
+}
+
+TEST_F(DialogsTest, EditingChangesTheGraphInPlace) {
+  auto g = Shown(host, Fixture(Curve2DAnimation, Polar, Implicit));
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "f(a,r,t)=0");
+    EXPECT_EQ(Label(d, "Label14"), "Min r");
+    EXPECT_EQ(Text(d, "Text7"), "0.3");
+    EXPECT_EQ(Text(d, "Text9"), "10");
+    EXPECT_FALSE(Find<QLineEdit>(d, "Text9")->isEnabled());
+    Choose(d, "Combo3", 0);
+    Type(d, "Text2", "x^2-2");
+    Type(d, "Text6", "50");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(g->FunForm, Explicit);
+  EXPECT_EQ(g->ExpressZ, "x^2-2");
+  EXPECT_EQ(g->StepV, 50);
+  EXPECT_EQ(g->ID, 1);
+  EXPECT_EQ(host.rows[0].caption, "2D Curve Animation  r=x^2-2");
+  EXPECT_EQ(host.sampled, std::vector<int32_t>{1});
+  EXPECT_TRUE(host.playback);
+}
+
+TEST_F(DialogsTest, EditCommandGuards) {
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(opened, 0) << "no rows";
+  auto g = Shown(host, Fixture(Curve2D, Cartesian2D, Explicit));
+  host.current = -1;
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(opened, 0) << "rows but none current";
+  EXPECT_FALSE(EditMode);
+  host.current = 0;
+  host.rows[0].checked = false;
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "Select a function first.");
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Warning");
+  EXPECT_FALSE(EditMode);
+  host.rows[0].checked = true;
+  ShownGraphs.FunSurfs.Clear();
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(opened, 0) << "a checked row whose graph is not shown";
+  // A graph shown again stands elsewhere in ShownGraphs: found by its ID.
+  auto other = Shown(host, Fixture(Curve2D, Polar, Explicit));
+  ShownGraphs.FunSurfs.Add(g);
+  host.current = 0;
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentIndex(), 0);
+    Click(d, "Command2");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(opened, 1);
+  // A 4D document's point has no dialog.
+  DocumentType = DocumentType4D;
+  other->GraphType = PointMarker;
+  host.current = 1;
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(opened, 1);
+}
+
+TEST_F(DialogsTest, AFormulaTypedWithBlanksKeepsItsMeaningThroughSaveAndOpen) {
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "sin(x) / (x + 1)");
+    Click(d, "Command1");
+  };
+  Add("mnuDraw2DCart_Click");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  std::string problem;
+  const auto parsed = ParseDocumentText(BuildDocumentText(), Cls3(), &problem);
+  ASSERT_TRUE(parsed) << problem;
+  Cls9& read = *parsed->graphs.at(0).graph;
+  EXPECT_EQ(read.ExpressZ, g.ExpressZ);
+  ASSERT_TRUE(read.GetPoints());
+  for (int32_t i = 0; i <= g.StepV; i += 50)
+    EXPECT_EQ(read.Vert3D(0, i).y, g.Vert3D(0, i).y);
+}
+
+TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
+  DocumentType = DocumentType25D;
+  dialogs.colors.answers = {4242};
+  user = [&](QDialog& d) {
+    Choose(d, "Combo2", 1);
+    Type(d, "Text2", "u");
+    Type(d, "Text3", "u^2");
+    Click(d, "Option11");
+    Choose(d, "Combo3", 3);
+    Click(d, "Picture4");
+    EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << "both swatches of the second colour";
+    Find<QListWidget>(d, "List1")->setCurrentRow(12);
+    Click(d, "Option6");
+    Click(d, "Command1");
+  };
+  Add("mnuDraw25DCart_Click");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  EXPECT_EQ(g.GraphType, Ribbon25D);
+  EXPECT_EQ(g.FunForm, Parametric);
+  EXPECT_EQ(g.StepV, 50);
+  EXPECT_EQ(g.FillStyle, 5);
+  EXPECT_EQ(g.ColorName, "Marine");
+  EXPECT_EQ(g.FirstColor, 255);
+  EXPECT_EQ(g.SecondColor, 4242);
+  EXPECT_EQ(g.Material, 13);
+  EXPECT_EQ(g.Show, 2);
+  EXPECT_EQ(g.Smoothness, 3);
+  EXPECT_EQ(host.rows.at(0).caption, "2.5D Ribbon  x=u,y=u^2");
+  EXPECT_EQ(ShownGraphs.RotYaw, 45.0f);
+}
+
+TEST_F(DialogsTest, AnimationOptionsDialog) {
+  frmF19 d(host);
+  EXPECT_EQ(d.windowTitle(), "Animation Options");
+  EXPECT_EQ(Text(d, "Text1"), "10");
+  Type(d, "Text1", "0");
+  Click(d, "Command1");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "The number of frames must large than 1.");
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Note");
+  EXPECT_NE(d.result(), QDialog::Accepted);
+  Type(d, "Text1", "20");
+  Type(d, "Text2", "4");
+  Click(d, "Command1");
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_EQ(FrameCount, 20);
+  EXPECT_EQ(FramesPerSecond, 4);
+  EXPECT_EQ(host.interval, 250);
+}
+
+TEST_F(DialogsTest, StepsWhoseSamplesWouldNotFitAreRefused) {
+  host.optionsFrames = 10000;
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "sin(x+t)");
+    Type(d, "Text6", "100000");
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    Click(d, "Command2");
+  };
+  Add("mnuAniCur2DCart_Click");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, SamplingTooLargeMessage);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+  EXPECT_EQ(FrameCount, 10) << "the cancelled add gives the frame count back";
+}
+
+} // namespace
