@@ -83,6 +83,9 @@ void DrawPointGraph(DrawContext& c);
 void DrawContourPlot(DrawContext& c);
 void Draw4DGraph(DrawContext& c);
 
+// 2D tables (GraphType 4): line plot, smooth curve and markers.
+void DrawTable2D(DrawContext& c);
+
 // The value of T a 2D form's formulas see: MinT + step * (MaxT - MinT) / FrameCount for animated
 // curves, 0 for every other kind.
 float CurveTime(const DrawContext& c);
@@ -95,5 +98,3 @@ void DrawRibbon(DrawContext& c);
 void DrawVectorPlot(DrawContext& c);
 void DrawVectors(DrawContext& c);
 
-// ---- branches of other graph kinds, not built yet: each draws nothing ----
-void DrawTable2D(DrawContext& c); // GraphType 4

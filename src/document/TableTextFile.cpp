@@ -1,0 +1,166 @@
+#include "document/TableTextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cmath>
+
+#include "platform/VbRuntime.h"
+
+namespace TableText {
+
+namespace {
+
+constexpr std::string_view CrLf = "\r\n";
+
+bool EndsWith(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// Cuts the file into tokens: every line end stands for one blank after its line, and a blank or a
+// tab ends a token, stored even when empty. Stops once `wanted` tokens are cut (0: all).
+std::vector<std::string> Tokens(std::string_view text, std::size_t wanted) {
+  std::vector<std::string> tokens;
+  std::string current;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      // CR LF is one line end; a lone CR or LF is one too.
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c != ' ' && c != '\t') {
+      current += c;
+      continue;
+    }
+    tokens.push_back(std::move(current));
+    current.clear();
+    if (wanted && tokens.size() >= wanted) return tokens;
+  }
+  // A last line without its line end still ends with the blank the reader adds after it.
+  if (!text.empty() && text.back() != '\r' && text.back() != '\n') tokens.push_back(current);
+  return tokens;
+}
+
+// A count token: a whole number from 0 to MaxCount, or the message that says why not.
+std::optional<int32_t> Count(const std::string& token, const char* what, std::string& message) {
+  const double value = CountValue(token);
+  if (value < 0 || value > MaxCount) {
+    message = "The table file gives " + std::string(what) + " as " + token +
+              "; it must be a whole number from 0 to " + std::to_string(MaxCount) + ".";
+    return std::nullopt;
+  }
+  return static_cast<int32_t>(value);
+}
+
+} // namespace
+
+std::string_view HeaderWord(Kind kind) {
+  switch (kind) {
+  case Kind::Table2D:
+    return "D2";
+  case Kind::Table25D:
+    return "D25";
+  case Kind::Table3D:
+    return "D3";
+  }
+  return {};
+}
+
+int ValueColumns(Kind kind) { return kind == Kind::Table3D ? 3 : 2; }
+
+double CountValue(std::string_view text) {
+  const double value = vb::Val(text);
+  return std::isfinite(value) ? vb::RoundHalfEven(value) : -1.0;
+}
+
+bool CellWritable(std::string_view text) {
+  return text.find_first_of(" \t\"\r\n") == std::string_view::npos;
+}
+
+std::string Format(const Table& t) {
+  const bool table3D = t.kind == Kind::Table3D;
+  const char separator = table3D ? '\t' : ' ';
+  const int columns = ValueColumns(t.kind);
+  std::string text;
+  if (t.kind != Kind::Table2D) text += '"';
+  text += HeaderWord(t.kind);
+  text += separator;
+  text += std::to_string(t.rows);
+  if (table3D) text += '\t' + std::to_string(t.columns);
+  text += CrLf;
+  const std::size_t points = static_cast<std::size_t>(std::max(0, t.Points()));
+  for (std::size_t p = 0; p < points; ++p) {
+    for (int k = 0; k < columns; ++k) {
+      if (k) text += separator;
+      const std::size_t cell = p * static_cast<std::size_t>(columns) + static_cast<std::size_t>(k);
+      if (cell < t.cells.size()) text += vb::Utf8ToCp1252(t.cells[cell]);
+    }
+    text += CrLf;
+  }
+  // The 2D dialog ends its file with an empty line, the others with a line holding a quote.
+  if (t.kind != Kind::Table2D) text += '"';
+  text += CrLf;
+  return text;
+}
+
+ReadOutcome Parse(std::string_view bytes, Kind kind) {
+  ReadOutcome out;
+  const bool table3D = kind == Kind::Table3D;
+  // The header and counts first: a file of another kind is passed over whatever its size.
+  std::vector<std::string> head = Tokens(bytes, table3D ? 3 : 2);
+  if (head.empty() || !EndsWith(head[0], HeaderWord(kind))) return out;
+  head.resize(table3D ? 3 : 2);
+  out.status = ReadOutcome::Status::Refused;
+  Table& t = out.table;
+  t.kind = kind;
+  const std::optional<int32_t> rows =
+      Count(head[1], table3D ? "the number of rows" : "the number of points", out.message);
+  if (!rows) return out;
+  t.rows = *rows;
+  if (table3D) {
+    const std::optional<int32_t> columns = Count(head[2], "the number of columns", out.message);
+    if (!columns) return out;
+    t.columns = *columns;
+  }
+  const std::size_t first = head.size();
+  const std::size_t needed =
+      static_cast<std::size_t>(t.Points()) * static_cast<std::size_t>(ValueColumns(kind));
+  std::vector<std::string> tokens = Tokens(bytes, first + needed);
+  t.cells.assign(needed, std::string());
+  for (std::size_t k = 0; k < needed && first + k < tokens.size(); ++k)
+    t.cells[k] = vb::Cp1252ToUtf8(tokens[first + k]);
+  out.status = ReadOutcome::Status::Read;
+  return out;
+}
+
+bool WriteFile(const std::string& path, std::string_view bytes, std::string* problem) {
+  QSaveFile file(QString::fromStdString(path));
+  const bool ok = file.open(QIODevice::WriteOnly) &&
+                  file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+                      static_cast<qint64>(bytes.size()) &&
+                  file.commit();
+  if (!ok) {
+    if (problem) *problem = file.errorString().toStdString();
+    file.cancelWriting();
+  }
+  return ok;
+}
+
+std::optional<std::string> ReadFile(const std::string& path, std::string* problem) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (problem) *problem = file.errorString().toStdString();
+    return std::nullopt;
+  }
+  if (file.size() > static_cast<qint64>(MaxFileBytes)) {
+    if (problem) *problem = "it is too large to be a table file";
+    return std::nullopt;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    if (problem) *problem = file.errorString().toStdString();
+    return std::nullopt;
+  }
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace TableText
