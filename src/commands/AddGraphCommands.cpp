@@ -88,6 +88,10 @@ std::string CommandCaption(const Cls9& g, int32_t documentType) {
     return "3D Surface Animation  " + Formula3D(g);
   case Function4DAnimation:
     return "4D Animation  v=" + g.ExpressV;
+  case Table2D:
+  case Table25D:
+  case Table3D:
+    return std::string(GraphKind(g).Name) + "  " + g.NameS;
   case PointAnimation:
     if (documentType == DocumentType4D) return {};
     if (documentType != DocumentType3D)
@@ -130,6 +134,9 @@ const std::vector<AddCommandSpec>& AddCommandTable() {
       {"mnuAniSurCyl_Click", K::frmF6, {1, true}, true, true, true, true, -30, 45},
       {"mnuAniSurSph_Click", K::frmF6, {2, true}, true, true, true, true, -30, 45},
       {"mnuAnim4D_Click", K::frmF27, {0, true}, false, true, false, true, -30, 45},
+      {"mnuDrawTab2D_Click", K::frmF11, {0, false}, false, false, false, false, 0, 0},
+      {"mnuDrawTab25D_Click", K::frmF10, {0, false}, false, false, false, false, -30, 45},
+      {"mnuDrawTab3D_Click", K::frmF12, {0, false}, false, false, false, false, -30, 45},
   };
   return table;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The sixteen commands of the Draw and Animation menus that add one function graph through the
+// The commands of the Draw and Animation menus that add one function or table graph through the
 // property dialog of its kind, all following one flow (AddGraphCommand): take the frame count and
 // speed of the Animation Options boxes (animated kinds), show the dialog, and when the dialog has
 // added a graph: the animation settings (two-sided lighting off, plain axis fonts, the timer
@@ -51,6 +51,6 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host);
 // a graph they give none gets the caption the document reader gives it, so every graph has a row.
 std::string AddedGraphCaption(const Cls9& graph, int32_t documentType);
 
-// Installs the sixteen commands into the main window (frmF1Commands). Run once before the window
+// Installs the commands into the main window (frmF1Commands). Run once before the window
 // is created.
 void InstallAddGraphCommands();

@@ -16,6 +16,7 @@
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaText.h"
 #include "model/Cls8.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
@@ -341,6 +342,7 @@ bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>
   g->CoordType = request.coordType;
   g->FunForm = request.funForm;
   Apply(*g, request.writes);
+  if (request.extra) request.extra(*g);
 
   if (!selected) {
     // Formulas the kind does not use hold "0", as documents store them: sampling compiles them.
@@ -353,7 +355,8 @@ bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>
     return true;
   }
 
-  host.SampleGraph(*g);
+  // Tables and vectors are never sampled: their points are their own.
+  if (GraphKind(*g).SampledWhenShown) host.SampleGraph(*g);
   const int32_t row = AllGraphs.FunSurfs.PositionOf(GraphKey(*g)) - 1;
   if (row >= 0) host.SetListRowCaption(row, AddedGraphCaption(*g, DocumentType));
   host.SetPlaybackEnabled(ShownGraphs.Animation());

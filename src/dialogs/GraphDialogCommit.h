@@ -23,6 +23,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -96,6 +97,8 @@ struct CommitRequest {
   int32_t funForm = 0;
   bool animation = false;
   PropertyWrites writes;
+  // Writes what no field binding carries (the points of a table), after the fields.
+  std::function<void(Cls9&)> extra;
 };
 
 // Commits a dialog. selected is the graph being edited (EditMode True), null when adding. False,

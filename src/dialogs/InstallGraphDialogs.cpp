@@ -5,6 +5,7 @@
 #include "commands/GraphCommandHost.h"
 #include "dialogs/EditGraphCommand.h"
 #include "dialogs/ModalRunner.h"
+#include "dialogs/TableDialogs.h"
 #include "dialogs/frmF19.h"
 #include "dialogs/frmF4.h"
 #include "dialogs/frmF5.h"
@@ -18,6 +19,16 @@ template <class Dialog, class Prepare> void Open(GraphCommandHost& host, Prepare
   Dialog dialog(host, frmF1::Instance());
   prepare(dialog);
   ShowModal(dialog);
+}
+
+// A table dialog opens as loaded for adding and filled from the graph for editing.
+template <class Dialog> void InstallTableDialogs(GraphDialog kind) {
+  SetAddDialog(kind, [](const AddDialogSetup&, GraphCommandHost& host) {
+    Open<Dialog>(host, [](Dialog&) {});
+  });
+  SetEditDialog(kind, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+    Open<Dialog>(host, [&](Dialog& d) { d.FillFrom(g); });
+  });
 }
 
 } // namespace
@@ -35,6 +46,9 @@ void InstallGraphDialogs() {
   SetEditDialog(GraphDialog::frmF4, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
     Open<frmF4>(host, [&](frmF4& d) { d.FillFrom(g); });
   });
+  InstallTableDialogs<frmF11>(GraphDialog::frmF11);
+  InstallTableDialogs<frmF10>(GraphDialog::frmF10);
+  InstallTableDialogs<frmF12>(GraphDialog::frmF12);
   frmF1Commands::Set("mnuFunEdit_Click", [] {
     if (auto host = MakeWindowCommandHost()) mnuFunEdit_Click(*host);
   });

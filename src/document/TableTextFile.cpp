@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cctype>
+#include <charconv>
 #include <cmath>
 
 #include "platform/VbRuntime.h"
@@ -74,6 +76,36 @@ double CountValue(std::string_view text) {
 
 bool CellWritable(std::string_view text) {
   return text.find_first_of(" \t\"\r\n") == std::string_view::npos;
+}
+
+std::optional<float> CellNumber(std::string_view text) {
+  // The grammar is checked here; from_chars would also take "inf", "nan" and hexadecimal forms.
+  std::size_t i = 0;
+  auto digits = [&text, &i] {
+    const std::size_t start = i;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+      ++i;
+    return i - start;
+  };
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t mantissa = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (digits() == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  const std::string_view number = text.front() == '+' ? text.substr(1) : text;
+  float value = 0.0f;
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
+    return std::nullopt;
+  return value;
 }
 
 std::string Format(const Table& t) {

@@ -55,6 +55,11 @@ double CountValue(std::string_view text);
 // blank, tab, quote or line end.
 bool CellWritable(std::string_view text);
 
+// The number a cell stands for: a decimal number with an optional sign, "." as the decimal point
+// and an optional exponent ("-1.5", "2E+07", ".5"), within the range of a single; nothing for any
+// other text, an empty one included.
+std::optional<float> CellNumber(std::string_view text);
+
 // The bytes of the file for a table. Every cell must be writable (CellWritable).
 std::string Format(const Table& table);
 

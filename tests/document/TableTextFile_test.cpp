@@ -133,3 +133,13 @@ TEST(TableTextFile, FilesAreWrittenWholeOrNotAtAll) {
   EXPECT_FALSE(ReadFile(dir.filePath("missing.txt").toStdString(), &problem));
   EXPECT_FALSE(problem.empty());
 }
+
+TEST(TableTextFile, CellNumbers) {
+  const std::pair<const char*, float> numbers[] = {{"1", 1.0f},  {"-2.5", -2.5f},  {"+.5", 0.5f},
+                                                   {"3.", 3.0f}, {"1E-05", 1e-5f}, {"2e+7", 2e7f}};
+  for (const auto& [text, value] : numbers)
+    EXPECT_EQ(CellNumber(text), value) << text;
+  for (const char* text :
+       {"", " 1", "1 2", "abc", "1,5", "inf", "nan", "0x10", "1e", "--1", "1e39", "."})
+    EXPECT_FALSE(CellNumber(text).has_value()) << text;
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The data page the three table dialogs share: the name, the count boxes (the number of points,
+// or the rows and columns of a 3D table), the point grid and its buttons "Reset" (shape the grid
+// from the counts), "Import..." and "Output..." (read and write a table text file), and the
+// reading of the grid into the points of a graph when the dialog commits.
+//
+// Counts are read as the count boxes always were (the leading number, rounded half to even) and
+// must lie in 0 .. 201; a grid is written to a file or committed only when every cell is a number
+// (files may also carry empty cells). Each refusal says which box or which cell, and changes
+// nothing.
+
+#include <QObject>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "document/TableTextFile.h"
+
+class Cls9;
+class PointGrid;
+class QGridLayout;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+class TableDataPage : public QObject {
+  Q_OBJECT
+public:
+  // Makes the page's controls in `page` (Text1, Text2, Text3 for 3D, fgdGrid, Command5, Command1,
+  // Command2) with the starting texts, shapes the grid and runs Reset.
+  TableDataPage(QWidget* page, TableText::Kind kind);
+
+  TableText::Kind Kind() const { return m_kind; }
+  bool Is3D() const { return m_kind == TableText::Kind::Table3D; }
+
+  QLineEdit* Text1; // "Name"
+  QLineEdit* Text2; // "Number of Points" or "Rows"
+  QLineEdit* Text3; // "Columns" (3D only; null otherwise)
+  PointGrid* fgdGrid;
+  QPushButton *Command5, *Command1, *Command2; // "Reset", "Import...", "Output..."
+
+  // Reset: shapes the grid from the count boxes and labels its points; false (grid unchanged)
+  // after a message when a count is outside 0 .. 201.
+  bool Command5_Click();
+  // Import: reads a table text file of this kind chosen by the user into the boxes and the grid.
+  void Command1_Click();
+  // Output: writes the grid to a table text file chosen by the user.
+  void Command2_Click();
+
+  // Fills the name, the counts and the grid from a table graph (row 0 for 2D and 2.5D tables; X,
+  // Y, Z of a 3D table from each point's z, x, y), values as single-precision texts.
+  void FillFrom(const Cls9& graph);
+
+  // The points of the grid for the commit: the counts (rows, columns) and the values point by
+  // point, or nothing after a message when a count is below `least` or above 201 or a cell is no
+  // number.
+  struct Points {
+    int32_t rows = 0, columns = 1;
+    std::vector<float> values;
+  };
+  std::optional<Points> Read(int32_t least);
+  // Writes read points into a table graph: StepV (and for 3D StepU) and the point values; the
+  // depth of a 2D or 2.5D point is kept.
+  static void WriteInto(const Points& points, TableText::Kind kind, Cls9& graph);
+
+private:
+  // The counts of the boxes, checked against least .. 201; nothing after a message.
+  std::optional<std::pair<int32_t, int32_t>> Counts(int32_t least);
+  // Shapes the grid to the counts of the boxes unless it has that shape already.
+  bool ShapeFromBoxes(int32_t least);
+  void Refuse(QWidget* control, const std::string& message);
+  void RefuseCell(int32_t point, int column, const std::string& why);
+
+  TableText::Kind m_kind;
+};

@@ -1,0 +1,203 @@
+#include "dialogs/TableDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "commands/GraphCommandHost.h"
+#include "dialogs/DialogFields.h"
+#include "dialogs/PointGrid.h"
+#include "dialogs/TableDialogFields.h"
+#include "model/Cls9.h"
+
+using namespace DialogFields;
+
+// ---- what the three share ----------------------------------------------------------------------
+
+TableDialog::TableDialog(GraphCommandHost& host, QWidget* parent, const char* name,
+                         const char* caption, TableText::Kind kind, const char* dataTab)
+    : QDialog(parent), m_host(host) {
+  setObjectName(name);
+  setWindowTitle(caption);
+  auto* outer = new QVBoxLayout(this);
+  SSTab1 = Named(new QTabWidget(this), "SSTab1");
+  outer->addWidget(SSTab1);
+  auto* data = new QWidget(SSTab1);
+  Data = std::make_unique<TableDataPage>(data, kind);
+  SSTab1->addTab(data, dataTab);
+  resize(520, 560);
+}
+
+TableDialog::~TableDialog() = default;
+
+void TableDialog::AddButtons() {
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  Command3 = Named(new QPushButton("OK", this), "Command3");
+  Command4 = Named(new QPushButton("Cancel", this), "Command4");
+  // Enter in the grid or a box must not close the dialog while the user types a table.
+  Command3->setAutoDefault(false);
+  Command4->setAutoDefault(false);
+  buttons->addWidget(Command3);
+  buttons->addWidget(Command4);
+  static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
+  connect(Command3, &QPushButton::clicked, this, &TableDialog::Command3_Click);
+  connect(Command4, &QPushButton::clicked, this, &TableDialog::Command4_Click);
+}
+
+void TableDialog::FillFrom(const std::shared_ptr<Cls9>& graph) {
+  m_selected = graph;
+  Data->FillFrom(*graph);
+  m_bindings.Fill(Bindings(), *graph);
+  AfterFill();
+}
+
+void TableDialog::Command3_Click() {
+  std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), {}, m_selected.get());
+  if (!writes) return;
+  const std::optional<TableDataPage::Points> points = Data->Read(LeastCount());
+  if (!points) return;
+  CommitRequest request;
+  request.graphType = GraphTypeOfDialog();
+  const TableText::Kind kind = Data->Kind();
+  request.coordType = kind == TableText::Kind::Table3D ? Cartesian3D : Cartesian2D;
+  request.funForm = m_selected ? m_selected->FunForm : 0;
+  request.writes = std::move(*writes);
+  request.extra = [&points, kind](Cls9& g) { TableDataPage::WriteInto(*points, kind, g); };
+  if (GraphDialogCommit(request, m_selected, m_host)) accept();
+}
+
+void TableDialog::Command4_Click() { reject(); }
+
+// ---- the 2D table dialog -----------------------------------------------------------------------
+
+namespace {
+
+QComboBox* ListBox(QWidget* page, const char* name, std::span<const std::string_view> items,
+                   int selected) {
+  auto* combo = Named(new QComboBox(page), name);
+  AddItems(combo, items);
+  combo->setCurrentIndex(selected);
+  return combo;
+}
+
+// A style page: a check box above rows of captions and controls.
+QWidget* StylePage(QTabWidget* tabs, const char* title, QCheckBox*& check, const char* checkName,
+                   const char* checkCaption,
+                   std::initializer_list<std::pair<const char*, QWidget*>> rows) {
+  auto* page = new QWidget(tabs);
+  auto* grid = new QGridLayout(page);
+  check = Named(new QCheckBox(checkCaption, page), checkName);
+  grid->addWidget(check, 0, 0, 1, 2);
+  int row = 1;
+  for (const auto& [caption, control] : rows) {
+    auto* label = new QLabel(caption, page);
+    label->setBuddy(control);
+    control->setParent(page);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(control, row, 1);
+    ++row;
+  }
+  grid->setRowStretch(row, 1);
+  grid->setColumnStretch(2, 1);
+  tabs->addTab(page, title);
+  return page;
+}
+
+} // namespace
+
+frmF11::frmF11(GraphCommandHost& host, QWidget* parent)
+    : TableDialog(host, parent, "frmF11", "2D Table Graph Properties", TableText::Kind::Table2D,
+                  "Data") {
+  Combo1 = ListBox(this, "Combo1", LineWidths, 0);
+  Combo2 = ListBox(this, "Combo2", MarkerSizes, MarkerSizeOnLoad - 1);
+  Combo3 = ListBox(this, "Combo3", LineWidths, 0);
+  Combo4 = ListBox(this, "Combo4", MarkerSymbols, 0);
+  Picture1 = new ColorSwatch(this, "Picture1", TableLineColorOnLoad);
+  Picture2 = new ColorSwatch(this, "Picture2", TableScatterColorOnLoad);
+  Picture4 = new ColorSwatch(this, "Picture4", TableSmoothCurveColorOnLoad);
+  StylePage(SSTab1, "Line Plot", Check1, "Check1", "Show Line Plot",
+            {{"Color", Picture1}, {"Width", Combo1}});
+  StylePage(SSTab1, "Scatter Plot", Check2, "Check2", "Show Scatter Plot",
+            {{"Symbol", Combo4}, {"Color", Picture2}, {"Size", Combo2}});
+  StylePage(SSTab1, "Curve Smoothing", Check3, "Check3", "Show Smooth Curve",
+            {{"Color", Picture4}, {"Width", Combo3}});
+  Check1->setChecked(true);
+  AddButtons();
+}
+
+int32_t frmF11::GraphTypeOfDialog() const { return Table2D; }
+
+std::vector<FieldBinding> frmF11::Bindings() const {
+  using K = FieldBinding::Kind;
+  using P = Cls9Prop;
+  return {
+      {K::Text, Data->Text1, P::NameS},           {K::Swatch, Picture1, P::LineColor},
+      {K::Index, Combo1, P::LineWidth, 1},        {K::Check, Check1, P::Show2DLine},
+      {K::Check, Check2, P::Show2DScatter},       {K::Check, Check3, P::ShowSmoothCurve},
+      {K::Swatch, Picture2, P::ScatterColor},     {K::Swatch, Picture4, P::SmoothCurveColor},
+      {K::Index, Combo2, P::ScatterSize, 1},      {K::Index, Combo4, P::Symbol, 1},
+      {K::Index, Combo3, P::SmoothCurveWidth, 1},
+  };
+}
+
+void frmF11::AfterFill() {
+  // A size or symbol the lists do not offer leaves the choice the dialog opened with.
+  if (Combo2->currentIndex() < 0) Combo2->setCurrentIndex(MarkerSizeOnLoad - 1);
+  if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(0);
+}
+
+// ---- the 2.5D and 3D table dialogs -------------------------------------------------------------
+
+TableStyleDialog::TableStyleDialog(GraphCommandHost& host, QWidget* parent, const char* name,
+                                   const char* caption, TableText::Kind kind, const char* dataTab)
+    : TableDialog(host, parent, name, caption, kind, dataTab),
+      Style(std::make_unique<RibbonStyle>(SSTab1)) {
+  // These dialogs call the colour-scheme list beside "Colormap" Combo1.
+  Style->colorScheme->setObjectName("Combo1");
+  AddButtons();
+}
+
+std::vector<FieldBinding> TableStyleDialog::Bindings() const {
+  using K = FieldBinding::Kind;
+  using P = Cls9Prop;
+  std::vector<FieldBinding> f = {
+      {K::Text, Data->Text1, P::NameS},
+      {K::Options, Style->fillStyle, P::FillStyle},
+  };
+  // The scheme's name belongs to the graph only with the "Colormap" fill.
+  if (Style->fillStyle->Code() == ColorMapFill)
+    f.push_back({K::Item, Style->colorScheme, P::ColorName});
+  f.push_back({K::Swatch, Style->first, P::FirstColor});
+  f.push_back({K::Swatch, Style->second, P::SecondColor});
+  f.push_back({K::Index, Style->material, P::Material, 1});
+  f.push_back({K::Options, Style->show, P::Show});
+  f.push_back({K::Options, Style->smooth, P::Smoothness});
+  return f;
+}
+
+void TableStyleDialog::AfterFill() {
+  // The scheme's name is shown only once the fill has chosen "Colormap".
+  if (Style->fillStyle->Code() == ColorMapFill)
+    m_bindings.Fill({{FieldBinding::Kind::Item, Style->colorScheme, Cls9Prop::ColorName}},
+                    *m_selected);
+}
+
+frmF10::frmF10(GraphCommandHost& host, QWidget* parent)
+    : TableStyleDialog(host, parent, "frmF10", "2.5D Table Graph Properties",
+                       TableText::Kind::Table25D, "Function") {}
+
+int32_t frmF10::GraphTypeOfDialog() const { return Table25D; }
+
+frmF12::frmF12(GraphCommandHost& host, QWidget* parent)
+    : TableStyleDialog(host, parent, "frmF12", "3D Table Graph Properties",
+                       TableText::Kind::Table3D, "Data") {}
+
+int32_t frmF12::GraphTypeOfDialog() const { return Table3D; }
