@@ -76,6 +76,8 @@ void PointGridModel::SetShape(int32_t rows, int32_t columns) {
 }
 
 QString PointGridModel::Label(int32_t point) const {
+  // A list of points (X, Y) is row 0 of the table.
+  if (m_valueColumns == 2) return "0," + QString::number(point);
   return QString::number(point / m_columns) + "," + QString::number(point % m_columns);
 }
 

@@ -35,7 +35,7 @@ public:
   int32_t Points() const { return m_rows * m_columns; }
   int ValueColumns() const { return m_valueColumns; }
 
-  // The label of a point ("i,j").
+  // The label of a point: "0,k" in a list of X, Y points, "i,j" in an array of X, Y, Z points.
   QString Label(int32_t point) const;
   // The text of a value cell; column 0 .. ValueColumns() - 1.
   const QString& Cell(int32_t point, int column) const;

@@ -177,6 +177,8 @@ std::vector<FieldBinding> TableStyleDialog::Bindings() const {
     f.push_back({K::Item, Style->colorScheme, P::ColorName});
   f.push_back({K::Swatch, Style->first, P::FirstColor});
   f.push_back({K::Swatch, Style->second, P::SecondColor});
+  // "Single" shows the second colour too.
+  f.push_back({K::Swatch, Style->single, P::SecondColor});
   f.push_back({K::Index, Style->material, P::Material, 1});
   f.push_back({K::Options, Style->show, P::Show});
   f.push_back({K::Options, Style->smooth, P::Smoothness});

@@ -1,0 +1,281 @@
+// The table graph dialogs driven as a user drives them: what a new table dialog shows, a table
+// typed and committed through Draw > Table Graph, refused counts and cells, the Edit command's
+// fill (counts, grid order, the user's X, Y, Z of a 3D table, lists and fill styles) and its
+// commit in place, Cancel, and the Output and Import of table files through the dialogs.
+
+#include "dialogs/DialogTestFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "dialogs/DialogSections.h"
+#include "dialogs/EditGraphCommand.h"
+#include "dialogs/PointGrid.h"
+#include "document/DocumentText.h"
+#include "model/Cls8.h"
+
+namespace {
+
+using TableDialogsTest = DialogTest;
+
+PointGridModel& Grid(QDialog& d) { return d.findChild<PointGrid*>("fgdGrid")->Model(); }
+
+// Types the cells of the grid point by point.
+void Fill(QDialog& d, const std::vector<const char*>& cells) {
+  PointGridModel& grid = Grid(d);
+  const int columns = grid.ValueColumns();
+  for (size_t k = 0; k < cells.size(); ++k)
+    grid.setData(grid.index(static_cast<int>(k) / columns, static_cast<int>(k) % columns + 1),
+                 QString(cells[k]), Qt::EditRole);
+}
+
+std::shared_ptr<Cls9> ShownTable(CommandTestHost& host, int32_t type, int32_t rows,
+                                 int32_t columns) {
+  auto g = std::make_shared<Cls9>();
+  g->GraphType = type;
+  g->NameS = "my table";
+  g->ID = ++GraphIdCounter;
+  if (type == Table3D) {
+    g->StepU = rows - 1, g->StepV = columns - 1;
+  } else {
+    g->StepU = 1, g->StepV = rows - 1;
+  }
+  for (int32_t i = 0; i < (type == Table3D ? rows : 1); ++i)
+    for (int32_t j = 0; j <= g->StepV; ++j) {
+      Cls2& p = g->VertTab3D(i, j);
+      p.x = static_cast<float>(i * 10 + j), p.y = static_cast<float>(j) / 3.0f, p.z = -1.5f;
+    }
+  AllGraphs.FunSurfs.Add(g);
+  ShownGraphs.FunSurfs.Add(g);
+  host.rows.push_back({"row", true});
+  host.current = static_cast<int32_t>(host.rows.size()) - 1;
+  return g;
+}
+
+} // namespace
+
+TEST_F(TableDialogsTest, ANewTwoDTableIsTypedAndAdded) {
+  DocumentType = DocumentType2D;
+  user = [&](QDialog& d) {
+    PointGridModel& grid = Grid(d);
+    EXPECT_EQ(grid.Points(), 5);
+    EXPECT_EQ(grid.data(grid.index(4, 0), Qt::DisplayRole).toString(), "0,4");
+    EXPECT_TRUE(grid.Cell(0, 0).isEmpty());
+    EXPECT_EQ(Text(d, "Text1"), "Untitled");
+    EXPECT_TRUE(Find<QCheckBox>(d, "Check1")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(d, "Check2")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(d, "Check3")->isChecked());
+    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "2");
+    EXPECT_EQ(Find<QComboBox>(d, "Combo4")->currentText(), "SolidCircle");
+    Type(d, "Text2", "3");
+    Click(d, "Command5");
+    Fill(d, {"1", "2", "3", "4", "5", "-6.5"});
+    Type(d, "Text1", "heights");
+    Click(d, "Check3");
+    Click(d, "Command3");
+  };
+  Add("mnuDrawTab2D_Click");
+  EXPECT_EQ(caption, "2D Table Graph Properties");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  EXPECT_EQ(g.GraphType, Table2D);
+  EXPECT_EQ(g.StepV, 2);
+  EXPECT_TRUE(g.ShowSmoothCurve && g.Show2DLine && !g.Show2DScatter);
+  EXPECT_EQ(g.ScatterSize, 2);
+  EXPECT_EQ(g.VertTab3D.At(0, 2).x, 5.0f);
+  EXPECT_EQ(g.VertTab3D.At(0, 2).y, -6.5f);
+  ASSERT_EQ(host.rows.size(), 1u);
+  EXPECT_EQ(host.rows[0].caption, "2D Table Graph  heights");
+  EXPECT_TRUE(host.rows[0].checked);
+  EXPECT_TRUE(host.sampled.empty()) << "tables are not sampled";
+}
+
+TEST_F(TableDialogsTest, CountsAndCellsThatAreRefused) {
+  DocumentType = DocumentType2D;
+  struct Row {
+    const char* count;
+    std::vector<const char*> cells;
+    const char* message; // the start of the message
+  } rows[] = {
+      {"202", {}, "\"Number of Points\" must be a whole number from 1 to 201."},
+      {"0", {}, "\"Number of Points\" must be a whole number from 1 to 201."},
+      {"-3", {}, "\"Number of Points\" must be a whole number from 1 to 201."},
+      {"2", {"1", "2", "3"}, "Row 2 (point 0,1), column Y: the cell is empty."},
+      {"2", {"1", "2", "3", "4 5"}, "Row 2 (point 0,1), column Y: \"4 5\" is not a number."},
+      {"2", {"1", "x", "3", "4"}, "Row 1 (point 0,0), column Y: \"x\" is not a number."},
+  };
+  for (const Row& row : rows) {
+    dialogs.prompter.shown.clear();
+    user = [&](QDialog& d) {
+      Type(d, "Text2", row.count);
+      Fill(d, row.cells); // cells typed before the grid takes its new shape
+      Click(d, "Command3");
+      ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << row.count;
+      EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
+      Click(d, "Command4");
+    };
+    Add("mnuDrawTab2D_Click");
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+    EXPECT_TRUE(host.rows.empty());
+  }
+  // Reset reads counts as the count boxes always did.
+  user = [&](QDialog& d) {
+    for (auto [text, points] : {std::pair{"2.5", 2}, {"3.5", 4}, {"abc", 0}, {"201", 201}}) {
+      Type(d, "Text2", text);
+      Click(d, "Command5");
+      EXPECT_EQ(Grid(d).Points(), points) << text;
+    }
+    Click(d, "Command4");
+  };
+  Add("mnuDrawTab2D_Click");
+}
+
+TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
+  DocumentType = DocumentType3D;
+  auto g = ShownTable(host, Table3D, 3, 4);
+  g->FillStyle = 5, g->ColorName = "MARINE", g->SecondColor = 99, g->Material = 2, g->Show = 1;
+  const std::string before = BuildDocumentText();
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Text(d, "Text2"), "3");
+    EXPECT_EQ(Text(d, "Text3"), "4");
+    PointGridModel& grid = Grid(d);
+    ASSERT_EQ(grid.Points(), 12);
+    // Point (1, 2) is grid row 7 (model row 6); its X, Y, Z are the point's z, x, y.
+    EXPECT_EQ(grid.data(grid.index(6, 0), Qt::DisplayRole).toString(), "1,2");
+    EXPECT_EQ(grid.Cell(6, 0), "-1.5");
+    EXPECT_EQ(grid.Cell(6, 1), "12");
+    EXPECT_EQ(grid.Cell(6, 2), "0.6666667");
+    EXPECT_TRUE(Find<QRadioButton>(d, "Option11")->isChecked());
+    EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentText(), "Marine");
+    EXPECT_EQ(Find<ColorSwatch>(d, "Picture3")->Color(), 99);
+    EXPECT_EQ(Find<ColorSwatch>(d, "Picture4")->Color(), 99);
+    EXPECT_TRUE(Find<QRadioButton>(d, "Option5")->isChecked());
+    Click(d, "Command3");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(caption, "3D Table Graph Properties");
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+  EXPECT_EQ(BuildDocumentText(), before) << "Edit and OK without a change keep the table";
+  EXPECT_EQ(host.builds, 1);
+  EXPECT_TRUE(host.sampled.empty());
+
+  user = [&](QDialog& d) {
+    Grid(d).setData(Grid(d).index(6, 3), "7.25", Qt::EditRole); // Z of point (1, 2)
+    Type(d, "Text3", "2");                                      // two columns
+    Type(d, "Text1", "smaller");
+    Click(d, "Command3");
+  };
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1).get(), g.get());
+  EXPECT_EQ(g->StepU, 2);
+  EXPECT_EQ(g->StepV, 1);
+  EXPECT_EQ(g->VertTab3D.At(2, 1).x, 21.0f);
+  EXPECT_EQ(host.rows[0].caption, "3D Table Graph  smaller");
+
+  // Cancel after changes leaves the table as it was.
+  const std::string kept = BuildDocumentText();
+  user = [&](QDialog& d) {
+    Fill(d, {"9", "9", "9"});
+    Type(d, "Text2", "5");
+    Click(d, "Command4");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(BuildDocumentText(), kept);
+}
+
+TEST_F(TableDialogsTest, TwoDFillKeepsItsListChoicesForValuesTheyDoNotOffer) {
+  DocumentType = DocumentType2D;
+  auto g = ShownTable(host, Table2D, 4, 1);
+  g->ScatterSize = 12, g->Symbol = 9, g->Show2DScatter = true, g->SmoothCurveWidth = 3;
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Text(d, "Text2"), "4");
+    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "2");
+    EXPECT_EQ(Find<QComboBox>(d, "Combo4")->currentText(), "SolidCircle");
+    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "3");
+    EXPECT_TRUE(Find<QCheckBox>(d, "Check2")->isChecked());
+    EXPECT_EQ(Grid(d).Cell(3, 1), "1");
+    Click(d, "Command3");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(caption, "2D Table Graph Properties");
+  EXPECT_EQ(g->ScatterSize, 2);
+  EXPECT_EQ(g->Symbol, 1);
+}
+
+TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("ribbon.txt").toStdString();
+  DocumentType = DocumentType25D;
+  ShownTable(host, Table25D, 20, 1);
+  dialogs.files.answers.push_back(FileChoice{path, 1});
+  user = [&](QDialog& d) {
+    Click(d, "Command2");
+    Click(d, "Command4");
+  };
+  mnuFunEdit_Click(host);
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.startsWith("\"D25 20\r\n0 0\r\n1 0.3333333\r\n"));
+  EXPECT_TRUE(bytes.endsWith("19 6.333333\r\n\"\r\n"));
+  EXPECT_EQ(bytes.count("\r\n"), 22);
+  file.close();
+
+  // A new 2.5D table reads it back; a 2D table passes over it.
+  dialogs.files.answers.push_back(FileChoice{path, 1});
+  user = [&](QDialog& d) {
+    Click(d, "Command1");
+    EXPECT_EQ(Text(d, "Text2"), "20");
+    EXPECT_EQ(Grid(d).Points(), 20);
+    EXPECT_EQ(Grid(d).Cell(19, 1), "6.333333");
+    Click(d, "Command4");
+  };
+  Add("mnuDrawTab25D_Click");
+  dialogs.files.answers.push_back(FileChoice{path, 1});
+  user = [&](QDialog& d) {
+    Click(d, "Command1");
+    EXPECT_EQ(Text(d, "Text2"), "5");
+    EXPECT_TRUE(Grid(d).Cell(0, 0).isEmpty());
+    Click(d, "Command4");
+  };
+  Add("mnuDrawTab2D_Click");
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+
+  // A cell that would not come back as itself is refused, and the old file stays.
+  dialogs.files.answers.push_back(FileChoice{path, 1});
+  dialogs.files.answers.push_back(FileChoice{dir.filePath("no/such/dir.txt").toStdString(), 1});
+  user = [&](QDialog& d) {
+    Fill(d, {"1", "2", "3 4"});
+    Click(d, "Command2");
+    Fill(d, {"1", "2", "3", "4"});
+    Click(d, "Command2");
+    Click(d, "Command4");
+  };
+  Add("mnuDrawTab2D_Click");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "Row 2 (point 0,1), column X: \"3 4\" is not a number; the table was not written.");
+  EXPECT_EQ(dialogs.prompter.shown[1].text.rfind("The table could not be written to ", 0), 0u);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), bytes);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+
+  // A file whose count is beyond a table's size is refused and changes nothing.
+  QFile big(dir.filePath("big.txt"));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+  big.write("D2 500\r\n1 2\r\n");
+  big.close();
+  dialogs.prompter.shown.clear();
+  dialogs.files.answers.push_back(FileChoice{big.fileName().toStdString(), 1});
+  user = [&](QDialog& d) {
+    Click(d, "Command1");
+    EXPECT_EQ(Text(d, "Text2"), "5");
+    Click(d, "Command4");
+  };
+  Add("mnuDrawTab2D_Click");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_NE(dialogs.prompter.shown[0].text.find("from 0 to 201"), std::string::npos);
+}
