@@ -155,6 +155,8 @@ PointGrid::PointGrid(int valueColumns, QWidget* parent)
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+  horizontalHeader()->resizeSection(0, fontMetrics().horizontalAdvance("200,200") + 16);
   setWordWrap(false);
 
   m_menu = new QMenu("Edit", this);
@@ -245,6 +247,19 @@ void PointGrid::SelectionPaste() {
   selectionModel()->select(
       QItemSelection(m_model->index(r.point, r.column + 1), m_model->index(last, lastColumn + 1)),
       QItemSelectionModel::ClearAndSelect);
+}
+
+QModelIndex PointGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const QModelIndex from = currentIndex();
+  QModelIndex to = QTableView::moveCursor(action, modifiers);
+  if (!to.isValid() || to.column() != 0) return to;
+  const int last = m_model->ValueColumns();
+  // Tab from the last value of a point goes on to the first value of the next one; Shift+Tab back.
+  if (action == MovePrevious && from.isValid() && from.row() > 0 && from.column() == 1)
+    return m_model->index(from.row() - 1, last);
+  if (action == MovePrevious || (action == MoveLeft && from.isValid()))
+    return from.isValid() ? from : m_model->index(to.row(), 1);
+  return m_model->index(to.row(), 1);
 }
 
 void PointGrid::keyPressEvent(QKeyEvent* event) {

@@ -90,6 +90,8 @@ signals:
   void listGrown(int32_t points);
 
 protected:
+  // Moving the cursor (Tab, arrows) never stops on the index column.
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "dialogs/PointGrid.h"
 
@@ -128,4 +129,17 @@ TEST(PointGrid, PastedTextGrowsAList) {
   grid.SelectionPaste();
   EXPECT_EQ(m.Points(), 201);
   EXPECT_EQ(m.Cell(200, 1), "-190");
+}
+
+TEST(PointGrid, TabRunsThroughTheValuesOnly) {
+  PointGrid grid(2);
+  grid.Model().SetShape(3, 1);
+  grid.setCurrentIndex(grid.Model().index(0, 2)); // Y of point 0,0
+  QTest::keyClick(&grid, Qt::Key_Tab);
+  EXPECT_EQ(grid.currentIndex(), grid.Model().index(1, 1));
+  QTest::keyClick(&grid, Qt::Key_Backtab);
+  EXPECT_EQ(grid.currentIndex(), grid.Model().index(0, 2));
+  QTest::keyClick(&grid, Qt::Key_Left);
+  QTest::keyClick(&grid, Qt::Key_Left);
+  EXPECT_EQ(grid.currentIndex(), grid.Model().index(0, 1));
 }
