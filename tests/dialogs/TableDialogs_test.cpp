@@ -279,3 +279,30 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_NE(dialogs.prompter.shown[0].text.find("from 0 to 201"), std::string::npos);
 }
+
+TEST_F(TableDialogsTest, AThreeDTableIsAddedAsTheUserTypesIt) {
+  DocumentType = DocumentType3D;
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Grid(d).Points(), 25);
+    Type(d, "Text2", "2");
+    Type(d, "Text3", "2");
+    Click(d, "Command5");
+    Fill(d, {"0", "0", "1", "0", "1", "2", "1", "0", "3", "1", "1", "4"});
+    Click(d, "Command3");
+  };
+  Add("mnuDrawTab3D_Click");
+  EXPECT_EQ(caption, "3D Table Graph Properties");
+  EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  EXPECT_EQ(g.GraphType, Table3D);
+  EXPECT_EQ(g.StepU, 1);
+  EXPECT_EQ(g.StepV, 1);
+  // The user's X, Y, Z of point (1, 1) are its z, x, y.
+  EXPECT_EQ(g.VertTab3D.At(1, 1).z, 1.0f);
+  EXPECT_EQ(g.VertTab3D.At(1, 1).x, 1.0f);
+  EXPECT_EQ(g.VertTab3D.At(1, 1).y, 4.0f);
+  EXPECT_EQ(ShownGraphs.RotPitch, -30.0f);
+  EXPECT_EQ(ShownGraphs.RotYaw, 45.0f);
+  EXPECT_EQ(host.rows.at(0).caption, "3D Table Graph  Untitled");
+}
