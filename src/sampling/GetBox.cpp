@@ -389,15 +389,23 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       for (int32_t j = 0; j <= StepV; ++j)
         m.ScanMaybeLowered(PointAt(VertRev, n, j), HasFloorOverlays(*this));
 
-  // 8. Narrowing to the clip box; a clip bound only ever moves a bound inward.
+  // 8. Narrowing to the clip box; a clip bound only ever moves a bound inward. The dialogs edit
+  // only the vertical range, which the drawing cuts; the horizontal bounds come from documents and
+  // stay 0 .. 0 unless a document sets them. Such an empty (or reversed) range holds no clip: it
+  // would squeeze the box to a line, and with it the axes, and the x axis segment on which the
+  // roots, extrema and inflexions of a clipped curve are found.
   if (Clip && GraphKind(GraphType).Clipped &&
       (CoordType == Cartesian2D || CoordType == Cartesian3D)) {
-    if (ClipMinY > BoxMinX) BoxMinX = ClipMinY;
-    if (ClipMaxY < BoxMaxX) BoxMaxX = ClipMaxY;
+    if (ClipMinY < ClipMaxY) {
+      if (ClipMinY > BoxMinX) BoxMinX = ClipMinY;
+      if (ClipMaxY < BoxMaxX) BoxMaxX = ClipMaxY;
+    }
     if (ClipMinZ > BoxMinY) BoxMinY = ClipMinZ;
     if (ClipMaxZ < BoxMaxY) BoxMaxY = ClipMaxZ;
-    if (ClipMinX > BoxMinZ) BoxMinZ = ClipMinX;
-    if (ClipMaxX < BoxMaxZ) BoxMaxZ = ClipMaxX;
+    if (ClipMinX < ClipMaxX) {
+      if (ClipMinX > BoxMinZ) BoxMinZ = ClipMinX;
+      if (ClipMaxX < BoxMaxZ) BoxMaxZ = ClipMaxX;
+    }
   }
 
   // 9. The result.

@@ -81,6 +81,19 @@ TEST(CurveAnalysisReport, GoldenReports) {
          return With(ExplicitCurve("x^3", -2, 2, 4), [](Cls9& g) { g.ShowMax = g.ShowMin = true; });
        },
        "Function y=x^3\r\n\r\n"},
+      {"a clipped curve keeps its roots, extrema and inflexion across its whole x extent",
+       [] {
+         return With(ExplicitCurve("x^3-3x", -2.5f, 2.5f, 201), [](Cls9& g) {
+           g.ShowRoot = g.ShowMax = g.ShowMin = g.ShowGuai = true;
+           g.Clip = true; // as the dialog leaves it: the vertical range only
+           g.ClipMinZ = -3;
+           g.ClipMaxZ = 3;
+         });
+       },
+       "Function y=x^3-3x\r\n    Root: x=-1.731992,y=0\r\n    Root: x=1.241828E-09,y=0\r\n"
+       "    Root: x=1.731992,y=0\r\n\r\n"
+       "    Maximum: x=-0.9999347,y=2\r\n    Minimum: x=0.9999347,y=-2\r\n\r\n"
+       "    Inflexion: x=1.241764E-09, y=-3.725291E-09\r\n\r\n"},
       {"length of y = x is the square root of 2",
        [] {
          return With(ExplicitCurve("x", -2, 2, 4), [](Cls9& g) {
