@@ -385,8 +385,13 @@ TEST_F(Box, ClipNarrowsOnlyInward) {
   g->ClipMinZ = -10;
   g->ClipMaxZ = 10;
   EXPECT_TRUE(BoxIs(g->GetBox(), {-2, 2, -5, 5, -1, 1}));
+  // An empty horizontal range, as graphs carry unless a document sets one, holds no clip.
   g->ClipMinX = g->ClipMaxX = g->ClipMinY = g->ClipMaxY = 0;
-  EXPECT_TRUE(BoxIs(g->GetBox(), {0, 0, -5, 5, 0, 0}));
+  EXPECT_TRUE(BoxIs(g->GetBox(), {-2, 2, -5, 5, -1, 1}));
+  g->ClipMinY = -1;
+  g->ClipMaxY = 0.5f;
+  g->ClipMaxX = 0.5f;
+  EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 0.5f, -5, 5, 0, 0.5f}));
   // Not for other coordinate systems or kinds.
   g->CoordType = Cylindrical;
   g->ExpressX = "x";
