@@ -2,7 +2,10 @@
 //
 // corvalin [DOCUMENT]                  opens the document (a .crv file) or starts a new 2D one
 // corvalin --screenshot PNG [DOCUMENT] shows the window, saves a picture of it and quits
-//                                      (for machines without a screen, under Xvfb)
+//                                      (for machines without a screen, under Xvfb); message
+//                                      boxes are answered with their default button and written
+//                                      to stderr, and the exit status is 1 when one was an error
+//                                      (a document that could not be opened)
 //
 // The arguments after the options are taken together, joined by blanks, as the document's path,
 // so a path with blanks may also be given unquoted.
@@ -11,10 +14,13 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 
+#include <iostream>
+
 #include "commands/AnimationCommands.h"
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
 #include "dialogs/InstallGraphDialogs.h"
+#include "platform/Prompter.h"
 #include "view/scene/picDraw.h"
 #include "view/window/frmF1.h"
 
@@ -37,14 +43,21 @@ int main(int argc, char** argv) {
   InstallAnimationCommands();
   InstallGraphDialogs();
 
+  // No one answers message boxes in a screenshot run.
+  UnattendedPrompter unattended;
+  if (!screenshot.isEmpty()) SetPrompter(&unattended);
+
   frmF1 window;
   window.Form_Load(args.join(' ').toStdString());
   window.show();
   if (!screenshot.isEmpty()) {
-    QTimer::singleShot(2000, &window, [&window, screenshot] {
-      window.grab().save(screenshot);
+    QTimer::singleShot(2000, &window, [&window, &unattended, screenshot] {
+      const bool saved = window.grab().save(screenshot);
+      if (!saved)
+        std::cerr << "The screenshot could not be saved to " << screenshot.toStdString() << "."
+                  << std::endl;
       // Ends without closing the window, so no question about saving is asked.
-      QApplication::exit(0);
+      QApplication::exit(saved && !unattended.errorShown ? 0 : 1);
     });
   }
   return QApplication::exec();

@@ -1,5 +1,7 @@
 #include "commands/GraphList.h"
 
+#include <unordered_set>
+
 #include "commands/GraphCommandHost.h"
 #include "document/Clipboard.h"
 #include "document/GraphRemoval.h"
@@ -27,16 +29,22 @@ bool IsGraphShown(int32_t id) {
 
 void List1_ItemCheck(GraphListHost& host) {
   const int32_t count = AllGraphs.FunSurfs.Count();
+  // The IDs of the shown graphs, gathered once, so that the walk stays linear in the graphs.
+  std::unordered_set<int32_t> shownIds;
+  for (const auto& graph : ShownGraphs.FunSurfs)
+    shownIds.insert(graph->ID);
   // A graph without a row (none yet) is left as it is. The bounds are asked again for every row:
   // a message box of the sampling lets other events run, and one of them may remove graphs.
   for (int32_t i = 1; i <= count && i <= AllGraphs.FunSurfs.Count() && i <= host.ListCount(); ++i) {
     const std::shared_ptr<Cls9> graph = AllGraphs.FunSurfs.Item(i);
     const bool checked = host.ListRowChecked(i - 1);
-    const bool shown = IsGraphShown(graph->ID);
+    const bool shown = shownIds.count(graph->ID) > 0;
     if (!checked && shown) {
       ShownGraphs.FunSurfs.Remove(GraphKey(*graph));
+      if (!IsGraphShown(graph->ID)) shownIds.erase(graph->ID);
     } else if (checked && !shown) {
       ShownGraphs.FunSurfs.Add(graph);
+      shownIds.insert(graph->ID);
       if (GraphKind(*graph).SampledWhenShown) host.SampleGraph(*graph);
     }
   }

@@ -81,10 +81,8 @@ bool PasteKindAccepted(int32_t documentType, double kindCode) {
 
 int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
   if (ClipboardGraphCount < 1) return 0;
-  std::vector<std::string> tokens = Tokenize(text);
-  if (tokens.empty() || !PasteKindAccepted(DocumentType, vb::Val(tokens.front()))) return 0;
-  TokenReader in(std::move(tokens));
-  in.Take("the kind code");
+  TokenReader in(text);
+  if (in.AtEnd() || !PasteKindAccepted(DocumentType, vb::Val(in.Take("the kind code")))) return 0;
 
   // The new rows take the check state of the row that is current before the paste; with no
   // current row the pasted graph is shown.

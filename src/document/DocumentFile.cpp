@@ -1,8 +1,12 @@
 #include "document/DocumentFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
+
+#include <algorithm>
+#include <new>
 
 #include "platform/VbRuntime.h"
 
@@ -41,6 +45,14 @@ std::optional<Frame> ReadFrame(std::string_view head, std::string* problem) {
     return std::nullopt;
   }
   return Frame{8, GetU32(head, 4)};
+}
+
+// A document text begins with one of the header tokens "S91" .. "S98", followed by a blank or
+// nothing.
+bool BeginsWithHeader(std::string_view text) {
+  if (text.size() < 3 || text[0] != 'S' || text[1] != '9' || text[2] < '1' || text[2] > '8')
+    return false;
+  return text.size() == 3 || text[3] == ' ';
 }
 
 } // namespace
@@ -83,19 +95,36 @@ bool Write(const std::string& path, std::string_view text, std::string* problem)
   }
   const std::string bytes = Encode(text);
   QSaveFile file(QString::fromStdString(path));
-  bool ok = file.open(QIODevice::WriteOnly) &&
-            file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                static_cast<qint64>(bytes.size()) &&
-            file.commit();
+  // Unbuffered, so that every failed write (a full disk, a size limit) is seen here, before the
+  // temporary file could be renamed over the target: a buffered write that fails only when the
+  // buffer is flushed at commit time would pass unnoticed and replace the old file by a short one.
+  bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
+    ok = n > 0;
+    if (ok) done += static_cast<size_t>(n);
+  }
+  ok = ok && file.flush() && file.error() == QFileDevice::NoError;
   if (!ok) {
     if (problem) *problem = file.errorString().toStdString();
     file.cancelWriting();
+    return false;
   }
-  return ok;
+  if (!file.commit()) {
+    if (problem) *problem = file.errorString().toStdString();
+    return false;
+  }
+  return true;
 }
 
 std::optional<std::string> Read(const std::string& path, std::string* problem) {
   std::string reason;
+  // Only a regular file is read: a FIFO or a device would block or never end.
+  const QFileInfo info(QString::fromStdString(path));
+  if (info.exists() && !info.isFile()) {
+    if (problem) *problem = info.isDir() ? "it is a folder" : "it is not a regular file";
+    return std::nullopt;
+  }
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly)) {
     if (problem) *problem = file.errorString().toStdString();
@@ -113,8 +142,26 @@ std::optional<std::string> Read(const std::string& path, std::string* problem) {
     if (problem) *problem = reason;
     return std::nullopt;
   }
+  if (frame->length > MaxTextBytes) {
+    if (problem) *problem = "its text is larger than a document may be";
+    return std::nullopt;
+  }
+  // The header token comes first: a text that does not begin with one is refused before the rest
+  // of it is read.
   file.seek(static_cast<qint64>(frame->offset));
-  const QByteArray body = file.read(static_cast<qint64>(frame->length));
+  const QByteArray start = file.read(static_cast<qint64>(std::min<uint64_t>(frame->length, 4)));
+  if (!BeginsWithHeader(std::string_view(start.constData(), static_cast<size_t>(start.size())))) {
+    if (problem) *problem = start.isEmpty() ? "it holds no document" : NotADocument;
+    return std::nullopt;
+  }
+  file.seek(static_cast<qint64>(frame->offset));
+  QByteArray body;
+  try {
+    body = file.read(static_cast<qint64>(frame->length));
+  } catch (const std::bad_alloc&) {
+    if (problem) *problem = "there is not enough memory to read it";
+    return std::nullopt;
+  }
   if (static_cast<uint64_t>(body.size()) != frame->length) {
     if (problem) *problem = file.errorString().toStdString();
     return std::nullopt;

@@ -18,6 +18,8 @@ namespace DocumentFile {
 
 constexpr uint16_t TypeCode = 8;
 constexpr uint16_t LongLengthMark = 0xFFFF;
+// The longest text a document file may announce; a longer one is refused before it is read.
+constexpr uint64_t MaxTextBytes = uint64_t{1} << 30;
 
 // The bytes of a file holding the (UTF-8) text.
 std::string Encode(std::string_view text);
@@ -31,8 +33,10 @@ std::optional<std::string> Decode(std::string_view bytes, std::string* problem);
 // false with the reason in *problem on failure.
 bool Write(const std::string& path, std::string_view text, std::string* problem);
 
-// Reads the text of the document file at path; nothing with the reason in *problem when the file
-// cannot be read or holds no document text.
+// Reads the text of the document file at path; nothing with the reason in *problem when the path
+// names no regular file (a FIFO, a device, a folder), the file cannot be read, its framing or
+// announced length does not fit the file, or its text does not begin with a header token (looked
+// at before the rest of the text is read).
 std::optional<std::string> Read(const std::string& path, std::string* problem);
 
 } // namespace DocumentFile

@@ -30,6 +30,13 @@ public:
   // raises List1_ItemCheck (shown graphs brought in step, scene built and presented).
   virtual void AddListRow(const std::string& caption) = 0;
   virtual void SetListRowChecked(int32_t row, bool checked) = 0;
+  // Checks every row, as checking them one by one does. A window may mark them all at once and
+  // raise the check event once: the graphs of every row are then shown in row order either way,
+  // without a scene build per row.
+  virtual void CheckAllListRows(int32_t count) {
+    for (int32_t row = 0; row < count; ++row)
+      SetListRowChecked(row, true);
+  }
 
   // The main window's switches: the trackball rotation in force, and the drag modes of the view
   // (ZoomActive, MoveActive, RotateActive), all turned off by File New.

@@ -42,7 +42,7 @@ std::string HeaderToken(int32_t documentType) {
   }
 }
 
-std::optional<int32_t> DocumentTypeOfHeader(const std::string& token) {
+std::optional<int32_t> DocumentTypeOfHeader(std::string_view token) {
   for (const HeaderRow& row : Headers)
     if (token == row.token) return row.documentType;
   return std::nullopt;
@@ -87,7 +87,7 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls
                                                 std::string* problem) {
   ParsedDocument doc;
   doc.axes = axes;
-  TokenReader in(Tokenize(text));
+  TokenReader in(text);
   const auto kind = DocumentTypeOfHeader(in.Peek());
   if (!kind) {
     if (problem) *problem = "it is not a Corvalin document";
@@ -111,6 +111,11 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls
         const int32_t id = parsed.graph->ID;
         if (id > MaxGraphId || id < -MaxGraphId)
           throw TokenError("its ID " + std::to_string(id) + " is out of range");
+      } catch (const TextEndedError&) {
+        // A record cut short by the end of the text: the count promised more than is there.
+        throw TokenError("it announces " + std::to_string(count) + " graphs but holds only " +
+                         std::to_string(i - 1) + " (the text ends inside graph " +
+                         std::to_string(i) + ")");
       } catch (const TokenError& e) {
         throw TokenError("graph " + std::to_string(i) + ": " + e.what());
       }

@@ -22,7 +22,7 @@ class Cls9;
 std::string HeaderToken(int32_t documentType);
 // The document kind of a header token: the five above and "S94" (2D), "S95" (2.5D), "S96" (3D);
 // nothing for any other text (compared exactly).
-std::optional<int32_t> DocumentTypeOfHeader(const std::string& token);
+std::optional<int32_t> DocumentTypeOfHeader(std::string_view token);
 
 // The scale settings at the end of a document.
 struct ScaleSettings {

@@ -7,8 +7,6 @@
 
 namespace {
 
-const std::string EmptyToken;
-
 bool NeedsAtForm(std::string_view formula) {
   return formula.find(' ') != std::string_view::npos || (!formula.empty() && formula[0] == '@');
 }
@@ -78,20 +76,29 @@ std::vector<std::string> Tokenize(std::string_view text) {
   return tokens;
 }
 
-const std::string& TokenReader::Peek() const {
-  return pos_ < tokens_.size() ? tokens_[pos_] : EmptyToken;
+size_t TokenReader::TokenEnd(size_t from) const {
+  const size_t blank = text_.find(' ', from);
+  return blank == std::string_view::npos ? text_.size() : blank;
+}
+
+std::string_view TokenReader::Peek() const {
+  if (AtEnd()) return {};
+  return text_.substr(at_, TokenEnd(at_) - at_);
 }
 
 std::string TokenReader::Take(const char* field) {
-  if (pos_ >= tokens_.size())
-    throw TokenError(std::string("the text ends where ") + field + " should follow");
-  return tokens_[pos_++];
+  if (AtEnd()) throw TextEndedError(std::string("the text ends where ") + field + " should follow");
+  const size_t end = TokenEnd(at_);
+  std::string token(text_.substr(at_, end - at_));
+  at_ = end < text_.size() ? end + 1 : end;
+  ++taken_;
+  return token;
 }
 
 int32_t TokenReader::Integer(const char* field) {
   const std::string token = Take(field);
   auto number = vb::LeadingNumber(token);
-  if (!number) throw TokenError(std::string(field) + " is not a number: " + Quoted(token));
+  if (!number) return 0;
   auto value = vb::ToLong(*number);
   if (!value) throw TokenError(std::string(field) + " is out of range: " + Quoted(token));
   return *value;
@@ -108,7 +115,7 @@ int32_t TokenReader::Count(const char* field, int32_t min, int32_t max) {
 float TokenReader::Real(const char* field) {
   const std::string token = Take(field);
   auto number = vb::LeadingNumber(token);
-  if (!number) throw TokenError(std::string(field) + " is not a number: " + Quoted(token));
+  if (!number) return 0.0f;
   if (!std::isfinite(*number) ||
       std::fabs(*number) > static_cast<double>(std::numeric_limits<float>::max()))
     throw TokenError(std::string(field) + " is out of range: " + Quoted(token));
@@ -123,31 +130,41 @@ bool TokenReader::Flag(const char* field) {
 bool TokenReader::StrictFlag(const char* field) { return Take(field) == "1"; }
 
 std::string TokenReader::Formula(const char* field) {
-  std::string token = Take(field);
-  if (token.empty() || token[0] != '@') return token;
-  return JoinedName(std::move(token), field);
+  if (Peek().empty() || Peek()[0] != '@') return Take(field);
+  std::string value;
+  const std::string first = Take(field);
+  // A formula whose closing "@" is missing is the token as it stands.
+  return JoinedName(first, &value) ? value : first;
 }
 
 bool TokenReader::Name(const char* field, std::string* value) {
-  const std::string& next = Peek();
+  const std::string_view next = Peek();
   if (next.empty() || next[0] != '@') return false;
-  *value = JoinedName(Take(field), field);
-  return true;
+  const std::string first = Take(field);
+  return JoinedName(first, value);
 }
 
-std::string TokenReader::JoinedName(std::string first, const char* field) {
-  if (first.size() >= 2 && first.back() == '@') return first.substr(1, first.size() - 2);
-  std::string value = first.substr(1);
-  for (;;) {
-    if (pos_ >= tokens_.size())
-      throw TokenError(std::string("the text ends inside ") + field +
-                       ", which has no closing \"@\"");
-    const std::string& token = tokens_[pos_++];
-    value.push_back(' ');
-    if (!token.empty() && token.back() == '@') {
-      value.append(token, 0, token.size() - 1);
-      return value;
-    }
-    value += token;
+bool TokenReader::JoinedName(std::string_view first, std::string* value) {
+  if (first.size() >= 2 && first.back() == '@') {
+    *value = std::string(first.substr(1, first.size() - 2));
+    return true;
   }
+  // Look ahead for the token that closes the name; only when one does are the tokens taken.
+  size_t at = at_;
+  std::string joined(first.substr(1));
+  for (int k = 0; k < MaxNameTokens && at < text_.size(); ++k) {
+    const size_t end = TokenEnd(at);
+    const std::string_view token = text_.substr(at, end - at);
+    joined.push_back(' ');
+    at = end < text_.size() ? end + 1 : end;
+    if (!token.empty() && token.back() == '@') {
+      joined.append(token.substr(0, token.size() - 1));
+      *value = std::move(joined);
+      at_ = at;
+      taken_ += static_cast<size_t>(k) + 1;
+      return true;
+    }
+    joined.append(token);
+  }
+  return false;
 }

@@ -48,26 +48,34 @@ class TokenError : public CorvalinError {
 public:
   using CorvalinError::CorvalinError;
 };
+// The text ended where a field should follow.
+class TextEndedError : public TokenError {
+public:
+  using TokenError::TokenError;
+};
 
-// Takes tokens one by one with the conversions of the document reader. Every read past the last
-// token, and every token that cannot stand for its field, raises TokenError with a message that
-// names the field.
+// Takes tokens one by one, straight from the text (no token list is built), with the conversions
+// of the document reader. A read past the last token, and a token that cannot stand for its field
+// at all (a number outside its type), raise TokenError with a message that names the field.
 class TokenReader {
 public:
-  explicit TokenReader(std::vector<std::string> tokens) : tokens_(std::move(tokens)) {}
+  // The text must outlive the reader.
+  explicit TokenReader(std::string_view text) : text_(text) {}
 
-  size_t Position() const { return pos_; }
-  bool AtEnd() const { return pos_ >= tokens_.size(); }
-  size_t Count() const { return tokens_.size(); }
+  // How many tokens have been taken.
+  size_t Position() const { return taken_; }
+  bool AtEnd() const { return at_ >= text_.size(); }
   // The next token without taking it (the empty text at the end).
-  const std::string& Peek() const;
+  std::string_view Peek() const;
   std::string Take(const char* field);
 
-  // The leading number of the token, rounded half to even; no number or outside 32 bits: error.
+  // The leading number of the token, rounded half to even; a token without one gives 0; a number
+  // outside 32 bits is an error.
   int32_t Integer(const char* field);
   // The same, and then at least min and at most max.
   int32_t Count(const char* field, int32_t min, int32_t max);
-  // The leading number of the token as a single-precision value; no number or too large: error.
+  // The leading number of the token as a single-precision value, 0 without one; a number beyond
+  // the single-precision range is an error.
   float Real(const char* field);
   // True for "1" and "True"; every other token is False.
   bool Flag(const char* field);
@@ -76,12 +84,19 @@ public:
   // A formula: the token itself, or, when it begins with "@", a name that may span tokens.
   std::string Formula(const char* field);
   // A name: when the next token does not begin with "@" there is none and nothing is taken
-  // (false). Otherwise the tokens up to the one that ends with "@" are joined by blanks.
+  // (false). Otherwise the tokens up to the one that ends with "@" are joined by blanks; when none
+  // of the next 100 tokens ends with "@" there is no name either, and only the first is taken.
   bool Name(const char* field, std::string* value);
 
-private:
-  std::string JoinedName(std::string first, const char* field);
+  // How far a name may reach for its closing "@".
+  static constexpr int MaxNameTokens = 100;
 
-  std::vector<std::string> tokens_;
-  size_t pos_ = 0;
+private:
+  // The end of the token that begins at offset from.
+  size_t TokenEnd(size_t from) const;
+  bool JoinedName(std::string_view first, std::string* value);
+
+  std::string_view text_;
+  size_t at_ = 0;    // offset of the next token
+  size_t taken_ = 0; // tokens taken so far
 };

@@ -195,7 +195,7 @@ RecordReadResult ReadRecord(TokenReader& in, Cls9& g, const std::array<RecordIte
   return result;
 }
 
-bool IsOneOf(const std::string& token, std::initializer_list<const char*> texts) {
+bool IsOneOf(std::string_view token, std::initializer_list<const char*> texts) {
   for (const char* t : texts)
     if (token == t) return true;
   return false;
@@ -236,12 +236,12 @@ std::string Cls3::Save() const {
   return out.Text();
 }
 
-bool IsFunctionRecordToken(const std::string& token) {
+bool IsFunctionRecordToken(std::string_view token) {
   return IsOneOf(token, {"0",  "1",  "2",  "3",  "7",  "8",  "9",  "10", "11", "12", "13", "14",
                          "15", "20", "21", "22", "23", "31", "32", "41", "42", "43", "44", "45"});
 }
 
-bool IsTableRecordToken(const std::string& token) { return IsOneOf(token, {"4", "5", "6"}); }
+bool IsTableRecordToken(std::string_view token) { return IsOneOf(token, {"4", "5", "6"}); }
 
 RecordReadResult ReadGraphRecord(TokenReader& in, Cls9& graph, RecordReading mode) {
   return ReadRecord(in, graph, GraphRecordLayout, mode);

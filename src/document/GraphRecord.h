@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "document/DocumentTokens.h"
 
@@ -35,8 +36,8 @@ struct RecordReadResult {
 
 // True when the text is the first token of a function record ("0" .. "3", "7" .. "15", "20" ..
 // "23", "31", "32", "41" .. "45") or of a table record ("4", "5", "6"), compared exactly.
-bool IsFunctionRecordToken(const std::string& token);
-bool IsTableRecordToken(const std::string& token);
+bool IsFunctionRecordToken(std::string_view token);
+bool IsTableRecordToken(std::string_view token);
 
 // Reads the function record that begins at the reader's position into graph (a new graph with its
 // defaults). Throws TokenError for a field that cannot be read, a counted list whose count goes

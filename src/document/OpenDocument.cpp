@@ -11,7 +11,10 @@
 #include "platform/Prompter.h"
 #include "sampling/Sampling.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <exception>
+#include <new>
 #include <vector>
 
 namespace {
@@ -27,28 +30,62 @@ bool Sampled(const Cls9& graph, bool functionRecord) {
   return functionRecord && graph.GraphType != Vector && graph.GraphType != VectorOperation;
 }
 
-// Step counts that sampling could not lay out are refused before anything changes: the frame
-// count in force for each graph is the one the records before it (and its own) leave.
-bool SamplingCountsOfDocumentFit(const ParsedDocument& doc, std::string* problem) {
+std::string MemoryText(std::size_t bytes) {
+  const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
+  char text[32];
+  if (mb >= 1024.0)
+    std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
+  else
+    std::snprintf(text, sizeof text, "%.0f MB", std::max(mb, 1.0));
+  return text;
+}
+
+// The graphs a message names, at most a handful, and how many more there are.
+std::string GraphList(const std::vector<std::string>& items) {
+  constexpr size_t Shown = 8;
+  std::string text;
+  for (size_t i = 0; i < items.size() && i < Shown; ++i)
+    text += (i ? ", " : "") + items[i];
+  if (items.size() > Shown) text += " and " + std::to_string(items.size() - Shown) + " more";
+  return text;
+}
+
+} // namespace
+
+std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, std::size_t budget) {
+  // The frame count in force for each graph is the one the records before it (and its own) leave.
   int32_t frames = FrameCount;
+  std::vector<std::string> unfit;
+  std::vector<std::pair<std::size_t, size_t>> sizes; // bytes, graph number
+  std::size_t total = 0;
   for (size_t i = 0; i < doc.graphs.size(); ++i) {
     const ParsedGraph& parsed = doc.graphs[i];
     const Cls9& g = *parsed.graph;
     if (parsed.functionRecord && parsed.read.animationBlock) frames = parsed.read.frameCount;
     if (!Sampled(g, parsed.functionRecord)) continue;
-    if (!SamplingCountsFit(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW, frames,
-                           g.ShowSurPX, g.ShowSurPY, g.ShowJO)) {
-      *problem = "graph " + std::to_string(i + 1) + ": its step counts (StepU " +
-                 std::to_string(g.StepU) + ", StepV " + std::to_string(g.StepV) + ", StepW " +
-                 std::to_string(g.StepW) + ", " + std::to_string(frames) +
-                 " frames) cannot be sampled";
-      return false;
+    const auto bytes = SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW,
+                                     frames, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
+    if (!bytes) {
+      unfit.push_back("graph " + std::to_string(i + 1) + " (StepU " + std::to_string(g.StepU) +
+                      ", StepV " + std::to_string(g.StepV) + ", StepW " + std::to_string(g.StepW) +
+                      ", " + std::to_string(frames) + " frames)");
+      continue;
     }
+    total += *bytes;
+    sizes.emplace_back(*bytes, i + 1);
   }
-  return true;
+  if (!unfit.empty())
+    return "the step counts of " + GraphList(unfit) + " are too large to be sampled";
+  if (total <= budget) return std::nullopt;
+  std::stable_sort(sizes.begin(), sizes.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::vector<std::string> largest;
+  for (const auto& [bytes, number] : sizes)
+    largest.push_back("graph " + std::to_string(number) + " " + MemoryText(bytes));
+  return "its graphs would need " + MemoryText(total) + " of memory for their samples, more than " +
+         "the " + MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) +
+         ")";
 }
-
-} // namespace
 
 std::string OpenFailureMessage(const std::string& path, const std::string& problem) {
   return "The file \"" + path + "\" cannot be opened: " + problem + ".";
@@ -97,8 +134,7 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
   AxisRatioY = doc.scale.ratioY;
   AxisRatioZ = doc.scale.ratioZ;
 
-  for (int32_t row = 0; row < AllGraphs.FunSurfs.Count(); ++row)
-    host.SetListRowChecked(row, true);
+  host.CheckAllListRows(AllGraphs.FunSurfs.Count());
 
   if (ShownGraphs.Animation()) {
     host.EnableAnimationCommands();
@@ -121,14 +157,24 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     return true;
   }
   std::string reason;
-  auto text = DocumentFile::Read(path, &reason);
   std::optional<ParsedDocument> doc;
-  if (text) {
-    if (text->empty())
-      reason = "it holds no document";
-    else
-      doc = ParseDocumentText(*text, DocumentAxes(), &reason);
-    if (doc && !SamplingCountsOfDocumentFit(*doc, &reason)) doc.reset();
+  try {
+    auto text = DocumentFile::Read(path, &reason);
+    if (text) {
+      if (text->empty())
+        reason = "it holds no document";
+      else
+        doc = ParseDocumentText(*text, DocumentAxes(), &reason);
+      if (doc) {
+        if (auto tooLarge = DocumentSamplingProblem(*doc, DocumentSamplingBudget())) {
+          reason = *tooLarge;
+          doc.reset();
+        }
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    doc.reset();
+    reason = "there is not enough memory to open it";
   }
   if (!doc) {
     if (problem) *problem = reason;

@@ -3,6 +3,8 @@
 // then replaces the open document by it; a file that cannot be read or is no good document leaves
 // the open document exactly as it was.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 class DocumentHost;
@@ -21,6 +23,11 @@ struct ParsedDocument;
 // settings; every row checked (each check shows the graphs and builds the scene); when the shown
 // graphs are animated the playback commands, CurrentFrame 1 and its presentation; Zoom to Fit.
 bool OpenDocument(const std::string& path, DocumentHost& host, std::string* problem);
+
+// Why the graphs of a document read by ParseDocumentText cannot be sampled: step counts that no
+// graph could lay out, or samples of all graphs together beyond budget bytes (the message names
+// the largest graphs). Nothing when they can.
+std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, std::size_t budget);
 
 // Applies a document read by ParseDocumentText, as OpenDocument does.
 void ApplyDocument(ParsedDocument& doc, DocumentHost& host);

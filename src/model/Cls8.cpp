@@ -12,6 +12,7 @@ Cls8 ShownGraphs;
 // ---- GraphCollection ----
 
 int32_t GraphCollection::Find(const std::string& key) const {
+  if (!m_keySet.count(key)) return -1;
   for (std::size_t i = 0; i < m_keys.size(); ++i)
     if (m_keys[i] == key) return static_cast<int32_t>(i);
   return -1;
@@ -34,6 +35,7 @@ void GraphCollection::Add(std::shared_ptr<Cls9> graph, const std::string& key) {
   if (Find(key) >= 0)
     throw std::invalid_argument("FunSurfs: the key \"" + key + "\" is already held");
   m_keys.push_back(key);
+  m_keySet.insert(key);
   m_graphs.push_back(std::move(graph));
 }
 
@@ -46,12 +48,14 @@ void GraphCollection::Remove(const std::string& key) {
 void GraphCollection::Remove(int32_t position) {
   if (position < 1 || position > Count())
     throw std::out_of_range("FunSurfs: no graph at position " + std::to_string(position));
+  m_keySet.erase(m_keys[static_cast<std::size_t>(position - 1)]);
   m_keys.erase(m_keys.begin() + (position - 1));
   m_graphs.erase(m_graphs.begin() + (position - 1));
 }
 
 void GraphCollection::Clear() {
   m_keys.clear();
+  m_keySet.clear();
   m_graphs.clear();
 }
 

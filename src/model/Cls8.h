@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class Cls3;
@@ -24,7 +25,7 @@ public:
   const std::shared_ptr<Cls9>& Item(int32_t position) const;
   // The graph held under key.
   const std::shared_ptr<Cls9>& Item(const std::string& key) const;
-  bool Contains(const std::string& key) const { return Find(key) >= 0; }
+  bool Contains(const std::string& key) const { return m_keySet.count(key) > 0; }
   // Position (1 .. Count) of the graph held under key, 0 when none.
   int32_t PositionOf(const std::string& key) const { return Find(key) + 1; }
   // Appends graph at the end under key.
@@ -45,6 +46,7 @@ public:
 private:
   int32_t Find(const std::string& key) const;
   std::vector<std::string> m_keys;
+  std::unordered_set<std::string> m_keySet; // the keys again, so that a key is found at once
   std::vector<std::shared_ptr<Cls9>> m_graphs;
 };
 

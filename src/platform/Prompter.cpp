@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <algorithm>
+#include <iostream>
+
 namespace {
 
 QPointer<QWidget> g_parent;
@@ -46,15 +49,7 @@ public:
   }
 };
 
-QString FilterText(const std::vector<FileFilter>& filters) {
-  QStringList parts;
-  for (const auto& f : filters) {
-    QString pattern = Q(f.pattern);
-    pattern.replace(';', ' ');
-    parts << Q(f.description) + " (" + pattern + ")";
-  }
-  return parts.join(";;");
-}
+QString FilterText(const std::vector<FileFilter>& filters) { return Q(FileFilterText(filters)); }
 
 int IndexOf(const std::vector<FileFilter>& filters, const QString& chosen) {
   const QString all = FilterText(filters);
@@ -62,6 +57,41 @@ int IndexOf(const std::vector<FileFilter>& filters, const QString& chosen) {
   int i = static_cast<int>(parts.indexOf(chosen));
   return i < 0 ? 1 : i + 1;
 }
+
+} // namespace
+
+std::string FileFilterText(const std::vector<FileFilter>& filters) {
+  std::string text;
+  for (const auto& f : filters) {
+    std::string pattern = f.pattern;
+    std::replace(pattern.begin(), pattern.end(), ';', ' ');
+    if (!text.empty()) text += ";;";
+    if (f.description == pattern || f.description.find("(" + pattern + ")") != std::string::npos)
+      text += f.description;
+    else
+      text += f.description + " (" + pattern + ")";
+  }
+  return text;
+}
+
+MsgResult UnattendedPrompter::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                                     const std::string& title) {
+  std::cerr << title << ": " << text << std::endl;
+  if (icon == MsgIcon::Critical || title == "Error") errorShown = true;
+  switch (buttons) {
+  case MsgButtons::OK:
+  case MsgButtons::OKCancel:
+    return MsgResult::OK;
+  case MsgButtons::YesNo:
+  case MsgButtons::YesNoCancel:
+    return MsgResult::Yes;
+  case MsgButtons::RetryCancel:
+    return MsgResult::Cancel;
+  }
+  return MsgResult::OK;
+}
+
+namespace {
 
 class QtFileChooser : public FileChooser {
 public:

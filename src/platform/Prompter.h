@@ -46,6 +46,11 @@ public:
                                              int filterIndex, const std::string& initialPath) = 0;
 };
 
+// The filter text of a file dialog: "description (pattern)" for each filter, joined by ";;"; a
+// description that is the pattern itself, or already shows it in parentheses, stands alone, so
+// that no pattern is shown twice.
+std::string FileFilterText(const std::vector<FileFilter>& filters);
+
 class ColorChooser {
 public:
   virtual ~ColorChooser() = default;
@@ -72,6 +77,16 @@ inline MsgResult MsgBox(const std::string& text, MsgButtons buttons = MsgButtons
   return ThePrompter().MsgBox(text, buttons, icon, title);
 }
 
+// Answers every box without showing it, for runs that no one watches (--screenshot): the title
+// and text go to stderr and the answer is the box's default button (OK, Yes), but Cancel for
+// Retry and Cancel, so that nothing is retried for ever. Remembers whether an error box came.
+class UnattendedPrompter : public Prompter {
+public:
+  bool errorShown = false;
+  MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                   const std::string& title) override;
+};
+
 // Scripted stand-ins for tests.
 struct ShownMessage {
   std::string text;
@@ -82,8 +97,8 @@ struct ShownMessage {
 
 class ScriptedPrompter : public Prompter {
 public:
-  std::deque<MsgResult> answers;        // taken from the front; when empty, the first button
-  std::vector<ShownMessage> shown;      // every message, in order
+  std::deque<MsgResult> answers;   // taken from the front; when empty, the first button
+  std::vector<ShownMessage> shown; // every message, in order
   MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                    const std::string& title) override;
 };

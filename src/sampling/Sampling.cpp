@@ -9,8 +9,11 @@
 #include "model/GraphArrays.h"
 #include "model/Module1.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+
+#include <unistd.h>
 
 // ---------------------------------------------------------------------------------------------
 // View window
@@ -99,12 +102,16 @@ bool IsSurfaceKind(int32_t t) {
   return t == Surface3D || t == ColorMap || t == ContourPlot || t == VectorPlot;
 }
 
+// The value grids of a kind: four of them (x, y, z and the value).
+constexpr std::size_t GridsPerKind = 4;
+
 } // namespace
 
-bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, int32_t stepU,
-                       int32_t stepV, int32_t stepW, int32_t frameCount, bool showSurPX,
-                       bool showSurPY, bool showJO) {
-  if (stepU < 0 || stepV < 0 || stepW < 0 || frameCount < 0) return false;
+std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int32_t coordType,
+                                         int32_t stepU, int32_t stepV, int32_t stepW,
+                                         int32_t frameCount, bool showSurPX, bool showSurPY,
+                                         bool showJO) {
+  if (stepU < 0 || stepV < 0 || stepW < 0 || frameCount < 0) return std::nullopt;
   const int32_t u = stepU == 0 ? 1 : stepU;
   const int32_t v = stepV == 0 ? 1 : stepV;
   const int32_t w = stepW == 0 ? 1 : stepW;
@@ -113,39 +120,42 @@ bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, in
   std::size_t total = 0;
   // Vert3D, VertDev, VertDev2 are laid out on every call.
   for (int n = 0; n < 3; ++n)
-    if (!AddPoints<2>(total, {u, v})) return false;
-  if (showSurPX && !AddPoints<2>(total, {u, v})) return false;
-  if (showSurPY && !AddPoints<2>(total, {u, v})) return false;
-  if (showJO && !AddPoints<2>(total, {u, v})) return false;
+    if (!AddPoints<2>(total, {u, v})) return std::nullopt;
+  if (showSurPX && !AddPoints<2>(total, {u, v})) return std::nullopt;
+  if (showSurPY && !AddPoints<2>(total, {u, v})) return std::nullopt;
+  if (showJO && !AddPoints<2>(total, {u, v})) return std::nullopt;
+  bool fits = true;
   switch (graphType) {
   case Curve3D:
-    if (!AddPoints<1>(total, {u})) return false;
+    fits = AddPoints<1>(total, {u});
     break;
   case Intersection:
-    if (!AddPoints<2>(total, {u, v})) return false;
+    fits = AddPoints<2>(total, {u, v});
     break;
   case RevolutionAboutX:
   case RevolutionAboutY:
-    if (!AddPoints<2>(total, {40, v})) return false;
+    fits = AddPoints<2>(total, {40, v});
     break;
   case PointAnimation:
-    if (!AddPoints<1>(total, {f})) return false;
+    fits = AddPoints<1>(total, {f});
     break;
   case Curve2DAnimation:
-    if (!AddPoints<2>(total, {v, f})) return false;
+    fits = AddPoints<2>(total, {v, f});
     break;
   case Ribbon25DAnimation:
-    if (!AddPoints<3>(total, {1, v, f})) return false;
+    fits = AddPoints<3>(total, {1, v, f});
     break;
   case Curve3DAnimation:
-    if (!AddPoints<2>(total, {u, f})) return false;
+    fits = AddPoints<2>(total, {u, f});
     break;
   case Surface3DAnimation:
-    if (!AddPoints<3>(total, {u, v, f})) return false;
+    fits = AddPoints<3>(total, {u, v, f});
     break;
   default:
     break;
   }
+  if (!fits) return std::nullopt;
+  std::size_t bytes = total * sizeof(Cls2);
 
   // Value grids: each of the four grids of a kind must fit on its own.
   const bool stillGrids =
@@ -154,14 +164,37 @@ bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, in
   const bool frameGrids =
       (graphType == Function4DAnimation && funForm == Explicit && coordType == Cartesian3D) ||
       (graphType == Surface3DAnimation && funForm == Implicit && coordType == Cartesian3D);
-  if (stillGrids && !ValueGrid<3>::Fits({u, v, w})) return false;
-  if (frameGrids && !ValueGrid<4>::Fits({u, v, w, f})) return false;
-  return true;
+  if (stillGrids) {
+    if (!ValueGrid<3>::Fits({u, v, w})) return std::nullopt;
+    bytes += GridsPerKind * sizeof(float) * CellCountOf<3>({u, v, w}, kMaxGridCells);
+  }
+  if (frameGrids) {
+    if (!ValueGrid<4>::Fits({u, v, w, f})) return std::nullopt;
+    bytes += GridsPerKind * sizeof(float) * CellCountOf<4>({u, v, w, f}, kMaxGridCells);
+  }
+  return bytes;
+}
+
+bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, int32_t stepU,
+                       int32_t stepV, int32_t stepW, int32_t frameCount, bool showSurPX,
+                       bool showSurPY, bool showJO) {
+  return SamplingBytes(graphType, funForm, coordType, stepU, stepV, stepW, frameCount, showSurPX,
+                       showSurPY, showJO)
+      .has_value();
 }
 
 bool SamplingCountsFit(const Cls9& g) {
   return SamplingCountsFit(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW,
                            FrameCount, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
+}
+
+std::size_t DocumentSamplingBudget() {
+  constexpr std::size_t Cap = std::size_t{4} << 30;
+  const long pages = sysconf(_SC_PHYS_PAGES);
+  const long pageSize = sysconf(_SC_PAGE_SIZE);
+  if (pages <= 0 || pageSize <= 0) return Cap;
+  const std::size_t half = static_cast<std::size_t>(pages) / 2 * static_cast<std::size_t>(pageSize);
+  return std::min(Cap, half);
 }
 
 // ---------------------------------------------------------------------------------------------

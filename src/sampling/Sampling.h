@@ -23,7 +23,9 @@
 // front row moved back by RibbonDepth; MinVV and MaxVV widened (4D graphs); PolarRegionBox (polar
 // implicit and inequality curves).
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +61,15 @@ bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, in
                        bool showSurPY = false, bool showJO = false);
 // The same question for a graph as it stands, with the program's FrameCount.
 bool SamplingCountsFit(const Cls9& graph);
+// The bytes of the point arrays and value grids that sampling lays out for these counts; nothing
+// when they do not fit (as SamplingCountsFit).
+std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int32_t coordType,
+                                         int32_t stepU, int32_t stepV, int32_t stepW,
+                                         int32_t frameCount, bool showSurPX = false,
+                                         bool showSurPY = false, bool showJO = false);
+// How many bytes the samples of all graphs of one document may take together: half the memory of
+// the machine, at most 4 GiB.
+std::size_t DocumentSamplingBudget();
 
 // The message a setter of counts shows when SamplingCountsFit refuses them (title "Error").
 inline constexpr std::string_view SamplingTooLargeMessage =

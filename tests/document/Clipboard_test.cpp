@@ -340,7 +340,7 @@ TEST_F(ClipboardTest, RecordsThatCannotBeReadWhole) {
     std::string text;
   };
   const Bad bad[] = {
-      {"a field before the Animation token", EditedText(g, [](auto& t) { t[9] = "abc"; })},
+      {"a field before the Animation token", EditedText(g, [](auto& t) { t[9] = "1E39"; })},
       {"a text that ends inside the head", "1 0 1 @n@ 1 x"},
       {"no record kind", "1 99 1 2 3"},
       {"only the kind code", "1 "},

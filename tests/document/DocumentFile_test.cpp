@@ -8,6 +8,11 @@
 
 #include "document/DocumentFile.h"
 
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -126,13 +131,49 @@ TEST(DocumentFile, FailedWriteLeavesTheOldFileAndSaysWhy) {
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+TEST(DocumentFile, AWriteThatFailsMidwayLeavesTheOldFileByteForByte) {
+  // A file size limit makes the system refuse the bytes beyond it, as a full disk does: the save
+  // must fail, say why, and leave the old file (and no temporary file) behind.
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("doc.crv").toStdString();
+  const std::string old = DocumentFile::Encode("S91 0 0 2 1 1 1");
+  Spit(path, old);
+  struct rlimit saved {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  for (size_t length : {size_t(500), size_t(3000), size_t(100000)}) {
+    struct rlimit small = saved;
+    small.rlim_cur = 256;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string problem;
+    const bool written = DocumentFile::Write(path, "S91 " + std::string(length, 'x'), &problem);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(written) << length;
+    EXPECT_FALSE(problem.empty()) << length;
+    EXPECT_EQ(Slurp(path), old) << length;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"doc.crv"}) << length;
+  }
+  std::signal(SIGXFSZ, previousHandler);
+}
+
+TEST(DocumentFile, OnlyRegularFilesAreRead) {
+  QTemporaryDir dir;
+  const std::string fifo = dir.filePath("pipe.crv").toStdString();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string problem;
+  EXPECT_FALSE(DocumentFile::Read(fifo, &problem)); // returns at once, nothing blocks
+  EXPECT_EQ(problem, "it is not a regular file");
+  EXPECT_FALSE(DocumentFile::Read(dir.path().toStdString(), &problem));
+  EXPECT_EQ(problem, "it is a folder");
+}
+
 TEST(DocumentFile, ReadingMissingAndTruncatedFilesFails) {
   QTemporaryDir dir;
   std::string problem;
   EXPECT_FALSE(DocumentFile::Read(dir.filePath("none.crv").toStdString(), &problem));
   EXPECT_FALSE(problem.empty());
   const std::string path = dir.filePath("cut.crv").toStdString();
-  const std::string whole = DocumentFile::Encode(std::string(70000, 'y'));
+  const std::string whole = DocumentFile::Encode("S91 " + std::string(69996, 'y'));
   for (size_t cut : {size_t(0), size_t(3), size_t(7), size_t(69999 + 8)}) {
     Spit(path, whole.substr(0, cut));
     problem.clear();

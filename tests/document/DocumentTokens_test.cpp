@@ -48,7 +48,8 @@ TEST(DocumentTokens, NonFiniteRealsGetAReadableForm) {
   EXPECT_EQ(RealToken(std::numeric_limits<float>::quiet_NaN()), "0");
   EXPECT_EQ(RealToken(std::numeric_limits<float>::infinity()), "3.402823E+38");
   EXPECT_EQ(RealToken(-std::numeric_limits<float>::infinity()), "-3.402823E+38");
-  TokenReader r({RealToken(std::numeric_limits<float>::infinity())});
+  const std::string token = RealToken(std::numeric_limits<float>::infinity());
+  TokenReader r(token);
   EXPECT_GT(r.Real("x"), 3.4e38f);
 }
 
@@ -58,7 +59,8 @@ TEST(DocumentTokens, FormulasWithBlanksComeBackWhole) {
   for (const auto& f : formulas)
     w.Formula(f);
   w.Integer(7);
-  TokenReader r(Tokenize(w.Text()));
+  const std::string text = w.Text();
+  TokenReader r(text);
   for (const auto& f : formulas)
     EXPECT_EQ(r.Formula("ExpressZ"), f);
   EXPECT_EQ(r.Integer("next"), 7);
@@ -72,7 +74,8 @@ TEST(DocumentTokens, NamesFollowTheAtRule) {
   for (const auto& n : names)
     w.Name(n);
   w.Integer(7);
-  TokenReader r(Tokenize(w.Text()));
+  const std::string text = w.Text();
+  TokenReader r(text);
   for (const auto& n : names) {
     std::string value = "unset";
     EXPECT_TRUE(r.Name("NameS", &value));
@@ -82,23 +85,43 @@ TEST(DocumentTokens, NamesFollowTheAtRule) {
 }
 
 TEST(DocumentTokens, ATokenWithoutAtIsNoNameAndIsNotTaken) {
-  TokenReader r(Tokenize("abc 3"));
+  TokenReader r("abc 3");
   std::string value = "kept";
   EXPECT_FALSE(r.Name("NameS", &value));
   EXPECT_EQ(value, "kept");
   EXPECT_EQ(r.Position(), 0u);
-  TokenReader empty(Tokenize(" 3"));
+  TokenReader empty(" 3");
   EXPECT_FALSE(empty.Name("NameS", &value));
 }
 
-TEST(DocumentTokens, AnUnclosedNameIsAnError) {
-  TokenReader r(Tokenize("@never closed"));
+TEST(DocumentTokens, ANameReachesAHundredTokensForItsClosingAt) {
+  // Closed by the 100th token after the first: the name; by the 101st: no name, only the first
+  // token is taken and the next field reads on from the token after it.
+  std::string words;
+  for (int k = 1; k < TokenReader::MaxNameTokens; ++k)
+    words += " w";
+  for (const bool inReach : {true, false}) {
+    const std::string text = "@a" + words + (inReach ? "" : " w") + " z@ 7";
+    TokenReader r(text);
+    std::string value = "kept";
+    EXPECT_EQ(r.Name("NameS", &value), inReach);
+    if (inReach) {
+      EXPECT_EQ(value, "a" + words + " z");
+      EXPECT_EQ(r.Integer("next"), 7);
+    } else {
+      EXPECT_EQ(value, "kept");
+      EXPECT_EQ(r.Position(), 1u);
+      EXPECT_EQ(r.Peek(), "w");
+    }
+  }
+  TokenReader end("@never closed");
   std::string value;
-  EXPECT_THROW(r.Name("NameS", &value), TokenError);
+  EXPECT_FALSE(end.Name("NameS", &value));
+  EXPECT_EQ(end.Peek(), "closed");
 }
 
 TEST(DocumentTokens, NumberConversions) {
-  TokenReader r(Tokenize("3 2.5 3.5 -2.5 12abc &H10 1E3 0.15 1E-05 -0"));
+  TokenReader r("3 2.5 3.5 -2.5 12abc &H10 1E3 0.15 1E-05 -0");
   EXPECT_EQ(r.Integer("a"), 3);
   EXPECT_EQ(r.Integer("b"), 2); // halves to even
   EXPECT_EQ(r.Integer("c"), 4);
@@ -111,16 +134,26 @@ TEST(DocumentTokens, NumberConversions) {
   EXPECT_EQ(r.Real("j"), 0.0f);
 }
 
-TEST(DocumentTokens, BadNumbersAreErrors) {
-  for (const char* token : {"", "abc", "True", "2147483648", "-2147483649", "1E10", "@1@"}) {
-    TokenReader r({token});
+TEST(DocumentTokens, NonNumbersReadZeroNumbersBeyondTheirTypeAreErrors) {
+  for (const char* token : {"abc", "True", "@1@", "-", "."}) {
+    TokenReader r(token);
+    EXPECT_EQ(r.Integer("StepU"), 0) << token;
+    TokenReader real(token);
+    EXPECT_EQ(real.Real("MinU"), 0.0f) << token;
+  }
+  TokenReader emptyToken("  5");
+  EXPECT_EQ(emptyToken.Integer("StepU"), 0);
+  EXPECT_EQ(emptyToken.Real("MinU"), 0.0f);
+  EXPECT_EQ(emptyToken.Integer("StepV"), 5);
+  for (const char* token : {"2147483648", "-2147483649", "1E10"}) {
+    TokenReader r(token);
     EXPECT_THROW(r.Integer("StepU"), TokenError) << token;
   }
-  for (const char* token : {"", "x", "1E39", "-1E39", "1E400"}) {
-    TokenReader r({token});
+  for (const char* token : {"1E39", "-1E39", "1E400"}) {
+    TokenReader r(token);
     EXPECT_THROW(r.Real("MinU"), TokenError) << token;
   }
-  TokenReader r({"-1", "51", "50"});
+  TokenReader r("-1 51 50");
   EXPECT_THROW(r.Count("CurvNum", 0, 50), TokenError);
   EXPECT_THROW(r.Count("CurvNum", 0, 50), TokenError);
   EXPECT_EQ(r.Count("CurvNum", 0, 50), 50);
@@ -136,16 +169,17 @@ TEST(DocumentTokens, FlagsAndStrictFlags) {
                       {"TRUE", false, false}, {"0", false, false},   {"", false, false},
                       {"-1", false, false},   {"2", false, false}};
   for (const Row& row : rows) {
-    TokenReader r({row.token, row.token});
+    const std::string text = std::string(row.token) + " " + row.token + " ";
+    TokenReader r(text);
     EXPECT_EQ(r.Flag("PointHollow"), row.flag) << row.token;
     EXPECT_EQ(r.StrictFlag("ShowTex"), row.strict) << row.token;
   }
 }
 
 TEST(DocumentTokens, ReadingPastTheEndIsAnError) {
-  TokenReader r(Tokenize("1"));
+  TokenReader r("1");
   EXPECT_TRUE(r.Flag("a"));
-  EXPECT_THROW(r.Flag("b"), TokenError);
+  EXPECT_THROW(r.Flag("b"), TextEndedError);
   EXPECT_THROW(r.Formula("c"), TokenError);
   EXPECT_EQ(r.Peek(), "");
 }

@@ -410,7 +410,6 @@ TEST_F(MalformedFileTest, HugeAndBadCounts) {
   const std::string tail = "0 2 1 1 1";
   ExpectRefused(Write("c1.crv", "S92 2147483648 " + record + tail), "count beyond 32 bits");
   ExpectRefused(Write("c2.crv", "S92 1000000 " + record + tail), "count beyond the records");
-  ExpectRefused(Write("c3.crv", "S92 x " + record + tail), "count not a number");
   struct Row {
     Cls9Prop count;
     int32_t value;
@@ -472,25 +471,101 @@ TEST_F(MalformedFileTest, StepCountsThatCannotBeSampled) {
   }
 }
 
-TEST_F(MalformedFileTest, NonNumbersWhereNumbersBelong) {
+TEST_F(MalformedFileTest, TheDocumentAsAWholeHasAMemoryBudget) {
+  // Twenty surfaces each within the limit of one graph, far beyond any machine together: refused
+  // before anything is laid out, in one message that names the largest graphs.
+  std::vector<std::shared_ptr<Cls9>> surfaces;
+  for (int32_t id = 1; id <= 20; ++id) {
+    auto g = Curve(id, "x*y");
+    g->GraphType = Surface3D;
+    g->CoordType = Cartesian3D;
+    g->StepU = 3000;
+    g->StepV = id == 7 ? 3100 : 3000;
+    surfaces.push_back(g);
+  }
+  std::string problem;
+  EXPECT_FALSE(Open(Write("big.crv", Text(DocumentType3D, surfaces)), &problem));
+  EXPECT_NE(problem.find("of memory for their samples"), std::string::npos) << problem;
+  EXPECT_NE(problem.find("(the largest: graph 7 "), std::string::npos) << problem;
+  EXPECT_NE(problem.find("and 12 more"), std::string::npos) << problem;
+  Snapshot::Of(host).ExpectSame(before, "over the budget");
+
+  // The same question with a budget of one's own: three 100 x 100 surfaces need 3 x 3 x 101 x 101
+  // points.
+  auto doc = ParseDocumentText(Text(DocumentType3D, {Curve(1, "x"), Curve(2, "x"), Curve(3, "x")}),
+                               Cls3(), &problem);
+  ASSERT_TRUE(doc.has_value());
+  for (auto& g : doc->graphs) {
+    g.graph->GraphType = Surface3D;
+    g.graph->StepU = g.graph->StepV = 100;
+  }
+  const size_t need = 3 * 3 * 101 * 101 * sizeof(Cls2);
+  EXPECT_FALSE(DocumentSamplingProblem(*doc, need).has_value());
+  EXPECT_TRUE(DocumentSamplingProblem(*doc, need - 1).has_value());
+}
+
+TEST_F(MalformedFileTest, NonNumbersReadZeroNumbersBeyondTheirTypeAreRefused) {
   const auto tokens = Tokenize(good);
-  // Numeric fields: the count (1), the first record's GraphType (2), ID (3), CoordType (7) after
-  // a name of three tokens, StepU (12) after ExpressZ "sin x" in two tokens, MinU (14), and the
-  // trailer's AxisScaleMode and last ratio.
-  for (size_t at : {size_t(1), size_t(2), size_t(3), size_t(7), size_t(12), size_t(14),
-                    tokens.size() - 1, tokens.size() - 4}) {
-    for (const char* bad : {"x", "", "True", "--1", "1E99"}) {
-      auto damaged = tokens;
-      damaged[at] = bad;
-      std::string text;
-      for (const auto& t : damaged)
-        text += t + " ";
-      text.pop_back();
-      if (at == 2 && std::string(bad) != "")
-        continue; // a record kind that is none ends the records
-      ExpectRefused(Write("nan.crv", text), "token " + std::to_string(at) + " = " + bad);
+  // Numeric fields: the first record's ID (3), CoordType (7) after a name of three tokens, StepU
+  // (12) after ExpressZ "sin x" in two tokens, MinU (14), and the trailer's AxisScaleMode and last
+  // ratio. A token without a leading number reads 0 and the rest of the document is read as it
+  // stands; a number that its field cannot hold makes the file unreadable.
+  const size_t mode = tokens.size() - 4, lastRatio = tokens.size() - 1;
+  const size_t fields[] = {3, 7, 12, 14, mode, lastRatio};
+  auto damaged = [&](size_t at, const char* bad) {
+    auto copy = tokens;
+    copy[at] = bad;
+    std::string text;
+    for (const auto& t : copy)
+      text += t + " ";
+    text.pop_back();
+    return text;
+  };
+  for (size_t at : fields)
+    ExpectRefused(Write("nan.crv", damaged(at, "1E99")), "token " + std::to_string(at));
+  for (size_t at : fields) {
+    for (const char* bad : {"x", "", "True", "--1"}) {
+      if (at == lastRatio && *bad == 0) continue; // no last token at all: the text ends early
+      const std::string text = damaged(at, bad);
+      const std::string what = "token " + std::to_string(at) + " = " + bad;
+      RecordingHost other;
+      std::string problem;
+      ASSERT_TRUE(OpenDocument(Write("zero.crv", text), other, &problem)) << what << problem;
+      EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3) << what;
+      if (at == 14) EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->MinU, 0.0f) << what;
+      if (at == mode) EXPECT_EQ(AxisScaleMode, 0) << what;
+      if (at == lastRatio) EXPECT_EQ(AxisRatioZ, 0.0f) << what;
     }
   }
+}
+
+TEST_F(MalformedFileTest, ACountBeyondTheRecordsIsNamed) {
+  // Two records where three are announced: the third begins at the axes record and runs out.
+  const auto tokens = Tokenize(good);
+  std::string text = "S92 4";
+  for (size_t i = 2; i < tokens.size(); ++i)
+    text += " " + tokens[i];
+  std::string problem;
+  EXPECT_FALSE(Open(Write("more.crv", text), &problem));
+  EXPECT_EQ(problem, "it announces 4 graphs but holds only 3 (the text ends inside graph 4)");
+  Snapshot::Of(host).ExpectSame(before, "count beyond the records");
+}
+
+TEST_F(OpenDocumentTest, ANameThatNeverClosesIsAbsentAndReadingGoesOn) {
+  // The name token "@a" finds no closing "@" in the 100 tokens after it: the graph keeps its
+  // empty name, "@a" alone is taken, and the record reads on from the token after it.
+  auto g = Curve(1, "x");
+  auto tokens = Tokenize(Text(DocumentType2D, {g}));
+  ASSERT_EQ(tokens[4], "@@");
+  tokens[4] = "@a";
+  std::string text;
+  for (const auto& t : tokens)
+    text += t + " ";
+  std::string problem;
+  ASSERT_TRUE(Open(Write("name.crv", text), &problem)) << problem;
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->NameS, "");
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->ExpressZ, "x");
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->MaxV, 2.0f);
 }
 
 TEST_F(MalformedFileTest, AnyTokenReplacedNeverHalfOpens) {
@@ -565,7 +640,6 @@ TEST_F(OpenDocumentTest, FileOpenCommandAnswers) {
   dialogs.prompter.shown.clear();
   dialogs.files.answers = {std::nullopt};
   FileOpenCommand(host);
-  EXPECT_TRUE(dialogs.prompter.shown.empty());
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 2);
 }
 

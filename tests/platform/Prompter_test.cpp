@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/CommandGuard.h"
 #include "platform/Prompter.h"
+
+#include <new>
+#include <stdexcept>
 
 TEST(ScriptedDialogs, AnswerInOrderAndRecord) {
   ScopedScriptedDialogs dialogs;
@@ -37,4 +41,34 @@ TEST(ScriptedDialogs, RestoreTheDefaultsWhenDone) {
     EXPECT_EQ(inside, &dialogs.prompter);
   }
   EXPECT_NE(&ThePrompter(), inside);
+}
+
+TEST(FileFilterText, EachPatternIsShownOnce) {
+  EXPECT_EQ(FileFilterText({{"(*.crv)", "*.crv"}}), "(*.crv)");
+  EXPECT_EQ(FileFilterText({{"*.crv", "*.crv"}, {"*.bmp", "*.bmp"}}), "*.crv;;*.bmp");
+  EXPECT_EQ(FileFilterText({{"Pictures", "*.bmp;*.jpg"}}), "Pictures (*.bmp *.jpg)");
+}
+
+TEST(UnattendedPrompter, TakesTheDefaultAndRemembersErrors) {
+  UnattendedPrompter p;
+  EXPECT_EQ(p.MsgBox("Save?", MsgButtons::YesNoCancel, MsgIcon::Exclamation, "Note"),
+            MsgResult::Yes);
+  EXPECT_EQ(p.MsgBox("Again?", MsgButtons::RetryCancel, MsgIcon::Exclamation, "Note"),
+            MsgResult::Cancel); // never retried for ever
+  EXPECT_FALSE(p.errorShown);
+  EXPECT_EQ(p.MsgBox("Cannot open", MsgButtons::OK, MsgIcon::Critical, "Error"), MsgResult::OK);
+  EXPECT_TRUE(p.errorShown);
+}
+
+TEST(RunGuarded, NoExceptionLeavesACommand) {
+  ScopedScriptedDialogs dialogs;
+  EXPECT_TRUE(RunGuarded("&Open...", [] {}));
+  EXPECT_FALSE(RunGuarded("&Open...", [] { throw std::bad_alloc(); }));
+  EXPECT_FALSE(RunGuarded("", [] { throw std::runtime_error("no row 3"); }));
+  EXPECT_FALSE(RunGuarded("Paste", [] { throw 42; }));
+  ASSERT_EQ(dialogs.prompter.shown.size(), 3u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "There is not enough memory to carry out \"Open\".");
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+  EXPECT_EQ(dialogs.prompter.shown[1].text, "The command failed: no row 3.");
+  EXPECT_EQ(dialogs.prompter.shown[2].text, "The command \"Paste\" failed: an unknown fault.");
 }

@@ -39,6 +39,23 @@ TEST_F(HostTest, ListRowsAndTheirCheckEvents) {
   EXPECT_THROW(w.SetListRowChecked(-1, true), std::out_of_range);
 }
 
+TEST_F(HostTest, CheckingAllRowsRaisesOneCheckEvent) {
+  // A document's rows are checked together: one walk of the graphs, one scene build.
+  frmF1& w = Make(false);
+  int& checks = Count("List1_ItemCheck");
+  for (int i = 0; i < 3; ++i)
+    w.AddListRow("row");
+  w.CheckAllListRows(0);
+  EXPECT_EQ(checks, 0);
+  w.CheckAllListRows(3);
+  EXPECT_EQ(checks, 1);
+  for (int row = 0; row < 3; ++row)
+    EXPECT_EQ(w.List1()->item(row)->checkState(), Qt::Checked);
+  // The marks set together are the list's own: clearing one afterwards is a check event.
+  w.List1()->item(2)->setCheckState(Qt::Unchecked);
+  EXPECT_EQ(checks, 2);
+}
+
 TEST_F(HostTest, PlaybackCommandsAreEnabled) {
   frmF1& w = Make(false);
   for (int i = 33; i <= 43; ++i)

@@ -28,6 +28,7 @@
 #include "model/Cls3.h"
 #include "model/Cls8.h"
 #include "model/Module1.h"
+#include "platform/CommandGuard.h"
 #include "platform/DesktopRegistration.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
@@ -120,14 +121,16 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   m_splitter2->MouseDown = [this](int b, double x, double y) { Splitter2_MouseDown(b, x, y); };
   m_splitter2->MouseMove = [this](int b, double x, double y) { Splitter2_MouseMove(b, x, y); };
   m_splitter2->MouseUp = [this](int b, double x, double y) { Splitter2_MouseUp(b, x, y); };
-  connect(m_timer1, &QTimer::timeout, this, [this] { RunHandler("Timer1_Timer"); });
+  connect(m_timer1, &QTimer::timeout, this,
+          [this] { RunGuarded("", [this] { RunHandler("Timer1_Timer"); }); });
   connect(m_list1, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     // Only a change of the check mark is a check event.
     const int state = static_cast<int>(item->checkState());
     const QVariant last = item->data(Qt::UserRole + 1);
     if (last.isValid() && last.toInt() == state) return;
     item->setData(Qt::UserRole + 1, state);
-    if (last.isValid() || state == Qt::Checked) RunHandler("List1_ItemCheck");
+    if (last.isValid() || state == Qt::Checked)
+      RunGuarded("", [this] { RunHandler("List1_ItemCheck"); });
   });
   m_inner->installEventFilter(this);
   m_picDraw->installEventFilter(this);
@@ -190,10 +193,13 @@ void frmF1::BuildToolbars() {
         a->setText(spec.Tooltip);
         a->setIcon(ToolbarIcon(spec.Key));
         const int index = spec.Index;
-        connect(a, &QAction::triggered, this, [this, bar, index] {
-          if (bar == 1) Toolbar1_ButtonClick(index);
-          if (bar == 2) Toolbar2_ButtonClick(index);
-          if (bar == 3) Toolbar3_ButtonClick(index);
+        const std::string caption = spec.Tooltip;
+        connect(a, &QAction::triggered, this, [this, bar, index, caption] {
+          RunGuarded(caption, [&] {
+            if (bar == 1) Toolbar1_ButtonClick(index);
+            if (bar == 2) Toolbar2_ButtonClick(index);
+            if (bar == 3) Toolbar3_ButtonClick(index);
+          });
         });
       }
       tb->addAction(a);
@@ -284,12 +290,14 @@ void frmF1::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
     m_items[spec.Name] = a;
     const MenuSpec* item = &spec; // the tables live as long as the program
     connect(a, &QAction::triggered, this, [this, item] {
-      if (!item->SamplePath.empty())
-        OpenSample(item->SamplePath);
-      else if (!item->HelpPage.empty() && !m_ownHandlers.count(item->Handler))
-        OpenHelpPage(item->HelpPage);
-      else
-        RunHandler(item->Handler);
+      RunGuarded(item->Caption, [&] {
+        if (!item->SamplePath.empty())
+          OpenSample(item->SamplePath);
+        else if (!item->HelpPage.empty() && !m_ownHandlers.count(item->Handler))
+          OpenHelpPage(item->HelpPage);
+        else
+          RunHandler(item->Handler);
+      });
     });
   }
 }
@@ -926,6 +934,21 @@ void frmF1::SetListRowChecked(int32_t row, bool checked) {
   item->setCheckState(state);
 }
 
+void frmF1::CheckAllListRows(int32_t count) {
+  // Every mark is set without its own check event; the one event then walks all rows.
+  if (count <= 0) return;
+  {
+    const QSignalBlocker quiet(m_list1);
+    for (int32_t row = 0; row < count; ++row) {
+      QListWidgetItem* item = m_list1->item(row);
+      if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
+      item->setCheckState(Qt::Checked);
+      item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Checked));
+    }
+  }
+  RunHandler("List1_ItemCheck");
+}
+
 void frmF1::SetUseTrackballRotation(bool on) { m_picDraw->TheScene().UseTrackballRotation = on; }
 
 void frmF1::DragModesOff() { SetMode(false, false, false); }
@@ -1014,9 +1037,11 @@ bool frmF1::eventFilter(QObject* watched, QEvent* event) {
       auto* me = static_cast<QMouseEvent*>(event);
       const float x = static_cast<float>(me->position().x());
       const float y = static_cast<float>(me->position().y());
-      if (type == QEvent::MouseButtonPress) picDraw_MouseDown(ButtonCode(me->button()), x, y);
-      if (type == QEvent::MouseMove) picDraw_MouseMove(ButtonCode(me->buttons()), x, y);
-      if (type == QEvent::MouseButtonRelease) picDraw_MouseUp(ButtonCode(me->button()), x, y);
+      RunGuarded("", [&] {
+        if (type == QEvent::MouseButtonPress) picDraw_MouseDown(ButtonCode(me->button()), x, y);
+        if (type == QEvent::MouseMove) picDraw_MouseMove(ButtonCode(me->buttons()), x, y);
+        if (type == QEvent::MouseButtonRelease) picDraw_MouseUp(ButtonCode(me->button()), x, y);
+      });
     }
     return false;
   }

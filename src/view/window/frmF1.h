@@ -170,6 +170,7 @@ public:
   void EnableAnimationCommands() override;
   void AddListRow(const std::string& caption) override;
   void SetListRowChecked(int32_t row, bool checked) override;
+  void CheckAllListRows(int32_t count) override;
   void SetUseTrackballRotation(bool on) override;
   void DragModesOff() override;
   void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) override;
