@@ -4,6 +4,8 @@
 #include "document/DocumentHost.h"
 #include "document/DocumentText.h"
 #include "document/SaveCommands.h"
+#include "formula/Cls6.h"
+#include "formula/FormulaText.h"
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/GraphCaption.h"
@@ -48,6 +50,33 @@ std::string GraphList(const std::vector<std::string>& items) {
     text += (i ? ", " : "") + items[i];
   if (items.size() > Shown) text += " and " + std::to_string(items.size() - Shown) + " more";
   return text;
+}
+
+// Gathers the message boxes raised while one graph is sampled, in place of showing them one by
+// one, and puts the prompter back afterwards.
+class GatheredMessages {
+public:
+  GatheredMessages() : m_previous(ThePrompter()) { SetPrompter(&prompter); }
+  ~GatheredMessages() { SetPrompter(&m_previous); }
+  GatheredMessages(const GatheredMessages&) = delete;
+  GatheredMessages& operator=(const GatheredMessages&) = delete;
+  ScriptedPrompter prompter; // answers with each box's first button, as a user pressing Enter
+private:
+  Prompter& m_previous;
+};
+
+// A message of a graph's sampling as the user can place it: the graph's number and the formula
+// that does not parse, when one of its formulas does not.
+std::string GraphMessage(int number, const Cls9& g, const std::string& message) {
+  std::string text = "graph " + std::to_string(number);
+  for (const std::string* formula : {&g.ExpressX, &g.ExpressY, &g.ExpressZ, &g.ExpressV}) {
+    std::string postfix;
+    if (!formula->empty() && Cls6::ParseQuietly(InsertImplicitProducts(*formula), postfix) != 0) {
+      text += ", formula \"" + *formula + "\"";
+      break;
+    }
+  }
+  return text + ": " + message;
 }
 
 } // namespace
@@ -116,13 +145,16 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
     AllGraphs.FunSurfs.Add(parsed.graph);
     ShownGraphs.FunSurfs.Add(parsed.graph);
     if (Sampled(g, parsed.functionRecord)) {
-      // A graph that cannot be sampled stays in the document (it draws nothing) and is named once
-      // the document is open.
+      // A graph that cannot be sampled stays in the document (it draws nothing); what its
+      // sampling had to say is named with the graph once the document is open.
+      GatheredMessages gathered;
       try {
         g.GetPoints();
       } catch (const std::exception& e) {
         samplingFailures.push_back("graph " + std::to_string(number) + ": " + e.what());
       }
+      for (const ShownMessage& m : gathered.prompter.shown)
+        samplingFailures.push_back(GraphMessage(number, g, m.text));
     }
     host.AddListRow(captions.Caption(g, DocumentType));
     ++number;
@@ -145,6 +177,13 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
 
   if (!samplingFailures.empty()) {
     std::string text = "Some graphs of the document could not be sampled:";
+    // One box, however many graphs: a long list is cut short.
+    constexpr size_t Shown = 20;
+    if (samplingFailures.size() > Shown) {
+      const size_t more = samplingFailures.size() - Shown;
+      samplingFailures.resize(Shown);
+      samplingFailures.push_back("and " + std::to_string(more) + " more");
+    }
     for (const auto& f : samplingFailures)
       text += "\n" + f;
     MsgBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Warning");

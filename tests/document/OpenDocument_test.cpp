@@ -280,6 +280,16 @@ TEST_F(OpenDocumentTest, EveryGraphGetsARow) {
   EXPECT_FALSE(host.rows[0].caption.empty());
 }
 
+TEST_F(OpenDocumentTest, SamplingMessagesNameTheirGraphInOneBox) {
+  ASSERT_TRUE(Open(Write("bad.crv", Text(DocumentType2D, {Curve(1, "x"), Curve(2, "sin(")}))));
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 2);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Warning");
+  const std::string& text = dialogs.prompter.shown[0].text;
+  EXPECT_NE(text.find("\ngraph 2, formula \"sin(\": Character"), std::string::npos) << text;
+  EXPECT_NE(text.find("Operand expected"), std::string::npos) << text;
+}
+
 TEST_F(OpenDocumentTest, EmptyPathRunsOnlyZoomToFit) {
   ASSERT_TRUE(Open(Write("a.crv", Text(DocumentType2D, {Curve(1, "x")}))));
   host.log.clear();

@@ -341,6 +341,9 @@ QString frmF1::StatusText() const { return m_panel1->text(); }
 void frmF1::ShowResultText(const std::string& text) {
   QString shown = Q(text);
   shown.replace("\r\n", "\n");
+  // Every drawn graph empties the box first: a scene of many graphs would otherwise rebuild the
+  // widget's document once per graph and pass.
+  if (m_result->toPlainText() == shown) return;
   m_result->setPlainText(shown);
 }
 
