@@ -39,17 +39,9 @@ bool CopyGraph(GraphListHost& host) {
   return true;
 }
 
-int32_t SnapshotWidth(int32_t viewWidth) {
-  const int32_t rest = viewWidth % 4;
-  return rest == 2 || rest == 3 ? viewWidth : viewWidth - 2;
-}
-
 QImage SnapshotOfView(const QImage& framebuffer) {
   if (framebuffer.isNull() || framebuffer.width() <= 0 || framebuffer.height() <= 0) return {};
-  const int32_t columns = std::min(SnapshotWidth(framebuffer.width()) + 1, framebuffer.width());
-  if (columns <= 0) return {};
-  return framebuffer.copy(0, 0, columns, framebuffer.height())
-      .convertToFormat(QImage::Format_RGB888);
+  return framebuffer.convertToFormat(QImage::Format_RGB888);
 }
 
 bool CopyViewAsBmp(const QImage& framebuffer) {

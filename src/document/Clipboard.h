@@ -19,13 +19,9 @@ class GraphListHost;
 // the graph was copied.
 bool CopyGraph(GraphListHost& host);
 
-// The width that the view snapshot is asked for, from the view's width in pixels: the width when
-// it leaves 2 or 3 on division by 4, two less when it leaves 0 or 1 (640 gives 638, 643 gives 643).
-int32_t SnapshotWidth(int32_t viewWidth);
-
 // The picture that Copy As BMP puts on the clipboard, from the view's framebuffer image: the
-// columns from the left up to SnapshotWidth (one more than it, as the snapshot reads, but no more
-// than the view has) and every row. A null image for an empty view.
+// view's own pixels, every column and row, as Save As BMP writes them. A null image for an empty
+// view.
 QImage SnapshotOfView(const QImage& framebuffer);
 
 // Edit Copy As BMP: clears the clipboard and puts SnapshotOfView of the framebuffer image on it as

@@ -74,8 +74,8 @@ TEST_F(AxesBoxGl, NewDocumentDrawsGridsLabelsAndNoPanel) {
   EXPECT_GT(Around(5, -6.6, 0, 12, Bluish), 5);
   // Black ticks hang from the edges.
   EXPECT_GT(Around(0, -5.15, 5, 2, Dark), 0);
-  // The state left behind.
-  EXPECT_TRUE(Enabled(GL_LIGHTING));
+  // The state left behind: the switches as the axes found them (lighting off here).
+  EXPECT_FALSE(Enabled(GL_LIGHTING));
   EXPECT_FALSE(Enabled(GL_LINE_SMOOTH));
   EXPECT_FALSE(Enabled(GL_BLEND));
   GLint depth = 0;
@@ -133,7 +133,7 @@ TEST_F(AxesBoxGl, LineStyleDrawsBlueAxesThroughTheOriginWithRedCones) {
   // No panel, no labels.
   EXPECT_EQ(ColourAt(4, 0.001, 4), (Rgb{255, 255, 255}));
   EXPECT_EQ(Around(4, -1.5, 8, 20, Bluish), 0);
-  EXPECT_TRUE(Enabled(GL_LIGHTING));
+  EXPECT_FALSE(Enabled(GL_LIGHTING)); // as the axes found it
   EXPECT_FALSE(Enabled(GL_BLEND));
 }
 

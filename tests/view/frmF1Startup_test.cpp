@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "document/DocumentFile.h"
+#include "document/DocumentText.h"
 #include "document/SaveCommands.h"
 #include "model/Cls3.h"
 #include "platform/DesktopRegistration.h"
@@ -122,6 +124,35 @@ TEST_F(StartupTest, GoodCommandLineDocumentIsOpened) {
   EXPECT_EQ(DocumentType, DocumentType3D);
   // The scale trailer of the file, not the 2D document's ScaleEqual.
   EXPECT_EQ(AxisScaleMode, ScaleCustom);
+}
+
+TEST_F(StartupTest, ACommandLineDocumentFarFromTheOriginLandsCentred) {
+  // Opened before the view has a GL context: Zoom to Fit must already fit the camera around the
+  // document's own centre, the one its first compilation sets.
+  auto table = std::make_shared<Cls9>();
+  table->GraphType = Table2D;
+  table->ID = 1;
+  table->StepV = 1;
+  table->VertTab3D(0, 0) = Cls2::Init(10, 20, 0, 0);
+  table->VertTab3D(0, 1) = Cls2::Init(30, 60, 0, 0);
+  Cls8 shown;
+  shown.FunSurfs.Add(table);
+  Cls3 axes;
+  axes.Show = false;
+  const std::string path = (xdg.path() + "/far.crv").toStdString();
+  std::string problem;
+  ASSERT_TRUE(DocumentFile::Write(
+      path, BuildDocumentText(DocumentType2D, shown, axes, {ScaleEqual, 1, 1, 1}), &problem));
+  SceneCenterX = SceneCenterY = SceneCenterZ = 0.0f; // what a fresh program has
+  Make(true, path);
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Cls1 box = ShownGraphs.GetBox(0); // the 2D box reaches to the origin: 0 .. 30, 0 .. 60
+  EXPECT_FLOAT_EQ(SceneCenterX * AxisScaleX, (box.MinX + box.MaxX) / 2);
+  EXPECT_FLOAT_EQ(SceneCenterY * AxisScaleY, (box.MinY + box.MaxY) / 2);
+  EXPECT_GT(SceneCenterX, 0.0f);
+  // The box is symmetric about the centre, so the camera looks at the scene's origin.
+  EXPECT_NEAR(Camera.RefPos.x, 0.0f, 1e-4f);
+  EXPECT_NEAR(Camera.RefPos.y, 0.0f, 1e-4f);
 }
 
 TEST_F(StartupTest, UnreadableCommandLineDocumentIsNamedAndAnEmpty2DDocumentStarts) {

@@ -243,11 +243,13 @@ TEST_F(ViewTest, ZoomToFitByDocumentKind) {
     w.MenuItem("mnuViewFit")->trigger();
     EXPECT_NEAR(Camera.VolHeight, side * r.factor, 1e-4);
     EXPECT_NEAR(Camera.VolWidth, 2 * side * r.factor, 1e-4);
-    const float cx = (box.MinX + box.MaxX) / 2 / sx, cy = (box.MinY + box.MaxY) / 2 / sy;
-    // MoveView(-0.05, 0) moves the eye and the point looked at right by 0.05 of the volume: the
-    // scene moves left.
-    EXPECT_NEAR(Camera.RefPos.x, cx - r.shift * Camera.VolWidth, 1e-4);
-    EXPECT_NEAR(Camera.RefPos.y, cy, 1e-4);
+    // The fit sets the scene centre to the box's centre (whatever centre was left before), so
+    // the camera looks at the scene's origin. MoveView(-0.05, 0) moves the eye and the point
+    // looked at right by 0.05 of the volume: the scene moves left.
+    EXPECT_NEAR(SceneCenterX, (box.MinX + box.MaxX) / 2 / sx, 1e-4);
+    EXPECT_NEAR(SceneCenterY, (box.MinY + box.MaxY) / 2 / sy, 1e-4);
+    EXPECT_NEAR(Camera.RefPos.x, -r.shift * Camera.VolWidth, 1e-4);
+    EXPECT_NEAR(Camera.RefPos.y, 0.0f, 1e-4);
     EXPECT_EQ(SceneOf(w).Compilations(), before + 1);
   }
   ShowLegend = true;

@@ -26,8 +26,22 @@ void SmoothLines() {
   glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
 }
 
+// The switches the axes change (lighting, smoothing, blending), as they were before the axes:
+// the lines and texts are drawn unlit, and afterwards lighting is what the presentation set. A
+// still scene replays its content three times in one list; an axes box that left lighting on
+// would light every later pass, and with the user's light off (no light enabled) the panels and
+// graphs of those passes would be drawn dark.
+class EnablesKept {
+public:
+  EnablesKept() { glPushAttrib(GL_ENABLE_BIT); }
+  ~EnablesKept() { glPopAttrib(); }
+  EnablesKept(const EnablesKept&) = delete;
+  EnablesKept& operator=(const EnablesKept&) = delete;
+};
+
 void DrawPanelStyle(const PanelAxesInput& in) {
   const PanelAxes ax = LayoutPanelAxes(in);
+  const EnablesKept kept;
 
   // Panels, under whatever lighting is in force.
   for (const PanelQuad& p : ax.panels) {
@@ -63,24 +77,22 @@ void DrawPanelStyle(const PanelAxesInput& in) {
   for (const OutlineText& t : ax.texts)
     DrawOutlineText(t.font == OutlineFont::Tick ? TickFontBase : TitleFontBase, t.text, t.at.x,
                     t.at.y, t.at.z, t.rotation, TextBlue);
-
-  glEnable(GL_LIGHTING);
 }
 
 void DrawLineStyle(float& minX, float& maxX, float& minY, float& maxY, float& minZ, float& maxZ) {
-  SmoothLines();
-  glDisable(GL_LIGHTING);
   const LineAxes ax = LayoutLineAxes(minX, maxX, minY, maxY, minZ, maxZ, AxisScaleX, AxisScaleY,
                                      AxisScaleZ, SceneCentre());
-  glColor3f(0.0f, 0.0f, 1.0f);
-  glLineWidth(1.0f);
-  for (const Segment& l : ax.lines)
-    Lines({l});
-  glDisable(GL_LINE_SMOOTH);
-  glDisable(GL_BLEND);
-  glEnable(GL_LIGHTING);
+  {
+    const EnablesKept kept;
+    SmoothLines();
+    glDisable(GL_LIGHTING);
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glLineWidth(1.0f);
+    for (const Segment& l : ax.lines)
+      Lines({l});
+  }
 
-  // Lit red cones standing on the far ends, pointing outwards.
+  // Red cones, lit when lighting is on, standing on the far ends, pointing outwards.
   glColor3f(1.0f, 0.0f, 0.0f);
   for (const Cone& c : ax.cones) {
     glPushMatrix();

@@ -69,6 +69,10 @@ template <class Step> void Guarded(Step&& step) {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// The text of a menu item or button as Qt shows it exactly as written: "&" would mark the next
+// character as the access key and vanish ("Sine & Cosine"), so it is doubled.
+QString Shown(const std::string& caption) { return Q(caption).replace('&', "&&"); }
+
 // Size of the toolbar pictures, pixels.
 constexpr int IconPixels = 18;
 
@@ -190,7 +194,7 @@ void frmF1::BuildToolbars() {
         a->setSeparator(true);
       } else {
         a->setToolTip(spec.Tooltip);
-        a->setText(spec.Tooltip);
+        a->setText(Shown(spec.Tooltip));
         a->setIcon(ToolbarIcon(spec.Key));
         const int index = spec.Index;
         const std::string caption = spec.Tooltip;
@@ -277,7 +281,7 @@ void frmF1::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
       continue;
     }
     if (spec.IsSubMenu()) {
-      QMenu* sub = menu->addMenu(Q(spec.Caption));
+      QMenu* sub = menu->addMenu(Shown(spec.Caption));
       sub->setObjectName(Q(spec.Name));
       sub->menuAction()->setObjectName(Q(spec.Name));
       m_menus[spec.Name] = sub;
@@ -285,7 +289,7 @@ void frmF1::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
       AddMenuItems(sub, spec.Items);
       continue;
     }
-    QAction* a = menu->addAction(Q(spec.Caption));
+    QAction* a = menu->addAction(Shown(spec.Caption));
     a->setObjectName(Q(spec.Name));
     m_items[spec.Name] = a;
     const MenuSpec* item = &spec; // the tables live as long as the program
@@ -305,7 +309,7 @@ void frmF1::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
 QMenu* frmF1::BuildPopup(const MenuSpec& spec) {
   QMenu* menu = new QMenu(this);
   menu->setObjectName(Q(spec.Name));
-  menu->setTitle(Q(spec.Caption));
+  menu->setTitle(Shown(spec.Caption));
   m_menus[spec.Name] = menu;
   m_items[spec.Name] = menu->menuAction();
   AddMenuItems(menu, spec.Items);
@@ -523,6 +527,10 @@ void frmF1::mnuViewISO_Click() { Preset(ViewIso.Roll, ViewIso.Pitch, ViewIso.Yaw
 void frmF1::mnuViewFit_Click() {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
   const Cls1 box = ShownGraphs.GetBox(0);
+  // The centre that compiling this scene sets: the view may not have compiled it yet (a document
+  // opened at start-up, before the view has its GL context), and a stale centre would fit the
+  // camera around the wrong place.
+  SetSceneCenter(box);
   // The box relative to the scene centre, in data units.
   const float cx = AxisScaleX * SceneCenterX, cy = AxisScaleY * SceneCenterY,
               cz = AxisScaleZ * SceneCenterZ;
