@@ -54,6 +54,27 @@ bool CopyViewAsBmp(const QImage& framebuffer) {
   return true;
 }
 
+namespace {
+
+// The bytes of the samples of the document's graphs (tables and vectors have none).
+std::size_t DocumentSampleBytes() {
+  std::size_t total = 0;
+  for (const auto& g : AllGraphs.FunSurfs)
+    switch (g->GraphType) {
+    case Table2D:
+    case Table25D:
+    case Table3D:
+    case Vector:
+    case VectorOperation:
+      break;
+    default:
+      total += SamplingBytes(*g).value_or(0);
+    }
+  return total;
+}
+
+} // namespace
+
 bool PasteKindAccepted(int32_t documentType, double kindCode) {
   switch (documentType) {
   case DocumentType2D:
@@ -98,8 +119,16 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
     }
     const bool sampled =
         function && graph->GraphType != Vector && graph->GraphType != VectorOperation;
-    // Step counts that sampling cannot lay out are refused before anything changes.
+    // Step counts that sampling cannot lay out are refused before anything changes, and so are
+    // samples that would take the document beyond its memory budget.
     if (sampled && !SamplingCountsFit(*graph)) break;
+    if (sampled && DocumentSampleBytes() + SamplingBytes(*graph).value_or(0) >
+                       DocumentSamplingBudget()) {
+      MsgBox("The graph cannot be pasted: its samples would take the document beyond the memory "
+             "it may use.",
+             MsgButtons::OK, MsgIcon::Critical, "Error");
+      break;
+    }
     if (function && read.complete) host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
 
     ++GraphIdCounter;

@@ -110,7 +110,7 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
                    [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<std::string> largest;
   for (const auto& [bytes, number] : sizes)
-    largest.push_back("graph " + std::to_string(number) + " " + MemoryText(bytes));
+    largest.push_back("graph " + std::to_string(number) + " (" + MemoryText(bytes) + ")");
   return "its graphs would need " + MemoryText(total) + " of memory for their samples, more than " +
          "the " + MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) +
          ")";

@@ -188,6 +188,11 @@ bool SamplingCountsFit(const Cls9& g) {
                            FrameCount, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
 }
 
+std::optional<std::size_t> SamplingBytes(const Cls9& g) {
+  return SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW, FrameCount,
+                       g.ShowSurPX, g.ShowSurPY, g.ShowJO);
+}
+
 std::size_t DocumentSamplingBudget() {
   constexpr std::size_t Cap = std::size_t{4} << 30;
   const long pages = sysconf(_SC_PHYS_PAGES);

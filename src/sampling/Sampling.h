@@ -67,6 +67,8 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
                                          int32_t stepU, int32_t stepV, int32_t stepW,
                                          int32_t frameCount, bool showSurPX = false,
                                          bool showSurPY = false, bool showJO = false);
+// The same for a graph as it stands, with the program's FrameCount.
+std::optional<std::size_t> SamplingBytes(const Cls9& graph);
 // How many bytes the samples of all graphs of one document may take together: half the memory of
 // the machine, at most 4 GiB.
 std::size_t DocumentSamplingBudget();

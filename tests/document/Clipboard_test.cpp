@@ -283,6 +283,27 @@ TEST_F(ClipboardTest, PastingTwiceAddsTwoGraphsWithTheNextIds) {
   EXPECT_EQ(ClipboardGraphCount, 1);
 }
 
+TEST_F(ClipboardTest, APasteStaysWithinTheDocumentsMemoryBudget) {
+  // Five surfaces whose samples take 4.1 GB together, more than any document may use: a small
+  // curve pasted beside them is refused, with a message.
+  for (int32_t id = 1; id <= 5; ++id) {
+    host.AddGraph(id);
+    auto& g = *AllGraphs.FunSurfs.Item(id);
+    g.GraphType = Surface3D;
+    g.StepU = g.StepV = 3000;
+  }
+  host.current = 0;
+  ClipboardGraphCount = 1;
+  const std::string text = ClipboardGraphText(*GraphOfKind(DocumentType2D), DocumentType2D);
+  EXPECT_EQ(PasteGraphText(text, host), 0);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 5);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+  // Without them it is pasted.
+  NewDocumentOfKind(DocumentType2D);
+  EXPECT_EQ(PasteGraphText(text, host), 1);
+}
+
 TEST_F(ClipboardTest, NothingIsPastedBeforeTheFirstCopy) {
   auto g = GraphOfKind(DocumentType2D);
   Board().setText(QString::fromStdString(ClipboardGraphText(*g, DocumentType2D)));

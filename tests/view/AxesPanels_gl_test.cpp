@@ -44,8 +44,8 @@ protected:
     axes.AxisStyle = PanelStyle;
     axes.ShowYZPanel = true;
     axes.YZPanelColor = 204 * 65536 + 204 * 256 + 204;
-    axes.ShowYZYGrid = axes.ShowYZZGrid = axes.ShowXZXGrid = axes.ShowXZZGrid =
-        axes.ShowXYXGrid = axes.ShowXYYGrid = false;
+    axes.ShowYZYGrid = axes.ShowYZZGrid = axes.ShowXZXGrid = axes.ShowXZZGrid = axes.ShowXYXGrid =
+        axes.ShowXYYGrid = false;
   }
   void TearDown() override {
     ShownGraphs.FunSurfs.Clear();
