@@ -122,8 +122,8 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
     // Step counts that sampling cannot lay out are refused before anything changes, and so are
     // samples that would take the document beyond its memory budget.
     if (sampled && !SamplingCountsFit(*graph)) break;
-    if (sampled && DocumentSampleBytes() + SamplingBytes(*graph).value_or(0) >
-                       DocumentSamplingBudget()) {
+    if (sampled &&
+        DocumentSampleBytes() + SamplingBytes(*graph).value_or(0) > DocumentSamplingBudget()) {
       MsgBox("The graph cannot be pasted: its samples would take the document beyond the memory "
              "it may use.",
              MsgButtons::OK, MsgIcon::Critical, "Error");
