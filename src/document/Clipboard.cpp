@@ -14,6 +14,7 @@
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/GraphCaption.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
@@ -60,16 +61,7 @@ namespace {
 std::size_t DocumentSampleBytes() {
   std::size_t total = 0;
   for (const auto& g : AllGraphs.FunSurfs)
-    switch (g->GraphType) {
-    case Table2D:
-    case Table25D:
-    case Table3D:
-    case Vector:
-    case VectorOperation:
-      break;
-    default:
-      total += SamplingBytes(*g).value_or(0);
-    }
+    if (GraphKind(*g).SampledWhenShown) total += SamplingBytes(*g).value_or(0);
   return total;
 }
 

@@ -542,9 +542,15 @@ TEST_F(MalformedFileTest, NonNumbersReadZeroNumbersBeyondTheirTypeAreRefused) {
       std::string problem;
       ASSERT_TRUE(OpenDocument(Write("zero.crv", text), other, &problem)) << what << problem;
       EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3) << what;
-      if (at == 14) EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->MinU, 0.0f) << what;
-      if (at == mode) EXPECT_EQ(AxisScaleMode, 0) << what;
-      if (at == lastRatio) EXPECT_EQ(AxisRatioZ, 0.0f) << what;
+      if (at == 14) {
+        EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->MinU, 0.0f) << what;
+      }
+      if (at == mode) {
+        EXPECT_EQ(AxisScaleMode, 0) << what;
+      }
+      if (at == lastRatio) {
+        EXPECT_EQ(AxisRatioZ, 0.0f) << what;
+      }
     }
   }
 }

@@ -8,11 +8,11 @@
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
-#include "view/Cls10.h"
-#include "view/Cls3.h"
-#include "view/Cls4.h"
-#include "view/Scene.h"
-#include "view/picDraw.h"
+#include "view/camera/Cls10.h"
+#include "model/Cls3.h"
+#include "view/camera/Cls4.h"
+#include "view/scene/Scene.h"
+#include "view/scene/picDraw.h"
 
 namespace {
 
