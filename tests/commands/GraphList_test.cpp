@@ -131,6 +131,33 @@ TEST_F(GraphListTest, OneEventBringsTheWholeListInStep) {
   EXPECT_FALSE(IsGraphShown(6));
 }
 
+TEST_F(GraphListTest, CheckingEveryRowAtOnceShowsWhatCheckingThemOneByOneShows) {
+  // As a document has just been read: every graph shown, every row still clear. Checked one by
+  // one, the first event hides the later graphs and the next ones show them again in row order;
+  // checked all at once, one event leaves them as they are: the same graphs in the same order.
+  std::vector<int32_t> shown[2];
+  for (const bool atOnce : {false, true}) {
+    ResetDocumentState();
+    host = ListTestHost();
+    FiveGraphs();
+    for (auto& row : host.rows)
+      row.checked = false;
+    if (atOnce) {
+      for (auto& row : host.rows)
+        row.checked = true;
+      List1_ItemCheck(host);
+      EXPECT_EQ(host.builds, 1);
+      EXPECT_TRUE(host.sampled.empty());
+    } else {
+      for (int32_t row = 0; row < 5; ++row)
+        host.SetListRowChecked(row, true);
+    }
+    shown[atOnce] = IdsOf(ShownGraphs);
+  }
+  EXPECT_EQ(shown[0], shown[1]);
+  EXPECT_EQ(shown[1], (std::vector<int32_t>{1, 2, 3, 4, 5}));
+}
+
 TEST_F(GraphListTest, AGraphWithoutARowIsLeftAlone) {
   FiveGraphs();
   host.rows.pop_back(); // graph 5 has no row (yet)
