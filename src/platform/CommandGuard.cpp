@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 
+#include "platform/Errors.h"
 #include "platform/Prompter.h"
 
 namespace {
@@ -50,10 +51,9 @@ bool RunGuarded(const std::string& caption, const std::function<void()>& command
     return true;
   } catch (const std::bad_alloc&) {
     Report(OutOfMemoryMessage(caption));
-  } catch (const std::exception& e) {
-    Report(CommandFailedMessage(caption, e.what()));
   } catch (...) {
-    Report(CommandFailedMessage(caption, "an unknown fault"));
+    // The program's own faults (CorvalinError) and any other exception, in the words it carries.
+    Report(CommandFailedMessage(caption, CurrentExceptionText()));
   }
   return false;
 }

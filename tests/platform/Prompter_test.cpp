@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/CommandGuard.h"
+#include "platform/Errors.h"
 #include "platform/Prompter.h"
 
 #include <new>
@@ -60,15 +61,24 @@ TEST(UnattendedPrompter, TakesTheDefaultAndRemembersErrors) {
   EXPECT_TRUE(p.errorShown);
 }
 
+std::string CurrentExceptionTextOf42() {
+  try {
+    throw 42;
+  } catch (...) {
+    return CurrentExceptionText();
+  }
+}
+
 TEST(RunGuarded, NoExceptionLeavesACommand) {
   ScopedScriptedDialogs dialogs;
   EXPECT_TRUE(RunGuarded("&Open...", [] {}));
   EXPECT_FALSE(RunGuarded("&Open...", [] { throw std::bad_alloc(); }));
-  EXPECT_FALSE(RunGuarded("", [] { throw std::runtime_error("no row 3"); }));
+  EXPECT_FALSE(RunGuarded("", [] { throw CorvalinError("no row 3"); }));
   EXPECT_FALSE(RunGuarded("Paste", [] { throw 42; }));
   ASSERT_EQ(dialogs.prompter.shown.size(), 3u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "There is not enough memory to carry out \"Open\".");
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
   EXPECT_EQ(dialogs.prompter.shown[1].text, "The command failed: no row 3.");
-  EXPECT_EQ(dialogs.prompter.shown[2].text, "The command \"Paste\" failed: an unknown fault.");
+  EXPECT_EQ(dialogs.prompter.shown[2].text,
+            "The command \"Paste\" failed: " + CurrentExceptionTextOf42() + ".");
 }
