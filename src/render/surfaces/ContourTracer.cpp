@@ -22,7 +22,9 @@ public:
   Crossings(int32_t m, int32_t n)
       : m_m(m), m_n(n), m_i(static_cast<size_t>(m + 2) * (n + 2), 0.0f),
         m_j(static_cast<size_t>(m + 2) * (n + 2), 0.0f) {}
-  bool Inside(int32_t i, int32_t j) const { return i >= 0 && i <= m_m + 1 && j >= 0 && j <= m_n + 1; }
+  bool Inside(int32_t i, int32_t j) const {
+    return i >= 0 && i <= m_m + 1 && j >= 0 && j <= m_n + 1;
+  }
   float& I(int32_t i, int32_t j) { return m_i[Index(i, j)]; }
   float& J(int32_t i, int32_t j) { return m_j[Index(i, j)]; }
   float& Of(int32_t kind, int32_t i, int32_t j) { return kind == 0 ? I(i, j) : J(i, j); }
@@ -61,6 +63,7 @@ struct Tracer {
   Crossings& c;
   float dx, dy;
   int32_t m, n;
+  float closeness;
 
   TracerPoint PointOf(int32_t kind, int32_t i, int32_t j) {
     const float f = c.Of(kind, i, j);
@@ -127,10 +130,11 @@ struct Tracer {
       line.push_back(point);
       const float ex = point.x - start.x;
       const float ey = point.y - start.y;
-      const bool closed = std::fabs(ex) < kTiny && std::fabs(ey) < kTiny;
+      const bool closed = std::fabs(ex) < closeness && std::fabs(ey) < closeness;
       const float bx = point.x - dx;
       const float by = point.y - dy;
-      const bool border = cj == n || ci == m || std::fabs(bx) < kTiny || std::fabs(by) < kTiny;
+      const bool border =
+          cj == n || ci == m || std::fabs(bx) < closeness || std::fabs(by) < closeness;
       if (closed || border) break;
     }
     c.Of(kind, i0, j0) = kUsed;
@@ -141,7 +145,7 @@ struct Tracer {
 } // namespace
 
 std::vector<ContourLine> TraceLevel(const ContourGrid& grid, float dx, float dy, float level,
-                                    CrossingTest test) {
+                                    CrossingTest test, float closeness) {
   const int32_t m = grid.Rows(), n = grid.Cols();
   std::vector<ContourLine> lines;
   if (m < 2 || n < 2 || m > kMaxContourGridSide || n > kMaxContourGridSide || !(dx > 0) ||
@@ -149,11 +153,13 @@ std::vector<ContourLine> TraceLevel(const ContourGrid& grid, float dx, float dy,
     return lines;
   Crossings c(m, n);
   for (int32_t j = 1; j <= n; ++j)
-    for (int32_t i = 1; i <= m - 1; ++i) c.I(i, j) = Fraction(grid(i, j), grid(i + 1, j), level, test);
+    for (int32_t i = 1; i <= m - 1; ++i)
+      c.I(i, j) = Fraction(grid(i, j), grid(i + 1, j), level, test);
   for (int32_t i = 1; i <= m; ++i)
-    for (int32_t j = 1; j <= n - 1; ++j) c.J(i, j) = Fraction(grid(i, j), grid(i, j + 1), level, test);
+    for (int32_t j = 1; j <= n - 1; ++j)
+      c.J(i, j) = Fraction(grid(i, j), grid(i, j + 1), level, test);
 
-  Tracer t{c, dx, dy, m, n};
+  Tracer t{c, dx, dy, m, n, closeness};
   auto emit = [&](ContourLine&& line) {
     if (line.size() >= 2) lines.push_back(std::move(line));
   };
@@ -200,8 +206,7 @@ std::vector<float> ContourLevels(const ContourGrid& grid, float count, float& mi
     levels.push_back(minimum); // all values equal: the one level they lie on
     return levels;
   }
-  for (float level = minimum; level <= maximum && levels.size() < kMaxContourLevels;
-       level += step)
+  for (float level = minimum; level <= maximum && levels.size() < kMaxContourLevels; level += step)
     levels.push_back(level);
   return levels;
 }
