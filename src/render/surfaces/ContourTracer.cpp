@@ -22,9 +22,7 @@ public:
   Crossings(int32_t m, int32_t n)
       : m_m(m), m_n(n), m_i(static_cast<size_t>(m + 2) * (n + 2), 0.0f),
         m_j(static_cast<size_t>(m + 2) * (n + 2), 0.0f) {}
-  bool Inside(int32_t i, int32_t j) const {
-    return i >= 0 && i <= m_m + 1 && j >= 0 && j <= m_n + 1;
-  }
+  bool Inside(int32_t i, int32_t j) const { return i >= 0 && i <= m_m + 1 && j >= 0 && j <= m_n + 1; }
   float& I(int32_t i, int32_t j) { return m_i[Index(i, j)]; }
   float& J(int32_t i, int32_t j) { return m_j[Index(i, j)]; }
   float& Of(int32_t kind, int32_t i, int32_t j) { return kind == 0 ? I(i, j) : J(i, j); }
@@ -153,11 +151,9 @@ std::vector<ContourLine> TraceLevel(const ContourGrid& grid, float dx, float dy,
     return lines;
   Crossings c(m, n);
   for (int32_t j = 1; j <= n; ++j)
-    for (int32_t i = 1; i <= m - 1; ++i)
-      c.I(i, j) = Fraction(grid(i, j), grid(i + 1, j), level, test);
+    for (int32_t i = 1; i <= m - 1; ++i) c.I(i, j) = Fraction(grid(i, j), grid(i + 1, j), level, test);
   for (int32_t i = 1; i <= m; ++i)
-    for (int32_t j = 1; j <= n - 1; ++j)
-      c.J(i, j) = Fraction(grid(i, j), grid(i, j + 1), level, test);
+    for (int32_t j = 1; j <= n - 1; ++j) c.J(i, j) = Fraction(grid(i, j), grid(i, j + 1), level, test);
 
   Tracer t{c, dx, dy, m, n, closeness};
   auto emit = [&](ContourLine&& line) {
@@ -206,7 +202,8 @@ std::vector<float> ContourLevels(const ContourGrid& grid, float count, float& mi
     levels.push_back(minimum); // all values equal: the one level they lie on
     return levels;
   }
-  for (float level = minimum; level <= maximum && levels.size() < kMaxContourLevels; level += step)
+  for (float level = minimum; level <= maximum && levels.size() < kMaxContourLevels;
+       level += step)
     levels.push_back(level);
   return levels;
 }
