@@ -11,6 +11,8 @@ void Cls9::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ
   const LegendLayout layout =
       ComputeLegendLayout(*this, MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinV, MaxV);
   if (!layout.Shown) return;
+  // The bar shows the colours themselves, not lit ones.
+  glDisable(GL_LIGHTING);
   glShadeModel(GL_SMOOTH);
   for (const auto& polygon : layout.Polygons) {
     glNormal3d(0.0, 0.0, 1.0);
@@ -40,4 +42,5 @@ void Cls9::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ
   glVertex3f(85.0f, 70.0f, 0.0f);
   glVertex3f(85.0f, 30.0f, 0.0f);
   glEnd();
+  glEnable(GL_LIGHTING);
 }
