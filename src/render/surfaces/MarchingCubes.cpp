@@ -232,15 +232,16 @@ IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threa
     for (size_t n = size_t(begin) * perRow; n < size_t(end) * perRow; ++n)
       w[n] = s.W[n] == UndefinedValue ? UndefinedValue : s.W[n] / scaleV;
   });
-  // The normal of a sample: the value differences from the lower neighbour to the higher one
-  // along each axis, central inside the grid and one-sided on its border.
+  // The normal of a sample: the value differences along each axis, central inside the grid and
+  // one-sided on its border, pointing towards higher values as the triangles face (a sphere of
+  // x^2 + y^2 + z^2 shows its lit side to the light).
   sampling::ParallelFor(s.Nx + 1, chunks, [&](int, int64_t begin, int64_t end) {
     auto diff = [&](int32_t i, int32_t j, int32_t k, int axis) {
       int32_t lo[3] = {i, j, k}, hi[3] = {i, j, k};
       const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
       if (lo[axis] > 0) --lo[axis];
       if (hi[axis] < last[axis]) ++hi[axis];
-      return w[s.Index(lo[0], lo[1], lo[2])] - w[s.Index(hi[0], hi[1], hi[2])];
+      return w[s.Index(hi[0], hi[1], hi[2])] - w[s.Index(lo[0], lo[1], lo[2])];
     };
     for (int32_t i = int32_t(begin); i < int32_t(end); ++i)
       for (int32_t j = 0; j <= s.Ny; ++j)

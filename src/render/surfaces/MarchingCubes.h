@@ -8,6 +8,7 @@
 //     the face normals around it;
 //   - IsoSurfaceMesh (isosurfaces of 4D graphs): three vertices per triangle, normals interpolated
 //     along the cut edges from normals estimated at the samples by value differences.
+// Both face towards higher values: triangles are wound and normals point that way.
 // Sizes follow the grid: no fixed capacity. Cells with a corner that has no value
 // (UndefinedValue) are not cut. Large grids are cut on every core with the same result.
 
@@ -58,8 +59,9 @@ struct IsoMesh {
 IsoMesh ImplicitSurfaceMesh(const IsoSamples& samples, float level, const IsoPoint& scale,
                             int threads = 0);
 
-// The surface W / scaleV = level / scaleV in the samples' own positions; normals point from higher
-// values towards lower ones. Samples on the grid's border take one-sided differences.
+// The surface W / scaleV = level / scaleV in the samples' own positions; normals point towards
+// higher values, the side the triangles face. Samples on the grid's border take one-sided
+// differences.
 IsoMesh IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, int threads = 0);
 
 // Whether every edge of the mesh is shared by exactly two triangles (a closed surface).

@@ -123,11 +123,13 @@ TEST(MarchingCubes, CellsWithoutValuesAreNotCut) {
   EXPECT_TRUE(IsoSurfaceMesh(flat, 0.0f, 1.0f).Triangles.empty());
 }
 
-// The isosurface normals run from higher values to lower ones, also at samples on the edges and
-// corners of the grid's box, where one-sided differences stand in for the missing neighbours.
-TEST(IsoSurfaceMesh, NormalsPointToLowerValuesEverywhereOnTheGrid) {
-  const IsoSamples ramp = Sample(3, 0, 3, [](float x, float, float) { return 2 * x; });
-  const IsoMesh mesh = IsoSurfaceMesh(ramp, 3.0f, 2.0f);
+// The isosurface normals point towards higher values, the side the triangles face, also at
+// samples on the edges and corners of the grid's box, where one-sided differences stand in for
+// the missing neighbours.
+TEST(IsoSurfaceMesh, NormalsPointToHigherValuesEverywhereOnTheGrid) {
+  // Values fall along x, so a normal left unset (drawn as (1, 0, 0)) would show.
+  const IsoSamples ramp = Sample(3, 0, 3, [](float x, float, float) { return -2 * x; });
+  const IsoMesh mesh = IsoSurfaceMesh(ramp, -3.0f, 2.0f);
   ASSERT_EQ(mesh.Triangles.size(), 2u * 9u);
   for (size_t v = 0; v < mesh.Positions.size(); ++v) {
     EXPECT_FLOAT_EQ(mesh.Positions[v][0], 1.5f);
@@ -138,7 +140,11 @@ TEST(IsoSurfaceMesh, NormalsPointToLowerValuesEverywhereOnTheGrid) {
   for (size_t v = 0; v < ball.Positions.size(); ++v) {
     const IsoPoint& p = ball.Positions[v];
     const IsoPoint& n = ball.Normals[v];
-    EXPECT_LT(p[0] * n[0] + p[1] * n[1] + p[2] * n[2], 0.0f);
+    EXPECT_GT(p[0] * n[0] + p[1] * n[1] + p[2] * n[2], 0.0f);
+    const auto& t = ball.Triangles[v / 3];
+    const IsoPoint face = FaceNormal(ball.Positions[size_t(t[0])], ball.Positions[size_t(t[1])],
+                                     ball.Positions[size_t(t[2])]);
+    EXPECT_GT(face[0] * n[0] + face[1] * n[1] + face[2] * n[2], 0.0f);
   }
 }
 
