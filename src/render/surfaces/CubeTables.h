@@ -11,6 +11,7 @@
 // from the corners below the level towards the others.
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -60,10 +61,49 @@ using IsoPoint = std::array<float, 3>;
 
 // The point on p1 .. p2 where the values w1 at p1 and w2 at p2 reach the level, interpolated
 // linearly in single precision; p1 when w1 is the level (or w1 equals w2), p2 when w2 is.
-IsoPoint InterpolateVertex(const IsoPoint& p1, const IsoPoint& p2, float w1, float w2, float level);
+// (Inline: the polygonisers call these for every cut edge and triangle.)
+inline IsoPoint InterpolateVertex(const IsoPoint& p1, const IsoPoint& p2, float w1, float w2,
+                                  float level);
 
 // Whether a and b agree within 0.00001 on every coordinate.
-bool SamePoint(const IsoPoint& a, const IsoPoint& b);
+inline bool SamePoint(const IsoPoint& a, const IsoPoint& b);
 
 // The unit normal (p0 - p1) x (p1 - p2) of a triangle; (1, 0, 0) for a degenerate one.
-IsoPoint FaceNormal(const IsoPoint& p0, const IsoPoint& p1, const IsoPoint& p2);
+inline IsoPoint FaceNormal(const IsoPoint& p0, const IsoPoint& p1, const IsoPoint& p2);
+
+inline IsoPoint InterpolateVertex(const IsoPoint& p1, const IsoPoint& p2, float w1, float w2,
+                                  float level) {
+  if (w1 == level) return p1;
+  if (w2 == level) return p2;
+  if (w1 == w2) return p1;
+  const float mu = (level - w1) / (w2 - w1);
+  IsoPoint r;
+  for (size_t d = 0; d < 3; ++d) {
+    const float span = p2[d] - p1[d];
+    const float offset = mu * span;
+    r[d] = p1[d] + offset;
+  }
+  return r;
+}
+
+inline bool SamePoint(const IsoPoint& a, const IsoPoint& b) {
+  for (size_t d = 0; d < 3; ++d) {
+    const float diff = std::fabs(a[d] - b[d]);
+    if (!(diff < 0.00001f)) return false;
+  }
+  return true;
+}
+
+inline IsoPoint FaceNormal(const IsoPoint& p0, const IsoPoint& p1, const IsoPoint& p2) {
+  const IsoPoint a{p0[0] - p1[0], p0[1] - p1[1], p0[2] - p1[2]};
+  const IsoPoint b{p1[0] - p2[0], p1[1] - p2[1], p1[2] - p2[2]};
+  const float l0 = a[1] * b[2], r0 = a[2] * b[1];
+  const float l1 = a[2] * b[0], r1 = a[0] * b[2];
+  const float l2 = a[0] * b[1], r2 = a[1] * b[0];
+  const IsoPoint n{l0 - r0, l1 - r1, l2 - r2};
+  const float s0 = n[0] * n[0], s1 = n[1] * n[1], s2 = n[2] * n[2];
+  const float sum01 = s0 + s1;
+  const float length = std::sqrt(sum01 + s2);
+  if (!(length > 0.0f)) return {1.0f, 0.0f, 0.0f};
+  return {n[0] / length, n[1] / length, n[2] / length};
+}
