@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "formula/FormulaGlobals.h"
+#include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/MarchingCubes.h"
 
 namespace {
@@ -146,6 +147,26 @@ TEST(IsoSurfaceMesh, NormalsPointToHigherValuesEverywhereOnTheGrid) {
                                      ball.Positions[size_t(t[2])]);
     EXPECT_GT(face[0] * n[0] + face[1] * n[1] + face[2] * n[2], 0.0f);
   }
+}
+
+} // namespace
+
+namespace {
+
+using Colour = std::array<float, 3>;
+
+TEST(IsoSurfaceColor, LevelsAlongTheSchemeOfTheRange) {
+  std::string name;
+  EXPECT_EQ(IsoSurfaceColor(name, 5, 0, 10), (Colour{127.5f / 255.0f, 1, 0}));
+  EXPECT_EQ(name, "Rainbow"); // an empty name becomes the default, in the caller's text
+  EXPECT_EQ(IsoSurfaceColor(name, 10, 0, 10), (Colour{1, 0, 0}));  // the last stop
+  EXPECT_EQ(IsoSurfaceColor(name, 11, 0, 10), (Colour{0, 0, 0}));  // beyond the scheme
+  EXPECT_EQ(IsoSurfaceColor(name, 3, 3, 3), (Colour{0, 0, 1}));    // no range
+  std::string grey = "@grey";
+  EXPECT_EQ(IsoSurfaceColor(grey, 0, 0, 10), (Colour{200 / 255.0f, 200 / 255.0f, 200 / 255.0f}));
+  // A name that is none of the five keeps the scheme named last.
+  std::string other = "Mine";
+  EXPECT_EQ(IsoSurfaceColor(other, 10, 0, 10), (Colour{50 / 255.0f, 50 / 255.0f, 50 / 255.0f}));
 }
 
 } // namespace
