@@ -4,7 +4,7 @@
 
 #include "model/Cls9.h"
 #include "render/surfaces/LegendLayout.h"
-#include "view/GlText.h"
+#include "render/common/GlText.h"
 
 void Cls9::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ, float MaxZ, float,
                       float, float MinV, float MaxV) {
