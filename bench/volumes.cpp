@@ -96,7 +96,8 @@ void VtkMarchingCubes(benchmark::State& state) {
   vtkIdType n = 0;
   for (int32_t i = 0; i <= kSteps; ++i)
     for (int32_t j = 0; j <= kSteps; ++j)
-      for (int32_t k = 0; k <= kSteps; ++k) values->SetValue(n++, s.W[s.Index(i, j, k)]);
+      for (int32_t k = 0; k <= kSteps; ++k)
+        values->SetValue(n++, s.W[s.Index(i, j, k)]);
   image->GetPointData()->SetScalars(values);
   size_t triangles = 0;
   for (auto _ : state) {

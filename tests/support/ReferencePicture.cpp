@@ -9,7 +9,8 @@
 testing::AssertionResult MatchesReference(const QImage& actualIn, const std::string& reference,
                                           int channel, double share) {
   const QImage actual = actualIn.convertToFormat(QImage::Format_RGB32);
-  const QString path = QDir(QStringLiteral(CORVALIN_SOURCE_DIR "/tests")).filePath(QString::fromStdString(reference));
+  const QString path = QDir(QStringLiteral(CORVALIN_SOURCE_DIR "/tests"))
+                           .filePath(QString::fromStdString(reference));
   const QString saved =
       QDir::current().filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".actual.png"));
   const char* write = std::getenv("CORVALIN_WRITE_REFERENCES");

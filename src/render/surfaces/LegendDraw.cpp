@@ -3,8 +3,8 @@
 #include <GL/gl.h>
 
 #include "model/Cls9.h"
-#include "render/surfaces/LegendLayout.h"
 #include "render/common/GlText.h"
+#include "render/surfaces/LegendLayout.h"
 
 void Cls9::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ, float MaxZ, float,
                       float, float MinV, float MaxV) {

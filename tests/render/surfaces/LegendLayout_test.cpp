@@ -62,8 +62,8 @@ std::shared_ptr<Cls9> Graph(int32_t type, int32_t style) {
   auto g = std::make_shared<Cls9>();
   g->GraphType = type;
   g->FillStyle = style;
-  g->FirstColor = 255;        // red
-  g->SecondColor = 16711680;  // blue
+  g->FirstColor = 255;       // red
+  g->SecondColor = 16711680; // blue
   return g;
 }
 

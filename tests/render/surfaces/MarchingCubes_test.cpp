@@ -159,9 +159,9 @@ TEST(IsoSurfaceColor, LevelsAlongTheSchemeOfTheRange) {
   std::string name;
   EXPECT_EQ(IsoSurfaceColor(name, 5, 0, 10), (Colour{127.5f / 255.0f, 1, 0}));
   EXPECT_EQ(name, "Rainbow"); // an empty name becomes the default, in the caller's text
-  EXPECT_EQ(IsoSurfaceColor(name, 10, 0, 10), (Colour{1, 0, 0}));  // the last stop
-  EXPECT_EQ(IsoSurfaceColor(name, 11, 0, 10), (Colour{0, 0, 0}));  // beyond the scheme
-  EXPECT_EQ(IsoSurfaceColor(name, 3, 3, 3), (Colour{0, 0, 1}));    // no range
+  EXPECT_EQ(IsoSurfaceColor(name, 10, 0, 10), (Colour{1, 0, 0})); // the last stop
+  EXPECT_EQ(IsoSurfaceColor(name, 11, 0, 10), (Colour{0, 0, 0})); // beyond the scheme
+  EXPECT_EQ(IsoSurfaceColor(name, 3, 3, 3), (Colour{0, 0, 1}));   // no range
   std::string grey = "@grey";
   EXPECT_EQ(IsoSurfaceColor(grey, 0, 0, 10), (Colour{200 / 255.0f, 200 / 255.0f, 200 / 255.0f}));
   // A name that is none of the five keeps the scheme named last.

@@ -106,7 +106,8 @@ TEST(Slices4D, FillColoursAndGeometry) {
   ASSERT_EQ(quads.size(), 4u);
   // Every corner lies in the plane of the slice; its colour follows its value.
   for (const SliceQuad& q : quads)
-    for (const IsoPoint& c : q.Corners) EXPECT_FLOAT_EQ(c[1], 0.5f);
+    for (const IsoPoint& c : q.Corners)
+      EXPECT_FLOAT_EQ(c[1], 0.5f);
   EXPECT_FLOAT_EQ(quads[0].Colours[0][0], 50.0f / 222.0f);
   EXPECT_FLOAT_EQ(quads[0].Colours[0][2], 1.0f - 50.0f / 222.0f);
   g->FillStyle = SingleColor;
@@ -144,7 +145,8 @@ TEST(SliceContourLevels, RoundedLevelsAndLoopsThatEnd) {
   EXPECT_EQ(SliceContourLevels(g, 2, lo, hi), (std::vector<float>{-4, -2, 0, 2}));
   ContourGrid flat(3, 3);
   for (int32_t i = 1; i <= 3; ++i)
-    for (int32_t j = 1; j <= 3; ++j) flat(i, j) = 4;
+    for (int32_t j = 1; j <= 3; ++j)
+      flat(i, j) = 4;
   EXPECT_EQ(SliceContourLevels(flat, 1, lo, hi), (std::vector<float>{4}));
   EXPECT_TRUE(SliceContourLevels(flat, 0, lo, hi).empty());
   EXPECT_TRUE(SliceContourLevels(flat, -1, lo, hi).empty());

@@ -114,7 +114,7 @@ TEST(VolumePictures, SliceWithFillContoursAndArrows) {
   g->Slice4Z[1] = 0.2f; // between two layers
   g->SliceZShowColor[1] = g->SliceZShowCont[1] = g->SliceZShowVect[1] = true;
   g->SliceZContLevels[1] = 0.5f;
-  g->SliceZContColor[1] = 0;       // black lines
+  g->SliceZContColor[1] = 0;        // black lines
   g->SliceZVectColor[1] = 0x808080; // grey arrows
   g->Slice4XYXB[1] = g->Slice4XYYB[1] = 1;
   g->Slice4XYXE[1] = g->Slice4XYYE[1] = 11;
@@ -141,7 +141,8 @@ TEST(VolumePictures, LegendBarTicksAndLabels) {
   glDisable(GL_DEPTH_TEST);
   auto g = Graph4D();
   g->ColorNum = 6; // the scheme as the drawing of the graph left it
-  for (int32_t i = 0; i < 6; ++i) g->ColorPos[i] = 20.0f * float(i);
+  for (int32_t i = 0; i < 6; ++i)
+    g->ColorPos[i] = 20.0f * float(i);
   g->DrawLegend(0, 1, 0, 1, 0, 1, -2, 3, -2, 3);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
   EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
