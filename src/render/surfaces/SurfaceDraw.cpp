@@ -182,10 +182,6 @@ void DrawSurface(Cls9& g, int32_t lngAnimStep) {
   // An implicit surface is drawn from its value grids by the implicit-surface drawer; its point
   // grid holds nothing of it, so none of the grid passes below runs for it.
   if ((g.GraphType == Surface3D || g.GraphType == Surface3DAnimation) && g.FunForm == Implicit) {
-    glPolygonMode(GL_FRONT_AND_BACK, g.Show == ModelPoint  ? GL_POINT
-                                     : g.Show == ModelGrid ? GL_LINE
-                                                           : GL_FILL);
-    glShadeModel(GL_SMOOTH);
     DrawImplicitGraph(g, lngAnimStep);
     return;
   }

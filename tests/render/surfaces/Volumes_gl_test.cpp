@@ -13,8 +13,8 @@
 #include "model/Cls9.h"
 #include "model/Module1.h"
 #include "render/surfaces/IsoSurface.h"
+#include "render/surfaces/ReferencePicture.h"
 #include "render/surfaces/SurfaceDrawers.h"
-#include "support/ReferencePicture.h"
 #include "view/GlFontsContext.h"
 
 namespace {
@@ -104,7 +104,7 @@ TEST(VolumePictures, IsoSurfaceOfASphere) {
   std::string name = "Earth";
   DrawIsoSurface(s, 2.25f, name, 0.0f, 4.5f);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-  EXPECT_TRUE(MatchesReference(view.Gl.Image(), "render/surfaces/reference/isosurface.png"));
+  EXPECT_TRUE(reference::MatchesReference(view.Gl.Image(), "render/surfaces", "isosurface"));
 }
 
 TEST(VolumePictures, SliceWithFillContoursAndArrows) {
@@ -128,7 +128,7 @@ TEST(VolumePictures, SliceWithFillContoursAndArrows) {
   EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
   EXPECT_FALSE(glIsEnabled(GL_BLEND));
   EXPECT_EQ(ContourSlicePlane, 1); // the z-slice was contoured last
-  EXPECT_TRUE(MatchesReference(view.Gl.Image(), "render/surfaces/reference/slice4d.png"));
+  EXPECT_TRUE(reference::MatchesReference(view.Gl.Image(), "render/surfaces", "slice4d"));
 }
 
 TEST(VolumePictures, LegendBarTicksAndLabels) {
@@ -146,7 +146,7 @@ TEST(VolumePictures, LegendBarTicksAndLabels) {
   g->DrawLegend(0, 1, 0, 1, 0, 1, -2, 3, -2, 3);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
   EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-  EXPECT_TRUE(MatchesReference(view.Gl.Image(), "render/surfaces/reference/legend.png"));
+  EXPECT_TRUE(reference::MatchesReference(view.Gl.Image(), "render/surfaces", "legend"));
 }
 
 } // namespace
