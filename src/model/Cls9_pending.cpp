@@ -3,8 +3,3 @@
 // folder (otherwise the link has two definitions).
 
 #include "model/Cls9.h"
-
-// ---------------------------------------------------------------------------------------------
-// Surface rendering (src/render/surfaces): DrawLegend. The colour legend of surfaces and 4D
-// graphs is not drawn yet; the scene simply has no legend (the README says so).
-void Cls9::DrawLegend(float, float, float, float, float, float, float, float, float, float) {}

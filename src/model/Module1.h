@@ -90,6 +90,9 @@ inline uint32_t TickFontBase = 0;
 inline uint32_t TitleFontBase = 0;
 inline uint32_t BitmapFontBase = 0;
 
+// The plane of the 4D slice whose contour lines are being traced: 1 z-slice, 2 x-slice, 3 y-slice.
+inline int32_t ContourSlicePlane = 0;
+
 // Further switches of the main window.
 inline bool ShowLegend = true;
 inline int32_t RotationMode = RotationNone;

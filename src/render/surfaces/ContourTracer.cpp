@@ -61,6 +61,7 @@ struct Tracer {
   Crossings& c;
   float dx, dy;
   int32_t m, n;
+  float closeness;
 
   TracerPoint PointOf(int32_t kind, int32_t i, int32_t j) {
     const float f = c.Of(kind, i, j);
@@ -127,10 +128,11 @@ struct Tracer {
       line.push_back(point);
       const float ex = point.x - start.x;
       const float ey = point.y - start.y;
-      const bool closed = std::fabs(ex) < kTiny && std::fabs(ey) < kTiny;
+      const bool closed = std::fabs(ex) < closeness && std::fabs(ey) < closeness;
       const float bx = point.x - dx;
       const float by = point.y - dy;
-      const bool border = cj == n || ci == m || std::fabs(bx) < kTiny || std::fabs(by) < kTiny;
+      const bool border =
+          cj == n || ci == m || std::fabs(bx) < closeness || std::fabs(by) < closeness;
       if (closed || border) break;
     }
     c.Of(kind, i0, j0) = kUsed;
@@ -141,7 +143,7 @@ struct Tracer {
 } // namespace
 
 std::vector<ContourLine> TraceLevel(const ContourGrid& grid, float dx, float dy, float level,
-                                    CrossingTest test) {
+                                    CrossingTest test, float closeness) {
   const int32_t m = grid.Rows(), n = grid.Cols();
   std::vector<ContourLine> lines;
   if (m < 2 || n < 2 || m > kMaxContourGridSide || n > kMaxContourGridSide || !(dx > 0) ||
@@ -153,7 +155,7 @@ std::vector<ContourLine> TraceLevel(const ContourGrid& grid, float dx, float dy,
   for (int32_t i = 1; i <= m; ++i)
     for (int32_t j = 1; j <= n - 1; ++j) c.J(i, j) = Fraction(grid(i, j), grid(i, j + 1), level, test);
 
-  Tracer t{c, dx, dy, m, n};
+  Tracer t{c, dx, dy, m, n, closeness};
   auto emit = [&](ContourLine&& line) {
     if (line.size() >= 2) lines.push_back(std::move(line));
   };

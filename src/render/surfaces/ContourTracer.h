@@ -39,9 +39,11 @@ enum class CrossingTest {
 };
 
 // The lines of one level. Edges with a node equal to UndefinedValue carry no crossing, so a
-// curve is never traced through cells where the function has no value.
+// curve is never traced through cells where the function has no value. A line has closed, or
+// reached the first row or column, when its point lies closer than `closeness` to the start, or
+// to that row or column.
 std::vector<ContourLine> TraceLevel(const ContourGrid& grid, float dx, float dy, float level,
-                                    CrossingTest test);
+                                    CrossingTest test, float closeness = 1e-7f);
 
 // Moves every node within 0.0001 of the level up by 0.00001 (undefined nodes stay as they are),
 // so that no node lies on a level exactly.

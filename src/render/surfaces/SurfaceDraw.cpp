@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include "model/Cls9.h"
+#include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/SurfaceDrawers.h"
 #include "render/surfaces/SurfaceMesh.h"
 #include "render/surfaces/SurfaceOverlays.h"
@@ -180,8 +181,10 @@ void DrawFloor(const Cls9& g, const SurfaceGrid& grid, const SurfaceMesh& mesh,
 void DrawSurface(Cls9& g, int32_t lngAnimStep) {
   // An implicit surface is drawn from its value grids by the implicit-surface drawer; its point
   // grid holds nothing of it, so none of the grid passes below runs for it.
-  if ((g.GraphType == Surface3D || g.GraphType == Surface3DAnimation) && g.FunForm == Implicit)
+  if ((g.GraphType == Surface3D || g.GraphType == Surface3DAnimation) && g.FunForm == Implicit) {
+    DrawImplicitGraph(g, lngAnimStep);
     return;
+  }
 
   TangentFormulas formulas;
   if ((g.ShowTangent || g.ShowNormal) && !formulas.Prepare(g.ExpressZ)) return;

@@ -1,0 +1,360 @@
+#include "render/surfaces/MarchingCubes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+#include <vector>
+
+#include "formula/FormulaGlobals.h"
+#include "sampling/SamplingInternal.h"
+
+bool IsoSamples::Valid() const {
+  if (Nx < 1 || Ny < 1 || Nz < 1) return false;
+  const size_t n = Count();
+  return X.size() >= n && Y.size() >= n && Z.size() >= n && W.size() >= n;
+}
+
+namespace {
+
+// Below this many cells one thread cuts the whole grid.
+constexpr int64_t kCellsPerThread = 16 * 16 * 16;
+
+int ChunkCount(const IsoSamples& s, int threads) {
+  const int64_t cells = int64_t(s.Nx) * s.Ny * s.Nz;
+  const int want = threads > 0 ? threads : sampling::ParallelThreadCount();
+  const int64_t byWork = std::max<int64_t>(cells / kCellsPerThread, 1);
+  return static_cast<int>(std::clamp<int64_t>(std::min<int64_t>(want, byWork), 1, s.Nx));
+}
+
+// Sample offsets of the eight corners of a cell, in the samples' storage order.
+std::array<size_t, 8> CornerSteps(const IsoSamples& s) {
+  std::array<size_t, 8> steps;
+  for (size_t c = 0; c < 8; ++c) {
+    const auto& o = CubeCornerOffsets[c];
+    steps[c] = s.Index(o[0], o[1], o[2]);
+  }
+  return steps;
+}
+
+// Calls cut(cell base index, corner values, cube index) for every cell of rows i = begin .. end - 1
+// (i outer, k inner) that the level cuts and whose corners all have values. Along k each cell
+// shares four corners with the one before, so each step reads one new column of four samples.
+template <class Cut>
+void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t begin, int64_t end,
+                    Cut&& cut) {
+  const CubeTableSet& t = CubeTables();
+  const size_t dj = size_t(s.Nz + 1), di = size_t(s.Ny + 1) * dj;
+  for (int32_t i = int32_t(begin); i < int32_t(end); ++i)
+    for (int32_t j = 0; j < s.Ny; ++j) {
+      const size_t row = s.Index(i, j, 0);
+      // The four samples of column k: (i, j), (i + 1, j), (i, j + 1), (i + 1, j + 1).
+      const float* p00 = w + row;
+      const float* p10 = p00 + di;
+      const float* p01 = p00 + dj;
+      const float* p11 = p10 + dj;
+      auto column = [&](int32_t k, int32_t& bits, bool& defined) {
+        const float a = p00[k], b = p10[k], c = p01[k], d = p11[k];
+        defined = a != UndefinedValue && b != UndefinedValue && c != UndefinedValue &&
+                  d != UndefinedValue;
+        bits = int32_t(a < level) | int32_t(b < level) << 1 | int32_t(c < level) << 2 |
+               int32_t(d < level) << 3;
+      };
+      int32_t low = 0, high = 0;
+      bool lowDefined = true, highDefined = true;
+      column(0, low, lowDefined);
+      for (int32_t k = 0; k < s.Nz; ++k) {
+        column(k + 1, high, highDefined);
+        const bool defined = lowDefined && highDefined;
+        // Corner bits: 0 (i, j, k), 1 (i + 1, j, k), 2 (i + 1, j, k + 1), 3 (i, j, k + 1),
+        // 4 .. 7 the same at j + 1.
+        const int32_t cube = (low & 1) | (low & 2) | (high & 2) << 1 | (high & 1) << 3 |
+                             (low & 4) << 2 | (low & 8) << 2 | (high & 8) << 3 | (high & 4) << 5;
+        if (defined && t.Edges[size_t(cube)] != 0) {
+          const size_t k0 = size_t(k), k1 = k0 + 1;
+          const float v[8] = {p00[k0], p10[k0], p10[k1], p00[k1],
+                              p01[k0], p11[k0], p11[k1], p01[k1]};
+          cut(row + k0, v, cube);
+        }
+        low = high;
+        lowDefined = highDefined;
+      }
+    }
+}
+
+// One triangle of the implicit surface before welding.
+struct LooseTriangle {
+  std::array<IsoPoint, 3> Corners;
+  IsoPoint Normal;
+};
+
+// Vertices in a hash of small boxes, so that a point's matches are looked for only in the boxes
+// its tolerance reaches. Each box keeps its vertices newest first. The hash is an open-addressed
+// table of box keys; two boxes that share a key merely share a list.
+class VertexWelder {
+public:
+  explicit VertexWelder(size_t expected) {
+    size_t capacity = 1024;
+    while (capacity < 2 * expected)
+      capacity *= 2;
+    m_keys.assign(capacity, kEmpty);
+    m_heads.assign(capacity, -1);
+    m_next.reserve(expected);
+  }
+
+  // The newest vertex below `before` that is SamePoint with p, or -1.
+  int32_t Find(const IsoPoint& p, const std::vector<IsoPoint>& positions, int32_t before) const {
+    int64_t lo[3], hi[3];
+    for (size_t d = 0; d < 3; ++d) {
+      lo[d] = Box(p[d] - kReach);
+      hi[d] = Box(p[d] + kReach);
+    }
+    int32_t best = -1;
+    for (int64_t a = lo[0]; a <= hi[0]; ++a)
+      for (int64_t b = lo[1]; b <= hi[1]; ++b)
+        for (int64_t c = lo[2]; c <= hi[2]; ++c) {
+          for (int32_t v = m_heads[Slot(Key(a, b, c))]; v > best; v = m_next[size_t(v)])
+            if (v < before && SamePoint(positions[size_t(v)], p)) {
+              best = v;
+              break;
+            }
+        }
+    return best;
+  }
+
+  void Add(const IsoPoint& p, int32_t index) {
+    if (2 * (m_next.size() + 1) > m_keys.size()) Grow();
+    const size_t slot = Slot(Key(Box(p[0]), Box(p[1]), Box(p[2])));
+    m_next.push_back(m_heads[slot]);
+    m_heads[slot] = index;
+  }
+
+private:
+  // Boxes of 1/1024 scene unit: wider than twice the tolerance, so a point's tolerance reaches at
+  // most two boxes along each axis. The reach is a little wider than the tolerance itself.
+  static constexpr double kScale = 1024.0;
+  static constexpr float kReach = 0.0000125f;
+  static constexpr uint64_t kEmpty = ~uint64_t{0};
+  static int64_t Box(float v) {
+    const double b = std::floor(double(v) * kScale);
+    return int64_t(std::clamp(b, -1e15, 1e15));
+  }
+  static uint64_t Key(int64_t a, int64_t b, int64_t c) {
+    uint64_t h = uint64_t(a) * 0x9E3779B97F4A7C15ull ^ uint64_t(b) * 0xC2B2AE3D27D4EB4Full ^
+                 uint64_t(c) * 0x165667B19E3779F9ull;
+    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull; // the finaliser of splitmix64
+    h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+    h ^= h >> 31;
+    return h == kEmpty ? 0 : h;
+  }
+  // The slot of a key: its own, or the empty slot where it would go.
+  size_t Slot(uint64_t key) const {
+    const size_t mask = m_keys.size() - 1;
+    size_t slot = size_t(key) & mask;
+    while (m_keys[slot] != kEmpty && m_keys[slot] != key)
+      slot = (slot + 1) & mask;
+    return slot;
+  }
+  size_t Slot(uint64_t key) {
+    const size_t slot = static_cast<const VertexWelder*>(this)->Slot(key);
+    m_keys[slot] = key;
+    return slot;
+  }
+  void Grow() {
+    std::vector<uint64_t> keys(m_keys.size() * 2, kEmpty);
+    std::vector<int32_t> heads(keys.size(), -1);
+    keys.swap(m_keys);
+    heads.swap(m_heads);
+    for (size_t n = 0; n < keys.size(); ++n)
+      if (keys[n] != kEmpty) m_heads[Slot(keys[n])] = heads[n];
+  }
+  std::vector<uint64_t> m_keys;
+  std::vector<int32_t> m_heads;
+  std::vector<int32_t> m_next;
+};
+
+bool UsableScale(float s) { return std::isfinite(s) && s != 0.0f; }
+
+} // namespace
+
+IsoMesh ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale, int threads) {
+  IsoMesh mesh;
+  if (!s.Valid() || !UsableScale(scale[0]) || !UsableScale(scale[1]) || !UsableScale(scale[2]))
+    return mesh;
+  const CubeTableSet& t = CubeTables();
+  const std::array<size_t, 8> steps = CornerSteps(s);
+
+  const int chunks = ChunkCount(s, threads);
+  // A sample's position in scaled units.
+  auto scaled = [&](size_t n) -> IsoPoint {
+    return {s.X[n] / scale[0], s.Y[n] / scale[1], s.Z[n] / scale[2]};
+  };
+
+  // Cut the cells, slab by slab; the slabs joined in order keep the cells' order.
+  std::vector<std::vector<LooseTriangle>> slabs(static_cast<size_t>(chunks));
+  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
+    std::vector<LooseTriangle>& out = slabs[size_t(chunk)];
+    ForEachCutCell(s, s.W.data(), level, begin, end,
+                   [&](size_t base, const float(&v)[8], int32_t cube) {
+                     const int16_t edges = t.Edges[size_t(cube)];
+                     IsoPoint at[12];
+                     for (size_t e = 0; e < 12; ++e) {
+                       if (!(edges >> e & 1)) continue;
+                       const auto& ec = CubeEdgeCorners[e];
+                       at[e] = InterpolateVertex(scaled(base + steps[size_t(ec[0])]),
+                                                 scaled(base + steps[size_t(ec[1])]), v[ec[0]],
+                                                 v[ec[1]], level);
+                     }
+                     const auto& row = t.Triangles[size_t(cube)];
+                     for (size_t m = 0; row[m] != -1; m += 3) {
+                       LooseTriangle tri;
+                       tri.Corners = {at[row[m]], at[row[m + 1]], at[row[m + 2]]};
+                       tri.Normal = FaceNormal(tri.Corners[0], tri.Corners[1], tri.Corners[2]);
+                       out.push_back(tri);
+                     }
+                   });
+  });
+
+  size_t triangles = 0;
+  for (const auto& slab : slabs)
+    triangles += slab.size();
+  mesh.Triangles.reserve(triangles);
+  mesh.Positions.reserve(triangles / 2 + 3);
+  std::vector<IsoPoint> sums;
+  std::vector<int32_t> uses;
+  sums.reserve(triangles / 2 + 3);
+  uses.reserve(triangles / 2 + 3);
+  VertexWelder welder(triangles / 2 + 3);
+  for (const auto& slab : slabs)
+    for (const LooseTriangle& tri : slab) {
+      // Only vertices that existed before this triangle are candidates, so two corners of one
+      // triangle never share a vertex.
+      const int32_t before = int32_t(mesh.Positions.size());
+      std::array<int32_t, 3> ids;
+      for (size_t c = 0; c < 3; ++c) {
+        const int32_t found = welder.Find(tri.Corners[c], mesh.Positions, before);
+        if (found >= 0) {
+          IsoPoint& sum = sums[size_t(found)];
+          for (size_t d = 0; d < 3; ++d)
+            sum[d] = sum[d] + tri.Normal[d];
+          ++uses[size_t(found)];
+          ids[c] = found;
+        } else {
+          ids[c] = int32_t(mesh.Positions.size());
+          mesh.Positions.push_back(tri.Corners[c]);
+          sums.push_back(tri.Normal);
+          uses.push_back(1);
+          welder.Add(tri.Corners[c], ids[c]);
+        }
+      }
+      mesh.Triangles.push_back(ids);
+    }
+
+  mesh.Normals.resize(mesh.Positions.size());
+  for (size_t v = 0; v < mesh.Positions.size(); ++v) {
+    const float n = float(uses[v]);
+    const IsoPoint mean{sums[v][0] / n, sums[v][1] / n, sums[v][2] / n};
+    const float ss = mean[0] * mean[0] + mean[1] * mean[1] + mean[2] * mean[2];
+    const float length = std::sqrt(ss);
+    mesh.Normals[v] = length > 0.0f ? IsoPoint{mean[0] / length, mean[1] / length, mean[2] / length}
+                                    : IsoPoint{1.0f, 0.0f, 0.0f};
+  }
+  return mesh;
+}
+
+IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threads) {
+  IsoMesh mesh;
+  if (!s.Valid() || !UsableScale(scaleV)) return mesh;
+  const CubeTableSet& t = CubeTables();
+  const std::array<size_t, 8> steps = CornerSteps(s);
+  const int chunks = ChunkCount(s, threads);
+  const size_t perRow = size_t(s.Ny + 1) * size_t(s.Nz + 1);
+
+  // Values on the scale of the level; an undefined value stays undefined.
+  std::vector<float> rescaled;
+  if (scaleV != 1.0f) {
+    rescaled.resize(s.Count());
+    sampling::ParallelFor(s.Nx + 1, chunks, [&](int, int64_t begin, int64_t end) {
+      for (size_t n = size_t(begin) * perRow; n < size_t(end) * perRow; ++n)
+        rescaled[n] = s.W[n] == UndefinedValue ? UndefinedValue : s.W[n] / scaleV;
+    });
+  }
+  const float* w = scaleV != 1.0f ? rescaled.data() : s.W.data();
+
+  // The normal of a sample: the value differences along each axis, central inside the grid and
+  // one-sided on its border, pointing towards higher values as the triangles face (a sphere of
+  // x^2 + y^2 + z^2 shows its lit side to the light).
+  const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
+  auto sampleNormal = [&](size_t n) -> IsoPoint {
+    const int32_t at[3] = {int32_t(n / perRow), int32_t(n / size_t(s.Nz + 1) % size_t(s.Ny + 1)),
+                           int32_t(n % size_t(s.Nz + 1))};
+    IsoPoint d;
+    for (int axis = 0; axis < 3; ++axis) {
+      int32_t lo[3] = {at[0], at[1], at[2]}, hi[3] = {at[0], at[1], at[2]};
+      if (lo[axis] > 0) --lo[axis];
+      if (hi[axis] < last[axis]) ++hi[axis];
+      d[size_t(axis)] = w[s.Index(hi[0], hi[1], hi[2])] - w[s.Index(lo[0], lo[1], lo[2])];
+    }
+    const float ss = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+    const float length = std::sqrt(ss);
+    return length > 0.0f ? IsoPoint{d[0] / length, d[1] / length, d[2] / length}
+                         : IsoPoint{1.0f, 0.0f, 0.0f};
+  };
+
+  const float scaledLevel = level / scaleV;
+  struct Slab {
+    std::vector<IsoPoint> Positions, Normals;
+  };
+  std::vector<Slab> slabs(static_cast<size_t>(chunks));
+  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
+    Slab& out = slabs[size_t(chunk)];
+    ForEachCutCell(
+        s, w, scaledLevel, begin, end, [&](size_t base, const float(&v)[8], int32_t cube) {
+          const int16_t edges = t.Edges[size_t(cube)];
+          IsoPoint at[12], normal[12];
+          for (size_t e = 0; e < 12; ++e) {
+            if (!(edges >> e & 1)) continue;
+            const auto& ec = CubeEdgeCorners[e];
+            const size_t a = base + steps[size_t(ec[0])], b = base + steps[size_t(ec[1])];
+            at[e] = InterpolateVertex({s.X[a], s.Y[a], s.Z[a]}, {s.X[b], s.Y[b], s.Z[b]}, v[ec[0]],
+                                      v[ec[1]], scaledLevel);
+            const IsoPoint n = InterpolateVertex(sampleNormal(a), sampleNormal(b), v[ec[0]],
+                                                 v[ec[1]], scaledLevel);
+            const float ss = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+            const float length = std::sqrt(ss);
+            normal[e] = length > 0.0f ? IsoPoint{n[0] / length, n[1] / length, n[2] / length}
+                                      : IsoPoint{1.0f, 0.0f, 0.0f};
+          }
+          const auto& row = t.Triangles[size_t(cube)];
+          for (size_t m = 0; row[m] != -1; ++m) {
+            out.Positions.push_back(at[row[m]]);
+            out.Normals.push_back(normal[row[m]]);
+          }
+        });
+  });
+  size_t vertices = 0;
+  for (const Slab& slab : slabs)
+    vertices += slab.Positions.size();
+  mesh.Positions.reserve(vertices);
+  mesh.Normals.reserve(vertices);
+  for (const Slab& slab : slabs) {
+    mesh.Positions.insert(mesh.Positions.end(), slab.Positions.begin(), slab.Positions.end());
+    mesh.Normals.insert(mesh.Normals.end(), slab.Normals.begin(), slab.Normals.end());
+  }
+  mesh.Triangles.resize(vertices / 3);
+  for (size_t n = 0; n < mesh.Triangles.size(); ++n)
+    mesh.Triangles[n] = {int32_t(3 * n), int32_t(3 * n + 1), int32_t(3 * n + 2)};
+  return mesh;
+}
+
+bool MeshIsClosed(const IsoMesh& mesh) {
+  std::unordered_map<uint64_t, int32_t> edges;
+  edges.reserve(mesh.Triangles.size() * 3);
+  for (const auto& tri : mesh.Triangles)
+    for (size_t c = 0; c < 3; ++c) {
+      const uint32_t a = uint32_t(tri[c]), b = uint32_t(tri[(c + 1) % 3]);
+      ++edges[uint64_t(std::min(a, b)) << 32 | std::max(a, b)];
+    }
+  for (const auto& [edge, uses] : edges)
+    if (uses != 2) return false;
+  return !mesh.Triangles.empty();
+}

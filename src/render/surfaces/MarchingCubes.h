@@ -1,0 +1,68 @@
+#pragma once
+// Surfaces of a sampled scalar field by marching cubes, as data: every cell of the grid is cut at
+// the level by the case tables (CubeTables.h) and the cut edges get vertices interpolated between
+// their corners. Two extractions serve the two volume drawers:
+//   - ImplicitSurfaceMesh (implicit surfaces f(x, y, z) = 0): the triangles' corners are welded
+//     into shared vertices (corners of different triangles within 0.00001 on every coordinate
+//     become one vertex, the newest such vertex first), each vertex normal the normalised mean of
+//     the face normals around it;
+//   - IsoSurfaceMesh (isosurfaces of 4D graphs): three vertices per triangle, normals interpolated
+//     along the cut edges from normals estimated at the samples by value differences.
+// Both face towards higher values: triangles are wound and normals point that way.
+// Sizes follow the grid: no fixed capacity. Cells with a corner that has no value
+// (UndefinedValue) are not cut. Large grids are cut on every core with the same result.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "render/surfaces/CubeTables.h"
+
+// The samples of a grid: position x, y, z and value w of every sample (i, j, k), i = 0 .. Nx,
+// j = 0 .. Ny, k = 0 .. Nz, stored with k varying fastest.
+struct IsoSamples {
+  int32_t Nx = 0, Ny = 0, Nz = 0;
+  std::vector<float> X, Y, Z, W;
+
+  void Resize(int32_t nx, int32_t ny, int32_t nz) {
+    Nx = nx;
+    Ny = ny;
+    Nz = nz;
+    const size_t n = Count();
+    X.assign(n, 0.0f);
+    Y.assign(n, 0.0f);
+    Z.assign(n, 0.0f);
+    W.assign(n, 0.0f);
+  }
+  size_t Count() const {
+    return static_cast<size_t>(Nx + 1) * static_cast<size_t>(Ny + 1) * static_cast<size_t>(Nz + 1);
+  }
+  size_t Index(int32_t i, int32_t j, int32_t k) const {
+    return (static_cast<size_t>(i) * static_cast<size_t>(Ny + 1) + static_cast<size_t>(j)) *
+               static_cast<size_t>(Nz + 1) +
+           static_cast<size_t>(k);
+  }
+  // At least one cell, and the four arrays as large as the counts say.
+  bool Valid() const;
+};
+
+// A triangle mesh: positions and normals per vertex, triangles as three vertex indices each.
+struct IsoMesh {
+  std::vector<IsoPoint> Positions;
+  std::vector<IsoPoint> Normals;
+  std::vector<std::array<int32_t, 3>> Triangles;
+};
+
+// The welded surface W = level, with every position divided by its scale (x by scale[0] ...).
+// threads: how many threads may cut cells (0: every core); the result does not depend on it.
+IsoMesh ImplicitSurfaceMesh(const IsoSamples& samples, float level, const IsoPoint& scale,
+                            int threads = 0);
+
+// The surface W / scaleV = level / scaleV in the samples' own positions; normals point towards
+// higher values, the side the triangles face. Samples on the grid's border take one-sided
+// differences.
+IsoMesh IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, int threads = 0);
+
+// Whether every edge of the mesh is shared by exactly two triangles (a closed surface).
+bool MeshIsClosed(const IsoMesh& mesh);

@@ -1,0 +1,172 @@
+// Surfaces of sampled fields as meshes: the implicit sphere welded and closed with outward
+// normals, sizes that follow the grid, the same mesh on any number of threads, welding at nodes
+// on the level, cells without values, and the isosurface normals on the grid's border.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "formula/FormulaGlobals.h"
+#include "render/surfaces/IsoSurface.h"
+#include "render/surfaces/MarchingCubes.h"
+
+namespace {
+
+// Samples f on n steps per axis over [lo, hi]^3 (positions x, y, z as given).
+IsoSamples Sample(int32_t n, float lo, float hi,
+                  const std::function<float(float, float, float)>& f) {
+  IsoSamples s;
+  s.Resize(n, n, n);
+  const float step = (hi - lo) / float(n);
+  for (int32_t i = 0; i <= n; ++i)
+    for (int32_t j = 0; j <= n; ++j)
+      for (int32_t k = 0; k <= n; ++k) {
+        const size_t at = s.Index(i, j, k);
+        s.X[at] = lo + float(i) * step;
+        s.Y[at] = lo + float(j) * step;
+        s.Z[at] = lo + float(k) * step;
+        s.W[at] = f(s.X[at], s.Y[at], s.Z[at]);
+      }
+  return s;
+}
+
+float Sphere(float x, float y, float z) { return x * x + y * y + z * z - 1.0f; }
+
+TEST(ImplicitSurfaceMesh, SphereIsOneClosedWeldedSurfaceWithOutwardNormals) {
+  const IsoSamples s = Sample(10, -1.5f, 1.5f, Sphere);
+  const IsoMesh mesh = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
+  // Each cut grid edge is one vertex, and each cell gives its table row's triangles.
+  size_t cutEdges = 0, triangles = 0;
+  for (int32_t i = 0; i <= 10; ++i)
+    for (int32_t j = 0; j <= 10; ++j)
+      for (int32_t k = 0; k <= 10; ++k) {
+        const bool below = s.W[s.Index(i, j, k)] < 0;
+        if (i < 10 && below != (s.W[s.Index(i + 1, j, k)] < 0)) ++cutEdges;
+        if (j < 10 && below != (s.W[s.Index(i, j + 1, k)] < 0)) ++cutEdges;
+        if (k < 10 && below != (s.W[s.Index(i, j, k + 1)] < 0)) ++cutEdges;
+        if (i < 10 && j < 10 && k < 10) {
+          float v[8];
+          for (size_t c = 0; c < 8; ++c) {
+            const auto& o = CubeCornerOffsets[c];
+            v[c] = s.W[s.Index(i + o[0], j + o[1], k + o[2])];
+          }
+          const auto& row = CubeTables().Triangles[size_t(CubeIndex(v, 0.0f))];
+          for (size_t m = 0; row[m] != -1; m += 3)
+            ++triangles;
+        }
+      }
+  EXPECT_EQ(mesh.Triangles.size(), triangles);
+  EXPECT_EQ(mesh.Positions.size(), cutEdges);
+  EXPECT_TRUE(MeshIsClosed(mesh));
+  // Euler characteristic of a sphere: V - E + F = 2, with E = 3F / 2 on a closed mesh.
+  EXPECT_EQ(int64_t(mesh.Positions.size()) - int64_t(3 * triangles / 2) + int64_t(triangles), 2);
+  for (size_t v = 0; v < mesh.Positions.size(); ++v) {
+    const IsoPoint& p = mesh.Positions[v];
+    const IsoPoint& n = mesh.Normals[v];
+    const float r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+    EXPECT_NEAR(r, 1.0f, 0.06f);
+    EXPECT_GT((p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r, 0.9f) << "normal points inwards";
+  }
+}
+
+TEST(ImplicitSurfaceMesh, PositionsAreDividedByTheScales) {
+  const IsoMesh plain = ImplicitSurfaceMesh(Sample(6, -1.5f, 1.5f, Sphere), 0.0f, {1, 1, 1});
+  const IsoMesh scaled = ImplicitSurfaceMesh(Sample(6, -1.5f, 1.5f, Sphere), 0.0f, {2, 4, 0.5f});
+  ASSERT_EQ(plain.Positions.size(), scaled.Positions.size());
+  for (size_t v = 0; v < plain.Positions.size(); ++v) {
+    EXPECT_FLOAT_EQ(scaled.Positions[v][0], plain.Positions[v][0] / 2);
+    EXPECT_FLOAT_EQ(scaled.Positions[v][2], plain.Positions[v][2] * 2);
+  }
+  EXPECT_TRUE(ImplicitSurfaceMesh(Sample(6, -1.5f, 1.5f, Sphere), 0, {0, 1, 1}).Triangles.empty());
+}
+
+// Sizes follow the grid (a fixed store of 50,001 triangles would cut this short), and the
+// result is the same on one thread and on several.
+TEST(ImplicitSurfaceMesh, LargeSurfacesAreWholeAndIndependentOfThreads) {
+  const IsoSamples s = Sample(50, -5.0f, 5.0f, [](float x, float y, float z) {
+    return std::sin(3 * x) * std::sin(3 * y) * std::sin(3 * z) + 0.1f;
+  });
+  const IsoMesh one = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, 1);
+  const IsoMesh many = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, 4);
+  EXPECT_GT(one.Triangles.size(), 110000u) << one.Triangles.size();
+  EXPECT_EQ(one.Triangles, many.Triangles);
+  EXPECT_EQ(one.Positions, many.Positions);
+  EXPECT_EQ(one.Normals, many.Normals);
+  const IsoMesh iso1 = IsoSurfaceMesh(s, 0.0f, 1.0f, 1), iso4 = IsoSurfaceMesh(s, 0.0f, 1.0f, 4);
+  EXPECT_EQ(iso1.Triangles.size(), one.Triangles.size());
+  EXPECT_EQ(iso1.Positions, iso4.Positions);
+}
+
+// Where a node lies on the level every cut edge that ends there has its vertex at the node:
+// corners of different triangles there weld into one vertex; corners of one triangle never do.
+TEST(ImplicitSurfaceMesh, CornersOnANodeOnTheLevelWeldAcrossTriangles) {
+  IsoSamples s = Sample(2, 0, 2, [](float x, float y, float z) { return x + y + z - 3.0f; });
+  const IsoMesh mesh = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
+  ASSERT_FALSE(mesh.Triangles.empty());
+  size_t atCentre = 0;
+  for (const IsoPoint& p : mesh.Positions)
+    if (SamePoint(p, {1, 1, 1})) ++atCentre;
+  EXPECT_GE(atCentre, 1u);
+  EXPECT_LE(atCentre, 3u); // at most one per corner of the first triangle that met the node
+}
+
+TEST(MarchingCubes, CellsWithoutValuesAreNotCut) {
+  IsoSamples s = Sample(4, -1.5f, 1.5f, Sphere);
+  const size_t whole = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}).Triangles.size();
+  s.W[s.Index(2, 2, 1)] = UndefinedValue; // a node inside the sphere, next to its surface
+  const IsoMesh holed = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
+  EXPECT_LT(holed.Triangles.size(), whole);
+  EXPECT_FALSE(MeshIsClosed(holed));
+  // No cell at all, or arrays shorter than the counts: nothing.
+  IsoSamples flat;
+  flat.Resize(0, 3, 3);
+  EXPECT_TRUE(IsoSurfaceMesh(flat, 0.0f, 1.0f).Triangles.empty());
+}
+
+// The isosurface normals point towards higher values, the side the triangles face, also at
+// samples on the edges and corners of the grid's box, where one-sided differences stand in for
+// the missing neighbours.
+TEST(IsoSurfaceMesh, NormalsPointToHigherValuesEverywhereOnTheGrid) {
+  // Values fall along x, so a normal left unset (drawn as (1, 0, 0)) would show.
+  const IsoSamples ramp = Sample(3, 0, 3, [](float x, float, float) { return -2 * x; });
+  const IsoMesh mesh = IsoSurfaceMesh(ramp, -3.0f, 2.0f);
+  ASSERT_EQ(mesh.Triangles.size(), 2u * 9u);
+  for (size_t v = 0; v < mesh.Positions.size(); ++v) {
+    EXPECT_FLOAT_EQ(mesh.Positions[v][0], 1.5f);
+    EXPECT_EQ(mesh.Normals[v], (IsoPoint{-1, 0, 0})) << "vertex " << v;
+  }
+  const IsoMesh ball = IsoSurfaceMesh(Sample(8, -2, 2, Sphere), 0.0f, 1.0f);
+  ASSERT_FALSE(ball.Triangles.empty());
+  for (size_t v = 0; v < ball.Positions.size(); ++v) {
+    const IsoPoint& p = ball.Positions[v];
+    const IsoPoint& n = ball.Normals[v];
+    EXPECT_GT(p[0] * n[0] + p[1] * n[1] + p[2] * n[2], 0.0f);
+    const auto& t = ball.Triangles[v / 3];
+    const IsoPoint face = FaceNormal(ball.Positions[size_t(t[0])], ball.Positions[size_t(t[1])],
+                                     ball.Positions[size_t(t[2])]);
+    EXPECT_GT(face[0] * n[0] + face[1] * n[1] + face[2] * n[2], 0.0f);
+  }
+}
+
+} // namespace
+
+namespace {
+
+using Colour = std::array<float, 3>;
+
+TEST(IsoSurfaceColor, LevelsAlongTheSchemeOfTheRange) {
+  std::string name;
+  EXPECT_EQ(IsoSurfaceColor(name, 5, 0, 10), (Colour{127.5f / 255.0f, 1, 0}));
+  EXPECT_EQ(name, "Rainbow"); // an empty name becomes the default, in the caller's text
+  EXPECT_EQ(IsoSurfaceColor(name, 10, 0, 10), (Colour{1, 0, 0})); // the last stop
+  EXPECT_EQ(IsoSurfaceColor(name, 11, 0, 10), (Colour{0, 0, 0})); // beyond the scheme
+  EXPECT_EQ(IsoSurfaceColor(name, 3, 3, 3), (Colour{0, 0, 1}));   // no range
+  std::string grey = "@grey";
+  EXPECT_EQ(IsoSurfaceColor(grey, 0, 0, 10), (Colour{200 / 255.0f, 200 / 255.0f, 200 / 255.0f}));
+  // A name that is none of the five keeps the scheme named last.
+  std::string other = "Mine";
+  EXPECT_EQ(IsoSurfaceColor(other, 10, 0, 10), (Colour{50 / 255.0f, 50 / 255.0f, 50 / 255.0f}));
+}
+
+} // namespace
