@@ -151,7 +151,8 @@ std::optional<float> EvaluateNumberText(const std::string& text, std::string* me
     if (message) *message = "is empty";
     return std::nullopt;
   }
-  if (Cls6::ParseQuietly(formula, postfix, &why) != 0) {
+  // A refusal at the very first character comes back as position 0 with its reason.
+  if (Cls6::ParseQuietly(formula, postfix, &why) != 0 || !why.empty()) {
     if (message) *message = "is not a number";
     return std::nullopt;
   }
@@ -187,7 +188,7 @@ bool FormulaParses(const std::string& text, std::string* message) {
     return false;
   }
   std::string postfix, why;
-  if (Cls6::ParseQuietly(InsertImplicitProducts(text), postfix, &why) != 0) {
+  if (Cls6::ParseQuietly(InsertImplicitProducts(text), postfix, &why) != 0 || !why.empty()) {
     if (message) *message = "cannot be read: " + why;
     return false;
   }
