@@ -144,6 +144,8 @@ inline constexpr std::string_view ContourLevelOnLoad = "10";
 inline constexpr int32_t PlotFirstColorOnLoad = 255;       // red
 inline constexpr int32_t PlotSecondColorOnLoad = 16711680; // blue
 inline constexpr int32_t PlotSingleColorOnLoad = 0;        // black
+// A new colour map runs from its first colour to its second by height (FillStyle).
+inline constexpr int32_t ColorMapFillOnAdd = 3;
 
 // Step and stem plots.
 inline constexpr StartTexts StepStemStart{"Untitled", "-2pi", "2pi", "20", "", "", "", "", ""};

@@ -112,6 +112,7 @@ void PlotDialog::Command1_Click() {
   request.graphType = m_graphType;
   request.coordType = m_selected ? m_selected->CoordType : Cartesian3D;
   request.funForm = m_selected ? m_selected->FunForm : Parametric;
+  if (!m_selected) AddStartingValues(*writes);
   request.writes = std::move(*writes);
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }

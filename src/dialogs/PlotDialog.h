@@ -48,6 +48,8 @@ protected:
   virtual void AddStyleBindings(std::vector<FieldBinding>& fields) const = 0;
   // Sets what the fill of the own tab must set before the bindings are filled.
   virtual void PrepareFill(const Cls9&) {}
+  // What a new graph of the dialog's kind takes besides its fields.
+  virtual void AddStartingValues(PropertyWrites&) const {}
 
 private:
   GraphCommandHost& m_host;

@@ -38,3 +38,7 @@ void frmF22::AddStyleBindings(std::vector<FieldBinding>& f) const {
   f.push_back({K::Swatch, Picture2, Cls9Prop::FirstColor});
   f.push_back({K::Swatch, Picture3, Cls9Prop::SecondColor});
 }
+
+void frmF22::AddStartingValues(PropertyWrites& writes) const {
+  writes.emplace_back(Cls9Prop::FillStyle, ColorMapFillOnAdd);
+}

@@ -13,4 +13,5 @@ public:
 
 protected:
   void AddStyleBindings(std::vector<FieldBinding>& fields) const override;
+  void AddStartingValues(PropertyWrites& writes) const override;
 };

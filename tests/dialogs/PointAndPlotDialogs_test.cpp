@@ -203,6 +203,9 @@ TEST_F(PlotDialogsTest, SpecialPlotsAddedWithTheirStartingValues) {
       EXPECT_NE(g.FillStyle, 4) << "a gradient";
     }
     EXPECT_EQ(g.SecondColor, row.type == VectorPlot ? 0 : 16711680);
+    if (row.type == ColorMap) {
+      EXPECT_EQ(g.FillStyle, 3) << "a gradient between its two colours";
+    }
   }
 }
 
