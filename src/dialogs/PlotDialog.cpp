@@ -106,7 +106,7 @@ std::vector<OrderedPair> PlotDialog::Pairs() const {
 
 void PlotDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
-  if (!writes) return;
+  if (!writes || !Accepts(*writes)) return;
   CommitRequest request;
   // The plots are parametric surfaces in Cartesian coordinates; an edited graph keeps its own.
   request.graphType = m_graphType;

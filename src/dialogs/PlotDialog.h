@@ -48,6 +48,8 @@ protected:
   virtual void AddStyleBindings(std::vector<FieldBinding>& fields) const = 0;
   // Sets what the fill of the own tab must set before the bindings are filled.
   virtual void PrepareFill(const Cls9&) {}
+  // False, after saying why, when values the fields give do not suit the dialog's kind.
+  virtual bool Accepts(const PropertyWrites&) { return true; }
   // What a new graph of the dialog's kind takes besides its fields.
   virtual void AddStartingValues(PropertyWrites&) const {}
 

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include "dialogs/DialogFields.h"
+#include "platform/Prompter.h"
 
 using namespace DialogFields;
 
@@ -82,4 +83,18 @@ void frmF18::AddStyleBindings(std::vector<FieldBinding>& f) const {
     f.push_back({K::Swatch, Picture2, Cls9Prop::FirstColor});
     f.push_back({K::Swatch, Picture3, Cls9Prop::SecondColor});
   }
+}
+
+bool frmF18::Accepts(const PropertyWrites& writes) {
+  // The level steps divide the plot's range of heights: none or fewer than none draw nothing.
+  for (const auto& [prop, value] : writes)
+    if (prop == Cls9Prop::ContourLevel && !(std::get<float>(value) > 0.0f)) {
+      MsgBox("\"Contour Level\" must be greater than 0.", MsgButtons::OK, MsgIcon::Exclamation,
+             "Error");
+      SSTab1->setCurrentIndex(1);
+      Text11->setFocus();
+      Text11->selectAll();
+      return false;
+    }
+  return true;
 }

@@ -19,4 +19,5 @@ public:
 protected:
   void AddStyleBindings(std::vector<FieldBinding>& fields) const override;
   void PrepareFill(const Cls9& g) override;
+  bool Accepts(const PropertyWrites& writes) override;
 };

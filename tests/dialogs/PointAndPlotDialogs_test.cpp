@@ -261,6 +261,7 @@ TEST_F(PlotDialogsTest, RefusedFieldsKeepTheDialogOpen) {
       {1, "mnuDrawPoint_Click", "Text3", "sqrt(2)",
        "The formula \"y\" cannot be read: Undefined symbol : 'sqrt'"},
       {7, "mnuDrawCon_Click", "Text11", "sqrt(4)", "\"Contour Level\" is not a number."},
+      {7, "mnuDrawCon_Click", "Text11", "-1", "\"Contour Level\" must be greater than 0."},
       {3, "mnuAniPoint_Click", "Text5", "", "\"Min t\" is empty."},
       {3, "mnuAniPoint_Click", "Text5", "5", "\"Min t\" must be less than \"Max t\"."},
       {7, "mnuDrawCon_Click", "Text10", "0", "\"Steps v\" must be a whole number from 1 to 1000."},
