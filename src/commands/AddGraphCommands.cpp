@@ -33,6 +33,18 @@ struct SavedAnimation {
   }
 };
 
+// The step and stem commands' captions of their dialog and prefixes of their rows.
+constexpr const char* StepCaption = "Step Graph Properties";
+constexpr const char* StemCaption = "Stem Graph Properties";
+
+// The row of a graph added by a command: the step and stem commands name their own plot.
+std::string CommandRowCaption(const AddCommandSpec& spec, const Cls9& g) {
+  const bool step = spec.setup.caption == StepCaption;
+  if ((step || spec.setup.caption == StemCaption) && g.FunForm == Explicit)
+    return (step ? "Step Plot  y=" : "Stem Plot  y=") + g.ExpressZ;
+  return AddedGraphCaption(g, DocumentType);
+}
+
 std::string Pair(const char* first, const Cls9& g, const char* second) {
   return std::string(first) + g.ExpressY + second + g.ExpressZ;
 }
@@ -92,15 +104,28 @@ std::string CommandCaption(const Cls9& g, int32_t documentType) {
   case Table25D:
   case Table3D:
     return std::string(GraphKind(g).Name) + "  " + g.NameS;
-  case PointAnimation:
-    if (documentType == DocumentType4D) return {};
-    if (documentType != DocumentType3D)
-      return "Point Animation   " + (polar ? Pair("a=", g, ", r=") : Pair("x=", g, ", y="));
+  case PointMarker:
+  case PointAnimation: {
+    const std::string kind = g.GraphType == PointMarker ? "Point  " : "Point Animation   ";
+    // Points of 2D and 2.5D documents keep two coordinates; elsewhere they keep three, and
+    // their row names all three.
+    if (documentType == DocumentType2D || documentType == DocumentType25D)
+      return kind + (polar ? Pair("a=", g, ", r=") : Pair("x=", g, ", y="));
     if (g.CoordType == Cylindrical)
-      return "Point Animation   a=" + g.ExpressX + ", r=" + g.ExpressY + ", z=" + g.ExpressZ;
+      return kind + "a=" + g.ExpressX + ", r=" + g.ExpressY + ", z=" + g.ExpressZ;
     if (g.CoordType == Spherical)
-      return "Point Animation   a=" + g.ExpressX + ", b=" + g.ExpressY + ", r=" + g.ExpressZ;
-    return "Point Animation   x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
+      return kind + "a=" + g.ExpressX + ", b=" + g.ExpressY + ", r=" + g.ExpressZ;
+    return kind + "x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
+  }
+  case Function4D:
+    if (g.FunForm != Explicit) return {};
+    return "4D Graph  v=" + g.ExpressV;
+  case ColorMap:
+    return "Color Map  x=" + g.ExpressX + ", y=" + g.ExpressY + ", z=" + g.ExpressZ;
+  case ContourPlot:
+    return "Contour  x=" + g.ExpressX + ",y=" + g.ExpressY + ",z=" + g.ExpressZ;
+  case VectorPlot:
+    return "Vector Plot  x=" + g.ExpressX + ",y=" + g.ExpressY + ",z=" + g.ExpressZ;
   default:
     return {};
   }
@@ -125,7 +150,7 @@ const std::vector<AddCommandSpec>& AddCommandTable() {
       {"mnuDraw3DCart_Click", K::frmF6, {0, false}, false, false, false, true, -30, 45},
       {"mnuDraw3DCyl_Click", K::frmF6, {1, false}, false, false, false, true, -30, 45},
       {"mnuDraw3DSph_Click", K::frmF6, {2, false}, false, false, false, true, -30, 45},
-      {"mnuAniPoint_Click", K::frmF17, {0, true}, false, true, true, false, 0, 0},
+      {"mnuAniPoint_Click", K::frmF17, {0, true}, false, true, true, false, -30, 45},
       {"mnuAniCur2DCart_Click", K::frmF5, {0, true}, false, true, true, false, 0, 0},
       {"mnuAniCur2DPol_Click", K::frmF5, {1, true}, false, true, true, false, 0, 0},
       {"mnuAni25DCurCart_Click", K::frmF4, {0, true}, true, true, true, false, -30, 45},
@@ -137,6 +162,13 @@ const std::vector<AddCommandSpec>& AddCommandTable() {
       {"mnuDrawTab2D_Click", K::frmF11, {0, false}, false, false, false, false, 0, 0},
       {"mnuDrawTab25D_Click", K::frmF10, {0, false}, false, false, false, false, -30, 45},
       {"mnuDrawTab3D_Click", K::frmF12, {0, false}, false, false, false, false, -30, 45},
+      {"mnuDrawPoint_Click", K::frmF16, {0, false}, false, false, false, false, -30, 45},
+      {"mnuDrawFun4D_Click", K::frmF27, {0, false}, false, false, false, true, -30, 45},
+      {"mnuDrawStep_Click", K::frmF26, {0, false, StepCaption}, false, false, false, false, 0, 0},
+      {"mnuDrawHcg_Click", K::frmF26, {0, false, StemCaption}, false, false, false, false, 0, 0},
+      {"mnuDrawColor_Click", K::frmF22, {0, false}, false, false, false, true, 0, 0},
+      {"mnuDrawCon_Click", K::frmF18, {0, false}, false, false, false, true, 0, 0},
+      {"mnuDrawVector_Click", K::frmF21, {0, false}, false, false, false, true, 0, 0},
   };
   return table;
 }
@@ -166,7 +198,8 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
   if (spec.fonts) DocumentAxes().BetterFonts = false;
   if (spec.frames) host.SetTimerInterval(TimerIntervalFor(FramesPerSecond));
 
-  const bool flat = spec.dialog == K::frmF17 && DocumentType != DocumentType3D;
+  const bool point = spec.dialog == K::frmF16 || spec.dialog == K::frmF17;
+  const bool flat = point && DocumentType != DocumentType3D;
   ShownGraphs.RotRoll = 0.0f;
   ShownGraphs.RotPitch = flat ? 0.0f : spec.pitch;
   ShownGraphs.RotYaw = flat ? 0.0f : spec.yaw;
@@ -179,7 +212,7 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
   if (FrameCount != saved.frameCount)
     for (const auto& shown : ShownGraphs.FunSurfs)
       if (shown.get() != &graph && shown->Animation) host.SampleGraph(*shown);
-  host.AddListRow(AddedGraphCaption(graph, DocumentType));
+  host.AddListRow(CommandRowCaption(spec, graph));
   host.SetListRowChecked(count - 1, true);
 }
 

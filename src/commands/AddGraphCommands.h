@@ -25,6 +25,7 @@ class GraphCommandHost;
 struct AddDialogSetup {
   int coordinate = 0;
   bool animated = false;
+  const char* caption = nullptr; // the window caption the command gives the dialog, if any
 };
 
 // Prepares the dialog for adding and shows it modally; its OK adds the graph (GraphDialogCommit).

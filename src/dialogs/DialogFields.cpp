@@ -36,7 +36,19 @@ constexpr FieldLabels RibbonRows[2][2][2] = {
       {"a(u,t)", "r(u,t)", "Min u", "Max u", "Steps u", true, "", ""}}},
 };
 
+// Rows by [mode][space][coordinate].
+constexpr PointLabels PointRows[2][2][3] = {
+    {{{"x", "y", ""}, {"a", "r", ""}, {"", "", ""}},
+     {{"x", "y", "z"}, {"a", "r", "z"}, {"a", "b", "r"}}},
+    {{{"x(t)", "y(t)", ""}, {"a(t)", "r(t)", ""}, {"", "", ""}},
+     {{"x(t)", "y(t)", "z(t)"}, {"a(t)", "r(t)", "z(t)"}, {"a(t)", "b(t)", "r(t)"}}},
+};
+
 } // namespace
+
+const PointLabels& PointCoordinateLabels(int mode, bool space, int coordinate) {
+  return PointRows[mode][space ? 1 : 0][coordinate];
+}
 
 const FieldLabels& Curve2DLabels(int mode, int coordinate, int form) {
   return Curve2DRows[mode][coordinate][form];

@@ -22,11 +22,23 @@ struct WholeRange {
 // not fit in memory on top of this.
 inline constexpr WholeRange CurveSteps{1, 100000};
 
+// Steps along u and along v of a contour plot, colour map or vector plot (a grid of samples).
+inline constexpr WholeRange PlotSteps{1, 1000};
+
 // --- lists ----------------------------------------------------------------------------------
 inline constexpr std::array<std::string_view, 2> PlaneCoordinates{"Cartesian", "Polar"};
 inline constexpr std::array<std::string_view, 8> LineWidths{"1", "2", "3", "4", "5", "6", "7", "8"};
 inline constexpr std::array<std::string_view, 5> ColorSchemes{"Rainbow", "Earth", "Fiery", "Marine",
                                                               "Grey"};
+
+inline constexpr std::array<std::string_view, 3> SpaceCoordinates{"Cartesian", "Cylindrical",
+                                                                  "Spherical"};
+inline constexpr std::array<std::string_view, 9> PointSizes{"1", "2", "3", "4", "5",
+                                                            "6", "7", "8", "9"};
+inline constexpr std::array<std::string_view, 4> ContourLineWidths{"1", "2", "3", "4"};
+// Point symbols of a stem's head, by StemHeadSymbol - 1.
+inline constexpr std::array<std::string_view, 6> PointSymbols{
+    "SolidCircle", "HollowCircle", "SolidRectangle", "SolidTriangle", "Diamond", "CrossHair"};
 
 // A group of options: its captions top to bottom and the code each one stands for.
 struct Option {
@@ -46,6 +58,13 @@ inline constexpr std::array<Option, 3> Shadings{{{" Flat", 1}, {"Smooth", 2}, {"
 inline constexpr int32_t DisplayModelOnLoad = 3;
 inline constexpr int32_t ShadingOnLoad = 3;
 inline constexpr int32_t MaterialOnLoad = 4; // "Metal"
+
+// A point drawn hollow (PointHollow True) or solid.
+inline constexpr std::array<Option, 2> HollowOrSolid{{{"Hollow", 1}, {"Solid", 0}}};
+// The colouring of a contour plot (FillStyle): one colour, or a gradient over the levels, which
+// every other code stands for.
+inline constexpr std::array<Option, 2> ContourColorings{
+    {{"Single Color", 4}, {"Gradient Colors", 3}}};
 
 // --- forms ----------------------------------------------------------------------------------
 // 2D curves: list position 0 explicit, 1 parametric, 2 implicit, 3 inequality.
@@ -87,6 +106,15 @@ const FieldLabels& Curve2DLabels(int mode, int coordinate, int form);
 // Ribbons, by mode, coordinate system and list position (0, 1); the y pair is never relabelled.
 const FieldLabels& RibbonLabels(int mode, int coordinate, int form);
 
+// The captions of a point's coordinate fields by coordinate system (list position); the point
+// animation's carry "(t)". Points of 2D and 2.5D documents have two coordinates and leave the
+// third caption as it is.
+struct PointLabels {
+  std::string_view first, second, third; // third empty: unchanged
+};
+// mode 0 point, 1 point animation; space: three coordinates (documents other than 2D and 2.5D).
+const PointLabels& PointCoordinateLabels(int mode, bool space, int coordinate);
+
 // --- what a freshly opened dialog shows -------------------------------------------------------
 struct StartTexts {
   std::string_view name;
@@ -99,5 +127,32 @@ inline constexpr StartTexts RibbonStart{"Untitled", "-3", "3", "50", "-3", "3", 
 inline constexpr int32_t Curve2DLineColorOnLoad = 16711680;  // blue
 inline constexpr int32_t RibbonFirstColorOnLoad = 255;       // red
 inline constexpr int32_t RibbonSecondColorOnLoad = 16711680; // blue
+
+// The point dialogs' colour before a caller sets one (the system's frame and menu text colour,
+// black) and the colour outside 2D documents.
+inline constexpr int32_t PointColorOnLoad = 0;
+inline constexpr int32_t PointColorOutside2D = 255; // red
+inline constexpr std::string_view PointAnimationName = "Untitled";
+inline constexpr int32_t PointSizeOnLoad = 2;
+
+// Contour plots, colour maps and vector plots: the domain of u and v, the steps.
+inline constexpr std::string_view PlotMinOnLoad = "-2pi";
+inline constexpr std::string_view PlotMaxOnLoad = "2pi";
+inline constexpr std::string_view PlotStepsOnLoad = "40";
+inline constexpr std::string_view VectorPlotStepsOnLoad = "20";
+inline constexpr std::string_view ContourLevelOnLoad = "10";
+inline constexpr int32_t PlotFirstColorOnLoad = 255;       // red
+inline constexpr int32_t PlotSecondColorOnLoad = 16711680; // blue
+inline constexpr int32_t PlotSingleColorOnLoad = 0;        // black
+// A new colour map runs from its first colour to its second by height (FillStyle).
+inline constexpr int32_t ColorMapFillOnAdd = 3;
+
+// Step and stem plots.
+inline constexpr StartTexts StepStemStart{"Untitled", "-2pi", "2pi", "20", "", "", "", "", ""};
+inline constexpr int32_t StepColorOnLoad = 8388608;      // navy, the system's title colour
+inline constexpr int32_t StemHeadColorOnLoad = 192;      // dark red
+inline constexpr int32_t StemBodyColorOnLoad = 12582912; // dark blue
+inline constexpr int32_t StepStemWidthOnLoad = 2;
+inline constexpr int32_t StemHeadSizeOnLoad = 2;
 
 } // namespace DialogFields

@@ -185,6 +185,25 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs) {
   tabs->addTab(appearance, "Appearance");
 }
 
+LabelledFields::LabelledFields(QWidget* parent, QGridLayout* grid, int row,
+                               std::span<const char* const> labelNames,
+                               std::span<const char* const> fieldNames,
+                               std::span<const std::string_view> captions, bool inRow) {
+  for (size_t i = 0; i < fieldNames.size(); ++i) {
+    label.push_back(Named(new QLabel(Q(captions[i]), parent), labelNames[i]));
+    field.push_back(Named(new QLineEdit(parent), fieldNames[i]));
+    label[i]->setBuddy(field[i]);
+    const int at = static_cast<int>(i);
+    grid->addWidget(label[i], inRow ? row : row + at, inRow ? 2 * at : 0);
+    grid->addWidget(field[i], inRow ? row : row + at, inRow ? 2 * at + 1 : 1);
+  }
+}
+
+void LabelledFields::SetShown(size_t pair, bool shown) {
+  label.at(pair)->setVisible(shown);
+  field.at(pair)->setVisible(shown);
+}
+
 void AddItems(QComboBox* combo, std::span<const std::string_view> items) {
   for (std::string_view item : items)
     combo->addItem(Q(item));

@@ -9,6 +9,8 @@
 //   DomainRow       min, max and (optionally) steps fields with captions: the domain row, the
 //                   y pair and the t row
 //   RibbonStyle     the "Color", "Material" and "Appearance" tabs of surfaces and ribbons
+//   LabelledFields  any number of captions each left of its text field, one under the other or
+//                   side by side in one row (a name, a point's coordinates, X, Y, Z of a plot)
 
 #include <QWidget>
 
@@ -104,6 +106,18 @@ public:
   QListWidget* material;  // "List1"
   OptionGroup* show;
   OptionGroup* smooth;
+};
+
+class LabelledFields {
+public:
+  // Captions left of their fields in grid from (row, 0) on: one pair per row, or (inRow) all
+  // pairs side by side in row `row`.
+  LabelledFields(QWidget* parent, QGridLayout* grid, int row,
+                 std::span<const char* const> labelNames, std::span<const char* const> fieldNames,
+                 std::span<const std::string_view> captions, bool inRow = false);
+  std::vector<QLabel*> label;
+  std::vector<QLineEdit*> field;
+  void SetShown(size_t pair, bool shown);
 };
 
 // Fills a combo box or list with items.

@@ -36,8 +36,9 @@ bool EditedIn(int32_t documentType, int32_t graphType) {
   case DocumentTypeSpecial:
     return graphType == ContourPlot || graphType == ColorMap || graphType == VectorPlot;
   case DocumentType4D:
-    // Only the 4D functions: a point in a 4D document has no dialog of its kind here.
-    return graphType == Function4D || graphType == Function4DAnimation;
+    // The 4D functions, and the points the point commands add there (with three coordinates).
+    return graphType == Function4D || graphType == Function4DAnimation ||
+           graphType == PointMarker || graphType == PointAnimation;
   default:
     return false;
   }

@@ -48,6 +48,7 @@ std::string ShownState(const FieldBinding& f) {
   case Kind::Check:
     return static_cast<QCheckBox*>(f.control)->isChecked() ? "1" : "0";
   case Kind::Index:
+  case Kind::RealIndex:
     return std::to_string(ListPosition(f.control));
   case Kind::Item:
     return static_cast<QComboBox*>(f.control)->currentText().toStdString();
@@ -87,6 +88,8 @@ void Refuse(QObject* control, const std::string& message) {
   MsgBox(message, MsgButtons::OK, MsgIcon::Exclamation, "Error");
   Reveal(control);
 }
+
+bool IsBoolean(Cls9Prop prop) { return PropertyInfo(prop).kind == PropKind::Boolean; }
 
 // The number a property holds after the writes (or in the graph, or by default).
 float NumberAfter(Cls9Prop prop, const PropertyWrites& writes, const Cls9* graph) {
@@ -148,7 +151,8 @@ std::optional<float> EvaluateNumberText(const std::string& text, std::string* me
     if (message) *message = "is empty";
     return std::nullopt;
   }
-  if (Cls6::ParseQuietly(formula, postfix, &why) != 0) {
+  // A refusal at the very first character comes back as position 0 with its reason.
+  if (Cls6::ParseQuietly(formula, postfix, &why) != 0 || !why.empty()) {
     if (message) *message = "is not a number";
     return std::nullopt;
   }
@@ -184,7 +188,7 @@ bool FormulaParses(const std::string& text, std::string* message) {
     return false;
   }
   std::string postfix, why;
-  if (Cls6::ParseQuietly(InsertImplicitProducts(text), postfix, &why) != 0) {
+  if (Cls6::ParseQuietly(InsertImplicitProducts(text), postfix, &why) != 0 || !why.empty()) {
     if (message) *message = "cannot be read: " + why;
     return false;
   }
@@ -212,6 +216,14 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Cls9& g
       // A value the list does not offer selects nothing; the graph keeps it unless the user picks.
       SetListPosition(f.control, g.GetInt(f.prop) - f.offset);
       break;
+    case Kind::RealIndex: {
+      const float position = g.GetReal(f.prop) - static_cast<float>(f.offset);
+      auto* combo = static_cast<QComboBox*>(f.control);
+      if (position >= 0 && position < static_cast<float>(combo->count()) &&
+          position == std::floor(position))
+        combo->setCurrentIndex(static_cast<int>(position));
+      break;
+    }
     case Kind::Item: {
       // A name the list does not hold selects nothing and is kept unless the user picks one.
       auto* combo = static_cast<QComboBox*>(f.control);
@@ -223,7 +235,8 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Cls9& g
       static_cast<ColorSwatch*>(f.control)->SetColor(g.GetInt(f.prop));
       break;
     case Kind::Options:
-      static_cast<OptionGroup*>(f.control)->SetCode(g.GetInt(f.prop));
+      static_cast<OptionGroup*>(f.control)->SetCode(IsBoolean(f.prop) ? int32_t{g.GetBool(f.prop)}
+                                                                      : g.GetInt(f.prop));
       break;
     }
     m_filled[{f.control, f.prop}] = ShownState(f);
@@ -286,15 +299,29 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
       writes.emplace_back(f.prop, position + f.offset);
       break;
     }
+    case Kind::RealIndex: {
+      const int32_t position = ListPosition(f.control);
+      if (position < 0) {
+        Refuse(f.control, "Choose an item of " + caption + ".");
+        return std::nullopt;
+      }
+      writes.emplace_back(f.prop, static_cast<float>(position + f.offset));
+      break;
+    }
     case Kind::Item:
       if (ListPosition(f.control) >= 0) writes.emplace_back(f.prop, ShownState(f));
       break;
     case Kind::Swatch:
       writes.emplace_back(f.prop, static_cast<ColorSwatch*>(f.control)->Color());
       break;
-    case Kind::Options:
-      writes.emplace_back(f.prop, static_cast<OptionGroup*>(f.control)->Code());
+    case Kind::Options: {
+      const int32_t code = static_cast<OptionGroup*>(f.control)->Code();
+      if (IsBoolean(f.prop))
+        writes.emplace_back(f.prop, code != 0);
+      else
+        writes.emplace_back(f.prop, code);
       break;
+    }
     }
   }
   auto written = [&writes](Cls9Prop prop) {

@@ -48,7 +48,11 @@ struct FieldBinding {
     Index,   // QComboBox or QListWidget: the property is list position + offset
     Item,    // QComboBox: the text of the chosen item (a name)
     Swatch,  // ColorSwatch: its colour
-    Options, // OptionGroup: the code of the selected option
+    Options, // OptionGroup: the code of the selected option (of a Boolean property: 1 True)
+
+    // QComboBox: a real property that is list position + offset; a value the list does not hold
+    // leaves the list as it is.
+    RealIndex,
   };
   Kind kind;
   QObject* control;

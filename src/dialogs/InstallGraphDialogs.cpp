@@ -4,6 +4,7 @@
 #include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
 #include "dialogs/EditGraphCommand.h"
+#include "dialogs/InstallPointAndPlotDialogs.h"
 #include "dialogs/ModalRunner.h"
 #include "dialogs/TableDialogs.h"
 #include "dialogs/frmF19.h"
@@ -56,5 +57,6 @@ void InstallGraphDialogs() {
     if (auto host = MakeWindowCommandHost())
       mnuAniOpt_Click(*host, [&host] { Open<frmF19>(*host, [](frmF19&) {}); });
   });
+  InstallPointAndPlotDialogs();
   InstallAddGraphCommands();
 }

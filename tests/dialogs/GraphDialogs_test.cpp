@@ -284,8 +284,8 @@ TEST_F(DialogsTest, EditCommandGuards) {
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(opened, 1);
-  // A 4D document's point has no dialog.
-  DocumentType = DocumentType4D;
+  // A Special document's point has no dialog.
+  DocumentType = DocumentTypeSpecial;
   other->GraphType = PointMarker;
   host.current = 1;
   mnuFunEdit_Click(host);

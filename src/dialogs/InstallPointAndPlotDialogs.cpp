@@ -1,0 +1,46 @@
+#include "dialogs/InstallPointAndPlotDialogs.h"
+
+#include "commands/AddGraphCommands.h"
+#include "dialogs/EditGraphCommand.h"
+#include "dialogs/ModalRunner.h"
+#include "dialogs/frmF16.h"
+#include "dialogs/frmF17.h"
+#include "dialogs/frmF18.h"
+#include "dialogs/frmF21.h"
+#include "dialogs/frmF22.h"
+#include "dialogs/frmF26.h"
+#include "view/window/frmF1.h"
+
+namespace {
+
+// Each opening starts from a freshly made dialog, which is gone when the opening ends.
+template <class Dialog, class Prepare> void Open(GraphCommandHost& host, Prepare prepare) {
+  Dialog dialog(host, frmF1::Instance());
+  prepare(dialog);
+  ShowModal(dialog);
+}
+
+// The dialog for adding (prepared by prepareAdd) and for editing (filled from the graph).
+template <class Dialog, class PrepareAdd> void Install(GraphDialog kind, PrepareAdd prepareAdd) {
+  SetAddDialog(kind, [prepareAdd](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<Dialog>(host, [&](Dialog& d) { prepareAdd(d, setup); });
+  });
+  SetEditDialog(kind, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+    Open<Dialog>(host, [&](Dialog& d) { d.FillFrom(g); });
+  });
+}
+
+} // namespace
+
+void InstallPointAndPlotDialogs() {
+  auto point = [](PointDialog& d, const AddDialogSetup&) { d.PrepareAdd(); };
+  auto asLoaded = [](QDialog&, const AddDialogSetup&) {};
+  Install<frmF16>(GraphDialog::frmF16, point);
+  Install<frmF17>(GraphDialog::frmF17, point);
+  Install<frmF18>(GraphDialog::frmF18, asLoaded);
+  Install<frmF22>(GraphDialog::frmF22, asLoaded);
+  Install<frmF21>(GraphDialog::frmF21, asLoaded);
+  Install<frmF26>(GraphDialog::frmF26, [](frmF26& d, const AddDialogSetup& setup) {
+    if (setup.caption) d.setWindowTitle(setup.caption);
+  });
+}

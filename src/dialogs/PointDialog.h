@@ -1,0 +1,67 @@
+#pragma once
+// What the point dialog ("Point Properties", frmF16) and the point animation dialog ("Point
+// Animation", frmF17) share: a name, a coordinate system, two or three coordinate formulas (of t
+// for the animation, with its t domain), and the point's colour, size and hollow or solid style.
+// Points of 2D and 2.5D documents have two coordinates (x and y, or a and r: ExpressY and
+// ExpressZ); points of the other documents three (ExpressX, ExpressY, ExpressZ) in Cartesian,
+// cylindrical or spherical coordinates. The add commands prepare the dialog (PrepareAdd), the
+// Edit command fills it from a graph (FillFrom); OK commits (GraphDialogCommit), Cancel changes
+// nothing.
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+#include "dialogs/DialogSections.h"
+#include "dialogs/GraphDialogCommit.h"
+
+class GraphCommandHost;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+class PointDialog : public QDialog {
+  Q_OBJECT
+public:
+  // Form_Load: the lists and the starting texts; animated makes the point animation dialog.
+  PointDialog(GraphCommandHost& host, QWidget* parent, bool animated);
+  ~PointDialog() override;
+
+  // The add commands' preparation for the open document's kind: the coordinate list and its
+  // first item, the rows and the style shown, the colour, the frame count.
+  void PrepareAdd();
+  // The Edit command's fill from the selected point.
+  void FillFrom(const std::shared_ptr<Cls9>& graph);
+
+  // The fields that stand for graph properties as the dialog is set up.
+  std::vector<FieldBinding> Bindings() const;
+  std::vector<OrderedPair> Pairs() const;
+
+  // Handlers.
+  void Combo1_Click();
+  void Command1_Click();
+  void Command2_Click();
+
+  QTabWidget* SSTab1;
+  QLineEdit *Text1, *Text2, *Text3, *Text4;
+  QLineEdit *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr; // the t domain (animation)
+  QComboBox *Combo1, *Combo2;
+  ColorSwatch* Picture1;
+  OptionGroup* HollowFrame; // "Frame2" of the point, "Frame3" of the animation
+  QPushButton *Command1, *Command2;
+
+private:
+  // Sets the coordinate list and the rows for the document kind.
+  void SetUpFor(int32_t documentType);
+  int32_t FirstCoordType() const { return m_space ? 3 : 1; }
+
+  GraphCommandHost& m_host;
+  const bool m_animated;
+  bool m_space = false; // three coordinates
+  std::shared_ptr<Cls9> m_selected;
+  std::unique_ptr<LabelledFields> m_name, m_coordinates;
+  std::unique_ptr<DomainRow> m_tRow;
+  DialogBindings m_bindings;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The contour plot dialog ("Function Contour"): a parametric surface's contour lines (ContourPlot)
+// with the number of level steps, a line width and one colour or a gradient of two.
+
+#include "dialogs/PlotDialog.h"
+
+class QComboBox;
+
+class frmF18 : public PlotDialog {
+  Q_OBJECT
+public:
+  explicit frmF18(GraphCommandHost& host, QWidget* parent = nullptr);
+
+  QLineEdit* Text11;
+  OptionGroup* Coloring; // "Single Color" (Option1), "Gradient Colors" (Option2)
+  ColorSwatch *Picture1, *Picture2, *Picture3;
+  QComboBox* Combo2;
+
+protected:
+  void AddStyleBindings(std::vector<FieldBinding>& fields) const override;
+  void PrepareFill(const Cls9& g) override;
+  bool Accepts(const PropertyWrites& writes) override;
+};

@@ -1,0 +1,17 @@
+#pragma once
+// The colour map dialog ("Function Color Map"): a parametric surface shown as a colour map
+// (ColorMap) between two colours.
+
+#include "dialogs/PlotDialog.h"
+
+class frmF22 : public PlotDialog {
+  Q_OBJECT
+public:
+  explicit frmF22(GraphCommandHost& host, QWidget* parent = nullptr);
+
+  ColorSwatch *Picture2, *Picture3;
+
+protected:
+  void AddStyleBindings(std::vector<FieldBinding>& fields) const override;
+  void AddStartingValues(PropertyWrites& writes) const override;
+};
