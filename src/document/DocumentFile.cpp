@@ -2,13 +2,13 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
 
 #include <algorithm>
 #include <new>
 
 #include "platform/VbRuntime.h"
+#include "platform/WholeFile.h"
 
 namespace DocumentFile {
 namespace {
@@ -93,28 +93,7 @@ bool Write(const std::string& path, std::string_view text, std::string* problem)
     if (problem) *problem = "the document is too large";
     return false;
   }
-  const std::string bytes = Encode(text);
-  QSaveFile file(QString::fromStdString(path));
-  // Unbuffered, so that every failed write (a full disk, a size limit) is seen here, before the
-  // temporary file could be renamed over the target: a buffered write that fails only when the
-  // buffer is flushed at commit time would pass unnoticed and replace the old file by a short one.
-  bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-  for (size_t done = 0; ok && done < bytes.size();) {
-    const qint64 n = file.write(bytes.data() + done, static_cast<qint64>(bytes.size() - done));
-    ok = n > 0;
-    if (ok) done += static_cast<size_t>(n);
-  }
-  ok = ok && file.flush() && file.error() == QFileDevice::NoError;
-  if (!ok) {
-    if (problem) *problem = file.errorString().toStdString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    if (problem) *problem = file.errorString().toStdString();
-    return false;
-  }
-  return true;
+  return platform::WriteWholeFile(path, Encode(text), problem);
 }
 
 std::optional<std::string> Read(const std::string& path, std::string* problem) {

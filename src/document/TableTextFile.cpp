@@ -1,13 +1,13 @@
 #include "document/TableTextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cctype>
 #include <charconv>
 #include <cmath>
 
 #include "platform/VbRuntime.h"
+#include "platform/WholeFile.h"
 
 namespace TableText {
 
@@ -165,16 +165,7 @@ ReadOutcome Parse(std::string_view bytes, Kind kind) {
 }
 
 bool WriteFile(const std::string& path, std::string_view bytes, std::string* problem) {
-  QSaveFile file(QString::fromStdString(path));
-  const bool ok = file.open(QIODevice::WriteOnly) &&
-                  file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                      static_cast<qint64>(bytes.size()) &&
-                  file.commit();
-  if (!ok) {
-    if (problem) *problem = file.errorString().toStdString();
-    file.cancelWriting();
-  }
-  return ok;
+  return platform::WriteWholeFile(path, bytes, problem);
 }
 
 std::optional<std::string> ReadFile(const std::string& path, std::string* problem) {

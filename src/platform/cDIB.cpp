@@ -2,12 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/Prompter.h"
+#include "platform/WholeFile.h"
 
 namespace {
 
@@ -135,23 +135,11 @@ bool cDIB::WriteToFile(const std::string& FileName) {
   out.insert(out.end(), m_info.begin(), m_info.end());
   out.insert(out.end(), m_bits.begin(), m_bits.end());
 
-  // A new file is written beside the target and renamed over it: the result is exactly these
-  // bytes, and a failed write leaves the old file whole.
-  QSaveFile file(QString::fromStdString(FileName));
-  if (!file.open(QIODevice::WriteOnly)) {
-    m_lastError = file.errorString().toStdString();
+  // Written whole or not at all: a failed write leaves the old file whole.
+  if (!platform::WriteWholeFile(
+          FileName, std::string_view(reinterpret_cast<const char*>(out.data()), out.size()),
+          &m_lastError))
     return false;
-  }
-  if (file.write(reinterpret_cast<const char*>(out.data()), static_cast<qint64>(out.size())) !=
-      static_cast<qint64>(out.size())) {
-    m_lastError = file.errorString().toStdString();
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    m_lastError = file.errorString().toStdString();
-    return false;
-  }
   m_lastError.clear();
   return true;
 }

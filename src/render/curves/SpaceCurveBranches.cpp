@@ -8,6 +8,7 @@
 #include "formula/CompiledFormula.h"
 #include "formula/Der.h"
 #include "formula/FormulaGlobals.h"
+#include "render/common/PolygonMode.h"
 #include "render/curves/DrawFrame.h"
 #include "render/curves/SpaceCurveGeometry.h"
 #include "render/surfaces/ColorSchemes.h"
@@ -140,35 +141,6 @@ bool RibbonRows(DrawContext& c, std::vector<Vec3f>& front, std::vector<Vec3f>& b
 
 // The colour of a value in the graph's colour map: its own stops (a named scheme has been written
 // into them), the rainbow when it names none. Values beyond the ends take the end stops.
-Rgb3 RibbonMapColour(const Cls9& g, float value, float low, float extent) {
-  struct Stop {
-    float pos, r, gr, b;
-  };
-  std::vector<Stop> stops;
-  const NamedColorScheme* named = g.ColorName.empty() ? FindColorScheme("RAINBOW") : nullptr;
-  if (named) {
-    for (const ColorStop& s : named->Stops)
-      stops.push_back({s.Position, float(s.Red), float(s.Green), float(s.Blue)});
-  } else {
-    const int32_t count = std::clamp(g.ColorNum, 0, decltype(g.ColorPos)::Last + 1);
-    for (int32_t i = 0; i < count; ++i)
-      stops.push_back({g.ColorPos[i], float(g.ColorR[i]), float(g.ColorG[i]), float(g.ColorB[i])});
-  }
-  if (stops.empty()) return {0.0f, 0.0f, 0.0f};
-  const float t = (value - low) / extent * 100.0f;
-  auto rgb = [](float r, float gr, float b) { return Rgb3{r / 255.0f, gr / 255.0f, b / 255.0f}; };
-  if (!(t > stops.front().pos)) return rgb(stops.front().r, stops.front().gr, stops.front().b);
-  for (size_t i = 0; i + 1 < stops.size(); ++i) {
-    const Stop& a = stops[i];
-    const Stop& b = stops[i + 1];
-    if (t >= a.pos && t <= b.pos && b.pos > a.pos) {
-      const float f = (t - a.pos) / (b.pos - a.pos);
-      return rgb(a.r + f * (b.r - a.r), a.gr + f * (b.gr - a.gr), a.b + f * (b.b - a.b));
-    }
-  }
-  return rgb(stops.back().r, stops.back().gr, stops.back().b);
-}
-
 void RibbonVertex(const Vec3f& p) { SceneVertex(p.x, p.y, p.z); }
 void RibbonNormal(const Vec3f& n) { glNormal3d(double{n.x}, double{n.y}, double{n.z}); }
 
@@ -194,19 +166,7 @@ void Draw3DCurve(DrawContext& c) {
 
 void DrawRibbon(DrawContext& c) {
   Cls9& g = c.g;
-  switch (g.Show) {
-  case ModelPoint:
-    glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
-    break;
-  case ModelGrid:
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    break;
-  case ModelSurface:
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    break;
-  default:
-    break;
-  }
+  SetPolygonModeOf(g.Show);
   if (g.Smoothness == ShadeFlat) glShadeModel(GL_FLAT);
   if (g.Smoothness == ShadeSmooth || g.Smoothness == ShadeSmoothest) glShadeModel(GL_SMOOTH);
 
@@ -217,8 +177,12 @@ void DrawRibbon(DrawContext& c) {
   style.First = c.FirstRgb;
   style.Second = c.SecondRgb;
   style.Box = {g.BoxMinX, g.BoxMaxX, g.BoxMinY, g.BoxMaxY, g.BoxMinZ, g.BoxMaxZ};
-  style.ColorMap = [&g](float value, float low, float extent) {
-    return RibbonMapColour(g, value, low, extent);
+  // The graph's scheme is taken once for the whole ribbon, not reloaded per corner.
+  const ColorLookup scheme = ColorLookup::FromGraph(g);
+  style.ColorMap = [&scheme](float value, float low, float extent) {
+    Rgb3 rgb{};
+    scheme.Color(value, low, extent, rgb[0], rgb[1], rgb[2]);
+    return rgb;
   };
   const RibbonMesh mesh = BuildRibbon(front, back, style);
 

@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include "model/Cls9.h"
+#include "render/common/PolygonMode.h"
 #include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/SurfaceDrawers.h"
 #include "render/surfaces/SurfaceMesh.h"
@@ -197,19 +198,7 @@ void DrawSurface(Cls9& g, int32_t lngAnimStep) {
     return;
   }
 
-  switch (g.Show) {
-  case ModelPoint:
-    glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
-    break;
-  case ModelGrid:
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    break;
-  case ModelSurface:
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    break;
-  default:
-    break;
-  }
+  SetPolygonModeOf(g.Show);
 
   if (g.ShowTex) {
     if (const GLuint texture = SurfaceTextures::Use(g.TexName); texture != 0) {
