@@ -4,9 +4,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -202,6 +204,26 @@ LabelledFields::LabelledFields(QWidget* parent, QGridLayout* grid, int row,
 void LabelledFields::SetShown(size_t pair, bool shown) {
   label.at(pair)->setVisible(shown);
   field.at(pair)->setVisible(shown);
+}
+
+void AddOkCancelRow(QWidget* dialog, QBoxLayout* outer, QPushButton*& ok, QPushButton*& cancel) {
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  ok = Named(new QPushButton("OK", dialog), "Command1");
+  cancel = Named(new QPushButton("Cancel", dialog), "Command2");
+  ok->setDefault(true);
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  outer->addLayout(buttons);
+}
+
+void ConnectComboClick(QComboBox* combo, QObject* context, const bool* refilling,
+                       std::function<void()> handler) {
+  QObject::connect(combo, &QComboBox::currentIndexChanged, context, [refilling, handler] {
+    if (!*refilling) handler();
+  });
+  // The user's choice of the item already chosen runs the handler too.
+  QObject::connect(combo, &QComboBox::activated, context, [handler] { handler(); });
 }
 
 void AddItems(QComboBox* combo, std::span<const std::string_view> items) {

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -27,8 +28,10 @@ class QButtonGroup;
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QBoxLayout;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
@@ -119,6 +122,15 @@ public:
   std::vector<QLineEdit*> field;
   void SetShown(size_t pair, bool shown);
 };
+
+// The OK ("Command1", the default button) and Cancel ("Command2") row at the right under a
+// dialog's tabs, added to the dialog's outer layout.
+void AddOkCancelRow(QWidget* dialog, QBoxLayout* outer, QPushButton*& ok, QPushButton*& cancel);
+
+// Runs handler when the user picks an item of combo, also the item already chosen, and when a
+// program sets another item, except while *refilling is true (the list is being rebuilt).
+void ConnectComboClick(QComboBox* combo, QObject* context, const bool* refilling,
+                       std::function<void()> handler);
 
 // Fills a combo box or list with items.
 void AddItems(QComboBox* combo, std::span<const std::string_view> items);

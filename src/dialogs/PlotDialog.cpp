@@ -62,14 +62,7 @@ PlotDialog::PlotDialog(GraphCommandHost& host, QWidget* parent, int32_t graphTyp
   page->setRowStretch(3, 1);
   SSTab1->addTab(function, "Function");
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  outer->addLayout(buttons);
+  AddOkCancelRow(this, outer, Command1, Command2);
   connect(Command1, &QPushButton::clicked, this, &PlotDialog::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &PlotDialog::Command2_Click);
 }

@@ -103,14 +103,7 @@ PointDialog::PointDialog(GraphCommandHost& host, QWidget* parent, bool animated)
   props->setColumnStretch(2, 1);
   SSTab1->addTab(properties, "Properties");
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  outer->addLayout(buttons);
+  AddOkCancelRow(this, outer, Command1, Command2);
 
   connect(Combo1, &QComboBox::currentIndexChanged, this, &PointDialog::Combo1_Click);
   connect(Command1, &QPushButton::clicked, this, &PointDialog::Command1_Click);

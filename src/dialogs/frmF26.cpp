@@ -114,14 +114,7 @@ frmF26::frmF26(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_hos
   stemGrid->setRowStretch(2, 1);
   SSTab1->addTab(stem, "Stem Plot");
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  outer->addLayout(buttons);
+  AddOkCancelRow(this, outer, Command1, Command2);
   connect(Command1, &QPushButton::clicked, this, &frmF26::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &frmF26::Command2_Click);
 }

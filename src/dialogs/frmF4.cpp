@@ -98,25 +98,10 @@ frmF4::frmF4(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
 
   Style = std::make_unique<RibbonStyle>(SSTab1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  outer->addLayout(buttons);
+  AddOkCancelRow(this, outer, Command1, Command2);
 
-  connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
-    if (!m_refilling) Combo1_Click();
-  });
-  // The user's choice of the item already chosen runs the handler too.
-  connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-  connect(Combo2, &QComboBox::currentIndexChanged, this, [this] {
-    if (!m_refilling) Combo2_Click();
-  });
-  // The user's choice of the item already chosen runs the handler too.
-  connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
+  ConnectComboClick(Combo1, this, &m_refilling, [this] { Combo1_Click(); });
+  ConnectComboClick(Combo2, this, &m_refilling, [this] { Combo2_Click(); });
   connect(Command1, &QPushButton::clicked, this, &frmF4::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &frmF4::Command2_Click);
 }

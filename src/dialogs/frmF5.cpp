@@ -116,25 +116,10 @@ frmF5::frmF5(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
   props->setColumnStretch(2, 1);
   SSTab1->addTab(properties, "Properties");
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  outer->addLayout(buttons);
+  AddOkCancelRow(this, outer, Command1, Command2);
 
-  connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
-    if (!m_refilling) Combo1_Click();
-  });
-  // The user's choice of the item already chosen runs the handler too.
-  connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-  connect(Combo3, &QComboBox::currentIndexChanged, this, [this] {
-    if (!m_refilling) Combo3_Click();
-  });
-  // The user's choice of the item already chosen runs the handler too.
-  connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
+  ConnectComboClick(Combo1, this, &m_refilling, [this] { Combo1_Click(); });
+  ConnectComboClick(Combo3, this, &m_refilling, [this] { Combo3_Click(); });
   connect(Command1, &QPushButton::clicked, this, &frmF5::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &frmF5::Command2_Click);
 }
