@@ -544,11 +544,20 @@ inline float Slot(const FormulaVars& v, uint8_t i) {
 // since + - * ^2, negation, sin, cos and sqr keep it non-finite, and it is caught where an
 // operation could turn it into an ordinary number (a divisor, a power, the other functions) or at
 // the end. Both give UndefinedValue exactly where the other does, and equal values elsewhere.
-template <bool Exact> float CompiledFormula::Execute(const FormulaVars& v, EvalOutcome* out) const {
+// Many = true runs the program once for each of the n values of one variable, writing each
+// result where the single run would return it.
+template <bool Exact, bool Many>
+float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int slot,
+                               const float* values, float* results, size_t n) const {
   if (code_.empty()) {
     if (Exact) out->fault = EvalFault::NoValue;
+    if (Many)
+      for (size_t i = 0; i < n; ++i)
+        results[i] = UndefinedValue;
     return UndefinedValue;
   }
+  FormulaVars v = vars;
+  size_t point = 0;
   float local[kLocalStack];
   float* base = local;
   if (maxDepth_ > kLocalStack) {
@@ -562,6 +571,10 @@ template <bool Exact> float CompiledFormula::Execute(const FormulaVars& v, EvalO
   EvalFault fault = EvalFault::None;
   float r;
   const Instr* ip = code_.data();
+  if (Many) {
+    if (n == 0) return UndefinedValue;
+    v.*kSlots[slot] = values[0];
+  }
 
   static const void* const kTargets[kOpCount] = {
       &&L_kConst,        &&L_kVar,  &&L_kAdd,    &&L_kSub,       &&L_kMul,     &&L_kDiv,
@@ -572,6 +585,15 @@ template <bool Exact> float CompiledFormula::Execute(const FormulaVars& v, EvalO
       &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
+// The next point of a run of many: the result stored, the program started afresh.
+#define NEXT_POINT(value)                                                                          \
+  results[point] = (value);                                                                        \
+  if (++point == n) return UndefinedValue;                                                         \
+  v.*kSlots[slot] = values[point];                                                                 \
+  sp = base - 1;                                                                                   \
+  top = 0.0f;                                                                                      \
+  ip = code_.data();                                                                               \
+  goto* kTargets[ip->op]
 // An operation that keeps a non-finite operand non-finite.
 #define CARRY(expr)                                                                                \
   r = (expr);                                                                                      \
@@ -691,6 +713,9 @@ L_kTrapBad:
     out->fault = EvalFault::BadToken;
     out->token = ip->index;
   }
+  if (Many) {
+    NEXT_POINT(UndefinedValue);
+  }
   return UndefinedValue;
 L_kTrapUnderflow:
   fault = EvalFault::StackUnderflow;
@@ -701,6 +726,9 @@ L_kEnd:
   // Values below the top are left alone; a text from the parser leaves exactly one.
   if (!Finite(top)) goto overflow;
   if (Exact) out->value = top;
+  if (Many) {
+    NEXT_POINT(top);
+  }
   return top;
 
 #undef NEXT
@@ -716,21 +744,30 @@ failed:
     out->fault = fault;
     out->value = UndefinedValue;
   }
+  if (Many) {
+    NEXT_POINT(UndefinedValue);
+  }
   return UndefinedValue;
+#undef NEXT_POINT
 }
 
 EvalOutcome CompiledFormula::Run(const FormulaVars& vars) const {
   EvalOutcome out;
-  Execute<true>(vars, &out);
+  Execute<true, false>(vars, &out);
   return out;
 }
 
 float CompiledFormula::Evaluate(const FormulaVars& vars) const {
-  return Execute<false>(vars, nullptr);
+  return Execute<false, false>(vars, nullptr);
 }
 
 bool CompiledFormula::Evaluate(const FormulaVars& vars, float& sngResult) const {
   if (code_.empty()) return false;
-  sngResult = Execute<false>(vars, nullptr);
+  sngResult = Execute<false, false>(vars, nullptr);
   return true;
+}
+
+void CompiledFormula::EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values,
+                                    float* results, size_t n) const {
+  Execute<false, true>(vars, nullptr, slot, values, results, n);
 }
