@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstring>
 
 #include "formula/FormulaTables.h"
 #include "platform/VbRuntime.h"
@@ -42,6 +43,8 @@ enum Op : uint8_t {
   kSqr,
   kVarSin, // push sin or cos of variable arg (radians)
   kVarCos,
+  kAddVarSquare,  // top = top + variable arg ^ 2
+  kSubVarSquare,  // top = top - variable arg ^ 2
   kTrapBad,       // bad token index
   kTrapUnderflow, // too few operands
   kTrapOverflow,  // a number beyond single precision
@@ -280,6 +283,68 @@ EvalFault Binary(uint8_t op, float a, float b, float& r) {
   return Finite(r) ? EvalFault::None : EvalFault::Overflow;
 }
 
+// Recent values of the costly functions (sin, cos, exp and the others but RND), per thread: the
+// samples of a grid repeat the same arguments row after row (sin(x) along a row of y, cos(y) in
+// every row), and a value found here is the very value the function gives, so nothing changes
+// but the time. A slot holds the function and the argument's bits beside the value.
+struct FunctionMemo {
+  static constexpr unsigned kBits = 10;
+  uint64_t key[1u << kBits];
+  float value[1u << kBits];
+};
+thread_local FunctionMemo t_memo; // all keys 0: no function has key 0
+
+inline uint64_t MemoKey(unsigned fn, float x) {
+  uint32_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  return (static_cast<uint64_t>(fn + 1) << 32) | bits;
+}
+
+inline size_t MemoSlot(uint64_t key) {
+  return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - FunctionMemo::kBits));
+}
+
+// f(x) through the memo; compute gives it when it is not there.
+template <class Compute> inline float Remembered(unsigned fn, float x, Compute&& compute) {
+  FunctionMemo& m = t_memo;
+  const uint64_t key = MemoKey(fn, x);
+  const size_t slot = MemoSlot(key);
+  if (m.key[slot] == key) return m.value[slot];
+  const float r = compute(x);
+  m.key[slot] = key;
+  m.value[slot] = r;
+  return r;
+}
+
+inline float SinOf(float x) {
+  return Remembered(FnSin, x, [](float a) { return float(std::sin(double(a))); });
+}
+inline float CosOf(float x) {
+  return Remembered(FnCos, x, [](float a) { return float(std::cos(double(a))); });
+}
+inline float ExpOf(float x) {
+  return Remembered(FnExp, x, [](float a) { return float(std::exp(double(a))); });
+}
+
+// ApplyFunction through the memo for the functions of one argument alone (not RND); a fault is
+// not remembered. The memo's value for a fault is never read: faults are computed each time.
+inline EvalFault ApplyRemembered(int fn, float x, float& r) {
+  if (fn == FnRnd || fn == FnAbs || fn == FnInt) return ApplyFunction(fn, x, r);
+  FunctionMemo& m = t_memo;
+  const uint64_t key = MemoKey(static_cast<unsigned>(fn), x);
+  const size_t slot = MemoSlot(key);
+  if (m.key[slot] == key) {
+    r = m.value[slot];
+    return EvalFault::None;
+  }
+  const EvalFault fault = ApplyFunction(fn, x, r);
+  if (fault == EvalFault::None) {
+    m.key[slot] = key;
+    m.value[slot] = r;
+  }
+  return fault;
+}
+
 // The random sequence: a counter run through the SplitMix64 mixer, 24 bits per number.
 std::atomic<uint64_t> g_randomCounter{0};
 
@@ -442,6 +507,8 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
             emit(kPowK, 0, k);
           break;
         }
+      } else if ((op == kAdd || op == kSub) && lastIs(kVarSquare)) {
+        code_.back().op = op == kAdd ? kAddVarSquare : kSubVarSquare;
       } else if (lastIs(kVar) && code_.back().arg < 9 && op != kPow) {
         const uint8_t var = code_.back().arg;
         code_.pop_back();
@@ -556,7 +623,10 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
         results[i] = UndefinedValue;
     return UndefinedValue;
   }
-  FormulaVars v = vars;
+  // A run of many changes one variable of its own copy; a single run reads the caller's.
+  FormulaVars own;
+  if (Many) own = vars;
+  const FormulaVars& v = Many ? own : vars;
   size_t point = 0;
   float local[kLocalStack];
   float* base = local;
@@ -573,23 +643,24 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   const Instr* ip = code_.data();
   if (Many) {
     if (n == 0) return UndefinedValue;
-    v.*kSlots[slot] = values[0];
+    own.*kSlots[slot] = values[0];
   }
 
   static const void* const kTargets[kOpCount] = {
-      &&L_kConst,        &&L_kVar,  &&L_kAdd,    &&L_kSub,       &&L_kMul,     &&L_kDiv,
-      &&L_kPow,          &&L_kNeg,  &&L_kFn,     &&L_kDeg,       &&L_kAddK,    &&L_kSubK,
-      &&L_kMulK,         &&L_kDivK, &&L_kPowK,   &&L_kSquare,    &&L_kPowOne,  &&L_kAddV,
-      &&L_kSubV,         &&L_kMulV, &&L_kDivV,   &&L_kVarSquare, &&L_kSin,     &&L_kCos,
-      &&L_kExp,          &&L_kSqr,  &&L_kVarSin, &&L_kVarCos,    &&L_kTrapBad, &&L_kTrapUnderflow,
-      &&L_kTrapOverflow, &&L_kEnd};
+      &&L_kConst,   &&L_kVar,           &&L_kAdd,          &&L_kSub,          &&L_kMul,
+      &&L_kDiv,     &&L_kPow,           &&L_kNeg,          &&L_kFn,           &&L_kDeg,
+      &&L_kAddK,    &&L_kSubK,          &&L_kMulK,         &&L_kDivK,         &&L_kPowK,
+      &&L_kSquare,  &&L_kPowOne,        &&L_kAddV,         &&L_kSubV,         &&L_kMulV,
+      &&L_kDivV,    &&L_kVarSquare,     &&L_kSin,          &&L_kCos,          &&L_kExp,
+      &&L_kSqr,     &&L_kVarSin,        &&L_kVarCos,       &&L_kAddVarSquare, &&L_kSubVarSquare,
+      &&L_kTrapBad, &&L_kTrapUnderflow, &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
 // The next point of a run of many: the result stored, the program started afresh.
 #define NEXT_POINT(value)                                                                          \
   results[point] = (value);                                                                        \
   if (++point == n) return UndefinedValue;                                                         \
-  v.*kSlots[slot] = values[point];                                                                 \
+  own.*kSlots[slot] = values[point];                                                               \
   sp = base - 1;                                                                                   \
   top = 0.0f;                                                                                      \
   ip = code_.data();                                                                               \
@@ -646,24 +717,36 @@ L_kNeg:
   NEXT;
 L_kFn:
   GUARD(top);
-  FAULTING(ApplyFunction(ip->arg, top, r));
+  FAULTING(ApplyRemembered(ip->arg, top, r));
 L_kSin:
-  CARRY(static_cast<float>(std::sin(static_cast<double>(top))));
+  CARRY(SinOf(top));
 L_kVarSin:
   *++sp = top;
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
-  CARRY(static_cast<float>(std::sin(static_cast<double>(r))));
+  CARRY(SinOf(r));
 L_kVarCos:
   *++sp = top;
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
-  CARRY(static_cast<float>(std::cos(static_cast<double>(r))));
+  CARRY(CosOf(r));
 L_kCos:
-  CARRY(static_cast<float>(std::cos(static_cast<double>(top))));
+  CARRY(CosOf(top));
 L_kExp:
   GUARD(top);
-  CARRY(static_cast<float>(std::exp(static_cast<double>(top))));
+  CARRY(ExpOf(top));
+L_kAddVarSquare:
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  r = SquareOf(r);
+  if (Exact && !Finite(r)) goto overflow;
+  CARRY(top + r);
+L_kSubVarSquare:
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  r = SquareOf(r);
+  if (Exact && !Finite(r)) goto overflow;
+  CARRY(top - r);
 L_kSqr:
   if (top < 0.0f) {
     fault = EvalFault::SqrDomain;
