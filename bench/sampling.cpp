@@ -1,14 +1,15 @@
 // Graph sampling speed: a 200 x 200 explicit surface, a 100^3 4D grid and a 100^3 implicit
 // surface, each on one thread and on every core. Items per second are formula evaluations. The
 // Race rows run the sampling on one thread and the bare evaluation of the same formulas at the
-// same points alternately in one loop and print the ratio of their times ("x_eval"): what
-// sampling costs beyond the evaluations.
+// same points alternately in one loop and print the ratios of their times: what sampling costs
+// beyond the evaluations.
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "formula/Cls6.h"
 #include "formula/CompiledFormula.h"
@@ -135,43 +136,92 @@ float EvaluateSurface(const CompiledFormula& fx, const CompiledFormula& fy,
   return sum;
 }
 
+// The grid's formula run along each z column in one call (the evaluator's bulk form).
+float EvaluateGridAlong(const CompiledFormula& f) {
+  const float step = 3.0f / 100.0f;
+  std::vector<float> zs(101), out(101);
+  for (int k = 0; k <= 100; ++k)
+    zs[size_t(k)] = sampling::SampleAt(-1.5f, k, step);
+  float sum = 0;
+  FormulaVars v;
+  for (int i = 0; i <= 100; ++i) {
+    v.X = sampling::SampleAt(-1.5f, i, step);
+    for (int j = 0; j <= 100; ++j) {
+      v.Y = sampling::SampleAt(-1.5f, j, step);
+      f.EvaluateAlong(v, SlotZ, zs.data(), out.data(), zs.size());
+      sum += out[100];
+    }
+  }
+  return sum;
+}
+
+// The surface's formulas run along each row of y in one call each.
+float EvaluateSurfaceAlong(const CompiledFormula& fx, const CompiledFormula& fy,
+                           const CompiledFormula& fz) {
+  const float step = sampling::StepOf(-3, 3, 200);
+  std::vector<float> ys(201), a(201), b(201), c(201);
+  for (int i = 0; i <= 200; ++i)
+    ys[size_t(i)] = sampling::SampleAt(-3, i, step);
+  float sum = 0;
+  FormulaVars v;
+  for (int j = 0; j <= 200; ++j) {
+    v.X = sampling::SampleAt(-3, j, step);
+    fx.EvaluateAlong(v, SlotY, ys.data(), a.data(), ys.size());
+    fy.EvaluateAlong(v, SlotY, ys.data(), b.data(), ys.size());
+    fz.EvaluateAlong(v, SlotY, ys.data(), c.data(), ys.size());
+    sum += a[200] + b[200] + c[200];
+  }
+  return sum;
+}
+
 // Sampling on one thread raced against the bare evaluation of the same formulas at the same
-// points, alternately in every iteration: "x_eval" is sampling's time over the evaluator's.
-template <class Bare> void Race(benchmark::State& state, Cls9& g, Bare&& bare) {
+// points, alternately in every iteration: "x_eval" is sampling's time over the evaluator's one
+// point at a time, "x_along" over the evaluator's run along each row or column (the form
+// sampling itself uses).
+template <class Bare, class Along>
+void Race(benchmark::State& state, Cls9& g, Bare&& bare, Along&& along) {
   using Clock = std::chrono::steady_clock;
   SamplingThreads = 1;
   DocumentType = g.GraphType == Function4D ? DocumentType4D : DocumentType3D;
-  double sampled = 0, evaluated = 0;
+  double sampled = 0, evaluated = 0, alongTime = 0;
   for (auto _ : state) {
     const auto t0 = Clock::now();
     benchmark::DoNotOptimize(g.GetPoints());
     const auto t1 = Clock::now();
     benchmark::DoNotOptimize(bare());
     const auto t2 = Clock::now();
+    benchmark::DoNotOptimize(along());
+    const auto t3 = Clock::now();
     sampled += std::chrono::duration<double>(t1 - t0).count();
     evaluated += std::chrono::duration<double>(t2 - t1).count();
+    alongTime += std::chrono::duration<double>(t3 - t2).count();
     state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
   }
   state.counters["x_eval"] = sampled / evaluated;
+  state.counters["x_along"] = sampled / alongTime;
   SamplingThreads = 0;
 }
 
 void BM_RaceSurface200(benchmark::State& state) {
   auto g = Surface();
   const CompiledFormula fx = Compiled("x"), fy = Compiled("y"), fz = Compiled(kSurface);
-  Race(state, *g, [&] { return EvaluateSurface(fx, fy, fz); });
+  Race(
+      state, *g, [&] { return EvaluateSurface(fx, fy, fz); },
+      [&] { return EvaluateSurfaceAlong(fx, fy, fz); });
 }
 
 void BM_RaceGrid4D100(benchmark::State& state) {
   auto g = Volume(Function4D, Explicit, kGrid4D);
   const CompiledFormula f = Compiled(kGrid4D);
-  Race(state, *g, [&] { return EvaluateGrid(f); });
+  Race(
+      state, *g, [&] { return EvaluateGrid(f); }, [&] { return EvaluateGridAlong(f); });
 }
 
 void BM_RaceImplicit100(benchmark::State& state) {
   auto g = Volume(Surface3D, Implicit, kImplicit);
   const CompiledFormula f = Compiled(kImplicit);
-  Race(state, *g, [&] { return EvaluateGrid(f); });
+  Race(
+      state, *g, [&] { return EvaluateGrid(f); }, [&] { return EvaluateGridAlong(f); });
 }
 
 } // namespace

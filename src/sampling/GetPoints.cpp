@@ -137,6 +137,32 @@ struct GridColumn {
   }
 };
 
+// Stores a column evaluated in one run: the positions fixed but for position Varying (0, 1 or 2),
+// which runs through varying[k], beside values[k]; widens the range by every value. Everything
+// the loop needs is a local, so that nothing is reloaded after each store.
+template <int Varying>
+void StoreColumn(const GridColumn& c, size_t n, std::array<float, 3> fixed, const float* varying,
+                 const float* values, Range& range) {
+  float* const a0 = c.at[0];
+  float* const a1 = c.at[1];
+  float* const a2 = c.at[2];
+  float* const a3 = c.at[3];
+  const int64_t s0 = c.stride[0], s1 = c.stride[1], s2 = c.stride[2], s3 = c.stride[3];
+  float lo = range.min, hi = range.max;
+  for (size_t k = 0; k < n; ++k) {
+    const int64_t i = static_cast<int64_t>(k);
+    a0[i * s0] = Varying == 0 ? varying[k] : fixed[0];
+    a1[i * s1] = Varying == 1 ? varying[k] : fixed[1];
+    a2[i * s2] = Varying == 2 ? varying[k] : fixed[2];
+    const float value = values[k];
+    a3[i * s3] = value;
+    if (value < lo) lo = value;
+    if (value > hi) hi = value;
+  }
+  range.min = lo;
+  range.max = hi;
+}
+
 // Writes the four value grids of a kind without re-checking every index: the grids have been
 // reserved for the counts of the call, and the strides are those of each grid, which may be
 // larger than the counts after an earlier, larger sampling.
@@ -373,8 +399,9 @@ void Sampler::LayOut() {
   if (t == GraphTypeCode::Curve3D) g.VertCurve.Allocate({stepU});
   if (t == Intersection) g.Vert2.Allocate({stepU, stepV});
   if (t == RevolutionAboutX || t == RevolutionAboutY) g.VertRev.Allocate({40, stepV});
-  g.VertDev.Allocate({stepU, stepV});
-  g.VertDev2.Allocate({stepU, stepV});
+  // The derivative curves: only 2D curves with an analysis fill and read them.
+  g.VertDev.AllocateOnFirstUse({stepU, stepV});
+  g.VertDev2.AllocateOnFirstUse({stepU, stepV});
   if (g.ShowJO) g.VertJO.Allocate({stepU, stepV});
   // The animated arrays always get points, so that drawing never meets an empty element.
   if (t == PointAnimation) g.Anim1D.Allocate({frames});
@@ -710,6 +737,13 @@ void Sampler::ImplicitColumn(float u, float v, float t, Range& range,
   values.resize(n);
   const bool along =
       fX.EvaluateAlong(vars, c == Spherical ? SlotR : SlotZ, wSamples.data(), values.data(), n);
+  if (along && c != Spherical) {
+    const std::array<float, 3> fixed =
+        c == Cartesian3D ? std::array<float, 3>{v, 0, u} : std::array<float, 3>{ringX, 0, ringZ};
+    StoreColumn<1>(column, n, fixed, wSamples.data(), values.data(), local);
+    range = local;
+    return;
+  }
   for (int32_t k = 0; k <= stepW; ++k) {
     const float w = wSamples[size_t(k)];
     float g1, g2, g3;
@@ -882,11 +916,14 @@ void Sampler::Column4D(FormulaVars vars, Range& range, ColumnAt&& columnAt) cons
     const float y = vars.Y = SampleAt(g.MinV, j, dv);
     const GridColumn column = columnAt(j);
     // The values of the whole column in one run of the evaluator where it can.
-    const bool along = fV.EvaluateAlong(vars, SlotZ, wSamples.data(), values.data(), n);
+    if (fV.EvaluateAlong(vars, SlotZ, wSamples.data(), values.data(), n)) {
+      StoreColumn<2>(column, n, {x, y, 0}, wSamples.data(), values.data(), local);
+      continue;
+    }
     for (int32_t k = 0; k <= stepW; ++k) {
       const float z = vars.Z = wSamples[size_t(k)];
-      float value = values[size_t(k)];
-      if (!along && !fV.Evaluate(vars, value)) continue;
+      float value = 0;
+      if (!fV.Evaluate(vars, value)) continue;
       column.Store(k, x, y, z, value);
       local.Widen(value);
     }
