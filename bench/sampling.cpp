@@ -1,18 +1,22 @@
 // Graph sampling speed: a 200 x 200 explicit surface, a 100^3 4D grid and a 100^3 implicit
-// surface, each on one thread and on every core. Items per second are formula evaluations; the
-// Evaluator rows give the compiled evaluator's own figure on the same formulas and sample
-// points, so the difference is what sampling costs beyond the evaluations.
+// surface, each on one thread and on every core. Items per second are formula evaluations. The
+// Race rows run the sampling on one thread and the bare evaluation of the same formulas at the
+// same points alternately in one loop and print the ratios of their times: what sampling costs
+// beyond the evaluations.
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "formula/Cls6.h"
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaText.h"
 #include "model/Cls9.h"
 #include "model/Module1.h"
+#include "sampling/SamplingInternal.h"
 
 namespace {
 
@@ -85,28 +89,139 @@ void BM_BoxGrid4D100(benchmark::State& state) {
 }
 
 // The evaluator alone over the same 101^3 sample points, one thread.
-void BM_EvaluatorOnGrid(benchmark::State& state, const char* formula) {
-  std::string postfix;
-  Cls6().InfixToPostfix(InsertImplicitProducts(formula), postfix);
-  const CompiledFormula f(postfix);
+float EvaluateGrid(const CompiledFormula& f) {
   const float step = 3.0f / 100.0f;
   float sum = 0;
-  for (auto _ : state) {
-    FormulaVars v;
-    for (int i = 0; i <= 100; ++i) {
-      v.X = float(-1.5 + i * double(step));
-      for (int j = 0; j <= 100; ++j) {
-        v.Y = float(-1.5 + j * double(step));
-        for (int k = 0; k <= 100; ++k) {
-          v.Z = float(-1.5 + k * double(step));
-          sum += f.Evaluate(v);
-        }
+  FormulaVars v;
+  for (int i = 0; i <= 100; ++i) {
+    v.X = sampling::SampleAt(-1.5f, i, step);
+    for (int j = 0; j <= 100; ++j) {
+      v.Y = sampling::SampleAt(-1.5f, j, step);
+      for (int k = 0; k <= 100; ++k) {
+        v.Z = sampling::SampleAt(-1.5f, k, step);
+        sum += f.Evaluate(v);
       }
     }
   }
-  benchmark::DoNotOptimize(sum);
+  return sum;
+}
+
+CompiledFormula Compiled(const char* formula) {
+  std::string postfix;
+  Cls6().InfixToPostfix(InsertImplicitProducts(formula), postfix);
+  return CompiledFormula(postfix);
+}
+
+void BM_EvaluatorOnGrid(benchmark::State& state, const char* formula) {
+  const CompiledFormula f = Compiled(formula);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(EvaluateGrid(f));
   state.SetItemsProcessed(state.iterations() * 101 * 101 * 101);
   state.SetLabel(formula);
+}
+
+// The three formulas of the surface at its 201 x 201 sample points, one thread.
+float EvaluateSurface(const CompiledFormula& fx, const CompiledFormula& fy,
+                      const CompiledFormula& fz) {
+  const float step = sampling::StepOf(-3, 3, 200);
+  float sum = 0;
+  FormulaVars v;
+  for (int j = 0; j <= 200; ++j) {
+    v.X = sampling::SampleAt(-3, j, step);
+    for (int i = 0; i <= 200; ++i) {
+      v.Y = sampling::SampleAt(-3, i, step);
+      sum += fx.Evaluate(v) + fy.Evaluate(v) + fz.Evaluate(v);
+    }
+  }
+  return sum;
+}
+
+// The grid's formula run along each z column in one call (the evaluator's bulk form).
+float EvaluateGridAlong(const CompiledFormula& f) {
+  const float step = 3.0f / 100.0f;
+  std::vector<float> zs(101), out(101);
+  for (int k = 0; k <= 100; ++k)
+    zs[size_t(k)] = sampling::SampleAt(-1.5f, k, step);
+  float sum = 0;
+  FormulaVars v;
+  for (int i = 0; i <= 100; ++i) {
+    v.X = sampling::SampleAt(-1.5f, i, step);
+    for (int j = 0; j <= 100; ++j) {
+      v.Y = sampling::SampleAt(-1.5f, j, step);
+      f.EvaluateAlong(v, SlotZ, zs.data(), out.data(), zs.size());
+      sum += out[100];
+    }
+  }
+  return sum;
+}
+
+// The surface's formulas run along each row of y in one call each.
+float EvaluateSurfaceAlong(const CompiledFormula& fx, const CompiledFormula& fy,
+                           const CompiledFormula& fz) {
+  const float step = sampling::StepOf(-3, 3, 200);
+  std::vector<float> ys(201), a(201), b(201), c(201);
+  for (int i = 0; i <= 200; ++i)
+    ys[size_t(i)] = sampling::SampleAt(-3, i, step);
+  float sum = 0;
+  FormulaVars v;
+  for (int j = 0; j <= 200; ++j) {
+    v.X = sampling::SampleAt(-3, j, step);
+    fx.EvaluateAlong(v, SlotY, ys.data(), a.data(), ys.size());
+    fy.EvaluateAlong(v, SlotY, ys.data(), b.data(), ys.size());
+    fz.EvaluateAlong(v, SlotY, ys.data(), c.data(), ys.size());
+    sum += a[200] + b[200] + c[200];
+  }
+  return sum;
+}
+
+// Sampling on one thread raced against the bare evaluation of the same formulas at the same
+// points, alternately in every iteration: "x_eval" is sampling's time over the evaluator's one
+// point at a time, "x_along" over the evaluator's run along each row or column (the form
+// sampling itself uses).
+template <class Bare, class Along>
+void Race(benchmark::State& state, Cls9& g, Bare&& bare, Along&& along) {
+  using Clock = std::chrono::steady_clock;
+  SamplingThreads = 1;
+  DocumentType = g.GraphType == Function4D ? DocumentType4D : DocumentType3D;
+  double sampled = 0, evaluated = 0, alongTime = 0;
+  for (auto _ : state) {
+    const auto t0 = Clock::now();
+    benchmark::DoNotOptimize(g.GetPoints());
+    const auto t1 = Clock::now();
+    benchmark::DoNotOptimize(bare());
+    const auto t2 = Clock::now();
+    benchmark::DoNotOptimize(along());
+    const auto t3 = Clock::now();
+    sampled += std::chrono::duration<double>(t1 - t0).count();
+    evaluated += std::chrono::duration<double>(t2 - t1).count();
+    alongTime += std::chrono::duration<double>(t3 - t2).count();
+    state.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+  }
+  state.counters["x_eval"] = sampled / evaluated;
+  state.counters["x_along"] = sampled / alongTime;
+  SamplingThreads = 0;
+}
+
+void BM_RaceSurface200(benchmark::State& state) {
+  auto g = Surface();
+  const CompiledFormula fx = Compiled("x"), fy = Compiled("y"), fz = Compiled(kSurface);
+  Race(
+      state, *g, [&] { return EvaluateSurface(fx, fy, fz); },
+      [&] { return EvaluateSurfaceAlong(fx, fy, fz); });
+}
+
+void BM_RaceGrid4D100(benchmark::State& state) {
+  auto g = Volume(Function4D, Explicit, kGrid4D);
+  const CompiledFormula f = Compiled(kGrid4D);
+  Race(
+      state, *g, [&] { return EvaluateGrid(f); }, [&] { return EvaluateGridAlong(f); });
+}
+
+void BM_RaceImplicit100(benchmark::State& state) {
+  auto g = Volume(Surface3D, Implicit, kImplicit);
+  const CompiledFormula f = Compiled(kImplicit);
+  Race(
+      state, *g, [&] { return EvaluateGrid(f); }, [&] { return EvaluateGridAlong(f); });
 }
 
 } // namespace
@@ -115,6 +230,9 @@ BENCHMARK(BM_SampleSurface200)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->U
 BENCHMARK(BM_SampleGrid4D100)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SampleImplicit100)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BoxGrid4D100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RaceSurface200)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_RaceGrid4D100)->Unit(benchmark::kMillisecond)->UseManualTime();
+BENCHMARK(BM_RaceImplicit100)->Unit(benchmark::kMillisecond)->UseManualTime();
 BENCHMARK_CAPTURE(BM_EvaluatorOnGrid, Grid4D, kGrid4D)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_EvaluatorOnGrid, Implicit, kImplicit)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_EvaluatorOnGrid, Surface, kSurface)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,8 @@
 // Frames per second of the scene: a still scene of a lit mesh of about 200,000 triangles, rebuilt
 // after a change of the roll, pitch or yaw and presented, presented alone (a repaint), and one
 // step of a trackball drag (the rotation changed, compiled and presented while the drag is in
-// progress), in an 800 x 600 framebuffer. Needs a display (run under Xvfb).
+// progress), in an 800 x 600 framebuffer; and the still frame of a 2D document of 1 and of 100
+// curves. Needs a display (run under Xvfb).
 
 #include <benchmark/benchmark.h>
 
@@ -14,8 +15,11 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "model/Cls8.h"
+#include "model/Cls9.h"
 #include "model/Module1.h"
 #include "view/camera/Cls10.h"
 #include "view/camera/Cls4.h"
@@ -174,6 +178,53 @@ void BM_DragStep(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A still frame of a 2D document of n curves (range(0)): each an explicit curve of 200 segments
+// in its own colour, width 2, over the document's axes; compiled and presented in its three
+// passes. The 1-curve row is the reference of the 100-curve one.
+void BM_Curves2DStill(benchmark::State& state) {
+  GlSetup gl;
+  if (!gl.ok) {
+    state.SkipWithError("no OpenGL context (run under Xvfb)");
+    return;
+  }
+  DocumentType = DocumentType2D;
+  ShowLegend = false;
+  Camera.SetScreen(kWidth, kHeight);
+  Camera.SetViewRect(30, 30);
+  ShownGraphs.FunSurfs.Clear();
+  const int n = static_cast<int>(state.range(0));
+  for (int k = 0; k < n; ++k) {
+    auto g = std::make_shared<Cls9>();
+    g->ID = k + 1;
+    g->GraphType = Curve2D;
+    g->CoordType = Cartesian2D;
+    g->FunForm = Explicit;
+    g->ExpressX = "0";
+    g->ExpressY = "x";
+    g->ExpressZ = "sin(x+" + std::to_string(k) + "/10)*" + std::to_string(1 + k % 7);
+    g->MinV = -6;
+    g->MaxV = 6;
+    g->StepU = 1;
+    g->StepV = 200;
+    g->Show2DCurve = true;
+    g->LineColor = (k * 2654435) & 0xFFFFFF;
+    g->LineWidth = 2;
+    g->GetPoints();
+    ShownGraphs.FunSurfs.Add(g);
+  }
+  Scene scene;
+  scene.InitializeGL();
+  for (auto _ : state) {
+    scene.BuildScene();
+    scene.Display(0);
+    glFinish();
+  }
+  ShownGraphs.FunSurfs.Clear();
+  state.counters["fps"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Curves2DStill)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

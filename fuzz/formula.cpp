@@ -1,6 +1,6 @@
 // Fuzzes the formula engine end to end: text cleaners, parse, compiled evaluation (the exact and
-// the fast interpreter must agree), the text-taking evaluation, and the derivative chain, whose
-// texts must always parse again.
+// the fast interpreter must agree, and a run along many points the single runs), the text-taking
+// evaluation, and the derivative chain, whose texts must always parse again.
 
 #include <cstddef>
 #include <cstdint>
@@ -62,6 +62,20 @@ void EvaluateEverywhere(const std::string& postfix) {
     Cls6 e;
     float r = 0;
     e.DoEvaluate(postfix, true, r, v);
+  }
+  // A run along the points in x gives the bits of the single evaluations.
+  if (!random) {
+    constexpr size_t n = sizeof points / sizeof points[0];
+    float along[n];
+    FormulaVars base;
+    base.Y = 0.25f;
+    base.Z = -3.0f;
+    f.EvaluateAlong(base, SlotX, points, along, n);
+    for (size_t i = 0; i < n; ++i) {
+      FormulaVars v = base;
+      v.X = points[i];
+      Check(Bits(along[i]) == Bits(f.Evaluate(v)), "a run along x differs from single runs");
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cmath>
+#include <cstring>
 
 #include "formula/FormulaTables.h"
 #include "platform/VbRuntime.h"
@@ -42,6 +43,8 @@ enum Op : uint8_t {
   kSqr,
   kVarSin, // push sin or cos of variable arg (radians)
   kVarCos,
+  kAddVarSquare,  // top = top + variable arg ^ 2
+  kSubVarSquare,  // top = top - variable arg ^ 2
   kTrapBad,       // bad token index
   kTrapUnderflow, // too few operands
   kTrapOverflow,  // a number beyond single precision
@@ -280,6 +283,68 @@ EvalFault Binary(uint8_t op, float a, float b, float& r) {
   return Finite(r) ? EvalFault::None : EvalFault::Overflow;
 }
 
+// Recent values of the costly functions (sin, cos, exp and the others but RND), per thread: the
+// samples of a grid repeat the same arguments row after row (sin(x) along a row of y, cos(y) in
+// every row), and a value found here is the very value the function gives, so nothing changes
+// but the time. A slot holds the function and the argument's bits beside the value.
+struct FunctionMemo {
+  static constexpr unsigned kBits = 10;
+  uint64_t key[1u << kBits];
+  float value[1u << kBits];
+};
+thread_local FunctionMemo t_memo; // all keys 0: no function has key 0
+
+inline uint64_t MemoKey(unsigned fn, float x) {
+  uint32_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  return (static_cast<uint64_t>(fn + 1) << 32) | bits;
+}
+
+inline size_t MemoSlot(uint64_t key) {
+  return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - FunctionMemo::kBits));
+}
+
+// f(x) through the memo; compute gives it when it is not there.
+template <class Compute> inline float Remembered(unsigned fn, float x, Compute&& compute) {
+  FunctionMemo& m = t_memo;
+  const uint64_t key = MemoKey(fn, x);
+  const size_t slot = MemoSlot(key);
+  if (m.key[slot] == key) return m.value[slot];
+  const float r = compute(x);
+  m.key[slot] = key;
+  m.value[slot] = r;
+  return r;
+}
+
+inline float SinOf(float x) {
+  return Remembered(FnSin, x, [](float a) { return float(std::sin(double(a))); });
+}
+inline float CosOf(float x) {
+  return Remembered(FnCos, x, [](float a) { return float(std::cos(double(a))); });
+}
+inline float ExpOf(float x) {
+  return Remembered(FnExp, x, [](float a) { return float(std::exp(double(a))); });
+}
+
+// ApplyFunction through the memo for the functions of one argument alone (not RND); a fault is
+// not remembered. The memo's value for a fault is never read: faults are computed each time.
+inline EvalFault ApplyRemembered(int fn, float x, float& r) {
+  if (fn == FnRnd || fn == FnAbs || fn == FnInt) return ApplyFunction(fn, x, r);
+  FunctionMemo& m = t_memo;
+  const uint64_t key = MemoKey(static_cast<unsigned>(fn), x);
+  const size_t slot = MemoSlot(key);
+  if (m.key[slot] == key) {
+    r = m.value[slot];
+    return EvalFault::None;
+  }
+  const EvalFault fault = ApplyFunction(fn, x, r);
+  if (fault == EvalFault::None) {
+    m.key[slot] = key;
+    m.value[slot] = r;
+  }
+  return fault;
+}
+
 // The random sequence: a counter run through the SplitMix64 mixer, 24 bits per number.
 std::atomic<uint64_t> g_randomCounter{0};
 
@@ -442,6 +507,8 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
             emit(kPowK, 0, k);
           break;
         }
+      } else if ((op == kAdd || op == kSub) && lastIs(kVarSquare)) {
+        code_.back().op = op == kAdd ? kAddVarSquare : kSubVarSquare;
       } else if (lastIs(kVar) && code_.back().arg < 9 && op != kPow) {
         const uint8_t var = code_.back().arg;
         code_.pop_back();
@@ -544,11 +611,23 @@ inline float Slot(const FormulaVars& v, uint8_t i) {
 // since + - * ^2, negation, sin, cos and sqr keep it non-finite, and it is caught where an
 // operation could turn it into an ordinary number (a divisor, a power, the other functions) or at
 // the end. Both give UndefinedValue exactly where the other does, and equal values elsewhere.
-template <bool Exact> float CompiledFormula::Execute(const FormulaVars& v, EvalOutcome* out) const {
+// Many = true runs the program once for each of the n values of one variable, writing each
+// result where the single run would return it.
+template <bool Exact, bool Many>
+float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int slot,
+                               const float* values, float* results, size_t n) const {
   if (code_.empty()) {
     if (Exact) out->fault = EvalFault::NoValue;
+    if (Many)
+      for (size_t i = 0; i < n; ++i)
+        results[i] = UndefinedValue;
     return UndefinedValue;
   }
+  // A run of many changes one variable of its own copy; a single run reads the caller's.
+  FormulaVars own;
+  if (Many) own = vars;
+  const FormulaVars& v = Many ? own : vars;
+  size_t point = 0;
   float local[kLocalStack];
   float* base = local;
   if (maxDepth_ > kLocalStack) {
@@ -562,16 +641,30 @@ template <bool Exact> float CompiledFormula::Execute(const FormulaVars& v, EvalO
   EvalFault fault = EvalFault::None;
   float r;
   const Instr* ip = code_.data();
+  if (Many) {
+    if (n == 0) return UndefinedValue;
+    own.*kSlots[slot] = values[0];
+  }
 
   static const void* const kTargets[kOpCount] = {
-      &&L_kConst,        &&L_kVar,  &&L_kAdd,    &&L_kSub,       &&L_kMul,     &&L_kDiv,
-      &&L_kPow,          &&L_kNeg,  &&L_kFn,     &&L_kDeg,       &&L_kAddK,    &&L_kSubK,
-      &&L_kMulK,         &&L_kDivK, &&L_kPowK,   &&L_kSquare,    &&L_kPowOne,  &&L_kAddV,
-      &&L_kSubV,         &&L_kMulV, &&L_kDivV,   &&L_kVarSquare, &&L_kSin,     &&L_kCos,
-      &&L_kExp,          &&L_kSqr,  &&L_kVarSin, &&L_kVarCos,    &&L_kTrapBad, &&L_kTrapUnderflow,
-      &&L_kTrapOverflow, &&L_kEnd};
+      &&L_kConst,   &&L_kVar,           &&L_kAdd,          &&L_kSub,          &&L_kMul,
+      &&L_kDiv,     &&L_kPow,           &&L_kNeg,          &&L_kFn,           &&L_kDeg,
+      &&L_kAddK,    &&L_kSubK,          &&L_kMulK,         &&L_kDivK,         &&L_kPowK,
+      &&L_kSquare,  &&L_kPowOne,        &&L_kAddV,         &&L_kSubV,         &&L_kMulV,
+      &&L_kDivV,    &&L_kVarSquare,     &&L_kSin,          &&L_kCos,          &&L_kExp,
+      &&L_kSqr,     &&L_kVarSin,        &&L_kVarCos,       &&L_kAddVarSquare, &&L_kSubVarSquare,
+      &&L_kTrapBad, &&L_kTrapUnderflow, &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
+// The next point of a run of many: the result stored, the program started afresh.
+#define NEXT_POINT(value)                                                                          \
+  results[point] = (value);                                                                        \
+  if (++point == n) return UndefinedValue;                                                         \
+  own.*kSlots[slot] = values[point];                                                               \
+  sp = base - 1;                                                                                   \
+  top = 0.0f;                                                                                      \
+  ip = code_.data();                                                                               \
+  goto* kTargets[ip->op]
 // An operation that keeps a non-finite operand non-finite.
 #define CARRY(expr)                                                                                \
   r = (expr);                                                                                      \
@@ -624,24 +717,36 @@ L_kNeg:
   NEXT;
 L_kFn:
   GUARD(top);
-  FAULTING(ApplyFunction(ip->arg, top, r));
+  FAULTING(ApplyRemembered(ip->arg, top, r));
 L_kSin:
-  CARRY(static_cast<float>(std::sin(static_cast<double>(top))));
+  CARRY(SinOf(top));
 L_kVarSin:
   *++sp = top;
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
-  CARRY(static_cast<float>(std::sin(static_cast<double>(r))));
+  CARRY(SinOf(r));
 L_kVarCos:
   *++sp = top;
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
-  CARRY(static_cast<float>(std::cos(static_cast<double>(r))));
+  CARRY(CosOf(r));
 L_kCos:
-  CARRY(static_cast<float>(std::cos(static_cast<double>(top))));
+  CARRY(CosOf(top));
 L_kExp:
   GUARD(top);
-  CARRY(static_cast<float>(std::exp(static_cast<double>(top))));
+  CARRY(ExpOf(top));
+L_kAddVarSquare:
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  r = SquareOf(r);
+  if (Exact && !Finite(r)) goto overflow;
+  CARRY(top + r);
+L_kSubVarSquare:
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  r = SquareOf(r);
+  if (Exact && !Finite(r)) goto overflow;
+  CARRY(top - r);
 L_kSqr:
   if (top < 0.0f) {
     fault = EvalFault::SqrDomain;
@@ -691,6 +796,9 @@ L_kTrapBad:
     out->fault = EvalFault::BadToken;
     out->token = ip->index;
   }
+  if (Many) {
+    NEXT_POINT(UndefinedValue);
+  }
   return UndefinedValue;
 L_kTrapUnderflow:
   fault = EvalFault::StackUnderflow;
@@ -701,6 +809,9 @@ L_kEnd:
   // Values below the top are left alone; a text from the parser leaves exactly one.
   if (!Finite(top)) goto overflow;
   if (Exact) out->value = top;
+  if (Many) {
+    NEXT_POINT(top);
+  }
   return top;
 
 #undef NEXT
@@ -716,21 +827,30 @@ failed:
     out->fault = fault;
     out->value = UndefinedValue;
   }
+  if (Many) {
+    NEXT_POINT(UndefinedValue);
+  }
   return UndefinedValue;
+#undef NEXT_POINT
 }
 
 EvalOutcome CompiledFormula::Run(const FormulaVars& vars) const {
   EvalOutcome out;
-  Execute<true>(vars, &out);
+  Execute<true, false>(vars, &out);
   return out;
 }
 
 float CompiledFormula::Evaluate(const FormulaVars& vars) const {
-  return Execute<false>(vars, nullptr);
+  return Execute<false, false>(vars, nullptr);
 }
 
 bool CompiledFormula::Evaluate(const FormulaVars& vars, float& sngResult) const {
   if (code_.empty()) return false;
-  sngResult = Execute<false>(vars, nullptr);
+  sngResult = Execute<false, false>(vars, nullptr);
   return true;
+}
+
+void CompiledFormula::EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values,
+                                    float* results, size_t n) const {
+  Execute<false, true>(vars, nullptr, slot, values, results, n);
 }

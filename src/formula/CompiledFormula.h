@@ -24,6 +24,9 @@ struct FormulaVars {
   int32_t N = 0;
 };
 
+// The single-precision variables by their place in FormulaVars (for EvaluateAlong).
+enum FormulaSlot : int { SlotU, SlotV, SlotX, SlotY, SlotZ, SlotA, SlotR, SlotB, SlotT };
+
 // Why an evaluation gave no ordinary value.
 enum class EvalFault : uint8_t {
   None,           // a value
@@ -65,6 +68,11 @@ public:
   bool Evaluate(const FormulaVars& vars, float& sngResult) const;
   // The value together with the reason when there is none.
   EvalOutcome Run(const FormulaVars& vars) const;
+  // Evaluate at n points that differ in one variable only: slot takes values[i] in point i, the
+  // others those of vars; results[i] = Evaluate(point i). One run of the program per point without
+  // a call or a set-up between points.
+  void EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values, float* results,
+                     size_t n) const;
 
   // Size of the compiled program (for tests and benchmarks).
   size_t InstructionCount() const { return code_.size(); }
@@ -88,7 +96,10 @@ private:
   CompiledFormula(std::string_view postfixText, bool bolDegree, Lenient);
   void Compile(std::string_view postfixText, bool bolDegree, bool lenient);
   void CompileTokens(std::string_view postfixText, bool bolDegree, bool lenient);
-  template <bool Exact> float Execute(const FormulaVars& vars, EvalOutcome* out) const;
+  // Exact: stop at the first fault and tell which (Run). Many: run once per value of the slot.
+  template <bool Exact, bool Many>
+  float Execute(const FormulaVars& vars, EvalOutcome* out, int slot = 0,
+                const float* values = nullptr, float* results = nullptr, size_t n = 0) const;
 
   std::vector<Instr> code_;
   std::vector<std::string> badTokens_;

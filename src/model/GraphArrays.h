@@ -75,8 +75,9 @@ std::size_t CellCountOf(const std::array<int32_t, Rank>& upper, std::size_t limi
 
 // A point array of Rank indices, each running 0 .. its upper bound, stored contiguously with the
 // last index varying fastest (so row 0 of a two-index array is the first StepV + 1 points).
-// Sampling lays it out afresh (Allocate) with a new default point in every cell; until then, and
-// after Release, every access throws. LayoutWithoutPoints gives it bounds but no points (the
+// Sampling lays it out afresh (Allocate) with a new default point in every cell, or with the
+// points written when first reached (AllocateOnFirstUse); until then, and after Release, every
+// access throws. LayoutWithoutPoints gives it bounds but no points (the
 // animated 4D array): every cell access then throws too.
 template <int Rank> class PointArray {
 public:
@@ -88,19 +89,40 @@ public:
     const std::size_t n = CellCountOf<Rank>(upper, kMaxPointCells);
     if (n > kMaxPointCells)
       throw std::length_error(std::string(m_name) + ": too many points for the step counts");
-    std::vector<Cls2> cells(n);
-    m_cells.swap(cells);
+    m_pending = 0;
+    if (m_cells.size() == n) {
+      // The same number of cells: new points written over the old ones, without giving the
+      // memory back and taking it again (for a large array, fresh pages from the system).
+      std::fill(m_cells.begin(), m_cells.end(), Cls2{});
+    } else {
+      std::vector<Cls2> cells(n);
+      m_cells.swap(cells);
+    }
+    m_upper = upper;
+    m_allocated = true;
+    m_hasPoints = true;
+  }
+  // Lays the array out as Allocate does, but writes its new points only when a cell is first
+  // reached: for arrays that most graphs never read (until then a read gives a new point).
+  void AllocateOnFirstUse(const std::array<int32_t, Rank>& upper) {
+    const std::size_t n = CellCountOf<Rank>(upper, kMaxPointCells);
+    if (n > kMaxPointCells)
+      throw std::length_error(std::string(m_name) + ": too many points for the step counts");
+    m_cells.clear();
+    m_pending = n;
     m_upper = upper;
     m_allocated = true;
     m_hasPoints = true;
   }
   void LayoutWithoutPoints(const std::array<int32_t, Rank>& upper) {
+    m_pending = 0;
     std::vector<Cls2>().swap(m_cells);
     m_upper = upper;
     m_allocated = true;
     m_hasPoints = false;
   }
   void Release() {
+    m_pending = 0;
     std::vector<Cls2>().swap(m_cells);
     m_upper.fill(-1);
     m_allocated = false;
@@ -117,11 +139,15 @@ public:
   // Checked access to one cell.
   template <class... I> Cls2& operator()(I... idx) {
     static_assert(sizeof...(I) == Rank, "wrong number of indices");
-    return m_cells[Offset({static_cast<int32_t>(idx)...})];
+    const std::size_t off = Offset({static_cast<int32_t>(idx)...});
+    WritePending();
+    return m_cells[off];
   }
   template <class... I> const Cls2& operator()(I... idx) const {
     static_assert(sizeof...(I) == Rank, "wrong number of indices");
-    return m_cells[Offset({static_cast<int32_t>(idx)...})];
+    const std::size_t off = Offset({static_cast<int32_t>(idx)...});
+    if (m_pending > 0) return NewPoint();
+    return m_cells[off];
   }
   bool InRange(const std::array<int32_t, Rank>& idx) const {
     if (!m_hasPoints) return false;
@@ -131,10 +157,27 @@ public:
   }
 
   // All cells in storage order (empty when the array holds no points).
-  std::span<Cls2> Cells() { return m_cells; }
-  std::span<const Cls2> Cells() const { return m_cells; }
+  std::span<Cls2> Cells() {
+    WritePending();
+    return m_cells;
+  }
+  std::span<const Cls2> Cells() const {
+    WritePending();
+    return m_cells;
+  }
 
 private:
+  static const Cls2& NewPoint() {
+    static const Cls2 point{};
+    return point;
+  }
+  // Writes the new points of an array laid out by AllocateOnFirstUse.
+  void WritePending() const {
+    if (m_pending == 0) return;
+    m_cells.assign(m_pending, Cls2{});
+    m_pending = 0;
+  }
+
   std::size_t Offset(const std::array<int32_t, Rank>& idx) const {
     if (!InRange(idx)) {
       std::array<int32_t, Rank> lower{};
@@ -150,7 +193,9 @@ private:
 
   const char* m_name;
   std::array<int32_t, Rank> m_upper{};
-  std::vector<Cls2> m_cells;
+  // Mutable for the points an AllocateOnFirstUse array writes when first read whole.
+  mutable std::vector<Cls2> m_cells;
+  mutable std::size_t m_pending = 0; // cells still to be written with new points
   bool m_allocated = false;
   bool m_hasPoints = false;
 };

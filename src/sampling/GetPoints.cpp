@@ -12,6 +12,7 @@
 #include "platform/Prompter.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <new>
 #include <optional>
@@ -123,32 +124,68 @@ struct Range {
   }
 };
 
-// Writes the four value grids of a kind (positions 1, 2, 3 and the value) without re-checking
-// every index: the grids have been reserved for the counts of the call, and the strides are
-// those of each grid, which may be larger than the counts after an earlier, larger sampling.
+// The four value grids of a kind (positions 1, 2, 3 and the value) along one index, the others
+// fixed: where the sample k of a column goes in each grid.
+struct GridColumn {
+  std::array<float*, 4> at{};
+  std::array<int64_t, 4> stride{};
+  void Store(int32_t k, float g1, float g2, float g3, float value) const {
+    at[0][k * stride[0]] = g1;
+    at[1][k * stride[1]] = g2;
+    at[2][k * stride[2]] = g3;
+    at[3][k * stride[3]] = value;
+  }
+};
+
+// Stores a column evaluated in one run: the positions fixed but for position Varying (0, 1 or 2),
+// which runs through varying[k], beside values[k]; widens the range by every value. Everything
+// the loop needs is a local, so that nothing is reloaded after each store.
+template <int Varying>
+void StoreColumn(const GridColumn& c, size_t n, std::array<float, 3> fixed, const float* varying,
+                 const float* values, Range& range) {
+  float* const a0 = c.at[0];
+  float* const a1 = c.at[1];
+  float* const a2 = c.at[2];
+  float* const a3 = c.at[3];
+  const int64_t s0 = c.stride[0], s1 = c.stride[1], s2 = c.stride[2], s3 = c.stride[3];
+  float lo = range.min, hi = range.max;
+  for (size_t k = 0; k < n; ++k) {
+    const int64_t i = static_cast<int64_t>(k);
+    a0[i * s0] = Varying == 0 ? varying[k] : fixed[0];
+    a1[i * s1] = Varying == 1 ? varying[k] : fixed[1];
+    a2[i * s2] = Varying == 2 ? varying[k] : fixed[2];
+    const float value = values[k];
+    a3[i * s3] = value;
+    if (value < lo) lo = value;
+    if (value > hi) hi = value;
+  }
+  range.min = lo;
+  range.max = hi;
+}
+
+// Writes the four value grids of a kind without re-checking every index: the grids have been
+// reserved for the counts of the call, and the strides are those of each grid, which may be
+// larger than the counts after an earlier, larger sampling.
 template <int Rank> class GridWriter {
 public:
   GridWriter() = default;
   GridWriter(ValueGrid<Rank>& a, ValueGrid<Rank>& b, ValueGrid<Rank>& c, ValueGrid<Rank>& v)
       : data_{a.Values().data(), b.Values().data(), c.Values().data(), v.Values().data()},
-        stride_{Strides(a), Strides(b), Strides(c), Strides(v)} {
-    same_ = stride_[1] == stride_[0] && stride_[2] == stride_[0] && stride_[3] == stride_[0];
-  }
+        stride_{Strides(a), Strides(b), Strides(c), Strides(v)} {}
 
-  template <class... I> void Store(float g1, float g2, float g3, float value, I... idx) {
-    const std::array<int64_t, Rank> at{static_cast<int64_t>(idx)...};
-    if (same_) {
-      const int64_t offset = Offset(0, at);
-      data_[0][offset] = g1;
-      data_[1][offset] = g2;
-      data_[2][offset] = g3;
-      data_[3][offset] = value;
-    } else {
-      data_[0][Offset(0, at)] = g1;
-      data_[1][Offset(1, at)] = g2;
-      data_[2][Offset(2, at)] = g3;
-      data_[3][Offset(3, at)] = value;
+  // The column along index dim through the cell idx (whose dim-th index is not used).
+  template <class... I> GridColumn Column(int dim, I... idx) const {
+    std::array<int64_t, Rank> at{static_cast<int64_t>(idx)...};
+    at[size_t(dim)] = 0;
+    GridColumn c;
+    for (size_t n = 0; n < 4; ++n) {
+      int64_t offset = 0;
+      for (int d = 0; d < Rank; ++d)
+        offset += at[size_t(d)] * stride_[n][size_t(d)];
+      c.at[n] = data_[n] + offset;
+      c.stride[n] = stride_[n][size_t(dim)];
     }
+    return c;
   }
 
 private:
@@ -162,15 +199,8 @@ private:
     }
     return s;
   }
-  int64_t Offset(int n, const std::array<int64_t, Rank>& at) const {
-    int64_t offset = 0;
-    for (int d = 0; d < Rank; ++d)
-      offset += at[size_t(d)] * stride_[size_t(n)][size_t(d)];
-    return offset;
-  }
   std::array<float*, 4> data_{};
   std::array<Stride, 4> stride_{};
-  bool same_ = true;
 };
 
 // One call of GetPoints.
@@ -202,7 +232,8 @@ private:
   bool AnimatedSurface();
   bool Start4D();
   bool Parallel4D() const;
-  template <class Store> void Column4D(FormulaVars vars, Range& range, Store&& store) const;
+  template <class ColumnAt>
+  void Column4D(FormulaVars vars, Range& range, ColumnAt&& columnAt) const;
   void Grid4D();
   void Grid4DAnimated();
   Flow Overlays();
@@ -213,10 +244,10 @@ private:
   bool Curve3DRow(float t, float tFrame, Cls2& p);
   bool CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p);
   bool SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Range& range);
+  bool CartesianRow(int32_t j, float u, const std::vector<float>& vSamples);
   bool AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t, Cls2& p,
                             Range& range);
-  template <class Store>
-  void ImplicitColumn(float u, float v, float t, Range& range, Store&& store) const;
+  void ImplicitColumn(float u, float v, float t, Range& range, const GridColumn& column) const;
   bool DerivativeCurve(PointArray<2>& curve, const SampledFormula* depth, const SampledFormula& fy,
                        const SampledFormula& fz);
 
@@ -368,8 +399,9 @@ void Sampler::LayOut() {
   if (t == GraphTypeCode::Curve3D) g.VertCurve.Allocate({stepU});
   if (t == Intersection) g.Vert2.Allocate({stepU, stepV});
   if (t == RevolutionAboutX || t == RevolutionAboutY) g.VertRev.Allocate({40, stepV});
-  g.VertDev.Allocate({stepU, stepV});
-  g.VertDev2.Allocate({stepU, stepV});
+  // The derivative curves: only 2D curves with an analysis fill and read them.
+  g.VertDev.AllocateOnFirstUse({stepU, stepV});
+  g.VertDev2.AllocateOnFirstUse({stepU, stepV});
   if (g.ShowJO) g.VertJO.Allocate({stepU, stepV});
   // The animated arrays always get points, so that drawing never meets an empty element.
   if (t == PointAnimation) g.Anim1D.Allocate({frames});
@@ -637,19 +669,44 @@ bool Sampler::SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Rang
       if (g.ShowSurPY && !HeightPoint(fPY, vars, u, v, g.VertPY(j, i))) return false;
     }
   } else if (g.FunForm == Implicit) {
-    ImplicitColumn(u, v, 0.0f, range, [&](float g1, float g2, float g3, float value, int32_t k) {
-      still.Store(g1, g2, g3, value, j, i, k);
-    });
+    ImplicitColumn(u, v, 0.0f, range, still.Column(2, j, i, 0));
   }
   MarkOutsideView(p, ViewPairingScene);
   return true;
 }
 
-// Samples f(u, v, w) = ExpressX at frame value t over the w domain; store(g1, g2, g3, value, k)
-// keeps each value that exists with its position in the point order of the scene (g1 the
-// point's x, g2 its y, g3 its z).
-template <class Store>
-void Sampler::ImplicitColumn(float u, float v, float t, Range& range, Store&& store) const {
+// Row j of a Cartesian surface (explicit: x = u, y the samples; parametric: u, v), as SurfacePoint
+// builds each point. False, with nothing written, when a formula must go point by point.
+bool Sampler::CartesianRow(int32_t j, float u, const std::vector<float>& vSamples) {
+  const size_t n = vSamples.size();
+  thread_local std::vector<float> depth, across, height;
+  depth.resize(n);
+  across.resize(n);
+  height.resize(n);
+  FormulaVars vars;
+  const bool explicitForm = g.FunForm == Explicit;
+  (explicitForm ? vars.X : vars.U) = u;
+  const FormulaSlot slot = explicitForm ? SlotY : SlotV;
+  if (!fX.EvaluateAlong(vars, slot, vSamples.data(), depth.data(), n) ||
+      !fY.EvaluateAlong(vars, slot, vSamples.data(), across.data(), n) ||
+      !fZ.EvaluateAlong(vars, slot, vSamples.data(), height.data(), n))
+    return false;
+  for (size_t i = 0; i < n; ++i) {
+    Cls2& p = g.Vert3D(j, int32_t(i));
+    p.z = depth[i];
+    p.x = across[i];
+    p.y = height[i];
+    if (IsUndefined(p.x) || IsUndefined(p.y) || IsUndefined(p.z)) MakeUndefined(p);
+    MarkOutsideView(p, ViewPairingScene);
+  }
+  return true;
+}
+
+// Samples f(u, v, w) = ExpressX at frame value t over the w domain; the column keeps each value
+// that exists at its k with its position in the point order of the scene (g1 the point's x, g2
+// its y, g3 its z). The range is widened in a local copy, which the grid stores cannot alias.
+void Sampler::ImplicitColumn(float u, float v, float t, Range& range,
+                             const GridColumn& column) const {
   const int32_t c = g.CoordType;
   if (c != Cartesian3D && c != Cylindrical && c != Spherical) return;
   // What does not change along the column is computed once, with the same operations.
@@ -673,6 +730,20 @@ void Sampler::ImplicitColumn(float u, float v, float t, Range& range, Store&& st
     sv = std::sin(double(v));
     cv = std::cos(double(v));
   }
+  Range local = range;
+  // The values of the whole column in one run of the evaluator where it can; else point by point.
+  const size_t n = size_t(stepW) + 1;
+  thread_local std::vector<float> values;
+  values.resize(n);
+  const bool along =
+      fX.EvaluateAlong(vars, c == Spherical ? SlotR : SlotZ, wSamples.data(), values.data(), n);
+  if (along && c != Spherical) {
+    const std::array<float, 3> fixed =
+        c == Cartesian3D ? std::array<float, 3>{v, 0, u} : std::array<float, 3>{ringX, 0, ringZ};
+    StoreColumn<1>(column, n, fixed, wSamples.data(), values.data(), local);
+    range = local;
+    return;
+  }
   for (int32_t k = 0; k <= stepW; ++k) {
     const float w = wSamples[size_t(k)];
     float g1, g2, g3;
@@ -692,11 +763,12 @@ void Sampler::ImplicitColumn(float u, float v, float t, Range& range, Store&& st
       g2 = Finite(double(w) * cv);
       g3 = Finite(double(w) * sv * cu);
     }
-    float value = 0;
-    if (!fX.Evaluate(vars, value)) continue;
-    store(g1, g2, g3, value, k);
-    range.Widen(value);
+    float value = values[size_t(k)];
+    if (!along && !fX.Evaluate(vars, value)) continue;
+    column.Store(k, g1, g2, g3, value);
+    local.Widen(value);
   }
+  range = local;
 }
 
 bool Sampler::Surfaces() {
@@ -709,10 +781,20 @@ bool Sampler::Surfaces() {
                             : Parallel({&fX, &fY, &fZ}) && (!g.ShowSurPX || Parallel({&fPX})) &&
                                   (!g.ShowSurPY || Parallel({&fPY}));
   const int64_t perRow = int64_t(stepV + 1) * (implicit ? int64_t(stepW) + 1 : 3);
+  // A Cartesian surface without the partial-derivative surfaces is sampled a row at a time: each
+  // formula over the whole row in one run of the evaluator. Its formulas must not draw random
+  // numbers, whose order would change.
+  const bool rowWise = !implicit && g.CoordType == Cartesian3D &&
+                       (g.FunForm == Explicit || g.FunForm == Parametric) && !g.ShowSurPX &&
+                       !g.ShowSurPY && !fX.UsesRandom() && !fY.UsesRandom() && !fZ.UsesRandom();
+  std::vector<float> vSamples(size_t(stepV) + 1);
+  for (int32_t i = 0; i <= stepV; ++i)
+    vSamples[size_t(i)] = SampleAt(g.MinV, i, dv);
   Range all;
   const bool ok = SampleRows(stepU + 1, perRow, parallel, all, [&](int64_t row, Range& range) {
     const int32_t j = int32_t(row);
     const float u = SampleAt(g.MinU, j, du);
+    if (rowWise && CartesianRow(j, u, vSamples)) return true;
     for (int32_t i = 0; i <= stepV; ++i)
       if (!SurfacePoint(j, i, u, SampleAt(g.MinV, i, dv), g.Vert3D(j, i), range)) return false;
     return true;
@@ -778,10 +860,7 @@ bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, flo
     }
   } else if (g.FunForm == Implicit) {
     // Animated implicit surfaces are sampled in Cartesian coordinates only.
-    if (c == Cartesian3D)
-      ImplicitColumn(u, v, t, range, [&](float g1, float g2, float g3, float value, int32_t w) {
-        framed.Store(g1, g2, g3, value, j, i, w, k);
-      });
+    if (c == Cartesian3D) ImplicitColumn(u, v, t, range, framed.Column(2, j, i, 0, k));
   }
   MarkOutsideView(p, ViewPairingScene);
   return true;
@@ -824,18 +903,32 @@ bool Sampler::AnimatedSurface() {
 bool Sampler::Parallel4D() const { return Parallel({&fV}) || (fV.Empty() && !report); }
 
 // ExpressV over the (y, z) samples of one x of a 4D graph (vars holding x and the frame value);
-// store(y, z, value, j, k) keeps each value that exists.
-template <class Store> void Sampler::Column4D(FormulaVars vars, Range& range, Store&& store) const {
+// columnAt(j) gives where the values of the z column at y sample j go, with x, y and z beside
+// each value that exists. The range is widened in a local copy, which the stores cannot alias.
+template <class ColumnAt>
+void Sampler::Column4D(FormulaVars vars, Range& range, ColumnAt&& columnAt) const {
+  Range local = range;
+  const float x = vars.X;
+  const size_t n = size_t(stepW) + 1;
+  thread_local std::vector<float> values;
+  values.resize(n);
   for (int32_t j = 0; j <= stepV; ++j) {
     const float y = vars.Y = SampleAt(g.MinV, j, dv);
+    const GridColumn column = columnAt(j);
+    // The values of the whole column in one run of the evaluator where it can.
+    if (fV.EvaluateAlong(vars, SlotZ, wSamples.data(), values.data(), n)) {
+      StoreColumn<2>(column, n, {x, y, 0}, wSamples.data(), values.data(), local);
+      continue;
+    }
     for (int32_t k = 0; k <= stepW; ++k) {
       const float z = vars.Z = wSamples[size_t(k)];
       float value = 0;
       if (!fV.Evaluate(vars, value)) continue;
-      store(y, z, value, j, k);
-      range.Widen(value);
+      column.Store(k, x, y, z, value);
+      local.Widen(value);
     }
   }
+  range = local;
 }
 
 // An explicit 4D graph starts its value range empty; only a Cartesian one is sampled.
@@ -854,10 +947,8 @@ void Sampler::Grid4D() {
   SampleRows(stepU + 1, perRow, Parallel4D(), all, [&](int64_t row, Range& range) {
     const int32_t i = int32_t(row);
     FormulaVars vars;
-    const float x = vars.X = SampleAt(g.MinU, i, du);
-    Column4D(vars, range, [&](float y, float z, float value, int32_t j, int32_t k) {
-      still.Store(x, y, z, value, i, j, k);
-    });
+    vars.X = SampleAt(g.MinU, i, du);
+    Column4D(vars, range, [&](int32_t j) { return still.Column(2, i, j, 0); });
     return true;
   });
   g.MinVV = all.min;
@@ -876,10 +967,8 @@ void Sampler::Grid4DAnimated() {
     const int32_t i = int32_t(row % (stepU + 1));
     FormulaVars vars;
     vars.T = SampleAt(g.MinT, f, dt);
-    const float x = vars.X = SampleAt(g.MinU, i, du);
-    Column4D(vars, range, [&](float y, float z, float value, int32_t j, int32_t k) {
-      framed.Store(x, y, z, value, i, j, k, f);
-    });
+    vars.X = SampleAt(g.MinU, i, du);
+    Column4D(vars, range, [&](int32_t j) { return framed.Column(2, i, j, 0, f); });
     return true;
   });
   g.MinVV = all.min;

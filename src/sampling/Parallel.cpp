@@ -4,6 +4,8 @@
 
 #include "model/Module1.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <exception>
 #include <mutex>
@@ -14,13 +16,20 @@ namespace sampling {
 
 int ParallelThreadCount() {
   if (SamplingThreads > 0) return SamplingThreads;
-  const unsigned cores = std::thread::hardware_concurrency();
-  return cores == 0 ? 1 : static_cast<int>(std::min(cores, 64u));
+  // The cores this process may run on (taskset, a container's CPU set), not every core of the
+  // machine: more threads than those only take turns.
+  cpu_set_t set;
+  CPU_ZERO(&set);
+  int cores = 0;
+  if (sched_getaffinity(0, sizeof(set), &set) == 0) cores = CPU_COUNT(&set);
+  if (cores <= 0) cores = static_cast<int>(std::thread::hardware_concurrency());
+  return std::clamp(cores, 1, 64);
 }
 
 int ChunksFor(int64_t count, int64_t workPerIndex, int threads) {
-  // Below this many evaluations a thread costs more than it saves.
-  constexpr int64_t kMinWorkPerChunk = 65536;
+  // Below this many evaluations a thread costs more than it saves (starting one costs about as
+  // much as a few thousand evaluations).
+  constexpr int64_t kMinWorkPerChunk = 8192;
   if (threads <= 1 || count <= 1) return 1;
   const int64_t work = count * std::max<int64_t>(workPerIndex, 1);
   const int64_t byWork = std::max<int64_t>(work / kMinWorkPerChunk, 1);

@@ -37,6 +37,16 @@ public:
     return true;
   }
 
+  // Evaluate at n points that differ in slot only (values[i] in point i), in the order of the
+  // points. False, with nothing written, where the points must go one by one through Evaluate:
+  // when the formula leaves no value or reports its faults.
+  bool EvaluateAlong(const FormulaVars& vars, FormulaSlot slot, const float* values, float* results,
+                     size_t n) const {
+    if (reportErrors_ || code_.Empty()) return false;
+    code_.EvaluateAlong(vars, slot, values, results, n);
+    return true;
+  }
+
   const std::string& Postfix() const { return postfix_; }
   bool Empty() const { return code_.Empty(); }
   // True when the formula draws numbers from the program's random sequence (RND), whose order

@@ -9,6 +9,7 @@
 #include <random>
 #include <thread>
 #include <variant>
+#include <vector>
 
 #include "formula/Cls6.h"
 #include "formula/CompiledFormula.h"
@@ -371,14 +372,20 @@ std::string RandomPostfix(std::mt19937& rng, int depth) {
 TEST(Evaluator, CompiledProgramEqualsTokenByTokenEvaluation) {
   std::mt19937 rng(12345);
   std::uniform_real_distribution<float> coord(-4.0f, 4.0f);
+  // Half the points come from a small pool, so that the functions meet the same arguments again,
+  // as the samples of a grid do, within a formula and across formulas.
+  std::vector<float> pool(6);
+  for (float& p : pool)
+    p = coord(rng);
+  auto pick = [&](int s) { return s % 2 ? pool[rng() % pool.size()] : coord(rng); };
   int defined = 0;
   for (int f = 0; f < 2000; ++f) {
     const std::string text = RandomPostfix(rng, 5);
     const CompiledFormula compiled(text);
     for (int s = 0; s < 20; ++s) {
       FormulaVars v;
-      v.X = coord(rng);
-      v.Y = coord(rng);
+      v.X = pick(s);
+      v.Y = pick(s);
       const Reference ref = ReferenceEvaluate(text, v.X, v.Y);
       const EvalOutcome got = compiled.Run(v);
       ASSERT_EQ(ref.undefined, got.fault != EvalFault::None) << text << " x=" << v.X;
@@ -389,6 +396,42 @@ TEST(Evaluator, CompiledProgramEqualsTokenByTokenEvaluation) {
     }
   }
   EXPECT_GT(defined, 10000);
+}
+
+// A run along a column of values gives, point for point, the bits of single evaluations: faults
+// in the middle of the run (division by zero, logarithms of negatives, overflow) included, for
+// every variable, the empty formula and a program deeper than the evaluator's small stack.
+TEST(Evaluator, RunAlongAColumnEqualsSingleEvaluations) {
+  std::mt19937 rng(777);
+  std::vector<std::string> texts = {"", "XX 0 / ", "ZZ LOG TT * ", "XX EXP EXP "};
+  std::string deep;
+  for (int i = 0; i < 100; ++i)
+    deep += "XX ";
+  for (int i = 0; i < 99; ++i)
+    deep += "* ";
+  texts.push_back(deep);
+  for (int f = 0; f < 300; ++f)
+    texts.push_back(RandomPostfix(rng, 5));
+  std::vector<float> column;
+  for (int i = 0; i < 40; ++i)
+    column.push_back(-4.0f + 0.25f * static_cast<float>(i)); // crosses 0 exactly
+  std::vector<float> got(column.size());
+  for (const std::string& text : texts) {
+    const CompiledFormula compiled(text);
+    for (FormulaSlot slot : {SlotX, SlotY, SlotZ, SlotT}) {
+      FormulaVars v;
+      v.X = 1.5f;
+      v.Y = -0.75f;
+      v.Z = 2.0f;
+      v.T = -1.0f;
+      compiled.EvaluateAlong(v, slot, column.data(), got.data(), column.size());
+      for (size_t i = 0; i < column.size(); ++i) {
+        FormulaVars one = v;
+        (slot == SlotX ? one.X : slot == SlotY ? one.Y : slot == SlotZ ? one.Z : one.T) = column[i];
+        ASSERT_EQ(Bits(got[i]), Bits(compiled.Evaluate(one))) << text << " point " << i;
+      }
+    }
+  }
 }
 
 } // namespace

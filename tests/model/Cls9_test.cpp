@@ -190,9 +190,26 @@ TEST(Cls9Indices, PointArraysExistOnlyAfterLayoutAndCheckBounds) {
   EXPECT_EQ(g.Vert3D.Cells()[4].y, 9.0f); // row 0 is contiguous
   EXPECT_THROW(g.Vert3D(3, 0), SubscriptError);
   EXPECT_THROW(g.Vert3D(0, 5), SubscriptError);
-  // A new layout holds new points.
+  // A new layout holds new points, of the same size too.
+  g.Vert3D.Allocate({2, 4});
+  EXPECT_EQ(g.Vert3D(0, 4), Cls2{});
   g.Vert3D.Allocate({1, 1});
   EXPECT_EQ(g.Vert3D(0, 1), Cls2{});
+  // Laid out with its points written when first reached: the same bounds and new points, read
+  // one by one, whole, or after a write.
+  g.VertDev.Allocate({1, 2});
+  g.VertDev(0, 0).x = 5.0f;
+  g.VertDev.AllocateOnFirstUse({2, 3});
+  const Cls9& view = g;
+  EXPECT_TRUE(g.VertDev.InRange({2, 3}));
+  EXPECT_EQ(view.VertDev(0, 0), Cls2{});
+  EXPECT_THROW(view.VertDev(3, 0), SubscriptError);
+  g.VertDev(1, 2).y = 7.0f;
+  EXPECT_EQ(view.VertDev.Cells().size(), 12u);
+  EXPECT_EQ(view.VertDev(1, 2).y, 7.0f);
+  EXPECT_EQ(view.VertDev(0, 0), Cls2{});
+  g.VertDev2.AllocateOnFirstUse({1, 1});
+  EXPECT_EQ(view.VertDev2.Cells().size(), 4u);
   // The animated 4D array is laid out without points: every cell access fails.
   g.Anim4D.LayoutWithoutPoints({2, 2, 2, 3});
   EXPECT_TRUE(g.Anim4D.Allocated());

@@ -276,6 +276,46 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
+// Sampling runs each formula along a whole row or column of samples where it can; with the
+// evaluation errors reported it goes point by point. Formulas without faults give the same bits
+// both ways.
+class AlongOrPointByPoint : public SamplingTest, public ::testing::WithParamInterface<ThreadRow> {};
+
+TEST_P(AlongOrPointByPoint, GiveTheSameGrid) {
+  const ThreadRow& r = GetParam();
+  DocumentType = DocumentType4D;
+  auto make = [&r]() {
+    auto g = MakeGraph(r.type, r.coord, r.form, r.x, r.y, r.z);
+    g->ExpressV = r.v;
+    Domain(*g, -1.3f, 1.7f, r.steps, -2, 0.9f, r.steps + 3);
+    DomainW(*g, 0.7f, 2.1f, r.steps + 1);
+    return g;
+  };
+  auto along = make();
+  ASSERT_TRUE(along->GetPoints());
+  auto single = make();
+  ShowEvaluationErrors = true;
+  const bool ok = single->GetPoints();
+  ShowEvaluationErrors = false;
+  ASSERT_TRUE(ok);
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+  ExpectSame(Snapshot(*along), Snapshot(*single));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, AlongOrPointByPoint,
+                         ::testing::Values(ThreadRow{"Grid4D", Function4D, Cartesian3D, Explicit,
+                                                     "0", "0", "0", "sin(x*y)+z^3-x/z", 20},
+                                           ThreadRow{"ImplicitCylindrical", Surface3D, Cylindrical,
+                                                     Implicit, "r^2-z*cos(a)", "0", "0", "0", 20},
+                                           ThreadRow{"ImplicitSpherical", Surface3D, Spherical,
+                                                     Implicit, "r-1-0*a*b", "0", "0", "0", 20},
+                                           ThreadRow{"ExplicitSurface", Surface3D, Cartesian3D,
+                                                     Explicit, "x*2", "y-1", "sin(x)*cos(y)*50",
+                                                     "0", 30},
+                                           ThreadRow{"ParametricSurface", Surface3D, Cartesian3D,
+                                                     Parametric, "u*v", "v", "u-v", "0", 30}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A formula that draws random numbers keeps the order of its draws: it is sampled on one thread.
 TEST(SampledFormulaTest, KnowsWhenItDrawsRandomNumbers) {
   EXPECT_TRUE(sampling::SampledFormula("1 RND XX + ", nullptr, false).UsesRandom());

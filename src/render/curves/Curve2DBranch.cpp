@@ -1,10 +1,11 @@
-// The 2D curve of a graph drawn segment by segment (explicit and parametric forms), with the
+// The 2D curve of a graph drawn as strips of its segments (explicit and parametric forms), with the
 // overlays of the curve pass: the inverse curve, the roots, the steps and stems of step plots and
 // the mirror curve; the other analysis stages run at their places in the pass (CurveAnalysis.h).
 
 #include "render/curves/CurveAnalysis.h"
 #include "render/curves/CurveReport.h"
 #include "render/curves/DrawFrame.h"
+#include "render/curves/LineStrips.h"
 
 #include "formula/FormulaGlobals.h"
 #include "model/GraphKinds.h"
@@ -18,10 +19,12 @@ bool SegmentDefined(const CurveSegment& s) {
 }
 
 // The curve mirrored about y = x: the data x and y of each point exchanged before the mapping.
-void DrawInverseSegment(DrawContext& c, const CurveSegment& s) {
-  SetColour(c.g.InvColor);
-  glLineWidth(static_cast<float>(c.g.InvWidth));
-  if (SegmentDefined(s)) SceneSegment(s.Y1, s.X1, s.Z1, s.Y2, s.X2, s.Z2);
+void DrawInverseSegment(DrawContext& c, LineStrips& lines, const CurveSegment& s) {
+  lines.Style(RgbOf(c.g.InvColor), static_cast<float>(c.g.InvWidth));
+  if (SegmentDefined(s))
+    lines.Segment(s.Y1, s.X1, s.Z1, s.Y2, s.X2, s.Z2);
+  else
+    lines.Gap();
 }
 
 // A root found on the segment: marked, and reported at the marker's point taken into scene
@@ -31,13 +34,16 @@ void MarkRoot(DrawContext& c, const AxisCrossing& root) {
   AppendReportLine(RootLine(c.Marker.x * AxisScaleX, c.Marker.y * AxisScaleY));
 }
 
-// The step of a segment: a riser at its left end to the right end's value, then the tread.
-void DrawStep(DrawContext& c, const CurveSegment& s) {
-  SetColour(c.g.StepColor);
-  glLineWidth(static_cast<float>(c.g.StepWidth));
-  if (!Defined(s.X1, s.Y1) || !Defined(s.X2, s.Y2)) return;
-  SceneSegment(s.X1, s.Y1, 0.0f, s.X1, s.Y2, 0.0f);
-  SceneSegment(s.X1, s.Y2, 0.0f, s.X2, s.Y2, 0.0f);
+// The step of a segment: a riser at its left end to the right end's value, then the tread (the
+// steps of a curve join into one strip where the curve itself is not drawn between them).
+void DrawStep(DrawContext& c, LineStrips& lines, const CurveSegment& s) {
+  lines.Style(RgbOf(c.g.StepColor), static_cast<float>(c.g.StepWidth));
+  if (!Defined(s.X1, s.Y1) || !Defined(s.X2, s.Y2)) {
+    lines.Gap();
+    return;
+  }
+  lines.Segment(s.X1, s.Y1, 0.0f, s.X1, s.Y2, 0.0f);
+  lines.Segment(s.X1, s.Y2, 0.0f, s.X2, s.Y2, 0.0f);
 }
 
 // A line from the x axis to every sample, topped by a marker.
@@ -61,16 +67,17 @@ void DrawStems(DrawContext& c) {
 void DrawMirrorCurve(DrawContext& c) {
   Cls9& g = c.g;
   if (GraphKind(g).Animated) return;
-  float r = 0, gr = 0, b = 0;
-  ColorToRgb(g.JOColor, r, gr, b);
+  LineStrips lines;
   for (int32_t i = 0; i < g.StepV; ++i) {
     if (!g.VertJO.InRange({0, i + 1})) break;
     const Cls2& p1 = g.VertJO(0, i);
     const Cls2& p2 = g.VertJO(0, i + 1);
     const CurveSegment s{i, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z};
-    glColor3f(r, gr, b);
-    glLineWidth(static_cast<float>(g.JOWidth));
-    if (SegmentDefined(s)) SceneSegment(s.X1, s.Y1, s.Z1, s.X2, s.Y2, s.Z2);
+    lines.Style(RgbOf(g.JOColor), static_cast<float>(g.JOWidth));
+    if (SegmentDefined(s))
+      lines.Segment(s.X1, s.Y1, s.Z1, s.X2, s.Y2, s.Z2);
+    else
+      lines.Gap();
   }
 }
 
@@ -110,21 +117,31 @@ void DrawCurveBranch(DrawContext& c) {
       g.ShowRoot ? AxisCrossings(curve, g.BoxMinX, g.BoxMaxX) : std::vector<AxisCrossing>{};
   size_t nextRoot = 0;
 
-  // The curve pass: every segment of the curve is drawn, then its overlays.
-  for (int32_t k = 0; k < g.StepV && size_t(k) + 1 < curve.size(); ++k) {
-    const SamplePoint& p1 = curve[size_t(k)];
-    const SamplePoint& p2 = curve[size_t(k) + 1];
-    const CurveSegment s{k, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z};
-    if (g.Show2DCurve) {
-      SetColour(g.LineColor);
-      glLineWidth(static_cast<float>(g.LineWidth));
-      if (SegmentDefined(s)) SceneSegment(s.X1, s.Y1, s.Z1, s.X2, s.Y2, s.Z2);
-      if (g.GraphType == Intersection && !DrawSecondFunctionSegment(c, s)) return;
+  // The curve pass: every segment of the curve is drawn, then its overlays. Segments go to GL as
+  // strips, broken wherever something else is drawn between them.
+  {
+    LineStrips lines;
+    for (int32_t k = 0; k < g.StepV && size_t(k) + 1 < curve.size(); ++k) {
+      const SamplePoint& p1 = curve[size_t(k)];
+      const SamplePoint& p2 = curve[size_t(k) + 1];
+      const CurveSegment s{k, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z};
+      if (g.Show2DCurve) {
+        lines.Style(RgbOf(g.LineColor), static_cast<float>(g.LineWidth));
+        if (SegmentDefined(s))
+          lines.Segment(s.X1, s.Y1, s.Z1, s.X2, s.Y2, s.Z2);
+        else
+          lines.Gap();
+        if (g.GraphType == Intersection) {
+          lines.Break();
+          if (!DrawSecondFunctionSegment(c, s)) return;
+        }
+      }
+      if (g.ShowInverse) DrawInverseSegment(c, lines, s);
+      if (nextRoot < roots.size() && roots[nextRoot].Segment == k) lines.Break();
+      for (; nextRoot < roots.size() && roots[nextRoot].Segment == k; ++nextRoot)
+        MarkRoot(c, roots[nextRoot]);
+      if (g.GraphType == StepStemPlot && g.ShowStep) DrawStep(c, lines, s);
     }
-    if (g.ShowInverse) DrawInverseSegment(c, s);
-    for (; nextRoot < roots.size() && roots[nextRoot].Segment == k; ++nextRoot)
-      MarkRoot(c, roots[nextRoot]);
-    if (g.GraphType == StepStemPlot && g.ShowStep) DrawStep(c, s);
   }
 
   if (g.ShowRoot) AppendReportLine("");

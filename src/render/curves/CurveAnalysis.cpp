@@ -13,6 +13,7 @@
 #include "render/curves/AnalysisLines.h"
 #include "render/curves/CurveReport.h"
 #include "render/curves/DrawFrame.h"
+#include "render/curves/LineStrips.h"
 
 struct CurveAnalysisState {
   CurveFormulas F;
@@ -97,17 +98,17 @@ void DrawPolygons(const std::vector<ShadePolygon>& polygons, int32_t colour) {
 // The segments of a sampled curve in one colour and width, leaving out those that touch an
 // undefined coordinate.
 void DrawSampledCurve(const CurveSamples& curve, int32_t colour, int32_t width) {
-  float r = 0, gr = 0, b = 0;
-  ColorToRgb(colour, r, gr, b);
+  LineStrips lines;
   for (size_t j = 0; j + 1 < curve.size(); ++j) {
     const SamplePoint& p = curve[j];
     const SamplePoint& q = curve[j + 1];
-    glColor3f(r, gr, b);
-    glLineWidth(static_cast<float>(width));
+    lines.Style(RgbOf(colour), static_cast<float>(width));
     if (p.x == UndefinedValue || p.y == UndefinedValue || p.z == UndefinedValue ||
-        q.x == UndefinedValue || q.y == UndefinedValue || q.z == UndefinedValue)
+        q.x == UndefinedValue || q.y == UndefinedValue || q.z == UndefinedValue) {
+      lines.Gap();
       continue;
-    SceneSegment(p.x, p.y, p.z, q.x, q.y, q.z);
+    }
+    lines.Segment(p.x, p.y, p.z, q.x, q.y, q.z);
   }
 }
 
@@ -351,12 +352,12 @@ bool DrawInflexionStage(DrawContext& c) {
       const CurvatureCircle circle = CurvatureAt(f, g.CurvX[i]);
       if (!circle.Defined) continue;
       AppendReportLine(CurvatureLines(circle));
-      SetColour(g.CurvColor);
-      glLineWidth(static_cast<float>(g.CurvWidth));
+      LineStrips lines;
+      lines.Style(RgbOf(g.CurvColor), static_cast<float>(g.CurvWidth));
       for (size_t j = 0; j < 40; ++j)
-        SceneSegment(circle.Rim[j].x, circle.Rim[j].y, 0.0f, circle.Rim[j + 1].x,
-                     circle.Rim[j + 1].y, 0.0f);
-      SceneSegment(circle.X, circle.Y, 0.0f, circle.CX, circle.CY, 0.0f);
+        lines.Segment(circle.Rim[j].x, circle.Rim[j].y, 0.0f, circle.Rim[j + 1].x,
+                      circle.Rim[j + 1].y, 0.0f);
+      lines.Segment(circle.X, circle.Y, 0.0f, circle.CX, circle.CY, 0.0f);
     }
   }
   return true;

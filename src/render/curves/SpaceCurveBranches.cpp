@@ -10,6 +10,7 @@
 #include "formula/FormulaGlobals.h"
 #include "render/common/PolygonMode.h"
 #include "render/curves/DrawFrame.h"
+#include "render/curves/LineStrips.h"
 #include "render/curves/SpaceCurveGeometry.h"
 #include "render/surfaces/ColorSchemes.h"
 
@@ -149,14 +150,20 @@ void RibbonNormal(const Vec3f& n) { glNormal3d(double{n.x}, double{n.y}, double{
 void Draw3DCurve(DrawContext& c) {
   Cls9& g = c.g;
   BeginFlatLines();
-  for (int32_t i = 0; i < g.StepU; ++i) {
-    const Cls2* a = CurvePoint(c, i);
-    const Cls2* b = CurvePoint(c, i + 1);
-    if (!a || !b) break;
-    if (!Defined(*a) || !Defined(*b)) continue;
-    SetColour(c.SecondRgb);
-    glLineWidth(1.0f);
-    SceneSegment(a->x, a->y, a->z, b->x, b->y, b->z);
+  {
+    // One strip per unbroken run of the curve.
+    LineStrips lines;
+    for (int32_t i = 0; i < g.StepU; ++i) {
+      const Cls2* a = CurvePoint(c, i);
+      const Cls2* b = CurvePoint(c, i + 1);
+      if (!a || !b) break;
+      if (!Defined(*a) || !Defined(*b)) {
+        lines.Gap();
+        continue;
+      }
+      lines.Style(c.SecondRgb, 1.0f);
+      lines.Segment(a->x, a->y, a->z, b->x, b->y, b->z);
+    }
   }
   DrawTangentsAndPlanes(c);
   glEnable(GL_LIGHTING);

@@ -6,6 +6,7 @@
 
 #include "model/Cls9.h"
 #include "render/curves/DrawFrame.h"
+#include "render/curves/LineStrips.h"
 #include "render/curves/TableSpline.h"
 
 namespace {
@@ -33,11 +34,13 @@ void DrawTable2D(DrawContext& c) {
   glLineWidth(static_cast<GLfloat>(g.LineWidth));
 
   if (g.Show2DLine) {
-    SetColour(c.LineRgb);
+    // The line plot as one strip.
+    LineStrips lines;
+    lines.Style(c.LineRgb, static_cast<GLfloat>(g.LineWidth));
     for (int32_t j = 0; j < last; ++j) {
       const Cls2& a = g.VertTab3D.At(0, j);
       const Cls2& b = g.VertTab3D.At(0, j + 1);
-      SceneSegment(a.x, a.y, a.z, b.x, b.y, b.z);
+      lines.Segment(a.x, a.y, a.z, b.x, b.y, b.z);
     }
   }
 
