@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace DialogFields {
@@ -154,5 +155,50 @@ inline constexpr int32_t StemHeadColorOnLoad = 192;      // dark red
 inline constexpr int32_t StemBodyColorOnLoad = 12582912; // dark blue
 inline constexpr int32_t StepStemWidthOnLoad = 2;
 inline constexpr int32_t StemHeadSizeOnLoad = 2;
+
+// --- 3D functions -----------------------------------------------------------------------------
+// Steps of a surface's or implicit surface's variables; sampling also refuses grids that would
+// not fit in memory.
+inline constexpr WholeRange SurfaceSteps{1, 1000};
+// The kind list by mode (0 static, 1 animated): list position 0 curve, 1 surface.
+inline constexpr std::array<std::array<std::string_view, 2>, 2> Function3DKinds{
+    {{"Curve", "Surface"}, {"AnimCurve", "AnimSurface"}}};
+// Form list positions: 0 explicit, 1 parametric, 2 implicit (surfaces only).
+inline constexpr std::array<int32_t, 3> Function3DFormCodes{2, 3, 1};
+// The form list by mode, coordinate system (0 .. 2) and kind (0 curve, 1 surface); a curve has
+// two forms, the third item of its row is empty.
+extern const std::array<std::string_view, 3> Function3DForms[2][3][2];
+// What a form list shows before a kind is chosen (replaced by every opening).
+inline constexpr std::array<std::string_view, 3> Function3DFormsOnLoad{
+    "y=f(x,y)", "x=f1(u,v),y=f2(u,v),z=f3(u,v)", "f(x,y,z)=0"};
+// The captions of the 3D dialog's fields for one kind, form and coordinate system (static mode;
+// animation mode adds ",t" to the formula captions). Empty second and third formula captions hide
+// those fields; an empty second row hides that row; an empty third-row caption keeps the clipping
+// layout (min and max shown with the captions they have, steps hidden).
+struct Function3DLabels {
+  std::string_view first, second, third;
+  std::array<std::string_view, 3> row1, row2, row3;
+};
+// kind 0 curve, 1 surface; form 0 .. 2 (2 only for surfaces); coordinate 0 .. 2. Null when no
+// row matches.
+const Function3DLabels* Function3DFieldLabels(int kind, int form, int coordinate);
+// A formula caption in animation mode: ",t" before its closing parenthesis.
+std::string AnimatedCaption(std::string_view caption);
+inline constexpr StartTexts Function3DStart{"Untitled", "-3", "3", "40", "-3",
+                                            "3",        "-2", "2", "10"};
+inline constexpr std::string_view Function3DThirdStepsOnLoad = "20";
+inline constexpr std::string_view Function3DThirdMinOnLoad = "-3";
+inline constexpr std::string_view Function3DThirdMaxOnLoad = "3";
+inline constexpr int32_t Function3DFillStyleOnLoad = 5; // "Colormap"
+inline constexpr std::array<Option, 2> TextureModes{{{"Overlap", 1}, {"Blend", 2}}};
+inline constexpr int32_t TransparencySteps = 10; // the slider runs 0 .. 10 for 0 .. 1
+
+// --- 4D functions -----------------------------------------------------------------------------
+// Steps of each axis of a 4D grid; the slices' rows are 1 .. steps + 1.
+inline constexpr WholeRange VolumeSteps{1, 200};
+inline constexpr StartTexts Function4DStart{"Untitled", "-3", "3", "20", "", "", "-2", "2", "10"};
+inline constexpr int32_t MaxSlices = 50; // per axis
+inline constexpr int32_t MaxIsoValues = 100;
+inline constexpr int32_t SliceContourColorOnLoad = 12632256; // light grey
 
 } // namespace DialogFields

@@ -8,8 +8,10 @@
 #include "dialogs/ModalRunner.h"
 #include "dialogs/TableDialogs.h"
 #include "dialogs/frmF19.h"
+#include "dialogs/frmF27.h"
 #include "dialogs/frmF4.h"
 #include "dialogs/frmF5.h"
+#include "dialogs/frmF6.h"
 #include "view/window/frmF1.h"
 #include "view/window/frmF1Commands.h"
 
@@ -50,6 +52,18 @@ void InstallGraphDialogs() {
   InstallTableDialogs<frmF11>(GraphDialog::frmF11);
   InstallTableDialogs<frmF10>(GraphDialog::frmF10);
   InstallTableDialogs<frmF12>(GraphDialog::frmF12);
+  SetAddDialog(GraphDialog::frmF6, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<frmF6>(host, [&](frmF6& d) { d.PrepareAdd(setup); });
+  });
+  SetEditDialog(GraphDialog::frmF6, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+    Open<frmF6>(host, [&](frmF6& d) { d.FillFrom(g); });
+  });
+  SetAddDialog(GraphDialog::frmF27, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<frmF27>(host, [&](frmF27& d) { d.PrepareAdd(setup); });
+  });
+  SetEditDialog(GraphDialog::frmF27, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+    Open<frmF27>(host, [&](frmF27& d) { d.FillFrom(g); });
+  });
   frmF1Commands::Set("mnuFunEdit_Click", [] {
     if (auto host = MakeWindowCommandHost()) mnuFunEdit_Click(*host);
   });

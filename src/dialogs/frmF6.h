@@ -1,0 +1,78 @@
+#pragma once
+// The 3D function graph dialog ("3D Function Graph Properties"): the settings of the function
+// graphs of 3D documents, curves and surfaces, still (Curve3D, Surface3D) or animated over t
+// (Curve3DAnimation, Surface3DAnimation), in Cartesian, cylindrical or spherical coordinates and
+// in explicit, parametric or (surfaces) implicit form, with their colours, material, appearance,
+// overlays, texture and transparency. It is in animation mode exactly while its t row is shown.
+// The add commands prepare it (PrepareAdd), the Edit command fills it from a graph (FillFrom);
+// OK commits (GraphDialogCommit), Cancel changes nothing.
+
+#include <QDialog>
+
+#include <memory>
+#include <vector>
+
+#include "commands/AddGraphCommands.h"
+#include "dialogs/DialogSections.h"
+#include "dialogs/GraphDialogCommit.h"
+
+class GraphCommandHost;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTabWidget;
+
+class frmF6 : public QDialog {
+  Q_OBJECT
+public:
+  // Form_Load: the lists, the starting texts, colours and options.
+  explicit frmF6(GraphCommandHost& host, QWidget* parent = nullptr);
+  ~frmF6() override;
+
+  // The settings of an add command (caption, coordinate system, kind list, t row).
+  void PrepareAdd(const AddDialogSetup& setup);
+  // The Edit command's fill from the selected graph (GraphType 1, 2, 11 or 12).
+  void FillFrom(const std::shared_ptr<Cls9>& graph);
+
+  bool AnimationMode() const;
+  // Shows or hides the t row (Label8 .. Label10, Text11 .. Text13).
+  void SetAnimationMode(bool animated);
+
+  // The fields that stand for graph properties in the current kind, form and mode.
+  std::vector<FieldBinding> Bindings() const;
+  std::vector<OrderedPair> Pairs() const;
+
+  // Handlers.
+  void Combo1_Click();
+  void Combo2_Click();
+  void Combo3_Click();
+  void Command1_Click();
+  void Command2_Click();
+  void Command3_Click();
+
+  QTabWidget* SSTab1;
+  QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
+      *Text11, *Text12, *Text13, *Text14, *Text15, *Text16, *Text18;
+  QLabel *Label2, *Label3, *Label4;
+  QComboBox *Combo1, *Combo2, *Combo3;
+  QCheckBox *Check1, *Check2, *Check3, *Check4, *Check6, *Check7;
+  std::unique_ptr<RibbonStyle> Style; // Combo4, Picture2 .. Picture4, List1, the options
+  OptionGroup* TextureMode;           // Option15, Option14
+  QSlider* Slider1;
+  QPushButton *Command1, *Command2, *Command3;
+
+private:
+  void OverlayRule();
+  bool Implicit() const;
+
+  GraphCommandHost& m_host;
+  std::shared_ptr<Cls9> m_selected;
+  std::unique_ptr<FormulaSection> m_formulas;
+  std::unique_ptr<DomainRow> m_row1, m_row2, m_row3, m_tRow;
+  DialogBindings m_bindings;
+  int m_filledSlider = -1;
+  bool m_refilling = false;
+};
