@@ -306,6 +306,7 @@ void frmF6::FillFrom(const std::shared_ptr<Cls9>& graph) {
   // A texture mode other than "Overlap" shows as "Blend".
   TextureMode->SetCode(TextureModes[1].code);
   m_bindings.Fill(Bindings(), g);
+  Style->single->SetColor(g.SecondColor); // the swatch beside "Single" shows the second colour too
   m_filledSlider = static_cast<int>(vb::RoundHalfEven(double(g.TransAlpha) * TransparencySteps));
   Slider1->setValue(m_filledSlider);
 }
@@ -334,11 +335,11 @@ std::vector<FieldBinding> frmF6::Bindings() const {
   if (Implicit()) {
     f.push_back({K::Real, Text14, Cls9Prop::MinW});
     f.push_back({K::Real, Text15, Cls9Prop::MaxW});
-    f.push_back({K::Whole, Text16, Cls9Prop::StepW, 0, SurfaceSteps});
   } else {
     f.push_back({K::Real, Text14, Cls9Prop::ClipMinZ});
     f.push_back({K::Real, Text15, Cls9Prop::ClipMaxZ});
   }
+  f.push_back({K::Whole, Text16, Cls9Prop::StepW, 0, SurfaceSteps});
   if (AnimationMode()) {
     f.push_back({K::Real, Text11, Cls9Prop::MinT});
     f.push_back({K::Real, Text12, Cls9Prop::MaxT});
@@ -351,12 +352,9 @@ std::vector<FieldBinding> frmF6::Bindings() const {
   f.push_back({K::Index, Style->material, Cls9Prop::Material, 1});
   f.push_back({K::Options, Style->show, Cls9Prop::Show});
   f.push_back({K::Options, Style->smooth, Cls9Prop::Smoothness});
-  // Overlays that are not offered keep what the graph holds.
-  if (Check1->isEnabled()) {
-    f.push_back({K::Check, Check1, Cls9Prop::ShowColormap});
-    f.push_back({K::Check, Check2, Cls9Prop::ShowContour});
-    f.push_back({K::Check, Check3, Cls9Prop::ShowVector});
-  }
+  f.push_back({K::Check, Check1, Cls9Prop::ShowColormap});
+  f.push_back({K::Check, Check2, Cls9Prop::ShowContour});
+  f.push_back({K::Check, Check3, Cls9Prop::ShowVector});
   f.push_back({K::Check, Check6, Cls9Prop::ShowTex});
   f.push_back({K::Text, Text18, Cls9Prop::TexName});
   f.push_back({K::Options, TextureMode, Cls9Prop::TexMode});
@@ -387,6 +385,12 @@ void frmF6::Command1_Click() {
   if (kind < 0 || form < 0 || Combo1->currentIndex() < 0) return; // every opening chooses them
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
+  // Overlays that are not offered are not taken: an edited graph keeps its own, a new one has none.
+  if (!Check1->isEnabled())
+    std::erase_if(*writes, [](const auto& write) {
+      return write.first == Cls9Prop::ShowColormap || write.first == Cls9Prop::ShowContour ||
+             write.first == Cls9Prop::ShowVector;
+    });
   auto written = [&writes](Cls9Prop prop) -> const PropertyValue* {
     for (const auto& [p, value] : *writes)
       if (p == prop) return &value;

@@ -1,0 +1,564 @@
+// The 3D and 4D function graph dialogs driven as a user drives them, through the add commands
+// and the Edit command: the 3D dialog's field captions and form lists by kind, coordinate system,
+// form and mode, its overlay and fill-style rules, the fill of every kind in every coordinate
+// system and form with the Edit and OK round trip, the texture file choice; the 4D dialog's slice
+// rows, its lists' buttons, the refused slices and iso values, its fill and its commit.
+
+#include "dialogs/DialogTestFixture.h"
+
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include "dialogs/DialogSections.h"
+#include "dialogs/EditGraphCommand.h"
+#include "dialogs/frmF27.h"
+#include "document/DocumentText.h"
+#include "model/Cls8.h"
+
+namespace {
+
+using Dialogs3D = DialogTest;
+
+QString Current(QDialog& d, const char* combo) {
+  return d.findChild<QComboBox*>(combo)->currentText();
+}
+QStringList Items(QDialog& d, const char* combo) {
+  QStringList items;
+  QComboBox* box = d.findChild<QComboBox*>(combo);
+  for (int i = 0; i < box->count(); ++i)
+    items << box->itemText(i);
+  return items;
+}
+bool Checked(QDialog& d, const char* name) {
+  return d.findChild<QAbstractButton*>(name)->isChecked();
+}
+bool Enabled(QDialog& d, const char* name) { return d.findChild<QWidget*>(name)->isEnabled(); }
+
+TEST_F(Dialogs3D, FieldCaptionsFollowKindFormCoordinatesAndMode) {
+  struct Row {
+    const char* command;
+    int kind, form, coordinate;
+    const char *first, *second, *row1, *row2, *row3; // second, row2 empty: hidden
+    bool thirdSteps, overlays, single;
+  } rows[] = {
+      {"mnuDraw3DCart_Click", 1, 0, 0, "z(x,y)", "", "Min x", "Min y", "Min z", false, true, false},
+      {"mnuDraw3DCart_Click", 0, 0, 1, "z(a,r)", "", "Min a[r]", "", "Min z", false, false, false},
+      {"mnuDraw3DCart_Click", 0, 1, 2, "a(u)", "b(u)", "Min u", "", "Min z", false, false, false},
+      {"mnuDraw3DCyl_Click", 1, 1, 1, "a(u,v)", "r(u,v)", "Min u", "Min v", "Min z", false, false,
+       false},
+      {"mnuDraw3DCyl_Click", 1, 2, 1, "f(a,r,z)", "", "Min a", "Min r", "Min z", true, false, true},
+      {"mnuDraw3DSph_Click", 1, 2, 2, "f(a,b,r)", "", "Min a", "Min b", "Min r", true, false, true},
+      {"mnuDraw3DSph_Click", 1, 0, 2, "r(a,b)", "", "Min a", "Min b", "Min z", false, false, false},
+      {"mnuAniSurCart_Click", 1, 2, 0, "f(x,y,z,t)", "", "Min x", "Min y", "Min z", true, false,
+       true},
+      {"mnuAniSurCart_Click", 0, 1, 0, "x(u,t)", "y(u,t)", "Min u", "", "Min z", false, false,
+       false},
+  };
+  for (const Row& row : rows) {
+    user = [&](QDialog& d) {
+      Choose(d, "Combo2", row.kind);
+      Choose(d, "Combo1", row.coordinate);
+      Choose(d, "Combo3", row.form);
+      const std::string at = std::string(row.command) + " " + row.first;
+      EXPECT_EQ(Label(d, "Label2"), row.first) << at;
+      EXPECT_EQ(Hidden(d, "Text3"), *row.second == 0) << at;
+      EXPECT_EQ(Hidden(d, "Text4"), *row.second == 0) << at;
+      if (*row.second) {
+        EXPECT_EQ(Label(d, "Label3"), row.second) << at;
+      }
+      EXPECT_EQ(Label(d, "Label17"), row.row1) << at;
+      EXPECT_EQ(Hidden(d, "Text8"), *row.row2 == 0) << at;
+      if (*row.row2) {
+        EXPECT_EQ(Label(d, "Label20"), row.row2) << at;
+      }
+      EXPECT_EQ(Label(d, "Label14"), row.row3) << at;
+      EXPECT_FALSE(Hidden(d, "Text14")) << at;
+      EXPECT_EQ(Hidden(d, "Text16"), !row.thirdSteps) << at;
+      EXPECT_EQ(Enabled(d, "Check1"), row.overlays) << at;
+      EXPECT_EQ(Checked(d, "Option4"), row.single) << at;
+      EXPECT_EQ(Checked(d, "Option16"), !row.single) << at;
+      EXPECT_EQ(Enabled(d, "Option1"), !row.single) << at;
+      EXPECT_EQ(Enabled(d, "Option16"), !row.single) << at;
+      Click(d, "Command2");
+    };
+    Add(row.command);
+  }
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+}
+
+TEST_F(Dialogs3D, AnOpeningForAddingAndTheFormListRefills) {
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Items(d, "Combo2"), (QStringList{"Curve", "Surface"}));
+    EXPECT_EQ(Current(d, "Combo3"), "z=f(x,y)");
+    EXPECT_EQ(Label(d, "Label2"), "z(x,y)");
+    EXPECT_TRUE(Hidden(d, "Label8")) << "no t row";
+    EXPECT_FALSE(Enabled(d, "Check1")) << "the overlays wait for a selector";
+    EXPECT_TRUE(Checked(d, "Option16"));
+    EXPECT_EQ(Text(d, "Text7"), "40");
+    // Implicit surface to curve: the parametric curve form.
+    Choose(d, "Combo3", 2);
+    Click(d, "Option1"); // any selector change resets the fill style
+    Choose(d, "Combo2", 0);
+    EXPECT_EQ(Current(d, "Combo3"), "x=f1(u),y=f2(u),z=f3(u)");
+    EXPECT_EQ(Items(d, "Combo3").size(), 2);
+    EXPECT_TRUE(Checked(d, "Option16"));
+    // Passing through the implicit spherical surface leaves "Min r" on the third row.
+    Choose(d, "Combo2", 1);
+    Choose(d, "Combo1", 2);
+    EXPECT_EQ(Current(d, "Combo3"), "a=f1(u,v),b=f2(u,v),r=f3(u,v)") << "the form is kept";
+    Choose(d, "Combo3", 2);
+    Choose(d, "Combo3", 0);
+    EXPECT_EQ(Label(d, "Label14"), "Min r");
+    EXPECT_TRUE(Hidden(d, "Text16"));
+    // Checks stay when the overlays are withdrawn.
+    Choose(d, "Combo1", 0);
+    Click(d, "Check2");
+    Choose(d, "Combo1", 1);
+    EXPECT_FALSE(Enabled(d, "Check2"));
+    EXPECT_TRUE(Checked(d, "Check2"));
+    Click(d, "Command2");
+  };
+  Add("mnuDraw3DCart_Click");
+  EXPECT_EQ(caption, "3D Function Graph Properties");
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Items(d, "Combo2"), (QStringList{"AnimCurve", "AnimSurface"}));
+    EXPECT_EQ(Items(d, "Combo3"),
+              (QStringList{"r=f(a,b,t)", "a=f1(u,v,t),b=f2(u,v,t),r=f3(u,v,t)", "f(a,b,r,t)=0"}));
+    EXPECT_EQ(Label(d, "Label2"), "r(a,b,t)");
+    EXPECT_EQ(Label(d, "Label17"), "Min a");
+    EXPECT_FALSE(Hidden(d, "Label8"));
+    EXPECT_FALSE(Find<QLineEdit>(d, "Text13")->isEnabled());
+    EXPECT_EQ(Text(d, "Text13"), "10");
+    Click(d, "Command2");
+  };
+  Add("mnuAniSurSph_Click");
+  EXPECT_EQ(caption, "3D Function Graph Animation Properties");
+}
+
+TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
+  DocumentType = DocumentType3D;
+  dialogs.colors.answers = {std::nullopt};
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "sin(x)*cos(y)");
+    Type(d, "Text7", "30");
+    Click(d, "Picture2"); // a cancelled colour choice keeps the colour
+    Find<QSlider>(d, "Slider1")->setValue(3);
+    Click(d, "Command1");
+  };
+  Add("mnuDraw3DCart_Click");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  EXPECT_EQ(g.GraphType, Surface3D);
+  EXPECT_EQ(g.CoordType, Cartesian3D);
+  EXPECT_EQ(g.FunForm, Explicit);
+  EXPECT_EQ(g.ExpressZ, "sin(x)*cos(y)");
+  EXPECT_EQ(g.StepU, 30);
+  EXPECT_EQ(g.StepV, 40);
+  EXPECT_EQ(g.FillStyle, 5);
+  EXPECT_EQ(g.ColorName, "Rainbow");
+  EXPECT_EQ(g.FirstColor, 255);
+  EXPECT_EQ(g.Material, 4);
+  EXPECT_FLOAT_EQ(g.TransAlpha, 0.3f);
+  EXPECT_EQ(g.Show, 3);
+  EXPECT_EQ(g.Smoothness, 3);
+  EXPECT_TRUE(g.Clip);
+  EXPECT_FLOAT_EQ(g.ClipMinZ, -3.0f);
+  EXPECT_EQ(host.sampled, std::vector<int32_t>{1}) << "sampled once, by the command";
+  ASSERT_EQ(host.rows.size(), 1u);
+  EXPECT_EQ(host.rows[0].caption, "3D Surface  z=sin(x)*cos(y)");
+  EXPECT_TRUE(host.rows[0].checked);
+  EXPECT_EQ(ShownGraphs.RotPitch, -30.0f);
+  EXPECT_NEAR(g.Vert3D(0, 0).y, std::sin(-3.0f) * std::cos(-3.0f), 1e-5f);
+}
+
+// A 3D function graph of a kind, coordinate system and form, with values no dialog starts with.
+std::shared_ptr<Cls9> Graph3D(int32_t type, int32_t coord, int32_t form) {
+  auto g = std::make_shared<Cls9>();
+  g->GraphType = type, g->CoordType = coord, g->FunForm = form;
+  g->Animation = type == Curve3DAnimation || type == Surface3DAnimation;
+  g->NameS = "my surface";
+  g->ExpressX = form == Implicit ? "x^2+y^2+z^2-1" : "cos(u)";
+  g->ExpressY = "sin(u) ";
+  g->ExpressZ = form == Explicit ? "x*y / 3" : "u/2";
+  g->MinU = -1.1f, g->MaxU = 1.0f / 3.0f, g->StepU = 7;
+  g->MinV = 0.1f, g->MaxV = 2.7182817f, g->StepV = 6;
+  g->MinW = -1.5f, g->MaxW = 1.25f, g->StepW = 5;
+  g->MinT = 0.3f, g->MaxT = 0.7f;
+  g->ClipMinZ = 1.0f, g->ClipMaxZ = -1.0f, g->Clip = false; // an unordered range, unused
+  g->FillStyle = 2, g->ColorName = "Fiery", g->FirstColor = 77, g->SecondColor = 88;
+  g->Material = 13, g->Show = 2, g->Smoothness = 1;
+  g->ShowColormap = true, g->ShowContour = false, g->ShowVector = true;
+  g->ShowTex = true, g->TexName = "/no/such/picture.bmp", g->TexMode = 0;
+  g->ShowTrans = true, g->TransAlpha = 0.25f;
+  return g;
+}
+
+std::shared_ptr<Cls9> Shown(CommandTestHost& host, std::shared_ptr<Cls9> g) {
+  g->ID = ++GraphIdCounter;
+  AllGraphs.FunSurfs.Add(g);
+  ShownGraphs.FunSurfs.Add(g);
+  host.rows.push_back({"row", true});
+  host.current = static_cast<int32_t>(host.rows.size()) - 1;
+  return g;
+}
+
+TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) {
+  const char* coords[] = {"Cartesian", "Cylindrical", "Spherical"};
+  for (int32_t type : {Curve3D, Surface3D, Curve3DAnimation, Surface3DAnimation})
+    for (int32_t coord : {Cartesian3D, Cylindrical, Spherical})
+      for (int32_t form : {Explicit, Parametric, Implicit}) {
+        const bool curve = type == Curve3D || type == Curve3DAnimation;
+        const bool animated = type == Curve3DAnimation || type == Surface3DAnimation;
+        if (curve && form == Implicit) continue;
+        ResetDocumentState();
+        host = CommandTestHost();
+        DocumentType = DocumentType3D;
+        auto g = Shown(host, Graph3D(type, coord, form));
+        g->GetPoints(); // as the document reader leaves a graph
+        const std::string before = BuildDocumentText();
+        const std::string at =
+            std::to_string(type) + " " + coords[coord - 3] + " " + std::to_string(form);
+        user = [&](QDialog& d) {
+          EXPECT_EQ(Current(d, "Combo1"), coords[coord - 3]) << at;
+          EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentIndex(), curve ? 0 : 1) << at;
+          EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentIndex(), form == Explicit     ? 0
+                                                                  : form == Parametric ? 1
+                                                                                       : 2)
+              << at;
+          EXPECT_EQ(Hidden(d, "Label8"), !animated) << at;
+          EXPECT_EQ(Text(d, "Text2").toStdString(), form == Explicit ? "x*y / 3" : g->ExpressX)
+              << at;
+          if (form == Parametric) {
+            EXPECT_EQ(Text(d, "Text4"), "u/2") << at;
+          }
+          EXPECT_EQ(Text(d, "Text5"), "-1.1") << at;
+          EXPECT_EQ(Text(d, "Text7"), "7") << at;
+          // The third row: an implicit surface's box, the clipping range of the others.
+          EXPECT_EQ(Text(d, "Text14"), form == Implicit ? "-1.5" : "1") << at;
+          EXPECT_EQ(Text(d, "Text16"), "5") << at;
+          EXPECT_FALSE(Checked(d, "Check4")) << at;
+          EXPECT_TRUE(Checked(d, form == Implicit ? "Option4" : "Option3") || form == Implicit)
+              << at;
+          EXPECT_EQ(Current(d, "Combo4"), "Fiery") << at;
+          EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 88) << at;
+          EXPECT_EQ(Find<QListWidget>(d, "List1")->currentRow(), 12) << at;
+          EXPECT_TRUE(Checked(d, "Option6")) << at;
+          EXPECT_TRUE(Checked(d, "Option8")) << at;
+          EXPECT_TRUE(Checked(d, "Check1") && !Checked(d, "Check2") && Checked(d, "Check3")) << at;
+          EXPECT_TRUE(Checked(d, "Check6") && Checked(d, "Check7")) << at;
+          EXPECT_EQ(Text(d, "Text18"), "/no/such/picture.bmp") << at;
+          EXPECT_TRUE(Checked(d, "Option14")) << "a mode other than 1 shows as Blend";
+          EXPECT_EQ(Find<QSlider>(d, "Slider1")->value(), 2) << at;
+          Click(d, "Command1");
+        };
+        mnuFunEdit_Click(host);
+        EXPECT_EQ(caption, animated ? "3D Function Graph Animation Properties"
+                                    : "3D Function Graph Properties");
+        EXPECT_TRUE(dialogs.prompter.shown.empty()) << at << dialogs.prompter.shown[0].text;
+        EXPECT_EQ(BuildDocumentText(), before) << at;
+        EXPECT_EQ(host.builds, 1) << at;
+        EXPECT_NE(host.rows[0].caption, "row") << at;
+      }
+}
+
+TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
+  DocumentType = DocumentType3D;
+  auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
+  g->ShowTex = false;
+  user = [&](QDialog& d) {
+    Choose(d, "Combo1", 2); // spherical; the fill style goes back to the colour map
+    Choose(d, "Combo3", 2);
+    Type(d, "Text2", "x^2+y^2+z^2-4");
+    Type(d, "Text14", "-2");
+    Type(d, "Text15", "2");
+    Type(d, "Text16", "12");
+    Find<QSlider>(d, "Slider1")->setValue(8);
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
+  EXPECT_EQ(g->ID, 1);
+  EXPECT_EQ(g->CoordType, Spherical);
+  EXPECT_EQ(g->FunForm, Implicit);
+  EXPECT_EQ(g->ExpressX, "x^2+y^2+z^2-4");
+  EXPECT_EQ(g->MinW, -2.0f);
+  EXPECT_EQ(g->MaxW, 2.0f);
+  EXPECT_EQ(g->StepW, 12);
+  EXPECT_EQ(g->ClipMinZ, -2.0f) << "the box is the clipping range";
+  EXPECT_EQ(g->FillStyle, 4);
+  EXPECT_FLOAT_EQ(g->TransAlpha, 0.8f);
+  EXPECT_TRUE(g->ShowColormap) << "overlays not offered keep their value";
+  EXPECT_EQ(host.rows[0].caption, "3D Surface  x^2+y^2+z^2-4=0");
+  EXPECT_EQ(host.sampled, std::vector<int32_t>{1});
+}
+
+TEST_F(Dialogs3D, TheTextureFile) {
+  QTemporaryDir dir;
+  const std::string picture = dir.filePath("brick.bmp").toStdString();
+  QFile file(QString::fromStdString(picture));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  dialogs.files.answers = {std::nullopt, FileChoice{picture, 1}};
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "x*y");
+    Type(d, "Text18", "/kept/path.jpg");
+    Click(d, "Command3");
+    EXPECT_EQ(Text(d, "Text18"), "/kept/path.jpg") << "a cancelled choice keeps the path";
+    Click(d, "Check6");
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted) << "a texture file that is not there";
+    Click(d, "Command3");
+    EXPECT_EQ(Text(d, "Text18").toStdString(), picture);
+    EXPECT_FALSE(Checked(d, "Check6") == false);
+    Click(d, "Option14");
+    Click(d, "Command1");
+  };
+  Add("mnuDraw3DCyl_Click");
+  EXPECT_EQ(dialogs.files.titles, (std::vector<std::string>{"Open File", "Open File"}));
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "The texture file \"/kept/path.jpg\" cannot be found.");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  EXPECT_TRUE(g.ShowTex);
+  EXPECT_EQ(g.TexName, picture);
+  EXPECT_EQ(g.TexMode, 2);
+}
+
+TEST_F(Dialogs3D, RefusedFields) {
+  struct Row {
+    const char *box, *text, *message;
+  } rows[] = {
+      {"Text2", "sin(", "The formula \"z(x,y)\" cannot be read"},
+      {"Text8", "3", "\"Min y\" must be less than \"Max y\"."},
+      {"Text10", "0", "\"Steps y\" must be a whole number from 1 to 1000."},
+      {"Text14", "9", "\"Min z\" must be less than \"Max z\"."},
+  };
+  for (const Row& row : rows) {
+    dialogs.prompter.shown.clear();
+    user = [&](QDialog& d) {
+      Type(d, "Text2", "x");
+      Type(d, row.box, row.text);
+      Click(d, "Command1");
+      EXPECT_NE(d.result(), QDialog::Accepted) << row.text;
+      Click(d, "Command2");
+    };
+    Add("mnuDraw3DCart_Click");
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << row.text;
+    EXPECT_EQ(dialogs.prompter.shown[0].text.rfind(row.message, 0), 0u)
+        << dialogs.prompter.shown[0].text;
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+  }
+}
+
+// --- the 4D dialog --------------------------------------------------------------------------
+
+using Dialogs4D = DialogTest;
+
+TEST(SliceItemTextTest, RowsWrittenAndReadBack) {
+  SliceItem s;
+  s.value = 0.5f, s.firstFrom = 1, s.firstTo = 21, s.secondFrom = 1, s.secondTo = 21;
+  s.color = true, s.contour = true, s.levels = 0.5f, s.contourColor = 255;
+  EXPECT_EQ(SliceItemText(s, true), "0.5 1 21 1 21 1 1 0.5 255 0 ");
+  EXPECT_EQ(SliceItemText(s, false), "0.5 1 21 1 21 1 1 0.5 255 0");
+  SliceItem t = s;
+  t.value = -1.25f, t.contour = false, t.color = false, t.vector = true, t.vectorColor = 65280;
+  t.firstFrom = 3;
+  EXPECT_EQ(SliceItemText(t, true), "-1.25 3 21 1 21 0 0 1 65280 ");
+  for (const SliceItem& item : {s, t})
+    for (bool filled : {true, false}) {
+      const auto back = ParseSliceItemText(SliceItemText(item, filled), nullptr);
+      ASSERT_TRUE(back);
+      EXPECT_EQ(SliceItemText(*back, true), SliceItemText(item, true));
+    }
+  std::string why;
+  for (const char* bad :
+       {"", "0 1 21 1", "0 1 21 1 21 1 1 0.5", "0 1 x 1 21 1 0 0", "0 1 21 1 21 1 0 0 7"})
+    EXPECT_FALSE(ParseSliceItemText(bad, &why)) << bad;
+}
+
+QStringList ListRows(QDialog& d, const char* name) {
+  QStringList rows;
+  QListWidget* list = d.findChild<QListWidget*>(name);
+  for (int i = 0; i < list->count(); ++i)
+    rows << list->item(i)->text();
+  return rows;
+}
+
+TEST_F(Dialogs4D, TheListsButtonsAndRefusals) {
+  DocumentType = DocumentType4D;
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Label(d, "Label39"), "v(x,y,z,t)");
+    EXPECT_EQ(Current(d, "Combo3"), "v=f(x,y,z,t)");
+    EXPECT_EQ(Current(d, "Combo1"), "Rainbow");
+    EXPECT_EQ(Text(d, "Text29"), "20");
+    EXPECT_FALSE(Hidden(d, "Text25"));
+    Click(d, "Command3");
+    Click(d, "Check2");
+    Type(d, "Text1", "-1/4");
+    Click(d, "Command3");
+    EXPECT_EQ(ListRows(d, "List1"),
+              (QStringList{"0 1 21 1 21 1 1 1 12632256 0", "-0.25 1 21 1 21 1 0 0"}));
+    // Rows outside the grid, and a refused value.
+    Type(d, "Text12", "22");
+    Click(d, "Command6");
+    Type(d, "Text12", "21");
+    Type(d, "Text13", "0");
+    Click(d, "Command6");
+    Type(d, "Text13", "1");
+    Type(d, "Text3", "1+");
+    Click(d, "Command6");
+    EXPECT_TRUE(ListRows(d, "List2").isEmpty());
+    // Reset keeps the row ranges.
+    Type(d, "Text16", "11");
+    Click(d, "Check7");
+    Click(d, "Command11");
+    EXPECT_EQ(Text(d, "Text6"), "");
+    EXPECT_TRUE(Checked(d, "Check7"));
+    EXPECT_EQ(Text(d, "Text16"), "11");
+    // Iso values.
+    Type(d, "Text19", "1+");
+    Click(d, "Command12");
+    Type(d, "Text19", "1.5");
+    Click(d, "Command12");
+    Click(d, "Command12");
+    Find<QListWidget>(d, "List4")->setCurrentRow(0);
+    Click(d, "Command13");
+    EXPECT_EQ(ListRows(d, "List4"), (QStringList{"1.5"}));
+    // Fewer steps after the slices were added: OK refuses the slice that no longer fits.
+    Type(d, "Text34", "x*y*z+t");
+    Type(d, "Text26", "10");
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    Click(d, "Command2");
+  };
+  Add("mnuAnim4D_Click");
+  EXPECT_EQ(caption, "4D Function Animation Properties");
+  std::vector<std::string> texts;
+  for (const auto& shown : dialogs.prompter.shown)
+    texts.push_back(shown.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{
+                       "The slice at y = 0: the rows z 1 to 22 lie outside the grid, whose rows z "
+                       "run from 1 to 21.",
+                       "The slice at y = 0: the rows x 0 to 21 lie outside the grid, whose rows x "
+                       "run from 1 to 21.",
+                       "\"Input a Y Value\" is not a number.",
+                       "The iso value is not a number.",
+                       "The slice at x = 0: the rows y 1 to 21 lie outside the grid, whose rows y "
+                       "run from 1 to 11.",
+                   }));
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+}
+
+TEST_F(Dialogs4D, AtMostFiftySlicesAndAHundredIsoValues) {
+  user = [&](QDialog& d) {
+    for (int i = 0; i < 51; ++i)
+      Click(d, "Command9");
+    for (int i = 0; i < 101; ++i) {
+      Type(d, "Text19", QString::number(i));
+      Click(d, "Command12");
+    }
+    EXPECT_EQ(ListRows(d, "List3").size(), 50);
+    EXPECT_EQ(ListRows(d, "List4").size(), 100);
+    Click(d, "Command2");
+  };
+  Add("mnuAnim4D_Click");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "A 4D graph holds at most 50 slices at z values.");
+  EXPECT_EQ(dialogs.prompter.shown[1].text, "A 4D graph holds at most 100 iso values.");
+}
+
+TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
+  DocumentType = DocumentType4D;
+  user = [&](QDialog& d) {
+    Type(d, "Text34", "x^2+y^2+z^2");
+    Type(d, "Text29", "10");
+    Type(d, "Text8", "11");
+    Click(d, "Command3");
+    Type(d, "Text1", "1");
+    Click(d, "Check1");
+    Click(d, "Command3");
+    Type(d, "Text19", "4");
+    Click(d, "Command12");
+    Choose(d, "Combo1", 2);
+    Click(d, "Command1");
+  };
+  Add("mnuAnim4D_Click");
+  ASSERT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  auto g = AllGraphs.FunSurfs.Item(1);
+  EXPECT_EQ(g->GraphType, Function4DAnimation);
+  EXPECT_EQ(g->FunForm, Explicit);
+  EXPECT_EQ(g->CoordType, Cartesian3D);
+  EXPECT_EQ(g->ExpressV, "x^2+y^2+z^2");
+  EXPECT_EQ(g->StepU, 10);
+  EXPECT_EQ(g->ColorName, "Fiery");
+  ASSERT_EQ(g->Slice4NumX, 2);
+  EXPECT_EQ(g->Slice4X[2], 1.0f);
+  EXPECT_EQ(g->Slice4YZYE[1], 11);
+  EXPECT_FALSE(g->SliceXShowColor[2]);
+  EXPECT_TRUE(g->SliceXShowCont[1]);
+  EXPECT_EQ(g->SliceXContColor[1], 12632256);
+  EXPECT_EQ(g->Slice4NumY, 0);
+  ASSERT_EQ(g->IsoSurfaceNum, 1);
+  EXPECT_EQ(g->IsoSurValue[1], 4.0f);
+  EXPECT_EQ(host.rows.at(0).caption, "4D Animation  v=x^2+y^2+z^2");
+  EXPECT_EQ(host.sampled, std::vector<int32_t>{1});
+
+  // The Edit fill writes its rows with a blank after every token; OK without a change keeps
+  // every value, also those that seven digits cannot carry.
+  g->Slice4X[1] = 1.0f / 3.0f;
+  g->IsoSurValue[1] = 2.0f / 3.0f;
+  g->SliceXVectColor[2] = 65280, g->SliceXShowVect[2] = true;
+  const std::string before = BuildDocumentText();
+  host.current = 0;
+  user = [&](QDialog& d) {
+    EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.3333333 1 11 1 21 1 1 1 12632256 0 ",
+                                                 "1 1 11 1 21 0 1 1 12632256 1 65280 "}));
+    EXPECT_EQ(ListRows(d, "List4"), (QStringList{"0.6666667"}));
+    EXPECT_TRUE(ListRows(d, "List2").isEmpty());
+    EXPECT_FALSE(Hidden(d, "Label12"));
+    EXPECT_EQ(Text(d, "Text23"), "10");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(caption, "4D Function Animation Properties");
+  EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
+  EXPECT_EQ(BuildDocumentText(), before);
+  // Deleting a slice writes the list again.
+  user = [&](QDialog& d) {
+    Find<QListWidget>(d, "List1")->setCurrentRow(0);
+    Click(d, "Command4");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(g->Slice4NumX, 1);
+  EXPECT_EQ(g->Slice4X[1], 1.0f);
+  EXPECT_TRUE(g->SliceXShowVect[1]);
+  EXPECT_EQ(g->SliceXVectColor[1], 65280);
+}
+
+TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
+  DocumentType = DocumentType4D;
+  auto g = std::make_shared<Cls9>();
+  g->GraphType = Function4D, g->CoordType = Cartesian3D, g->FunForm = Explicit;
+  g->ExpressV = "x*y*z", g->StepU = g->StepV = g->StepW = 4;
+  g->MinU = g->MinV = g->MinW = -1.0f, g->MaxU = g->MaxV = g->MaxW = 1.0f;
+  Shown(host, g);
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Label(d, "Label39"), "v(x,y,z)");
+    EXPECT_EQ(Current(d, "Combo3"), "v=f(x,y,z)");
+    EXPECT_TRUE(Hidden(d, "Text25"));
+    EXPECT_EQ(Text(d, "Text34"), "x*y*z");
+    Type(d, "Text20", "6");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(caption, "4D Function Graph Properties");
+  EXPECT_EQ(g->StepW, 6);
+  EXPECT_EQ(g->GraphType, Function4D);
+  EXPECT_EQ(host.rows[0].caption, "4D Graph  v=x*y*z");
+}
+
+} // namespace
