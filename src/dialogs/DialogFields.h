@@ -184,6 +184,10 @@ struct Function3DLabels {
 const Function3DLabels* Function3DFieldLabels(int kind, int form, int coordinate);
 // A formula caption in animation mode: ",t" before its closing parenthesis.
 std::string AnimatedCaption(std::string_view caption);
+// The first two coordinate formulas of an explicit form: the variables themselves, by
+// coordinate system (x, y; a, r; a, b), as sampling reads an explicit surface's points.
+inline constexpr std::array<std::array<std::string_view, 2>, 3> ExplicitCoordinateFormulas{
+    {{"x", "y"}, {"a", "r"}, {"a", "b"}}};
 inline constexpr StartTexts Function3DStart{"Untitled", "-3", "3", "40", "-3",
                                             "3",        "-2", "2", "10"};
 inline constexpr std::string_view Function3DThirdStepsOnLoad = "20";

@@ -48,6 +48,7 @@ frmF6::frmF6(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
   setWindowTitle("3D Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
   SSTab1 = Named(new QTabWidget(this), "SSTab1");
+  SSTab1->setUsesScrollButtons(false); // all seven tabs in view
   outer->addWidget(SSTab1);
 
   // "Function": name, the three selectors, the formulas and the domain rows.
@@ -423,11 +424,20 @@ void frmF6::Command1_Click() {
       writes->emplace_back(Cls9Prop::ClipMaxZ, high);
     }
   }
+  const int coordinate = Combo1->currentIndex();
+  // An explicit form's first two coordinates are the variables themselves; a graph that comes
+  // to this form or coordinate system takes them.
+  if (form == 0 && (!m_selected || m_selected->FunForm != Explicit ||
+                    m_selected->CoordType != coordinate + Cartesian3D)) {
+    const auto& names = ExplicitCoordinateFormulas[static_cast<size_t>(coordinate)];
+    writes->emplace_back(Cls9Prop::ExpressX, std::string(names[0]));
+    writes->emplace_back(Cls9Prop::ExpressY, std::string(names[1]));
+  }
   const bool animated = AnimationMode();
   CommitRequest request;
   request.graphType = kind == 0 ? (animated ? Curve3DAnimation : Curve3D)
                                 : (animated ? Surface3DAnimation : Surface3D);
-  request.coordType = Combo1->currentIndex() + Cartesian3D;
+  request.coordType = coordinate + Cartesian3D;
   request.funForm = Function3DFormCodes[static_cast<size_t>(form)];
   request.animation = animated;
   request.writes = std::move(*writes);

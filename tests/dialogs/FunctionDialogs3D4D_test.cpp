@@ -154,6 +154,8 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
   EXPECT_EQ(g.CoordType, Cartesian3D);
   EXPECT_EQ(g.FunForm, Explicit);
   EXPECT_EQ(g.ExpressZ, "sin(x)*cos(y)");
+  EXPECT_EQ(g.ExpressX, "x") << "an explicit surface's points are (x, y, f(x,y))";
+  EXPECT_EQ(g.ExpressY, "y");
   EXPECT_EQ(g.StepU, 30);
   EXPECT_EQ(g.StepV, 40);
   EXPECT_EQ(g.FillStyle, 5);
@@ -170,7 +172,10 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
   EXPECT_EQ(host.rows[0].caption, "3D Surface  z=sin(x)*cos(y)");
   EXPECT_TRUE(host.rows[0].checked);
   EXPECT_EQ(ShownGraphs.RotPitch, -30.0f);
-  EXPECT_NEAR(g.Vert3D(0, 0).y, std::sin(-3.0f) * std::cos(-3.0f), 1e-5f);
+  const Cls2 corner = g.Vert3D(0, 40); // x = -3, y = 3, in the scene's order (y, z, x)
+  EXPECT_FLOAT_EQ(corner.x, 3.0f);
+  EXPECT_FLOAT_EQ(corner.z, -3.0f);
+  EXPECT_NEAR(corner.y, std::sin(-3.0f) * std::cos(3.0f), 1e-5f);
 }
 
 // A 3D function graph of a kind, coordinate system and form, with values no dialog starts with.
@@ -283,6 +288,7 @@ TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
   EXPECT_EQ(g->CoordType, Spherical);
   EXPECT_EQ(g->FunForm, Implicit);
   EXPECT_EQ(g->ExpressX, "x^2+y^2+z^2-4");
+  EXPECT_EQ(g->ExpressY, "sin(u) ") << "a formula the implicit form does not use is kept";
   EXPECT_EQ(g->MinW, -2.0f);
   EXPECT_EQ(g->MaxW, 2.0f);
   EXPECT_EQ(g->StepW, 12);
