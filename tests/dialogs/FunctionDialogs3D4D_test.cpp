@@ -176,6 +176,22 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
   EXPECT_FLOAT_EQ(corner.x, 3.0f);
   EXPECT_FLOAT_EQ(corner.z, -3.0f);
   EXPECT_NEAR(corner.y, std::sin(-3.0f) * std::cos(3.0f), 1e-5f);
+  // "Clip" bounds the height only: the scene's box spans the domain.
+  const Cls1 box = ShownGraphs.GetBox();
+  EXPECT_NEAR(box.MinX, -3.0f, 0.05f);
+  EXPECT_NEAR(box.MaxZ, 3.0f, 0.05f);
+}
+
+TEST_F(Dialogs3D, ClipBoundsTheHeightOnlyOfEveryAddedGraph) {
+  user = [&](QDialog& d) {
+    Type(d, "Text2", "x/2");
+    Click(d, "Command1");
+  };
+  Add("mnuDraw2DCart_Click");
+  ASSERT_TRUE(AllGraphs.FunSurfs.Item(1)->Clip);
+  const Cls1 box = ShownGraphs.GetBox();
+  EXPECT_NEAR(box.MinX, -3.0f, 0.05f);
+  EXPECT_NEAR(box.MaxX, 3.0f, 0.05f);
 }
 
 // A 3D function graph of a kind, coordinate system and form, with values no dialog starts with.
