@@ -291,6 +291,7 @@ frmF27::frmF27(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_hos
     grid->addWidget(t.step, 4, 3);
     auto* swatchLabel = new QLabel("Color", tab);
     t.swatch = new ColorSwatch(tab, n.swatch, SliceContourColorOnLoad);
+    t.swatch->setFixedHeight(t.step->sizeHint().height());
     grid->addWidget(swatchLabel, 5, 2);
     grid->addWidget(t.swatch, 5, 3);
     grid->addWidget(new QLabel(n.listCaption, tab), 6, 0, 1, 2);
@@ -302,6 +303,7 @@ frmF27::frmF27(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_hos
     grid->addWidget(t.add, 7, 3);
     grid->addWidget(t.remove, 8, 3);
     grid->addWidget(t.reset, 9, 3);
+    grid->setRowStretch(9, 1); // the list takes the room
     SSTab1->addTab(tab, SliceAxes[axis].tab);
     connect(t.add, &QPushButton::clicked, this, [this, axis] { SliceAdd(axis); });
     connect(t.remove, &QPushButton::clicked, this, [this, axis] { SliceDelete(axis); });
