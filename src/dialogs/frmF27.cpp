@@ -545,11 +545,18 @@ void frmF27::Command1_Click() {
   }
   // The slice and iso-value lists, read back; a list left as the fill wrote it keeps the graph's
   // own values.
+  bool stepsChanged = false;
+  for (const auto& write : *writes)
+    for (Cls9Prop prop : stepProps)
+      if (write.first == prop) stepsChanged = true;
   std::array<std::optional<std::vector<SliceItem>>, 3> slices;
   for (int axis = 0; axis < 3; ++axis) {
     const SliceTab& t = Slices[size_t(axis)];
     const SliceAxis& a = SliceAxes[axis];
     const std::vector<std::string> rows = Rows(t.list);
+    const bool unchanged = m_selected && rows == m_filledRows[size_t(axis)];
+    // An edited graph's own slices over its own grid are kept as they are.
+    if (unchanged && !stepsChanged) continue;
     if (rows.size() > size_t(MaxSlices)) {
       Refuse("A 4D graph holds at most " + std::to_string(MaxSlices) + " slices at " + a.name +
                  " values.",
@@ -569,7 +576,7 @@ void frmF27::Command1_Click() {
         return;
       items.push_back(*item);
     }
-    if (!m_selected || rows != m_filledRows[size_t(axis)]) slices[size_t(axis)] = items;
+    if (!unchanged) slices[size_t(axis)] = items;
   }
   std::optional<std::vector<float>> isoValues;
   const std::vector<std::string> isoRows = Rows(List4);

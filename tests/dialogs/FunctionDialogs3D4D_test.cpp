@@ -566,6 +566,11 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
   auto g = std::make_shared<Cls9>();
   g->GraphType = Function4D, g->CoordType = Cartesian3D, g->FunForm = Explicit;
   g->ExpressV = "x*y*z", g->StepU = g->StepV = g->StepW = 4;
+  g->ExpressX = g->ExpressY = g->ExpressZ = "0"; // as documents hold them
+  // A slice whose rows reach beyond the grid, as a document may hold it: kept while the grid
+  // stays, refused once the grid changes.
+  g->Slice4NumZ = 1, g->Slice4XYXB[1] = 1, g->Slice4XYXE[1] = 9, g->Slice4XYYB[1] = 1,
+  g->Slice4XYYE[1] = 5;
   g->MinU = g->MinV = g->MinW = -1.0f, g->MaxU = g->MaxV = g->MaxW = 1.0f;
   Shown(host, g);
   user = [&](QDialog& d) {
@@ -575,10 +580,17 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
     EXPECT_EQ(Text(d, "Text34"), "x*y*z");
     Type(d, "Text20", "6");
     Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    Type(d, "Text29", "8");
+    Click(d, "Command1");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(caption, "4D Function Graph Properties");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "The slice at z = 0: the rows x 1 to 9 lie outside the "
+                                            "grid, whose rows x run from 1 to 5.");
   EXPECT_EQ(g->StepW, 6);
+  EXPECT_EQ(g->StepU, 8);
   EXPECT_EQ(g->GraphType, Function4D);
   EXPECT_EQ(host.rows[0].caption, "4D Graph  v=x*y*z");
 }
