@@ -204,5 +204,7 @@ inline constexpr StartTexts Function4DStart{"Untitled", "-3", "3", "20", "", "",
 inline constexpr int32_t MaxSlices = 50; // per axis
 inline constexpr int32_t MaxIsoValues = 100;
 inline constexpr int32_t SliceContourColorOnLoad = 12632256; // light grey
+// A new 4D graph's slices are filled by its colour map (FillStyle "Colormap").
+inline constexpr int32_t Function4DFillStyle = 5;
 
 } // namespace DialogFields

@@ -596,6 +596,7 @@ void frmF27::Command1_Click() {
     }
   }
 
+  if (!m_selected) writes->emplace_back(P::FillStyle, Function4DFillStyle);
   const bool animated = AnimationMode();
   CommitRequest request;
   request.graphType = animated ? Function4DAnimation : Function4D;

@@ -516,6 +516,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   EXPECT_EQ(g->ExpressV, "x^2+y^2+z^2");
   EXPECT_EQ(g->StepU, 10);
   EXPECT_EQ(g->ColorName, "Fiery");
+  EXPECT_EQ(g->FillStyle, 5) << "slices filled by the colour map";
   ASSERT_EQ(g->Slice4NumX, 2);
   EXPECT_EQ(g->Slice4X[2], 1.0f);
   EXPECT_EQ(g->Slice4YZYE[1], 11);
