@@ -327,14 +327,7 @@ frmF27::frmF27(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_hos
   isoGrid->addWidget(Command14, 2, 2);
   SSTab1->addTab(iso, "Isosurfaces");
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  outer->addLayout(buttons);
+  AddOkCancelRow(this, outer, Command1, Command2);
   connect(Command12, &QPushButton::clicked, this, &frmF27::Command12_Click);
   connect(Command13, &QPushButton::clicked, this, &frmF27::Command13_Click);
   connect(Command14, &QPushButton::clicked, this, &frmF27::Command14_Click);

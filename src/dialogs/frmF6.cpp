@@ -160,25 +160,11 @@ frmF6::frmF6(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
   transparencyLayout->addStretch();
   SSTab1->addTab(transparency, "Transparency");
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
-  outer->addLayout(buttons);
+  AddOkCancelRow(this, outer, Command1, Command2);
 
-  // A selector runs its handler on every change of its position and on every pick by the user,
-  // also of the item already chosen.
-  for (auto [combo, handler] :
-       {std::pair{Combo1, &frmF6::Combo1_Click}, std::pair{Combo2, &frmF6::Combo2_Click},
-        std::pair{Combo3, &frmF6::Combo3_Click}}) {
-    connect(combo, &QComboBox::currentIndexChanged, this, [this, handler] {
-      if (!m_refilling) (this->*handler)();
-    });
-    connect(combo, &QComboBox::activated, this, [this, handler] { (this->*handler)(); });
-  }
+  ConnectComboClick(Combo1, this, &m_refilling, [this] { Combo1_Click(); });
+  ConnectComboClick(Combo2, this, &m_refilling, [this] { Combo2_Click(); });
+  ConnectComboClick(Combo3, this, &m_refilling, [this] { Combo3_Click(); });
   connect(Command1, &QPushButton::clicked, this, &frmF6::Command1_Click);
   connect(Command2, &QPushButton::clicked, this, &frmF6::Command2_Click);
   connect(Command3, &QPushButton::clicked, this, &frmF6::Command3_Click);
