@@ -8,7 +8,6 @@
 #include <QTabWidget>
 
 #include <cmath>
-#include <limits>
 
 #include "commands/AddGraphCommands.h"
 #include "commands/GraphCommandHost.h"
@@ -376,10 +375,6 @@ bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>
     // Formulas the kind does not use hold "0", as documents store them: sampling compiles them.
     for (std::string* unused : {&g->ExpressX, &g->ExpressY, &g->ExpressZ})
       if (unused->empty()) *unused = "0";
-    // The dialogs bound the height only ("Clip" with its min and max); the horizontal clip
-    // bounds, which no dialog shows, must not narrow the new graph's box to nothing.
-    g->ClipMinX = g->ClipMinY = -std::numeric_limits<float>::max();
-    g->ClipMaxX = g->ClipMaxY = std::numeric_limits<float>::max();
     g->ID = ++GraphIdCounter;
     AllGraphs.FunSurfs.Add(g);
     ShownGraphs.FunSurfs.Add(g);
