@@ -6,11 +6,14 @@
 //                                      boxes are answered with their default button and written
 //                                      to stderr, and the exit status is 1 when one was an error
 //                                      (a document that could not be opened)
+// corvalin --picture PNG [DOCUMENT]    the same with a picture of the view alone, from a window
+//                                      of a fixed size (the help's gallery is made so)
 //
 // The arguments after the options are taken together, joined by blanks, as the document's path,
 // so a path with blanks may also be given unquoted.
 
 #include <QApplication>
+#include <QImage>
 #include <QSurfaceFormat>
 #include <QTimer>
 
@@ -32,7 +35,9 @@ int main(int argc, char** argv) {
   QStringList args = QApplication::arguments();
   args.removeFirst();
   QString screenshot;
-  if (args.size() >= 2 && args[0] == "--screenshot") {
+  bool viewOnly = false;
+  if (args.size() >= 2 && (args[0] == "--screenshot" || args[0] == "--picture")) {
+    viewOnly = args[0] == "--picture";
     screenshot = args[1];
     args = args.mid(2);
   }
@@ -49,10 +54,14 @@ int main(int argc, char** argv) {
 
   frmF1 window;
   window.Form_Load(args.join(' ').toStdString());
+  // A picture of the view alone comes from a window of a fixed, modest size, so that pictures
+  // made on different screens match.
+  if (viewOnly) window.resize(800, 600);
   window.show();
   if (!screenshot.isEmpty()) {
-    QTimer::singleShot(2000, &window, [&window, &unattended, screenshot] {
-      const bool saved = window.grab().save(screenshot);
+    QTimer::singleShot(2000, &window, [&window, &unattended, screenshot, viewOnly] {
+      const QImage picture = viewOnly ? window.View()->grabFramebuffer() : window.grab().toImage();
+      const bool saved = picture.save(screenshot);
       if (!saved)
         std::cerr << "The screenshot could not be saved to " << screenshot.toStdString() << "."
                   << std::endl;

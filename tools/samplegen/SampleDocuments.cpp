@@ -421,6 +421,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/compare.crv", [] {
     Doc d = NewDoc(DocumentType2D);
+    d.scale.mode = ScaleSquare; // values and x of different sizes
     d.Add(Explicit2D("Linear", "x", -0.5f, 3, 200, Grey));
     d.Add(Explicit2D("Square", "x^2", -0.5f, 2.2f, 200, Blue));
     d.Add(Explicit2D("Exponential", "exp(x)", -0.5f, 1.6f, 200, Red));
@@ -430,7 +431,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/cubic parabola.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    Graph g = d.Add(Explicit2D("Cubic parabola", "x^3-3*x", -2.5f, 2.5f, 300, Blue));
+    Graph g = d.Add(Explicit2D("Cubic parabola", "x^3/2-2*x", -2.6f, 2.6f, 300, Blue));
     g->ShowMax = true;
     g->MaxColor = Red;
     g->MaxSize = 3;
@@ -468,6 +469,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/probability curve.crv", [] {
     Doc d = NewDoc(DocumentType2D);
+    d.scale.mode = ScaleSquare; // values and x of different sizes
     Graph g = d.Add(Explicit2D("Normal density", "exp(-x^2/2)/sqr(2*pi)", -4, 4, 300, Navy));
     g->ShowInt = true;
     g->IntColor = Sky;
@@ -497,6 +499,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/sin surge.crv", [] {
     Doc d = NewDoc(DocumentType2D);
+    d.scale.mode = ScaleSquare; // values and x of different sizes
     d.Add(Explicit2D("Upper bound", "x", 0, 6 * Pi, 2, Grey, 1));
     d.Add(Explicit2D("Lower bound", "-x", 0, 6 * Pi, 2, Grey, 1));
     d.Add(Explicit2D("Sine surge", "x*sin(2*x)", 0, 6 * Pi, 600, Red));
@@ -506,12 +509,13 @@ std::vector<Sample> Samples() {
   // 2D: polar curves.
   add("2D/butterfly.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    d.Add(Polar2D("Butterfly", "exp(cos(a))-2*cos(4*a)+sin(a/12)^5", 0, 24 * Pi, 3000, Purple, 1));
+    d.Add(Polar2D("Butterfly", "exp(sin(a))-2*cos(4*a)+sin((2*a-pi)/24)^5", 0, 24 * Pi, 3000,
+                  Purple, 1));
     return d;
   });
   add("2D/cycloid.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    d.Add(Parametric2D("Cycloid", "u-sin(u)", "1-cos(u)", 0, 6 * Pi, 600, Red));
+    d.Add(Parametric2D("Cycloid", "u-sin(u)", "1-cos(u)", 0, 4 * Pi, 400, Red));
     d.Add(Parametric2D("Rolling circle", "3*pi+cos(u)", "1+sin(u)", 0, 2 * Pi, 100, Grey, 1));
     d.Add(Point2D("Tracing point", 3 * Pi, 2, Red, 3, false));
     return d;
@@ -590,6 +594,7 @@ std::vector<Sample> Samples() {
   });
   add("animation/2D/sinexp.crv", [] {
     Doc d = NewDoc(DocumentType2D);
+    d.scale.mode = ScaleSquare; // values and x of different sizes
     d.axes.BetterFonts = false;
     d.frames = 20;
     Graph g = d.Add(Explicit2D("Damped wave", "sin(x-t)*exp(-x/8)", 0, 25, 300, Rgb(150, 0, 150)));
