@@ -55,6 +55,8 @@ namespace {
 
 frmF1* g_instance = nullptr;
 std::function<void(const QUrl&)> g_urlOpener;
+// The program folder that tests set; empty: the executable's.
+QString g_programFolder;
 DesktopRegistration::Options g_registration;
 
 // One guarded step: a step that fails is skipped and the next one runs; what it threw is
@@ -810,7 +812,11 @@ void frmF1::Splitter2_MouseUp(int, double, double) {
 // ------------------------------------------------------------------------------------------------
 // Help, About, the view's pop-up menu
 
-QString frmF1::ProgramFolder() { return QCoreApplication::applicationDirPath(); }
+QString frmF1::ProgramFolder() {
+  return g_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolder;
+}
+
+void frmF1::SetProgramFolder(const QString& folder) { g_programFolder = folder; }
 
 void frmF1::SetUrlOpener(std::function<void(const QUrl&)> opener) {
   g_urlOpener = std::move(opener);

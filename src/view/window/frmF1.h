@@ -192,6 +192,9 @@ public:
 
   // The program folder (where the executable, the help and the samples are).
   static QString ProgramFolder();
+  // Tests put the program folder elsewhere (a folder holding samples/ and help/); empty restores
+  // the executable's folder.
+  static void SetProgramFolder(const QString& folder);
   // Opens a page of the program's help (a file below ProgramFolder()/help) with the desktop.
   void OpenHelpPage(const std::string& page);
   // Tests replace the desktop's URL opener so no browser starts; null restores it.
