@@ -68,8 +68,8 @@ struct Doc {
   }
 };
 
-// A new document of a kind with the axes and scale a new document of that kind gets; 3D and 4D
-// documents show the three grey panels behind their graphs.
+// A new document of a kind with the axes and scale a new document of that kind gets; 2D and
+// Special documents show their primary grid.
 Doc NewDoc(int32_t type) {
   Doc d;
   d.type = type;
@@ -78,9 +78,6 @@ Doc NewDoc(int32_t type) {
     d.axes.BetterFonts = false;
     d.axes.ShowprimaryGrid = true;
     d.axes.PriGridColor = Rgb(215, 215, 215);
-  }
-  if (type == DocumentType3D || type == DocumentType4D) {
-    d.axes.ShowXYPanel = d.axes.ShowXZPanel = d.axes.ShowYZPanel = true;
   }
   d.scale.mode = (type == DocumentType2D || type == DocumentType25D) ? ScaleEqual : ScaleSquare;
   return d;
@@ -1026,14 +1023,14 @@ std::vector<Sample> Samples() {
   add("Adv/samp7.crv", [] {
     Doc d = NewDoc(DocumentTypeSpecial);
     Graph lines = d.Add(Surface(ContourPlot, Cartesian3D, Parametric, "Contours", "u", "v",
-                                "u*exp(-u^2-v^2)", -2, 2, 50, -2, 2, 50));
+                                "u*exp(-(u^2+v^2)/8)", -6, 6, 50, -6, 6, 50));
     lines->FillStyle = GradientTopBottom;
     lines->FirstColor = Red;
     lines->SecondColor = Blue;
     lines->ContourLevel = 16;
     lines->LineWidth = 2;
     Graph arrows = d.Add(Surface(VectorPlot, Cartesian3D, Parametric, "Gradient", "u", "v",
-                                 "u*exp(-u^2-v^2)", -2, 2, 20, -2, 2, 20));
+                                 "u*exp(-(u^2+v^2)/8)", -6, 6, 20, -6, 6, 20));
     arrows->SecondColor = Black;
     arrows->LineWidth = 1;
     return d;
