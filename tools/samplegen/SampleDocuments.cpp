@@ -278,8 +278,9 @@ Graph Curve3DParametric(const std::string& name, const std::string& fx, const st
   g->MinU = min;
   g->MaxU = max;
   g->StepU = steps;
+  g->SecondColor = colour; // the colour of a 3D curve
   g->LineColor = colour;
-  g->LineWidth = 3;
+  g->LineWidth = 1;
   g->Material = MetalMaterial;
   return g;
 }
@@ -962,14 +963,18 @@ std::vector<Sample> Samples() {
     const char* names[3] = {"North", "Centre", "South"};
     const int32_t colours[3][2] = {{Red, Orange}, {Green, Leaf}, {Blue, Sky}};
     for (int s = 0; s < 3; ++s) {
+      // Row 0 is the front edge of the ribbon, row 1 its back edge (the front moved back by 3,
+      // as the box of the graph remakes it).
       Graph g = NewGraph(Table25D, names[s]);
-      g->StepU = 0;
+      g->StepU = 1;
       g->StepV = 7;
       for (int j = 0; j < 8; ++j) {
-        Cls2& p = g->VertTab3D(0, j);
-        p.x = static_cast<float>(j + 1);
-        p.y = series[s][j];
-        p.z = static_cast<float>(s) * 4.0f;
+        for (int row = 0; row <= 1; ++row) {
+          Cls2& p = g->VertTab3D(row, j);
+          p.x = static_cast<float>(j + 1);
+          p.y = series[s][j];
+          p.z = static_cast<float>(s) * 4.0f + 3.0f * static_cast<float>(row);
+        }
       }
       RibbonStyle(*g, colours[s][0], colours[s][1]);
       d.Add(g);
