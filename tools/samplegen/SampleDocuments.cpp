@@ -41,7 +41,6 @@ constexpr int32_t Pink = Rgb(230, 60, 150);
 constexpr int32_t Gold = Rgb(240, 190, 0);
 constexpr int32_t Grey = Rgb(150, 150, 150);
 constexpr int32_t Black = 0;
-constexpr int32_t White = Rgb(255, 255, 255);
 constexpr int32_t Sky = Rgb(90, 170, 255);
 constexpr int32_t Leaf = Rgb(40, 170, 40);
 
