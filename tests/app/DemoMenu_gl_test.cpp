@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/AnimationCommands.h"
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
 #include "model/Cls8.h"
@@ -93,6 +94,7 @@ protected:
     frmF1Commands::Clear();
     InstallCommandAvailability();
     InstallGraphListCommands();
+    InstallAnimationCommands();
     // The source tree holds samples/ as the program folder does.
     frmF1::SetProgramFolder(CORVALIN_SOURCE_DIR);
     window = std::make_unique<frmF1>();

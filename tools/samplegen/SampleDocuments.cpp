@@ -82,6 +82,13 @@ Doc NewDoc(int32_t type) {
   return d;
 }
 
+// Heights drawn `vertical` times as long as a unit across: low hills and ripples stay visible
+// without being stretched to a cube.
+void Exaggerate(Doc& d, float vertical) {
+  d.scale.mode = ScaleCustom;
+  d.scale.ratioY = vertical;
+}
+
 Graph NewGraph(int32_t type, const std::string& name) {
   auto g = std::make_shared<Cls9>();
   g->GraphType = type;
@@ -184,7 +191,7 @@ void RibbonStyle(Cls9& g, int32_t first, int32_t second) {
   g.SecondColor = second;
   g.LineColor = Black;
   g.LineWidth = 1;
-  g.Material = SilkyMaterial;
+  g.Material = MetalMaterial;
   g.Show2DCurve = true;
 }
 
@@ -619,8 +626,8 @@ std::vector<Sample> Samples() {
   });
   add("25D/heart.crv", [] {
     Doc d = NewDoc(DocumentType25D);
-    Graph g = d.Add(Polar2D("Heart ribbon", "2-2*sin(a)+sin(a)*sqr(abs(cos(a)))/(sin(a)+1.4)", 0,
-                            2 * Pi, 300, Black, 1));
+    Graph g = d.Add(Polar2D("Heart ribbon", "2*(2-2*sin(a)+sin(a)*sqr(abs(cos(a)))/(sin(a)+1.4))",
+                            0, 2 * Pi, 300, Black, 1));
     g->GraphType = Ribbon25D;
     RibbonStyle(*g, Red, Pink);
     return d;
@@ -639,6 +646,7 @@ std::vector<Sample> Samples() {
   // 3D: Cartesian surfaces.
   add("3D/dini's surface.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(ParamSurface(Cartesian3D, "Dini's surface", "cos(u)*sin(v)", "sin(u)*sin(v)",
                                  "cos(v)+log(tan(v/2))+0.2*u", 0, 4 * Pi, 100, 0.1f, 2, 30));
     SurfaceStyle(*g, GradientTopBottom, Gold, Purple, MetalMaterial);
@@ -654,6 +662,7 @@ std::vector<Sample> Samples() {
   });
   add("3D/horn.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(ParamSurface(Cartesian3D, "Horn", "(2+u*cos(v))*sin(2*pi*u)", "u*sin(v)",
                                  "(2+u*cos(v))*cos(2*pi*u)+2*u", 0, 1, 60, 0, 2 * Pi, 30));
     SurfaceStyle(*g, GradientTopBottom, Gold, DarkRed, MetalMaterial);
@@ -661,16 +670,18 @@ std::vector<Sample> Samples() {
   });
   add("3D/leaves.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph a = d.Add(ParamSurface(Cartesian3D, "Leaf", "2*u", "v*(1-u^2)",
                                  "0.4*u^2-0.3*v^2+0.15*sin(3*u)", -1, 1, 40, -1, 1, 20));
-    SurfaceStyle(*a, GradientLeftRight, Leaf, Rgb(200, 230, 60), SilkyMaterial);
+    SurfaceStyle(*a, GradientLeftRight, Leaf, Rgb(200, 230, 60), MetalMaterial);
     Graph b = d.Add(ParamSurface(Cartesian3D, "Second leaf", "v*(1-u^2)", "2*u",
                                  "0.5*u^2-0.3*v^2-0.15*sin(3*u)", -1, 1, 40, -1, 1, 20));
-    SurfaceStyle(*b, GradientFrontBack, Rgb(20, 120, 40), Rgb(170, 220, 60), SilkyMaterial);
+    SurfaceStyle(*b, GradientFrontBack, Rgb(20, 120, 40), Rgb(170, 220, 60), MetalMaterial);
     return d;
   });
   add("3D/lotus.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(ParamSurface(Cartesian3D, "Lotus", "v*cos(u)", "v*sin(u)",
                                  "v^2*(0.25+0.5*abs(sin(4*u)))", 0, 2 * Pi, 96, 0, 2, 24));
     SurfaceStyle(*g, GradientTopBottom, Pink, Rgb(255, 240, 250), SilkyMaterial);
@@ -692,12 +703,14 @@ std::vector<Sample> Samples() {
   });
   add("3D/cone.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(Cylinder("Cone", "3-r", 0, 2));
     SurfaceStyle(*g, GradientTopBottom, Gold, DarkRed, MetalMaterial);
     return d;
   });
   add("3D/cylinder.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g =
         d.Add(ParamSurface(Cylindrical, "Cylinder", "u", "1.5", "v", 0, 2 * Pi, 60, 0, 4, 16));
     SurfaceStyle(*g, GradientTopBottom, Teal, Navy, MetalMaterial);
@@ -705,19 +718,22 @@ std::vector<Sample> Samples() {
   });
   add("3D/feather.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = d.Add(Cylinder("Feather", "0.4*r*sin(6*a)", 0, 3));
+    d.scale.mode = ScaleEqual; // keeps its shape
+    Graph g = d.Add(Cylinder("Feather", "0.12*r^2*sin(6*a)", 0, 3));
     SurfaceStyle(*g, GradientTopBottom, Rgb(255, 255, 255), Purple, SilkyMaterial);
     return d;
   });
   add("3D/isoland.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = d.Add(Cylinder("Island", "2*exp(-r^2/3)*(1+0.3*cos(5*a))-0.5", 0, 4));
+    Exaggerate(d, 1.5f);
+    Graph g = d.Add(Cylinder("Island", "2*exp(-r^2/6)*(1+0.3*cos(5*a))-0.5", 0, 5));
     SurfaceStyle(*g, ColorMapFill, Green, Blue, MetalMaterial);
     UseScheme(*g, "EARTH");
     return d;
   });
   add("3D/jar.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(ParamSurface(Cylindrical, "Jar", "u", "1+0.6*sin(1.2*v)+0.1*cos(8*u)", "v", 0,
                                  2 * Pi, 80, 0, 4, 40));
     SurfaceStyle(*g, GradientTopBottom, Rgb(230, 160, 90), Rgb(120, 50, 10), MetalMaterial);
@@ -725,6 +741,7 @@ std::vector<Sample> Samples() {
   });
   add("3D/ring pipe.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(ParamSurface(Cylindrical, "Ring pipe", "u", "2.5+cos(v)", "sin(v)", 0, 2 * Pi,
                                  72, 0, 2 * Pi, 24));
     SurfaceStyle(*g, GradientLeftRight, Gold, Red, MetalMaterial);
@@ -732,7 +749,8 @@ std::vector<Sample> Samples() {
   });
   add("3D/waves.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = d.Add(Cylinder("Waves", "cos(2*r)*exp(-r/3)", 0, 8));
+    Exaggerate(d, 2);
+    Graph g = d.Add(Cylinder("Waves", "cos(1.5*r)*exp(-r/6)", 0, 6));
     g->StepV = 60;
     SurfaceStyle(*g, ColorMapFill, Sky, Navy, MetalMaterial);
     UseScheme(*g, "MARINE");
@@ -742,12 +760,14 @@ std::vector<Sample> Samples() {
   // 3D: spherical surfaces.
   add("3D/apple.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(Sphere("Apple", "1.6-1.3*cos(b)+0.1*sin(b)^2"));
     SurfaceStyle(*g, GradientTopBottom, Rgb(250, 220, 60), Rgb(200, 0, 0), MetalMaterial);
     return d;
   });
   add("3D/rose.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(Sphere("Rose", "1+0.4*abs(sin(4*a))*sin(b)^2"));
     g->StepU = 96;
     SurfaceStyle(*g, GradientTopBottom, Pink, DarkRed, SilkyMaterial);
@@ -755,6 +775,7 @@ std::vector<Sample> Samples() {
   });
   add("3D/sphere.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     Graph g = d.Add(Sphere("Sphere", "2"));
     SurfaceStyle(*g, GradientTopBottom, Sky, Navy, MetalMaterial);
     return d;
@@ -763,6 +784,7 @@ std::vector<Sample> Samples() {
   // 3D: curve, implicit surfaces, intersection.
   add("3D/ring line.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.Add(Curve3DParametric("Trefoil knot", "(3+cos(3*u))*cos(2*u)", "(3+cos(3*u))*sin(2*u)",
                             "sin(3*u)", 0, 2 * Pi, 400, Red));
     d.Add(Curve3DParametric("Ring", "3*cos(u)", "3*sin(u)", "0", 0, 2 * Pi, 100, Grey));
@@ -770,16 +792,19 @@ std::vector<Sample> Samples() {
   });
   add("3D/implicit.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.Add(ImplicitSurface("Sphere", "x^2+y^2+z^2-4", -2.2f, 2.2f, 30, Sky));
     return d;
   });
   add("3D/two leaves hyperboloid.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.Add(ImplicitSurface("Hyperboloid of two sheets", "z^2-x^2-y^2-1", -3, 3, 40, Orange));
     return d;
   });
   add("3D/implicit animation.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
     Graph g = d.Add(ImplicitSurface("From two sheets to one", "x^2+y^2-z^2-t", -2.5f, 2.5f, 30,
                                     Teal, Surface3DAnimation));
@@ -800,26 +825,30 @@ std::vector<Sample> Samples() {
   // 3D: animations.
   add("animation/3D/apple.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(Sphere("Growing apple", "t*(1.6-1.3*cos(b)+0.1*sin(b)^2)", Surface3DAnimation));
+    Graph g = d.Add(Sphere("Breathing apple", "(1-0.15*sin(t)^2)*(1.6-1.3*cos(b)+0.1*sin(b)^2)",
+                           Surface3DAnimation));
     g->StepU = 40;
     g->StepV = 30;
     SurfaceStyle(*g, GradientTopBottom, Rgb(250, 220, 60), Rgb(200, 0, 0), MetalMaterial);
-    Animate(*g, 0.3f, 1);
+    Animate(*g, 0, Pi);
     return d;
   });
   add("animation/3D/horn.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(ParamSurface(Cartesian3D, "Winding horn", "(2+u*cos(v))*sin(t*pi*u)",
+    Graph g = d.Add(ParamSurface(Cartesian3D, "Unwinding horn", "(2+u*cos(v))*sin(t*pi*u)",
                                  "u*sin(v)", "(2+u*cos(v))*cos(t*pi*u)+2*u", 0, 1, 50, 0, 2 * Pi,
                                  24, Surface3DAnimation));
     SurfaceStyle(*g, GradientTopBottom, Gold, DarkRed, MetalMaterial);
-    Animate(*g, 0.5f, 2);
+    Animate(*g, 2, 0.5f); // unwinds from its widest
     return d;
   });
   add("animation/3D/wave.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    Exaggerate(d, 2.5f);
     d.axes.BetterFonts = false;
     Graph g = d.Add(Cartesian("Ripple", "sin(sqr(x^2+y^2)-t)/(1+sqr(x^2+y^2)/4)", -8, 8, -8, 8, 50,
                               Surface3DAnimation));
@@ -830,15 +859,17 @@ std::vector<Sample> Samples() {
   });
   add("animation/3D/twist.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
     Graph g = d.Add(ParamSurface(Cartesian3D, "Twisting band", "v*cos(t*u)", "v*sin(t*u)", "u", 0,
                                  4, 60, -1, 1, 10, Surface3DAnimation));
     SurfaceStyle(*g, GradientTopBottom, Gold, Purple, MetalMaterial);
-    Animate(*g, 0, 1.5f);
+    Animate(*g, 1.5f, -1.5f); // from one twist through flat to the other
     return d;
   });
   add("animation/3D/amorphous.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
     Graph g = d.Add(
         Sphere("Amorphous", "1.5+0.4*sin(3*a+t)*sin(4*b)+0.2*cos(2*a-t)", Surface3DAnimation));
@@ -851,15 +882,18 @@ std::vector<Sample> Samples() {
   });
   add("animation/3D/lantern.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(ParamSurface(Cylindrical, "Lantern", "u", "(0.3+t*sin(v))*(1+0.08*cos(12*u))",
-                                 "v", 0, 2 * Pi, 72, 0, Pi, 24, Surface3DAnimation));
+    Graph g = d.Add(ParamSurface(Cylindrical, "Lantern", "u",
+                                 "(0.3+(1.1+0.4*cos(t))*sin(v))*(1+0.08*cos(12*u))", "v", 0, 2 * Pi,
+                                 72, 0, Pi, 24, Surface3DAnimation));
     SurfaceStyle(*g, GradientTopBottom, Gold, Red, SilkyMaterial);
-    Animate(*g, 0.5f, 1.5f);
+    Animate(*g, 0, 2 * Pi);
     return d;
   });
   add("animation/3D/twistcurve.crv", [] {
     Doc d = NewDoc(DocumentType3D);
+    d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
     Graph g =
         d.Add(Curve3DParametric("Winding spring", "(2+sin(t*u))*cos(u)", "(2+sin(t*u))*sin(u)",
