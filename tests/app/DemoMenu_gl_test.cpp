@@ -19,6 +19,7 @@
 #include "commands/AnimationCommands.h"
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
+#include "dialogs/InstallGraphDialogs.h"
 #include "model/Cls8.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
@@ -95,6 +96,7 @@ protected:
     InstallCommandAvailability();
     InstallGraphListCommands();
     InstallAnimationCommands();
+    InstallGraphDialogs();
     // The source tree holds samples/ as the program folder does.
     frmF1::SetProgramFolder(CORVALIN_SOURCE_DIR);
     window = std::make_unique<frmF1>();
