@@ -3,6 +3,8 @@
 // document writer, so that every sample is exactly what Corvalin itself would save.
 //
 //   corvalin_samplegen SAMPLES_FOLDER     writes every sample below the folder (sub-folders made)
+//   corvalin_samplegen --check FOLDER     says which samples below the folder differ from what it
+//                                         would write (exit status 1 when any does)
 //   corvalin_samplegen --list             prints the relative paths, one a line
 
 #include <cmath>
@@ -11,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -1076,19 +1079,40 @@ std::vector<Sample> Samples() {
   return s;
 }
 
-bool Write(const std::filesystem::path& folder, const Sample& sample) {
+// The document text of a sample.
+std::string TextOf(const Sample& sample) {
   Doc d = sample.make();
   Cls8 shown;
   for (const Graph& g : d.graphs)
     shown.FunSurfs.Add(g);
   FrameCount = d.frames;
   FramesPerSecond = d.speed;
-  const std::string text = BuildDocumentText(d.type, shown, d.axes, d.scale);
+  return BuildDocumentText(d.type, shown, d.axes, d.scale);
+}
+
+bool Write(const std::filesystem::path& folder, const Sample& sample) {
   const std::filesystem::path path = folder / sample.path;
   std::filesystem::create_directories(path.parent_path());
   std::string problem;
-  if (!DocumentFile::Write(path.string(), text, &problem)) {
+  if (!DocumentFile::Write(path.string(), TextOf(sample), &problem)) {
     std::fprintf(stderr, "%s: %s\n", path.string().c_str(), problem.c_str());
+    return false;
+  }
+  return true;
+}
+
+// True when the file in the folder holds exactly what the generator writes for the sample.
+bool UpToDate(const std::filesystem::path& folder, const Sample& sample) {
+  const std::filesystem::path path = folder / sample.path;
+  std::string problem;
+  const std::optional<std::string> text = DocumentFile::Read(path.string(), &problem);
+  if (!text) {
+    std::fprintf(stderr, "%s: %s\n", path.string().c_str(), problem.c_str());
+    return false;
+  }
+  if (*text != TextOf(sample)) {
+    std::fprintf(stderr, "%s differs from what the generator writes: run scripts/samples\n",
+                 path.string().c_str());
     return false;
   }
   return true;
@@ -1097,17 +1121,24 @@ bool Write(const std::filesystem::path& folder, const Sample& sample) {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s SAMPLES_FOLDER | --list\n", argv[0]);
+  const std::string usage = " SAMPLES_FOLDER | --check SAMPLES_FOLDER | --list";
+  const std::string mode = argc >= 2 ? argv[1] : "";
+  if (argc < 2 || argc > 3 || (argc == 3) != (mode == "--check")) {
+    std::fprintf(stderr, "usage: %s%s\n", argv[0], usage.c_str());
     return 2;
   }
   const std::vector<Sample> samples = Samples();
-  if (std::string(argv[1]) == "--list") {
+  if (mode == "--list") {
     for (const Sample& s : samples)
       std::printf("%s\n", s.path);
     return 0;
   }
   bool ok = true;
+  if (mode == "--check") {
+    for (const Sample& s : samples)
+      ok = UpToDate(argv[2], s) && ok;
+    return ok ? 0 : 1;
+  }
   for (const Sample& s : samples)
     ok = Write(argv[1], s) && ok;
   std::printf("%zu sample documents written below %s\n", samples.size(), argv[1]);
