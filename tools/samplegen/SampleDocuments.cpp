@@ -722,7 +722,7 @@ std::vector<Sample> Samples() {
   add("3D/feather.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(Cylinder("Feather", "0.12*r^2*sin(6*a)", 0, 3));
+    Graph g = d.Add(Cylinder("Feather", "0.2*r*sin(2*r+6*a)", 0, 3));
     SurfaceStyle(*g, GradientTopBottom, Rgb(255, 255, 255), Purple, SilkyMaterial);
     return d;
   });
