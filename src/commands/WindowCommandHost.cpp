@@ -35,6 +35,8 @@ public:
   void ClearList() override { m_window.List1()->clear(); }
   void BuildScene() override { m_window.BuildScene(); }
   void Display(int32_t frame) override { m_window.Display(frame); }
+  void HoldSceneUpdates() override { m_window.HoldSceneUpdates(); }
+  void ReleaseSceneUpdates() override { m_window.ReleaseSceneUpdates(); }
   void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) override {
     m_window.SetAnimationOptionsTexts(frameCount, framesPerSecond);
   }

@@ -7,6 +7,7 @@
 #include <exception>
 #include <memory>
 
+#include "document/DocumentHost.h"
 #include "document/DocumentText.h"
 #include "document/DocumentTokens.h"
 #include "document/GraphRecord.h"
@@ -97,6 +98,9 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
 
   GraphCaptioner captions; // the 3D caption prefix lives for one paste
   int32_t added = 0;
+  bool overBudget = false;
+  // Each new row's check asks for the scene; it is compiled and presented once, after the paste.
+  HeldSceneUpdates held(host);
   for (int32_t pass = 1; pass <= ClipboardGraphCount; ++pass) {
     const bool function = IsFunctionRecordToken(in.Peek());
     if (!function && !IsTableRecordToken(in.Peek())) break;
@@ -116,9 +120,7 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
     if (sampled && !SamplingCountsFit(*graph)) break;
     if (sampled &&
         DocumentSampleBytes() + SamplingBytes(*graph).value_or(0) > DocumentSamplingBudget()) {
-      MsgBox("The graph cannot be pasted: its samples would take the document beyond the memory "
-             "it may use.",
-             MsgButtons::OK, MsgIcon::Critical, "Error");
+      overBudget = true;
       break;
     }
     if (function && read.complete) host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
@@ -137,6 +139,11 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
     host.SetListRowChecked(host.ListCount() - 1, checked);
     ++added;
   }
+  held.Release();
+  if (overBudget)
+    MsgBox("The graph cannot be pasted: its samples would take the document beyond the memory "
+           "it may use.",
+           MsgButtons::OK, MsgIcon::Critical, "Error");
   return added;
 }
 

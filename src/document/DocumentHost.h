@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class DocumentHost {
 public:
@@ -46,6 +47,11 @@ public:
   // The frame count and speed shown by the Animation Options dialog (its Text1 and Text2).
   virtual void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) = 0;
 
+  // Holds the scene's compilation and presentation back while a document is applied: what was
+  // asked for meanwhile is done once when released. A host without a scene does nothing.
+  virtual void HoldSceneUpdates() {}
+  virtual void ReleaseSceneUpdates() {}
+
   // The repaint of the window, the presentation of a frame, and View > Zoom to Fit.
   virtual void Refresh() = 0;
   virtual void Display(int32_t frame) = 0;
@@ -58,4 +64,20 @@ public:
   // could not be written) and its picture for printing (null when there is none).
   virtual bool SaveViewAsBmp(const std::string& path) = 0;
   virtual QImage ViewImage() = 0;
+};
+
+// Holds a host's scene updates (HoldSceneUpdates) from its construction until Release or its end,
+// so that a command that changes many graphs compiles and presents the scene once.
+template <typename Host> class HeldSceneUpdates {
+public:
+  explicit HeldSceneUpdates(Host& host) : m_host(&host) { host.HoldSceneUpdates(); }
+  ~HeldSceneUpdates() { Release(); }
+  HeldSceneUpdates(const HeldSceneUpdates&) = delete;
+  HeldSceneUpdates& operator=(const HeldSceneUpdates&) = delete;
+  void Release() {
+    if (m_host) std::exchange(m_host, nullptr)->ReleaseSceneUpdates();
+  }
+
+private:
+  Host* m_host;
 };

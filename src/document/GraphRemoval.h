@@ -42,6 +42,11 @@ public:
   // what it has; the reason is shown in a message box.
   virtual void SampleGraph(Cls9& graph);
 
+  // Holds the scene's compilation and presentation back while many graphs change (a paste): what
+  // was asked for meanwhile is done once when released.
+  virtual void HoldSceneUpdates() {}
+  virtual void ReleaseSceneUpdates() {}
+
   // Enables or disables the playback commands (the shown graphs became animated or still).
   virtual void SetPlaybackEnabled(bool /*on*/) {}
 };

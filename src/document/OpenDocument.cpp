@@ -121,6 +121,9 @@ std::string OpenFailureMessage(const std::string& path, const std::string& probl
 }
 
 void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
+  // The scene is compiled and presented once, for the whole document, however many graphs it has
+  // and however many steps below ask for it.
+  HeldSceneUpdates held(host);
   host.RemoveAllGraphs();
   host.Refresh();
 
@@ -174,6 +177,7 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
     host.Display(1);
   }
   host.ZoomToFit();
+  held.Release();
 
   if (!samplingFailures.empty()) {
     std::string text = "Some graphs of the document could not be sampled:";

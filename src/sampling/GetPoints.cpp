@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <new>
 #include <optional>
@@ -1047,9 +1048,14 @@ Flow Sampler::Overlays() {
   return Flow::Continue;
 }
 
+std::atomic<std::int64_t> g_samplings{0};
+
 } // namespace
 
+std::int64_t GraphSamplings() { return g_samplings.load(std::memory_order_relaxed); }
+
 bool Cls9::GetPoints() {
+  g_samplings.fetch_add(1, std::memory_order_relaxed);
   try {
     Sampler sampler(*this);
     return sampler.Run();

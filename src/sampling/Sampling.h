@@ -69,6 +69,10 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
                                          bool showSurPY = false, bool showJO = false);
 // The same for a graph as it stands, with the program's FrameCount.
 std::optional<std::size_t> SamplingBytes(const Cls9& graph);
+// How many times GetPoints has been called since the program started, on any graph: what a
+// command costs in sampling, as tests and benchmarks count it.
+std::int64_t GraphSamplings();
+
 // How many bytes the samples of all graphs of one document may take together: half the memory of
 // the machine, at most 4 GiB.
 std::size_t DocumentSamplingBudget();

@@ -264,7 +264,23 @@ bool Scene::EndDrag() {
   return redraw;
 }
 
+void Scene::ReleaseUpdates() {
+  if (m_holds == 0 || --m_holds > 0) return;
+  if (m_heldBuild) {
+    m_heldBuild = false;
+    BuildScene();
+  }
+  if (m_heldPresent) {
+    m_heldPresent = false;
+    Display(m_heldFrame);
+  }
+}
+
 void Scene::BuildScene() {
+  if (m_holds > 0) {
+    m_heldBuild = true;
+    return;
+  }
   if (m_compiling) {
     // Asked for from inside a compilation: done once more when this one ends.
     m_rebuildAsked = true;
@@ -566,6 +582,12 @@ int32_t Scene::StepOfFrame(int32_t lngAnimStep) const {
 }
 
 void Scene::Display(int32_t lngAnimStep) {
+  if (m_holds > 0) {
+    m_heldPresent = true;
+    m_heldFrame = lngAnimStep;
+    return;
+  }
+  ++m_presentations;
   if (m_view) {
     m_view->Present(lngAnimStep);
     return;

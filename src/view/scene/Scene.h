@@ -144,6 +144,13 @@ public:
   // one it draws now.
   void Display(int32_t lngAnimStep);
 
+  // Holds compilation and presentation back while a command changes many graphs at once (opening
+  // a document, a paste): the BuildScene and Display asked for meanwhile are done once each, in
+  // that order and with the last frame asked for, when the last hold is released. Holds nest.
+  void HoldUpdates() { ++m_holds; }
+  void ReleaseUpdates();
+  bool UpdatesHeld() const { return m_holds > 0; }
+
   // Draws frame lngAnimStep into the current framebuffer now (the view's paintGL).
   void Render(int32_t lngAnimStep);
 
@@ -171,6 +178,8 @@ public:
   bool Compiling() const { return m_compiling; }
   // Completed compilations (a coalesced request counts once).
   int32_t Compilations() const { return m_compilations; }
+  // Presentations asked of the view (Display calls that were not held back).
+  int32_t Presentations() const { return m_presentations; }
   // Compilations that recorded the content (the others reused it during a drag).
   int32_t Recordings() const { return m_recordings; }
   // Drawing steps left out of the last compilation because they failed.
@@ -226,6 +235,11 @@ private:
   bool m_presentAsked = false;
   int32_t m_askedFrame = 1;
   int32_t m_compilations = 0;
+  int32_t m_presentations = 0;
+  int32_t m_holds = 0;
+  bool m_heldBuild = false;   // a BuildScene was asked for while held
+  bool m_heldPresent = false; // a Display was asked for while held
+  int32_t m_heldFrame = 1;
   int32_t m_skipped = 0;
   int32_t m_recordings = 0;
   bool m_dragging = false;

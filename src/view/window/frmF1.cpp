@@ -975,8 +975,13 @@ void frmF1::SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond
   AnimationOptionsFramesPerSecond = framesPerSecond;
 }
 
+void frmF1::HoldSceneUpdates() { m_picDraw->TheScene().HoldUpdates(); }
+
+void frmF1::ReleaseSceneUpdates() { m_picDraw->TheScene().ReleaseUpdates(); }
+
 void frmF1::Refresh() {
-  repaint();
+  // While the scene is held, the repaint waits for the one presentation at its release.
+  if (!m_picDraw->TheScene().UpdatesHeld()) repaint();
   picDraw_Paint();
 }
 

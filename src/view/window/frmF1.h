@@ -174,6 +174,8 @@ public:
   void SetUseTrackballRotation(bool on) override;
   void DragModesOff() override;
   void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) override;
+  void HoldSceneUpdates() override;
+  void ReleaseSceneUpdates() override;
   void Refresh() override;
   void ZoomToFit() override;
   void RefreshAssociation() override;
