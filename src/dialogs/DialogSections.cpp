@@ -226,6 +226,16 @@ void ConnectComboClick(QComboBox* combo, QObject* context, const bool* refilling
   QObject::connect(combo, &QComboBox::activated, context, [handler] { handler(); });
 }
 
+void RefillChoices(QComboBox* combo, bool* refilling, std::span<const std::string_view> items,
+                   int keep) {
+  *refilling = true;
+  combo->clear();
+  for (std::string_view item : items)
+    if (!item.empty()) combo->addItem(Q(item));
+  combo->setCurrentIndex(keep);
+  *refilling = false;
+}
+
 void AddItems(QComboBox* combo, std::span<const std::string_view> items) {
   for (std::string_view item : items)
     combo->addItem(Q(item));

@@ -132,6 +132,11 @@ void AddOkCancelRow(QWidget* dialog, QBoxLayout* outer, QPushButton*& ok, QPushB
 void ConnectComboClick(QComboBox* combo, QObject* context, const bool* refilling,
                        std::function<void()> handler);
 
+// Rebuilds combo's list from items (empty ones left out) and chooses item `keep`, with *refilling
+// true meanwhile so that the list's own handlers stay quiet.
+void RefillChoices(QComboBox* combo, bool* refilling, std::span<const std::string_view> items,
+                   int keep);
+
 // Fills a combo box or list with items.
 void AddItems(QComboBox* combo, std::span<const std::string_view> items);
 void AddItems(QListWidget* list, std::span<const char* const> items);

@@ -116,12 +116,8 @@ void frmF4::SetAnimationMode(bool animated) {
 int frmF4::FormPosition() const { return Combo2->currentIndex(); }
 
 void frmF4::FillForms(int mode, int coordinate) {
-  const int saved = std::max(0, Combo2->currentIndex());
-  m_refilling = true;
-  Combo2->clear();
-  AddItems(Combo2, RibbonForms[mode][coordinate]);
-  Combo2->setCurrentIndex(saved);
-  m_refilling = false;
+  RefillChoices(Combo2, &m_refilling, RibbonForms[mode][coordinate],
+                std::max(0, Combo2->currentIndex()));
 }
 
 void frmF4::Combo1_Click() {

@@ -134,12 +134,8 @@ void frmF5::SetAnimationMode(bool animated) {
 int frmF5::FormPosition() const { return Combo3->currentIndex(); }
 
 void frmF5::FillForms(int mode, int coordinate) {
-  const int saved = std::max(0, Combo3->currentIndex());
-  m_refilling = true;
-  Combo3->clear();
-  AddItems(Combo3, Curve2DForms[mode][coordinate]);
-  Combo3->setCurrentIndex(saved);
-  m_refilling = false;
+  RefillChoices(Combo3, &m_refilling, Curve2DForms[mode][coordinate],
+                std::max(0, Combo3->currentIndex()));
 }
 
 void frmF5::Combo1_Click() {

@@ -199,12 +199,8 @@ void frmF6::Combo1_Click() {
   int saved = std::max(0, Combo3->currentIndex());
   if (saved > 1 && kind == 0) saved = 1;
   if (coordinate >= 0 && coordinate <= 2 && kind >= 0 && kind <= 1) {
-    m_refilling = true;
-    Combo3->clear();
-    for (std::string_view item : Function3DForms[AnimationMode() ? 1 : 0][coordinate][kind])
-      if (!item.empty()) Combo3->addItem(Q(item));
-    Combo3->setCurrentIndex(saved);
-    m_refilling = false;
+    RefillChoices(Combo3, &m_refilling, Function3DForms[AnimationMode() ? 1 : 0][coordinate][kind],
+                  saved);
   }
   Combo3_Click();
 }
