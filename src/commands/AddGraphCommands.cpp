@@ -9,6 +9,7 @@
 #include "model/Cls8.h"
 #include "model/Cls9.h"
 #include "model/GraphCaption.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "view/camera/Cls10.h"
@@ -65,7 +66,7 @@ std::string CommandCaption(const Cls9& g, int32_t documentType) {
   switch (g.GraphType) {
   case Curve2D:
   case Curve2DAnimation: {
-    const bool animated = g.GraphType == Curve2DAnimation;
+    const bool animated = GraphKind(g).Animated;
     const std::string kind = animated ? "2D Curve Animation  " : "2D Curve  ";
     switch (g.FunForm) {
     case Implicit:
@@ -82,7 +83,7 @@ std::string CommandCaption(const Cls9& g, int32_t documentType) {
   }
   case Ribbon25D:
   case Ribbon25DAnimation: {
-    const bool animated = g.GraphType == Ribbon25DAnimation;
+    const bool animated = GraphKind(g).Animated;
     const std::string kind = animated ? "2.5D Ribbon Animation  " : "2.5D Ribbon  ";
     if (g.FunForm == Explicit) return kind + (polar ? "r=" : "y=") + g.ExpressZ;
     if (g.FunForm != Parametric) return {};

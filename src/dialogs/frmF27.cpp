@@ -17,6 +17,7 @@
 
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogFields.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
@@ -354,7 +355,7 @@ void frmF27::PrepareAdd(const AddDialogSetup& setup) { SetAnimationMode(setup.an
 void frmF27::FillFrom(const std::shared_ptr<Cls9>& graph) {
   m_selected = graph;
   const Cls9& g = *graph;
-  SetAnimationMode(g.GraphType == Function4DAnimation);
+  SetAnimationMode(GraphKind(g).Animated);
   m_bindings.Fill(Bindings(), g);
   for (int axis = 0; axis < 3; ++axis) {
     const SliceAxis& a = SliceAxes[axis];

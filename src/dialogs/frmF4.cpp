@@ -14,6 +14,7 @@
 
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogFields.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 
 using namespace DialogFields;
@@ -156,7 +157,7 @@ void frmF4::PrepareAdd(const AddDialogSetup& setup) {
 void frmF4::FillFrom(const std::shared_ptr<Cls9>& graph) {
   m_selected = graph;
   const Cls9& g = *graph;
-  SetAnimationMode(g.GraphType == Ribbon25DAnimation);
+  SetAnimationMode(GraphKind(g).Animated);
   if (m_animation) {
     Text9->setEnabled(false);
     Text9->setText(QString::number(g.StepT()));

@@ -13,6 +13,7 @@
 
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogFields.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 
 using namespace DialogFields;
@@ -185,7 +186,7 @@ void frmF5::FillFrom(const std::shared_ptr<Cls9>& graph) {
   m_refilling = true;
   Combo3->setCurrentIndex(DialogFields::FormPosition(Curve2DFormCodes, g.FunForm));
   m_refilling = false;
-  SetAnimationMode(g.GraphType == Curve2DAnimation);
+  SetAnimationMode(GraphKind(g).Animated);
   if (m_animation) {
     Text9->setEnabled(false);
     Text9->setText(QString::number(g.StepT()));

@@ -18,6 +18,7 @@
 
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogFields.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
@@ -265,7 +266,7 @@ void frmF6::PrepareAdd(const AddDialogSetup& setup) {
 void frmF6::FillFrom(const std::shared_ptr<Cls9>& graph) {
   m_selected = graph;
   const Cls9& g = *graph;
-  const bool animated = g.GraphType == Curve3DAnimation || g.GraphType == Surface3DAnimation;
+  const bool animated = GraphKind(g).Animated;
   const int kind = g.GraphType == Curve3D || g.GraphType == Curve3DAnimation ? 0 : 1;
   int form = DialogFields::FormPosition(Function3DFormCodes, g.FunForm);
   if (kind == 0 && form == 2) form = -1;

@@ -8,6 +8,7 @@
 #include "formula/CompiledFormula.h"
 #include "formula/Der.h"
 #include "formula/FormulaGlobals.h"
+#include "model/GraphKinds.h"
 #include "render/common/PolygonMode.h"
 #include "render/curves/DrawFrame.h"
 #include "render/curves/LineStrips.h"
@@ -34,7 +35,7 @@ bool Defined(const Vec3f& v) {
 // when the arrays do not hold it.
 const Cls2* CurvePoint(const DrawContext& c, int32_t i) {
   const Cls9& g = c.g;
-  if (g.GraphType == Curve3DAnimation)
+  if (GraphKind(g).Animated)
     return g.AnimCurve3D.InRange({i, c.Step}) ? &g.AnimCurve3D(i, c.Step) : nullptr;
   return g.VertCurve.InRange({i}) ? &g.VertCurve(i) : nullptr;
 }

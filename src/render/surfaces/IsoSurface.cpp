@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "model/Cls9.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "render/surfaces/SchemeLookup.h"
 
@@ -64,7 +65,7 @@ void DrawImplicitGraph(const Cls9& g, int32_t lngAnimStep) {
   if (g.StepU < 1 || g.StepV < 1 || g.StepW < 1) return;
   IsoSamples samples;
   const bool ok =
-      g.GraphType == Surface3DAnimation
+      GraphKind(g).Animated
           ? CopyGrids(g, g.FrameGrid1, g.FrameGrid2, g.FrameGrid3, g.FrameGridV, samples,
                       lngAnimStep)
           : CopyGrids(g, g.SampleGrid1, g.SampleGrid2, g.SampleGrid3, g.SampleGridV, samples);

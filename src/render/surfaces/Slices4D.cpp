@@ -5,6 +5,7 @@
 #include "formula/FormulaGlobals.h"
 #include "model/Cls2.h"
 #include "model/Cls9.h"
+#include "model/GraphKinds.h"
 #include "model/Module1.h"
 #include "render/surfaces/ColorSchemes.h"
 
@@ -99,7 +100,7 @@ struct Grids4D {
 
 bool BuildSlice(const Cls9& g, int32_t step, SlicePlane plane, int32_t index, Slice4D& out) {
   if (g.StepU < 1 || g.StepV < 1 || g.StepW < 1) return false;
-  const Grids4D grids{g, g.GraphType == Function4DAnimation, step};
+  const Grids4D grids{g, GraphKind(g).Animated, step};
   if (!grids.Hold()) return false;
   const float sx = (g.BoxMaxZ - g.BoxMinZ) / static_cast<float>(g.StepU);
   const float sy = (g.BoxMaxX - g.BoxMinX) / static_cast<float>(g.StepV);
