@@ -7,9 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
 
 #include <GL/gl.h>
 
@@ -26,6 +23,7 @@
 #include "view/camera/Trackball.h"
 #include "view/scene/Scene.h"
 #include "view/scene/picDraw.h"
+#include "BenchGl.h"
 
 namespace {
 
@@ -86,24 +84,6 @@ public:
   float yaw = 45;
 };
 
-struct GlSetup {
-  GlSetup() {
-    QSurfaceFormat format = picDraw::ViewFormat();
-    surface.setFormat(format);
-    surface.create();
-    context.setFormat(format);
-    ok = context.create() && context.makeCurrent(&surface);
-    if (!ok) return;
-    QOpenGLFramebufferObjectFormat fboFormat;
-    fboFormat.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
-    fbo = std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight, fboFormat);
-    ok = fbo->bind();
-  }
-  QOffscreenSurface surface;
-  QOpenGLContext context;
-  std::unique_ptr<QOpenGLFramebufferObject> fbo;
-  bool ok = false;
-};
 
 struct SceneFixture {
   SceneFixture() {
@@ -115,7 +95,7 @@ struct SceneFixture {
     scene.SetSource(&source);
     scene.InitializeGL();
   }
-  GlSetup gl;
+  GlSetup gl{kWidth, kHeight};
   MeshSource source;
   Scene scene;
 };
@@ -183,7 +163,7 @@ BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 // in its own colour, width 2, over the document's axes; compiled and presented in its three
 // passes. The 1-curve row is the reference of the 100-curve one.
 void BM_Curves2DStill(benchmark::State& state) {
-  GlSetup gl;
+  GlSetup gl{kWidth, kHeight};
   if (!gl.ok) {
     state.SkipWithError("no OpenGL context (run under Xvfb)");
     return;

@@ -7,9 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFramebufferObject>
 
 #include <GL/gl.h>
 
@@ -24,6 +21,7 @@
 #include "view/camera/Trackball.h"
 #include "view/scene/Scene.h"
 #include "view/scene/picDraw.h"
+#include "BenchGl.h"
 
 namespace {
 
@@ -114,28 +112,10 @@ private:
   Cls9& g;
 };
 
-struct GlSetup {
-  GlSetup() {
-    const QSurfaceFormat format = picDraw::ViewFormat();
-    surface.setFormat(format);
-    surface.create();
-    context.setFormat(format);
-    ok = context.create() && context.makeCurrent(&surface);
-    if (!ok) return;
-    QOpenGLFramebufferObjectFormat fboFormat;
-    fboFormat.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
-    fbo = std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight, fboFormat);
-    ok = fbo->bind();
-  }
-  QOffscreenSurface surface;
-  QOpenGLContext context;
-  std::unique_ptr<QOpenGLFramebufferObject> fbo;
-  bool ok = false;
-};
 
 // One mouse move of a trackball drag over the surface: turned, compiled and presented.
 void BM_DragStepSurface200(benchmark::State& state) {
-  GlSetup gl;
+  GlSetup gl{kWidth, kHeight};
   if (!gl.ok) {
     state.SkipWithError("no OpenGL context (run under Xvfb)");
     return;
