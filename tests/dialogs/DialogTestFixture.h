@@ -91,6 +91,35 @@ protected:
       if (handler == spec.handler) AddGraphCommand(spec, host);
   }
 
+  // Runs an add command whose dialog gets `fill`, then `text` typed into `box`, then OK; expects
+  // OK refused (with `box` keeping the text when `typedStays`), one message that begins with
+  // `message`, and no graph added. Returns the title of that message (empty when none was shown).
+  std::string ExpectRefused(const std::string& command, const std::function<void(QDialog&)>& fill,
+                            const char* box, const char* text, const char* message,
+                            bool typedStays = true) {
+    dialogs.prompter.shown.clear();
+    user = [&](QDialog& d) {
+      fill(d);
+      Type(d, box, text);
+      Click(d, "Command1");
+      EXPECT_NE(d.result(), QDialog::Accepted) << command << " " << box << " " << text;
+      if (typedStays) {
+        EXPECT_EQ(Text(d, box), text) << "what was typed stays";
+      }
+      Click(d, "Command2");
+    };
+    Add(command);
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+    if (dialogs.prompter.shown.size() != 1u) {
+      ADD_FAILURE() << command << " " << box << " " << text << ": " << dialogs.prompter.shown.size()
+                    << " messages";
+      return {};
+    }
+    EXPECT_EQ(dialogs.prompter.shown[0].text.rfind(message, 0), 0u)
+        << dialogs.prompter.shown[0].text;
+    return dialogs.prompter.shown[0].title;
+  }
+
   CommandTestHost host;
   ScopedScriptedDialogs dialogs;
   std::function<void(QDialog&)> user;

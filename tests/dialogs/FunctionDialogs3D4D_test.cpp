@@ -357,21 +357,10 @@ TEST_F(Dialogs3D, RefusedFields) {
       {"Text10", "0", "\"Steps y\" must be a whole number from 1 to 1000."},
       {"Text14", "9", "\"Min z\" must be less than \"Max z\"."},
   };
-  for (const Row& row : rows) {
-    dialogs.prompter.shown.clear();
-    user = [&](QDialog& d) {
-      Type(d, "Text2", "x");
-      Type(d, row.box, row.text);
-      Click(d, "Command1");
-      EXPECT_NE(d.result(), QDialog::Accepted) << row.text;
-      Click(d, "Command2");
-    };
-    Add("mnuDraw3DCart_Click");
-    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << row.text;
-    EXPECT_EQ(dialogs.prompter.shown[0].text.rfind(row.message, 0), 0u)
-        << dialogs.prompter.shown[0].text;
-    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
-  }
+  for (const Row& row : rows)
+    ExpectRefused(
+        "mnuDraw3DCart_Click", [](QDialog& d) { Type(d, "Text2", "x"); }, row.box, row.text,
+        row.message, false);
 }
 
 // --- the 4D dialog --------------------------------------------------------------------------

@@ -137,21 +137,10 @@ TEST_F(DialogsTest, RefusedFieldsKeepTheDialogOpenAndNameTheField) {
       {"Text6", "", "\"Steps x\" must be a whole number from 1 to 100000."},
   };
   for (const Row& row : rows) {
-    dialogs.prompter.shown.clear();
-    user = [&](QDialog& d) {
-      Type(d, "Text2", "x");
-      Type(d, row.box, row.text);
-      Click(d, "Command1");
-      EXPECT_NE(d.result(), QDialog::Accepted) << row.box << " " << row.text;
-      EXPECT_EQ(Text(d, row.box), row.text) << "what was typed stays";
-      Click(d, "Command2");
-    };
-    Add("mnuDraw2DCart_Click");
-    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << row.text;
-    EXPECT_EQ(dialogs.prompter.shown[0].text.rfind(row.message, 0), 0u)
-        << dialogs.prompter.shown[0].text;
-    EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
-    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+    const std::string title = ExpectRefused(
+        "mnuDraw2DCart_Click", [](QDialog& d) { Type(d, "Text2", "x"); }, row.box, row.text,
+        row.message);
+    EXPECT_EQ(title, "Error");
   }
 }
 
