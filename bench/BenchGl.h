@@ -8,7 +8,7 @@
 #include <QSurfaceFormat>
 #include <memory>
 
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 
 struct GlSetup {
   GlSetup(int width, int height) {

@@ -10,10 +10,10 @@
 #include "commands/GraphList.h"
 #include "document/DocumentText.h"
 #include "document/GraphRemoval.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "formula/Cls6.h"
+#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaText.h"
-#include "formula/NIModule.h"
+#include "formula/Integration.h"
 
 namespace {
 

@@ -15,12 +15,12 @@
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
 #include "document/SaveCommands.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "view/scene/picDraw.h"
-#include "view/window/frmF1.h"
+#include "view/scene/GlView.h"
+#include "view/window/MainWindow.h"
 
 namespace {
 

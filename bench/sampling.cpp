@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "formula/Cls6.h"
+#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaText.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "sampling/SamplingInternal.h"
 
 namespace {

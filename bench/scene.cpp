@@ -15,14 +15,14 @@
 #include <string>
 #include <vector>
 
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
-#include "view/camera/Cls10.h"
-#include "view/camera/Cls4.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
+#include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
 #include "view/camera/Trackball.h"
 #include "view/scene/Scene.h"
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 #include "BenchGl.h"
 
 namespace {

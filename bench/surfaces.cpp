@@ -12,15 +12,15 @@
 
 #include <memory>
 
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "render/surfaces/SurfaceMesh.h"
 #include "render/surfaces/SurfaceOverlays.h"
-#include "view/camera/Cls10.h"
-#include "view/camera/Cls4.h"
+#include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
 #include "view/camera/Trackball.h"
 #include "view/scene/Scene.h"
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 #include "BenchGl.h"
 
 namespace {

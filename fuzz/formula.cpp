@@ -8,11 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "formula/Cls6.h"
+#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
-#include "formula/Der.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaText.h"
-#include "formula/NIModule.h"
+#include "formula/Integration.h"
 #include "platform/Prompter.h"
 
 namespace {

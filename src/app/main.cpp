@@ -24,8 +24,8 @@
 #include "commands/GraphList.h"
 #include "dialogs/InstallGraphDialogs.h"
 #include "platform/Prompter.h"
-#include "view/scene/picDraw.h"
-#include "view/window/frmF1.h"
+#include "view/scene/GlView.h"
+#include "view/window/MainWindow.h"
 
 int main(int argc, char** argv) {
   QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());

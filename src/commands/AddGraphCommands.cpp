@@ -5,15 +5,15 @@
 
 #include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
 #include "model/GraphCaption.h"
 #include "model/GraphKinds.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "view/camera/Cls10.h"
-#include "view/window/frmF1Commands.h"
+#include "view/camera/SceneLight.h"
+#include "view/window/MainWindowCommands.h"
 
 namespace {
 

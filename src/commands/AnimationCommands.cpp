@@ -5,11 +5,11 @@
 #include <QTimer>
 
 #include "commands/Playback.h"
-#include "commands/frmF23.h"
-#include "model/Cls8.h"
-#include "model/Module1.h"
-#include "view/window/frmF1.h"
-#include "view/window/frmF1Commands.h"
+#include "commands/AviExportWindow.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
 
 namespace {
 

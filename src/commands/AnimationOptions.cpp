@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "commands/GraphCommandHost.h"
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/VbRuntime.h"
 
 namespace {

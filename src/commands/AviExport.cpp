@@ -11,7 +11,7 @@
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
 #include "platform/VideoWriter.h"
-#include "platform/cDIB.h"
+#include "platform/BmpFile.h"
 
 namespace {
 

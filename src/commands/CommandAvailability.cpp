@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QMenu>
 
-#include "model/Module1.h"
-#include "view/window/frmF1.h"
-#include "view/window/frmF1Commands.h"
+#include "model/ProgramState.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
 
 namespace {
 

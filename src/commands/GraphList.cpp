@@ -5,12 +5,12 @@
 #include "commands/GraphCommandHost.h"
 #include "document/Clipboard.h"
 #include "document/GraphRemoval.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
 #include "model/GraphKinds.h"
-#include "model/Module1.h"
-#include "view/window/frmF1.h"
-#include "view/window/frmF1Commands.h"
+#include "model/ProgramState.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
 
 namespace {
 

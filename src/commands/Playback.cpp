@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 namespace {
 int32_t LastFrame() { return std::max(FrameCount, 0) + 1; }

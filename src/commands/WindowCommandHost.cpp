@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "commands/GraphCommandHost.h"
-#include "view/window/frmF1.h"
+#include "view/window/MainWindow.h"
 
 namespace {
 

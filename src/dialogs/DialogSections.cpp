@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Prompter.h"
-#include "render/common/Cls11.h"
+#include "render/common/MaterialColors.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <map>
 
 #include "commands/GraphCommandHost.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
 #include "model/GraphKinds.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 
 namespace {

@@ -33,7 +33,7 @@
 #include <vector>
 
 #include "dialogs/DialogFields.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 class GraphCommandHost;
 class QWidget;

@@ -7,13 +7,13 @@
 #include "dialogs/InstallPointAndPlotDialogs.h"
 #include "dialogs/ModalRunner.h"
 #include "dialogs/TableDialogs.h"
-#include "dialogs/frmF19.h"
-#include "dialogs/frmF27.h"
-#include "dialogs/frmF4.h"
-#include "dialogs/frmF5.h"
-#include "dialogs/frmF6.h"
-#include "view/window/frmF1.h"
-#include "view/window/frmF1Commands.h"
+#include "dialogs/AnimationOptionsDialog.h"
+#include "dialogs/Graph4DDialog.h"
+#include "dialogs/RibbonDialog.h"
+#include "dialogs/Curve2DDialog.h"
+#include "dialogs/Graph3DDialog.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 #include "commands/AddGraphCommands.h"
 #include "dialogs/EditGraphCommand.h"
 #include "dialogs/ModalRunner.h"
-#include "dialogs/frmF16.h"
-#include "dialogs/frmF17.h"
-#include "dialogs/frmF18.h"
-#include "dialogs/frmF21.h"
-#include "dialogs/frmF22.h"
-#include "dialogs/frmF26.h"
-#include "view/window/frmF1.h"
+#include "dialogs/PointPropertiesDialog.h"
+#include "dialogs/PointAnimationDialog.h"
+#include "dialogs/ContourPlotDialog.h"
+#include "dialogs/VectorPlotDialog.h"
+#include "dialogs/ColorMapDialog.h"
+#include "dialogs/StepStemDialog.h"
+#include "view/window/MainWindow.h"
 
 namespace {
 

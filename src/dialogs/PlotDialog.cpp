@@ -11,7 +11,7 @@
 
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogFields.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 using namespace DialogFields;
 

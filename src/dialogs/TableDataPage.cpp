@@ -8,7 +8,7 @@
 
 #include "dialogs/DialogSections.h"
 #include "dialogs/PointGrid.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
 

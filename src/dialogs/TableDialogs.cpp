@@ -15,7 +15,7 @@
 #include "dialogs/DialogFields.h"
 #include "dialogs/PointGrid.h"
 #include "dialogs/TableDialogFields.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 using namespace DialogFields;
 

@@ -4,9 +4,9 @@
 #include <set>
 
 #include "document/DocumentTokens.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "document/GraphRecord.h"
-#include "model/Cls3.h"
+#include "model/AxesSettings.h"
 
 class Cls8;
 class Cls9;

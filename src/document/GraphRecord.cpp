@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "model/Cls3.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/VbRuntime.h"
 
 namespace {

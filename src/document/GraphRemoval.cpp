@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 
 void GraphListHost::SampleGraph(Cls9& graph) {

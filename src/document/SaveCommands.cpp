@@ -13,8 +13,8 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentHost.h"
 #include "document/DocumentText.h"
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // of single-precision samples that grow with the step counts, and the lazily created table points.
 // Every index is checked; an index outside its range throws SubscriptError, never touches memory.
 
-#include "model/Cls2.h"
+#include "model/GraphPoint.h"
 #include "platform/Errors.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "model/GraphCaption.h"
 
 #include "model/GraphKinds.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // step and stem plot). Every graph gets a row: where the listed captions have none, a plain one
 // names the kind and its formulas.
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 #include <cstdint>
 #include <optional>

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 // How the graph list captions a kind (GraphCaption).
 enum class CaptionFamily {

@@ -6,7 +6,7 @@
 #include "sampling/SamplingInternal.h"
 #include "sampling/VectorOperations.h"
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "model/GraphKinds.h"
 
 #include <algorithm>

@@ -4,11 +4,11 @@
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
 
-#include "formula/Cls6.h"
-#include "formula/Der.h"
+#include "formula/FormulaParser.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaText.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "sampling/SamplingInternal.h"
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 #include <sched.h>
 

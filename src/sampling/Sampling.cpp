@@ -4,10 +4,10 @@
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
 
-#include "formula/Cls6.h"
-#include "model/Cls9.h"
+#include "formula/FormulaParser.h"
+#include "model/Graph.h"
 #include "model/GraphArrays.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 #include <algorithm>
 #include <array>

@@ -5,7 +5,7 @@
 
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaGlobals.h"
-#include "model/Cls2.h"
+#include "model/GraphPoint.h"
 
 #include <cmath>
 #include <cstdint>

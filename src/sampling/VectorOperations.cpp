@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/Cls1.h"
-#include "model/Cls9.h"
+#include "model/BoundingBox.h"
+#include "model/Graph.h"
 
 float VectorModule(const Vec3f& v) {
   const float sum = v.x * v.x + v.y * v.y + v.z * v.z;

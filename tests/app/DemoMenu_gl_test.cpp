@@ -20,13 +20,13 @@
 #include "commands/CommandAvailability.h"
 #include "commands/GraphList.h"
 #include "dialogs/InstallGraphDialogs.h"
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "view/scene/picDraw.h"
-#include "view/window/frmF1.h"
-#include "view/window/frmF1Commands.h"
-#include "view/window/frmF1Menus.h"
+#include "view/scene/GlView.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
+#include "view/window/MainMenus.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "view/window/frmF1Menus.h"
+#include "view/window/MainMenus.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "view/scene/picDraw.h"
-#include "view/window/frmF1.h"
+#include "view/scene/GlView.h"
+#include "view/window/MainWindow.h"
 
 TEST(MainWindow, StartsWithAnEmpty2DDocumentAndAWhiteView) {
   QTemporaryDir xdg;

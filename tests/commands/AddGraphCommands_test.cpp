@@ -12,11 +12,11 @@
 #include "commands/AnimationOptions.h"
 #include "commands/CommandTestHost.h"
 #include "document/RecordingHost.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "view/camera/Cls10.h"
+#include "view/camera/SceneLight.h"
 
 namespace {
 

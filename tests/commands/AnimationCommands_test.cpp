@@ -9,8 +9,8 @@
 
 #include "commands/AnimationCommands.h"
 #include "commands/Playback.h"
-#include "commands/frmF23.h"
-#include "view/frmF1TestWindow.h"
+#include "commands/AviExportWindow.h"
+#include "view/TestMainWindow.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "commands/CommandAvailability.h"
-#include "model/Cls8.h"
-#include "model/Module1.h"
-#include "view/window/frmF1.h"
-#include "view/window/frmF1Commands.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
 
 namespace {
 

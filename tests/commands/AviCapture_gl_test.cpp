@@ -14,10 +14,10 @@
 #include "commands/AnimationCommands.h"
 #include "commands/GraphList.h"
 #include "commands/Playback.h"
-#include "commands/frmF23.h"
+#include "commands/AviExportWindow.h"
 #include "platform/VideoCompression.h"
 #include "support/AviReadBack.h"
-#include "view/frmF1TestWindow.h"
+#include "view/TestMainWindow.h"
 
 namespace {
 

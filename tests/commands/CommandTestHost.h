@@ -10,7 +10,7 @@
 
 #include "commands/GraphCommandHost.h"
 #include "commands/GraphList.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 class CommandTestHost : public GraphCommandHost {
 public:

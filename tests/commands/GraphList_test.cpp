@@ -25,8 +25,8 @@
 #include "document/RecordingHost.h"
 #include "document/RemovalTestHost.h"
 #include "platform/Prompter.h"
-#include "view/window/frmF1.h"
-#include "view/window/frmF1Commands.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
 
 namespace {
 

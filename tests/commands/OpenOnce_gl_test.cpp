@@ -19,14 +19,14 @@
 #include "commands/GraphList.h"
 #include "document/DocumentText.h"
 #include "document/SaveCommands.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "sampling/Sampling.h"
 #include "view/scene/Scene.h"
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 
-#include "view/frmF1TestWindow.h"
+#include "view/TestMainWindow.h"
 
 namespace {
 

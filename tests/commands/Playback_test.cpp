@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "commands/Playback.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 namespace {
 

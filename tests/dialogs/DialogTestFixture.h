@@ -23,7 +23,7 @@
 #include "dialogs/ModalRunner.h"
 #include "document/RecordingHost.h"
 #include "platform/Prompter.h"
-#include "view/window/frmF1Commands.h"
+#include "view/window/MainWindowCommands.h"
 
 class DialogTest : public ::testing::Test {
 protected:

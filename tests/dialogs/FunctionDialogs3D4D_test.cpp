@@ -13,9 +13,9 @@
 
 #include "dialogs/DialogSections.h"
 #include "dialogs/EditGraphCommand.h"
-#include "dialogs/frmF27.h"
+#include "dialogs/Graph4DDialog.h"
 #include "document/DocumentText.h"
-#include "model/Cls8.h"
+#include "model/GraphContainer.h"
 
 namespace {
 

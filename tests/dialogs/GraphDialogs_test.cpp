@@ -10,10 +10,10 @@
 
 #include "dialogs/DialogSections.h"
 #include "dialogs/EditGraphCommand.h"
-#include "dialogs/frmF19.h"
+#include "dialogs/AnimationOptionsDialog.h"
 #include "document/DocumentText.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
 #include "sampling/Sampling.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "dialogs/DialogSections.h"
 #include "dialogs/EditGraphCommand.h"
 #include "document/DocumentText.h"
-#include "model/Cls8.h"
+#include "model/GraphContainer.h"
 
 namespace {
 

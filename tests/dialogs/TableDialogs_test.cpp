@@ -14,7 +14,7 @@
 #include "dialogs/EditGraphCommand.h"
 #include "dialogs/PointGrid.h"
 #include "document/DocumentText.h"
-#include "model/Cls8.h"
+#include "model/GraphContainer.h"
 
 namespace {
 

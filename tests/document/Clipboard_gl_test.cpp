@@ -13,9 +13,9 @@
 
 #include "commands/GraphList.h"
 #include "document/Clipboard.h"
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 
-#include "view/frmF1TestWindow.h"
+#include "view/TestMainWindow.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "document/DocumentTokens.h"
 #include "document/GraphRecord.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "document/DocumentHost.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "render/common/ResultBox.h"
-#include "view/camera/Cls10.h"
+#include "view/camera/SceneLight.h"
 
 inline void ResetDocumentState() {
   ShownGraphs.FunSurfs.Clear();

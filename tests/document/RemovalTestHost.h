@@ -13,9 +13,9 @@
 
 #include "commands/GraphList.h"
 #include "document/GraphRemoval.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 
 class ListTestHost : public GraphListHost {
 public:

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "formula/Cls6.h"
-#include "formula/Der.h"
+#include "formula/FormulaParser.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaText.h"
 #include "platform/Prompter.h"
 

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "formula/Cls6.h"
+#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
 #include "platform/Prompter.h"
 

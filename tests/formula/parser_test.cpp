@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "formula/Cls13.h"
-#include "formula/Cls6.h"
+#include "formula/ValueStack.h"
+#include "formula/FormulaParser.h"
 #include "platform/Prompter.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "formula/FormulaText.h"
-#include "formula/NIModule.h"
+#include "formula/Integration.h"
 #include "platform/Prompter.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/GraphCaption.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 #include <memory>
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "document/DocumentTokens.h"
-#include "formula/Cls13.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
+#include "formula/ValueStack.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
 #include "platform/Errors.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "sampling/Sampling.h"
 

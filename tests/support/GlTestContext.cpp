@@ -6,7 +6,7 @@
 
 #include <GL/gl.h>
 
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 
 GlTestContext::GlTestContext(int width, int height) : m_width(width), m_height(height) {
   QSurfaceFormat format = picDraw::ViewFormat();

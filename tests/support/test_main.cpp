@@ -9,7 +9,7 @@
 #include <cstring>
 #include <memory>
 
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 
 int main(int argc, char** argv) {
   bool listing = false;

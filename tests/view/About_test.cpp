@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "view/window/frmF2.h"
+#include "view/window/AboutBox.h"
 
-#include "frmF1TestWindow.h"
+#include "TestMainWindow.h"
 
 using AboutTest = MainWindowTest;
 

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/Cls3.h"
+#include "model/AxesSettings.h"
 
 namespace {
 

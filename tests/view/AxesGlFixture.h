@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "view/GlFontsContext.h"
 

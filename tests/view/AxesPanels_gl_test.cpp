@@ -5,14 +5,14 @@
 
 #include <QTest>
 
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "view/camera/Cls10.h"
-#include "model/Cls3.h"
-#include "view/camera/Cls4.h"
+#include "view/camera/SceneLight.h"
+#include "model/AxesSettings.h"
+#include "view/camera/SceneCamera.h"
 #include "view/scene/Scene.h"
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 
 namespace {
 

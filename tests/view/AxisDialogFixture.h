@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "model/Cls3.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 
 // Saves and restores the program-wide values the dialogs and the Axis command write.

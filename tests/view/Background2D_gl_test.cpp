@@ -4,7 +4,7 @@
 
 #include "AxesGlFixture.h"
 
-#include "model/Cls3.h"
+#include "model/AxesSettings.h"
 
 namespace {
 

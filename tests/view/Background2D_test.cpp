@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "view/axes/AxesLayout.h"
 
 #include <vector>

@@ -8,11 +8,11 @@
 
 #include <array>
 
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "support/GlTestContext.h"
 #include "view/UnitAxisScales.h"
-#include "view/camera/Cls4.h"
+#include "view/camera/SceneCamera.h"
 
 namespace {
 

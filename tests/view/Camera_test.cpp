@@ -7,9 +7,9 @@
 #include <limits>
 #include <numbers>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "view/UnitAxisScales.h"
-#include "view/camera/Cls4.h"
+#include "view/camera/SceneCamera.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <GL/gl.h>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "render/common/GlText.h"
 #include "view/GlFontsContext.h"
 

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "support/GlTestContext.h"
-#include "view/camera/Cls10.h"
-#include "view/camera/Cls4.h"
+#include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <array>
 #include <limits>
 
-#include "view/camera/Cls10.h"
-#include "view/dialogs/frmF8.h"
+#include "view/camera/SceneLight.h"
+#include "view/dialogs/LightDialog.h"
 
 namespace {
 

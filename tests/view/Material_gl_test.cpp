@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "render/common/Cls11.h"
+#include "render/common/MaterialColors.h"
 #include "support/GlTestContext.h"
 
 namespace {

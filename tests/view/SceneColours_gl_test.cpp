@@ -11,14 +11,14 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "render/curves/DrawTestScene.h"
-#include "view/camera/Cls10.h"
-#include "view/camera/Cls4.h"
+#include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
 #include "view/scene/Scene.h"
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "view/scene/Scene.h"
 
 constexpr int32_t kPointMarkerType = 7;

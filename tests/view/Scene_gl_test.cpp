@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "SceneFakeSource.h"
-#include "model/Cls3.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "render/common/ResultBox.h"
 #include "support/GlTestContext.h"
-#include "view/camera/Cls10.h"
-#include "view/camera/Cls4.h"
+#include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
 #include "view/scene/Scene.h"
 
 namespace {

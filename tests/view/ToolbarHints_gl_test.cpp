@@ -6,10 +6,10 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-#include "view/scene/picDraw.h"
+#include "view/scene/GlView.h"
 #include "view/window/Toolbars.h"
 
-#include "frmF1TestWindow.h"
+#include "TestMainWindow.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "view/camera/Trackball.h"
 
 namespace {

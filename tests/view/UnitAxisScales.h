@@ -2,7 +2,7 @@
 // Sets the program-wide axis scales to 1 for one test and puts the previous values back after it,
 // for tests of code that reads them (the camera's fit and projection).
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 class UnitAxisScales {
 public:

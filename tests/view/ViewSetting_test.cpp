@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "view/camera/Cls4.h"
-#include "view/dialogs/frmF14.h"
+#include "view/camera/SceneCamera.h"
+#include "view/dialogs/ViewSettingDialog.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 
 #include "document/DocumentFile.h"
 #include "document/DocumentText.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "render/surfaces/ColorSchemes.h"
 
 namespace {

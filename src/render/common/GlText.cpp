@@ -15,8 +15,8 @@
 #include <memory>
 #include <vector>
 
-#include "model/Cls2.h"
-#include "model/Module1.h"
+#include "model/GraphPoint.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
 

@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 void SetPolygonModeOf(int32_t show) {
   switch (show) {

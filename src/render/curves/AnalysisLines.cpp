@@ -1,7 +1,7 @@
 #include "render/curves/AnalysisLines.h"
 
 #include "formula/FormulaGlobals.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "render/curves/CurveReport.h"
 
 std::string ValueOrUndefined(float value) {

@@ -5,7 +5,7 @@
 
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/curves/SegmentIntersection.h"
 
 bool SegmentRoot(float x1, float y1, float x2, float y2, float boxMinX, float boxMaxX, float& x0,

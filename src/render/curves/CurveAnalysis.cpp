@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "formula/Der.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaText.h"
 #include "platform/Prompter.h"

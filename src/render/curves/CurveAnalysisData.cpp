@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "formula/Cls6.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaGlobals.h"
-#include "formula/NIModule.h"
-#include "model/Cls9.h"
+#include "formula/Integration.h"
+#include "model/Graph.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/SegmentIntersection.h"
 

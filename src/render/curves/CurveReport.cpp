@@ -1,7 +1,7 @@
 #include "render/curves/CurveReport.h"
 
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/VbRuntime.h"
 #include "render/common/ResultBox.h"
 

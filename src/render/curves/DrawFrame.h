@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "formula/Cls6.h"
+#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
-#include "model/Cls2.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/GraphPoint.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 
 // What the 2D analysis stages of one drawing share (CurveAnalysis.cpp).
 struct CurveAnalysisState;

@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "model/Cls2.h"
+#include "model/GraphPoint.h"
 
 // A colour of the model (blue * 65536 + green * 256 + red) as the fractions glColor3f takes.
 inline std::array<float, 3> RgbOf(int32_t colour) {

@@ -7,7 +7,7 @@
 #include "model/GraphKinds.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/DrawFrame.h"
-#include "render/surfaces/CContour2.h"
+#include "render/surfaces/GridContours.h"
 #include "render/surfaces/SurfaceDrawers.h"
 
 void DrawPointGraph(DrawContext& c) {

@@ -5,10 +5,10 @@
 #include <cmath>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls1.h"
+#include "model/BoundingBox.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/DrawFrame.h"
-#include "render/surfaces/CContour2.h"
+#include "render/surfaces/GridContours.h"
 
 void DrawImplicitCurve(DrawContext& c) {
   Cls9& g = c.g;

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "formula/CompiledFormula.h"
-#include "formula/Der.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
 #include "model/GraphKinds.h"
 #include "render/common/PolygonMode.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/Cls1.h"
+#include "model/BoundingBox.h"
 #include "sampling/VectorOperations.h"
 
 // ---- 3D curves (points in formula order X, Y, Z) ----

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/curves/DrawFrame.h"
 #include "render/curves/LineStrips.h"
 #include "render/curves/TableSpline.h"

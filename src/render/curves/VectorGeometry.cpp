@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/curves/CurveReport.h"
 
 namespace {

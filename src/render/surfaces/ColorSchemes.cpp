@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <GL/gl.h>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "model/GraphKinds.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "render/surfaces/SchemeLookup.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/common/GlText.h"
 #include "render/surfaces/LegendLayout.h"
 

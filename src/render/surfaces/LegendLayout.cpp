@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "model/Cls2.h"
-#include "model/Cls9.h"
+#include "model/GraphPoint.h"
+#include "model/Graph.h"
 #include "render/surfaces/ColorSchemes.h"
 
 float CeilWithTolerance(float x) {

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls2.h"
-#include "model/Cls9.h"
+#include "model/GraphPoint.h"
+#include "model/Graph.h"
 #include "model/GraphKinds.h"
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "render/surfaces/ColorSchemes.h"
 
 LayerMatch FindSliceLayer(float s, float boxMin, float spacing, int32_t steps) {

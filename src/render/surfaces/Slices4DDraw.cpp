@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "model/Cls2.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
-#include "render/surfaces/CContour.h"
+#include "model/GraphPoint.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
+#include "render/surfaces/SliceContours.h"
 #include "render/surfaces/Slices4D.h"
 #include "render/surfaces/SurfaceDrawers.h"
 

@@ -5,7 +5,7 @@
 
 #include <GL/gl.h>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/common/PolygonMode.h"
 #include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/SurfaceDrawers.h"

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "formula/Cls6.h"
-#include "formula/Der.h"
+#include "formula/FormulaParser.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaText.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/surfaces/ContourTracer.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "model/GraphKinds.h"
 #include "platform/Prompter.h"
 #include "render/surfaces/TextureImage.h"

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-#include "model/Cls2.h"
-#include "model/Cls3.h"
-#include "model/Module1.h"
+#include "model/GraphPoint.h"
+#include "model/AxesSettings.h"
+#include "model/ProgramState.h"
 #include "render/common/GlText.h"
 
 using namespace AxesLayout;

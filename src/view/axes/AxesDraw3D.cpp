@@ -7,8 +7,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "model/Cls3.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/ProgramState.h"
 #include "render/common/GlText.h"
 
 using namespace AxesLayout;

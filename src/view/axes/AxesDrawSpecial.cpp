@@ -6,7 +6,7 @@
 
 #include <GL/gl.h>
 
-#include "model/Cls3.h"
+#include "model/AxesSettings.h"
 
 using namespace AxesLayout;
 

@@ -3,7 +3,7 @@
 
 #include "view/axes/AxesLayout.h"
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "view/axes/TickLabel.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 
 #include <GL/gl.h>
 
-#include "model/Cls3.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/ProgramState.h"
 #include "view/axes/AxesDraw.h"
 
 using namespace AxesLayout;

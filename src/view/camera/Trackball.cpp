@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 void VectorZero(Vec4f& v) { v[0] = v[1] = v[2] = 0.0f; }
 

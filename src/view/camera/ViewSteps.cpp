@@ -1,6 +1,6 @@
 #include "view/camera/ViewSteps.h"
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 
 FitZoom FitZoomFor(int32_t documentType, bool showLegend) {
   if (documentType == DocumentType3D || documentType == DocumentType4D) {

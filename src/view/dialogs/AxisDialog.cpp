@@ -3,11 +3,11 @@
 #include <cmath>
 #include <regex>
 
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/VbRuntime.h"
-#include "view/dialogs/frmF20.h"
-#include "view/dialogs/frmF3.h"
+#include "view/dialogs/AxisDialog2D.h"
+#include "view/dialogs/AxisDialog3D.h"
 #include "view/scene/Scene.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "model/Module1.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "view/dialogs/AxisDialog.h"
 #include "view/dialogs/ColorBox.h"

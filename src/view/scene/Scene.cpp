@@ -9,17 +9,17 @@
 #include <new>
 #include <utility>
 
-#include "model/Cls2.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/GraphPoint.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
 #include "render/surfaces/SurfaceTextures.h"
-#include "view/camera/Cls10.h"
-#include "view/camera/Cls4.h"
-#include "view/scene/picDraw.h"
+#include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
+#include "view/scene/GlView.h"
 
 namespace {
 

@@ -33,7 +33,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Cls1.h"
+#include "model/BoundingBox.h"
 #include "view/camera/Trackball.h"
 #include "view/scene/Accumulation.h"
 

@@ -1,8 +1,8 @@
 #include "view/scene/Scene.h"
 
-#include "model/Cls3.h"
-#include "model/Cls8.h"
-#include "model/Cls9.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/Graph.h"
 #include "render/surfaces/SurfaceTextures.h"
 
 namespace {

@@ -2,12 +2,12 @@
 
 #include "document/DocumentHost.h"
 #include "document/SaveCommands.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
-#include "model/Module1.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "render/common/ResultBox.h"
-#include "view/camera/Cls10.h"
+#include "view/camera/SceneLight.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <set>
 #include <string>
 
-#include "formula/Cls6.h"
+#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaText.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/curves/Curve2DData.h"
 
 namespace {

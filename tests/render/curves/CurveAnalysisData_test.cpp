@@ -6,10 +6,10 @@
 #include <cmath>
 #include <vector>
 
-#include "formula/Cls6.h"
-#include "formula/Der.h"
+#include "formula/FormulaParser.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/curves/CurveAnalysisData.h"
 #include "render/curves/SegmentIntersection.h"
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls1.h"
+#include "model/BoundingBox.h"
 #include "render/common/ResultBox.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/DrawTestScene.h"

@@ -7,7 +7,7 @@
 
 #include <limits>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/common/ResultBox.h"
 #include "render/curves/CurveReport.h"
 

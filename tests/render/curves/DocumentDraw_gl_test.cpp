@@ -8,8 +8,8 @@
 #include <string>
 
 #include "document/DocumentText.h"
-#include "model/Cls3.h"
-#include "model/Cls8.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
 #include "render/common/ResultBox.h"
 #include "render/curves/DrawTestScene.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Cls1.h"
+#include "model/BoundingBox.h"
 #include "platform/Prompter.h"
 #include "render/common/ResultBox.h"
 #include "render/curves/DrawTestScene.h"

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "support/GlTestContext.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/curves/CurveReport.h"
 #include "render/curves/VectorGeometry.h"
 

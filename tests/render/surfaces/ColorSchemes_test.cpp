@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/surfaces/ColorSchemes.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/surfaces/LegendLayout.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include <memory>
 
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "render/surfaces/SurfaceTextures.h"
 #include "support/GlTestContext.h"

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
-#include "model/Module1.h"
-#include "render/surfaces/CContour.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
+#include "render/surfaces/SliceContours.h"
 #include "render/surfaces/Slices4D.h"
 
 namespace {

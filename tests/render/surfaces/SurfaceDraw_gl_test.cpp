@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "render/surfaces/ReferencePicture.h"
 #include "render/surfaces/SurfaceDrawers.h"

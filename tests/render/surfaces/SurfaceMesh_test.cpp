@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "render/surfaces/SurfaceMesh.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "formula/FormulaGlobals.h"
-#include "model/Cls9.h"
+#include "model/Graph.h"
 #include "platform/Prompter.h"
 #include "render/surfaces/SurfaceOverlays.h"
 

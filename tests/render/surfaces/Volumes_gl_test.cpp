@@ -10,8 +10,8 @@
 #include <cmath>
 #include <memory>
 
-#include "model/Cls9.h"
-#include "model/Module1.h"
+#include "model/Graph.h"
+#include "model/ProgramState.h"
 #include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/ReferencePicture.h"
 #include "render/surfaces/SurfaceDrawers.h"

@@ -1,0 +1,430 @@
+#include "dialogs/Graph3DDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <QFileInfo>
+
+#include "commands/GraphCommandHost.h"
+#include "dialogs/DialogFields.h"
+#include "model/GraphKinds.h"
+#include "model/ProgramState.h"
+#include "platform/Prompter.h"
+#include "platform/VbRuntime.h"
+
+using namespace DialogFields;
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A labelled control in a grid row.
+template <class W>
+W* Row(QGridLayout* grid, int row, QWidget* parent, const char* labelName, const char* caption,
+       W* control) {
+  auto* label = Named(new QLabel(caption, parent), labelName);
+  label->setBuddy(control);
+  grid->addWidget(label, row, 0);
+  grid->addWidget(control, row, 1);
+  return control;
+}
+
+} // namespace
+
+frmF6::frmF6(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
+  setObjectName("frmF6");
+  setWindowTitle("3D Function Graph Properties");
+  auto* outer = new QVBoxLayout(this);
+  SSTab1 = Named(new QTabWidget(this), "SSTab1");
+  SSTab1->setUsesScrollButtons(false); // all seven tabs in view
+  outer->addWidget(SSTab1);
+
+  // "Function": name, the three selectors, the formulas and the domain rows.
+  auto* function = new QWidget(SSTab1);
+  auto* page = new QGridLayout(function);
+  Text1 = Row(page, 0, function, "Label12", "Name",
+              Named(new QLineEdit(Q(Function3DStart.name), function), "Text1"));
+  Combo2 = Row(page, 1, function, "Label6", "Graph Type", Named(new QComboBox(function), "Combo2"));
+  Combo3 = Row(page, 2, function, "Label11", "Form", Named(new QComboBox(function), "Combo3"));
+  AddItems(Combo3, Function3DFormsOnLoad);
+  Combo3->setCurrentIndex(-1);
+  Combo1 =
+      Row(page, 3, function, "Label13", "Coordinate", Named(new QComboBox(function), "Combo1"));
+  AddItems(Combo1, SpaceCoordinates);
+  Combo1->setCurrentIndex(-1);
+
+  auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
+  auto* formulaGrid = new QGridLayout(frame1);
+  m_formulas = std::make_unique<FormulaSection>(
+      frame1, formulaGrid, 0, std::array{"Label2", "Label3"}, std::array{"Text2", "Text3"});
+  Label2 = m_formulas->label[0], Label3 = m_formulas->label[1];
+  Text2 = m_formulas->field[0], Text3 = m_formulas->field[1];
+  Label2->setText("x(u,v)");
+  Label3->setText("y(u,v)");
+  Label4 = Named(new QLabel("z(u,v)", frame1), "Label4");
+  Text4 = Named(new QLineEdit(frame1), "Text4");
+  Label4->setBuddy(Text4);
+  formulaGrid->addWidget(Label4, 2, 0);
+  formulaGrid->addWidget(Text4, 2, 1, 1, 3);
+  page->addWidget(frame1, 4, 0, 1, 2);
+
+  auto* frame2 = Named(new QGroupBox("Domain of Variables", function), "Frame2");
+  auto* domainGrid = new QGridLayout(frame2);
+  const StartTexts& start = Function3DStart;
+  using Captions = std::array<std::string_view, 3>;
+  m_row1 = std::make_unique<DomainRow>(
+      frame2, domainGrid, 0, std::array{"Label17", "Label18", "Label19"},
+      std::array{"Text5", "Text6", "Text7"}, Captions{"Min u", "Max u", "Steps u"},
+      Captions{start.min, start.max, start.steps});
+  m_row2 = std::make_unique<DomainRow>(
+      frame2, domainGrid, 2, std::array{"Label20", "Label21", "Label22"},
+      std::array{"Text8", "Text9", "Text10"}, Captions{"Min v", "Max v", "Steps v"},
+      Captions{start.min, start.max, start.steps});
+  m_row3 = std::make_unique<DomainRow>(
+      frame2, domainGrid, 4, std::array{"Label14", "Label15", "Label16"},
+      std::array{"Text14", "Text15", "Text16"}, Captions{"Min z", "Max z", "Steps z"},
+      Captions{Function3DThirdMinOnLoad, Function3DThirdMaxOnLoad, Function3DThirdStepsOnLoad});
+  m_tRow = std::make_unique<DomainRow>(
+      frame2, domainGrid, 6, std::array{"Label8", "Label9", "Label10"},
+      std::array{"Text11", "Text12", "Text13"}, Captions{"Min t", "Max t", "Steps t"},
+      Captions{start.tMin, start.tMax, start.tSteps});
+  for (DomainRow* row : {m_row1.get(), m_row2.get()}) {
+    row->label[2]->setToolTip("Recommended Value: 30 - 60");
+    row->field[2]->setToolTip("Recommended Value: 30 - 60");
+  }
+  Text5 = m_row1->field[0], Text6 = m_row1->field[1], Text7 = m_row1->field[2];
+  Text8 = m_row2->field[0], Text9 = m_row2->field[1], Text10 = m_row2->field[2];
+  Text14 = m_row3->field[0], Text15 = m_row3->field[1], Text16 = m_row3->field[2];
+  Text11 = m_tRow->field[0], Text12 = m_tRow->field[1], Text13 = m_tRow->field[2];
+  page->addWidget(frame2, 5, 0, 1, 2);
+  Check4 = Named(new QCheckBox("Clip", function), "Check4");
+  Check4->setChecked(true);
+  page->addWidget(Check4, 6, 0);
+  page->setRowStretch(7, 1);
+  SSTab1->addTab(function, "Function");
+
+  // "Color", "Material", "Appearance": the style tabs of surfaces, under this dialog's names.
+  Style = std::make_unique<RibbonStyle>(SSTab1);
+  Style->colorScheme->setObjectName("Combo4");
+  Style->fillStyle->Button(5)->setObjectName("Option16");
+  Style->fillStyle->SetCode(Function3DFillStyleOnLoad);
+  if (auto* frame = Style->show->findChild<QGroupBox*>()) frame->setTitle("Model");
+  if (auto* frame = Style->smooth->findChild<QGroupBox*>()) frame->setTitle("Smoothness");
+
+  auto* special = new QWidget(SSTab1);
+  auto* specialLayout = new QVBoxLayout(special);
+  Check1 = Named(new QCheckBox("Add Color Map", special), "Check1");
+  Check2 = Named(new QCheckBox("Add Contour", special), "Check2");
+  Check3 = Named(new QCheckBox("Add Vector", special), "Check3");
+  for (QCheckBox* box : {Check1, Check2, Check3})
+    specialLayout->addWidget(box);
+  specialLayout->addStretch();
+  SSTab1->addTab(special, "Special Graph");
+
+  auto* texture = new QWidget(SSTab1);
+  auto* textureGrid = new QGridLayout(texture);
+  Check6 = Named(new QCheckBox("Add Texture", texture), "Check6");
+  textureGrid->addWidget(Check6, 0, 0, 1, 2);
+  Text18 = Named(new QLineEdit(texture), "Text18");
+  Command3 = Named(new QPushButton("...", texture), "Command3");
+  textureGrid->addWidget(Text18, 1, 0);
+  textureGrid->addWidget(Command3, 1, 1);
+  static constexpr const char* textureNames[] = {"Option15", "Option14"};
+  TextureMode = new OptionGroup(texture, "Style", TextureModes, textureNames);
+  TextureMode->SetCode(TextureModes[0].code);
+  textureGrid->addWidget(TextureMode, 2, 0, 1, 2);
+  textureGrid->setRowStretch(3, 1);
+  SSTab1->addTab(texture, "Texture");
+
+  auto* transparency = new QWidget(SSTab1);
+  auto* transparencyLayout = new QVBoxLayout(transparency);
+  Check7 = Named(new QCheckBox("Transparent", transparency), "Check7");
+  Slider1 = Named(new QSlider(Qt::Horizontal, transparency), "Slider1");
+  Slider1->setRange(0, TransparencySteps);
+  Slider1->setValue(0);
+  Slider1->setTickPosition(QSlider::TicksBelow);
+  transparencyLayout->addWidget(Check7);
+  transparencyLayout->addWidget(Slider1);
+  transparencyLayout->addStretch();
+  SSTab1->addTab(transparency, "Transparency");
+
+  AddOkCancelRow(this, outer, Command1, Command2);
+
+  ConnectComboClick(Combo1, this, &m_refilling, [this] { Combo1_Click(); });
+  ConnectComboClick(Combo2, this, &m_refilling, [this] { Combo2_Click(); });
+  ConnectComboClick(Combo3, this, &m_refilling, [this] { Combo3_Click(); });
+  connect(Command1, &QPushButton::clicked, this, &frmF6::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &frmF6::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &frmF6::Command3_Click);
+}
+
+frmF6::~frmF6() = default;
+
+bool frmF6::AnimationMode() const { return m_tRow->Visible(); }
+
+void frmF6::SetAnimationMode(bool animated) { m_tRow->SetVisible(animated); }
+
+bool frmF6::Implicit() const { return Combo2->currentIndex() == 1 && Combo3->currentIndex() == 2; }
+
+// The overlays are offered for explicit Cartesian surfaces only; their checks stay as they are.
+void frmF6::OverlayRule() {
+  const bool offered =
+      Combo1->currentIndex() == 0 && Combo2->currentIndex() == 1 && Combo3->currentIndex() == 0;
+  for (QCheckBox* box : {Check1, Check2, Check3})
+    box->setEnabled(offered);
+}
+
+void frmF6::Combo2_Click() {
+  OverlayRule();
+  Combo1_Click();
+}
+
+void frmF6::Combo1_Click() {
+  OverlayRule();
+  const int kind = Combo2->currentIndex();
+  const int coordinate = Combo1->currentIndex();
+  // The form is kept across the refill; a curve has no implicit form and takes the parametric.
+  int saved = std::max(0, Combo3->currentIndex());
+  if (saved > 1 && kind == 0) saved = 1;
+  if (coordinate >= 0 && coordinate <= 2 && kind >= 0 && kind <= 1) {
+    RefillChoices(Combo3, &m_refilling, Function3DForms[AnimationMode() ? 1 : 0][coordinate][kind],
+                  saved);
+  }
+  Combo3_Click();
+}
+
+void frmF6::Combo3_Click() {
+  OverlayRule();
+  const bool animated = AnimationMode();
+  auto formula = [animated](std::string_view caption) {
+    return animated ? QString::fromStdString(AnimatedCaption(caption)) : Q(caption);
+  };
+  if (const Function3DLabels* labels = Function3DFieldLabels(
+          Combo2->currentIndex(), Combo3->currentIndex(), Combo1->currentIndex())) {
+    Label2->setText(formula(labels->first));
+    const bool three = !labels->second.empty();
+    if (three) {
+      Label3->setText(formula(labels->second));
+      Label4->setText(formula(labels->third));
+    }
+    for (QWidget* w : {static_cast<QWidget*>(Label3), static_cast<QWidget*>(Text3),
+                       static_cast<QWidget*>(Label4), static_cast<QWidget*>(Text4)})
+      w->setVisible(three);
+    m_row1->Relabel(labels->row1[0], labels->row1[1], labels->row1[2]);
+    const bool second = !labels->row2[0].empty();
+    if (second) m_row2->Relabel(labels->row2[0], labels->row2[1], labels->row2[2]);
+    m_row2->SetVisible(second);
+    // The box of an implicit surface's third coordinate, or the clipping range of the others.
+    const bool box = !labels->row3[0].empty();
+    if (box) m_row3->Relabel(labels->row3[0], labels->row3[1], labels->row3[2]);
+    m_row3->SetPairVisible(true);
+    m_row3->SetStepsVisible(box);
+  }
+  // An implicit surface is drawn in one colour: the gradients and the colour map are not offered.
+  const bool single = Implicit();
+  for (int32_t code : {1, 2, 3, 5})
+    Style->fillStyle->Button(code)->setEnabled(!single);
+  Style->fillStyle->SetCode(single ? 4 : 5);
+}
+
+void frmF6::PrepareAdd(const AddDialogSetup& setup) {
+  setWindowTitle(setup.animated ? "3D Function Graph Animation Properties"
+                                : "3D Function Graph Properties");
+  if (Combo1->currentIndex() == setup.coordinate)
+    Combo1_Click();
+  else
+    Combo1->setCurrentIndex(setup.coordinate);
+  SetAnimationMode(setup.animated);
+  m_refilling = true;
+  Combo2->clear();
+  AddItems(Combo2, Function3DKinds[setup.animated ? 1 : 0]);
+  Combo2->setCurrentIndex(1);
+  m_refilling = false;
+  Combo2_Click(); // a surface, in its first (explicit) form
+  if (setup.animated) {
+    Text13->setEnabled(false);
+    Text13->setText(QString::number(FrameCount));
+  }
+  // The overlays wait until the user picks a selector.
+  for (QCheckBox* box : {Check1, Check2, Check3})
+    box->setEnabled(false);
+}
+
+void frmF6::FillFrom(const std::shared_ptr<Cls9>& graph) {
+  m_selected = graph;
+  const Cls9& g = *graph;
+  const bool animated = GraphKind(g).Animated;
+  const int kind = g.GraphType == Curve3D || g.GraphType == Curve3DAnimation ? 0 : 1;
+  int form = DialogFields::FormPosition(Function3DFormCodes, g.FunForm);
+  if (kind == 0 && form == 2) form = -1;
+  m_refilling = true;
+  Combo3->setCurrentIndex(form);
+  m_refilling = false;
+  setWindowTitle(animated ? "3D Function Graph Animation Properties"
+                          : "3D Function Graph Properties");
+  SetAnimationMode(animated);
+  if (animated) {
+    Text13->setEnabled(false);
+    Text13->setText(QString::number(g.StepT()));
+  }
+  m_refilling = true;
+  Combo1->setCurrentIndex(g.CoordType - Cartesian3D);
+  Combo2->clear();
+  AddItems(Combo2, Function3DKinds[animated ? 1 : 0]);
+  Combo2->setCurrentIndex(kind);
+  m_refilling = false;
+  Combo2_Click(); // refills the forms, keeps the form, relabels
+  // A texture mode other than "Overlap" shows as "Blend".
+  TextureMode->SetCode(TextureModes[1].code);
+  m_bindings.Fill(Bindings(), g);
+  Style->single->SetColor(g.SecondColor); // the swatch beside "Single" shows the second colour too
+  m_filledSlider = static_cast<int>(vb::RoundHalfEven(double(g.TransAlpha) * TransparencySteps));
+  Slider1->setValue(m_filledSlider);
+}
+
+std::vector<FieldBinding> frmF6::Bindings() const {
+  using K = FieldBinding::Kind;
+  const int kind = Combo2->currentIndex();
+  const int form = Combo3->currentIndex();
+  const WholeRange steps = kind == 0 ? CurveSteps : SurfaceSteps;
+  std::vector<FieldBinding> f = {
+      {K::Text, Text1, Cls9Prop::NameS},
+      {K::Formula, Text2, form == 0 ? Cls9Prop::ExpressZ : Cls9Prop::ExpressX},
+  };
+  if (form == 1) {
+    f.push_back({K::Formula, Text3, Cls9Prop::ExpressY});
+    f.push_back({K::Formula, Text4, Cls9Prop::ExpressZ});
+  }
+  f.push_back({K::Real, Text5, Cls9Prop::MinU});
+  f.push_back({K::Real, Text6, Cls9Prop::MaxU});
+  f.push_back({K::Whole, Text7, Cls9Prop::StepU, 0, steps});
+  if (kind == 1) {
+    f.push_back({K::Real, Text8, Cls9Prop::MinV});
+    f.push_back({K::Real, Text9, Cls9Prop::MaxV});
+    f.push_back({K::Whole, Text10, Cls9Prop::StepV, 0, steps});
+  }
+  if (Implicit()) {
+    f.push_back({K::Real, Text14, Cls9Prop::MinW});
+    f.push_back({K::Real, Text15, Cls9Prop::MaxW});
+  } else {
+    f.push_back({K::Real, Text14, Cls9Prop::ClipMinZ});
+    f.push_back({K::Real, Text15, Cls9Prop::ClipMaxZ});
+  }
+  f.push_back({K::Whole, Text16, Cls9Prop::StepW, 0, SurfaceSteps});
+  if (AnimationMode()) {
+    f.push_back({K::Real, Text11, Cls9Prop::MinT});
+    f.push_back({K::Real, Text12, Cls9Prop::MaxT});
+  }
+  f.push_back({K::Check, Check4, Cls9Prop::Clip});
+  f.push_back({K::Options, Style->fillStyle, Cls9Prop::FillStyle});
+  f.push_back({K::Item, Style->colorScheme, Cls9Prop::ColorName});
+  f.push_back({K::Swatch, Style->first, Cls9Prop::FirstColor});
+  f.push_back({K::Swatch, Style->second, Cls9Prop::SecondColor});
+  f.push_back({K::Index, Style->material, Cls9Prop::Material, 1});
+  f.push_back({K::Options, Style->show, Cls9Prop::Show});
+  f.push_back({K::Options, Style->smooth, Cls9Prop::Smoothness});
+  f.push_back({K::Check, Check1, Cls9Prop::ShowColormap});
+  f.push_back({K::Check, Check2, Cls9Prop::ShowContour});
+  f.push_back({K::Check, Check3, Cls9Prop::ShowVector});
+  f.push_back({K::Check, Check6, Cls9Prop::ShowTex});
+  f.push_back({K::Text, Text18, Cls9Prop::TexName});
+  f.push_back({K::Options, TextureMode, Cls9Prop::TexMode});
+  f.push_back({K::Check, Check7, Cls9Prop::ShowTrans});
+  return f;
+}
+
+std::vector<OrderedPair> frmF6::Pairs() const {
+  std::vector<OrderedPair> pairs = {{Cls9Prop::MinU, Cls9Prop::MaxU},
+                                    {Cls9Prop::MinV, Cls9Prop::MaxV},
+                                    {Cls9Prop::MinW, Cls9Prop::MaxW},
+                                    {Cls9Prop::MinT, Cls9Prop::MaxT}};
+  if (Check4->isChecked()) pairs.push_back({Cls9Prop::ClipMinZ, Cls9Prop::ClipMaxZ});
+  return pairs;
+}
+
+void frmF6::Command3_Click() {
+  const std::optional<FileChoice> chosen = TheFileChooser().OpenFile(
+      "Open File", {{"(*.bmp)", "*.bmp"}, {"*.jpg", "*.jpg"}, {"*.gif", "*.gif"}}, 1,
+      Text18->text().toStdString());
+  // A cancelled choice keeps the path the box holds.
+  if (chosen) Text18->setText(QString::fromStdString(chosen->path));
+}
+
+void frmF6::Command1_Click() {
+  const int kind = Combo2->currentIndex();
+  const int form = Combo3->currentIndex();
+  if (kind < 0 || form < 0 || Combo1->currentIndex() < 0) return; // every opening chooses them
+  std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
+  if (!writes) return;
+  // Overlays that are not offered are not taken: an edited graph keeps its own, a new one has none.
+  if (!Check1->isEnabled())
+    std::erase_if(*writes, [](const auto& write) {
+      return write.first == Cls9Prop::ShowColormap || write.first == Cls9Prop::ShowContour ||
+             write.first == Cls9Prop::ShowVector;
+    });
+  auto written = [&writes](Cls9Prop prop) -> const PropertyValue* {
+    for (const auto& [p, value] : *writes)
+      if (p == prop) return &value;
+    return nullptr;
+  };
+  // A texture that is switched on needs a file to read.
+  if (Check6->isChecked() &&
+      (!m_selected || written(Cls9Prop::ShowTex) || written(Cls9Prop::TexName))) {
+    const QString path = Text18->text().trimmed();
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+      MsgBox(path.isEmpty() ? std::string("Choose the texture's picture file.")
+                            : "The texture file \"" + path.toStdString() + "\" cannot be found.",
+             MsgButtons::OK, MsgIcon::Exclamation, "Error");
+      SSTab1->setCurrentWidget(Text18->parentWidget());
+      Text18->setFocus();
+      return;
+    }
+  }
+  if (!m_selected || Slider1->value() != m_filledSlider)
+    writes->emplace_back(Cls9Prop::TransAlpha, float(Slider1->value()) / TransparencySteps);
+  if (Implicit()) {
+    // The box of the third coordinate is also the clipping range: a new or changed box takes it
+    // along.
+    const PropertyValue* min = written(Cls9Prop::MinW);
+    const PropertyValue* max = written(Cls9Prop::MaxW);
+    if (min || max || !m_selected) {
+      const float low = min ? std::get<float>(*min) : m_selected->MinW;
+      const float high = max ? std::get<float>(*max) : m_selected->MaxW;
+      writes->emplace_back(Cls9Prop::ClipMinZ, low);
+      writes->emplace_back(Cls9Prop::ClipMaxZ, high);
+    }
+  }
+  const int coordinate = Combo1->currentIndex();
+  // An explicit form's first two coordinates are the variables themselves; a graph that comes
+  // to this form or coordinate system takes them.
+  if (form == 0 && (!m_selected || m_selected->FunForm != Explicit ||
+                    m_selected->CoordType != coordinate + Cartesian3D)) {
+    const auto& names = ExplicitCoordinateFormulas[static_cast<size_t>(coordinate)];
+    writes->emplace_back(Cls9Prop::ExpressX, std::string(names[0]));
+    writes->emplace_back(Cls9Prop::ExpressY, std::string(names[1]));
+  }
+  const bool animated = AnimationMode();
+  CommitRequest request;
+  request.graphType = kind == 0 ? (animated ? Curve3DAnimation : Curve3D)
+                                : (animated ? Surface3DAnimation : Surface3D);
+  request.coordType = coordinate + Cartesian3D;
+  request.funForm = Function3DFormCodes[static_cast<size_t>(form)];
+  request.animation = animated;
+  request.writes = std::move(*writes);
+  if (GraphDialogCommit(request, m_selected, m_host)) accept();
+}
+
+void frmF6::Command2_Click() { reject(); }

@@ -1,0 +1,627 @@
+#include "dialogs/Graph4DDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <charconv>
+#include <sstream>
+
+#include "commands/GraphCommandHost.h"
+#include "dialogs/DialogFields.h"
+#include "model/GraphKinds.h"
+#include "model/ProgramState.h"
+#include "platform/Prompter.h"
+#include "platform/VbRuntime.h"
+
+using namespace DialogFields;
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The properties of the slices along one axis, and the axes of their two row ranges.
+struct SliceAxis {
+  Cls9Prop count, value, firstFrom, firstTo, secondFrom, secondTo, color, contour, levels,
+      contourColor, vector, vectorColor;
+  int firstAxis, secondAxis;
+  const char* tab;
+  const char* name; // the plane's coordinate
+};
+constexpr char AxisNames[3][2] = {"x", "y", "z"};
+using P = Cls9Prop;
+const SliceAxis SliceAxes[3] = {
+    {P::Slice4NumX, P::Slice4X, P::Slice4YZYB, P::Slice4YZYE, P::Slice4YZZB, P::Slice4YZZE,
+     P::SliceXShowColor, P::SliceXShowCont, P::SliceXContLevels, P::SliceXContColor,
+     P::SliceXShowVect, P::SliceXVectColor, 1, 2, "YZ Slices", "x"},
+    {P::Slice4NumY, P::Slice4Y, P::Slice4ZXZB, P::Slice4ZXZE, P::Slice4ZXXB, P::Slice4ZXXE,
+     P::SliceYShowColor, P::SliceYShowCont, P::SliceYContLevels, P::SliceYContColor,
+     P::SliceYShowVect, P::SliceYVectColor, 2, 0, "ZX Slices", "y"},
+    {P::Slice4NumZ, P::Slice4Z, P::Slice4XYXB, P::Slice4XYXE, P::Slice4XYYB, P::Slice4XYYE,
+     P::SliceZShowColor, P::SliceZShowCont, P::SliceZContLevels, P::SliceZContColor,
+     P::SliceZShowVect, P::SliceZVectColor, 0, 1, "XY Slices", "z"},
+};
+
+// The names and captions of the slice tabs' controls.
+struct SliceTabNames {
+  const char* value;
+  const char* valueCaption;
+  std::array<const char*, 4> rows;
+  const char *firstCaption, *secondCaption;
+  const char *colorMap, *contour, *step, *swatch, *list, *listCaption;
+  std::array<const char*, 3> buttons;
+};
+const SliceTabNames TabNames[3] = {
+    {"Text1",
+     "Input a X Value",
+     {"Text7", "Text8", "Text9", "Text10"},
+     "Rows Y      From",
+     "Rows Z      From",
+     "Check1",
+     "Check2",
+     "Text4",
+     "Picture3",
+     "List1",
+     "Seleted Values",
+     {"Command3", "Command4", "Command5"}},
+    {"Text3",
+     "Input a Y Value",
+     {"Text11", "Text12", "Text13", "Text14"},
+     "Rows Z       From",
+     "Rows X       From",
+     "Check4",
+     "Check5",
+     "Text2",
+     "Picture5",
+     "List2",
+     "Seleted Values",
+     {"Command6", "Command7", "Command8"}},
+    {"Text6",
+     "Input a Z Value",
+     {"Text15", "Text16", "Text17", "Text18"},
+     "Rows X       From",
+     "Rows Y       From",
+     "Check7",
+     "Check8",
+     "Text5",
+     "Picture7",
+     "List3",
+     "Selected Values",
+     {"Command9", "Command10", "Command11"}},
+};
+
+// A plain decimal number token (as the rows hold them), read whole.
+std::optional<double> Token(const std::string& token) {
+  double value = 0.0;
+  const char* end = token.data() + token.size();
+  const char* first = token.data();
+  if (first != end && *first == '+') ++first;
+  const auto [ptr, ec] = std::from_chars(first, end, value);
+  if (ec != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+void Refuse(const std::string& message, QWidget* focus) {
+  MsgBox(message, MsgButtons::OK, MsgIcon::Exclamation, "Error");
+  if (!focus) return;
+  for (QWidget* page = focus; page && page->parentWidget(); page = page->parentWidget())
+    if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget()))
+      if (tabs->indexOf(page) >= 0) tabs->setCurrentWidget(page);
+  focus->setFocus();
+}
+
+} // namespace
+
+std::string SliceItemText(const SliceItem& s, bool filled) {
+  std::vector<std::string> t = {NumberText(s.value),        std::to_string(s.firstFrom),
+                                std::to_string(s.firstTo),  std::to_string(s.secondFrom),
+                                std::to_string(s.secondTo), s.color ? "1" : "0"};
+  t.push_back(s.contour ? "1" : "0");
+  if (s.contour) {
+    t.push_back(NumberText(s.levels));
+    t.push_back(std::to_string(s.contourColor));
+  }
+  t.push_back(s.vector ? "1" : "0");
+  if (s.vector) t.push_back(std::to_string(s.vectorColor));
+  std::string text;
+  for (size_t i = 0; i < t.size(); ++i) {
+    text += t[i];
+    if (filled || i + 1 < t.size()) text += ' ';
+  }
+  return text;
+}
+
+std::optional<SliceItem> ParseSliceItemText(const std::string& text, std::string* message) {
+  std::istringstream in(text);
+  std::vector<double> v;
+  for (std::string token; in >> token;) {
+    const std::optional<double> number = Token(token);
+    if (!number) {
+      if (message) *message = "\"" + token + "\" is not a number";
+      return std::nullopt;
+    }
+    v.push_back(*number);
+  }
+  auto whole = [](double x) { return static_cast<int32_t>(vb::ToLongClamped(x)); };
+  size_t k = 0;
+  auto next = [&](double& out) {
+    if (k >= v.size()) return false;
+    out = v[k++];
+    return true;
+  };
+  SliceItem s;
+  double value, a, b, c, d, color, contour;
+  if (!next(value) || !next(a) || !next(b) || !next(c) || !next(d) || !next(color) ||
+      !next(contour)) {
+    if (message) *message = "the row is incomplete";
+    return std::nullopt;
+  }
+  s.value = static_cast<float>(value);
+  s.firstFrom = whole(a), s.firstTo = whole(b), s.secondFrom = whole(c), s.secondTo = whole(d);
+  s.color = color != 0.0, s.contour = contour != 0.0;
+  double levels = 0.0, contourColor = 0.0, vector = 0.0, vectorColor = 0.0;
+  if (s.contour && (!next(levels) || !next(contourColor))) {
+    if (message) *message = "the row is incomplete";
+    return std::nullopt;
+  }
+  s.levels = static_cast<float>(levels), s.contourColor = whole(contourColor);
+  if (next(vector) && vector != 0.0) {
+    if (!next(vectorColor)) {
+      if (message) *message = "the row is incomplete";
+      return std::nullopt;
+    }
+    s.vector = true, s.vectorColor = whole(vectorColor);
+  }
+  if (k != v.size()) {
+    if (message) *message = "the row has more numbers than a slice";
+    return std::nullopt;
+  }
+  return s;
+}
+
+frmF27::frmF27(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
+  setObjectName("frmF27");
+  setWindowTitle("4D Function Graph Properties");
+  auto* outer = new QVBoxLayout(this);
+  SSTab1 = Named(new QTabWidget(this), "SSTab1");
+  outer->addWidget(SSTab1);
+
+  auto* function = new QWidget(SSTab1);
+  auto* page = new QGridLayout(function);
+  auto labelled = [&](int row, const char* labelName, const char* caption, QWidget* control) {
+    auto* label = Named(new QLabel(caption, function), labelName);
+    label->setBuddy(control);
+    page->addWidget(label, row, 0);
+    page->addWidget(control, row, 1);
+  };
+  Text35 = Named(new QLineEdit(Q(Function4DStart.name), function), "Text35");
+  labelled(0, "Label35", "Name", Text35);
+  Combo4 = Named(new QComboBox(function), "Combo4");
+  AddItems(Combo4, std::span(SpaceCoordinates).first(1));
+  Combo4->setCurrentIndex(0);
+  labelled(1, "Label36", "Coordinate", Combo4);
+  Combo3 = Named(new QComboBox(function), "Combo3");
+  labelled(2, "Label37", "Form", Combo3);
+
+  auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
+  auto* formulaGrid = new QGridLayout(frame1);
+  Label39 = Named(new QLabel("f(x,y,z)", frame1), "Label39");
+  Text34 = Named(new QLineEdit(frame1), "Text34");
+  Label39->setBuddy(Text34);
+  formulaGrid->addWidget(Label39, 0, 0);
+  formulaGrid->addWidget(Text34, 0, 1);
+  page->addWidget(frame1, 3, 0, 1, 2);
+
+  auto* frame2 = Named(new QGroupBox("Domain of Variables", function), "Frame2");
+  auto* domainGrid = new QGridLayout(frame2);
+  const StartTexts& start = Function4DStart;
+  using Captions = std::array<std::string_view, 3>;
+  const Captions texts{start.min, start.max, start.steps};
+  m_x = std::make_unique<DomainRow>(
+      frame2, domainGrid, 0, std::array{"Label31", "Label30", "Label29"},
+      std::array{"Text31", "Text30", "Text29"}, Captions{"Min x", "Max x", "Steps x"}, texts);
+  m_y = std::make_unique<DomainRow>(
+      frame2, domainGrid, 2, std::array{"Label28", "Label27", "Label26"},
+      std::array{"Text28", "Text27", "Text26"}, Captions{"Min y", "Max y", "Steps y"}, texts);
+  m_z = std::make_unique<DomainRow>(
+      frame2, domainGrid, 4, std::array{"Label22", "Label21", "Label20"},
+      std::array{"Text22", "Text21", "Text20"}, Captions{"Min z", "Max z", "Steps z"}, texts);
+  m_tRow = std::make_unique<DomainRow>(
+      frame2, domainGrid, 6, std::array{"Label12", "Label5", "Label10"},
+      std::array{"Text25", "Text24", "Text23"}, Captions{"Min t", "Max t", "Steps t"},
+      Captions{start.tMin, start.tMax, start.tSteps});
+  for (DomainRow* row : {m_x.get(), m_y.get()}) {
+    row->label[2]->setToolTip("Recommended Value: 30 - 60");
+    row->field[2]->setToolTip("Recommended Value: 30 - 60");
+  }
+  Text31 = m_x->field[0], Text30 = m_x->field[1], Text29 = m_x->field[2];
+  Text28 = m_y->field[0], Text27 = m_y->field[1], Text26 = m_y->field[2];
+  Text22 = m_z->field[0], Text21 = m_z->field[1], Text20 = m_z->field[2];
+  Text25 = m_tRow->field[0], Text24 = m_tRow->field[1], Text23 = m_tRow->field[2];
+  // The frame count is the program's, set in Animation > "Options...".
+  Text23->setEnabled(false);
+  page->addWidget(frame2, 4, 0, 1, 2);
+
+  auto* frame3 = Named(new QGroupBox("Color", function), "Frame3");
+  auto* colorLayout = new QHBoxLayout(frame3);
+  Combo1 = Named(new QComboBox(frame3), "Combo1");
+  AddItems(Combo1, ColorSchemes);
+  Combo1->setCurrentIndex(0);
+  colorLayout->addWidget(Combo1);
+  page->addWidget(frame3, 5, 0, 1, 2);
+  page->setRowStretch(6, 1);
+  SSTab1->addTab(function, "Function");
+
+  for (int axis = 0; axis < 3; ++axis) {
+    const SliceTabNames& n = TabNames[axis];
+    SliceTab& t = Slices[size_t(axis)];
+    auto* tab = new QWidget(SSTab1);
+    auto* grid = new QGridLayout(tab);
+    auto* valueLabel = new QLabel(n.valueCaption, tab);
+    t.value = Named(new QLineEdit("0", tab), n.value);
+    valueLabel->setBuddy(t.value);
+    grid->addWidget(valueLabel, 0, 0);
+    grid->addWidget(t.value, 0, 1);
+    for (int r = 0; r < 4; ++r) {
+      t.rows[size_t(r)] = Named(new QLineEdit(r % 2 ? "21" : "1", tab), n.rows[size_t(r)]);
+      auto* label = new QLabel(r == 0 ? n.firstCaption : r == 2 ? n.secondCaption : "To", tab);
+      label->setBuddy(t.rows[size_t(r)]);
+      grid->addWidget(label, 1 + r / 2, (r % 2) * 2);
+      grid->addWidget(t.rows[size_t(r)], 1 + r / 2, (r % 2) * 2 + 1);
+    }
+    t.colorMap = Named(new QCheckBox("Add Colormap", tab), n.colorMap);
+    t.contour = Named(new QCheckBox("Add Contour", tab), n.contour);
+    t.colorMap->setChecked(true);
+    t.contour->setChecked(true);
+    grid->addWidget(t.colorMap, 3, 0, 1, 2);
+    grid->addWidget(t.contour, 4, 0, 1, 2);
+    auto* stepLabel = new QLabel("Step", tab);
+    t.step = Named(new QLineEdit("1", tab), n.step);
+    stepLabel->setBuddy(t.step);
+    grid->addWidget(stepLabel, 4, 2);
+    grid->addWidget(t.step, 4, 3);
+    auto* swatchLabel = new QLabel("Color", tab);
+    t.swatch = new ColorSwatch(tab, n.swatch, SliceContourColorOnLoad);
+    t.swatch->setFixedHeight(t.step->sizeHint().height());
+    grid->addWidget(swatchLabel, 5, 2);
+    grid->addWidget(t.swatch, 5, 3);
+    grid->addWidget(new QLabel(n.listCaption, tab), 6, 0, 1, 2);
+    t.list = Named(new QListWidget(tab), n.list);
+    grid->addWidget(t.list, 7, 0, 3, 3);
+    t.add = Named(new QPushButton("Add", tab), n.buttons[0]);
+    t.remove = Named(new QPushButton("Delete", tab), n.buttons[1]);
+    t.reset = Named(new QPushButton("Reset", tab), n.buttons[2]);
+    grid->addWidget(t.add, 7, 3);
+    grid->addWidget(t.remove, 8, 3);
+    grid->addWidget(t.reset, 9, 3);
+    grid->setRowStretch(9, 1); // the list takes the room
+    SSTab1->addTab(tab, SliceAxes[axis].tab);
+    connect(t.add, &QPushButton::clicked, this, [this, axis] { SliceAdd(axis); });
+    connect(t.remove, &QPushButton::clicked, this, [this, axis] { SliceDelete(axis); });
+    connect(t.reset, &QPushButton::clicked, this, [this, axis] { SliceReset(axis); });
+  }
+
+  auto* iso = new QWidget(SSTab1);
+  auto* isoGrid = new QGridLayout(iso);
+  Text19 = Named(new QLineEdit(iso), "Text19");
+  auto* isoLabel = new QLabel("Value", iso);
+  isoLabel->setBuddy(Text19);
+  Command12 = Named(new QPushButton("Add", iso), "Command12");
+  List4 = Named(new QListWidget(iso), "List4");
+  Command13 = Named(new QPushButton("Delete", iso), "Command13");
+  Command14 = Named(new QPushButton("Reset", iso), "Command14");
+  isoGrid->addWidget(isoLabel, 0, 0);
+  isoGrid->addWidget(Text19, 0, 1);
+  isoGrid->addWidget(Command12, 0, 2);
+  isoGrid->addWidget(List4, 1, 0, 3, 2);
+  isoGrid->addWidget(Command13, 1, 2);
+  isoGrid->addWidget(Command14, 2, 2);
+  SSTab1->addTab(iso, "Isosurfaces");
+
+  AddOkCancelRow(this, outer, Command1, Command2);
+  connect(Command12, &QPushButton::clicked, this, &frmF27::Command12_Click);
+  connect(Command13, &QPushButton::clicked, this, &frmF27::Command13_Click);
+  connect(Command14, &QPushButton::clicked, this, &frmF27::Command14_Click);
+  connect(Command1, &QPushButton::clicked, this, &frmF27::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &frmF27::Command2_Click);
+}
+
+frmF27::~frmF27() = default;
+
+bool frmF27::AnimationMode() const { return m_tRow->Visible(); }
+
+void frmF27::SetAnimationMode(bool animated) {
+  m_tRow->SetVisible(animated);
+  setWindowTitle(animated ? "4D Function Animation Properties" : "4D Function Graph Properties");
+  Label39->setText(animated ? "v(x,y,z,t)" : "v(x,y,z)");
+  Combo3->clear();
+  Combo3->addItem(animated ? "v=f(x,y,z,t)" : "v=f(x,y,z)");
+  Combo3->setCurrentIndex(0);
+  Text23->setText(QString::number(FrameCount));
+}
+
+void frmF27::PrepareAdd(const AddDialogSetup& setup) { SetAnimationMode(setup.animated); }
+
+void frmF27::FillFrom(const std::shared_ptr<Cls9>& graph) {
+  m_selected = graph;
+  const Cls9& g = *graph;
+  SetAnimationMode(GraphKind(g).Animated);
+  m_bindings.Fill(Bindings(), g);
+  for (int axis = 0; axis < 3; ++axis) {
+    const SliceAxis& a = SliceAxes[axis];
+    QListWidget* list = Slices[size_t(axis)].list;
+    const int32_t count = std::clamp(g.GetInt(a.count), 0, MaxSlices);
+    for (int32_t i = 1; i <= count; ++i) {
+      SliceItem s;
+      s.value = g.GetReal(a.value, i);
+      s.firstFrom = g.GetInt(a.firstFrom, i), s.firstTo = g.GetInt(a.firstTo, i);
+      s.secondFrom = g.GetInt(a.secondFrom, i), s.secondTo = g.GetInt(a.secondTo, i);
+      s.color = g.GetBool(a.color, i), s.contour = g.GetBool(a.contour, i);
+      s.levels = g.GetReal(a.levels, i), s.contourColor = g.GetInt(a.contourColor, i);
+      s.vector = g.GetBool(a.vector, i), s.vectorColor = g.GetInt(a.vectorColor, i);
+      list->addItem(QString::fromStdString(SliceItemText(s, true)));
+    }
+    m_filledRows[size_t(axis)] = Rows(list);
+  }
+  const int32_t isoCount = std::clamp(g.IsoSurfaceNum, 0, MaxIsoValues);
+  for (int32_t j = 1; j <= isoCount; ++j)
+    List4->addItem(QString::fromStdString(NumberText(g.IsoSurValue[j])));
+  m_filledRows[3] = Rows(List4);
+}
+
+std::vector<FieldBinding> frmF27::Bindings() const {
+  using K = FieldBinding::Kind;
+  std::vector<FieldBinding> f = {
+      {K::Text, Text35, P::NameS},
+      {K::Formula, Text34, P::ExpressV},
+      {K::Real, Text31, P::MinU},
+      {K::Real, Text30, P::MaxU},
+      {K::Whole, Text29, P::StepU, 0, VolumeSteps},
+      {K::Real, Text28, P::MinV},
+      {K::Real, Text27, P::MaxV},
+      {K::Whole, Text26, P::StepV, 0, VolumeSteps},
+      {K::Real, Text22, P::MinW},
+      {K::Real, Text21, P::MaxW},
+      {K::Whole, Text20, P::StepW, 0, VolumeSteps},
+  };
+  if (AnimationMode()) {
+    f.push_back({K::Real, Text25, P::MinT});
+    f.push_back({K::Real, Text24, P::MaxT});
+  }
+  f.push_back({K::Item, Combo1, P::ColorName});
+  return f;
+}
+
+std::vector<OrderedPair> frmF27::Pairs() const {
+  return {{P::MinU, P::MaxU}, {P::MinV, P::MaxV}, {P::MinW, P::MaxW}, {P::MinT, P::MaxT}};
+}
+
+std::vector<std::string> frmF27::Rows(const QListWidget* list) const {
+  std::vector<std::string> rows;
+  for (int i = 0; i < list->count(); ++i)
+    rows.push_back(list->item(i)->text().toStdString());
+  return rows;
+}
+
+std::optional<int32_t> frmF27::GridRows(int axis) const {
+  QLineEdit* steps[3] = {Text29, Text26, Text20};
+  const std::optional<float> value = EvaluateNumberText(steps[axis]->text().toStdString(), nullptr);
+  if (!value) return std::nullopt;
+  const double whole = vb::RoundHalfEven(*value);
+  if (whole < VolumeSteps.min || whole > VolumeSteps.max) return std::nullopt;
+  return static_cast<int32_t>(whole) + 1;
+}
+
+// Each row range runs from 1 to the grid's rows along its axis, the first row not above the last.
+bool frmF27::CheckSliceRanges(int axis, const SliceItem& s, int32_t firstRows, int32_t secondRows) {
+  const SliceAxis& a = SliceAxes[axis];
+  const std::array<std::tuple<int32_t, int32_t, int32_t, int>, 2> ranges = {
+      std::tuple{s.firstFrom, s.firstTo, firstRows, a.firstAxis},
+      std::tuple{s.secondFrom, s.secondTo, secondRows, a.secondAxis}};
+  for (size_t r = 0; r < 2; ++r) {
+    const auto [from, to, rows, along] = ranges[r];
+    if (from >= 1 && from <= to && to <= rows) continue;
+    Refuse("The slice at " + std::string(a.name) + " = " + NumberText(s.value) + ": the rows " +
+               AxisNames[along] + " " + std::to_string(from) + " to " + std::to_string(to) +
+               " lie outside the grid, whose rows " + AxisNames[along] + " run from 1 to " +
+               std::to_string(rows) + ".",
+           Slices[size_t(axis)].list);
+    return false;
+  }
+  return true;
+}
+
+void frmF27::SliceAdd(int axis) {
+  SliceTab& t = Slices[size_t(axis)];
+  const SliceAxis& a = SliceAxes[axis];
+  if (t.list->count() >= MaxSlices) {
+    Refuse("A 4D graph holds at most " + std::to_string(MaxSlices) + " slices at " + a.name +
+               " values.",
+           t.list);
+    return;
+  }
+  std::string why;
+  auto caption = [](QLineEdit* box) {
+    for (const QLabel* label : box->parentWidget()->findChildren<QLabel*>())
+      if (label->buddy() == box) return label->text().simplified().toStdString();
+    return box->objectName().toStdString();
+  };
+  auto number = [&](QLineEdit* box) -> std::optional<float> {
+    const std::optional<float> value = EvaluateNumberText(box->text().toStdString(), &why);
+    if (!value) Refuse("\"" + caption(box) + "\" " + why + ".", box);
+    return value;
+  };
+  const std::optional<float> value = number(t.value);
+  if (!value) return;
+  SliceItem s;
+  s.value = *value;
+  int32_t* rows[4] = {&s.firstFrom, &s.firstTo, &s.secondFrom, &s.secondTo};
+  for (size_t r = 0; r < 4; ++r) {
+    const std::optional<float> row = number(t.rows[r]);
+    if (!row) return;
+    *rows[r] = vb::ToLongClamped(vb::RoundHalfEven(*row));
+  }
+  s.color = t.colorMap->isChecked();
+  s.contour = t.contour->isChecked();
+  if (s.contour) {
+    const std::optional<float> step = number(t.step);
+    if (!step) return;
+    if (!(*step > 0.0f)) {
+      Refuse("\"Step\" of the contours must be greater than 0.", t.step);
+      return;
+    }
+    s.levels = *step;
+    s.contourColor = t.swatch->Color();
+  }
+  const std::optional<int32_t> firstRows = GridRows(a.firstAxis);
+  const std::optional<int32_t> secondRows = GridRows(a.secondAxis);
+  if (!CheckSliceRanges(axis, s, firstRows.value_or(VolumeSteps.max + 1),
+                        secondRows.value_or(VolumeSteps.max + 1)))
+    return;
+  t.list->addItem(QString::fromStdString(SliceItemText(s, false)));
+}
+
+void frmF27::SliceDelete(int axis) {
+  QListWidget* list = Slices[size_t(axis)].list;
+  if (list->currentRow() >= 0) delete list->takeItem(list->currentRow());
+}
+
+void frmF27::SliceReset(int axis) {
+  SliceTab& t = Slices[size_t(axis)];
+  t.list->clear();
+  t.value->clear();
+  t.colorMap->setChecked(true);
+  t.contour->setChecked(true);
+  t.step->setText("1");
+}
+
+void frmF27::Command12_Click() {
+  if (List4->count() >= MaxIsoValues) {
+    Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", List4);
+    return;
+  }
+  std::string why;
+  const std::optional<float> value = EvaluateNumberText(Text19->text().toStdString(), &why);
+  if (!value) {
+    Refuse("The iso value " + why + ".", Text19);
+    return;
+  }
+  List4->addItem(QString::fromStdString(NumberText(*value)));
+}
+
+void frmF27::Command13_Click() {
+  if (List4->currentRow() >= 0) delete List4->takeItem(List4->currentRow());
+}
+
+void frmF27::Command14_Click() { List4->clear(); }
+
+void frmF27::Command1_Click() {
+  std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
+  if (!writes) return;
+  // The grid rows along each axis after the change.
+  std::array<int32_t, 3> gridRows{};
+  const Cls9Prop stepProps[3] = {P::StepU, P::StepV, P::StepW};
+  for (int axis = 0; axis < 3; ++axis) {
+    int32_t steps = m_selected ? m_selected->GetInt(stepProps[axis]) : 0;
+    for (const auto& [prop, value] : *writes)
+      if (prop == stepProps[axis]) steps = std::get<int32_t>(value);
+    gridRows[size_t(axis)] = steps + 1;
+  }
+  // The slice and iso-value lists, read back; a list left as the fill wrote it keeps the graph's
+  // own values.
+  bool stepsChanged = false;
+  for (const auto& write : *writes)
+    for (Cls9Prop prop : stepProps)
+      if (write.first == prop) stepsChanged = true;
+  std::array<std::optional<std::vector<SliceItem>>, 3> slices;
+  for (int axis = 0; axis < 3; ++axis) {
+    const SliceTab& t = Slices[size_t(axis)];
+    const SliceAxis& a = SliceAxes[axis];
+    const std::vector<std::string> rows = Rows(t.list);
+    const bool unchanged = m_selected && rows == m_filledRows[size_t(axis)];
+    // An edited graph's own slices over its own grid are kept as they are.
+    if (unchanged && !stepsChanged) continue;
+    if (rows.size() > size_t(MaxSlices)) {
+      Refuse("A 4D graph holds at most " + std::to_string(MaxSlices) + " slices at " + a.name +
+                 " values.",
+             t.list);
+      return;
+    }
+    std::vector<SliceItem> items;
+    for (const std::string& row : rows) {
+      std::string why;
+      const std::optional<SliceItem> item = ParseSliceItemText(row, &why);
+      if (!item) {
+        Refuse("The slice row \"" + row + "\" cannot be read: " + why + ".", t.list);
+        return;
+      }
+      if (!CheckSliceRanges(axis, *item, gridRows[size_t(a.firstAxis)],
+                            gridRows[size_t(a.secondAxis)]))
+        return;
+      items.push_back(*item);
+    }
+    if (!unchanged) slices[size_t(axis)] = items;
+  }
+  std::optional<std::vector<float>> isoValues;
+  const std::vector<std::string> isoRows = Rows(List4);
+  if (isoRows.size() > size_t(MaxIsoValues)) {
+    Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", List4);
+    return;
+  }
+  if (!m_selected || isoRows != m_filledRows[3]) {
+    isoValues.emplace();
+    for (const std::string& row : isoRows) {
+      const std::optional<double> value = Token(row);
+      if (!value) {
+        Refuse("The iso value \"" + row + "\" is not a number.", List4);
+        return;
+      }
+      isoValues->push_back(static_cast<float>(*value));
+    }
+  }
+
+  if (!m_selected) writes->emplace_back(P::FillStyle, Function4DFillStyle);
+  const bool animated = AnimationMode();
+  CommitRequest request;
+  request.graphType = animated ? Function4DAnimation : Function4D;
+  request.coordType = Cartesian3D;
+  request.funForm = Explicit;
+  request.animation = animated;
+  request.writes = std::move(*writes);
+  request.extra = [slices, isoValues](Cls9& g) {
+    for (int axis = 0; axis < 3; ++axis) {
+      if (!slices[size_t(axis)]) continue;
+      const SliceAxis& a = SliceAxes[axis];
+      const std::vector<SliceItem>& items = *slices[size_t(axis)];
+      g.SetInt(a.count, static_cast<int32_t>(items.size()));
+      for (size_t k = 0; k < items.size(); ++k) {
+        const SliceItem& s = items[k];
+        const int32_t i = static_cast<int32_t>(k) + 1;
+        g.SetReal(a.value, s.value, i);
+        g.SetInt(a.firstFrom, s.firstFrom, i), g.SetInt(a.firstTo, s.firstTo, i);
+        g.SetInt(a.secondFrom, s.secondFrom, i), g.SetInt(a.secondTo, s.secondTo, i);
+        g.SetBool(a.color, s.color, i), g.SetBool(a.contour, s.contour, i);
+        g.SetReal(a.levels, s.levels, i), g.SetInt(a.contourColor, s.contourColor, i);
+        g.SetBool(a.vector, s.vector, i), g.SetInt(a.vectorColor, s.vectorColor, i);
+      }
+    }
+    if (isoValues) {
+      g.IsoSurfaceNum = static_cast<int32_t>(isoValues->size());
+      for (size_t j = 0; j < isoValues->size(); ++j)
+        g.IsoSurValue[static_cast<int32_t>(j) + 1] = (*isoValues)[j];
+    }
+  };
+  if (GraphDialogCommit(request, m_selected, m_host)) accept();
+}
+
+void frmF27::Command2_Click() { reject(); }

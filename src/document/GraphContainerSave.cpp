@@ -1,0 +1,20 @@
+// The graph records of a container (Cls8::Save), in the document text.
+
+#include "model/GraphContainer.h"
+
+std::string Cls8::Save() const {
+  std::string text;
+  for (const auto& g : FunSurfs) {
+    switch (RecordKindOf(g->GraphType)) {
+    case RecordKind::Table:
+      text += g->SaveTable();
+      break;
+    case RecordKind::Function:
+      text += g->Save();
+      break;
+    case RecordKind::NoRecord:
+      break;
+    }
+  }
+  return text;
+}

@@ -1,0 +1,237 @@
+#include "model/Graph.h"
+
+#include "model/GraphKinds.h"
+#include "model/ProgramState.h"
+
+#include <stdexcept>
+#include <type_traits>
+
+namespace {
+
+template <class T> struct IsIndexedList : std::false_type {};
+template <class T, int32_t Lo, int32_t Hi, FixedName N>
+struct IsIndexedList<IndexedList<T, Lo, Hi, N>> : std::true_type {};
+
+// Calls f with the member that holds property p (a value or an IndexedList).
+template <class G, class F> decltype(auto) VisitProperty(G& g, Cls9Prop p, F&& f) {
+  switch (p) {
+#define CLS9_VISIT(nm, ...)                                                                        \
+  case Cls9Prop::nm:                                                                               \
+    return f(g.nm);
+    CLS9_PROPERTIES(CLS9_VISIT, CLS9_VISIT)
+#undef CLS9_VISIT
+  }
+  throw std::logic_error("Cls9: unknown property id");
+}
+
+[[noreturn]] void WrongKind(Cls9Prop p, const char* wanted) {
+  throw std::logic_error("Cls9: property " + std::string(PropertyInfo(p).name) + " is not " +
+                         wanted);
+}
+
+// Reads property p as T (by value), taking the index for lists.
+template <class T> T GetAs(const Cls9& g, Cls9Prop p, int32_t index, const char* wanted) {
+  return VisitProperty(g, p, [&](const auto& member) -> T {
+    using M = std::decay_t<decltype(member)>;
+    if constexpr (IsIndexedList<M>::value) {
+      if constexpr (std::is_same_v<typename M::value_type, T>)
+        return member[index];
+      else
+        WrongKind(p, wanted);
+    } else if constexpr (std::is_same_v<M, T>) {
+      return member;
+    } else {
+      WrongKind(p, wanted);
+    }
+  });
+}
+
+template <class T>
+void SetAs(Cls9& g, Cls9Prop p, const T& value, int32_t index, const char* wanted) {
+  VisitProperty(g, p, [&](auto& member) {
+    using M = std::decay_t<decltype(member)>;
+    if constexpr (IsIndexedList<M>::value) {
+      if constexpr (std::is_same_v<typename M::value_type, T>)
+        member[index] = value;
+      else
+        WrongKind(p, wanted);
+    } else if constexpr (std::is_same_v<M, T>) {
+      member = value;
+    } else {
+      WrongKind(p, wanted);
+    }
+  });
+}
+
+// Copies one property (all used items of a list) from source to target.
+void CopyProperty(Cls9& target, const Cls9& source, Cls9Prop p) {
+  const Cls9PropertyInfo& info = PropertyInfo(p);
+  const int32_t count = info.indexed ? source.GetInt(info.count) : 0;
+  VisitProperty(target, p, [&](auto& member) {
+    using M = std::decay_t<decltype(member)>;
+    VisitProperty(source, p, [&](const auto& from) {
+      using S = std::decay_t<decltype(from)>;
+      if constexpr (std::is_same_v<M, S>) {
+        if constexpr (IsIndexedList<M>::value) {
+          for (int32_t k = info.firstUsed; k < info.firstUsed + count; ++k)
+            member[k] = from[k];
+        } else {
+          member = from;
+        }
+      }
+    });
+  });
+}
+
+// Throws SubscriptError when a count of the source needs list items beyond a list it drives.
+void CheckCounts(const Cls9& source, uint8_t flag) {
+  for (const Cls9PropertyInfo& info : Cls9PropertyTable) {
+    if (!info.indexed || !(info.flags & flag)) continue;
+    const int32_t count = source.GetInt(info.count);
+    if (count <= 0) continue;
+    const int64_t lastUsed = int64_t{info.firstUsed} + count - 1;
+    if (lastUsed > info.last) {
+      const int32_t beyond = info.last + 1;
+      ThrowSubscript(info.name.data(), &beyond, 1, &info.first, &info.last);
+    }
+  }
+}
+
+} // namespace
+
+RecordKind RecordKindOf(int32_t graphType) { return GraphKind(graphType).Record; }
+
+std::optional<Cls9Prop> FindCls9Property(std::string_view name) {
+  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i)
+    if (Cls9PropertyTable[i].name == name) return static_cast<Cls9Prop>(i);
+  return std::nullopt;
+}
+
+std::string GraphKey(const Cls9& graph) { return std::to_string(graph.ID); }
+
+Cls9::Cls9() = default;
+
+int32_t Cls9::StepT() const { return FrameCount; }
+
+int32_t Cls9::GetInt(Cls9Prop p, int32_t index) const {
+  return GetAs<int32_t>(*this, p, index, "an integer");
+}
+float Cls9::GetReal(Cls9Prop p, int32_t index) const {
+  return GetAs<float>(*this, p, index, "a real");
+}
+bool Cls9::GetBool(Cls9Prop p, int32_t index) const {
+  return GetAs<bool>(*this, p, index, "a Boolean");
+}
+const std::string& Cls9::GetText(Cls9Prop p) const {
+  return VisitProperty(*this, p, [&](const auto& member) -> const std::string& {
+    using M = std::decay_t<decltype(member)>;
+    if constexpr (std::is_same_v<M, std::string>)
+      return member;
+    else
+      WrongKind(p, "a text");
+  });
+}
+void Cls9::SetInt(Cls9Prop p, int32_t value, int32_t index) {
+  SetAs<int32_t>(*this, p, value, index, "an integer");
+}
+void Cls9::SetReal(Cls9Prop p, float value, int32_t index) {
+  SetAs<float>(*this, p, value, index, "a real");
+}
+void Cls9::SetBool(Cls9Prop p, bool value, int32_t index) {
+  SetAs<bool>(*this, p, value, index, "a Boolean");
+}
+void Cls9::SetText(Cls9Prop p, const std::string& value) {
+  SetAs<std::string>(*this, p, value, 0, "a text");
+}
+
+std::shared_ptr<Cls9> Cls9::Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType,
+                                 int32_t dtpCoordType, const std::string& strExpX,
+                                 const std::string& strExpY, const std::string& strExpZ,
+                                 int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU,
+                                 float sngMinV, float sngMaxV, int32_t fstFillStyle,
+                                 int32_t lngFirstColor, int32_t lngSecondColor,
+                                 int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType,
+                                 int32_t shwShow, int32_t smtSmooth, bool bolShowCon,
+                                 bool bolShowVec, bool bolShowColormap, int32_t lngConLevel) {
+  auto g = std::make_shared<Cls9>();
+  g->ID = lngID;
+  g->NameS = strName;
+  g->GraphType = gtpGraphType;
+  g->CoordType = dtpCoordType;
+  g->ExpressX = strExpX;
+  g->ExpressY = strExpY;
+  g->ExpressZ = strExpZ;
+  g->StepU = lngStepU;
+  g->StepV = lngStepV;
+  g->MinU = sngMinU;
+  g->MaxU = sngMaxU;
+  g->MinV = sngMinV;
+  g->MaxV = sngMaxV;
+  g->FillStyle = fstFillStyle;
+  g->FirstColor = lngFirstColor;
+  g->SecondColor = lngSecondColor;
+  g->LineColor = lngLineColor;
+  g->LineWidth = lngLineWidth;
+  g->Material = MatType;
+  g->Show = shwShow;
+  g->Smoothness = smtSmooth;
+  g->ShowContour = bolShowCon;
+  g->ShowVector = bolShowVec;
+  g->ShowColormap = bolShowColormap;
+  g->ContourLevel = static_cast<float>(lngConLevel);
+  return g;
+}
+
+void Cls9::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
+                 const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
+                 int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
+                 float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
+                 int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
+                 int32_t smtSmooth, bool bolShowCon, bool bolShowVec, bool bolShowColormap,
+                 int32_t lngConLevel, int32_t ffFunForm) {
+  NameS = strName;
+  GraphType = gtpGraphType;
+  CoordType = ctpCoordType;
+  ExpressX = strExpX;
+  ExpressY = strExpY;
+  ExpressZ = strExpZ;
+  StepU = lngStepU;
+  StepV = lngStepV;
+  MinU = sngMinU;
+  MaxU = sngMaxU;
+  MinV = sngMinV;
+  MaxV = sngMaxV;
+  FillStyle = fstFillStyle;
+  FirstColor = lngFirstColor;
+  SecondColor = lngSecondColor;
+  LineColor = lngLineColor;
+  LineWidth = lngLineWidth;
+  Material = MatType;
+  Show = shwShow;
+  Smoothness = smtSmooth;
+  ShowContour = bolShowCon;
+  ShowVector = bolShowVec;
+  ShowColormap = bolShowColormap;
+  ContourLevel = static_cast<float>(lngConLevel);
+  FunForm = ffFunForm;
+}
+
+void Cls9::EqualTo(const Cls9& fsfnew) {
+  if (&fsfnew == this) return;
+  CheckCounts(fsfnew, PropFlag::EqualTo);
+  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i) {
+    const uint8_t flags = Cls9PropertyTable[i].flags;
+    const bool copy = (flags & PropFlag::EqualTo) ||
+                      ((flags & PropFlag::EqualToWhenAnimated) && fsfnew.Animation);
+    if (copy) CopyProperty(*this, fsfnew, static_cast<Cls9Prop>(i));
+  }
+}
+
+void Cls9::TabEqualTo(Cls9& fsfnew) {
+  if (&fsfnew == this) return;
+  CheckCounts(fsfnew, PropFlag::TabEqualTo);
+  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i)
+    if (Cls9PropertyTable[i].flags & PropFlag::TabEqualTo)
+      CopyProperty(*this, fsfnew, static_cast<Cls9Prop>(i));
+  VertTab3D.Share(fsfnew.VertTab3D);
+}

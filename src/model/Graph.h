@@ -1,0 +1,230 @@
+#pragma once
+// One graph of a document: its kind, formula texts, domains and step counts, style, analysis
+// overlays and feature settings (every one declared once in Cls9Properties.h), together with the
+// point arrays and value grids that sampling fills and the drawers read, and its own box.
+// A graph is held by reference (std::shared_ptr): the same object sits in AllGraphs and, while
+// shown, in ShownGraphs. It is never copied.
+//
+// Quick guide for the other subsystems:
+//   - Settings are public members named as the properties: g.GraphType, g.ExpressZ, g.StepU ...
+//     Lists are IndexedList members with checked operator[]: g.CurvX[k] (0 .. 50),
+//     g.IsoSurValue[k] (1 .. 100), g.ColorR[i] (0 .. 30); a bad index throws SubscriptError.
+//   - Point arrays (PointArray<Rank>) are contiguous Cls2 values, laid out by sampling with
+//     Allocate({upper bounds...}) and read with checked g.Vert3D(i, j). Unallocated arrays throw
+//     on access. Storage order: last index fastest.
+//   - VertTab3D (TablePoints) is the 201 x 201 table, rows created on first access.
+//   - The value grids (ValueGrid) grow with Reserve({upper bounds...}) to the step counts of the
+//     kinds that use them; nothing is allocated for other kinds.
+//   - GetPoints, GetBox (sampling), Draw (curve rendering), DrawLegend (surface rendering), Save
+//     and SaveTable (documents) are declared here and defined in their subsystems' folders.
+
+#include "model/BoundingBox.h"
+#include "model/GraphPoint.h"
+#include "model/GraphProperties.h"
+#include "model/GraphArrays.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// Graph kinds (GraphType).
+enum GraphTypeCode : int32_t {
+  Curve2D = 0,
+  Curve3D = 1,
+  Surface3D = 2,
+  Ribbon25D = 3,
+  Table2D = 4,
+  Table25D = 5,
+  Table3D = 6,
+  PointMarker = 7,
+  PointAnimation = 8,
+  Curve2DAnimation = 9,
+  Ribbon25DAnimation = 10,
+  Curve3DAnimation = 11,
+  Surface3DAnimation = 12,
+  ColorMap = 13,
+  ContourPlot = 14,
+  VectorPlot = 15,
+  Intersection = 20,
+  RevolutionAboutX = 21,
+  RevolutionAboutY = 22,
+  StepStemPlot = 23,
+  Vector = 31,
+  VectorOperation = 32,
+  OdeSolution = 36,
+  LimitMarker = 37,
+  FunctionSeries = 38,
+  Function4D41 = 41,
+  Function4D42 = 42,
+  Function4D = 43,
+  Function4D44 = 44,
+  Function4DAnimation = 45,
+};
+
+// Coordinate systems (CoordType); 0 means none was set.
+enum CoordTypeCode : int32_t {
+  Cartesian2D = 1,
+  Polar = 2,
+  Cartesian3D = 3,
+  Cylindrical = 4,
+  Spherical = 5,
+};
+
+// Forms of the formulas (FunForm); 0 means none was set.
+enum FunFormCode : int32_t {
+  Implicit = 1,
+  Explicit = 2,
+  Parametric = 3,
+  Inequality = 4,
+};
+
+// How a surface, ribbon, contour plot or legend is coloured (FillStyle).
+enum FillStyleCode : int32_t {
+  GradientLeftRight = 1,
+  GradientFrontBack = 2,
+  GradientTopBottom = 3,
+  SingleColor = 4,
+  ColorMapFill = 5,
+};
+
+// How a surface is drawn (the graph's Show).
+enum DisplayModel : int32_t {
+  ModelPoint = 1,
+  ModelGrid = 2,
+  ModelSurface = 3,
+};
+
+// Shading of a surface (Smoothness).
+enum SmoothnessCode : int32_t {
+  ShadeFlat = 1,
+  ShadeSmooth = 2,
+  ShadeSmoothest = 3,
+};
+
+// The C++ type that holds a value of each property kind.
+template <PropKind K> struct Cls9TypeOf;
+template <> struct Cls9TypeOf<PropKind::Integer> { using type = int32_t; };
+template <> struct Cls9TypeOf<PropKind::Real> { using type = float; };
+template <> struct Cls9TypeOf<PropKind::Boolean> { using type = bool; };
+template <> struct Cls9TypeOf<PropKind::Formula> { using type = std::string; };
+template <> struct Cls9TypeOf<PropKind::Name> { using type = std::string; };
+template <PropKind K> using Cls9Type = typename Cls9TypeOf<K>::type;
+
+// Which record of the document text a graph kind has.
+enum class RecordKind { NoRecord, Function, Table };
+// The record column of the table of graph kinds (GraphKinds.h): 4, 5, 6 have a table record;
+// 0 .. 3, 7 .. 15, 20 .. 23, 31, 32, 41 .. 45 a function record; every other code none (such a
+// graph is neither written nor counted).
+RecordKind RecordKindOf(int32_t graphType);
+
+class Cls9 {
+public:
+  Cls9();
+  Cls9(const Cls9&) = delete;
+  Cls9& operator=(const Cls9&) = delete;
+
+  // ---- the stored settings, with their defaults (Cls9Properties.h) ----
+#define CLS9_MEMBER_P(nm, kd, def, fl) Cls9Type<PropKind::kd> nm = def;
+#define CLS9_MEMBER_L(nm, kd, lo, hi, cnt, fu, fl)                                                 \
+  IndexedList<Cls9Type<PropKind::kd>, lo, hi, #nm> nm;
+  CLS9_PROPERTIES(CLS9_MEMBER_P, CLS9_MEMBER_L)
+#undef CLS9_MEMBER_P
+#undef CLS9_MEMBER_L
+
+  // The program-wide FrameCount; a graph stores no frame count of its own.
+  int32_t StepT() const;
+
+  // ---- point arrays (data units, scene order: y vertical) ----
+  // Public arrays: the main grid (0 .. StepU, 0 .. StepV; a 2D curve in row 0) and the animated
+  // arrays, the frame index last.
+  PointArray<2> Vert3D{"Vert3D"};
+  PointArray<1> Anim1D{"Anim1D"}; // (0 .. FrameCount): animated point
+  PointArray<2> Anim2D{"Anim2D"}; // (0 .. StepV, 0 .. FrameCount): animated 2D curve
+  PointArray<3> Anim3D{"Anim3D"}; // (0 .. StepU, 0 .. StepV, 0 .. FrameCount): animated surface
+  PointArray<4> Anim4D{"Anim4D"}; // laid out without points for an animated 4D graph
+  // The table points of a table graph: 0 .. 200 each way.
+  TablePoints VertTab3D;
+  // Arrays that sampling writes and the drawers read.
+  PointArray<2> VertPX{"VertPX"}, VertPY{"VertPY"};       // partial-derivative surfaces
+  PointArray<2> Vert2{"Vert2"};                           // second function of an intersection
+  PointArray<1> VertCurve{"VertCurve"};                   // 3D curve (0 .. StepU)
+  PointArray<2> VertDev{"VertDev"}, VertDev2{"VertDev2"}; // derivative curves
+  PointArray<2> VertRev{"VertRev"};         // rings of a surface of revolution (0 .. 40)
+  PointArray<2> VertJO{"VertJO"};           // mirror curve
+  PointArray<2> VertODE{"VertODE"};         // solution curves of a differential equation
+  PointArray<2> AnimCurve3D{"AnimCurve3D"}; // (0 .. StepU, 0 .. FrameCount)
+  PointArray<3> AnimRibbon{"AnimRibbon"};   // (0 .. 1, 0 .. StepV, 0 .. FrameCount)
+
+  // ---- the graph's own box, as GetBox (or the drawing) last left it ----
+  float BoxMinX = 0.0f, BoxMaxX = 0.0f;
+  float BoxMinY = 0.0f, BoxMaxY = 0.0f;
+  float BoxMinZ = 0.0f, BoxMaxZ = 0.0f;
+
+  // ---- value grids of 4D graphs and implicit surfaces ----
+  // Still graphs (i, j, k) = (u, v, w sample); animated ones (i, j, k, frame step). Grids 1 .. 3
+  // hold the sample's position and V its value: for a 4D graph the user's x, y, z (the 4D drawers
+  // call them Grid4DX, Grid4DY, Grid4DZ, Grid4DW), for an implicit surface the point's x, y, z in
+  // scene order. Sampling sizes them with Reserve from StepU, StepV, StepW (and FrameCount).
+  ValueGrid<3> SampleGrid1{"SampleGrid1"}, SampleGrid2{"SampleGrid2"}, SampleGrid3{"SampleGrid3"},
+      SampleGridV{"SampleGridV"};
+  ValueGrid<4> FrameGrid1{"FrameGrid1"}, FrameGrid2{"FrameGrid2"}, FrameGrid3{"FrameGrid3"},
+      FrameGridV{"FrameGridV"};
+  // Smallest and largest sampled value of an implicit surface.
+  float GridValueMin = 0.0f, GridValueMax = 0.0f;
+
+  // ---- any property by id (document reader and writer) ----
+  // Index is used by the lists only (checked); a type that does not match the property's kind
+  // throws std::logic_error.
+  int32_t GetInt(Cls9Prop p, int32_t index = 0) const;
+  float GetReal(Cls9Prop p, int32_t index = 0) const;
+  bool GetBool(Cls9Prop p, int32_t index = 0) const;
+  const std::string& GetText(Cls9Prop p) const;
+  void SetInt(Cls9Prop p, int32_t value, int32_t index = 0);
+  void SetReal(Cls9Prop p, float value, int32_t index = 0);
+  void SetBool(Cls9Prop p, bool value, int32_t index = 0);
+  void SetText(Cls9Prop p, const std::string& value);
+
+  // ---- copy operations ----
+  // A new graph with these main settings and the defaults otherwise; this graph is unchanged.
+  static std::shared_ptr<Cls9>
+  Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType, int32_t dtpCoordType,
+       const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
+       int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
+       float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
+       int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
+       int32_t smtSmooth, bool bolShowCon = false, bool bolShowVec = false,
+       bool bolShowColormap = false, int32_t lngConLevel = 0);
+  // Sets the same main settings (and FunForm) on this graph; ID and all else stay.
+  void Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
+             const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
+             int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
+             float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
+             int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
+             int32_t smtSmooth, bool bolShowCon = false, bool bolShowVec = false,
+             bool bolShowColormap = false, int32_t lngConLevel = 0, int32_t ffFunForm = 0);
+  // Copies nearly every setting of a function graph from fsfnew (not ID, LenFrom, LenTo, the
+  // table display settings, StepVV, MinVV, MaxVV, nor any point); MinT and MaxT only from an
+  // animated source; list items 1 .. count (colour stops 0 .. count - 1). A source count beyond
+  // its list throws SubscriptError before anything is changed.
+  void EqualTo(const Cls9& fsfnew);
+  // Copies a table graph's settings from fsfnew and shares its table points with it from now on.
+  // A colour-stop count beyond its list throws SubscriptError before anything is changed.
+  void TabEqualTo(Cls9& fsfnew);
+
+  // ---- operations defined by other subsystems ----
+  // Sampling: fills the point arrays from the formulas; False when a formula fails to compile.
+  bool GetPoints();
+  // Sampling: the graph's box in data units for an animation step (0 for still graphs).
+  Cls1 GetBox(int32_t lngAnimStep = 0);
+  // Curve rendering: draws the graph into the display list being compiled.
+  void Draw(int32_t lngAnimStep = 0);
+  // Surface rendering: the colour legend of the graph in overlay coordinates 0 .. 100.
+  void DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ, float MaxZ,
+                  float MinC, float MaxC, float MinV, float MaxV);
+  // Documents: the graph's function record / table record, each token followed by one blank.
+  std::string Save() const;
+  std::string SaveTable() const;
+};
+
+// The key of a graph in both containers: the decimal text of its ID.
+std::string GraphKey(const Cls9& graph);

@@ -1,0 +1,93 @@
+#include "view/scene/GlView.h"
+
+#include <QOpenGLContext>
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "model/ProgramState.h"
+#include "view/camera/SceneCamera.h"
+#include "view/scene/BmpSnapshot.h"
+#include "view/scene/Scene.h"
+
+picDraw::picDraw(QWidget* parent) : QOpenGLWidget(parent), m_scene(std::make_unique<Scene>()) {
+  setFormat(ViewFormat());
+  // The view's picture is opaque: its framebuffer gets no alpha channel. With one, blended
+  // drawing (smoothed lines) leaves alpha below 1, and Qt composes the widget's framebuffer as
+  // premultiplied alpha, which turns such pixels into the inverse of their colour.
+  setTextureFormat(GL_RGB8);
+  setObjectName("picDraw");
+  m_scene->AttachView(this);
+}
+
+picDraw::~picDraw() {
+  if (context()) disconnect(context(), nullptr, this, nullptr);
+  if (m_ready) {
+    makeCurrent();
+    m_scene->ReleaseGL();
+    doneCurrent();
+  }
+  m_scene->AttachView(nullptr);
+}
+
+QSurfaceFormat picDraw::ViewFormat() {
+  QSurfaceFormat f;
+  f.setRenderableType(QSurfaceFormat::OpenGL);
+  f.setVersion(2, 1);
+  f.setProfile(QSurfaceFormat::CompatibilityProfile);
+  f.setDepthBufferSize(16);
+  f.setRedBufferSize(8);
+  f.setGreenBufferSize(8);
+  f.setBlueBufferSize(8);
+  f.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+  return f;
+}
+
+void picDraw::initializeGL() {
+  // A new context (first show, or the widget moved to another window): lists of the old one are
+  // gone with it.
+  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &picDraw::ContextAboutToGo,
+          Qt::UniqueConnection);
+  m_ready = true;
+  m_scene->InitializeGL();
+}
+
+void picDraw::ContextAboutToGo() {
+  makeCurrent();
+  m_scene->ReleaseGL();
+  doneCurrent();
+  m_ready = false;
+}
+
+void picDraw::resizeGL(int w, int h) {
+  const qreal ratio = devicePixelRatioF();
+  const int dw = static_cast<int>(std::lround(w * ratio));
+  const int dh = static_cast<int>(std::lround(h * ratio));
+  Camera.SetScreen(dw, dh);
+  emit ViewResized(dw, dh);
+}
+
+void picDraw::paintGL() { m_scene->Render(m_frame); }
+
+void picDraw::Present(int32_t frame) {
+  m_frame = frame;
+  update();
+}
+
+bool picDraw::RenderForReading() {
+  if (!m_ready) return false;
+  makeCurrent();
+  const qreal ratio = devicePixelRatioF();
+  glViewport(0, 0, static_cast<int>(std::lround(width() * ratio)),
+             static_cast<int>(std::lround(height() * ratio)));
+  m_scene->Render(m_frame);
+  return true;
+}
+
+bool picDraw::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height) {
+  if (!RenderForReading()) return false;
+  const bool ok = ::SaveViewAsBmp(fileName, lastColumn, height);
+  doneCurrent();
+  return ok;
+}

@@ -1,0 +1,1095 @@
+#include "view/window/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+
+#include <cmath>
+#include <stdexcept>
+
+#include "document/OpenDocument.h"
+#include "document/SaveCommands.h"
+#include "formula/FormulaGlobals.h"
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
+#include "platform/CommandGuard.h"
+#include "platform/DesktopRegistration.h"
+#include "platform/Errors.h"
+#include "platform/Prompter.h"
+#include "render/common/ResultBox.h"
+#include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
+#include "view/camera/Trackball.h"
+#include "view/camera/ViewSteps.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/ViewSettingDialog.h"
+#include "view/dialogs/LightDialog.h"
+#include "view/dialogs/CalculatorDialog.h"
+#include "view/scene/Scene.h"
+#include "view/scene/GlView.h"
+#include "view/window/NewDocument.h"
+#include "view/window/SplitterBar.h"
+#include "view/window/ToolbarIcons.h"
+#include "view/window/Toolbars.h"
+#include "view/window/MainWindowCommands.h"
+#include "view/window/MainMenus.h"
+#include "view/window/AboutBox.h"
+
+namespace {
+
+frmF1* g_instance = nullptr;
+std::function<void(const QUrl&)> g_urlOpener;
+// The program folder that tests set; empty: the executable's.
+QString g_programFolder;
+DesktopRegistration::Options g_registration;
+
+// One guarded step: a step that fails is skipped and the next one runs; what it threw is
+// written on stderr.
+template <class Step> void Guarded(Step&& step) {
+  try {
+    step();
+  } catch (...) {
+    ReportSkippedStep("a step of the main window", CurrentExceptionText());
+  }
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The text of a menu item or button as Qt shows it exactly as written: "&" would mark the next
+// character as the access key and vanish ("Sine & Cosine"), so it is doubled.
+QString Shown(const std::string& caption) { return Q(caption).replace('&', "&&"); }
+
+// Size of the toolbar pictures, pixels.
+constexpr int IconPixels = 18;
+
+// The two properties that the graph style buttons of Toolbar3 set.
+enum StyleProperty { StyleShow = 1, StyleSmoothness = 2 };
+
+} // namespace
+
+// ------------------------------------------------------------------------------------------------
+// Creation
+
+frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
+  g_instance = this;
+  setObjectName("frmF1");
+  setWindowTitle("Corvalin");
+  setWindowIcon(ProgramIcon());
+  Form_Initialize();
+
+  m_inner = new QWidget(this);
+  m_inner->setObjectName("InnerArea");
+  setCentralWidget(m_inner);
+
+  m_list1 = new QListWidget(m_inner);
+  m_list1->setObjectName("List1");
+  m_result = new QPlainTextEdit(m_inner);
+  m_result->setObjectName("Result");
+  m_result->setReadOnly(true);
+  m_picDraw = new picDraw(m_inner);
+  m_splitter = new SplitterBar(SplitterBar::Direction::Vertical, m_inner);
+  m_splitter->setObjectName("Splitter");
+  m_splitter2 = new SplitterBar(SplitterBar::Direction::Horizontal, m_inner);
+  m_splitter2->setObjectName("Splitter2");
+  m_statusBar1 = new QStatusBar(m_inner);
+  m_statusBar1->setObjectName("StatusBar1");
+  m_statusBar1->setSizeGripEnabled(false);
+  m_panel1 = new QLabel(m_statusBar1);
+  m_panel1->setObjectName("Panel1");
+  m_panel1->setText(QString::fromStdString(ReadyHint));
+  m_statusBar1->addWidget(m_panel1, 1);
+  m_timer1 = new QTimer(this);
+  m_timer1->setObjectName("Timer1");
+
+  BuildToolbars();
+  BuildMenus();
+
+  // Handlers of the controls.
+  m_splitter->MouseDown = [this](int b, double x, double y) { Splitter_MouseDown(b, x, y); };
+  m_splitter->MouseMove = [this](int b, double x, double y) { Splitter_MouseMove(b, x, y); };
+  m_splitter->MouseUp = [this](int b, double x, double y) { Splitter_MouseUp(b, x, y); };
+  m_splitter2->MouseDown = [this](int b, double x, double y) { Splitter2_MouseDown(b, x, y); };
+  m_splitter2->MouseMove = [this](int b, double x, double y) { Splitter2_MouseMove(b, x, y); };
+  m_splitter2->MouseUp = [this](int b, double x, double y) { Splitter2_MouseUp(b, x, y); };
+  connect(m_timer1, &QTimer::timeout, this,
+          [this] { RunGuarded("", [this] { RunHandler("Timer1_Timer"); }); });
+  connect(m_list1, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+    // Only a change of the check mark is a check event.
+    const int state = static_cast<int>(item->checkState());
+    const QVariant last = item->data(Qt::UserRole + 1);
+    if (last.isValid() && last.toInt() == state) return;
+    item->setData(Qt::UserRole + 1, state);
+    if (last.isValid() || state == Qt::Checked)
+      RunGuarded("", [this] { RunHandler("List1_ItemCheck"); });
+  });
+  m_inner->installEventFilter(this);
+  m_picDraw->installEventFilter(this);
+  m_list1->viewport()->installEventFilter(this);
+
+  // The report box shows the drawers' analysis text.
+  ResultBox::SetObserver([this](const std::string& text) { ShowResultText(text); });
+  ShowResultText(ResultBox::Text());
+  SetDialogParent(this);
+  // The Axis command brings the view up to date through the window.
+  AxisDialogHooks axisHooks;
+  axisHooks.Repaint = [this] { picDraw_Paint(); };
+  axisHooks.ZoomToFit = [this] { mnuViewFit_Click(); };
+  axisHooks.Rebuild = [this] { Redraw(); };
+  SetAxisDialogHooks(axisHooks);
+
+  // Design geometry: the window's size and the left pane's width.
+  resize(1100, 760);
+  m_panes.Splitter.Left = SplitterDesignLeftTwips;
+  m_panes.Splitter.Width = SplitterWidthTwips;
+  m_panes.Splitter2.Height = Splitter2HeightTwips;
+  m_panes.Splitter2.Top = InitialSplitter2Top(Metrics());
+}
+
+frmF1::~frmF1() {
+  SetAxisDialogHooks({});
+  ResultBox::SetObserver(nullptr);
+  SetDialogParent(nullptr);
+  if (g_instance == this) g_instance = nullptr;
+}
+
+frmF1* frmF1::Instance() { return g_instance; }
+
+void frmF1::Form_Initialize() {
+  ShowEvaluationErrors = false;
+  // The program-wide objects start with their defaults.
+  AllGraphs = Cls8();
+  ShownGraphs = Cls8();
+  Camera = Cls4();
+  Light = Cls10();
+  ZoomActive = MoveActive = RotateActive = false;
+}
+
+void frmF1::BuildToolbars() {
+  for (int bar = 1; bar <= 3; ++bar) {
+    QToolBar* tb = new QToolBar(m_inner);
+    tb->setObjectName(QString("Toolbar%1").arg(bar));
+    tb->setMovable(false);
+    tb->setFloatable(false);
+    tb->setIconSize(QSize(IconPixels, IconPixels));
+    tb->setOrientation(bar == 3 ? Qt::Vertical : Qt::Horizontal);
+    m_toolbars[bar - 1] = tb;
+    for (const ToolbarButtonSpec& spec : ToolbarButtons(bar)) {
+      QAction* a = new QAction(tb);
+      a->setObjectName(spec.Key);
+      if (spec.Separator) {
+        a->setSeparator(true);
+      } else {
+        a->setToolTip(spec.Tooltip);
+        a->setText(Shown(spec.Tooltip));
+        a->setIcon(ToolbarIcon(spec.Key));
+        const int index = spec.Index;
+        const std::string caption = spec.Tooltip;
+        connect(a, &QAction::triggered, this, [this, bar, index, caption] {
+          RunGuarded(caption, [&] {
+            if (bar == 1) Toolbar1_ButtonClick(index);
+            if (bar == 2) Toolbar2_ButtonClick(index);
+            if (bar == 3) Toolbar3_ButtonClick(index);
+          });
+        });
+      }
+      tb->addAction(a);
+      m_buttons[bar - 1].push_back(a);
+    }
+    // Pointer moves over the toolbar and its buttons (enabled or not) give the hints.
+    tb->setMouseTracking(true);
+    tb->installEventFilter(this);
+    for (QWidget* child : tb->findChildren<QWidget*>()) {
+      child->setMouseTracking(true);
+      child->installEventFilter(this);
+    }
+  }
+}
+
+void frmF1::BuildMenus() {
+  for (const MenuSpec& top : MenuBarSpec()) {
+    QMenu* menu = menuBar()->addMenu(Q(top.Caption));
+    menu->setObjectName(Q(top.Name));
+    menu->menuAction()->setObjectName(Q(top.Name));
+    m_menus[top.Name] = menu;
+    m_items[top.Name] = menu->menuAction();
+    AddMenuItems(menu, top.Items);
+  }
+  m_graphEdit = BuildPopup(GraphEditSpec());
+  m_funEdit = BuildPopup(FunEditSpec());
+
+  // The window's own handlers; every other name goes to the installed commands.
+  auto own = [this](const char* name, void (frmF1::*handler)()) {
+    m_ownHandlers[name] = [this, handler] { (this->*handler)(); };
+  };
+  own("mnuViewMove_Click", &frmF1::mnuViewMove_Click);
+  own("mnuViewZoom_Click", &frmF1::mnuViewZoom_Click);
+  own("mnuViewFit_Click", &frmF1::mnuViewFit_Click);
+  own("mnuViewRotX_Click", &frmF1::mnuViewRotX_Click);
+  own("mnuViewRotY_Click", &frmF1::mnuViewRotY_Click);
+  own("mnuViewRotZ_Click", &frmF1::mnuViewRotZ_Click);
+  own("mnuViewRotate_Click", &frmF1::mnuViewRotate_Click);
+  own("mnuViewFront_Click", &frmF1::mnuViewFront_Click);
+  own("mnuViewRight_Click", &frmF1::mnuViewRight_Click);
+  own("mnuViewTop_Click", &frmF1::mnuViewTop_Click);
+  own("mnuViewISO_Click", &frmF1::mnuViewISO_Click);
+  own("mnuViewSet_Click", &frmF1::mnuViewSet_Click);
+  own("mnuHelpCon_Click", &frmF1::mnuHelpCon_Click);
+  own("mnuHelpHome_Click", &frmF1::mnuHelpHome_Click);
+  own("mnuHelpCus_Click", &frmF1::mnuHelpCus_Click);
+  own("mnuHelpVideo_Click", &frmF1::mnuHelpVideo_Click);
+  own("mnuHelpTwitter_Click", &frmF1::mnuHelpTwitter_Click);
+  own("mnuHelpFB_Click", &frmF1::mnuHelpFB_Click);
+  own("mnuHelpAbout_Click", &frmF1::mnuHelpAbout_Click);
+  own("mnuGraphPaste_Click", &frmF1::mnuGraphPaste_Click);
+  own("mnuGraphCopyAs_Click", &frmF1::mnuGraphCopyAs_Click);
+  own("mnuGraphDelAll_Click", &frmF1::mnuGraphDelAll_Click);
+  own("mnuGraphAxis_Click", &frmF1::mnuGraphAxis_Click);
+  own("mnuGraphLight_Click", &frmF1::mnuGraphLight_Click);
+  own("mnuFileNew2D_Click", &frmF1::mnuFileNew2D_Click);
+  own("mnuFileNew25D_Click", &frmF1::mnuFileNew25D_Click);
+  own("mnuFileNew3D_Click", &frmF1::mnuFileNew3D_Click);
+  own("mnuFileNew4D_Click", &frmF1::mnuFileNew4D_Click);
+  own("mnuFileSpe_Click", &frmF1::mnuFileSpe_Click);
+  own("mnuFileOpen_Click", &frmF1::mnuFileOpen_Click);
+  own("mnuFileSave_Click", &frmF1::mnuFileSave_Click);
+  own("mnuFileSaveAs_Click", &frmF1::mnuFileSaveAs_Click);
+  own("mnuFilePrint_Click", &frmF1::mnuFilePrint_Click);
+  own("mnuFileExit_Click", &frmF1::mnuFileExit_Click);
+  own("mnuDrawLight_Click", &frmF1::mnuDrawLight_Click);
+  own("mnuToolCal_Click", &frmF1::mnuToolCal_Click);
+  own("mnuDrawAxis_Click", &frmF1::mnuDrawAxis_Click);
+}
+
+void frmF1::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
+  for (const MenuSpec& spec : items) {
+    if (spec.IsSeparator()) {
+      menu->addSeparator();
+      continue;
+    }
+    if (spec.IsSubMenu()) {
+      QMenu* sub = menu->addMenu(Shown(spec.Caption));
+      sub->setObjectName(Q(spec.Name));
+      sub->menuAction()->setObjectName(Q(spec.Name));
+      m_menus[spec.Name] = sub;
+      m_items[spec.Name] = sub->menuAction();
+      AddMenuItems(sub, spec.Items);
+      continue;
+    }
+    QAction* a = menu->addAction(Shown(spec.Caption));
+    a->setObjectName(Q(spec.Name));
+    m_items[spec.Name] = a;
+    const MenuSpec* item = &spec; // the tables live as long as the program
+    connect(a, &QAction::triggered, this, [this, item] {
+      RunGuarded(item->Caption, [&] {
+        if (!item->SamplePath.empty())
+          OpenSample(item->SamplePath);
+        else if (!item->HelpPage.empty() && !m_ownHandlers.count(item->Handler))
+          OpenHelpPage(item->HelpPage);
+        else
+          RunHandler(item->Handler);
+      });
+    });
+  }
+}
+
+QMenu* frmF1::BuildPopup(const MenuSpec& spec) {
+  QMenu* menu = new QMenu(this);
+  menu->setObjectName(Q(spec.Name));
+  menu->setTitle(Shown(spec.Caption));
+  m_menus[spec.Name] = menu;
+  m_items[spec.Name] = menu->menuAction();
+  AddMenuItems(menu, spec.Items);
+  return menu;
+}
+
+// ------------------------------------------------------------------------------------------------
+// Controls
+
+QToolBar* frmF1::Toolbar(int toolbar) const {
+  return toolbar >= 1 && toolbar <= 3 ? m_toolbars[toolbar - 1] : nullptr;
+}
+
+QAction* frmF1::Button(int toolbar, int index) const {
+  if (toolbar < 1 || toolbar > 3) return nullptr;
+  const auto& buttons = m_buttons[toolbar - 1];
+  if (index < 1 || index > static_cast<int>(buttons.size())) return nullptr;
+  return buttons[index - 1];
+}
+
+QAction* frmF1::MenuItem(std::string_view name) const {
+  const auto it = m_items.find(name);
+  return it == m_items.end() ? nullptr : it->second;
+}
+
+QMenu* frmF1::Menu(std::string_view name) const {
+  const auto it = m_menus.find(name);
+  return it == m_menus.end() ? nullptr : it->second;
+}
+
+QString frmF1::StatusText() const { return m_panel1->text(); }
+
+void frmF1::ShowResultText(const std::string& text) {
+  QString shown = Q(text);
+  shown.replace("\r\n", "\n");
+  // Every drawn graph empties the box first: a scene of many graphs would otherwise rebuild the
+  // widget's document once per graph and pass.
+  if (m_result->toPlainText() == shown) return;
+  m_result->setPlainText(shown);
+}
+
+// ------------------------------------------------------------------------------------------------
+// Start-up
+
+void frmF1::Form_Load(const std::string& commandLine) {
+  if (m_loaded) return;
+  m_loaded = true;
+  // 1. The animation timer waits.
+  Guarded([&] {
+    m_timer1->setInterval(100);
+    m_timer1->stop();
+  });
+  // 2. The view's GL set-up; start-up goes on whatever it gives.
+  Guarded([&] { Initialize(); });
+  // 3. Animation state.
+  Guarded([&] { ResetAnimationState(); });
+  // 4. The axes are shown.
+  Guarded([&] { DocumentAxes().Show = true; });
+  // 5. Play mode, scale, view window and the other program-wide defaults.
+  Guarded([&] { ResetViewDefaults(); });
+  // 6. The horizontal splitter near the bottom of the left pane.
+  Guarded([&] { m_panes.Splitter2.Top = InitialSplitter2Top(Metrics()); });
+  // 7. Edit state (CrLf and TabChar are constants).
+  Guarded([&] { ResetEditState(); });
+  // 8. Both splitter bars borderless, in front of the other controls.
+  Guarded([&] {
+    m_splitter->setFrameShape(QFrame::NoFrame);
+    m_splitter->raise();
+    m_splitter2->setFrameShape(QFrame::NoFrame);
+    m_splitter2->raise();
+  });
+  // 9. No drag mode; the scene turned by the identity rotation.
+  Guarded([&] {
+    ResetInteractionState();
+    Scene& scene = m_picDraw->TheScene();
+    scene.UseTrackballRotation = false;
+    TrackballQuaternion(scene.CurrentRotation, 0, 0, 0, 0);
+  });
+  // 10. The document type is associated with the program on the desktop.
+  Guarded([&] { DesktopRegistration::RegisterAtStartup(g_registration); });
+  // 11. The command-line document, or an empty 2D document.
+  Guarded([&] {
+    if (commandLine.empty()) {
+      mnuFileNew2D_Click();
+      return;
+    }
+    std::string problem;
+    bool opened = false;
+    try {
+      opened = OpenDocument(commandLine, *this, &problem);
+    } catch (const std::exception& e) {
+      problem = e.what();
+    }
+    if (opened) return;
+    // A document that cannot be read still leaves the program with a document to work in.
+    MsgBox(OpenFailureMessage(commandLine, problem) + " An empty 2D document is started instead.",
+           MsgButtons::OK, MsgIcon::Critical, "Error");
+    mnuFileNew2D_Click();
+  });
+}
+
+// ------------------------------------------------------------------------------------------------
+// Layout
+
+double frmF1::DpiX() const { return m_inner->logicalDpiX(); }
+double frmF1::DpiY() const { return m_inner->logicalDpiY(); }
+
+WindowMetrics frmF1::Metrics() const {
+  // Before the window is shown its inner area has no size of its own yet: it is the window less
+  // the menu bar.
+  QSize inner = m_inner->size();
+  if (!m_inner->testAttribute(Qt::WA_WState_Created) || !isVisible())
+    inner = QSize(width(), height() - menuBar()->sizeHint().height());
+  WindowMetrics w;
+  w.W = PixelsToTwips(inner.width(), DpiX());
+  w.H = PixelsToTwips(inner.height(), DpiY());
+  w.T = PixelsToTwips(m_toolbars[0]->sizeHint().height(), DpiY());
+  w.S = PixelsToTwips(m_statusBar1->sizeHint().height(), DpiY());
+  return w;
+}
+
+// The toolbars and the status bar keep to their edges, as docked bars do.
+void frmF1::DockBars() {
+  const int W = m_inner->width(), H = m_inner->height();
+  const int T = m_toolbars[0]->sizeHint().height();
+  const int S = m_statusBar1->sizeHint().height();
+  m_toolbars[0]->setGeometry(0, 0, W, T);
+  m_toolbars[1]->setGeometry(0, T, W, T);
+  m_toolbars[2]->setGeometry(std::max(0, W - T), 2 * T, T, std::max(0, H - 2 * T - S));
+  m_statusBar1->setGeometry(0, std::max(0, H - S), W, S);
+}
+
+void frmF1::ApplyPanes() {
+  const double dx = DpiX(), dy = DpiY();
+  auto place = [&](QWidget* w, const TwipRect& r) {
+    const PixelRect p = ToPixels(r, dx, dy);
+    w->setGeometry(p.x, p.y, std::max(0, p.width), std::max(0, p.height));
+  };
+  place(m_splitter, m_panes.Splitter);
+  place(m_splitter2, m_panes.Splitter2);
+  place(m_picDraw, m_panes.picDraw);
+  place(m_result, m_panes.Result);
+  place(m_list1, m_panes.List1);
+}
+
+void frmF1::Form_Resize() {
+  Guarded([&] { DockBars(); });
+  // The five placements (each skipped when its size would be negative), then the panes follow.
+  // The view hands its new size in device pixels to the camera itself as it is resized.
+  Guarded([&] {
+    m_panes = FormResize(m_panes, Metrics());
+    ApplyPanes();
+  });
+  Guarded([&] { picDraw_Paint(); });
+}
+
+void frmF1::picDraw_Paint() { Display(CurrentFrame); }
+
+// ------------------------------------------------------------------------------------------------
+// The scene
+
+bool frmF1::Initialize() { return m_picDraw->TheScene().Initialize(); }
+
+void frmF1::BuildScene() { m_picDraw->TheScene().BuildScene(); }
+
+void frmF1::Display(int32_t lngAnimStep) { m_picDraw->TheScene().Display(lngAnimStep); }
+
+void frmF1::Redraw() {
+  BuildScene();
+  Display(CurrentFrame);
+}
+
+// ------------------------------------------------------------------------------------------------
+// View commands
+
+void frmF1::SetMode(bool zoom, bool move, bool rotate) {
+  ZoomActive = zoom;
+  MoveActive = move;
+  RotateActive = rotate;
+}
+
+void frmF1::mnuViewMove_Click() { SetMode(false, true, false); }
+void frmF1::mnuViewZoom_Click() { SetMode(true, false, false); }
+
+void frmF1::mnuViewRotX_Click() {
+  RotationMode = RotationAboutX;
+  SetMode(false, false, true);
+}
+void frmF1::mnuViewRotY_Click() {
+  RotationMode = RotationAboutY;
+  SetMode(false, false, true);
+}
+void frmF1::mnuViewRotZ_Click() {
+  RotationMode = RotationAboutZ;
+  SetMode(false, false, true);
+}
+void frmF1::mnuViewRotate_Click() {
+  RotationMode = RotationTrackball;
+  SetMode(false, false, true);
+}
+
+void frmF1::Preset(float roll, float pitch, float yaw) {
+  ShownGraphs.RotRoll = roll;
+  ShownGraphs.RotPitch = pitch;
+  ShownGraphs.RotYaw = yaw;
+  m_picDraw->TheScene().UseTrackballRotation = false;
+  Redraw();
+}
+
+void frmF1::mnuViewFront_Click() { Preset(ViewFront.Roll, ViewFront.Pitch, ViewFront.Yaw); }
+void frmF1::mnuViewRight_Click() { Preset(ViewRight.Roll, ViewRight.Pitch, ViewRight.Yaw); }
+void frmF1::mnuViewTop_Click() { Preset(ViewTop.Roll, ViewTop.Pitch, ViewTop.Yaw); }
+void frmF1::mnuViewISO_Click() { Preset(ViewIso.Roll, ViewIso.Pitch, ViewIso.Yaw); }
+
+void frmF1::mnuViewFit_Click() {
+  if (ShownGraphs.FunSurfs.Count() == 0) return;
+  const Cls1 box = ShownGraphs.GetBox(0);
+  // The centre that compiling this scene sets: the view may not have compiled it yet (a document
+  // opened at start-up, before the view has its GL context), and a stale centre would fit the
+  // camera around the wrong place.
+  SetSceneCenter(box);
+  // The box relative to the scene centre, in data units.
+  const float cx = AxisScaleX * SceneCenterX, cy = AxisScaleY * SceneCenterY,
+              cz = AxisScaleZ * SceneCenterZ;
+  Camera.ZoomAll(box.MinX - cx, box.MinY - cy, box.MinZ - cz, box.MaxX - cx, box.MaxY - cy,
+                 box.MaxZ - cz);
+  const FitZoom z = FitZoomFor(DocumentType, ShowLegend);
+  Camera.Zoom(z.Factor);
+  if (z.Shift) Camera.MoveView(z.ShiftX, 0.0f);
+  Redraw();
+}
+
+void frmF1::mnuViewSet_Click() {
+  frmF14 dialog(this);
+  dialog.exec();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Mouse in the view
+
+void frmF1::picDraw_MouseDown(int button, float X, float Y) {
+  if (button == 1) {
+    Guarded([&] {
+      LastMouseX = X;
+      LastMouseY = Y;
+    });
+    Guarded([&] { Redraw(); });
+    // The moves of the drag show a one-pass picture; the release shows the full one again.
+    m_picDraw->TheScene().BeginDrag();
+  } else if (button == 2) {
+    Guarded([&] {
+      m_graphEdit->popup(m_picDraw->mapToGlobal(QPoint(static_cast<int>(X), static_cast<int>(Y))));
+    });
+  }
+}
+
+void frmF1::picDraw_MouseMove(int button, float X, float Y) {
+  ViewPixelHeight = m_picDraw->height();
+  ViewPixelWidth = m_picDraw->width();
+  if (button != 1) return;
+  // A view of no width or height gives no step (and no division by zero).
+  if (ZoomActive) {
+    const auto factor = ZoomStepFactor(LastMouseY, Y, ViewPixelWidth, ViewPixelHeight);
+    if (!factor) return;
+    ZoomFactor = *factor;
+    LastMouseX = X;
+    LastMouseY = Y;
+    Camera.Zoom(ZoomFactor);
+    Redraw();
+  } else if (RotateActive) {
+    const auto step = TurnStepFor(LastMouseX, LastMouseY, X, Y, ViewPixelWidth, ViewPixelHeight);
+    if (!step) return;
+    TrackballQuaternion(LastRotation, step->p1x, step->p1y, step->p2x, step->p2y);
+    m_picDraw->TheScene().UseTrackballRotation = true;
+    ApplyTrackballStep();
+    LastMouseX = X;
+    LastMouseY = Y;
+  } else if (MoveActive) {
+    const auto step = PanStepFor(LastMouseX, LastMouseY, X, Y, ViewPixelWidth, ViewPixelHeight);
+    if (!step) return;
+    Camera.MoveView(step->dx, step->dy);
+    LastMouseX = X;
+    LastMouseY = Y;
+    Redraw();
+  }
+}
+
+void frmF1::picDraw_MouseUp(int, float, float) {
+  const bool dragPicture = m_picDraw->TheScene().EndDrag();
+  if (dragPicture || ZoomActive || MoveActive) Redraw();
+}
+
+void frmF1::ApplyTrackballStep() {
+  Scene& scene = m_picDraw->TheScene();
+  CombineRotations(LastRotation, scene.CurrentRotation, scene.CurrentRotation);
+  Redraw();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Toolbars
+
+void frmF1::Toolbar1_ButtonClick(int index) {
+  const auto& table = Toolbar1Buttons();
+  if (index < 1 || index > static_cast<int>(table.size())) return;
+  RunHandler(table[index - 1].Handler);
+}
+
+void frmF1::Toolbar2_ButtonClick(int index) {
+  const auto& table = Toolbar2Buttons();
+  if (index < 1 || index > static_cast<int>(table.size())) return;
+  RunHandler(table[index - 1].Handler);
+}
+
+void frmF1::Toolbar3_ButtonClick(int index) {
+  switch (index) {
+  case 1:
+    mnuViewFront_Click();
+    break;
+  case 2:
+    mnuViewRight_Click();
+    break;
+  case 3:
+    mnuViewTop_Click();
+    break;
+  case 4:
+    mnuViewISO_Click();
+    break;
+  case 6:
+    ProjectionCommand(ProjectOrtho);
+    break;
+  case 7:
+    ProjectionCommand(ProjectPerspective);
+    break;
+  case 9:
+    mnuViewMove_Click();
+    break;
+  case 10:
+    mnuViewZoom_Click();
+    break;
+  case 11:
+    mnuViewFit_Click();
+    break;
+  case 12:
+    mnuViewRotX_Click();
+    break;
+  case 13:
+    mnuViewRotY_Click();
+    break;
+  case 14:
+    mnuViewRotZ_Click();
+    break;
+  case 15:
+    mnuViewRotate_Click();
+    break;
+  case 17:
+    StyleCommand(StyleShow, ModelPoint);
+    break;
+  case 18:
+    StyleCommand(StyleShow, ModelGrid);
+    break;
+  case 19:
+    StyleCommand(StyleShow, ModelSurface);
+    break;
+  case 21:
+    StyleCommand(StyleSmoothness, ShadeFlat);
+    break;
+  case 22:
+    StyleCommand(StyleSmoothness, ShadeSmooth);
+    break;
+  case 23:
+    StyleCommand(StyleSmoothness, ShadeSmoothest);
+    break;
+  default:
+    break;
+  }
+}
+
+void frmF1::ProjectionCommand(int32_t projectType) {
+  Camera.ProjectType = projectType;
+  // The still scene's passes take the camera's projection at presentation: no compilation.
+  Display(CurrentFrame);
+}
+
+void frmF1::StyleCommand(int property, int32_t value) {
+  if (ShownGraphs.FunSurfs.Count() == 0) return;
+  const int row = m_list1->currentRow();
+  const QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
+  // No current row is no graph chosen either.
+  if (!item || item->checkState() != Qt::Checked || row + 1 > AllGraphs.FunSurfs.Count()) {
+    MsgBox("Select a function first.", MsgButtons::OK, MsgIcon::Exclamation, "Warning");
+    return;
+  }
+  EditMode = true;
+  const int32_t id = AllGraphs.FunSurfs.Item(row + 1)->ID;
+  const int32_t count = ShownGraphs.FunSurfs.Count();
+  for (int32_t i = 1; i <= count; ++i) {
+    Cls9& g = *ShownGraphs.FunSurfs.Item(i);
+    if (g.ID != id) continue;
+    if (property == StyleShow)
+      g.Show = value;
+    else
+      g.Smoothness = value;
+    break;
+  }
+  Redraw();
+}
+
+std::vector<ButtonExtent> frmF1::Extents(int toolbar) const {
+  std::vector<ButtonExtent> extents;
+  const QToolBar* tb = m_toolbars[toolbar - 1];
+  const bool vertical = toolbar == 3;
+  const auto& buttons = m_buttons[toolbar - 1];
+  for (size_t i = 0; i < buttons.size(); ++i) {
+    const QWidget* w = tb->widgetForAction(buttons[i]);
+    if (!w || !w->isVisible()) continue;
+    const QRect g = w->geometry();
+    ButtonExtent e;
+    e.Index = static_cast<int>(i) + 1;
+    e.Near = static_cast<float>(vertical ? PixelsToTwips(g.top(), DpiY())
+                                         : PixelsToTwips(g.left(), DpiX()));
+    e.Size = static_cast<float>(vertical ? PixelsToTwips(g.height(), DpiY())
+                                         : PixelsToTwips(g.width(), DpiX()));
+    extents.push_back(e);
+  }
+  return extents;
+}
+
+void frmF1::ToolbarMouseMove(int toolbar, float X, float Y) {
+  const QToolBar* tb = m_toolbars[toolbar - 1];
+  const QRect g = tb->geometry();
+  float cross = 0, barNear = 0, barFar = 0, along = 0;
+  if (toolbar == 3) {
+    const float left = static_cast<float>(PixelsToTwips(g.left(), DpiX()));
+    cross = X + left;
+    barNear = left;
+    barFar = left + static_cast<float>(PixelsToTwips(g.width(), DpiX()));
+    along = Y;
+  } else {
+    const float top = static_cast<float>(PixelsToTwips(g.top(), DpiY()));
+    const float toolbar1Height = static_cast<float>(PixelsToTwips(m_toolbars[0]->height(), DpiY()));
+    cross = toolbar == 1 ? Y : Y + toolbar1Height;
+    barNear = top;
+    barFar = top + static_cast<float>(PixelsToTwips(g.height(), DpiY()));
+    along = X;
+  }
+  const auto hint =
+      ToolbarHint(ToolbarButtons(toolbar), cross, barNear, barFar, along, Extents(toolbar));
+  if (hint) m_panel1->setText(Q(*hint));
+}
+
+void frmF1::Toolbar1_MouseMove(float X, float Y) { ToolbarMouseMove(1, X, Y); }
+void frmF1::Toolbar2_MouseMove(float X, float Y) { ToolbarMouseMove(2, X, Y); }
+void frmF1::Toolbar3_MouseMove(float X, float Y) { ToolbarMouseMove(3, X, Y); }
+
+// ------------------------------------------------------------------------------------------------
+// Splitter bars
+
+void frmF1::Splitter_MouseDown(int, double, double) {
+  Guarded([&] { SplitterDragging = true; });
+  Guarded([&] { m_splitter->SetDragging(true); });
+}
+
+void frmF1::Splitter_MouseMove(int, double X, double) {
+  if (!SplitterDragging) return;
+  m_panes.Splitter.Left += X;
+  const PixelRect p = ToPixels(m_panes.Splitter, DpiX(), DpiY());
+  m_splitter->move(p.x, p.y);
+}
+
+void frmF1::Splitter_MouseUp(int, double, double) {
+  const WindowMetrics w = Metrics();
+  SplitterDragging = false;
+  m_splitter->SetDragging(false);
+  m_panes.Splitter.Left = ClampSplitterLeft(m_panes.Splitter.Left, w);
+  Form_Resize();
+}
+
+void frmF1::Splitter2_MouseDown(int, double, double) {
+  Guarded([&] { SplitterDragging = true; });
+  Guarded([&] { m_splitter2->SetDragging(true); });
+}
+
+void frmF1::Splitter2_MouseMove(int, double, double Y) {
+  if (!SplitterDragging) return;
+  m_panes.Splitter2.Top += Y;
+  const PixelRect p = ToPixels(m_panes.Splitter2, DpiX(), DpiY());
+  m_splitter2->move(p.x, p.y);
+}
+
+void frmF1::Splitter2_MouseUp(int, double, double) {
+  const WindowMetrics w = Metrics();
+  SplitterDragging = false;
+  m_splitter2->SetDragging(false);
+  m_panes.Splitter2.Top = ClampSplitter2Top(m_panes.Splitter2.Top, w);
+  Form_Resize();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Help, About, the view's pop-up menu
+
+QString frmF1::ProgramFolder() {
+  return g_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolder;
+}
+
+void frmF1::SetProgramFolder(const QString& folder) { g_programFolder = folder; }
+
+void frmF1::SetUrlOpener(std::function<void(const QUrl&)> opener) {
+  g_urlOpener = std::move(opener);
+}
+
+void frmF1::OpenHelpPage(const std::string& page) {
+  const QString path = ProgramFolder() + "/help/" + Q(page);
+  const QUrl url = QUrl::fromLocalFile(path);
+  if (g_urlOpener) {
+    g_urlOpener(url);
+    return;
+  }
+  // A help file that is not there opens nothing.
+  if (QFileInfo::exists(path)) QDesktopServices::openUrl(url);
+}
+
+void frmF1::mnuHelpCon_Click() { OpenHelpPage("index.html"); }
+void frmF1::mnuHelpHome_Click() { OpenHelpPage("index.html"); }
+void frmF1::mnuHelpCus_Click() { OpenHelpPage("support.html"); }
+void frmF1::mnuHelpVideo_Click() { OpenHelpPage("tutorial.html"); }
+void frmF1::mnuHelpTwitter_Click() { OpenHelpPage("tips.html"); }
+void frmF1::mnuHelpFB_Click() { OpenHelpPage("gallery.html"); }
+
+void frmF1::mnuHelpAbout_Click() {
+  frmF2 about(this);
+  about.exec();
+}
+
+void frmF1::mnuToolCal_Click() {
+  frmFunCal calculator(this);
+  calculator.exec();
+}
+
+void frmF1::mnuGraphPaste_Click() { mnuEditPaste_Click(); }
+void frmF1::mnuGraphCopyAs_Click() { mnuEditCopyAs_Click(); }
+void frmF1::mnuGraphDelAll_Click() {
+  if (const auto& remove = frmF1Commands::RemoveAllGraphs()) remove();
+}
+void frmF1::mnuGraphAxis_Click() { mnuDrawAxis_Click(); }
+void frmF1::mnuGraphLight_Click() { mnuDrawLight_Click(); }
+
+void frmF1::mnuDrawLight_Click() {
+  frmF8 dialog(this);
+  dialog.exec();
+}
+
+void frmF1::OpenSample(const std::string& relativePath) {
+  // The sample replaces the open document without a question; one that cannot be read is named.
+  const std::string path = (ProgramFolder() + "/").toStdString() + relativePath;
+  std::string problem;
+  if (!OpenDocument(path, *this, &problem))
+    MsgBox(OpenFailureMessage(path, problem), MsgButtons::OK, MsgIcon::Critical, "Error");
+}
+
+// ------------------------------------------------------------------------------------------------
+// Installed commands
+
+void frmF1::RunHandler(const std::string& handler) {
+  if (handler.empty()) return;
+  const auto own = m_ownHandlers.find(handler);
+  if (own != m_ownHandlers.end()) {
+    own->second();
+    return;
+  }
+  frmF1Commands::Run(handler);
+}
+
+void frmF1::mnuEditPaste_Click() { frmF1Commands::Run("mnuEditPaste_Click"); }
+void frmF1::mnuEditCopyAs_Click() { frmF1Commands::Run("mnuEditCopyAs_Click"); }
+void frmF1::mnuDrawAxis_Click() { ShowAxisDialog(this); }
+
+// ------------------------------------------------------------------------------------------------
+// File menu
+
+void frmF1::mnuFileNew2D_Click() { NewDocument(DocumentType2D, *this); }
+void frmF1::mnuFileNew25D_Click() { NewDocument(DocumentType25D, *this); }
+void frmF1::mnuFileNew3D_Click() { NewDocument(DocumentType3D, *this); }
+void frmF1::mnuFileNew4D_Click() { NewDocument(DocumentType4D, *this); }
+void frmF1::mnuFileSpe_Click() { NewDocument(DocumentTypeSpecial, *this); }
+void frmF1::mnuFileOpen_Click() { FileOpenCommand(*this); }
+void frmF1::mnuFileSave_Click() { SaveDocumentCommand(*this); }
+void frmF1::mnuFileSaveAs_Click() { SaveAsCommand(*this); }
+void frmF1::mnuFilePrint_Click() { PrintCommand(*this); }
+void frmF1::mnuFileExit_Click() { close(); }
+
+// ------------------------------------------------------------------------------------------------
+// The document commands' host
+
+void frmF1::RemoveAllGraphs() {
+  if (const auto& remove = frmF1Commands::RemoveAllGraphs()) {
+    remove();
+    return;
+  }
+  // Until the graph list's own removal is part of the program: empty the containers and the list.
+  AllGraphs.FunSurfs.Clear();
+  ShownGraphs.FunSurfs.Clear();
+  m_list1->clear();
+  GraphIdCounter = 0;
+  Redraw();
+}
+
+void frmF1::EnableCommands(int32_t documentType) {
+  if (const auto& enable = frmF1Commands::EnableCommands()) enable(documentType);
+}
+
+void frmF1::EnableAnimationCommands() {
+  for (int index = 33; index <= 43; ++index)
+    if (QAction* a = Button(1, index)) a->setEnabled(true);
+  for (const char* name :
+       {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre", "mnuAniNext",
+        "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat", "mnuAniRevRepeat"})
+    if (QAction* a = MenuItem(name)) a->setEnabled(true);
+}
+
+void frmF1::AddListRow(const std::string& caption) {
+  auto* item = new QListWidgetItem(Q(caption));
+  item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+  item->setCheckState(Qt::Unchecked);
+  item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Unchecked));
+  m_list1->addItem(item);
+}
+
+void frmF1::SetListRowChecked(int32_t row, bool checked) {
+  QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
+  if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
+  const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
+  if (item->checkState() == state) {
+    // Setting the mark a row already has still raises the check event.
+    RunHandler("List1_ItemCheck");
+    return;
+  }
+  item->setCheckState(state);
+}
+
+void frmF1::CheckAllListRows(int32_t count) {
+  // Every mark is set without its own check event; the one event then walks all rows.
+  if (count <= 0) return;
+  {
+    const QSignalBlocker quiet(m_list1);
+    for (int32_t row = 0; row < count; ++row) {
+      QListWidgetItem* item = m_list1->item(row);
+      if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
+      item->setCheckState(Qt::Checked);
+      item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Checked));
+    }
+  }
+  RunHandler("List1_ItemCheck");
+}
+
+void frmF1::SetUseTrackballRotation(bool on) { m_picDraw->TheScene().UseTrackballRotation = on; }
+
+void frmF1::DragModesOff() { SetMode(false, false, false); }
+
+void frmF1::SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) {
+  AnimationOptionsFrameCount = frameCount;
+  AnimationOptionsFramesPerSecond = framesPerSecond;
+}
+
+void frmF1::HoldSceneUpdates() { m_picDraw->TheScene().HoldUpdates(); }
+
+void frmF1::ReleaseSceneUpdates() { m_picDraw->TheScene().ReleaseUpdates(); }
+
+void frmF1::Refresh() {
+  // While the scene is held, the repaint waits for the one presentation at its release.
+  if (!m_picDraw->TheScene().UpdatesHeld()) repaint();
+  picDraw_Paint();
+}
+
+void frmF1::ZoomToFit() { mnuViewFit_Click(); }
+
+void frmF1::RefreshAssociation() { DesktopRegistration::RefreshAfterSave(g_registration); }
+
+void frmF1::SetRegistrationOptions(const DesktopRegistration::Options& options) {
+  g_registration = options;
+}
+
+bool frmF1::SaveViewAsBmp(const std::string& path) {
+  // The view's own pixels, in device pixels.
+  const qreal ratio = m_picDraw->devicePixelRatioF();
+  const int w = static_cast<int>(std::lround(m_picDraw->width() * ratio));
+  const int h = static_cast<int>(std::lround(m_picDraw->height() * ratio));
+  if (w <= 0 || h <= 0) return false;
+  return m_picDraw->SaveViewAsBmp(path, w - 1, h);
+}
+
+QImage frmF1::ViewImage() {
+  if (!m_picDraw->Ready()) return QImage();
+  return m_picDraw->grabFramebuffer();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Shutdown
+
+bool frmF1::Form_Unload() {
+  if (m_unloaded) return true;
+  // Every other window goes first, the most recent first.
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    QWidget* w = *it;
+    if (w == this || !w->isWindow()) continue;
+    const Qt::WindowType type = w->windowType();
+    if (type == Qt::Popup || type == Qt::ToolTip || type == Qt::Desktop) continue;
+    if (qobject_cast<QDialog*>(w) || qobject_cast<QMainWindow*>(w)) w->close();
+  }
+  // The document's graphs are offered for saving. A save that is cancelled or fails keeps the
+  // window open, so the graphs are not lost.
+  if (AllGraphs.FunSurfs.Count() > 0) {
+    const MsgResult answer =
+        MsgBox("Do you want to save the graphs?", MsgButtons::YesNo, MsgIcon::Exclamation, "Note");
+    if (answer == MsgResult::Yes) {
+      SaveCompleted = false;
+      mnuFileSave_Click();
+      if (!SaveCompleted) return false;
+    }
+  }
+  m_timer1->stop();
+  m_unloaded = true;
+  return true;
+}
+
+void frmF1::closeEvent(QCloseEvent* event) {
+  if (Form_Unload())
+    event->accept();
+  else
+    event->ignore();
+}
+
+// ------------------------------------------------------------------------------------------------
+// Events of the controls
+
+bool frmF1::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == m_inner && type == QEvent::Resize) {
+    Form_Resize();
+    return false;
+  }
+  if (watched == m_picDraw) {
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+        type == QEvent::MouseButtonRelease) {
+      auto* me = static_cast<QMouseEvent*>(event);
+      const float x = static_cast<float>(me->position().x());
+      const float y = static_cast<float>(me->position().y());
+      RunGuarded("", [&] {
+        if (type == QEvent::MouseButtonPress) picDraw_MouseDown(ButtonCode(me->button()), x, y);
+        if (type == QEvent::MouseMove) picDraw_MouseMove(ButtonCode(me->buttons()), x, y);
+        if (type == QEvent::MouseButtonRelease) picDraw_MouseUp(ButtonCode(me->button()), x, y);
+      });
+    }
+    return false;
+  }
+  if (watched == m_list1->viewport() && type == QEvent::MouseButtonPress) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    if (me->button() == Qt::RightButton) {
+      // The pop-up acts on the current row, which a right click does not change.
+      m_funEdit->popup(me->globalPosition().toPoint());
+      return true;
+    }
+    return false;
+  }
+  if (type == QEvent::MouseMove) {
+    for (int bar = 1; bar <= 3; ++bar) {
+      QToolBar* tb = m_toolbars[bar - 1];
+      auto* w = qobject_cast<QWidget*>(watched);
+      if (!w || (w != tb && !tb->isAncestorOf(w))) continue;
+      auto* me = static_cast<QMouseEvent*>(event);
+      const QPointF pos = w == tb ? me->position() : w->mapTo(tb, me->position());
+      const float x = static_cast<float>(PixelsToTwips(pos.x(), DpiX()));
+      const float y = static_cast<float>(PixelsToTwips(pos.y(), DpiY()));
+      if (bar == 1) Toolbar1_MouseMove(x, y);
+      if (bar == 2) Toolbar2_MouseMove(x, y);
+      if (bar == 3) Toolbar3_MouseMove(x, y);
+      break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,232 @@
+// The Axis Properties dialog of 2D documents, driven with Qt Test: what it shows, that nothing is
+// written before OK, what OK writes, the background pattern pictures and their selection frame,
+// refused ratios and cancelled colour choosers.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+#include "model/AxesSettings.h"
+#include "model/ProgramState.h"
+#include "platform/Prompter.h"
+#include "view/AxisDialogFixture.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/ColorBox.h"
+#include "view/dialogs/AxisDialog2D.h"
+
+namespace {
+
+class frmF20Test : public AxisDialogTest {
+protected:
+  void SetUp() override {
+    Start(DocumentType2D, ScaleEqual);
+    axes.Show = true;
+  }
+  static QLabel* Picture(QWidget& dialog, int index) {
+    return Find<QLabel>(dialog, QString("Image1_%1").arg(index).toUtf8().constData());
+  }
+};
+
+TEST_F(frmF20Test, LoadShowsTheSettings) {
+  AxisScaleMode = ScaleCustom;
+  AxisRatioX = 2, AxisRatioY = 0.5f;
+  axes.AxisWidth = 3;
+  axes.AxisColor = 0x0000FF;
+  axes.ShowPI = true;
+  axes.ShowSecondaryLabel = false;
+  axes.ShowBackground = true;
+  axes.BackStyle = 7;
+  axes.BackColor2 = 0x00FFFF;
+  frmF20 f(axes);
+  EXPECT_EQ(f.windowTitle(), "Axis Properties");
+  EXPECT_TRUE(Find<QRadioButton>(f, "Option3")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(f, "Text1")->text(), "2");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text2")->text(), "0.5");
+  EXPECT_TRUE(Find<QLineEdit>(f, "Text2")->isEnabled());
+  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->count(), 5);
+  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->currentText(), "3");
+  EXPECT_EQ(Find<ColorBox>(f, "Picture1")->Color(), 0x0000FF);
+  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x00FFFF);
+  EXPECT_TRUE(Find<QCheckBox>(f, "Check6")->isChecked());
+  EXPECT_EQ(Find<QCheckBox>(f, "Check6")->text(), QString::fromUtf8("Use \u03C0 To Label Ticks"));
+  EXPECT_FALSE(Find<QCheckBox>(f, "Check5")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(f, "Check4")->isChecked());
+  EXPECT_EQ(f.SelectedBackStyle, 7);
+  // The selection frame encloses picture 6 with one pixel to spare.
+  QFrame* shape = Find<QFrame>(f, "Shape1");
+  EXPECT_FALSE(shape->isHidden());
+  EXPECT_EQ(shape->geometry(), Picture(f, 6)->geometry().adjusted(-1, -1, 1, 1));
+  // Equal leaves the ratio boxes at "1" and disabled.
+  AxisScaleMode = ScaleEqual;
+  frmF20 g(axes);
+  EXPECT_TRUE(Find<QRadioButton>(g, "Option2")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(g, "Text1")->text(), "1");
+  EXPECT_FALSE(Find<QLabel>(g, "Label7")->isEnabled());
+}
+
+TEST_F(frmF20Test, NothingIsWrittenBeforeOkAndCancelKeepsEverything) {
+  const Cls3 before = axes;
+  frmF20 f(axes);
+  f.show();
+  dialogs.colors.answers = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456, 0x654321};
+  for (const char* box : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"})
+    Click(Find<ColorBox>(f, box));
+  Click(Find<QCheckBox>(f, "Check1"));
+  Click(Picture(f, 0));
+  EXPECT_EQ(axes, before);
+  AxisChanged = true;
+  Click(Find<QPushButton>(f, "Command2"));
+  EXPECT_EQ(f.result(), QDialog::Rejected);
+  EXPECT_FALSE(AxisChanged);
+  EXPECT_EQ(axes, before);
+}
+
+TEST_F(frmF20Test, OkWritesEverySetting) {
+  frmF20 f(axes);
+  f.show();
+  Click(Find<QRadioButton>(f, "Option3"));
+  Type(Find<QLineEdit>(f, "Text1"), "2");
+  Type(Find<QLineEdit>(f, "Text2"), "1");
+  Click(Find<QCheckBox>(f, "Check1"));
+  dialogs.colors.answers = {0x0000FF, 0x00FF00, 0x00FFFF, 0x123456, 0x654321};
+  for (const char* box : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"})
+    Click(Find<ColorBox>(f, box));
+  Find<QComboBox>(f, "Combo1")->setCurrentIndex(4);
+  for (const char* check :
+       {"Check2", "Check3", "Check4", "Check5", "Check6", "Check7", "Check8", "Check9"})
+    Click(Find<QCheckBox>(f, check));
+  Click(Picture(f, 18));
+  Click(Find<QPushButton>(f, "Command1"));
+
+  ExpectCustomScalesWritten(f, 2.0f, 1.0f, 1.0f);
+  EXPECT_FALSE(axes.Show);
+  EXPECT_EQ(axes.AxisColor, 0x0000FF);
+  EXPECT_EQ(axes.PriGridColor, 0x00FF00);
+  EXPECT_EQ(axes.SecGridColor, 0x00FFFF);
+  EXPECT_EQ(axes.BackColor, 0x123456);
+  EXPECT_EQ(axes.BackColor2, 0x654321);
+  EXPECT_EQ(axes.AxisWidth, 5);
+  EXPECT_TRUE(axes.ShowprimaryGrid);
+  EXPECT_TRUE(axes.ShowSecondaryGrid);
+  EXPECT_TRUE(axes.ShowBackground);
+  EXPECT_FALSE(axes.ShowSecondaryLabel);
+  EXPECT_TRUE(axes.ShowPI);
+  EXPECT_TRUE(axes.ShowShadow);
+  EXPECT_TRUE(axes.BetterFonts);
+  EXPECT_FALSE(ShowLegend);
+  EXPECT_EQ(axes.BackStyle, 19);
+}
+
+TEST_F(frmF20Test, BackgroundStyleSelection) {
+  struct Case {
+    int32_t stored;
+    int click; // picture index, or -1 for none
+    int32_t written;
+    int framed; // picture framed after load, or -1 for none
+  };
+  const std::vector<Case> cases = {
+      {2, 0, 1, 1}, {2, 18, 19, 1}, {0, -1, 2, 1}, {-5, -1, 2, 1}, {20, -1, 20, -1}, {20, 3, 4, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.stored) + " click " + std::to_string(c.click));
+    axes.BackStyle = c.stored;
+    frmF20 f(axes);
+    f.show();
+    QFrame* shape = Find<QFrame>(f, "Shape1");
+    if (c.framed < 0)
+      EXPECT_TRUE(shape->isHidden());
+    else
+      EXPECT_EQ(shape->geometry(), Picture(f, c.framed)->geometry().adjusted(-1, -1, 1, 1));
+    if (c.click >= 0) {
+      Click(Picture(f, c.click));
+      EXPECT_EQ(shape->geometry(), Picture(f, c.click)->geometry().adjusted(-1, -1, 1, 1));
+      EXPECT_FALSE(shape->isHidden());
+    }
+    Click(Find<QPushButton>(f, "Command1"));
+    EXPECT_EQ(axes.BackStyle, c.written);
+  }
+}
+
+TEST_F(frmF20Test, AWidthOutsideTheListShowsTheNearestAndOkWritesIt) {
+  axes.AxisWidth = 9;
+  frmF20 f(axes);
+  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->currentText(), "5");
+  f.show();
+  Click(Find<QPushButton>(f, "Command1"));
+  EXPECT_EQ(axes.AxisWidth, 5);
+}
+
+TEST_F(frmF20Test, CancelledColourChooserKeepsTheBoxColour) {
+  axes.BackColor = 0x010203;
+  frmF20 f(axes);
+  f.show();
+  dialogs.colors.answers = {std::nullopt};
+  Click(Find<ColorBox>(f, "Picture4"));
+  EXPECT_EQ(dialogs.colors.asked, 1);
+  EXPECT_EQ(Find<ColorBox>(f, "Picture4")->Color(), 0x010203);
+  Click(Find<QPushButton>(f, "Command1"));
+  EXPECT_EQ(axes.BackColor, 0x010203);
+}
+
+TEST_F(frmF20Test, RefusedRatiosGetAMessageAndChangeNothing) {
+  for (const char* bad : {"0", "", "abc", "1..2", "-3"}) {
+    SCOPED_TRACE(bad);
+    dialogs.prompter.shown.clear();
+    AxisChanged = false;
+    const Cls3 before = axes;
+    frmF20 f(axes);
+    f.show();
+    Click(Find<QRadioButton>(f, "Option3"));
+    Type(Find<QLineEdit>(f, "Text2"), bad);
+    Click(Find<QCheckBox>(f, "Check4"));
+    Click(Find<QPushButton>(f, "Command1"));
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+    EXPECT_EQ(dialogs.prompter.shown[0].text, AxisDialogCheck::RatioMessage);
+    EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_FALSE(AxisChanged);
+    EXPECT_EQ(AxisScaleMode, ScaleEqual);
+    EXPECT_EQ(axes, before);
+    // Equal does not look at the boxes.
+    Click(Find<QRadioButton>(f, "Option2"));
+    Click(Find<QPushButton>(f, "Command1"));
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(AxisRatioY, 1.0f);
+  }
+}
+
+TEST(frmF20Samples, PatternPicturesShadeLikeTheScene) {
+  const int32_t red = 0x0000FF, white = 0xFFFFFF;
+  // Style 2: red at the bottom, pink at half height, white at the top.
+  QImage two = frmF20::StyleSample(2, red, white, 40, 30);
+  EXPECT_EQ(two.pixelColor(20, 29).red(), 255);
+  EXPECT_LT(two.pixelColor(20, 29).green(), 20);
+  EXPECT_GT(two.pixelColor(20, 0).green(), 235);
+  const QColor middle = two.pixelColor(20, 15);
+  EXPECT_NEAR(middle.green(), 128, 12);
+  EXPECT_EQ(middle.red(), 255);
+  // Style 1 is flat; style 18 has a white spot in the middle of red.
+  QImage one = frmF20::StyleSample(1, red, white, 40, 30);
+  EXPECT_EQ(one.pixelColor(3, 3), QColor(255, 0, 0));
+  EXPECT_EQ(one.pixelColor(20, 15), QColor(255, 0, 0));
+  QImage spot = frmF20::StyleSample(18, red, white, 40, 30);
+  EXPECT_GT(spot.pixelColor(20, 15).green(), 200);
+  EXPECT_LT(spot.pixelColor(1, 1).green(), 30);
+  // Style 9: red edges left and right, white down the middle.
+  QImage band = frmF20::StyleSample(9, red, white, 40, 30);
+  EXPECT_LT(band.pixelColor(0, 15).green(), 20);
+  EXPECT_GT(band.pixelColor(20, 15).green(), 235);
+}
+
+} // namespace

@@ -1,0 +1,398 @@
+// The Axis Properties dialog of 2.5D, 3D, 4D and Special documents, driven with Qt Test: what it
+// shows, what it writes at once and at OK, the 2.5D arrangement, refused values, the colour
+// chooser, and the Axis command around it (repaint, centre, Zoom to Fit, rebuild). Also the checks
+// of typed ratios and interval counts that both dialogs use.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <string>
+#include <vector>
+
+#include "model/AxesSettings.h"
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
+#include "platform/Prompter.h"
+#include "view/AxisDialogFixture.h"
+#include "view/dialogs/AxisDialog.h"
+#include "view/dialogs/ColorBox.h"
+#include "view/dialogs/AxisDialog2D.h"
+#include "view/dialogs/AxisDialog3D.h"
+
+namespace {
+
+class frmF3Test : public AxisDialogTest {
+protected:
+  void SetUp() override {
+    Start(DocumentType3D, ScaleSquare);
+    axes.SetDefault();
+  }
+};
+
+TEST_F(frmF3Test, LoadShowsTheSettings) {
+  AxisScaleMode = ScaleCustom;
+  AxisRatioX = 2, AxisRatioY = 3, AxisRatioZ = 1.5f;
+  axes.ShowXZPanel = true;
+  axes.LabelNumY = 4;
+  axes.TitleZ = "Height";
+  axes.YZPanelMaterial = 13;
+  axes.XYGridColor = 0x123456;
+  ShowLegend = false;
+  frmF3 f(axes);
+  // The ratio boxes stand in the user's order X, Y, Z: AxisRatioZ, AxisRatioX, AxisRatioY.
+  EXPECT_EQ(Find<QLineEdit>(f, "Text7")->text(), "1.5");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text8")->text(), "2");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text9")->text(), "3");
+  EXPECT_TRUE(Find<QLineEdit>(f, "Text9")->isEnabled());
+  EXPECT_TRUE(Find<QRadioButton>(f, "Option5")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(f, "Option1")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(f, "Check1")->isChecked());
+  EXPECT_FALSE(Find<QCheckBox>(f, "Check11")->isChecked());
+  // Panels: the shown one has its colour and material enabled, the others not.
+  EXPECT_TRUE(Find<QCheckBox>(f, "Check3")->isChecked());
+  EXPECT_TRUE(Find<ColorBox>(f, "Picture2")->isEnabled());
+  EXPECT_FALSE(Find<ColorBox>(f, "Picture1")->isEnabled());
+  EXPECT_FALSE(Find<QComboBox>(f, "Combo3")->isEnabled());
+  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->count(), 13);
+  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->currentText(), "Metal");
+  EXPECT_EQ(Find<QComboBox>(f, "Combo3")->currentText(), "Winter");
+  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x123456);
+  EXPECT_EQ(Find<QLineEdit>(f, "Text2")->text(), "4");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text6")->text(), "Height");
+  EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "X:Y:Z=");
+  EXPECT_EQ(f.windowTitle(), "Axis Properties");
+
+  // Other scale modes keep the boxes at "1" and disabled.
+  AxisScaleMode = ScaleEqual;
+  frmF3 g(axes);
+  g.show();
+  EXPECT_TRUE(Find<QRadioButton>(g, "Option4")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(g, "Text8")->text(), "1");
+  EXPECT_FALSE(Find<QLineEdit>(g, "Text8")->isEnabled());
+  Click(Find<QRadioButton>(g, "Option5"));
+  EXPECT_TRUE(Find<QLineEdit>(g, "Text8")->isEnabled());
+  Click(Find<QRadioButton>(g, "Option3"));
+  EXPECT_FALSE(Find<QLabel>(g, "Label16")->isEnabled());
+}
+
+TEST_F(frmF3Test, OkWritesTheTabsAndTheCustomRatios) {
+  frmF3 f(axes);
+  f.show();
+  Click(Find<QRadioButton>(f, "Option5"));
+  Type(Find<QLineEdit>(f, "Text7"), "1");
+  Type(Find<QLineEdit>(f, "Text8"), "2");
+  Type(Find<QLineEdit>(f, "Text9"), "3");
+  Click(Find<QCheckBox>(f, "Check4")); // YZ panel shown
+  Find<QComboBox>(f, "Combo3")->setCurrentIndex(2);
+  Click(Find<QCheckBox>(f, "Check5")); // XY grid along X off
+  Type(Find<QLineEdit>(f, "Text1"), "3.5");
+  Type(Find<QLineEdit>(f, "Text2"), "2.5");
+  Type(Find<QLineEdit>(f, "Text3"), "7abc");
+  Type(Find<QLineEdit>(f, "Text4"), "Time");
+  Click(Find<QCheckBox>(f, "Check11"));
+  Click(Find<QPushButton>(f, "Command1"));
+
+  ExpectCustomScalesWritten(f, 2.0f, 3.0f, 1.0f);
+  EXPECT_TRUE(axes.ShowYZPanel);
+  EXPECT_EQ(axes.YZPanelMaterial, 3);
+  EXPECT_FALSE(axes.ShowXYXGrid);
+  EXPECT_TRUE(axes.ShowXYYGrid);
+  EXPECT_EQ(axes.LabelNumX, 4);
+  EXPECT_EQ(axes.LabelNumY, 2);
+  EXPECT_EQ(axes.LabelNumZ, 7);
+  EXPECT_EQ(axes.TitleX, "Time");
+  EXPECT_FALSE(ShowLegend);
+  EXPECT_EQ(axes.AxisStyle, PanelStyle);
+}
+
+TEST_F(frmF3Test, LineStyleOrHiddenAxesKeepTheBoxSettings) {
+  for (bool lineStyle : {true, false}) {
+    SCOPED_TRACE(lineStyle ? "line style" : "axes hidden");
+    axes.SetDefault();
+    axes.AxisStyle = PanelStyle;
+    frmF3 f(axes);
+    f.show();
+    if (lineStyle)
+      Click(Find<QRadioButton>(f, "Option2"));
+    else
+      Click(Find<QCheckBox>(f, "Check1"));
+    Click(Find<QCheckBox>(f, "Check2"));
+    Type(Find<QLineEdit>(f, "Text1"), "0"); // not checked: it is not written
+    Type(Find<QLineEdit>(f, "Text5"), "ignored");
+    Click(Find<QRadioButton>(f, "Option4"));
+    Click(Find<QCheckBox>(f, "Check11"));
+    Click(Find<QPushButton>(f, "Command1"));
+    EXPECT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_FALSE(axes.ShowXYPanel);
+    EXPECT_EQ(axes.LabelNumX, 2);
+    EXPECT_EQ(axes.TitleY, "Y");
+    EXPECT_EQ(AxisScaleMode, ScaleEqual);
+    EXPECT_FALSE(ShowLegend);
+    EXPECT_EQ(axes.AxisStyle, lineStyle ? LineStyle : PanelStyle);
+    EXPECT_EQ(axes.Show, lineStyle);
+    ShowLegend = true;
+  }
+}
+
+TEST_F(frmF3Test, RibbonDocumentsShowTwoRatiosAndTheTitlesTheirAxesShow) {
+  DocumentType = DocumentType25D;
+  AxisScaleMode = ScaleCustom;
+  AxisRatioX = 4, AxisRatioY = 5, AxisRatioZ = 6;
+  axes.AxisStyle = LineStyle; // chosen in a 3D document before
+  frmF3 f(axes);
+  f.show();
+  EXPECT_TRUE(Find<QGroupBox>(f, "Frame1")->isHidden());
+  EXPECT_TRUE(Find<QLineEdit>(f, "Text9")->isHidden());
+  EXPECT_TRUE(Find<QLabel>(f, "Label17")->isHidden());
+  EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "X:Y=");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text7")->text(), "4");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text8")->text(), "5");
+  // "X Axis Title" edits TitleX (under the horizontal axis), "Y Axis Title" TitleY (beside the
+  // vertical one); the third title is not drawn in 2.5D and not offered.
+  EXPECT_EQ(Find<QLabel>(f, "Label12")->text(), "X Axis Title");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text4")->text(), "X");
+  EXPECT_FALSE(Find<QLineEdit>(f, "Text4")->isHidden());
+  EXPECT_EQ(Find<QLabel>(f, "Label13")->text(), "Y Axis Title");
+  EXPECT_EQ(Find<QLineEdit>(f, "Text5")->text(), "Y");
+  EXPECT_TRUE(Find<QLineEdit>(f, "Text6")->isHidden());
+
+  Type(Find<QLineEdit>(f, "Text7"), "1");
+  Type(Find<QLineEdit>(f, "Text8"), "2");
+  Type(Find<QLineEdit>(f, "Text4"), "Distance");
+  Type(Find<QLineEdit>(f, "Text5"), "Speed");
+  Click(Find<QCheckBox>(f, "Check2"));
+  Click(Find<QPushButton>(f, "Command1"));
+  EXPECT_EQ(AxisRatioX, 1.0f);
+  EXPECT_EQ(AxisRatioY, 2.0f);
+  EXPECT_EQ(AxisRatioZ, 6.0f);
+  // The axes of a 2.5D document are drawn in the panel style whatever is stored, so OK writes
+  // what the user set on the other tabs even with the line style stored.
+  EXPECT_EQ(axes.AxisStyle, LineStyle);
+  EXPECT_TRUE(axes.ShowXYPanel);
+  EXPECT_EQ(axes.TitleX, "Distance");
+  EXPECT_EQ(axes.TitleY, "Speed");
+  EXPECT_EQ(axes.TitleZ, "Z");
+}
+
+TEST_F(frmF3Test, ShowAxisAndColoursWriteAtOnceAndCancelledChoosersKeepTheColour) {
+  frmF3 f(axes);
+  f.show();
+  Click(Find<QCheckBox>(f, "Check1"));
+  EXPECT_FALSE(axes.Show);
+
+  // A confirmed colour is written at once and shown.
+  dialogs.colors.answers = {0x0000FF};
+  Click(Find<ColorBox>(f, "Picture5"));
+  EXPECT_EQ(axes.XYGridColor, 0x0000FF);
+  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x0000FF);
+  // A cancelled chooser keeps the colour.
+  dialogs.colors.answers = {std::nullopt};
+  Click(Find<ColorBox>(f, "Picture5"));
+  EXPECT_EQ(dialogs.colors.asked, 2);
+  EXPECT_EQ(axes.XYGridColor, 0x0000FF);
+  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x0000FF);
+
+  // Cancel of the dialog keeps what was written at once.
+  AxisChanged = true;
+  Click(Find<QPushButton>(f, "Command2"));
+  EXPECT_EQ(f.result(), QDialog::Rejected);
+  EXPECT_FALSE(AxisChanged);
+  EXPECT_FALSE(axes.Show);
+  EXPECT_EQ(axes.XYGridColor, 0x0000FF);
+}
+
+TEST_F(frmF3Test, UncheckedPanelKeepsItsColourButTakesItsMaterial) {
+  axes.ShowXYPanel = true;
+  axes.XYPanelColor = 0x111111;
+  frmF3 f(axes);
+  f.show();
+  dialogs.colors.answers = {0x222222};
+  Click(Find<ColorBox>(f, "Picture1"));
+  EXPECT_EQ(axes.XYPanelColor, 0x222222); // written at once
+  Click(Find<QCheckBox>(f, "Check2"));
+  EXPECT_FALSE(Find<ColorBox>(f, "Picture1")->isEnabled());
+  EXPECT_FALSE(Find<QComboBox>(f, "Combo1")->isEnabled());
+  Find<QComboBox>(f, "Combo1")->setCurrentIndex(0);
+  Click(Find<QPushButton>(f, "Command1"));
+  EXPECT_FALSE(axes.ShowXYPanel);
+  EXPECT_EQ(axes.XYPanelColor, 0x222222);
+  EXPECT_EQ(axes.XYPanelMaterial, 1);
+}
+
+TEST_F(frmF3Test, AMaterialOutsideThePresetsIsKept) {
+  axes.XZPanelMaterial = 20;
+  frmF3 f(axes);
+  f.show();
+  EXPECT_EQ(Find<QComboBox>(f, "Combo2")->currentIndex(), -1);
+  Click(Find<QPushButton>(f, "Command1"));
+  EXPECT_EQ(axes.XZPanelMaterial, 20);
+}
+
+TEST_F(frmF3Test, RefusedValuesGetAMessageAndChangeNothing) {
+  struct Case {
+    const char* box;
+    const char* text;
+    bool custom;
+    const std::string& message;
+  };
+  const std::vector<Case> cases = {
+      {"Text1", "0", false, AxisDialogCheck::IntervalMessage},
+      {"Text2", "abc", false, AxisDialogCheck::IntervalMessage},
+      {"Text3", "", false, AxisDialogCheck::IntervalMessage},
+      {"Text3", "501", false, AxisDialogCheck::IntervalMessage},
+      {"Text1", "-2", false, AxisDialogCheck::IntervalMessage},
+      {"Text7", "0", true, AxisDialogCheck::RatioMessage},
+      {"Text8", "abc", true, AxisDialogCheck::RatioMessage},
+      {"Text9", "", true, AxisDialogCheck::RatioMessage},
+      {"Text8", "2x", true, AxisDialogCheck::RatioMessage},
+      {"Text7", "-1", true, AxisDialogCheck::RatioMessage},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.box) + " = \"" + c.text + "\"");
+    dialogs.prompter.shown.clear();
+    AxisChanged = false;
+    AxisScaleMode = ScaleSquare;
+    frmF3 f(axes);
+    f.show();
+    if (c.custom) Click(Find<QRadioButton>(f, "Option5"));
+    Type(Find<QLineEdit>(f, c.box), c.text);
+    Click(Find<QCheckBox>(f, "Check2"));
+    Click(Find<QPushButton>(f, "Command1"));
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+    EXPECT_EQ(dialogs.prompter.shown[0].text, c.message);
+    EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+    EXPECT_TRUE(f.isVisible()); // still open
+    EXPECT_FALSE(AxisChanged);
+    EXPECT_EQ(AxisScaleMode, ScaleSquare);
+    EXPECT_FALSE(axes.ShowXYPanel);
+    EXPECT_EQ(axes.LabelNumX, 2);
+    EXPECT_EQ(f.focusWidget(), Find<QLineEdit>(f, c.box));
+  }
+}
+
+TEST(frmF3Checks, ScaleRatiosAndIntervalCounts) {
+  using namespace AxisDialogCheck;
+  const std::vector<std::pair<std::string, std::optional<float>>> ratios = {
+      {"1", 1.0f},           {"2.5", 2.5f},         {" 3 ", 3.0f},        {"0,5", 0.5f},
+      {".25", 0.25f},        {"1e2", 100.0f},       {"0", std::nullopt},  {"-1", std::nullopt},
+      {"", std::nullopt},    {"abc", std::nullopt}, {"2x", std::nullopt}, {"1e40", std::nullopt},
+      {"1 2", std::nullopt},
+  };
+  for (const auto& [text, want] : ratios)
+    EXPECT_EQ(ScaleRatio(text), want) << text;
+  const std::vector<std::pair<std::string, std::optional<int32_t>>> counts = {
+      {"2", 2},
+      {"3.5", 4},
+      {"2.5", 2},
+      {"7abc", 7},
+      {"500", 500},
+      {"1", 1},
+      {"0", std::nullopt},
+      {"0.4", std::nullopt},
+      {"501", std::nullopt},
+      {"", std::nullopt},
+      {"abc", std::nullopt},
+      {"-3", std::nullopt},
+  };
+  for (const auto& [text, want] : counts)
+    EXPECT_EQ(IntervalCount(text), want) << text;
+  EXPECT_EQ(RatioText(1.5f), "1.5");
+  EXPECT_EQ(RatioText(2.0f), "2");
+}
+
+// --- the Axis command ---------------------------------------------------------------------------
+
+class AxisCommandTest : public frmF3Test {
+protected:
+  void SetUp() override {
+    frmF3Test::SetUp();
+    calls.clear();
+    SetAxisDialogHooks(
+        {[this] { calls.push_back("Repaint"); }, [this] { calls.push_back("UpdateSceneCenter"); },
+         [this] { calls.push_back("ZoomToFit"); }, [this] { calls.push_back("Rebuild"); }});
+  }
+  void TearDown() override { SetAxisDialogHooks({}); }
+
+  // Presses a button of the modal dialog as soon as it is up.
+  static void PressWhenShown(const char* button) {
+    QTimer::singleShot(0, [button] {
+      QWidget* modal = QApplication::activeModalWidget();
+      ASSERT_NE(modal, nullptr);
+      QTest::mouseClick(modal->findChild<QPushButton*>(button), Qt::LeftButton);
+    });
+  }
+
+  std::vector<std::string> calls;
+};
+
+TEST_F(AxisCommandTest, OkOfTheThreeDimensionalDialogRecentresBeforeZoomToFit) {
+  PressWhenShown("Command1");
+  EXPECT_TRUE(ShowAxisDialog(nullptr));
+  const std::vector<std::string> want = {"Repaint", "UpdateSceneCenter", "ZoomToFit", "Rebuild"};
+  EXPECT_EQ(calls, want);
+  EXPECT_FALSE(AxisChanged);
+}
+
+TEST_F(AxisCommandTest, CancelOnlyRepaints) {
+  PressWhenShown("Command2");
+  EXPECT_FALSE(ShowAxisDialog(nullptr));
+  EXPECT_EQ(calls, std::vector<std::string>{"Repaint"});
+}
+
+TEST_F(AxisCommandTest, TwoDimensionalDocumentsGetTheirOwnDialogAndOnlyARebuild) {
+  DocumentType = DocumentType2D;
+  QTimer::singleShot(0, [] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr);
+    EXPECT_EQ(modal->objectName(), "frmF20");
+    QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  });
+  EXPECT_TRUE(ShowAxisDialog(nullptr));
+  EXPECT_EQ(calls, std::vector<std::string>{"Rebuild"});
+}
+
+TEST_F(AxisCommandTest, TheCentreZoomToFitSeesIsThatOfTheNewScaleMode) {
+  // Two points in a 3D document; the last compilation left the centre of the square scales.
+  ShownGraphs.FunSurfs.Clear();
+  auto point = [](int32_t id, const char* x, const char* y, const char* z) {
+    auto g = Cls9::Init(id, "P", PointMarker, Cartesian3D, x, y, z, 1, 1, 0, 1, 0, 1, 0, 0, 0, 0, 1,
+                        4, 1, 1);
+    g->GetPoints();
+    return g;
+  };
+  ShownGraphs.FunSurfs.Add(point(901, "0", "0", "0"));
+  ShownGraphs.FunSurfs.Add(point(902, "2", "40", "6"));
+  AxisScaleMode = ScaleSquare;
+  UpdateSceneCenterFromShownGraphs();
+  const float squareX = SceneCenterX, squareY = SceneCenterY;
+
+  // OK with "Equal": Zoom to Fit must see the centre under the equal scales.
+  float seenX = 0, seenY = 0;
+  SetAxisDialogHooks({{}, {}, [&] { seenX = SceneCenterX, seenY = SceneCenterY; }, {}});
+  QTimer::singleShot(0, [] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr);
+    QTest::mouseClick(modal->findChild<QRadioButton*>("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  });
+  ShowAxisDialog(nullptr);
+  EXPECT_EQ(AxisScaleMode, ScaleEqual);
+  const Cls1 box = ShownGraphs.GetBox(0);
+  EXPECT_FLOAT_EQ(seenX, (box.MaxX + box.MinX) / 2.0f / AxisScaleX);
+  EXPECT_FLOAT_EQ(seenY, (box.MaxY + box.MinY) / 2.0f / AxisScaleY);
+  EXPECT_TRUE(seenX != squareX || seenY != squareY);
+  ShownGraphs.FunSurfs.Clear();
+}
+
+} // namespace

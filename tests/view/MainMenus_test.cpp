@@ -1,0 +1,297 @@
+// The main window's menus, pop-up menus and toolbars: every item and button exists with its
+// caption or key and tooltip, in order, and runs the handler named for it.
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+#include "view/window/Toolbars.h"
+#include "view/window/MainMenus.h"
+
+#include "TestMainWindow.h"
+
+namespace {
+
+using MenusTest = MainWindowTest;
+
+// The actions of a menu in the order the menu shows its items: separators as "-", others by name.
+std::vector<std::string> Listed(const QMenu* menu) {
+  std::vector<std::string> out;
+  for (const QAction* a : menu->actions())
+    out.push_back(a->isSeparator() ? "-" : a->objectName().toStdString());
+  return out;
+}
+
+std::vector<std::string> Listed(const std::vector<MenuSpec>& items) {
+  std::vector<std::string> out;
+  for (const MenuSpec& m : items)
+    out.push_back(m.IsSeparator() ? "-" : m.Name);
+  return out;
+}
+
+void ForEachItem(const std::vector<MenuSpec>& items,
+                 const std::function<void(const MenuSpec&)>& f) {
+  for (const MenuSpec& m : items) {
+    if (m.IsSeparator()) continue;
+    f(m);
+    ForEachItem(m.Items, f);
+  }
+}
+
+// The text of a menu item as the menu shows it: "&&" is one "&", a single "&" marks the access
+// key and is not shown.
+std::string Displayed(const QString& text) {
+  std::string shown;
+  const std::string raw = text.toStdString();
+  for (size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '&' && i + 1 < raw.size()) ++i;
+    shown.push_back(raw[i]);
+  }
+  return shown;
+}
+
+} // namespace
+
+TEST_F(MenusTest, MenuBarHoldsEveryItemInOrder) {
+  frmF1& w = Make(false);
+  std::vector<std::string> bar;
+  for (const QAction* a : w.menuBar()->actions())
+    bar.push_back(Displayed(a->text()));
+  EXPECT_EQ(bar, (std::vector<std::string>{"File", "Edit", "View", "Draw", "Animation", "Tools",
+                                           "Demo", "Help"}));
+  int items = 0;
+  ForEachItem(MenuBarSpec(), [&](const MenuSpec& m) {
+    SCOPED_TRACE(m.Name);
+    const QAction* a = w.MenuItem(m.Name);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(Displayed(a->text()), m.Caption);
+    if (m.IsSubMenu()) {
+      const QMenu* menu = w.Menu(m.Name);
+      ASSERT_NE(menu, nullptr);
+      EXPECT_EQ(Listed(menu), Listed(m.Items));
+    }
+    ++items;
+  });
+  EXPECT_GT(items, 170);
+}
+
+TEST_F(MenusTest, CaptionsOfTheParts) {
+  frmF1& w = Make(false);
+  struct Row {
+    const char* name;
+    const char* caption;
+  };
+  const Row rows[] = {
+      {"mnuFileSaveAs", "SaveAs..."},
+      {"mnuFilePrint", "Print..."},
+      {"mnuFileSaveAVI", "Save Animation As AVI"},
+      {"mnuEditCopyAs", "Copy As BMP"},
+      {"mnuViewFit", "Zoom to Fit"},
+      {"mnuViewRotate", "Track Ball"},
+      {"mnuViewSet", "Settings..."},
+      {"mnuDrawHcg", "Stem Plot"},
+      {"mnuDrawAdv", "Advanced Graph"},
+      {"mnuAniStartb", "Start"},
+      {"mnuAniOpt", "Options..."},
+      {"mnuToolCal", "Expression Calculator"},
+      {"mnudemoarcsin", "arcsin & arccos"},
+      {"mnuDemoParaLine", "Parabola & Line"},
+      {"mnuDemoSine", "Sine & Cosine"},
+      {"mnuDemoDini", "Dini's Surface"},
+      {"mnuHelpCon", "Contents..."},
+      {"mnuHelpAbout", "About..."},
+      {"mnuGraphDelAll", "Delete All"},
+      {"mnuFunEdit", "Edit..."},
+  };
+  for (const Row& r : rows) {
+    const QAction* a = w.MenuItem(r.name);
+    ASSERT_NE(a, nullptr) << r.name;
+    EXPECT_EQ(Displayed(a->text()), r.caption);
+  }
+  // The View menu: separators after "Track Ball" and after "ISO".
+  EXPECT_EQ(
+      Listed(w.Menu("mnuView")),
+      (std::vector<std::string>{"mnuViewMove", "mnuViewZoom", "mnuViewFit", "mnuViewRotX",
+                                "mnuViewRotY", "mnuViewRotZ", "mnuViewRotate", "-", "mnuViewFront",
+                                "mnuViewRight", "mnuViewTop", "mnuViewISO", "-", "mnuViewSet"}));
+  // The pop-up menus are not in the menu bar.
+  EXPECT_EQ(Listed(w.Menu("GraphEdit")),
+            (std::vector<std::string>{"mnuGraphPaste", "mnuGraphCopyAs", "mnuGraphDelAll", "-",
+                                      "mnuGraphAxis", "mnuGraphLight"}));
+  EXPECT_EQ(Listed(w.Menu("FunEdit")),
+            (std::vector<std::string>{"mnuFunEdit", "mnuFunCut", "mnuFunCopy", "mnuFunDelete"}));
+  for (const QAction* a : w.menuBar()->actions()) {
+    EXPECT_NE(a->text(), "GraphEdit");
+    EXPECT_NE(a->text(), "FunEdit");
+  }
+  // Seventy sample items, each opening a document below samples/.
+  int samples = 0;
+  ForEachItem(MenuBarSpec(), [&](const MenuSpec& m) {
+    if (!m.SamplePath.empty()) {
+      ++samples;
+      EXPECT_EQ(m.SamplePath.rfind("samples/", 0), 0u);
+    }
+  });
+  EXPECT_EQ(samples, 70);
+}
+
+TEST_F(MenusTest, EveryInstallableCommandRunsFromItsMenuItem) {
+  frmF1& w = Make(false);
+  for (std::string_view name : frmF1Commands::Names())
+    Count(std::string(name));
+  std::set<std::string> reached;
+  auto check = [&](const MenuSpec& m) {
+    if (m.IsSubMenu() || m.Handler.empty() || !counts.count(m.Handler)) return;
+    const int before = counts[m.Handler];
+    w.MenuItem(m.Name)->trigger();
+    EXPECT_EQ(counts[m.Handler], before + 1) << m.Name;
+    reached.insert(m.Handler);
+  };
+  ForEachItem(MenuBarSpec(), check);
+  ForEachItem(FunEditSpec().Items, check);
+  // Every installable menu command has a menu item; the list check and the timer have none.
+  for (std::string_view name : frmF1Commands::Names()) {
+    if (name == "List1_ItemCheck" || name == "Timer1_Timer") continue;
+    EXPECT_TRUE(reached.count(std::string(name))) << name;
+  }
+  // An unknown name cannot be installed.
+  EXPECT_FALSE(frmF1Commands::Set("mnuNoSuchThing_Click", [] {}));
+}
+
+TEST_F(MenusTest, NothingInstalledDoesNothing) {
+  frmF1& w = Make(false);
+  // No handler of another part installed: the commands are there and change nothing.
+  for (const char* name :
+       {"mnuEditCut", "mnuDrawPoint", "mnuAniStartb", "mnuFunEdit", "mnuGraphPaste"})
+    w.MenuItem(name)->trigger();
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+}
+
+TEST_F(MenusTest, ViewPopupForwards) {
+  frmF1& w = Make(false);
+  int& paste = Count("mnuEditPaste_Click");
+  int& copyAs = Count("mnuEditCopyAs_Click");
+  int& deleteAllMenu = Count("mnuEditDelAll_Click");
+  int removed = 0;
+  frmF1Commands::SetRemoveAllGraphs([&] { ++removed; });
+  w.MenuItem("mnuGraphPaste")->trigger();
+  w.MenuItem("mnuGraphCopyAs")->trigger();
+  w.MenuItem("mnuGraphDelAll")->trigger();
+  EXPECT_EQ(paste, 1);
+  EXPECT_EQ(copyAs, 1);
+  // Delete All of the view removes the graphs directly, with no question.
+  EXPECT_EQ(removed, 1);
+  EXPECT_EQ(deleteAllMenu, 0);
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+}
+
+TEST_F(MenusTest, ToolbarButtonsByIndex) {
+  frmF1& w = Make(false);
+  for (int bar = 1; bar <= 3; ++bar) {
+    const auto& table = ToolbarButtons(bar);
+    ASSERT_EQ(w.Toolbar(bar)->actions().size(), static_cast<qsizetype>(table.size()));
+    for (const ToolbarButtonSpec& b : table) {
+      SCOPED_TRACE(testing::Message() << "Toolbar" << bar << " " << b.Index);
+      const QAction* a = w.Button(bar, b.Index);
+      ASSERT_NE(a, nullptr);
+      EXPECT_EQ(a, w.Toolbar(bar)->actions()[b.Index - 1]);
+      EXPECT_EQ(a->objectName().toStdString(), b.Key);
+      EXPECT_EQ(a->isSeparator(), b.Separator);
+      if (!b.Separator) {
+        EXPECT_EQ(a->toolTip().toStdString(), b.Tooltip);
+        EXPECT_FALSE(a->icon().isNull());
+      }
+    }
+    EXPECT_EQ(w.Button(bar, static_cast<int>(table.size()) + 1), nullptr);
+    EXPECT_EQ(w.Button(bar, 0), nullptr);
+  }
+  EXPECT_EQ(w.Toolbar(3)->orientation(), Qt::Vertical);
+}
+
+TEST_F(MenusTest, ToolbarClicksRunTheirHandlers) {
+  frmF1& w = Make(false);
+  int& cut = Count("mnuEditCut_Click");
+  int& point = Count("mnuDrawPoint_Click");
+  int& start = Count("mnuAniStartb_Click");
+  int& pointAnimation = Count("mnuAniPoint_Click");
+  w.Button(1, 13)->trigger();
+  w.Button(1, 33)->trigger();
+  w.Button(1, 22)->trigger();
+  w.Button(2, 2)->trigger();
+  // Separators and indices out of range do nothing.
+  w.Toolbar1_ButtonClick(1);
+  w.Toolbar1_ButtonClick(44);
+  w.Toolbar2_ButtonClick(23);
+  w.Toolbar3_ButtonClick(5);
+  EXPECT_EQ(cut, 1);
+  EXPECT_EQ(start, 1);
+  EXPECT_EQ(point, 1);
+  EXPECT_EQ(pointAnimation, 1);
+  // Help "Contents..." from the toolbar opens the help.
+  w.Button(1, 19)->trigger();
+  ASSERT_EQ(openedUrls.size(), 1u);
+  EXPECT_TRUE(openedUrls[0].toLocalFile().endsWith("/help/index.html"));
+}
+
+TEST_F(MenusTest, HelpAndWebItemsOpenHelpPages) {
+  frmF1& w = Make(false);
+  struct Row {
+    const char* item;
+    const char* page;
+  };
+  const Row rows[] = {{"mnuHelpCon", "index.html"},       {"mnuHelpHome", "index.html"},
+                      {"mnuHelpCus", "support.html"},     {"mnuHelpVideo", "tutorial.html"},
+                      {"mnuHelpTwitter", "tips.html"},    {"mnuHelpFB", "gallery.html"},
+                      {"mnuDemoGallery", "gallery.html"}, {"mnuDemoFC", "curves.html"}};
+  for (const Row& r : rows) {
+    openedUrls.clear();
+    w.MenuItem(r.item)->trigger();
+    ASSERT_EQ(openedUrls.size(), 1u) << r.item;
+    EXPECT_EQ(openedUrls[0].toLocalFile(), frmF1::ProgramFolder() + "/help/" + r.page);
+  }
+}
+
+TEST_F(MenusTest, DialogsOfTheMenusAreModal) {
+  frmF1& w = Make(false);
+  DocumentType = DocumentType2D;
+  struct Row {
+    const char* item;
+    const char* dialog;
+  };
+  const Row rows[] = {{"mnuViewSet", "frmF14"},    {"mnuDrawAxis", "frmF20"},
+                      {"mnuGraphAxis", "frmF20"},  {"mnuHelpAbout", "frmF2"},
+                      {"mnuToolCal", "frmFunCal"}, {"mnuDrawLight", "frmF8"},
+                      {"mnuGraphLight", "frmF8"}};
+  for (const Row& r : rows) {
+    QString seen;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* d = QApplication::activeModalWidget();
+      if (!d) return;
+      seen = d->metaObject()->className();
+      modal = d->isModal();
+      d->close();
+    });
+    w.MenuItem(r.item)->trigger();
+    EXPECT_EQ(seen.toStdString(), r.dialog) << r.item;
+    EXPECT_TRUE(modal) << r.item;
+  }
+}
+
+TEST_F(MenusTest, DemoSampleThatIsMissingIsNamed) {
+  frmF1& w = Make();
+  AddGraph();
+  w.MenuItem("mnuDemoDini")->trigger();
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_NE(dialogs.prompter.shown[0].text.find("samples/3D/dini's surface.crv"),
+            std::string::npos);
+  // The open document stays.
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+}

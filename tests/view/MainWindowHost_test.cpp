@@ -1,0 +1,111 @@
+// The main window as the host of the document commands: the graph list's rows and their check
+// events, the playback commands, the drag modes, the trackball switch, and Delete All until the
+// graph list's own removal is installed.
+
+#include <QAction>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "view/scene/Scene.h"
+#include "view/scene/GlView.h"
+
+#include "TestMainWindow.h"
+
+using HostTest = MainWindowTest;
+
+TEST_F(HostTest, ListRowsAndTheirCheckEvents) {
+  frmF1& w = Make(false);
+  int& checks = Count("List1_ItemCheck");
+  w.AddListRow("Point  x=1, y=2");
+  w.AddListRow("second");
+  EXPECT_EQ(w.List1()->count(), 2);
+  EXPECT_EQ(w.List1()->item(0)->text(), "Point  x=1, y=2");
+  EXPECT_EQ(w.List1()->item(0)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(checks, 0); // adding a row is no check event
+  w.SetListRowChecked(1, true);
+  EXPECT_EQ(w.List1()->item(1)->checkState(), Qt::Checked);
+  EXPECT_EQ(checks, 1);
+  // Checking a checked row raises the event again; unchecking too.
+  w.SetListRowChecked(1, true);
+  EXPECT_EQ(checks, 2);
+  w.SetListRowChecked(1, false);
+  EXPECT_EQ(checks, 3);
+  // The user's click on a check box is a check event as well.
+  w.List1()->item(0)->setCheckState(Qt::Checked);
+  EXPECT_EQ(checks, 4);
+  EXPECT_THROW(w.SetListRowChecked(2, true), std::out_of_range);
+  EXPECT_THROW(w.SetListRowChecked(-1, true), std::out_of_range);
+}
+
+TEST_F(HostTest, CheckingAllRowsRaisesOneCheckEvent) {
+  // A document's rows are checked together: one walk of the graphs, one scene build.
+  frmF1& w = Make(false);
+  int& checks = Count("List1_ItemCheck");
+  for (int i = 0; i < 3; ++i)
+    w.AddListRow("row");
+  w.CheckAllListRows(0);
+  EXPECT_EQ(checks, 0);
+  w.CheckAllListRows(3);
+  EXPECT_EQ(checks, 1);
+  for (int row = 0; row < 3; ++row)
+    EXPECT_EQ(w.List1()->item(row)->checkState(), Qt::Checked);
+  // The marks set together are the list's own: clearing one afterwards is a check event.
+  w.List1()->item(2)->setCheckState(Qt::Unchecked);
+  EXPECT_EQ(checks, 2);
+}
+
+TEST_F(HostTest, PlaybackCommandsAreEnabled) {
+  frmF1& w = Make(false);
+  for (int i = 33; i <= 43; ++i)
+    w.Button(1, i)->setEnabled(false);
+  w.MenuItem("mnuAniStartb")->setEnabled(false);
+  w.MenuItem("mnuAniRevRepeat")->setEnabled(false);
+  w.EnableAnimationCommands();
+  for (int i = 33; i <= 43; ++i)
+    EXPECT_TRUE(w.Button(1, i)->isEnabled()) << i;
+  EXPECT_TRUE(w.MenuItem("mnuAniStartb")->isEnabled());
+  EXPECT_TRUE(w.MenuItem("mnuAniRevRepeat")->isEnabled());
+}
+
+TEST_F(HostTest, EnableCommandsGoesToTheInstalledAvailability) {
+  frmF1& w = Make(false);
+  int kind = 0;
+  w.EnableCommands(DocumentType3D); // nothing installed: nothing happens
+  frmF1Commands::SetEnableCommands([&](int32_t k) { kind = k; });
+  w.EnableCommands(DocumentType3D);
+  EXPECT_EQ(kind, DocumentType3D);
+}
+
+TEST_F(HostTest, SwitchesOfTheView) {
+  frmF1& w = Make(false);
+  ZoomActive = true;
+  w.DragModesOff();
+  EXPECT_FALSE(ZoomActive || MoveActive || RotateActive);
+  w.SetUseTrackballRotation(true);
+  EXPECT_TRUE(w.View()->TheScene().UseTrackballRotation);
+  w.SetAnimationOptionsTexts(20, 5);
+  EXPECT_EQ(w.AnimationOptionsFrameCount, 20);
+  EXPECT_EQ(w.AnimationOptionsFramesPerSecond, 5);
+}
+
+TEST_F(HostTest, DeleteAllEmptiesTheDocument) {
+  frmF1& w = Make(false);
+  AddGraph();
+  AddGraph(PointMarker, false);
+  w.AddListRow("a");
+  w.AddListRow("b");
+  GraphIdCounter = 9;
+  w.RemoveAllGraphs();
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+  EXPECT_EQ(ShownGraphs.FunSurfs.Count(), 0);
+  EXPECT_EQ(w.List1()->count(), 0);
+  EXPECT_EQ(GraphIdCounter, 0);
+  // The graph list's own removal, once installed, does it instead.
+  int removed = 0;
+  frmF1Commands::SetRemoveAllGraphs([&] { ++removed; });
+  w.MenuItem("mnuGraphDelAll")->trigger();
+  w.RemoveAllGraphs();
+  EXPECT_EQ(removed, 2);
+}

@@ -1,0 +1,126 @@
+// The main window's panes as the layout places them in pixels, and the splitter bars: a drag moves
+// only the bar, the release clamps it and lays the panes out again.
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include "view/scene/Scene.h"
+#include "view/scene/GlView.h"
+#include "view/window/SplitterBar.h"
+
+#include "TestMainWindow.h"
+
+namespace {
+
+class LayoutWindowTest : public MainWindowTest {
+protected:
+  frmF1& Shown(int width = 1000, int height = 720) {
+    frmF1& w = Make();
+    w.resize(width, height);
+    w.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+    return w;
+  }
+
+  static PixelRect Px(const frmF1& w, const TwipRect& r) { return ToPixels(r, w.DpiX(), w.DpiY()); }
+  static PixelRect Of(const QWidget* widget) {
+    const QRect g = widget->geometry();
+    return PixelRect{g.x(), g.y(), g.width(), g.height()};
+  }
+};
+
+} // namespace
+
+TEST_F(LayoutWindowTest, PanesSitWhereTheTwipsSay) {
+  frmF1& w = Shown();
+  const PaneGeometry& p = w.Panes();
+  EXPECT_EQ(Of(w.View()), Px(w, p.picDraw));
+  EXPECT_EQ(Of(w.List1()), Px(w, p.List1));
+  EXPECT_EQ(Of(w.Result()), Px(w, p.Result));
+  EXPECT_EQ(Of(w.Splitter()), Px(w, p.Splitter));
+  EXPECT_EQ(Of(w.Splitter2()), Px(w, p.Splitter2));
+  // The layout is the pure layout of the window's size.
+  EXPECT_EQ(p, FormResize(p, w.Metrics()));
+  // The bars around the panes: two toolbar rows at the top, Toolbar3 down the right edge, the
+  // status bar at the bottom; the view fits between them.
+  const int T = w.Toolbar(1)->height();
+  const int W = w.InnerArea()->width(), H = w.InnerArea()->height();
+  EXPECT_EQ(w.Toolbar(2)->geometry(), QRect(0, T, W, T));
+  EXPECT_EQ(w.Toolbar(3)->geometry().left(), W - T);
+  EXPECT_EQ(w.Toolbar(3)->width(), T);
+  EXPECT_EQ(w.StatusBar1()->geometry().bottom(), H - 1);
+  EXPECT_EQ(w.View()->geometry().top(), 2 * T);
+  EXPECT_NEAR(w.View()->geometry().right() + 1, W - T, 1);
+  EXPECT_NEAR(w.View()->geometry().bottom() + 1, H - w.StatusBar1()->height(), 1);
+}
+
+TEST_F(LayoutWindowTest, ResizeLaysOutAgain) {
+  frmF1& w = Shown();
+  const int compiled = w.View()->TheScene().Compilations();
+  w.resize(1200, 800);
+  QTest::qWait(10);
+  // A resize presents the scene without compiling it again.
+  EXPECT_EQ(w.View()->TheScene().Compilations(), compiled);
+  const PaneGeometry& p = w.Panes();
+  EXPECT_EQ(p.picDraw.Left + p.picDraw.Width, w.Metrics().W - w.Metrics().T);
+  EXPECT_EQ(Of(w.View()), Px(w, p.picDraw));
+}
+
+TEST_F(LayoutWindowTest, VerticalSplitterDragAndRelease) {
+  frmF1& w = Shown();
+  const QRect list = w.List1()->geometry();
+  w.Splitter_MouseDown(1, 10, 100);
+  EXPECT_TRUE(w.SplitterDragging);
+  EXPECT_TRUE(w.Splitter()->Dragging());
+  // The bar's near edge jumps to the pointer; the panes stay until the release.
+  w.Splitter_MouseMove(1, -4500, 100);
+  EXPECT_EQ(w.Panes().Splitter.Left, SplitterDesignLeftTwips - 4500);
+  EXPECT_EQ(w.List1()->geometry(), list);
+  w.Splitter_MouseUp(1, 0, 0);
+  EXPECT_FALSE(w.SplitterDragging);
+  EXPECT_FALSE(w.Splitter()->Dragging());
+  EXPECT_EQ(w.Panes().Splitter.Left, 1000);
+  EXPECT_EQ(w.Panes().List1.Width, 1000);
+  EXPECT_EQ(Of(w.List1()), Px(w, w.Panes().List1));
+  EXPECT_EQ(w.Panes().picDraw.Left, 1060);
+
+  // Far to the right: held at the inner width less 1000.
+  w.Splitter_MouseDown(1, 0, 0);
+  w.Splitter_MouseMove(1, 50000, 0);
+  w.Splitter_MouseUp(1, 0, 0);
+  EXPECT_EQ(w.Panes().Splitter.Left, ClampSplitterLeft(1e9, w.Metrics()));
+}
+
+TEST_F(LayoutWindowTest, HorizontalSplitterDragAndRelease) {
+  frmF1& w = Shown();
+  w.Splitter2_MouseDown(1, 0, 0);
+  w.Splitter2_MouseMove(1, 0, -20000);
+  w.Splitter2_MouseUp(1, 0, 0);
+  EXPECT_EQ(w.Panes().Splitter2.Top, 2000);
+  EXPECT_EQ(w.Panes().Result.Top, 2040);
+  // A click without a move runs the layout once and leaves the bar where it is.
+  w.Splitter2_MouseDown(1, 0, 0);
+  w.Splitter2_MouseUp(1, 0, 0);
+  EXPECT_EQ(w.Panes().Splitter2.Top, 2000);
+  // A move without a drag moves nothing.
+  w.Splitter2_MouseMove(1, 0, 500);
+  EXPECT_EQ(w.Panes().Splitter2.Top, 2000);
+}
+
+TEST_F(LayoutWindowTest, SplitterDragWithTheMouse) {
+  frmF1& w = Shown();
+  SplitterBar* bar = w.Splitter();
+  const int startX = bar->geometry().x();
+  QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(1, 50));
+  QMouseEvent move(QEvent::MouseMove, QPointF(-30, 50), bar->mapToGlobal(QPointF(-30, 50)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(bar, &move);
+  EXPECT_EQ(bar->geometry().x(), startX - 30);
+  QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(0, 50));
+  EXPECT_EQ(w.List1()->width(), bar->geometry().x());
+  EXPECT_FALSE(w.SplitterDragging);
+}

@@ -1,0 +1,80 @@
+#pragma once
+// A main window for tests: scripted dialogs, a temporary XDG data folder for the desktop
+// association, URLs recorded instead of opened, and no command installed unless the test installs
+// it. The window is destroyed, and all of that undone, at the end of the test.
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/GraphContainer.h"
+#include "model/ProgramState.h"
+#include "platform/Prompter.h"
+#include "view/window/MainWindow.h"
+#include "view/window/MainWindowCommands.h"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    m_oldXdg = qgetenv("XDG_DATA_HOME");
+    ASSERT_TRUE(xdg.isValid());
+    qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
+    frmF1Commands::Clear();
+    frmF1::SetUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
+    DesktopRegistration::Options registration;
+    registration.UpdateDatabases = false;
+    frmF1::SetRegistrationOptions(registration);
+  }
+
+  void TearDown() override {
+    window.reset();
+    frmF1::SetUrlOpener(nullptr);
+    frmF1::SetRegistrationOptions({});
+    frmF1Commands::Clear();
+    AllGraphs.FunSurfs.Clear();
+    ShownGraphs.FunSurfs.Clear();
+    if (m_oldXdg.isNull())
+      qunsetenv("XDG_DATA_HOME");
+    else
+      qputenv("XDG_DATA_HOME", m_oldXdg);
+  }
+
+  // A new main window, loaded with the command line unless told otherwise.
+  frmF1& Make(bool load = true, const std::string& commandLine = "") {
+    window = std::make_unique<frmF1>();
+    if (load) window->Form_Load(commandLine);
+    return *window;
+  }
+
+  // Installs a handler that counts its calls.
+  int& Count(const std::string& handler) {
+    int& n = counts[handler];
+    frmF1Commands::Set(handler, [&n] { ++n; });
+    return n;
+  }
+
+  // A graph in both containers under a fresh ID.
+  std::shared_ptr<Cls9> AddGraph(int32_t graphType = PointMarker, bool shown = true) {
+    auto g = std::make_shared<Cls9>();
+    g->GraphType = graphType;
+    g->ID = ++m_lastId;
+    AllGraphs.FunSurfs.Add(g);
+    if (shown) ShownGraphs.FunSurfs.Add(g);
+    return g;
+  }
+
+  QTemporaryDir xdg;
+  ScopedScriptedDialogs dialogs;
+  std::vector<QUrl> openedUrls;
+  std::map<std::string, int> counts;
+  std::unique_ptr<frmF1> window;
+
+private:
+  QByteArray m_oldXdg;
+  int32_t m_lastId = 100;
+};
