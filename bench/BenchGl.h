@@ -12,7 +12,7 @@
 
 struct GlSetup {
   GlSetup(int width, int height) {
-    const QSurfaceFormat format = picDraw::ViewFormat();
+    const QSurfaceFormat format = GlView::ViewFormat();
     surface.setFormat(format);
     surface.create();
     context.setFormat(format);

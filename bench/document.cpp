@@ -18,16 +18,16 @@
 namespace {
 
 std::string PointsDocument(int32_t count) {
-  Cls8 shown;
+  GraphContainer shown;
   for (int32_t id = 1; id <= count; ++id) {
-    auto p = std::make_shared<Cls9>();
+    auto p = std::make_shared<Graph>();
     p->ID = id;
     p->GraphType = PointMarker;
     p->ExpressY = std::to_string(id % 7);
     p->ExpressZ = std::to_string(id % 5);
     shown.FunSurfs.Add(p);
   }
-  Cls3 axes;
+  AxesSettings axes;
   return BuildDocumentText(DocumentType2D, shown, axes, {ScaleEqual, 1, 1, 1});
 }
 
@@ -35,7 +35,7 @@ void BM_ReadDocumentText(benchmark::State& state) {
   const std::string text = PointsDocument(static_cast<int32_t>(state.range(0)));
   for (auto _ : state) {
     std::string problem;
-    auto doc = ParseDocumentText(text, Cls3(), &problem);
+    auto doc = ParseDocumentText(text, AxesSettings(), &problem);
     benchmark::DoNotOptimize(doc);
   }
   state.SetComplexityN(state.range(0));
@@ -56,7 +56,7 @@ public:
   void BuildScene() override {}
   void Display(int32_t) override {}
   void SetAnimationOptionsTexts(int32_t, int32_t) override {}
-  void SampleGraph(Cls9&) override {}
+  void SampleGraph(Graph&) override {}
 };
 
 void BM_CheckEventOverReadGraphs(benchmark::State& state) {
@@ -65,7 +65,7 @@ void BM_CheckEventOverReadGraphs(benchmark::State& state) {
   ShownGraphs.FunSurfs.Clear();
   CheckedRows host;
   for (int32_t id = 1; id <= count; ++id) {
-    auto p = std::make_shared<Cls9>();
+    auto p = std::make_shared<Graph>();
     p->ID = id;
     p->GraphType = PointMarker;
     AllGraphs.FunSurfs.Add(p);

@@ -34,7 +34,7 @@ constexpr int kSide = 100;
 
 std::string Postfix(const char* formula) {
   std::string postfix;
-  Cls6().InfixToPostfix(InsertImplicitProducts(formula), postfix);
+  FormulaParser().InfixToPostfix(InsertImplicitProducts(formula), postfix);
   return postfix;
 }
 
@@ -176,7 +176,7 @@ void BM_MuParser(benchmark::State& state) {
 // The text-taking evaluation as the graph code may call it, once per sample.
 void BM_DoEvaluate(benchmark::State& state) {
   const std::string postfix = Postfix(kCases[state.range(0)].ours);
-  Cls6 e;
+  FormulaParser e;
   float sum = 0, r = 0;
   for (auto _ : state) {
     for (int i = 0; i < kSide; ++i) {
@@ -196,7 +196,7 @@ void BM_Parse(benchmark::State& state) {
   const std::string text = InsertImplicitProducts(kCases[state.range(0)].ours);
   for (auto _ : state) {
     std::string postfix;
-    Cls6::ParseQuietly(text, postfix);
+    FormulaParser::ParseQuietly(text, postfix);
     CompiledFormula f(postfix);
     benchmark::DoNotOptimize(f);
   }

@@ -30,7 +30,7 @@ std::string WriteCurves(const QTemporaryDir& dir, int n) {
   ShownGraphs.FunSurfs.Clear();
   DocumentType = DocumentType2D;
   for (int k = 0; k < n; ++k) {
-    auto g = std::make_shared<Cls9>();
+    auto g = std::make_shared<Graph>();
     g->ID = k + 1;
     g->GraphType = Curve2D;
     g->CoordType = Cartesian2D;
@@ -64,7 +64,7 @@ void BM_FileOpenCurves2D(benchmark::State& state) {
     return;
   }
   ScopedScriptedDialogs dialogs;
-  frmF1 window;
+  MainWindow window;
   window.Form_Load("");
   window.show();
   QApplication::processEvents();
@@ -85,7 +85,7 @@ BENCHMARK(BM_FileOpenCurves2D)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)-
 } // namespace
 
 int main(int argc, char** argv) {
-  QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());
+  QSurfaceFormat::setDefaultFormat(GlView::ViewFormat());
   QApplication app(argc, argv);
   InstallCommandAvailability();
   InstallGraphListCommands();

@@ -24,8 +24,8 @@ constexpr const char* kSurface = "sin(x)*cos(y)";
 constexpr const char* kGrid4D = "x^2+y^2+z^2-1";
 constexpr const char* kImplicit = "x^2+y^2-z^2-0.5";
 
-std::unique_ptr<Cls9> Surface() {
-  auto g = std::make_unique<Cls9>();
+std::unique_ptr<Graph> Surface() {
+  auto g = std::make_unique<Graph>();
   g->GraphType = Surface3D;
   g->CoordType = Cartesian3D;
   g->FunForm = Explicit;
@@ -38,8 +38,8 @@ std::unique_ptr<Cls9> Surface() {
   return g;
 }
 
-std::unique_ptr<Cls9> Volume(int32_t type, int32_t form, const char* formula) {
-  auto g = std::make_unique<Cls9>();
+std::unique_ptr<Graph> Volume(int32_t type, int32_t form, const char* formula) {
+  auto g = std::make_unique<Graph>();
   g->GraphType = type;
   g->CoordType = Cartesian3D;
   g->FunForm = form;
@@ -54,7 +54,7 @@ std::unique_ptr<Cls9> Volume(int32_t type, int32_t form, const char* formula) {
 }
 
 // Runs GetPoints on a graph; range(0) is the thread count (0: every core).
-void Sample(benchmark::State& state, Cls9& g, int64_t evaluationsPerCall) {
+void Sample(benchmark::State& state, Graph& g, int64_t evaluationsPerCall) {
   SamplingThreads = static_cast<int32_t>(state.range(0));
   DocumentType = g.GraphType == Function4D ? DocumentType4D : DocumentType3D;
   for (auto _ : state)
@@ -108,7 +108,7 @@ float EvaluateGrid(const CompiledFormula& f) {
 
 CompiledFormula Compiled(const char* formula) {
   std::string postfix;
-  Cls6().InfixToPostfix(InsertImplicitProducts(formula), postfix);
+  FormulaParser().InfixToPostfix(InsertImplicitProducts(formula), postfix);
   return CompiledFormula(postfix);
 }
 
@@ -179,7 +179,7 @@ float EvaluateSurfaceAlong(const CompiledFormula& fx, const CompiledFormula& fy,
 // point at a time, "x_along" over the evaluator's run along each row or column (the form
 // sampling itself uses).
 template <class Bare, class Along>
-void Race(benchmark::State& state, Cls9& g, Bare&& bare, Along&& along) {
+void Race(benchmark::State& state, Graph& g, Bare&& bare, Along&& along) {
   using Clock = std::chrono::steady_clock;
   SamplingThreads = 1;
   DocumentType = g.GraphType == Function4D ? DocumentType4D : DocumentType3D;

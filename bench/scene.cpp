@@ -50,7 +50,7 @@ public:
   }
   int32_t GraphCount() override { return 1; }
   bool Animation() override { return false; }
-  Cls1 GetBox(int32_t) override { return Cls1{-10, 10, -2, 2, -10, 10}; }
+  BoundingBox GetBox(int32_t) override { return BoundingBox{-10, 10, -2, 2, -10, 10}; }
   void SceneRotation(float& r, float& p, float& y) override {
     r = 0;
     p = -30;
@@ -76,9 +76,9 @@ public:
   void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
   void ValueRange(float& lo, float& hi) override { lo = hi = 0; }
   bool AxesShown() override { return false; }
-  void DrawBackground(Cls1&) override {}
-  void Draw2DGrid(Cls1&) override {}
-  void DrawAxes(Cls1&) override {}
+  void DrawBackground(BoundingBox&) override {}
+  void Draw2DGrid(BoundingBox&) override {}
+  void DrawAxes(BoundingBox&) override {}
 
   std::vector<std::array<float, 3>> points, normals;
   float yaw = 45;
@@ -175,7 +175,7 @@ void BM_Curves2DStill(benchmark::State& state) {
   ShownGraphs.FunSurfs.Clear();
   const int n = static_cast<int>(state.range(0));
   for (int k = 0; k < n; ++k) {
-    auto g = std::make_shared<Cls9>();
+    auto g = std::make_shared<Graph>();
     g->ID = k + 1;
     g->GraphType = Curve2D;
     g->CoordType = Cartesian2D;
@@ -209,7 +209,7 @@ BENCHMARK(BM_Curves2DStill)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->Us
 } // namespace
 
 int main(int argc, char** argv) {
-  QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());
+  QSurfaceFormat::setDefaultFormat(GlView::ViewFormat());
   QGuiApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

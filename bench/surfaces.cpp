@@ -1,7 +1,7 @@
 // Surface drawing speed: building the mesh of a sampled surface (positions, colour-map colours,
 // texture coordinates, cell and vertex normals) at 51 x 51, 101 x 101 and 201 x 201 points, whose
 // time grows with the cells; the floor overlays of a 201 x 201 surface; and one step of a
-// trackball drag over a 201 x 201 surface drawn by Cls9::Draw in an 800 x 600 framebuffer (needs a
+// trackball drag over a 201 x 201 surface drawn by Graph::Draw in an 800 x 600 framebuffer (needs a
 // display: run under Xvfb; without one that benchmark is skipped).
 
 #include <benchmark/benchmark.h>
@@ -25,8 +25,8 @@
 
 namespace {
 
-std::unique_ptr<Cls9> SampledSurface(int32_t steps) {
-  auto g = std::make_unique<Cls9>();
+std::unique_ptr<Graph> SampledSurface(int32_t steps) {
+  auto g = std::make_unique<Graph>();
   g->GraphType = Surface3D;
   g->CoordType = Cartesian3D;
   g->FunForm = Explicit;
@@ -86,10 +86,10 @@ constexpr int kWidth = 800, kHeight = 600;
 // One surface graph as the scene's only content.
 class SurfaceSource : public SceneSource {
 public:
-  explicit SurfaceSource(Cls9& graph) : g(graph) {}
+  explicit SurfaceSource(Graph& graph) : g(graph) {}
   int32_t GraphCount() override { return 1; }
   bool Animation() override { return false; }
-  Cls1 GetBox(int32_t) override {
+  BoundingBox GetBox(int32_t) override {
     AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
     return g.GetBox();
   }
@@ -104,12 +104,12 @@ public:
   void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
   void ValueRange(float& lo, float& hi) override { lo = hi = 0; }
   bool AxesShown() override { return false; }
-  void DrawBackground(Cls1&) override {}
-  void Draw2DGrid(Cls1&) override {}
-  void DrawAxes(Cls1&) override {}
+  void DrawBackground(BoundingBox&) override {}
+  void Draw2DGrid(BoundingBox&) override {}
+  void DrawAxes(BoundingBox&) override {}
 
 private:
-  Cls9& g;
+  Graph& g;
 };
 
 
@@ -150,7 +150,7 @@ BENCHMARK(BM_DragStepSurface200)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
-  QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());
+  QSurfaceFormat::setDefaultFormat(GlView::ViewFormat());
   QGuiApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -59,7 +59,7 @@ void EvaluateEverywhere(const std::string& postfix) {
       else
         Check(fast == UndefinedValue, "fast interpreter has a value where exact has none");
     }
-    Cls6 e;
+    FormulaParser e;
     float r = 0;
     e.DoEvaluate(postfix, true, r, v);
   }
@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FoldSigns(text);
   const std::string prepared = InsertImplicitProducts(text);
 
-  Cls6 parser;
+  FormulaParser parser;
   std::string postfix;
   const int32_t position = parser.InfixToPostfix(prepared, postfix);
   if (position == 0) EvaluateEverywhere(postfix);
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size <= 600) {
     std::string message;
     bool ok = false;
-    const clsPolish list = ParseToTokens(prepared, message, ok);
+    const PostfixTokens list = ParseToTokens(prepared, message, ok);
     if (ok) {
       const std::string d = FoldSigns(TokensToInfix(Differentiate(list)));
       const std::string px = FoldSigns(TokensToInfix(PartialDerivative(list, "x")));

@@ -23,16 +23,16 @@ namespace {
 
 void ReadAndWriteBack(std::string_view text) {
   std::string problem;
-  auto doc = ParseDocumentText(text, Cls3(), &problem);
+  auto doc = ParseDocumentText(text, AxesSettings(), &problem);
   if (!doc) {
     if (problem.empty()) std::abort(); // a refusal always says why
     return;
   }
-  Cls8 shown;
+  GraphContainer shown;
   for (const auto& g : doc->graphs)
     shown.FunSurfs.Add(g.graph);
   const std::string again = BuildDocumentText(doc->documentType, shown, doc->axes, doc->scale);
-  if (!ParseDocumentText(again, Cls3(), &problem)) std::abort();
+  if (!ParseDocumentText(again, AxesSettings(), &problem)) std::abort();
 
   // Sampling, under a budget small enough to keep each input quick.
   constexpr std::size_t Budget = std::size_t{16} << 20;

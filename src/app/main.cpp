@@ -28,7 +28,7 @@
 #include "view/window/MainWindow.h"
 
 int main(int argc, char** argv) {
-  QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());
+  QSurfaceFormat::setDefaultFormat(GlView::ViewFormat());
   QApplication app(argc, argv);
   QApplication::setApplicationName("Corvalin");
 
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   UnattendedPrompter unattended;
   if (!screenshot.isEmpty()) SetPrompter(&unattended);
 
-  frmF1 window;
+  MainWindow window;
   window.Form_Load(args.join(' ').toStdString());
   // A picture of the view alone comes from a window of a fixed, modest size, so that pictures
   // made on different screens match.

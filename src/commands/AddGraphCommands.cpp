@@ -39,19 +39,19 @@ constexpr const char* StepCaption = "Step Graph Properties";
 constexpr const char* StemCaption = "Stem Graph Properties";
 
 // The row of a graph added by a command: the step and stem commands name their own plot.
-std::string CommandRowCaption(const AddCommandSpec& spec, const Cls9& g) {
+std::string CommandRowCaption(const AddCommandSpec& spec, const Graph& g) {
   const bool step = spec.setup.caption == StepCaption;
   if ((step || spec.setup.caption == StemCaption) && g.FunForm == Explicit)
     return (step ? "Step Plot  y=" : "Stem Plot  y=") + g.ExpressZ;
   return AddedGraphCaption(g, DocumentType);
 }
 
-std::string Pair(const char* first, const Cls9& g, const char* second) {
+std::string Pair(const char* first, const Graph& g, const char* second) {
   return std::string(first) + g.ExpressY + second + g.ExpressZ;
 }
 
 // The formula part of a 3D curve or surface by form and coordinate system.
-std::string Formula3D(const Cls9& g) {
+std::string Formula3D(const Graph& g) {
   if (g.FunForm == Implicit) return g.ExpressX + "=0";
   if (g.FunForm == Explicit) return (g.CoordType == Spherical ? "r=" : "z=") + g.ExpressZ;
   const char* names[3] = {"x=", ", y=", ", z="};
@@ -61,7 +61,7 @@ std::string Formula3D(const Cls9& g) {
 }
 
 // The commands' own captions; empty where they give none.
-std::string CommandCaption(const Cls9& g, int32_t documentType) {
+std::string CommandCaption(const Graph& g, int32_t documentType) {
   const bool polar = g.CoordType == Polar;
   switch (g.GraphType) {
   case Curve2D:
@@ -144,32 +144,56 @@ void SetAddDialog(GraphDialog kind, AddDialogOpener opener) {
 const std::vector<AddCommandSpec>& AddCommandTable() {
   // handler, dialog, {coordinate, animated}, lighting, frames, fonts, samples, pitch, yaw
   static const std::vector<AddCommandSpec> table = {
-      {"mnuDraw2DCart_Click", K::frmF5, {0, false}, false, false, false, false, 0, 0},
-      {"mnuDraw2DPolar_Click", K::frmF5, {1, false}, false, false, false, false, 0, 0},
-      {"mnuDraw25DCart_Click", K::frmF4, {0, false}, false, false, false, false, -30, 45},
-      {"mnuDraw25DPolar_Click", K::frmF4, {1, false}, false, false, false, false, -30, 45},
-      {"mnuDraw3DCart_Click", K::frmF6, {0, false}, false, false, false, true, -30, 45},
-      {"mnuDraw3DCyl_Click", K::frmF6, {1, false}, false, false, false, true, -30, 45},
-      {"mnuDraw3DSph_Click", K::frmF6, {2, false}, false, false, false, true, -30, 45},
-      {"mnuAniPoint_Click", K::frmF17, {0, true}, false, true, true, false, -30, 45},
-      {"mnuAniCur2DCart_Click", K::frmF5, {0, true}, false, true, true, false, 0, 0},
-      {"mnuAniCur2DPol_Click", K::frmF5, {1, true}, false, true, true, false, 0, 0},
-      {"mnuAni25DCurCart_Click", K::frmF4, {0, true}, true, true, true, false, -30, 45},
-      {"mnuAni25DCurPol_Click", K::frmF4, {1, true}, true, true, true, false, -30, 45},
-      {"mnuAniSurCart_Click", K::frmF6, {0, true}, true, true, true, true, -30, 45},
-      {"mnuAniSurCyl_Click", K::frmF6, {1, true}, true, true, true, true, -30, 45},
-      {"mnuAniSurSph_Click", K::frmF6, {2, true}, true, true, true, true, -30, 45},
-      {"mnuAnim4D_Click", K::frmF27, {0, true}, false, true, false, true, -30, 45},
-      {"mnuDrawTab2D_Click", K::frmF11, {0, false}, false, false, false, false, 0, 0},
-      {"mnuDrawTab25D_Click", K::frmF10, {0, false}, false, false, false, false, -30, 45},
-      {"mnuDrawTab3D_Click", K::frmF12, {0, false}, false, false, false, false, -30, 45},
-      {"mnuDrawPoint_Click", K::frmF16, {0, false}, false, false, false, false, -30, 45},
-      {"mnuDrawFun4D_Click", K::frmF27, {0, false}, false, false, false, true, -30, 45},
-      {"mnuDrawStep_Click", K::frmF26, {0, false, StepCaption}, false, false, false, false, 0, 0},
-      {"mnuDrawHcg_Click", K::frmF26, {0, false, StemCaption}, false, false, false, false, 0, 0},
-      {"mnuDrawColor_Click", K::frmF22, {0, false}, false, false, false, true, 0, 0},
-      {"mnuDrawCon_Click", K::frmF18, {0, false}, false, false, false, true, 0, 0},
-      {"mnuDrawVector_Click", K::frmF21, {0, false}, false, false, false, true, 0, 0},
+      {"mnuDraw2DCart_Click", K::Curve2DDialog, {0, false}, false, false, false, false, 0, 0},
+      {"mnuDraw2DPolar_Click", K::Curve2DDialog, {1, false}, false, false, false, false, 0, 0},
+      {"mnuDraw25DCart_Click", K::RibbonDialog, {0, false}, false, false, false, false, -30, 45},
+      {"mnuDraw25DPolar_Click", K::RibbonDialog, {1, false}, false, false, false, false, -30, 45},
+      {"mnuDraw3DCart_Click", K::Graph3DDialog, {0, false}, false, false, false, true, -30, 45},
+      {"mnuDraw3DCyl_Click", K::Graph3DDialog, {1, false}, false, false, false, true, -30, 45},
+      {"mnuDraw3DSph_Click", K::Graph3DDialog, {2, false}, false, false, false, true, -30, 45},
+      {"mnuAniPoint_Click", K::PointAnimationDialog, {0, true}, false, true, true, false, -30, 45},
+      {"mnuAniCur2DCart_Click", K::Curve2DDialog, {0, true}, false, true, true, false, 0, 0},
+      {"mnuAniCur2DPol_Click", K::Curve2DDialog, {1, true}, false, true, true, false, 0, 0},
+      {"mnuAni25DCurCart_Click", K::RibbonDialog, {0, true}, true, true, true, false, -30, 45},
+      {"mnuAni25DCurPol_Click", K::RibbonDialog, {1, true}, true, true, true, false, -30, 45},
+      {"mnuAniSurCart_Click", K::Graph3DDialog, {0, true}, true, true, true, true, -30, 45},
+      {"mnuAniSurCyl_Click", K::Graph3DDialog, {1, true}, true, true, true, true, -30, 45},
+      {"mnuAniSurSph_Click", K::Graph3DDialog, {2, true}, true, true, true, true, -30, 45},
+      {"mnuAnim4D_Click", K::Graph4DDialog, {0, true}, false, true, false, true, -30, 45},
+      {"mnuDrawTab2D_Click", K::Table2DDialog, {0, false}, false, false, false, false, 0, 0},
+      {"mnuDrawTab25D_Click", K::Table25DDialog, {0, false}, false, false, false, false, -30, 45},
+      {"mnuDrawTab3D_Click", K::Table3DDialog, {0, false}, false, false, false, false, -30, 45},
+      {"mnuDrawPoint_Click",
+       K::PointPropertiesDialog,
+       {0, false},
+       false,
+       false,
+       false,
+       false,
+       -30,
+       45},
+      {"mnuDrawFun4D_Click", K::Graph4DDialog, {0, false}, false, false, false, true, -30, 45},
+      {"mnuDrawStep_Click",
+       K::StepStemDialog,
+       {0, false, StepCaption},
+       false,
+       false,
+       false,
+       false,
+       0,
+       0},
+      {"mnuDrawHcg_Click",
+       K::StepStemDialog,
+       {0, false, StemCaption},
+       false,
+       false,
+       false,
+       false,
+       0,
+       0},
+      {"mnuDrawColor_Click", K::ColorMapDialog, {0, false}, false, false, false, true, 0, 0},
+      {"mnuDrawCon_Click", K::ContourPlotDialog, {0, false}, false, false, false, true, 0, 0},
+      {"mnuDrawVector_Click", K::VectorPlotDialog, {0, false}, false, false, false, true, 0, 0},
   };
   return table;
 }
@@ -199,7 +223,8 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
   if (spec.fonts) DocumentAxes().BetterFonts = false;
   if (spec.frames) host.SetTimerInterval(TimerIntervalFor(FramesPerSecond));
 
-  const bool point = spec.dialog == K::frmF16 || spec.dialog == K::frmF17;
+  const bool point =
+      spec.dialog == K::PointPropertiesDialog || spec.dialog == K::PointAnimationDialog;
   const bool flat = point && DocumentType != DocumentType3D;
   ShownGraphs.RotRoll = 0.0f;
   ShownGraphs.RotPitch = flat ? 0.0f : spec.pitch;
@@ -207,7 +232,7 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
 
   // The new graph is the last of AllGraphs; its row is the last row.
   const int32_t count = AllGraphs.FunSurfs.Count();
-  Cls9& graph = *AllGraphs.FunSurfs.Item(count);
+  Graph& graph = *AllGraphs.FunSurfs.Item(count);
   if (spec.samples) host.SampleGraph(graph);
   // The other animated graphs were sampled with the former frame count.
   if (FrameCount != saved.frameCount)
@@ -217,14 +242,14 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
   host.SetListRowChecked(count - 1, true);
 }
 
-std::string AddedGraphCaption(const Cls9& graph, int32_t documentType) {
+std::string AddedGraphCaption(const Graph& graph, int32_t documentType) {
   std::string caption = CommandCaption(graph, documentType);
   return caption.empty() ? GraphCaption(graph, documentType) : caption;
 }
 
 void InstallAddGraphCommands() {
   for (const AddCommandSpec& spec : AddCommandTable())
-    frmF1Commands::Set(spec.handler, [&spec] {
+    MainWindowCommands::Set(spec.handler, [&spec] {
       if (auto host = MakeWindowCommandHost()) AddGraphCommand(spec, *host);
     });
 }

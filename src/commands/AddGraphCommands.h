@@ -17,7 +17,7 @@
 
 #include "model/GraphKinds.h"
 
-class Cls9;
+class Graph;
 class GraphCommandHost;
 
 // What a command asks of its dialog: its coordinate list position (0 Cartesian, 1 polar or
@@ -50,8 +50,8 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host);
 
 // The row caption of a graph added (or edited) through a dialog: the commands' own captions;
 // a graph they give none gets the caption the document reader gives it, so every graph has a row.
-std::string AddedGraphCaption(const Cls9& graph, int32_t documentType);
+std::string AddedGraphCaption(const Graph& graph, int32_t documentType);
 
-// Installs the commands into the main window (frmF1Commands). Run once before the window
+// Installs the commands into the main window (MainWindowCommands). Run once before the window
 // is created.
 void InstallAddGraphCommands();

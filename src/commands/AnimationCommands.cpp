@@ -17,10 +17,10 @@ namespace {
 class WindowPlaybackHost : public PlaybackHost {
 public:
   void Present(int32_t frame) override {
-    if (frmF1* window = frmF1::Instance()) window->Display(frame);
+    if (MainWindow* window = MainWindow::Instance()) window->Display(frame);
   }
   void SetTimerEnabled(bool on) override {
-    frmF1* window = frmF1::Instance();
+    MainWindow* window = MainWindow::Instance();
     if (!window || !window->Timer1()) return;
     if (on)
       window->Timer1()->start();
@@ -29,7 +29,7 @@ public:
   }
 };
 
-QPointer<frmF23> g_aviWindow;
+QPointer<AviExportWindow> g_aviWindow;
 
 } // namespace
 
@@ -39,18 +39,18 @@ Playback& ThePlayback() {
   return playback;
 }
 
-frmF23* AviWindow() { return g_aviWindow.data(); }
+AviExportWindow* AviWindow() { return g_aviWindow.data(); }
 
 void mnuFileSaveAVI_Click() {
   if (!ShownGraphs.Animation()) return;
   if (!g_aviWindow) {
     // A window of its own, without an owner, like the program's other tool windows.
-    g_aviWindow = new frmF23(ThePlayback(), [] {
-      frmF1* window = frmF1::Instance();
+    g_aviWindow = new AviExportWindow(ThePlayback(), [] {
+      MainWindow* window = MainWindow::Instance();
       return window ? window->ViewImage() : QImage();
     });
     g_aviWindow->setAttribute(Qt::WA_QuitOnClose, false);
-    if (frmF1* window = frmF1::Instance())
+    if (MainWindow* window = MainWindow::Instance())
       // It goes with the main window, and its frame files with it.
       QObject::connect(window, &QObject::destroyed, [] { delete g_aviWindow.data(); });
   }
@@ -60,7 +60,7 @@ void mnuFileSaveAVI_Click() {
 }
 
 void InstallAnimationCommands() {
-  using frmF1Commands::Set;
+  using MainWindowCommands::Set;
   Set("mnuAniStartb_Click", [] { ThePlayback().Start(); });
   Set("mnuAniPause_Click", [] { ThePlayback().Pause(); });
   Set("mnuAniStop_Click", [] { ThePlayback().Stop(); });

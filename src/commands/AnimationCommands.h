@@ -5,17 +5,17 @@
 // the life of the program.
 
 class Playback;
-class frmF23;
+class AviExportWindow;
 
-// The program's player, acting on the main window (frmF1::Instance).
+// The program's player, acting on the main window (MainWindow::Instance).
 Playback& ThePlayback();
 
 // File > "Save Animation As AVI": shows the export window (not modal) when the shown graphs are
 // animated; otherwise nothing. The window is made on first use and kept.
 void mnuFileSaveAVI_Click();
 // The export window; null until it has been opened.
-frmF23* AviWindow();
+AviExportWindow* AviWindow();
 
-// Installs the handlers into the main window's commands (frmF1Commands). Run once before the
+// Installs the handlers into the main window's commands (MainWindowCommands). Run once before the
 // window is created.
 void InstallAnimationCommands();

@@ -64,7 +64,7 @@ bool SaveFrameFile(const QImage& picture, const std::string& path, std::string& 
     return false;
   }
   const std::vector<uint8_t> dib = PackedDib24(picture);
-  cDIB bitmap;
+  BmpFile bitmap;
   if (!bitmap.CreateFromPackedDIBPointer(dib.data(), dib.size())) {
     error = "The view could not be captured.";
     return false;
@@ -86,7 +86,7 @@ int32_t AviFrameRate(const std::string& speedText) {
 bool CheckFrameFiles(const std::vector<std::string>& framePaths, int32_t& width, int32_t& height) {
   width = height = 0;
   for (size_t i = 0; i < framePaths.size(); ++i) {
-    cDIB frame;
+    BmpFile frame;
     if (!frame.CreateFromFile(framePaths[i])) return false;
     if (frame.BitCount() != 24 || frame.Compression() != 0 || frame.Width() <= 0 ||
         frame.Height() <= 0 ||
@@ -118,7 +118,7 @@ AviOutcome WriteAviFile(const std::string& path, const std::vector<std::string>&
   int32_t width = 0;
   int32_t height = 0;
   {
-    cDIB first;
+    BmpFile first;
     if (framePaths.empty() || !first.CreateFromFile(framePaths.front())) {
       error = "A frame file cannot be read.";
       return AviOutcome::Failed;
@@ -151,7 +151,7 @@ AviOutcome WriteAviFile(const std::string& path, const std::vector<std::string>&
       writer.Abandon();
       return AviOutcome::Cancelled;
     }
-    cDIB frame;
+    BmpFile frame;
     if (!frame.CreateFromFile(framePaths[i]) || frame.Width() != width ||
         frame.Height() != height || frame.BitCount() != 24) {
       writer.Abandon();

@@ -30,9 +30,10 @@ void Warn(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Excla
 
 } // namespace
 
-frmF23::frmF23(Playback& playback, std::function<QImage()> grabView, QWidget* parent)
+AviExportWindow::AviExportWindow(Playback& playback, std::function<QImage()> grabView,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Window), m_playback(playback), m_grabView(std::move(grabView)) {
-  setObjectName("frmF23");
+  setObjectName("AviExportWindow");
   setWindowTitle("Save Animation As AVI File");
 
   m_list1 = new QListWidget(this);
@@ -83,29 +84,29 @@ frmF23::frmF23(Playback& playback, std::function<QImage()> grabView, QWidget* pa
   connect(m_cancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
-frmF23::~frmF23() { m_playback.ForgetSink(*this); }
+AviExportWindow::~AviExportWindow() { m_playback.ForgetSink(*this); }
 
-std::string frmF23::FramePath(int32_t number) const {
+std::string AviExportWindow::FramePath(int32_t number) const {
   return m_store ? m_store->Path(number) : std::string();
 }
 
-void frmF23::Command1_Click() {
+void AviExportWindow::Command1_Click() {
   const QListWidgetItem* row = m_list1->currentItem();
   if (!row) return; // no frame chosen: nothing to add
   m_list2->addItem(row->text());
 }
 
-void frmF23::Command2_Click() {
+void AviExportWindow::Command2_Click() {
   for (int i = 1; i <= m_list1->count(); ++i)
     m_list2->addItem(QString::number(i));
 }
 
-void frmF23::Command3_Click() {
+void AviExportWindow::Command3_Click() {
   const int row = m_list2->currentRow();
   if (row >= 0) delete m_list2->takeItem(row);
 }
 
-void frmF23::Command4_Click() {
+void AviExportWindow::Command4_Click() {
   m_playback.CancelCapture();
   // A fresh folder: the files and the list of an earlier capture go.
   m_store = std::make_unique<FrameStore>();
@@ -122,9 +123,9 @@ void frmF23::Command4_Click() {
   m_playback.BeginCapture(*this);
 }
 
-void frmF23::cmdCancel_Click() { m_playback.CancelCapture(); }
+void AviExportWindow::cmdCancel_Click() { m_playback.CancelCapture(); }
 
-bool frmF23::CaptureFrame(int32_t number, std::string& error) {
+bool AviExportWindow::CaptureFrame(int32_t number, std::string& error) {
   if (!m_store) {
     error = "The frames have no folder.";
     return false;
@@ -136,7 +137,7 @@ bool frmF23::CaptureFrame(int32_t number, std::string& error) {
   return true;
 }
 
-void frmF23::CaptureEnded(bool complete, const std::string& error) {
+void AviExportWindow::CaptureEnded(bool complete, const std::string& error) {
   ShowCaptureProgress(false);
   if (!error.empty())
     MsgBox("The animation frame could not be saved:\n" + error, MsgButtons::OK, MsgIcon::Critical,
@@ -147,7 +148,7 @@ void frmF23::CaptureEnded(bool complete, const std::string& error) {
   }
 }
 
-void frmF23::Command5_Click() {
+void AviExportWindow::Command5_Click() {
   if (m_playback.CaptureFrames()) {
     Warn("The frames are still being generated. Wait until they are complete, or cancel them.");
     return;
@@ -167,7 +168,7 @@ void frmF23::Command5_Click() {
   int32_t height = 0;
   if (!CheckFrameFiles(paths, width, height)) return;
 
-  cFileDlg dialog;
+  FileDialog dialog;
   dialog.DefaultExt = "avi";
   dialog.DlgTitle = "Choose a filename to save AVI to...";
   dialog.Filter = "AVI Files|*.avi";
@@ -205,18 +206,18 @@ void frmF23::Command5_Click() {
   if (outcome == AviOutcome::Written) DeleteFrames();
 }
 
-void frmF23::DeleteFrames() {
+void AviExportWindow::DeleteFrames() {
   m_store.reset();
   m_list1->clear();
   m_list2->clear();
 }
 
-void frmF23::ShowCaptureProgress(bool on) {
+void AviExportWindow::ShowCaptureProgress(bool on) {
   m_progress->setVisible(on);
   m_cancel->setVisible(on);
 }
 
-void frmF23::closeEvent(QCloseEvent* event) {
+void AviExportWindow::closeEvent(QCloseEvent* event) {
   m_playback.CancelCapture();
   DeleteFrames();
   event->accept();

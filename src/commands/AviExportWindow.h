@@ -25,12 +25,12 @@ class QProgressBar;
 class QPushButton;
 class FrameStore;
 
-class frmF23 : public QWidget, public FrameCaptureSink {
+class AviExportWindow : public QWidget, public FrameCaptureSink {
   Q_OBJECT
 public:
   // grabView returns the picture the view shows (a null image when it cannot).
-  frmF23(Playback& playback, std::function<QImage()> grabView, QWidget* parent = nullptr);
-  ~frmF23() override;
+  AviExportWindow(Playback& playback, std::function<QImage()> grabView, QWidget* parent = nullptr);
+  ~AviExportWindow() override;
 
   QListWidget* List1() const { return m_list1; } // "Animation Frames"
   QListWidget* List2() const { return m_list2; } // "Selected Frames"

@@ -37,7 +37,7 @@ void Apply(int column, CommandStates& states) {
 // The main window's toolbars and menus.
 class WindowCommandStates : public CommandStates {
 public:
-  explicit WindowCommandStates(frmF1& window) : m_window(window) {}
+  explicit WindowCommandStates(MainWindow& window) : m_window(window) {}
   void SetButtonEnabled(int toolbar, int index, bool enabled) override {
     if (QAction* a = m_window.Button(toolbar, index)) a->setEnabled(enabled);
   }
@@ -50,7 +50,7 @@ public:
   }
 
 private:
-  frmF1& m_window;
+  MainWindow& m_window;
 };
 
 } // namespace
@@ -145,8 +145,8 @@ bool EnableCommandsOfKind(int32_t documentType, CommandStates& states) {
 }
 
 void InstallCommandAvailability() {
-  frmF1Commands::SetEnableCommands([](int32_t documentType) {
-    if (frmF1* window = frmF1::Instance()) {
+  MainWindowCommands::SetEnableCommands([](int32_t documentType) {
+    if (MainWindow* window = MainWindow::Instance()) {
       WindowCommandStates states(*window);
       EnableCommandsOfKind(documentType, states);
     }

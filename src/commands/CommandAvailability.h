@@ -55,5 +55,6 @@ void EnableCommandsSpecial(CommandStates& states);
 bool EnableCommandsOfKind(int32_t documentType, CommandStates& states);
 
 // Makes the main window's EnableCommands (File New, the document reader) write the table into its
-// toolbars and menus (frmF1Commands::SetEnableCommands). Run once before the window is created.
+// toolbars and menus (MainWindowCommands::SetEnableCommands). Run once before the window is
+// created.
 void InstallCommandAvailability();

@@ -36,7 +36,7 @@ void List1_ItemCheck(GraphListHost& host) {
   // A graph without a row (none yet) is left as it is. The bounds are asked again for every row:
   // a message box of the sampling lets other events run, and one of them may remove graphs.
   for (int32_t i = 1; i <= count && i <= AllGraphs.FunSurfs.Count() && i <= host.ListCount(); ++i) {
-    const std::shared_ptr<Cls9> graph = AllGraphs.FunSurfs.Item(i);
+    const std::shared_ptr<Graph> graph = AllGraphs.FunSurfs.Item(i);
     const bool checked = host.ListRowChecked(i - 1);
     const bool shown = shownIds.count(graph->ID) > 0;
     if (!checked && shown) {
@@ -73,7 +73,7 @@ void mnuFunCopy_Click(GraphListHost& host) { mnuEditCopy_Click(host); }
 void mnuFunDelete_Click(GraphListHost& host) { mnuEditDelete_Click(host); }
 
 void InstallGraphListCommands() {
-  using frmF1Commands::Set;
+  using MainWindowCommands::Set;
   Set("List1_ItemCheck", [] { OnWindow(List1_ItemCheck); });
   Set("mnuEditCut_Click", [] { OnWindow(mnuEditCut_Click); });
   Set("mnuEditCopy_Click", [] { OnWindow(mnuEditCopy_Click); });
@@ -84,7 +84,7 @@ void InstallGraphListCommands() {
   Set("mnuFunDelete_Click", [] { OnWindow(mnuFunDelete_Click); });
   Set("mnuEditPaste_Click", [] { OnWindow([](GraphListHost& host) { PasteGraph(host); }); });
   Set("mnuEditCopyAs_Click", [] {
-    if (frmF1* window = frmF1::Instance()) CopyViewAsBmp(window->ViewImage());
+    if (MainWindow* window = MainWindow::Instance()) CopyViewAsBmp(window->ViewImage());
   });
-  frmF1Commands::SetRemoveAllGraphs([] { OnWindow(RemoveAllGraphs); });
+  MainWindowCommands::SetRemoveAllGraphs([] { OnWindow(RemoveAllGraphs); });
 }

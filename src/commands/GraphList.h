@@ -35,6 +35,6 @@ void mnuFunDelete_Click(GraphListHost& host);
 
 // Installs the graph list's check event, Cut, Copy, Copy As BMP, Paste, Delete and Delete All
 // (menu, toolbar and pop-up handlers) and the removal of all graphs into the main window's
-// commands (frmF1Commands), acting on the main window (frmF1::Instance). Run once before the
-// window is created.
+// commands (MainWindowCommands), acting on the main window (MainWindow::Instance). Run once before
+// the window is created.
 void InstallGraphListCommands();

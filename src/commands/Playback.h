@@ -20,7 +20,7 @@
 class PlaybackHost {
 public:
   virtual ~PlaybackHost() = default;
-  // Presents a frame (frmF1.Display with CurrentFrame).
+  // Presents a frame (MainWindow.Display with CurrentFrame).
   virtual void Present(int32_t frame) = 0;
   // Starts or stops the animation timer (Timer1.Enabled).
   virtual void SetTimerEnabled(bool on) = 0;

@@ -19,7 +19,7 @@ constexpr const char* PlaybackMenuItems[] = {
 
 class WindowHost : public GraphCommandHost {
 public:
-  explicit WindowHost(frmF1& window) : m_window(window) {}
+  explicit WindowHost(MainWindow& window) : m_window(window) {}
 
   int32_t ListCount() const override { return m_window.List1()->count(); }
   int32_t ListIndex() const override { return m_window.List1()->currentRow(); }
@@ -65,13 +65,13 @@ public:
   }
 
 private:
-  frmF1& m_window;
+  MainWindow& m_window;
 };
 
 } // namespace
 
 std::unique_ptr<GraphCommandHost> MakeWindowCommandHost() {
-  frmF1* window = frmF1::Instance();
+  MainWindow* window = MainWindow::Instance();
   if (!window) return nullptr;
   return std::make_unique<WindowHost>(*window);
 }

@@ -12,8 +12,9 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 
-frmF19::frmF19(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
-  setObjectName("frmF19");
+AnimationOptionsDialog::AnimationOptionsDialog(GraphCommandHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host) {
+  setObjectName("AnimationOptionsDialog");
   setWindowTitle("Animation Options");
   QFont font("Arial");
   font.setPointSize(9);
@@ -37,11 +38,11 @@ frmF19::frmF19(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_hos
   buttons->addWidget(Command1);
   buttons->addWidget(Command2);
   grid->addLayout(buttons, 2, 0, 1, 2);
-  connect(Command1, &QPushButton::clicked, this, &frmF19::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmF19::Command2_Click);
+  connect(Command1, &QPushButton::clicked, this, &AnimationOptionsDialog::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &AnimationOptionsDialog::Command2_Click);
 }
 
-void frmF19::Command1_Click() {
+void AnimationOptionsDialog::Command1_Click() {
   std::string message;
   const std::optional<AnimationSettings> settings =
       ParseAnimationOptions(Text1->text().toStdString(), Text2->text().toStdString(), &message);
@@ -53,4 +54,4 @@ void frmF19::Command1_Click() {
   accept();
 }
 
-void frmF19::Command2_Click() { reject(); }
+void AnimationOptionsDialog::Command2_Click() { reject(); }

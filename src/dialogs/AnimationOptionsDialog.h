@@ -9,11 +9,11 @@ class GraphCommandHost;
 class QLineEdit;
 class QPushButton;
 
-class frmF19 : public QDialog {
+class AnimationOptionsDialog : public QDialog {
   Q_OBJECT
 public:
   // Form_Load: the boxes show the frame count and speed in force.
-  explicit frmF19(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit AnimationOptionsDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
   void Command1_Click();
   void Command2_Click();

@@ -10,9 +10,9 @@
 
 using namespace DialogFields;
 
-frmF22::frmF22(GraphCommandHost& host, QWidget* parent)
+ColorMapDialog::ColorMapDialog(GraphCommandHost& host, QWidget* parent)
     : PlotDialog(host, parent, ColorMap, PlotStepsOnLoad) {
-  setObjectName("frmF22");
+  setObjectName("ColorMapDialog");
   setWindowTitle("Function Color Map");
   auto* page = new QWidget(SSTab1);
   auto* outer = new QVBoxLayout(page);
@@ -33,12 +33,12 @@ frmF22::frmF22(GraphCommandHost& host, QWidget* parent)
   SSTab1->addTab(page, "Color Map");
 }
 
-void frmF22::AddStyleBindings(std::vector<FieldBinding>& f) const {
+void ColorMapDialog::AddStyleBindings(std::vector<FieldBinding>& f) const {
   using K = FieldBinding::Kind;
-  f.push_back({K::Swatch, Picture2, Cls9Prop::FirstColor});
-  f.push_back({K::Swatch, Picture3, Cls9Prop::SecondColor});
+  f.push_back({K::Swatch, Picture2, GraphProp::FirstColor});
+  f.push_back({K::Swatch, Picture3, GraphProp::SecondColor});
 }
 
-void frmF22::AddStartingValues(PropertyWrites& writes) const {
-  writes.emplace_back(Cls9Prop::FillStyle, ColorMapFillOnAdd);
+void ColorMapDialog::AddStartingValues(PropertyWrites& writes) const {
+  writes.emplace_back(GraphProp::FillStyle, ColorMapFillOnAdd);
 }

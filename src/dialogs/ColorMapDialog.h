@@ -4,10 +4,10 @@
 
 #include "dialogs/PlotDialog.h"
 
-class frmF22 : public PlotDialog {
+class ColorMapDialog : public PlotDialog {
   Q_OBJECT
 public:
-  explicit frmF22(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit ColorMapDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
   ColorSwatch *Picture2, *Picture3;
 

@@ -13,9 +13,9 @@
 
 using namespace DialogFields;
 
-frmF18::frmF18(GraphCommandHost& host, QWidget* parent)
+ContourPlotDialog::ContourPlotDialog(GraphCommandHost& host, QWidget* parent)
     : PlotDialog(host, parent, ContourPlot, PlotStepsOnLoad) {
-  setObjectName("frmF18");
+  setObjectName("ContourPlotDialog");
   setWindowTitle("Function Contour");
   // The "Steps u" box's tooltip has a trailing blank in this dialog.
   Text7->setToolTip("Recommended Value: 30 - 60 ");
@@ -65,30 +65,30 @@ frmF18::frmF18(GraphCommandHost& host, QWidget* parent)
   SSTab1->addTab(contour, "Contour");
 }
 
-void frmF18::PrepareFill(const Cls9& g) {
+void ContourPlotDialog::PrepareFill(const Graph& g) {
   // "Single Color" for a single colour; every other code is a gradient, whose option stays
   // selected as loaded (and keeps the graph's own code unless the user chooses again).
   if (g.FillStyle == ContourColorings[0].code) Coloring->SetCode(g.FillStyle);
 }
 
-void frmF18::AddStyleBindings(std::vector<FieldBinding>& f) const {
+void ContourPlotDialog::AddStyleBindings(std::vector<FieldBinding>& f) const {
   using K = FieldBinding::Kind;
-  f.push_back({K::Real, Text11, Cls9Prop::ContourLevel});
-  f.push_back({K::Index, Combo2, Cls9Prop::LineWidth, 1});
-  f.push_back({K::Options, Coloring, Cls9Prop::FillStyle});
+  f.push_back({K::Real, Text11, GraphProp::ContourLevel});
+  f.push_back({K::Index, Combo2, GraphProp::LineWidth, 1});
+  f.push_back({K::Options, Coloring, GraphProp::FillStyle});
   // The swatches of the colouring chosen stand for the colours; the others keep theirs.
   if (Coloring->Code() == ContourColorings[0].code) {
-    f.push_back({K::Swatch, Picture1, Cls9Prop::SecondColor});
+    f.push_back({K::Swatch, Picture1, GraphProp::SecondColor});
   } else {
-    f.push_back({K::Swatch, Picture2, Cls9Prop::FirstColor});
-    f.push_back({K::Swatch, Picture3, Cls9Prop::SecondColor});
+    f.push_back({K::Swatch, Picture2, GraphProp::FirstColor});
+    f.push_back({K::Swatch, Picture3, GraphProp::SecondColor});
   }
 }
 
-bool frmF18::Accepts(const PropertyWrites& writes) {
+bool ContourPlotDialog::Accepts(const PropertyWrites& writes) {
   // The level steps divide the plot's range of heights: none or fewer than none draw nothing.
   for (const auto& [prop, value] : writes)
-    if (prop == Cls9Prop::ContourLevel && !(std::get<float>(value) > 0.0f)) {
+    if (prop == GraphProp::ContourLevel && !(std::get<float>(value) > 0.0f)) {
       MsgBox("\"Contour Level\" must be greater than 0.", MsgButtons::OK, MsgIcon::Exclamation,
              "Error");
       SSTab1->setCurrentIndex(1);

@@ -6,10 +6,10 @@
 
 class QComboBox;
 
-class frmF18 : public PlotDialog {
+class ContourPlotDialog : public PlotDialog {
   Q_OBJECT
 public:
-  explicit frmF18(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit ContourPlotDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
   QLineEdit* Text11;
   OptionGroup* Coloring; // "Single Color" (Option1), "Gradient Colors" (Option2)
@@ -18,6 +18,6 @@ public:
 
 protected:
   void AddStyleBindings(std::vector<FieldBinding>& fields) const override;
-  void PrepareFill(const Cls9& g) override;
+  void PrepareFill(const Graph& g) override;
   bool Accepts(const PropertyWrites& writes) override;
 };

@@ -26,8 +26,9 @@ QString Q(std::string_view text) {
 
 } // namespace
 
-frmF5::frmF5(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
-  setObjectName("frmF5");
+Curve2DDialog::Curve2DDialog(GraphCommandHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host) {
+  setObjectName("Curve2DDialog");
   setWindowTitle("2D Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
 
@@ -121,32 +122,32 @@ frmF5::frmF5(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
 
   ConnectComboClick(Combo1, this, &m_refilling, [this] { Combo1_Click(); });
   ConnectComboClick(Combo3, this, &m_refilling, [this] { Combo3_Click(); });
-  connect(Command1, &QPushButton::clicked, this, &frmF5::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmF5::Command2_Click);
+  connect(Command1, &QPushButton::clicked, this, &Curve2DDialog::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Curve2DDialog::Command2_Click);
 }
 
-frmF5::~frmF5() = default;
+Curve2DDialog::~Curve2DDialog() = default;
 
-void frmF5::SetAnimationMode(bool animated) {
+void Curve2DDialog::SetAnimationMode(bool animated) {
   m_animation = animated;
   m_tRow->SetVisible(animated);
 }
 
-int frmF5::FormPosition() const { return Combo3->currentIndex(); }
+int Curve2DDialog::FormPosition() const { return Combo3->currentIndex(); }
 
-void frmF5::FillForms(int mode, int coordinate) {
+void Curve2DDialog::FillForms(int mode, int coordinate) {
   RefillChoices(Combo3, &m_refilling, Curve2DForms[mode][coordinate],
                 std::max(0, Combo3->currentIndex()));
 }
 
-void frmF5::Combo1_Click() {
+void Curve2DDialog::Combo1_Click() {
   const int coordinate = Combo1->currentIndex();
   if (coordinate < 0 || coordinate > 1) return;
   FillForms(m_animation ? 1 : 0, coordinate);
   Combo3_Click();
 }
 
-void frmF5::Combo3_Click() {
+void Curve2DDialog::Combo3_Click() {
   const int coordinate = Combo1->currentIndex();
   const int form = FormPosition();
   if (coordinate < 0 || coordinate > 1 || form < 0 || form > 3) return;
@@ -158,7 +159,7 @@ void frmF5::Combo3_Click() {
   m_yPair->SetPairVisible(true);
 }
 
-void frmF5::PrepareAdd(const AddDialogSetup& setup) {
+void Curve2DDialog::PrepareAdd(const AddDialogSetup& setup) {
   setWindowTitle(setup.animated ? "2D Function Graph Animation Properties"
                                 : "2D Function Graph Properties");
   SetAnimationMode(setup.animated);
@@ -180,9 +181,9 @@ void frmF5::PrepareAdd(const AddDialogSetup& setup) {
   }
 }
 
-void frmF5::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void Curve2DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
-  const Cls9& g = *graph;
+  const Graph& g = *graph;
   m_refilling = true;
   Combo3->setCurrentIndex(DialogFields::FormPosition(Curve2DFormCodes, g.FunForm));
   m_refilling = false;
@@ -200,47 +201,47 @@ void frmF5::FillFrom(const std::shared_ptr<Cls9>& graph) {
   m_bindings.Fill(Bindings(), g);
 }
 
-std::vector<FieldBinding> frmF5::Bindings() const {
+std::vector<FieldBinding> Curve2DDialog::Bindings() const {
   using K = FieldBinding::Kind;
   const int form = FormPosition();
   const bool region = form == 2 || form == 3; // implicit or inequality
   std::vector<FieldBinding> f = {
-      {K::Text, Text1, Cls9Prop::NameS},
-      {K::Check, Check3, Cls9Prop::Show2DCurve},
-      {K::Formula, Text2, form == 1 ? Cls9Prop::ExpressY : Cls9Prop::ExpressZ},
+      {K::Text, Text1, GraphProp::NameS},
+      {K::Check, Check3, GraphProp::Show2DCurve},
+      {K::Formula, Text2, form == 1 ? GraphProp::ExpressY : GraphProp::ExpressZ},
   };
-  if (form == 1) f.push_back({K::Formula, Text3, Cls9Prop::ExpressZ});
+  if (form == 1) f.push_back({K::Formula, Text3, GraphProp::ExpressZ});
   if (region) {
-    f.push_back({K::Real, Text4, Cls9Prop::MinU});
-    f.push_back({K::Real, Text5, Cls9Prop::MaxU});
-    f.push_back({K::Real, Text10, Cls9Prop::MinV});
-    f.push_back({K::Real, Text11, Cls9Prop::MaxV});
+    f.push_back({K::Real, Text4, GraphProp::MinU});
+    f.push_back({K::Real, Text5, GraphProp::MaxU});
+    f.push_back({K::Real, Text10, GraphProp::MinV});
+    f.push_back({K::Real, Text11, GraphProp::MaxV});
   } else {
-    f.push_back({K::Real, Text4, Cls9Prop::MinV});
-    f.push_back({K::Real, Text5, Cls9Prop::MaxV});
-    f.push_back({K::Whole, Text6, Cls9Prop::StepV, 0, CurveSteps});
-    f.push_back({K::Real, Text10, Cls9Prop::ClipMinZ});
-    f.push_back({K::Real, Text11, Cls9Prop::ClipMaxZ});
+    f.push_back({K::Real, Text4, GraphProp::MinV});
+    f.push_back({K::Real, Text5, GraphProp::MaxV});
+    f.push_back({K::Whole, Text6, GraphProp::StepV, 0, CurveSteps});
+    f.push_back({K::Real, Text10, GraphProp::ClipMinZ});
+    f.push_back({K::Real, Text11, GraphProp::ClipMaxZ});
   }
   if (m_animation) {
-    f.push_back({K::Real, Text7, Cls9Prop::MinT});
-    f.push_back({K::Real, Text8, Cls9Prop::MaxT});
+    f.push_back({K::Real, Text7, GraphProp::MinT});
+    f.push_back({K::Real, Text8, GraphProp::MaxT});
   }
-  f.push_back({K::Check, Check1, Cls9Prop::Clip});
-  f.push_back({K::Swatch, Picture1, Cls9Prop::LineColor});
-  f.push_back({K::Index, Combo2, Cls9Prop::LineWidth, 1});
+  f.push_back({K::Check, Check1, GraphProp::Clip});
+  f.push_back({K::Swatch, Picture1, GraphProp::LineColor});
+  f.push_back({K::Index, Combo2, GraphProp::LineWidth, 1});
   return f;
 }
 
-std::vector<OrderedPair> frmF5::Pairs() const {
-  std::vector<OrderedPair> pairs = {{Cls9Prop::MinU, Cls9Prop::MaxU},
-                                    {Cls9Prop::MinV, Cls9Prop::MaxV},
-                                    {Cls9Prop::MinT, Cls9Prop::MaxT}};
-  if (Check1->isChecked()) pairs.push_back({Cls9Prop::ClipMinZ, Cls9Prop::ClipMaxZ});
+std::vector<OrderedPair> Curve2DDialog::Pairs() const {
+  std::vector<OrderedPair> pairs = {{GraphProp::MinU, GraphProp::MaxU},
+                                    {GraphProp::MinV, GraphProp::MaxV},
+                                    {GraphProp::MinT, GraphProp::MaxT}};
+  if (Check1->isChecked()) pairs.push_back({GraphProp::ClipMinZ, GraphProp::ClipMaxZ});
   return pairs;
 }
 
-void frmF5::Command1_Click() {
+void Curve2DDialog::Command1_Click() {
   const std::vector<FieldBinding> fields = Bindings();
   std::optional<PropertyWrites> writes = m_bindings.Read(fields, Pairs(), m_selected.get());
   if (!writes) return;
@@ -250,12 +251,12 @@ void frmF5::Command1_Click() {
     // The y pair of a region is also its clipping range: a new or changed pair takes it along.
     std::optional<float> min, max;
     for (const auto& [prop, value] : *writes) {
-      if (prop == Cls9Prop::MinV) min = std::get<float>(value);
-      if (prop == Cls9Prop::MaxV) max = std::get<float>(value);
+      if (prop == GraphProp::MinV) min = std::get<float>(value);
+      if (prop == GraphProp::MaxV) max = std::get<float>(value);
     }
     if (min || max || !m_selected) {
-      writes->emplace_back(Cls9Prop::ClipMinZ, min ? *min : m_selected->MinV);
-      writes->emplace_back(Cls9Prop::ClipMaxZ, max ? *max : m_selected->MaxV);
+      writes->emplace_back(GraphProp::ClipMinZ, min ? *min : m_selected->MinV);
+      writes->emplace_back(GraphProp::ClipMaxZ, max ? *max : m_selected->MaxV);
     }
   }
   CommitRequest request;
@@ -267,4 +268,4 @@ void frmF5::Command1_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void frmF5::Command2_Click() { reject(); }
+void Curve2DDialog::Command2_Click() { reject(); }

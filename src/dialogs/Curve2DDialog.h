@@ -23,17 +23,17 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
-class frmF5 : public QDialog {
+class Curve2DDialog : public QDialog {
   Q_OBJECT
 public:
   // Form_Load: the lists, the starting texts and colour.
-  explicit frmF5(GraphCommandHost& host, QWidget* parent = nullptr);
-  ~frmF5() override;
+  explicit Curve2DDialog(GraphCommandHost& host, QWidget* parent = nullptr);
+  ~Curve2DDialog() override;
 
   // The settings of an add command (caption, coordinate system, form list, t row, labels).
   void PrepareAdd(const AddDialogSetup& setup);
   // The Edit command's fill from the selected graph (GraphType 0 or 9, FunForm 1 to 4).
-  void FillFrom(const std::shared_ptr<Cls9>& graph);
+  void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const { return m_animation; }
   // Shows or hides the t row (Label10 .. Label12, Text7 .. Text9).
@@ -62,7 +62,7 @@ private:
   void FillForms(int mode, int coordinate);
 
   GraphCommandHost& m_host;
-  std::shared_ptr<Cls9> m_selected;
+  std::shared_ptr<Graph> m_selected;
   std::unique_ptr<FormulaSection> m_formulas;
   std::unique_ptr<DomainRow> m_domain, m_yPair, m_tRow;
   DialogBindings m_bindings;

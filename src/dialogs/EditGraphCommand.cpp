@@ -46,13 +46,13 @@ bool EditedIn(int32_t documentType, int32_t graphType) {
 
 } // namespace
 
-GraphDialog EditDialogFor(int32_t documentType, const Cls9& g) {
+GraphDialog EditDialogFor(int32_t documentType, const Graph& g) {
   if (!EditedIn(documentType, g.GraphType)) return GraphDialog::None;
   const GraphDialog dialog = GraphKind(g).Dialog;
   // The function dialogs offer only some forms.
-  if (dialog == GraphDialog::frmF5 && (g.FunForm < Implicit || g.FunForm > Inequality))
+  if (dialog == GraphDialog::Curve2DDialog && (g.FunForm < Implicit || g.FunForm > Inequality))
     return GraphDialog::None;
-  if (dialog == GraphDialog::frmF4 && g.FunForm != Explicit && g.FunForm != Parametric)
+  if (dialog == GraphDialog::RibbonDialog && g.FunForm != Explicit && g.FunForm != Parametric)
     return GraphDialog::None;
   return dialog;
 }
@@ -74,7 +74,7 @@ void mnuFunEdit_Click(GraphCommandHost& host) {
     return;
   }
   const int32_t id = AllGraphs.FunSurfs.Item(row + 1)->ID;
-  std::shared_ptr<Cls9> graph;
+  std::shared_ptr<Graph> graph;
   for (const auto& shown : ShownGraphs.FunSurfs)
     if (shown->ID == id) {
       graph = shown;

@@ -11,15 +11,15 @@
 
 #include "model/GraphKinds.h"
 
-class Cls9;
+class Graph;
 class GraphCommandHost;
 
 // The dialog that edits a graph in a document of a kind: the dialog of its kind (GraphKinds), when
 // the document kind holds such graphs and the dialog offers the graph's form; None otherwise.
-GraphDialog EditDialogFor(int32_t documentType, const Cls9& graph);
+GraphDialog EditDialogFor(int32_t documentType, const Graph& graph);
 
 // Fills a dialog from the graph and shows it modally; its OK commits the change.
-using EditDialogOpener = std::function<void(const std::shared_ptr<Cls9>&, GraphCommandHost&)>;
+using EditDialogOpener = std::function<void(const std::shared_ptr<Graph>&, GraphCommandHost&)>;
 void SetEditDialog(GraphDialog dialog, EditDialogOpener opener);
 
 void mnuFunEdit_Click(GraphCommandHost& host);

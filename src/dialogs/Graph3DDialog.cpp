@@ -44,8 +44,9 @@ W* Row(QGridLayout* grid, int row, QWidget* parent, const char* labelName, const
 
 } // namespace
 
-frmF6::frmF6(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
-  setObjectName("frmF6");
+Graph3DDialog::Graph3DDialog(GraphCommandHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host) {
+  setObjectName("Graph3DDialog");
   setWindowTitle("3D Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
   SSTab1 = Named(new QTabWidget(this), "SSTab1");
@@ -166,33 +167,35 @@ frmF6::frmF6(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
   ConnectComboClick(Combo1, this, &m_refilling, [this] { Combo1_Click(); });
   ConnectComboClick(Combo2, this, &m_refilling, [this] { Combo2_Click(); });
   ConnectComboClick(Combo3, this, &m_refilling, [this] { Combo3_Click(); });
-  connect(Command1, &QPushButton::clicked, this, &frmF6::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmF6::Command2_Click);
-  connect(Command3, &QPushButton::clicked, this, &frmF6::Command3_Click);
+  connect(Command1, &QPushButton::clicked, this, &Graph3DDialog::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Graph3DDialog::Command2_Click);
+  connect(Command3, &QPushButton::clicked, this, &Graph3DDialog::Command3_Click);
 }
 
-frmF6::~frmF6() = default;
+Graph3DDialog::~Graph3DDialog() = default;
 
-bool frmF6::AnimationMode() const { return m_tRow->Visible(); }
+bool Graph3DDialog::AnimationMode() const { return m_tRow->Visible(); }
 
-void frmF6::SetAnimationMode(bool animated) { m_tRow->SetVisible(animated); }
+void Graph3DDialog::SetAnimationMode(bool animated) { m_tRow->SetVisible(animated); }
 
-bool frmF6::Implicit() const { return Combo2->currentIndex() == 1 && Combo3->currentIndex() == 2; }
+bool Graph3DDialog::Implicit() const {
+  return Combo2->currentIndex() == 1 && Combo3->currentIndex() == 2;
+}
 
 // The overlays are offered for explicit Cartesian surfaces only; their checks stay as they are.
-void frmF6::OverlayRule() {
+void Graph3DDialog::OverlayRule() {
   const bool offered =
       Combo1->currentIndex() == 0 && Combo2->currentIndex() == 1 && Combo3->currentIndex() == 0;
   for (QCheckBox* box : {Check1, Check2, Check3})
     box->setEnabled(offered);
 }
 
-void frmF6::Combo2_Click() {
+void Graph3DDialog::Combo2_Click() {
   OverlayRule();
   Combo1_Click();
 }
 
-void frmF6::Combo1_Click() {
+void Graph3DDialog::Combo1_Click() {
   OverlayRule();
   const int kind = Combo2->currentIndex();
   const int coordinate = Combo1->currentIndex();
@@ -206,7 +209,7 @@ void frmF6::Combo1_Click() {
   Combo3_Click();
 }
 
-void frmF6::Combo3_Click() {
+void Graph3DDialog::Combo3_Click() {
   OverlayRule();
   const bool animated = AnimationMode();
   auto formula = [animated](std::string_view caption) {
@@ -240,7 +243,7 @@ void frmF6::Combo3_Click() {
   Style->fillStyle->SetCode(single ? 4 : 5);
 }
 
-void frmF6::PrepareAdd(const AddDialogSetup& setup) {
+void Graph3DDialog::PrepareAdd(const AddDialogSetup& setup) {
   setWindowTitle(setup.animated ? "3D Function Graph Animation Properties"
                                 : "3D Function Graph Properties");
   if (Combo1->currentIndex() == setup.coordinate)
@@ -263,9 +266,9 @@ void frmF6::PrepareAdd(const AddDialogSetup& setup) {
     box->setEnabled(false);
 }
 
-void frmF6::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
-  const Cls9& g = *graph;
+  const Graph& g = *graph;
   const bool animated = GraphKind(g).Animated;
   const int kind = g.GraphType == Curve3D || g.GraphType == Curve3DAnimation ? 0 : 1;
   int form = DialogFields::FormPosition(Function3DFormCodes, g.FunForm);
@@ -295,67 +298,67 @@ void frmF6::FillFrom(const std::shared_ptr<Cls9>& graph) {
   Slider1->setValue(m_filledSlider);
 }
 
-std::vector<FieldBinding> frmF6::Bindings() const {
+std::vector<FieldBinding> Graph3DDialog::Bindings() const {
   using K = FieldBinding::Kind;
   const int kind = Combo2->currentIndex();
   const int form = Combo3->currentIndex();
   const WholeRange steps = kind == 0 ? CurveSteps : SurfaceSteps;
   std::vector<FieldBinding> f = {
-      {K::Text, Text1, Cls9Prop::NameS},
-      {K::Formula, Text2, form == 0 ? Cls9Prop::ExpressZ : Cls9Prop::ExpressX},
+      {K::Text, Text1, GraphProp::NameS},
+      {K::Formula, Text2, form == 0 ? GraphProp::ExpressZ : GraphProp::ExpressX},
   };
   if (form == 1) {
-    f.push_back({K::Formula, Text3, Cls9Prop::ExpressY});
-    f.push_back({K::Formula, Text4, Cls9Prop::ExpressZ});
+    f.push_back({K::Formula, Text3, GraphProp::ExpressY});
+    f.push_back({K::Formula, Text4, GraphProp::ExpressZ});
   }
-  f.push_back({K::Real, Text5, Cls9Prop::MinU});
-  f.push_back({K::Real, Text6, Cls9Prop::MaxU});
-  f.push_back({K::Whole, Text7, Cls9Prop::StepU, 0, steps});
+  f.push_back({K::Real, Text5, GraphProp::MinU});
+  f.push_back({K::Real, Text6, GraphProp::MaxU});
+  f.push_back({K::Whole, Text7, GraphProp::StepU, 0, steps});
   if (kind == 1) {
-    f.push_back({K::Real, Text8, Cls9Prop::MinV});
-    f.push_back({K::Real, Text9, Cls9Prop::MaxV});
-    f.push_back({K::Whole, Text10, Cls9Prop::StepV, 0, steps});
+    f.push_back({K::Real, Text8, GraphProp::MinV});
+    f.push_back({K::Real, Text9, GraphProp::MaxV});
+    f.push_back({K::Whole, Text10, GraphProp::StepV, 0, steps});
   }
   if (Implicit()) {
-    f.push_back({K::Real, Text14, Cls9Prop::MinW});
-    f.push_back({K::Real, Text15, Cls9Prop::MaxW});
+    f.push_back({K::Real, Text14, GraphProp::MinW});
+    f.push_back({K::Real, Text15, GraphProp::MaxW});
   } else {
-    f.push_back({K::Real, Text14, Cls9Prop::ClipMinZ});
-    f.push_back({K::Real, Text15, Cls9Prop::ClipMaxZ});
+    f.push_back({K::Real, Text14, GraphProp::ClipMinZ});
+    f.push_back({K::Real, Text15, GraphProp::ClipMaxZ});
   }
-  f.push_back({K::Whole, Text16, Cls9Prop::StepW, 0, SurfaceSteps});
+  f.push_back({K::Whole, Text16, GraphProp::StepW, 0, SurfaceSteps});
   if (AnimationMode()) {
-    f.push_back({K::Real, Text11, Cls9Prop::MinT});
-    f.push_back({K::Real, Text12, Cls9Prop::MaxT});
+    f.push_back({K::Real, Text11, GraphProp::MinT});
+    f.push_back({K::Real, Text12, GraphProp::MaxT});
   }
-  f.push_back({K::Check, Check4, Cls9Prop::Clip});
-  f.push_back({K::Options, Style->fillStyle, Cls9Prop::FillStyle});
-  f.push_back({K::Item, Style->colorScheme, Cls9Prop::ColorName});
-  f.push_back({K::Swatch, Style->first, Cls9Prop::FirstColor});
-  f.push_back({K::Swatch, Style->second, Cls9Prop::SecondColor});
-  f.push_back({K::Index, Style->material, Cls9Prop::Material, 1});
-  f.push_back({K::Options, Style->show, Cls9Prop::Show});
-  f.push_back({K::Options, Style->smooth, Cls9Prop::Smoothness});
-  f.push_back({K::Check, Check1, Cls9Prop::ShowColormap});
-  f.push_back({K::Check, Check2, Cls9Prop::ShowContour});
-  f.push_back({K::Check, Check3, Cls9Prop::ShowVector});
-  f.push_back({K::Check, Check6, Cls9Prop::ShowTex});
-  f.push_back({K::Text, Text18, Cls9Prop::TexName});
-  f.push_back({K::Options, TextureMode, Cls9Prop::TexMode});
-  f.push_back({K::Check, Check7, Cls9Prop::ShowTrans});
+  f.push_back({K::Check, Check4, GraphProp::Clip});
+  f.push_back({K::Options, Style->fillStyle, GraphProp::FillStyle});
+  f.push_back({K::Item, Style->colorScheme, GraphProp::ColorName});
+  f.push_back({K::Swatch, Style->first, GraphProp::FirstColor});
+  f.push_back({K::Swatch, Style->second, GraphProp::SecondColor});
+  f.push_back({K::Index, Style->material, GraphProp::Material, 1});
+  f.push_back({K::Options, Style->show, GraphProp::Show});
+  f.push_back({K::Options, Style->smooth, GraphProp::Smoothness});
+  f.push_back({K::Check, Check1, GraphProp::ShowColormap});
+  f.push_back({K::Check, Check2, GraphProp::ShowContour});
+  f.push_back({K::Check, Check3, GraphProp::ShowVector});
+  f.push_back({K::Check, Check6, GraphProp::ShowTex});
+  f.push_back({K::Text, Text18, GraphProp::TexName});
+  f.push_back({K::Options, TextureMode, GraphProp::TexMode});
+  f.push_back({K::Check, Check7, GraphProp::ShowTrans});
   return f;
 }
 
-std::vector<OrderedPair> frmF6::Pairs() const {
-  std::vector<OrderedPair> pairs = {{Cls9Prop::MinU, Cls9Prop::MaxU},
-                                    {Cls9Prop::MinV, Cls9Prop::MaxV},
-                                    {Cls9Prop::MinW, Cls9Prop::MaxW},
-                                    {Cls9Prop::MinT, Cls9Prop::MaxT}};
-  if (Check4->isChecked()) pairs.push_back({Cls9Prop::ClipMinZ, Cls9Prop::ClipMaxZ});
+std::vector<OrderedPair> Graph3DDialog::Pairs() const {
+  std::vector<OrderedPair> pairs = {{GraphProp::MinU, GraphProp::MaxU},
+                                    {GraphProp::MinV, GraphProp::MaxV},
+                                    {GraphProp::MinW, GraphProp::MaxW},
+                                    {GraphProp::MinT, GraphProp::MaxT}};
+  if (Check4->isChecked()) pairs.push_back({GraphProp::ClipMinZ, GraphProp::ClipMaxZ});
   return pairs;
 }
 
-void frmF6::Command3_Click() {
+void Graph3DDialog::Command3_Click() {
   const std::optional<FileChoice> chosen = TheFileChooser().OpenFile(
       "Open File", {{"(*.bmp)", "*.bmp"}, {"*.jpg", "*.jpg"}, {"*.gif", "*.gif"}}, 1,
       Text18->text().toStdString());
@@ -363,7 +366,7 @@ void frmF6::Command3_Click() {
   if (chosen) Text18->setText(QString::fromStdString(chosen->path));
 }
 
-void frmF6::Command1_Click() {
+void Graph3DDialog::Command1_Click() {
   const int kind = Combo2->currentIndex();
   const int form = Combo3->currentIndex();
   if (kind < 0 || form < 0 || Combo1->currentIndex() < 0) return; // every opening chooses them
@@ -372,17 +375,17 @@ void frmF6::Command1_Click() {
   // Overlays that are not offered are not taken: an edited graph keeps its own, a new one has none.
   if (!Check1->isEnabled())
     std::erase_if(*writes, [](const auto& write) {
-      return write.first == Cls9Prop::ShowColormap || write.first == Cls9Prop::ShowContour ||
-             write.first == Cls9Prop::ShowVector;
+      return write.first == GraphProp::ShowColormap || write.first == GraphProp::ShowContour ||
+             write.first == GraphProp::ShowVector;
     });
-  auto written = [&writes](Cls9Prop prop) -> const PropertyValue* {
+  auto written = [&writes](GraphProp prop) -> const PropertyValue* {
     for (const auto& [p, value] : *writes)
       if (p == prop) return &value;
     return nullptr;
   };
   // A texture that is switched on needs a file to read.
   if (Check6->isChecked() &&
-      (!m_selected || written(Cls9Prop::ShowTex) || written(Cls9Prop::TexName))) {
+      (!m_selected || written(GraphProp::ShowTex) || written(GraphProp::TexName))) {
     const QString path = Text18->text().trimmed();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
       MsgBox(path.isEmpty() ? std::string("Choose the texture's picture file.")
@@ -394,17 +397,17 @@ void frmF6::Command1_Click() {
     }
   }
   if (!m_selected || Slider1->value() != m_filledSlider)
-    writes->emplace_back(Cls9Prop::TransAlpha, float(Slider1->value()) / TransparencySteps);
+    writes->emplace_back(GraphProp::TransAlpha, float(Slider1->value()) / TransparencySteps);
   if (Implicit()) {
     // The box of the third coordinate is also the clipping range: a new or changed box takes it
     // along.
-    const PropertyValue* min = written(Cls9Prop::MinW);
-    const PropertyValue* max = written(Cls9Prop::MaxW);
+    const PropertyValue* min = written(GraphProp::MinW);
+    const PropertyValue* max = written(GraphProp::MaxW);
     if (min || max || !m_selected) {
       const float low = min ? std::get<float>(*min) : m_selected->MinW;
       const float high = max ? std::get<float>(*max) : m_selected->MaxW;
-      writes->emplace_back(Cls9Prop::ClipMinZ, low);
-      writes->emplace_back(Cls9Prop::ClipMaxZ, high);
+      writes->emplace_back(GraphProp::ClipMinZ, low);
+      writes->emplace_back(GraphProp::ClipMaxZ, high);
     }
   }
   const int coordinate = Combo1->currentIndex();
@@ -413,8 +416,8 @@ void frmF6::Command1_Click() {
   if (form == 0 && (!m_selected || m_selected->FunForm != Explicit ||
                     m_selected->CoordType != coordinate + Cartesian3D)) {
     const auto& names = ExplicitCoordinateFormulas[static_cast<size_t>(coordinate)];
-    writes->emplace_back(Cls9Prop::ExpressX, std::string(names[0]));
-    writes->emplace_back(Cls9Prop::ExpressY, std::string(names[1]));
+    writes->emplace_back(GraphProp::ExpressX, std::string(names[0]));
+    writes->emplace_back(GraphProp::ExpressY, std::string(names[1]));
   }
   const bool animated = AnimationMode();
   CommitRequest request;
@@ -427,4 +430,4 @@ void frmF6::Command1_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void frmF6::Command2_Click() { reject(); }
+void Graph3DDialog::Command2_Click() { reject(); }

@@ -25,17 +25,17 @@ class QPushButton;
 class QSlider;
 class QTabWidget;
 
-class frmF6 : public QDialog {
+class Graph3DDialog : public QDialog {
   Q_OBJECT
 public:
   // Form_Load: the lists, the starting texts, colours and options.
-  explicit frmF6(GraphCommandHost& host, QWidget* parent = nullptr);
-  ~frmF6() override;
+  explicit Graph3DDialog(GraphCommandHost& host, QWidget* parent = nullptr);
+  ~Graph3DDialog() override;
 
   // The settings of an add command (caption, coordinate system, kind list, t row).
   void PrepareAdd(const AddDialogSetup& setup);
   // The Edit command's fill from the selected graph (GraphType 1, 2, 11 or 12).
-  void FillFrom(const std::shared_ptr<Cls9>& graph);
+  void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const;
   // Shows or hides the t row (Label8 .. Label10, Text11 .. Text13).
@@ -69,7 +69,7 @@ private:
   bool Implicit() const;
 
   GraphCommandHost& m_host;
-  std::shared_ptr<Cls9> m_selected;
+  std::shared_ptr<Graph> m_selected;
   std::unique_ptr<FormulaSection> m_formulas;
   std::unique_ptr<DomainRow> m_row1, m_row2, m_row3, m_tRow;
   DialogBindings m_bindings;

@@ -32,14 +32,14 @@ QString Q(std::string_view text) {
 
 // The properties of the slices along one axis, and the axes of their two row ranges.
 struct SliceAxis {
-  Cls9Prop count, value, firstFrom, firstTo, secondFrom, secondTo, color, contour, levels,
+  GraphProp count, value, firstFrom, firstTo, secondFrom, secondTo, color, contour, levels,
       contourColor, vector, vectorColor;
   int firstAxis, secondAxis;
   const char* tab;
   const char* name; // the plane's coordinate
 };
 constexpr char AxisNames[3][2] = {"x", "y", "z"};
-using P = Cls9Prop;
+using P = GraphProp;
 const SliceAxis SliceAxes[3] = {
     {P::Slice4NumX, P::Slice4X, P::Slice4YZYB, P::Slice4YZYE, P::Slice4YZZB, P::Slice4YZZE,
      P::SliceXShowColor, P::SliceXShowCont, P::SliceXContLevels, P::SliceXContColor,
@@ -189,8 +189,9 @@ std::optional<SliceItem> ParseSliceItemText(const std::string& text, std::string
   return s;
 }
 
-frmF27::frmF27(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
-  setObjectName("frmF27");
+Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host) {
+  setObjectName("Graph4DDialog");
   setWindowTitle("4D Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
   SSTab1 = Named(new QTabWidget(this), "SSTab1");
@@ -329,18 +330,18 @@ frmF27::frmF27(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_hos
   SSTab1->addTab(iso, "Isosurfaces");
 
   AddOkCancelRow(this, outer, Command1, Command2);
-  connect(Command12, &QPushButton::clicked, this, &frmF27::Command12_Click);
-  connect(Command13, &QPushButton::clicked, this, &frmF27::Command13_Click);
-  connect(Command14, &QPushButton::clicked, this, &frmF27::Command14_Click);
-  connect(Command1, &QPushButton::clicked, this, &frmF27::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmF27::Command2_Click);
+  connect(Command12, &QPushButton::clicked, this, &Graph4DDialog::Command12_Click);
+  connect(Command13, &QPushButton::clicked, this, &Graph4DDialog::Command13_Click);
+  connect(Command14, &QPushButton::clicked, this, &Graph4DDialog::Command14_Click);
+  connect(Command1, &QPushButton::clicked, this, &Graph4DDialog::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &Graph4DDialog::Command2_Click);
 }
 
-frmF27::~frmF27() = default;
+Graph4DDialog::~Graph4DDialog() = default;
 
-bool frmF27::AnimationMode() const { return m_tRow->Visible(); }
+bool Graph4DDialog::AnimationMode() const { return m_tRow->Visible(); }
 
-void frmF27::SetAnimationMode(bool animated) {
+void Graph4DDialog::SetAnimationMode(bool animated) {
   m_tRow->SetVisible(animated);
   setWindowTitle(animated ? "4D Function Animation Properties" : "4D Function Graph Properties");
   Label39->setText(animated ? "v(x,y,z,t)" : "v(x,y,z)");
@@ -350,11 +351,11 @@ void frmF27::SetAnimationMode(bool animated) {
   Text23->setText(QString::number(FrameCount));
 }
 
-void frmF27::PrepareAdd(const AddDialogSetup& setup) { SetAnimationMode(setup.animated); }
+void Graph4DDialog::PrepareAdd(const AddDialogSetup& setup) { SetAnimationMode(setup.animated); }
 
-void frmF27::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void Graph4DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
-  const Cls9& g = *graph;
+  const Graph& g = *graph;
   SetAnimationMode(GraphKind(g).Animated);
   m_bindings.Fill(Bindings(), g);
   for (int axis = 0; axis < 3; ++axis) {
@@ -379,7 +380,7 @@ void frmF27::FillFrom(const std::shared_ptr<Cls9>& graph) {
   m_filledRows[3] = Rows(List4);
 }
 
-std::vector<FieldBinding> frmF27::Bindings() const {
+std::vector<FieldBinding> Graph4DDialog::Bindings() const {
   using K = FieldBinding::Kind;
   std::vector<FieldBinding> f = {
       {K::Text, Text35, P::NameS},
@@ -402,18 +403,18 @@ std::vector<FieldBinding> frmF27::Bindings() const {
   return f;
 }
 
-std::vector<OrderedPair> frmF27::Pairs() const {
+std::vector<OrderedPair> Graph4DDialog::Pairs() const {
   return {{P::MinU, P::MaxU}, {P::MinV, P::MaxV}, {P::MinW, P::MaxW}, {P::MinT, P::MaxT}};
 }
 
-std::vector<std::string> frmF27::Rows(const QListWidget* list) const {
+std::vector<std::string> Graph4DDialog::Rows(const QListWidget* list) const {
   std::vector<std::string> rows;
   for (int i = 0; i < list->count(); ++i)
     rows.push_back(list->item(i)->text().toStdString());
   return rows;
 }
 
-std::optional<int32_t> frmF27::GridRows(int axis) const {
+std::optional<int32_t> Graph4DDialog::GridRows(int axis) const {
   QLineEdit* steps[3] = {Text29, Text26, Text20};
   const std::optional<float> value = EvaluateNumberText(steps[axis]->text().toStdString(), nullptr);
   if (!value) return std::nullopt;
@@ -423,7 +424,8 @@ std::optional<int32_t> frmF27::GridRows(int axis) const {
 }
 
 // Each row range runs from 1 to the grid's rows along its axis, the first row not above the last.
-bool frmF27::CheckSliceRanges(int axis, const SliceItem& s, int32_t firstRows, int32_t secondRows) {
+bool Graph4DDialog::CheckSliceRanges(int axis, const SliceItem& s, int32_t firstRows,
+                                     int32_t secondRows) {
   const SliceAxis& a = SliceAxes[axis];
   const std::array<std::tuple<int32_t, int32_t, int32_t, int>, 2> ranges = {
       std::tuple{s.firstFrom, s.firstTo, firstRows, a.firstAxis},
@@ -441,7 +443,7 @@ bool frmF27::CheckSliceRanges(int axis, const SliceItem& s, int32_t firstRows, i
   return true;
 }
 
-void frmF27::SliceAdd(int axis) {
+void Graph4DDialog::SliceAdd(int axis) {
   SliceTab& t = Slices[size_t(axis)];
   const SliceAxis& a = SliceAxes[axis];
   if (t.list->count() >= MaxSlices) {
@@ -491,12 +493,12 @@ void frmF27::SliceAdd(int axis) {
   t.list->addItem(QString::fromStdString(SliceItemText(s, false)));
 }
 
-void frmF27::SliceDelete(int axis) {
+void Graph4DDialog::SliceDelete(int axis) {
   QListWidget* list = Slices[size_t(axis)].list;
   if (list->currentRow() >= 0) delete list->takeItem(list->currentRow());
 }
 
-void frmF27::SliceReset(int axis) {
+void Graph4DDialog::SliceReset(int axis) {
   SliceTab& t = Slices[size_t(axis)];
   t.list->clear();
   t.value->clear();
@@ -505,7 +507,7 @@ void frmF27::SliceReset(int axis) {
   t.step->setText("1");
 }
 
-void frmF27::Command12_Click() {
+void Graph4DDialog::Command12_Click() {
   if (List4->count() >= MaxIsoValues) {
     Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", List4);
     return;
@@ -519,18 +521,18 @@ void frmF27::Command12_Click() {
   List4->addItem(QString::fromStdString(NumberText(*value)));
 }
 
-void frmF27::Command13_Click() {
+void Graph4DDialog::Command13_Click() {
   if (List4->currentRow() >= 0) delete List4->takeItem(List4->currentRow());
 }
 
-void frmF27::Command14_Click() { List4->clear(); }
+void Graph4DDialog::Command14_Click() { List4->clear(); }
 
-void frmF27::Command1_Click() {
+void Graph4DDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
   // The grid rows along each axis after the change.
   std::array<int32_t, 3> gridRows{};
-  const Cls9Prop stepProps[3] = {P::StepU, P::StepV, P::StepW};
+  const GraphProp stepProps[3] = {P::StepU, P::StepV, P::StepW};
   for (int axis = 0; axis < 3; ++axis) {
     int32_t steps = m_selected ? m_selected->GetInt(stepProps[axis]) : 0;
     for (const auto& [prop, value] : *writes)
@@ -541,7 +543,7 @@ void frmF27::Command1_Click() {
   // own values.
   bool stepsChanged = false;
   for (const auto& write : *writes)
-    for (Cls9Prop prop : stepProps)
+    for (GraphProp prop : stepProps)
       if (write.first == prop) stepsChanged = true;
   std::array<std::optional<std::vector<SliceItem>>, 3> slices;
   for (int axis = 0; axis < 3; ++axis) {
@@ -598,7 +600,7 @@ void frmF27::Command1_Click() {
   request.funForm = Explicit;
   request.animation = animated;
   request.writes = std::move(*writes);
-  request.extra = [slices, isoValues](Cls9& g) {
+  request.extra = [slices, isoValues](Graph& g) {
     for (int axis = 0; axis < 3; ++axis) {
       if (!slices[size_t(axis)]) continue;
       const SliceAxis& a = SliceAxes[axis];
@@ -624,4 +626,4 @@ void frmF27::Command1_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void frmF27::Command2_Click() { reject(); }
+void Graph4DDialog::Command2_Click() { reject(); }

@@ -46,17 +46,17 @@ std::string SliceItemText(const SliceItem& item, bool filled);
 // A row read back; nothing (why in *message) when it is not a slice row.
 std::optional<SliceItem> ParseSliceItemText(const std::string& text, std::string* message);
 
-class frmF27 : public QDialog {
+class Graph4DDialog : public QDialog {
   Q_OBJECT
 public:
   // Form_Load: the lists and the starting texts.
-  explicit frmF27(GraphCommandHost& host, QWidget* parent = nullptr);
-  ~frmF27() override;
+  explicit Graph4DDialog(GraphCommandHost& host, QWidget* parent = nullptr);
+  ~Graph4DDialog() override;
 
   // The settings of an add command (caption, function label, form, t row).
   void PrepareAdd(const AddDialogSetup& setup);
   // The Edit command's fill from the selected graph (GraphType 43 or 45).
-  void FillFrom(const std::shared_ptr<Cls9>& graph);
+  void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const;
   void SetAnimationMode(bool animated);
@@ -100,7 +100,7 @@ private:
   bool CheckSliceRanges(int axis, const SliceItem& item, int32_t firstRows, int32_t secondRows);
 
   GraphCommandHost& m_host;
-  std::shared_ptr<Cls9> m_selected;
+  std::shared_ptr<Graph> m_selected;
   std::unique_ptr<DomainRow> m_x, m_y, m_z, m_tRow;
   DialogBindings m_bindings;
   std::array<std::vector<std::string>, 4> m_filledRows; // the three slice lists and List4

@@ -89,10 +89,10 @@ void Refuse(QObject* control, const std::string& message) {
   Reveal(control);
 }
 
-bool IsBoolean(Cls9Prop prop) { return PropertyInfo(prop).kind == PropKind::Boolean; }
+bool IsBoolean(GraphProp prop) { return PropertyInfo(prop).kind == PropKind::Boolean; }
 
 // The number a property holds after the writes (or in the graph, or by default).
-float NumberAfter(Cls9Prop prop, const PropertyWrites& writes, const Cls9* graph) {
+float NumberAfter(GraphProp prop, const PropertyWrites& writes, const Graph* graph) {
   for (const auto& [p, value] : writes)
     if (p == prop) {
       if (const float* f = std::get_if<float>(&value)) return *f;
@@ -102,13 +102,13 @@ float NumberAfter(Cls9Prop prop, const PropertyWrites& writes, const Cls9* graph
   return static_cast<float>(PropertyInfo(prop).defaultNumber);
 }
 
-const FieldBinding* FieldOf(const std::vector<FieldBinding>& fields, Cls9Prop prop) {
+const FieldBinding* FieldOf(const std::vector<FieldBinding>& fields, GraphProp prop) {
   for (const FieldBinding& f : fields)
     if (f.prop == prop) return &f;
   return nullptr;
 }
 
-void Apply(Cls9& g, const PropertyWrites& writes) {
+void Apply(Graph& g, const PropertyWrites& writes) {
   for (const auto& [prop, value] : writes) {
     if (const int32_t* i = std::get_if<int32_t>(&value))
       g.SetInt(prop, *i);
@@ -152,7 +152,7 @@ std::optional<float> EvaluateNumberText(const std::string& text, std::string* me
     return std::nullopt;
   }
   // A refusal at the very first character comes back as position 0 with its reason.
-  if (Cls6::ParseQuietly(formula, postfix, &why) != 0 || !why.empty()) {
+  if (FormulaParser::ParseQuietly(formula, postfix, &why) != 0 || !why.empty()) {
     if (message) *message = "is not a number";
     return std::nullopt;
   }
@@ -188,14 +188,15 @@ bool FormulaParses(const std::string& text, std::string* message) {
     return false;
   }
   std::string postfix, why;
-  if (Cls6::ParseQuietly(InsertImplicitProducts(text), postfix, &why) != 0 || !why.empty()) {
+  if (FormulaParser::ParseQuietly(InsertImplicitProducts(text), postfix, &why) != 0 ||
+      !why.empty()) {
     if (message) *message = "cannot be read: " + why;
     return false;
   }
   return true;
 }
 
-void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Cls9& g) {
+void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& g) {
   for (const FieldBinding& f : fields) {
     switch (f.kind) {
     case Kind::Text:
@@ -245,7 +246,7 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Cls9& g
 
 std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBinding>& fields,
                                                    const std::vector<OrderedPair>& pairs,
-                                                   const Cls9* graph) const {
+                                                   const Graph* graph) const {
   PropertyWrites writes;
   for (const FieldBinding& f : fields) {
     if (graph) {
@@ -324,7 +325,7 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
     }
     }
   }
-  auto written = [&writes](Cls9Prop prop) {
+  auto written = [&writes](GraphProp prop) {
     for (const auto& write : writes)
       if (write.first == prop) return true;
     return false;
@@ -344,10 +345,10 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
   return writes;
 }
 
-bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>& selected,
+bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Graph>& selected,
                        GraphCommandHost& host) {
   // The new state is built on a scratch graph first, so a refusal leaves everything as it was.
-  Cls9 scratch;
+  Graph scratch;
   if (selected) {
     scratch.StepU = selected->StepU, scratch.StepV = selected->StepV,
     scratch.StepW = selected->StepW;
@@ -362,7 +363,7 @@ bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>
     return false;
   }
 
-  std::shared_ptr<Cls9> g = selected ? selected : std::make_shared<Cls9>();
+  std::shared_ptr<Graph> g = selected ? selected : std::make_shared<Graph>();
   // An edited graph keeps its animation flag (the dialog keeps its kind).
   if (!selected || g->GraphType != request.graphType) g->Animation = request.animation;
   g->GraphType = request.graphType;

@@ -56,33 +56,33 @@ struct FieldBinding {
   };
   Kind kind;
   QObject* control;
-  Cls9Prop prop;
+  GraphProp prop;
   int32_t offset = 0;                   // Index
   DialogFields::WholeRange range{0, 0}; // Whole
 };
 
 // A Min and a Max that must be in order (by their bindings' properties).
 struct OrderedPair {
-  Cls9Prop min, max;
+  GraphProp min, max;
 };
 
 using PropertyValue = std::variant<int32_t, float, bool, std::string>;
-using PropertyWrites = std::vector<std::pair<Cls9Prop, PropertyValue>>;
+using PropertyWrites = std::vector<std::pair<GraphProp, PropertyValue>>;
 
 // The fields of one opening of a dialog: fills them and reads them back.
 class DialogBindings {
 public:
   // Writes the graph's values into the controls and remembers what each shows.
-  void Fill(const std::vector<FieldBinding>& fields, const Cls9& graph);
+  void Fill(const std::vector<FieldBinding>& fields, const Graph& graph);
   // The values to write, or nothing after the message of the first refused field. graph is the
   // graph being edited (null when adding): unchanged fields keep its values, and the pairs are
   // judged on its values where a field does not give one.
   std::optional<PropertyWrites> Read(const std::vector<FieldBinding>& fields,
                                      const std::vector<OrderedPair>& pairs,
-                                     const Cls9* graph) const;
+                                     const Graph* graph) const;
 
 private:
-  std::map<std::pair<const QObject*, Cls9Prop>, std::string> m_filled;
+  std::map<std::pair<const QObject*, GraphProp>, std::string> m_filled;
 };
 
 // The text a number field shows for a value.
@@ -102,10 +102,10 @@ struct CommitRequest {
   bool animation = false;
   PropertyWrites writes;
   // Writes what no field binding carries (the points of a table), after the fields.
-  std::function<void(Cls9&)> extra;
+  std::function<void(Graph&)> extra;
 };
 
 // Commits a dialog. selected is the graph being edited (EditMode True), null when adding. False,
 // with a message and nothing changed, when the graph's samples would not fit in memory.
-bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Cls9>& selected,
+bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Graph>& selected,
                        GraphCommandHost& host);

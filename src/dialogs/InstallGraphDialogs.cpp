@@ -19,7 +19,7 @@ namespace {
 
 // Each opening starts from a freshly made dialog, which is gone when the opening ends.
 template <class Dialog, class Prepare> void Open(GraphCommandHost& host, Prepare prepare) {
-  Dialog dialog(host, frmF1::Instance());
+  Dialog dialog(host, MainWindow::Instance());
   prepare(dialog);
   ShowModal(dialog);
 }
@@ -29,7 +29,7 @@ template <class Dialog> void InstallTableDialogs(GraphDialog kind) {
   SetAddDialog(kind, [](const AddDialogSetup&, GraphCommandHost& host) {
     Open<Dialog>(host, [](Dialog&) {});
   });
-  SetEditDialog(kind, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+  SetEditDialog(kind, [](const std::shared_ptr<Graph>& g, GraphCommandHost& host) {
     Open<Dialog>(host, [&](Dialog& d) { d.FillFrom(g); });
   });
 }
@@ -37,39 +37,44 @@ template <class Dialog> void InstallTableDialogs(GraphDialog kind) {
 } // namespace
 
 void InstallGraphDialogs() {
-  SetAddDialog(GraphDialog::frmF5, [](const AddDialogSetup& setup, GraphCommandHost& host) {
-    Open<frmF5>(host, [&](frmF5& d) { d.PrepareAdd(setup); });
+  SetAddDialog(GraphDialog::Curve2DDialog, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<Curve2DDialog>(host, [&](Curve2DDialog& d) { d.PrepareAdd(setup); });
   });
-  SetAddDialog(GraphDialog::frmF4, [](const AddDialogSetup& setup, GraphCommandHost& host) {
-    Open<frmF4>(host, [&](frmF4& d) { d.PrepareAdd(setup); });
+  SetAddDialog(GraphDialog::RibbonDialog, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<RibbonDialog>(host, [&](RibbonDialog& d) { d.PrepareAdd(setup); });
   });
-  SetEditDialog(GraphDialog::frmF5, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
-    Open<frmF5>(host, [&](frmF5& d) { d.FillFrom(g); });
+  SetEditDialog(GraphDialog::Curve2DDialog,
+                [](const std::shared_ptr<Graph>& g, GraphCommandHost& host) {
+                  Open<Curve2DDialog>(host, [&](Curve2DDialog& d) { d.FillFrom(g); });
+                });
+  SetEditDialog(GraphDialog::RibbonDialog,
+                [](const std::shared_ptr<Graph>& g, GraphCommandHost& host) {
+                  Open<RibbonDialog>(host, [&](RibbonDialog& d) { d.FillFrom(g); });
+                });
+  InstallTableDialogs<Table2DDialog>(GraphDialog::Table2DDialog);
+  InstallTableDialogs<Table25DDialog>(GraphDialog::Table25DDialog);
+  InstallTableDialogs<Table3DDialog>(GraphDialog::Table3DDialog);
+  SetAddDialog(GraphDialog::Graph3DDialog, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<Graph3DDialog>(host, [&](Graph3DDialog& d) { d.PrepareAdd(setup); });
   });
-  SetEditDialog(GraphDialog::frmF4, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
-    Open<frmF4>(host, [&](frmF4& d) { d.FillFrom(g); });
+  SetEditDialog(GraphDialog::Graph3DDialog,
+                [](const std::shared_ptr<Graph>& g, GraphCommandHost& host) {
+                  Open<Graph3DDialog>(host, [&](Graph3DDialog& d) { d.FillFrom(g); });
+                });
+  SetAddDialog(GraphDialog::Graph4DDialog, [](const AddDialogSetup& setup, GraphCommandHost& host) {
+    Open<Graph4DDialog>(host, [&](Graph4DDialog& d) { d.PrepareAdd(setup); });
   });
-  InstallTableDialogs<frmF11>(GraphDialog::frmF11);
-  InstallTableDialogs<frmF10>(GraphDialog::frmF10);
-  InstallTableDialogs<frmF12>(GraphDialog::frmF12);
-  SetAddDialog(GraphDialog::frmF6, [](const AddDialogSetup& setup, GraphCommandHost& host) {
-    Open<frmF6>(host, [&](frmF6& d) { d.PrepareAdd(setup); });
-  });
-  SetEditDialog(GraphDialog::frmF6, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
-    Open<frmF6>(host, [&](frmF6& d) { d.FillFrom(g); });
-  });
-  SetAddDialog(GraphDialog::frmF27, [](const AddDialogSetup& setup, GraphCommandHost& host) {
-    Open<frmF27>(host, [&](frmF27& d) { d.PrepareAdd(setup); });
-  });
-  SetEditDialog(GraphDialog::frmF27, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
-    Open<frmF27>(host, [&](frmF27& d) { d.FillFrom(g); });
-  });
-  frmF1Commands::Set("mnuFunEdit_Click", [] {
+  SetEditDialog(GraphDialog::Graph4DDialog,
+                [](const std::shared_ptr<Graph>& g, GraphCommandHost& host) {
+                  Open<Graph4DDialog>(host, [&](Graph4DDialog& d) { d.FillFrom(g); });
+                });
+  MainWindowCommands::Set("mnuFunEdit_Click", [] {
     if (auto host = MakeWindowCommandHost()) mnuFunEdit_Click(*host);
   });
-  frmF1Commands::Set("mnuAniOpt_Click", [] {
+  MainWindowCommands::Set("mnuAniOpt_Click", [] {
     if (auto host = MakeWindowCommandHost())
-      mnuAniOpt_Click(*host, [&host] { Open<frmF19>(*host, [](frmF19&) {}); });
+      mnuAniOpt_Click(
+          *host, [&host] { Open<AnimationOptionsDialog>(*host, [](AnimationOptionsDialog&) {}); });
   });
   InstallPointAndPlotDialogs();
   InstallAddGraphCommands();

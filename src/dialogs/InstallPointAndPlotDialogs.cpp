@@ -15,7 +15,7 @@ namespace {
 
 // Each opening starts from a freshly made dialog, which is gone when the opening ends.
 template <class Dialog, class Prepare> void Open(GraphCommandHost& host, Prepare prepare) {
-  Dialog dialog(host, frmF1::Instance());
+  Dialog dialog(host, MainWindow::Instance());
   prepare(dialog);
   ShowModal(dialog);
 }
@@ -25,7 +25,7 @@ template <class Dialog, class PrepareAdd> void Install(GraphDialog kind, Prepare
   SetAddDialog(kind, [prepareAdd](const AddDialogSetup& setup, GraphCommandHost& host) {
     Open<Dialog>(host, [&](Dialog& d) { prepareAdd(d, setup); });
   });
-  SetEditDialog(kind, [](const std::shared_ptr<Cls9>& g, GraphCommandHost& host) {
+  SetEditDialog(kind, [](const std::shared_ptr<Graph>& g, GraphCommandHost& host) {
     Open<Dialog>(host, [&](Dialog& d) { d.FillFrom(g); });
   });
 }
@@ -35,12 +35,13 @@ template <class Dialog, class PrepareAdd> void Install(GraphDialog kind, Prepare
 void InstallPointAndPlotDialogs() {
   auto point = [](PointDialog& d, const AddDialogSetup&) { d.PrepareAdd(); };
   auto asLoaded = [](QDialog&, const AddDialogSetup&) {};
-  Install<frmF16>(GraphDialog::frmF16, point);
-  Install<frmF17>(GraphDialog::frmF17, point);
-  Install<frmF18>(GraphDialog::frmF18, asLoaded);
-  Install<frmF22>(GraphDialog::frmF22, asLoaded);
-  Install<frmF21>(GraphDialog::frmF21, asLoaded);
-  Install<frmF26>(GraphDialog::frmF26, [](frmF26& d, const AddDialogSetup& setup) {
-    if (setup.caption) d.setWindowTitle(setup.caption);
-  });
+  Install<PointPropertiesDialog>(GraphDialog::PointPropertiesDialog, point);
+  Install<PointAnimationDialog>(GraphDialog::PointAnimationDialog, point);
+  Install<ContourPlotDialog>(GraphDialog::ContourPlotDialog, asLoaded);
+  Install<ColorMapDialog>(GraphDialog::ColorMapDialog, asLoaded);
+  Install<VectorPlotDialog>(GraphDialog::VectorPlotDialog, asLoaded);
+  Install<StepStemDialog>(GraphDialog::StepStemDialog,
+                          [](StepStemDialog& d, const AddDialogSetup& setup) {
+                            if (setup.caption) d.setWindowTitle(setup.caption);
+                          });
 }

@@ -69,7 +69,7 @@ PlotDialog::PlotDialog(GraphCommandHost& host, QWidget* parent, int32_t graphTyp
 
 PlotDialog::~PlotDialog() = default;
 
-void PlotDialog::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void PlotDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
   PrepareFill(*graph);
   m_bindings.Fill(Bindings(), *graph);
@@ -78,23 +78,23 @@ void PlotDialog::FillFrom(const std::shared_ptr<Cls9>& graph) {
 std::vector<FieldBinding> PlotDialog::Bindings() const {
   using K = FieldBinding::Kind;
   std::vector<FieldBinding> f = {
-      {K::Text, Text1, Cls9Prop::NameS},
-      {K::Formula, Text2, Cls9Prop::ExpressX},
-      {K::Formula, Text3, Cls9Prop::ExpressY},
-      {K::Formula, Text4, Cls9Prop::ExpressZ},
-      {K::Real, Text5, Cls9Prop::MinU},
-      {K::Real, Text6, Cls9Prop::MaxU},
-      {K::Whole, Text7, Cls9Prop::StepU, 0, PlotSteps},
-      {K::Real, Text8, Cls9Prop::MinV},
-      {K::Real, Text9, Cls9Prop::MaxV},
-      {K::Whole, Text10, Cls9Prop::StepV, 0, PlotSteps},
+      {K::Text, Text1, GraphProp::NameS},
+      {K::Formula, Text2, GraphProp::ExpressX},
+      {K::Formula, Text3, GraphProp::ExpressY},
+      {K::Formula, Text4, GraphProp::ExpressZ},
+      {K::Real, Text5, GraphProp::MinU},
+      {K::Real, Text6, GraphProp::MaxU},
+      {K::Whole, Text7, GraphProp::StepU, 0, PlotSteps},
+      {K::Real, Text8, GraphProp::MinV},
+      {K::Real, Text9, GraphProp::MaxV},
+      {K::Whole, Text10, GraphProp::StepV, 0, PlotSteps},
   };
   AddStyleBindings(f);
   return f;
 }
 
 std::vector<OrderedPair> PlotDialog::Pairs() const {
-  return {{Cls9Prop::MinU, Cls9Prop::MaxU}, {Cls9Prop::MinV, Cls9Prop::MaxV}};
+  return {{GraphProp::MinU, GraphProp::MaxU}, {GraphProp::MinV, GraphProp::MaxV}};
 }
 
 void PlotDialog::Command1_Click() {

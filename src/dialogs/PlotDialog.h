@@ -1,11 +1,11 @@
 #pragma once
-// What the contour plot ("Function Contour", frmF18), colour map ("Function Color Map", frmF22)
-// and vector plot ("Function Vector Plot", frmF21) dialogs share: the "Function" tab with a name,
-// the parametric surface X(u,v), Y(u,v), Z(u,v) and the domains and steps of u and v. Each
-// dialog adds its own second tab and the bindings of its fields. The add commands show the
-// dialog as it loads; the Edit command fills it from a graph (FillFrom); OK commits
-// (GraphDialogCommit) the graph of the dialog's kind in Cartesian parametric form, Cancel changes
-// nothing.
+// What the contour plot ("Function Contour", ContourPlotDialog), colour map ("Function Color Map",
+// ColorMapDialog) and vector plot ("Function Vector Plot", VectorPlotDialog) dialogs share: the
+// "Function" tab with a name, the parametric surface X(u,v), Y(u,v), Z(u,v) and the domains and
+// steps of u and v. Each dialog adds its own second tab and the bindings of its fields. The add
+// commands show the dialog as it loads; the Edit command fills it from a graph (FillFrom); OK
+// commits (GraphDialogCommit) the graph of the dialog's kind in Cartesian parametric form, Cancel
+// changes nothing.
 
 #include <QDialog>
 
@@ -31,7 +31,7 @@ public:
   ~PlotDialog() override;
 
   // The Edit command's fill from the selected graph.
-  void FillFrom(const std::shared_ptr<Cls9>& graph);
+  void FillFrom(const std::shared_ptr<Graph>& graph);
 
   std::vector<FieldBinding> Bindings() const;
   std::vector<OrderedPair> Pairs() const;
@@ -47,7 +47,7 @@ protected:
   // The fields of the dialog's own tab.
   virtual void AddStyleBindings(std::vector<FieldBinding>& fields) const = 0;
   // Sets what the fill of the own tab must set before the bindings are filled.
-  virtual void PrepareFill(const Cls9&) {}
+  virtual void PrepareFill(const Graph&) {}
   // False, after saying why, when values the fields give do not suit the dialog's kind.
   virtual bool Accepts(const PropertyWrites&) { return true; }
   // What a new graph of the dialog's kind takes besides its fields.
@@ -56,7 +56,7 @@ protected:
 private:
   GraphCommandHost& m_host;
   const int32_t m_graphType;
-  std::shared_ptr<Cls9> m_selected;
+  std::shared_ptr<Graph> m_selected;
   std::unique_ptr<LabelledFields> m_name, m_formulas;
   std::unique_ptr<DomainRow> m_u, m_v;
   DialogBindings m_bindings;

@@ -1,5 +1,6 @@
 #include "dialogs/PointAnimationDialog.h"
 
-frmF17::frmF17(GraphCommandHost& host, QWidget* parent) : PointDialog(host, parent, true) {
-  setObjectName("frmF17");
+PointAnimationDialog::PointAnimationDialog(GraphCommandHost& host, QWidget* parent)
+    : PointDialog(host, parent, true) {
+  setObjectName("PointAnimationDialog");
 }

@@ -5,8 +5,8 @@
 
 #include "dialogs/PointDialog.h"
 
-class frmF17 : public PointDialog {
+class PointAnimationDialog : public PointDialog {
   Q_OBJECT
 public:
-  explicit frmF17(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit PointAnimationDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 };

@@ -149,9 +149,9 @@ void PointDialog::PrepareAdd() {
   Combo1->setCurrentIndex(0);
 }
 
-void PointDialog::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void PointDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
-  const Cls9& g = *graph;
+  const Graph& g = *graph;
   SetUpFor(DocumentType);
   // A coordinate system the list does not offer selects nothing and is kept.
   Combo1->setCurrentIndex(g.CoordType - FirstCoordType());
@@ -163,26 +163,26 @@ void PointDialog::FillFrom(const std::shared_ptr<Cls9>& graph) {
 
 std::vector<FieldBinding> PointDialog::Bindings() const {
   using K = FieldBinding::Kind;
-  std::vector<FieldBinding> f = {{K::Text, Text1, Cls9Prop::NameS}};
+  std::vector<FieldBinding> f = {{K::Text, Text1, GraphProp::NameS}};
   if (m_space) {
-    f.push_back({K::Formula, Text2, Cls9Prop::ExpressX});
-    f.push_back({K::Formula, Text3, Cls9Prop::ExpressY});
-    f.push_back({K::Formula, Text4, Cls9Prop::ExpressZ});
+    f.push_back({K::Formula, Text2, GraphProp::ExpressX});
+    f.push_back({K::Formula, Text3, GraphProp::ExpressY});
+    f.push_back({K::Formula, Text4, GraphProp::ExpressZ});
   } else {
-    f.push_back({K::Formula, Text2, Cls9Prop::ExpressY});
-    f.push_back({K::Formula, Text3, Cls9Prop::ExpressZ});
+    f.push_back({K::Formula, Text2, GraphProp::ExpressY});
+    f.push_back({K::Formula, Text3, GraphProp::ExpressZ});
   }
   if (m_animated) {
-    f.push_back({K::Real, Text5, Cls9Prop::MinT});
-    f.push_back({K::Real, Text6, Cls9Prop::MaxT});
+    f.push_back({K::Real, Text5, GraphProp::MinT});
+    f.push_back({K::Real, Text6, GraphProp::MaxT});
   }
-  f.push_back({K::Swatch, Picture1, Cls9Prop::PointColor});
-  f.push_back({K::RealIndex, Combo2, Cls9Prop::PointSize, 1});
-  if (!HollowFrame->isHidden()) f.push_back({K::Options, HollowFrame, Cls9Prop::PointHollow});
+  f.push_back({K::Swatch, Picture1, GraphProp::PointColor});
+  f.push_back({K::RealIndex, Combo2, GraphProp::PointSize, 1});
+  if (!HollowFrame->isHidden()) f.push_back({K::Options, HollowFrame, GraphProp::PointHollow});
   return f;
 }
 
-std::vector<OrderedPair> PointDialog::Pairs() const { return {{Cls9Prop::MinT, Cls9Prop::MaxT}}; }
+std::vector<OrderedPair> PointDialog::Pairs() const { return {{GraphProp::MinT, GraphProp::MaxT}}; }
 
 void PointDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());

@@ -1,12 +1,12 @@
 #pragma once
-// What the point dialog ("Point Properties", frmF16) and the point animation dialog ("Point
-// Animation", frmF17) share: a name, a coordinate system, two or three coordinate formulas (of t
-// for the animation, with its t domain), and the point's colour, size and hollow or solid style.
-// Points of 2D and 2.5D documents have two coordinates (x and y, or a and r: ExpressY and
-// ExpressZ); points of the other documents three (ExpressX, ExpressY, ExpressZ) in Cartesian,
-// cylindrical or spherical coordinates. The add commands prepare the dialog (PrepareAdd), the
-// Edit command fills it from a graph (FillFrom); OK commits (GraphDialogCommit), Cancel changes
-// nothing.
+// What the point dialog ("Point Properties", PointPropertiesDialog) and the point animation dialog
+// ("Point Animation", PointAnimationDialog) share: a name, a coordinate system, two or three
+// coordinate formulas (of t for the animation, with its t domain), and the point's colour, size and
+// hollow or solid style. Points of 2D and 2.5D documents have two coordinates (x and y, or a and r:
+// ExpressY and ExpressZ); points of the other documents three (ExpressX, ExpressY, ExpressZ) in
+// Cartesian, cylindrical or spherical coordinates. The add commands prepare the dialog
+// (PrepareAdd), the Edit command fills it from a graph (FillFrom); OK commits (GraphDialogCommit),
+// Cancel changes nothing.
 
 #include <QDialog>
 
@@ -33,7 +33,7 @@ public:
   // first item, the rows and the style shown, the colour, the frame count.
   void PrepareAdd();
   // The Edit command's fill from the selected point.
-  void FillFrom(const std::shared_ptr<Cls9>& graph);
+  void FillFrom(const std::shared_ptr<Graph>& graph);
 
   // The fields that stand for graph properties as the dialog is set up.
   std::vector<FieldBinding> Bindings() const;
@@ -60,7 +60,7 @@ private:
   GraphCommandHost& m_host;
   const bool m_animated;
   bool m_space = false; // three coordinates
-  std::shared_ptr<Cls9> m_selected;
+  std::shared_ptr<Graph> m_selected;
   std::unique_ptr<LabelledFields> m_name, m_coordinates;
   std::unique_ptr<DomainRow> m_tRow;
   DialogBindings m_bindings;

@@ -1,5 +1,6 @@
 #include "dialogs/PointPropertiesDialog.h"
 
-frmF16::frmF16(GraphCommandHost& host, QWidget* parent) : PointDialog(host, parent, false) {
-  setObjectName("frmF16");
+PointPropertiesDialog::PointPropertiesDialog(GraphCommandHost& host, QWidget* parent)
+    : PointDialog(host, parent, false) {
+  setObjectName("PointPropertiesDialog");
 }

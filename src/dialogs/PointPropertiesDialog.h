@@ -4,8 +4,8 @@
 
 #include "dialogs/PointDialog.h"
 
-class frmF16 : public PointDialog {
+class PointPropertiesDialog : public PointDialog {
   Q_OBJECT
 public:
-  explicit frmF16(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit PointPropertiesDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 };

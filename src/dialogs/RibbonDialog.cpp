@@ -27,8 +27,9 @@ QString Q(std::string_view text) {
 
 } // namespace
 
-frmF4::frmF4(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
-  setObjectName("frmF4");
+RibbonDialog::RibbonDialog(GraphCommandHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host) {
+  setObjectName("RibbonDialog");
   setWindowTitle("2.5D Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
   SSTab1 = Named(new QTabWidget(this), "SSTab1");
@@ -103,32 +104,32 @@ frmF4::frmF4(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(
 
   ConnectComboClick(Combo1, this, &m_refilling, [this] { Combo1_Click(); });
   ConnectComboClick(Combo2, this, &m_refilling, [this] { Combo2_Click(); });
-  connect(Command1, &QPushButton::clicked, this, &frmF4::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmF4::Command2_Click);
+  connect(Command1, &QPushButton::clicked, this, &RibbonDialog::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &RibbonDialog::Command2_Click);
 }
 
-frmF4::~frmF4() = default;
+RibbonDialog::~RibbonDialog() = default;
 
-void frmF4::SetAnimationMode(bool animated) {
+void RibbonDialog::SetAnimationMode(bool animated) {
   m_animation = animated;
   m_tRow->SetVisible(animated);
 }
 
-int frmF4::FormPosition() const { return Combo2->currentIndex(); }
+int RibbonDialog::FormPosition() const { return Combo2->currentIndex(); }
 
-void frmF4::FillForms(int mode, int coordinate) {
+void RibbonDialog::FillForms(int mode, int coordinate) {
   RefillChoices(Combo2, &m_refilling, RibbonForms[mode][coordinate],
                 std::max(0, Combo2->currentIndex()));
 }
 
-void frmF4::Combo1_Click() {
+void RibbonDialog::Combo1_Click() {
   const int coordinate = Combo1->currentIndex();
   if (coordinate < 0 || coordinate > 1) return;
   FillForms(m_animation ? 1 : 0, coordinate);
   Combo2_Click();
 }
 
-void frmF4::Combo2_Click() {
+void RibbonDialog::Combo2_Click() {
   const int coordinate = Combo1->currentIndex();
   const int form = FormPosition();
   if (coordinate < 0 || coordinate > 1 || form < 0 || form > 1) return;
@@ -137,7 +138,7 @@ void frmF4::Combo2_Click() {
   m_domain->Relabel(labels.min, labels.max, labels.steps);
 }
 
-void frmF4::PrepareAdd(const AddDialogSetup& setup) {
+void RibbonDialog::PrepareAdd(const AddDialogSetup& setup) {
   setWindowTitle(setup.animated ? "2.5D Function Graph Animation Properties"
                                 : "2.5D Function Graph Properties");
   SetAnimationMode(setup.animated);
@@ -154,9 +155,9 @@ void frmF4::PrepareAdd(const AddDialogSetup& setup) {
   }
 }
 
-void frmF4::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void RibbonDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
-  const Cls9& g = *graph;
+  const Graph& g = *graph;
   SetAnimationMode(GraphKind(g).Animated);
   if (m_animation) {
     Text9->setEnabled(false);
@@ -174,42 +175,42 @@ void frmF4::FillFrom(const std::shared_ptr<Cls9>& graph) {
   m_bindings.Fill(Bindings(), g);
 }
 
-std::vector<FieldBinding> frmF4::Bindings() const {
+std::vector<FieldBinding> RibbonDialog::Bindings() const {
   using K = FieldBinding::Kind;
   const bool parametric = FormPosition() == 1;
   std::vector<FieldBinding> f = {
-      {K::Text, Text1, Cls9Prop::NameS},
-      {K::Formula, Text2, parametric ? Cls9Prop::ExpressY : Cls9Prop::ExpressZ},
+      {K::Text, Text1, GraphProp::NameS},
+      {K::Formula, Text2, parametric ? GraphProp::ExpressY : GraphProp::ExpressZ},
   };
-  if (parametric) f.push_back({K::Formula, Text3, Cls9Prop::ExpressZ});
-  f.push_back({K::Real, Text5, Cls9Prop::MinV});
-  f.push_back({K::Real, Text6, Cls9Prop::MaxV});
-  f.push_back({K::Whole, Text7, Cls9Prop::StepV, 0, CurveSteps});
+  if (parametric) f.push_back({K::Formula, Text3, GraphProp::ExpressZ});
+  f.push_back({K::Real, Text5, GraphProp::MinV});
+  f.push_back({K::Real, Text6, GraphProp::MaxV});
+  f.push_back({K::Whole, Text7, GraphProp::StepV, 0, CurveSteps});
   if (m_animation) {
-    f.push_back({K::Real, Text4, Cls9Prop::MinT});
-    f.push_back({K::Real, Text8, Cls9Prop::MaxT});
+    f.push_back({K::Real, Text4, GraphProp::MinT});
+    f.push_back({K::Real, Text8, GraphProp::MaxT});
   }
-  f.push_back({K::Real, Text10, Cls9Prop::ClipMinZ});
-  f.push_back({K::Real, Text11, Cls9Prop::ClipMaxZ});
-  f.push_back({K::Check, Check1, Cls9Prop::Clip});
-  f.push_back({K::Options, Style->fillStyle, Cls9Prop::FillStyle});
-  f.push_back({K::Item, Style->colorScheme, Cls9Prop::ColorName});
-  f.push_back({K::Swatch, Style->first, Cls9Prop::FirstColor});
-  f.push_back({K::Swatch, Style->second, Cls9Prop::SecondColor});
-  f.push_back({K::Index, Style->material, Cls9Prop::Material, 1});
-  f.push_back({K::Options, Style->show, Cls9Prop::Show});
-  f.push_back({K::Options, Style->smooth, Cls9Prop::Smoothness});
+  f.push_back({K::Real, Text10, GraphProp::ClipMinZ});
+  f.push_back({K::Real, Text11, GraphProp::ClipMaxZ});
+  f.push_back({K::Check, Check1, GraphProp::Clip});
+  f.push_back({K::Options, Style->fillStyle, GraphProp::FillStyle});
+  f.push_back({K::Item, Style->colorScheme, GraphProp::ColorName});
+  f.push_back({K::Swatch, Style->first, GraphProp::FirstColor});
+  f.push_back({K::Swatch, Style->second, GraphProp::SecondColor});
+  f.push_back({K::Index, Style->material, GraphProp::Material, 1});
+  f.push_back({K::Options, Style->show, GraphProp::Show});
+  f.push_back({K::Options, Style->smooth, GraphProp::Smoothness});
   return f;
 }
 
-std::vector<OrderedPair> frmF4::Pairs() const {
-  std::vector<OrderedPair> pairs = {{Cls9Prop::MinV, Cls9Prop::MaxV},
-                                    {Cls9Prop::MinT, Cls9Prop::MaxT}};
-  if (Check1->isChecked()) pairs.push_back({Cls9Prop::ClipMinZ, Cls9Prop::ClipMaxZ});
+std::vector<OrderedPair> RibbonDialog::Pairs() const {
+  std::vector<OrderedPair> pairs = {{GraphProp::MinV, GraphProp::MaxV},
+                                    {GraphProp::MinT, GraphProp::MaxT}};
+  if (Check1->isChecked()) pairs.push_back({GraphProp::ClipMinZ, GraphProp::ClipMaxZ});
   return pairs;
 }
 
-void frmF4::Command1_Click() {
+void RibbonDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
   CommitRequest request;
@@ -221,4 +222,4 @@ void frmF4::Command1_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void frmF4::Command2_Click() { reject(); }
+void RibbonDialog::Command2_Click() { reject(); }

@@ -36,8 +36,9 @@ QComboBox* List(QWidget* parent, const char* name, std::span<const std::string_v
 
 } // namespace
 
-frmF26::frmF26(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
-  setObjectName("frmF26");
+StepStemDialog::StepStemDialog(GraphCommandHost& host, QWidget* parent)
+    : QDialog(parent), m_host(host) {
+  setObjectName("StepStemDialog");
   setWindowTitle("Special Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
   SSTab1 = Named(new QTabWidget(this), "SSTab1");
@@ -115,40 +116,42 @@ frmF26::frmF26(GraphCommandHost& host, QWidget* parent) : QDialog(parent), m_hos
   SSTab1->addTab(stem, "Stem Plot");
 
   AddOkCancelRow(this, outer, Command1, Command2);
-  connect(Command1, &QPushButton::clicked, this, &frmF26::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmF26::Command2_Click);
+  connect(Command1, &QPushButton::clicked, this, &StepStemDialog::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &StepStemDialog::Command2_Click);
 }
 
-frmF26::~frmF26() = default;
+StepStemDialog::~StepStemDialog() = default;
 
-void frmF26::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void StepStemDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
   m_bindings.Fill(Bindings(), *graph);
 }
 
-std::vector<FieldBinding> frmF26::Bindings() const {
+std::vector<FieldBinding> StepStemDialog::Bindings() const {
   using K = FieldBinding::Kind;
   return {
-      {K::Text, Text1, Cls9Prop::NameS},
-      {K::Formula, Text2, Cls9Prop::ExpressZ},
-      {K::Real, Text4, Cls9Prop::MinV},
-      {K::Real, Text5, Cls9Prop::MaxV},
-      {K::Whole, Text6, Cls9Prop::StepV, 0, CurveSteps},
-      {K::Check, Check2, Cls9Prop::ShowStep},
-      {K::Swatch, Picture1, Cls9Prop::StepColor},
-      {K::Index, Combo2, Cls9Prop::StepWidth, 1},
-      {K::Check, Check1, Cls9Prop::ShowStem},
-      {K::Swatch, Picture2, Cls9Prop::StemHeadColor},
-      {K::Index, Combo1, Cls9Prop::StemHeadSize, 1},
-      {K::Index, Combo3, Cls9Prop::StemHeadSymbol, 1},
-      {K::Swatch, Picture3, Cls9Prop::StemBodyColor},
-      {K::Index, Combo4, Cls9Prop::StemBodyWidth, 1},
+      {K::Text, Text1, GraphProp::NameS},
+      {K::Formula, Text2, GraphProp::ExpressZ},
+      {K::Real, Text4, GraphProp::MinV},
+      {K::Real, Text5, GraphProp::MaxV},
+      {K::Whole, Text6, GraphProp::StepV, 0, CurveSteps},
+      {K::Check, Check2, GraphProp::ShowStep},
+      {K::Swatch, Picture1, GraphProp::StepColor},
+      {K::Index, Combo2, GraphProp::StepWidth, 1},
+      {K::Check, Check1, GraphProp::ShowStem},
+      {K::Swatch, Picture2, GraphProp::StemHeadColor},
+      {K::Index, Combo1, GraphProp::StemHeadSize, 1},
+      {K::Index, Combo3, GraphProp::StemHeadSymbol, 1},
+      {K::Swatch, Picture3, GraphProp::StemBodyColor},
+      {K::Index, Combo4, GraphProp::StemBodyWidth, 1},
   };
 }
 
-std::vector<OrderedPair> frmF26::Pairs() const { return {{Cls9Prop::MinV, Cls9Prop::MaxV}}; }
+std::vector<OrderedPair> StepStemDialog::Pairs() const {
+  return {{GraphProp::MinV, GraphProp::MaxV}};
+}
 
-void frmF26::Command1_Click() {
+void StepStemDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
   CommitRequest request;
@@ -160,4 +163,4 @@ void frmF26::Command1_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void frmF26::Command2_Click() { reject(); }
+void StepStemDialog::Command2_Click() { reject(); }

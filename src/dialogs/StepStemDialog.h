@@ -21,14 +21,14 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
-class frmF26 : public QDialog {
+class StepStemDialog : public QDialog {
   Q_OBJECT
 public:
   // Form_Load: the four lists and the starting texts and colours.
-  explicit frmF26(GraphCommandHost& host, QWidget* parent = nullptr);
-  ~frmF26() override;
+  explicit StepStemDialog(GraphCommandHost& host, QWidget* parent = nullptr);
+  ~StepStemDialog() override;
 
-  void FillFrom(const std::shared_ptr<Cls9>& graph);
+  void FillFrom(const std::shared_ptr<Graph>& graph);
 
   std::vector<FieldBinding> Bindings() const;
   std::vector<OrderedPair> Pairs() const;
@@ -45,7 +45,7 @@ public:
 
 private:
   GraphCommandHost& m_host;
-  std::shared_ptr<Cls9> m_selected;
+  std::shared_ptr<Graph> m_selected;
   std::unique_ptr<LabelledFields> m_name, m_formula;
   std::unique_ptr<DomainRow> m_domain;
   DialogBindings m_bindings;

@@ -165,7 +165,7 @@ void TableDataPage::Command2_Click() {
     Refuse(nullptr, "The table could not be written to " + choice->path + ": " + problem + ".");
 }
 
-void TableDataPage::FillFrom(const Cls9& g) {
+void TableDataPage::FillFrom(const Graph& g) {
   const int32_t rows = Is3D() ? g.StepU + 1 : g.StepV + 1;
   const int32_t columns = Is3D() ? g.StepV + 1 : 1;
   Text1->setText(FromStd(g.NameS));
@@ -178,7 +178,7 @@ void TableDataPage::FillFrom(const Cls9& g) {
   cells.reserve(static_cast<std::size_t>(model.Points() * valueColumns));
   for (int32_t p = 0; p < model.Points(); ++p) {
     const int32_t u = p / model.ShapeColumns(), v = p % model.ShapeColumns();
-    const Cls2& point = Is3D() ? g.VertTab3D.At(u, v) : g.VertTab3D.At(0, p);
+    const GraphPoint& point = Is3D() ? g.VertTab3D.At(u, v) : g.VertTab3D.At(0, p);
     if (Is3D()) {
       for (float value : {point.z, point.x, point.y})
         cells.push_back(vb::FormatSingle(value));
@@ -213,7 +213,7 @@ std::optional<TableDataPage::Points> TableDataPage::Read(int32_t least) {
   return points;
 }
 
-void TableDataPage::WriteInto(const Points& points, TableText::Kind kind, Cls9& g) {
+void TableDataPage::WriteInto(const Points& points, TableText::Kind kind, Graph& g) {
   const bool table3D = kind == TableText::Kind::Table3D;
   if (table3D) {
     g.StepU = points.rows - 1;
@@ -229,10 +229,10 @@ void TableDataPage::WriteInto(const Points& points, TableText::Kind kind, Cls9& 
     const float* v = &points.values[static_cast<std::size_t>(p * columns)];
     if (table3D) {
       // The user's X, Y, Z are the point's z, x, y (the scene's vertical is y).
-      Cls2& point = g.VertTab3D(p / points.columns, p % points.columns);
+      GraphPoint& point = g.VertTab3D(p / points.columns, p % points.columns);
       point.z = v[0], point.x = v[1], point.y = v[2];
     } else {
-      Cls2& point = g.VertTab3D(0, p);
+      GraphPoint& point = g.VertTab3D(0, p);
       point.x = v[0], point.y = v[1];
     }
   }

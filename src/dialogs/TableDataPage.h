@@ -17,7 +17,7 @@
 
 #include "document/TableTextFile.h"
 
-class Cls9;
+class Graph;
 class PointGrid;
 class QGridLayout;
 class QLineEdit;
@@ -50,7 +50,7 @@ public:
 
   // Fills the name, the counts and the grid from a table graph (row 0 for 2D and 2.5D tables; X,
   // Y, Z of a 3D table from each point's z, x, y), values as single-precision texts.
-  void FillFrom(const Cls9& graph);
+  void FillFrom(const Graph& graph);
 
   // The points of the grid for the commit: the counts (rows, columns) and the values point by
   // point, or nothing after a message when a count is below `least` or above 201 or a cell is no
@@ -62,7 +62,7 @@ public:
   std::optional<Points> Read(int32_t least);
   // Writes read points into a table graph: StepV (and for 3D StepU) and the point values; the
   // depth of a 2D or 2.5D point is kept.
-  static void WriteInto(const Points& points, TableText::Kind kind, Cls9& graph);
+  static void WriteInto(const Points& points, TableText::Kind kind, Graph& graph);
 
 private:
   // The counts of the boxes, checked against least .. 201; nothing after a message.

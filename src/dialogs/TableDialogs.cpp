@@ -52,7 +52,7 @@ void TableDialog::AddButtons() {
   connect(Command4, &QPushButton::clicked, this, &TableDialog::Command4_Click);
 }
 
-void TableDialog::FillFrom(const std::shared_ptr<Cls9>& graph) {
+void TableDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_selected = graph;
   Data->FillFrom(*graph);
   m_bindings.Fill(Bindings(), *graph);
@@ -70,7 +70,7 @@ void TableDialog::Command3_Click() {
   request.coordType = kind == TableText::Kind::Table3D ? Cartesian3D : Cartesian2D;
   request.funForm = m_selected ? m_selected->FunForm : 0;
   request.writes = std::move(*writes);
-  request.extra = [&points, kind](Cls9& g) { TableDataPage::WriteInto(*points, kind, g); };
+  request.extra = [&points, kind](Graph& g) { TableDataPage::WriteInto(*points, kind, g); };
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
@@ -113,9 +113,9 @@ QWidget* StylePage(QTabWidget* tabs, const char* title, QCheckBox*& check, const
 
 } // namespace
 
-frmF11::frmF11(GraphCommandHost& host, QWidget* parent)
-    : TableDialog(host, parent, "frmF11", "2D Table Graph Properties", TableText::Kind::Table2D,
-                  "Data") {
+Table2DDialog::Table2DDialog(GraphCommandHost& host, QWidget* parent)
+    : TableDialog(host, parent, "Table2DDialog", "2D Table Graph Properties",
+                  TableText::Kind::Table2D, "Data") {
   Combo1 = ListBox(this, "Combo1", LineWidths, 0);
   Combo2 = ListBox(this, "Combo2", MarkerSizes, MarkerSizeOnLoad - 1);
   Combo3 = ListBox(this, "Combo3", LineWidths, 0);
@@ -133,11 +133,11 @@ frmF11::frmF11(GraphCommandHost& host, QWidget* parent)
   AddButtons();
 }
 
-int32_t frmF11::GraphTypeOfDialog() const { return Table2D; }
+int32_t Table2DDialog::GraphTypeOfDialog() const { return Table2D; }
 
-std::vector<FieldBinding> frmF11::Bindings() const {
+std::vector<FieldBinding> Table2DDialog::Bindings() const {
   using K = FieldBinding::Kind;
-  using P = Cls9Prop;
+  using P = GraphProp;
   return {
       {K::Text, Data->Text1, P::NameS},           {K::Swatch, Picture1, P::LineColor},
       {K::Index, Combo1, P::LineWidth, 1},        {K::Check, Check1, P::Show2DLine},
@@ -148,7 +148,7 @@ std::vector<FieldBinding> frmF11::Bindings() const {
   };
 }
 
-void frmF11::AfterFill() {
+void Table2DDialog::AfterFill() {
   // A size or symbol the lists do not offer leaves the choice the dialog opened with.
   if (Combo2->currentIndex() < 0) Combo2->setCurrentIndex(MarkerSizeOnLoad - 1);
   if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(0);
@@ -167,7 +167,7 @@ TableStyleDialog::TableStyleDialog(GraphCommandHost& host, QWidget* parent, cons
 
 std::vector<FieldBinding> TableStyleDialog::Bindings() const {
   using K = FieldBinding::Kind;
-  using P = Cls9Prop;
+  using P = GraphProp;
   std::vector<FieldBinding> f = {
       {K::Text, Data->Text1, P::NameS},
       {K::Options, Style->fillStyle, P::FillStyle},
@@ -188,18 +188,18 @@ std::vector<FieldBinding> TableStyleDialog::Bindings() const {
 void TableStyleDialog::AfterFill() {
   // The scheme's name is shown only once the fill has chosen "Colormap".
   if (Style->fillStyle->Code() == ColorMapFill)
-    m_bindings.Fill({{FieldBinding::Kind::Item, Style->colorScheme, Cls9Prop::ColorName}},
+    m_bindings.Fill({{FieldBinding::Kind::Item, Style->colorScheme, GraphProp::ColorName}},
                     *m_selected);
 }
 
-frmF10::frmF10(GraphCommandHost& host, QWidget* parent)
-    : TableStyleDialog(host, parent, "frmF10", "2.5D Table Graph Properties",
+Table25DDialog::Table25DDialog(GraphCommandHost& host, QWidget* parent)
+    : TableStyleDialog(host, parent, "Table25DDialog", "2.5D Table Graph Properties",
                        TableText::Kind::Table25D, "Function") {}
 
-int32_t frmF10::GraphTypeOfDialog() const { return Table25D; }
+int32_t Table25DDialog::GraphTypeOfDialog() const { return Table25D; }
 
-frmF12::frmF12(GraphCommandHost& host, QWidget* parent)
-    : TableStyleDialog(host, parent, "frmF12", "3D Table Graph Properties",
+Table3DDialog::Table3DDialog(GraphCommandHost& host, QWidget* parent)
+    : TableStyleDialog(host, parent, "Table3DDialog", "3D Table Graph Properties",
                        TableText::Kind::Table3D, "Data") {}
 
-int32_t frmF12::GraphTypeOfDialog() const { return Table3D; }
+int32_t Table3DDialog::GraphTypeOfDialog() const { return Table3D; }

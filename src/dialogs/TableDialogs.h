@@ -1,12 +1,13 @@
 #pragma once
-// The table graph dialogs: "2D Table Graph Properties" (frmF11, Table2D graphs of 2D documents),
-// "2.5D Table Graph Properties" (frmF10, Table25D ribbons of 2.5D documents) and "3D Table Graph
-// Properties" (frmF12, Table3D surfaces of 3D documents). Each has a data page with the name, the
-// counts and the point grid (TableDataPage) and pages of drawing style: the 2D dialog styles a
-// line plot, a scatter plot and a smooth curve through the points, the others the colours,
-// material and appearance of the ribbon or surface. The add commands show them as loaded; the
-// Edit command fills them from a graph first (FillFrom). OK commits (GraphDialogCommit) with the
-// points of the grid, which must all be numbers; Cancel changes nothing.
+// The table graph dialogs: "2D Table Graph Properties" (Table2DDialog, Table2D graphs of 2D
+// documents), "2.5D Table Graph Properties" (Table25DDialog, Table25D ribbons of 2.5D documents)
+// and "3D Table Graph Properties" (Table3DDialog, Table3D surfaces of 3D documents). Each has a
+// data page with the name, the counts and the point grid (TableDataPage) and pages of drawing
+// style: the 2D dialog styles a line plot, a scatter plot and a smooth curve through the points,
+// the others the colours, material and appearance of the ribbon or surface. The add commands show
+// them as loaded; the Edit command fills them from a graph first (FillFrom). OK commits
+// (GraphDialogCommit) with the points of the grid, which must all be numbers; Cancel changes
+// nothing.
 
 #include <QDialog>
 
@@ -37,7 +38,7 @@ public:
   QPushButton *Command3, *Command4; // "OK", "Cancel"
 
   // The Edit command's fill from the selected graph.
-  void FillFrom(const std::shared_ptr<Cls9>& graph);
+  void FillFrom(const std::shared_ptr<Graph>& graph);
 
   // The fields of the style pages (the name included) that stand for graph properties.
   virtual std::vector<FieldBinding> Bindings() const = 0;
@@ -54,14 +55,14 @@ protected:
   virtual void AfterFill() {}
 
   GraphCommandHost& m_host;
-  std::shared_ptr<Cls9> m_selected;
+  std::shared_ptr<Graph> m_selected;
   DialogBindings m_bindings;
 };
 
-class frmF11 : public TableDialog {
+class Table2DDialog : public TableDialog {
   Q_OBJECT
 public:
-  explicit frmF11(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit Table2DDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
   QCheckBox *Check1, *Check2, *Check3; // line plot, scatter plot, smooth curve
   ColorSwatch *Picture1, *Picture2, *Picture4;
@@ -90,19 +91,19 @@ protected:
   void AfterFill() override;
 };
 
-class frmF10 : public TableStyleDialog {
+class Table25DDialog : public TableStyleDialog {
   Q_OBJECT
 public:
-  explicit frmF10(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit Table25DDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
 protected:
   int32_t GraphTypeOfDialog() const override;
 };
 
-class frmF12 : public TableStyleDialog {
+class Table3DDialog : public TableStyleDialog {
   Q_OBJECT
 public:
-  explicit frmF12(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit Table3DDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
 protected:
   int32_t GraphTypeOfDialog() const override;

@@ -8,9 +8,9 @@
 
 using namespace DialogFields;
 
-frmF21::frmF21(GraphCommandHost& host, QWidget* parent)
+VectorPlotDialog::VectorPlotDialog(GraphCommandHost& host, QWidget* parent)
     : PlotDialog(host, parent, VectorPlot, VectorPlotStepsOnLoad) {
-  setObjectName("frmF21");
+  setObjectName("VectorPlotDialog");
   setWindowTitle("Function Vector Plot");
   auto* page = new QWidget(SSTab1);
   auto* grid = new QGridLayout(page);
@@ -24,6 +24,6 @@ frmF21::frmF21(GraphCommandHost& host, QWidget* parent)
   SSTab1->addTab(page, "Vector");
 }
 
-void frmF21::AddStyleBindings(std::vector<FieldBinding>& f) const {
-  f.push_back({FieldBinding::Kind::Swatch, Picture1, Cls9Prop::SecondColor});
+void VectorPlotDialog::AddStyleBindings(std::vector<FieldBinding>& f) const {
+  f.push_back({FieldBinding::Kind::Swatch, Picture1, GraphProp::SecondColor});
 }

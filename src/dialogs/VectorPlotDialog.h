@@ -4,10 +4,10 @@
 
 #include "dialogs/PlotDialog.h"
 
-class frmF21 : public PlotDialog {
+class VectorPlotDialog : public PlotDialog {
   Q_OBJECT
 public:
-  explicit frmF21(GraphCommandHost& host, QWidget* parent = nullptr);
+  explicit VectorPlotDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
   ColorSwatch* Picture1;
 

@@ -24,7 +24,7 @@
 bool CopyGraph(GraphListHost& host) {
   const int32_t row = host.ListIndex();
   if (row < 0 || row >= AllGraphs.FunSurfs.Count()) return false;
-  const Cls9& graph = *AllGraphs.FunSurfs.Item(row + 1);
+  const Graph& graph = *AllGraphs.FunSurfs.Item(row + 1);
   std::string text;
   try {
     text = ClipboardGraphText(graph, DocumentType);
@@ -104,7 +104,7 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
   for (int32_t pass = 1; pass <= ClipboardGraphCount; ++pass) {
     const bool function = IsFunctionRecordToken(in.Peek());
     if (!function && !IsTableRecordToken(in.Peek())) break;
-    auto graph = std::make_shared<Cls9>();
+    auto graph = std::make_shared<Graph>();
     RecordReadResult read;
     try {
       read = function ? ReadGraphRecord(in, *graph, RecordReading::Paste)

@@ -48,8 +48,8 @@ std::optional<int32_t> DocumentTypeOfHeader(std::string_view token) {
   return std::nullopt;
 }
 
-std::string BuildDocumentText(int32_t documentType, const Cls8& shown, const Cls3& axes,
-                              const ScaleSettings& scale) {
+std::string BuildDocumentText(int32_t documentType, const GraphContainer& shown,
+                              const AxesSettings& axes, const ScaleSettings& scale) {
   TokenWriter out;
   const std::string header = HeaderToken(documentType);
   if (!header.empty()) out.Raw(header);
@@ -71,7 +71,7 @@ std::string BuildDocumentText() {
                            ScaleSettings{AxisScaleMode, AxisRatioX, AxisRatioY, AxisRatioZ});
 }
 
-std::string ClipboardGraphText(const Cls9& graph, int32_t documentType) {
+std::string ClipboardGraphText(const Graph& graph, int32_t documentType) {
   switch (RecordKindOf(graph.GraphType)) {
   case RecordKind::Table:
     return std::to_string(documentType) + " " + graph.SaveTable();
@@ -83,7 +83,7 @@ std::string ClipboardGraphText(const Cls9& graph, int32_t documentType) {
   return "";
 }
 
-std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls3& axes,
+std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const AxesSettings& axes,
                                                 std::string* problem) {
   ParsedDocument doc;
   doc.axes = axes;
@@ -103,7 +103,7 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls
       const bool function = IsFunctionRecordToken(in.Peek());
       if (!function && !IsTableRecordToken(in.Peek())) break;
       ParsedGraph parsed;
-      parsed.graph = std::make_shared<Cls9>();
+      parsed.graph = std::make_shared<Graph>();
       parsed.functionRecord = function;
       try {
         parsed.read =

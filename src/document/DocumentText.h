@@ -14,8 +14,8 @@
 #include "document/GraphRecord.h"
 #include "model/AxesSettings.h"
 
-class Cls8;
-class Cls9;
+class GraphContainer;
+class Graph;
 
 // The header token written for a document kind ("S91" 2D, "S93" 2.5D, "S92" 3D, "S97" Special,
 // "S98" 4D); empty for any other kind.
@@ -33,8 +33,8 @@ struct ScaleSettings {
 // The document text of a document kind with these shown graphs (their records in order; a graph
 // kind without a record is neither written nor counted), axes and scale settings. The last token
 // ends the text. A record that cannot be written (a counted list beyond its bounds) throws.
-std::string BuildDocumentText(int32_t documentType, const Cls8& shown, const Cls3& axes,
-                              const ScaleSettings& scale);
+std::string BuildDocumentText(int32_t documentType, const GraphContainer& shown,
+                              const AxesSettings& axes, const ScaleSettings& scale);
 // The same for the open document: DocumentType, ShownGraphs, DocumentAxes() and AxisScaleMode
 // with AxisRatioX, AxisRatioY, AxisRatioZ.
 std::string BuildDocumentText();
@@ -42,11 +42,11 @@ std::string BuildDocumentText();
 // The text of one graph on the clipboard (Edit Copy): the decimal DocumentType of the document it
 // comes from, one blank and the graph's record (its table record for tables); the empty text for
 // a graph kind without a record. A record that cannot be written throws, as above.
-std::string ClipboardGraphText(const Cls9& graph, int32_t documentType);
+std::string ClipboardGraphText(const Graph& graph, int32_t documentType);
 
 // One graph as the reader found it.
 struct ParsedGraph {
-  std::shared_ptr<Cls9> graph;
+  std::shared_ptr<Graph> graph;
   bool functionRecord = false; // else a table record
   RecordReadResult read;       // the record's frame tokens (animated function records)
   bool freshId = false;        // its ID was held by a graph before it and was replaced
@@ -56,7 +56,7 @@ struct ParsedGraph {
 struct ParsedDocument {
   int32_t documentType = 0;
   std::vector<ParsedGraph> graphs;
-  Cls3 axes; // the axes as the axes record leaves the axes it was read over
+  AxesSettings axes; // the axes as the axes record leaves the axes it was read over
   ScaleSettings scale;
 };
 
@@ -66,5 +66,5 @@ struct ParsedDocument {
 // are ignored. A graph whose ID an earlier graph holds gets a fresh one above every ID of the
 // document. Nothing, with the reason in *problem, when the text is not a document or cannot be
 // read whole.
-std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Cls3& axes,
+std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const AxesSettings& axes,
                                                 std::string* problem);

@@ -1,8 +1,8 @@
-// The graph records of a container (Cls8::Save), in the document text.
+// The graph records of a container (GraphContainer::Save), in the document text.
 
 #include "model/GraphContainer.h"
 
-std::string Cls8::Save() const {
+std::string GraphContainer::Save() const {
   std::string text;
   for (const auto& g : FunSurfs) {
     switch (RecordKindOf(g->GraphType)) {

@@ -10,12 +10,14 @@
 
 namespace {
 
-const char* FieldName(Cls9Prop p) { return PropertyInfo(p).name.data(); }
-const char* FieldName(Cls3Prop p) { return Cls3PropertyTable[static_cast<size_t>(p)].name.data(); }
+const char* FieldName(GraphProp p) { return PropertyInfo(p).name.data(); }
+const char* FieldName(AxesSettingsProp p) {
+  return AxesSettingsPropertyTable[static_cast<size_t>(p)].name.data();
+}
 
 // ---- writing ----
 
-void WriteProperty(TokenWriter& out, const Cls9& g, Cls9Prop p, int32_t index) {
+void WriteProperty(TokenWriter& out, const Graph& g, GraphProp p, int32_t index) {
   switch (PropertyInfo(p).kind) {
   case PropKind::Integer:
     out.Integer(g.GetInt(p, index));
@@ -36,7 +38,7 @@ void WriteProperty(TokenWriter& out, const Cls9& g, Cls9Prop p, int32_t index) {
 }
 
 template <size_t N>
-std::string WriteRecord(const Cls9& g, const std::array<RecordItem, N>& layout) {
+std::string WriteRecord(const Graph& g, const std::array<RecordItem, N>& layout) {
   TokenWriter out;
   for (const RecordItem& item : layout) {
     if (item.whenAnimated && !g.Animation) continue;
@@ -61,7 +63,7 @@ std::string WriteRecord(const Cls9& g, const std::array<RecordItem, N>& layout) 
     case RecordItemKind::TablePoints:
       for (int32_t u = 0; u <= g.StepU; ++u)
         for (int32_t v = 0; v <= g.StepV; ++v) {
-          const Cls2& point = g.VertTab3D.At(u, v);
+          const GraphPoint& point = g.VertTab3D.At(u, v);
           out.Real(point.x);
           out.Real(point.y);
           out.Real(point.z);
@@ -82,19 +84,19 @@ double PasteNumber(TokenReader& in, const char* field) {
   return value;
 }
 
-void ReadProperty(TokenReader& in, Cls9& g, Cls9Prop p, int32_t index, RecordReading mode) {
-  const Cls9PropertyInfo& info = PropertyInfo(p);
+void ReadProperty(TokenReader& in, Graph& g, GraphProp p, int32_t index, RecordReading mode) {
+  const GraphPropertyInfo& info = PropertyInfo(p);
   const char* field = FieldName(p);
   if (mode == RecordReading::Paste) {
-    if (p == Cls9Prop::PointSize) {
+    if (p == GraphProp::PointSize) {
       g.PointSize = static_cast<float>(PasteNumber(in, field));
       return;
     }
-    if (p == Cls9Prop::PointHollow) {
+    if (p == GraphProp::PointHollow) {
       g.PointHollow = PasteNumber(in, field) != 0.0;
       return;
     }
-    if (p == Cls9Prop::NameS && (in.Peek().empty() || in.Peek()[0] != '@')) {
+    if (p == GraphProp::NameS && (in.Peek().empty() || in.Peek()[0] != '@')) {
       g.NameS = in.Take(field);
       return;
     }
@@ -122,7 +124,7 @@ void ReadProperty(TokenReader& in, Cls9& g, Cls9Prop p, int32_t index, RecordRea
 }
 
 // The count of a list item must leave every item inside the list of each member.
-int32_t CheckedCount(const Cls9& g, const RecordItem& item) {
+int32_t CheckedCount(const Graph& g, const RecordItem& item) {
   const int32_t n = g.GetInt(item.prop);
   if (n <= 0) return 0; // no item, as the writer writes none
   int32_t last = std::numeric_limits<int32_t>::max();
@@ -136,12 +138,12 @@ int32_t CheckedCount(const Cls9& g, const RecordItem& item) {
 }
 
 template <size_t N>
-RecordReadResult ReadRecord(TokenReader& in, Cls9& g, const std::array<RecordItem, N>& layout,
+RecordReadResult ReadRecord(TokenReader& in, Graph& g, const std::array<RecordItem, N>& layout,
                             RecordReading mode) {
   RecordReadResult result;
   bool recoverable = false; // Paste keeps a record that fails from the Animation token on
   for (const RecordItem& item : layout) {
-    if (item.kind == RecordItemKind::Property && item.prop == Cls9Prop::Animation &&
+    if (item.kind == RecordItemKind::Property && item.prop == GraphProp::Animation &&
         mode == RecordReading::Paste)
       recoverable = true;
     if (item.whenAnimated && !g.Animation) continue;
@@ -178,7 +180,7 @@ RecordReadResult ReadRecord(TokenReader& in, Cls9& g, const std::array<RecordIte
                            std::to_string(TablePoints::Last));
         for (int32_t u = 0; u <= g.StepU; ++u)
           for (int32_t v = 0; v <= g.StepV; ++v) {
-            Cls2& point = g.VertTab3D(u, v);
+            GraphPoint& point = g.VertTab3D(u, v);
             point.x = in.Real("a table point");
             point.y = in.Real("a table point");
             point.z = in.Real("a table point");
@@ -203,21 +205,22 @@ bool IsOneOf(std::string_view token, std::initializer_list<const char*> texts) {
 
 // Visits the axes' properties their record holds, in record order, with the kind of each.
 template <class Visit> void ForEachAxesRecordField(Visit&& visit) {
-  for (size_t i = 1; i < Cls3PropertyTable.size(); ++i)
-    if (Cls3PropertyTable[i].inRecord) visit(static_cast<Cls3Prop>(i), Cls3PropertyTable[i].kind);
+  for (size_t i = 1; i < AxesSettingsPropertyTable.size(); ++i)
+    if (AxesSettingsPropertyTable[i].inRecord)
+      visit(static_cast<AxesSettingsProp>(i), AxesSettingsPropertyTable[i].kind);
 }
 
 } // namespace
 
-std::string Cls9::Save() const { return WriteRecord(*this, GraphRecordLayout); }
+std::string Graph::Save() const { return WriteRecord(*this, GraphRecordLayout); }
 
-std::string Cls9::SaveTable() const { return WriteRecord(*this, TableRecordLayout); }
+std::string Graph::SaveTable() const { return WriteRecord(*this, TableRecordLayout); }
 
-std::string Cls3::Save() const {
+std::string AxesSettings::Save() const {
   TokenWriter out;
   out.Boolean(Show);
   if (!Show) return out.Text();
-  ForEachAxesRecordField([&](Cls3Prop p, PropKind kind) {
+  ForEachAxesRecordField([&](AxesSettingsProp p, PropKind kind) {
     switch (kind) {
     case PropKind::Integer:
       out.Integer(GetInt(p));
@@ -243,18 +246,18 @@ bool IsFunctionRecordToken(std::string_view token) {
 
 bool IsTableRecordToken(std::string_view token) { return IsOneOf(token, {"4", "5", "6"}); }
 
-RecordReadResult ReadGraphRecord(TokenReader& in, Cls9& graph, RecordReading mode) {
+RecordReadResult ReadGraphRecord(TokenReader& in, Graph& graph, RecordReading mode) {
   return ReadRecord(in, graph, GraphRecordLayout, mode);
 }
 
-RecordReadResult ReadTableRecord(TokenReader& in, Cls9& graph, RecordReading mode) {
+RecordReadResult ReadTableRecord(TokenReader& in, Graph& graph, RecordReading mode) {
   return ReadRecord(in, graph, TableRecordLayout, mode);
 }
 
-void ReadAxesRecord(TokenReader& in, Cls3& axes) {
+void ReadAxesRecord(TokenReader& in, AxesSettings& axes) {
   axes.Show = in.Flag("the axes' Show");
   if (!axes.Show) return;
-  ForEachAxesRecordField([&](Cls3Prop p, PropKind kind) {
+  ForEachAxesRecordField([&](AxesSettingsProp p, PropKind kind) {
     switch (kind) {
     case PropKind::Integer:
       axes.SetInt(p, in.Integer(FieldName(p)));

@@ -1,8 +1,8 @@
 #pragma once
-// The records of the document text: a function graph's record (Cls9::Save), a table graph's record
-// (Cls9::SaveTable) and the axes record (Cls3::Save), written and read by walking the record
-// layouts of the one declaration of the properties (Cls9Properties.h, Cls3.h), so that what is
-// written is exactly what is read back.
+// The records of the document text: a function graph's record (Graph::Save), a table graph's record
+// (Graph::SaveTable) and the axes record (AxesSettings::Save), written and read by walking the
+// record layouts of the one declaration of the properties (GraphProperties.h, AxesSettings.h), so
+// that what is written is exactly what is read back.
 //
 // The document reader and Paste read a record the same way (ReadGraphRecord); Paste differs in a
 // few fields (RecordReading::Paste): a name without "@" is the whole name, PointSize is any leading
@@ -16,8 +16,8 @@
 
 #include "document/DocumentTokens.h"
 
-class Cls9;
-class Cls3;
+class Graph;
+class AxesSettings;
 
 enum class RecordReading { Document, Paste };
 
@@ -43,14 +43,14 @@ bool IsTableRecordToken(std::string_view token);
 // defaults). Throws TokenError for a field that cannot be read, a counted list whose count goes
 // beyond its list, or a text that ends inside the record (Paste: only before the Animation token;
 // after it the record ends there and the result is not complete).
-RecordReadResult ReadGraphRecord(TokenReader& in, Cls9& graph,
+RecordReadResult ReadGraphRecord(TokenReader& in, Graph& graph,
                                  RecordReading mode = RecordReading::Document);
 // Reads the table record that begins at the reader's position into graph; throws TokenError as
 // above (a table's StepU and StepV must lie in 0 .. 200).
-RecordReadResult ReadTableRecord(TokenReader& in, Cls9& graph,
+RecordReadResult ReadTableRecord(TokenReader& in, Graph& graph,
                                  RecordReading mode = RecordReading::Document);
 
 // Reads the axes record at the reader's position into axes: its Show token, and when that is true
 // the other carried settings (a title without "@" keeps its value and is not taken). Throws
 // TokenError as above.
-void ReadAxesRecord(TokenReader& in, Cls3& axes);
+void ReadAxesRecord(TokenReader& in, AxesSettings& axes);

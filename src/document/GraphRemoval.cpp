@@ -7,7 +7,7 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 
-void GraphListHost::SampleGraph(Cls9& graph) {
+void GraphListHost::SampleGraph(Graph& graph) {
   try {
     graph.GetPoints();
   } catch (const std::exception& e) {
@@ -21,7 +21,7 @@ bool RemoveGraphAt(int32_t index, GraphListHost& host) {
   // No graph there (also no current row, index 0): the document and the list stay as they are.
   if (count == 0 || index < 1 || index > count) return false;
 
-  const std::shared_ptr<Cls9> graph = AllGraphs.FunSurfs.Item(index);
+  const std::shared_ptr<Graph> graph = AllGraphs.FunSurfs.Item(index);
   const int32_t id = graph->ID;
   for (int32_t i = 1; i <= ShownGraphs.FunSurfs.Count(); ++i) {
     if (ShownGraphs.FunSurfs.Item(i)->ID == id) {

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-class Cls9;
+class Graph;
 
 class GraphListHost {
 public:
@@ -31,16 +31,16 @@ public:
   virtual void RemoveListRow(int32_t row) = 0;
   virtual void ClearList() = 0;
 
-  // BuildScene, and frmF1.Display of a frame.
+  // BuildScene, and MainWindow.Display of a frame.
   virtual void BuildScene() = 0;
   virtual void Display(int32_t frame) = 0;
 
   // The frame count and speed that the Animation Options dialog shows (its Text1 and Text2).
   virtual void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) = 0;
 
-  // Samples a graph (Cls9::GetPoints). A graph that cannot be sampled stays where it is and draws
+  // Samples a graph (Graph::GetPoints). A graph that cannot be sampled stays where it is and draws
   // what it has; the reason is shown in a message box.
-  virtual void SampleGraph(Cls9& graph);
+  virtual void SampleGraph(Graph& graph);
 
   // Holds the scene's compilation and presentation back while many graphs change (a paste): what
   // was asked for meanwhile is done once when released.

@@ -28,7 +28,7 @@ void SetRotationPreset(int32_t documentType) {
   ShownGraphs.RotYaw = flat ? 0.0f : 45.0f;
 }
 
-bool Sampled(const Cls9& graph, bool functionRecord) {
+bool Sampled(const Graph& graph, bool functionRecord) {
   return functionRecord && graph.GraphType != Vector && graph.GraphType != VectorOperation;
 }
 
@@ -67,11 +67,12 @@ private:
 
 // A message of a graph's sampling as the user can place it: the graph's number and the formula
 // that does not parse, when one of its formulas does not.
-std::string GraphMessage(int number, const Cls9& g, const std::string& message) {
+std::string GraphMessage(int number, const Graph& g, const std::string& message) {
   std::string text = "graph " + std::to_string(number);
   for (const std::string* formula : {&g.ExpressX, &g.ExpressY, &g.ExpressZ, &g.ExpressV}) {
     std::string postfix;
-    if (!formula->empty() && Cls6::ParseQuietly(InsertImplicitProducts(*formula), postfix) != 0) {
+    if (!formula->empty() &&
+        FormulaParser::ParseQuietly(InsertImplicitProducts(*formula), postfix) != 0) {
       text += ", formula \"" + *formula + "\"";
       break;
     }
@@ -89,7 +90,7 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
   std::size_t total = 0;
   for (size_t i = 0; i < doc.graphs.size(); ++i) {
     const ParsedGraph& parsed = doc.graphs[i];
-    const Cls9& g = *parsed.graph;
+    const Graph& g = *parsed.graph;
     if (parsed.functionRecord && parsed.read.animationBlock) frames = parsed.read.frameCount;
     if (!Sampled(g, parsed.functionRecord)) continue;
     const auto bytes = SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW,
@@ -136,7 +137,7 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
   std::vector<std::string> samplingFailures;
   int number = 1;
   for (ParsedGraph& parsed : doc.graphs) {
-    Cls9& g = *parsed.graph;
+    Graph& g = *parsed.graph;
     if (parsed.functionRecord) {
       if (parsed.read.animationBlock) {
         FrameCount = parsed.read.frameCount;

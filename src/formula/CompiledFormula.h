@@ -1,13 +1,13 @@
 #pragma once
-// A formula compiled once from its postfix text (what Cls6::InfixToPostfix writes) into a flat
-// program of small instructions over a value stack. Running it gives exactly the values of
-// Cls6::DoEvaluate, bit for bit, without scanning text or allocating. Run and Evaluate are const
-// and touch no shared state except the RND sequence, so one CompiledFormula may be evaluated from
-// several threads at once.
+// A formula compiled once from its postfix text (what FormulaParser::InfixToPostfix writes) into a
+// flat program of small instructions over a value stack. Running it gives exactly the values of
+// FormulaParser::DoEvaluate, bit for bit, without scanning text or allocating. Run and Evaluate are
+// const and touch no shared state except the RND sequence, so one CompiledFormula may be evaluated
+// from several threads at once.
 //
 // Typical use by sampling:
 //   std::string postfix;
-//   if (Cls6().InfixToPostfix(InsertImplicitProducts(text), postfix) != 0) return false;
+//   if (FormulaParser().InfixToPostfix(InsertImplicitProducts(text), postfix) != 0) return false;
 //   CompiledFormula f(postfix);                 // radians
 //   FormulaVars v; v.X = x; float value = f.Evaluate(v);   // UndefinedValue where undefined
 
@@ -89,7 +89,7 @@ private:
     };
   };
 
-  friend class Cls6;
+  friend class FormulaParser;
   struct Lenient {};
   // Compiles any text: bad tokens and missing operands become traps that fault when reached,
   // so the order of faults is that of a token-by-token evaluation.

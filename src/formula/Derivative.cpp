@@ -13,7 +13,7 @@
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
 
-using Token = clsPolish::Token;
+using Token = PostfixTokens::Token;
 
 namespace {
 
@@ -332,8 +332,8 @@ private:
   int64_t count_ = 0;
 };
 
-clsPolish DerivativeOf(const clsPolish& list, const std::string* variable) {
-  clsPolish result;
+PostfixTokens DerivativeOf(const PostfixTokens& list, const std::string* variable) {
+  PostfixTokens result;
   const std::vector<Token>& t = list.Tokens();
   const std::vector<int32_t> start = SubtreeStarts(t);
   if (start.empty()) { // the empty list, or one no rule can read
@@ -361,7 +361,7 @@ bool IsOperatorChar(char c) {
 }
 
 // The token list exactly as the text's characters give it.
-clsPolish ReadTokens(const std::string& text, std::string& message, bool& success) {
+PostfixTokens ReadTokens(const std::string& text, std::string& message, bool& success) {
   success = true;
   message.clear();
   int opens = 0, closes = 0;
@@ -379,7 +379,7 @@ clsPolish ReadTokens(const std::string& text, std::string& message, bool& succes
     s.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
   s.push_back('#');
 
-  clsPolish working, output;
+  PostfixTokens working, output;
   bool wantOperand = true;
   size_t i = 0;
   while (true) {
@@ -476,7 +476,7 @@ clsPolish ReadTokens(const std::string& text, std::string& message, bool& succes
 bool ParserReading(const std::string& text, std::string& infix) {
   std::string postfix;
   std::string message;
-  if (Cls6::ParseQuietly(text, postfix, &message) != 0 || !message.empty()) return false;
+  if (FormulaParser::ParseQuietly(text, postfix, &message) != 0 || !message.empty()) return false;
   // Tokens of the postfix text and their subtree layout.
   std::vector<std::string_view> tok;
   std::vector<int8_t> arity;
@@ -555,7 +555,7 @@ bool ParserReading(const std::string& text, std::string& infix) {
 
 // ---------------------------------------------------------------------------------------------
 
-void ReduceTokenStack(clsPolish& working, clsPolish& output) {
+void ReduceTokenStack(PostfixTokens& working, PostfixTokens& output) {
   std::vector<Token>& w = working.Tokens();
   while (w.size() >= 2) {
     const Token& last = w[w.size() - 1];
@@ -571,9 +571,9 @@ void ReduceTokenStack(clsPolish& working, clsPolish& output) {
   }
 }
 
-clsPolish ParseToTokens(const std::string& text, std::string& message, bool& success) {
+PostfixTokens ParseToTokens(const std::string& text, std::string& message, bool& success) {
   std::string reading;
-  clsPolish list = ReadTokens(ParserReading(text, reading) ? reading : text, message, success);
+  PostfixTokens list = ReadTokens(ParserReading(text, reading) ? reading : text, message, success);
   if (!success || list.ElementCount() == 0) return list;
   const std::vector<int32_t> start = SubtreeStarts(list.Tokens());
   bool tooLarge = list.ElementCount() > MaxFormulaTokens;
@@ -592,7 +592,7 @@ clsPolish ParseToTokens(const std::string& text, std::string& message, bool& suc
   return list;
 }
 
-std::string TokensToInfix(const clsPolish& list) {
+std::string TokensToInfix(const PostfixTokens& list) {
   const std::vector<Token>& t = list.Tokens();
   if (t.empty()) return "";
   const std::vector<int32_t> start = SubtreeStarts(t);
@@ -647,16 +647,16 @@ std::string TokensToInfix(const clsPolish& list) {
   return out;
 }
 
-clsPolish Differentiate(const clsPolish& list) { return DerivativeOf(list, nullptr); }
+PostfixTokens Differentiate(const PostfixTokens& list) { return DerivativeOf(list, nullptr); }
 
-clsPolish PartialDerivative(const clsPolish& list, const std::string& variable) {
+PostfixTokens PartialDerivative(const PostfixTokens& list, const std::string& variable) {
   return DerivativeOf(list, &variable);
 }
 
 bool DerivativeText(const std::string& text, std::string& derivative) {
   std::string message;
   bool ok = false;
-  const clsPolish list = ParseToTokens(text, message, ok);
+  const PostfixTokens list = ParseToTokens(text, message, ok);
   if (!ok) return false;
   derivative = FoldSigns(TokensToInfix(Differentiate(list)));
   return true;
@@ -666,27 +666,27 @@ bool PartialDerivativeText(const std::string& text, const std::string& variable,
                            std::string& derivative) {
   std::string message;
   bool ok = false;
-  const clsPolish list = ParseToTokens(text, message, ok);
+  const PostfixTokens list = ParseToTokens(text, message, ok);
   if (!ok) return false;
   derivative = FoldSigns(TokensToInfix(PartialDerivative(list, variable)));
   return true;
 }
 
-clsPolish JoinTokenLists(const std::vector<const clsPolish*>& lists) {
-  clsPolish result;
-  for (const clsPolish* l : lists)
+PostfixTokens JoinTokenLists(const std::vector<const PostfixTokens*>& lists) {
+  PostfixTokens result;
+  for (const PostfixTokens* l : lists)
     if (l) result.Tokens().insert(result.Tokens().end(), l->Tokens().begin(), l->Tokens().end());
   return result;
 }
 
-clsPolish CopyTokenRange(const clsPolish& list, int32_t first, int32_t last) {
-  clsPolish result;
+PostfixTokens CopyTokenRange(const PostfixTokens& list, int32_t first, int32_t last) {
+  PostfixTokens result;
   for (int32_t i = first; i <= last; ++i)
     result.Append(list.GetRank(i), list.GetData(i));
   return result;
 }
 
-clsPolish ExtractOperand(const clsPolish& list, int32_t position, int16_t which) {
+PostfixTokens ExtractOperand(const PostfixTokens& list, int32_t position, int16_t which) {
   const auto walk = [&](int32_t from) {
     int32_t counter = 1;
     int32_t q = from;

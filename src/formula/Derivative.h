@@ -6,10 +6,10 @@
 //
 // The chain the graph code runs:
 //   bool ok;  std::string message;
-//   clsPolish list = ParseToTokens(InsertImplicitProducts(formula), message, ok);
+//   PostfixTokens list = ParseToTokens(InsertImplicitProducts(formula), message, ok);
 //   if (!ok) give up the derivative;            // the message box has been shown
 //   std::string text = FoldSigns(TokensToInfix(Differentiate(list)));
-//   Cls6().InfixToPostfix(text, postfix) ...
+//   FormulaParser().InfixToPostfix(text, postfix) ...
 // DerivativeText and PartialDerivativeText run exactly this chain.
 
 #include <cstdint>
@@ -24,18 +24,18 @@
 // syntax fault gives an empty list, success true and a description in message. The text is first
 // read the way the formula parser reads it, so blanks that multiply, a decimal comma and a leading
 // "+" mean what they mean to the parser.
-clsPolish ParseToTokens(const std::string& text, std::string& message, bool& success);
+PostfixTokens ParseToTokens(const std::string& text, std::string& message, bool& success);
 
 // The list as infix text with the parentheses its ranks need; "" for an empty list.
-std::string TokensToInfix(const clsPolish& list);
+std::string TokensToInfix(const PostfixTokens& list);
 
 // The derivative (every variable x, y, a, r, u counts as the variable). Never empty: an empty
 // list gives "0".
-clsPolish Differentiate(const clsPolish& list);
+PostfixTokens Differentiate(const PostfixTokens& list);
 
 // The partial derivative by variable ("x" or "y", compared with case); a, r and u count as the
 // variable too, the other coordinate as a constant.
-clsPolish PartialDerivative(const clsPolish& list, const std::string& variable);
+PostfixTokens PartialDerivative(const PostfixTokens& list, const std::string& variable);
 
 // The whole chain on a prepared formula text (after InsertImplicitProducts, or a derivative text):
 // false when ParseToTokens gave up (its message has been shown), else the folded derivative text.
@@ -44,13 +44,13 @@ bool PartialDerivativeText(const std::string& text, const std::string& variable,
                            std::string& derivative);
 
 // List utilities of the rules.
-clsPolish JoinTokenLists(const std::vector<const clsPolish*>& lists);
-clsPolish CopyTokenRange(const clsPolish& list, int32_t first, int32_t last);
+PostfixTokens JoinTokenLists(const std::vector<const PostfixTokens*>& lists);
+PostfixTokens CopyTokenRange(const PostfixTokens& list, int32_t first, int32_t last);
 // One operand of the operator or function at position: which = 1 the right operand (or the
 // argument), which = 2 the left operand.
-clsPolish ExtractOperand(const clsPolish& list, int32_t position, int16_t which);
+PostfixTokens ExtractOperand(const PostfixTokens& list, int32_t position, int16_t which);
 // The reduction step of ParseToTokens: moves tokens from the working list to the output list.
-void ReduceTokenStack(clsPolish& working, clsPolish& output);
+void ReduceTokenStack(PostfixTokens& working, PostfixTokens& output);
 
 // The most tokens a derivative may have; larger ones are refused with a message.
 constexpr int32_t MaxDerivativeTokens = 1000000;

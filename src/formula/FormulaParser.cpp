@@ -60,12 +60,12 @@ std::string Upper(std::string_view s) {
 
 } // namespace
 
-bool Cls6::IsNameChar(char c) {
+bool FormulaParser::IsNameChar(char c) {
   const char u = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return (u >= 'A' && u <= 'Z') || u == '_';
 }
 
-int32_t Cls6::OperatorRank(const std::string& entry) {
+int32_t FormulaParser::OperatorRank(const std::string& entry) {
   if (entry == "+" || entry == "-") return 1;
   if (entry == "*" || entry == "/") return 2;
   if (entry == "(-)") return 3;
@@ -74,7 +74,8 @@ int32_t Cls6::OperatorRank(const std::string& entry) {
   return 0;
 }
 
-int32_t Cls6::ParseQuietly(const std::string& s, std::string& sBuffer, std::string* message) {
+int32_t FormulaParser::ParseQuietly(const std::string& s, std::string& sBuffer,
+                                    std::string* message) {
   ParseState state = ParseStart;
   int32_t depth = 0;
   int32_t errorPosition = 1;
@@ -197,7 +198,7 @@ int32_t Cls6::ParseQuietly(const std::string& s, std::string& sBuffer, std::stri
   return 0;
 }
 
-int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
+int32_t FormulaParser::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
   std::string message;
   const int32_t position = ParseQuietly(sExpression, sBuffer, &message);
   const bool rejected = position != 0 || !message.empty();
@@ -210,7 +211,7 @@ int32_t Cls6::InfixToPostfix(const std::string& sExpression, std::string& sBuffe
   return position != 0 ? position : 1;
 }
 
-const CompiledFormula& Cls6::Compiled(const std::string& sExpression, bool bolDegree) {
+const CompiledFormula& FormulaParser::Compiled(const std::string& sExpression, bool bolDegree) {
   if (!cached_ || cachedDegree_ != bolDegree || cachedText_ != sExpression) {
     cached_.reset();
     cached_.emplace(CompiledFormula(sExpression, bolDegree, CompiledFormula::Lenient{}));
@@ -220,8 +221,8 @@ const CompiledFormula& Cls6::Compiled(const std::string& sExpression, bool bolDe
   return *cached_;
 }
 
-bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
-                      const FormulaVars& vars, EvalFault* fault) {
+bool FormulaParser::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+                               const FormulaVars& vars, EvalFault* fault) {
   const CompiledFormula& program = Compiled(sExpression, bolDegree);
   const EvalOutcome o = program.Run(vars);
   if (fault) *fault = o.fault;
@@ -248,9 +249,9 @@ bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sng
   }
 }
 
-bool Cls6::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
-                      float sngV, float sngX, float sngY, float sngZ, float sngA, float sngR,
-                      float sngB, float sngT, int32_t lngN) {
+bool FormulaParser::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+                               float sngU, float sngV, float sngX, float sngY, float sngZ,
+                               float sngA, float sngR, float sngB, float sngT, int32_t lngN) {
   FormulaVars vars;
   vars.U = sngU;
   vars.V = sngV;

@@ -2,7 +2,7 @@
 // The formula parser and evaluator: turns infix formula text into postfix text (reporting the
 // first syntax error in a "Syntax Error" message box) and evaluates postfix text for one set of
 // variable values. Holds nothing between calls that changes a result; the last compiled postfix
-// text is kept only to spare re-reading it. Use one Cls6 per thread.
+// text is kept only to spare re-reading it. Use one FormulaParser per thread.
 
 #include <cstdint>
 #include <optional>
@@ -10,7 +10,7 @@
 
 #include "formula/CompiledFormula.h"
 
-class Cls6 {
+class FormulaParser {
 public:
   // Appends the postfix text of sExpression to sBuffer and returns 0, or shows the syntax message
   // box ("Character N:  message", title "Syntax Error") and returns a non-zero position (the

@@ -25,7 +25,7 @@ float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
                           IntegrationStats* stats) {
   if (stats) *stats = IntegrationStats{};
   std::string postfix;
-  if (Cls6().InfixToPostfix(sExpression, postfix) != 0) return UndefinedValue;
+  if (FormulaParser().InfixToPostfix(sExpression, postfix) != 0) return UndefinedValue;
   const CompiledFormula f(postfix);
   if (lngMode != 1 && lngMode != 2) {
     // Every sample of another mode is 0; the passes still run as they do for any formula.
@@ -91,7 +91,7 @@ float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
 }
 
 float EvaluateIntegrand(const std::string& sExpression, float sngPosition, int32_t lngMode) {
-  Cls6 evaluator;
+  FormulaParser evaluator;
   std::string postfix;
   if (evaluator.InfixToPostfix(sExpression, postfix) != 0) return 0.0f;
   if (lngMode != 1 && lngMode != 2) return 0.0f;

@@ -10,27 +10,27 @@ void Check(bool inside) {
 
 } // namespace
 
-void clsPolish::Push(int32_t Index, int16_t Rank, const std::string& Data) {
+void PostfixTokens::Push(int32_t Index, int16_t Rank, const std::string& Data) {
   Check(Index >= 0 && Index <= ElementCount());
   tokens_.insert(tokens_.begin() + Index, Token{Rank, Data});
 }
 
-void clsPolish::Kill(int32_t Index, int32_t Num) {
+void PostfixTokens::Kill(int32_t Index, int32_t Num) {
   Check(Index >= 0 && Num >= 0 && Index + Num <= ElementCount());
   tokens_.erase(tokens_.begin() + Index, tokens_.begin() + Index + Num);
 }
 
-int16_t clsPolish::GetRank(int32_t Index) const {
+int16_t PostfixTokens::GetRank(int32_t Index) const {
   Check(Index >= 0 && Index < ElementCount());
   return tokens_[static_cast<size_t>(Index)].rank;
 }
 
-const std::string& clsPolish::GetData(int32_t Index) const {
+const std::string& PostfixTokens::GetData(int32_t Index) const {
   Check(Index >= 0 && Index < ElementCount());
   return tokens_[static_cast<size_t>(Index)].data;
 }
 
-std::string clsPolish::Text() const {
+std::string PostfixTokens::Text() const {
   std::string s;
   for (const Token& t : tokens_) {
     if (!s.empty()) s += ' ';

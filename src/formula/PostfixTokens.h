@@ -16,7 +16,7 @@ enum TokenRank : int16_t {
   RankOpenParen = 6,  // "("
 };
 
-class clsPolish {
+class PostfixTokens {
 public:
   struct Token {
     int16_t rank;
@@ -42,7 +42,7 @@ public:
   // The token texts joined by blanks (for messages and tests).
   std::string Text() const;
 
-  bool operator==(const clsPolish&) const = default;
+  bool operator==(const PostfixTokens&) const = default;
 
 private:
   std::vector<Token> tokens_;

@@ -9,7 +9,7 @@
 
 using StackValue = std::variant<std::string, int16_t, int32_t, float, double>;
 
-class Cls13 {
+class ValueStack {
 public:
   // Number of values on the stack.
   int32_t StackSize() const { return ItemCount; }

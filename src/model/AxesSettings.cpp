@@ -9,24 +9,24 @@
 
 namespace {
 
-template <class A, class F> decltype(auto) VisitAxesProperty(A& axes, Cls3Prop p, F&& f) {
+template <class A, class F> decltype(auto) VisitAxesProperty(A& axes, AxesSettingsProp p, F&& f) {
   switch (p) {
-#define CLS3_VISIT(nm, ...)                                                                        \
-  case Cls3Prop::nm:                                                                               \
+#define AXES_VISIT(nm, ...)                                                                        \
+  case AxesSettingsProp::nm:                                                                       \
     return f(axes.nm);
-    CLS3_PROPERTIES(CLS3_VISIT)
-#undef CLS3_VISIT
+    AXES_PROPERTIES(AXES_VISIT)
+#undef AXES_VISIT
   }
-  throw std::logic_error("Cls3: unknown property id");
+  throw std::logic_error("AxesSettings: unknown property id");
 }
 
-[[noreturn]] void WrongKind(Cls3Prop p, const char* wanted) {
-  throw std::logic_error("Cls3: property " +
-                         std::string(Cls3PropertyTable[static_cast<std::size_t>(p)].name) +
+[[noreturn]] void WrongKind(AxesSettingsProp p, const char* wanted) {
+  throw std::logic_error("AxesSettings: property " +
+                         std::string(AxesSettingsPropertyTable[static_cast<std::size_t>(p)].name) +
                          " is not " + wanted);
 }
 
-template <class T> T GetAs(const Cls3& axes, Cls3Prop p, const char* wanted) {
+template <class T> T GetAs(const AxesSettings& axes, AxesSettingsProp p, const char* wanted) {
   return VisitAxesProperty(axes, p, [&](const auto& member) -> T {
     if constexpr (std::is_same_v<std::decay_t<decltype(member)>, T>)
       return member;
@@ -35,7 +35,8 @@ template <class T> T GetAs(const Cls3& axes, Cls3Prop p, const char* wanted) {
   });
 }
 
-template <class T> void SetAs(Cls3& axes, Cls3Prop p, const T& value, const char* wanted) {
+template <class T>
+void SetAs(AxesSettings& axes, AxesSettingsProp p, const T& value, const char* wanted) {
   VisitAxesProperty(axes, p, [&](auto& member) {
     if constexpr (std::is_same_v<std::decay_t<decltype(member)>, T>)
       member = value;
@@ -49,25 +50,26 @@ constexpr bool Keep = false;
 
 } // namespace
 
-Cls3& DocumentAxes() {
-  static Cls3 axes;
+AxesSettings& DocumentAxes() {
+  static AxesSettings axes;
   return axes;
 }
 
-void Cls3::SetDefault() {
-#define CLS3_SETDEFAULT(nm, kd, cr, mode, sdv, rec)                                                \
+void AxesSettings::SetDefault() {
+#define AXES_SETDEFAULT(nm, kd, cr, mode, sdv, rec)                                                \
   if constexpr (mode) nm = sdv;
-  CLS3_PROPERTIES(CLS3_SETDEFAULT)
-#undef CLS3_SETDEFAULT
+  AXES_PROPERTIES(AXES_SETDEFAULT)
+#undef AXES_SETDEFAULT
 }
 
-float Cls3::CeilToWhole(float value) {
+float AxesSettings::CeilToWhole(float value) {
   const float whole = std::floor(value);
   if (value - whole == 0.0f) return value;
   return whole + 1.0f;
 }
 
-void Cls3::Coord(float& Vmin, float& Vmax, float& step, float& lower, float& upper, int32_t& k) {
+void AxesSettings::Coord(float& Vmin, float& Vmax, float& step, float& lower, float& upper,
+                         int32_t& k) {
   float range = Vmax - Vmin;
   if (range == 0.0f) {
     // A flat range gets an axis from 0 to its value.
@@ -121,9 +123,11 @@ void Cls3::Coord(float& Vmin, float& Vmax, float& step, float& lower, float& upp
   k = vb::ToLongClamped(static_cast<double>((last - first) / s));
 }
 
-int32_t Cls3::GetInt(Cls3Prop p) const { return GetAs<int32_t>(*this, p, "an integer"); }
-bool Cls3::GetBool(Cls3Prop p) const { return GetAs<bool>(*this, p, "a Boolean"); }
-const std::string& Cls3::GetText(Cls3Prop p) const {
+int32_t AxesSettings::GetInt(AxesSettingsProp p) const {
+  return GetAs<int32_t>(*this, p, "an integer");
+}
+bool AxesSettings::GetBool(AxesSettingsProp p) const { return GetAs<bool>(*this, p, "a Boolean"); }
+const std::string& AxesSettings::GetText(AxesSettingsProp p) const {
   return VisitAxesProperty(*this, p, [&](const auto& member) -> const std::string& {
     if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>)
       return member;
@@ -131,8 +135,12 @@ const std::string& Cls3::GetText(Cls3Prop p) const {
       WrongKind(p, "a text");
   });
 }
-void Cls3::SetInt(Cls3Prop p, int32_t value) { SetAs<int32_t>(*this, p, value, "an integer"); }
-void Cls3::SetBool(Cls3Prop p, bool value) { SetAs<bool>(*this, p, value, "a Boolean"); }
-void Cls3::SetText(Cls3Prop p, const std::string& value) {
+void AxesSettings::SetInt(AxesSettingsProp p, int32_t value) {
+  SetAs<int32_t>(*this, p, value, "an integer");
+}
+void AxesSettings::SetBool(AxesSettingsProp p, bool value) {
+  SetAs<bool>(*this, p, value, "a Boolean");
+}
+void AxesSettings::SetText(AxesSettingsProp p, const std::string& value) {
   SetAs<std::string>(*this, p, value, "a text");
 }

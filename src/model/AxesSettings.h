@@ -8,7 +8,7 @@
 //
 // Every property is declared once below, in the order of the axes record of the document text
 // (AxisStyle, which the record does not carry, last). The document reader and writer walk
-// Cls3PropertyTable in order (inRecord tells whether a property is carried) and use
+// AxesSettingsPropertyTable in order (inRecord tells whether a property is carried) and use
 // Get/Set by id; a Name is written between "@" signs.
 
 #include "model/GraphProperties.h" // PropKind
@@ -20,7 +20,7 @@
 
 // Columns: A(name, kind, value at creation, what SetDefault does: Reset or Keep, value after
 // SetDefault, carried by the axes record: InRecord or NotInRecord).
-#define CLS3_PROPERTIES(A)                                                                         \
+#define AXES_PROPERTIES(A)                                                                         \
   A(Show, Boolean, false, Reset, true, InRecord)                                                   \
   A(ShowXYPanel, Boolean, false, Reset, false, InRecord)                                           \
   A(ShowXZPanel, Boolean, false, Reset, false, InRecord)                                           \
@@ -35,12 +35,12 @@
   A(LabelNumX, Integer, 2, Reset, 2, InRecord)                                                     \
   A(LabelNumY, Integer, 2, Reset, 2, InRecord)                                                     \
   A(LabelNumZ, Integer, 2, Reset, 2, InRecord)                                                     \
-  A(XYPanelColor, Integer, Cls3Grey204, Reset, Cls3Grey204, InRecord)                              \
-  A(XZPanelColor, Integer, Cls3Grey204, Reset, Cls3Grey204, InRecord)                              \
-  A(YZPanelColor, Integer, Cls3Grey204, Reset, Cls3Grey204, InRecord)                              \
-  A(XYGridColor, Integer, Cls3Grey153, Reset, Cls3Grey153, InRecord)                               \
-  A(XZGridColor, Integer, Cls3Grey153, Reset, Cls3Grey153, InRecord)                               \
-  A(YZGridColor, Integer, Cls3Grey153, Reset, Cls3Grey153, InRecord)                               \
+  A(XYPanelColor, Integer, AxesSettingsGrey204, Reset, AxesSettingsGrey204, InRecord)              \
+  A(XZPanelColor, Integer, AxesSettingsGrey204, Reset, AxesSettingsGrey204, InRecord)              \
+  A(YZPanelColor, Integer, AxesSettingsGrey204, Reset, AxesSettingsGrey204, InRecord)              \
+  A(XYGridColor, Integer, AxesSettingsGrey153, Reset, AxesSettingsGrey153, InRecord)               \
+  A(XZGridColor, Integer, AxesSettingsGrey153, Reset, AxesSettingsGrey153, InRecord)               \
+  A(YZGridColor, Integer, AxesSettingsGrey153, Reset, AxesSettingsGrey153, InRecord)               \
   A(XYPanelMaterial, Integer, 4, Reset, 4, InRecord)                                               \
   A(XZPanelMaterial, Integer, 4, Reset, 4, InRecord)                                               \
   A(YZPanelMaterial, Integer, 4, Reset, 4, InRecord)                                               \
@@ -53,57 +53,57 @@
   A(ShowSecondaryGrid, Boolean, false, Keep, false, InRecord)                                      \
   A(ShowBackground, Boolean, false, Keep, false, InRecord)                                         \
   A(BackStyle, Integer, 2, Keep, 2, InRecord)                                                      \
-  A(BackColor, Integer, Cls3Green, Keep, Cls3Green, InRecord)                                      \
-  A(BackColor2, Integer, Cls3White, Keep, Cls3White, InRecord)                                     \
-  A(PriGridColor, Integer, Cls3Green, Keep, Cls3Green, InRecord)                                   \
-  A(SecGridColor, Integer, Cls3Green, Keep, Cls3Green, InRecord)                                   \
+  A(BackColor, Integer, AxesSettingsGreen, Keep, AxesSettingsGreen, InRecord)                      \
+  A(BackColor2, Integer, AxesSettingsWhite, Keep, AxesSettingsWhite, InRecord)                     \
+  A(PriGridColor, Integer, AxesSettingsGreen, Keep, AxesSettingsGreen, InRecord)                   \
+  A(SecGridColor, Integer, AxesSettingsGreen, Keep, AxesSettingsGreen, InRecord)                   \
   A(ShowSecondaryLabel, Boolean, true, Keep, true, InRecord)                                       \
   A(ShowPI, Boolean, false, Keep, false, InRecord)                                                 \
   A(ShowShadow, Boolean, false, Keep, false, InRecord)                                             \
   A(AxisStyle, Integer, 1, Keep, 1, NotInRecord)
 
 // Colours of the defaults (blue * 65536 + green * 256 + red).
-inline constexpr int32_t Cls3Grey204 = 204 * 65536 + 204 * 256 + 204;
-inline constexpr int32_t Cls3Grey153 = 153 * 65536 + 153 * 256 + 153;
-inline constexpr int32_t Cls3Green = 255 * 256;
-inline constexpr int32_t Cls3White = 255 * 65536 + 255 * 256 + 255;
+inline constexpr int32_t AxesSettingsGrey204 = 204 * 65536 + 204 * 256 + 204;
+inline constexpr int32_t AxesSettingsGrey153 = 153 * 65536 + 153 * 256 + 153;
+inline constexpr int32_t AxesSettingsGreen = 255 * 256;
+inline constexpr int32_t AxesSettingsWhite = 255 * 65536 + 255 * 256 + 255;
 
 // The forms of the axes of 3D and 4D documents (AxisStyle).
 enum AxisStyleCode : int32_t { PanelStyle = 1, LineStyle = 2 };
 
-enum class Cls3Prop : int8_t {
-#define CLS3_ENUM(nm, ...) nm,
-  CLS3_PROPERTIES(CLS3_ENUM)
-#undef CLS3_ENUM
+enum class AxesSettingsProp : int8_t {
+#define AXES_ENUM(nm, ...) nm,
+  AXES_PROPERTIES(AXES_ENUM)
+#undef AXES_ENUM
 };
 
-struct Cls3PropertyInfo {
+struct AxesSettingsPropertyInfo {
   std::string_view name;
   PropKind kind;
   bool inRecord;          // carried by the axes record of the document text
   bool resetBySetDefault; // SetDefault sets it (else keeps it)
 };
 
-inline constexpr std::array Cls3PropertyTable = {
-#define CLS3_INFO(nm, kd, cr, mode, sdv, rec)                                                      \
-  Cls3PropertyInfo{#nm, PropKind::kd, std::string_view(#rec) == "InRecord",                        \
-                   std::string_view(#mode) == "Reset"},
-    CLS3_PROPERTIES(CLS3_INFO)
-#undef CLS3_INFO
+inline constexpr std::array AxesSettingsPropertyTable = {
+#define AXES_INFO(nm, kd, cr, mode, sdv, rec)                                                      \
+  AxesSettingsPropertyInfo{#nm, PropKind::kd, std::string_view(#rec) == "InRecord",                \
+                           std::string_view(#mode) == "Reset"},
+    AXES_PROPERTIES(AXES_INFO)
+#undef AXES_INFO
 };
 
-template <PropKind K> struct Cls3TypeOf;
-template <> struct Cls3TypeOf<PropKind::Integer> { using type = int32_t; };
-template <> struct Cls3TypeOf<PropKind::Boolean> { using type = bool; };
-template <> struct Cls3TypeOf<PropKind::Name> { using type = std::string; };
+template <PropKind K> struct AxesSettingsTypeOf;
+template <> struct AxesSettingsTypeOf<PropKind::Integer> { using type = int32_t; };
+template <> struct AxesSettingsTypeOf<PropKind::Boolean> { using type = bool; };
+template <> struct AxesSettingsTypeOf<PropKind::Name> { using type = std::string; };
 
-class Cls3 {
+class AxesSettings {
 public:
-  Cls3() = default;
+  AxesSettings() = default;
 
-#define CLS3_MEMBER(nm, kd, cr, mode, sdv, rec) Cls3TypeOf<PropKind::kd>::type nm = cr;
-  CLS3_PROPERTIES(CLS3_MEMBER)
-#undef CLS3_MEMBER
+#define AXES_MEMBER(nm, kd, cr, mode, sdv, rec) AxesSettingsTypeOf<PropKind::kd>::type nm = cr;
+  AXES_PROPERTIES(AXES_MEMBER)
+#undef AXES_MEMBER
 
   // Resets the settings of the three-dimensional axes: Show and BetterFonts True, no panels, all
   // six grids, 2 intervals per axis, the grey panels and grids, material 4, titles "X", "Y", "Z",
@@ -136,15 +136,15 @@ public:
 
   // Any property by id (document reader and writer); a kind that does not match throws
   // std::logic_error.
-  int32_t GetInt(Cls3Prop p) const;
-  bool GetBool(Cls3Prop p) const;
-  const std::string& GetText(Cls3Prop p) const;
-  void SetInt(Cls3Prop p, int32_t value);
-  void SetBool(Cls3Prop p, bool value);
-  void SetText(Cls3Prop p, const std::string& value);
+  int32_t GetInt(AxesSettingsProp p) const;
+  bool GetBool(AxesSettingsProp p) const;
+  const std::string& GetText(AxesSettingsProp p) const;
+  void SetInt(AxesSettingsProp p, int32_t value);
+  void SetBool(AxesSettingsProp p, bool value);
+  void SetText(AxesSettingsProp p, const std::string& value);
 
-  bool operator==(const Cls3&) const = default;
+  bool operator==(const AxesSettings&) const = default;
 };
 
 // The program-wide axes object, created with its defaults at first use, never replaced.
-Cls3& DocumentAxes();
+AxesSettings& DocumentAxes();

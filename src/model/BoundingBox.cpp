@@ -1,6 +1,6 @@
 #include "model/BoundingBox.h"
 
-Cls1& PolarRegionBox() {
-  static Cls1 box;
+BoundingBox& PolarRegionBox() {
+  static BoundingBox box;
   return box;
 }

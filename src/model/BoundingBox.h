@@ -3,7 +3,7 @@
 // or of all graphs of a container. A new box holds 0 in all six bounds; nothing checks that a
 // lower bound lies below its upper bound.
 
-struct Cls1 {
+struct BoundingBox {
   float MinX = 0.0f;
   float MaxX = 0.0f;
   float MinY = 0.0f;
@@ -13,9 +13,9 @@ struct Cls1 {
 
   // A box draws nothing.
   void Draw() const {}
-  bool operator==(const Cls1&) const = default;
+  bool operator==(const BoundingBox&) const = default;
 };
 
 // The program-wide arc box of polar implicit and inequality curves, created empty at first use
 // and never replaced.
-Cls1& PolarRegionBox();
+BoundingBox& PolarRegionBox();

@@ -13,24 +13,24 @@ template <class T, int32_t Lo, int32_t Hi, FixedName N>
 struct IsIndexedList<IndexedList<T, Lo, Hi, N>> : std::true_type {};
 
 // Calls f with the member that holds property p (a value or an IndexedList).
-template <class G, class F> decltype(auto) VisitProperty(G& g, Cls9Prop p, F&& f) {
+template <class G, class F> decltype(auto) VisitProperty(G& g, GraphProp p, F&& f) {
   switch (p) {
-#define CLS9_VISIT(nm, ...)                                                                        \
-  case Cls9Prop::nm:                                                                               \
+#define GRAPH_VISIT(nm, ...)                                                                       \
+  case GraphProp::nm:                                                                              \
     return f(g.nm);
-    CLS9_PROPERTIES(CLS9_VISIT, CLS9_VISIT)
-#undef CLS9_VISIT
+    GRAPH_PROPERTIES(GRAPH_VISIT, GRAPH_VISIT)
+#undef GRAPH_VISIT
   }
-  throw std::logic_error("Cls9: unknown property id");
+  throw std::logic_error("Graph: unknown property id");
 }
 
-[[noreturn]] void WrongKind(Cls9Prop p, const char* wanted) {
-  throw std::logic_error("Cls9: property " + std::string(PropertyInfo(p).name) + " is not " +
+[[noreturn]] void WrongKind(GraphProp p, const char* wanted) {
+  throw std::logic_error("Graph: property " + std::string(PropertyInfo(p).name) + " is not " +
                          wanted);
 }
 
 // Reads property p as T (by value), taking the index for lists.
-template <class T> T GetAs(const Cls9& g, Cls9Prop p, int32_t index, const char* wanted) {
+template <class T> T GetAs(const Graph& g, GraphProp p, int32_t index, const char* wanted) {
   return VisitProperty(g, p, [&](const auto& member) -> T {
     using M = std::decay_t<decltype(member)>;
     if constexpr (IsIndexedList<M>::value) {
@@ -47,7 +47,7 @@ template <class T> T GetAs(const Cls9& g, Cls9Prop p, int32_t index, const char*
 }
 
 template <class T>
-void SetAs(Cls9& g, Cls9Prop p, const T& value, int32_t index, const char* wanted) {
+void SetAs(Graph& g, GraphProp p, const T& value, int32_t index, const char* wanted) {
   VisitProperty(g, p, [&](auto& member) {
     using M = std::decay_t<decltype(member)>;
     if constexpr (IsIndexedList<M>::value) {
@@ -64,8 +64,8 @@ void SetAs(Cls9& g, Cls9Prop p, const T& value, int32_t index, const char* wante
 }
 
 // Copies one property (all used items of a list) from source to target.
-void CopyProperty(Cls9& target, const Cls9& source, Cls9Prop p) {
-  const Cls9PropertyInfo& info = PropertyInfo(p);
+void CopyProperty(Graph& target, const Graph& source, GraphProp p) {
+  const GraphPropertyInfo& info = PropertyInfo(p);
   const int32_t count = info.indexed ? source.GetInt(info.count) : 0;
   VisitProperty(target, p, [&](auto& member) {
     using M = std::decay_t<decltype(member)>;
@@ -84,8 +84,8 @@ void CopyProperty(Cls9& target, const Cls9& source, Cls9Prop p) {
 }
 
 // Throws SubscriptError when a count of the source needs list items beyond a list it drives.
-void CheckCounts(const Cls9& source, uint8_t flag) {
-  for (const Cls9PropertyInfo& info : Cls9PropertyTable) {
+void CheckCounts(const Graph& source, uint8_t flag) {
+  for (const GraphPropertyInfo& info : GraphPropertyTable) {
     if (!info.indexed || !(info.flags & flag)) continue;
     const int32_t count = source.GetInt(info.count);
     if (count <= 0) continue;
@@ -101,28 +101,28 @@ void CheckCounts(const Cls9& source, uint8_t flag) {
 
 RecordKind RecordKindOf(int32_t graphType) { return GraphKind(graphType).Record; }
 
-std::optional<Cls9Prop> FindCls9Property(std::string_view name) {
-  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i)
-    if (Cls9PropertyTable[i].name == name) return static_cast<Cls9Prop>(i);
+std::optional<GraphProp> FindGraphProperty(std::string_view name) {
+  for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i)
+    if (GraphPropertyTable[i].name == name) return static_cast<GraphProp>(i);
   return std::nullopt;
 }
 
-std::string GraphKey(const Cls9& graph) { return std::to_string(graph.ID); }
+std::string GraphKey(const Graph& graph) { return std::to_string(graph.ID); }
 
-Cls9::Cls9() = default;
+Graph::Graph() = default;
 
-int32_t Cls9::StepT() const { return FrameCount; }
+int32_t Graph::StepT() const { return FrameCount; }
 
-int32_t Cls9::GetInt(Cls9Prop p, int32_t index) const {
+int32_t Graph::GetInt(GraphProp p, int32_t index) const {
   return GetAs<int32_t>(*this, p, index, "an integer");
 }
-float Cls9::GetReal(Cls9Prop p, int32_t index) const {
+float Graph::GetReal(GraphProp p, int32_t index) const {
   return GetAs<float>(*this, p, index, "a real");
 }
-bool Cls9::GetBool(Cls9Prop p, int32_t index) const {
+bool Graph::GetBool(GraphProp p, int32_t index) const {
   return GetAs<bool>(*this, p, index, "a Boolean");
 }
-const std::string& Cls9::GetText(Cls9Prop p) const {
+const std::string& Graph::GetText(GraphProp p) const {
   return VisitProperty(*this, p, [&](const auto& member) -> const std::string& {
     using M = std::decay_t<decltype(member)>;
     if constexpr (std::is_same_v<M, std::string>)
@@ -131,29 +131,29 @@ const std::string& Cls9::GetText(Cls9Prop p) const {
       WrongKind(p, "a text");
   });
 }
-void Cls9::SetInt(Cls9Prop p, int32_t value, int32_t index) {
+void Graph::SetInt(GraphProp p, int32_t value, int32_t index) {
   SetAs<int32_t>(*this, p, value, index, "an integer");
 }
-void Cls9::SetReal(Cls9Prop p, float value, int32_t index) {
+void Graph::SetReal(GraphProp p, float value, int32_t index) {
   SetAs<float>(*this, p, value, index, "a real");
 }
-void Cls9::SetBool(Cls9Prop p, bool value, int32_t index) {
+void Graph::SetBool(GraphProp p, bool value, int32_t index) {
   SetAs<bool>(*this, p, value, index, "a Boolean");
 }
-void Cls9::SetText(Cls9Prop p, const std::string& value) {
+void Graph::SetText(GraphProp p, const std::string& value) {
   SetAs<std::string>(*this, p, value, 0, "a text");
 }
 
-std::shared_ptr<Cls9> Cls9::Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType,
-                                 int32_t dtpCoordType, const std::string& strExpX,
-                                 const std::string& strExpY, const std::string& strExpZ,
-                                 int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU,
-                                 float sngMinV, float sngMaxV, int32_t fstFillStyle,
-                                 int32_t lngFirstColor, int32_t lngSecondColor,
-                                 int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType,
-                                 int32_t shwShow, int32_t smtSmooth, bool bolShowCon,
-                                 bool bolShowVec, bool bolShowColormap, int32_t lngConLevel) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Graph::Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType,
+                                   int32_t dtpCoordType, const std::string& strExpX,
+                                   const std::string& strExpY, const std::string& strExpZ,
+                                   int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU,
+                                   float sngMinV, float sngMaxV, int32_t fstFillStyle,
+                                   int32_t lngFirstColor, int32_t lngSecondColor,
+                                   int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType,
+                                   int32_t shwShow, int32_t smtSmooth, bool bolShowCon,
+                                   bool bolShowVec, bool bolShowColormap, int32_t lngConLevel) {
+  auto g = std::make_shared<Graph>();
   g->ID = lngID;
   g->NameS = strName;
   g->GraphType = gtpGraphType;
@@ -182,13 +182,14 @@ std::shared_ptr<Cls9> Cls9::Init(int32_t lngID, const std::string& strName, int3
   return g;
 }
 
-void Cls9::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
-                 const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
-                 int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
-                 float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
-                 int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
-                 int32_t smtSmooth, bool bolShowCon, bool bolShowVec, bool bolShowColormap,
-                 int32_t lngConLevel, int32_t ffFunForm) {
+void Graph::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
+                  const std::string& strExpX, const std::string& strExpY,
+                  const std::string& strExpZ, int32_t lngStepU, int32_t lngStepV, float sngMinU,
+                  float sngMaxU, float sngMinV, float sngMaxV, int32_t fstFillStyle,
+                  int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineColor,
+                  int32_t lngLineWidth, int32_t MatType, int32_t shwShow, int32_t smtSmooth,
+                  bool bolShowCon, bool bolShowVec, bool bolShowColormap, int32_t lngConLevel,
+                  int32_t ffFunForm) {
   NameS = strName;
   GraphType = gtpGraphType;
   CoordType = ctpCoordType;
@@ -216,22 +217,22 @@ void Cls9::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCo
   FunForm = ffFunForm;
 }
 
-void Cls9::EqualTo(const Cls9& fsfnew) {
+void Graph::EqualTo(const Graph& fsfnew) {
   if (&fsfnew == this) return;
   CheckCounts(fsfnew, PropFlag::EqualTo);
-  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i) {
-    const uint8_t flags = Cls9PropertyTable[i].flags;
+  for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i) {
+    const uint8_t flags = GraphPropertyTable[i].flags;
     const bool copy = (flags & PropFlag::EqualTo) ||
                       ((flags & PropFlag::EqualToWhenAnimated) && fsfnew.Animation);
-    if (copy) CopyProperty(*this, fsfnew, static_cast<Cls9Prop>(i));
+    if (copy) CopyProperty(*this, fsfnew, static_cast<GraphProp>(i));
   }
 }
 
-void Cls9::TabEqualTo(Cls9& fsfnew) {
+void Graph::TabEqualTo(Graph& fsfnew) {
   if (&fsfnew == this) return;
   CheckCounts(fsfnew, PropFlag::TabEqualTo);
-  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i)
-    if (Cls9PropertyTable[i].flags & PropFlag::TabEqualTo)
-      CopyProperty(*this, fsfnew, static_cast<Cls9Prop>(i));
+  for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i)
+    if (GraphPropertyTable[i].flags & PropFlag::TabEqualTo)
+      CopyProperty(*this, fsfnew, static_cast<GraphProp>(i));
   VertTab3D.Share(fsfnew.VertTab3D);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // One graph of a document: its kind, formula texts, domains and step counts, style, analysis
-// overlays and feature settings (every one declared once in Cls9Properties.h), together with the
+// overlays and feature settings (every one declared once in GraphProperties.h), together with the
 // point arrays and value grids that sampling fills and the drawers read, and its own box.
 // A graph is held by reference (std::shared_ptr): the same object sits in AllGraphs and, while
 // shown, in ShownGraphs. It is never copied.
@@ -9,7 +9,7 @@
 //   - Settings are public members named as the properties: g.GraphType, g.ExpressZ, g.StepU ...
 //     Lists are IndexedList members with checked operator[]: g.CurvX[k] (0 .. 50),
 //     g.IsoSurValue[k] (1 .. 100), g.ColorR[i] (0 .. 30); a bad index throws SubscriptError.
-//   - Point arrays (PointArray<Rank>) are contiguous Cls2 values, laid out by sampling with
+//   - Point arrays (PointArray<Rank>) are contiguous GraphPoint values, laid out by sampling with
 //     Allocate({upper bounds...}) and read with checked g.Vert3D(i, j). Unallocated arrays throw
 //     on access. Storage order: last index fastest.
 //   - VertTab3D (TablePoints) is the 201 x 201 table, rows created on first access.
@@ -102,13 +102,13 @@ enum SmoothnessCode : int32_t {
 };
 
 // The C++ type that holds a value of each property kind.
-template <PropKind K> struct Cls9TypeOf;
-template <> struct Cls9TypeOf<PropKind::Integer> { using type = int32_t; };
-template <> struct Cls9TypeOf<PropKind::Real> { using type = float; };
-template <> struct Cls9TypeOf<PropKind::Boolean> { using type = bool; };
-template <> struct Cls9TypeOf<PropKind::Formula> { using type = std::string; };
-template <> struct Cls9TypeOf<PropKind::Name> { using type = std::string; };
-template <PropKind K> using Cls9Type = typename Cls9TypeOf<K>::type;
+template <PropKind K> struct PropertyTypeOf;
+template <> struct PropertyTypeOf<PropKind::Integer> { using type = int32_t; };
+template <> struct PropertyTypeOf<PropKind::Real> { using type = float; };
+template <> struct PropertyTypeOf<PropKind::Boolean> { using type = bool; };
+template <> struct PropertyTypeOf<PropKind::Formula> { using type = std::string; };
+template <> struct PropertyTypeOf<PropKind::Name> { using type = std::string; };
+template <PropKind K> using PropertyType = typename PropertyTypeOf<K>::type;
 
 // Which record of the document text a graph kind has.
 enum class RecordKind { NoRecord, Function, Table };
@@ -117,19 +117,19 @@ enum class RecordKind { NoRecord, Function, Table };
 // graph is neither written nor counted).
 RecordKind RecordKindOf(int32_t graphType);
 
-class Cls9 {
+class Graph {
 public:
-  Cls9();
-  Cls9(const Cls9&) = delete;
-  Cls9& operator=(const Cls9&) = delete;
+  Graph();
+  Graph(const Graph&) = delete;
+  Graph& operator=(const Graph&) = delete;
 
-  // ---- the stored settings, with their defaults (Cls9Properties.h) ----
-#define CLS9_MEMBER_P(nm, kd, def, fl) Cls9Type<PropKind::kd> nm = def;
-#define CLS9_MEMBER_L(nm, kd, lo, hi, cnt, fu, fl)                                                 \
-  IndexedList<Cls9Type<PropKind::kd>, lo, hi, #nm> nm;
-  CLS9_PROPERTIES(CLS9_MEMBER_P, CLS9_MEMBER_L)
-#undef CLS9_MEMBER_P
-#undef CLS9_MEMBER_L
+  // ---- the stored settings, with their defaults (GraphProperties.h) ----
+#define GRAPH_MEMBER_P(nm, kd, def, fl) PropertyType<PropKind::kd> nm = def;
+#define GRAPH_MEMBER_L(nm, kd, lo, hi, cnt, fu, fl)                                                \
+  IndexedList<PropertyType<PropKind::kd>, lo, hi, #nm> nm;
+  GRAPH_PROPERTIES(GRAPH_MEMBER_P, GRAPH_MEMBER_L)
+#undef GRAPH_MEMBER_P
+#undef GRAPH_MEMBER_L
 
   // The program-wide FrameCount; a graph stores no frame count of its own.
   int32_t StepT() const;
@@ -175,18 +175,18 @@ public:
   // ---- any property by id (document reader and writer) ----
   // Index is used by the lists only (checked); a type that does not match the property's kind
   // throws std::logic_error.
-  int32_t GetInt(Cls9Prop p, int32_t index = 0) const;
-  float GetReal(Cls9Prop p, int32_t index = 0) const;
-  bool GetBool(Cls9Prop p, int32_t index = 0) const;
-  const std::string& GetText(Cls9Prop p) const;
-  void SetInt(Cls9Prop p, int32_t value, int32_t index = 0);
-  void SetReal(Cls9Prop p, float value, int32_t index = 0);
-  void SetBool(Cls9Prop p, bool value, int32_t index = 0);
-  void SetText(Cls9Prop p, const std::string& value);
+  int32_t GetInt(GraphProp p, int32_t index = 0) const;
+  float GetReal(GraphProp p, int32_t index = 0) const;
+  bool GetBool(GraphProp p, int32_t index = 0) const;
+  const std::string& GetText(GraphProp p) const;
+  void SetInt(GraphProp p, int32_t value, int32_t index = 0);
+  void SetReal(GraphProp p, float value, int32_t index = 0);
+  void SetBool(GraphProp p, bool value, int32_t index = 0);
+  void SetText(GraphProp p, const std::string& value);
 
   // ---- copy operations ----
   // A new graph with these main settings and the defaults otherwise; this graph is unchanged.
-  static std::shared_ptr<Cls9>
+  static std::shared_ptr<Graph>
   Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType, int32_t dtpCoordType,
        const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
        int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
@@ -206,16 +206,16 @@ public:
   // table display settings, StepVV, MinVV, MaxVV, nor any point); MinT and MaxT only from an
   // animated source; list items 1 .. count (colour stops 0 .. count - 1). A source count beyond
   // its list throws SubscriptError before anything is changed.
-  void EqualTo(const Cls9& fsfnew);
+  void EqualTo(const Graph& fsfnew);
   // Copies a table graph's settings from fsfnew and shares its table points with it from now on.
   // A colour-stop count beyond its list throws SubscriptError before anything is changed.
-  void TabEqualTo(Cls9& fsfnew);
+  void TabEqualTo(Graph& fsfnew);
 
   // ---- operations defined by other subsystems ----
   // Sampling: fills the point arrays from the formulas; False when a formula fails to compile.
   bool GetPoints();
   // Sampling: the graph's box in data units for an animation step (0 for still graphs).
-  Cls1 GetBox(int32_t lngAnimStep = 0);
+  BoundingBox GetBox(int32_t lngAnimStep = 0);
   // Curve rendering: draws the graph into the display list being compiled.
   void Draw(int32_t lngAnimStep = 0);
   // Surface rendering: the colour legend of the graph in overlay coordinates 0 .. 100.
@@ -227,4 +227,4 @@ public:
 };
 
 // The key of a graph in both containers: the decimal text of its ID.
-std::string GraphKey(const Cls9& graph);
+std::string GraphKey(const Graph& graph);

@@ -42,7 +42,7 @@ void TablePoints::Ensure() {
   if (!m_rows) m_rows = std::make_shared<Rows>();
 }
 
-Cls2& TablePoints::operator()(int32_t u, int32_t v) {
+GraphPoint& TablePoints::operator()(int32_t u, int32_t v) {
   CheckTableIndex(u, v);
   Ensure();
   auto& rows = m_rows->rows;
@@ -52,9 +52,9 @@ Cls2& TablePoints::operator()(int32_t u, int32_t v) {
   return (*row)[static_cast<std::size_t>(v)];
 }
 
-const Cls2& TablePoints::At(int32_t u, int32_t v) const {
+const GraphPoint& TablePoints::At(int32_t u, int32_t v) const {
   CheckTableIndex(u, v);
-  static const Cls2 unset;
+  static const GraphPoint unset;
   if (!RowExists(u)) return unset;
   return (*m_rows->rows[static_cast<std::size_t>(u)])[static_cast<std::size_t>(v)];
 }

@@ -93,9 +93,9 @@ public:
     if (m_cells.size() == n) {
       // The same number of cells: new points written over the old ones, without giving the
       // memory back and taking it again (for a large array, fresh pages from the system).
-      std::fill(m_cells.begin(), m_cells.end(), Cls2{});
+      std::fill(m_cells.begin(), m_cells.end(), GraphPoint{});
     } else {
-      std::vector<Cls2> cells(n);
+      std::vector<GraphPoint> cells(n);
       m_cells.swap(cells);
     }
     m_upper = upper;
@@ -116,14 +116,14 @@ public:
   }
   void LayoutWithoutPoints(const std::array<int32_t, Rank>& upper) {
     m_pending = 0;
-    std::vector<Cls2>().swap(m_cells);
+    std::vector<GraphPoint>().swap(m_cells);
     m_upper = upper;
     m_allocated = true;
     m_hasPoints = false;
   }
   void Release() {
     m_pending = 0;
-    std::vector<Cls2>().swap(m_cells);
+    std::vector<GraphPoint>().swap(m_cells);
     m_upper.fill(-1);
     m_allocated = false;
     m_hasPoints = false;
@@ -137,13 +137,13 @@ public:
   const char* Name() const { return m_name; }
 
   // Checked access to one cell.
-  template <class... I> Cls2& operator()(I... idx) {
+  template <class... I> GraphPoint& operator()(I... idx) {
     static_assert(sizeof...(I) == Rank, "wrong number of indices");
     const std::size_t off = Offset({static_cast<int32_t>(idx)...});
     WritePending();
     return m_cells[off];
   }
-  template <class... I> const Cls2& operator()(I... idx) const {
+  template <class... I> const GraphPoint& operator()(I... idx) const {
     static_assert(sizeof...(I) == Rank, "wrong number of indices");
     const std::size_t off = Offset({static_cast<int32_t>(idx)...});
     if (m_pending > 0) return NewPoint();
@@ -157,24 +157,24 @@ public:
   }
 
   // All cells in storage order (empty when the array holds no points).
-  std::span<Cls2> Cells() {
+  std::span<GraphPoint> Cells() {
     WritePending();
     return m_cells;
   }
-  std::span<const Cls2> Cells() const {
+  std::span<const GraphPoint> Cells() const {
     WritePending();
     return m_cells;
   }
 
 private:
-  static const Cls2& NewPoint() {
-    static const Cls2 point{};
+  static const GraphPoint& NewPoint() {
+    static const GraphPoint point{};
     return point;
   }
   // Writes the new points of an array laid out by AllocateOnFirstUse.
   void WritePending() const {
     if (m_pending == 0) return;
-    m_cells.assign(m_pending, Cls2{});
+    m_cells.assign(m_pending, GraphPoint{});
     m_pending = 0;
   }
 
@@ -194,7 +194,7 @@ private:
   const char* m_name;
   std::array<int32_t, Rank> m_upper{};
   // Mutable for the points an AllocateOnFirstUse array writes when first read whole.
-  mutable std::vector<Cls2> m_cells;
+  mutable std::vector<GraphPoint> m_cells;
   mutable std::size_t m_pending = 0; // cells still to be written with new points
   bool m_allocated = false;
   bool m_hasPoints = false;
@@ -289,8 +289,8 @@ private:
 };
 
 // The table points of a table graph: 201 x 201 cells, indices 0 .. 200 each way. A cell's point
-// exists from its first access with the Cls2 defaults; storage is made a row of 201 points at a
-// time, when a cell of that row is first reached, so a graph that is no table holds none and a 2D
+// exists from its first access with the GraphPoint defaults; storage is made a row of 201 points at
+// a time, when a cell of that row is first reached, so a graph that is no table holds none and a 2D
 // table only its first rows. Two table graphs can share one set of points (Share), after which a
 // change through either is seen through both.
 class TablePoints {
@@ -298,9 +298,9 @@ public:
   static constexpr int32_t Last = 200;
 
   // The point in cell (u, v), created with the defaults if the row did not exist yet.
-  Cls2& operator()(int32_t u, int32_t v);
+  GraphPoint& operator()(int32_t u, int32_t v);
   // Read without creating: a cell of a row never reached reads as a default point.
-  const Cls2& At(int32_t u, int32_t v) const;
+  const GraphPoint& At(int32_t u, int32_t v) const;
   bool RowExists(int32_t u) const;
 
   // From now on this graph's table is the source's: both hold the same points. The source's
@@ -309,7 +309,7 @@ public:
   bool SharesWith(const TablePoints& other) const { return m_rows && m_rows == other.m_rows; }
 
 private:
-  using Row = std::array<Cls2, Last + 1>;
+  using Row = std::array<GraphPoint, Last + 1>;
   struct Rows {
     std::vector<std::unique_ptr<Row>> rows;
   };

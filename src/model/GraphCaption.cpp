@@ -5,19 +5,19 @@
 
 namespace {
 
-bool IsPoint(const Cls9& g) { return GraphKind(g).Caption == CaptionFamily::Point; }
+bool IsPoint(const Graph& g) { return GraphKind(g).Caption == CaptionFamily::Point; }
 
 // The kind's name followed by two blanks, as captions begin.
-std::string KindPrefix(const Cls9& g) { return std::string(GraphKind(g).Name) + "  "; }
+std::string KindPrefix(const Graph& g) { return std::string(GraphKind(g).Name) + "  "; }
 
-std::optional<std::string> PointCaption2D(const Cls9& g) {
+std::optional<std::string> PointCaption2D(const Graph& g) {
   const std::string kind = KindPrefix(g);
   if (g.CoordType == Cartesian2D) return kind + "x=" + g.ExpressY + ", y=" + g.ExpressZ;
   if (g.CoordType == Polar) return kind + "a=" + g.ExpressY + ", r=" + g.ExpressZ;
   return std::nullopt;
 }
 
-std::optional<std::string> Caption2D(const Cls9& g) {
+std::optional<std::string> Caption2D(const Graph& g) {
   const bool cartesianOrPolar = g.CoordType == Cartesian2D || g.CoordType == Polar;
   const bool still = g.GraphType == Curve2D;
   const bool animated = g.GraphType == Curve2DAnimation;
@@ -61,7 +61,7 @@ std::optional<std::string> Caption2D(const Cls9& g) {
   return std::nullopt;
 }
 
-std::optional<std::string> Caption25D(const Cls9& g) {
+std::optional<std::string> Caption25D(const Graph& g) {
   const GraphKindRow& kindRow = GraphKind(g);
   const bool ribbon = kindRow.Caption == CaptionFamily::Ribbon;
   const bool still = ribbon && !kindRow.Animated;
@@ -79,7 +79,7 @@ std::optional<std::string> Caption25D(const Cls9& g) {
   return std::nullopt;
 }
 
-std::optional<std::string> PointCaption3D(const Cls9& g) {
+std::optional<std::string> PointCaption3D(const Graph& g) {
   const std::string kind = KindPrefix(g);
   switch (g.CoordType) {
   case Cartesian3D:
@@ -94,7 +94,7 @@ std::optional<std::string> PointCaption3D(const Cls9& g) {
 }
 
 // Captions of the 3D curve, surface and revolution kinds, by FunForm and CoordType.
-std::optional<std::string> Caption3DForm(const Cls9& g, const std::string& P) {
+std::optional<std::string> Caption3DForm(const Graph& g, const std::string& P) {
   switch (g.FunForm) {
   case Implicit:
     return P + g.ExpressX + "=0";
@@ -128,7 +128,7 @@ std::optional<std::string> Caption3DForm(const Cls9& g, const std::string& P) {
 
 } // namespace
 
-std::optional<std::string> GraphCaptioner::ListedCaption(const Cls9& g, int32_t documentType) {
+std::optional<std::string> GraphCaptioner::ListedCaption(const Graph& g, int32_t documentType) {
   const GraphKindRow& kind = GraphKind(g);
   if (kind.Caption == CaptionFamily::Table) return std::string(kind.Name) + ": " + g.NameS;
   switch (documentType) {
@@ -162,7 +162,7 @@ std::optional<std::string> GraphCaptioner::ListedCaption(const Cls9& g, int32_t 
   }
 }
 
-std::string GraphCaptioner::PlainCaption(const Cls9& g) {
+std::string GraphCaptioner::PlainCaption(const Graph& g) {
   // Points keep the point caption of their coordinates wherever they are.
   if (IsPoint(g)) {
     if (auto c = PointCaption3D(g)) return *c;
@@ -183,12 +183,12 @@ std::string GraphCaptioner::PlainCaption(const Cls9& g) {
   return text + formulas;
 }
 
-std::string GraphCaptioner::Caption(const Cls9& g, int32_t documentType) {
+std::string GraphCaptioner::Caption(const Graph& g, int32_t documentType) {
   if (auto listed = ListedCaption(g, documentType)) return *listed;
   return PlainCaption(g);
 }
 
-std::string GraphCaption(const Cls9& graph, int32_t documentType) {
+std::string GraphCaption(const Graph& graph, int32_t documentType) {
   GraphCaptioner captioner;
   return captioner.Caption(graph, documentType);
 }

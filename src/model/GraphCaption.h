@@ -16,13 +16,13 @@
 class GraphCaptioner {
 public:
   // The caption of graph in a document of kind documentType; never empty.
-  std::string Caption(const Cls9& graph, int32_t documentType);
+  std::string Caption(const Graph& graph, int32_t documentType);
 
   // The caption of the listed rows only; nothing where they give none. Updates the 3D prefix.
-  std::optional<std::string> ListedCaption(const Cls9& graph, int32_t documentType);
+  std::optional<std::string> ListedCaption(const Graph& graph, int32_t documentType);
 
   // The plain caption given where the listed rows have none.
-  static std::string PlainCaption(const Cls9& graph);
+  static std::string PlainCaption(const Graph& graph);
 
   const std::string& Prefix3D() const { return m_prefix3D; }
 
@@ -31,4 +31,4 @@ private:
 };
 
 // One caption with a fresh 3D prefix (for a single graph, as Paste makes it).
-std::string GraphCaption(const Cls9& graph, int32_t documentType);
+std::string GraphCaption(const Graph& graph, int32_t documentType);

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 
-Cls8 AllGraphs;
-Cls8 ShownGraphs;
+GraphContainer AllGraphs;
+GraphContainer ShownGraphs;
 
 // ---- GraphCollection ----
 
@@ -18,19 +18,19 @@ int32_t GraphCollection::Find(const std::string& key) const {
   return -1;
 }
 
-const std::shared_ptr<Cls9>& GraphCollection::Item(int32_t position) const {
+const std::shared_ptr<Graph>& GraphCollection::Item(int32_t position) const {
   if (position < 1 || position > Count())
     throw std::out_of_range("FunSurfs: no graph at position " + std::to_string(position));
   return m_graphs[static_cast<std::size_t>(position - 1)];
 }
 
-const std::shared_ptr<Cls9>& GraphCollection::Item(const std::string& key) const {
+const std::shared_ptr<Graph>& GraphCollection::Item(const std::string& key) const {
   const int32_t i = Find(key);
   if (i < 0) throw std::out_of_range("FunSurfs: no graph under the key \"" + key + "\"");
   return m_graphs[static_cast<std::size_t>(i)];
 }
 
-void GraphCollection::Add(std::shared_ptr<Cls9> graph, const std::string& key) {
+void GraphCollection::Add(std::shared_ptr<Graph> graph, const std::string& key) {
   if (!graph) throw std::invalid_argument("FunSurfs: no graph to add");
   if (Find(key) >= 0)
     throw std::invalid_argument("FunSurfs: the key \"" + key + "\" is already held");
@@ -121,18 +121,19 @@ AxisScales ComputeAxisScales(float dx, float dy, float dz, float dv, int32_t doc
   return s;
 }
 
-// ---- Cls8 ----
+// ---- GraphContainer ----
 
-Cls8::Cls8() : Axis(std::make_shared<Cls3>()) {}
+GraphContainer::GraphContainer() : Axis(std::make_shared<AxesSettings>()) {}
 
-bool Cls8::Animation() const {
+bool GraphContainer::Animation() const {
   for (const auto& g : FunSurfs)
     if (g->Animation) return true;
   return false;
 }
 
-Cls1 Cls8::CombineBoxes(const std::vector<GraphExtent>& extents, int32_t documentType, int32_t mode,
-                        float ratioX, float ratioY, float ratioZ, AxisScales& scales) {
+BoundingBox GraphContainer::CombineBoxes(const std::vector<GraphExtent>& extents,
+                                         int32_t documentType, int32_t mode, float ratioX,
+                                         float ratioY, float ratioZ, AxisScales& scales) {
   float minX = 1000000000.0f, maxX = -1000000000.0f;
   float minY = 1000000000.0f, maxY = -1000000000.0f;
   float minZ = 1000000000.0f, maxZ = -1000000000.0f;
@@ -170,7 +171,7 @@ Cls1 Cls8::CombineBoxes(const std::vector<GraphExtent>& extents, int32_t documen
   const float dv = documentType == DocumentType4D ? MaxV - MinV : 0.0f;
   scales = ComputeAxisScales(dx, dy, dz, dv, documentType, mode, ratioX, ratioY, ratioZ);
 
-  Cls1 box;
+  BoundingBox box;
   box.MinX = minX;
   box.MaxX = maxX;
   box.MinY = minY;

@@ -13,7 +13,7 @@
 #include <unordered_set>
 #include <vector>
 
-class Cls3;
+class AxesSettings;
 
 // The collection of a container: graphs at positions 1 .. Count in insertion order, each under a
 // key that is held only once. Removing a graph closes the gap. Bad positions and keys throw
@@ -22,16 +22,16 @@ class GraphCollection {
 public:
   int32_t Count() const { return static_cast<int32_t>(m_graphs.size()); }
   // The graph at position 1 .. Count.
-  const std::shared_ptr<Cls9>& Item(int32_t position) const;
+  const std::shared_ptr<Graph>& Item(int32_t position) const;
   // The graph held under key.
-  const std::shared_ptr<Cls9>& Item(const std::string& key) const;
+  const std::shared_ptr<Graph>& Item(const std::string& key) const;
   bool Contains(const std::string& key) const { return m_keySet.count(key) > 0; }
   // Position (1 .. Count) of the graph held under key, 0 when none.
   int32_t PositionOf(const std::string& key) const { return Find(key) + 1; }
   // Appends graph at the end under key.
-  void Add(std::shared_ptr<Cls9> graph, const std::string& key);
+  void Add(std::shared_ptr<Graph> graph, const std::string& key);
   // Appends graph under GraphKey(graph).
-  void Add(std::shared_ptr<Cls9> graph) {
+  void Add(std::shared_ptr<Graph> graph) {
     const std::string key = GraphKey(*graph);
     Add(std::move(graph), key);
   }
@@ -39,7 +39,7 @@ public:
   void Remove(int32_t position);
   void Clear();
 
-  // Iterates the graphs in order (each a std::shared_ptr<Cls9>).
+  // Iterates the graphs in order (each a std::shared_ptr<Graph>).
   auto begin() const { return m_graphs.begin(); }
   auto end() const { return m_graphs.end(); }
 
@@ -47,7 +47,7 @@ private:
   int32_t Find(const std::string& key) const;
   std::vector<std::string> m_keys;
   std::unordered_set<std::string> m_keySet; // the keys again, so that a key is found at once
-  std::vector<std::shared_ptr<Cls9>> m_graphs;
+  std::vector<std::shared_ptr<Graph>> m_graphs;
 };
 
 // The axis scale factors (data units per scene unit) that GetBox derives from a box.
@@ -55,9 +55,9 @@ struct AxisScales {
   float X = 1.0f, Y = 1.0f, Z = 1.0f, V = 0.0f;
 };
 
-class Cls8 {
+class GraphContainer {
 public:
-  Cls8();
+  GraphContainer();
 
   GraphCollection FunSurfs;
 
@@ -66,7 +66,7 @@ public:
   float MaxV = 0.0f;
   float MinV = 0.0f;
   bool DrawAxis = true;       // stored only
-  std::shared_ptr<Cls3> Axis; // stored only; the document's axes are DocumentAxes()
+  std::shared_ptr<AxesSettings> Axis; // stored only; the document's axes are DocumentAxes()
   float RotRoll = 0.0f;       // scene rotation in degrees
   float RotPitch = 0.0f;
   float RotYaw = 0.0f;
@@ -79,7 +79,7 @@ public:
   // The union of the graphs' boxes (animated graphs at lngAnimStep, the others at step 0),
   // widened by 0.04 on every side outside 2D documents; recomputes MinV and MaxV from the graphs
   // and sets AxisScaleX, AxisScaleY, AxisScaleZ and AxisScaleV by AxisScaleMode.
-  Cls1 GetBox(int32_t lngAnimStep = 0);
+  BoundingBox GetBox(int32_t lngAnimStep = 0);
 
   // Draws every graph (animated ones at lngAnimStep, the others at step 0) and then disables the
   // clip planes 0 and 1. A graph whose drawing throws does not stop the others: its message is
@@ -95,11 +95,12 @@ public:
   // graph): returns the box, sets MinV and MaxV here and returns the factors through scales.
   // documentType, mode and the ratios are the program-wide values GetBox passes.
   struct GraphExtent {
-    Cls1 box;
+    BoundingBox box;
     float minVV = 0.0f, maxVV = 0.0f;
   };
-  Cls1 CombineBoxes(const std::vector<GraphExtent>& extents, int32_t documentType, int32_t mode,
-                    float ratioX, float ratioY, float ratioZ, AxisScales& scales);
+  BoundingBox CombineBoxes(const std::vector<GraphExtent>& extents, int32_t documentType,
+                           int32_t mode, float ratioX, float ratioY, float ratioZ,
+                           AxisScales& scales);
 };
 
 // The factors of one box: dx, dy, dz, dv are its ranges (dv the 4D value range, 0 outside 4D
@@ -110,5 +111,5 @@ AxisScales ComputeAxisScales(float dx, float dy, float dz, float dv, int32_t doc
 
 // The two program-wide containers: every graph of the document in list order, and the graphs of
 // the checked list rows in the order they were shown.
-extern Cls8 AllGraphs;
-extern Cls8 ShownGraphs;
+extern GraphContainer AllGraphs;
+extern GraphContainer ShownGraphs;

@@ -24,7 +24,7 @@ enum class CaptionFamily {
   Graph4D,    // 4D graphs: the kind's name and v
 };
 
-// The drawer of a kind (the branch that Cls9::Draw runs).
+// The drawer of a kind (the branch that Graph::Draw runs).
 enum class GraphDrawer {
   None,       // nothing is drawn
   Curve2D,    // 2D curves of every form, intersections, step and stem plots
@@ -42,19 +42,19 @@ enum class GraphDrawer {
 // The property dialog that edits a kind (None: no dialog edits it).
 enum class GraphDialog {
   None,
-  frmF5,  // 2D function graph
-  frmF4,  // 2.5D function graph
-  frmF6,  // 3D function graph
-  frmF27, // 4D function graph
-  frmF16, // point
-  frmF17, // point animation
-  frmF18, // contour plot
-  frmF22, // colour map
-  frmF21, // vector plot
-  frmF26, // step and stem plot
-  frmF11, // 2D table graph
-  frmF10, // 2.5D table graph
-  frmF12, // 3D table graph
+  Curve2DDialog,         // 2D function graph
+  RibbonDialog,          // 2.5D function graph
+  Graph3DDialog,         // 3D function graph
+  Graph4DDialog,         // 4D function graph
+  PointPropertiesDialog, // point
+  PointAnimationDialog,  // point animation
+  ContourPlotDialog,     // contour plot
+  ColorMapDialog,        // colour map
+  VectorPlotDialog,      // vector plot
+  StepStemDialog,        // step and stem plot
+  Table2DDialog,         // 2D table graph
+  Table25DDialog,        // 2.5D table graph
+  Table3DDialog,         // 3D table graph
 };
 
 struct GraphKindRow {
@@ -75,4 +75,4 @@ std::span<const GraphKindRow> GraphKindTable();
 // The row of a kind; for a code of no kind, a row named "Graph" with no record, the plain
 // caption, sampled when shown, no drawer and no dialog.
 const GraphKindRow& GraphKind(int32_t graphType);
-inline const GraphKindRow& GraphKind(const Cls9& graph) { return GraphKind(graph.GraphType); }
+inline const GraphKindRow& GraphKind(const Graph& graph) { return GraphKind(graph.GraphType); }

@@ -14,7 +14,7 @@ enum PointSymbol : int32_t {
   CrossHair = 6,
 };
 
-struct Cls2 {
+struct GraphPoint {
   float Size = 0.15f;
   int32_t Color = 0; // blue * 65536 + green * 256 + red
   float x = 0.0f;
@@ -26,8 +26,8 @@ struct Cls2 {
   int32_t Symbol = 0;  // marker shape in 2D documents, 1 .. 6; others draw nothing
 
   // A new point at (x, y, z) carrying v, with the defaults otherwise.
-  static Cls2 Init(float x, float y, float z, float v) {
-    Cls2 p;
+  static GraphPoint Init(float x, float y, float z, float v) {
+    GraphPoint p;
     p.x = x;
     p.y = y;
     p.z = z;
@@ -42,7 +42,7 @@ struct Cls2 {
   // z / AxisScaleZ - SceneCenterZ). A point whose drawn position is not finite draws nothing.
   void Draw() const;
 
-  bool operator==(const Cls2&) const = default;
+  bool operator==(const GraphPoint&) const = default;
 };
 
 // Splits a colour value (blue * 65536 + green * 256 + red) into fractions of 255: blue is the

@@ -1,12 +1,12 @@
 #pragma once
-// The one declaration of every stored setting of a graph (Cls9): its name, kind, default, index
-// range and how the copy operations treat it. The members of Cls9, their defaults, the generic
+// The one declaration of every stored setting of a graph (Graph): its name, kind, default, index
+// range and how the copy operations treat it. The members of Graph, their defaults, the generic
 // access by property id, EqualTo and TabEqualTo, and the record layouts of the document text all
 // come from this list, so they cannot drift apart.
 //
 // HOW TO USE IT (document writer and reader):
-//   - Cls9Prop is an enum with one id per property, in the order of this list.
-//   - Cls9PropertyTable[id] (Cls9PropertyInfo) gives the name, the PropKind (Integer, Real,
+//   - GraphProp is an enum with one id per property, in the order of this list.
+//   - GraphPropertyTable[id] (GraphPropertyInfo) gives the name, the PropKind (Integer, Real,
 //     Boolean, Formula, Name), whether it is an indexed list with its range First .. Last, the
 //     count property that tells how many items are used and the first used index, and its flags
 //     (PropFlag::StrictFlag marks the Booleans that a reader takes as true only from "1").
@@ -21,7 +21,7 @@
 //       RecordItemKind::TablePoints     for u = 0 .. StepU, v = 0 .. StepV: x, y, z of
 //                                       VertTab3D(u, v)
 //     An item whose `whenAnimated` is true is present only when the graph's Animation is true.
-//   - Cls9 reads and writes any property by id: GetInt/SetInt, GetReal/SetReal, GetBool/SetBool,
+//   - Graph reads and writes any property by id: GetInt/SetInt, GetReal/SetReal, GetBool/SetBool,
 //     GetText/SetText, each with an index for the lists (checked: SubscriptError when outside).
 //     Formula and Name properties are both texts: a Formula is written as one bare token, a Name
 //     between "@" signs.
@@ -38,7 +38,7 @@
 #include <span>
 #include <string_view>
 
-#define CLS9_PROPERTIES(P, L)                                                                      \
+#define GRAPH_PROPERTIES(P, L)                                                                     \
   /* kind and identity, formulas, domains, style: the head of the record */                        \
   P(GraphType, Integer, 0, PropFlag::EqualTo | PropFlag::TabEqualTo)                               \
   P(ID, Integer, 0, 0)                                                                             \
@@ -274,99 +274,99 @@ enum class PropKind : uint8_t {
 };
 
 namespace PropFlag {
-inline constexpr uint8_t EqualTo = 1;             // copied by Cls9::EqualTo
+inline constexpr uint8_t EqualTo = 1;             // copied by Graph::EqualTo
 inline constexpr uint8_t EqualToWhenAnimated = 2; // copied by EqualTo only from an animated graph
-inline constexpr uint8_t TabEqualTo = 4;          // copied by Cls9::TabEqualTo
+inline constexpr uint8_t TabEqualTo = 4;          // copied by Graph::TabEqualTo
 inline constexpr uint8_t StrictFlag = 8;          // a reader takes it as true only from "1"
 } // namespace PropFlag
 
 // One id per property, in the order of the list.
-enum class Cls9Prop : int16_t {
-#define CLS9_ENUM_P(name, kind, def, flags) name,
-#define CLS9_ENUM_L(name, kind, lo, hi, count, first, flags) name,
-  CLS9_PROPERTIES(CLS9_ENUM_P, CLS9_ENUM_L)
-#undef CLS9_ENUM_P
-#undef CLS9_ENUM_L
+enum class GraphProp : int16_t {
+#define GRAPH_ENUM_P(name, kind, def, flags) name,
+#define GRAPH_ENUM_L(name, kind, lo, hi, count, first, flags) name,
+  GRAPH_PROPERTIES(GRAPH_ENUM_P, GRAPH_ENUM_L)
+#undef GRAPH_ENUM_P
+#undef GRAPH_ENUM_L
 };
 
-inline constexpr int Cls9PropertyCount = 0
-#define CLS9_COUNT(...) +1
-    CLS9_PROPERTIES(CLS9_COUNT, CLS9_COUNT)
-#undef CLS9_COUNT
+inline constexpr int GraphPropertyCount = 0
+#define GRAPH_COUNT(...) +1
+    GRAPH_PROPERTIES(GRAPH_COUNT, GRAPH_COUNT)
+#undef GRAPH_COUNT
     ;
 
-struct Cls9PropertyInfo {
+struct GraphPropertyInfo {
   std::string_view name;
   PropKind kind;
   bool indexed;      // a fixed list indexed first .. last
   int32_t first;     // lowest valid index (lists)
   int32_t last;      // highest valid index (lists)
-  Cls9Prop count;    // the property that counts the used items (lists)
+  GraphProp count;   // the property that counts the used items (lists)
   int32_t firstUsed; // the first used index: items firstUsed .. firstUsed + count - 1 are used
   uint8_t flags;
   double defaultNumber;         // default of a number or Boolean (1 for True)
   std::string_view defaultText; // default of a text
 };
 
-namespace cls9_detail {
+namespace graph_detail {
 constexpr double DefaultNumber(bool v) { return v ? 1.0 : 0.0; }
 constexpr double DefaultNumber(int v) { return v; }
 constexpr double DefaultNumber(double v) { return v; }
 constexpr double DefaultNumber(const char*) { return 0.0; }
 constexpr std::string_view DefaultText(const char* s) { return s; }
 template <class T> constexpr std::string_view DefaultText(T) { return {}; }
-} // namespace cls9_detail
+} // namespace graph_detail
 
-inline constexpr std::array<Cls9PropertyInfo, Cls9PropertyCount> Cls9PropertyTable = {{
-#define CLS9_INFO_P(nm, kd, def, fl)                                                               \
+inline constexpr std::array<GraphPropertyInfo, GraphPropertyCount> GraphPropertyTable = {{
+#define GRAPH_INFO_P(nm, kd, def, fl)                                                              \
   {#nm,                                                                                            \
    PropKind::kd,                                                                                   \
    false,                                                                                          \
    0,                                                                                              \
    0,                                                                                              \
-   Cls9Prop::nm,                                                                                   \
+   GraphProp::nm,                                                                                  \
    0,                                                                                              \
    static_cast<uint8_t>(fl),                                                                       \
-   cls9_detail::DefaultNumber(def),                                                                \
-   cls9_detail::DefaultText(def)},
-#define CLS9_INFO_L(nm, kd, lo, hi, cnt, fu, fl)                                                   \
-  {#nm, PropKind::kd, true, lo, hi, Cls9Prop::cnt, fu, static_cast<uint8_t>(fl), 0.0, {}},
-    CLS9_PROPERTIES(CLS9_INFO_P, CLS9_INFO_L)
-#undef CLS9_INFO_P
-#undef CLS9_INFO_L
+   graph_detail::DefaultNumber(def),                                                               \
+   graph_detail::DefaultText(def)},
+#define GRAPH_INFO_L(nm, kd, lo, hi, cnt, fu, fl)                                                  \
+  {#nm, PropKind::kd, true, lo, hi, GraphProp::cnt, fu, static_cast<uint8_t>(fl), 0.0, {}},
+    GRAPH_PROPERTIES(GRAPH_INFO_P, GRAPH_INFO_L)
+#undef GRAPH_INFO_P
+#undef GRAPH_INFO_L
 }};
 
-constexpr const Cls9PropertyInfo& PropertyInfo(Cls9Prop p) {
-  return Cls9PropertyTable[static_cast<std::size_t>(p)];
+constexpr const GraphPropertyInfo& PropertyInfo(GraphProp p) {
+  return GraphPropertyTable[static_cast<std::size_t>(p)];
 }
 
 // The property of that exact name, if any.
-std::optional<Cls9Prop> FindCls9Property(std::string_view name);
+std::optional<GraphProp> FindGraphProperty(std::string_view name);
 
 // Record layouts of the document text.
 enum class RecordItemKind : uint8_t { Property, FrameCount, FramesPerSecond, List, TablePoints };
 
 struct RecordItem {
   RecordItemKind kind = RecordItemKind::Property;
-  Cls9Prop prop = Cls9Prop::GraphType; // Property: the property; List: the count property
+  GraphProp prop = GraphProp::GraphType; // Property: the property; List: the count property
   bool whenAnimated = false;           // present only when the graph's Animation is true
   int32_t first = 0;                   // List: index of the first item written
-  std::array<Cls9Prop, 7> members{};   // List: the properties of one item, in token order
+  std::array<GraphProp, 7> members{};  // List: the properties of one item, in token order
   int memberCount = 0;
 };
 
-namespace cls9_detail {
-constexpr RecordItem Prop(Cls9Prop p) { return {RecordItemKind::Property, p, false, 0, {}, 0}; }
-constexpr RecordItem AnimProp(Cls9Prop p) { return {RecordItemKind::Property, p, true, 0, {}, 0}; }
-template <class... M> constexpr RecordItem List(Cls9Prop count, int32_t first, M... members) {
+namespace graph_detail {
+constexpr RecordItem Prop(GraphProp p) { return {RecordItemKind::Property, p, false, 0, {}, 0}; }
+constexpr RecordItem AnimProp(GraphProp p) { return {RecordItemKind::Property, p, true, 0, {}, 0}; }
+template <class... M> constexpr RecordItem List(GraphProp count, int32_t first, M... members) {
   return {RecordItemKind::List, count, false, first, {members...}, int(sizeof...(M))};
 }
-} // namespace cls9_detail
+} // namespace graph_detail
 
-// The token order of a function graph's record (Cls9::Save).
+// The token order of a function graph's record (Graph::Save).
 inline constexpr auto GraphRecordLayout = [] {
-  using namespace cls9_detail;
-  using enum Cls9Prop;
+  using namespace graph_detail;
+  using enum GraphProp;
   return std::array{
       // head
       Prop(GraphType), Prop(ID), Prop(NameS), Prop(CoordType), Prop(ExpressX), Prop(ExpressY),
@@ -428,10 +428,10 @@ inline constexpr auto GraphRecordLayout = [] {
       List(IsoSurfaceNum, 1, IsoSurValue)};
 }();
 
-// The token order of a table graph's record (Cls9::SaveTable).
+// The token order of a table graph's record (Graph::SaveTable).
 inline constexpr auto TableRecordLayout = [] {
-  using namespace cls9_detail;
-  using enum Cls9Prop;
+  using namespace graph_detail;
+  using enum GraphProp;
   return std::array{Prop(GraphType),
                     Prop(ID),
                     Prop(NameS),

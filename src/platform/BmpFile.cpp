@@ -36,12 +36,12 @@ void FileMessage(const std::string& text, const std::string& fileName, MsgIcon i
 
 } // namespace
 
-bool cDIB::FileExists(const std::string& FileName) {
+bool BmpFile::FileExists(const std::string& FileName) {
   const QFileInfo info(QString::fromStdString(FileName));
   return info.exists() && info.isFile();
 }
 
-void cDIB::ReadInfoHeader(const uint8_t* p) {
+void BmpFile::ReadInfoHeader(const uint8_t* p) {
   m_biSize = U32(p);
   m_biWidth = static_cast<int32_t>(U32(p + 4));
   m_biHeight = static_cast<int32_t>(U32(p + 8));
@@ -55,7 +55,7 @@ void cDIB::ReadInfoHeader(const uint8_t* p) {
   m_biClrImportant = U32(p + 36);
 }
 
-bool cDIB::CreateFromFile(const std::string& FileName) {
+bool BmpFile::CreateFromFile(const std::string& FileName) {
   if (!FileExists(FileName)) {
     FileMessage("File does not exist:", FileName, MsgIcon::Critical);
     return false;
@@ -74,7 +74,7 @@ bool cDIB::CreateFromFile(const std::string& FileName) {
 
   // Every offset and size the headers give must lie inside the file.
   bool fits = fileSize >= FileHeaderSize + InfoHeaderSize && U16(data) == BitmapSignature;
-  cDIB loaded;
+  BmpFile loaded;
   if (fits) {
     loaded.m_bfType = U16(data);
     loaded.m_bfSize = U32(data + 2);
@@ -109,7 +109,7 @@ bool cDIB::CreateFromFile(const std::string& FileName) {
   return true;
 }
 
-bool cDIB::CreateFromPackedDIBPointer(const uint8_t* pDIB, size_t packedSize) {
+bool BmpFile::CreateFromPackedDIBPointer(const uint8_t* pDIB, size_t packedSize) {
   if (!pDIB || packedSize < InfoHeaderSize) return false;
   ReadInfoHeader(pDIB);
   if (m_biBitCount < 16 || m_biSizeImage < 1 ||
@@ -124,7 +124,7 @@ bool cDIB::CreateFromPackedDIBPointer(const uint8_t* pDIB, size_t packedSize) {
   return true;
 }
 
-bool cDIB::WriteToFile(const std::string& FileName) {
+bool BmpFile::WriteToFile(const std::string& FileName) {
   std::vector<uint8_t> out;
   out.reserve(FileHeaderSize + m_info.size() + m_bits.size());
   Put16(out, m_bfType);

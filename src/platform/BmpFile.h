@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-class cDIB {
+class BmpFile {
 public:
   // Loads a BMP file. False, with a message box titled "Corvalin", when the file does not exist,
   // cannot be opened, is no bitmap or its headers do not fit the file.

@@ -42,20 +42,20 @@ std::string SpecialFolderPath(int32_t k) {
 
 } // namespace
 
-cFileDlg::cFileDlg() { InitDirectory = SpecialFolderPath(5); }
+FileDialog::FileDialog() { InitDirectory = SpecialFolderPath(5); }
 
-void cFileDlg::SetInitDirectorySpecial(int32_t SpecialDirectory) {
+void FileDialog::SetInitDirectorySpecial(int32_t SpecialDirectory) {
   InitDirectory = SpecialFolderPath(SpecialDirectory);
 }
 
-std::string cFileDlg::SystemFilter() const {
+std::string FileDialog::SystemFilter() const {
   std::string s = Filter;
   for (char& c : s)
     if (c == '|' || c == ':') c = '\0';
   return s + Nul + Nul;
 }
 
-std::vector<FileFilter> cFileDlg::FilterPairs(const std::string& nulSeparated) {
+std::vector<FileFilter> FileDialog::FilterPairs(const std::string& nulSeparated) {
   const std::vector<std::string> parts = NulParts(nulSeparated);
   std::vector<FileFilter> pairs;
   for (size_t i = 0; i + 1 < parts.size(); i += 2)
@@ -63,45 +63,45 @@ std::vector<FileFilter> cFileDlg::FilterPairs(const std::string& nulSeparated) {
   return pairs;
 }
 
-std::string cFileDlg::FilterPairAt(const std::string& nulSeparated, int32_t n) {
+std::string FileDialog::FilterPairAt(const std::string& nulSeparated, int32_t n) {
   const std::vector<FileFilter> pairs = FilterPairs(nulSeparated);
   if (n < 1 || n > static_cast<int32_t>(pairs.size())) return {};
   return pairs[n - 1].description + Nul + pairs[n - 1].pattern;
 }
 
-int32_t cFileDlg::SaveFlags() const {
+int32_t FileDialog::SaveFlags() const {
   return (Flags & ~(FlagEnableHook | FlagEnableTemplate)) | FlagHideReadOnly |
          (OverwritePrompt ? FlagOverwritePrompt : 0);
 }
 
-int32_t cFileDlg::OpenFlags() const {
+int32_t FileDialog::OpenFlags() const {
   return (Flags & ~(FlagEnableHook | FlagEnableTemplate)) |
          (FileMustExist ? FlagFileMustExist : 0) | (MultiSelect ? FlagAllowMultiSelect : 0) |
          (HideReadOnly ? FlagHideReadOnly : 0) | (m_readOnly ? FlagReadOnly : 0);
 }
 
-bool cFileDlg::ExistFile(const std::string& sSpec) {
+bool FileDialog::ExistFile(const std::string& sSpec) {
   const QFileInfo info(QString::fromStdString(sSpec));
   return info.exists() && info.isFile() && info.isReadable();
 }
 
-std::string cFileDlg::VBGetFileTitle(const std::string& sFile) {
+std::string FileDialog::VBGetFileTitle(const std::string& sFile) {
   return QFileInfo(QString::fromStdString(sFile)).fileName().toStdString();
 }
 
-bool cFileDlg::VBGetOpenFileName(std::string& FileName, std::string& FileTitle) {
+bool FileDialog::VBGetOpenFileName(std::string& FileName, std::string& FileTitle) {
   return RunDialog(false, FileName, FileTitle);
 }
 
-bool cFileDlg::VBGetOpenFileNamePreview(std::string& FileName, std::string& FileTitle) {
+bool FileDialog::VBGetOpenFileNamePreview(std::string& FileName, std::string& FileTitle) {
   return RunDialog(false, FileName, FileTitle);
 }
 
-bool cFileDlg::VBGetSaveFileName(std::string& FileName, std::string& FileTitle) {
+bool FileDialog::VBGetSaveFileName(std::string& FileName, std::string& FileTitle) {
   return RunDialog(true, FileName, FileTitle);
 }
 
-bool cFileDlg::RunDialog(bool save, std::string& FileName, std::string& FileTitle) {
+bool FileDialog::RunDialog(bool save, std::string& FileName, std::string& FileTitle) {
   const std::string systemFilter = SystemFilter();
   const int32_t flags = save ? SaveFlags() : OpenFlags();
   // The dialog starts in InitDirectory with the given name filled in.

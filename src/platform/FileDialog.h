@@ -15,7 +15,7 @@
 
 class QWidget;
 
-class cFileDlg {
+class FileDialog {
 public:
   // Option bits of the dialogs.
   static constexpr int32_t FlagReadOnly = 0x1;
@@ -27,7 +27,7 @@ public:
   static constexpr int32_t FlagFileMustExist = 0x1000;
 
   // Starts in the user's documents folder with the program's title.
-  cFileDlg();
+  FileDialog();
 
   QWidget* OwnerHwnd = nullptr; // the window that owns the dialog; null: the program's default
   bool FileMustExist = true;

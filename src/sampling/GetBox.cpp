@@ -1,4 +1,4 @@
-// Cls9::GetBox: the box of one graph's points for one animation step, in data units and scene
+// Graph::GetBox: the box of one graph's points for one animation step, in data units and scene
 // order, kept as the graph's own box; it also builds the back edge of 2.5D ribbons and tables,
 // widens the value range of 4D graphs and fills the shared box of polar regions.
 
@@ -17,7 +17,7 @@ namespace {
 
 // A point of an array, or nothing when the index lies outside what sampling laid out (a graph
 // measured before it was sampled, or a step beyond its frames).
-template <int Rank, class... I> Cls2* PointAt(PointArray<Rank>& a, I... idx) {
+template <int Rank, class... I> GraphPoint* PointAt(PointArray<Rank>& a, I... idx) {
   if (!a.InRange({static_cast<int32_t>(idx)...})) return nullptr;
   return &a(idx...);
 }
@@ -59,7 +59,7 @@ private:
 
 class Measure {
 public:
-  explicit Measure(Cls9& graph) : g(graph) {}
+  explicit Measure(Graph& graph) : g(graph) {}
 
   // Strict tests: a value equal to a bound changes nothing.
   void ScanX(float v) {
@@ -79,16 +79,16 @@ public:
     ScanY(y);
     ScanZ(z);
   }
-  void Scan(const Cls2* p) {
+  void Scan(const GraphPoint* p) {
     if (p) Scan(p->x, p->y, p->z);
   }
-  void ScanXY(const Cls2* p) {
+  void ScanXY(const GraphPoint* p) {
     if (!p) return;
     ScanX(p->x);
     ScanY(p->y);
   }
   // A surface with floor overlays: its lower y bound reaches 3 below the lowest point.
-  void ScanLowered(const Cls2* p) {
+  void ScanLowered(const GraphPoint* p) {
     if (!p) return;
     ScanX(p->x);
     if (p->y > g.BoxMaxY) g.BoxMaxY = p->y;
@@ -97,7 +97,7 @@ public:
     ScanZ(p->z);
   }
 
-  void ScanMaybeLowered(const Cls2* p, bool lowered) {
+  void ScanMaybeLowered(const GraphPoint* p, bool lowered) {
     if (lowered)
       ScanLowered(p);
     else
@@ -113,7 +113,7 @@ public:
   }
 
   // From the origin to the point, or -1 .. 1 on every axis for a point at the origin.
-  void PointRule(const Cls2* p) {
+  void PointRule(const GraphPoint* p) {
     if (!p) return;
     if (p->x == 0 && p->y == 0 && p->z == 0) {
       g.BoxMinX = g.BoxMinY = g.BoxMinZ = -1.0f;
@@ -130,7 +130,7 @@ public:
   }
 
   // The graph's own box into box.
-  void CopyTo(Cls1& box) const {
+  void CopyTo(BoundingBox& box) const {
     box.MinX = g.BoxMinX;
     box.MaxX = g.BoxMaxX;
     box.MinY = g.BoxMinY;
@@ -140,25 +140,25 @@ public:
   }
 
   // Row 1 of a ribbon: row 0 moved back by the ribbon depth.
-  static void BackEdge(const Cls2& front, Cls2& back) {
+  static void BackEdge(const GraphPoint& front, GraphPoint& back) {
     back.x = front.x;
     back.y = front.y;
     back.z = front.z + RibbonDepth;
   }
 
-  Cls9& g;
+  Graph& g;
 };
 
 } // namespace
 
-bool HasFloorOverlays(const Cls9& g) {
+bool HasFloorOverlays(const Graph& g) {
   if (!(g.ShowContour || g.ShowVector || g.ShowColormap)) return false;
   // The surface drawer's kinds but the flat colour map; an implicit surface has no height grid.
   return GraphKind(g).Drawer == GraphDrawer::Surface && g.GraphType != ColorMap &&
          g.FunForm != Implicit;
 }
 
-Cls1 Cls9::GetBox(int32_t lngAnimStep) {
+BoundingBox Graph::GetBox(int32_t lngAnimStep) {
   Measure m(*this);
   const int32_t s = lngAnimStep;
   const bool curveForm = FunForm == Explicit || FunForm == Parametric;
@@ -180,7 +180,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     }
     BoxMinZ = 0;
     BoxMaxZ = 0;
-    Cls1& shared = PolarRegionBox();
+    BoundingBox& shared = PolarRegionBox();
     m.CopyTo(shared);
     return shared;
   }
@@ -191,7 +191,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
   // 3. Reset.
   BoxMinX = BoxMinY = BoxMinZ = 9999999.0f;
   BoxMaxX = BoxMaxY = BoxMaxZ = -9999999.0f;
-  Cls1 result;
+  BoundingBox result;
 
   // 4. A vector: symmetric about 0 on every axis, the result 3 wider on each side.
   if (GraphType == Vector) {
@@ -237,7 +237,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     break;
   case Table2D:
     for (int32_t j = 0; j <= std::min(StepV, TablePoints::Last); ++j) {
-      const Cls2& p = VertTab3D(0, j);
+      const GraphPoint& p = VertTab3D(0, j);
       m.Scan(p.x, p.y, p.z);
     }
     m.Origin();
@@ -270,7 +270,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     for (int32_t i = 0; i <= std::min(StepU, TablePoints::Last); ++i) {
       if (!VertTab3D.RowExists(i)) continue;
       for (int32_t j = 0; j <= std::min(StepV, TablePoints::Last); ++j) {
-        Cls2 p = VertTab3D.At(i, j);
+        GraphPoint p = VertTab3D.At(i, j);
         m.ScanMaybeLowered(&p, HasFloorOverlays(*this));
       }
     }
@@ -301,8 +301,8 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     break;
   case Ribbon25D:
     for (int32_t j = 0; j <= StepV; ++j) {
-      Cls2* front = PointAt(Vert3D, 0, j);
-      Cls2* back = PointAt(Vert3D, 1, j);
+      GraphPoint* front = PointAt(Vert3D, 0, j);
+      GraphPoint* back = PointAt(Vert3D, 1, j);
       if (front && back) Measure::BackEdge(*front, *back);
     }
     for (int32_t r = 0; r <= 1; ++r)
@@ -311,8 +311,8 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
     break;
   case Ribbon25DAnimation:
     for (int32_t j = 0; j <= StepV; ++j) {
-      Cls2* front = PointAt(AnimRibbon, 0, j, s);
-      Cls2* back = PointAt(AnimRibbon, 1, j, s);
+      GraphPoint* front = PointAt(AnimRibbon, 0, j, s);
+      GraphPoint* back = PointAt(AnimRibbon, 1, j, s);
       if (front && back) Measure::BackEdge(*front, *back);
     }
     for (int32_t r = 0; r <= 1; ++r)
@@ -325,7 +325,7 @@ Cls1 Cls9::GetBox(int32_t lngAnimStep) {
       Measure::BackEdge(VertTab3D(0, j), VertTab3D(1, j));
     for (int32_t r = 0; r <= 1; ++r)
       for (int32_t j = 0; j <= last; ++j) {
-        const Cls2& p = VertTab3D(r, j);
+        const GraphPoint& p = VertTab3D(r, j);
         m.Scan(p.x, p.y, p.z);
       }
     break;

@@ -1,4 +1,4 @@
-// Cls9::GetPoints: turns the formulas of one graph into its point arrays and value grids, for
+// Graph::GetPoints: turns the formulas of one graph into its point arrays and value grids, for
 // every frame step of an animated graph, and marks the coordinates that leave the view window.
 
 #include "sampling/Sampling.h"
@@ -40,7 +40,7 @@ float TimesSin(float r, float a) { return Finite(static_cast<double>(r) * std::s
 // A point over a given place of the floor (its z and x) whose height is the formula's value; all
 // three coordinates undefined when that value does not exist.
 inline bool HeightPoint(const SampledFormula& f, const FormulaVars& vars, float z, float x,
-                        Cls2& p) {
+                        GraphPoint& p) {
   p.z = z;
   p.x = x;
   float value = 0;
@@ -51,7 +51,7 @@ inline bool HeightPoint(const SampledFormula& f, const FormulaVars& vars, float 
 }
 
 // The point at radius r, azimuth a and polar angle b (from the vertical y axis).
-void SphericalAt(double r, float a, float b, Cls2& p) {
+void SphericalAt(double r, float a, float b, GraphPoint& p) {
   const double sb = std::sin(double(b));
   p.z = Finite(r * sb * std::cos(double(a)));
   p.x = Finite(r * sb * std::sin(double(a)));
@@ -60,7 +60,7 @@ void SphericalAt(double r, float a, float b, Cls2& p) {
 
 // A spherical point whose radius is the formula's value.
 bool SphericalRadiusPoint(const SampledFormula& f, const FormulaVars& vars, float a, float b,
-                          Cls2& p) {
+                          GraphPoint& p) {
   float r = 0;
   if (!f.Evaluate(vars, r)) return false;
   SphericalAt(r, a, b, p);
@@ -71,7 +71,7 @@ bool SphericalRadiusPoint(const SampledFormula& f, const FormulaVars& vars, floa
 // A parametric point in the picture's Cartesian axes: fy gives its x, fz its y (vertical) and
 // depth its z; without a depth formula z is 0 and nothing is evaluated for it.
 inline bool CartesianPoint(const SampledFormula* depth, const SampledFormula& fy,
-                           const SampledFormula& fz, const FormulaVars& vars, Cls2& p) {
+                           const SampledFormula& fz, const FormulaVars& vars, GraphPoint& p) {
   float x = 0, y = 0, z = 0;
   if (depth && !depth->Evaluate(vars, z)) return false;
   p.z = z;
@@ -86,7 +86,7 @@ inline bool CartesianPoint(const SampledFormula* depth, const SampledFormula& fy
 // A parametric polar point: fy gives the angle, fz the radius and depth the point's z (0 without
 // one, nothing evaluated).
 inline bool PolarPoint(const SampledFormula* depth, const SampledFormula& fy,
-                       const SampledFormula& fz, const FormulaVars& vars, Cls2& p) {
+                       const SampledFormula& fz, const FormulaVars& vars, GraphPoint& p) {
   float a = 0, r = 0, z = 0;
   if (!fy.Evaluate(vars, a)) return false;
   if (!fz.Evaluate(vars, r)) return false;
@@ -207,7 +207,7 @@ private:
 // One call of GetPoints.
 class Sampler {
 public:
-  explicit Sampler(Cls9& graph)
+  explicit Sampler(Graph& graph)
       : g(graph), report(ShowEvaluationErrors.load()), threads(sampling::ParallelThreadCount()) {}
 
   bool Run();
@@ -241,21 +241,21 @@ private:
 
   // Rows of one point.
   bool PlaneRow(float s, float t, const SampledFormula* depth, const SampledFormula& fy,
-                const SampledFormula& fz, Cls2& p);
-  bool Curve3DRow(float t, float tFrame, Cls2& p);
-  bool CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p);
-  bool SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Range& range);
+                const SampledFormula& fz, GraphPoint& p);
+  bool Curve3DRow(float t, float tFrame, GraphPoint& p);
+  bool CoordinatePoint(int32_t coord, const FormulaVars& vars, GraphPoint& p);
+  bool SurfacePoint(int32_t j, int32_t i, float u, float v, GraphPoint& p, Range& range);
   bool CartesianRow(int32_t j, float u, const std::vector<float>& vSamples);
-  bool AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t, Cls2& p,
-                            Range& range);
+  bool AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t,
+                            GraphPoint& p, Range& range);
   void ImplicitColumn(float u, float v, float t, Range& range, const GridColumn& column) const;
   bool DerivativeCurve(PointArray<2>& curve, const SampledFormula* depth, const SampledFormula& fy,
                        const SampledFormula& fz);
 
-  Cls9& g;
+  Graph& g;
   const bool report;
   const int threads;
-  Cls6 evaluator;
+  FormulaParser evaluator;
   std::string pX, pY, pZ, pV;
   SampledFormula fX, fY, fZ, fV, f2, fPX, fPY;
   SampledFormula dX, dY, dZ, d2X, d2Y, d2Z, mY, mZ;
@@ -467,7 +467,7 @@ bool Sampler::SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all
 // point's z, or none: z 0). Writes happen in the order of the rows; a point built from a value
 // that does not exist is undefined in all three coordinates.
 bool Sampler::PlaneRow(float s, float t, const SampledFormula* depth, const SampledFormula& fy,
-                       const SampledFormula& fz, Cls2& p) {
+                       const SampledFormula& fz, GraphPoint& p) {
   FormulaVars vars;
   vars.T = t;
   if (g.FunForm == Explicit && g.CoordType == Cartesian2D) {
@@ -495,7 +495,7 @@ bool Sampler::Curves2D() {
   const bool intersection = g.GraphType == Intersection;
   for (int32_t j = 0; j <= stepV; ++j) {
     const float s = SampleAt(g.MinV, j, dv);
-    Cls2& p = g.Vert3D(0, j);
+    GraphPoint& p = g.Vert3D(0, j);
     if (!PlaneRow(s, 0.0f, &fX, fY, fZ, p)) return false;
     if (intersection && g.FunForm == Explicit && g.CoordType == Cartesian2D) {
       FormulaVars vars;
@@ -515,7 +515,7 @@ bool Sampler::Curves2D() {
       const float x0 = g.Vert3D(0, j).x;
       const float y0 = g.Vert3D(0, j).y;
       for (int32_t i = 0; i <= 40; ++i) {
-        Cls2& ring = g.VertRev(i, j);
+        GraphPoint& ring = g.VertRev(i, j);
         if (IsUndefined(x0) || IsUndefined(y0)) {
           MakeUndefined(ring);
           continue;
@@ -541,7 +541,7 @@ bool Sampler::Curves2D() {
 // ---------------------------------------------------------------------------------------------
 // 3D curves
 
-bool Sampler::Curve3DRow(float t, float tFrame, Cls2& p) {
+bool Sampler::Curve3DRow(float t, float tFrame, GraphPoint& p) {
   FormulaVars vars;
   vars.T = tFrame;
   if (g.FunForm == Parametric) {
@@ -600,7 +600,7 @@ bool Sampler::Curve3D() {
 
 // ExpressX, ExpressY, ExpressZ with the given slots give the point by coordinate system; the
 // point's x is the user's y, its y (vertical) the user's z and its z the user's x.
-bool Sampler::CoordinatePoint(int32_t coord, const FormulaVars& vars, Cls2& p) {
+bool Sampler::CoordinatePoint(int32_t coord, const FormulaVars& vars, GraphPoint& p) {
   float a = 0, b = 0, r = 0, y = 0;
   switch (coord) {
   case Cartesian2D:
@@ -643,7 +643,7 @@ bool Sampler::Points() {
 // ---------------------------------------------------------------------------------------------
 // Surfaces, colour maps, contour and vector plots
 
-bool Sampler::SurfacePoint(int32_t j, int32_t i, float u, float v, Cls2& p, Range& range) {
+bool Sampler::SurfacePoint(int32_t j, int32_t i, float u, float v, GraphPoint& p, Range& range) {
   const bool space =
       g.CoordType == Cartesian3D || g.CoordType == Cylindrical || g.CoordType == Spherical;
   if (g.FunForm == Parametric && space) {
@@ -693,7 +693,7 @@ bool Sampler::CartesianRow(int32_t j, float u, const std::vector<float>& vSample
       !fZ.EvaluateAlong(vars, slot, vSamples.data(), height.data(), n))
     return false;
   for (size_t i = 0; i < n; ++i) {
-    Cls2& p = g.Vert3D(j, int32_t(i));
+    GraphPoint& p = g.Vert3D(j, int32_t(i));
     p.z = depth[i];
     p.x = across[i];
     p.y = height[i];
@@ -815,7 +815,7 @@ bool Sampler::AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon) {
   for (int32_t i = 0; i <= stepV; ++i) {
     const float s = SampleAt(g.MinV, i, dv);
     for (int32_t k = 0; k <= frames; ++k) {
-      Cls2& p = anim2D ? (*anim2D)(i, k) : (*ribbon)(0, i, k);
+      GraphPoint& p = anim2D ? (*anim2D)(i, k) : (*ribbon)(0, i, k);
       if (!PlaneRow(s, SampleAt(g.MinT, k, dt), &fX, fY, fZ, p)) return false;
       if (mark) MarkOutsideView(p, ViewPairingScene);
     }
@@ -827,7 +827,7 @@ bool Sampler::AnimatedCurve3D() {
   for (int32_t j = 0; j <= stepU; ++j) {
     const float t = SampleAt(g.MinU, j, du);
     for (int32_t k = 0; k <= frames; ++k) {
-      Cls2& p = g.AnimCurve3D(j, k);
+      GraphPoint& p = g.AnimCurve3D(j, k);
       if (!Curve3DRow(t, SampleAt(g.MinT, k, dt), p)) return false;
       MarkOutsideView(p, ViewPairingScene);
     }
@@ -836,7 +836,7 @@ bool Sampler::AnimatedCurve3D() {
 }
 
 bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, float v, float t,
-                                   Cls2& p, Range& range) {
+                                   GraphPoint& p, Range& range) {
   FormulaVars vars;
   vars.T = t;
   const int32_t c = g.CoordType;
@@ -983,7 +983,7 @@ void Sampler::Grid4DAnimated() {
 bool Sampler::DerivativeCurve(PointArray<2>& curve, const SampledFormula* depth,
                               const SampledFormula& fy, const SampledFormula& fz) {
   for (int32_t j = 0; j <= stepV; ++j) {
-    Cls2& p = curve(0, j);
+    GraphPoint& p = curve(0, j);
     if (!PlaneRow(SampleAt(g.MinV, j, dv), 0.0f, depth, fy, fz, p)) return false;
     MarkOutsideView(p, ViewPairingScene);
   }
@@ -1039,7 +1039,7 @@ Flow Sampler::Overlays() {
     if (sampled) {
       for (int32_t j = 0; j <= stepV; ++j) {
         const float s = Finite(static_cast<double>(j) * dv - static_cast<double>(g.MaxV));
-        Cls2& p = g.VertJO(0, j);
+        GraphPoint& p = g.VertJO(0, j);
         if (!PlaneRow(s, 0.0f, nullptr, mY, mZ, p)) return Flow::ReturnFalse;
         MarkOutsideView(p, ViewPairingDirect);
       }
@@ -1054,7 +1054,7 @@ std::atomic<std::int64_t> g_samplings{0};
 
 std::int64_t GraphSamplings() { return g_samplings.load(std::memory_order_relaxed); }
 
-bool Cls9::GetPoints() {
+bool Graph::GetPoints() {
   g_samplings.fetch_add(1, std::memory_order_relaxed);
   try {
     Sampler sampler(*this);

@@ -1,11 +1,11 @@
-// The union box of a graph container (Cls8::GetBox): every graph's box at its step, combined
-// with the axis scale factors it sets.
+// The union box of a graph container (GraphContainer::GetBox): every graph's box at its step,
+// combined with the axis scale factors it sets.
 
 #include "model/GraphContainer.h"
 
 #include "model/ProgramState.h"
 
-Cls1 Cls8::GetBox(int32_t lngAnimStep) {
+BoundingBox GraphContainer::GetBox(int32_t lngAnimStep) {
   std::vector<GraphExtent> extents;
   extents.reserve(static_cast<std::size_t>(FunSurfs.Count()));
   for (const auto& g : FunSurfs) {
@@ -16,8 +16,8 @@ Cls1 Cls8::GetBox(int32_t lngAnimStep) {
     extents.push_back(e);
   }
   AxisScales scales;
-  const Cls1 box = CombineBoxes(extents, DocumentType, AxisScaleMode, AxisRatioX, AxisRatioY,
-                                AxisRatioZ, scales);
+  const BoundingBox box = CombineBoxes(extents, DocumentType, AxisScaleMode, AxisRatioX, AxisRatioY,
+                                       AxisRatioZ, scales);
   AxisScaleX = scales.X;
   AxisScaleY = scales.Y;
   AxisScaleZ = scales.Z;

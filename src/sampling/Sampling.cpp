@@ -26,7 +26,7 @@ void JudgeCoordinate(float& c, float lo, float hi) {
 
 } // namespace
 
-void MarkOutsideView(Cls2& p, ViewPairing pairing) {
+void MarkOutsideView(GraphPoint& p, ViewPairing pairing) {
   if (pairing == ViewPairingDirect) {
     JudgeCoordinate(p.x, ViewMinX, ViewMaxX);
     JudgeCoordinate(p.y, ViewMinY, ViewMaxY);
@@ -47,7 +47,7 @@ bool IsLetter(std::string_view c) {
   return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
 }
 
-std::string MirrorVariable(const Cls9& graph, const std::string& text) {
+std::string MirrorVariable(const Graph& graph, const std::string& text) {
   char v = 0;
   if (graph.CoordType == Cartesian2D && graph.FunForm == Explicit)
     v = 'x';
@@ -155,7 +155,7 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
     break;
   }
   if (!fits) return std::nullopt;
-  std::size_t bytes = total * sizeof(Cls2);
+  std::size_t bytes = total * sizeof(GraphPoint);
 
   // Value grids: each of the four grids of a kind must fit on its own.
   const bool stillGrids =
@@ -183,12 +183,12 @@ bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, in
       .has_value();
 }
 
-bool SamplingCountsFit(const Cls9& g) {
+bool SamplingCountsFit(const Graph& g) {
   return SamplingCountsFit(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW,
                            FrameCount, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
 }
 
-std::optional<std::size_t> SamplingBytes(const Cls9& g) {
+std::optional<std::size_t> SamplingBytes(const Graph& g) {
   return SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW, FrameCount,
                        g.ShowSurPX, g.ShowSurPY, g.ShowJO);
 }
@@ -222,7 +222,7 @@ bool NamesRandom(const std::string& postfix) {
 
 } // namespace
 
-SampledFormula::SampledFormula(std::string postfix, Cls6* reporter, bool reportErrors)
+SampledFormula::SampledFormula(std::string postfix, FormulaParser* reporter, bool reportErrors)
     : postfix_(std::move(postfix)), code_(postfix_), reporter_(reporter),
       reportErrors_(reportErrors && reporter), usesRandom_(NamesRandom(postfix_)) {}
 

@@ -1,5 +1,5 @@
 #pragma once
-// Graph sampling: what Cls9::GetPoints and Cls9::GetBox share with the rest of the program. The
+// Graph sampling: what Graph::GetPoints and Graph::GetBox share with the rest of the program. The
 // view-window test with its two axis pairings, the depth of 2.5D ribbons, the mirrored formula of
 // the 2D analysis, and the size check that every setter of step or frame counts asks before it
 // stores a count (the arrays and grids of a graph grow with its counts).
@@ -29,8 +29,8 @@
 #include <string>
 #include <string_view>
 
-struct Cls2;
-class Cls9;
+struct GraphPoint;
+class Graph;
 
 // Which interval of the view window judges each coordinate of a point.
 enum ViewPairing : int32_t {
@@ -40,7 +40,7 @@ enum ViewPairing : int32_t {
 
 // Replaces every coordinate of p that lies outside its view-window interval (both bounds belong
 // to the window) by UndefinedValue; each coordinate is judged by itself.
-void MarkOutsideView(Cls2& p, ViewPairing pairing);
+void MarkOutsideView(GraphPoint& p, ViewPairing pairing);
 
 // Depth of the back edge of 2.5D ribbons and 2.5D tables along z, in data units.
 inline constexpr float RibbonDepth = 3.0f;
@@ -52,7 +52,7 @@ bool IsLetter(std::string_view c);
 // 2D curve, "u" for a parametric one, "a" for an explicit polar curve, "u" for a parametric polar
 // one; an occurrence counts only when neither neighbour is a letter (x^2+sin(x) becomes
 // (-x)^2+sin((-x))). Any other coordinate system and form gives the empty text.
-std::string MirrorVariable(const Cls9& graph, const std::string& text);
+std::string MirrorVariable(const Graph& graph, const std::string& text);
 
 // Whether the point arrays and value grids that sampling lays out for a graph of this kind fit in
 // memory with these counts (StepW and FrameCount of 0 count as 1). Negative counts never fit.
@@ -60,7 +60,7 @@ bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, in
                        int32_t stepV, int32_t stepW, int32_t frameCount, bool showSurPX = false,
                        bool showSurPY = false, bool showJO = false);
 // The same question for a graph as it stands, with the program's FrameCount.
-bool SamplingCountsFit(const Cls9& graph);
+bool SamplingCountsFit(const Graph& graph);
 // The bytes of the point arrays and value grids that sampling lays out for these counts; nothing
 // when they do not fit (as SamplingCountsFit).
 std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int32_t coordType,
@@ -68,7 +68,7 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
                                          int32_t frameCount, bool showSurPX = false,
                                          bool showSurPY = false, bool showJO = false);
 // The same for a graph as it stands, with the program's FrameCount.
-std::optional<std::size_t> SamplingBytes(const Cls9& graph);
+std::optional<std::size_t> SamplingBytes(const Graph& graph);
 // How many times GetPoints has been called since the program started, on any graph: what a
 // command costs in sampling, as tests and benchmarks count it.
 std::int64_t GraphSamplings();
@@ -85,4 +85,4 @@ inline constexpr std::string_view SamplingTooLargeMessage =
 // animated surface or surface of revolution, not implicit, with ShowContour, ShowVector or
 // ShowColormap on). GetBox lowers such a graph's box to take in the floor, 3 below its lowest
 // height; the drawing raises it back by 3 before it draws.
-bool HasFloorOverlays(const Cls9& graph);
+bool HasFloorOverlays(const Graph& graph);

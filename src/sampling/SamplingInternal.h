@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-class Cls6;
+class FormulaParser;
 
 namespace sampling {
 
@@ -20,15 +20,16 @@ namespace sampling {
 inline float Finite(float v) { return std::isfinite(v) ? v : UndefinedValue; }
 inline float Finite(double v) { return Finite(static_cast<float>(v)); }
 
-// One formula of a graph compiled for one call of GetPoints. Evaluate follows Cls6::DoEvaluate:
-// false only when the formula leaves no value, or (while ShowEvaluationErrors is on) after the
-// domain-fault message box. A value that overflowed or is not finite comes back as UndefinedValue.
+// One formula of a graph compiled for one call of GetPoints. Evaluate follows
+// FormulaParser::DoEvaluate: false only when the formula leaves no value, or (while
+// ShowEvaluationErrors is on) after the domain-fault message box. A value that overflowed or is not
+// finite comes back as UndefinedValue.
 class SampledFormula {
 public:
   SampledFormula() = default;
-  // postfix: the text Cls6::InfixToPostfix wrote. reporter: the evaluator of the call, used only
-  // while ShowEvaluationErrors is on so that its message boxes are the engine's own.
-  SampledFormula(std::string postfix, Cls6* reporter, bool reportErrors);
+  // postfix: the text FormulaParser::InfixToPostfix wrote. reporter: the evaluator of the call,
+  // used only while ShowEvaluationErrors is on so that its message boxes are the engine's own.
+  SampledFormula(std::string postfix, FormulaParser* reporter, bool reportErrors);
 
   bool Evaluate(const FormulaVars& vars, float& result) const {
     if (reportErrors_) return EvaluateReporting(vars, result);
@@ -58,7 +59,7 @@ private:
 
   std::string postfix_;
   CompiledFormula code_;
-  Cls6* reporter_ = nullptr;
+  FormulaParser* reporter_ = nullptr;
   bool reportErrors_ = false;
   bool usesRandom_ = false;
 };
@@ -75,10 +76,10 @@ inline float StepOf(float minValue, float maxValue, int32_t count) {
 }
 
 // All three coordinates undefined: a point built from a value that does not exist.
-inline void MakeUndefined(Cls2& p) { p.x = p.y = p.z = UndefinedValue; }
+inline void MakeUndefined(GraphPoint& p) { p.x = p.y = p.z = UndefinedValue; }
 inline bool IsUndefined(float v) { return v == UndefinedValue; }
 
-// Number of threads a parallel loop may use: Module1's SamplingThreads, or every core when 0.
+// Number of threads a parallel loop may use: ProgramState's SamplingThreads, or every core when 0.
 int ParallelThreadCount();
 
 // Runs body(chunk, begin, end) for chunks = 0 .. chunks - 1, chunk c covering the indices

@@ -11,7 +11,7 @@ float VectorModule(const Vec3f& v) {
   return static_cast<float>(std::sqrt(static_cast<double>(sum)));
 }
 
-VectorOperationOutcome ComputeVectorOperation(const Cls9& g) {
+VectorOperationOutcome ComputeVectorOperation(const Graph& g) {
   VectorOperationOutcome o;
   o.V1 = {g.VecDX, g.VecDY, g.VecDZ};
   o.V2 = {g.VecDX2, g.VecDY2, g.VecDZ2};
@@ -63,7 +63,7 @@ float DirectionDegrees(float unitComponent) {
   return ReportDegrees(std::acos(std::clamp(static_cast<double>(c), -1.0, 1.0)));
 }
 
-Cls1 VectorOperationBoxOf(Cls9& g) {
+BoundingBox VectorOperationBoxOf(Graph& g) {
   const VectorOperationOutcome o = ComputeVectorOperation(g);
   Vec3f m; // the largest magnitude on each axis
   auto take = [&m](const Vec3f& v) {
@@ -80,7 +80,7 @@ Cls1 VectorOperationBoxOf(Cls9& g) {
   g.BoxMaxY = m.y;
   g.BoxMinZ = -m.z;
   g.BoxMaxZ = m.z;
-  Cls1 box;
+  BoundingBox box;
   box.MinX = -(m.x + 3.0f);
   box.MaxX = m.x + 3.0f;
   box.MinY = -(m.y + 3.0f);

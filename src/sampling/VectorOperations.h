@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-class Cls9;
-struct Cls1;
+class Graph;
+struct BoundingBox;
 
 struct Vec3f {
   float x = 0.0f, y = 0.0f, z = 0.0f;
@@ -35,7 +35,7 @@ struct VectorOperationOutcome {
 
 // V1 = (VecDX, VecDY, VecDZ), V2 = (VecDX2, VecDY2, VecDZ2) and the result of VecOperation,
 // component by component in single precision. Any other operation gives the two vectors only.
-VectorOperationOutcome ComputeVectorOperation(const Cls9& g);
+VectorOperationOutcome ComputeVectorOperation(const Graph& g);
 
 // The length of a vector: the square root, in double precision, of the single-precision sum of
 // the squared components.
@@ -51,4 +51,4 @@ float DirectionDegrees(float unitComponent);
 // The box of a vector operation graph: on every axis from -(M + 3) to M + 3, M the largest
 // magnitude among the ends of the drawn arrows (V1, V2 unless not drawn, the result), so the
 // origin where they start lies inside. The graph's own box receives -M .. M.
-Cls1 VectorOperationBoxOf(Cls9& g);
+BoundingBox VectorOperationBoxOf(Graph& g);

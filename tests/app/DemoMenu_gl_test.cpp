@@ -91,15 +91,15 @@ protected:
     qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
     DesktopRegistration::Options registration;
     registration.UpdateDatabases = false;
-    frmF1::SetRegistrationOptions(registration);
-    frmF1Commands::Clear();
+    MainWindow::SetRegistrationOptions(registration);
+    MainWindowCommands::Clear();
     InstallCommandAvailability();
     InstallGraphListCommands();
     InstallAnimationCommands();
     InstallGraphDialogs();
     // The source tree holds samples/ as the program folder does.
-    frmF1::SetProgramFolder(CORVALIN_SOURCE_DIR);
-    window = std::make_unique<frmF1>();
+    MainWindow::SetProgramFolder(CORVALIN_SOURCE_DIR);
+    window = std::make_unique<MainWindow>();
     window->Form_Load("");
     // A small view keeps the drawing quick.
     window->resize(520, 420);
@@ -109,9 +109,9 @@ protected:
 
   void TearDown() override {
     window.reset();
-    frmF1::SetProgramFolder({});
-    frmF1::SetRegistrationOptions({});
-    frmF1Commands::Clear();
+    MainWindow::SetProgramFolder({});
+    MainWindow::SetRegistrationOptions({});
+    MainWindowCommands::Clear();
     AllGraphs.FunSurfs.Clear();
     ShownGraphs.FunSurfs.Clear();
     if (m_oldXdg.isNull())
@@ -126,7 +126,7 @@ protected:
 
   QTemporaryDir xdg;
   ScopedScriptedDialogs dialogs;
-  std::unique_ptr<frmF1> window;
+  std::unique_ptr<MainWindow> window;
 
 private:
   QByteArray m_oldXdg;
@@ -188,7 +188,7 @@ TEST_F(DemoMenuTest, MissingOrUnreadableSampleIsNamedAndTheDocumentStays) {
   ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
   bad.write("not a document");
   bad.close();
-  frmF1::SetProgramFolder(folder.path());
+  MainWindow::SetProgramFolder(folder.path());
 
   const std::pair<const char*, const char*> rows[] = {{"mnuDemoSphere", "samples/3D/sphere.crv"},
                                                       {"mnuDemoApple", "samples/3D/apple.crv"}};

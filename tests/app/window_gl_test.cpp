@@ -18,9 +18,9 @@ TEST(MainWindow, StartsWithAnEmpty2DDocumentAndAWhiteView) {
   ScopedScriptedDialogs dialogs;
   DesktopRegistration::Options registration;
   registration.UpdateDatabases = false;
-  frmF1::SetRegistrationOptions(registration);
+  MainWindow::SetRegistrationOptions(registration);
   {
-    frmF1 window;
+    MainWindow window;
     window.Form_Load("");
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -31,7 +31,7 @@ TEST(MainWindow, StartsWithAnEmpty2DDocumentAndAWhiteView) {
     QColor centre = image.pixelColor(image.width() / 2, image.height() / 2);
     EXPECT_EQ(centre, QColor(255, 255, 255));
   }
-  frmF1::SetRegistrationOptions({});
+  MainWindow::SetRegistrationOptions({});
   if (oldXdg.isNull())
     qunsetenv("XDG_DATA_HOME");
   else

@@ -26,9 +26,9 @@ const AddCommandSpec& Command(const std::string& handler) {
   throw std::out_of_range(handler);
 }
 
-std::shared_ptr<Cls9> Graph(int32_t type, int32_t coord, int32_t form, const char* x, const char* y,
-                            const char* z) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> MakeGraph(int32_t type, int32_t coord, int32_t form, const char* x,
+                                 const char* y, const char* z) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type, g->CoordType = coord, g->FunForm = form;
   g->ExpressX = x, g->ExpressY = y, g->ExpressZ = z;
   return g;
@@ -38,13 +38,13 @@ class AddGraphTest : public ::testing::Test {
 protected:
   void SetUp() override { ResetDocumentState(); }
   void TearDown() override {
-    SetAddDialog(GraphDialog::frmF5, nullptr);
-    SetAddDialog(GraphDialog::frmF4, nullptr);
+    SetAddDialog(GraphDialog::Curve2DDialog, nullptr);
+    SetAddDialog(GraphDialog::RibbonDialog, nullptr);
     ResetDocumentState();
     Light.TwoSides[0] = 1.0f;
   }
   // A dialog that adds the graph as the commit does (or nothing when graph is null).
-  void DialogAdds(GraphDialog kind, std::shared_ptr<Cls9> graph) {
+  void DialogAdds(GraphDialog kind, std::shared_ptr<Graph> graph) {
     SetAddDialog(kind, [graph, this](const AddDialogSetup& setup, GraphCommandHost&) {
       seen = setup;
       framesSeen = FrameCount;
@@ -64,10 +64,10 @@ TEST_F(AddGraphTest, AnAddedGraphGetsOneCheckedRowAndTheKindsSettings) {
   DocumentType = DocumentType25D;
   host.optionsFrames = 20;
   host.optionsSpeed = 400;
-  auto ribbon = Graph(Ribbon25DAnimation, Cartesian2D, Parametric, "", "u", "u^2");
+  auto ribbon = MakeGraph(Ribbon25DAnimation, Cartesian2D, Parametric, "", "u", "u^2");
   ribbon->Animation = true, ribbon->MinV = -1, ribbon->MaxV = 1, ribbon->StepV = 10;
   ribbon->MaxT = 1;
-  DialogAdds(GraphDialog::frmF4, ribbon);
+  DialogAdds(GraphDialog::RibbonDialog, ribbon);
   AddGraphCommand(Command("mnuAni25DCurPol_Click"), host);
 
   EXPECT_EQ(seen.coordinate, 1);
@@ -93,7 +93,7 @@ TEST_F(AddGraphTest, ACancelledDialogChangesNothing) {
   ShownGraphs.RotPitch = 7.0f;
   host.optionsFrames = 30;
   host.optionsSpeed = 3;
-  DialogAdds(GraphDialog::frmF4, nullptr);
+  DialogAdds(GraphDialog::RibbonDialog, nullptr);
   EditMode = true;
   AddGraphCommand(Command("mnuAni25DCurCart_Click"), host);
   EXPECT_EQ(framesSeen, 30);
@@ -121,19 +121,20 @@ TEST_F(AddGraphTest, EveryGraphGetsARowEvenWithoutACommandCaption) {
   // A point animation added to a 4D document: the reader's caption, and the checked row is its own.
   DocumentType = DocumentType4D;
   host.rows.push_back({"earlier", true});
-  auto earlier = Graph(PointMarker, Cartesian3D, 0, "1", "2", "3");
+  auto earlier = MakeGraph(PointMarker, Cartesian3D, 0, "1", "2", "3");
   earlier->ID = ++GraphIdCounter;
   AllGraphs.FunSurfs.Add(earlier);
   ShownGraphs.FunSurfs.Add(earlier);
-  auto point = Graph(PointAnimation, Cartesian3D, 0, "t", "0", "0");
+  auto point = MakeGraph(PointAnimation, Cartesian3D, 0, "t", "0", "0");
   point->Animation = true;
-  SetAddDialog(GraphDialog::frmF17, [point](const AddDialogSetup&, GraphCommandHost&) {
-    point->ID = ++GraphIdCounter;
-    AllGraphs.FunSurfs.Add(point);
-    ShownGraphs.FunSurfs.Add(point);
-  });
+  SetAddDialog(GraphDialog::PointAnimationDialog,
+               [point](const AddDialogSetup&, GraphCommandHost&) {
+                 point->ID = ++GraphIdCounter;
+                 AllGraphs.FunSurfs.Add(point);
+                 ShownGraphs.FunSurfs.Add(point);
+               });
   AddGraphCommand(Command("mnuAniPoint_Click"), host);
-  SetAddDialog(GraphDialog::frmF17, nullptr);
+  SetAddDialog(GraphDialog::PointAnimationDialog, nullptr);
   ASSERT_EQ(host.rows.size(), 2u);
   EXPECT_FALSE(host.rows[1].caption.empty());
   EXPECT_TRUE(host.rows[1].checked);
@@ -143,29 +144,30 @@ TEST_F(AddGraphTest, EveryGraphGetsARowEvenWithoutACommandCaption) {
 TEST(AddedGraphCaption, CommandCaptions) {
   struct Row {
     int32_t doc;
-    std::shared_ptr<Cls9> g;
+    std::shared_ptr<Graph> g;
     const char* caption;
   } rows[] = {
-      {1, Graph(Curve2D, Cartesian2D, Explicit, "", "", "sin(x)"), "2D Curve  y=sin(x)"},
-      {1, Graph(Curve2D, Polar, Parametric, "", "u", "2"), "2D Curve  a=u, r=2"},
-      {1, Graph(Curve2D, Polar, Implicit, "", "", "a-r"), "2D Curve  a-r=0"},
-      {1, Graph(Curve2D, Cartesian2D, Inequality, "", "", "x-y"), "Inequality  x-y<=0"},
-      {1, Graph(Curve2DAnimation, Cartesian2D, Parametric, "", "u", "t"),
+      {1, MakeGraph(Curve2D, Cartesian2D, Explicit, "", "", "sin(x)"), "2D Curve  y=sin(x)"},
+      {1, MakeGraph(Curve2D, Polar, Parametric, "", "u", "2"), "2D Curve  a=u, r=2"},
+      {1, MakeGraph(Curve2D, Polar, Implicit, "", "", "a-r"), "2D Curve  a-r=0"},
+      {1, MakeGraph(Curve2D, Cartesian2D, Inequality, "", "", "x-y"), "Inequality  x-y<=0"},
+      {1, MakeGraph(Curve2DAnimation, Cartesian2D, Parametric, "", "u", "t"),
        "2D Curve Animation  x=u, y=t"},
-      {1, Graph(Curve2DAnimation, Polar, Inequality, "", "", "r-t"),
+      {1, MakeGraph(Curve2DAnimation, Polar, Inequality, "", "", "r-t"),
        "Inequality Animation  r-t<=0"},
-      {2, Graph(Ribbon25D, Cartesian2D, Parametric, "", "u", "u"), "2.5D Ribbon  x=u,y=u"},
-      {2, Graph(Ribbon25D, Polar, Explicit, "", "", "1"), "2.5D Ribbon  r=1"},
-      {3, Graph(Surface3D, Spherical, Parametric, "u", "v", "1"), "3D Surface  a=u, b=v, r=1"},
-      {3, Graph(Surface3DAnimation, Cylindrical, Implicit, "x+y", "", ""),
+      {2, MakeGraph(Ribbon25D, Cartesian2D, Parametric, "", "u", "u"), "2.5D Ribbon  x=u,y=u"},
+      {2, MakeGraph(Ribbon25D, Polar, Explicit, "", "", "1"), "2.5D Ribbon  r=1"},
+      {3, MakeGraph(Surface3D, Spherical, Parametric, "u", "v", "1"), "3D Surface  a=u, b=v, r=1"},
+      {3, MakeGraph(Surface3DAnimation, Cylindrical, Implicit, "x+y", "", ""),
        "3D Surface Animation  x+y=0"},
-      {3, Graph(PointAnimation, Cylindrical, 0, "t", "1", "2"), "Point Animation   a=t, r=1, z=2"},
-      {2, Graph(PointAnimation, Polar, 0, "", "t", "1"), "Point Animation   a=t, r=1"},
+      {3, MakeGraph(PointAnimation, Cylindrical, 0, "t", "1", "2"),
+       "Point Animation   a=t, r=1, z=2"},
+      {2, MakeGraph(PointAnimation, Polar, 0, "", "t", "1"), "Point Animation   a=t, r=1"},
   };
   for (const Row& row : rows)
     EXPECT_EQ(AddedGraphCaption(*row.g, row.doc), row.caption);
   // A form with no command caption still gets one.
-  EXPECT_FALSE(AddedGraphCaption(*Graph(Curve2D, Cartesian2D, 0, "", "", "x"), 1).empty());
+  EXPECT_FALSE(AddedGraphCaption(*MakeGraph(Curve2D, Cartesian2D, 0, "", "", "x"), 1).empty());
 }
 
 TEST(AnimationOptions, ParsingAndInterval) {
@@ -200,7 +202,7 @@ TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
   ResetDocumentState();
   ScopedScriptedDialogs dialogs;
   CommandTestHost host;
-  auto g = Graph(Curve2D, Cartesian2D, Explicit, "0", "0", "x");
+  auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x");
   g->ID = 1, g->StepV = 4, g->MinV = 0, g->MaxV = 1;
   AllGraphs.FunSurfs.Add(g);
   ShownGraphs.FunSurfs.Add(g);

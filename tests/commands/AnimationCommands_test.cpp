@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(AnimationCommandsTest, PlaybackButtonsDriveTheTimerAndTheTickStepsThePlay) {
-  frmF1& w = Make();
+  MainWindow& w = Make();
   FrameCount = 4;
   w.Toolbar1_ButtonClick(40); // Normal
   EXPECT_TRUE(w.Timer1()->isActive());
@@ -46,14 +46,14 @@ TEST_F(AnimationCommandsTest, PlaybackButtonsDriveTheTimerAndTheTickStepsThePlay
 }
 
 TEST_F(AnimationCommandsTest, SaveAnimationAsAviOpensTheWindowForAnimatedGraphsOnly) {
-  frmF1& w = Make();
+  MainWindow& w = Make();
   AddGraph(Curve2D);
   w.RunHandler("mnuFileSaveAVI_Click");
   EXPECT_EQ(AviWindow(), nullptr);
 
   AddGraph(Curve2DAnimation)->Animation = true;
   w.RunHandler("mnuFileSaveAVI_Click");
-  QPointer<frmF23> avi = AviWindow();
+  QPointer<AviExportWindow> avi = AviWindow();
   ASSERT_NE(avi, nullptr);
   EXPECT_TRUE(avi->isVisible());
   EXPECT_EQ(avi->windowTitle(), "Save Animation As AVI File");

@@ -192,17 +192,17 @@ TEST(Availability, EveryRowIsWrittenInTableOrder) {
 class AvailabilityWindow : public ::testing::Test {
 protected:
   void SetUp() override {
-    frmF1Commands::Clear();
+    MainWindowCommands::Clear();
     InstallCommandAvailability();
-    window = std::make_unique<frmF1>();
+    window = std::make_unique<MainWindow>();
   }
   void TearDown() override {
     window.reset();
-    frmF1Commands::Clear();
+    MainWindowCommands::Clear();
     AllGraphs.FunSurfs.Clear();
     ShownGraphs.FunSurfs.Clear();
   }
-  std::unique_ptr<frmF1> window;
+  std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(AvailabilityWindow, TheTableNamesTheWindowsButtonsAndItems) {

@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   w.resize(900, 600);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -52,7 +52,7 @@ TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
   ASSERT_GE(frames, 2);
 
   w.RunHandler("mnuFileSaveAVI_Click");
-  frmF23* avi = AviWindow();
+  AviExportWindow* avi = AviWindow();
   ASSERT_NE(avi, nullptr);
   avi->Command4_Click();
   for (int i = 0; i < frames + 2 && ThePlayback().CaptureFrames(); ++i) ThePlayback().Tick();

@@ -97,7 +97,7 @@ protected:
   RecordingHost host;
   Playback player{host};
   int32_t growFrom = 1000;
-  frmF23 window{player, [this] { return Grab(); }};
+  AviExportWindow window{player, [this] { return Grab(); }};
   QTemporaryDir out;
 };
 

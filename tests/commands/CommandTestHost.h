@@ -48,7 +48,7 @@ public:
     optionsFrames = frames;
     optionsSpeed = speed;
   }
-  void SampleGraph(Cls9& graph) override {
+  void SampleGraph(Graph& graph) override {
     sampled.push_back(graph.ID);
     GraphListHost::SampleGraph(graph);
   }

@@ -169,7 +169,7 @@ TEST_F(GraphListTest, AGraphWithoutARowIsLeftAlone) {
 TEST_F(GraphListTest, GraphsRemovedWhileAGraphIsSampledEndTheWalk) {
   // A message box of the sampling lets other events run; here one removes every graph.
   struct RemovingHost : ListTestHost {
-    void SampleGraph(Cls9& graph) override {
+    void SampleGraph(Graph& graph) override {
       ListTestHost::SampleGraph(graph);
       RemoveAllGraphs(*this);
     }
@@ -259,10 +259,10 @@ class GraphListWindow : public ::testing::Test {
 protected:
   void SetUp() override {
     ResetDocumentState();
-    frmF1Commands::Clear();
+    MainWindowCommands::Clear();
     InstallGraphListCommands();
     InstallCommandAvailability();
-    window = std::make_unique<frmF1>();
+    window = std::make_unique<MainWindow>();
     // Laid out as on screen, but not put on the offscreen screen, which has no OpenGL for the view.
     window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
@@ -272,7 +272,7 @@ protected:
   void TearDown() override {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     window.reset();
-    frmF1Commands::Clear();
+    MainWindowCommands::Clear();
     ResetDocumentState();
     QGuiApplication::clipboard()->clear();
   }
@@ -280,7 +280,7 @@ protected:
   // Points at (id, 0) in the document with unchecked rows, not shown.
   void AddPoints(int count) {
     for (int32_t id = 1; id <= count; ++id) {
-      auto g = std::make_shared<Cls9>();
+      auto g = std::make_shared<Graph>();
       g->GraphType = PointMarker;
       g->CoordType = Cartesian2D;
       g->ExpressX = "0";
@@ -326,7 +326,7 @@ protected:
   }
 
   ScopedScriptedDialogs dialogs; // no test blocks on a message box
-  std::unique_ptr<frmF1> window;
+  std::unique_ptr<MainWindow> window;
   QListWidget* list = nullptr;
 };
 

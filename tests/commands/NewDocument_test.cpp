@@ -52,7 +52,7 @@ protected:
   }
   void AddGraphs() {
     for (int32_t id : {1, 2}) {
-      auto g = std::make_shared<Cls9>();
+      auto g = std::make_shared<Graph>();
       g->ID = id;
       g->GraphType = Vector;
       AllGraphs.FunSurfs.Add(g);

@@ -60,7 +60,7 @@ protected:
   static void MakeCurves() {
     DocumentType = DocumentType2D;
     for (int k = 0; k < Curves; ++k) {
-      auto g = std::make_shared<Cls9>();
+      auto g = std::make_shared<Graph>();
       g->ID = k + 1;
       g->GraphType = Curve2D;
       g->CoordType = Cartesian2D;
@@ -80,8 +80,8 @@ protected:
   }
 
   // A shown window whose view has compiled and painted its start-up scene.
-  frmF1& Shown(const std::string& commandLine = "") {
-    frmF1& w = Make(true, commandLine);
+  MainWindow& Shown(const std::string& commandLine = "") {
+    MainWindow& w = Make(true, commandLine);
     w.resize(900, 640);
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -90,7 +90,7 @@ protected:
     return w;
   }
 
-  static Scene& SceneOf(frmF1& w) { return w.View()->TheScene(); }
+  static Scene& SceneOf(MainWindow& w) { return w.View()->TheScene(); }
 
   // The formulas of the shown graphs in their order, and of the checked rows.
   static std::vector<std::string> ShownFormulas() {
@@ -99,7 +99,7 @@ protected:
       formulas.push_back(g->ExpressZ);
     return formulas;
   }
-  static int CheckedRows(frmF1& w) {
+  static int CheckedRows(MainWindow& w) {
     int checked = 0;
     for (int row = 0; row < w.List1()->count(); ++row)
       checked += w.List1()->item(row)->checkState() == Qt::Checked;
@@ -116,31 +116,31 @@ TEST_F(OpenOnce, EachPathSamplesEachGraphOnceAndCompilesAndPresentsOnce) {
   for (int k = 0; k < Curves; ++k)
     expected.push_back("sin(x+" + std::to_string(k) + ")*" + std::to_string(k + 1));
 
-  const auto open = [&](frmF1& w) {
+  const auto open = [&](MainWindow& w) {
     dialogs.files.answers.push_back(FileChoice{path, 1});
     w.mnuFileOpen_Click();
   };
   struct Row {
     const char* name;
-    std::function<void(frmF1&)> before; // not counted
-    std::function<void(frmF1&)> run;
+    std::function<void(MainWindow&)> before; // not counted
+    std::function<void(MainWindow&)> run;
     int samples; // GetPoints calls of the run
     int shown;   // graphs shown afterwards, the first curves in their order
   };
   const Row rows[] = {
       {"File Open", nullptr, open, Curves, Curves},
       {"Paste", nullptr,
-       [&](frmF1& w) {
+       [&](MainWindow& w) {
          ClipboardGraphCount = 1;
          QGuiApplication::clipboard()->setText(QString::fromStdString(clipboardText));
          w.MenuItem("mnuEditPaste")->trigger();
        },
        1, 1},
-      {"Zoom to Fit", open, [](frmF1& w) { w.mnuViewFit_Click(); }, 0, Curves},
+      {"Zoom to Fit", open, [](MainWindow& w) { w.mnuViewFit_Click(); }, 0, Curves},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    frmF1& w = Shown();
+    MainWindow& w = Shown();
     if (r.before) {
       r.before(w);
       QApplication::processEvents();
@@ -164,13 +164,13 @@ TEST_F(OpenOnce, EachPathSamplesEachGraphOnceAndCompilesAndPresentsOnce) {
 }
 
 TEST_F(OpenOnce, TheCommandLineDocumentAddsOneCompilationAndPresentationToAnEmptyStart) {
-  frmF1& empty = Shown();
+  MainWindow& empty = Shown();
   const int emptyCompilations = SceneOf(empty).Compilations();
   const int emptyPresentations = SceneOf(empty).Presentations();
   window.reset();
 
   const auto samples = GraphSamplings();
-  frmF1& w = Shown(path);
+  MainWindow& w = Shown(path);
   EXPECT_EQ(GraphSamplings() - samples, Curves);
   EXPECT_EQ(SceneOf(w).Compilations(), emptyCompilations + 1);
   EXPECT_EQ(SceneOf(w).Presentations(), emptyPresentations + 1);

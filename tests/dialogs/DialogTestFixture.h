@@ -39,7 +39,7 @@ protected:
   }
   void TearDown() override {
     SetModalRunner(nullptr);
-    frmF1Commands::Clear();
+    MainWindowCommands::Clear();
     ResetDocumentState();
   }
 

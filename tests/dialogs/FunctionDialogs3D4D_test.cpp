@@ -149,7 +149,7 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
   };
   Add("mnuDraw3DCart_Click");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.GraphType, Surface3D);
   EXPECT_EQ(g.CoordType, Cartesian3D);
   EXPECT_EQ(g.FunForm, Explicit);
@@ -172,12 +172,12 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
   EXPECT_EQ(host.rows[0].caption, "3D Surface  z=sin(x)*cos(y)");
   EXPECT_TRUE(host.rows[0].checked);
   EXPECT_EQ(ShownGraphs.RotPitch, -30.0f);
-  const Cls2 corner = g.Vert3D(0, 40); // x = -3, y = 3, in the scene's order (y, z, x)
+  const GraphPoint corner = g.Vert3D(0, 40); // x = -3, y = 3, in the scene's order (y, z, x)
   EXPECT_FLOAT_EQ(corner.x, 3.0f);
   EXPECT_FLOAT_EQ(corner.z, -3.0f);
   EXPECT_NEAR(corner.y, std::sin(-3.0f) * std::cos(3.0f), 1e-5f);
   // "Clip" bounds the height only: the scene's box spans the domain.
-  const Cls1 box = ShownGraphs.GetBox();
+  const BoundingBox box = ShownGraphs.GetBox();
   EXPECT_NEAR(box.MinX, -3.0f, 0.05f);
   EXPECT_NEAR(box.MaxZ, 3.0f, 0.05f);
 }
@@ -189,14 +189,14 @@ TEST_F(Dialogs3D, ClipBoundsTheHeightOnlyOfEveryAddedGraph) {
   };
   Add("mnuDraw2DCart_Click");
   ASSERT_TRUE(AllGraphs.FunSurfs.Item(1)->Clip);
-  const Cls1 box = ShownGraphs.GetBox();
+  const BoundingBox box = ShownGraphs.GetBox();
   EXPECT_NEAR(box.MinX, -3.0f, 0.05f);
   EXPECT_NEAR(box.MaxX, 3.0f, 0.05f);
 }
 
 // A 3D function graph of a kind, coordinate system and form, with values no dialog starts with.
-std::shared_ptr<Cls9> Graph3D(int32_t type, int32_t coord, int32_t form) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Graph3D(int32_t type, int32_t coord, int32_t form) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type, g->CoordType = coord, g->FunForm = form;
   g->Animation = type == Curve3DAnimation || type == Surface3DAnimation;
   g->NameS = "my surface";
@@ -216,7 +216,7 @@ std::shared_ptr<Cls9> Graph3D(int32_t type, int32_t coord, int32_t form) {
   return g;
 }
 
-std::shared_ptr<Cls9> Shown(CommandTestHost& host, std::shared_ptr<Cls9> g) {
+std::shared_ptr<Graph> Shown(CommandTestHost& host, std::shared_ptr<Graph> g) {
   g->ID = ++GraphIdCounter;
   AllGraphs.FunSurfs.Add(g);
   ShownGraphs.FunSurfs.Add(g);
@@ -342,7 +342,7 @@ TEST_F(Dialogs3D, TheTextureFile) {
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The texture file \"/kept/path.jpg\" cannot be found.");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_TRUE(g.ShowTex);
   EXPECT_EQ(g.TexName, picture);
   EXPECT_EQ(g.TexMode, 2);
@@ -553,7 +553,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
 
 TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
   DocumentType = DocumentType4D;
-  auto g = std::make_shared<Cls9>();
+  auto g = std::make_shared<Graph>();
   g->GraphType = Function4D, g->CoordType = Cartesian3D, g->FunForm = Explicit;
   g->ExpressV = "x*y*z", g->StepU = g->StepV = g->StepW = 4;
   g->ExpressX = g->ExpressY = g->ExpressZ = "0"; // as documents hold them

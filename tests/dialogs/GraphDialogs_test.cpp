@@ -100,7 +100,7 @@ TEST_F(DialogsTest, AddingACurveMakesOneSampledCheckedGraph) {
   EXPECT_EQ(caption, "2D Function Graph Properties");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   ASSERT_EQ(ShownGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.ID, 1);
   EXPECT_EQ(GraphIdCounter, 1);
   EXPECT_EQ(g.GraphType, Curve2D);
@@ -161,7 +161,7 @@ TEST_F(DialogsTest, ACancelledColourChoiceKeepsTheColour) {
 }
 
 // A shown graph with one checked row, made current.
-std::shared_ptr<Cls9> Shown(CommandTestHost& host, std::shared_ptr<Cls9> g) {
+std::shared_ptr<Graph> Shown(CommandTestHost& host, std::shared_ptr<Graph> g) {
   g->ID = ++GraphIdCounter;
   AllGraphs.FunSurfs.Add(g);
   ShownGraphs.FunSurfs.Add(g);
@@ -170,8 +170,8 @@ std::shared_ptr<Cls9> Shown(CommandTestHost& host, std::shared_ptr<Cls9> g) {
   return g;
 }
 
-std::shared_ptr<Cls9> Fixture(int32_t type, int32_t coord, int32_t form) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Fixture(int32_t type, int32_t coord, int32_t form) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type, g->CoordType = coord, g->FunForm = form;
   g->Animation = type == Curve2DAnimation || type == Ribbon25DAnimation;
   g->NameS = "my graph";
@@ -288,11 +288,11 @@ TEST_F(DialogsTest, AFormulaTypedWithBlanksKeepsItsMeaningThroughSaveAndOpen) {
   };
   Add("mnuDraw2DCart_Click");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   std::string problem;
-  const auto parsed = ParseDocumentText(BuildDocumentText(), Cls3(), &problem);
+  const auto parsed = ParseDocumentText(BuildDocumentText(), AxesSettings(), &problem);
   ASSERT_TRUE(parsed) << problem;
-  Cls9& read = *parsed->graphs.at(0).graph;
+  Graph& read = *parsed->graphs.at(0).graph;
   EXPECT_EQ(read.ExpressZ, g.ExpressZ);
   ASSERT_TRUE(read.GetPoints());
   for (int32_t i = 0; i <= g.StepV; i += 50)
@@ -316,7 +316,7 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
   };
   Add("mnuDraw25DCart_Click");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.GraphType, Ribbon25D);
   EXPECT_EQ(g.FunForm, Parametric);
   EXPECT_EQ(g.StepV, 50);
@@ -332,7 +332,7 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
 }
 
 TEST_F(DialogsTest, AnimationOptionsDialog) {
-  frmF19 d(host);
+  AnimationOptionsDialog d(host);
   EXPECT_EQ(d.windowTitle(), "Animation Options");
   EXPECT_EQ(Text(d, "Text1"), "10");
   Type(d, "Text1", "0");

@@ -132,7 +132,7 @@ TEST_F(PlotDialogsTest, AddedPointsAreSampledListedAndTurnedByDocumentKind) {
     };
     Add(row.command);
     ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1) << row.doc << row.command;
-    const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+    const Graph& g = *AllGraphs.FunSurfs.Item(1);
     EXPECT_EQ(g.GraphType, row.type);
     EXPECT_EQ(g.CoordType, row.coord);
     EXPECT_EQ(g.PointSize, 5.0f);
@@ -186,7 +186,7 @@ TEST_F(PlotDialogsTest, SpecialPlotsAddedWithTheirStartingValues) {
     Add(row.command);
     EXPECT_EQ(caption, row.title);
     ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1) << row.command;
-    const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+    const Graph& g = *AllGraphs.FunSurfs.Item(1);
     EXPECT_EQ(g.GraphType, row.type);
     EXPECT_EQ(g.CoordType, Cartesian3D);
     EXPECT_EQ(g.FunForm, Parametric);
@@ -229,7 +229,7 @@ TEST_F(PlotDialogsTest, StemPlotAddedThroughItsOwnCaption) {
   Add("mnuDrawHcg_Click");
   EXPECT_EQ(caption, "Stem Graph Properties");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.GraphType, StepStemPlot);
   EXPECT_EQ(g.FunForm, Explicit);
   EXPECT_EQ(g.CoordType, Cartesian2D);
@@ -275,7 +275,7 @@ TEST_F(PlotDialogsTest, RefusedFieldsKeepTheDialogOpen) {
       for (const char* box : {"Text2", "Text3", "Text4"})
         if (QLineEdit* field = d.findChild<QLineEdit*>(box); field && !field->isHidden())
           Type(d, box, "1");
-      if (d.findChild<QLineEdit*>("Text7") && d.objectName() == "frmF17") {
+      if (d.findChild<QLineEdit*>("Text7") && d.objectName() == "PointAnimationDialog") {
         Type(d, "Text5", "0");
         Type(d, "Text6", "1");
       }
@@ -286,7 +286,7 @@ TEST_F(PlotDialogsTest, RefusedFieldsKeepTheDialogOpen) {
 }
 
 // A shown graph with one checked row, made current.
-std::shared_ptr<Cls9> Shown(CommandTestHost& host, std::shared_ptr<Cls9> g) {
+std::shared_ptr<Graph> Shown(CommandTestHost& host, std::shared_ptr<Graph> g) {
   g->ID = ++GraphIdCounter;
   AllGraphs.FunSurfs.Add(g);
   ShownGraphs.FunSurfs.Add(g);
@@ -296,8 +296,8 @@ std::shared_ptr<Cls9> Shown(CommandTestHost& host, std::shared_ptr<Cls9> g) {
 }
 
 // A graph with values no dialog starts with, some of them beyond what its lists can show.
-std::shared_ptr<Cls9> Fixture(int32_t type, int32_t coord) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Fixture(int32_t type, int32_t coord) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type, g->CoordType = coord;
   g->FunForm = type == StepStemPlot ? Explicit : type == PointMarker ? 0 : Parametric;
   g->Animation = type == PointAnimation;

@@ -31,9 +31,9 @@ void Fill(QDialog& d, const std::vector<const char*>& cells) {
                  QString(cells[k]), Qt::EditRole);
 }
 
-std::shared_ptr<Cls9> ShownTable(CommandTestHost& host, int32_t type, int32_t rows,
-                                 int32_t columns) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> ShownTable(CommandTestHost& host, int32_t type, int32_t rows,
+                                  int32_t columns) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type;
   g->NameS = "my table";
   g->ID = ++GraphIdCounter;
@@ -44,7 +44,7 @@ std::shared_ptr<Cls9> ShownTable(CommandTestHost& host, int32_t type, int32_t ro
   }
   for (int32_t i = 0; i < (type == Table3D ? rows : 1); ++i)
     for (int32_t j = 0; j <= g->StepV; ++j) {
-      Cls2& p = g->VertTab3D(i, j);
+      GraphPoint& p = g->VertTab3D(i, j);
       p.x = static_cast<float>(i * 10 + j), p.y = static_cast<float>(j) / 3.0f, p.z = -1.5f;
     }
   AllGraphs.FunSurfs.Add(g);
@@ -79,7 +79,7 @@ TEST_F(TableDialogsTest, ANewTwoDTableIsTypedAndAdded) {
   Add("mnuDrawTab2D_Click");
   EXPECT_EQ(caption, "2D Table Graph Properties");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.GraphType, Table2D);
   EXPECT_EQ(g.StepV, 2);
   EXPECT_TRUE(g.ShowSmoothCurve && g.Show2DLine && !g.Show2DScatter);
@@ -294,7 +294,7 @@ TEST_F(TableDialogsTest, AThreeDTableIsAddedAsTheUserTypesIt) {
   EXPECT_EQ(caption, "3D Table Graph Properties");
   EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls9& g = *AllGraphs.FunSurfs.Item(1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.GraphType, Table3D);
   EXPECT_EQ(g.StepU, 1);
   EXPECT_EQ(g.StepV, 1);

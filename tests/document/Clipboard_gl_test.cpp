@@ -23,7 +23,7 @@ using CopyAsBmpWindow = MainWindowTest;
 
 TEST_F(CopyAsBmpWindow, TheViewGoesOnTheClipboardFromItsFramebuffer) {
   InstallGraphListCommands();
-  frmF1& w = Make();
+  MainWindow& w = Make();
   w.resize(1000, 720);
   w.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -63,7 +63,7 @@ TEST_F(CopyAsBmpWindow, TheViewGoesOnTheClipboardFromItsFramebuffer) {
   }
   EXPECT_GT(colours.size(), 1u); // the scene, not an empty picture
 
-  EXPECT_FALSE(QFileInfo::exists(QDir(frmF1::ProgramFolder()).filePath("temp.bmp")));
+  EXPECT_FALSE(QFileInfo::exists(QDir(MainWindow::ProgramFolder()).filePath("temp.bmp")));
   clipboard.clear();
 }
 

@@ -24,8 +24,8 @@ QClipboard& Board() { return *QGuiApplication::clipboard(); }
 std::string BoardText() { return Board().text().toStdString(); }
 
 // The graph each document kind is tested with.
-std::shared_ptr<Cls9> GraphOfKind(int32_t documentType) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> GraphOfKind(int32_t documentType) {
+  auto g = std::make_shared<Graph>();
   g->NameS = "my graph";
   g->ExpressX = g->ExpressY = "0"; // every formula of a graph is compiled when it is sampled
   switch (documentType) {
@@ -93,7 +93,7 @@ protected:
   }
 
   // The text that Copy would put on the clipboard with the record changed by edit.
-  template <typename Edit> std::string EditedText(const Cls9& g, Edit edit) {
+  template <typename Edit> std::string EditedText(const Graph& g, Edit edit) {
     auto tokens = Tokenize(g.Save());
     edit(tokens);
     std::string text = std::to_string(DocumentType);
@@ -162,7 +162,7 @@ TEST_F(ClipboardTest, CopyThenPasteIntoEachKind) {
         continue;
       }
       ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-      const Cls9& pasted = *AllGraphs.FunSurfs.Item(1);
+      const Graph& pasted = *AllGraphs.FunSurfs.Item(1);
       EXPECT_EQ(pasted.ID, 7);
       EXPECT_EQ(GraphIdCounter, 7);
       // The same graph in every setting but its ID.
@@ -213,7 +213,7 @@ TEST_F(ClipboardTest, KindCodesThatEachDocumentTakes) {
     // Through Paste: a point record with the code in front.
     NewDocumentOfKind(DocumentType2D);
     ClipboardGraphCount = 1;
-    Cls9 point;
+    Graph point;
     point.GraphType = PointMarker;
     const std::string text = std::string(row.code) + " " + point.Save();
     const bool taken2D =
@@ -331,7 +331,7 @@ TEST_F(ClipboardTest, AnAnimatedGraphKeepsTheDocumentsFrameCount) {
   FramesPerSecond = 4;
   ClipboardGraphCount = 1;
   ASSERT_EQ(PasteGraphText(text, host), 1);
-  const Cls9& pasted = *AllGraphs.FunSurfs.Item(1);
+  const Graph& pasted = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(pasted.MinT, -1.5f);
   EXPECT_EQ(pasted.MaxT, 2.5f);
   EXPECT_EQ(FrameCount, 8);
@@ -341,7 +341,7 @@ TEST_F(ClipboardTest, AnAnimatedGraphKeepsTheDocumentsFrameCount) {
 
 TEST_F(ClipboardTest, RecordsThatCannotBeReadWhole) {
   ClipboardGraphCount = 1;
-  Cls9 g;
+  Graph g;
   g.ExpressZ = "x^2";
   g.ShowMax = true;
   g.CurvNum = 2;
@@ -377,12 +377,12 @@ TEST_F(ClipboardTest, RecordsThatCannotBeReadWhole) {
 }
 
 TEST_F(ClipboardTest, TablesAndWhatFollowsTheRecord) {
-  Cls9 t;
+  Graph t;
   t.GraphType = Table2D;
   t.NameS = "points";
   t.StepV = 2;
   t.VertTab3D(0, 1).x = 4.0f;
-  Cls3 axes;
+  AxesSettings axes;
   axes.Show = true;
   axes.TitleX = "Changed";
   ClipboardGraphCount = 1;
@@ -392,7 +392,7 @@ TEST_F(ClipboardTest, TablesAndWhatFollowsTheRecord) {
     // 4, 5 or 6 with its table caption; it is not sampled, and an axes record after it is ignored.
     const std::string code = std::to_string(kind + 3);
     ASSERT_EQ(PasteGraphText(code + " " + t.SaveTable() + axes.Save(), host), 1) << kind;
-    const Cls9& pasted = *AllGraphs.FunSurfs.Item(1);
+    const Graph& pasted = *AllGraphs.FunSurfs.Item(1);
     EXPECT_EQ(pasted.VertTab3D.At(0, 1).x, 4.0f);
     EXPECT_EQ(host.rows[0].caption, "2D Table Graph: points");
     EXPECT_TRUE(host.sampled.empty());
@@ -405,7 +405,7 @@ TEST_F(ClipboardTest, APastedCurveIsSampled) {
   auto g = GraphOfKind(DocumentType2D);
   ClipboardGraphCount = 1;
   ASSERT_EQ(PasteGraphText(ClipboardGraphText(*g, DocumentType2D), host), 1);
-  const Cls9& pasted = *AllGraphs.FunSurfs.Item(1);
+  const Graph& pasted = *AllGraphs.FunSurfs.Item(1);
   ASSERT_TRUE(pasted.Vert3D.HasPoints());
   EXPECT_FLOAT_EQ(pasted.Vert3D(0, 6).x, 2.0f);
   EXPECT_FLOAT_EQ(pasted.Vert3D(0, 6).y, 4.0f);

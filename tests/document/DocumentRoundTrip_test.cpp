@@ -90,8 +90,8 @@ std::string CarriedText(Values& values, bool formula) {
   }
 }
 
-std::set<Cls9Prop> PropertiesOf(const auto& layout) {
-  std::set<Cls9Prop> props;
+std::set<GraphProp> PropertiesOf(const auto& layout) {
+  std::set<GraphProp> props;
   for (const RecordItem& item : layout) {
     if (item.kind == RecordItemKind::Property) props.insert(item.prop);
     if (item.kind == RecordItemKind::List)
@@ -102,14 +102,14 @@ std::set<Cls9Prop> PropertiesOf(const auto& layout) {
 }
 
 // Every property of the graph's record changed from its default, lists filled to their counts.
-std::shared_ptr<Cls9> RandomGraph(Values& values, int32_t graphType, int32_t id) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> RandomGraph(Values& values, int32_t graphType, int32_t id) {
+  auto g = std::make_shared<Graph>();
   const bool table = RecordKindOf(graphType) == RecordKind::Table;
   const auto props = table ? PropertiesOf(TableRecordLayout) : PropertiesOf(GraphRecordLayout);
-  for (Cls9Prop p : props) {
-    const Cls9PropertyInfo& info = PropertyInfo(p);
+  for (GraphProp p : props) {
+    const GraphPropertyInfo& info = PropertyInfo(p);
     const bool isCount = [&] {
-      for (const auto& other : Cls9PropertyTable)
+      for (const auto& other : GraphPropertyTable)
         if (other.indexed && other.count == p) return true;
       return false;
     }();
@@ -138,23 +138,23 @@ std::shared_ptr<Cls9> RandomGraph(Values& values, int32_t graphType, int32_t id)
     g->StepV = values.Int(0, 6);
     for (int32_t u = 0; u <= g->StepU; ++u)
       for (int32_t v = 0; v <= g->StepV; ++v) {
-        Cls2& point = g->VertTab3D(u, v);
+        GraphPoint& point = g->VertTab3D(u, v);
         point.x = values.Real(0);
         point.y = values.Real(0);
         point.z = values.Real(0);
       }
   }
   // Counts within their lists, and every used item set.
-  for (size_t i = 0; i < Cls9PropertyTable.size(); ++i) {
-    const Cls9PropertyInfo& info = Cls9PropertyTable[i];
-    if (!info.indexed || !props.count(static_cast<Cls9Prop>(i))) continue;
+  for (size_t i = 0; i < GraphPropertyTable.size(); ++i) {
+    const GraphPropertyInfo& info = GraphPropertyTable[i];
+    if (!info.indexed || !props.count(static_cast<GraphProp>(i))) continue;
     const int32_t maxCount = info.last - info.firstUsed + 1;
     if (g->GetInt(info.count) <= 0 || g->GetInt(info.count) > maxCount)
       g->SetInt(info.count, values.Int(1, std::min(maxCount, 8)));
   }
-  for (size_t i = 0; i < Cls9PropertyTable.size(); ++i) {
-    const Cls9PropertyInfo& info = Cls9PropertyTable[i];
-    const auto p = static_cast<Cls9Prop>(i);
+  for (size_t i = 0; i < GraphPropertyTable.size(); ++i) {
+    const GraphPropertyInfo& info = GraphPropertyTable[i];
+    const auto p = static_cast<GraphProp>(i);
     if (!info.indexed || !props.count(p)) continue;
     for (int32_t k = info.firstUsed; k < info.firstUsed + g->GetInt(info.count); ++k) {
       if (info.kind == PropKind::Integer) g->SetInt(p, values.AnyInt(0), k);
@@ -165,11 +165,11 @@ std::shared_ptr<Cls9> RandomGraph(Values& values, int32_t graphType, int32_t id)
   return g;
 }
 
-Cls3 RandomAxes(Values& values) {
-  Cls3 axes;
-  for (size_t i = 0; i < Cls3PropertyTable.size(); ++i) {
-    const auto p = static_cast<Cls3Prop>(i);
-    switch (Cls3PropertyTable[i].kind) {
+AxesSettings RandomAxes(Values& values) {
+  AxesSettings axes;
+  for (size_t i = 0; i < AxesSettingsPropertyTable.size(); ++i) {
+    const auto p = static_cast<AxesSettingsProp>(i);
+    switch (AxesSettingsPropertyTable[i].kind) {
     case PropKind::Integer:
       axes.SetInt(p, axes.GetInt(p) + values.Int(1, 1000));
       break;
@@ -187,12 +187,12 @@ Cls3 RandomAxes(Values& values) {
   return axes;
 }
 
-void ExpectSameRecordValues(const Cls9& a, const Cls9& b) {
+void ExpectSameRecordValues(const Graph& a, const Graph& b) {
   const bool table = RecordKindOf(a.GraphType) == RecordKind::Table;
   const auto props = table ? PropertiesOf(TableRecordLayout) : PropertiesOf(GraphRecordLayout);
-  for (Cls9Prop p : props) {
-    const Cls9PropertyInfo& info = PropertyInfo(p);
-    if (!a.Animation && (p == Cls9Prop::MinT || p == Cls9Prop::MaxT)) continue;
+  for (GraphProp p : props) {
+    const GraphPropertyInfo& info = PropertyInfo(p);
+    if (!a.Animation && (p == GraphProp::MinT || p == GraphProp::MaxT)) continue;
     const int32_t first = info.indexed ? info.firstUsed : 0;
     const int32_t last = info.indexed ? info.firstUsed + a.GetInt(info.count) - 1 : 0;
     for (int32_t k = first; k <= last; ++k) {
@@ -221,8 +221,8 @@ void ExpectSameRecordValues(const Cls9& a, const Cls9& b) {
 
 struct Document {
   int32_t kind;
-  Cls8 shown;
-  Cls3 axes;
+  GraphContainer shown;
+  AxesSettings axes;
   ScaleSettings scale;
   std::string Text() const { return BuildDocumentText(kind, shown, axes, scale); }
 };
@@ -252,7 +252,7 @@ TEST(DocumentRoundTrip, EveryKindWithEverySettingChanged) {
     const std::string text = doc.Text();
 
     std::string problem;
-    Cls3 startAxes; // what the axes held before: every carried setting is overwritten
+    AxesSettings startAxes; // what the axes held before: every carried setting is overwritten
     auto parsed = ParseDocumentText(text, startAxes, &problem);
     ASSERT_TRUE(parsed.has_value()) << "seed " << seed << ": " << problem;
     EXPECT_EQ(parsed->documentType, doc.kind);
@@ -271,12 +271,12 @@ TEST(DocumentRoundTrip, EveryKindWithEverySettingChanged) {
       }
       back.shown.FunSurfs.Add(g.graph);
     }
-    for (size_t i = 1; i < Cls3PropertyTable.size(); ++i)
-      if (Cls3PropertyTable[i].inRecord) {
-        const auto p = static_cast<Cls3Prop>(i);
-        if (Cls3PropertyTable[i].kind == PropKind::Name)
+    for (size_t i = 1; i < AxesSettingsPropertyTable.size(); ++i)
+      if (AxesSettingsPropertyTable[i].inRecord) {
+        const auto p = static_cast<AxesSettingsProp>(i);
+        if (AxesSettingsPropertyTable[i].kind == PropKind::Name)
           EXPECT_EQ(back.axes.GetText(p), doc.axes.GetText(p));
-        else if (Cls3PropertyTable[i].kind == PropKind::Integer)
+        else if (AxesSettingsPropertyTable[i].kind == PropKind::Integer)
           EXPECT_EQ(back.axes.GetInt(p), doc.axes.GetInt(p));
         else
           EXPECT_EQ(back.axes.GetBool(p), doc.axes.GetBool(p));
@@ -297,7 +297,7 @@ TEST(DocumentRoundTrip, LargeDocumentsTakeTheLongLengthForm) {
   table->StepV = 59;
   for (int32_t u = 0; u <= 59; ++u)
     for (int32_t v = 0; v <= 59; ++v)
-      table->VertTab3D(u, v) = Cls2::Init(values.Real(0), values.Real(0), values.Real(0), 0);
+      table->VertTab3D(u, v) = GraphPoint::Init(values.Real(0), values.Real(0), values.Real(0), 0);
   doc.shown.FunSurfs.Add(table);
   doc.axes.Show = false;
   doc.scale = {ScaleSquare, 1, 1, 1};
@@ -310,7 +310,7 @@ TEST(DocumentRoundTrip, LargeDocumentsTakeTheLongLengthForm) {
   ASSERT_TRUE(DocumentFile::Write(path, text, &problem)) << problem;
   auto read = DocumentFile::Read(path, &problem);
   ASSERT_TRUE(read.has_value()) << problem;
-  auto parsed = ParseDocumentText(*read, Cls3(), &problem);
+  auto parsed = ParseDocumentText(*read, AxesSettings(), &problem);
   ASSERT_TRUE(parsed.has_value()) << problem;
   Document back;
   back.kind = parsed->documentType;

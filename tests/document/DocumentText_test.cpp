@@ -31,8 +31,8 @@ const std::string DefaultTexture = "0 0 0 0 @@ 0 0 0 0 @@ 0 ";
 const std::string DefaultLast = Repeat("0 ", 10) + " " + Repeat("0 ", 7);
 
 TEST(DocumentText, EmptyTwoDDocumentWithHiddenAxes) {
-  Cls8 shown;
-  Cls3 axes;
+  GraphContainer shown;
+  AxesSettings axes;
   axes.Show = false;
   const std::string text = BuildDocumentText(DocumentType2D, shown, axes, {ScaleEqual, 1, 1, 1});
   EXPECT_EQ(text, "S91 0 0 2 1 1 1");
@@ -57,7 +57,7 @@ TEST(DocumentText, HeaderTokensOfEveryKind) {
 }
 
 TEST(DocumentText, DefaultGraphRecordTokenByToken) {
-  Cls9 g;
+  Graph g;
   const std::string record = g.Save();
   EXPECT_EQ(record, DefaultHead + DefaultAnalysis + DefaultStepStem + DefaultOverlays +
                         DefaultVectors + DefaultTexture + DefaultLast);
@@ -65,7 +65,7 @@ TEST(DocumentText, DefaultGraphRecordTokenByToken) {
 }
 
 TEST(DocumentText, FieldFormsInARecord) {
-  Cls9 g;
+  Graph g;
   g.NameS = "My curve";
   g.MinU = -2.5f;
   g.MaxU = 3.14159265f;
@@ -89,7 +89,7 @@ TEST(DocumentText, FieldFormsInARecord) {
 }
 
 TEST(DocumentText, AFormulaWithABlankIsWrittenBetweenAtSigns) {
-  Cls9 g;
+  Graph g;
   g.ExpressZ = "sin x";
   const auto tokens = Tokenize(g.Save());
   EXPECT_EQ(tokens[6], "@sin");
@@ -100,7 +100,7 @@ TEST(DocumentText, AFormulaWithABlankIsWrittenBetweenAtSigns) {
 TEST(DocumentText, DecimalPointWhateverTheLocale) {
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  Cls9 g;
+  Graph g;
   g.MinU = -2.5f;
   g.ClipMinX = 0.5f;
   const auto tokens = Tokenize(g.Save());
@@ -113,7 +113,7 @@ TEST(DocumentText, AnimationBlockCarriesTheProgramWideFrames) {
   const int32_t frames = FrameCount, speed = FramesPerSecond;
   FrameCount = 24;
   FramesPerSecond = 12;
-  Cls9 g;
+  Graph g;
   g.GraphType = Curve2DAnimation;
   g.Animation = true;
   g.MinT = -1.0f;
@@ -129,7 +129,7 @@ TEST(DocumentText, AnimationBlockCarriesTheProgramWideFrames) {
 }
 
 TEST(DocumentText, CountedListsWriteTheirItemsInOrder) {
-  Cls9 g;
+  Graph g;
   g.TangentNum = 2;
   g.TangentX[1] = 1.5f;
   g.TangentY[1] = 2.5f;
@@ -150,17 +150,17 @@ TEST(DocumentText, CountedListsWriteTheirItemsInOrder) {
 }
 
 TEST(DocumentText, ACountBeyondItsListCannotBeWritten) {
-  Cls9 g;
+  Graph g;
   g.CurvNum = 51;
   EXPECT_THROW(g.Save(), SubscriptError);
-  Cls9 t;
+  Graph t;
   t.GraphType = Table2D;
   t.ColorNum = 32;
   EXPECT_THROW(t.SaveTable(), SubscriptError);
 }
 
 TEST(DocumentText, TableRecord) {
-  Cls9 t;
+  Graph t;
   t.GraphType = Table2D;
   t.ID = 7;
   t.NameS = "data";
@@ -179,7 +179,7 @@ TEST(DocumentText, TableRecord) {
 }
 
 TEST(DocumentText, AxesRecord) {
-  Cls3 axes;
+  AxesSettings axes;
   axes.Show = false;
   EXPECT_EQ(axes.Save(), "0 ");
   axes.SetDefault();
@@ -191,18 +191,18 @@ TEST(DocumentText, AxesRecord) {
 }
 
 TEST(DocumentText, WholeDocumentCountsOnlyGraphsWithRecords) {
-  Cls8 shown;
-  auto a = std::make_shared<Cls9>();
+  GraphContainer shown;
+  auto a = std::make_shared<Graph>();
   a->ID = 1;
-  auto odd = std::make_shared<Cls9>();
+  auto odd = std::make_shared<Graph>();
   odd->ID = 2;
   odd->GraphType = OdeSolution; // no record
-  auto b = std::make_shared<Cls9>();
+  auto b = std::make_shared<Graph>();
   b->ID = 3;
   shown.FunSurfs.Add(a);
   shown.FunSurfs.Add(odd);
   shown.FunSurfs.Add(b);
-  Cls3 axes;
+  AxesSettings axes;
   axes.Show = false;
   const std::string text = BuildDocumentText(DocumentType2D, shown, axes, {ScaleEqual, 1, 1, 0.5f});
   EXPECT_EQ(text.substr(0, 6), "S91 2 ");
@@ -211,14 +211,14 @@ TEST(DocumentText, WholeDocumentCountsOnlyGraphsWithRecords) {
 }
 
 TEST(DocumentText, ClipboardGraphText) {
-  Cls9 g;
+  Graph g;
   g.ID = 4;
   EXPECT_EQ(ClipboardGraphText(g, DocumentType3D), "3 " + g.Save());
   EXPECT_EQ(ClipboardGraphText(g, DocumentType3D).back(), ' ');
-  Cls9 t;
+  Graph t;
   t.GraphType = Table25D;
   EXPECT_EQ(ClipboardGraphText(t, DocumentType25D), "2 " + t.SaveTable());
-  Cls9 none;
+  Graph none;
   none.GraphType = FunctionSeries;
   EXPECT_EQ(ClipboardGraphText(none, DocumentType2D), "");
 }

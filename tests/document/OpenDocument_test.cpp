@@ -15,8 +15,8 @@
 
 namespace {
 
-std::shared_ptr<Cls9> Curve(int32_t id, const std::string& formula) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Curve(int32_t id, const std::string& formula) {
+  auto g = std::make_shared<Graph>();
   g->ID = id;
   g->GraphType = Curve2D;
   g->CoordType = Cartesian2D;
@@ -30,32 +30,32 @@ std::shared_ptr<Cls9> Curve(int32_t id, const std::string& formula) {
   return g;
 }
 
-std::shared_ptr<Cls9> Table(int32_t id, const std::string& name) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Table(int32_t id, const std::string& name) {
+  auto g = std::make_shared<Graph>();
   g->ID = id;
   g->GraphType = Table2D;
   g->NameS = name;
   g->StepU = 0;
   g->StepV = 2;
   for (int32_t v = 0; v <= 2; ++v)
-    g->VertTab3D(0, v) = Cls2::Init(float(v), float(v * v), 0, 0);
+    g->VertTab3D(0, v) = GraphPoint::Init(float(v), float(v * v), 0, 0);
   return g;
 }
 
-std::shared_ptr<Cls9> Vec(int32_t id) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Vec(int32_t id) {
+  auto g = std::make_shared<Graph>();
   g->ID = id;
   g->GraphType = Vector;
   g->VecEndX = 1.0f;
   return g;
 }
 
-std::string Text(int32_t kind, std::vector<std::shared_ptr<Cls9>> graphs, bool axesShown = true,
+std::string Text(int32_t kind, std::vector<std::shared_ptr<Graph>> graphs, bool axesShown = true,
                  ScaleSettings scale = {ScaleEqual, 1, 1, 1}) {
-  Cls8 shown;
+  GraphContainer shown;
   for (auto& g : graphs)
     shown.FunSurfs.Add(g);
-  Cls3 axes;
+  AxesSettings axes;
   axes.SetDefault();
   axes.Show = axesShown;
   return BuildDocumentText(kind, shown, axes, scale);
@@ -145,7 +145,7 @@ TEST_F(OpenDocumentTest, GraphIdCounterFollowsTheIds) {
   const std::pair<std::vector<int32_t>, int32_t> rows[] = {
       {{5, 2}, 6}, {{0}, 0}, {{1}, 2}, {{3, 4}, 4}, {{-7}, 0}};
   for (const auto& [ids, counter] : rows) {
-    std::vector<std::shared_ptr<Cls9>> graphs;
+    std::vector<std::shared_ptr<Graph>> graphs;
     for (int32_t id : ids)
       graphs.push_back(Vec(id));
     ASSERT_TRUE(Open(Write("ids.crv", Text(DocumentType3D, graphs))));
@@ -183,8 +183,8 @@ TEST_F(OpenDocumentTest, HiddenAxesAndTheTrailerAfterThem) {
 }
 
 TEST_F(OpenDocumentTest, AxesRecordReadWhole) {
-  Cls8 shown;
-  Cls3 axes;
+  GraphContainer shown;
+  AxesSettings axes;
   axes.SetDefault();
   axes.TitleZ = "Two  blanks";
   axes.BackStyle = 7;
@@ -249,7 +249,7 @@ TEST_F(OpenDocumentTest, ReadingStopsAtATokenThatBeginsNoRecord) {
 }
 
 TEST_F(OpenDocumentTest, PointSizeTakesAnyReal) {
-  auto p = std::make_shared<Cls9>();
+  auto p = std::make_shared<Graph>();
   p->GraphType = PointMarker;
   p->CoordType = Cartesian2D;
   p->ExpressY = "1";
@@ -272,7 +272,7 @@ TEST_F(OpenDocumentTest, NegativeListCountsReadNoItems) {
 
 TEST_F(OpenDocumentTest, EveryGraphGetsARow) {
   // A point in a 4D document has no listed caption: it still gets a row.
-  auto p = std::make_shared<Cls9>();
+  auto p = std::make_shared<Graph>();
   p->GraphType = PointMarker;
   p->ID = 1;
   ASSERT_TRUE(Open(Write("p4.crv", Text(DocumentType4D, {p, Vec(2)}))));
@@ -301,11 +301,11 @@ TEST_F(OpenDocumentTest, EmptyPathRunsOnlyZoomToFit) {
 // Everything a failed open must leave as it was.
 struct Snapshot {
   std::string text;
-  std::vector<Cls9*> graphs;
+  std::vector<Graph*> graphs;
   std::vector<std::string> rows;
   int32_t documentType, counter, frames, speed, frame, mode;
   float ratios[3], rotation[3];
-  Cls3 axes;
+  AxesSettings axes;
   size_t logSize;
 
   static Snapshot Of(const RecordingHost& host) {
@@ -421,19 +421,19 @@ TEST_F(MalformedFileTest, HugeAndBadCounts) {
   ExpectRefused(Write("c1.crv", "S92 2147483648 " + record + tail), "count beyond 32 bits");
   ExpectRefused(Write("c2.crv", "S92 1000000 " + record + tail), "count beyond the records");
   struct Row {
-    Cls9Prop count;
+    GraphProp count;
     int32_t value;
   };
-  for (Row row :
-       {Row{Cls9Prop::CurvNum, 51}, Row{Cls9Prop::TangentNum, 1000000}, Row{Cls9Prop::ColorNum, 32},
-        Row{Cls9Prop::IsoSurfaceNum, 101}, Row{Cls9Prop::Slice4NumY, 2147483647}}) {
+  for (Row row : {Row{GraphProp::CurvNum, 51}, Row{GraphProp::TangentNum, 1000000},
+                  Row{GraphProp::ColorNum, 32}, Row{GraphProp::IsoSurfaceNum, 101},
+                  Row{GraphProp::Slice4NumY, 2147483647}}) {
     // The count token alone says too much; its items are not there.
     auto g = Vec(1);
     g->SetInt(row.count, 1);
     std::string text = Text(DocumentType3D, {g});
     auto tokens = Tokenize(text);
     // Find the count token: the only "1" where the record of the default vector has a count.
-    Cls9 plain;
+    Graph plain;
     plain.GraphType = Vector;
     plain.ID = 1;
     plain.VecEndX = 1.0f;
@@ -484,7 +484,7 @@ TEST_F(MalformedFileTest, StepCountsThatCannotBeSampled) {
 TEST_F(MalformedFileTest, TheDocumentAsAWholeHasAMemoryBudget) {
   // Twenty surfaces each within the limit of one graph, far beyond any machine together: refused
   // before anything is laid out, in one message that names the largest graphs.
-  std::vector<std::shared_ptr<Cls9>> surfaces;
+  std::vector<std::shared_ptr<Graph>> surfaces;
   for (int32_t id = 1; id <= 20; ++id) {
     auto g = Curve(id, "x*y");
     g->GraphType = Surface3D;
@@ -503,13 +503,13 @@ TEST_F(MalformedFileTest, TheDocumentAsAWholeHasAMemoryBudget) {
   // The same question with a budget of one's own: three 100 x 100 surfaces need 3 x 3 x 101 x 101
   // points.
   auto doc = ParseDocumentText(Text(DocumentType3D, {Curve(1, "x"), Curve(2, "x"), Curve(3, "x")}),
-                               Cls3(), &problem);
+                               AxesSettings(), &problem);
   ASSERT_TRUE(doc.has_value());
   for (auto& g : doc->graphs) {
     g.graph->GraphType = Surface3D;
     g.graph->StepU = g.graph->StepV = 100;
   }
-  const size_t need = 3 * 3 * 101 * 101 * sizeof(Cls2);
+  const size_t need = 3 * 3 * 101 * 101 * sizeof(GraphPoint);
   EXPECT_FALSE(DocumentSamplingProblem(*doc, need).has_value());
   EXPECT_TRUE(DocumentSamplingProblem(*doc, need - 1).has_value());
 }

@@ -18,7 +18,7 @@ std::string Text(const std::vector<std::string>& tokens) {
 
 // The record of a graph with the head's tokens 3 (the name), 23 (PointSize), 24 (PointHollow)
 // replaced by the given texts.
-std::string Record(const Cls9& g, const std::string& name, const std::string& size,
+std::string Record(const Graph& g, const std::string& name, const std::string& size,
                    const std::string& hollow) {
   auto tokens = Tokenize(g.Save());
   tokens[2] = name;
@@ -42,11 +42,11 @@ TEST(PasteRecord, FieldsThatPasteReadsItsOwnWay) {
       {"@x@", "", "0", "x", 0.0f, false},         {"@x@", "1E3", "", "x", 1000.0f, false},
   };
   for (const Row& row : rows) {
-    Cls9 source;
+    Graph source;
     const std::string text = Record(source, row.name, row.size, row.hollow);
     const size_t count = Tokenize(text).size();
     TokenReader in(text);
-    Cls9 g;
+    Graph g;
     const RecordReadResult result = ReadGraphRecord(in, g, RecordReading::Paste);
     EXPECT_TRUE(result.complete) << row.name;
     EXPECT_EQ(in.Position(), count) << row.name;
@@ -57,14 +57,14 @@ TEST(PasteRecord, FieldsThatPasteReadsItsOwnWay) {
 }
 
 TEST(PasteRecord, TheReaderTakesTheSameFieldsItsOwnWay) {
-  Cls9 source;
+  Graph source;
   // A name token without "@" is no name: it is read as CoordType (0, not being a number) and
   // every later field moves by one.
   {
     source.CoordType = 1;
     const std::string text = Record(source, "abc", "1", "0");
     TokenReader in(text);
-    Cls9 g;
+    Graph g;
     ReadGraphRecord(in, g);
     EXPECT_EQ(g.NameS, "");
     EXPECT_EQ(g.CoordType, 0);
@@ -72,14 +72,14 @@ TEST(PasteRecord, TheReaderTakesTheSameFieldsItsOwnWay) {
   {
     const std::string text = Record(source, "@n@", "abc", "0");
     TokenReader in(text);
-    Cls9 g;
+    Graph g;
     ReadGraphRecord(in, g);
     EXPECT_EQ(g.PointSize, 0.0f); // no number
   }
   {
     const std::string text = Record(source, "@n@", "2.5", "True");
     TokenReader in(text);
-    Cls9 g;
+    Graph g;
     ReadGraphRecord(in, g);
     EXPECT_EQ(g.PointSize, 2.5f);
     EXPECT_TRUE(g.PointHollow);
@@ -87,7 +87,7 @@ TEST(PasteRecord, TheReaderTakesTheSameFieldsItsOwnWay) {
 }
 
 TEST(PasteRecord, FrameTokensArePassedOver) {
-  Cls9 source;
+  Graph source;
   source.Animation = true;
   source.MinT = -1.0f;
   source.MaxT = 2.0f;
@@ -96,7 +96,7 @@ TEST(PasteRecord, FrameTokensArePassedOver) {
   tokens[28] = "";
   const std::string text = Text(tokens);
   TokenReader in(text);
-  Cls9 g;
+  Graph g;
   const RecordReadResult result = ReadGraphRecord(in, g, RecordReading::Paste);
   EXPECT_TRUE(result.complete);
   EXPECT_TRUE(result.animationBlock);
@@ -107,7 +107,7 @@ TEST(PasteRecord, FrameTokensArePassedOver) {
 }
 
 TEST(PasteRecord, AFailureAfterTheAnimationTokenKeepsWhatWasRead) {
-  Cls9 source;
+  Graph source;
   source.ExpressZ = "x^2";
   source.ShowMax = true;
   source.CurvNum = 2;
@@ -117,7 +117,7 @@ TEST(PasteRecord, AFailureAfterTheAnimationTokenKeepsWhatWasRead) {
   tokens[curvNum] = "51"; // beyond the list
   const std::string text = Text(tokens);
   TokenReader in(text);
-  Cls9 g;
+  Graph g;
   const RecordReadResult result = ReadGraphRecord(in, g, RecordReading::Paste);
   EXPECT_FALSE(result.complete);
   EXPECT_EQ(g.ExpressZ, "x^2");
@@ -129,23 +129,23 @@ TEST(PasteRecord, AFailureAfterTheAnimationTokenKeepsWhatWasRead) {
   early[9] = "1E39"; // MinU, beyond the single range
   const std::string earlyText = Text(early);
   TokenReader in2(earlyText);
-  Cls9 g2;
+  Graph g2;
   EXPECT_THROW(ReadGraphRecord(in2, g2, RecordReading::Paste), TokenError);
   // And the document reader refuses the count whatever its place.
   TokenReader in3(text);
-  Cls9 g3;
+  Graph g3;
   EXPECT_THROW(ReadGraphRecord(in3, g3), TokenError);
 }
 
 TEST(PasteRecord, TableRecordName) {
-  Cls9 t;
+  Graph t;
   t.GraphType = Table2D;
   t.StepV = 1;
   auto tokens = Tokenize(t.SaveTable());
   tokens[2] = "bare";
   const std::string text = Text(tokens);
   TokenReader in(text);
-  Cls9 g;
+  Graph g;
   EXPECT_TRUE(ReadTableRecord(in, g, RecordReading::Paste).complete);
   EXPECT_EQ(g.NameS, "bare");
   EXPECT_EQ(in.Position(), tokens.size());

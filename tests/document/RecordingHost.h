@@ -21,7 +21,7 @@ inline void ResetDocumentState() {
   ShownGraphs.FunSurfs.Clear();
   AllGraphs.FunSurfs.Clear();
   ShownGraphs.RotRoll = ShownGraphs.RotPitch = ShownGraphs.RotYaw = 0.0f;
-  DocumentAxes() = Cls3();
+  DocumentAxes() = AxesSettings();
   DocumentAxes().Show = true;
   ResetProgramDefaults();
   DocumentType = DocumentType2D;

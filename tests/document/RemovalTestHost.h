@@ -62,7 +62,7 @@ public:
     animationTexts = std::to_string(frameCount) + " " + std::to_string(framesPerSecond);
     log.push_back("AnimationOptions " + animationTexts);
   }
-  void SampleGraph(Cls9& graph) override {
+  void SampleGraph(Graph& graph) override {
     log.push_back("Sample " + std::to_string(graph.ID));
     sampled.push_back(graph.ID);
     if (realSampling) GraphListHost::SampleGraph(graph);
@@ -70,8 +70,8 @@ public:
 
   // Adds a graph under its ID to AllGraphs (and ShownGraphs when shown) with a row whose caption
   // names the ID and whose box tells whether it is shown, without any check event.
-  std::shared_ptr<Cls9> AddGraph(int32_t id, int32_t graphType = Curve2D, bool shown = true) {
-    auto g = std::make_shared<Cls9>();
+  std::shared_ptr<Graph> AddGraph(int32_t id, int32_t graphType = Curve2D, bool shown = true) {
+    auto g = std::make_shared<Graph>();
     g->ID = id;
     g->GraphType = graphType;
     AllGraphs.FunSurfs.Add(g);
@@ -96,7 +96,7 @@ private:
 };
 
 // The IDs of the graphs of a container, in order.
-inline std::vector<int32_t> IdsOf(const Cls8& container) {
+inline std::vector<int32_t> IdsOf(const GraphContainer& container) {
   std::vector<int32_t> ids;
   for (const auto& g : container.FunSurfs)
     ids.push_back(g->ID);

@@ -133,8 +133,8 @@ TEST_F(RemovalTest, RemoveAllEmptiesTheDocumentAndKeepsItsSettings) {
 
 TEST_F(RemovalTest, RemovedGraphsGoWithTheirLastReference) {
   FourGraphs();
-  std::weak_ptr<Cls9> second = AllGraphs.FunSurfs.Item(2);
-  std::weak_ptr<Cls9> third = AllGraphs.FunSurfs.Item(3);
+  std::weak_ptr<Graph> second = AllGraphs.FunSurfs.Item(2);
+  std::weak_ptr<Graph> third = AllGraphs.FunSurfs.Item(3);
   RemoveGraphAt(2, host);
   EXPECT_TRUE(second.expired());
   RemoveAllGraphs(host);

@@ -32,7 +32,7 @@ protected:
   void TearDown() override { ResetDocumentState(); }
 
   void AddGraph(int32_t id, bool shown = true) {
-    auto g = std::make_shared<Cls9>();
+    auto g = std::make_shared<Graph>();
     g->ID = id;
     g->GraphType = Vector;
     AllGraphs.FunSurfs.Add(g);

@@ -33,7 +33,7 @@ protected:
   QString Result() const { return dlg.Text2->text(); }
 
   ScopedScriptedDialogs dialogs;
-  frmFunCal dlg;
+  CalculatorDialog dlg;
 };
 
 TEST_F(Calculator, StartsEmptyWithTheTemplatesAndCaptions) {

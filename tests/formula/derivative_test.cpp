@@ -13,8 +13,8 @@
 
 namespace {
 
-clsPolish List(std::initializer_list<std::pair<int16_t, const char*>> tokens) {
-  clsPolish l;
+PostfixTokens List(std::initializer_list<std::pair<int16_t, const char*>> tokens) {
+  PostfixTokens l;
   for (const auto& [rank, text] : tokens)
     l.Append(rank, text);
   return l;
@@ -32,7 +32,7 @@ TEST_P(ParseToTokensRows, BuildsThePostfixList) {
   ScopedScriptedDialogs dialogs;
   std::string message;
   bool ok = false;
-  const clsPolish l = ParseToTokens(GetParam().formula, message, ok);
+  const PostfixTokens l = ParseToTokens(GetParam().formula, message, ok);
   EXPECT_TRUE(ok);
   EXPECT_EQ(l.Text(), GetParam().tokens);
   EXPECT_TRUE(dialogs.prompter.shown.empty());
@@ -67,7 +67,7 @@ TEST(ParseToTokens, NamesWithoutDerivativeShowTheMessage) {
     ScopedScriptedDialogs dialogs;
     std::string message;
     bool ok = true;
-    const clsPolish l = ParseToTokens(formula, message, ok);
+    const PostfixTokens l = ParseToTokens(formula, message, ok);
     EXPECT_FALSE(ok) << formula;
     EXPECT_EQ(l.ElementCount(), 0);
     ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << formula;
@@ -93,24 +93,24 @@ TEST(TokensToInfix, ParenthesesFollowTheRanks) {
   EXPECT_EQ(TokensToInfix(List({{O, "2"}, {O, "0"}, {O, "x"}, {M, "-"}, {A, "-"}})), "2-(0-x)");
   EXPECT_EQ(TokensToInfix(List({{O, "x"}, {O, "-0.5"}, {P, "^"}})), "x^-0.5");
   EXPECT_EQ(TokensToInfix(List({{O, "3.1415926"}})), "3.1415926");
-  EXPECT_EQ(TokensToInfix(clsPolish()), "");
+  EXPECT_EQ(TokensToInfix(PostfixTokens()), "");
 }
 
 TEST(TokenLists, UtilitiesAndPositions) {
   const int16_t O = RankOperand, F = RankFunction, M = RankMulDiv, P = RankPower;
-  const clsPolish l = List({{O, "x"}, {O, "2"}, {P, "^"}, {O, "3"}, {M, "*"}});
+  const PostfixTokens l = List({{O, "x"}, {O, "2"}, {P, "^"}, {O, "3"}, {M, "*"}});
   EXPECT_EQ(ExtractOperand(l, 4, 1).Text(), "3");
   EXPECT_EQ(ExtractOperand(l, 4, 2).Text(), "x 2 ^");
-  const clsPolish m = List({{O, "1"}, {F, "MIN"}, {O, "x"}, {F, "sin"}, {M, "*"}});
+  const PostfixTokens m = List({{O, "1"}, {F, "MIN"}, {O, "x"}, {F, "sin"}, {M, "*"}});
   EXPECT_EQ(ExtractOperand(m, 4, 2).Text(), "1 MIN");
   EXPECT_EQ(JoinTokenLists({}).ElementCount(), 0);
-  const clsPolish empty;
+  const PostfixTokens empty;
   EXPECT_EQ(JoinTokenLists({&empty, &empty}).ElementCount(), 0);
   EXPECT_EQ(JoinTokenLists({&l, &m}).ElementCount(), 10);
   EXPECT_EQ(CopyTokenRange(l, 3, 2).ElementCount(), 0);
   EXPECT_EQ(CopyTokenRange(l, 1, 2).Text(), "2 ^");
 
-  clsPolish p;
+  PostfixTokens p;
   p.Push(0, O, "b");
   p.Push(0, O, "a");
   p.Push(2, O, "c");
@@ -119,10 +119,10 @@ TEST(TokenLists, UtilitiesAndPositions) {
   EXPECT_EQ(p.Text(), "c");
   EXPECT_THROW(p.GetData(1), std::out_of_range);
   EXPECT_THROW(p.GetRank(-1), std::out_of_range);
-  EXPECT_THROW(clsPolish().GetData(0), std::out_of_range);
+  EXPECT_THROW(PostfixTokens().GetData(0), std::out_of_range);
 
-  clsPolish working = List({{RankOpenParen, "("}, {O, "x"}, {RankCloseParen, ")"}});
-  clsPolish output;
+  PostfixTokens working = List({{RankOpenParen, "("}, {O, "x"}, {RankCloseParen, ")"}});
+  PostfixTokens output;
   ReduceTokenStack(working, output);
   EXPECT_EQ(working.ElementCount(), 0);
   EXPECT_EQ(output.Text(), "x");
@@ -143,7 +143,7 @@ TEST_P(DerivativeChain, GivesTheText) {
   EXPECT_EQ(text, GetParam().derivative);
   // Every derivative text is a formula the parser accepts.
   std::string postfix;
-  EXPECT_EQ(Cls6().InfixToPostfix(text, postfix), 0) << text;
+  EXPECT_EQ(FormulaParser().InfixToPostfix(text, postfix), 0) << text;
   EXPECT_TRUE(dialogs.prompter.shown.empty());
 }
 
@@ -196,7 +196,7 @@ TEST(DerivativeChain, ValuesMatchDifferenceQuotients) {
     std::string d;
     ASSERT_TRUE(DerivativeText(prepared, d)) << f;
     std::string pf, pd;
-    Cls6 e;
+    FormulaParser e;
     ASSERT_EQ(e.InfixToPostfix(prepared, pf), 0) << f;
     ASSERT_EQ(e.InfixToPostfix(d, pd), 0) << d;
     for (float x : points) {
@@ -217,7 +217,7 @@ TEST(DerivativeChain, NegativeBaseWithConstantExponentIsDefined) {
   ScopedScriptedDialogs dialogs;
   std::string d, pd;
   ASSERT_TRUE(DerivativeText("x^-2", d));
-  Cls6 e;
+  FormulaParser e;
   ASSERT_EQ(e.InfixToPostfix(d, pd), 0);
   float v = 0;
   ASSERT_TRUE(e.DoEvaluate(pd, false, v, 0, 0, -1, 0, 0, 0, 0, 0, 0, 0));
@@ -226,14 +226,14 @@ TEST(DerivativeChain, NegativeBaseWithConstantExponentIsDefined) {
 
 TEST(Differentiate, EmptyAndSingleTokenLists) {
   const int16_t O = RankOperand;
-  EXPECT_EQ(Differentiate(clsPolish()).Text(), "0");
+  EXPECT_EQ(Differentiate(PostfixTokens()).Text(), "0");
   for (const char* leaf : {"x", "y", "a", "r", "u"})
     EXPECT_EQ(Differentiate(List({{O, leaf}})).Text(), "1") << leaf;
   for (const char* leaf : {"2", "3.1415926", "z"})
     EXPECT_EQ(Differentiate(List({{O, leaf}})).Text(), "0") << leaf;
-  const clsPolish l = List({{O, "x"}, {O, "x"}, {RankMulDiv, "*"}});
-  const clsPolish copy = l;
-  const clsPolish d1 = Differentiate(l);
+  const PostfixTokens l = List({{O, "x"}, {O, "x"}, {RankMulDiv, "*"}});
+  const PostfixTokens copy = l;
+  const PostfixTokens d1 = Differentiate(l);
   EXPECT_EQ(l, copy);
   EXPECT_EQ(Differentiate(l), d1);
   // Inserted tokens carry the rank of their text.
@@ -273,10 +273,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PartialDerivative, TokensOfTheProductRule) {
   std::string message;
   bool ok;
-  const clsPolish l = ParseToTokens("x*y", message, ok);
+  const PostfixTokens l = ParseToTokens("x*y", message, ok);
   EXPECT_EQ(PartialDerivative(l, "x").Text(), "1 y * x 0 * + y 0 ^ /");
   EXPECT_EQ(PartialDerivative(l, "y").Text(), "0 y * x 1 * + y 0 ^ /");
-  EXPECT_EQ(PartialDerivative(clsPolish(), "x").Text(), "0");
+  EXPECT_EQ(PartialDerivative(PostfixTokens(), "x").Text(), "0");
 }
 
 TEST(DerivativeLimits, DeepAndLongFormulasGiveAResultOrAClearRefusal) {

@@ -41,7 +41,7 @@ class EvaluatorValue : public ::testing::TestWithParam<Value> {};
 TEST_P(EvaluatorValue, GivesTheExactSingle) {
   ScopedScriptedDialogs dialogs;
   const Value& v = GetParam();
-  Cls6 e;
+  FormulaParser e;
   float r = -99.0f;
   ASSERT_TRUE(e.DoEvaluate(v.postfix, v.degree, r, 0, 0, v.x, 0, 0, 0, 0, 0, 0, 0));
   EXPECT_EQ(Bits(r), Bits(v.expected)) << r << " vs " << v.expected;
@@ -94,7 +94,7 @@ TEST_P(EvaluatorFault, UndefinedWithSwitchOffAndReportedWithSwitchOn) {
   const Fault& f = GetParam();
   {
     ScopedScriptedDialogs dialogs;
-    Cls6 e;
+    FormulaParser e;
     float r = -99.0f;
     ASSERT_TRUE(e.DoEvaluate(f.postfix, false, r, 0, 0, f.x, 0, 0, 0, 0, 0, 0, 0));
     EXPECT_EQ(r, UndefinedValue);
@@ -106,7 +106,7 @@ TEST_P(EvaluatorFault, UndefinedWithSwitchOffAndReportedWithSwitchOn) {
   {
     ScopedScriptedDialogs dialogs;
     SwitchOn on;
-    Cls6 e;
+    FormulaParser e;
     float r = -99.0f;
     const bool ok = e.DoEvaluate(f.postfix, false, r, 0, 0, f.x, 0, 0, 0, 0, 0, 0, 0);
     if (std::strlen(f.message) == 0) {
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Evaluator, EmptyTextsLeaveNoValue) {
   ScopedScriptedDialogs dialogs;
-  Cls6 e;
+  FormulaParser e;
   float r = -99.0f;
   EXPECT_FALSE(e.DoEvaluate("", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
   EXPECT_FALSE(e.DoEvaluate("XX", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
@@ -164,7 +164,7 @@ TEST(Evaluator, EmptyTextsLeaveNoValue) {
 }
 
 TEST(Evaluator, VariablesTakeTheirSlots) {
-  Cls6 e;
+  FormulaParser e;
   float r = 0;
   ASSERT_TRUE(
       e.DoEvaluate("UU VV XX YY ZZ AA RR BB TT NN ", false, r, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
@@ -177,7 +177,7 @@ TEST(Evaluator, VariablesTakeTheirSlots) {
 }
 
 TEST(Evaluator, MalformedTextsRaiseApplicationErrors) {
-  Cls6 e;
+  FormulaParser e;
   float r = 0;
   try {
     e.DoEvaluate("FOO ", false, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
@@ -201,7 +201,7 @@ TEST(Evaluator, MalformedTextsRaiseApplicationErrors) {
 }
 
 TEST(Evaluator, RndGivesSuccessiveNumbersOfOneSequence) {
-  Cls6 e;
+  FormulaParser e;
   float a = -1, b = -1;
   ASSERT_TRUE(e.DoEvaluate("5 RND ", false, a, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
   ASSERT_TRUE(e.DoEvaluate("7 RND ", false, b, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
@@ -223,7 +223,7 @@ TEST(Evaluator, RndGivesSuccessiveNumbersOfOneSequence) {
 TEST(Evaluator, SwitchOnStillGivesValues) {
   ScopedScriptedDialogs dialogs;
   SwitchOn on;
-  Cls6 e;
+  FormulaParser e;
   float r = 0;
   ASSERT_TRUE(e.DoEvaluate("2 3 + ", true, r, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
   EXPECT_EQ(r, 5.0f);

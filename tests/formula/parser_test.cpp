@@ -18,7 +18,7 @@ class ParserAccepts : public ::testing::TestWithParam<Accepted> {};
 
 TEST_P(ParserAccepts, WritesPostfixTextAndReturnsZero) {
   ScopedScriptedDialogs dialogs;
-  Cls6 parser;
+  FormulaParser parser;
   std::string buffer;
   EXPECT_EQ(parser.InfixToPostfix(GetParam().formula, buffer), 0);
   EXPECT_EQ(buffer, GetParam().postfix);
@@ -55,7 +55,7 @@ class ParserRejects : public ::testing::TestWithParam<Rejected> {};
 
 TEST_P(ParserRejects, ShowsMessageAndReturnsPosition) {
   ScopedScriptedDialogs dialogs;
-  Cls6 parser;
+  FormulaParser parser;
   std::string buffer;
   const Rejected& r = GetParam();
   EXPECT_EQ(parser.InfixToPostfix(r.formula, buffer), r.returned);
@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Parser, AppendsToTheBufferAndKeepsTokensBeforeAnError) {
   ScopedScriptedDialogs dialogs;
-  Cls6 parser;
+  FormulaParser parser;
   std::string buffer = "1 ";
   EXPECT_EQ(parser.InfixToPostfix("x", buffer), 0);
   EXPECT_EQ(buffer, "1 XX ");
@@ -106,20 +106,20 @@ TEST(Parser, AppendsToTheBufferAndKeepsTokensBeforeAnError) {
 }
 
 TEST(Parser, OperatorRanksAndNameCharacters) {
-  EXPECT_EQ(Cls6::OperatorRank("+"), 1);
-  EXPECT_EQ(Cls6::OperatorRank("/"), 2);
-  EXPECT_EQ(Cls6::OperatorRank("(-)"), 3);
-  EXPECT_EQ(Cls6::OperatorRank("^"), 4);
-  EXPECT_EQ(Cls6::OperatorRank("ACSECH"), 5);
-  EXPECT_EQ(Cls6::OperatorRank("("), 0);
-  EXPECT_TRUE(Cls6::IsNameChar('q'));
-  EXPECT_TRUE(Cls6::IsNameChar('_'));
-  EXPECT_FALSE(Cls6::IsNameChar('1'));
+  EXPECT_EQ(FormulaParser::OperatorRank("+"), 1);
+  EXPECT_EQ(FormulaParser::OperatorRank("/"), 2);
+  EXPECT_EQ(FormulaParser::OperatorRank("(-)"), 3);
+  EXPECT_EQ(FormulaParser::OperatorRank("^"), 4);
+  EXPECT_EQ(FormulaParser::OperatorRank("ACSECH"), 5);
+  EXPECT_EQ(FormulaParser::OperatorRank("("), 0);
+  EXPECT_TRUE(FormulaParser::IsNameChar('q'));
+  EXPECT_TRUE(FormulaParser::IsNameChar('_'));
+  EXPECT_FALSE(FormulaParser::IsNameChar('1'));
 }
 
 TEST(Parser, VeryLongAndDeeplyNestedFormulas) {
   ScopedScriptedDialogs dialogs;
-  Cls6 parser;
+  FormulaParser parser;
   std::string sum = "x";
   while (sum.size() < 100000)
     sum += "+x";
@@ -150,8 +150,8 @@ TEST(Parser, VeryLongAndDeeplyNestedFormulas) {
   EXPECT_EQ(dialogs.prompter.shown.back().text, "Character 10001:  Closing parenthesis expected");
 }
 
-TEST(Cls13Stack, GrowsByTenAndReportsEmptyPops) {
-  Cls13 stack;
+TEST(ValueStackStack, GrowsByTenAndReportsEmptyPops) {
+  ValueStack stack;
   EXPECT_EQ(stack.Capacity(), 0);
   for (int i = 0; i < 11; ++i)
     stack.Push(static_cast<int32_t>(i));

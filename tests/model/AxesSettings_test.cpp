@@ -10,8 +10,8 @@
 
 namespace {
 
-std::string ValueText(const Cls3& a, Cls3Prop p) {
-  switch (Cls3PropertyTable[static_cast<std::size_t>(p)].kind) {
+std::string ValueText(const AxesSettings& a, AxesSettingsProp p) {
+  switch (AxesSettingsPropertyTable[static_cast<std::size_t>(p)].kind) {
   case PropKind::Boolean:
     return a.GetBool(p) ? "True" : "False";
   case PropKind::Integer:
@@ -22,7 +22,7 @@ std::string ValueText(const Cls3& a, Cls3Prop p) {
 }
 
 struct AxesRow {
-  Cls3Prop property;
+  AxesSettingsProp property;
   const char* atCreation;
   const char* afterSetDefault; // on an object whose every value was changed first
 };
@@ -31,8 +31,8 @@ const char* const kChanged = "changed";
 
 } // namespace
 
-TEST(Cls3, ValuesAtCreationAndAfterSetDefault) {
-  using enum Cls3Prop;
+TEST(AxesSettings, ValuesAtCreationAndAfterSetDefault) {
+  using enum AxesSettingsProp;
   const std::string grey204 = std::to_string(204 * 65793), grey153 = std::to_string(153 * 65793);
   const AxesRow rows[] = {
       {Show, "False", "True"},
@@ -76,13 +76,13 @@ TEST(Cls3, ValuesAtCreationAndAfterSetDefault) {
       {ShowShadow, "False", kChanged},
       {AxisStyle, "1", kChanged},
   };
-  ASSERT_EQ(std::size(rows), Cls3PropertyTable.size());
+  ASSERT_EQ(std::size(rows), AxesSettingsPropertyTable.size());
 
-  const Cls3 fresh;
-  Cls3 reset;
+  const AxesSettings fresh;
+  AxesSettings reset;
   // Change every value, then reset.
   for (const auto& row : rows) {
-    switch (Cls3PropertyTable[static_cast<std::size_t>(row.property)].kind) {
+    switch (AxesSettingsPropertyTable[static_cast<std::size_t>(row.property)].kind) {
     case PropKind::Boolean:
       reset.SetBool(row.property, !fresh.GetBool(row.property));
       break;
@@ -94,10 +94,10 @@ TEST(Cls3, ValuesAtCreationAndAfterSetDefault) {
       break;
     }
   }
-  Cls3 changed = reset;
+  AxesSettings changed = reset;
   reset.SetDefault();
   for (const auto& row : rows) {
-    const auto name = Cls3PropertyTable[static_cast<std::size_t>(row.property)].name;
+    const auto name = AxesSettingsPropertyTable[static_cast<std::size_t>(row.property)].name;
     EXPECT_EQ(ValueText(fresh, row.property), row.atCreation) << name;
     const std::string expected =
         row.afterSetDefault == kChanged ? ValueText(changed, row.property) : row.afterSetDefault;
@@ -107,20 +107,20 @@ TEST(Cls3, ValuesAtCreationAndAfterSetDefault) {
   EXPECT_EQ(&DocumentAxes(), &DocumentAxes());
 }
 
-TEST(Cls3, RecordCarriesEveryPropertyButAxisStyle) {
+TEST(AxesSettings, RecordCarriesEveryPropertyButAxisStyle) {
   int carried = 0;
-  for (const auto& info : Cls3PropertyTable) {
+  for (const auto& info : AxesSettingsPropertyTable) {
     if (info.inRecord)
       ++carried;
     else
       EXPECT_EQ(info.name, "AxisStyle");
   }
   EXPECT_EQ(carried, 39);
-  EXPECT_EQ(Cls3PropertyTable.front().name, "Show");
-  EXPECT_EQ(Cls3PropertyTable[38].name, "ShowShadow");
-  Cls3 a;
-  EXPECT_THROW(a.SetInt(Cls3Prop::TitleX, 3), std::logic_error);
-  EXPECT_THROW((void)a.GetBool(Cls3Prop::LabelNumX), std::logic_error);
+  EXPECT_EQ(AxesSettingsPropertyTable.front().name, "Show");
+  EXPECT_EQ(AxesSettingsPropertyTable[38].name, "ShowShadow");
+  AxesSettings a;
+  EXPECT_THROW(a.SetInt(AxesSettingsProp::TitleX, 3), std::logic_error);
+  EXPECT_THROW((void)a.GetBool(AxesSettingsProp::LabelNumX), std::logic_error);
 }
 
 struct CoordRow {
@@ -130,7 +130,7 @@ struct CoordRow {
   float vminAfter;
 };
 
-TEST(Cls3, CoordRows) {
+TEST(AxesSettings, CoordRows) {
   const CoordRow rows[] = {
       {0, 1, 0.2f, 0, 1, 5, 0},
       {-3, 7, 2, -2, 8, 5, -3},
@@ -156,7 +156,7 @@ TEST(Cls3, CoordRows) {
   for (const auto& r : rows) {
     float vmin = r.vmin, vmax = r.vmax, step = 0, lower = 0, upper = 0;
     int32_t k = 0;
-    Cls3::Coord(vmin, vmax, step, lower, upper, k);
+    AxesSettings::Coord(vmin, vmax, step, lower, upper, k);
     const std::string what = std::to_string(r.vmin) + " .. " + std::to_string(r.vmax);
     EXPECT_FLOAT_EQ(step, r.step) << what;
     EXPECT_FLOAT_EQ(lower, r.lower) << what;
@@ -167,14 +167,14 @@ TEST(Cls3, CoordRows) {
   }
 }
 
-TEST(Cls3, CoordAlwaysGivesAPositiveStep) {
+TEST(AxesSettings, CoordAlwaysGivesAPositiveStep) {
   const float inf = INFINITY, nan = NAN;
   const float cases[][2] = {{nan, 1},         {0, nan},        {-inf, inf},    {inf, inf},
                             {1e-44f, 2e-44f}, {-3e38f, 3e38f}, {1e30f, 1e30f}, {-1, -1e-30f}};
   for (const auto& c : cases) {
     float vmin = c[0], vmax = c[1], step = 0, lower = 0, upper = 0;
     int32_t k = -1;
-    Cls3::Coord(vmin, vmax, step, lower, upper, k);
+    AxesSettings::Coord(vmin, vmax, step, lower, upper, k);
     EXPECT_TRUE(step > 0 && std::isfinite(step)) << c[0] << " .. " << c[1];
     EXPECT_TRUE(std::isfinite(lower) && std::isfinite(upper)) << c[0] << " .. " << c[1];
     EXPECT_LE(lower, upper) << c[0] << " .. " << c[1];
@@ -182,9 +182,9 @@ TEST(Cls3, CoordAlwaysGivesAPositiveStep) {
   }
 }
 
-TEST(Cls3, CeilToWhole) {
+TEST(AxesSettings, CeilToWhole) {
   const float rows[][2] = {{-1.5f, -1}, {3.5f, 4}, {-2, -2},    {-2.5f, -2},
                            {0, 0},      {2, 2},    {0.0001f, 1}};
   for (const auto& r : rows)
-    EXPECT_EQ(Cls3::CeilToWhole(r[0]), r[1]) << r[0];
+    EXPECT_EQ(AxesSettings::CeilToWhole(r[0]), r[1]) << r[0];
 }

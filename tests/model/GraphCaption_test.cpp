@@ -19,9 +19,9 @@ struct CaptionRow {
   const char* expected; // nullptr: the listed rows give none
 };
 
-std::unique_ptr<Cls9> Make(const CaptionRow& r) {
-  auto graph = std::make_unique<Cls9>();
-  Cls9& g = *graph;
+std::unique_ptr<Graph> Make(const CaptionRow& r) {
+  auto graph = std::make_unique<Graph>();
+  Graph& g = *graph;
   g.GraphType = r.graphType;
   g.FunForm = r.funForm;
   g.CoordType = r.coordType;
@@ -162,27 +162,27 @@ TEST(GraphCaption, EveryGraphGetsARow) {
   EXPECT_EQ(GraphCaption(*Make(neither), D2), "Step & Stem  fx, fy, fz");
   const CaptionRow foreign{D2, Surface3D, Explicit, Cartesian3D, false, false, nullptr};
   EXPECT_EQ(GraphCaption(*Make(foreign), D2), "3D Surface  fx, fy, fz");
-  Cls9 unknown;
+  Graph unknown;
   unknown.GraphType = 99;
   EXPECT_EQ(GraphCaption(unknown, D3), "Graph  ");
 }
 
 TEST(GraphCaption, SurfacesOfRevolutionTakeThePrefixOfTheLast3DGraph) {
-  Cls9 surface;
+  Graph surface;
   surface.GraphType = Surface3D;
   surface.FunForm = Explicit;
   surface.CoordType = Cartesian3D;
   surface.ExpressZ = "x*y";
-  Cls9 curve;
+  Graph curve;
   curve.GraphType = Curve3DAnimation;
   curve.FunForm = Parametric;
   curve.CoordType = Cartesian3D;
-  Cls9 rev;
+  Graph rev;
   rev.GraphType = RevolutionAboutY;
   rev.FunForm = Explicit;
   rev.CoordType = Cartesian3D;
   rev.ExpressZ = "sin(x)";
-  Cls9 rot;
+  Graph rot;
   rot.GraphType = RevolutionAboutX;
   rot.FunForm = Explicit;
   rot.CoordType = Cartesian2D;

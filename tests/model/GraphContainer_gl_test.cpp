@@ -8,12 +8,12 @@
 #include "model/GraphContainer.h"
 #include "support/GlTestContext.h"
 
-TEST(Cls8Draw, DisablesTheClipPlanesAfterTheLastGraph) {
+TEST(GraphContainerDraw, DisablesTheClipPlanesAfterTheLastGraph) {
   GlTestContext gl(16, 16);
   ASSERT_TRUE(gl.Valid());
-  Cls8 c;
+  GraphContainer c;
   for (int32_t id = 1; id <= 3; ++id) {
-    auto g = std::make_shared<Cls9>();
+    auto g = std::make_shared<Graph>();
     g->ID = id;
     g->GraphType = 99; // a kind that draws nothing
     g->Animation = id == 2;
@@ -26,7 +26,7 @@ TEST(Cls8Draw, DisablesTheClipPlanesAfterTheLastGraph) {
   EXPECT_FALSE(glIsEnabled(GL_CLIP_PLANE1));
   EXPECT_LE(c.LastDrawErrors.size(), 3u);
 
-  Cls8 empty;
+  GraphContainer empty;
   glEnable(GL_CLIP_PLANE0);
   empty.Draw();
   EXPECT_FALSE(glIsEnabled(GL_CLIP_PLANE0));

@@ -10,17 +10,17 @@
 
 namespace {
 
-std::shared_ptr<Cls9> Graph(int32_t id, bool animated = false) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> MakeGraph(int32_t id, bool animated = false) {
+  auto g = std::make_shared<Graph>();
   g->ID = id;
   g->Animation = animated;
   return g;
 }
 
-Cls8::GraphExtent Extent(float x0, float x1, float y0, float y1, float z0, float z1,
-                         float v0 = 0.0f, float v1 = 0.0f) {
-  Cls8::GraphExtent e;
-  e.box = Cls1{x0, x1, y0, y1, z0, z1};
+GraphContainer::GraphExtent Extent(float x0, float x1, float y0, float y1, float z0, float z1,
+                                   float v0 = 0.0f, float v1 = 0.0f) {
+  GraphContainer::GraphExtent e;
+  e.box = BoundingBox{x0, x1, y0, y1, z0, z1};
   e.minVV = v0;
   e.maxVV = v1;
   return e;
@@ -28,9 +28,9 @@ Cls8::GraphExtent Extent(float x0, float x1, float y0, float y1, float z0, float
 
 } // namespace
 
-TEST(Cls8Collection, KeepsInsertionOrderUnderTheIdText) {
-  Cls8 c;
-  auto a = Graph(12), b = Graph(3), d = Graph(7);
+TEST(GraphContainerCollection, KeepsInsertionOrderUnderTheIdText) {
+  GraphContainer c;
+  auto a = MakeGraph(12), b = MakeGraph(3), d = MakeGraph(7);
   c.FunSurfs.Add(a);
   c.FunSurfs.Add(b);
   c.FunSurfs.Add(d, "7");
@@ -38,7 +38,7 @@ TEST(Cls8Collection, KeepsInsertionOrderUnderTheIdText) {
   EXPECT_EQ(c.FunSurfs.Item(1), a);
   EXPECT_EQ(c.FunSurfs.Item("3"), b);
   EXPECT_EQ(c.FunSurfs.PositionOf("7"), 3);
-  EXPECT_THROW(c.FunSurfs.Add(Graph(12)), std::invalid_argument);
+  EXPECT_THROW(c.FunSurfs.Add(MakeGraph(12)), std::invalid_argument);
   EXPECT_THROW(c.FunSurfs.Item(0), std::out_of_range);
   EXPECT_THROW(c.FunSurfs.Item(4), std::out_of_range);
   EXPECT_THROW(c.FunSurfs.Item("99"), std::out_of_range);
@@ -52,45 +52,45 @@ TEST(Cls8Collection, KeepsInsertionOrderUnderTheIdText) {
   EXPECT_EQ(c.FunSurfs.Count(), 0);
 }
 
-TEST(Cls8Collection, TwoContainersHoldOneObject) {
-  Cls8 all, shown;
-  auto g = Graph(1);
+TEST(GraphContainerCollection, TwoContainersHoldOneObject) {
+  GraphContainer all, shown;
+  auto g = MakeGraph(1);
   all.FunSurfs.Add(g);
   shown.FunSurfs.Add(g);
   all.FunSurfs.Item(1)->ExpressZ = "x";
   EXPECT_EQ(shown.FunSurfs.Item("1")->ExpressZ, "x");
 }
 
-TEST(Cls8Collection, ConstructorValuesAndAnimation) {
-  Cls8 c;
+TEST(GraphContainerCollection, ConstructorValuesAndAnimation) {
+  GraphContainer c;
   EXPECT_TRUE(c.DrawAxis);
   ASSERT_NE(c.Axis, nullptr);
   EXPECT_EQ(c.ScaleX, 1.0f);
   EXPECT_EQ(c.RotPitch, 0.0f);
   EXPECT_FALSE(c.Animation());
-  c.FunSurfs.Add(Graph(1));
-  c.FunSurfs.Add(Graph(2));
+  c.FunSurfs.Add(MakeGraph(1));
+  c.FunSurfs.Add(MakeGraph(2));
   EXPECT_FALSE(c.Animation());
-  c.FunSurfs.Add(Graph(3, true));
+  c.FunSurfs.Add(MakeGraph(3, true));
   EXPECT_TRUE(c.Animation());
   c.FunSurfs.Remove("3");
-  c.FunSurfs.Add(Graph(4, true), "4");
-  c.FunSurfs.Add(Graph(5));
+  c.FunSurfs.Add(MakeGraph(4, true), "4");
+  c.FunSurfs.Add(MakeGraph(5));
   EXPECT_TRUE(c.Animation());
 }
 
-TEST(Cls8GetBox, UnionIsWidenedOutside2DDocuments) {
-  Cls8 c;
+TEST(GraphContainerGetBox, UnionIsWidenedOutside2DDocuments) {
+  GraphContainer c;
   AxisScales s;
-  const std::vector<Cls8::GraphExtent> two = {Extent(0, 1, 0, 1, 0, 1),
-                                              Extent(-2, 0.5f, -1, 3, 2, 4)};
-  const Cls1 box3 = c.CombineBoxes(two, DocumentType3D, ScaleSquare, 1, 1, 1, s);
+  const std::vector<GraphContainer::GraphExtent> two = {Extent(0, 1, 0, 1, 0, 1),
+                                                        Extent(-2, 0.5f, -1, 3, 2, 4)};
+  const BoundingBox box3 = c.CombineBoxes(two, DocumentType3D, ScaleSquare, 1, 1, 1, s);
   EXPECT_FLOAT_EQ(box3.MinX, -2.04f);
   EXPECT_FLOAT_EQ(box3.MaxX, 1.04f);
   EXPECT_FLOAT_EQ(box3.MinY, -1.04f);
   EXPECT_FLOAT_EQ(box3.MaxZ, 4.04f);
-  const Cls1 box2 = c.CombineBoxes(two, DocumentType2D, ScaleSquare, 1, 1, 1, s);
-  EXPECT_EQ(box2, (Cls1{-2, 1, -1, 3, 0, 4}));
+  const BoundingBox box2 = c.CombineBoxes(two, DocumentType2D, ScaleSquare, 1, 1, 1, s);
+  EXPECT_EQ(box2, (BoundingBox{-2, 1, -1, 3, 0, 4}));
 }
 
 struct ScaleRow {
@@ -102,7 +102,7 @@ struct ScaleRow {
   float x, y, z, v;
 };
 
-TEST(Cls8GetBox, ScaleFactorsByMode) {
+TEST(GraphContainerGetBox, ScaleFactorsByMode) {
   const ScaleRow rows[] = {
       {"square", DocumentType3D, ScaleSquare, 20, 5, 2, 0, 1, 1, 1, 2, 0.5f, 0.2f, 0},
       {"equal 4 8 2", DocumentType3D, ScaleEqual, 4, 8, 2, 0, 1, 1, 1, 0.8f, 0.8f, 0.8f, 0},
@@ -143,11 +143,12 @@ TEST(Cls8GetBox, ScaleFactorsByMode) {
   }
 }
 
-TEST(Cls8GetBox, ValueRangeIsGatheredAfreshFromTheGraphs) {
-  Cls8 c;
+TEST(GraphContainerGetBox, ValueRangeIsGatheredAfreshFromTheGraphs) {
+  GraphContainer c;
   AxisScales s;
-  const Cls1 b = c.CombineBoxes({Extent(0, 1, 0, 1, 0, 1, -3, 5), Extent(0, 1, 0, 1, 0, 1, 0, 2)},
-                                DocumentType4D, ScaleSquare, 1, 1, 1, s);
+  const BoundingBox b =
+      c.CombineBoxes({Extent(0, 1, 0, 1, 0, 1, -3, 5), Extent(0, 1, 0, 1, 0, 1, 0, 2)},
+                     DocumentType4D, ScaleSquare, 1, 1, 1, s);
   (void)b;
   EXPECT_EQ(c.MinV, -3.0f);
   EXPECT_EQ(c.MaxV, 5.0f);
@@ -163,21 +164,21 @@ TEST(Cls8GetBox, ValueRangeIsGatheredAfreshFromTheGraphs) {
   EXPECT_GT(s.V, 0.0f);
 }
 
-TEST(Cls8GetBox, EmptyContainerGivesASmallBoxAroundTheOrigin) {
-  Cls8 c;
+TEST(GraphContainerGetBox, EmptyContainerGivesASmallBoxAroundTheOrigin) {
+  GraphContainer c;
   AxisScales s;
-  const Cls1 b3 = c.CombineBoxes({}, DocumentType3D, ScaleEqual, 1, 1, 1, s);
-  EXPECT_EQ(b3, (Cls1{-0.04f, 0.04f, -0.04f, 0.04f, -0.04f, 0.04f}));
+  const BoundingBox b3 = c.CombineBoxes({}, DocumentType3D, ScaleEqual, 1, 1, 1, s);
+  EXPECT_EQ(b3, (BoundingBox{-0.04f, 0.04f, -0.04f, 0.04f, -0.04f, 0.04f}));
   EXPECT_FLOAT_EQ(s.X, 0.008f);
-  const Cls1 b2 = c.CombineBoxes({}, DocumentType2D, ScaleSquare, 1, 1, 1, s);
-  EXPECT_EQ(b2, Cls1{});
+  const BoundingBox b2 = c.CombineBoxes({}, DocumentType2D, ScaleSquare, 1, 1, 1, s);
+  EXPECT_EQ(b2, BoundingBox{});
   EXPECT_FLOAT_EQ(s.X, 0.1f);
 
   // Through GetBox on a real (empty) container the program-wide factors are set.
   const int32_t savedType = DocumentType, savedMode = AxisScaleMode;
   DocumentType = DocumentType2D;
   AxisScaleMode = ScaleSquare;
-  Cls8 empty;
+  GraphContainer empty;
   empty.GetBox();
   EXPECT_FLOAT_EQ(AxisScaleX, 0.1f);
   EXPECT_FLOAT_EQ(AxisScaleY, 0.1f);
@@ -188,13 +189,13 @@ TEST(Cls8GetBox, EmptyContainerGivesASmallBoxAroundTheOrigin) {
   AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
 }
 
-TEST(Cls8Save, KindsWithoutARecordWriteNothing) {
-  Cls8 c;
+TEST(GraphContainerSave, KindsWithoutARecordWriteNothing) {
+  GraphContainer c;
   EXPECT_EQ(c.Save(), "");
-  auto g = Graph(1);
+  auto g = MakeGraph(1);
   g->GraphType = OdeSolution;
   c.FunSurfs.Add(g);
-  auto h = Graph(2);
+  auto h = MakeGraph(2);
   h->GraphType = 16;
   c.FunSurfs.Add(h);
   EXPECT_EQ(c.Save(), "");

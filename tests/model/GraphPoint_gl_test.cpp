@@ -45,7 +45,7 @@ void View(double left, double bottom, double span) {
 }
 
 // Draws the point inside a display list, as the scene compiler does.
-void DrawInList(const Cls2& p) {
+void DrawInList(const GraphPoint& p) {
   const GLuint list = glGenLists(1);
   glNewList(list, GL_COMPILE);
   p.Draw();
@@ -54,8 +54,8 @@ void DrawInList(const Cls2& p) {
   glDeleteLists(list, 1);
 }
 
-Cls2 Marker(int32_t symbol, float size, int32_t colour) {
-  Cls2 p;
+GraphPoint Marker(int32_t symbol, float size, int32_t colour) {
+  GraphPoint p;
   p.Symbol = symbol;
   p.Size = size;
   p.Color = colour;
@@ -68,7 +68,7 @@ const Rgb kBlue{0, 0, 255};
 
 } // namespace
 
-TEST(Cls2Draw, SolidRectangleIsPlacedByTheSceneCentreOnly) {
+TEST(GraphPointDraw, SolidRectangleIsPlacedByTheSceneCentreOnly) {
   GlTestContext gl(kSize, kSize);
   ASSERT_TRUE(gl.Valid());
   SceneState s(DocumentType2D);
@@ -76,7 +76,7 @@ TEST(Cls2Draw, SolidRectangleIsPlacedByTheSceneCentreOnly) {
   SceneCenterY = 2;
   AxisScaleX = AxisScaleY = 5; // not applied to flat markers
   View(-0.2, -0.2, 0.4);       // 0.4 units over 64 pixels: the square is 16 pixels wide
-  Cls2 p = Marker(SolidRectangle, 1, 255);
+  GraphPoint p = Marker(SolidRectangle, 1, 255);
   p.x = 1;
   p.y = 2;
   DrawInList(p);
@@ -111,7 +111,7 @@ TEST(Cls2Draw, SolidRectangleIsPlacedByTheSceneCentreOnly) {
   }
 }
 
-TEST(Cls2Draw, FlatMarkersByShape) {
+TEST(GraphPointDraw, FlatMarkersByShape) {
   GlTestContext gl(kSize, kSize);
   ASSERT_TRUE(gl.Valid());
   SceneState s(DocumentType2D);
@@ -158,13 +158,13 @@ TEST(Cls2Draw, FlatMarkersByShape) {
   EXPECT_EQ(gl.Pixel(32 + 20, 32 + 20), kWhite);
 }
 
-TEST(Cls2Draw, NoMarkerForOtherSymbolsAndNoStateChange) {
+TEST(GraphPointDraw, NoMarkerForOtherSymbolsAndNoStateChange) {
   GlTestContext gl(kSize, kSize);
   ASSERT_TRUE(gl.Valid());
   SceneState s(DocumentType2D);
   View(-0.2, -0.2, 0.4);
   glColor3f(0.25f, 0.5f, 0.75f);
-  Cls2 p = Marker(0, 1, 255);
+  GraphPoint p = Marker(0, 1, 255);
   p.Hollow = true;
   p.Draw();
   Marker(7, 1, 255).Draw();
@@ -179,14 +179,14 @@ TEST(Cls2Draw, NoMarkerForOtherSymbolsAndNoStateChange) {
   EXPECT_EQ(gl.Pixel(32, 32), kRed);
 }
 
-TEST(Cls2Draw, SphereInOtherDocumentsIsMappedByTheAxisScales) {
+TEST(GraphPointDraw, SphereInOtherDocumentsIsMappedByTheAxisScales) {
   GlTestContext gl(kSize, kSize);
   ASSERT_TRUE(gl.Valid());
   SceneState s(DocumentType3D);
   AxisScaleX = AxisScaleY = AxisScaleZ = 2;
   // A view of 0.8 .. 1.2 by 1.8 .. 2.2 around the scene point (1, 2): 160 pixels per unit.
   View(0.8, 1.8, 0.4);
-  Cls2 p = Marker(0, 0.15f, 65280); // Symbol is ignored outside 2D documents
+  GraphPoint p = Marker(0, 0.15f, 65280); // Symbol is ignored outside 2D documents
   p.x = 2;
   p.y = 4;
   p.z = 6;

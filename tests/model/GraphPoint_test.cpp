@@ -5,26 +5,26 @@
 #include "model/BoundingBox.h"
 #include "model/GraphPoint.h"
 
-TEST(Cls2, DefaultsAndInit) {
-  const Cls2 p;
+TEST(GraphPoint, DefaultsAndInit) {
+  const GraphPoint p;
   EXPECT_FLOAT_EQ(p.Size, 0.15f);
   EXPECT_EQ(p.Color, 0);
   EXPECT_EQ(p.Symbol, 0);
   EXPECT_FALSE(p.Hollow);
   EXPECT_FALSE(p.Show);
   EXPECT_EQ(p.x + p.y + p.z + p.v, 0.0f);
-  const Cls2 q = p.Init(1, 2, 3, 4);
+  const GraphPoint q = p.Init(1, 2, 3, 4);
   EXPECT_EQ(q.x, 1.0f);
   EXPECT_EQ(q.y, 2.0f);
   EXPECT_EQ(q.z, 3.0f);
   EXPECT_EQ(q.v, 4.0f);
   EXPECT_FLOAT_EQ(q.Size, 0.15f);
-  EXPECT_EQ(p, Cls2{});
-  EXPECT_EQ(Cls1{}, (Cls1{0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(p, GraphPoint{});
+  EXPECT_EQ(BoundingBox{}, (BoundingBox{0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(&PolarRegionBox(), &PolarRegionBox());
 }
 
-TEST(Cls2, ColorToRgbSplitsWithoutMasking) {
+TEST(GraphPoint, ColorToRgbSplitsWithoutMasking) {
   struct Row {
     int32_t colour;
     float r, g, b;

@@ -13,7 +13,7 @@
 namespace {
 
 // The value of any scalar property as text, for table comparisons.
-std::string ValueText(const Cls9& g, Cls9Prop p) {
+std::string ValueText(const Graph& g, GraphProp p) {
   switch (PropertyInfo(p).kind) {
   case PropKind::Integer:
     return std::to_string(g.GetInt(p));
@@ -26,15 +26,15 @@ std::string ValueText(const Cls9& g, Cls9Prop p) {
   }
 }
 
-Cls9Prop Id(const char* name) {
-  auto p = FindCls9Property(name);
+GraphProp Id(const char* name) {
+  auto p = FindGraphProperty(name);
   EXPECT_TRUE(p.has_value()) << name;
   return *p;
 }
 
 } // namespace
 
-TEST(Cls9Defaults, NewGraphHoldsTheListedDefaultsAndZeroEverywhereElse) {
+TEST(GraphDefaults, NewGraphHoldsTheListedDefaultsAndZeroEverywhereElse) {
   const std::map<std::string, std::string> nonZero = {
       {"Smoothness", "3"},
       {"Show", "3"},
@@ -50,10 +50,10 @@ TEST(Cls9Defaults, NewGraphHoldsTheListedDefaultsAndZeroEverywhereElse) {
       {"SmoothCurveWidth", "1"},
       {"Symbol", "1"},
   };
-  Cls9 g;
-  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i) {
-    const auto p = static_cast<Cls9Prop>(i);
-    const Cls9PropertyInfo& info = Cls9PropertyTable[i];
+  Graph g;
+  for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i) {
+    const auto p = static_cast<GraphProp>(i);
+    const GraphPropertyInfo& info = GraphPropertyTable[i];
     if (info.indexed) {
       for (int32_t k = info.first; k <= info.last; ++k) {
         const bool zero = info.kind == PropKind::Boolean ? !g.GetBool(p, k)
@@ -79,9 +79,9 @@ TEST(Cls9Defaults, NewGraphHoldsTheListedDefaultsAndZeroEverywhereElse) {
     EXPECT_EQ(ValueText(g, p), expected) << name;
   }
   // The table's default column says the same as the members.
-  for (const auto& info : Cls9PropertyTable) {
+  for (const auto& info : GraphPropertyTable) {
     if (info.indexed || info.kind == PropKind::Formula || info.kind == PropKind::Name) continue;
-    const auto p = *FindCls9Property(info.name);
+    const auto p = *FindGraphProperty(info.name);
     const double actual = info.kind == PropKind::Boolean ? (g.GetBool(p) ? 1.0 : 0.0)
                           : info.kind == PropKind::Real  ? static_cast<double>(g.GetReal(p))
                                                          : static_cast<double>(g.GetInt(p));
@@ -95,18 +95,18 @@ TEST(Cls9Defaults, NewGraphHoldsTheListedDefaultsAndZeroEverywhereElse) {
   EXPECT_FALSE(g.VertTab3D.RowExists(0));
 }
 
-TEST(Cls9Defaults, PropertyTableHoldsEveryStoredPropertyOnce) {
+TEST(GraphDefaults, PropertyTableHoldsEveryStoredPropertyOnce) {
   // 221 properties of the interface: 214 stored ones, StepT and the six point arrays.
-  EXPECT_EQ(Cls9PropertyCount, 214);
+  EXPECT_EQ(GraphPropertyCount, 214);
   std::set<std::string_view> names;
-  for (const auto& info : Cls9PropertyTable)
+  for (const auto& info : GraphPropertyTable)
     EXPECT_TRUE(names.insert(info.name).second);
-  EXPECT_EQ(FindCls9Property("NoSuchProperty"), std::nullopt);
-  EXPECT_EQ(FindCls9Property("ExpressZ"), Cls9Prop::ExpressZ);
+  EXPECT_EQ(FindGraphProperty("NoSuchProperty"), std::nullopt);
+  EXPECT_EQ(FindGraphProperty("ExpressZ"), GraphProp::ExpressZ);
 }
 
-TEST(Cls9Defaults, StepTFollowsTheProgramFrameCount) {
-  Cls9 g;
+TEST(GraphDefaults, StepTFollowsTheProgramFrameCount) {
+  Graph g;
   const int32_t saved = FrameCount;
   FrameCount = 7;
   EXPECT_EQ(g.StepT(), 7);
@@ -115,8 +115,8 @@ TEST(Cls9Defaults, StepTFollowsTheProgramFrameCount) {
   FrameCount = saved;
 }
 
-TEST(Cls9Defaults, ValuesAreStoredUnchecked) {
-  Cls9 g;
+TEST(GraphDefaults, ValuesAreStoredUnchecked) {
+  Graph g;
   g.GraphType = 99;
   g.ColorNum = 40; // only the stop lists reject indices above 30
   EXPECT_EQ(g.GraphType, 99);
@@ -129,7 +129,7 @@ struct IndexRow {
   bool valid;
 };
 
-TEST(Cls9Indices, ListsCheckTheirRanges) {
+TEST(GraphIndices, ListsCheckTheirRanges) {
   const IndexRow rows[] = {
       {"IsoSurValue", 1, true},    {"IsoSurValue", 100, true},    {"IsoSurValue", 0, false},
       {"IsoSurValue", 101, false}, {"Slice4X", 0, true},          {"Slice4X", 50, true},
@@ -139,8 +139,8 @@ TEST(Cls9Indices, ListsCheckTheirRanges) {
       {"NmlX", 0, true},
   };
   for (const auto& row : rows) {
-    Cls9 g;
-    const Cls9Prop p = Id(row.property);
+    Graph g;
+    const GraphProp p = Id(row.property);
     const PropKind kind = PropertyInfo(p).kind;
     auto write = [&] {
       if (kind == PropKind::Real)
@@ -156,16 +156,16 @@ TEST(Cls9Indices, ListsCheckTheirRanges) {
       EXPECT_THROW(write(), SubscriptError) << row.property << "(" << row.index << ")";
     }
   }
-  Cls9 g;
+  Graph g;
   EXPECT_THROW(g.Slice4X[-1] = 1.0f, SubscriptError);
   g.CurvX[50] = 3.0f;
-  EXPECT_EQ(g.GetReal(Cls9Prop::CurvX, 50), 3.0f);
+  EXPECT_EQ(g.GetReal(GraphProp::CurvX, 50), 3.0f);
 }
 
-TEST(Cls9Indices, TablePointsAreCreatedOnFirstReadAndChecked) {
-  Cls9 g;
-  Cls2& p = g.VertTab3D(5, 7);
-  EXPECT_EQ(p, Cls2{});
+TEST(GraphIndices, TablePointsAreCreatedOnFirstReadAndChecked) {
+  Graph g;
+  GraphPoint& p = g.VertTab3D(5, 7);
+  EXPECT_EQ(p, GraphPoint{});
   EXPECT_FLOAT_EQ(p.Size, 0.15f);
   p.x = 4.0f;
   EXPECT_EQ(&g.VertTab3D(5, 7), &p); // the same point again
@@ -177,12 +177,12 @@ TEST(Cls9Indices, TablePointsAreCreatedOnFirstReadAndChecked) {
   // Only the rows reached hold storage.
   EXPECT_TRUE(g.VertTab3D.RowExists(5));
   EXPECT_FALSE(g.VertTab3D.RowExists(6));
-  EXPECT_EQ(g.VertTab3D.At(6, 3), Cls2{});
+  EXPECT_EQ(g.VertTab3D.At(6, 3), GraphPoint{});
   EXPECT_FALSE(g.VertTab3D.RowExists(6));
 }
 
-TEST(Cls9Indices, PointArraysExistOnlyAfterLayoutAndCheckBounds) {
-  Cls9 g;
+TEST(GraphIndices, PointArraysExistOnlyAfterLayoutAndCheckBounds) {
+  Graph g;
   EXPECT_THROW(g.Vert3D(0, 0), SubscriptError);
   g.Vert3D.Allocate({2, 4});
   EXPECT_EQ(g.Vert3D.Cells().size(), 15u);
@@ -192,22 +192,22 @@ TEST(Cls9Indices, PointArraysExistOnlyAfterLayoutAndCheckBounds) {
   EXPECT_THROW(g.Vert3D(0, 5), SubscriptError);
   // A new layout holds new points, of the same size too.
   g.Vert3D.Allocate({2, 4});
-  EXPECT_EQ(g.Vert3D(0, 4), Cls2{});
+  EXPECT_EQ(g.Vert3D(0, 4), GraphPoint{});
   g.Vert3D.Allocate({1, 1});
-  EXPECT_EQ(g.Vert3D(0, 1), Cls2{});
+  EXPECT_EQ(g.Vert3D(0, 1), GraphPoint{});
   // Laid out with its points written when first reached: the same bounds and new points, read
   // one by one, whole, or after a write.
   g.VertDev.Allocate({1, 2});
   g.VertDev(0, 0).x = 5.0f;
   g.VertDev.AllocateOnFirstUse({2, 3});
-  const Cls9& view = g;
+  const Graph& view = g;
   EXPECT_TRUE(g.VertDev.InRange({2, 3}));
-  EXPECT_EQ(view.VertDev(0, 0), Cls2{});
+  EXPECT_EQ(view.VertDev(0, 0), GraphPoint{});
   EXPECT_THROW(view.VertDev(3, 0), SubscriptError);
   g.VertDev(1, 2).y = 7.0f;
   EXPECT_EQ(view.VertDev.Cells().size(), 12u);
   EXPECT_EQ(view.VertDev(1, 2).y, 7.0f);
-  EXPECT_EQ(view.VertDev(0, 0), Cls2{});
+  EXPECT_EQ(view.VertDev(0, 0), GraphPoint{});
   g.VertDev2.AllocateOnFirstUse({1, 1});
   EXPECT_EQ(view.VertDev2.Cells().size(), 4u);
   // The animated 4D array is laid out without points: every cell access fails.
@@ -219,8 +219,8 @@ TEST(Cls9Indices, PointArraysExistOnlyAfterLayoutAndCheckBounds) {
   EXPECT_FALSE(g.Anim3D.Allocated());
 }
 
-TEST(Cls9Indices, ValueGridsGrowWithTheCountsAndKeepTheirValues) {
-  Cls9 g;
+TEST(GraphIndices, ValueGridsGrowWithTheCountsAndKeepTheirValues) {
+  Graph g;
   EXPECT_THROW(g.SampleGridV(0, 0, 0), SubscriptError);
   g.SampleGridV.Reserve({2, 2, 2});
   EXPECT_EQ(g.SampleGridV.Values().size(), 27u);
@@ -236,24 +236,24 @@ TEST(Cls9Indices, ValueGridsGrowWithTheCountsAndKeepTheirValues) {
   EXPECT_THROW(g.FrameGridV.Reserve({1000, 1000, 1000, 10}), std::length_error);
 }
 
-TEST(Cls9Access, AccessByIdChecksTheKind) {
-  Cls9 g;
-  g.SetText(Cls9Prop::ExpressZ, "x^2");
-  g.SetInt(Cls9Prop::ColorR, 200, 3);
-  g.SetBool(Cls9Prop::SliceYShowVect, true, 4);
-  g.SetReal(Cls9Prop::IsoSurValue, 1.5f, 100);
+TEST(GraphAccess, AccessByIdChecksTheKind) {
+  Graph g;
+  g.SetText(GraphProp::ExpressZ, "x^2");
+  g.SetInt(GraphProp::ColorR, 200, 3);
+  g.SetBool(GraphProp::SliceYShowVect, true, 4);
+  g.SetReal(GraphProp::IsoSurValue, 1.5f, 100);
   EXPECT_EQ(g.ExpressZ, "x^2");
   EXPECT_EQ(g.ColorR[3], 200);
   EXPECT_TRUE(g.SliceYShowVect[4]);
   EXPECT_EQ(g.IsoSurValue[100], 1.5f);
-  EXPECT_THROW(g.SetInt(Cls9Prop::ExpressZ, 1), std::logic_error);
-  EXPECT_THROW((void)g.GetReal(Cls9Prop::StepU), std::logic_error);
-  EXPECT_THROW((void)g.GetText(Cls9Prop::NmlX), std::logic_error);
+  EXPECT_THROW(g.SetInt(GraphProp::ExpressZ, 1), std::logic_error);
+  EXPECT_THROW((void)g.GetReal(GraphProp::StepU), std::logic_error);
+  EXPECT_THROW((void)g.GetText(GraphProp::NmlX), std::logic_error);
 }
 
 namespace {
 // Tokens of a record layout for a graph, counting each list item's members.
-int TokenCount(std::span<const RecordItem> layout, const Cls9& g) {
+int TokenCount(std::span<const RecordItem> layout, const Graph& g) {
   int n = 0;
   for (const auto& item : layout) {
     if (item.whenAnimated && !g.Animation) continue;
@@ -274,8 +274,8 @@ int TokenCount(std::span<const RecordItem> layout, const Cls9& g) {
 }
 } // namespace
 
-TEST(Cls9Records, LayoutsHaveTheTokenCountsOfTheDocumentText) {
-  Cls9 g;
+TEST(GraphRecords, LayoutsHaveTheTokenCountsOfTheDocumentText) {
+  Graph g;
   g.StepU = 0;
   g.StepV = 0;
   EXPECT_EQ(TokenCount(GraphRecordLayout, g), 159);
@@ -286,7 +286,7 @@ TEST(Cls9Records, LayoutsHaveTheTokenCountsOfTheDocumentText) {
   g.Slice4NumY = 1;
   EXPECT_EQ(TokenCount(GraphRecordLayout, g), 163 + 4 + 12 + 7 + 4);
   // A table record: 23 + 3 x points + 4 x stops.
-  Cls9 t;
+  Graph t;
   t.StepU = 2;
   t.StepV = 0;
   t.ColorNum = 1;
@@ -303,7 +303,7 @@ TEST(Cls9Records, LayoutsHaveTheTokenCountsOfTheDocumentText) {
     }
   }
   // Every property of the function record appears in its layout, and nothing more.
-  std::set<Cls9Prop> inRecord;
+  std::set<GraphProp> inRecord;
   for (const auto& item : GraphRecordLayout) {
     if (item.kind == RecordItemKind::Property) inRecord.insert(item.prop);
     if (item.kind == RecordItemKind::List)
@@ -321,13 +321,13 @@ TEST(Cls9Records, LayoutsHaveTheTokenCountsOfTheDocumentText) {
                                                   "StepVV",
                                                   "MaxVV",
                                                   "MinVV"};
-  for (std::size_t i = 0; i < Cls9PropertyTable.size(); ++i)
-    EXPECT_EQ(inRecord.count(static_cast<Cls9Prop>(i)) == 1,
-              notInRecord.count(Cls9PropertyTable[i].name) == 0)
-        << Cls9PropertyTable[i].name;
+  for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i)
+    EXPECT_EQ(inRecord.count(static_cast<GraphProp>(i)) == 1,
+              notInRecord.count(GraphPropertyTable[i].name) == 0)
+        << GraphPropertyTable[i].name;
 }
 
-TEST(Cls9Records, RecordKindByGraphType) {
+TEST(GraphRecords, RecordKindByGraphType) {
   for (int32_t t = -1; t <= 50; ++t) {
     RecordKind expected = RecordKind::NoRecord;
     if (t >= 4 && t <= 6)
@@ -341,8 +341,8 @@ TEST(Cls9Records, RecordKindByGraphType) {
 
 // ---- copy operations ----
 
-TEST(Cls9Copy, InitMakesANewGraphAndLeavesTheCallerAlone) {
-  Cls9 caller;
+TEST(GraphCopy, InitMakesANewGraphAndLeavesTheCallerAlone) {
+  Graph caller;
   caller.NameS = "mine";
   auto g = caller.Init(5, "n", Surface3D, Cartesian3D, "a", "b", "c", 10, 20, -1, 1, -2, 2,
                        SingleColor, 11, 12, 13, 2, 4, ModelGrid, ShadeFlat, true, false, true, 12);
@@ -372,8 +372,8 @@ TEST(Cls9Copy, InitMakesANewGraphAndLeavesTheCallerAlone) {
   EXPECT_FALSE(g->Animation);
 }
 
-TEST(Cls9Copy, EqualKeepsTheIdAndSetsFunForm) {
-  Cls9 g;
+TEST(GraphCopy, EqualKeepsTheIdAndSetsFunForm) {
+  Graph g;
   g.ID = 9;
   g.PointColor = 77;
   g.Equal("e", Curve2D, Cartesian2D, "", "", "x^2", 1, 50, 0, 0, -2, 2, 0, 0, 0, 255, 1, 0, 3, 3,
@@ -386,8 +386,8 @@ TEST(Cls9Copy, EqualKeepsTheIdAndSetsFunForm) {
   EXPECT_EQ(g.PointColor, 77);
 }
 
-TEST(Cls9Copy, EqualToCopiesTheSettingsButNotIdentityLengthTableOrPoints) {
-  Cls9 source;
+TEST(GraphCopy, EqualToCopiesTheSettingsButNotIdentityLengthTableOrPoints) {
+  Graph source;
   source.ID = 3;
   source.NameS = "s";
   source.ExpressV = "x+y+z";
@@ -420,7 +420,7 @@ TEST(Cls9Copy, EqualToCopiesTheSettingsButNotIdentityLengthTableOrPoints) {
   source.MaxT = 6;
   source.Vert3D.Allocate({0, 0});
 
-  Cls9 target;
+  Graph target;
   target.ID = 8;
   target.CurvX[0] = -1;
   target.CurvX[3] = -3;
@@ -471,11 +471,11 @@ TEST(Cls9Copy, EqualToCopiesTheSettingsButNotIdentityLengthTableOrPoints) {
   EXPECT_EQ(target.MaxT, 6.0f);
 }
 
-TEST(Cls9Copy, EqualToRefusesACountBeyondItsListAndChangesNothing) {
-  Cls9 source;
+TEST(GraphCopy, EqualToRefusesACountBeyondItsListAndChangesNothing) {
+  Graph source;
   source.NameS = "changed";
   source.NmlNum = 51;
-  Cls9 target;
+  Graph target;
   EXPECT_THROW(target.EqualTo(source), SubscriptError);
   EXPECT_EQ(target.NameS, "");
   EXPECT_EQ(target.NmlNum, 0);
@@ -494,8 +494,8 @@ TEST(Cls9Copy, EqualToRefusesACountBeyondItsListAndChangesNothing) {
   EXPECT_EQ(target.CurvNum, -4);
 }
 
-TEST(Cls9Copy, TabEqualToCopiesTheTableSettingsAndSharesThePoints) {
-  Cls9 source;
+TEST(GraphCopy, TabEqualToCopiesTheTableSettingsAndSharesThePoints) {
+  Graph source;
   source.GraphType = Table3D;
   source.NameS = "tab";
   source.StepU = 2;
@@ -509,7 +509,7 @@ TEST(Cls9Copy, TabEqualToCopiesTheTableSettingsAndSharesThePoints) {
   source.ExpressZ = "not copied";
   source.VertTab3D(1, 2).x = 3.0f;
 
-  Cls9 target;
+  Graph target;
   target.ID = 4;
   target.ExpressZ = "mine";
   target.TabEqualTo(source);
@@ -532,16 +532,16 @@ TEST(Cls9Copy, TabEqualToCopiesTheTableSettingsAndSharesThePoints) {
   EXPECT_EQ(source.VertTab3D(0, 0).y, -1.0f);
   EXPECT_TRUE(target.VertTab3D.SharesWith(source.VertTab3D));
 
-  Cls9 bad;
+  Graph bad;
   bad.ColorNum = 32;
-  Cls9 other;
+  Graph other;
   EXPECT_THROW(other.TabEqualTo(bad), SubscriptError);
   EXPECT_FALSE(other.VertTab3D.SharesWith(bad.VertTab3D));
 }
 
-TEST(Cls9Copy, TabEqualToSharesTheTableOfASourceThatHadNone) {
-  Cls9 source;
-  Cls9 target;
+TEST(GraphCopy, TabEqualToSharesTheTableOfASourceThatHadNone) {
+  Graph source;
+  Graph target;
   target.TabEqualTo(source);
   target.VertTab3D(3, 3).z = 2.0f;
   EXPECT_EQ(source.VertTab3D(3, 3).z, 2.0f);

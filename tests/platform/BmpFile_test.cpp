@@ -48,7 +48,7 @@ std::vector<uint8_t> MakeBmp(int32_t width, int32_t height, int bits, uint32_t c
   return b;
 }
 
-class cDIBTest : public ::testing::Test {
+class BmpFileTest : public ::testing::Test {
 protected:
   std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
     const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
@@ -67,7 +67,7 @@ protected:
   ScopedScriptedDialogs dialogs;
 };
 
-TEST_F(cDIBTest, LoadsHeadersColourTableAndPixelsAndWritesThemBackByteForByte) {
+TEST_F(BmpFileTest, LoadsHeadersColourTableAndPixelsAndWritesThemBackByteForByte) {
   struct Case {
     int32_t width, height;
     int bits;
@@ -78,7 +78,7 @@ TEST_F(cDIBTest, LoadsHeadersColourTableAndPixelsAndWritesThemBackByteForByte) {
     SCOPED_TRACE(c.bits);
     const std::vector<uint8_t> bytes = MakeBmp(c.width, c.height, c.bits, c.colors);
     const std::string path = Write("in.bmp", bytes);
-    cDIB dib;
+    BmpFile dib;
     ASSERT_TRUE(dib.CreateFromFile(path));
     EXPECT_EQ(dib.Width(), c.width);
     EXPECT_EQ(dib.Height(), c.height);
@@ -98,8 +98,8 @@ TEST_F(cDIBTest, LoadsHeadersColourTableAndPixelsAndWritesThemBackByteForByte) {
   EXPECT_TRUE(dialogs.prompter.shown.empty());
 }
 
-TEST_F(cDIBTest, WritingReplacesALongerFileWholeAndReportsAFolderThatDoesNotExist) {
-  cDIB dib;
+TEST_F(BmpFileTest, WritingReplacesALongerFileWholeAndReportsAFolderThatDoesNotExist) {
+  BmpFile dib;
   ASSERT_TRUE(dib.CreateFromFile(Write("small.bmp", MakeBmp(2, 2, 24, 0))));
   const std::string target = Write("big.bmp", std::vector<uint8_t>(5000, 0xAB));
   ASSERT_TRUE(dib.WriteToFile(target));
@@ -109,8 +109,8 @@ TEST_F(cDIBTest, WritingReplacesALongerFileWholeAndReportsAFolderThatDoesNotExis
   EXPECT_FALSE(dib.LastError().empty());
 }
 
-TEST_F(cDIBTest, RefusesFilesThatAreNoBitmapOrWhoseHeadersPointOutsideTheFile) {
-  cDIB dib;
+TEST_F(BmpFileTest, RefusesFilesThatAreNoBitmapOrWhoseHeadersPointOutsideTheFile) {
+  BmpFile dib;
   ASSERT_TRUE(dib.CreateFromFile(Write("good.bmp", MakeBmp(4, 3, 24, 0))));
 
   std::vector<uint8_t> offsetPastEnd = MakeBmp(4, 3, 24, 0);
@@ -151,17 +151,17 @@ TEST_F(cDIBTest, RefusesFilesThatAreNoBitmapOrWhoseHeadersPointOutsideTheFile) {
   EXPECT_EQ(dialogs.prompter.shown[0].icon, MsgIcon::Critical);
 }
 
-TEST_F(cDIBTest, AnUncompressedBitmapWithoutAPixelSizeIsReadByItsDimensions) {
+TEST_F(BmpFileTest, AnUncompressedBitmapWithoutAPixelSizeIsReadByItsDimensions) {
   std::vector<uint8_t> bytes = MakeBmp(5, 3, 24, 0);
   Put(bytes, 34, 0, 4);
-  cDIB dib;
+  BmpFile dib;
   ASSERT_TRUE(dib.CreateFromFile(Write("nosize.bmp", bytes)));
   EXPECT_EQ(dib.SizeImage(), 16 * 3);
 }
 
-TEST_F(cDIBTest, PackedBitmapsOfSixteenBitsOrMoreAreTakenAndOthersRefused) {
+TEST_F(BmpFileTest, PackedBitmapsOfSixteenBitsOrMoreAreTakenAndOthersRefused) {
   const std::vector<uint8_t> file24 = MakeBmp(3, 2, 24, 0);
-  cDIB dib;
+  BmpFile dib;
   ASSERT_TRUE(dib.CreateFromPackedDIBPointer(file24.data() + 14, file24.size() - 14));
   EXPECT_EQ(dib.BitOffset(), 54);
   EXPECT_EQ(dib.SizeFileHeader(), static_cast<int32_t>(file24.size()));

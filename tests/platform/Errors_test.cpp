@@ -24,14 +24,14 @@ template <class F> bool ThrowsOurs(F&& f) {
 }
 
 TEST(Errors, FormulaSubscriptAndDocumentFaultsAreOursProgrammingErrorsAreNot) {
-  EXPECT_TRUE(ThrowsOurs([] { Cls13().Pop(); }));
+  EXPECT_TRUE(ThrowsOurs([] { ValueStack().Pop(); }));
   EXPECT_TRUE(ThrowsOurs([] {
-    Cls9 g;
+    Graph g;
     (void)g.CurvX[51];
   }));
   EXPECT_TRUE(ThrowsOurs([] { TokenReader("1E10").Integer("StepU"); })); // beyond 32 bits
   // A container misused by the program is a programming error.
-  EXPECT_FALSE(ThrowsOurs([] { Cls8().FunSurfs.Item(1); }));
+  EXPECT_FALSE(ThrowsOurs([] { GraphContainer().FunSurfs.Item(1); }));
 }
 
 } // namespace

@@ -46,32 +46,32 @@ private:
   }
 };
 
-class cFileDlgTest : public ::testing::Test {
+class FileDialogTest : public ::testing::Test {
 protected:
   void SetUp() override { SetFileChooser(&chooser); }
   void TearDown() override { SetFileChooser(nullptr); }
   RecordingChooser chooser;
 };
 
-TEST_F(cFileDlgTest, FilterTextsBecomeNulSeparatedPairsWithEitherSeparator) {
-  cFileDlg dlg;
+TEST_F(FileDialogTest, FilterTextsBecomeNulSeparatedPairsWithEitherSeparator) {
+  FileDialog dlg;
   dlg.Filter = "AVI Files|*.avi";
   EXPECT_EQ(dlg.SystemFilter(), "AVI Files\0*.avi\0\0"s);
   dlg.Filter = "AVI Files:*.avi";
   EXPECT_EQ(dlg.SystemFilter(), "AVI Files\0*.avi\0\0"s);
 
   const std::string two = "Text\0*.txt\0All files\0*.*\0\0"s;
-  const auto pairs = cFileDlg::FilterPairs(two);
+  const auto pairs = FileDialog::FilterPairs(two);
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[1].description, "All files");
   EXPECT_EQ(pairs[1].pattern, "*.*");
-  EXPECT_EQ(cFileDlg::FilterPairAt(two, 2), "All files\0*.*"s);
-  EXPECT_EQ(cFileDlg::FilterPairAt(two, 3), "");
-  EXPECT_EQ(cFileDlg::FilterPairAt(two, 0), "");
+  EXPECT_EQ(FileDialog::FilterPairAt(two, 2), "All files\0*.*"s);
+  EXPECT_EQ(FileDialog::FilterPairAt(two, 3), "");
+  EXPECT_EQ(FileDialog::FilterPairAt(two, 0), "");
 }
 
-TEST_F(cFileDlgTest, ConfirmedSaveGivesThePathWithTheDefaultExtensionAndTheChosenPair) {
-  cFileDlg dlg;
+TEST_F(FileDialogTest, ConfirmedSaveGivesThePathWithTheDefaultExtensionAndTheChosenPair) {
+  FileDialog dlg;
   EXPECT_EQ(dlg.DlgTitle, "Corvalin");
   EXPECT_EQ(dlg.InitDirectory,
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
@@ -79,7 +79,7 @@ TEST_F(cFileDlgTest, ConfirmedSaveGivesThePathWithTheDefaultExtensionAndTheChose
   dlg.DlgTitle = "Choose a filename to save AVI to...";
   dlg.Filter = "AVI Files|*.avi";
   dlg.InitDirectory = "/data/videos";
-  dlg.Flags = cFileDlg::FlagEnableHook | cFileDlg::FlagEnableTemplate;
+  dlg.Flags = FileDialog::FlagEnableHook | FileDialog::FlagEnableTemplate;
   chooser.answers.push_back(FileChoice{"/data/videos/spin", 1});
   std::string name = "untitled.avi", title;
   ASSERT_TRUE(dlg.VBGetSaveFileName(name, title));
@@ -93,7 +93,7 @@ TEST_F(cFileDlgTest, ConfirmedSaveGivesThePathWithTheDefaultExtensionAndTheChose
   EXPECT_EQ(title, "spin.avi");
   EXPECT_EQ(dlg.Filter, "AVI Files\0*.avi"s);
   EXPECT_EQ(dlg.FilterIndex, 1);
-  EXPECT_EQ(dlg.Flags, cFileDlg::FlagHideReadOnly | cFileDlg::FlagOverwritePrompt);
+  EXPECT_EQ(dlg.Flags, FileDialog::FlagHideReadOnly | FileDialog::FlagOverwritePrompt);
   EXPECT_EQ(dlg.InitDirectory, "/data/videos");
 
   // A name that has an extension keeps it.
@@ -102,9 +102,9 @@ TEST_F(cFileDlgTest, ConfirmedSaveGivesThePathWithTheDefaultExtensionAndTheChose
   EXPECT_EQ(name, "/data/videos/clip.AVI");
 }
 
-TEST_F(cFileDlgTest, ACancelLeavesNulTextsAndResetsTheIndex) {
+TEST_F(FileDialogTest, ACancelLeavesNulTextsAndResetsTheIndex) {
   for (const bool save : {true, false}) {
-    cFileDlg dlg;
+    FileDialog dlg;
     dlg.Filter = "AVI Files|*.avi";
     std::string name = "untitled.avi", title;
     EXPECT_FALSE(save ? dlg.VBGetSaveFileName(name, title) : dlg.VBGetOpenFileName(name, title));

@@ -79,7 +79,7 @@ TEST_F(Animated, CurvesAreMarkedWithTheScenePairing) {
   Domain(*anim, 0, 1, 1, 0, 3, 3);
   Animate(*anim, 0, 1, 1);
   ASSERT_TRUE(anim->GetPoints());
-  for (const Cls2& p : anim->Anim2D.Cells())
+  for (const GraphPoint& p : anim->Anim2D.Cells())
     EXPECT_EQ(p.z, U);
   EXPECT_TRUE(Near(anim->Anim2D(3, 1), {3, 3, U}));
   // The still curve keeps z and loses x outside 1 .. 2.
@@ -98,7 +98,7 @@ TEST_F(Animated, ImplicitCurveMarksNothingButAnImplicitRibbonDoes) {
   curve->Animation = true;
   FrameCount = 2;
   ASSERT_TRUE(curve->GetPoints());
-  for (const Cls2& p : curve->Anim2D.Cells())
+  for (const GraphPoint& p : curve->Anim2D.Cells())
     EXPECT_TRUE(AtOrigin(p));
   auto ribbon = MakeGraph(Ribbon25DAnimation, Cartesian2D, Implicit, "x^2+y^2-1", "0", "0");
   Domain(*ribbon, -1, 1, 2, -1, 1, 2);

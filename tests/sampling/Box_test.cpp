@@ -15,7 +15,7 @@ struct Box6 {
   float minX, maxX, minY, maxY, minZ, maxZ;
 };
 
-::testing::AssertionResult BoxIs(const Cls1& b, Box6 e, float tol = 1e-6f) {
+::testing::AssertionResult BoxIs(const BoundingBox& b, Box6 e, float tol = 1e-6f) {
   const float got[] = {b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ};
   const float want[] = {e.minX, e.maxX, e.minY, e.maxY, e.minZ, e.maxZ};
   for (int n = 0; n < 6; ++n)
@@ -27,8 +27,8 @@ struct Box6 {
   return ::testing::AssertionSuccess();
 }
 
-Cls1 OwnBox(const Cls9& g) {
-  Cls1 b;
+BoundingBox OwnBox(const Graph& g) {
+  BoundingBox b;
   b.MinX = g.BoxMinX;
   b.MaxX = g.BoxMaxX;
   b.MinY = g.BoxMinY;
@@ -42,7 +42,7 @@ class Box : public SamplingTest {
 protected:
   void SetUp() override {
     SamplingTest::SetUp();
-    PolarRegionBox() = Cls1();
+    PolarRegionBox() = BoundingBox();
   }
 };
 
@@ -62,7 +62,7 @@ TEST_P(CurveBoxes, TakeTheOriginIntoXAndY) {
   g->Exp2 = "0-x";
   Domain(*g, 1, 5, 1, r.minV, r.maxV, 4);
   ASSERT_TRUE(g->GetPoints());
-  const Cls1 b = g->GetBox();
+  const BoundingBox b = g->GetBox();
   EXPECT_TRUE(BoxIs(b, r.box));
   EXPECT_TRUE(BoxIs(OwnBox(*g), r.box));
 }
@@ -120,7 +120,7 @@ TEST_F(Box, FloorOverlaysLowerTheSurfaceBox) {
   Domain(*g, -1, 1, 2, -1, 1, 2);
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, -2, 2, -1, 1}));
-  for (bool Cls9::*sw : {&Cls9::ShowContour, &Cls9::ShowVector, &Cls9::ShowColormap}) {
+  for (bool Graph::*sw : {&Graph::ShowContour, &Graph::ShowVector, &Graph::ShowColormap}) {
     (*g).*sw = true;
     EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, -5, 2, -1, 1}));
     (*g).*sw = false;
@@ -131,8 +131,8 @@ TEST_F(Box, FloorOverlaysLowerTheSurfaceBox) {
   EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, -2, 2, -1, 1}));
   g->GraphType = Table3D;
   g->StepU = g->StepV = 1;
-  g->VertTab3D(0, 0) = Cls2::Init(1, 4, 1, 0);
-  g->VertTab3D(0, 1) = Cls2::Init(2, 6, 1, 0);
+  g->VertTab3D(0, 0) = GraphPoint::Init(1, 4, 1, 0);
+  g->VertTab3D(0, 1) = GraphPoint::Init(2, 6, 1, 0);
   EXPECT_TRUE(BoxIs(g->GetBox(), {1, 2, 1, 6, 1, 1}));
   EXPECT_FALSE(g->VertTab3D.RowExists(1)); // measuring creates no points
 }
@@ -163,7 +163,7 @@ TEST_F(Box, PolarRegionWidensByTheArcAndIsShared) {
   auto g = MakeGraph(Curve2D, Polar, Implicit, "r-1", "0", "0");
   Domain(*g, 0, kPi / 2, 1, 0, 2, 1);
   ASSERT_TRUE(g->GetPoints());
-  Cls1 b = g->GetBox();
+  BoundingBox b = g->GetBox();
   // The first box of a new graph unites the quarter arc of radius 2 with the origin.
   EXPECT_TRUE(BoxIs(b, {0, 2, 0, 2, 0, 0}, 1e-5f));
   EXPECT_TRUE(BoxIs(PolarRegionBox(), {0, 2, 0, 2, 0, 0}, 1e-5f));
@@ -254,8 +254,8 @@ TEST_F(Box, RibbonBackEdge) {
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 2, -1, 1, 0, 3}));
   for (int32_t j = 0; j <= 3; ++j) {
-    const Cls2& front = g->Vert3D(0, j);
-    const Cls2& back = g->Vert3D(1, j);
+    const GraphPoint& front = g->Vert3D(0, j);
+    const GraphPoint& back = g->Vert3D(1, j);
     EXPECT_EQ(back.x, front.x);
     EXPECT_EQ(back.y, front.y);
     EXPECT_EQ(back.z, front.z + RibbonDepth);
@@ -277,25 +277,25 @@ TEST_F(Box, AnimatedRibbonBackEdgeAtItsStepOnly) {
 TEST_F(Box, TablesAndTheirBackEdge) {
   auto t = MakeGraph(Table25D, Cartesian2D, 0, "", "", "");
   t->StepV = 2;
-  t->VertTab3D(0, 0) = Cls2::Init(-1, 4, 1, 0);
-  t->VertTab3D(0, 1) = Cls2::Init(2, 1, 1, 0);
-  t->VertTab3D(0, 2) = Cls2::Init(3, -2, 1, 0);
-  t->VertTab3D(1, 1) = Cls2::Init(100, 100, 100, 0); // overwritten by the back edge
+  t->VertTab3D(0, 0) = GraphPoint::Init(-1, 4, 1, 0);
+  t->VertTab3D(0, 1) = GraphPoint::Init(2, 1, 1, 0);
+  t->VertTab3D(0, 2) = GraphPoint::Init(3, -2, 1, 0);
+  t->VertTab3D(1, 1) = GraphPoint::Init(100, 100, 100, 0); // overwritten by the back edge
   EXPECT_TRUE(BoxIs(t->GetBox(), {-1, 3, -2, 4, 1, 4}));
   EXPECT_EQ(t->VertTab3D(1, 1).x, 2.0f);
   EXPECT_EQ(t->VertTab3D(1, 1).z, 4.0f);
 
   auto t2 = MakeGraph(Table2D, Cartesian2D, 0, "", "", "");
   t2->StepV = 1;
-  t2->VertTab3D(0, 0) = Cls2::Init(1, 2, 0, 0);
-  t2->VertTab3D(0, 1) = Cls2::Init(3, 5, 0, 0);
+  t2->VertTab3D(0, 0) = GraphPoint::Init(1, 2, 0, 0);
+  t2->VertTab3D(0, 1) = GraphPoint::Init(3, 5, 0, 0);
   EXPECT_TRUE(BoxIs(t2->GetBox(), {0, 3, 0, 5, 0, 0}));
 
   auto t3 = MakeGraph(Table3D, Cartesian3D, 0, "", "", "");
   t3->StepU = 1;
   t3->StepV = 1;
-  t3->VertTab3D(1, 1) = Cls2::Init(1, 2, 3, 0);
-  t3->VertTab3D(0, 1) = Cls2::Init(-1, 2, 5, 0);
+  t3->VertTab3D(1, 1) = GraphPoint::Init(1, 2, 3, 0);
+  t3->VertTab3D(0, 1) = GraphPoint::Init(-1, 2, 5, 0);
   EXPECT_TRUE(BoxIs(t3->GetBox(), {-1, 1, 0, 2, 0, 5}));
 }
 

@@ -87,7 +87,7 @@ TEST_F(Frame, VectorCompilesEmptyTexts) {
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   for (PointArray<2>* a : {&g->Vert3D, &g->VertDev, &g->VertDev2})
-    for (const Cls2& p : a->Cells())
+    for (const GraphPoint& p : a->Cells())
       EXPECT_TRUE(AtOrigin(p));
   EXPECT_EQ(g->VertDev.Cells().size(), 12u);
 }
@@ -124,7 +124,7 @@ TEST_P(MarkOutside, JudgesEachCoordinateByItsPair) {
   ViewMinZ = -5;
   ViewMaxZ = 5; // the user's z
   const MarkRow& r = GetParam();
-  Cls2 p;
+  GraphPoint p;
   p.x = r.in.x;
   p.y = r.in.y;
   p.z = r.in.z;
@@ -271,7 +271,7 @@ TEST_F(Frame, ImplicitCurveIsNeverMarked) {
   auto g = MakeGraph(Curve2D, Cartesian2D, Implicit, "x^2+y^2-1", "0", "0");
   Domain(*g, -1, 1, 2, -1, 1, 2);
   ASSERT_TRUE(g->GetPoints());
-  for (const Cls2& p : g->Vert3D.Cells())
+  for (const GraphPoint& p : g->Vert3D.Cells())
     EXPECT_TRUE(AtOrigin(p));
 }
 

@@ -125,7 +125,7 @@ TEST_F(Faults, AnimatedPointsExistWithTheFlagOff) {
     g->MinT = 0;
     g->MaxT = 4;
     ASSERT_TRUE(g->GetPoints()) << k.type;
-    const Cls2* last = nullptr;
+    const GraphPoint* last = nullptr;
     switch (k.type) {
     case PointAnimation:
       last = &g->Anim1D(2);
@@ -166,7 +166,7 @@ TEST_P(UndefinedInputs, MakeTheWholePointUndefined) {
   g->Animation = true;
   FrameCount = 1;
   ASSERT_TRUE(g->GetPoints());
-  const Cls2* p = nullptr;
+  const GraphPoint* p = nullptr;
   switch (r.type) {
   case Curve2D:
   case Surface3D:
@@ -253,16 +253,16 @@ TEST_F(Faults, NonFiniteDomainGivesUndefinedSamples) {
   Domain(*g, 0, 1, 1, -big, big, 2); // the step overflows single precision
   ASSERT_TRUE(g->GetPoints());
   for (int32_t j = 0; j <= 2; ++j) {
-    const Cls2& p = g->Vert3D(0, j);
+    const GraphPoint& p = g->Vert3D(0, j);
     EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
   }
   EXPECT_TRUE(AllUndefined(g->Vert3D(0, 1)));
-  const Cls1 b = g->GetBox();
+  const BoundingBox b = g->GetBox();
   EXPECT_TRUE(std::isfinite(b.MinX) && std::isfinite(b.MaxX));
   // The arc of a polar region over an angle domain that overflows.
   auto r = MakeGraph(Curve2D, Polar, Implicit, "r-1", "0", "0");
   Domain(*r, -big, big, 1, 0, 2, 1);
-  const Cls1 arc = r->GetBox();
+  const BoundingBox arc = r->GetBox();
   for (float v : {arc.MinX, arc.MaxX, arc.MinY, arc.MaxY})
     EXPECT_TRUE(std::isfinite(v));
 }

@@ -13,8 +13,8 @@ namespace {
 
 class Grids : public SamplingTest {
 protected:
-  std::unique_ptr<Cls9> Make4D(int32_t type, const char* v, int32_t steps, float lo = 0,
-                               float hi = 1) {
+  std::unique_ptr<Graph> Make4D(int32_t type, const char* v, int32_t steps, float lo = 0,
+                                float hi = 1) {
     auto g = Make4DGraph(type, v);
     Domain(*g, lo, hi, steps, lo, hi, steps);
     DomainW(*g, lo, hi, steps);
@@ -120,7 +120,7 @@ TEST_P(ImplicitColumns, StoreInPointOrder) {
   Domain(*g, -1, 1, 2, -1, 1, 2);
   DomainW(*g, -1, 1, 2);
   ASSERT_TRUE(g->GetPoints());
-  Cls2 p;
+  GraphPoint p;
   p.x = g->SampleGrid1(r.i, r.j, r.k);
   p.y = g->SampleGrid2(r.i, r.j, r.k);
   p.z = g->SampleGrid3(r.i, r.j, r.k);
@@ -174,7 +174,7 @@ TEST_F(Grids, AnimatedImplicitSurface) {
   EXPECT_EQ(g->FrameGrid2(1, 2, 3, 2), 3.0f); // w
   EXPECT_EQ(g->FrameGrid3(1, 2, 3, 2), 1.0f); // u
   EXPECT_EQ(g->FrameGridV(1, 2, 3, 2), 16.0f);
-  for (const Cls2& p : g->Anim3D.Cells())
+  for (const GraphPoint& p : g->Anim3D.Cells())
     EXPECT_TRUE(AtOrigin(p));
   // Other systems sample nothing.
   auto c = MakeGraph(Surface3DAnimation, Cylindrical, Implicit, "r", "0", "0");
@@ -188,11 +188,11 @@ TEST_F(Grids, AnimatedImplicitSurface) {
 
 struct GridSnapshot {
   std::vector<float> values;
-  std::vector<Cls2> points;
+  std::vector<GraphPoint> points;
   float min = 0, max = 0, gmin = 0, gmax = 0;
 };
 
-GridSnapshot Snapshot(Cls9& g) {
+GridSnapshot Snapshot(Graph& g) {
   GridSnapshot s;
   for (ValueGrid<3>* grid : {&g.SampleGrid1, &g.SampleGrid2, &g.SampleGrid3, &g.SampleGridV})
     s.values.insert(s.values.end(), grid->Values().begin(), grid->Values().end());

@@ -13,7 +13,7 @@ namespace {
 class Overlays : public SamplingTest {
 protected:
   // y = x^2 sampled at x = -2, -1, 0, 1, 2.
-  static std::unique_ptr<Cls9> Parabola() {
+  static std::unique_ptr<Graph> Parabola() {
     auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x^2");
     Domain(*g, 0, 1, 1, -2, 2, 4);
     return g;
@@ -34,8 +34,8 @@ TEST_F(Overlays, ParabolaDerivatives) {
 }
 
 TEST_F(Overlays, EachSwitchOfTheFirstSetFillsTheDerivative) {
-  for (bool Cls9::*sw : {&Cls9::ShowDev, &Cls9::ShowQie, &Cls9::ShowNml, &Cls9::ShowMax,
-                         &Cls9::ShowMin, &Cls9::ShowCurv, &Cls9::ShowGuai}) {
+  for (bool Graph::*sw : {&Graph::ShowDev, &Graph::ShowQie, &Graph::ShowNml, &Graph::ShowMax,
+                          &Graph::ShowMin, &Graph::ShowCurv, &Graph::ShowGuai}) {
     auto g = Parabola();
     (*g).*sw = true;
     ASSERT_TRUE(g->GetPoints());
@@ -61,8 +61,8 @@ TEST_F(Overlays, MirrorCurves) {
   g->ShowJO = true;
   ASSERT_TRUE(g->GetPoints());
   for (int32_t j = 0; j <= 4; ++j) {
-    const Cls2& m = g->VertJO(0, j);
-    const Cls2& c = g->Vert3D(0, j);
+    const GraphPoint& m = g->VertJO(0, j);
+    const GraphPoint& c = g->Vert3D(0, j);
     EXPECT_EQ(m.x, c.x);
     EXPECT_EQ(m.y, c.y);
     EXPECT_EQ(m.z, 0.0f);
@@ -94,7 +94,7 @@ TEST_F(Overlays, PolarDerivativeOfRadiusA) {
   g->ShowDev = true;
   ASSERT_TRUE(g->GetPoints());
   for (int32_t j = 0; j <= 8; ++j) {
-    const Cls2& p = g->VertDev(0, j);
+    const GraphPoint& p = g->VertDev(0, j);
     EXPECT_NEAR(std::hypot(p.x, p.y), 1.0, 1e-6) << j;
     EXPECT_EQ(p.z, 0.0f);
   }
@@ -176,7 +176,7 @@ class MirrorText : public SamplingTest, public ::testing::WithParamInterface<Mir
 
 TEST_P(MirrorText, NegatesTheCurvesVariable) {
   const MirrorTextRow& r = GetParam();
-  Cls9 g;
+  Graph g;
   g.CoordType = r.coord;
   g.FunForm = r.form;
   EXPECT_EQ(MirrorVariable(g, r.text), r.mirrored);

@@ -36,10 +36,10 @@ protected:
 };
 
 // A graph of a kind with its three formulas and both domains.
-inline std::unique_ptr<Cls9> MakeGraph(int32_t type, int32_t coord, int32_t form,
-                                       const std::string& x, const std::string& y,
-                                       const std::string& z) {
-  auto g = std::make_unique<Cls9>();
+inline std::unique_ptr<Graph> MakeGraph(int32_t type, int32_t coord, int32_t form,
+                                        const std::string& x, const std::string& y,
+                                        const std::string& z) {
+  auto g = std::make_unique<Graph>();
   g->GraphType = type;
   g->CoordType = coord;
   g->FunForm = form;
@@ -50,14 +50,14 @@ inline std::unique_ptr<Cls9> MakeGraph(int32_t type, int32_t coord, int32_t form
 }
 
 // A 4D graph (still or animated) in a 4D document, its value formula v over Cartesian x, y, z.
-inline std::unique_ptr<Cls9> Make4DGraph(int32_t type, const std::string& v) {
+inline std::unique_ptr<Graph> Make4DGraph(int32_t type, const std::string& v) {
   DocumentType = DocumentType4D;
   auto g = MakeGraph(type, Cartesian3D, Explicit, "0", "0", "0");
   g->ExpressV = v;
   return g;
 }
 
-inline void Domain(Cls9& g, float minU, float maxU, int32_t stepU, float minV, float maxV,
+inline void Domain(Graph& g, float minU, float maxU, int32_t stepU, float minV, float maxV,
                    int32_t stepV) {
   g.MinU = minU;
   g.MaxU = maxU;
@@ -68,14 +68,14 @@ inline void Domain(Cls9& g, float minU, float maxU, int32_t stepU, float minV, f
 }
 
 // The w domain of a 4D graph or implicit surface.
-inline void DomainW(Cls9& g, float minW, float maxW, int32_t stepW) {
+inline void DomainW(Graph& g, float minW, float maxW, int32_t stepW) {
   g.MinW = minW;
   g.MaxW = maxW;
   g.StepW = stepW;
 }
 
 // An animated graph with its frame values and the program's FrameCount.
-inline void Animate(Cls9& g, float minT, float maxT, int32_t frames) {
+inline void Animate(Graph& g, float minT, float maxT, int32_t frames) {
   g.Animation = true;
   g.MinT = minT;
   g.MaxT = maxT;
@@ -93,7 +93,7 @@ inline uint32_t Bits(float f) {
 }
 
 // A point equals (x, y, z) within a few units of the last place (exactly for UndefinedValue).
-inline ::testing::AssertionResult Near(const Cls2& p, P3 e, float tol = 2e-6f) {
+inline ::testing::AssertionResult Near(const GraphPoint& p, P3 e, float tol = 2e-6f) {
   auto same = [tol](float a, float b) {
     if (a == U || b == U) return a == b;
     return std::fabs(a - b) <= tol * std::max(1.0f, std::fabs(b));
@@ -104,7 +104,7 @@ inline ::testing::AssertionResult Near(const Cls2& p, P3 e, float tol = 2e-6f) {
          << ", " << e.z << ")";
 }
 
-inline bool AllUndefined(const Cls2& p) { return p.x == U && p.y == U && p.z == U; }
-inline bool AtOrigin(const Cls2& p) { return p.x == 0 && p.y == 0 && p.z == 0; }
+inline bool AllUndefined(const GraphPoint& p) { return p.x == U && p.y == U && p.z == U; }
+inline bool AtOrigin(const GraphPoint& p) { return p.x == 0 && p.y == 0 && p.z == 0; }
 
 } // namespace sampling_test

@@ -140,7 +140,7 @@ TEST_F(SamplingTest, CylindricalConeAndSphericalSphere) {
   auto cone = MakeGraph(Surface3D, Cylindrical, Explicit, "a", "r", "r");
   Domain(*cone, 0, 2 * kPi, 6, 0, 2, 4);
   ASSERT_TRUE(cone->GetPoints());
-  for (const Cls2& p : cone->Vert3D.Cells())
+  for (const GraphPoint& p : cone->Vert3D.Cells())
     EXPECT_NEAR(std::hypot(p.x, p.z), p.y, 1e-5);
   EXPECT_TRUE(Near(cone->Vert3D(0, 4), {0, 2, 2}));
 
@@ -149,7 +149,7 @@ TEST_F(SamplingTest, CylindricalConeAndSphericalSphere) {
   ASSERT_TRUE(sphere->GetPoints());
   for (int32_t j = 0; j <= 8; ++j)
     EXPECT_TRUE(Near(sphere->Vert3D(j, 0), {0, 1, 0}));
-  for (const Cls2& p : sphere->Vert3D.Cells())
+  for (const GraphPoint& p : sphere->Vert3D.Cells())
     EXPECT_NEAR(std::sqrt(p.x * p.x + p.y * p.y + p.z * p.z), 1.0, 1e-6);
 }
 
@@ -172,7 +172,7 @@ TEST_F(SamplingTest, PartialDerivativeSurfaces) {
     Domain(*p, -1, 1, 2, 0, 3, 3);
     p->ShowSurPX = true;
     ASSERT_TRUE(p->GetPoints());
-    for (const Cls2& q : p->VertPX.Cells())
+    for (const GraphPoint& q : p->VertPX.Cells())
       EXPECT_TRUE(AtOrigin(q));
   }
 }
@@ -191,11 +191,11 @@ TEST_F(SamplingTest, ImplicitSurfaceLeavesPointsAtTheOriginMarked) {
   Domain(*g, -1, 1, 2, -1, 1, 2);
   DomainW(*g, -1, 1, 2);
   ASSERT_TRUE(g->GetPoints());
-  for (const Cls2& p : g->Vert3D.Cells())
+  for (const GraphPoint& p : g->Vert3D.Cells())
     EXPECT_TRUE(AtOrigin(p));
   ViewMinY = 1; // the user's y, the point's x
   ASSERT_TRUE(g->GetPoints());
-  for (const Cls2& p : g->Vert3D.Cells())
+  for (const GraphPoint& p : g->Vert3D.Cells())
     EXPECT_TRUE(Near(p, {U, 0, 0}));
 }
 

@@ -9,7 +9,7 @@
 #include "view/scene/GlView.h"
 
 GlTestContext::GlTestContext(int width, int height) : m_width(width), m_height(height) {
-  QSurfaceFormat format = picDraw::ViewFormat();
+  QSurfaceFormat format = GlView::ViewFormat();
   m_surface = std::make_unique<QOffscreenSurface>();
   m_surface->setFormat(format);
   m_surface->create();

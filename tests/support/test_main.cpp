@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   std::unique_ptr<QApplication> app;
   if (!listing) {
-    QSurfaceFormat::setDefaultFormat(picDraw::ViewFormat());
+    QSurfaceFormat::setDefaultFormat(GlView::ViewFormat());
     app = std::make_unique<QApplication>(argc, argv);
   }
   return RUN_ALL_TESTS();

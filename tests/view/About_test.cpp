@@ -12,7 +12,7 @@ using AboutTest = MainWindowTest;
 
 TEST_F(AboutTest, TextsLinkAndOk) {
   Make(false);
-  frmF2 about(window.get());
+  AboutBox about(window.get());
   EXPECT_EQ(about.windowTitle(), "About Corvalin");
   EXPECT_EQ(about.lblTitle->text(), "Corvalin");
   EXPECT_EQ(about.lblTitle->font().family(), "Times New Roman");

@@ -54,7 +54,7 @@ protected:
     return LabelBand();
   }
 
-  Cls3 axes;
+  AxesSettings axes;
 };
 
 TEST_F(Axes2DGl, AxesTicksAndArrowheads) {

@@ -54,7 +54,7 @@ protected:
     return s_ctx->Pixel(px, py);
   }
 
-  Cls3 axes;
+  AxesSettings axes;
   std::array<float, 6> box{};
 };
 
@@ -209,7 +209,7 @@ protected:
     axes.AxisWidth = 2;
     View(-10, 10, -7.5, 7.5);
   }
-  Cls3 axes;
+  AxesSettings axes;
 };
 
 TEST_F(AxesSpecialGl, FrameTicksAndWholeNumberLabels) {

@@ -16,8 +16,8 @@
 
 namespace {
 
-std::shared_ptr<Cls9> Point(int32_t id, const char* at) {
-  auto p = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Point(int32_t id, const char* at) {
+  auto p = std::make_shared<Graph>();
   p->ID = id;
   p->GraphType = PointMarker;
   p->CoordType = Cartesian3D;
@@ -29,7 +29,7 @@ std::shared_ptr<Cls9> Point(int32_t id, const char* at) {
 class AxesPanelsTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    Camera = Cls4();
+    Camera = SceneCamera();
     DocumentType = DocumentType3D;
     AxisScaleMode = ScaleSquare;
     ShowLegend = false;
@@ -39,7 +39,7 @@ protected:
     ShownGraphs.RotRoll = ShownGraphs.RotPitch = ShownGraphs.RotYaw = 0.0f;
     ShownGraphs.FunSurfs.Add(Point(1, "0"));
     ShownGraphs.FunSurfs.Add(Point(2, "10"));
-    Cls3& axes = DocumentAxes();
+    AxesSettings& axes = DocumentAxes();
     axes.SetDefault();
     axes.AxisStyle = PanelStyle;
     axes.ShowYZPanel = true;
@@ -52,7 +52,7 @@ protected:
     DocumentAxes().SetDefault();
     ShowLegend = true;
     Light.Enabled = true;
-    Camera = Cls4();
+    Camera = SceneCamera();
   }
 
   QColor Middle() {
@@ -67,7 +67,7 @@ protected:
   }
 
   ScopedScriptedDialogs dialogs;
-  picDraw view;
+  GlView view;
 };
 
 TEST_F(AxesPanelsTest, WithTheLightOffAPanelIsItsOwnColour) {

@@ -27,7 +27,7 @@
 
 namespace {
 
-class frmF20Test : public AxisDialogTest {
+class AxisDialog2DTest : public AxisDialogTest {
 protected:
   void SetUp() override {
     Start(DocumentType2D, ScaleEqual);
@@ -38,7 +38,7 @@ protected:
   }
 };
 
-TEST_F(frmF20Test, LoadShowsTheSettings) {
+TEST_F(AxisDialog2DTest, LoadShowsTheSettings) {
   AxisScaleMode = ScaleCustom;
   AxisRatioX = 2, AxisRatioY = 0.5f;
   axes.AxisWidth = 3;
@@ -48,7 +48,7 @@ TEST_F(frmF20Test, LoadShowsTheSettings) {
   axes.ShowBackground = true;
   axes.BackStyle = 7;
   axes.BackColor2 = 0x00FFFF;
-  frmF20 f(axes);
+  AxisDialog2D f(axes);
   EXPECT_EQ(f.windowTitle(), "Axis Properties");
   EXPECT_TRUE(Find<QRadioButton>(f, "Option3")->isChecked());
   EXPECT_EQ(Find<QLineEdit>(f, "Text1")->text(), "2");
@@ -69,15 +69,15 @@ TEST_F(frmF20Test, LoadShowsTheSettings) {
   EXPECT_EQ(shape->geometry(), Picture(f, 6)->geometry().adjusted(-1, -1, 1, 1));
   // Equal leaves the ratio boxes at "1" and disabled.
   AxisScaleMode = ScaleEqual;
-  frmF20 g(axes);
+  AxisDialog2D g(axes);
   EXPECT_TRUE(Find<QRadioButton>(g, "Option2")->isChecked());
   EXPECT_EQ(Find<QLineEdit>(g, "Text1")->text(), "1");
   EXPECT_FALSE(Find<QLabel>(g, "Label7")->isEnabled());
 }
 
-TEST_F(frmF20Test, NothingIsWrittenBeforeOkAndCancelKeepsEverything) {
-  const Cls3 before = axes;
-  frmF20 f(axes);
+TEST_F(AxisDialog2DTest, NothingIsWrittenBeforeOkAndCancelKeepsEverything) {
+  const AxesSettings before = axes;
+  AxisDialog2D f(axes);
   f.show();
   dialogs.colors.answers = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456, 0x654321};
   for (const char* box : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"})
@@ -92,8 +92,8 @@ TEST_F(frmF20Test, NothingIsWrittenBeforeOkAndCancelKeepsEverything) {
   EXPECT_EQ(axes, before);
 }
 
-TEST_F(frmF20Test, OkWritesEverySetting) {
-  frmF20 f(axes);
+TEST_F(AxisDialog2DTest, OkWritesEverySetting) {
+  AxisDialog2D f(axes);
   f.show();
   Click(Find<QRadioButton>(f, "Option3"));
   Type(Find<QLineEdit>(f, "Text1"), "2");
@@ -128,7 +128,7 @@ TEST_F(frmF20Test, OkWritesEverySetting) {
   EXPECT_EQ(axes.BackStyle, 19);
 }
 
-TEST_F(frmF20Test, BackgroundStyleSelection) {
+TEST_F(AxisDialog2DTest, BackgroundStyleSelection) {
   struct Case {
     int32_t stored;
     int click; // picture index, or -1 for none
@@ -141,7 +141,7 @@ TEST_F(frmF20Test, BackgroundStyleSelection) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.stored) + " click " + std::to_string(c.click));
     axes.BackStyle = c.stored;
-    frmF20 f(axes);
+    AxisDialog2D f(axes);
     f.show();
     QFrame* shape = Find<QFrame>(f, "Shape1");
     if (c.framed < 0)
@@ -158,18 +158,18 @@ TEST_F(frmF20Test, BackgroundStyleSelection) {
   }
 }
 
-TEST_F(frmF20Test, AWidthOutsideTheListShowsTheNearestAndOkWritesIt) {
+TEST_F(AxisDialog2DTest, AWidthOutsideTheListShowsTheNearestAndOkWritesIt) {
   axes.AxisWidth = 9;
-  frmF20 f(axes);
+  AxisDialog2D f(axes);
   EXPECT_EQ(Find<QComboBox>(f, "Combo1")->currentText(), "5");
   f.show();
   Click(Find<QPushButton>(f, "Command1"));
   EXPECT_EQ(axes.AxisWidth, 5);
 }
 
-TEST_F(frmF20Test, CancelledColourChooserKeepsTheBoxColour) {
+TEST_F(AxisDialog2DTest, CancelledColourChooserKeepsTheBoxColour) {
   axes.BackColor = 0x010203;
-  frmF20 f(axes);
+  AxisDialog2D f(axes);
   f.show();
   dialogs.colors.answers = {std::nullopt};
   Click(Find<ColorBox>(f, "Picture4"));
@@ -179,13 +179,13 @@ TEST_F(frmF20Test, CancelledColourChooserKeepsTheBoxColour) {
   EXPECT_EQ(axes.BackColor, 0x010203);
 }
 
-TEST_F(frmF20Test, RefusedRatiosGetAMessageAndChangeNothing) {
+TEST_F(AxisDialog2DTest, RefusedRatiosGetAMessageAndChangeNothing) {
   for (const char* bad : {"0", "", "abc", "1..2", "-3"}) {
     SCOPED_TRACE(bad);
     dialogs.prompter.shown.clear();
     AxisChanged = false;
-    const Cls3 before = axes;
-    frmF20 f(axes);
+    const AxesSettings before = axes;
+    AxisDialog2D f(axes);
     f.show();
     Click(Find<QRadioButton>(f, "Option3"));
     Type(Find<QLineEdit>(f, "Text2"), bad);
@@ -206,10 +206,10 @@ TEST_F(frmF20Test, RefusedRatiosGetAMessageAndChangeNothing) {
   }
 }
 
-TEST(frmF20Samples, PatternPicturesShadeLikeTheScene) {
+TEST(AxisDialog2DSamples, PatternPicturesShadeLikeTheScene) {
   const int32_t red = 0x0000FF, white = 0xFFFFFF;
   // Style 2: red at the bottom, pink at half height, white at the top.
-  QImage two = frmF20::StyleSample(2, red, white, 40, 30);
+  QImage two = AxisDialog2D::StyleSample(2, red, white, 40, 30);
   EXPECT_EQ(two.pixelColor(20, 29).red(), 255);
   EXPECT_LT(two.pixelColor(20, 29).green(), 20);
   EXPECT_GT(two.pixelColor(20, 0).green(), 235);
@@ -217,14 +217,14 @@ TEST(frmF20Samples, PatternPicturesShadeLikeTheScene) {
   EXPECT_NEAR(middle.green(), 128, 12);
   EXPECT_EQ(middle.red(), 255);
   // Style 1 is flat; style 18 has a white spot in the middle of red.
-  QImage one = frmF20::StyleSample(1, red, white, 40, 30);
+  QImage one = AxisDialog2D::StyleSample(1, red, white, 40, 30);
   EXPECT_EQ(one.pixelColor(3, 3), QColor(255, 0, 0));
   EXPECT_EQ(one.pixelColor(20, 15), QColor(255, 0, 0));
-  QImage spot = frmF20::StyleSample(18, red, white, 40, 30);
+  QImage spot = AxisDialog2D::StyleSample(18, red, white, 40, 30);
   EXPECT_GT(spot.pixelColor(20, 15).green(), 200);
   EXPECT_LT(spot.pixelColor(1, 1).green(), 30);
   // Style 9: red edges left and right, white down the middle.
-  QImage band = frmF20::StyleSample(9, red, white, 40, 30);
+  QImage band = AxisDialog2D::StyleSample(9, red, white, 40, 30);
   EXPECT_LT(band.pixelColor(0, 15).green(), 20);
   EXPECT_GT(band.pixelColor(20, 15).green(), 235);
 }

@@ -32,7 +32,7 @@
 
 namespace {
 
-class frmF3Test : public AxisDialogTest {
+class AxisDialog3DTest : public AxisDialogTest {
 protected:
   void SetUp() override {
     Start(DocumentType3D, ScaleSquare);
@@ -40,7 +40,7 @@ protected:
   }
 };
 
-TEST_F(frmF3Test, LoadShowsTheSettings) {
+TEST_F(AxisDialog3DTest, LoadShowsTheSettings) {
   AxisScaleMode = ScaleCustom;
   AxisRatioX = 2, AxisRatioY = 3, AxisRatioZ = 1.5f;
   axes.ShowXZPanel = true;
@@ -49,7 +49,7 @@ TEST_F(frmF3Test, LoadShowsTheSettings) {
   axes.YZPanelMaterial = 13;
   axes.XYGridColor = 0x123456;
   ShowLegend = false;
-  frmF3 f(axes);
+  AxisDialog3D f(axes);
   // The ratio boxes stand in the user's order X, Y, Z: AxisRatioZ, AxisRatioX, AxisRatioY.
   EXPECT_EQ(Find<QLineEdit>(f, "Text7")->text(), "1.5");
   EXPECT_EQ(Find<QLineEdit>(f, "Text8")->text(), "2");
@@ -75,7 +75,7 @@ TEST_F(frmF3Test, LoadShowsTheSettings) {
 
   // Other scale modes keep the boxes at "1" and disabled.
   AxisScaleMode = ScaleEqual;
-  frmF3 g(axes);
+  AxisDialog3D g(axes);
   g.show();
   EXPECT_TRUE(Find<QRadioButton>(g, "Option4")->isChecked());
   EXPECT_EQ(Find<QLineEdit>(g, "Text8")->text(), "1");
@@ -86,8 +86,8 @@ TEST_F(frmF3Test, LoadShowsTheSettings) {
   EXPECT_FALSE(Find<QLabel>(g, "Label16")->isEnabled());
 }
 
-TEST_F(frmF3Test, OkWritesTheTabsAndTheCustomRatios) {
-  frmF3 f(axes);
+TEST_F(AxisDialog3DTest, OkWritesTheTabsAndTheCustomRatios) {
+  AxisDialog3D f(axes);
   f.show();
   Click(Find<QRadioButton>(f, "Option5"));
   Type(Find<QLineEdit>(f, "Text7"), "1");
@@ -116,12 +116,12 @@ TEST_F(frmF3Test, OkWritesTheTabsAndTheCustomRatios) {
   EXPECT_EQ(axes.AxisStyle, PanelStyle);
 }
 
-TEST_F(frmF3Test, LineStyleOrHiddenAxesKeepTheBoxSettings) {
+TEST_F(AxisDialog3DTest, LineStyleOrHiddenAxesKeepTheBoxSettings) {
   for (bool lineStyle : {true, false}) {
     SCOPED_TRACE(lineStyle ? "line style" : "axes hidden");
     axes.SetDefault();
     axes.AxisStyle = PanelStyle;
-    frmF3 f(axes);
+    AxisDialog3D f(axes);
     f.show();
     if (lineStyle)
       Click(Find<QRadioButton>(f, "Option2"));
@@ -145,12 +145,12 @@ TEST_F(frmF3Test, LineStyleOrHiddenAxesKeepTheBoxSettings) {
   }
 }
 
-TEST_F(frmF3Test, RibbonDocumentsShowTwoRatiosAndTheTitlesTheirAxesShow) {
+TEST_F(AxisDialog3DTest, RibbonDocumentsShowTwoRatiosAndTheTitlesTheirAxesShow) {
   DocumentType = DocumentType25D;
   AxisScaleMode = ScaleCustom;
   AxisRatioX = 4, AxisRatioY = 5, AxisRatioZ = 6;
   axes.AxisStyle = LineStyle; // chosen in a 3D document before
-  frmF3 f(axes);
+  AxisDialog3D f(axes);
   f.show();
   EXPECT_TRUE(Find<QGroupBox>(f, "Frame1")->isHidden());
   EXPECT_TRUE(Find<QLineEdit>(f, "Text9")->isHidden());
@@ -185,8 +185,8 @@ TEST_F(frmF3Test, RibbonDocumentsShowTwoRatiosAndTheTitlesTheirAxesShow) {
   EXPECT_EQ(axes.TitleZ, "Z");
 }
 
-TEST_F(frmF3Test, ShowAxisAndColoursWriteAtOnceAndCancelledChoosersKeepTheColour) {
-  frmF3 f(axes);
+TEST_F(AxisDialog3DTest, ShowAxisAndColoursWriteAtOnceAndCancelledChoosersKeepTheColour) {
+  AxisDialog3D f(axes);
   f.show();
   Click(Find<QCheckBox>(f, "Check1"));
   EXPECT_FALSE(axes.Show);
@@ -212,10 +212,10 @@ TEST_F(frmF3Test, ShowAxisAndColoursWriteAtOnceAndCancelledChoosersKeepTheColour
   EXPECT_EQ(axes.XYGridColor, 0x0000FF);
 }
 
-TEST_F(frmF3Test, UncheckedPanelKeepsItsColourButTakesItsMaterial) {
+TEST_F(AxisDialog3DTest, UncheckedPanelKeepsItsColourButTakesItsMaterial) {
   axes.ShowXYPanel = true;
   axes.XYPanelColor = 0x111111;
-  frmF3 f(axes);
+  AxisDialog3D f(axes);
   f.show();
   dialogs.colors.answers = {0x222222};
   Click(Find<ColorBox>(f, "Picture1"));
@@ -230,16 +230,16 @@ TEST_F(frmF3Test, UncheckedPanelKeepsItsColourButTakesItsMaterial) {
   EXPECT_EQ(axes.XYPanelMaterial, 1);
 }
 
-TEST_F(frmF3Test, AMaterialOutsideThePresetsIsKept) {
+TEST_F(AxisDialog3DTest, AMaterialOutsideThePresetsIsKept) {
   axes.XZPanelMaterial = 20;
-  frmF3 f(axes);
+  AxisDialog3D f(axes);
   f.show();
   EXPECT_EQ(Find<QComboBox>(f, "Combo2")->currentIndex(), -1);
   Click(Find<QPushButton>(f, "Command1"));
   EXPECT_EQ(axes.XZPanelMaterial, 20);
 }
 
-TEST_F(frmF3Test, RefusedValuesGetAMessageAndChangeNothing) {
+TEST_F(AxisDialog3DTest, RefusedValuesGetAMessageAndChangeNothing) {
   struct Case {
     const char* box;
     const char* text;
@@ -263,7 +263,7 @@ TEST_F(frmF3Test, RefusedValuesGetAMessageAndChangeNothing) {
     dialogs.prompter.shown.clear();
     AxisChanged = false;
     AxisScaleMode = ScaleSquare;
-    frmF3 f(axes);
+    AxisDialog3D f(axes);
     f.show();
     if (c.custom) Click(Find<QRadioButton>(f, "Option5"));
     Type(Find<QLineEdit>(f, c.box), c.text);
@@ -281,7 +281,7 @@ TEST_F(frmF3Test, RefusedValuesGetAMessageAndChangeNothing) {
   }
 }
 
-TEST(frmF3Checks, ScaleRatiosAndIntervalCounts) {
+TEST(AxisDialog3DChecks, ScaleRatiosAndIntervalCounts) {
   using namespace AxisDialogCheck;
   const std::vector<std::pair<std::string, std::optional<float>>> ratios = {
       {"1", 1.0f},           {"2.5", 2.5f},         {" 3 ", 3.0f},        {"0,5", 0.5f},
@@ -313,10 +313,10 @@ TEST(frmF3Checks, ScaleRatiosAndIntervalCounts) {
 
 // --- the Axis command ---------------------------------------------------------------------------
 
-class AxisCommandTest : public frmF3Test {
+class AxisCommandTest : public AxisDialog3DTest {
 protected:
   void SetUp() override {
-    frmF3Test::SetUp();
+    AxisDialog3DTest::SetUp();
     calls.clear();
     SetAxisDialogHooks(
         {[this] { calls.push_back("Repaint"); }, [this] { calls.push_back("UpdateSceneCenter"); },
@@ -355,7 +355,7 @@ TEST_F(AxisCommandTest, TwoDimensionalDocumentsGetTheirOwnDialogAndOnlyARebuild)
   QTimer::singleShot(0, [] {
     QWidget* modal = QApplication::activeModalWidget();
     ASSERT_NE(modal, nullptr);
-    EXPECT_EQ(modal->objectName(), "frmF20");
+    EXPECT_EQ(modal->objectName(), "AxisDialog2D");
     QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
   });
   EXPECT_TRUE(ShowAxisDialog(nullptr));
@@ -366,8 +366,8 @@ TEST_F(AxisCommandTest, TheCentreZoomToFitSeesIsThatOfTheNewScaleMode) {
   // Two points in a 3D document; the last compilation left the centre of the square scales.
   ShownGraphs.FunSurfs.Clear();
   auto point = [](int32_t id, const char* x, const char* y, const char* z) {
-    auto g = Cls9::Init(id, "P", PointMarker, Cartesian3D, x, y, z, 1, 1, 0, 1, 0, 1, 0, 0, 0, 0, 1,
-                        4, 1, 1);
+    auto g = Graph::Init(id, "P", PointMarker, Cartesian3D, x, y, z, 1, 1, 0, 1, 0, 1, 0, 0, 0, 0,
+                         1, 4, 1, 1);
     g->GetPoints();
     return g;
   };
@@ -388,7 +388,7 @@ TEST_F(AxisCommandTest, TheCentreZoomToFitSeesIsThatOfTheNewScaleMode) {
   });
   ShowAxisDialog(nullptr);
   EXPECT_EQ(AxisScaleMode, ScaleEqual);
-  const Cls1 box = ShownGraphs.GetBox(0);
+  const BoundingBox box = ShownGraphs.GetBox(0);
   EXPECT_FLOAT_EQ(seenX, (box.MaxX + box.MinX) / 2.0f / AxisScaleX);
   EXPECT_FLOAT_EQ(seenY, (box.MaxY + box.MinY) / 2.0f / AxisScaleY);
   EXPECT_TRUE(seenX != squareX || seenY != squareY);

@@ -77,5 +77,5 @@ protected:
 
   AxisDialogSavedGlobals saved;
   ScopedScriptedDialogs dialogs;
-  Cls3 axes;
+  AxesSettings axes;
 };

@@ -25,7 +25,7 @@ protected:
     return std::abs(c.r - r) <= tolerance && std::abs(c.g - g) <= tolerance &&
            std::abs(c.b - b) <= tolerance;
   }
-  Cls3 axes;
+  AxesSettings axes;
 };
 
 TEST_F(Background2DGl, GradientShadowAndFrame) {

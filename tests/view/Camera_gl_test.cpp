@@ -71,7 +71,7 @@ private:
 TEST_F(CameraGlTest, DefaultOrthographicVolumeAndView) {
   GlTestContext gl(200, 200);
   ASSERT_TRUE(gl.Valid());
-  Cls4 cam;
+  SceneCamera cam;
   glMatrixMode(GL_PROJECTION);
   glRotatef(30, 1, 0, 0); // whatever was there before is replaced
   cam.Projection(0, 0, 0, 0, 1);
@@ -91,7 +91,7 @@ TEST_F(CameraGlTest, DefaultOrthographicVolumeAndView) {
 TEST_F(CameraGlTest, JitterShiftsVolumeByFractionsOfADevicePixel) {
   GlTestContext gl(400, 200);
   ASSERT_TRUE(gl.Valid());
-  Cls4 cam;
+  SceneCamera cam;
   cam.VolWidth = 40;
   cam.VolHeight = 20;
   struct Row {
@@ -121,19 +121,19 @@ TEST_F(CameraGlTest, PerspectiveNearPlaneFromSceneBox) {
   struct Row {
     const char* what;
     float scale; // data units per scene unit, set by the box source as GetBox does
-    Cls1 box;    // data units
+    BoundingBox box; // data units
     float near;
   } rows[] = {
       {"largest side 40", 1, {-20, 20, -5, 5, 0, 0}, 960},
       {"depth is largest", 1, {0, 1, 0, 2, -15, 15}, 970},
       {"measured in scene units", 100, {-1000, 1000, 0, 500, 0, 0}, 980},
-      {"side of 1000 scene units", 1, {0, 1000, 0, 1, 0, 1}, Cls4::PerspectiveMinNear},
-      {"side of 5000 scene units", 1, {-2500, 2500, 0, 1, 0, 1}, Cls4::PerspectiveMinNear},
+      {"side of 1000 scene units", 1, {0, 1000, 0, 1, 0, 1}, SceneCamera::PerspectiveMinNear},
+      {"side of 5000 scene units", 1, {-2500, 2500, 0, 1, 0, 1}, SceneCamera::PerspectiveMinNear},
       {"empty scene", 1, {0, 0, 0, 0, 0, 0}, 1000},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    Cls4 cam;
+    SceneCamera cam;
     cam.ProjectType = ProjectPerspective;
     AxisScaleX = AxisScaleY = AxisScaleZ = 12345.0f; // stale: the box source refreshes them
     cam.ShownGraphsBox = [&r] {
@@ -155,7 +155,7 @@ TEST_F(CameraGlTest, PerspectiveNearPlaneFromSceneBox) {
 TEST_F(CameraGlTest, PerspectiveWithoutBoxSourceAndOtherTypes) {
   GlTestContext gl(200, 200);
   ASSERT_TRUE(gl.Valid());
-  Cls4 cam;
+  SceneCamera cam;
   cam.ProjectType = ProjectPerspective;
   // By default the box is that of the shown graphs; none shown: no extent.
   ASSERT_EQ(ShownGraphs.FunSurfs.Count(), 0);
@@ -183,7 +183,7 @@ TEST_F(CameraGlTest, SetScreenSetsViewportAndSize) {
     float screenW, screenH;
   } rows[] = {{300, 200, 300, 200, 300, 200}, {400, 0, 400, 0, 400, 1}, {-5, -7, 0, 0, 0, 1}};
   for (const Row& r : rows) {
-    Cls4 cam;
+    SceneCamera cam;
     cam.SetScreen(r.x, r.y);
     GLint viewport[4] = {-1, -1, -1, -1};
     glGetIntegerv(GL_VIEWPORT, viewport);
@@ -196,7 +196,7 @@ TEST_F(CameraGlTest, SetScreenSetsViewportAndSize) {
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
   }
   // 400 x 0: a following SetViewRect(10, 10) gives a volume 4000 wide.
-  Cls4 cam;
+  SceneCamera cam;
   cam.SetScreen(400, 0);
   cam.SetViewRect(10, 10);
   EXPECT_EQ(cam.VolHeight, 10.0f);
@@ -210,7 +210,7 @@ TEST_F(CameraGlTest, SetScreenSetsViewportAndSize) {
 TEST_F(CameraGlTest, ProjectionRecordedInDisplayListKeepsItsValues) {
   GlTestContext gl(400, 200);
   ASSERT_TRUE(gl.Valid());
-  Cls4 cam;
+  SceneCamera cam;
   cam.VolWidth = 40;
   cam.VolHeight = 20;
   cam.SetEye(5, 0, 1000);
@@ -233,7 +233,7 @@ TEST_F(CameraGlTest, ProjectionRecordedInDisplayListKeepsItsValues) {
 TEST_F(CameraGlTest, ViewTypeAndPanShowInTheViewTransform) {
   GlTestContext gl(200, 200);
   ASSERT_TRUE(gl.Valid());
-  Cls4 cam;
+  SceneCamera cam;
   // Panning right by a quarter of the view moves the reference point a quarter to the right.
   cam.MoveView(0.25f, 0);
   cam.Projection(0, 0, 0, 0, 1);
@@ -241,7 +241,7 @@ TEST_F(CameraGlTest, ViewTypeAndPanShowInTheViewTransform) {
   EXPECT_NEAR(w[0], 150.0, 1e-3);
   EXPECT_NEAR(w[1], 100.0, 1e-3);
   // From the ISO direction 9 the scene's +y points up on the screen and +x to the right-down.
-  Cls4 iso;
+  SceneCamera iso;
   iso.SetViewType(9);
   iso.Projection(0, 0, 0, 0, 1);
   const auto origin = WindowOf(0, 0, 0);

@@ -28,7 +28,7 @@ private:
 } // namespace
 
 TEST_F(CameraTest, Defaults) {
-  const Cls4 cam;
+  const SceneCamera cam;
   EXPECT_EQ(cam.ProjectType, ProjectOrtho);
   ExpectPointNear(cam.EyePos, 0, 0, 1000, 0);
   ExpectPointNear(cam.RefPos, 0, 0, 0, 0);
@@ -51,7 +51,7 @@ TEST_F(CameraTest, SetViewRectKeepsScreenAspect) {
     float screenW, screenH, height, volW;
   } rows[] = {{300, 200, 4, 6}, {400, 1, 10, 4000}, {200, 400, 10, 5}};
   for (const Row& r : rows) {
-    Cls4 cam;
+    SceneCamera cam;
     cam.ScreenWidth = r.screenW;
     cam.ScreenHeight = r.screenH;
     cam.SetViewRect(123.0f, r.height); // the width passed in is not used
@@ -76,7 +76,7 @@ TEST_F(CameraTest, ZoomAllFitsVolumeAndKeepsEyeOffset) {
     AxisScaleX = r.scaleX;
     AxisScaleY = r.scaleY;
     AxisScaleZ = r.scaleZ;
-    Cls4 cam;
+    SceneCamera cam;
     cam.ScreenWidth = 300;
     cam.ScreenHeight = 200;
     cam.SetRef(5, 6, 7);
@@ -91,7 +91,7 @@ TEST_F(CameraTest, ZoomAllFitsVolumeAndKeepsEyeOffset) {
 
 TEST_F(CameraTest, ZoomAllWithoutFiniteSceneBoxChangesNothing) {
   AxisScaleX = 0.0f;
-  Cls4 cam;
+  SceneCamera cam;
   EXPECT_FALSE(cam.ZoomAll(-1, -1, -1, 1, 1, 1));
   EXPECT_EQ(cam.VolHeight, 40.0f);
   ExpectPointNear(cam.RefPos, 0, 0, 0, 0);
@@ -99,7 +99,7 @@ TEST_F(CameraTest, ZoomAllWithoutFiniteSceneBoxChangesNothing) {
 }
 
 TEST_F(CameraTest, ZoomAllOfAPointOnlyCentres) {
-  Cls4 cam;
+  SceneCamera cam;
   EXPECT_TRUE(cam.ZoomAll(2, 3, 4, 2, 3, 4));
   EXPECT_EQ(cam.VolHeight, 40.0f);
   EXPECT_EQ(cam.VolWidth, 40.0f);
@@ -112,7 +112,7 @@ TEST_F(CameraTest, Zoom) {
     float scal, volW, volH;
   } rows[] = {{0, 40, 20}, {-2, 40, 20}, {2.5f, 100, 50}, {0.5f, 20, 10}};
   for (const Row& r : rows) {
-    Cls4 cam;
+    SceneCamera cam;
     cam.VolHeight = 20;
     cam.Zoom(r.scal);
     EXPECT_FLOAT_EQ(cam.VolWidth, r.volW) << r.scal;
@@ -135,7 +135,7 @@ TEST_F(CameraTest, MoveViewPansAcrossTheView) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    Cls4 cam;
+    SceneCamera cam;
     cam.VolHeight = 20;
     if (r.viewType != 0) cam.SetViewType(r.viewType);
     const CameraPoint eye = cam.EyePos, ref = cam.RefPos;
@@ -146,7 +146,7 @@ TEST_F(CameraTest, MoveViewPansAcrossTheView) {
 }
 
 TEST_F(CameraTest, MoveViewWithoutLineOfSightChangesNothing) {
-  Cls4 cam;
+  SceneCamera cam;
   cam.SetEye(0, 0, 0);
   EXPECT_FALSE(cam.MoveView(0.5f, 0.5f));
   ExpectPointNear(cam.EyePos, 0, 0, 0, 0);
@@ -174,7 +174,7 @@ TEST_F(CameraTest, SetViewTypeDirections) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.type);
-    Cls4 cam;
+    SceneCamera cam;
     cam.SetRef(1, 2, 3);
     cam.SetEye(1, 2, 1003);
     cam.SetViewType(r.type);
@@ -200,7 +200,7 @@ TEST_F(CameraTest, SetViewTypeDistanceLimitsAndUnknownTypes) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    Cls4 cam;
+    SceneCamera cam;
     cam.SetEye(0, 0, r.eyeZ);
     cam.SetVecup(0.5f, 0.5f, 0);
     cam.SetViewType(r.type);
@@ -225,7 +225,7 @@ TEST_F(CameraTest, RotateViewTurnsLineOfSightAboutTheEye) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    Cls4 cam;
+    SceneCamera cam;
     cam.RotateView(r.angle, r.ax, r.ay, r.az);
     ExpectPointNear(cam.RefPos, r.refX, r.refY, r.refZ, 1e-3f);
     ExpectPointNear(cam.EyePos, 0, 0, 1000, 0);
@@ -245,11 +245,11 @@ TEST_F(CameraTest, PerspectiveNearStaysInFrontOfTheEye) {
       {-3, 1000},
       {nan, 1000},
       {999, 1},
-      {1000, Cls4::PerspectiveMinNear}, // would be 0: no frustum
-      {5000, Cls4::PerspectiveMinNear}, // would be behind the eye
-      {inf, Cls4::PerspectiveMinNear},
+      {1000, SceneCamera::PerspectiveMinNear}, // would be 0: no frustum
+      {5000, SceneCamera::PerspectiveMinNear}, // would be behind the eye
+      {inf, SceneCamera::PerspectiveMinNear},
   };
   for (const Row& r : rows)
-    EXPECT_EQ(Cls4::PerspectiveNear(r.side), r.near) << r.side;
-  EXPECT_GT(Cls4::PerspectiveMinNear, 0.0f);
+    EXPECT_EQ(SceneCamera::PerspectiveNear(r.side), r.near) << r.side;
+  EXPECT_GT(SceneCamera::PerspectiveMinNear, 0.0f);
 }

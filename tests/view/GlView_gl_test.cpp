@@ -22,10 +22,10 @@
 
 namespace {
 
-class PicDrawTest : public ::testing::Test {
+class GlViewTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    Camera = Cls4();
+    Camera = SceneCamera();
     Light.Enabled = false;
     DocumentType = DocumentType3D;
     ShowLegend = false;
@@ -43,17 +43,17 @@ protected:
     DocumentType = DocumentType2D;
     ShowLegend = true;
     Light.Enabled = true;
-    Camera = Cls4();
+    Camera = SceneCamera();
   }
   void ShowView() {
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
   }
   FakeSceneSource source;
-  picDraw view;
+  GlView view;
 };
 
-TEST_F(PicDrawTest, SceneAskedForBeforeTheContextIsCompiledWhenItExists) {
+TEST_F(GlViewTest, SceneAskedForBeforeTheContextIsCompiledWhenItExists) {
   Scene& scene = view.TheScene();
   EXPECT_TRUE(scene.Initialize()); // deferred to the view's set-up
   scene.BuildScene();
@@ -71,7 +71,7 @@ TEST_F(PicDrawTest, SceneAskedForBeforeTheContextIsCompiledWhenItExists) {
   EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 255, 255));
 }
 
-TEST_F(PicDrawTest, DisplayPresentsTheFrameAtTheNextPaint) {
+TEST_F(GlViewTest, DisplayPresentsTheFrameAtTheNextPaint) {
   FrameCount = 2;
   source.graphs[0].animated = true;
   source.graphs[0].draw = [](int32_t s) {
@@ -86,7 +86,7 @@ TEST_F(PicDrawTest, DisplayPresentsTheFrameAtTheNextPaint) {
   FrameCount = 10;
 }
 
-TEST_F(PicDrawTest, SnapshotAndCaptureHoldTheViewsOwnPixels) {
+TEST_F(GlViewTest, SnapshotAndCaptureHoldTheViewsOwnPixels) {
   ShowView();
   view.TheScene().BuildScene();
   QTemporaryDir dir;
@@ -103,7 +103,7 @@ TEST_F(PicDrawTest, SnapshotAndCaptureHoldTheViewsOwnPixels) {
   EXPECT_EQ(CaptureWindow(&view, true, 10, 20, 30, 40), shown.copy(10, 20, 30, 40));
 }
 
-TEST_F(PicDrawTest, ResizingGivesTheCameraTheNewSize) {
+TEST_F(GlViewTest, ResizingGivesTheCameraTheNewSize) {
   ShowView();
   view.resize(64, 48);
   QTest::qWait(50);
@@ -123,7 +123,7 @@ int EdgePixels(const QImage& image) {
   return n;
 }
 
-TEST_F(PicDrawTest, ADragWithTheButtonHeldShowsOnePassUntilTheButtonIsReleased) {
+TEST_F(GlViewTest, ADragWithTheButtonHeldShowsOnePassUntilTheButtonIsReleased) {
   source.graphs[0].draw = [](int32_t) {
     glDisable(GL_LIGHTING);
     glColor3f(0, 0, 0);

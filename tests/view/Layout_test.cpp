@@ -25,7 +25,7 @@ TEST(Layout, FivePlacementsFromTheSplitterPositions) {
   const PaneGeometry g = FormResize(Start(SplitterDesignLeftTwips, Y), Window);
   EXPECT_EQ(g.Splitter, (TwipRect{5220, 900, 60, 8770}));
   EXPECT_EQ(g.Splitter2, (TwipRect{0, 8610, 5220, 40}));
-  EXPECT_EQ(g.picDraw, (TwipRect{5280, 900, 9630, 8770}));
+  EXPECT_EQ(g.GlView, (TwipRect{5280, 900, 9630, 8770}));
   EXPECT_EQ(g.Result, (TwipRect{0, 8650, 5220, 1000}));
   EXPECT_EQ(g.List1, (TwipRect{0, 900, 5220, 7730}));
 }
@@ -39,10 +39,10 @@ TEST(Layout, EdgesHoldForAnySplitterPositions) {
     const PaneGeometry g = FormResize(Start(r.L, r.Y), Window);
     // The view starts 60 twips right of the vertical bar, at 2T, and ends T left of the window's
     // right edge and S above its bottom.
-    EXPECT_EQ(g.picDraw.Left, r.L + 60);
-    EXPECT_EQ(g.picDraw.Top, 2 * Window.T);
-    EXPECT_EQ(g.picDraw.Left + g.picDraw.Width, Window.W - Window.T);
-    EXPECT_EQ(g.picDraw.Top + g.picDraw.Height, Window.H - Window.S);
+    EXPECT_EQ(g.GlView.Left, r.L + 60);
+    EXPECT_EQ(g.GlView.Top, 2 * Window.T);
+    EXPECT_EQ(g.GlView.Left + g.GlView.Width, Window.W - Window.T);
+    EXPECT_EQ(g.GlView.Top + g.GlView.Height, Window.H - Window.S);
     // The report box ends 20 twips above the status bar.
     EXPECT_EQ(g.Result.Top + g.Result.Height, Window.H - Window.S - 20);
     // The list reaches 20 twips under the top edge of the horizontal bar.
@@ -63,12 +63,12 @@ TEST(Layout, PlacementWithNegativeSizeKeepsThePane) {
   // ...and the list is sized with the height the report box kept.
   EXPECT_EQ(g.List1.Height, 8000 - 900 - 330 - 40 - first.Result.Height);
   // The other panes follow the new height.
-  EXPECT_EQ(g.picDraw.Height, 8000 - 900 - 330);
+  EXPECT_EQ(g.GlView.Height, 8000 - 900 - 330);
 
   // A window narrower than the left pane: the view cannot be placed and keeps its place.
   const WindowMetrics narrow{4000, 10000, 450, 330};
   const PaneGeometry n = FormResize(first, narrow);
-  EXPECT_EQ(n.picDraw, first.picDraw);
+  EXPECT_EQ(n.GlView, first.GlView);
   EXPECT_EQ(n.Splitter.Height, 10000 - 900 - 330);
 }
 
@@ -78,7 +78,7 @@ TEST(Layout, FirstLayoutReadsTheBarWidthsItHasJustSet) {
   PaneGeometry g = Start(5220, 8610);
   ASSERT_EQ(g.Splitter.Width, 0);
   g = FormResize(g, Window);
-  EXPECT_EQ(g.picDraw.Left, 5280);
+  EXPECT_EQ(g.GlView.Left, 5280);
   EXPECT_EQ(g.List1.Height, 7730);
 }
 

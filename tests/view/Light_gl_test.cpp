@@ -38,8 +38,8 @@ bool On(GLenum cap) { return glIsEnabled(cap) == GL_TRUE; }
 TEST(LightGl, DefaultsGiveTwoWhiteLightsMirroredThroughTheScene) {
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
-  const Cls10 light;
-  const Cls4 camera; // eye at (0, 0, 1000) looking at the origin
+  const SceneLight light;
+  const SceneCamera camera; // eye at (0, 0, 1000) looking at the origin
   light.SetLight(camera);
   // Positions are kept in eye coordinates: the camera's view moves them 1000 away.
   ExpectVecNear(LightValue(GL_LIGHT0, GL_POSITION), {100, 100, -900, 1});
@@ -60,9 +60,9 @@ TEST(LightGl, DefaultsGiveTwoWhiteLightsMirroredThroughTheScene) {
 TEST(LightGl, PositionMeansTheSameWhateverMatrixWasCurrent) {
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
-  Cls10 light;
+  SceneLight light;
   light.Position = {30, -40, 50, 1};
-  Cls4 camera;
+  SceneCamera camera;
   camera.SetEye(10, 0, 1000);
   camera.SetRef(10, 0, 0);
   const Vec expected0{20, -40, -950, 1}, expected1{-40, 40, -1050, 1};
@@ -101,8 +101,8 @@ TEST(LightGl, PositionMeansTheSameWhateverMatrixWasCurrent) {
 TEST(LightGl, ProgramLightUsesProgramCamera) {
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
-  const Cls4 savedCamera = Camera;
-  const Cls10 savedLight = Light;
+  const SceneCamera savedCamera = Camera;
+  const SceneLight savedLight = Light;
   Camera.SetEye(0, 5, 1000);
   Camera.SetRef(0, 5, 0);
   Light.SetLight();
@@ -114,9 +114,9 @@ TEST(LightGl, ProgramLightUsesProgramCamera) {
 TEST(LightGl, DirectionalLightStillMirrorsToAPoint) {
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
-  Cls10 light;
+  SceneLight light;
   light.Position = {1, 2, 3, 0};
-  light.SetLight(Cls4{});
+  light.SetLight(SceneCamera{});
   ExpectVecNear(LightValue(GL_LIGHT0, GL_POSITION), {1, 2, 3, 0});
   ExpectVecNear(LightValue(GL_LIGHT1, GL_POSITION), {-1, -2, -1003, 1});
 }
@@ -124,13 +124,13 @@ TEST(LightGl, DirectionalLightStillMirrorsToAPoint) {
 TEST(LightGl, ColoursAndModelSettings) {
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
-  Cls10 light;
+  SceneLight light;
   light.Diffuse = {0.5f, 0.25f, 0.125f, 1};
   light.Amission = {0.1f, 0.2f, 0.3f, 0.4f};
   light.Specular = {0, 1, 0, 1};
   light.TwoSides[0] = 0;
   light.GlobalAmbient[0] = 0;
-  light.SetLight(Cls4{});
+  light.SetLight(SceneCamera{});
   for (GLenum l : {GL_LIGHT0, GL_LIGHT1}) {
     ExpectVecNear(LightValue(l, GL_DIFFUSE), {0.5f, 0.25f, 0.125f, 1}, 0);
     ExpectVecNear(LightValue(l, GL_AMBIENT), {0.1f, 0.2f, 0.3f, 0.4f}, 0);
@@ -146,17 +146,17 @@ TEST(LightGl, ColoursAndModelSettings) {
 TEST(LightGl, SwitchedOffDisablesLightingAndKeepsTheLights) {
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
-  Cls10 light;
-  light.SetLight(Cls4{});
+  SceneLight light;
+  light.SetLight(SceneCamera{});
   light.Enabled = false;
   light.Position = {1, 1, 1, 1}; // not handed over while switched off
-  light.SetLight(Cls4{});
+  light.SetLight(SceneCamera{});
   EXPECT_FALSE(On(GL_LIGHTING));
   EXPECT_FALSE(On(GL_LIGHT0));
   EXPECT_FALSE(On(GL_LIGHT1));
   ExpectVecNear(LightValue(GL_LIGHT0, GL_POSITION), {100, 100, -900, 1});
   light.Enabled = true;
-  light.SetLight(Cls4{});
+  light.SetLight(SceneCamera{});
   EXPECT_TRUE(On(GL_LIGHTING));
   ExpectVecNear(LightValue(GL_LIGHT0, GL_POSITION), {1, 1, -999, 1});
 }
@@ -165,9 +165,9 @@ TEST(LightGl, LightingShowsInPixels) {
   // A white square facing the viewer is lit; with the light off it takes its plain colour.
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
-  Cls4 camera;
+  SceneCamera camera;
   camera.Projection(0, 0, 0, 0, 1);
-  auto draw = [&](const Cls10& light, GLfloat r, GLfloat g, GLfloat b) {
+  auto draw = [&](const SceneLight& light, GLfloat r, GLfloat g, GLfloat b) {
     glClearColor(1, 1, 1, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     light.SetLight(camera);
@@ -179,7 +179,7 @@ TEST(LightGl, LightingShowsInPixels) {
     glNormal3f(0, 0, 1);
     glRectf(-10, -10, 10, 10);
   };
-  Cls10 light;
+  SceneLight light;
   light.Position = {0, 0, 100, 0}; // from the viewer's side
   draw(light, 1, 0, 0);
   EXPECT_EQ(gl.Pixel(32, 32), (Rgb{255, 0, 0}));

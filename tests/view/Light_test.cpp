@@ -17,13 +17,13 @@
 
 namespace {
 
-QLineEdit* Box(frmF8& dialog, int n) {
+QLineEdit* Box(LightDialog& dialog, int n) {
   return dialog.findChild<QLineEdit*>(QString("Text%1").arg(n));
 }
-QCheckBox* Check(frmF8& dialog, int n) {
+QCheckBox* Check(LightDialog& dialog, int n) {
   return dialog.findChild<QCheckBox*>(QString("Check%1").arg(n));
 }
-QPushButton* Button(frmF8& dialog, int n) {
+QPushButton* Button(LightDialog& dialog, int n) {
   return dialog.findChild<QPushButton*>(QString("Command%1").arg(n));
 }
 
@@ -36,8 +36,8 @@ void Type(QLineEdit* box, const QString& text) {
 } // namespace
 
 TEST(LightDialog, TextsAndControls) {
-  Cls10 light;
-  frmF8 dialog(light);
+  SceneLight light;
+  LightDialog dialog(light);
   EXPECT_EQ(dialog.windowTitle(), "Light Properties");
   EXPECT_EQ(Check(dialog, 1)->text(), " Lighting");
   EXPECT_EQ(Check(dialog, 2)->text(), " Two sides");
@@ -76,11 +76,11 @@ TEST(LightDialog, TextsAndControls) {
 TEST(LightDialog, ShowsTheLightsValues) {
   struct Row {
     const char* what;
-    Cls10 light;
+    SceneLight light;
     bool c1, c2, c3;
     std::array<const char*, 16> texts; // Text1 .. Text16
   };
-  Cls10 changed;
+  SceneLight changed;
   changed.Enabled = false;
   changed.TwoSides[0] = 0;
   changed.GlobalAmbient[0] = 0.5f; // not 0: checked
@@ -90,7 +90,7 @@ TEST(LightDialog, ShowsTheLightsValues) {
   changed.Specular = {0.5f, 0.5f, 0.5f, 2};
   const Row rows[] = {
       {"defaults",
-       Cls10{},
+       SceneLight{},
        true,
        true,
        true,
@@ -105,8 +105,8 @@ TEST(LightDialog, ShowsTheLightsValues) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    Cls10 light = r.light;
-    frmF8 dialog(light);
+    SceneLight light = r.light;
+    LightDialog dialog(light);
     EXPECT_EQ(Check(dialog, 1)->isChecked(), r.c1);
     EXPECT_EQ(Check(dialog, 2)->isChecked(), r.c2);
     EXPECT_EQ(Check(dialog, 3)->isChecked(), r.c3);
@@ -116,8 +116,8 @@ TEST(LightDialog, ShowsTheLightsValues) {
 }
 
 TEST(LightDialog, OkTakesEveryValue) {
-  Cls10 light;
-  frmF8 dialog(light);
+  SceneLight light;
+  LightDialog dialog(light);
   QTest::mouseClick(Check(dialog, 1), Qt::LeftButton);
   QTest::mouseClick(Check(dialog, 2), Qt::LeftButton);
   QTest::mouseClick(Check(dialog, 3), Qt::LeftButton);
@@ -148,7 +148,7 @@ TEST(LightDialog, OkTakesEveryValue) {
             (std::array<float, 4>{expected[11], expected[12], expected[13], expected[14]}));
 
   // Checking the boxes again sets the switches back to 1.
-  frmF8 again(light);
+  LightDialog again(light);
   QTest::mouseClick(Check(again, 1), Qt::LeftButton);
   QTest::mouseClick(Check(again, 2), Qt::LeftButton);
   QTest::mouseClick(Check(again, 3), Qt::LeftButton);
@@ -159,14 +159,14 @@ TEST(LightDialog, OkTakesEveryValue) {
 }
 
 TEST(LightDialog, CancelChangesNothingAndReopeningShowsLastAccepted) {
-  Cls10 light;
+  SceneLight light;
   {
-    frmF8 dialog(light);
+    LightDialog dialog(light);
     Type(Box(dialog, 1), "42");
     QTest::mouseClick(Button(dialog, 1), Qt::LeftButton);
   }
   {
-    frmF8 dialog(light);
+    LightDialog dialog(light);
     Type(Box(dialog, 1), "7");
     Type(Box(dialog, 4), "0.5");
     QTest::mouseClick(Check(dialog, 1), Qt::LeftButton);
@@ -176,15 +176,15 @@ TEST(LightDialog, CancelChangesNothingAndReopeningShowsLastAccepted) {
   EXPECT_EQ(light.Position[0], 42.0f);
   EXPECT_EQ(light.Diffuse[0], 1.0f);
   EXPECT_TRUE(light.Enabled);
-  frmF8 reopened(light);
+  LightDialog reopened(light);
   EXPECT_EQ(Box(reopened, 1)->text(), "42");
   EXPECT_EQ(Box(reopened, 4)->text(), "1");
   EXPECT_TRUE(Check(reopened, 1)->isChecked());
 }
 
 TEST(LightDialog, EditsTheProgramLightByDefault) {
-  const Cls10 saved = Light;
-  frmF8 dialog;
+  const SceneLight saved = Light;
+  LightDialog dialog;
   Type(Box(dialog, 2), "55");
   QTest::mouseClick(Button(dialog, 1), Qt::LeftButton);
   EXPECT_EQ(Light.Position[1], 55.0f);

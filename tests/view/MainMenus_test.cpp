@@ -60,7 +60,7 @@ std::string Displayed(const QString& text) {
 } // namespace
 
 TEST_F(MenusTest, MenuBarHoldsEveryItemInOrder) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   std::vector<std::string> bar;
   for (const QAction* a : w.menuBar()->actions())
     bar.push_back(Displayed(a->text()));
@@ -83,7 +83,7 @@ TEST_F(MenusTest, MenuBarHoldsEveryItemInOrder) {
 }
 
 TEST_F(MenusTest, CaptionsOfTheParts) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   struct Row {
     const char* name;
     const char* caption;
@@ -143,8 +143,8 @@ TEST_F(MenusTest, CaptionsOfTheParts) {
 }
 
 TEST_F(MenusTest, EveryInstallableCommandRunsFromItsMenuItem) {
-  frmF1& w = Make(false);
-  for (std::string_view name : frmF1Commands::Names())
+  MainWindow& w = Make(false);
+  for (std::string_view name : MainWindowCommands::Names())
     Count(std::string(name));
   std::set<std::string> reached;
   auto check = [&](const MenuSpec& m) {
@@ -157,16 +157,16 @@ TEST_F(MenusTest, EveryInstallableCommandRunsFromItsMenuItem) {
   ForEachItem(MenuBarSpec(), check);
   ForEachItem(FunEditSpec().Items, check);
   // Every installable menu command has a menu item; the list check and the timer have none.
-  for (std::string_view name : frmF1Commands::Names()) {
+  for (std::string_view name : MainWindowCommands::Names()) {
     if (name == "List1_ItemCheck" || name == "Timer1_Timer") continue;
     EXPECT_TRUE(reached.count(std::string(name))) << name;
   }
   // An unknown name cannot be installed.
-  EXPECT_FALSE(frmF1Commands::Set("mnuNoSuchThing_Click", [] {}));
+  EXPECT_FALSE(MainWindowCommands::Set("mnuNoSuchThing_Click", [] {}));
 }
 
 TEST_F(MenusTest, NothingInstalledDoesNothing) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   // No handler of another part installed: the commands are there and change nothing.
   for (const char* name :
        {"mnuEditCut", "mnuDrawPoint", "mnuAniStartb", "mnuFunEdit", "mnuGraphPaste"})
@@ -175,12 +175,12 @@ TEST_F(MenusTest, NothingInstalledDoesNothing) {
 }
 
 TEST_F(MenusTest, ViewPopupForwards) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   int& paste = Count("mnuEditPaste_Click");
   int& copyAs = Count("mnuEditCopyAs_Click");
   int& deleteAllMenu = Count("mnuEditDelAll_Click");
   int removed = 0;
-  frmF1Commands::SetRemoveAllGraphs([&] { ++removed; });
+  MainWindowCommands::SetRemoveAllGraphs([&] { ++removed; });
   w.MenuItem("mnuGraphPaste")->trigger();
   w.MenuItem("mnuGraphCopyAs")->trigger();
   w.MenuItem("mnuGraphDelAll")->trigger();
@@ -193,7 +193,7 @@ TEST_F(MenusTest, ViewPopupForwards) {
 }
 
 TEST_F(MenusTest, ToolbarButtonsByIndex) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   for (int bar = 1; bar <= 3; ++bar) {
     const auto& table = ToolbarButtons(bar);
     ASSERT_EQ(w.Toolbar(bar)->actions().size(), static_cast<qsizetype>(table.size()));
@@ -216,7 +216,7 @@ TEST_F(MenusTest, ToolbarButtonsByIndex) {
 }
 
 TEST_F(MenusTest, ToolbarClicksRunTheirHandlers) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   int& cut = Count("mnuEditCut_Click");
   int& point = Count("mnuDrawPoint_Click");
   int& start = Count("mnuAniStartb_Click");
@@ -241,7 +241,7 @@ TEST_F(MenusTest, ToolbarClicksRunTheirHandlers) {
 }
 
 TEST_F(MenusTest, HelpAndWebItemsOpenHelpPages) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   struct Row {
     const char* item;
     const char* page;
@@ -254,21 +254,21 @@ TEST_F(MenusTest, HelpAndWebItemsOpenHelpPages) {
     openedUrls.clear();
     w.MenuItem(r.item)->trigger();
     ASSERT_EQ(openedUrls.size(), 1u) << r.item;
-    EXPECT_EQ(openedUrls[0].toLocalFile(), frmF1::ProgramFolder() + "/help/" + r.page);
+    EXPECT_EQ(openedUrls[0].toLocalFile(), MainWindow::ProgramFolder() + "/help/" + r.page);
   }
 }
 
 TEST_F(MenusTest, DialogsOfTheMenusAreModal) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   DocumentType = DocumentType2D;
   struct Row {
     const char* item;
     const char* dialog;
   };
-  const Row rows[] = {{"mnuViewSet", "frmF14"},    {"mnuDrawAxis", "frmF20"},
-                      {"mnuGraphAxis", "frmF20"},  {"mnuHelpAbout", "frmF2"},
-                      {"mnuToolCal", "frmFunCal"}, {"mnuDrawLight", "frmF8"},
-                      {"mnuGraphLight", "frmF8"}};
+  const Row rows[] = {{"mnuViewSet", "ViewSettingDialog"}, {"mnuDrawAxis", "AxisDialog2D"},
+                      {"mnuGraphAxis", "AxisDialog2D"},    {"mnuHelpAbout", "AboutBox"},
+                      {"mnuToolCal", "CalculatorDialog"},  {"mnuDrawLight", "LightDialog"},
+                      {"mnuGraphLight", "LightDialog"}};
   for (const Row& r : rows) {
     QString seen;
     bool modal = false;
@@ -286,7 +286,7 @@ TEST_F(MenusTest, DialogsOfTheMenusAreModal) {
 }
 
 TEST_F(MenusTest, DemoSampleThatIsMissingIsNamed) {
-  frmF1& w = Make();
+  MainWindow& w = Make();
   AddGraph();
   w.MenuItem("mnuDemoDini")->trigger();
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);

@@ -16,7 +16,7 @@
 using HostTest = MainWindowTest;
 
 TEST_F(HostTest, ListRowsAndTheirCheckEvents) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   int& checks = Count("List1_ItemCheck");
   w.AddListRow("Point  x=1, y=2");
   w.AddListRow("second");
@@ -41,7 +41,7 @@ TEST_F(HostTest, ListRowsAndTheirCheckEvents) {
 
 TEST_F(HostTest, CheckingAllRowsRaisesOneCheckEvent) {
   // A document's rows are checked together: one walk of the graphs, one scene build.
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   int& checks = Count("List1_ItemCheck");
   for (int i = 0; i < 3; ++i)
     w.AddListRow("row");
@@ -57,7 +57,7 @@ TEST_F(HostTest, CheckingAllRowsRaisesOneCheckEvent) {
 }
 
 TEST_F(HostTest, PlaybackCommandsAreEnabled) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   for (int i = 33; i <= 43; ++i)
     w.Button(1, i)->setEnabled(false);
   w.MenuItem("mnuAniStartb")->setEnabled(false);
@@ -70,16 +70,16 @@ TEST_F(HostTest, PlaybackCommandsAreEnabled) {
 }
 
 TEST_F(HostTest, EnableCommandsGoesToTheInstalledAvailability) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   int kind = 0;
   w.EnableCommands(DocumentType3D); // nothing installed: nothing happens
-  frmF1Commands::SetEnableCommands([&](int32_t k) { kind = k; });
+  MainWindowCommands::SetEnableCommands([&](int32_t k) { kind = k; });
   w.EnableCommands(DocumentType3D);
   EXPECT_EQ(kind, DocumentType3D);
 }
 
 TEST_F(HostTest, SwitchesOfTheView) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   ZoomActive = true;
   w.DragModesOff();
   EXPECT_FALSE(ZoomActive || MoveActive || RotateActive);
@@ -91,7 +91,7 @@ TEST_F(HostTest, SwitchesOfTheView) {
 }
 
 TEST_F(HostTest, DeleteAllEmptiesTheDocument) {
-  frmF1& w = Make(false);
+  MainWindow& w = Make(false);
   AddGraph();
   AddGraph(PointMarker, false);
   w.AddListRow("a");
@@ -104,7 +104,7 @@ TEST_F(HostTest, DeleteAllEmptiesTheDocument) {
   EXPECT_EQ(GraphIdCounter, 0);
   // The graph list's own removal, once installed, does it instead.
   int removed = 0;
-  frmF1Commands::SetRemoveAllGraphs([&] { ++removed; });
+  MainWindowCommands::SetRemoveAllGraphs([&] { ++removed; });
   w.MenuItem("mnuGraphDelAll")->trigger();
   w.RemoveAllGraphs();
   EXPECT_EQ(removed, 2);

@@ -18,15 +18,17 @@ namespace {
 
 class LayoutWindowTest : public MainWindowTest {
 protected:
-  frmF1& Shown(int width = 1000, int height = 720) {
-    frmF1& w = Make();
+  MainWindow& Shown(int width = 1000, int height = 720) {
+    MainWindow& w = Make();
     w.resize(width, height);
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
     return w;
   }
 
-  static PixelRect Px(const frmF1& w, const TwipRect& r) { return ToPixels(r, w.DpiX(), w.DpiY()); }
+  static PixelRect Px(const MainWindow& w, const TwipRect& r) {
+    return ToPixels(r, w.DpiX(), w.DpiY());
+  }
   static PixelRect Of(const QWidget* widget) {
     const QRect g = widget->geometry();
     return PixelRect{g.x(), g.y(), g.width(), g.height()};
@@ -36,9 +38,9 @@ protected:
 } // namespace
 
 TEST_F(LayoutWindowTest, PanesSitWhereTheTwipsSay) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   const PaneGeometry& p = w.Panes();
-  EXPECT_EQ(Of(w.View()), Px(w, p.picDraw));
+  EXPECT_EQ(Of(w.View()), Px(w, p.GlView));
   EXPECT_EQ(Of(w.List1()), Px(w, p.List1));
   EXPECT_EQ(Of(w.Result()), Px(w, p.Result));
   EXPECT_EQ(Of(w.Splitter()), Px(w, p.Splitter));
@@ -59,19 +61,19 @@ TEST_F(LayoutWindowTest, PanesSitWhereTheTwipsSay) {
 }
 
 TEST_F(LayoutWindowTest, ResizeLaysOutAgain) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   const int compiled = w.View()->TheScene().Compilations();
   w.resize(1200, 800);
   QTest::qWait(10);
   // A resize presents the scene without compiling it again.
   EXPECT_EQ(w.View()->TheScene().Compilations(), compiled);
   const PaneGeometry& p = w.Panes();
-  EXPECT_EQ(p.picDraw.Left + p.picDraw.Width, w.Metrics().W - w.Metrics().T);
-  EXPECT_EQ(Of(w.View()), Px(w, p.picDraw));
+  EXPECT_EQ(p.GlView.Left + p.GlView.Width, w.Metrics().W - w.Metrics().T);
+  EXPECT_EQ(Of(w.View()), Px(w, p.GlView));
 }
 
 TEST_F(LayoutWindowTest, VerticalSplitterDragAndRelease) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   const QRect list = w.List1()->geometry();
   w.Splitter_MouseDown(1, 10, 100);
   EXPECT_TRUE(w.SplitterDragging);
@@ -86,7 +88,7 @@ TEST_F(LayoutWindowTest, VerticalSplitterDragAndRelease) {
   EXPECT_EQ(w.Panes().Splitter.Left, 1000);
   EXPECT_EQ(w.Panes().List1.Width, 1000);
   EXPECT_EQ(Of(w.List1()), Px(w, w.Panes().List1));
-  EXPECT_EQ(w.Panes().picDraw.Left, 1060);
+  EXPECT_EQ(w.Panes().GlView.Left, 1060);
 
   // Far to the right: held at the inner width less 1000.
   w.Splitter_MouseDown(1, 0, 0);
@@ -96,7 +98,7 @@ TEST_F(LayoutWindowTest, VerticalSplitterDragAndRelease) {
 }
 
 TEST_F(LayoutWindowTest, HorizontalSplitterDragAndRelease) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.Splitter2_MouseDown(1, 0, 0);
   w.Splitter2_MouseMove(1, 0, -20000);
   w.Splitter2_MouseUp(1, 0, 0);
@@ -112,7 +114,7 @@ TEST_F(LayoutWindowTest, HorizontalSplitterDragAndRelease) {
 }
 
 TEST_F(LayoutWindowTest, SplitterDragWithTheMouse) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   SplitterBar* bar = w.Splitter();
   const int startX = bar->geometry().x();
   QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(1, 50));

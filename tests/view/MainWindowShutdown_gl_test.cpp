@@ -13,8 +13,8 @@ namespace {
 class ShutdownTest : public MainWindowTest {
 protected:
   // The loaded window on screen, with the messages of its start-up forgotten.
-  frmF1& Shown() {
-    frmF1& w = Make();
+  MainWindow& Shown() {
+    MainWindow& w = Make();
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
     dialogs.prompter.shown.clear();
@@ -28,7 +28,7 @@ const char* const Question = "Do you want to save the graphs?";
 } // namespace
 
 TEST_F(ShutdownTest, EmptyDocumentClosesWithoutQuestion) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   EXPECT_TRUE(w.close());
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   EXPECT_FALSE(w.isVisible());
@@ -52,7 +52,7 @@ TEST_F(ShutdownTest, AnswersToTheSaveQuestion) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
-    frmF1& w = Shown();
+    MainWindow& w = Shown();
     dialogs.prompter.answers = {r.answer};
     dialogs.files.titles.clear();
     dialogs.files.answers = {r.saveDialog};
@@ -80,7 +80,7 @@ TEST_F(ShutdownTest, AnswersToTheSaveQuestion) {
 }
 
 TEST_F(ShutdownTest, OtherWindowsCloseFirst) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   QDialog other;
   other.setWindowTitle("other");
   other.show();
@@ -90,7 +90,7 @@ TEST_F(ShutdownTest, OtherWindowsCloseFirst) {
 }
 
 TEST_F(ShutdownTest, ExitClosesTheWindow) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.MenuItem("mnuFileExit")->trigger();
   EXPECT_FALSE(w.isVisible());
 }

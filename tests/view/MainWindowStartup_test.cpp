@@ -60,7 +60,7 @@ std::string WriteEmptyDocument(const QString& folder, int32_t kind) {
 
 TEST_F(StartupTest, EveryValueGetsItsDefault) {
   Scramble();
-  frmF1& w = Make();
+  MainWindow& w = Make();
   EXPECT_EQ(CurrentFrame, 1);
   EXPECT_EQ(FrameCount, 10);
   EXPECT_EQ(FramesPerSecond, 10);
@@ -129,15 +129,15 @@ TEST_F(StartupTest, GoodCommandLineDocumentIsOpened) {
 TEST_F(StartupTest, ACommandLineDocumentFarFromTheOriginLandsCentred) {
   // Opened before the view has a GL context: Zoom to Fit must already fit the camera around the
   // document's own centre, the one its first compilation sets.
-  auto table = std::make_shared<Cls9>();
+  auto table = std::make_shared<Graph>();
   table->GraphType = Table2D;
   table->ID = 1;
   table->StepV = 1;
-  table->VertTab3D(0, 0) = Cls2::Init(10, 20, 0, 0);
-  table->VertTab3D(0, 1) = Cls2::Init(30, 60, 0, 0);
-  Cls8 shown;
+  table->VertTab3D(0, 0) = GraphPoint::Init(10, 20, 0, 0);
+  table->VertTab3D(0, 1) = GraphPoint::Init(30, 60, 0, 0);
+  GraphContainer shown;
   shown.FunSurfs.Add(table);
-  Cls3 axes;
+  AxesSettings axes;
   axes.Show = false;
   const std::string path = (xdg.path() + "/far.crv").toStdString();
   std::string problem;
@@ -146,7 +146,8 @@ TEST_F(StartupTest, ACommandLineDocumentFarFromTheOriginLandsCentred) {
   SceneCenterX = SceneCenterY = SceneCenterZ = 0.0f; // what a fresh program has
   Make(true, path);
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
-  const Cls1 box = ShownGraphs.GetBox(0); // the 2D box reaches to the origin: 0 .. 30, 0 .. 60
+  const BoundingBox box =
+      ShownGraphs.GetBox(0); // the 2D box reaches to the origin: 0 .. 30, 0 .. 60
   EXPECT_FLOAT_EQ(SceneCenterX * AxisScaleX, (box.MinX + box.MaxX) / 2);
   EXPECT_FLOAT_EQ(SceneCenterY * AxisScaleY, (box.MinY + box.MaxY) / 2);
   EXPECT_GT(SceneCenterX, 0.0f);
@@ -189,7 +190,7 @@ TEST_F(StartupTest, UnreadableCommandLineDocumentIsNamedAndAnEmpty2DDocumentStar
 }
 
 TEST_F(StartupTest, LoadRunsOnce) {
-  frmF1& w = Make();
+  MainWindow& w = Make();
   FrameCount = 42;
   w.Form_Load("");
   EXPECT_EQ(FrameCount, 42);

@@ -23,8 +23,8 @@ namespace {
 class ViewTest : public MainWindowTest {
 protected:
   // A shown window whose view is exactly 400 x 200 pixels.
-  frmF1& Shown() {
-    frmF1& w = Make();
+  MainWindow& Shown() {
+    MainWindow& w = Make();
     w.resize(1000, 720);
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -34,7 +34,7 @@ protected:
     return w;
   }
 
-  static Scene& SceneOf(frmF1& w) { return w.View()->TheScene(); }
+  static Scene& SceneOf(MainWindow& w) { return w.View()->TheScene(); }
 };
 
 void ExpectQuaternion(const Quaternion& q, const Quaternion& expected) {
@@ -45,7 +45,7 @@ void ExpectQuaternion(const Quaternion& q, const Quaternion& expected) {
 } // namespace
 
 TEST_F(ViewTest, PresetsSetTheSceneRotation) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   struct Row {
     const char* item;
     int button;
@@ -77,7 +77,7 @@ TEST_F(ViewTest, PresetsSetTheSceneRotation) {
 }
 
 TEST_F(ViewTest, ModeCommandsKeepOneModeAndTheRotationKind) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.MenuItem("mnuViewRotY")->trigger();
   EXPECT_EQ(RotationMode, RotationAboutY);
   EXPECT_TRUE(RotateActive);
@@ -95,38 +95,38 @@ TEST_F(ViewTest, ModeCommandsKeepOneModeAndTheRotationKind) {
 }
 
 TEST_F(ViewTest, ZoomSteps) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.MenuItem("mnuViewZoom")->trigger();
   Camera.VolWidth = 80;
   Camera.VolHeight = 40;
   // The press records the start of the drag and draws the scene.
   const int atPress = SceneOf(w).Compilations();
-  w.picDraw_MouseDown(1, 100, 100);
+  w.View_MouseDown(1, 100, 100);
   EXPECT_EQ(SceneOf(w).Compilations(), atPress + 1);
-  w.picDraw_MouseMove(1, 100, 150); // down a quarter of the view: factor 1.25
+  w.View_MouseMove(1, 100, 150); // down a quarter of the view: factor 1.25
   EXPECT_EQ(w.ViewPixelHeight, 200);
   EXPECT_EQ(ZoomFactor, 1.25f);
   EXPECT_FLOAT_EQ(Camera.VolHeight, 50);
   EXPECT_FLOAT_EQ(Camera.VolWidth, 100);
-  w.picDraw_MouseMove(1, 100, 150); // no movement: factor 1
+  w.View_MouseMove(1, 100, 150); // no movement: factor 1
   EXPECT_EQ(ZoomFactor, 1.0f);
   EXPECT_FLOAT_EQ(Camera.VolHeight, 50);
-  w.picDraw_MouseMove(1, 100, -50); // up by the whole height: factor 0, the volume stays
+  w.View_MouseMove(1, 100, -50); // up by the whole height: factor 0, the volume stays
   EXPECT_EQ(ZoomFactor, 0.0f);
   EXPECT_FLOAT_EQ(Camera.VolHeight, 50);
   // The release after a zoom drag draws the scene once more.
   const int before = SceneOf(w).Compilations();
-  w.picDraw_MouseUp(1, 100, -50);
+  w.View_MouseUp(1, 100, -50);
   EXPECT_EQ(SceneOf(w).Compilations(), before + 1);
 }
 
 TEST_F(ViewTest, PanStep) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.MenuItem("mnuViewMove")->trigger();
   Camera.VolWidth = 40;
   Camera.VolHeight = 20;
-  w.picDraw_MouseDown(1, 100, 100);
-  w.picDraw_MouseMove(1, 150, 80); // MoveView(0.125, 0.1): the scene follows the pointer
+  w.View_MouseDown(1, 100, 100);
+  w.View_MouseMove(1, 150, 80); // MoveView(0.125, 0.1): the scene follows the pointer
   EXPECT_FLOAT_EQ(Camera.RefPos.x, -40 * 0.125f);
   EXPECT_FLOAT_EQ(Camera.RefPos.y, -20 * 0.1f);
   EXPECT_FLOAT_EQ(Camera.EyePos.x, -5);
@@ -136,31 +136,31 @@ TEST_F(ViewTest, PanStep) {
 }
 
 TEST_F(ViewTest, TurnStepThenFrontStartsOver) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.MenuItem("mnuViewRotate")->trigger();
-  w.picDraw_MouseDown(1, 200, 100);
-  w.picDraw_MouseMove(1, 240, 100); // p1 = (0, 0), p2 = (0.2, 0)
+  w.View_MouseDown(1, 200, 100);
+  w.View_MouseMove(1, 240, 100); // p1 = (0, 0), p2 = (0.2, 0)
   ExpectQuaternion(w.LastRotation, {0, -0.2043f, 0, 0.9789f});
   EXPECT_TRUE(SceneOf(w).UseTrackballRotation);
   ExpectQuaternion(SceneOf(w).CurrentRotation, {0, -0.2043f, 0, 0.9789f});
   // A second step composes with the first.
-  w.picDraw_MouseMove(1, 280, 100);
+  w.View_MouseMove(1, 280, 100);
   EXPECT_LT(SceneOf(w).CurrentRotation[1], -0.35f);
   // Front shows the front view again, and the next drag starts from it.
   w.MenuItem("mnuViewFront")->trigger();
   EXPECT_FALSE(SceneOf(w).UseTrackballRotation);
   ExpectQuaternion(SceneOf(w).CurrentRotation, {0, 0, 0, 1});
-  w.picDraw_MouseDown(1, 200, 100);
-  w.picDraw_MouseMove(1, 240, 100);
+  w.View_MouseDown(1, 200, 100);
+  w.View_MouseMove(1, 240, 100);
   ExpectQuaternion(SceneOf(w).CurrentRotation, {0, -0.2043f, 0, 0.9789f});
 }
 
 TEST_F(ViewTest, RightButtonShowsThePopupAndChangesNothing) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.MenuItem("mnuViewRotate")->trigger();
-  w.picDraw_MouseDown(1, 10, 20);
+  w.View_MouseDown(1, 10, 20);
   const Quaternion rotation = SceneOf(w).CurrentRotation;
-  w.picDraw_MouseDown(2, 50, 60);
+  w.View_MouseDown(2, 50, 60);
   QMenu* popup = w.Menu("GraphEdit");
   EXPECT_TRUE(popup->isVisible());
   popup->hide();
@@ -168,24 +168,24 @@ TEST_F(ViewTest, RightButtonShowsThePopupAndChangesNothing) {
   EXPECT_EQ(w.LastMouseY, 20);
   EXPECT_EQ(SceneOf(w).CurrentRotation, rotation);
   // Moves with the right button, or no button, do nothing.
-  w.picDraw_MouseMove(2, 90, 90);
-  w.picDraw_MouseMove(0, 90, 90);
+  w.View_MouseMove(2, 90, 90);
+  w.View_MouseMove(0, 90, 90);
   EXPECT_EQ(w.LastMouseX, 10);
 }
 
 TEST_F(ViewTest, ViewWithoutWidthOrHeightTakesNoStep) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   const QRect g = w.View()->geometry();
   for (QSize size : {QSize(0, 200), QSize(400, 0)}) {
     SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
     w.View()->setGeometry(g.x(), g.y(), size.width(), size.height());
-    Camera = Cls4();
+    Camera = SceneCamera();
     const float volume = Camera.VolHeight;
     for (const char* mode : {"mnuViewZoom", "mnuViewMove", "mnuViewRotate"}) {
       w.MenuItem(mode)->trigger();
       SceneOf(w).UseTrackballRotation = false;
-      w.picDraw_MouseDown(1, 0, 0);
-      w.picDraw_MouseMove(1, 30, 40);
+      w.View_MouseDown(1, 0, 0);
+      w.View_MouseMove(1, 30, 40);
       EXPECT_EQ(Camera.VolHeight, volume) << mode;
       EXPECT_TRUE(std::isfinite(Camera.RefPos.x) && Camera.RefPos.x == 0) << mode;
       EXPECT_FALSE(SceneOf(w).UseTrackballRotation) << mode;
@@ -195,7 +195,7 @@ TEST_F(ViewTest, ViewWithoutWidthOrHeightTakesNoStep) {
 }
 
 TEST_F(ViewTest, ZoomToFitWithoutShownGraphsDoesNothing) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   Camera.VolHeight = 33;
   const int before = SceneOf(w).Compilations();
   w.MenuItem("mnuViewFit")->trigger();
@@ -205,7 +205,7 @@ TEST_F(ViewTest, ZoomToFitWithoutShownGraphsDoesNothing) {
 }
 
 TEST_F(ViewTest, ZoomToFitByDocumentKind) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   auto g = AddGraph(Curve2D, true);
   g->CoordType = Cartesian2D;
   g->FunForm = Explicit;
@@ -231,11 +231,11 @@ TEST_F(ViewTest, ZoomToFitByDocumentKind) {
     SCOPED_TRACE(testing::Message() << "kind " << r.kind << " legend " << r.legend);
     DocumentType = r.kind;
     ShowLegend = r.legend;
-    Camera = Cls4();
+    Camera = SceneCamera();
     Camera.ScreenWidth = 400;
     Camera.ScreenHeight = 200;
     SceneCenterX = SceneCenterY = SceneCenterZ = 0;
-    const Cls1 box = ShownGraphs.GetBox(0);
+    const BoundingBox box = ShownGraphs.GetBox(0);
     const float sx = AxisScaleX, sy = AxisScaleY, sz = AxisScaleZ;
     const float side = std::max(
         {(box.MaxX - box.MinX) / sx, (box.MaxY - box.MinY) / sy, (box.MaxZ - box.MinZ) / sz});
@@ -256,7 +256,7 @@ TEST_F(ViewTest, ZoomToFitByDocumentKind) {
 }
 
 TEST_F(ViewTest, ProjectionButtonsPresentWithoutCompiling) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   const int before = SceneOf(w).Compilations();
   w.Toolbar3_ButtonClick(7);
   EXPECT_EQ(Camera.ProjectType, ProjectPerspective);
@@ -266,7 +266,7 @@ TEST_F(ViewTest, ProjectionButtonsPresentWithoutCompiling) {
 }
 
 TEST_F(ViewTest, GraphStyleButtons) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   // No graph shown: nothing at all, also with unchecked rows.
   w.AddListRow("row");
   w.List1()->setCurrentRow(0);

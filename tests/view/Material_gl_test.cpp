@@ -123,7 +123,7 @@ void ExpectMaterial(const Preset& p) {
 TEST(MaterialGl, EveryPresetSetsBothFaces) {
   GlTestContext gl(16, 16);
   ASSERT_TRUE(gl.Valid());
-  Cls11 material; // one object through all presets: each fully replaces the one before
+  MaterialColors material; // one object through all presets: each fully replaces the one before
   for (int n = 1; n <= MaterialPresetCount; ++n) {
     const Preset& p = Table[n - 1];
     SCOPED_TRACE(p.name);
@@ -142,13 +142,13 @@ TEST(MaterialGl, OtherNumbersKeepTheValues) {
   const Preset black{"", {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, 0};
   for (int n : {0, 14, -1}) {
     SCOPED_TRACE(n);
-    Cls11 fresh;
+    MaterialColors fresh;
     const GLfloat grey[4] = {0.5f, 0.5f, 0.5f, 1};
     glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, grey); // something to overwrite
     fresh.SetMaterial(n);
     ExpectMaterial(black);
   }
-  Cls11 material;
+  MaterialColors material;
   material.SetMaterial(4);
   const GLfloat grey[4] = {0.5f, 0.5f, 0.5f, 1};
   glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, grey);

@@ -27,7 +27,7 @@ constexpr int32_t kRed = 255;
 class SceneColoursTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    Camera = Cls4();
+    Camera = SceneCamera();
     Light.Enabled = false;
     DocumentType = DocumentType2D;
     ShowLegend = false;
@@ -45,7 +45,7 @@ protected:
     DocumentType = DocumentType2D;
     ShowLegend = true;
     Light.Enabled = true;
-    Camera = Cls4();
+    Camera = SceneCamera();
   }
 
   // A shown view of 240 x 160 pixels presenting the still (averaged) scene, with the plane in
@@ -61,7 +61,7 @@ protected:
   }
 
   ScopedScriptedDialogs dialogs;
-  picDraw view;
+  GlView view;
 };
 
 // Pixels whose channels differ: the curve's (background, grid and axes are white, grey or black).

@@ -44,12 +44,12 @@ public:
   std::vector<FakeGraph> graphs;
   std::vector<std::string> log;
   // Box per step; the scale factor AxisScaleX that GetBox sets for a step is 1 + step * scaleStep.
-  Cls1 box{-1, 1, -1, 1, -1, 1};
-  std::function<Cls1(int32_t step)> boxAt;
+  BoundingBox box{-1, 1, -1, 1, -1, 1};
+  std::function<BoundingBox(int32_t step)> boxAt;
   float scaleStep = 0.0f;
   float roll = 0, pitch = 0, yaw = 0;
   bool axesShown = true;
-  std::function<void(Cls1&)> background, grid, axes;
+  std::function<void(BoundingBox&)> background, grid, axes;
   std::vector<std::array<float, 10>> legendArgs;
   float minV = -2, maxV = 5;
 
@@ -59,7 +59,7 @@ public:
       if (g.animated) return true;
     return false;
   }
-  Cls1 GetBox(int32_t step) override {
+  BoundingBox GetBox(int32_t step) override {
     log.push_back("box " + std::to_string(step));
     AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f + static_cast<float>(step) * scaleStep;
     AxisScaleV = 1.0f;
@@ -86,15 +86,15 @@ public:
     hi = maxV;
   }
   bool AxesShown() override { return axesShown; }
-  void DrawBackground(Cls1& b) override {
+  void DrawBackground(BoundingBox& b) override {
     log.push_back("background");
     if (background) background(b);
   }
-  void Draw2DGrid(Cls1& b) override {
+  void Draw2DGrid(BoundingBox& b) override {
     log.push_back("grid");
     if (grid) grid(b);
   }
-  void DrawAxes(Cls1& b) override {
+  void DrawAxes(BoundingBox& b) override {
     log.push_back("axes");
     if (axes) axes(b);
   }

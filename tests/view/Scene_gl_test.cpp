@@ -69,7 +69,7 @@ protected:
   void SetUp() override {
     ASSERT_TRUE(s_ctx->Valid());
     s_ctx->MakeCurrent();
-    Camera = Cls4();
+    Camera = SceneCamera();
     Camera.SetScreen(kSize, kSize);
     Camera.VolWidth = Camera.VolHeight = static_cast<float>(kSize);
     Light.Enabled = false;
@@ -87,7 +87,7 @@ protected:
     ShowLegend = true;
     FrameCount = 10;
     Light.Enabled = true;
-    Camera = Cls4();
+    Camera = SceneCamera();
     AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
   }
 
@@ -189,7 +189,7 @@ TEST_F(SceneTest, FlatDocumentsDrawAxesAndMarkersOnceOverTheAverageWithTheLastPa
                              },
                              {}});
     source.graphs.push_back({kPointMarkerType, false, nullptr, {}});
-    source.axes = [](Cls1&) { DrawTriangle(0, 0, 0, -0.5f); };
+    source.axes = [](BoundingBox&) { DrawTriangle(0, 0, 0, -0.5f); };
     scene.BuildScene();
     scene.Render(1);
     const auto px = ReadRgba();
@@ -217,8 +217,8 @@ TEST_F(SceneTest, DrawingOrderOfAStill2DScene) {
   source.graphs.push_back({0, false, nullptr, {}});
   // The box values flow from the grid to the axes: a zero set by the grid reaches the axes.
   float axesMinY = -1;
-  source.grid = [](Cls1& b) { b.MinY = 0; };
-  source.axes = [&](Cls1& b) { axesMinY = b.MinY; };
+  source.grid = [](BoundingBox& b) { b.MinY = 0; };
+  source.axes = [&](BoundingBox& b) { axesMinY = b.MinY; };
   source.axesShown = false;
   scene.BuildScene();
   EXPECT_EQ(source.log, (std::vector<std::string>{"box 0", "background", "grid", "graph 1 0",
@@ -311,19 +311,21 @@ TEST_F(SceneTest, AnimatedFramesShareOneSetOfScaleFactorsAndTheUnionBox) {
   FrameCount = 3;
   DocumentType = DocumentType2D;
   source.scaleStep = 1.0f; // GetBox of step s sets the scales to 1 + s
-  source.boxAt = [](int32_t s) { return Cls1{-1.0f - s, 1.0f, -2.0f, 2.0f + s, 0.0f, 0.0f}; };
+  source.boxAt = [](int32_t s) {
+    return BoundingBox{-1.0f - s, 1.0f, -2.0f, 2.0f + s, 0.0f, 0.0f};
+  };
   std::vector<float> scalesSeen;
-  std::vector<Cls1> gridBoxes;
+  std::vector<BoundingBox> gridBoxes;
   source.graphs.push_back({0, true, [&](int32_t) { scalesSeen.push_back(AxisScaleX); }, {}});
-  source.grid = [&](Cls1& b) { gridBoxes.push_back(b); };
+  source.grid = [&](BoundingBox& b) { gridBoxes.push_back(b); };
   scene.BuildScene();
   ASSERT_EQ(scalesSeen.size(), 4u);
   for (float s : scalesSeen)
     EXPECT_EQ(s, 1.0f);
   EXPECT_EQ(AxisScaleX, 1.0f);
   ASSERT_EQ(gridBoxes.size(), 4u);
-  const Cls1 u{-4.1f, 1.1f, -2.1f, 5.1f, -0.1f, 0.1f};
-  for (const Cls1& b : gridBoxes) {
+  const BoundingBox u{-4.1f, 1.1f, -2.1f, 5.1f, -0.1f, 0.1f};
+  for (const BoundingBox& b : gridBoxes) {
     EXPECT_FLOAT_EQ(b.MinX, u.MinX);
     EXPECT_FLOAT_EQ(b.MaxY, u.MaxY);
     EXPECT_FLOAT_EQ(b.MaxZ, u.MaxZ);
@@ -474,17 +476,19 @@ TEST_F(SceneTest, SettingUpAgainInTheSameContextFreesAndRebuilds) {
 TEST_F(SceneTest, TwoDimensionalBackgroundAndGridUnderTheGraphs) {
   DocumentType = DocumentType2D;
   Camera.VolWidth = Camera.VolHeight = 32; // 2 pixels per unit
-  Cls3 axes;
+  AxesSettings axes;
   axes.ShowBackground = true;
   axes.BackStyle = 1; // plain BackColor
   axes.BackColor = 0x0000FF;
   axes.ShowprimaryGrid = true;
   axes.PriGridColor = 0x00FF00;
   source.box = {0, 10, 0, 10, 0, 0};
-  source.background = [&](Cls1& b) {
+  source.background = [&](BoundingBox& b) {
     axes.DrawBackground(b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
   };
-  source.grid = [&](Cls1& b) { axes.Draw2DGrid(b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ); };
+  source.grid = [&](BoundingBox& b) {
+    axes.Draw2DGrid(b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
+  };
   source.axesShown = false;
   // A blue square over the middle of the box (5, 5), which is the scene centre.
   source.graphs.push_back({0, false, [](int32_t) { DrawFlatRect({-1, -1, 1, 1, 0, 0, 1}); }, {}});

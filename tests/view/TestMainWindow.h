@@ -24,18 +24,18 @@ protected:
     m_oldXdg = qgetenv("XDG_DATA_HOME");
     ASSERT_TRUE(xdg.isValid());
     qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
-    frmF1Commands::Clear();
-    frmF1::SetUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
+    MainWindowCommands::Clear();
+    MainWindow::SetUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
     DesktopRegistration::Options registration;
     registration.UpdateDatabases = false;
-    frmF1::SetRegistrationOptions(registration);
+    MainWindow::SetRegistrationOptions(registration);
   }
 
   void TearDown() override {
     window.reset();
-    frmF1::SetUrlOpener(nullptr);
-    frmF1::SetRegistrationOptions({});
-    frmF1Commands::Clear();
+    MainWindow::SetUrlOpener(nullptr);
+    MainWindow::SetRegistrationOptions({});
+    MainWindowCommands::Clear();
     AllGraphs.FunSurfs.Clear();
     ShownGraphs.FunSurfs.Clear();
     if (m_oldXdg.isNull())
@@ -45,8 +45,8 @@ protected:
   }
 
   // A new main window, loaded with the command line unless told otherwise.
-  frmF1& Make(bool load = true, const std::string& commandLine = "") {
-    window = std::make_unique<frmF1>();
+  MainWindow& Make(bool load = true, const std::string& commandLine = "") {
+    window = std::make_unique<MainWindow>();
     if (load) window->Form_Load(commandLine);
     return *window;
   }
@@ -54,13 +54,13 @@ protected:
   // Installs a handler that counts its calls.
   int& Count(const std::string& handler) {
     int& n = counts[handler];
-    frmF1Commands::Set(handler, [&n] { ++n; });
+    MainWindowCommands::Set(handler, [&n] { ++n; });
     return n;
   }
 
   // A graph in both containers under a fresh ID.
-  std::shared_ptr<Cls9> AddGraph(int32_t graphType = PointMarker, bool shown = true) {
-    auto g = std::make_shared<Cls9>();
+  std::shared_ptr<Graph> AddGraph(int32_t graphType = PointMarker, bool shown = true) {
+    auto g = std::make_shared<Graph>();
     g->GraphType = graphType;
     g->ID = ++m_lastId;
     AllGraphs.FunSurfs.Add(g);
@@ -72,7 +72,7 @@ protected:
   ScopedScriptedDialogs dialogs;
   std::vector<QUrl> openedUrls;
   std::map<std::string, int> counts;
-  std::unique_ptr<frmF1> window;
+  std::unique_ptr<MainWindow> window;
 
 private:
   QByteArray m_oldXdg;

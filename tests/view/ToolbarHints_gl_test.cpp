@@ -15,8 +15,8 @@ namespace {
 
 class HintsTest : public MainWindowTest {
 protected:
-  frmF1& Shown() {
-    frmF1& w = Make();
+  MainWindow& Shown() {
+    MainWindow& w = Make();
     w.resize(1280, 800);
     w.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
@@ -24,7 +24,7 @@ protected:
   }
 
   // Moves the pointer to a point of a toolbar's button, relative to the button.
-  static void Over(frmF1& w, int bar, int index, QPoint at = {-1, -1}) {
+  static void Over(MainWindow& w, int bar, int index, QPoint at = {-1, -1}) {
     QWidget* button = w.Toolbar(bar)->widgetForAction(w.Button(bar, index));
     ASSERT_NE(button, nullptr);
     if (at.x() < 0) at = button->rect().center();
@@ -37,7 +37,7 @@ protected:
 } // namespace
 
 TEST_F(HintsTest, ButtonsShowTheirHints) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   EXPECT_EQ(w.StatusText(), "Ready");
   struct Row {
     int bar, index;
@@ -56,14 +56,14 @@ TEST_F(HintsTest, ButtonsShowTheirHints) {
 }
 
 TEST_F(HintsTest, DisabledButtonStillGetsItsHint) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   w.Button(1, 33)->setEnabled(false);
   Over(w, 1, 33);
   EXPECT_EQ(w.StatusText(), "Begin to animate");
 }
 
 TEST_F(HintsTest, SeparatorShowsReadyAndTheHintStaysAfterLeaving) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   Over(w, 2, 14);
   EXPECT_EQ(w.StatusText(), "Add a contour plot");
   // Leaving the toolbar for the view keeps the hint.
@@ -76,7 +76,7 @@ TEST_F(HintsTest, SeparatorShowsReadyAndTheHintStaysAfterLeaving) {
 }
 
 TEST_F(HintsTest, RuleInTwipsAtTheToolbarsEdges) {
-  frmF1& w = Shown();
+  MainWindow& w = Shown();
   Over(w, 1, 2);
   ASSERT_EQ(w.StatusText(), "Create new 2d graphs");
   // Y on the toolbar's top or bottom edge leaves the panel alone.

@@ -33,7 +33,7 @@ std::array<float, 6> Window() {
 } // namespace
 
 TEST_F(ViewSettingTest, OpensWithTheStartValues) {
-  frmF14 d;
+  ViewSettingDialog d;
   EXPECT_EQ(d.windowTitle(), "View Setting");
   const char* expected[6] = {"-500", "500", "-500", "500", "-500", "500"};
   for (int i = 0; i < 6; ++i)
@@ -44,12 +44,12 @@ TEST_F(ViewSettingTest, OpensWithTheStartValues) {
   EXPECT_EQ(d.Option2->text(), "Perspective");
   // A projection type that is neither selects neither option.
   Camera.ProjectType = 3;
-  frmF14 other;
+  ViewSettingDialog other;
   EXPECT_FALSE(other.Option1->isChecked() || other.Option2->isChecked());
 }
 
 TEST_F(ViewSettingTest, OkCleansAndTakesTheBounds) {
-  frmF14 d;
+  ViewSettingDialog d;
   struct Row {
     int box;
     const char* typed;
@@ -72,7 +72,7 @@ TEST_F(ViewSettingTest, OkCleansAndTakesTheBounds) {
 }
 
 TEST_F(ViewSettingTest, IllegalCharacterKeepsTheDialogOpen) {
-  frmF14 d;
+  ViewSettingDialog d;
   d.show();
   d.Text[0]->setText("1,5");
   d.Text[3]->setText("abc");
@@ -94,7 +94,7 @@ TEST_F(ViewSettingTest, IllegalCharacterKeepsTheDialogOpen) {
 }
 
 TEST_F(ViewSettingTest, CancelChangesNothing) {
-  frmF14 d;
+  ViewSettingDialog d;
   d.Text[0]->setText("3");
   d.Option2->setChecked(true);
   d.Command2->click();

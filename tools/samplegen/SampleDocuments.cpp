@@ -20,14 +20,14 @@
 #include "document/DocumentFile.h"
 #include "document/DocumentText.h"
 #include "model/AxesSettings.h"
-#include "model/GraphContainer.h"
 #include "model/Graph.h"
+#include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "render/surfaces/ColorSchemes.h"
 
 namespace {
 
-using Graph = std::shared_ptr<Cls9>;
+using GraphRef = std::shared_ptr<Graph>;
 
 constexpr int32_t Rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
 
@@ -57,13 +57,13 @@ constexpr float Pi = 3.1415927f;
 // documents the frame count and speed the records carry.
 struct Doc {
   int32_t type = DocumentType2D;
-  std::vector<Graph> graphs;
-  Cls3 axes;
+  std::vector<GraphRef> graphs;
+  AxesSettings axes;
   ScaleSettings scale;
   int32_t frames = 10;
   int32_t speed = 10;
 
-  Graph Add(Graph g) {
+  GraphRef Add(GraphRef g) {
     g->ID = static_cast<int32_t>(graphs.size()) + 1;
     graphs.push_back(g);
     return g;
@@ -92,8 +92,8 @@ void Exaggerate(Doc& d, float vertical) {
   d.scale.ratioY = vertical;
 }
 
-Graph NewGraph(int32_t type, const std::string& name) {
-  auto g = std::make_shared<Cls9>();
+GraphRef NewGraph(int32_t type, const std::string& name) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type;
   g->NameS = name;
   g->ExpressX = "0";
@@ -103,7 +103,7 @@ Graph NewGraph(int32_t type, const std::string& name) {
   return g;
 }
 
-void UseScheme(Cls9& g, const char* name) {
+void UseScheme(Graph& g, const char* name) {
   g.ColorName = name;
   WriteColorScheme(g, *FindColorScheme(name));
 }
@@ -111,16 +111,16 @@ void UseScheme(Cls9& g, const char* name) {
 // ---- 2D graphs ------------------------------------------------------------------------------
 
 // The curve's line.
-void Line(Cls9& g, int32_t colour, int32_t width) {
+void Line(Graph& g, int32_t colour, int32_t width) {
   g.Show2DCurve = true;
   g.LineColor = colour;
   g.LineWidth = width;
 }
 
 // y = f(x) over min .. max.
-Graph Explicit2D(const std::string& name, const std::string& f, float min, float max, int32_t steps,
-                 int32_t colour, int32_t width = 2) {
-  Graph g = NewGraph(Curve2D, name);
+GraphRef Explicit2D(const std::string& name, const std::string& f, float min, float max,
+                    int32_t steps, int32_t colour, int32_t width = 2) {
+  GraphRef g = NewGraph(Curve2D, name);
   g->CoordType = Cartesian2D;
   g->FunForm = Explicit;
   g->ExpressZ = f;
@@ -132,26 +132,26 @@ Graph Explicit2D(const std::string& name, const std::string& f, float min, float
 }
 
 // r = f(a) over min .. max.
-Graph Polar2D(const std::string& name, const std::string& f, float min, float max, int32_t steps,
-              int32_t colour, int32_t width = 2) {
-  Graph g = Explicit2D(name, f, min, max, steps, colour, width);
+GraphRef Polar2D(const std::string& name, const std::string& f, float min, float max, int32_t steps,
+                 int32_t colour, int32_t width = 2) {
+  GraphRef g = Explicit2D(name, f, min, max, steps, colour, width);
   g->CoordType = Polar;
   return g;
 }
 
 // x = fx(u), y = fy(u) over min .. max.
-Graph Parametric2D(const std::string& name, const std::string& fx, const std::string& fy, float min,
-                   float max, int32_t steps, int32_t colour, int32_t width = 2) {
-  Graph g = Explicit2D(name, fy, min, max, steps, colour, width);
+GraphRef Parametric2D(const std::string& name, const std::string& fx, const std::string& fy,
+                      float min, float max, int32_t steps, int32_t colour, int32_t width = 2) {
+  GraphRef g = Explicit2D(name, fy, min, max, steps, colour, width);
   g->FunForm = Parametric;
   g->ExpressY = fx;
   return g;
 }
 
 // The zero curve (Implicit) or the region where f < 0 (Inequality) over a rectangle.
-Graph Region2D(int32_t form, const std::string& name, const std::string& f, float minX, float maxX,
-               float minY, float maxY, int32_t colour, int32_t width = 2) {
-  Graph g = NewGraph(Curve2D, name);
+GraphRef Region2D(int32_t form, const std::string& name, const std::string& f, float minX,
+                  float maxX, float minY, float maxY, int32_t colour, int32_t width = 2) {
+  GraphRef g = NewGraph(Curve2D, name);
   g->CoordType = Cartesian2D;
   g->FunForm = form;
   g->ExpressZ = f;
@@ -175,8 +175,9 @@ std::string Number(float v) {
   return text;
 }
 
-Graph Point2D(const std::string& name, float x, float y, int32_t colour, float size, bool hollow) {
-  Graph g = NewGraph(PointMarker, name);
+GraphRef Point2D(const std::string& name, float x, float y, int32_t colour, float size,
+                 bool hollow) {
+  GraphRef g = NewGraph(PointMarker, name);
   g->CoordType = Cartesian2D;
   g->ExpressY = Number(x);
   g->ExpressZ = Number(y);
@@ -188,7 +189,7 @@ Graph Point2D(const std::string& name, float x, float y, int32_t colour, float s
 
 // ---- 2.5D ribbons ---------------------------------------------------------------------------
 
-void RibbonStyle(Cls9& g, int32_t first, int32_t second) {
+void RibbonStyle(Graph& g, int32_t first, int32_t second) {
   g.FillStyle = GradientLeftRight;
   g.FirstColor = first;
   g.SecondColor = second;
@@ -200,7 +201,7 @@ void RibbonStyle(Cls9& g, int32_t first, int32_t second) {
 
 // ---- surfaces -------------------------------------------------------------------------------
 
-void SurfaceStyle(Cls9& g, int32_t fill, int32_t first, int32_t second, int32_t material) {
+void SurfaceStyle(Graph& g, int32_t fill, int32_t first, int32_t second, int32_t material) {
   g.FillStyle = fill;
   g.FirstColor = first;
   g.SecondColor = second;
@@ -211,10 +212,10 @@ void SurfaceStyle(Cls9& g, int32_t fill, int32_t first, int32_t second, int32_t 
   g.Smoothness = ShadeSmoothest;
 }
 
-Graph Surface(int32_t type, int32_t coord, int32_t form, const std::string& name,
-              const std::string& fx, const std::string& fy, const std::string& fz, float minU,
-              float maxU, int32_t stepU, float minV, float maxV, int32_t stepV) {
-  Graph g = NewGraph(type, name);
+GraphRef Surface(int32_t type, int32_t coord, int32_t form, const std::string& name,
+                 const std::string& fx, const std::string& fy, const std::string& fz, float minU,
+                 float maxU, int32_t stepU, float minV, float maxV, int32_t stepV) {
+  GraphRef g = NewGraph(type, name);
   g->CoordType = coord;
   g->FunForm = form;
   g->ExpressX = fx;
@@ -231,34 +232,35 @@ Graph Surface(int32_t type, int32_t coord, int32_t form, const std::string& name
 }
 
 // z = f(x, y).
-Graph Cartesian(const std::string& name, const std::string& f, float minX, float maxX, float minY,
-                float maxY, int32_t steps, int32_t type = Surface3D) {
+GraphRef Cartesian(const std::string& name, const std::string& f, float minX, float maxX,
+                   float minY, float maxY, int32_t steps, int32_t type = Surface3D) {
   return Surface(type, Cartesian3D, Explicit, name, "x", "y", f, minX, maxX, steps, minY, maxY,
                  steps);
 }
 
 // z = f(a, r): a over 0 .. 2 pi, r over minR .. maxR.
-Graph Cylinder(const std::string& name, const std::string& f, float minR, float maxR,
-               int32_t type = Surface3D) {
+GraphRef Cylinder(const std::string& name, const std::string& f, float minR, float maxR,
+                  int32_t type = Surface3D) {
   return Surface(type, Cylindrical, Explicit, name, "a", "r", f, 0, 2 * Pi, 60, minR, maxR, 30);
 }
 
 // r = f(a, b): a over 0 .. 2 pi, b (from the vertical) over 0 .. pi.
-Graph Sphere(const std::string& name, const std::string& f, int32_t type = Surface3D) {
+GraphRef Sphere(const std::string& name, const std::string& f, int32_t type = Surface3D) {
   return Surface(type, Spherical, Explicit, name, "a", "b", f, 0, 2 * Pi, 60, 0, Pi, 40);
 }
 
 // Three formulas of u and v in the coordinates given.
-Graph ParamSurface(int32_t coord, const std::string& name, const std::string& fx,
-                   const std::string& fy, const std::string& fz, float minU, float maxU,
-                   int32_t stepU, float minV, float maxV, int32_t stepV, int32_t type = Surface3D) {
+GraphRef ParamSurface(int32_t coord, const std::string& name, const std::string& fx,
+                      const std::string& fy, const std::string& fz, float minU, float maxU,
+                      int32_t stepU, float minV, float maxV, int32_t stepV,
+                      int32_t type = Surface3D) {
   return Surface(type, coord, Parametric, name, fx, fy, fz, minU, maxU, stepU, minV, maxV, stepV);
 }
 
 // f(x, y, z) = 0 over a box.
-Graph ImplicitSurface(const std::string& name, const std::string& f, float min, float max,
-                      int32_t steps, int32_t colour, int32_t type = Surface3D) {
-  Graph g =
+GraphRef ImplicitSurface(const std::string& name, const std::string& f, float min, float max,
+                         int32_t steps, int32_t colour, int32_t type = Surface3D) {
+  GraphRef g =
       Surface(type, Cartesian3D, Implicit, name, f, "0", "0", min, max, steps, min, max, steps);
   g->MinW = min;
   g->MaxW = max;
@@ -267,7 +269,7 @@ Graph ImplicitSurface(const std::string& name, const std::string& f, float min, 
   return g;
 }
 
-void Animate(Cls9& g, float minT, float maxT) {
+void Animate(Graph& g, float minT, float maxT) {
   g.Animation = true;
   g.MinT = minT;
   g.MaxT = maxT;
@@ -275,10 +277,10 @@ void Animate(Cls9& g, float minT, float maxT) {
 
 // ---- 3D curves ------------------------------------------------------------------------------
 
-Graph Curve3DParametric(const std::string& name, const std::string& fx, const std::string& fy,
-                        const std::string& fz, float min, float max, int32_t steps, int32_t colour,
-                        int32_t type = Curve3D) {
-  Graph g = NewGraph(type, name);
+GraphRef Curve3DParametric(const std::string& name, const std::string& fx, const std::string& fy,
+                           const std::string& fz, float min, float max, int32_t steps,
+                           int32_t colour, int32_t type = Curve3D) {
+  GraphRef g = NewGraph(type, name);
   g->CoordType = Cartesian3D;
   g->FunForm = Parametric;
   g->ExpressX = fx;
@@ -296,9 +298,9 @@ Graph Curve3DParametric(const std::string& name, const std::string& fx, const st
 
 // ---- 4D graphs ------------------------------------------------------------------------------
 
-Graph Function4DGraph(const std::string& name, const std::string& f, float min, float max,
-                      int32_t steps, int32_t type = Function4D) {
-  Graph g = NewGraph(type, name);
+GraphRef Function4DGraph(const std::string& name, const std::string& f, float min, float max,
+                         int32_t steps, int32_t type = Function4D) {
+  GraphRef g = NewGraph(type, name);
   g->CoordType = Cartesian3D;
   g->FunForm = Explicit;
   g->ExpressV = f;
@@ -315,7 +317,7 @@ Graph Function4DGraph(const std::string& name, const std::string& f, float min, 
 }
 
 // A slice across the whole grid, filled with the colour map and carrying contours.
-void SliceZ(Cls9& g, float at, bool contours, float spacing) {
+void SliceZ(Graph& g, float at, bool contours, float spacing) {
   const int32_t n = ++g.Slice4NumZ;
   g.Slice4Z[n] = at;
   g.Slice4XYXB[n] = 1;
@@ -329,7 +331,7 @@ void SliceZ(Cls9& g, float at, bool contours, float spacing) {
   g.SliceZVectColor[n] = Black;
 }
 
-void SliceX(Cls9& g, float at, bool contours, float spacing) {
+void SliceX(Graph& g, float at, bool contours, float spacing) {
   const int32_t n = ++g.Slice4NumX;
   g.Slice4X[n] = at;
   g.Slice4YZYB[n] = 1;
@@ -343,7 +345,7 @@ void SliceX(Cls9& g, float at, bool contours, float spacing) {
   g.SliceXVectColor[n] = Black;
 }
 
-void SliceY(Cls9& g, float at, bool contours, float spacing) {
+void SliceY(Graph& g, float at, bool contours, float spacing) {
   const int32_t n = ++g.Slice4NumY;
   g.Slice4Y[n] = at;
   g.Slice4ZXXB[n] = 1;
@@ -357,19 +359,19 @@ void SliceY(Cls9& g, float at, bool contours, float spacing) {
   g.SliceYVectColor[n] = Black;
 }
 
-void Iso(Cls9& g, float value) {
+void Iso(Graph& g, float value) {
   const int32_t n = ++g.IsoSurfaceNum;
   g.IsoSurValue[n] = value;
 }
 
 // ---- tables ---------------------------------------------------------------------------------
 
-Graph Table2DGraph(const std::string& name, const std::vector<std::pair<float, float>>& points) {
-  Graph g = NewGraph(Table2D, name);
+GraphRef Table2DGraph(const std::string& name, const std::vector<std::pair<float, float>>& points) {
+  GraphRef g = NewGraph(Table2D, name);
   g->StepU = 0;
   g->StepV = static_cast<int32_t>(points.size()) - 1;
   for (size_t j = 0; j < points.size(); ++j) {
-    Cls2& p = g->VertTab3D(0, static_cast<int32_t>(j));
+    GraphPoint& p = g->VertTab3D(0, static_cast<int32_t>(j));
     p.x = points[j].first;
     p.y = points[j].second;
     p.z = 0;
@@ -438,7 +440,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/cubic parabola.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    Graph g = d.Add(Explicit2D("Cubic parabola", "x^3/2-2*x", -2.6f, 2.6f, 300, Blue));
+    GraphRef g = d.Add(Explicit2D("Cubic parabola", "x^3/2-2*x", -2.6f, 2.6f, 300, Blue));
     g->ShowMax = true;
     g->MaxColor = Red;
     g->MaxSize = 3;
@@ -461,7 +463,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/parabola and line.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    Graph g = d.Add(Explicit2D("Parabola and line", "4-x^2", -3, 3, 300, Blue));
+    GraphRef g = d.Add(Explicit2D("Parabola and line", "4-x^2", -3, 3, 300, Blue));
     g->GraphType = Intersection;
     g->Exp2 = "x+2";
     g->Color2 = Red;
@@ -477,7 +479,7 @@ std::vector<Sample> Samples() {
   add("2D/probability curve.crv", [] {
     Doc d = NewDoc(DocumentType2D);
     d.scale.mode = ScaleSquare; // values and x of different sizes
-    Graph g = d.Add(Explicit2D("Normal density", "exp(-x^2/2)/sqr(2*pi)", -4, 4, 300, Navy));
+    GraphRef g = d.Add(Explicit2D("Normal density", "exp(-x^2/2)/sqr(2*pi)", -4, 4, 300, Navy));
     g->ShowInt = true;
     g->IntColor = Sky;
     g->IntFrom = -1;
@@ -486,7 +488,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/rational.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    Graph g = d.Add(Explicit2D("Rational", "(x^2-1)/(x^2-4)", -6, 6, 601, Blue));
+    GraphRef g = d.Add(Explicit2D("Rational", "(x^2-1)/(x^2-4)", -6, 6, 601, Blue));
     g->Clip = true;
     g->ClipMinX = -1;
     g->ClipMaxX = 1;
@@ -577,7 +579,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/step.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    Graph g = d.Add(Explicit2D("Sampled sine", "2*sin(x/2)", 0, 4 * Pi, 24, Grey, 1));
+    GraphRef g = d.Add(Explicit2D("Sampled sine", "2*sin(x/2)", 0, 4 * Pi, 24, Grey, 1));
     g->GraphType = StepStemPlot;
     g->Show2DCurve = false;
     g->ShowStep = true;
@@ -588,7 +590,7 @@ std::vector<Sample> Samples() {
   });
   add("2D/stem.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    Graph g = d.Add(Explicit2D("Damped cosine", "3*exp(-x/5)*cos(x)", 0, 12, 30, Grey, 1));
+    GraphRef g = d.Add(Explicit2D("Damped cosine", "3*exp(-x/5)*cos(x)", 0, 12, 30, Grey, 1));
     g->GraphType = StepStemPlot;
     g->Show2DCurve = false;
     g->ShowStem = true;
@@ -604,7 +606,8 @@ std::vector<Sample> Samples() {
     d.scale.mode = ScaleSquare; // values and x of different sizes
     d.axes.BetterFonts = false;
     d.frames = 20;
-    Graph g = d.Add(Explicit2D("Damped wave", "sin(x-t)*exp(-x/8)", 0, 25, 300, Rgb(150, 0, 150)));
+    GraphRef g =
+        d.Add(Explicit2D("Damped wave", "sin(x-t)*exp(-x/8)", 0, 25, 300, Rgb(150, 0, 150)));
     g->GraphType = Curve2DAnimation;
     Animate(*g, 0, 2 * Pi);
     return d;
@@ -612,7 +615,7 @@ std::vector<Sample> Samples() {
   add("animation/2D/inequation.crv", [] {
     Doc d = NewDoc(DocumentType2D);
     d.frames = 20;
-    Graph g =
+    GraphRef g =
         d.Add(Region2D(Inequality, "Moving wave", "y-2*sin(x-t)", -2 * Pi, 2 * Pi, -3, 3, Sky));
     g->GraphType = Curve2DAnimation;
     Animate(*g, 0, 2 * Pi);
@@ -622,15 +625,16 @@ std::vector<Sample> Samples() {
   // 2.5D.
   add("25D/sin.crv", [] {
     Doc d = NewDoc(DocumentType25D);
-    Graph g = d.Add(Explicit2D("Sine ribbon", "2*sin(x)", -2 * Pi, 2 * Pi, 120, Black, 1));
+    GraphRef g = d.Add(Explicit2D("Sine ribbon", "2*sin(x)", -2 * Pi, 2 * Pi, 120, Black, 1));
     g->GraphType = Ribbon25D;
     RibbonStyle(*g, Orange, Blue);
     return d;
   });
   add("25D/heart.crv", [] {
     Doc d = NewDoc(DocumentType25D);
-    Graph g = d.Add(Polar2D("Heart ribbon", "2*(2-2*sin(a)+sin(a)*sqr(abs(cos(a)))/(sin(a)+1.4))",
-                            0, 2 * Pi, 300, Black, 1));
+    GraphRef g =
+        d.Add(Polar2D("Heart ribbon", "2*(2-2*sin(a)+sin(a)*sqr(abs(cos(a)))/(sin(a)+1.4))", 0,
+                      2 * Pi, 300, Black, 1));
     g->GraphType = Ribbon25D;
     RibbonStyle(*g, Red, Pink);
     return d;
@@ -639,7 +643,7 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType25D);
     d.axes.BetterFonts = false;
     d.frames = 20;
-    Graph g = d.Add(Explicit2D("Travelling sine", "2*sin(x-t)", -2 * Pi, 2 * Pi, 120, Black, 1));
+    GraphRef g = d.Add(Explicit2D("Travelling sine", "2*sin(x-t)", -2 * Pi, 2 * Pi, 120, Black, 1));
     g->GraphType = Ribbon25DAnimation;
     RibbonStyle(*g, Teal, Gold);
     Animate(*g, 0, 2 * Pi);
@@ -650,15 +654,15 @@ std::vector<Sample> Samples() {
   add("3D/dini's surface.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(ParamSurface(Cartesian3D, "Dini's surface", "cos(u)*sin(v)", "sin(u)*sin(v)",
-                                 "cos(v)+log(tan(v/2))+0.2*u", 0, 4 * Pi, 100, 0.1f, 2, 30));
+    GraphRef g = d.Add(ParamSurface(Cartesian3D, "Dini's surface", "cos(u)*sin(v)", "sin(u)*sin(v)",
+                                    "cos(v)+log(tan(v/2))+0.2*u", 0, 4 * Pi, 100, 0.1f, 2, 30));
     SurfaceStyle(*g, GradientTopBottom, Gold, Purple, MetalMaterial);
     return d;
   });
   add("3D/double moon.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = d.Add(Cartesian("Double moons", "2*exp(-(x^2+(y-1.3)^2))-2*exp(-(x^2+(y+1.3)^2))", -3,
-                              3, -3, 3, 50));
+    GraphRef g = d.Add(Cartesian("Double moons", "2*exp(-(x^2+(y-1.3)^2))-2*exp(-(x^2+(y+1.3)^2))",
+                                 -3, 3, -3, 3, 50));
     SurfaceStyle(*g, ColorMapFill, Red, Blue, MetalMaterial);
     UseScheme(*g, "RAINBOW");
     return d;
@@ -666,33 +670,33 @@ std::vector<Sample> Samples() {
   add("3D/horn.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(ParamSurface(Cartesian3D, "Horn", "(2+u*cos(v))*sin(2*pi*u)", "u*sin(v)",
-                                 "(2+u*cos(v))*cos(2*pi*u)+2*u", 0, 1, 60, 0, 2 * Pi, 30));
+    GraphRef g = d.Add(ParamSurface(Cartesian3D, "Horn", "(2+u*cos(v))*sin(2*pi*u)", "u*sin(v)",
+                                    "(2+u*cos(v))*cos(2*pi*u)+2*u", 0, 1, 60, 0, 2 * Pi, 30));
     SurfaceStyle(*g, GradientTopBottom, Gold, DarkRed, MetalMaterial);
     return d;
   });
   add("3D/leaves.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph a = d.Add(ParamSurface(Cartesian3D, "Leaf", "2*u", "v*(1-u^2)",
-                                 "0.4*u^2-0.3*v^2+0.15*sin(3*u)", -1, 1, 40, -1, 1, 20));
+    GraphRef a = d.Add(ParamSurface(Cartesian3D, "Leaf", "2*u", "v*(1-u^2)",
+                                    "0.4*u^2-0.3*v^2+0.15*sin(3*u)", -1, 1, 40, -1, 1, 20));
     SurfaceStyle(*a, GradientLeftRight, Leaf, Rgb(200, 230, 60), MetalMaterial);
-    Graph b = d.Add(ParamSurface(Cartesian3D, "Second leaf", "v*(1-u^2)", "2*u",
-                                 "0.5*u^2-0.3*v^2-0.15*sin(3*u)", -1, 1, 40, -1, 1, 20));
+    GraphRef b = d.Add(ParamSurface(Cartesian3D, "Second leaf", "v*(1-u^2)", "2*u",
+                                    "0.5*u^2-0.3*v^2-0.15*sin(3*u)", -1, 1, 40, -1, 1, 20));
     SurfaceStyle(*b, GradientFrontBack, Rgb(20, 120, 40), Rgb(170, 220, 60), MetalMaterial);
     return d;
   });
   add("3D/lotus.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(ParamSurface(Cartesian3D, "Lotus", "v*cos(u)", "v*sin(u)",
-                                 "v^2*(0.25+0.5*abs(sin(4*u)))", 0, 2 * Pi, 96, 0, 2, 24));
+    GraphRef g = d.Add(ParamSurface(Cartesian3D, "Lotus", "v*cos(u)", "v*sin(u)",
+                                    "v^2*(0.25+0.5*abs(sin(4*u)))", 0, 2 * Pi, 96, 0, 2, 24));
     SurfaceStyle(*g, GradientTopBottom, Pink, Rgb(255, 240, 250), SilkyMaterial);
     return d;
   });
   add("3D/saddle-backed.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = d.Add(Cartesian("Saddle", "(x^2-y^2)/2", -2, 2, -2, 2, 30));
+    GraphRef g = d.Add(Cartesian("Saddle", "(x^2-y^2)/2", -2, 2, -2, 2, 30));
     SurfaceStyle(*g, GradientTopBottom, Orange, Blue, MetalMaterial);
     return d;
   });
@@ -700,21 +704,21 @@ std::vector<Sample> Samples() {
   // 3D: cylindrical surfaces.
   add("3D/basin.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = d.Add(Cylinder("Basin", "r^2/3", 0, 3));
+    GraphRef g = d.Add(Cylinder("Basin", "r^2/3", 0, 3));
     SurfaceStyle(*g, GradientTopBottom, Sky, Navy, MetalMaterial);
     return d;
   });
   add("3D/cone.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(Cylinder("Cone", "3-r", 0, 2));
+    GraphRef g = d.Add(Cylinder("Cone", "3-r", 0, 2));
     SurfaceStyle(*g, GradientTopBottom, Gold, DarkRed, MetalMaterial);
     return d;
   });
   add("3D/cylinder.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g =
+    GraphRef g =
         d.Add(ParamSurface(Cylindrical, "Cylinder", "u", "1.5", "v", 0, 2 * Pi, 60, 0, 4, 16));
     SurfaceStyle(*g, GradientTopBottom, Teal, Navy, MetalMaterial);
     return d;
@@ -722,14 +726,14 @@ std::vector<Sample> Samples() {
   add("3D/feather.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(Cylinder("Feather", "0.2*r*sin(2*r+6*a)", 0, 3));
+    GraphRef g = d.Add(Cylinder("Feather", "0.2*r*sin(2*r+6*a)", 0, 3));
     SurfaceStyle(*g, GradientTopBottom, Rgb(255, 255, 255), Purple, SilkyMaterial);
     return d;
   });
   add("3D/isoland.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     Exaggerate(d, 1.5f);
-    Graph g = d.Add(Cylinder("Island", "2*exp(-r^2/6)*(1+0.3*cos(5*a))-0.5", 0, 5));
+    GraphRef g = d.Add(Cylinder("Island", "2*exp(-r^2/6)*(1+0.3*cos(5*a))-0.5", 0, 5));
     SurfaceStyle(*g, ColorMapFill, Green, Blue, MetalMaterial);
     UseScheme(*g, "EARTH");
     return d;
@@ -737,23 +741,23 @@ std::vector<Sample> Samples() {
   add("3D/jar.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(ParamSurface(Cylindrical, "Jar", "u", "1+0.6*sin(1.2*v)+0.1*cos(8*u)", "v", 0,
-                                 2 * Pi, 80, 0, 4, 40));
+    GraphRef g = d.Add(ParamSurface(Cylindrical, "Jar", "u", "1+0.6*sin(1.2*v)+0.1*cos(8*u)", "v",
+                                    0, 2 * Pi, 80, 0, 4, 40));
     SurfaceStyle(*g, GradientTopBottom, Rgb(230, 160, 90), Rgb(120, 50, 10), MetalMaterial);
     return d;
   });
   add("3D/ring pipe.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(ParamSurface(Cylindrical, "Ring pipe", "u", "2.5+cos(v)", "sin(v)", 0, 2 * Pi,
-                                 72, 0, 2 * Pi, 24));
+    GraphRef g = d.Add(ParamSurface(Cylindrical, "Ring pipe", "u", "2.5+cos(v)", "sin(v)", 0,
+                                    2 * Pi, 72, 0, 2 * Pi, 24));
     SurfaceStyle(*g, GradientLeftRight, Gold, Red, MetalMaterial);
     return d;
   });
   add("3D/waves.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     Exaggerate(d, 2);
-    Graph g = d.Add(Cylinder("Waves", "cos(1.5*r)*exp(-r/6)", 0, 6));
+    GraphRef g = d.Add(Cylinder("Waves", "cos(1.5*r)*exp(-r/6)", 0, 6));
     g->StepV = 60;
     SurfaceStyle(*g, ColorMapFill, Sky, Navy, MetalMaterial);
     UseScheme(*g, "MARINE");
@@ -764,14 +768,14 @@ std::vector<Sample> Samples() {
   add("3D/apple.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(Sphere("Apple", "1.6-1.3*cos(b)+0.1*sin(b)^2"));
+    GraphRef g = d.Add(Sphere("Apple", "1.6-1.3*cos(b)+0.1*sin(b)^2"));
     SurfaceStyle(*g, GradientTopBottom, Rgb(250, 220, 60), Rgb(200, 0, 0), MetalMaterial);
     return d;
   });
   add("3D/rose.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(Sphere("Rose", "1+0.4*abs(sin(4*a))*sin(b)^2"));
+    GraphRef g = d.Add(Sphere("Rose", "1+0.4*abs(sin(4*a))*sin(b)^2"));
     g->StepU = 96;
     SurfaceStyle(*g, GradientTopBottom, Pink, DarkRed, SilkyMaterial);
     return d;
@@ -779,7 +783,7 @@ std::vector<Sample> Samples() {
   add("3D/sphere.crv", [] {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
-    Graph g = d.Add(Sphere("Sphere", "2"));
+    GraphRef g = d.Add(Sphere("Sphere", "2"));
     SurfaceStyle(*g, GradientTopBottom, Sky, Navy, MetalMaterial);
     return d;
   });
@@ -809,16 +813,16 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(ImplicitSurface("From two sheets to one", "x^2+y^2-z^2-t", -2.5f, 2.5f, 30,
-                                    Teal, Surface3DAnimation));
+    GraphRef g = d.Add(ImplicitSurface("From two sheets to one", "x^2+y^2-z^2-t", -2.5f, 2.5f, 30,
+                                       Teal, Surface3DAnimation));
     Animate(*g, -1, 1);
     return d;
   });
   add("3D/intersection.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph a = d.Add(Cartesian("Paraboloid", "(x^2+y^2)/2", -2, 2, -2, 2, 30));
+    GraphRef a = d.Add(Cartesian("Paraboloid", "(x^2+y^2)/2", -2, 2, -2, 2, 30));
     SurfaceStyle(*a, GradientTopBottom, Orange, DarkRed, MetalMaterial);
-    Graph b = d.Add(Cartesian("Plane", "1+x/2", -2, 2, -2, 2, 10));
+    GraphRef b = d.Add(Cartesian("Plane", "1+x/2", -2, 2, -2, 2, 10));
     SurfaceStyle(*b, SingleColor, Sky, Sky, SilkyMaterial);
     b->ShowTrans = true;
     b->TransAlpha = 0.6f;
@@ -830,8 +834,8 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(Sphere("Breathing apple", "(1-0.15*sin(t)^2)*(1.6-1.3*cos(b)+0.1*sin(b)^2)",
-                           Surface3DAnimation));
+    GraphRef g = d.Add(Sphere("Breathing apple", "(1-0.15*sin(t)^2)*(1.6-1.3*cos(b)+0.1*sin(b)^2)",
+                              Surface3DAnimation));
     g->StepU = 40;
     g->StepV = 30;
     SurfaceStyle(*g, GradientTopBottom, Rgb(250, 220, 60), Rgb(200, 0, 0), MetalMaterial);
@@ -842,9 +846,9 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(ParamSurface(Cartesian3D, "Unwinding horn", "(2+u*cos(v))*sin(t*pi*u)",
-                                 "u*sin(v)", "(2+u*cos(v))*cos(t*pi*u)+2*u", 0, 1, 50, 0, 2 * Pi,
-                                 24, Surface3DAnimation));
+    GraphRef g = d.Add(ParamSurface(Cartesian3D, "Unwinding horn", "(2+u*cos(v))*sin(t*pi*u)",
+                                    "u*sin(v)", "(2+u*cos(v))*cos(t*pi*u)+2*u", 0, 1, 50, 0, 2 * Pi,
+                                    24, Surface3DAnimation));
     SurfaceStyle(*g, GradientTopBottom, Gold, DarkRed, MetalMaterial);
     Animate(*g, 2, 0.5f); // unwinds from its widest
     return d;
@@ -853,8 +857,8 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     Exaggerate(d, 2.5f);
     d.axes.BetterFonts = false;
-    Graph g = d.Add(Cartesian("Ripple", "sin(sqr(x^2+y^2)-t)/(1+sqr(x^2+y^2)/4)", -8, 8, -8, 8, 50,
-                              Surface3DAnimation));
+    GraphRef g = d.Add(Cartesian("Ripple", "sin(sqr(x^2+y^2)-t)/(1+sqr(x^2+y^2)/4)", -8, 8, -8, 8,
+                                 50, Surface3DAnimation));
     SurfaceStyle(*g, ColorMapFill, Sky, Navy, MetalMaterial);
     UseScheme(*g, "MARINE");
     Animate(*g, 0, 2 * Pi);
@@ -864,8 +868,8 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(ParamSurface(Cartesian3D, "Twisting band", "v*cos(t*u)", "v*sin(t*u)", "u", 0,
-                                 4, 60, -1, 1, 10, Surface3DAnimation));
+    GraphRef g = d.Add(ParamSurface(Cartesian3D, "Twisting band", "v*cos(t*u)", "v*sin(t*u)", "u",
+                                    0, 4, 60, -1, 1, 10, Surface3DAnimation));
     SurfaceStyle(*g, GradientTopBottom, Gold, Purple, MetalMaterial);
     Animate(*g, 1.5f, -1.5f); // from one twist through flat to the other
     return d;
@@ -874,7 +878,7 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(
+    GraphRef g = d.Add(
         Sphere("Amorphous", "1.5+0.4*sin(3*a+t)*sin(4*b)+0.2*cos(2*a-t)", Surface3DAnimation));
     g->StepU = 48;
     g->StepV = 32;
@@ -887,9 +891,9 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g = d.Add(ParamSurface(Cylindrical, "Lantern", "u",
-                                 "(0.3+(1.1+0.4*cos(t))*sin(v))*(1+0.08*cos(12*u))", "v", 0, 2 * Pi,
-                                 72, 0, Pi, 24, Surface3DAnimation));
+    GraphRef g = d.Add(ParamSurface(Cylindrical, "Lantern", "u",
+                                    "(0.3+(1.1+0.4*cos(t))*sin(v))*(1+0.08*cos(12*u))", "v", 0,
+                                    2 * Pi, 72, 0, Pi, 24, Surface3DAnimation));
     SurfaceStyle(*g, GradientTopBottom, Gold, Red, SilkyMaterial);
     Animate(*g, 0, 2 * Pi);
     return d;
@@ -898,7 +902,7 @@ std::vector<Sample> Samples() {
     Doc d = NewDoc(DocumentType3D);
     d.scale.mode = ScaleEqual; // keeps its shape
     d.axes.BetterFonts = false;
-    Graph g =
+    GraphRef g =
         d.Add(Curve3DParametric("Winding spring", "(2+sin(t*u))*cos(u)", "(2+sin(t*u))*sin(u)",
                                 "u/3+cos(t*u)/2", 0, 4 * Pi, 500, Blue, Curve3DAnimation));
     Animate(*g, 2, 8);
@@ -908,7 +912,7 @@ std::vector<Sample> Samples() {
   // 4D.
   add("4D/4d-slice.crv", [] {
     Doc d = NewDoc(DocumentType4D);
-    Graph g = d.Add(Function4DGraph("Dipole", "x*exp(-x^2-y^2-z^2)", -2, 2, 24));
+    GraphRef g = d.Add(Function4DGraph("Dipole", "x*exp(-x^2-y^2-z^2)", -2, 2, 24));
     SliceZ(*g, 0, true, 0.05f);
     SliceX(*g, 0, true, 0.05f);
     SliceY(*g, 0, true, 0.05f);
@@ -916,21 +920,21 @@ std::vector<Sample> Samples() {
   });
   add("4D/4d-isosurface.crv", [] {
     Doc d = NewDoc(DocumentType4D);
-    Graph g = d.Add(Function4DGraph("Dipole", "x*exp(-x^2-y^2-z^2)", -2, 2, 30));
+    GraphRef g = d.Add(Function4DGraph("Dipole", "x*exp(-x^2-y^2-z^2)", -2, 2, 30));
     Iso(*g, -0.2f);
     Iso(*g, 0.2f);
     return d;
   });
   add("4D/4d-slice-isosurface.crv", [] {
     Doc d = NewDoc(DocumentType4D);
-    Graph g = d.Add(Function4DGraph("Spheres", "x^2+y^2+z^2", -2, 2, 24));
+    GraphRef g = d.Add(Function4DGraph("Spheres", "x^2+y^2+z^2", -2, 2, 24));
     SliceZ(*g, -1.5f, true, 1);
     Iso(*g, 1.5f);
     return d;
   });
   add("animation/4D/4d-slice.crv", [] {
     Doc d = NewDoc(DocumentType4D);
-    Graph g = d.Add(
+    GraphRef g = d.Add(
         Function4DGraph("Moving peak", "exp(-(x-t)^2-y^2-z^2)", -2, 2, 20, Function4DAnimation));
     SliceZ(*g, 0, true, 0.1f);
     SliceY(*g, 0, false, 0.1f);
@@ -939,7 +943,7 @@ std::vector<Sample> Samples() {
   });
   add("animation/4D/4d-isosurface.crv", [] {
     Doc d = NewDoc(DocumentType4D);
-    Graph g = d.Add(
+    GraphRef g = d.Add(
         Function4DGraph("Breathing ellipsoid", "x^2/t+y^2+z^2*t", -2, 2, 24, Function4DAnimation));
     Iso(*g, 1.5f);
     Animate(*g, 0.5f, 2);
@@ -955,25 +959,25 @@ std::vector<Sample> Samples() {
       const float x = static_cast<float>(i) / 4.0f;
       points.push_back({x, Round2(0.6f * x + 1 + 2.2f * n[size_t(i)])});
     }
-    Graph g = d.Add(Table2DGraph("Measurements", points));
+    GraphRef g = d.Add(Table2DGraph("Measurements", points));
     g->Show2DLine = false;
     g->ShowSmoothCurve = false;
     return d;
   });
   add("Table/2D_line.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    Graph g = d.Add(Table2DGraph("Monthly rainfall", {{1, 7.8f},
-                                                      {2, 6.1f},
-                                                      {3, 6.9f},
-                                                      {4, 5.2f},
-                                                      {5, 5.9f},
-                                                      {6, 4.3f},
-                                                      {7, 3.1f},
-                                                      {8, 3.8f},
-                                                      {9, 5.4f},
-                                                      {10, 7.2f},
-                                                      {11, 8.6f},
-                                                      {12, 8.1f}}));
+    GraphRef g = d.Add(Table2DGraph("Monthly rainfall", {{1, 7.8f},
+                                                         {2, 6.1f},
+                                                         {3, 6.9f},
+                                                         {4, 5.2f},
+                                                         {5, 5.9f},
+                                                         {6, 4.3f},
+                                                         {7, 3.1f},
+                                                         {8, 3.8f},
+                                                         {9, 5.4f},
+                                                         {10, 7.2f},
+                                                         {11, 8.6f},
+                                                         {12, 8.1f}}));
     g->ShowSmoothCurve = false;
     return d;
   });
@@ -985,7 +989,7 @@ std::vector<Sample> Samples() {
       const float x = static_cast<float>(i) / 2.0f;
       points.push_back({x, Round2(3 * std::sin(x) + 0.3f * n[size_t(i)])});
     }
-    Graph g = d.Add(Table2DGraph("Samples of a wave", points));
+    GraphRef g = d.Add(Table2DGraph("Samples of a wave", points));
     g->Show2DLine = false;
     g->SmoothCurveColor = Blue;
     g->SmoothCurveWidth = 2;
@@ -1001,12 +1005,12 @@ std::vector<Sample> Samples() {
     for (int s = 0; s < 3; ++s) {
       // Row 0 is the front edge of the ribbon, row 1 its back edge (the front moved back by 3,
       // as the box of the graph remakes it).
-      Graph g = NewGraph(Table25D, names[s]);
+      GraphRef g = NewGraph(Table25D, names[s]);
       g->StepU = 1;
       g->StepV = 7;
       for (int j = 0; j < 8; ++j) {
         for (int row = 0; row <= 1; ++row) {
-          Cls2& p = g->VertTab3D(row, j);
+          GraphPoint& p = g->VertTab3D(row, j);
           p.x = static_cast<float>(j + 1);
           p.y = series[s][j];
           p.z = static_cast<float>(s) * 4.0f + 3.0f * static_cast<float>(row);
@@ -1019,14 +1023,14 @@ std::vector<Sample> Samples() {
   });
   add("Table/3D_u2v2.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = NewGraph(Table3D, "u^2 + v^2");
+    GraphRef g = NewGraph(Table3D, "u^2 + v^2");
     g->StepU = 12;
     g->StepV = 12;
     for (int i = 0; i <= 12; ++i)
       for (int j = 0; j <= 12; ++j) {
         const float u = static_cast<float>(i) / 4.0f - 1.5f;
         const float v = static_cast<float>(j) / 4.0f - 1.5f;
-        Cls2& p = g->VertTab3D(i, j);
+        GraphPoint& p = g->VertTab3D(i, j);
         p.x = v;
         p.y = u * u + v * v;
         p.z = u;
@@ -1039,7 +1043,7 @@ std::vector<Sample> Samples() {
   // Advanced graphs.
   add("Adv/samp8.crv", [] {
     Doc d = NewDoc(DocumentType3D);
-    Graph g = d.Add(Cartesian("Surface with contours", "2*sin(x)*cos(y)", -Pi, Pi, -Pi, Pi, 40));
+    GraphRef g = d.Add(Cartesian("Surface with contours", "2*sin(x)*cos(y)", -Pi, Pi, -Pi, Pi, 40));
     SurfaceStyle(*g, ColorMapFill, Red, Blue, MetalMaterial);
     UseScheme(*g, "RAINBOW");
     g->ShowContour = true;
@@ -1048,12 +1052,12 @@ std::vector<Sample> Samples() {
   });
   add("Adv/samp1.crv", [] {
     Doc d = NewDoc(DocumentTypeSpecial);
-    Graph map = d.Add(Surface(ColorMap, Cartesian3D, Parametric, "Colour map", "u", "v",
-                              "sin(u)*cos(v)+u/6", -2 * Pi, 2 * Pi, 60, -2 * Pi, 2 * Pi, 60));
+    GraphRef map = d.Add(Surface(ColorMap, Cartesian3D, Parametric, "Colour map", "u", "v",
+                                 "sin(u)*cos(v)+u/6", -2 * Pi, 2 * Pi, 60, -2 * Pi, 2 * Pi, 60));
     map->FillStyle = ColorMapFill;
     UseScheme(*map, "RAINBOW");
-    Graph lines = d.Add(Surface(ContourPlot, Cartesian3D, Parametric, "Contours", "u", "v",
-                                "sin(u)*cos(v)+u/6", -2 * Pi, 2 * Pi, 60, -2 * Pi, 2 * Pi, 60));
+    GraphRef lines = d.Add(Surface(ContourPlot, Cartesian3D, Parametric, "Contours", "u", "v",
+                                   "sin(u)*cos(v)+u/6", -2 * Pi, 2 * Pi, 60, -2 * Pi, 2 * Pi, 60));
     lines->FillStyle = SingleColor;
     lines->FirstColor = Black;
     lines->SecondColor = Black;
@@ -1063,15 +1067,15 @@ std::vector<Sample> Samples() {
   });
   add("Adv/samp7.crv", [] {
     Doc d = NewDoc(DocumentTypeSpecial);
-    Graph lines = d.Add(Surface(ContourPlot, Cartesian3D, Parametric, "Contours", "u", "v",
-                                "u*exp(-(u^2+v^2)/8)", -6, 6, 50, -6, 6, 50));
+    GraphRef lines = d.Add(Surface(ContourPlot, Cartesian3D, Parametric, "Contours", "u", "v",
+                                   "u*exp(-(u^2+v^2)/8)", -6, 6, 50, -6, 6, 50));
     lines->FillStyle = GradientTopBottom;
     lines->FirstColor = Red;
     lines->SecondColor = Blue;
     lines->ContourLevel = 16;
     lines->LineWidth = 2;
-    Graph arrows = d.Add(Surface(VectorPlot, Cartesian3D, Parametric, "Gradient", "u", "v",
-                                 "u*exp(-(u^2+v^2)/8)", -6, 6, 20, -6, 6, 20));
+    GraphRef arrows = d.Add(Surface(VectorPlot, Cartesian3D, Parametric, "Gradient", "u", "v",
+                                    "u*exp(-(u^2+v^2)/8)", -6, 6, 20, -6, 6, 20));
     arrows->SecondColor = Black;
     arrows->LineWidth = 1;
     return d;
@@ -1082,8 +1086,8 @@ std::vector<Sample> Samples() {
 // The document text of a sample.
 std::string TextOf(const Sample& sample) {
   Doc d = sample.make();
-  Cls8 shown;
-  for (const Graph& g : d.graphs)
+  GraphContainer shown;
+  for (const GraphRef& g : d.graphs)
     shown.FunSurfs.Add(g);
   FrameCount = d.frames;
   FramesPerSecond = d.speed;

@@ -6,7 +6,7 @@
 //    so they are lit like geometry), for tick labels and axis titles of the 3D axes;
 //  - BitmapFontBase: bitmap glyphs, 12 pixels per em, drawn at the raster position and always
 //    facing the viewer, for flat texts (DrawLabel).
-// The list bases live in Module1.h. Texts are UTF-8 in the program and drawn as their
+// The list bases live in ProgramState.h. Texts are UTF-8 in the program and drawn as their
 // Windows-1252 codes; a character without such a code is drawn as "?".
 //
 // Fonts come from fontconfig: the face names the program asks for are mapped to the metric

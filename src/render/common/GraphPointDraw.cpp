@@ -1,5 +1,5 @@
-// The marker drawing of a point (Cls2::Draw): the flat symbols of 2D documents and the spheres of
-// the others.
+// The marker drawing of a point (GraphPoint::Draw): the flat symbols of 2D documents and the
+// spheres of the others.
 
 #include "model/GraphPoint.h"
 
@@ -49,7 +49,7 @@ bool Finite(double a, double b, double c) {
 
 } // namespace
 
-void Cls2::Draw() const {
+void GraphPoint::Draw() const {
   float red = 0, green = 0, blue = 0;
   ColorToRgb(Color, red, green, blue);
 

@@ -82,7 +82,7 @@ constexpr std::array<MaterialRow, MaterialPresetCount> Presets{{
 
 } // namespace
 
-void Cls11::SetMaterial(int32_t materType) {
+void MaterialColors::SetMaterial(int32_t materType) {
   if (materType >= 1 && materType <= MaterialPresetCount) {
     const MaterialRow& row = Presets[static_cast<std::size_t>(materType - 1)];
     Ambient = row.ambient;

@@ -15,7 +15,7 @@ inline constexpr std::array<const char*, MaterialPresetCount> MaterialPresetName
     "Artdeco", "Autumn", "Glass",  "Metal",  "Neon",     "Recoco", "Santefe",
     "Sheen",   "Silky",  "Spring", "Summer", "Tropical", "Winter"};
 
-class Cls11 {
+class MaterialColors {
 public:
   // All zero when created. Use .at(i) for indices that come from outside: out of range throws.
   int32_t MatType = 0; // kept for the caller; SetMaterial does not read it

@@ -48,7 +48,7 @@ void DrawStep(DrawContext& c, LineStrips& lines, const CurveSegment& s) {
 
 // A line from the x axis to every sample, topped by a marker.
 void DrawStems(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   float r = 0, gr = 0, b = 0;
   ColorToRgb(g.StemBodyColor, r, gr, b);
   for (int32_t j = 0; j <= g.StepV; ++j) {
@@ -65,13 +65,13 @@ void DrawStems(DrawContext& c) {
 
 // The curve reflected about the y axis, from the mirror samples. Animated curves have none.
 void DrawMirrorCurve(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (GraphKind(g).Animated) return;
   LineStrips lines;
   for (int32_t i = 0; i < g.StepV; ++i) {
     if (!g.VertJO.InRange({0, i + 1})) break;
-    const Cls2& p1 = g.VertJO(0, i);
-    const Cls2& p2 = g.VertJO(0, i + 1);
+    const GraphPoint& p1 = g.VertJO(0, i);
+    const GraphPoint& p2 = g.VertJO(0, i + 1);
     const CurveSegment s{i, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z};
     lines.Style(RgbOf(g.JOColor), static_cast<float>(g.JOWidth));
     if (SegmentDefined(s))
@@ -104,7 +104,7 @@ void DrawCurve2DGraph(DrawContext& c) {
 }
 
 void DrawCurveBranch(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   BeginFlatLines();
   glLineWidth(static_cast<float>(g.LineWidth));
 
@@ -153,7 +153,7 @@ void DrawCurveBranch(DrawContext& c) {
 }
 
 float CurveTime(const DrawContext& c) {
-  const Cls9& g = c.g;
+  const Graph& g = c.g;
   if (g.GraphType != Curve2DAnimation) return 0.0f;
   if (FrameCount <= 0) return g.MinT;
   const float dt = static_cast<float>(double(g.MaxT - g.MinT) / FrameCount);

@@ -8,7 +8,7 @@
 
 #include "render/surfaces/ContourTracer.h"
 
-class Cls9;
+class Graph;
 class CompiledFormula;
 struct FormulaVars;
 

@@ -42,7 +42,7 @@ void SetForm(DrawContext& c, CurveFormulas& f) {
 // engine has shown why).
 bool Derive(const std::string& text, std::string& out) { return DerivativeText(text, out); }
 
-bool ExplicitCartesian(const Cls9& g) {
+bool ExplicitCartesian(const Graph& g) {
   return g.FunForm == Explicit && g.CoordType == Cartesian2D;
 }
 
@@ -50,7 +50,7 @@ bool ExplicitCartesian(const Cls9& g) {
 CurveSamples Row0(const PointArray<2>& a, int32_t last) {
   CurveSamples out;
   for (int32_t j = 0; j <= last && a.InRange({0, j}); ++j) {
-    const Cls2& p = a(0, j);
+    const GraphPoint& p = a(0, j);
     out.push_back({p.x, p.y, p.z});
   }
   return out;
@@ -65,7 +65,7 @@ struct SearchSamples {
 };
 
 SearchSamples SearchOn(DrawContext& c, const PointArray<2>& sampled, bool second) {
-  const Cls9& g = c.g;
+  const Graph& g = c.g;
   SearchSamples s;
   if (g.GraphType == Curve2D && ExplicitCartesian(g)) {
     s.Points = Row0(sampled, g.StepV);
@@ -125,11 +125,11 @@ int32_t ListCount(int32_t count) { return std::clamp(count, 0, 50); }
 } // namespace
 
 CurveSamples CurveSamplesOf(const DrawContext& c) {
-  const Cls9& g = c.g;
+  const Graph& g = c.g;
   if (g.GraphType != Curve2DAnimation) return Row0(g.Vert3D, g.StepV);
   CurveSamples out;
   for (int32_t k = 0; k <= g.StepV && g.Anim2D.InRange({k, c.Step}); ++k) {
-    const Cls2& p = g.Anim2D(k, c.Step);
+    const GraphPoint& p = g.Anim2D(k, c.Step);
     out.push_back({p.x, p.y, p.z});
   }
   return out;
@@ -147,7 +147,7 @@ void DrawAnalysisMarker(DrawContext& c, float x, float y, int32_t colour, int32_
 }
 
 bool DrawIntegralStage(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (!g.ShowInt || (g.CoordType != Cartesian2D && g.CoordType != Polar)) return true;
   CurveFormulas f;
   SetForm(c, f);
@@ -189,7 +189,7 @@ bool DrawIntegralStage(DrawContext& c) {
 }
 
 bool DrawSecondFunctionStage(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (!g.ShowInter && !g.ShowArea) return true;
   const CurveSamples first = CurveSamplesOf(c);
   const CurveSamples second = Row0(g.Vert2, g.StepV);
@@ -220,10 +220,10 @@ bool DrawSecondFunctionStage(DrawContext& c) {
 }
 
 bool DrawSecondFunctionSegment(DrawContext& c, const CurveSegment& s) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (g.Vert2.InRange({0, s.K + 1})) {
-    const Cls2& p = g.Vert2(0, s.K);
-    const Cls2& q = g.Vert2(0, s.K + 1);
+    const GraphPoint& p = g.Vert2(0, s.K);
+    const GraphPoint& q = g.Vert2(0, s.K + 1);
     SetColour(g.Color2);
     glLineWidth(static_cast<float>(g.Width2));
     if (p.x != UndefinedValue && p.y != UndefinedValue && p.z != UndefinedValue &&
@@ -239,7 +239,7 @@ bool DrawSecondFunctionSegment(DrawContext& c, const CurveSegment& s) {
 }
 
 bool DrawDerivativeStage(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (!(g.ShowDev || g.ShowQie || g.ShowNml || g.ShowMax || g.ShowLen || g.ShowMin || g.ShowCurv ||
         g.ShowGuai))
     return true;
@@ -287,7 +287,7 @@ bool DrawDerivativeStage(DrawContext& c) {
 }
 
 bool DrawTangentStage(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (!c.Analysis || !c.Analysis->Derivatives) return true;
   const CurveAnalysisState& state = *c.Analysis;
   const bool polarPosition = g.CoordType == Polar;
@@ -323,7 +323,7 @@ bool DrawTangentStage(DrawContext& c) {
 }
 
 bool DrawInflexionStage(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (!c.Analysis || !c.Analysis->Derivatives) return true;
   if (!g.ShowGuai && !g.ShowCurv) return true;
   CurveAnalysisState& state = *c.Analysis;

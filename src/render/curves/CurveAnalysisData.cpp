@@ -493,7 +493,7 @@ std::string LengthIntegrand(const CurveFormulas& f) {
 float IntegrateOverParameter(const CurveFormulas& f, const std::string& integrand, float a,
                              float b) {
   std::string postfix;
-  if (Cls6().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
+  if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
   const CompiledFormula formula(postfix);
   float FormulaVars::*position = &FormulaVars::U;
   if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
@@ -606,7 +606,7 @@ float IntersectionArea(const std::string& fText, const std::string& gText, const
     const float fm = f.Evaluate(v), gm = g.Evaluate(v);
     const std::string integrand = fm > gm ? fText + "-(" + gText + ")" : gText + "-(" + fText + ")";
     std::string postfix;
-    if (Cls6().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
+    if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
     const float term =
         IntegrateFormula(a, b, 0.001f, CompiledFormula(postfix), base, &FormulaVars::X);
     if (Undefined(term)) return UndefinedValue;

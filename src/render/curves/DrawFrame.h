@@ -1,5 +1,5 @@
 #pragma once
-// What the branches of a graph's drawing (Cls9::Draw) share: the working state made anew for each
+// What the branches of a graph's drawing (Graph::Draw) share: the working state made anew for each
 // drawing, the mapping of data points into the scene, and the branches themselves. Internal to
 // the curve drawers.
 
@@ -21,20 +21,20 @@ struct CurveAnalysisState;
 
 // The working state of one drawing of one graph.
 struct DrawContext {
-  DrawContext(Cls9& graph, int32_t step) : g(graph), Step(step) {}
+  DrawContext(Graph& graph, int32_t step) : g(graph), Step(step) {}
 
-  Cls9& g;
+  Graph& g;
   int32_t Step; // the animation step drawn (0 for still graphs)
   // ExpressX, ExpressY, ExpressZ with the "*" of implicit products written in; the branches
   // compile these, the report quotes the graph's own texts.
   std::string ExprX, ExprY, ExprZ;
   // One evaluator for every compilation of this drawing.
-  Cls6 Evaluator;
+  FormulaParser Evaluator;
   // SecondColor, FirstColor and LineColor as red, green, blue fractions.
   std::array<float, 3> SecondRgb{}, FirstRgb{}, LineRgb{};
   // The marker point shared by every marker of the 2D analysis (roots, stem heads ...); its z
   // stays 0.
-  Cls2 Marker;
+  GraphPoint Marker;
   // The compiled formulas, samples and intersections of the 2D analysis, made by its first stage.
   std::shared_ptr<CurveAnalysisState> Analysis;
 

@@ -1,4 +1,4 @@
-// The drawing entry of a graph (Cls9::Draw): a fixed prologue that prepares the graph's colours,
+// The drawing entry of a graph (Graph::Draw): a fixed prologue that prepares the graph's colours,
 // clip planes, material, box and report box, a dispatch on the graph's kind, and a common end.
 // Everything a graph changes in the GL state is put back when its drawing ends, also when it ends
 // by a failure, so nothing of one graph leaks into the graphs and axes drawn after it.
@@ -41,7 +41,7 @@ public:
     if (m_keepMaterial) {
       glEnable(GL_COLOR_MATERIAL);
       glColorMaterial(GL_FRONT_AND_BACK, m_colourMode);
-      Cls11 material;
+      MaterialColors material;
       material.SetMaterial(m_material);
     }
     glPopMatrix();
@@ -63,7 +63,7 @@ private:
 
 // Whether the graph's drawing is clipped to the band ClipMinZ .. ClipMaxZ of the vertical axis:
 // the kinds the table marks, in Cartesian coordinates.
-bool ClipsItsKind(const Cls9& g) {
+bool ClipsItsKind(const Graph& g) {
   return GraphKind(g).Clipped && (g.CoordType == Cartesian2D || g.CoordType == Cartesian3D);
 }
 
@@ -84,7 +84,7 @@ void BeginFlatLines() {
   glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
 }
 
-void Cls9::Draw(int32_t lngAnimStep) {
+void Graph::Draw(int32_t lngAnimStep) {
   // Every drawing starts from an empty report box, so after a compilation it holds the lines of
   // the last graph drawn (none when that graph fails or writes none).
   ResultBox::Clear();
@@ -118,7 +118,7 @@ void Cls9::Draw(int32_t lngAnimStep) {
   const GLenum colourMode = Material == 5 ? GL_EMISSION : GL_DIFFUSE;
   glEnable(GL_COLOR_MATERIAL);
   glColorMaterial(GL_FRONT_AND_BACK, colourMode);
-  Cls11 material;
+  MaterialColors material;
   material.SetMaterial(Material);
   bracket.KeepMaterial(colourMode, Material);
 

@@ -11,10 +11,10 @@
 #include "render/surfaces/SurfaceDrawers.h"
 
 void DrawPointGraph(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (DocumentType == DocumentType2D || DocumentType == DocumentTypeSpecial) BeginFlatLines();
 
-  Cls2 p;
+  GraphPoint p;
   if (GraphKind(g).Animated) {
     if (!g.Anim1D.InRange({c.Step})) return;
     p = g.Anim1D(c.Step);
@@ -24,7 +24,7 @@ void DrawPointGraph(DrawContext& c) {
     p = g.Vert3D(0, 0);
   }
 
-  Cls2 point;
+  GraphPoint point;
   point.Color = g.PointColor;
   point.Size = g.PointSize;
   point.Symbol = g.PointHollow ? HollowCircle : SolidCircle;
@@ -42,7 +42,7 @@ void DrawPointGraph(DrawContext& c) {
 }
 
 void DrawContourPlot(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   const ContourPlotLayout layout =
       PlanContourPlot(g.StepU, g.StepV, g.BoxMinX, g.BoxMaxX, g.BoxMinZ, g.BoxMaxZ);
   if (layout.Rows < 2 || layout.Cols < 2) return;
@@ -56,7 +56,7 @@ void DrawContourPlot(DrawContext& c) {
       grid(i + 1, j + 1) = g.Vert3D.InRange({u, v}) ? g.Vert3D(u, v).y : UndefinedValue;
     }
   }
-  CContour2 tracer;
+  GridContours tracer;
   tracer.Contour2(layout.Rows, layout.Cols, layout.Dx, layout.Dy, grid, layout.X0, layout.Y0,
                   g.BoxMinY, g.ContourLevel, g.FillStyle, g.FirstColor, g.SecondColor, g.LineWidth);
 }
@@ -66,7 +66,7 @@ namespace {
 // The value grids of a 4D graph at the step drawn, copied into one sample set; false when the
 // grids do not hold every sample the step counts ask for.
 bool Gather4DSamples(const DrawContext& c, IsoSamples& samples) {
-  const Cls9& g = c.g;
+  const Graph& g = c.g;
   if (g.StepU < 0 || g.StepV < 0 || g.StepW < 0) return false;
   const bool animated = GraphKind(g).Animated;
   if (animated) {
@@ -103,7 +103,7 @@ bool Gather4DSamples(const DrawContext& c, IsoSamples& samples) {
 } // namespace
 
 void Draw4DGraph(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   Draw4DSlices(g, c.Step);
   if (g.IsoSurfaceNum <= 0) return;
   IsoSamples samples;

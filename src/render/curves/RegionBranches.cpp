@@ -11,7 +11,7 @@
 #include "render/surfaces/GridContours.h"
 
 void DrawImplicitCurve(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   const float T = CurveTime(c);
   CompiledFormula f;
   if (!c.Compile(c.ExprZ, f)) return;
@@ -26,7 +26,7 @@ void DrawImplicitCurve(DrawContext& c) {
 
   // Node (i, j) of the tracer lies at (x0 + j * dx, y0 + i * dy): the origins sit one step before
   // the first sample because the grid counts from 1.
-  CContour2 tracer;
+  GridContours tracer;
   if (g.CoordType == Cartesian2D)
     tracer.ContourOne(g.StepV + 1, g.StepU + 1, dv, du, grid, g.MinV - dv, g.MinU - du, g.BoxMinZ,
                       g.FillStyle, g.FirstColor, g.SecondColor, g.LineWidth);
@@ -36,7 +36,7 @@ void DrawImplicitCurve(DrawContext& c) {
 }
 
 void DrawInequalityRegion(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   const RegionLattice lattice = PlanRegionLattice(g.MinU, g.MaxU, g.MinV, g.MaxV);
   FormulaVars vars;
   vars.T = CurveTime(c);
@@ -85,7 +85,7 @@ void DrawInequalityRegion(DrawContext& c) {
     if (g.BoxMinY > 0) g.BoxMinY = 0;
     if (g.BoxMaxX < 0) g.BoxMaxX = 0;
     if (g.BoxMaxY < 0) g.BoxMaxY = 0;
-    Cls1& shared = PolarRegionBox();
+    BoundingBox& shared = PolarRegionBox();
     shared.MinX = g.BoxMinX;
     shared.MaxX = g.BoxMaxX;
     shared.MinY = g.BoxMinY;

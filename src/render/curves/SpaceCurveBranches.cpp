@@ -23,7 +23,7 @@ namespace {
 // vertical scene y.
 void FormulaVertex(const Vec3f& f) { SceneVertex(f.y, f.z, f.x); }
 
-bool Defined(const Cls2& p) {
+bool Defined(const GraphPoint& p) {
   return p.x != UndefinedValue && p.y != UndefinedValue && p.z != UndefinedValue;
 }
 
@@ -33,8 +33,8 @@ bool Defined(const Vec3f& v) {
 
 // Point i of the curve drawn: VertCurve(i), or AnimCurve3D(i, step) for an animated curve. Null
 // when the arrays do not hold it.
-const Cls2* CurvePoint(const DrawContext& c, int32_t i) {
-  const Cls9& g = c.g;
+const GraphPoint* CurvePoint(const DrawContext& c, int32_t i) {
+  const Graph& g = c.g;
   if (GraphKind(g).Animated)
     return g.AnimCurve3D.InRange({i, c.Step}) ? &g.AnimCurve3D(i, c.Step) : nullptr;
   return g.VertCurve.InRange({i}) ? &g.VertCurve(i) : nullptr;
@@ -69,7 +69,7 @@ bool PointAndDerivative(const CurveFormulas& f, float u, Vec3f& p, Vec3f& d) {
 }
 
 void DrawTangentsAndPlanes(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (!g.ShowTangent && !g.ShowNormal) return;
   // The formulas are the Cartesian coordinates of the curve only in the parametric Cartesian
   // form; for the other forms a tangent of them would not touch the curve drawn.
@@ -110,14 +110,14 @@ void DrawTangentsAndPlanes(DrawContext& c) {
 // The two rows of the ribbon drawn, StepV + 1 points each; false when the arrays do not hold
 // them.
 bool RibbonRows(DrawContext& c, std::vector<Vec3f>& front, std::vector<Vec3f>& back) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   if (g.StepV < 1) return false;
   const auto n = static_cast<size_t>(g.StepV) + 1;
   front.resize(n);
   back.resize(n);
   for (int32_t j = 0; j <= g.StepV; ++j) {
-    const Cls2* p0 = nullptr;
-    const Cls2* p1 = nullptr;
+    const GraphPoint* p0 = nullptr;
+    const GraphPoint* p1 = nullptr;
     switch (g.GraphType) {
     case Table25D:
       if (j > TablePoints::Last) return false;
@@ -149,14 +149,14 @@ void RibbonNormal(const Vec3f& n) { glNormal3d(double{n.x}, double{n.y}, double{
 } // namespace
 
 void Draw3DCurve(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   BeginFlatLines();
   {
     // One strip per unbroken run of the curve.
     LineStrips lines;
     for (int32_t i = 0; i < g.StepU; ++i) {
-      const Cls2* a = CurvePoint(c, i);
-      const Cls2* b = CurvePoint(c, i + 1);
+      const GraphPoint* a = CurvePoint(c, i);
+      const GraphPoint* b = CurvePoint(c, i + 1);
       if (!a || !b) break;
       if (!Defined(*a) || !Defined(*b)) {
         lines.Gap();
@@ -173,7 +173,7 @@ void Draw3DCurve(DrawContext& c) {
 }
 
 void DrawRibbon(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   SetPolygonModeOf(g.Show);
   if (g.Smoothness == ShadeFlat) glShadeModel(GL_FLAT);
   if (g.Smoothness == ShadeSmooth || g.Smoothness == ShadeSmoothest) glShadeModel(GL_SMOOTH);

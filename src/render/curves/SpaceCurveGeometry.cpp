@@ -96,7 +96,7 @@ RibbonMesh BuildRibbon(const std::vector<Vec3f>& front, const std::vector<Vec3f>
     const float e = hi - lo;
     return e == 0.0f ? 1e-9f : e;
   };
-  const Cls1& box = style.Box;
+  const BoundingBox& box = style.Box;
   const float ex = extent(box.MinX, box.MaxX), ey = extent(box.MinY, box.MaxY),
               ez = extent(box.MinZ, box.MaxZ);
   auto colour = [&](const Vec3f& p) -> Rgb3 {

@@ -33,7 +33,7 @@ using ColourLookup = std::function<Rgb3(float value, float low, float extent)>;
 struct RibbonStyle {
   int32_t FillStyle = 0;
   Rgb3 First{}, Second{}; // FirstColor, SecondColor as fractions
-  Cls1 Box;               // the graph's own box (both rows)
+  BoundingBox Box;        // the graph's own box (both rows)
   ColourLookup ColorMap;  // for the colour-map fill
 };
 

@@ -12,15 +12,15 @@
 namespace {
 
 // The index of the last point a table graph holds: StepV, within the table.
-int32_t LastPoint(const Cls9& g) { return std::min(g.StepV, TablePoints::Last); }
+int32_t LastPoint(const Graph& g) { return std::min(g.StepV, TablePoints::Last); }
 
 } // namespace
 
-SplineSamples TableSmoothCurve(const Cls9& g) {
+SplineSamples TableSmoothCurve(const Graph& g) {
   const int32_t last = LastPoint(g);
   std::vector<float> x, y;
   for (int32_t j = 0; j <= last; ++j) {
-    const Cls2& p = g.VertTab3D.At(0, j);
+    const GraphPoint& p = g.VertTab3D.At(0, j);
     x.push_back(p.x / AxisScaleX);
     y.push_back(p.y / AxisScaleY);
   }
@@ -28,7 +28,7 @@ SplineSamples TableSmoothCurve(const Cls9& g) {
 }
 
 void DrawTable2D(DrawContext& c) {
-  const Cls9& g = c.g;
+  const Graph& g = c.g;
   const int32_t last = LastPoint(g);
   BeginFlatLines();
   glLineWidth(static_cast<GLfloat>(g.LineWidth));
@@ -38,8 +38,8 @@ void DrawTable2D(DrawContext& c) {
     LineStrips lines;
     lines.Style(c.LineRgb, static_cast<GLfloat>(g.LineWidth));
     for (int32_t j = 0; j < last; ++j) {
-      const Cls2& a = g.VertTab3D.At(0, j);
-      const Cls2& b = g.VertTab3D.At(0, j + 1);
+      const GraphPoint& a = g.VertTab3D.At(0, j);
+      const GraphPoint& b = g.VertTab3D.At(0, j + 1);
       lines.Segment(a.x, a.y, a.z, b.x, b.y, b.z);
     }
   }
@@ -58,12 +58,12 @@ void DrawTable2D(DrawContext& c) {
   }
 
   if (g.Show2DScatter) {
-    Cls2 marker;
+    GraphPoint marker;
     marker.Size = static_cast<float>(g.ScatterSize);
     marker.Symbol = g.Symbol;
     marker.Color = g.ScatterColor;
     for (int32_t j = 0; j <= last; ++j) {
-      const Cls2& p = g.VertTab3D.At(0, j);
+      const GraphPoint& p = g.VertTab3D.At(0, j);
       // The flat marker only subtracts the scene centre: it is given scaled coordinates.
       marker.x = p.x / AxisScaleX;
       marker.y = p.y / AxisScaleY;
@@ -71,5 +71,5 @@ void DrawTable2D(DrawContext& c) {
       marker.Draw();
     }
   }
-  // The graph's state bracket (Cls9::Draw) puts lighting, smoothing and blending back.
+  // The graph's state bracket (Graph::Draw) puts lighting, smoothing and blending back.
 }

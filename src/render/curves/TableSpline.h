@@ -45,10 +45,10 @@ inline constexpr float kSplineStep = 0.2f;
 SplineSamples SmoothCurvePoints(std::span<const float> x, std::span<const float> y,
                                 SplineEnd ends = SplineEnd::Slopes, SplineSlopes slopes = {});
 
-class Cls9;
+class Graph;
 
 // The smooth curve of a 2D table graph: the spline through its points 0 .. StepV of row 0, each
 // divided by the axis scales (AxisScaleX, AxisScaleY), so that chords and the sampling step are
 // measured in scene units. The samples are in scene units too, before the scene centre is
 // subtracted.
-SplineSamples TableSmoothCurve(const Cls9& graph);
+SplineSamples TableSmoothCurve(const Graph& graph);

@@ -79,7 +79,7 @@ void AxisArrow(const Vec3f& from, const Vec3f& to, int axis, float d) {
 }
 
 void DrawVectorGraph(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   const Vec3f b{g.VecBeginX, g.VecBeginY, g.VecBeginZ};
   const Vec3f e{g.VecEndX, g.VecEndY, g.VecEndZ};
   const Vec3f centre = SceneCentre();
@@ -155,7 +155,7 @@ void DrawVectors(DrawContext& c) {
 }
 
 void DrawVectorPlot(DrawContext& c) {
-  Cls9& g = c.g;
+  Graph& g = c.g;
   // Unlit, so the arrows show the plot's colour whatever the material and the light; the frame
   // puts the lighting back after the graph.
   glDisable(GL_LIGHTING);

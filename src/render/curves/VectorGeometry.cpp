@@ -83,7 +83,7 @@ std::array<std::array<Vec3f, 2>, 9> FarBoxEdges(const Vec3f& b, const Vec3f& e) 
            {{{e.x, e.y, e.z}, {e.x, e.y, b.z}}}}};
 }
 
-std::vector<std::string> VectorReportLines(const Cls9& g, const VectorArrow& arrow) {
+std::vector<std::string> VectorReportLines(const Graph& g, const VectorArrow& arrow) {
   const Vec3f d{g.VecEndX - g.VecBeginX, g.VecEndY - g.VecBeginY, g.VecEndZ - g.VecBeginZ};
   return {
       "Vector:",
@@ -98,7 +98,7 @@ std::vector<std::string> VectorReportLines(const Cls9& g, const VectorArrow& arr
   };
 }
 
-std::vector<std::string> VectorOperationReportLines(const Cls9& g,
+std::vector<std::string> VectorOperationReportLines(const Graph& g,
                                                     const VectorOperationOutcome& o) {
   std::vector<std::string> lines{"Vector 1(red): " + Components(o.V1),
                                  "Vector 2(green): " + Components(o.V2)};

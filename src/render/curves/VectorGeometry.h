@@ -11,7 +11,7 @@
 
 #include "sampling/VectorOperations.h"
 
-class Cls9;
+class Graph;
 template <int Rank> class PointArray;
 
 // A cone head: GLU builds the cone along +z from its base; the head is translated to Base and
@@ -61,10 +61,11 @@ std::array<std::array<Vec3f, 2>, 9> FarBoxEdges(const Vec3f& b, const Vec3f& e);
 
 // The report of a Vector graph: nine lines without their line ends. The document's axes name the
 // scene's: x is the scene z, y the scene x, z the scene y.
-std::vector<std::string> VectorReportLines(const Cls9& g, const VectorArrow& arrow);
+std::vector<std::string> VectorReportLines(const Graph& g, const VectorArrow& arrow);
 
 // The report of a VectorOperation graph, lines without their line ends.
-std::vector<std::string> VectorOperationReportLines(const Cls9& g, const VectorOperationOutcome& o);
+std::vector<std::string> VectorOperationReportLines(const Graph& g,
+                                                    const VectorOperationOutcome& o);
 
 // One arrow of a vector plot in the plane: a shaft from the base to the tip and a head of 21 rim
 // points around the tip (point 20 closes the circle).

@@ -43,7 +43,7 @@ std::string UpperCaseName(std::string_view name) {
   return upper;
 }
 
-void WriteColorScheme(Cls9& graph, const NamedColorScheme& scheme) {
+void WriteColorScheme(Graph& graph, const NamedColorScheme& scheme) {
   const int32_t count = static_cast<int32_t>(scheme.Stops.size());
   graph.ColorNum = count;
   for (int32_t i = 0; i < count; ++i) {
@@ -55,13 +55,13 @@ void WriteColorScheme(Cls9& graph, const NamedColorScheme& scheme) {
   }
 }
 
-void LoadColorScheme(Cls9& graph, const std::string& strColorName) {
+void LoadColorScheme(Graph& graph, const std::string& strColorName) {
   std::string upper = UpperCaseName(strColorName);
   if (!upper.empty() && upper.front() == '@') upper.erase(0, 1);
   if (const NamedColorScheme* scheme = FindColorScheme(upper)) WriteColorScheme(graph, *scheme);
 }
 
-ColorLookup ColorLookup::FromGraph(Cls9& graph) {
+ColorLookup ColorLookup::FromGraph(Graph& graph) {
   if (graph.ColorName.empty()) graph.ColorName = "Rainbow";
   LoadColorScheme(graph, graph.ColorName);
   ColorLookup lookup;
@@ -114,7 +114,7 @@ void ColorLookup::Color(float value, float min, float range, float& red, float& 
   blue = b / 255.0f;
 }
 
-void ColorMapColor(Cls9& graph, float value, float min, float range, float& red, float& green,
+void ColorMapColor(Graph& graph, float value, float min, float range, float& red, float& green,
                    float& blue) {
   ColorLookup::FromGraph(graph).Color(value, min, range, red, green, blue);
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-class Cls9;
+class Graph;
 
 struct ColorStop {
   float Position;
@@ -30,11 +30,11 @@ std::string UpperCaseName(std::string_view name);
 
 // Writes the scheme's stop count into ColorNum and its stops into stops 0 .. count - 1 of the
 // graph; the stops after them keep what they held.
-void WriteColorScheme(Cls9& graph, const NamedColorScheme& scheme);
+void WriteColorScheme(Graph& graph, const NamedColorScheme& scheme);
 
 // LoadColorScheme: when the name (any case; one leading "@" allowed, nothing trimmed) is one of
 // the five built-in schemes, writes it into the graph's stops; any other name changes nothing.
-void LoadColorScheme(Cls9& graph, const std::string& strColorName);
+void LoadColorScheme(Graph& graph, const std::string& strColorName);
 
 // The stops a lookup works with, taken from a graph once (so a grid of lookups reloads nothing).
 struct ColorLookup {
@@ -44,7 +44,7 @@ struct ColorLookup {
 
   // Gives an empty ColorName the name "Rainbow" (kept by the graph), loads the named scheme into
   // the graph (a named scheme always uses its built-in stops) and takes the graph's stops in use.
-  static ColorLookup FromGraph(Cls9& graph);
+  static ColorLookup FromGraph(Graph& graph);
 
   // The colour of value within the range min .. min + range, as fractions 0 .. 1. A value below
   // the first stop takes the first stop's colour, above the last the last stop's: the range ends
@@ -55,5 +55,5 @@ struct ColorLookup {
 
 // ColorMapColor: the colour of value in the graph's scheme over min .. min + range (see
 // ColorLookup). May store "Rainbow" in the graph's ColorName and reloads the named scheme.
-void ColorMapColor(Cls9& graph, float value, float min, float range, float& red, float& green,
+void ColorMapColor(Graph& graph, float value, float min, float range, float& red, float& green,
                    float& blue);

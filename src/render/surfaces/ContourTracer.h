@@ -3,7 +3,7 @@
 // crosses every grid edge and follows each line from edge to edge through the cells: lines that
 // reach the border first, closed lines inside afterwards. It returns the lines as data in tracer
 // coordinates (x along the second index, y along the first; node (i, j) at (j * dx, i * dy));
-// the drawers place and emit them (CContour2 for implicit curves, contour plots and surface
+// the drawers place and emit them (GridContours for implicit curves, contour plots and surface
 // floors; the 4D slices use the same tracing).
 
 #include <cstddef>

@@ -20,8 +20,8 @@ ContourGrid Corner(const ContourGrid& grid, int32_t m, int32_t n) {
 
 } // namespace
 
-bool CContour2::Place(int32_t mode, float tracerX, float tracerY, float x0, float y0, float z,
-                      std::array<double, 3>& scene) {
+bool GridContours::Place(int32_t mode, float tracerX, float tracerY, float x0, float y0, float z,
+                         std::array<double, 3>& scene) {
   const float X = tracerX + x0;
   const float Y = tracerY + y0;
   switch (DocumentType) {
@@ -50,10 +50,10 @@ bool CContour2::Place(int32_t mode, float tracerX, float tracerY, float x0, floa
   }
 }
 
-void CContour2::Run(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0, float y0,
-                    float z, const std::vector<float>& levels, float minimum, float maximum,
-                    CrossingTest test, int32_t mode, bool gradient, int32_t lngFirstColor,
-                    int32_t lngSecondColor, int32_t lngLineWidth) {
+void GridContours::Run(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
+                       float y0, float z, const std::vector<float>& levels, float minimum,
+                       float maximum, CrossingTest test, int32_t mode, bool gradient,
+                       int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth) {
   m_segments.clear();
   m = std::min(m, S0.Rows());
   n = std::min(n, S0.Cols());
@@ -101,23 +101,23 @@ void CContour2::Run(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, f
   glDisable(GL_BLEND);
 }
 
-void CContour2::ContourOne(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                           float y0, float z, int32_t, int32_t lngFirstColor,
-                           int32_t lngSecondColor, int32_t lngLineWidth) {
+void GridContours::ContourOne(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
+                              float y0, float z, int32_t, int32_t lngFirstColor,
+                              int32_t lngSecondColor, int32_t lngLineWidth) {
   Run(m, n, dx, dy, S0, x0, y0, z, {0.0f}, 0, 0, CrossingTest::Band, 1, false, lngFirstColor,
       lngSecondColor, lngLineWidth);
 }
 
-void CContour2::ContourTwo(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                           float y0, float z, int32_t, int32_t lngFirstColor,
-                           int32_t lngSecondColor, int32_t lngLineWidth) {
+void GridContours::ContourTwo(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
+                              float y0, float z, int32_t, int32_t lngFirstColor,
+                              int32_t lngSecondColor, int32_t lngLineWidth) {
   Run(m, n, dx, dy, S0, x0, y0, z, {0.0f}, 0, 0, CrossingTest::Band, 2, false, lngFirstColor,
       lngSecondColor, lngLineWidth);
 }
 
-void CContour2::Contour2(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                         float y0, float z, float lngLevel, int32_t fstFillStyle,
-                         int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth) {
+void GridContours::Contour2(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
+                            float y0, float z, float lngLevel, int32_t fstFillStyle,
+                            int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth) {
   float minimum = 0, maximum = 0;
   m = std::min(m, S0.Rows());
   n = std::min(n, S0.Cols());

@@ -11,7 +11,7 @@
 
 #include "render/surfaces/ContourTracer.h"
 
-class CContour2 {
+class GridContours {
 public:
   // Node (i, j) of the grid lies at (x0 + j * dx, y0 + i * dy) before placement. m and n are the
   // node counts the caller fills (at most the grid's own size).

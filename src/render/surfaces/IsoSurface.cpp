@@ -22,7 +22,7 @@ SchemeStops& IsoScheme() {
 // Copies a graph's still or framed value grids into samples; false when they are smaller than the
 // graph's step counts.
 template <class Grid, class... Frame>
-bool CopyGrids(const Cls9& g, const Grid& g1, const Grid& g2, const Grid& g3, const Grid& gv,
+bool CopyGrids(const Graph& g, const Grid& g1, const Grid& g2, const Grid& g3, const Grid& gv,
                IsoSamples& out, Frame... frame) {
   for (const Grid* grid : {&g1, &g2, &g3, &gv})
     if (!grid->InRange({g.StepU, g.StepV, g.StepW, frame...})) return false;
@@ -61,7 +61,7 @@ void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, i
   glPopMatrix();
 }
 
-void DrawImplicitGraph(const Cls9& g, int32_t lngAnimStep) {
+void DrawImplicitGraph(const Graph& g, int32_t lngAnimStep) {
   if (g.StepU < 1 || g.StepV < 1 || g.StepW < 1) return;
   IsoSamples samples;
   const bool ok =

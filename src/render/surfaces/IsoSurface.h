@@ -10,7 +10,7 @@
 
 #include "render/surfaces/MarchingCubes.h"
 
-class Cls9;
+class Graph;
 
 // The implicit surface W = level of samples whose positions stand in scene order, scaled by the
 // axis scales and drawn about the scene centre, in one colour (a colour value) with the welded
@@ -22,7 +22,7 @@ void DrawImplicitSurface(const IsoSamples& samples, float level, float minValue,
 // The implicit surface of a graph (Surface3D or Surface3DAnimation of the implicit form) at an
 // animation step: its value grids at level 0 in its SecondColor. Draws nothing when the grids do
 // not hold the graph's step counts.
-void DrawImplicitGraph(const Cls9& graph, int32_t lngAnimStep);
+void DrawImplicitGraph(const Graph& graph, int32_t lngAnimStep);
 
 // The isosurface W = level of a 4D graph's samples (the user's x, y, z and value), each sample
 // drawn at (y, z, x) in the scene, coloured by the named scheme at the level's place in

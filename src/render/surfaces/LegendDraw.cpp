@@ -1,4 +1,4 @@
-// Cls9::DrawLegend: emits the legend layout of the graph into the overlay.
+// Graph::DrawLegend: emits the legend layout of the graph into the overlay.
 
 #include <GL/gl.h>
 
@@ -6,8 +6,8 @@
 #include "render/common/GlText.h"
 #include "render/surfaces/LegendLayout.h"
 
-void Cls9::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ, float MaxZ, float,
-                      float, float MinV, float MaxV) {
+void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ, float MaxZ,
+                       float, float, float MinV, float MaxV) {
   const LegendLayout layout =
       ComputeLegendLayout(*this, MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinV, MaxV);
   if (!layout.Shown) return;

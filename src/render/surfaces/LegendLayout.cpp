@@ -93,7 +93,7 @@ bool HasLegend(int32_t graphType) {
 
 } // namespace
 
-LegendLayout ComputeLegendLayout(Cls9& g, float MinX, float MaxX, float MinY, float MaxY,
+LegendLayout ComputeLegendLayout(Graph& g, float MinX, float MaxX, float MinY, float MaxY,
                                  float MinZ, float MaxZ, float MinV, float MaxV,
                                  const QLocale& locale) {
   LegendLayout layout;

@@ -1,8 +1,8 @@
 #pragma once
 // The colour legend of a graph as data: a vertical bar in overlay coordinates (0 .. 100 across the
 // view; the bar from x 82 to 85 and y 30 to 70, the bottom standing for the low end of the value
-// range), its colour polygons, its tick values with their heights and label texts. Cls9::DrawLegend
-// emits it.
+// range), its colour polygons, its tick values with their heights and label texts.
+// Graph::DrawLegend emits it.
 
 #include <QLocale>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-class Cls9;
+class Graph;
 
 // The ticks of a value range: a step of 1, 2 or 5 times a power of ten, the first and last
 // multiple of the step inside the range, and the number of steps between them (count + 1 ticks).
@@ -59,6 +59,6 @@ struct LegendLayout {
 // value; MinV .. MaxV the 4D value range). A graph kind or fill style without a legend, or a range
 // without extent, gives a layout that is not Shown. Colour-map bands look their colours up in the
 // graph's scheme (which may reload it).
-LegendLayout ComputeLegendLayout(Cls9& graph, float MinX, float MaxX, float MinY, float MaxY,
+LegendLayout ComputeLegendLayout(Graph& graph, float MinX, float MaxX, float MinY, float MaxY,
                                  float MinZ, float MaxZ, float MinV, float MaxV,
                                  const QLocale& locale = QLocale());

@@ -37,7 +37,7 @@ std::vector<float> SliceContourLevels(const ContourGrid& grid, float spacing, fl
   return levels;
 }
 
-bool CContour::Place(float X, float Y, float z, std::array<float, 3>& scene) {
+bool SliceContours::Place(float X, float Y, float z, std::array<float, 3>& scene) {
   switch (DocumentType) {
   case DocumentTypeSpecial:
     scene = {Y - SceneCenterX, X - SceneCenterY, -SceneCenterZ};
@@ -69,10 +69,10 @@ bool CContour::Place(float X, float Y, float z, std::array<float, 3>& scene) {
   }
 }
 
-void CContour::Contour(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                       float y0, float z, float lngLevel, int32_t fstFillStyle,
-                       int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth,
-                       const std::string& strColorName) {
+void SliceContours::Contour(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
+                            float y0, float z, float lngLevel, int32_t fstFillStyle,
+                            int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth,
+                            const std::string& strColorName) {
   m_segments.clear();
   CentreX = static_cast<float>(m / 2) * dx + x0;
   CentreY = static_cast<float>(n / 2) * dy + y0;
@@ -147,7 +147,7 @@ void CContour::Contour(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0
       }
   }
   if (special) {
-    Cls2 marker;
+    GraphPoint marker;
     marker.x = NearestY;
     marker.y = NearestX;
     marker.z = 0.0f;

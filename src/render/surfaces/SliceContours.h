@@ -21,7 +21,7 @@
 std::vector<float> SliceContourLevels(const ContourGrid& grid, float spacing, float& minimum,
                                       float& maximum);
 
-class CContour {
+class SliceContours {
 public:
   // Draws the lines of the slice grid S0 (nodes (1 .. m, 1 .. n) at (x0 + j * dx, y0 + i * dy)),
   // in the plane at z, every lngLevel apart.

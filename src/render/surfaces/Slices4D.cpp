@@ -67,7 +67,7 @@ namespace {
 
 // The four value grids of the graph's kind at a step, read as Grid4DX .. Grid4DW (a, b, c).
 struct Grids4D {
-  const Cls9& g;
+  const Graph& g;
   bool animated;
   int32_t step;
 
@@ -98,7 +98,7 @@ struct Grids4D {
 
 } // namespace
 
-bool BuildSlice(const Cls9& g, int32_t step, SlicePlane plane, int32_t index, Slice4D& out) {
+bool BuildSlice(const Graph& g, int32_t step, SlicePlane plane, int32_t index, Slice4D& out) {
   if (g.StepU < 1 || g.StepV < 1 || g.StepW < 1) return false;
   const Grids4D grids{g, GraphKind(g).Animated, step};
   if (!grids.Hold()) return false;
@@ -173,7 +173,7 @@ bool BuildSlice(const Cls9& g, int32_t step, SlicePlane plane, int32_t index, Sl
   return true;
 }
 
-std::vector<SliceQuad> SliceFill(Cls9& g, const Slice4D& slice) {
+std::vector<SliceQuad> SliceFill(Graph& g, const Slice4D& slice) {
   std::vector<SliceQuad> quads;
   const float r = g.MaxVV - g.MinVV;
   std::array<float, 3> c1, c2;

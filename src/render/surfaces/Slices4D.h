@@ -3,7 +3,7 @@
 // one of the user's coordinates is held (z-slices hold z, x-slices x, y-slices y); it covers a
 // rectangle of grid rows and carries the function's values there, interpolated between the two
 // grid layers around the slice's position. From a slice come its colour fill (one quadrilateral
-// per cell, coloured by value), its contour lines (CContour) and its gradient arrows (one line
+// per cell, coloured by value), its contour lines (SliceContours) and its gradient arrows (one line
 // per interior sample along the in-plane change of the value). Draw4DSlices (SurfaceDrawers.h)
 // emits them.
 
@@ -13,7 +13,7 @@
 
 #include "render/surfaces/CubeTables.h"
 
-class Cls9;
+class Graph;
 
 // The held coordinate of a slice, with the code ContourSlicePlane takes for it.
 enum SlicePlane : int32_t { SliceZ = 1, SliceX = 2, SliceY = 3 };
@@ -46,8 +46,8 @@ struct Slice4D {
 
 // Slice `index` (1 .. 50) of a plane at an animation step. False when it is not drawn: its
 // position lies outside the sampled range, its rows lie outside the grid or the grids do not hold
-// the graph's step counts. The graph's box must be that of the step (Cls9::GetBox).
-bool BuildSlice(const Cls9& graph, int32_t lngAnimStep, SlicePlane plane, int32_t index,
+// the graph's step counts. The graph's box must be that of the step (Graph::GetBox).
+bool BuildSlice(const Graph& graph, int32_t lngAnimStep, SlicePlane plane, int32_t index,
                 Slice4D& slice);
 
 // One filled cell in scene units, with its corners' colours.
@@ -58,7 +58,7 @@ struct SliceQuad {
 // The colour fill: cells coloured by the graph's FillStyle over MinVV .. MaxVV (colour map for
 // style 5, from SecondColor to FirstColor for style 3, black otherwise), laid in the slice's plane.
 // May reload the graph's colour scheme.
-std::vector<SliceQuad> SliceFill(Cls9& graph, const Slice4D& slice);
+std::vector<SliceQuad> SliceFill(Graph& graph, const Slice4D& slice);
 
 // The normal of a slice's fill in the scene.
 IsoPoint SliceNormal(SlicePlane plane);

@@ -20,7 +20,7 @@ struct SliceSwitches {
   int32_t ContourColour, ArrowColour;
 };
 
-SliceSwitches SwitchesOf(const Cls9& g, SlicePlane plane, int32_t i) {
+SliceSwitches SwitchesOf(const Graph& g, SlicePlane plane, int32_t i) {
   switch (plane) {
   case SliceZ:
     return {g.SliceZShowColor[i],  g.SliceZShowCont[i],  g.SliceZShowVect[i],
@@ -34,12 +34,12 @@ SliceSwitches SwitchesOf(const Cls9& g, SlicePlane plane, int32_t i) {
   }
 }
 
-int32_t SliceCount(const Cls9& g, SlicePlane plane) {
+int32_t SliceCount(const Graph& g, SlicePlane plane) {
   const int32_t n = plane == SliceZ ? g.Slice4NumZ : plane == SliceX ? g.Slice4NumX : g.Slice4NumY;
   return std::min(n, 50);
 }
 
-void DrawFill(Cls9& g, const Slice4D& slice) {
+void DrawFill(Graph& g, const Slice4D& slice) {
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glShadeModel(GL_SMOOTH);
   const IsoPoint normal = SliceNormal(slice.Plane);
@@ -55,7 +55,7 @@ void DrawFill(Cls9& g, const Slice4D& slice) {
   if (slice.Plane == SliceZ) glEnable(GL_LIGHTING);
 }
 
-void DrawContour(Cls9& g, const Slice4D& slice, const SliceSwitches& sw) {
+void DrawContour(Graph& g, const Slice4D& slice, const SliceSwitches& sw) {
   ContourSlicePlane = slice.Plane;
   ContourGrid s0(slice.RowsA, slice.RowsB);
   for (int32_t k = 1; k <= slice.RowsA; ++k)
@@ -63,7 +63,7 @@ void DrawContour(Cls9& g, const Slice4D& slice, const SliceSwitches& sw) {
       s0(k, l) = slice.Value(k - 1, l - 1);
   const float x0 = slice.MinB + slice.SpacingB * static_cast<float>(slice.FirstB - 1);
   const float y0 = slice.MinA + slice.SpacingA * static_cast<float>(slice.FirstA - 1);
-  CContour tracer;
+  SliceContours tracer;
   tracer.Contour(slice.RowsA, slice.RowsB, slice.SpacingB, slice.SpacingA, s0, x0, y0,
                  slice.Position, sw.Levels, SingleColor, sw.ContourColour, sw.ContourColour,
                  g.LineWidth, g.ColorName);
@@ -89,7 +89,7 @@ void DrawArrows(const Slice4D& slice, const SliceSwitches& sw) {
 
 } // namespace
 
-void Draw4DSlices(Cls9& g, int32_t lngAnimStep) {
+void Draw4DSlices(Graph& g, int32_t lngAnimStep) {
   for (SlicePlane plane : {SliceZ, SliceX, SliceY})
     for (int32_t i = 1; i <= SliceCount(g, plane); ++i) {
       Slice4D slice;

@@ -1,6 +1,6 @@
 // DrawSurface: emits a surface-like graph into the display list being recorded. The geometry is
 // computed first as data (SurfaceMesh, SurfaceOverlays); this file only sets the GL state the
-// graph's style asks for and sends the vertices. The graph's drawing (Cls9::Draw) saves the GL
+// graph's style asks for and sends the vertices. The graph's drawing (Graph::Draw) saves the GL
 // state before and restores it after, so nothing set here reaches the graphs drawn later.
 
 #include <GL/gl.h>
@@ -22,7 +22,7 @@ void Colour(const Vec3& c) { glColor3f(c[0], c[1], c[2]); }
 // How a corner's colour is sent, by texture and transparency.
 enum class CornerColour { Plain, WithAlpha, White, None };
 
-CornerColour CornerColourOf(const Cls9& g) {
+CornerColour CornerColourOf(const Graph& g) {
   if (g.ShowTex) {
     if (g.TexMode == 2) return CornerColour::WithAlpha; // "Blend": the fill tints the picture
     if (g.TexMode == 1) return CornerColour::White;     // "Overlap": the picture, lit
@@ -31,7 +31,7 @@ CornerColour CornerColourOf(const Cls9& g) {
   return g.ShowTrans ? CornerColour::WithAlpha : CornerColour::Plain;
 }
 
-void EmitCells(const Cls9& g, const SurfaceMesh& mesh) {
+void EmitCells(const Graph& g, const SurfaceMesh& mesh) {
   const CornerColour mode = CornerColourOf(g);
   const bool perVertex = g.Smoothness == ShadeSmoothest;
   const bool perCell = g.Smoothness == ShadeFlat || g.Smoothness == ShadeSmooth;
@@ -74,7 +74,7 @@ void ShadeModel(int32_t smoothness) {
   if (smoothness == ShadeSmooth || smoothness == ShadeSmoothest) glShadeModel(GL_SMOOTH);
 }
 
-void DrawColorMapGraph(Cls9& g, const SurfaceGrid& grid) {
+void DrawColorMapGraph(Graph& g, const SurfaceGrid& grid) {
   const SurfaceBox box = SurfaceBox::OfGraph(g);
   const SurfaceMesh mesh =
       BuildColorMapMesh(grid, box, SceneMapping::Current(), SurfaceFill::OfGraph(g));
@@ -124,7 +124,7 @@ void DrawTangents(const TangentGeometry& t) {
   }
 }
 
-void DrawFloor(const Cls9& g, const SurfaceGrid& grid, const SurfaceMesh& mesh,
+void DrawFloor(const Graph& g, const SurfaceGrid& grid, const SurfaceMesh& mesh,
                const SurfaceBox& box, const SceneMapping& mapping) {
   if (g.ShowColormap) {
     const FloorQuads floor = BuildFloorColorMap(grid, mesh, box, mapping);
@@ -179,7 +179,7 @@ void DrawFloor(const Cls9& g, const SurfaceGrid& grid, const SurfaceMesh& mesh,
 
 } // namespace
 
-void DrawSurface(Cls9& g, int32_t lngAnimStep) {
+void DrawSurface(Graph& g, int32_t lngAnimStep) {
   // An implicit surface is drawn from its value grids by the implicit-surface drawer; its point
   // grid holds nothing of it, so none of the grid passes below runs for it.
   if ((g.GraphType == Surface3D || g.GraphType == Surface3DAnimation) && g.FunForm == Implicit) {

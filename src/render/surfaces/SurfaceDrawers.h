@@ -7,16 +7,16 @@
 
 #include "render/surfaces/MarchingCubes.h"
 
-class Cls9;
+class Graph;
 
 // Draws a surface, table surface, colour map or surface of revolution (GraphType 2, 6, 12, 13,
 // 21, 22): its cells with their fill, normals, texture and transparency, its tangent planes and
 // normal lines, and its floor overlays (SurfaceDraw.cpp).
-void DrawSurface(Cls9& graph, int32_t lngAnimStep);
+void DrawSurface(Graph& graph, int32_t lngAnimStep);
 
 // Draws the z-, x- and y-slices of a 4D graph (GraphType 43, 45) with their colour fills, contour
 // lines and gradient arrows (Slices4D.h).
-void Draw4DSlices(Cls9& graph, int32_t lngAnimStep);
+void Draw4DSlices(Graph& graph, int32_t lngAnimStep);
 
 // Draws the isosurface W = level of the samples by marching cubes, in the colour the named
 // scheme gives the level between min and max (IsoSurface.h).

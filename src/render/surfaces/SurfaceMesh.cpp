@@ -19,7 +19,7 @@ void CopyPoints(SurfaceGrid& grid, int32_t stepU, int32_t stepV, Source&& point)
   grid.Resize(stepU, stepV);
   for (int32_t j = 0; j <= stepU; ++j)
     for (int32_t i = 0; i <= stepV; ++i) {
-      const Cls2& p = point(j, i);
+      const GraphPoint& p = point(j, i);
       grid.Points[grid.Index(j, i)] = {p.x, p.y, p.z};
     }
 }
@@ -27,7 +27,7 @@ void CopyPoints(SurfaceGrid& grid, int32_t stepU, int32_t stepV, Source&& point)
 void FromArray(SurfaceGrid& grid, const PointArray<2>& a, int32_t stepU, int32_t stepV) {
   if (!a.HasPoints()) return;
   const int32_t u = std::min(stepU, a.Upper(0)), v = std::min(stepV, a.Upper(1));
-  CopyPoints(grid, u, v, [&](int32_t j, int32_t i) -> const Cls2& { return a(j, i); });
+  CopyPoints(grid, u, v, [&](int32_t j, int32_t i) -> const GraphPoint& { return a(j, i); });
 }
 
 Vec3 Sub(const Vec3& a, const Vec3& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
@@ -91,14 +91,15 @@ bool SurfaceGrid::Defined(int32_t j, int32_t i) const {
   return Present[k] != 0 && !IsUndefined(Points[k]);
 }
 
-SurfaceGrid GridOfGraph(const Cls9& g, int32_t step) {
+SurfaceGrid GridOfGraph(const Graph& g, int32_t step) {
   SurfaceGrid grid;
   switch (g.GraphType) {
   case Surface3DAnimation: {
     const PointArray<3>& a = g.Anim3D;
     if (!a.HasPoints() || step < 0 || step > a.Upper(2)) break;
     const int32_t u = std::min(g.StepU, a.Upper(0)), v = std::min(g.StepV, a.Upper(1));
-    CopyPoints(grid, u, v, [&](int32_t j, int32_t i) -> const Cls2& { return a(j, i, step); });
+    CopyPoints(grid, u, v,
+               [&](int32_t j, int32_t i) -> const GraphPoint& { return a(j, i, step); });
     break;
   }
   case Table3D: {
@@ -106,7 +107,7 @@ SurfaceGrid GridOfGraph(const Cls9& g, int32_t step) {
     const int32_t v = std::min(g.StepV, TablePoints::Last);
     if (u < 0 || v < 0) break;
     CopyPoints(grid, u, v,
-               [&](int32_t j, int32_t i) -> const Cls2& { return g.VertTab3D.At(j, i); });
+               [&](int32_t j, int32_t i) -> const GraphPoint& { return g.VertTab3D.At(j, i); });
     for (int32_t j = 0; j <= u; ++j)
       if (!g.VertTab3D.RowExists(j))
         for (int32_t i = 0; i <= v; ++i)
@@ -136,7 +137,7 @@ SceneMapping SceneMapping::Current() {
   return m;
 }
 
-SurfaceBox SurfaceBox::OfGraph(const Cls9& g) {
+SurfaceBox SurfaceBox::OfGraph(const Graph& g) {
   return SurfaceBox{{g.BoxMinX, g.BoxMinY, g.BoxMinZ}, {g.BoxMaxX, g.BoxMaxY, g.BoxMaxZ}};
 }
 
@@ -149,7 +150,7 @@ Vec3 SurfaceBox::Spans() const {
   return s;
 }
 
-SurfaceFill SurfaceFill::OfGraph(Cls9& g) {
+SurfaceFill SurfaceFill::OfGraph(Graph& g) {
   SurfaceFill f;
   f.FillStyle = g.FillStyle;
   ColorToRgb(g.FirstColor, f.First[0], f.First[1], f.First[2]);

@@ -14,7 +14,7 @@
 
 #include "render/surfaces/ColorSchemes.h"
 
-class Cls9;
+class Graph;
 
 using Vec3 = std::array<float, 3>;
 
@@ -39,7 +39,7 @@ struct SurfaceGrid {
 // not changed), the rings of a surface of revolution, the partial-derivative surface with
 // ShowSurPY (else ShowSurPX), otherwise Vert3D. An array that sampling has not laid out gives a
 // grid without points.
-SurfaceGrid GridOfGraph(const Cls9& graph, int32_t step);
+SurfaceGrid GridOfGraph(const Graph& graph, int32_t step);
 
 // Data units per scene unit and the scene centre: a point (x, y, z) goes to
 // (x / Scale[0] - Centre[0], y / Scale[1] - Centre[1], z / Scale[2] - Centre[2]).
@@ -56,7 +56,7 @@ struct SceneMapping {
 // The graph's own box (data units, scene order) as the drawing set it.
 struct SurfaceBox {
   Vec3 Min{}, Max{};
-  static SurfaceBox OfGraph(const Cls9& graph);
+  static SurfaceBox OfGraph(const Graph& graph);
   // Max - Min on each axis, a span of exactly 0 replaced by 1/1000000.
   Vec3 Spans() const;
 };
@@ -67,7 +67,7 @@ struct SurfaceFill {
   Vec3 First{}, Second{}; // FirstColor and SecondColor as fractions
   ColorLookup Scheme;     // used by ColorMapFill
   // The graph's fill settings; loads its scheme (which may name it "Rainbow").
-  static SurfaceFill OfGraph(Cls9& graph);
+  static SurfaceFill OfGraph(Graph& graph);
   // The colour of a point: a gradient from the second colour at the box's low end to the first
   // at its high end along x (GradientLeftRight), z (GradientFrontBack) or y (GradientTopBottom),
   // the second colour (SingleColor), the scheme's colour of y (ColorMapFill), black otherwise.

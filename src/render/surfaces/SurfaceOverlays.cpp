@@ -117,7 +117,7 @@ bool TangentFormulas::Prepare(const std::string& expressZ) {
   std::string dx, dy;
   if (!PartialDerivativeText(z, "x", dx)) return false;
   if (!PartialDerivativeText(z, "y", dy)) return false;
-  Cls6 evaluator;
+  FormulaParser evaluator;
   std::string postfix;
   const std::pair<const std::string*, CompiledFormula*> order[] = {
       {&dx, &Dx}, {&dy, &Dy}, {&z, &Z}};
@@ -129,7 +129,7 @@ bool TangentFormulas::Prepare(const std::string& expressZ) {
   return true;
 }
 
-TangentGeometry BuildTangents(const Cls9& g, const TangentFormulas& f,
+TangentGeometry BuildTangents(const Graph& g, const TangentFormulas& f,
                               const SceneMapping& mapping) {
   TangentGeometry out;
   // Formula (x, y, z) is the scene's (y, z, x).

@@ -11,7 +11,7 @@
 #include "formula/CompiledFormula.h"
 #include "render/surfaces/SurfaceMesh.h"
 
-class Cls9;
+class Graph;
 
 // The floor lies 3 data units below the lowest height of the box (Box.Min[1] - 3).
 float FloorHeight(const SurfaceBox& box);
@@ -69,5 +69,5 @@ struct TangentGeometry {
 };
 // Points 1 .. TangentNum (at most 50) and 1 .. NormalNum when their switches are on; a point
 // where the surface has no value is left out.
-TangentGeometry BuildTangents(const Cls9& graph, const TangentFormulas& formulas,
+TangentGeometry BuildTangents(const Graph& graph, const TangentFormulas& formulas,
                               const SceneMapping& mapping);

@@ -96,7 +96,7 @@ void BeginCompile() {
   r.current.clear();
 }
 
-void PrepareGraph(const Cls9& g) {
+void PrepareGraph(const Graph& g) {
   // The kinds whose cells the surface drawer fills (a flat colour map shows no texture).
   if (g.ShowTex && GraphKind(g).Drawer == GraphDrawer::Surface && g.GraphType != ColorMap)
     Use(g.TexName);

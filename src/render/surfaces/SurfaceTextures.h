@@ -10,7 +10,7 @@
 
 #include <string>
 
-class Cls9;
+class Graph;
 
 namespace SurfaceTextures {
 
@@ -18,7 +18,7 @@ namespace SurfaceTextures {
 void BeginCompile();
 // Uploads the texture the graph names when the graph is a surface that shows one (the GL context
 // current, no list being recorded). A file already uploaded in this compilation is reused.
-void PrepareGraph(const Cls9& graph);
+void PrepareGraph(const Graph& graph);
 // The texture of a file in the current compilation; when there is none and no list is being
 // recorded, it is uploaded now. 0 when the file gives no texture.
 GLuint Use(const std::string& fileName);

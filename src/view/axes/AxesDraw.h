@@ -1,13 +1,13 @@
 #pragma once
-// Shared pieces of the axes drawing (Cls3::Draw, Draw2DGrid, DrawBackground): the tick steps the
-// 2D grid and axes share, the settings of the axes box read from the axes object, and small
-// emitters that hand the layouts of AxesLayout.h to OpenGL.
+// Shared pieces of the axes drawing (AxesSettings::Draw, Draw2DGrid, DrawBackground): the tick
+// steps the 2D grid and axes share, the settings of the axes box read from the axes object, and
+// small emitters that hand the layouts of AxesLayout.h to OpenGL.
 
 #include "view/axes/AxesLayout.h"
 
 #include <vector>
 
-class Cls3;
+class AxesSettings;
 
 namespace AxesDraw {
 
@@ -23,7 +23,7 @@ AxesLayout::Rgbf Fractions(int32_t colour);
 void SetColour(int32_t colour);
 
 // The settings of the axes box, read from the axes object, over the given box.
-AxesLayout::PanelAxesInput PanelInput(const Cls3& axes, float minX, float maxX, float minY,
+AxesLayout::PanelAxesInput PanelInput(const AxesSettings& axes, float minX, float maxX, float minY,
                                       float maxY, float minZ, float maxZ);
 
 // One batch of line segments.
@@ -33,13 +33,13 @@ void Labels(const std::vector<AxesLayout::Label>& labels);
 // A line width for glLineWidth from a stored width in pixels (at least 1).
 float LineWidth(int32_t pixels);
 
-// The branches of Cls3::Draw by document kind.
-void DrawAxes2D(const Cls3& axes, float minX, float maxX, float& minY, float& maxY);
-void DrawAxesBox(const Cls3& axes, float& minX, float& maxX, float& minY, float& maxY, float& minZ,
-                 float& maxZ);
-void DrawAxes25D(const Cls3& axes, float& minX, float& maxX, float& minY, float& maxY, float& minZ,
-                 float& maxZ);
-void DrawAxesSpecial(const Cls3& axes, float minX, float maxX, float minY, float maxY, float minZ,
-                     float maxZ);
+// The branches of AxesSettings::Draw by document kind.
+void DrawAxes2D(const AxesSettings& axes, float minX, float maxX, float& minY, float& maxY);
+void DrawAxesBox(const AxesSettings& axes, float& minX, float& maxX, float& minY, float& maxY,
+                 float& minZ, float& maxZ);
+void DrawAxes25D(const AxesSettings& axes, float& minX, float& maxX, float& minY, float& maxY,
+                 float& minZ, float& maxZ);
+void DrawAxesSpecial(const AxesSettings& axes, float minX, float maxX, float minY, float maxY,
+                     float minZ, float maxZ);
 
 } // namespace AxesDraw

@@ -1,5 +1,5 @@
-// Cls3::Draw: the dispatch by document kind and the axes of 2D documents (two axes through the
-// data origin with ticks, minor ticks, arrowheads, number or pi labels and the titles "X" and
+// AxesSettings::Draw: the dispatch by document kind and the axes of 2D documents (two axes through
+// the data origin with ticks, minor ticks, arrowheads, number or pi labels and the titles "X" and
 // "Y"), plus the small helpers the other axes drawings share.
 
 #include "view/axes/AxesDraw.h"
@@ -20,10 +20,10 @@ namespace AxesDraw {
 AxesLayout::Steps2D Steps2D(float minX, float maxX, float& minY, float& maxY) {
   float x0 = minX, x1 = maxX, sx = 0, sy = 0, lower = 0, upper = 0;
   int32_t k = 0;
-  Cls3::Coord(x0, x1, sx, lower, upper, k);
+  AxesSettings::Coord(x0, x1, sx, lower, upper, k);
   lower = upper = 0;
   k = 0;
-  Cls3::Coord(minY, maxY, sy, lower, upper, k);
+  AxesSettings::Coord(minY, maxY, sy, lower, upper, k);
   return FinishSteps2D(sx, sy, minX, maxX, minY, maxY, AxisScaleMode);
 }
 
@@ -56,7 +56,7 @@ void Labels(const std::vector<Label>& labels) {
 
 float LineWidth(int32_t pixels) { return static_cast<float>(std::max<int32_t>(pixels, 1)); }
 
-void DrawAxes2D(const Cls3& axes, float minX, float maxX, float& minY, float& maxY) {
+void DrawAxes2D(const AxesSettings& axes, float minX, float maxX, float& minY, float& maxY) {
   Axes2DInput in;
   in.steps = Steps2D(minX, maxX, minY, maxY);
   in.minX = minX, in.maxX = maxX, in.minY = minY, in.maxY = maxY;
@@ -96,8 +96,8 @@ void DrawAxes2D(const Cls3& axes, float minX, float maxX, float& minY, float& ma
 
 } // namespace AxesDraw
 
-void Cls3::Draw(int32_t gtpGraphType, float& sngMinX, float& sngMaxx, float& sngMinY,
-                float& sngMaxY, float& sngMinZ, float& sngMaxZ) {
+void AxesSettings::Draw(int32_t gtpGraphType, float& sngMinX, float& sngMaxx, float& sngMinY,
+                        float& sngMaxY, float& sngMinZ, float& sngMaxZ) {
   (void)gtpGraphType; // callers pass 2; no branch reads it
   switch (DocumentType) {
   case DocumentType2D:

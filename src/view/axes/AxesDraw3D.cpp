@@ -109,7 +109,7 @@ void DrawLineStyle(float& minX, float& maxX, float& minY, float& maxY, float& mi
 
 } // namespace
 
-PanelAxesInput PanelInput(const Cls3& axes, float minX, float maxX, float minY, float maxY,
+PanelAxesInput PanelInput(const AxesSettings& axes, float minX, float maxX, float minY, float maxY,
                           float minZ, float maxZ) {
   PanelAxesInput in;
   in.minX = minX, in.maxX = maxX, in.minY = minY, in.maxY = maxY, in.minZ = minZ, in.maxZ = maxZ;
@@ -129,16 +129,16 @@ PanelAxesInput PanelInput(const Cls3& axes, float minX, float maxX, float minY, 
   return in;
 }
 
-void DrawAxesBox(const Cls3& axes, float& minX, float& maxX, float& minY, float& maxY, float& minZ,
-                 float& maxZ) {
+void DrawAxesBox(const AxesSettings& axes, float& minX, float& maxX, float& minY, float& maxY,
+                 float& minZ, float& maxZ) {
   if (axes.AxisStyle == PanelStyle)
     DrawPanelStyle(PanelInput(axes, minX, maxX, minY, maxY, minZ, maxZ));
   else
     DrawLineStyle(minX, maxX, minY, maxY, minZ, maxZ);
 }
 
-void DrawAxes25D(const Cls3& axes, float& minX, float& maxX, float& minY, float& maxY, float& minZ,
-                 float& maxZ) {
+void DrawAxes25D(const AxesSettings& axes, float& minX, float& maxX, float& minY, float& maxY,
+                 float& minZ, float& maxZ) {
   // The axes always span the depth of the ribbons, whatever the box held.
   minZ = 0.0f;
   maxZ = 3.0f;

@@ -12,8 +12,8 @@ using namespace AxesLayout;
 
 namespace AxesDraw {
 
-void DrawAxesSpecial(const Cls3& axes, float minX, float maxX, float minY, float maxY, float minZ,
-                     float maxZ) {
+void DrawAxesSpecial(const AxesSettings& axes, float minX, float maxX, float minY, float maxY,
+                     float minZ, float maxZ) {
   glDisable(GL_LIGHTING);
   const SpecialAxes ax = LayoutSpecialAxes(minX, maxX, minY, maxY, minZ, maxZ, SceneCentre());
 

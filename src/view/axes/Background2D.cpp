@@ -1,6 +1,6 @@
-// Cls3::DrawBackground and Cls3::Draw2DGrid: the flat plot background of 2D documents (shadow,
-// one of nineteen colour patterns, black frame) and the primary and secondary grid lines, drawn
-// before the graphs.
+// AxesSettings::DrawBackground and AxesSettings::Draw2DGrid: the flat plot background of 2D
+// documents (shadow, one of nineteen colour patterns, black frame) and the primary and secondary
+// grid lines, drawn before the graphs.
 
 #include <GL/gl.h>
 
@@ -10,8 +10,8 @@
 
 using namespace AxesLayout;
 
-void Cls3::DrawBackground(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
-                          float& sngMinZ, float& sngMaxZ) {
+void AxesSettings::DrawBackground(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
+                                  float& sngMinZ, float& sngMaxZ) {
   (void)sngMinZ, (void)sngMaxZ;
   if (!ShowBackground) return;
 
@@ -52,8 +52,8 @@ void Cls3::DrawBackground(float& sngMinX, float& sngMaxx, float& sngMinY, float&
   glEnable(GL_LIGHTING);
 }
 
-void Cls3::Draw2DGrid(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
-                      float& sngMinZ, float& sngMaxZ) {
+void AxesSettings::Draw2DGrid(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
+                              float& sngMinZ, float& sngMaxZ) {
   (void)sngMinZ, (void)sngMaxZ;
   Grid2DInput in;
   // The grid shares the tick steps of the axes (the X grid keeps its step under ShowPI).

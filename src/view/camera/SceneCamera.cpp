@@ -9,7 +9,7 @@
 #include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 
-Cls4 Camera;
+SceneCamera Camera;
 
 namespace {
 
@@ -36,25 +36,25 @@ bool LineOfSight(const CameraPoint& eye, const CameraPoint& ref, Vec3& d) {
 
 } // namespace
 
-Cls4::Cls4() = default;
+SceneCamera::SceneCamera() = default;
 
-void Cls4::GetViewRect(float& Wide, float& Height) const {
+void SceneCamera::GetViewRect(float& Wide, float& Height) const {
   Wide = VolWidth;
   Height = VolHeight;
 }
 
-void Cls4::SetViewRect(float /*Wide*/, float Height) {
+void SceneCamera::SetViewRect(float /*Wide*/, float Height) {
   VolHeight = Height;
   VolWidth = Height * ScreenWidth / ScreenHeight;
 }
 
-void Cls4::SetVecup(float dx, float dy, float dz) { VecUp = {dx, dy, dz}; }
+void SceneCamera::SetVecup(float dx, float dy, float dz) { VecUp = {dx, dy, dz}; }
 
-void Cls4::SetRef(float x, float y, float z) { RefPos = {x, y, z}; }
+void SceneCamera::SetRef(float x, float y, float z) { RefPos = {x, y, z}; }
 
-void Cls4::SetEye(float x, float y, float z) { EyePos = {x, y, z}; }
+void SceneCamera::SetEye(float x, float y, float z) { EyePos = {x, y, z}; }
 
-void Cls4::SetScreen(int32_t x, int32_t y) {
+void SceneCamera::SetScreen(int32_t x, int32_t y) {
   x = std::max(x, 0);
   y = std::max(y, 0);
   glViewport(0, 0, x, y);
@@ -62,7 +62,7 @@ void Cls4::SetScreen(int32_t x, int32_t y) {
   ScreenHeight = y == 0 ? 1.0f : static_cast<float>(y);
 }
 
-bool Cls4::MoveView(float dx, float dy) {
+bool SceneCamera::MoveView(float dx, float dy) {
   Vec3 d{};
   if (!LineOfSight(EyePos, RefPos, d)) return false;
   const Vec3 up{VecUp[0], VecUp[1], VecUp[2]};
@@ -76,7 +76,7 @@ bool Cls4::MoveView(float dx, float dy) {
   return true;
 }
 
-void Cls4::SetViewType(int32_t TypeView) {
+void SceneCamera::SetViewType(int32_t TypeView) {
   if (TypeView < 1 || TypeView > 10) return;
   const double ex = double(EyePos.x) - RefPos.x, ey = double(EyePos.y) - RefPos.y,
                ez = double(EyePos.z) - RefPos.z;
@@ -133,7 +133,7 @@ void Cls4::SetViewType(int32_t TypeView) {
   if (realign) RealignUpVector();
 }
 
-void Cls4::RealignUpVector() {
+void SceneCamera::RealignUpVector() {
   Vec3 d{};
   if (!LineOfSight(EyePos, RefPos, d)) return;
   const Vec3 r = Cross(d, Vec3{0.0f, 1.0f, 0.0f});
@@ -141,7 +141,7 @@ void Cls4::RealignUpVector() {
   SetVecup(up.x, up.y, up.z);
 }
 
-bool Cls4::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
+bool SceneCamera::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
   x0 /= AxisScaleX;
   x1 /= AxisScaleX;
   y0 /= AxisScaleY;
@@ -161,7 +161,7 @@ bool Cls4::ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1) {
   return true;
 }
 
-void Cls4::RotateView(float angle, float sngX, float sngY, float sngZ) {
+void SceneCamera::RotateView(float angle, float sngX, float sngY, float sngZ) {
   const float vx = RefPos.x - EyePos.x, vy = RefPos.y - EyePos.y, vz = RefPos.z - EyePos.z;
   const float c = std::cos(angle), s = std::sin(angle), t = 1.0f - c;
   const float x = sngX, y = sngY, z = sngZ;
@@ -173,15 +173,15 @@ void Cls4::RotateView(float angle, float sngX, float sngY, float sngZ) {
             EyePos.z + (m31 * vx + m32 * vy + m33 * vz)};
 }
 
-void Cls4::Zoom(float scal) {
+void SceneCamera::Zoom(float scal) {
   if (!(scal > 0.0f)) return;
   VolWidth = VolWidth * scal;
   VolHeight = VolHeight * scal;
 }
 
-void Cls4::Selection(int32_t /*x*/, int32_t /*y*/) {}
+void SceneCamera::Selection(int32_t /*x*/, int32_t /*y*/) {}
 
-float Cls4::PerspectiveNear(float sceneSide) {
+float SceneCamera::PerspectiveNear(float sceneSide) {
   // A scene side of 1000 scene units or more would put the near plane at or behind the eye, where
   // no frustum exists; keep it a little in front of the eye instead.
   if (!(sceneSide > 0.0f)) return DefaultEyeDistance;
@@ -189,13 +189,13 @@ float Cls4::PerspectiveNear(float sceneSide) {
   return near >= PerspectiveMinNear ? near : PerspectiveMinNear;
 }
 
-void Cls4::ApplyViewTransform() const {
+void SceneCamera::ApplyViewTransform() const {
   gluLookAt(EyePos.x, EyePos.y, EyePos.z, RefPos.x, RefPos.y, RefPos.z, VecUp[0], VecUp[1],
             VecUp[2]);
 }
 
-void Cls4::Projection(float dblPixDx, float dblPixDy, float /*dblEyeDx*/, float /*dblEyeDy*/,
-                      float /*dblFocus*/) {
+void SceneCamera::Projection(float dblPixDx, float dblPixDy, float /*dblEyeDx*/, float /*dblEyeDy*/,
+                             float /*dblFocus*/) {
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
 
@@ -232,7 +232,7 @@ void Cls4::Projection(float dblPixDx, float dblPixDy, float /*dblEyeDx*/, float 
     float side = 0.0f;
     {
       // Also refreshes the axis scales.
-      const Cls1 box = ShownGraphsBox ? ShownGraphsBox() : ShownGraphs.GetBox(0);
+      const BoundingBox box = ShownGraphsBox ? ShownGraphsBox() : ShownGraphs.GetBox(0);
       for (float extent : {(box.MaxX - box.MinX) / AxisScaleX, (box.MaxY - box.MinY) / AxisScaleY,
                            (box.MaxZ - box.MinZ) / AxisScaleZ})
         if (extent > side) side = extent; // an axis without extent (0 / 0) adds nothing

@@ -14,7 +14,7 @@
 
 #include "model/BoundingBox.h"
 
-// Values of Cls4::ProjectType.
+// Values of SceneCamera::ProjectType.
 enum ProjectionKind : int32_t {
   ProjectOrtho = 1,
   ProjectPerspective = 2,
@@ -27,9 +27,9 @@ struct CameraPoint {
   float z = 0.0f;
 };
 
-class Cls4 {
+class SceneCamera {
 public:
-  Cls4();
+  SceneCamera();
 
   // --- settings (plain values; the operations below keep them consistent) ---
   int32_t ProjectType = ProjectOrtho;
@@ -50,7 +50,7 @@ public:
   // Where the perspective projection takes the scene box from, in data units; the call must also
   // refresh the axis scales. When it is not set (the program's case) that is
   // ShownGraphs.GetBox(0); tests put a box of their own here.
-  std::function<Cls1()> ShownGraphsBox;
+  std::function<BoundingBox()> ShownGraphsBox;
 
   // --- operations ---
   void GetViewRect(float& Wide, float& Height) const;
@@ -99,4 +99,4 @@ private:
 };
 
 // The program's camera, created with the main window and never replaced.
-extern Cls4 Camera;
+extern SceneCamera Camera;

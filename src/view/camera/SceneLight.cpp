@@ -4,11 +4,11 @@
 
 #include "view/camera/SceneCamera.h"
 
-Cls10 Light;
+SceneLight Light;
 
-void Cls10::SetLight() const { SetLight(Camera); }
+void SceneLight::SetLight() const { SetLight(Camera); }
 
-void Cls10::SetLight(const Cls4& viewer) const {
+void SceneLight::SetLight(const SceneCamera& viewer) const {
   if (!Enabled) {
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);

@@ -9,9 +9,9 @@
 
 #include <array>
 
-class Cls4;
+class SceneCamera;
 
-class Cls10 {
+class SceneLight {
 public:
   // Use .at(i) for indices that come from outside: an index out of range throws.
   bool Enabled = true;
@@ -25,8 +25,8 @@ public:
   // Applies the light to the current GL context with the program's camera.
   void SetLight() const;
   // The same, with the positions placed by the given camera's view.
-  void SetLight(const Cls4& viewer) const;
+  void SetLight(const SceneCamera& viewer) const;
 };
 
 // The program's light, created with the main window and never replaced.
-extern Cls10 Light;
+extern SceneLight Light;

@@ -58,8 +58,8 @@ double ArcCosine(double x);
 float SphereDepth(float r, float x, float y);
 
 // The rotation of a drag from view point (p1x, p1y) to (p2x, p2y). The rotation mode is a
-// RotationKind (Module1.h): 1 free trackball, 2/3/4 about the scene axis that carries the X, Y or
-// Z values of 3D documents; the angle is always the one the free trackball turns for the drag.
+// RotationKind (ProgramState.h): 1 free trackball, 2/3/4 about the scene axis that carries the X, Y
+// or Z values of 3D documents; the angle is always the one the free trackball turns for the drag.
 // A drag of zero length, or a mode without rotation, gives the identity.
 void TrackballQuaternion(Quaternion& q, float p1x, float p1y, float p2x, float p2y,
                          int32_t rotationMode);

@@ -29,17 +29,17 @@ const AxisDialogHooks& TheAxisDialogHooks() { return Hooks(); }
 void UpdateSceneCenterFromShownGraphs() {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
   // GetBox sets the axis scales of the current scale mode before the centre is taken.
-  const Cls1 box = ShownGraphs.GetBox(0);
+  const BoundingBox box = ShownGraphs.GetBox(0);
   SetSceneCenter(box);
 }
 
 bool ShowAxisDialog(QWidget* parent) {
   const AxisDialogHooks& hooks = Hooks();
   if (DocumentType == DocumentType2D) {
-    frmF20 dialog(parent);
+    AxisDialog2D dialog(parent);
     dialog.exec();
   } else {
-    frmF3 dialog(parent);
+    AxisDialog3D dialog(parent);
     const int result = dialog.exec();
     Run(hooks.Repaint);
     if (result == QDialog::Accepted) {

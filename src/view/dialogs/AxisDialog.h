@@ -1,8 +1,8 @@
 #pragma once
 // The Axis command of the Draw menu (mnuDrawAxis_Click, also the view's pop-up "Axis..." and the
-// draw toolbar's axis button): shows the Axis Properties dialog that suits the document (frmF20
-// for 2D documents, frmF3 for the others) and, after OK, brings the view up to date. Also the
-// checks both dialogs make of what the user typed before OK takes it.
+// draw toolbar's axis button): shows the Axis Properties dialog that suits the document
+// (AxisDialog2D for 2D documents, AxisDialog3D for the others) and, after OK, brings the view up to
+// date. Also the checks both dialogs make of what the user typed before OK takes it.
 
 #include <cstdint>
 #include <functional>
@@ -19,9 +19,9 @@ struct AxisDialogHooks {
   // SceneCenterX .. SceneCenterZ from the shown graphs' box under the current scale mode, as the
   // scene compiler computes them.
   std::function<void()> UpdateSceneCenter;
-  // Zoom to Fit (frmF1.mnuViewFit_Click).
+  // Zoom to Fit (MainWindow.mnuViewFit_Click).
   std::function<void()> ZoomToFit;
-  // BuildScene, then frmF1.Display with CurrentFrame.
+  // BuildScene, then MainWindow.Display with CurrentFrame.
   std::function<void()> Rebuild;
 };
 
@@ -34,10 +34,10 @@ const AxisDialogHooks& TheAxisDialogHooks();
 // unchanged when no graph is shown.
 void UpdateSceneCenterFromShownGraphs();
 
-// mnuDrawAxis_Click: shows frmF20 (DocumentType 1) or frmF3 modally over parent. After frmF3 has
-// closed, the view repaints, and after its OK the scene centre is recomputed under the new scale
-// mode and Zoom to Fit runs. When the axes changed (AxisChanged), the scene is rebuilt and
-// presented and AxisChanged becomes False. Returns whether the axes changed.
+// mnuDrawAxis_Click: shows AxisDialog2D (DocumentType 1) or AxisDialog3D modally over parent. After
+// AxisDialog3D has closed, the view repaints, and after its OK the scene centre is recomputed under
+// the new scale mode and Zoom to Fit runs. When the axes changed (AxisChanged), the scene is
+// rebuilt and presented and AxisChanged becomes False. Returns whether the axes changed.
 bool ShowAxisDialog(QWidget* parent);
 
 namespace AxisDialogCheck {

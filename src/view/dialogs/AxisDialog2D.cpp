@@ -55,15 +55,15 @@ constexpr int kSampleW = 40, kSampleH = 30, kSampleLeft = 12, kSampleTop = 24, k
 
 } // namespace
 
-frmF20::frmF20(QWidget* parent) : frmF20(DocumentAxes(), parent) {}
+AxisDialog2D::AxisDialog2D(QWidget* parent) : AxisDialog2D(DocumentAxes(), parent) {}
 
-frmF20::frmF20(Cls3& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
-  SSTab1 = AxisDialogCommon::Begin(*this, "frmF20");
+AxisDialog2D::AxisDialog2D(AxesSettings& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
+  SSTab1 = AxisDialogCommon::Begin(*this, "AxisDialog2D");
   Build();
   Form_Load();
 }
 
-void frmF20::Build() {
+void AxisDialog2D::Build() {
   // General
   auto* general = new QWidget(SSTab1);
   Check1 = Named(new QCheckBox("Show Axis", general), "Check1");
@@ -166,7 +166,7 @@ void frmF20::Build() {
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
-void frmF20::Form_Load() {
+void AxisDialog2D::Form_Load() {
   // 1, 2. The scale option; the ratios are shown and editable for "Custom" only.
   if (m_scales.LoadMode()) {
     m_scales.ratios[0]->setText(QString::fromStdString(AxisDialogCheck::RatioText(AxisRatioX)));
@@ -205,7 +205,7 @@ void frmF20::Form_Load() {
   SelectedBackStyle = m_axes.BackStyle;
 }
 
-void frmF20::FrameStyle(int index) {
+void AxisDialog2D::FrameStyle(int index) {
   if (index < 0 || index >= StyleCount) {
     Shape1->setVisible(false); // a style beyond the pictures has none to frame
     return;
@@ -215,8 +215,8 @@ void frmF20::FrameStyle(int index) {
   Shape1->raise();
 }
 
-QImage frmF20::StyleSample(int32_t backStyle, int32_t color1, int32_t color2, int width,
-                           int height) {
+QImage AxisDialog2D::StyleSample(int32_t backStyle, int32_t color1, int32_t color2, int width,
+                                 int height) {
   // The pattern's geometry over a box whose background rectangle is exactly the picture.
   AxesLayout::BackgroundInput in;
   in.minX = 3.1f, in.maxX = static_cast<float>(width) - 3.8f;
@@ -268,13 +268,13 @@ QImage frmF20::StyleSample(int32_t backStyle, int32_t color1, int32_t color2, in
   return image;
 }
 
-void frmF20::DrawSamples() {
+void AxisDialog2D::DrawSamples() {
   for (int i = 0; i < StyleCount; ++i)
     Image1[i]->setPixmap(QPixmap::fromImage(
         StyleSample(i + 1, Picture4->Color(), Picture5->Color(), kSampleW, kSampleH)));
 }
 
-bool frmF20::eventFilter(QObject* watched, QEvent* event) {
+bool AxisDialog2D::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     for (int i = 0; i < StyleCount; ++i)
       if (watched == Image1[i]) {
@@ -285,35 +285,35 @@ bool frmF20::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void frmF20::Image1_Click(int index) {
+void AxisDialog2D::Image1_Click(int index) {
   SelectedBackStyle = index + 1;
   FrameStyle(index);
 }
 
-void frmF20::EnableRatios(bool on) { m_scales.EnableRatios(on); }
+void AxisDialog2D::EnableRatios(bool on) { m_scales.EnableRatios(on); }
 
-void frmF20::Option1_Click() { EnableRatios(false); }
-void frmF20::Option2_Click() { EnableRatios(false); }
-void frmF20::Option3_Click() { EnableRatios(true); }
+void AxisDialog2D::Option1_Click() { EnableRatios(false); }
+void AxisDialog2D::Option2_Click() { EnableRatios(false); }
+void AxisDialog2D::Option3_Click() { EnableRatios(true); }
 
-void frmF20::PickColour(ColorBox* box) {
+void AxisDialog2D::PickColour(ColorBox* box) {
   // Only the box takes the colour; a cancelled chooser keeps it as it was.
   AxisDialogCommon::PickColour(box);
 }
 
-void frmF20::Picture1_Click() { PickColour(Picture1); }
-void frmF20::Picture2_Click() { PickColour(Picture2); }
-void frmF20::Picture3_Click() { PickColour(Picture3); }
-void frmF20::Picture4_Click() {
+void AxisDialog2D::Picture1_Click() { PickColour(Picture1); }
+void AxisDialog2D::Picture2_Click() { PickColour(Picture2); }
+void AxisDialog2D::Picture3_Click() { PickColour(Picture3); }
+void AxisDialog2D::Picture4_Click() {
   PickColour(Picture4);
   DrawSamples();
 }
-void frmF20::Picture5_Click() {
+void AxisDialog2D::Picture5_Click() {
   PickColour(Picture5);
   DrawSamples();
 }
 
-void frmF20::Command1_Click() {
+void AxisDialog2D::Command1_Click() {
   const bool custom = m_scales.custom->isChecked();
   std::vector<float> ratios;
   if (custom) {
@@ -348,4 +348,4 @@ void frmF20::Command1_Click() {
   accept();
 }
 
-void frmF20::Command2_Click() { AxisDialogCommon::Cancel(*this); }
+void AxisDialog2D::Command2_Click() { AxisDialogCommon::Cancel(*this); }

@@ -13,7 +13,7 @@
 
 #include "view/dialogs/AxisDialogCommon.h"
 
-class Cls3;
+class AxesSettings;
 class ColorBox;
 class QCheckBox;
 class QComboBox;
@@ -22,15 +22,15 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 
-class frmF20 : public QDialog {
+class AxisDialog2D : public QDialog {
   Q_OBJECT
 public:
   // Number of background patterns (BackStyle 1 to 19).
   static constexpr int StyleCount = 19;
 
   // Edits DocumentAxes, or the given axes object.
-  explicit frmF20(QWidget* parent = nullptr);
-  frmF20(Cls3& axes, QWidget* parent = nullptr);
+  explicit AxisDialog2D(QWidget* parent = nullptr);
+  AxisDialog2D(AxesSettings& axes, QWidget* parent = nullptr);
 
   // Fills the controls from the settings (the constructor does it).
   void Form_Load();
@@ -68,7 +68,7 @@ private:
   void DrawSamples();
   void PickColour(ColorBox* box);
 
-  Cls3& m_axes;
+  AxesSettings& m_axes;
 
   QTabWidget* SSTab1 = nullptr;
   QCheckBox* Check1 = nullptr; // "Show Axis"

@@ -32,15 +32,15 @@ std::string BoxText(const QLineEdit* box) { return box->text().toStdString(); }
 
 } // namespace
 
-frmF3::frmF3(QWidget* parent) : frmF3(DocumentAxes(), parent) {}
+AxisDialog3D::AxisDialog3D(QWidget* parent) : AxisDialog3D(DocumentAxes(), parent) {}
 
-frmF3::frmF3(Cls3& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
-  SSTab1 = AxisDialogCommon::Begin(*this, "frmF3");
+AxisDialog3D::AxisDialog3D(AxesSettings& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
+  SSTab1 = AxisDialogCommon::Begin(*this, "AxisDialog3D");
   Build();
   Form_Load();
 }
 
-void frmF3::Build() {
+void AxisDialog3D::Build() {
   // General
   auto* general = new QWidget(SSTab1);
   Check1 = Named(new QCheckBox(" Show Axis", general), "Check1");
@@ -162,9 +162,9 @@ void frmF3::Build() {
   connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
 }
 
-bool frmF3::RibbonDocument() const { return DocumentType == DocumentType25D; }
+bool AxisDialog3D::RibbonDocument() const { return DocumentType == DocumentType25D; }
 
-void frmF3::Form_Load() {
+void AxisDialog3D::Form_Load() {
   // 1. The scale option; the ratios are shown for "Custom" only.
   if (m_scales.LoadMode()) {
     // The boxes stand in the user's order of the axes: X, Y in 2.5D, else X, Y, Z.
@@ -235,36 +235,36 @@ void frmF3::Form_Load() {
   }
 }
 
-void frmF3::EnableRatios(bool on) { m_scales.EnableRatios(on); }
+void AxisDialog3D::EnableRatios(bool on) { m_scales.EnableRatios(on); }
 
-void frmF3::EnablePanel(int panel, bool on) {
+void AxisDialog3D::EnablePanel(int panel, bool on) {
   m_panelColorLabel[panel]->setEnabled(on);
   m_panelColor[panel]->setEnabled(on);
   m_panelMaterialLabel[panel]->setEnabled(on);
   m_panelMaterial[panel]->setEnabled(on);
 }
 
-void frmF3::Check1_Click() { m_axes.Show = Check1->isChecked(); }
-void frmF3::Check2_Click() { EnablePanel(0, m_panelShow[0]->isChecked()); }
-void frmF3::Check3_Click() { EnablePanel(1, m_panelShow[1]->isChecked()); }
-void frmF3::Check4_Click() { EnablePanel(2, m_panelShow[2]->isChecked()); }
-void frmF3::Option3_Click() { EnableRatios(false); }
-void frmF3::Option4_Click() { EnableRatios(false); }
-void frmF3::Option5_Click() { EnableRatios(true); }
+void AxisDialog3D::Check1_Click() { m_axes.Show = Check1->isChecked(); }
+void AxisDialog3D::Check2_Click() { EnablePanel(0, m_panelShow[0]->isChecked()); }
+void AxisDialog3D::Check3_Click() { EnablePanel(1, m_panelShow[1]->isChecked()); }
+void AxisDialog3D::Check4_Click() { EnablePanel(2, m_panelShow[2]->isChecked()); }
+void AxisDialog3D::Option3_Click() { EnableRatios(false); }
+void AxisDialog3D::Option4_Click() { EnableRatios(false); }
+void AxisDialog3D::Option5_Click() { EnableRatios(true); }
 
-void frmF3::PickColour(ColorBox* box, int32_t& setting) {
+void AxisDialog3D::PickColour(ColorBox* box, int32_t& setting) {
   // A cancelled chooser keeps the colour as it was.
   if (const std::optional<int32_t> chosen = AxisDialogCommon::PickColour(box)) setting = *chosen;
 }
 
-void frmF3::Picture1_Click() { PickColour(m_panelColor[0], m_axes.XYPanelColor); }
-void frmF3::Picture2_Click() { PickColour(m_panelColor[1], m_axes.XZPanelColor); }
-void frmF3::Picture3_Click() { PickColour(m_panelColor[2], m_axes.YZPanelColor); }
-void frmF3::Picture5_Click() { PickColour(m_gridColor[0], m_axes.XYGridColor); }
-void frmF3::Picture7_Click() { PickColour(m_gridColor[1], m_axes.XZGridColor); }
-void frmF3::Picture9_Click() { PickColour(m_gridColor[2], m_axes.YZGridColor); }
+void AxisDialog3D::Picture1_Click() { PickColour(m_panelColor[0], m_axes.XYPanelColor); }
+void AxisDialog3D::Picture2_Click() { PickColour(m_panelColor[1], m_axes.XZPanelColor); }
+void AxisDialog3D::Picture3_Click() { PickColour(m_panelColor[2], m_axes.YZPanelColor); }
+void AxisDialog3D::Picture5_Click() { PickColour(m_gridColor[0], m_axes.XYGridColor); }
+void AxisDialog3D::Picture7_Click() { PickColour(m_gridColor[1], m_axes.XZGridColor); }
+void AxisDialog3D::Picture9_Click() { PickColour(m_gridColor[2], m_axes.YZGridColor); }
 
-void frmF3::Command1_Click() {
+void AxisDialog3D::Command1_Click() {
   using namespace AxisDialogCheck;
   // The style the dialog would store; a 2.5D document hides the choice and keeps what it loaded.
   const int32_t style = Option1->isChecked() ? PanelStyle : LineStyle;
@@ -314,9 +314,9 @@ void frmF3::Command1_Click() {
   accept();
 }
 
-void frmF3::Command2_Click() { AxisDialogCommon::Cancel(*this); }
+void AxisDialog3D::Command2_Click() { AxisDialogCommon::Cancel(*this); }
 
-void frmF3::ApplyPanels() {
+void AxisDialog3D::ApplyPanels() {
   bool* flags[3] = {&m_axes.ShowXYPanel, &m_axes.ShowXZPanel, &m_axes.ShowYZPanel};
   int32_t* colours[3] = {&m_axes.XYPanelColor, &m_axes.XZPanelColor, &m_axes.YZPanelColor};
   int32_t* materials[3] = {&m_axes.XYPanelMaterial, &m_axes.XZPanelMaterial,
@@ -331,7 +331,7 @@ void frmF3::ApplyPanels() {
   }
 }
 
-void frmF3::ApplyGrids() {
+void AxisDialog3D::ApplyGrids() {
   m_axes.ShowXYXGrid = m_grid[0]->isChecked();
   m_axes.ShowXYYGrid = m_grid[1]->isChecked();
   m_axes.ShowXZXGrid = m_grid[2]->isChecked();
@@ -343,14 +343,14 @@ void frmF3::ApplyGrids() {
   m_axes.YZGridColor = m_gridColor[2]->Color();
 }
 
-void frmF3::ApplyIntervals() {
+void AxisDialog3D::ApplyIntervals() {
   // Checked at OK; a count that does not pass keeps the stored one.
   int32_t* counts[3] = {&m_axes.LabelNumX, &m_axes.LabelNumY, &m_axes.LabelNumZ};
   for (int i = 0; i < 3; ++i)
     if (const auto n = AxisDialogCheck::IntervalCount(BoxText(m_intervals[i]))) *counts[i] = *n;
 }
 
-void frmF3::ApplyTitles() {
+void AxisDialog3D::ApplyTitles() {
   m_axes.TitleX = BoxText(m_title[0]);
   m_axes.TitleY = BoxText(m_title[1]);
   // A 2.5D document shows no third title; its hidden box keeps the stored one.

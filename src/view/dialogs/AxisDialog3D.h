@@ -11,7 +11,7 @@
 
 #include "view/dialogs/AxisDialogCommon.h"
 
-class Cls3;
+class AxesSettings;
 class ColorBox;
 class QCheckBox;
 class QComboBox;
@@ -22,12 +22,12 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
-class frmF3 : public QDialog {
+class AxisDialog3D : public QDialog {
   Q_OBJECT
 public:
   // Edits DocumentAxes, or the given axes object.
-  explicit frmF3(QWidget* parent = nullptr);
-  frmF3(Cls3& axes, QWidget* parent = nullptr);
+  explicit AxisDialog3D(QWidget* parent = nullptr);
+  AxisDialog3D(AxesSettings& axes, QWidget* parent = nullptr);
 
   // Fills the controls from the settings (the constructor does it).
   void Form_Load();
@@ -63,7 +63,7 @@ private:
   void PickColour(ColorBox* box, int32_t& setting);
   bool RibbonDocument() const;
 
-  Cls3& m_axes;
+  AxesSettings& m_axes;
 
   QTabWidget* SSTab1 = nullptr;
   // General

@@ -1,8 +1,8 @@
 #pragma once
-// The parts both Axis Properties dialogs (frmF20 and frmF3) are built from: the tab widget under
-// the dialog's title, the "Scales" group with its three modes and typed ratios, the OK and Cancel
-// row, the colour boxes' chooser and Cancel. Each dialog keeps its own controls and names; these
-// helpers only make and read them the same way.
+// The parts both Axis Properties dialogs (AxisDialog2D and AxisDialog3D) are built from: the tab
+// widget under the dialog's title, the "Scales" group with its three modes and typed ratios, the OK
+// and Cancel row, the colour boxes' chooser and Cancel. Each dialog keeps its own controls and
+// names; these helpers only make and read them the same way.
 
 #include <QString>
 

@@ -15,7 +15,7 @@
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
 
-const std::array<const char*, 28> frmFunCal::Templates = {
+const std::array<const char*, 28> CalculatorDialog::Templates = {
     "abs()",   "int()",   "exp()",   "log()",   "sqr()",   "rnd()",    "sin()",
     "cos()",   "tan()",   "ctan()",  "sec()",   "csec()",  "asin()",   "acos()",
     "atan()",  "actan()", "asec()",  "acsec()", "sinh()",  "cosh()",   "tanh()",
@@ -43,9 +43,9 @@ struct ReportingEvaluationErrors {
 
 } // namespace
 
-frmFunCal::frmFunCal(QWidget* parent) : QDialog(parent) {
+CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Expression Calculator");
-  setObjectName("frmFunCal");
+  setObjectName("CalculatorDialog");
 
   Label1 = new QLabel("Expression", this);
   Text1 = new QLineEdit(this);
@@ -74,7 +74,7 @@ frmFunCal::frmFunCal(QWidget* parent) : QDialog(parent) {
       b->setFixedWidth(34);
       if (k.number == 21) {
         b->setToolTip("Backspace");
-        connect(b, &QPushButton::clicked, this, &frmFunCal::Command21_Click);
+        connect(b, &QPushButton::clicked, this, &CalculatorDialog::Command21_Click);
       } else {
         const QString text = k.text;
         connect(b, &QPushButton::clicked, this, [this, text] { InsertAtCaret(text); });
@@ -84,13 +84,13 @@ frmFunCal::frmFunCal(QWidget* parent) : QDialog(parent) {
   }
 
   QPushButton* insert = makeButton(17, "Insert");
-  connect(insert, &QPushButton::clicked, this, &frmFunCal::Command17_Click);
+  connect(insert, &QPushButton::clicked, this, &CalculatorDialog::Command17_Click);
   QPushButton* calculate = makeButton(18, "Calculate");
-  connect(calculate, &QPushButton::clicked, this, &frmFunCal::Command18_Click);
+  connect(calculate, &QPushButton::clicked, this, &CalculatorDialog::Command18_Click);
   QPushButton* reset = makeButton(19, "Reset");
-  connect(reset, &QPushButton::clicked, this, &frmFunCal::Command19_Click);
+  connect(reset, &QPushButton::clicked, this, &CalculatorDialog::Command19_Click);
   QPushButton* cancel = makeButton(20, "Cancel");
-  connect(cancel, &QPushButton::clicked, this, &frmFunCal::Command20_Click);
+  connect(cancel, &QPushButton::clicked, this, &CalculatorDialog::Command20_Click);
 
   auto* functions = new QVBoxLayout;
   auto* functionHead = new QHBoxLayout;
@@ -126,13 +126,13 @@ frmFunCal::frmFunCal(QWidget* parent) : QDialog(parent) {
   Form_Load();
 }
 
-void frmFunCal::Form_Load() {
+void CalculatorDialog::Form_Load() {
   List1->clear();
   for (const char* t : Templates)
     List1->addItem(t);
 }
 
-void frmFunCal::InsertAtCaret(const QString& s) {
+void CalculatorDialog::InsertAtCaret(const QString& s) {
   // The caret position counts the characters before it; with a selection, its start.
   const int p = Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
   const QString text = Text1->text();
@@ -143,12 +143,12 @@ void frmFunCal::InsertAtCaret(const QString& s) {
   Text1->setCursorPosition(static_cast<int>(before.size() + s.size()));
 }
 
-void frmFunCal::Command17_Click() {
+void CalculatorDialog::Command17_Click() {
   const QList<QListWidgetItem*> selected = List1->selectedItems();
   InsertAtCaret(selected.isEmpty() ? QString() : selected.front()->text());
 }
 
-void frmFunCal::Command21_Click() {
+void CalculatorDialog::Command21_Click() {
   const int p = Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
   if (p == 0) return;
   const QString text = Text1->text();
@@ -157,7 +157,7 @@ void frmFunCal::Command21_Click() {
   Text1->setCursorPosition(p - 1);
 }
 
-void frmFunCal::Command18_Click() {
+void CalculatorDialog::Command18_Click() {
   ReportingEvaluationErrors reporting;
   std::string cleaned;
   if (!CleanExpressionText(Text1->text().toStdString(), cleaned)) {
@@ -166,7 +166,7 @@ void frmFunCal::Command18_Click() {
   }
   Text1->setText(QString::fromStdString(cleaned));
 
-  Cls6 evaluator;
+  FormulaParser evaluator;
   std::string postfix;
   if (evaluator.InfixToPostfix(cleaned, postfix) != 0) return;
 
@@ -191,14 +191,14 @@ void frmFunCal::Command18_Click() {
   Text2->setText(QString::fromStdString(vb::FormatSingleLocale(value)));
 }
 
-void frmFunCal::Command19_Click() {
+void CalculatorDialog::Command19_Click() {
   Text1->clear();
   Text2->clear();
 }
 
-void frmFunCal::Command20_Click() { reject(); }
+void CalculatorDialog::Command20_Click() { reject(); }
 
-bool frmFunCal::eventFilter(QObject* watched, QEvent* event) {
+bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Text1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -11,11 +11,11 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class frmFunCal : public QDialog {
+class CalculatorDialog : public QDialog {
   Q_OBJECT
 
 public:
-  explicit frmFunCal(QWidget* parent = nullptr);
+  explicit CalculatorDialog(QWidget* parent = nullptr);
 
   // Controls, named as the form names them.
   QLabel* Label1;     // "Expression"

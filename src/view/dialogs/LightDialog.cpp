@@ -35,10 +35,10 @@ std::string BoxText(const QLineEdit* box) { return box->text().toStdString(); }
 
 } // namespace
 
-frmF8::frmF8(QWidget* parent) : frmF8(Light, parent) {}
+LightDialog::LightDialog(QWidget* parent) : LightDialog(Light, parent) {}
 
-frmF8::frmF8(Cls10& light, QWidget* parent) : QDialog(parent), m_light(light) {
-  setObjectName("frmF8");
+LightDialog::LightDialog(SceneLight& light, QWidget* parent) : QDialog(parent), m_light(light) {
+  setObjectName("LightDialog");
   setWindowTitle("Light Properties");
 
   Check1 = new QCheckBox(" Lighting", this);
@@ -69,8 +69,8 @@ frmF8::frmF8(Cls10& light, QWidget* parent) : QDialog(parent), m_light(light) {
   Command1->setDefault(true);
   Command2 = new QPushButton("Cancel", this);
   Command2->setObjectName("Command2");
-  connect(Command1, &QPushButton::clicked, this, &frmF8::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmF8::Command2_Click);
+  connect(Command1, &QPushButton::clicked, this, &LightDialog::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &LightDialog::Command2_Click);
 
   auto* checks = new QHBoxLayout;
   checks->addWidget(Check1);
@@ -92,7 +92,7 @@ frmF8::frmF8(Cls10& light, QWidget* parent) : QDialog(parent), m_light(light) {
   Form_Load();
 }
 
-void frmF8::Form_Load() {
+void LightDialog::Form_Load() {
   Check1->setChecked(m_light.Enabled);
   Check2->setChecked(m_light.TwoSides[0] != 0.0f);
   Check3->setChecked(m_light.GlobalAmbient[0] != 0.0f);
@@ -109,7 +109,7 @@ void frmF8::Form_Load() {
   }
 }
 
-void frmF8::Command1_Click() {
+void LightDialog::Command1_Click() {
   m_light.Enabled = Check1->isChecked();
   m_light.TwoSides[0] = Check2->isChecked() ? 1.0f : 0.0f;
   m_light.GlobalAmbient[0] = Check3->isChecked() ? 1.0f : 0.0f;
@@ -126,4 +126,4 @@ void frmF8::Command1_Click() {
   accept();
 }
 
-void frmF8::Command2_Click() { reject(); }
+void LightDialog::Command2_Click() { reject(); }

@@ -10,14 +10,14 @@
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class Cls10;
+class SceneLight;
 
-class frmF8 : public QDialog {
+class LightDialog : public QDialog {
   Q_OBJECT
 public:
   // Edits the given light (the program's Light when none is given).
-  explicit frmF8(QWidget* parent = nullptr);
-  frmF8(Cls10& light, QWidget* parent = nullptr);
+  explicit LightDialog(QWidget* parent = nullptr);
+  LightDialog(SceneLight& light, QWidget* parent = nullptr);
 
   // Fills the controls from the light (the constructor does it).
   void Form_Load();
@@ -27,7 +27,7 @@ public:
   void Command2_Click();
 
 private:
-  Cls10& m_light;
+  SceneLight& m_light;
   QCheckBox* Check1 = nullptr; // " Lighting"
   QCheckBox* Check2 = nullptr; // " Two sides"
   QCheckBox* Check3 = nullptr; // "Global ambient light"

@@ -25,8 +25,8 @@ std::array<float*, 6> Bounds() {
 
 } // namespace
 
-frmF14::frmF14(QWidget* parent) : QDialog(parent) {
-  setObjectName("frmF14");
+ViewSettingDialog::ViewSettingDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("ViewSettingDialog");
   setWindowTitle("View Setting");
   setModal(true);
 
@@ -75,7 +75,7 @@ frmF14::frmF14(QWidget* parent) : QDialog(parent) {
   Form_Load();
 }
 
-void frmF14::Form_Load() {
+void ViewSettingDialog::Form_Load() {
   const auto bounds = Bounds();
   for (int i = 0; i < 6; ++i)
     Text[i]->setText(QString::fromStdString(vb::FormatSingleLocale(*bounds[i])));
@@ -83,7 +83,7 @@ void frmF14::Form_Load() {
   Option2->setChecked(Camera.ProjectType == ProjectPerspective);
 }
 
-void frmF14::Command1_Click() {
+void ViewSettingDialog::Command1_Click() {
   if (Option1->isChecked()) Camera.ProjectType = ProjectOrtho;
   if (Option2->isChecked()) Camera.ProjectType = ProjectPerspective;
   for (QLineEdit* box : Text) {
@@ -100,4 +100,4 @@ void frmF14::Command1_Click() {
   accept();
 }
 
-void frmF14::Command2_Click() { reject(); }
+void ViewSettingDialog::Command2_Click() { reject(); }

@@ -11,10 +11,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class frmF14 : public QDialog {
+class ViewSettingDialog : public QDialog {
   Q_OBJECT
 public:
-  explicit frmF14(QWidget* parent = nullptr);
+  explicit ViewSettingDialog(QWidget* parent = nullptr);
 
   // Fills the boxes from ViewMinX .. ViewMaxZ and the options from Camera.ProjectType (the
   // constructor does it).

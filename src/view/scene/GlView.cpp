@@ -11,17 +11,17 @@
 #include "view/scene/BmpSnapshot.h"
 #include "view/scene/Scene.h"
 
-picDraw::picDraw(QWidget* parent) : QOpenGLWidget(parent), m_scene(std::make_unique<Scene>()) {
+GlView::GlView(QWidget* parent) : QOpenGLWidget(parent), m_scene(std::make_unique<Scene>()) {
   setFormat(ViewFormat());
   // The view's picture is opaque: its framebuffer gets no alpha channel. With one, blended
   // drawing (smoothed lines) leaves alpha below 1, and Qt composes the widget's framebuffer as
   // premultiplied alpha, which turns such pixels into the inverse of their colour.
   setTextureFormat(GL_RGB8);
-  setObjectName("picDraw");
+  setObjectName("GlView");
   m_scene->AttachView(this);
 }
 
-picDraw::~picDraw() {
+GlView::~GlView() {
   if (context()) disconnect(context(), nullptr, this, nullptr);
   if (m_ready) {
     makeCurrent();
@@ -31,7 +31,7 @@ picDraw::~picDraw() {
   m_scene->AttachView(nullptr);
 }
 
-QSurfaceFormat picDraw::ViewFormat() {
+QSurfaceFormat GlView::ViewFormat() {
   QSurfaceFormat f;
   f.setRenderableType(QSurfaceFormat::OpenGL);
   f.setVersion(2, 1);
@@ -44,23 +44,23 @@ QSurfaceFormat picDraw::ViewFormat() {
   return f;
 }
 
-void picDraw::initializeGL() {
+void GlView::initializeGL() {
   // A new context (first show, or the widget moved to another window): lists of the old one are
   // gone with it.
-  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &picDraw::ContextAboutToGo,
+  connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GlView::ContextAboutToGo,
           Qt::UniqueConnection);
   m_ready = true;
   m_scene->InitializeGL();
 }
 
-void picDraw::ContextAboutToGo() {
+void GlView::ContextAboutToGo() {
   makeCurrent();
   m_scene->ReleaseGL();
   doneCurrent();
   m_ready = false;
 }
 
-void picDraw::resizeGL(int w, int h) {
+void GlView::resizeGL(int w, int h) {
   const qreal ratio = devicePixelRatioF();
   const int dw = static_cast<int>(std::lround(w * ratio));
   const int dh = static_cast<int>(std::lround(h * ratio));
@@ -68,14 +68,14 @@ void picDraw::resizeGL(int w, int h) {
   emit ViewResized(dw, dh);
 }
 
-void picDraw::paintGL() { m_scene->Render(m_frame); }
+void GlView::paintGL() { m_scene->Render(m_frame); }
 
-void picDraw::Present(int32_t frame) {
+void GlView::Present(int32_t frame) {
   m_frame = frame;
   update();
 }
 
-bool picDraw::RenderForReading() {
+bool GlView::RenderForReading() {
   if (!m_ready) return false;
   makeCurrent();
   const qreal ratio = devicePixelRatioF();
@@ -85,7 +85,7 @@ bool picDraw::RenderForReading() {
   return true;
 }
 
-bool picDraw::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height) {
+bool GlView::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height) {
   if (!RenderForReading()) return false;
   const bool ok = ::SaveViewAsBmp(fileName, lastColumn, height);
   doneCurrent();

@@ -11,11 +11,11 @@
 
 class Scene;
 
-class picDraw : public QOpenGLWidget {
+class GlView : public QOpenGLWidget {
   Q_OBJECT
 public:
-  explicit picDraw(QWidget* parent = nullptr);
-  ~picDraw() override;
+  explicit GlView(QWidget* parent = nullptr);
+  ~GlView() override;
 
   // The format every view asks for: OpenGL 2.1 compatibility profile, double-buffered RGBA with a
   // depth buffer, so the fixed-function pipeline and display lists are available. There is no
@@ -42,7 +42,7 @@ public:
   bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height);
 
 signals:
-  // The view's size changed (device pixels); the camera has been given it (Cls4::SetScreen).
+  // The view's size changed (device pixels); the camera has been given it (SceneCamera::SetScreen).
   void ViewResized(int width, int height);
 
 protected:

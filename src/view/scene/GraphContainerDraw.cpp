@@ -1,5 +1,5 @@
-// The drawing of a graph container (Cls8::Draw): every graph in turn, each failure kept for the
-// scene to report.
+// The drawing of a graph container (GraphContainer::Draw): every graph in turn, each failure kept
+// for the scene to report.
 
 #include "model/GraphContainer.h"
 
@@ -7,7 +7,7 @@
 
 #include <exception>
 
-void Cls8::Draw(int32_t lngAnimStep) {
+void GraphContainer::Draw(int32_t lngAnimStep) {
   LastDrawErrors.clear();
   for (const auto& g : FunSurfs) {
     try {

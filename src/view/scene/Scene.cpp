@@ -67,7 +67,7 @@ private:
 // afterwards unless it was current already.
 class ViewContext {
 public:
-  explicit ViewContext(picDraw* view) : m_view(view) {
+  explicit ViewContext(GlView* view) : m_view(view) {
     if (!m_view) return;
     m_wasCurrent = QOpenGLContext::currentContext() == m_view->context();
     m_view->makeCurrent();
@@ -79,7 +79,7 @@ public:
   ViewContext& operator=(const ViewContext&) = delete;
 
 private:
-  picDraw* m_view;
+  GlView* m_view;
   bool m_wasCurrent = false;
 };
 
@@ -96,7 +96,7 @@ float CentreOver(float sum, float scale) {
 
 } // namespace
 
-void SetSceneCenter(const Cls1& box) {
+void SetSceneCenter(const BoundingBox& box) {
   SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
   SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
   SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
@@ -349,7 +349,7 @@ void Scene::CompileOnce() {
   Lists lists;
   const int32_t count = m_source ? std::max(0, m_source->GraphCount()) : 0;
   const bool animated = m_source && count > 0 && m_source->Animation();
-  Cls1 box;
+  BoundingBox box;
   if (m_source) box = m_source->GetBox(0);
   // The scale factors of step 0 are the scene's: every frame and every later box is drawn with
   // them, and the centre is measured in them.
@@ -435,7 +435,8 @@ void DisableGraphClipPlanes() {
 
 } // namespace
 
-void Scene::RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count, Cls1& box) {
+void Scene::RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count,
+                            BoundingBox& box) {
   if (m_source->AxesShown()) into.push_back(lists.Record([&] { m_source->DrawAxes(box); }));
   for (int32_t i = 1; i <= count; ++i)
     if (m_source->GraphType(i) == PointMarker)
@@ -470,7 +471,7 @@ GLuint Scene::RecordLegend(Lists& lists, int32_t count, bool animated) {
   } else if ((DocumentType == DocumentType3D || DocumentType == DocumentType4D) && count > 0) {
     const bool form4D = DocumentType == DocumentType4D && !animated;
     for (int32_t i = 1; i <= count; ++i) {
-      const Cls1 b = m_source->GetBox(0);
+      const BoundingBox b = m_source->GetBox(0);
       std::array<float, 10> args{b.MinZ, b.MaxZ, b.MinX, b.MaxX, b.MinY,
                                  b.MaxY, b.MinY, b.MaxY, 0.0f,   1.0f};
       if (form4D) {
@@ -500,7 +501,7 @@ GLuint Scene::RecordLegend(Lists& lists, int32_t count, bool animated) {
   });
 }
 
-void Scene::CompileStill(Lists& lists, int32_t count, Cls1 box) {
+void Scene::CompileStill(Lists& lists, int32_t count, BoundingBox box) {
   std::vector<GLuint> content, overlay;
   if (m_source) {
     // One set of box values goes through the background, the grid and the axes in turn.
@@ -529,9 +530,9 @@ void Scene::CompileStill(Lists& lists, int32_t count, Cls1 box) {
 
 void Scene::CompileAnimated(Lists& lists, int32_t count) {
   const int32_t frames = std::max(0, FrameCount); // read once
-  Cls1 u{9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f};
+  BoundingBox u{9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f};
   for (int32_t i = 0; i <= frames; ++i) {
-    const Cls1 b = m_source->GetBox(i);
+    const BoundingBox b = m_source->GetBox(i);
     u.MinX = std::min(u.MinX, b.MinX);
     u.MaxX = std::max(u.MaxX, b.MaxX);
     u.MinY = std::min(u.MinY, b.MinY);

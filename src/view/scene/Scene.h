@@ -37,7 +37,7 @@
 #include "view/camera/Trackball.h"
 #include "view/scene/Accumulation.h"
 
-class picDraw;
+class GlView;
 
 // The graph properties the 2D legend rows are made of.
 struct LegendGraphInfo {
@@ -55,7 +55,7 @@ std::string LegendRowText(const LegendGraphInfo& graph);
 
 // Sets SceneCenterX .. SceneCenterZ to the centre of a box in data units, measured in the current
 // axis scales (a centre that is not finite becomes 0).
-void SetSceneCenter(const Cls1& box);
+void SetSceneCenter(const BoundingBox& box);
 
 // What the scene compiler draws. Graph indices count from 1 in the order of the shown graphs.
 // Every drawing operation is called while a display list is being recorded.
@@ -67,26 +67,26 @@ public:
   virtual bool Animation() = 0;
   // The union box of the shown graphs at an animation step, in data units and scene order; every
   // call also sets AxisScaleX .. AxisScaleV from it (ShownGraphs.GetBox).
-  virtual Cls1 GetBox(int32_t step) = 0;
+  virtual BoundingBox GetBox(int32_t step) = 0;
   // The scene rotation in degrees (RotRoll, RotPitch, RotYaw of the shown graphs).
   virtual void SceneRotation(float& roll, float& pitch, float& yaw) = 0;
   virtual int32_t GraphType(int32_t index) = 0;
-  // Draws one shown graph (Cls9.Draw): an animated graph at the step, any other with no step.
+  // Draws one shown graph (Graph.Draw): an animated graph at the step, any other with no step.
   virtual void DrawGraph(int32_t index, int32_t step) = 0;
   // Makes what a graph's drawing needs that cannot be made while a list is recorded (the
   // textures of textured surfaces). Called for every graph before a compilation records.
   virtual void PrepareGraph(int32_t /*index*/) {}
   virtual LegendGraphInfo LegendInfo(int32_t index) = 0;
-  // Cls9.DrawLegend of one graph with MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinC, MaxC, MinV, MaxV.
+  // Graph.DrawLegend of one graph with MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinC, MaxC, MinV, MaxV.
   virtual void DrawColorLegend(int32_t index, const std::array<float, 10>& args) = 0;
-  // The 4D value range gathered by GetBox (Cls8.MinV, Cls8.MaxV).
+  // The 4D value range gathered by GetBox (GraphContainer.MinV, GraphContainer.MaxV).
   virtual void ValueRange(float& minV, float& maxV) = 0;
   // The document's axes (DocumentAxes): Show, DrawBackground, Draw2DGrid, Draw with 2. The box is
   // passed on from call to call, so a value one of them writes reaches the next.
   virtual bool AxesShown() = 0;
-  virtual void DrawBackground(Cls1& box) = 0;
-  virtual void Draw2DGrid(Cls1& box) = 0;
-  virtual void DrawAxes(Cls1& box) = 0;
+  virtual void DrawBackground(BoundingBox& box) = 0;
+  virtual void Draw2DGrid(BoundingBox& box) = 0;
+  virtual void DrawAxes(BoundingBox& box) = 0;
 };
 
 // The document as a scene source: ShownGraphs and DocumentAxes. Null until the graph model and the
@@ -122,12 +122,12 @@ public:
   void SetSource(SceneSource* source) { m_source = source; }
   SceneSource* Source() const { return m_source; }
 
-  // The view that shows the scene (picDraw sets itself). Without a view the scene draws into
+  // The view that shows the scene (GlView sets itself). Without a view the scene draws into
   // whatever context is current, at once.
-  void AttachView(picDraw* view) { m_view = view; }
+  void AttachView(GlView* view) { m_view = view; }
 
-  // frmF1.Initialize: the GL set-up of the view. With a view whose context does not exist yet it
-  // is done when the view sets its context up; true then. False when the context is unusable
+  // MainWindow.Initialize: the GL set-up of the view. With a view whose context does not exist yet
+  // it is done when the view sets its context up; true then. False when the context is unusable
   // ("ChoosePixelFormat failed" has been shown).
   bool Initialize();
   // The GL part of Initialize, with the context current: initial state (white clear colour,
@@ -139,8 +139,8 @@ public:
   // the trackball rotation, CurrentRotation.
   void BuildScene();
 
-  // frmF1.Display: presents frame lngAnimStep (CurrentFrame): frame 0 and 1 show step 0, frame n
-  // step n - 1, clamped to the compiled steps. With a view it asks the view to repaint; without
+  // MainWindow.Display: presents frame lngAnimStep (CurrentFrame): frame 0 and 1 show step 0, frame
+  // n step n - 1, clamped to the compiled steps. With a view it asks the view to repaint; without
   // one it draws now.
   void Display(int32_t lngAnimStep);
 
@@ -196,9 +196,9 @@ public:
 private:
   struct Lists;
   void CompileOnce();
-  void CompileStill(Lists& lists, int32_t count, Cls1 box);
+  void CompileStill(Lists& lists, int32_t count, BoundingBox box);
   void CompileAnimated(Lists& lists, int32_t count);
-  void RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count, Cls1& box);
+  void RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count, BoundingBox& box);
   GLuint RecordLegend(Lists& lists, int32_t count, bool animated);
   void ComputeRotation();
   void Commit(Lists& lists, Kind kind);
@@ -218,7 +218,7 @@ private:
 
   SceneSource* m_source = nullptr;
   const void* m_glContext = nullptr; // the context the lists were made in
-  picDraw* m_view = nullptr;
+  GlView* m_view = nullptr;
   Kind m_kind = Kind::None;
   int32_t m_frameCount = 0;
   GLuint m_overlayList = 0;

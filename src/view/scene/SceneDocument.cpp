@@ -12,23 +12,23 @@ class DocumentSource : public SceneSource {
 public:
   int32_t GraphCount() override { return ShownGraphs.FunSurfs.Count(); }
   bool Animation() override { return ShownGraphs.Animation(); }
-  Cls1 GetBox(int32_t step) override { return ShownGraphs.GetBox(step); }
+  BoundingBox GetBox(int32_t step) override { return ShownGraphs.GetBox(step); }
   void SceneRotation(float& roll, float& pitch, float& yaw) override {
     roll = ShownGraphs.RotRoll;
     pitch = ShownGraphs.RotPitch;
     yaw = ShownGraphs.RotYaw;
   }
-  int32_t GraphType(int32_t index) override { return Graph(index).GraphType; }
+  int32_t GraphType(int32_t index) override { return ShownGraph(index).GraphType; }
   void DrawGraph(int32_t index, int32_t step) override {
-    Cls9& g = Graph(index);
+    Graph& g = ShownGraph(index);
     if (g.Animation)
       g.Draw(step);
     else
       g.Draw();
   }
-  void PrepareGraph(int32_t index) override { SurfaceTextures::PrepareGraph(Graph(index)); }
+  void PrepareGraph(int32_t index) override { SurfaceTextures::PrepareGraph(ShownGraph(index)); }
   LegendGraphInfo LegendInfo(int32_t index) override {
-    const Cls9& g = Graph(index);
+    const Graph& g = ShownGraph(index);
     LegendGraphInfo info;
     info.GraphType = g.GraphType;
     info.FunForm = g.FunForm;
@@ -39,25 +39,25 @@ public:
     return info;
   }
   void DrawColorLegend(int32_t index, const std::array<float, 10>& a) override {
-    Graph(index).DrawLegend(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
+    ShownGraph(index).DrawLegend(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
   }
   void ValueRange(float& minV, float& maxV) override {
     minV = ShownGraphs.MinV;
     maxV = ShownGraphs.MaxV;
   }
   bool AxesShown() override { return DocumentAxes().Show; }
-  void DrawBackground(Cls1& b) override {
+  void DrawBackground(BoundingBox& b) override {
     DocumentAxes().DrawBackground(b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
   }
-  void Draw2DGrid(Cls1& b) override {
+  void Draw2DGrid(BoundingBox& b) override {
     DocumentAxes().Draw2DGrid(b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
   }
-  void DrawAxes(Cls1& b) override {
+  void DrawAxes(BoundingBox& b) override {
     DocumentAxes().Draw(2, b.MinX, b.MaxX, b.MinY, b.MaxY, b.MinZ, b.MaxZ);
   }
 
 private:
-  static Cls9& Graph(int32_t index) { return *ShownGraphs.FunSurfs.Item(index); }
+  static Graph& ShownGraph(int32_t index) { return *ShownGraphs.FunSurfs.Item(index); }
 };
 
 } // namespace

@@ -22,8 +22,8 @@ QFrame* Line(QWidget* parent) {
 
 } // namespace
 
-frmF2::frmF2(QWidget* parent) : QDialog(parent) {
-  setObjectName("frmF2");
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName("AboutBox");
   setWindowTitle("About Corvalin");
   setWindowIcon(ProgramIcon());
   setModal(true);
@@ -77,8 +77,8 @@ frmF2::frmF2(QWidget* parent) : QDialog(parent) {
   setFixedWidth(420);
 }
 
-void frmF2::cmdOK_Click() { accept(); }
+void AboutBox::cmdOK_Click() { accept(); }
 
-void frmF2::Label1_Click() {
-  if (frmF1* main = frmF1::Instance()) main->OpenHelpPage("index.html");
+void AboutBox::Label1_Click() {
+  if (MainWindow* main = MainWindow::Instance()) main->OpenHelpPage("index.html");
 }

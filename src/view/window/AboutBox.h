@@ -7,10 +7,10 @@
 class QLabel;
 class QPushButton;
 
-class frmF2 : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
 public:
-  explicit frmF2(QWidget* parent = nullptr);
+  explicit AboutBox(QWidget* parent = nullptr);
 
   // OK: closes the box.
   void cmdOK_Click();

@@ -19,7 +19,7 @@ struct TwipRect {
 struct PaneGeometry {
   TwipRect Splitter;  // vertical bar between the left pane and the view
   TwipRect Splitter2; // horizontal bar between List1 and Result
-  TwipRect picDraw;   // the OpenGL view
+  TwipRect GlView;    // the OpenGL view
   TwipRect Result;    // the report box
   TwipRect List1;     // the graph list
   bool operator==(const PaneGeometry&) const = default;
@@ -39,7 +39,7 @@ constexpr double SplitterWidthTwips = 60;
 constexpr double Splitter2HeightTwips = 40;
 constexpr double SplitterDesignLeftTwips = 5220;
 
-// The layout handler: places Splitter, Splitter2, picDraw, Result and List1 in that order from the
+// The layout handler: places Splitter, Splitter2, GlView, Result and List1 in that order from the
 // current geometry. Each placement reads what the placements before it left; a placement whose
 // width or height would be negative is skipped and that pane keeps its place (a window too small
 // for the layout, such as a minimized one).

@@ -53,7 +53,7 @@
 
 namespace {
 
-frmF1* g_instance = nullptr;
+MainWindow* g_instance = nullptr;
 std::function<void(const QUrl&)> g_urlOpener;
 // The program folder that tests set; empty: the executable's.
 QString g_programFolder;
@@ -86,9 +86,9 @@ enum StyleProperty { StyleShow = 1, StyleSmoothness = 2 };
 // ------------------------------------------------------------------------------------------------
 // Creation
 
-frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   g_instance = this;
-  setObjectName("frmF1");
+  setObjectName("MainWindow");
   setWindowTitle("Corvalin");
   setWindowIcon(ProgramIcon());
   Form_Initialize();
@@ -102,7 +102,7 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   m_result = new QPlainTextEdit(m_inner);
   m_result->setObjectName("Result");
   m_result->setReadOnly(true);
-  m_picDraw = new picDraw(m_inner);
+  m_glView = new GlView(m_inner);
   m_splitter = new SplitterBar(SplitterBar::Direction::Vertical, m_inner);
   m_splitter->setObjectName("Splitter");
   m_splitter2 = new SplitterBar(SplitterBar::Direction::Horizontal, m_inner);
@@ -139,7 +139,7 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
       RunGuarded("", [this] { RunHandler("List1_ItemCheck"); });
   });
   m_inner->installEventFilter(this);
-  m_picDraw->installEventFilter(this);
+  m_glView->installEventFilter(this);
   m_list1->viewport()->installEventFilter(this);
 
   // The report box shows the drawers' analysis text.
@@ -148,7 +148,7 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   SetDialogParent(this);
   // The Axis command brings the view up to date through the window.
   AxisDialogHooks axisHooks;
-  axisHooks.Repaint = [this] { picDraw_Paint(); };
+  axisHooks.Repaint = [this] { View_Paint(); };
   axisHooks.ZoomToFit = [this] { mnuViewFit_Click(); };
   axisHooks.Rebuild = [this] { Redraw(); };
   SetAxisDialogHooks(axisHooks);
@@ -161,26 +161,26 @@ frmF1::frmF1(QWidget* parent) : QMainWindow(parent) {
   m_panes.Splitter2.Top = InitialSplitter2Top(Metrics());
 }
 
-frmF1::~frmF1() {
+MainWindow::~MainWindow() {
   SetAxisDialogHooks({});
   ResultBox::SetObserver(nullptr);
   SetDialogParent(nullptr);
   if (g_instance == this) g_instance = nullptr;
 }
 
-frmF1* frmF1::Instance() { return g_instance; }
+MainWindow* MainWindow::Instance() { return g_instance; }
 
-void frmF1::Form_Initialize() {
+void MainWindow::Form_Initialize() {
   ShowEvaluationErrors = false;
   // The program-wide objects start with their defaults.
-  AllGraphs = Cls8();
-  ShownGraphs = Cls8();
-  Camera = Cls4();
-  Light = Cls10();
+  AllGraphs = GraphContainer();
+  ShownGraphs = GraphContainer();
+  Camera = SceneCamera();
+  Light = SceneLight();
   ZoomActive = MoveActive = RotateActive = false;
 }
 
-void frmF1::BuildToolbars() {
+void MainWindow::BuildToolbars() {
   for (int bar = 1; bar <= 3; ++bar) {
     QToolBar* tb = new QToolBar(m_inner);
     tb->setObjectName(QString("Toolbar%1").arg(bar));
@@ -221,7 +221,7 @@ void frmF1::BuildToolbars() {
   }
 }
 
-void frmF1::BuildMenus() {
+void MainWindow::BuildMenus() {
   for (const MenuSpec& top : MenuBarSpec()) {
     QMenu* menu = menuBar()->addMenu(Q(top.Caption));
     menu->setObjectName(Q(top.Name));
@@ -234,49 +234,49 @@ void frmF1::BuildMenus() {
   m_funEdit = BuildPopup(FunEditSpec());
 
   // The window's own handlers; every other name goes to the installed commands.
-  auto own = [this](const char* name, void (frmF1::*handler)()) {
+  auto own = [this](const char* name, void (MainWindow::*handler)()) {
     m_ownHandlers[name] = [this, handler] { (this->*handler)(); };
   };
-  own("mnuViewMove_Click", &frmF1::mnuViewMove_Click);
-  own("mnuViewZoom_Click", &frmF1::mnuViewZoom_Click);
-  own("mnuViewFit_Click", &frmF1::mnuViewFit_Click);
-  own("mnuViewRotX_Click", &frmF1::mnuViewRotX_Click);
-  own("mnuViewRotY_Click", &frmF1::mnuViewRotY_Click);
-  own("mnuViewRotZ_Click", &frmF1::mnuViewRotZ_Click);
-  own("mnuViewRotate_Click", &frmF1::mnuViewRotate_Click);
-  own("mnuViewFront_Click", &frmF1::mnuViewFront_Click);
-  own("mnuViewRight_Click", &frmF1::mnuViewRight_Click);
-  own("mnuViewTop_Click", &frmF1::mnuViewTop_Click);
-  own("mnuViewISO_Click", &frmF1::mnuViewISO_Click);
-  own("mnuViewSet_Click", &frmF1::mnuViewSet_Click);
-  own("mnuHelpCon_Click", &frmF1::mnuHelpCon_Click);
-  own("mnuHelpHome_Click", &frmF1::mnuHelpHome_Click);
-  own("mnuHelpCus_Click", &frmF1::mnuHelpCus_Click);
-  own("mnuHelpVideo_Click", &frmF1::mnuHelpVideo_Click);
-  own("mnuHelpTwitter_Click", &frmF1::mnuHelpTwitter_Click);
-  own("mnuHelpFB_Click", &frmF1::mnuHelpFB_Click);
-  own("mnuHelpAbout_Click", &frmF1::mnuHelpAbout_Click);
-  own("mnuGraphPaste_Click", &frmF1::mnuGraphPaste_Click);
-  own("mnuGraphCopyAs_Click", &frmF1::mnuGraphCopyAs_Click);
-  own("mnuGraphDelAll_Click", &frmF1::mnuGraphDelAll_Click);
-  own("mnuGraphAxis_Click", &frmF1::mnuGraphAxis_Click);
-  own("mnuGraphLight_Click", &frmF1::mnuGraphLight_Click);
-  own("mnuFileNew2D_Click", &frmF1::mnuFileNew2D_Click);
-  own("mnuFileNew25D_Click", &frmF1::mnuFileNew25D_Click);
-  own("mnuFileNew3D_Click", &frmF1::mnuFileNew3D_Click);
-  own("mnuFileNew4D_Click", &frmF1::mnuFileNew4D_Click);
-  own("mnuFileSpe_Click", &frmF1::mnuFileSpe_Click);
-  own("mnuFileOpen_Click", &frmF1::mnuFileOpen_Click);
-  own("mnuFileSave_Click", &frmF1::mnuFileSave_Click);
-  own("mnuFileSaveAs_Click", &frmF1::mnuFileSaveAs_Click);
-  own("mnuFilePrint_Click", &frmF1::mnuFilePrint_Click);
-  own("mnuFileExit_Click", &frmF1::mnuFileExit_Click);
-  own("mnuDrawLight_Click", &frmF1::mnuDrawLight_Click);
-  own("mnuToolCal_Click", &frmF1::mnuToolCal_Click);
-  own("mnuDrawAxis_Click", &frmF1::mnuDrawAxis_Click);
+  own("mnuViewMove_Click", &MainWindow::mnuViewMove_Click);
+  own("mnuViewZoom_Click", &MainWindow::mnuViewZoom_Click);
+  own("mnuViewFit_Click", &MainWindow::mnuViewFit_Click);
+  own("mnuViewRotX_Click", &MainWindow::mnuViewRotX_Click);
+  own("mnuViewRotY_Click", &MainWindow::mnuViewRotY_Click);
+  own("mnuViewRotZ_Click", &MainWindow::mnuViewRotZ_Click);
+  own("mnuViewRotate_Click", &MainWindow::mnuViewRotate_Click);
+  own("mnuViewFront_Click", &MainWindow::mnuViewFront_Click);
+  own("mnuViewRight_Click", &MainWindow::mnuViewRight_Click);
+  own("mnuViewTop_Click", &MainWindow::mnuViewTop_Click);
+  own("mnuViewISO_Click", &MainWindow::mnuViewISO_Click);
+  own("mnuViewSet_Click", &MainWindow::mnuViewSet_Click);
+  own("mnuHelpCon_Click", &MainWindow::mnuHelpCon_Click);
+  own("mnuHelpHome_Click", &MainWindow::mnuHelpHome_Click);
+  own("mnuHelpCus_Click", &MainWindow::mnuHelpCus_Click);
+  own("mnuHelpVideo_Click", &MainWindow::mnuHelpVideo_Click);
+  own("mnuHelpTwitter_Click", &MainWindow::mnuHelpTwitter_Click);
+  own("mnuHelpFB_Click", &MainWindow::mnuHelpFB_Click);
+  own("mnuHelpAbout_Click", &MainWindow::mnuHelpAbout_Click);
+  own("mnuGraphPaste_Click", &MainWindow::mnuGraphPaste_Click);
+  own("mnuGraphCopyAs_Click", &MainWindow::mnuGraphCopyAs_Click);
+  own("mnuGraphDelAll_Click", &MainWindow::mnuGraphDelAll_Click);
+  own("mnuGraphAxis_Click", &MainWindow::mnuGraphAxis_Click);
+  own("mnuGraphLight_Click", &MainWindow::mnuGraphLight_Click);
+  own("mnuFileNew2D_Click", &MainWindow::mnuFileNew2D_Click);
+  own("mnuFileNew25D_Click", &MainWindow::mnuFileNew25D_Click);
+  own("mnuFileNew3D_Click", &MainWindow::mnuFileNew3D_Click);
+  own("mnuFileNew4D_Click", &MainWindow::mnuFileNew4D_Click);
+  own("mnuFileSpe_Click", &MainWindow::mnuFileSpe_Click);
+  own("mnuFileOpen_Click", &MainWindow::mnuFileOpen_Click);
+  own("mnuFileSave_Click", &MainWindow::mnuFileSave_Click);
+  own("mnuFileSaveAs_Click", &MainWindow::mnuFileSaveAs_Click);
+  own("mnuFilePrint_Click", &MainWindow::mnuFilePrint_Click);
+  own("mnuFileExit_Click", &MainWindow::mnuFileExit_Click);
+  own("mnuDrawLight_Click", &MainWindow::mnuDrawLight_Click);
+  own("mnuToolCal_Click", &MainWindow::mnuToolCal_Click);
+  own("mnuDrawAxis_Click", &MainWindow::mnuDrawAxis_Click);
 }
 
-void frmF1::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
+void MainWindow::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
   for (const MenuSpec& spec : items) {
     if (spec.IsSeparator()) {
       menu->addSeparator();
@@ -308,7 +308,7 @@ void frmF1::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
   }
 }
 
-QMenu* frmF1::BuildPopup(const MenuSpec& spec) {
+QMenu* MainWindow::BuildPopup(const MenuSpec& spec) {
   QMenu* menu = new QMenu(this);
   menu->setObjectName(Q(spec.Name));
   menu->setTitle(Shown(spec.Caption));
@@ -321,30 +321,30 @@ QMenu* frmF1::BuildPopup(const MenuSpec& spec) {
 // ------------------------------------------------------------------------------------------------
 // Controls
 
-QToolBar* frmF1::Toolbar(int toolbar) const {
+QToolBar* MainWindow::Toolbar(int toolbar) const {
   return toolbar >= 1 && toolbar <= 3 ? m_toolbars[toolbar - 1] : nullptr;
 }
 
-QAction* frmF1::Button(int toolbar, int index) const {
+QAction* MainWindow::Button(int toolbar, int index) const {
   if (toolbar < 1 || toolbar > 3) return nullptr;
   const auto& buttons = m_buttons[toolbar - 1];
   if (index < 1 || index > static_cast<int>(buttons.size())) return nullptr;
   return buttons[index - 1];
 }
 
-QAction* frmF1::MenuItem(std::string_view name) const {
+QAction* MainWindow::MenuItem(std::string_view name) const {
   const auto it = m_items.find(name);
   return it == m_items.end() ? nullptr : it->second;
 }
 
-QMenu* frmF1::Menu(std::string_view name) const {
+QMenu* MainWindow::Menu(std::string_view name) const {
   const auto it = m_menus.find(name);
   return it == m_menus.end() ? nullptr : it->second;
 }
 
-QString frmF1::StatusText() const { return m_panel1->text(); }
+QString MainWindow::StatusText() const { return m_panel1->text(); }
 
-void frmF1::ShowResultText(const std::string& text) {
+void MainWindow::ShowResultText(const std::string& text) {
   QString shown = Q(text);
   shown.replace("\r\n", "\n");
   // Every drawn graph empties the box first: a scene of many graphs would otherwise rebuild the
@@ -356,7 +356,7 @@ void frmF1::ShowResultText(const std::string& text) {
 // ------------------------------------------------------------------------------------------------
 // Start-up
 
-void frmF1::Form_Load(const std::string& commandLine) {
+void MainWindow::Form_Load(const std::string& commandLine) {
   if (m_loaded) return;
   m_loaded = true;
   // 1. The animation timer waits.
@@ -386,7 +386,7 @@ void frmF1::Form_Load(const std::string& commandLine) {
   // 9. No drag mode; the scene turned by the identity rotation.
   Guarded([&] {
     ResetInteractionState();
-    Scene& scene = m_picDraw->TheScene();
+    Scene& scene = m_glView->TheScene();
     scene.UseTrackballRotation = false;
     TrackballQuaternion(scene.CurrentRotation, 0, 0, 0, 0);
   });
@@ -416,10 +416,10 @@ void frmF1::Form_Load(const std::string& commandLine) {
 // ------------------------------------------------------------------------------------------------
 // Layout
 
-double frmF1::DpiX() const { return m_inner->logicalDpiX(); }
-double frmF1::DpiY() const { return m_inner->logicalDpiY(); }
+double MainWindow::DpiX() const { return m_inner->logicalDpiX(); }
+double MainWindow::DpiY() const { return m_inner->logicalDpiY(); }
 
-WindowMetrics frmF1::Metrics() const {
+WindowMetrics MainWindow::Metrics() const {
   // Before the window is shown its inner area has no size of its own yet: it is the window less
   // the menu bar.
   QSize inner = m_inner->size();
@@ -434,7 +434,7 @@ WindowMetrics frmF1::Metrics() const {
 }
 
 // The toolbars and the status bar keep to their edges, as docked bars do.
-void frmF1::DockBars() {
+void MainWindow::DockBars() {
   const int W = m_inner->width(), H = m_inner->height();
   const int T = m_toolbars[0]->sizeHint().height();
   const int S = m_statusBar1->sizeHint().height();
@@ -444,7 +444,7 @@ void frmF1::DockBars() {
   m_statusBar1->setGeometry(0, std::max(0, H - S), W, S);
 }
 
-void frmF1::ApplyPanes() {
+void MainWindow::ApplyPanes() {
   const double dx = DpiX(), dy = DpiY();
   auto place = [&](QWidget* w, const TwipRect& r) {
     const PixelRect p = ToPixels(r, dx, dy);
@@ -452,12 +452,12 @@ void frmF1::ApplyPanes() {
   };
   place(m_splitter, m_panes.Splitter);
   place(m_splitter2, m_panes.Splitter2);
-  place(m_picDraw, m_panes.picDraw);
+  place(m_glView, m_panes.GlView);
   place(m_result, m_panes.Result);
   place(m_list1, m_panes.List1);
 }
 
-void frmF1::Form_Resize() {
+void MainWindow::Form_Resize() {
   Guarded([&] { DockBars(); });
   // The five placements (each skipped when its size would be negative), then the panes follow.
   // The view hands its new size in device pixels to the camera itself as it is resized.
@@ -465,21 +465,21 @@ void frmF1::Form_Resize() {
     m_panes = FormResize(m_panes, Metrics());
     ApplyPanes();
   });
-  Guarded([&] { picDraw_Paint(); });
+  Guarded([&] { View_Paint(); });
 }
 
-void frmF1::picDraw_Paint() { Display(CurrentFrame); }
+void MainWindow::View_Paint() { Display(CurrentFrame); }
 
 // ------------------------------------------------------------------------------------------------
 // The scene
 
-bool frmF1::Initialize() { return m_picDraw->TheScene().Initialize(); }
+bool MainWindow::Initialize() { return m_glView->TheScene().Initialize(); }
 
-void frmF1::BuildScene() { m_picDraw->TheScene().BuildScene(); }
+void MainWindow::BuildScene() { m_glView->TheScene().BuildScene(); }
 
-void frmF1::Display(int32_t lngAnimStep) { m_picDraw->TheScene().Display(lngAnimStep); }
+void MainWindow::Display(int32_t lngAnimStep) { m_glView->TheScene().Display(lngAnimStep); }
 
-void frmF1::Redraw() {
+void MainWindow::Redraw() {
   BuildScene();
   Display(CurrentFrame);
 }
@@ -487,48 +487,48 @@ void frmF1::Redraw() {
 // ------------------------------------------------------------------------------------------------
 // View commands
 
-void frmF1::SetMode(bool zoom, bool move, bool rotate) {
+void MainWindow::SetMode(bool zoom, bool move, bool rotate) {
   ZoomActive = zoom;
   MoveActive = move;
   RotateActive = rotate;
 }
 
-void frmF1::mnuViewMove_Click() { SetMode(false, true, false); }
-void frmF1::mnuViewZoom_Click() { SetMode(true, false, false); }
+void MainWindow::mnuViewMove_Click() { SetMode(false, true, false); }
+void MainWindow::mnuViewZoom_Click() { SetMode(true, false, false); }
 
-void frmF1::mnuViewRotX_Click() {
+void MainWindow::mnuViewRotX_Click() {
   RotationMode = RotationAboutX;
   SetMode(false, false, true);
 }
-void frmF1::mnuViewRotY_Click() {
+void MainWindow::mnuViewRotY_Click() {
   RotationMode = RotationAboutY;
   SetMode(false, false, true);
 }
-void frmF1::mnuViewRotZ_Click() {
+void MainWindow::mnuViewRotZ_Click() {
   RotationMode = RotationAboutZ;
   SetMode(false, false, true);
 }
-void frmF1::mnuViewRotate_Click() {
+void MainWindow::mnuViewRotate_Click() {
   RotationMode = RotationTrackball;
   SetMode(false, false, true);
 }
 
-void frmF1::Preset(float roll, float pitch, float yaw) {
+void MainWindow::Preset(float roll, float pitch, float yaw) {
   ShownGraphs.RotRoll = roll;
   ShownGraphs.RotPitch = pitch;
   ShownGraphs.RotYaw = yaw;
-  m_picDraw->TheScene().UseTrackballRotation = false;
+  m_glView->TheScene().UseTrackballRotation = false;
   Redraw();
 }
 
-void frmF1::mnuViewFront_Click() { Preset(ViewFront.Roll, ViewFront.Pitch, ViewFront.Yaw); }
-void frmF1::mnuViewRight_Click() { Preset(ViewRight.Roll, ViewRight.Pitch, ViewRight.Yaw); }
-void frmF1::mnuViewTop_Click() { Preset(ViewTop.Roll, ViewTop.Pitch, ViewTop.Yaw); }
-void frmF1::mnuViewISO_Click() { Preset(ViewIso.Roll, ViewIso.Pitch, ViewIso.Yaw); }
+void MainWindow::mnuViewFront_Click() { Preset(ViewFront.Roll, ViewFront.Pitch, ViewFront.Yaw); }
+void MainWindow::mnuViewRight_Click() { Preset(ViewRight.Roll, ViewRight.Pitch, ViewRight.Yaw); }
+void MainWindow::mnuViewTop_Click() { Preset(ViewTop.Roll, ViewTop.Pitch, ViewTop.Yaw); }
+void MainWindow::mnuViewISO_Click() { Preset(ViewIso.Roll, ViewIso.Pitch, ViewIso.Yaw); }
 
-void frmF1::mnuViewFit_Click() {
+void MainWindow::mnuViewFit_Click() {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
-  const Cls1 box = ShownGraphs.GetBox(0);
+  const BoundingBox box = ShownGraphs.GetBox(0);
   // The centre that compiling this scene sets: the view may not have compiled it yet (a document
   // opened at start-up, before the view has its GL context), and a stale centre would fit the
   // camera around the wrong place.
@@ -544,15 +544,15 @@ void frmF1::mnuViewFit_Click() {
   Redraw();
 }
 
-void frmF1::mnuViewSet_Click() {
-  frmF14 dialog(this);
+void MainWindow::mnuViewSet_Click() {
+  ViewSettingDialog dialog(this);
   dialog.exec();
 }
 
 // ------------------------------------------------------------------------------------------------
 // Mouse in the view
 
-void frmF1::picDraw_MouseDown(int button, float X, float Y) {
+void MainWindow::View_MouseDown(int button, float X, float Y) {
   if (button == 1) {
     Guarded([&] {
       LastMouseX = X;
@@ -560,17 +560,17 @@ void frmF1::picDraw_MouseDown(int button, float X, float Y) {
     });
     Guarded([&] { Redraw(); });
     // The moves of the drag show a one-pass picture; the release shows the full one again.
-    m_picDraw->TheScene().BeginDrag();
+    m_glView->TheScene().BeginDrag();
   } else if (button == 2) {
     Guarded([&] {
-      m_graphEdit->popup(m_picDraw->mapToGlobal(QPoint(static_cast<int>(X), static_cast<int>(Y))));
+      m_graphEdit->popup(m_glView->mapToGlobal(QPoint(static_cast<int>(X), static_cast<int>(Y))));
     });
   }
 }
 
-void frmF1::picDraw_MouseMove(int button, float X, float Y) {
-  ViewPixelHeight = m_picDraw->height();
-  ViewPixelWidth = m_picDraw->width();
+void MainWindow::View_MouseMove(int button, float X, float Y) {
+  ViewPixelHeight = m_glView->height();
+  ViewPixelWidth = m_glView->width();
   if (button != 1) return;
   // A view of no width or height gives no step (and no division by zero).
   if (ZoomActive) {
@@ -585,7 +585,7 @@ void frmF1::picDraw_MouseMove(int button, float X, float Y) {
     const auto step = TurnStepFor(LastMouseX, LastMouseY, X, Y, ViewPixelWidth, ViewPixelHeight);
     if (!step) return;
     TrackballQuaternion(LastRotation, step->p1x, step->p1y, step->p2x, step->p2y);
-    m_picDraw->TheScene().UseTrackballRotation = true;
+    m_glView->TheScene().UseTrackballRotation = true;
     ApplyTrackballStep();
     LastMouseX = X;
     LastMouseY = Y;
@@ -599,13 +599,13 @@ void frmF1::picDraw_MouseMove(int button, float X, float Y) {
   }
 }
 
-void frmF1::picDraw_MouseUp(int, float, float) {
-  const bool dragPicture = m_picDraw->TheScene().EndDrag();
+void MainWindow::View_MouseUp(int, float, float) {
+  const bool dragPicture = m_glView->TheScene().EndDrag();
   if (dragPicture || ZoomActive || MoveActive) Redraw();
 }
 
-void frmF1::ApplyTrackballStep() {
-  Scene& scene = m_picDraw->TheScene();
+void MainWindow::ApplyTrackballStep() {
+  Scene& scene = m_glView->TheScene();
   CombineRotations(LastRotation, scene.CurrentRotation, scene.CurrentRotation);
   Redraw();
 }
@@ -613,19 +613,19 @@ void frmF1::ApplyTrackballStep() {
 // ------------------------------------------------------------------------------------------------
 // Toolbars
 
-void frmF1::Toolbar1_ButtonClick(int index) {
+void MainWindow::Toolbar1_ButtonClick(int index) {
   const auto& table = Toolbar1Buttons();
   if (index < 1 || index > static_cast<int>(table.size())) return;
   RunHandler(table[index - 1].Handler);
 }
 
-void frmF1::Toolbar2_ButtonClick(int index) {
+void MainWindow::Toolbar2_ButtonClick(int index) {
   const auto& table = Toolbar2Buttons();
   if (index < 1 || index > static_cast<int>(table.size())) return;
   RunHandler(table[index - 1].Handler);
 }
 
-void frmF1::Toolbar3_ButtonClick(int index) {
+void MainWindow::Toolbar3_ButtonClick(int index) {
   switch (index) {
   case 1:
     mnuViewFront_Click();
@@ -689,13 +689,13 @@ void frmF1::Toolbar3_ButtonClick(int index) {
   }
 }
 
-void frmF1::ProjectionCommand(int32_t projectType) {
+void MainWindow::ProjectionCommand(int32_t projectType) {
   Camera.ProjectType = projectType;
   // The still scene's passes take the camera's projection at presentation: no compilation.
   Display(CurrentFrame);
 }
 
-void frmF1::StyleCommand(int property, int32_t value) {
+void MainWindow::StyleCommand(int property, int32_t value) {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
   const int row = m_list1->currentRow();
   const QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
@@ -708,7 +708,7 @@ void frmF1::StyleCommand(int property, int32_t value) {
   const int32_t id = AllGraphs.FunSurfs.Item(row + 1)->ID;
   const int32_t count = ShownGraphs.FunSurfs.Count();
   for (int32_t i = 1; i <= count; ++i) {
-    Cls9& g = *ShownGraphs.FunSurfs.Item(i);
+    Graph& g = *ShownGraphs.FunSurfs.Item(i);
     if (g.ID != id) continue;
     if (property == StyleShow)
       g.Show = value;
@@ -719,7 +719,7 @@ void frmF1::StyleCommand(int property, int32_t value) {
   Redraw();
 }
 
-std::vector<ButtonExtent> frmF1::Extents(int toolbar) const {
+std::vector<ButtonExtent> MainWindow::Extents(int toolbar) const {
   std::vector<ButtonExtent> extents;
   const QToolBar* tb = m_toolbars[toolbar - 1];
   const bool vertical = toolbar == 3;
@@ -739,7 +739,7 @@ std::vector<ButtonExtent> frmF1::Extents(int toolbar) const {
   return extents;
 }
 
-void frmF1::ToolbarMouseMove(int toolbar, float X, float Y) {
+void MainWindow::ToolbarMouseMove(int toolbar, float X, float Y) {
   const QToolBar* tb = m_toolbars[toolbar - 1];
   const QRect g = tb->geometry();
   float cross = 0, barNear = 0, barFar = 0, along = 0;
@@ -762,26 +762,26 @@ void frmF1::ToolbarMouseMove(int toolbar, float X, float Y) {
   if (hint) m_panel1->setText(Q(*hint));
 }
 
-void frmF1::Toolbar1_MouseMove(float X, float Y) { ToolbarMouseMove(1, X, Y); }
-void frmF1::Toolbar2_MouseMove(float X, float Y) { ToolbarMouseMove(2, X, Y); }
-void frmF1::Toolbar3_MouseMove(float X, float Y) { ToolbarMouseMove(3, X, Y); }
+void MainWindow::Toolbar1_MouseMove(float X, float Y) { ToolbarMouseMove(1, X, Y); }
+void MainWindow::Toolbar2_MouseMove(float X, float Y) { ToolbarMouseMove(2, X, Y); }
+void MainWindow::Toolbar3_MouseMove(float X, float Y) { ToolbarMouseMove(3, X, Y); }
 
 // ------------------------------------------------------------------------------------------------
 // Splitter bars
 
-void frmF1::Splitter_MouseDown(int, double, double) {
+void MainWindow::Splitter_MouseDown(int, double, double) {
   Guarded([&] { SplitterDragging = true; });
   Guarded([&] { m_splitter->SetDragging(true); });
 }
 
-void frmF1::Splitter_MouseMove(int, double X, double) {
+void MainWindow::Splitter_MouseMove(int, double X, double) {
   if (!SplitterDragging) return;
   m_panes.Splitter.Left += X;
   const PixelRect p = ToPixels(m_panes.Splitter, DpiX(), DpiY());
   m_splitter->move(p.x, p.y);
 }
 
-void frmF1::Splitter_MouseUp(int, double, double) {
+void MainWindow::Splitter_MouseUp(int, double, double) {
   const WindowMetrics w = Metrics();
   SplitterDragging = false;
   m_splitter->SetDragging(false);
@@ -789,19 +789,19 @@ void frmF1::Splitter_MouseUp(int, double, double) {
   Form_Resize();
 }
 
-void frmF1::Splitter2_MouseDown(int, double, double) {
+void MainWindow::Splitter2_MouseDown(int, double, double) {
   Guarded([&] { SplitterDragging = true; });
   Guarded([&] { m_splitter2->SetDragging(true); });
 }
 
-void frmF1::Splitter2_MouseMove(int, double, double Y) {
+void MainWindow::Splitter2_MouseMove(int, double, double Y) {
   if (!SplitterDragging) return;
   m_panes.Splitter2.Top += Y;
   const PixelRect p = ToPixels(m_panes.Splitter2, DpiX(), DpiY());
   m_splitter2->move(p.x, p.y);
 }
 
-void frmF1::Splitter2_MouseUp(int, double, double) {
+void MainWindow::Splitter2_MouseUp(int, double, double) {
   const WindowMetrics w = Metrics();
   SplitterDragging = false;
   m_splitter2->SetDragging(false);
@@ -812,17 +812,17 @@ void frmF1::Splitter2_MouseUp(int, double, double) {
 // ------------------------------------------------------------------------------------------------
 // Help, About, the view's pop-up menu
 
-QString frmF1::ProgramFolder() {
+QString MainWindow::ProgramFolder() {
   return g_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolder;
 }
 
-void frmF1::SetProgramFolder(const QString& folder) { g_programFolder = folder; }
+void MainWindow::SetProgramFolder(const QString& folder) { g_programFolder = folder; }
 
-void frmF1::SetUrlOpener(std::function<void(const QUrl&)> opener) {
+void MainWindow::SetUrlOpener(std::function<void(const QUrl&)> opener) {
   g_urlOpener = std::move(opener);
 }
 
-void frmF1::OpenHelpPage(const std::string& page) {
+void MainWindow::OpenHelpPage(const std::string& page) {
   const QString path = ProgramFolder() + "/help/" + Q(page);
   const QUrl url = QUrl::fromLocalFile(path);
   if (g_urlOpener) {
@@ -833,37 +833,37 @@ void frmF1::OpenHelpPage(const std::string& page) {
   if (QFileInfo::exists(path)) QDesktopServices::openUrl(url);
 }
 
-void frmF1::mnuHelpCon_Click() { OpenHelpPage("index.html"); }
-void frmF1::mnuHelpHome_Click() { OpenHelpPage("index.html"); }
-void frmF1::mnuHelpCus_Click() { OpenHelpPage("support.html"); }
-void frmF1::mnuHelpVideo_Click() { OpenHelpPage("tutorial.html"); }
-void frmF1::mnuHelpTwitter_Click() { OpenHelpPage("tips.html"); }
-void frmF1::mnuHelpFB_Click() { OpenHelpPage("gallery.html"); }
+void MainWindow::mnuHelpCon_Click() { OpenHelpPage("index.html"); }
+void MainWindow::mnuHelpHome_Click() { OpenHelpPage("index.html"); }
+void MainWindow::mnuHelpCus_Click() { OpenHelpPage("support.html"); }
+void MainWindow::mnuHelpVideo_Click() { OpenHelpPage("tutorial.html"); }
+void MainWindow::mnuHelpTwitter_Click() { OpenHelpPage("tips.html"); }
+void MainWindow::mnuHelpFB_Click() { OpenHelpPage("gallery.html"); }
 
-void frmF1::mnuHelpAbout_Click() {
-  frmF2 about(this);
+void MainWindow::mnuHelpAbout_Click() {
+  AboutBox about(this);
   about.exec();
 }
 
-void frmF1::mnuToolCal_Click() {
-  frmFunCal calculator(this);
+void MainWindow::mnuToolCal_Click() {
+  CalculatorDialog calculator(this);
   calculator.exec();
 }
 
-void frmF1::mnuGraphPaste_Click() { mnuEditPaste_Click(); }
-void frmF1::mnuGraphCopyAs_Click() { mnuEditCopyAs_Click(); }
-void frmF1::mnuGraphDelAll_Click() {
-  if (const auto& remove = frmF1Commands::RemoveAllGraphs()) remove();
+void MainWindow::mnuGraphPaste_Click() { mnuEditPaste_Click(); }
+void MainWindow::mnuGraphCopyAs_Click() { mnuEditCopyAs_Click(); }
+void MainWindow::mnuGraphDelAll_Click() {
+  if (const auto& remove = MainWindowCommands::RemoveAllGraphs()) remove();
 }
-void frmF1::mnuGraphAxis_Click() { mnuDrawAxis_Click(); }
-void frmF1::mnuGraphLight_Click() { mnuDrawLight_Click(); }
+void MainWindow::mnuGraphAxis_Click() { mnuDrawAxis_Click(); }
+void MainWindow::mnuGraphLight_Click() { mnuDrawLight_Click(); }
 
-void frmF1::mnuDrawLight_Click() {
-  frmF8 dialog(this);
+void MainWindow::mnuDrawLight_Click() {
+  LightDialog dialog(this);
   dialog.exec();
 }
 
-void frmF1::OpenSample(const std::string& relativePath) {
+void MainWindow::OpenSample(const std::string& relativePath) {
   // The sample replaces the open document without a question; one that cannot be read is named.
   const std::string path = (ProgramFolder() + "/").toStdString() + relativePath;
   std::string problem;
@@ -874,39 +874,39 @@ void frmF1::OpenSample(const std::string& relativePath) {
 // ------------------------------------------------------------------------------------------------
 // Installed commands
 
-void frmF1::RunHandler(const std::string& handler) {
+void MainWindow::RunHandler(const std::string& handler) {
   if (handler.empty()) return;
   const auto own = m_ownHandlers.find(handler);
   if (own != m_ownHandlers.end()) {
     own->second();
     return;
   }
-  frmF1Commands::Run(handler);
+  MainWindowCommands::Run(handler);
 }
 
-void frmF1::mnuEditPaste_Click() { frmF1Commands::Run("mnuEditPaste_Click"); }
-void frmF1::mnuEditCopyAs_Click() { frmF1Commands::Run("mnuEditCopyAs_Click"); }
-void frmF1::mnuDrawAxis_Click() { ShowAxisDialog(this); }
+void MainWindow::mnuEditPaste_Click() { MainWindowCommands::Run("mnuEditPaste_Click"); }
+void MainWindow::mnuEditCopyAs_Click() { MainWindowCommands::Run("mnuEditCopyAs_Click"); }
+void MainWindow::mnuDrawAxis_Click() { ShowAxisDialog(this); }
 
 // ------------------------------------------------------------------------------------------------
 // File menu
 
-void frmF1::mnuFileNew2D_Click() { NewDocument(DocumentType2D, *this); }
-void frmF1::mnuFileNew25D_Click() { NewDocument(DocumentType25D, *this); }
-void frmF1::mnuFileNew3D_Click() { NewDocument(DocumentType3D, *this); }
-void frmF1::mnuFileNew4D_Click() { NewDocument(DocumentType4D, *this); }
-void frmF1::mnuFileSpe_Click() { NewDocument(DocumentTypeSpecial, *this); }
-void frmF1::mnuFileOpen_Click() { FileOpenCommand(*this); }
-void frmF1::mnuFileSave_Click() { SaveDocumentCommand(*this); }
-void frmF1::mnuFileSaveAs_Click() { SaveAsCommand(*this); }
-void frmF1::mnuFilePrint_Click() { PrintCommand(*this); }
-void frmF1::mnuFileExit_Click() { close(); }
+void MainWindow::mnuFileNew2D_Click() { NewDocument(DocumentType2D, *this); }
+void MainWindow::mnuFileNew25D_Click() { NewDocument(DocumentType25D, *this); }
+void MainWindow::mnuFileNew3D_Click() { NewDocument(DocumentType3D, *this); }
+void MainWindow::mnuFileNew4D_Click() { NewDocument(DocumentType4D, *this); }
+void MainWindow::mnuFileSpe_Click() { NewDocument(DocumentTypeSpecial, *this); }
+void MainWindow::mnuFileOpen_Click() { FileOpenCommand(*this); }
+void MainWindow::mnuFileSave_Click() { SaveDocumentCommand(*this); }
+void MainWindow::mnuFileSaveAs_Click() { SaveAsCommand(*this); }
+void MainWindow::mnuFilePrint_Click() { PrintCommand(*this); }
+void MainWindow::mnuFileExit_Click() { close(); }
 
 // ------------------------------------------------------------------------------------------------
 // The document commands' host
 
-void frmF1::RemoveAllGraphs() {
-  if (const auto& remove = frmF1Commands::RemoveAllGraphs()) {
+void MainWindow::RemoveAllGraphs() {
+  if (const auto& remove = MainWindowCommands::RemoveAllGraphs()) {
     remove();
     return;
   }
@@ -918,11 +918,11 @@ void frmF1::RemoveAllGraphs() {
   Redraw();
 }
 
-void frmF1::EnableCommands(int32_t documentType) {
-  if (const auto& enable = frmF1Commands::EnableCommands()) enable(documentType);
+void MainWindow::EnableCommands(int32_t documentType) {
+  if (const auto& enable = MainWindowCommands::EnableCommands()) enable(documentType);
 }
 
-void frmF1::EnableAnimationCommands() {
+void MainWindow::EnableAnimationCommands() {
   for (int index = 33; index <= 43; ++index)
     if (QAction* a = Button(1, index)) a->setEnabled(true);
   for (const char* name :
@@ -931,7 +931,7 @@ void frmF1::EnableAnimationCommands() {
     if (QAction* a = MenuItem(name)) a->setEnabled(true);
 }
 
-void frmF1::AddListRow(const std::string& caption) {
+void MainWindow::AddListRow(const std::string& caption) {
   auto* item = new QListWidgetItem(Q(caption));
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(Qt::Unchecked);
@@ -939,7 +939,7 @@ void frmF1::AddListRow(const std::string& caption) {
   m_list1->addItem(item);
 }
 
-void frmF1::SetListRowChecked(int32_t row, bool checked) {
+void MainWindow::SetListRowChecked(int32_t row, bool checked) {
   QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
   if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
   const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
@@ -951,7 +951,7 @@ void frmF1::SetListRowChecked(int32_t row, bool checked) {
   item->setCheckState(state);
 }
 
-void frmF1::CheckAllListRows(int32_t count) {
+void MainWindow::CheckAllListRows(int32_t count) {
   // Every mark is set without its own check event; the one event then walks all rows.
   if (count <= 0) return;
   {
@@ -966,51 +966,53 @@ void frmF1::CheckAllListRows(int32_t count) {
   RunHandler("List1_ItemCheck");
 }
 
-void frmF1::SetUseTrackballRotation(bool on) { m_picDraw->TheScene().UseTrackballRotation = on; }
+void MainWindow::SetUseTrackballRotation(bool on) {
+  m_glView->TheScene().UseTrackballRotation = on;
+}
 
-void frmF1::DragModesOff() { SetMode(false, false, false); }
+void MainWindow::DragModesOff() { SetMode(false, false, false); }
 
-void frmF1::SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) {
+void MainWindow::SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) {
   AnimationOptionsFrameCount = frameCount;
   AnimationOptionsFramesPerSecond = framesPerSecond;
 }
 
-void frmF1::HoldSceneUpdates() { m_picDraw->TheScene().HoldUpdates(); }
+void MainWindow::HoldSceneUpdates() { m_glView->TheScene().HoldUpdates(); }
 
-void frmF1::ReleaseSceneUpdates() { m_picDraw->TheScene().ReleaseUpdates(); }
+void MainWindow::ReleaseSceneUpdates() { m_glView->TheScene().ReleaseUpdates(); }
 
-void frmF1::Refresh() {
+void MainWindow::Refresh() {
   // While the scene is held, the repaint waits for the one presentation at its release.
-  if (!m_picDraw->TheScene().UpdatesHeld()) repaint();
-  picDraw_Paint();
+  if (!m_glView->TheScene().UpdatesHeld()) repaint();
+  View_Paint();
 }
 
-void frmF1::ZoomToFit() { mnuViewFit_Click(); }
+void MainWindow::ZoomToFit() { mnuViewFit_Click(); }
 
-void frmF1::RefreshAssociation() { DesktopRegistration::RefreshAfterSave(g_registration); }
+void MainWindow::RefreshAssociation() { DesktopRegistration::RefreshAfterSave(g_registration); }
 
-void frmF1::SetRegistrationOptions(const DesktopRegistration::Options& options) {
+void MainWindow::SetRegistrationOptions(const DesktopRegistration::Options& options) {
   g_registration = options;
 }
 
-bool frmF1::SaveViewAsBmp(const std::string& path) {
+bool MainWindow::SaveViewAsBmp(const std::string& path) {
   // The view's own pixels, in device pixels.
-  const qreal ratio = m_picDraw->devicePixelRatioF();
-  const int w = static_cast<int>(std::lround(m_picDraw->width() * ratio));
-  const int h = static_cast<int>(std::lround(m_picDraw->height() * ratio));
+  const qreal ratio = m_glView->devicePixelRatioF();
+  const int w = static_cast<int>(std::lround(m_glView->width() * ratio));
+  const int h = static_cast<int>(std::lround(m_glView->height() * ratio));
   if (w <= 0 || h <= 0) return false;
-  return m_picDraw->SaveViewAsBmp(path, w - 1, h);
+  return m_glView->SaveViewAsBmp(path, w - 1, h);
 }
 
-QImage frmF1::ViewImage() {
-  if (!m_picDraw->Ready()) return QImage();
-  return m_picDraw->grabFramebuffer();
+QImage MainWindow::ViewImage() {
+  if (!m_glView->Ready()) return QImage();
+  return m_glView->grabFramebuffer();
 }
 
 // ------------------------------------------------------------------------------------------------
 // Shutdown
 
-bool frmF1::Form_Unload() {
+bool MainWindow::Form_Unload() {
   if (m_unloaded) return true;
   // Every other window goes first, the most recent first.
   const QWidgetList windows = QApplication::topLevelWidgets();
@@ -1037,7 +1039,7 @@ bool frmF1::Form_Unload() {
   return true;
 }
 
-void frmF1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (Form_Unload())
     event->accept();
   else
@@ -1047,22 +1049,22 @@ void frmF1::closeEvent(QCloseEvent* event) {
 // ------------------------------------------------------------------------------------------------
 // Events of the controls
 
-bool frmF1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (watched == m_inner && type == QEvent::Resize) {
     Form_Resize();
     return false;
   }
-  if (watched == m_picDraw) {
+  if (watched == m_glView) {
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
         type == QEvent::MouseButtonRelease) {
       auto* me = static_cast<QMouseEvent*>(event);
       const float x = static_cast<float>(me->position().x());
       const float y = static_cast<float>(me->position().y());
       RunGuarded("", [&] {
-        if (type == QEvent::MouseButtonPress) picDraw_MouseDown(ButtonCode(me->button()), x, y);
-        if (type == QEvent::MouseMove) picDraw_MouseMove(ButtonCode(me->buttons()), x, y);
-        if (type == QEvent::MouseButtonRelease) picDraw_MouseUp(ButtonCode(me->button()), x, y);
+        if (type == QEvent::MouseButtonPress) View_MouseDown(ButtonCode(me->button()), x, y);
+        if (type == QEvent::MouseMove) View_MouseMove(ButtonCode(me->buttons()), x, y);
+        if (type == QEvent::MouseButtonRelease) View_MouseUp(ButtonCode(me->button()), x, y);
       });
     }
     return false;

@@ -1,11 +1,11 @@
 #pragma once
-// The main window: the OpenGL view picDraw, the graph list List1, the report box Result, the two
+// The main window: the OpenGL view GlView, the graph list List1, the report box Result, the two
 // splitter bars, three toolbars, the status bar, the menus and the two pop-up menus. It starts
 // the program (Form_Load), lays its panes out in twips (Form_Resize), carries out the view
 // commands and the mouse drags in the view, the toolbars' hints, the Help menu, and ends the
 // program (Form_Unload). It is the document commands' host (File New, Open, Save, Save As and
 // Print run on it); the graph-list, drawing and animation commands behind its menus are installed
-// by the parts that own them (frmF1Commands.h).
+// by the parts that own them (MainWindowCommands.h).
 
 #include <QMainWindow>
 
@@ -31,22 +31,22 @@ class QTimer;
 class QToolBar;
 class QUrl;
 class SplitterBar;
-class picDraw;
+class GlView;
 struct MenuSpec;
 
-class frmF1 : public QMainWindow, public DocumentHost {
+class MainWindow : public QMainWindow, public DocumentHost {
   Q_OBJECT
 public:
   // Creates the window and its controls and gives the program-wide objects their defaults
   // (Form_Initialize). The window is not loaded yet: Form_Load does that.
-  explicit frmF1(QWidget* parent = nullptr);
-  ~frmF1() override;
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The main window of the program (the most recently created one); null when there is none.
-  static frmF1* Instance();
+  static MainWindow* Instance();
 
   // --- controls ----------------------------------------------------------------------------
-  picDraw* View() const { return m_picDraw; }
+  GlView* View() const { return m_glView; }
   QListWidget* List1() const { return m_list1; }
   QPlainTextEdit* Result() const { return m_result; }
   QTimer* Timer1() const { return m_timer1; }
@@ -75,7 +75,7 @@ public:
   // Lays the panes out from the splitter positions and presents the scene.
   void Form_Resize();
   // Presents the current frame without compiling the scene.
-  void picDraw_Paint();
+  void View_Paint();
 
   // --- the scene -----------------------------------------------------------------------------
   bool Initialize();
@@ -106,9 +106,9 @@ public:
 
   // --- mouse in the view: button is a mask (1 left, 2 right, 4 middle), X and Y are pixels from
   // the view's top-left corner.
-  void picDraw_MouseDown(int button, float X, float Y);
-  void picDraw_MouseMove(int button, float X, float Y);
-  void picDraw_MouseUp(int button, float X, float Y);
+  void View_MouseDown(int button, float X, float Y);
+  void View_MouseMove(int button, float X, float Y);
+  void View_MouseUp(int button, float X, float Y);
   void ApplyTrackballStep();
 
   // --- toolbars -------------------------------------------------------------------------------
@@ -156,7 +156,8 @@ public:
   void mnuFileSaveAs_Click();
   void mnuFilePrint_Click();
   void mnuFileExit_Click();
-  // --- commands that other parts install (frmF1Commands.h); each does nothing until then ------
+  // --- commands that other parts install (MainWindowCommands.h); each does nothing until then
+  // ------
   void mnuEditPaste_Click();
   void mnuEditCopyAs_Click();
   void mnuDrawAxis_Click();
@@ -228,7 +229,7 @@ private:
   void ShowResultText(const std::string& text);
 
   QWidget* m_inner = nullptr;
-  picDraw* m_picDraw = nullptr;
+  GlView* m_glView = nullptr;
   QListWidget* m_list1 = nullptr;
   QPlainTextEdit* m_result = nullptr;
   SplitterBar* m_splitter = nullptr;

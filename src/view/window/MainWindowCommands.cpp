@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-namespace frmF1Commands {
+namespace MainWindowCommands {
 
 namespace {
 
@@ -77,4 +77,4 @@ const std::function<void(int32_t)>& EnableCommands() { return R().enableCommands
 
 void Clear() { R() = Registry{}; }
 
-} // namespace frmF1Commands
+} // namespace MainWindowCommands

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace frmF1Commands {
+namespace MainWindowCommands {
 
 // Every handler name that can be installed, in menu order.
 const std::vector<std::string_view>& Names();
@@ -42,4 +42,4 @@ const std::function<void(int32_t)>& EnableCommands();
 // Forgets everything installed (tests).
 void Clear();
 
-} // namespace frmF1Commands
+} // namespace MainWindowCommands

@@ -20,7 +20,7 @@ namespace {
 
 CompiledFormula Compiled(const std::string& text) {
   std::string postfix;
-  EXPECT_EQ(Cls6::ParseQuietly(InsertImplicitProducts(text), postfix), 0) << text;
+  EXPECT_EQ(FormulaParser::ParseQuietly(InsertImplicitProducts(text), postfix), 0) << text;
   return CompiledFormula(postfix);
 }
 

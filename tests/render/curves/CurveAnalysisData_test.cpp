@@ -152,7 +152,7 @@ TEST(IntegralShading, PolarFanOverWholeAngleSteps) {
 
 CompiledFormula Compiled(const std::string& text) {
   std::string postfix;
-  EXPECT_EQ(Cls6().InfixToPostfix(text, postfix), 0) << text;
+  EXPECT_EQ(FormulaParser().InfixToPostfix(text, postfix), 0) << text;
   return CompiledFormula(postfix);
 }
 

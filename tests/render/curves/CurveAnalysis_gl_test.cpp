@@ -1,4 +1,4 @@
-// The 2D curve analysis drawn through Cls9::Draw: the report lines of every analysis in their
+// The 2D curve analysis drawn through Graph::Draw: the report lines of every analysis in their
 // order, the faults of the old methods mended, and the pictures of a shaded integral, an area
 // between two curves, a tangent and a curvature circle.
 
@@ -19,12 +19,12 @@ using drawtest::Graph2D;
 
 constexpr int32_t kRed = 255, kBlue = 255 * 65536, kGreen = 255 * 256;
 
-std::shared_ptr<Cls9> ExplicitCurve(const std::string& formula, float minV, float maxV,
-                                    int32_t steps) {
+std::shared_ptr<Graph> ExplicitCurve(const std::string& formula, float minV, float maxV,
+                                     int32_t steps) {
   return Graph2D(Curve2D, Cartesian2D, Explicit, "x", formula, minV, maxV, steps);
 }
 
-void SampleAndDraw(Cls9& g) {
+void SampleAndDraw(Graph& g) {
   ASSERT_TRUE(g.GetPoints());
   g.Draw();
 }
@@ -59,11 +59,11 @@ TEST(CurveAnalysisReport, EveryAnalysisOfACubicInOrder) {
 // One graph, the settings a case switches on, and the report it must leave.
 struct ReportCase {
   const char* name;
-  std::function<std::shared_ptr<Cls9>()> make;
+  std::function<std::shared_ptr<Graph>()> make;
   const char* report;
 };
 
-std::shared_ptr<Cls9> With(std::shared_ptr<Cls9> g, const std::function<void(Cls9&)>& set) {
+std::shared_ptr<Graph> With(std::shared_ptr<Graph> g, const std::function<void(Graph&)>& set) {
   set(*g);
   return g;
 }
@@ -71,19 +71,20 @@ std::shared_ptr<Cls9> With(std::shared_ptr<Cls9> g, const std::function<void(Cls
 TEST(CurveAnalysisReport, GoldenReports) {
   const ReportCase cases[] = {
       {"minimum of a parabola between two samples",
-       [] { return With(ExplicitCurve("x^2-1", -2, 2, 31), [](Cls9& g) { g.ShowMin = true; }); },
+       [] { return With(ExplicitCurve("x^2-1", -2, 2, 31), [](Graph& g) { g.ShowMin = true; }); },
        "Function y=x^2-1\r\n    Minimum: x=0,y=-1\r\n\r\n"},
       {"a maximum asked for with none found: only the empty line",
-       [] { return With(ExplicitCurve("x^2-1", -2, 2, 31), [](Cls9& g) { g.ShowMax = true; }); },
+       [] { return With(ExplicitCurve("x^2-1", -2, 2, 31), [](Graph& g) { g.ShowMax = true; }); },
        "Function y=x^2-1\r\n\r\n"},
       {"x^3 touches 0 at a sample without changing sign: no extremum",
        [] {
-         return With(ExplicitCurve("x^3", -2, 2, 4), [](Cls9& g) { g.ShowMax = g.ShowMin = true; });
+         return With(ExplicitCurve("x^3", -2, 2, 4),
+                     [](Graph& g) { g.ShowMax = g.ShowMin = true; });
        },
        "Function y=x^3\r\n\r\n"},
       {"a clipped curve keeps its roots, extrema and inflexion across its whole x extent",
        [] {
-         return With(ExplicitCurve("x^3-3x", -2.5f, 2.5f, 201), [](Cls9& g) {
+         return With(ExplicitCurve("x^3-3x", -2.5f, 2.5f, 201), [](Graph& g) {
            g.ShowRoot = g.ShowMax = g.ShowMin = g.ShowGuai = true;
            g.Clip = true; // as the dialog leaves it: the vertical range only
            g.ClipMinZ = -3;
@@ -96,7 +97,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "    Inflexion: x=1.241764E-09, y=-3.725291E-09\r\n\r\n"},
       {"length of y = x is the square root of 2",
        [] {
-         return With(ExplicitCurve("x", -2, 2, 4), [](Cls9& g) {
+         return With(ExplicitCurve("x", -2, 2, 4), [](Graph& g) {
            g.ShowLen = true;
            g.LenTo = 1;
          });
@@ -104,21 +105,21 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "Function y=x\r\n    The length of curve from 0 to 1 is 1.414214\r\n\r\n"},
       {"integral of x^2 from 0 to 1",
        [] {
-         return With(ExplicitCurve("x^2", -2, 2, 40), [](Cls9& g) {
+         return With(ExplicitCurve("x^2", -2, 2, 40), [](Graph& g) {
            g.ShowInt = true;
            g.IntTo = 1;
          });
        },
        "Function y=x^2\r\n    Integral from 0 to 1\r\n    Area is 0.3334961\r\n\r\n"},
       {"inflexion of x^3",
-       [] { return With(ExplicitCurve("x^3", -2, 2, 31), [](Cls9& g) { g.ShowGuai = true; }); },
+       [] { return With(ExplicitCurve("x^3", -2, 2, 31), [](Graph& g) { g.ShowGuai = true; }); },
        "Function y=x^3\r\n    Inflexion: x=0, y=0\r\n\r\n"},
       {"x^4 does not change its bending at 0",
-       [] { return With(ExplicitCurve("x^4", -2, 2, 4), [](Cls9& g) { g.ShowGuai = true; }); },
+       [] { return With(ExplicitCurve("x^4", -2, 2, 4), [](Graph& g) { g.ShowGuai = true; }); },
        "Function y=x^4\r\n\r\n"},
       {"tangent and normal of a parabola at 1, normal at its vertex",
        [] {
-         return With(ExplicitCurve("x^2", -2, 2, 8), [](Cls9& g) {
+         return With(ExplicitCurve("x^2", -2, 2, 8), [](Graph& g) {
            g.ShowQie = g.ShowNml = true;
            g.QieNum = 1;
            g.QieX[1] = 1;
@@ -132,7 +133,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "    Normal position: x=0, y=0\r\n      Slope: -1E+07\r\n\r\n"},
       {"curvature circle of a parabola at its vertex, and none asked for",
        [] {
-         return With(ExplicitCurve("x^2", -2, 2, 8), [](Cls9& g) {
+         return With(ExplicitCurve("x^2", -2, 2, 8), [](Graph& g) {
            g.ShowCurv = true;
            g.CurvNum = 1;
            g.CurvX[1] = 0;
@@ -145,7 +146,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
        [] {
          return With(
              Graph2D(Curve2D, Cartesian2D, Parametric, "cos(u)", "sin(u)", 0, 6.283185f, 63),
-             [](Cls9& g) {
+             [](Graph& g) {
                g.ShowMax = g.ShowMin = g.ShowLen = g.ShowCurv = true;
                g.LenTo = 3.141593f;
                g.CurvNum = 1;
@@ -160,30 +161,32 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "        Center of curvature circle: x=4.059557E-08, y=4.098194E-08\r\n"},
       {"parametric integral is the area under the drawn curve",
        [] {
-         return With(Graph2D(Curve2D, Cartesian2D, Parametric, "2u", "u^2", 0, 2, 20), [](Cls9& g) {
-           g.ShowInt = true;
-           g.IntTo = 1;
-         });
+         return With(Graph2D(Curve2D, Cartesian2D, Parametric, "2u", "u^2", 0, 2, 20),
+                     [](Graph& g) {
+                       g.ShowInt = true;
+                       g.IntTo = 1;
+                     });
        },
        "Function x=2u, y=u^2\r\n    Integral from 0 to 1\r\n    Area is 0.6669922\r\n\r\n"},
       {"parametric inflexion of a cubic in u",
        [] {
          return With(Graph2D(Curve2D, Cartesian2D, Parametric, "2u", "u^3", -1, 1, 21),
-                     [](Cls9& g) { g.ShowGuai = true; });
+                     [](Graph& g) { g.ShowGuai = true; });
        },
        "Function x=2u, y=u^3\r\n    Inflexion: x=9.934109E-09, y=1.225453E-25\r\n\r\n"},
       {"vertical tangent of a parametric curve",
        [] {
-         return With(Graph2D(Curve2D, Cartesian2D, Parametric, "u^2", "u", -1, 1, 20), [](Cls9& g) {
-           g.ShowQie = g.ShowNml = true;
-           g.QieNum = g.NmlNum = 1;
-           g.QieX[1] = g.NmlX[1] = 0;
-         });
+         return With(Graph2D(Curve2D, Cartesian2D, Parametric, "u^2", "u", -1, 1, 20),
+                     [](Graph& g) {
+                       g.ShowQie = g.ShowNml = true;
+                       g.QieNum = g.NmlNum = 1;
+                       g.QieX[1] = g.NmlX[1] = 0;
+                     });
        },
        "Function x=u^2, y=u\r\n      Slope: 1E+07\r\n\r\n      Slope: -1E-07\r\n\r\n"},
       {"polar circle: tangents at 0 (vertical) and pi/4, curvature, length, sector",
        [] {
-         return With(Graph2D(Curve2D, Polar, Explicit, "a", "2", 0, 6.283185f, 40), [](Cls9& g) {
+         return With(Graph2D(Curve2D, Polar, Explicit, "a", "2", 0, 6.283185f, 40), [](Graph& g) {
            g.ShowQie = g.ShowCurv = g.ShowLen = g.ShowInt = true;
            g.QieNum = 2;
            g.QieX[1] = 0;
@@ -204,19 +207,20 @@ TEST(CurveAnalysisReport, GoldenReports) {
       {"highest and lowest points of a cardioid",
        [] {
          return With(Graph2D(Curve2D, Polar, Explicit, "a", "1+cos(a)", 0, 6.283185f, 61),
-                     [](Cls9& g) { g.ShowMax = g.ShowMin = true; });
+                     [](Graph& g) { g.ShowMax = g.ShowMin = true; });
        },
        "Function r=1+cos(a)\r\n    Maximum: x=0.7491584,y=1.299038\r\n"
        "    Minimum: x=0.7491583,y=-1.299038\r\n\r\n"},
       {"polar parametric circle",
        [] {
-         return With(Graph2D(Curve2D, Polar, Parametric, "2u", "3", 0, 3.141593f, 40), [](Cls9& g) {
-           g.ShowLen = g.ShowCurv = g.ShowInt = true;
-           g.LenTo = 1;
-           g.IntTo = 1;
-           g.CurvNum = 1;
-           g.CurvX[1] = 0.5f;
-         });
+         return With(Graph2D(Curve2D, Polar, Parametric, "2u", "3", 0, 3.141593f, 40),
+                     [](Graph& g) {
+                       g.ShowLen = g.ShowCurv = g.ShowInt = true;
+                       g.LenTo = 1;
+                       g.IntTo = 1;
+                       g.CurvNum = 1;
+                       g.CurvX[1] = 0.5f;
+                     });
        },
        "Function a=2u, r=3\r\n    Integral from 0 to 1\r\n    Area is 9\r\n\r\n"
        "    The length of curve from 0 to 1 is 6\r\n\r\n"
@@ -225,7 +229,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "        Center of curvature circle: x=0, y=0\r\n"},
       {"integral and length over an undefined stretch",
        [] {
-         return With(ExplicitCurve("1/x", -2, 2, 41), [](Cls9& g) {
+         return With(ExplicitCurve("1/x", -2, 2, 41), [](Graph& g) {
            g.ShowInt = g.ShowLen = true;
            g.IntFrom = g.LenFrom = -1;
            g.IntTo = g.LenTo = 1;
@@ -236,7 +240,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
       {"intersections of a parabola and a line, with the area between",
        [] {
          return With(Graph2D(Intersection, Cartesian2D, Explicit, "x", "x^2", -2, 2, 41),
-                     [](Cls9& g) {
+                     [](Graph& g) {
                        g.Exp2 = "1";
                        g.ShowInter = g.ShowArea = true;
                      });
@@ -247,7 +251,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
       {"two curves that never meet",
        [] {
          return With(Graph2D(Intersection, Cartesian2D, Explicit, "x", "x^2+2", -2, 2, 41),
-                     [](Cls9& g) {
+                     [](Graph& g) {
                        g.Exp2 = "1";
                        g.ShowArea = true;
                      });

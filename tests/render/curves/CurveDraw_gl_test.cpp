@@ -1,4 +1,4 @@
-// Drawing of 2D graphs through Cls9::Draw: the report box (header, roots and their empty line,
+// Drawing of 2D graphs through Graph::Draw: the report box (header, roots and their empty line,
 // as the graph of each kind writes them), and the picture of each form: explicit, parametric and
 // polar curves, implicit curves, inequality regions, step and stem plots.
 
@@ -48,7 +48,7 @@ bool ParseRoot(const std::string& line, float& x, float& y) {
   return true;
 }
 
-void SampleAndDraw(Cls9& g, int32_t step = 0) {
+void SampleAndDraw(Graph& g, int32_t step = 0) {
   ASSERT_TRUE(g.GetPoints());
   g.Draw(step);
 }
@@ -137,7 +137,7 @@ TEST(CurveReportDraw, EveryDrawingEmptiesTheReport) {
   SampleAndDraw(*point);
   EXPECT_EQ(ResultBox::Text(), "");
   ResultBox::Set("old");
-  auto other = std::make_shared<Cls9>();
+  auto other = std::make_shared<Graph>();
   other->GraphType = 16; // a kind with no drawing
   other->Draw();
   EXPECT_EQ(ResultBox::Text(), "");
@@ -341,7 +341,7 @@ TEST(CurveForms, PolarInequalityStoresItsDrawnExtent) {
   ASSERT_TRUE(g->GetPoints());
   const auto prims = scene.Capture([&] { g->Draw(); });
   ASSERT_FALSE(prims.Points.empty());
-  const Cls1& box = PolarRegionBox();
+  const BoundingBox& box = PolarRegionBox();
   EXPECT_EQ(box.MinX, 0.0f);
   EXPECT_EQ(box.MinY, 0.0f);
   EXPECT_GT(box.MaxX, 0.9f);

@@ -29,10 +29,10 @@ struct ShownGraphsGuard {
   int32_t mode;
 };
 
-Cls8 Document() {
-  Cls8 doc;
+GraphContainer Document() {
+  GraphContainer doc;
   int32_t id = 0;
-  auto add = [&](std::shared_ptr<Cls9> g) {
+  auto add = [&](std::shared_ptr<Graph> g) {
     g->ID = ++id;
     doc.FunSurfs.Add(g);
   };
@@ -85,7 +85,7 @@ TEST(DocumentDraw, SeveralGraphsAllShowAndTheLastOneReports) {
   }
 
   // The scene's scale and centre, as the scene compiler sets them.
-  const Cls1 box = ShownGraphs.GetBox(0);
+  const BoundingBox box = ShownGraphs.GetBox(0);
   SceneCenterX = (box.MaxX + box.MinX) / 2 / AxisScaleX;
   SceneCenterY = (box.MaxY + box.MinY) / 2 / AxisScaleY;
   SceneCenterZ = 0;

@@ -74,7 +74,7 @@ void SetUnusualState() {
   glMatrixMode(GL_MODELVIEW);
 }
 
-std::shared_ptr<Cls9> Sampled(std::shared_ptr<Cls9> g) {
+std::shared_ptr<Graph> Sampled(std::shared_ptr<Graph> g) {
   EXPECT_TRUE(g->GetPoints());
   return g;
 }
@@ -83,7 +83,7 @@ TEST(DrawFrame, EveryGraphPutsBackTheStateItChanged) {
   FlatScene scene;
   struct Row {
     const char* name;
-    std::function<std::shared_ptr<Cls9>()> make;
+    std::function<std::shared_ptr<Graph>()> make;
   } rows[] = {
       {"explicit curve with every overlay",
        [] {
@@ -134,7 +134,7 @@ TEST(DrawFrame, EveryGraphPutsBackTheStateItChanged) {
        }},
       {"kind without a drawing",
        [] {
-         auto g = std::make_shared<Cls9>();
+         auto g = std::make_shared<Graph>();
          g->GraphType = 44;
          return g;
        }},
@@ -236,7 +236,7 @@ TEST(DrawFrame, ClipBandIsTheGraphsOwn) {
 
 TEST(DrawFrame, NamedColourSchemesReplaceTheStops) {
   FlatScene scene;
-  auto g = std::make_shared<Cls9>();
+  auto g = std::make_shared<Graph>();
   g->GraphType = 44;
   g->ColorNum = 3;
   g->ColorPos[5] = 77;
@@ -285,7 +285,7 @@ TEST(DrawFrame, ValuesTheFrameWritesIntoTheGraph) {
 // ---- points ----
 
 // The centre of the marker a point graph draws, from its triangles.
-std::array<float, 2> MarkerCentre(FlatScene& scene, Cls9& g) {
+std::array<float, 2> MarkerCentre(FlatScene& scene, Graph& g) {
   std::vector<GLfloat> buffer(1 << 20);
   glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
   glRenderMode(GL_FEEDBACK);

@@ -141,11 +141,12 @@ public:
 };
 
 // A 2D function graph of the given kind with its formula texts; the curve shown in black, width 2.
-inline std::shared_ptr<Cls9> Graph2D(int32_t graphType, int32_t coordType, int32_t funForm,
-                                     const std::string& exprY, const std::string& exprZ, float minV,
-                                     float maxV, int32_t stepV, float minU = 0, float maxU = 0) {
+inline std::shared_ptr<Graph> Graph2D(int32_t graphType, int32_t coordType, int32_t funForm,
+                                      const std::string& exprY, const std::string& exprZ,
+                                      float minV, float maxV, int32_t stepV, float minU = 0,
+                                      float maxU = 0) {
   static int32_t id = 1000;
-  auto g = std::make_shared<Cls9>();
+  auto g = std::make_shared<Graph>();
   g->ID = ++id;
   g->GraphType = graphType;
   g->CoordType = coordType;

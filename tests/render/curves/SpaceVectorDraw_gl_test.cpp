@@ -1,4 +1,4 @@
-// Drawing of 3D curves, ribbons, vector plots, vectors and vector operations through Cls9::Draw:
+// Drawing of 3D curves, ribbons, vector plots, vectors and vector operations through Graph::Draw:
 // the pictures (a helix with its tangent and normal plane, a ribbon seen from above, a vector
 // plot, the arrows of a vector sum), the report box of vectors and vector operations, and the
 // polygon mode and shade model a ribbon leaves behind.
@@ -19,8 +19,8 @@ using drawtest::FlatScene;
 
 constexpr int32_t kRed = 255, kGreen = 255 * 256, kBlue = 255 * 65536;
 
-std::shared_ptr<Cls9> Graph(int32_t type) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> MakeGraph(int32_t type) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type;
   g->Material = 1;
   return g;
@@ -35,7 +35,7 @@ struct Scene : FlatScene {
 
 TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlane) {
   Scene scene(DocumentType3D);
-  auto g = Graph(Curve3D);
+  auto g = MakeGraph(Curve3D);
   g->CoordType = Cartesian3D;
   g->FunForm = Parametric;
   // Formula X is the scene's depth: seen from the front the helix is (sin u, u).
@@ -65,7 +65,7 @@ TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlane) {
 
 TEST(SpaceCurveDraw, AnimatedCurveDrawsTheFrameAsked) {
   Scene scene(DocumentType3D);
-  auto g = Graph(Curve3DAnimation);
+  auto g = MakeGraph(Curve3DAnimation);
   g->Animation = true;
   g->CoordType = Cartesian3D;
   g->FunForm = Parametric;
@@ -86,8 +86,8 @@ TEST(SpaceCurveDraw, AnimatedCurveDrawsTheFrameAsked) {
 }
 
 // A flat ribbon over x = -2 .. 2 at height 1, row 1 written by the box at z + 3.
-std::shared_ptr<Cls9> FlatRibbon() {
-  auto g = Graph(Ribbon25D);
+std::shared_ptr<Graph> FlatRibbon() {
+  auto g = MakeGraph(Ribbon25D);
   g->StepU = 1;
   g->StepV = 4;
   g->Vert3D.Allocate({1, 4});
@@ -125,7 +125,7 @@ TEST(SpaceCurveDraw, RibbonSeenFromAbove) {
 TEST(SpaceCurveDraw, TableRibbonFromItsTable) {
   Scene scene(DocumentType25D);
   glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-  auto g = Graph(Table25D);
+  auto g = MakeGraph(Table25D);
   g->StepU = 1;
   g->StepV = 2;
   for (int32_t j = 0; j <= 2; ++j)
@@ -167,7 +167,7 @@ TEST(SpaceCurveDraw, EveryKindPutsBackPolygonModeShadingAndLines) {
   auto ribbon = FlatRibbon();
   ribbon->Show = ModelGrid; // a ribbon sets its polygon mode and shading
   ribbon->Smoothness = ShadeFlat;
-  auto helix = Graph(Curve3D);
+  auto helix = MakeGraph(Curve3D);
   helix->CoordType = Cartesian3D;
   helix->FunForm = Parametric;
   helix->ExpressX = "cos(u)";
@@ -178,11 +178,11 @@ TEST(SpaceCurveDraw, EveryKindPutsBackPolygonModeShadingAndLines) {
   helix->ShowTangent = helix->ShowNormal = true;
   helix->TangentNum = helix->NormalNum = 1;
   ASSERT_TRUE(helix->GetPoints());
-  auto vector = Graph(Vector);
+  auto vector = MakeGraph(Vector);
   vector->VecEndX = vector->VecEndY = vector->VecEndZ = 1;
   vector->VecWidth = 3;
   vector->ShowVecB = vector->ShowVecPrj = vector->ShowVecBegin = vector->ShowVecEnd = true;
-  auto operation = Graph(VectorOperation);
+  auto operation = MakeGraph(VectorOperation);
   operation->VecOperation = VectorSum;
   operation->VecDX = operation->VecDY2 = 1;
   for (const auto& g : {ribbon, helix, vector, operation}) {
@@ -200,7 +200,7 @@ TEST(SpaceCurveDraw, EveryKindPutsBackPolygonModeShadingAndLines) {
 
 TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
   Scene scene(DocumentTypeSpecial);
-  auto g = Graph(VectorPlot);
+  auto g = MakeGraph(VectorPlot);
   g->CoordType = Cartesian3D;
   g->FunForm = Parametric;
   // X = u, Y = v, Z = X over -2 .. 2 in 4 steps: arrows one step long along X at the nine
@@ -229,7 +229,7 @@ TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
 
 TEST(VectorDraw, VectorReportAndPicture) {
   Scene scene(DocumentType3D);
-  auto g = Graph(Vector);
+  auto g = MakeGraph(Vector);
   g->VecBeginX = -2.0f;
   g->VecEndX = 1.0f;
   g->VecEndY = -4.0f;
@@ -251,7 +251,7 @@ TEST(VectorDraw, VectorReportAndPicture) {
 
 TEST(VectorDraw, VectorSumReportAndArrows) {
   Scene scene(DocumentType3D);
-  auto g = Graph(VectorOperation);
+  auto g = MakeGraph(VectorOperation);
   g->VecOperation = VectorSum;
   g->VecDX = 2.0f;
   g->VecDY2 = 2.0f;

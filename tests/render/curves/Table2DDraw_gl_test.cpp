@@ -15,8 +15,8 @@ using drawtest::FlatScene;
 
 constexpr int32_t kGreen = 200 * 256, kRed = 255, kBlue = 255 * 65536;
 
-std::shared_ptr<Cls9> Table(const std::vector<std::pair<float, float>>& points) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Table(const std::vector<std::pair<float, float>>& points) {
+  auto g = std::make_shared<Graph>();
   g->ID = 1;
   g->GraphType = Table2D;
   g->StepV = static_cast<int32_t>(points.size()) - 1;

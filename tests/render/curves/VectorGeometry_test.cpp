@@ -71,7 +71,7 @@ TEST(VectorReport, LinesOfAVector) {
         "    X Direction: 89.99979", "    Y Direction: 89.99979", "    Z Direction: 89.99979"}},
   };
   for (const Row& r : rows) {
-    Cls9 g;
+    Graph g;
     g.GraphType = Vector;
     g.VecBeginX = r.b.x, g.VecBeginY = r.b.y, g.VecBeginZ = r.b.z;
     g.VecEndX = r.e.x, g.VecEndY = r.e.y, g.VecEndZ = r.e.z;
@@ -112,7 +112,7 @@ TEST(VectorReport, LinesOfEveryOperation) {
       {6, {1, 0, 0}, {0, 1, 0}, 0, {}},
   };
   for (const Row& r : rows) {
-    Cls9 g;
+    Graph g;
     g.GraphType = VectorOperation;
     g.VecOperation = r.op;
     g.VecDX = r.v1.x, g.VecDY = r.v1.y, g.VecDZ = r.v1.z;

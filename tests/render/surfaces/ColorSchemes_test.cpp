@@ -21,7 +21,7 @@ class SchemeLookup : public ::testing::TestWithParam<LookupRow> {};
 
 TEST_P(SchemeLookup, GivesTheInterpolatedStopColour) {
   const LookupRow& row = GetParam();
-  Cls9 g;
+  Graph g;
   g.ColorName = row.name;
   float r = -1, gr = -1, b = -1;
   ColorMapColor(g, row.value, 0.0f, 100.0f, r, gr, b);
@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::to_string(info.index) + "_" + info.param.name; });
 
 TEST(ColorScheme, AnEmptyNameBecomesRainbow) {
-  Cls9 g;
+  Graph g;
   float r = 0, gr = 0, b = 0;
   ColorMapColor(g, 20.0f, 0.0f, 100.0f, r, gr, b);
   EXPECT_EQ(g.ColorName, "Rainbow");
@@ -61,12 +61,12 @@ TEST(ColorScheme, NamesMatchInAnyCaseWithOneLeadingAtSign) {
   };
   for (const Row& row : {Row{"Fiery", 5}, Row{"@fiery", 5}, Row{"GREY", 2}, Row{" Fiery", 0},
                          Row{"Fiery@", 0}, Row{"@@Grey", 0}, Row{"", 0}, Row{"Purple", 0}}) {
-    Cls9 g;
+    Graph g;
     LoadColorScheme(g, row.name);
     EXPECT_EQ(g.ColorNum, row.count) << row.name;
   }
   // A shorter scheme leaves the stops after its own as they were.
-  Cls9 g;
+  Graph g;
   LoadColorScheme(g, "Rainbow");
   LoadColorScheme(g, "Grey");
   EXPECT_EQ(g.ColorNum, 2);
@@ -74,7 +74,7 @@ TEST(ColorScheme, NamesMatchInAnyCaseWithOneLeadingAtSign) {
 }
 
 TEST(ColorScheme, StopsFromADocumentColourUnderAnUnknownName) {
-  Cls9 g;
+  Graph g;
   g.ColorName = "Mine";
   g.ColorNum = 3;
   const float pos[3] = {0, 10, 100};

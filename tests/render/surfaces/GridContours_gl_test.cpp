@@ -21,20 +21,20 @@ struct SceneState {
   ~SceneState() { DocumentType = DocumentType2D; }
 };
 
-TEST(CContour2, PolarPlacementTurnsRadiusAndAngle) {
+TEST(GridContours, PolarPlacementTurnsRadiusAndAngle) {
   SceneState s(DocumentType2D);
   AxisScaleX = 2;
   SceneCenterY = 0.5f;
   std::array<double, 3> p{};
-  ASSERT_TRUE(CContour2::Place(2, 1.0f, 0.0f, 1.0f, 0.0f, 0.0f, p)); // X = 2, Y = 0
+  ASSERT_TRUE(GridContours::Place(2, 1.0f, 0.0f, 1.0f, 0.0f, 0.0f, p)); // X = 2, Y = 0
   EXPECT_DOUBLE_EQ(p[0], 1.0);
   EXPECT_DOUBLE_EQ(p[1], -0.5);
   EXPECT_DOUBLE_EQ(p[2], 0.0);
   DocumentType = DocumentType25D;
-  EXPECT_FALSE(CContour2::Place(1, 1, 1, 0, 0, 0, p));
+  EXPECT_FALSE(GridContours::Place(1, 1, 1, 0, 0, 0, p));
 }
 
-TEST(CContour2, LevelColoursRunFromSecondToFirstAndLinesAreDrawn) {
+TEST(GridContours, LevelColoursRunFromSecondToFirstAndLinesAreDrawn) {
   GlTestContext gl(64, 64);
   ASSERT_TRUE(gl.Valid());
   SceneState s(DocumentTypeSpecial);
@@ -51,7 +51,7 @@ TEST(CContour2, LevelColoursRunFromSecondToFirstAndLinesAreDrawn) {
   for (int32_t i = 1; i <= 2; ++i)
     for (int32_t j = 1; j <= 5; ++j) g(i, j) = static_cast<float>(2 * (j - 1));
   const int32_t red = 255, blue = 255 * 65536;
-  CContour2 tracer;
+  GridContours tracer;
   tracer.Contour2(2, 5, 1, 1, g, 0, 0, 0, 4, 1, red, blue, 3);
   ASSERT_FALSE(tracer.Segments().empty());
   bool sawMiddle = false;

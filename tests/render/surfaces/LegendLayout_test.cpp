@@ -58,8 +58,8 @@ TEST(LegendTicks, LabelsOfValuesAHairOffAShortDecimal) {
   EXPECT_EQ(CeilWithTolerance(2.0f), 2.0f);
 }
 
-std::shared_ptr<Cls9> Graph(int32_t type, int32_t style) {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> MakeGraph(int32_t type, int32_t style) {
+  auto g = std::make_shared<Graph>();
   g->GraphType = type;
   g->FillStyle = style;
   g->FirstColor = 255;       // red
@@ -70,7 +70,7 @@ std::shared_ptr<Cls9> Graph(int32_t type, int32_t style) {
 TEST(LegendLayout, RangeFollowsTheFillStyleAlongTheAxisItColours) {
   // Box: formula x 0 .. 1, y 0 .. 2, value 0 .. 4; 4D values 0 .. 8.
   auto range = [](int32_t type, int32_t style) {
-    auto g = Graph(type, style);
+    auto g = MakeGraph(type, style);
     const LegendLayout l = ComputeLegendLayout(*g, 0, 1, 0, 2, 0, 4, 0, 8, QLocale::c());
     return l.Shown ? l.Hi : -1.0f;
   };
@@ -84,7 +84,7 @@ TEST(LegendLayout, RangeFollowsTheFillStyleAlongTheAxisItColours) {
   EXPECT_EQ(range(Function4D44, GradientTopBottom), -1.0f);
   EXPECT_EQ(range(Curve3D, GradientTopBottom), -1.0f);
 
-  auto g = Graph(Surface3D, GradientTopBottom);
+  auto g = MakeGraph(Surface3D, GradientTopBottom);
   const LegendLayout l = ComputeLegendLayout(*g, 0, 1, 0, 2, 0, 4, 0, 1, QLocale::c());
   ASSERT_EQ(l.Polygons.size(), 1u);
   EXPECT_EQ(l.Polygons[0][0].Colour, (std::array<float, 3>{0, 0, 1})); // low end: second colour
@@ -98,7 +98,7 @@ TEST(LegendLayout, RangeFollowsTheFillStyleAlongTheAxisItColours) {
 }
 
 TEST(LegendLayout, ColourMapBandsPlaceTheStops) {
-  auto g = Graph(Function4D, ColorMapFill);
+  auto g = MakeGraph(Function4D, ColorMapFill);
   g->ColorName = "Grey";
   g->ColorNum = 2;
   g->ColorPos[0] = 0;

@@ -43,7 +43,7 @@ public:
   }
   int32_t GraphCount() override { return 1; }
   bool Animation() override { return false; }
-  Cls1 GetBox(int32_t) override {
+  BoundingBox GetBox(int32_t) override {
     AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
     return g.GetBox();
   }
@@ -63,11 +63,11 @@ public:
   void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
   void ValueRange(float& lo, float& hi) override { lo = hi = 0; }
   bool AxesShown() override { return false; }
-  void DrawBackground(Cls1&) override {}
-  void Draw2DGrid(Cls1&) override {}
-  void DrawAxes(Cls1&) override {}
+  void DrawBackground(BoundingBox&) override {}
+  void Draw2DGrid(BoundingBox&) override {}
+  void DrawAxes(BoundingBox&) override {}
 
-  Cls9 g;
+  Graph g;
   bool preparedInsideAList = false;
 };
 

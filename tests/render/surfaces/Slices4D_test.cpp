@@ -31,8 +31,8 @@ TEST(SliceLayer, SearchFindsLayersAndTheSpanBetweenThem) {
 }
 
 // A 4D graph sampled by hand: w = x + 10 y + 100 z on x, y, z = 0 .. 2 (two steps each).
-std::shared_ptr<Cls9> Graph() {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> MakeGraph() {
+  auto g = std::make_shared<Graph>();
   g->GraphType = Function4D;
   g->StepU = g->StepV = g->StepW = 2;
   for (ValueGrid<3>* grid : {&g->SampleGrid1, &g->SampleGrid2, &g->SampleGrid3, &g->SampleGridV})
@@ -70,7 +70,7 @@ struct Scene {
 
 TEST(Slices4D, PointsTakeValuesBetweenLayersAndSkipTheOutside) {
   Scene scene;
-  auto g = Graph();
+  auto g = MakeGraph();
   Slice4D s;
   ASSERT_TRUE(BuildSlice(*g, 0, SliceZ, 1, s));
   ASSERT_EQ(s.RowsA, 3);
@@ -96,7 +96,7 @@ TEST(Slices4D, PointsTakeValuesBetweenLayersAndSkipTheOutside) {
 
 TEST(Slices4D, FillColoursAndGeometry) {
   Scene scene;
-  auto g = Graph();
+  auto g = MakeGraph();
   g->FillStyle = GradientTopBottom;
   g->FirstColor = 255;       // red at MaxVV
   g->SecondColor = 16711680; // blue at MinVV
@@ -120,7 +120,7 @@ TEST(Slices4D, FillColoursAndGeometry) {
 
 TEST(Slices4D, ArrowsFollowTheValueInThePlane) {
   Scene scene;
-  auto g = Graph();
+  auto g = MakeGraph();
   Slice4D s;
   ASSERT_TRUE(BuildSlice(*g, 0, SliceZ, 1, s));
   std::vector<std::array<IsoPoint, 2>> arrows = SliceArrows(s);

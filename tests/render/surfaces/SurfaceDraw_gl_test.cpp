@@ -1,4 +1,4 @@
-// Surfaces drawn through Cls9::Draw under a light, compared with reference pictures: a lit
+// Surfaces drawn through Graph::Draw under a light, compared with reference pictures: a lit
 // surface, a textured one, a transparent one, and a floor colour map with contour lines. Also the
 // GL state the drawer leaves, and the textures of a compilation: uploaded once, freed with the
 // next compilation, a bad file drawn untextured with one message.
@@ -71,8 +71,8 @@ protected:
   }
 
   // A sampled surface z = formula over x, y in -1 .. 1.
-  static std::unique_ptr<Cls9> Surface(const char* formula, int32_t steps = 16) {
-    auto g = std::make_unique<Cls9>();
+  static std::unique_ptr<Graph> Surface(const char* formula, int32_t steps = 16) {
+    auto g = std::make_unique<Graph>();
     g->GraphType = Surface3D;
     g->CoordType = Cartesian3D;
     g->FunForm = Explicit;
@@ -238,7 +238,7 @@ TEST_F(SurfaceScene, EverySurfaceKindWithAFloorIsColouredFromItsLowestPoint) {
   // The box is lowered by 3 for the floor and raised again before the cells are coloured, for
   // tables, animated surfaces and surfaces of revolution as for plain surfaces. Heights 2 .. 5.
   for (int32_t type : {Table3D, Surface3DAnimation, RevolutionAboutY}) {
-    auto g = std::make_unique<Cls9>();
+    auto g = std::make_unique<Graph>();
     g->GraphType = type;
     g->CoordType = Cartesian3D;
     g->FunForm = Explicit;
@@ -249,17 +249,17 @@ TEST_F(SurfaceScene, EverySurfaceKindWithAFloorIsColouredFromItsLowestPoint) {
     if (type == Table3D) {
       for (int32_t j = 0; j <= 1; ++j)
         for (int32_t i = 0; i <= 1; ++i)
-          g->VertTab3D(j, i) = Cls2::Init(static_cast<float>(i), height(j, i), 0, 0);
+          g->VertTab3D(j, i) = GraphPoint::Init(static_cast<float>(i), height(j, i), 0, 0);
     } else if (type == Surface3DAnimation) {
       g->Anim3D.Allocate({1, 1, FrameCount});
       for (int32_t j = 0; j <= 1; ++j)
         for (int32_t i = 0; i <= 1; ++i)
-          g->Anim3D(j, i, 3) = Cls2::Init(static_cast<float>(i), height(j, i), 0, 0);
+          g->Anim3D(j, i, 3) = GraphPoint::Init(static_cast<float>(i), height(j, i), 0, 0);
     } else {
       g->VertRev.Allocate({40, 1});
       for (int32_t j = 0; j <= 40; ++j)
         for (int32_t i = 0; i <= 1; ++i)
-          g->VertRev(j, i) = Cls2::Init(static_cast<float>(j), height(j, i), 0, 0);
+          g->VertRev(j, i) = GraphPoint::Init(static_cast<float>(j), height(j, i), 0, 0);
     }
     g->Draw(3);
     EXPECT_FLOAT_EQ(g->BoxMinY, 2.0f) << type;
@@ -275,8 +275,8 @@ TEST_F(SurfaceScene, AnImplicitSurfaceRunsNoGridPasses) {
   g->FunForm = Implicit;
   g->ShowColormap = true;
   g->ShowVector = true;
-  for (Cls2& p : g->Vert3D.Cells())
-    p = Cls2{};
+  for (GraphPoint& p : g->Vert3D.Cells())
+    p = GraphPoint{};
   g->Show = ModelPoint; // were the passes run, the origin would show as a point
   DrawSurface(*g, 0);
   GLint mode[2] = {0, 0};
@@ -289,14 +289,14 @@ TEST_F(SurfaceScene, AnImplicitSurfaceRunsNoGridPasses) {
 }
 
 TEST_F(SurfaceScene, TheColourMapPathLeavesTexturingAndBlendingOff) {
-  auto g = std::make_unique<Cls9>();
+  auto g = std::make_unique<Graph>();
   g->GraphType = ColorMap;
   g->StepU = g->StepV = 1;
   g->Vert3D.Allocate({1, 1});
   for (int32_t j = 0; j <= 1; ++j)
     for (int32_t i = 0; i <= 1; ++i)
-      g->Vert3D(j, i) =
-          Cls2::Init(static_cast<float>(i), static_cast<float>(i + j), static_cast<float>(j), 0);
+      g->Vert3D(j, i) = GraphPoint::Init(static_cast<float>(i), static_cast<float>(i + j),
+                                         static_cast<float>(j), 0);
   g->ShowTex = true;
   g->ShowTrans = true;
   g->FillStyle = ColorMapFill;

@@ -167,13 +167,13 @@ TEST(SurfaceTextureCoordinates, RunFromOneToZero) {
 }
 
 TEST(SurfaceGridOfGraph, ATableWithHolesIsNeitherFilledNorChanged) {
-  Cls9 g;
+  Graph g;
   g.GraphType = Table3D;
   g.StepU = 3;
   g.StepV = 2;
   for (int32_t j = 0; j <= 1; ++j) // rows 2 and 3 were never given points
     for (int32_t i = 0; i <= 2; ++i)
-      g.VertTab3D(j, i) = Cls2::Init(static_cast<float>(i), 1.0f, static_cast<float>(j), 0);
+      g.VertTab3D(j, i) = GraphPoint::Init(static_cast<float>(i), 1.0f, static_cast<float>(j), 0);
   const SurfaceGrid grid = GridOfGraph(g, 0);
   ASSERT_EQ(grid.StepU, 3);
   const SurfaceMesh mesh = Mesh(grid);
@@ -185,7 +185,7 @@ TEST(SurfaceGridOfGraph, ATableWithHolesIsNeitherFilledNorChanged) {
 }
 
 TEST(SurfaceGridOfGraph, AnAnimatedSurfaceReadsItsStep) {
-  Cls9 g;
+  Graph g;
   g.GraphType = Surface3DAnimation;
   g.StepU = g.StepV = 1;
   g.Anim3D.Allocate({1, 1, 2});

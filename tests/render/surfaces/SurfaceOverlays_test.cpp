@@ -30,10 +30,10 @@ SurfaceGrid MakeGrid(int32_t stepU, int32_t stepV,
 }
 
 // Tangent points (x, y) and normal points of a graph z = formula.
-std::unique_ptr<Cls9> TangentGraph(const char* formula,
-                                   std::initializer_list<std::array<float, 2>> tangents,
-                                   std::initializer_list<std::array<float, 2>> normals) {
-  auto g = std::make_unique<Cls9>();
+std::unique_ptr<Graph> TangentGraph(const char* formula,
+                                    std::initializer_list<std::array<float, 2>> tangents,
+                                    std::initializer_list<std::array<float, 2>> normals) {
+  auto g = std::make_unique<Graph>();
   g->ExpressZ = formula;
   g->ShowTangent = tangents.size() > 0;
   g->ShowNormal = normals.size() > 0;

@@ -59,8 +59,8 @@ public:
 };
 
 // w = sin(x) + cos(y) + z / 2 on x, y, z = -2 .. 2 in 10 steps, as sampling lays it out.
-std::shared_ptr<Cls9> Graph4D() {
-  auto g = std::make_shared<Cls9>();
+std::shared_ptr<Graph> Graph4D() {
+  auto g = std::make_shared<Graph>();
   g->GraphType = Function4D;
   g->StepU = g->StepV = g->StepW = 10;
   for (ValueGrid<3>* grid : {&g->SampleGrid1, &g->SampleGrid2, &g->SampleGrid3, &g->SampleGridV})
