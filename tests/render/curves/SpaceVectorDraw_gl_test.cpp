@@ -9,9 +9,9 @@
 #include <string>
 
 #include "formula/FormulaGlobals.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/DrawTestScene.h"
 #include "sampling/VectorOperations.h"
-#include "render/common/ResultBox.h"
 
 namespace {
 
@@ -213,11 +213,7 @@ TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
   g->StepU = g->StepV = 4;
   g->SecondColor = kBlue;
   ASSERT_TRUE(g->GetPoints());
-  // The arrows take the plot's colour, not a lit one, in a lit scene.
-  glEnable(GL_LIGHTING);
   g->Draw();
-  EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-  glDisable(GL_LIGHTING);
   for (float y : {-1.0f, 0.0f, 1.0f}) {
     // Thin smoothed shafts come out pale.
     EXPECT_TRUE(scene.AnyPixelNear(-0.5f, y, 1, Bluish)) << y;
@@ -225,6 +221,49 @@ TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
     EXPECT_FALSE(scene.Marked(-1.5f, y, 2)) << "no arrow at a border node";
   }
   EXPECT_FALSE(scene.Marked(0.5f, 0.5f, 2));
+}
+
+TEST(VectorDraw, VectorPlotIsLitLikeASurfaceFacingTheViewer) {
+  Scene scene(DocumentTypeSpecial);
+  auto g = MakeGraph(VectorPlot);
+  g->CoordType = Cartesian3D;
+  g->FunForm = Parametric;
+  g->ExpressX = "u";
+  g->ExpressY = "v";
+  g->ExpressZ = "0"; // no change: every head a disc on its node
+  g->MinU = g->MinV = -2.0f;
+  g->MaxU = g->MaxV = 2.0f;
+  g->StepU = g->StepV = 4;
+  g->SecondColor = kBlue;
+  ASSERT_TRUE(g->GetPoints());
+  // A light at half strength from the viewer, and a normal the drawing before left pointing away.
+  const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1.0f}, none[4] = {0, 0, 0, 1};
+  const GLfloat towardsViewer[4] = {0, 0, 1, 0};
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, half);
+  glLightfv(GL_LIGHT0, GL_AMBIENT, none);
+  glLightfv(GL_LIGHT0, GL_SPECULAR, none);
+  glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
+  glLightfv(GL_LIGHT0, GL_POSITION, towardsViewer);
+  glEnable(GL_LIGHT0);
+  glEnable(GL_LIGHTING);
+  glNormal3f(0.0f, 0.0f, -1.0f);
+  g->Draw();
+  EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+  // A square in the plot's colour facing the viewer, drawn under the material the plot leaves.
+  glNormal3f(0.0f, 0.0f, 1.0f);
+  glColor3f(0.0f, 0.0f, 1.0f);
+  glBegin(GL_QUADS);
+  glVertex3f(2.4f, 2.4f, 0.0f);
+  glVertex3f(2.9f, 2.4f, 0.0f);
+  glVertex3f(2.9f, 2.9f, 0.0f);
+  glVertex3f(2.4f, 2.9f, 0.0f);
+  glEnd();
+  glDisable(GL_LIGHTING);
+  glDisable(GL_LIGHT0);
+  const Rgb lit = scene.At(2.65f, 2.65f);
+  ASSERT_LT(lit.b, 200) << "the light dims the square";
+  for (float x : {-1.0f, 0.0f, 1.0f})
+    EXPECT_TRUE(scene.HasColour(x, 0.0f, lit, 0, 12)) << "the head at " << x << " is lit alike";
 }
 
 TEST(VectorDraw, VectorReportAndPicture) {
