@@ -33,34 +33,66 @@ struct Scene : FlatScene {
   explicit Scene(int32_t documentType) : FlatScene(240, 3.0f) { DocumentType = documentType; }
 };
 
-TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlane) {
+TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlaneInEveryForm) {
+  // The helix (cos u, sin u, u) as three formulas of u in Cartesian and in cylindrical
+  // coordinates; formula X is the scene's depth: seen from the front the helix is (sin u, u).
+  struct Form {
+    int32_t coord;
+    const char *x, *y, *z;
+  } forms[] = {{Cartesian3D, "cos(u)", "sin(u)", "u"}, {Cylindrical, "u", "1", "u"}};
+  for (const Form& form : forms) {
+    Scene scene(DocumentType3D);
+    auto g = MakeGraph(Curve3D);
+    g->CoordType = form.coord;
+    g->FunForm = Parametric;
+    g->ExpressX = form.x;
+    g->ExpressY = form.y;
+    g->ExpressZ = form.z;
+    g->MinU = -2.5f;
+    g->MaxU = 2.5f;
+    g->StepU = 100;
+    g->SecondColor = kRed;
+    g->ShowTangent = g->ShowNormal = true;
+    g->TangentNum = 1;
+    g->TangentX[1] = 0.0f; // from (1, -1, -1) to (1, 1, 1)
+    g->NormalNum = 1;
+    g->NormalX[1] = 1.5707964f; // the unit square around (1, pi / 2), seen from the front
+    ASSERT_TRUE(g->GetPoints());
+    g->Draw();
+
+    EXPECT_TRUE(scene.HasColour(std::sin(-2.0f), -2.0f, {255, 0, 0})) << "curve " << form.x;
+    EXPECT_TRUE(scene.HasColour(-0.9f, -0.9f, {0, 255, 0})) << "tangent " << form.x;
+    EXPECT_FALSE(scene.Marked(0.9f, -0.9f, 2)) << form.x;
+    EXPECT_TRUE(scene.HasColour(1.3f, 1.35f, {0, 0, 255}, 0)) << "normal plane " << form.x;
+    EXPECT_TRUE(scene.HasColour(0.6f, 1.9f, {0, 0, 255}, 0)) << "normal plane " << form.x;
+    EXPECT_FALSE(scene.Marked(1.7f, 1.57f, 2)) << "outside the plane " << form.x;
+    EXPECT_EQ(ResultBox::Text(), "");
+  }
+}
+
+TEST(SpaceCurveDraw, ExplicitCurveHasItsTangent) {
+  // z = y^2 / 2 along y: seen from the front the parabola (y, y^2 / 2), its tangent at y = 1 from
+  // (0, -0.5) to (2, 1.5).
   Scene scene(DocumentType3D);
   auto g = MakeGraph(Curve3D);
   g->CoordType = Cartesian3D;
-  g->FunForm = Parametric;
-  // Formula X is the scene's depth: seen from the front the helix is (sin u, u).
-  g->ExpressX = "cos(u)";
-  g->ExpressY = "sin(u)";
-  g->ExpressZ = "u";
-  g->MinU = -2.5f;
-  g->MaxU = 2.5f;
-  g->StepU = 100;
+  g->FunForm = Explicit;
+  g->ExpressX = "x";
+  g->ExpressY = "y";
+  g->ExpressZ = "y^2/2";
+  g->MinU = -2.0f;
+  g->MaxU = 2.0f;
+  g->StepU = 40;
   g->SecondColor = kRed;
-  g->ShowTangent = g->ShowNormal = true;
+  g->ShowTangent = true;
   g->TangentNum = 1;
-  g->TangentX[1] = 0.0f; // from (1, -1, -1) to (1, 1, 1)
-  g->NormalNum = 1;
-  g->NormalX[1] = 1.5707964f; // the unit square around (1, pi / 2), seen from the front
+  g->TangentX[1] = 1.0f;
   ASSERT_TRUE(g->GetPoints());
   g->Draw();
-
-  EXPECT_TRUE(scene.HasColour(std::sin(-2.0f), -2.0f, {255, 0, 0})) << "curve";
-  EXPECT_TRUE(scene.HasColour(-0.9f, -0.9f, {0, 255, 0})) << "tangent";
-  EXPECT_FALSE(scene.Marked(0.9f, -0.9f, 2));
-  EXPECT_TRUE(scene.HasColour(1.3f, 1.35f, {0, 0, 255}, 0)) << "normal plane";
-  EXPECT_TRUE(scene.HasColour(0.6f, 1.9f, {0, 0, 255}, 0)) << "normal plane";
-  EXPECT_FALSE(scene.Marked(1.7f, 1.57f, 2)) << "outside the plane";
-  EXPECT_EQ(ResultBox::Text(), "");
+  EXPECT_TRUE(scene.HasColour(-1.5f, 1.125f, {255, 0, 0})) << "curve";
+  EXPECT_TRUE(scene.HasColour(1.5f, 1.0f, {0, 255, 0})) << "tangent";
+  EXPECT_TRUE(scene.HasColour(0.3f, -0.2f, {0, 255, 0})) << "tangent";
+  EXPECT_TRUE(scene.Dialogs.prompter.shown.empty());
 }
 
 TEST(SpaceCurveDraw, AnimatedCurveDrawsTheFrameAsked) {
