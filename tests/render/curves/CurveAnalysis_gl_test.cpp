@@ -263,6 +263,12 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "Function y=x^2\r\nFunction2 y=1\r\n    Point of intersection: x=-0.9990854,y=1\r\n"
        "    Point of intersection: x=0.9990854,y=1\r\n"
        "    Area of intersectant field is 1.333007\r\n\r\n"},
+      {"a curve without a defined point says so and draws nothing more",
+       [] {
+         return With(ExplicitCurve("1/0", -2, 2, 20),
+                     [](Graph& g) { g.ShowInt = g.ShowMax = g.ShowRoot = true; });
+       },
+       "Function y=1/0\r\n    The curve has no defined point.\r\n"},
       {"two curves that never meet",
        [] {
          return With(Graph2D(Intersection, Cartesian2D, Explicit, "x", "x^2+2", -2, 2, 41),
