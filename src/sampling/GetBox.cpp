@@ -151,6 +151,20 @@ public:
 
 } // namespace
 
+bool HasDefinedCurvePoint(const Graph& g, int32_t animStep) {
+  const bool curveKind = g.GraphType == Curve2D || g.GraphType == StepStemPlot ||
+                         g.GraphType == Curve2DAnimation || g.GraphType == Intersection;
+  if (!curveKind || (g.FunForm != Explicit && g.FunForm != Parametric)) return true;
+  const bool animated = GraphKind(g.GraphType).Animated;
+  for (int32_t j = 0; j <= g.StepV; ++j) {
+    const GraphPoint* p = nullptr;
+    if (animated ? g.Anim2D.InRange({j, animStep}) : g.Vert3D.InRange({0, j}))
+      p = animated ? &g.Anim2D(j, animStep) : &g.Vert3D(0, j);
+    if (p && p->x != UndefinedValue && p->y != UndefinedValue) return true;
+  }
+  return false;
+}
+
 bool HasFloorOverlays(const Graph& g) {
   if (!(g.ShowContour || g.ShowVector || g.ShowColormap)) return false;
   // The surface drawer's kinds but the flat colour map; an implicit surface has no height grid.
@@ -216,6 +230,8 @@ BoundingBox Graph::GetBox(int32_t lngAnimStep) {
   case StepStemPlot:
   case Curve2DAnimation:
   case Intersection:
+    // A curve without a defined point leaves its box empty: it widens nothing.
+    if (curveForm && !HasDefinedCurvePoint(*this, s)) break;
     if (curveForm) {
       for (int32_t j = 0; j <= StepV; ++j) {
         if (GraphKind(GraphType).Animated) {

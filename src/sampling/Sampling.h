@@ -86,3 +86,9 @@ inline constexpr std::string_view SamplingTooLargeMessage =
 // ShowColormap on). GetBox lowers such a graph's box to take in the floor, 3 below its lowest
 // height; the drawing raises it back by 3 before it draws.
 bool HasFloorOverlays(const Graph& graph);
+
+// Whether a 2D curve of the explicit or parametric form (GraphType Curve2D, StepStemPlot,
+// Curve2DAnimation, Intersection) has at least one sample with a defined x and y at the animation
+// step (its first function's samples; true for every other graph). A curve without one (y = 1/0)
+// takes no part in the box: the box and the axes stay as the other graphs make them.
+bool HasDefinedCurvePoint(const Graph& graph, int32_t animStep = 0);

@@ -3,6 +3,7 @@
 // and 2.5D tables, floor overlays, grids with the 4D value range, and narrowing to the clip box.
 
 #include "SamplingFixture.h"
+#include "model/GraphContainer.h"
 #include "sampling/VectorOperations.h"
 
 #include <cmath>
@@ -113,6 +114,33 @@ TEST_F(Box, UndefinedCoordinatesCountAsTheirNumber) {
   g->MinU = -1;
   ASSERT_TRUE(g->GetPoints());
   EXPECT_TRUE(BoxIs(g->GetBox(), {U, 6, U, 1, U, 6}));
+}
+
+TEST_F(Box, ACurveWithoutADefinedPointLeavesTheBoxAsTheOthersMakeIt) {
+  std::shared_ptr<Graph> none = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "1/0");
+  Domain(*none, 0, 1, 1, -5, 5, 10);
+  ASSERT_TRUE(none->GetPoints());
+  EXPECT_FALSE(HasDefinedCurvePoint(*none));
+  const BoundingBox own = none->GetBox();
+  EXPECT_GT(own.MinX, own.MaxX) << "an empty box: no origin, no undefined number";
+  EXPECT_GT(own.MinY, own.MaxY);
+  std::shared_ptr<Graph> line = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x+2");
+  none->ID = 1;
+  line->ID = 2;
+  Domain(*line, 0, 1, 1, 1, 3, 2);
+  ASSERT_TRUE(line->GetPoints());
+  EXPECT_TRUE(HasDefinedCurvePoint(*line));
+  GraphContainer both, alone;
+  both.FunSurfs.Add(line);
+  both.FunSurfs.Add(none);
+  alone.FunSurfs.Add(line);
+  EXPECT_TRUE(BoxIs(both.GetBox(), {0, 3, 0, 5, 0, 0}));
+  EXPECT_TRUE(BoxIs(alone.GetBox(), {0, 3, 0, 5, 0, 0}));
+  // One defined sample is enough to count, as before.
+  auto partly = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "1/x");
+  Domain(*partly, 0, 1, 1, 0, 2, 2);
+  ASSERT_TRUE(partly->GetPoints());
+  EXPECT_TRUE(HasDefinedCurvePoint(*partly));
 }
 
 TEST_F(Box, FloorOverlaysLowerTheSurfaceBox) {

@@ -603,7 +603,9 @@ std::vector<Sample> Samples() {
   });
   add("animation/2D/sinexp.crv", [] {
     Doc d = NewDoc(DocumentType2D);
-    d.scale.mode = ScaleSquare; // values and x of different sizes
+    // Heights of about 1 over x from 0 to 25: drawn 8 times as tall as a unit across, so the
+    // wave fills the view's width and its axis stays inside its height.
+    Exaggerate(d, 8);
     d.axes.BetterFonts = false;
     d.frames = 20;
     GraphRef g =
@@ -625,6 +627,11 @@ std::vector<Sample> Samples() {
   // 2.5D.
   add("25D/sin.crv", [] {
     Doc d = NewDoc(DocumentType25D);
+    // The ribbon is long and low: its height and depth drawn larger than a unit across, so it
+    // fills the view as it opens.
+    d.scale.mode = ScaleCustom;
+    d.scale.ratioY = 2.0f;
+    d.scale.ratioZ = 2.5f;
     GraphRef g = d.Add(Explicit2D("Sine ribbon", "2*sin(x)", -2 * Pi, 2 * Pi, 120, Black, 1));
     g->GraphType = Ribbon25D;
     RibbonStyle(*g, Orange, Blue);
@@ -1004,16 +1011,17 @@ std::vector<Sample> Samples() {
     const int32_t colours[3][2] = {{Red, Orange}, {Green, Leaf}, {Blue, Sky}};
     for (int s = 0; s < 3; ++s) {
       // Row 0 is the front edge of the ribbon, row 1 its back edge (the front moved back by 3,
-      // as the box of the graph remakes it).
+      // as the box of the graph remakes it): every ribbon of a 2.5D document spans the depth 0
+      // to 3 of its axes, so the series stand one above the other.
       GraphRef g = NewGraph(Table25D, names[s]);
       g->StepU = 1;
       g->StepV = 7;
       for (int j = 0; j < 8; ++j) {
         for (int row = 0; row <= 1; ++row) {
           GraphPoint& p = g->VertTab3D(row, j);
-          p.x = static_cast<float>(j + 1);
+          p.x = static_cast<float>(j);
           p.y = series[s][j];
-          p.z = static_cast<float>(s) * 4.0f + 3.0f * static_cast<float>(row);
+          p.z = 3.0f * static_cast<float>(row);
         }
       }
       RibbonStyle(*g, colours[s][0], colours[s][1]);

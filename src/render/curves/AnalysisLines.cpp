@@ -56,3 +56,5 @@ std::string CurvatureLines(const CurvatureCircle& c) {
          "        Center of curvature circle: x=" + ReportNumber(c.CX) +
          ", y=" + ReportNumber(c.CY);
 }
+
+std::string NoDefinedPointLine() { return "    The curve has no defined point."; }

@@ -31,5 +31,7 @@ std::string InflexionLine(float x, float y);
 // "    Curvature circle:" and the four indented lines of one circle.
 std::string CurvatureHeadLine();
 std::string CurvatureLines(const CurvatureCircle& circle); // four lines joined by CrLf
+// "    The curve has no defined point." for a curve whose every sample is undefined (y = 1/0).
+std::string NoDefinedPointLine();
 // A number of the report, or "undefined" for UndefinedValue.
 std::string ValueOrUndefined(float value);

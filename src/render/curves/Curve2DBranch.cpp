@@ -2,10 +2,12 @@
 // overlays of the curve pass: the inverse curve, the roots, the steps and stems of step plots and
 // the mirror curve; the other analysis stages run at their places in the pass (CurveAnalysis.h).
 
+#include "render/curves/AnalysisLines.h"
 #include "render/curves/CurveAnalysis.h"
 #include "render/curves/CurveReport.h"
 #include "render/curves/DrawFrame.h"
 #include "render/curves/LineStrips.h"
+#include "sampling/Sampling.h"
 
 #include "formula/FormulaGlobals.h"
 #include "model/GraphKinds.h"
@@ -108,6 +110,10 @@ void DrawCurveBranch(DrawContext& c) {
   BeginFlatLines();
   glLineWidth(static_cast<float>(g.LineWidth));
 
+  if (!HasDefinedCurvePoint(g, c.Step)) {
+    AppendReportLine(NoDefinedPointLine());
+    return;
+  }
   if (!DrawIntegralStage(c)) return;
   if (g.GraphType == Intersection && !DrawSecondFunctionStage(c)) return;
 

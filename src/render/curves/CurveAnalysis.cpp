@@ -5,6 +5,7 @@
 #include "render/curves/CurveAnalysis.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
@@ -153,35 +154,57 @@ bool DrawIntegralStage(DrawContext& c) {
   SetForm(c, f);
   f.TZText = c.ExprZ;
   if (!c.Compile(f.TZText, f.TZ)) return false;
+  // A parametric curve's limits are values of its x (its angle): the x-formula finds the
+  // parameter values where the curve reaches them. No derivative is needed.
   if (g.FunForm == Parametric) {
-    // Over the parameter the integral needs the x-formula (the angle formula) and its derivative.
     f.TYText = c.ExprY;
     if (!c.Compile(f.TYText, f.TY)) return false;
-    if (!Derive(f.TYText, f.DYText) || !c.Compile(f.DYText, f.DY)) return false;
   }
 
   const CurveSamples curve = CurveSamplesOf(c);
   std::vector<ShadePolygon> shading;
-  if (g.CoordType == Cartesian2D) {
-    std::vector<float> keys;
-    SamplePoint a, b;
-    if (g.FunForm == Explicit) {
+  float value = UndefinedValue;
+  if (g.FunForm == Explicit) {
+    if (g.CoordType == Cartesian2D) {
+      std::vector<float> keys;
       for (const SamplePoint& p : curve)
         keys.push_back(p.x);
-      a = {g.IntFrom, f.TZ.Evaluate(f.At(g.IntFrom)), 0.0f};
-      b = {g.IntTo, f.TZ.Evaluate(f.At(g.IntTo)), 0.0f};
+      const SamplePoint a{g.IntFrom, f.TZ.Evaluate(f.At(g.IntFrom)), 0.0f};
+      const SamplePoint b{g.IntTo, f.TZ.Evaluate(f.At(g.IntTo)), 0.0f};
+      shading = CartesianIntegralShading(curve, keys, g.IntFrom, g.IntTo, a, b);
     } else {
-      keys = ParameterSamples(g.MinV, g.MaxV, g.StepV);
-      a = {f.TY.Evaluate(f.At(g.IntFrom)), f.TZ.Evaluate(f.At(g.IntFrom)), 0.0f};
-      b = {f.TY.Evaluate(f.At(g.IntTo)), f.TZ.Evaluate(f.At(g.IntTo)), 0.0f};
+      shading = PolarIntegralShading(curve, g.MinV, g.MaxV, g.StepV, g.IntFrom, g.IntTo);
     }
-    shading = CartesianIntegralShading(curve, keys, g.IntFrom, g.IntTo, a, b);
+    value = IntegrateOverParameter(f, IntegralIntegrand(f), g.IntFrom, g.IntTo);
   } else {
-    shading = PolarIntegralShading(curve, g.MinV, g.MaxV, g.StepV, g.IntFrom, g.IntTo);
+    const std::vector<float> params = ParameterSamples(g.MinV, g.MaxV, g.StepV);
+    const std::vector<float> keys = ParametricKeys(f, params);
+    float ta = 0, tb = 0;
+    const bool hasA = ParameterAtKey(f, params, keys, g.IntFrom, ta);
+    const bool hasB = ParameterAtKey(f, params, keys, g.IntTo, tb);
+    if (g.CoordType == Cartesian2D) {
+      const SamplePoint none{UndefinedValue, UndefinedValue, 0.0f};
+      const auto pointAt = [&f](float t) {
+        const FormulaVars v = f.At(t);
+        return SamplePoint{f.TY.Evaluate(v), f.TZ.Evaluate(v), 0.0f};
+      };
+      shading = CartesianIntegralShading(curve, keys, g.IntFrom, g.IntTo, hasA ? pointAt(ta) : none,
+                                         hasB ? pointAt(tb) : none);
+    } else if (hasA && hasB && g.StepV >= 1 && g.MaxV != g.MinV) {
+      // The whole steps from the one that holds the lower limit's point to the one that holds
+      // the upper limit's.
+      const auto stepOf = [&g](float t) {
+        const double q = (double{t} - g.MinV) / ((double{g.MaxV} - g.MinV) / g.StepV);
+        return static_cast<int32_t>(std::clamp(std::floor(q), 0.0, double(g.StepV - 1)));
+      };
+      const int32_t sa = stepOf(ta), sb = stepOf(tb);
+      shading = PolarFan(curve, std::min(sa, sb), std::max(sa, sb) + 1);
+    }
+    // Where the curve never reaches a limit the integral has no value.
+    if (hasA && hasB) value = IntegrateAlongCurve(f, ta, tb);
   }
   DrawPolygons(shading, g.IntColor);
 
-  const float value = IntegrateOverParameter(f, IntegralIntegrand(f), g.IntFrom, g.IntTo);
   AppendReportLine(IntegralLine(g.IntFrom, g.IntTo));
   AppendReportLine(AreaLine(value));
   AppendReportLine("");

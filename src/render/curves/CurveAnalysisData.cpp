@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "formula/FormulaParser.h"
 #include "formula/FormulaGlobals.h"
+#include "formula/FormulaParser.h"
 #include "formula/Integration.h"
 #include "model/Graph.h"
 #include "render/curves/Curve2DData.h"
@@ -251,8 +251,10 @@ std::vector<Extremum> FindExtrema(const CurveFormulas& f, const CurveSamples& sl
       if (!at.Defined) continue;
       x = static_cast<float>(at.X);
       y = f0 = static_cast<float>(at.Y);
-      fm = height(Offset(c.X, -0.05));
-      fp = height(Offset(c.X, 0.05));
+      // The neighbours stay on the curve: beyond an end of the parameter domain the curve has no
+      // point, so a neighbour there is the end itself, and an end is never an extremum.
+      fm = height(std::clamp(Offset(c.X, -0.05), axisMin, axisMax));
+      fp = height(std::clamp(Offset(c.X, 0.05), axisMin, axisMax));
     }
     if (Undefined(f0)) continue;
     if (maxima && f0 > fm && f0 > fp) out.push_back({c.Segment, true, x, y});
@@ -287,7 +289,9 @@ std::vector<Inflexion> FindInflexions(const CurveFormulas& f, const CurveSamples
         const PlaneState s = CurveStateAt(f, t, 2);
         return s.HasSecond ? static_cast<float>(s.DX * s.DDY - s.DY * s.DDX) : UndefinedValue;
       };
-      if (!opposite(bend(Offset(c.X, -0.1)), bend(Offset(c.X, 0.1)))) continue;
+      if (!opposite(bend(std::clamp(Offset(c.X, -0.1), axisMin, axisMax)),
+                    bend(std::clamp(Offset(c.X, 0.1), axisMin, axisMax))))
+        continue;
       const PlaneState at = CurveStateAt(f, c.X, 0);
       if (!at.Defined) continue;
       out.push_back({c.Segment, static_cast<float>(at.X), static_cast<float>(at.Y)});
@@ -460,6 +464,15 @@ std::vector<ShadePolygon> PolarIntegralShading(const CurveSamples& curve, float 
   const double td = to < maxV ? std::floor(double{qt}) + 1.0 : double(steps);
   const int32_t s = static_cast<int32_t>(std::clamp(sd, 0.0, double(last)));
   const int32_t t = static_cast<int32_t>(std::clamp(td, 0.0, double(last)));
+  return PolarFan(curve, s, t);
+}
+
+std::vector<ShadePolygon> PolarFan(const CurveSamples& curve, int32_t s, int32_t t) {
+  std::vector<ShadePolygon> out;
+  if (curve.size() < 2) return out;
+  const int32_t last = static_cast<int32_t>(curve.size()) - 1;
+  s = std::clamp(s, 0, last);
+  t = std::clamp(t, 0, last);
   for (int32_t j = s; j < t; ++j) {
     const SamplePoint& p = curve[static_cast<size_t>(j)];
     const SamplePoint& q = curve[static_cast<size_t>(j + 1)];
@@ -475,10 +488,91 @@ std::vector<ShadePolygon> PolarIntegralShading(const CurveSamples& curve, float 
 }
 
 std::string IntegralIntegrand(const CurveFormulas& f) {
-  if (f.IsExplicit()) return f.IsPolar() ? "0.5*(" + f.TZText + ")^2" : f.TZText;
-  // Over the parameter: y x' du, or r^2 / 2 a' du.
-  if (f.IsPolar()) return "0.5*(" + f.TZText + ")^2*(" + f.DYText + ")";
-  return "(" + f.TZText + ")*(" + f.DYText + ")";
+  return f.IsPolar() ? "0.5*(" + f.TZText + ")^2" : f.TZText;
+}
+
+std::vector<float> ParametricKeys(const CurveFormulas& f, const std::vector<float>& params) {
+  std::vector<float> keys;
+  keys.reserve(params.size());
+  for (float t : params) {
+    const float k = Undefined(t) ? UndefinedValue : Eval(f.TY, f.At(t));
+    keys.push_back(std::isfinite(k) ? k : UndefinedValue);
+  }
+  return keys;
+}
+
+bool ParameterAtKey(const CurveFormulas& f, const std::vector<float>& params,
+                    const std::vector<float>& keys, float w, float& t) {
+  const size_t n = std::min(params.size(), keys.size());
+  const auto near = [w](float k) { return std::fabs(k - w) < 0.00001f; };
+  int64_t found = -1;
+  for (size_t j = 0; j + 1 < n; ++j) {
+    const float a = keys[j], b = keys[j + 1];
+    if (Undefined(a) || Undefined(b) || Undefined(params[j]) || Undefined(params[j + 1])) continue;
+    const bool up = (a < w || near(a)) && (b > w || near(b));
+    const bool down = (a > w || near(a)) && (b < w || near(b));
+    if (up || down) found = static_cast<int64_t>(j);
+  }
+  if (found < 0) return false;
+  const size_t j = static_cast<size_t>(found);
+  if (near(keys[j])) {
+    t = params[j];
+    return true;
+  }
+  if (near(keys[j + 1])) {
+    t = params[j + 1];
+    return true;
+  }
+  // Halve the step, keeping w between the keys at its ends.
+  const bool rising = keys[j] < keys[j + 1];
+  double lo = params[j], hi = params[j + 1];
+  for (int pass = 0; pass < 60; ++pass) {
+    const double mid = (lo + hi) / 2;
+    const float k = Eval(f.TY, f.At(static_cast<float>(mid)));
+    if (Undefined(k) || !std::isfinite(k)) break;
+    if ((k < w) == rising)
+      lo = mid;
+    else
+      hi = mid;
+    if (static_cast<float>(lo) == static_cast<float>(hi)) break;
+  }
+  t = static_cast<float>((lo + hi) / 2);
+  return true;
+}
+
+float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
+  if (Undefined(a) || Undefined(b)) return UndefinedValue;
+  if (a == b) return 0.0f;
+  // The curve at a parameter value: its key (x or angle) and the height whose integral is taken
+  // over the key (y, or r^2 / 2).
+  struct Point {
+    double key, height;
+  };
+  const auto at = [&f](double t, Point& p) {
+    const FormulaVars v = f.At(static_cast<float>(t));
+    const float k = Eval(f.TY, v), h = Eval(f.TZ, v);
+    if (Undefined(k) || Undefined(h) || !std::isfinite(k) || !std::isfinite(h)) return false;
+    p = {k, f.IsPolar() ? 0.5 * double{h} * double{h} : double{h}};
+    return true;
+  };
+  double previous = 0;
+  // At least 64 steps before two estimates are compared, so that a few coarse samples cannot
+  // agree by chance; at most 2^16.
+  for (int32_t steps = 16; steps <= 65536; steps *= 2) {
+    double sum = 0;
+    Point p{}, q{};
+    if (!at(a, p)) return UndefinedValue;
+    const double h = (double{b} - double{a}) / steps;
+    for (int32_t k = 1; k <= steps; ++k) {
+      if (!at(double{a} + h * k, q)) return UndefinedValue;
+      sum += (p.height + q.height) / 2 * (q.key - p.key);
+      p = q;
+    }
+    if (!std::isfinite(sum)) return UndefinedValue;
+    if (steps >= 64 && std::fabs(sum - previous) < 0.001) return static_cast<float>(sum);
+    previous = sum;
+  }
+  return static_cast<float>(previous); // the finest estimate
 }
 
 std::string LengthIntegrand(const CurveFormulas& f) {

@@ -81,7 +81,10 @@ CurveSamples BendingSamples(const CurveFormulas& f, const std::vector<float>& pa
 // A highest (Maximum) or lowest point where the sampled slope of the height crosses the axis and
 // the height at the crossing lies above (below) the heights 0.05 before and after it. For an
 // explicit Cartesian curve the slope samples are its derivative curve and the heights come from
-// TZ with X the crossing's x and Y its y. Per segment a maximum comes before a minimum.
+// TZ with X the crossing's x and Y its y. For the other forms the slope samples are taken over the
+// parameter domain axisMin .. axisMax and the neighbours 0.05 away are kept inside it, so no
+// extremum comes from a point the curve does not have. Per segment a maximum comes before a
+// minimum.
 struct Extremum {
   int32_t Segment = 0;
   bool Maximum = false;
@@ -91,7 +94,7 @@ std::vector<Extremum> FindExtrema(const CurveFormulas& f, const CurveSamples& sl
                                   float axisMax, bool maxima, bool minima);
 
 // A point where the sampled bending crosses the axis and the bending 0.1 before and after the
-// crossing has strictly opposite signs.
+// crossing has strictly opposite signs (kept inside the parameter domain, as for extrema).
 struct Inflexion {
   int32_t Segment = 0;
   float X = 0.0f, Y = 0.0f;
@@ -151,10 +154,36 @@ std::vector<ShadePolygon> CartesianIntegralShading(const CurveSamples& curve,
                                                    SamplePoint toPoint);
 std::vector<ShadePolygon> PolarIntegralShading(const CurveSamples& curve, float minV, float maxV,
                                                int32_t steps, float from, float to);
+// The fan of triangles from the pole over the whole steps s .. t - 1 (indices brought into the
+// samples).
+std::vector<ShadePolygon> PolarFan(const CurveSamples& curve, int32_t s, int32_t t);
 
-// The integrand whose integral over the parameter is the integral of the curve: y dx for Cartesian
-// curves, r^2 / 2 da for polar ones, as formula text; its variable is the parameter (X, A or U).
+// The integrand of an explicit curve's integral as formula text: y (Cartesian, in X) or
+// 0.5*r^2 (polar, in A).
 std::string IntegralIntegrand(const CurveFormulas& f);
+
+// ---- the integral of a parametric curve ----
+// The limits of a parametric curve's integral keep their meaning: x values (angles for a polar
+// curve), as the report line and the stored documents say. The value is the integral of y dx
+// (of r^2 / 2 da) along the drawn curve from the point where its x reaches the lower limit to the
+// point where it reaches the upper one.
+
+// The keys of the parameter samples: the x-formula (the angle formula) TY at each, UndefinedValue
+// where it has none.
+std::vector<float> ParametricKeys(const CurveFormulas& f, const std::vector<float>& params);
+
+// The parameter value where the curve's key reaches w: on the last sample step whose keys enclose
+// w (either way round, with the tolerance 0.00001), narrowed on the formula TY by halving the
+// step. False when no step encloses w.
+bool ParameterAtKey(const CurveFormulas& f, const std::vector<float>& params,
+                    const std::vector<float>& keys, float w, float& t);
+
+// The integral of y dx (Cartesian) or r^2 / 2 da (polar) along the curve from parameter a to b,
+// as trapezoid sums over the parameter refined by halving until two estimates differ by less than
+// 0.001. It needs no derivative, so a curve whose x-formula cannot be differentiated (abs(u)) has
+// its integral too. UndefinedValue where a value on the way has none; the finest estimate where
+// the sums do not settle within 2^16 steps.
+float IntegrateAlongCurve(const CurveFormulas& f, float a, float b);
 // The integrand of the curve's length.
 std::string LengthIntegrand(const CurveFormulas& f);
 // The integral of an integrand text over the parameter from a to b by the trapezoid refinement to

@@ -27,10 +27,6 @@ bool Defined(const GraphPoint& p) {
   return p.x != UndefinedValue && p.y != UndefinedValue && p.z != UndefinedValue;
 }
 
-bool Defined(const Vec3f& v) {
-  return v.x != UndefinedValue && v.y != UndefinedValue && v.z != UndefinedValue;
-}
-
 // Point i of the curve drawn: VertCurve(i), or AnimCurve3D(i, step) for an animated curve. Null
 // when the arrays do not hold it.
 const GraphPoint* CurvePoint(const DrawContext& c, int32_t i) {
@@ -40,47 +36,92 @@ const GraphPoint* CurvePoint(const DrawContext& c, int32_t i) {
   return g.VertCurve.InRange({i}) ? &g.VertCurve(i) : nullptr;
 }
 
-// The formulas X, Y, Z and their derivatives, compiled for the tangents and normal planes.
+// The formulas of the tangents and normal planes and their derivatives by the curve's variable:
+// the three formulas of a parametric form, ExpressZ alone of an explicit one.
 struct CurveFormulas {
+  SpaceCurveForm Form = SpaceCurveForm::None;
+  int Count = 3;
   CompiledFormula F[3], D[3];
+  float FormulaVars::*Variable = &FormulaVars::U;
 };
 
-// Builds and compiles the derivative texts, then the formula texts. False when a formula cannot
-// be differentiated or a text does not compile (a message has been shown).
+// Finds the curve's form, builds and compiles the derivative texts, then the formula texts. False
+// when the form has no tangents, a formula cannot be differentiated or a text does not compile
+// (a message has been shown then).
 bool CompileCurveFormulas(DrawContext& c, CurveFormulas& f) {
+  const Graph& g = c.g;
+  std::string postfixZ;
+  if (g.FunForm == Explicit && c.Evaluator.InfixToPostfix(c.ExprZ, postfixZ) != 0) return false;
+  f.Form = SpaceCurveFormOf(g.FunForm, g.CoordType, postfixZ);
+  switch (f.Form) {
+  case SpaceCurveForm::None:
+    return false;
+  case SpaceCurveForm::ExplicitX:
+    f.Variable = &FormulaVars::X;
+    break;
+  case SpaceCurveForm::ExplicitY:
+    f.Variable = &FormulaVars::Y;
+    break;
+  case SpaceCurveForm::ExplicitR:
+    f.Variable = &FormulaVars::R;
+    break;
+  case SpaceCurveForm::ExplicitA:
+    f.Variable = &FormulaVars::A;
+    break;
+  default:
+    break;
+  }
+  const bool explicitForm = f.Variable != &FormulaVars::U;
   const std::string* texts[3] = {&c.ExprX, &c.ExprY, &c.ExprZ};
+  if (explicitForm) {
+    f.Count = 1;
+    texts[0] = &c.ExprZ;
+  }
   std::string derivative[3];
-  for (int k = 0; k < 3; ++k)
+  for (int k = 0; k < f.Count; ++k)
     if (!DerivativeText(*texts[k], derivative[k])) return false;
-  for (int k = 0; k < 3; ++k)
+  for (int k = 0; k < f.Count; ++k)
     if (!c.Compile(derivative[k], f.D[k])) return false;
-  for (int k = 0; k < 3; ++k)
+  for (int k = 0; k < f.Count; ++k)
     if (!c.Compile(*texts[k], f.F[k])) return false;
   return true;
 }
 
-// The point P and derivative D at the parameter u; false where one of the six has no value.
-bool PointAndDerivative(const CurveFormulas& f, float u, Vec3f& p, Vec3f& d) {
+// The point P and derivative D at the parameter u, in formula order; false where one has no
+// value. An animated curve's formulas see the T of the frame drawn, as its points do.
+bool PointAndDerivative(const CurveFormulas& f, float u, float time, Vec3f& p, Vec3f& d) {
   FormulaVars vars;
-  vars.U = u;
-  p = {f.F[0].Evaluate(vars), f.F[1].Evaluate(vars), f.F[2].Evaluate(vars)};
-  d = {f.D[0].Evaluate(vars), f.D[1].Evaluate(vars), f.D[2].Evaluate(vars)};
-  return Defined(p) && Defined(d);
+  vars.T = time;
+  vars.*f.Variable = u;
+  Vec3f v{}, dv{};
+  float* values[3] = {&v.x, &v.y, &v.z};
+  float* slopes[3] = {&dv.x, &dv.y, &dv.z};
+  for (int k = 0; k < f.Count; ++k) {
+    *values[k] = f.F[k].Evaluate(vars);
+    *slopes[k] = f.D[k].Evaluate(vars);
+  }
+  return SpaceCurvePoint(f.Form, u, v, dv, p, d);
+}
+
+// The T of the frame an animated curve draws, as sampling gave it to that frame; 0 otherwise.
+float FrameTime(const DrawContext& c) {
+  const Graph& g = c.g;
+  if (!GraphKind(g).Animated || FrameCount <= 0) return 0.0f;
+  const float dt = static_cast<float>((double{g.MaxT} - double{g.MinT}) / FrameCount);
+  return static_cast<float>(double{g.MinT} + double(c.Step) * double{dt});
 }
 
 void DrawTangentsAndPlanes(DrawContext& c) {
   Graph& g = c.g;
   if (!g.ShowTangent && !g.ShowNormal) return;
-  // The formulas are the Cartesian coordinates of the curve only in the parametric Cartesian
-  // form; for the other forms a tangent of them would not touch the curve drawn.
-  if (g.FunForm != Parametric || g.CoordType != Cartesian3D) return;
   CurveFormulas f;
   if (!CompileCurveFormulas(c, f)) return;
+  const float time = FrameTime(c);
   Vec3f p, d;
   if (g.ShowTangent) {
     const int32_t count = std::clamp(g.TangentNum, 0, decltype(g.TangentX)::Last);
     for (int32_t k = 1; k <= count; ++k) {
-      if (!PointAndDerivative(f, g.TangentX[k], p, d)) continue;
+      if (!PointAndDerivative(f, g.TangentX[k], time, p, d)) continue;
       const std::array<Vec3f, 2> tangent = CurveTangent(p, d);
       glColor3f(0.0f, 1.0f, 0.0f);
       glLineWidth(2.0f);
@@ -94,7 +135,7 @@ void DrawTangentsAndPlanes(DrawContext& c) {
     const int32_t count = std::clamp(g.NormalNum, 0, decltype(g.NormalX)::Last);
     std::array<Vec3f, 4> corners;
     for (int32_t k = 1; k <= count; ++k) {
-      if (!PointAndDerivative(f, g.NormalX[k], p, d)) continue;
+      if (!PointAndDerivative(f, g.NormalX[k], time, p, d)) continue;
       if (!NormalPlanePatch(p, d, corners)) continue;
       glColor3f(0.0f, 0.0f, 1.0f);
       glBegin(GL_QUADS);

@@ -1,8 +1,10 @@
 #include "render/curves/SpaceCurveGeometry.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "formula/FormulaGlobals.h"
+#include "model/Graph.h"
 
 namespace {
 
@@ -30,6 +32,79 @@ float Gradient(float first, float second, float value, float low, float extent) 
 }
 
 } // namespace
+
+SpaceCurveForm SpaceCurveFormOf(int32_t funForm, int32_t coordType, const std::string& postfixZ) {
+  if (funForm == Parametric) {
+    if (coordType == Cartesian3D) return SpaceCurveForm::Cartesian;
+    if (coordType == Cylindrical) return SpaceCurveForm::Cylindrical;
+    if (coordType == Spherical) return SpaceCurveForm::Spherical;
+    return SpaceCurveForm::None;
+  }
+  if (funForm != Explicit || (coordType != Cartesian3D && coordType != Cylindrical))
+    return SpaceCurveForm::None;
+  SpaceCurveForm form = SpaceCurveForm::None;
+  size_t start = 0;
+  while (start < postfixZ.size()) {
+    size_t blank = postfixZ.find(' ', start);
+    if (blank == std::string::npos) blank = postfixZ.size();
+    const std::string_view token(postfixZ.data() + start, blank - start);
+    start = blank + 1;
+    if (coordType == Cartesian3D && token == "XX") form = SpaceCurveForm::ExplicitX;
+    if (coordType == Cartesian3D && token == "YY") form = SpaceCurveForm::ExplicitY;
+    if (coordType == Cylindrical && token == "RR") form = SpaceCurveForm::ExplicitR;
+    if (coordType == Cylindrical && token == "AA") form = SpaceCurveForm::ExplicitA;
+  }
+  return form;
+}
+
+bool SpaceCurvePoint(SpaceCurveForm form, float t, const Vec3f& v, const Vec3f& d, Vec3f& p,
+                     Vec3f& dir) {
+  const bool explicitForm = form == SpaceCurveForm::ExplicitX ||
+                            form == SpaceCurveForm::ExplicitY ||
+                            form == SpaceCurveForm::ExplicitR || form == SpaceCurveForm::ExplicitA;
+  if (form == SpaceCurveForm::None) return false;
+  if (explicitForm ? (v.x == UndefinedValue || d.x == UndefinedValue)
+                   : (!Defined(v) || !Defined(d)))
+    return false;
+  const double h = v.x, dh = d.x;
+  double px = 0, py = 0, pz = 0, dx = 0, dy = 0, dz = 0;
+  switch (form) {
+  case SpaceCurveForm::Cartesian:
+    px = v.x, py = v.y, pz = v.z, dx = d.x, dy = d.y, dz = d.z;
+    break;
+  case SpaceCurveForm::Cylindrical: {
+    const double a = v.x, r = v.y, da = d.x, dr = d.y;
+    const double c = std::cos(a), sn = std::sin(a);
+    px = r * c, py = r * sn, pz = v.z;
+    dx = dr * c - r * da * sn, dy = dr * sn + r * da * c, dz = d.z;
+    break;
+  }
+  case SpaceCurveForm::Spherical: {
+    const double a = v.x, b = v.y, r = v.z, da = d.x, db = d.y, dr = d.z;
+    const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
+    px = r * sb * ca, py = r * sb * sa, pz = r * cb;
+    dx = dr * sb * ca + r * cb * db * ca - r * sb * sa * da;
+    dy = dr * sb * sa + r * cb * db * sa + r * sb * ca * da;
+    dz = dr * cb - r * sb * db;
+    break;
+  }
+  case SpaceCurveForm::ExplicitX:
+  case SpaceCurveForm::ExplicitR:
+    px = t, pz = h, dx = 1, dz = dh;
+    break;
+  case SpaceCurveForm::ExplicitY:
+    py = t, pz = h, dy = 1, dz = dh;
+    break;
+  case SpaceCurveForm::ExplicitA:
+    pz = h, dz = dh;
+    break;
+  case SpaceCurveForm::None:
+    return false;
+  }
+  p = {static_cast<float>(px), static_cast<float>(py), static_cast<float>(pz)};
+  dir = {static_cast<float>(dx), static_cast<float>(dy), static_cast<float>(dz)};
+  return Finite(p) && Finite(dir) && Defined(p) && Defined(dir);
+}
 
 std::array<Vec3f, 2> CurveTangent(const Vec3f& p, const Vec3f& d) {
   return {{Minus(p, d), Plus(p, d)}};

@@ -6,12 +6,48 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "model/BoundingBox.h"
 #include "sampling/VectorOperations.h"
 
 // ---- 3D curves (points in formula order X, Y, Z) ----
+
+// The forms of a 3D curve whose tangents and normal planes are drawn, each read as sampling reads
+// it, so that a tangent touches the curve drawn:
+//   Cartesian    parametric: (X, Y, Z) = (ExpressX, ExpressY, ExpressZ) of u
+//   Cylindrical  parametric: angle ExpressX, radius ExpressY, height ExpressZ, of u
+//   Spherical    parametric: azimuth ExpressX, polar angle ExpressY, radius ExpressZ, of u
+//   ExplicitX, ExplicitY     explicit Cartesian: height ExpressZ of x (point (t, 0, h)) or of y
+//                            (point (0, t, h))
+//   ExplicitR, ExplicitA     explicit cylindrical: height of r (point (t, 0, h)) or of a (the
+//                            point (0, 0, h) on the vertical axis)
+// None for every other form: explicit spherical curves (their polar angle b has no derivative in
+// the formula engine), implicit forms, other coordinate systems, and an explicit formula that
+// names neither variable of its system (its curve is one point).
+enum class SpaceCurveForm {
+  None,
+  Cartesian,
+  Cylindrical,
+  Spherical,
+  ExplicitX,
+  ExplicitY,
+  ExplicitR,
+  ExplicitA
+};
+
+// The form of a curve from its FunForm, CoordType and, for the explicit forms, the postfix text of
+// ExpressZ: as in sampling, the variable of the system named last decides ("XX" or "YY",
+// "RR" or "AA").
+SpaceCurveForm SpaceCurveFormOf(int32_t funForm, int32_t coordType, const std::string& postfixZ);
+
+// The point P and the derivative D by the parameter, in formula order, at parameter t, from the
+// form's formula values v and their derivatives d at t (for the explicit forms only v.x and d.x,
+// ExpressZ and its derivative by its variable, are read). False for None or where a value is
+// undefined or overflows.
+bool SpaceCurvePoint(SpaceCurveForm form, float t, const Vec3f& v, const Vec3f& d, Vec3f& p,
+                     Vec3f& dir);
 
 // The tangent at P with derivative D: from P - D to P + D.
 std::array<Vec3f, 2> CurveTangent(const Vec3f& p, const Vec3f& d);

@@ -156,14 +156,15 @@ void DrawVectors(DrawContext& c) {
 
 void DrawVectorPlot(DrawContext& c) {
   Graph& g = c.g;
-  // Unlit, so the arrows show the plot's colour whatever the material and the light; the frame
-  // puts the lighting back after the graph.
-  glDisable(GL_LIGHTING);
+  // The lighting is left as the scene has it, so the arrows are lit like the surfaces around
+  // them; they lie in the plane that faces the viewer of a Special document, and take its normal
+  // rather than whatever normal the graph drawn before left current.
   glEnable(GL_LINE_SMOOTH);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
   SetColour(c.SecondRgb);
+  glNormal3f(0.0f, 0.0f, 1.0f);
 
   const std::vector<PlotArrow> arrows = VectorPlotArrows(g.Vert3D, g.StepU, g.StepV);
   // The shaft and tip lie at the depth of the lowest value, the rim of the head at depth 0.

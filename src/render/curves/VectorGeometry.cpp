@@ -61,7 +61,8 @@ VectorArrow MakeVectorArrow(const Vec3f& s, const Vec3f& e, const Vec3f& centre)
 }
 
 bool AxisArrowHead(const Vec3f& p, int axis, float d, ArrowHead& head) {
-  if (d == 0.0f || std::isnan(d)) return false;
+  if (std::isnan(d)) return false;
+  // The test is strict: a component of 0 (a line of no length) points its head the negative way.
   Vec3f u;
   Component(u, axis) = d > 0.0f ? 1.0f : -1.0f;
   head.Base = {p.x - kHeadSetBack * u.x, p.y - kHeadSetBack * u.y, p.z - kHeadSetBack * u.z};

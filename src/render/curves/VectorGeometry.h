@@ -53,7 +53,8 @@ void RotationFromZ(const Vec3f& u, Vec3f& axis, float& angleDegrees);
 
 // The head of a component or projection arrow ending at the scene point P (less the centre) along
 // scene axis 0 (x), 1 (y) or 2 (z), pointing the positive way when the component d is above 0 and
-// the negative way when it is below. A component of exactly 0 has no length and gets no head.
+// the negative way when it is 0 or below, its apex at P. Only a component that is not a number
+// gets no head.
 bool AxisArrowHead(const Vec3f& p, int axis, float d, ArrowHead& head);
 
 // The nine edges of the box spanned by B and E that do not touch B, as the spans of GL_LINES.

@@ -11,8 +11,8 @@ void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float Min
   const LegendLayout layout =
       ComputeLegendLayout(*this, MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinV, MaxV);
   if (!layout.Shown) return;
-  // The bar shows the colours themselves, not lit ones.
-  glDisable(GL_LIGHTING);
+  // The bar is drawn under the scene's lighting, facing the viewer, so its colours are lit like
+  // those of the surface it explains.
   glShadeModel(GL_SMOOTH);
   for (const auto& polygon : layout.Polygons) {
     glNormal3d(0.0, 0.0, 1.0);
@@ -23,6 +23,10 @@ void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float Min
     }
     glEnd();
   }
+  // Ticks, labels and frame are black lines and text: unlit, so no highlight greys them. The
+  // lighting is put back as it was where the list is replayed.
+  glPushAttrib(GL_ENABLE_BIT);
+  glDisable(GL_LIGHTING);
   for (const LegendLayout::Tick& tick : layout.Ticks) {
     DrawLabel(0.0f, 86.0f, tick.Y, tick.Text);
     glColor3f(0.0f, 0.0f, 0.0f);
@@ -42,5 +46,5 @@ void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float Min
   glVertex3f(85.0f, 70.0f, 0.0f);
   glVertex3f(85.0f, 30.0f, 0.0f);
   glEnd();
-  glEnable(GL_LIGHTING);
+  glPopAttrib();
 }

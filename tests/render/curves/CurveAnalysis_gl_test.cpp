@@ -159,7 +159,8 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "    Curvature circle:\r\n      Position: x=0.5403023, y=0.841471\r\n"
        "        Curvature: 1\r\n        The radius of curvature circle: 0.9999999\r\n"
        "        Center of curvature circle: x=4.059557E-08, y=4.098194E-08\r\n"},
-      {"parametric integral is the area under the drawn curve",
+      {"parametric integral: its limits are x values, its value the area under the drawn "
+       "curve (y = x^2 / 4 from 0 to 1 is 1/12)",
        [] {
          return With(Graph2D(Curve2D, Cartesian2D, Parametric, "2u", "u^2", 0, 2, 20),
                      [](Graph& g) {
@@ -167,7 +168,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
                        g.IntTo = 1;
                      });
        },
-       "Function x=2u, y=u^2\r\n    Integral from 0 to 1\r\n    Area is 0.6669922\r\n\r\n"},
+       "Function x=2u, y=u^2\r\n    Integral from 0 to 1\r\n    Area is 0.08334351\r\n\r\n"},
       {"parametric inflexion of a cubic in u",
        [] {
          return With(Graph2D(Curve2D, Cartesian2D, Parametric, "2u", "u^3", -1, 1, 21),
@@ -211,7 +212,21 @@ TEST(CurveAnalysisReport, GoldenReports) {
        },
        "Function r=1+cos(a)\r\n    Maximum: x=0.7491584,y=1.299038\r\n"
        "    Minimum: x=0.7491583,y=-1.299038\r\n\r\n"},
-      {"polar parametric circle",
+      {"a spiral starts at the pole: no extremum from points before the domain's start",
+       [] {
+         return With(Graph2D(Curve2D, Polar, Explicit, "a", "a", 0, 6.283185f, 60),
+                     [](Graph& g) { g.ShowMax = g.ShowMin = true; });
+       },
+       "Function r=a\r\n    Maximum: x=-0.8950814,y=1.819705\r\n"
+       "    Minimum: x=0.9790455,y=-4.81447\r\n\r\n"},
+      {"a circle r = 1 from angle 0 has its highest and lowest points only",
+       [] {
+         return With(Graph2D(Curve2D, Polar, Explicit, "a", "1", 0, 6.283185f, 50),
+                     [](Graph& g) { g.ShowMax = g.ShowMin = true; });
+       },
+       "Function r=1\r\n    Maximum: x=7.54979E-08,y=1\r\n    Minimum: "
+       "x=-4.649123E-07,y=-1\r\n\r\n"},
+      {"polar parametric circle: the integral's limits are angles (the sector from 0 to 1 rad)",
        [] {
          return With(Graph2D(Curve2D, Polar, Parametric, "2u", "3", 0, 3.141593f, 40),
                      [](Graph& g) {
@@ -222,7 +237,7 @@ TEST(CurveAnalysisReport, GoldenReports) {
                        g.CurvX[1] = 0.5f;
                      });
        },
-       "Function a=2u, r=3\r\n    Integral from 0 to 1\r\n    Area is 9\r\n\r\n"
+       "Function a=2u, r=3\r\n    Integral from 0 to 1\r\n    Area is 4.5\r\n\r\n"
        "    The length of curve from 0 to 1 is 6\r\n\r\n"
        "    Curvature circle:\r\n      Position: x=1.620907, y=2.524413\r\n"
        "        Curvature: 0.3333333\r\n        The radius of curvature circle: 3\r\n"
@@ -248,6 +263,12 @@ TEST(CurveAnalysisReport, GoldenReports) {
        "Function y=x^2\r\nFunction2 y=1\r\n    Point of intersection: x=-0.9990854,y=1\r\n"
        "    Point of intersection: x=0.9990854,y=1\r\n"
        "    Area of intersectant field is 1.333007\r\n\r\n"},
+      {"a curve without a defined point says so and draws nothing more",
+       [] {
+         return With(ExplicitCurve("1/0", -2, 2, 20),
+                     [](Graph& g) { g.ShowInt = g.ShowMax = g.ShowRoot = true; });
+       },
+       "Function y=1/0\r\n    The curve has no defined point.\r\n"},
       {"two curves that never meet",
        [] {
          return With(Graph2D(Intersection, Cartesian2D, Explicit, "x", "x^2+2", -2, 2, 41),
@@ -300,6 +321,42 @@ TEST(CurveAnalysisReport, ADerivativeThatCannotBeBuiltEndsTheGraph) {
   EXPECT_EQ(prims.Lines.size(), 31u); // the curve only
   ASSERT_EQ(scene.Dialogs.prompter.shown.size(), before + 1);
   EXPECT_EQ(scene.Dialogs.prompter.shown.back().title, "Error");
+}
+
+TEST(CurveAnalysisReport, AnXFormulaWithoutDerivativeKeepsTheCurveAndItsIntegral) {
+  // x (the angle) = abs(u) over -1 .. 1: the integral from 0 to 1 runs along the right half.
+  struct Case {
+    int32_t coord;
+    const char *x, *y;
+    std::array<float, 2> shaded; // a point inside the shading
+    const char* report;
+  } cases[] = {
+      {Cartesian2D,
+       "abs(u)",
+       "u^2",
+       {0.8f, 0.3f},
+       "Function x=abs(u), y=u^2\r\n    Integral from 0 to 1\r\n    Area is 0.333374\r\n\r\n"},
+      {Polar,
+       "abs(u)",
+       "1",
+       {0.6f, 0.3f},
+       "Function a=abs(u), r=1\r\n    Integral from 0 to 1\r\n    Area is 0.5\r\n\r\n"},
+  };
+  for (const Case& k : cases) {
+    FlatScene scene;
+    auto g = Graph2D(Curve2D, k.coord, Parametric, k.x, k.y, -1, 1, 40);
+    g->ShowInt = true;
+    g->IntTo = 1;
+    g->IntColor = kBlue;
+    ASSERT_TRUE(g->GetPoints());
+    const auto prims = scene.Capture([&] { g->Draw(); });
+    EXPECT_EQ(prims.Lines.size(), 40u) << k.x << ": the whole curve";
+    EXPECT_EQ(ResultBox::Text(), k.report);
+    EXPECT_TRUE(scene.Dialogs.prompter.shown.empty()) << k.x;
+    scene.Reset();
+    g->Draw();
+    EXPECT_TRUE(scene.HasColour(k.shaded[0], k.shaded[1], {0, 0, 255}, 0, 10)) << k.x;
+  }
 }
 
 TEST(CurveAnalysisPicture, ShadedIntegralAndAreaBetweenCurves) {

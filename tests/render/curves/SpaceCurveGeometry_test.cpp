@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formula/FormulaGlobals.h"
+#include "model/Graph.h"
 #include "render/curves/SpaceCurveGeometry.h"
 
 namespace {
@@ -31,6 +32,45 @@ TEST(CurveTangentsAndPlanes, HelixAtZero) {
   ExpectNear(c[1], {0.5f, 0.5f, -0.5f});
   ExpectNear(c[2], {1.5f, 0.5f, -0.5f});
   ExpectNear(c[3], {1.5f, -0.5f, 0.5f});
+}
+
+TEST(CurveTangentsAndPlanes, EveryFormIsReadAsSamplingReadsIt) {
+  using F = SpaceCurveForm;
+  EXPECT_EQ(SpaceCurveFormOf(Parametric, Cartesian3D, ""), F::Cartesian);
+  EXPECT_EQ(SpaceCurveFormOf(Parametric, Cylindrical, ""), F::Cylindrical);
+  EXPECT_EQ(SpaceCurveFormOf(Parametric, Spherical, ""), F::Spherical);
+  EXPECT_EQ(SpaceCurveFormOf(Explicit, Cartesian3D, "XX 2 ^ "), F::ExplicitX);
+  EXPECT_EQ(SpaceCurveFormOf(Explicit, Cartesian3D, "XX YY + "), F::ExplicitY); // the last decides
+  EXPECT_EQ(SpaceCurveFormOf(Explicit, Cylindrical, "RR SIN "), F::ExplicitR);
+  EXPECT_EQ(SpaceCurveFormOf(Explicit, Cylindrical, "AA "), F::ExplicitA);
+  EXPECT_EQ(SpaceCurveFormOf(Explicit, Cartesian3D, "2 "), F::None); // one point, no direction
+  EXPECT_EQ(SpaceCurveFormOf(Explicit, Spherical, "BB "), F::None);
+  EXPECT_EQ(SpaceCurveFormOf(Implicit, Cartesian3D, "XX "), F::None);
+
+  // The same helix (cos u, sin u, u) at u = 0 through every parametric form, and explicit curves.
+  struct Row {
+    F form;
+    float t;
+    Vec3f v, d, p, dir;
+  } rows[] = {
+      {F::Cartesian, 0, {1, 0, 0}, {0, 1, 1}, {1, 0, 0}, {0, 1, 1}},
+      {F::Cylindrical, 0, {0, 1, 0}, {1, 0, 1}, {1, 0, 0}, {0, 1, 1}}, // a = u, r = 1, h = u
+      // azimuth u, polar angle pi/2 + u, radius 1: at 0 the point (1, 0, 0), going (0, 1, -1).
+      {F::Spherical, 0, {0, 1.5707964f, 1}, {1, 1, 0}, {1, 0, 0}, {0, 1, -1}},
+      {F::ExplicitX, 1, {1, 0, 0}, {2, 0, 0}, {1, 0, 1}, {1, 0, 2}}, // z = x^2 at x = 1
+      {F::ExplicitY, 1, {1, 0, 0}, {2, 0, 0}, {0, 1, 1}, {0, 1, 2}}, // z = y^2 at y = 1
+      {F::ExplicitR, 2, {4, 0, 0}, {4, 0, 0}, {2, 0, 4}, {1, 0, 4}}, // z = r^2 at r = 2
+      {F::ExplicitA, 2, {3, 0, 0}, {1, 0, 0}, {0, 0, 3}, {0, 0, 1}}, // z = a + 1 at a = 2
+  };
+  for (const Row& r : rows) {
+    Vec3f p, dir;
+    ASSERT_TRUE(SpaceCurvePoint(r.form, r.t, r.v, r.d, p, dir)) << int(r.form);
+    ExpectNear(p, r.p, 1e-6f);
+    ExpectNear(dir, r.dir, 1e-6f);
+  }
+  Vec3f p, dir;
+  EXPECT_FALSE(SpaceCurvePoint(F::None, 0, {}, {}, p, dir));
+  EXPECT_FALSE(SpaceCurvePoint(F::Cylindrical, 0, {0, UndefinedValue, 0}, {}, p, dir));
 }
 
 TEST(CurveTangentsAndPlanes, PlaneWhereTheCurveRunsFlat) {

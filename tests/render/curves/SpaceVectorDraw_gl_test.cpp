@@ -9,9 +9,9 @@
 #include <string>
 
 #include "formula/FormulaGlobals.h"
+#include "render/common/ResultBox.h"
 #include "render/curves/DrawTestScene.h"
 #include "sampling/VectorOperations.h"
-#include "render/common/ResultBox.h"
 
 namespace {
 
@@ -33,34 +33,66 @@ struct Scene : FlatScene {
   explicit Scene(int32_t documentType) : FlatScene(240, 3.0f) { DocumentType = documentType; }
 };
 
-TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlane) {
+TEST(SpaceCurveDraw, HelixWithTangentAndNormalPlaneInEveryForm) {
+  // The helix (cos u, sin u, u) as three formulas of u in Cartesian and in cylindrical
+  // coordinates; formula X is the scene's depth: seen from the front the helix is (sin u, u).
+  struct Form {
+    int32_t coord;
+    const char *x, *y, *z;
+  } forms[] = {{Cartesian3D, "cos(u)", "sin(u)", "u"}, {Cylindrical, "u", "1", "u"}};
+  for (const Form& form : forms) {
+    Scene scene(DocumentType3D);
+    auto g = MakeGraph(Curve3D);
+    g->CoordType = form.coord;
+    g->FunForm = Parametric;
+    g->ExpressX = form.x;
+    g->ExpressY = form.y;
+    g->ExpressZ = form.z;
+    g->MinU = -2.5f;
+    g->MaxU = 2.5f;
+    g->StepU = 100;
+    g->SecondColor = kRed;
+    g->ShowTangent = g->ShowNormal = true;
+    g->TangentNum = 1;
+    g->TangentX[1] = 0.0f; // from (1, -1, -1) to (1, 1, 1)
+    g->NormalNum = 1;
+    g->NormalX[1] = 1.5707964f; // the unit square around (1, pi / 2), seen from the front
+    ASSERT_TRUE(g->GetPoints());
+    g->Draw();
+
+    EXPECT_TRUE(scene.HasColour(std::sin(-2.0f), -2.0f, {255, 0, 0})) << "curve " << form.x;
+    EXPECT_TRUE(scene.HasColour(-0.9f, -0.9f, {0, 255, 0})) << "tangent " << form.x;
+    EXPECT_FALSE(scene.Marked(0.9f, -0.9f, 2)) << form.x;
+    EXPECT_TRUE(scene.HasColour(1.3f, 1.35f, {0, 0, 255}, 0)) << "normal plane " << form.x;
+    EXPECT_TRUE(scene.HasColour(0.6f, 1.9f, {0, 0, 255}, 0)) << "normal plane " << form.x;
+    EXPECT_FALSE(scene.Marked(1.7f, 1.57f, 2)) << "outside the plane " << form.x;
+    EXPECT_EQ(ResultBox::Text(), "");
+  }
+}
+
+TEST(SpaceCurveDraw, ExplicitCurveHasItsTangent) {
+  // z = y^2 / 2 along y: seen from the front the parabola (y, y^2 / 2), its tangent at y = 1 from
+  // (0, -0.5) to (2, 1.5).
   Scene scene(DocumentType3D);
   auto g = MakeGraph(Curve3D);
   g->CoordType = Cartesian3D;
-  g->FunForm = Parametric;
-  // Formula X is the scene's depth: seen from the front the helix is (sin u, u).
-  g->ExpressX = "cos(u)";
-  g->ExpressY = "sin(u)";
-  g->ExpressZ = "u";
-  g->MinU = -2.5f;
-  g->MaxU = 2.5f;
-  g->StepU = 100;
+  g->FunForm = Explicit;
+  g->ExpressX = "x";
+  g->ExpressY = "y";
+  g->ExpressZ = "y^2/2";
+  g->MinU = -2.0f;
+  g->MaxU = 2.0f;
+  g->StepU = 40;
   g->SecondColor = kRed;
-  g->ShowTangent = g->ShowNormal = true;
+  g->ShowTangent = true;
   g->TangentNum = 1;
-  g->TangentX[1] = 0.0f; // from (1, -1, -1) to (1, 1, 1)
-  g->NormalNum = 1;
-  g->NormalX[1] = 1.5707964f; // the unit square around (1, pi / 2), seen from the front
+  g->TangentX[1] = 1.0f;
   ASSERT_TRUE(g->GetPoints());
   g->Draw();
-
-  EXPECT_TRUE(scene.HasColour(std::sin(-2.0f), -2.0f, {255, 0, 0})) << "curve";
-  EXPECT_TRUE(scene.HasColour(-0.9f, -0.9f, {0, 255, 0})) << "tangent";
-  EXPECT_FALSE(scene.Marked(0.9f, -0.9f, 2));
-  EXPECT_TRUE(scene.HasColour(1.3f, 1.35f, {0, 0, 255}, 0)) << "normal plane";
-  EXPECT_TRUE(scene.HasColour(0.6f, 1.9f, {0, 0, 255}, 0)) << "normal plane";
-  EXPECT_FALSE(scene.Marked(1.7f, 1.57f, 2)) << "outside the plane";
-  EXPECT_EQ(ResultBox::Text(), "");
+  EXPECT_TRUE(scene.HasColour(-1.5f, 1.125f, {255, 0, 0})) << "curve";
+  EXPECT_TRUE(scene.HasColour(1.5f, 1.0f, {0, 255, 0})) << "tangent";
+  EXPECT_TRUE(scene.HasColour(0.3f, -0.2f, {0, 255, 0})) << "tangent";
+  EXPECT_TRUE(scene.Dialogs.prompter.shown.empty());
 }
 
 TEST(SpaceCurveDraw, AnimatedCurveDrawsTheFrameAsked) {
@@ -213,11 +245,7 @@ TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
   g->StepU = g->StepV = 4;
   g->SecondColor = kBlue;
   ASSERT_TRUE(g->GetPoints());
-  // The arrows take the plot's colour, not a lit one, in a lit scene.
-  glEnable(GL_LIGHTING);
   g->Draw();
-  EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-  glDisable(GL_LIGHTING);
   for (float y : {-1.0f, 0.0f, 1.0f}) {
     // Thin smoothed shafts come out pale.
     EXPECT_TRUE(scene.AnyPixelNear(-0.5f, y, 1, Bluish)) << y;
@@ -225,6 +253,49 @@ TEST(VectorDraw, VectorPlotArrowsAlongTheChangeOfZ) {
     EXPECT_FALSE(scene.Marked(-1.5f, y, 2)) << "no arrow at a border node";
   }
   EXPECT_FALSE(scene.Marked(0.5f, 0.5f, 2));
+}
+
+TEST(VectorDraw, VectorPlotIsLitLikeASurfaceFacingTheViewer) {
+  Scene scene(DocumentTypeSpecial);
+  auto g = MakeGraph(VectorPlot);
+  g->CoordType = Cartesian3D;
+  g->FunForm = Parametric;
+  g->ExpressX = "u";
+  g->ExpressY = "v";
+  g->ExpressZ = "0"; // no change: every head a disc on its node
+  g->MinU = g->MinV = -2.0f;
+  g->MaxU = g->MaxV = 2.0f;
+  g->StepU = g->StepV = 4;
+  g->SecondColor = kBlue;
+  ASSERT_TRUE(g->GetPoints());
+  // A light at half strength from the viewer, and a normal the drawing before left pointing away.
+  const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1.0f}, none[4] = {0, 0, 0, 1};
+  const GLfloat towardsViewer[4] = {0, 0, 1, 0};
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, half);
+  glLightfv(GL_LIGHT0, GL_AMBIENT, none);
+  glLightfv(GL_LIGHT0, GL_SPECULAR, none);
+  glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
+  glLightfv(GL_LIGHT0, GL_POSITION, towardsViewer);
+  glEnable(GL_LIGHT0);
+  glEnable(GL_LIGHTING);
+  glNormal3f(0.0f, 0.0f, -1.0f);
+  g->Draw();
+  EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+  // A square in the plot's colour facing the viewer, drawn under the material the plot leaves.
+  glNormal3f(0.0f, 0.0f, 1.0f);
+  glColor3f(0.0f, 0.0f, 1.0f);
+  glBegin(GL_QUADS);
+  glVertex3f(2.4f, 2.4f, 0.0f);
+  glVertex3f(2.9f, 2.4f, 0.0f);
+  glVertex3f(2.9f, 2.9f, 0.0f);
+  glVertex3f(2.4f, 2.9f, 0.0f);
+  glEnd();
+  glDisable(GL_LIGHTING);
+  glDisable(GL_LIGHT0);
+  const Rgb lit = scene.At(2.65f, 2.65f);
+  ASSERT_LT(lit.b, 200) << "the light dims the square";
+  for (float x : {-1.0f, 0.0f, 1.0f})
+    EXPECT_TRUE(scene.HasColour(x, 0.0f, lit, 0, 12)) << "the head at " << x << " is lit alike";
 }
 
 TEST(VectorDraw, VectorReportAndPicture) {
