@@ -10,6 +10,7 @@
 
 #include <GL/gl.h>
 
+#include <chrono>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -162,18 +163,13 @@ BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 // A still frame of a 2D document of n curves (range(0)): each an explicit curve of 200 segments
 // in its own colour, width 2, over the document's axes; compiled and presented in its three
 // passes. The 1-curve row is the reference of the 100-curve one.
-void BM_Curves2DStill(benchmark::State& state) {
-  GlSetup gl{kWidth, kHeight};
-  if (!gl.ok) {
-    state.SkipWithError("no OpenGL context (run under Xvfb)");
-    return;
-  }
+// Shows n explicit curves of 200 segments each in their own colour, width 2, in a 2D document.
+void ShowCurves(int n) {
   DocumentType = DocumentType2D;
   ShowLegend = false;
   Camera.SetScreen(kWidth, kHeight);
   Camera.SetViewRect(30, 30);
   ShownGraphs.FunSurfs.Clear();
-  const int n = static_cast<int>(state.range(0));
   for (int k = 0; k < n; ++k) {
     auto g = std::make_shared<Graph>();
     g->ID = k + 1;
@@ -193,6 +189,15 @@ void BM_Curves2DStill(benchmark::State& state) {
     g->GetPoints();
     ShownGraphs.FunSurfs.Add(g);
   }
+}
+
+void BM_Curves2DStill(benchmark::State& state) {
+  GlSetup gl{kWidth, kHeight};
+  if (!gl.ok) {
+    state.SkipWithError("no OpenGL context (run under Xvfb)");
+    return;
+  }
+  ShowCurves(static_cast<int>(state.range(0)));
   Scene scene;
   scene.InitializeGL();
   for (auto _ : state) {
@@ -205,6 +210,98 @@ void BM_Curves2DStill(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_Curves2DStill)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The still frame (three jittered passes averaged) against three raw passes of the same compiled
+// scene: each raw pass clears, loads the camera's projection and the scene's rotation and calls
+// the scene's list, as a plain GL loop would. Both are timed in every iteration, in turns (which
+// goes first alternates, since the first drawing after the other one pays for its leftovers), and
+// x_still_raw3 is the still frames' time over the raw passes' time.
+void StillOverRawPasses(benchmark::State& state, Scene& scene) {
+  using Clock = std::chrono::steady_clock;
+  using Seconds = std::chrono::duration<double>;
+  scene.BuildScene();
+  auto still = [&] {
+    const auto t0 = Clock::now();
+    scene.Display(1);
+    glFinish();
+    return Seconds(Clock::now() - t0);
+  };
+  auto raw = [&] {
+    const auto t0 = Clock::now();
+    for (int pass = 0; pass < 3; ++pass) {
+      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+      Camera.Projection(0.0f, 0.0f, 0.0f, 0.0f, 1.0f);
+      glPushMatrix();
+      glMultMatrixf(scene.RotationMatrix().data());
+      glCallList(scene.SceneList);
+      glPopMatrix();
+    }
+    glFinish();
+    return Seconds(Clock::now() - t0);
+  };
+  Seconds stillTime{0}, rawTime{0};
+  bool stillFirst = true;
+  for (auto _ : state) {
+    if (stillFirst) {
+      stillTime += still();
+      rawTime += raw();
+    } else {
+      rawTime += raw();
+      stillTime += still();
+    }
+    stillFirst = !stillFirst;
+  }
+  state.counters["x_still_raw3"] = rawTime.count() > 0 ? stillTime.count() / rawTime.count() : 0.0;
+}
+
+void BM_StillOverRaw3Curves(benchmark::State& state) {
+  GlSetup gl{kWidth, kHeight};
+  if (!gl.ok) {
+    state.SkipWithError("no OpenGL context (run under Xvfb)");
+    return;
+  }
+  ShowCurves(100);
+  Scene scene;
+  scene.InitializeGL();
+  StillOverRawPasses(state, scene);
+  ShownGraphs.FunSurfs.Clear();
+}
+BENCHMARK(BM_StillOverRaw3Curves)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The 200 x 200 surface: an explicit surface sampled and drawn as the program draws it.
+void BM_StillOverRaw3Surface(benchmark::State& state) {
+  GlSetup gl{kWidth, kHeight};
+  if (!gl.ok) {
+    state.SkipWithError("no OpenGL context (run under Xvfb)");
+    return;
+  }
+  DocumentType = DocumentType3D;
+  ShowLegend = false;
+  Camera.SetScreen(kWidth, kHeight);
+  Camera.SetViewRect(30, 30);
+  ShownGraphs.FunSurfs.Clear();
+  auto g = std::make_shared<Graph>();
+  g->ID = 1;
+  g->GraphType = Surface3D;
+  g->CoordType = Cartesian3D;
+  g->FunForm = Explicit;
+  g->ExpressX = "x";
+  g->ExpressY = "y";
+  g->ExpressZ = "sin(x)*cos(y)";
+  g->MinU = -5;
+  g->MaxU = 5;
+  g->MinV = -5;
+  g->MaxV = 5;
+  g->StepU = 200;
+  g->StepV = 200;
+  g->GetPoints();
+  ShownGraphs.FunSurfs.Add(g);
+  Scene scene;
+  scene.InitializeGL();
+  StillOverRawPasses(state, scene);
+  ShownGraphs.FunSurfs.Clear();
+}
+BENCHMARK(BM_StillOverRaw3Surface)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

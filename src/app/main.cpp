@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <iostream>
+#include <memory>
 
 #include "commands/AnimationCommands.h"
 #include "commands/CommandAvailability.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
   if (viewOnly) window.resize(800, 600);
   window.show();
   if (!screenshot.isEmpty()) {
-    QTimer::singleShot(2000, &window, [&window, &unattended, screenshot, viewOnly] {
+    auto take = [&window, &unattended, screenshot, viewOnly] {
       const QImage picture = viewOnly ? window.View()->grabFramebuffer() : window.grab().toImage();
       const bool saved = picture.save(screenshot);
       if (!saved)
@@ -67,7 +68,19 @@ int main(int argc, char** argv) {
                   << std::endl;
       // Ends without closing the window, so no question about saving is asked.
       QApplication::exit(saved && !unattended.errorShown ? 0 : 1);
-    });
+    };
+    // The picture is taken once the view has presented its first frame (the scene is compiled
+    // by then), after the events already queued have run; a view that never presents one is
+    // taken after ten seconds all the same.
+    auto taken = std::make_shared<bool>(false);
+    auto once = [take, taken] {
+      if (*taken) return;
+      *taken = true;
+      take();
+    };
+    QObject::connect(window.View(), &QOpenGLWidget::frameSwapped, &window,
+                     [once] { QTimer::singleShot(0, qApp, once); });
+    QTimer::singleShot(10000, &window, once);
   }
   return QApplication::exec();
 }

@@ -235,9 +235,13 @@ bool BuildBitmapFont() {
   return true;
 }
 
-void BuildSceneFonts() {
+void BuildOutlineFonts() {
   BuildOutlineFont(TickFontBase, "Arial", -10, 400, false, 0);
   BuildOutlineFont(TitleFontBase, "Arial", -12, 700, false, 0);
+}
+
+void BuildSceneFonts() {
+  BuildOutlineFonts();
   BuildBitmapFont();
 }
 

@@ -37,6 +37,10 @@ bool BuildOutlineFont(uint32_t& listBase, const std::string& faceName, int32_t h
 // failure like BuildOutlineFont.
 bool BuildBitmapFont();
 
+// Builds the two outline sets of the 3D axes' texts (Arial -10/400 into TickFontBase, Arial
+// -12/700 into TitleFontBase). A set that fails is reported and skipped.
+void BuildOutlineFonts();
+
 // Builds the three sets the scene uses (Arial -10/400 into TickFontBase, Arial -12/700 into
 // TitleFontBase, the bitmap font into BitmapFontBase). A set that fails is reported and skipped.
 void BuildSceneFonts();

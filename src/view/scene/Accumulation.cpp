@@ -8,6 +8,10 @@
 
 namespace {
 
+// Passes are read back and the mean drawn in bands of this many rows, so the only buffer besides
+// the sum is one band.
+constexpr int BandRows = 64;
+
 using WindowPos2iFn = void (*)(GLint, GLint);
 
 // glWindowPos2i places the raster position in window coordinates, untouched by the matrices,
@@ -30,7 +34,8 @@ void Accumulation::Clear() {
   m_passes = 0;
   const size_t n = static_cast<size_t>(m_width) * static_cast<size_t>(m_height) * 4;
   m_sum.assign(n, 0);
-  m_pixels.resize(n);
+  m_pixels.resize(static_cast<size_t>(m_width) * static_cast<size_t>(std::min(m_height, BandRows)) *
+                  4);
 }
 
 void Accumulation::Add() {
@@ -40,13 +45,17 @@ void Accumulation::Add() {
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);
   glPixelStorei(GL_PACK_SKIP_ROWS, 0);
   glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
-  glReadPixels(m_x, m_y, m_width, m_height, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
+  const size_t rowBytes = static_cast<size_t>(m_width) * 4;
+  for (int row = 0; row < m_height; row += BandRows) {
+    const int rows = std::min(BandRows, m_height - row);
+    glReadPixels(m_x, m_y + row, m_width, rows, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
+    uint16_t* sum = m_sum.data() + static_cast<size_t>(row) * rowBytes;
+    const uint8_t* px = m_pixels.data();
+    const size_t n = static_cast<size_t>(rows) * rowBytes;
+    for (size_t i = 0; i < n; ++i)
+      sum[i] = static_cast<uint16_t>(sum[i] + px[i]);
+  }
   glPopClientAttrib();
-  const size_t n = m_sum.size();
-  uint16_t* sum = m_sum.data();
-  const uint8_t* px = m_pixels.data();
-  for (size_t i = 0; i < n; ++i)
-    sum[i] = static_cast<uint16_t>(sum[i] + px[i]);
   ++m_passes;
 }
 
@@ -62,8 +71,6 @@ std::vector<uint8_t> Accumulation::Mean() const {
 void Accumulation::Return() {
   if (m_passes == 0 || m_sum.empty()) return;
   const unsigned n = static_cast<unsigned>(m_passes);
-  for (size_t i = 0; i < m_sum.size(); ++i)
-    m_pixels[i] = static_cast<uint8_t>((m_sum[i] + n / 2) / n);
 
   glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT | GL_PIXEL_MODE_BIT |
                GL_CURRENT_BIT | GL_TRANSFORM_BIT);
@@ -94,25 +101,35 @@ void Accumulation::Return() {
   glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
   glPixelStorei(GL_UNPACK_LSB_FIRST, GL_FALSE);
 
-  if (WindowPos2iFn windowPos = WindowPos2i()) {
-    windowPos(m_x, m_y);
-  } else {
-    // Without glWindowPos: identity matrices put (-1, -1) at the viewport's lower-left corner.
-    glDisable(GL_CLIP_PLANE0);
-    glDisable(GL_CLIP_PLANE1);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glRasterPos2f(-1.0f, -1.0f);
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+  const WindowPos2iFn windowPos = WindowPos2i();
+  const size_t rowBytes = static_cast<size_t>(m_width) * 4;
+  for (int row = 0; row < m_height; row += BandRows) {
+    const int rows = std::min(BandRows, m_height - row);
+    const uint16_t* sum = m_sum.data() + static_cast<size_t>(row) * rowBytes;
+    const size_t count = static_cast<size_t>(rows) * rowBytes;
+    for (size_t i = 0; i < count; ++i)
+      m_pixels[i] = static_cast<uint8_t>((sum[i] + n / 2) / n);
+    if (windowPos) {
+      windowPos(m_x, m_y + row);
+    } else {
+      // Without glWindowPos: identity matrices put (-1, -1) at the viewport's lower-left corner,
+      // and the band starts row pixels above it.
+      glDisable(GL_CLIP_PLANE0);
+      glDisable(GL_CLIP_PLANE1);
+      glMatrixMode(GL_PROJECTION);
+      glPushMatrix();
+      glLoadIdentity();
+      glMatrixMode(GL_MODELVIEW);
+      glPushMatrix();
+      glLoadIdentity();
+      glRasterPos2f(-1.0f, -1.0f + 2.0f * static_cast<float>(row) / static_cast<float>(m_height));
+      glPopMatrix();
+      glMatrixMode(GL_PROJECTION);
+      glPopMatrix();
+      glMatrixMode(GL_MODELVIEW);
+    }
+    glDrawPixels(m_width, rows, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
   }
-  glDrawPixels(m_width, m_height, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
   glPopClientAttrib();
   glPopAttrib();
 }

@@ -35,5 +35,5 @@ private:
   int m_x = 0, m_y = 0, m_width = 0, m_height = 0;
   int m_passes = 0;
   std::vector<uint16_t> m_sum;   // RGBA per pixel
-  std::vector<uint8_t> m_pixels; // one read-back, reused
+  std::vector<uint8_t> m_pixels; // one band of rows read back or written, reused
 };

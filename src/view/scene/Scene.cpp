@@ -215,7 +215,10 @@ bool Scene::InitializeGL() {
   glDepthFunc(GL_LEQUAL);
   glClearDepth(1.0);
   glEnable(GL_DEPTH_TEST);
-  BuildSceneFonts();
+  // The flat labels' glyphs now; the outline glyphs of the 3D axes' texts when a scene first
+  // needs them (CompileOnce), since a 2D document never does and they are costly to make.
+  BuildBitmapFont();
+  m_outlineFontsTried = false;
   if (hadScene || m_buildPending) {
     // The view sets its context up while it is being shown or painted: a modal message box must
     // not run its event loop in the middle of that, so messages of this compilation come after.
@@ -239,6 +242,7 @@ void Scene::ReleaseGL() {
   ReleaseGlyphLists(TickFontBase);
   ReleaseGlyphLists(TitleFontBase);
   ReleaseGlyphLists(BitmapFontBase);
+  m_outlineFontsTried = false;
   m_glContext = nullptr;
   m_contentValid = false;
 }
@@ -346,6 +350,11 @@ void Scene::ComputeRotation() {
 }
 
 void Scene::CompileOnce() {
+  // Glyph lists are made outside any open list: before this compilation opens its own.
+  if (DocumentType != DocumentType2D && !m_outlineFontsTried) {
+    m_outlineFontsTried = true;
+    BuildOutlineFonts();
+  }
   Lists lists;
   const int32_t count = m_source ? std::max(0, m_source->GraphCount()) : 0;
   const bool animated = m_source && count > 0 && m_source->Animation();

@@ -229,6 +229,7 @@ private:
   std::array<float, 4> m_scales{1, 1, 1, 0}; // the axis scale factors the scene is drawn with
   Accumulation m_accum;
   bool m_compiling = false;
+  bool m_outlineFontsTried = false; // the 3D texts' glyphs were made (or failed) in this context
   bool m_deferMessages = false; // InitializeGL's compilation shows its messages afterwards
   bool m_rebuildAsked = false;
   bool m_buildPending = false;
