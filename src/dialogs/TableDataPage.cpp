@@ -161,16 +161,16 @@ void TableDataPage::Command2_Click() {
   table.rows = model.ShapeRows();
   table.columns = Is3D() ? model.ShapeColumns() : 1;
   table.cells = model.Cells();
-  // Cells are written as they stand; only one that holds a separator (a blank, tab or line break)
-  // would not come back as the same cell: it would split in two and shift every later value.
+  // Cells are written as they stand; only one that holds a separator (a blank, tab, line break or
+  // quote) would not come back as the same cell: it would split and shift every later value.
   const int columns = ValueColumns(m_kind);
   for (std::size_t k = 0; k < table.cells.size(); ++k) {
     const std::string& cell = table.cells[k];
-    if (cell.find_first_of(" \t\r\n") == std::string::npos) continue;
+    if (CellWritable(cell)) continue;
     RefuseCell(static_cast<int32_t>(k / static_cast<std::size_t>(columns)),
                static_cast<int>(k % static_cast<std::size_t>(columns)),
-               "\"" + cell + "\" holds a blank or tab, which would split it in the file; the table "
-               "was not written.");
+               "\"" + cell + "\" holds a blank, tab, line break or quote, which would split it in "
+               "the file; the table was not written.");
     return;
   }
   std::string problem;

@@ -169,21 +169,11 @@ bool WriteFile(const std::string& path, std::string_view bytes, std::string* pro
 }
 
 std::optional<std::string> ReadFile(const std::string& path, std::string* problem) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (problem) *problem = file.errorString().toStdString();
-    return std::nullopt;
-  }
-  if (file.size() > static_cast<qint64>(MaxFileBytes)) {
-    if (problem) *problem = "it is too large to be a table file";
-    return std::nullopt;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    if (problem) *problem = file.errorString().toStdString();
-    return std::nullopt;
-  }
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  std::string why;
+  std::optional<std::string> bytes = platform::ReadWholeFile(path, MaxFileBytes, &why);
+  if (!bytes && problem)
+    *problem = why.rfind("it is larger than", 0) == 0 ? "it is too large to be a table file" : why;
+  return bytes;
 }
 
 } // namespace TableText

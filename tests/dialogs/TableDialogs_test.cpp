@@ -258,8 +258,8 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[0].text,
-            "Row 2 (point 0,1), column X: \"3 4\" holds a blank or tab, which would split it in "
-            "the file; the table was not written.");
+            "Row 2 (point 0,1), column X: \"3 4\" holds a blank, tab, line break or quote, which "
+            "would split it in the file; the table was not written.");
   EXPECT_EQ(dialogs.prompter.shown[1].text.rfind("The table could not be written to ", 0), 0u);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), bytes);

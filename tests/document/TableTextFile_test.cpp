@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "document/TableTextFile.h"
 
@@ -132,6 +133,14 @@ TEST(TableTextFile, FilesAreWrittenWholeOrNotAtAll) {
   problem.clear();
   EXPECT_FALSE(ReadFile(dir.filePath("missing.txt").toStdString(), &problem));
   EXPECT_FALSE(problem.empty());
+  // A FIFO would block Import for ever and a device never ends: refused without being opened.
+  const std::string fifo = dir.filePath("pipe.txt").toStdString();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& special : {fifo, std::string("/dev/zero"), dir.path().toStdString()}) {
+    problem.clear();
+    EXPECT_FALSE(ReadFile(special, &problem)) << special;
+    EXPECT_FALSE(problem.empty());
+  }
 }
 
 TEST(TableTextFile, CellNumbers) {
