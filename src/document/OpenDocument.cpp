@@ -225,6 +225,7 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     return false;
   }
   ApplyDocument(*doc, host);
+  if (!doc->warning.empty()) MsgBox(doc->warning, MsgButtons::OK, MsgIcon::Exclamation, "Warning");
   return true;
 }
 
