@@ -229,19 +229,21 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
   return true;
 }
 
-void FileOpenCommand(DocumentHost& host) {
-  if (ShownGraphs.FunSurfs.Count() > 0) {
-    switch (MsgBox("Do you want to save the graphs?", MsgButtons::YesNoCancel, MsgIcon::Exclamation,
-                   "Note")) {
-    case MsgResult::Yes:
-      if (!SaveDocumentCommand(host)) return;
-      break;
-    case MsgResult::No:
-      break;
-    default:
-      return;
-    }
+bool SaveBeforeReplacing(DocumentHost& host) {
+  if (ShownGraphs.FunSurfs.Count() == 0) return true;
+  switch (MsgBox("Do you want to save the graphs?", MsgButtons::YesNoCancel, MsgIcon::Exclamation,
+                 "Note")) {
+  case MsgResult::Yes:
+    return SaveDocumentCommand(host);
+  case MsgResult::No:
+    return true;
+  default:
+    return false;
   }
+}
+
+void FileOpenCommand(DocumentHost& host) {
+  if (!SaveBeforeReplacing(host)) return;
   const auto choice = TheFileChooser().OpenFile("Open File", {{"(*.crv)", "*.crv"}}, 1, "");
   const std::string path = choice ? choice->path : std::string();
   std::string problem;
