@@ -70,6 +70,15 @@ std::string_view HeaderWord(Kind kind) {
 int ValueColumns(Kind kind) { return kind == Kind::Table3D ? 3 : 2; }
 
 double CountValue(std::string_view text) {
+  // "nan", "inf" and "infinity" name no count, though their leading number reads 0 as any other
+  // word's does.
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first != std::string_view::npos) {
+    std::string word;
+    for (std::size_t i = first; i < text.size() && word.size() < 3; ++i)
+      word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+    if (word == "nan" || word == "inf") return -1.0;
+  }
   const double value = vb::Val(text);
   return std::isfinite(value) ? vb::RoundHalfEven(value) : -1.0;
 }

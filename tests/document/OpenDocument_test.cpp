@@ -698,3 +698,16 @@ TEST_F(OpenDocumentTest, ACountThatDisagreesWithTheRecordsIsSaid) {
       << dialogs.prompter.shown.back().text;
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
 }
+
+// A step count that cannot be sampled is refused with what is wrong with it: below 0 or too large.
+TEST_F(OpenDocumentTest, UnsampledStepCountsSayWhy) {
+  auto below = Curve(1, "x");
+  below->StepV = -5;
+  auto huge = Curve(2, "x");
+  huge->StepV = 2000000000;
+  std::string problem;
+  EXPECT_FALSE(Open(Write("steps.crv", Text(DocumentType2D, {below, huge})), &problem));
+  EXPECT_NE(problem.find("StepV -5, StepW 1, 10 frames: a count below 0)"), std::string::npos)
+      << problem;
+  EXPECT_NE(problem.find("frames: too large)"), std::string::npos) << problem;
+}

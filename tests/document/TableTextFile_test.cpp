@@ -143,6 +143,15 @@ TEST(TableTextFile, FilesAreWrittenWholeOrNotAtAll) {
   }
 }
 
+TEST(TableTextFile, CountsThatAreNoNumbers) {
+  for (const char* text : {"nan", "NaN", " inf", "Infinity", "-1"})
+    EXPECT_LT(CountValue(text), 0) << text;
+  EXPECT_EQ(CountValue("abc"), 0); // any other word reads 0, as stored files rely on
+  EXPECT_EQ(CountValue(""), 0);
+  EXPECT_EQ(CountValue(" 12"), 12);
+  EXPECT_EQ(CountValue("2.5"), 2);
+}
+
 TEST(TableTextFile, CellNumbers) {
   const std::pair<const char*, float> numbers[] = {{"1", 1.0f},  {"-2.5", -2.5f},  {"+.5", 0.5f},
                                                    {"3.", 3.0f}, {"1E-05", 1e-5f}, {"2e+7", 2e7f}};
