@@ -45,6 +45,9 @@ enum Op : uint8_t {
   kVarCos,
   kAddVarSquare,  // top = top + variable arg ^ 2
   kSubVarSquare,  // top = top - variable arg ^ 2
+  kVarAddK,       // push variable arg + k
+  kRSubK,         // top = k - top
+  kRDivK,         // top = k / top
   kTrapBad,       // bad token index
   kTrapUnderflow, // too few operands
   kTrapOverflow,  // a number beyond single precision
@@ -64,6 +67,15 @@ inline EvalFault Divide(float a, float b, float& r) {
   if (std::fabs(b) < 0.000001f) return EvalFault::DivisionByZero;
   r = a / b;
   return Finite(r) ? EvalFault::None : EvalFault::Overflow;
+}
+
+// |b| >= 0.000001 and b finite, in one comparison of the bits of |b|.
+inline bool DivisorOk(float b) {
+  constexpr uint32_t kLeast = 0x358637BDu; // the bits of 0.000001f
+  constexpr uint32_t kInfinity = 0x7F800000u;
+  uint32_t bits;
+  std::memcpy(&bits, &b, sizeof bits);
+  return (bits & 0x7FFFFFFFu) - kLeast < kInfinity - kLeast;
 }
 
 inline EvalFault Power(float a, float b, float& r) {
@@ -479,6 +491,7 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
   struct Entry {
     bool constant;
     float value;
+    size_t at; // for a constant: the place of the instruction that pushes it
   };
   std::vector<Entry> stack;
   code_.clear();
@@ -493,7 +506,7 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
     code_.push_back(in);
   };
   auto pushEntry = [&](bool constant, float value) {
-    stack.push_back({constant, value});
+    stack.push_back({constant, value, code_.size() - 1});
     if (stack.size() > maxDepth_) maxDepth_ = static_cast<uint32_t>(stack.size());
   };
   auto trap = [&](uint8_t op, std::string_view token) {
@@ -509,6 +522,15 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
     code_.push_back(in);
   };
   auto lastIs = [&](uint8_t op) { return !code_.empty() && code_.back().op == op; };
+  // top = top + k, fused with a variable pushed just before (a - k is a + -k, bit for bit).
+  auto emitAddK = [&](float k) {
+    if (lastIs(kVar) && code_.back().arg < 9) {
+      code_.back().op = kVarAddK;
+      code_.back().k = k;
+    } else {
+      emit(kAddK, 0, k);
+    }
+  };
 
   size_t start = 0;
   while (true) {
@@ -561,10 +583,10 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
         code_.pop_back();
         switch (op) {
         case kAdd:
-          emit(kAddK, 0, k);
+          emitAddK(k);
           break;
         case kSub:
-          emit(kSubK, 0, k);
+          emitAddK(-k);
           break;
         case kMul:
           emit(kMulK, 0, k);
@@ -581,6 +603,26 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
             emit(kSquare);
           else if (k != 1.0f) // a ^ 1 is a itself
             emit(kPowK, 0, k);
+          break;
+        }
+      } else if (a.constant && op != kPow) {
+        // A constant left operand: the instructions of the right one follow its push. They run
+        // first and the constant is taken by the operation itself (a + b is b + a, a * b is
+        // b * a, bit for bit), which saves a push, a pop and an instruction.
+        const float k = a.value;
+        code_.erase(code_.begin() + static_cast<std::ptrdiff_t>(a.at));
+        switch (op) {
+        case kAdd:
+          emit(kAddK, 0, k);
+          break;
+        case kSub:
+          emit(kRSubK, 0, k);
+          break;
+        case kMul:
+          emit(kMulK, 0, k);
+          break;
+        default:
+          emit(kRDivK, 0, k);
           break;
         }
       } else if ((op == kAdd || op == kSub) && lastIs(kVarSquare)) {
@@ -723,13 +765,13 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   }
 
   static const void* const kTargets[kOpCount] = {
-      &&L_kConst,   &&L_kVar,           &&L_kAdd,          &&L_kSub,          &&L_kMul,
-      &&L_kDiv,     &&L_kPow,           &&L_kNeg,          &&L_kFn,           &&L_kDeg,
-      &&L_kAddK,    &&L_kSubK,          &&L_kMulK,         &&L_kDivK,         &&L_kPowK,
-      &&L_kSquare,  &&L_kPowOne,        &&L_kAddV,         &&L_kSubV,         &&L_kMulV,
-      &&L_kDivV,    &&L_kVarSquare,     &&L_kSin,          &&L_kCos,          &&L_kExp,
-      &&L_kSqr,     &&L_kVarSin,        &&L_kVarCos,       &&L_kAddVarSquare, &&L_kSubVarSquare,
-      &&L_kTrapBad, &&L_kTrapUnderflow, &&L_kTrapOverflow, &&L_kEnd};
+      &&L_kConst,   &&L_kVar,   &&L_kAdd,    &&L_kSub,       &&L_kMul,           &&L_kDiv,
+      &&L_kPow,     &&L_kNeg,   &&L_kFn,     &&L_kDeg,       &&L_kAddK,          &&L_kSubK,
+      &&L_kMulK,    &&L_kDivK,  &&L_kPowK,   &&L_kSquare,    &&L_kPowOne,        &&L_kAddV,
+      &&L_kSubV,    &&L_kMulV,  &&L_kDivV,   &&L_kVarSquare, &&L_kSin,           &&L_kCos,
+      &&L_kExp,     &&L_kSqr,   &&L_kVarSin, &&L_kVarCos,    &&L_kAddVarSquare,  &&L_kSubVarSquare,
+      &&L_kVarAddK, &&L_kRSubK, &&L_kRDivK,  &&L_kTrapBad,   &&L_kTrapUnderflow, &&L_kTrapOverflow,
+      &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
 // The next point of a run of many: the result stored, the program started afresh.
@@ -754,6 +796,18 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
 // Where a non-finite operand could become an ordinary number, the fast form tests it first.
 #define GUARD(x)                                                                                   \
   if (!Exact && !Finite(x)) goto overflow
+// A quotient: the fast form tests the divisor only (one comparison: at least 0.000001 in size and
+// finite) and carries an overflow of the quotient on.
+#define QUOTIENT(a, b)                                                                             \
+  if (Exact) {                                                                                     \
+    FAULTING(Divide(a, b, r));                                                                     \
+  }                                                                                                \
+  if (!DivisorOk(b)) {                                                                             \
+    fault = EvalFault::DivisionByZero;                                                             \
+    goto failed;                                                                                   \
+  }                                                                                                \
+  top = (a) / (b);                                                                                 \
+  NEXT
 // A variable that is not a finite number is an overflow where it is used (the fast form lets it
 // run into a guard or the end).
 #define VARIABLE(x)                                                                                \
@@ -782,8 +836,8 @@ L_kSub:
 L_kMul:
   CARRY(*sp-- * top);
 L_kDiv:
-  GUARD(top);
-  FAULTING(Divide(*sp--, top, r));
+  r = *sp--;
+  QUOTIENT(r, top);
 L_kPow:
   GUARD(top);
   GUARD(*sp);
@@ -840,7 +894,16 @@ L_kSubK:
 L_kMulK:
   CARRY(top * ip->k);
 L_kDivK:
-  FAULTING(Divide(top, ip->k, r));
+  QUOTIENT(top, ip->k);
+L_kRDivK:
+  QUOTIENT(ip->k, top);
+L_kRSubK:
+  CARRY(ip->k - top);
+L_kVarAddK:
+  *++sp = top;
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  CARRY(r + ip->k);
 L_kPowK:
   GUARD(top);
   FAULTING(Power(top, ip->k, r));
@@ -865,8 +928,7 @@ L_kMulV:
 L_kDivV:
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
-  GUARD(r);
-  FAULTING(Divide(top, r, r));
+  QUOTIENT(top, r);
 L_kTrapBad:
   if (Exact) {
     out->fault = EvalFault::BadToken;
@@ -894,6 +956,7 @@ L_kEnd:
 #undef CARRY
 #undef FAULTING
 #undef GUARD
+#undef QUOTIENT
 #undef VARIABLE
 
 overflow:
