@@ -342,24 +342,18 @@ inline bool RoundsSurely(double p) {
   return static_cast<float>(p - d) == static_cast<float>(p + d);
 }
 
-// 1 / n! for n = 0 .. 16.
+// 1 / n! for n = 2 .. 14.
 constexpr double F2 = 1.0 / 2, F3 = 1.0 / 6, F4 = 1.0 / 24, F5 = 1.0 / 120, F6 = 1.0 / 720,
                  F7 = 1.0 / 5040, F8 = 1.0 / 40320, F9 = 1.0 / 362880, F10 = 1.0 / 3628800,
                  F11 = 1.0 / 39916800, F12 = 1.0 / 479001600, F13 = 1.0 / 6227020800,
-                 F14 = 1.0 / 87178291200, F15 = 1.0 / 1307674368000, F16 = 1.0 / 20922789888000;
+                 F14 = 1.0 / 87178291200;
 
-// sin r and cos r for |r| <= pi/4 (Taylor series to r^15 and r^16: the next terms are below
-// 2^-54 of the result).
-inline double SinNear(double r) {
-  const double r2 = r * r;
-  const double p = -F3 + r2 * (F5 + r2 * (-F7 + r2 * (F9 + r2 * (-F11 + r2 * (F13 + r2 * -F15)))));
-  return r + r * r2 * p;
-}
-inline double CosNear(double r) {
-  const double r2 = r * r;
-  const double p = F4 + r2 * (-F6 + r2 * (F8 + r2 * (-F10 + r2 * (F12 + r2 * (-F14 + r2 * F16)))));
-  return 1.0 - r2 * F2 + r2 * r2 * p;
-}
+// sin r / r and cos r for |r| <= pi/4 as one polynomial in r^2 with the coefficients of either
+// (Taylor series to r^15 and r^14: the next terms are below 2^-53 and 2^-49 of the result),
+// evaluated in pairs of terms so that the steps overlap.
+alignas(64) constexpr double kSinCosSeries[2][8] = {
+    {1.0, -F3, F5, -F7, F9, -F11, F13, -1.0 / 1307674368000},
+    {1.0, -F2, F4, -F6, F8, -F10, F12, -F14}};
 
 template <bool Cosine> float SineOrCosine(float xf) {
   const double x = static_cast<double>(xf);
@@ -369,15 +363,20 @@ template <bool Cosine> float SineOrCosine(float xf) {
     const double r =
         ((x - k * 0x1.921fb54400000p+0) - k * 0x1.0b4611a600000p-34) - k * 0x1.3198a2e037073p-69;
     const uint64_t q = static_cast<uint64_t>(static_cast<int64_t>(k)) + (Cosine ? 1u : 0u);
-    // Both series at once (no branch on the quadrant): the cosine of r in odd quadrants, else
-    // the sine, negated in the second half of the turn.
-    const double s = SinNear(r), c = CosNear(r);
-    double p = (q & 1u) ? c : s;
+    // The cosine of r in odd quadrants, else the sine, negated in the second half of the turn;
+    // chosen by table, not by a branch, as the quadrant of fresh arguments is not foreseeable.
+    const size_t odd = q & 1u;
+    const double* c = kSinCosSeries[odd];
+    const double r2 = r * r, r4 = r2 * r2, r8 = r4 * r4;
+    const double series = ((c[0] + c[1] * r2) + r4 * (c[2] + c[3] * r2)) +
+                          r8 * ((c[4] + c[5] * r2) + r4 * (c[6] + c[7] * r2));
+    const double factor[2] = {r, 1.0};
+    double p = series * factor[odd];
     uint64_t bits;
     std::memcpy(&bits, &p, sizeof bits);
     bits ^= (q & 2u) << 62;
     std::memcpy(&p, &bits, sizeof p);
-    if (((q & 1u) || std::fabs(r) >= 0x1p-14) && RoundsSurely(p)) return static_cast<float>(p);
+    if ((odd || std::fabs(r) >= 0x1p-14) && RoundsSurely(p)) return static_cast<float>(p);
   }
   return static_cast<float>(Cosine ? std::cos(x) : std::sin(x));
 }
