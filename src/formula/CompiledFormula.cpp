@@ -381,10 +381,7 @@ template <bool Cosine> float SineOrCosine(float xf) {
   return static_cast<float>(Cosine ? std::cos(x) : std::sin(x));
 }
 
-inline float SinOf(float x) { return SineOrCosine<false>(x); }
-inline float CosOf(float x) { return SineOrCosine<true>(x); }
-
-float ExpOf(float xf) {
+float ExpFromSeries(float xf) {
   const double x = static_cast<double>(xf);
   if (std::fabs(x) <= 80.0) {
     // x = k ln 2 + r, ln 2 in two parts (k times the first is exact), e^x = 2^k e^r.
@@ -412,6 +409,15 @@ float ExpOf(float xf) {
   }
   return static_cast<float>(std::exp(x));
 }
+
+// Sine, cosine and e^x through the memo. On a sampled grid it pays: the 200 x 200 surface
+// sin(x)*cos(y) sampled in 0.59 ms on one thread with it and 1.68 ms without (the machine was
+// busier in the second run: the 100^3 grid x^2+y^2+z^2-1, which calls no function, took 4.8 and
+// 7.9 ms), its arguments repeating along rows and across them. On fresh arguments it never hits
+// and costs a lookup; the bench's one-point-at-a-time race on fresh points pays that cost.
+inline float SinOf(float x) { return Remembered(FnSin, x, SineOrCosine<false>); }
+inline float CosOf(float x) { return Remembered(FnCos, x, SineOrCosine<true>); }
+inline float ExpOf(float x) { return Remembered(FnExp, x, ExpFromSeries); }
 
 // ApplyFunction through the memo for the functions of one argument alone (not RND); a fault is
 // not remembered. The memo's value for a fault is never read: faults are computed each time.
