@@ -1,16 +1,18 @@
 // Evaluations per second of the compiled formula evaluator, raced against muparser on the same
 // formulas in the same run (the Race rows print how many times faster ours is, one point at a
-// time and in bulk), plus the text-taking DoEvaluate, the parser and an integration.
+// time and in bulk, on a repeated grid and on fresh points), plus the text-taking DoEvaluate, the
+// parser and an integration.
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
 #include <chrono>
+#include <random>
 #include <string>
 #include <vector>
 
-#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "formula/Integration.h"
 
@@ -27,6 +29,7 @@ const Case kCases[] = {
     {"sqr(x*x+y*y)+sin(3x)*exp(-y^2)", "sqrt(x*x+y*y)+sin(3*x)*exp(-y^2)"},
     {"(x^2/sin(2*pi/y))-x/2", "(x^2/sin(2*_pi/y))-x/2"},
     {"1/(x+1)+2/(x+2)+3/(x+3)", "1/(x+1)+2/(x+2)+3/(x+3)"},
+    {"sin(x*y)+cos(x+y)", "sin(x*y)+cos(x+y)"},
 };
 
 // Sample points like a 100 x 100 grid over [-2, 2] x [0.5, 4.5].
@@ -151,6 +154,117 @@ void BM_Race(benchmark::State& state) {
   state.SetLabel(c.ours);
 }
 
+// Fresh points: 64 sets of 10,000 random points in the grid's ranges ([-2, 2] x [0.5, 4.5],
+// z 0.25), a set per iteration, cycled, so that no argument repeats between nearby evaluations and
+// no cache of function results can hit. Each set holds the points twice: every point random in
+// x and y (one point at a time) and as 100 rows of 100 points, each row a random x with 100 random
+// y (bulk: our evaluator runs along a row, as sampling does; muparser's bulk call gets the same
+// 10,000 points). The counters give how many times faster ours is: "x_eval_fresh" (Evaluate
+// against Eval()) and "x_bulk_fresh" (EvaluateAlong against the bulk Eval(results, n)). The time
+// shown is ours, point by point.
+struct FreshPoints {
+  static constexpr int kSets = 64;
+  static constexpr int kPoints = kSide * kSide;
+  std::vector<float> x, y;       // kSets * kPoints, one point at a time
+  std::vector<float> rowX, rowY; // kSets * kSide row values, kSets * kPoints values along rows
+  FreshPoints() : x(kSets * kPoints), y(x.size()), rowX(kSets * kSide), rowY(x.size()) {
+    std::mt19937 random(20261210);
+    std::uniform_real_distribution<float> inX(-2.0f, 2.0f), inY(0.5f, 4.5f);
+    for (size_t n = 0; n < x.size(); ++n) {
+      x[n] = inX(random);
+      y[n] = inY(random);
+    }
+    for (float& v : rowX)
+      v = inX(random);
+    for (float& v : rowY)
+      v = inY(random);
+  }
+};
+
+const FreshPoints& Fresh() {
+  static const FreshPoints points;
+  return points;
+}
+
+void BM_RaceFresh(benchmark::State& state) {
+  using Clock = std::chrono::steady_clock;
+  constexpr int kPoints = FreshPoints::kPoints;
+  const Case& c = kCases[state.range(0)];
+  const FreshPoints& fresh = Fresh();
+  const CompiledFormula f(Postfix(c.ours));
+  mu::Parser p;
+  double x = 0, y = 0, z = 0.25;
+  p.DefineVar("x", &x);
+  p.DefineVar("y", &y);
+  p.DefineVar("z", &z);
+  p.SetExpr(c.theirs);
+  // muparser's bulk call reads fixed arrays: each set is copied into them before it is timed.
+  mu::Parser bulk;
+  std::vector<double> bx(kPoints), by(kPoints), bz(kPoints, 0.25), bulkOut(kPoints);
+  bulk.DefineVar("x", bx.data());
+  bulk.DefineVar("y", by.data());
+  bulk.DefineVar("z", bz.data());
+  bulk.SetExpr(c.theirs);
+  // Their points as doubles, converted outside the timed parts.
+  std::vector<double> dx(fresh.x.begin(), fresh.x.end()), dy(fresh.y.begin(), fresh.y.end());
+  std::vector<float> ours(kSide);
+  double tOurs = 0, tTheirs = 0, tOursBulk = 0, tTheirsBulk = 0;
+  float sum = 0;
+  double dsum = 0;
+  auto seconds = [](Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double>(b - a).count();
+  };
+  size_t set = 0;
+  for (auto _ : state) {
+    const size_t first = set * kPoints;
+    const float* rowX = fresh.rowX.data() + set * kSide;
+    const float* rowY = fresh.rowY.data() + first;
+    for (int i = 0; i < kSide; ++i)
+      for (int j = 0; j < kSide; ++j) {
+        bx[size_t(i * kSide + j)] = rowX[i];
+        by[size_t(i * kSide + j)] = rowY[i * kSide + j];
+      }
+    const auto t0 = Clock::now();
+    FormulaVars v;
+    v.Z = 0.25f;
+    for (size_t n = first; n < first + kPoints; ++n) {
+      v.X = fresh.x[n];
+      v.Y = fresh.y[n];
+      sum += f.Evaluate(v);
+    }
+    const auto t1 = Clock::now();
+    for (size_t n = first; n < first + kPoints; ++n) {
+      x = dx[n];
+      y = dy[n];
+      dsum += p.Eval();
+    }
+    ClearUpperVectorState();
+    const auto t2 = Clock::now();
+    for (int i = 0; i < kSide; ++i) {
+      v.X = rowX[i];
+      f.EvaluateAlong(v, SlotY, rowY + i * kSide, ours.data(), kSide);
+      sum += ours[kSide - 1];
+    }
+    const auto t3 = Clock::now();
+    bulk.Eval(bulkOut.data(), kPoints);
+    dsum += bulkOut[kPoints - 1];
+    ClearUpperVectorState();
+    const auto t4 = Clock::now();
+    tOurs += seconds(t0, t1);
+    tTheirs += seconds(t1, t2);
+    tOursBulk += seconds(t2, t3);
+    tTheirsBulk += seconds(t3, t4);
+    state.SetIterationTime(seconds(t0, t1));
+    set = (set + 1) % FreshPoints::kSets;
+  }
+  benchmark::DoNotOptimize(sum);
+  benchmark::DoNotOptimize(dsum);
+  state.counters["x_eval_fresh"] = tTheirs / tOurs;
+  state.counters["x_bulk_fresh"] = tTheirsBulk / tOursBulk;
+  state.SetItemsProcessed(state.iterations() * kPoints);
+  state.SetLabel(c.ours);
+}
+
 void BM_MuParser(benchmark::State& state) {
   mu::Parser p;
   double x = 0, y = 0, z = 0.25;
@@ -207,11 +321,12 @@ void BM_Integrate(benchmark::State& state) {
     benchmark::DoNotOptimize(IntegrateExpression(0, 3, 0.001f, "sin(x)^2", 1));
 }
 
-BENCHMARK(BM_Race)->DenseRange(0, 4)->UseManualTime();
-BENCHMARK(BM_Corvalin)->DenseRange(0, 4);
-BENCHMARK(BM_MuParser)->DenseRange(0, 4);
-BENCHMARK(BM_DoEvaluate)->DenseRange(0, 4);
-BENCHMARK(BM_Parse)->DenseRange(0, 4);
+BENCHMARK(BM_Race)->DenseRange(0, 5)->UseManualTime();
+BENCHMARK(BM_RaceFresh)->DenseRange(0, 5)->UseManualTime();
+BENCHMARK(BM_Corvalin)->DenseRange(0, 5);
+BENCHMARK(BM_MuParser)->DenseRange(0, 5);
+BENCHMARK(BM_DoEvaluate)->DenseRange(0, 5);
+BENCHMARK(BM_Parse)->DenseRange(0, 5);
 BENCHMARK(BM_Integrate);
 
 } // namespace

@@ -27,12 +27,9 @@ int ParallelThreadCount() {
 }
 
 int ChunksFor(int64_t count, int64_t workPerIndex, int threads) {
-  // Below this many evaluations a thread costs more than it saves (starting one costs about as
-  // much as a few thousand evaluations).
-  constexpr int64_t kMinWorkPerChunk = 8192;
   if (threads <= 1 || count <= 1) return 1;
   const int64_t work = count * std::max<int64_t>(workPerIndex, 1);
-  const int64_t byWork = std::max<int64_t>(work / kMinWorkPerChunk, 1);
+  const int64_t byWork = std::max<int64_t>(work / MinWorkPerChunk, 1);
   return static_cast<int>(std::min<int64_t>({static_cast<int64_t>(threads), count, byWork}));
 }
 

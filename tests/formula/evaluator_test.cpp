@@ -11,8 +11,8 @@
 #include <variant>
 #include <vector>
 
-#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
+#include "formula/FormulaParser.h"
 #include "platform/Prompter.h"
 
 namespace {
@@ -240,7 +240,7 @@ struct Reference {
   float value = 0;
 };
 
-Reference ReferenceEvaluate(const std::string& text, float x, float y) {
+Reference ReferenceEvaluate(const std::string& text, float x, float y, float z = 0) {
   using Item = std::variant<double, float>;
   std::vector<Item> st;
   Reference out;
@@ -265,6 +265,8 @@ Reference ReferenceEvaluate(const std::string& text, float x, float y) {
       st.push_back(x);
     } else if (t == "YY") {
       st.push_back(y);
+    } else if (t == "ZZ") {
+      st.push_back(z);
     } else if (t == "(-)") {
       Item it = st.back();
       st.pop_back();
@@ -396,6 +398,65 @@ TEST(Evaluator, CompiledProgramEqualsTokenByTokenEvaluation) {
     }
   }
   EXPECT_GT(defined, 10000);
+}
+
+// The benchmark's formulas on fresh random points in its ranges, one point at a time and along
+// rows: the bits of the token-by-token evaluation.
+TEST(Evaluator, BenchFormulasOnFreshPointsEqualTokenByTokenEvaluation) {
+  const char* const formulas[] = {
+      "sin(x)*cos(y)",         "x^2+y^2+z^2-1",           "sqr(x*x+y*y)+sin(3*x)*exp(-y^2)",
+      "(x^2/sin(2*pi/y))-x/2", "1/(x+1)+2/(x+2)+3/(x+3)", "sin(x*y)+cos(x+y)"};
+  std::mt19937 rng(2026);
+  std::uniform_real_distribution<float> inX(-2.0f, 2.0f), inY(0.5f, 4.5f);
+  constexpr size_t kRow = 100;
+  std::vector<float> ys(kRow), along(kRow);
+  for (const char* formula : formulas) {
+    std::string postfix;
+    ASSERT_EQ(FormulaParser().InfixToPostfix(formula, postfix), 0) << formula;
+    const CompiledFormula compiled(postfix);
+    for (int row = 0; row < 200; ++row) {
+      FormulaVars v;
+      v.X = inX(rng);
+      v.Z = 0.25f;
+      for (float& y : ys)
+        y = inY(rng);
+      compiled.EvaluateAlong(v, SlotY, ys.data(), along.data(), kRow);
+      for (size_t i = 0; i < kRow; ++i) {
+        v.Y = ys[i];
+        const Reference ref = ReferenceEvaluate(postfix, v.X, v.Y, v.Z);
+        const float want = ref.undefined ? UndefinedValue : ref.value;
+        ASSERT_EQ(Bits(compiled.Evaluate(v)), Bits(want))
+            << formula << " x=" << v.X << " y=" << v.Y;
+        ASSERT_EQ(Bits(along[i]), Bits(want)) << formula << " x=" << v.X << " y=" << v.Y;
+      }
+    }
+  }
+}
+
+// Sine, cosine and e^x are the library's double results rounded to single, for arguments of every
+// size: near multiples of pi/2 (where the sine nears zero), far out (where the evaluator leaves
+// them to the library), tiny, and negative.
+TEST(Evaluator, SineCosineAndExpAreTheLibrarysRoundedToSingle) {
+  std::vector<float> args = {0.0f,   -0.0f, 1e-30f,  1e-7f,    6.1e-5f,  1.0f, 80.0f,
+                             -80.0f, 88.7f, -103.0f, 65536.0f, 65537.0f, 1e6f, 3e38f};
+  for (int k = -40000; k <= 40000; k += 7) {
+    const float m = static_cast<float>(k * 1.5707963267948966);
+    args.insert(args.end(), {m, std::nextafter(m, 1e9f), std::nextafter(m, -1e9f)});
+  }
+  std::mt19937 rng(99);
+  std::uniform_real_distribution<float> wide(-70000.0f, 70000.0f), narrow(-90.0f, 90.0f);
+  for (int i = 0; i < 200000; ++i)
+    args.insert(args.end(), {wide(rng), narrow(rng)});
+  const CompiledFormula sine("XX SIN "), cosine("XX COS "), exponential("XX EXP ");
+  for (float x : args) {
+    FormulaVars v;
+    v.X = x;
+    const double d = x;
+    const float e = static_cast<float>(std::exp(d));
+    ASSERT_EQ(Bits(sine.Evaluate(v)), Bits(static_cast<float>(std::sin(d)))) << x;
+    ASSERT_EQ(Bits(cosine.Evaluate(v)), Bits(static_cast<float>(std::cos(d)))) << x;
+    ASSERT_EQ(Bits(exponential.Evaluate(v)), Bits(std::isfinite(e) ? e : UndefinedValue)) << x;
+  }
 }
 
 // A run along a column of values gives, point for point, the bits of single evaluations: faults

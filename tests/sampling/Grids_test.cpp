@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ThreadRow{"AnimatedGrid4D", Function4DAnimation, Cartesian3D, Explicit, "0",
                                 "0", "0", "x*t-y/z", 30},
                       ThreadRow{"AnimatedSurface", Surface3DAnimation, Cartesian3D, Parametric, "u",
-                                "v", "t/(u+v)", "0", 60}),
+                                "v", "t/(u+v)", "0", 120}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
@@ -315,6 +315,29 @@ INSTANTIATE_TEST_SUITE_P(Kinds, AlongOrPointByPoint,
                                            ThreadRow{"ParametricSurface", Surface3D, Cartesian3D,
                                                      Parametric, "u*v", "v", "u-v", "0", 30}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A loop is split only as far as every thread gets enough work to pay for itself: the 200 x 200
+// surface (201 rows of 603 evaluations) on 8 threads is split 3 ways, not 8.
+TEST(ChunksForTest, GivesEveryThreadEnoughWork) {
+  struct Row {
+    int64_t count, perIndex;
+    int threads, chunks;
+  } rows[] = {
+      {201, 603, 8, 3},                      // the 200 x 200 surface
+      {101, 101 * 101, 8, 8},                // a 100^3 grid: every core
+      {101, 101 * 101, 1, 1},                // one thread asked for
+      {1000, 10, 8, 1},                      // 10,000 evaluations: not worth a second thread
+      {3, 1000000, 8, 3},                    // no more chunks than indices
+      {64, sampling::MinWorkPerChunk, 4, 4}, // the threads bound the split
+  };
+  for (const Row& r : rows) {
+    const int chunks = sampling::ChunksFor(r.count, r.perIndex, r.threads);
+    EXPECT_EQ(chunks, r.chunks) << r.count << " x " << r.perIndex << " on " << r.threads;
+    if (chunks > 1) {
+      EXPECT_GE(r.count * r.perIndex / chunks, sampling::MinWorkPerChunk);
+    }
+  }
+}
 
 // A formula that draws random numbers keeps the order of its draws: it is sampled on one thread.
 TEST(SampledFormulaTest, KnowsWhenItDrawsRandomNumbers) {
