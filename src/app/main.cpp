@@ -17,6 +17,7 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 
+#include <csignal>
 #include <iostream>
 #include <memory>
 
@@ -29,6 +30,9 @@
 #include "view/window/MainWindow.h"
 
 int main(int argc, char** argv) {
+  // A file-size limit (ulimit -f) must make a save fail and be reported, not end the program:
+  // with the signal ignored, the write that passes the limit returns an error instead.
+  std::signal(SIGXFSZ, SIG_IGN);
   QSurfaceFormat::setDefaultFormat(GlView::ViewFormat());
   QApplication app(argc, argv);
   QApplication::setApplicationName("Corvalin");

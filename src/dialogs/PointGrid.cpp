@@ -75,6 +75,19 @@ void PointGridModel::SetShape(int32_t rows, int32_t columns) {
   endResetModel();
 }
 
+bool PointGridModel::ShapeKeepsEveryText(int32_t rows, int32_t columns) const {
+  rows = ClampCount(rows);
+  columns = ClampCount(columns);
+  if (rows == 0) columns = std::max(columns, 1);
+  for (int32_t i = 0; i < m_rows; ++i)
+    for (int32_t j = 0; j < m_columns; ++j) {
+      if (i < rows && j < columns) continue;
+      for (int k = 0; k < m_valueColumns; ++k)
+        if (!m_cells[Offset(i * m_columns + j, k)].isEmpty()) return false;
+    }
+  return true;
+}
+
 QString PointGridModel::Label(int32_t point) const {
   // A list of points (X, Y) is row 0 of the table.
   if (m_valueColumns == 2) return "0," + QString::number(point);

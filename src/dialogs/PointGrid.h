@@ -30,6 +30,8 @@ public:
   // Shapes the grid as rows x columns points (a list: rows = n, columns = 1). Cells of points
   // that remain keep their texts; new cells are empty. Counts are clamped to 0 .. 201.
   void SetShape(int32_t rows, int32_t columns);
+  // Whether SetShape(rows, columns) would keep every cell that holds a text.
+  bool ShapeKeepsEveryText(int32_t rows, int32_t columns) const;
   int32_t ShapeRows() const { return m_rows; }
   int32_t ShapeColumns() const { return m_columns; }
   int32_t Points() const { return m_rows * m_columns; }

@@ -140,8 +140,20 @@ void TableDataPage::Command1_Click() {
 }
 
 void TableDataPage::Command2_Click() {
-  const std::optional<FileChoice> choice = TheFileChooser().SaveFile("Output", kTableFilter, 1, "");
-  if (!choice || choice->path.empty()) return;
+  // A name typed without an extension gets ".txt", so that Import's "*.txt" shows the file.
+  const std::optional<FileChoice> choice =
+      ChooseFileToWrite("Output", kTableFilter, 1, "", {".txt"});
+  if (!choice) return;
+  // The counts shape the grid first, but never at the cost of a typed cell: a smaller count that
+  // would drop some is refused and the grid stays as it is.
+  const auto counts = Counts(0);
+  if (!counts) return;
+  const PointGridModel& shaped = fgdGrid->Model();
+  if (!shaped.ShapeKeepsEveryText(counts->first, counts->second)) {
+    Refuse(Text2, "The grid holds typed values beyond the count given; they would be lost. Raise "
+                  "the count or delete those values first. The table was not written.");
+    return;
+  }
   if (!ShapeFromBoxes(0)) return;
   const PointGridModel& model = fgdGrid->Model();
   Table table;
@@ -149,15 +161,16 @@ void TableDataPage::Command2_Click() {
   table.rows = model.ShapeRows();
   table.columns = Is3D() ? model.ShapeColumns() : 1;
   table.cells = model.Cells();
-  // A cell that is no number would not come back as the same cell (a blank splits it in two and
-  // shifts every later value).
+  // Cells are written as they stand; only one that holds a separator (a blank, tab, line break or
+  // quote) would not come back as the same cell: it would split and shift every later value.
   const int columns = ValueColumns(m_kind);
   for (std::size_t k = 0; k < table.cells.size(); ++k) {
     const std::string& cell = table.cells[k];
-    if (cell.empty() || CellNumber(cell)) continue;
+    if (CellWritable(cell)) continue;
     RefuseCell(static_cast<int32_t>(k / static_cast<std::size_t>(columns)),
                static_cast<int>(k % static_cast<std::size_t>(columns)),
-               "\"" + cell + "\" is not a number; the table was not written.");
+               "\"" + cell + "\" holds a blank, tab, line break or quote, which would split it in "
+               "the file; the table was not written.");
     return;
   }
   std::string problem;

@@ -83,6 +83,49 @@ std::string ClipboardGraphText(const Graph& graph, int32_t documentType) {
   return "";
 }
 
+namespace {
+
+// Whether the rest of the text is an axes record and the scale trailer that end with the text.
+bool AxesAndTrailerToTheEnd(TokenReader in) {
+  try {
+    AxesSettings axes;
+    ReadAxesRecord(in, axes);
+    in.Integer("AxisScaleMode");
+    in.Real("AxisRatioX");
+    in.Real("AxisRatioY");
+    in.Real("AxisRatioZ");
+  } catch (const TokenError&) {
+    return false;
+  }
+  return in.Peek().empty();
+}
+
+// How many whole graph records stand between the records the count announced and an axes record
+// and trailer that end the text: what a count smaller than the records hides. The axes record can
+// take a graph record's tokens as its own, so the largest number that reads so is taken; 0 when
+// none does (the lenient reading then stands as it is). Reads a copy of the reader.
+size_t UnannouncedRecords(TokenReader in) {
+  constexpr size_t MostCounted = 1 << 20;
+  size_t found = 0;
+  for (size_t extra = 0; extra < MostCounted; ++extra) {
+    if (extra > 0 && AxesAndTrailerToTheEnd(in)) found = extra;
+    const bool function = IsFunctionRecordToken(in.Peek());
+    if (!function && !IsTableRecordToken(in.Peek())) break;
+    Graph probe;
+    try {
+      if (function)
+        ReadGraphRecord(in, probe);
+      else
+        ReadTableRecord(in, probe);
+    } catch (const TokenError&) {
+      break;
+    }
+  }
+  return found;
+}
+
+} // namespace
+
 std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const AxesSettings& axes,
                                                 std::string* problem) {
   ParsedDocument doc;
@@ -121,6 +164,8 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Axe
       }
       doc.graphs.push_back(std::move(parsed));
     }
+    // Records where the axes should begin: the document holds more graphs than it announces.
+    const size_t unannounced = UnannouncedRecords(in);
     try {
       ReadAxesRecord(in, doc.axes);
     } catch (const TokenError& e) {
@@ -130,6 +175,28 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Axe
     doc.scale.ratioX = in.Real("AxisRatioX");
     doc.scale.ratioY = in.Real("AxisRatioY");
     doc.scale.ratioZ = in.Real("AxisRatioZ");
+    // Stored documents are read as leniently as they need, but what was passed over is said.
+    const std::string announced = "The document announces " + std::to_string(count) +
+                                  (count == 1 ? " graph" : " graphs");
+    size_t left = 0;
+    while (!in.Peek().empty()) {
+      in.Take("the text after the scale settings");
+      ++left;
+    }
+    const std::string read = std::to_string(doc.graphs.size()) +
+                             (doc.graphs.size() == 1 ? " graph was read" : " graphs were read");
+    if (unannounced > 0)
+      doc.warning = announced + "; " + read + ", but " + std::to_string(unannounced) +
+                    (unannounced == 1 ? " more graph record follows" : " more graph records follow") +
+                    " where the axes settings should begin. They were read as the axes settings, "
+                    "and saving the document writes only what was read.";
+    else if (left > 0)
+      doc.warning = announced + "; " + read + ", and " + std::to_string(left) +
+                    (left == 1 ? " token follows" : " tokens follow") +
+                    " its axes and scale settings (they may hold further graphs). They were not "
+                    "read, and saving the document writes only what was read.";
+    else if (count < 0)
+      doc.warning = announced + "; it was read as holding none.";
   } catch (const TokenError& e) {
     if (problem) *problem = e.what();
     return std::nullopt;

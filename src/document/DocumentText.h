@@ -58,6 +58,9 @@ struct ParsedDocument {
   std::vector<ParsedGraph> graphs;
   AxesSettings axes; // the axes as the axes record leaves the axes it was read over
   ScaleSettings scale;
+  // What the reader passed over though the document was read (a negative graph count, text left
+  // after the scale settings): shown to the user; empty when the text was read to its end.
+  std::string warning;
 };
 
 // Reads a document text. Records are read while the graph count lasts and the token at the record

@@ -96,16 +96,18 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
     const auto bytes = SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW,
                                      frames, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
     if (!bytes) {
+      const bool negative = g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || frames < 0;
       unfit.push_back("graph " + std::to_string(i + 1) + " (StepU " + std::to_string(g.StepU) +
                       ", StepV " + std::to_string(g.StepV) + ", StepW " + std::to_string(g.StepW) +
-                      ", " + std::to_string(frames) + " frames)");
+                      ", " + std::to_string(frames) + " frames: " +
+                      (negative ? "a count below 0" : "too large") + ")");
       continue;
     }
     total += *bytes;
     sizes.emplace_back(*bytes, i + 1);
   }
   if (!unfit.empty())
-    return "the step counts of " + GraphList(unfit) + " are too large to be sampled";
+    return "the step counts of " + GraphList(unfit) + " cannot be sampled";
   if (total <= budget) return std::nullopt;
   std::stable_sort(sizes.begin(), sizes.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -225,22 +227,25 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     return false;
   }
   ApplyDocument(*doc, host);
+  if (!doc->warning.empty()) MsgBox(doc->warning, MsgButtons::OK, MsgIcon::Exclamation, "Warning");
   return true;
 }
 
-void FileOpenCommand(DocumentHost& host) {
-  if (ShownGraphs.FunSurfs.Count() > 0) {
-    switch (MsgBox("Do you want to save the graphs?", MsgButtons::YesNoCancel, MsgIcon::Exclamation,
-                   "Note")) {
-    case MsgResult::Yes:
-      if (!SaveDocumentCommand(host)) return;
-      break;
-    case MsgResult::No:
-      break;
-    default:
-      return;
-    }
+bool SaveBeforeReplacing(DocumentHost& host) {
+  if (ShownGraphs.FunSurfs.Count() == 0) return true;
+  switch (MsgBox("Do you want to save the graphs?", MsgButtons::YesNoCancel, MsgIcon::Exclamation,
+                 "Note")) {
+  case MsgResult::Yes:
+    return SaveDocumentCommand(host);
+  case MsgResult::No:
+    return true;
+  default:
+    return false;
   }
+}
+
+void FileOpenCommand(DocumentHost& host) {
+  if (!SaveBeforeReplacing(host)) return;
   const auto choice = TheFileChooser().OpenFile("Open File", {{"(*.crv)", "*.crv"}}, 1, "");
   const std::string path = choice ? choice->path : std::string();
   std::string problem;

@@ -37,5 +37,10 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host);
 // opens it; a file that cannot be opened is named in an error message and the open document stays.
 void FileOpenCommand(DocumentHost& host);
 
+// Before another document replaces the open one: with graphs shown, asks "Do you want to save the
+// graphs?" (Yes saves first, No goes on, Cancel stops). False when the user cancelled or the save
+// failed: the open document stays.
+bool SaveBeforeReplacing(DocumentHost& host);
+
 // The message shown when the document at path cannot be opened for the reason given.
 std::string OpenFailureMessage(const std::string& path, const std::string& problem);

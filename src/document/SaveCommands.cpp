@@ -19,12 +19,6 @@
 
 namespace {
 
-// A name typed without any extension gets the one of the chosen kind of file.
-std::string WithExtension(const std::string& path, const char* extension) {
-  if (QFileInfo(QString::fromStdString(path)).suffix().isEmpty()) return path + extension;
-  return path;
-}
-
 void SaveFailed(const std::string& what, const std::string& path, const std::string& problem) {
   std::string text = "The " + what + " could not be saved";
   if (!path.empty()) text += " to \"" + path + "\"";
@@ -67,9 +61,10 @@ bool SaveDocumentCommand(DocumentHost& host) {
     SaveFailed("document", "", problem);
     return host.SaveCompleted = false;
   }
-  const auto choice = TheFileChooser().SaveFile("Save", {{"(*.crv)", "*.crv"}}, 1, "");
-  if (!choice || choice->path.empty()) return host.SaveCompleted = false;
-  const std::string path = WithExtension(choice->path, ".crv");
+  // A name typed without any extension gets the one of the chosen kind of file.
+  const auto choice = ChooseFileToWrite("Save", {{"(*.crv)", "*.crv"}}, 1, "", {".crv"});
+  if (!choice) return host.SaveCompleted = false;
+  const std::string& path = choice->path;
   if (!DocumentFile::Write(path, text, &problem)) {
     SaveFailed("document", path, problem);
     return host.SaveCompleted = false;
@@ -80,18 +75,17 @@ bool SaveDocumentCommand(DocumentHost& host) {
 
 bool SaveAsCommand(DocumentHost& host) {
   host.Display(CurrentFrame);
-  const auto choice =
-      TheFileChooser().SaveFile("Save As", {{"*.crv", "*.crv"}, {"*.bmp", "*.bmp"}}, 1, "");
-  if (!choice || choice->path.empty()) return false;
+  const auto choice = ChooseFileToWrite("Save As", {{"*.crv", "*.crv"}, {"*.bmp", "*.bmp"}}, 1,
+                                        "", {".crv", ".bmp"});
+  if (!choice) return false;
+  const std::string& path = choice->path;
   if (choice->filterIndex == 2) {
-    const std::string path = WithExtension(choice->path, ".bmp");
     if (!host.SaveViewAsBmp(path)) {
       SaveFailed("picture of the view", path, "");
       return false;
     }
     return true;
   }
-  const std::string path = WithExtension(choice->path, ".crv");
   std::string problem;
   if (!WriteDocument(path, &problem)) {
     SaveFailed("document", path, problem);

@@ -70,6 +70,15 @@ std::string_view HeaderWord(Kind kind) {
 int ValueColumns(Kind kind) { return kind == Kind::Table3D ? 3 : 2; }
 
 double CountValue(std::string_view text) {
+  // "nan", "inf" and "infinity" name no count, though their leading number reads 0 as any other
+  // word's does.
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first != std::string_view::npos) {
+    std::string word;
+    for (std::size_t i = first; i < text.size() && word.size() < 3; ++i)
+      word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+    if (word == "nan" || word == "inf") return -1.0;
+  }
   const double value = vb::Val(text);
   return std::isfinite(value) ? vb::RoundHalfEven(value) : -1.0;
 }
@@ -169,21 +178,11 @@ bool WriteFile(const std::string& path, std::string_view bytes, std::string* pro
 }
 
 std::optional<std::string> ReadFile(const std::string& path, std::string* problem) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (problem) *problem = file.errorString().toStdString();
-    return std::nullopt;
-  }
-  if (file.size() > static_cast<qint64>(MaxFileBytes)) {
-    if (problem) *problem = "it is too large to be a table file";
-    return std::nullopt;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    if (problem) *problem = file.errorString().toStdString();
-    return std::nullopt;
-  }
-  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  std::string why;
+  std::optional<std::string> bytes = platform::ReadWholeFile(path, MaxFileBytes, &why);
+  if (!bytes && problem)
+    *problem = why.rfind("it is larger than", 0) == 0 ? "it is too large to be a table file" : why;
+  return bytes;
 }
 
 } // namespace TableText

@@ -114,9 +114,19 @@ bool FileDialog::RunDialog(bool save, std::string& FileName, std::string& FileTi
   QWidget* previousParent = DialogParent();
   if (OwnerHwnd) SetDialogParent(OwnerHwnd);
   const std::vector<FileFilter> filters = FilterPairs(systemFilter);
+  FileDialogOptions options;
+  options.confirmOverwrite = (flags & FlagOverwritePrompt) != 0;
+  options.fileMustExist = (flags & FlagFileMustExist) != 0;
+  options.hideReadOnly = (flags & FlagHideReadOnly) != 0;
+  // A save completes a name typed without an extension with DefaultExt, and asks about the
+  // completed name too.
+  const std::vector<std::string> extensions(filters.size() + 1,
+                                            DefaultExt.empty() ? "" : "." + DefaultExt);
   const std::optional<FileChoice> choice =
-      save ? TheFileChooser().SaveFile(DlgTitle, filters, FilterIndex, start.toStdString())
-           : TheFileChooser().OpenFile(DlgTitle, filters, FilterIndex, start.toStdString());
+      save ? ChooseFileToWrite(DlgTitle, filters, FilterIndex, start.toStdString(), extensions,
+                               options)
+           : TheFileChooser().OpenFile(DlgTitle, filters, FilterIndex, start.toStdString(),
+                                       options);
   if (OwnerHwnd) SetDialogParent(previousParent);
 
   if (!choice) {
@@ -127,7 +137,7 @@ bool FileDialog::RunDialog(bool save, std::string& FileName, std::string& FileTi
     return false;
   }
   std::string path = choice->path;
-  if (!DefaultExt.empty() && QFileInfo(QString::fromStdString(path)).suffix().isEmpty())
+  if (!save && !DefaultExt.empty() && QFileInfo(QString::fromStdString(path)).suffix().isEmpty())
     path += "." + DefaultExt;
   FileName = path;
   FileTitle = VBGetFileTitle(path);

@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -74,6 +75,34 @@ std::string FileFilterText(const std::vector<FileFilter>& filters) {
   return text;
 }
 
+std::optional<FileChoice> ChooseFileToWrite(const std::string& title,
+                                            const std::vector<FileFilter>& filters,
+                                            int filterIndex, const std::string& initialPath,
+                                            const std::vector<std::string>& extensions,
+                                            const FileDialogOptions& options) {
+  std::string start = initialPath;
+  for (;;) {
+    std::optional<FileChoice> choice =
+        TheFileChooser().SaveFile(title, filters, filterIndex, start, options);
+    if (!choice || choice->path.empty()) return std::nullopt;
+    const int index = choice->filterIndex;
+    const std::string extension =
+        index >= 1 && index <= static_cast<int>(extensions.size()) ? extensions[index - 1] : "";
+    const QFileInfo typed(QString::fromStdString(choice->path));
+    if (extension.empty() || !typed.suffix().isEmpty()) return choice;
+    // The dialog asked about the name as typed; the file written is the completed one.
+    choice->path += extension;
+    const QFileInfo completed(QString::fromStdString(choice->path));
+    if (!options.confirmOverwrite || !completed.exists()) return choice;
+    const std::string question = completed.fileName().toStdString() +
+                                 " already exists.\nDo you want to replace it?";
+    if (MsgBox(question, MsgButtons::YesNo, MsgIcon::Exclamation, title) == MsgResult::Yes)
+      return choice;
+    start = choice->path;
+    filterIndex = index;
+  }
+}
+
 MsgResult UnattendedPrompter::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                      const std::string& title) {
   std::cerr << title << ": " << text << std::endl;
@@ -98,27 +127,46 @@ public:
   std::optional<FileChoice> OpenFile(const std::string& title,
                                      const std::vector<FileFilter>& filters, int filterIndex,
                                      const std::string& initialPath) override {
-    return Run(true, title, filters, filterIndex, initialPath);
+    return Run(true, title, filters, filterIndex, initialPath, {});
   }
   std::optional<FileChoice> SaveFile(const std::string& title,
                                      const std::vector<FileFilter>& filters, int filterIndex,
                                      const std::string& initialPath) override {
-    return Run(false, title, filters, filterIndex, initialPath);
+    return Run(false, title, filters, filterIndex, initialPath, {});
+  }
+  std::optional<FileChoice> OpenFile(const std::string& title,
+                                     const std::vector<FileFilter>& filters, int filterIndex,
+                                     const std::string& initialPath,
+                                     const FileDialogOptions& options) override {
+    return Run(true, title, filters, filterIndex, initialPath, options);
+  }
+  std::optional<FileChoice> SaveFile(const std::string& title,
+                                     const std::vector<FileFilter>& filters, int filterIndex,
+                                     const std::string& initialPath,
+                                     const FileDialogOptions& options) override {
+    return Run(false, title, filters, filterIndex, initialPath, options);
   }
 
 private:
   std::optional<FileChoice> Run(bool open, const std::string& title,
                                 const std::vector<FileFilter>& filters, int filterIndex,
-                                const std::string& initialPath) {
+                                const std::string& initialPath, const FileDialogOptions& options) {
+    QFileDialog::Options qtOptions;
+    if (!options.confirmOverwrite) qtOptions |= QFileDialog::DontConfirmOverwrite;
+    // Qt's dialogs offer no "open as read-only" choice, so hideReadOnly always holds.
     const QString filterText = FilterText(filters);
     const QStringList parts = filterText.split(";;");
     QString selected = (filterIndex >= 1 && filterIndex <= parts.size())
                            ? parts[filterIndex - 1]
                            : (parts.isEmpty() ? QString() : parts[0]);
-    QString path = open ? QFileDialog::getOpenFileName(g_parent, Q(title), Q(initialPath),
-                                                       filterText, &selected)
-                        : QFileDialog::getSaveFileName(g_parent, Q(title), Q(initialPath),
-                                                       filterText, &selected);
+    // An open dialog whose file need not exist is a save-style dialog that confirms nothing.
+    QString path =
+        open && options.fileMustExist
+            ? QFileDialog::getOpenFileName(g_parent, Q(title), Q(initialPath), filterText,
+                                           &selected, qtOptions)
+            : QFileDialog::getSaveFileName(
+                  g_parent, Q(title), Q(initialPath), filterText, &selected,
+                  open ? qtOptions | QFileDialog::DontConfirmOverwrite : qtOptions);
     if (path.isEmpty()) return std::nullopt;
     return FileChoice{path.toStdString(), IndexOf(filters, selected)};
   }

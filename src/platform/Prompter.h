@@ -34,9 +34,31 @@ struct FileChoice {
   int filterIndex = 1; // counted from 1, as the dialogs of the program count them
 };
 
+// What a file dialog is told besides its title, filters and start: whether it asks before a chosen
+// file is replaced (save), whether the chosen file must exist (open), and whether it offers no
+// read-only choice.
+struct FileDialogOptions {
+  bool confirmOverwrite = true;
+  bool fileMustExist = true;
+  bool hideReadOnly = true;
+};
+
 class FileChooser {
 public:
   virtual ~FileChooser() = default;
+  // With options; a chooser that has no use for them answers as the plain forms below.
+  virtual std::optional<FileChoice> OpenFile(const std::string& title,
+                                             const std::vector<FileFilter>& filters,
+                                             int filterIndex, const std::string& initialPath,
+                                             const FileDialogOptions&) {
+    return OpenFile(title, filters, filterIndex, initialPath);
+  }
+  virtual std::optional<FileChoice> SaveFile(const std::string& title,
+                                             const std::vector<FileFilter>& filters,
+                                             int filterIndex, const std::string& initialPath,
+                                             const FileDialogOptions&) {
+    return SaveFile(title, filters, filterIndex, initialPath);
+  }
   // Nothing when the user cancels.
   virtual std::optional<FileChoice> OpenFile(const std::string& title,
                                              const std::vector<FileFilter>& filters,
@@ -45,6 +67,17 @@ public:
                                              const std::vector<FileFilter>& filters,
                                              int filterIndex, const std::string& initialPath) = 0;
 };
+
+// Asks for the name of a file to write. A name typed without an extension gets the extension of
+// the chosen filter (extensions[filterIndex - 1], e.g. ".crv"; none where that is empty). The
+// dialog asks before replacing the name typed; when the completed name differs from it and that
+// file exists, this asks too ("... already exists. Do you want to replace it?") unless the options
+// say not to, and No shows the dialog again. Nothing when the user cancels.
+std::optional<FileChoice> ChooseFileToWrite(const std::string& title,
+                                            const std::vector<FileFilter>& filters,
+                                            int filterIndex, const std::string& initialPath,
+                                            const std::vector<std::string>& extensions,
+                                            const FileDialogOptions& options = {});
 
 // The filter text of a file dialog: "description (pattern)" for each filter, joined by ";;"; a
 // description that is the pattern itself, or already shows it in parentheses, stands alone, so

@@ -150,9 +150,17 @@ TEST_F(DemoMenuTest, EveryItemOpensItsSampleWithAPictureOfItsOwn) {
   ASSERT_EQ(items.size(), 70u);
   for (const MenuSpec* item : items) {
     SCOPED_TRACE(item->SamplePath);
+    // The question about saving the open graphs is answered No.
+    const bool graphsShown = ShownGraphs.FunSurfs.Count() > 0;
+    dialogs.prompter.shown.clear();
+    dialogs.prompter.answers = {MsgResult::No};
     window->MenuItem(item->Name)->trigger();
-    // Opened whole: no message (a missing file, a formula that fails, a sampling that fails).
-    ASSERT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown.front().text;
+    // Opened whole: no other message (a missing file, a formula that fails, a sampling that fails).
+    ASSERT_EQ(dialogs.prompter.shown.size(), graphsShown ? 1u : 0u)
+        << dialogs.prompter.shown.back().text;
+    if (graphsShown) {
+      EXPECT_EQ(dialogs.prompter.shown[0].text, "Do you want to save the graphs?");
+    }
     EXPECT_GT(AllGraphs.FunSurfs.Count(), 0);
     EXPECT_EQ(ShownGraphs.FunSurfs.Count(), AllGraphs.FunSurfs.Count());
     const int32_t kind = KindOfPath(item->SamplePath);
@@ -195,11 +203,12 @@ TEST_F(DemoMenuTest, MissingOrUnreadableSampleIsNamedAndTheDocumentStays) {
   for (const auto& [item, path] : rows) {
     SCOPED_TRACE(item);
     dialogs.prompter.shown.clear();
+    dialogs.prompter.answers = {MsgResult::No};
     window->MenuItem(item)->trigger();
-    ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
-    EXPECT_NE(dialogs.prompter.shown[0].text.find((folder.path() + "/" + path).toStdString()),
+    ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+    EXPECT_NE(dialogs.prompter.shown[1].text.find((folder.path() + "/" + path).toStdString()),
               std::string::npos)
-        << dialogs.prompter.shown[0].text;
+        << dialogs.prompter.shown[1].text;
     EXPECT_EQ(DocumentType, DocumentType2D);
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), graphs);
   }

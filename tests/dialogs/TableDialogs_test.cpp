@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -257,7 +258,8 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[0].text,
-            "Row 2 (point 0,1), column X: \"3 4\" is not a number; the table was not written.");
+            "Row 2 (point 0,1), column X: \"3 4\" holds a blank, tab, line break or quote, which "
+            "would split it in the file; the table was not written.");
   EXPECT_EQ(dialogs.prompter.shown[1].text.rfind("The table could not be written to ", 0), 0u);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), bytes);
@@ -278,6 +280,39 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_NE(dialogs.prompter.shown[0].text.find("from 0 to 201"), std::string::npos);
+}
+
+// Output writes what the grid holds: a text cell as it stands, a name without an extension as a
+// ".txt" file (asking before it replaces one), and never a count that would drop typed cells.
+TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
+  QTemporaryDir dir;
+  const std::string bare = dir.filePath("points").toStdString();
+  const std::string written = bare + ".txt";
+  DocumentType = DocumentType2D;
+  dialogs.files.answers.push_back(FileChoice{bare, 1});   // refused: the count drops cells
+  dialogs.files.answers.push_back(FileChoice{bare, 1});   // written as points.txt
+  dialogs.files.answers.push_back(FileChoice{bare, 1});   // exists: No, then the dialog again
+  dialogs.prompter.answers = {MsgResult::OK, MsgResult::No};
+  user = [&](QDialog& d) {
+    Fill(d, {"1", "2", "3", "4", "5", "6", "7", "8", "a", "10"});
+    d.findChild<QLineEdit*>("Text2")->setText("3");
+    Click(d, "Command2");
+    EXPECT_EQ(Grid(d).Points(), 5);
+    EXPECT_EQ(Grid(d).Cell(4, 1), "10");
+    d.findChild<QLineEdit*>("Text2")->setText("5");
+    Click(d, "Command2");
+    Click(d, "Command2");
+    Click(d, "Command4");
+  };
+  Add("mnuDrawTab2D_Click");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_NE(dialogs.prompter.shown[0].text.find("would be lost"), std::string::npos);
+  EXPECT_EQ(dialogs.prompter.shown[1].text, "points.txt already exists.\nDo you want to replace it?");
+  EXPECT_EQ(dialogs.files.titles.size(), 4u); // the last dialog, shown again after No, cancelled
+  QFile file(QString::fromStdString(written));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), "D2 5\r\n1 2\r\n3 4\r\n5 6\r\n7 8\r\na 10\r\n\r\n");
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(bare)));
 }
 
 TEST_F(TableDialogsTest, AThreeDTableIsAddedAsTheUserTypesIt) {

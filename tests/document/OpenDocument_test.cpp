@@ -660,3 +660,54 @@ TEST_F(OpenDocumentTest, FileOpenCommandAnswers) {
 }
 
 } // namespace
+
+// A document whose graph count disagrees with what it holds is still read as far as the count
+// goes, but the user is told what was read and what was left, so that saving it again does not
+// lose a graph unawares.
+TEST_F(OpenDocumentTest, ACountThatDisagreesWithTheRecordsIsSaid) {
+  const std::string two = Text(DocumentType2D, {Curve(1, "x"), Curve(2, "x^2")});
+  auto withCount = [&](const char* count) {
+    auto tokens = Tokenize(two);
+    tokens[1] = count;
+    std::string text;
+    for (const auto& t : tokens)
+      text += t + " ";
+    return text;
+  };
+  const struct {
+    const char* count;
+    size_t graphs;
+    const char* says; // "" : no message
+  } rows[] = {{"2", 2, ""},
+              {"1", 1, "The document announces 1 graph; 1 graph was read, but 1 more graph record "},
+              {"0", 0, "The document announces 0 graphs; 0 graphs were read, but 2 more graph "},
+              {"-1", 0, "The document announces -1 graphs; 0 graphs were read, but 2 more graph "}};
+  for (const auto& row : rows) {
+    std::string problem;
+    const auto doc = ParseDocumentText(withCount(row.count), AxesSettings(), &problem);
+    ASSERT_TRUE(doc.has_value()) << row.count << ": " << problem;
+    EXPECT_EQ(doc->graphs.size(), row.graphs) << row.count;
+    EXPECT_EQ(doc->warning.rfind(row.says, 0), 0u) << row.count << ": " << doc->warning;
+    EXPECT_EQ(doc->warning.empty(), std::string(row.says).empty()) << row.count << doc->warning;
+  }
+  // Opening shows it, and the document is what was read.
+  ASSERT_TRUE(Open(Write("one.crv", withCount("1"))));
+  ASSERT_FALSE(dialogs.prompter.shown.empty());
+  EXPECT_NE(dialogs.prompter.shown.back().text.find("1 more graph record follows"),
+            std::string::npos)
+      << dialogs.prompter.shown.back().text;
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+}
+
+// A step count that cannot be sampled is refused with what is wrong with it: below 0 or too large.
+TEST_F(OpenDocumentTest, UnsampledStepCountsSayWhy) {
+  auto below = Curve(1, "x");
+  below->StepV = -5;
+  auto huge = Curve(2, "x");
+  huge->StepV = 2000000000;
+  std::string problem;
+  EXPECT_FALSE(Open(Write("steps.crv", Text(DocumentType2D, {below, huge})), &problem));
+  EXPECT_NE(problem.find("StepV -5, StepW 1, 10 frames: a count below 0)"), std::string::npos)
+      << problem;
+  EXPECT_NE(problem.find("frames: too large)"), std::string::npos) << problem;
+}

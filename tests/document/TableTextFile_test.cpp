@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "document/TableTextFile.h"
 
@@ -132,6 +133,23 @@ TEST(TableTextFile, FilesAreWrittenWholeOrNotAtAll) {
   problem.clear();
   EXPECT_FALSE(ReadFile(dir.filePath("missing.txt").toStdString(), &problem));
   EXPECT_FALSE(problem.empty());
+  // A FIFO would block Import for ever and a device never ends: refused without being opened.
+  const std::string fifo = dir.filePath("pipe.txt").toStdString();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& special : {fifo, std::string("/dev/zero"), dir.path().toStdString()}) {
+    problem.clear();
+    EXPECT_FALSE(ReadFile(special, &problem)) << special;
+    EXPECT_FALSE(problem.empty());
+  }
+}
+
+TEST(TableTextFile, CountsThatAreNoNumbers) {
+  for (const char* text : {"nan", "NaN", " inf", "Infinity", "-1"})
+    EXPECT_LT(CountValue(text), 0) << text;
+  EXPECT_EQ(CountValue("abc"), 0); // any other word reads 0, as stored files rely on
+  EXPECT_EQ(CountValue(""), 0);
+  EXPECT_EQ(CountValue(" 12"), 12);
+  EXPECT_EQ(CountValue("2.5"), 2);
 }
 
 TEST(TableTextFile, CellNumbers) {

@@ -288,9 +288,19 @@ TEST_F(MenusTest, DialogsOfTheMenusAreModal) {
 TEST_F(MenusTest, DemoSampleThatIsMissingIsNamed) {
   MainWindow& w = Make();
   AddGraph();
+  // As File Open, the item first asks whether to save the graphs: Cancel keeps the document and
+  // opens nothing.
+  dialogs.prompter.answers = {MsgResult::Cancel};
   w.MenuItem("mnuDemoDini")->trigger();
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
-  EXPECT_NE(dialogs.prompter.shown[0].text.find("samples/3D/dini's surface.crv"),
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "Do you want to save the graphs?");
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  // No: the sample is opened, and a missing one is named.
+  dialogs.prompter.shown.clear();
+  dialogs.prompter.answers = {MsgResult::No};
+  w.MenuItem("mnuDemoDini")->trigger();
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_NE(dialogs.prompter.shown[1].text.find("samples/3D/dini's surface.crv"),
             std::string::npos);
   // The open document stays.
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);

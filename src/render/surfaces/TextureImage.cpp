@@ -5,14 +5,18 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
+#include "platform/WholeFile.h"
 #include "render/surfaces/ColorSchemes.h"
 
 namespace {
 
 // Sides beyond this are refused before any pixel is read.
 constexpr int32_t kMaxPictureSide = 16384;
+// A picture file larger than this is refused before it is opened.
+constexpr uint64_t kMaxFileBytes = uint64_t{1} << 30;
 
 std::string Ending(const std::string& name) {
   return UpperCaseName(name.size() >= 3 ? name.substr(name.size() - 3) : name);
@@ -26,19 +30,22 @@ int32_t ReadInt32(const unsigned char* p) {
   return out;
 }
 
-// A raw file as an image (top row first, as QImage holds it).
+// A raw file as an image (top row first, as QImage holds it): a 4-byte width and height, then
+// the pixels' bytes. Only the bytes the header asks for are read.
 bool ReadRaw(const QString& path, QImage& image, std::string& why) {
+  // Any size: the bytes past those the header asks for are never read.
+  if (!platform::CheckReadableFile(path.toStdString(), UINT64_MAX, &why)) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     why = "the file cannot be read";
     return false;
   }
-  const QByteArray bytes = file.readAll();
-  if (bytes.size() < 8) {
+  const QByteArray head = file.read(8);
+  if (head.size() < 8) {
     why = "the file is too short for its width and height";
     return false;
   }
-  const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const auto* data = reinterpret_cast<const unsigned char*>(head.constData());
   const int32_t w = ReadInt32(data), h = ReadInt32(data + 4);
   if (w < 1 || h < 1 || w > kMaxPictureSide || h > kMaxPictureSide) {
     why = "its width and height (" + std::to_string(w) + " x " + std::to_string(h) +
@@ -46,23 +53,42 @@ bool ReadRaw(const QString& path, QImage& image, std::string& why) {
     return false;
   }
   const qint64 need = qint64{w} * h * 3;
-  if (bytes.size() - 8 < need) {
+  if (file.size() - 8 < need) {
     why = "it holds fewer pixel bytes than its width and height need";
     return false;
   }
   image = QImage(w, h, QImage::Format_RGB888);
-  for (int32_t row = 0; row < h; ++row)
-    std::memcpy(image.scanLine(h - 1 - row), data + 8 + qint64{row} * w * 3,
-                static_cast<size_t>(w) * 3);
+  if (image.isNull()) {
+    why = "there is not enough memory for its " + std::to_string(w) + " x " + std::to_string(h) +
+          " pixels";
+    return false;
+  }
+  for (int32_t row = 0; row < h; ++row) {
+    const qint64 bytes = qint64{w} * 3;
+    if (file.read(reinterpret_cast<char*>(image.scanLine(h - 1 - row)), bytes) != bytes) {
+      why = "its pixel bytes cannot be read";
+      image = QImage();
+      return false;
+    }
+  }
   return true;
 }
 
 bool ReadPicture(const QString& path, QImage& image, std::string& why) {
+  if (!platform::CheckReadableFile(path.toStdString(), kMaxFileBytes, &why)) return false;
   QImageReader reader(path);
   reader.setDecideFormatFromContent(true);
   const QSize size = reader.size();
   if (size.isValid() && (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)) {
     why = "the picture is larger than " + std::to_string(kMaxPictureSide) + " pixels a side";
+    return false;
+  }
+  const int allocationLimitMb = QImageReader::allocationLimit();
+  if (size.isValid() && allocationLimitMb > 0 &&
+      qint64{size.width()} * size.height() * 4 > qint64{allocationLimitMb} << 20) {
+    why = "its " + std::to_string(size.width()) + " x " + std::to_string(size.height()) +
+          " pixels need more than the " + std::to_string(allocationLimitMb) +
+          " MB a picture may take";
     return false;
   }
   if (!reader.read(&image) || image.isNull() || image.width() < 1 || image.height() < 1) {

@@ -864,7 +864,9 @@ void MainWindow::mnuDrawLight_Click() {
 }
 
 void MainWindow::OpenSample(const std::string& relativePath) {
-  // The sample replaces the open document without a question; one that cannot be read is named.
+  // The sample replaces the open document after the question File Open asks, so that unsaved
+  // graphs are not lost; one that cannot be read is named.
+  if (!SaveBeforeReplacing(*this)) return;
   const std::string path = (ProgramFolder() + "/").toStdString() + relativePath;
   std::string problem;
   if (!OpenDocument(path, *this, &problem))

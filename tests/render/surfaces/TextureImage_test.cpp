@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <sys/stat.h>
 #include <string>
 
 #include "render/surfaces/TextureImage.h"
@@ -115,6 +117,46 @@ TEST_F(TextureFile, AFaultGivesNoPictureAndAMessageNamingTheFile) {
     EXPECT_TRUE(image.Rgb.empty());
     EXPECT_NE(error.find("\"" + name + "\""), std::string::npos) << error;
   }
+}
+
+// A FIFO would block the reader for ever and a character device never ends: neither is opened,
+// and the message says what the name is.
+TEST_F(TextureFile, SpecialFilesAreRefusedWithoutBeingRead) {
+  const std::string fifo = Path("pipe.mot");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
+  const struct {
+    std::string name;
+    const char* says;
+  } rows[] = {{fifo, "not a regular file"},
+              {"/dev/zero.mot", "does not exist"},
+              {Path("folder.bmp"), "is a folder"}};
+  for (const auto& row : rows) {
+    TextureImage image;
+    std::string error;
+    EXPECT_FALSE(ReadTextureImage(row.name, 256, image, error)) << row.name;
+    EXPECT_NE(error.find(row.says), std::string::npos) << error;
+  }
+  // A raw texture named by its device path: refused as no regular file.
+  const QString zero = dir.filePath("zero.mot");
+  ASSERT_TRUE(QFile::link("/dev/zero", zero));
+  TextureImage image;
+  std::string error;
+  EXPECT_FALSE(ReadTextureImage(zero.toStdString(), 256, image, error));
+  EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+}
+
+// A raw file larger than its header asks for is read only as far as the header needs.
+TEST_F(TextureFile, ARawFileIsReadOnlyAsFarAsItsHeaderNeeds) {
+  QByteArray bytes("\x01\x00\x00\x00\x01\x00\x00\x00\x0a\x14\x1e", 11);
+  bytes.append(QByteArray(1 << 20, '\x7f'));
+  WriteBytes("long.mot", bytes);
+  TextureImage image;
+  std::string error;
+  ASSERT_TRUE(ReadTextureImage(Path("long.mot"), 256, image, error)) << error;
+  ASSERT_EQ(image.Rgb.size(), 3u);
+  EXPECT_EQ(image.Rgb[0], 10);
+  EXPECT_EQ(image.Rgb[2], 30);
 }
 
 } // namespace
