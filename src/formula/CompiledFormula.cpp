@@ -328,8 +328,8 @@ template <class Compute> inline float Remembered(unsigned fn, float x, Compute&&
   return r;
 }
 
-// Sine, cosine and e^x of a single, rounded to single: the very value float(std::sin(double(x)))
-// (cos, exp) gives, at a fraction of the library's cost. A short polynomial gives the double result
+// Sine and cosine of a single, rounded to single: the very value float(std::sin(double(x)))
+// (cos) gives, at a fraction of the library's cost. A short polynomial gives the double result
 // to far better than 2^-45 of its size, and the library's result lies within 2^-52 of the true
 // value; when every number within 2^-38 of the polynomial's result rounds to the same single,
 // that single is the library's too. Only where it does not (about one argument in 2^14), where
@@ -381,48 +381,33 @@ template <bool Cosine> float SineOrCosine(float xf) {
   return static_cast<float>(Cosine ? std::cos(x) : std::sin(x));
 }
 
-float ExpFromSeries(float xf) {
-  const double x = static_cast<double>(xf);
-  if (std::fabs(x) <= 80.0) {
-    // x = k ln 2 + r, ln 2 in two parts (k times the first is exact), e^x = 2^k e^r.
-    const double k = (x * 0x1.71547652b82fep+0 + kRoundToInteger) - kRoundToInteger;
-    const double r = (x - k * 0x1.62e42fee00000p-1) - k * 0x1.a39ef35793c76p-33;
-    // Taylor series to r^13 for |r| <= 0.35: the next term is below 2^-55 of the result.
-    const double e =
-        1.0 +
-        r * (1.0 +
-             r * (F2 +
-                  r * (F3 +
-                       r * (F4 +
-                            r * (F5 +
-                                 r * (F6 +
-                                      r * (F7 +
-                                           r * (F8 +
-                                                r * (F9 +
-                                                     r * (F10 +
-                                                          r * (F11 + r * (F12 + r * F13))))))))))));
-    const uint64_t scaleBits = static_cast<uint64_t>(static_cast<int64_t>(k) + 1023) << 52;
-    double scale;
-    std::memcpy(&scale, &scaleBits, sizeof scale);
-    const double p = e * scale;
-    if (RoundsSurely(p)) return static_cast<float>(p);
-  }
-  return static_cast<float>(std::exp(x));
+// e^x of a single, rounded to single: the library's double result, which a table-driven
+// routine gives faster than any series written here.
+inline float ExpOfSingle(float x) { return static_cast<float>(std::exp(static_cast<double>(x))); }
+
+// Sine, cosine and e^x, through the memo when Remember is set. Only runs along a row or column of a
+// grid (EvaluateAlong) remember: there the arguments repeat along the rows and across them, and the
+// 200 x 200 surface sin(x)*cos(y) sampled in 0.59 ms on one thread with the memo and 1.68 ms
+// without. A formula evaluated point by point (a 2D curve, sampled once, its parameter never
+// repeating) computes each value: a lookup that never hits would only cost time there.
+template <bool Remember> inline float SinOf(float x) {
+  if constexpr (Remember) return Remembered(FnSin, x, SineOrCosine<false>);
+  return SineOrCosine<false>(x);
+}
+template <bool Remember> inline float CosOf(float x) {
+  if constexpr (Remember) return Remembered(FnCos, x, SineOrCosine<true>);
+  return SineOrCosine<true>(x);
+}
+template <bool Remember> inline float ExpOf(float x) {
+  if constexpr (Remember) return Remembered(FnExp, x, ExpOfSingle);
+  return ExpOfSingle(x);
 }
 
-// Sine, cosine and e^x through the memo. On a sampled grid it pays: the 200 x 200 surface
-// sin(x)*cos(y) sampled in 0.59 ms on one thread with it and 1.68 ms without (the machine was
-// busier in the second run: the 100^3 grid x^2+y^2+z^2-1, which calls no function, took 4.8 and
-// 7.9 ms), its arguments repeating along rows and across them. On fresh arguments it never hits
-// and costs a lookup; the bench's one-point-at-a-time race on fresh points pays that cost.
-inline float SinOf(float x) { return Remembered(FnSin, x, SineOrCosine<false>); }
-inline float CosOf(float x) { return Remembered(FnCos, x, SineOrCosine<true>); }
-inline float ExpOf(float x) { return Remembered(FnExp, x, ExpFromSeries); }
-
-// ApplyFunction through the memo for the functions of one argument alone (not RND); a fault is
-// not remembered. The memo's value for a fault is never read: faults are computed each time.
-inline EvalFault ApplyRemembered(int fn, float x, float& r) {
-  if (fn == FnRnd || fn == FnAbs || fn == FnInt) return ApplyFunction(fn, x, r);
+// ApplyFunction, through the memo when Remember is set, for the functions of one argument alone
+// (not RND); a fault is not remembered. The memo's value for a fault is never read: faults are
+// computed each time.
+template <bool Remember> inline EvalFault ApplyRemembered(int fn, float x, float& r) {
+  if (!Remember || fn == FnRnd || fn == FnAbs || fn == FnInt) return ApplyFunction(fn, x, r);
   FunctionMemo& m = t_memo;
   const uint64_t key = MemoKey(static_cast<unsigned>(fn), x);
   const size_t slot = MemoSlot(key);
@@ -852,24 +837,24 @@ L_kNeg:
   NEXT;
 L_kFn:
   GUARD(top);
-  FAULTING(ApplyRemembered(ip->arg, top, r));
+  FAULTING(ApplyRemembered<Many>(ip->arg, top, r));
 L_kSin:
-  CARRY(SinOf(top));
+  CARRY(SinOf<Many>(top));
 L_kVarSin:
   *++sp = top;
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
-  CARRY(SinOf(r));
+  CARRY(SinOf<Many>(r));
 L_kVarCos:
   *++sp = top;
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
-  CARRY(CosOf(r));
+  CARRY(CosOf<Many>(r));
 L_kCos:
-  CARRY(CosOf(top));
+  CARRY(CosOf<Many>(top));
 L_kExp:
   GUARD(top);
-  CARRY(ExpOf(top));
+  CARRY(ExpOf<Many>(top));
 L_kAddVarSquare:
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
