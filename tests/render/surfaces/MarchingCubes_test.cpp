@@ -149,6 +149,51 @@ TEST(IsoSurfaceMesh, NormalsPointToHigherValuesEverywhereOnTheGrid) {
   }
 }
 
+// Each triangle is drawn facing the way its vertex normals point, so one light shades it the same
+// from either side; a triangle wound against its normals is lit from behind and shows nearly
+// black. Checked on the fine grids of 4D graphs, where many triangles are tiny or slivers.
+TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
+  struct Case {
+    const char* name;
+    int32_t steps;
+    float level;
+    std::function<float(float, float, float)> f;
+  };
+  const std::vector<Case> cases{
+      {"sphere", 100, 2.0f, [](float x, float y, float z) { return x * x + y * y + z * z; }},
+      {"sphere level 1", 37, 1.0f, [](float x, float y, float z) { return x * x + y * y + z * z; }},
+      {"two lobes", 100, 0.2f,
+       [](float x, float y, float z) { return x * std::exp(-x * x - y * y - z * z); }},
+      {"two lobes below", 100, -0.2f,
+       [](float x, float y, float z) { return x * std::exp(-x * x - y * y - z * z); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const IsoMesh mesh = IsoSurfaceMesh(Sample(c.steps, -2, 2, c.f), c.level, 1.0f);
+    ASSERT_GT(mesh.Triangles.size(), 1000u);
+    size_t against = 0, degenerate = 0;
+    for (const auto& t : mesh.Triangles) {
+      const IsoPoint &p0 = mesh.Positions[size_t(t[0])], &p1 = mesh.Positions[size_t(t[1])],
+                     &p2 = mesh.Positions[size_t(t[2])];
+      const IsoPoint a{p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
+      const IsoPoint b{p2[0] - p0[0], p2[1] - p0[1], p2[2] - p0[2]};
+      const double face[3] = {double(a[1]) * b[2] - double(a[2]) * b[1],
+                              double(a[2]) * b[0] - double(a[0]) * b[2],
+                              double(a[0]) * b[1] - double(a[1]) * b[0]};
+      if (face[0] == 0 && face[1] == 0 && face[2] == 0) {
+        ++degenerate; // no facing to agree with
+        continue;
+      }
+      for (int32_t v : t) {
+        const IsoPoint& n = mesh.Normals[size_t(v)];
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+      }
+    }
+    EXPECT_EQ(against, 0u) << "of " << mesh.Triangles.size() << " triangles, " << degenerate
+                           << " degenerate";
+  }
+}
+
 } // namespace
 
 namespace {
