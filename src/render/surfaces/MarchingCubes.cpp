@@ -36,8 +36,8 @@ std::array<size_t, 8> CornerSteps(const IsoSamples& s) {
   return steps;
 }
 
-// Calls cut(cell base index, corner values, cube index) for every cell of rows i = begin .. end - 1
-// (i outer, k inner) that the level cuts and whose corners all have values. Along k each cell
+// Calls cut(i, j, k, cell base index, corner values, cube index) for every cell of rows
+// i = begin .. end - 1 (i outer, k inner) that the level cuts and whose corners all have values. Along k each cell
 // shares four corners with the one before, so each step reads one new column of four samples.
 template <class Cut>
 void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t begin, int64_t end,
@@ -73,12 +73,56 @@ void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t be
           const size_t k0 = size_t(k), k1 = k0 + 1;
           const float v[8] = {p00[k0], p10[k0], p10[k1], p00[k1],
                               p01[k0], p11[k0], p11[k1], p01[k1]};
-          cut(row + k0, v, cube);
+          cut(i, j, k, row + k0, v, cube);
         }
         low = high;
         lowDefined = highDefined;
       }
     }
+}
+
+// The number of triangles of each cube index.
+const std::array<uint8_t, 256>& TriangleCounts() {
+  static const std::array<uint8_t, 256> counts = [] {
+    std::array<uint8_t, 256> n{};
+    for (size_t c = 0; c < 256; ++c)
+      while (CubeTables().Triangles[c][3 * n[c]] != -1)
+        ++n[c];
+    return n;
+  }();
+  return counts;
+}
+
+// The triangles that the cells of rows begin .. end - 1 give, counted before any is made so that
+// the output is allocated once at its final size.
+size_t CountTriangles(const IsoSamples& s, const float* w, float level, int64_t begin,
+                      int64_t end) {
+  const std::array<uint8_t, 256>& counts = TriangleCounts();
+  size_t n = 0;
+  ForEachCutCell(s, w, level, begin, end,
+                 [&](int32_t, int32_t, int32_t, size_t, const float(&)[8], int32_t cube) {
+                   n += counts[size_t(cube)];
+                 });
+  return n;
+}
+
+// Runs fill(chunk, begin, end, first) over the rows of cells in chunks, first being the index of
+// the chunk's first triangle in the whole surface (the chunks in order keep the cells' order);
+// returns the number of triangles. sized(total) is called once, before any fill, to allocate.
+template <class Sized, class Fill>
+size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks, Sized&& sized,
+                   Fill&& fill) {
+  std::vector<size_t> first(size_t(chunks) + 1, 0);
+  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
+    first[size_t(chunk) + 1] = CountTriangles(s, w, level, begin, end);
+  });
+  for (size_t c = 0; c < size_t(chunks); ++c)
+    first[c + 1] += first[c];
+  sized(first.back());
+  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
+    fill(chunk, begin, end, first[size_t(chunk)]);
+  });
+  return first.back();
 }
 
 // One triangle of the implicit surface before welding.
@@ -189,65 +233,65 @@ IsoMesh ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& sc
     return {s.X[n] / scale[0], s.Y[n] / scale[1], s.Z[n] / scale[2]};
   };
 
-  // Cut the cells, slab by slab; the slabs joined in order keep the cells' order.
-  std::vector<std::vector<LooseTriangle>> slabs(static_cast<size_t>(chunks));
-  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
-    std::vector<LooseTriangle>& out = slabs[size_t(chunk)];
-    ForEachCutCell(s, s.W.data(), level, begin, end,
-                   [&](size_t base, const float(&v)[8], int32_t cube) {
-                     const int16_t edges = t.Edges[size_t(cube)];
-                     IsoPoint at[12];
-                     for (size_t e = 0; e < 12; ++e) {
-                       if (!(edges >> e & 1)) continue;
-                       const auto& ec = CubeEdgeCorners[e];
-                       at[e] = InterpolateVertex(scaled(base + steps[size_t(ec[0])]),
-                                                 scaled(base + steps[size_t(ec[1])]), v[ec[0]],
-                                                 v[ec[1]], level);
-                     }
-                     const auto& row = t.Triangles[size_t(cube)];
-                     for (size_t m = 0; row[m] != -1; m += 3) {
-                       LooseTriangle tri;
-                       tri.Corners = {at[row[m]], at[row[m + 1]], at[row[m + 2]]};
-                       tri.Normal = FaceNormal(tri.Corners[0], tri.Corners[1], tri.Corners[2]);
-                       out.push_back(tri);
-                     }
-                   });
-  });
+  // Cut the cells, slab by slab, each slab's triangles at their place in the cells' order.
+  std::vector<LooseTriangle> loose;
+  CutInChunks(
+      s, s.W.data(), level, chunks, [&](size_t total) { loose.resize(total); },
+      [&](int, int64_t begin, int64_t end, size_t first) {
+        LooseTriangle* out = loose.data() + first;
+        ForEachCutCell(s, s.W.data(), level, begin, end,
+                       [&](int32_t, int32_t, int32_t, size_t base, const float(&v)[8],
+                           int32_t cube) {
+                         const int16_t edges = t.Edges[size_t(cube)];
+                         IsoPoint at[12];
+                         for (size_t e = 0; e < 12; ++e) {
+                           if (!(edges >> e & 1)) continue;
+                           const auto& ec = CubeEdgeCorners[e];
+                           at[e] = InterpolateVertex(scaled(base + steps[size_t(ec[0])]),
+                                                     scaled(base + steps[size_t(ec[1])]),
+                                                     v[ec[0]], v[ec[1]], level);
+                         }
+                         const auto& row = t.Triangles[size_t(cube)];
+                         for (size_t m = 0; row[m] != -1; m += 3) {
+                           LooseTriangle& tri = *out++;
+                           tri.Corners = {at[row[m]], at[row[m + 1]], at[row[m + 2]]};
+                           tri.Normal =
+                               FaceNormal(tri.Corners[0], tri.Corners[1], tri.Corners[2]);
+                         }
+                       });
+      });
 
-  size_t triangles = 0;
-  for (const auto& slab : slabs)
-    triangles += slab.size();
-  mesh.Triangles.reserve(triangles);
+  const size_t triangles = loose.size();
+  mesh.Triangles.resize(triangles);
   mesh.Positions.reserve(triangles / 2 + 3);
   std::vector<IsoPoint> sums;
   std::vector<int32_t> uses;
   sums.reserve(triangles / 2 + 3);
   uses.reserve(triangles / 2 + 3);
   VertexWelder welder(triangles / 2 + 3);
-  for (const auto& slab : slabs)
-    for (const LooseTriangle& tri : slab) {
-      // Only vertices that existed before this triangle are candidates, so two corners of one
-      // triangle never share a vertex.
-      const int32_t before = int32_t(mesh.Positions.size());
-      std::array<int32_t, 3> ids;
-      for (size_t c = 0; c < 3; ++c) {
-        const int32_t found = welder.Find(tri.Corners[c], mesh.Positions, before);
-        if (found >= 0) {
-          IsoPoint& sum = sums[size_t(found)];
-          for (size_t d = 0; d < 3; ++d)
-            sum[d] = sum[d] + tri.Normal[d];
-          ++uses[size_t(found)];
-          ids[c] = found;
-        } else {
-          ids[c] = int32_t(mesh.Positions.size());
-          mesh.Positions.push_back(tri.Corners[c]);
-          sums.push_back(tri.Normal);
-          uses.push_back(1);
-          welder.Add(tri.Corners[c], ids[c]);
-        }
+  for (size_t n = 0; n < triangles; ++n) {
+    const LooseTriangle& tri = loose[n];
+    // Only vertices that existed before this triangle are candidates, so two corners of one
+    // triangle never share a vertex.
+    const int32_t before = int32_t(mesh.Positions.size());
+    std::array<int32_t, 3>& ids = mesh.Triangles[n];
+    for (size_t c = 0; c < 3; ++c) {
+      const int32_t found = welder.Find(tri.Corners[c], mesh.Positions, before);
+      if (found >= 0) {
+        IsoPoint& sum = sums[size_t(found)];
+        for (size_t d = 0; d < 3; ++d)
+          sum[d] = sum[d] + tri.Normal[d];
+        ++uses[size_t(found)];
+        ids[c] = found;
+      } else {
+        ids[c] = int32_t(mesh.Positions.size());
+        mesh.Positions.push_back(tri.Corners[c]);
+        sums.push_back(tri.Normal);
+        uses.push_back(1);
+        welder.Add(tri.Corners[c], ids[c]);
       }
-      mesh.Triangles.push_back(ids);
     }
+  }
 
   mesh.Normals.resize(mesh.Positions.size());
   for (size_t v = 0; v < mesh.Positions.size(); ++v) {
@@ -280,69 +324,87 @@ IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threa
   }
   const float* w = scaleV != 1.0f ? rescaled.data() : s.W.data();
 
-  // The normal of a sample: the value differences along each axis, central inside the grid and
-  // one-sided on its border, pointing towards higher values as the triangles face (a sphere of
-  // x^2 + y^2 + z^2 shows its lit side to the light).
+  // The normal of a sample: the gradient of the values, from differences along each grid
+  // direction (central inside the grid, one-sided on its border) over the distance the positions
+  // move along it, so that it points towards higher values in space however the grid runs and
+  // whatever its spacings.
   const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
-  auto sampleNormal = [&](size_t n) -> IsoPoint {
-    const int32_t at[3] = {int32_t(n / perRow), int32_t(n / size_t(s.Nz + 1) % size_t(s.Ny + 1)),
-                           int32_t(n % size_t(s.Nz + 1))};
+  const std::vector<float>* along[3] = {&s.X, &s.Y, &s.Z};
+  auto sampleNormal = [&](int32_t i, int32_t j, int32_t k) -> IsoPoint {
     IsoPoint d;
-    for (int axis = 0; axis < 3; ++axis) {
-      int32_t lo[3] = {at[0], at[1], at[2]}, hi[3] = {at[0], at[1], at[2]};
+    for (size_t axis = 0; axis < 3; ++axis) {
+      int32_t lo[3] = {i, j, k}, hi[3] = {i, j, k};
       if (lo[axis] > 0) --lo[axis];
       if (hi[axis] < last[axis]) ++hi[axis];
-      d[size_t(axis)] = w[s.Index(hi[0], hi[1], hi[2])] - w[s.Index(lo[0], lo[1], lo[2])];
+      const size_t a = s.Index(lo[0], lo[1], lo[2]), b = s.Index(hi[0], hi[1], hi[2]);
+      const float rise = w[b] - w[a];
+      const float run = (*along[axis])[b] - (*along[axis])[a];
+      d[axis] = run != 0.0f ? rise / run : rise;
     }
     const float ss = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
     const float length = std::sqrt(ss);
     return length > 0.0f ? IsoPoint{d[0] / length, d[1] / length, d[2] / length}
                          : IsoPoint{1.0f, 0.0f, 0.0f};
   };
+  // The table winds triangles to face higher values in grid order; where the grid runs against
+  // the axes an odd number of times, space is mirrored and each triangle is wound the other way.
+  auto runs = [&](const std::vector<float>& c, size_t to) { return c[to] - c[0]; };
+  const float orientation = runs(s.X, s.Index(s.Nx, 0, 0)) * runs(s.Y, s.Index(0, s.Ny, 0)) *
+                            runs(s.Z, s.Index(0, 0, s.Nz));
+  const std::array<size_t, 3> order =
+      orientation < 0.0f ? std::array<size_t, 3>{0, 2, 1} : std::array<size_t, 3>{0, 1, 2};
 
   const float scaledLevel = level / scaleV;
-  struct Slab {
-    std::vector<IsoPoint> Positions, Normals;
-  };
-  std::vector<Slab> slabs(static_cast<size_t>(chunks));
-  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
-    Slab& out = slabs[size_t(chunk)];
-    ForEachCutCell(
-        s, w, scaledLevel, begin, end, [&](size_t base, const float(&v)[8], int32_t cube) {
-          const int16_t edges = t.Edges[size_t(cube)];
-          IsoPoint at[12], normal[12];
-          for (size_t e = 0; e < 12; ++e) {
-            if (!(edges >> e & 1)) continue;
-            const auto& ec = CubeEdgeCorners[e];
-            const size_t a = base + steps[size_t(ec[0])], b = base + steps[size_t(ec[1])];
-            at[e] = InterpolateVertex({s.X[a], s.Y[a], s.Z[a]}, {s.X[b], s.Y[b], s.Z[b]}, v[ec[0]],
-                                      v[ec[1]], scaledLevel);
-            const IsoPoint n = InterpolateVertex(sampleNormal(a), sampleNormal(b), v[ec[0]],
-                                                 v[ec[1]], scaledLevel);
-            const float ss = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
-            const float length = std::sqrt(ss);
-            normal[e] = length > 0.0f ? IsoPoint{n[0] / length, n[1] / length, n[2] / length}
-                                      : IsoPoint{1.0f, 0.0f, 0.0f};
-          }
-          const auto& row = t.Triangles[size_t(cube)];
-          for (size_t m = 0; row[m] != -1; ++m) {
-            out.Positions.push_back(at[row[m]]);
-            out.Normals.push_back(normal[row[m]]);
-          }
-        });
-  });
-  size_t vertices = 0;
-  for (const Slab& slab : slabs)
-    vertices += slab.Positions.size();
-  mesh.Positions.reserve(vertices);
-  mesh.Normals.reserve(vertices);
-  for (const Slab& slab : slabs) {
-    mesh.Positions.insert(mesh.Positions.end(), slab.Positions.begin(), slab.Positions.end());
-    mesh.Normals.insert(mesh.Normals.end(), slab.Normals.begin(), slab.Normals.end());
-  }
-  mesh.Triangles.resize(vertices / 3);
-  for (size_t n = 0; n < mesh.Triangles.size(); ++n)
-    mesh.Triangles[n] = {int32_t(3 * n), int32_t(3 * n + 1), int32_t(3 * n + 2)};
+  CutInChunks(
+      s, w, scaledLevel, chunks,
+      [&](size_t total) {
+        mesh.Positions.resize(3 * total);
+        mesh.Normals.resize(3 * total);
+        mesh.Triangles.resize(total);
+      },
+      [&](int, int64_t begin, int64_t end, size_t first) {
+        size_t vertex = 3 * first;
+        ForEachCutCell(
+            s, w, scaledLevel, begin, end,
+            [&](int32_t i, int32_t j, int32_t k, size_t base, const float(&v)[8], int32_t cube) {
+              const int16_t edges = t.Edges[size_t(cube)];
+              // The normals of the corners that end a cut edge, each worked out once.
+              IsoPoint corner[8];
+              int32_t known = 0;
+              auto cornerNormal = [&](int32_t c) -> const IsoPoint& {
+                if (!(known >> c & 1)) {
+                  const auto& o = CubeCornerOffsets[size_t(c)];
+                  corner[c] = sampleNormal(i + o[0], j + o[1], k + o[2]);
+                  known |= 1 << c;
+                }
+                return corner[c];
+              };
+              IsoPoint at[12], normal[12];
+              for (size_t e = 0; e < 12; ++e) {
+                if (!(edges >> e & 1)) continue;
+                const auto& ec = CubeEdgeCorners[e];
+                const size_t a = base + steps[size_t(ec[0])], b = base + steps[size_t(ec[1])];
+                at[e] = InterpolateVertex({s.X[a], s.Y[a], s.Z[a]}, {s.X[b], s.Y[b], s.Z[b]},
+                                          v[ec[0]], v[ec[1]], scaledLevel);
+                const IsoPoint n = InterpolateVertex(cornerNormal(ec[0]), cornerNormal(ec[1]),
+                                                     v[ec[0]], v[ec[1]], scaledLevel);
+                const float ss = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+                const float length = std::sqrt(ss);
+                normal[e] = length > 0.0f ? IsoPoint{n[0] / length, n[1] / length, n[2] / length}
+                                          : IsoPoint{1.0f, 0.0f, 0.0f};
+              }
+              const auto& row = t.Triangles[size_t(cube)];
+              for (size_t m = 0; row[m] != -1; m += 3) {
+                mesh.Triangles[vertex / 3] = {int32_t(vertex), int32_t(vertex + 1),
+                                              int32_t(vertex + 2)};
+                for (size_t c : order) {
+                  mesh.Positions[vertex] = at[row[m + c]];
+                  mesh.Normals[vertex] = normal[row[m + c]];
+                  ++vertex;
+                }
+              }
+            });
+      });
   return mesh;
 }
 
