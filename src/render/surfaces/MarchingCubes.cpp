@@ -93,34 +93,52 @@ const std::array<uint8_t, 256>& TriangleCounts() {
   return counts;
 }
 
-// The triangles that the cells of rows begin .. end - 1 give, counted before any is made so that
-// the output is allocated once at its final size.
-size_t CountTriangles(const IsoSamples& s, const float* w, float level, int64_t begin,
-                      int64_t end) {
-  const std::array<uint8_t, 256>& counts = TriangleCounts();
-  size_t n = 0;
-  ForEachCutCell(s, w, level, begin, end,
-                 [&](int32_t, int32_t, int32_t, size_t, const float(&)[8], int32_t cube) {
-                   n += counts[size_t(cube)];
-                 });
-  return n;
-}
+// A cell the level cuts: its first sample, its indices and its cube index.
+struct CutCell {
+  size_t Base;
+  int32_t I, J, K;
+  int32_t Cube;
+};
 
-// Runs fill(chunk, begin, end, first) over the rows of cells in chunks, first being the index of
-// the chunk's first triangle in the whole surface (the chunks in order keep the cells' order);
-// returns the number of triangles. sized(total) is called once, before any fill, to allocate.
+// The cells a surface cuts, found once: one list per chunk of rows, kept between surfaces by the
+// caller so that their storage is reused.
+using CutCellLists = std::vector<std::vector<CutCell>>;
+
+// Finds the cut cells in chunks of rows of cells, then has sized(total triangles) allocate the
+// output once at its final size, and runs fill(cell, corner values, first) for every cut cell in
+// the cells' order, first being the index of the cell's first triangle in the whole surface
+// (chunks run on threads of their own). Returns the number of triangles.
 template <class Sized, class Fill>
-size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks, Sized&& sized,
-                   Fill&& fill) {
+size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks,
+                   CutCellLists& lists, Sized&& sized, Fill&& fill) {
+  const std::array<uint8_t, 256>& counts = TriangleCounts();
+  if (lists.size() < size_t(chunks)) lists.resize(size_t(chunks));
   std::vector<size_t> first(size_t(chunks) + 1, 0);
   sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
-    first[size_t(chunk) + 1] = CountTriangles(s, w, level, begin, end);
+    std::vector<CutCell>& cells = lists[size_t(chunk)];
+    cells.clear();
+    size_t n = 0;
+    ForEachCutCell(s, w, level, begin, end,
+                   [&](int32_t i, int32_t j, int32_t k, size_t base, const float(&)[8],
+                       int32_t cube) {
+                     cells.push_back({base, i, j, k, cube});
+                     n += counts[size_t(cube)];
+                   });
+    first[size_t(chunk) + 1] = n;
   });
   for (size_t c = 0; c < size_t(chunks); ++c)
     first[c + 1] += first[c];
   sized(first.back());
-  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
-    fill(chunk, begin, end, first[size_t(chunk)]);
+  const std::array<size_t, 8> steps = CornerSteps(s);
+  sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t, int64_t) {
+    size_t at = first[size_t(chunk)];
+    for (const CutCell& cell : lists[size_t(chunk)]) {
+      float v[8];
+      for (size_t c = 0; c < 8; ++c)
+        v[c] = w[cell.Base + steps[c]];
+      fill(cell, v, at);
+      at += counts[size_t(cell.Cube)];
+    }
   });
   return first.back();
 }
@@ -136,12 +154,14 @@ struct LooseTriangle {
 // table of box keys; two boxes that share a key merely share a list.
 class VertexWelder {
 public:
-  explicit VertexWelder(size_t expected) {
+  // Empties the welder for about `expected` vertices, keeping the storage it already has.
+  void Reset(size_t expected) {
     size_t capacity = 1024;
     while (capacity < 2 * expected)
       capacity *= 2;
     m_keys.assign(capacity, kEmpty);
     m_heads.assign(capacity, -1);
+    m_next.clear();
     m_next.reserve(expected);
   }
 
@@ -218,12 +238,27 @@ private:
 
 bool UsableScale(float s) { return std::isfinite(s) && s != 0.0f; }
 
+// The working storage of the implicit surface, kept from one surface to the next on the thread
+// that builds it: a surface redrawn frame after frame then neither allocates nor faults in fresh
+// pages for it.
+struct ImplicitScratch {
+  CutCellLists Cells;
+  std::vector<LooseTriangle> Loose;
+  std::vector<IsoPoint> Sums;
+  std::vector<int32_t> Uses;
+  VertexWelder Welder;
+};
+
 } // namespace
 
-IsoMesh ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale, int threads) {
-  IsoMesh mesh;
-  if (!s.Valid() || !UsableScale(scale[0]) || !UsableScale(scale[1]) || !UsableScale(scale[2]))
-    return mesh;
+void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale, IsoMesh& mesh,
+                         int threads) {
+  mesh.Positions.clear();
+  if (!s.Valid() || !UsableScale(scale[0]) || !UsableScale(scale[1]) || !UsableScale(scale[2])) {
+    mesh.Normals.clear();
+    mesh.Triangles.clear();
+    return;
+  }
   const CubeTableSet& t = CubeTables();
   const std::array<size_t, 8> steps = CornerSteps(s);
 
@@ -233,42 +268,41 @@ IsoMesh ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& sc
     return {s.X[n] / scale[0], s.Y[n] / scale[1], s.Z[n] / scale[2]};
   };
 
+  thread_local ImplicitScratch scratch;
   // Cut the cells, slab by slab, each slab's triangles at their place in the cells' order.
-  std::vector<LooseTriangle> loose;
+  std::vector<LooseTriangle>& loose = scratch.Loose;
   CutInChunks(
-      s, s.W.data(), level, chunks, [&](size_t total) { loose.resize(total); },
-      [&](int, int64_t begin, int64_t end, size_t first) {
+      s, s.W.data(), level, chunks, scratch.Cells, [&](size_t total) { loose.resize(total); },
+      [&](const CutCell& cell, const float(&v)[8], size_t first) {
+        const int16_t edges = t.Edges[size_t(cell.Cube)];
+        IsoPoint at[12];
+        for (size_t e = 0; e < 12; ++e) {
+          if (!(edges >> e & 1)) continue;
+          const auto& ec = CubeEdgeCorners[e];
+          at[e] = InterpolateVertex(scaled(cell.Base + steps[size_t(ec[0])]),
+                                    scaled(cell.Base + steps[size_t(ec[1])]), v[ec[0]], v[ec[1]],
+                                    level);
+        }
+        const auto& row = t.Triangles[size_t(cell.Cube)];
         LooseTriangle* out = loose.data() + first;
-        ForEachCutCell(s, s.W.data(), level, begin, end,
-                       [&](int32_t, int32_t, int32_t, size_t base, const float(&v)[8],
-                           int32_t cube) {
-                         const int16_t edges = t.Edges[size_t(cube)];
-                         IsoPoint at[12];
-                         for (size_t e = 0; e < 12; ++e) {
-                           if (!(edges >> e & 1)) continue;
-                           const auto& ec = CubeEdgeCorners[e];
-                           at[e] = InterpolateVertex(scaled(base + steps[size_t(ec[0])]),
-                                                     scaled(base + steps[size_t(ec[1])]),
-                                                     v[ec[0]], v[ec[1]], level);
-                         }
-                         const auto& row = t.Triangles[size_t(cube)];
-                         for (size_t m = 0; row[m] != -1; m += 3) {
-                           LooseTriangle& tri = *out++;
-                           tri.Corners = {at[row[m]], at[row[m + 1]], at[row[m + 2]]};
-                           tri.Normal =
-                               FaceNormal(tri.Corners[0], tri.Corners[1], tri.Corners[2]);
-                         }
-                       });
+        for (size_t m = 0; row[m] != -1; m += 3) {
+          LooseTriangle& tri = *out++;
+          tri.Corners = {at[row[m]], at[row[m + 1]], at[row[m + 2]]};
+          tri.Normal = FaceNormal(tri.Corners[0], tri.Corners[1], tri.Corners[2]);
+        }
       });
 
   const size_t triangles = loose.size();
   mesh.Triangles.resize(triangles);
   mesh.Positions.reserve(triangles / 2 + 3);
-  std::vector<IsoPoint> sums;
-  std::vector<int32_t> uses;
+  std::vector<IsoPoint>& sums = scratch.Sums;
+  std::vector<int32_t>& uses = scratch.Uses;
+  sums.clear();
+  uses.clear();
   sums.reserve(triangles / 2 + 3);
   uses.reserve(triangles / 2 + 3);
-  VertexWelder welder(triangles / 2 + 3);
+  VertexWelder& welder = scratch.Welder;
+  welder.Reset(triangles / 2 + 3);
   for (size_t n = 0; n < triangles; ++n) {
     const LooseTriangle& tri = loose[n];
     // Only vertices that existed before this triangle are candidates, so two corners of one
@@ -302,12 +336,21 @@ IsoMesh ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& sc
     mesh.Normals[v] = length > 0.0f ? IsoPoint{mean[0] / length, mean[1] / length, mean[2] / length}
                                     : IsoPoint{1.0f, 0.0f, 0.0f};
   }
+}
+
+IsoMesh ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale, int threads) {
+  IsoMesh mesh;
+  ImplicitSurfaceMesh(s, level, scale, mesh, threads);
   return mesh;
 }
 
-IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threads) {
-  IsoMesh mesh;
-  if (!s.Valid() || !UsableScale(scaleV)) return mesh;
+void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mesh, int threads) {
+  if (!s.Valid() || !UsableScale(scaleV)) {
+    mesh.Positions.clear();
+    mesh.Normals.clear();
+    mesh.Triangles.clear();
+    return;
+  }
   const CubeTableSet& t = CubeTables();
   const std::array<size_t, 8> steps = CornerSteps(s);
   const int chunks = ChunkCount(s, threads);
@@ -355,56 +398,57 @@ IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threa
       orientation < 0.0f ? std::array<size_t, 3>{0, 2, 1} : std::array<size_t, 3>{0, 1, 2};
 
   const float scaledLevel = level / scaleV;
+  thread_local CutCellLists cells;
   CutInChunks(
-      s, w, scaledLevel, chunks,
+      s, w, scaledLevel, chunks, cells,
       [&](size_t total) {
         mesh.Positions.resize(3 * total);
         mesh.Normals.resize(3 * total);
         mesh.Triangles.resize(total);
       },
-      [&](int, int64_t begin, int64_t end, size_t first) {
+      [&](const CutCell& cell, const float(&v)[8], size_t first) {
+        const int16_t edges = t.Edges[size_t(cell.Cube)];
+        // The normals of the corners that end a cut edge, each worked out once.
+        IsoPoint corner[8];
+        int32_t known = 0;
+        auto cornerNormal = [&](int32_t c) -> const IsoPoint& {
+          if (!(known >> c & 1)) {
+            const auto& o = CubeCornerOffsets[size_t(c)];
+            corner[c] = sampleNormal(cell.I + o[0], cell.J + o[1], cell.K + o[2]);
+            known |= 1 << c;
+          }
+          return corner[c];
+        };
+        IsoPoint at[12], normal[12];
+        for (size_t e = 0; e < 12; ++e) {
+          if (!(edges >> e & 1)) continue;
+          const auto& ec = CubeEdgeCorners[e];
+          const size_t a = cell.Base + steps[size_t(ec[0])], b = cell.Base + steps[size_t(ec[1])];
+          at[e] = InterpolateVertex({s.X[a], s.Y[a], s.Z[a]}, {s.X[b], s.Y[b], s.Z[b]}, v[ec[0]],
+                                    v[ec[1]], scaledLevel);
+          const IsoPoint n = InterpolateVertex(cornerNormal(ec[0]), cornerNormal(ec[1]), v[ec[0]],
+                                               v[ec[1]], scaledLevel);
+          const float ss = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+          const float length = std::sqrt(ss);
+          normal[e] = length > 0.0f ? IsoPoint{n[0] / length, n[1] / length, n[2] / length}
+                                    : IsoPoint{1.0f, 0.0f, 0.0f};
+        }
+        const auto& row = t.Triangles[size_t(cell.Cube)];
         size_t vertex = 3 * first;
-        ForEachCutCell(
-            s, w, scaledLevel, begin, end,
-            [&](int32_t i, int32_t j, int32_t k, size_t base, const float(&v)[8], int32_t cube) {
-              const int16_t edges = t.Edges[size_t(cube)];
-              // The normals of the corners that end a cut edge, each worked out once.
-              IsoPoint corner[8];
-              int32_t known = 0;
-              auto cornerNormal = [&](int32_t c) -> const IsoPoint& {
-                if (!(known >> c & 1)) {
-                  const auto& o = CubeCornerOffsets[size_t(c)];
-                  corner[c] = sampleNormal(i + o[0], j + o[1], k + o[2]);
-                  known |= 1 << c;
-                }
-                return corner[c];
-              };
-              IsoPoint at[12], normal[12];
-              for (size_t e = 0; e < 12; ++e) {
-                if (!(edges >> e & 1)) continue;
-                const auto& ec = CubeEdgeCorners[e];
-                const size_t a = base + steps[size_t(ec[0])], b = base + steps[size_t(ec[1])];
-                at[e] = InterpolateVertex({s.X[a], s.Y[a], s.Z[a]}, {s.X[b], s.Y[b], s.Z[b]},
-                                          v[ec[0]], v[ec[1]], scaledLevel);
-                const IsoPoint n = InterpolateVertex(cornerNormal(ec[0]), cornerNormal(ec[1]),
-                                                     v[ec[0]], v[ec[1]], scaledLevel);
-                const float ss = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
-                const float length = std::sqrt(ss);
-                normal[e] = length > 0.0f ? IsoPoint{n[0] / length, n[1] / length, n[2] / length}
-                                          : IsoPoint{1.0f, 0.0f, 0.0f};
-              }
-              const auto& row = t.Triangles[size_t(cube)];
-              for (size_t m = 0; row[m] != -1; m += 3) {
-                mesh.Triangles[vertex / 3] = {int32_t(vertex), int32_t(vertex + 1),
-                                              int32_t(vertex + 2)};
-                for (size_t c : order) {
-                  mesh.Positions[vertex] = at[row[m + c]];
-                  mesh.Normals[vertex] = normal[row[m + c]];
-                  ++vertex;
-                }
-              }
-            });
+        for (size_t m = 0; row[m] != -1; m += 3) {
+          mesh.Triangles[vertex / 3] = {int32_t(vertex), int32_t(vertex + 1), int32_t(vertex + 2)};
+          for (size_t c : order) {
+            mesh.Positions[vertex] = at[row[m + c]];
+            mesh.Normals[vertex] = normal[row[m + c]];
+            ++vertex;
+          }
+        }
       });
+}
+
+IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threads) {
+  IsoMesh mesh;
+  IsoSurfaceMesh(s, level, scaleV, mesh, threads);
   return mesh;
 }
 
