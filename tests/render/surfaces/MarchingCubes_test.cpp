@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -191,6 +192,59 @@ TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
     }
     EXPECT_EQ(against, 0u) << "of " << mesh.Triangles.size() << " triangles, " << degenerate
                            << " degenerate";
+  }
+}
+
+// Samples a sphere of radius 1 on a box whose axes may run backwards (lo above hi) and have
+// different step counts.
+IsoSamples SphereOnBox(const std::array<int32_t, 3>& steps, const IsoPoint& lo, const IsoPoint& hi) {
+  IsoSamples s;
+  s.Resize(steps[0], steps[1], steps[2]);
+  for (int32_t i = 0; i <= steps[0]; ++i)
+    for (int32_t j = 0; j <= steps[1]; ++j)
+      for (int32_t k = 0; k <= steps[2]; ++k) {
+        const size_t at = s.Index(i, j, k);
+        s.X[at] = lo[0] + float(i) * (hi[0] - lo[0]) / float(steps[0]);
+        s.Y[at] = lo[1] + float(j) * (hi[1] - lo[1]) / float(steps[1]);
+        s.Z[at] = lo[2] + float(k) * (hi[2] - lo[2]) / float(steps[2]);
+        s.W[at] = Sphere(s.X[at], s.Y[at], s.Z[at]);
+      }
+  return s;
+}
+
+// However the grid runs along each axis (backwards, or with unequal spacings), the normals point
+// along the gradient in space, towards higher values, and each triangle faces them.
+TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
+  struct Case {
+    const char* name;
+    std::array<int32_t, 3> steps;
+    IsoPoint lo, hi;
+  };
+  const std::vector<Case> cases{
+      {"x backwards", {12, 12, 12}, {1.5f, -1.5f, -1.5f}, {-1.5f, 1.5f, 1.5f}},
+      {"all backwards", {12, 12, 12}, {1.5f, 1.5f, 1.5f}, {-1.5f, -1.5f, -1.5f}},
+      {"unequal spacings", {8, 40, 20}, {-1.5f, -1.5f, -1.5f}, {1.5f, 1.5f, 1.5f}},
+      {"long and backwards in z", {12, 12, 30}, {-1.5f, -1.5f, 4.0f}, {1.5f, 1.5f, -4.0f}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const IsoMesh mesh = IsoSurfaceMesh(SphereOnBox(c.steps, c.lo, c.hi), 0.0f, 1.0f);
+    ASSERT_GT(mesh.Triangles.size(), 100u);
+    float worst = 1;
+    size_t against = 0;
+    for (const auto& t : mesh.Triangles) {
+      const IsoPoint face = FaceNormal(mesh.Positions[size_t(t[0])], mesh.Positions[size_t(t[1])],
+                                       mesh.Positions[size_t(t[2])]);
+      for (int32_t v : t) {
+        const IsoPoint& p = mesh.Positions[size_t(v)];
+        const IsoPoint& n = mesh.Normals[size_t(v)];
+        const float r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+        worst = std::min(worst, (p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r);
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+      }
+    }
+    EXPECT_GT(worst, 0.97f) << "a normal strays from the sphere's radius";
+    EXPECT_EQ(against, 0u);
   }
 }
 
