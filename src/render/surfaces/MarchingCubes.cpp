@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -37,48 +38,71 @@ std::array<size_t, 8> CornerSteps(const IsoSamples& s) {
 }
 
 // Calls cut(i, j, k, cell base index, corner values, cube index) for every cell of rows
-// i = begin .. end - 1 (i outer, k inner) that the level cuts and whose corners all have values. Along k each cell
-// shares four corners with the one before, so each step reads one new column of four samples.
+// i = begin .. end - 1 (i outer, k inner) that the level cuts and whose corners all have values.
+// Every sample is compared with the level once: a slab of samples at a time is classified (below
+// the level, without a value), and a row of cells along k first joins the four sample rows it
+// stands on into one byte per column. Cells wholly below or above the level, most of any grid,
+// are then passed over eight columns at a time.
 template <class Cut>
 void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t begin, int64_t end,
                     Cut&& cut) {
-  const CubeTableSet& t = CubeTables();
+  constexpr uint8_t kBelow = 1, kMissing = 16;
   const size_t dj = size_t(s.Nz + 1), di = size_t(s.Ny + 1) * dj;
-  for (int32_t i = int32_t(begin); i < int32_t(end); ++i)
+  const size_t columns = size_t(s.Nz) + 1;
+  thread_local std::vector<uint8_t> slabs, joined;
+  slabs.resize(2 * di);
+  joined.resize(columns + 8);
+  uint8_t* here = slabs.data();
+  uint8_t* next = here + di;
+  auto classify = [&](int32_t i, uint8_t* flags) {
+    const float* v = w + size_t(i) * di;
+    for (size_t n = 0; n < di; ++n)
+      flags[n] = uint8_t(uint8_t(v[n] < level) * kBelow | uint8_t(v[n] == UndefinedValue) * kMissing);
+  };
+  if (begin < end) classify(int32_t(begin), here);
+  uint8_t* const col = joined.data();
+  for (int32_t i = int32_t(begin); i < int32_t(end); ++i) {
+    classify(i + 1, next);
     for (int32_t j = 0; j < s.Ny; ++j) {
       const size_t row = s.Index(i, j, 0);
       // The four samples of column k: (i, j), (i + 1, j), (i, j + 1), (i + 1, j + 1).
+      const uint8_t* f00 = here + size_t(j) * dj;
+      const uint8_t* f01 = f00 + dj;
+      const uint8_t* f10 = next + size_t(j) * dj;
+      const uint8_t* f11 = f10 + dj;
+      for (size_t k = 0; k < columns; ++k)
+        col[k] = uint8_t(f00[k] | f10[k] << 1 | f01[k] << 2 | f11[k] << 3 |
+                         ((f00[k] | f10[k] | f01[k] | f11[k]) & kMissing));
       const float* p00 = w + row;
       const float* p10 = p00 + di;
       const float* p01 = p00 + dj;
       const float* p11 = p10 + dj;
-      auto column = [&](int32_t k, int32_t& bits, bool& defined) {
-        const float a = p00[k], b = p10[k], c = p01[k], d = p11[k];
-        defined = a != UndefinedValue && b != UndefinedValue && c != UndefinedValue &&
-                  d != UndefinedValue;
-        bits = int32_t(a < level) | int32_t(b < level) << 1 | int32_t(c < level) << 2 |
-               int32_t(d < level) << 3;
-      };
-      int32_t low = 0, high = 0;
-      bool lowDefined = true, highDefined = true;
-      column(0, low, lowDefined);
-      for (int32_t k = 0; k < s.Nz; ++k) {
-        column(k + 1, high, highDefined);
-        const bool defined = lowDefined && highDefined;
+      for (int32_t k = 0; k < s.Nz;) {
+        if (size_t(k) + 8 <= columns) {
+          uint64_t eight;
+          std::memcpy(&eight, col + k, 8);
+          // Eight columns all below or all above, with values: seven cells not cut.
+          if (eight == 0 || eight == 0x0F0F0F0F0F0F0F0Full) {
+            k += 7;
+            continue;
+          }
+        }
+        const int32_t low = col[k], high = col[k + 1];
+        const int32_t at = k++;
+        if ((low | high) & kMissing) continue;
+        // Both columns all below or all above: the cell is not cut.
+        if ((low | high) == 0 || (low & high) == 15) continue;
         // Corner bits: 0 (i, j, k), 1 (i + 1, j, k), 2 (i + 1, j, k + 1), 3 (i, j, k + 1),
         // 4 .. 7 the same at j + 1.
         const int32_t cube = (low & 1) | (low & 2) | (high & 2) << 1 | (high & 1) << 3 |
                              (low & 4) << 2 | (low & 8) << 2 | (high & 8) << 3 | (high & 4) << 5;
-        if (defined && t.Edges[size_t(cube)] != 0) {
-          const size_t k0 = size_t(k), k1 = k0 + 1;
-          const float v[8] = {p00[k0], p10[k0], p10[k1], p00[k1],
-                              p01[k0], p11[k0], p11[k1], p01[k1]};
-          cut(i, j, k, row + k0, v, cube);
-        }
-        low = high;
-        lowDefined = highDefined;
+        const size_t k0 = size_t(at), k1 = k0 + 1;
+        const float v[8] = {p00[k0], p10[k0], p10[k1], p00[k1], p01[k0], p11[k0], p11[k1], p01[k1]};
+        cut(i, j, at, row + k0, v, cube);
       }
     }
+    std::swap(here, next);
+  }
 }
 
 // The number of triangles of each cube index.
@@ -105,9 +129,9 @@ struct CutCell {
 using CutCellLists = std::vector<std::vector<CutCell>>;
 
 // Finds the cut cells in chunks of rows of cells, then has sized(total triangles) allocate the
-// output once at its final size, and runs fill(cell, corner values, first) for every cut cell in
-// the cells' order, first being the index of the cell's first triangle in the whole surface
-// (chunks run on threads of their own). Returns the number of triangles.
+// output once at its final size, and runs fill(chunk, cell, corner values, first) for every cut
+// cell in the cells' order, first being the index of the cell's first triangle in the whole
+// surface (chunks run on threads of their own). Returns the number of triangles.
 template <class Sized, class Fill>
 size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks,
                    CutCellLists& lists, Sized&& sized, Fill&& fill) {
@@ -136,7 +160,7 @@ size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks,
       float v[8];
       for (size_t c = 0; c < 8; ++c)
         v[c] = w[cell.Base + steps[c]];
-      fill(cell, v, at);
+      fill(chunk, cell, v, at);
       at += counts[size_t(cell.Cube)];
     }
   });
@@ -273,7 +297,7 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
   std::vector<LooseTriangle>& loose = scratch.Loose;
   CutInChunks(
       s, s.W.data(), level, chunks, scratch.Cells, [&](size_t total) { loose.resize(total); },
-      [&](const CutCell& cell, const float(&v)[8], size_t first) {
+      [&](int, const CutCell& cell, const float(&v)[8], size_t first) {
         const int16_t edges = t.Edges[size_t(cell.Cube)];
         IsoPoint at[12];
         for (size_t e = 0; e < 12; ++e) {
@@ -372,22 +396,38 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
   // move along it, so that it points towards higher values in space however the grid runs and
   // whatever its spacings.
   const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
-  const std::vector<float>* along[3] = {&s.X, &s.Y, &s.Z};
+  const size_t stride[3] = {perRow, size_t(s.Nz + 1), 1};
+  const float* along[3] = {s.X.data(), s.Y.data(), s.Z.data()};
   auto sampleNormal = [&](int32_t i, int32_t j, int32_t k) -> IsoPoint {
+    const int32_t at[3] = {i, j, k};
+    const size_t n = s.Index(i, j, k);
     IsoPoint d;
     for (size_t axis = 0; axis < 3; ++axis) {
-      int32_t lo[3] = {i, j, k}, hi[3] = {i, j, k};
-      if (lo[axis] > 0) --lo[axis];
-      if (hi[axis] < last[axis]) ++hi[axis];
-      const size_t a = s.Index(lo[0], lo[1], lo[2]), b = s.Index(hi[0], hi[1], hi[2]);
+      const size_t a = at[axis] > 0 ? n - stride[axis] : n;
+      const size_t b = at[axis] < last[axis] ? n + stride[axis] : n;
       const float rise = w[b] - w[a];
-      const float run = (*along[axis])[b] - (*along[axis])[a];
+      const float run = along[axis][b] - along[axis][a];
       d[axis] = run != 0.0f ? rise / run : rise;
     }
     const float ss = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
     const float length = std::sqrt(ss);
     return length > 0.0f ? IsoPoint{d[0] / length, d[1] / length, d[2] / length}
                          : IsoPoint{1.0f, 0.0f, 0.0f};
+  };
+  // Each sample's normal is worked out once however many cut cells share the sample: the cells
+  // come in order of i, so the normals of the two slabs of samples they stand on are kept, each
+  // marked with the slab it belongs to (every chunk of rows, on its own thread, keeps its own).
+  struct NormalCache {
+    std::vector<IsoPoint> Normals;
+    std::vector<int32_t> Slab;
+  };
+  auto cachedNormal = [&](NormalCache& cache, int32_t i, int32_t j, int32_t k) -> IsoPoint {
+    const size_t slot = size_t(i & 1) * perRow + size_t(j) * stride[1] + size_t(k);
+    if (cache.Slab[slot] != i) {
+      cache.Normals[slot] = sampleNormal(i, j, k);
+      cache.Slab[slot] = i;
+    }
+    return cache.Normals[slot];
   };
   // The table winds triangles to face higher values in grid order; where the grid runs against
   // the axes an odd number of times, space is mirrored and each triangle is wound the other way.
@@ -399,6 +439,13 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
 
   const float scaledLevel = level / scaleV;
   thread_local CutCellLists cells;
+  thread_local std::vector<NormalCache> kept;
+  std::vector<NormalCache>& caches = kept; // the caller's, also on the chunks' threads
+  caches.resize(size_t(chunks));
+  for (NormalCache& cache : caches) {
+    cache.Normals.resize(2 * perRow);
+    cache.Slab.assign(2 * perRow, -1);
+  }
   CutInChunks(
       s, w, scaledLevel, chunks, cells,
       [&](size_t total) {
@@ -406,15 +453,16 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
         mesh.Normals.resize(3 * total);
         mesh.Triangles.resize(total);
       },
-      [&](const CutCell& cell, const float(&v)[8], size_t first) {
+      [&](int chunk, const CutCell& cell, const float(&v)[8], size_t first) {
+        NormalCache& cache = caches[size_t(chunk)];
         const int16_t edges = t.Edges[size_t(cell.Cube)];
-        // The normals of the corners that end a cut edge, each worked out once.
+        // The normals of the corners that end a cut edge.
         IsoPoint corner[8];
         int32_t known = 0;
         auto cornerNormal = [&](int32_t c) -> const IsoPoint& {
           if (!(known >> c & 1)) {
             const auto& o = CubeCornerOffsets[size_t(c)];
-            corner[c] = sampleNormal(cell.I + o[0], cell.J + o[1], cell.K + o[2]);
+            corner[c] = cachedNormal(cache, cell.I + o[0], cell.J + o[1], cell.K + o[2]);
             known |= 1 << c;
           }
           return corner[c];
