@@ -1,6 +1,7 @@
 #include "render/surfaces/MarchingCubes.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
@@ -171,7 +172,142 @@ size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks,
 struct LooseTriangle {
   std::array<IsoPoint, 3> Corners;
   IsoPoint Normal;
+  int32_t I;                     // the cell's first index
+  std::array<uint32_t, 3> Edges; // each corner's grid edge (GridEdge)
 };
+
+// A grid edge as one number: the place of its lower sample within its slab (the samples that
+// share the first index), whether that slab is the cell's or the next, the edge's direction,
+// and whether the corner on it lies within the welding tolerance of the lower or the upper
+// sample along that direction.
+struct GridEdge {
+  static uint32_t Pack(size_t place, int32_t nextSlab, int32_t axis, bool nearLow, bool nearHigh) {
+    return uint32_t(place) << 5 | uint32_t(nextSlab) << 4 | uint32_t(axis) << 2 |
+           uint32_t(nearLow) << 1 | uint32_t(nearHigh);
+  }
+  static size_t Place(uint32_t e) { return e >> 5; }
+  static int32_t NextSlab(uint32_t e) { return int32_t(e >> 4 & 1); }
+  static int32_t Axis(uint32_t e) { return int32_t(e >> 2 & 3); }
+  static bool NearLow(uint32_t e) { return (e >> 1 & 1) != 0; }
+  static bool NearHigh(uint32_t e) { return (e & 1) != 0; }
+};
+
+// Welding by grid edges. Corners of different triangles weld when they lie within 0.00001 of each
+// other on every coordinate (SamePoint), the newest matching vertex first. On a grid whose
+// positions follow the three directions separately (every sample's x from its first index, y
+// from its second, z from its third), each strictly monotone with steps well above the
+// tolerance, a corner can only match vertices on its own grid edge, or, when it lies within the
+// tolerance of an end of the edge, vertices on the edges that meet at that end. Keeping the
+// vertices of every edge in a list (newest first) then finds exactly the vertex a search of all
+// vertices would, without hashing positions. Only the edges of three slabs of samples are kept:
+// the cells come in order of their first index.
+class EdgeWelder {
+public:
+  void Reset(const IsoSamples& s) {
+    m_ny = s.Ny;
+    m_nz = s.Nz;
+    m_nx = s.Nx;
+    m_perSlab = size_t(s.Ny + 1) * size_t(s.Nz + 1);
+    m_heads.resize(3 * 3 * m_perSlab);
+    m_next.clear();
+    m_ready = -2;
+  }
+  // Before the triangles of the cells at first index i: the edges of slabs i - 1 .. i + 1 are kept.
+  void Reach(int32_t i) {
+    for (int32_t n = std::max({m_ready + 1, i - 1, 0}); n <= std::min(i + 1, m_nx); ++n)
+      std::fill_n(m_heads.begin() + std::ptrdiff_t(size_t(n % 3) * 3 * m_perSlab),
+                  std::ptrdiff_t(3 * m_perSlab), -1);
+    m_ready = std::max(m_ready, i + 1);
+  }
+  // The newest vertex below `before` that is SamePoint with p, a corner on the grid edge e of a
+  // cell at first index i, or -1.
+  int32_t Find(const IsoPoint& p, uint32_t e, int32_t i, const std::vector<IsoPoint>& positions,
+               int32_t before) const {
+    const int32_t slab = i + GridEdge::NextSlab(e), axis = GridEdge::Axis(e);
+    const size_t place = GridEdge::Place(e);
+    int32_t best = Newest(Head(slab, place, axis), p, positions, before);
+    if (GridEdge::NearLow(e)) best = std::max(best, AtSample(slab, place, p, positions, before));
+    if (GridEdge::NearHigh(e)) {
+      // The upper sample: one step along the edge's direction.
+      const size_t step = axis == 1 ? size_t(m_nz + 1) : axis == 2 ? 1 : 0;
+      best = std::max(best, AtSample(slab + (axis == 0), place + step, p, positions, before));
+    }
+    return best;
+  }
+  void Add(uint32_t e, int32_t i, int32_t vertex) {
+    int32_t& head = m_heads[Slot(i + GridEdge::NextSlab(e), GridEdge::Place(e), GridEdge::Axis(e))];
+    m_next.push_back(head);
+    head = vertex;
+  }
+
+private:
+  size_t Slot(int32_t slab, size_t place, int32_t axis) const {
+    return (size_t(slab % 3) * m_perSlab + place) * 3 + size_t(axis);
+  }
+  int32_t Head(int32_t slab, size_t place, int32_t axis) const {
+    return m_heads[Slot(slab, place, axis)];
+  }
+  int32_t Newest(int32_t v, const IsoPoint& p, const std::vector<IsoPoint>& positions,
+                 int32_t before) const {
+    for (; v >= 0; v = m_next[size_t(v)])
+      if (v < before && SamePoint(positions[size_t(v)], p)) return v;
+    return -1;
+  }
+  // The newest match among the vertices of the six edges that meet at a sample.
+  int32_t AtSample(int32_t slab, size_t place, const IsoPoint& p,
+                   const std::vector<IsoPoint>& positions, int32_t before) const {
+    const int32_t j = int32_t(place / size_t(m_nz + 1)), k = int32_t(place % size_t(m_nz + 1));
+    const size_t dj = size_t(m_nz + 1);
+    int32_t best = -1;
+    auto look = [&](int32_t sl, size_t pl, int32_t axis) {
+      best = std::max(best, Newest(Head(sl, pl, axis), p, positions, before));
+    };
+    if (slab > 0) look(slab - 1, place, 0);
+    if (slab < m_nx) look(slab, place, 0);
+    if (j > 0) look(slab, place - dj, 1);
+    if (j < m_ny) look(slab, place, 1);
+    if (k > 0) look(slab, place - 1, 2);
+    if (k < m_nz) look(slab, place, 2);
+    return best;
+  }
+  int32_t m_nx = 0, m_ny = 0, m_nz = 0;
+  size_t m_perSlab = 0;
+  std::vector<int32_t> m_heads, m_next;
+  int32_t m_ready = -2;
+};
+
+// The positions of a grid along each direction, in scaled units, when every sample's x follows
+// its first index alone, y its second and z its third, each strictly monotone with steps that
+// keep apart what lies on different grid edges (EdgeWelder); empty otherwise.
+struct GridLines {
+  std::vector<float> Along[3];
+  bool Regular = false;
+};
+
+GridLines RegularLines(const IsoSamples& s, const IsoPoint& scale) {
+  GridLines lines;
+  const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
+  const std::vector<float>* coord[3] = {&s.X, &s.Y, &s.Z};
+  float largest = 0, closest = INFINITY;
+  for (int32_t axis = 0; axis < 3; ++axis) {
+    std::vector<float>& line = lines.Along[axis];
+    line.resize(size_t(last[axis]) + 1);
+    for (int32_t n = 0; n <= last[axis]; ++n) {
+      const int32_t at[3] = {axis == 0 ? n : 0, axis == 1 ? n : 0, axis == 2 ? n : 0};
+      line[size_t(n)] = (*coord[axis])[s.Index(at[0], at[1], at[2])] / scale[size_t(axis)];
+      if (!std::isfinite(line[size_t(n)])) return lines;
+      largest = std::max(largest, std::fabs(line[size_t(n)]));
+    }
+    const bool rising = line[1] > line[0];
+    for (size_t n = 1; n < line.size(); ++n) {
+      const float stepSize = rising ? line[n] - line[n - 1] : line[n - 1] - line[n];
+      if (!(stepSize > 0)) return lines;
+      closest = std::min(closest, stepSize);
+    }
+  }
+  lines.Regular = closest >= 4 * 0.00001f && closest >= 64 * largest * FLT_EPSILON;
+  return lines;
+}
 
 // Vertices in a hash of small boxes, so that a point's matches are looked for only in the boxes
 // its tolerance reaches. Each box keeps its vertices newest first. The hash is an open-addressed
@@ -271,6 +407,7 @@ struct ImplicitScratch {
   std::vector<IsoPoint> Sums;
   std::vector<int32_t> Uses;
   VertexWelder Welder;
+  EdgeWelder ByEdges;
 };
 
 } // namespace
@@ -293,19 +430,44 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
   };
 
   thread_local ImplicitScratch scratch;
+  const GridLines lines = RegularLines(s, scale);
+  const size_t perSlab = size_t(s.Ny + 1) * size_t(s.Nz + 1);
+  // Whether every corner of every cut cell lies on the grid lines, for each chunk.
+  std::vector<char> onLines(size_t(chunks), lines.Regular && perSlab < (size_t(1) << 26));
   // Cut the cells, slab by slab, each slab's triangles at their place in the cells' order.
   std::vector<LooseTriangle>& loose = scratch.Loose;
   CutInChunks(
       s, s.W.data(), level, chunks, scratch.Cells, [&](size_t total) { loose.resize(total); },
-      [&](int, const CutCell& cell, const float(&v)[8], size_t first) {
+      [&](int chunk, const CutCell& cell, const float(&v)[8], size_t first) {
         const int16_t edges = t.Edges[size_t(cell.Cube)];
+        IsoPoint corner[8];
+        for (size_t c = 0; c < 8; ++c) {
+          corner[c] = scaled(cell.Base + steps[c]);
+          const auto& o = CubeCornerOffsets[c];
+          if (onLines[size_t(chunk)] &&
+              !(corner[c][0] == lines.Along[0][size_t(cell.I + o[0])] &&
+                corner[c][1] == lines.Along[1][size_t(cell.J + o[1])] &&
+                corner[c][2] == lines.Along[2][size_t(cell.K + o[2])]))
+            onLines[size_t(chunk)] = 0;
+        }
         IsoPoint at[12];
+        uint32_t edgeOf[12];
         for (size_t e = 0; e < 12; ++e) {
           if (!(edges >> e & 1)) continue;
           const auto& ec = CubeEdgeCorners[e];
-          at[e] = InterpolateVertex(scaled(cell.Base + steps[size_t(ec[0])]),
-                                    scaled(cell.Base + steps[size_t(ec[1])]), v[ec[0]], v[ec[1]],
-                                    level);
+          at[e] = InterpolateVertex(corner[ec[0]], corner[ec[1]], v[ec[0]], v[ec[1]], level);
+          // The edge's direction and its lower and upper corner.
+          const auto& o0 = CubeCornerOffsets[size_t(ec[0])];
+          const auto& o1 = CubeCornerOffsets[size_t(ec[1])];
+          const int32_t axis = o0[0] != o1[0] ? 0 : o0[1] != o1[1] ? 1 : 2;
+          const bool firstLow = o0[size_t(axis)] < o1[size_t(axis)];
+          const int32_t low = firstLow ? ec[0] : ec[1], high = firstLow ? ec[1] : ec[0];
+          const auto& ol = CubeCornerOffsets[size_t(low)];
+          const float u = at[e][size_t(axis)];
+          const bool nearLow = std::fabs(u - corner[low][size_t(axis)]) < 0.00001f;
+          const bool nearHigh = std::fabs(u - corner[high][size_t(axis)]) < 0.00001f;
+          const size_t place = size_t(cell.J + ol[1]) * size_t(s.Nz + 1) + size_t(cell.K + ol[2]);
+          edgeOf[e] = GridEdge::Pack(place, ol[0], axis, nearLow, nearHigh);
         }
         const auto& row = t.Triangles[size_t(cell.Cube)];
         LooseTriangle* out = loose.data() + first;
@@ -313,8 +475,12 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
           LooseTriangle& tri = *out++;
           tri.Corners = {at[row[m]], at[row[m + 1]], at[row[m + 2]]};
           tri.Normal = FaceNormal(tri.Corners[0], tri.Corners[1], tri.Corners[2]);
+          tri.I = cell.I;
+          tri.Edges = {edgeOf[row[m]], edgeOf[row[m + 1]], edgeOf[row[m + 2]]};
         }
       });
+  const bool byEdges =
+      std::all_of(onLines.begin(), onLines.end(), [](char ok) { return ok != 0; });
 
   const size_t triangles = loose.size();
   mesh.Triangles.resize(triangles);
@@ -326,15 +492,26 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
   sums.reserve(triangles / 2 + 3);
   uses.reserve(triangles / 2 + 3);
   VertexWelder& welder = scratch.Welder;
-  welder.Reset(triangles / 2 + 3);
+  EdgeWelder& edgeWelder = scratch.ByEdges;
+  if (byEdges)
+    edgeWelder.Reset(s);
+  else
+    welder.Reset(triangles / 2 + 3);
+  int32_t reached = -1;
   for (size_t n = 0; n < triangles; ++n) {
     const LooseTriangle& tri = loose[n];
+    if (byEdges && tri.I != reached) {
+      edgeWelder.Reach(tri.I);
+      reached = tri.I;
+    }
     // Only vertices that existed before this triangle are candidates, so two corners of one
     // triangle never share a vertex.
     const int32_t before = int32_t(mesh.Positions.size());
     std::array<int32_t, 3>& ids = mesh.Triangles[n];
     for (size_t c = 0; c < 3; ++c) {
-      const int32_t found = welder.Find(tri.Corners[c], mesh.Positions, before);
+      const int32_t found =
+          byEdges ? edgeWelder.Find(tri.Corners[c], tri.Edges[c], tri.I, mesh.Positions, before)
+                  : welder.Find(tri.Corners[c], mesh.Positions, before);
       if (found >= 0) {
         IsoPoint& sum = sums[size_t(found)];
         for (size_t d = 0; d < 3; ++d)
@@ -346,7 +523,10 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
         mesh.Positions.push_back(tri.Corners[c]);
         sums.push_back(tri.Normal);
         uses.push_back(1);
-        welder.Add(tri.Corners[c], ids[c]);
+        if (byEdges)
+          edgeWelder.Add(tri.Edges[c], tri.I, ids[c]);
+        else
+          welder.Add(tri.Corners[c], ids[c]);
       }
     }
   }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <random>
 
 #include "formula/FormulaGlobals.h"
 #include "render/surfaces/IsoSurface.h"
@@ -110,6 +111,38 @@ TEST(ImplicitSurfaceMesh, CornersOnANodeOnTheLevelWeldAcrossTriangles) {
     if (SamePoint(p, {1, 1, 1})) ++atCentre;
   EXPECT_GE(atCentre, 1u);
   EXPECT_LE(atCentre, 3u); // at most one per corner of the first triangle that met the node
+}
+
+// On a regular grid corners are welded by the grid edges they lie on, which must find exactly the
+// vertices a search by position finds: also where nodes lie on the level or within the tolerance
+// of it, so that corners on different edges meet, and on grids whose steps are barely above the
+// tolerance or run backwards. A grid that is not regular is welded by position; moving a sample
+// that no cut cell uses makes one of the same surface.
+TEST(ImplicitSurfaceMesh, WeldingByGridEdgesEqualsWeldingByPosition) {
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> pick(-3, 3);
+  std::uniform_real_distribution<float> tiny(-2e-6f, 2e-6f);
+  for (const float span : {2.0f, 0.0006f, -3.0f}) {
+    SCOPED_TRACE(span);
+    IsoSamples s = Sample(14, 0, span, [](float, float, float) { return 0.0f; });
+    for (int32_t i = 0; i <= 14; ++i)
+      for (int32_t j = 0; j <= 14; ++j)
+        for (int32_t k = 0; k <= 14; ++k) {
+          const int v = pick(random);
+          const bool outer = std::min({i, j, k}) < 2 || std::max({i, j, k}) > 12;
+          s.W[s.Index(i, j, k)] = outer  ? 1.0f
+                                  : v == 0 ? 0.0f
+                                  : v == 1 ? tiny(random)
+                                           : float(v) * 0.3f + tiny(random);
+        }
+    const IsoMesh byEdges = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
+    s.Y[s.Index(0, 0, 0)] = 1e6f; // no cut cell stands on it, but the grid is no longer regular
+    const IsoMesh byPosition = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
+    ASSERT_GT(byEdges.Triangles.size(), 1000u);
+    EXPECT_EQ(byEdges.Triangles, byPosition.Triangles);
+    EXPECT_EQ(byEdges.Positions, byPosition.Positions);
+    EXPECT_EQ(byEdges.Normals, byPosition.Normals);
+  }
 }
 
 TEST(MarchingCubes, CellsWithoutValuesAreNotCut) {
