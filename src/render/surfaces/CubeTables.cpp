@@ -6,6 +6,7 @@ namespace {
 // Bourke's table), for the corner and edge numbering of CubeTables.h. Row c: the triangles of cube
 // index c as triples of edge numbers, at most five, then -1 to the end of the row. Each triangle is
 // wound so that its face normal (FaceNormal) points away from the corners below the level.
+// clang-format off
 constexpr std::array<std::array<int16_t, 16>, 256> kTriangleTable{{
     {{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}}, // 0
     {{0, 8, 3, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}}, // 1
@@ -264,6 +265,7 @@ constexpr std::array<std::array<int16_t, 16>, 256> kTriangleTable{{
     {{0, 3, 8, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}}, // 254
     {{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}}, // 255
 }};
+// clang-format on
 
 // Bit e of entry c is set when edge e joins a corner below the level to one that is not.
 constexpr std::array<int16_t, 256> EdgeTableOf() {

@@ -68,11 +68,10 @@ void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, i
 void DrawImplicitGraph(const Graph& g, int32_t lngAnimStep) {
   if (g.StepU < 1 || g.StepV < 1 || g.StepW < 1) return;
   IsoSamples samples;
-  const bool ok =
-      GraphKind(g).Animated
-          ? CopyGrids(g, g.FrameGrid1, g.FrameGrid2, g.FrameGrid3, g.FrameGridV, samples,
-                      lngAnimStep)
-          : CopyGrids(g, g.SampleGrid1, g.SampleGrid2, g.SampleGrid3, g.SampleGridV, samples);
+  const bool ok = GraphKind(g).Animated ? CopyGrids(g, g.FrameGrid1, g.FrameGrid2, g.FrameGrid3,
+                                                    g.FrameGridV, samples, lngAnimStep)
+                                        : CopyGrids(g, g.SampleGrid1, g.SampleGrid2, g.SampleGrid3,
+                                                    g.SampleGridV, samples);
   if (!ok) return;
   DrawImplicitSurface(samples, 0.0f, g.GridValueMin, g.GridValueMax, g.SecondColor);
 }

@@ -38,7 +38,7 @@ std::array<size_t, 8> CornerSteps(const IsoSamples& s) {
   return steps;
 }
 
-// Calls cut(i, j, k, cell base index, corner values, cube index) for every cell of rows
+// Calls cut(i, j, k, cell base index, cube index) for every cell of rows
 // i = begin .. end - 1 (i outer, k inner) that the level cuts and whose corners all have values.
 // Every sample is compared with the level once: a slab of samples at a time is classified (below
 // the level, without a value), and a row of cells along k first joins the four sample rows it
@@ -58,7 +58,8 @@ void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t be
   auto classify = [&](int32_t i, uint8_t* flags) {
     const float* v = w + size_t(i) * di;
     for (size_t n = 0; n < di; ++n)
-      flags[n] = uint8_t(uint8_t(v[n] < level) * kBelow | uint8_t(v[n] == UndefinedValue) * kMissing);
+      flags[n] =
+          uint8_t(uint8_t(v[n] < level) * kBelow | uint8_t(v[n] == UndefinedValue) * kMissing);
   };
   if (begin < end) classify(int32_t(begin), here);
   uint8_t* const col = joined.data();
@@ -66,7 +67,7 @@ void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t be
     classify(i + 1, next);
     for (int32_t j = 0; j < s.Ny; ++j) {
       const size_t row = s.Index(i, j, 0);
-      // The four samples of column k: (i, j), (i + 1, j), (i, j + 1), (i + 1, j + 1).
+      // The flags of the four samples of column k: (i, j), (i + 1, j), (i, j + 1), (i + 1, j + 1).
       const uint8_t* f00 = here + size_t(j) * dj;
       const uint8_t* f01 = f00 + dj;
       const uint8_t* f10 = next + size_t(j) * dj;
@@ -74,10 +75,6 @@ void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t be
       for (size_t k = 0; k < columns; ++k)
         col[k] = uint8_t(f00[k] | f10[k] << 1 | f01[k] << 2 | f11[k] << 3 |
                          ((f00[k] | f10[k] | f01[k] | f11[k]) & kMissing));
-      const float* p00 = w + row;
-      const float* p10 = p00 + di;
-      const float* p01 = p00 + dj;
-      const float* p11 = p10 + dj;
       for (int32_t k = 0; k < s.Nz;) {
         if (size_t(k) + 8 <= columns) {
           uint64_t eight;
@@ -97,9 +94,7 @@ void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t be
         // 4 .. 7 the same at j + 1.
         const int32_t cube = (low & 1) | (low & 2) | (high & 2) << 1 | (high & 1) << 3 |
                              (low & 4) << 2 | (low & 8) << 2 | (high & 8) << 3 | (high & 4) << 5;
-        const size_t k0 = size_t(at), k1 = k0 + 1;
-        const float v[8] = {p00[k0], p10[k0], p10[k1], p00[k1], p01[k0], p11[k0], p11[k1], p01[k1]};
-        cut(i, j, at, row + k0, v, cube);
+        cut(i, j, at, row + size_t(at), cube);
       }
     }
     std::swap(here, next);
@@ -144,8 +139,7 @@ size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks,
     cells.clear();
     size_t n = 0;
     ForEachCutCell(s, w, level, begin, end,
-                   [&](int32_t i, int32_t j, int32_t k, size_t base, const float(&)[8],
-                       int32_t cube) {
+                   [&](int32_t i, int32_t j, int32_t k, size_t base, int32_t cube) {
                      cells.push_back({base, i, j, k, cube});
                      n += counts[size_t(cube)];
                    });
@@ -444,10 +438,9 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
         for (size_t c = 0; c < 8; ++c) {
           corner[c] = scaled(cell.Base + steps[c]);
           const auto& o = CubeCornerOffsets[c];
-          if (onLines[size_t(chunk)] &&
-              !(corner[c][0] == lines.Along[0][size_t(cell.I + o[0])] &&
-                corner[c][1] == lines.Along[1][size_t(cell.J + o[1])] &&
-                corner[c][2] == lines.Along[2][size_t(cell.K + o[2])]))
+          if (onLines[size_t(chunk)] && !(corner[c][0] == lines.Along[0][size_t(cell.I + o[0])] &&
+                                          corner[c][1] == lines.Along[1][size_t(cell.J + o[1])] &&
+                                          corner[c][2] == lines.Along[2][size_t(cell.K + o[2])]))
             onLines[size_t(chunk)] = 0;
         }
         IsoPoint at[12];
@@ -479,8 +472,7 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
           tri.Edges = {edgeOf[row[m]], edgeOf[row[m + 1]], edgeOf[row[m + 2]]};
         }
       });
-  const bool byEdges =
-      std::all_of(onLines.begin(), onLines.end(), [](char ok) { return ok != 0; });
+  const bool byEdges = std::all_of(onLines.begin(), onLines.end(), [](char ok) { return ok != 0; });
 
   const size_t triangles = loose.size();
   mesh.Triangles.resize(triangles);

@@ -144,14 +144,10 @@ TEST(CubeTables, TriangleRowsFollowTheLevelLineRoundTheCell) {
 // published way.
 TEST(CubeTables, TriangleRowsAreThePublishedOnes) {
   const std::vector<std::pair<int32_t, std::vector<int16_t>>> rows{
-      {0, {}},
-      {1, {0, 8, 3}},
-      {2, {0, 1, 9}},
-      {3, {1, 8, 3, 9, 8, 1}},
-      {4, {1, 2, 10}},
-      {7, {2, 8, 3, 2, 10, 8, 10, 9, 8}},
-      {253, {0, 9, 1}},
-      {254, {0, 3, 8}},
+      {0, {}},          {1, {0, 8, 3}},
+      {2, {0, 1, 9}},   {3, {1, 8, 3, 9, 8, 1}},
+      {4, {1, 2, 10}},  {7, {2, 8, 3, 2, 10, 8, 10, 9, 8}},
+      {253, {0, 9, 1}}, {254, {0, 3, 8}},
       {255, {}},
   };
   for (const auto& [c, expected] : rows)

@@ -130,7 +130,7 @@ TEST(ImplicitSurfaceMesh, WeldingByGridEdgesEqualsWeldingByPosition) {
         for (int32_t k = 0; k <= 14; ++k) {
           const int v = pick(random);
           const bool outer = std::min({i, j, k}) < 2 || std::max({i, j, k}) > 12;
-          s.W[s.Index(i, j, k)] = outer  ? 1.0f
+          s.W[s.Index(i, j, k)] = outer    ? 1.0f
                                   : v == 0 ? 0.0f
                                   : v == 1 ? tiny(random)
                                            : float(v) * 0.3f + tiny(random);
@@ -230,7 +230,8 @@ TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
 
 // Samples a sphere of radius 1 on a box whose axes may run backwards (lo above hi) and have
 // different step counts.
-IsoSamples SphereOnBox(const std::array<int32_t, 3>& steps, const IsoPoint& lo, const IsoPoint& hi) {
+IsoSamples SphereOnBox(const std::array<int32_t, 3>& steps, const IsoPoint& lo,
+                       const IsoPoint& hi) {
   IsoSamples s;
   s.Resize(steps[0], steps[1], steps[2]);
   for (int32_t i = 0; i <= steps[0]; ++i)
