@@ -3,12 +3,10 @@
 // cell has eight corners and twelve edges in a fixed numbering; its cube index has bit m set when
 // corner m lies below the level. CubeEdgeTable marks, for each of the 256 indices, the edges whose
 // two corners fall on different sides; CubeTriangleTable lists the triangles (as triples of edge
-// numbers, ended by -1) that cut the cell. Both tables are built from the corner and edge numbering
-// below, not typed in: the edge table by comparing corner bits, the triangle table by following
-// the level line round the cell's faces. On a face whose diagonal corners lie below the level the
-// line always keeps those corners apart, so two cells that share a face cut it the same way and
-// the surface has no holes. Every triangle is wound so that its face normal (FaceNormal) points
-// from the corners below the level towards the others.
+// numbers, ended by -1) that cut the cell. The triangle table is the widely published one, typed
+// in as it is published so that our surfaces split cells as every other marching-cubes program
+// does; the edge table follows from the corner numbering. Every triangle is wound so that its face
+// normal (FaceNormal) points from the corners below the level towards the others.
 
 #include <array>
 #include <cmath>
@@ -40,7 +38,7 @@ struct CubeTableSet {
   std::array<std::array<int16_t, 16>, 256> Triangles{};
 };
 
-// The two tables, built once on first use and then shared (read-only).
+// The two tables (constant data).
 const CubeTableSet& CubeTables();
 
 // The edge table and the triangle table as their text forms: the edge table as 256 decimal

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "model/Graph.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
@@ -44,7 +46,9 @@ bool CopyGrids(const Graph& g, const Grid& g1, const Grid& g2, const Grid& g3, c
 void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, int32_t lngColor) {
   float red = 0, green = 0, blue = 0;
   ColorToRgb(lngColor, red, green, blue);
-  const IsoMesh mesh = ImplicitSurfaceMesh(samples, level, {AxisScaleX, AxisScaleY, AxisScaleZ});
+  // Kept from one surface to the next: a surface drawn frame after frame reuses its storage.
+  thread_local IsoMesh mesh;
+  ImplicitSurfaceMesh(samples, level, {AxisScaleX, AxisScaleY, AxisScaleZ}, mesh);
   glPushMatrix();
   glColor3d(red, green, blue);
   if (!mesh.Triangles.empty()) {
@@ -64,11 +68,10 @@ void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, i
 void DrawImplicitGraph(const Graph& g, int32_t lngAnimStep) {
   if (g.StepU < 1 || g.StepV < 1 || g.StepW < 1) return;
   IsoSamples samples;
-  const bool ok =
-      GraphKind(g).Animated
-          ? CopyGrids(g, g.FrameGrid1, g.FrameGrid2, g.FrameGrid3, g.FrameGridV, samples,
-                      lngAnimStep)
-          : CopyGrids(g, g.SampleGrid1, g.SampleGrid2, g.SampleGrid3, g.SampleGridV, samples);
+  const bool ok = GraphKind(g).Animated ? CopyGrids(g, g.FrameGrid1, g.FrameGrid2, g.FrameGrid3,
+                                                    g.FrameGridV, samples, lngAnimStep)
+                                        : CopyGrids(g, g.SampleGrid1, g.SampleGrid2, g.SampleGrid3,
+                                                    g.SampleGridV, samples);
   if (!ok) return;
   DrawImplicitSurface(samples, 0.0f, g.GridValueMin, g.GridValueMax, g.SecondColor);
 }
@@ -88,17 +91,31 @@ std::array<float, 3> IsoSurfaceColor(std::string& strColorName, float level, flo
 void DrawIsoSurface(const IsoSamples& samples, float level, std::string& strColorName, float min,
                     float max) {
   const std::array<float, 3> colour = IsoSurfaceColor(strColorName, level, min, max);
-  const IsoMesh mesh = IsoSurfaceMesh(samples, level, AxisScaleV);
+  thread_local IsoMesh mesh;
+  IsoSurfaceMesh(samples, level, AxisScaleV, mesh);
+  // The user's x, y, z go to the scene's z, x, y, each divided by its axis scale. A normal goes
+  // the same way but multiplied by the scales (the transpose of the inverse), so that it stays
+  // across the surface when the axes are scaled unequally; were the scales to mirror the scene,
+  // each triangle's winding turns with it so that it still faces its normals.
+  const float scale[3] = {AxisScaleZ, AxisScaleX, AxisScaleY}; // of the user's x, y, z
+  const bool mirrored = AxisScaleX * AxisScaleY * AxisScaleZ < 0.0f;
   glPushMatrix();
   glColor3f(colour[0], colour[1], colour[2]);
   if (!mesh.Triangles.empty()) {
     glBegin(GL_TRIANGLES);
     for (const auto& tri : mesh.Triangles)
-      for (int32_t v : tri) {
+      for (size_t c = 0; c < 3; ++c) {
+        const int32_t v = tri[mirrored ? (3 - c) % 3 : c];
         const IsoPoint& n = mesh.Normals[size_t(v)];
         const IsoPoint& p = mesh.Positions[size_t(v)];
-        // The user's x, y, z go to the scene's z, x, y.
-        glNormal3d(n[1], n[2], n[0]);
+        const double scaled[3] = {double(n[0]) * scale[0], double(n[1]) * scale[1],
+                                  double(n[2]) * scale[2]};
+        const double length =
+            std::sqrt(scaled[0] * scaled[0] + scaled[1] * scaled[1] + scaled[2] * scaled[2]);
+        if (length > 0)
+          glNormal3d(scaled[1] / length, scaled[2] / length, scaled[0] / length);
+        else
+          glNormal3d(n[1], n[2], n[0]);
         glVertex3f(p[1] / AxisScaleX - SceneCenterX, p[2] / AxisScaleY - SceneCenterY,
                    p[0] / AxisScaleZ - SceneCenterZ);
       }

@@ -9,8 +9,9 @@
 //   - IsoSurfaceMesh (isosurfaces of 4D graphs): three vertices per triangle, normals interpolated
 //     along the cut edges from normals estimated at the samples by value differences.
 // Both face towards higher values: triangles are wound and normals point that way.
-// Sizes follow the grid: no fixed capacity. Cells with a corner that has no value
-// (UndefinedValue) are not cut. Large grids are cut on every core with the same result.
+// Sizes follow the grid: no fixed capacity; the cut cells are found first and the mesh is
+// allocated once at its size. Cells with a corner that has no value (UndefinedValue) are not cut.
+// Large grids are cut on every core with the same result.
 
 #include <array>
 #include <cstddef>
@@ -58,11 +59,16 @@ struct IsoMesh {
 // threads: how many threads may cut cells (0: every core); the result does not depend on it.
 IsoMesh ImplicitSurfaceMesh(const IsoSamples& samples, float level, const IsoPoint& scale,
                             int threads = 0);
+// The same into a mesh whose storage is reused (a surface redrawn frame after frame).
+void ImplicitSurfaceMesh(const IsoSamples& samples, float level, const IsoPoint& scale,
+                         IsoMesh& mesh, int threads = 0);
 
 // The surface W / scaleV = level / scaleV in the samples' own positions; normals point towards
-// higher values, the side the triangles face. Samples on the grid's border take one-sided
-// differences.
+// higher values, the side the triangles face, whichever way and however finely the grid runs
+// along each axis. Samples on the grid's border take one-sided differences.
 IsoMesh IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, int threads = 0);
+void IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, IsoMesh& mesh,
+                    int threads = 0);
 
 // Whether every edge of the mesh is shared by exactly two triangles (a closed surface).
 bool MeshIsClosed(const IsoMesh& mesh);

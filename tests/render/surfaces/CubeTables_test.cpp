@@ -1,5 +1,5 @@
-// The marching-cube tables built from the corner and edge numbering, and the vertex, point and
-// normal helpers.
+// The marching-cube tables checked against the corner and edge numbering, and the vertex, point
+// and normal helpers.
 
 #include <gtest/gtest.h>
 
@@ -29,31 +29,129 @@ TEST(CubeTables, EdgeTableMarksTheEdgesBetweenCornersOnDifferentSides) {
     EXPECT_EQ(CubeTables().Edges[c], CubeTables().Edges[255 - c]);
 }
 
-TEST(CubeTables, TriangleRowsUseExactlyTheCutEdges) {
+// The level line on the faces of a cell with cube index `cube`, worked out from the corner and
+// edge numbering alone: next[e] is the cut edge that follows cut edge e, walked so that the corners
+// below the level lie on the right-hand side seen from outside the cell. On a face whose diagonal
+// corners lie below the level the line keeps those corners apart, so two cells that share a face
+// cut it alike.
+std::array<int32_t, 12> LevelLine(int32_t cube) {
+  using Vec = std::array<double, 3>;
+  auto below = [cube](int32_t corner) { return (cube >> corner & 1) != 0; };
+  auto corner = [](int32_t c) {
+    const auto& o = CubeCornerOffsets[size_t(c)];
+    return Vec{double(o[0]), double(o[1]), double(o[2])};
+  };
+  auto sub = [](const Vec& a, const Vec& b) { return Vec{a[0] - b[0], a[1] - b[1], a[2] - b[2]}; };
+  auto mid = [](const Vec& a, const Vec& b) {
+    return Vec{(a[0] + b[0]) / 2, (a[1] + b[1]) / 2, (a[2] + b[2]) / 2};
+  };
+  auto edgeOf = [](int32_t a, int32_t b) {
+    for (int32_t e = 0; e < 12; ++e) {
+      const auto& ec = CubeEdgeCorners[size_t(e)];
+      if ((ec[0] == a && ec[1] == b) || (ec[0] == b && ec[1] == a)) return e;
+    }
+    return -1;
+  };
+  auto edgeMid = [&](int32_t e) {
+    return mid(corner(CubeEdgeCorners[size_t(e)][0]), corner(CubeEdgeCorners[size_t(e)][1]));
+  };
+  constexpr std::array<std::array<int32_t, 4>, 6> faces{
+      {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 3, 7, 4}, {1, 2, 6, 5}, {0, 1, 5, 4}, {3, 2, 6, 7}}};
+  std::array<int32_t, 12> next;
+  next.fill(-1);
+  for (const auto& face : faces) {
+    std::array<int32_t, 4> edges;
+    for (size_t s = 0; s < 4; ++s)
+      edges[s] = edgeOf(face[s], face[(s + 1) % 4]);
+    const Vec outward =
+        sub(mid(mid(corner(face[0]), corner(face[1])), mid(corner(face[2]), corner(face[3]))),
+            Vec{0.5, 0.5, 0.5});
+    // Each segment of the face with a point on the side of the corners below the level.
+    std::vector<std::pair<std::array<int32_t, 2>, Vec>> segments;
+    std::vector<int32_t> cut;
+    Vec side{0, 0, 0};
+    int32_t belowCount = 0;
+    for (size_t s = 0; s < 4; ++s) {
+      const auto& ec = CubeEdgeCorners[size_t(edges[s])];
+      if (below(ec[0]) != below(ec[1])) cut.push_back(edges[s]);
+      if (below(face[s])) {
+        const Vec c = corner(face[s]);
+        for (size_t d = 0; d < 3; ++d)
+          side[d] += c[d];
+        ++belowCount;
+      }
+    }
+    if (cut.size() == 2) {
+      for (double& v : side)
+        v /= belowCount;
+      segments.push_back({{cut[0], cut[1]}, side});
+    } else if (cut.size() == 4) {
+      for (size_t s = 0; s < 4; ++s)
+        if (below(face[s])) segments.push_back({{edges[(s + 3) % 4], edges[s]}, corner(face[s])});
+    }
+    for (auto& [seg, towards] : segments) {
+      const Vec a = edgeMid(seg[0]), b = edgeMid(seg[1]);
+      const Vec along = sub(b, a), toSide = sub(towards, mid(a, b));
+      const Vec cross{outward[1] * along[2] - outward[2] * along[1],
+                      outward[2] * along[0] - outward[0] * along[2],
+                      outward[0] * along[1] - outward[1] * along[0]};
+      const bool forward = cross[0] * toSide[0] + cross[1] * toSide[1] + cross[2] * toSide[2] < 0;
+      next[size_t(forward ? seg[0] : seg[1])] = forward ? seg[1] : seg[0];
+    }
+  }
+  return next;
+}
+
+// Each row cuts exactly the edges the edge table marks, and its triangles form a surface whose
+// border is the level line on the cell's faces, run the same way: the triangles face the corners
+// above the level, and neighbouring cells meet without gaps.
+TEST(CubeTables, TriangleRowsFollowTheLevelLineRoundTheCell) {
   int32_t triangles = 0;
   for (int32_t c = 0; c < 256; ++c) {
+    SCOPED_TRACE(c);
     const std::vector<int16_t> row = Row(c);
-    ASSERT_EQ(row.size() % 3, 0u) << c;
-    ASSERT_LE(row.size(), 15u) << c;
+    ASSERT_EQ(row.size() % 3, 0u);
+    ASSERT_LE(row.size(), 15u);
     for (size_t m = row.size(); m < 16; ++m)
       EXPECT_EQ(CubeTables().Triangles[size_t(c)][m], -1);
     int32_t used = 0;
     for (int16_t e : row)
       used |= 1 << e;
-    EXPECT_EQ(used, CubeTables().Edges[size_t(c)]) << c;
+    EXPECT_EQ(used, CubeTables().Edges[size_t(c)]);
     triangles += int32_t(row.size() / 3);
+
+    // The border: the triangle sides not matched by a side run the other way.
+    std::multiset<std::pair<int32_t, int32_t>> sides;
+    for (size_t t = 0; t < row.size(); t += 3)
+      for (size_t s = 0; s < 3; ++s) {
+        const std::pair<int32_t, int32_t> side{row[t + s], row[t + (s + 1) % 3]};
+        const auto back = sides.find({side.second, side.first});
+        if (back != sides.end())
+          sides.erase(back);
+        else
+          sides.insert(side);
+      }
+    std::multiset<std::pair<int32_t, int32_t>> line;
+    const std::array<int32_t, 12> next = LevelLine(c);
+    for (int32_t e = 0; e < 12; ++e)
+      if (next[size_t(e)] != -1) line.insert({e, next[size_t(e)]});
+    EXPECT_EQ(sides, line);
   }
   EXPECT_EQ(triangles, 820);
-  EXPECT_TRUE(Row(0).empty());
-  EXPECT_TRUE(Row(255).empty());
-  // One corner below (or above) the level: one triangle, wound to face away from the corners
-  // below it.
-  EXPECT_EQ(Row(1), (std::vector<int16_t>{0, 8, 3}));
-  EXPECT_EQ(Row(2), (std::vector<int16_t>{0, 1, 9}));
-  EXPECT_EQ(Row(4), (std::vector<int16_t>{1, 2, 10}));
-  EXPECT_EQ(Row(253), (std::vector<int16_t>{0, 9, 1}));
-  EXPECT_EQ(Row(254), (std::vector<int16_t>{0, 3, 8}));
-  EXPECT_EQ(Row(7).size(), 9u);
+}
+
+// Rows as the published table has them; rows 3 and 7 split their quadrilateral and pentagon the
+// published way.
+TEST(CubeTables, TriangleRowsAreThePublishedOnes) {
+  const std::vector<std::pair<int32_t, std::vector<int16_t>>> rows{
+      {0, {}},          {1, {0, 8, 3}},
+      {2, {0, 1, 9}},   {3, {1, 8, 3, 9, 8, 1}},
+      {4, {1, 2, 10}},  {7, {2, 8, 3, 2, 10, 8, 10, 9, 8}},
+      {253, {0, 9, 1}}, {254, {0, 3, 8}},
+      {255, {}},
+  };
+  for (const auto& [c, expected] : rows)
+    EXPECT_EQ(Row(c), expected) << c;
 }
 
 TEST(CubeTables, TextFormsHoldTheTables) {
@@ -61,6 +159,8 @@ TEST(CubeTables, TextFormsHoldTheTables) {
   TriangleTableText(rows);
   EXPECT_EQ(rows[0], "-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,");
   EXPECT_EQ(rows[1], " 0, 8, 3, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,");
+  EXPECT_EQ(rows[3], " 1, 8, 3, 9, 8, 1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,");
+  EXPECT_EQ(rows[7], " 2, 8, 3, 2, 10, 8, 10, 9, 8, -1, -1, -1, -1, -1, -1, -1,");
   EXPECT_EQ(rows[255], " -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1");
 }
 

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <random>
 
 #include "formula/FormulaGlobals.h"
 #include "render/surfaces/IsoSurface.h"
@@ -111,6 +113,38 @@ TEST(ImplicitSurfaceMesh, CornersOnANodeOnTheLevelWeldAcrossTriangles) {
   EXPECT_LE(atCentre, 3u); // at most one per corner of the first triangle that met the node
 }
 
+// On a regular grid corners are welded by the grid edges they lie on, which must find exactly the
+// vertices a search by position finds: also where nodes lie on the level or within the tolerance
+// of it, so that corners on different edges meet, and on grids whose steps are barely above the
+// tolerance or run backwards. A grid that is not regular is welded by position; moving a sample
+// that no cut cell uses makes one of the same surface.
+TEST(ImplicitSurfaceMesh, WeldingByGridEdgesEqualsWeldingByPosition) {
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> pick(-3, 3);
+  std::uniform_real_distribution<float> tiny(-2e-6f, 2e-6f);
+  for (const float span : {2.0f, 0.0006f, -3.0f}) {
+    SCOPED_TRACE(span);
+    IsoSamples s = Sample(14, 0, span, [](float, float, float) { return 0.0f; });
+    for (int32_t i = 0; i <= 14; ++i)
+      for (int32_t j = 0; j <= 14; ++j)
+        for (int32_t k = 0; k <= 14; ++k) {
+          const int v = pick(random);
+          const bool outer = std::min({i, j, k}) < 2 || std::max({i, j, k}) > 12;
+          s.W[s.Index(i, j, k)] = outer    ? 1.0f
+                                  : v == 0 ? 0.0f
+                                  : v == 1 ? tiny(random)
+                                           : float(v) * 0.3f + tiny(random);
+        }
+    const IsoMesh byEdges = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
+    s.Y[s.Index(0, 0, 0)] = 1e6f; // no cut cell stands on it, but the grid is no longer regular
+    const IsoMesh byPosition = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
+    ASSERT_GT(byEdges.Triangles.size(), 1000u);
+    EXPECT_EQ(byEdges.Triangles, byPosition.Triangles);
+    EXPECT_EQ(byEdges.Positions, byPosition.Positions);
+    EXPECT_EQ(byEdges.Normals, byPosition.Normals);
+  }
+}
+
 TEST(MarchingCubes, CellsWithoutValuesAreNotCut) {
   IsoSamples s = Sample(4, -1.5f, 1.5f, Sphere);
   const size_t whole = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}).Triangles.size();
@@ -146,6 +180,105 @@ TEST(IsoSurfaceMesh, NormalsPointToHigherValuesEverywhereOnTheGrid) {
     const IsoPoint face = FaceNormal(ball.Positions[size_t(t[0])], ball.Positions[size_t(t[1])],
                                      ball.Positions[size_t(t[2])]);
     EXPECT_GT(face[0] * n[0] + face[1] * n[1] + face[2] * n[2], 0.0f);
+  }
+}
+
+// Each triangle is drawn facing the way its vertex normals point, so one light shades it the same
+// from either side; a triangle wound against its normals is lit from behind and shows nearly
+// black. Checked on the fine grids of 4D graphs, where many triangles are tiny or slivers.
+TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
+  struct Case {
+    const char* name;
+    int32_t steps;
+    float level;
+    std::function<float(float, float, float)> f;
+  };
+  const std::vector<Case> cases{
+      {"sphere", 100, 2.0f, [](float x, float y, float z) { return x * x + y * y + z * z; }},
+      {"sphere level 1", 37, 1.0f, [](float x, float y, float z) { return x * x + y * y + z * z; }},
+      {"two lobes", 100, 0.2f,
+       [](float x, float y, float z) { return x * std::exp(-x * x - y * y - z * z); }},
+      {"two lobes below", 100, -0.2f,
+       [](float x, float y, float z) { return x * std::exp(-x * x - y * y - z * z); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const IsoMesh mesh = IsoSurfaceMesh(Sample(c.steps, -2, 2, c.f), c.level, 1.0f);
+    ASSERT_GT(mesh.Triangles.size(), 1000u);
+    size_t against = 0, degenerate = 0;
+    for (const auto& t : mesh.Triangles) {
+      const IsoPoint &p0 = mesh.Positions[size_t(t[0])], &p1 = mesh.Positions[size_t(t[1])],
+                     &p2 = mesh.Positions[size_t(t[2])];
+      const IsoPoint a{p1[0] - p0[0], p1[1] - p0[1], p1[2] - p0[2]};
+      const IsoPoint b{p2[0] - p0[0], p2[1] - p0[1], p2[2] - p0[2]};
+      const double face[3] = {double(a[1]) * b[2] - double(a[2]) * b[1],
+                              double(a[2]) * b[0] - double(a[0]) * b[2],
+                              double(a[0]) * b[1] - double(a[1]) * b[0]};
+      if (face[0] == 0 && face[1] == 0 && face[2] == 0) {
+        ++degenerate; // no facing to agree with
+        continue;
+      }
+      for (int32_t v : t) {
+        const IsoPoint& n = mesh.Normals[size_t(v)];
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+      }
+    }
+    EXPECT_EQ(against, 0u) << "of " << mesh.Triangles.size() << " triangles, " << degenerate
+                           << " degenerate";
+  }
+}
+
+// Samples a sphere of radius 1 on a box whose axes may run backwards (lo above hi) and have
+// different step counts.
+IsoSamples SphereOnBox(const std::array<int32_t, 3>& steps, const IsoPoint& lo,
+                       const IsoPoint& hi) {
+  IsoSamples s;
+  s.Resize(steps[0], steps[1], steps[2]);
+  for (int32_t i = 0; i <= steps[0]; ++i)
+    for (int32_t j = 0; j <= steps[1]; ++j)
+      for (int32_t k = 0; k <= steps[2]; ++k) {
+        const size_t at = s.Index(i, j, k);
+        s.X[at] = lo[0] + float(i) * (hi[0] - lo[0]) / float(steps[0]);
+        s.Y[at] = lo[1] + float(j) * (hi[1] - lo[1]) / float(steps[1]);
+        s.Z[at] = lo[2] + float(k) * (hi[2] - lo[2]) / float(steps[2]);
+        s.W[at] = Sphere(s.X[at], s.Y[at], s.Z[at]);
+      }
+  return s;
+}
+
+// However the grid runs along each axis (backwards, or with unequal spacings), the normals point
+// along the gradient in space, towards higher values, and each triangle faces them.
+TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
+  struct Case {
+    const char* name;
+    std::array<int32_t, 3> steps;
+    IsoPoint lo, hi;
+  };
+  const std::vector<Case> cases{
+      {"x backwards", {12, 12, 12}, {1.5f, -1.5f, -1.5f}, {-1.5f, 1.5f, 1.5f}},
+      {"all backwards", {12, 12, 12}, {1.5f, 1.5f, 1.5f}, {-1.5f, -1.5f, -1.5f}},
+      {"unequal spacings", {8, 40, 20}, {-1.5f, -1.5f, -1.5f}, {1.5f, 1.5f, 1.5f}},
+      {"long and backwards in z", {12, 12, 30}, {-1.5f, -1.5f, 4.0f}, {1.5f, 1.5f, -4.0f}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const IsoMesh mesh = IsoSurfaceMesh(SphereOnBox(c.steps, c.lo, c.hi), 0.0f, 1.0f);
+    ASSERT_GT(mesh.Triangles.size(), 100u);
+    float worst = 1;
+    size_t against = 0;
+    for (const auto& t : mesh.Triangles) {
+      const IsoPoint face = FaceNormal(mesh.Positions[size_t(t[0])], mesh.Positions[size_t(t[1])],
+                                       mesh.Positions[size_t(t[2])]);
+      for (int32_t v : t) {
+        const IsoPoint& p = mesh.Positions[size_t(v)];
+        const IsoPoint& n = mesh.Normals[size_t(v)];
+        const float r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+        worst = std::min(worst, (p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r);
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+      }
+    }
+    EXPECT_GT(worst, 0.97f) << "a normal strays from the sphere's radius";
+    EXPECT_EQ(against, 0u);
   }
 }
 
