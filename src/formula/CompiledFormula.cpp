@@ -972,11 +972,14 @@ EvalOutcome CompiledFormula::Run(const FormulaVars& vars) const {
   return out;
 }
 
-float CompiledFormula::Evaluate(const FormulaVars& vars) const {
+// The point-by-point forms take the evaluator, sine and cosine in whole: a 2D curve calls them once
+// per sample, and the calls between them cost as much as a short formula's work.
+__attribute__((flatten)) float CompiledFormula::Evaluate(const FormulaVars& vars) const {
   return Execute<false, false>(vars, nullptr);
 }
 
-bool CompiledFormula::Evaluate(const FormulaVars& vars, float& sngResult) const {
+__attribute__((flatten)) bool CompiledFormula::Evaluate(const FormulaVars& vars,
+                                                        float& sngResult) const {
   if (code_.empty()) return false;
   sngResult = Execute<false, false>(vars, nullptr);
   return true;
