@@ -226,10 +226,16 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
       break;
     }
     case Kind::Item: {
-      // A name the list does not hold selects nothing and is kept unless the user picks one.
+      // A name the list does not hold shows as typed in a box that takes typing; otherwise, and
+      // for an empty name, the box keeps the name it opened with. Either way the graph keeps its
+      // own name unless the user picks another.
       auto* combo = static_cast<QComboBox*>(f.control);
-      combo->setCurrentIndex(
-          combo->findText(QString::fromStdString(g.GetText(f.prop)), Qt::MatchFixedString));
+      const QString name = QString::fromStdString(g.GetText(f.prop));
+      const int position = combo->findText(name, Qt::MatchFixedString);
+      if (position >= 0)
+        combo->setCurrentIndex(position);
+      else if (!name.trimmed().isEmpty() && combo->isEditable())
+        combo->setEditText(name);
       break;
     }
     case Kind::Swatch:
@@ -242,6 +248,11 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
     }
     m_filled[{f.control, f.prop}] = ShownState(f);
   }
+}
+
+void DialogBindings::Remember(const std::vector<FieldBinding>& fields) {
+  for (const FieldBinding& f : fields)
+    m_filled[{f.control, f.prop}] = ShownState(f);
 }
 
 std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBinding>& fields,
@@ -310,7 +321,9 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
       break;
     }
     case Kind::Item:
-      if (ListPosition(f.control) >= 0) writes.emplace_back(f.prop, ShownState(f));
+      // An empty name is never committed: the graph keeps the one it has.
+      if (!QString::fromStdString(ShownState(f)).trimmed().isEmpty())
+        writes.emplace_back(f.prop, ShownState(f));
       break;
     case Kind::Swatch:
       writes.emplace_back(f.prop, static_cast<ColorSwatch*>(f.control)->Color());
@@ -343,6 +356,22 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
     }
   }
   return writes;
+}
+
+void NameColorSchemeOnColormap(PropertyWrites& writes, const Graph* selected,
+                               const QObject* schemeBox) {
+  auto* combo = qobject_cast<const QComboBox*>(schemeBox);
+  if (!selected || !combo) return;
+  bool toColormap = false;
+  for (const auto& [prop, value] : writes) {
+    if (prop == GraphProp::ColorName) return;
+    if (prop == GraphProp::FillStyle) {
+      const int32_t* code = std::get_if<int32_t>(&value);
+      toColormap = code && *code == ColorMapFill;
+    }
+  }
+  const std::string name = combo->currentText().trimmed().toStdString();
+  if (toColormap && !name.empty()) writes.emplace_back(GraphProp::ColorName, name);
 }
 
 bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Graph>& selected,
