@@ -256,22 +256,28 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
           }
           EXPECT_EQ(Text(d, "Text5"), "-1.1") << at;
           EXPECT_EQ(Text(d, "Text7"), "7") << at;
-          // The third row: an implicit surface's box, the clipping range of the others.
-          EXPECT_EQ(Text(d, "Text14"), form == Implicit ? "-1.5" : "1") << at;
-          EXPECT_EQ(Text(d, "Text16"), "5") << at;
+          // The third row's pair is the clipping range for every form; "Steps z" holds StepW
+          // for still graphs and stays as loaded for animated ones.
+          EXPECT_EQ(Text(d, "Text14"), "1") << at;
+          EXPECT_EQ(Text(d, "Text15"), "-1") << at;
+          EXPECT_EQ(Text(d, "Text16"), animated ? "20" : "5") << at;
           EXPECT_FALSE(Checked(d, "Check4")) << at;
-          EXPECT_TRUE(Checked(d, form == Implicit ? "Option4" : "Option3") || form == Implicit)
-              << at;
-          EXPECT_EQ(Current(d, "Combo4"), "Fiery") << at;
+          // Fill style 2 selects its option, greyed for an implicit surface.
+          EXPECT_TRUE(Checked(d, "Option3")) << at;
+          EXPECT_EQ(Enabled(d, "Option3"), form != Implicit) << at;
+          EXPECT_EQ(Current(d, "Combo4"), "Rainbow") << at;
           EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 88) << at;
           EXPECT_EQ(Find<QListWidget>(d, "List1")->currentRow(), 12) << at;
           EXPECT_TRUE(Checked(d, "Option6")) << at;
           EXPECT_TRUE(Checked(d, "Option8")) << at;
           EXPECT_TRUE(Checked(d, "Check1") && !Checked(d, "Check2") && Checked(d, "Check3")) << at;
-          EXPECT_TRUE(Checked(d, "Check6") && Checked(d, "Check7")) << at;
-          EXPECT_EQ(Text(d, "Text18"), "/no/such/picture.bmp") << at;
-          EXPECT_TRUE(Checked(d, "Option14")) << "a mode other than 1 shows as Blend";
-          EXPECT_EQ(Find<QSlider>(d, "Slider1")->value(), 2) << at;
+          // Texture and transparency show a still graph's values, a fresh dialog's for animated.
+          EXPECT_EQ(Checked(d, "Check6"), !animated) << at;
+          EXPECT_EQ(Checked(d, "Check7"), !animated) << at;
+          EXPECT_EQ(Text(d, "Text18"), animated ? "" : "/no/such/picture.bmp") << at;
+          EXPECT_TRUE(Checked(d, animated ? "Option15" : "Option14"))
+              << at << ": a mode other than 1 shows as Blend";
+          EXPECT_EQ(Find<QSlider>(d, "Slider1")->value(), animated ? 0 : 2) << at;
           Click(d, "Command1");
         };
         mnuFunEdit_Click(host);
@@ -282,6 +288,54 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
         EXPECT_EQ(host.builds, 1) << at;
         EXPECT_NE(host.rows[0].caption, "row") << at;
       }
+}
+
+TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
+  struct Row {
+    int32_t type, form, fillStyle;
+    const char* scheme;  // the scheme box
+    const char* checked; // the fill-style option selected
+    bool greyed;         // that option disabled
+  } rows[] = {
+      {Surface3D, Explicit, 5, "Rainbow", "Option16", false},
+      {Surface3D, Parametric, 5, "Rainbow", "Option16", false},
+      {Surface3DAnimation, Explicit, 5, "Rainbow", "Option16", false},
+      {Curve3D, Explicit, 5, "Rainbow", "Option16", false},
+      {Curve3DAnimation, Explicit, 5, "Fiery", "Option16", false},
+      {Curve3DAnimation, Parametric, 5, "Rainbow", "Option16", false},
+      {Curve3DAnimation, Explicit, 4, "Rainbow", "Option4", false},
+      {Surface3D, Implicit, 5, "Rainbow", "Option4", false},
+      {Surface3DAnimation, Implicit, 9, "Rainbow", "Option4", false},
+      {Surface3D, Implicit, 1, "Rainbow", "Option1", true},
+      {Surface3D, Explicit, 0, "Rainbow", "Option16", false},
+  };
+  for (const Row& row : rows) {
+    ResetDocumentState();
+    host = CommandTestHost();
+    DocumentType = DocumentType3D;
+    auto g = Shown(host, Graph3D(row.type, Cartesian3D, row.form));
+    g->FillStyle = row.fillStyle;
+    const std::string at = std::to_string(row.type) + " " + std::to_string(row.form) + " " +
+                           std::to_string(row.fillStyle);
+    user = [&](QDialog& d) {
+      EXPECT_EQ(Current(d, "Combo4"), row.scheme) << at;
+      EXPECT_TRUE(Checked(d, row.checked)) << at;
+      EXPECT_EQ(Enabled(d, row.checked), !row.greyed) << at;
+      Click(d, "Command1");
+    };
+    mnuFunEdit_Click(host);
+    EXPECT_EQ(g->FillStyle, row.fillStyle) << at << ": kept when unchanged";
+    EXPECT_EQ(g->ColorName, "Fiery") << at;
+  }
+  // Choosing "Colormap" takes the scheme the box shows.
+  auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
+  user = [&](QDialog& d) {
+    Click(d, "Option16");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(g->FillStyle, 5);
+  EXPECT_EQ(g->ColorName, "Rainbow");
 }
 
 TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
