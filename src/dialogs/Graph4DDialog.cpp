@@ -15,6 +15,7 @@
 #include <charconv>
 #include <sstream>
 
+#include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogFields.h"
 #include "model/GraphKinds.h"
@@ -249,8 +250,7 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
   Text28 = m_y->field[0], Text27 = m_y->field[1], Text26 = m_y->field[2];
   Text22 = m_z->field[0], Text21 = m_z->field[1], Text20 = m_z->field[2];
   Text25 = m_tRow->field[0], Text24 = m_tRow->field[1], Text23 = m_tRow->field[2];
-  // The frame count is the program's, set in Animation > "Options...".
-  Text23->setEnabled(false);
+  // "Steps t" shows the program's frame count; a new count typed here is put in force on OK.
   page->addWidget(frame2, 4, 0, 1, 2);
 
   auto* frame3 = Named(new QGroupBox("Color", function), "Frame3");
@@ -349,6 +349,7 @@ void Graph4DDialog::SetAnimationMode(bool animated) {
   Combo3->addItem(animated ? "v=f(x,y,z,t)" : "v=f(x,y,z)");
   Combo3->setCurrentIndex(0);
   Text23->setText(QString::number(FrameCount));
+  m_shownFrames = Text23->text();
 }
 
 void Graph4DDialog::PrepareAdd(const AddDialogSetup& setup) { SetAnimationMode(setup.animated); }
@@ -530,6 +531,20 @@ void Graph4DDialog::Command14_Click() { List4->clear(); }
 void Graph4DDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
+  // The frame count of "Steps t", when the user changed it.
+  std::optional<int32_t> frames;
+  if (AnimationMode() && Text23->text() != m_shownFrames) {
+    const std::optional<float> value = EvaluateNumberText(Text23->text().toStdString(), nullptr);
+    const double whole = value ? vb::RoundHalfEven(*value) : 0.0;
+    if (!value || whole < MinFrameCount || whole > MaxFrameCount) {
+      Refuse("\"Steps t\" must be a whole number from " + std::to_string(MinFrameCount) +
+                 " to " + std::to_string(MaxFrameCount) + ".",
+             Text23);
+      Text23->selectAll();
+      return;
+    }
+    if (static_cast<int32_t>(whole) != FrameCount) frames = static_cast<int32_t>(whole);
+  }
   // The grid rows along each axis after the change.
   std::array<int32_t, 3> gridRows{};
   const GraphProp stepProps[3] = {P::StepU, P::StepV, P::StepW};
@@ -600,7 +615,10 @@ void Graph4DDialog::Command1_Click() {
   request.funForm = Explicit;
   request.animation = animated;
   request.writes = std::move(*writes);
-  request.extra = [slices, isoValues](Graph& g) {
+  request.extra = [this, slices, isoValues, frames](Graph& g) {
+    // The other shown graphs follow a new frame count as Animation Options makes them; the
+    // commit samples this one.
+    if (frames) SampleForNewFrameCount(m_host, &g);
     for (int axis = 0; axis < 3; ++axis) {
       if (!slices[size_t(axis)]) continue;
       const SliceAxis& a = SliceAxes[axis];
@@ -623,7 +641,14 @@ void Graph4DDialog::Command1_Click() {
         g.IsoSurValue[static_cast<int32_t>(j) + 1] = (*isoValues)[j];
     }
   };
-  if (GraphDialogCommit(request, m_selected, m_host)) accept();
+  // The commit samples with the new count (and judges its size by it); a refusal restores it.
+  const int32_t framesBefore = FrameCount;
+  if (frames) FrameCount = *frames;
+  if (GraphDialogCommit(request, m_selected, m_host)) {
+    accept();
+    return;
+  }
+  FrameCount = framesBefore;
 }
 
 void Graph4DDialog::Command2_Click() { reject(); }

@@ -104,4 +104,5 @@ private:
   std::unique_ptr<DomainRow> m_x, m_y, m_z, m_tRow;
   DialogBindings m_bindings;
   std::array<std::vector<std::string>, 4> m_filledRows; // the three slice lists and List4
+  QString m_shownFrames; // what "Steps t" showed when the dialog opened
 };

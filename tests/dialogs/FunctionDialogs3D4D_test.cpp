@@ -639,4 +639,54 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
   EXPECT_EQ(host.rows[0].caption, "4D Graph  v=x*y*z");
 }
 
+// A small animated 4D graph as documents hold it.
+std::shared_ptr<Graph> Animated4D() {
+  auto g = std::make_shared<Graph>();
+  g->GraphType = Function4DAnimation, g->CoordType = Cartesian3D, g->FunForm = Explicit;
+  g->Animation = true;
+  g->ExpressV = "x*y*z*t", g->StepU = g->StepV = g->StepW = 4;
+  g->ExpressX = g->ExpressY = g->ExpressZ = "0";
+  g->MinU = g->MinV = g->MinW = -1.0f, g->MaxU = g->MaxV = g->MaxW = 1.0f;
+  g->MinT = 0.0f, g->MaxT = 1.0f;
+  return g;
+}
+
+TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
+  DocumentType = DocumentType4D;
+  auto other = Shown(host, Animated4D());
+  auto g = Shown(host, Animated4D());
+  user = [&](QDialog& d) {
+    EXPECT_TRUE(Find<QLineEdit>(d, "Text23")->isEnabled());
+    EXPECT_EQ(Text(d, "Text23"), "10");
+    Type(d, "Text23", "0");
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    EXPECT_EQ(FrameCount, 10);
+    Type(d, "Text23", "2*3");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "\"Steps t\" must be a whole number from 1 to 10000.");
+  EXPECT_EQ(FrameCount, 6);
+  EXPECT_EQ(host.optionsFrames, 6) << "Animation Options shows the new count";
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{other->ID, g->ID})) << "each sampled once";
+  EXPECT_EQ(host.builds, 1);
+  EXPECT_EQ(g->StepT(), 6);
+
+  // An unchanged count samples only the edited graph; an added graph brings its count along.
+  host.sampled.clear();
+  user = [&](QDialog& d) { Click(d, "Command1"); };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{g->ID}));
+  user = [&](QDialog& d) {
+    Type(d, "Text34", "x+y+z+t");
+    Type(d, "Text23", "4");
+    Click(d, "Command1");
+  };
+  Add("mnuAnim4D_Click");
+  EXPECT_EQ(FrameCount, 4);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3);
+}
+
 } // namespace
