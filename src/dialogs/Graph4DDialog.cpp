@@ -12,7 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <charconv>
+#include <cmath>
+#include <limits>
 #include <sstream>
 
 #include "commands/AnimationOptions.h"
@@ -101,15 +102,15 @@ const SliceTabNames TabNames[3] = {
      {"Command9", "Command10", "Command11"}},
 };
 
-// A plain decimal number token (as the rows hold them), read whole.
-std::optional<double> Token(const std::string& token) {
-  double value = 0.0;
-  const char* end = token.data() + token.size();
-  const char* first = token.data();
-  if (first != end && *first == '+') ++first;
-  const auto [ptr, ec] = std::from_chars(first, end, value);
-  if (ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
+// A number token of a row, read whole by the runtime's numeric test (rows hold numbers as they
+// were typed or as their text).
+std::optional<double> Token(const std::string& token) { return vb::NumericText(token); }
+
+// The text a row keeps for a typed number: the text as typed when the runtime reads it as one
+// number, else the text of the value it gave.
+std::string TypedOr(const QLineEdit* box, const std::string& valueText) {
+  const std::string typed = box->text().toStdString();
+  return vb::NumericText(typed) ? typed : valueText;
 }
 
 void Refuse(const std::string& message, QWidget* focus) {
@@ -123,13 +124,21 @@ void Refuse(const std::string& message, QWidget* focus) {
 
 } // namespace
 
-std::string SliceItemText(const SliceItem& s, bool filled) {
-  std::vector<std::string> t = {NumberText(s.value),        std::to_string(s.firstFrom),
-                                std::to_string(s.firstTo),  std::to_string(s.secondFrom),
-                                std::to_string(s.secondTo), s.color ? "1" : "0"};
+std::string SliceItemText(const SliceItem& s, bool filled) { return SliceItemText(s, filled, {}); }
+
+std::string SliceItemText(const SliceItem& s, bool filled, const SliceItemTyped& typed) {
+  auto or_ = [](const std::string& text, std::string value) {
+    return text.empty() ? value : text;
+  };
+  std::vector<std::string> t = {or_(typed.value, NumberText(s.value)),
+                                or_(typed.rows[0], std::to_string(s.firstFrom)),
+                                or_(typed.rows[1], std::to_string(s.firstTo)),
+                                or_(typed.rows[2], std::to_string(s.secondFrom)),
+                                or_(typed.rows[3], std::to_string(s.secondTo)),
+                                s.color ? "1" : "0"};
   t.push_back(s.contour ? "1" : "0");
   if (s.contour) {
-    t.push_back(NumberText(s.levels));
+    t.push_back(or_(typed.levels, NumberText(s.levels)));
     t.push_back(std::to_string(s.contourColor));
   }
   t.push_back(s.vector ? "1" : "0");
@@ -460,6 +469,9 @@ void Graph4DDialog::SliceAdd(int axis) {
     return box->objectName().toStdString();
   };
   auto number = [&](QLineEdit* box) -> std::optional<float> {
+    // A plain number as the runtime reads it ("2e1" too), else a formula without variables.
+    if (const std::optional<double> plain = vb::NumericText(box->text().toStdString()))
+      if (std::fabs(*plain) <= std::numeric_limits<float>::max()) return float(*plain);
     const std::optional<float> value = EvaluateNumberText(box->text().toStdString(), &why);
     if (!value) Refuse("\"" + caption(box) + "\" " + why + ".", box);
     return value;
@@ -491,7 +503,14 @@ void Graph4DDialog::SliceAdd(int axis) {
   if (!CheckSliceRanges(axis, s, firstRows.value_or(VolumeSteps.max + 1),
                         secondRows.value_or(VolumeSteps.max + 1)))
     return;
-  t.list->addItem(QString::fromStdString(SliceItemText(s, false)));
+  // The row holds the texts as typed where they read back as the same numbers; a formula such
+  // as "-1/4" is held as its value.
+  SliceItemTyped typed;
+  typed.value = TypedOr(t.value, NumberText(s.value));
+  for (size_t r = 0; r < 4; ++r)
+    typed.rows[r] = TypedOr(t.rows[r], std::to_string(*rows[r]));
+  if (s.contour) typed.levels = TypedOr(t.step, NumberText(s.levels));
+  t.list->addItem(QString::fromStdString(SliceItemText(s, false, typed)));
 }
 
 void Graph4DDialog::SliceDelete(int axis) {
@@ -513,13 +532,18 @@ void Graph4DDialog::Command12_Click() {
     Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", List4);
     return;
   }
-  std::string why;
-  const std::optional<float> value = EvaluateNumberText(Text19->text().toStdString(), &why);
+  // A text the runtime reads as one number is added as typed; "2pi" or "1/4" is not.
+  const std::string typed = Text19->text().toStdString();
+  const std::optional<double> value = vb::NumericText(typed);
   if (!value) {
-    Refuse("The iso value " + why + ".", Text19);
+    Refuse("The iso value is not a number.", Text19);
     return;
   }
-  List4->addItem(QString::fromStdString(NumberText(*value)));
+  if (std::fabs(*value) > std::numeric_limits<float>::max()) {
+    Refuse("The iso value lies beyond the range of single-precision numbers.", Text19);
+    return;
+  }
+  List4->addItem(Text19->text());
 }
 
 void Graph4DDialog::Command13_Click() {

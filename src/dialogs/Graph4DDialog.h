@@ -43,6 +43,14 @@ struct SliceItem {
 // The row text of a slice. Rows the Edit fill writes end every token with a blank; rows the
 // "Add" buttons write separate the tokens by blanks.
 std::string SliceItemText(const SliceItem& item, bool filled);
+// The texts a slice's numbers were typed as (empty: the text of the value), which an added row
+// keeps in place of the values' texts.
+struct SliceItemTyped {
+  std::string value;
+  std::array<std::string, 4> rows;
+  std::string levels;
+};
+std::string SliceItemText(const SliceItem& item, bool filled, const SliceItemTyped& typed);
 // A row read back; nothing (why in *message) when it is not a slice row.
 std::optional<SliceItem> ParseSliceItemText(const std::string& text, std::string* message);
 

@@ -689,4 +689,43 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3);
 }
 
+TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
+  DocumentType = DocumentType4D;
+  const struct {
+    const char* typed;
+    bool added;
+  } isoRows[] = {{"2pi", false}, {"1/4", false}, {"1 2", false}, {"1e39", false},
+                 {"", false},    {"1.50", true}, {" 3", true},   {"1e3", true},
+                 {"&H10", true}, {"-.5", true}};
+  QStringList expected;
+  for (const auto& row : isoRows)
+    if (row.added) expected << row.typed;
+  user = [&](QDialog& d) {
+    Type(d, "Text34", "x*y*z");
+    for (const auto& row : isoRows) {
+      Type(d, "Text19", row.typed);
+      Click(d, "Command12");
+    }
+    EXPECT_EQ(ListRows(d, "List4"), expected);
+    Type(d, "Text1", "0.50");
+    Type(d, "Text8", "2e1");
+    Type(d, "Text4", "1/2");
+    Click(d, "Command3");
+    EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
+    Click(d, "Command1");
+  };
+  Add("mnuDrawFun4D_Click");
+  EXPECT_EQ(dialogs.prompter.shown.size(), 5u) << "one message for each refused value";
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
+  ASSERT_EQ(g.IsoSurfaceNum, 5);
+  const float values[] = {1.5f, 3.0f, 1000.0f, 16.0f, -0.5f};
+  for (int j = 0; j < 5; ++j)
+    EXPECT_EQ(g.IsoSurValue[j + 1], values[j]) << j;
+  ASSERT_EQ(g.Slice4NumX, 1);
+  EXPECT_EQ(g.Slice4X[1], 0.5f);
+  EXPECT_EQ(g.Slice4YZYE[1], 20);
+  EXPECT_EQ(g.SliceXContLevels[1], 0.5f);
+}
+
 } // namespace
