@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -60,7 +62,7 @@ struct SliceTabNames {
   const char* valueCaption;
   std::array<const char*, 4> rows;
   const char *firstCaption, *secondCaption;
-  const char *colorMap, *contour, *step, *swatch, *list, *listCaption;
+  const char *colorMap, *contour, *step, *swatch, *list, *listCaption, *listLabel;
   std::array<const char*, 3> buttons;
 };
 const SliceTabNames TabNames[3] = {
@@ -75,6 +77,7 @@ const SliceTabNames TabNames[3] = {
      "Picture3",
      "List1",
      "Seleted Values",
+     "List1Caption",
      {"Command3", "Command4", "Command5"}},
     {"Text3",
      "Input a Y Value",
@@ -87,6 +90,7 @@ const SliceTabNames TabNames[3] = {
      "Picture5",
      "List2",
      "Seleted Values",
+     "List2Caption",
      {"Command6", "Command7", "Command8"}},
     {"Text6",
      "Input a Z Value",
@@ -99,6 +103,7 @@ const SliceTabNames TabNames[3] = {
      "Picture7",
      "List3",
      "Selected Values",
+     "List3Caption",
      {"Command9", "Command10", "Command11"}},
 };
 
@@ -227,9 +232,14 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
   auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
   auto* formulaGrid = new QGridLayout(frame1);
   Label39 = Named(new QLabel("f(x,y,z)", frame1), "Label39");
-  Text34 = Named(new QLineEdit(frame1), "Text34");
+  // A long function wraps over several lines and scrolls.
+  Text34 = Named(new QPlainTextEdit(frame1), "Text34");
+  Text34->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text34->setTabChangesFocus(true);
+  Text34->setFixedHeight(Text34->fontMetrics().lineSpacing() * 3 +
+                         2 * (Text34->frameWidth() + int(Text34->document()->documentMargin())));
   Label39->setBuddy(Text34);
-  formulaGrid->addWidget(Label39, 0, 0);
+  formulaGrid->addWidget(Label39, 0, 0, Qt::AlignTop);
   formulaGrid->addWidget(Text34, 0, 1);
   page->addWidget(frame1, 3, 0, 1, 2);
 
@@ -305,16 +315,24 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
     t.swatch->setFixedHeight(t.step->sizeHint().height());
     grid->addWidget(swatchLabel, 5, 2);
     grid->addWidget(t.swatch, 5, 3);
-    grid->addWidget(new QLabel(n.listCaption, tab), 6, 0, 1, 2);
+    // Under the editors: the list's caption, then the list beside its buttons, taking the room
+    // the tab has left.
+    auto* listLabel = Named(new QLabel(n.listCaption, tab), n.listLabel);
     t.list = Named(new QListWidget(tab), n.list);
-    grid->addWidget(t.list, 7, 0, 3, 3);
+    listLabel->setBuddy(t.list);
+    grid->addWidget(listLabel, 6, 0, 1, 4);
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(t.list, 1);
+    auto* buttons = new QVBoxLayout;
     t.add = Named(new QPushButton("Add", tab), n.buttons[0]);
     t.remove = Named(new QPushButton("Delete", tab), n.buttons[1]);
     t.reset = Named(new QPushButton("Reset", tab), n.buttons[2]);
-    grid->addWidget(t.add, 7, 3);
-    grid->addWidget(t.remove, 8, 3);
-    grid->addWidget(t.reset, 9, 3);
-    grid->setRowStretch(9, 1); // the list takes the room
+    for (QPushButton* button : {t.add, t.remove, t.reset})
+      buttons->addWidget(button);
+    buttons->addStretch();
+    listRow->addLayout(buttons);
+    grid->addLayout(listRow, 7, 0, 1, 4);
+    grid->setRowStretch(7, 1);
     SSTab1->addTab(tab, SliceAxes[axis].tab);
     connect(t.add, &QPushButton::clicked, this, [this, axis] { SliceAdd(axis); });
     connect(t.remove, &QPushButton::clicked, this, [this, axis] { SliceDelete(axis); });

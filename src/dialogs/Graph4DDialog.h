@@ -29,6 +29,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -93,7 +94,8 @@ public:
   void Command2_Click();
 
   QTabWidget* SSTab1;
-  QLineEdit *Text35, *Text34, *Text31, *Text30, *Text29, *Text28, *Text27, *Text26, *Text22,
+  QPlainTextEdit* Text34; // the function
+  QLineEdit *Text35, *Text31, *Text30, *Text29, *Text28, *Text27, *Text26, *Text22,
       *Text21, *Text20, *Text25, *Text24, *Text23, *Text19;
   QLabel* Label39;
   QComboBox *Combo1, *Combo3, *Combo4;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 #include <cmath>
@@ -44,6 +45,9 @@ std::string ShownState(const FieldBinding& f) {
   case Kind::Formula:
   case Kind::Real:
   case Kind::Whole:
+    // A box of several lines holds one text: its line breaks are blanks.
+    if (auto* lines = qobject_cast<const QPlainTextEdit*>(f.control))
+      return lines->toPlainText().replace('\n', ' ').toStdString();
     return static_cast<QLineEdit*>(f.control)->text().toStdString();
   case Kind::Check:
     return static_cast<QCheckBox*>(f.control)->isChecked() ? "1" : "0";
@@ -82,6 +86,7 @@ void Reveal(QObject* control) {
     }
   widget->setFocus();
   if (auto* box = qobject_cast<QLineEdit*>(widget)) box->selectAll();
+  if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) lines->selectAll();
 }
 
 void Refuse(QObject* control, const std::string& message) {
@@ -201,7 +206,10 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
     switch (f.kind) {
     case Kind::Text:
     case Kind::Formula:
-      static_cast<QLineEdit*>(f.control)->setText(QString::fromStdString(g.GetText(f.prop)));
+      if (auto* lines = qobject_cast<QPlainTextEdit*>(f.control))
+        lines->setPlainText(QString::fromStdString(g.GetText(f.prop)));
+      else
+        static_cast<QLineEdit*>(f.control)->setText(QString::fromStdString(g.GetText(f.prop)));
       break;
     case Kind::Real:
       static_cast<QLineEdit*>(f.control)->setText(

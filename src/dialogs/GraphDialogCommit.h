@@ -41,7 +41,8 @@ class QWidget;
 struct FieldBinding {
   enum class Kind {
     Text,    // QLineEdit: a name, as typed
-    Formula, // QLineEdit: a formula, as typed; must not be empty and must parse
+    Formula, // QLineEdit or QPlainTextEdit (line breaks read as blanks): a formula, as typed;
+             // must not be empty and must parse
     Real,    // QLineEdit: a number (a formula without variables)
     Whole,   // QLineEdit: a whole number within range
     Check,   // QCheckBox

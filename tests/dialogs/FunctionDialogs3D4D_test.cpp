@@ -7,6 +7,7 @@
 #include "dialogs/DialogTestFixture.h"
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -726,6 +727,37 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
   EXPECT_EQ(g.Slice4X[1], 0.5f);
   EXPECT_EQ(g.Slice4YZYE[1], 20);
   EXPECT_EQ(g.SliceXContLevels[1], 0.5f);
+}
+
+TEST_F(Dialogs4D, AFunctionOfSeveralLinesAndSliceListsThatTakeTheRoom) {
+  DocumentType = DocumentType4D;
+  user = [&](QDialog& d) {
+    auto* function = Find<QPlainTextEdit>(d, "Text34");
+    EXPECT_EQ(function->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    Type(d, "Text34", "x*y");
+    QTest::keyClick(function, Qt::Key_Return);
+    QTest::keyClicks(function, "+z");
+    EXPECT_EQ(d.result(), 0) << "Enter starts a new line; it does not press OK";
+    d.show();
+    for (const char* const* names :
+         {std::array{"List1", "List1Caption", "Picture3"}.data(),
+          std::array{"List2", "List2Caption", "Picture5"}.data(),
+          std::array{"List3", "List3Caption", "Picture7"}.data()}) {
+      QWidget* list = Find<QWidget>(d, names[0]);
+      Reveal(list);
+      QApplication::processEvents();
+      const QRect caption = Find<QWidget>(d, names[1])->geometry();
+      const QRect above = Find<QWidget>(d, names[2])->geometry();
+      const int page = list->parentWidget()->height();
+      EXPECT_LT(caption.top() - above.bottom(), 24) << names[0] << ": no gap above the caption";
+      EXPECT_LT(list->geometry().top() - caption.bottom(), 16) << names[0];
+      EXPECT_GT(list->height(), page / 3) << names[0] << ": the list takes the room";
+    }
+    Click(d, "Command1");
+  };
+  Add("mnuDrawFun4D_Click");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->ExpressV, "x*y +z") << "a line break is a blank";
 }
 
 } // namespace
