@@ -739,10 +739,10 @@ TEST_F(Dialogs4D, AFunctionOfSeveralLinesAndSliceListsThatTakeTheRoom) {
     QTest::keyClicks(function, "+z");
     EXPECT_EQ(d.result(), 0) << "Enter starts a new line; it does not press OK";
     d.show();
-    for (const char* const* names :
-         {std::array{"List1", "List1Caption", "Picture3"}.data(),
-          std::array{"List2", "List2Caption", "Picture5"}.data(),
-          std::array{"List3", "List3Caption", "Picture7"}.data()}) {
+    const std::array<const char*, 3> tabs[] = {{"List1", "List1Caption", "Picture3"},
+                                               {"List2", "List2Caption", "Picture5"},
+                                               {"List3", "List3Caption", "Picture7"}};
+    for (const auto& names : tabs) {
       QWidget* list = Find<QWidget>(d, names[0]);
       Reveal(list);
       QApplication::processEvents();
