@@ -118,12 +118,15 @@ Graph3DDialog::Graph3DDialog(GraphCommandHost& host, QWidget* parent)
   SSTab1->addTab(function, "Function");
 
   // "Color", "Material", "Appearance": the style tabs of surfaces, under this dialog's names.
-  Style = std::make_unique<RibbonStyle>(SSTab1);
+  Style = std::make_unique<RibbonStyle>(SSTab1, RibbonStyle::Layout::Surface);
   Style->colorScheme->setObjectName("Combo4");
   Style->fillStyle->Button(5)->setObjectName("Option16");
   Style->fillStyle->SetCode(Function3DFillStyleOnLoad);
-  if (auto* frame = Style->show->findChild<QGroupBox*>()) frame->setTitle("Model");
-  if (auto* frame = Style->smooth->findChild<QGroupBox*>()) frame->setTitle("Smoothness");
+  // The four lists are editable drop-downs; typing into one runs no handler and adds no item.
+  for (QComboBox* combo : {Combo1, Combo2, Combo3, Style->colorScheme}) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+  }
 
   auto* special = new QWidget(SSTab1);
   auto* specialLayout = new QVBoxLayout(special);
@@ -305,7 +308,10 @@ void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   // "Colormap"; every other graph shows "Rainbow" there.
   const bool ownScheme =
       g.GraphType == Curve3DAnimation && g.FunForm == Explicit && g.FillStyle == ColorMapFill;
-  if (!ownScheme) Style->colorScheme->setCurrentIndex(0);
+  if (!ownScheme) {
+    Style->colorScheme->setCurrentIndex(0);
+    Style->colorScheme->setEditText(Style->colorScheme->itemText(0));
+  }
   if (animated) {
     // An animated graph shows the texture, transparency and "Steps z" a fresh dialog has.
     Text16->setText(Q(Function3DThirdStepsOnLoad));
@@ -391,6 +397,18 @@ void Graph3DDialog::Command1_Click() {
   const int kind = Combo2->currentIndex();
   const int form = Combo3->currentIndex();
   if (kind < 0 || form < 0 || Combo1->currentIndex() < 0) return; // every opening chooses them
+  // A selector whose typed text names none of its items is not taken for the item it had.
+  for (QComboBox* selector : {Combo2, Combo3, Combo1})
+    if (selector->currentText() != selector->itemText(selector->currentIndex())) {
+      QString caption = selector->objectName();
+      for (const QLabel* label : selector->parentWidget()->findChildren<QLabel*>())
+        if (label->buddy() == selector) caption = label->text();
+      MsgBox("Choose an item of \"" + caption.toStdString() + "\".", MsgButtons::OK,
+             MsgIcon::Exclamation, "Error");
+      SSTab1->setCurrentIndex(0);
+      selector->setFocus();
+      return;
+    }
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
   // Overlays that are not offered are not taken: an edited graph keeps its own, a new one has none.

@@ -339,6 +339,62 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
   EXPECT_EQ(g->ColorName, "Rainbow");
 }
 
+TEST_F(Dialogs3D, EditableListsBracketedColoursAndOptionsInRows) {
+  DocumentType = DocumentType3D;
+  auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
+  g->FillStyle = 5, g->ColorName = "Custom";
+  user = [&](QDialog& d) {
+    for (const char* name : {"Combo1", "Combo2", "Combo3", "Combo4"})
+      EXPECT_TRUE(Find<QComboBox>(d, name)->isEditable()) << name;
+    EXPECT_EQ(Current(d, "Combo4"), "Rainbow") << "a surface shows Rainbow";
+    // Typing runs no handler: the captions stay until an item is picked.
+    QComboBox* coordinate = Find<QComboBox>(d, "Combo1");
+    coordinate->lineEdit()->selectAll();
+    QTest::keyClicks(coordinate->lineEdit(), "Polar");
+    EXPECT_EQ(Label(d, "Label2"), "z(x,y)");
+    EXPECT_EQ(coordinate->count(), 3) << "typing adds no item";
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted) << "a typed coordinate system is no item";
+    Choose(d, "Combo1", 1);
+    EXPECT_EQ(Label(d, "Label2"), "z(a,r)");
+    // A scheme name may be typed.
+    QComboBox* scheme = Find<QComboBox>(d, "Combo4");
+    scheme->lineEdit()->selectAll();
+    QTest::keyClicks(scheme->lineEdit(), "Sunset");
+    // The model and smoothness options run left to right; lines join the gradient options to
+    // the first and second colour.
+    d.show();
+    Reveal(Find<QWidget>(d, "Option5"));
+    QApplication::processEvents();
+    for (auto row : {std::array{"Option5", "Option6", "Option7"},
+                     std::array{"Option8", "Option9", "Option10"}}) {
+      const QWidget* a = Find<QWidget>(d, row[0]);
+      const QWidget* b = Find<QWidget>(d, row[1]);
+      const QWidget* c = Find<QWidget>(d, row[2]);
+      EXPECT_EQ(a->y(), b->y()) << row[0];
+      EXPECT_LT(a->x(), b->x()) << row[0];
+      EXPECT_LT(b->x(), c->x()) << row[0];
+    }
+    auto* bracket = d.findChild<OptionBracket*>("OptionBracket");
+    ASSERT_NE(bracket, nullptr);
+    Reveal(bracket);
+    QApplication::processEvents();
+    EXPECT_EQ(bracket->Lines().size(), 8u);
+    const QImage picture = bracket->grab().toImage();
+    const QLine upright = bracket->Lines()[3];
+    EXPECT_GT(upright.dy(), 0);
+    const int y = upright.y1() + upright.dy() / 4; // between the ticks and the line across
+    EXPECT_NE(picture.pixel(upright.x1(), y), picture.pixel(upright.x1() + 5, y))
+        << "the upright is drawn";
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "Choose an item of \"Coordinate\".");
+  EXPECT_EQ(g->CoordType, Cylindrical);
+  EXPECT_EQ(g->ColorName, "Sunset");
+}
+
 TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
   DocumentType = DocumentType3D;
   auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
