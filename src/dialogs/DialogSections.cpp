@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QLine>
 #include <QLineEdit>
-#include <QPainter>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -154,8 +154,7 @@ OptionBracket::OptionBracket(QWidget* parent, std::vector<QWidget*> options,
 
 std::vector<QLine> OptionBracket::Lines() const {
   auto middle = [this](const QWidget* w) {
-    return w->mapTo(window(), QPoint(0, w->height() / 2)).y() -
-           mapTo(window(), QPoint(0, 0)).y();
+    return w->mapTo(window(), QPoint(0, w->height() / 2)).y() - mapTo(window(), QPoint(0, 0)).y();
   };
   std::vector<int> left, right;
   for (const QWidget* w : m_options)
@@ -214,9 +213,8 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs, Layout layout) {
     grid->addLayout(right, 0, 2, 3, 1);
     grid->addWidget(single, 3, 2);
     grid->addWidget(colorScheme, 4, 2);
-    bracket = new OptionBracket(color,
-                                {fillStyle->Button(1), fillStyle->Button(2), fillStyle->Button(3)},
-                                {first, second});
+    bracket = new OptionBracket(
+        color, {fillStyle->Button(1), fillStyle->Button(2), fillStyle->Button(3)}, {first, second});
     grid->addWidget(bracket, 0, 1, 3, 1);
     grid->setRowStretch(5, 1);
   } else {
@@ -244,8 +242,8 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs, Layout layout) {
 
   auto* appearance = new QWidget(tabs);
   // The surface layout: each frame's options left to right, the frames one under the other.
-  QBoxLayout* row = surface ? static_cast<QBoxLayout*>(new QVBoxLayout(appearance))
-                            : new QHBoxLayout(appearance);
+  QBoxLayout* row =
+      surface ? static_cast<QBoxLayout*>(new QVBoxLayout(appearance)) : new QHBoxLayout(appearance);
   static constexpr const char* showNames[] = {"Option5", "Option6", "Option7"};
   static constexpr const char* smoothNames[] = {"Option8", "Option9", "Option10"};
   const Qt::Orientation options = surface ? Qt::Horizontal : Qt::Vertical;

@@ -481,8 +481,7 @@ void Graph3DDialog::Command1_Click() {
   request.graphType = kind == 0 ? (animated ? Curve3DAnimation : Curve3D)
                                 : (animated ? Surface3DAnimation : Surface3D);
   request.coordType = coordinate + Cartesian3D;
-  request.funForm =
-      keepForm ? m_selected->FunForm : Function3DFormCodes[static_cast<size_t>(form)];
+  request.funForm = keepForm ? m_selected->FunForm : Function3DFormCodes[static_cast<size_t>(form)];
   request.animation = animated;
   request.writes = std::move(*writes);
   if (GraphDialogCommit(request, m_selected, m_host)) accept();

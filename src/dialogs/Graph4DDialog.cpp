@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -132,9 +132,7 @@ void Refuse(const std::string& message, QWidget* focus) {
 std::string SliceItemText(const SliceItem& s, bool filled) { return SliceItemText(s, filled, {}); }
 
 std::string SliceItemText(const SliceItem& s, bool filled, const SliceItemTyped& typed) {
-  auto or_ = [](const std::string& text, std::string value) {
-    return text.empty() ? value : text;
-  };
+  auto or_ = [](const std::string& text, std::string value) { return text.empty() ? value : text; };
   std::vector<std::string> t = {or_(typed.value, NumberText(s.value)),
                                 or_(typed.rows[0], std::to_string(s.firstFrom)),
                                 or_(typed.rows[1], std::to_string(s.firstTo)),
@@ -579,8 +577,8 @@ void Graph4DDialog::Command1_Click() {
     const std::optional<float> value = EvaluateNumberText(Text23->text().toStdString(), nullptr);
     const double whole = value ? vb::RoundHalfEven(*value) : 0.0;
     if (!value || whole < MinFrameCount || whole > MaxFrameCount) {
-      Refuse("\"Steps t\" must be a whole number from " + std::to_string(MinFrameCount) +
-                 " to " + std::to_string(MaxFrameCount) + ".",
+      Refuse("\"Steps t\" must be a whole number from " + std::to_string(MinFrameCount) + " to " +
+                 std::to_string(MaxFrameCount) + ".",
              Text23);
       Text23->selectAll();
       return;

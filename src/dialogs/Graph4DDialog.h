@@ -95,8 +95,8 @@ public:
 
   QTabWidget* SSTab1;
   QPlainTextEdit* Text34; // the function
-  QLineEdit *Text35, *Text31, *Text30, *Text29, *Text28, *Text27, *Text26, *Text22,
-      *Text21, *Text20, *Text25, *Text24, *Text23, *Text19;
+  QLineEdit *Text35, *Text31, *Text30, *Text29, *Text28, *Text27, *Text26, *Text22, *Text21,
+      *Text20, *Text25, *Text24, *Text23, *Text19;
   QLabel* Label39;
   QComboBox *Combo1, *Combo3, *Combo4;
   std::array<SliceTab, 3> Slices;

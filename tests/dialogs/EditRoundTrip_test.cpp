@@ -10,9 +10,9 @@
 #include "dialogs/EditGraphCommand.h"
 #include "document/DocumentFile.h"
 #include "document/DocumentText.h"
+#include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
-#include "model/GraphContainer.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ class EditRoundTrip : public DialogTest {
 protected:
   // Shows g alone in a document of its kind, edits it with OK pressed at once and expects its
   // record unchanged and no message. False when no dialog opened for it.
-  bool EditAndOkKeeps(const std::shared_ptr<Graph>& g, int32_t documentType,
-                      const std::string& at, int32_t frames = 10, bool sampled = true) {
+  bool EditAndOkKeeps(const std::shared_ptr<Graph>& g, int32_t documentType, const std::string& at,
+                      int32_t frames = 10, bool sampled = true) {
     ResetDocumentState();
     FrameCount = frames;
     host = CommandTestHost();
@@ -96,8 +96,7 @@ TEST_F(EditRoundTrip, GraphsWithValuesTheListsLack) {
     int32_t documentType;
     std::function<std::shared_ptr<Graph>()> make;
   } rows[] = {
-      {"3D curve of the implicit form", DocumentType3D,
-       [] { return Graph3D(Curve3D, Implicit); }},
+      {"3D curve of the implicit form", DocumentType3D, [] { return Graph3D(Curve3D, Implicit); }},
       {"3D curve of an unknown form", DocumentType3D, [] { return Graph3D(Curve3D, 7); }},
       {"animated 3D curve of an unknown form", DocumentType3D,
        [] { return Graph3D(Curve3DAnimation, 0); }},

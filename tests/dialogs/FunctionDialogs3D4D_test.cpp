@@ -751,9 +751,8 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
   const struct {
     const char* typed;
     bool added;
-  } isoRows[] = {{"2pi", false}, {"1/4", false}, {"1 2", false}, {"1e39", false},
-                 {"", false},    {"1.50", true}, {" 3", true},   {"1e3", true},
-                 {"&H10", true}, {"-.5", true}};
+  } isoRows[] = {{"2pi", false}, {"1/4", false}, {"1 2", false}, {"1e39", false}, {"", false},
+                 {"1.50", true}, {" 3", true},   {"1e3", true},  {"&H10", true},  {"-.5", true}};
   QStringList expected;
   for (const auto& row : isoRows)
     if (row.added) expected << row.typed;
