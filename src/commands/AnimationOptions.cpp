@@ -54,13 +54,18 @@ void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost&
   host.SetTimerInterval(TimerIntervalFor(FramesPerSecond));
 }
 
+void SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller) {
+  host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
+  for (const auto& graph : ShownGraphs.FunSurfs)
+    if (graph.get() != sampledByCaller) host.SampleGraph(*graph);
+}
+
 void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDialog) {
   const int32_t before = FrameCount;
   showDialog();
   host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
   if (FrameCount == before) return;
-  for (const auto& graph : ShownGraphs.FunSurfs)
-    host.SampleGraph(*graph);
+  SampleForNewFrameCount(host);
   host.BuildScene();
   host.Display(CurrentFrame);
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+class Graph;
 class GraphCommandHost;
 
 // The frames of an animation and its speed in frames per second. A speed above 1000 would need a
@@ -33,6 +34,11 @@ int32_t TimerIntervalFor(int32_t framesPerSecond);
 
 // Sets FrameCount, FramesPerSecond and the timer interval.
 void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost& host);
+
+// After the frame count changed: every shown graph but `sampledByCaller` (which its caller
+// samples itself, or null) is sampled again for the new count, and the Animation Options texts
+// show it. Building and presenting the scene is left to the caller.
+void SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller = nullptr);
 
 // The "Options..." command around its dialog: showDialog shows the dialog modally (its OK applies
 // the settings). When the frame count changed, every shown graph is sampled again and the scene

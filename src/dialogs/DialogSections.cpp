@@ -6,12 +6,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLine>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "platform/Prompter.h"
 #include "render/common/MaterialColors.h"
@@ -40,17 +44,21 @@ void ColorSwatch::Choose() {
 
 OptionGroup::OptionGroup(QWidget* parent, const char* title,
                          std::span<const DialogFields::Option> options,
-                         std::span<const char* const> names)
+                         std::span<const char* const> names, Qt::Orientation orientation)
     : QWidget(parent), m_group(new QButtonGroup(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   QWidget* holder = this;
-  QVBoxLayout* inner = layout;
+  QBoxLayout* inner = layout;
   if (title) {
     auto* frame = new QGroupBox(Q(title), this);
     layout->addWidget(frame);
     holder = frame;
-    inner = new QVBoxLayout(frame);
+    inner = new QBoxLayout(
+        orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, frame);
+  } else if (orientation == Qt::Horizontal) {
+    inner = new QHBoxLayout;
+    layout->addLayout(inner);
   }
   for (size_t i = 0; i < options.size(); ++i) {
     auto* button = Named(new QRadioButton(Q(options[i].caption), holder), names[i]);
@@ -136,10 +144,51 @@ void DomainRow::SetVisible(bool shown) {
 
 bool DomainRow::Visible() const { return !label[0]->isHidden(); }
 
-RibbonStyle::RibbonStyle(QTabWidget* tabs) {
+OptionBracket::OptionBracket(QWidget* parent, std::vector<QWidget*> options,
+                             std::vector<QWidget*> swatches)
+    : QWidget(parent), m_options(std::move(options)), m_swatches(std::move(swatches)) {
+  setObjectName("OptionBracket");
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setMinimumWidth(36);
+}
+
+std::vector<QLine> OptionBracket::Lines() const {
+  auto middle = [this](const QWidget* w) {
+    return w->mapTo(window(), QPoint(0, w->height() / 2)).y() - mapTo(window(), QPoint(0, 0)).y();
+  };
+  std::vector<int> left, right;
+  for (const QWidget* w : m_options)
+    left.push_back(middle(w));
+  for (const QWidget* w : m_swatches)
+    right.push_back(middle(w));
+  if (left.empty() || right.empty()) return {};
+  const int x1 = width() / 3, x2 = 2 * width() / 3, end = width() - 1;
+  std::vector<QLine> lines;
+  for (int y : left)
+    lines.emplace_back(0, y, x1, y);
+  const auto [top, bottom] = std::minmax_element(left.begin(), left.end());
+  lines.emplace_back(x1, *top, x1, *bottom);
+  const int across = (*top + *bottom) / 2;
+  lines.emplace_back(x1, across, x2, across);
+  const auto [high, low] = std::minmax_element(right.begin(), right.end());
+  lines.emplace_back(x2, std::min(*high, across), x2, std::max(*low, across));
+  for (int y : right)
+    lines.emplace_back(x2, y, end, y);
+  return lines;
+}
+
+void OptionBracket::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::Dark));
+  for (const QLine& line : Lines())
+    painter.drawLine(line);
+}
+
+RibbonStyle::RibbonStyle(QTabWidget* tabs, Layout layout) {
   using namespace DialogFields;
+  const bool surface = layout == Layout::Surface;
   // "Color": the fill styles, the colour map beside "Colormap", the swatch beside "Single" and
-  // the two gradient colours.
+  // the two gradient colours (below them, or in a right-hand column bracketed to the gradients).
   auto* color = new QWidget(tabs);
   auto* grid = new QGridLayout(color);
   static constexpr const char* fillNames[] = {"Option1", "Option3", "Option2", "Option4",
@@ -148,18 +197,35 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs) {
   fillStyle->SetCode(FillStyleOnLoad);
   grid->addWidget(fillStyle, 0, 0, 5, 1);
   single = new ColorSwatch(color, "Picture4", RibbonSecondColorOnLoad);
-  grid->addWidget(single, 3, 1);
   colorScheme = Named(new QComboBox(color), "Combo3");
   AddItems(colorScheme, ColorSchemes);
   colorScheme->setCurrentIndex(0);
-  grid->addWidget(colorScheme, 4, 1);
-  grid->addWidget(Named(new QLabel("First color", color), "Label1"), 5, 0);
+  auto* firstLabel = Named(new QLabel("First color", color), "Label1");
   first = new ColorSwatch(color, "Picture2", RibbonFirstColorOnLoad);
-  grid->addWidget(first, 5, 1);
-  grid->addWidget(Named(new QLabel("Second color", color), "Label5"), 6, 0);
+  auto* secondLabel = Named(new QLabel("Second color", color), "Label5");
   second = new ColorSwatch(color, "Picture3", RibbonSecondColorOnLoad);
-  grid->addWidget(second, 6, 1);
-  grid->setRowStretch(7, 1);
+  if (surface) {
+    auto* right = new QGridLayout;
+    right->addWidget(firstLabel, 0, 0);
+    right->addWidget(first, 0, 1);
+    right->addWidget(secondLabel, 1, 0);
+    right->addWidget(second, 1, 1);
+    grid->addLayout(right, 0, 2, 3, 1);
+    grid->addWidget(single, 3, 2);
+    grid->addWidget(colorScheme, 4, 2);
+    bracket = new OptionBracket(
+        color, {fillStyle->Button(1), fillStyle->Button(2), fillStyle->Button(3)}, {first, second});
+    grid->addWidget(bracket, 0, 1, 3, 1);
+    grid->setRowStretch(5, 1);
+  } else {
+    grid->addWidget(single, 3, 1);
+    grid->addWidget(colorScheme, 4, 1);
+    grid->addWidget(firstLabel, 5, 0);
+    grid->addWidget(first, 5, 1);
+    grid->addWidget(secondLabel, 6, 0);
+    grid->addWidget(second, 6, 1);
+    grid->setRowStretch(7, 1);
+  }
   tabs->addTab(color, "Color");
   // "Single" and "Second color" both stand for the second colour: a choice in one shows in both.
   QObject::connect(single, &ColorSwatch::colorChosen, second, &ColorBox::SetColor);
@@ -175,15 +241,20 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs) {
   tabs->addTab(materialPage, "Material");
 
   auto* appearance = new QWidget(tabs);
-  auto* row = new QHBoxLayout(appearance);
+  // The surface layout: each frame's options left to right, the frames one under the other.
+  QBoxLayout* row =
+      surface ? static_cast<QBoxLayout*>(new QVBoxLayout(appearance)) : new QHBoxLayout(appearance);
   static constexpr const char* showNames[] = {"Option5", "Option6", "Option7"};
   static constexpr const char* smoothNames[] = {"Option8", "Option9", "Option10"};
-  show = new OptionGroup(appearance, "Show", DisplayModels, showNames);
-  smooth = new OptionGroup(appearance, "Smooth", Shadings, smoothNames);
+  const Qt::Orientation options = surface ? Qt::Horizontal : Qt::Vertical;
+  show = new OptionGroup(appearance, surface ? "Model" : "Show", DisplayModels, showNames, options);
+  smooth = new OptionGroup(appearance, surface ? "Smoothness" : "Smooth", Shadings, smoothNames,
+                           options);
   show->SetCode(DisplayModelOnLoad);
   smooth->SetCode(ShadingOnLoad);
   row->addWidget(show);
   row->addWidget(smooth);
+  if (surface) row->addStretch();
   tabs->addTab(appearance, "Appearance");
 }
 

@@ -29,6 +29,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QBoxLayout;
+class QLine;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -57,9 +58,10 @@ signals:
 class OptionGroup : public QWidget {
   Q_OBJECT
 public:
-  // One option button per row of options, named names[i], each standing for options[i].code.
+  // One option button per row of options, named names[i], each standing for options[i].code,
+  // top to bottom or (Qt::Horizontal) left to right.
   OptionGroup(QWidget* parent, const char* title, std::span<const DialogFields::Option> options,
-              std::span<const char* const> names);
+              std::span<const char* const> names, Qt::Orientation orientation = Qt::Vertical);
   int32_t Code() const; // 0 when none is selected
   // Selects the option of a code; false (selection unchanged) for a code it does not offer.
   bool SetCode(int32_t code);
@@ -97,10 +99,30 @@ public:
   bool Visible() const; // the min caption's own visibility flag
 };
 
+// Lines that join a column of option buttons to the swatches they use: a tick from each button to
+// an upright, one line across, and ticks to each swatch. Drawn from where those widgets stand, so
+// they follow the layout; a decoration without behaviour.
+class OptionBracket : public QWidget {
+public:
+  OptionBracket(QWidget* parent, std::vector<QWidget*> options, std::vector<QWidget*> swatches);
+  // The lines, in this widget's coordinates (for drawing and for tests).
+  std::vector<QLine> Lines() const;
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+
+private:
+  std::vector<QWidget*> m_options, m_swatches;
+};
+
 // The three style tabs of ribbons and surfaces. Names are the ribbon dialog's.
 class RibbonStyle {
 public:
-  explicit RibbonStyle(QTabWidget* tabs);
+  // The plain layout of ribbons and tables, or (surface) that of the 3D function dialog: the
+  // first and second colour in a right-hand column bracketed to the three gradient options, and
+  // the model and smoothness options left to right.
+  enum class Layout { Plain, Surface };
+  explicit RibbonStyle(QTabWidget* tabs, Layout layout = Layout::Plain);
   OptionGroup* fillStyle;
   QComboBox* colorScheme; // "Combo3"
   ColorSwatch* single;    // "Picture4"
@@ -109,6 +131,7 @@ public:
   QListWidget* material;  // "List1"
   OptionGroup* show;
   OptionGroup* smooth;
+  OptionBracket* bracket = nullptr; // the surface layout's lines
 };
 
 class LabelledFields {

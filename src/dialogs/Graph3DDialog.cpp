@@ -118,12 +118,15 @@ Graph3DDialog::Graph3DDialog(GraphCommandHost& host, QWidget* parent)
   SSTab1->addTab(function, "Function");
 
   // "Color", "Material", "Appearance": the style tabs of surfaces, under this dialog's names.
-  Style = std::make_unique<RibbonStyle>(SSTab1);
+  Style = std::make_unique<RibbonStyle>(SSTab1, RibbonStyle::Layout::Surface);
   Style->colorScheme->setObjectName("Combo4");
   Style->fillStyle->Button(5)->setObjectName("Option16");
   Style->fillStyle->SetCode(Function3DFillStyleOnLoad);
-  if (auto* frame = Style->show->findChild<QGroupBox*>()) frame->setTitle("Model");
-  if (auto* frame = Style->smooth->findChild<QGroupBox*>()) frame->setTitle("Smoothness");
+  // The four lists are editable drop-downs; typing into one runs no handler and adds no item.
+  for (QComboBox* combo : {Combo1, Combo2, Combo3, Style->colorScheme}) {
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+  }
 
   auto* special = new QWidget(SSTab1);
   auto* specialLayout = new QVBoxLayout(special);
@@ -294,8 +297,35 @@ void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   TextureMode->SetCode(TextureModes[1].code);
   m_bindings.Fill(Bindings(), g);
   Style->single->SetColor(g.SecondColor); // the swatch beside "Single" shows the second colour too
-  m_filledSlider = static_cast<int>(vb::RoundHalfEven(double(g.TransAlpha) * TransparencySteps));
+  // A form the list lacks for the kind shows the explicit form with an empty formula box; the
+  // graph keeps its form and formulas unless the user picks a form or types one.
+  m_formUnlisted = form < 0;
+  if (m_formUnlisted) Text2->clear();
+  // Only the fill styles 1 to 4 are chosen by the graph; any other leaves "Colormap", or
+  // "Single" for an implicit surface, as the form's choice left it.
+  if (g.FillStyle < 1 || g.FillStyle > 4) Style->fillStyle->SetCode(Implicit() ? 4 : 5);
+  // The scheme box shows a graph's own scheme only for an animated explicit curve drawn with
+  // "Colormap"; every other graph shows "Rainbow" there.
+  const bool ownScheme =
+      g.GraphType == Curve3DAnimation && g.FunForm == Explicit && g.FillStyle == ColorMapFill;
+  if (!ownScheme) {
+    Style->colorScheme->setCurrentIndex(0);
+    Style->colorScheme->setEditText(Style->colorScheme->itemText(0));
+  }
+  if (animated) {
+    // An animated graph shows the texture, transparency and "Steps z" a fresh dialog has.
+    Text16->setText(Q(Function3DThirdStepsOnLoad));
+    Check6->setChecked(false);
+    Text18->clear();
+    TextureMode->SetCode(TextureModes[0].code);
+    Check7->setChecked(false);
+    m_filledSlider = 0;
+  } else {
+    m_filledSlider = static_cast<int>(vb::RoundHalfEven(double(g.TransAlpha) * TransparencySteps));
+  }
   Slider1->setValue(m_filledSlider);
+  // What is shown otherwise than the graph's value keeps the graph's value unless changed.
+  m_bindings.Remember(Bindings());
 }
 
 std::vector<FieldBinding> Graph3DDialog::Bindings() const {
@@ -319,13 +349,9 @@ std::vector<FieldBinding> Graph3DDialog::Bindings() const {
     f.push_back({K::Real, Text9, GraphProp::MaxV});
     f.push_back({K::Whole, Text10, GraphProp::StepV, 0, steps});
   }
-  if (Implicit()) {
-    f.push_back({K::Real, Text14, GraphProp::MinW});
-    f.push_back({K::Real, Text15, GraphProp::MaxW});
-  } else {
-    f.push_back({K::Real, Text14, GraphProp::ClipMinZ});
-    f.push_back({K::Real, Text15, GraphProp::ClipMaxZ});
-  }
+  // The third row's pair is the clipping range; an implicit surface's box takes it too (OK).
+  f.push_back({K::Real, Text14, GraphProp::ClipMinZ});
+  f.push_back({K::Real, Text15, GraphProp::ClipMaxZ});
   f.push_back({K::Whole, Text16, GraphProp::StepW, 0, SurfaceSteps});
   if (AnimationMode()) {
     f.push_back({K::Real, Text11, GraphProp::MinT});
@@ -352,9 +378,10 @@ std::vector<FieldBinding> Graph3DDialog::Bindings() const {
 std::vector<OrderedPair> Graph3DDialog::Pairs() const {
   std::vector<OrderedPair> pairs = {{GraphProp::MinU, GraphProp::MaxU},
                                     {GraphProp::MinV, GraphProp::MaxV},
-                                    {GraphProp::MinW, GraphProp::MaxW},
                                     {GraphProp::MinT, GraphProp::MaxT}};
-  if (Check4->isChecked()) pairs.push_back({GraphProp::ClipMinZ, GraphProp::ClipMaxZ});
+  // An implicit surface's third row is also the box it is sampled in.
+  if (Check4->isChecked() || Implicit())
+    pairs.push_back({GraphProp::ClipMinZ, GraphProp::ClipMaxZ});
   return pairs;
 }
 
@@ -370,6 +397,18 @@ void Graph3DDialog::Command1_Click() {
   const int kind = Combo2->currentIndex();
   const int form = Combo3->currentIndex();
   if (kind < 0 || form < 0 || Combo1->currentIndex() < 0) return; // every opening chooses them
+  // A selector whose typed text names none of its items is not taken for the item it had.
+  for (QComboBox* selector : {Combo2, Combo3, Combo1})
+    if (selector->currentText() != selector->itemText(selector->currentIndex())) {
+      QString caption = selector->objectName();
+      for (const QLabel* label : selector->parentWidget()->findChildren<QLabel*>())
+        if (label->buddy() == selector) caption = label->text();
+      MsgBox("Choose an item of \"" + caption.toStdString() + "\".", MsgButtons::OK,
+             MsgIcon::Exclamation, "Error");
+      SSTab1->setCurrentIndex(0);
+      selector->setFocus();
+      return;
+    }
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
   // Overlays that are not offered are not taken: an edited graph keeps its own, a new one has none.
@@ -398,23 +437,41 @@ void Graph3DDialog::Command1_Click() {
   }
   if (!m_selected || Slider1->value() != m_filledSlider)
     writes->emplace_back(GraphProp::TransAlpha, float(Slider1->value()) / TransparencySteps);
+  NameColorSchemeOnColormap(*writes, m_selected.get(), Style->colorScheme);
   if (Implicit()) {
-    // The box of the third coordinate is also the clipping range: a new or changed box takes it
-    // along.
-    const PropertyValue* min = written(GraphProp::MinW);
-    const PropertyValue* max = written(GraphProp::MaxW);
-    if (min || max || !m_selected) {
-      const float low = min ? std::get<float>(*min) : m_selected->MinW;
-      const float high = max ? std::get<float>(*max) : m_selected->MaxW;
-      writes->emplace_back(GraphProp::ClipMinZ, low);
-      writes->emplace_back(GraphProp::ClipMaxZ, high);
+    // The third row's pair is the clipping range and the box of the third coordinate: a new or
+    // changed pair, or a graph that comes to the implicit form, takes it as its box.
+    const PropertyValue* min = written(GraphProp::ClipMinZ);
+    const PropertyValue* max = written(GraphProp::ClipMaxZ);
+    if (min || max || !m_selected || m_selected->FunForm != ::Implicit) {
+      std::string why;
+      const float low = min ? std::get<float>(*min)
+                            : EvaluateNumberText(Text14->text().toStdString(), &why).value_or(0);
+      const float high = max ? std::get<float>(*max)
+                             : EvaluateNumberText(Text15->text().toStdString(), &why).value_or(0);
+      if (!(low < high)) {
+        MsgBox("\"" + m_row3->label[0]->text().toStdString() + "\" must be less than \"" +
+                   m_row3->label[1]->text().toStdString() + "\".",
+               MsgButtons::OK, MsgIcon::Exclamation, "Error");
+        SSTab1->setCurrentIndex(0);
+        Text14->setFocus();
+        return;
+      }
+      writes->emplace_back(GraphProp::MinW, low);
+      writes->emplace_back(GraphProp::MaxW, high);
+      if (!min) writes->emplace_back(GraphProp::ClipMinZ, low);
+      if (!max) writes->emplace_back(GraphProp::ClipMaxZ, high);
     }
   }
   const int coordinate = Combo1->currentIndex();
+  // A graph whose form the list lacks keeps it while the user neither picks a form nor types the
+  // explicit formula.
+  const bool keepForm = m_selected && m_formUnlisted && form == 0 && Text2->text().isEmpty();
   // An explicit form's first two coordinates are the variables themselves; a graph that comes
   // to this form or coordinate system takes them.
-  if (form == 0 && (!m_selected || m_selected->FunForm != Explicit ||
-                    m_selected->CoordType != coordinate + Cartesian3D)) {
+  if (form == 0 && !keepForm &&
+      (!m_selected || m_selected->FunForm != Explicit ||
+       m_selected->CoordType != coordinate + Cartesian3D)) {
     const auto& names = ExplicitCoordinateFormulas[static_cast<size_t>(coordinate)];
     writes->emplace_back(GraphProp::ExpressX, std::string(names[0]));
     writes->emplace_back(GraphProp::ExpressY, std::string(names[1]));
@@ -424,7 +481,7 @@ void Graph3DDialog::Command1_Click() {
   request.graphType = kind == 0 ? (animated ? Curve3DAnimation : Curve3D)
                                 : (animated ? Surface3DAnimation : Surface3D);
   request.coordType = coordinate + Cartesian3D;
-  request.funForm = Function3DFormCodes[static_cast<size_t>(form)];
+  request.funForm = keepForm ? m_selected->FunForm : Function3DFormCodes[static_cast<size_t>(form)];
   request.animation = animated;
   request.writes = std::move(*writes);
   if (GraphDialogCommit(request, m_selected, m_host)) accept();

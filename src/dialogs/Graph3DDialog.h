@@ -74,5 +74,6 @@ private:
   std::unique_ptr<DomainRow> m_row1, m_row2, m_row3, m_tRow;
   DialogBindings m_bindings;
   int m_filledSlider = -1;
+  bool m_formUnlisted = false; // the edited graph's form is not in the list for its kind
   bool m_refilling = false;
 };

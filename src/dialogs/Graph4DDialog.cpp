@@ -8,13 +8,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
-#include <charconv>
+#include <cmath>
+#include <limits>
 #include <sstream>
 
+#include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogFields.h"
 #include "model/GraphKinds.h"
@@ -58,7 +62,7 @@ struct SliceTabNames {
   const char* valueCaption;
   std::array<const char*, 4> rows;
   const char *firstCaption, *secondCaption;
-  const char *colorMap, *contour, *step, *swatch, *list, *listCaption;
+  const char *colorMap, *contour, *step, *swatch, *list, *listCaption, *listLabel;
   std::array<const char*, 3> buttons;
 };
 const SliceTabNames TabNames[3] = {
@@ -73,6 +77,7 @@ const SliceTabNames TabNames[3] = {
      "Picture3",
      "List1",
      "Seleted Values",
+     "List1Caption",
      {"Command3", "Command4", "Command5"}},
     {"Text3",
      "Input a Y Value",
@@ -85,6 +90,7 @@ const SliceTabNames TabNames[3] = {
      "Picture5",
      "List2",
      "Seleted Values",
+     "List2Caption",
      {"Command6", "Command7", "Command8"}},
     {"Text6",
      "Input a Z Value",
@@ -97,18 +103,19 @@ const SliceTabNames TabNames[3] = {
      "Picture7",
      "List3",
      "Selected Values",
+     "List3Caption",
      {"Command9", "Command10", "Command11"}},
 };
 
-// A plain decimal number token (as the rows hold them), read whole.
-std::optional<double> Token(const std::string& token) {
-  double value = 0.0;
-  const char* end = token.data() + token.size();
-  const char* first = token.data();
-  if (first != end && *first == '+') ++first;
-  const auto [ptr, ec] = std::from_chars(first, end, value);
-  if (ec != std::errc() || ptr != end) return std::nullopt;
-  return value;
+// A number token of a row, read whole by the runtime's numeric test (rows hold numbers as they
+// were typed or as their text).
+std::optional<double> Token(const std::string& token) { return vb::NumericText(token); }
+
+// The text a row keeps for a typed number: the text as typed when the runtime reads it as one
+// number, else the text of the value it gave.
+std::string TypedOr(const QLineEdit* box, const std::string& valueText) {
+  const std::string typed = box->text().toStdString();
+  return vb::NumericText(typed) ? typed : valueText;
 }
 
 void Refuse(const std::string& message, QWidget* focus) {
@@ -122,13 +129,19 @@ void Refuse(const std::string& message, QWidget* focus) {
 
 } // namespace
 
-std::string SliceItemText(const SliceItem& s, bool filled) {
-  std::vector<std::string> t = {NumberText(s.value),        std::to_string(s.firstFrom),
-                                std::to_string(s.firstTo),  std::to_string(s.secondFrom),
-                                std::to_string(s.secondTo), s.color ? "1" : "0"};
+std::string SliceItemText(const SliceItem& s, bool filled) { return SliceItemText(s, filled, {}); }
+
+std::string SliceItemText(const SliceItem& s, bool filled, const SliceItemTyped& typed) {
+  auto or_ = [](const std::string& text, std::string value) { return text.empty() ? value : text; };
+  std::vector<std::string> t = {or_(typed.value, NumberText(s.value)),
+                                or_(typed.rows[0], std::to_string(s.firstFrom)),
+                                or_(typed.rows[1], std::to_string(s.firstTo)),
+                                or_(typed.rows[2], std::to_string(s.secondFrom)),
+                                or_(typed.rows[3], std::to_string(s.secondTo)),
+                                s.color ? "1" : "0"};
   t.push_back(s.contour ? "1" : "0");
   if (s.contour) {
-    t.push_back(NumberText(s.levels));
+    t.push_back(or_(typed.levels, NumberText(s.levels)));
     t.push_back(std::to_string(s.contourColor));
   }
   t.push_back(s.vector ? "1" : "0");
@@ -217,9 +230,14 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
   auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
   auto* formulaGrid = new QGridLayout(frame1);
   Label39 = Named(new QLabel("f(x,y,z)", frame1), "Label39");
-  Text34 = Named(new QLineEdit(frame1), "Text34");
+  // A long function wraps over several lines and scrolls.
+  Text34 = Named(new QPlainTextEdit(frame1), "Text34");
+  Text34->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text34->setTabChangesFocus(true);
+  Text34->setFixedHeight(Text34->fontMetrics().lineSpacing() * 3 +
+                         2 * (Text34->frameWidth() + int(Text34->document()->documentMargin())));
   Label39->setBuddy(Text34);
-  formulaGrid->addWidget(Label39, 0, 0);
+  formulaGrid->addWidget(Label39, 0, 0, Qt::AlignTop);
   formulaGrid->addWidget(Text34, 0, 1);
   page->addWidget(frame1, 3, 0, 1, 2);
 
@@ -249,8 +267,7 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
   Text28 = m_y->field[0], Text27 = m_y->field[1], Text26 = m_y->field[2];
   Text22 = m_z->field[0], Text21 = m_z->field[1], Text20 = m_z->field[2];
   Text25 = m_tRow->field[0], Text24 = m_tRow->field[1], Text23 = m_tRow->field[2];
-  // The frame count is the program's, set in Animation > "Options...".
-  Text23->setEnabled(false);
+  // "Steps t" shows the program's frame count; a new count typed here is put in force on OK.
   page->addWidget(frame2, 4, 0, 1, 2);
 
   auto* frame3 = Named(new QGroupBox("Color", function), "Frame3");
@@ -296,16 +313,24 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
     t.swatch->setFixedHeight(t.step->sizeHint().height());
     grid->addWidget(swatchLabel, 5, 2);
     grid->addWidget(t.swatch, 5, 3);
-    grid->addWidget(new QLabel(n.listCaption, tab), 6, 0, 1, 2);
+    // Under the editors: the list's caption, then the list beside its buttons, taking the room
+    // the tab has left.
+    auto* listLabel = Named(new QLabel(n.listCaption, tab), n.listLabel);
     t.list = Named(new QListWidget(tab), n.list);
-    grid->addWidget(t.list, 7, 0, 3, 3);
+    listLabel->setBuddy(t.list);
+    grid->addWidget(listLabel, 6, 0, 1, 4);
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(t.list, 1);
+    auto* buttons = new QVBoxLayout;
     t.add = Named(new QPushButton("Add", tab), n.buttons[0]);
     t.remove = Named(new QPushButton("Delete", tab), n.buttons[1]);
     t.reset = Named(new QPushButton("Reset", tab), n.buttons[2]);
-    grid->addWidget(t.add, 7, 3);
-    grid->addWidget(t.remove, 8, 3);
-    grid->addWidget(t.reset, 9, 3);
-    grid->setRowStretch(9, 1); // the list takes the room
+    for (QPushButton* button : {t.add, t.remove, t.reset})
+      buttons->addWidget(button);
+    buttons->addStretch();
+    listRow->addLayout(buttons);
+    grid->addLayout(listRow, 7, 0, 1, 4);
+    grid->setRowStretch(7, 1);
     SSTab1->addTab(tab, SliceAxes[axis].tab);
     connect(t.add, &QPushButton::clicked, this, [this, axis] { SliceAdd(axis); });
     connect(t.remove, &QPushButton::clicked, this, [this, axis] { SliceDelete(axis); });
@@ -349,6 +374,7 @@ void Graph4DDialog::SetAnimationMode(bool animated) {
   Combo3->addItem(animated ? "v=f(x,y,z,t)" : "v=f(x,y,z)");
   Combo3->setCurrentIndex(0);
   Text23->setText(QString::number(FrameCount));
+  m_shownFrames = Text23->text();
 }
 
 void Graph4DDialog::PrepareAdd(const AddDialogSetup& setup) { SetAnimationMode(setup.animated); }
@@ -459,6 +485,9 @@ void Graph4DDialog::SliceAdd(int axis) {
     return box->objectName().toStdString();
   };
   auto number = [&](QLineEdit* box) -> std::optional<float> {
+    // A plain number as the runtime reads it ("2e1" too), else a formula without variables.
+    if (const std::optional<double> plain = vb::NumericText(box->text().toStdString()))
+      if (std::fabs(*plain) <= std::numeric_limits<float>::max()) return float(*plain);
     const std::optional<float> value = EvaluateNumberText(box->text().toStdString(), &why);
     if (!value) Refuse("\"" + caption(box) + "\" " + why + ".", box);
     return value;
@@ -490,7 +519,14 @@ void Graph4DDialog::SliceAdd(int axis) {
   if (!CheckSliceRanges(axis, s, firstRows.value_or(VolumeSteps.max + 1),
                         secondRows.value_or(VolumeSteps.max + 1)))
     return;
-  t.list->addItem(QString::fromStdString(SliceItemText(s, false)));
+  // The row holds the texts as typed where they read back as the same numbers; a formula such
+  // as "-1/4" is held as its value.
+  SliceItemTyped typed;
+  typed.value = TypedOr(t.value, NumberText(s.value));
+  for (size_t r = 0; r < 4; ++r)
+    typed.rows[r] = TypedOr(t.rows[r], std::to_string(*rows[r]));
+  if (s.contour) typed.levels = TypedOr(t.step, NumberText(s.levels));
+  t.list->addItem(QString::fromStdString(SliceItemText(s, false, typed)));
 }
 
 void Graph4DDialog::SliceDelete(int axis) {
@@ -512,13 +548,18 @@ void Graph4DDialog::Command12_Click() {
     Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", List4);
     return;
   }
-  std::string why;
-  const std::optional<float> value = EvaluateNumberText(Text19->text().toStdString(), &why);
+  // A text the runtime reads as one number is added as typed; "2pi" or "1/4" is not.
+  const std::string typed = Text19->text().toStdString();
+  const std::optional<double> value = vb::NumericText(typed);
   if (!value) {
-    Refuse("The iso value " + why + ".", Text19);
+    Refuse("The iso value is not a number.", Text19);
     return;
   }
-  List4->addItem(QString::fromStdString(NumberText(*value)));
+  if (std::fabs(*value) > std::numeric_limits<float>::max()) {
+    Refuse("The iso value lies beyond the range of single-precision numbers.", Text19);
+    return;
+  }
+  List4->addItem(Text19->text());
 }
 
 void Graph4DDialog::Command13_Click() {
@@ -530,6 +571,20 @@ void Graph4DDialog::Command14_Click() { List4->clear(); }
 void Graph4DDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
+  // The frame count of "Steps t", when the user changed it.
+  std::optional<int32_t> frames;
+  if (AnimationMode() && Text23->text() != m_shownFrames) {
+    const std::optional<float> value = EvaluateNumberText(Text23->text().toStdString(), nullptr);
+    const double whole = value ? vb::RoundHalfEven(*value) : 0.0;
+    if (!value || whole < MinFrameCount || whole > MaxFrameCount) {
+      Refuse("\"Steps t\" must be a whole number from " + std::to_string(MinFrameCount) + " to " +
+                 std::to_string(MaxFrameCount) + ".",
+             Text23);
+      Text23->selectAll();
+      return;
+    }
+    if (static_cast<int32_t>(whole) != FrameCount) frames = static_cast<int32_t>(whole);
+  }
   // The grid rows along each axis after the change.
   std::array<int32_t, 3> gridRows{};
   const GraphProp stepProps[3] = {P::StepU, P::StepV, P::StepW};
@@ -600,7 +655,10 @@ void Graph4DDialog::Command1_Click() {
   request.funForm = Explicit;
   request.animation = animated;
   request.writes = std::move(*writes);
-  request.extra = [slices, isoValues](Graph& g) {
+  request.extra = [this, slices, isoValues, frames](Graph& g) {
+    // The other shown graphs follow a new frame count as Animation Options makes them; the
+    // commit samples this one.
+    if (frames) SampleForNewFrameCount(m_host, &g);
     for (int axis = 0; axis < 3; ++axis) {
       if (!slices[size_t(axis)]) continue;
       const SliceAxis& a = SliceAxes[axis];
@@ -623,7 +681,14 @@ void Graph4DDialog::Command1_Click() {
         g.IsoSurValue[static_cast<int32_t>(j) + 1] = (*isoValues)[j];
     }
   };
-  if (GraphDialogCommit(request, m_selected, m_host)) accept();
+  // The commit samples with the new count (and judges its size by it); a refusal restores it.
+  const int32_t framesBefore = FrameCount;
+  if (frames) FrameCount = *frames;
+  if (GraphDialogCommit(request, m_selected, m_host)) {
+    accept();
+    return;
+  }
+  FrameCount = framesBefore;
 }
 
 void Graph4DDialog::Command2_Click() { reject(); }

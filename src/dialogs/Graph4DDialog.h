@@ -29,6 +29,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -43,6 +44,14 @@ struct SliceItem {
 // The row text of a slice. Rows the Edit fill writes end every token with a blank; rows the
 // "Add" buttons write separate the tokens by blanks.
 std::string SliceItemText(const SliceItem& item, bool filled);
+// The texts a slice's numbers were typed as (empty: the text of the value), which an added row
+// keeps in place of the values' texts.
+struct SliceItemTyped {
+  std::string value;
+  std::array<std::string, 4> rows;
+  std::string levels;
+};
+std::string SliceItemText(const SliceItem& item, bool filled, const SliceItemTyped& typed);
 // A row read back; nothing (why in *message) when it is not a slice row.
 std::optional<SliceItem> ParseSliceItemText(const std::string& text, std::string* message);
 
@@ -85,8 +94,9 @@ public:
   void Command2_Click();
 
   QTabWidget* SSTab1;
-  QLineEdit *Text35, *Text34, *Text31, *Text30, *Text29, *Text28, *Text27, *Text26, *Text22,
-      *Text21, *Text20, *Text25, *Text24, *Text23, *Text19;
+  QPlainTextEdit* Text34; // the function
+  QLineEdit *Text35, *Text31, *Text30, *Text29, *Text28, *Text27, *Text26, *Text22, *Text21,
+      *Text20, *Text25, *Text24, *Text23, *Text19;
   QLabel* Label39;
   QComboBox *Combo1, *Combo3, *Combo4;
   std::array<SliceTab, 3> Slices;
@@ -104,4 +114,5 @@ private:
   std::unique_ptr<DomainRow> m_x, m_y, m_z, m_tRow;
   DialogBindings m_bindings;
   std::array<std::vector<std::string>, 4> m_filledRows; // the three slice lists and List4
+  QString m_shownFrames; // what "Steps t" showed when the dialog opened
 };

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 #include <cmath>
@@ -44,6 +45,9 @@ std::string ShownState(const FieldBinding& f) {
   case Kind::Formula:
   case Kind::Real:
   case Kind::Whole:
+    // A box of several lines holds one text: its line breaks are blanks.
+    if (auto* lines = qobject_cast<const QPlainTextEdit*>(f.control))
+      return lines->toPlainText().replace('\n', ' ').toStdString();
     return static_cast<QLineEdit*>(f.control)->text().toStdString();
   case Kind::Check:
     return static_cast<QCheckBox*>(f.control)->isChecked() ? "1" : "0";
@@ -82,6 +86,7 @@ void Reveal(QObject* control) {
     }
   widget->setFocus();
   if (auto* box = qobject_cast<QLineEdit*>(widget)) box->selectAll();
+  if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) lines->selectAll();
 }
 
 void Refuse(QObject* control, const std::string& message) {
@@ -201,7 +206,10 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
     switch (f.kind) {
     case Kind::Text:
     case Kind::Formula:
-      static_cast<QLineEdit*>(f.control)->setText(QString::fromStdString(g.GetText(f.prop)));
+      if (auto* lines = qobject_cast<QPlainTextEdit*>(f.control))
+        lines->setPlainText(QString::fromStdString(g.GetText(f.prop)));
+      else
+        static_cast<QLineEdit*>(f.control)->setText(QString::fromStdString(g.GetText(f.prop)));
       break;
     case Kind::Real:
       static_cast<QLineEdit*>(f.control)->setText(
@@ -226,10 +234,16 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
       break;
     }
     case Kind::Item: {
-      // A name the list does not hold selects nothing and is kept unless the user picks one.
+      // A name the list does not hold shows as typed in a box that takes typing; otherwise, and
+      // for an empty name, the box keeps the name it opened with. Either way the graph keeps its
+      // own name unless the user picks another.
       auto* combo = static_cast<QComboBox*>(f.control);
-      combo->setCurrentIndex(
-          combo->findText(QString::fromStdString(g.GetText(f.prop)), Qt::MatchFixedString));
+      const QString name = QString::fromStdString(g.GetText(f.prop));
+      const int position = combo->findText(name, Qt::MatchFixedString);
+      if (position >= 0)
+        combo->setCurrentIndex(position);
+      else if (!name.trimmed().isEmpty() && combo->isEditable())
+        combo->setEditText(name);
       break;
     }
     case Kind::Swatch:
@@ -242,6 +256,11 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
     }
     m_filled[{f.control, f.prop}] = ShownState(f);
   }
+}
+
+void DialogBindings::Remember(const std::vector<FieldBinding>& fields) {
+  for (const FieldBinding& f : fields)
+    m_filled[{f.control, f.prop}] = ShownState(f);
 }
 
 std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBinding>& fields,
@@ -310,7 +329,9 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
       break;
     }
     case Kind::Item:
-      if (ListPosition(f.control) >= 0) writes.emplace_back(f.prop, ShownState(f));
+      // An empty name is never committed: the graph keeps the one it has.
+      if (!QString::fromStdString(ShownState(f)).trimmed().isEmpty())
+        writes.emplace_back(f.prop, ShownState(f));
       break;
     case Kind::Swatch:
       writes.emplace_back(f.prop, static_cast<ColorSwatch*>(f.control)->Color());
@@ -343,6 +364,22 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
     }
   }
   return writes;
+}
+
+void NameColorSchemeOnColormap(PropertyWrites& writes, const Graph* selected,
+                               const QObject* schemeBox) {
+  auto* combo = qobject_cast<const QComboBox*>(schemeBox);
+  if (!selected || !combo) return;
+  bool toColormap = false;
+  for (const auto& [prop, value] : writes) {
+    if (prop == GraphProp::ColorName) return;
+    if (prop == GraphProp::FillStyle) {
+      const int32_t* code = std::get_if<int32_t>(&value);
+      toColormap = code && *code == ColorMapFill;
+    }
+  }
+  const std::string name = combo->currentText().trimmed().toStdString();
+  if (toColormap && !name.empty()) writes.emplace_back(GraphProp::ColorName, name);
 }
 
 bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Graph>& selected,

@@ -41,7 +41,8 @@ class QWidget;
 struct FieldBinding {
   enum class Kind {
     Text,    // QLineEdit: a name, as typed
-    Formula, // QLineEdit: a formula, as typed; must not be empty and must parse
+    Formula, // QLineEdit or QPlainTextEdit (line breaks read as blanks): a formula, as typed;
+             // must not be empty and must parse
     Real,    // QLineEdit: a number (a formula without variables)
     Whole,   // QLineEdit: a whole number within range
     Check,   // QCheckBox
@@ -74,6 +75,10 @@ class DialogBindings {
 public:
   // Writes the graph's values into the controls and remembers what each shows.
   void Fill(const std::vector<FieldBinding>& fields, const Graph& graph);
+  // Remembers what the controls show now as what the fill left there: a dialog that shows some
+  // fields otherwise than their graph values (a list that lacks the value, a field left as
+  // loaded) calls it after setting them, so an unchanged field still keeps the graph's value.
+  void Remember(const std::vector<FieldBinding>& fields);
   // The values to write, or nothing after the message of the first refused field. graph is the
   // graph being edited (null when adding): unchanged fields keep its values, and the pairs are
   // judged on its values where a field does not give one.
@@ -104,6 +109,11 @@ struct CommitRequest {
   // Writes what no field binding carries (the points of a table), after the fields.
   std::function<void(Graph&)> extra;
 };
+
+// A graph that the user brings to the "Colormap" fill takes the scheme the box shows, also when
+// the box still shows what it opened with (the graph's own name may be empty or another one).
+void NameColorSchemeOnColormap(PropertyWrites& writes, const Graph* selected,
+                               const QObject* schemeBox);
 
 // Commits a dialog. selected is the graph being edited (EditMode True), null when adding. False,
 // with a message and nothing changed, when the graph's samples would not fit in memory.

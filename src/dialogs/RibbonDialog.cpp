@@ -173,6 +173,12 @@ void RibbonDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_refilling = false;
   Combo2_Click();
   m_bindings.Fill(Bindings(), g);
+  // The scheme box shows the graph's scheme with the "Colormap" fill only; otherwise, or
+  // without a name, it keeps "Rainbow". The graph keeps its own name unless the user picks one.
+  if (g.FillStyle != ColorMapFill) Style->colorScheme->setCurrentIndex(0);
+  m_bindings.Remember(Bindings());
+  // The swatch beside "Single" stands for the second colour as "Second color" does.
+  Style->single->SetColor(g.SecondColor);
 }
 
 std::vector<FieldBinding> RibbonDialog::Bindings() const {
@@ -213,6 +219,7 @@ std::vector<OrderedPair> RibbonDialog::Pairs() const {
 void RibbonDialog::Command1_Click() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
+  NameColorSchemeOnColormap(*writes, m_selected.get(), Style->colorScheme);
   CommitRequest request;
   request.graphType = m_animation ? Ribbon25DAnimation : Ribbon25D;
   request.coordType = Combo1->currentIndex() + 1;

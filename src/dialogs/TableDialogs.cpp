@@ -57,6 +57,9 @@ void TableDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   Data->FillFrom(*graph);
   m_bindings.Fill(Bindings(), *graph);
   AfterFill();
+  // What AfterFill chose in place of a value the lists lack keeps the graph's value unless the
+  // user picks another.
+  m_bindings.Remember(Bindings());
 }
 
 void TableDialog::Command3_Click() {
@@ -69,6 +72,8 @@ void TableDialog::Command3_Click() {
   const TableText::Kind kind = Data->Kind();
   request.coordType = kind == TableText::Kind::Table3D ? Cartesian3D : Cartesian2D;
   request.funForm = m_selected ? m_selected->FunForm : 0;
+  if (auto* style = dynamic_cast<TableStyleDialog*>(this))
+    NameColorSchemeOnColormap(*writes, m_selected.get(), style->Style->colorScheme);
   request.writes = std::move(*writes);
   request.extra = [&points, kind](Graph& g) { TableDataPage::WriteInto(*points, kind, g); };
   if (GraphDialogCommit(request, m_selected, m_host)) accept();

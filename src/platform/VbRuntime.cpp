@@ -86,6 +86,54 @@ std::optional<double> LeadingNumber(std::string_view text) {
 
 double Val(std::string_view text) { return LeadingNumber(text).value_or(0.0); }
 
+std::optional<double> NumericText(std::string_view text) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front()))
+    text.remove_prefix(1);
+  while (!text.empty() && blank(text.back()))
+    text.remove_suffix(1);
+  auto digitsOf = [](std::string_view s, int radix) {
+    if (s.empty()) return false;
+    for (char c : s) {
+      const int d = c >= '0' && c <= '9'   ? c - '0'
+                    : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                    : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                           : 99;
+      if (d >= radix) return false;
+    }
+    return true;
+  };
+  if (text.size() >= 2 && text[0] == '&') {
+    const char kind = text[1];
+    const int radix = kind == 'H' || kind == 'h' ? 16 : kind == 'O' || kind == 'o' ? 8 : 0;
+    if (radix == 0 || !digitsOf(text.substr(2), radix)) return std::nullopt;
+    return LeadingNumber(text);
+  }
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+    ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+      ++i, ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e' || text[i] == 'D' || text[i] == 'd')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t exponentDigits = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+      ++i, ++exponentDigits;
+    if (exponentDigits == 0) return std::nullopt;
+  }
+  if (i != text.size()) return std::nullopt;
+  const std::optional<double> value = LeadingNumber(text);
+  if (!value || !std::isfinite(*value)) return std::nullopt;
+  return value;
+}
+
 double RoundHalfEven(double value) {
   if (!std::isfinite(value)) return value;
   return std::nearbyint(value); // the default rounding mode rounds halves to even

@@ -19,6 +19,12 @@ double Val(std::string_view text);
 // Same parse; tells whether the text began with a number at all.
 std::optional<double> LeadingNumber(std::string_view text);
 
+// The runtime's numeric test: the value when the whole text, blanks before and after it aside,
+// is one number (an optional sign, digits with at most one ".", an optional exponent "E" or "D"
+// with its digits; or an "&H" hexadecimal or "&O" octal number). Nothing for any other text:
+// "2pi", "1/4", "1 2", "", a number beyond the range of a double.
+std::optional<double> NumericText(std::string_view text);
+
 // Round to the nearest whole number, halves to the even neighbour (the runtime's CLng / CInt).
 double RoundHalfEven(double value);
 

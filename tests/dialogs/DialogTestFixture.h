@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -49,6 +50,7 @@ protected:
     return w;
   }
   static QString Text(QDialog& dialog, const char* name) {
+    if (auto* lines = dialog.findChild<QPlainTextEdit*>(name)) return lines->toPlainText();
     return Find<QLineEdit>(dialog, name)->text();
   }
   static std::string Label(QDialog& dialog, const char* name) {
@@ -59,6 +61,13 @@ protected:
   }
   // Types into a box as the user does (its tab brought to the front first).
   static void Type(QDialog& dialog, const char* name, const QString& text) {
+    if (auto* lines = dialog.findChild<QPlainTextEdit*>(name)) {
+      Reveal(lines);
+      lines->selectAll();
+      QTest::keyClick(lines, Qt::Key_Delete);
+      QTest::keyClicks(lines, text);
+      return;
+    }
     QLineEdit* box = Find<QLineEdit>(dialog, name);
     Reveal(box);
     box->selectAll();

@@ -7,6 +7,7 @@
 #include "dialogs/DialogTestFixture.h"
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -256,22 +257,28 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
           }
           EXPECT_EQ(Text(d, "Text5"), "-1.1") << at;
           EXPECT_EQ(Text(d, "Text7"), "7") << at;
-          // The third row: an implicit surface's box, the clipping range of the others.
-          EXPECT_EQ(Text(d, "Text14"), form == Implicit ? "-1.5" : "1") << at;
-          EXPECT_EQ(Text(d, "Text16"), "5") << at;
+          // The third row's pair is the clipping range for every form; "Steps z" holds StepW
+          // for still graphs and stays as loaded for animated ones.
+          EXPECT_EQ(Text(d, "Text14"), "1") << at;
+          EXPECT_EQ(Text(d, "Text15"), "-1") << at;
+          EXPECT_EQ(Text(d, "Text16"), animated ? "20" : "5") << at;
           EXPECT_FALSE(Checked(d, "Check4")) << at;
-          EXPECT_TRUE(Checked(d, form == Implicit ? "Option4" : "Option3") || form == Implicit)
-              << at;
-          EXPECT_EQ(Current(d, "Combo4"), "Fiery") << at;
+          // Fill style 2 selects its option, greyed for an implicit surface.
+          EXPECT_TRUE(Checked(d, "Option3")) << at;
+          EXPECT_EQ(Enabled(d, "Option3"), form != Implicit) << at;
+          EXPECT_EQ(Current(d, "Combo4"), "Rainbow") << at;
           EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 88) << at;
           EXPECT_EQ(Find<QListWidget>(d, "List1")->currentRow(), 12) << at;
           EXPECT_TRUE(Checked(d, "Option6")) << at;
           EXPECT_TRUE(Checked(d, "Option8")) << at;
           EXPECT_TRUE(Checked(d, "Check1") && !Checked(d, "Check2") && Checked(d, "Check3")) << at;
-          EXPECT_TRUE(Checked(d, "Check6") && Checked(d, "Check7")) << at;
-          EXPECT_EQ(Text(d, "Text18"), "/no/such/picture.bmp") << at;
-          EXPECT_TRUE(Checked(d, "Option14")) << "a mode other than 1 shows as Blend";
-          EXPECT_EQ(Find<QSlider>(d, "Slider1")->value(), 2) << at;
+          // Texture and transparency show a still graph's values, a fresh dialog's for animated.
+          EXPECT_EQ(Checked(d, "Check6"), !animated) << at;
+          EXPECT_EQ(Checked(d, "Check7"), !animated) << at;
+          EXPECT_EQ(Text(d, "Text18"), animated ? "" : "/no/such/picture.bmp") << at;
+          EXPECT_TRUE(Checked(d, animated ? "Option15" : "Option14"))
+              << at << ": a mode other than 1 shows as Blend";
+          EXPECT_EQ(Find<QSlider>(d, "Slider1")->value(), animated ? 0 : 2) << at;
           Click(d, "Command1");
         };
         mnuFunEdit_Click(host);
@@ -282,6 +289,110 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
         EXPECT_EQ(host.builds, 1) << at;
         EXPECT_NE(host.rows[0].caption, "row") << at;
       }
+}
+
+TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
+  struct Row {
+    int32_t type, form, fillStyle;
+    const char* scheme;  // the scheme box
+    const char* checked; // the fill-style option selected
+    bool greyed;         // that option disabled
+  } rows[] = {
+      {Surface3D, Explicit, 5, "Rainbow", "Option16", false},
+      {Surface3D, Parametric, 5, "Rainbow", "Option16", false},
+      {Surface3DAnimation, Explicit, 5, "Rainbow", "Option16", false},
+      {Curve3D, Explicit, 5, "Rainbow", "Option16", false},
+      {Curve3DAnimation, Explicit, 5, "Fiery", "Option16", false},
+      {Curve3DAnimation, Parametric, 5, "Rainbow", "Option16", false},
+      {Curve3DAnimation, Explicit, 4, "Rainbow", "Option4", false},
+      {Surface3D, Implicit, 5, "Rainbow", "Option4", false},
+      {Surface3DAnimation, Implicit, 9, "Rainbow", "Option4", false},
+      {Surface3D, Implicit, 1, "Rainbow", "Option1", true},
+      {Surface3D, Explicit, 0, "Rainbow", "Option16", false},
+  };
+  for (const Row& row : rows) {
+    ResetDocumentState();
+    host = CommandTestHost();
+    DocumentType = DocumentType3D;
+    auto g = Shown(host, Graph3D(row.type, Cartesian3D, row.form));
+    g->FillStyle = row.fillStyle;
+    const std::string at = std::to_string(row.type) + " " + std::to_string(row.form) + " " +
+                           std::to_string(row.fillStyle);
+    user = [&](QDialog& d) {
+      EXPECT_EQ(Current(d, "Combo4"), row.scheme) << at;
+      EXPECT_TRUE(Checked(d, row.checked)) << at;
+      EXPECT_EQ(Enabled(d, row.checked), !row.greyed) << at;
+      Click(d, "Command1");
+    };
+    mnuFunEdit_Click(host);
+    EXPECT_EQ(g->FillStyle, row.fillStyle) << at << ": kept when unchanged";
+    EXPECT_EQ(g->ColorName, "Fiery") << at;
+  }
+  // Choosing "Colormap" takes the scheme the box shows.
+  auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
+  user = [&](QDialog& d) {
+    Click(d, "Option16");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(g->FillStyle, 5);
+  EXPECT_EQ(g->ColorName, "Rainbow");
+}
+
+TEST_F(Dialogs3D, EditableListsBracketedColoursAndOptionsInRows) {
+  DocumentType = DocumentType3D;
+  auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
+  g->FillStyle = 5, g->ColorName = "Custom";
+  user = [&](QDialog& d) {
+    for (const char* name : {"Combo1", "Combo2", "Combo3", "Combo4"})
+      EXPECT_TRUE(Find<QComboBox>(d, name)->isEditable()) << name;
+    EXPECT_EQ(Current(d, "Combo4"), "Rainbow") << "a surface shows Rainbow";
+    // Typing runs no handler: the captions stay until an item is picked.
+    QComboBox* coordinate = Find<QComboBox>(d, "Combo1");
+    coordinate->lineEdit()->selectAll();
+    QTest::keyClicks(coordinate->lineEdit(), "Polar");
+    EXPECT_EQ(Label(d, "Label2"), "z(x,y)");
+    EXPECT_EQ(coordinate->count(), 3) << "typing adds no item";
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted) << "a typed coordinate system is no item";
+    Choose(d, "Combo1", 1);
+    EXPECT_EQ(Label(d, "Label2"), "z(a,r)");
+    // A scheme name may be typed.
+    QComboBox* scheme = Find<QComboBox>(d, "Combo4");
+    scheme->lineEdit()->selectAll();
+    QTest::keyClicks(scheme->lineEdit(), "Sunset");
+    // The model and smoothness options run left to right; lines join the gradient options to
+    // the first and second colour.
+    d.show();
+    Reveal(Find<QWidget>(d, "Option5"));
+    QApplication::processEvents();
+    for (auto row : {std::array{"Option5", "Option6", "Option7"},
+                     std::array{"Option8", "Option9", "Option10"}}) {
+      const QWidget* a = Find<QWidget>(d, row[0]);
+      const QWidget* b = Find<QWidget>(d, row[1]);
+      const QWidget* c = Find<QWidget>(d, row[2]);
+      EXPECT_EQ(a->y(), b->y()) << row[0];
+      EXPECT_LT(a->x(), b->x()) << row[0];
+      EXPECT_LT(b->x(), c->x()) << row[0];
+    }
+    auto* bracket = d.findChild<OptionBracket*>("OptionBracket");
+    ASSERT_NE(bracket, nullptr);
+    Reveal(bracket);
+    QApplication::processEvents();
+    EXPECT_EQ(bracket->Lines().size(), 8u);
+    const QImage picture = bracket->grab().toImage();
+    const QLine upright = bracket->Lines()[3];
+    EXPECT_GT(upright.dy(), 0);
+    const int y = upright.y1() + upright.dy() / 4; // between the ticks and the line across
+    EXPECT_NE(picture.pixel(upright.x1(), y), picture.pixel(upright.x1() + 5, y))
+        << "the upright is drawn";
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "Choose an item of \"Coordinate\".");
+  EXPECT_EQ(g->CoordType, Cylindrical);
+  EXPECT_EQ(g->ColorName, "Sunset");
 }
 
 TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
@@ -583,6 +694,125 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
   EXPECT_EQ(g->StepU, 8);
   EXPECT_EQ(g->GraphType, Function4D);
   EXPECT_EQ(host.rows[0].caption, "4D Graph  v=x*y*z");
+}
+
+// A small animated 4D graph as documents hold it.
+std::shared_ptr<Graph> Animated4D() {
+  auto g = std::make_shared<Graph>();
+  g->GraphType = Function4DAnimation, g->CoordType = Cartesian3D, g->FunForm = Explicit;
+  g->Animation = true;
+  g->ExpressV = "x*y*z*t", g->StepU = g->StepV = g->StepW = 4;
+  g->ExpressX = g->ExpressY = g->ExpressZ = "0";
+  g->MinU = g->MinV = g->MinW = -1.0f, g->MaxU = g->MaxV = g->MaxW = 1.0f;
+  g->MinT = 0.0f, g->MaxT = 1.0f;
+  return g;
+}
+
+TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
+  DocumentType = DocumentType4D;
+  auto other = Shown(host, Animated4D());
+  auto g = Shown(host, Animated4D());
+  user = [&](QDialog& d) {
+    EXPECT_TRUE(Find<QLineEdit>(d, "Text23")->isEnabled());
+    EXPECT_EQ(Text(d, "Text23"), "10");
+    Type(d, "Text23", "0");
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    EXPECT_EQ(FrameCount, 10);
+    Type(d, "Text23", "2*3");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "\"Steps t\" must be a whole number from 1 to 10000.");
+  EXPECT_EQ(FrameCount, 6);
+  EXPECT_EQ(host.optionsFrames, 6) << "Animation Options shows the new count";
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{other->ID, g->ID})) << "each sampled once";
+  EXPECT_EQ(host.builds, 1);
+  EXPECT_EQ(g->StepT(), 6);
+
+  // An unchanged count samples only the edited graph; an added graph brings its count along.
+  host.sampled.clear();
+  user = [&](QDialog& d) { Click(d, "Command1"); };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{g->ID}));
+  user = [&](QDialog& d) {
+    Type(d, "Text34", "x+y+z+t");
+    Type(d, "Text23", "4");
+    Click(d, "Command1");
+  };
+  Add("mnuAnim4D_Click");
+  EXPECT_EQ(FrameCount, 4);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3);
+}
+
+TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
+  DocumentType = DocumentType4D;
+  const struct {
+    const char* typed;
+    bool added;
+  } isoRows[] = {{"2pi", false}, {"1/4", false}, {"1 2", false}, {"1e39", false}, {"", false},
+                 {"1.50", true}, {" 3", true},   {"1e3", true},  {"&H10", true},  {"-.5", true}};
+  QStringList expected;
+  for (const auto& row : isoRows)
+    if (row.added) expected << row.typed;
+  user = [&](QDialog& d) {
+    Type(d, "Text34", "x*y*z");
+    for (const auto& row : isoRows) {
+      Type(d, "Text19", row.typed);
+      Click(d, "Command12");
+    }
+    EXPECT_EQ(ListRows(d, "List4"), expected);
+    Type(d, "Text1", "0.50");
+    Type(d, "Text8", "2e1");
+    Type(d, "Text4", "1/2");
+    Click(d, "Command3");
+    EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
+    Click(d, "Command1");
+  };
+  Add("mnuDrawFun4D_Click");
+  EXPECT_EQ(dialogs.prompter.shown.size(), 5u) << "one message for each refused value";
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  const Graph& g = *AllGraphs.FunSurfs.Item(1);
+  ASSERT_EQ(g.IsoSurfaceNum, 5);
+  const float values[] = {1.5f, 3.0f, 1000.0f, 16.0f, -0.5f};
+  for (int j = 0; j < 5; ++j)
+    EXPECT_EQ(g.IsoSurValue[j + 1], values[j]) << j;
+  ASSERT_EQ(g.Slice4NumX, 1);
+  EXPECT_EQ(g.Slice4X[1], 0.5f);
+  EXPECT_EQ(g.Slice4YZYE[1], 20);
+  EXPECT_EQ(g.SliceXContLevels[1], 0.5f);
+}
+
+TEST_F(Dialogs4D, AFunctionOfSeveralLinesAndSliceListsThatTakeTheRoom) {
+  DocumentType = DocumentType4D;
+  user = [&](QDialog& d) {
+    auto* function = Find<QPlainTextEdit>(d, "Text34");
+    EXPECT_EQ(function->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    Type(d, "Text34", "x*y");
+    QTest::keyClick(function, Qt::Key_Return);
+    QTest::keyClicks(function, "+z");
+    EXPECT_EQ(d.result(), 0) << "Enter starts a new line; it does not press OK";
+    d.show();
+    const std::array<const char*, 3> tabs[] = {{"List1", "List1Caption", "Picture3"},
+                                               {"List2", "List2Caption", "Picture5"},
+                                               {"List3", "List3Caption", "Picture7"}};
+    for (const auto& names : tabs) {
+      QWidget* list = Find<QWidget>(d, names[0]);
+      Reveal(list);
+      QApplication::processEvents();
+      const QRect caption = Find<QWidget>(d, names[1])->geometry();
+      const QRect above = Find<QWidget>(d, names[2])->geometry();
+      const int page = list->parentWidget()->height();
+      EXPECT_LT(caption.top() - above.bottom(), 24) << names[0] << ": no gap above the caption";
+      EXPECT_LT(list->geometry().top() - caption.bottom(), 16) << names[0];
+      EXPECT_GT(list->height(), page / 3) << names[0] << ": the list takes the room";
+    }
+    Click(d, "Command1");
+  };
+  Add("mnuDrawFun4D_Click");
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->ExpressV, "x*y +z") << "a line break is a blank";
 }
 
 } // namespace

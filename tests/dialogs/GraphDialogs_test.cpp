@@ -367,3 +367,40 @@ TEST_F(DialogsTest, StepsWhoseSamplesWouldNotFitAreRefused) {
 }
 
 } // namespace
+
+TEST_F(DialogsTest, RibbonEditShowsASchemeNameAndTheSecondColourBesideSingle) {
+  struct Row {
+    int32_t fillStyle;
+    const char* name;
+    const char* shown;     // in the scheme box
+    bool chooseColormap;   // the user picks "Colormap" before OK
+    const char* committed; // the graph's name after OK
+  } rows[] = {
+      {3, "", "Rainbow", true, "Rainbow"},
+      {3, "", "Rainbow", false, ""},
+      {5, "", "Rainbow", false, ""},
+      {5, "Earth", "Earth", false, "Earth"},
+      {4, "Grey", "Rainbow", true, "Rainbow"},
+      {5, "Custom", "Rainbow", false, "Custom"},
+  };
+  for (const Row& row : rows) {
+    ResetDocumentState();
+    host = CommandTestHost();
+    DocumentType = DocumentType25D;
+    auto g = Fixture(Ribbon25D, Cartesian2D, Explicit);
+    g->FillStyle = row.fillStyle, g->ColorName = row.name, g->SecondColor = 4242;
+    Shown(host, g);
+    const std::string at = std::to_string(row.fillStyle) + " \"" + row.name + "\"";
+    user = [&](QDialog& d) {
+      EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), row.shown) << at;
+      EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 4242) << at;
+      EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << at;
+      if (row.chooseColormap) Click(d, "Option11");
+      Click(d, "Command1");
+    };
+    mnuFunEdit_Click(host);
+    EXPECT_EQ(g->ColorName, row.committed) << at;
+    EXPECT_EQ(g->SecondColor, 4242) << at;
+    EXPECT_EQ(g->FillStyle, row.chooseColormap ? 5 : row.fillStyle) << at;
+  }
+}

@@ -202,8 +202,15 @@ TEST_F(TableDialogsTest, TwoDFillKeepsItsListChoicesForValuesTheyDoNotOffer) {
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(caption, "2D Table Graph Properties");
-  EXPECT_EQ(g->ScatterSize, 2);
-  EXPECT_EQ(g->Symbol, 1);
+  EXPECT_EQ(g->ScatterSize, 12) << "a size the list lacks is kept unless the user picks one";
+  EXPECT_EQ(g->Symbol, 9);
+  user = [&](QDialog& d) {
+    Find<QComboBox>(d, "Combo2")->setCurrentIndex(4);
+    Click(d, "Command3");
+  };
+  mnuFunEdit_Click(host);
+  EXPECT_EQ(g->ScatterSize, 5);
+  EXPECT_EQ(g->Symbol, 9);
 }
 
 TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {

@@ -35,6 +35,22 @@ TEST(Val, TellsWhetherThereWasANumber) {
   EXPECT_TRUE(vb::LeadingNumber("0abc").has_value());
 }
 
+TEST(NumericText, TheWholeTextMustBeOneNumber) {
+  const struct {
+    const char* text;
+    std::optional<double> value;
+  } rows[] = {
+      {"1.5", 1.5},       {" -2 ", -2.0},     {"+.25", 0.25},     {"3.", 3.0},
+      {"1E3", 1000.0},    {"2.5d-1", 0.25},   {"&H1F", 31.0},     {"&o17", 15.0},
+      {"2pi", {}},        {"pi", {}},         {"1/4", {}},        {"1 2", {}},
+      {"", {}},           {"  ", {}},         {".", {}},          {"-", {}},
+      {"1e", {}},         {"1e+", {}},        {"&H", {}},         {"&HG", {}},
+      {"1.2.3", {}},      {"1e400", {}},      {"12abc", {}},      {"--1", {}},
+  };
+  for (const auto& row : rows)
+    EXPECT_EQ(vb::NumericText(row.text), row.value) << row.text;
+}
+
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   const std::pair<double, double> rows[] = {{0.5, 0}, {1.5, 2},   {2.5, 2},   {-0.5, 0},
                                             {-1.5, -2}, {-2.5, -2}, {2.4, 2}, {2.6, 3},
