@@ -14,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -447,6 +448,56 @@ TEST_F(GraphListWindow, ToolbarAndEditMenu) {
   window->MenuItem("mnuGraphDelAll")->trigger();
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
   EXPECT_EQ(list->count(), 0);
+}
+
+// The playback commands are on exactly while a shown graph is animated, whichever command changed
+// the shown graphs.
+TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
+  struct Path {
+    const char* what;
+    std::function<void()> act;
+    bool playback;
+  };
+  const Path paths[] = {
+      {"unchecking it", [this] { window->SetListRowChecked(0, false); }, false},
+      {"Delete", [this] { window->MenuItem("mnuEditDelete")->trigger(); }, false},
+      {"Cut", [this] { window->Button(1, 13)->trigger(); }, false},
+      {"pop-up Delete", [this] { Choose(RightClick(0), "Delete"); }, false},
+      {"Delete All", [this] { window->MenuItem("mnuEditDelAll")->trigger(); }, false},
+      {"File New",
+       [this] {
+         dialogs.prompter.answers.push_back(MsgResult::No); // do not save
+         window->mnuFileNew2D_Click();
+       },
+       false},
+      {"Delete of the still graph",
+       [this] {
+         list->setCurrentRow(1);
+         window->MenuItem("mnuEditDelete")->trigger();
+       },
+       true},
+      {"Copy, Delete and Paste",
+       [this] {
+         window->MenuItem("mnuEditCopy")->trigger();
+         window->MenuItem("mnuEditDelete")->trigger();
+         window->MenuItem("mnuEditPaste")->trigger();
+       },
+       true},
+  };
+  for (const Path& path : paths) {
+    window->RemoveAllGraphs();
+    AddPoints(2);
+    AllGraphs.FunSurfs.Item(1)->Animation = true;
+    window->SetListRowChecked(1, true);
+    EXPECT_FALSE(window->Button(1, 33)->isEnabled()) << path.what << ": a still graph";
+    window->SetListRowChecked(0, true);
+    ASSERT_TRUE(window->Button(1, 33)->isEnabled()) << path.what << ": an animated graph";
+    list->setCurrentRow(0);
+    path.act();
+    EXPECT_EQ(window->Button(1, 33)->isEnabled(), path.playback) << path.what;
+    EXPECT_EQ(window->MenuItem("mnuAniStartb")->isEnabled(), path.playback) << path.what;
+    EXPECT_EQ(window->MenuItem("mnuAniRevRepeat")->isEnabled(), path.playback) << path.what;
+  }
 }
 
 TEST_F(GraphListWindow, NewDocumentOfAKindEnablesItsCommands) {

@@ -924,13 +924,15 @@ void MainWindow::EnableCommands(int32_t documentType) {
   if (const auto& enable = MainWindowCommands::EnableCommands()) enable(documentType);
 }
 
-void MainWindow::EnableAnimationCommands() {
+void MainWindow::EnableAnimationCommands() { SetAnimationCommandsEnabled(true); }
+
+void MainWindow::SetAnimationCommandsEnabled(bool on) {
   for (int index = 33; index <= 43; ++index)
-    if (QAction* a = Button(1, index)) a->setEnabled(true);
+    if (QAction* a = Button(1, index)) a->setEnabled(on);
   for (const char* name :
        {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre", "mnuAniNext",
         "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat", "mnuAniRevRepeat"})
-    if (QAction* a = MenuItem(name)) a->setEnabled(true);
+    if (QAction* a = MenuItem(name)) a->setEnabled(on);
 }
 
 void MainWindow::AddListRow(const std::string& caption) {

@@ -169,6 +169,8 @@ public:
   void RemoveAllGraphs() override;
   void EnableCommands(int32_t documentType) override;
   void EnableAnimationCommands() override;
+  // The eleven playback commands (Toolbar1 buttons 33 to 43 and their Animation menu items).
+  void SetAnimationCommandsEnabled(bool on);
   void AddListRow(const std::string& caption) override;
   void SetListRowChecked(int32_t row, bool checked) override;
   void CheckAllListRows(int32_t count) override;
