@@ -35,7 +35,7 @@ ParseAnimationOptions(const std::string& frames, const std::string& speed, std::
     return refuse("The speed of animation must large than 1 frame per second.");
   const std::optional<int64_t> fps = WholeOfText(speed);
   if (!fps || *fps > MaxFramesPerSecond)
-    return refuse("The speed of animation must not be larger than 1000 frames per second.");
+    return refuse("The speed of animation must not be larger than 1999 frames per second.");
   return AnimationSettings{static_cast<int32_t>(*count), static_cast<int32_t>(*fps)};
 }
 

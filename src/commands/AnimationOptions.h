@@ -9,12 +9,14 @@
 #include <optional>
 #include <string>
 
+#include "model/ProgramState.h"
+
 class GraphCommandHost;
 
-// The frames of an animation and its speed in frames per second. A speed above 1000 would need a
-// timer interval below 1 ms.
+// The frames of an animation and its speed in frames per second (at most MaxFramesPerSecond, the
+// fastest speed whose timer interval rounds to 1 ms rather than 0).
 inline constexpr int32_t MinFrameCount = 1, MaxFrameCount = 10000;
-inline constexpr int32_t MinFramesPerSecond = 1, MaxFramesPerSecond = 1000;
+inline constexpr int32_t MinFramesPerSecond = 1;
 
 struct AnimationSettings {
   int32_t frameCount = 10;

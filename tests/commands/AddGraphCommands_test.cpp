@@ -175,10 +175,14 @@ TEST(AnimationOptions, ParsingAndInterval) {
     const char *frames, *speed;
     int32_t count, fps, interval; // count 0: refused
   } rows[] = {
-      {"1.5", "10", 2, 10, 100},  {"2.5", "3", 2, 3, 333},      {"1.2", "7", 1, 7, 143},
-      {"12abc", "1999", 0, 0, 0}, {"1 2", "1000", 12, 1000, 1}, {"0", "10", 0, 0, 0},
-      {"", "10", 0, 0, 0},        {"0.5", "10", 0, 0, 0},       {"10", "0", 0, 0, 0},
-      {"10", "2000", 0, 0, 0},    {"20000", "10", 0, 0, 0},     {"12abc", "1", 12, 1, 1000},
+      {"1.5", "10", 2, 10, 100},    {"2.5", "3", 2, 3, 333},
+      {"1.2", "7", 1, 7, 143},      {"12abc", "1999", 12, 1999, 1},
+      {"1 2", "1000", 12, 1000, 1}, {"0", "10", 0, 0, 0},
+      {"", "10", 0, 0, 0},          {"0.5", "10", 0, 0, 0},
+      {"10", "0", 0, 0, 0},         {"10", "2000", 0, 0, 0},
+      {"20000", "10", 0, 0, 0},     {"12abc", "1", 12, 1, 1000},
+      {"10", "1001", 10, 1001, 1},  {"10", "1998.6", 10, 1999, 1},
+      {"10", "1999.5", 0, 0, 0},
   };
   for (const Row& row : rows) {
     std::string message;
@@ -196,6 +200,9 @@ TEST(AnimationOptions, ParsingAndInterval) {
   // Stored speeds outside the range still give a working timer.
   EXPECT_EQ(TimerIntervalFor(0), 1000);
   EXPECT_EQ(TimerIntervalFor(5000), 1);
+  std::string message;
+  ParseAnimationOptions("10", "2000", &message);
+  EXPECT_EQ(message, "The speed of animation must not be larger than 1999 frames per second.");
 }
 
 TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
