@@ -1076,7 +1076,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_list1->viewport() && type == QEvent::MouseButtonPress) {
     auto* me = static_cast<QMouseEvent*>(event);
     if (me->button() == Qt::RightButton) {
-      // The pop-up acts on the current row, which a right click does not change.
+      // The pop-up acts on the current row: the row clicked becomes current first, so "Edit...",
+      // "Cut" and "Delete" reach the graph under the pointer. A click below the rows keeps it.
+      if (QListWidgetItem* row = m_list1->itemAt(me->position().toPoint()))
+        m_list1->setCurrentItem(row);
       m_funEdit->popup(me->globalPosition().toPoint());
       return true;
     }
