@@ -331,6 +331,17 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
   EXPECT_EQ(ShownGraphs.RotYaw, 45.0f);
 }
 
+// Every add command and every graph kind that has a property dialog finds it installed, so no
+// command or "Edit..." comes to nothing.
+TEST_F(DialogsTest, EveryPropertyDialogIsInstalled) {
+  for (const AddCommandSpec& spec : AddCommandTable())
+    EXPECT_TRUE(HasAddDialog(spec.dialog)) << spec.handler;
+  for (const GraphKindRow& kind : GraphKindTable()) {
+    if (kind.Dialog == GraphDialog::None) continue;
+    EXPECT_TRUE(HasEditDialog(kind.Dialog)) << kind.Name;
+  }
+}
+
 TEST_F(DialogsTest, AnimationOptionsDialog) {
   AnimationOptionsDialog d(host);
   EXPECT_EQ(d.windowTitle(), "Animation Options");

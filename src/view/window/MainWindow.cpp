@@ -908,16 +908,7 @@ void MainWindow::mnuFileExit_Click() { close(); }
 // The document commands' host
 
 void MainWindow::RemoveAllGraphs() {
-  if (const auto& remove = MainWindowCommands::RemoveAllGraphs()) {
-    remove();
-    return;
-  }
-  // Until the graph list's own removal is part of the program: empty the containers and the list.
-  AllGraphs.FunSurfs.Clear();
-  ShownGraphs.FunSurfs.Clear();
-  m_list1->clear();
-  GraphIdCounter = 0;
-  Redraw();
+  if (const auto& remove = MainWindowCommands::RemoveAllGraphs()) remove();
 }
 
 void MainWindow::EnableCommands(int32_t documentType) {
