@@ -54,7 +54,7 @@
 namespace {
 
 MainWindow* g_instance = nullptr;
-std::function<void(const QUrl&)> g_urlOpener;
+std::function<bool(const QUrl&)> g_urlOpener;
 // The program folder that tests set; empty: the executable's.
 QString g_programFolder;
 DesktopRegistration::Options g_registration;
@@ -818,19 +818,28 @@ QString MainWindow::ProgramFolder() {
 
 void MainWindow::SetProgramFolder(const QString& folder) { g_programFolder = folder; }
 
-void MainWindow::SetUrlOpener(std::function<void(const QUrl&)> opener) {
+void MainWindow::SetUrlOpener(std::function<bool(const QUrl&)> opener) {
   g_urlOpener = std::move(opener);
 }
 
 void MainWindow::OpenHelpPage(const std::string& page) {
   const QString path = ProgramFolder() + "/help/" + Q(page);
   const QUrl url = QUrl::fromLocalFile(path);
+  bool opened = false;
   if (g_urlOpener) {
-    g_urlOpener(url);
+    opened = g_urlOpener(url);
+  } else if (!QFileInfo::exists(path)) {
+    MsgBox("The help page cannot be found:\n" + path.toStdString(), MsgButtons::OK,
+           MsgIcon::Exclamation, "Corvalin");
     return;
+  } else {
+    opened = QDesktopServices::openUrl(url);
   }
-  // A help file that is not there opens nothing.
-  if (QFileInfo::exists(path)) QDesktopServices::openUrl(url);
+  // Where no browser can be started the user is told where the page is, to open it by hand.
+  if (!opened)
+    MsgBox("No web browser could be started to show the page. It is the file:\n" +
+               path.toStdString(),
+           MsgButtons::OK, MsgIcon::Information, "Corvalin");
 }
 
 void MainWindow::mnuHelpCon_Click() { OpenHelpPage("index.html"); }
