@@ -38,5 +38,7 @@ void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost&
 
 // The "Options..." command around its dialog: showDialog shows the dialog modally (its OK applies
 // the settings). When the frame count changed, every shown graph is sampled again and the scene
-// built and presented. The dialog's boxes then hold the values in force.
+// built and presented, with a progress window and Cancel when that takes long; Cancel gives the
+// frame count before back, with its samples and pictures. The dialog's boxes then hold the values
+// in force.
 void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDialog);

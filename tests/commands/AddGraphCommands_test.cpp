@@ -16,6 +16,7 @@
 #include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 #include "view/camera/SceneLight.h"
 
 namespace {
@@ -222,6 +223,43 @@ TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
   EXPECT_EQ(host.optionsFrames, 25);
   for (const auto& shown : dialogs.prompter.shown)
     ADD_FAILURE() << shown.text;
+  ResetDocumentState();
+}
+
+TEST(AnimationOptions, CancelledWorkGivesTheFrameCountBeforeBack) {
+  ResetDocumentState();
+  ScopedScriptedDialogs dialogs;
+  ScriptedProgressShower progress;
+  SetProgressShower(&progress);
+  CommandTestHost host;
+  for (int32_t id = 1; id <= 2; ++id) {
+    auto g = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "x*t");
+    g->ID = id, g->StepV = 4, g->MinV = 0, g->MaxV = 1, g->MinT = 0, g->MaxT = 1;
+    g->Animation = true;
+    AllGraphs.FunSurfs.Add(g);
+    ShownGraphs.FunSurfs.Add(g);
+  }
+  // Cancel after the first graph: both are sampled again with the count before, and the scene is
+  // compiled from those samples.
+  progress.cancelAtStep = 1;
+  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({500, 10}, host); });
+  EXPECT_EQ(FrameCount, 10);
+  EXPECT_EQ(host.optionsFrames, 10);
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{1, 1, 2}));
+  EXPECT_EQ(host.builds, 1);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(2)->Anim2D.Upper(1), 10);
+  EXPECT_EQ(host.log.back(), "Display " + std::to_string(CurrentFrame));
+  ASSERT_EQ(progress.labels.size(), 1u);
+  EXPECT_EQ(progress.labels[0], "Sampling and compiling 501 frames...");
+
+  // Not cancelled: the new count stays.
+  host = CommandTestHost();
+  progress.cancelAtStep = -1;
+  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({20, 10}, host); });
+  EXPECT_EQ(FrameCount, 20);
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(host.builds, 1);
+  SetProgressShower(nullptr);
   ResetDocumentState();
 }
 
