@@ -8,7 +8,7 @@
 // cancelled leaves everything as it was.
 //
 // The dialogs live above the commands: each dialog kind registers the function that prepares and
-// shows it (SetAddDialog). A command whose dialog is not registered says so and adds nothing.
+// shows it (SetAddDialog); the program registers every one before the window is made.
 
 #include <cstdint>
 #include <functional>
@@ -31,6 +31,7 @@ struct AddDialogSetup {
 // Prepares the dialog for adding and shows it modally; its OK adds the graph (GraphDialogCommit).
 using AddDialogOpener = std::function<void(const AddDialogSetup&, GraphCommandHost&)>;
 void SetAddDialog(GraphDialog kind, AddDialogOpener opener);
+bool HasAddDialog(GraphDialog kind);
 
 // One row of the command table.
 struct AddCommandSpec {

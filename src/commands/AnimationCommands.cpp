@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 
 #include "commands/Playback.h"
@@ -43,16 +44,28 @@ AviExportWindow* AviWindow() { return g_aviWindow.data(); }
 
 void mnuFileSaveAVI_Click() {
   if (!ShownGraphs.Animation()) return;
+  MainWindow* window = MainWindow::Instance();
   if (!g_aviWindow) {
-    // A window of its own, without an owner, like the program's other tool windows.
-    g_aviWindow = new AviExportWindow(ThePlayback(), [] {
-      MainWindow* window = MainWindow::Instance();
-      return window ? window->ViewImage() : QImage();
-    });
+    // A tool window of the main window: it stays in front of it while the user plays and
+    // captures there, and goes with it, its frame files with it.
+    g_aviWindow = new AviExportWindow(
+        ThePlayback(),
+        [] {
+          MainWindow* main = MainWindow::Instance();
+          return main ? main->ViewImage() : QImage();
+        },
+        window);
     g_aviWindow->setAttribute(Qt::WA_QuitOnClose, false);
-    if (MainWindow* window = MainWindow::Instance())
-      // It goes with the main window, and its frame files with it.
-      QObject::connect(window, &QObject::destroyed, [] { delete g_aviWindow.data(); });
+    g_aviWindow->adjustSize();
+  }
+  if (!g_aviWindow->isVisible() && window) {
+    // On the main window's screen, near the main window. The frame is not known before the
+    // first show; the title bar and borders are allowed for.
+    const QScreen* screen = window->screen();
+    const QRect available = screen ? screen->availableGeometry() : window->frameGeometry();
+    const QSize frameSize = g_aviWindow->frameGeometry().size().expandedTo(
+        g_aviWindow->size().grownBy(QMargins(8, 32, 8, 8)));
+    g_aviWindow->move(ToolWindowPlace(window->frameGeometry(), frameSize, available));
   }
   g_aviWindow->show();
   g_aviWindow->raise();

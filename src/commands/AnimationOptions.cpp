@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "commands/GraphCommandHost.h"
 #include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/VbRuntime.h"
+#include "platform/WorkProgress.h"
 
 namespace {
 
@@ -35,7 +37,7 @@ ParseAnimationOptions(const std::string& frames, const std::string& speed, std::
     return refuse("The speed of animation must large than 1 frame per second.");
   const std::optional<int64_t> fps = WholeOfText(speed);
   if (!fps || *fps > MaxFramesPerSecond)
-    return refuse("The speed of animation must not be larger than 1000 frames per second.");
+    return refuse("The speed of animation must not be larger than 1999 frames per second.");
   return AnimationSettings{static_cast<int32_t>(*count), static_cast<int32_t>(*fps)};
 }
 
@@ -65,7 +67,27 @@ void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDi
   showDialog();
   host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
   if (FrameCount == before) return;
-  SampleForNewFrameCount(host);
-  host.BuildScene();
+  bool cancelled = false;
+  {
+    // Many frames take long to sample and compile: past about a second a progress window offers
+    // Cancel. The graphs are counted as steps of the sampling; the compilation counts its frames.
+    WorkScope work("Sampling and compiling " + std::to_string(FrameCount + 1) + " frames...");
+    const int32_t graphs = ShownGraphs.FunSurfs.Count();
+    for (int32_t i = 1; i <= graphs && i <= ShownGraphs.FunSurfs.Count() && !cancelled; ++i) {
+      host.SampleGraph(*ShownGraphs.FunSurfs.Item(i));
+      cancelled = !ReportWorkStep(i, graphs);
+    }
+    if (!cancelled) {
+      host.BuildScene();
+      cancelled = work.Cancelled();
+    }
+  }
+  if (cancelled) {
+    // Back to the frame count before: the graphs are sampled with it again and the scene is
+    // compiled from those samples, which gives the pictures it had.
+    FrameCount = before;
+    SampleForNewFrameCount(host);
+    host.BuildScene();
+  }
   host.Display(CurrentFrame);
 }

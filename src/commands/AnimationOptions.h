@@ -9,13 +9,15 @@
 #include <optional>
 #include <string>
 
+#include "model/ProgramState.h"
+
 class Graph;
 class GraphCommandHost;
 
-// The frames of an animation and its speed in frames per second. A speed above 1000 would need a
-// timer interval below 1 ms.
+// The frames of an animation and its speed in frames per second (at most MaxFramesPerSecond, the
+// fastest speed whose timer interval rounds to 1 ms rather than 0).
 inline constexpr int32_t MinFrameCount = 1, MaxFrameCount = 10000;
-inline constexpr int32_t MinFramesPerSecond = 1, MaxFramesPerSecond = 1000;
+inline constexpr int32_t MinFramesPerSecond = 1;
 
 struct AnimationSettings {
   int32_t frameCount = 10;
@@ -42,5 +44,7 @@ void SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller
 
 // The "Options..." command around its dialog: showDialog shows the dialog modally (its OK applies
 // the settings). When the frame count changed, every shown graph is sampled again and the scene
-// built and presented. The dialog's boxes then hold the values in force.
+// built and presented, with a progress window and Cancel when that takes long; Cancel gives the
+// frame count before back, with its samples and pictures. The dialog's boxes then hold the values
+// in force.
 void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDialog);

@@ -6,7 +6,10 @@
 #include <QImage>
 #include <QTemporaryFile>
 
+#include <cctype>
 #include <cstdio>
+
+#include <unistd.h>
 
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
@@ -20,7 +23,34 @@ void Put32(uint8_t* p, uint32_t v) {
     p[i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
+// The name of a video being written, before its six characters of its own: "." + the target's
+// name + ".".
+QString PartialPrefix(const QFileInfo& target) { return "." + target.fileName() + "."; }
+
 } // namespace
+
+bool IsLeftoverPartialName(const std::string& targetPath, const std::string& name) {
+  const std::string prefix = PartialPrefix(QFileInfo(QString::fromStdString(targetPath))).toStdString();
+  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) return false;
+  for (size_t i = prefix.size(); i < name.size(); ++i)
+    if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+  return true;
+}
+
+int32_t RemoveLeftoverPartials(const std::string& targetPath) {
+  const QFileInfo target(QString::fromStdString(targetPath));
+  const QDir folder = target.absoluteDir();
+  int32_t removed = 0;
+  const QFileInfoList entries =
+      folder.entryInfoList({PartialPrefix(target) + "*"}, QDir::Files | QDir::Hidden | QDir::System);
+  for (const QFileInfo& entry : entries) {
+    // Only our own regular files of that pattern: a link or another user's file stays.
+    if (entry.isSymLink() || !entry.isFile() || entry.ownerId() != ::getuid()) continue;
+    if (!IsLeftoverPartialName(targetPath, entry.fileName().toStdString())) continue;
+    if (QFile::remove(entry.absoluteFilePath())) ++removed;
+  }
+  return removed;
+}
 
 FrameStore::FrameStore() : m_dir(QDir::tempPath() + "/corvalin-frames-XXXXXX") {}
 
@@ -130,9 +160,10 @@ AviOutcome WriteAviFile(const std::string& path, const std::vector<std::string>&
   // The video is written beside the target under a name of its own and renamed over the target
   // only when it is complete, so a file of that name stays as it was until then.
   const QFileInfo target(QString::fromStdString(path));
+  RemoveLeftoverPartials(target.absoluteFilePath().toStdString());
   QString partial;
   {
-    QTemporaryFile reserve(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
+    QTemporaryFile reserve(target.absolutePath() + "/" + PartialPrefix(target) + "XXXXXX");
     reserve.setAutoRemove(false);
     if (!reserve.open()) {
       error = "The file cannot be created: " + reserve.errorString().toStdString();

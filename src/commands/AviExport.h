@@ -45,12 +45,20 @@ int32_t AviFrameRate(const std::string& speedText);
 // large as the first (a view resized during the capture shows a message). Gives the frame size.
 bool CheckFrameFiles(const std::vector<std::string>& framePaths, int32_t& width, int32_t& height);
 
+// Whether a file name is that of a video being written into the target: "." + the target's name +
+// "." + six letters or digits.
+bool IsLeftoverPartialName(const std::string& targetPath, const std::string& name);
+
+// Removes, beside the target, what an export that was killed mid-way left: our own regular files
+// whose names are those of a video being written into that target. Returns how many went.
+int32_t RemoveLeftoverPartials(const std::string& targetPath);
+
 enum class AviOutcome { Written, Cancelled, Failed };
 
 // Writes the frame files, in this order, as an AVI video at `framesPerSecond`. `progress` is told
 // how many frames are done out of how many before each frame and once at the end; when it answers
 // false the export stops. A cancelled or failed export leaves no file behind; `error` says why a
-// failed one failed.
+// failed one failed. What an earlier export into the same target left behind is removed first.
 AviOutcome WriteAviFile(const std::string& path, const std::vector<std::string>& framePaths,
                         int32_t framesPerSecond, const VideoOptions& options,
                         const std::function<bool(int32_t done, int32_t total)>& progress,

@@ -9,6 +9,9 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QPushButton>
 
 #include "commands/AviExport.h"
@@ -30,9 +33,19 @@ void Warn(const std::string& text) { MsgBox(text, MsgButtons::OK, MsgIcon::Excla
 
 } // namespace
 
+QPoint ToolWindowPlace(const QRect& owner, const QSize& frameSize, const QRect& available) {
+  // A little in from the owner's corner, so its title and menus stay in sight.
+  constexpr int Inset = 24;
+  int x = owner.right() + 1 - frameSize.width() - Inset;
+  int y = owner.top() + 3 * Inset;
+  x = std::max(std::min(x, available.right() + 1 - frameSize.width()), available.left());
+  y = std::max(std::min(y, available.bottom() + 1 - frameSize.height()), available.top());
+  return {x, y};
+}
+
 AviExportWindow::AviExportWindow(Playback& playback, std::function<QImage()> grabView,
                                  QWidget* parent)
-    : QWidget(parent, Qt::Window), m_playback(playback), m_grabView(std::move(grabView)) {
+    : QWidget(parent, Qt::Tool), m_playback(playback), m_grabView(std::move(grabView)) {
   setObjectName("AviExportWindow");
   setWindowTitle("Save Animation As AVI File");
 

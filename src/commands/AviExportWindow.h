@@ -7,7 +7,8 @@
 // The frame files live in a temporary folder of the window's own. They are deleted after a
 // successful save (the lists are emptied with them) or when the window closes, never while the
 // lists still name them. The capture shows its progress with a Cancel button and the window
-// stays usable; writing the video shows a progress dialog with Cancel. The window is not modal.
+// stays usable; writing the video shows a progress dialog with Cancel. The window is not modal: it
+// is a tool window of the main window, which keeps it in front of the main window.
 
 #include <QWidget>
 
@@ -20,10 +21,19 @@
 
 class QImage;
 class QLineEdit;
+class QPoint;
+class QRect;
+class QSize;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
 class FrameStore;
+
+// Where a tool window of `frameSize` (its frame included) goes beside its owner's frame `owner`:
+// inside the owner's top-right corner, moved as far as needed to lie within `available` (the area
+// of the owner's screen without its panels); at the available area's top-left corner when it is
+// larger than that area.
+QPoint ToolWindowPlace(const QRect& owner, const QSize& frameSize, const QRect& available);
 
 class AviExportWindow : public QWidget, public FrameCaptureSink {
   Q_OBJECT

@@ -48,8 +48,7 @@ void List1_ItemCheck(GraphListHost& host) {
       if (GraphKind(*graph).SampledWhenShown) host.SampleGraph(*graph);
     }
   }
-  // Playback follows the shown graphs, whoever made them animated (add, edit, paste, a check).
-  host.SetPlaybackEnabled(ShownGraphs.Animation());
+  PlaybackFollowsShownGraphs(host);
   host.BuildScene();
   host.Display(CurrentFrame);
 }

@@ -1,4 +1,3 @@
-#include <QAction>
 #include <QListWidget>
 #include <QListWidgetItem>
 #include <QTimer>
@@ -9,13 +8,6 @@
 #include "view/window/MainWindow.h"
 
 namespace {
-
-// The playback commands: Toolbar1 buttons 33 to 43 and their Animation menu items.
-constexpr int FirstPlaybackButton = 33;
-constexpr int LastPlaybackButton = 43;
-constexpr const char* PlaybackMenuItems[] = {
-    "mnuAniStartb", "mnuAniPause",  "mnuAniStop", "mnuAniFirst",  "mnuAniPre",      "mnuAniNext",
-    "mnuAniLast",   "mnuAniNormal", "mnuAniRev",  "mnuAniRepeat", "mnuAniRevRepeat"};
 
 class WindowHost : public GraphCommandHost {
 public:
@@ -40,16 +32,7 @@ public:
   void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) override {
     m_window.SetAnimationOptionsTexts(frameCount, framesPerSecond);
   }
-  void SetPlaybackEnabled(bool on) override {
-    if (on) {
-      m_window.EnableAnimationCommands();
-      return;
-    }
-    for (int index = FirstPlaybackButton; index <= LastPlaybackButton; ++index)
-      if (QAction* a = m_window.Button(1, index)) a->setEnabled(false);
-    for (const char* name : PlaybackMenuItems)
-      if (QAction* a = m_window.MenuItem(name)) a->setEnabled(false);
-  }
+  void SetPlaybackEnabled(bool on) override { m_window.SetAnimationCommandsEnabled(on); }
   void SetListRowCaption(int32_t row, const std::string& caption) override {
     if (QListWidgetItem* item = m_window.List1()->item(row))
       item->setText(QString::fromStdString(caption));

@@ -21,5 +21,6 @@ GraphDialog EditDialogFor(int32_t documentType, const Graph& graph);
 // Fills a dialog from the graph and shows it modally; its OK commits the change.
 using EditDialogOpener = std::function<void(const std::shared_ptr<Graph>&, GraphCommandHost&)>;
 void SetEditDialog(GraphDialog dialog, EditDialogOpener opener);
+bool HasEditDialog(GraphDialog dialog);
 
 void mnuFunEdit_Click(GraphCommandHost& host);

@@ -424,7 +424,7 @@ bool GraphDialogCommit(const CommitRequest& request, const std::shared_ptr<Graph
   if (GraphKind(*g).SampledWhenShown) host.SampleGraph(*g);
   const int32_t row = AllGraphs.FunSurfs.PositionOf(GraphKey(*g)) - 1;
   if (row >= 0) host.SetListRowCaption(row, AddedGraphCaption(*g, DocumentType));
-  host.SetPlaybackEnabled(ShownGraphs.Animation());
+  PlaybackFollowsShownGraphs(host);
   host.BuildScene();
   host.Display(CurrentFrame);
   return true;

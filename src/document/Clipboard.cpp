@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "document/DocumentHost.h"
 #include "document/DocumentText.h"
@@ -85,10 +86,34 @@ bool PasteKindAccepted(int32_t documentType, double kindCode) {
   }
 }
 
-int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
-  if (ClipboardGraphCount < 1) return 0;
+namespace {
+
+// The name of a document kind, and of the kind a clipboard text's code belongs to.
+std::string KindName(double code) {
+  if (code == 1.0 || code == 4.0) return "2D";
+  if (code == 2.0 || code == 5.0) return "2.5D";
+  if (code == 3.0 || code == 6.0) return "3D";
+  if (code == 7.0) return "Special";
+  if (code == 9.0) return "4D";
+  return "";
+}
+
+} // namespace
+
+int32_t PasteGraphText(const std::string& text, GraphListHost& host, std::string* whyNothing) {
+  auto nothing = [whyNothing](std::string why) {
+    if (whyNothing) *whyNothing = std::move(why);
+    return 0;
+  };
+  if (ClipboardGraphCount < 1)
+    return nothing("Nothing was pasted: no graph has been copied in this run of the program.");
   TokenReader in(text);
-  if (in.AtEnd() || !PasteKindAccepted(DocumentType, vb::Val(in.Take("the kind code")))) return 0;
+  const double kindCode = in.AtEnd() ? 0.0 : vb::Val(in.Take("the kind code"));
+  if (KindName(kindCode).empty())
+    return nothing("Nothing was pasted: the clipboard holds no graph.");
+  if (!PasteKindAccepted(DocumentType, kindCode))
+    return nothing("Nothing was pasted: the clipboard holds a graph of a " + KindName(kindCode) +
+                   " document, which a " + KindName(DocumentType) + " document cannot take.");
 
   // The new rows take the check state of the row that is current before the paste; with no
   // current row the pasted graph is shown.
@@ -99,6 +124,7 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
   GraphCaptioner captions; // the 3D caption prefix lives for one paste
   int32_t added = 0;
   bool overBudget = false;
+  bool countsFit = true;
   // Each new row's check asks for the scene; it is compiled and presented once, after the paste.
   HeldSceneUpdates held(host);
   for (int32_t pass = 1; pass <= ClipboardGraphCount; ++pass) {
@@ -117,7 +143,10 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
         function && graph->GraphType != Vector && graph->GraphType != VectorOperation;
     // Step counts that sampling cannot lay out are refused before anything changes, and so are
     // samples that would take the document beyond its memory budget.
-    if (sampled && !SamplingCountsFit(*graph)) break;
+    if (sampled && !SamplingCountsFit(*graph)) {
+      countsFit = false;
+      break;
+    }
     if (sampled &&
         DocumentSampleBytes() + SamplingBytes(*graph).value_or(0) > DocumentSamplingBudget()) {
       overBudget = true;
@@ -144,12 +173,20 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host) {
     MsgBox("The graph cannot be pasted: its samples would take the document beyond the memory "
            "it may use.",
            MsgButtons::OK, MsgIcon::Critical, "Error");
+  else if (added == 0)
+    return nothing(countsFit ? "Nothing was pasted: the graph on the clipboard cannot be read."
+                             : "Nothing was pasted: the step counts of the graph on the clipboard "
+                               "are too large to sample.");
   return added;
 }
 
 int32_t PasteGraph(GraphListHost& host) {
-  if (ClipboardGraphCount < 1) return 0;
   const QClipboard* clipboard = QGuiApplication::clipboard();
   const std::string text = clipboard ? clipboard->text().toStdString() : std::string();
-  return PasteGraphText(text, host);
+  std::string whyNothing;
+  const int32_t added = PasteGraphText(text, host, &whyNothing);
+  // A paste that adds nothing says why, rather than leaving the user to guess.
+  if (added == 0 && !whyNothing.empty())
+    MsgBox(whyNothing, MsgButtons::OK, MsgIcon::Information, "Paste");
+  return added;
 }

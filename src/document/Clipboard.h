@@ -41,8 +41,11 @@ bool PasteKindAccepted(int32_t documentType, double kindCode);
 // caption, and has that row checked exactly when the current row was checked (when there is no
 // current row: checked); it is in ShownGraphs exactly when its row is checked. A record that
 // cannot be read before the point where Paste recovers, or whose step counts cannot be sampled,
-// adds nothing. Shows no message. Returns the number of graphs added.
-int32_t PasteGraphText(const std::string& text, GraphListHost& host);
+// adds nothing. Shows no message of its own (but for samples beyond the memory budget). Returns the
+// number of graphs added; when it is 0, *whyNothing (if given) says why nothing was pasted.
+int32_t PasteGraphText(const std::string& text, GraphListHost& host,
+                       std::string* whyNothing = nullptr);
 
-// Edit Paste: PasteGraphText of the clipboard's plain text (the empty text when it holds none).
+// Edit Paste: PasteGraphText of the clipboard's plain text (the empty text when it holds none); a
+// paste that adds nothing says why in a message.
 int32_t PasteGraph(GraphListHost& host);

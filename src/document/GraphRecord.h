@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "document/DocumentTokens.h"
+#include "model/ProgramState.h"
 
 class Graph;
 class AxesSettings;
@@ -23,7 +24,7 @@ enum class RecordReading { Document, Paste };
 
 // Bounds the reader puts on what the program-wide animation state may be set to.
 inline constexpr int32_t MaxDocumentFrameCount = 10000;
-inline constexpr int32_t MaxDocumentFramesPerSecond = 1000;
+inline constexpr int32_t MaxDocumentFramesPerSecond = MaxFramesPerSecond;
 
 struct RecordReadResult {
   // False when Paste ended the record at a field it could not read (after the recovery point).

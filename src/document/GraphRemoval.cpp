@@ -16,6 +16,10 @@ void GraphListHost::SampleGraph(Graph& graph) {
   }
 }
 
+void PlaybackFollowsShownGraphs(GraphListHost& host) {
+  host.SetPlaybackEnabled(ShownGraphs.Animation());
+}
+
 bool RemoveGraphAt(int32_t index, GraphListHost& host) {
   const int32_t count = AllGraphs.FunSurfs.Count();
   // No graph there (also no current row, index 0): the document and the list stay as they are.
@@ -32,6 +36,7 @@ bool RemoveGraphAt(int32_t index, GraphListHost& host) {
   AllGraphs.FunSurfs.Remove(index);
   if (index - 1 < host.ListCount()) host.RemoveListRow(index - 1);
 
+  PlaybackFollowsShownGraphs(host);
   host.BuildScene();
   host.Display(CurrentFrame);
   return true;
@@ -45,6 +50,7 @@ void RemoveAllGraphs(GraphListHost& host) {
   host.ClearList();
   GraphIdCounter = 0;
 
+  PlaybackFollowsShownGraphs(host);
   host.BuildScene();
   host.Display(CurrentFrame);
 }

@@ -51,13 +51,20 @@ public:
   virtual void SetPlaybackEnabled(bool /*on*/) {}
 };
 
+// The one rule of the playback commands: they are available exactly when the shown graphs are
+// animated. Every change of the shown graphs (a check, a commit, a removal, a paste, an opened or
+// a new document) ends with it, so no path leaves Start enabled over a still scene or disabled over
+// an animation.
+void PlaybackFollowsShownGraphs(GraphListHost& host);
+
 // Removes the graph at position index (1 .. Count) of AllGraphs: from ShownGraphs when it is
-// shown, from AllGraphs, and its row (index - 1) from the list; then builds the scene and presents
-// CurrentFrame. Does nothing at all when AllGraphs is empty or index lies outside 1 .. Count.
+// shown, from AllGraphs, and its row (index - 1) from the list; then lets the playback commands
+// follow the shown graphs, builds the scene and presents CurrentFrame. Does nothing at all when AllGraphs is empty or index lies outside 1 .. Count.
 // Returns true when a graph was removed.
 bool RemoveGraphAt(int32_t index, GraphListHost& host);
 
 // Removes every graph from ShownGraphs and then from AllGraphs (last position first), empties the
-// list, sets GraphIdCounter to 0, builds the (empty) scene and presents CurrentFrame. Keeps the
+// list, sets GraphIdCounter to 0, disables the playback commands, builds the (empty) scene and
+// presents CurrentFrame. Keeps the
 // document's kind, axes, scale settings, rotation, animation state and the report box.
 void RemoveAllGraphs(GraphListHost& host);

@@ -119,8 +119,15 @@ bool PrintCommand(DocumentHost& host, QPrinter* printer) {
   QPrinter defaultPrinter(QPrinter::HighResolution);
   if (!printer) {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-      MsgBox("No printer is installed.", MsgButtons::OK, MsgIcon::Critical, "Error");
-      return false;
+      // Without a printer the picture can still go to a PDF file, as the print dialog offers.
+      if (MsgBox("No printer is installed. Print the view to a PDF file instead?",
+                 MsgButtons::YesNo, MsgIcon::Question, "Print") != MsgResult::Yes)
+        return false;
+      const std::optional<FileChoice> file = ChooseFileToWrite(
+          "Print to PDF File", {{"PDF Files (*.pdf)", "*.pdf"}}, 1, "view.pdf", {".pdf"});
+      if (!file) return false;
+      defaultPrinter.setOutputFormat(QPrinter::PdfFormat);
+      defaultPrinter.setOutputFileName(QString::fromStdString(file->path));
     }
     printer = &defaultPrinter;
   }

@@ -27,7 +27,9 @@ bool WriteDocument(const std::string& path, std::string* problem);
 
 // File > Print: presents the view and prints its picture on printer (the default printer when
 // null), at its size on screen, shrunk to the page when larger, from the page's top-left corner.
-// False, after a message, when there is no picture or no printer, or printing fails.
+// Where no printer is installed it offers a PDF file instead (a question, then the file to write).
+// False, after a message, when there is no picture or printing fails; false when the PDF file is
+// declined.
 bool PrintCommand(DocumentHost& host, QPrinter* printer = nullptr);
 
 // Prints the picture on one page of printer as PrintCommand does; false when printing fails.

@@ -51,6 +51,9 @@ inline int32_t DocumentType = DocumentType2D;
 inline int32_t CurrentFrame = 1;
 inline int32_t FrameCount = 10;
 inline int32_t FramesPerSecond = 10;
+// The fastest play: its timer interval, 1000 / 1999 rounded, is 1 ms; at 2000 frames per second
+// it would round to 0 ms, and a timer of 0 ms never ticks.
+inline constexpr int32_t MaxFramesPerSecond = 1999;
 inline int32_t PlayMode = PlayNormal;
 
 // Graph identity and editing.

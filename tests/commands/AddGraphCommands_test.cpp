@@ -16,6 +16,7 @@
 #include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 #include "view/camera/SceneLight.h"
 
 namespace {
@@ -108,11 +109,11 @@ TEST_F(AddGraphTest, ACancelledDialogChangesNothing) {
   EXPECT_FALSE(EditMode);
 }
 
-TEST_F(AddGraphTest, ACommandWithoutItsDialogSaysSoAndAddsNothing) {
+TEST_F(AddGraphTest, ACommandWithoutItsDialogAddsNothing) {
+  // The program installs every dialog (tested with the dialogs); without one nothing changes.
   DocumentType = DocumentType3D;
   AddGraphCommand(Command("mnuDraw3DCart_Click"), host);
-  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
-  EXPECT_EQ(dialogs.prompter.shown[0].title, "Note");
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
   EXPECT_TRUE(host.rows.empty());
 }
@@ -175,10 +176,14 @@ TEST(AnimationOptions, ParsingAndInterval) {
     const char *frames, *speed;
     int32_t count, fps, interval; // count 0: refused
   } rows[] = {
-      {"1.5", "10", 2, 10, 100},  {"2.5", "3", 2, 3, 333},      {"1.2", "7", 1, 7, 143},
-      {"12abc", "1999", 0, 0, 0}, {"1 2", "1000", 12, 1000, 1}, {"0", "10", 0, 0, 0},
-      {"", "10", 0, 0, 0},        {"0.5", "10", 0, 0, 0},       {"10", "0", 0, 0, 0},
-      {"10", "2000", 0, 0, 0},    {"20000", "10", 0, 0, 0},     {"12abc", "1", 12, 1, 1000},
+      {"1.5", "10", 2, 10, 100},    {"2.5", "3", 2, 3, 333},
+      {"1.2", "7", 1, 7, 143},      {"12abc", "1999", 12, 1999, 1},
+      {"1 2", "1000", 12, 1000, 1}, {"0", "10", 0, 0, 0},
+      {"", "10", 0, 0, 0},          {"0.5", "10", 0, 0, 0},
+      {"10", "0", 0, 0, 0},         {"10", "2000", 0, 0, 0},
+      {"20000", "10", 0, 0, 0},     {"12abc", "1", 12, 1, 1000},
+      {"10", "1001", 10, 1001, 1},  {"10", "1998.6", 10, 1999, 1},
+      {"10", "1999.5", 0, 0, 0},
   };
   for (const Row& row : rows) {
     std::string message;
@@ -196,6 +201,9 @@ TEST(AnimationOptions, ParsingAndInterval) {
   // Stored speeds outside the range still give a working timer.
   EXPECT_EQ(TimerIntervalFor(0), 1000);
   EXPECT_EQ(TimerIntervalFor(5000), 1);
+  std::string message;
+  ParseAnimationOptions("10", "2000", &message);
+  EXPECT_EQ(message, "The speed of animation must not be larger than 1999 frames per second.");
 }
 
 TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
@@ -215,6 +223,43 @@ TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
   EXPECT_EQ(host.optionsFrames, 25);
   for (const auto& shown : dialogs.prompter.shown)
     ADD_FAILURE() << shown.text;
+  ResetDocumentState();
+}
+
+TEST(AnimationOptions, CancelledWorkGivesTheFrameCountBeforeBack) {
+  ResetDocumentState();
+  ScopedScriptedDialogs dialogs;
+  ScriptedProgressShower progress;
+  SetProgressShower(&progress);
+  CommandTestHost host;
+  for (int32_t id = 1; id <= 2; ++id) {
+    auto g = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "x*t");
+    g->ID = id, g->StepV = 4, g->MinV = 0, g->MaxV = 1, g->MinT = 0, g->MaxT = 1;
+    g->Animation = true;
+    AllGraphs.FunSurfs.Add(g);
+    ShownGraphs.FunSurfs.Add(g);
+  }
+  // Cancel after the first graph: both are sampled again with the count before, and the scene is
+  // compiled from those samples.
+  progress.cancelAtStep = 1;
+  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({500, 10}, host); });
+  EXPECT_EQ(FrameCount, 10);
+  EXPECT_EQ(host.optionsFrames, 10);
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{1, 1, 2}));
+  EXPECT_EQ(host.builds, 1);
+  EXPECT_EQ(AllGraphs.FunSurfs.Item(2)->Anim2D.Upper(1), 10);
+  EXPECT_EQ(host.log.back(), "Display " + std::to_string(CurrentFrame));
+  ASSERT_EQ(progress.labels.size(), 1u);
+  EXPECT_EQ(progress.labels[0], "Sampling and compiling 501 frames...");
+
+  // Not cancelled: the new count stays.
+  host = CommandTestHost();
+  progress.cancelAtStep = -1;
+  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({20, 10}, host); });
+  EXPECT_EQ(FrameCount, 20);
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(host.builds, 1);
+  SetProgressShower(nullptr);
   ResetDocumentState();
 }
 

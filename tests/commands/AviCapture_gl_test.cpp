@@ -4,9 +4,11 @@
 
 #include <QFile>
 #include <QImage>
+#include <QScreen>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -79,6 +81,45 @@ TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
   EXPECT_EQ(video.Width, view.width());
   EXPECT_EQ(video.Height, view.height());
   EXPECT_EQ(video.RateNum, 5 * video.RateDen);
+}
+
+} // namespace
+
+namespace {
+
+// Generate Frames captures every frame whatever the player did before (a finished Reverse play,
+// manual stepping), with the window's own timer.
+TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
+  MainWindow& w = Make(false);
+  w.resize(600, 400);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  const auto sample =
+      std::filesystem::path(CORVALIN_SOURCE_DIR) / "samples" / "animation" / "2D" / "sinexp.crv";
+  w.Form_Load(sample.string());
+  ASSERT_TRUE(ShownGraphs.Animation());
+  FrameCount = 4;
+  w.Timer1()->setInterval(1);
+  // A main window low on the screen: the export window still opens whole on the screen, as a
+  // tool window of the main window, which keeps it in front.
+  w.move(w.screen()->availableGeometry().bottomRight() - QPoint(300, 200));
+  w.RunHandler("mnuFileSaveAVI_Click");
+  AviExportWindow* avi = AviWindow();
+  ASSERT_NE(avi, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(avi));
+  EXPECT_TRUE(w.screen()->availableGeometry().contains(avi->frameGeometry()))
+      << avi->frameGeometry().x() << "," << avi->frameGeometry().y();
+  EXPECT_EQ(avi->parentWidget(), &w);
+  EXPECT_EQ(avi->windowType(), Qt::Tool);
+  for (const char* before : {"mnuAniRev_Click", "mnuAniFirst_Click", "mnuAniNext_Click",
+                             "mnuAniPre_Click", "mnuAniRepeat_Click", "mnuAniPause_Click"}) {
+    w.RunHandler(before);
+    QTest::qWait(30); // a Reverse play runs out
+    avi->Command4_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!ThePlayback().CaptureFrames(), 5000);
+    EXPECT_EQ(avi->List1()->count(), 4) << before;
+    EXPECT_TRUE(dialogs.prompter.shown.empty()) << before;
+  }
 }
 
 } // namespace

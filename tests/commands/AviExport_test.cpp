@@ -7,9 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -233,6 +237,61 @@ TEST_F(AviExportTest, ACancelledWriteRemovesItsFileAndKeepsAnOlderOneOfTheSameNa
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), "an older video");
   EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// An export killed mid-way leaves its hidden partial video; the next export into that target
+// removes it, and nothing else of the folder.
+TEST_F(AviExportTest, AnExportRemovesWhatAKilledExportOfTheSameTargetLeft) {
+  Generate();
+  std::vector<std::string> frames;
+  for (int32_t k = 1; k <= FrameCount; ++k)
+    frames.push_back(window.FramePath(k));
+  struct Entry {
+    const char* name;
+    bool removed;
+  } entries[] = {
+      {".clip.avi.Ab12Cd", true},   {".clip.avi.x9Y8z7", true},  {".clip.avi.Ab12C", false},
+      {".clip.avi.Ab12Cde", false}, {".clip.avi.Ab-2Cd", false}, {".other.avi.Ab12Cd", false},
+      {"clip.avi.Ab12Cd", false},   {"x.clip.avi.Ab12Cd", false},
+  };
+  for (const Entry& e : entries) {
+    QFile f(out.filePath(e.name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("partial");
+  }
+  ASSERT_TRUE(QDir(out.path()).mkdir(".clip.avi.Folder")); // not a file: kept
+  std::string error;
+  EXPECT_EQ(WriteAviFile(Target("clip.avi"), frames, 5, VideoOptions{VideoCodec::Mpeg4, 50},
+                         nullptr, error),
+            AviOutcome::Written)
+      << error;
+  for (const Entry& e : entries)
+    EXPECT_EQ(QFile::exists(out.filePath(e.name)), !e.removed) << e.name;
+  EXPECT_TRUE(QFileInfo(out.filePath(".clip.avi.Folder")).isDir());
+  EXPECT_TRUE(QFile::exists(out.filePath("clip.avi")));
+}
+
+TEST(AviExportWindowPlace, OnTheScreenNearItsOwner) {
+  const QRect screen(0, 0, 1600, 1200);
+  const QSize size(626, 290);
+  struct Case {
+    const char* what;
+    QRect owner;
+    QPoint place;
+  } cases[] = {
+      {"inside the owner's top-right corner", {100, 50, 1200, 900}, {1300 - 626 - 24, 50 + 72}},
+      {"an owner low on the screen: moved up", {974, 925, 800, 600}, {1600 - 626, 1200 - 290}},
+      {"an owner beyond the left edge", {-900, 100, 800, 600}, {0, 172}},
+      {"an owner above the screen", {200, -700, 800, 600}, {200 + 800 - 626 - 24, 0}},
+  };
+  for (const Case& c : cases) {
+    const QPoint p = ToolWindowPlace(c.owner, size, screen);
+    EXPECT_EQ(p, c.place) << c.what;
+    EXPECT_TRUE(screen.contains(QRect(p, size))) << c.what;
+  }
+  // A window larger than the screen starts at its top-left corner, so its title stays reachable.
+  EXPECT_EQ(ToolWindowPlace({0, 0, 800, 600}, QSize(2000, 1500), QRect(10, 20, 1600, 1200)),
+            QPoint(10, 20));
 }
 
 TEST_F(AviExportTest, TheWindowOpensOnlyForAnimatedGraphs) {

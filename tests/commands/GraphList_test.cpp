@@ -14,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -352,10 +353,13 @@ TEST_F(GraphListWindow, CheckBoxesShowAndHideGraphs) {
   EXPECT_TRUE(dialogs.prompter.shown.empty());
 }
 
-TEST_F(GraphListWindow, ThePopUpMenuActsOnTheCurrentRow) {
+TEST_F(GraphListWindow, ThePopUpMenuActsOnTheRowClicked) {
   AddPoints(3);
   for (int row = 0; row < 3; ++row)
     window->SetListRowChecked(row, true);
+  std::vector<int> editedRows;
+  MainWindowCommands::Set("mnuFunEdit_Click",
+                          [this, &editedRows] { editedRows.push_back(list->currentRow()); });
   list->setCurrentRow(1);
 
   QMenu* menu = RightClick(0);
@@ -364,42 +368,46 @@ TEST_F(GraphListWindow, ThePopUpMenuActsOnTheCurrentRow) {
   for (const QAction* a : menu->actions())
     if (!a->isSeparator()) captions.push_back(a->text().toStdString());
   EXPECT_EQ(captions, (std::vector<std::string>{"Edit...", "Cut", "Copy", "Delete"}));
-  EXPECT_EQ(list->currentRow(), 1); // the right click does not change the current row
+  EXPECT_EQ(list->currentRow(), 0) << "the row clicked becomes current";
+  Choose(menu, "Edit...");
+  EXPECT_EQ(editedRows, std::vector<int>{0});
 
-  Choose(menu, "Copy");
+  list->setCurrentRow(2);
+  Choose(RightClick(1), "Copy");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
             ClipboardGraphText(*AllGraphs.FunSurfs.Item(2), DocumentType));
   EXPECT_EQ(ClipboardGraphCount, 1);
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3);
 
   QGuiApplication::clipboard()->setText("before");
-  const std::string secondText = ClipboardGraphText(*AllGraphs.FunSurfs.Item(2), DocumentType);
-  menu = RightClick(2);
-  ASSERT_NE(menu, nullptr);
-  Choose(menu, "Cut");
-  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), secondText);
-  EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{1, 3}));
-  EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{1, 3}));
+  const std::string thirdText = ClipboardGraphText(*AllGraphs.FunSurfs.Item(3), DocumentType);
+  list->setCurrentRow(0);
+  Choose(RightClick(2), "Cut");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), thirdText);
+  EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{1, 2}));
   ASSERT_EQ(list->count(), 2);
-  EXPECT_EQ(list->item(1)->text(), "g3");
 
   list->setCurrentRow(0);
-  menu = RightClick(1);
-  ASSERT_NE(menu, nullptr);
-  Choose(menu, "Delete");
-  EXPECT_EQ(IdsOf(AllGraphs), std::vector<int32_t>{3});
+  Choose(RightClick(1), "Delete");
+  EXPECT_EQ(IdsOf(AllGraphs), std::vector<int32_t>{1});
   ASSERT_EQ(list->count(), 1);
-  EXPECT_EQ(list->item(0)->text(), "g3");
+  EXPECT_EQ(list->item(0)->text(), "g1");
 
-  // With no current row the pop-up's commands do nothing.
+  // A click below the rows keeps the current row; with none the pop-up's commands do nothing.
   list->setCurrentRow(-1);
   QGuiApplication::clipboard()->setText("kept");
+  const QPoint belowTheRows(list->visualItemRect(list->item(0)).center().x(),
+                            list->viewport()->height() - 2);
+  ASSERT_EQ(list->itemAt(belowTheRows), nullptr);
   for (const char* caption : {"Copy", "Cut", "Delete"}) {
-    menu = RightClick(0);
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, belowTheRows);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     Choose(menu, caption);
   }
-  EXPECT_EQ(IdsOf(AllGraphs), std::vector<int32_t>{3});
+  EXPECT_EQ(list->currentRow(), -1);
+  EXPECT_EQ(IdsOf(AllGraphs), std::vector<int32_t>{1});
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
 }
 
@@ -447,6 +455,56 @@ TEST_F(GraphListWindow, ToolbarAndEditMenu) {
   window->MenuItem("mnuGraphDelAll")->trigger();
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
   EXPECT_EQ(list->count(), 0);
+}
+
+// The playback commands are on exactly while a shown graph is animated, whichever command changed
+// the shown graphs.
+TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
+  struct Path {
+    const char* what;
+    std::function<void()> act;
+    bool playback;
+  };
+  const Path paths[] = {
+      {"unchecking it", [this] { window->SetListRowChecked(0, false); }, false},
+      {"Delete", [this] { window->MenuItem("mnuEditDelete")->trigger(); }, false},
+      {"Cut", [this] { window->Button(1, 13)->trigger(); }, false},
+      {"pop-up Delete", [this] { Choose(RightClick(0), "Delete"); }, false},
+      {"Delete All", [this] { window->MenuItem("mnuEditDelAll")->trigger(); }, false},
+      {"File New",
+       [this] {
+         dialogs.prompter.answers.push_back(MsgResult::No); // do not save
+         window->mnuFileNew2D_Click();
+       },
+       false},
+      {"Delete of the still graph",
+       [this] {
+         list->setCurrentRow(1);
+         window->MenuItem("mnuEditDelete")->trigger();
+       },
+       true},
+      {"Copy, Delete and Paste",
+       [this] {
+         window->MenuItem("mnuEditCopy")->trigger();
+         window->MenuItem("mnuEditDelete")->trigger();
+         window->MenuItem("mnuEditPaste")->trigger();
+       },
+       true},
+  };
+  for (const Path& path : paths) {
+    window->RemoveAllGraphs();
+    AddPoints(2);
+    AllGraphs.FunSurfs.Item(1)->Animation = true;
+    window->SetListRowChecked(1, true);
+    EXPECT_FALSE(window->Button(1, 33)->isEnabled()) << path.what << ": a still graph";
+    window->SetListRowChecked(0, true);
+    ASSERT_TRUE(window->Button(1, 33)->isEnabled()) << path.what << ": an animated graph";
+    list->setCurrentRow(0);
+    path.act();
+    EXPECT_EQ(window->Button(1, 33)->isEnabled(), path.playback) << path.what;
+    EXPECT_EQ(window->MenuItem("mnuAniStartb")->isEnabled(), path.playback) << path.what;
+    EXPECT_EQ(window->MenuItem("mnuAniRevRepeat")->isEnabled(), path.playback) << path.what;
+  }
 }
 
 TEST_F(GraphListWindow, NewDocumentOfAKindEnablesItsCommands) {

@@ -331,6 +331,17 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
   EXPECT_EQ(ShownGraphs.RotYaw, 45.0f);
 }
 
+// Every add command and every graph kind that has a property dialog finds it installed, so no
+// command or "Edit..." comes to nothing.
+TEST_F(DialogsTest, EveryPropertyDialogIsInstalled) {
+  for (const AddCommandSpec& spec : AddCommandTable())
+    EXPECT_TRUE(HasAddDialog(spec.dialog)) << spec.handler;
+  for (const GraphKindRow& kind : GraphKindTable()) {
+    if (kind.Dialog == GraphDialog::None) continue;
+    EXPECT_TRUE(HasEditDialog(kind.Dialog)) << kind.Name;
+  }
+}
+
 TEST_F(DialogsTest, AnimationOptionsDialog) {
   AnimationOptionsDialog d(host);
   EXPECT_EQ(d.windowTitle(), "Animation Options");
@@ -341,13 +352,27 @@ TEST_F(DialogsTest, AnimationOptionsDialog) {
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The number of frames must large than 1.");
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Note");
   EXPECT_NE(d.result(), QDialog::Accepted);
+  // A speed whose timer would never tick is refused with a message; the speeds just below it
+  // play at a 1 ms interval.
   Type(d, "Text1", "20");
+  Type(d, "Text2", "2000");
+  Click(d, "Command1");
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_EQ(dialogs.prompter.shown[1].text,
+            "The speed of animation must not be larger than 1999 frames per second.");
+  EXPECT_NE(d.result(), QDialog::Accepted);
+  Type(d, "Text2", "1500");
+  Click(d, "Command1");
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_EQ(FramesPerSecond, 1500);
+  EXPECT_EQ(host.interval, 1);
   Type(d, "Text2", "4");
   Click(d, "Command1");
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(FrameCount, 20);
   EXPECT_EQ(FramesPerSecond, 4);
   EXPECT_EQ(host.interval, 250);
+  EXPECT_EQ(dialogs.prompter.shown.size(), 2u);
 }
 
 TEST_F(DialogsTest, StepsWhoseSamplesWouldNotFitAreRefused) {

@@ -376,6 +376,60 @@ TEST_F(ClipboardTest, RecordsThatCannotBeReadWhole) {
   }
 }
 
+// A paste that adds nothing says why: Edit Paste shows it in a message.
+TEST_F(ClipboardTest, APasteThatAddsNothingSaysWhy) {
+  Graph g;
+  g.ExpressZ = "x^2";
+  DocumentType = DocumentType2D;
+  const std::string curve2D = ClipboardGraphText(g, DocumentType2D);
+  struct Case {
+    const char* what;
+    int32_t copies, documentType;
+    std::string text, why;
+  };
+  const Case cases[] = {
+      {"nothing copied yet", 0, DocumentType2D, curve2D,
+       "Nothing was pasted: no graph has been copied in this run of the program."},
+      {"a text that is no graph", 1, DocumentType2D, "hello world",
+       "Nothing was pasted: the clipboard holds no graph."},
+      {"an empty clipboard", 1, DocumentType3D, "",
+       "Nothing was pasted: the clipboard holds no graph."},
+      {"a 2D graph into a 3D document", 1, DocumentType3D, curve2D,
+       "Nothing was pasted: the clipboard holds a graph of a 2D document, which a 3D document "
+       "cannot take."},
+      {"a 2D graph into a Special document", 1, DocumentTypeSpecial, curve2D,
+       "Nothing was pasted: the clipboard holds a graph of a 2D document, which a Special "
+       "document cannot take."},
+      {"no record after the kind code", 1, DocumentType2D, "1 99 1 2 3",
+       "Nothing was pasted: the graph on the clipboard cannot be read."},
+      {"step counts too large", 1, DocumentType2D,
+       EditedText(g, [](auto& t) { t[8] = "2000000000"; }),
+       "Nothing was pasted: the step counts of the graph on the clipboard are too large to "
+       "sample."},
+  };
+  for (const Case& c : cases) {
+    NewDocumentOfKind(c.documentType);
+    ClipboardGraphCount = c.copies;
+    std::string why;
+    EXPECT_EQ(PasteGraphText(c.text, host, &why), 0) << c.what;
+    EXPECT_EQ(why, c.why) << c.what;
+
+    dialogs.prompter.shown.clear();
+    Board().setText(QString::fromStdString(c.text));
+    EXPECT_EQ(PasteGraph(host), 0) << c.what;
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << c.what;
+    EXPECT_EQ(dialogs.prompter.shown[0].text, c.why);
+    EXPECT_EQ(dialogs.prompter.shown[0].title, "Paste");
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0) << c.what;
+  }
+  // A paste that adds a graph says nothing.
+  NewDocumentOfKind(DocumentType2D);
+  dialogs.prompter.shown.clear();
+  Board().setText(QString::fromStdString(curve2D));
+  EXPECT_EQ(PasteGraph(host), 1);
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+}
+
 TEST_F(ClipboardTest, TablesAndWhatFollowsTheRecord) {
   Graph t;
   t.GraphType = Table2D;

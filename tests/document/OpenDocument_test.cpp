@@ -225,6 +225,13 @@ TEST_F(OpenDocumentTest, AnimatedRecordsSetTheFramesAndThePlaybackCommands) {
   EXPECT_GT(playback, host.Find("Check 1"));
   EXPECT_EQ(host.log.back(), "ZoomToFit");
 
+  // The fastest speed the Animation Options accept is saved and read back.
+  FramesPerSecond = MaxFramesPerSecond;
+  const std::string fastest = Text(DocumentType2D, {animated});
+  FramesPerSecond = 10;
+  ASSERT_TRUE(Open(Write("fast.crv", fastest)));
+  EXPECT_EQ(FramesPerSecond, 1999);
+
   // A still document leaves the commands and the frame alone.
   CurrentFrame = 4;
   ASSERT_TRUE(Open(Write("still.crv", Text(DocumentType2D, {Curve(1, "x")}))));

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 
 #include "document/DocumentFile.h"
@@ -190,6 +191,28 @@ TEST_F(SaveCommandsTest, PrintToAPdfFile) {
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   // Nothing is left beside the output.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"print.pdf"});
+}
+
+TEST_F(SaveCommandsTest, WithoutAPrinterThePictureGoesToAPdfFile) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+  host.image = QImage(200, 100, QImage::Format_RGB32);
+  host.image.fill(Qt::blue);
+  // Declined, then no file chosen: nothing is written and nothing more is said.
+  dialogs.prompter.answers = {MsgResult::No, MsgResult::Yes};
+  EXPECT_FALSE(PrintCommand(host));
+  EXPECT_FALSE(PrintCommand(host));
+  EXPECT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+  // Accepted with a name without extension: the PDF file gets its extension.
+  dialogs.prompter.shown.clear();
+  dialogs.prompter.answers = {MsgResult::Yes};
+  dialogs.files.answers = {FileChoice{PathOf("view"), 1}};
+  EXPECT_TRUE(PrintCommand(host));
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "No printer is installed. Print the view to a PDF file instead?");
+  EXPECT_EQ(dialogs.files.titles.back(), "Print to PDF File");
+  EXPECT_EQ(Slurp(PathOf("view.pdf")).substr(0, 5), "%PDF-");
 }
 
 TEST_F(SaveCommandsTest, PrintWithoutAPicture) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -256,6 +257,29 @@ TEST_F(MenusTest, HelpAndWebItemsOpenHelpPages) {
     ASSERT_EQ(openedUrls.size(), 1u) << r.item;
     EXPECT_EQ(openedUrls[0].toLocalFile(), MainWindow::ProgramFolder() + "/help/" + r.page);
   }
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
+
+  // Where no browser can be started, the message names the page's file.
+  browserStarts = false;
+  for (const char* item : {"mnuHelpCon", "mnuDemoGallery", "mnuDemoFC"}) {
+    dialogs.prompter.shown.clear();
+    w.MenuItem(item)->trigger();
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << item;
+    EXPECT_NE(dialogs.prompter.shown[0].text.find(openedUrls.back().toLocalFile().toStdString()),
+              std::string::npos)
+        << dialogs.prompter.shown[0].text;
+  }
+
+  // A page that is not installed is named without asking the desktop.
+  QTemporaryDir empty;
+  MainWindow::SetProgramFolder(empty.path());
+  MainWindow::SetUrlOpener(nullptr);
+  dialogs.prompter.shown.clear();
+  w.MenuItem("mnuHelpCon")->trigger();
+  MainWindow::SetProgramFolder({});
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "The help page cannot be found:\n" + empty.path().toStdString() + "/help/index.html");
 }
 
 TEST_F(MenusTest, DialogsOfTheMenusAreModal) {

@@ -25,7 +25,10 @@ protected:
     ASSERT_TRUE(xdg.isValid());
     qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
     MainWindowCommands::Clear();
-    MainWindow::SetUrlOpener([this](const QUrl& url) { openedUrls.push_back(url); });
+    MainWindow::SetUrlOpener([this](const QUrl& url) {
+      openedUrls.push_back(url);
+      return browserStarts;
+    });
     DesktopRegistration::Options registration;
     registration.UpdateDatabases = false;
     MainWindow::SetRegistrationOptions(registration);
@@ -71,6 +74,7 @@ protected:
   QTemporaryDir xdg;
   ScopedScriptedDialogs dialogs;
   std::vector<QUrl> openedUrls;
+  bool browserStarts = true; // what the stand-in for the desktop answers
   std::map<std::string, int> counts;
   std::unique_ptr<MainWindow> window;
 

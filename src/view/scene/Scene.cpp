@@ -13,6 +13,7 @@
 #include "model/Graph.h"
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
+#include "platform/WorkProgress.h"
 #include "platform/Prompter.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
@@ -305,6 +306,9 @@ void Scene::BuildScene() {
       m_rebuildAsked = false;
       try {
         CompileOnce();
+      } catch (const WorkCancelled&) {
+        // The user stopped it: the previous picture stays, and whoever opened the work knows.
+        break;
       } catch (...) {
         // Nothing could be compiled (the scene box could not be had): the previous picture stays,
         // and the report box says why.
@@ -540,7 +544,11 @@ void Scene::CompileStill(Lists& lists, int32_t count, BoundingBox box) {
 void Scene::CompileAnimated(Lists& lists, int32_t count) {
   const int32_t frames = std::max(0, FrameCount); // read once
   BoundingBox u{9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f, 9999999.0f, -9999999.0f};
+  // Many frames take long: each step is told to the work in progress, which may be cancelled.
+  // The lists made so far are not committed, so the previous picture stays.
+  const int64_t steps = 2 * (int64_t{frames} + 1);
   for (int32_t i = 0; i <= frames; ++i) {
+    if (!ReportWorkStep(i, steps)) throw WorkCancelled();
     const BoundingBox b = m_source->GetBox(i);
     u.MinX = std::min(u.MinX, b.MinX);
     u.MaxX = std::max(u.MaxX, b.MaxX);
@@ -561,6 +569,10 @@ void Scene::CompileAnimated(Lists& lists, int32_t count) {
   if (base == 0) throw std::bad_alloc();
   lists.ranges.emplace_back(base, listCount);
   for (int32_t s = 0; s <= frames; ++s) {
+    if (!ReportWorkStep(int64_t{frames} + 1 + s, steps)) {
+      RestoreScales(m_scales);
+      throw WorkCancelled();
+    }
     RestoreScales(m_scales);
     std::vector<GLuint> parts;
     if (DocumentType == DocumentType2D) {

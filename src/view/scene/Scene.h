@@ -89,8 +89,7 @@ public:
   virtual void DrawAxes(BoundingBox& box) = 0;
 };
 
-// The document as a scene source: ShownGraphs and DocumentAxes. Null until the graph model and the
-// axes are part of the program.
+// The document as a scene source: ShownGraphs and DocumentAxes.
 SceneSource* DocumentSceneSource();
 
 class Scene {

@@ -54,7 +54,7 @@
 namespace {
 
 MainWindow* g_instance = nullptr;
-std::function<void(const QUrl&)> g_urlOpener;
+std::function<bool(const QUrl&)> g_urlOpener;
 // The program folder that tests set; empty: the executable's.
 QString g_programFolder;
 DesktopRegistration::Options g_registration;
@@ -818,19 +818,28 @@ QString MainWindow::ProgramFolder() {
 
 void MainWindow::SetProgramFolder(const QString& folder) { g_programFolder = folder; }
 
-void MainWindow::SetUrlOpener(std::function<void(const QUrl&)> opener) {
+void MainWindow::SetUrlOpener(std::function<bool(const QUrl&)> opener) {
   g_urlOpener = std::move(opener);
 }
 
 void MainWindow::OpenHelpPage(const std::string& page) {
   const QString path = ProgramFolder() + "/help/" + Q(page);
   const QUrl url = QUrl::fromLocalFile(path);
+  bool opened = false;
   if (g_urlOpener) {
-    g_urlOpener(url);
+    opened = g_urlOpener(url);
+  } else if (!QFileInfo::exists(path)) {
+    MsgBox("The help page cannot be found:\n" + path.toStdString(), MsgButtons::OK,
+           MsgIcon::Exclamation, "Corvalin");
     return;
+  } else {
+    opened = QDesktopServices::openUrl(url);
   }
-  // A help file that is not there opens nothing.
-  if (QFileInfo::exists(path)) QDesktopServices::openUrl(url);
+  // Where no browser can be started the user is told where the page is, to open it by hand.
+  if (!opened)
+    MsgBox("No web browser could be started to show the page. It is the file:\n" +
+               path.toStdString(),
+           MsgButtons::OK, MsgIcon::Information, "Corvalin");
 }
 
 void MainWindow::mnuHelpCon_Click() { OpenHelpPage("index.html"); }
@@ -908,29 +917,22 @@ void MainWindow::mnuFileExit_Click() { close(); }
 // The document commands' host
 
 void MainWindow::RemoveAllGraphs() {
-  if (const auto& remove = MainWindowCommands::RemoveAllGraphs()) {
-    remove();
-    return;
-  }
-  // Until the graph list's own removal is part of the program: empty the containers and the list.
-  AllGraphs.FunSurfs.Clear();
-  ShownGraphs.FunSurfs.Clear();
-  m_list1->clear();
-  GraphIdCounter = 0;
-  Redraw();
+  if (const auto& remove = MainWindowCommands::RemoveAllGraphs()) remove();
 }
 
 void MainWindow::EnableCommands(int32_t documentType) {
   if (const auto& enable = MainWindowCommands::EnableCommands()) enable(documentType);
 }
 
-void MainWindow::EnableAnimationCommands() {
+void MainWindow::EnableAnimationCommands() { SetAnimationCommandsEnabled(true); }
+
+void MainWindow::SetAnimationCommandsEnabled(bool on) {
   for (int index = 33; index <= 43; ++index)
-    if (QAction* a = Button(1, index)) a->setEnabled(true);
+    if (QAction* a = Button(1, index)) a->setEnabled(on);
   for (const char* name :
        {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre", "mnuAniNext",
         "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat", "mnuAniRevRepeat"})
-    if (QAction* a = MenuItem(name)) a->setEnabled(true);
+    if (QAction* a = MenuItem(name)) a->setEnabled(on);
 }
 
 void MainWindow::AddListRow(const std::string& caption) {
@@ -1074,7 +1076,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_list1->viewport() && type == QEvent::MouseButtonPress) {
     auto* me = static_cast<QMouseEvent*>(event);
     if (me->button() == Qt::RightButton) {
-      // The pop-up acts on the current row, which a right click does not change.
+      // The pop-up acts on the current row: the row clicked becomes current first, so "Edit...",
+      // "Cut" and "Delete" reach the graph under the pointer. A click below the rows keeps it.
+      if (QListWidgetItem* row = m_list1->itemAt(me->position().toPoint()))
+        m_list1->setCurrentItem(row);
       m_funEdit->popup(me->globalPosition().toPoint());
       return true;
     }

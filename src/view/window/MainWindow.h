@@ -169,6 +169,8 @@ public:
   void RemoveAllGraphs() override;
   void EnableCommands(int32_t documentType) override;
   void EnableAnimationCommands() override;
+  // The eleven playback commands (Toolbar1 buttons 33 to 43 and their Animation menu items).
+  void SetAnimationCommandsEnabled(bool on);
   void AddListRow(const std::string& caption) override;
   void SetListRowChecked(int32_t row, bool checked) override;
   void CheckAllListRows(int32_t count) override;
@@ -198,10 +200,12 @@ public:
   // Tests put the program folder elsewhere (a folder holding samples/ and help/); empty restores
   // the executable's folder.
   static void SetProgramFolder(const QString& folder);
-  // Opens a page of the program's help (a file below ProgramFolder()/help) with the desktop.
+  // Opens a page of the program's help (a file below ProgramFolder()/help) with the desktop; a
+  // page that is missing, or that no browser could be started for, is named in a message.
   void OpenHelpPage(const std::string& page);
-  // Tests replace the desktop's URL opener so no browser starts; null restores it.
-  static void SetUrlOpener(std::function<void(const QUrl&)> opener);
+  // Tests replace the desktop's URL opener so no browser starts (it answers whether the page
+  // opened); null restores it.
+  static void SetUrlOpener(std::function<bool(const QUrl&)> opener);
   // How the desktop association is written (tests: another folder, no database updates).
   static void SetRegistrationOptions(const DesktopRegistration::Options& options);
 

@@ -1,0 +1,65 @@
+#pragma once
+// Long work on the user-interface thread (sampling many frames, compiling them) shows how far it
+// is and can be cancelled. A command opens a WorkScope around the work; loops deep inside report
+// their steps with ReportWorkStep, which knows nothing of the command. Once the work has run for
+// about a second a progress window with Cancel comes up (window-modal, so the main window takes
+// no input meanwhile); after Cancel every further step answers false and the loop throws
+// WorkCancelled, leaving what it was making unfinished. The progress window goes through a small
+// interface like the message boxes, so tests answer it without a window.
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Thrown by a loop that stops because the user cancelled the work.
+class WorkCancelled : public std::exception {
+public:
+  const char* what() const noexcept override { return "the work was cancelled"; }
+};
+
+// One progress window.
+class WorkProgress {
+public:
+  virtual ~WorkProgress() = default;
+  // How far the work is; false when the user has cancelled.
+  virtual bool Step(int64_t done, int64_t total) = 0;
+};
+
+class ProgressShower {
+public:
+  virtual ~ProgressShower() = default;
+  // A progress window with this label that shows itself once the work has taken about a second.
+  virtual std::unique_ptr<WorkProgress> Begin(const std::string& label) = 0;
+};
+
+// The shower in force: the Qt one unless a test has set another (nullptr restores it).
+ProgressShower& TheProgressShower();
+void SetProgressShower(ProgressShower* shower);
+
+// The work in progress while it lives; scopes do not nest (an inner one only reports to the
+// outer one).
+class WorkScope {
+public:
+  explicit WorkScope(const std::string& label);
+  ~WorkScope();
+  WorkScope(const WorkScope&) = delete;
+  WorkScope& operator=(const WorkScope&) = delete;
+  bool Cancelled() const;
+
+private:
+  bool m_outer = false;
+};
+
+// Reports a step of the work in progress; true when there is none. False once it is cancelled.
+bool ReportWorkStep(int64_t done, int64_t total);
+
+// A scripted stand-in: records the labels and the steps, and cancels at a given step.
+class ScriptedProgressShower : public ProgressShower {
+public:
+  std::vector<std::string> labels;
+  int64_t steps = 0;        // steps reported, over all windows
+  int64_t cancelAtStep = -1; // the step (counted from 1) whose answer is Cancel; -1 never
+  std::unique_ptr<WorkProgress> Begin(const std::string& label) override;
+};
