@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "platform/WorkProgress.h"
+
 namespace {
 
 QPointer<QWidget> g_parent;
@@ -19,6 +21,7 @@ class QtPrompter : public Prompter {
 public:
   MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                    const std::string& title) override {
+    const ProgressWindowHeld held;
     QMessageBox box(g_parent);
     box.setText(Q(text));
     box.setWindowTitle(Q(title));

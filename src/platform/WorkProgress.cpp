@@ -19,31 +19,50 @@ int Scaled(int64_t value, int64_t total) {
 
 class QtWorkProgress : public WorkProgress {
 public:
-  explicit QtWorkProgress(const std::string& label)
-      : m_dialog(QString::fromStdString(label), "Cancel", 0, 1, DialogParent()) {
-    m_dialog.setWindowTitle("Corvalin");
-    m_dialog.setWindowModality(Qt::WindowModal);
-    m_dialog.setMinimumDuration(1000);
-    m_dialog.setAutoReset(false);
-    m_dialog.setAutoClose(false);
-    m_dialog.setValue(0);
+  explicit QtWorkProgress(const std::string& label) : m_label(QString::fromStdString(label)) {
+    m_sinceStart.start();
     m_sinceUpdate.start();
   }
   bool Step(int64_t done, int64_t total) override {
+    // The window is made by the work itself once it has run for a second, never by a timer of
+    // its own: a timer would fire inside a message box the work shows, and the window-modal
+    // progress window would then block that box.
+    if (!m_dialog && !m_held && m_sinceStart.elapsed() >= 1000) Show();
     // The window is brought up to date (and its events handled) a few dozen times a second, not
     // at every step of a fast loop.
-    if (m_sinceUpdate.elapsed() >= 30 || done >= total) {
+    if (m_dialog && (m_sinceUpdate.elapsed() >= 30 || done >= total)) {
       m_sinceUpdate.restart();
       const int most = Scaled(std::max<int64_t>(total, 1), total);
-      if (m_dialog.maximum() != most) m_dialog.setMaximum(most);
-      m_dialog.setValue(std::clamp(Scaled(done, total), 0, most));
+      if (m_dialog->maximum() != most) m_dialog->setMaximum(most);
+      m_dialog->setValue(std::clamp(Scaled(done, total), 0, most));
     }
-    return !m_dialog.wasCanceled();
+    return !(m_dialog && m_dialog->wasCanceled());
+  }
+  void Hold(bool held) override {
+    m_held = held;
+    if (!m_dialog) return;
+    if (held)
+      m_dialog->hide();
+    else
+      m_dialog->show();
   }
 
 private:
-  QProgressDialog m_dialog;
-  QElapsedTimer m_sinceUpdate;
+  void Show() {
+    m_dialog = std::make_unique<QProgressDialog>(m_label, "Cancel", 0, 1, DialogParent());
+    m_dialog->setWindowTitle("Corvalin");
+    m_dialog->setWindowModality(Qt::WindowModal);
+    m_dialog->setMinimumDuration(0);
+    m_dialog->setAutoReset(false);
+    m_dialog->setAutoClose(false);
+    m_dialog->setValue(0);
+    m_dialog->show();
+  }
+
+  QString m_label;
+  std::unique_ptr<QProgressDialog> m_dialog;
+  QElapsedTimer m_sinceStart, m_sinceUpdate;
+  bool m_held = false;
 };
 
 class QtProgressShower : public ProgressShower {
@@ -94,6 +113,14 @@ WorkScope::~WorkScope() {
 }
 
 bool WorkScope::Cancelled() const { return g_cancelled; }
+
+ProgressWindowHeld::ProgressWindowHeld() {
+  if (g_work) g_work->Hold(true);
+}
+
+ProgressWindowHeld::~ProgressWindowHeld() {
+  if (g_work) g_work->Hold(false);
+}
 
 bool ReportWorkStep(int64_t done, int64_t total) {
   if (!g_work) return true;

@@ -25,6 +25,9 @@ public:
   virtual ~WorkProgress() = default;
   // How far the work is; false when the user has cancelled.
   virtual bool Step(int64_t done, int64_t total) = 0;
+  // While held (a message box or file dialog of the work is up) the window is hidden and does not
+  // come up: being window-modal, it would block the box the user must answer.
+  virtual void Hold(bool) {}
 };
 
 class ProgressShower {
@@ -50,6 +53,15 @@ public:
 
 private:
   bool m_outer = false;
+};
+
+// Holds the progress window of the work in progress, if any, while it lives.
+class ProgressWindowHeld {
+public:
+  ProgressWindowHeld();
+  ~ProgressWindowHeld();
+  ProgressWindowHeld(const ProgressWindowHeld&) = delete;
+  ProgressWindowHeld& operator=(const ProgressWindowHeld&) = delete;
 };
 
 // Reports a step of the work in progress; true when there is none. False once it is cancelled.
