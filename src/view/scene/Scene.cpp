@@ -11,6 +11,7 @@
 
 #include "model/GraphPoint.h"
 #include "model/Graph.h"
+#include "platform/ShownText.h"
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
@@ -94,15 +95,7 @@ float CentreOver(float sum, float scale) {
   return std::isfinite(c) ? c : 0.0f;
 }
 
-} // namespace
-
-void SetSceneCenter(const BoundingBox& box) {
-  SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
-  SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
-  SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
-}
-
-std::string LegendRowText(const LegendGraphInfo& g) {
+std::string FullLegendRowText(const LegendGraphInfo& g) {
   const std::string t = FromFirstEquals(g.ExpressZ);
   const bool cart = g.CoordType == Cartesian2D, polar = g.CoordType == Polar;
   if (!cart && !polar) return t;
@@ -118,6 +111,20 @@ std::string LegendRowText(const LegendGraphInfo& g) {
   default:
     return t;
   }
+}
+
+} // namespace
+
+std::string LegendRowText(const LegendGraphInfo& g) {
+  // Each glyph of a row is drawn: a formula of a megabyte would take seconds, and its row runs
+  // far out of the picture anyway.
+  return ShortenedLine(FullLegendRowText(g));
+}
+
+void SetSceneCenter(const BoundingBox& box) {
+  SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
+  SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
+  SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
 }
 
 // The list names of one compilation. Until committed they are freed on the way out, so a

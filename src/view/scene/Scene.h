@@ -50,7 +50,8 @@ struct LegendGraphInfo {
 };
 
 // The text of a graph's row in the legend of 2D documents: the formula from its first "=" on,
-// with "y=", "r=", "=0", "<=0" or the x/a part as the graph's form and coordinates ask.
+// with "y=", "r=", "=0", "<=0" or the x/a part as the graph's form and coordinates ask; a very
+// long row is cut short (ShortenedLine).
 std::string LegendRowText(const LegendGraphInfo& graph);
 
 // Sets SceneCenterX .. SceneCenterZ to the centre of a box in data units, measured in the current

@@ -32,6 +32,7 @@
 #include "platform/DesktopRegistration.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
+#include "platform/ShownText.h"
 #include "render/common/ResultBox.h"
 #include "view/camera/SceneLight.h"
 #include "view/camera/SceneCamera.h"
@@ -345,7 +346,9 @@ QMenu* MainWindow::Menu(std::string_view name) const {
 QString MainWindow::StatusText() const { return m_panel1->text(); }
 
 void MainWindow::ShowResultText(const std::string& text) {
-  QString shown = Q(text);
+  // A very long line (a formula of a megabyte) is shown cut short: laying it out would freeze the
+  // window for a minute. The report text itself stays whole.
+  QString shown = Q(ShortenedLines(text));
   shown.replace("\r\n", "\n");
   // Every drawn graph empties the box first: a scene of many graphs would otherwise rebuild the
   // widget's document once per graph and pass.
@@ -934,7 +937,7 @@ void MainWindow::EnableAnimationCommands() {
 }
 
 void MainWindow::AddListRow(const std::string& caption) {
-  auto* item = new QListWidgetItem(Q(caption));
+  auto* item = new QListWidgetItem(Q(ShortenedLine(caption)));
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(Qt::Unchecked);
   item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Unchecked));
