@@ -85,9 +85,13 @@ bool GlView::RenderForReading() {
   return true;
 }
 
-bool GlView::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height) {
-  if (!RenderForReading()) return false;
-  const bool ok = ::SaveViewAsBmp(fileName, lastColumn, height);
+bool GlView::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height,
+                           std::string* problem) {
+  if (!RenderForReading()) {
+    if (problem) *problem = "the view could not be drawn";
+    return false;
+  }
+  const bool ok = ::SaveViewAsBmp(fileName, lastColumn, height, problem);
   doneCurrent();
   return ok;
 }

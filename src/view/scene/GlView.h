@@ -39,7 +39,8 @@ public:
   bool RenderForReading();
 
   // Save As BMP / Copy As BMP / Print: draws the current frame and writes it with SaveViewAsBmp.
-  bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height);
+  bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height,
+                     std::string* problem = nullptr);
 
 signals:
   // The view's size changed (device pixels); the camera has been given it (SceneCamera::SetScreen).

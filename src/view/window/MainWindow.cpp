@@ -1000,13 +1000,16 @@ void MainWindow::SetRegistrationOptions(const DesktopRegistration::Options& opti
   g_registration = options;
 }
 
-bool MainWindow::SaveViewAsBmp(const std::string& path) {
+bool MainWindow::SaveViewAsBmp(const std::string& path, std::string* problem) {
   // The view's own pixels, in device pixels.
   const qreal ratio = m_glView->devicePixelRatioF();
   const int w = static_cast<int>(std::lround(m_glView->width() * ratio));
   const int h = static_cast<int>(std::lround(m_glView->height() * ratio));
-  if (w <= 0 || h <= 0) return false;
-  return m_glView->SaveViewAsBmp(path, w - 1, h);
+  if (w <= 0 || h <= 0) {
+    if (problem) *problem = "the view has no pixels to save";
+    return false;
+  }
+  return m_glView->SaveViewAsBmp(path, w - 1, h, problem);
 }
 
 QImage MainWindow::ViewImage() {
