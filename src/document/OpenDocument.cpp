@@ -119,7 +119,8 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
   std::vector<std::string> largest;
   for (const auto& [bytes, number] : sizes)
     largest.push_back("graph " + std::to_string(number) + " (" + MemoryText(bytes) + ")");
-  return "its graphs would need " + MemoryText(total) + " of memory for their samples, more than " +
+  return "its graphs would need " + MemoryText(total) +
+         " of memory for their samples and their drawing, more than " +
          "the " + MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) +
          ")";
 }

@@ -57,4 +57,8 @@ private:
   std::unique_ptr<Scene> m_scene;
   int32_t m_frame = 1;
   bool m_ready = false;
+  // Called inside a catch block: tells on stderr and, once per failure, in a message box shown
+  // after the current GL call, what could not be done and why.
+  void DrawingFailed(const std::string& what);
+  std::string m_lastFailure;
 };
