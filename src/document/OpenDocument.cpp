@@ -120,9 +120,8 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
   for (const auto& [bytes, number] : sizes)
     largest.push_back("graph " + std::to_string(number) + " (" + MemoryText(bytes) + ")");
   return "its graphs would need " + MemoryText(total) +
-         " of memory for their samples and their drawing, more than " +
-         "the " + MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) +
-         ")";
+         " of memory for their samples and their drawing, more than the " +
+         MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) + ")";
 }
 
 std::string OpenFailureMessage(const std::string& path, const std::string& problem) {

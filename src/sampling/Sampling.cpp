@@ -220,8 +220,8 @@ std::size_t DocumentSamplingBudget() {
   const long pages = sysconf(_SC_PHYS_PAGES);
   const long pageSize = sysconf(_SC_PAGE_SIZE);
   if (pages > 0 && pageSize > 0)
-    budget = std::min(budget, static_cast<std::size_t>(pages) / 2 *
-                                  static_cast<std::size_t>(pageSize));
+    budget =
+        std::min(budget, static_cast<std::size_t>(pages) / 2 * static_cast<std::size_t>(pageSize));
   // Under an address-space limit (ulimit -v) the GL driver crashes, rather than failing, when its
   // own allocations find the space used up: the samples may take half of what is left of it.
   struct rlimit limit {};

@@ -150,8 +150,8 @@ TEST(DocumentTokens, NonNumbersReadZeroNumbersBeyondTheirTypeAreErrors) {
     EXPECT_THROW(r.Integer("StepU"), TokenError) << token;
   }
   // Words for values that are not finite are refused as 1E400 is, with the same message.
-  for (const char* token : {"1E39", "-1E39", "1E400", "nan", "NaN", "inf", "-inf", "Infinity",
-                            "-INFINITY", "+nan"}) {
+  for (const char* token :
+       {"1E39", "-1E39", "1E400", "nan", "NaN", "inf", "-inf", "Infinity", "-INFINITY", "+nan"}) {
     TokenReader r(token);
     try {
       r.Real("MinU");

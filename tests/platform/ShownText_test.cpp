@@ -20,7 +20,10 @@ TEST(ShownText, LongLinesAreCutAtACharacter) {
       {"short line as it is", "sin(x)", 6, "sin(x)"},
       {"one past the limit", "sin(x)+", 6, "sin(x)..."},
       {"empty", "", 3, ""},
-      {"a two-byte letter is not split", "ab\xc3\xa9" "cd", 3, "ab\xc3\xa9..."},
+      {"a two-byte letter is not split",
+       "ab\xc3\xa9"
+       "cd",
+       3, "ab\xc3\xa9..."},
       {"characters, not bytes, are counted", "\xc3\xa9\xc3\xa9\xc3\xa9", 3,
        "\xc3\xa9\xc3\xa9\xc3\xa9"},
       {"each line on its own, CrLf kept", "abcdef\r\nab\r\nabcdef", 3, "abc...\r\nab\r\nabc..."},

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include <limits>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <limits>
 
 using namespace sampling_test;
 
@@ -287,7 +287,7 @@ TEST(SamplingBudget, StaysWithinAnAddressSpaceLimit) {
     std::fclose(f);
     const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGE_SIZE));
     constexpr rlim_t Left = rlim_t{400} << 20;
-    const struct rlimit limit {used + Left, RLIM_INFINITY};
+    const struct rlimit limit { used + Left, RLIM_INFINITY };
     if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
     const std::size_t budget = DocumentSamplingBudget();
     _exit(budget > 0 && budget <= Left / 2 ? 0 : 1);

@@ -105,8 +105,7 @@ TEST_F(BmpViewTest, AnExistingFileIsReplacedWholeAndKeptOnFailure) {
   EXPECT_EQ(FileBytes(path).size(), 5000u);
   // A file that cannot be written says the system's reason.
   problem.clear();
-  EXPECT_FALSE(
-      SaveViewAsBmp(dir.filePath("no/such/folder/x.bmp").toStdString(), 6, 5, &problem));
+  EXPECT_FALSE(SaveViewAsBmp(dir.filePath("no/such/folder/x.bmp").toStdString(), 6, 5, &problem));
   EXPECT_EQ(problem, "No such file or directory");
   // Success replaces it completely.
   ASSERT_TRUE(SaveViewAsBmp(path.toStdString(), 6, 5));

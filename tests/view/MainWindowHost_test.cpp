@@ -11,8 +11,8 @@
 
 #include "platform/ShownText.h"
 #include "render/common/ResultBox.h"
-#include "view/scene/Scene.h"
 #include "view/scene/GlView.h"
+#include "view/scene/Scene.h"
 
 #include "TestMainWindow.h"
 
@@ -127,8 +127,9 @@ TEST_F(HostTest, ReportAndListShowAVeryLongLineCutShort) {
   const std::string text = "Function y=" + formula + "\r\n    Root: x=1,y=0\r\n";
   ResultBox::Set(text);
   const QString report = w.Result()->toPlainText();
-  EXPECT_EQ(report, QString::fromStdString("Function y=" + formula.substr(0, MaxShownLineChars - 11) +
-                                           "...\n    Root: x=1,y=0\n"));
+  EXPECT_EQ(report,
+            QString::fromStdString("Function y=" + formula.substr(0, MaxShownLineChars - 11) +
+                                   "...\n    Root: x=1,y=0\n"));
   EXPECT_EQ(ResultBox::Text(), text);
   ResultBox::Clear();
 }

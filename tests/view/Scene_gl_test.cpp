@@ -393,7 +393,12 @@ TEST_F(SceneTest, AFailureOfAnyKindIsToldInTheReportBoxAndOnStderr) {
 
 TEST_F(SceneTest, AGraphWithoutMemoryToDrawIsNamedAndTheOthersAreDrawn) {
   ScopedScriptedDialogs dialogs;
-  source.graphs.push_back({0, false, [](int32_t) { DrawFlatRect({-20, -20, -10, -10, 1, 0, 0}); }, {}});
+  source.graphs.push_back({0,
+                           false,
+                           [](int32_t) {
+                             DrawFlatRect({-20, -20, -10, -10, 1, 0, 0});
+                           },
+                           {}});
   source.graphs.push_back({0, false, [](int32_t) { throw std::bad_alloc(); }, {}});
   testing::internal::CaptureStderr();
   scene.BuildScene();

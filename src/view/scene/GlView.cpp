@@ -79,9 +79,8 @@ void GlView::DrawingFailed(const std::string& what) {
   if (text == m_lastFailure) return; // said once, not at every frame
   m_lastFailure = text;
   // Shown after the GL call in progress: a modal box must not run its event loop inside it.
-  QTimer::singleShot(0, this, [text] {
-    MsgBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Corvalin");
-  });
+  QTimer::singleShot(0, this,
+                     [text] { MsgBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Corvalin"); });
 }
 
 void GlView::ContextAboutToGo() {

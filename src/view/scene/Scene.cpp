@@ -11,10 +11,10 @@
 
 #include "model/GraphPoint.h"
 #include "model/Graph.h"
-#include "platform/ShownText.h"
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
+#include "platform/ShownText.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
 #include "render/surfaces/SurfaceTextures.h"
@@ -472,7 +472,8 @@ void DisableGraphClipPlanes() {
 
 void Scene::RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count,
                             BoundingBox& box) {
-  if (m_source->AxesShown()) into.push_back(lists.Record("the axes", [&] { m_source->DrawAxes(box); }));
+  if (m_source->AxesShown())
+    into.push_back(lists.Record("the axes", [&] { m_source->DrawAxes(box); }));
   for (int32_t i = 1; i <= count; ++i)
     if (m_source->GraphType(i) == PointMarker)
       into.push_back(lists.Record(GraphName(i), [&] { m_source->DrawGraph(i, 0); }));
@@ -516,8 +517,8 @@ GLuint Scene::RecordLegend(Lists& lists, int32_t count, bool animated) {
         args[7] = args[9] = maxV;
       }
       RestoreScales(m_scales);
-      parts.push_back(
-          lists.Record("the legend of " + GraphName(i), [&] { m_source->DrawColorLegend(i, args); }));
+      parts.push_back(lists.Record("the legend of " + GraphName(i),
+                                   [&] { m_source->DrawColorLegend(i, args); }));
     }
   }
   return lists.Record("the legend", [&] {

@@ -231,7 +231,7 @@ private:
   Accumulation m_accum;
   bool m_compiling = false;
   bool m_outlineFontsTried = false; // the 3D texts' glyphs were made (or failed) in this context
-  bool m_accumFailed = false;   // the smoothing's memory could not be had (said once)
+  bool m_accumFailed = false;       // the smoothing's memory could not be had (said once)
   // Prepares the sum of the smoothing passes; false when there is no memory for it.
   bool ClearAccumulation();
   bool m_deferMessages = false; // InitializeGL's compilation shows its messages afterwards
