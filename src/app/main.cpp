@@ -17,6 +17,8 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include <csignal>
 #include <iostream>
 #include <memory>
@@ -33,6 +35,11 @@ int main(int argc, char** argv) {
   // A file-size limit (ulimit -f) must make a save fail and be reported, not end the program:
   // with the signal ignored, the write that passes the limit returns an error instead.
   std::signal(SIGXFSZ, SIG_IGN);
+  // Each thread that allocates (ours, Qt's, the GL driver's two dozen) would otherwise get a heap
+  // arena of its own, reserving 64 MiB of address space apiece: 1.5 GiB before anything is drawn,
+  // so that under an address-space limit (ulimit -v) the GL driver's own allocations fail and it
+  // crashes. A few arenas serve our threads, which allocate little once sampling has begun.
+  mallopt(M_ARENA_MAX, 4);
   QSurfaceFormat::setDefaultFormat(GlView::ViewFormat());
   QApplication app(argc, argv);
   QApplication::setApplicationName("Corvalin");

@@ -60,9 +60,10 @@ public:
   // After a document has been written: the desktop association of the document type is refreshed.
   virtual void RefreshAssociation() = 0;
 
-  // The view as it shows the current scene: its size in pixels, a BMP file of it (false when it
-  // could not be written) and its picture for printing (null when there is none).
-  virtual bool SaveViewAsBmp(const std::string& path) = 0;
+  // The view as it shows the current scene: its size in pixels, a BMP file of it (false, with the
+  // reason in problem, when it could not be written) and its picture for printing (null when
+  // there is none).
+  virtual bool SaveViewAsBmp(const std::string& path, std::string* problem) = 0;
   virtual QImage ViewImage() = 0;
 };
 

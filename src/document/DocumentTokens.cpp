@@ -1,5 +1,6 @@
 #include "document/DocumentTokens.h"
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +16,16 @@ std::string Quoted(const std::string& token) {
   constexpr size_t Shown = 40;
   if (token.size() <= Shown) return "\"" + token + "\"";
   return "\"" + token.substr(0, Shown) + "...\"";
+}
+
+// "nan", "inf" or "infinity" in any case, with an optional sign: the words C and other programs
+// write for values that are not finite.
+bool NamesNonFiniteValue(std::string_view token) {
+  if (!token.empty() && (token[0] == '+' || token[0] == '-')) token.remove_prefix(1);
+  std::string lower(token);
+  for (char& c : lower)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower == "nan" || lower == "inf" || lower == "infinity";
 }
 
 } // namespace
@@ -115,6 +126,10 @@ int32_t TokenReader::Count(const char* field, int32_t min, int32_t max) {
 float TokenReader::Real(const char* field) {
   const std::string token = Take(field);
   auto number = vb::LeadingNumber(token);
+  // "nan", "inf" and "Infinity" are no numbers to the leading-number parse, but they plainly mean
+  // a value no single-precision field can hold: refused as 1E400 is, not read as 0.
+  if (!number && NamesNonFiniteValue(token))
+    throw TokenError(std::string(field) + " is out of range: " + Quoted(token));
   if (!number) return 0.0f;
   if (!std::isfinite(*number) ||
       std::fabs(*number) > static_cast<double>(std::numeric_limits<float>::max()))

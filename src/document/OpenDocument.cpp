@@ -11,6 +11,7 @@
 #include "model/GraphCaption.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
+#include "platform/ShownText.h"
 #include "sampling/Sampling.h"
 
 #include <algorithm>
@@ -20,6 +21,9 @@
 #include <vector>
 
 namespace {
+
+// How much of a formula a message quotes.
+constexpr std::size_t QuotedFormulaChars = 100;
 
 void SetRotationPreset(int32_t documentType) {
   const bool flat = documentType == DocumentType2D || documentType == DocumentTypeSpecial;
@@ -73,7 +77,8 @@ std::string GraphMessage(int number, const Graph& g, const std::string& message)
     std::string postfix;
     if (!formula->empty() &&
         FormulaParser::ParseQuietly(InsertImplicitProducts(*formula), postfix) != 0) {
-      text += ", formula \"" + *formula + "\"";
+      // A long formula is named by its beginning: the message lists up to twenty graphs.
+      text += ", formula \"" + ShortenedLine(*formula, QuotedFormulaChars) + "\"";
       break;
     }
   }
@@ -114,9 +119,9 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
   std::vector<std::string> largest;
   for (const auto& [bytes, number] : sizes)
     largest.push_back("graph " + std::to_string(number) + " (" + MemoryText(bytes) + ")");
-  return "its graphs would need " + MemoryText(total) + " of memory for their samples, more than " +
-         "the " + MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) +
-         ")";
+  return "its graphs would need " + MemoryText(total) +
+         " of memory for their samples and their drawing, more than the " +
+         MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) + ")";
 }
 
 std::string OpenFailureMessage(const std::string& path, const std::string& problem) {

@@ -80,8 +80,9 @@ bool SaveAsCommand(DocumentHost& host) {
   if (!choice) return false;
   const std::string& path = choice->path;
   if (choice->filterIndex == 2) {
-    if (!host.SaveViewAsBmp(path)) {
-      SaveFailed("picture of the view", path, "");
+    std::string problem;
+    if (!host.SaveViewAsBmp(path, &problem)) {
+      SaveFailed("picture of the view", path, problem);
       return false;
     }
     return true;

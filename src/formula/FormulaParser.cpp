@@ -92,9 +92,20 @@ int32_t FormulaParser::ParseQuietly(const std::string& s, std::string& sBuffer,
   };
 
   const size_t length = s.size();
+  // A formula past these sizes is refused before it is read: the evaluator, the derivative and
+  // the widgets showing the formula would otherwise take minutes over it.
+  if (length > MaxFormulaChars) {
+    errorPosition = static_cast<int32_t>(MaxFormulaChars) + 1;
+    return fail("Formula too long (more than " + std::to_string(MaxFormulaChars) + " characters)");
+  }
   for (size_t i = 0; i < length; ++i) {
     const char c = s[i];
     const int32_t position = static_cast<int32_t>(i + 1);
+    if (stack.size() > MaxFormulaNesting) {
+      errorPosition = position;
+      return fail("Formula nested too deeply (more than " + std::to_string(MaxFormulaNesting) +
+                  " open operations)");
+    }
     if (c == '(') {
       if (state == AfterOperand) {
         reduce(2);
@@ -152,6 +163,10 @@ int32_t FormulaParser::ParseQuietly(const std::string& s, std::string& sBuffer,
       sBuffer += ' ';
       state = AfterOperand;
       i = j - 1;
+    } else if (c == '\0') {
+      // A NUL is no blank: text after it would be hidden wherever the formula is shown.
+      errorPosition = position;
+      return fail("Formula contains a NUL character");
     } else if (static_cast<unsigned char>(c) <= 32) {
       // blanks, tabs and line breaks are skipped
     } else if (!IsNameChar(c)) {

@@ -12,6 +12,12 @@
 
 class FormulaParser {
 public:
+  // The longest formula text the parser takes, and the most operations that may wait for their
+  // operands at once (open parentheses, signs, operators and functions not yet complete); longer
+  // or deeper formulas are refused with a message.
+  static constexpr size_t MaxFormulaChars = 65536;
+  static constexpr size_t MaxFormulaNesting = 32768;
+
   // Appends the postfix text of sExpression to sBuffer and returns 0, or shows the syntax message
   // box ("Character N:  message", title "Syntax Error") and returns a non-zero position (the
   // reported one; never 0 for a rejected formula).

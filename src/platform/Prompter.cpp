@@ -1,4 +1,5 @@
 #include "platform/Prompter.h"
+#include "platform/ShownText.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -23,7 +24,7 @@ public:
                    const std::string& title) override {
     const ProgressWindowHeld held;
     QMessageBox box(g_parent);
-    box.setText(Q(text));
+    box.setText(Q(ShortenedLines(text)));
     box.setWindowTitle(Q(title));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -108,7 +109,7 @@ std::optional<FileChoice> ChooseFileToWrite(const std::string& title,
 
 MsgResult UnattendedPrompter::MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                      const std::string& title) {
-  std::cerr << title << ": " << text << std::endl;
+  std::cerr << title << ": " << ShortenedLines(text) << std::endl;
   if (icon == MsgIcon::Critical || title == "Error") errorShown = true;
   switch (buttons) {
   case MsgButtons::OK:

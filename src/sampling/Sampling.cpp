@@ -12,7 +12,9 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 // ---------------------------------------------------------------------------------------------
@@ -90,6 +92,18 @@ std::string MirrorVariable(const Graph& graph, const std::string& text) {
 
 namespace {
 
+// The bytes of address space the program holds now (its virtual size), 0 when unknown.
+std::size_t AddressSpaceInUse() {
+  std::FILE* f = std::fopen("/proc/self/statm", "r");
+  if (!f) return 0;
+  unsigned long long pages = 0;
+  const bool read = std::fscanf(f, "%llu", &pages) == 1;
+  std::fclose(f);
+  const long pageSize = sysconf(_SC_PAGE_SIZE);
+  if (!read || pageSize <= 0) return 0;
+  return static_cast<std::size_t>(pages) * static_cast<std::size_t>(pageSize);
+}
+
 // Adds the cells of one point array to total; false when the array alone or the total is too big.
 template <int Rank> bool AddPoints(std::size_t& total, const std::array<int32_t, Rank>& upper) {
   const std::size_t n = CellCountOf<Rank>(upper, kMaxPointCells);
@@ -105,6 +119,11 @@ bool IsSurfaceKind(int32_t t) {
 // The value grids of a kind: four of them (x, y, z and the value).
 constexpr std::size_t GridsPerKind = 4;
 
+// The scene's display lists keep every drawn point again: about twice (a surface point belongs to
+// two neighbouring strips), each time with its position, normal and colour. Measured with Mesa:
+// a 1500 x 1500 surface takes some 70 bytes a point beyond its samples.
+constexpr std::size_t DrawnBytesPerPoint = 2 * (3 + 3 + 4) * sizeof(float);
+
 } // namespace
 
 std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int32_t coordType,
@@ -118,9 +137,11 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
   const int32_t f = frameCount == 0 ? 1 : frameCount;
 
   std::size_t total = 0;
-  // Vert3D, VertDev, VertDev2 are laid out on every call.
+  // Vert3D, VertDev, VertDev2 are laid out on every call; the two derivative arrays are never
+  // drawn.
   for (int n = 0; n < 3; ++n)
     if (!AddPoints<2>(total, {u, v})) return std::nullopt;
+  const std::size_t undrawn = 2 * CellCountOf<2>({u, v}, kMaxPointCells);
   if (showSurPX && !AddPoints<2>(total, {u, v})) return std::nullopt;
   if (showSurPY && !AddPoints<2>(total, {u, v})) return std::nullopt;
   if (showJO && !AddPoints<2>(total, {u, v})) return std::nullopt;
@@ -155,7 +176,7 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
     break;
   }
   if (!fits) return std::nullopt;
-  std::size_t bytes = total * sizeof(GraphPoint);
+  std::size_t bytes = total * sizeof(GraphPoint) + (total - undrawn) * DrawnBytesPerPoint;
 
   // Value grids: each of the four grids of a kind must fit on its own.
   const bool stillGrids =
@@ -195,11 +216,21 @@ std::optional<std::size_t> SamplingBytes(const Graph& g) {
 
 std::size_t DocumentSamplingBudget() {
   constexpr std::size_t Cap = std::size_t{4} << 30;
+  std::size_t budget = Cap;
   const long pages = sysconf(_SC_PHYS_PAGES);
   const long pageSize = sysconf(_SC_PAGE_SIZE);
-  if (pages <= 0 || pageSize <= 0) return Cap;
-  const std::size_t half = static_cast<std::size_t>(pages) / 2 * static_cast<std::size_t>(pageSize);
-  return std::min(Cap, half);
+  if (pages > 0 && pageSize > 0)
+    budget =
+        std::min(budget, static_cast<std::size_t>(pages) / 2 * static_cast<std::size_t>(pageSize));
+  // Under an address-space limit (ulimit -v) the GL driver crashes, rather than failing, when its
+  // own allocations find the space used up: the samples may take half of what is left of it.
+  struct rlimit limit {};
+  if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+    const std::size_t used = AddressSpaceInUse();
+    const std::size_t total = static_cast<std::size_t>(limit.rlim_cur);
+    budget = std::min(budget, total > used ? (total - used) / 2 : 0);
+  }
+  return budget;
 }
 
 // ---------------------------------------------------------------------------------------------

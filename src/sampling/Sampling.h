@@ -61,8 +61,9 @@ bool SamplingCountsFit(int32_t graphType, int32_t funForm, int32_t coordType, in
                        bool showSurPY = false, bool showJO = false);
 // The same question for a graph as it stands, with the program's FrameCount.
 bool SamplingCountsFit(const Graph& graph);
-// The bytes of the point arrays and value grids that sampling lays out for these counts; nothing
-// when they do not fit (as SamplingCountsFit).
+// The bytes of the point arrays and value grids that sampling lays out for these counts, and of
+// the copy of the drawn points that the scene's display lists keep; nothing when they do not fit
+// (as SamplingCountsFit).
 std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int32_t coordType,
                                          int32_t stepU, int32_t stepV, int32_t stepW,
                                          int32_t frameCount, bool showSurPX = false,
@@ -74,7 +75,7 @@ std::optional<std::size_t> SamplingBytes(const Graph& graph);
 std::int64_t GraphSamplings();
 
 // How many bytes the samples of all graphs of one document may take together: half the memory of
-// the machine, at most 4 GiB.
+// the machine, at most 4 GiB, and under an address-space limit at most half of the space left.
 std::size_t DocumentSamplingBudget();
 
 // The message a setter of counts shows when SamplingCountsFit refuses them (title "Error").

@@ -149,9 +149,16 @@ TEST(DocumentTokens, NonNumbersReadZeroNumbersBeyondTheirTypeAreErrors) {
     TokenReader r(token);
     EXPECT_THROW(r.Integer("StepU"), TokenError) << token;
   }
-  for (const char* token : {"1E39", "-1E39", "1E400"}) {
+  // Words for values that are not finite are refused as 1E400 is, with the same message.
+  for (const char* token :
+       {"1E39", "-1E39", "1E400", "nan", "NaN", "inf", "-inf", "Infinity", "-INFINITY", "+nan"}) {
     TokenReader r(token);
-    EXPECT_THROW(r.Real("MinU"), TokenError) << token;
+    try {
+      r.Real("MinU");
+      ADD_FAILURE() << token << " was read";
+    } catch (const TokenError& e) {
+      EXPECT_EQ(std::string(e.what()), "MinU is out of range: \"" + std::string(token) + "\"");
+    }
   }
   TokenReader r("-1 51 50");
   EXPECT_THROW(r.Count("CurvNum", 0, 50), TokenError);

@@ -94,9 +94,10 @@ public:
   void Display(int32_t frame) override { log.push_back("Display " + std::to_string(frame)); }
   void ZoomToFit() override { log.push_back("ZoomToFit"); }
   void RefreshAssociation() override { log.push_back("RefreshAssociation"); }
-  bool SaveViewAsBmp(const std::string& path) override {
+  bool SaveViewAsBmp(const std::string& path, std::string* problem) override {
     log.push_back("SaveViewAsBmp " + path);
     bmpWritten.push_back(path);
+    if (!bmpSucceeds) *problem = "No space left on device";
     return bmpSucceeds;
   }
   QImage ViewImage() override {

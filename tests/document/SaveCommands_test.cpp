@@ -171,6 +171,9 @@ TEST_F(SaveCommandsTest, SaveAsCancelledOrFailed) {
   EXPECT_FALSE(SaveAsCommand(host));
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+  // The reason is said, not only the failure.
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "The picture of the view could not be saved to \"" +
+                                                PathOf("v.bmp") + "\": No space left on device.");
 
   // Save As writes the document even when it holds no graph.
   dialogs.files.answers = {FileChoice{PathOf("empty.crv"), 1}};

@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"Sin(x)+SIN(x)", "XX SIN XX SIN + "}));
 
 struct Rejected {
-  const char* formula;
+  std::string formula;
   const char* message;
   int32_t shown;    // position in the message box text
   int32_t returned; // what InfixToPostfix returns (never 0)
@@ -92,7 +92,9 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{")", "Operand expected", 1, 1}, Rejected{"xy", "Undefined symbol : 'xy'", 0, 1},
         Rejected{"q", "Undefined symbol : 'q'", 0, 1}, Rejected{"x 5", "Operator expected", 0, 1},
         Rejected{"3)", "Closing parenthesis without matching open parenthesis", 0, 1},
-        Rejected{"x$", "Unexpected character encountered", 0, 1}));
+        Rejected{"x$", "Unexpected character encountered", 0, 1},
+        // A NUL is refused, not skipped like a blank: what follows it would be hidden.
+        Rejected{std::string("x\0+1", 4), "Formula contains a NUL character", 2, 2}));
 
 TEST(Parser, AppendsToTheBufferAndKeepsTokensBeforeAnError) {
   ScopedScriptedDialogs dialogs;
@@ -121,13 +123,13 @@ TEST(Parser, VeryLongAndDeeplyNestedFormulas) {
   ScopedScriptedDialogs dialogs;
   FormulaParser parser;
   std::string sum = "x";
-  while (sum.size() < 100000)
+  while (sum.size() + 2 <= FormulaParser::MaxFormulaChars)
     sum += "+x";
   std::string buffer;
   EXPECT_EQ(parser.InfixToPostfix(sum, buffer), 0);
   float r = 0;
   ASSERT_TRUE(parser.DoEvaluate(buffer, false, r, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0));
-  EXPECT_EQ(r, 50001.0f);
+  EXPECT_EQ(r, 32768.0f);
 
   const std::string nested = std::string(10000, '(') + "x+1" + std::string(10000, ')');
   buffer.clear();
@@ -148,6 +150,44 @@ TEST(Parser, VeryLongAndDeeplyNestedFormulas) {
   buffer.clear();
   EXPECT_EQ(parser.InfixToPostfix(unclosed, buffer), 10001);
   EXPECT_EQ(dialogs.prompter.shown.back().text, "Character 10001:  Closing parenthesis expected");
+}
+
+// Past these sizes a formula (typed, or read from a document of a megabyte) is refused at once with
+// its reason, never read for minutes.
+TEST(Parser, RefusesFormulasTooLongOrTooDeep) {
+  ScopedScriptedDialogs dialogs;
+  FormulaParser parser;
+  const size_t most = FormulaParser::MaxFormulaChars;
+  std::string buffer;
+  EXPECT_EQ(parser.InfixToPostfix(std::string(most - 1, ' ') + "x", buffer), 0);
+
+  struct Case {
+    std::string formula;
+    int32_t position;
+    std::string message;
+  };
+  const std::string deep = std::to_string(FormulaParser::MaxFormulaNesting);
+  std::string signs;
+  for (size_t i = 0; i <= FormulaParser::MaxFormulaNesting / 2; ++i)
+    signs += "-("; // a sign and a parenthesis wait at each step
+  const Case cases[] = {
+      {std::string(most, ' ') + "x", static_cast<int32_t>(most) + 1,
+       "Formula too long (more than " + std::to_string(most) + " characters)"},
+      {std::string(1000000, '-') + "x", static_cast<int32_t>(most) + 1,
+       "Formula too long (more than " + std::to_string(most) + " characters)"},
+      {std::string(FormulaParser::MaxFormulaNesting + 1, '(') + "x)",
+       static_cast<int32_t>(FormulaParser::MaxFormulaNesting) + 2,
+       "Formula nested too deeply (more than " + deep + " open operations)"},
+      {signs + "x", static_cast<int32_t>(FormulaParser::MaxFormulaNesting) + 2,
+       "Formula nested too deeply (more than " + deep + " open operations)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.formula.substr(0, 20));
+    buffer.clear();
+    EXPECT_EQ(parser.InfixToPostfix(c.formula, buffer), c.position);
+    EXPECT_EQ(dialogs.prompter.shown.back().text,
+              "Character " + std::to_string(c.position) + ":  " + c.message);
+  }
 }
 
 TEST(ValueStackStack, GrowsByTenAndReportsEmptyPops) {

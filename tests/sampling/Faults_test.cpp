@@ -5,7 +5,12 @@
 #include "SamplingFixture.h"
 
 #include <cmath>
+#include <cstdio>
+
 #include <limits>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace sampling_test;
 
@@ -265,6 +270,40 @@ TEST_F(Faults, NonFiniteDomainGivesUndefinedSamples) {
   const BoundingBox arc = r->GetBox();
   for (float v : {arc.MinX, arc.MaxX, arc.MinY, arc.MaxY})
     EXPECT_TRUE(std::isfinite(v));
+}
+
+// Under an address-space limit (ulimit -v) the GL driver crashes once the space is used up, so the
+// samples of a document may take at most half of what is left. Asked in a child process, which
+// alone gets the limit.
+TEST(SamplingBudget, StaysWithinAnAddressSpaceLimit) {
+  const std::size_t free = DocumentSamplingBudget();
+  EXPECT_GT(free, 0u);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::FILE* f = std::fopen("/proc/self/statm", "r");
+    unsigned long long pages = 0;
+    if (!f || std::fscanf(f, "%llu", &pages) != 1) _exit(2);
+    std::fclose(f);
+    const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGE_SIZE));
+    constexpr rlim_t Left = rlim_t{400} << 20;
+    const struct rlimit limit { used + Left, RLIM_INFINITY };
+    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
+    const std::size_t budget = DocumentSamplingBudget();
+    _exit(budget > 0 && budget <= Left / 2 ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A graph's bytes count the copy of its drawn points that the display lists keep, besides its
+// samples: a surface's 101 x 101 points three times as samples, once more as drawn vertices.
+TEST(SamplingBudget, CountsTheDrawnCopy) {
+  const auto bytes = SamplingBytes(Surface3D, Explicit, Cartesian3D, 100, 100, 0, 0);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_EQ(*bytes, (3 * sizeof(GraphPoint) + 80) * 101 * 101);
 }
 
 } // namespace

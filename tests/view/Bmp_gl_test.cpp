@@ -98,10 +98,15 @@ TEST_F(BmpViewTest, AnExistingFileIsReplacedWholeAndKeptOnFailure) {
   const QByteArray old(5000, 'x');
   WriteFile(path, old);
   // Failures: no pixels to write; a folder that does not exist.
-  EXPECT_FALSE(SaveViewAsBmp(path.toStdString(), -1, 5));
+  std::string problem;
+  EXPECT_FALSE(SaveViewAsBmp(path.toStdString(), -1, 5, &problem));
+  EXPECT_EQ(problem, "the view has no pixels to save");
   EXPECT_FALSE(SaveViewAsBmp(path.toStdString(), 6, 0));
   EXPECT_EQ(FileBytes(path).size(), 5000u);
-  EXPECT_FALSE(SaveViewAsBmp(dir.filePath("no/such/folder/x.bmp").toStdString(), 6, 5));
+  // A file that cannot be written says the system's reason.
+  problem.clear();
+  EXPECT_FALSE(SaveViewAsBmp(dir.filePath("no/such/folder/x.bmp").toStdString(), 6, 5, &problem));
+  EXPECT_EQ(problem, "No such file or directory");
   // Success replaces it completely.
   ASSERT_TRUE(SaveViewAsBmp(path.toStdString(), 6, 5));
   const auto bytes = FileBytes(path);

@@ -4,12 +4,15 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "view/scene/Scene.h"
+#include "platform/ShownText.h"
+#include "render/common/ResultBox.h"
 #include "view/scene/GlView.h"
+#include "view/scene/Scene.h"
 
 #include "TestMainWindow.h"
 
@@ -99,4 +102,25 @@ TEST_F(HostTest, DeleteAllRunsTheGraphListsRemoval) {
   w.MenuItem("mnuGraphDelAll")->trigger();
   w.RemoveAllGraphs();
   EXPECT_EQ(removed, 2);
+}
+
+TEST_F(HostTest, ReportAndListShowAVeryLongLineCutShort) {
+  // A formula of a megabyte in the report and the list: the widgets get its beginning, so the
+  // window answers at once; the report text itself stays whole.
+  MainWindow& w = Make(false);
+  const std::string formula(1 << 20, 'x');
+  w.AddListRow("y=" + formula);
+  const QString row = w.List1()->item(0)->text();
+  EXPECT_EQ(row.size(), static_cast<qsizetype>(MaxShownLineChars + 3));
+  EXPECT_TRUE(row.startsWith("y=xxx"));
+  EXPECT_TRUE(row.endsWith("x..."));
+
+  const std::string text = "Function y=" + formula + "\r\n    Root: x=1,y=0\r\n";
+  ResultBox::Set(text);
+  const QString report = w.Result()->toPlainText();
+  EXPECT_EQ(report,
+            QString::fromStdString("Function y=" + formula.substr(0, MaxShownLineChars - 11) +
+                                   "...\n    Root: x=1,y=0\n"));
+  EXPECT_EQ(ResultBox::Text(), text);
+  ResultBox::Clear();
 }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <vector>
 
 #include "SceneFakeSource.h"
@@ -388,6 +389,28 @@ TEST_F(SceneTest, AFailureOfAnyKindIsToldInTheReportBoxAndOnStderr) {
   EXPECT_EQ(scene.SkippedSteps(), 1);
   EXPECT_NE(ResultBox::Text().find("an unknown failure\r\n"), std::string::npos);
   EXPECT_NE(err.find("a drawing step failed: an unknown failure"), std::string::npos) << err;
+}
+
+TEST_F(SceneTest, AGraphWithoutMemoryToDrawIsNamedAndTheOthersAreDrawn) {
+  ScopedScriptedDialogs dialogs;
+  source.graphs.push_back({0,
+                           false,
+                           [](int32_t) {
+                             DrawFlatRect({-20, -20, -10, -10, 1, 0, 0});
+                           },
+                           {}});
+  source.graphs.push_back({0, false, [](int32_t) { throw std::bad_alloc(); }, {}});
+  testing::internal::CaptureStderr();
+  scene.BuildScene();
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(scene.SkippedSteps(), 1);
+  EXPECT_NE(ResultBox::Text().find("Cannot draw graph 2: there is not enough memory.\r\n"),
+            std::string::npos)
+      << ResultBox::Text();
+  EXPECT_NE(err.find("drawing graph 2 failed: there is not enough memory"), std::string::npos)
+      << err;
+  scene.Render(1);
+  EXPECT_EQ(At(ReadRgba(), 32 - 15, 32 - 15), (Rgb{255, 0, 0}));
 }
 
 TEST_F(SceneTest, AFailingGraphIsLeftOutWithStateAndMatrixStackIntact) {

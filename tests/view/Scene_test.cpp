@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ShownText.h"
 #include "view/scene/Scene.h"
 
 TEST(SceneLegend, RowTextByFormAndCoordinates) {
@@ -31,4 +32,15 @@ TEST(SceneLegend, RowTextByFormAndCoordinates) {
     g.ExpressY = r.y;
     EXPECT_EQ(LegendRowText(g), r.expected) << r.form << " " << r.coord << " " << r.z;
   }
+}
+
+TEST(SceneLegend, AVeryLongRowIsCutShort) {
+  // Every glyph of a row is drawn: a formula of a megabyte shows its beginning only.
+  LegendGraphInfo g;
+  g.FunForm = 3;
+  g.CoordType = 1;
+  g.ExpressY = "u";
+  g.ExpressZ = std::string(1 << 20, 'u');
+  const std::string row = LegendRowText(g);
+  EXPECT_EQ(row, "x=u, y=" + std::string(MaxShownLineChars - 7, 'u') + "...");
 }

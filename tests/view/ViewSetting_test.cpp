@@ -93,6 +93,19 @@ TEST_F(ViewSettingTest, IllegalCharacterKeepsTheDialogOpen) {
   EXPECT_EQ(Camera.ProjectType, ProjectPerspective);
 }
 
+TEST_F(ViewSettingTest, ABoundBeyondTheSingleRangeIsIllegal) {
+  for (const char* typed : {"1e400", "-1e39"}) {
+    ViewSettingDialog d;
+    d.show();
+    d.Text[2]->setText(typed);
+    d.Command1->click();
+    ASSERT_FALSE(dialogs.prompter.shown.empty()) << typed;
+    EXPECT_EQ(dialogs.prompter.shown.back().text, "Illegal data exist.");
+    EXPECT_TRUE(d.isVisible()) << typed;
+    EXPECT_EQ(Window(), (std::array<float, 6>{-500, 500, -500, 500, -500, 500})) << typed;
+  }
+}
+
 TEST_F(ViewSettingTest, CancelChangesNothing) {
   ViewSettingDialog d;
   d.Text[0]->setText("3");

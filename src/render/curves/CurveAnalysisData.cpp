@@ -371,8 +371,11 @@ CurvatureCircle CurvatureAt(const CurveFormulas& f, float t) {
     // The centre lies on the normal, on the side the curve bends to.
     const double side = bend < 0 ? -1.0 : 1.0;
     const double len = std::sqrt(len2);
-    cx = double{x} - side * p.DY / len * double{c.Radius};
-    cy = double{y} + side * p.DX / len * double{c.Radius};
+    // From the point as computed, not from its single-precision copy: the offset along the
+    // normal is computed from the same unrounded values, so a circle about the origin has its
+    // centre at exactly 0 whatever the compiler keeps in registers.
+    cx = p.X - side * p.DY / len * double{c.Radius};
+    cy = p.Y + side * p.DX / len * double{c.Radius};
   }
   c.CX = static_cast<float>(cx);
   c.CY = static_cast<float>(cy);

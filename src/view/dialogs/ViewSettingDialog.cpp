@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 #include "formula/FormulaText.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
@@ -88,7 +90,9 @@ void ViewSettingDialog::Command1_Click() {
   if (Option2->isChecked()) Camera.ProjectType = ProjectPerspective;
   for (QLineEdit* box : Text) {
     std::string cleaned;
-    if (!CleanNumberText(box->text().toStdString(), cleaned)) {
+    // A bound beyond the single-precision range ("1e400") would make the view window infinite.
+    if (!CleanNumberText(box->text().toStdString(), cleaned) ||
+        !std::isfinite(static_cast<float>(vb::Val(cleaned)))) {
       MsgBox("Illegal data exist.", MsgButtons::OK, MsgIcon::Exclamation, "Error");
       return;
     }

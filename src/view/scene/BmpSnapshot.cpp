@@ -3,14 +3,16 @@
 #include <QGuiApplication>
 #include <QOpenGLWidget>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QScreen>
 #include <QWidget>
 
 #include <GL/gl.h>
 
+#include "platform/WholeFile.h"
+
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -57,13 +59,19 @@ std::vector<uint8_t> EncodeBmp24(int32_t width, int32_t height,
   return file;
 }
 
-bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height) {
+bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height,
+                   std::string* problem) {
+  const auto fail = [problem](const char* why) {
+    if (problem) *problem = why;
+    return false;
+  };
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
   // Only the view's own pixels: a width or height beyond the viewport is cut to it.
   const int32_t w = std::min<int64_t>(static_cast<int64_t>(lastColumn) + 1, viewport[2]);
   const int32_t h = std::min<int32_t>(height, viewport[3]);
-  if (w <= 0 || h <= 0 || fileName.empty()) return false;
+  if (fileName.empty()) return fail("no file name was given");
+  if (w <= 0 || h <= 0) return fail("the view has no pixels to save");
 
   std::vector<uint8_t> rgb(static_cast<size_t>(w) * static_cast<size_t>(h) * 3);
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
@@ -73,18 +81,13 @@ bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t heig
   glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
   glReadPixels(viewport[0], viewport[1], w, h, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
   glPopClientAttrib();
-  if (glGetError() != GL_NO_ERROR) return false;
+  if (glGetError() != GL_NO_ERROR) return fail("the pixels of the view could not be read");
 
   const std::vector<uint8_t> bytes = EncodeBmp24(w, h, rgb);
-  if (bytes.empty()) return false;
-  QSaveFile file(QString::fromStdString(fileName));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
-      static_cast<qint64>(bytes.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  if (bytes.empty()) return fail("the view has no pixels to save");
+  return platform::WriteWholeFile(
+      fileName, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+      problem);
 }
 
 QImage CaptureWindow(QWidget* window, bool clientOnly, int32_t left, int32_t top, int32_t width,

@@ -21,9 +21,11 @@ std::vector<uint8_t> EncodeBmp24(int32_t width, int32_t height,
 // viewport's lower-left corner, lastColumn + 1 wide and height high, cut to the viewport so that
 // only the view's own pixels are written. The file is written to a temporary file beside the
 // target and renamed over it, so an existing file stays whole until the new one is complete.
-// Needs a current context with the view drawn. Fails quietly (false) when the size is empty or
-// the file cannot be written.
-bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height);
+// Needs a current context with the view drawn. False when the size is empty, the pixels cannot be
+// read or the file cannot be written; problem (when given) then gets the reason, the system's own
+// for a file ("Permission denied", "No space left on device").
+bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height,
+                   std::string* problem = nullptr);
 
 // A copy of what the widget shows, from (left, top) of its client area (clientOnly) or of the
 // whole window with its frame, width x height pixels. A GL view is read from its framebuffer.

@@ -4,9 +4,14 @@
 
 #include <GL/gl.h>
 
+#include <QTimer>
+
 #include <cmath>
+#include <new>
 
 #include "model/ProgramState.h"
+#include "platform/Errors.h"
+#include "platform/Prompter.h"
 #include "view/camera/SceneCamera.h"
 #include "view/scene/BmpSnapshot.h"
 #include "view/scene/Scene.h"
@@ -50,7 +55,32 @@ void GlView::initializeGL() {
   connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GlView::ContextAboutToGo,
           Qt::UniqueConnection);
   m_ready = true;
-  m_scene->InitializeGL();
+  try {
+    m_scene->InitializeGL();
+  } catch (...) {
+    // An exception must not leave a Qt event handler. The document stays; the view shows nothing
+    // until it is drawn again.
+    DrawingFailed("The view could not be set up");
+  }
+}
+
+void GlView::DrawingFailed(const std::string& what) {
+  const std::string why = [] {
+    try {
+      throw;
+    } catch (const std::bad_alloc&) {
+      return std::string("there is not enough memory");
+    } catch (...) {
+      return CurrentExceptionText();
+    }
+  }();
+  ReportSkippedStep(what, why);
+  const std::string text = what + ": " + why + ". The graphs are kept.";
+  if (text == m_lastFailure) return; // said once, not at every frame
+  m_lastFailure = text;
+  // Shown after the GL call in progress: a modal box must not run its event loop inside it.
+  QTimer::singleShot(0, this,
+                     [text] { MsgBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Corvalin"); });
 }
 
 void GlView::ContextAboutToGo() {
@@ -68,7 +98,16 @@ void GlView::resizeGL(int w, int h) {
   emit ViewResized(dw, dh);
 }
 
-void GlView::paintGL() { m_scene->Render(m_frame); }
+void GlView::paintGL() {
+  try {
+    m_scene->Render(m_frame);
+    m_lastFailure.clear();
+  } catch (...) {
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawingFailed("The view could not be drawn");
+  }
+}
 
 void GlView::Present(int32_t frame) {
   m_frame = frame;
@@ -85,9 +124,13 @@ bool GlView::RenderForReading() {
   return true;
 }
 
-bool GlView::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height) {
-  if (!RenderForReading()) return false;
-  const bool ok = ::SaveViewAsBmp(fileName, lastColumn, height);
+bool GlView::SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height,
+                           std::string* problem) {
+  if (!RenderForReading()) {
+    if (problem) *problem = "the view could not be drawn";
+    return false;
+  }
+  const bool ok = ::SaveViewAsBmp(fileName, lastColumn, height, problem);
   doneCurrent();
   return ok;
 }

@@ -39,7 +39,8 @@ public:
   bool RenderForReading();
 
   // Save As BMP / Copy As BMP / Print: draws the current frame and writes it with SaveViewAsBmp.
-  bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height);
+  bool SaveViewAsBmp(const std::string& fileName, int32_t lastColumn, int32_t height,
+                     std::string* problem = nullptr);
 
 signals:
   // The view's size changed (device pixels); the camera has been given it (SceneCamera::SetScreen).
@@ -56,4 +57,8 @@ private:
   std::unique_ptr<Scene> m_scene;
   int32_t m_frame = 1;
   bool m_ready = false;
+  // Called inside a catch block: tells on stderr and, once per failure, in a message box shown
+  // after the current GL call, what could not be done and why.
+  void DrawingFailed(const std::string& what);
+  std::string m_lastFailure;
 };

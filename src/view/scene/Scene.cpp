@@ -15,6 +15,7 @@
 #include "platform/Errors.h"
 #include "platform/WorkProgress.h"
 #include "platform/Prompter.h"
+#include "platform/ShownText.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
 #include "render/surfaces/SurfaceTextures.h"
@@ -90,20 +91,14 @@ std::string FromFirstEquals(const std::string& text) {
   return at == std::string::npos ? text : text.substr(at);
 }
 
+std::string GraphName(int32_t i) { return "graph " + std::to_string(i); }
+
 float CentreOver(float sum, float scale) {
   const float c = sum / 2.0f / scale;
   return std::isfinite(c) ? c : 0.0f;
 }
 
-} // namespace
-
-void SetSceneCenter(const BoundingBox& box) {
-  SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
-  SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
-  SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
-}
-
-std::string LegendRowText(const LegendGraphInfo& g) {
+std::string FullLegendRowText(const LegendGraphInfo& g) {
   const std::string t = FromFirstEquals(g.ExpressZ);
   const bool cart = g.CoordType == Cartesian2D, polar = g.CoordType == Polar;
   if (!cart && !polar) return t;
@@ -119,6 +114,20 @@ std::string LegendRowText(const LegendGraphInfo& g) {
   default:
     return t;
   }
+}
+
+} // namespace
+
+std::string LegendRowText(const LegendGraphInfo& g) {
+  // Each glyph of a row is drawn: a formula of a megabyte would take seconds, and its row runs
+  // far out of the picture anyway.
+  return ShortenedLine(FullLegendRowText(g));
+}
+
+void SetSceneCenter(const BoundingBox& box) {
+  SceneCenterX = CentreOver(box.MaxX + box.MinX, AxisScaleX);
+  SceneCenterY = CentreOver(box.MaxY + box.MinY, AxisScaleY);
+  SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
 }
 
 // The list names of one compilation. Until committed they are freed on the way out, so a
@@ -156,16 +165,24 @@ struct Scene::Lists {
     ++skipped;
   }
 
-  // Records one drawing step into a list of its own and returns its name. A step that throws is
-  // dropped: its list is closed and freed, and 0 comes back. Client-side state that a failing
-  // drawer changed is put back too.
-  template <typename Draw> GLuint Record(Draw&& draw) {
+  // Records one drawing step (what: what it draws, "graph 2", "the axes") into a list of its own
+  // and returns its name. A step that throws is dropped: its list is closed and freed, and 0
+  // comes back. Client-side state that a failing drawer changed is put back too.
+  template <typename Draw> GLuint Record(const std::string& what, Draw&& draw) {
     const GLuint name = NewList();
-    if (name == 0) return 0;
+    if (name == 0) {
+      Failed(what, "there are no display lists left");
+      return 0;
+    }
     glPushClientAttrib(GL_CLIENT_ALL_ATTRIB_BITS);
     glNewList(name, GL_COMPILE);
     try {
       draw();
+    } catch (const std::bad_alloc&) {
+      // The samples and the document stay; only this part of the picture is missing.
+      Drop(name);
+      Failed(what, "there is not enough memory");
+      return 0;
     } catch (...) {
       Drop(name);
       const std::string what = CurrentExceptionText();
@@ -176,6 +193,12 @@ struct Scene::Lists {
     glEndList();
     glPopClientAttrib();
     return name;
+  }
+
+  void Failed(const std::string& what, const std::string& why) {
+    const std::string text = "Cannot draw " + what + ": " + why + ".";
+    ReportSkippedStep("drawing " + what, why);
+    if (std::find(errors.begin(), errors.end(), text) == errors.end()) errors.push_back(text);
   }
 };
 
@@ -309,6 +332,9 @@ void Scene::BuildScene() {
       } catch (const WorkCancelled&) {
         // The user stopped it: the previous picture stays, and whoever opened the work knows.
         break;
+      } catch (const std::bad_alloc&) {
+        ReportSkippedStep("compiling the scene", "there is not enough memory");
+        ResultBox::Append("Cannot draw the scene: there is not enough memory." + CrLf);
       } catch (...) {
         // Nothing could be compiled (the scene box could not be had): the previous picture stays,
         // and the report box says why.
@@ -450,16 +476,17 @@ void DisableGraphClipPlanes() {
 
 void Scene::RecordAxesBlock(Lists& lists, std::vector<GLuint>& into, int32_t count,
                             BoundingBox& box) {
-  if (m_source->AxesShown()) into.push_back(lists.Record([&] { m_source->DrawAxes(box); }));
+  if (m_source->AxesShown())
+    into.push_back(lists.Record("the axes", [&] { m_source->DrawAxes(box); }));
   for (int32_t i = 1; i <= count; ++i)
     if (m_source->GraphType(i) == PointMarker)
-      into.push_back(lists.Record([&] { m_source->DrawGraph(i, 0); }));
+      into.push_back(lists.Record(GraphName(i), [&] { m_source->DrawGraph(i, 0); }));
 }
 
 GLuint Scene::RecordLegend(Lists& lists, int32_t count, bool animated) {
   std::vector<GLuint> parts;
   if (DocumentType == DocumentType2D) {
-    parts.push_back(lists.Record([&] {
+    parts.push_back(lists.Record("the legend", [&] {
       glDisable(GL_LIGHTING);
       int32_t k = 0;
       for (int32_t i = 1; i <= count; ++i) {
@@ -494,10 +521,11 @@ GLuint Scene::RecordLegend(Lists& lists, int32_t count, bool animated) {
         args[7] = args[9] = maxV;
       }
       RestoreScales(m_scales);
-      parts.push_back(lists.Record([&] { m_source->DrawColorLegend(i, args); }));
+      parts.push_back(lists.Record("the legend of " + GraphName(i),
+                                   [&] { m_source->DrawColorLegend(i, args); }));
     }
   }
-  return lists.Record([&] {
+  return lists.Record("the legend", [&] {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
@@ -519,21 +547,22 @@ void Scene::CompileStill(Lists& lists, int32_t count, BoundingBox box) {
   if (m_source) {
     // One set of box values goes through the background, the grid and the axes in turn.
     if (count > 0 && DocumentType == DocumentType2D) {
-      content.push_back(lists.Record([&] { m_source->DrawBackground(box); }));
-      content.push_back(lists.Record([&] { m_source->Draw2DGrid(box); }));
+      content.push_back(lists.Record("the background", [&] { m_source->DrawBackground(box); }));
+      content.push_back(lists.Record("the grid", [&] { m_source->Draw2DGrid(box); }));
     }
     std::vector<GLuint> graphs;
     for (int32_t i = 1; i <= count; ++i)
-      graphs.push_back(lists.Record([&] { m_source->DrawGraph(i, 0); }));
-    content.push_back(lists.Record([&] {
+      graphs.push_back(lists.Record(GraphName(i), [&] { m_source->DrawGraph(i, 0); }));
+    content.push_back(lists.Record("the graphs", [&] {
       CallLists(graphs);
       DisableGraphClipPlanes();
     }));
     const bool flat = DocumentType == DocumentType2D || DocumentType == DocumentTypeSpecial;
     if (count > 0) RecordAxesBlock(lists, flat ? overlay : content, count, box);
   }
-  const GLuint sceneList = lists.Record([&] { CallLists(content); });
-  const GLuint overlayList = overlay.empty() ? 0 : lists.Record([&] { CallLists(overlay); });
+  const GLuint sceneList = lists.Record("the scene", [&] { CallLists(content); });
+  const GLuint overlayList =
+      overlay.empty() ? 0 : lists.Record("the axes", [&] { CallLists(overlay); });
   const GLuint legendList = (m_source && ShowLegend) ? RecordLegend(lists, count, false) : 0;
   RestoreScales(m_scales);
   SceneList = sceneList;
@@ -576,13 +605,13 @@ void Scene::CompileAnimated(Lists& lists, int32_t count) {
     RestoreScales(m_scales);
     std::vector<GLuint> parts;
     if (DocumentType == DocumentType2D) {
-      parts.push_back(lists.Record([&] { m_source->DrawBackground(u); }));
-      parts.push_back(lists.Record([&] { m_source->Draw2DGrid(u); }));
+      parts.push_back(lists.Record("the background", [&] { m_source->DrawBackground(u); }));
+      parts.push_back(lists.Record("the grid", [&] { m_source->Draw2DGrid(u); }));
     }
     std::vector<GLuint> graphs;
     for (int32_t i = 1; i <= count; ++i)
-      graphs.push_back(lists.Record([&] { m_source->DrawGraph(i, s); }));
-    parts.push_back(lists.Record([&] {
+      graphs.push_back(lists.Record(GraphName(i), [&] { m_source->DrawGraph(i, s); }));
+    parts.push_back(lists.Record("the graphs", [&] {
       CallLists(graphs);
       DisableGraphClipPlanes();
     }));
@@ -642,8 +671,13 @@ void Scene::RenderNow(int32_t lngAnimStep) {
     if (m_overlayList != 0) glCallList(m_overlayList);
     if (m_legendList != 0) glCallList(m_legendList);
     m_dragPicture = true;
+  } else if (m_kind == Kind::Still && !ClearAccumulation()) {
+    // No memory for the sum of the passes: the picture is drawn once, without smoothing.
+    glMultMatrixf(m_rotation.data());
+    glCallList(SceneList);
+    if (m_overlayList != 0) glCallList(m_overlayList);
+    if (m_legendList != 0) glCallList(m_legendList);
   } else if (m_kind == Kind::Still) {
-    m_accum.Clear();
     for (const auto& jitter : Jitter) {
       glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
       Camera.Projection(jitter[0], jitter[1], 0.0f, 0.0f, 1.0f);
@@ -657,4 +691,21 @@ void Scene::RenderNow(int32_t lngAnimStep) {
     if (m_legendList != 0) glCallList(m_legendList);
   }
   glPopMatrix();
+}
+
+bool Scene::ClearAccumulation() {
+  try {
+    m_accum.Clear();
+    m_accumFailed = false;
+    return true;
+  } catch (const std::bad_alloc&) {
+    if (!m_accumFailed) {
+      // Said once, not at every frame; the picture is still drawn.
+      m_accumFailed = true;
+      ReportSkippedStep("smoothing the picture", "there is not enough memory");
+      ResultBox::Append("The picture is drawn without smoothing: there is not enough memory." +
+                        CrLf);
+    }
+    return false;
+  }
 }

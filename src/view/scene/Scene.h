@@ -50,7 +50,8 @@ struct LegendGraphInfo {
 };
 
 // The text of a graph's row in the legend of 2D documents: the formula from its first "=" on,
-// with "y=", "r=", "=0", "<=0" or the x/a part as the graph's form and coordinates ask.
+// with "y=", "r=", "=0", "<=0" or the x/a part as the graph's form and coordinates ask; a very
+// long row is cut short (ShortenedLine).
 std::string LegendRowText(const LegendGraphInfo& graph);
 
 // Sets SceneCenterX .. SceneCenterZ to the centre of a box in data units, measured in the current
@@ -229,6 +230,9 @@ private:
   Accumulation m_accum;
   bool m_compiling = false;
   bool m_outlineFontsTried = false; // the 3D texts' glyphs were made (or failed) in this context
+  bool m_accumFailed = false;       // the smoothing's memory could not be had (said once)
+  // Prepares the sum of the smoothing passes; false when there is no memory for it.
+  bool ClearAccumulation();
   bool m_deferMessages = false; // InitializeGL's compilation shows its messages afterwards
   bool m_rebuildAsked = false;
   bool m_buildPending = false;

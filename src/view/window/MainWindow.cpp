@@ -32,6 +32,7 @@
 #include "platform/DesktopRegistration.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
+#include "platform/ShownText.h"
 #include "render/common/ResultBox.h"
 #include "view/camera/SceneLight.h"
 #include "view/camera/SceneCamera.h"
@@ -345,7 +346,9 @@ QMenu* MainWindow::Menu(std::string_view name) const {
 QString MainWindow::StatusText() const { return m_panel1->text(); }
 
 void MainWindow::ShowResultText(const std::string& text) {
-  QString shown = Q(text);
+  // A very long line (a formula of a megabyte) is shown cut short: laying it out would freeze the
+  // window for a minute. The report text itself stays whole.
+  QString shown = Q(ShortenedLines(text));
   shown.replace("\r\n", "\n");
   // Every drawn graph empties the box first: a scene of many graphs would otherwise rebuild the
   // widget's document once per graph and pass.
@@ -936,7 +939,7 @@ void MainWindow::SetAnimationCommandsEnabled(bool on) {
 }
 
 void MainWindow::AddListRow(const std::string& caption) {
-  auto* item = new QListWidgetItem(Q(caption));
+  auto* item = new QListWidgetItem(Q(ShortenedLine(caption)));
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(Qt::Unchecked);
   item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Unchecked));
@@ -999,13 +1002,16 @@ void MainWindow::SetRegistrationOptions(const DesktopRegistration::Options& opti
   g_registration = options;
 }
 
-bool MainWindow::SaveViewAsBmp(const std::string& path) {
+bool MainWindow::SaveViewAsBmp(const std::string& path, std::string* problem) {
   // The view's own pixels, in device pixels.
   const qreal ratio = m_glView->devicePixelRatioF();
   const int w = static_cast<int>(std::lround(m_glView->width() * ratio));
   const int h = static_cast<int>(std::lround(m_glView->height() * ratio));
-  if (w <= 0 || h <= 0) return false;
-  return m_glView->SaveViewAsBmp(path, w - 1, h);
+  if (w <= 0 || h <= 0) {
+    if (problem) *problem = "the view has no pixels to save";
+    return false;
+  }
+  return m_glView->SaveViewAsBmp(path, w - 1, h, problem);
 }
 
 QImage MainWindow::ViewImage() {

@@ -182,7 +182,7 @@ public:
   void Refresh() override;
   void ZoomToFit() override;
   void RefreshAssociation() override;
-  bool SaveViewAsBmp(const std::string& path) override;
+  bool SaveViewAsBmp(const std::string& path, std::string* problem = nullptr) override;
   QImage ViewImage() override;
   // What the Animation Options dialog shows (its Text1 and Text2).
   int32_t AnimationOptionsFrameCount = 10;
