@@ -83,10 +83,12 @@ inline bool IsUndefined(float v) { return v == UndefinedValue; }
 int ParallelThreadCount();
 
 // Runs body(chunk, begin, end) for chunks = 0 .. chunks - 1, chunk c covering the indices
-// count * c / chunks .. count * (c + 1) / chunks - 1, each chunk on its own thread (chunk 0 on
-// the caller's), and waits for all. A body that writes only the elements of its indices, and
-// keeps per-chunk partial results that the caller combines in chunk order, gives the same
-// results with any number of chunks. The first exception of a body is rethrown here.
+// count * c / chunks .. count * (c + 1) / chunks - 1, and waits for all. The caller's thread and
+// up to chunks - 1 threads of a pool kept for the program's life take the chunks one by one, so
+// which thread runs a chunk is not fixed (a chunk runs whole on one thread). A body that writes
+// only the elements of its indices, and keeps per-chunk partial results that the caller combines in
+// chunk order, gives the same results with any number of chunks. The first exception of a body is
+// rethrown here.
 void ParallelFor(int64_t count, int chunks,
                  const std::function<void(int chunk, int64_t begin, int64_t end)>& body);
 
