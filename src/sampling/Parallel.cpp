@@ -1,4 +1,5 @@
-// The parallel loop of sampling: contiguous chunks of an index range, one thread per chunk.
+// The parallel loop of sampling: contiguous chunks of an index range, shared out among the caller
+// and a pool of worker threads that lives as long as the program.
 
 #include "sampling/SamplingInternal.h"
 
@@ -7,6 +8,8 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -33,38 +36,110 @@ int ChunksFor(int64_t count, int64_t workPerIndex, int threads) {
   return static_cast<int>(std::min<int64_t>({static_cast<int64_t>(threads), count, byWork}));
 }
 
+namespace {
+
+// One loop handed to the pool. Chunks are claimed one at a time from next, by the caller and by
+// the workers that join, so a worker the machine does not run soon leaves its share to the others
+// instead of holding up the loop.
+struct Job {
+  int64_t count = 0;
+  int chunks = 0;
+  const std::function<void(int, int64_t, int64_t)>* body = nullptr;
+  std::atomic<int> next{0};
+  int helpersWanted = 0; // guarded by the pool's lock, as are the two below
+  int helpersIn = 0;
+  std::exception_ptr failure;
+  std::mutex failureLock;
+
+  void RunChunks() {
+    for (int c = next.fetch_add(1); c < chunks; c = next.fetch_add(1)) {
+      try {
+        (*body)(c, count * c / chunks, count * (c + 1) / chunks);
+      } catch (...) {
+        std::lock_guard<std::mutex> lock(failureLock);
+        if (!failure) failure = std::current_exception();
+      }
+    }
+  }
+};
+
+// Worker threads started once and kept: starting and joining threads for every loop cost more
+// than a small loop's work, and far more on a busy machine. One loop runs on the pool at a time;
+// a loop that finds it busy (another thread's, or one started from inside a chunk) runs on its
+// caller's thread alone.
+class WorkerPool {
+public:
+  static WorkerPool& Instance() {
+    static WorkerPool pool;
+    return pool;
+  }
+
+  ~WorkerPool() {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      stopping = true;
+    }
+    wake.notify_all();
+    for (std::thread& w : workers)
+      w.join();
+  }
+
+  // Runs the job with up to helpers workers beside the caller; false when the pool is busy.
+  bool Run(Job& job, int helpers) {
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      if (current) return false;
+      while (int(workers.size()) < helpers)
+        workers.emplace_back([this] { Work(); });
+      job.helpersWanted = helpers;
+      current = &job;
+    }
+    wake.notify_all();
+    job.RunChunks();
+    std::unique_lock<std::mutex> lock(mutex);
+    // Every chunk is claimed; no worker may join now, and those in finish theirs.
+    current = nullptr;
+    finished.wait(lock, [&] { return job.helpersIn == 0; });
+    return true;
+  }
+
+private:
+  void Work() {
+    std::unique_lock<std::mutex> lock(mutex);
+    for (;;) {
+      wake.wait(lock, [&] {
+        return stopping || (current && current->helpersIn < current->helpersWanted &&
+                            current->next.load() < current->chunks);
+      });
+      if (stopping) return;
+      Job& job = *current;
+      ++job.helpersIn;
+      lock.unlock();
+      job.RunChunks();
+      lock.lock();
+      if (--job.helpersIn == 0) finished.notify_all();
+    }
+  }
+
+  std::mutex mutex;
+  std::condition_variable wake, finished;
+  std::vector<std::thread> workers;
+  Job* current = nullptr;
+  bool stopping = false;
+};
+
+} // namespace
+
 void ParallelFor(int64_t count, int chunks,
                  const std::function<void(int chunk, int64_t begin, int64_t end)>& body) {
   if (count <= 0) return;
   chunks = static_cast<int>(std::clamp<int64_t>(chunks, 1, count));
-  auto range = [count, chunks](int c, int64_t& b, int64_t& e) {
-    b = count * c / chunks;
-    e = count * (c + 1) / chunks;
-  };
-  if (chunks == 1) {
-    body(0, 0, count);
-    return;
-  }
-  std::exception_ptr failure;
-  std::mutex failureLock;
-  auto run = [&](int c) {
-    try {
-      int64_t b = 0, e = 0;
-      range(c, b, e);
-      body(c, b, e);
-    } catch (...) {
-      std::lock_guard<std::mutex> lock(failureLock);
-      if (!failure) failure = std::current_exception();
-    }
-  };
-  std::vector<std::thread> workers;
-  workers.reserve(static_cast<size_t>(chunks - 1));
-  for (int c = 1; c < chunks; ++c)
-    workers.emplace_back(run, c);
-  run(0);
-  for (auto& w : workers)
-    w.join();
-  if (failure) std::rethrow_exception(failure);
+  Job job;
+  job.count = count;
+  job.chunks = chunks;
+  job.body = &body;
+  if (chunks == 1 || !WorkerPool::Instance().Run(job, std::min(chunks - 1, 63))) job.RunChunks();
+  if (job.failure) std::rethrow_exception(job.failure);
 }
 
 } // namespace sampling

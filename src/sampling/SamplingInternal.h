@@ -83,18 +83,20 @@ inline bool IsUndefined(float v) { return v == UndefinedValue; }
 int ParallelThreadCount();
 
 // Runs body(chunk, begin, end) for chunks = 0 .. chunks - 1, chunk c covering the indices
-// count * c / chunks .. count * (c + 1) / chunks - 1, each chunk on its own thread (chunk 0 on
-// the caller's), and waits for all. A body that writes only the elements of its indices, and
-// keeps per-chunk partial results that the caller combines in chunk order, gives the same
-// results with any number of chunks. The first exception of a body is rethrown here.
+// count * c / chunks .. count * (c + 1) / chunks - 1, and waits for all. The caller's thread and
+// up to chunks - 1 threads of a pool kept for the program's life take the chunks one by one, so
+// which thread runs a chunk is not fixed (a chunk runs whole on one thread). A body that writes
+// only the elements of its indices, and keeps per-chunk partial results that the caller combines in
+// chunk order, gives the same results with any number of chunks. The first exception of a body is
+// rethrown here.
 void ParallelFor(int64_t count, int chunks,
                  const std::function<void(int chunk, int64_t begin, int64_t end)>& body);
 
 // The least work, in formula evaluations, that a thread of a parallel loop must get for the split
-// to pay: starting and joining a thread on a busy machine costs tens of microseconds, and this is
-// about 0.15 ms of evaluations. Measured on the 200 x 200 surface (121,203 evaluations, 0.58 ms on
-// one thread): split 8 ways it took 1.29 ms, split 3 ways (this rule) 0.41 ms. Loops whose unit
-// of work is not an evaluation (marching cubes' cells) count theirs in evaluations' worth.
+// to pay; marching cubes count a cell as one evaluation. This is about 0.15 ms of evaluations.
+// Measured on the 200 x 200 surface (121,203 evaluations, 0.58 ms on one thread): with a thread
+// started per chunk, split 8 ways it took 1.29 ms, split 3 ways (this rule) 0.41 ms. With the
+// pool's threads kept, 8192 and 32768 gave the same times on a machine loaded with other work.
 constexpr int64_t MinWorkPerChunk = 32768;
 
 // How many chunks a loop of count indices of about workPerIndex evaluations each should use: one

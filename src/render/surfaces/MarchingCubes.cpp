@@ -18,14 +18,13 @@ bool IsoSamples::Valid() const {
 
 namespace {
 
-// Below this many cells one thread cuts the whole grid.
-constexpr int64_t kCellsPerThread = 16 * 16 * 16;
-
+// Chunks of rows of cells for the threads, by sampling's rule of least work per thread. A cell
+// that the level does not cut, most of any grid, costs about what one evaluation does (100^3
+// cells of a sphere take 5.7 ms on one thread, 101^3 evaluations of x^2+y^2+z^2-1 5.1 ms), so a
+// cell counts as one evaluation.
 int ChunkCount(const IsoSamples& s, int threads) {
-  const int64_t cells = int64_t(s.Nx) * s.Ny * s.Nz;
   const int want = threads > 0 ? threads : sampling::ParallelThreadCount();
-  const int64_t byWork = std::max<int64_t>(cells / kCellsPerThread, 1);
-  return static_cast<int>(std::clamp<int64_t>(std::min<int64_t>(want, byWork), 1, s.Nx));
+  return sampling::ChunksFor(s.Nx, int64_t(s.Ny) * s.Nz, want);
 }
 
 // Sample offsets of the eight corners of a cell, in the samples' storage order.

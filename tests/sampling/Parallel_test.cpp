@@ -1,0 +1,96 @@
+// The parallel loop: every index once, the first failure passed on, loops inside loops and loops
+// from several threads at once, and the same worker threads from one loop to the next.
+
+#include <gtest/gtest.h>
+
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <mutex>
+#include <set>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "sampling/SamplingInternal.h"
+
+namespace {
+
+// Runs a loop of count indices in chunks and checks that every index was visited exactly once,
+// each by the chunk whose range holds it.
+void ExpectEveryIndexOnce(int64_t count, int chunks) {
+  std::vector<std::atomic<int>> seen(static_cast<size_t>(count));
+  std::vector<std::atomic<int>> chunkRuns(static_cast<size_t>(std::max(chunks, 1)));
+  sampling::ParallelFor(count, chunks, [&](int c, int64_t begin, int64_t end) {
+    ++chunkRuns[size_t(c)];
+    for (int64_t n = begin; n < end; ++n)
+      ++seen[size_t(n)];
+  });
+  for (int64_t n = 0; n < count; ++n)
+    ASSERT_EQ(seen[size_t(n)].load(), 1) << "index " << n << " of " << count << " in " << chunks;
+  const int used = int(std::min<int64_t>(std::max(chunks, 1), count));
+  for (int c = 0; c < used; ++c)
+    EXPECT_EQ(chunkRuns[size_t(c)].load(), 1) << "chunk " << c;
+}
+
+TEST(ParallelForTest, VisitsEveryIndexOnceInItsChunk) {
+  struct Row {
+    int64_t count;
+    int chunks;
+  } rows[] = {{1, 1}, {10, 3}, {7, 7}, {5, 12}, {1000, 8}, {101, 63}};
+  for (const Row& r : rows)
+    ExpectEveryIndexOnce(r.count, r.chunks);
+}
+
+// The worker threads are started once and kept: a thousand loops of four chunks run on no more
+// threads than the pool ever holds (63 workers and the caller), where a thread per chunk and loop
+// would be three thousand (the kernel gives every new thread a new id).
+TEST(ParallelForTest, ReusesItsThreadsFromLoopToLoop) {
+  std::mutex lock;
+  std::set<long> threads;
+  for (int loop = 0; loop < 1000; ++loop)
+    sampling::ParallelFor(4, 4, [&](int, int64_t, int64_t) {
+      const long id = syscall(SYS_gettid);
+      std::lock_guard<std::mutex> guard(lock);
+      threads.insert(id);
+    });
+  EXPECT_LE(threads.size(), 64u);
+}
+
+// A chunk that fails stops nothing else; the caller gets the failure once all chunks are done.
+TEST(ParallelForTest, PassesOnTheFirstFailureAfterEveryChunk) {
+  std::atomic<int> finished{0};
+  EXPECT_THROW(sampling::ParallelFor(8, 8,
+                                     [&](int c, int64_t, int64_t) {
+                                       if (c == 3) throw std::runtime_error("chunk 3");
+                                       ++finished;
+                                     }),
+               std::runtime_error);
+  EXPECT_EQ(finished.load(), 7);
+  // The pool is free again afterwards.
+  ExpectEveryIndexOnce(100, 8);
+}
+
+// A loop started inside a chunk, and loops started by several threads at once, all finish whole
+// (one that finds the workers busy runs on its own thread).
+TEST(ParallelForTest, LoopsInsideLoopsAndFromManyThreadsFinish) {
+  std::atomic<int64_t> total{0};
+  sampling::ParallelFor(6, 6, [&](int, int64_t, int64_t) {
+    sampling::ParallelFor(50, 5, [&](int, int64_t begin, int64_t end) { total += end - begin; });
+  });
+  EXPECT_EQ(total.load(), 6 * 50);
+
+  std::vector<std::thread> callers;
+  std::atomic<int64_t> sum{0};
+  for (int t = 0; t < 4; ++t)
+    callers.emplace_back([&] {
+      for (int loop = 0; loop < 200; ++loop)
+        sampling::ParallelFor(64, 4, [&](int, int64_t begin, int64_t end) { sum += end - begin; });
+    });
+  for (std::thread& c : callers)
+    c.join();
+  EXPECT_EQ(sum.load(), 4 * 200 * 64);
+}
+
+} // namespace
