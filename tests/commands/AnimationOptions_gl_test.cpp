@@ -5,7 +5,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
@@ -31,13 +30,7 @@ protected:
 };
 
 TEST_F(AnimationOptionsWindowTest, CancelKeepsTheFrameCountAndThePicturesOfBefore) {
-  MainWindow& w = Make(false);
-  w.resize(600, 400);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  const auto sample =
-      std::filesystem::path(CORVALIN_SOURCE_DIR) / "samples" / "animation" / "3D" / "wave.crv";
-  w.Form_Load(sample.string());
+  MainWindow& w = ShowSample("animation/3D/wave.crv", 600, 400);
   ASSERT_TRUE(ShownGraphs.Animation());
   const int32_t before = FrameCount;
   CurrentFrame = before; // a frame whose picture differs from the first

@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "commands/AnimationCommands.h"
 #include "commands/GraphList.h"
@@ -42,13 +41,7 @@ protected:
 };
 
 TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
-  MainWindow& w = Make(false);
-  w.resize(900, 600);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  const auto sample =
-      std::filesystem::path(CORVALIN_SOURCE_DIR) / "samples" / "animation" / "2D" / "sinexp.crv";
-  w.Form_Load(sample.string());
+  MainWindow& w = ShowSample("animation/2D/sinexp.crv", 900, 600);
   ASSERT_TRUE(ShownGraphs.Animation());
   const int32_t frames = FrameCount;
   ASSERT_GE(frames, 2);
@@ -90,13 +83,7 @@ namespace {
 // Generate Frames captures every frame whatever the player did before (a finished Reverse play,
 // manual stepping), with the window's own timer.
 TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
-  MainWindow& w = Make(false);
-  w.resize(600, 400);
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  const auto sample =
-      std::filesystem::path(CORVALIN_SOURCE_DIR) / "samples" / "animation" / "2D" / "sinexp.crv";
-  w.Form_Load(sample.string());
+  MainWindow& w = ShowSample("animation/2D/sinexp.crv", 600, 400);
   ASSERT_TRUE(ShownGraphs.Animation());
   FrameCount = 4;
   w.Timer1()->setInterval(1);

@@ -4,6 +4,7 @@
 // it. The window is destroyed, and all of that undone, at the end of the test.
 
 #include <QByteArray>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -52,6 +53,17 @@ protected:
     window = std::make_unique<MainWindow>();
     if (load) window->Form_Load(commandLine);
     return *window;
+  }
+
+  // A new main window of this size on screen with a sample of samples/ open (a path such as
+  // "animation/2D/sinexp.crv").
+  MainWindow& ShowSample(const std::string& sample, int width, int height) {
+    MainWindow& w = Make(false);
+    w.resize(width, height);
+    w.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.Form_Load(std::string(CORVALIN_SOURCE_DIR) + "/samples/" + sample);
+    return w;
   }
 
   // Installs a handler that counts its calls.
