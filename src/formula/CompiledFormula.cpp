@@ -48,6 +48,7 @@ enum Op : uint8_t {
   kVarAddK,       // push variable arg + k
   kRSubK,         // top = k - top
   kRDivK,         // top = k / top
+  kVarAddKRDivK,  // push pool[spare] / (variable arg + k): a term of a rational function
   kTrapBad,       // bad token index
   kTrapUnderflow, // too few operands
   kTrapOverflow,  // a number beyond single precision
@@ -489,6 +490,7 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
   std::vector<Entry> stack;
   code_.clear();
   badTokens_.clear();
+  pool_.clear();
   maxDepth_ = 0;
 
   auto emit = [&](uint8_t op, uint8_t arg = 0, float k = 0.0f) {
@@ -615,7 +617,14 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
           emit(kMulK, 0, k);
           break;
         default:
-          emit(kRDivK, 0, k);
+          // k / (v + c), the variable's sum alone being the right operand: one instruction.
+          if (lastIs(kVarAddK) && pool_.size() <= UINT16_MAX) {
+            code_.back().op = kVarAddKRDivK;
+            code_.back().spare = static_cast<uint16_t>(pool_.size());
+            pool_.push_back(k);
+          } else {
+            emit(kRDivK, 0, k);
+          }
           break;
         }
       } else if ((op == kAdd || op == kSub) && lastIs(kVarSquare)) {
@@ -763,8 +772,8 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
       &&L_kMulK,    &&L_kDivK,  &&L_kPowK,   &&L_kSquare,    &&L_kPowOne,        &&L_kAddV,
       &&L_kSubV,    &&L_kMulV,  &&L_kDivV,   &&L_kVarSquare, &&L_kSin,           &&L_kCos,
       &&L_kExp,     &&L_kSqr,   &&L_kVarSin, &&L_kVarCos,    &&L_kAddVarSquare,  &&L_kSubVarSquare,
-      &&L_kVarAddK, &&L_kRSubK, &&L_kRDivK,  &&L_kTrapBad,   &&L_kTrapUnderflow, &&L_kTrapOverflow,
-      &&L_kEnd};
+      &&L_kVarAddK, &&L_kRSubK, &&L_kRDivK,  &&L_kVarAddKRDivK, &&L_kTrapBad,   &&L_kTrapUnderflow,
+      &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
 // The next point of a run of many: the result stored, the program started afresh.
@@ -897,6 +906,13 @@ L_kVarAddK:
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
   CARRY(r + ip->k);
+L_kVarAddKRDivK:
+  *++sp = top;
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  r += ip->k;
+  if (Exact && !Finite(r)) goto overflow;
+  QUOTIENT(pool_[ip->spare], r);
 L_kPowK:
   GUARD(top);
   FAULTING(Power(top, ip->k, r));

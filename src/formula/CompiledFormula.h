@@ -103,6 +103,7 @@ private:
 
   std::vector<Instr> code_;
   std::vector<std::string> badTokens_;
+  std::vector<float> pool_; // the second constants of fused instructions
   uint32_t maxDepth_ = 0;
 };
 

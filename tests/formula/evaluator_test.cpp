@@ -400,6 +400,30 @@ TEST(Evaluator, CompiledProgramEqualsTokenByTokenEvaluation) {
   EXPECT_GT(defined, 10000);
 }
 
+// A constant over a variable's sum (the terms of a rational function) is one step of the program;
+// it gives the token-by-token bits and faults where the sum is zero, tiny, or beyond single range.
+TEST(Evaluator, ConstantOverAVariablesSumEqualsTokenByTokenEvaluation) {
+  const char* const postfixes[] = {"1 XX 1 + / ", "2 XX 0.5 - / ", "3 YY 2 + / XX * ",
+                                   "1 XX 1 + / 2 XX 2 + / + "};
+  const float xs[] = {-1.0f, -1.0000001f, -0.9999999f, -0.5f, 0.5f, -2.0f, 3e38f, 0.0f, 7.25f};
+  for (const char* text : postfixes) {
+    const CompiledFormula compiled(text);
+    for (float x : xs) {
+      FormulaVars v;
+      v.X = x;
+      v.Y = -x - 2.0f;
+      const Reference ref = ReferenceEvaluate(text, v.X, v.Y);
+      const EvalOutcome exact = compiled.Run(v);
+      ASSERT_EQ(ref.undefined, exact.fault != EvalFault::None) << text << " x=" << x;
+      const float want = ref.undefined ? UndefinedValue : ref.value;
+      EXPECT_EQ(Bits(compiled.Evaluate(v)), Bits(want)) << text << " x=" << x;
+      if (!ref.undefined) {
+        EXPECT_EQ(Bits(exact.value), Bits(want)) << text << " x=" << x;
+      }
+    }
+  }
+}
+
 // The benchmark's formulas on fresh random points in its ranges, one point at a time and along
 // rows: the bits of the token-by-token evaluation.
 TEST(Evaluator, BenchFormulasOnFreshPointsEqualTokenByTokenEvaluation) {
