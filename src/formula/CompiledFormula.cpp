@@ -49,6 +49,8 @@ enum Op : uint8_t {
   kRSubK,         // top = k - top
   kRDivK,         // top = k / top
   kVarAddKRDivK,  // push pool[spare] / (variable arg + k): a term of a rational function
+  kAddRational,   // top = top + pool[spare] / (variable arg + k)
+  kSubRational,   // top = top - pool[spare] / (variable arg + k)
   kTrapBad,       // bad token index
   kTrapUnderflow, // too few operands
   kTrapOverflow,  // a number beyond single precision
@@ -629,6 +631,8 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
         }
       } else if ((op == kAdd || op == kSub) && lastIs(kVarSquare)) {
         code_.back().op = op == kAdd ? kAddVarSquare : kSubVarSquare;
+      } else if ((op == kAdd || op == kSub) && lastIs(kVarAddKRDivK)) {
+        code_.back().op = op == kAdd ? kAddRational : kSubRational;
       } else if (lastIs(kVar) && code_.back().arg < 9 && op != kPow) {
         const uint8_t var = code_.back().arg;
         code_.pop_back();
@@ -772,7 +776,7 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
       &&L_kMulK,    &&L_kDivK,  &&L_kPowK,   &&L_kSquare,    &&L_kPowOne,        &&L_kAddV,
       &&L_kSubV,    &&L_kMulV,  &&L_kDivV,   &&L_kVarSquare, &&L_kSin,           &&L_kCos,
       &&L_kExp,     &&L_kSqr,   &&L_kVarSin, &&L_kVarCos,    &&L_kAddVarSquare,  &&L_kSubVarSquare,
-      &&L_kVarAddK, &&L_kRSubK, &&L_kRDivK,  &&L_kVarAddKRDivK, &&L_kTrapBad,   &&L_kTrapUnderflow,
+      &&L_kVarAddK, &&L_kRSubK, &&L_kRDivK,  &&L_kVarAddKRDivK, &&L_kAddRational, &&L_kSubRational, &&L_kTrapBad,   &&L_kTrapUnderflow,
       &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
@@ -913,6 +917,24 @@ L_kVarAddKRDivK:
   r += ip->k;
   if (Exact && !Finite(r)) goto overflow;
   QUOTIENT(pool_[ip->spare], r);
+L_kAddRational:
+L_kSubRational:
+  // The term as kVarAddKRDivK computes it, then taken with the value below it (a + b is b + a
+  // bit for bit; a - b is the top minus the term).
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  r += ip->k;
+  if (Exact) {
+    if (!Finite(r)) goto overflow;
+    if ((fault = Divide(pool_[ip->spare], r, r)) != EvalFault::None) goto failed;
+  } else {
+    if (!DivisorOk(r)) {
+      fault = EvalFault::DivisionByZero;
+      goto failed;
+    }
+    r = pool_[ip->spare] / r;
+  }
+  CARRY(ip->op == kAddRational ? top + r : top - r);
 L_kPowK:
   GUARD(top);
   FAULTING(Power(top, ip->k, r));

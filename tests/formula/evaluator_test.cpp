@@ -404,7 +404,8 @@ TEST(Evaluator, CompiledProgramEqualsTokenByTokenEvaluation) {
 // it gives the token-by-token bits and faults where the sum is zero, tiny, or beyond single range.
 TEST(Evaluator, ConstantOverAVariablesSumEqualsTokenByTokenEvaluation) {
   const char* const postfixes[] = {"1 XX 1 + / ", "2 XX 0.5 - / ", "3 YY 2 + / XX * ",
-                                   "1 XX 1 + / 2 XX 2 + / + "};
+                                   "1 XX 1 + / 2 XX 2 + / + ",
+                                   "XX 2 YY 0.5 - / - 1 XX 1 + / + "};
   const float xs[] = {-1.0f, -1.0000001f, -0.9999999f, -0.5f, 0.5f, -2.0f, 3e38f, 0.0f, 7.25f};
   for (const char* text : postfixes) {
     const CompiledFormula compiled(text);
