@@ -1,5 +1,6 @@
 #pragma once
-// Writes an AVI video with one video stream, frame by frame, through libavformat and libavcodec.
+// Writes an AVI video with one video stream, frame by frame, through libavformat and libavcodec
+// (in a module loaded on first use: VideoEncoder.h).
 // Frames come as the pixels of a 24-bit BMP (blue, green, red; bottom row first; rows padded to
 // four bytes), all of the size given when the file is opened. The stream runs at a whole number
 // of frames per second and every frame is shown for one frame time.
@@ -13,6 +14,8 @@
 #include <string>
 
 #include "platform/VideoCompression.h"
+
+class VideoEncoder;
 
 class VideoWriter {
 public:
@@ -37,9 +40,8 @@ public:
   static size_t RowBytes(int32_t width);
 
 private:
-  struct State;
-  bool Fail(const std::string& what, int code = 0);
-  bool Drain(bool flushing);
-  std::unique_ptr<State> m_state;
+  // Takes the encoder's error and drops the encoder with its unfinished file.
+  bool Failed();
+  std::unique_ptr<VideoEncoder> m_encoder;
   std::string m_error;
 };
