@@ -12,7 +12,11 @@ void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float Min
       ComputeLegendLayout(*this, MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinV, MaxV);
   if (!layout.Shown) return;
   // The bar is drawn under the scene's lighting, facing the viewer, so its colours are lit like
-  // those of the surface it explains.
+  // those of the surface it explains. Its colours are its material whatever material the graphs
+  // drawn before it left: without that, a lit bar shows their last material instead.
+  glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT);
+  glEnable(GL_COLOR_MATERIAL);
+  glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
   glShadeModel(GL_SMOOTH);
   for (const auto& polygon : layout.Polygons) {
     glNormal3d(0.0, 0.0, 1.0);
@@ -23,6 +27,7 @@ void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float Min
     }
     glEnd();
   }
+  glPopAttrib();
   // Ticks, labels and frame are black lines and text: unlit, so no highlight greys them. The
   // lighting is put back as it was where the list is replayed.
   glPushAttrib(GL_ENABLE_BIT);
