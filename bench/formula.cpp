@@ -70,6 +70,57 @@ void ClearUpperVectorState() {
 #endif
 }
 
+using RaceClock = std::chrono::steady_clock;
+
+// muparser on a formula: one parser for a point at a time (reading x, y, z) and one for its bulk
+// call (reading element i of each array for point i, all kSide * kSide points in one call).
+struct MuParsers {
+  static constexpr int kPoints = kSide * kSide;
+  explicit MuParsers(const char* formula)
+      : bx(kPoints), by(kPoints), bz(kPoints, 0.25), bulkOut(kPoints) {
+    point.DefineVar("x", &x);
+    point.DefineVar("y", &y);
+    point.DefineVar("z", &z);
+    point.SetExpr(formula);
+    bulk.DefineVar("x", bx.data());
+    bulk.DefineVar("y", by.data());
+    bulk.DefineVar("z", bz.data());
+    bulk.SetExpr(formula);
+  }
+  MuParsers(const MuParsers&) = delete;
+  MuParsers& operator=(const MuParsers&) = delete;
+  // The bulk call over the arrays; the last result.
+  double Bulk() {
+    bulk.Eval(bulkOut.data(), kPoints);
+    return bulkOut[kPoints - 1];
+  }
+  double x = 0, y = 0, z = 0.25;
+  mu::Parser point, bulk;
+  std::vector<double> bx, by, bz, bulkOut;
+};
+
+// The four times of a race, summed over the iterations: ours and theirs, point by point and in
+// bulk. Each iteration times them in turn, t0 .. t4.
+struct RaceTimes {
+  double ours = 0, theirs = 0, oursBulk = 0, theirsBulk = 0;
+  static double Seconds(RaceClock::time_point a, RaceClock::time_point b) {
+    return std::chrono::duration<double>(b - a).count();
+  }
+  // Adds an iteration's laps and gives ours point by point, the time the benchmark shows.
+  double Lap(RaceClock::time_point t0, RaceClock::time_point t1, RaceClock::time_point t2,
+             RaceClock::time_point t3, RaceClock::time_point t4) {
+    ours += Seconds(t0, t1);
+    theirs += Seconds(t1, t2);
+    oursBulk += Seconds(t2, t3);
+    theirsBulk += Seconds(t3, t4);
+    return Seconds(t0, t1);
+  }
+  void Report(benchmark::State& state, const std::string& suffix) const {
+    state.counters["x_eval" + suffix] = theirs / ours;
+    state.counters["x_bulk" + suffix] = theirsBulk / oursBulk;
+  }
+};
+
 // Our evaluator and muparser, one point at a time and in bulk (a row of 100 y values per x),
 // on the same formula and points, alternately in every iteration. The counters give how many
 // times faster ours is: "x_eval" one point at a time (Evaluate against Eval()), "x_bulk" in bulk
@@ -77,40 +128,22 @@ void ClearUpperVectorState() {
 // time shown is ours, point by point. muparser's bulk path runs on OpenMP's threads: run with
 // OMP_NUM_THREADS=1 to race it on one core as ours runs.
 void BM_Race(benchmark::State& state) {
-  using Clock = std::chrono::steady_clock;
   const Case& c = kCases[state.range(0)];
   const CompiledFormula f(Postfix(c.ours));
-  mu::Parser p;
-  double x = 0, y = 0, z = 0.25;
-  p.DefineVar("x", &x);
-  p.DefineVar("y", &y);
-  p.DefineVar("z", &z);
-  p.SetExpr(c.theirs);
-  // The bulk parser reads element i of each variable's array for point i: the whole grid in one
-  // call, its best case.
-  mu::Parser bulk;
-  constexpr int kPoints = kSide * kSide;
-  std::vector<double> bx(kPoints), by(kPoints), bz(kPoints, 0.25), bulkOut(kPoints);
+  MuParsers mu(c.theirs);
   for (int i = 0; i < kSide; ++i)
     for (int j = 0; j < kSide; ++j) {
-      bx[size_t(i * kSide + j)] = -2.0 + 4.0 * i / kSide;
-      by[size_t(i * kSide + j)] = 0.5 + 4.0 * j / kSide;
+      mu.bx[size_t(i * kSide + j)] = -2.0 + 4.0 * i / kSide;
+      mu.by[size_t(i * kSide + j)] = 0.5 + 4.0 * j / kSide;
     }
-  bulk.DefineVar("x", bx.data());
-  bulk.DefineVar("y", by.data());
-  bulk.DefineVar("z", bz.data());
-  bulk.SetExpr(c.theirs);
   std::vector<float> ys(kSide), ours(kSide);
   for (int j = 0; j < kSide; ++j)
     ys[size_t(j)] = 0.5f + 4.0f * static_cast<float>(j) / kSide;
-  double tOurs = 0, tTheirs = 0, tOursBulk = 0, tTheirsBulk = 0;
+  RaceTimes times;
   float sum = 0;
   double dsum = 0;
-  auto seconds = [](Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double>(b - a).count();
-  };
   for (auto _ : state) {
-    const auto t0 = Clock::now();
+    const auto t0 = RaceClock::now();
     FormulaVars v;
     v.Z = 0.25f;
     for (int i = 0; i < kSide; ++i) {
@@ -120,36 +153,29 @@ void BM_Race(benchmark::State& state) {
         sum += f.Evaluate(v);
       }
     }
-    const auto t1 = Clock::now();
+    const auto t1 = RaceClock::now();
     for (int i = 0; i < kSide; ++i) {
-      x = -2.0 + 4.0 * i / kSide;
+      mu.x = -2.0 + 4.0 * i / kSide;
       for (int j = 0; j < kSide; ++j) {
-        y = 0.5 + 4.0 * j / kSide;
-        dsum += p.Eval();
+        mu.y = 0.5 + 4.0 * j / kSide;
+        dsum += mu.point.Eval();
       }
     }
     ClearUpperVectorState();
-    const auto t2 = Clock::now();
+    const auto t2 = RaceClock::now();
     for (int i = 0; i < kSide; ++i) {
       v.X = -2.0f + 4.0f * static_cast<float>(i) / kSide;
       f.EvaluateAlong(v, SlotY, ys.data(), ours.data(), kSide);
       sum += ours[kSide - 1];
     }
-    const auto t3 = Clock::now();
-    bulk.Eval(bulkOut.data(), kPoints);
-    dsum += bulkOut[kPoints - 1];
+    const auto t3 = RaceClock::now();
+    dsum += mu.Bulk();
     ClearUpperVectorState();
-    const auto t4 = Clock::now();
-    tOurs += seconds(t0, t1);
-    tTheirs += seconds(t1, t2);
-    tOursBulk += seconds(t2, t3);
-    tTheirsBulk += seconds(t3, t4);
-    state.SetIterationTime(seconds(t0, t1));
+    state.SetIterationTime(times.Lap(t0, t1, t2, t3, RaceClock::now()));
   }
   benchmark::DoNotOptimize(sum);
   benchmark::DoNotOptimize(dsum);
-  state.counters["x_eval"] = tTheirs / tOurs;
-  state.counters["x_bulk"] = tTheirsBulk / tOursBulk;
+  times.Report(state, "");
   state.SetItemsProcessed(state.iterations() * kSide * kSide);
   state.SetLabel(c.ours);
 }
@@ -187,33 +213,18 @@ const FreshPoints& Fresh() {
 }
 
 void BM_RaceFresh(benchmark::State& state) {
-  using Clock = std::chrono::steady_clock;
   constexpr int kPoints = FreshPoints::kPoints;
   const Case& c = kCases[state.range(0)];
   const FreshPoints& fresh = Fresh();
   const CompiledFormula f(Postfix(c.ours));
-  mu::Parser p;
-  double x = 0, y = 0, z = 0.25;
-  p.DefineVar("x", &x);
-  p.DefineVar("y", &y);
-  p.DefineVar("z", &z);
-  p.SetExpr(c.theirs);
   // muparser's bulk call reads fixed arrays: each set is copied into them before it is timed.
-  mu::Parser bulk;
-  std::vector<double> bx(kPoints), by(kPoints), bz(kPoints, 0.25), bulkOut(kPoints);
-  bulk.DefineVar("x", bx.data());
-  bulk.DefineVar("y", by.data());
-  bulk.DefineVar("z", bz.data());
-  bulk.SetExpr(c.theirs);
+  MuParsers mu(c.theirs);
   // Their points as doubles, converted outside the timed parts.
   std::vector<double> dx(fresh.x.begin(), fresh.x.end()), dy(fresh.y.begin(), fresh.y.end());
   std::vector<float> ours(kSide);
-  double tOurs = 0, tTheirs = 0, tOursBulk = 0, tTheirsBulk = 0;
+  RaceTimes times;
   float sum = 0;
   double dsum = 0;
-  auto seconds = [](Clock::time_point a, Clock::time_point b) {
-    return std::chrono::duration<double>(b - a).count();
-  };
   size_t set = 0;
   for (auto _ : state) {
     const size_t first = set * kPoints;
@@ -221,10 +232,10 @@ void BM_RaceFresh(benchmark::State& state) {
     const float* rowY = fresh.rowY.data() + first;
     for (int i = 0; i < kSide; ++i)
       for (int j = 0; j < kSide; ++j) {
-        bx[size_t(i * kSide + j)] = rowX[i];
-        by[size_t(i * kSide + j)] = rowY[i * kSide + j];
+        mu.bx[size_t(i * kSide + j)] = rowX[i];
+        mu.by[size_t(i * kSide + j)] = rowY[i * kSide + j];
       }
-    const auto t0 = Clock::now();
+    const auto t0 = RaceClock::now();
     FormulaVars v;
     v.Z = 0.25f;
     for (size_t n = first; n < first + kPoints; ++n) {
@@ -232,35 +243,28 @@ void BM_RaceFresh(benchmark::State& state) {
       v.Y = fresh.y[n];
       sum += f.Evaluate(v);
     }
-    const auto t1 = Clock::now();
+    const auto t1 = RaceClock::now();
     for (size_t n = first; n < first + kPoints; ++n) {
-      x = dx[n];
-      y = dy[n];
-      dsum += p.Eval();
+      mu.x = dx[n];
+      mu.y = dy[n];
+      dsum += mu.point.Eval();
     }
     ClearUpperVectorState();
-    const auto t2 = Clock::now();
+    const auto t2 = RaceClock::now();
     for (int i = 0; i < kSide; ++i) {
       v.X = rowX[i];
       f.EvaluateAlong(v, SlotY, rowY + i * kSide, ours.data(), kSide);
       sum += ours[kSide - 1];
     }
-    const auto t3 = Clock::now();
-    bulk.Eval(bulkOut.data(), kPoints);
-    dsum += bulkOut[kPoints - 1];
+    const auto t3 = RaceClock::now();
+    dsum += mu.Bulk();
     ClearUpperVectorState();
-    const auto t4 = Clock::now();
-    tOurs += seconds(t0, t1);
-    tTheirs += seconds(t1, t2);
-    tOursBulk += seconds(t2, t3);
-    tTheirsBulk += seconds(t3, t4);
-    state.SetIterationTime(seconds(t0, t1));
+    state.SetIterationTime(times.Lap(t0, t1, t2, t3, RaceClock::now()));
     set = (set + 1) % FreshPoints::kSets;
   }
   benchmark::DoNotOptimize(sum);
   benchmark::DoNotOptimize(dsum);
-  state.counters["x_eval_fresh"] = tTheirs / tOurs;
-  state.counters["x_bulk_fresh"] = tTheirsBulk / tOursBulk;
+  times.Report(state, "_fresh");
   state.SetItemsProcessed(state.iterations() * kPoints);
   state.SetLabel(c.ours);
 }

@@ -771,13 +771,14 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   }
 
   static const void* const kTargets[kOpCount] = {
-      &&L_kConst,   &&L_kVar,   &&L_kAdd,    &&L_kSub,       &&L_kMul,           &&L_kDiv,
-      &&L_kPow,     &&L_kNeg,   &&L_kFn,     &&L_kDeg,       &&L_kAddK,          &&L_kSubK,
-      &&L_kMulK,    &&L_kDivK,  &&L_kPowK,   &&L_kSquare,    &&L_kPowOne,        &&L_kAddV,
-      &&L_kSubV,    &&L_kMulV,  &&L_kDivV,   &&L_kVarSquare, &&L_kSin,           &&L_kCos,
-      &&L_kExp,     &&L_kSqr,   &&L_kVarSin, &&L_kVarCos,    &&L_kAddVarSquare,  &&L_kSubVarSquare,
-      &&L_kVarAddK, &&L_kRSubK, &&L_kRDivK,  &&L_kVarAddKRDivK, &&L_kAddRational, &&L_kSubRational, &&L_kTrapBad,   &&L_kTrapUnderflow,
-      &&L_kTrapOverflow, &&L_kEnd};
+      &&L_kConst,       &&L_kVar,       &&L_kAdd,           &&L_kSub,          &&L_kMul,
+      &&L_kDiv,         &&L_kPow,       &&L_kNeg,           &&L_kFn,           &&L_kDeg,
+      &&L_kAddK,        &&L_kSubK,      &&L_kMulK,          &&L_kDivK,         &&L_kPowK,
+      &&L_kSquare,      &&L_kPowOne,    &&L_kAddV,          &&L_kSubV,         &&L_kMulV,
+      &&L_kDivV,        &&L_kVarSquare, &&L_kSin,           &&L_kCos,          &&L_kExp,
+      &&L_kSqr,         &&L_kVarSin,    &&L_kVarCos,        &&L_kAddVarSquare, &&L_kSubVarSquare,
+      &&L_kVarAddK,     &&L_kRSubK,     &&L_kRDivK,         &&L_kVarAddKRDivK, &&L_kAddRational,
+      &&L_kSubRational, &&L_kTrapBad,   &&L_kTrapUnderflow, &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
 // The next point of a run of many: the result stored, the program started afresh.
@@ -814,6 +815,22 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   }                                                                                                \
   top = (a) / (b);                                                                                 \
   NEXT
+// r = pool[spare] / (variable arg + k), with the faults of the variable, the sum and the quotient
+// in the order the unfused instructions meet them.
+#define RATIONAL_TERM()                                                                            \
+  r = v.*kSlots[ip->arg];                                                                          \
+  VARIABLE(r);                                                                                     \
+  r += ip->k;                                                                                      \
+  if (Exact) {                                                                                     \
+    if (!Finite(r)) goto overflow;                                                                 \
+    if ((fault = Divide(pool_[ip->spare], r, r)) != EvalFault::None) goto failed;                  \
+  } else {                                                                                         \
+    if (!DivisorOk(r)) {                                                                           \
+      fault = EvalFault::DivisionByZero;                                                           \
+      goto failed;                                                                                 \
+    }                                                                                              \
+    r = pool_[ip->spare] / r;                                                                      \
+  }
 // A variable that is not a finite number is an overflow where it is used (the fast form lets it
 // run into a guard or the end).
 #define VARIABLE(x)                                                                                \
@@ -912,28 +929,14 @@ L_kVarAddK:
   CARRY(r + ip->k);
 L_kVarAddKRDivK:
   *++sp = top;
-  r = v.*kSlots[ip->arg];
-  VARIABLE(r);
-  r += ip->k;
-  if (Exact && !Finite(r)) goto overflow;
-  QUOTIENT(pool_[ip->spare], r);
+  RATIONAL_TERM();
+  top = r;
+  NEXT;
 L_kAddRational:
 L_kSubRational:
-  // The term as kVarAddKRDivK computes it, then taken with the value below it (a + b is b + a
-  // bit for bit; a - b is the top minus the term).
-  r = v.*kSlots[ip->arg];
-  VARIABLE(r);
-  r += ip->k;
-  if (Exact) {
-    if (!Finite(r)) goto overflow;
-    if ((fault = Divide(pool_[ip->spare], r, r)) != EvalFault::None) goto failed;
-  } else {
-    if (!DivisorOk(r)) {
-      fault = EvalFault::DivisionByZero;
-      goto failed;
-    }
-    r = pool_[ip->spare] / r;
-  }
+  // The term taken with the value below it (a + b is b + a bit for bit; a - b is the top minus
+  // the term).
+  RATIONAL_TERM();
   CARRY(ip->op == kAddRational ? top + r : top - r);
 L_kPowK:
   GUARD(top);
@@ -989,6 +992,7 @@ L_kEnd:
 #undef GUARD
 #undef QUOTIENT
 #undef VARIABLE
+#undef RATIONAL_TERM
 
 overflow:
   fault = EvalFault::Overflow;

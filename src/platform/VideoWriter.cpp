@@ -60,24 +60,24 @@ bool VideoWriter::Open(const std::string& path, int32_t width, int32_t height,
 }
 
 bool VideoWriter::WriteFrame(const uint8_t* bgrBottomUp, size_t size) {
-  if (!m_encoder) {
-    if (m_error.empty()) m_error = "The video file is not open.";
-    return false;
-  }
+  if (!m_encoder) return NotOpen();
   return m_encoder->WriteFrame(bgrBottomUp, size) || Failed();
 }
 
 bool VideoWriter::Finish() {
-  if (!m_encoder) {
-    if (m_error.empty()) m_error = "The video file is not open.";
-    return false;
-  }
+  if (!m_encoder) return NotOpen();
   if (!m_encoder->Finish()) return Failed();
   m_encoder.reset();
   return true;
 }
 
 void VideoWriter::Abandon() { m_encoder.reset(); }
+
+bool VideoWriter::NotOpen() {
+  // The error that closed it stays the one reported.
+  if (m_error.empty()) m_error = "The video file is not open.";
+  return false;
+}
 
 bool VideoWriter::Failed() {
   m_error = m_encoder->Error();

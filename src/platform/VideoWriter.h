@@ -42,6 +42,8 @@ public:
 private:
   // Takes the encoder's error and drops the encoder with its unfinished file.
   bool Failed();
+  // False, for a write or finish without an open file.
+  bool NotOpen();
   std::unique_ptr<VideoEncoder> m_encoder;
   std::string m_error;
 };

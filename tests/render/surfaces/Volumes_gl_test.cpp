@@ -55,6 +55,15 @@ public:
     AxisScaleV = 0.0f;
     ContourSlicePlane = 0;
   }
+  // The legend's plane: 0 .. 100 across and up, seen straight on, no depth test.
+  void LegendPlane() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 100, 0, 100, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+  }
   GlFontsContext Gl;
 };
 
@@ -135,12 +144,7 @@ TEST(VolumePictures, LegendBarIsLitLikeASurfaceFacingTheViewer) {
   // Whether or not the graphs drawn before it left colour material on, and whatever material.
   for (const bool colourMaterial : {true, false}) {
     VolumeView view;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 100, 0, 100, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_DEPTH_TEST);
+    view.LegendPlane();
     const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1.0f}, none[4] = {0, 0, 0, 1};
     glLightfv(GL_LIGHT0, GL_DIFFUSE, half);
     glLightfv(GL_LIGHT0, GL_SPECULAR, none);
@@ -180,12 +184,7 @@ TEST(VolumePictures, LegendBarIsLitLikeASurfaceFacingTheViewer) {
 
 TEST(VolumePictures, LegendBarTicksAndLabels) {
   VolumeView view;
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, 100, 0, 100, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glDisable(GL_DEPTH_TEST);
+  view.LegendPlane();
   auto g = Graph4D();
   g->ColorNum = 6; // the scheme as the drawing of the graph left it
   for (int32_t i = 0; i < 6; ++i)
