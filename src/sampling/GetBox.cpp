@@ -416,7 +416,12 @@ BoundingBox Graph::GetBox(int32_t lngAnimStep) {
       if (ClipMinY > BoxMinX) BoxMinX = ClipMinY;
       if (ClipMaxY < BoxMaxX) BoxMaxX = ClipMaxY;
     }
-    if (ClipMinZ > BoxMinY) BoxMinY = ClipMinZ;
+    // The clip cuts the surface, not the room kept below it for its floor: that room stays 3
+    // below the lowest height the clip leaves. Narrowed like a plain bound, a clip range holding
+    // the whole surface would take the room away, and with it the lowest height the drawing
+    // finds when it adds the 3 back to colour the cells.
+    const float floorDrop = HasFloorOverlays(*this) ? 3.0f : 0.0f;
+    if (ClipMinZ - floorDrop > BoxMinY) BoxMinY = ClipMinZ - floorDrop;
     if (ClipMaxZ < BoxMaxY) BoxMaxY = ClipMaxZ;
     if (ClipMinX < ClipMaxX) {
       if (ClipMinX > BoxMinZ) BoxMinZ = ClipMinX;

@@ -165,6 +165,28 @@ TEST_F(Box, FloorOverlaysLowerTheSurfaceBox) {
   EXPECT_FALSE(g->VertTab3D.RowExists(1)); // measuring creates no points
 }
 
+// The clip cuts the surface's heights; the floor's room lies 3 below the lowest height it leaves,
+// so a clip range holding the whole surface (the 3D dialog's -3 .. 3 for heights -2 .. 2) changes
+// nothing, and one that cuts the surface moves the floor up with the cut.
+TEST_F(Box, ClipKeepsTheFloorsRoomBelowTheLowestHeightItLeaves) {
+  auto g = MakeGraph(Surface3D, Cartesian3D, Explicit, "x", "y", "x*y*2");
+  Domain(*g, -1, 1, 2, -1, 1, 2); // heights -2 .. 2
+  ASSERT_TRUE(g->GetPoints());
+  g->Clip = true;
+  struct Row {
+    bool floor;
+    float clipMin, clipMax, boxMin, boxMax;
+  };
+  for (const Row& r : {Row{true, -3, 3, -5, 2}, Row{true, -1, 1, -4, 1}, Row{false, -3, 3, -2, 2},
+                       Row{false, -1, 1, -1, 1}}) {
+    g->ShowColormap = r.floor;
+    g->ClipMinZ = r.clipMin;
+    g->ClipMaxZ = r.clipMax;
+    EXPECT_TRUE(BoxIs(g->GetBox(), {-1, 1, r.boxMin, r.boxMax, -1, 1}))
+        << "floor " << r.floor << ", clip " << r.clipMin << " .. " << r.clipMax;
+  }
+}
+
 TEST_F(Box, InverseCurveUnitesXAndY) {
   auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x/5");
   Domain(*g, 0, 1, 1, 0, 10, 2);

@@ -127,6 +127,39 @@ TEST(AxesLayout3D, TextPlacementAndRotation) {
   ExpectVec(ax.texts[11].at, 5.0f, -8.3f, cz + w1 - 0.5f);
 }
 
+// A title longer than the view can show is cut, with "...", and placed as that shown text would
+// be; every glyph of a title is drawn at each repaint, and a megabyte of them froze the window.
+TEST(AxesLayout3D, LongTitlesAreCutToWhatTheViewShows) {
+  const std::string fits(MaxShownAxisTitleChars, 'a');
+  std::string accented;
+  for (size_t i = 0; i < MaxShownAxisTitleChars + 5; ++i)
+    accented += "\xc3\xa9"; // e acute, two bytes in UTF-8
+  const struct {
+    std::string title, shown;
+  } rows[] = {
+      {fits, fits},
+      {fits + "b", fits + "..."},
+      {std::string(1 << 20, 'c'), std::string(MaxShownAxisTitleChars, 'c') + "..."},
+      {accented, accented.substr(0, 2 * MaxShownAxisTitleChars) + "..."},
+  };
+  for (bool ribbons : {false, true})
+    for (const auto& row : rows) {
+      PanelAxesInput in = Cube(-5, 5);
+      in.ribbons = ribbons;
+      PanelAxesInput shown = in;
+      in.titleX = in.titleY = in.titleZ = row.title;
+      shown.titleX = shown.titleY = shown.titleZ = row.shown;
+      const PanelAxes ax = LayoutPanelAxes(in), want = LayoutPanelAxes(shown);
+      ASSERT_EQ(ax.texts.size(), want.texts.size());
+      for (size_t i = 0; i < ax.texts.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << row.title.size() << " bytes, text " << i);
+        EXPECT_EQ(ax.texts[i].text, want.texts[i].text);
+        ExpectVec(ax.texts[i].at, want.texts[i].at.x, want.texts[i].at.y, want.texts[i].at.z);
+      }
+      EXPECT_EQ(Texts(ax, OutlineFont::Title).front(), row.shown);
+    }
+}
+
 TEST(AxesLayout3D, IntervalCountsOutsideTheTablesAreSafe) {
   EXPECT_EQ(UsableIntervals(0), 0);
   EXPECT_EQ(UsableIntervals(-3), 0);

@@ -11,12 +11,12 @@ void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float Min
   const LegendLayout layout =
       ComputeLegendLayout(*this, MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinV, MaxV);
   if (!layout.Shown) return;
-  // The bar is drawn under the scene's lighting, facing the viewer, so its colours are lit like
-  // those of the surface it explains. Its colours are its material whatever material the graphs
-  // drawn before it left: without that, a lit bar shows their last material instead.
-  glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT);
-  glEnable(GL_COLOR_MATERIAL);
-  glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+  // The whole legend is drawn unlit: the bar must show the very colours of its scheme or fill.
+  // Under the scene's lights (two white lights and a white ambient) a lit bar washes out towards
+  // white and then labels colours the surface never shows. Ticks, labels and frame are black. The
+  // lighting is put back as it was where the list is replayed.
+  glPushAttrib(GL_ENABLE_BIT);
+  glDisable(GL_LIGHTING);
   glShadeModel(GL_SMOOTH);
   for (const auto& polygon : layout.Polygons) {
     glNormal3d(0.0, 0.0, 1.0);
@@ -27,11 +27,6 @@ void Graph::DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float Min
     }
     glEnd();
   }
-  glPopAttrib();
-  // Ticks, labels and frame are black lines and text: unlit, so no highlight greys them. The
-  // lighting is put back as it was where the list is replayed.
-  glPushAttrib(GL_ENABLE_BIT);
-  glDisable(GL_LIGHTING);
   for (const LegendLayout::Tick& tick : layout.Ticks) {
     DrawLabel(0.0f, 86.0f, tick.Y, tick.Text);
     glColor3f(0.0f, 0.0f, 0.0f);

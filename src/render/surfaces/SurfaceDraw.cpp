@@ -126,6 +126,10 @@ void DrawTangents(const TangentGeometry& t) {
 
 void DrawFloor(const Graph& g, const SurfaceGrid& grid, const SurfaceMesh& mesh,
                const SurfaceBox& box, const SceneMapping& mapping) {
+  // The clip planes cut the surface's heights; the floor lies below them all (3 below the lowest
+  // height the clip leaves) and would be cut away whole. The graph's drawing puts the planes back.
+  glDisable(GL_CLIP_PLANE0);
+  glDisable(GL_CLIP_PLANE1);
   if (g.ShowColormap) {
     const FloorQuads floor = BuildFloorColorMap(grid, mesh, box, mapping);
     glBegin(GL_QUADS);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "formula/FormulaParser.h"
 #include "formula/Derivative.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "model/Graph.h"
 #include "render/surfaces/ContourTracer.h"
@@ -51,6 +51,7 @@ std::vector<SceneSegment> BuildFloorContours(const SurfaceGrid& grid, const Surf
   for (int32_t j = 0; j < m; ++j)
     for (int32_t i = 0; i < n; ++i)
       heights(j + 1, i + 1) = grid.Present[grid.Index(j, i)] ? grid.At(j, i)[1] : UndefinedValue;
+  if (!(std::isfinite(levels) && levels > 0.0f)) levels = DefaultFloorContourIntervals;
   float lowest = 0.0f, highest = 0.0f;
   const std::vector<float> all = ContourLevels(heights, levels, lowest, highest);
   for (float level : all)

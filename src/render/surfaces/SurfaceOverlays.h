@@ -34,6 +34,10 @@ struct SceneSegment {
 // height, traced over the grid's indices and laid on the floor through the grid's own x and z
 // (each point between the four corners of its cell), 0.1 data units above the floor. Undefined
 // and missing points carry no line. A grid of more than 500 points a side has none.
+// A count that would draw no line at all (0, which every surface the 3D dialog makes carries, as
+// no field of that dialog sets it; a negative count; no finite number) stands for
+// DefaultFloorContourIntervals: a ticked "Add Contour" always shows lines.
+inline constexpr float DefaultFloorContourIntervals = 10.0f;
 std::vector<SceneSegment> BuildFloorContours(const SurfaceGrid& grid, const SurfaceBox& box,
                                              const SceneMapping& mapping, float levels);
 

@@ -3,6 +3,7 @@
 
 #include "view/axes/AxesLayout.h"
 
+#include "platform/ShownText.h"
 #include "view/axes/TickLabel.h"
 
 #include <algorithm>
@@ -16,6 +17,10 @@ int UsableIntervals(int32_t labelNum) {
 }
 
 float TextWidth(const std::string& text) { return static_cast<float>(text.size()) / 3.9f; }
+
+std::string ShownAxisTitle(const std::string& title) {
+  return ShortenedLine(title, MaxShownAxisTitleChars);
+}
 
 namespace {
 
@@ -149,7 +154,10 @@ PanelAxes LayoutPanelAxes(const PanelAxesInput& in) {
   for (size_t i = 0; i < dx.points.size(); ++i)
     text(OutlineFont::Tick, dx.labels[i], S(dx.points[i] / in.scaleX - 1.0f, belowFloor, frontZ),
          upright);
-  const std::string& frontTitle = in.ribbons ? in.titleX : in.titleY;
+  // Titles as shown: cut to what the view can show, so the glyphs drawn stay few.
+  const std::string titleX = ShownAxisTitle(in.titleX), titleY = ShownAxisTitle(in.titleY),
+                    titleZ = ShownAxisTitle(in.titleZ);
+  const std::string& frontTitle = in.ribbons ? titleX : titleY;
   {
     const float w = TextWidth(frontTitle);
     const float c = ((maxX - minX) - w) / 2.0f + minX;
@@ -164,7 +172,7 @@ PanelAxes LayoutPanelAxes(const PanelAxesInput& in) {
     lastX = minX / in.scaleX - (w + 1.5f);
     text(OutlineFont::Tick, dy.labels[i], S(lastX, dy.points[i] / in.scaleY, frontZ), upright);
   }
-  const std::string& upTitle = in.ribbons ? in.titleY : in.titleZ;
+  const std::string& upTitle = in.ribbons ? titleY : titleZ;
   {
     const float w = TextWidth(upTitle);
     const float c = ((maxY - minY) / in.scaleY - w) / 2.0f + minY / in.scaleY;
@@ -180,9 +188,9 @@ PanelAxes LayoutPanelAxes(const PanelAxesInput& in) {
     for (size_t i = 0; i < dz.points.size(); ++i)
       text(OutlineFont::Tick, dz.labels[i], S(side, belowFloor, dz.points[i] / in.scaleZ),
            alongDepth);
-    const float w = TextWidth(in.titleX);
+    const float w = TextWidth(titleX);
     const float c = ((maxZ - minZ) / in.scaleZ - w) / 2.0f + minZ / in.scaleZ;
-    text(OutlineFont::Title, in.titleX, S(side, minY / in.scaleY - 3.3f, c + w - 0.5f), alongDepth);
+    text(OutlineFont::Title, titleX, S(side, minY / in.scaleY - 3.3f, c + w - 0.5f), alongDepth);
   }
   return ax;
 }

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,8 @@
 #include "render/surfaces/SurfaceDrawers.h"
 #include "render/surfaces/SurfaceTextures.h"
 #include "support/GlTestContext.h"
+#include "view/camera/SceneCamera.h"
+#include "view/camera/SceneLight.h"
 
 namespace {
 
@@ -232,6 +235,74 @@ TEST_F(SurfaceScene, FloorColourMapAndContoursLieBelowTheSurface) {
   SceneCenterY = -0.6f;
   g->Draw();
   EXPECT_TRUE(Matches("floor_colour_map"));
+}
+
+// A new surface as the 3D dialog makes it with everything as it comes but the formula: x and y
+// -3 .. 3 in 40 steps, the colour-map fill, "Clip" on at -3 .. 3 and no contour count (the dialog
+// has no field for it). Each floor box the user ticks shows on the floor below the surface, under
+// the program's own lights: the colour map colours it, the contours and arrows mark it.
+TEST_F(SurfaceScene, EachFloorOverlayOfADialogMadeSurfaceShows) {
+  // The program's camera looks at the scene from its eye point; its two lights stand where the
+  // program puts them.
+  const SceneCamera camera;
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(-2.2, 2.2, -2.2, 2.2, 1.0, 2000.0);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  camera.ApplyViewTransform();
+  glRotatef(30.0f, 1.0f, 0.0f, 0.0f);
+  glRotatef(-20.0f, 0.0f, 1.0f, 0.0f);
+  Light.SetLight(camera);
+  AxisScaleX = AxisScaleY = AxisScaleZ = 2.0f; // the heights -2 .. 2 and the floor at -5 in view
+  SceneCenterY = -0.75f;
+  auto g = Surface("2sin(x)cos(y)", 40);
+  g->MinU = g->MinV = -3;
+  g->MaxU = g->MaxV = 3;
+  ASSERT_TRUE(g->GetPoints());
+  g->FillStyle = ColorMapFill;
+  g->ColorName = "Rainbow";
+  g->Clip = true;
+  g->ClipMinZ = -3;
+  g->ClipMaxZ = 3;
+  g->ContourLevel = 0;
+  auto draw = [&] {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    g->Draw();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    return gl.Image();
+  };
+  const QImage bare = draw();
+  struct Row {
+    const char* box;
+    bool Graph::*overlay;
+    bool dark; // marks in black (lines and arrows) rather than in colours
+  };
+  for (const Row& row : {Row{"Add Color Map", &Graph::ShowColormap, false},
+                         Row{"Add Contour", &Graph::ShowContour, true},
+                         Row{"Add Vector", &Graph::ShowVector, true}}) {
+    (*g).*row.overlay = true;
+    const QImage picture = draw();
+    (*g).*row.overlay = false;
+    // What the floor adds where the bare surface left the background, and what it changes of
+    // the surface itself (nothing: the clip range holds the whole surface).
+    int added = 0, changed = 0;
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x) {
+        const QColor before = bare.pixelColor(x, y), c = picture.pixelColor(x, y);
+        if (before != QColor(Qt::white)) {
+          if (std::abs(before.red() - c.red()) + std::abs(before.green() - c.green()) +
+                  std::abs(before.blue() - c.blue()) >
+              24)
+            ++changed;
+          continue;
+        }
+        const bool marked = row.dark ? c.lightness() < 160 : c.saturation() > 60 && c.value() > 60;
+        if (marked) ++added;
+      }
+    EXPECT_GT(added, kSize * kSize / 40) << row.box;
+    EXPECT_LT(changed, kSize * kSize / 400) << row.box;
+  }
 }
 
 TEST_F(SurfaceScene, EverySurfaceKindWithAFloorIsColouredFromItsLowestPoint) {

@@ -132,6 +132,22 @@ TEST(FloorContours, LieOnTheGridWhereTheHeightHasTheLevel) {
     EXPECT_NEAR(reached[level], 10.0f, 1e-4f) << level;
 }
 
+// No field of the 3D dialog sets the count, so its surfaces carry 0: a count that would draw no
+// line draws the default count's lines.
+TEST(FloorContours, ACountThatDrawsNothingStandsForTheDefault) {
+  const SurfaceGrid grid = Ramp(); // heights 0 .. 4
+  const SurfaceBox box{{0, 0, 0}, {4, 4, 10}};
+  const std::vector<SceneSegment> byDefault =
+      BuildFloorContours(grid, box, SceneMapping{}, DefaultFloorContourIntervals);
+  ASSERT_FALSE(byDefault.empty());
+  for (float count : {0.0f, -2.0f, std::nanf(""), INFINITY}) {
+    const std::vector<SceneSegment> lines = BuildFloorContours(grid, box, SceneMapping{}, count);
+    ASSERT_EQ(lines.size(), byDefault.size()) << count;
+    for (size_t k = 0; k < lines.size(); ++k)
+      EXPECT_EQ(lines[k].From, byDefault[k].From) << count;
+  }
+}
+
 TEST(FloorArrows, MeasureTheHeightChangePerGridStep) {
   const SurfaceGrid grid = Ramp();
   const SurfaceBox box{{0, 0, 0}, {4, 4, 10}};

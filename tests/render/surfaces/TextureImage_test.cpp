@@ -10,9 +10,15 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
+#include <random>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "render/surfaces/TextureImage.h"
 
@@ -29,6 +35,53 @@ TEST(TextureSize, SidesBecomePowersOfTwoWithinTheLimit) {
   EXPECT_EQ(TextureSideLimit(16384), 256);
   EXPECT_EQ(TextureSideLimit(128), 128);
   EXPECT_EQ(TextureSideLimit(0), 0);
+}
+
+// The picture's mean over the area a result pixel covers, in full precision.
+std::vector<double> AreaMean(const std::vector<uint8_t>& rgb, int32_t w, int32_t h, int32_t tw,
+                             int32_t th) {
+  std::vector<double> out(static_cast<size_t>(tw) * static_cast<size_t>(th) * 3, 0.0);
+  const double sx = double(w) / tw, sy = double(h) / th;
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x)
+      for (int32_t ty = 0; ty < th; ++ty) {
+        const double wy = std::min(y + 1.0, (ty + 1) * sy) - std::max(double(y), ty * sy);
+        if (wy <= 0) continue;
+        for (int32_t tx = 0; tx < tw; ++tx) {
+          const double wx = std::min(x + 1.0, (tx + 1) * sx) - std::max(double(x), tx * sx);
+          if (wx <= 0) continue;
+          for (size_t c = 0; c < 3; ++c)
+            out[(static_cast<size_t>(ty) * tw + tx) * 3 + c] +=
+                wx * wy / (sx * sy) * rgb[(static_cast<size_t>(y) * w + x) * 3 + c];
+        }
+      }
+  return out;
+}
+
+TEST(AreaShrink, EachPixelIsTheMeanOfTheAreaItCovers) {
+  std::mt19937 random(7);
+  const struct {
+    int32_t w, h, tw, th;
+  } rows[] = {{4, 2, 4, 2},         {4, 2, 2, 1},     {3, 3, 2, 2},     {5, 7, 4, 4},
+              {300, 200, 256, 128}, {257, 3, 256, 2}, {1000, 1, 256, 1}};
+  for (const auto& r : rows) {
+    std::vector<uint8_t> picture(static_cast<size_t>(r.w) * r.h * 3);
+    for (uint8_t& b : picture)
+      b = static_cast<uint8_t>(random());
+    AreaShrink shrink(r.w, r.h, r.tw, r.th);
+    for (int32_t y = 0; y < r.h; ++y)
+      shrink.AddRow(picture.data() + static_cast<size_t>(y) * r.w * 3);
+    const std::vector<uint8_t> got = shrink.Result();
+    const std::vector<double> want = AreaMean(picture, r.w, r.h, r.tw, r.th);
+    ASSERT_EQ(got.size(), want.size());
+    int off = 0;
+    for (size_t k = 0; k < got.size(); ++k)
+      if (std::abs(got[k] - want[k]) > 0.5 + 1e-9) ++off;
+    EXPECT_EQ(off, 0) << r.w << " x " << r.h << " to " << r.tw << " x " << r.th;
+    if (r.w == r.tw && r.h == r.th) {
+      EXPECT_EQ(got, picture);
+    }
+  }
 }
 
 class TextureFile : public ::testing::Test {
@@ -119,6 +172,37 @@ TEST_F(TextureFile, AFaultGivesNoPictureAndAMessageNamingTheFile) {
   }
 }
 
+// A picture with a side beyond 16384 pixels is refused before its pixels are read, and the
+// message names the limit, also for a BMP file whose size the picture reader does not report.
+TEST_F(TextureFile, APictureBeyondTheSideLimitIsRefusedNamingTheLimit) {
+  auto le16 = [](int v) { return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char(v >> 8)); };
+  auto le32 = [&](int v) { return le16(v & 0xFFFF) + le16((v >> 16) & 0xFFFF); };
+  // A BMP of 24 bits a pixel with an info header of `info` bytes; the pixels are not there.
+  auto bmp = [&](int info, int width, int height) {
+    QByteArray b = "BM" + le32(0) + le32(0) + le32(14 + info) + le32(info);
+    b += info == 12 ? le16(width) + le16(height) + le16(1) + le16(24)
+                    : le32(width) + le32(height) + le16(1) + le16(24) + QByteArray(info - 16, '\0');
+    return b + QByteArray(64, '\0');
+  };
+  QByteArray gif = "GIF89a" + le16(30000) + le16(30000) + QByteArray("\x80\0\0", 3);
+  gif += QByteArray(6, '\0') + "," + le32(0) + le16(30000) + le16(30000) + QByteArray(4, '\0');
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } rows[] = {{"info.bmp", bmp(40, 30000, 30000)},
+              {"top-down.bmp", bmp(40, 30000, -30000)}, // rows top first
+              {"core.bmp", bmp(12, 30000, 30000)},
+              {"v5.bmp", bmp(124, 30000, 30000)},
+              {"wide.gif", gif}};
+  for (const auto& row : rows) {
+    WriteBytes(row.name, row.bytes);
+    TextureImage image;
+    std::string error;
+    EXPECT_FALSE(ReadTextureImage(Path(row.name), 256, image, error)) << row.name;
+    EXPECT_NE(error.find("larger than 16384 pixels a side"), std::string::npos) << error;
+  }
+}
+
 // A FIFO would block the reader for ever and a character device never ends: neither is opened,
 // and the message says what the name is.
 TEST_F(TextureFile, SpecialFilesAreRefusedWithoutBeingRead) {
@@ -144,6 +228,75 @@ TEST_F(TextureFile, SpecialFilesAreRefusedWithoutBeingRead) {
   std::string error;
   EXPECT_FALSE(ReadTextureImage(zero.toStdString(), 256, image, error));
   EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+}
+
+// A raw picture larger than its texture is shrunk while it is read (only the texture and one row
+// are held): the 16384 x 16384 picture of 768 MiB is read by a process that may take 64 MiB more
+// address space than it had. Its top 64 rows are white, the rest black: the texture's top row is
+// white, the others black. Read in a child process, which alone gets the limit.
+TEST_F(TextureFile, AHugeRawPictureIsShrunkWhileItIsRead) {
+  constexpr int32_t kSide = 16384;
+  {
+    QFile f(dir.filePath("huge.mot"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const int32_t sides[2] = {kSide, kSide}; // the test machine is little-endian
+    f.write(reinterpret_cast<const char*>(sides), 8);
+    const qint64 row = qint64{kSide} * 3;
+    ASSERT_TRUE(f.resize(8 + row * (kSide - 64))); // black rows, a hole in the file
+    ASSERT_TRUE(f.seek(8 + row * (kSide - 64)));
+    ASSERT_EQ(f.write(QByteArray(static_cast<int>(row * 64), '\xff')), row * 64);
+  }
+  const std::string path = Path("huge.mot");
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::FILE* f = std::fopen("/proc/self/statm", "r");
+    unsigned long long pages = 0;
+    if (!f || std::fscanf(f, "%llu", &pages) != 1) _exit(2);
+    std::fclose(f);
+    const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGE_SIZE));
+    const struct rlimit limit { used + (rlim_t{64} << 20), RLIM_INFINITY };
+    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
+    TextureImage image;
+    std::string error;
+    if (!ReadTextureImage(path, 256, image, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      _exit(4);
+    }
+    if (image.Width != 256 || image.Height != 256) _exit(5);
+    for (int32_t y = 0; y < 256; ++y)
+      for (int32_t x = 0; x < 256; ++x)
+        for (int c = 0; c < 3; ++c)
+          if (image.Pixel(x, y)[c] != (y == 255 ? 255 : 0)) _exit(6);
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// A raw picture larger than its texture gets the mean of the area each texel covers.
+TEST_F(TextureFile, ARawPictureIsShrunkToTheMeanOfEachTexelsArea) {
+  const int32_t w = 600, h = 300;
+  std::vector<uint8_t> picture(static_cast<size_t>(w) * h * 3);
+  for (size_t k = 0; k < picture.size(); ++k)
+    picture[k] = static_cast<uint8_t>((k * 7 + k / 1800) & 0xFF);
+  QByteArray raw;
+  raw.append(reinterpret_cast<const char*>(&w), 4);
+  raw.append(reinterpret_cast<const char*>(&h), 4);
+  raw.append(reinterpret_cast<const char*>(picture.data()), static_cast<qsizetype>(picture.size()));
+  WriteBytes("wide.mot", raw);
+  TextureImage image;
+  std::string error;
+  ASSERT_TRUE(ReadTextureImage(Path("wide.mot"), 256, image, error)) << error;
+  ASSERT_EQ(image.Width, 256);
+  ASSERT_EQ(image.Height, 256);
+  const std::vector<double> want = AreaMean(picture, w, h, 256, 256); // rows bottom first, both
+  int off = 0;
+  for (size_t k = 0; k < want.size(); ++k)
+    if (std::abs(image.Rgb[k] - want[k]) > 0.5 + 1e-9) ++off;
+  EXPECT_EQ(off, 0);
 }
 
 // A raw file larger than its header asks for is read only as far as the header needs.

@@ -140,48 +140,6 @@ TEST(VolumePictures, SliceWithFillContoursAndArrows) {
   EXPECT_TRUE(reference::MatchesReference(view.Gl.Image(), "render/surfaces", "slice4d"));
 }
 
-TEST(VolumePictures, LegendBarIsLitLikeASurfaceFacingTheViewer) {
-  // Whether or not the graphs drawn before it left colour material on, and whatever material.
-  for (const bool colourMaterial : {true, false}) {
-    VolumeView view;
-    view.LegendPlane();
-    const GLfloat half[4] = {0.5f, 0.5f, 0.5f, 1.0f}, none[4] = {0, 0, 0, 1};
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, half);
-    glLightfv(GL_LIGHT0, GL_SPECULAR, none);
-    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_FALSE);
-    auto g = std::make_shared<Graph>();
-    g->GraphType = Surface3D;
-    g->FillStyle = GradientTopBottom;
-    g->FirstColor = g->SecondColor = 255 * 65536; // blue from end to end
-    if (!colourMaterial) {
-      glDisable(GL_COLOR_MATERIAL);
-      const GLfloat yellow[4] = {1, 1, 0, 1};
-      glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, yellow);
-    }
-    g->DrawLegend(0, 1, 0, 1, 0, 10, 0, 10, 0, 1);
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_EQ(glIsEnabled(GL_COLOR_MATERIAL), colourMaterial ? GL_TRUE : GL_FALSE);
-    glEnable(GL_COLOR_MATERIAL);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    // A square of the same blue facing the viewer, under the same light.
-    glNormal3d(0.0, 0.0, 1.0);
-    glColor3f(0.0f, 0.0f, 1.0f);
-    glBegin(GL_QUADS);
-    glVertex3f(10, 10, 0);
-    glVertex3f(20, 10, 0);
-    glVertex3f(20, 20, 0);
-    glVertex3f(10, 20, 0);
-    glEnd();
-    const Rgb square = view.Gl.Pixel(kSize * 15 / 100, kSize * 15 / 100);
-    const Rgb bar = view.Gl.Pixel(kSize * 835 / 1000, kSize * 45 / 100);
-    EXPECT_LT(square.b, 200) << "the light dims the square";
-    EXPECT_NEAR(bar.b, square.b, 3) << colourMaterial;
-    EXPECT_NEAR(bar.r, square.r, 3) << colourMaterial;
-    EXPECT_NEAR(bar.g, square.g, 3) << colourMaterial;
-  }
-}
-
 TEST(VolumePictures, LegendBarTicksAndLabels) {
   VolumeView view;
   view.LegendPlane();
