@@ -4,12 +4,13 @@
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
 
-#include "formula/FormulaParser.h"
 #include "formula/Derivative.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "model/Graph.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 
 #include <algorithm>
 #include <array>
@@ -220,7 +221,10 @@ private:
   void ReserveFramed();
   bool Parallel(std::initializer_list<const SampledFormula*> used) const;
   template <class Row>
-  bool SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) const;
+  bool SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row);
+  // Tells the work in progress that `done` of `total` steps are sampled; false (and the call
+  // marked cancelled) once the user has cancelled it.
+  bool Reported(int64_t done, int64_t total);
   FormulaVars Vars() const { return FormulaVars{}; }
 
   // Branches; false when an evaluation gave no value (GetPoints then returns False at once).
@@ -264,6 +268,7 @@ private:
   GridWriter<3> still;
   GridWriter<4> framed;
   float du = 0, dv = 0, dw = 0, dt = 0;
+  bool cancelled = false; // the user cancelled the work this call is part of
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -372,7 +377,8 @@ bool Sampler::Run() {
   default:
     break;
   }
-  if (!ok) return false;
+  // A cancelled call leaves the arrays laid out for the new counts, sampled as far as it came.
+  if (!ok || cancelled) return false;
 
   // 7. The overlay stage.
   flow = Overlays();
@@ -437,26 +443,45 @@ bool Sampler::Parallel(std::initializer_list<const SampledFormula*> used) const 
   return true;
 }
 
+bool Sampler::Reported(int64_t done, int64_t total) {
+  if (!cancelled && !ReportWorkStep(done, total)) cancelled = true;
+  return !cancelled;
+}
+
+// How many evaluations sampling does between two reports to the work in progress: some 20 ms on
+// one thread, so that the progress window stays live and Cancel is taken soon.
+constexpr int64_t EvaluationsPerReport = int64_t{1} << 22;
+
 // Samples rows 0 .. rows - 1 (perRow evaluations each) with row(index, range), in chunks on
-// several threads when parallel, each chunk widening its own range; all takes in the ranges in
-// chunk order, so that it does not depend on the number of chunks. False when a row returned
-// false (the rest of its chunk is not sampled).
+// several threads when parallel, each chunk widening its own range; all takes in the ranges, and
+// the smallest and largest value do not depend on the number of chunks. With work in progress
+// the rows go in pieces (at least a row per thread), each reported before the next begins. False
+// when a row returned false (the rest of its chunk is not sampled) or the work was cancelled.
 template <class Row>
-bool Sampler::SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) const {
-  const int chunks = parallel ? sampling::ChunksFor(rows, perRow, threads) : 1;
-  std::vector<Range> ranges(static_cast<size_t>(chunks));
-  std::vector<char> failed(static_cast<size_t>(chunks), 0);
-  sampling::ParallelFor(rows, chunks, [&](int c, int64_t begin, int64_t end) {
-    for (int64_t index = begin; index < end; ++index) {
-      if (!row(index, ranges[size_t(c)])) {
-        failed[size_t(c)] = 1;
-        return;
+bool Sampler::SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) {
+  int64_t piece = rows;
+  if (WorkInProgress())
+    piece = std::max<int64_t>(EvaluationsPerReport / std::max<int64_t>(perRow, 1),
+                              parallel ? threads : 1);
+  for (int64_t first = 0; first < rows; first += piece) {
+    const int64_t count = std::min(piece, rows - first);
+    const int chunks = parallel ? sampling::ChunksFor(count, perRow, threads) : 1;
+    std::vector<Range> ranges(static_cast<size_t>(chunks));
+    std::vector<char> failed(static_cast<size_t>(chunks), 0);
+    sampling::ParallelFor(count, chunks, [&](int c, int64_t begin, int64_t end) {
+      for (int64_t index = first + begin; index < first + end; ++index) {
+        if (!row(index, ranges[size_t(c)])) {
+          failed[size_t(c)] = 1;
+          return;
+        }
       }
-    }
-  });
-  for (const Range& r : ranges)
-    all.Join(r);
-  return std::find(failed.begin(), failed.end(), 1) == failed.end();
+    });
+    for (const Range& r : ranges)
+      all.Join(r);
+    if (std::find(failed.begin(), failed.end(), 1) != failed.end()) return false;
+    if (!Reported(first + count, rows)) return false;
+  }
+  return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -636,6 +661,7 @@ bool Sampler::Points() {
     FormulaVars vars;
     vars.T = SampleAt(g.MinT, k, dt);
     if (!CoordinatePoint(g.CoordType, vars, g.Anim1D(k))) return false;
+    if (k % 1024 == 1023 && !Reported(k + 1, int64_t(frames) + 1)) return false;
   }
   return true;
 }
@@ -819,6 +845,7 @@ bool Sampler::AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon) {
       if (!PlaneRow(s, SampleAt(g.MinT, k, dt), &fX, fY, fZ, p)) return false;
       if (mark) MarkOutsideView(p, ViewPairingScene);
     }
+    if (!Reported(i + 1, int64_t(stepV) + 1)) return false;
   }
   return true;
 }
@@ -831,6 +858,7 @@ bool Sampler::AnimatedCurve3D() {
       if (!Curve3DRow(t, SampleAt(g.MinT, k, dt), p)) return false;
       MarkOutsideView(p, ViewPairingScene);
     }
+    if (!Reported(j + 1, int64_t(stepU) + 1)) return false;
   }
   return true;
 }
@@ -875,17 +903,18 @@ bool Sampler::AnimatedSurface() {
   const bool parallel = g.FunForm == Implicit   ? Parallel({&fX})
                         : g.FunForm == Explicit ? Parallel({&fZ})
                                                 : Parallel({&fX, &fY, &fZ});
-  const int64_t perRow = int64_t(stepV + 1) * (frames + 1) * (implicit ? int64_t(stepW) + 1 : 3);
+  // A row is one (u, v) sample through every frame step, rows in the order of u, then v.
+  const int64_t rows = int64_t(stepU + 1) * (stepV + 1);
+  const int64_t perRow = int64_t(frames + 1) * (implicit ? int64_t(stepW) + 1 : 3);
   Range all;
-  const bool ok = SampleRows(stepU + 1, perRow, parallel, all, [&](int64_t row, Range& range) {
-    const int32_t j = int32_t(row);
+  const bool ok = SampleRows(rows, perRow, parallel, all, [&](int64_t row, Range& range) {
+    const int32_t j = int32_t(row / (stepV + 1));
+    const int32_t i = int32_t(row % (stepV + 1));
     const float u = SampleAt(g.MinU, j, du);
-    for (int32_t i = 0; i <= stepV; ++i) {
-      const float v = SampleAt(g.MinV, i, dv);
-      for (int32_t k = 0; k <= frames; ++k) {
-        if (!AnimatedSurfacePoint(j, i, k, u, v, SampleAt(g.MinT, k, dt), g.Anim3D(j, i, k), range))
-          return false;
-      }
+    const float v = SampleAt(g.MinV, i, dv);
+    for (int32_t k = 0; k <= frames; ++k) {
+      if (!AnimatedSurfacePoint(j, i, k, u, v, SampleAt(g.MinT, k, dt), g.Anim3D(j, i, k), range))
+        return false;
     }
     return true;
   });
