@@ -213,6 +213,8 @@ public:
 
   // ---- operations defined by other subsystems ----
   // Sampling: fills the point arrays from the formulas; False when a formula fails to compile.
+  // Reports its steps to the work in progress (platform/WorkProgress.h); after its Cancel, False
+  // with the arrays laid out for the counts and sampled as far as it came.
   bool GetPoints();
   // Sampling: the graph's box in data units for an animation step (0 for still graphs).
   BoundingBox GetBox(int32_t lngAnimStep = 0);
