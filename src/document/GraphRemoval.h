@@ -23,6 +23,8 @@ public:
   virtual int32_t ListCount() const = 0;
   virtual int32_t ListIndex() const = 0;
   virtual bool ListRowChecked(int32_t row) const = 0;
+  // The text of a row (empty when the host shows none).
+  virtual std::string ListRowCaption(int32_t /*row*/) const { return {}; }
   // Appends an unchecked row.
   virtual void AddListRow(const std::string& caption) = 0;
   // Checks or clears the box of a row; raises the list's check event (List1_ItemCheck), also when
@@ -59,8 +61,8 @@ void PlaybackFollowsShownGraphs(GraphListHost& host);
 
 // Removes the graph at position index (1 .. Count) of AllGraphs: from ShownGraphs when it is
 // shown, from AllGraphs, and its row (index - 1) from the list; then lets the playback commands
-// follow the shown graphs, builds the scene and presents CurrentFrame. Does nothing at all when AllGraphs is empty or index lies outside 1 .. Count.
-// Returns true when a graph was removed.
+// follow the shown graphs, builds the scene and presents CurrentFrame. Does nothing at all when
+// AllGraphs is empty or index lies outside 1 .. Count. Returns true when a graph was removed.
 bool RemoveGraphAt(int32_t index, GraphListHost& host);
 
 // Removes every graph from ShownGraphs and then from AllGraphs (last position first), empties the
