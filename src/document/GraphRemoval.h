@@ -61,8 +61,8 @@ void PlaybackFollowsShownGraphs(GraphListHost& host);
 
 // Removes the graph at position index (1 .. Count) of AllGraphs: from ShownGraphs when it is
 // shown, from AllGraphs, and its row (index - 1) from the list; then lets the playback commands
-// follow the shown graphs, builds the scene and presents CurrentFrame. Does nothing at all when
-// AllGraphs is empty or index lies outside 1 .. Count. Returns true when a graph was removed.
+// follow the shown graphs, builds the scene and presents CurrentFrame. Does nothing at all when AllGraphs is empty or index lies outside 1 .. Count.
+// Returns true when a graph was removed.
 bool RemoveGraphAt(int32_t index, GraphListHost& host);
 
 // Removes every graph from ShownGraphs and then from AllGraphs (last position first), empties the
