@@ -12,6 +12,7 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
+#include "platform/WorkProgress.h"
 #include "sampling/Sampling.h"
 
 #include <algorithm>
@@ -144,6 +145,8 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
   std::vector<std::string> samplingFailures;
   int number = 1;
   for (ParsedGraph& parsed : doc.graphs) {
+    // The user cancelled the opening: no more graphs are sampled (see below).
+    if (WorkWasCancelled()) break;
     Graph& g = *parsed.graph;
     if (parsed.functionRecord) {
       if (parsed.read.animationBlock) {
@@ -169,6 +172,12 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
     }
     host.AddListRow(captions.Caption(g, DocumentType));
     ++number;
+  }
+  // Cancelled while its graphs were sampled: the document is left empty, and nothing of it is
+  // compiled.
+  if (WorkWasCancelled()) {
+    host.RemoveAllGraphs();
+    samplingFailures.clear();
   }
 
   DocumentAxes() = doc.axes;
@@ -231,7 +240,24 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     if (problem) *problem = reason;
     return false;
   }
-  ApplyDocument(*doc, host);
+  // Sampling and compiling many frames takes long: past about a second a progress window offers
+  // Cancel, which leaves an empty document with the frame count and speed of before.
+  const int32_t framesBefore = FrameCount, speedBefore = FramesPerSecond;
+  bool cancelled = false;
+  {
+    WorkScope work("Opening \"" + ShortenedLine(path, QuotedFormulaChars) + "\"...");
+    ApplyDocument(*doc, host);
+    cancelled = work.Cancelled();
+  }
+  if (cancelled) {
+    FrameCount = framesBefore;
+    FramesPerSecond = speedBefore;
+    host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
+    host.RemoveAllGraphs();
+    MsgBox("The opening of \"" + path + "\" was cancelled: the document is empty.",
+           MsgButtons::OK, MsgIcon::Information, "Note");
+    return true;
+  }
   if (!doc->warning.empty()) MsgBox(doc->warning, MsgButtons::OK, MsgIcon::Exclamation, "Warning");
   return true;
 }

@@ -144,13 +144,17 @@ ProgressWindowHeld::~ProgressWindowHeld() {
   if (g_work) g_work->Hold(false);
 }
 
-WorkPart::WorkPart(double from, double to) : m_from(g_partFrom), m_to(g_partTo) {
+WorkPart::WorkPart(double from, double to) {
+  if (!OnWorkThread()) return;
+  m_active = true;
+  m_from = g_partFrom, m_to = g_partTo;
   const double width = m_to - m_from;
   g_partFrom = m_from + width * std::clamp(from, 0.0, 1.0);
   g_partTo = m_from + width * std::clamp(to, 0.0, 1.0);
 }
 
 WorkPart::~WorkPart() {
+  if (!m_active) return;
   g_partFrom = m_from;
   g_partTo = m_to;
 }

@@ -74,7 +74,7 @@ public:
 // While it lives, the steps reported are those of one part of the work, the share from .. to (0
 // to 1) of the whole, so that several pieces in a row (graphs sampled one after the other, then
 // the frames compiled) move one progress bar once from start to end. Parts nest: an inner part
-// is a share of the outer one.
+// is a share of the outer one. Without work in progress on this thread it does nothing.
 class WorkPart {
 public:
   WorkPart(double from, double to);
@@ -83,7 +83,8 @@ public:
   WorkPart& operator=(const WorkPart&) = delete;
 
 private:
-  double m_from, m_to; // the part in force before this one
+  bool m_active = false;
+  double m_from = 0.0, m_to = 1.0; // the part in force before this one
 };
 
 // Reports a step of the work in progress; true when there is none. False once it is cancelled.

@@ -16,6 +16,8 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstddef>
+#include <functional>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -111,6 +113,11 @@ std::optional<std::string> DerivativeOf(const std::string& text) {
 
 // How a step of the call ends.
 enum class Flow { Continue, ReturnTrue, ReturnFalse };
+
+// The share of a long sampling that laying its arrays out takes in the progress window (the
+// memory of a large array is slow to come the first time): of the whole call, and of a branch
+// that lays out value grids.
+constexpr double LayoutShare = 0.3;
 
 // Running minimum and maximum of sampled values with the strict tests of the value range.
 struct Range {
@@ -216,9 +223,10 @@ public:
 private:
   Flow Compile(const std::string& text, SampledFormula& out);
   Flow CompilePartial(const std::string& text, const char* variable, SampledFormula& out);
-  void LayOut();
-  void ReserveStill();
-  void ReserveFramed();
+  // False when the work the call is part of was cancelled meanwhile.
+  bool LayOut();
+  bool LayOutStill();
+  bool LayOutFramed();
   bool Parallel(std::initializer_list<const SampledFormula*> used) const;
   template <class Row>
   bool SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row);
@@ -302,8 +310,12 @@ bool Sampler::Run() {
   stepW = g.StepW;
   frames = FrameCount;
 
-  // 3. Lay out the arrays.
-  LayOut();
+  // 3. Lay out the arrays. Many frames take long: the memory is touched for the first time.
+  {
+    WorkPart layout(0.0, LayoutShare);
+    if (!LayOut()) return false;
+  }
+  WorkPart sampling(LayoutShare, 1.0);
 
   // 4. Step sizes. Animated kinds always get their frame step, whatever their Animation flag.
   du = sampling::StepOf(g.MinU, g.MaxU, stepU);
@@ -398,7 +410,10 @@ Flow Sampler::CompilePartial(const std::string& text, const char* variable, Samp
   return Compile(derivative, out);
 }
 
-void Sampler::LayOut() {
+bool Sampler::LayOut() {
+  auto step = [this](std::size_t done, std::size_t total) {
+    return Reported(int64_t(done), int64_t(total));
+  };
   const int32_t t = g.GraphType;
   g.Vert3D.Allocate({stepU, stepV});
   if (g.ShowSurPX) g.VertPX.Allocate({stepU, stepV});
@@ -411,26 +426,60 @@ void Sampler::LayOut() {
   g.VertDev2.AllocateOnFirstUse({stepU, stepV});
   if (g.ShowJO) g.VertJO.Allocate({stepU, stepV});
   // The animated arrays always get points, so that drawing never meets an empty element.
-  if (t == PointAnimation) g.Anim1D.Allocate({frames});
-  if (t == Curve2DAnimation) g.Anim2D.Allocate({stepV, frames});
-  if (t == Ribbon25DAnimation) g.AnimRibbon.Allocate({1, stepV, frames});
-  if (t == Curve3DAnimation) g.AnimCurve3D.Allocate({stepU, frames});
-  if (t == Surface3DAnimation) g.Anim3D.Allocate({stepU, stepV, frames});
+  if (t == PointAnimation && !g.Anim1D.Allocate({frames}, step)) return false;
+  if (t == Curve2DAnimation && !g.Anim2D.Allocate({stepV, frames}, step)) return false;
+  if (t == Ribbon25DAnimation && !g.AnimRibbon.Allocate({1, stepV, frames}, step)) return false;
+  if (t == Curve3DAnimation && !g.AnimCurve3D.Allocate({stepU, frames}, step)) return false;
+  if (t == Surface3DAnimation && !g.Anim3D.Allocate({stepU, stepV, frames}, step)) return false;
   if (t == Function4DAnimation) g.Anim4D.LayoutWithoutPoints({stepU, stepV, stepW, frames});
+  return true;
 }
 
-// The value grids grow to the counts of the call (they never shrink: what an earlier, larger
-// sampling wrote beyond the counts stays).
-void Sampler::ReserveStill() {
-  for (ValueGrid<3>* grid : {&g.SampleGrid1, &g.SampleGrid2, &g.SampleGrid3, &g.SampleGridV})
-    grid->Reserve({stepU, stepV, stepW});
+// The value grids are laid out for the counts of the call, each a quarter of the work. Up to the
+// fixed size that grids have always had (`kept`), a grid does not shrink: the samples beyond
+// smaller counts keep what an earlier call wrote there. Beyond it, storage that smaller counts no
+// longer need is given back.
+template <int Rank>
+bool LayOutGrids(std::array<ValueGrid<Rank>*, 4> grids, const std::array<int32_t, Rank>& upper,
+                 const std::array<int32_t, Rank>& kept,
+                 const std::function<bool(std::size_t, std::size_t)>& step) {
+  for (size_t n = 0; n < grids.size(); ++n) {
+    std::array<int32_t, Rank> bounds = upper;
+    for (size_t d = 0; d < size_t(Rank); ++d)
+      bounds[d] = std::max(upper[d], std::min(grids[n]->Upper(int(d)), kept[d]));
+    WorkPart part(double(n) / 4.0, double(n + 1) / 4.0);
+    if (!grids[n]->LayOut(bounds, step)) return false;
+  }
+  return true;
+}
+
+// The fixed size of the still grids (101 samples each way) and of the frame grids (51 samples
+// each way, 11 frame steps).
+constexpr std::array<int32_t, 3> StillGridsKept{100, 100, 100};
+constexpr std::array<int32_t, 4> FrameGridsKept{50, 50, 50, 10};
+
+bool Sampler::LayOutStill() {
+  WorkPart layout(0.0, LayoutShare);
+  if (!LayOutGrids<3>({&g.SampleGrid1, &g.SampleGrid2, &g.SampleGrid3, &g.SampleGridV},
+                      {stepU, stepV, stepW}, StillGridsKept,
+                      [this](std::size_t done, std::size_t total) {
+                        return Reported(int64_t(done), int64_t(total));
+                      }))
+    return false;
   still = GridWriter<3>(g.SampleGrid1, g.SampleGrid2, g.SampleGrid3, g.SampleGridV);
+  return true;
 }
 
-void Sampler::ReserveFramed() {
-  for (ValueGrid<4>* grid : {&g.FrameGrid1, &g.FrameGrid2, &g.FrameGrid3, &g.FrameGridV})
-    grid->Reserve({stepU, stepV, stepW, frames});
+bool Sampler::LayOutFramed() {
+  WorkPart layout(0.0, LayoutShare);
+  if (!LayOutGrids<4>({&g.FrameGrid1, &g.FrameGrid2, &g.FrameGrid3, &g.FrameGridV},
+                      {stepU, stepV, stepW, frames}, FrameGridsKept,
+                      [this](std::size_t done, std::size_t total) {
+                        return Reported(int64_t(done), int64_t(total));
+                      }))
+    return false;
   framed = GridWriter<4>(g.FrameGrid1, g.FrameGrid2, g.FrameGrid3, g.FrameGridV);
+  return true;
 }
 
 // Whether a loop over these formulas may run on several threads: its results must not depend on
@@ -800,9 +849,8 @@ void Sampler::ImplicitColumn(float u, float v, float t, Range& range,
 
 bool Sampler::Surfaces() {
   const bool implicit = g.FunForm == Implicit;
-  if (implicit) {
-    ReserveStill();
-  }
+  if (implicit && !LayOutStill()) return false;
+  WorkPart sampling(implicit ? LayoutShare : 0.0, 1.0);
   const bool parallel = implicit
                             ? Parallel({&fX})
                             : Parallel({&fX, &fY, &fZ}) && (!g.ShowSurPX || Parallel({&fPX})) &&
@@ -897,9 +945,8 @@ bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, flo
 
 bool Sampler::AnimatedSurface() {
   const bool implicit = g.FunForm == Implicit && g.CoordType == Cartesian3D;
-  if (implicit) {
-    ReserveFramed();
-  }
+  if (implicit && !LayOutFramed()) return false;
+  WorkPart sampling(implicit ? LayoutShare : 0.0, 1.0);
   const bool parallel = g.FunForm == Implicit   ? Parallel({&fX})
                         : g.FunForm == Explicit ? Parallel({&fZ})
                                                 : Parallel({&fX, &fY, &fZ});
@@ -970,8 +1017,8 @@ bool Sampler::Start4D() {
 }
 
 void Sampler::Grid4D() {
-  if (!Start4D()) return;
-  ReserveStill();
+  if (!Start4D() || !LayOutStill()) return;
+  WorkPart sampling(LayoutShare, 1.0);
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
   Range all;
   SampleRows(stepU + 1, perRow, Parallel4D(), all, [&](int64_t row, Range& range) {
@@ -986,8 +1033,8 @@ void Sampler::Grid4D() {
 }
 
 void Sampler::Grid4DAnimated() {
-  if (!Start4D()) return;
-  ReserveFramed();
+  if (!Start4D() || !LayOutFramed()) return;
+  WorkPart sampling(LayoutShare, 1.0);
   // Frame step outermost, then x: one flat index f * (StepU + 1) + i keeps that order.
   const int64_t rows = int64_t(frames + 1) * (stepU + 1);
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
