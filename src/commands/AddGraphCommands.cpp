@@ -14,6 +14,7 @@
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
 #include "platform/WorkProgress.h"
+#include "sampling/Sampling.h"
 #include "view/camera/SceneLight.h"
 #include "view/window/MainWindowCommands.h"
 

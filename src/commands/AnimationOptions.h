@@ -57,10 +57,6 @@ std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost
 // left to the caller.
 bool SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller = nullptr);
 
-// The share of a new frame count's work that sampling takes in the progress window; compiling
-// the frames takes the rest (measured on an animated surface of 10,000 frames: 2.6 s of 22 s).
-inline constexpr double SamplingShareOfFrameWork = 0.15;
-
 // The "Options..." command around its dialog: showDialog shows the dialog modally (its OK applies
 // the settings). When the frame count changed, every shown graph is sampled again and the scene
 // built and presented, with a progress window and Cancel when that takes long; Cancel gives the

@@ -6,9 +6,9 @@
 #include "document/SaveCommands.h"
 #include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
-#include "model/GraphContainer.h"
 #include "model/Graph.h"
 #include "model/GraphCaption.h"
+#include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
@@ -105,15 +105,14 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
       const bool negative = g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || frames < 0;
       unfit.push_back("graph " + std::to_string(i + 1) + " (StepU " + std::to_string(g.StepU) +
                       ", StepV " + std::to_string(g.StepV) + ", StepW " + std::to_string(g.StepW) +
-                      ", " + std::to_string(frames) + " frames: " +
-                      (negative ? "a count below 0" : "too large") + ")");
+                      ", " + std::to_string(frames) +
+                      " frames: " + (negative ? "a count below 0" : "too large") + ")");
       continue;
     }
     total += *bytes;
     sizes.emplace_back(*bytes, i + 1);
   }
-  if (!unfit.empty())
-    return "the step counts of " + GraphList(unfit) + " cannot be sampled";
+  if (!unfit.empty()) return "the step counts of " + GraphList(unfit) + " cannot be sampled";
   if (total <= budget) return std::nullopt;
   std::stable_sort(sizes.begin(), sizes.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -121,8 +120,8 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
   for (const auto& [bytes, number] : sizes)
     largest.push_back("graph " + std::to_string(number) + " (" + MemoryText(bytes) + ")");
   return "its graphs would need " + MemoryText(total) +
-         " of memory for their samples and their drawing, more than the " +
-         MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) + ")";
+         " of memory for their samples and their drawing, more than the " + MemoryText(budget) +
+         " a document may use (the largest: " + GraphList(largest) + ")";
 }
 
 std::string OpenFailureMessage(const std::string& path, const std::string& problem) {
@@ -144,6 +143,7 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
   GraphCaptioner captions;
   std::vector<std::string> samplingFailures;
   int number = 1;
+  const double graphs = static_cast<double>(std::max<size_t>(doc.graphs.size(), 1));
   for (ParsedGraph& parsed : doc.graphs) {
     // The user cancelled the opening: no more graphs are sampled (see below).
     if (WorkWasCancelled()) break;
@@ -162,6 +162,8 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
       // A graph that cannot be sampled stays in the document (it draws nothing); what its
       // sampling had to say is named with the graph once the document is open.
       GatheredMessages gathered;
+      WorkPart part(SamplingShareOfFrameWork * (number - 1) / graphs,
+                    SamplingShareOfFrameWork * number / graphs);
       try {
         g.GetPoints();
       } catch (const std::exception& e) {
@@ -180,6 +182,8 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
     samplingFailures.clear();
   }
 
+  // The rest of the work is compiling the scene (when the updates held back are released).
+  WorkPart compiling(SamplingShareOfFrameWork, 1.0);
   DocumentAxes() = doc.axes;
   AxisScaleMode = doc.scale.mode;
   AxisRatioX = doc.scale.ratioX;
@@ -254,8 +258,8 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     FramesPerSecond = speedBefore;
     host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
     host.RemoveAllGraphs();
-    MsgBox("The opening of \"" + path + "\" was cancelled: the document is empty.",
-           MsgButtons::OK, MsgIcon::Information, "Note");
+    MsgBox("The opening of \"" + path + "\" was cancelled: the document is empty.", MsgButtons::OK,
+           MsgIcon::Information, "Note");
     return true;
   }
   if (!doc->warning.empty()) MsgBox(doc->warning, MsgButtons::OK, MsgIcon::Exclamation, "Warning");

@@ -5,7 +5,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-
 #include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
 #include "commands/GraphList.h"

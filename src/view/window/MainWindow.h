@@ -74,8 +74,7 @@ public:
   // registers the document type with the desktop ($XDG_DATA_HOME), and opens the document that
   // the command line names (its whole text) or starts an empty 2D document. Runs once; every
   // step is guarded, so a step that fails is skipped and the next one runs.
-  void Form_Load(const std::string& commandLine = "",
-                 StartDocument open = StartDocument::AtOnce);
+  void Form_Load(const std::string& commandLine = "", StartDocument open = StartDocument::AtOnce);
   bool Loaded() const { return m_loaded; }
   // True while the command-line document waits for the view's first frame.
   bool StartDocumentPending() const { return m_startDocument.has_value(); }
