@@ -99,7 +99,7 @@ bool WorkWasCancelled();
 class ScriptedProgressShower : public ProgressShower {
 public:
   std::vector<std::string> labels;
-  int64_t steps = 0;         // steps reported, over all windows
+  int64_t steps = 0;        // steps reported, over all windows
   int64_t cancelAtStep = -1; // the step (counted from 1) whose answer is Cancel; -1 never
   std::unique_ptr<WorkProgress> Begin(const std::string& label) override;
 };

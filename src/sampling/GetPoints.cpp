@@ -4,8 +4,8 @@
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
 
-#include "formula/Derivative.h"
 #include "formula/FormulaParser.h"
+#include "formula/Derivative.h"
 #include "formula/FormulaText.h"
 #include "model/Graph.h"
 #include "model/ProgramState.h"

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+
 #include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
 #include "commands/GraphList.h"
