@@ -66,8 +66,11 @@ int main(int argc, char** argv) {
 
   // The window shows itself first; a document named on the command line is opened once it is on
   // screen, so that a document that takes long to sample shows its progress and can be cancelled.
+  // A picture taken unattended opens it at once, as it always has, so pictures stay as they were.
   MainWindow window;
-  window.Form_Load(args.join(' ').toStdString(), MainWindow::StartDocument::AfterFirstFrame);
+  window.Form_Load(args.join(' ').toStdString(), screenshot.isEmpty()
+                                                     ? MainWindow::StartDocument::AfterFirstFrame
+                                                     : MainWindow::StartDocument::AtOnce);
   // A picture of the view alone comes from a window of a fixed, modest size, so that pictures
   // made on different screens match.
   if (viewOnly) window.resize(800, 600);
