@@ -64,8 +64,13 @@ int main(int argc, char** argv) {
   UnattendedPrompter unattended;
   if (!screenshot.isEmpty()) SetPrompter(&unattended);
 
+  // The window shows itself first; a document named on the command line is opened once it is on
+  // screen, so that a document that takes long to sample shows its progress and can be cancelled.
+  // A picture taken unattended opens it at once, as it always has, so pictures stay as they were.
   MainWindow window;
-  window.Form_Load(args.join(' ').toStdString());
+  window.Form_Load(args.join(' ').toStdString(), screenshot.isEmpty()
+                                                     ? MainWindow::StartDocument::AfterFirstFrame
+                                                     : MainWindow::StartDocument::AtOnce);
   // A picture of the view alone comes from a window of a fixed, modest size, so that pictures
   // made on different screens match.
   if (viewOnly) window.resize(800, 600);
@@ -80,18 +85,26 @@ int main(int argc, char** argv) {
       // Ends without closing the window, so no question about saving is asked.
       QApplication::exit(saved && !unattended.errorShown ? 0 : 1);
     };
-    // The picture is taken once the view has presented its first frame (the scene is compiled
-    // by then), after the events already queued have run; a view that never presents one is
-    // taken after ten seconds all the same.
+    // The picture is taken once the view has presented its first frame of the document (the
+    // scene is compiled by then), after the events already queued have run; a view that never
+    // presents one is taken after ten seconds all the same.
     auto taken = std::make_shared<bool>(false);
     auto once = [take, taken] {
       if (*taken) return;
       *taken = true;
       take();
     };
-    QObject::connect(window.View(), &QOpenGLWidget::frameSwapped, &window,
-                     [once] { QTimer::singleShot(0, qApp, once); });
-    QTimer::singleShot(10000, &window, once);
+    auto arm = [&window, once] {
+      QObject::connect(window.View(), &QOpenGLWidget::frameSwapped, &window,
+                       [once] { QTimer::singleShot(0, qApp, once); });
+      QTimer::singleShot(10000, &window, once);
+      window.View()->update();
+    };
+    if (window.StartDocumentPending())
+      QObject::connect(&window, &MainWindow::StartDocumentOpened, &window, arm,
+                       Qt::SingleShotConnection);
+    else
+      arm();
   }
   return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 
 #include "commands/AnimationOptions.h"
 #include "commands/GraphCommandHost.h"
+#include "document/GraphRemoval.h"
 #include "model/AxesSettings.h"
 #include "model/GraphContainer.h"
 #include "model/Graph.h"
@@ -12,6 +13,8 @@
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
+#include "platform/WorkProgress.h"
+#include "sampling/Sampling.h"
 #include "view/camera/SceneLight.h"
 #include "view/window/MainWindowCommands.h"
 
@@ -235,14 +238,51 @@ void AddGraphCommand(const AddCommandSpec& spec, GraphCommandHost& host) {
 
   // The new graph is the last of AllGraphs; its row is the last row.
   const int32_t count = AllGraphs.FunSurfs.Count();
-  Graph& graph = *AllGraphs.FunSurfs.Item(count);
-  if (spec.samples) host.SampleGraph(graph);
-  // The other animated graphs were sampled with the former frame count.
-  if (FrameCount != saved.frameCount)
-    for (const auto& shown : ShownGraphs.FunSurfs)
-      if (shown.get() != &graph && shown->Animation) host.SampleGraph(*shown);
-  host.AddListRow(CommandRowCaption(spec, graph));
-  host.SetListRowChecked(count - 1, true);
+  const std::shared_ptr<Graph> added = AllGraphs.FunSurfs.Item(count);
+  Graph& graph = *added;
+  const bool framesChanged = FrameCount != saved.frameCount;
+  bool cancelled = false, rowAdded = false;
+  {
+    // Sampling the graph (and the others, sampled with the former frame count) and compiling its
+    // frames may take long: past about a second a progress window offers Cancel.
+    WorkScope work(GraphKind(graph).Animated
+                       ? "Sampling and compiling " + std::to_string(FrameCount + 1) + " frames..."
+                       : std::string("Sampling and compiling the graph..."));
+    {
+      WorkPart sampling(0.0, SamplingShareOfFrameWork);
+      if (spec.samples) {
+        WorkPart own(0.0, framesChanged ? 0.5 : 1.0);
+        host.SampleGraph(graph);
+      }
+      if (framesChanged && !work.Cancelled()) {
+        WorkPart others(0.5, 1.0);
+        SampleForNewFrameCount(host, &graph);
+      }
+      cancelled = work.Cancelled();
+    }
+    if (!cancelled) {
+      host.AddListRow(CommandRowCaption(spec, graph));
+      rowAdded = true;
+      WorkPart compiling(SamplingShareOfFrameWork, 1.0);
+      host.SetListRowChecked(count - 1, true);
+      cancelled = work.Cancelled();
+    }
+  }
+  if (!cancelled) return;
+  // Cancel takes the new graph out again and gives a new frame count back, with the samples and
+  // pictures of before.
+  if (ShownGraphs.FunSurfs.Contains(GraphKey(graph))) ShownGraphs.FunSurfs.Remove(GraphKey(graph));
+  AllGraphs.FunSurfs.Remove(count);
+  if (rowAdded) host.RemoveListRow(count - 1);
+  if (GraphIdCounter == graph.ID) --GraphIdCounter;
+  PlaybackFollowsShownGraphs(host);
+  if (framesChanged) {
+    saved.Restore();
+    host.SetTimerInterval(TimerIntervalFor(FramesPerSecond));
+    SampleForNewFrameCount(host);
+  }
+  host.BuildScene();
+  host.Display(CurrentFrame);
 }
 
 std::string AddedGraphCaption(const Graph& graph, int32_t documentType) {

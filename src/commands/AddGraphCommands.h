@@ -5,7 +5,9 @@
 // added a graph: the animation settings (two-sided lighting off, plain axis fonts, the timer
 // interval), the scene rotation of the kind, sampling where the kind needs it, one row in the
 // graph list with the command's caption, and its check, which shows the graph. A dialog that is
-// cancelled leaves everything as it was.
+// cancelled leaves everything as it was. Sampling and compiling the new graph (and the other
+// graphs, for a frame count the dialog changed) show a progress window with Cancel once they take
+// about a second; Cancel takes the graph out again and gives the frame count before back.
 //
 // The dialogs live above the commands: each dialog kind registers the function that prepares and
 // shows it (SetAddDialog); the program registers every one before the window is made.

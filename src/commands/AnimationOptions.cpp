@@ -2,13 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
+#include "commands/AddGraphCommands.h"
 #include "commands/GraphCommandHost.h"
 #include "model/GraphContainer.h"
+#include "model/GraphKinds.h"
 #include "model/ProgramState.h"
+#include "platform/ShownText.h"
 #include "platform/VbRuntime.h"
 #include "platform/WorkProgress.h"
+#include "sampling/Sampling.h"
 
 namespace {
 
@@ -18,6 +23,34 @@ std::optional<int64_t> WholeOfText(const std::string& text) {
   const double value = vb::RoundHalfEven(vb::Val(text));
   if (!std::isfinite(value) || std::fabs(value) > 2147483647.0) return std::nullopt;
   return static_cast<int64_t>(value);
+}
+
+// How many characters of a graph's row a message quotes.
+constexpr std::size_t QuotedCaptionChars = 80;
+
+std::string MemoryText(std::size_t bytes) {
+  const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
+  char text[32];
+  if (mb >= 1024.0)
+    std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
+  else
+    std::snprintf(text, sizeof text, "%.0f MB", std::max(mb, 1.0));
+  return text;
+}
+
+// A graph as the user finds it: its number in the graph list and its row.
+std::string GraphName(const Graph& g, const GraphListHost& host) {
+  const int32_t position = AllGraphs.FunSurfs.PositionOf(GraphKey(g));
+  std::string caption = position >= 1 ? host.ListRowCaption(position - 1) : std::string();
+  if (caption.empty()) caption = AddedGraphCaption(g, DocumentType);
+  return "graph " + std::to_string(position) + " (\"" + ShortenedLine(caption, QuotedCaptionChars) +
+         "\")";
+}
+
+// The bytes a graph's samples take with a frame count; nothing when they cannot be laid out.
+std::optional<std::size_t> BytesWithFrames(const Graph& g, int32_t frames) {
+  return SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW, frames,
+                       g.ShowSurPX, g.ShowSurPY, g.ShowJO);
 }
 
 } // namespace
@@ -56,10 +89,52 @@ void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost&
   host.SetTimerInterval(TimerIntervalFor(FramesPerSecond));
 }
 
-void SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller) {
+std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost& host,
+                                             const Graph* changed, std::size_t changedBytes) {
+  const std::string count = std::to_string(frames) + (frames == 1 ? " frame" : " frames");
+  const std::string stays = " The number of frames stays " + std::to_string(FrameCount) + ".";
+  for (const auto& g : ShownGraphs.FunSurfs) {
+    if (g.get() == changed || !GraphKind(*g).SampledWhenShown) continue;
+    if (!BytesWithFrames(*g, frames) && BytesWithFrames(*g, FrameCount)) {
+      std::string name = GraphName(*g, host);
+      name[0] = 'G';
+      return name + " cannot be sampled with " + count + ": its samples would not fit in memory." +
+             stays;
+    }
+  }
+  // The budget is the whole document's: a hidden graph is sampled with the count once shown.
+  std::size_t before = changedBytes, after = changedBytes, largestBytes = 0;
+  const Graph* largest = nullptr;
+  for (const auto& g : AllGraphs.FunSurfs) {
+    if (g.get() == changed || !GraphKind(*g).SampledWhenShown) continue;
+    const std::size_t bytes = BytesWithFrames(*g, frames).value_or(0);
+    after += bytes;
+    before += BytesWithFrames(*g, FrameCount).value_or(0);
+    if (bytes > largestBytes) largestBytes = bytes, largest = g.get();
+  }
+  const std::size_t budget = DocumentSamplingBudget();
+  if (after <= budget || after <= before) return std::nullopt;
+  std::string text = "The graphs cannot be sampled with " + count + ": their samples would need " +
+                     MemoryText(after) + " of memory for their samples and their drawing, more " +
+                     "than the " + MemoryText(budget) + " a document may use";
+  if (largest)
+    text += " (the largest: " + GraphName(*largest, host) + ", " + MemoryText(largestBytes) + ")";
+  return text + "." + stays;
+}
+
+bool SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller) {
   host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
-  for (const auto& graph : ShownGraphs.FunSurfs)
-    if (graph.get() != sampledByCaller) host.SampleGraph(*graph);
+  const int32_t graphs = ShownGraphs.FunSurfs.Count();
+  // The bounds are asked again for every graph: a message box of the sampling lets other events
+  // run.
+  for (int32_t i = 1; i <= graphs && i <= ShownGraphs.FunSurfs.Count(); ++i) {
+    const std::shared_ptr<Graph> graph = ShownGraphs.FunSurfs.Item(i);
+    if (graph.get() == sampledByCaller) continue;
+    WorkPart part(double(i - 1) / graphs, double(i) / graphs);
+    host.SampleGraph(*graph);
+    if (!ReportWorkStep(1, 1)) return false;
+  }
+  return true;
 }
 
 void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDialog) {
@@ -70,14 +145,14 @@ void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDi
   bool cancelled = false;
   {
     // Many frames take long to sample and compile: past about a second a progress window offers
-    // Cancel. The graphs are counted as steps of the sampling; the compilation counts its frames.
+    // Cancel. Sampling reports its steps graph by graph; the compilation counts its frames.
     WorkScope work("Sampling and compiling " + std::to_string(FrameCount + 1) + " frames...");
-    const int32_t graphs = ShownGraphs.FunSurfs.Count();
-    for (int32_t i = 1; i <= graphs && i <= ShownGraphs.FunSurfs.Count() && !cancelled; ++i) {
-      host.SampleGraph(*ShownGraphs.FunSurfs.Item(i));
-      cancelled = !ReportWorkStep(i, graphs);
+    {
+      WorkPart sampling(0.0, SamplingShareOfFrameWork);
+      cancelled = !SampleForNewFrameCount(host);
     }
     if (!cancelled) {
+      WorkPart compiling(SamplingShareOfFrameWork, 1.0);
       host.BuildScene();
       cancelled = work.Cancelled();
     }

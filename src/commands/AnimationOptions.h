@@ -4,6 +4,7 @@
 // to even; a value outside its range is refused with a message and changes nothing. The timer
 // interval is 1000 / speed rounded, never below 1 ms (a 0 ms timer never ticks).
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -13,6 +14,7 @@
 
 class Graph;
 class GraphCommandHost;
+class GraphListHost;
 
 // The frames of an animation and its speed in frames per second (at most MaxFramesPerSecond, the
 // fastest speed whose timer interval rounds to 1 ms rather than 0).
@@ -37,10 +39,23 @@ int32_t TimerIntervalFor(int32_t framesPerSecond);
 // Sets FrameCount, FramesPerSecond and the timer interval.
 void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost& host);
 
+// Why the graphs cannot take `frames` frames: one message naming the first shown graph whose
+// samples would then not fit in memory, or, when the samples of all the document's graphs would
+// need more than the document's memory budget, the largest of them; it ends with the number of
+// frames in force. Nothing when they can. A graph that cannot be sampled with the count in force
+// either is not held against the new one. `changed` is a graph a dialog is about to commit in
+// place (or null): its dialog judges it, and its samples are counted as `changedBytes`. Asked
+// before anything changes, so that a refused count leaves the samples and pictures as they are.
+std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost& host,
+                                             const Graph* changed = nullptr,
+                                             std::size_t changedBytes = 0);
+
 // After the frame count changed: every shown graph but `sampledByCaller` (which its caller
-// samples itself, or null) is sampled again for the new count, and the Animation Options texts
-// show it. Building and presenting the scene is left to the caller.
-void SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller = nullptr);
+// samples itself, or null) is sampled again for the new count, each an equal part of the work in
+// progress, and the Animation Options texts show it. False when the user cancelled the work
+// (the graphs after the one cancelled keep their samples). Building and presenting the scene is
+// left to the caller.
+bool SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller = nullptr);
 
 // The "Options..." command around its dialog: showDialog shows the dialog modally (its OK applies
 // the settings). When the frame count changed, every shown graph is sampled again and the scene

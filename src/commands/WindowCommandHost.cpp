@@ -19,6 +19,10 @@ public:
     const QListWidgetItem* item = m_window.List1()->item(row);
     return item && item->checkState() == Qt::Checked;
   }
+  std::string ListRowCaption(int32_t row) const override {
+    const QListWidgetItem* item = m_window.List1()->item(row);
+    return item ? item->text().toStdString() : std::string();
+  }
   void AddListRow(const std::string& caption) override { m_window.AddListRow(caption); }
   void SetListRowChecked(int32_t row, bool checked) override {
     m_window.SetListRowChecked(row, checked);

@@ -50,6 +50,16 @@ void AnimationOptionsDialog::Command1_Click() {
     MsgBox(message, MsgButtons::OK, MsgIcon::Exclamation, "Note");
     return;
   }
+  // A frame count that a graph cannot take is refused before anything changes.
+  if (settings->frameCount != FrameCount) {
+    if (const std::optional<std::string> problem =
+            FrameCountProblem(settings->frameCount, m_host)) {
+      MsgBox(*problem, MsgButtons::OK, MsgIcon::Exclamation, "Error");
+      Text1->setFocus();
+      Text1->selectAll();
+      return;
+    }
+  }
   ApplyAnimationSettings(*settings, m_host);
   accept();
 }

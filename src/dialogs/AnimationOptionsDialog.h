@@ -1,7 +1,7 @@
 #pragma once
 // The Animation Options dialog ("Animation Options"): the number of frames and the speed of
 // animations. OK sets FrameCount, FramesPerSecond and the timer interval, or refuses a value with
-// a message and stays open; Cancel changes nothing.
+// a message and stays open (also a frame count that a graph cannot take); Cancel changes nothing.
 
 #include <QDialog>
 

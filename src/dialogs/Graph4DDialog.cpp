@@ -25,6 +25,8 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/VbRuntime.h"
+#include "platform/WorkProgress.h"
+#include "sampling/Sampling.h"
 
 using namespace DialogFields;
 
@@ -594,6 +596,20 @@ void Graph4DDialog::Command1_Click() {
       if (prop == stepProps[axis]) steps = std::get<int32_t>(value);
     gridRows[size_t(axis)] = steps + 1;
   }
+  // A frame count that another graph cannot take is refused before anything changes; this
+  // graph's own samples, with the counts it will have, are counted beside the others'.
+  if (frames) {
+    const std::size_t ownBytes =
+        SamplingBytes(Function4DAnimation, Explicit, Cartesian3D, gridRows[0] - 1, gridRows[1] - 1,
+                      gridRows[2] - 1, *frames)
+            .value_or(0);
+    if (const std::optional<std::string> problem =
+            FrameCountProblem(*frames, m_host, m_selected.get(), ownBytes)) {
+      Refuse(*problem, Text23);
+      Text23->selectAll();
+      return;
+    }
+  }
   // The slice and iso-value lists, read back; a list left as the fill wrote it keeps the graph's
   // own values.
   bool stepsChanged = false;
@@ -657,8 +673,8 @@ void Graph4DDialog::Command1_Click() {
   request.writes = std::move(*writes);
   request.extra = [this, slices, isoValues, frames](Graph& g) {
     // The other shown graphs follow a new frame count as Animation Options makes them; the
-    // commit samples this one.
-    if (frames) SampleForNewFrameCount(m_host, &g);
+    // commit samples this one. A graph being added is sampled, with the others, by its command.
+    if (frames && m_selected) SampleForNewFrameCount(m_host, &g);
     for (int axis = 0; axis < 3; ++axis) {
       if (!slices[size_t(axis)]) continue;
       const SliceAxis& a = SliceAxes[axis];
@@ -684,7 +700,24 @@ void Graph4DDialog::Command1_Click() {
   // The commit samples with the new count (and judges its size by it); a refusal restores it.
   const int32_t framesBefore = FrameCount;
   if (frames) FrameCount = *frames;
-  if (GraphDialogCommit(request, m_selected, m_host)) {
+  bool committed = false, cancelled = false;
+  {
+    // An edited graph is sampled, with the others for a new count, and the frames compiled here:
+    // past about a second a progress window offers Cancel.
+    std::optional<WorkScope> work;
+    if (frames && m_selected)
+      work.emplace("Sampling and compiling " + std::to_string(FrameCount + 1) + " frames...");
+    committed = GraphDialogCommit(request, m_selected, m_host);
+    cancelled = work && work->Cancelled();
+  }
+  if (committed && cancelled) {
+    // The change stays, with the frame count before and the samples and pictures it gives.
+    FrameCount = framesBefore;
+    SampleForNewFrameCount(m_host);
+    m_host.BuildScene();
+    m_host.Display(CurrentFrame);
+  }
+  if (committed) {
     accept();
     return;
   }

@@ -23,6 +23,8 @@ public:
   virtual int32_t ListCount() const = 0;
   virtual int32_t ListIndex() const = 0;
   virtual bool ListRowChecked(int32_t row) const = 0;
+  // The text of a row (empty when the host shows none).
+  virtual std::string ListRowCaption(int32_t /*row*/) const { return {}; }
   // Appends an unchecked row.
   virtual void AddListRow(const std::string& caption) = 0;
   // Checks or clears the box of a row; raises the list's check event (List1_ItemCheck), also when

@@ -12,6 +12,7 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
+#include "platform/WorkProgress.h"
 #include "sampling/Sampling.h"
 
 #include <algorithm>
@@ -143,7 +144,10 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
   GraphCaptioner captions;
   std::vector<std::string> samplingFailures;
   int number = 1;
+  const double graphs = static_cast<double>(std::max<size_t>(doc.graphs.size(), 1));
   for (ParsedGraph& parsed : doc.graphs) {
+    // The user cancelled the opening: no more graphs are sampled (see below).
+    if (WorkWasCancelled()) break;
     Graph& g = *parsed.graph;
     if (parsed.functionRecord) {
       if (parsed.read.animationBlock) {
@@ -159,6 +163,8 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
       // A graph that cannot be sampled stays in the document (it draws nothing); what its
       // sampling had to say is named with the graph once the document is open.
       GatheredMessages gathered;
+      WorkPart part(SamplingShareOfFrameWork * (number - 1) / graphs,
+                    SamplingShareOfFrameWork * number / graphs);
       try {
         g.GetPoints();
       } catch (const std::exception& e) {
@@ -170,7 +176,15 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
     host.AddListRow(captions.Caption(g, DocumentType));
     ++number;
   }
+  // Cancelled while its graphs were sampled: the document is left empty, and nothing of it is
+  // compiled.
+  if (WorkWasCancelled()) {
+    host.RemoveAllGraphs();
+    samplingFailures.clear();
+  }
 
+  // The rest of the work is compiling the scene (when the updates held back are released).
+  WorkPart compiling(SamplingShareOfFrameWork, 1.0);
   DocumentAxes() = doc.axes;
   AxisScaleMode = doc.scale.mode;
   AxisRatioX = doc.scale.ratioX;
@@ -231,7 +245,24 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     if (problem) *problem = reason;
     return false;
   }
-  ApplyDocument(*doc, host);
+  // Sampling and compiling many frames takes long: past about a second a progress window offers
+  // Cancel, which leaves an empty document with the frame count and speed of before.
+  const int32_t framesBefore = FrameCount, speedBefore = FramesPerSecond;
+  bool cancelled = false;
+  {
+    WorkScope work("Opening \"" + ShortenedLine(path, QuotedFormulaChars) + "\"...");
+    ApplyDocument(*doc, host);
+    cancelled = work.Cancelled();
+  }
+  if (cancelled) {
+    FrameCount = framesBefore;
+    FramesPerSecond = speedBefore;
+    host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
+    host.RemoveAllGraphs();
+    MsgBox("The opening of \"" + path + "\" was cancelled: the document is empty.", MsgButtons::OK,
+           MsgIcon::Information, "Note");
+    return true;
+  }
   if (!doc->warning.empty()) MsgBox(doc->warning, MsgButtons::OK, MsgIcon::Exclamation, "Warning");
   return true;
 }

@@ -22,6 +22,9 @@ struct ParsedDocument;
 // sampled (not tables and vectors), and its caption row added unchecked; the axes; the scale
 // settings; every row checked (each check shows the graphs and builds the scene); when the shown
 // graphs are animated the playback commands, CurrentFrame 1 and its presentation; Zoom to Fit.
+// Sampling and compiling show a progress window with Cancel once they take about a second; Cancel
+// leaves an empty document of the file's kind, with the frame count and speed of before, and says
+// so (the result is then true).
 bool OpenDocument(const std::string& path, DocumentHost& host, std::string* problem);
 
 // Why the graphs of a document read by ParseDocumentText cannot be sampled: step counts that no
@@ -29,7 +32,8 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
 // the largest graphs). Nothing when they can.
 std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, std::size_t budget);
 
-// Applies a document read by ParseDocumentText, as OpenDocument does.
+// Applies a document read by ParseDocumentText, as OpenDocument does. When the work in progress
+// is cancelled while the graphs are sampled, the rest are not read and the document is emptied.
 void ApplyDocument(ParsedDocument& doc, DocumentHost& host);
 
 // File > Open...: when graphs are shown asks "Do you want to save the graphs?" (Yes saves and goes

@@ -13,8 +13,8 @@
 //     Allocate({upper bounds...}) and read with checked g.Vert3D(i, j). Unallocated arrays throw
 //     on access. Storage order: last index fastest.
 //   - VertTab3D (TablePoints) is the 201 x 201 table, rows created on first access.
-//   - The value grids (ValueGrid) grow with Reserve({upper bounds...}) to the step counts of the
-//     kinds that use them; nothing is allocated for other kinds.
+//   - The value grids (ValueGrid) are laid out with LayOut({upper bounds...}, step) for the step
+//     counts of the kinds that use them; nothing is allocated for other kinds.
 //   - GetPoints, GetBox (sampling), Draw (curve rendering), DrawLegend (surface rendering), Save
 //     and SaveTable (documents) are declared here and defined in their subsystems' folders.
 
@@ -164,7 +164,7 @@ public:
   // Still graphs (i, j, k) = (u, v, w sample); animated ones (i, j, k, frame step). Grids 1 .. 3
   // hold the sample's position and V its value: for a 4D graph the user's x, y, z (the 4D drawers
   // call them Grid4DX, Grid4DY, Grid4DZ, Grid4DW), for an implicit surface the point's x, y, z in
-  // scene order. Sampling sizes them with Reserve from StepU, StepV, StepW (and FrameCount).
+  // scene order. Sampling lays them out from StepU, StepV, StepW (and FrameCount).
   ValueGrid<3> SampleGrid1{"SampleGrid1"}, SampleGrid2{"SampleGrid2"}, SampleGrid3{"SampleGrid3"},
       SampleGridV{"SampleGridV"};
   ValueGrid<4> FrameGrid1{"FrameGrid1"}, FrameGrid2{"FrameGrid2"}, FrameGrid3{"FrameGrid3"},
@@ -213,6 +213,8 @@ public:
 
   // ---- operations defined by other subsystems ----
   // Sampling: fills the point arrays from the formulas; False when a formula fails to compile.
+  // Reports its steps to the work in progress (platform/WorkProgress.h); after its Cancel, False
+  // with the arrays laid out for the counts and sampled as far as it came.
   bool GetPoints();
   // Sampling: the graph's box in data units for an animation step (0 for still graphs).
   BoundingBox GetBox(int32_t lngAnimStep = 0);

@@ -60,6 +60,11 @@ private:
 inline constexpr std::size_t kMaxPointCells = std::size_t{1} << 25; // 33.5 million points
 inline constexpr std::size_t kMaxGridCells = std::size_t{1} << 24;  // 16.7 million values per grid
 
+// How many cells of a point array or value grid are written between two steps told to the caller
+// of a large layout: writing a large array for the first time takes long (the system hands its
+// memory over page by page), so the caller can show how far it is and stop.
+inline constexpr std::size_t kCellsPerLayoutStep = std::size_t{1} << 20;
+
 // Number of cells of inclusive upper bounds (0 when a bound is negative); saturates above limit.
 template <int Rank>
 std::size_t CellCountOf(const std::array<int32_t, Rank>& upper, std::size_t limit) {
@@ -86,21 +91,42 @@ public:
   // Lays the array out with the given inclusive upper bounds; every cell a new point. A negative
   // bound gives an array without cells. Throws std::length_error beyond kMaxPointCells.
   void Allocate(const std::array<int32_t, Rank>& upper) {
+    Allocate(upper, [](std::size_t, std::size_t) { return true; });
+  }
+  // The same, writing the new points kCellsPerLayoutStep at a time and telling step(done, total)
+  // in cells after each piece. When a step answers false the array is left without points (as
+  // after Release) and false comes back. A failed allocation throws with the array as it was.
+  template <class Step> bool Allocate(const std::array<int32_t, Rank>& upper, Step&& step) {
     const std::size_t n = CellCountOf<Rank>(upper, kMaxPointCells);
     if (n > kMaxPointCells)
       throw std::length_error(std::string(m_name) + ": too many points for the step counts");
     m_pending = 0;
-    if (m_cells.size() == n) {
-      // The same number of cells: new points written over the old ones, without giving the
-      // memory back and taking it again (for a large array, fresh pages from the system).
-      std::fill(m_cells.begin(), m_cells.end(), GraphPoint{});
-    } else {
-      std::vector<GraphPoint> cells(n);
+    // The same number of cells: new points written over the old ones, without giving the memory
+    // back and taking it again (for a large array, fresh pages from the system). Otherwise the
+    // old points go before the new ones are written, so that both are never held at once.
+    const bool over = m_cells.size() == n;
+    if (!over) {
+      std::vector<GraphPoint> cells;
+      cells.reserve(n);
       m_cells.swap(cells);
+    }
+    for (std::size_t done = 0; done < n;) {
+      const std::size_t next = std::min(n, done + kCellsPerLayoutStep);
+      if (over)
+        std::fill(m_cells.begin() + std::ptrdiff_t(done), m_cells.begin() + std::ptrdiff_t(next),
+                  GraphPoint{});
+      else
+        m_cells.resize(next);
+      done = next;
+      if (!step(done, n)) {
+        Release();
+        return false;
+      }
     }
     m_upper = upper;
     m_allocated = true;
     m_hasPoints = true;
+    return true;
   }
   // Lays the array out as Allocate does, but writes its new points only when a cell is first
   // reached: for arrays that most graphs never read (until then a read gives a new point).
@@ -201,9 +227,9 @@ private:
 };
 
 // A grid of single-precision samples, indices 0 .. upper on each axis, every element 0 until
-// written. Sampling sizes it from the step counts with Reserve, which only grows it and keeps
-// every value already stored at its index (a later, smaller sampling leaves the values beyond
-// its counts as the earlier one wrote them). Storage is contiguous, last index fastest.
+// written. Sampling lays it out for the step counts with LayOut, which keeps every value stored
+// at an index the new layout has; Reserve only grows it. Storage is contiguous, last index
+// fastest.
 template <int Rank> class ValueGrid {
 public:
   explicit ValueGrid(const char* name) : m_name(name) { m_upper.fill(-1); }
@@ -234,6 +260,31 @@ public:
     if (!m_values.empty()) CopyInto(values, grown);
     m_values.swap(values);
     m_upper = grown;
+  }
+
+  // Lays the grid out with exactly these upper bounds (negative ones count as 0): the values at
+  // indices both layouts hold stay, every other value is 0, and storage that a smaller layout no
+  // longer needs is given back. The new storage is written kCellsPerLayoutStep values at a time,
+  // step(done, total) told in cells after each piece; when a step answers false the grid is left
+  // as it was and false comes back. Throws std::length_error beyond kMaxGridCells.
+  template <class Step> bool LayOut(std::array<int32_t, Rank> upper, Step&& step) {
+    for (int32_t& u : upper)
+      u = std::max(u, 0);
+    if (upper == m_upper) return true;
+    const std::size_t n = CellCountOf<Rank>(upper, kMaxGridCells);
+    if (n > kMaxGridCells)
+      throw std::length_error(std::string(m_name) + ": the step counts need too large a grid");
+    std::vector<float> values;
+    values.reserve(n);
+    for (std::size_t done = 0; done < n;) {
+      done = std::min(n, done + kCellsPerLayoutStep);
+      values.resize(done, 0.0f);
+      if (!step(done, n)) return false;
+    }
+    if (!m_values.empty()) CopyOverlap(values, upper);
+    m_values.swap(values);
+    m_upper = upper;
+    return true;
   }
 
   int32_t Upper(int dim) const { return m_upper[static_cast<std::size_t>(dim)]; }
@@ -270,6 +321,23 @@ private:
       ThrowSubscript(m_name, idx.data(), Rank, lower.data(), m_upper.data());
     }
     return OffsetIn(m_upper, idx);
+  }
+  // Copies the values at the indices that both this grid and a layout with upper bounds `other`
+  // hold into target, laid out for `other`.
+  void CopyOverlap(std::vector<float>& target, const std::array<int32_t, Rank>& other) const {
+    std::array<int32_t, Rank> last{};
+    for (int d = 0; d < Rank; ++d)
+      last[d] = std::min(m_upper[d], other[d]);
+    std::array<int32_t, Rank> idx{};
+    for (;;) {
+      target[OffsetIn(other, idx)] = m_values[OffsetIn(m_upper, idx)];
+      int d = Rank - 1;
+      for (; d >= 0; --d) {
+        if (++idx[d] <= last[d]) break;
+        idx[d] = 0;
+      }
+      if (d < 0) return;
+    }
   }
   void CopyInto(std::vector<float>& target, const std::array<int32_t, Rank>& grown) const {
     std::array<int32_t, Rank> idx{};

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,8 +42,14 @@ public:
 ProgressShower& TheProgressShower();
 void SetProgressShower(ProgressShower* shower);
 
+// The clock the progress windows read, in milliseconds from any fixed start: a monotonic one
+// unless a test has set another (an empty function restores it), so tests move time themselves.
+using WorkClock = std::function<int64_t()>;
+void SetWorkClock(WorkClock clock);
+
 // The work in progress while it lives; scopes do not nest (an inner one only reports to the
-// outer one).
+// outer one). Only the thread that opened it reports to it: steps reported on other threads
+// (the workers of a parallel loop) are not shown.
 class WorkScope {
 public:
   explicit WorkScope(const std::string& label);
@@ -64,8 +71,29 @@ public:
   ProgressWindowHeld& operator=(const ProgressWindowHeld&) = delete;
 };
 
+// While it lives, the steps reported are those of one part of the work, the share from .. to (0
+// to 1) of the whole, so that several pieces in a row (graphs sampled one after the other, then
+// the frames compiled) move one progress bar once from start to end. Parts nest: an inner part
+// is a share of the outer one. Without work in progress on this thread it does nothing.
+class WorkPart {
+public:
+  WorkPart(double from, double to);
+  ~WorkPart();
+  WorkPart(const WorkPart&) = delete;
+  WorkPart& operator=(const WorkPart&) = delete;
+
+private:
+  bool m_active = false;
+  double m_from = 0.0, m_to = 1.0; // the part in force before this one
+};
+
 // Reports a step of the work in progress; true when there is none. False once it is cancelled.
 bool ReportWorkStep(int64_t done, int64_t total);
+// Whether this thread has work in progress that steps are reported to (a loop may then take its
+// work in pieces, to report between them).
+bool WorkInProgress();
+// Whether the work in progress has been cancelled (false when there is none).
+bool WorkWasCancelled();
 
 // A scripted stand-in: records the labels and the steps, and cancels at a given step.
 class ScriptedProgressShower : public ProgressShower {

@@ -10,11 +10,14 @@
 #include "model/Graph.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 
 #include <algorithm>
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstddef>
+#include <functional>
 #include <new>
 #include <optional>
 #include <stdexcept>
@@ -110,6 +113,11 @@ std::optional<std::string> DerivativeOf(const std::string& text) {
 
 // How a step of the call ends.
 enum class Flow { Continue, ReturnTrue, ReturnFalse };
+
+// The share of a long sampling that laying its arrays out takes in the progress window (the
+// memory of a large array is slow to come the first time): of the whole call, and of a branch
+// that lays out value grids.
+constexpr double LayoutShare = 0.3;
 
 // Running minimum and maximum of sampled values with the strict tests of the value range.
 struct Range {
@@ -215,12 +223,16 @@ public:
 private:
   Flow Compile(const std::string& text, SampledFormula& out);
   Flow CompilePartial(const std::string& text, const char* variable, SampledFormula& out);
-  void LayOut();
-  void ReserveStill();
-  void ReserveFramed();
+  // False when the work the call is part of was cancelled meanwhile.
+  bool LayOut();
+  bool LayOutStill();
+  bool LayOutFramed();
   bool Parallel(std::initializer_list<const SampledFormula*> used) const;
   template <class Row>
-  bool SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) const;
+  bool SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row);
+  // Tells the work in progress that `done` of `total` steps are sampled; false (and the call
+  // marked cancelled) once the user has cancelled it.
+  bool Reported(int64_t done, int64_t total);
   FormulaVars Vars() const { return FormulaVars{}; }
 
   // Branches; false when an evaluation gave no value (GetPoints then returns False at once).
@@ -264,6 +276,7 @@ private:
   GridWriter<3> still;
   GridWriter<4> framed;
   float du = 0, dv = 0, dw = 0, dt = 0;
+  bool cancelled = false; // the user cancelled the work this call is part of
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -297,8 +310,12 @@ bool Sampler::Run() {
   stepW = g.StepW;
   frames = FrameCount;
 
-  // 3. Lay out the arrays.
-  LayOut();
+  // 3. Lay out the arrays. Many frames take long: the memory is touched for the first time.
+  {
+    WorkPart layout(0.0, LayoutShare);
+    if (!LayOut()) return false;
+  }
+  WorkPart sampling(LayoutShare, 1.0);
 
   // 4. Step sizes. Animated kinds always get their frame step, whatever their Animation flag.
   du = sampling::StepOf(g.MinU, g.MaxU, stepU);
@@ -372,7 +389,8 @@ bool Sampler::Run() {
   default:
     break;
   }
-  if (!ok) return false;
+  // A cancelled call leaves the arrays laid out for the new counts, sampled as far as it came.
+  if (!ok || cancelled) return false;
 
   // 7. The overlay stage.
   flow = Overlays();
@@ -392,7 +410,10 @@ Flow Sampler::CompilePartial(const std::string& text, const char* variable, Samp
   return Compile(derivative, out);
 }
 
-void Sampler::LayOut() {
+bool Sampler::LayOut() {
+  auto step = [this](std::size_t done, std::size_t total) {
+    return Reported(int64_t(done), int64_t(total));
+  };
   const int32_t t = g.GraphType;
   g.Vert3D.Allocate({stepU, stepV});
   if (g.ShowSurPX) g.VertPX.Allocate({stepU, stepV});
@@ -405,26 +426,60 @@ void Sampler::LayOut() {
   g.VertDev2.AllocateOnFirstUse({stepU, stepV});
   if (g.ShowJO) g.VertJO.Allocate({stepU, stepV});
   // The animated arrays always get points, so that drawing never meets an empty element.
-  if (t == PointAnimation) g.Anim1D.Allocate({frames});
-  if (t == Curve2DAnimation) g.Anim2D.Allocate({stepV, frames});
-  if (t == Ribbon25DAnimation) g.AnimRibbon.Allocate({1, stepV, frames});
-  if (t == Curve3DAnimation) g.AnimCurve3D.Allocate({stepU, frames});
-  if (t == Surface3DAnimation) g.Anim3D.Allocate({stepU, stepV, frames});
+  if (t == PointAnimation && !g.Anim1D.Allocate({frames}, step)) return false;
+  if (t == Curve2DAnimation && !g.Anim2D.Allocate({stepV, frames}, step)) return false;
+  if (t == Ribbon25DAnimation && !g.AnimRibbon.Allocate({1, stepV, frames}, step)) return false;
+  if (t == Curve3DAnimation && !g.AnimCurve3D.Allocate({stepU, frames}, step)) return false;
+  if (t == Surface3DAnimation && !g.Anim3D.Allocate({stepU, stepV, frames}, step)) return false;
   if (t == Function4DAnimation) g.Anim4D.LayoutWithoutPoints({stepU, stepV, stepW, frames});
+  return true;
 }
 
-// The value grids grow to the counts of the call (they never shrink: what an earlier, larger
-// sampling wrote beyond the counts stays).
-void Sampler::ReserveStill() {
-  for (ValueGrid<3>* grid : {&g.SampleGrid1, &g.SampleGrid2, &g.SampleGrid3, &g.SampleGridV})
-    grid->Reserve({stepU, stepV, stepW});
+// The value grids are laid out for the counts of the call, each a quarter of the work. Up to the
+// fixed size that grids have always had (`kept`), a grid does not shrink: the samples beyond
+// smaller counts keep what an earlier call wrote there. Beyond it, storage that smaller counts no
+// longer need is given back.
+template <int Rank>
+bool LayOutGrids(std::array<ValueGrid<Rank>*, 4> grids, const std::array<int32_t, Rank>& upper,
+                 const std::array<int32_t, Rank>& kept,
+                 const std::function<bool(std::size_t, std::size_t)>& step) {
+  for (size_t n = 0; n < grids.size(); ++n) {
+    std::array<int32_t, Rank> bounds = upper;
+    for (size_t d = 0; d < size_t(Rank); ++d)
+      bounds[d] = std::max(upper[d], std::min(grids[n]->Upper(int(d)), kept[d]));
+    WorkPart part(double(n) / 4.0, double(n + 1) / 4.0);
+    if (!grids[n]->LayOut(bounds, step)) return false;
+  }
+  return true;
+}
+
+// The fixed size of the still grids (101 samples each way) and of the frame grids (51 samples
+// each way, 11 frame steps).
+constexpr std::array<int32_t, 3> StillGridsKept{100, 100, 100};
+constexpr std::array<int32_t, 4> FrameGridsKept{50, 50, 50, 10};
+
+bool Sampler::LayOutStill() {
+  WorkPart layout(0.0, LayoutShare);
+  if (!LayOutGrids<3>({&g.SampleGrid1, &g.SampleGrid2, &g.SampleGrid3, &g.SampleGridV},
+                      {stepU, stepV, stepW}, StillGridsKept,
+                      [this](std::size_t done, std::size_t total) {
+                        return Reported(int64_t(done), int64_t(total));
+                      }))
+    return false;
   still = GridWriter<3>(g.SampleGrid1, g.SampleGrid2, g.SampleGrid3, g.SampleGridV);
+  return true;
 }
 
-void Sampler::ReserveFramed() {
-  for (ValueGrid<4>* grid : {&g.FrameGrid1, &g.FrameGrid2, &g.FrameGrid3, &g.FrameGridV})
-    grid->Reserve({stepU, stepV, stepW, frames});
+bool Sampler::LayOutFramed() {
+  WorkPart layout(0.0, LayoutShare);
+  if (!LayOutGrids<4>({&g.FrameGrid1, &g.FrameGrid2, &g.FrameGrid3, &g.FrameGridV},
+                      {stepU, stepV, stepW, frames}, FrameGridsKept,
+                      [this](std::size_t done, std::size_t total) {
+                        return Reported(int64_t(done), int64_t(total));
+                      }))
+    return false;
   framed = GridWriter<4>(g.FrameGrid1, g.FrameGrid2, g.FrameGrid3, g.FrameGridV);
+  return true;
 }
 
 // Whether a loop over these formulas may run on several threads: its results must not depend on
@@ -437,26 +492,45 @@ bool Sampler::Parallel(std::initializer_list<const SampledFormula*> used) const 
   return true;
 }
 
+bool Sampler::Reported(int64_t done, int64_t total) {
+  if (!cancelled && !ReportWorkStep(done, total)) cancelled = true;
+  return !cancelled;
+}
+
+// How many evaluations sampling does between two reports to the work in progress: some 20 ms on
+// one thread, so that the progress window stays live and Cancel is taken soon.
+constexpr int64_t EvaluationsPerReport = int64_t{1} << 22;
+
 // Samples rows 0 .. rows - 1 (perRow evaluations each) with row(index, range), in chunks on
-// several threads when parallel, each chunk widening its own range; all takes in the ranges in
-// chunk order, so that it does not depend on the number of chunks. False when a row returned
-// false (the rest of its chunk is not sampled).
+// several threads when parallel, each chunk widening its own range; all takes in the ranges, and
+// the smallest and largest value do not depend on the number of chunks. With work in progress
+// the rows go in pieces (at least a row per thread), each reported before the next begins. False
+// when a row returned false (the rest of its chunk is not sampled) or the work was cancelled.
 template <class Row>
-bool Sampler::SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) const {
-  const int chunks = parallel ? sampling::ChunksFor(rows, perRow, threads) : 1;
-  std::vector<Range> ranges(static_cast<size_t>(chunks));
-  std::vector<char> failed(static_cast<size_t>(chunks), 0);
-  sampling::ParallelFor(rows, chunks, [&](int c, int64_t begin, int64_t end) {
-    for (int64_t index = begin; index < end; ++index) {
-      if (!row(index, ranges[size_t(c)])) {
-        failed[size_t(c)] = 1;
-        return;
+bool Sampler::SampleRows(int64_t rows, int64_t perRow, bool parallel, Range& all, Row&& row) {
+  int64_t piece = rows;
+  if (WorkInProgress())
+    piece = std::max<int64_t>(EvaluationsPerReport / std::max<int64_t>(perRow, 1),
+                              parallel ? threads : 1);
+  for (int64_t first = 0; first < rows; first += piece) {
+    const int64_t count = std::min(piece, rows - first);
+    const int chunks = parallel ? sampling::ChunksFor(count, perRow, threads) : 1;
+    std::vector<Range> ranges(static_cast<size_t>(chunks));
+    std::vector<char> failed(static_cast<size_t>(chunks), 0);
+    sampling::ParallelFor(count, chunks, [&](int c, int64_t begin, int64_t end) {
+      for (int64_t index = first + begin; index < first + end; ++index) {
+        if (!row(index, ranges[size_t(c)])) {
+          failed[size_t(c)] = 1;
+          return;
+        }
       }
-    }
-  });
-  for (const Range& r : ranges)
-    all.Join(r);
-  return std::find(failed.begin(), failed.end(), 1) == failed.end();
+    });
+    for (const Range& r : ranges)
+      all.Join(r);
+    if (std::find(failed.begin(), failed.end(), 1) != failed.end()) return false;
+    if (!Reported(first + count, rows)) return false;
+  }
+  return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -636,6 +710,7 @@ bool Sampler::Points() {
     FormulaVars vars;
     vars.T = SampleAt(g.MinT, k, dt);
     if (!CoordinatePoint(g.CoordType, vars, g.Anim1D(k))) return false;
+    if (k % 1024 == 1023 && !Reported(k + 1, int64_t(frames) + 1)) return false;
   }
   return true;
 }
@@ -774,9 +849,8 @@ void Sampler::ImplicitColumn(float u, float v, float t, Range& range,
 
 bool Sampler::Surfaces() {
   const bool implicit = g.FunForm == Implicit;
-  if (implicit) {
-    ReserveStill();
-  }
+  if (implicit && !LayOutStill()) return false;
+  WorkPart sampling(implicit ? LayoutShare : 0.0, 1.0);
   const bool parallel = implicit
                             ? Parallel({&fX})
                             : Parallel({&fX, &fY, &fZ}) && (!g.ShowSurPX || Parallel({&fPX})) &&
@@ -819,6 +893,7 @@ bool Sampler::AnimatedCurve2D(PointArray<2>* anim2D, PointArray<3>* ribbon) {
       if (!PlaneRow(s, SampleAt(g.MinT, k, dt), &fX, fY, fZ, p)) return false;
       if (mark) MarkOutsideView(p, ViewPairingScene);
     }
+    if (!Reported(i + 1, int64_t(stepV) + 1)) return false;
   }
   return true;
 }
@@ -831,6 +906,7 @@ bool Sampler::AnimatedCurve3D() {
       if (!Curve3DRow(t, SampleAt(g.MinT, k, dt), p)) return false;
       MarkOutsideView(p, ViewPairingScene);
     }
+    if (!Reported(j + 1, int64_t(stepU) + 1)) return false;
   }
   return true;
 }
@@ -869,23 +945,23 @@ bool Sampler::AnimatedSurfacePoint(int32_t j, int32_t i, int32_t k, float u, flo
 
 bool Sampler::AnimatedSurface() {
   const bool implicit = g.FunForm == Implicit && g.CoordType == Cartesian3D;
-  if (implicit) {
-    ReserveFramed();
-  }
+  if (implicit && !LayOutFramed()) return false;
+  WorkPart sampling(implicit ? LayoutShare : 0.0, 1.0);
   const bool parallel = g.FunForm == Implicit   ? Parallel({&fX})
                         : g.FunForm == Explicit ? Parallel({&fZ})
                                                 : Parallel({&fX, &fY, &fZ});
-  const int64_t perRow = int64_t(stepV + 1) * (frames + 1) * (implicit ? int64_t(stepW) + 1 : 3);
+  // A row is one (u, v) sample through every frame step, rows in the order of u, then v.
+  const int64_t rows = int64_t(stepU + 1) * (stepV + 1);
+  const int64_t perRow = int64_t(frames + 1) * (implicit ? int64_t(stepW) + 1 : 3);
   Range all;
-  const bool ok = SampleRows(stepU + 1, perRow, parallel, all, [&](int64_t row, Range& range) {
-    const int32_t j = int32_t(row);
+  const bool ok = SampleRows(rows, perRow, parallel, all, [&](int64_t row, Range& range) {
+    const int32_t j = int32_t(row / (stepV + 1));
+    const int32_t i = int32_t(row % (stepV + 1));
     const float u = SampleAt(g.MinU, j, du);
-    for (int32_t i = 0; i <= stepV; ++i) {
-      const float v = SampleAt(g.MinV, i, dv);
-      for (int32_t k = 0; k <= frames; ++k) {
-        if (!AnimatedSurfacePoint(j, i, k, u, v, SampleAt(g.MinT, k, dt), g.Anim3D(j, i, k), range))
-          return false;
-      }
+    const float v = SampleAt(g.MinV, i, dv);
+    for (int32_t k = 0; k <= frames; ++k) {
+      if (!AnimatedSurfacePoint(j, i, k, u, v, SampleAt(g.MinT, k, dt), g.Anim3D(j, i, k), range))
+        return false;
     }
     return true;
   });
@@ -941,8 +1017,8 @@ bool Sampler::Start4D() {
 }
 
 void Sampler::Grid4D() {
-  if (!Start4D()) return;
-  ReserveStill();
+  if (!Start4D() || !LayOutStill()) return;
+  WorkPart sampling(LayoutShare, 1.0);
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
   Range all;
   SampleRows(stepU + 1, perRow, Parallel4D(), all, [&](int64_t row, Range& range) {
@@ -957,8 +1033,8 @@ void Sampler::Grid4D() {
 }
 
 void Sampler::Grid4DAnimated() {
-  if (!Start4D()) return;
-  ReserveFramed();
+  if (!Start4D() || !LayOutFramed()) return;
+  WorkPart sampling(LayoutShare, 1.0);
   // Frame step outermost, then x: one flat index f * (StepU + 1) + i keeps that order.
   const int64_t rows = int64_t(frames + 1) * (stepU + 1);
   const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);

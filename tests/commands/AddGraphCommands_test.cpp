@@ -109,6 +109,59 @@ TEST_F(AddGraphTest, ACancelledDialogChangesNothing) {
   EXPECT_FALSE(EditMode);
 }
 
+// The 4D animation's dialog may change the frame count: the command samples the new graph and the
+// shown ones with it under a progress window, and Cancel takes the new graph out again and gives
+// the frame count before back, with the other graphs' samples.
+TEST_F(AddGraphTest, ANewFrameCountFromTheDialogSamplesWithProgressAndCancelTakesTheGraphOut) {
+  DocumentType = DocumentType4D;
+  auto other = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "x*t");
+  other->Animation = true, other->StepV = 4, other->MaxV = 1, other->MaxT = 1;
+  other->ID = ++GraphIdCounter;
+  AllGraphs.FunSurfs.Add(other);
+  ShownGraphs.FunSurfs.Add(other);
+  host.rows.push_back({"other", true});
+  ASSERT_TRUE(other->GetPoints());
+  SetAddDialog(GraphDialog::Graph4DDialog, [](const AddDialogSetup&, GraphCommandHost&) {
+    // As its "Steps t" does: the new count is in force when the graph is added.
+    FrameCount = 500;
+    auto g = MakeGraph(Function4DAnimation, Cartesian3D, Explicit, "0", "0", "0");
+    g->ExpressV = "x+t", g->Animation = true, g->StepU = g->StepV = g->StepW = 2;
+    g->ID = ++GraphIdCounter;
+    AllGraphs.FunSurfs.Add(g);
+    ShownGraphs.FunSurfs.Add(g);
+  });
+  ScriptedProgressShower progress;
+  SetProgressShower(&progress);
+
+  progress.cancelAtStep = 1;
+  AddGraphCommand(Command("mnuAnim4D_Click"), host);
+  EXPECT_EQ(progress.labels, std::vector<std::string>{"Sampling and compiling 501 frames..."});
+  EXPECT_EQ(FrameCount, 10);
+  EXPECT_EQ(host.optionsFrames, 10);
+  EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1) << "the new graph is taken out again";
+  EXPECT_EQ(ShownGraphs.FunSurfs.Count(), 1);
+  EXPECT_EQ(host.rows.size(), 1u);
+  EXPECT_EQ(GraphIdCounter, other->ID);
+  EXPECT_EQ(other->Anim2D.Upper(1), 10) << "sampled with the frame count before";
+  EXPECT_EQ(host.log.back(), "Display " + std::to_string(CurrentFrame));
+
+  progress = ScriptedProgressShower();
+  host.sampled.clear();
+  AddGraphCommand(Command("mnuAnim4D_Click"), host);
+  EXPECT_EQ(progress.labels, std::vector<std::string>{"Sampling and compiling 501 frames..."});
+  EXPECT_GE(progress.steps, 2);
+  EXPECT_EQ(FrameCount, 500);
+  EXPECT_EQ(host.optionsFrames, 500);
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 2);
+  EXPECT_EQ(host.sampled, (std::vector<int32_t>{other->ID + 1, other->ID})) << "each once";
+  EXPECT_EQ(other->Anim2D.Upper(1), 500);
+  EXPECT_EQ(host.rows.size(), 2u);
+  SetProgressShower(nullptr);
+  SetAddDialog(GraphDialog::Graph4DDialog, nullptr);
+  for (const auto& shown : dialogs.prompter.shown)
+    ADD_FAILURE() << shown.text;
+}
+
 TEST_F(AddGraphTest, ACommandWithoutItsDialogAddsNothing) {
   // The program installs every dialog (tested with the dialogs); without one nothing changes.
   DocumentType = DocumentType3D;

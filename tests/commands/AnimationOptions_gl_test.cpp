@@ -32,6 +32,8 @@ protected:
 TEST_F(AnimationOptionsWindowTest, CancelKeepsTheFrameCountAndThePicturesOfBefore) {
   MainWindow& w = ShowSample("animation/3D/wave.crv", 600, 400);
   ASSERT_TRUE(ShownGraphs.Animation());
+  progress.labels.clear(); // those of the opening
+  progress.steps = 0;
   const int32_t before = FrameCount;
   CurrentFrame = before; // a frame whose picture differs from the first
   w.Display(CurrentFrame);

@@ -32,6 +32,9 @@ public:
   bool ListRowChecked(int32_t row) const override {
     return rows.at(static_cast<size_t>(row)).checked;
   }
+  std::string ListRowCaption(int32_t row) const override {
+    return rows.at(static_cast<size_t>(row)).caption;
+  }
   void AddListRow(const std::string& caption) override { rows.push_back({caption, false}); }
   void SetListRowChecked(int32_t row, bool checked) override {
     rows.at(static_cast<size_t>(row)).checked = checked;

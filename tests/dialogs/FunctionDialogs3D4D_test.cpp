@@ -12,6 +12,8 @@
 #include <QSlider>
 #include <QTemporaryDir>
 
+#include "commands/AnimationOptions.h"
+#include "dialogs/AnimationOptionsDialog.h"
 #include "dialogs/DialogSections.h"
 #include "dialogs/EditGraphCommand.h"
 #include "dialogs/Graph4DDialog.h"
@@ -744,6 +746,68 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
   Add("mnuAnim4D_Click");
   EXPECT_EQ(FrameCount, 4);
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3);
+}
+
+// A frame count that a shown graph cannot take (a 40-step 4D animation's grids would not fit with
+// 3000 frames) is refused by the dialog that sets it, with one message naming that graph, before
+// anything changes: the frame count, the samples and the pictures stay as they were.
+TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges) {
+  const struct {
+    const char* path;
+    std::function<void()> run;
+  } paths[] = {
+      {"4D Animation, Steps t",
+       [this] {
+         user = [&](QDialog& d) {
+           Type(d, "Text34", "x+y+z+t");
+           for (const char* steps : {"Text29", "Text26", "Text20"})
+             Type(d, steps, "10");
+           Type(d, "Text23", "3000");
+           Click(d, "Command1");
+           EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
+           Click(d, "Command2");
+         };
+         Add("mnuAnim4D_Click");
+       }},
+      {"Animation Options",
+       [this] {
+         mnuAniOpt_Click(host, [this] {
+           AnimationOptionsDialog d(host);
+           Type(d, "Text1", "3000");
+           Click(d, "Command1");
+           EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
+           Click(d, "Command2");
+         });
+       }},
+  };
+  for (const auto& path : paths) {
+    SCOPED_TRACE(path.path);
+    ResetDocumentState();
+    host = CommandTestHost();
+    DocumentType = DocumentType4D;
+    FrameCount = host.optionsFrames = 40;
+    auto g = Animated4D();
+    g->StepU = g->StepV = g->StepW = 40;
+    Shown(host, g);
+    host.SampleGraph(*g);
+    const float sample = g->FrameGridV(40, 40, 40, 40);
+    ASSERT_NE(sample, 0.0f);
+    host.sampled.clear();
+    dialogs.prompter.shown.clear();
+
+    path.run();
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+    EXPECT_EQ(dialogs.prompter.shown[0].text,
+              "Graph 1 (\"row\") cannot be sampled with 3000 frames: its samples would not fit "
+              "in memory. The number of frames stays 40.");
+    EXPECT_EQ(FrameCount, 40);
+    EXPECT_EQ(host.optionsFrames, 40);
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
+    EXPECT_TRUE(host.sampled.empty()) << "no graph is sampled again";
+    EXPECT_EQ(host.builds, 0) << "the pictures stay";
+    EXPECT_EQ(g->FrameGridV.Upper(3), 40);
+    EXPECT_EQ(g->FrameGridV(40, 40, 40, 40), sample);
+  }
 }
 
 TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {

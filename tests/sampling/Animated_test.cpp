@@ -1,10 +1,13 @@
 // Sampling of the animated curves, ribbons and surfaces: one set of points per frame step, the
-// frame values, the pairing of the animated kinds, and the points that are created even when the
-// graph's Animation flag is off.
+// frame values, the pairing of the animated kinds, the points that are created even when the
+// graph's Animation flag is off, and long samplings that report their steps and stop at Cancel.
 
 #include "SamplingFixture.h"
 
 #include <cmath>
+#include <functional>
+
+#include "platform/WorkProgress.h"
 
 using namespace sampling_test;
 
@@ -140,6 +143,90 @@ TEST_F(Animated, Function4DAnimationLaysOutAnim4DWithoutPoints) {
   EXPECT_TRUE(g->Anim4D.Allocated());
   EXPECT_FALSE(g->Anim4D.HasPoints());
   EXPECT_EQ(g->Anim4D.Upper(3), 3);
+}
+
+// Many frames take long to sample: a graph's sampling tells the work in progress how far it is,
+// step by step, and stops at the first step after Cancel, leaving the rest unsampled.
+TEST_F(Animated, LongSamplingReportsItsStepsAndStopsAtCancel) {
+  struct Case {
+    const char* name;
+    std::function<std::unique_ptr<Graph>()> make;
+    std::function<float(const Graph&)> lastSample; // 0 until sampled (or laid out)
+  };
+  const Case cases[] = {
+      {"surface",
+       [] {
+         auto g = MakeGraph(Surface3DAnimation, Cartesian3D, Explicit, "0", "0", "1+t");
+         Domain(*g, 0, 1, 40, 0, 1, 40);
+         Animate(*g, 0, 1, 2000);
+         return g;
+       },
+       [](const Graph& g) {
+         return g.Anim3D.InRange({40, 40, 2000}) ? g.Anim3D(40, 40, 2000).y : 0;
+       }},
+      {"4D",
+       [] {
+         auto g = Make4DGraph(Function4DAnimation, "1+t");
+         Domain(*g, 0, 1, 15, 0, 1, 15);
+         DomainW(*g, 0, 1, 15);
+         Animate(*g, 0, 1, 1100);
+         return g;
+       },
+       [](const Graph& g) {
+         return g.FrameGridV.InRange({15, 15, 15, 1100}) ? g.FrameGridV(15, 15, 15, 1100) : 0;
+       }},
+      {"2D curve",
+       [] {
+         auto g = MakeGraph(Curve2DAnimation, Cartesian2D, Explicit, "0", "0", "1+t");
+         Domain(*g, 0, 1, 1, 0, 1, 30);
+         Animate(*g, 0, 1, 50);
+         return g;
+       },
+       [](const Graph& g) {
+         return g.Anim2D.InRange({30, 50}) ? g.Anim2D(30, 50).y : 0;
+       }},
+      {"3D curve",
+       [] {
+         auto g = MakeGraph(Curve3DAnimation, Cartesian3D, Parametric, "u", "u", "1+t");
+         Domain(*g, 0, 1, 30, 0, 1, 1);
+         Animate(*g, 0, 1, 50);
+         return g;
+       },
+       [](const Graph& g) {
+         return g.AnimCurve3D.InRange({30, 50}) ? g.AnimCurve3D(30, 50).y : 0;
+       }},
+      {"point",
+       [] {
+         auto g = MakeGraph(PointAnimation, Cartesian3D, Explicit, "0", "0", "1+t");
+         Animate(*g, 0, 1, 3000);
+         return g;
+       },
+       [](const Graph& g) { return g.Anim1D.InRange({3000}) ? g.Anim1D(3000).y : 0; }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedProgressShower progress;
+    SetProgressShower(&progress);
+    {
+      WorkScope work("Sampling...");
+      auto g = c.make();
+      EXPECT_TRUE(g->GetPoints());
+      EXPECT_GE(progress.steps, 2) << "one graph's sampling reports its own steps";
+      EXPECT_NE(c.lastSample(*g), 0.0f);
+    }
+    progress.steps = 0;
+    progress.cancelAtStep = 2;
+    {
+      WorkScope work("Sampling...");
+      auto g = c.make();
+      EXPECT_FALSE(g->GetPoints());
+      EXPECT_TRUE(WorkWasCancelled());
+      EXPECT_EQ(progress.steps, 2) << "no step after Cancel";
+      EXPECT_EQ(c.lastSample(*g), 0.0f) << "stopped before the last sample";
+    }
+    SetProgressShower(nullptr);
+  }
+  EXPECT_TRUE(dialogs.prompter.shown.empty()) << "Cancel is no failure to report";
 }
 
 } // namespace

@@ -91,6 +91,27 @@ TEST_F(Grids, SmallerCountsLeaveTheRestOfTheGrid) {
   EXPECT_EQ(g->MaxVV, 21.0f);
 }
 
+// Beyond the fixed size grids have always had (101 samples each way; 51 and 11 frame steps), a
+// grid gives back what smaller counts no longer need; up to it the samples beyond the counts stay.
+TEST_F(Grids, GridsBeyondTheirFixedSizeGiveTheirStorageBackWhenTheCountsShrink) {
+  auto g = Make4D(Function4D, "x", 150, 0, 150);
+  g->StepV = g->StepW = 3;
+  ASSERT_TRUE(g->GetPoints());
+  g->StepU = 2;
+  ASSERT_TRUE(g->GetPoints());
+  EXPECT_EQ(g->SampleGridV.Upper(0), 100);
+  EXPECT_EQ(g->SampleGridV(100, 3, 3), 100.0f) << "kept within the fixed size";
+  EXPECT_EQ(g->SampleGridV.Values().size(), 101u * 4 * 4);
+
+  auto a = Make4D(Function4DAnimation, "t", 2);
+  Animate(*a, 0, 2000, 2000);
+  ASSERT_TRUE(a->GetPoints());
+  FrameCount = 20;
+  ASSERT_TRUE(a->GetPoints());
+  EXPECT_EQ(a->FrameGridV.Upper(3), 20);
+  EXPECT_EQ(a->FrameGridV.Values().size(), 3u * 3 * 3 * 21);
+}
+
 TEST_F(Grids, GridsFollowTheCountsBeyondTheOldCapacity) {
   auto g = Make4D(Function4D, "x", 150, 0, 150);
   g->StepV = g->StepW = 3;

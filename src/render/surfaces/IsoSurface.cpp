@@ -1,4 +1,5 @@
 #include "render/surfaces/IsoSurface.h"
+#include "render/surfaces/KeptStorage.h"
 
 #include <GL/gl.h>
 
@@ -47,7 +48,8 @@ void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, i
   float red = 0, green = 0, blue = 0;
   ColorToRgb(lngColor, red, green, blue);
   // Kept from one surface to the next: a surface drawn frame after frame reuses its storage.
-  thread_local IsoMesh mesh;
+  thread_local KeptStorage<IsoMesh> kept;
+  IsoMesh& mesh = kept.For(samples.Count());
   ImplicitSurfaceMesh(samples, level, {AxisScaleX, AxisScaleY, AxisScaleZ}, mesh);
   glPushMatrix();
   glColor3d(red, green, blue);
@@ -91,7 +93,8 @@ std::array<float, 3> IsoSurfaceColor(std::string& strColorName, float level, flo
 void DrawIsoSurface(const IsoSamples& samples, float level, std::string& strColorName, float min,
                     float max) {
   const std::array<float, 3> colour = IsoSurfaceColor(strColorName, level, min, max);
-  thread_local IsoMesh mesh;
+  thread_local KeptStorage<IsoMesh> kept;
+  IsoMesh& mesh = kept.For(samples.Count());
   IsoSurfaceMesh(samples, level, AxisScaleV, mesh);
   // The user's x, y, z go to the scene's z, x, y, each divided by its axis scale. A normal goes
   // the same way but multiplied by the scales (the transpose of the inverse), so that it stays

@@ -1,4 +1,5 @@
 #include "render/surfaces/MarchingCubes.h"
+#include "render/surfaces/KeptStorage.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -422,7 +423,8 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
     return {s.X[n] / scale[0], s.Y[n] / scale[1], s.Z[n] / scale[2]};
   };
 
-  thread_local ImplicitScratch scratch;
+  thread_local KeptStorage<ImplicitScratch> keptScratch;
+  ImplicitScratch& scratch = keptScratch.For(s.Count());
   const GridLines lines = RegularLines(s, scale);
   const size_t perSlab = size_t(s.Ny + 1) * size_t(s.Nz + 1);
   // Whether every corner of every cut cell lies on the grid lines, for each chunk.
@@ -609,9 +611,11 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
       orientation < 0.0f ? std::array<size_t, 3>{0, 2, 1} : std::array<size_t, 3>{0, 1, 2};
 
   const float scaledLevel = level / scaleV;
-  thread_local CutCellLists cells;
-  thread_local std::vector<NormalCache> kept;
-  std::vector<NormalCache>& caches = kept; // the caller's, also on the chunks' threads
+  thread_local KeptStorage<CutCellLists> keptCells;
+  thread_local KeptStorage<std::vector<NormalCache>> keptCaches;
+  CutCellLists& cells = keptCells.For(s.Count());
+  // The caller's, also on the chunks' threads.
+  std::vector<NormalCache>& caches = keptCaches.For(s.Count());
   caches.resize(size_t(chunks));
   for (NormalCache& cache : caches) {
     cache.Normals.resize(2 * perRow);

@@ -13,11 +13,13 @@
 #include "model/Graph.h"
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
+#include "platform/FreedMemory.h"
 #include "platform/WorkProgress.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
+#include "render/surfaces/KeptStorage.h"
 #include "render/surfaces/SurfaceTextures.h"
 #include "view/camera/SceneLight.h"
 #include "view/camera/SceneCamera.h"
@@ -346,6 +348,10 @@ void Scene::BuildScene() {
     m_compiling = false;
     held = holding.Release();
   }
+  // What the frames and graphs of before took and the new scene does not need goes back: the
+  // drawing's working storage, and the heap freed with the old lists and samples.
+  ReleaseUnneededStorage();
+  GiveFreedMemoryBack();
   if (m_deferMessages && !held.empty()) {
     QTimer::singleShot(0, qApp, [held] {
       for (const ShownMessage& m : held)

@@ -21,6 +21,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "document/OpenDocument.h"
 #include "document/SaveCommands.h"
@@ -59,6 +60,9 @@ std::function<bool(const QUrl&)> g_urlOpener;
 // The program folder that tests set; empty: the executable's.
 QString g_programFolder;
 DesktopRegistration::Options g_registration;
+
+// How long the command-line document waits for the view's first frame at most.
+constexpr int StartDocumentLatestMs = 3000;
 
 // One guarded step: a step that fails is skipped and the next one runs; what it threw is
 // written on stderr.
@@ -359,7 +363,7 @@ void MainWindow::ShowResultText(const std::string& text) {
 // ------------------------------------------------------------------------------------------------
 // Start-up
 
-void MainWindow::Form_Load(const std::string& commandLine) {
+void MainWindow::Form_Load(const std::string& commandLine, StartDocument open) {
   if (m_loaded) return;
   m_loaded = true;
   // 1. The animation timer waits.
@@ -396,6 +400,28 @@ void MainWindow::Form_Load(const std::string& commandLine) {
   // 10. The document type is associated with the program on the desktop.
   Guarded([&] { DesktopRegistration::RegisterAtStartup(g_registration); });
   // 11. The command-line document, or an empty 2D document.
+  if (open == StartDocument::AfterFirstFrame && !commandLine.empty()) {
+    // Opened once the window is on screen with its view set up, out of the paint that presented
+    // the frame; should the view never present one, a little later all the same.
+    m_startDocument = commandLine;
+    connect(
+        m_glView, &QOpenGLWidget::frameSwapped, this,
+        [this] { QTimer::singleShot(0, this, [this] { OpenStartDocument(); }); },
+        Qt::SingleShotConnection);
+    QTimer::singleShot(StartDocumentLatestMs, this, [this] { OpenStartDocument(); });
+    return;
+  }
+  OpenCommandLineDocument(commandLine);
+}
+
+void MainWindow::OpenStartDocument() {
+  if (!m_startDocument) return;
+  const std::string commandLine = *std::exchange(m_startDocument, std::nullopt);
+  OpenCommandLineDocument(commandLine);
+  emit StartDocumentOpened();
+}
+
+void MainWindow::OpenCommandLineDocument(const std::string& commandLine) {
   Guarded([&] {
     if (commandLine.empty()) {
       mnuFileNew2D_Click();

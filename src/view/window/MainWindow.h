@@ -66,12 +66,18 @@ public:
   QWidget* InnerArea() const { return m_inner; }
 
   // --- life of the window ----------------------------------------------------------------
+  // When Form_Load opens the command-line document: at once, or once the view has presented its
+  // first frame (the program's start), so that a document that takes long to sample shows the
+  // window first and then the progress of its opening.
+  enum class StartDocument { AtOnce, AfterFirstFrame };
   // Loads the window: sets every program-wide value to its start-up default, sets the view up,
   // registers the document type with the desktop ($XDG_DATA_HOME), and opens the document that
   // the command line names (its whole text) or starts an empty 2D document. Runs once; every
   // step is guarded, so a step that fails is skipped and the next one runs.
-  void Form_Load(const std::string& commandLine = "");
+  void Form_Load(const std::string& commandLine = "", StartDocument open = StartDocument::AtOnce);
   bool Loaded() const { return m_loaded; }
+  // True while the command-line document waits for the view's first frame.
+  bool StartDocumentPending() const { return m_startDocument.has_value(); }
   // Lays the panes out from the splitter positions and presents the scene.
   void Form_Resize();
   // Presents the current frame without compiling the scene.
@@ -209,6 +215,11 @@ public:
   // How the desktop association is written (tests: another folder, no database updates).
   static void SetRegistrationOptions(const DesktopRegistration::Options& options);
 
+signals:
+  // The command-line document that waited for the view's first frame has been opened (or could
+  // not be, and an empty 2D document was started).
+  void StartDocumentOpened();
+
 protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -230,6 +241,10 @@ private:
   void StyleCommand(int property, int32_t value);
   void ProjectionCommand(int32_t projectType);
   void OpenSample(const std::string& relativePath);
+  // Form_Load's last step: the command-line document, or an empty 2D document.
+  void OpenCommandLineDocument(const std::string& commandLine);
+  // The command-line document that waited for the view's first frame.
+  void OpenStartDocument();
   void ShowResultText(const std::string& text);
 
   QWidget* m_inner = nullptr;
@@ -251,4 +266,5 @@ private:
   PaneGeometry m_panes;
   bool m_loaded = false;
   bool m_unloaded = false;
+  std::optional<std::string> m_startDocument; // waiting for the view's first frame
 };
