@@ -113,9 +113,9 @@ inline bool RotateActive = false;
 inline float ZoomFactor = 1.0f;
 inline int32_t ClipboardGraphCount = 0;
 
-// The file the open document was read from or last saved to as a document: File > Save and Save
-// As offer it in their dialog, so that Save and Enter write the same file again. Empty for a new
-// document.
+// The file the open document was read from (File > Open, the command line) or last saved to as a
+// document: File > Save and Save As offer it in their dialog, so that Save and Enter write the same
+// file again. Empty for a new document and for a Demo sample.
 inline std::string DocumentPath;
 
 // The start-up defaults, in the groups and the order in which the main window's load sets them.

@@ -34,23 +34,23 @@
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
 #include "render/common/ResultBox.h"
-#include "view/camera/SceneLight.h"
 #include "view/camera/SceneCamera.h"
+#include "view/camera/SceneLight.h"
 #include "view/camera/Trackball.h"
 #include "view/camera/ViewSteps.h"
 #include "view/dialogs/AxisDialog.h"
-#include "view/dialogs/ViewSettingDialog.h"
-#include "view/dialogs/LightDialog.h"
 #include "view/dialogs/CalculatorDialog.h"
-#include "view/scene/Scene.h"
+#include "view/dialogs/LightDialog.h"
+#include "view/dialogs/ViewSettingDialog.h"
 #include "view/scene/GlView.h"
+#include "view/scene/Scene.h"
+#include "view/window/AboutBox.h"
+#include "view/window/MainMenus.h"
+#include "view/window/MainWindowCommands.h"
 #include "view/window/NewDocument.h"
 #include "view/window/SplitterBar.h"
 #include "view/window/ToolbarIcons.h"
 #include "view/window/Toolbars.h"
-#include "view/window/MainWindowCommands.h"
-#include "view/window/MainMenus.h"
-#include "view/window/AboutBox.h"
 
 namespace {
 
@@ -881,8 +881,13 @@ void MainWindow::OpenSample(const std::string& relativePath) {
   if (!SaveBeforeReplacing(*this)) return;
   const std::string path = (ProgramFolder() + "/").toStdString() + relativePath;
   std::string problem;
-  if (!OpenDocument(path, *this, &problem))
+  if (!OpenDocument(path, *this, &problem)) {
     MsgBox(OpenFailureMessage(path, problem), MsgButtons::OK, MsgIcon::Critical, "Error");
+    return;
+  }
+  // A sample is the program's own file: Save asks for a name of the user's own rather than
+  // offering to write over it.
+  DocumentPath.clear();
 }
 
 // ------------------------------------------------------------------------------------------------
