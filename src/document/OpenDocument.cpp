@@ -8,9 +8,9 @@
 #include "document/SaveCommands.h"
 #include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
+#include "model/GraphContainer.h"
 #include "model/Graph.h"
 #include "model/GraphCaption.h"
-#include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
@@ -106,14 +106,15 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
       const bool negative = g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || frames < 0;
       unfit.push_back("graph " + std::to_string(i + 1) + " (StepU " + std::to_string(g.StepU) +
                       ", StepV " + std::to_string(g.StepV) + ", StepW " + std::to_string(g.StepW) +
-                      ", " + std::to_string(frames) +
-                      " frames: " + (negative ? "a count below 0" : "too large") + ")");
+                      ", " + std::to_string(frames) + " frames: " +
+                      (negative ? "a count below 0" : "too large") + ")");
       continue;
     }
     total += *bytes;
     sizes.emplace_back(*bytes, i + 1);
   }
-  if (!unfit.empty()) return "the step counts of " + GraphList(unfit) + " cannot be sampled";
+  if (!unfit.empty())
+    return "the step counts of " + GraphList(unfit) + " cannot be sampled";
   if (total <= budget) return std::nullopt;
   std::stable_sort(sizes.begin(), sizes.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -121,8 +122,8 @@ std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, st
   for (const auto& [bytes, number] : sizes)
     largest.push_back("graph " + std::to_string(number) + " (" + MemoryText(bytes) + ")");
   return "its graphs would need " + MemoryText(total) +
-         " of memory for their samples and their drawing, more than the " + MemoryText(budget) +
-         " a document may use (the largest: " + GraphList(largest) + ")";
+         " of memory for their samples and their drawing, more than the " +
+         MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) + ")";
 }
 
 std::string OpenFailureMessage(const std::string& path, const std::string& problem) {

@@ -27,32 +27,16 @@ public:
     box.setText(Q(ShortenedLines(text)));
     box.setWindowTitle(Q(title));
     switch (icon) {
-    case MsgIcon::None:
-      box.setIcon(QMessageBox::NoIcon);
-      break;
-    case MsgIcon::Information:
-      box.setIcon(QMessageBox::Information);
-      break;
-    case MsgIcon::Exclamation:
-      box.setIcon(QMessageBox::Warning);
-      break;
-    case MsgIcon::Critical:
-      box.setIcon(QMessageBox::Critical);
-      break;
-    case MsgIcon::Question:
-      box.setIcon(QMessageBox::Question);
-      break;
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
     switch (buttons) {
-    case MsgButtons::OK:
-      box.setStandardButtons(QMessageBox::Ok);
-      break;
-    case MsgButtons::OKCancel:
-      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-      break;
-    case MsgButtons::YesNo:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      break;
+    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case MsgButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
@@ -61,16 +45,11 @@ public:
       break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes:
-      return MsgResult::Yes;
-    case QMessageBox::No:
-      return MsgResult::No;
-    case QMessageBox::Retry:
-      return MsgResult::Retry;
-    case QMessageBox::Ok:
-      return MsgResult::OK;
-    default:
-      return buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Retry: return MsgResult::Retry;
+    case QMessageBox::Ok: return MsgResult::OK;
+    default: return buttons == MsgButtons::OK ? MsgResult::OK : MsgResult::Cancel;
     }
   }
 };
@@ -101,8 +80,8 @@ std::string FileFilterText(const std::vector<FileFilter>& filters) {
 }
 
 std::optional<FileChoice> ChooseFileToWrite(const std::string& title,
-                                            const std::vector<FileFilter>& filters, int filterIndex,
-                                            const std::string& initialPath,
+                                            const std::vector<FileFilter>& filters,
+                                            int filterIndex, const std::string& initialPath,
                                             const std::vector<std::string>& extensions,
                                             const FileDialogOptions& options) {
   std::string start = initialPath;
@@ -119,8 +98,8 @@ std::optional<FileChoice> ChooseFileToWrite(const std::string& title,
     choice->path += extension;
     const QFileInfo completed(QString::fromStdString(choice->path));
     if (!options.confirmOverwrite || !completed.exists()) return choice;
-    const std::string question =
-        completed.fileName().toStdString() + " already exists.\nDo you want to replace it?";
+    const std::string question = completed.fileName().toStdString() +
+                                 " already exists.\nDo you want to replace it?";
     if (MsgBox(question, MsgButtons::YesNo, MsgIcon::Exclamation, title) == MsgResult::Yes)
       return choice;
     start = choice->path;
@@ -185,12 +164,13 @@ private:
                            ? parts[filterIndex - 1]
                            : (parts.isEmpty() ? QString() : parts[0]);
     // An open dialog whose file need not exist is a save-style dialog that confirms nothing.
-    QString path = open && options.fileMustExist
-                       ? QFileDialog::getOpenFileName(g_parent, Q(title), Q(initialPath),
-                                                      filterText, &selected, qtOptions)
-                       : QFileDialog::getSaveFileName(
-                             g_parent, Q(title), Q(initialPath), filterText, &selected,
-                             open ? qtOptions | QFileDialog::DontConfirmOverwrite : qtOptions);
+    QString path =
+        open && options.fileMustExist
+            ? QFileDialog::getOpenFileName(g_parent, Q(title), Q(initialPath), filterText,
+                                           &selected, qtOptions)
+            : QFileDialog::getSaveFileName(
+                  g_parent, Q(title), Q(initialPath), filterText, &selected,
+                  open ? qtOptions | QFileDialog::DontConfirmOverwrite : qtOptions);
     if (path.isEmpty()) return std::nullopt;
     return FileChoice{path.toStdString(), IndexOf(filters, selected)};
   }
@@ -234,12 +214,9 @@ MsgResult ScriptedPrompter::MsgBox(const std::string& text, MsgButtons buttons, 
   }
   switch (buttons) {
   case MsgButtons::YesNo:
-  case MsgButtons::YesNoCancel:
-    return MsgResult::Yes;
-  case MsgButtons::RetryCancel:
-    return MsgResult::Retry;
-  default:
-    return MsgResult::OK;
+  case MsgButtons::YesNoCancel: return MsgResult::Yes;
+  case MsgButtons::RetryCancel: return MsgResult::Retry;
+  default: return MsgResult::OK;
   }
 }
 

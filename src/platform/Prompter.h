@@ -74,8 +74,8 @@ public:
 // file exists, this asks too ("... already exists. Do you want to replace it?") unless the options
 // say not to, and No shows the dialog again. Nothing when the user cancels.
 std::optional<FileChoice> ChooseFileToWrite(const std::string& title,
-                                            const std::vector<FileFilter>& filters, int filterIndex,
-                                            const std::string& initialPath,
+                                            const std::vector<FileFilter>& filters,
+                                            int filterIndex, const std::string& initialPath,
                                             const std::vector<std::string>& extensions,
                                             const FileDialogOptions& options = {});
 

@@ -24,9 +24,9 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "view/scene/GlView.h"
-#include "view/window/MainMenus.h"
 #include "view/window/MainWindow.h"
 #include "view/window/MainWindowCommands.h"
+#include "view/window/MainMenus.h"
 
 namespace {
 

@@ -4,17 +4,18 @@
 
 #include <QFile>
 #include <QImage>
-#include <QListWidget>
 #include <QScreen>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+
 #include "commands/AnimationCommands.h"
-#include "commands/AviExportWindow.h"
 #include "commands/GraphList.h"
 #include "commands/Playback.h"
+#include "commands/AviExportWindow.h"
 #include "platform/VideoCompression.h"
 #include "support/AviReadBack.h"
 #include "support/WaitUntil.h"
@@ -50,8 +51,7 @@ TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
   AviExportWindow* avi = AviWindow();
   ASSERT_NE(avi, nullptr);
   avi->Command4_Click();
-  for (int i = 0; i < frames + 2 && ThePlayback().CaptureFrames(); ++i)
-    ThePlayback().Tick();
+  for (int i = 0; i < frames + 2 && ThePlayback().CaptureFrames(); ++i) ThePlayback().Tick();
   ASSERT_FALSE(ThePlayback().CaptureFrames());
   ASSERT_EQ(avi->List1()->count(), frames);
 

@@ -303,9 +303,9 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   const std::string bare = dir.filePath("points").toStdString();
   const std::string written = bare + ".txt";
   DocumentType = DocumentType2D;
-  dialogs.files.answers.push_back(FileChoice{bare, 1}); // refused: the count drops cells
-  dialogs.files.answers.push_back(FileChoice{bare, 1}); // written as points.txt
-  dialogs.files.answers.push_back(FileChoice{bare, 1}); // exists: No, then the dialog again
+  dialogs.files.answers.push_back(FileChoice{bare, 1});   // refused: the count drops cells
+  dialogs.files.answers.push_back(FileChoice{bare, 1});   // written as points.txt
+  dialogs.files.answers.push_back(FileChoice{bare, 1});   // exists: No, then the dialog again
   dialogs.prompter.answers = {MsgResult::OK, MsgResult::No};
   user = [&](QDialog& d) {
     Fill(d, {"1", "2", "3", "4", "5", "6", "7", "8", "a", "1\""});

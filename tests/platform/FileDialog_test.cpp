@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileDialog.h"
 #include "platform/Prompter.h"
+#include "platform/FileDialog.h"
 
 namespace {
 

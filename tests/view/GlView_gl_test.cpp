@@ -15,11 +15,11 @@
 #include "model/ProgramState.h"
 #include "support/GlTestContext.h"
 #include "support/WaitUntil.h"
-#include "view/camera/SceneCamera.h"
 #include "view/camera/SceneLight.h"
+#include "view/camera/SceneCamera.h"
 #include "view/scene/BmpSnapshot.h"
-#include "view/scene/GlView.h"
 #include "view/scene/Scene.h"
+#include "view/scene/GlView.h"
 
 namespace {
 

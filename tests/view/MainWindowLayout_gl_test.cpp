@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "support/WaitUntil.h"
-#include "view/scene/GlView.h"
 #include "view/scene/Scene.h"
+#include "view/scene/GlView.h"
 #include "view/window/SplitterBar.h"
 
 #include "TestMainWindow.h"
