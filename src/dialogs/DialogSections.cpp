@@ -66,6 +66,7 @@ OptionGroup::OptionGroup(QWidget* parent, const char* title,
     inner->addWidget(button);
   }
   inner->addStretch();
+  connect(m_group, &QButtonGroup::idClicked, this, &OptionGroup::picked);
 }
 
 int32_t OptionGroup::Code() const { return m_group->checkedId() < 0 ? 0 : m_group->checkedId(); }

@@ -67,6 +67,10 @@ public:
   bool SetCode(int32_t code);
   QRadioButton* Button(int32_t code) const;
 
+signals:
+  // The user clicked an option, also the one already selected.
+  void picked(int32_t code);
+
 private:
   QButtonGroup* m_group;
 };

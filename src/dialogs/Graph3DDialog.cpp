@@ -324,8 +324,10 @@ void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
     m_filledSlider = static_cast<int>(vb::RoundHalfEven(double(g.TransAlpha) * TransparencySteps));
   }
   Slider1->setValue(m_filledSlider);
-  // What is shown otherwise than the graph's value keeps the graph's value unless changed.
+  // What is shown otherwise than the graph's value keeps the graph's value unless touched.
   m_bindings.Remember(Bindings());
+  m_bindings.Watch(Slider1);
+  m_bindings.Watch(Combo3);
 }
 
 std::vector<FieldBinding> Graph3DDialog::Bindings() const {
@@ -397,6 +399,10 @@ void Graph3DDialog::Command1_Click() {
   const int kind = Combo2->currentIndex();
   const int form = Combo3->currentIndex();
   if (kind < 0 || form < 0 || Combo1->currentIndex() < 0) return; // every opening chooses them
+  // A form the user picks for a graph whose own form the list lacks comes with its formula box,
+  // however empty the fill left it.
+  const bool formPicked = m_bindings.Touched(Combo3);
+  if (m_formUnlisted && formPicked) m_bindings.Touch(Text2);
   // A selector whose typed text names none of its items is not taken for the item it had.
   for (QComboBox* selector : {Combo2, Combo3, Combo1})
     if (selector->currentText() != selector->itemText(selector->currentIndex())) {
@@ -435,7 +441,7 @@ void Graph3DDialog::Command1_Click() {
       return;
     }
   }
-  if (!m_selected || Slider1->value() != m_filledSlider)
+  if (!m_selected || m_bindings.Touched(Slider1) || Slider1->value() != m_filledSlider)
     writes->emplace_back(GraphProp::TransAlpha, float(Slider1->value()) / TransparencySteps);
   NameColorSchemeOnColormap(*writes, m_selected.get(), Style->colorScheme);
   if (Implicit()) {
@@ -466,7 +472,8 @@ void Graph3DDialog::Command1_Click() {
   const int coordinate = Combo1->currentIndex();
   // A graph whose form the list lacks keeps it while the user neither picks a form nor types the
   // explicit formula.
-  const bool keepForm = m_selected && m_formUnlisted && form == 0 && Text2->text().isEmpty();
+  const bool keepForm =
+      m_selected && m_formUnlisted && form == 0 && !formPicked && Text2->text().isEmpty();
   // An explicit form's first two coordinates are the variables themselves; a graph that comes
   // to this form or coordinate system takes them.
   if (form == 0 && !keepForm &&

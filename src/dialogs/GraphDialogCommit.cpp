@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSlider>
 #include <QTabWidget>
 
 #include <cmath>
@@ -201,6 +202,55 @@ bool FormulaParses(const std::string& text, std::string* message) {
   return true;
 }
 
+DialogBindings::DialogBindings() : m_listener(std::make_unique<QObject>()) {}
+
+DialogBindings::~DialogBindings() = default;
+
+void DialogBindings::Watch(QObject* control) {
+  if (!control || !m_watched.insert(control).second) return;
+  QObject* listener = m_listener.get();
+  auto touched = [this, control] { m_touched.insert(control); };
+  // Only what the user does counts: typing, clicking, picking (a programme that sets a value
+  // emits none of these signals).
+  if (auto* box = qobject_cast<QLineEdit*>(control)) {
+    QObject::connect(box, &QLineEdit::textEdited, listener, touched);
+  } else if (auto* lines = qobject_cast<QPlainTextEdit*>(control)) {
+    // A box of several lines tells no typing apart; the fill and Remember forget what it says.
+    QObject::connect(lines, &QPlainTextEdit::textChanged, listener, touched);
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    QObject::connect(combo, &QComboBox::activated, listener, touched);
+    if (combo->lineEdit())
+      QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, listener, touched);
+  } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+    QObject::connect(list, &QListWidget::clicked, listener, touched);
+    QObject::connect(list, &QListWidget::currentRowChanged, listener, touched);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    QObject::connect(button, &QAbstractButton::clicked, listener, touched);
+  } else if (auto* swatch = qobject_cast<ColorSwatch*>(control)) {
+    QObject::connect(swatch, &ColorSwatch::colorChosen, listener, touched);
+  } else if (auto* options = qobject_cast<OptionGroup*>(control)) {
+    QObject::connect(options, &OptionGroup::picked, listener, touched);
+  } else if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
+    QObject::connect(slider, &QAbstractSlider::actionTriggered, listener, touched);
+  }
+  // A control that goes first (a dialog's children) leaves no stale mark behind.
+  QObject::connect(control, &QObject::destroyed, listener, [this, control] {
+    m_watched.erase(control);
+    m_touched.erase(control);
+  });
+}
+
+bool DialogBindings::Touched(const QObject* control) const { return m_touched.count(control) > 0; }
+
+void DialogBindings::Touch(const QObject* control) { m_touched.insert(control); }
+
+void DialogBindings::Untouched(const std::vector<FieldBinding>& fields) {
+  for (const FieldBinding& f : fields) {
+    Watch(f.control);
+    m_touched.erase(f.control);
+  }
+}
+
 void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& g) {
   for (const FieldBinding& f : fields) {
     switch (f.kind) {
@@ -256,11 +306,13 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
     }
     m_filled[{f.control, f.prop}] = ShownState(f);
   }
+  Untouched(fields);
 }
 
 void DialogBindings::Remember(const std::vector<FieldBinding>& fields) {
   for (const FieldBinding& f : fields)
     m_filled[{f.control, f.prop}] = ShownState(f);
+  Untouched(fields);
 }
 
 std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBinding>& fields,
@@ -269,8 +321,10 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
   PropertyWrites writes;
   for (const FieldBinding& f : fields) {
     if (graph) {
+      // Untouched and as filled: the graph keeps its own value, whatever the control shows.
       const auto filled = m_filled.find({f.control, f.prop});
-      if (filled != m_filled.end() && filled->second == ShownState(f)) continue;
+      if (filled != m_filled.end() && !Touched(f.control) && filled->second == ShownState(f))
+        continue;
     }
     const std::string caption = "\"" + Caption(f.control) + "\"";
     std::string why;

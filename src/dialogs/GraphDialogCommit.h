@@ -4,16 +4,19 @@
 //
 // A dialog describes its fields as bindings (its DialogFillTable): a control and the graph
 // property it stands for, with how the value is shown (text, number, whole number, check box,
-// list position, item name, colour swatch, option group). The same bindings fill the dialog from a graph (Edit) and read it back
-// (OK), so the two can never disagree. The bindings a dialog gives depend on its current form and
-// mode; it gives them again after the user changes those.
+// list position, item name, colour swatch, option group). The same bindings fill the dialog from a
+// graph (Edit) and read it back (OK), so the two can never disagree. The bindings a dialog gives
+// depend on its current form and mode; it gives them again after the user changes those.
 //
 // Reading: formulas are checked by the formula engine; numbers are evaluated by it, so "-2pi"
 // and "pi/2" are numbers; whole numbers are rounded half to even and checked against their
 // range; each Min must lie below its Max. A refused field gets a message naming its caption,
 // its tab comes to the front and it takes the focus; the dialog stays open with what was typed.
-// When editing, a field whose control still shows what the fill put there keeps the graph's own
-// value, so Edit and OK without a change leave the graph exactly as it was.
+// When editing, a field commits what its control shows once the user has touched the control
+// (typed in it, clicked it, picked from it, even the value it already showed) or once it shows
+// something else than the fill left there (a selector's handler chose anew); a field nobody
+// touched keeps the graph's own value, also where the dialog shows it otherwise, so Edit and OK
+// without a change leave the graph exactly as it was.
 //
 // Committing: adding makes exactly one new graph with the next ID at the end of AllGraphs and of
 // ShownGraphs, sampled when its kind comes sampled from the dialog (the add command gives it its
@@ -27,6 +30,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <variant>
@@ -70,15 +74,28 @@ struct OrderedPair {
 using PropertyValue = std::variant<int32_t, float, bool, std::string>;
 using PropertyWrites = std::vector<std::pair<GraphProp, PropertyValue>>;
 
-// The fields of one opening of a dialog: fills them and reads them back.
+// The fields of one opening of a dialog: fills them, notes which of their controls the user
+// touches, and reads them back.
 class DialogBindings {
 public:
+  DialogBindings();
+  ~DialogBindings();
+  DialogBindings(const DialogBindings&) = delete;
+  DialogBindings& operator=(const DialogBindings&) = delete;
+
   // Writes the graph's values into the controls and remembers what each shows.
   void Fill(const std::vector<FieldBinding>& fields, const Graph& graph);
   // Remembers what the controls show now as what the fill left there: a dialog that shows some
   // fields otherwise than their graph values (a list that lacks the value, a field left as
-  // loaded) calls it after setting them, so an unchanged field still keeps the graph's value.
+  // loaded) calls it after setting them, so an untouched field still keeps the graph's value.
   void Remember(const std::vector<FieldBinding>& fields);
+  // Notes from now on when the user touches a control that no binding carries (a selector, a
+  // slider); filled and remembered controls are watched already.
+  void Watch(QObject* control);
+  // Whether the user touched a watched control since it was filled (or remembered).
+  bool Touched(const QObject* control) const;
+  // Counts a control as touched: a choice the user made that stands for its value too.
+  void Touch(const QObject* control);
   // The values to write, or nothing after the message of the first refused field. graph is the
   // graph being edited (null when adding): unchanged fields keep its values, and the pairs are
   // judged on its values where a field does not give one.
@@ -87,7 +104,12 @@ public:
                                      const Graph* graph) const;
 
 private:
+  void Untouched(const std::vector<FieldBinding>& fields);
+
   std::map<std::pair<const QObject*, GraphProp>, std::string> m_filled;
+  std::set<const QObject*> m_watched, m_touched;
+  // The receiver of the controls' signals: its end ends the connections with the bindings.
+  std::unique_ptr<QObject> m_listener;
 };
 
 // The text a number field shows for a value.

@@ -108,10 +108,18 @@ bool TableDataPage::Command5_Click() {
   return true;
 }
 
-bool TableDataPage::ShapeFromBoxes(int32_t least) {
+bool TableDataPage::ShapeFromBoxes(int32_t least, const std::string& notDone) {
   const auto counts = Counts(least);
   if (!counts) return false;
   const PointGridModel& model = fgdGrid->Model();
+  // The counts shape the grid, but never at the cost of a typed cell: a smaller count that would
+  // drop some is refused and the grid stays as it is.
+  if (!model.ShapeKeepsEveryText(counts->first, counts->second)) {
+    Refuse(Text2, "The grid holds typed values beyond the count given; they would be lost. Raise "
+                  "the count or delete those values first." +
+                      notDone);
+    return false;
+  }
   if (model.ShapeRows() != counts->first || model.ShapeColumns() != counts->second)
     fgdGrid->Model().SetShape(counts->first, counts->second);
   return true;
@@ -144,33 +152,24 @@ void TableDataPage::Command2_Click() {
   const std::optional<FileChoice> choice =
       ChooseFileToWrite("Output", kTableFilter, 1, "", {".txt"});
   if (!choice) return;
-  // The counts shape the grid first, but never at the cost of a typed cell: a smaller count that
-  // would drop some is refused and the grid stays as it is.
-  const auto counts = Counts(0);
-  if (!counts) return;
-  const PointGridModel& shaped = fgdGrid->Model();
-  if (!shaped.ShapeKeepsEveryText(counts->first, counts->second)) {
-    Refuse(Text2, "The grid holds typed values beyond the count given; they would be lost. Raise "
-                  "the count or delete those values first. The table was not written.");
-    return;
-  }
-  if (!ShapeFromBoxes(0)) return;
+  if (!ShapeFromBoxes(0, " The table was not written.")) return;
   const PointGridModel& model = fgdGrid->Model();
   Table table;
   table.kind = m_kind;
   table.rows = model.ShapeRows();
   table.columns = Is3D() ? model.ShapeColumns() : 1;
   table.cells = model.Cells();
-  // Cells are written as they stand; only one that holds a separator (a blank, tab, line break or
-  // quote) would not come back as the same cell: it would split and shift every later value.
+  // Cells are written as they stand; only one that holds a separator (a blank, tab or line break)
+  // would not come back as the same cell: it would split and shift every later value.
   const int columns = ValueColumns(m_kind);
   for (std::size_t k = 0; k < table.cells.size(); ++k) {
     const std::string& cell = table.cells[k];
     if (CellWritable(cell)) continue;
     RefuseCell(static_cast<int32_t>(k / static_cast<std::size_t>(columns)),
                static_cast<int>(k % static_cast<std::size_t>(columns)),
-               "\"" + cell + "\" holds a blank, tab, line break or quote, which would split it in "
-               "the file; the table was not written.");
+               "\"" + cell +
+                   "\" holds a blank, tab or line break, which would split it in the "
+                   "file; the table was not written.");
     return;
   }
   std::string problem;
@@ -204,7 +203,7 @@ void TableDataPage::FillFrom(const Graph& g) {
 }
 
 std::optional<TableDataPage::Points> TableDataPage::Read(int32_t least) {
-  if (!ShapeFromBoxes(least)) return std::nullopt;
+  if (!ShapeFromBoxes(least, "")) return std::nullopt;
   const PointGridModel& model = fgdGrid->Model();
   Points points;
   points.rows = model.ShapeRows();

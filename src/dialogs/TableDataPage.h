@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "document/TableTextFile.h"
@@ -53,8 +54,8 @@ public:
   void FillFrom(const Graph& graph);
 
   // The points of the grid for the commit: the counts (rows, columns) and the values point by
-  // point, or nothing after a message when a count is below `least` or above 201 or a cell is no
-  // number.
+  // point, or nothing after a message when a count is below `least` or above 201, would drop
+  // typed cells, or a cell is no number.
   struct Points {
     int32_t rows = 0, columns = 1;
     std::vector<float> values;
@@ -67,8 +68,9 @@ public:
 private:
   // The counts of the boxes, checked against least .. 201; nothing after a message.
   std::optional<std::pair<int32_t, int32_t>> Counts(int32_t least);
-  // Shapes the grid to the counts of the boxes unless it has that shape already.
-  bool ShapeFromBoxes(int32_t least);
+  // Shapes the grid to the counts of the boxes unless it has that shape already; false after a
+  // message (ending with notDone) when a count is out of range or would drop typed cells.
+  bool ShapeFromBoxes(int32_t least, const std::string& notDone);
   void Refuse(QWidget* control, const std::string& message);
   void RefuseCell(int32_t point, int column, const std::string& why);
 

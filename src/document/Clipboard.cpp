@@ -98,6 +98,20 @@ std::string KindName(double code) {
   return "";
 }
 
+// Reads the record at the reader's position into graph as Paste reads it; false when no record
+// begins there or it cannot be read as far as Paste needs (see ReadGraphRecord).
+bool ReadPastedRecord(TokenReader& in, Graph& graph, RecordReadResult* read) {
+  const bool function = IsFunctionRecordToken(in.Peek());
+  if (!function && !IsTableRecordToken(in.Peek())) return false;
+  try {
+    *read = function ? ReadGraphRecord(in, graph, RecordReading::Paste)
+                     : ReadTableRecord(in, graph, RecordReading::Paste);
+  } catch (const std::exception&) {
+    return false;
+  }
+  return true;
+}
+
 } // namespace
 
 int32_t PasteGraphText(const std::string& text, GraphListHost& host, std::string* whyNothing) {
@@ -109,8 +123,15 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host, std::string
     return nothing("Nothing was pasted: no graph has been copied in this run of the program.");
   TokenReader in(text);
   const double kindCode = in.AtEnd() ? 0.0 : vb::Val(in.Take("the kind code"));
-  if (KindName(kindCode).empty())
-    return nothing("Nothing was pasted: the clipboard holds no graph.");
+  // Only a kind code followed by a whole record is a graph, of whatever document kind.
+  bool record = !KindName(kindCode).empty();
+  if (record) {
+    TokenReader trial = in;
+    Graph scratch;
+    RecordReadResult read;
+    record = ReadPastedRecord(trial, scratch, &read);
+  }
+  if (!record) return nothing("Nothing was pasted: the clipboard holds no graph.");
   if (!PasteKindAccepted(DocumentType, kindCode))
     return nothing("Nothing was pasted: the clipboard holds a graph of a " + KindName(kindCode) +
                    " document, which a " + KindName(DocumentType) + " document cannot take.");
@@ -129,16 +150,10 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host, std::string
   HeldSceneUpdates held(host);
   for (int32_t pass = 1; pass <= ClipboardGraphCount; ++pass) {
     const bool function = IsFunctionRecordToken(in.Peek());
-    if (!function && !IsTableRecordToken(in.Peek())) break;
     auto graph = std::make_shared<Graph>();
     RecordReadResult read;
-    try {
-      read = function ? ReadGraphRecord(in, *graph, RecordReading::Paste)
-                      : ReadTableRecord(in, *graph, RecordReading::Paste);
-    } catch (const std::exception&) {
-      // A field before the point where Paste recovers: the graph is not added.
-      break;
-    }
+    // No record, or a field before the point where Paste recovers: the graph is not added.
+    if (!ReadPastedRecord(in, *graph, &read)) break;
     const bool sampled =
         function && graph->GraphType != Vector && graph->GraphType != VectorOperation;
     // Step counts that sampling cannot lay out are refused before anything changes, and so are
@@ -174,7 +189,7 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host, std::string
            "it may use.",
            MsgButtons::OK, MsgIcon::Critical, "Error");
   else if (added == 0)
-    return nothing(countsFit ? "Nothing was pasted: the graph on the clipboard cannot be read."
+    return nothing(countsFit ? "Nothing was pasted: the clipboard holds no graph."
                              : "Nothing was pasted: the step counts of the graph on the clipboard "
                                "are too large to sample.");
   return added;

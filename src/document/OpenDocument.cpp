@@ -1,5 +1,7 @@
 #include "document/OpenDocument.h"
 
+#include <QFileInfo>
+
 #include "document/DocumentFile.h"
 #include "document/DocumentHost.h"
 #include "document/DocumentText.h"
@@ -259,10 +261,13 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     FramesPerSecond = speedBefore;
     host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);
     host.RemoveAllGraphs();
+    // The empty document is not the file: Save must not offer to write it over the file.
+    DocumentPath.clear();
     MsgBox("The opening of \"" + path + "\" was cancelled: the document is empty.", MsgButtons::OK,
            MsgIcon::Information, "Note");
     return true;
   }
+  DocumentPath = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
   if (!doc->warning.empty()) MsgBox(doc->warning, MsgButtons::OK, MsgIcon::Exclamation, "Warning");
   return true;
 }

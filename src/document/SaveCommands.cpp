@@ -61,14 +61,16 @@ bool SaveDocumentCommand(DocumentHost& host) {
     SaveFailed("document", "", problem);
     return host.SaveCompleted = false;
   }
-  // A name typed without any extension gets the one of the chosen kind of file.
-  const auto choice = ChooseFileToWrite("Save", {{"(*.crv)", "*.crv"}}, 1, "", {".crv"});
+  // The dialog offers the document's own file; a name typed without any extension gets the one
+  // of the chosen kind of file.
+  const auto choice = ChooseFileToWrite("Save", {{"(*.crv)", "*.crv"}}, 1, DocumentPath, {".crv"});
   if (!choice) return host.SaveCompleted = false;
   const std::string& path = choice->path;
   if (!DocumentFile::Write(path, text, &problem)) {
     SaveFailed("document", path, problem);
     return host.SaveCompleted = false;
   }
+  DocumentPath = path;
   host.RefreshAssociation();
   return true;
 }
@@ -76,7 +78,7 @@ bool SaveDocumentCommand(DocumentHost& host) {
 bool SaveAsCommand(DocumentHost& host) {
   host.Display(CurrentFrame);
   const auto choice = ChooseFileToWrite("Save As", {{"*.crv", "*.crv"}, {"*.bmp", "*.bmp"}}, 1,
-                                        "", {".crv", ".bmp"});
+                                        DocumentPath, {".crv", ".bmp"});
   if (!choice) return false;
   const std::string& path = choice->path;
   if (choice->filterIndex == 2) {
@@ -92,6 +94,7 @@ bool SaveAsCommand(DocumentHost& host) {
     SaveFailed("document", path, problem);
     return false;
   }
+  DocumentPath = path; // a picture of the view is no file of the document
   host.RefreshAssociation();
   return true;
 }

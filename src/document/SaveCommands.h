@@ -1,8 +1,9 @@
 #pragma once
-// File > Save, Save As and Print. Save asks for a file name every time and writes the document of
-// the shown graphs; Save As writes the document or a BMP picture of the view, by the filter chosen;
-// Print prints the picture of the view. Files are written whole through a temporary file renamed
-// over the target, and a save that fails says so in a message box.
+// File > Save, Save As and Print. Save asks for a file name every time, offering the document's
+// own file (DocumentPath), and writes the document of the shown graphs; Save As writes the
+// document or a BMP picture of the view, by the filter chosen; Print prints the picture of the
+// view. Files are written whole through a temporary file renamed over the target, and a save that
+// fails says so in a message box.
 
 #include <string>
 

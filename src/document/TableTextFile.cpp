@@ -70,10 +70,11 @@ std::string_view HeaderWord(Kind kind) {
 int ValueColumns(Kind kind) { return kind == Kind::Table3D ? 3 : 2; }
 
 double CountValue(std::string_view text) {
-  // "nan", "inf" and "infinity" name no count, though their leading number reads 0 as any other
-  // word's does.
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first != std::string_view::npos) {
+  // "nan", "inf" and "infinity", with a sign or without (as printf writes them), name no count,
+  // though their leading number reads 0 as any other word's does.
+  std::size_t first = text.find_first_not_of(" \t");
+  if (first != std::string_view::npos && (text[first] == '-' || text[first] == '+')) ++first;
+  if (first < text.size()) {
     std::string word;
     for (std::size_t i = first; i < text.size() && word.size() < 3; ++i)
       word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
@@ -84,7 +85,7 @@ double CountValue(std::string_view text) {
 }
 
 bool CellWritable(std::string_view text) {
-  return text.find_first_of(" \t\"\r\n") == std::string_view::npos;
+  return text.find_first_of(" \t\r\n") == std::string_view::npos;
 }
 
 std::optional<float> CellNumber(std::string_view text) {

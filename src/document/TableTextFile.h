@@ -14,8 +14,8 @@
 //
 // Unlike the old reader this one checks what it reads: counts must be whole numbers from 0 to 201
 // (a table holds at most 201 x 201 points), and a file too large to be a table is refused, each
-// with a message; a cell that holds a blank, a tab or a quote cannot be written, since it would
-// shift every later value when read back.
+// with a message; a cell that holds a blank, a tab or a line end cannot be written, since it
+// would shift every later value when read back (a quote travels as any other character).
 
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +52,7 @@ struct Table {
 double CountValue(std::string_view text);
 
 // Whether a cell text can be written to a table file and read back as the same cell: it holds no
-// blank, tab, quote or line end.
+// blank, tab or line end.
 bool CellWritable(std::string_view text);
 
 // The number a cell stands for: a decimal number with an optional sign, "." as the decimal point

@@ -113,6 +113,11 @@ inline bool RotateActive = false;
 inline float ZoomFactor = 1.0f;
 inline int32_t ClipboardGraphCount = 0;
 
+// The file the open document was read from (File > Open, the command line) or last saved to as a
+// document: File > Save and Save As offer it in their dialog, so that Save and Enter write the same
+// file again. Empty for a new document and for a Demo sample.
+inline std::string DocumentPath;
+
 // The start-up defaults, in the groups and the order in which the main window's load sets them.
 inline void ResetAnimationState() {
   CurrentFrame = 1;
@@ -139,6 +144,7 @@ inline void ResetInteractionState() {
   ZoomActive = MoveActive = RotateActive = false;
   ZoomFactor = 1.0f;
 }
+inline void ResetDocumentPath() { DocumentPath.clear(); }
 
 // Gives every value above its start-up default (the main window's load step).
 inline void ResetProgramDefaults() {
@@ -146,4 +152,5 @@ inline void ResetProgramDefaults() {
   ResetViewDefaults();
   ResetEditState();
   ResetInteractionState();
+  ResetDocumentPath();
 }

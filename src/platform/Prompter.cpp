@@ -229,18 +229,40 @@ std::optional<FileChoice> TakeFront(std::deque<std::optional<FileChoice>>& answe
 }
 } // namespace
 
-std::optional<FileChoice> ScriptedFileChooser::OpenFile(const std::string& title,
-                                                        const std::vector<FileFilter>&, int,
-                                                        const std::string&) {
-  titles.push_back(title);
+std::optional<FileChoice> ScriptedFileChooser::Answer(Asked dialog) {
+  titles.push_back(dialog.title);
+  asked.push_back(std::move(dialog));
   return TakeFront(answers);
 }
 
+std::optional<FileChoice> ScriptedFileChooser::OpenFile(const std::string& title,
+                                                        const std::vector<FileFilter>& filters,
+                                                        int filterIndex,
+                                                        const std::string& initialPath,
+                                                        const FileDialogOptions& options) {
+  return Answer({false, title, filters, filterIndex, initialPath, options});
+}
+
 std::optional<FileChoice> ScriptedFileChooser::SaveFile(const std::string& title,
-                                                        const std::vector<FileFilter>&, int,
-                                                        const std::string&) {
-  titles.push_back(title);
-  return TakeFront(answers);
+                                                        const std::vector<FileFilter>& filters,
+                                                        int filterIndex,
+                                                        const std::string& initialPath,
+                                                        const FileDialogOptions& options) {
+  return Answer({true, title, filters, filterIndex, initialPath, options});
+}
+
+std::optional<FileChoice> ScriptedFileChooser::OpenFile(const std::string& title,
+                                                        const std::vector<FileFilter>& filters,
+                                                        int filterIndex,
+                                                        const std::string& initialPath) {
+  return OpenFile(title, filters, filterIndex, initialPath, FileDialogOptions{});
+}
+
+std::optional<FileChoice> ScriptedFileChooser::SaveFile(const std::string& title,
+                                                        const std::vector<FileFilter>& filters,
+                                                        int filterIndex,
+                                                        const std::string& initialPath) {
+  return SaveFile(title, filters, filterIndex, initialPath, FileDialogOptions{});
 }
 
 std::optional<int32_t> ScriptedColorChooser::ChooseColor(int32_t) {

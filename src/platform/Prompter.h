@@ -138,12 +138,32 @@ public:
 
 class ScriptedFileChooser : public FileChooser {
 public:
+  // One dialog as it was asked for.
+  struct Asked {
+    bool save = false;
+    std::string title;
+    std::vector<FileFilter> filters;
+    int filterIndex = 0;
+    std::string initialPath;
+    FileDialogOptions options;
+  };
   std::deque<std::optional<FileChoice>> answers; // front first; when empty, cancel
   std::vector<std::string> titles;               // titles of the dialogs shown
+  std::vector<Asked> asked;                      // everything each dialog was given
+  std::optional<FileChoice> OpenFile(const std::string& title, const std::vector<FileFilter>& f,
+                                     int filterIndex, const std::string& initialPath,
+                                     const FileDialogOptions& options) override;
+  std::optional<FileChoice> SaveFile(const std::string& title, const std::vector<FileFilter>& f,
+                                     int filterIndex, const std::string& initialPath,
+                                     const FileDialogOptions& options) override;
+  // The forms without options are the dialogs with the default options.
   std::optional<FileChoice> OpenFile(const std::string& title, const std::vector<FileFilter>& f,
                                      int filterIndex, const std::string& initialPath) override;
   std::optional<FileChoice> SaveFile(const std::string& title, const std::vector<FileFilter>& f,
                                      int filterIndex, const std::string& initialPath) override;
+
+private:
+  std::optional<FileChoice> Answer(Asked dialog);
 };
 
 class ScriptedColorChooser : public ColorChooser {

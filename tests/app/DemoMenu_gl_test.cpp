@@ -152,6 +152,7 @@ TEST_F(DemoMenuTest, EveryItemOpensItsSampleWithAPictureOfItsOwn) {
     SCOPED_TRACE(item->SamplePath);
     // The question about saving the open graphs is answered No.
     const bool graphsShown = ShownGraphs.FunSurfs.Count() > 0;
+    DocumentPath = "/documents/mine.crv";
     dialogs.prompter.shown.clear();
     dialogs.prompter.answers = {MsgResult::No};
     window->MenuItem(item->Name)->trigger();
@@ -163,6 +164,7 @@ TEST_F(DemoMenuTest, EveryItemOpensItsSampleWithAPictureOfItsOwn) {
     }
     EXPECT_GT(AllGraphs.FunSurfs.Count(), 0);
     EXPECT_EQ(ShownGraphs.FunSurfs.Count(), AllGraphs.FunSurfs.Count());
+    EXPECT_EQ(DocumentPath, "") << "Save offers no sample to write over";
     const int32_t kind = KindOfPath(item->SamplePath);
     EXPECT_EQ(DocumentType, kind);
 
@@ -212,6 +214,16 @@ TEST_F(DemoMenuTest, MissingOrUnreadableSampleIsNamedAndTheDocumentStays) {
     EXPECT_EQ(DocumentType, DocumentType2D);
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), graphs);
   }
+}
+
+// A sample that cannot be read leaves the open document's file as Save offers it.
+TEST_F(DemoMenuTest, AMissingSampleKeepsTheDocumentsFile) {
+  DocumentPath = "/documents/mine.crv";
+  QTemporaryDir folder;
+  MainWindow::SetProgramFolder(folder.path());
+  window->MenuItem("mnuDemoSine")->trigger();
+  EXPECT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(DocumentPath, "/documents/mine.crv");
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "commands/AviExportWindow.h"
 #include "platform/VideoCompression.h"
 #include "support/AviReadBack.h"
+#include "support/WaitUntil.h"
 #include "view/TestMainWindow.h"
 
 namespace {
@@ -98,12 +99,15 @@ TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
       << avi->frameGeometry().x() << "," << avi->frameGeometry().y();
   EXPECT_EQ(avi->parentWidget(), &w);
   EXPECT_EQ(avi->windowType(), Qt::Tool);
-  for (const char* before : {"mnuAniRev_Click", "mnuAniFirst_Click", "mnuAniNext_Click",
-                             "mnuAniPre_Click", "mnuAniRepeat_Click", "mnuAniPause_Click"}) {
+  for (const std::string before : {"mnuAniRev_Click", "mnuAniFirst_Click", "mnuAniNext_Click",
+                                   "mnuAniPre_Click", "mnuAniRepeat_Click", "mnuAniPause_Click"}) {
     w.RunHandler(before);
-    QTest::qWait(30); // a Reverse play runs out
+    if (before == "mnuAniRev_Click") {
+      ASSERT_TRUE(WaitUntil([&] { return !w.Timer1()->isActive(); }, "the Reverse play to end"));
+    }
     avi->Command4_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(!ThePlayback().CaptureFrames(), 5000);
+    ASSERT_TRUE(WaitUntil([] { return !ThePlayback().CaptureFrames(); },
+                          "the capture after " + before + " to end"));
     EXPECT_EQ(avi->List1()->count(), 4) << before;
     EXPECT_TRUE(dialogs.prompter.shown.empty()) << before;
   }

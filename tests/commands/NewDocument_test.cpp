@@ -49,6 +49,7 @@ protected:
     GraphIdCounter = 12;
     ResultBox::Set("report");
     host.dragModes = true;
+    DocumentPath = "/documents/old.crv";
   }
   void AddGraphs() {
     for (int32_t id : {1, 2}) {
@@ -72,6 +73,7 @@ protected:
     EXPECT_EQ(host.Find("EnableCommands"), -1) << what;
     EXPECT_EQ(host.Find("RemoveAllGraphs"), -1) << what;
     EXPECT_TRUE(host.dragModes) << what;
+    EXPECT_EQ(DocumentPath, "/documents/old.crv") << what;
   }
   void ExpectKindSettings(const Kind& kind, bool hadGraphs) {
     const std::string what = "kind " + std::to_string(kind.type);
@@ -92,6 +94,7 @@ protected:
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0) << what;
     EXPECT_EQ(GraphIdCounter, hadGraphs ? 0 : 12) << what;
     EXPECT_EQ(host.Find("RemoveAllGraphs") >= 0, hadGraphs) << what;
+    EXPECT_EQ(DocumentPath, "") << what << ": a new document has no file to save over";
   }
 
   QTemporaryDir dir;

@@ -1,11 +1,13 @@
 // Edit and OK without a change leave every graph exactly as it was, its record byte for byte:
 // every graph of every shipped sample, and graphs holding values the dialogs' lists lack (a form
 // its kind does not list, a point size or symbol beyond the lists, an empty scheme name, an
-// implicit surface drawn with the colour map).
+// implicit surface drawn with the colour map). A control the user touches commits what it shows,
+// also where that is what the dialog showed in place of the graph's own value.
 
 #include "dialogs/DialogTestFixture.h"
 
 #include <QDirIterator>
+#include <QSlider>
 
 #include "dialogs/EditGraphCommand.h"
 #include "document/DocumentFile.h"
@@ -22,6 +24,18 @@ protected:
   // record unchanged and no message. False when no dialog opened for it.
   bool EditAndOkKeeps(const std::shared_ptr<Graph>& g, int32_t documentType, const std::string& at,
                       int32_t frames = 10, bool sampled = true) {
+    std::string before;
+    if (!EditAndOk(g, documentType, at, nullptr, frames, sampled, &before)) return false;
+    EXPECT_EQ(ClipboardGraphText(*g, documentType), before) << at;
+    return true;
+  }
+
+  // Shows g alone in a document of its kind, edits it, lets `touch` play the user's part and
+  // presses OK; expects the dialog accepted without a message. False when no dialog opened.
+  // *record gets the graph's record as it was shown.
+  bool EditAndOk(const std::shared_ptr<Graph>& g, int32_t documentType, const std::string& at,
+                 const std::function<void(QDialog&)>& touch, int32_t frames = 10,
+                 bool sampled = true, std::string* record = nullptr) {
     ResetDocumentState();
     FrameCount = frames;
     host = CommandTestHost();
@@ -35,8 +49,9 @@ protected:
     host.current = 0;
     // As the document reader leaves a graph.
     if (sampled && GraphKind(*g).SampledWhenShown) g->GetPoints();
-    const std::string before = ClipboardGraphText(*g, documentType);
+    if (record) *record = ClipboardGraphText(*g, documentType);
     user = [&](QDialog& d) {
+      if (touch) touch(d);
       for (QPushButton* button : d.findChildren<QPushButton*>())
         if (button->text() == "OK") {
           button->click();
@@ -48,7 +63,6 @@ protected:
     if (opened == 0) return false;
     for (const auto& shown : dialogs.prompter.shown)
       ADD_FAILURE() << at << ": " << shown.text;
-    EXPECT_EQ(ClipboardGraphText(*g, documentType), before) << at;
     return true;
   }
 };
@@ -145,6 +159,116 @@ TEST_F(EditRoundTrip, GraphsWithValuesTheListsLack) {
   };
   for (const Row& row : rows)
     EXPECT_TRUE(EditAndOkKeeps(row.make(), row.documentType, row.what)) << row.what;
+}
+
+// What a dialog shows in place of a value its control cannot show (a scheme box that shows
+// "Rainbow" for every surface, "Steps z" and the texture and transparency of an animated surface
+// as loaded, a list that lacks the graph's size, a gradient the contour dialog shows as its one
+// gradient option) is committed once the user picks it, types it or clicks it, even without a
+// change.
+TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
+  auto marine = [] {
+    auto g = Graph3D(Surface3D, Explicit);
+    g->CoordType = Cylindrical, g->ExpressZ = "sin(r)", g->MinU = 0, g->MaxU = 6.28f;
+    g->MinV = 0, g->MaxV = 4;
+    g->ColorName = "MARINE";
+    return g;
+  };
+  auto animatedImplicit = [] {
+    auto g = Graph3D(Surface3DAnimation, Implicit);
+    g->ExpressX = "x^2+y^2+z^2-t-1";
+    g->StepW = 30;
+    return g;
+  };
+  auto animatedTextured = [] {
+    auto g = Graph3D(Surface3DAnimation, Explicit);
+    g->ExpressZ = "sin(x+t)";
+    g->ShowTex = true, g->TexName = "brick.bmp", g->ShowTrans = true, g->TransAlpha = 0.4f;
+    return g;
+  };
+  auto clickTwice = [](const char* box) {
+    return [box](QDialog& d) {
+      Click(d, box);
+      Click(d, box);
+    };
+  };
+  struct Row {
+    const char* what;
+    int32_t documentType;
+    std::function<std::shared_ptr<Graph>()> make;
+    std::function<void(QDialog&)> touch;
+    std::function<bool(const Graph&)> committed;
+  } rows[] = {
+      {"the scheme box's Rainbow picked for a MARINE surface", DocumentType3D, marine,
+       [](QDialog& d) { Choose(d, "Combo4", 0); },
+       [](const Graph& g) { return g.ColorName == "Rainbow" && g.FillStyle == 5; }},
+      {"Earth, then Rainbow", DocumentType3D, marine,
+       [](QDialog& d) {
+         Choose(d, "Combo4", 1);
+         Choose(d, "Combo4", 0);
+       },
+       [](const Graph& g) { return g.ColorName == "Rainbow"; }},
+      {"\"Steps z\" typed as it shows for an animated implicit surface", DocumentType3D,
+       animatedImplicit, [](QDialog& d) { Type(d, "Text16", "20"); },
+       [](const Graph& g) { return g.StepW == 20; }},
+      {"\"Transparent\" checked and unchecked on an animated surface", DocumentType3D,
+       animatedTextured, clickTwice("Check7"), [](const Graph& g) { return !g.ShowTrans; }},
+      {"\"Add Texture\" checked and unchecked on an animated surface", DocumentType3D,
+       animatedTextured, clickTwice("Check6"),
+       [](const Graph& g) { return !g.ShowTex && g.ShowTrans; }},
+      {"the transparency slider moved and back", DocumentType3D,
+       [] {
+         auto g = Graph3D(Surface3D, Explicit);
+         g->TransAlpha = 0.25f; // shows as 2 of 10
+         return g;
+       },
+       [](QDialog& d) {
+         auto* slider = Find<QSlider>(d, "Slider1");
+         slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+         slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
+       },
+       [](const Graph& g) { return g.TransAlpha == 0.2f; }},
+      {"a ribbon's scheme box picked where an empty name shows Rainbow", DocumentType25D,
+       [] {
+         auto g = std::make_shared<Graph>();
+         g->GraphType = Ribbon25D, g->CoordType = Cartesian2D, g->FunForm = Explicit;
+         g->ExpressX = "0", g->ExpressY = "x", g->ExpressZ = "sin(x)";
+         g->MinV = -3, g->MaxV = 3, g->StepV = 20;
+         g->FillStyle = 5, g->ColorName = "", g->Material = 4;
+         return g;
+       },
+       [](QDialog& d) { Choose(d, "Combo3", 0); },
+       [](const Graph& g) { return g.ColorName == "Rainbow"; }},
+      {"a 2D table's size list picked at the 2 it shows for 12", DocumentType2D,
+       [] {
+         auto g = std::make_shared<Graph>();
+         g->GraphType = Table2D, g->StepU = 1, g->StepV = 1;
+         g->ScatterSize = 12, g->Symbol = 9, g->LineWidth = 1, g->SmoothCurveWidth = 1;
+         g->VertTab3D(0, 1).x = 1;
+         return g;
+       },
+       [](QDialog& d) { Choose(d, "Combo2", 1); },
+       [](const Graph& g) { return g.ScatterSize == 2 && g.Symbol == 9; }},
+      {"a contour plot's gradient option clicked where it shows the graph's own gradient",
+       DocumentTypeSpecial,
+       [] {
+         auto g = std::make_shared<Graph>();
+         g->GraphType = ContourPlot, g->CoordType = Cartesian3D;
+         g->ExpressX = "u", g->ExpressY = "v", g->ExpressZ = "u*v";
+         g->MinU = g->MinV = -1, g->MaxU = g->MaxV = 1, g->StepU = g->StepV = 5;
+         g->ContourLevel = 0.2f, g->LineWidth = 1, g->FillStyle = 1;
+         return g;
+       },
+       [](QDialog& d) { Click(d, "Option2"); }, [](const Graph& g) { return g.FillStyle == 3; }},
+  };
+  for (const Row& row : rows) {
+    const std::shared_ptr<Graph> g = row.make();
+    ASSERT_TRUE(EditAndOk(g, row.documentType, row.what, row.touch)) << row.what;
+    EXPECT_TRUE(row.committed(*g)) << row.what << ": " << ClipboardGraphText(*g, row.documentType);
+    // Untouched, the same control keeps the graph's own value.
+    const std::shared_ptr<Graph> kept = row.make();
+    EXPECT_TRUE(EditAndOkKeeps(kept, row.documentType, row.what)) << row.what;
+  }
 }
 
 } // namespace

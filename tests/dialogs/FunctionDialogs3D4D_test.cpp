@@ -429,6 +429,27 @@ TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
   EXPECT_EQ(host.sampled, std::vector<int32_t>{1});
 }
 
+// A curve of a form its list lacks shows the explicit form with an empty formula box and keeps
+// its own form; picking the explicit form, even as shown, takes that form and needs its formula.
+TEST_F(Dialogs3D, AFormPickedForAGraphWhoseFormTheListLacks) {
+  DocumentType = DocumentType3D;
+  auto g = Shown(host, Graph3D(Curve3D, Cartesian3D, Implicit));
+  user = [&](QDialog& d) {
+    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentIndex(), 0);
+    EXPECT_EQ(Text(d, "Text2"), "");
+    Choose(d, "Combo3", 0);
+    Click(d, "Command1");
+    EXPECT_NE(d.result(), QDialog::Accepted) << "the picked form has no formula";
+    Type(d, "Text2", "x-y");
+    Click(d, "Command1");
+  };
+  mnuFunEdit_Click(host);
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text, "The formula \"z(x,y)\" is empty.");
+  EXPECT_EQ(g->FunForm, Explicit);
+  EXPECT_EQ(g->ExpressZ, "x-y");
+}
+
 TEST_F(Dialogs3D, TheTextureFile) {
   QTemporaryDir dir;
   const std::string picture = dir.filePath("brick.bmp").toStdString();

@@ -163,8 +163,13 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
   EXPECT_TRUE(host.sampled.empty());
 
   user = [&](QDialog& d) {
-    Grid(d).setData(Grid(d).index(6, 3), "7.25", Qt::EditRole); // Z of point (1, 2)
-    Type(d, "Text3", "2");                                      // two columns
+    Grid(d).setData(Grid(d).index(5, 3), "7.25", Qt::EditRole); // Z of point (1, 1)
+    // Two columns, once the points of the last two are deleted.
+    for (int row = 0; row < 3; ++row)
+      for (int column = 2; column < 4; ++column)
+        for (int value = 1; value <= 3; ++value)
+          Grid(d).setData(Grid(d).index(row * 4 + column, value), "", Qt::EditRole);
+    Type(d, "Text3", "2");
     Type(d, "Text1", "smaller");
     Click(d, "Command3");
   };
@@ -174,6 +179,7 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
   EXPECT_EQ(g->StepU, 2);
   EXPECT_EQ(g->StepV, 1);
   EXPECT_EQ(g->VertTab3D.At(2, 1).x, 21.0f);
+  EXPECT_EQ(g->VertTab3D.At(1, 1).y, 7.25f);
   EXPECT_EQ(host.rows[0].caption, "3D Table Graph  smaller");
 
   // Cancel after changes leaves the table as it was.
@@ -265,8 +271,8 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[0].text,
-            "Row 2 (point 0,1), column X: \"3 4\" holds a blank, tab, line break or quote, which "
-            "would split it in the file; the table was not written.");
+            "Row 2 (point 0,1), column X: \"3 4\" holds a blank, tab or line break, which would "
+            "split it in the file; the table was not written.");
   EXPECT_EQ(dialogs.prompter.shown[1].text.rfind("The table could not be written to ", 0), 0u);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), bytes);
@@ -289,8 +295,9 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   EXPECT_NE(dialogs.prompter.shown[0].text.find("from 0 to 201"), std::string::npos);
 }
 
-// Output writes what the grid holds: a text cell as it stands, a name without an extension as a
-// ".txt" file (asking before it replaces one), and never a count that would drop typed cells.
+// Output writes what the grid holds: a text cell as it stands (a quote too), a name without an
+// extension as a ".txt" file (asking before it replaces one), and never a count that would drop
+// typed cells; OK refuses that count the same way.
 TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   QTemporaryDir dir;
   const std::string bare = dir.filePath("points").toStdString();
@@ -301,11 +308,11 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   dialogs.files.answers.push_back(FileChoice{bare, 1});   // exists: No, then the dialog again
   dialogs.prompter.answers = {MsgResult::OK, MsgResult::No};
   user = [&](QDialog& d) {
-    Fill(d, {"1", "2", "3", "4", "5", "6", "7", "8", "a", "10"});
+    Fill(d, {"1", "2", "3", "4", "5", "6", "7", "8", "a", "1\""});
     d.findChild<QLineEdit*>("Text2")->setText("3");
     Click(d, "Command2");
     EXPECT_EQ(Grid(d).Points(), 5);
-    EXPECT_EQ(Grid(d).Cell(4, 1), "10");
+    EXPECT_EQ(Grid(d).Cell(4, 1), "1\"");
     d.findChild<QLineEdit*>("Text2")->setText("5");
     Click(d, "Command2");
     Click(d, "Command2");
@@ -313,13 +320,57 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   };
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
-  EXPECT_NE(dialogs.prompter.shown[0].text.find("would be lost"), std::string::npos);
-  EXPECT_EQ(dialogs.prompter.shown[1].text, "points.txt already exists.\nDo you want to replace it?");
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "The grid holds typed values beyond the count given; they would be lost. Raise the "
+            "count or delete those values first. The table was not written.");
+  EXPECT_EQ(dialogs.prompter.shown[1].text,
+            "points.txt already exists.\nDo you want to replace it?");
   EXPECT_EQ(dialogs.files.titles.size(), 4u); // the last dialog, shown again after No, cancelled
   QFile file(QString::fromStdString(written));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll().toStdString(), "D2 5\r\n1 2\r\n3 4\r\n5 6\r\n7 8\r\na 10\r\n\r\n");
+  EXPECT_EQ(file.readAll().toStdString(), "D2 5\r\n1 2\r\n3 4\r\n5 6\r\n7 8\r\na 1\"\r\n\r\n");
+  file.close();
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(bare)));
+
+  // Import reads the quoted cell back as it was written.
+  dialogs.files.answers.push_back(FileChoice{written, 1});
+  user = [&](QDialog& d) {
+    Click(d, "Command1");
+    EXPECT_EQ(Grid(d).Cell(4, 1), "1\"");
+    Click(d, "Command4");
+  };
+  Add("mnuDrawTab2D_Click");
+
+  // OK with a count below the typed rows: refused the same way, the dialog stays with the grid
+  // as typed; with the count raised again the table is added whole.
+  for (const char* kind : {"mnuDrawTab2D_Click", "mnuDrawTab25D_Click", "mnuDrawTab3D_Click"}) {
+    dialogs.prompter.shown.clear();
+    DocumentType = kind == std::string("mnuDrawTab3D_Click")    ? DocumentType3D
+                   : kind == std::string("mnuDrawTab25D_Click") ? DocumentType25D
+                                                                : DocumentType2D;
+    user = [&](QDialog& d) {
+      const int columns = Grid(d).ValueColumns();
+      std::vector<const char*> cells(static_cast<size_t>(Grid(d).Points() * columns), "1");
+      Fill(d, cells);
+      Type(d, "Text2", "3");
+      Click(d, "Command3");
+      EXPECT_NE(d.result(), QDialog::Accepted) << kind;
+      EXPECT_EQ(Grid(d).Cell(4, 1), "1") << kind;
+      Type(d, "Text2", "5");
+      Click(d, "Command3");
+      EXPECT_EQ(d.result(), QDialog::Accepted) << kind;
+    };
+    Add(kind);
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << kind;
+    EXPECT_EQ(dialogs.prompter.shown[0].text,
+              "The grid holds typed values beyond the count given; they would be lost. Raise the "
+              "count or delete those values first.")
+        << kind;
+    ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1) << kind;
+    EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->StepV, 4) << kind;
+    AllGraphs.FunSurfs.Clear();
+    ShownGraphs.FunSurfs.Clear();
+  }
 }
 
 TEST_F(TableDialogsTest, AThreeDTableIsAddedAsTheUserTypesIt) {

@@ -15,6 +15,7 @@
 #include "document/Clipboard.h"
 #include "view/scene/GlView.h"
 
+#include "support/WaitUntil.h"
 #include "view/TestMainWindow.h"
 
 namespace {
@@ -37,7 +38,8 @@ TEST_F(CopyAsBmpWindow, TheViewGoesOnTheClipboardFromItsFramebuffer) {
   w.AddListRow("point");
   w.SetListRowChecked(0, true);
   ASSERT_EQ(ShownGraphs.FunSurfs.Count(), 1);
-  QTest::qWait(50);
+  ASSERT_TRUE(WaitUntil([&] { return w.View()->Ready() && w.View()->size() == QSize(640, 300); },
+                        "the view to be ready at 640 x 300"));
 
   QClipboard& clipboard = *QGuiApplication::clipboard();
   clipboard.setText("graph text");

@@ -401,7 +401,16 @@ TEST_F(ClipboardTest, APasteThatAddsNothingSaysWhy) {
        "Nothing was pasted: the clipboard holds a graph of a 2D document, which a Special "
        "document cannot take."},
       {"no record after the kind code", 1, DocumentType2D, "1 99 1 2 3",
-       "Nothing was pasted: the graph on the clipboard cannot be read."},
+       "Nothing was pasted: the clipboard holds no graph."},
+      // A text that is no whole record holds no graph, whatever kind its first number names.
+      {"a lone number", 1, DocumentType3D, "2",
+       "Nothing was pasted: the clipboard holds no graph."},
+      {"a number and a word", 1, DocumentType3D, "1 hello",
+       "Nothing was pasted: the clipboard holds no graph."},
+      {"a record that ends inside its head", 1, DocumentType3D, "1 0 1 @n@ 1 x",
+       "Nothing was pasted: the clipboard holds no graph."},
+      {"a 2D record cut short, into its own kind", 1, DocumentType2D, "1 0 1 @n@ 1 x",
+       "Nothing was pasted: the clipboard holds no graph."},
       {"step counts too large", 1, DocumentType2D,
        EditedText(g, [](auto& t) { t[8] = "2000000000"; }),
        "Nothing was pasted: the step counts of the graph on the clipboard are too large to "

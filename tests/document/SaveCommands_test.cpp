@@ -10,6 +10,7 @@
 
 #include "document/DocumentFile.h"
 #include "document/DocumentText.h"
+#include "document/OpenDocument.h"
 #include "document/RecordingHost.h"
 #include "document/SaveCommands.h"
 #include "platform/Prompter.h"
@@ -179,6 +180,46 @@ TEST_F(SaveCommandsTest, SaveAsCancelledOrFailed) {
   dialogs.files.answers = {FileChoice{PathOf("empty.crv"), 1}};
   EXPECT_TRUE(SaveAsCommand(host));
   EXPECT_EQ(Slurp(PathOf("empty.crv")), DocumentFile::Encode("S91 0 0 2 1 1 1"));
+}
+
+// Save and Save As offer the document's own file: the one it was opened from or last saved to as
+// a document (a picture of the view is not), so that Save and Enter write it again; the other
+// file dialogs start without a name.
+TEST_F(SaveCommandsTest, SaveOffersTheDocumentsFile) {
+  AddGraph(1);
+  const std::string opened = PathOf("opened.crv");
+  ASSERT_TRUE(WriteDocument(opened, nullptr));
+  std::string problem;
+  ASSERT_TRUE(OpenDocument(opened, host, &problem)) << problem;
+  auto offered = [this] { return dialogs.files.asked.back().initialPath; };
+
+  dialogs.files.answers = {FileChoice{opened, 1}};
+  EXPECT_TRUE(SaveDocumentCommand(host));
+  EXPECT_EQ(offered(), opened) << "after Open";
+  EXPECT_TRUE(dialogs.files.asked.back().options.confirmOverwrite);
+
+  dialogs.files.answers = {FileChoice{PathOf("other"), 1}};
+  EXPECT_TRUE(SaveDocumentCommand(host));
+  EXPECT_EQ(offered(), opened);
+  dialogs.files.answers = {std::nullopt};
+  EXPECT_FALSE(SaveDocumentCommand(host));
+  EXPECT_EQ(offered(), PathOf("other.crv")) << "after a save, the file it wrote";
+  EXPECT_FALSE(SaveAsCommand(host));
+  EXPECT_EQ(offered(), PathOf("other.crv")) << "Save As too; a cancel changes nothing";
+
+  dialogs.files.answers = {FileChoice{PathOf("picture"), 2}, std::nullopt,
+                           FileChoice{PathOf("copy"), 1}, std::nullopt};
+  EXPECT_TRUE(SaveAsCommand(host));
+  EXPECT_FALSE(SaveDocumentCommand(host));
+  EXPECT_EQ(offered(), PathOf("other.crv")) << "a picture is no file of the document";
+  EXPECT_TRUE(SaveAsCommand(host));
+  EXPECT_FALSE(SaveDocumentCommand(host));
+  EXPECT_EQ(offered(), PathOf("copy.crv")) << "after Save As of the document";
+
+  // A file that cannot be opened leaves the document and its file as they were.
+  EXPECT_FALSE(OpenDocument(PathOf("missing.crv"), host, &problem));
+  EXPECT_FALSE(SaveDocumentCommand(host));
+  EXPECT_EQ(offered(), PathOf("copy.crv"));
 }
 
 TEST_F(SaveCommandsTest, PrintToAPdfFile) {

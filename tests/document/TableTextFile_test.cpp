@@ -115,10 +115,20 @@ TEST(TableTextFile, AFull3DTableRoundTrips) {
 }
 
 TEST(TableTextFile, CellsThatCannotTravel) {
-  for (const char* cell : {"1", "-2.5E+07", "", "abc"})
+  for (const char* cell : {"1", "-2.5E+07", "", "abc", "1\"", "\"", "\"D25"})
     EXPECT_TRUE(CellWritable(cell)) << cell;
-  for (const char* cell : {"1 2", "1\t2", "\"1", "1\r", "2\n"})
+  for (const char* cell : {"1 2", "1\t2", "1\r", "2\n"})
     EXPECT_FALSE(CellWritable(cell)) << cell;
+  // A quote is a character like any other: in every kind of file, the quoted ones too, it comes
+  // back where it was.
+  for (Kind kind : {Kind::Table2D, Kind::Table25D, Kind::Table3D}) {
+    const int columns = ValueColumns(kind);
+    std::vector<std::string> cells = {"1\"", "\"", "\"D25", "2", "\"\"", "3", "4", "5", "6"};
+    cells.resize(static_cast<size_t>(3 * columns));
+    const ReadOutcome read = Parse(Format(Make(kind, 3, 1, cells)), kind);
+    ASSERT_EQ(read.status, ReadOutcome::Status::Read) << HeaderWord(kind);
+    EXPECT_EQ(read.table.cells, cells) << HeaderWord(kind);
+  }
 }
 
 TEST(TableTextFile, FilesAreWrittenWholeOrNotAtAll) {
@@ -144,8 +154,16 @@ TEST(TableTextFile, FilesAreWrittenWholeOrNotAtAll) {
 }
 
 TEST(TableTextFile, CountsThatAreNoNumbers) {
-  for (const char* text : {"nan", "NaN", " inf", "Infinity", "-1"})
+  for (const char* text : {"nan", "NaN", " inf", "Infinity", "-1", "-nan", "+inf", "-inf", "+NaN"})
     EXPECT_LT(CountValue(text), 0) << text;
+  // A table file that gives such a count is refused, as printf writes them too.
+  for (const char* file : {"D2 -nan\r\n\r\n", "D2 +inf\r\n\r\n", "\"D3\t2\t-nan\r\n\"\r\n"}) {
+    const Kind kind = file[0] == 'D' ? Kind::Table2D : Kind::Table3D;
+    const ReadOutcome read = Parse(file, kind);
+    EXPECT_EQ(read.status, ReadOutcome::Status::Refused) << file;
+    EXPECT_NE(read.message.find("must be a whole number from 0 to 201"), std::string::npos)
+        << read.message;
+  }
   EXPECT_EQ(CountValue("abc"), 0); // any other word reads 0, as stored files rely on
   EXPECT_EQ(CountValue(""), 0);
   EXPECT_EQ(CountValue(" 12"), 12);

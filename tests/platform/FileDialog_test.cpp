@@ -16,41 +16,11 @@ namespace {
 
 using namespace std::string_literals;
 
-// Records what the dialog was given and answers from a list.
-class RecordingChooser : public FileChooser {
-public:
-  std::deque<std::optional<FileChoice>> answers;
-  std::string title, initialPath;
-  std::vector<FileFilter> filters;
-  int filterIndex = -99;
-  std::optional<FileChoice> OpenFile(const std::string& t, const std::vector<FileFilter>& f, int i,
-                                     const std::string& p) override {
-    return Answer(t, f, i, p);
-  }
-  std::optional<FileChoice> SaveFile(const std::string& t, const std::vector<FileFilter>& f, int i,
-                                     const std::string& p) override {
-    return Answer(t, f, i, p);
-  }
-
-private:
-  std::optional<FileChoice> Answer(const std::string& t, const std::vector<FileFilter>& f, int i,
-                                   const std::string& p) {
-    title = t;
-    filters = f;
-    filterIndex = i;
-    initialPath = p;
-    if (answers.empty()) return std::nullopt;
-    auto a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-};
-
 class FileDialogTest : public ::testing::Test {
 protected:
   void SetUp() override { SetFileChooser(&chooser); }
   void TearDown() override { SetFileChooser(nullptr); }
-  RecordingChooser chooser;
+  ScriptedFileChooser chooser;
 };
 
 TEST_F(FileDialogTest, FilterTextsBecomeNulSeparatedPairsWithEitherSeparator) {
@@ -84,11 +54,14 @@ TEST_F(FileDialogTest, ConfirmedSaveGivesThePathWithTheDefaultExtensionAndTheCho
   std::string name = "untitled.avi", title;
   ASSERT_TRUE(dlg.VBGetSaveFileName(name, title));
 
-  EXPECT_EQ(chooser.title, "Choose a filename to save AVI to...");
-  ASSERT_EQ(chooser.filters.size(), 1u);
-  EXPECT_EQ(chooser.filters[0].description, "AVI Files");
-  EXPECT_EQ(chooser.filters[0].pattern, "*.avi");
-  EXPECT_EQ(chooser.initialPath, "/data/videos/untitled.avi");
+  ASSERT_EQ(chooser.asked.size(), 1u);
+  const ScriptedFileChooser::Asked& asked = chooser.asked[0];
+  EXPECT_TRUE(asked.save);
+  EXPECT_EQ(asked.title, "Choose a filename to save AVI to...");
+  ASSERT_EQ(asked.filters.size(), 1u);
+  EXPECT_EQ(asked.filters[0].description, "AVI Files");
+  EXPECT_EQ(asked.filters[0].pattern, "*.avi");
+  EXPECT_EQ(asked.initialPath, "/data/videos/untitled.avi");
   EXPECT_EQ(name, "/data/videos/spin.avi");
   EXPECT_EQ(title, "spin.avi");
   EXPECT_EQ(dlg.Filter, "AVI Files\0*.avi"s);
@@ -100,6 +73,54 @@ TEST_F(FileDialogTest, ConfirmedSaveGivesThePathWithTheDefaultExtensionAndTheCho
   chooser.answers.push_back(FileChoice{"/data/videos/clip.AVI", 1});
   ASSERT_TRUE(dlg.VBGetSaveFileName(name, title));
   EXPECT_EQ(name, "/data/videos/clip.AVI");
+}
+
+// The options reach the dialog: the overwrite question of a save (by OverwritePrompt or by its
+// bit in Flags), the must-exist rule of an open and the hidden read-only box.
+TEST_F(FileDialogTest, TheOptionsReachTheDialog) {
+  struct Row {
+    const char* what;
+    bool save, overwritePrompt, fileMustExist, hideReadOnly;
+    int32_t flags;
+    FileDialogOptions expected; // confirmOverwrite, fileMustExist, hideReadOnly
+  } rows[] = {
+      {"a save that asks", true, true, true, true, 0, {true, false, true}},
+      {"a save that replaces without asking", true, false, true, true, 0, {false, false, true}},
+      {"a save asked to ask by its flags",
+       true,
+       false,
+       true,
+       true,
+       FileDialog::FlagOverwritePrompt,
+       {true, false, true}},
+      {"an open of an existing file", false, true, true, true, 0, {false, true, true}},
+      {"an open of any name", false, true, false, true, 0, {false, false, true}},
+      {"an open with the read-only box", false, true, true, false, 0, {false, true, false}},
+      {"an open asked for existing files by its flags",
+       false,
+       true,
+       false,
+       true,
+       FileDialog::FlagFileMustExist,
+       {false, true, true}},
+  };
+  for (const Row& row : rows) {
+    chooser.asked.clear();
+    FileDialog dlg;
+    dlg.Filter = "AVI Files|*.avi";
+    dlg.OverwritePrompt = row.overwritePrompt;
+    dlg.FileMustExist = row.fileMustExist;
+    dlg.HideReadOnly = row.hideReadOnly;
+    dlg.Flags = row.flags;
+    std::string name = "untitled.avi", title;
+    row.save ? dlg.VBGetSaveFileName(name, title) : dlg.VBGetOpenFileName(name, title);
+    ASSERT_EQ(chooser.asked.size(), 1u) << row.what;
+    const FileDialogOptions& given = chooser.asked[0].options;
+    EXPECT_EQ(chooser.asked[0].save, row.save) << row.what;
+    EXPECT_EQ(given.confirmOverwrite, row.expected.confirmOverwrite) << row.what;
+    EXPECT_EQ(given.fileMustExist, row.expected.fileMustExist) << row.what;
+    EXPECT_EQ(given.hideReadOnly, row.expected.hideReadOnly) << row.what;
+  }
 }
 
 TEST_F(FileDialogTest, ACancelLeavesNulTextsAndResetsTheIndex) {

@@ -14,6 +14,7 @@
 #include "SceneFakeSource.h"
 #include "model/ProgramState.h"
 #include "support/GlTestContext.h"
+#include "support/WaitUntil.h"
 #include "view/camera/SceneLight.h"
 #include "view/camera/SceneCamera.h"
 #include "view/scene/BmpSnapshot.h"
@@ -106,7 +107,7 @@ TEST_F(GlViewTest, SnapshotAndCaptureHoldTheViewsOwnPixels) {
 TEST_F(GlViewTest, ResizingGivesTheCameraTheNewSize) {
   ShowView();
   view.resize(64, 48);
-  QTest::qWait(50);
+  ASSERT_TRUE(WaitUntil([&] { return view.size() == QSize(64, 48); }, "the view at 64 x 48"));
   view.grabFramebuffer();
   EXPECT_EQ(Camera.ScreenWidth, 64.0f);
   EXPECT_EQ(Camera.ScreenHeight, 48.0f);

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include "support/WaitUntil.h"
 #include "view/scene/Scene.h"
 #include "view/scene/GlView.h"
 #include "view/window/SplitterBar.h"
@@ -64,7 +65,9 @@ TEST_F(LayoutWindowTest, ResizeLaysOutAgain) {
   MainWindow& w = Shown();
   const int compiled = w.View()->TheScene().Compilations();
   w.resize(1200, 800);
-  QTest::qWait(10);
+  ASSERT_TRUE(WaitUntil(
+      [&] { return w.size() == QSize(1200, 800) && Of(w.View()) == Px(w, w.Panes().GlView); },
+      "the window at 1200 x 800 with its panes laid out"));
   // A resize presents the scene without compiling it again.
   EXPECT_EQ(w.View()->TheScene().Compilations(), compiled);
   const PaneGeometry& p = w.Panes();

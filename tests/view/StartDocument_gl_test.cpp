@@ -14,7 +14,7 @@
 #include "commands/GraphList.h"
 #include "document/DocumentFile.h"
 #include "platform/WorkProgress.h"
-#include "support/EventsUntil.h"
+#include "support/WaitUntil.h"
 #include "view/scene/GlView.h"
 
 namespace {
@@ -81,7 +81,7 @@ TEST_F(StartDocumentTest, TheWindowShowsFirstThenTheOpeningsProgressWindowWithCa
       windowFirst = w.isVisible() && w.View()->Ready();
       if (cancel) progress.cancel();
     });
-    ASSERT_TRUE(ProcessEventsUntil([&] { return opened; }));
+    ASSERT_TRUE(WaitUntil([&] { return opened; }, "the document to open", 60000));
     EXPECT_EQ(label, "Opening \"" + path + "\"...");
     EXPECT_TRUE(windowFirst) << "the main window was up with its view before the opening";
     if (cancel) {

@@ -907,8 +907,13 @@ void MainWindow::OpenSample(const std::string& relativePath) {
   if (!SaveBeforeReplacing(*this)) return;
   const std::string path = (ProgramFolder() + "/").toStdString() + relativePath;
   std::string problem;
-  if (!OpenDocument(path, *this, &problem))
+  if (!OpenDocument(path, *this, &problem)) {
     MsgBox(OpenFailureMessage(path, problem), MsgButtons::OK, MsgIcon::Critical, "Error");
+    return;
+  }
+  // A sample is the program's own file: Save asks for a name of the user's own rather than
+  // offering to write over it.
+  DocumentPath.clear();
 }
 
 // ------------------------------------------------------------------------------------------------

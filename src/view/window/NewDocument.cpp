@@ -45,6 +45,7 @@ bool NewDocument(int32_t documentType, DocumentHost& host) {
   }
 
   AxisScaleMode = kind.axisScaleMode;
+  DocumentPath.clear(); // a new document has no file yet
   if (hadGraphs) {
     host.RemoveAllGraphs();
     ResultBox::Clear();
