@@ -70,6 +70,11 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
                                          bool showSurPY = false, bool showJO = false);
 // The same for a graph as it stands, with the program's FrameCount.
 std::optional<std::size_t> SamplingBytes(const Graph& graph);
+// The bytes a graph takes apart from its samples: the object with its settings and texts, and what
+// the program keeps for each graph it holds besides (its row in the graph list with its caption,
+// its keys in both containers and its display list when drawn). A document's graphs are counted
+// with this against the budget before any of them is made.
+std::size_t GraphBytes(const Graph& graph);
 // How many times GetPoints has been called since the program started, on any graph: what a
 // command costs in sampling, as tests and benchmarks count it.
 std::int64_t GraphSamplings();
