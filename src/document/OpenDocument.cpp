@@ -15,6 +15,7 @@
 #include "sampling/Sampling.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -148,6 +149,13 @@ private:
 // that does not parse, when one of its formulas does not.
 std::string GraphMessage(int number, const Graph& g, const std::string& message) {
   std::string text = "graph " + std::to_string(number);
+  // A message that names its graph already ("The derivative of graph 2 is too long") is not
+  // prefixed with it again.
+  const size_t named = message.find(text);
+  const size_t after = named + text.size();
+  if (named != std::string::npos &&
+      (after == message.size() || !std::isdigit(static_cast<unsigned char>(message[after]))))
+    return message;
   for (const std::string* formula : {&g.ExpressX, &g.ExpressY, &g.ExpressZ, &g.ExpressV}) {
     std::string postfix;
     if (!formula->empty() &&

@@ -238,6 +238,24 @@ std::size_t GraphBytes(const Graph& g) {
   return bytes;
 }
 
+void RunAtMany(const CompiledFormula& formula, const FormulaVars& base, float FormulaVars::*slot,
+               const float* at, EvalOutcome* out, int64_t count) {
+  const auto runs = [&](int64_t begin, int64_t end) {
+    FormulaVars vars = base;
+    for (int64_t i = begin; i < end; ++i) {
+      vars.*slot = at[i];
+      out[i] = formula.Run(vars);
+    }
+  };
+  if (formula.UsesRandom()) {
+    runs(0, count);
+    return;
+  }
+  const int64_t work = static_cast<int64_t>(formula.InstructionCount());
+  sampling::ParallelFor(count, sampling::ChunksFor(count, work, sampling::ParallelThreadCount()),
+                        [&](int, int64_t begin, int64_t end) { runs(begin, end); });
+}
+
 std::size_t DocumentSamplingBudget() {
   constexpr std::size_t Cap = std::size_t{4} << 30;
   std::size_t budget = Cap;

@@ -31,6 +31,9 @@
 
 struct GraphPoint;
 class Graph;
+class CompiledFormula;
+struct FormulaVars;
+struct EvalOutcome;
 
 // Which interval of the view window judges each coordinate of a point.
 enum ViewPairing : int32_t {
@@ -78,6 +81,13 @@ std::size_t GraphBytes(const Graph& graph);
 // How many times GetPoints has been called since the program started, on any graph: what a
 // command costs in sampling, as tests and benchmarks count it.
 std::int64_t GraphSamplings();
+
+// Runs a compiled formula at count values of one variable (slot; the other variables as in base):
+// out[i] the outcome at at[i]. The runs are spread over the program's worker threads as far as the
+// work pays, as sampling's are; a formula that draws random numbers runs in order on the caller's
+// thread. The outcomes are those of one run after another.
+void RunAtMany(const CompiledFormula& formula, const FormulaVars& base, float FormulaVars::*slot,
+               const float* at, EvalOutcome* out, int64_t count);
 
 // How many bytes the samples of all graphs of one document may take together: half the memory of
 // the machine, at most 4 GiB, and under an address-space limit at most half of the space left.

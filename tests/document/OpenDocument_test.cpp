@@ -302,6 +302,23 @@ TEST_F(OpenDocumentTest, SamplingMessagesNameTheirGraphInOneBox) {
   const std::string& text = dialogs.prompter.shown[0].text;
   EXPECT_NE(text.find("\ngraph 2, formula \"sin(\": Character"), std::string::npos) << text;
   EXPECT_NE(text.find("Operand expected"), std::string::npos) << text;
+
+  // A message that names its graph already is not prefixed with it again: the derivative of
+  // x^0+x^1+...+x^5999 is too long to compile.
+  std::string powers = "x^0";
+  for (int k = 1; k < 6000; ++k)
+    powers += "+x^" + std::to_string(k);
+  auto plain = Curve(1, "x");
+  auto analysed = Curve(2, powers);
+  analysed->ShowDev = true;
+  for (auto* g : {plain.get(), analysed.get()})
+    g->ExpressX = g->ExpressY = "x";
+  dialogs.prompter.shown.clear();
+  ASSERT_TRUE(Open(Write("long.crv", Text(DocumentType2D, {plain, analysed}))));
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "Some graphs of the document could not be sampled:\nThe derivative of graph 2 is too "
+            "long (more than 65536 characters).");
 }
 
 TEST_F(OpenDocumentTest, EmptyPathRunsOnlyZoomToFit) {

@@ -10,6 +10,7 @@
 #include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaText.h"
+#include "model/GraphContainer.h"
 #include "platform/Prompter.h"
 #include "render/curves/AnalysisLines.h"
 #include "render/curves/CurveReport.h"
@@ -39,9 +40,14 @@ void SetForm(DrawContext& c, CurveFormulas& f) {
   f.Base.T = CurveTime(c);
 }
 
-// The derivative text of a prepared formula text; false when it cannot be built (the formula
-// engine has shown why).
-bool Derive(const std::string& text, std::string& out) { return DerivativeText(text, out); }
+// The derivative text of a prepared formula text of the graph drawn (order 1, or 2 for a
+// derivative of a derivative); false when it cannot be built or is too long to compile (the
+// formula engine has shown why, naming the graph).
+bool Derive(const DrawContext& c, const std::string& text, std::string& out, int order = 1) {
+  return DerivativeText(text, out, [&c, order] {
+    return (order == 1 ? "derivative of " : "second derivative of ") + ListedGraphName(c.g);
+  });
+}
 
 bool ExplicitCartesian(const Graph& g) {
   return g.FunForm == Explicit && g.CoordType == Cartesian2D;
@@ -272,7 +278,8 @@ bool DrawDerivativeStage(DrawContext& c) {
   SetForm(c, f);
   f.TYText = c.ExprY;
   f.TZText = c.ExprZ;
-  if (!Derive(c.ExprX, state.DXText) || !Derive(f.TYText, f.DYText) || !Derive(f.TZText, f.DZText))
+  if (!Derive(c, c.ExprX, state.DXText) || !Derive(c, f.TYText, f.DYText) ||
+      !Derive(c, f.TZText, f.DZText))
     return false;
   CompiledFormula dx;
   if (!c.Compile(state.DXText, dx) || !c.Compile(f.DYText, f.DY) || !c.Compile(f.DZText, f.DZ))
@@ -353,11 +360,14 @@ bool DrawInflexionStage(DrawContext& c) {
   CurveFormulas& f = state.F;
 
   std::string d2x, d2y, d2z;
-  if (!Derive(state.DXText, d2x) || !Derive(f.DYText, d2y) || !Derive(f.DZText, d2z)) return false;
+  if (!Derive(c, state.DXText, d2x, 2) || !Derive(c, f.DYText, d2y, 2) ||
+      !Derive(c, f.DZText, d2z, 2))
+    return false;
   const bool parametricCartesian = g.FunForm == Parametric && g.CoordType == Cartesian2D;
   std::string q;
   // The slope dy/dx of a parametric curve, differentiated by its parameter.
-  if (parametricCartesian && !Derive("(" + f.DZText + ")/(" + f.DYText + ")", q)) return false;
+  if (parametricCartesian && !Derive(c, "(" + f.DZText + ")/(" + f.DYText + ")", q, 2))
+    return false;
   CompiledFormula d2xCompiled;
   if (!c.Compile(d2x, d2xCompiled) || !c.Compile(d2y, f.D2Y) || !c.Compile(d2z, f.D2Z))
     return false;

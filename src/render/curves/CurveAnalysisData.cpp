@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <mutex>
 
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaParser.h"
@@ -9,6 +11,7 @@
 #include "model/Graph.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/SegmentIntersection.h"
+#include "sampling/Sampling.h"
 
 namespace {
 
@@ -107,6 +110,51 @@ void TangentBase(const CurveFormulas& f, float t, TangentLine& out) {
   out.X = static_cast<float>(s.X);
   out.Y = static_cast<float>(s.Y);
   if (s.HasFirst) out.HasSlope = SlopeOf(s.DY, s.DX, out.Slope);
+}
+
+// The integral of an integrand text by the trapezoid refinement of IntegrateFormula to 0.001,
+// each pass's samples run on the worker threads. A value is kept for the drawings that follow (a
+// Zoom to Fit compiles the scene again): the same text, limits and variables give it back without
+// the work. Values without a value, and integrands that draw random numbers, are not kept.
+// UndefinedValue where the text does not compile (the parser has shown why).
+float IntegralOf(const std::string& integrand, float a, float b, const FormulaVars& base,
+                 float FormulaVars::*position) {
+  struct Kept {
+    std::string key;
+    float value;
+  };
+  // A few values, the newest last; the texts are at most a formula's length or a few times it.
+  constexpr size_t Most = 16;
+  static std::deque<Kept> kept;
+  static std::mutex keptLock;
+  std::string key = integrand;
+  const auto append = [&key](const auto& value) {
+    key.append(reinterpret_cast<const char*>(&value), sizeof value);
+  };
+  key.push_back('\0');
+  append(a);
+  append(b);
+  append(base.U), append(base.V), append(base.X), append(base.Y), append(base.Z);
+  append(base.A), append(base.R), append(base.B), append(base.T), append(base.N);
+  append(reinterpret_cast<const char*>(&(base.*position)) - reinterpret_cast<const char*>(&base));
+  {
+    std::lock_guard<std::mutex> lock(keptLock);
+    for (const Kept& k : kept)
+      if (k.key == key) return k.value;
+  }
+  std::string postfix;
+  if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
+  const CompiledFormula formula(postfix);
+  const SampleMany many = [&](const float* at, EvalOutcome* out, int32_t count) {
+    RunAtMany(formula, base, position, at, out, count);
+  };
+  const float value = IntegrateFormula(a, b, 0.001f, formula, base, position, nullptr, &many);
+  if (!Undefined(value) && !formula.UsesRandom()) {
+    std::lock_guard<std::mutex> lock(keptLock);
+    kept.push_back({std::move(key), value});
+    if (kept.size() > Most) kept.pop_front();
+  }
+  return value;
 }
 
 } // namespace
@@ -546,30 +594,35 @@ bool ParameterAtKey(const CurveFormulas& f, const std::vector<float>& params,
 float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
   if (Undefined(a) || Undefined(b)) return UndefinedValue;
   if (a == b) return 0.0f;
-  // The curve at a parameter value: its key (x or angle) and the height whose integral is taken
-  // over the key (y, or r^2 / 2).
-  struct Point {
-    double key, height;
-  };
-  const auto at = [&f](double t, Point& p) {
-    const FormulaVars v = f.At(static_cast<float>(t));
-    const float k = Eval(f.TY, v), h = Eval(f.TZ, v);
-    if (Undefined(k) || Undefined(h) || !std::isfinite(k) || !std::isfinite(h)) return false;
-    p = {k, f.IsPolar() ? 0.5 * double{h} * double{h} : double{h}};
-    return true;
-  };
+  // The curve at the parameter values of a pass: its key (x or angle) and the height whose
+  // integral is taken over the key (y, or r^2 / 2), both formulas run on the worker threads.
+  std::vector<float> t;
+  std::vector<EvalOutcome> keys, heights;
+  float FormulaVars::*position = &FormulaVars::U;
+  if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
   double previous = 0;
   // At least 64 steps before two estimates are compared, so that a few coarse samples cannot
   // agree by chance; at most 2^16.
   for (int32_t steps = 16; steps <= 65536; steps *= 2) {
-    double sum = 0;
-    Point p{}, q{};
-    if (!at(a, p)) return UndefinedValue;
     const double h = (double{b} - double{a}) / steps;
-    for (int32_t k = 1; k <= steps; ++k) {
-      if (!at(double{a} + h * k, q)) return UndefinedValue;
-      sum += (p.height + q.height) / 2 * (q.key - p.key);
-      p = q;
+    const size_t n = static_cast<size_t>(steps) + 1;
+    t.resize(n);
+    keys.resize(n);
+    heights.resize(n);
+    t[0] = a;
+    for (int32_t k = 1; k <= steps; ++k)
+      t[static_cast<size_t>(k)] = static_cast<float>(double{a} + h * k);
+    RunAtMany(f.TY, f.Base, position, t.data(), keys.data(), static_cast<int64_t>(n));
+    RunAtMany(f.TZ, f.Base, position, t.data(), heights.data(), static_cast<int64_t>(n));
+    double sum = 0, key = 0, height = 0;
+    for (size_t k = 0; k < n; ++k) {
+      const float kv = keys[k].value, hv = heights[k].value;
+      if (Undefined(kv) || Undefined(hv) || !std::isfinite(kv) || !std::isfinite(hv))
+        return UndefinedValue;
+      const double nextHeight = f.IsPolar() ? 0.5 * double{hv} * double{hv} : double{hv};
+      if (k > 0) sum += (height + nextHeight) / 2 * (double{kv} - key);
+      key = kv;
+      height = nextHeight;
     }
     if (!std::isfinite(sum)) return UndefinedValue;
     if (steps >= 64 && std::fabs(sum - previous) < 0.001) return static_cast<float>(sum);
@@ -589,12 +642,9 @@ std::string LengthIntegrand(const CurveFormulas& f) {
 
 float IntegrateOverParameter(const CurveFormulas& f, const std::string& integrand, float a,
                              float b) {
-  std::string postfix;
-  if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
-  const CompiledFormula formula(postfix);
   float FormulaVars::*position = &FormulaVars::U;
   if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
-  return IntegrateFormula(a, b, 0.001f, formula, f.Base, position);
+  return IntegralOf(integrand, a, b, f.Base, position);
 }
 
 IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSamples& second,
@@ -702,10 +752,7 @@ float IntersectionArea(const std::string& fText, const std::string& gText, const
     v.X = (a + b) / 2.0f;
     const float fm = f.Evaluate(v), gm = g.Evaluate(v);
     const std::string integrand = fm > gm ? fText + "-(" + gText + ")" : gText + "-(" + fText + ")";
-    std::string postfix;
-    if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
-    const float term =
-        IntegrateFormula(a, b, 0.001f, CompiledFormula(postfix), base, &FormulaVars::X);
+    const float term = IntegralOf(integrand, a, b, base, &FormulaVars::X);
     if (Undefined(term)) return UndefinedValue;
     sum += term;
   }

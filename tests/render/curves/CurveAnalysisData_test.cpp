@@ -6,9 +6,10 @@
 #include <cmath>
 #include <vector>
 
-#include "formula/FormulaParser.h"
 #include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
+#include "formula/FormulaParser.h"
+#include "formula/Integration.h"
 #include "model/Graph.h"
 #include "render/curves/CurveAnalysisData.h"
 #include "render/curves/SegmentIntersection.h"
@@ -230,6 +231,44 @@ TEST(TangentsAndCurvature, EveryFormAtOneParameterValue) {
   EXPECT_FALSE(CurvatureAt(root, -1).Defined);
   EXPECT_TRUE(TangentAt(root, 0).Defined);
   EXPECT_FALSE(TangentAt(root, 0).HasSlope);
+}
+
+} // namespace
+
+namespace {
+
+// The integrals of the analysis are kept from one drawing to the next: asked again with another
+// animation time, other limits or another parameter, each gives its own value, the value the
+// integration gives for it.
+TEST(AnalysisIntegrals, EachIntegralIsItsOwn) {
+  const struct {
+    int32_t form, coord;
+    const char* integrand;
+    float t, a, b;
+  } rows[] = {{Explicit, Cartesian2D, "x+t", 0, 0, 1},
+              {Explicit, Cartesian2D, "x+t", 1, 0, 1},
+              {Explicit, Cartesian2D, "x+t", 1, 0, 2},
+              {Explicit, Polar, "x+t", 1, 0, 2},
+              {Explicit, Polar, "a+t", 1, 0, 2},
+              {Parametric, Cartesian2D, "u*t", 2, 0, 1},
+              {Explicit, Cartesian2D, "1000000*sqr(x)", 0, 0, 1}};
+  for (int round = 0; round < 2; ++round) {
+    for (const auto& row : rows) {
+      CurveFormulas f;
+      f.FunForm = row.form;
+      f.CoordType = row.coord;
+      f.Base.T = row.t;
+      std::string postfix;
+      ASSERT_EQ(FormulaParser().InfixToPostfix(row.integrand, postfix), 0);
+      float FormulaVars::*position = row.form != Explicit ? &FormulaVars::U
+                                     : row.coord == Polar ? &FormulaVars::A
+                                                          : &FormulaVars::X;
+      const float expected =
+          IntegrateFormula(row.a, row.b, 0.001f, CompiledFormula(postfix), f.Base, position);
+      EXPECT_EQ(IntegrateOverParameter(f, row.integrand, row.a, row.b), expected)
+          << row.integrand << " t=" << row.t << " round " << round;
+    }
+  }
 }
 
 } // namespace

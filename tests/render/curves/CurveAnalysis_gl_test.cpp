@@ -9,7 +9,10 @@
 #include <string>
 
 #include "formula/FormulaGlobals.h"
+#include "formula/Integration.h"
+#include "model/GraphContainer.h"
 #include "render/common/ResultBox.h"
+#include "render/curves/AnalysisLines.h"
 #include "render/curves/DrawTestScene.h"
 
 namespace {
@@ -321,6 +324,45 @@ TEST(CurveAnalysisReport, ADerivativeThatCannotBeBuiltEndsTheGraph) {
   EXPECT_EQ(prims.Lines.size(), 31u); // the curve only
   ASSERT_EQ(scene.Dialogs.prompter.shown.size(), before + 1);
   EXPECT_EQ(scene.Dialogs.prompter.shown.back().title, "Error");
+}
+
+// x^0+x^1+...+x^5999 is within the parser's length, its derivative is not: sampling and drawing
+// say that the derivative of the graph (named by its row) is too long, never the parser's "Formula
+// too long" for a text nobody typed, and the drawing ends where a derivative that does not compile
+// ends it, after the integral, whose value is the one the formula engine gives.
+TEST(CurveAnalysisReport, ADerivativeTooLongToHoldIsNamedAndTheIntegralStays) {
+  FlatScene scene;
+  std::string powers = "x^0";
+  for (int k = 1; k < 6000; ++k)
+    powers += "+x^" + std::to_string(k);
+  auto g = ExplicitCurve(powers, -2.2f, 2.2f, 201);
+  g->ID = 2;
+  g->ShowInt = g->ShowDev = g->ShowMax = g->ShowMin = g->ShowLen = g->ShowGuai = true;
+  g->IntFrom = 0;
+  g->IntTo = 0.5f;
+  auto first = ExplicitCurve("x", -1, 1, 4);
+  first->ID = 1;
+  AllGraphs.FunSurfs.Add(first);
+  AllGraphs.FunSurfs.Add(g);
+  const std::string tooLong = "The derivative of graph 2 is too long (more than 65536 characters).";
+
+  EXPECT_FALSE(g->GetPoints()); // as when a derivative does not compile
+  ASSERT_EQ(scene.Dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].text, tooLong);
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].title, "Error");
+
+  scene.Dialogs.prompter.shown.clear();
+  g->Draw();
+  ASSERT_EQ(scene.Dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].text, tooLong);
+  const std::string report = ResultBox::Text();
+  const float area = IntegrateExpression(0.0f, 0.5f, 0.001f, powers, 1);
+  EXPECT_NE(report.find(IntegralLine(0.0f, 0.5f) + "\r\n" + AreaLine(area) + "\r\n\r\n"),
+            std::string::npos)
+      << area;
+  EXPECT_EQ(report.find("Maximum"), std::string::npos);
+  EXPECT_EQ(report.find("length"), std::string::npos);
+  AllGraphs.FunSurfs.Clear();
 }
 
 TEST(CurveAnalysisReport, AnXFormulaWithoutDerivativeKeepsTheCurveAndItsIntegral) {
