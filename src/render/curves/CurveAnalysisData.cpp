@@ -595,25 +595,42 @@ float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
   if (Undefined(a) || Undefined(b)) return UndefinedValue;
   if (a == b) return 0.0f;
   // The curve at the parameter values of a pass: its key (x or angle) and the height whose
-  // integral is taken over the key (y, or r^2 / 2), both formulas run on the worker threads.
-  std::vector<float> t;
-  std::vector<EvalOutcome> keys, heights;
+  // integral is taken over the key (y, or r^2 / 2), both formulas run on the worker threads. The
+  // step of a pass is half the step before, so its even points are the points before, bit for
+  // bit, and only the new ones are worked out (unless a formula draws random numbers).
   float FormulaVars::*position = &FormulaVars::U;
   if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
+  const bool reuse = !f.TY.UsesRandom() && !f.TZ.UsesRandom();
+  std::vector<EvalOutcome> keys, heights, newKeys, newHeights;
+  std::vector<float> at;
   double previous = 0;
   // At least 64 steps before two estimates are compared, so that a few coarse samples cannot
   // agree by chance; at most 2^16.
   for (int32_t steps = 16; steps <= 65536; steps *= 2) {
     const double h = (double{b} - double{a}) / steps;
     const size_t n = static_cast<size_t>(steps) + 1;
-    t.resize(n);
-    keys.resize(n);
-    heights.resize(n);
-    t[0] = a;
-    for (int32_t k = 1; k <= steps; ++k)
-      t[static_cast<size_t>(k)] = static_cast<float>(double{a} + h * k);
-    RunAtMany(f.TY, f.Base, position, t.data(), keys.data(), static_cast<int64_t>(n));
-    RunAtMany(f.TZ, f.Base, position, t.data(), heights.data(), static_cast<int64_t>(n));
+    const bool halved = reuse && !keys.empty();
+    // The parameter values to work out: every one, or the odd ones of a halved step.
+    at.clear();
+    for (int32_t k = halved ? 1 : 0; k <= steps; k += halved ? 2 : 1)
+      at.push_back(k == 0 ? a : static_cast<float>(double{a} + h * k));
+    newKeys.resize(at.size());
+    newHeights.resize(at.size());
+    const auto count = static_cast<int64_t>(at.size());
+    RunAtMany(f.TY, f.Base, position, at.data(), newKeys.data(), count);
+    RunAtMany(f.TZ, f.Base, position, at.data(), newHeights.data(), count);
+    if (halved) {
+      std::vector<EvalOutcome> k2(n), h2(n);
+      for (size_t k = 0; k < n; ++k) {
+        k2[k] = k % 2 ? newKeys[k / 2] : keys[k / 2];
+        h2[k] = k % 2 ? newHeights[k / 2] : heights[k / 2];
+      }
+      keys.swap(k2);
+      heights.swap(h2);
+    } else {
+      keys.swap(newKeys);
+      heights.swap(newHeights);
+    }
     double sum = 0, key = 0, height = 0;
     for (size_t k = 0; k < n; ++k) {
       const float kv = keys[k].value, hv = heights[k].value;
