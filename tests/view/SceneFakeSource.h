@@ -71,6 +71,12 @@ public:
     y = yaw;
   }
   int32_t GraphType(int32_t index) override { return graphs.at(index - 1).type; }
+  // What working out a graph's analysis does (nothing when empty); every call is logged.
+  std::function<void(int32_t index)> analysis;
+  void PrepareAnalysis(int32_t index) override {
+    log.push_back("analysis " + std::to_string(index));
+    if (analysis) analysis(index);
+  }
   void DrawGraph(int32_t index, int32_t step) override {
     const FakeGraph& g = graphs.at(index - 1);
     log.push_back("graph " + std::to_string(index) + " " + std::to_string(g.animated ? step : 0));

@@ -11,11 +11,14 @@
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaText.h"
 #include "model/GraphContainer.h"
+#include "model/GraphKinds.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 #include "render/curves/AnalysisLines.h"
 #include "render/curves/CurveReport.h"
 #include "render/curves/DrawFrame.h"
 #include "render/curves/LineStrips.h"
+#include "sampling/Sampling.h"
 
 struct CurveAnalysisState {
   CurveFormulas F;
@@ -394,4 +397,71 @@ bool DrawInflexionStage(DrawContext& c) {
     }
   }
   return true;
+}
+
+namespace {
+
+// Takes the message boxes raised while the analysis is worked out ahead of a drawing, and drops
+// them: the drawing that follows raises them again where they belong.
+class UnseenMessages {
+public:
+  UnseenMessages() : m_previous(ThePrompter()) { SetPrompter(&m_unseen); }
+  ~UnseenMessages() { SetPrompter(&m_previous); }
+  UnseenMessages(const UnseenMessages&) = delete;
+  UnseenMessages& operator=(const UnseenMessages&) = delete;
+
+private:
+  Prompter& m_previous;
+  ScriptedPrompter m_unseen;
+};
+
+} // namespace
+
+void PrepareCurveAnalysis(Graph& g) {
+  if (g.Animation || GraphKind(g).Drawer != GraphDrawer::Curve2D) return;
+  if (g.FunForm != Explicit && g.FunForm != Parametric) return;
+  const bool plane = g.CoordType == Cartesian2D || g.CoordType == Polar;
+  const bool integral = g.ShowInt && plane;
+  const bool area = g.GraphType == Intersection && g.ShowArea;
+  const bool length = g.ShowLen && plane;
+  if ((!integral && !area && !length) || !HasDefinedCurvePoint(g, 0)) return;
+
+  DrawContext c(g, 0);
+  c.ExprX = InsertImplicitProducts(g.ExpressX);
+  c.ExprY = InsertImplicitProducts(g.ExpressY);
+  c.ExprZ = InsertImplicitProducts(g.ExpressZ);
+  UnseenMessages unseen;
+  WorkScope work("Working out the analysis of " + ListedGraphName(g) + "...");
+  AnalysisWorkSteps steps;
+  // The same integrals, of the same texts and limits, as the stages draw (DrawIntegralStage,
+  // DrawSecondFunctionStage, DrawDerivativeStage).
+  CurveFormulas f;
+  SetForm(c, f);
+  f.TYText = c.ExprY;
+  f.TZText = c.ExprZ;
+  if (!c.Compile(f.TZText, f.TZ)) return;
+  if (integral && g.FunForm == Explicit) {
+    IntegrateOverParameter(f, IntegralIntegrand(f), g.IntFrom, g.IntTo);
+  } else if (integral && c.Compile(f.TYText, f.TY)) {
+    const std::vector<float> params = ParameterSamples(g.MinV, g.MaxV, g.StepV);
+    const std::vector<float> keys = ParametricKeys(f, params);
+    float ta = 0, tb = 0;
+    if (ParameterAtKey(f, params, keys, g.IntFrom, ta) &&
+        ParameterAtKey(f, params, keys, g.IntTo, tb))
+      IntegrateAlongCurve(f, ta, tb);
+  }
+  if (area) {
+    const IntersectionSearch search = FindIntersections(CurveSamplesOf(c), Row0(g.Vert2, g.StepV));
+    CompiledFormula second;
+    const std::string secondText = InsertImplicitProducts(g.Exp2);
+    if (!search.TooMany && search.Points.size() >= 2 && c.Compile(secondText, second))
+      IntersectionArea(c.ExprZ, secondText, f.TZ, second, search.Points, f.Base);
+  }
+  if (length) {
+    std::string dx;
+    CompiledFormula compiled;
+    if (Derive(c, c.ExprX, dx) && Derive(c, f.TYText, f.DYText) && Derive(c, f.TZText, f.DZText) &&
+        c.Compile(dx, compiled) && c.Compile(f.DYText, f.DY) && c.Compile(f.DZText, f.DZ))
+      IntegrateOverParameter(f, LengthIntegrand(f), g.LenFrom, g.LenTo);
+  }
 }

@@ -1,14 +1,17 @@
 #include "render/curves/CurveAnalysisData.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <deque>
 #include <mutex>
+#include <optional>
 
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaParser.h"
 #include "formula/Integration.h"
 #include "model/Graph.h"
+#include "platform/WorkProgress.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/SegmentIntersection.h"
 #include "sampling/Sampling.h"
@@ -112,48 +115,89 @@ void TangentBase(const CurveFormulas& f, float t, TangentLine& out) {
   if (s.HasFirst) out.HasSlope = SlopeOf(s.DY, s.DX, out.Slope);
 }
 
+// Integrals worked out, kept for the drawings that follow (a Zoom to Fit compiles the scene
+// again, and the analysis is worked out before a compilation): the same formula texts, limits and
+// variables give a value back without the work. Only values that exist are kept, and none of
+// formulas that draw random numbers; a few, the newest last.
+class KeptIntegrals {
+public:
+  // The key of an integral: its kind, texts, limits and the variables it is worked with.
+  static std::string Key(char kind, const std::vector<const std::string*>& texts, float a, float b,
+                         const FormulaVars& base, float FormulaVars::*position) {
+    std::string key(1, kind);
+    for (const std::string* text : texts) {
+      key += *text;
+      key.push_back('\0');
+    }
+    const auto append = [&key](const auto& value) {
+      key.append(reinterpret_cast<const char*>(&value), sizeof value);
+    };
+    append(a);
+    append(b);
+    for (float v : {base.U, base.V, base.X, base.Y, base.Z, base.A, base.R, base.B, base.T})
+      append(v);
+    append(base.N);
+    append(reinterpret_cast<const char*>(&(base.*position)) - reinterpret_cast<const char*>(&base));
+    return key;
+  }
+  static std::optional<float> Find(const std::string& key) {
+    std::lock_guard<std::mutex> lock(m_lock);
+    for (const auto& [k, value] : m_kept)
+      if (k == key) return value;
+    return std::nullopt;
+  }
+  static void Keep(std::string key, float value) {
+    if (Undefined(value)) return;
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_kept.emplace_back(std::move(key), value);
+    if (m_kept.size() > Most) m_kept.pop_front();
+  }
+
+private:
+  // The texts are at most a few times a formula's length.
+  static constexpr size_t Most = 16;
+  static inline std::deque<std::pair<std::string, float>> m_kept;
+  static inline std::mutex m_lock;
+};
+
+// Whether the integrals may report their passes to the work in progress (AnalysisWorkSteps).
+bool g_reportSteps = false;
+std::atomic<int64_t> g_integrations{0};
+
+// Runs a formula at many positions for an integration, on the worker threads. While the analysis
+// is worked out ahead of a drawing, every part of about this many positions is a step of the work
+// in progress, and Cancel stops the integration (WorkCancelled).
+void RunForIntegral(const CompiledFormula& formula, const FormulaVars& base,
+                    float FormulaVars::*position, const float* at, EvalOutcome* out, int64_t count,
+                    int64_t& done, int64_t total) {
+  constexpr int64_t Part = 2048;
+  for (int64_t from = 0; from < count; from += Part) {
+    if (g_reportSteps && !ReportWorkStep(done, total)) throw WorkCancelled();
+    const int64_t n = std::min(Part, count - from);
+    RunAtMany(formula, base, position, at + from, out + from, n);
+    done += n;
+  }
+}
+
 // The integral of an integrand text by the trapezoid refinement of IntegrateFormula to 0.001,
-// each pass's samples run on the worker threads. A value is kept for the drawings that follow (a
-// Zoom to Fit compiles the scene again): the same text, limits and variables give it back without
-// the work. Values without a value, and integrands that draw random numbers, are not kept.
+// each pass's samples run on the worker threads, kept for the drawings that follow.
 // UndefinedValue where the text does not compile (the parser has shown why).
 float IntegralOf(const std::string& integrand, float a, float b, const FormulaVars& base,
                  float FormulaVars::*position) {
-  struct Kept {
-    std::string key;
-    float value;
-  };
-  // A few values, the newest last; the texts are at most a formula's length or a few times it.
-  constexpr size_t Most = 16;
-  static std::deque<Kept> kept;
-  static std::mutex keptLock;
-  std::string key = integrand;
-  const auto append = [&key](const auto& value) {
-    key.append(reinterpret_cast<const char*>(&value), sizeof value);
-  };
-  key.push_back('\0');
-  append(a);
-  append(b);
-  append(base.U), append(base.V), append(base.X), append(base.Y), append(base.Z);
-  append(base.A), append(base.R), append(base.B), append(base.T), append(base.N);
-  append(reinterpret_cast<const char*>(&(base.*position)) - reinterpret_cast<const char*>(&base));
-  {
-    std::lock_guard<std::mutex> lock(keptLock);
-    for (const Kept& k : kept)
-      if (k.key == key) return k.value;
-  }
+  std::string key = KeptIntegrals::Key('I', {&integrand}, a, b, base, position);
+  if (const auto kept = KeptIntegrals::Find(key)) return *kept;
   std::string postfix;
   if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
   const CompiledFormula formula(postfix);
+  ++g_integrations;
+  // The most samples an integration takes: both ends and fifteen passes.
+  constexpr int64_t Most = 32769;
+  int64_t done = 0;
   const SampleMany many = [&](const float* at, EvalOutcome* out, int32_t count) {
-    RunAtMany(formula, base, position, at, out, count);
+    RunForIntegral(formula, base, position, at, out, count, done, Most);
   };
   const float value = IntegrateFormula(a, b, 0.001f, formula, base, position, nullptr, &many);
-  if (!Undefined(value) && !formula.UsesRandom()) {
-    std::lock_guard<std::mutex> lock(keptLock);
-    kept.push_back({std::move(key), value});
-    if (kept.size() > Most) kept.pop_front();
-  }
+  if (!formula.UsesRandom()) KeptIntegrals::Keep(std::move(key), value);
   return value;
 }
 
@@ -591,16 +635,17 @@ bool ParameterAtKey(const CurveFormulas& f, const std::vector<float>& params,
   return true;
 }
 
-float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
-  if (Undefined(a) || Undefined(b)) return UndefinedValue;
-  if (a == b) return 0.0f;
-  // The curve at the parameter values of a pass: its key (x or angle) and the height whose
-  // integral is taken over the key (y, or r^2 / 2), both formulas run on the worker threads. The
-  // step of a pass is half the step before, so its even points are the points before, bit for
-  // bit, and only the new ones are worked out (unless a formula draws random numbers).
-  float FormulaVars::*position = &FormulaVars::U;
-  if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
-  const bool reuse = !f.TY.UsesRandom() && !f.TZ.UsesRandom();
+namespace {
+
+// The integral along the curve, pass after pass. The curve at the parameter values of a pass: its
+// key (x or angle) and the height whose integral is taken over the key (y, or r^2 / 2), both
+// formulas run on the worker threads. The step of a pass is half the step before, so its even
+// points are the points before, bit for bit, and with reuse only the new ones are worked out.
+float AlongCurve(const CurveFormulas& f, float a, float b, float FormulaVars::*position,
+                 bool reuse) {
+  // Both formulas at every point of the finest pass, for the steps of the work in progress.
+  constexpr int64_t Most = 2 * 65537;
+  int64_t done = 0;
   std::vector<EvalOutcome> keys, heights, newKeys, newHeights;
   std::vector<float> at;
   double previous = 0;
@@ -617,8 +662,8 @@ float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
     newKeys.resize(at.size());
     newHeights.resize(at.size());
     const auto count = static_cast<int64_t>(at.size());
-    RunAtMany(f.TY, f.Base, position, at.data(), newKeys.data(), count);
-    RunAtMany(f.TZ, f.Base, position, at.data(), newHeights.data(), count);
+    RunForIntegral(f.TY, f.Base, position, at.data(), newKeys.data(), count, done, Most);
+    RunForIntegral(f.TZ, f.Base, position, at.data(), newHeights.data(), count, done, Most);
     if (halved) {
       std::vector<EvalOutcome> k2(n), h2(n);
       for (size_t k = 0; k < n; ++k) {
@@ -646,6 +691,29 @@ float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
     previous = sum;
   }
   return static_cast<float>(previous); // the finest estimate
+}
+
+} // namespace
+
+float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
+  if (Undefined(a) || Undefined(b)) return UndefinedValue;
+  if (a == b) return 0.0f;
+  float FormulaVars::*position = &FormulaVars::U;
+  if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
+  // Points are kept from pass to pass, and the value for the drawings that follow (by the texts of
+  // the formulas, when the curve has them), unless a formula draws random numbers.
+  const bool reuse = !f.TY.UsesRandom() && !f.TZ.UsesRandom();
+  const bool keep = reuse && !f.TYText.empty() && !f.TZText.empty();
+  std::string key;
+  if (keep) {
+    key =
+        KeptIntegrals::Key(f.IsPolar() ? 'P' : 'C', {&f.TYText, &f.TZText}, a, b, f.Base, position);
+    if (const auto kept = KeptIntegrals::Find(key)) return *kept;
+  }
+  ++g_integrations;
+  const float value = AlongCurve(f, a, b, position, reuse);
+  if (keep) KeptIntegrals::Keep(std::move(key), value);
+  return value;
 }
 
 std::string LengthIntegrand(const CurveFormulas& f) {
@@ -775,3 +843,9 @@ float IntersectionArea(const std::string& fText, const std::string& gText, const
   }
   return sum;
 }
+
+AnalysisWorkSteps::AnalysisWorkSteps() : m_before(g_reportSteps) { g_reportSteps = true; }
+
+AnalysisWorkSteps::~AnalysisWorkSteps() { g_reportSteps = m_before; }
+
+int64_t AnalysisIntegrations() { return g_integrations.load(); }

@@ -191,6 +191,29 @@ std::string LengthIntegrand(const CurveFormulas& f);
 float IntegrateOverParameter(const CurveFormulas& f, const std::string& integrand, float a,
                              float b);
 
+// ---- the work of the integrals ----
+// The integrals above and IntersectionArea run their formulas on the worker threads, and keep
+// their values for the drawings that follow: the same formula texts, limits and variables give
+// the value back without the work.
+
+// While one lives, those integrals report their work as steps of the work in progress
+// (WorkProgress.h), and a cancelled work stops them with WorkCancelled. Only where no display list
+// is being recorded: the progress window then handles its events.
+class AnalysisWorkSteps {
+public:
+  AnalysisWorkSteps();
+  ~AnalysisWorkSteps();
+  AnalysisWorkSteps(const AnalysisWorkSteps&) = delete;
+  AnalysisWorkSteps& operator=(const AnalysisWorkSteps&) = delete;
+
+private:
+  bool m_before;
+};
+
+// How many integrals have been worked out since the program started (not those given back from
+// the kept values): what a drawing costs in integrals, as tests count it.
+int64_t AnalysisIntegrations();
+
 // ---- intersections of two curves ----
 
 // The crossings of every step of the first curve with every step of the second (first curve's

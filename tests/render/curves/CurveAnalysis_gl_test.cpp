@@ -11,8 +11,10 @@
 #include "formula/FormulaGlobals.h"
 #include "formula/Integration.h"
 #include "model/GraphContainer.h"
+#include "platform/WorkProgress.h"
 #include "render/common/ResultBox.h"
 #include "render/curves/AnalysisLines.h"
+#include "render/curves/CurveAnalysis.h"
 #include "render/curves/DrawTestScene.h"
 
 namespace {
@@ -363,6 +365,85 @@ TEST(CurveAnalysisReport, ADerivativeTooLongToHoldIsNamedAndTheIntegralStays) {
   EXPECT_EQ(report.find("Maximum"), std::string::npos);
   EXPECT_EQ(report.find("length"), std::string::npos);
   AllGraphs.FunSurfs.Clear();
+}
+
+// The integrals of the analysis are worked out before the drawing, their passes the steps of a
+// progress window with Cancel; the drawing then finds them kept and works out none, and a
+// cancelled work leaves the drawing to work them out itself.
+TEST(CurveAnalysisWork, IntegralsAreWorkedOutAheadWithProgressAndCancel) {
+  const struct {
+    const char* name;
+    std::function<std::shared_ptr<Graph>()> make;
+    std::function<void(Graph&)> moveLimits; // another integral of the same graph
+  } rows[] = {
+      {"integral",
+       [] {
+         auto g = ExplicitCurve("1000000*sqr(x)", 0, 2, 40);
+         g->ShowInt = true;
+         g->IntTo = 1;
+         return g;
+       },
+       [](Graph& g) { g.IntTo = 1.5f; }},
+      {"parametric integral",
+       [] {
+         auto g = Graph2D(Curve2D, Cartesian2D, Parametric, "u", "1000000*sqr(abs(u))", -1, 1, 40);
+         g->ShowInt = true;
+         g->IntFrom = -1;
+         g->IntTo = 1;
+         return g;
+       },
+       [](Graph& g) { g.IntFrom = -0.5f; }},
+      {"length",
+       [] {
+         auto g = ExplicitCurve("1000*sin(30*x)", 0, 3, 60);
+         g->ShowLen = true;
+         g->LenTo = 3;
+         return g;
+       },
+       [](Graph& g) { g.LenTo = 2; }},
+      {"area",
+       [] {
+         // Within the view window (-500 to 500), where the samples are.
+         auto g =
+             Graph2D(Intersection, Cartesian2D, Explicit, "x", "400*sqr(abs(x))", -0.5f, 0.5f, 40);
+         g->Exp2 = "100";
+         g->ShowArea = true;
+         return g;
+       },
+       [](Graph& g) { g.Exp2 = "90"; }},
+  };
+  for (const auto& row : rows) {
+    FlatScene scene;
+    ScriptedProgressShower progress;
+    SetProgressShower(&progress);
+    auto g = row.make();
+    g->GetPoints();
+    const int64_t before = AnalysisIntegrations();
+    PrepareCurveAnalysis(*g);
+    EXPECT_EQ(progress.labels, std::vector<std::string>{"Working out the analysis of the graph..."})
+        << row.name;
+    EXPECT_GT(progress.steps, 0) << row.name;
+    const int64_t worked = AnalysisIntegrations();
+    EXPECT_GT(worked, before) << row.name;
+    // The drawing, and the work ahead of the next drawing, find every integral kept.
+    const int64_t steps = progress.steps;
+    g->Draw();
+    PrepareCurveAnalysis(*g);
+    EXPECT_EQ(AnalysisIntegrations(), worked) << row.name;
+    EXPECT_EQ(progress.steps, steps) << row.name;
+    const std::string report = ResultBox::Text();
+
+    // Another integral of the graph, cancelled at its first step: the drawing works it out.
+    row.moveLimits(*g);
+    progress.cancelAtStep = progress.steps + 1;
+    EXPECT_THROW(PrepareCurveAnalysis(*g), WorkCancelled) << row.name;
+    g->GetPoints();
+    g->Draw();
+    EXPECT_GT(AnalysisIntegrations(), worked) << row.name;
+    EXPECT_NE(ResultBox::Text(), report) << row.name;
+    EXPECT_TRUE(scene.Dialogs.prompter.shown.empty()) << row.name;
+    SetProgressShower(nullptr);
+  }
 }
 
 TEST(CurveAnalysisReport, AnXFormulaWithoutDerivativeKeepsTheCurveAndItsIntegral) {
