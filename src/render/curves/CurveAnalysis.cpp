@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
@@ -415,9 +416,32 @@ private:
   ScriptedPrompter m_unseen;
 };
 
+// The integrals of the analysis of a still graph worked out ahead of its drawing, with progress.
+void WorkOutCurveIntegrals(Graph& g);
+
+// The graphs whose analysis the user cancelled, with their IDs (a graph made later at the same
+// place has another): drawn without the integrals not worked out until the next work ahead.
+std::map<const Graph*, int32_t> g_cancelled;
+
 } // namespace
 
+bool AnalysisCancelled(const Graph& g) {
+  const auto found = g_cancelled.find(&g);
+  return found != g_cancelled.end() && found->second == g.ID;
+}
+
 void PrepareCurveAnalysis(Graph& g) {
+  g_cancelled.erase(&g);
+  try {
+    WorkOutCurveIntegrals(g);
+  } catch (const WorkCancelled&) {
+    g_cancelled[&g] = g.ID;
+  }
+}
+
+namespace {
+
+void WorkOutCurveIntegrals(Graph& g) {
   if (g.Animation || GraphKind(g).Drawer != GraphDrawer::Curve2D) return;
   if (g.FunForm != Explicit && g.FunForm != Parametric) return;
   const bool plane = g.CoordType == Cartesian2D || g.CoordType == Polar;
@@ -465,3 +489,5 @@ void PrepareCurveAnalysis(Graph& g) {
       IntegrateOverParameter(f, LengthIntegrand(f), g.LenFrom, g.LenTo);
   }
 }
+
+} // namespace

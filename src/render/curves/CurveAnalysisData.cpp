@@ -160,8 +160,10 @@ private:
   static inline std::mutex m_lock;
 };
 
-// Whether the integrals may report their passes to the work in progress (AnalysisWorkSteps).
+// Whether the integrals may report their passes to the work in progress (AnalysisWorkSteps), and
+// whether they are not to be worked out at all (IntegralsNotWorkedOut).
 bool g_reportSteps = false;
+bool g_noWork = false;
 std::atomic<int64_t> g_integrations{0};
 
 // Runs a formula at many positions for an integration, on the worker threads. While the analysis
@@ -186,6 +188,7 @@ float IntegralOf(const std::string& integrand, float a, float b, const FormulaVa
                  float FormulaVars::*position) {
   std::string key = KeptIntegrals::Key('I', {&integrand}, a, b, base, position);
   if (const auto kept = KeptIntegrals::Find(key)) return *kept;
+  if (g_noWork) return NotWorkedOut;
   std::string postfix;
   if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
   const CompiledFormula formula(postfix);
@@ -710,6 +713,7 @@ float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
         KeptIntegrals::Key(f.IsPolar() ? 'P' : 'C', {&f.TYText, &f.TZText}, a, b, f.Base, position);
     if (const auto kept = KeptIntegrals::Find(key)) return *kept;
   }
+  if (g_noWork) return NotWorkedOut;
   ++g_integrations;
   const float value = AlongCurve(f, a, b, position, reuse);
   if (keep) KeptIntegrals::Keep(std::move(key), value);
@@ -838,7 +842,7 @@ float IntersectionArea(const std::string& fText, const std::string& gText, const
     const float fm = f.Evaluate(v), gm = g.Evaluate(v);
     const std::string integrand = fm > gm ? fText + "-(" + gText + ")" : gText + "-(" + fText + ")";
     const float term = IntegralOf(integrand, a, b, base, &FormulaVars::X);
-    if (Undefined(term)) return UndefinedValue;
+    if (Undefined(term) || std::isnan(term)) return term;
     sum += term;
   }
   return sum;
@@ -849,3 +853,9 @@ AnalysisWorkSteps::AnalysisWorkSteps() : m_before(g_reportSteps) { g_reportSteps
 AnalysisWorkSteps::~AnalysisWorkSteps() { g_reportSteps = m_before; }
 
 int64_t AnalysisIntegrations() { return g_integrations.load(); }
+
+IntegralsNotWorkedOut::IntegralsNotWorkedOut(bool active) : m_before(g_noWork) {
+  g_noWork = g_noWork || active;
+}
+
+IntegralsNotWorkedOut::~IntegralsNotWorkedOut() { g_noWork = m_before; }

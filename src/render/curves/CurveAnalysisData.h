@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,23 @@ public:
   ~AnalysisWorkSteps();
   AnalysisWorkSteps(const AnalysisWorkSteps&) = delete;
   AnalysisWorkSteps& operator=(const AnalysisWorkSteps&) = delete;
+
+private:
+  bool m_before;
+};
+
+// The value of an integral that was not worked out (its work was cancelled): a NaN, which no
+// integral gives otherwise. The report says so in place of a number.
+inline const float NotWorkedOut = std::numeric_limits<float>::quiet_NaN();
+
+// While one lives with active true, those integrals give the values kept and NotWorkedOut for
+// any other, without the work: the drawing of a graph whose analysis the user cancelled.
+class IntegralsNotWorkedOut {
+public:
+  explicit IntegralsNotWorkedOut(bool active);
+  ~IntegralsNotWorkedOut();
+  IntegralsNotWorkedOut(const IntegralsNotWorkedOut&) = delete;
+  IntegralsNotWorkedOut& operator=(const IntegralsNotWorkedOut&) = delete;
 
 private:
   bool m_before;

@@ -368,8 +368,9 @@ TEST(CurveAnalysisReport, ADerivativeTooLongToHoldIsNamedAndTheIntegralStays) {
 }
 
 // The integrals of the analysis are worked out before the drawing, their passes the steps of a
-// progress window with Cancel; the drawing then finds them kept and works out none, and a
-// cancelled work leaves the drawing to work them out itself.
+// progress window with Cancel; the drawing then finds them kept and works out none. After a
+// Cancel the graph is drawn without the integral not worked out, its line saying so, and the next
+// work ahead works it out.
 TEST(CurveAnalysisWork, IntegralsAreWorkedOutAheadWithProgressAndCancel) {
   const struct {
     const char* name;
@@ -433,14 +434,28 @@ TEST(CurveAnalysisWork, IntegralsAreWorkedOutAheadWithProgressAndCancel) {
     EXPECT_EQ(progress.steps, steps) << row.name;
     const std::string report = ResultBox::Text();
 
-    // Another integral of the graph, cancelled at its first step: the drawing works it out.
+    EXPECT_EQ(report.find("not worked out"), std::string::npos) << report;
+
+    // Another integral of the graph, cancelled at its first step.
     row.moveLimits(*g);
-    progress.cancelAtStep = progress.steps + 1;
-    EXPECT_THROW(PrepareCurveAnalysis(*g), WorkCancelled) << row.name;
     g->GetPoints();
+    progress.cancelAtStep = progress.steps + 1;
+    PrepareCurveAnalysis(*g);
+    EXPECT_TRUE(AnalysisCancelled(*g)) << row.name;
+    const int64_t cancelled = AnalysisIntegrations(); // the one begun and cancelled
     g->Draw();
-    EXPECT_GT(AnalysisIntegrations(), worked) << row.name;
-    EXPECT_NE(ResultBox::Text(), report) << row.name;
+    EXPECT_EQ(AnalysisIntegrations(), cancelled) << row.name;
+    EXPECT_NE(ResultBox::Text().find(" is not worked out (cancelled)\r\n"), std::string::npos)
+        << ResultBox::Text();
+    // The next work ahead works it out, and the drawing shows it.
+    progress.cancelAtStep = -1;
+    PrepareCurveAnalysis(*g);
+    EXPECT_FALSE(AnalysisCancelled(*g)) << row.name;
+    const int64_t afterwards = AnalysisIntegrations();
+    EXPECT_GT(afterwards, cancelled) << row.name;
+    g->Draw();
+    EXPECT_EQ(AnalysisIntegrations(), afterwards) << row.name;
+    EXPECT_EQ(ResultBox::Text().find("not worked out"), std::string::npos) << ResultBox::Text();
     EXPECT_TRUE(scene.Dialogs.prompter.shown.empty()) << row.name;
     SetProgressShower(nullptr);
   }
