@@ -130,10 +130,10 @@ size_t UnannouncedRecords(TokenReader in) {
 }
 
 // Reads the graph records the count announces, each into the graph newGraph() gives, and hands
-// each to took(graph, functionRecord, read) once it is read: records are read while the count
-// lasts and a record begins at the record position, so a count larger than the records present
-// ends at the axes record (or at the end of the text). A record that cannot be read throws
-// TokenError naming its graph.
+// each to took(graph, functionRecord, read) once it is read, which answers whether to go on:
+// records are read while the count lasts and a record begins at the record position, so a count
+// larger than the records present ends at the axes record (or at the end of the text). A record
+// that cannot be read throws TokenError naming its graph.
 template <class NewGraph, class Took>
 void ReadRecords(TokenReader& in, int32_t count, NewGraph&& newGraph, Took&& took) {
   for (int32_t i = 1; i <= count; ++i) {
@@ -153,7 +153,7 @@ void ReadRecords(TokenReader& in, int32_t count, NewGraph&& newGraph, Took&& too
     } catch (const TokenError& e) {
       throw TokenError("graph " + std::to_string(i) + ": " + e.what());
     }
-    took(graph, function, read);
+    if (!took(graph, function, read)) return;
   }
 }
 
@@ -161,20 +161,25 @@ void ReadRecords(TokenReader& in, int32_t count, NewGraph&& newGraph, Took&& too
 
 bool WalkDocumentRecords(
     std::string_view text,
-    const std::function<void(const Graph&, bool functionRecord, const RecordReadResult&)>& seen) {
+    const std::function<bool(const Graph&, bool functionRecord, const RecordReadResult&)>& seen,
+    int32_t* announced) {
   TokenReader in(text);
   if (!DocumentTypeOfHeader(in.Peek())) return false;
   in.Take("the header");
   // One graph at a time: each record is read over a graph with the defaults, as the reader's own.
   std::optional<Graph> graph;
   try {
+    const int32_t count = in.Integer("the graph count");
+    if (announced) *announced = count;
     ReadRecords(
-        in, in.Integer("the graph count"),
+        in, count,
         [&]() -> Graph& {
           graph.emplace();
           return *graph;
         },
-        [&](Graph& g, bool function, const RecordReadResult& read) { seen(g, function, read); });
+        [&](Graph& g, bool function, const RecordReadResult& read) {
+          return seen(g, function, read);
+        });
   } catch (const TokenError&) {
     return false;
   }
@@ -206,6 +211,7 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Axe
         [&](Graph&, bool function, const RecordReadResult& read) {
           doc.graphs.back().functionRecord = function;
           doc.graphs.back().read = read;
+          return true;
         });
     // Records where the axes should begin: the document holds more graphs than it announces.
     const size_t unannounced = UnannouncedRecords(in);

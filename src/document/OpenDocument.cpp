@@ -63,13 +63,15 @@ std::string GraphList(const std::vector<std::string>& items, size_t more = 0) {
 
 // What a document will take in memory once it is open, counted graph by graph before the graphs
 // are made (or from graphs read already): its text, every graph with its settings, and the samples
-// of the graphs that are sampled with the drawing of them. Problem gives the message when it does
-// not fit the budget, or when step counts cannot be sampled at all.
+// of the graphs that are sampled with the drawing of them. Add answers whether counting need go
+// on. Problem gives the message when it does not fit the budget, or when step counts cannot be
+// sampled at all.
 class DocumentCost {
 public:
-  explicit DocumentCost(std::size_t textBytes) : m_total(textBytes), m_textBytes(textBytes) {}
+  DocumentCost(std::size_t textBytes, std::size_t budget)
+      : m_total(textBytes), m_textBytes(textBytes), m_budget(budget) {}
 
-  void Add(const Graph& g, bool functionRecord, const RecordReadResult& read) {
+  bool Add(const Graph& g, bool functionRecord, const RecordReadResult& read) {
     const int number = ++m_graphs;
     // The frame count in force for each graph is the one the records before it (and its own)
     // leave.
@@ -87,23 +89,35 @@ public:
                             " frames: " + (negative ? "a count below 0" : "too large") + ")");
         else
           ++m_moreUnfit;
-        return;
+        return true;
       }
       bytes += *samples;
     }
     m_total += bytes;
     m_sizes.emplace_back(bytes, number);
+    // A document of a few graphs is counted whole, so that its largest graphs can be named; one
+    // of very many is not counted to its end once it is beyond the budget: that would take long.
+    constexpr int CountedWhole = 10000;
+    return m_total <= m_budget || m_graphs < CountedWhole;
   }
 
-  std::optional<std::string> Problem(std::size_t budget) {
+  // announced: the graph count of the document, when counting stopped before its last graph.
+  std::optional<std::string> Problem(std::optional<int32_t> announced = std::nullopt) {
     if (!m_unfit.empty())
       return "the step counts of " + GraphList(m_unfit, m_moreUnfit) + " cannot be sampled";
-    if (m_total <= budget) return std::nullopt;
-    std::string text = "it would need " + MemoryText(m_total) + " of memory for " +
-                       (m_textBytes > 0 ? "its text and " : "") + "its " +
-                       std::to_string(m_graphs) + (m_graphs == 1 ? " graph" : " graphs") +
-                       " with their samples and drawing, more than the " + MemoryText(budget) +
-                       " a document may use";
+    if (m_total <= m_budget) return std::nullopt;
+    const std::string text = m_textBytes > 0 ? "its text and " : "";
+    std::string message;
+    if (announced && *announced > m_graphs)
+      message = "it would need more than the " + MemoryText(m_budget) +
+                " of memory a document may use: " + text + "the first " + std::to_string(m_graphs) +
+                " of the " + std::to_string(*announced) +
+                " graphs it announces take that much with their samples and drawing";
+    else
+      message = "it would need " + MemoryText(m_total) + " of memory for " + text + "its " +
+                std::to_string(m_graphs) + (m_graphs == 1 ? " graph" : " graphs") +
+                " with their samples and drawing, more than the " + MemoryText(m_budget) +
+                " a document may use";
     // The largest graphs, when there are large ones; a document of many small graphs is too
     // large for their number.
     const size_t named = std::min(m_sizes.size(), NamedGraphs);
@@ -117,14 +131,15 @@ public:
       for (size_t i = 0; i < named; ++i)
         largest.push_back("graph " + std::to_string(m_sizes[i].second) + " (" +
                           MemoryText(m_sizes[i].first) + ")");
-      text += " (the largest: " + GraphList(largest, m_sizes.size() - named) + ")";
+      message += " (the largest: " + GraphList(largest, m_sizes.size() - named) + ")";
     }
-    return text;
+    return message;
   }
 
 private:
   std::size_t m_total;
   std::size_t m_textBytes;
+  std::size_t m_budget;
   int32_t m_frames = FrameCount;
   int m_graphs = 0;
   std::vector<std::string> m_unfit; // the first few graphs whose counts cannot be sampled
@@ -171,19 +186,24 @@ std::string GraphMessage(int number, const Graph& g, const std::string& message)
 } // namespace
 
 std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, std::size_t budget) {
-  DocumentCost cost(0);
+  DocumentCost cost(0, budget);
   for (const ParsedGraph& parsed : doc.graphs)
     cost.Add(*parsed.graph, parsed.functionRecord, parsed.read);
-  return cost.Problem(budget);
+  return cost.Problem();
 }
 
 std::optional<std::string> DocumentCostProblem(std::string_view text, std::size_t budget) {
-  DocumentCost cost(text.size());
-  // A record that cannot be read ends the count: the reader then says what is wrong with it.
-  WalkDocumentRecords(text, [&](const Graph& g, bool functionRecord, const RecordReadResult& read) {
-    cost.Add(g, functionRecord, read);
-  });
-  return cost.Problem(budget);
+  DocumentCost cost(text.size(), budget);
+  // Counting stops once the budget is passed; a record that cannot be read ends it too (the
+  // reader then says what is wrong with it).
+  int32_t announced = 0;
+  WalkDocumentRecords(
+      text,
+      [&](const Graph& g, bool functionRecord, const RecordReadResult& read) {
+        return cost.Add(g, functionRecord, read);
+      },
+      &announced);
+  return cost.Problem(announced);
 }
 
 std::string OpenFailureMessage(const std::string& path, const std::string& problem) {
