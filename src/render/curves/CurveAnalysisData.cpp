@@ -118,7 +118,7 @@ void TangentBase(const CurveFormulas& f, float t, TangentLine& out) {
 // Integrals worked out, kept for the drawings that follow (a Zoom to Fit compiles the scene
 // again, and the analysis is worked out before a compilation): the same formula texts, limits and
 // variables give a value back without the work. Only values that exist are kept, and none of
-// formulas that draw random numbers; a few, the newest last.
+// formulas that draw random numbers; the newest last, the oldest given up first.
 class KeptIntegrals {
 public:
   // The key of an integral: its kind, texts, limits and the variables it is worked with.
@@ -149,14 +149,21 @@ public:
   static void Keep(std::string key, float value) {
     if (Undefined(value)) return;
     std::lock_guard<std::mutex> lock(m_lock);
+    m_bytes += key.size();
     m_kept.emplace_back(std::move(key), value);
-    if (m_kept.size() > Most) m_kept.pop_front();
+    while (m_kept.size() > MostValues || m_bytes > MostBytes) {
+      m_bytes -= m_kept.front().first.size();
+      m_kept.pop_front();
+    }
   }
 
 private:
-  // The texts are at most a few times a formula's length.
-  static constexpr size_t Most = 16;
+  // Enough for the integrals of every graph of a document drawn at once (a compilation works them
+  // out ahead and then draws them), and at most a few megabytes of formula texts.
+  static constexpr size_t MostValues = 1024;
+  static constexpr size_t MostBytes = size_t{16} << 20;
   static inline std::deque<std::pair<std::string, float>> m_kept;
+  static inline size_t m_bytes = 0;
   static inline std::mutex m_lock;
 };
 

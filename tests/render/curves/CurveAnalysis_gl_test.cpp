@@ -461,6 +461,26 @@ TEST(CurveAnalysisWork, IntegralsAreWorkedOutAheadWithProgressAndCancel) {
   }
 }
 
+// A compilation works out the integrals of every graph ahead, then draws every graph: a document of
+// many graphs with integrals finds them all kept when it draws.
+TEST(CurveAnalysisWork, TheIntegralsOfManyGraphsAreAllKeptForTheirDrawing) {
+  FlatScene scene;
+  std::vector<std::shared_ptr<Graph>> graphs;
+  for (int k = 1; k <= 200; ++k) {
+    auto g = ExplicitCurve("x^2+" + std::to_string(k), 0, 1, 10);
+    g->ShowInt = true;
+    g->IntTo = 1;
+    g->GetPoints();
+    graphs.push_back(g);
+  }
+  for (auto& g : graphs)
+    PrepareCurveAnalysis(*g);
+  const int64_t worked = AnalysisIntegrations();
+  for (auto& g : graphs)
+    g->Draw();
+  EXPECT_EQ(AnalysisIntegrations(), worked);
+}
+
 TEST(CurveAnalysisReport, AnXFormulaWithoutDerivativeKeepsTheCurveAndItsIntegral) {
   // x (the angle) = abs(u) over -1 .. 1: the integral from 0 to 1 runs along the right half.
   struct Case {
