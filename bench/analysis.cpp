@@ -1,13 +1,18 @@
 // The intersection search of two sampled 2D curves: the search that compares only steps whose x
 // ranges meet, raced against comparing every pair of steps (what it must equal), for curves of
-// 200 and 1000 steps.
+// 200 and 1000 steps. The integral of a long formula (x^0+x^1+...+x^(n-1) from -1 to 1, which
+// takes every pass the integration allows) with each pass's samples one by one, and run at once on
+// the worker threads (the same sums, in the same order).
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
+#include "formula/FormulaParser.h"
+#include "formula/Integration.h"
 #include "render/curves/CurveAnalysisData.h"
 #include "render/curves/SegmentIntersection.h"
+#include "sampling/Sampling.h"
 
 namespace {
 
@@ -45,6 +50,33 @@ void BM_IntersectionsEveryPair(benchmark::State& state) {
     benchmark::DoNotOptimize(EveryPair(a, b));
 }
 BENCHMARK(BM_IntersectionsEveryPair)->Arg(200)->Arg(1000);
+
+CompiledFormula Powers(int64_t terms) {
+  std::string text = "x^0";
+  for (int64_t k = 1; k < terms; ++k)
+    text += "+x^" + std::to_string(k);
+  std::string postfix;
+  FormulaParser().InfixToPostfix(text, postfix);
+  return CompiledFormula(postfix);
+}
+
+void BM_LongIntegralOneByOne(benchmark::State& state) {
+  const CompiledFormula f = Powers(state.range(0));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(IntegrateFormula(-1, 1, 0.001f, f, FormulaVars{}, &FormulaVars::X));
+}
+BENCHMARK(BM_LongIntegralOneByOne)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_LongIntegralOnTheWorkers(benchmark::State& state) {
+  const CompiledFormula f = Powers(state.range(0));
+  const SampleMany many = [&f](const float* at, EvalOutcome* out, int32_t count) {
+    RunAtMany(f, FormulaVars{}, &FormulaVars::X, at, out, count);
+  };
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        IntegrateFormula(-1, 1, 0.001f, f, FormulaVars{}, &FormulaVars::X, nullptr, &many));
+}
+BENCHMARK(BM_LongIntegralOnTheWorkers)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -134,18 +134,24 @@ std::optional<std::string> Read(const std::string& path, std::string* problem) {
     return std::nullopt;
   }
   file.seek(static_cast<qint64>(frame->offset));
-  QByteArray body;
+  // Read straight into the text: a text of ASCII characters alone, as Corvalin writes them, is the
+  // same in Windows-1252 and UTF-8 and needs no second copy.
+  std::string body;
   try {
-    body = file.read(static_cast<qint64>(frame->length));
+    body.resize(static_cast<size_t>(frame->length));
   } catch (const std::bad_alloc&) {
     if (problem) *problem = "there is not enough memory to read it";
     return std::nullopt;
   }
-  if (static_cast<uint64_t>(body.size()) != frame->length) {
+  const qint64 got = file.read(body.data(), static_cast<qint64>(body.size()));
+  if (got < 0 || static_cast<uint64_t>(got) != frame->length) {
     if (problem) *problem = file.errorString().toStdString();
     return std::nullopt;
   }
-  return vb::Cp1252ToUtf8(std::string_view(body.constData(), static_cast<size_t>(body.size())));
+  const bool ascii = std::all_of(body.begin(), body.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return body;
+  return vb::Cp1252ToUtf8(body);
 }
 
 } // namespace DocumentFile

@@ -4,14 +4,19 @@
 #include <set>
 
 #include "document/DocumentTokens.h"
-#include "model/GraphContainer.h"
 #include "model/Graph.h"
+#include "model/GraphContainer.h"
 #include "model/ProgramState.h"
+#include "platform/ShownText.h"
+#include "platform/VbRuntime.h"
 
 namespace {
 
 // IDs above this are refused, so that the ID counter and fresh IDs never overflow.
 constexpr int32_t MaxGraphId = 1000000000;
+
+// How much of a token a message quotes.
+constexpr size_t QuotedTokenChars = 40;
 
 struct HeaderRow {
   const char* token;
@@ -97,7 +102,7 @@ bool AxesAndTrailerToTheEnd(TokenReader in) {
   } catch (const TokenError&) {
     return false;
   }
-  return in.Peek().empty();
+  return in.OnlyBlanksLeft();
 }
 
 // How many whole graph records stand between the records the count announced and an axes record
@@ -124,7 +129,62 @@ size_t UnannouncedRecords(TokenReader in) {
   return found;
 }
 
+// Reads the graph records the count announces, each into the graph newGraph() gives, and hands
+// each to took(graph, functionRecord, read) once it is read, which answers whether to go on:
+// records are read while the count lasts and a record begins at the record position, so a count
+// larger than the records present ends at the axes record (or at the end of the text). A record
+// that cannot be read throws TokenError naming its graph.
+template <class NewGraph, class Took>
+void ReadRecords(TokenReader& in, int32_t count, NewGraph&& newGraph, Took&& took) {
+  for (int32_t i = 1; i <= count; ++i) {
+    const bool function = IsFunctionRecordToken(in.Peek());
+    if (!function && !IsTableRecordToken(in.Peek())) break;
+    Graph& graph = newGraph();
+    RecordReadResult read;
+    try {
+      read = function ? ReadGraphRecord(in, graph) : ReadTableRecord(in, graph);
+      if (graph.ID > MaxGraphId || graph.ID < -MaxGraphId)
+        throw TokenError("its ID " + std::to_string(graph.ID) + " is out of range");
+    } catch (const TextEndedError&) {
+      // A record cut short by the end of the text: the count promised more than is there.
+      throw TokenError("it announces " + std::to_string(count) + " graphs but holds only " +
+                       std::to_string(i - 1) + " (the text ends inside graph " + std::to_string(i) +
+                       ")");
+    } catch (const TokenError& e) {
+      throw TokenError("graph " + std::to_string(i) + ": " + e.what());
+    }
+    if (!took(graph, function, read)) return;
+  }
+}
+
 } // namespace
+
+bool WalkDocumentRecords(
+    std::string_view text,
+    const std::function<bool(const Graph&, bool functionRecord, const RecordReadResult&)>& seen,
+    int32_t* announced) {
+  TokenReader in(text);
+  if (!DocumentTypeOfHeader(in.Peek())) return false;
+  in.Take("the header");
+  // One graph at a time: each record is read over a graph with the defaults, as the reader's own.
+  std::optional<Graph> graph;
+  try {
+    const int32_t count = in.Integer("the graph count");
+    if (announced) *announced = count;
+    ReadRecords(
+        in, count,
+        [&]() -> Graph& {
+          graph.emplace();
+          return *graph;
+        },
+        [&](Graph& g, bool function, const RecordReadResult& read) {
+          return seen(g, function, read);
+        });
+  } catch (const TokenError&) {
+    return false;
+  }
+  return true;
+}
 
 std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const AxesSettings& axes,
                                                 std::string* problem) {
@@ -139,31 +199,20 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Axe
   doc.documentType = *kind;
   in.Take("the header");
   try {
+    const std::string countToken(in.Peek());
     const int32_t count = in.Integer("the graph count");
-    // Records are read while the count lasts and a record begins at the record position: a
-    // count larger than the records present ends at the axes record (or at the end of the text).
-    for (int32_t i = 1; i <= count; ++i) {
-      const bool function = IsFunctionRecordToken(in.Peek());
-      if (!function && !IsTableRecordToken(in.Peek())) break;
-      ParsedGraph parsed;
-      parsed.graph = std::make_shared<Graph>();
-      parsed.functionRecord = function;
-      try {
-        parsed.read =
-            function ? ReadGraphRecord(in, *parsed.graph) : ReadTableRecord(in, *parsed.graph);
-        const int32_t id = parsed.graph->ID;
-        if (id > MaxGraphId || id < -MaxGraphId)
-          throw TokenError("its ID " + std::to_string(id) + " is out of range");
-      } catch (const TextEndedError&) {
-        // A record cut short by the end of the text: the count promised more than is there.
-        throw TokenError("it announces " + std::to_string(count) + " graphs but holds only " +
-                         std::to_string(i - 1) + " (the text ends inside graph " +
-                         std::to_string(i) + ")");
-      } catch (const TokenError& e) {
-        throw TokenError("graph " + std::to_string(i) + ": " + e.what());
-      }
-      doc.graphs.push_back(std::move(parsed));
-    }
+    ReadRecords(
+        in, count,
+        [&]() -> Graph& {
+          ParsedGraph& parsed = doc.graphs.emplace_back();
+          parsed.graph = std::make_shared<Graph>();
+          return *parsed.graph;
+        },
+        [&](Graph&, bool function, const RecordReadResult& read) {
+          doc.graphs.back().functionRecord = function;
+          doc.graphs.back().read = read;
+          return true;
+        });
     // Records where the axes should begin: the document holds more graphs than it announces.
     const size_t unannounced = UnannouncedRecords(in);
     try {
@@ -176,20 +225,26 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Axe
     doc.scale.ratioY = in.Real("AxisRatioY");
     doc.scale.ratioZ = in.Real("AxisRatioZ");
     // Stored documents are read as leniently as they need, but what was passed over is said.
-    const std::string announced = "The document announces " + std::to_string(count) +
-                                  (count == 1 ? " graph" : " graphs");
+    // A count token without a number reads 0: the message quotes it rather than a 0 nobody wrote.
+    const std::string announced = vb::LeadingNumber(countToken)
+                                      ? "The document announces " + std::to_string(count) +
+                                            (count == 1 ? " graph" : " graphs")
+                                      : "The document's graph count is \"" +
+                                            ShortenedLine(countToken, QuotedTokenChars) +
+                                            "\", which is no number";
+    // Tokens left after the trailer, counted up to the end of the text: an empty token (two
+    // blanks in a row) does not end them.
     size_t left = 0;
-    while (!in.Peek().empty()) {
-      in.Take("the text after the scale settings");
-      ++left;
-    }
+    while (!in.AtEnd())
+      if (!in.Take("the text after the scale settings").empty()) ++left;
     const std::string read = std::to_string(doc.graphs.size()) +
                              (doc.graphs.size() == 1 ? " graph was read" : " graphs were read");
     if (unannounced > 0)
-      doc.warning = announced + "; " + read + ", but " + std::to_string(unannounced) +
-                    (unannounced == 1 ? " more graph record follows" : " more graph records follow") +
-                    " where the axes settings should begin. They were read as the axes settings, "
-                    "and saving the document writes only what was read.";
+      doc.warning =
+          announced + "; " + read + ", but " + std::to_string(unannounced) +
+          (unannounced == 1 ? " more graph record follows" : " more graph records follow") +
+          " where the axes settings should begin. They were read as the axes settings, "
+          "and saving the document writes only what was read.";
     else if (left > 0)
       doc.warning = announced + "; " + read + ", and " + std::to_string(left) +
                     (left == 1 ? " token follows" : " tokens follow") +

@@ -5,6 +5,7 @@
 // touched (the document reader then applies what it found, OpenDocument.h).
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,6 +63,17 @@ struct ParsedDocument {
   // after the scale settings): shown to the user; empty when the text was read to its end.
   std::string warning;
 };
+
+// Reads the graph records of a document text one by one, as ParseDocumentText reads them, each
+// into a graph that is dropped again once seen(graph, functionRecord, read) has looked at it (it
+// answers whether to go on): what a document will cost is counted with it before any of its graphs
+// is kept. *announced (when given) receives the graph count the text announces. False when the
+// text is no document or a record cannot be read (ParseDocumentText says why); the records before
+// it have been seen.
+bool WalkDocumentRecords(
+    std::string_view text,
+    const std::function<bool(const Graph&, bool functionRecord, const RecordReadResult&)>& seen,
+    int32_t* announced = nullptr);
 
 // Reads a document text. Records are read while the graph count lasts and the token at the record
 // position begins a record; the axes record (read over a copy of `axes`, so that settings the

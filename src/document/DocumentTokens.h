@@ -65,6 +65,10 @@ public:
   // How many tokens have been taken.
   size_t Position() const { return taken_; }
   bool AtEnd() const { return at_ >= text_.size(); }
+  // Whether nothing but blanks (empty tokens) is left.
+  bool OnlyBlanksLeft() const {
+    return text_.find_first_not_of(' ', at_) == std::string_view::npos;
+  }
   // The next token without taking it (the empty text at the end).
   std::string_view Peek() const;
   std::string Take(const char* field);

@@ -8,9 +8,9 @@
 #include "document/SaveCommands.h"
 #include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
-#include "model/GraphContainer.h"
 #include "model/Graph.h"
 #include "model/GraphCaption.h"
+#include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
@@ -18,6 +18,7 @@
 #include "sampling/Sampling.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -40,24 +41,114 @@ bool Sampled(const Graph& graph, bool functionRecord) {
 }
 
 std::string MemoryText(std::size_t bytes) {
-  const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
+  const double kb = static_cast<double>(bytes) / 1024.0;
+  const double mb = kb / 1024.0;
   char text[32];
   if (mb >= 1024.0)
     std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
+  else if (mb >= 1.0)
+    std::snprintf(text, sizeof text, "%.0f MB", mb);
   else
-    std::snprintf(text, sizeof text, "%.0f MB", std::max(mb, 1.0));
+    std::snprintf(text, sizeof text, "%.0f KB", std::max(kb, 1.0));
   return text;
 }
 
 // The graphs a message names, at most a handful, and how many more there are.
-std::string GraphList(const std::vector<std::string>& items) {
-  constexpr size_t Shown = 8;
+constexpr size_t NamedGraphs = 8;
+std::string GraphList(const std::vector<std::string>& items, size_t more = 0) {
   std::string text;
-  for (size_t i = 0; i < items.size() && i < Shown; ++i)
+  for (size_t i = 0; i < items.size() && i < NamedGraphs; ++i)
     text += (i ? ", " : "") + items[i];
-  if (items.size() > Shown) text += " and " + std::to_string(items.size() - Shown) + " more";
+  if (items.size() > NamedGraphs) more += items.size() - NamedGraphs;
+  if (more > 0) text += " and " + std::to_string(more) + " more";
   return text;
 }
+
+// What a document will take in memory once it is open, counted graph by graph before the graphs
+// are made (or from graphs read already): its text, every graph with its settings, and the samples
+// of the graphs that are sampled with the drawing of them. Add answers whether counting need go
+// on. Problem gives the message when it does not fit the budget, or when step counts cannot be
+// sampled at all.
+class DocumentCost {
+public:
+  DocumentCost(std::size_t textBytes, std::size_t budget)
+      : m_total(textBytes), m_textBytes(textBytes), m_budget(budget) {}
+
+  bool Add(const Graph& g, bool functionRecord, const RecordReadResult& read) {
+    const int number = ++m_graphs;
+    // The frame count in force for each graph is the one the records before it (and its own)
+    // leave.
+    if (functionRecord && read.animationBlock) m_frames = read.frameCount;
+    std::size_t bytes = GraphBytes(g);
+    if (Sampled(g, functionRecord)) {
+      const auto samples = SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV,
+                                         g.StepW, m_frames, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
+      if (!samples) {
+        const bool negative = g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || m_frames < 0;
+        if (m_unfit.size() < NamedGraphs)
+          m_unfit.push_back("graph " + std::to_string(number) + " (StepU " +
+                            std::to_string(g.StepU) + ", StepV " + std::to_string(g.StepV) +
+                            ", StepW " + std::to_string(g.StepW) + ", " + std::to_string(m_frames) +
+                            " frames: " + (negative ? "a count below 0" : "too large") + ")");
+        else
+          ++m_moreUnfit;
+        return true;
+      }
+      bytes += *samples;
+    }
+    m_total += bytes;
+    m_sizes.emplace_back(bytes, number);
+    // A document of a few graphs is counted whole, so that its largest graphs can be named; one
+    // of very many is not counted to its end once it is beyond the budget: that would take long.
+    constexpr int CountedWhole = 10000;
+    return m_total <= m_budget || m_graphs < CountedWhole;
+  }
+
+  // announced: the graph count of the document, when counting stopped before its last graph.
+  std::optional<std::string> Problem(std::optional<int32_t> announced = std::nullopt) {
+    if (!m_unfit.empty())
+      return "the step counts of " + GraphList(m_unfit, m_moreUnfit) + " cannot be sampled";
+    if (m_total <= m_budget) return std::nullopt;
+    const std::string text = m_textBytes > 0 ? "its text and " : "";
+    std::string message;
+    if (announced && *announced > m_graphs)
+      message = "it would need more than the " + MemoryText(m_budget) +
+                " of memory a document may use: " + text + "the first " + std::to_string(m_graphs) +
+                " of the " + std::to_string(*announced) +
+                " graphs it announces take that much with their samples and drawing";
+    else
+      message = "it would need " + MemoryText(m_total) + " of memory for " + text + "its " +
+                std::to_string(m_graphs) + (m_graphs == 1 ? " graph" : " graphs") +
+                " with their samples and drawing, more than the " + MemoryText(m_budget) +
+                " a document may use";
+    // The largest graphs, when there are large ones; a document of many small graphs is too
+    // large for their number.
+    const size_t named = std::min(m_sizes.size(), NamedGraphs);
+    std::partial_sort(m_sizes.begin(), m_sizes.begin() + static_cast<std::ptrdiff_t>(named),
+                      m_sizes.end(), [](const auto& a, const auto& b) {
+                        return a.first != b.first ? a.first > b.first : a.second < b.second;
+                      });
+    constexpr std::size_t Large = std::size_t{1} << 20;
+    if (named > 0 && m_sizes.front().first >= Large) {
+      std::vector<std::string> largest;
+      for (size_t i = 0; i < named; ++i)
+        largest.push_back("graph " + std::to_string(m_sizes[i].second) + " (" +
+                          MemoryText(m_sizes[i].first) + ")");
+      message += " (the largest: " + GraphList(largest, m_sizes.size() - named) + ")";
+    }
+    return message;
+  }
+
+private:
+  std::size_t m_total;
+  std::size_t m_textBytes;
+  std::size_t m_budget;
+  int32_t m_frames = FrameCount;
+  int m_graphs = 0;
+  std::vector<std::string> m_unfit; // the first few graphs whose counts cannot be sampled
+  size_t m_moreUnfit = 0;
+  std::vector<std::pair<std::size_t, int>> m_sizes; // bytes, graph number
+};
 
 // Gathers the message boxes raised while one graph is sampled, in place of showing them one by
 // one, and puts the prompter back afterwards.
@@ -76,6 +167,13 @@ private:
 // that does not parse, when one of its formulas does not.
 std::string GraphMessage(int number, const Graph& g, const std::string& message) {
   std::string text = "graph " + std::to_string(number);
+  // A message that names its graph already ("The derivative of graph 2 is too long") is not
+  // prefixed with it again.
+  const size_t named = message.find(text);
+  const size_t after = named + text.size();
+  if (named != std::string::npos &&
+      (after == message.size() || !std::isdigit(static_cast<unsigned char>(message[after]))))
+    return message;
   for (const std::string* formula : {&g.ExpressX, &g.ExpressY, &g.ExpressZ, &g.ExpressV}) {
     std::string postfix;
     if (!formula->empty() &&
@@ -91,40 +189,24 @@ std::string GraphMessage(int number, const Graph& g, const std::string& message)
 } // namespace
 
 std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, std::size_t budget) {
-  // The frame count in force for each graph is the one the records before it (and its own) leave.
-  int32_t frames = FrameCount;
-  std::vector<std::string> unfit;
-  std::vector<std::pair<std::size_t, size_t>> sizes; // bytes, graph number
-  std::size_t total = 0;
-  for (size_t i = 0; i < doc.graphs.size(); ++i) {
-    const ParsedGraph& parsed = doc.graphs[i];
-    const Graph& g = *parsed.graph;
-    if (parsed.functionRecord && parsed.read.animationBlock) frames = parsed.read.frameCount;
-    if (!Sampled(g, parsed.functionRecord)) continue;
-    const auto bytes = SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV, g.StepW,
-                                     frames, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
-    if (!bytes) {
-      const bool negative = g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || frames < 0;
-      unfit.push_back("graph " + std::to_string(i + 1) + " (StepU " + std::to_string(g.StepU) +
-                      ", StepV " + std::to_string(g.StepV) + ", StepW " + std::to_string(g.StepW) +
-                      ", " + std::to_string(frames) + " frames: " +
-                      (negative ? "a count below 0" : "too large") + ")");
-      continue;
-    }
-    total += *bytes;
-    sizes.emplace_back(*bytes, i + 1);
-  }
-  if (!unfit.empty())
-    return "the step counts of " + GraphList(unfit) + " cannot be sampled";
-  if (total <= budget) return std::nullopt;
-  std::stable_sort(sizes.begin(), sizes.end(),
-                   [](const auto& a, const auto& b) { return a.first > b.first; });
-  std::vector<std::string> largest;
-  for (const auto& [bytes, number] : sizes)
-    largest.push_back("graph " + std::to_string(number) + " (" + MemoryText(bytes) + ")");
-  return "its graphs would need " + MemoryText(total) +
-         " of memory for their samples and their drawing, more than the " +
-         MemoryText(budget) + " a document may use (the largest: " + GraphList(largest) + ")";
+  DocumentCost cost(0, budget);
+  for (const ParsedGraph& parsed : doc.graphs)
+    cost.Add(*parsed.graph, parsed.functionRecord, parsed.read);
+  return cost.Problem();
+}
+
+std::optional<std::string> DocumentCostProblem(std::string_view text, std::size_t budget) {
+  DocumentCost cost(text.size(), budget);
+  // Counting stops once the budget is passed; a record that cannot be read ends it too (the
+  // reader then says what is wrong with it).
+  int32_t announced = 0;
+  WalkDocumentRecords(
+      text,
+      [&](const Graph& g, bool functionRecord, const RecordReadResult& read) {
+        return cost.Add(g, functionRecord, read);
+      },
+      &announced);
+  return cost.Problem(announced);
 }
 
 std::string OpenFailureMessage(const std::string& path, const std::string& problem) {
@@ -230,14 +312,10 @@ bool OpenDocument(const std::string& path, DocumentHost& host, std::string* prob
     if (text) {
       if (text->empty())
         reason = "it holds no document";
+      else if (auto tooLarge = DocumentCostProblem(*text, DocumentSamplingBudget()))
+        reason = *tooLarge;
       else
         doc = ParseDocumentText(*text, DocumentAxes(), &reason);
-      if (doc) {
-        if (auto tooLarge = DocumentSamplingProblem(*doc, DocumentSamplingBudget())) {
-          reason = *tooLarge;
-          doc.reset();
-        }
-      }
     }
   } catch (const std::bad_alloc&) {
     doc.reset();

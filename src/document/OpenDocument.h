@@ -6,13 +6,15 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class DocumentHost;
 struct ParsedDocument;
 
 // Replaces the open document by the document in the file at path. Returns false, with the reason
 // in *problem and nothing changed, when the file cannot be read or holds no good document (a text
-// that cannot be read whole, or step counts that sampling cannot lay out). An
+// that cannot be read whole, step counts that sampling cannot lay out, or more than the memory
+// budget, counted before the graphs are made: DocumentCostProblem). An
 // empty path (a cancelled dialog) reads nothing and runs only Zoom to Fit (true).
 //
 // Applying a good document, in this order: Delete All; the repaint; DocumentType, the rotation
@@ -27,9 +29,13 @@ struct ParsedDocument;
 // so (the result is then true).
 bool OpenDocument(const std::string& path, DocumentHost& host, std::string* problem);
 
-// Why the graphs of a document read by ParseDocumentText cannot be sampled: step counts that no
-// graph could lay out, or samples of all graphs together beyond budget bytes (the message names
-// the largest graphs). Nothing when they can.
+// Why a document text cannot be opened within budget bytes of memory, counted before any of its
+// graphs is made: step counts that no graph could lay out, or the text, the graphs with their
+// settings and the samples of those that are sampled, with their drawing, beyond the budget (the
+// message names the largest graphs where some are large). Nothing when it fits; a record that
+// cannot be read ends the count (ParseDocumentText then says what is wrong with it).
+std::optional<std::string> DocumentCostProblem(std::string_view text, std::size_t budget);
+// The same for the graphs of a document read by ParseDocumentText (its text not counted).
 std::optional<std::string> DocumentSamplingProblem(const ParsedDocument& doc, std::size_t budget);
 
 // Applies a document read by ParseDocumentText, as OpenDocument does. When the work in progress

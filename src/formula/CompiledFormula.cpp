@@ -81,6 +81,18 @@ inline bool DivisorOk(float b) {
   return (bits & 0x7FFFFFFFu) - kLeast < kInfinity - kLeast;
 }
 
+// A power of a base below 1 in size to a large exponent whose value lies below 2^-150, half the
+// least single: it rounds to a zero single, 0 or (a negative base to an odd power) -0, whatever
+// pow gives in double, and pow takes its slow path for such results. The log2 test keeps a whole
+// binary order of room, far more than its rounding; exponents below 64 are left to pow, so the
+// powers of everyday formulas pay one comparison only.
+inline bool VanishingPower(float a, float b, float& r) {
+  if (!(b >= 64.0f) || !(std::fabs(a) < 1.0f) || a == 0.0f) return false;
+  if (std::log2(std::fabs(static_cast<double>(a))) * static_cast<double>(b) >= -151.0) return false;
+  r = a < 0.0f && std::fmod(static_cast<double>(b), 2.0) == 1.0 ? -0.0f : 0.0f;
+  return true;
+}
+
 inline EvalFault Power(float a, float b, float& r) {
   if (std::fabs(b) < 0.000001f) {
     r = 1.0f;
@@ -89,6 +101,7 @@ inline EvalFault Power(float a, float b, float& r) {
   if (a < 0.0f && std::floor(b) != b) return EvalFault::NegativeBase;
   // Zero to a negative power would be an infinite quotient: the division fault.
   if (a == 0.0f && b < 0.0f) return EvalFault::DivisionByZero;
+  if (VanishingPower(a, b, r)) return EvalFault::None;
   return ToSingle(std::pow(static_cast<double>(a), static_cast<double>(b)), r)
              ? EvalFault::None
              : EvalFault::Overflow;
@@ -697,6 +710,7 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
         break;
       default:
         emit(kFn, static_cast<uint8_t>(fn));
+        if (fn == FnRnd) usesRandom_ = true;
         break;
       }
       a.constant = false;

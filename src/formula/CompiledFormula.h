@@ -74,6 +74,9 @@ public:
   void EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values, float* results,
                      size_t n) const;
 
+  // Whether it draws numbers of the RND sequence: its values then depend on the order of its runs.
+  bool UsesRandom() const { return usesRandom_; }
+
   // Size of the compiled program (for tests and benchmarks).
   size_t InstructionCount() const { return code_.size(); }
 
@@ -105,6 +108,7 @@ private:
   std::vector<std::string> badTokens_;
   std::vector<float> pool_; // the second constants of fused instructions
   uint32_t maxDepth_ = 0;
+  bool usesRandom_ = false;
 };
 
 // The next number of the program's pseudo-random sequence, from 0 up to but not including 1.

@@ -653,23 +653,41 @@ PostfixTokens PartialDerivative(const PostfixTokens& list, const std::string& va
   return DerivativeOf(list, &variable);
 }
 
-bool DerivativeText(const std::string& text, std::string& derivative) {
+namespace {
+
+// A derivative text the parser would refuse for its length is refused here, with a message that
+// says what it is: the user typed a formula of the allowed length, not this text.
+bool HeldByTheParser(const std::string& derivative, const DerivativeName& name,
+                     const char* unnamed) {
+  if (derivative.size() <= FormulaParser::MaxFormulaChars) return true;
+  MsgBox("The " + (name ? name() : std::string(unnamed)) + " is too long (more than " +
+             std::to_string(FormulaParser::MaxFormulaChars) + " characters).",
+         MsgButtons::OK, MsgIcon::Exclamation, "Error");
+  return false;
+}
+
+} // namespace
+
+DerivativeOutcome MakeDerivativeText(const std::string& text, const std::string& variable,
+                                     std::string& derivative, const DerivativeName& name) {
   std::string message;
   bool ok = false;
   const PostfixTokens list = ParseToTokens(text, message, ok);
-  if (!ok) return false;
-  derivative = FoldSigns(TokensToInfix(Differentiate(list)));
-  return true;
+  if (!ok) return DerivativeOutcome::Refused;
+  derivative = FoldSigns(
+      TokensToInfix(variable.empty() ? Differentiate(list) : PartialDerivative(list, variable)));
+  return HeldByTheParser(derivative, name, variable.empty() ? "derivative" : "partial derivative")
+             ? DerivativeOutcome::Made
+             : DerivativeOutcome::TooLong;
+}
+
+bool DerivativeText(const std::string& text, std::string& derivative, const DerivativeName& name) {
+  return MakeDerivativeText(text, "", derivative, name) == DerivativeOutcome::Made;
 }
 
 bool PartialDerivativeText(const std::string& text, const std::string& variable,
-                           std::string& derivative) {
-  std::string message;
-  bool ok = false;
-  const PostfixTokens list = ParseToTokens(text, message, ok);
-  if (!ok) return false;
-  derivative = FoldSigns(TokensToInfix(PartialDerivative(list, variable)));
-  return true;
+                           std::string& derivative, const DerivativeName& name) {
+  return MakeDerivativeText(text, variable, derivative, name) == DerivativeOutcome::Made;
 }
 
 PostfixTokens JoinTokenLists(const std::vector<const PostfixTokens*>& lists) {

@@ -13,6 +13,7 @@
 // DerivativeText and PartialDerivativeText run exactly this chain.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,11 +38,27 @@ PostfixTokens Differentiate(const PostfixTokens& list);
 // variable too, the other coordinate as a constant.
 PostfixTokens PartialDerivative(const PostfixTokens& list, const std::string& variable);
 
+// What a derivative is, for the message that it is too long ("derivative of graph 2"); asked only
+// when that message is shown.
+using DerivativeName = std::function<std::string()>;
+
 // The whole chain on a prepared formula text (after InsertImplicitProducts, or a derivative text):
-// false when ParseToTokens gave up (its message has been shown), else the folded derivative text.
-bool DerivativeText(const std::string& text, std::string& derivative);
+// false when ParseToTokens gave up (its message has been shown) or when the derivative text is
+// longer than the parser takes (FormulaParser::MaxFormulaChars): then "The NAME is too long (more
+// than 65536 characters)." has been shown (title "Error"), NAME from name ("derivative" or
+// "partial derivative" without one). Else the folded derivative text.
+bool DerivativeText(const std::string& text, std::string& derivative,
+                    const DerivativeName& name = {});
 bool PartialDerivativeText(const std::string& text, const std::string& variable,
-                           std::string& derivative);
+                           std::string& derivative, const DerivativeName& name = {});
+
+// The same with why there is no text: ParseToTokens gave up, or the text is too long (each with
+// its message shown). A caller that goes on as after a failed compilation for a text that is too
+// long (as it did before the text was checked) tells the two apart. variable: "" for the
+// derivative, "x" or "y" for the partial derivative.
+enum class DerivativeOutcome { Made, Refused, TooLong };
+DerivativeOutcome MakeDerivativeText(const std::string& text, const std::string& variable,
+                                     std::string& derivative, const DerivativeName& name = {});
 
 // List utilities of the rules.
 PostfixTokens JoinTokenLists(const std::vector<const PostfixTokens*>& lists);

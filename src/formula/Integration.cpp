@@ -1,9 +1,10 @@
 #include "formula/Integration.h"
 
 #include <cmath>
+#include <vector>
 
-#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
+#include "formula/FormulaParser.h"
 #include "platform/Prompter.h"
 
 namespace {
@@ -38,17 +39,17 @@ float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
 
 float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
                        const CompiledFormula& formula, const FormulaVars& base,
-                       float FormulaVars::*position, IntegrationStats* stats) {
+                       float FormulaVars::*position, IntegrationStats* stats,
+                       const SampleMany* many) {
   IntegrationStats local;
   IntegrationStats& st = stats ? *stats : local;
   st = IntegrationStats{};
 
   bool undefined = false;
-  FormulaVars vars = base;
-  const auto sample = [&](float at) -> float {
+  // One sample's value as the sums take it: a fault makes the whole integral undefined (its
+  // message shown once), no value counts 0.
+  const auto take = [&](const EvalOutcome& o) -> float {
     ++st.evaluations;
-    vars.*position = at;
-    const EvalOutcome o = formula.Run(vars);
     if (o.fault == EvalFault::None) return o.value;
     if (o.fault == EvalFault::NoValue) return 0.0f;
     undefined = true;
@@ -56,6 +57,11 @@ float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
     if (ShowEvaluationErrors && *message)
       MsgBox(message, MsgButtons::OK, MsgIcon::Critical, "Error");
     return 0.0f;
+  };
+  FormulaVars vars = base;
+  const auto sample = [&](float at) -> float {
+    vars.*position = at;
+    return take(formula.Run(vars));
   };
   const auto finite = [](float v) { return std::isfinite(v); };
 
@@ -71,13 +77,31 @@ float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
   float d = static_cast<float>(static_cast<double>(sngTolerance) + 1.0);
   float R = 0.0f;
   if (!finite(h) || !finite(T)) return UndefinedValue;
+  // A pass this long runs its midpoints through many at once.
+  constexpr int32_t ManyFrom = 64;
+  std::vector<float> at;
+  std::vector<EvalOutcome> outcomes;
   int32_t n = 1;
   while (d >= sngTolerance && st.passes < kMaxPasses) {
+    const auto midpoint = [&](int32_t i) {
+      return static_cast<float>(a + (i + 0.5) * static_cast<double>(h));
+    };
     float S = 0.0f;
-    for (int32_t i = 0; i < n; ++i) {
-      const float x = static_cast<float>(a + (i + 0.5) * static_cast<double>(h));
-      S = static_cast<float>(static_cast<double>(S) + sample(x));
-      if (undefined) return UndefinedValue;
+    if (many && n >= ManyFrom) {
+      at.resize(static_cast<size_t>(n));
+      outcomes.resize(static_cast<size_t>(n));
+      for (int32_t i = 0; i < n; ++i)
+        at[static_cast<size_t>(i)] = midpoint(i);
+      (*many)(at.data(), outcomes.data(), n);
+      for (int32_t i = 0; i < n; ++i) {
+        S = static_cast<float>(static_cast<double>(S) + take(outcomes[static_cast<size_t>(i)]));
+        if (undefined) return UndefinedValue;
+      }
+    } else {
+      for (int32_t i = 0; i < n; ++i) {
+        S = static_cast<float>(static_cast<double>(S) + sample(midpoint(i)));
+        if (undefined) return UndefinedValue;
+      }
     }
     R = static_cast<float>((static_cast<double>(h) * S + T) / 2.0);
     if (!finite(S) || !finite(R)) return UndefinedValue;

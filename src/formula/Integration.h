@@ -4,6 +4,7 @@
 // differ by less than the tolerance.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "formula/CompiledFormula.h"
@@ -25,12 +26,19 @@ float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
                           const std::string& sExpression, int32_t lngMode,
                           IntegrationStats* stats = nullptr);
 
+// Runs the formula of an integration at count positions at once: out[i] the outcome with the
+// position at[i], every other variable as in the integration's base. A caller may spread the runs
+// over threads; the integration takes the outcomes in order, so its result is the same.
+using SampleMany = std::function<void(const float* at, EvalOutcome* out, int32_t count)>;
+
 // The same integration of a compiled formula: the position goes into the variable `position`
 // names (&FormulaVars::U ...), every other variable keeps its value in base. UndefinedValue when a
-// sample has no value or the sums overflow.
+// sample has no value or the sums overflow. With many, the midpoints of each pass are run through
+// it (a pass of 64 or more), else one by one.
 float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
                        const CompiledFormula& formula, const FormulaVars& base,
-                       float FormulaVars::*position, IntegrationStats* stats = nullptr);
+                       float FormulaVars::*position, IntegrationStats* stats = nullptr,
+                       const SampleMany* many = nullptr);
 
 // The formula's value at one position (parsed anew on every call): 0 when it does not parse, for
 // another mode, or when the evaluation gives no value; UndefinedValue where it is undefined.

@@ -9,6 +9,16 @@
 GraphContainer AllGraphs;
 GraphContainer ShownGraphs;
 
+int32_t GraphNumber(const Graph& graph) {
+  const int32_t position = AllGraphs.FunSurfs.PositionOf(GraphKey(graph));
+  return position > 0 && AllGraphs.FunSurfs.Item(position).get() == &graph ? position : 0;
+}
+
+std::string ListedGraphName(const Graph& graph) {
+  const int32_t number = GraphNumber(graph);
+  return number > 0 ? "graph " + std::to_string(number) : "the graph";
+}
+
 // ---- GraphCollection ----
 
 int32_t GraphCollection::Find(const std::string& key) const {

@@ -65,9 +65,9 @@ public:
   // it, as every range includes 0).
   float MaxV = 0.0f;
   float MinV = 0.0f;
-  bool DrawAxis = true;       // stored only
+  bool DrawAxis = true;               // stored only
   std::shared_ptr<AxesSettings> Axis; // stored only; the document's axes are DocumentAxes()
-  float RotRoll = 0.0f;       // scene rotation in degrees
+  float RotRoll = 0.0f;               // scene rotation in degrees
   float RotPitch = 0.0f;
   float RotYaw = 0.0f;
   float TransX = 0.0f, TransY = 0.0f, TransZ = 0.0f; // stored only
@@ -113,3 +113,9 @@ AxisScales ComputeAxisScales(float dx, float dy, float dz, float dv, int32_t doc
 // the checked list rows in the order they were shown.
 extern GraphContainer AllGraphs;
 extern GraphContainer ShownGraphs;
+
+// Where a graph stands in AllGraphs, counted from 1: the row of the graph list that shows it, as
+// messages name it ("graph 3"). 0 when it is not there (a graph a dialog is still making).
+int32_t GraphNumber(const Graph& graph);
+// The graph as messages name it: "graph 3", or "the graph" when it is in no row of the list.
+std::string ListedGraphName(const Graph& graph);

@@ -4,10 +4,11 @@
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
 
-#include "formula/FormulaParser.h"
 #include "formula/Derivative.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "model/Graph.h"
+#include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/WorkProgress.h"
@@ -101,18 +102,26 @@ inline bool PolarPoint(const SampledFormula* depth, const SampledFormula& fy,
   return true;
 }
 
+// How a step of the call ends.
+enum class Flow { Continue, ReturnTrue, ReturnFalse };
+
 // The derivative text of a formula by the formula engine's chain; a first derivative that is
-// exactly "U" or "u" passes through unchanged. Nothing when the engine could not form it (it has
-// shown its message).
-std::optional<std::string> DerivativeOf(const std::string& text) {
+// exactly "U" or "u" passes through unchanged. Nothing when the engine could not form it or it is
+// too long to compile (the message, naming it as name gives, has been shown); *tooLong tells
+// which: a text too long ends the call as a text that does not compile does (False).
+std::optional<std::string> DerivativeOf(const std::string& text, const DerivativeName& name,
+                                        bool* tooLong) {
   if (text == "U" || text == "u") return text;
   std::string derivative;
-  if (!::DerivativeText(text, derivative)) return std::nullopt;
+  const DerivativeOutcome made = MakeDerivativeText(text, "", derivative, name);
+  *tooLong = made == DerivativeOutcome::TooLong;
+  if (made != DerivativeOutcome::Made) return std::nullopt;
   return derivative;
 }
 
-// How a step of the call ends.
-enum class Flow { Continue, ReturnTrue, ReturnFalse };
+// How a derivative that could not be had ends the call: one too long to compile as a failed
+// compilation does, one the engine could not form as the engine's refusal does.
+Flow NoDerivative(bool tooLong) { return tooLong ? Flow::ReturnFalse : Flow::ReturnTrue; }
 
 // The share of a long sampling that laying its arrays out takes in the progress window (the
 // memory of a large array is slow to come the first time): of the whole call, and of a branch
@@ -406,7 +415,11 @@ Flow Sampler::Compile(const std::string& text, SampledFormula& out) {
 
 Flow Sampler::CompilePartial(const std::string& text, const char* variable, SampledFormula& out) {
   std::string derivative;
-  if (!::PartialDerivativeText(text, variable, derivative)) return Flow::ReturnTrue;
+  const DerivativeName name = [this, variable] {
+    return std::string("partial derivative by ") + variable + " of " + ListedGraphName(g);
+  };
+  const DerivativeOutcome made = MakeDerivativeText(text, variable, derivative, name);
+  if (made != DerivativeOutcome::Made) return NoDerivative(made == DerivativeOutcome::TooLong);
   return Compile(derivative, out);
 }
 
@@ -1072,16 +1085,23 @@ Flow Sampler::Overlays() {
       g.ShowDev || g.ShowQie || g.ShowNml || g.ShowMax || g.ShowMin || g.ShowCurv || g.ShowGuai;
   const bool secondSet = g.ShowGuai || g.ShowCurv;
   std::string tX, tY, tZ;
+  const DerivativeName first = [this] { return "derivative of " + ListedGraphName(g); };
+  const DerivativeName second = [this] { return "second derivative of " + ListedGraphName(g); };
+
+  bool tooLong = false;
 
   if (firstSet) {
-    std::optional<std::string> t = DerivativeOf(pX);
-    if (!t) return Flow::ReturnTrue;
+    std::optional<std::string> t = DerivativeOf(pX, first, &tooLong);
+    if (!t) return NoDerivative(tooLong);
     tX = *t;
-    if (!(t = DerivativeOf(pY))) return Flow::ReturnTrue;
+    if (!(t = DerivativeOf(pY, first, &tooLong))) return NoDerivative(tooLong);
     tY = *t;
     // A derivative of ExpressZ that cannot be formed stays empty: it compiles, and its first
     // evaluation finds no value.
-    if ((t = DerivativeOf(pZ))) tZ = *t;
+    if ((t = DerivativeOf(pZ, first, &tooLong)))
+      tZ = *t;
+    else if (tooLong)
+      return Flow::ReturnFalse;
     Flow f = Compile(tX, dX);
     if (f == Flow::Continue) f = Compile(tY, dY);
     if (f == Flow::Continue) f = Compile(tZ, dZ);
@@ -1090,12 +1110,12 @@ Flow Sampler::Overlays() {
   }
 
   if (secondSet) {
-    std::optional<std::string> t2X = DerivativeOf(tX);
-    if (!t2X) return Flow::ReturnTrue;
-    std::optional<std::string> t2Y = DerivativeOf(tY);
-    if (!t2Y) return Flow::ReturnTrue;
-    std::optional<std::string> t2Z = DerivativeOf(tZ);
-    if (!t2Z) return Flow::ReturnTrue;
+    std::optional<std::string> t2X = DerivativeOf(tX, second, &tooLong);
+    if (!t2X) return NoDerivative(tooLong);
+    std::optional<std::string> t2Y = DerivativeOf(tY, second, &tooLong);
+    if (!t2Y) return NoDerivative(tooLong);
+    std::optional<std::string> t2Z = DerivativeOf(tZ, second, &tooLong);
+    if (!t2Z) return NoDerivative(tooLong);
     Flow f = Compile(*t2X, d2X);
     if (f == Flow::Continue) f = Compile(*t2Y, d2Y);
     if (f == Flow::Continue) f = Compile(*t2Z, d2Z);

@@ -32,6 +32,9 @@
 
 struct GraphPoint;
 class Graph;
+class CompiledFormula;
+struct FormulaVars;
+struct EvalOutcome;
 
 // Which interval of the view window judges each coordinate of a point.
 enum ViewPairing : int32_t {
@@ -71,9 +74,21 @@ std::optional<std::size_t> SamplingBytes(int32_t graphType, int32_t funForm, int
                                          bool showSurPY = false, bool showJO = false);
 // The same for a graph as it stands, with the program's FrameCount.
 std::optional<std::size_t> SamplingBytes(const Graph& graph);
+// The bytes a graph takes apart from its samples: the object with its settings and texts, and what
+// the program keeps for each graph it holds besides (its row in the graph list with its caption,
+// its keys in both containers and its display list when drawn). A document's graphs are counted
+// with this against the budget before any of them is made.
+std::size_t GraphBytes(const Graph& graph);
 // How many times GetPoints has been called since the program started, on any graph: what a
 // command costs in sampling, as tests and benchmarks count it.
 std::int64_t GraphSamplings();
+
+// Runs a compiled formula at count values of one variable (slot; the other variables as in base):
+// out[i] the outcome at at[i]. The runs are spread over the program's worker threads as far as the
+// work pays, as sampling's are; a formula that draws random numbers runs in order on the caller's
+// thread. The outcomes are those of one run after another.
+void RunAtMany(const CompiledFormula& formula, const FormulaVars& base, float FormulaVars::*slot,
+               const float* at, EvalOutcome* out, int64_t count);
 
 // How many bytes the samples of all graphs of one document may take together: half the memory of
 // the machine, at most 4 GiB, and under an address-space limit at most half of the space left.

@@ -47,6 +47,13 @@ TEST(DocumentFile, TextIsStoredInWindows1252) {
   EXPECT_EQ(bytes, Bytes({8, 0, 12, 0}) + "S91 @caf\xE9 \x80@");
   std::string problem;
   EXPECT_EQ(DocumentFile::Decode(bytes, &problem).value(), text);
+  // Read from a file the same, and a text of ASCII characters alone as it stands.
+  QTemporaryDir dir;
+  for (const std::string& written : {text, std::string("S91 0 0 1 1 1")}) {
+    const std::string path = dir.filePath("doc.crv").toStdString();
+    ASSERT_TRUE(DocumentFile::Write(path, written, &problem)) << problem;
+    EXPECT_EQ(DocumentFile::Read(path, &problem).value(), written);
+  }
 }
 
 TEST(DocumentFile, LengthFormsAtTheirBoundaries) {

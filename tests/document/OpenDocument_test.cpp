@@ -6,12 +6,19 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "document/DocumentFile.h"
 #include "document/DocumentText.h"
 #include "document/DocumentTokens.h"
 #include "document/OpenDocument.h"
 #include "document/RecordingHost.h"
 #include "platform/Prompter.h"
+#include "sampling/Sampling.h"
 
 namespace {
 
@@ -295,6 +302,23 @@ TEST_F(OpenDocumentTest, SamplingMessagesNameTheirGraphInOneBox) {
   const std::string& text = dialogs.prompter.shown[0].text;
   EXPECT_NE(text.find("\ngraph 2, formula \"sin(\": Character"), std::string::npos) << text;
   EXPECT_NE(text.find("Operand expected"), std::string::npos) << text;
+
+  // A message that names its graph already is not prefixed with it again: the derivative of
+  // x^0+x^1+...+x^5999 is too long to compile.
+  std::string powers = "x^0";
+  for (int k = 1; k < 6000; ++k)
+    powers += "+x^" + std::to_string(k);
+  auto plain = Curve(1, "x");
+  auto analysed = Curve(2, powers);
+  analysed->ShowDev = true;
+  for (auto* g : {plain.get(), analysed.get()})
+    g->ExpressX = g->ExpressY = "x";
+  dialogs.prompter.shown.clear();
+  ASSERT_TRUE(Open(Write("long.crv", Text(DocumentType2D, {plain, analysed}))));
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "Some graphs of the document could not be sampled:\nThe derivative of graph 2 is too "
+            "long (more than 65536 characters).");
 }
 
 TEST_F(OpenDocumentTest, EmptyPathRunsOnlyZoomToFit) {
@@ -502,14 +526,16 @@ TEST_F(MalformedFileTest, TheDocumentAsAWholeHasAMemoryBudget) {
   }
   std::string problem;
   EXPECT_FALSE(Open(Write("big.crv", Text(DocumentType3D, surfaces)), &problem));
-  EXPECT_NE(problem.find("of memory for their samples"), std::string::npos) << problem;
+  EXPECT_NE(problem.find("of memory for its text and its 20 graphs with their samples and drawing"),
+            std::string::npos)
+      << problem;
   EXPECT_NE(problem.find("(the largest: graph 7 (1.5 GB), graph 1"), std::string::npos) << problem;
   EXPECT_NE(problem.find("and 12 more"), std::string::npos) << problem;
   Snapshot::Of(host).ExpectSame(before, "over the budget");
 
   // The same question with a budget of one's own: three 100 x 100 surfaces need 3 x 3 x 101 x 101
   // points, and the display lists keep each surface's 101 x 101 drawn points again (twice, with
-  // position, normal and colour: 80 bytes).
+  // position, normal and colour: 80 bytes); the graphs themselves count too.
   auto doc = ParseDocumentText(Text(DocumentType3D, {Curve(1, "x"), Curve(2, "x"), Curve(3, "x")}),
                                AxesSettings(), &problem);
   ASSERT_TRUE(doc.has_value());
@@ -517,7 +543,9 @@ TEST_F(MalformedFileTest, TheDocumentAsAWholeHasAMemoryBudget) {
     g.graph->GraphType = Surface3D;
     g.graph->StepU = g.graph->StepV = 100;
   }
-  const size_t need = 3 * (3 * sizeof(GraphPoint) + 80) * 101 * 101;
+  size_t need = 3 * (3 * sizeof(GraphPoint) + 80) * 101 * 101;
+  for (const auto& g : doc->graphs)
+    need += GraphBytes(*g.graph);
   EXPECT_FALSE(DocumentSamplingProblem(*doc, need).has_value());
   EXPECT_TRUE(DocumentSamplingProblem(*doc, need - 1).has_value());
 }
@@ -686,10 +714,16 @@ TEST_F(OpenDocumentTest, ACountThatDisagreesWithTheRecordsIsSaid) {
     const char* count;
     size_t graphs;
     const char* says; // "" : no message
-  } rows[] = {{"2", 2, ""},
-              {"1", 1, "The document announces 1 graph; 1 graph was read, but 1 more graph record "},
-              {"0", 0, "The document announces 0 graphs; 0 graphs were read, but 2 more graph "},
-              {"-1", 0, "The document announces -1 graphs; 0 graphs were read, but 2 more graph "}};
+  } rows[] = {
+      {"2", 2, ""},
+      {"1", 1, "The document announces 1 graph; 1 graph was read, but 1 more graph record "},
+      {"0", 0, "The document announces 0 graphs; 0 graphs were read, but 2 more graph "},
+      {"-1", 0, "The document announces -1 graphs; 0 graphs were read, but 2 more graph "},
+      // A count that is no number reads 0: the message quotes the token written.
+      {"nan", 0,
+       "The document's graph count is \"nan\", which is no number; 0 graphs were read, "
+       "but 2 more graph records follow"},
+      {"x1", 0, "The document's graph count is \"x1\", which is no number; 0 graphs "}};
   for (const auto& row : rows) {
     std::string problem;
     const auto doc = ParseDocumentText(withCount(row.count), AxesSettings(), &problem);
@@ -697,6 +731,15 @@ TEST_F(OpenDocumentTest, ACountThatDisagreesWithTheRecordsIsSaid) {
     EXPECT_EQ(doc->graphs.size(), row.graphs) << row.count;
     EXPECT_EQ(doc->warning.rfind(row.says, 0), 0u) << row.count << ": " << doc->warning;
     EXPECT_EQ(doc->warning.empty(), std::string(row.says).empty()) << row.count << doc->warning;
+  }
+  // Tokens after the scale settings are counted to the end of the text, past empty tokens.
+  for (const char* after : {" 7 0", "  7 0", "   x"}) {
+    std::string problem;
+    const auto doc = ParseDocumentText(two + after, AxesSettings(), &problem);
+    ASSERT_TRUE(doc.has_value()) << after << ": " << problem;
+    const std::string says =
+        std::string(", and ") + (after[3] == 'x' ? "1 token follows" : "2 tokens follow");
+    EXPECT_NE(doc->warning.find(says), std::string::npos) << after << ": " << doc->warning;
   }
   // Opening shows it, and the document is what was read.
   ASSERT_TRUE(Open(Write("one.crv", withCount("1"))));
@@ -718,4 +761,74 @@ TEST_F(OpenDocumentTest, UnsampledStepCountsSayWhy) {
   EXPECT_NE(problem.find("StepV -5, StepW 1, 10 frames: a count below 0)"), std::string::npos)
       << problem;
   EXPECT_NE(problem.find("frames: too large)"), std::string::npos) << problem;
+}
+
+// What a document costs is counted before its graphs are made: a document of many small graphs that
+// would take more memory than the budget is refused with the budget's message, and opening it
+// takes little more memory than its text. Tried in a child process under an address-space limit
+// (the budget is half of what is left of it), which reports its peak memory through a pipe.
+TEST_F(OpenDocumentTest, ManyGraphsAreCountedBeforeTheyAreMade) {
+  constexpr int32_t Graphs = 60000;
+  Graph point;
+  point.GraphType = PointMarker;
+  const std::string record = point.Save();
+  std::string text = "S91 " + std::to_string(Graphs) + " ";
+  text.reserve(text.size() + record.size() * Graphs + 16);
+  for (int32_t i = 0; i < Graphs; ++i)
+    text += record;
+  text += "0 0 1 1 1";
+  const std::string path = Write("many.crv", text);
+
+  int channel[2];
+  ASSERT_EQ(pipe(channel), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(channel[0]);
+    alarm(120); // a child that hangs is killed, and the test fails
+    std::FILE* f = std::fopen("/proc/self/statm", "r");
+    unsigned long long pages = 0;
+    if (!f || std::fscanf(f, "%llu", &pages) != 1) _exit(2);
+    std::fclose(f);
+    const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGE_SIZE));
+    const struct rlimit limit { used + (rlim_t{1} << 30), RLIM_INFINITY };
+    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
+    std::string problem;
+    const bool opened = OpenDocument(path, host, &problem);
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    const std::string report =
+        std::to_string(usage.ru_maxrss) + " " + (opened ? "1" : "0") + " " + problem;
+    if (write(channel[1], report.data(), report.size()) != static_cast<ssize_t>(report.size()))
+      _exit(4);
+    _exit(0);
+  }
+  close(channel[1]);
+  std::string report;
+  char buffer[4096];
+  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+    report.append(buffer, static_cast<size_t>(n));
+  close(channel[0]);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the child was killed by signal " << WTERMSIG(status);
+  ASSERT_EQ(WEXITSTATUS(status), 0);
+
+  long peakKiB = 0;
+  int opened = 0;
+  int consumed = 0;
+  ASSERT_EQ(std::sscanf(report.c_str(), "%ld %d %n", &peakKiB, &opened, &consumed), 2) << report;
+  const std::string problem = report.substr(static_cast<size_t>(consumed));
+  EXPECT_EQ(opened, 0);
+  // Counting stops once the budget is passed: the graphs it has counted are named.
+  EXPECT_EQ(problem.rfind("it would need more than the ", 0), 0u) << problem;
+  EXPECT_NE(problem.find(" of memory a document may use: its text and the first "),
+            std::string::npos)
+      << problem;
+  EXPECT_NE(problem.find(" of the 60000 graphs it announces take that much with their samples and "
+                         "drawing"),
+            std::string::npos)
+      << problem;
+  // The graphs alone would take some 600 MB; the text, read and converted, is 19 MB.
+  EXPECT_LT(peakKiB, 160 * 1024) << "peak memory of the child";
 }

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "formula/FormulaParser.h"
 #include "formula/Derivative.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "platform/Prompter.h"
 
@@ -279,6 +279,53 @@ TEST(PartialDerivative, TokensOfTheProductRule) {
   EXPECT_EQ(PartialDerivative(PostfixTokens(), "x").Text(), "0");
 }
 
+// A formula within the parser's length whose derivative is beyond it (x^0+x^1+...+x^5999, 41 KB):
+// the derivative is refused with a message that says what is too long, not with the parser's
+// syntax error for a text the user never typed; a refusal of the engine and a made text stay as
+// they were.
+TEST(DerivativeLimits, DerivativesTooLongForTheParserSaySo) {
+  std::string powers = "x^0";
+  for (int k = 1; k < 6000; ++k)
+    powers += "+x^" + std::to_string(k);
+  ASSERT_LT(powers.size(), 65536u);
+  const auto graph7 = [] { return std::string("derivative of graph 7"); };
+  const struct {
+    std::string formula;
+    const char* variable;
+    DerivativeName name;
+    DerivativeOutcome outcome;
+    const char* message; // nullptr: none
+  } rows[] = {
+      {powers,
+       "",
+       {},
+       DerivativeOutcome::TooLong,
+       "The derivative is too long (more than 65536 characters)."},
+      {powers,
+       "x",
+       {},
+       DerivativeOutcome::TooLong,
+       "The partial derivative is too long (more than 65536 characters)."},
+      {powers, "", graph7, DerivativeOutcome::TooLong,
+       "The derivative of graph 7 is too long (more than 65536 characters)."},
+      {"abs(x)", "", graph7, DerivativeOutcome::Refused, "Can not find derivative of ABS"},
+      {"x^2", "", graph7, DerivativeOutcome::Made, nullptr},
+  };
+  for (const auto& row : rows) {
+    ScopedScriptedDialogs dialogs;
+    std::string d;
+    EXPECT_EQ(MakeDerivativeText(row.formula, row.variable, d, row.name), row.outcome)
+        << row.formula.substr(0, 20) << " " << row.variable;
+    if (!row.message) {
+      EXPECT_TRUE(dialogs.prompter.shown.empty());
+      continue;
+    }
+    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << row.message;
+    EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
+    EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
+  }
+}
+
 TEST(DerivativeLimits, DeepAndLongFormulasGiveAResultOrAClearRefusal) {
   ScopedScriptedDialogs dialogs;
   std::string d;
@@ -287,13 +334,30 @@ TEST(DerivativeLimits, DeepAndLongFormulasGiveAResultOrAClearRefusal) {
   EXPECT_EQ(d, "1*2*x^1");
   EXPECT_TRUE(dialogs.prompter.shown.empty());
 
-  // 300 nested functions: the derivative is written without recursion.
+  // 300 nested functions: the derivative is written without recursion. Its text is longer than
+  // the parser takes, so the derivative chain refuses it, saying what is too long.
   std::string nested;
   for (int i = 0; i < 300; ++i)
     nested += "sin(";
   nested += "x" + std::string(300, ')');
-  ASSERT_TRUE(DerivativeText(nested, d));
+  std::string message;
+  bool ok = false;
+  const PostfixTokens list = ParseToTokens(nested, message, ok);
+  ASSERT_TRUE(ok);
+  EXPECT_GT(TokensToInfix(Differentiate(list)).size(), 65536u);
+  EXPECT_FALSE(DerivativeText(nested, d));
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "The derivative is too long (more than 65536 characters).");
+  dialogs.prompter.shown.clear();
+  // 100 of them stay within it.
+  std::string shallower;
+  for (int i = 0; i < 100; ++i)
+    shallower += "sin(";
+  shallower += "x" + std::string(100, ')');
+  ASSERT_TRUE(DerivativeText(shallower, d));
   EXPECT_GT(d.size(), 10000u);
+  EXPECT_TRUE(dialogs.prompter.shown.empty());
 
   // Too large: refused with a message, never a crash.
   std::string deep;

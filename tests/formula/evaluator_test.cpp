@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -400,12 +401,42 @@ TEST(Evaluator, CompiledProgramEqualsTokenByTokenEvaluation) {
   EXPECT_GT(defined, 10000);
 }
 
+// Powers of a base below 1 in size to large exponents, around and past where the value falls below
+// the least single: the bits (-0 included) of pow in double rounded to single, with the exponent a
+// variable and a constant, and every exponent near the crossing tried.
+TEST(Evaluator, PowersTooSmallForASingleEqualThePowerRoundedToSingle) {
+  const float bases[] = {0.5f,   -0.5f,     0.9f,     -0.9f,  0.99f,     -0.999f,
+                         0.001f, -1.0e-20f, 0.70711f, -0.25f, 0.999999f, 1.0e-38f};
+  int tried = 0;
+  for (const float a : bases) {
+    // The exponent where |a|^b reaches 2^-150, and exponents on both sides of it.
+    const double crossing = -150.0 / std::log2(std::fabs(double{a}));
+    std::vector<float> exponents = {64, 65, 100, 255, 1000, 4999, 5999, 1.0e6f, 3.0e38f};
+    for (double b = std::max(64.0, std::floor(crossing) - 3); b <= crossing + 3 && b < 1e7; ++b)
+      exponents.push_back(static_cast<float>(b));
+    for (const float b : exponents) {
+      FormulaVars v;
+      v.X = a;
+      v.Y = b;
+      const Reference ref = ReferenceEvaluate("XX YY ^ ", a, b);
+      const EvalOutcome variable = CompiledFormula("XX YY ^ ").Run(v);
+      ASSERT_FALSE(ref.undefined) << a << "^" << b;
+      EXPECT_EQ(Bits(variable.value), Bits(ref.value)) << a << "^" << b;
+      if (b <= 1.0e6f) {
+        const std::string constant = "XX " + std::to_string(static_cast<int64_t>(b)) + " ^ ";
+        EXPECT_EQ(Bits(CompiledFormula(constant).Run(v).value), Bits(ref.value)) << a << "^" << b;
+      }
+      ++tried;
+    }
+  }
+  EXPECT_GT(tried, 150);
+}
+
 // A constant over a variable's sum (the terms of a rational function) is one step of the program;
 // it gives the token-by-token bits and faults where the sum is zero, tiny, or beyond single range.
 TEST(Evaluator, ConstantOverAVariablesSumEqualsTokenByTokenEvaluation) {
   const char* const postfixes[] = {"1 XX 1 + / ", "2 XX 0.5 - / ", "3 YY 2 + / XX * ",
-                                   "1 XX 1 + / 2 XX 2 + / + ",
-                                   "XX 2 YY 0.5 - / - 1 XX 1 + / + "};
+                                   "1 XX 1 + / 2 XX 2 + / + ", "XX 2 YY 0.5 - / - 1 XX 1 + / + "};
   const float xs[] = {-1.0f, -1.0000001f, -0.9999999f, -0.5f, 0.5f, -2.0f, 3e38f, 0.0f, 7.25f};
   for (const char* text : postfixes) {
     const CompiledFormula compiled(text);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "formula/Integration.h"
 #include "platform/Prompter.h"
@@ -139,6 +142,50 @@ TEST(Integration, ReportsAFaultOnceWhileErrorsAreShown) {
   EXPECT_EQ(r, UndefinedValue);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "Devision by zero.");
+}
+
+// The midpoints of a pass may be run all at once (on several threads, in any order): the
+// estimate, the work counted and the one message of a fault are those of the runs one by one.
+TEST(Integration, PassesRunAtOnceGiveTheSameEstimate) {
+  // Formulas that take 64 midpoints and more; 1 / 128 is the first midpoint of the pass of 64.
+  const struct {
+    const char* formula;
+    bool errorsShown;
+  } rows[] = {{"1000000*sqr(x)", false},
+              {"1000*sin(90*x)", false},
+              {"1/(x-0.0078125)", true},
+              {"1/(x-0.0078125)", false}};
+  for (const auto& row : rows) {
+    std::string postfix;
+    ASSERT_EQ(FormulaParser().InfixToPostfix(row.formula, postfix), 0);
+    const CompiledFormula f(postfix);
+    FormulaVars base;
+    base.T = 2;
+    int32_t batches = 0;
+    // Runs the positions back to front, as threads may finish them.
+    const SampleMany many = [&](const float* at, EvalOutcome* out, int32_t count) {
+      ++batches;
+      for (int32_t i = count - 1; i >= 0; --i) {
+        FormulaVars v = base;
+        v.X = at[i];
+        out[i] = f.Run(v);
+      }
+    };
+    IntegrationStats one, all;
+    ShowEvaluationErrors = row.errorsShown;
+    ScopedScriptedDialogs oneByOne;
+    const float expected = IntegrateFormula(0, 1, 0.001f, f, base, &FormulaVars::X, &one);
+    const size_t messages = oneByOne.prompter.shown.size();
+    ScopedScriptedDialogs atOnce;
+    const float got = IntegrateFormula(0, 1, 0.001f, f, base, &FormulaVars::X, &all, &many);
+    ShowEvaluationErrors = false;
+    EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << row.formula << ": " << got;
+    EXPECT_EQ(all.passes, one.passes) << row.formula;
+    EXPECT_EQ(all.evaluations, one.evaluations) << row.formula;
+    EXPECT_EQ(atOnce.prompter.shown.size(), messages) << row.formula;
+    EXPECT_EQ(messages, row.errorsShown ? 1u : 0u) << row.formula;
+    EXPECT_GT(batches, 0) << row.formula;
+  }
 }
 
 TEST(Integration, EvaluateIntegrandParsesEachTime) {

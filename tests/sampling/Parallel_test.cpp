@@ -7,12 +7,16 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstring>
 #include <mutex>
 #include <set>
 #include <stdexcept>
 #include <thread>
 #include <vector>
 
+#include "formula/CompiledFormula.h"
+#include "formula/FormulaParser.h"
+#include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
 
 namespace {
@@ -91,6 +95,42 @@ TEST(ParallelForTest, LoopsInsideLoopsAndFromManyThreadsFinish) {
   for (std::thread& c : callers)
     c.join();
   EXPECT_EQ(sum.load(), 4 * 200 * 64);
+}
+
+} // namespace
+
+namespace {
+
+// A formula run at many values of one variable gives at each the outcome of one run there, value
+// and fault, whichever thread ran it.
+TEST(RunAtManyTest, EachOutcomeIsThatOfOneRun) {
+  constexpr int64_t Count = 20000;
+  std::vector<float> at(static_cast<size_t>(Count));
+  for (int64_t i = 0; i < Count; ++i)
+    at[size_t(i)] = -2.0f + 4.0f * static_cast<float>(i) / static_cast<float>(Count);
+  for (const char* formula : {"1/(x-0.5)+sin(7*x)*exp(x)-log(x+1)", "x^2*t"}) {
+    std::string postfix;
+    ASSERT_EQ(FormulaParser().InfixToPostfix(formula, postfix), 0);
+    const CompiledFormula f(postfix);
+    FormulaVars base;
+    base.T = 3;
+    std::vector<EvalOutcome> out(static_cast<size_t>(Count));
+    RunAtMany(f, base, &FormulaVars::X, at.data(), out.data(), Count);
+    for (int64_t i = 0; i < Count; ++i) {
+      FormulaVars v = base;
+      v.X = at[size_t(i)];
+      const EvalOutcome one = f.Run(v);
+      ASSERT_EQ(out[size_t(i)].fault, one.fault) << formula << " at " << v.X;
+      ASSERT_EQ(std::memcmp(&out[size_t(i)].value, &one.value, sizeof one.value), 0)
+          << formula << " at " << v.X;
+    }
+  }
+  // A formula that draws random numbers is known as one (it is then run in order, on one thread).
+  std::string postfix;
+  ASSERT_EQ(FormulaParser().InfixToPostfix("x+rnd(1)", postfix), 0);
+  EXPECT_TRUE(CompiledFormula(postfix).UsesRandom());
+  ASSERT_EQ(FormulaParser().InfixToPostfix("x+sin(1)", postfix.erase()), 0);
+  EXPECT_FALSE(CompiledFormula(postfix).UsesRandom());
 }
 
 } // namespace

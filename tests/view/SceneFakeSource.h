@@ -71,6 +71,14 @@ public:
     y = yaw;
   }
   int32_t GraphType(int32_t index) override { return graphs.at(index - 1).type; }
+  // What working out a graph's analysis does (nothing when empty); every call is counted, with
+  // the number of calls in the log before it.
+  std::function<void(int32_t index)> analysis;
+  std::vector<std::pair<int32_t, size_t>> analysed; // index, log entries before the call
+  void PrepareAnalysis(int32_t index) override {
+    analysed.emplace_back(index, log.size());
+    if (analysis) analysis(index);
+  }
   void DrawGraph(int32_t index, int32_t step) override {
     const FakeGraph& g = graphs.at(index - 1);
     log.push_back("graph " + std::to_string(index) + " " + std::to_string(g.animated ? step : 0));

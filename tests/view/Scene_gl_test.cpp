@@ -18,10 +18,11 @@
 #include "model/AxesSettings.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 #include "render/common/ResultBox.h"
 #include "support/GlTestContext.h"
-#include "view/camera/SceneLight.h"
 #include "view/camera/SceneCamera.h"
+#include "view/camera/SceneLight.h"
 #include "view/scene/Scene.h"
 
 namespace {
@@ -494,6 +495,43 @@ TEST_F(SceneTest, SettingUpAgainInTheSameContextFreesAndRebuilds) {
       EXPECT_FALSE(glIsList(before));
     }
   }
+}
+
+// The long work of an analysis is done before any list is recorded, where its progress window
+// may come up, never while the view is being set up; a cancelled work keeps the picture before.
+TEST_F(SceneTest, TheAnalysisIsWorkedOutBeforeRecordingAndCancelKeepsThePicture) {
+  source.graphs.push_back({0, false, [](int32_t) { DrawTriangle(); }, {}});
+  GLint openList = -1;
+  source.analysis = [&](int32_t) { glGetIntegerv(GL_LIST_INDEX, &openList); };
+  source.log.clear();
+  source.analysed.clear();
+  scene.BuildScene();
+  EXPECT_EQ(openList, 0);
+  const auto drawn = std::find(source.log.begin(), source.log.end(), "graph 1 0");
+  ASSERT_EQ(source.analysed.size(), 1u);
+  EXPECT_EQ(source.analysed[0].first, 1);
+  EXPECT_LE(source.analysed[0].second, static_cast<size_t>(drawn - source.log.begin()));
+  scene.Render(1);
+  const auto picture = ReadRgba();
+
+  // Cancelled: nothing is recorded, and the picture before stays.
+  source.graphs[0].draw = [](int32_t) { DrawTriangle(1, 0, 0); };
+  source.analysis = [](int32_t) { throw WorkCancelled(); };
+  source.log.clear();
+  const int32_t recordings = scene.Recordings();
+  scene.BuildScene();
+  EXPECT_EQ(scene.Recordings(), recordings);
+  EXPECT_EQ(std::count(source.log.begin(), source.log.end(), "graph 1 0"), 0);
+  scene.Render(1);
+  EXPECT_EQ(ReadRgba(), picture);
+
+  // Setting the view up compiles the scene without the analysis: the drawing works it out.
+  source.analysis = nullptr;
+  source.log.clear();
+  source.analysed.clear();
+  ASSERT_TRUE(scene.InitializeGL());
+  EXPECT_TRUE(source.analysed.empty());
+  EXPECT_EQ(std::count(source.log.begin(), source.log.end(), "graph 1 0"), 1);
 }
 
 TEST_F(SceneTest, TwoDimensionalBackgroundAndGridUnderTheGraphs) {

@@ -1,10 +1,13 @@
 #include "render/curves/AnalysisLines.h"
 
+#include <cmath>
+
 #include "formula/FormulaGlobals.h"
 #include "model/ProgramState.h"
 #include "render/curves/CurveReport.h"
 
 std::string ValueOrUndefined(float value) {
+  if (std::isnan(value)) return "not worked out (cancelled)";
   return value == UndefinedValue ? std::string("undefined") : ReportNumber(value);
 }
 

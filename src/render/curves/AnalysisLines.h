@@ -33,5 +33,6 @@ std::string CurvatureHeadLine();
 std::string CurvatureLines(const CurvatureCircle& circle); // four lines joined by CrLf
 // "    The curve has no defined point." for a curve whose every sample is undefined (y = 1/0).
 std::string NoDefinedPointLine();
-// A number of the report, or "undefined" for UndefinedValue.
+// A number of the report, "undefined" for UndefinedValue, or "not worked out (cancelled)" for an
+// integral whose work the user cancelled (NotWorkedOut).
 std::string ValueOrUndefined(float value);

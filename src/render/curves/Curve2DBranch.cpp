@@ -114,6 +114,8 @@ void DrawCurveBranch(DrawContext& c) {
     AppendReportLine(NoDefinedPointLine());
     return;
   }
+  // After a cancelled work ahead, the integrals not worked out are left out.
+  const IntegralsNotWorkedOut cancelled(AnalysisCancelled(g));
   if (!DrawIntegralStage(c)) return;
   if (g.GraphType == Intersection && !DrawSecondFunctionStage(c)) return;
 

@@ -6,15 +6,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaText.h"
+#include "model/GraphContainer.h"
+#include "model/GraphKinds.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 #include "render/curves/AnalysisLines.h"
 #include "render/curves/CurveReport.h"
 #include "render/curves/DrawFrame.h"
 #include "render/curves/LineStrips.h"
+#include "sampling/Sampling.h"
 
 struct CurveAnalysisState {
   CurveFormulas F;
@@ -39,9 +44,14 @@ void SetForm(DrawContext& c, CurveFormulas& f) {
   f.Base.T = CurveTime(c);
 }
 
-// The derivative text of a prepared formula text; false when it cannot be built (the formula
-// engine has shown why).
-bool Derive(const std::string& text, std::string& out) { return DerivativeText(text, out); }
+// The derivative text of a prepared formula text of the graph drawn (order 1, or 2 for a
+// derivative of a derivative); false when it cannot be built or is too long to compile (the
+// formula engine has shown why, naming the graph).
+bool Derive(const DrawContext& c, const std::string& text, std::string& out, int order = 1) {
+  return DerivativeText(text, out, [&c, order] {
+    return (order == 1 ? "derivative of " : "second derivative of ") + ListedGraphName(c.g);
+  });
+}
 
 bool ExplicitCartesian(const Graph& g) {
   return g.FunForm == Explicit && g.CoordType == Cartesian2D;
@@ -272,7 +282,8 @@ bool DrawDerivativeStage(DrawContext& c) {
   SetForm(c, f);
   f.TYText = c.ExprY;
   f.TZText = c.ExprZ;
-  if (!Derive(c.ExprX, state.DXText) || !Derive(f.TYText, f.DYText) || !Derive(f.TZText, f.DZText))
+  if (!Derive(c, c.ExprX, state.DXText) || !Derive(c, f.TYText, f.DYText) ||
+      !Derive(c, f.TZText, f.DZText))
     return false;
   CompiledFormula dx;
   if (!c.Compile(state.DXText, dx) || !c.Compile(f.DYText, f.DY) || !c.Compile(f.DZText, f.DZ))
@@ -353,11 +364,14 @@ bool DrawInflexionStage(DrawContext& c) {
   CurveFormulas& f = state.F;
 
   std::string d2x, d2y, d2z;
-  if (!Derive(state.DXText, d2x) || !Derive(f.DYText, d2y) || !Derive(f.DZText, d2z)) return false;
+  if (!Derive(c, state.DXText, d2x, 2) || !Derive(c, f.DYText, d2y, 2) ||
+      !Derive(c, f.DZText, d2z, 2))
+    return false;
   const bool parametricCartesian = g.FunForm == Parametric && g.CoordType == Cartesian2D;
   std::string q;
   // The slope dy/dx of a parametric curve, differentiated by its parameter.
-  if (parametricCartesian && !Derive("(" + f.DZText + ")/(" + f.DYText + ")", q)) return false;
+  if (parametricCartesian && !Derive(c, "(" + f.DZText + ")/(" + f.DYText + ")", q, 2))
+    return false;
   CompiledFormula d2xCompiled;
   if (!c.Compile(d2x, d2xCompiled) || !c.Compile(d2y, f.D2Y) || !c.Compile(d2z, f.D2Z))
     return false;
@@ -385,3 +399,95 @@ bool DrawInflexionStage(DrawContext& c) {
   }
   return true;
 }
+
+namespace {
+
+// Takes the message boxes raised while the analysis is worked out ahead of a drawing, and drops
+// them: the drawing that follows raises them again where they belong.
+class UnseenMessages {
+public:
+  UnseenMessages() : m_previous(ThePrompter()) { SetPrompter(&m_unseen); }
+  ~UnseenMessages() { SetPrompter(&m_previous); }
+  UnseenMessages(const UnseenMessages&) = delete;
+  UnseenMessages& operator=(const UnseenMessages&) = delete;
+
+private:
+  Prompter& m_previous;
+  ScriptedPrompter m_unseen;
+};
+
+// The integrals of the analysis of a still graph worked out ahead of its drawing, with progress.
+void WorkOutCurveIntegrals(Graph& g);
+
+// The graphs whose analysis the user cancelled, with their IDs (a graph made later at the same
+// place has another): drawn without the integrals not worked out until the next work ahead.
+std::map<const Graph*, int32_t> g_cancelled;
+
+} // namespace
+
+bool AnalysisCancelled(const Graph& g) {
+  const auto found = g_cancelled.find(&g);
+  return found != g_cancelled.end() && found->second == g.ID;
+}
+
+void PrepareCurveAnalysis(Graph& g) {
+  g_cancelled.erase(&g);
+  try {
+    WorkOutCurveIntegrals(g);
+  } catch (const WorkCancelled&) {
+    g_cancelled[&g] = g.ID;
+  }
+}
+
+namespace {
+
+void WorkOutCurveIntegrals(Graph& g) {
+  if (g.Animation || GraphKind(g).Drawer != GraphDrawer::Curve2D) return;
+  if (g.FunForm != Explicit && g.FunForm != Parametric) return;
+  const bool plane = g.CoordType == Cartesian2D || g.CoordType == Polar;
+  const bool integral = g.ShowInt && plane;
+  const bool area = g.GraphType == Intersection && g.ShowArea;
+  const bool length = g.ShowLen && plane;
+  if ((!integral && !area && !length) || !HasDefinedCurvePoint(g, 0)) return;
+
+  DrawContext c(g, 0);
+  c.ExprX = InsertImplicitProducts(g.ExpressX);
+  c.ExprY = InsertImplicitProducts(g.ExpressY);
+  c.ExprZ = InsertImplicitProducts(g.ExpressZ);
+  UnseenMessages unseen;
+  WorkScope work("Working out the analysis of " + ListedGraphName(g) + "...");
+  AnalysisWorkSteps steps;
+  // The same integrals, of the same texts and limits, as the stages draw (DrawIntegralStage,
+  // DrawSecondFunctionStage, DrawDerivativeStage).
+  CurveFormulas f;
+  SetForm(c, f);
+  f.TYText = c.ExprY;
+  f.TZText = c.ExprZ;
+  if (!c.Compile(f.TZText, f.TZ)) return;
+  if (integral && g.FunForm == Explicit) {
+    IntegrateOverParameter(f, IntegralIntegrand(f), g.IntFrom, g.IntTo);
+  } else if (integral && c.Compile(f.TYText, f.TY)) {
+    const std::vector<float> params = ParameterSamples(g.MinV, g.MaxV, g.StepV);
+    const std::vector<float> keys = ParametricKeys(f, params);
+    float ta = 0, tb = 0;
+    if (ParameterAtKey(f, params, keys, g.IntFrom, ta) &&
+        ParameterAtKey(f, params, keys, g.IntTo, tb))
+      IntegrateAlongCurve(f, ta, tb);
+  }
+  if (area) {
+    const IntersectionSearch search = FindIntersections(CurveSamplesOf(c), Row0(g.Vert2, g.StepV));
+    CompiledFormula second;
+    const std::string secondText = InsertImplicitProducts(g.Exp2);
+    if (!search.TooMany && search.Points.size() >= 2 && c.Compile(secondText, second))
+      IntersectionArea(c.ExprZ, secondText, f.TZ, second, search.Points, f.Base);
+  }
+  if (length) {
+    std::string dx;
+    CompiledFormula compiled;
+    if (Derive(c, c.ExprX, dx) && Derive(c, f.TYText, f.DYText) && Derive(c, f.TZText, f.DZText) &&
+        c.Compile(dx, compiled) && c.Compile(f.DYText, f.DY) && c.Compile(f.DZText, f.DZ))
+      IntegrateOverParameter(f, LengthIntegrand(f), g.LenFrom, g.LenTo);
+  }
+}
+
+} // namespace

@@ -14,6 +14,7 @@
 #include "render/curves/CurveAnalysisData.h"
 
 struct DrawContext;
+class Graph;
 
 // One segment of the curve pass: points k and k + 1 of the curve, in data units.
 struct CurveSegment {
@@ -36,3 +37,15 @@ bool DrawSecondFunctionSegment(DrawContext& c, const CurveSegment& s);
 bool DrawDerivativeStage(DrawContext& c);
 bool DrawTangentStage(DrawContext& c);
 bool DrawInflexionStage(DrawContext& c);
+
+// Works out, before a scene is recorded, the integrals the 2D analysis of a still graph draws (its
+// integral, the length of its curve, the area between its curves): for a long formula they take
+// long, and while a display list is recorded no progress window may handle its events. The
+// drawing then finds their values kept. Past about a second a progress window with Cancel comes up
+// ("Working out the analysis of graph N..."). After Cancel the graph is drawn without the
+// integrals not yet worked out, whose report lines say so, until the next work ahead of a drawing
+// tries again. Messages of the formulas are left to the drawing, which raises them. Animated
+// curves are left to the drawing of their frames.
+void PrepareCurveAnalysis(Graph& g);
+// Whether the user cancelled the work ahead of the graph's last drawing.
+bool AnalysisCancelled(const Graph& g);

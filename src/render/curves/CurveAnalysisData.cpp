@@ -1,14 +1,20 @@
 #include "render/curves/CurveAnalysisData.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <deque>
+#include <mutex>
+#include <optional>
 
 #include "formula/FormulaGlobals.h"
 #include "formula/FormulaParser.h"
 #include "formula/Integration.h"
 #include "model/Graph.h"
+#include "platform/WorkProgress.h"
 #include "render/curves/Curve2DData.h"
 #include "render/curves/SegmentIntersection.h"
+#include "sampling/Sampling.h"
 
 namespace {
 
@@ -107,6 +113,102 @@ void TangentBase(const CurveFormulas& f, float t, TangentLine& out) {
   out.X = static_cast<float>(s.X);
   out.Y = static_cast<float>(s.Y);
   if (s.HasFirst) out.HasSlope = SlopeOf(s.DY, s.DX, out.Slope);
+}
+
+// Integrals worked out, kept for the drawings that follow (a Zoom to Fit compiles the scene
+// again, and the analysis is worked out before a compilation): the same formula texts, limits and
+// variables give a value back without the work. Only values that exist are kept, and none of
+// formulas that draw random numbers; the newest last, the oldest given up first.
+class KeptIntegrals {
+public:
+  // The key of an integral: its kind, texts, limits and the variables it is worked with.
+  static std::string Key(char kind, const std::vector<const std::string*>& texts, float a, float b,
+                         const FormulaVars& base, float FormulaVars::*position) {
+    std::string key(1, kind);
+    for (const std::string* text : texts) {
+      key += *text;
+      key.push_back('\0');
+    }
+    const auto append = [&key](const auto& value) {
+      key.append(reinterpret_cast<const char*>(&value), sizeof value);
+    };
+    append(a);
+    append(b);
+    for (float v : {base.U, base.V, base.X, base.Y, base.Z, base.A, base.R, base.B, base.T})
+      append(v);
+    append(base.N);
+    append(reinterpret_cast<const char*>(&(base.*position)) - reinterpret_cast<const char*>(&base));
+    return key;
+  }
+  static std::optional<float> Find(const std::string& key) {
+    std::lock_guard<std::mutex> lock(m_lock);
+    for (const auto& [k, value] : m_kept)
+      if (k == key) return value;
+    return std::nullopt;
+  }
+  static void Keep(std::string key, float value) {
+    if (Undefined(value)) return;
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_bytes += key.size();
+    m_kept.emplace_back(std::move(key), value);
+    while (m_kept.size() > MostValues || m_bytes > MostBytes) {
+      m_bytes -= m_kept.front().first.size();
+      m_kept.pop_front();
+    }
+  }
+
+private:
+  // Enough for the integrals of every graph of a document drawn at once (a compilation works them
+  // out ahead and then draws them), and at most a few megabytes of formula texts.
+  static constexpr size_t MostValues = 1024;
+  static constexpr size_t MostBytes = size_t{16} << 20;
+  static inline std::deque<std::pair<std::string, float>> m_kept;
+  static inline size_t m_bytes = 0;
+  static inline std::mutex m_lock;
+};
+
+// Whether the integrals may report their passes to the work in progress (AnalysisWorkSteps), and
+// whether they are not to be worked out at all (IntegralsNotWorkedOut).
+bool g_reportSteps = false;
+bool g_noWork = false;
+std::atomic<int64_t> g_integrations{0};
+
+// Runs a formula at many positions for an integration, on the worker threads. While the analysis
+// is worked out ahead of a drawing, every part of about this many positions is a step of the work
+// in progress, and Cancel stops the integration (WorkCancelled).
+void RunForIntegral(const CompiledFormula& formula, const FormulaVars& base,
+                    float FormulaVars::*position, const float* at, EvalOutcome* out, int64_t count,
+                    int64_t& done, int64_t total) {
+  constexpr int64_t Part = 2048;
+  for (int64_t from = 0; from < count; from += Part) {
+    if (g_reportSteps && !ReportWorkStep(done, total)) throw WorkCancelled();
+    const int64_t n = std::min(Part, count - from);
+    RunAtMany(formula, base, position, at + from, out + from, n);
+    done += n;
+  }
+}
+
+// The integral of an integrand text by the trapezoid refinement of IntegrateFormula to 0.001,
+// each pass's samples run on the worker threads, kept for the drawings that follow.
+// UndefinedValue where the text does not compile (the parser has shown why).
+float IntegralOf(const std::string& integrand, float a, float b, const FormulaVars& base,
+                 float FormulaVars::*position) {
+  std::string key = KeptIntegrals::Key('I', {&integrand}, a, b, base, position);
+  if (const auto kept = KeptIntegrals::Find(key)) return *kept;
+  if (g_noWork) return NotWorkedOut;
+  std::string postfix;
+  if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
+  const CompiledFormula formula(postfix);
+  ++g_integrations;
+  // The most samples an integration takes: both ends and fifteen passes.
+  constexpr int64_t Most = 32769;
+  int64_t done = 0;
+  const SampleMany many = [&](const float* at, EvalOutcome* out, int32_t count) {
+    RunForIntegral(formula, base, position, at, out, count, done, Most);
+  };
+  const float value = IntegrateFormula(a, b, 0.001f, formula, base, position, nullptr, &many);
+  if (!formula.UsesRandom()) KeptIntegrals::Keep(std::move(key), value);
+  return value;
 }
 
 } // namespace
@@ -543,39 +645,86 @@ bool ParameterAtKey(const CurveFormulas& f, const std::vector<float>& params,
   return true;
 }
 
-float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
-  if (Undefined(a) || Undefined(b)) return UndefinedValue;
-  if (a == b) return 0.0f;
-  // The curve at a parameter value: its key (x or angle) and the height whose integral is taken
-  // over the key (y, or r^2 / 2).
-  struct Point {
-    double key, height;
-  };
-  const auto at = [&f](double t, Point& p) {
-    const FormulaVars v = f.At(static_cast<float>(t));
-    const float k = Eval(f.TY, v), h = Eval(f.TZ, v);
-    if (Undefined(k) || Undefined(h) || !std::isfinite(k) || !std::isfinite(h)) return false;
-    p = {k, f.IsPolar() ? 0.5 * double{h} * double{h} : double{h}};
-    return true;
-  };
+namespace {
+
+// The integral along the curve, pass after pass. The curve at the parameter values of a pass: its
+// key (x or angle) and the height whose integral is taken over the key (y, or r^2 / 2), both
+// formulas run on the worker threads. The step of a pass is half the step before, so its even
+// points are the points before, bit for bit, and with reuse only the new ones are worked out.
+float AlongCurve(const CurveFormulas& f, float a, float b, float FormulaVars::*position,
+                 bool reuse) {
+  // Both formulas at every point of the finest pass, for the steps of the work in progress.
+  constexpr int64_t Most = 2 * 65537;
+  int64_t done = 0;
+  std::vector<EvalOutcome> keys, heights, newKeys, newHeights;
+  std::vector<float> at;
   double previous = 0;
   // At least 64 steps before two estimates are compared, so that a few coarse samples cannot
   // agree by chance; at most 2^16.
   for (int32_t steps = 16; steps <= 65536; steps *= 2) {
-    double sum = 0;
-    Point p{}, q{};
-    if (!at(a, p)) return UndefinedValue;
     const double h = (double{b} - double{a}) / steps;
-    for (int32_t k = 1; k <= steps; ++k) {
-      if (!at(double{a} + h * k, q)) return UndefinedValue;
-      sum += (p.height + q.height) / 2 * (q.key - p.key);
-      p = q;
+    const size_t n = static_cast<size_t>(steps) + 1;
+    const bool halved = reuse && !keys.empty();
+    // The parameter values to work out: every one, or the odd ones of a halved step.
+    at.clear();
+    for (int32_t k = halved ? 1 : 0; k <= steps; k += halved ? 2 : 1)
+      at.push_back(k == 0 ? a : static_cast<float>(double{a} + h * k));
+    newKeys.resize(at.size());
+    newHeights.resize(at.size());
+    const auto count = static_cast<int64_t>(at.size());
+    RunForIntegral(f.TY, f.Base, position, at.data(), newKeys.data(), count, done, Most);
+    RunForIntegral(f.TZ, f.Base, position, at.data(), newHeights.data(), count, done, Most);
+    if (halved) {
+      std::vector<EvalOutcome> k2(n), h2(n);
+      for (size_t k = 0; k < n; ++k) {
+        k2[k] = k % 2 ? newKeys[k / 2] : keys[k / 2];
+        h2[k] = k % 2 ? newHeights[k / 2] : heights[k / 2];
+      }
+      keys.swap(k2);
+      heights.swap(h2);
+    } else {
+      keys.swap(newKeys);
+      heights.swap(newHeights);
+    }
+    double sum = 0, key = 0, height = 0;
+    for (size_t k = 0; k < n; ++k) {
+      const float kv = keys[k].value, hv = heights[k].value;
+      if (Undefined(kv) || Undefined(hv) || !std::isfinite(kv) || !std::isfinite(hv))
+        return UndefinedValue;
+      const double nextHeight = f.IsPolar() ? 0.5 * double{hv} * double{hv} : double{hv};
+      if (k > 0) sum += (height + nextHeight) / 2 * (double{kv} - key);
+      key = kv;
+      height = nextHeight;
     }
     if (!std::isfinite(sum)) return UndefinedValue;
     if (steps >= 64 && std::fabs(sum - previous) < 0.001) return static_cast<float>(sum);
     previous = sum;
   }
   return static_cast<float>(previous); // the finest estimate
+}
+
+} // namespace
+
+float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
+  if (Undefined(a) || Undefined(b)) return UndefinedValue;
+  if (a == b) return 0.0f;
+  float FormulaVars::*position = &FormulaVars::U;
+  if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
+  // Points are kept from pass to pass, and the value for the drawings that follow (by the texts of
+  // the formulas, when the curve has them), unless a formula draws random numbers.
+  const bool reuse = !f.TY.UsesRandom() && !f.TZ.UsesRandom();
+  const bool keep = reuse && !f.TYText.empty() && !f.TZText.empty();
+  std::string key;
+  if (keep) {
+    key =
+        KeptIntegrals::Key(f.IsPolar() ? 'P' : 'C', {&f.TYText, &f.TZText}, a, b, f.Base, position);
+    if (const auto kept = KeptIntegrals::Find(key)) return *kept;
+  }
+  if (g_noWork) return NotWorkedOut;
+  ++g_integrations;
+  const float value = AlongCurve(f, a, b, position, reuse);
+  if (keep) KeptIntegrals::Keep(std::move(key), value);
+  return value;
 }
 
 std::string LengthIntegrand(const CurveFormulas& f) {
@@ -589,12 +738,9 @@ std::string LengthIntegrand(const CurveFormulas& f) {
 
 float IntegrateOverParameter(const CurveFormulas& f, const std::string& integrand, float a,
                              float b) {
-  std::string postfix;
-  if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
-  const CompiledFormula formula(postfix);
   float FormulaVars::*position = &FormulaVars::U;
   if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
-  return IntegrateFormula(a, b, 0.001f, formula, f.Base, position);
+  return IntegralOf(integrand, a, b, f.Base, position);
 }
 
 IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSamples& second,
@@ -702,12 +848,21 @@ float IntersectionArea(const std::string& fText, const std::string& gText, const
     v.X = (a + b) / 2.0f;
     const float fm = f.Evaluate(v), gm = g.Evaluate(v);
     const std::string integrand = fm > gm ? fText + "-(" + gText + ")" : gText + "-(" + fText + ")";
-    std::string postfix;
-    if (FormulaParser().InfixToPostfix(integrand, postfix) != 0) return UndefinedValue;
-    const float term =
-        IntegrateFormula(a, b, 0.001f, CompiledFormula(postfix), base, &FormulaVars::X);
-    if (Undefined(term)) return UndefinedValue;
+    const float term = IntegralOf(integrand, a, b, base, &FormulaVars::X);
+    if (Undefined(term) || std::isnan(term)) return term;
     sum += term;
   }
   return sum;
 }
+
+AnalysisWorkSteps::AnalysisWorkSteps() : m_before(g_reportSteps) { g_reportSteps = true; }
+
+AnalysisWorkSteps::~AnalysisWorkSteps() { g_reportSteps = m_before; }
+
+int64_t AnalysisIntegrations() { return g_integrations.load(); }
+
+IntegralsNotWorkedOut::IntegralsNotWorkedOut(bool active) : m_before(g_noWork) {
+  g_noWork = g_noWork || active;
+}
+
+IntegralsNotWorkedOut::~IntegralsNotWorkedOut() { g_noWork = m_before; }

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -190,6 +191,46 @@ std::string LengthIntegrand(const CurveFormulas& f);
 // 0.001; UndefinedValue where the integrand has no value in the interval or does not compile.
 float IntegrateOverParameter(const CurveFormulas& f, const std::string& integrand, float a,
                              float b);
+
+// ---- the work of the integrals ----
+// The integrals above and IntersectionArea run their formulas on the worker threads, and keep
+// their values for the drawings that follow: the same formula texts, limits and variables give
+// the value back without the work.
+
+// While one lives, those integrals report their work as steps of the work in progress
+// (WorkProgress.h), and a cancelled work stops them with WorkCancelled. Only where no display list
+// is being recorded: the progress window then handles its events.
+class AnalysisWorkSteps {
+public:
+  AnalysisWorkSteps();
+  ~AnalysisWorkSteps();
+  AnalysisWorkSteps(const AnalysisWorkSteps&) = delete;
+  AnalysisWorkSteps& operator=(const AnalysisWorkSteps&) = delete;
+
+private:
+  bool m_before;
+};
+
+// The value of an integral that was not worked out (its work was cancelled): a NaN, which no
+// integral gives otherwise. The report says so in place of a number.
+inline const float NotWorkedOut = std::numeric_limits<float>::quiet_NaN();
+
+// While one lives with active true, those integrals give the values kept and NotWorkedOut for
+// any other, without the work: the drawing of a graph whose analysis the user cancelled.
+class IntegralsNotWorkedOut {
+public:
+  explicit IntegralsNotWorkedOut(bool active);
+  ~IntegralsNotWorkedOut();
+  IntegralsNotWorkedOut(const IntegralsNotWorkedOut&) = delete;
+  IntegralsNotWorkedOut& operator=(const IntegralsNotWorkedOut&) = delete;
+
+private:
+  bool m_before;
+};
+
+// How many integrals have been worked out since the program started (not those given back from
+// the kept values): what a drawing costs in integrals, as tests count it.
+int64_t AnalysisIntegrations();
 
 // ---- intersections of two curves ----
 

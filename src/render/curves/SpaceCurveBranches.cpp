@@ -8,6 +8,7 @@
 #include "formula/CompiledFormula.h"
 #include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
+#include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
 #include "render/common/PolygonMode.h"
 #include "render/curves/DrawFrame.h"
@@ -79,7 +80,9 @@ bool CompileCurveFormulas(DrawContext& c, CurveFormulas& f) {
   }
   std::string derivative[3];
   for (int k = 0; k < f.Count; ++k)
-    if (!DerivativeText(*texts[k], derivative[k])) return false;
+    if (!DerivativeText(*texts[k], derivative[k],
+                        [&c] { return "derivative of " + ListedGraphName(c.g); }))
+      return false;
   for (int k = 0; k < f.Count; ++k)
     if (!c.Compile(derivative[k], f.D[k])) return false;
   for (int k = 0; k < f.Count; ++k)

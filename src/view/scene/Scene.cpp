@@ -9,20 +9,20 @@
 #include <new>
 #include <utility>
 
-#include "model/GraphPoint.h"
 #include "model/Graph.h"
+#include "model/GraphPoint.h"
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
 #include "platform/FreedMemory.h"
-#include "platform/WorkProgress.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
+#include "platform/WorkProgress.h"
 #include "render/common/GlText.h"
 #include "render/common/ResultBox.h"
 #include "render/surfaces/KeptStorage.h"
 #include "render/surfaces/SurfaceTextures.h"
-#include "view/camera/SceneLight.h"
 #include "view/camera/SceneCamera.h"
+#include "view/camera/SceneLight.h"
 #include "view/scene/GlView.h"
 
 namespace {
@@ -408,8 +408,18 @@ void Scene::CompileOnce() {
     for (int32_t i = 1; i <= count; ++i)
       m_source->PrepareGraph(i);
   };
+  // The long work of the analysis, before any list is open and with its progress window, only
+  // where that window may handle events: not while the view is being shown or painted. Those
+  // events may leave another context current.
+  auto analyse = [&] {
+    if (m_deferMessages) return;
+    for (int32_t i = 1; i <= count; ++i)
+      m_source->PrepareAnalysis(i);
+    if (m_view) m_view->makeCurrent();
+  };
   if (animated) {
     m_contentValid = false;
+    analyse();
     SurfaceTextures::CompileScope textures;
     prepare();
     CompileAnimated(lists, count);
@@ -430,6 +440,7 @@ void Scene::CompileOnce() {
     return;
   }
   m_contentValid = false;
+  if (m_source) analyse();
   SurfaceTextures::CompileScope textures;
   if (m_source) prepare();
   CompileStill(lists, count, box);

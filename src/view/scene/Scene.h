@@ -77,6 +77,11 @@ public:
   // Makes what a graph's drawing needs that cannot be made while a list is recorded (the
   // textures of textured surfaces). Called for every graph before a compilation records.
   virtual void PrepareGraph(int32_t /*index*/) {}
+  // Works out what takes long in a graph's analysis (the integrals of a 2D curve) before a
+  // compilation records, showing progress with Cancel past about a second (the document's graphs
+  // are then drawn without what was not worked out). Called only where a progress window may
+  // handle events; a WorkCancelled let through leaves the previous picture.
+  virtual void PrepareAnalysis(int32_t /*index*/) {}
   virtual LegendGraphInfo LegendInfo(int32_t index) = 0;
   // Graph.DrawLegend of one graph with MinX, MaxX, MinY, MaxY, MinZ, MaxZ, MinC, MaxC, MinV, MaxV.
   virtual void DrawColorLegend(int32_t index, const std::array<float, 10>& args) = 0;

@@ -1,8 +1,9 @@
 #include "view/scene/Scene.h"
 
 #include "model/AxesSettings.h"
-#include "model/GraphContainer.h"
 #include "model/Graph.h"
+#include "model/GraphContainer.h"
+#include "render/curves/CurveAnalysis.h"
 #include "render/surfaces/SurfaceTextures.h"
 
 namespace {
@@ -27,6 +28,7 @@ public:
       g.Draw();
   }
   void PrepareGraph(int32_t index) override { SurfaceTextures::PrepareGraph(ShownGraph(index)); }
+  void PrepareAnalysis(int32_t index) override { PrepareCurveAnalysis(ShownGraph(index)); }
   LegendGraphInfo LegendInfo(int32_t index) override {
     const Graph& g = ShownGraph(index);
     LegendGraphInfo info;

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
-#include "formula/FormulaParser.h"
 #include "formula/Derivative.h"
 #include "formula/FormulaGlobals.h"
+#include "formula/FormulaParser.h"
+#include "formula/Integration.h"
 #include "model/Graph.h"
 #include "render/curves/CurveAnalysisData.h"
 #include "render/curves/SegmentIntersection.h"
@@ -230,6 +232,107 @@ TEST(TangentsAndCurvature, EveryFormAtOneParameterValue) {
   EXPECT_FALSE(CurvatureAt(root, -1).Defined);
   EXPECT_TRUE(TangentAt(root, 0).Defined);
   EXPECT_FALSE(TangentAt(root, 0).HasSlope);
+}
+
+} // namespace
+
+namespace {
+
+// The integrals of the analysis are kept from one drawing to the next: asked again with another
+// animation time, other limits or another parameter, each gives its own value, the value the
+// integration gives for it.
+TEST(AnalysisIntegrals, EachIntegralIsItsOwn) {
+  const struct {
+    int32_t form, coord;
+    const char* integrand;
+    float t, a, b;
+  } rows[] = {{Explicit, Cartesian2D, "x+t", 0, 0, 1},
+              {Explicit, Cartesian2D, "x+t", 1, 0, 1},
+              {Explicit, Cartesian2D, "x+t", 1, 0, 2},
+              {Explicit, Polar, "x+t", 1, 0, 2},
+              {Explicit, Polar, "a+t", 1, 0, 2},
+              {Parametric, Cartesian2D, "u*t", 2, 0, 1},
+              {Explicit, Cartesian2D, "1000000*sqr(x)", 0, 0, 1}};
+  for (int round = 0; round < 2; ++round) {
+    for (const auto& row : rows) {
+      CurveFormulas f;
+      f.FunForm = row.form;
+      f.CoordType = row.coord;
+      f.Base.T = row.t;
+      std::string postfix;
+      ASSERT_EQ(FormulaParser().InfixToPostfix(row.integrand, postfix), 0);
+      float FormulaVars::*position = row.form != Explicit ? &FormulaVars::U
+                                     : row.coord == Polar ? &FormulaVars::A
+                                                          : &FormulaVars::X;
+      const float expected =
+          IntegrateFormula(row.a, row.b, 0.001f, CompiledFormula(postfix), f.Base, position);
+      EXPECT_EQ(IntegrateOverParameter(f, row.integrand, row.a, row.b), expected)
+          << row.integrand << " t=" << row.t << " round " << round;
+    }
+  }
+}
+
+} // namespace
+
+namespace {
+
+// The integral along a parametric curve, pass after pass with every point worked out anew and
+// summed in order: what the halving of the step, with its points kept from pass to pass and the
+// points run on the worker threads, must give bit for bit.
+float AlongCurveOneByOne(const CurveFormulas& f, float a, float b) {
+  const auto at = [&f](double t, double& key, double& height) {
+    const FormulaVars v = f.At(static_cast<float>(t));
+    const float k = f.TY.Evaluate(v), h = f.TZ.Evaluate(v);
+    if (k == UndefinedValue || h == UndefinedValue || !std::isfinite(k) || !std::isfinite(h))
+      return false;
+    key = k;
+    height = f.IsPolar() ? 0.5 * double{h} * double{h} : double{h};
+    return true;
+  };
+  double previous = 0;
+  for (int32_t steps = 16; steps <= 65536; steps *= 2) {
+    double sum = 0, pk = 0, ph = 0, qk = 0, qh = 0;
+    if (!at(a, pk, ph)) return UndefinedValue;
+    const double h = (double{b} - double{a}) / steps;
+    for (int32_t k = 1; k <= steps; ++k) {
+      if (!at(double{a} + h * k, qk, qh)) return UndefinedValue;
+      sum += (ph + qh) / 2 * (qk - pk);
+      pk = qk;
+      ph = qh;
+    }
+    if (!std::isfinite(sum)) return UndefinedValue;
+    if (steps >= 64 && std::fabs(sum - previous) < 0.001) return static_cast<float>(sum);
+    previous = sum;
+  }
+  return static_cast<float>(previous);
+}
+
+TEST(AnalysisIntegrals, AlongACurveAsPassAfterPassOneByOne) {
+  const struct {
+    int32_t coord;
+    const char *x, *y;
+    float a, b, t;
+  } rows[] = {{Cartesian2D, "u", "u^2", 0, 1, 0},
+              {Cartesian2D, "cos(u)", "sin(u)*t", 0, 3, 2},
+              {Polar, "u", "1+u", 0, 2, 0},
+              {Cartesian2D, "u", "sqr(u-0.5)", 0, 1, 0},           // undefined below 0.5
+              {Cartesian2D, "u", "1000000*sqr(abs(u))", -1, 1, 0}, // the finest estimate
+              {Cartesian2D, "u^3", "u", 1, -1, 0}};
+  for (const auto& row : rows) {
+    CurveFormulas f;
+    f.FunForm = Parametric;
+    f.CoordType = row.coord;
+    f.Base.T = row.t;
+    std::string px, py;
+    ASSERT_EQ(FormulaParser().InfixToPostfix(row.x, px), 0);
+    ASSERT_EQ(FormulaParser().InfixToPostfix(row.y, py), 0);
+    f.TY = CompiledFormula(px);
+    f.TZ = CompiledFormula(py);
+    const float expected = AlongCurveOneByOne(f, row.a, row.b);
+    const float got = IntegrateAlongCurve(f, row.a, row.b);
+    EXPECT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
+        << row.x << ", " << row.y << ": " << got << " vs " << expected;
+  }
 }
 
 } // namespace

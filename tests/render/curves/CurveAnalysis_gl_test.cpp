@@ -9,7 +9,12 @@
 #include <string>
 
 #include "formula/FormulaGlobals.h"
+#include "formula/Integration.h"
+#include "model/GraphContainer.h"
+#include "platform/WorkProgress.h"
 #include "render/common/ResultBox.h"
+#include "render/curves/AnalysisLines.h"
+#include "render/curves/CurveAnalysis.h"
 #include "render/curves/DrawTestScene.h"
 
 namespace {
@@ -321,6 +326,159 @@ TEST(CurveAnalysisReport, ADerivativeThatCannotBeBuiltEndsTheGraph) {
   EXPECT_EQ(prims.Lines.size(), 31u); // the curve only
   ASSERT_EQ(scene.Dialogs.prompter.shown.size(), before + 1);
   EXPECT_EQ(scene.Dialogs.prompter.shown.back().title, "Error");
+}
+
+// x^0+x^1+...+x^5999 is within the parser's length, its derivative is not: sampling and drawing
+// say that the derivative of the graph (named by its row) is too long, never the parser's "Formula
+// too long" for a text nobody typed, and the drawing ends where a derivative that does not compile
+// ends it, after the integral, whose value is the one the formula engine gives.
+TEST(CurveAnalysisReport, ADerivativeTooLongToHoldIsNamedAndTheIntegralStays) {
+  FlatScene scene;
+  std::string powers = "x^0";
+  for (int k = 1; k < 6000; ++k)
+    powers += "+x^" + std::to_string(k);
+  auto g = ExplicitCurve(powers, -2.2f, 2.2f, 201);
+  g->ID = 2;
+  g->ShowInt = g->ShowDev = g->ShowMax = g->ShowMin = g->ShowLen = g->ShowGuai = true;
+  g->IntFrom = 0;
+  g->IntTo = 0.5f;
+  auto first = ExplicitCurve("x", -1, 1, 4);
+  first->ID = 1;
+  AllGraphs.FunSurfs.Add(first);
+  AllGraphs.FunSurfs.Add(g);
+  const std::string tooLong = "The derivative of graph 2 is too long (more than 65536 characters).";
+
+  EXPECT_FALSE(g->GetPoints()); // as when a derivative does not compile
+  ASSERT_EQ(scene.Dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].text, tooLong);
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].title, "Error");
+
+  scene.Dialogs.prompter.shown.clear();
+  g->Draw();
+  ASSERT_EQ(scene.Dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(scene.Dialogs.prompter.shown[0].text, tooLong);
+  const std::string report = ResultBox::Text();
+  const float area = IntegrateExpression(0.0f, 0.5f, 0.001f, powers, 1);
+  EXPECT_NE(report.find(IntegralLine(0.0f, 0.5f) + "\r\n" + AreaLine(area) + "\r\n\r\n"),
+            std::string::npos)
+      << area;
+  EXPECT_EQ(report.find("Maximum"), std::string::npos);
+  EXPECT_EQ(report.find("length"), std::string::npos);
+  AllGraphs.FunSurfs.Clear();
+}
+
+// The integrals of the analysis are worked out before the drawing, their passes the steps of a
+// progress window with Cancel; the drawing then finds them kept and works out none. After a
+// Cancel the graph is drawn without the integral not worked out, its line saying so, and the next
+// work ahead works it out.
+TEST(CurveAnalysisWork, IntegralsAreWorkedOutAheadWithProgressAndCancel) {
+  const struct {
+    const char* name;
+    std::function<std::shared_ptr<Graph>()> make;
+    std::function<void(Graph&)> moveLimits; // another integral of the same graph
+  } rows[] = {
+      {"integral",
+       [] {
+         auto g = ExplicitCurve("1000000*sqr(x)", 0, 2, 40);
+         g->ShowInt = true;
+         g->IntTo = 1;
+         return g;
+       },
+       [](Graph& g) { g.IntTo = 1.5f; }},
+      {"parametric integral",
+       [] {
+         auto g = Graph2D(Curve2D, Cartesian2D, Parametric, "u", "1000000*sqr(abs(u))", -1, 1, 40);
+         g->ShowInt = true;
+         g->IntFrom = -1;
+         g->IntTo = 1;
+         return g;
+       },
+       [](Graph& g) { g.IntFrom = -0.5f; }},
+      {"length",
+       [] {
+         auto g = ExplicitCurve("1000*sin(30*x)", 0, 3, 60);
+         g->ShowLen = true;
+         g->LenTo = 3;
+         return g;
+       },
+       [](Graph& g) { g.LenTo = 2; }},
+      {"area",
+       [] {
+         // Within the view window (-500 to 500), where the samples are.
+         auto g =
+             Graph2D(Intersection, Cartesian2D, Explicit, "x", "400*sqr(abs(x))", -0.5f, 0.5f, 40);
+         g->Exp2 = "100";
+         g->ShowArea = true;
+         return g;
+       },
+       [](Graph& g) { g.Exp2 = "90"; }},
+  };
+  for (const auto& row : rows) {
+    FlatScene scene;
+    ScriptedProgressShower progress;
+    SetProgressShower(&progress);
+    auto g = row.make();
+    g->GetPoints();
+    const int64_t before = AnalysisIntegrations();
+    PrepareCurveAnalysis(*g);
+    EXPECT_EQ(progress.labels, std::vector<std::string>{"Working out the analysis of the graph..."})
+        << row.name;
+    EXPECT_GT(progress.steps, 0) << row.name;
+    const int64_t worked = AnalysisIntegrations();
+    EXPECT_GT(worked, before) << row.name;
+    // The drawing, and the work ahead of the next drawing, find every integral kept.
+    const int64_t steps = progress.steps;
+    g->Draw();
+    PrepareCurveAnalysis(*g);
+    EXPECT_EQ(AnalysisIntegrations(), worked) << row.name;
+    EXPECT_EQ(progress.steps, steps) << row.name;
+    const std::string report = ResultBox::Text();
+
+    EXPECT_EQ(report.find("not worked out"), std::string::npos) << report;
+
+    // Another integral of the graph, cancelled at its first step.
+    row.moveLimits(*g);
+    g->GetPoints();
+    progress.cancelAtStep = progress.steps + 1;
+    PrepareCurveAnalysis(*g);
+    EXPECT_TRUE(AnalysisCancelled(*g)) << row.name;
+    const int64_t cancelled = AnalysisIntegrations(); // the one begun and cancelled
+    g->Draw();
+    EXPECT_EQ(AnalysisIntegrations(), cancelled) << row.name;
+    EXPECT_NE(ResultBox::Text().find(" is not worked out (cancelled)\r\n"), std::string::npos)
+        << ResultBox::Text();
+    // The next work ahead works it out, and the drawing shows it.
+    progress.cancelAtStep = -1;
+    PrepareCurveAnalysis(*g);
+    EXPECT_FALSE(AnalysisCancelled(*g)) << row.name;
+    const int64_t afterwards = AnalysisIntegrations();
+    EXPECT_GT(afterwards, cancelled) << row.name;
+    g->Draw();
+    EXPECT_EQ(AnalysisIntegrations(), afterwards) << row.name;
+    EXPECT_EQ(ResultBox::Text().find("not worked out"), std::string::npos) << ResultBox::Text();
+    EXPECT_TRUE(scene.Dialogs.prompter.shown.empty()) << row.name;
+    SetProgressShower(nullptr);
+  }
+}
+
+// A compilation works out the integrals of every graph ahead, then draws every graph: a document of
+// many graphs with integrals finds them all kept when it draws.
+TEST(CurveAnalysisWork, TheIntegralsOfManyGraphsAreAllKeptForTheirDrawing) {
+  FlatScene scene;
+  std::vector<std::shared_ptr<Graph>> graphs;
+  for (int k = 1; k <= 200; ++k) {
+    auto g = ExplicitCurve("x^2+" + std::to_string(k), 0, 1, 10);
+    g->ShowInt = true;
+    g->IntTo = 1;
+    g->GetPoints();
+    graphs.push_back(g);
+  }
+  for (auto& g : graphs)
+    PrepareCurveAnalysis(*g);
+  const int64_t worked = AnalysisIntegrations();
+  for (auto& g : graphs)
+    g->Draw();
+  EXPECT_EQ(AnalysisIntegrations(), worked);
 }
 
 TEST(CurveAnalysisReport, AnXFormulaWithoutDerivativeKeepsTheCurveAndItsIntegral) {
