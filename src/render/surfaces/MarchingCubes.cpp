@@ -562,10 +562,11 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
   }
   const float* w = scaleV != 1.0f ? rescaled.data() : s.W.data();
 
-  // The normal of a sample: the gradient of the values, from differences along each grid
-  // direction (central inside the grid, one-sided on its border) over the distance the positions
-  // move along it, so that it points towards higher values in space however the grid runs and
-  // whatever its spacings.
+  // The normal of a sample: the values' fall, from differences along each grid direction, each
+  // from the lower index to the higher (central inside the grid, one-sided on its border), so
+  // that it points from higher values towards lower ones. Each difference is divided by the
+  // distance the positions move along its direction, so that it points that way in space however
+  // the grid runs and whatever its spacings.
   const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
   const size_t stride[3] = {perRow, size_t(s.Nz + 1), 1};
   const float* along[3] = {s.X.data(), s.Y.data(), s.Z.data()};
@@ -576,9 +577,9 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     for (size_t axis = 0; axis < 3; ++axis) {
       const size_t a = at[axis] > 0 ? n - stride[axis] : n;
       const size_t b = at[axis] < last[axis] ? n + stride[axis] : n;
-      const float rise = w[b] - w[a];
+      const float fall = w[a] - w[b];
       const float run = along[axis][b] - along[axis][a];
-      d[axis] = run != 0.0f ? rise / run : rise;
+      d[axis] = run != 0.0f ? fall / run : fall;
     }
     const float ss = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
     const float length = std::sqrt(ss);
@@ -601,7 +602,8 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     return cache.Normals[slot];
   };
   // The table winds triangles to face higher values in grid order; where the grid runs against
-  // the axes an odd number of times, space is mirrored and each triangle is wound the other way.
+  // the axes an odd number of times, space is mirrored and each triangle is wound the other way,
+  // so that it faces higher values in space too (its normals point the other way, to lower ones).
   auto runs = [&](const std::vector<float>& c, size_t to) { return c[to] - c[0]; };
   const float orientation = runs(s.X, s.Index(s.Nx, 0, 0)) * runs(s.Y, s.Index(0, s.Ny, 0)) *
                             runs(s.Z, s.Index(0, 0, s.Nz));

@@ -8,7 +8,9 @@
 //     the face normals around it;
 //   - IsoSurfaceMesh (isosurfaces of 4D graphs): three vertices per triangle, normals interpolated
 //     along the cut edges from normals estimated at the samples by value differences.
-// Both face towards higher values: triangles are wound and normals point that way.
+// The triangles of both face towards higher values. The implicit surface's normals, made from the
+// faces, point that way too; the isosurface's, made from the values, point towards lower values,
+// against the faces (the program's second light, opposite the first, lights that side).
 // Sizes follow the grid: no fixed capacity; the cut cells are found first and the mesh is
 // allocated once at its size. Cells with a corner that has no value (UndefinedValue) are not cut.
 // Large grids are cut on every core with the same result.
@@ -64,7 +66,7 @@ void ImplicitSurfaceMesh(const IsoSamples& samples, float level, const IsoPoint&
                          IsoMesh& mesh, int threads = 0);
 
 // The surface W / scaleV = level / scaleV in the samples' own positions; normals point towards
-// higher values, the side the triangles face, whichever way and however finely the grid runs
+// lower values, the triangles face higher ones, whichever way and however finely the grid runs
 // along each axis. Samples on the grid's border take one-sided differences.
 IsoMesh IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, int threads = 0);
 void IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, IsoMesh& mesh,

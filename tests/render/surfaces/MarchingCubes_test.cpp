@@ -1,6 +1,7 @@
 // Surfaces of sampled fields as meshes: the implicit sphere welded and closed with outward
 // normals, sizes that follow the grid, the same mesh on any number of threads, welding at nodes
-// on the level, cells without values, and the isosurface normals on the grid's border.
+// on the level, cells without values, the isosurface normals pointing towards lower values (also
+// on the grid's border), and both meshes equal to a plain pass over one cell at a time.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "formula/FormulaGlobals.h"
 #include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/MarchingCubes.h"
+#include "render/surfaces/MarchingCubesReference.h"
 
 namespace {
 
@@ -158,35 +160,37 @@ TEST(MarchingCubes, CellsWithoutValuesAreNotCut) {
   EXPECT_TRUE(IsoSurfaceMesh(flat, 0.0f, 1.0f).Triangles.empty());
 }
 
-// The isosurface normals point towards higher values, the side the triangles face, also at
-// samples on the edges and corners of the grid's box, where one-sided differences stand in for
-// the missing neighbours.
-TEST(IsoSurfaceMesh, NormalsPointToHigherValuesEverywhereOnTheGrid) {
-  // Values fall along x, so a normal left unset (drawn as (1, 0, 0)) would show.
-  const IsoSamples ramp = Sample(3, 0, 3, [](float x, float, float) { return -2 * x; });
-  const IsoMesh mesh = IsoSurfaceMesh(ramp, -3.0f, 2.0f);
-  ASSERT_EQ(mesh.Triangles.size(), 2u * 9u);
-  for (size_t v = 0; v < mesh.Positions.size(); ++v) {
-    EXPECT_FLOAT_EQ(mesh.Positions[v][0], 1.5f);
-    EXPECT_EQ(mesh.Normals[v], (IsoPoint{-1, 0, 0})) << "vertex " << v;
+// The isosurface normals point from higher values towards lower ones, also at samples on the
+// edges and corners of the grid's box, where one-sided differences stand in for the missing
+// neighbours: the sphere v = x^2 + y^2 + z^2 at level 1 has its normals pointing inwards.
+TEST(IsoSurfaceMesh, NormalsPointTowardsLowerValuesEverywhereOnTheGrid) {
+  // Values rising and falling along x: a normal left unset, drawn as (1, 0, 0), shows in one.
+  for (const float slope : {-2.0f, 2.0f}) {
+    SCOPED_TRACE(slope);
+    const IsoSamples ramp = Sample(3, 0, 3, [slope](float x, float, float) { return slope * x; });
+    const IsoMesh mesh = IsoSurfaceMesh(ramp, 1.5f * slope, 2.0f);
+    ASSERT_EQ(mesh.Triangles.size(), 2u * 9u);
+    for (size_t v = 0; v < mesh.Positions.size(); ++v) {
+      EXPECT_FLOAT_EQ(mesh.Positions[v][0], 1.5f);
+      EXPECT_EQ(mesh.Normals[v], (IsoPoint{slope > 0 ? -1.0f : 1.0f, 0, 0})) << "vertex " << v;
+    }
   }
-  const IsoMesh ball = IsoSurfaceMesh(Sample(8, -2, 2, Sphere), 0.0f, 1.0f);
+  const IsoMesh ball = IsoSurfaceMesh(
+      Sample(8, -2, 2, [](float x, float y, float z) { return x * x + y * y + z * z; }), 1.0f,
+      1.0f);
   ASSERT_FALSE(ball.Triangles.empty());
   for (size_t v = 0; v < ball.Positions.size(); ++v) {
     const IsoPoint& p = ball.Positions[v];
     const IsoPoint& n = ball.Normals[v];
-    EXPECT_GT(p[0] * n[0] + p[1] * n[1] + p[2] * n[2], 0.0f);
-    const auto& t = ball.Triangles[v / 3];
-    const IsoPoint face = FaceNormal(ball.Positions[size_t(t[0])], ball.Positions[size_t(t[1])],
-                                     ball.Positions[size_t(t[2])]);
-    EXPECT_GT(face[0] * n[0] + face[1] * n[1] + face[2] * n[2], 0.0f);
+    const float r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+    EXPECT_LT((p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r, -0.9f) << "vertex " << v;
   }
 }
 
-// Each triangle is drawn facing the way its vertex normals point, so one light shades it the same
-// from either side; a triangle wound against its normals is lit from behind and shows nearly
-// black. Checked on the fine grids of 4D graphs, where many triangles are tiny or slivers.
-TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
+// The table's triangles face higher values, the side away from the normals: the program's two
+// lights, one opposite the other, light such a surface from whichever side it is seen. Checked
+// on the fine grids of 4D graphs, where many triangles are tiny or slivers.
+TEST(IsoSurfaceMesh, TrianglesFaceHigherValuesAgainstTheirNormals) {
   struct Case {
     const char* name;
     int32_t steps;
@@ -205,7 +209,7 @@ TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
     SCOPED_TRACE(c.name);
     const IsoMesh mesh = IsoSurfaceMesh(Sample(c.steps, -2, 2, c.f), c.level, 1.0f);
     ASSERT_GT(mesh.Triangles.size(), 1000u);
-    size_t against = 0, degenerate = 0;
+    size_t along = 0, degenerate = 0;
     for (const auto& t : mesh.Triangles) {
       const IsoPoint &p0 = mesh.Positions[size_t(t[0])], &p1 = mesh.Positions[size_t(t[1])],
                      &p2 = mesh.Positions[size_t(t[2])];
@@ -215,16 +219,16 @@ TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
                               double(a[2]) * b[0] - double(a[0]) * b[2],
                               double(a[0]) * b[1] - double(a[1]) * b[0]};
       if (face[0] == 0 && face[1] == 0 && face[2] == 0) {
-        ++degenerate; // no facing to agree with
+        ++degenerate; // no facing to compare
         continue;
       }
       for (int32_t v : t) {
         const IsoPoint& n = mesh.Normals[size_t(v)];
-        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] >= 0) ++along;
       }
     }
-    EXPECT_EQ(against, 0u) << "of " << mesh.Triangles.size() << " triangles, " << degenerate
-                           << " degenerate";
+    EXPECT_EQ(along, 0u) << "of " << mesh.Triangles.size() << " triangles, " << degenerate
+                         << " degenerate";
   }
 }
 
@@ -247,7 +251,7 @@ IsoSamples SphereOnBox(const std::array<int32_t, 3>& steps, const IsoPoint& lo,
 }
 
 // However the grid runs along each axis (backwards, or with unequal spacings), the normals point
-// along the gradient in space, towards higher values, and each triangle faces them.
+// against the gradient in space, towards lower values, and each triangle faces the other way.
 TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
   struct Case {
     const char* name;
@@ -265,7 +269,7 @@ TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
     const IsoMesh mesh = IsoSurfaceMesh(SphereOnBox(c.steps, c.lo, c.hi), 0.0f, 1.0f);
     ASSERT_GT(mesh.Triangles.size(), 100u);
     float worst = 1;
-    size_t against = 0;
+    size_t along = 0;
     for (const auto& t : mesh.Triangles) {
       const IsoPoint face = FaceNormal(mesh.Positions[size_t(t[0])], mesh.Positions[size_t(t[1])],
                                        mesh.Positions[size_t(t[2])]);
@@ -273,12 +277,89 @@ TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
         const IsoPoint& p = mesh.Positions[size_t(v)];
         const IsoPoint& n = mesh.Normals[size_t(v)];
         const float r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
-        worst = std::min(worst, (p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r);
-        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+        worst = std::min(worst, -(p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r);
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] >= 0) ++along;
       }
     }
-    EXPECT_GT(worst, 0.97f) << "a normal strays from the sphere's radius";
-    EXPECT_EQ(against, 0u);
+    EXPECT_GT(worst, 0.97f) << "a normal strays from the sphere's inward radius";
+    EXPECT_EQ(along, 0u);
+  }
+}
+
+// Whether two meshes are equal bit for bit; says where they first differ.
+::testing::AssertionResult SameMesh(const IsoMesh& a, const IsoMesh& b) {
+  auto first = [](const auto& x, const auto& y, const char* what) -> ::testing::AssertionResult {
+    if (x.size() != y.size())
+      return ::testing::AssertionFailure() << what << ": " << x.size() << " against " << y.size();
+    const auto at = std::mismatch(x.begin(), x.end(), y.begin());
+    if (at.first != x.end())
+      return ::testing::AssertionFailure() << what << " differ first at " << (at.first - x.begin());
+    return ::testing::AssertionSuccess();
+  };
+  for (auto r :
+       {first(a.Triangles, b.Triangles, "triangles"), first(a.Positions, b.Positions, "positions"),
+        first(a.Normals, b.Normals, "normals")})
+    if (!r) return r;
+  return ::testing::AssertionSuccess();
+}
+
+// Both meshes equal, bit for bit and in the same order, what cutting one cell at a time in grid
+// order gives (MarchingCubesReference.h), whatever the field, the grid's direction and spacings,
+// the scales, the values without a value and the threads: the welding, the sample normals and the
+// winding of the program's passes change nothing.
+TEST(MarchingCubes, MeshesEqualTheCellByCellPass) {
+  struct Case {
+    const char* name;
+    IsoSamples samples;
+    float level;
+    IsoPoint scale;
+  };
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int> pick(-3, 3);
+  std::uniform_real_distribution<float> tiny(-2e-6f, 2e-6f);
+  // Values on the level, within the welding tolerance of it and well away, from a seed.
+  auto rough = [&](int32_t n) {
+    IsoSamples s = Sample(n, 0, 2, [](float, float, float) { return 0.0f; });
+    for (float& w : s.W) {
+      const int v = pick(random);
+      w = v == 0 ? 0.0f : v == 1 ? tiny(random) : float(v) * 0.3f + tiny(random);
+    }
+    return s;
+  };
+  auto waves = [](float x, float y, float z) {
+    return std::sin(3 * x) * std::sin(3 * y) * std::sin(3 * z);
+  };
+  std::vector<Case> cases{
+      {"sphere", Sample(64, -1.5f, 1.5f, Sphere), 0.0f, {1, 1, 1}},
+      {"waves", Sample(24, -1.5f, 1.5f, waves), 0.0f, {1, 1, 1}},
+      {"waves above zero", Sample(24, -1.5f, 1.5f, waves), 0.25f, {2, 4, 0.5f}},
+      {"rough", rough(14), 0.0f, {1, 1, 1}},
+      {"backwards and unequal",
+       SphereOnBox({12, 30, 20}, {1.5f, -1.5f, 4}, {-1.5f, 1.5f, -4}),
+       0.0f,
+       {1, 1, 1}},
+      {"mirrored by a scale", Sample(16, -1.5f, 1.5f, Sphere), 0.0f, {1, -1, 1}},
+  };
+  {
+    IsoSamples holed = Sample(20, -1.5f, 1.5f, Sphere);
+    for (size_t n = 0; n < holed.W.size(); n += 37)
+      holed.W[n] = UndefinedValue;
+    cases.push_back({"holed", std::move(holed), 0.0f, {1, 1, 1}});
+    IsoSamples uneven = Sample(20, -1.5f, 1.5f, Sphere);
+    uneven.Y[uneven.Index(3, 4, 5)] += 0.01f; // positions no longer on grid lines
+    cases.push_back({"uneven", std::move(uneven), 0.0f, {1, 1, 1}});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const IsoMesh implicit = reference::ImplicitMesh(c.samples, c.level, c.scale);
+    const IsoMesh iso = reference::IsoMeshOf(c.samples, c.level, c.scale[1]);
+    ASSERT_GT(implicit.Triangles.size(), 100u);
+    ASSERT_EQ(iso.Triangles.size(), implicit.Triangles.size());
+    for (const int threads : {1, 4}) {
+      SCOPED_TRACE(threads);
+      EXPECT_TRUE(SameMesh(ImplicitSurfaceMesh(c.samples, c.level, c.scale, threads), implicit));
+      EXPECT_TRUE(SameMesh(IsoSurfaceMesh(c.samples, c.level, c.scale[1], threads), iso));
+    }
   }
 }
 
