@@ -38,6 +38,7 @@ bool CopyGrids(const Graph& g, const Grid& g1, const Grid& g2, const Grid& g3, c
         out.Z[n] = g3(i, j, k, frame...);
         out.W[n] = gv(i, j, k, frame...);
       }
+  out.FindLines();
   return true;
 }
 

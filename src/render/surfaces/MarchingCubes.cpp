@@ -1,6 +1,7 @@
 #include "render/surfaces/MarchingCubes.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -8,12 +9,44 @@
 #include <vector>
 
 #include "formula/FormulaGlobals.h"
+#include "render/surfaces/MarchingEdges.h"
 #include "sampling/SamplingInternal.h"
 
 bool IsoSamples::Valid() const {
   if (Nx < 1 || Ny < 1 || Nz < 1) return false;
   const size_t n = Count();
   return X.size() >= n && Y.size() >= n && Z.size() >= n && W.size() >= n;
+}
+
+void IsoSamples::FindLines() {
+  for (std::vector<float>& line : Lines)
+    line.clear();
+  if (!Valid()) return;
+  std::array<std::vector<float>, 3> found;
+  found[0].resize(size_t(Nx) + 1);
+  found[1].resize(size_t(Ny) + 1);
+  found[2].resize(size_t(Nz) + 1);
+  for (int32_t i = 0; i <= Nx; ++i)
+    found[0][size_t(i)] = X[Index(i, 0, 0)];
+  for (int32_t j = 0; j <= Ny; ++j)
+    found[1][size_t(j)] = Y[Index(0, j, 0)];
+  for (int32_t k = 0; k <= Nz; ++k)
+    found[2][size_t(k)] = Z[Index(0, 0, k)];
+  // Every sample on the lines, to the last bit.
+  auto bits = [](float v) { return std::bit_cast<uint32_t>(v); };
+  std::vector<uint32_t> z(found[2].size());
+  for (size_t k = 0; k < z.size(); ++k)
+    z[k] = bits(found[2][k]);
+  for (int32_t i = 0; i <= Nx; ++i)
+    for (int32_t j = 0; j <= Ny; ++j) {
+      const size_t row = Index(i, j, 0);
+      const uint32_t x = bits(found[0][size_t(i)]), y = bits(found[1][size_t(j)]);
+      uint32_t differ = 0;
+      for (size_t k = 0; k <= size_t(Nz); ++k)
+        differ |= (bits(X[row + k]) ^ x) | (bits(Y[row + k]) ^ y) | (bits(Z[row + k]) ^ z[k]);
+      if (differ) return;
+    }
+  Lines = std::move(found);
 }
 
 namespace {
@@ -100,18 +133,6 @@ void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t be
   }
 }
 
-// The number of triangles of each cube index.
-const std::array<uint8_t, 256>& TriangleCounts() {
-  static const std::array<uint8_t, 256> counts = [] {
-    std::array<uint8_t, 256> n{};
-    for (size_t c = 0; c < 256; ++c)
-      while (CubeTables().Triangles[c][3 * n[c]] != -1)
-        ++n[c];
-    return n;
-  }();
-  return counts;
-}
-
 // A cell the level cuts: its first sample, its indices and its cube index.
 struct CutCell {
   size_t Base;
@@ -130,7 +151,7 @@ using CutCellLists = std::vector<std::vector<CutCell>>;
 template <class Sized, class Fill>
 size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks,
                    CutCellLists& lists, Sized&& sized, Fill&& fill) {
-  const std::array<uint8_t, 256>& counts = TriangleCounts();
+  const std::array<uint8_t, 256>& counts = CubeTables().Counts;
   if (lists.size() < size_t(chunks)) lists.resize(size_t(chunks));
   std::vector<size_t> first(size_t(chunks) + 1, 0);
   sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
@@ -214,7 +235,7 @@ public:
   }
   // The newest vertex below `before` that is SamePoint with p, a corner on the grid edge e of a
   // cell at first index i, or -1.
-  int32_t Find(const IsoPoint& p, uint32_t e, int32_t i, const std::vector<IsoPoint>& positions,
+  int32_t Find(const IsoPoint& p, uint32_t e, int32_t i, const IsoPoints& positions,
                int32_t before) const {
     const int32_t slab = i + GridEdge::NextSlab(e), axis = GridEdge::Axis(e);
     const size_t place = GridEdge::Place(e);
@@ -240,15 +261,14 @@ private:
   int32_t Head(int32_t slab, size_t place, int32_t axis) const {
     return m_heads[Slot(slab, place, axis)];
   }
-  int32_t Newest(int32_t v, const IsoPoint& p, const std::vector<IsoPoint>& positions,
-                 int32_t before) const {
+  int32_t Newest(int32_t v, const IsoPoint& p, const IsoPoints& positions, int32_t before) const {
     for (; v >= 0; v = m_next[size_t(v)])
       if (v < before && SamePoint(positions[size_t(v)], p)) return v;
     return -1;
   }
   // The newest match among the vertices of the six edges that meet at a sample.
-  int32_t AtSample(int32_t slab, size_t place, const IsoPoint& p,
-                   const std::vector<IsoPoint>& positions, int32_t before) const {
+  int32_t AtSample(int32_t slab, size_t place, const IsoPoint& p, const IsoPoints& positions,
+                   int32_t before) const {
     const int32_t j = int32_t(place / size_t(m_nz + 1)), k = int32_t(place % size_t(m_nz + 1));
     const size_t dj = size_t(m_nz + 1);
     int32_t best = -1;
@@ -319,7 +339,7 @@ public:
   }
 
   // The newest vertex below `before` that is SamePoint with p, or -1.
-  int32_t Find(const IsoPoint& p, const std::vector<IsoPoint>& positions, int32_t before) const {
+  int32_t Find(const IsoPoint& p, const IsoPoints& positions, int32_t before) const {
     int64_t lo[3], hi[3];
     for (size_t d = 0; d < 3; ++d) {
       lo[d] = Box(p[d] - kReach);
@@ -397,7 +417,7 @@ bool UsableScale(float s) { return std::isfinite(s) && s != 0.0f; }
 struct ImplicitScratch {
   CutCellLists Cells;
   std::vector<LooseTriangle> Loose;
-  std::vector<IsoPoint> Sums;
+  IsoPoints Sums;
   std::vector<int32_t> Uses;
   VertexWelder Welder;
   EdgeWelder ByEdges;
@@ -413,6 +433,7 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
     mesh.Triangles.clear();
     return;
   }
+  if (marching::ImplicitByEdges(s, level, scale, mesh)) return;
   const CubeTableSet& t = CubeTables();
   const std::array<size_t, 8> steps = CornerSteps(s);
 
@@ -476,7 +497,7 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
   const size_t triangles = loose.size();
   mesh.Triangles.resize(triangles);
   mesh.Positions.reserve(triangles / 2 + 3);
-  std::vector<IsoPoint>& sums = scratch.Sums;
+  IsoPoints& sums = scratch.Sums;
   std::vector<int32_t>& uses = scratch.Uses;
   sums.clear();
   uses.clear();
@@ -546,9 +567,10 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     mesh.Triangles.clear();
     return;
   }
+  const int chunks = ChunkCount(s, threads);
+  if (marching::IsoByEdges(s, level, scaleV, mesh, chunks)) return;
   const CubeTableSet& t = CubeTables();
   const std::array<size_t, 8> steps = CornerSteps(s);
-  const int chunks = ChunkCount(s, threads);
   const size_t perRow = size_t(s.Ny + 1) * size_t(s.Nz + 1);
 
   // Values on the scale of the level; an undefined value stays undefined.

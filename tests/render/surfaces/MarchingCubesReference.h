@@ -42,7 +42,7 @@ inline IsoMesh ImplicitMesh(const IsoSamples& s, float level, const IsoPoint& sc
   for (float f : scale)
     if (!std::isfinite(f) || f == 0.0f) return mesh;
   const CubeTableSet& t = CubeTables();
-  std::vector<IsoPoint> sums;
+  IsoPoints sums;
   std::vector<int32_t> uses;
   for (int32_t i = 0; i < s.Nx; ++i)
     for (int32_t j = 0; j < s.Ny; ++j)
