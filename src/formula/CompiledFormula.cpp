@@ -1027,6 +1027,30 @@ __attribute__((flatten)) bool CompiledFormula::Evaluate(const FormulaVars& vars,
   return true;
 }
 
+int64_t CompiledFormula::Work() const {
+  int64_t work = 2; // the run's start and end
+  for (const Instr& in : code_)
+    switch (in.op) {
+    case kFn:
+    case kPow:
+    case kPowK:
+      work += 20;
+      break;
+    case kSin:
+    case kCos:
+    case kExp:
+    case kVarSin:
+    case kVarCos:
+      work += 5; // often from the recent values a run along a grid keeps
+      break;
+    case kEnd:
+      break;
+    default:
+      work += 1;
+    }
+  return work;
+}
+
 void CompiledFormula::EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values,
                                     float* results, size_t n) const {
   Execute<false, true>(vars, nullptr, slot, values, results, n);
