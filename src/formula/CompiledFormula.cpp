@@ -735,11 +735,12 @@ inline float Slot(const FormulaVars& v, uint8_t i) {
 // since + - * ^2, negation, sin, cos and sqr keep it non-finite, and it is caught where an
 // operation could turn it into an ordinary number (a divisor, a power, the other functions) or at
 // the end. Both give UndefinedValue exactly where the other does, and equal values elsewhere.
-// Many = true runs the program once for each of the n values of one variable, writing each
-// result where the single run would return it.
+// Many = true runs the program once for each of the n values of one variable (and of a second
+// one where values2 is given), writing each result where the single run would return it.
 template <bool Exact, bool Many>
 float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int slot,
-                               const float* values, float* results, size_t n) const {
+                               const float* values, float* results, size_t n, int slot2,
+                               const float* values2) const {
   if (code_.empty()) {
     if (Exact) out->fault = EvalFault::NoValue;
     if (Many)
@@ -768,6 +769,7 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   if (Many) {
     if (n == 0) return UndefinedValue;
     own.*kSlots[slot] = values[0];
+    if (values2) own.*kSlots[slot2] = values2[0];
   }
 
   static const void* const kTargets[kOpCount] = {
@@ -786,6 +788,7 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   results[point] = (value);                                                                        \
   if (++point == n) return UndefinedValue;                                                         \
   own.*kSlots[slot] = values[point];                                                               \
+  if (values2) own.*kSlots[slot2] = values2[point];                                                \
   sp = base - 1;                                                                                   \
   top = 0.0f;                                                                                      \
   ip = code_.data();                                                                               \
@@ -1054,4 +1057,10 @@ int64_t CompiledFormula::Work() const {
 void CompiledFormula::EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values,
                                     float* results, size_t n) const {
   Execute<false, true>(vars, nullptr, slot, values, results, n);
+}
+
+void CompiledFormula::EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values,
+                                    FormulaSlot slot2, const float* values2, float* results,
+                                    size_t n) const {
+  Execute<false, true>(vars, nullptr, slot, values, results, n, slot2, values2);
 }
