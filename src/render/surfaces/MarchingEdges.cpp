@@ -389,7 +389,7 @@ void Blends(const float* w0, const float* w1, float level, Vectors& from, const 
 
 // Vectors in three arrays, one per component.
 struct Vectors {
-  std::vector<float> X, Y, Z;
+  std::vector<float, LeftAsTheyCome<float>> X, Y, Z;
   void Resize(size_t n) {
     X.resize(n);
     Y.resize(n);
@@ -565,8 +565,9 @@ private:
 // its first end to its second (the lower sample forwards, the upper back); values[0] and
 // values[1] get the values at the ends.
 void BlendPositions(const IsoSamples& s, const Lines& lines, const float* w, float level,
-                    const std::vector<Version>& list, std::vector<float> (&values)[2],
-                    Vectors& from, Vectors& to) {
+                    const std::vector<Version>& list,
+                    std::vector<float, LeftAsTheyCome<float>> (&values)[2], Vectors& from,
+                    Vectors& to) {
   const size_t n = list.size();
   from.Resize(n);
   to.Resize(n);
@@ -737,8 +738,8 @@ private:
     m_run.Resize(n);
     const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
     const size_t stride[3] = {(size_t(s.Ny) + 1) * (size_t(s.Nz) + 1), size_t(s.Nz) + 1, 1};
-    std::vector<float>* fall[3] = {&m_fall.X, &m_fall.Y, &m_fall.Z};
-    std::vector<float>* run[3] = {&m_run.X, &m_run.Y, &m_run.Z};
+    float* fall[3] = {m_fall.X.data(), m_fall.Y.data(), m_fall.Z.data()};
+    float* run[3] = {m_run.X.data(), m_run.Y.data(), m_run.Z.data()};
     for (size_t m = 0; m < n; ++m) {
       const Version& v = m_pending[m];
       const int32_t at[3] = {v.I, v.J, v.K};
@@ -748,14 +749,14 @@ private:
         const int32_t hi = at[axis] < last[axis] ? at[axis] + 1 : at[axis];
         const float between =
             m_lines.Raw[size_t(axis)][size_t(hi)] - m_lines.Raw[size_t(axis)][size_t(lo)];
-        (*fall[axis])[m] = m_w[c - size_t(at[axis] - lo) * stride[axis]] -
-                           m_w[c + size_t(hi - at[axis]) * stride[axis]];
+        fall[axis][m] = m_w[c - size_t(at[axis] - lo) * stride[axis]] -
+                        m_w[c + size_t(hi - at[axis]) * stride[axis]];
         // No distance: the fall alone (a division by 1 keeps it as it is).
-        (*run[axis])[m] = between != 0.0f ? between : 1.0f;
+        run[axis][m] = between != 0.0f ? between : 1.0f;
       }
     }
     for (int axis = 0; axis < 3; ++axis)
-      Divide(fall[axis]->data(), run[axis]->data(), n);
+      Divide(fall[axis], run[axis], n);
     Units(m_fall.X.data(), m_fall.Y.data(), m_fall.Z.data(), n);
     for (size_t m = 0; m < n; ++m) {
       const Version& v = m_pending[m];
@@ -775,7 +776,7 @@ private:
   std::vector<Version> m_list, m_pending;
   // The listed versions' values at their first and second ends, their ends' positions and
   // normals, and what they blend to: positions in m_from, normals in m_turned.
-  std::vector<float> m_values[2];
+  std::vector<float, LeftAsTheyCome<float>> m_values[2];
   Vectors m_from, m_to, m_turned, m_toNormal, m_fall, m_run;
   std::vector<IsoPoint> m_sampleNormals[2];
   std::vector<int32_t> m_normalPlane[2];
@@ -903,15 +904,21 @@ struct ImplicitVersion {
   uint32_t Place, Slot; // the edge's place in its plane, and where its newest vertex is kept
   uint32_t Low, High;   // where the newest vertices at its samples are kept
   int32_t SeenHead, Found;
+  // Where the other way along the same edge is among the records (-1, 1; 0 when the surface's
+  // cells run the edge one way only): a vertex it makes is a new candidate for this one.
+  int8_t Sibling;
   uint8_t Axis;
   bool NearLow, NearHigh;
+  bool Settled; // away from the samples, Found holds until the sibling makes a vertex
 };
 
 // The versions of a listed group of edges (a plane's or a slab's), made into records; each
 // version's number is its place in the records.
 void MakeVersions(const IsoSamples& s, const Lines& lines, float level, const EdgeWelds& welds,
-                  std::vector<Version>& list, std::vector<float> (&values)[2], Vectors& from,
-                  Vectors& to, std::vector<ImplicitVersion>& records) {
+                  std::vector<Version>& list,
+                  std::vector<float, LeftAsTheyCome<float>> (&values)[2], Vectors& from,
+                  Vectors& to,
+                  std::vector<ImplicitVersion, LeftAsTheyCome<ImplicitVersion>>& records) {
   BlendPositions(s, lines, s.W.data(), level, list, values, from, to);
   const size_t n = list.size();
   records.resize(n);
@@ -932,6 +939,13 @@ void MakeVersions(const IsoSamples& s, const Lines& lines, float level, const Ed
     r.Low = uint32_t(welds.SampleSlot(v.I, r.Place));
     r.High = uint32_t(welds.SampleSlot(v.I + (v.Axis == AlongI), r.Place + upper));
     r.SeenHead = r.Found = NoVertex - 1;
+    r.Settled = false;
+    r.Sibling = 0;
+    if (m > 0 && !v.Forwards && list[m - 1].Forwards && list[m - 1].Axis == v.Axis &&
+        list[m - 1].J == v.J && list[m - 1].K == v.K) {
+      r.Sibling = -1;
+      records[m - 1].Sibling = 1;
+    }
     *v.Id = uint32_t(m);
   }
 }
@@ -1017,11 +1031,13 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
   GridBits bits;
   bits.Reset(s, w, level);
   bits.Slab(0);
-  size_t triangles = 0, vertices = bits.PlaneVersions(0);
+  size_t triangles = 0, vertices = bits.PlaneVersions(0), slabTriangles = 0;
   for (int32_t i = 0; i < s.Nx; ++i) {
     if (i + 1 < s.Nx) bits.Slab(i + 1);
+    const size_t before = triangles;
     for (int32_t j = 0; j < s.Ny; ++j)
       bits.ForEachCell(i, j, [&](int32_t, uint32_t cube) { triangles += t.Counts[cube]; });
+    slabTriangles = std::max(slabTriangles, triangles - before);
     vertices += bits.SlabVersions(i) + bits.PlaneVersions(i + 1);
   }
   mesh.Positions.clear();
@@ -1041,10 +1057,10 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
   // The versions of the edges between the current slab's planes and within its two planes.
   EdgeRows rows;
   rows.Reset(s);
-  std::vector<ImplicitVersion> slab, planes[2];
+  std::vector<ImplicitVersion, LeftAsTheyCome<ImplicitVersion>> slab, planes[2];
   std::vector<Version> list;
   list.reserve(3 * (size_t(s.Ny) + 1) * (size_t(s.Nz) + 1));
-  std::vector<float> values[2];
+  std::vector<float, LeftAsTheyCome<float>> values[2];
   Vectors from, to;
   bits.Reset(s, w, level);
   bits.Slab(0);
@@ -1052,6 +1068,7 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
   MakeVersions(s, lines, level, welds, list, values, from, to, planes[0]);
   // The slab's triangles, by their corners' versions, and their face normals.
   std::vector<std::array<ImplicitVersion*, 3>> loose;
+  loose.reserve(slabTriangles);
   Vectors corners[3], faces;
   for (int32_t i = 0; i < s.Nx; ++i) {
     if (i + 1 < s.Nx) bits.Slab(i + 1);
@@ -1092,16 +1109,24 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
       std::array<int32_t, 3> ids;
       for (size_t c = 0; c < 3; ++c) {
         ImplicitVersion& v = *loose[m][c];
-        // The newest vertex among the corner's candidates: those of its own edge and, near a
-        // sample, of the edges that meet there. While it stays the same, so does what the
-        // search finds (the candidates are then all older than the triangle).
-        int32_t newest = welds.HeadAt(v.Slot);
-        if (v.NearLow) newest = std::max(newest, welds.NewestAt(v.Low));
-        if (v.NearHigh) newest = std::max(newest, welds.NewestAt(v.High));
-        if (newest != v.SeenHead) {
-          v.Found = welds.Find(v.At, v.Plane, v.Place, v.Axis, v.NearLow, v.NearHigh,
-                               mesh.Positions, before);
-          v.SeenHead = newest;
+        if (v.NearLow || v.NearHigh) {
+          // The newest vertex among the corner's candidates: those of its own edge and of the
+          // edges that meet at the sample. While it stays the same, so does what the search
+          // finds (the candidates are then all older than the triangle).
+          int32_t newest = welds.HeadAt(v.Slot);
+          if (v.NearLow) newest = std::max(newest, welds.NewestAt(v.Low));
+          if (v.NearHigh) newest = std::max(newest, welds.NewestAt(v.High));
+          if (newest != v.SeenHead) {
+            v.Found = welds.Find(v.At, v.Plane, v.Place, v.Axis, v.NearLow, v.NearHigh,
+                                 mesh.Positions, before);
+            v.SeenHead = newest;
+          }
+        } else if (!v.Settled) {
+          // Away from the samples only the corner's own edge has candidates, and only this
+          // version and its sibling add to them.
+          v.Found =
+              welds.Find(v.At, v.Plane, v.Place, v.Axis, false, false, mesh.Positions, before);
+          v.Settled = true;
         }
         const int32_t found = v.Found;
         if (found >= 0) {
@@ -1118,6 +1143,8 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
           welds.Add(v.Slot, v.Low, v.High, ids[c]);
           // The search from this corner's position finds this vertex until a newer one comes.
           v.SeenHead = v.Found = ids[c];
+          v.Settled = true;
+          if (v.Sibling) (&v + v.Sibling)->Settled = false;
         }
       }
       mesh.Triangles.push_back(ids);
