@@ -904,12 +904,9 @@ struct ImplicitVersion {
   uint32_t Place, Slot; // the edge's place in its plane, and where its newest vertex is kept
   uint32_t Low, High;   // where the newest vertices at its samples are kept
   int32_t SeenHead, Found;
-  // Where the other way along the same edge is among the records (-1, 1; 0 when the surface's
-  // cells run the edge one way only): a vertex it makes is a new candidate for this one.
-  int8_t Sibling;
   uint8_t Axis;
   bool NearLow, NearHigh;
-  bool Settled; // away from the samples, Found holds until the sibling makes a vertex
+  bool Settled; // away from the samples, Found holds once it is found
 };
 
 // The versions of a listed group of edges (a plane's or a slab's), made into records; each
@@ -940,12 +937,6 @@ void MakeVersions(const IsoSamples& s, const Lines& lines, float level, const Ed
     r.High = uint32_t(welds.SampleSlot(v.I + (v.Axis == AlongI), r.Place + upper));
     r.SeenHead = r.Found = NoVertex - 1;
     r.Settled = false;
-    r.Sibling = 0;
-    if (m > 0 && !v.Forwards && list[m - 1].Forwards && list[m - 1].Axis == v.Axis &&
-        list[m - 1].J == v.J && list[m - 1].K == v.K) {
-      r.Sibling = -1;
-      records[m - 1].Sibling = 1;
-    }
     *v.Id = uint32_t(m);
   }
 }
@@ -1122,8 +1113,10 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
             v.SeenHead = newest;
           }
         } else if (!v.Settled) {
-          // Away from the samples only the corner's own edge has candidates, and only this
-          // version and its sibling add to them.
+          // Away from the samples only the corner's own edge has candidates, and only the
+          // corners on the edge add to them, at one of the edge's two positions (the two ways
+          // along it). A vertex is added only where it matches none there: at the other position
+          // when that does not match this one. So what the search finds once holds.
           v.Found =
               welds.Find(v.At, v.Plane, v.Place, v.Axis, false, false, mesh.Positions, before);
           v.Settled = true;
@@ -1144,7 +1137,6 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
           // The search from this corner's position finds this vertex until a newer one comes.
           v.SeenHead = v.Found = ids[c];
           v.Settled = true;
-          if (v.Sibling) (&v + v.Sibling)->Settled = false;
         }
       }
       mesh.Triangles.push_back(ids);

@@ -377,6 +377,16 @@ TEST(MarchingCubes, MeshesEqualTheCellByCellPass) {
        0.0f,
        {1, 1, 1}},
       {"mirrored by a scale", Sample(16, -1.5f, 1.5f, Sphere), 0.0f, {1, -1, 1}},
+      // Far from the origin a corner's two ways along an edge can lie further apart than the
+      // welding tolerance: two vertices on one edge.
+      {"far out",
+       Sample(24, 3000, 3012,
+              [](float x, float y, float z) {
+                return (x - 3006) * (x - 3006) + (y - 3006) * (y - 3006) + (z - 3006) * (z - 3006) -
+                       20;
+              }),
+       0.0f,
+       {1, 1, 1}},
   };
   {
     IsoSamples holed = Sample(20, -1.5f, 1.5f, Sphere);
