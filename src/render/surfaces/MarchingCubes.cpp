@@ -52,12 +52,13 @@ void IsoSamples::FindLines() {
 namespace {
 
 // Runs of rows of cells for the threads, by sampling's rule of least work (SamplingInternal.h), at
-// most one per thread: each run sets out on its own. A cell costs about 3 ns (the isosurface of
-// a 100^3 grid of a sphere, a million cells and 42,000 triangles, takes about 3 ms on one
-// thread).
+// most one per thread. A cell counts as 1: it costs about 3 ns (the isosurface of a 100^3 grid of
+// a sphere, a million cells and 42,000 triangles, takes about 3 ms on one thread), but each run
+// also sets out on its own (the planes at its ends, tables the size of a plane), and on a busy
+// machine runs of a 100^3 grid were measured slower on every core than on one.
 int ChunkCount(const IsoSamples& s, int threads) {
   const int want = threads > 0 ? threads : sampling::ParallelThreadCount();
-  return std::min(want, sampling::ChunksFor(s.Nx, 3 * int64_t(s.Ny) * s.Nz, want));
+  return std::min(want, sampling::ChunksFor(s.Nx, int64_t(s.Ny) * s.Nz, want));
 }
 
 // Sample offsets of the eight corners of a cell, in the samples' storage order.
@@ -694,6 +695,8 @@ IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threa
   IsoSurfaceMesh(s, level, scaleV, mesh, threads);
   return mesh;
 }
+
+void ReleaseSurfaceStorage() { marching::ReleaseStorage(); }
 
 bool MeshIsClosed(const IsoMesh& mesh) {
   std::unordered_map<uint64_t, int32_t> edges;

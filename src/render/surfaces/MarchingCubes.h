@@ -107,5 +107,9 @@ IsoMesh IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, int
 void IsoSurfaceMesh(const IsoSamples& samples, float level, float scaleV, IsoMesh& mesh,
                     int threads = 0);
 
+// The surfaces keep their working storage from one call to the next (a surface redrawn frame
+// after frame then neither allocates nor faults in fresh pages for it); this gives it back.
+void ReleaseSurfaceStorage();
+
 // Whether every edge of the mesh is shared by exactly two triangles (a closed surface).
 bool MeshIsClosed(const IsoMesh& mesh);

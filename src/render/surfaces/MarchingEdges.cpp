@@ -5,6 +5,8 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -596,8 +598,14 @@ void BlendPositions(const IsoSamples& s, const Lines& lines, const float* w, flo
 // own to name them in its triangles, and does not make them.
 class IsoRun {
 public:
-  IsoRun(const IsoSamples& s, const Lines& lines, const float* w, float level, bool mirrored)
-      : m_s(s), m_lines(lines), m_w(w), m_level(level), m_mirrored(mirrored) {}
+  // The surface the run makes (its storage is kept from one surface to the next).
+  void Use(const IsoSamples& s, const Lines& lines, const float* w, float level, bool mirrored) {
+    m_s = &s;
+    m_lines = &lines;
+    m_w = w;
+    m_level = level;
+    m_mirrored = mirrored;
+  }
 
   size_t TriangleCount = 0, VertexBound = 0; // from Count
   int32_t Own = 0;                           // the vertices the run made, from Build
@@ -611,18 +619,18 @@ public:
     TriangleCount = 0;
     VertexBound = m_bits.PlaneVersions(begin);
     for (int32_t p = begin; p < end; ++p) {
-      if (p + 1 < m_s.Nx) m_bits.Slab(p + 1);
-      for (int32_t j = 0; j < m_s.Ny; ++j)
+      if (p + 1 < m_s->Nx) m_bits.Slab(p + 1);
+      for (int32_t j = 0; j < m_s->Ny; ++j)
         m_bits.ForEachCell(p, j, [&](int32_t, uint32_t cube) { TriangleCount += counts[cube]; });
       VertexBound += m_bits.SlabVersions(p);
-      if (p + 1 < end || end == m_s.Nx) VertexBound += m_bits.PlaneVersions(p + 1);
+      if (p + 1 < end || end == m_s->Nx) VertexBound += m_bits.PlaneVersions(p + 1);
     }
   }
 
   // The run's vertices, numbered from 0, into positions and normals (room for VertexBound), and
   // its triangles into triangles (room for TriangleCount).
   void Build(IsoPoint* positions, IsoPoint* normals, std::array<int32_t, 3>* triangles) {
-    const IsoSamples& s = m_s;
+    const IsoSamples& s = *m_s;
     m_positions = positions;
     m_normals = normals;
     m_next = 0;
@@ -668,7 +676,7 @@ public:
 private:
   // The bits of the planes and slabs the run begins with.
   void Start() {
-    m_bits.Reset(m_s, m_w, m_level);
+    m_bits.Reset(*m_s, m_w, m_level);
     if (m_begin > 0) m_bits.Slab(m_begin - 1);
     m_bits.Slab(m_begin);
   }
@@ -684,7 +692,7 @@ private:
       Need(v.I + (v.Axis == AlongI), v.J + (v.Axis == AlongJ), v.K + (v.Axis == AlongK));
     }
     SampleNormals();
-    BlendPositions(m_s, m_lines, m_w, m_level, m_list, m_values, m_from, m_to);
+    BlendPositions(*m_s, *m_lines, m_w, m_level, m_list, m_values, m_from, m_to);
     // The normals blend with the same weights, from the sample normals.
     m_turned.Resize(n);
     m_toNormal.Resize(n);
@@ -719,20 +727,20 @@ private:
 
   // Queues the normal of sample (i, j, k) unless it is worked out.
   void Need(int32_t i, int32_t j, int32_t k) {
-    int32_t& plane = m_normalPlane[i & 1][size_t(j) * (size_t(m_s.Nz) + 1) + size_t(k)];
+    int32_t& plane = m_normalPlane[i & 1][size_t(j) * (size_t(m_s->Nz) + 1) + size_t(k)];
     if (plane == i) return;
     plane = i;
     m_pending.push_back({i, j, k, 0, false, nullptr});
   }
   const IsoPoint& SampleNormalAt(int32_t i, int32_t j, int32_t k) const {
-    return m_sampleNormals[i & 1][size_t(j) * (size_t(m_s.Nz) + 1) + size_t(k)];
+    return m_sampleNormals[i & 1][size_t(j) * (size_t(m_s->Nz) + 1) + size_t(k)];
   }
 
   // The normals of the queued samples: the values' fall along each direction, from the lower
   // index to the higher (central inside the grid, one-sided on its border), over the distance
   // the positions move, made unit vectors.
   void SampleNormals() {
-    const IsoSamples& s = m_s;
+    const IsoSamples& s = *m_s;
     const size_t n = m_pending.size();
     m_fall.Resize(n);
     m_run.Resize(n);
@@ -748,7 +756,7 @@ private:
         const int32_t lo = at[axis] > 0 ? at[axis] - 1 : at[axis];
         const int32_t hi = at[axis] < last[axis] ? at[axis] + 1 : at[axis];
         const float between =
-            m_lines.Raw[size_t(axis)][size_t(hi)] - m_lines.Raw[size_t(axis)][size_t(lo)];
+            m_lines->Raw[size_t(axis)][size_t(hi)] - m_lines->Raw[size_t(axis)][size_t(lo)];
         fall[axis][m] = m_w[c - size_t(at[axis] - lo) * stride[axis]] -
                         m_w[c + size_t(hi - at[axis]) * stride[axis]];
         // No distance: the fall alone (a division by 1 keeps it as it is).
@@ -764,11 +772,11 @@ private:
     }
   }
 
-  const IsoSamples& m_s;
-  const Lines& m_lines;
-  const float* m_w;
-  float m_level;
-  bool m_mirrored;
+  const IsoSamples* m_s = nullptr;
+  const Lines* m_lines = nullptr;
+  const float* m_w = nullptr;
+  float m_level = 0;
+  bool m_mirrored = false;
   int32_t m_begin = 0, m_end = 0, m_next = 0;
   GridBits m_bits;
   EdgeRows m_rows;
@@ -941,6 +949,33 @@ void MakeVersions(const IsoSamples& s, const Lines& lines, float level, const Ed
   }
 }
 
+// The working storage of the implicit surface.
+struct ImplicitStorage {
+  GridBits Bits;
+  EdgeWelds Welds;
+  EdgeRows Rows;
+  std::vector<int32_t> Uses;
+  std::vector<ImplicitVersion, LeftAsTheyCome<ImplicitVersion>> Slab, Planes[2];
+  std::vector<Version> List;
+  std::vector<float, LeftAsTheyCome<float>> Values[2];
+  Vectors From, To, Corners[3], Faces;
+  std::vector<std::array<ImplicitVersion*, 3>> Loose;
+};
+
+// Working storage kept from one surface to the next, so that a surface redrawn frame after frame
+// neither allocates nor faults in fresh pages for it. One call at a time uses it; a call that
+// finds it in use makes its own.
+struct KeptStorage {
+  std::mutex Lock;
+  std::vector<std::unique_ptr<IsoRun>> IsoRuns;
+  std::unique_ptr<ImplicitStorage> Implicit;
+};
+
+KeptStorage& Kept() {
+  static KeptStorage kept;
+  return kept;
+}
+
 } // namespace
 
 bool IsoByEdges(const IsoSamples& s, float level, float scaleV, IsoMesh& mesh, int chunks) {
@@ -965,38 +1000,45 @@ bool IsoByEdges(const IsoSamples& s, float level, float scaleV, IsoMesh& mesh, i
   auto runs = [](const std::vector<float>& line) { return line.back() - line.front(); };
   const bool mirrored = runs(lines.Raw[0]) * runs(lines.Raw[1]) * runs(lines.Raw[2]) < 0.0f;
 
-  std::vector<IsoRun> parts;
-  parts.reserve(size_t(chunks));
-  for (int c = 0; c < chunks; ++c)
-    parts.emplace_back(s, lines, w, scaledLevel, mirrored);
+  KeptStorage& kept = Kept();
+  std::unique_lock<std::mutex> hold(kept.Lock, std::try_to_lock);
+  std::vector<std::unique_ptr<IsoRun>> ownRuns;
+  std::vector<std::unique_ptr<IsoRun>>& stored = hold.owns_lock() ? kept.IsoRuns : ownRuns;
+  while (stored.size() < size_t(chunks))
+    stored.push_back(std::make_unique<IsoRun>());
+  std::vector<IsoRun*> parts;
+  for (int c = 0; c < chunks; ++c) {
+    stored[size_t(c)]->Use(s, lines, w, scaledLevel, mirrored);
+    parts.push_back(stored[size_t(c)].get());
+  }
   sampling::ParallelFor(s.Nx, chunks, [&](int c, int64_t begin, int64_t end) {
-    parts[size_t(c)].Count(int32_t(begin), int32_t(end));
+    parts[size_t(c)]->Count(int32_t(begin), int32_t(end));
   });
   // Each run's vertices go first where the room for the runs before it ends; they are moved
   // together afterwards.
   std::vector<size_t> roomAt(size_t(chunks) + 1, 0), triangleAt(size_t(chunks) + 1, 0);
   for (size_t c = 0; c < size_t(chunks); ++c) {
-    roomAt[c + 1] = roomAt[c] + parts[c].VertexBound;
-    triangleAt[c + 1] = triangleAt[c] + parts[c].TriangleCount;
+    roomAt[c + 1] = roomAt[c] + parts[c]->VertexBound;
+    triangleAt[c + 1] = triangleAt[c] + parts[c]->TriangleCount;
   }
   mesh.Positions.resize(roomAt.back());
   mesh.Normals.resize(roomAt.back());
   mesh.Triangles.resize(triangleAt.back());
   sampling::ParallelFor(chunks, chunks, [&](int c, int64_t, int64_t) {
     const size_t n = size_t(c);
-    parts[n].Build(mesh.Positions.data() + roomAt[n], mesh.Normals.data() + roomAt[n],
-                   mesh.Triangles.data() + triangleAt[n]);
+    parts[n]->Build(mesh.Positions.data() + roomAt[n], mesh.Normals.data() + roomAt[n],
+                    mesh.Triangles.data() + triangleAt[n]);
   });
   // Join the runs: each one's vertices follow those of the runs before it, and its triangles
   // name them so.
   std::vector<size_t> vertexAt(size_t(chunks) + 1, 0);
   for (size_t c = 0; c < size_t(chunks); ++c) {
-    vertexAt[c + 1] = vertexAt[c] + size_t(parts[c].Own);
+    vertexAt[c + 1] = vertexAt[c] + size_t(parts[c]->Own);
     if (vertexAt[c] != roomAt[c]) {
       std::memmove(mesh.Positions.data() + vertexAt[c], mesh.Positions.data() + roomAt[c],
-                   size_t(parts[c].Own) * sizeof(IsoPoint));
+                   size_t(parts[c]->Own) * sizeof(IsoPoint));
       std::memmove(mesh.Normals.data() + vertexAt[c], mesh.Normals.data() + roomAt[c],
-                   size_t(parts[c].Own) * sizeof(IsoPoint));
+                   size_t(parts[c]->Own) * sizeof(IsoPoint));
     }
   }
   mesh.Positions.resize(vertexAt.back());
@@ -1018,8 +1060,14 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
   if ((size_t(s.Ny) + 1) * (size_t(s.Nz) + 1) * 9 >= (size_t(1) << 31)) return false;
   const CubeTableSet& t = CubeTables();
   const float* w = s.W.data();
+  KeptStorage& kept = Kept();
+  std::unique_lock<std::mutex> hold(kept.Lock, std::try_to_lock);
+  std::unique_ptr<ImplicitStorage> own;
+  if (hold.owns_lock() && !kept.Implicit) kept.Implicit = std::make_unique<ImplicitStorage>();
+  if (!hold.owns_lock()) own = std::make_unique<ImplicitStorage>();
+  ImplicitStorage& store = hold.owns_lock() ? *kept.Implicit : *own;
   // How many triangles, and at most how many vertices.
-  GridBits bits;
+  GridBits& bits = store.Bits;
   bits.Reset(s, w, level);
   bits.Slab(0);
   size_t triangles = 0, vertices = bits.PlaneVersions(0), slabTriangles = 0;
@@ -1039,28 +1087,31 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
   IsoPoints& sums = mesh.Normals;
   sums.clear();
   sums.reserve(vertices);
-  std::vector<int32_t> uses;
+  std::vector<int32_t>& uses = store.Uses;
+  uses.clear();
   uses.reserve(vertices);
-  EdgeWelds welds;
+  EdgeWelds& welds = store.Welds;
   welds.Reset(s);
   welds.Reserve(vertices);
 
   // The versions of the edges between the current slab's planes and within its two planes.
-  EdgeRows rows;
+  EdgeRows& rows = store.Rows;
   rows.Reset(s);
-  std::vector<ImplicitVersion, LeftAsTheyCome<ImplicitVersion>> slab, planes[2];
-  std::vector<Version> list;
+  auto& slab = store.Slab;
+  auto& planes = store.Planes;
+  std::vector<Version>& list = store.List;
   list.reserve(3 * (size_t(s.Ny) + 1) * (size_t(s.Nz) + 1));
-  std::vector<float, LeftAsTheyCome<float>> values[2];
-  Vectors from, to;
+  auto& values = store.Values;
+  Vectors &from = store.From, &to = store.To;
   bits.Reset(s, w, level);
   bits.Slab(0);
   rows.ListPlane(bits, 0, list);
   MakeVersions(s, lines, level, welds, list, values, from, to, planes[0]);
   // The slab's triangles, by their corners' versions, and their face normals.
-  std::vector<std::array<ImplicitVersion*, 3>> loose;
+  std::vector<std::array<ImplicitVersion*, 3>>& loose = store.Loose;
   loose.reserve(slabTriangles);
-  Vectors corners[3], faces;
+  Vectors(&corners)[3] = store.Corners;
+  Vectors& faces = store.Faces;
   for (int32_t i = 0; i < s.Nx; ++i) {
     if (i + 1 < s.Nx) bits.Slab(i + 1);
     rows.ListSlab(bits, i, list);
@@ -1148,6 +1199,13 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
     sums[v] = Unit(Divided(sums[v], {n, n, n}));
   }
   return true;
+}
+
+void ReleaseStorage() {
+  KeptStorage& kept = Kept();
+  std::lock_guard<std::mutex> hold(kept.Lock);
+  kept.IsoRuns.clear();
+  kept.Implicit.reset();
 }
 
 } // namespace marching

@@ -21,4 +21,7 @@ bool ImplicitByEdges(const IsoSamples& samples, float level, const IsoPoint& sca
 // the same mesh.
 bool IsoByEdges(const IsoSamples& samples, float level, float scaleV, IsoMesh& mesh, int chunks);
 
+// Gives back the working storage kept for the next surface.
+void ReleaseStorage();
+
 } // namespace marching
