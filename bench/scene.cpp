@@ -10,6 +10,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <memory>
@@ -322,7 +323,12 @@ void BM_StillOverPlain3Curves(benchmark::State& state) {
   Scene scene;
   StillOverPlainPasses(state, scene, source);
 }
-BENCHMARK(BM_StillOverPlain3Curves)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StillOverPlain3Curves)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->ComputeStatistics("min", [](const std::vector<double>& v) {
+      return *std::min_element(v.begin(), v.end());
+    });
 
 // The lit mesh of about 200,000 triangles in a 3D document.
 void BM_StillOverPlain3Mesh(benchmark::State& state) {
@@ -333,7 +339,12 @@ void BM_StillOverPlain3Mesh(benchmark::State& state) {
   }
   StillOverPlainPasses(state, f.scene, f.source);
 }
-BENCHMARK(BM_StillOverPlain3Mesh)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StillOverPlain3Mesh)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->ComputeStatistics("min", [](const std::vector<double>& v) {
+      return *std::min_element(v.begin(), v.end());
+    });
 
 } // namespace
 
