@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <string>
@@ -58,16 +59,6 @@ void BM_Corvalin(benchmark::State& state) {
   benchmark::DoNotOptimize(sum);
   state.SetItemsProcessed(state.iterations() * kSide * kSide);
   state.SetLabel(kCases[state.range(0)].ours);
-}
-
-// muparser's library leaves the upper halves of the AVX registers in use, which makes every SSE
-// instruction run after it much slower until they are cleared (as compiled AVX code does before
-// it returns). Cleared after each of its runs, so that neither side pays for the other's state.
-void ClearUpperVectorState() {
-#if defined(__x86_64__)
-  static const bool avx = __builtin_cpu_supports("avx");
-  if (avx) asm volatile("vzeroupper" ::: "memory");
-#endif
 }
 
 using RaceClock = std::chrono::steady_clock;
@@ -161,7 +152,6 @@ void BM_Race(benchmark::State& state) {
         dsum += mu.point.Eval();
       }
     }
-    ClearUpperVectorState();
     const auto t2 = RaceClock::now();
     for (int i = 0; i < kSide; ++i) {
       v.X = -2.0f + 4.0f * static_cast<float>(i) / kSide;
@@ -170,7 +160,6 @@ void BM_Race(benchmark::State& state) {
     }
     const auto t3 = RaceClock::now();
     dsum += mu.Bulk();
-    ClearUpperVectorState();
     state.SetIterationTime(times.Lap(t0, t1, t2, t3, RaceClock::now()));
   }
   benchmark::DoNotOptimize(sum);
@@ -182,16 +171,17 @@ void BM_Race(benchmark::State& state) {
 
 // Fresh points: 64 sets of 10,000 random points in the grid's ranges ([-2, 2] x [0.5, 4.5],
 // z 0.25), a set per iteration, cycled, so that no argument repeats between nearby evaluations and
-// no cache of function results can hit. Each set holds the points twice: every point random in
-// x and y (one point at a time) and as 100 rows of 100 points, each row a random x with 100 random
-// y (bulk: our evaluator runs along a row, as sampling does; muparser's bulk call gets the same
-// 10,000 points). The counters give how many times faster ours is: "x_eval_fresh" (Evaluate
-// against Eval()) and "x_bulk_fresh" (EvaluateAlong against the bulk Eval(results, n)). The time
-// shown is ours, point by point.
+// no cache of function results can hit. Each set holds every point's own random x and y, raced
+// one point at a time ("x_eval_fresh": Evaluate against Eval()) and in bulk ("x_bulk_fresh":
+// runs of 100 points that differ in both x and y, EvaluateAlong against muparser's bulk
+// Eval(results, n) of all 10,000), and the same number of points as 100 rows of one random x
+// with 100 random y, as a sampled grid's row has ("x_bulk_rows": runs along each row, where the
+// recent function values our runs keep hit on the row's x, against the bulk Eval of the same
+// points). The time shown is ours, point by point.
 struct FreshPoints {
   static constexpr int kSets = 64;
   static constexpr int kPoints = kSide * kSide;
-  std::vector<float> x, y;       // kSets * kPoints, one point at a time
+  std::vector<float> x, y;       // kSets * kPoints: every point its own
   std::vector<float> rowX, rowY; // kSets * kSide row values, kSets * kPoints values along rows
   FreshPoints() : x(kSets * kPoints), y(x.size()), rowX(kSets * kSide), rowY(x.size()) {
     std::mt19937 random(20261210);
@@ -218,11 +208,11 @@ void BM_RaceFresh(benchmark::State& state) {
   const FreshPoints& fresh = Fresh();
   const CompiledFormula f(Postfix(c.ours));
   // muparser's bulk call reads fixed arrays: each set is copied into them before it is timed.
-  MuParsers mu(c.theirs);
+  MuParsers mu(c.theirs), rows(c.theirs);
   // Their points as doubles, converted outside the timed parts.
   std::vector<double> dx(fresh.x.begin(), fresh.x.end()), dy(fresh.y.begin(), fresh.y.end());
   std::vector<float> ours(kSide);
-  RaceTimes times;
+  RaceTimes times, rowTimes;
   float sum = 0;
   double dsum = 0;
   size_t set = 0;
@@ -230,11 +220,12 @@ void BM_RaceFresh(benchmark::State& state) {
     const size_t first = set * kPoints;
     const float* rowX = fresh.rowX.data() + set * kSide;
     const float* rowY = fresh.rowY.data() + first;
-    for (int i = 0; i < kSide; ++i)
-      for (int j = 0; j < kSide; ++j) {
-        mu.bx[size_t(i * kSide + j)] = rowX[i];
-        mu.by[size_t(i * kSide + j)] = rowY[i * kSide + j];
-      }
+    for (size_t n = 0; n < size_t(kPoints); ++n) {
+      mu.bx[n] = dx[first + n];
+      mu.by[n] = dy[first + n];
+      rows.bx[n] = rowX[n / kSide];
+      rows.by[n] = rowY[n];
+    }
     const auto t0 = RaceClock::now();
     FormulaVars v;
     v.Z = 0.25f;
@@ -249,22 +240,31 @@ void BM_RaceFresh(benchmark::State& state) {
       mu.y = dy[n];
       dsum += mu.point.Eval();
     }
-    ClearUpperVectorState();
     const auto t2 = RaceClock::now();
+    for (size_t n = first; n < first + kPoints; n += kSide) {
+      f.EvaluateAlong(v, SlotX, fresh.x.data() + n, SlotY, fresh.y.data() + n, ours.data(), kSide);
+      sum += ours[kSide - 1];
+    }
+    const auto t3 = RaceClock::now();
+    dsum += mu.Bulk();
+    const auto t4 = RaceClock::now();
     for (int i = 0; i < kSide; ++i) {
       v.X = rowX[i];
       f.EvaluateAlong(v, SlotY, rowY + i * kSide, ours.data(), kSide);
       sum += ours[kSide - 1];
     }
-    const auto t3 = RaceClock::now();
-    dsum += mu.Bulk();
-    ClearUpperVectorState();
-    state.SetIterationTime(times.Lap(t0, t1, t2, t3, RaceClock::now()));
+    const auto t5 = RaceClock::now();
+    dsum += rows.Bulk();
+    const auto t6 = RaceClock::now();
+    state.SetIterationTime(times.Lap(t0, t1, t2, t3, t4));
+    rowTimes.oursBulk += RaceTimes::Seconds(t4, t5);
+    rowTimes.theirsBulk += RaceTimes::Seconds(t5, t6);
     set = (set + 1) % FreshPoints::kSets;
   }
   benchmark::DoNotOptimize(sum);
   benchmark::DoNotOptimize(dsum);
   times.Report(state, "_fresh");
+  state.counters["x_bulk_rows"] = rowTimes.theirsBulk / rowTimes.oursBulk;
   state.SetItemsProcessed(state.iterations() * kPoints);
   state.SetLabel(c.ours);
 }
@@ -325,8 +325,10 @@ void BM_Integrate(benchmark::State& state) {
     benchmark::DoNotOptimize(IntegrateExpression(0, 3, 0.001f, "sin(x)^2", 1));
 }
 
-BENCHMARK(BM_Race)->DenseRange(0, 5)->UseManualTime();
-BENCHMARK(BM_RaceFresh)->DenseRange(0, 5)->UseManualTime();
+double Least(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+BENCHMARK(BM_Race)->DenseRange(0, 5)->UseManualTime()->ComputeStatistics("min", Least);
+BENCHMARK(BM_RaceFresh)->DenseRange(0, 5)->UseManualTime()->ComputeStatistics("min", Least);
 BENCHMARK(BM_Corvalin)->DenseRange(0, 5);
 BENCHMARK(BM_MuParser)->DenseRange(0, 5);
 BENCHMARK(BM_DoEvaluate)->DenseRange(0, 5);

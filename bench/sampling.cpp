@@ -6,13 +6,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "model/Graph.h"
 #include "model/ProgramState.h"
@@ -224,8 +225,53 @@ void BM_RaceImplicit100(benchmark::State& state) {
       state, *g, [&] { return EvaluateGrid(f); }, [&] { return EvaluateGridAlong(f); });
 }
 
+// Sampling on every core against sampling on one thread, alternately in every iteration, at a
+// size (steps a side): "x_threads" is the time on one thread over the time on every core (above
+// 1: the threads gain). The time shown is the one on every core. Arguments: the kind (0 the
+// surface sin(x)*cos(y), 1 the implicit surface, 2 the 4D grid) and the steps.
+void BM_Threads(benchmark::State& state) {
+  using Clock = std::chrono::steady_clock;
+  const int64_t kind = state.range(0);
+  const int32_t steps = int32_t(state.range(1));
+  std::unique_ptr<Graph> g = kind == 0   ? Surface()
+                             : kind == 1 ? Volume(Surface3D, Implicit, kImplicit)
+                                         : Volume(Function4D, Explicit, kGrid4D);
+  g->StepU = g->StepV = steps;
+  if (kind != 0) g->StepW = steps;
+  DocumentType = g->GraphType == Function4D ? DocumentType4D : DocumentType3D;
+  double one = 0, all = 0;
+  bool oneFirst = true;
+  auto timed = [&](int32_t threads) {
+    SamplingThreads = threads;
+    const auto a = Clock::now();
+    benchmark::DoNotOptimize(g->GetPoints());
+    return std::chrono::duration<double>(Clock::now() - a).count();
+  };
+  for (auto _ : state) {
+    // In turns which goes first, so that neither gains from what the other left in the caches.
+    const double a = timed(oneFirst ? 1 : 0), b = timed(oneFirst ? 0 : 1);
+    one += oneFirst ? a : b;
+    all += oneFirst ? b : a;
+    state.SetIterationTime(oneFirst ? b : a);
+    oneFirst = !oneFirst;
+  }
+  SamplingThreads = 0;
+  state.counters["x_threads"] = one / all;
+  state.counters["one_ms"] = 1000 * one / double(state.iterations());
+}
+
 } // namespace
 
+BENCHMARK(BM_Threads)
+    ->ArgsProduct({{0}, {50, 100, 150, 200, 250, 300, 400}})
+    ->ArgsProduct({{1, 2}, {20, 30, 40, 42, 50, 60, 80, 100}})
+    ->ArgNames({"kind", "steps"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->MinTime(0.2)
+    ->ComputeStatistics("min", [](const std::vector<double>& v) {
+      return *std::min_element(v.begin(), v.end());
+    });
 BENCHMARK(BM_SampleSurface200)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SampleGrid4D100)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SampleImplicit100)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,20 +1,40 @@
-// Marching cubes of a 100^3 grid: the welded implicit-surface mesh and the isosurface mesh, for a
-// sphere and for the field sin(3x)sin(3y)sin(3z), on one thread and on every core. Where VTK is
-// found (scripts/setup-bench installs it), its vtkMarchingCubes runs on the same grid and level in
-// the same run (single-threaded: the filter has no threads of its own), and the Race rows print
-// VTK's time over ours on one thread (x_vtk). The Triangles counters let the counts be compared.
+// Marching cubes: the welded implicit-surface mesh and the isosurface mesh of a sphere and of the
+// field sin(3x)sin(3y)sin(3z) over -1.5 .. 1.5 on grids of 64, 100 and 128 steps a side.
+//
+// In the races every call of ours builds a new mesh and gives its working storage back, as VTK's
+// filters build a new output on every update and give theirs back, so that no ratio gains from
+// storage a previous surface left. The Threads rows race ours on every core against ours on one
+// thread, each keeping its mesh and storage as the drawing does (x_threads). Where VTK is found
+// (scripts/setup-bench installs it), the Race rows build ours and VTK's alternately on the same
+// grid and level:
+//   - RaceFlyingEdges: vtkFlyingEdges3D on VTK's sequential back end (one thread), with point
+//     normals, against ours on one thread: x_fe3d is its time over ours;
+//   - RaceMarchingCubes: vtkMarchingCubes (which has no threads), with point normals: x_vtk;
+//   - RaceCold: the first surface of a new process, ours and vtkMarchingCubes's each in a process
+//     of its own started for that one call, timed inside it: x_vtk_cold.
+// Above 1, ours is faster. The Triangles and Vertices counters give both sides' counts. Min and
+// median are printed over the repetitions (--benchmark_repetitions).
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+#include <unistd.h>
 
 #include "render/surfaces/MarchingCubes.h"
 
 #ifdef CORVALIN_HAVE_VTK
 #include <vtkFloatArray.h>
+#include <vtkFlyingEdges3D.h>
 #include <vtkImageData.h>
 #include <vtkMarchingCubes.h>
 #include <vtkNew.h>
@@ -25,159 +45,250 @@
 
 namespace {
 
-constexpr int32_t kSteps = 100;
+using Clock = std::chrono::steady_clock;
 constexpr float kLo = -1.5f, kHi = 1.5f;
 
-IsoSamples Sample(const std::function<float(float, float, float)>& f) {
+float Sphere(float x, float y, float z) { return x * x + y * y + z * z - 1.0f; }
+float Waves(float x, float y, float z) {
+  return std::sin(3 * x) * std::sin(3 * y) * std::sin(3 * z);
+}
+
+IsoSamples Sample(int32_t steps, float (*f)(float, float, float)) {
   IsoSamples s;
-  s.Resize(kSteps, kSteps, kSteps);
-  const float step = (kHi - kLo) / float(kSteps);
-  for (int32_t i = 0; i <= kSteps; ++i)
-    for (int32_t j = 0; j <= kSteps; ++j)
-      for (int32_t k = 0; k <= kSteps; ++k) {
+  s.Resize(steps, steps, steps);
+  const float step = (kHi - kLo) / float(steps);
+  for (int32_t i = 0; i <= steps; ++i)
+    for (int32_t j = 0; j <= steps; ++j)
+      for (int32_t k = 0; k <= steps; ++k) {
         const size_t n = s.Index(i, j, k);
         s.X[n] = kLo + float(i) * step;
         s.Y[n] = kLo + float(j) * step;
         s.Z[n] = kLo + float(k) * step;
         s.W[n] = f(s.X[n], s.Y[n], s.Z[n]);
       }
+  s.FindLines(); // as the program's drawers do when they copy the grids
   return s;
 }
 
-const IsoSamples& Field(int64_t which) {
-  static const IsoSamples sphere =
-      Sample([](float x, float y, float z) { return x * x + y * y + z * z - 1.0f; });
-  static const IsoSamples waves = Sample([](float x, float y, float z) {
-    return std::sin(3 * x) * std::sin(3 * y) * std::sin(3 * z);
-  });
-  return which == 0 ? sphere : waves;
+// Field 0 (the sphere) or 1 (the waves) on a grid of steps a side, made once.
+const IsoSamples& Field(int64_t which, int64_t steps) {
+  static std::map<std::pair<int64_t, int64_t>, IsoSamples> made;
+  auto it = made.find({which, steps});
+  if (it == made.end())
+    it = made.emplace(std::pair{which, steps}, Sample(int32_t(steps), which == 0 ? Sphere : Waves))
+             .first;
+  return it->second;
 }
 
-// Arguments: field (0 sphere, 1 waves), threads (0: every core).
-void ImplicitMesh(benchmark::State& state) {
-  const IsoSamples& s = Field(state.range(0));
-  size_t triangles = 0;
-  IsoMesh mesh; // reused from frame to frame, as the drawing does
-  for (auto _ : state) {
-    ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, mesh, int(state.range(1)));
-    triangles = mesh.Triangles.size();
-    benchmark::DoNotOptimize(mesh.Positions.data());
-  }
-  state.counters["Triangles"] = double(triangles);
+// Our mesh of the kind asked for (iso: the isosurface, else the implicit surface) into a new
+// mesh, its working storage given back afterwards as VTK's filter gives back its own: its
+// triangle and vertex counts.
+std::pair<size_t, size_t> Ours(const IsoSamples& s, bool iso, int threads) {
+  IsoMesh mesh;
+  if (iso)
+    IsoSurfaceMesh(s, 0.0f, 1.0f, mesh, threads);
+  else
+    ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, mesh, threads);
+  benchmark::DoNotOptimize(mesh.Positions.data());
+  benchmark::DoNotOptimize(mesh.Normals.data());
+  ReleaseSurfaceStorage();
+  return {mesh.Triangles.size(), mesh.Positions.size()};
 }
-BENCHMARK(ImplicitMesh)
-    ->ArgsProduct({{0, 1}, {1, 0}})
-    ->ArgNames({"field", "threads"})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
 
-void IsoMeshOf(benchmark::State& state) {
-  const IsoSamples& s = Field(state.range(0));
-  size_t triangles = 0;
-  IsoMesh mesh; // reused from frame to frame, as the drawing does
-  for (auto _ : state) {
-    IsoSurfaceMesh(s, 0.0f, 1.0f, mesh, int(state.range(1)));
-    triangles = mesh.Triangles.size();
-    benchmark::DoNotOptimize(mesh.Positions.data());
-  }
-  state.counters["Triangles"] = double(triangles);
+double Seconds(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double>(b - a).count();
 }
-BENCHMARK(IsoMeshOf)
-    ->ArgsProduct({{0, 1}, {1, 0}})
-    ->ArgNames({"field", "threads"})
+
+double Least(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+
+// Every core against one thread on the same surface, in turns in every iteration: x_threads is
+// the time on one thread over the time on every core (above 1: the threads gain). Each side keeps
+// its mesh from one surface to the next, as the drawing does, so that neither pays for fresh
+// memory (on a virtual machine, faulting in fresh pages from several threads at once costs more
+// than the surface). The time shown is the one on every core. Arguments: field (0 sphere,
+// 1 waves), mesh (0 implicit, 1 iso), steps a side.
+void Threads(benchmark::State& state) {
+  const IsoSamples& s = Field(state.range(0), state.range(2));
+  const bool iso = state.range(1) != 0;
+  IsoMesh mine[2];
+  auto make = [&](int threads, IsoMesh& mesh) {
+    const auto a = Clock::now();
+    if (iso)
+      IsoSurfaceMesh(s, 0.0f, 1.0f, mesh, threads);
+    else
+      ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, mesh, threads);
+    benchmark::DoNotOptimize(mesh.Positions.data());
+    return Seconds(a, Clock::now());
+  };
+  double one = 0, all = 0;
+  bool oneFirst = true;
+  for (auto _ : state) {
+    const double a = make(oneFirst ? 1 : 0, mine[oneFirst ? 0 : 1]);
+    const double b = make(oneFirst ? 0 : 1, mine[oneFirst ? 1 : 0]);
+    one += oneFirst ? a : b;
+    all += oneFirst ? b : a;
+    state.SetIterationTime(oneFirst ? b : a);
+    oneFirst = !oneFirst;
+  }
+  state.counters["x_threads"] = one / all;
+  state.counters["one_ms"] = 1000 * one / double(state.iterations());
+  state.counters["Triangles"] = double(mine[0].Triangles.size());
+}
+BENCHMARK(Threads)
+    ->ArgsProduct({{0, 1}, {0, 1}, {64, 100, 128}})
+    ->ArgNames({"field", "mesh", "steps"})
     ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+    ->UseManualTime()
+    ->ComputeStatistics("min", Least);
 
 #ifdef CORVALIN_HAVE_VTK
 // The field as VTK image data on the same grid: VTK runs x fastest, so our k (the third index)
 // is VTK's x.
 vtkSmartPointer<vtkImageData> VtkImage(const IsoSamples& s) {
-  const float step = (kHi - kLo) / float(kSteps);
+  const float step = (kHi - kLo) / float(s.Nx);
   auto image = vtkSmartPointer<vtkImageData>::New();
-  image->SetDimensions(kSteps + 1, kSteps + 1, kSteps + 1);
+  image->SetDimensions(s.Nz + 1, s.Ny + 1, s.Nx + 1);
   image->SetOrigin(kLo, kLo, kLo);
   image->SetSpacing(step, step, step);
   vtkNew<vtkFloatArray> values;
   values->SetNumberOfTuples(vtkIdType(s.Count()));
-  vtkIdType n = 0;
-  for (int32_t i = 0; i <= kSteps; ++i)
-    for (int32_t j = 0; j <= kSteps; ++j)
-      for (int32_t k = 0; k <= kSteps; ++k)
-        values->SetValue(n++, s.W[s.Index(i, j, k)]);
+  for (size_t n = 0; n < s.Count(); ++n)
+    values->SetValue(vtkIdType(n), s.W[n]);
   image->GetPointData()->SetScalars(values);
   return image;
 }
 
-// VTK's marching cubes alone: a new filter per surface, with point normals, as a program
-// building one surface per frame would use it.
-size_t VtkSurface(vtkImageData* image) {
-  vtkNew<vtkMarchingCubes> cubes;
-  cubes->SetInputData(image);
-  cubes->SetValue(0, 0.0);
-  cubes->ComputeNormalsOn();
-  cubes->Update();
-  return size_t(cubes->GetOutput()->GetNumberOfPolys());
+vtkImageData* Image(int64_t which, int64_t steps) {
+  static std::map<std::pair<int64_t, int64_t>, vtkSmartPointer<vtkImageData>> made;
+  auto it = made.find({which, steps});
+  if (it == made.end())
+    it = made.emplace(std::pair{which, steps}, VtkImage(Field(which, steps))).first;
+  return it->second;
 }
 
-void VtkMarchingCubes(benchmark::State& state) {
-  const vtkSmartPointer<vtkImageData> image = VtkImage(Field(state.range(0)));
-  size_t triangles = 0;
-  for (auto _ : state)
-    triangles = VtkSurface(image);
-  state.counters["Triangles"] = double(triangles);
+// VTK's surface by one of its filters, a new filter per surface with point normals, as a program
+// building one surface per frame would use it; its triangle and point counts.
+template <class Filter> std::pair<size_t, size_t> Vtk(vtkImageData* image) {
+  vtkNew<Filter> filter;
+  filter->SetInputData(image);
+  filter->SetValue(0, 0.0);
+  filter->ComputeNormalsOn();
+  filter->ComputeGradientsOff();
+  filter->ComputeScalarsOff();
+  filter->Update();
+  vtkPolyData* out = filter->GetOutput();
+  return {size_t(out->GetNumberOfPolys()), size_t(out->GetNumberOfPoints())};
 }
-BENCHMARK(VtkMarchingCubes)
-    ->Arg(0)
-    ->Arg(1)
-    ->ArgName("field")
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
 
-// Our surface on one thread against VTK's marching cubes on the same grid and level, alternately
-// in every iteration; the time shown is ours. "x_vtk" is VTK's time over ours (above 1: ours is
-// faster). Both weld (VTK merges its points; the isosurface mesh keeps three vertices per
-// triangle as the drawing wants them) and both give every vertex a normal. Arguments: field
-// (0 sphere, 1 waves), mesh (0 the welded implicit mesh, 1 the isosurface mesh). Ours keeps its
-// mesh and working storage from one surface to the next, as the drawing does; VTK's filter
-// builds a new output for every update.
-void Race(benchmark::State& state) {
-  using Clock = std::chrono::steady_clock;
-  const IsoSamples& s = Field(state.range(0));
+// Ours on one thread against a VTK filter (on its sequential back end: main sets it), alternately
+// in every iteration; the time shown is ours, the ratio the filter's total time over ours.
+// Arguments: field, mesh (0 implicit, 1 iso), steps a side.
+template <class Filter> void Race(benchmark::State& state, const char* ratio) {
+  const IsoSamples& s = Field(state.range(0), state.range(2));
+  vtkImageData* image = Image(state.range(0), state.range(2));
   const bool iso = state.range(1) != 0;
-  const vtkSmartPointer<vtkImageData> image = VtkImage(s);
   double ours = 0, theirs = 0;
-  size_t triangles = 0, vtkTriangles = 0;
-  IsoMesh mesh; // reused from frame to frame, as the drawing does
+  std::pair<size_t, size_t> mine, vtk;
   for (auto _ : state) {
     const auto a = Clock::now();
-    if (iso)
-      IsoSurfaceMesh(s, 0.0f, 1.0f, mesh, 1);
-    else
-      ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, mesh, 1);
-    benchmark::DoNotOptimize(mesh.Positions.data());
-    triangles = mesh.Triangles.size();
+    mine = Ours(s, iso, 1);
     const auto b = Clock::now();
-    vtkTriangles = VtkSurface(image);
+    vtk = Vtk<Filter>(image);
     const auto c = Clock::now();
-    const double t = std::chrono::duration<double>(b - a).count();
-    ours += t;
-    theirs += std::chrono::duration<double>(c - b).count();
-    state.SetIterationTime(t);
+    ours += Seconds(a, b);
+    theirs += Seconds(b, c);
+    state.SetIterationTime(Seconds(a, b));
   }
-  state.counters["Triangles"] = double(triangles);
-  state.counters["VtkTriangles"] = double(vtkTriangles);
-  state.counters["x_vtk"] = theirs / ours;
+  state.counters["Triangles"] = double(mine.first);
+  state.counters["Vertices"] = double(mine.second);
+  state.counters["VtkTriangles"] = double(vtk.first);
+  state.counters["VtkVertices"] = double(vtk.second);
+  state.counters[ratio] = theirs / ours;
 }
-BENCHMARK(Race)
-    ->ArgsProduct({{0, 1}, {0, 1}})
-    ->ArgNames({"field", "mesh"})
+
+void RaceFlyingEdges(benchmark::State& state) { Race<vtkFlyingEdges3D>(state, "x_fe3d"); }
+BENCHMARK(RaceFlyingEdges)
+    ->ArgsProduct({{0, 1}, {0, 1}, {64, 100, 128}})
+    ->ArgNames({"field", "mesh", "steps"})
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
-    ->ComputeStatistics("min", [](const std::vector<double>& v) {
-      return *std::min_element(v.begin(), v.end());
-    });
+    ->ComputeStatistics("min", Least);
+
+void RaceMarchingCubes(benchmark::State& state) { Race<vtkMarchingCubes>(state, "x_vtk"); }
+BENCHMARK(RaceMarchingCubes)
+    ->ArgsProduct({{0, 1}, {0, 1}, {100}})
+    ->ArgNames({"field", "mesh", "steps"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->ComputeStatistics("min", Least);
+
+// One call in a process of its own: this program started again with --cold (see main), which
+// prints the seconds the call took.
+double ColdCall(const char* who, int64_t field, int64_t mesh, int64_t steps) {
+  char command[512];
+  std::snprintf(command, sizeof command, "'/proc/%d/exe' --cold %s %lld %lld %lld", int(getpid()),
+                who, static_cast<long long>(field), static_cast<long long>(mesh),
+                static_cast<long long>(steps));
+  FILE* child = popen(command, "r");
+  double seconds = -1;
+  if (!child || std::fscanf(child, "%lf", &seconds) != 1) seconds = -1;
+  if (child && pclose(child) != 0) seconds = -1;
+  return seconds;
+}
+
+// The first surface of a new process, ours and vtkMarchingCubes's alternately, each timed inside
+// its own process. Arguments: field, mesh, steps.
+void RaceCold(benchmark::State& state) {
+  double ours = 0, theirs = 0;
+  for (auto _ : state) {
+    const double mine = ColdCall("ours", state.range(0), state.range(1), state.range(2));
+    const double vtk = ColdCall("vtk", state.range(0), state.range(1), state.range(2));
+    if (mine <= 0 || vtk <= 0) {
+      state.SkipWithError("a cold call failed");
+      return;
+    }
+    ours += mine;
+    theirs += vtk;
+    state.SetIterationTime(mine);
+  }
+  state.counters["x_vtk_cold"] = theirs / ours;
+}
+BENCHMARK(RaceCold)
+    ->ArgsProduct({{0, 1}, {0, 1}, {100}})
+    ->ArgNames({"field", "mesh", "steps"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(15)
+    ->UseManualTime()
+    ->ComputeStatistics("min", Least);
+
+// The child of ColdCall: makes the field (not timed), then times one surface.
+int Cold(int argc, char** argv) {
+  if (argc != 6) return 2;
+  const bool ours = std::strcmp(argv[2], "ours") == 0;
+  const int64_t field = std::atoll(argv[3]), mesh = std::atoll(argv[4]),
+                steps = std::atoll(argv[5]);
+  const IsoSamples& s = Field(field, steps);
+  vtkSmartPointer<vtkImageData> image = ours ? nullptr : VtkImage(s);
+  const auto a = Clock::now();
+  const size_t triangles = ours ? Ours(s, mesh != 0, 1).first : Vtk<vtkMarchingCubes>(image).first;
+  const auto b = Clock::now();
+  std::printf("%.9f %zu\n", Seconds(a, b), triangles);
+  return 0;
+}
 #endif
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+#ifdef CORVALIN_HAVE_VTK
+  // VTK's filters on its sequential back end, one thread, as ours run in the races.
+  setenv("VTK_SMP_BACKEND_IN_USE", "Sequential", 1);
+  setenv("VTK_SMP_MAX_THREADS", "1", 1);
+  if (argc > 1 && std::strcmp(argv[1], "--cold") == 0) return Cold(argc, argv);
+#endif
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -749,11 +749,12 @@ inline float Slot(const FormulaVars& v, uint8_t i) {
 // since + - * ^2, negation, sin, cos and sqr keep it non-finite, and it is caught where an
 // operation could turn it into an ordinary number (a divisor, a power, the other functions) or at
 // the end. Both give UndefinedValue exactly where the other does, and equal values elsewhere.
-// Many = true runs the program once for each of the n values of one variable, writing each
-// result where the single run would return it.
+// Many = true runs the program once for each of the n values of one variable (and of a second
+// one where values2 is given), writing each result where the single run would return it.
 template <bool Exact, bool Many>
 float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int slot,
-                               const float* values, float* results, size_t n) const {
+                               const float* values, float* results, size_t n, int slot2,
+                               const float* values2) const {
   if (code_.empty()) {
     if (Exact) out->fault = EvalFault::NoValue;
     if (Many)
@@ -782,6 +783,7 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   if (Many) {
     if (n == 0) return UndefinedValue;
     own.*kSlots[slot] = values[0];
+    if (values2) own.*kSlots[slot2] = values2[0];
   }
 
   static const void* const kTargets[kOpCount] = {
@@ -800,6 +802,7 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   results[point] = (value);                                                                        \
   if (++point == n) return UndefinedValue;                                                         \
   own.*kSlots[slot] = values[point];                                                               \
+  if (values2) own.*kSlots[slot2] = values2[point];                                                \
   sp = base - 1;                                                                                   \
   top = 0.0f;                                                                                      \
   ip = code_.data();                                                                               \
@@ -1041,7 +1044,37 @@ __attribute__((flatten)) bool CompiledFormula::Evaluate(const FormulaVars& vars,
   return true;
 }
 
+int64_t CompiledFormula::Work() const {
+  int64_t work = 2; // the run's start and end
+  for (const Instr& in : code_)
+    switch (in.op) {
+    case kFn:
+    case kPow:
+    case kPowK:
+      work += 20;
+      break;
+    case kSin:
+    case kCos:
+    case kExp:
+    case kVarSin:
+    case kVarCos:
+      work += 5; // often from the recent values a run along a grid keeps
+      break;
+    case kEnd:
+      break;
+    default:
+      work += 1;
+    }
+  return work;
+}
+
 void CompiledFormula::EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values,
                                     float* results, size_t n) const {
   Execute<false, true>(vars, nullptr, slot, values, results, n);
+}
+
+void CompiledFormula::EvaluateAlong(FormulaVars vars, FormulaSlot slot, const float* values,
+                                    FormulaSlot slot2, const float* values2, float* results,
+                                    size_t n) const {
+  Execute<false, true>(vars, nullptr, slot, values, results, n, slot2, values2);
 }

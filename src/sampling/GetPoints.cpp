@@ -868,7 +868,12 @@ bool Sampler::Surfaces() {
                             ? Parallel({&fX})
                             : Parallel({&fX, &fY, &fZ}) && (!g.ShowSurPX || Parallel({&fPX})) &&
                                   (!g.ShowSurPY || Parallel({&fPY}));
-  const int64_t perRow = int64_t(stepV + 1) * (implicit ? int64_t(stepW) + 1 : 3);
+  // The work of a row: the formulas each point runs, and a little for storing the point.
+  const int64_t perPoint = implicit ? fX.Work() + 2
+                                    : fX.Work() + fY.Work() + fZ.Work() +
+                                          (g.ShowSurPX ? fPX.Work() : 0) +
+                                          (g.ShowSurPY ? fPY.Work() : 0) + 2;
+  const int64_t perRow = int64_t(stepV + 1) * (implicit ? int64_t(stepW) + 1 : 1) * perPoint;
   // A Cartesian surface without the partial-derivative surfaces is sampled a row at a time: each
   // formula over the whole row in one run of the evaluator. Its formulas must not draw random
   // numbers, whose order would change.
@@ -965,7 +970,11 @@ bool Sampler::AnimatedSurface() {
                                                 : Parallel({&fX, &fY, &fZ});
   // A row is one (u, v) sample through every frame step, rows in the order of u, then v.
   const int64_t rows = int64_t(stepU + 1) * (stepV + 1);
-  const int64_t perRow = int64_t(frames + 1) * (implicit ? int64_t(stepW) + 1 : 3);
+  const int64_t perPoint = (implicit || g.FunForm == Implicit ? fX.Work()
+                            : g.FunForm == Explicit           ? fZ.Work()
+                                                              : fX.Work() + fY.Work() + fZ.Work()) +
+                           2;
+  const int64_t perRow = int64_t(frames + 1) * (implicit ? int64_t(stepW) + 1 : 1) * perPoint;
   Range all;
   const bool ok = SampleRows(rows, perRow, parallel, all, [&](int64_t row, Range& range) {
     const int32_t j = int32_t(row / (stepV + 1));
@@ -1032,7 +1041,7 @@ bool Sampler::Start4D() {
 void Sampler::Grid4D() {
   if (!Start4D() || !LayOutStill()) return;
   WorkPart sampling(LayoutShare, 1.0);
-  const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
+  const int64_t perRow = int64_t(stepV + 1) * (stepW + 1) * (fV.Work() + 2);
   Range all;
   SampleRows(stepU + 1, perRow, Parallel4D(), all, [&](int64_t row, Range& range) {
     const int32_t i = int32_t(row);
@@ -1050,7 +1059,7 @@ void Sampler::Grid4DAnimated() {
   WorkPart sampling(LayoutShare, 1.0);
   // Frame step outermost, then x: one flat index f * (StepU + 1) + i keeps that order.
   const int64_t rows = int64_t(frames + 1) * (stepU + 1);
-  const int64_t perRow = int64_t(stepV + 1) * (stepW + 1);
+  const int64_t perRow = int64_t(stepV + 1) * (stepW + 1) * (fV.Work() + 2);
   Range all;
   SampleRows(rows, perRow, Parallel4D(), all, [&](int64_t row, Range& range) {
     const int32_t f = int32_t(row / (stepU + 1));

@@ -20,20 +20,25 @@ namespace sampling {
 int ParallelThreadCount() {
   if (SamplingThreads > 0) return SamplingThreads;
   // The cores this process may run on (taskset, a container's CPU set), not every core of the
-  // machine: more threads than those only take turns.
-  cpu_set_t set;
-  CPU_ZERO(&set);
-  int cores = 0;
-  if (sched_getaffinity(0, sizeof(set), &set) == 0) cores = CPU_COUNT(&set);
-  if (cores <= 0) cores = static_cast<int>(std::thread::hardware_concurrency());
-  return std::clamp(cores, 1, 64);
+  // machine: more threads than those only take turns. Asked once: the question is a system call,
+  // which small loops would feel.
+  static const int cores = [] {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    int n = 0;
+    if (sched_getaffinity(0, sizeof(set), &set) == 0) n = CPU_COUNT(&set);
+    if (n <= 0) n = static_cast<int>(std::thread::hardware_concurrency());
+    return std::clamp(n, 1, 64);
+  }();
+  return cores;
 }
 
 int ChunksFor(int64_t count, int64_t workPerIndex, int threads) {
   if (threads <= 1 || count <= 1) return 1;
   const int64_t work = count * std::max<int64_t>(workPerIndex, 1);
-  const int64_t byWork = std::max<int64_t>(work / MinWorkPerChunk, 1);
-  return static_cast<int>(std::min<int64_t>({static_cast<int64_t>(threads), count, byWork}));
+  if (work < MinWorkToSplit) return 1;
+  const int64_t byWork = std::clamp<int64_t>(work / MinWorkPerChunk, threads, 8 * int64_t(threads));
+  return static_cast<int>(std::min<int64_t>(count, byWork));
 }
 
 namespace {
@@ -138,7 +143,8 @@ void ParallelFor(int64_t count, int chunks,
   job.count = count;
   job.chunks = chunks;
   job.body = &body;
-  if (chunks == 1 || !WorkerPool::Instance().Run(job, std::min(chunks - 1, 63))) job.RunChunks();
+  const int helpers = chunks > 1 ? std::min({chunks - 1, ParallelThreadCount() - 1, 63}) : 0;
+  if (helpers < 1 || !WorkerPool::Instance().Run(job, helpers)) job.RunChunks();
   if (job.failure) std::rethrow_exception(job.failure);
 }
 

@@ -49,6 +49,8 @@ public:
   }
 
   const std::string& Postfix() const { return postfix_; }
+  // About how long one evaluation takes (CompiledFormula::Work).
+  int64_t Work() const { return code_.Work(); }
   bool Empty() const { return code_.Empty(); }
   // True when the formula draws numbers from the program's random sequence (RND), whose order
   // must not change: such a formula is sampled on one thread.
@@ -92,16 +94,20 @@ int ParallelThreadCount();
 void ParallelFor(int64_t count, int chunks,
                  const std::function<void(int chunk, int64_t begin, int64_t end)>& body);
 
-// The least work, in formula evaluations, that a thread of a parallel loop must get for the split
-// to pay; marching cubes count a cell as one evaluation. This is about 0.15 ms of evaluations.
-// Measured on the 200 x 200 surface (121,203 evaluations, 0.58 ms on one thread): with a thread
-// started per chunk, split 8 ways it took 1.29 ms, split 3 ways (this rule) 0.41 ms. With the
-// pool's threads kept, 8192 and 32768 gave the same times on a machine loaded with other work.
-constexpr int64_t MinWorkPerChunk = 32768;
+// Work is counted in about nanoseconds of a core (CompiledFormula::Work; a marching-cubes cell is
+// MarchingCubes' own count). A loop is split only when its work is at least MinWorkToSplit: on a
+// machine busy with other work, a thread of the pool may wait milliseconds for a core, and
+// less work than this was measured slower on every core than on one (surfaces of 150 x 150
+// points, grids of 40^3 to 60^3). A split loop is cut into chunks of about MinWorkPerChunk, more
+// chunks than threads: the threads take them one by one, so a thread the machine runs late holds
+// up the loop by one small chunk at most.
+constexpr int64_t MinWorkToSplit = 2'000'000;
+constexpr int64_t MinWorkPerChunk = 100'000;
 
-// How many chunks a loop of count indices of about workPerIndex evaluations each should use: one
-// when threads is 1 or the work is below two chunks' minimum, else as many as give every chunk at
-// least MinWorkPerChunk, at most threads and at most count.
+// How many chunks a loop of count indices of about workPerIndex work each should use: one when
+// threads is 1 or the work is below MinWorkToSplit, else about one per MinWorkPerChunk, at least
+// threads, at most eight per thread and at most count. ParallelFor runs them on at most as many
+// threads as ParallelThreadCount gives.
 int ChunksFor(int64_t count, int64_t workPerIndex, int threads);
 
 } // namespace sampling

@@ -456,8 +456,9 @@ TEST(Evaluator, ConstantOverAVariablesSumEqualsTokenByTokenEvaluation) {
   }
 }
 
-// The benchmark's formulas on fresh random points in its ranges, one point at a time and along
-// rows: the bits of the token-by-token evaluation.
+// The benchmark's formulas on fresh random points in its ranges, one point at a time, along rows
+// and along runs of points that differ in both x and y: the bits of the token-by-token
+// evaluation.
 TEST(Evaluator, BenchFormulasOnFreshPointsEqualTokenByTokenEvaluation) {
   const char* const formulas[] = {
       "sin(x)*cos(y)",         "x^2+y^2+z^2-1",           "sqr(x*x+y*y)+sin(3*x)*exp(-y^2)",
@@ -465,7 +466,7 @@ TEST(Evaluator, BenchFormulasOnFreshPointsEqualTokenByTokenEvaluation) {
   std::mt19937 rng(2026);
   std::uniform_real_distribution<float> inX(-2.0f, 2.0f), inY(0.5f, 4.5f);
   constexpr size_t kRow = 100;
-  std::vector<float> ys(kRow), along(kRow);
+  std::vector<float> ys(kRow), along(kRow), xs(kRow), scattered(kRow);
   for (const char* formula : formulas) {
     std::string postfix;
     ASSERT_EQ(FormulaParser().InfixToPostfix(formula, postfix), 0) << formula;
@@ -477,6 +478,9 @@ TEST(Evaluator, BenchFormulasOnFreshPointsEqualTokenByTokenEvaluation) {
       for (float& y : ys)
         y = inY(rng);
       compiled.EvaluateAlong(v, SlotY, ys.data(), along.data(), kRow);
+      for (float& x : xs)
+        x = inX(rng);
+      compiled.EvaluateAlong(v, SlotX, xs.data(), SlotY, ys.data(), scattered.data(), kRow);
       for (size_t i = 0; i < kRow; ++i) {
         v.Y = ys[i];
         const Reference ref = ReferenceEvaluate(postfix, v.X, v.Y, v.Z);
@@ -484,6 +488,10 @@ TEST(Evaluator, BenchFormulasOnFreshPointsEqualTokenByTokenEvaluation) {
         ASSERT_EQ(Bits(compiled.Evaluate(v)), Bits(want))
             << formula << " x=" << v.X << " y=" << v.Y;
         ASSERT_EQ(Bits(along[i]), Bits(want)) << formula << " x=" << v.X << " y=" << v.Y;
+        FormulaVars point = v;
+        point.X = xs[i];
+        ASSERT_EQ(Bits(scattered[i]), Bits(compiled.Evaluate(point)))
+            << formula << " x=" << point.X << " y=" << point.Y;
       }
     }
   }

@@ -337,25 +337,43 @@ INSTANTIATE_TEST_SUITE_P(Kinds, AlongOrPointByPoint,
                                                      Parametric, "u*v", "v", "u-v", "0", 30}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A loop is split only as far as every thread gets enough work to pay for itself: the 200 x 200
-// surface (201 rows of 603 evaluations) on 8 threads is split 3 ways, not 8.
-TEST(ChunksForTest, GivesEveryThreadEnoughWork) {
+// A loop is split only when its work pays for the threads even on a busy machine, and then into
+// more chunks than threads, each of enough work. The work counts what the points really run: the
+// x and y formulas of a surface over the plane cost next to nothing beside its height.
+TEST(ChunksForTest, SplitsOnlyWorkThatPaysAndIntoSmallChunks) {
+  const int64_t plain = sampling::SampledFormula("XX ", nullptr, false).Work();
+  const int64_t height = sampling::SampledFormula("XX SIN YY COS * ", nullptr, false).Work();
+  const int64_t sphere =
+      sampling::SampledFormula("XX 2 ^ YY 2 ^ + ZZ 2 ^ + 1 - ", nullptr, false).Work();
+  EXPECT_LE(plain, 4);
+  EXPECT_GE(height, 3 * plain);
+  const int64_t surfacePoint = 2 * plain + height + 2;
   struct Row {
+    const char* what;
     int64_t count, perIndex;
     int threads, chunks;
   } rows[] = {
-      {201, 603, 8, 3},                      // the 200 x 200 surface
-      {101, 101 * 101, 8, 8},                // a 100^3 grid: every core
-      {101, 101 * 101, 1, 1},                // one thread asked for
-      {1000, 10, 8, 1},                      // 10,000 evaluations: not worth a second thread
-      {3, 1000000, 8, 3},                    // no more chunks than indices
-      {64, sampling::MinWorkPerChunk, 4, 4}, // the threads bound the split
+      {"a 150 x 150 surface", 151, 151 * surfacePoint, 8, 1},
+      {"a 300 x 300 surface", 301, 301 * surfacePoint, 8, 1},
+      {"a 400 x 400 surface", 401, 401 * surfacePoint, 8, 8},
+      {"a 40^3 grid", 41, 41 * 41 * (sphere + 2), 8, 1},
+      {"a 100^3 grid", 101, 101 * 101 * (sphere + 2), 8, 64},
+      {"one thread asked for", 101, 101 * 101 * (sphere + 2), 1, 1},
+      {"no more chunks than indices", 3, 10'000'000, 8, 3},
   };
   for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
     const int chunks = sampling::ChunksFor(r.count, r.perIndex, r.threads);
-    EXPECT_EQ(chunks, r.chunks) << r.count << " x " << r.perIndex << " on " << r.threads;
-    if (chunks > 1) {
-      EXPECT_GE(r.count * r.perIndex / chunks, sampling::MinWorkPerChunk);
+    const int64_t work = r.count * r.perIndex;
+    if (r.chunks == 1) {
+      EXPECT_EQ(chunks, 1);
+      continue;
+    }
+    EXPECT_GE(work, sampling::MinWorkToSplit);
+    EXPECT_GE(chunks, std::min<int64_t>(r.threads, r.count));
+    EXPECT_LE(chunks, std::min<int64_t>(8 * r.threads, r.count));
+    if (chunks > r.threads) {
+      EXPECT_GE(work / chunks, sampling::MinWorkPerChunk);
     }
   }
 }

@@ -16,6 +16,7 @@
 
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaParser.h"
+#include "model/ProgramState.h"
 #include "sampling/Sampling.h"
 #include "sampling/SamplingInternal.h"
 
@@ -60,6 +61,28 @@ TEST(ParallelForTest, ReusesItsThreadsFromLoopToLoop) {
       threads.insert(id);
     });
   EXPECT_LE(threads.size(), 64u);
+}
+
+// A loop of more chunks than threads runs on no more threads than it may use: the chunks are
+// shared out among them.
+TEST(ParallelForTest, RunsOnNoMoreThreadsThanAllowed) {
+  const int32_t saved = SamplingThreads;
+  for (const int32_t allowed : {1, 2, 3}) {
+    SamplingThreads = allowed;
+    size_t most = 0;
+    for (int loop = 0; loop < 50; ++loop) {
+      std::mutex lock;
+      std::set<long> threads;
+      sampling::ParallelFor(64, 32, [&](int, int64_t, int64_t) {
+        const long id = syscall(SYS_gettid);
+        std::lock_guard<std::mutex> guard(lock);
+        threads.insert(id);
+      });
+      most = std::max(most, threads.size());
+    }
+    EXPECT_LE(most, size_t(allowed)) << allowed;
+  }
+  SamplingThreads = saved;
 }
 
 // A chunk that fails stops nothing else; the caller gets the failure once all chunks are done.

@@ -97,6 +97,7 @@ bool Gather4DSamples(const DrawContext& c, IsoSamples& samples) {
           samples.W[n] = g.SampleGridV(i, j, k);
         }
       }
+  samples.FindLines();
   return true;
 }
 

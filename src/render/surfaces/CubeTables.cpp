@@ -281,9 +281,18 @@ constexpr std::array<int16_t, 256> EdgeTableOf() {
   return edges;
 }
 
-constexpr CubeTableSet kTables{EdgeTableOf(), kTriangleTable};
+constexpr std::array<uint8_t, 256> CountsOf(const std::array<std::array<int16_t, 16>, 256>& rows) {
+  std::array<uint8_t, 256> counts{};
+  for (size_t c = 0; c < 256; ++c)
+    while (rows[c][3 * size_t(counts[c])] != -1)
+      ++counts[c];
+  return counts;
+}
+
+constexpr CubeTableSet kTables{EdgeTableOf(), kTriangleTable, CountsOf(kTriangleTable)};
 
 static_assert(kTables.Edges[1] == 265 && kTables.Edges[2] == 515 && kTables.Edges[255] == 0);
+static_assert(kTables.Counts[1] == 1 && kTables.Counts[7] == 3 && kTables.Counts[255] == 0);
 
 } // namespace
 

@@ -36,6 +36,8 @@ struct CubeTableSet {
   std::array<int16_t, 256> Edges{};
   // Each row: triples of edge numbers, then -1 up to column 15.
   std::array<std::array<int16_t, 16>, 256> Triangles{};
+  // The number of triangles of each row.
+  std::array<uint8_t, 256> Counts{};
 };
 
 // The two tables (constant data).

@@ -39,6 +39,7 @@ bool CopyGrids(const Graph& g, const Grid& g1, const Grid& g2, const Grid& g3, c
         out.Z[n] = g3(i, j, k, frame...);
         out.W[n] = gv(i, j, k, frame...);
       }
+  out.FindLines();
   return true;
 }
 
@@ -99,7 +100,7 @@ void DrawIsoSurface(const IsoSamples& samples, float level, std::string& strColo
   // The user's x, y, z go to the scene's z, x, y, each divided by its axis scale. A normal goes
   // the same way but multiplied by the scales (the transpose of the inverse), so that it stays
   // across the surface when the axes are scaled unequally; were the scales to mirror the scene,
-  // each triangle's winding turns with it so that it still faces its normals.
+  // each triangle's winding turns with it so that it still faces higher values.
   const float scale[3] = {AxisScaleZ, AxisScaleX, AxisScaleY}; // of the user's x, y, z
   const bool mirrored = AxisScaleX * AxisScaleY * AxisScaleZ < 0.0f;
   glPushMatrix();

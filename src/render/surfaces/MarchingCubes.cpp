@@ -2,6 +2,7 @@
 #include "render/surfaces/KeptStorage.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "formula/FormulaGlobals.h"
+#include "render/surfaces/MarchingEdges.h"
 #include "sampling/SamplingInternal.h"
 
 bool IsoSamples::Valid() const {
@@ -17,15 +19,47 @@ bool IsoSamples::Valid() const {
   return X.size() >= n && Y.size() >= n && Z.size() >= n && W.size() >= n;
 }
 
+void IsoSamples::FindLines() {
+  for (std::vector<float>& line : Lines)
+    line.clear();
+  if (!Valid()) return;
+  std::array<std::vector<float>, 3> found;
+  found[0].resize(size_t(Nx) + 1);
+  found[1].resize(size_t(Ny) + 1);
+  found[2].resize(size_t(Nz) + 1);
+  for (int32_t i = 0; i <= Nx; ++i)
+    found[0][size_t(i)] = X[Index(i, 0, 0)];
+  for (int32_t j = 0; j <= Ny; ++j)
+    found[1][size_t(j)] = Y[Index(0, j, 0)];
+  for (int32_t k = 0; k <= Nz; ++k)
+    found[2][size_t(k)] = Z[Index(0, 0, k)];
+  // Every sample on the lines, to the last bit.
+  auto bits = [](float v) { return std::bit_cast<uint32_t>(v); };
+  std::vector<uint32_t> z(found[2].size());
+  for (size_t k = 0; k < z.size(); ++k)
+    z[k] = bits(found[2][k]);
+  for (int32_t i = 0; i <= Nx; ++i)
+    for (int32_t j = 0; j <= Ny; ++j) {
+      const size_t row = Index(i, j, 0);
+      const uint32_t x = bits(found[0][size_t(i)]), y = bits(found[1][size_t(j)]);
+      uint32_t differ = 0;
+      for (size_t k = 0; k <= size_t(Nz); ++k)
+        differ |= (bits(X[row + k]) ^ x) | (bits(Y[row + k]) ^ y) | (bits(Z[row + k]) ^ z[k]);
+      if (differ) return;
+    }
+  Lines = std::move(found);
+}
+
 namespace {
 
-// Chunks of rows of cells for the threads, by sampling's rule of least work per thread. A cell
-// that the level does not cut, most of any grid, costs about what one evaluation does (100^3
-// cells of a sphere take 5.7 ms on one thread, 101^3 evaluations of x^2+y^2+z^2-1 5.1 ms), so a
-// cell counts as one evaluation.
+// Runs of rows of cells for the threads, by sampling's rule of least work (SamplingInternal.h), at
+// most one per thread. A cell counts as 1: it costs about 3 ns (the isosurface of a 100^3 grid of
+// a sphere, a million cells and 42,000 triangles, takes about 3 ms on one thread), but each run
+// also sets out on its own (the planes at its ends, tables the size of a plane), and on a busy
+// machine runs of a 100^3 grid were measured slower on every core than on one.
 int ChunkCount(const IsoSamples& s, int threads) {
   const int want = threads > 0 ? threads : sampling::ParallelThreadCount();
-  return sampling::ChunksFor(s.Nx, int64_t(s.Ny) * s.Nz, want);
+  return std::min(want, sampling::ChunksFor(s.Nx, int64_t(s.Ny) * s.Nz, want));
 }
 
 // Sample offsets of the eight corners of a cell, in the samples' storage order.
@@ -101,18 +135,6 @@ void ForEachCutCell(const IsoSamples& s, const float* w, float level, int64_t be
   }
 }
 
-// The number of triangles of each cube index.
-const std::array<uint8_t, 256>& TriangleCounts() {
-  static const std::array<uint8_t, 256> counts = [] {
-    std::array<uint8_t, 256> n{};
-    for (size_t c = 0; c < 256; ++c)
-      while (CubeTables().Triangles[c][3 * n[c]] != -1)
-        ++n[c];
-    return n;
-  }();
-  return counts;
-}
-
 // A cell the level cuts: its first sample, its indices and its cube index.
 struct CutCell {
   size_t Base;
@@ -131,7 +153,7 @@ using CutCellLists = std::vector<std::vector<CutCell>>;
 template <class Sized, class Fill>
 size_t CutInChunks(const IsoSamples& s, const float* w, float level, int chunks,
                    CutCellLists& lists, Sized&& sized, Fill&& fill) {
-  const std::array<uint8_t, 256>& counts = TriangleCounts();
+  const std::array<uint8_t, 256>& counts = CubeTables().Counts;
   if (lists.size() < size_t(chunks)) lists.resize(size_t(chunks));
   std::vector<size_t> first(size_t(chunks) + 1, 0);
   sampling::ParallelFor(s.Nx, chunks, [&](int chunk, int64_t begin, int64_t end) {
@@ -215,7 +237,7 @@ public:
   }
   // The newest vertex below `before` that is SamePoint with p, a corner on the grid edge e of a
   // cell at first index i, or -1.
-  int32_t Find(const IsoPoint& p, uint32_t e, int32_t i, const std::vector<IsoPoint>& positions,
+  int32_t Find(const IsoPoint& p, uint32_t e, int32_t i, const IsoPoints& positions,
                int32_t before) const {
     const int32_t slab = i + GridEdge::NextSlab(e), axis = GridEdge::Axis(e);
     const size_t place = GridEdge::Place(e);
@@ -241,15 +263,14 @@ private:
   int32_t Head(int32_t slab, size_t place, int32_t axis) const {
     return m_heads[Slot(slab, place, axis)];
   }
-  int32_t Newest(int32_t v, const IsoPoint& p, const std::vector<IsoPoint>& positions,
-                 int32_t before) const {
+  int32_t Newest(int32_t v, const IsoPoint& p, const IsoPoints& positions, int32_t before) const {
     for (; v >= 0; v = m_next[size_t(v)])
       if (v < before && SamePoint(positions[size_t(v)], p)) return v;
     return -1;
   }
   // The newest match among the vertices of the six edges that meet at a sample.
-  int32_t AtSample(int32_t slab, size_t place, const IsoPoint& p,
-                   const std::vector<IsoPoint>& positions, int32_t before) const {
+  int32_t AtSample(int32_t slab, size_t place, const IsoPoint& p, const IsoPoints& positions,
+                   int32_t before) const {
     const int32_t j = int32_t(place / size_t(m_nz + 1)), k = int32_t(place % size_t(m_nz + 1));
     const size_t dj = size_t(m_nz + 1);
     int32_t best = -1;
@@ -320,7 +341,7 @@ public:
   }
 
   // The newest vertex below `before` that is SamePoint with p, or -1.
-  int32_t Find(const IsoPoint& p, const std::vector<IsoPoint>& positions, int32_t before) const {
+  int32_t Find(const IsoPoint& p, const IsoPoints& positions, int32_t before) const {
     int64_t lo[3], hi[3];
     for (size_t d = 0; d < 3; ++d) {
       lo[d] = Box(p[d] - kReach);
@@ -398,7 +419,7 @@ bool UsableScale(float s) { return std::isfinite(s) && s != 0.0f; }
 struct ImplicitScratch {
   CutCellLists Cells;
   std::vector<LooseTriangle> Loose;
-  std::vector<IsoPoint> Sums;
+  IsoPoints Sums;
   std::vector<int32_t> Uses;
   VertexWelder Welder;
   EdgeWelder ByEdges;
@@ -414,6 +435,7 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
     mesh.Triangles.clear();
     return;
   }
+  if (marching::ImplicitByEdges(s, level, scale, mesh)) return;
   const CubeTableSet& t = CubeTables();
   const std::array<size_t, 8> steps = CornerSteps(s);
 
@@ -478,7 +500,7 @@ void ImplicitSurfaceMesh(const IsoSamples& s, float level, const IsoPoint& scale
   const size_t triangles = loose.size();
   mesh.Triangles.resize(triangles);
   mesh.Positions.reserve(triangles / 2 + 3);
-  std::vector<IsoPoint>& sums = scratch.Sums;
+  IsoPoints& sums = scratch.Sums;
   std::vector<int32_t>& uses = scratch.Uses;
   sums.clear();
   uses.clear();
@@ -548,9 +570,10 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     mesh.Triangles.clear();
     return;
   }
+  const int chunks = ChunkCount(s, threads);
+  if (marching::IsoByEdges(s, level, scaleV, mesh, chunks)) return;
   const CubeTableSet& t = CubeTables();
   const std::array<size_t, 8> steps = CornerSteps(s);
-  const int chunks = ChunkCount(s, threads);
   const size_t perRow = size_t(s.Ny + 1) * size_t(s.Nz + 1);
 
   // Values on the scale of the level; an undefined value stays undefined.
@@ -564,10 +587,11 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
   }
   const float* w = scaleV != 1.0f ? rescaled.data() : s.W.data();
 
-  // The normal of a sample: the gradient of the values, from differences along each grid
-  // direction (central inside the grid, one-sided on its border) over the distance the positions
-  // move along it, so that it points towards higher values in space however the grid runs and
-  // whatever its spacings.
+  // The normal of a sample: the values' fall, from differences along each grid direction, each
+  // from the lower index to the higher (central inside the grid, one-sided on its border), so
+  // that it points from higher values towards lower ones. Each difference is divided by the
+  // distance the positions move along its direction, so that it points that way in space however
+  // the grid runs and whatever its spacings.
   const int32_t last[3] = {s.Nx, s.Ny, s.Nz};
   const size_t stride[3] = {perRow, size_t(s.Nz + 1), 1};
   const float* along[3] = {s.X.data(), s.Y.data(), s.Z.data()};
@@ -578,9 +602,9 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     for (size_t axis = 0; axis < 3; ++axis) {
       const size_t a = at[axis] > 0 ? n - stride[axis] : n;
       const size_t b = at[axis] < last[axis] ? n + stride[axis] : n;
-      const float rise = w[b] - w[a];
+      const float fall = w[a] - w[b];
       const float run = along[axis][b] - along[axis][a];
-      d[axis] = run != 0.0f ? rise / run : rise;
+      d[axis] = run != 0.0f ? fall / run : fall;
     }
     const float ss = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
     const float length = std::sqrt(ss);
@@ -603,7 +627,8 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     return cache.Normals[slot];
   };
   // The table winds triangles to face higher values in grid order; where the grid runs against
-  // the axes an odd number of times, space is mirrored and each triangle is wound the other way.
+  // the axes an odd number of times, space is mirrored and each triangle is wound the other way,
+  // so that it faces higher values in space too (its normals point the other way, to lower ones).
   auto runs = [&](const std::vector<float>& c, size_t to) { return c[to] - c[0]; };
   const float orientation = runs(s.X, s.Index(s.Nx, 0, 0)) * runs(s.Y, s.Index(0, s.Ny, 0)) *
                             runs(s.Z, s.Index(0, 0, s.Nz));
@@ -674,6 +699,8 @@ IsoMesh IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, int threa
   IsoSurfaceMesh(s, level, scaleV, mesh, threads);
   return mesh;
 }
+
+void ReleaseSurfaceStorage() { marching::ReleaseStorage(); }
 
 bool MeshIsClosed(const IsoMesh& mesh) {
   std::unordered_map<uint64_t, int32_t> edges;

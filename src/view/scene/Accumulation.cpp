@@ -32,8 +32,9 @@ void Accumulation::Clear() {
   m_width = std::max(0, viewport[2]);
   m_height = std::max(0, viewport[3]);
   m_passes = 0;
+  // Sized, not cleared: the first pass is stored over whatever the sum held.
   const size_t n = static_cast<size_t>(m_width) * static_cast<size_t>(m_height) * 4;
-  m_sum.assign(n, 0);
+  m_sum.resize(n);
   m_pixels.resize(static_cast<size_t>(m_width) * static_cast<size_t>(std::min(m_height, BandRows)) *
                   4);
 }
@@ -48,29 +49,56 @@ void Accumulation::Add() {
   const size_t rowBytes = static_cast<size_t>(m_width) * 4;
   for (int row = 0; row < m_height; row += BandRows) {
     const int rows = std::min(BandRows, m_height - row);
-    glReadPixels(m_x, m_y + row, m_width, rows, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
+    glReadPixels(m_x, m_y + row, m_width, rows, GL_BGRA, GL_UNSIGNED_BYTE, m_pixels.data());
     uint16_t* sum = m_sum.data() + static_cast<size_t>(row) * rowBytes;
     const uint8_t* px = m_pixels.data();
     const size_t n = static_cast<size_t>(rows) * rowBytes;
-    for (size_t i = 0; i < n; ++i)
-      sum[i] = static_cast<uint16_t>(sum[i] + px[i]);
+    if (m_passes == 0) {
+      for (size_t i = 0; i < n; ++i)
+        sum[i] = px[i];
+    } else {
+      for (size_t i = 0; i < n; ++i)
+        sum[i] = static_cast<uint16_t>(sum[i] + px[i]);
+    }
   }
   glPopClientAttrib();
   ++m_passes;
 }
 
+namespace {
+
+// The rounded mean of every sum of n bytes: (sum + n / 2) / n, looked up rather than divided.
+const std::vector<uint8_t>& MeanOfSums(unsigned n) {
+  thread_local std::vector<uint8_t> table;
+  thread_local unsigned tableFor = 0;
+  if (tableFor != n) {
+    table.resize(size_t(255) * n + 1);
+    for (unsigned sum = 0; sum < table.size(); ++sum)
+      table[sum] = static_cast<uint8_t>((sum + n / 2) / n);
+    tableFor = n;
+  }
+  return table;
+}
+
+} // namespace
+
 std::vector<uint8_t> Accumulation::Mean() const {
   std::vector<uint8_t> mean(m_sum.size());
   if (m_passes == 0) return mean;
-  const unsigned n = static_cast<unsigned>(m_passes);
-  for (size_t i = 0; i < m_sum.size(); ++i)
-    mean[i] = static_cast<uint8_t>((m_sum[i] + n / 2) / n);
+  const uint8_t* table = MeanOfSums(static_cast<unsigned>(m_passes)).data();
+  // The sums are kept in the framebuffer's own order, blue first.
+  for (size_t i = 0; i < m_sum.size(); i += 4) {
+    mean[i] = table[m_sum[i + 2]];
+    mean[i + 1] = table[m_sum[i + 1]];
+    mean[i + 2] = table[m_sum[i]];
+    mean[i + 3] = table[m_sum[i + 3]];
+  }
   return mean;
 }
 
 void Accumulation::Return() {
   if (m_passes == 0 || m_sum.empty()) return;
-  const unsigned n = static_cast<unsigned>(m_passes);
+  const uint8_t* table = MeanOfSums(static_cast<unsigned>(m_passes)).data();
 
   glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT | GL_PIXEL_MODE_BIT |
                GL_CURRENT_BIT | GL_TRANSFORM_BIT);
@@ -108,7 +136,7 @@ void Accumulation::Return() {
     const uint16_t* sum = m_sum.data() + static_cast<size_t>(row) * rowBytes;
     const size_t count = static_cast<size_t>(rows) * rowBytes;
     for (size_t i = 0; i < count; ++i)
-      m_pixels[i] = static_cast<uint8_t>((sum[i] + n / 2) / n);
+      m_pixels[i] = table[sum[i]];
     if (windowPos) {
       windowPos(m_x, m_y + row);
     } else {
@@ -128,7 +156,7 @@ void Accumulation::Return() {
       glPopMatrix();
       glMatrixMode(GL_MODELVIEW);
     }
-    glDrawPixels(m_width, rows, GL_RGBA, GL_UNSIGNED_BYTE, m_pixels.data());
+    glDrawPixels(m_width, rows, GL_BGRA, GL_UNSIGNED_BYTE, m_pixels.data());
   }
   glPopClientAttrib();
   glPopAttrib();

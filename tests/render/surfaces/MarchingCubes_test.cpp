@@ -1,6 +1,7 @@
 // Surfaces of sampled fields as meshes: the implicit sphere welded and closed with outward
 // normals, sizes that follow the grid, the same mesh on any number of threads, welding at nodes
-// on the level, cells without values, and the isosurface normals on the grid's border.
+// on the level, cells without values, the isosurface normals pointing towards lower values (also
+// on the grid's border), and both meshes equal to a plain pass over one cell at a time.
 
 #include <gtest/gtest.h>
 
@@ -8,10 +9,12 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <tuple>
 
 #include "formula/FormulaGlobals.h"
 #include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/MarchingCubes.h"
+#include "render/surfaces/MarchingCubesReference.h"
 
 namespace {
 
@@ -30,6 +33,7 @@ IsoSamples Sample(int32_t n, float lo, float hi,
         s.Z[at] = lo + float(k) * step;
         s.W[at] = f(s.X[at], s.Y[at], s.Z[at]);
       }
+  s.FindLines();
   return s;
 }
 
@@ -137,6 +141,8 @@ TEST(ImplicitSurfaceMesh, WeldingByGridEdgesEqualsWeldingByPosition) {
         }
     const IsoMesh byEdges = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
     s.Y[s.Index(0, 0, 0)] = 1e6f; // no cut cell stands on it, but the grid is no longer regular
+    s.FindLines();
+    ASSERT_FALSE(s.OnLines());
     const IsoMesh byPosition = ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1});
     ASSERT_GT(byEdges.Triangles.size(), 1000u);
     EXPECT_EQ(byEdges.Triangles, byPosition.Triangles);
@@ -158,35 +164,37 @@ TEST(MarchingCubes, CellsWithoutValuesAreNotCut) {
   EXPECT_TRUE(IsoSurfaceMesh(flat, 0.0f, 1.0f).Triangles.empty());
 }
 
-// The isosurface normals point towards higher values, the side the triangles face, also at
-// samples on the edges and corners of the grid's box, where one-sided differences stand in for
-// the missing neighbours.
-TEST(IsoSurfaceMesh, NormalsPointToHigherValuesEverywhereOnTheGrid) {
-  // Values fall along x, so a normal left unset (drawn as (1, 0, 0)) would show.
-  const IsoSamples ramp = Sample(3, 0, 3, [](float x, float, float) { return -2 * x; });
-  const IsoMesh mesh = IsoSurfaceMesh(ramp, -3.0f, 2.0f);
-  ASSERT_EQ(mesh.Triangles.size(), 2u * 9u);
-  for (size_t v = 0; v < mesh.Positions.size(); ++v) {
-    EXPECT_FLOAT_EQ(mesh.Positions[v][0], 1.5f);
-    EXPECT_EQ(mesh.Normals[v], (IsoPoint{-1, 0, 0})) << "vertex " << v;
+// The isosurface normals point from higher values towards lower ones, also at samples on the
+// edges and corners of the grid's box, where one-sided differences stand in for the missing
+// neighbours: the sphere v = x^2 + y^2 + z^2 at level 1 has its normals pointing inwards.
+TEST(IsoSurfaceMesh, NormalsPointTowardsLowerValuesEverywhereOnTheGrid) {
+  // Values rising and falling along x: a normal left unset, drawn as (1, 0, 0), shows in one.
+  for (const float slope : {-2.0f, 2.0f}) {
+    SCOPED_TRACE(slope);
+    const IsoSamples ramp = Sample(3, 0, 3, [slope](float x, float, float) { return slope * x; });
+    const IsoMesh mesh = IsoSurfaceMesh(ramp, 1.5f * slope, 2.0f);
+    ASSERT_EQ(mesh.Triangles.size(), 2u * 9u);
+    for (size_t v = 0; v < mesh.Positions.size(); ++v) {
+      EXPECT_FLOAT_EQ(mesh.Positions[v][0], 1.5f);
+      EXPECT_EQ(mesh.Normals[v], (IsoPoint{slope > 0 ? -1.0f : 1.0f, 0, 0})) << "vertex " << v;
+    }
   }
-  const IsoMesh ball = IsoSurfaceMesh(Sample(8, -2, 2, Sphere), 0.0f, 1.0f);
+  const IsoMesh ball = IsoSurfaceMesh(
+      Sample(8, -2, 2, [](float x, float y, float z) { return x * x + y * y + z * z; }), 1.0f,
+      1.0f);
   ASSERT_FALSE(ball.Triangles.empty());
   for (size_t v = 0; v < ball.Positions.size(); ++v) {
     const IsoPoint& p = ball.Positions[v];
     const IsoPoint& n = ball.Normals[v];
-    EXPECT_GT(p[0] * n[0] + p[1] * n[1] + p[2] * n[2], 0.0f);
-    const auto& t = ball.Triangles[v / 3];
-    const IsoPoint face = FaceNormal(ball.Positions[size_t(t[0])], ball.Positions[size_t(t[1])],
-                                     ball.Positions[size_t(t[2])]);
-    EXPECT_GT(face[0] * n[0] + face[1] * n[1] + face[2] * n[2], 0.0f);
+    const float r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+    EXPECT_LT((p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r, -0.9f) << "vertex " << v;
   }
 }
 
-// Each triangle is drawn facing the way its vertex normals point, so one light shades it the same
-// from either side; a triangle wound against its normals is lit from behind and shows nearly
-// black. Checked on the fine grids of 4D graphs, where many triangles are tiny or slivers.
-TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
+// The table's triangles face higher values, the side away from the normals: the program's two
+// lights, one opposite the other, light such a surface from whichever side it is seen. Checked
+// on the fine grids of 4D graphs, where many triangles are tiny or slivers.
+TEST(IsoSurfaceMesh, TrianglesFaceHigherValuesAgainstTheirNormals) {
   struct Case {
     const char* name;
     int32_t steps;
@@ -205,7 +213,7 @@ TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
     SCOPED_TRACE(c.name);
     const IsoMesh mesh = IsoSurfaceMesh(Sample(c.steps, -2, 2, c.f), c.level, 1.0f);
     ASSERT_GT(mesh.Triangles.size(), 1000u);
-    size_t against = 0, degenerate = 0;
+    size_t along = 0, degenerate = 0;
     for (const auto& t : mesh.Triangles) {
       const IsoPoint &p0 = mesh.Positions[size_t(t[0])], &p1 = mesh.Positions[size_t(t[1])],
                      &p2 = mesh.Positions[size_t(t[2])];
@@ -215,16 +223,16 @@ TEST(IsoSurfaceMesh, TrianglesFaceTheWayTheirNormalsPoint) {
                               double(a[2]) * b[0] - double(a[0]) * b[2],
                               double(a[0]) * b[1] - double(a[1]) * b[0]};
       if (face[0] == 0 && face[1] == 0 && face[2] == 0) {
-        ++degenerate; // no facing to agree with
+        ++degenerate; // no facing to compare
         continue;
       }
       for (int32_t v : t) {
         const IsoPoint& n = mesh.Normals[size_t(v)];
-        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] >= 0) ++along;
       }
     }
-    EXPECT_EQ(against, 0u) << "of " << mesh.Triangles.size() << " triangles, " << degenerate
-                           << " degenerate";
+    EXPECT_EQ(along, 0u) << "of " << mesh.Triangles.size() << " triangles, " << degenerate
+                         << " degenerate";
   }
 }
 
@@ -243,11 +251,12 @@ IsoSamples SphereOnBox(const std::array<int32_t, 3>& steps, const IsoPoint& lo,
         s.Z[at] = lo[2] + float(k) * (hi[2] - lo[2]) / float(steps[2]);
         s.W[at] = Sphere(s.X[at], s.Y[at], s.Z[at]);
       }
+  s.FindLines();
   return s;
 }
 
 // However the grid runs along each axis (backwards, or with unequal spacings), the normals point
-// along the gradient in space, towards higher values, and each triangle faces them.
+// against the gradient in space, towards lower values, and each triangle faces the other way.
 TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
   struct Case {
     const char* name;
@@ -265,7 +274,7 @@ TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
     const IsoMesh mesh = IsoSurfaceMesh(SphereOnBox(c.steps, c.lo, c.hi), 0.0f, 1.0f);
     ASSERT_GT(mesh.Triangles.size(), 100u);
     float worst = 1;
-    size_t against = 0;
+    size_t along = 0;
     for (const auto& t : mesh.Triangles) {
       const IsoPoint face = FaceNormal(mesh.Positions[size_t(t[0])], mesh.Positions[size_t(t[1])],
                                        mesh.Positions[size_t(t[2])]);
@@ -273,12 +282,152 @@ TEST(IsoSurfaceMesh, NormalsAndWindingFollowSpaceWhateverTheGrid) {
         const IsoPoint& p = mesh.Positions[size_t(v)];
         const IsoPoint& n = mesh.Normals[size_t(v)];
         const float r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
-        worst = std::min(worst, (p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r);
-        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] <= 0) ++against;
+        worst = std::min(worst, -(p[0] * n[0] + p[1] * n[1] + p[2] * n[2]) / r);
+        if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] >= 0) ++along;
       }
     }
-    EXPECT_GT(worst, 0.97f) << "a normal strays from the sphere's radius";
-    EXPECT_EQ(against, 0u);
+    EXPECT_GT(worst, 0.97f) << "a normal strays from the sphere's inward radius";
+    EXPECT_EQ(along, 0u);
+  }
+}
+
+// The triangles of a mesh with their corners' positions and normals, whichever vertices they
+// share.
+struct Corners {
+  std::vector<IsoPoint> Positions, Normals;
+};
+Corners CornersOf(const IsoMesh& mesh) {
+  Corners c;
+  c.Positions.reserve(3 * mesh.Triangles.size());
+  c.Normals.reserve(3 * mesh.Triangles.size());
+  for (const auto& tri : mesh.Triangles)
+    for (int32_t v : tri) {
+      c.Positions.push_back(mesh.Positions.at(size_t(v)));
+      c.Normals.push_back(mesh.Normals.at(size_t(v)));
+    }
+  return c;
+}
+
+// Whether a mesh draws the given triangles, bit for bit; says where they first differ.
+::testing::AssertionResult SameCorners(const IsoMesh& a, const Corners& y) {
+  const Corners x = CornersOf(a);
+  for (auto [p, q, what] : {std::tuple{&x.Positions, &y.Positions, "positions"},
+                            std::tuple{&x.Normals, &y.Normals, "normals"}}) {
+    if (p->size() != q->size())
+      return ::testing::AssertionFailure() << what << ": " << p->size() << " against " << q->size();
+    const auto at = std::mismatch(p->begin(), p->end(), q->begin());
+    if (at.first != p->end())
+      return ::testing::AssertionFailure()
+             << what << " differ first at corner " << (at.first - p->begin());
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Whether two meshes are equal bit for bit; says where they first differ.
+::testing::AssertionResult SameMesh(const IsoMesh& a, const IsoMesh& b) {
+  auto first = [](const auto& x, const auto& y, const char* what) -> ::testing::AssertionResult {
+    if (x.size() != y.size())
+      return ::testing::AssertionFailure() << what << ": " << x.size() << " against " << y.size();
+    const auto at = std::mismatch(x.begin(), x.end(), y.begin());
+    if (at.first != x.end())
+      return ::testing::AssertionFailure() << what << " differ first at " << (at.first - x.begin());
+    return ::testing::AssertionSuccess();
+  };
+  for (auto r :
+       {first(a.Triangles, b.Triangles, "triangles"), first(a.Positions, b.Positions, "positions"),
+        first(a.Normals, b.Normals, "normals")})
+    if (!r) return r;
+  return ::testing::AssertionSuccess();
+}
+
+// Both meshes equal, bit for bit and in the same order, what cutting one cell at a time in grid
+// order gives (MarchingCubesReference.h), whatever the field, the grid's direction and spacings,
+// the scales, the values without a value and the threads: the welding, the sample normals and the
+// winding of the program's passes change nothing.
+TEST(MarchingCubes, MeshesEqualTheCellByCellPass) {
+  struct Case {
+    const char* name;
+    IsoSamples samples;
+    float level;
+    IsoPoint scale;
+    bool implicit = true;
+  };
+  std::mt19937 random(5);
+  std::uniform_int_distribution<int> pick(-3, 3);
+  std::uniform_real_distribution<float> tiny(-2e-6f, 2e-6f);
+  // Values on the level, within the welding tolerance of it and well away, from a seed.
+  auto rough = [&](int32_t n) {
+    IsoSamples s = Sample(n, 0, 2, [](float, float, float) { return 0.0f; });
+    for (float& w : s.W) {
+      const int v = pick(random);
+      w = v == 0 ? 0.0f : v == 1 ? tiny(random) : float(v) * 0.3f + tiny(random);
+    }
+    return s;
+  };
+  auto waves = [](float x, float y, float z) {
+    return std::sin(3 * x) * std::sin(3 * y) * std::sin(3 * z);
+  };
+  std::vector<Case> cases{
+      {"sphere", Sample(64, -1.5f, 1.5f, Sphere), 0.0f, {1, 1, 1}},
+      {"waves", Sample(24, -1.5f, 1.5f, waves), 0.0f, {1, 1, 1}},
+      {"waves above zero", Sample(24, -1.5f, 1.5f, waves), 0.25f, {2, 4, 0.5f}},
+      {"rough", rough(14), 0.0f, {1, 1, 1}},
+      {"backwards and unequal",
+       SphereOnBox({12, 30, 20}, {1.5f, -1.5f, 4}, {-1.5f, 1.5f, -4}),
+       0.0f,
+       {1, 1, 1}},
+      {"mirrored by a scale", Sample(16, -1.5f, 1.5f, Sphere), 0.0f, {1, -1, 1}},
+      // Far from the origin a corner's two ways along an edge can lie further apart than the
+      // welding tolerance: two vertices on one edge.
+      {"far out",
+       Sample(24, 3000, 3012,
+              [](float x, float y, float z) {
+                return (x - 3006) * (x - 3006) + (y - 3006) * (y - 3006) + (z - 3006) * (z - 3006) -
+                       20;
+              }),
+       0.0f,
+       {1, 1, 1}},
+  };
+  {
+    IsoSamples holed = Sample(20, -1.5f, 1.5f, Sphere);
+    for (size_t n = 0; n < holed.W.size(); n += 37)
+      holed.W[n] = UndefinedValue;
+    cases.push_back({"holed", std::move(holed), 0.0f, {1, 1, 1}});
+    IsoSamples uneven = Sample(20, -1.5f, 1.5f, Sphere);
+    uneven.Y[uneven.Index(3, 4, 5)] += 0.01f; // positions no longer on grid lines
+    uneven.FindLines();
+    EXPECT_FALSE(uneven.OnLines());
+    cases.push_back({"uneven", std::move(uneven), 0.0f, {1, 1, 1}});
+    // Larger grids, split among threads, for the isosurface alone (welding by search is slow).
+    IsoSamples holes = Sample(64, -1.5f, 1.5f, waves);
+    for (size_t n = 0; n < holes.W.size(); n += 101)
+      holes.W[n] = UndefinedValue;
+    cases.push_back({"holes in waves", std::move(holes), 0.0f, {1, 1, 1}, false});
+    cases.push_back({"rough and large", rough(40), 0.0f, {1, 1, 1}, false});
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const IsoMesh iso = reference::IsoMeshOf(c.samples, c.level, c.scale[1]);
+    const Corners isoCorners = CornersOf(iso);
+    const IsoMesh implicit =
+        c.implicit ? reference::ImplicitMesh(c.samples, c.level, c.scale) : IsoMesh{};
+    ASSERT_GT(iso.Triangles.size(), 100u);
+    if (c.implicit) {
+      ASSERT_EQ(iso.Triangles.size(), implicit.Triangles.size());
+    }
+    // From the samples' lines where they have them, and from the positions themselves.
+    IsoSamples plain = c.samples;
+    for (std::vector<float>& line : plain.Lines)
+      line.clear();
+    for (const IsoSamples* samples : {&c.samples, const_cast<const IsoSamples*>(&plain)})
+      for (const int threads : {1, 3, 4}) {
+        SCOPED_TRACE(::testing::Message() << threads << " threads, lines " << samples->OnLines());
+        if (c.implicit) {
+          EXPECT_TRUE(SameMesh(ImplicitSurfaceMesh(*samples, c.level, c.scale, threads), implicit));
+        }
+        EXPECT_TRUE(
+            SameCorners(IsoSurfaceMesh(*samples, c.level, c.scale[1], threads), isoCorners));
+      }
   }
 }
 

@@ -110,6 +110,12 @@ TEST(VolumePictures, IsoSurfaceOfASphere) {
         s.Z[n] = -2.0f + 0.2f * float(k);
         s.W[n] = s.X[n] * s.X[n] + s.Y[n] * s.Y[n] + s.Z[n] * s.Z[n];
       }
+  // The program's second light, the first one's colours from the opposite side: it lights the
+  // side the normals face.
+  const GLfloat opposite[4] = {-0.3f, -0.5f, -1.0f, 0.0f}, white[4] = {1, 1, 1, 1};
+  glLightfv(GL_LIGHT1, GL_POSITION, opposite);
+  glLightfv(GL_LIGHT1, GL_DIFFUSE, white);
+  glEnable(GL_LIGHT1);
   std::string name = "Earth";
   DrawIsoSurface(s, 2.25f, name, 0.0f, 4.5f);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
