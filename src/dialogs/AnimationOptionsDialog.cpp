@@ -32,8 +32,8 @@ AnimationOptionsDialog::AnimationOptionsDialog(GraphCommandHost& host, QWidget* 
   grid->addWidget(label2, 1, 0);
   grid->addWidget(Text2, 1, 1);
   auto* buttons = new QHBoxLayout;
-  Command1 = Named(new QPushButton("OK", this), "Command1");
-  Command2 = Named(new QPushButton("Cancel", this), "Command2");
+  Command1 = Named(new QPushButton("OK", this), "okButton");
+  Command2 = Named(new QPushButton("Cancel", this), "cancelButton");
   Command1->setDefault(true);
   buttons->addWidget(Command1);
   buttons->addWidget(Command2);

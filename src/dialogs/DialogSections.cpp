@@ -281,8 +281,8 @@ void LabelledFields::SetShown(size_t pair, bool shown) {
 void AddOkCancelRow(QWidget* dialog, QBoxLayout* outer, QPushButton*& ok, QPushButton*& cancel) {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  ok = Named(new QPushButton("OK", dialog), "Command1");
-  cancel = Named(new QPushButton("Cancel", dialog), "Command2");
+  ok = Named(new QPushButton("OK", dialog), "okButton");
+  cancel = Named(new QPushButton("Cancel", dialog), "cancelButton");
   ok->setDefault(true);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);

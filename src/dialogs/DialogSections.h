@@ -150,7 +150,7 @@ public:
   void SetShown(size_t pair, bool shown);
 };
 
-// The OK ("Command1", the default button) and Cancel ("Command2") row at the right under a
+// The OK ("okButton", the default button) and Cancel ("cancelButton") row at the right under a
 // dialog's tabs, added to the dialog's outer layout.
 void AddOkCancelRow(QWidget* dialog, QBoxLayout* outer, QPushButton*& ok, QPushButton*& cancel);
 

@@ -110,12 +110,12 @@ protected:
     user = [&](QDialog& d) {
       fill(d);
       Type(d, box, text);
-      Click(d, "Command1");
+      Click(d, "okButton");
       EXPECT_NE(d.result(), QDialog::Accepted) << command << " " << box << " " << text;
       if (typedStays) {
         EXPECT_EQ(Text(d, box), text) << "what was typed stays";
       }
-      Click(d, "Command2");
+      Click(d, "cancelButton");
     };
     Add(command);
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);

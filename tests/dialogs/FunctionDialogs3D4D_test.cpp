@@ -84,7 +84,7 @@ TEST_F(Dialogs3D, FieldCaptionsFollowKindFormCoordinatesAndMode) {
       EXPECT_EQ(Checked(d, "Option16"), !row.single) << at;
       EXPECT_EQ(Enabled(d, "Option1"), !row.single) << at;
       EXPECT_EQ(Enabled(d, "Option16"), !row.single) << at;
-      Click(d, "Command2");
+      Click(d, "cancelButton");
     };
     Add(row.command);
   }
@@ -121,7 +121,7 @@ TEST_F(Dialogs3D, AnOpeningForAddingAndTheFormListRefills) {
     Choose(d, "Combo1", 1);
     EXPECT_FALSE(Enabled(d, "Check2"));
     EXPECT_TRUE(Checked(d, "Check2"));
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   Add("mnuDraw3DCart_Click");
   EXPECT_EQ(caption, "3D Function Graph Properties");
@@ -134,7 +134,7 @@ TEST_F(Dialogs3D, AnOpeningForAddingAndTheFormListRefills) {
     EXPECT_FALSE(Hidden(d, "Label8"));
     EXPECT_FALSE(Find<QLineEdit>(d, "Text13")->isEnabled());
     EXPECT_EQ(Text(d, "Text13"), "10");
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   Add("mnuAniSurSph_Click");
   EXPECT_EQ(caption, "3D Function Graph Animation Properties");
@@ -148,7 +148,7 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
     Type(d, "Text7", "30");
     Click(d, "Picture2"); // a cancelled colour choice keeps the colour
     Find<QSlider>(d, "Slider1")->setValue(3);
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDraw3DCart_Click");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
@@ -188,7 +188,7 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
 TEST_F(Dialogs3D, ClipBoundsTheHeightOnlyOfEveryAddedGraph) {
   user = [&](QDialog& d) {
     Type(d, "Text2", "x/2");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDraw2DCart_Click");
   ASSERT_TRUE(AllGraphs.FunSurfs.Item(1)->Clip);
@@ -281,7 +281,7 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
           EXPECT_TRUE(Checked(d, animated ? "Option15" : "Option14"))
               << at << ": a mode other than 1 shows as Blend";
           EXPECT_EQ(Find<QSlider>(d, "Slider1")->value(), animated ? 0 : 2) << at;
-          Click(d, "Command1");
+          Click(d, "okButton");
         };
         mnuFunEdit_Click(host);
         EXPECT_EQ(caption, animated ? "3D Function Graph Animation Properties"
@@ -324,7 +324,7 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
       EXPECT_EQ(Current(d, "Combo4"), row.scheme) << at;
       EXPECT_TRUE(Checked(d, row.checked)) << at;
       EXPECT_EQ(Enabled(d, row.checked), !row.greyed) << at;
-      Click(d, "Command1");
+      Click(d, "okButton");
     };
     mnuFunEdit_Click(host);
     EXPECT_EQ(g->FillStyle, row.fillStyle) << at << ": kept when unchanged";
@@ -334,7 +334,7 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
   auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
   user = [&](QDialog& d) {
     Click(d, "Option16");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(g->FillStyle, 5);
@@ -355,7 +355,7 @@ TEST_F(Dialogs3D, EditableListsBracketedColoursAndOptionsInRows) {
     QTest::keyClicks(coordinate->lineEdit(), "Polar");
     EXPECT_EQ(Label(d, "Label2"), "z(x,y)");
     EXPECT_EQ(coordinate->count(), 3) << "typing adds no item";
-    Click(d, "Command1");
+    Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted) << "a typed coordinate system is no item";
     Choose(d, "Combo1", 1);
     EXPECT_EQ(Label(d, "Label2"), "z(a,r)");
@@ -388,7 +388,7 @@ TEST_F(Dialogs3D, EditableListsBracketedColoursAndOptionsInRows) {
     const int y = upright.y1() + upright.dy() / 4; // between the ticks and the line across
     EXPECT_NE(picture.pixel(upright.x1(), y), picture.pixel(upright.x1() + 5, y))
         << "the upright is drawn";
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
@@ -409,7 +409,7 @@ TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
     Type(d, "Text15", "2");
     Type(d, "Text16", "12");
     Find<QSlider>(d, "Slider1")->setValue(8);
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
@@ -438,10 +438,10 @@ TEST_F(Dialogs3D, AFormPickedForAGraphWhoseFormTheListLacks) {
     EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentIndex(), 0);
     EXPECT_EQ(Text(d, "Text2"), "");
     Choose(d, "Combo3", 0);
-    Click(d, "Command1");
+    Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted) << "the picked form has no formula";
     Type(d, "Text2", "x-y");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
@@ -463,13 +463,13 @@ TEST_F(Dialogs3D, TheTextureFile) {
     Click(d, "Command3");
     EXPECT_EQ(Text(d, "Text18"), "/kept/path.jpg") << "a cancelled choice keeps the path";
     Click(d, "Check6");
-    Click(d, "Command1");
+    Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted) << "a texture file that is not there";
     Click(d, "Command3");
     EXPECT_EQ(Text(d, "Text18").toStdString(), picture);
     EXPECT_FALSE(Checked(d, "Check6") == false);
     Click(d, "Option14");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDraw3DCyl_Click");
   EXPECT_EQ(dialogs.files.titles, (std::vector<std::string>{"Open File", "Open File"}));
@@ -574,9 +574,9 @@ TEST_F(Dialogs4D, TheListsButtonsAndRefusals) {
     // Fewer steps after the slices were added: OK refuses the slice that no longer fits.
     Type(d, "Text34", "x*y*z+t");
     Type(d, "Text26", "10");
-    Click(d, "Command1");
+    Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   Add("mnuAnim4D_Click");
   EXPECT_EQ(caption, "4D Function Animation Properties");
@@ -606,7 +606,7 @@ TEST_F(Dialogs4D, AtMostFiftySlicesAndAHundredIsoValues) {
     }
     EXPECT_EQ(ListRows(d, "List3").size(), 50);
     EXPECT_EQ(ListRows(d, "List4").size(), 100);
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   Add("mnuAnim4D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
@@ -627,7 +627,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
     Type(d, "Text19", "4");
     Click(d, "Command12");
     Choose(d, "Combo1", 2);
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuAnim4D_Click");
   ASSERT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
@@ -666,7 +666,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
     EXPECT_TRUE(ListRows(d, "List2").isEmpty());
     EXPECT_FALSE(Hidden(d, "Label12"));
     EXPECT_EQ(Text(d, "Text23"), "10");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(caption, "4D Function Animation Properties");
@@ -676,7 +676,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   user = [&](QDialog& d) {
     Find<QListWidget>(d, "List1")->setCurrentRow(0);
     Click(d, "Command4");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   ASSERT_EQ(g->Slice4NumX, 1);
@@ -703,10 +703,10 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
     EXPECT_TRUE(Hidden(d, "Text25"));
     EXPECT_EQ(Text(d, "Text34"), "x*y*z");
     Type(d, "Text20", "6");
-    Click(d, "Command1");
+    Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
     Type(d, "Text29", "8");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(caption, "4D Function Graph Properties");
@@ -739,11 +739,11 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
     EXPECT_TRUE(Find<QLineEdit>(d, "Text23")->isEnabled());
     EXPECT_EQ(Text(d, "Text23"), "10");
     Type(d, "Text23", "0");
-    Click(d, "Command1");
+    Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
     EXPECT_EQ(FrameCount, 10);
     Type(d, "Text23", "2*3");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
@@ -756,13 +756,13 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
 
   // An unchanged count samples only the edited graph; an added graph brings its count along.
   host.sampled.clear();
-  user = [&](QDialog& d) { Click(d, "Command1"); };
+  user = [&](QDialog& d) { Click(d, "okButton"); };
   mnuFunEdit_Click(host);
   EXPECT_EQ(host.sampled, (std::vector<int32_t>{g->ID}));
   user = [&](QDialog& d) {
     Type(d, "Text34", "x+y+z+t");
     Type(d, "Text23", "4");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuAnim4D_Click");
   EXPECT_EQ(FrameCount, 4);
@@ -784,9 +784,9 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
            for (const char* steps : {"Text29", "Text26", "Text20"})
              Type(d, steps, "10");
            Type(d, "Text23", "3000");
-           Click(d, "Command1");
+           Click(d, "okButton");
            EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
-           Click(d, "Command2");
+           Click(d, "cancelButton");
          };
          Add("mnuAnim4D_Click");
        }},
@@ -795,9 +795,9 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
          mnuAniOpt_Click(host, [this] {
            AnimationOptionsDialog d(host);
            Type(d, "Text1", "3000");
-           Click(d, "Command1");
+           Click(d, "okButton");
            EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
-           Click(d, "Command2");
+           Click(d, "cancelButton");
          });
        }},
   };
@@ -853,7 +853,7 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
     Type(d, "Text4", "1/2");
     Click(d, "Command3");
     EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDrawFun4D_Click");
   EXPECT_EQ(dialogs.prompter.shown.size(), 5u) << "one message for each refused value";
@@ -893,7 +893,7 @@ TEST_F(Dialogs4D, AFunctionOfSeveralLinesAndSliceListsThatTakeTheRoom) {
       EXPECT_LT(list->geometry().top() - caption.bottom(), 16) << names[0];
       EXPECT_GT(list->height(), page / 3) << names[0] << ": the list takes the room";
     }
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDrawFun4D_Click");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);

@@ -52,7 +52,7 @@ TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
         EXPECT_EQ(Label(d, "Label14"), row.yMin);
       }
       EXPECT_FALSE(Hidden(d, "Text10")) << "every form shows the y pair";
-      Click(d, "Command2");
+      Click(d, "cancelButton");
     };
     Add(row.command);
   }
@@ -65,7 +65,7 @@ TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
     Choose(d, "Combo1", 1);
     EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "a=f1(u),r=f2(u)");
     EXPECT_EQ(Label(d, "Label3"), "a(u)");
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   Add("mnuDraw2DCart_Click");
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
@@ -83,7 +83,7 @@ TEST_F(DialogsTest, RibbonFieldCaptions) {
     EXPECT_EQ(Label(d, "Label17"), "Min u");
     Choose(d, "Combo1", 1);
     EXPECT_EQ(Label(d, "Label2"), "a(u,t)");
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   Add("mnuAni25DCurCart_Click");
   EXPECT_EQ(caption, "2.5D Function Graph Animation Properties");
@@ -94,7 +94,7 @@ TEST_F(DialogsTest, AddingACurveMakesOneSampledCheckedGraph) {
     Type(d, "Text2", "sin(x)/x");
     Type(d, "Text4", "-2pi");
     Type(d, "Text5", "pi/2");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDraw2DCart_Click");
   EXPECT_EQ(caption, "2D Function Graph Properties");
@@ -151,7 +151,7 @@ TEST_F(DialogsTest, ACancelledColourChoiceKeepsTheColour) {
     Click(d, "Picture1");
     EXPECT_EQ(Find<ColorBox>(d, "Picture1")->Color(), 16711680);
     Click(d, "Picture1");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDraw2DPolar_Click");
   EXPECT_EQ(dialogs.colors.asked, 2);
@@ -209,7 +209,7 @@ TEST_F(DialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
     auto g = Shown(host, Fixture(row.type, row.coord, row.form));
     g->GetPoints(); // as the document reader leaves a graph
     const std::string before = BuildDocumentText();
-    user = [&](QDialog& d) { Click(d, "Command1"); };
+    user = [&](QDialog& d) { Click(d, "okButton"); };
     mnuFunEdit_Click(host);
     EXPECT_EQ(caption, row.caption);
     EXPECT_TRUE(EditMode);
@@ -232,7 +232,7 @@ TEST_F(DialogsTest, EditingChangesTheGraphInPlace) {
     Choose(d, "Combo3", 0);
     Type(d, "Text2", "x^2-2");
     Type(d, "Text6", "50");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(g->FunForm, Explicit);
@@ -269,7 +269,7 @@ TEST_F(DialogsTest, EditCommandGuards) {
   host.current = 0;
   user = [&](QDialog& d) {
     EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentIndex(), 0);
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(opened, 1);
@@ -284,7 +284,7 @@ TEST_F(DialogsTest, EditCommandGuards) {
 TEST_F(DialogsTest, AFormulaTypedWithBlanksKeepsItsMeaningThroughSaveAndOpen) {
   user = [&](QDialog& d) {
     Type(d, "Text2", "sin(x) / (x + 1)");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDraw2DCart_Click");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
@@ -312,7 +312,7 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
     EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << "both swatches of the second colour";
     Find<QListWidget>(d, "List1")->setCurrentRow(12);
     Click(d, "Option6");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDraw25DCart_Click");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
@@ -347,7 +347,7 @@ TEST_F(DialogsTest, AnimationOptionsDialog) {
   EXPECT_EQ(d.windowTitle(), "Animation Options");
   EXPECT_EQ(Text(d, "Text1"), "10");
   Type(d, "Text1", "0");
-  Click(d, "Command1");
+  Click(d, "okButton");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The number of frames must large than 1.");
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Note");
@@ -356,18 +356,18 @@ TEST_F(DialogsTest, AnimationOptionsDialog) {
   // play at a 1 ms interval.
   Type(d, "Text1", "20");
   Type(d, "Text2", "2000");
-  Click(d, "Command1");
+  Click(d, "okButton");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[1].text,
             "The speed of animation must not be larger than 1999 frames per second.");
   EXPECT_NE(d.result(), QDialog::Accepted);
   Type(d, "Text2", "1500");
-  Click(d, "Command1");
+  Click(d, "okButton");
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(FramesPerSecond, 1500);
   EXPECT_EQ(host.interval, 1);
   Type(d, "Text2", "4");
-  Click(d, "Command1");
+  Click(d, "okButton");
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(FrameCount, 20);
   EXPECT_EQ(FramesPerSecond, 4);
@@ -380,9 +380,9 @@ TEST_F(DialogsTest, StepsWhoseSamplesWouldNotFitAreRefused) {
   user = [&](QDialog& d) {
     Type(d, "Text2", "sin(x+t)");
     Type(d, "Text6", "100000");
-    Click(d, "Command1");
+    Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   Add("mnuAniCur2DCart_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
@@ -421,7 +421,7 @@ TEST_F(DialogsTest, RibbonEditShowsASchemeNameAndTheSecondColourBesideSingle) {
       EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 4242) << at;
       EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << at;
       if (row.chooseColormap) Click(d, "Option11");
-      Click(d, "Command1");
+      Click(d, "okButton");
     };
     mnuFunEdit_Click(host);
     EXPECT_EQ(g->ColorName, row.committed) << at;

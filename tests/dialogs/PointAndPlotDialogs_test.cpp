@@ -86,7 +86,7 @@ TEST_F(PlotDialogsTest, PointCoordinateListsAndCaptionsFollowTheDocumentKind) {
         EXPECT_FALSE(Find<QLineEdit>(d, "Text7")->isEnabled());
         EXPECT_EQ(Text(d, "Text1"), "Untitled");
       }
-      Click(d, "Command2");
+      Click(d, "cancelButton");
     };
     Add(row.command);
     EXPECT_EQ(caption, animated ? "Point Animation" : "Point Properties");
@@ -128,7 +128,7 @@ TEST_F(PlotDialogsTest, AddedPointsAreSampledListedAndTurnedByDocumentKind) {
       }
       Choose(d, "Combo2", 4);
       if (row.doc == 1) Click(d, "Option2");
-      Click(d, "Command1");
+      Click(d, "okButton");
     };
     Add(row.command);
     ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1) << row.doc << row.command;
@@ -181,7 +181,7 @@ TEST_F(PlotDialogsTest, SpecialPlotsAddedWithTheirStartingValues) {
       Type(d, "Text2", "u");
       Type(d, "Text3", "v");
       Type(d, "Text4", "u*v");
-      Click(d, "Command1");
+      Click(d, "okButton");
     };
     Add(row.command);
     EXPECT_EQ(caption, row.title);
@@ -224,7 +224,7 @@ TEST_F(PlotDialogsTest, StemPlotAddedThroughItsOwnCaption) {
     Click(d, "Check1");
     Choose(d, "Combo3", 5);
     Choose(d, "Combo4", 7);
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDrawHcg_Click");
   EXPECT_EQ(caption, "Stem Graph Properties");
@@ -245,7 +245,7 @@ TEST_F(PlotDialogsTest, StemPlotAddedThroughItsOwnCaption) {
   EXPECT_NEAR(g.Vert3D(0, 20).x, 6.2831855f, 1e-5f);
   user = [&](QDialog& d) {
     Type(d, "Text2", "x");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   Add("mnuDrawStep_Click");
   EXPECT_EQ(caption, "Step Graph Properties");
@@ -338,7 +338,7 @@ TEST_F(PlotDialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
     auto g = Shown(host, Fixture(row.type, row.coord));
     g->GetPoints(); // as the document reader leaves a graph
     const std::string before = BuildDocumentText();
-    user = [&](QDialog& d) { Click(d, "Command1"); };
+    user = [&](QDialog& d) { Click(d, "okButton"); };
     mnuFunEdit_Click(host);
     EXPECT_EQ(caption, row.caption) << row.type;
     EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
@@ -361,7 +361,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     EXPECT_EQ(Swatch(d, "Picture1"), 4321);
     Choose(d, "Combo2", 0);
     Click(d, "Option1");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(point->PointSize, 1.0f);
@@ -380,7 +380,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     EXPECT_FALSE(Find<QLineEdit>(d, "Text7")->isEnabled());
     EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "2") << "2.5 is not in the list";
     EXPECT_TRUE(Hidden(d, "Frame3"));
-    Click(d, "Command2");
+    Click(d, "cancelButton");
   };
   mnuFunEdit_Click(host);
 
@@ -397,7 +397,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "3");
     EXPECT_EQ(Text(d, "Text6"), "0.3333333");
     Click(d, "Option2");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_NE(contour->FillStyle, 4);
@@ -422,7 +422,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "8");
     EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentText(), "4");
     Click(d, "Check2");
-    Click(d, "Command1");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(caption, "Special Function Graph Properties");
