@@ -72,15 +72,15 @@ std::size_t DocumentSampleBytes() {
 bool PasteKindAccepted(int32_t documentType, double kindCode) {
   switch (documentType) {
   case DocumentType2D:
-    return kindCode == 1.0 || kindCode == 4.0;
+    return kindCode == DocumentType2D || kindCode == DocumentType2DAlso;
   case DocumentType25D:
-    return kindCode == 2.0 || kindCode == 5.0;
+    return kindCode == DocumentType25D || kindCode == DocumentType25DAlso;
   case DocumentType3D:
-    return kindCode == 3.0 || kindCode == 6.0;
+    return kindCode == DocumentType3D || kindCode == DocumentType3DAlso;
   case DocumentTypeSpecial:
-    return kindCode == 7.0;
+    return kindCode == DocumentTypeSpecial;
   case DocumentType4D:
-    return kindCode == 9.0;
+    return kindCode == DocumentType4D;
   default:
     return false;
   }
@@ -90,11 +90,11 @@ namespace {
 
 // The name of a document kind, and of the kind a clipboard text's code belongs to.
 std::string KindName(double code) {
-  if (code == 1.0 || code == 4.0) return "2D";
-  if (code == 2.0 || code == 5.0) return "2.5D";
-  if (code == 3.0 || code == 6.0) return "3D";
-  if (code == 7.0) return "Special";
-  if (code == 9.0) return "4D";
+  if (code == DocumentType2D || code == DocumentType2DAlso) return "2D";
+  if (code == DocumentType25D || code == DocumentType25DAlso) return "2.5D";
+  if (code == DocumentType3D || code == DocumentType3DAlso) return "3D";
+  if (code == DocumentTypeSpecial) return "Special";
+  if (code == DocumentType4D) return "4D";
   return "";
 }
 

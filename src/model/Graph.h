@@ -45,6 +45,8 @@ enum GraphTypeCode : int32_t {
   ColorMap = 13,
   ContourPlot = 14,
   VectorPlot = 15,
+  // Named only in the colour legend's list of kinds: nothing makes, reads or draws it.
+  LegendOnlyKind = 16,
   Intersection = 20,
   RevolutionAboutX = 21,
   RevolutionAboutY = 22,
@@ -54,10 +56,12 @@ enum GraphTypeCode : int32_t {
   OdeSolution = 36,
   LimitMarker = 37,
   FunctionSeries = 38,
-  Function4D41 = 41,
-  Function4D42 = 42,
+  // 41, 42 and 44 are carried by documents and the clipboard and sampled like Function4D, but
+  // nothing draws them and no command makes them; 44 (like 16) still has a colour legend.
+  Function4DUndrawn = 41,
+  Function4DUndrawnAlso = 42,
   Function4D = 43,
-  Function4D44 = 44,
+  Function4DLegendOnly = 44,
   Function4DAnimation = 45,
 };
 

@@ -39,10 +39,10 @@ constexpr std::array kKinds{
   GraphKindRow{OdeSolution,         "Differential Equation", No,  C::Plain,      false, true,  false, D::None,       F::None},
   GraphKindRow{LimitMarker,         "Limit",                 No,  C::Plain,      false, true,  false, D::None,       F::None},
   GraphKindRow{FunctionSeries,      "Function Series",       No,  C::Plain,      false, true,  false, D::None,       F::None},
-  GraphKindRow{Function4D41,        "4D Graph",              Fn,  C::Graph4D,    false, true,  false, D::None,       F::None},
-  GraphKindRow{Function4D42,        "4D Graph",              Fn,  C::Graph4D,    false, true,  false, D::None,       F::None},
+  GraphKindRow{Function4DUndrawn,   "4D Graph",              Fn,  C::Graph4D,    false, true,  false, D::None,       F::None},
+  GraphKindRow{Function4DUndrawnAlso,"4D Graph",              Fn,  C::Graph4D,    false, true,  false, D::None,       F::None},
   GraphKindRow{Function4D,          "4D Graph",              Fn,  C::Graph4D,    false, true,  false, D::Graph4D,    F::Graph4DDialog},
-  GraphKindRow{Function4D44,        "4D Graph",              Fn,  C::Graph4D,    false, true,  false, D::None,       F::None},
+  GraphKindRow{Function4DLegendOnly,"4D Graph",              Fn,  C::Graph4D,    false, true,  false, D::None,       F::None},
   GraphKindRow{Function4DAnimation, "4D Animation",          Fn,  C::Graph4D,    true,  true,  false, D::Graph4D,    F::Graph4DDialog},
 };
 // clang-format on

@@ -35,7 +35,7 @@ struct GraphPoint {
     return p;
   }
 
-  // Draws the point into the OpenGL scene being compiled. In a 2D document (DocumentType 1) the
+  // Draws the point into the OpenGL scene being compiled. In a 2D document (DocumentType2D) the
   // flat marker of Symbol, centred at (x - SceneCenterX, y - SceneCenterY): the caller has already
   // divided x and y by the axis scales. In every other kind a sphere of radius
   // 0.05 * Size + 0.05 at (x / AxisScaleX - SceneCenterX, y / AxisScaleY - SceneCenterY,

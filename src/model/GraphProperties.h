@@ -29,6 +29,17 @@
 // Columns: P(name, kind, default, flags) for a single value;
 //          L(name, kind, first index, last index, count property, first used index, flags) for a
 //          fixed indexed list whose items start at 0 / False.
+// Glossary of the property names that are not English words:
+//   Guai  the inflexion points of a 2D curve (ShowGuai, GuaiColor, GuaiSize, GuaiSymbol)
+//   JO    the mirror curve: the formula with its variable negated (ShowJO, JOColor, JOWidth)
+//   Qie   tangent lines at the abscissas QieX(1 .. QieNum) (ShowQie, QieColor, QieWidth)
+//   Nml   normal lines at the abscissas NmlX(1 .. NmlNum) (ShowNml, NmlColor, NmlWidth)
+//   Curv  the curvature circles at CurvX(1 .. CurvNum); Len the curve length from LenFrom to LenTo
+//   Inv   the inverse function's curve; Dev the derivative's; Int the integral's (IntFrom, IntTo)
+//   VV    the value v of a 4D graph: MinVV and MaxVV are the smallest and largest sampled value,
+//         StepVV is stored only
+//   NameS the graph's name; Exp2 the second function of an intersection or area
+//
 // The list is in the order of the function graph record; the table display settings and the
 // sampling outputs, which that record does not carry, come last.
 

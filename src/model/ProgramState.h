@@ -11,6 +11,11 @@ enum DocumentKind : int32_t {
   DocumentType2D = 1,
   DocumentType25D = 2,
   DocumentType3D = 3,
+  // The codes of the table kinds (Table2D, Table25D, Table3D) stand for the 2D, 2.5D and 3D
+  // kinds in a clipboard text. No document header gives them, so no open document has them.
+  DocumentType2DAlso = 4,
+  DocumentType25DAlso = 5,
+  DocumentType3DAlso = 6,
   DocumentTypeSpecial = 7,
   DocumentType4D = 9,
 };

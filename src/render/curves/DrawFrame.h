@@ -67,34 +67,36 @@ inline void SetColour(int32_t colour) {
 // The line state of the flat drawings: lighting off, smoothed lines blended by alpha.
 void BeginFlatLines();
 
-// ---- branches (each returns when its graph is drawn or its drawing ends early) ----
+// ---- the drawing of each kind (each returns when its graph is drawn or its drawing ends early) ----
 
-// 2D curves of every form (GraphType 0, 9, 20, 23): the header, then by FunForm.
+// 2D curves of every form (Curve2D, Curve2DAnimation, Intersection, StepStemPlot): the header,
+// then by FunForm.
 void DrawCurve2DGraph(DrawContext& c);
-// FunForm 2 and 3: the curve pass with its overlays and analysis.
+// Explicit and Parametric: the curve pass with its overlays and analysis.
 void DrawCurveBranch(DrawContext& c);
-// FunForm 1: the zero level of ExpressZ traced on a sample grid.
+// Implicit: the zero level of ExpressZ traced on a sample grid.
 void DrawImplicitCurve(DrawContext& c);
-// FunForm 4: the points of a lattice where ExpressZ is negative.
+// Inequality: the points of a lattice where ExpressZ is negative.
 void DrawInequalityRegion(DrawContext& c);
 
-// Points (GraphType 7, 8), contour plots (14) and 4D graphs (43, 45).
+// Points (PointMarker, PointAnimation), contour plots (ContourPlot) and 4D graphs (Function4D,
+// Function4DAnimation).
 void DrawPointGraph(DrawContext& c);
 void DrawContourPlot(DrawContext& c);
 void Draw4DGraph(DrawContext& c);
 
-// 2D tables (GraphType 4): line plot, smooth curve and markers.
+// 2D tables (Table2D): line plot, smooth curve and markers.
 void DrawTable2D(DrawContext& c);
 
 // The value of T a 2D form's formulas see: MinT + step * (MaxT - MinT) / FrameCount for animated
 // curves, 0 for every other kind.
 float CurveTime(const DrawContext& c);
 
-// 3D curves (GraphType 1, 11) with tangents and normal planes; ribbons and 2.5D tables (3, 5,
-// 10), which leave their polygon mode and shade model to the frame to restore.
+// 3D curves (Curve3D, Curve3DAnimation) with tangents and normal planes; ribbons and 2.5D tables
+// (Ribbon25D, Table25D, Ribbon25DAnimation), which leave their polygon mode and shade model to the frame to restore.
 void Draw3DCurve(DrawContext& c);
 void DrawRibbon(DrawContext& c);
-// Vector plots (15); vectors and vector operations (31, 32) with their report lines.
+// Vector plots (VectorPlot); vectors and vector operations (Vector, VectorOperation) with their report lines.
 void DrawVectorPlot(DrawContext& c);
 void DrawVectors(DrawContext& c);
 

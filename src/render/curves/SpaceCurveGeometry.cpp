@@ -179,23 +179,23 @@ RibbonMesh BuildRibbon(const std::vector<Vec3f>& front, const std::vector<Vec3f>
     for (size_t ch = 0; ch < 3; ++ch) {
       const float f = style.First[ch], s = style.Second[ch];
       switch (style.FillStyle) {
-      case 1:
+      case GradientLeftRight:
         c[ch] = Gradient(f, s, p.x, box.MinX, ex);
         break;
-      case 2:
+      case GradientFrontBack:
         c[ch] = Gradient(f, s, p.z, box.MinZ, ez);
         break;
-      case 3:
+      case GradientTopBottom:
         c[ch] = Gradient(f, s, p.y, box.MinY, ey);
         break;
-      case 4:
+      case SingleColor:
         c[ch] = s;
         break;
       default:
         break;
       }
     }
-    if (style.FillStyle == 5 && style.ColorMap) c = style.ColorMap(p.y, box.MinY, ey);
+    if (style.FillStyle == ColorMapFill && style.ColorMap) c = style.ColorMap(p.y, box.MinY, ey);
     return c;
   };
 

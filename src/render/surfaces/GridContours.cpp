@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Graph.h"
 #include "model/GraphPoint.h"
 #include "model/ProgramState.h"
 
@@ -127,5 +128,5 @@ void GridContours::Contour2(int32_t m, int32_t n, float dx, float dy, ContourGri
   const std::vector<float> levels =
       ContourLevels(region.Rows() ? region : S0, lngLevel, minimum, maximum);
   Run(m, n, dx, dy, S0, x0, y0, z, levels, minimum, maximum, CrossingTest::Exact, 1,
-      fstFillStyle != 4, lngFirstColor, lngSecondColor, lngLineWidth);
+      fstFillStyle != SingleColor, lngFirstColor, lngSecondColor, lngLineWidth);
 }

@@ -82,9 +82,9 @@ bool HasLegend(int32_t graphType) {
   case Surface3DAnimation:
   case ColorMap:
   case ContourPlot:
-  case 16:
+  case LegendOnlyKind:
   case Function4D:
-  case Function4D44:
+  case Function4DLegendOnly:
     return true;
   default:
     return false;
@@ -104,7 +104,7 @@ LegendLayout ComputeLegendLayout(Graph& g, float MinX, float MaxX, float MinY, f
     if (style < 1 || style > 5 || style == SingleColor) return layout;
     lo = MinV;
     hi = MaxV;
-  } else if (g.GraphType == Function4D44) {
+  } else if (g.GraphType == Function4DLegendOnly) {
     if (style != ColorMapFill) return layout;
     lo = MinV;
     hi = MaxV;

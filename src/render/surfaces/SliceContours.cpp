@@ -22,7 +22,7 @@ std::vector<float> SliceContourLevels(const ContourGrid& grid, float spacing, fl
       maximum = std::max(maximum, v);
       minimum = std::min(minimum, v);
     }
-  const bool kindHasLevels = DocumentType == DocumentType3D || DocumentType == 6 ||
+  const bool kindHasLevels = DocumentType == DocumentType3D || DocumentType == DocumentType3DAlso ||
                              DocumentType == DocumentTypeSpecial || DocumentType == DocumentType4D;
   if (!kindHasLevels || !(spacing > 0.0f) || !std::isfinite(spacing) || minimum > maximum)
     return levels;
@@ -43,7 +43,7 @@ bool SliceContours::Place(float X, float Y, float z, std::array<float, 3>& scene
     scene = {Y - SceneCenterX, X - SceneCenterY, -SceneCenterZ};
     return true;
   case DocumentType3D:
-  case 6:
+  case DocumentType3DAlso:
     scene = {X / AxisScaleX - SceneCenterX, z / AxisScaleY + 0.08f - SceneCenterY,
              Y / AxisScaleZ - SceneCenterZ};
     return true;
@@ -106,12 +106,12 @@ void SliceContours::Contour(int32_t m, int32_t n, float dx, float dy, ContourGri
     ColorToRgb(lngSecondColor, r2, g2, b2);
   }
   const bool special = DocumentType == DocumentTypeSpecial;
-  const bool tracksNearest = special || DocumentType == DocumentType3D || DocumentType == 6;
+  const bool tracksNearest = special || DocumentType == DocumentType3D || DocumentType == DocumentType3DAlso;
 
   for (float level : levels) {
-    if (fstFillStyle == 4) {
+    if (fstFillStyle == SingleColor) {
       glColor3f(r2, g2, b2);
-    } else if (fstFillStyle == 3) {
+    } else if (fstFillStyle == GradientTopBottom) {
       const float span = maximum - minimum;
       const float t = span > 0.0f ? (level - minimum) / span : 0.0f;
       glColor3f(r2 + (r1 - r2) * t, g2 + (g1 - g2) * t, b2 + (b1 - b2) * t);

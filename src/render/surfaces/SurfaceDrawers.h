@@ -9,12 +9,13 @@
 
 class Graph;
 
-// Draws a surface, table surface, colour map or surface of revolution (GraphType 2, 6, 12, 13,
-// 21, 22): its cells with their fill, normals, texture and transparency, its tangent planes and
+// Draws a surface, table surface, colour map or surface of revolution (Surface3D,
+// Table3D, Surface3DAnimation, ColorMap, RevolutionAboutX, RevolutionAboutY): its cells with their fill, normals, texture and transparency, its tangent planes and
 // normal lines, and its floor overlays (SurfaceDraw.cpp).
 void DrawSurface(Graph& graph, int32_t lngAnimStep);
 
-// Draws the z-, x- and y-slices of a 4D graph (GraphType 43, 45) with their colour fills, contour
+// Draws the z-, x- and y-slices of a 4D graph (Function4D,
+// Function4DAnimation) with their colour fills, contour
 // lines and gradient arrows (Slices4D.h).
 void Draw4DSlices(Graph& graph, int32_t lngAnimStep);
 
