@@ -10,6 +10,7 @@
 #include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "platform/Prompter.h"
+#include "support/RowNames.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         TokensRow{"+x", "x"}, TokensRow{"2 x", "2 x *"}, TokensRow{"x y", "x y *"},
         TokensRow{"(x) y", "x y *"}, TokensRow{"1,5*x", "1.5 x *"},
         TokensRow{"sin x^2", "x sin 2 ^"}, TokensRow{"sin -x^2", "0 x 2 ^ - sin"},
-        TokensRow{"2*+x", "2 x *"}, TokensRow{"2x", "2 x *"}));
+        TokensRow{"2*+x", "2 x *"}, TokensRow{"2x", "2 x *"}),
+    test_rows::Named([](const TokensRow& r) { return std::string(r.formula); }));
 
 TEST(ParseToTokens, NamesWithoutDerivativeShowTheMessage) {
   const std::pair<const char*, const char*> rows[] = {
@@ -181,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
         ChainRow{"x^(2*pi)", "1*(2*3.1415926)*x^(2*3.1415926-1)"},
         // Blanks, a decimal comma and a leading plus mean what they mean to the parser.
         ChainRow{"+x^2", "1*2*x^1"}, ChainRow{"2 x", "(0*x+2*1)/x^0"},
-        ChainRow{"1,5*x", "(0*x+1.5*1)/x^0"}, ChainRow{"sin x", "1*cos(x)"}));
+        ChainRow{"1,5*x", "(0*x+1.5*1)/x^0"}, ChainRow{"sin x", "1*cos(x)"}),
+    test_rows::Named([](const ChainRow& r) { return std::string(r.formula); }));
 
 // Values of derivative texts against difference quotients of the formula.
 TEST(DerivativeChain, ValuesMatchDifferenceQuotients) {
@@ -268,7 +271,8 @@ INSTANTIATE_TEST_SUITE_P(
         PartialRow{"", "x", "0"},
         // y is constant for the derivative by x: the power rule, defined for negative x
         PartialRow{"x^y", "x", "1*y*x^(y-1)"}, PartialRow{"sech(x)", "x", "-(1)*tanh(x)*sech(x)"},
-        PartialRow{"sech(x)", "y", "-(0)*tanh(x)*sech(x)"}));
+        PartialRow{"sech(x)", "y", "-(0)*tanh(x)*sech(x)"}),
+    test_rows::Named([](const PartialRow& r) { return std::string(r.formula) + " by " + r.variable; }));
 
 TEST(PartialDerivative, TokensOfTheProductRule) {
   std::string message;

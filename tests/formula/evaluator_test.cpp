@@ -15,6 +15,7 @@
 #include "formula/CompiledFormula.h"
 #include "formula/FormulaParser.h"
 #include "platform/Prompter.h"
+#include "support/RowNames.h"
 
 namespace {
 
@@ -81,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         Value{"2 (-) ASEC ", 0, false, 2 * kPi / 3}, Value{"2 (-) ACSEC ", 0, false, -kPi / 6},
         // In degree mode ATAN's argument is a ratio, not an angle.
         Value{"1 ATAN ", 0, true, kPi / 4}, Value{"1 ATAN ", 0, false, kPi / 4},
-        Value{"45 TAN ", 0, true, static_cast<float>(std::tan(double(0.7854f)))}));
+        Value{"45 TAN ", 0, true, static_cast<float>(std::tan(double(0.7854f)))}),
+    test_rows::Named([](const Value& r) { return std::string(r.postfix) + " at " + std::to_string(r.x) + (r.degree ? " degrees" : ""); }));
 
 struct Fault {
   const char* postfix;
@@ -148,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"XX XX * ", 1e30f, "Overflow: the value is too large."},
         Fault{"1 100 EXP / ", 0, "Overflow: the value is too large."},
         Fault{"1000 TANH ", 0, "Overflow: the value is too large."},
-        Fault{"10 40 ^ ", 0, "Overflow: the value is too large."}));
+        Fault{"10 40 ^ ", 0, "Overflow: the value is too large."}),
+    test_rows::Named([](const Fault& r) { return std::string(r.postfix) + " at " + std::to_string(r.x); }));
 
 TEST(Evaluator, EmptyTextsLeaveNoValue) {
   ScopedScriptedDialogs dialogs;

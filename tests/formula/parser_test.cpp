@@ -6,6 +6,7 @@
 #include "formula/ValueStack.h"
 #include "formula/FormulaParser.h"
 #include "platform/Prompter.h"
+#include "support/RowNames.h"
 
 namespace {
 
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"x\t+\ny", "XX YY + "}, Accepted{"v*z*a*b*t*n", "VV ZZ * AA * BB * TT * NN * "},
         Accepted{"x-y-2", "XX YY - 2 - "}, Accepted{"sin(x)^2", "XX SIN 2 ^ "},
         Accepted{"2^-x*3", "2 XX (-) ^ 3 * "}, Accepted{"sin(2)", "2 SIN "},
-        Accepted{"Sin(x)+SIN(x)", "XX SIN XX SIN + "}));
+        Accepted{"Sin(x)+SIN(x)", "XX SIN XX SIN + "}),
+    test_rows::Named([](const Accepted& r) { return std::string(r.formula); }));
 
 struct Rejected {
   std::string formula;
@@ -94,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{"3)", "Closing parenthesis without matching open parenthesis", 0, 1},
         Rejected{"x$", "Unexpected character encountered", 0, 1},
         // A NUL is refused, not skipped like a blank: what follows it would be hidden.
-        Rejected{std::string("x\0+1", 4), "Formula contains a NUL character", 2, 2}));
+        Rejected{std::string("x\0+1", 4), "Formula contains a NUL character", 2, 2}),
+    test_rows::Named([](const Rejected& r) { return r.formula + " " + r.message; }));
 
 TEST(Parser, AppendsToTheBufferAndKeepsTokensBeforeAnError) {
   ScopedScriptedDialogs dialogs;

@@ -8,6 +8,7 @@
 #include "formula/FormulaText.h"
 #include "formula/Integration.h"
 #include "platform/Prompter.h"
+#include "support/RowNames.h"
 
 namespace {
 
@@ -31,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRow{"u2", "u2"}, TextRow{"+y.5", "+y*.5"}, TextRow{")x", ")*x"},
                       TextRow{")(", ")*("}, TextRow{").5", ")*.5"}, TextRow{"x,5", "x*,5"},
                       TextRow{"asin(x)", "asin(x)"}, TextRow{"int(x)", "int(x)"},
-                      TextRow{"sqr(x)", "sqr(x)"}, TextRow{"2x2", "2*x*2"}));
+                      TextRow{"sqr(x)", "sqr(x)"}, TextRow{"2x2", "2*x*2"}),
+    test_rows::Named([](const TextRow& r) { return std::string(r.input); }));
 
 class FoldSignsRows : public ::testing::TestWithParam<TextRow> {};
 TEST_P(FoldSignsRows, FoldsOnePass) { EXPECT_EQ(FoldSigns(GetParam().input), GetParam().output); }
@@ -39,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, FoldSignsRows,
                          ::testing::Values(TextRow{"x+-2", "x-2"}, TextRow{"x--2", "x+2"},
                                            TextRow{"x-+2", "x-+2"}, TextRow{"x++2", "x++2"},
                                            TextRow{"x---2", "x+-2"}, TextRow{"", ""},
-                                           TextRow{"1+-(1)*sin(x)", "1-(1)*sin(x)"}));
+                                           TextRow{"1+-(1)*sin(x)", "1-(1)*sin(x)"}),
+    test_rows::Named([](const TextRow& r) { return std::string(r.input); }));
 
 struct CleanRow {
   const char* input;
@@ -60,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, CleanNumber,
                                            CleanRow{"+5", false, ""}, CleanRow{"1E+5", false, "1E"},
                                            CleanRow{"", true, "0"}, CleanRow{" ", true, "0"},
                                            CleanRow{"  ", true, ""},
-                                           CleanRow{"1.2.3", true, "1.2.3"}));
+                                           CleanRow{"1.2.3", true, "1.2.3"}),
+    test_rows::Named([](const CleanRow& r) { return std::string(r.input); }));
 
 class CleanExpression : public ::testing::TestWithParam<CleanRow> {};
 TEST_P(CleanExpression, KeepsFormulaCharacters) {
@@ -74,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(Examples, CleanExpression,
                                            CleanRow{"x_1", false, "x"}, CleanRow{"", true, "0"},
                                            CleanRow{"2 , 5 * 2", true, "2.5*2"},
                                            CleanRow{"(1+2)^3/4-5", true, "(1+2)^3/4-5"},
-                                           CleanRow{"2#", false, "2"}));
+                                           CleanRow{"2#", false, "2"}),
+    test_rows::Named([](const CleanRow& r) { return std::string(r.input); }));
 
 TEST(StripExpressionText, CleanOrEmpty) {
   EXPECT_EQ(StripExpressionText("1,5"), "1.5");
@@ -115,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // an undefined sample makes the result undefined, at once
                       IntegralRow{"1/x", 0, 1, 1, UndefinedValue, 1},
                       IntegralRow{"log(x)", -1, 1, 1, UndefinedValue, 1},
-                      IntegralRow{"sqr(0.5-x)", 0, 1, 1, UndefinedValue, 2}));
+                      IntegralRow{"sqr(0.5-x)", 0, 1, 1, UndefinedValue, 2}),
+    test_rows::Named([](const IntegralRow& r) { return std::string(r.formula) + " from " + std::to_string(r.a) + " to " + std::to_string(r.b) + " mode " + std::to_string(r.mode); }));
 
 TEST(Integration, SyntaxErrorIsReportedOnce) {
   ScopedScriptedDialogs dialogs;

@@ -7,6 +7,7 @@
 #include "sampling/VectorOperations.h"
 
 #include <cmath>
+#include "support/RowNames.h"
 
 using namespace sampling_test;
 
@@ -274,7 +275,8 @@ INSTANTIATE_TEST_SUITE_P(Points, PointBoxes,
                          ::testing::Values(PointBoxRow{"0", "2", "-3", {0, 2, -3, 0, 0, 0}},
                                            PointBoxRow{"0", "0", "0", {-1, 1, -1, 1, -1, 1}},
                                            PointBoxRow{"0", "0", "5", {0, 0, 0, 5, 0, 0}},
-                                           PointBoxRow{"-4", "1", "1", {0, 1, 0, 1, -4, 0}}));
+                                           PointBoxRow{"-4", "1", "1", {0, 1, 0, 1, -4, 0}}),
+    test_rows::Named([](const PointBoxRow& r) { return std::string(r.x) + " " + r.y + " " + r.z; }));
 
 TEST_F(Box, AnimatedPointUsesItsStep) {
   auto g = MakeGraph(PointAnimation, Cartesian3D, 0, "0", "t", "0");

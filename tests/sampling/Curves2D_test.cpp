@@ -5,6 +5,7 @@
 #include "SamplingFixture.h"
 
 #include <cmath>
+#include "support/RowNames.h"
 
 using namespace sampling_test;
 
@@ -141,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Pairings, MarkOutside,
                                            MarkRow{ViewPairingScene, {20, -5, 0}, {20, -5, 0}},
                                            // UndefinedValue is judged like any number.
                                            MarkRow{ViewPairingDirect, {U, U, U}, {U, U, U}},
-                                           MarkRow{ViewPairingScene, {10, 5, U}, {10, 5, U}}));
+                                           MarkRow{ViewPairingScene, {10, 5, U}, {10, 5, U}}),
+    test_rows::Named([](const MarkRow& r) { return std::string(r.pairing == ViewPairingDirect ? "Direct" : "Scene") + " " + std::to_string(r.in.x) + " " + std::to_string(r.in.y) + " " + std::to_string(r.in.z); }));
 
 // ---------------------------------------------------------------------------------------------
 

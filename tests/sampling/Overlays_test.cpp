@@ -5,6 +5,7 @@
 #include "SamplingFixture.h"
 
 #include <cmath>
+#include "support/RowNames.h"
 
 using namespace sampling_test;
 
@@ -196,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MirrorTextRow{Polar, Explicit, "cos(a)", "cos((-a))"},
                       MirrorTextRow{Polar, Parametric, "2*u", "2*(-u)"},
                       MirrorTextRow{Cartesian3D, Explicit, "x", ""},
-                      MirrorTextRow{Polar, Implicit, "a", ""}));
+                      MirrorTextRow{Polar, Implicit, "a", ""}),
+    test_rows::Named([](const MirrorTextRow& r) { return std::string(r.text) + " coord " + std::to_string(r.coord) + " form " + std::to_string(r.form); }));
 
 TEST(IsLetterTest, OnlySingleAsciiLetters) {
   EXPECT_TRUE(IsLetter("a"));
