@@ -19,6 +19,7 @@
 #include "document/RecordingHost.h"
 #include "platform/Prompter.h"
 #include "sampling/Sampling.h"
+#include "support/LimitedChild.h"
 
 namespace {
 
@@ -779,40 +780,17 @@ TEST_F(OpenDocumentTest, ManyGraphsAreCountedBeforeTheyAreMade) {
   text += "0 0 1 1 1";
   const std::string path = Write("many.crv", text);
 
-  int channel[2];
-  ASSERT_EQ(pipe(channel), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(channel[0]);
-    alarm(120); // a child that hangs is killed, and the test fails
-    std::FILE* f = std::fopen("/proc/self/statm", "r");
-    unsigned long long pages = 0;
-    if (!f || std::fscanf(f, "%llu", &pages) != 1) _exit(2);
-    std::fclose(f);
-    const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGE_SIZE));
-    const struct rlimit limit { used + (rlim_t{1} << 30), RLIM_INFINITY };
-    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
+  const LimitedChildResult child = RunInLimitedChild(std::size_t{1} << 30, [&](std::string& report) {
     std::string problem;
     const bool opened = OpenDocument(path, host, &problem);
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    const std::string report =
-        std::to_string(usage.ru_maxrss) + " " + (opened ? "1" : "0") + " " + problem;
-    if (write(channel[1], report.data(), report.size()) != static_cast<ssize_t>(report.size()))
-      _exit(4);
-    _exit(0);
-  }
-  close(channel[1]);
-  std::string report;
-  char buffer[4096];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;)
-    report.append(buffer, static_cast<size_t>(n));
-  close(channel[0]);
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status)) << "the child was killed by signal " << WTERMSIG(status);
-  ASSERT_EQ(WEXITSTATUS(status), 0);
+    report = std::to_string(usage.ru_maxrss) + " " + (opened ? "1" : "0") + " " + problem;
+    return 0;
+  });
+  ASSERT_TRUE(child.exited) << "the child was killed by signal " << child.signal;
+  ASSERT_EQ(child.code, 0);
+  const std::string& report = child.report;
 
   long peakKiB = 0;
   int opened = 0;

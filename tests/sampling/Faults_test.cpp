@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include "support/LimitedChild.h"
 
 using namespace sampling_test;
 
@@ -278,24 +279,13 @@ TEST_F(Faults, NonFiniteDomainGivesUndefinedSamples) {
 TEST(SamplingBudget, StaysWithinAnAddressSpaceLimit) {
   const std::size_t free = DocumentSamplingBudget();
   EXPECT_GT(free, 0u);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::FILE* f = std::fopen("/proc/self/statm", "r");
-    unsigned long long pages = 0;
-    if (!f || std::fscanf(f, "%llu", &pages) != 1) _exit(2);
-    std::fclose(f);
-    const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGE_SIZE));
-    constexpr rlim_t Left = rlim_t{400} << 20;
-    const struct rlimit limit { used + Left, RLIM_INFINITY };
-    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
+  constexpr std::size_t Left = std::size_t{400} << 20;
+  const LimitedChildResult child = RunInLimitedChild(Left, [](std::string&) {
     const std::size_t budget = DocumentSamplingBudget();
-    _exit(budget > 0 && budget <= Left / 2 ? 0 : 1);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+    return budget > 0 && budget <= Left / 2 ? 0 : 1;
+  });
+  ASSERT_TRUE(child.exited) << "the child was killed by signal " << child.signal;
+  EXPECT_EQ(child.code, 0);
 }
 
 // A graph's bytes count the copy of its drawn points that the display lists keep, besides its

@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include "render/surfaces/TextureImage.h"
+#include "support/LimitedChild.h"
 
 namespace {
 
@@ -247,33 +248,18 @@ TEST_F(TextureFile, AHugeRawPictureIsShrunkWhileItIsRead) {
     ASSERT_EQ(f.write(QByteArray(static_cast<int>(row * 64), '\xff')), row * 64);
   }
   const std::string path = Path("huge.mot");
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::FILE* f = std::fopen("/proc/self/statm", "r");
-    unsigned long long pages = 0;
-    if (!f || std::fscanf(f, "%llu", &pages) != 1) _exit(2);
-    std::fclose(f);
-    const rlim_t used = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGE_SIZE));
-    const struct rlimit limit { used + (rlim_t{64} << 20), RLIM_INFINITY };
-    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(3);
+  const LimitedChildResult child = RunInLimitedChild(std::size_t{64} << 20, [&](std::string& report) {
     TextureImage image;
-    std::string error;
-    if (!ReadTextureImage(path, 256, image, error)) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      _exit(4);
-    }
-    if (image.Width != 256 || image.Height != 256) _exit(5);
+    if (!ReadTextureImage(path, 256, image, report)) return 4;
+    if (image.Width != 256 || image.Height != 256) return 5;
     for (int32_t y = 0; y < 256; ++y)
       for (int32_t x = 0; x < 256; ++x)
         for (int c = 0; c < 3; ++c)
-          if (image.Pixel(x, y)[c] != (y == 255 ? 255 : 0)) _exit(6);
-    _exit(0);
-  }
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+          if (image.Pixel(x, y)[c] != (y == 255 ? 255 : 0)) return 6;
+    return 0;
+  });
+  ASSERT_TRUE(child.exited) << "the child was killed by signal " << child.signal;
+  EXPECT_EQ(child.code, 0) << child.report;
 }
 
 // A raw picture larger than its texture gets the mean of the area each texel covers.
