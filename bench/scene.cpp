@@ -33,7 +33,7 @@ constexpr int kWidth = 800, kHeight = 600;
 constexpr int kGrid = 317; // 2 * 316 * 316 = 199,712 triangles
 
 // A wavy surface over [-10, 10]^2 with normals, drawn as one graph.
-class MeshSource : public SceneSource {
+class MeshSource : public OneGraphSource {
 public:
   MeshSource() {
     const int n = kGrid;
@@ -50,8 +50,6 @@ public:
         normals[static_cast<size_t>(i * n + j)] = {-dx / len, 1.0f / len, -dz / len};
       }
   }
-  int32_t GraphCount() override { return 1; }
-  bool Animation() override { return false; }
   BoundingBox GetBox(int32_t) override { return BoundingBox{-10, 10, -2, 2, -10, 10}; }
   void SceneRotation(float& r, float& p, float& y) override {
     r = 0;
@@ -74,13 +72,6 @@ public:
       glEnd();
     }
   }
-  LegendGraphInfo LegendInfo(int32_t) override { return {}; }
-  void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
-  void ValueRange(float& lo, float& hi) override { lo = hi = 0; }
-  bool AxesShown() override { return false; }
-  void DrawBackground(BoundingBox&) override {}
-  void Draw2DGrid(BoundingBox&) override {}
-  void DrawAxes(BoundingBox&) override {}
 
   std::vector<std::array<float, 3>> points, normals;
   float yaw = 45;
@@ -214,7 +205,7 @@ BENCHMARK(BM_Curves2DStill)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->Us
 // 100 curves of 201 points each in their own colour, width 2, as the only content of a 2D
 // document (no axes), drawn in immediate mode: what the scene records into its list is what a
 // plain loop draws.
-class CurvesSource : public SceneSource {
+class CurvesSource : public OneGraphSource {
 public:
   CurvesSource() {
     for (int c = 0; c < 100; ++c) {
@@ -226,8 +217,6 @@ public:
       curves.push_back(curve);
     }
   }
-  int32_t GraphCount() override { return 1; }
-  bool Animation() override { return false; }
   BoundingBox GetBox(int32_t) override { return BoundingBox{-12, 12, -8, 8, -1, 1}; }
   void SceneRotation(float& r, float& p, float& y) override { r = p = y = 0; }
   int32_t GraphType(int32_t) override { return 1; }
@@ -243,13 +232,6 @@ public:
       glEnd();
     }
   }
-  LegendGraphInfo LegendInfo(int32_t) override { return {}; }
-  void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
-  void ValueRange(float& lo, float& hi) override { lo = hi = 0; }
-  bool AxesShown() override { return false; }
-  void DrawBackground(BoundingBox&) override {}
-  void Draw2DGrid(BoundingBox&) override {}
-  void DrawAxes(BoundingBox&) override {}
 
   std::vector<std::vector<std::array<float, 3>>> curves;
 };

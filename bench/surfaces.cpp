@@ -84,11 +84,9 @@ BENCHMARK(BM_FloorOverlays200)->Unit(benchmark::kMillisecond);
 constexpr int kWidth = 800, kHeight = 600;
 
 // One surface graph as the scene's only content.
-class SurfaceSource : public SceneSource {
+class SurfaceSource : public OneGraphSource {
 public:
   explicit SurfaceSource(Graph& graph) : g(graph) {}
-  int32_t GraphCount() override { return 1; }
-  bool Animation() override { return false; }
   BoundingBox GetBox(int32_t) override {
     AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
     return g.GetBox();
@@ -100,13 +98,6 @@ public:
   }
   int32_t GraphType(int32_t) override { return g.GraphType; }
   void DrawGraph(int32_t, int32_t) override { g.Draw(); }
-  LegendGraphInfo LegendInfo(int32_t) override { return {}; }
-  void DrawColorLegend(int32_t, const std::array<float, 10>&) override {}
-  void ValueRange(float& lo, float& hi) override { lo = hi = 0; }
-  bool AxesShown() override { return false; }
-  void DrawBackground(BoundingBox&) override {}
-  void Draw2DGrid(BoundingBox&) override {}
-  void DrawAxes(BoundingBox&) override {}
 
 private:
   Graph& g;

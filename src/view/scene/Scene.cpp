@@ -132,6 +132,14 @@ void SetSceneCenter(const BoundingBox& box) {
   SceneCenterZ = CentreOver(box.MaxZ + box.MinZ, AxisScaleZ);
 }
 
+void FitCameraAround(const BoundingBox& box) {
+  SetSceneCenter(box);
+  const float cx = AxisScaleX * SceneCenterX, cy = AxisScaleY * SceneCenterY,
+              cz = AxisScaleZ * SceneCenterZ;
+  Camera.ZoomAll(box.MinX - cx, box.MinY - cy, box.MinZ - cz, box.MaxX - cx, box.MaxY - cy,
+                 box.MaxZ - cz);
+}
+
 // The list names of one compilation. Until committed they are freed on the way out, so a
 // compilation that fails leaves no names behind.
 struct Scene::Lists {

@@ -58,6 +58,11 @@ std::string LegendRowText(const LegendGraphInfo& graph);
 // axis scales (a centre that is not finite becomes 0).
 void SetSceneCenter(const BoundingBox& box);
 
+// Zoom to Fit's first step: sets the scene centre that compiling this box's scene will set (the
+// view may not have compiled it yet, and a stale centre would fit the camera around the wrong
+// place), then fits the camera around the box taken relative to that centre, in data units.
+void FitCameraAround(const BoundingBox& box);
+
 // What the scene compiler draws. Graph indices count from 1 in the order of the shown graphs.
 // Every drawing operation is called while a display list is being recorded.
 class SceneSource {

@@ -557,16 +557,7 @@ void MainWindow::mnuViewISO_Click() { Preset(ViewIso.Roll, ViewIso.Pitch, ViewIs
 
 void MainWindow::mnuViewFit_Click() {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
-  const BoundingBox box = ShownGraphs.GetBox(0);
-  // The centre that compiling this scene sets: the view may not have compiled it yet (a document
-  // opened at start-up, before the view has its GL context), and a stale centre would fit the
-  // camera around the wrong place.
-  SetSceneCenter(box);
-  // The box relative to the scene centre, in data units.
-  const float cx = AxisScaleX * SceneCenterX, cy = AxisScaleY * SceneCenterY,
-              cz = AxisScaleZ * SceneCenterZ;
-  Camera.ZoomAll(box.MinX - cx, box.MinY - cy, box.MinZ - cz, box.MaxX - cx, box.MaxY - cy,
-                 box.MaxZ - cz);
+  FitCameraAround(ShownGraphs.GetBox(0));
   const FitZoom z = FitZoomFor(DocumentType, ShowLegend);
   Camera.Zoom(z.Factor);
   if (z.Shift) Camera.MoveView(z.ShiftX, 0.0f);

@@ -71,12 +71,7 @@ protected:
   // The scene of the shown graphs fitted into the view (as View > Fit does), compiled and
   // presented once.
   QImage Present() {
-    const BoundingBox box = ShownGraphs.GetBox(0);
-    SetSceneCenter(box);
-    const float cx = AxisScaleX * SceneCenterX, cy = AxisScaleY * SceneCenterY,
-                cz = AxisScaleZ * SceneCenterZ;
-    Camera.ZoomAll(box.MinX - cx, box.MinY - cy, box.MinZ - cz, box.MaxX - cx, box.MaxY - cy,
-                   box.MaxZ - cz);
+    FitCameraAround(ShownGraphs.GetBox(0));
     scene.SetSource(DocumentSceneSource());
     EXPECT_TRUE(scene.InitializeGL());
     scene.BuildScene();
