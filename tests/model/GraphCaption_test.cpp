@@ -120,8 +120,8 @@ const CaptionRow kRows[] = {
     // 4D documents
     {D4, Function4D, 0, 0, false, false, "4D Graph  v=fv"},
     {D4, Function4DAnimation, 0, 0, false, false, "4D Animation  v=fv"},
-    {D4, Function4D41, 0, 0, false, false, nullptr},
-    {D4, Function4D44, 0, 0, false, false, nullptr},
+    {D4, Function4DUndrawn, 0, 0, false, false, nullptr},
+    {D4, Function4DLegendOnly, 0, 0, false, false, nullptr},
     {D4, PointMarker, 0, Cartesian3D, false, false, nullptr},
 };
 
@@ -156,7 +156,7 @@ TEST(GraphCaption, EveryGraphGetsARow) {
   EXPECT_EQ(GraphCaption(*Make(point), DS), "Point  x=fy, y=fz");
   const CaptionRow point3{D4, PointAnimation, 0, Cartesian3D, false, false, nullptr};
   EXPECT_EQ(GraphCaption(*Make(point3), D4), "Point Animation  x=fx, y=fy, z=fz");
-  const CaptionRow g41{D4, Function4D41, 0, 0, false, false, nullptr};
+  const CaptionRow g41{D4, Function4DUndrawn, 0, 0, false, false, nullptr};
   EXPECT_EQ(GraphCaption(*Make(g41), D4), "4D Graph  v=fv");
   const CaptionRow neither{D2, StepStemPlot, Explicit, Cartesian2D, false, false, nullptr};
   EXPECT_EQ(GraphCaption(*Make(neither), D2), "Step & Stem  fx, fy, fz");

@@ -81,7 +81,7 @@ TEST(LegendLayout, RangeFollowsTheFillStyleAlongTheAxisItColours) {
   EXPECT_EQ(range(Surface3D, SingleColor), -1.0f);
   EXPECT_EQ(range(Function4D, GradientLeftRight), 8.0f);
   EXPECT_EQ(range(Function4D, SingleColor), -1.0f);
-  EXPECT_EQ(range(Function4D44, GradientTopBottom), -1.0f);
+  EXPECT_EQ(range(Function4DLegendOnly, GradientTopBottom), -1.0f);
   EXPECT_EQ(range(Curve3D, GradientTopBottom), -1.0f);
 
   auto g = MakeGraph(Surface3D, GradientTopBottom);
