@@ -33,8 +33,9 @@ protected:
     Start(DocumentType2D, ScaleEqual);
     axes.Show = true;
   }
+  // The pattern picture at index (0 for BackStyle 1).
   static QLabel* Picture(QWidget& dialog, int index) {
-    return Find<QLabel>(dialog, QString("Image1_%1").arg(index).toUtf8().constData());
+    return Find<QLabel>(dialog, QString("stylePicture%1").arg(index + 1).toUtf8().constData());
   }
 };
 
@@ -50,29 +51,30 @@ TEST_F(AxisDialog2DTest, LoadShowsTheSettings) {
   axes.BackColor2 = 0x00FFFF;
   AxisDialog2D f(axes);
   EXPECT_EQ(f.windowTitle(), "Axis Properties");
-  EXPECT_TRUE(Find<QRadioButton>(f, "Option3")->isChecked());
-  EXPECT_EQ(Find<QLineEdit>(f, "Text1")->text(), "2");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text2")->text(), "0.5");
-  EXPECT_TRUE(Find<QLineEdit>(f, "Text2")->isEnabled());
-  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->count(), 5);
-  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->currentText(), "3");
-  EXPECT_EQ(Find<ColorBox>(f, "Picture1")->Color(), 0x0000FF);
-  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x00FFFF);
-  EXPECT_TRUE(Find<QCheckBox>(f, "Check6")->isChecked());
-  EXPECT_EQ(Find<QCheckBox>(f, "Check6")->text(), QString::fromUtf8("Use \u03C0 To Label Ticks"));
-  EXPECT_FALSE(Find<QCheckBox>(f, "Check5")->isChecked());
-  EXPECT_TRUE(Find<QCheckBox>(f, "Check4")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(f, "customOption")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(f, "scaleRatioX")->text(), "2");
+  EXPECT_EQ(Find<QLineEdit>(f, "scaleRatioY")->text(), "0.5");
+  EXPECT_TRUE(Find<QLineEdit>(f, "scaleRatioY")->isEnabled());
+  EXPECT_EQ(Find<QComboBox>(f, "axisWidthBox")->count(), 5);
+  EXPECT_EQ(Find<QComboBox>(f, "axisWidthBox")->currentText(), "3");
+  EXPECT_EQ(Find<ColorBox>(f, "axisColorSwatch")->Color(), 0x0000FF);
+  EXPECT_EQ(Find<ColorBox>(f, "secondColorSwatch")->Color(), 0x00FFFF);
+  EXPECT_TRUE(Find<QCheckBox>(f, "piTicksCheck")->isChecked());
+  EXPECT_EQ(Find<QCheckBox>(f, "piTicksCheck")->text(),
+            QString::fromUtf8("Use \u03C0 To Label Ticks"));
+  EXPECT_FALSE(Find<QCheckBox>(f, "showSecondaryTicksCheck")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(f, "showBackgroundCheck")->isChecked());
   EXPECT_EQ(f.SelectedBackStyle, 7);
   // The selection frame encloses picture 6 with one pixel to spare.
-  QFrame* shape = Find<QFrame>(f, "Shape1");
+  QFrame* shape = Find<QFrame>(f, "selectedStyleFrame");
   EXPECT_FALSE(shape->isHidden());
   EXPECT_EQ(shape->geometry(), Picture(f, 6)->geometry().adjusted(-1, -1, 1, 1));
   // Equal leaves the ratio boxes at "1" and disabled.
   AxisScaleMode = ScaleEqual;
   AxisDialog2D g(axes);
-  EXPECT_TRUE(Find<QRadioButton>(g, "Option2")->isChecked());
-  EXPECT_EQ(Find<QLineEdit>(g, "Text1")->text(), "1");
-  EXPECT_FALSE(Find<QLabel>(g, "Label7")->isEnabled());
+  EXPECT_TRUE(Find<QRadioButton>(g, "equalOption")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(g, "scaleRatioX")->text(), "1");
+  EXPECT_FALSE(Find<QLabel>(g, "scaleRatioLabel")->isEnabled());
 }
 
 TEST_F(AxisDialog2DTest, NothingIsWrittenBeforeOkAndCancelKeepsEverything) {
@@ -80,13 +82,14 @@ TEST_F(AxisDialog2DTest, NothingIsWrittenBeforeOkAndCancelKeepsEverything) {
   AxisDialog2D f(axes);
   f.show();
   dialogs.colors.answers = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456, 0x654321};
-  for (const char* box : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"})
+  for (const char* box : {"axisColorSwatch", "primaryGridColorSwatch", "secondaryGridColorSwatch",
+                          "firstColorSwatch", "secondColorSwatch"})
     Click(Find<ColorBox>(f, box));
-  Click(Find<QCheckBox>(f, "Check1"));
+  Click(Find<QCheckBox>(f, "showAxisCheck"));
   Click(Picture(f, 0));
   EXPECT_EQ(axes, before);
   AxisChanged = true;
-  Click(Find<QPushButton>(f, "Command2"));
+  Click(Find<QPushButton>(f, "cancelButton"));
   EXPECT_EQ(f.result(), QDialog::Rejected);
   EXPECT_FALSE(AxisChanged);
   EXPECT_EQ(axes, before);
@@ -95,19 +98,21 @@ TEST_F(AxisDialog2DTest, NothingIsWrittenBeforeOkAndCancelKeepsEverything) {
 TEST_F(AxisDialog2DTest, OkWritesEverySetting) {
   AxisDialog2D f(axes);
   f.show();
-  Click(Find<QRadioButton>(f, "Option3"));
-  Type(Find<QLineEdit>(f, "Text1"), "2");
-  Type(Find<QLineEdit>(f, "Text2"), "1");
-  Click(Find<QCheckBox>(f, "Check1"));
+  Click(Find<QRadioButton>(f, "customOption"));
+  Type(Find<QLineEdit>(f, "scaleRatioX"), "2");
+  Type(Find<QLineEdit>(f, "scaleRatioY"), "1");
+  Click(Find<QCheckBox>(f, "showAxisCheck"));
   dialogs.colors.answers = {0x0000FF, 0x00FF00, 0x00FFFF, 0x123456, 0x654321};
-  for (const char* box : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"})
+  for (const char* box : {"axisColorSwatch", "primaryGridColorSwatch", "secondaryGridColorSwatch",
+                          "firstColorSwatch", "secondColorSwatch"})
     Click(Find<ColorBox>(f, box));
-  Find<QComboBox>(f, "Combo1")->setCurrentIndex(4);
-  for (const char* check :
-       {"Check2", "Check3", "Check4", "Check5", "Check6", "Check7", "Check8", "Check9"})
+  Find<QComboBox>(f, "axisWidthBox")->setCurrentIndex(4);
+  for (const char* check : {"showPrimaryGridCheck", "showSecondaryGridCheck", "showBackgroundCheck",
+                            "showSecondaryTicksCheck", "piTicksCheck", "showShadowCheck",
+                            "betterFontsCheck", "showLegendCheck"})
     Click(Find<QCheckBox>(f, check));
   Click(Picture(f, 18));
-  Click(Find<QPushButton>(f, "Command1"));
+  Click(Find<QPushButton>(f, "okButton"));
 
   ExpectCustomScalesWritten(f, 2.0f, 1.0f, 1.0f);
   EXPECT_FALSE(axes.Show);
@@ -143,7 +148,7 @@ TEST_F(AxisDialog2DTest, BackgroundStyleSelection) {
     axes.BackStyle = c.stored;
     AxisDialog2D f(axes);
     f.show();
-    QFrame* shape = Find<QFrame>(f, "Shape1");
+    QFrame* shape = Find<QFrame>(f, "selectedStyleFrame");
     if (c.framed < 0)
       EXPECT_TRUE(shape->isHidden());
     else
@@ -153,7 +158,7 @@ TEST_F(AxisDialog2DTest, BackgroundStyleSelection) {
       EXPECT_EQ(shape->geometry(), Picture(f, c.click)->geometry().adjusted(-1, -1, 1, 1));
       EXPECT_FALSE(shape->isHidden());
     }
-    Click(Find<QPushButton>(f, "Command1"));
+    Click(Find<QPushButton>(f, "okButton"));
     EXPECT_EQ(axes.BackStyle, c.written);
   }
 }
@@ -161,9 +166,9 @@ TEST_F(AxisDialog2DTest, BackgroundStyleSelection) {
 TEST_F(AxisDialog2DTest, AWidthOutsideTheListShowsTheNearestAndOkWritesIt) {
   axes.AxisWidth = 9;
   AxisDialog2D f(axes);
-  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->currentText(), "5");
+  EXPECT_EQ(Find<QComboBox>(f, "axisWidthBox")->currentText(), "5");
   f.show();
-  Click(Find<QPushButton>(f, "Command1"));
+  Click(Find<QPushButton>(f, "okButton"));
   EXPECT_EQ(axes.AxisWidth, 5);
 }
 
@@ -172,10 +177,10 @@ TEST_F(AxisDialog2DTest, CancelledColourChooserKeepsTheBoxColour) {
   AxisDialog2D f(axes);
   f.show();
   dialogs.colors.answers = {std::nullopt};
-  Click(Find<ColorBox>(f, "Picture4"));
+  Click(Find<ColorBox>(f, "firstColorSwatch"));
   EXPECT_EQ(dialogs.colors.asked, 1);
-  EXPECT_EQ(Find<ColorBox>(f, "Picture4")->Color(), 0x010203);
-  Click(Find<QPushButton>(f, "Command1"));
+  EXPECT_EQ(Find<ColorBox>(f, "firstColorSwatch")->Color(), 0x010203);
+  Click(Find<QPushButton>(f, "okButton"));
   EXPECT_EQ(axes.BackColor, 0x010203);
 }
 
@@ -187,10 +192,10 @@ TEST_F(AxisDialog2DTest, RefusedRatiosGetAMessageAndChangeNothing) {
     const AxesSettings before = axes;
     AxisDialog2D f(axes);
     f.show();
-    Click(Find<QRadioButton>(f, "Option3"));
-    Type(Find<QLineEdit>(f, "Text2"), bad);
-    Click(Find<QCheckBox>(f, "Check4"));
-    Click(Find<QPushButton>(f, "Command1"));
+    Click(Find<QRadioButton>(f, "customOption"));
+    Type(Find<QLineEdit>(f, "scaleRatioY"), bad);
+    Click(Find<QCheckBox>(f, "showBackgroundCheck"));
+    Click(Find<QPushButton>(f, "okButton"));
     ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
     EXPECT_EQ(dialogs.prompter.shown[0].text, AxisDialogCheck::RatioMessage);
     EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
@@ -199,8 +204,8 @@ TEST_F(AxisDialog2DTest, RefusedRatiosGetAMessageAndChangeNothing) {
     EXPECT_EQ(AxisScaleMode, ScaleEqual);
     EXPECT_EQ(axes, before);
     // Equal does not look at the boxes.
-    Click(Find<QRadioButton>(f, "Option2"));
-    Click(Find<QPushButton>(f, "Command1"));
+    Click(Find<QRadioButton>(f, "equalOption"));
+    Click(Find<QPushButton>(f, "okButton"));
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_EQ(AxisRatioY, 1.0f);
   }

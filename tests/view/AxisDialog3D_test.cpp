@@ -51,57 +51,57 @@ TEST_F(AxisDialog3DTest, LoadShowsTheSettings) {
   ShowLegend = false;
   AxisDialog3D f(axes);
   // The ratio boxes stand in the user's order X, Y, Z: AxisRatioZ, AxisRatioX, AxisRatioY.
-  EXPECT_EQ(Find<QLineEdit>(f, "Text7")->text(), "1.5");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text8")->text(), "2");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text9")->text(), "3");
-  EXPECT_TRUE(Find<QLineEdit>(f, "Text9")->isEnabled());
-  EXPECT_TRUE(Find<QRadioButton>(f, "Option5")->isChecked());
-  EXPECT_TRUE(Find<QRadioButton>(f, "Option1")->isChecked());
-  EXPECT_TRUE(Find<QCheckBox>(f, "Check1")->isChecked());
-  EXPECT_FALSE(Find<QCheckBox>(f, "Check11")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(f, "scaleRatioX")->text(), "1.5");
+  EXPECT_EQ(Find<QLineEdit>(f, "scaleRatioY")->text(), "2");
+  EXPECT_EQ(Find<QLineEdit>(f, "scaleRatioZ")->text(), "3");
+  EXPECT_TRUE(Find<QLineEdit>(f, "scaleRatioZ")->isEnabled());
+  EXPECT_TRUE(Find<QRadioButton>(f, "customOption")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(f, "panelStyleOption")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>(f, "showAxisCheck")->isChecked());
+  EXPECT_FALSE(Find<QCheckBox>(f, "showLegendCheck")->isChecked());
   // Panels: the shown one has its colour and material enabled, the others not.
-  EXPECT_TRUE(Find<QCheckBox>(f, "Check3")->isChecked());
-  EXPECT_TRUE(Find<ColorBox>(f, "Picture2")->isEnabled());
-  EXPECT_FALSE(Find<ColorBox>(f, "Picture1")->isEnabled());
-  EXPECT_FALSE(Find<QComboBox>(f, "Combo3")->isEnabled());
-  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->count(), 13);
-  EXPECT_EQ(Find<QComboBox>(f, "Combo1")->currentText(), "Metal");
-  EXPECT_EQ(Find<QComboBox>(f, "Combo3")->currentText(), "Winter");
-  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x123456);
-  EXPECT_EQ(Find<QLineEdit>(f, "Text2")->text(), "4");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text6")->text(), "Height");
-  EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "X:Y:Z=");
+  EXPECT_TRUE(Find<QCheckBox>(f, "showXZPanelCheck")->isChecked());
+  EXPECT_TRUE(Find<ColorBox>(f, "xzPanelColorSwatch")->isEnabled());
+  EXPECT_FALSE(Find<ColorBox>(f, "xyPanelColorSwatch")->isEnabled());
+  EXPECT_FALSE(Find<QComboBox>(f, "yzPanelMaterialBox")->isEnabled());
+  EXPECT_EQ(Find<QComboBox>(f, "xyPanelMaterialBox")->count(), 13);
+  EXPECT_EQ(Find<QComboBox>(f, "xyPanelMaterialBox")->currentText(), "Metal");
+  EXPECT_EQ(Find<QComboBox>(f, "yzPanelMaterialBox")->currentText(), "Winter");
+  EXPECT_EQ(Find<ColorBox>(f, "xyGridColorSwatch")->Color(), 0x123456);
+  EXPECT_EQ(Find<QLineEdit>(f, "intervalsY")->text(), "4");
+  EXPECT_EQ(Find<QLineEdit>(f, "titleZ")->text(), "Height");
+  EXPECT_EQ(Find<QLabel>(f, "scaleRatioLabel")->text(), "X:Y:Z=");
   EXPECT_EQ(f.windowTitle(), "Axis Properties");
 
   // Other scale modes keep the boxes at "1" and disabled.
   AxisScaleMode = ScaleEqual;
   AxisDialog3D g(axes);
   g.show();
-  EXPECT_TRUE(Find<QRadioButton>(g, "Option4")->isChecked());
-  EXPECT_EQ(Find<QLineEdit>(g, "Text8")->text(), "1");
-  EXPECT_FALSE(Find<QLineEdit>(g, "Text8")->isEnabled());
-  Click(Find<QRadioButton>(g, "Option5"));
-  EXPECT_TRUE(Find<QLineEdit>(g, "Text8")->isEnabled());
-  Click(Find<QRadioButton>(g, "Option3"));
-  EXPECT_FALSE(Find<QLabel>(g, "Label16")->isEnabled());
+  EXPECT_TRUE(Find<QRadioButton>(g, "equalOption")->isChecked());
+  EXPECT_EQ(Find<QLineEdit>(g, "scaleRatioY")->text(), "1");
+  EXPECT_FALSE(Find<QLineEdit>(g, "scaleRatioY")->isEnabled());
+  Click(Find<QRadioButton>(g, "customOption"));
+  EXPECT_TRUE(Find<QLineEdit>(g, "scaleRatioY")->isEnabled());
+  Click(Find<QRadioButton>(g, "squareOption"));
+  EXPECT_FALSE(Find<QLabel>(g, "scaleRatioYColon")->isEnabled());
 }
 
 TEST_F(AxisDialog3DTest, OkWritesTheTabsAndTheCustomRatios) {
   AxisDialog3D f(axes);
   f.show();
-  Click(Find<QRadioButton>(f, "Option5"));
-  Type(Find<QLineEdit>(f, "Text7"), "1");
-  Type(Find<QLineEdit>(f, "Text8"), "2");
-  Type(Find<QLineEdit>(f, "Text9"), "3");
-  Click(Find<QCheckBox>(f, "Check4")); // YZ panel shown
-  Find<QComboBox>(f, "Combo3")->setCurrentIndex(2);
-  Click(Find<QCheckBox>(f, "Check5")); // XY grid along X off
-  Type(Find<QLineEdit>(f, "Text1"), "3.5");
-  Type(Find<QLineEdit>(f, "Text2"), "2.5");
-  Type(Find<QLineEdit>(f, "Text3"), "7abc");
-  Type(Find<QLineEdit>(f, "Text4"), "Time");
-  Click(Find<QCheckBox>(f, "Check11"));
-  Click(Find<QPushButton>(f, "Command1"));
+  Click(Find<QRadioButton>(f, "customOption"));
+  Type(Find<QLineEdit>(f, "scaleRatioX"), "1");
+  Type(Find<QLineEdit>(f, "scaleRatioY"), "2");
+  Type(Find<QLineEdit>(f, "scaleRatioZ"), "3");
+  Click(Find<QCheckBox>(f, "showYZPanelCheck")); // YZ panel shown
+  Find<QComboBox>(f, "yzPanelMaterialBox")->setCurrentIndex(2);
+  Click(Find<QCheckBox>(f, "xyGridXCheck")); // XY grid along X off
+  Type(Find<QLineEdit>(f, "intervalsX"), "3.5");
+  Type(Find<QLineEdit>(f, "intervalsY"), "2.5");
+  Type(Find<QLineEdit>(f, "intervalsZ"), "7abc");
+  Type(Find<QLineEdit>(f, "titleX"), "Time");
+  Click(Find<QCheckBox>(f, "showLegendCheck"));
+  Click(Find<QPushButton>(f, "okButton"));
 
   ExpectCustomScalesWritten(f, 2.0f, 3.0f, 1.0f);
   EXPECT_TRUE(axes.ShowYZPanel);
@@ -124,15 +124,15 @@ TEST_F(AxisDialog3DTest, LineStyleOrHiddenAxesKeepTheBoxSettings) {
     AxisDialog3D f(axes);
     f.show();
     if (lineStyle)
-      Click(Find<QRadioButton>(f, "Option2"));
+      Click(Find<QRadioButton>(f, "lineStyleOption"));
     else
-      Click(Find<QCheckBox>(f, "Check1"));
-    Click(Find<QCheckBox>(f, "Check2"));
-    Type(Find<QLineEdit>(f, "Text1"), "0"); // not checked: it is not written
-    Type(Find<QLineEdit>(f, "Text5"), "ignored");
-    Click(Find<QRadioButton>(f, "Option4"));
-    Click(Find<QCheckBox>(f, "Check11"));
-    Click(Find<QPushButton>(f, "Command1"));
+      Click(Find<QCheckBox>(f, "showAxisCheck"));
+    Click(Find<QCheckBox>(f, "showXYPanelCheck"));
+    Type(Find<QLineEdit>(f, "intervalsX"), "0"); // not checked: it is not written
+    Type(Find<QLineEdit>(f, "titleY"), "ignored");
+    Click(Find<QRadioButton>(f, "equalOption"));
+    Click(Find<QCheckBox>(f, "showLegendCheck"));
+    Click(Find<QPushButton>(f, "okButton"));
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_FALSE(axes.ShowXYPanel);
     EXPECT_EQ(axes.LabelNumX, 2);
@@ -152,27 +152,27 @@ TEST_F(AxisDialog3DTest, RibbonDocumentsShowTwoRatiosAndTheTitlesTheirAxesShow) 
   axes.AxisStyle = LineStyle; // chosen in a 3D document before
   AxisDialog3D f(axes);
   f.show();
-  EXPECT_TRUE(Find<QGroupBox>(f, "Frame1")->isHidden());
-  EXPECT_TRUE(Find<QLineEdit>(f, "Text9")->isHidden());
-  EXPECT_TRUE(Find<QLabel>(f, "Label17")->isHidden());
-  EXPECT_EQ(Find<QLabel>(f, "Label1")->text(), "X:Y=");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text7")->text(), "4");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text8")->text(), "5");
+  EXPECT_TRUE(Find<QGroupBox>(f, "styleFrame")->isHidden());
+  EXPECT_TRUE(Find<QLineEdit>(f, "scaleRatioZ")->isHidden());
+  EXPECT_TRUE(Find<QLabel>(f, "scaleRatioZColon")->isHidden());
+  EXPECT_EQ(Find<QLabel>(f, "scaleRatioLabel")->text(), "X:Y=");
+  EXPECT_EQ(Find<QLineEdit>(f, "scaleRatioX")->text(), "4");
+  EXPECT_EQ(Find<QLineEdit>(f, "scaleRatioY")->text(), "5");
   // "X Axis Title" edits TitleX (under the horizontal axis), "Y Axis Title" TitleY (beside the
   // vertical one); the third title is not drawn in 2.5D and not offered.
-  EXPECT_EQ(Find<QLabel>(f, "Label12")->text(), "X Axis Title");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text4")->text(), "X");
-  EXPECT_FALSE(Find<QLineEdit>(f, "Text4")->isHidden());
-  EXPECT_EQ(Find<QLabel>(f, "Label13")->text(), "Y Axis Title");
-  EXPECT_EQ(Find<QLineEdit>(f, "Text5")->text(), "Y");
-  EXPECT_TRUE(Find<QLineEdit>(f, "Text6")->isHidden());
+  EXPECT_EQ(Find<QLabel>(f, "titleXLabel")->text(), "X Axis Title");
+  EXPECT_EQ(Find<QLineEdit>(f, "titleX")->text(), "X");
+  EXPECT_FALSE(Find<QLineEdit>(f, "titleX")->isHidden());
+  EXPECT_EQ(Find<QLabel>(f, "titleYLabel")->text(), "Y Axis Title");
+  EXPECT_EQ(Find<QLineEdit>(f, "titleY")->text(), "Y");
+  EXPECT_TRUE(Find<QLineEdit>(f, "titleZ")->isHidden());
 
-  Type(Find<QLineEdit>(f, "Text7"), "1");
-  Type(Find<QLineEdit>(f, "Text8"), "2");
-  Type(Find<QLineEdit>(f, "Text4"), "Distance");
-  Type(Find<QLineEdit>(f, "Text5"), "Speed");
-  Click(Find<QCheckBox>(f, "Check2"));
-  Click(Find<QPushButton>(f, "Command1"));
+  Type(Find<QLineEdit>(f, "scaleRatioX"), "1");
+  Type(Find<QLineEdit>(f, "scaleRatioY"), "2");
+  Type(Find<QLineEdit>(f, "titleX"), "Distance");
+  Type(Find<QLineEdit>(f, "titleY"), "Speed");
+  Click(Find<QCheckBox>(f, "showXYPanelCheck"));
+  Click(Find<QPushButton>(f, "okButton"));
   EXPECT_EQ(AxisRatioX, 1.0f);
   EXPECT_EQ(AxisRatioY, 2.0f);
   EXPECT_EQ(AxisRatioZ, 6.0f);
@@ -188,24 +188,24 @@ TEST_F(AxisDialog3DTest, RibbonDocumentsShowTwoRatiosAndTheTitlesTheirAxesShow) 
 TEST_F(AxisDialog3DTest, ShowAxisAndColoursWriteAtOnceAndCancelledChoosersKeepTheColour) {
   AxisDialog3D f(axes);
   f.show();
-  Click(Find<QCheckBox>(f, "Check1"));
+  Click(Find<QCheckBox>(f, "showAxisCheck"));
   EXPECT_FALSE(axes.Show);
 
   // A confirmed colour is written at once and shown.
   dialogs.colors.answers = {0x0000FF};
-  Click(Find<ColorBox>(f, "Picture5"));
+  Click(Find<ColorBox>(f, "xyGridColorSwatch"));
   EXPECT_EQ(axes.XYGridColor, 0x0000FF);
-  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x0000FF);
+  EXPECT_EQ(Find<ColorBox>(f, "xyGridColorSwatch")->Color(), 0x0000FF);
   // A cancelled chooser keeps the colour.
   dialogs.colors.answers = {std::nullopt};
-  Click(Find<ColorBox>(f, "Picture5"));
+  Click(Find<ColorBox>(f, "xyGridColorSwatch"));
   EXPECT_EQ(dialogs.colors.asked, 2);
   EXPECT_EQ(axes.XYGridColor, 0x0000FF);
-  EXPECT_EQ(Find<ColorBox>(f, "Picture5")->Color(), 0x0000FF);
+  EXPECT_EQ(Find<ColorBox>(f, "xyGridColorSwatch")->Color(), 0x0000FF);
 
   // Cancel of the dialog keeps what was written at once.
   AxisChanged = true;
-  Click(Find<QPushButton>(f, "Command2"));
+  Click(Find<QPushButton>(f, "cancelButton"));
   EXPECT_EQ(f.result(), QDialog::Rejected);
   EXPECT_FALSE(AxisChanged);
   EXPECT_FALSE(axes.Show);
@@ -218,13 +218,13 @@ TEST_F(AxisDialog3DTest, UncheckedPanelKeepsItsColourButTakesItsMaterial) {
   AxisDialog3D f(axes);
   f.show();
   dialogs.colors.answers = {0x222222};
-  Click(Find<ColorBox>(f, "Picture1"));
+  Click(Find<ColorBox>(f, "xyPanelColorSwatch"));
   EXPECT_EQ(axes.XYPanelColor, 0x222222); // written at once
-  Click(Find<QCheckBox>(f, "Check2"));
-  EXPECT_FALSE(Find<ColorBox>(f, "Picture1")->isEnabled());
-  EXPECT_FALSE(Find<QComboBox>(f, "Combo1")->isEnabled());
-  Find<QComboBox>(f, "Combo1")->setCurrentIndex(0);
-  Click(Find<QPushButton>(f, "Command1"));
+  Click(Find<QCheckBox>(f, "showXYPanelCheck"));
+  EXPECT_FALSE(Find<ColorBox>(f, "xyPanelColorSwatch")->isEnabled());
+  EXPECT_FALSE(Find<QComboBox>(f, "xyPanelMaterialBox")->isEnabled());
+  Find<QComboBox>(f, "xyPanelMaterialBox")->setCurrentIndex(0);
+  Click(Find<QPushButton>(f, "okButton"));
   EXPECT_FALSE(axes.ShowXYPanel);
   EXPECT_EQ(axes.XYPanelColor, 0x222222);
   EXPECT_EQ(axes.XYPanelMaterial, 1);
@@ -234,8 +234,8 @@ TEST_F(AxisDialog3DTest, AMaterialOutsideThePresetsIsKept) {
   axes.XZPanelMaterial = 20;
   AxisDialog3D f(axes);
   f.show();
-  EXPECT_EQ(Find<QComboBox>(f, "Combo2")->currentIndex(), -1);
-  Click(Find<QPushButton>(f, "Command1"));
+  EXPECT_EQ(Find<QComboBox>(f, "xzPanelMaterialBox")->currentIndex(), -1);
+  Click(Find<QPushButton>(f, "okButton"));
   EXPECT_EQ(axes.XZPanelMaterial, 20);
 }
 
@@ -247,16 +247,16 @@ TEST_F(AxisDialog3DTest, RefusedValuesGetAMessageAndChangeNothing) {
     const std::string& message;
   };
   const std::vector<Case> cases = {
-      {"Text1", "0", false, AxisDialogCheck::IntervalMessage},
-      {"Text2", "abc", false, AxisDialogCheck::IntervalMessage},
-      {"Text3", "", false, AxisDialogCheck::IntervalMessage},
-      {"Text3", "501", false, AxisDialogCheck::IntervalMessage},
-      {"Text1", "-2", false, AxisDialogCheck::IntervalMessage},
-      {"Text7", "0", true, AxisDialogCheck::RatioMessage},
-      {"Text8", "abc", true, AxisDialogCheck::RatioMessage},
-      {"Text9", "", true, AxisDialogCheck::RatioMessage},
-      {"Text8", "2x", true, AxisDialogCheck::RatioMessage},
-      {"Text7", "-1", true, AxisDialogCheck::RatioMessage},
+      {"intervalsX", "0", false, AxisDialogCheck::IntervalMessage},
+      {"intervalsY", "abc", false, AxisDialogCheck::IntervalMessage},
+      {"intervalsZ", "", false, AxisDialogCheck::IntervalMessage},
+      {"intervalsZ", "501", false, AxisDialogCheck::IntervalMessage},
+      {"intervalsX", "-2", false, AxisDialogCheck::IntervalMessage},
+      {"scaleRatioX", "0", true, AxisDialogCheck::RatioMessage},
+      {"scaleRatioY", "abc", true, AxisDialogCheck::RatioMessage},
+      {"scaleRatioZ", "", true, AxisDialogCheck::RatioMessage},
+      {"scaleRatioY", "2x", true, AxisDialogCheck::RatioMessage},
+      {"scaleRatioX", "-1", true, AxisDialogCheck::RatioMessage},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.box) + " = \"" + c.text + "\"");
@@ -265,10 +265,10 @@ TEST_F(AxisDialog3DTest, RefusedValuesGetAMessageAndChangeNothing) {
     AxisScaleMode = ScaleSquare;
     AxisDialog3D f(axes);
     f.show();
-    if (c.custom) Click(Find<QRadioButton>(f, "Option5"));
+    if (c.custom) Click(Find<QRadioButton>(f, "customOption"));
     Type(Find<QLineEdit>(f, c.box), c.text);
-    Click(Find<QCheckBox>(f, "Check2"));
-    Click(Find<QPushButton>(f, "Command1"));
+    Click(Find<QCheckBox>(f, "showXYPanelCheck"));
+    Click(Find<QPushButton>(f, "okButton"));
     ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
     EXPECT_EQ(dialogs.prompter.shown[0].text, c.message);
     EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
@@ -337,7 +337,7 @@ protected:
 };
 
 TEST_F(AxisCommandTest, OkOfTheThreeDimensionalDialogRecentresBeforeZoomToFit) {
-  PressWhenShown("Command1");
+  PressWhenShown("okButton");
   EXPECT_TRUE(ShowAxisDialog(nullptr));
   const std::vector<std::string> want = {"Repaint", "UpdateSceneCenter", "ZoomToFit", "Rebuild"};
   EXPECT_EQ(calls, want);
@@ -345,7 +345,7 @@ TEST_F(AxisCommandTest, OkOfTheThreeDimensionalDialogRecentresBeforeZoomToFit) {
 }
 
 TEST_F(AxisCommandTest, CancelOnlyRepaints) {
-  PressWhenShown("Command2");
+  PressWhenShown("cancelButton");
   EXPECT_FALSE(ShowAxisDialog(nullptr));
   EXPECT_EQ(calls, std::vector<std::string>{"Repaint"});
 }
@@ -356,7 +356,7 @@ TEST_F(AxisCommandTest, TwoDimensionalDocumentsGetTheirOwnDialogAndOnlyARebuild)
     QWidget* modal = QApplication::activeModalWidget();
     ASSERT_NE(modal, nullptr);
     EXPECT_EQ(modal->objectName(), "AxisDialog2D");
-    QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
   });
   EXPECT_TRUE(ShowAxisDialog(nullptr));
   EXPECT_EQ(calls, std::vector<std::string>{"Rebuild"});
@@ -383,8 +383,9 @@ TEST_F(AxisCommandTest, TheCentreZoomToFitSeesIsThatOfTheNewScaleMode) {
   QTimer::singleShot(0, [] {
     QWidget* modal = QApplication::activeModalWidget();
     ASSERT_NE(modal, nullptr);
-    QTest::mouseClick(modal->findChild<QRadioButton*>("Option4"), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(modal->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(modal->findChild<QRadioButton*>("equalOption"), Qt::LeftButton, {},
+                      QPoint(5, 5));
+    QTest::mouseClick(modal->findChild<QPushButton*>("okButton"), Qt::LeftButton);
   });
   ShowAxisDialog(nullptr);
   EXPECT_EQ(AxisScaleMode, ScaleEqual);

@@ -17,14 +17,18 @@
 
 namespace {
 
-QLineEdit* Box(LightDialog& dialog, int n) {
-  return dialog.findChild<QLineEdit*>(QString("Text%1").arg(n));
+// The sixteen boxes in the order the rows below give their texts and values.
+constexpr std::array<const char*, 16> kBoxes = {
+    "positionX",     "positionY",    "positionZ",     "diffuseRed",  "diffuseGreen", "diffuseBlue",
+    "diffuseAlpha",  "ambientRed",   "ambientGreen",  "ambientBlue", "ambientAlpha", "specularRed",
+    "specularGreen", "specularBlue", "specularAlpha", "positionW"};
+
+QLineEdit* Box(LightDialog& dialog, const char* name) { return dialog.findChild<QLineEdit*>(name); }
+QCheckBox* Check(LightDialog& dialog, const char* name) {
+  return dialog.findChild<QCheckBox*>(name);
 }
-QCheckBox* Check(LightDialog& dialog, int n) {
-  return dialog.findChild<QCheckBox*>(QString("Check%1").arg(n));
-}
-QPushButton* Button(LightDialog& dialog, int n) {
-  return dialog.findChild<QPushButton*>(QString("Command%1").arg(n));
+QPushButton* Button(LightDialog& dialog, const char* name) {
+  return dialog.findChild<QPushButton*>(name);
 }
 
 void Type(QLineEdit* box, const QString& text) {
@@ -39,21 +43,29 @@ TEST(LightDialog, TextsAndControls) {
   SceneLight light;
   LightDialog dialog(light);
   EXPECT_EQ(dialog.windowTitle(), "Light Properties");
-  EXPECT_EQ(Check(dialog, 1)->text(), " Lighting");
-  EXPECT_EQ(Check(dialog, 2)->text(), " Two sides");
-  EXPECT_EQ(Check(dialog, 3)->text(), "Global ambient light");
-  EXPECT_EQ(Button(dialog, 1)->text(), "OK");
-  EXPECT_EQ(Button(dialog, 2)->text(), "Cancel");
+  EXPECT_EQ(Check(dialog, "lightingCheck")->text(), " Lighting");
+  EXPECT_EQ(Check(dialog, "twoSidesCheck")->text(), " Two sides");
+  EXPECT_EQ(Check(dialog, "globalAmbientCheck")->text(), "Global ambient light");
+  EXPECT_EQ(Button(dialog, "okButton")->text(), "OK");
+  EXPECT_EQ(Button(dialog, "cancelButton")->text(), "Cancel");
 
   // Each frame holds its four boxes, each box labelled.
   struct Frame {
     const char* caption;
-    std::array<int, 4> boxes;
+    std::array<const char*, 4> boxes;
     std::array<const char*, 4> labels;
-  } frames[] = {{"Light Position", {1, 2, 3, 16}, {"X", "Y", "Z", "W"}},
-                {"Diffuse light color", {4, 5, 6, 7}, {"R", "G", "B", "A"}},
-                {"Ambient light color", {8, 9, 10, 11}, {"R", "G", "B", "A"}},
-                {"Specular light color", {12, 13, 14, 15}, {"R", "G", "B", "A"}}};
+  } frames[] = {{"Light Position",
+                 {"positionX", "positionY", "positionZ", "positionW"},
+                 {"X", "Y", "Z", "W"}},
+                {"Diffuse light color",
+                 {"diffuseRed", "diffuseGreen", "diffuseBlue", "diffuseAlpha"},
+                 {"R", "G", "B", "A"}},
+                {"Ambient light color",
+                 {"ambientRed", "ambientGreen", "ambientBlue", "ambientAlpha"},
+                 {"R", "G", "B", "A"}},
+                {"Specular light color",
+                 {"specularRed", "specularGreen", "specularBlue", "specularAlpha"},
+                 {"R", "G", "B", "A"}}};
   for (const Frame& f : frames) {
     SCOPED_TRACE(f.caption);
     QGroupBox* frame = nullptr;
@@ -78,7 +90,7 @@ TEST(LightDialog, ShowsTheLightsValues) {
     const char* what;
     SceneLight light;
     bool c1, c2, c3;
-    std::array<const char*, 16> texts; // Text1 .. Text16
+    std::array<const char*, 16> texts; // in the order of kBoxes
   };
   SceneLight changed;
   changed.Enabled = false;
@@ -107,20 +119,20 @@ TEST(LightDialog, ShowsTheLightsValues) {
     SCOPED_TRACE(r.what);
     SceneLight light = r.light;
     LightDialog dialog(light);
-    EXPECT_EQ(Check(dialog, 1)->isChecked(), r.c1);
-    EXPECT_EQ(Check(dialog, 2)->isChecked(), r.c2);
-    EXPECT_EQ(Check(dialog, 3)->isChecked(), r.c3);
-    for (int n = 1; n <= 16; ++n)
-      EXPECT_EQ(Box(dialog, n)->text(), r.texts[n - 1]) << "Text" << n;
+    EXPECT_EQ(Check(dialog, "lightingCheck")->isChecked(), r.c1);
+    EXPECT_EQ(Check(dialog, "twoSidesCheck")->isChecked(), r.c2);
+    EXPECT_EQ(Check(dialog, "globalAmbientCheck")->isChecked(), r.c3);
+    for (size_t i = 0; i < kBoxes.size(); ++i)
+      EXPECT_EQ(Box(dialog, kBoxes[i])->text(), r.texts[i]) << kBoxes[i];
   }
 }
 
 TEST(LightDialog, OkTakesEveryValue) {
   SceneLight light;
   LightDialog dialog(light);
-  QTest::mouseClick(Check(dialog, 1), Qt::LeftButton);
-  QTest::mouseClick(Check(dialog, 2), Qt::LeftButton);
-  QTest::mouseClick(Check(dialog, 3), Qt::LeftButton);
+  QTest::mouseClick(Check(dialog, "lightingCheck"), Qt::LeftButton);
+  QTest::mouseClick(Check(dialog, "twoSidesCheck"), Qt::LeftButton);
+  QTest::mouseClick(Check(dialog, "globalAmbientCheck"), Qt::LeftButton);
   // Each box gives the number its text begins with, 0 when there is none.
   const std::array<const char*, 16> typed = {"12abc", "-.5",  "1e3",  "0.25", "",    "x7",
                                              " 2 5",  "&H10", "1,5",  "3-4",  "0.1", "7E-2",
@@ -130,9 +142,9 @@ TEST(LightDialog, OkTakesEveryValue) {
       0,    25,    16,   1,     3,
       0.1f, 0.07f, 100,  4,     std::numeric_limits<float>::infinity(),
       0};
-  for (int n = 1; n <= 16; ++n)
-    Type(Box(dialog, n), typed[n - 1]);
-  QTest::mouseClick(Button(dialog, 1), Qt::LeftButton);
+  for (size_t i = 0; i < kBoxes.size(); ++i)
+    Type(Box(dialog, kBoxes[i]), typed[i]);
+  QTest::mouseClick(Button(dialog, "okButton"), Qt::LeftButton);
 
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(light.Enabled);
@@ -149,10 +161,10 @@ TEST(LightDialog, OkTakesEveryValue) {
 
   // Checking the boxes again sets the switches back to 1.
   LightDialog again(light);
-  QTest::mouseClick(Check(again, 1), Qt::LeftButton);
-  QTest::mouseClick(Check(again, 2), Qt::LeftButton);
-  QTest::mouseClick(Check(again, 3), Qt::LeftButton);
-  QTest::mouseClick(Button(again, 1), Qt::LeftButton);
+  QTest::mouseClick(Check(again, "lightingCheck"), Qt::LeftButton);
+  QTest::mouseClick(Check(again, "twoSidesCheck"), Qt::LeftButton);
+  QTest::mouseClick(Check(again, "globalAmbientCheck"), Qt::LeftButton);
+  QTest::mouseClick(Button(again, "okButton"), Qt::LeftButton);
   EXPECT_TRUE(light.Enabled);
   EXPECT_EQ(light.TwoSides[0], 1.0f);
   EXPECT_EQ(light.GlobalAmbient[0], 1.0f);
@@ -162,31 +174,31 @@ TEST(LightDialog, CancelChangesNothingAndReopeningShowsLastAccepted) {
   SceneLight light;
   {
     LightDialog dialog(light);
-    Type(Box(dialog, 1), "42");
-    QTest::mouseClick(Button(dialog, 1), Qt::LeftButton);
+    Type(Box(dialog, "positionX"), "42");
+    QTest::mouseClick(Button(dialog, "okButton"), Qt::LeftButton);
   }
   {
     LightDialog dialog(light);
-    Type(Box(dialog, 1), "7");
-    Type(Box(dialog, 4), "0.5");
-    QTest::mouseClick(Check(dialog, 1), Qt::LeftButton);
-    QTest::mouseClick(Button(dialog, 2), Qt::LeftButton);
+    Type(Box(dialog, "positionX"), "7");
+    Type(Box(dialog, "diffuseRed"), "0.5");
+    QTest::mouseClick(Check(dialog, "lightingCheck"), Qt::LeftButton);
+    QTest::mouseClick(Button(dialog, "cancelButton"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
   }
   EXPECT_EQ(light.Position[0], 42.0f);
   EXPECT_EQ(light.Diffuse[0], 1.0f);
   EXPECT_TRUE(light.Enabled);
   LightDialog reopened(light);
-  EXPECT_EQ(Box(reopened, 1)->text(), "42");
-  EXPECT_EQ(Box(reopened, 4)->text(), "1");
-  EXPECT_TRUE(Check(reopened, 1)->isChecked());
+  EXPECT_EQ(Box(reopened, "positionX")->text(), "42");
+  EXPECT_EQ(Box(reopened, "diffuseRed")->text(), "1");
+  EXPECT_TRUE(Check(reopened, "lightingCheck")->isChecked());
 }
 
 TEST(LightDialog, EditsTheProgramLightByDefault) {
   const SceneLight saved = Light;
   LightDialog dialog;
-  Type(Box(dialog, 2), "55");
-  QTest::mouseClick(Button(dialog, 1), Qt::LeftButton);
+  Type(Box(dialog, "positionY"), "55");
+  QTest::mouseClick(Button(dialog, "okButton"), Qt::LeftButton);
   EXPECT_EQ(Light.Position[1], 55.0f);
   Light = saved;
 }

@@ -26,6 +26,9 @@ protected:
   ScopedScriptedDialogs dialogs;
 };
 
+// The box of one bound, found by its name (minX, maxX, minY, maxY, minZ or maxZ).
+QLineEdit* Box(ViewSettingDialog& d, const char* name) { return d.findChild<QLineEdit*>(name); }
+
 std::array<float, 6> Window() {
   return {ViewMinX, ViewMaxX, ViewMinY, ViewMaxY, ViewMinZ, ViewMaxZ};
 }
@@ -37,19 +40,20 @@ TEST_F(ViewSettingTest, OpensWithTheStartValues) {
   EXPECT_EQ(d.windowTitle(), "View Setting");
   const char* expected[6] = {"-500", "500", "-500", "500", "-500", "500"};
   for (int i = 0; i < 6; ++i)
-    EXPECT_EQ(d.Text[i]->text().toStdString(), expected[i]) << i;
-  EXPECT_TRUE(d.Option1->isChecked());
-  EXPECT_FALSE(d.Option2->isChecked());
-  EXPECT_EQ(d.Option1->text(), "Ortho");
-  EXPECT_EQ(d.Option2->text(), "Perspective");
+    EXPECT_EQ(d.boundBoxes[i]->text().toStdString(), expected[i]) << i;
+  EXPECT_TRUE(d.orthoOption->isChecked());
+  EXPECT_FALSE(d.perspectiveOption->isChecked());
+  EXPECT_EQ(d.orthoOption->text(), "Ortho");
+  EXPECT_EQ(d.perspectiveOption->text(), "Perspective");
   // A projection type that is neither selects neither option.
   Camera.ProjectType = 3;
   ViewSettingDialog other;
-  EXPECT_FALSE(other.Option1->isChecked() || other.Option2->isChecked());
+  EXPECT_FALSE(other.orthoOption->isChecked() || other.perspectiveOption->isChecked());
 }
 
 TEST_F(ViewSettingTest, OkCleansAndTakesTheBounds) {
   ViewSettingDialog d;
+  // Box index in the order minX, maxX, minY, maxY, minZ, maxZ, as Window() gives the bounds.
   struct Row {
     int box;
     const char* typed;
@@ -59,13 +63,13 @@ TEST_F(ViewSettingTest, OkCleansAndTakesTheBounds) {
   const Row rows[] = {{0, "1,5", "1.5", 1.5f},    {1, "2 0", "20", 20.0f}, {2, "", "0", 0.0f},
                       {3, "1e3", "1e3", 1000.0f}, {4, "1-2", "1-2", 1.0f}, {5, " ", "0", 0.0f}};
   for (const Row& r : rows)
-    d.Text[r.box]->setText(r.typed);
-  d.Option2->setChecked(true);
-  d.Command1->click();
+    d.boundBoxes[r.box]->setText(r.typed);
+  d.perspectiveOption->setChecked(true);
+  d.okButton->click();
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   for (const Row& r : rows) {
-    EXPECT_EQ(d.Text[r.box]->text().toStdString(), r.cleaned) << r.box;
+    EXPECT_EQ(d.boundBoxes[r.box]->text().toStdString(), r.cleaned) << r.box;
     EXPECT_EQ(Window()[r.box], r.value) << r.box;
   }
   EXPECT_EQ(Camera.ProjectType, ProjectPerspective);
@@ -74,11 +78,11 @@ TEST_F(ViewSettingTest, OkCleansAndTakesTheBounds) {
 TEST_F(ViewSettingTest, IllegalCharacterKeepsTheDialogOpen) {
   ViewSettingDialog d;
   d.show();
-  d.Text[0]->setText("1,5");
-  d.Text[3]->setText("abc");
-  d.Text[4]->setText("7");
-  d.Option2->setChecked(true);
-  d.Command1->click();
+  Box(d, "minX")->setText("1,5");
+  Box(d, "maxY")->setText("abc");
+  Box(d, "minZ")->setText("7");
+  d.perspectiveOption->setChecked(true);
+  d.okButton->click();
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "Illegal data exist.");
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Error");
@@ -87,9 +91,9 @@ TEST_F(ViewSettingTest, IllegalCharacterKeepsTheDialogOpen) {
   // The view window is unchanged; boxes before the bad one keep their cleaned texts; the
   // projection chosen is already in effect.
   EXPECT_EQ(Window(), (std::array<float, 6>{-500, 500, -500, 500, -500, 500}));
-  EXPECT_EQ(d.Text[0]->text(), "1.5");
-  EXPECT_EQ(d.Text[3]->text(), "abc");
-  EXPECT_EQ(d.Text[4]->text(), "7");
+  EXPECT_EQ(Box(d, "minX")->text(), "1.5");
+  EXPECT_EQ(Box(d, "maxY")->text(), "abc");
+  EXPECT_EQ(Box(d, "minZ")->text(), "7");
   EXPECT_EQ(Camera.ProjectType, ProjectPerspective);
 }
 
@@ -97,8 +101,8 @@ TEST_F(ViewSettingTest, ABoundBeyondTheSingleRangeIsIllegal) {
   for (const char* typed : {"1e400", "-1e39"}) {
     ViewSettingDialog d;
     d.show();
-    d.Text[2]->setText(typed);
-    d.Command1->click();
+    Box(d, "minY")->setText(typed);
+    d.okButton->click();
     ASSERT_FALSE(dialogs.prompter.shown.empty()) << typed;
     EXPECT_EQ(dialogs.prompter.shown.back().text, "Illegal data exist.");
     EXPECT_TRUE(d.isVisible()) << typed;
@@ -108,9 +112,9 @@ TEST_F(ViewSettingTest, ABoundBeyondTheSingleRangeIsIllegal) {
 
 TEST_F(ViewSettingTest, CancelChangesNothing) {
   ViewSettingDialog d;
-  d.Text[0]->setText("3");
-  d.Option2->setChecked(true);
-  d.Command2->click();
+  Box(d, "minX")->setText("3");
+  d.perspectiveOption->setChecked(true);
+  d.cancelButton->click();
   EXPECT_EQ(d.result(), QDialog::Rejected);
   EXPECT_EQ(ViewMinX, -500.0f);
   EXPECT_EQ(Camera.ProjectType, ProjectOrtho);

@@ -58,112 +58,119 @@ constexpr int kSampleW = 40, kSampleH = 30, kSampleLeft = 12, kSampleTop = 24, k
 AxisDialog2D::AxisDialog2D(QWidget* parent) : AxisDialog2D(DocumentAxes(), parent) {}
 
 AxisDialog2D::AxisDialog2D(AxesSettings& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
-  SSTab1 = AxisDialogCommon::Begin(*this, "AxisDialog2D");
+  tabs = AxisDialogCommon::Begin(*this, "AxisDialog2D");
   Build();
   Form_Load();
 }
 
 void AxisDialog2D::Build() {
   // General
-  auto* general = new QWidget(SSTab1);
-  Check1 = Named(new QCheckBox("Show Axis", general), "Check1");
-  Check6 = Named(new QCheckBox(QString::fromUtf8("Use \u03C0 To Label Ticks"), general), "Check6");
-  m_scales = AxisDialogCommon::ScaleControls::Build(general, {"Frame1",
-                                                              {"Option1", "Option2", "Option3"},
-                                                              "Label7",
-                                                              "X:Y=",
-                                                              {"Text1", "Text2"},
-                                                              {"Label8"}});
-  Check9 = Named(new QCheckBox("Show Legend", general), "Check9");
+  auto* general = new QWidget(tabs);
+  showAxisCheck = Named(new QCheckBox("Show Axis", general), "showAxisCheck");
+  piTicksCheck =
+      Named(new QCheckBox(QString::fromUtf8("Use \u03C0 To Label Ticks"), general), "piTicksCheck");
+  m_scales = AxisDialogCommon::ScaleControls::Build(
+      general, {"scalesFrame",
+                {"squareOption", "equalOption", "customOption"},
+                "scaleRatioLabel",
+                "X:Y=",
+                {"scaleRatioX", "scaleRatioY"},
+                {"scaleRatioYColon"}});
+  showLegendCheck = Named(new QCheckBox("Show Legend", general), "showLegendCheck");
   auto* generalLayout = new QGridLayout(general);
-  generalLayout->addWidget(Check1, 0, 0);
-  generalLayout->addWidget(Check6, 1, 0);
+  generalLayout->addWidget(showAxisCheck, 0, 0);
+  generalLayout->addWidget(piTicksCheck, 1, 0);
   generalLayout->addWidget(m_scales.frame, 0, 1, 3, 1);
-  generalLayout->addWidget(Check9, 2, 0);
-  AddGridPage(SSTab1, general, generalLayout, "General", 3);
+  generalLayout->addWidget(showLegendCheck, 2, 0);
+  AddGridPage(tabs, general, generalLayout, "General", 3);
 
   // Axis
-  auto* axis = new QWidget(SSTab1);
-  Check5 = Named(new QCheckBox("Show Secondary Ticks", axis), "Check5");
-  Picture1 = Named(new ColorBox(axis), "Picture1");
-  Combo1 = Named(new QComboBox(axis), "Combo1");
+  auto* axis = new QWidget(tabs);
+  showSecondaryTicksCheck =
+      Named(new QCheckBox("Show Secondary Ticks", axis), "showSecondaryTicksCheck");
+  axisColorSwatch = Named(new ColorBox(axis), "axisColorSwatch");
+  axisWidthBox = Named(new QComboBox(axis), "axisWidthBox");
   auto* axisLayout = new QGridLayout(axis);
-  axisLayout->addWidget(Check5, 0, 0, 1, 2);
-  AddCaptioned(axisLayout, 1, 0, "Color", "Label1", Picture1);
-  AddCaptioned(axisLayout, 2, 0, "Width", "Label2", Combo1);
-  AddGridPage(SSTab1, axis, axisLayout, "Axis", 3, 2);
+  axisLayout->addWidget(showSecondaryTicksCheck, 0, 0, 1, 2);
+  AddCaptioned(axisLayout, 1, 0, "Color", "axisColorLabel", axisColorSwatch);
+  AddCaptioned(axisLayout, 2, 0, "Width", "axisWidthLabel", axisWidthBox);
+  AddGridPage(tabs, axis, axisLayout, "Axis", 3, 2);
 
   // Grid
-  auto* grid = new QWidget(SSTab1);
-  Check2 = Named(new QCheckBox("Show Primary Grid", grid), "Check2");
-  Picture2 = Named(new ColorBox(grid), "Picture2");
-  Check3 = Named(new QCheckBox("Show Secondary Grid", grid), "Check3");
-  Picture3 = Named(new ColorBox(grid), "Picture3");
+  auto* grid = new QWidget(tabs);
+  showPrimaryGridCheck = Named(new QCheckBox("Show Primary Grid", grid), "showPrimaryGridCheck");
+  primaryGridColorSwatch = Named(new ColorBox(grid), "primaryGridColorSwatch");
+  showSecondaryGridCheck =
+      Named(new QCheckBox("Show Secondary Grid", grid), "showSecondaryGridCheck");
+  secondaryGridColorSwatch = Named(new ColorBox(grid), "secondaryGridColorSwatch");
   auto* gridLayout = new QGridLayout(grid);
-  gridLayout->addWidget(Check2, 0, 0);
-  AddCaptioned(gridLayout, 0, 1, "Color", "Label3", Picture2);
-  gridLayout->addWidget(Check3, 1, 0);
-  AddCaptioned(gridLayout, 1, 1, "Color", "Label4", Picture3);
-  AddGridPage(SSTab1, grid, gridLayout, "Grid", 2, 3);
+  gridLayout->addWidget(showPrimaryGridCheck, 0, 0);
+  AddCaptioned(gridLayout, 0, 1, "Color", "primaryGridColorLabel", primaryGridColorSwatch);
+  gridLayout->addWidget(showSecondaryGridCheck, 1, 0);
+  AddCaptioned(gridLayout, 1, 1, "Color", "secondaryGridColorLabel", secondaryGridColorSwatch);
+  AddGridPage(tabs, grid, gridLayout, "Grid", 2, 3);
 
   // Background: the nineteen pattern pictures at fixed places in their frame, the selection
   // rectangle over them.
-  auto* background = new QWidget(SSTab1);
-  Check4 = Named(new QCheckBox("Show Background", background), "Check4");
-  auto* styles = Named(new QGroupBox("Select A Style", background), "Frame2");
+  auto* background = new QWidget(tabs);
+  showBackgroundCheck = Named(new QCheckBox("Show Background", background), "showBackgroundCheck");
+  auto* styles = Named(new QGroupBox("Select A Style", background), "styleFrame");
   m_styleFrame = styles;
   const int rows = (StyleCount + kSamplesPerRow - 1) / kSamplesPerRow;
   styles->setMinimumSize(kSampleLeft * 2 + kSampleStepX * (kSamplesPerRow - 1) + kSampleW,
                          kSampleTop + kSampleStepY * (rows - 1) + kSampleH + 10);
   for (int i = 0; i < StyleCount; ++i) {
-    Image1[i] = new QLabel(styles);
-    Image1[i]->setObjectName(QString("Image1_%1").arg(i));
-    Image1[i]->setGeometry(kSampleLeft + (i % kSamplesPerRow) * kSampleStepX,
-                           kSampleTop + (i / kSamplesPerRow) * kSampleStepY, kSampleW, kSampleH);
-    Image1[i]->setCursor(Qt::PointingHandCursor);
-    Image1[i]->installEventFilter(this);
+    stylePictures[i] = new QLabel(styles);
+    // Each picture is named for the BackStyle it shows.
+    stylePictures[i]->setObjectName(QString("stylePicture%1").arg(i + 1));
+    stylePictures[i]->setGeometry(kSampleLeft + (i % kSamplesPerRow) * kSampleStepX,
+                                  kSampleTop + (i / kSamplesPerRow) * kSampleStepY, kSampleW,
+                                  kSampleH);
+    stylePictures[i]->setCursor(Qt::PointingHandCursor);
+    stylePictures[i]->installEventFilter(this);
   }
-  Shape1 = Named(new QFrame(styles), "Shape1");
-  Shape1->setFrameShape(QFrame::Box);
-  Shape1->setLineWidth(1);
-  Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-  Shape1->setVisible(false);
-  Picture4 = Named(new ColorBox(background), "Picture4");
-  Picture5 = Named(new ColorBox(background), "Picture5");
-  Check7 = Named(new QCheckBox("Show Shadow", background), "Check7");
+  selectedStyleFrame = Named(new QFrame(styles), "selectedStyleFrame");
+  selectedStyleFrame->setFrameShape(QFrame::Box);
+  selectedStyleFrame->setLineWidth(1);
+  selectedStyleFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+  selectedStyleFrame->setVisible(false);
+  firstColorSwatch = Named(new ColorBox(background), "firstColorSwatch");
+  secondColorSwatch = Named(new ColorBox(background), "secondColorSwatch");
+  showShadowCheck = Named(new QCheckBox("Show Shadow", background), "showShadowCheck");
   auto* backgroundLayout = new QGridLayout(background);
-  backgroundLayout->addWidget(Check4, 0, 0, 1, 2);
+  backgroundLayout->addWidget(showBackgroundCheck, 0, 0, 1, 2);
   backgroundLayout->addWidget(styles, 1, 0, 1, 3);
-  AddCaptioned(backgroundLayout, 2, 0, "1st Color/ Single Color", "Label5", Picture4);
-  AddCaptioned(backgroundLayout, 3, 0, "2nd Color", "Label6", Picture5);
-  backgroundLayout->addWidget(Check7, 4, 0);
-  AddGridPage(SSTab1, background, backgroundLayout, "Background", -1, 2);
+  AddCaptioned(backgroundLayout, 2, 0, "1st Color/ Single Color", "firstColorLabel",
+               firstColorSwatch);
+  AddCaptioned(backgroundLayout, 3, 0, "2nd Color", "secondColorLabel", secondColorSwatch);
+  backgroundLayout->addWidget(showShadowCheck, 4, 0);
+  AddGridPage(tabs, background, backgroundLayout, "Background", -1, 2);
 
   // Fonts
-  auto* fonts = new QWidget(SSTab1);
-  Check8 = Named(new QCheckBox("Better Fonts", fonts), "Check8");
+  auto* fonts = new QWidget(tabs);
+  betterFontsCheck = Named(new QCheckBox("Better Fonts", fonts), "betterFontsCheck");
   auto* fontsLayout = new QVBoxLayout(fonts);
-  fontsLayout->addWidget(Check8);
+  fontsLayout->addWidget(betterFontsCheck);
   fontsLayout->addStretch();
-  SSTab1->addTab(fonts, "Fonts");
+  tabs->addTab(fonts, "Fonts");
 
-  std::tie(Command1, Command2) = AxisDialogCommon::AddButtons(*this, SSTab1);
+  std::tie(okButton, cancelButton) = AxisDialogCommon::AddButtons(*this, tabs);
 
   // The dialog starts with "Show Axis" and "Show Legend" checked and "Square" selected.
-  Check1->setChecked(true);
-  Check9->setChecked(true);
+  showAxisCheck->setChecked(true);
+  showLegendCheck->setChecked(true);
   m_scales.square->setChecked(true);
 
-  connect(m_scales.square, &QRadioButton::clicked, this, [this] { Option1_Click(); });
-  connect(m_scales.equal, &QRadioButton::clicked, this, [this] { Option2_Click(); });
-  connect(m_scales.custom, &QRadioButton::clicked, this, [this] { Option3_Click(); });
-  connect(Picture1, &ColorBox::clicked, this, [this] { Picture1_Click(); });
-  connect(Picture2, &ColorBox::clicked, this, [this] { Picture2_Click(); });
-  connect(Picture3, &ColorBox::clicked, this, [this] { Picture3_Click(); });
-  connect(Picture4, &ColorBox::clicked, this, [this] { Picture4_Click(); });
-  connect(Picture5, &ColorBox::clicked, this, [this] { Picture5_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(m_scales.square, &QRadioButton::clicked, this, [this] { OnSquareChosen(); });
+  connect(m_scales.equal, &QRadioButton::clicked, this, [this] { OnEqualChosen(); });
+  connect(m_scales.custom, &QRadioButton::clicked, this, [this] { OnCustomChosen(); });
+  connect(axisColorSwatch, &ColorBox::clicked, this, [this] { OnAxisColor(); });
+  connect(primaryGridColorSwatch, &ColorBox::clicked, this, [this] { OnPrimaryGridColor(); });
+  connect(secondaryGridColorSwatch, &ColorBox::clicked, this, [this] { OnSecondaryGridColor(); });
+  connect(firstColorSwatch, &ColorBox::clicked, this, [this] { OnFirstColor(); });
+  connect(secondColorSwatch, &ColorBox::clicked, this, [this] { OnSecondColor(); });
+  connect(okButton, &QPushButton::clicked, this, [this] { OnOk(); });
+  connect(cancelButton, &QPushButton::clicked, this, [this] { OnCancel(); });
 }
 
 void AxisDialog2D::Form_Load() {
@@ -175,26 +182,26 @@ void AxisDialog2D::Form_Load() {
   EnableRatios(m_scales.custom->isChecked());
 
   // 3, 4. Show, and the widths 1 to 5; a stored width outside them shows the nearest.
-  Check1->setChecked(m_axes.Show);
-  Combo1->clear();
+  showAxisCheck->setChecked(m_axes.Show);
+  axisWidthBox->clear();
   for (int w = 1; w <= 5; ++w)
-    Combo1->addItem(QString::number(w));
-  Combo1->setCurrentIndex(std::clamp<int32_t>(m_axes.AxisWidth, 1, 5) - 1);
+    axisWidthBox->addItem(QString::number(w));
+  axisWidthBox->setCurrentIndex(std::clamp<int32_t>(m_axes.AxisWidth, 1, 5) - 1);
 
   // 5, 6. Colours and check boxes.
-  Picture1->SetColor(m_axes.AxisColor);
-  Check2->setChecked(m_axes.ShowprimaryGrid);
-  Check3->setChecked(m_axes.ShowSecondaryGrid);
-  Check4->setChecked(m_axes.ShowBackground);
-  Check5->setChecked(m_axes.ShowSecondaryLabel);
-  Check6->setChecked(m_axes.ShowPI);
-  Check7->setChecked(m_axes.ShowShadow);
-  Check8->setChecked(m_axes.BetterFonts);
-  Check9->setChecked(ShowLegend);
-  Picture2->SetColor(m_axes.PriGridColor);
-  Picture3->SetColor(m_axes.SecGridColor);
-  Picture4->SetColor(m_axes.BackColor);
-  Picture5->SetColor(m_axes.BackColor2);
+  axisColorSwatch->SetColor(m_axes.AxisColor);
+  showPrimaryGridCheck->setChecked(m_axes.ShowprimaryGrid);
+  showSecondaryGridCheck->setChecked(m_axes.ShowSecondaryGrid);
+  showBackgroundCheck->setChecked(m_axes.ShowBackground);
+  showSecondaryTicksCheck->setChecked(m_axes.ShowSecondaryLabel);
+  piTicksCheck->setChecked(m_axes.ShowPI);
+  showShadowCheck->setChecked(m_axes.ShowShadow);
+  betterFontsCheck->setChecked(m_axes.BetterFonts);
+  showLegendCheck->setChecked(ShowLegend);
+  primaryGridColorSwatch->SetColor(m_axes.PriGridColor);
+  secondaryGridColorSwatch->SetColor(m_axes.SecGridColor);
+  firstColorSwatch->SetColor(m_axes.BackColor);
+  secondColorSwatch->SetColor(m_axes.BackColor2);
   DrawSamples();
 
   // 7, 8. The stored pattern is framed (a stored style below 1 frames the second picture) and
@@ -207,12 +214,12 @@ void AxisDialog2D::Form_Load() {
 
 void AxisDialog2D::FrameStyle(int index) {
   if (index < 0 || index >= StyleCount) {
-    Shape1->setVisible(false); // a style beyond the pictures has none to frame
+    selectedStyleFrame->setVisible(false); // a style beyond the pictures has none to frame
     return;
   }
-  Shape1->setGeometry(Image1[index]->geometry().adjusted(-1, -1, 1, 1));
-  Shape1->setVisible(true);
-  Shape1->raise();
+  selectedStyleFrame->setGeometry(stylePictures[index]->geometry().adjusted(-1, -1, 1, 1));
+  selectedStyleFrame->setVisible(true);
+  selectedStyleFrame->raise();
 }
 
 QImage AxisDialog2D::StyleSample(int32_t backStyle, int32_t color1, int32_t color2, int width,
@@ -270,54 +277,54 @@ QImage AxisDialog2D::StyleSample(int32_t backStyle, int32_t color1, int32_t colo
 
 void AxisDialog2D::DrawSamples() {
   for (int i = 0; i < StyleCount; ++i)
-    Image1[i]->setPixmap(QPixmap::fromImage(
-        StyleSample(i + 1, Picture4->Color(), Picture5->Color(), kSampleW, kSampleH)));
+    stylePictures[i]->setPixmap(QPixmap::fromImage(StyleSample(
+        i + 1, firstColorSwatch->Color(), secondColorSwatch->Color(), kSampleW, kSampleH)));
 }
 
 bool AxisDialog2D::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     for (int i = 0; i < StyleCount; ++i)
-      if (watched == Image1[i]) {
-        Image1_Click(i);
+      if (watched == stylePictures[i]) {
+        OnStyleChosen(i);
         return true;
       }
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void AxisDialog2D::Image1_Click(int index) {
+void AxisDialog2D::OnStyleChosen(int index) {
   SelectedBackStyle = index + 1;
   FrameStyle(index);
 }
 
 void AxisDialog2D::EnableRatios(bool on) { m_scales.EnableRatios(on); }
 
-void AxisDialog2D::Option1_Click() { EnableRatios(false); }
-void AxisDialog2D::Option2_Click() { EnableRatios(false); }
-void AxisDialog2D::Option3_Click() { EnableRatios(true); }
+void AxisDialog2D::OnSquareChosen() { EnableRatios(false); }
+void AxisDialog2D::OnEqualChosen() { EnableRatios(false); }
+void AxisDialog2D::OnCustomChosen() { EnableRatios(true); }
 
 void AxisDialog2D::PickColour(ColorBox* box) {
   // Only the box takes the colour; a cancelled chooser keeps it as it was.
   AxisDialogCommon::PickColour(box);
 }
 
-void AxisDialog2D::Picture1_Click() { PickColour(Picture1); }
-void AxisDialog2D::Picture2_Click() { PickColour(Picture2); }
-void AxisDialog2D::Picture3_Click() { PickColour(Picture3); }
-void AxisDialog2D::Picture4_Click() {
-  PickColour(Picture4);
+void AxisDialog2D::OnAxisColor() { PickColour(axisColorSwatch); }
+void AxisDialog2D::OnPrimaryGridColor() { PickColour(primaryGridColorSwatch); }
+void AxisDialog2D::OnSecondaryGridColor() { PickColour(secondaryGridColorSwatch); }
+void AxisDialog2D::OnFirstColor() {
+  PickColour(firstColorSwatch);
   DrawSamples();
 }
-void AxisDialog2D::Picture5_Click() {
-  PickColour(Picture5);
+void AxisDialog2D::OnSecondColor() {
+  PickColour(secondColorSwatch);
   DrawSamples();
 }
 
-void AxisDialog2D::Command1_Click() {
+void AxisDialog2D::OnOk() {
   const bool custom = m_scales.custom->isChecked();
   std::vector<float> ratios;
   if (custom) {
-    const auto typed = m_scales.ReadRatios(SSTab1, 2);
+    const auto typed = m_scales.ReadRatios(tabs, 2);
     if (!typed) return;
     ratios = *typed;
   }
@@ -328,24 +335,24 @@ void AxisDialog2D::Command1_Click() {
     AxisRatioX = ratios[0];
     AxisRatioY = ratios[1];
   }
-  m_axes.Show = Check1->isChecked();
-  m_axes.AxisColor = Picture1->Color();
-  m_axes.AxisWidth = vb::ToLongClamped(vb::Val(Combo1->currentText().toStdString()));
-  m_axes.ShowprimaryGrid = Check2->isChecked();
-  m_axes.ShowSecondaryGrid = Check3->isChecked();
-  m_axes.ShowBackground = Check4->isChecked();
-  m_axes.ShowSecondaryLabel = Check5->isChecked();
-  m_axes.ShowPI = Check6->isChecked();
-  m_axes.ShowShadow = Check7->isChecked();
-  m_axes.BetterFonts = Check8->isChecked();
-  ShowLegend = Check9->isChecked();
+  m_axes.Show = showAxisCheck->isChecked();
+  m_axes.AxisColor = axisColorSwatch->Color();
+  m_axes.AxisWidth = vb::ToLongClamped(vb::Val(axisWidthBox->currentText().toStdString()));
+  m_axes.ShowprimaryGrid = showPrimaryGridCheck->isChecked();
+  m_axes.ShowSecondaryGrid = showSecondaryGridCheck->isChecked();
+  m_axes.ShowBackground = showBackgroundCheck->isChecked();
+  m_axes.ShowSecondaryLabel = showSecondaryTicksCheck->isChecked();
+  m_axes.ShowPI = piTicksCheck->isChecked();
+  m_axes.ShowShadow = showShadowCheck->isChecked();
+  m_axes.BetterFonts = betterFontsCheck->isChecked();
+  ShowLegend = showLegendCheck->isChecked();
   if (SelectedBackStyle < 1) SelectedBackStyle = 2;
-  m_axes.PriGridColor = Picture2->Color();
-  m_axes.SecGridColor = Picture3->Color();
-  m_axes.BackColor = Picture4->Color();
-  m_axes.BackColor2 = Picture5->Color();
+  m_axes.PriGridColor = primaryGridColorSwatch->Color();
+  m_axes.SecGridColor = secondaryGridColorSwatch->Color();
+  m_axes.BackColor = firstColorSwatch->Color();
+  m_axes.BackColor2 = secondColorSwatch->Color();
   m_axes.BackStyle = SelectedBackStyle;
   accept();
 }
 
-void AxisDialog2D::Command2_Click() { AxisDialogCommon::Cancel(*this); }
+void AxisDialog2D::OnCancel() { AxisDialogCommon::Cancel(*this); }

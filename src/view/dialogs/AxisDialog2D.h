@@ -35,20 +35,20 @@ public:
   // Fills the controls from the settings (the constructor does it).
   void Form_Load();
 
-  void Image1_Click(int index);
-  void Option1_Click();
-  void Option2_Click();
-  void Option3_Click();
-  void Picture1_Click();
-  void Picture2_Click();
-  void Picture3_Click();
-  void Picture4_Click();
-  void Picture5_Click();
+  void OnStyleChosen(int index);
+  void OnSquareChosen();
+  void OnEqualChosen();
+  void OnCustomChosen();
+  void OnAxisColor();
+  void OnPrimaryGridColor();
+  void OnSecondaryGridColor();
+  void OnFirstColor();
+  void OnSecondColor();
   // OK: checks the ratios (a refused one gets a message and the dialog stays open), then writes
   // every setting and closes with Accepted.
-  void Command1_Click();
+  void OnOk();
   // Cancel: AxisChanged False, closes with Rejected; no setting changes.
-  void Command2_Click();
+  void OnCancel();
 
   // The background pattern picked so far (BackStyle at OK).
   int32_t SelectedBackStyle = 2;
@@ -70,27 +70,28 @@ private:
 
   AxesSettings& m_axes;
 
-  QTabWidget* SSTab1 = nullptr;
-  QCheckBox* Check1 = nullptr; // "Show Axis"
-  QCheckBox* Check6 = nullptr; // "Use π To Label Ticks"
-  // Frame1: Option1 .. Option3 ("Square", "Equal", "Custom"), Label7 "X:Y=", Text1, Label8, Text2
+  QTabWidget* tabs = nullptr;
+  QCheckBox* showAxisCheck = nullptr; // "Show Axis"
+  QCheckBox* piTicksCheck = nullptr;  // "Use π To Label Ticks"
+  // scalesFrame: squareOption, equalOption, customOption ("Square", "Equal", "Custom"),
+  // scaleRatioLabel "X:Y=", scaleRatioX, scaleRatioYColon ":", scaleRatioY
   AxisDialogCommon::ScaleControls m_scales;
-  QCheckBox* Check9 = nullptr; // "Show Legend"
-  QCheckBox* Check5 = nullptr; // "Show Secondary Ticks"
-  ColorBox* Picture1 = nullptr;
-  QComboBox* Combo1 = nullptr;
-  QCheckBox* Check2 = nullptr; // "Show Primary Grid"
-  ColorBox* Picture2 = nullptr;
-  QCheckBox* Check3 = nullptr; // "Show Secondary Grid"
-  ColorBox* Picture3 = nullptr;
-  QCheckBox* Check4 = nullptr; // "Show Background"
+  QCheckBox* showLegendCheck = nullptr;         // "Show Legend"
+  QCheckBox* showSecondaryTicksCheck = nullptr; // "Show Secondary Ticks"
+  ColorBox* axisColorSwatch = nullptr;          // "Color"
+  QComboBox* axisWidthBox = nullptr;            // "Width"
+  QCheckBox* showPrimaryGridCheck = nullptr;    // "Show Primary Grid"
+  ColorBox* primaryGridColorSwatch = nullptr;   // its "Color"
+  QCheckBox* showSecondaryGridCheck = nullptr;  // "Show Secondary Grid"
+  ColorBox* secondaryGridColorSwatch = nullptr; // its "Color"
+  QCheckBox* showBackgroundCheck = nullptr;     // "Show Background"
   QWidget* m_styleFrame = nullptr;
-  std::array<QLabel*, StyleCount> Image1{};
-  QFrame* Shape1 = nullptr;
-  ColorBox* Picture4 = nullptr;
-  ColorBox* Picture5 = nullptr;
-  QCheckBox* Check7 = nullptr; // "Show Shadow"
-  QCheckBox* Check8 = nullptr; // "Better Fonts"
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  std::array<QLabel*, StyleCount> stylePictures{}; // the pattern samples, BackStyle 1 to 19
+  QFrame* selectedStyleFrame = nullptr;            // the rectangle round the chosen sample
+  ColorBox* firstColorSwatch = nullptr;            // "1st Color/ Single Color"
+  ColorBox* secondColorSwatch = nullptr;           // "2nd Color"
+  QCheckBox* showShadowCheck = nullptr;            // "Show Shadow"
+  QCheckBox* betterFontsCheck = nullptr;           // "Better Fonts"
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 };

@@ -35,44 +35,46 @@ std::string BoxText(const QLineEdit* box) { return box->text().toStdString(); }
 AxisDialog3D::AxisDialog3D(QWidget* parent) : AxisDialog3D(DocumentAxes(), parent) {}
 
 AxisDialog3D::AxisDialog3D(AxesSettings& axes, QWidget* parent) : QDialog(parent), m_axes(axes) {
-  SSTab1 = AxisDialogCommon::Begin(*this, "AxisDialog3D");
+  tabs = AxisDialogCommon::Begin(*this, "AxisDialog3D");
   Build();
   Form_Load();
 }
 
 void AxisDialog3D::Build() {
   // General
-  auto* general = new QWidget(SSTab1);
-  Check1 = Named(new QCheckBox(" Show Axis", general), "Check1");
-  m_styleFrame = Named(new QGroupBox("Style", general), "Frame1");
-  Option1 = Named(new QRadioButton("Panel Style", m_styleFrame), "Option1");
-  Option2 = Named(new QRadioButton("Line Style", m_styleFrame), "Option2");
+  auto* general = new QWidget(tabs);
+  showAxisCheck = Named(new QCheckBox(" Show Axis", general), "showAxisCheck");
+  m_styleFrame = Named(new QGroupBox("Style", general), "styleFrame");
+  panelStyleOption = Named(new QRadioButton("Panel Style", m_styleFrame), "panelStyleOption");
+  lineStyleOption = Named(new QRadioButton("Line Style", m_styleFrame), "lineStyleOption");
   auto* styleLayout = new QVBoxLayout(m_styleFrame);
-  styleLayout->addWidget(Option1);
-  styleLayout->addWidget(Option2);
-  m_scales = AxisDialogCommon::ScaleControls::Build(general, {"Frame2",
-                                                              {"Option3", "Option4", "Option5"},
-                                                              "Label1",
-                                                              "X:Y:Z=",
-                                                              {"Text7", "Text8", "Text9"},
-                                                              {"Label16", "Label17"}});
-  Check11 = Named(new QCheckBox("Show Legend", general), "Check11");
+  styleLayout->addWidget(panelStyleOption);
+  styleLayout->addWidget(lineStyleOption);
+  m_scales = AxisDialogCommon::ScaleControls::Build(
+      general, {"scalesFrame",
+                {"squareOption", "equalOption", "customOption"},
+                "scaleRatioLabel",
+                "X:Y:Z=",
+                {"scaleRatioX", "scaleRatioY", "scaleRatioZ"},
+                {"scaleRatioYColon", "scaleRatioZColon"}});
+  showLegendCheck = Named(new QCheckBox("Show Legend", general), "showLegendCheck");
   auto* generalLayout = new QGridLayout(general);
-  generalLayout->addWidget(Check1, 0, 0);
+  generalLayout->addWidget(showAxisCheck, 0, 0);
   generalLayout->addWidget(m_styleFrame, 1, 0);
   generalLayout->addWidget(m_scales.frame, 1, 1);
-  generalLayout->addWidget(Check11, 2, 0);
-  AddGridPage(SSTab1, general, generalLayout, "General", 3);
+  generalLayout->addWidget(showLegendCheck, 2, 0);
+  AddGridPage(tabs, general, generalLayout, "General", 3);
 
   // Panel
-  auto* panel = new QWidget(SSTab1);
+  auto* panel = new QWidget(tabs);
   auto* panelLayout = new QVBoxLayout(panel);
   const char* panelFrames[3] = {"XY Panel", "XZ Panel", "YZ Panel"};
-  const char* showNames[3] = {"Check2", "Check3", "Check4"};
-  const char* colorLabelNames[3] = {"Label2", "Label4", "Label6"};
-  const char* colorNames[3] = {"Picture1", "Picture2", "Picture3"};
-  const char* materialLabelNames[3] = {"Label3", "Label5", "Label7"};
-  const char* materialNames[3] = {"Combo1", "Combo2", "Combo3"};
+  const char* showNames[3] = {"showXYPanelCheck", "showXZPanelCheck", "showYZPanelCheck"};
+  const char* colorLabelNames[3] = {"xyPanelColorLabel", "xzPanelColorLabel", "yzPanelColorLabel"};
+  const char* colorNames[3] = {"xyPanelColorSwatch", "xzPanelColorSwatch", "yzPanelColorSwatch"};
+  const char* materialLabelNames[3] = {"xyPanelMaterialLabel", "xzPanelMaterialLabel",
+                                       "yzPanelMaterialLabel"};
+  const char* materialNames[3] = {"xyPanelMaterialBox", "xzPanelMaterialBox", "yzPanelMaterialBox"};
   for (int i = 0; i < 3; ++i) {
     auto* frame = new QGroupBox(panelFrames[i], panel);
     m_panelShow[i] = Named(new QCheckBox(" Show", frame), showNames[i]);
@@ -88,17 +90,18 @@ void AxisDialog3D::Build() {
     row->addWidget(m_panelMaterial[i]);
     panelLayout->addWidget(frame);
   }
-  SSTab1->addTab(panel, "Panel");
+  tabs->addTab(panel, "Panel");
 
   // Grid
-  auto* grid = new QWidget(SSTab1);
+  auto* grid = new QWidget(tabs);
   auto* gridLayout = new QVBoxLayout(grid);
   const char* gridFrames[3] = {"XY", "XZ", "YZ"};
   const char* gridTexts[6] = {"X direction", "Y direction", "X direction",
                               "Z direction", "Y direction", "Z direction"};
-  const char* gridNames[6] = {"Check5", "Check6", "Check7", "Check8", "Check9", "Check10"};
-  const char* gridLabelNames[3] = {"Label11", "Label15", "Label21"};
-  const char* gridColorNames[3] = {"Picture5", "Picture7", "Picture9"};
+  const char* gridNames[6] = {"xyGridXCheck", "xyGridYCheck", "xzGridXCheck",
+                              "xzGridZCheck", "yzGridYCheck", "yzGridZCheck"};
+  const char* gridLabelNames[3] = {"xyGridColorLabel", "xzGridColorLabel", "yzGridColorLabel"};
+  const char* gridColorNames[3] = {"xyGridColorSwatch", "xzGridColorSwatch", "yzGridColorSwatch"};
   for (int i = 0; i < 3; ++i) {
     auto* frame = new QGroupBox(gridFrames[i], grid);
     auto* row = new QHBoxLayout(frame);
@@ -111,14 +114,14 @@ void AxisDialog3D::Build() {
     row->addWidget(m_gridColor[i]);
     gridLayout->addWidget(frame);
   }
-  SSTab1->addTab(grid, "Grid");
+  tabs->addTab(grid, "Grid");
 
   // Label
-  auto* label = new QWidget(SSTab1);
+  auto* label = new QWidget(tabs);
   auto* labelLayout = new QGridLayout(label);
   const char* intervalTexts[3] = {"X Axis Intervals", "Y Axis Intervals", "Z Axis Intervals"};
-  const char* intervalLabelNames[3] = {"Label8", "Label9", "Label10"};
-  const char* intervalNames[3] = {"Text1", "Text2", "Text3"};
+  const char* intervalLabelNames[3] = {"intervalsXLabel", "intervalsYLabel", "intervalsZLabel"};
+  const char* intervalNames[3] = {"intervalsX", "intervalsY", "intervalsZ"};
   for (int i = 0; i < 3; ++i) {
     auto* l = Named(new QLabel(intervalTexts[i], label), intervalLabelNames[i]);
     m_intervals[i] = Named(new QLineEdit(label), intervalNames[i]);
@@ -126,14 +129,14 @@ void AxisDialog3D::Build() {
     labelLayout->addWidget(l, i, 0);
     labelLayout->addWidget(m_intervals[i], i, 1);
   }
-  AddGridPage(SSTab1, label, labelLayout, "Label", 3);
+  AddGridPage(tabs, label, labelLayout, "Label", 3);
 
   // Title
-  auto* title = new QWidget(SSTab1);
+  auto* title = new QWidget(tabs);
   auto* titleLayout = new QGridLayout(title);
   const char* titleTexts[3] = {"X Axis Title", "Y Axis Title", "Z Axis Title"};
-  const char* titleLabelNames[3] = {"Label12", "Label13", "Label14"};
-  const char* titleNames[3] = {"Text4", "Text5", "Text6"};
+  const char* titleLabelNames[3] = {"titleXLabel", "titleYLabel", "titleZLabel"};
+  const char* titleNames[3] = {"titleX", "titleY", "titleZ"};
   for (int i = 0; i < 3; ++i) {
     m_titleLabel[i] = Named(new QLabel(titleTexts[i], title), titleLabelNames[i]);
     m_title[i] = Named(new QLineEdit(title), titleNames[i]);
@@ -141,25 +144,25 @@ void AxisDialog3D::Build() {
     titleLayout->addWidget(m_titleLabel[i], i, 0);
     titleLayout->addWidget(m_title[i], i, 1);
   }
-  AddGridPage(SSTab1, title, titleLayout, "Title", 3);
+  AddGridPage(tabs, title, titleLayout, "Title", 3);
 
-  std::tie(Command1, Command2) = AxisDialogCommon::AddButtons(*this, SSTab1);
+  std::tie(okButton, cancelButton) = AxisDialogCommon::AddButtons(*this, tabs);
 
-  connect(Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
-  connect(m_panelShow[0], &QCheckBox::toggled, this, [this] { Check2_Click(); });
-  connect(m_panelShow[1], &QCheckBox::toggled, this, [this] { Check3_Click(); });
-  connect(m_panelShow[2], &QCheckBox::toggled, this, [this] { Check4_Click(); });
-  connect(m_scales.square, &QRadioButton::clicked, this, [this] { Option3_Click(); });
-  connect(m_scales.equal, &QRadioButton::clicked, this, [this] { Option4_Click(); });
-  connect(m_scales.custom, &QRadioButton::clicked, this, [this] { Option5_Click(); });
-  connect(m_panelColor[0], &ColorBox::clicked, this, [this] { Picture1_Click(); });
-  connect(m_panelColor[1], &ColorBox::clicked, this, [this] { Picture2_Click(); });
-  connect(m_panelColor[2], &ColorBox::clicked, this, [this] { Picture3_Click(); });
-  connect(m_gridColor[0], &ColorBox::clicked, this, [this] { Picture5_Click(); });
-  connect(m_gridColor[1], &ColorBox::clicked, this, [this] { Picture7_Click(); });
-  connect(m_gridColor[2], &ColorBox::clicked, this, [this] { Picture9_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  connect(showAxisCheck, &QCheckBox::clicked, this, [this] { OnShowAxis(); });
+  connect(m_panelShow[0], &QCheckBox::toggled, this, [this] { OnShowXYPanel(); });
+  connect(m_panelShow[1], &QCheckBox::toggled, this, [this] { OnShowXZPanel(); });
+  connect(m_panelShow[2], &QCheckBox::toggled, this, [this] { OnShowYZPanel(); });
+  connect(m_scales.square, &QRadioButton::clicked, this, [this] { OnSquareChosen(); });
+  connect(m_scales.equal, &QRadioButton::clicked, this, [this] { OnEqualChosen(); });
+  connect(m_scales.custom, &QRadioButton::clicked, this, [this] { OnCustomChosen(); });
+  connect(m_panelColor[0], &ColorBox::clicked, this, [this] { OnXYPanelColor(); });
+  connect(m_panelColor[1], &ColorBox::clicked, this, [this] { OnXZPanelColor(); });
+  connect(m_panelColor[2], &ColorBox::clicked, this, [this] { OnYZPanelColor(); });
+  connect(m_gridColor[0], &ColorBox::clicked, this, [this] { OnXYGridColor(); });
+  connect(m_gridColor[1], &ColorBox::clicked, this, [this] { OnXZGridColor(); });
+  connect(m_gridColor[2], &ColorBox::clicked, this, [this] { OnYZGridColor(); });
+  connect(okButton, &QPushButton::clicked, this, [this] { OnOk(); });
+  connect(cancelButton, &QPushButton::clicked, this, [this] { OnCancel(); });
 }
 
 bool AxisDialog3D::RibbonDocument() const { return DocumentType == DocumentType25D; }
@@ -182,8 +185,8 @@ void AxisDialog3D::Form_Load() {
     m_styleFrame->setVisible(false);
     m_titleLabel[2]->setVisible(false);
     m_title[2]->setVisible(false);
-    m_scales.between[1]->setVisible(false); // Label17
-    m_scales.ratios[2]->setVisible(false);  // Text9
+    m_scales.between[1]->setVisible(false); // scaleRatioZColon
+    m_scales.ratios[2]->setVisible(false);  // scaleRatioZ
     m_scales.caption->setText("X:Y=");
   }
 
@@ -191,11 +194,11 @@ void AxisDialog3D::Form_Load() {
   EnableRatios(m_scales.custom->isChecked());
 
   // 4. The check boxes and the style.
-  Check1->setChecked(m_axes.Show);
+  showAxisCheck->setChecked(m_axes.Show);
   if (m_axes.AxisStyle == LineStyle)
-    Option2->setChecked(true);
+    lineStyleOption->setChecked(true);
   else
-    Option1->setChecked(true);
+    panelStyleOption->setChecked(true);
   m_panelShow[0]->setChecked(m_axes.ShowXYPanel);
   m_panelShow[1]->setChecked(m_axes.ShowXZPanel);
   m_panelShow[2]->setChecked(m_axes.ShowYZPanel);
@@ -203,7 +206,7 @@ void AxisDialog3D::Form_Load() {
                          m_axes.ShowXZZGrid, m_axes.ShowYZYGrid, m_axes.ShowYZZGrid};
   for (int i = 0; i < 6; ++i)
     m_grid[i]->setChecked(grids[i]);
-  Check11->setChecked(ShowLegend);
+  showLegendCheck->setChecked(ShowLegend);
   for (int i = 0; i < 3; ++i)
     EnablePanel(i, m_panelShow[i]->isChecked());
 
@@ -244,30 +247,30 @@ void AxisDialog3D::EnablePanel(int panel, bool on) {
   m_panelMaterial[panel]->setEnabled(on);
 }
 
-void AxisDialog3D::Check1_Click() { m_axes.Show = Check1->isChecked(); }
-void AxisDialog3D::Check2_Click() { EnablePanel(0, m_panelShow[0]->isChecked()); }
-void AxisDialog3D::Check3_Click() { EnablePanel(1, m_panelShow[1]->isChecked()); }
-void AxisDialog3D::Check4_Click() { EnablePanel(2, m_panelShow[2]->isChecked()); }
-void AxisDialog3D::Option3_Click() { EnableRatios(false); }
-void AxisDialog3D::Option4_Click() { EnableRatios(false); }
-void AxisDialog3D::Option5_Click() { EnableRatios(true); }
+void AxisDialog3D::OnShowAxis() { m_axes.Show = showAxisCheck->isChecked(); }
+void AxisDialog3D::OnShowXYPanel() { EnablePanel(0, m_panelShow[0]->isChecked()); }
+void AxisDialog3D::OnShowXZPanel() { EnablePanel(1, m_panelShow[1]->isChecked()); }
+void AxisDialog3D::OnShowYZPanel() { EnablePanel(2, m_panelShow[2]->isChecked()); }
+void AxisDialog3D::OnSquareChosen() { EnableRatios(false); }
+void AxisDialog3D::OnEqualChosen() { EnableRatios(false); }
+void AxisDialog3D::OnCustomChosen() { EnableRatios(true); }
 
 void AxisDialog3D::PickColour(ColorBox* box, int32_t& setting) {
   // A cancelled chooser keeps the colour as it was.
   if (const std::optional<int32_t> chosen = AxisDialogCommon::PickColour(box)) setting = *chosen;
 }
 
-void AxisDialog3D::Picture1_Click() { PickColour(m_panelColor[0], m_axes.XYPanelColor); }
-void AxisDialog3D::Picture2_Click() { PickColour(m_panelColor[1], m_axes.XZPanelColor); }
-void AxisDialog3D::Picture3_Click() { PickColour(m_panelColor[2], m_axes.YZPanelColor); }
-void AxisDialog3D::Picture5_Click() { PickColour(m_gridColor[0], m_axes.XYGridColor); }
-void AxisDialog3D::Picture7_Click() { PickColour(m_gridColor[1], m_axes.XZGridColor); }
-void AxisDialog3D::Picture9_Click() { PickColour(m_gridColor[2], m_axes.YZGridColor); }
+void AxisDialog3D::OnXYPanelColor() { PickColour(m_panelColor[0], m_axes.XYPanelColor); }
+void AxisDialog3D::OnXZPanelColor() { PickColour(m_panelColor[1], m_axes.XZPanelColor); }
+void AxisDialog3D::OnYZPanelColor() { PickColour(m_panelColor[2], m_axes.YZPanelColor); }
+void AxisDialog3D::OnXYGridColor() { PickColour(m_gridColor[0], m_axes.XYGridColor); }
+void AxisDialog3D::OnXZGridColor() { PickColour(m_gridColor[1], m_axes.XZGridColor); }
+void AxisDialog3D::OnYZGridColor() { PickColour(m_gridColor[2], m_axes.YZGridColor); }
 
-void AxisDialog3D::Command1_Click() {
+void AxisDialog3D::OnOk() {
   using namespace AxisDialogCheck;
   // The style the dialog would store; a 2.5D document hides the choice and keeps what it loaded.
-  const int32_t style = Option1->isChecked() ? PanelStyle : LineStyle;
+  const int32_t style = panelStyleOption->isChecked() ? PanelStyle : LineStyle;
   // The box settings are written when the axes are shown in the panel style, and always in a
   // 2.5D document, whose axes are drawn in the panel style whatever is stored.
   const bool writeBox = m_axes.Show && (style == PanelStyle || RibbonDocument());
@@ -276,14 +279,14 @@ void AxisDialog3D::Command1_Click() {
   const bool custom = m_scales.custom->isChecked();
   std::vector<float> ratios;
   if (custom) {
-    const auto typed = m_scales.ReadRatios(SSTab1, RibbonDocument() ? 2 : 3);
+    const auto typed = m_scales.ReadRatios(tabs, RibbonDocument() ? 2 : 3);
     if (!typed) return;
     ratios = *typed;
   }
   if (writeBox) {
     for (QLineEdit* box : m_intervals) {
       if (!IntervalCount(BoxText(box))) {
-        SSTab1->setCurrentIndex(3);
+        tabs->setCurrentIndex(3);
         box->setFocus();
         MsgBox(IntervalMessage, MsgButtons::OK, MsgIcon::Exclamation, Title);
         return;
@@ -310,11 +313,11 @@ void AxisDialog3D::Command1_Click() {
     ApplyIntervals();
     ApplyTitles();
   }
-  ShowLegend = Check11->isChecked();
+  ShowLegend = showLegendCheck->isChecked();
   accept();
 }
 
-void AxisDialog3D::Command2_Click() { AxisDialogCommon::Cancel(*this); }
+void AxisDialog3D::OnCancel() { AxisDialogCommon::Cancel(*this); }
 
 void AxisDialog3D::ApplyPanels() {
   bool* flags[3] = {&m_axes.ShowXYPanel, &m_axes.ShowXZPanel, &m_axes.ShowYZPanel};

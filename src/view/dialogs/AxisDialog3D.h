@@ -32,24 +32,24 @@ public:
   // Fills the controls from the settings (the constructor does it).
   void Form_Load();
 
-  void Check1_Click();
-  void Check2_Click();
-  void Check3_Click();
-  void Check4_Click();
-  void Option3_Click();
-  void Option4_Click();
-  void Option5_Click();
-  void Picture1_Click();
-  void Picture2_Click();
-  void Picture3_Click();
-  void Picture5_Click();
-  void Picture7_Click();
-  void Picture9_Click();
+  void OnShowAxis();
+  void OnShowXYPanel();
+  void OnShowXZPanel();
+  void OnShowYZPanel();
+  void OnSquareChosen();
+  void OnEqualChosen();
+  void OnCustomChosen();
+  void OnXYPanelColor();
+  void OnXZPanelColor();
+  void OnYZPanelColor();
+  void OnXYGridColor();
+  void OnXZGridColor();
+  void OnYZGridColor();
   // OK: checks the typed values (a refused one gets a message and the dialog stays open), then
   // writes the settings and closes with Accepted.
-  void Command1_Click();
+  void OnOk();
   // Cancel: AxisChanged False, closes with Rejected.
-  void Command2_Click();
+  void OnCancel();
 
   void ApplyPanels();
   void ApplyGrids();
@@ -65,29 +65,33 @@ private:
 
   AxesSettings& m_axes;
 
-  QTabWidget* SSTab1 = nullptr;
+  QTabWidget* tabs = nullptr;
   // General
-  QCheckBox* Check1 = nullptr; // " Show Axis"
+  QCheckBox* showAxisCheck = nullptr; // " Show Axis"
   QGroupBox* m_styleFrame = nullptr;
-  QRadioButton* Option1 = nullptr; // "Panel Style"
-  QRadioButton* Option2 = nullptr; // "Line Style"
-  // Frame2: Option3 .. Option5 ("Square", "Equal", "Custom"), Label1 "X:Y:Z=", Text7, Label16,
-  // Text8, Label17, Text9
+  QRadioButton* panelStyleOption = nullptr; // "Panel Style"
+  QRadioButton* lineStyleOption = nullptr;  // "Line Style"
+  // scalesFrame: squareOption, equalOption, customOption ("Square", "Equal", "Custom"),
+  // scaleRatioLabel "X:Y:Z=", scaleRatioX, scaleRatioYColon ":", scaleRatioY, scaleRatioZColon,
+  // scaleRatioZ (the boxes in the user's order of the axes)
   AxisDialogCommon::ScaleControls m_scales;
-  QCheckBox* Check11 = nullptr; // "Show Legend"
-  // Panel: XY, XZ, YZ
-  std::array<QCheckBox*, 3> m_panelShow{};       // Check2, Check3, Check4
-  std::array<QLabel*, 3> m_panelColorLabel{};    // Label2, Label4, Label6
-  std::array<ColorBox*, 3> m_panelColor{};       // Picture1, Picture2, Picture3
-  std::array<QLabel*, 3> m_panelMaterialLabel{}; // Label3, Label5, Label7
-  std::array<QComboBox*, 3> m_panelMaterial{};   // Combo1, Combo2, Combo3
-  // Grid: Check5 .. Check10, Picture5, Picture7, Picture9
+  QCheckBox* showLegendCheck = nullptr; // "Show Legend"
+  // Panel: XY, XZ, YZ (showXYPanelCheck, xyPanelColorLabel, xyPanelColorSwatch,
+  // xyPanelMaterialLabel, xyPanelMaterialBox; likewise xz..., yz...)
+  std::array<QCheckBox*, 3> m_panelShow{};
+  std::array<QLabel*, 3> m_panelColorLabel{};
+  std::array<ColorBox*, 3> m_panelColor{};
+  std::array<QLabel*, 3> m_panelMaterialLabel{};
+  std::array<QComboBox*, 3> m_panelMaterial{};
+  // Grid: xyGridXCheck, xyGridYCheck, xzGridXCheck, xzGridZCheck, yzGridYCheck, yzGridZCheck;
+  // xyGridColorSwatch, xzGridColorSwatch, yzGridColorSwatch
   std::array<QCheckBox*, 6> m_grid{};
   std::array<ColorBox*, 3> m_gridColor{};
-  // Label: Text1 .. Text3; Title: Label12 .. Label14, Text4 .. Text6
+  // Label: intervalsX, intervalsY, intervalsZ; Title: titleXLabel, titleYLabel, titleZLabel,
+  // titleX, titleY, titleZ
   std::array<QLineEdit*, 3> m_intervals{};
   std::array<QLabel*, 3> m_titleLabel{};
   std::array<QLineEdit*, 3> m_title{};
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 };

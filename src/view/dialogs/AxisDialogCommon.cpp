@@ -21,7 +21,7 @@ namespace AxisDialogCommon {
 QTabWidget* Begin(QDialog& dialog, const char* name) {
   dialog.setObjectName(name);
   dialog.setWindowTitle("Axis Properties");
-  return Named(new QTabWidget(&dialog), "SSTab1");
+  return Named(new QTabWidget(&dialog), "tabs");
 }
 
 void AddGridPage(QTabWidget* tabs, QWidget* page, QGridLayout* layout, const QString& caption,
@@ -97,8 +97,8 @@ std::optional<std::vector<float>> ScaleControls::ReadRatios(QTabWidget* tabs, si
 }
 
 std::pair<QPushButton*, QPushButton*> AddButtons(QDialog& dialog, QTabWidget* tabs) {
-  auto* ok = Named(new QPushButton("OK", &dialog), "Command1");
-  auto* cancel = Named(new QPushButton("Cancel", &dialog), "Command2");
+  auto* ok = Named(new QPushButton("OK", &dialog), "okButton");
+  auto* cancel = Named(new QPushButton("Cancel", &dialog), "cancelButton");
   ok->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

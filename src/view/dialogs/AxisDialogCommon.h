@@ -32,7 +32,7 @@ template <class W> W* Named(W* widget, const char* name) {
   return widget;
 }
 
-// Names the dialog, gives it the "Axis Properties" title and makes its tab widget "SSTab1".
+// Names the dialog, gives it the "Axis Properties" title and makes its tab widget "tabs".
 QTabWidget* Begin(QDialog& dialog, const char* name);
 
 // Ends a tab page laid out on a grid: the given row and column (when not negative) take the spare
@@ -75,7 +75,7 @@ struct ScaleControls {
   std::optional<std::vector<float>> ReadRatios(QTabWidget* tabs, size_t count) const;
 };
 
-// The OK ("Command1", the default) and Cancel ("Command2") buttons at the right under the tabs.
+// The OK ("okButton", the default) and Cancel ("cancelButton") buttons at the right under the tabs.
 std::pair<QPushButton*, QPushButton*> AddButtons(QDialog& dialog, QTabWidget* tabs);
 
 // Offers the box's colour to the colour chooser; a chosen one goes into the box and is returned,

@@ -23,16 +23,34 @@ const std::array<const char*, 28> CalculatorDialog::Templates = {
 
 namespace {
 
-// Keypad rows: control number and the text it inserts (21 is Backspace).
+// Keypad rows: the key's member and name, and the text it inserts ("B" is Backspace).
 struct Key {
-  int number;
+  QPushButton* CalculatorDialog::*member;
+  const char* name;
   const char* text;
 };
+using D = CalculatorDialog;
 constexpr Key kKeypad[4][5] = {
-    {{1, "1"}, {2, "2"}, {3, "3"}, {13, "+"}, {15, "*"}},
-    {{4, "4"}, {5, "5"}, {6, "6"}, {14, "-"}, {16, "/"}},
-    {{7, "7"}, {8, "8"}, {9, "9"}, {24, "("}, {23, ")"}},
-    {{10, "0"}, {11, "."}, {22, ","}, {12, "^"}, {21, "B"}},
+    {{&D::digit1Button, "digit1Button", "1"},
+     {&D::digit2Button, "digit2Button", "2"},
+     {&D::digit3Button, "digit3Button", "3"},
+     {&D::plusButton, "plusButton", "+"},
+     {&D::timesButton, "timesButton", "*"}},
+    {{&D::digit4Button, "digit4Button", "4"},
+     {&D::digit5Button, "digit5Button", "5"},
+     {&D::digit6Button, "digit6Button", "6"},
+     {&D::minusButton, "minusButton", "-"},
+     {&D::divideButton, "divideButton", "/"}},
+    {{&D::digit7Button, "digit7Button", "7"},
+     {&D::digit8Button, "digit8Button", "8"},
+     {&D::digit9Button, "digit9Button", "9"},
+     {&D::openParenButton, "openParenButton", "("},
+     {&D::closeParenButton, "closeParenButton", ")"}},
+    {{&D::digit0Button, "digit0Button", "0"},
+     {&D::pointButton, "pointButton", "."},
+     {&D::commaButton, "commaButton", ","},
+     {&D::powerButton, "powerButton", "^"},
+     {&D::backspaceButton, "backspaceButton", "B"}},
 };
 
 // Keeps ShowEvaluationErrors on for one calculation and turns it off however it ends.
@@ -47,22 +65,23 @@ CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Expression Calculator");
   setObjectName("CalculatorDialog");
 
-  Label1 = new QLabel("Expression", this);
-  Text1 = new QLineEdit(this);
-  Text1->setObjectName("Text1");
-  Text1->installEventFilter(this);
-  Label2 = new QLabel("Function", this);
-  List1 = new QListWidget(this);
-  List1->setObjectName("List1");
-  Label3 = new QLabel("Result", this);
-  Text2 = new QLineEdit(this);
-  Text2->setObjectName("Text2");
+  expressionLabel = new QLabel("Expression", this);
+  expressionField = new QLineEdit(this);
+  expressionField->setObjectName("expressionField");
+  expressionField->installEventFilter(this);
+  functionLabel = new QLabel("Function", this);
+  functionList = new QListWidget(this);
+  functionList->setObjectName("functionList");
+  resultLabel = new QLabel("Result", this);
+  resultField = new QLineEdit(this);
+  resultField->setObjectName("resultField");
 
-  auto makeButton = [this](int n, const QString& caption) {
+  auto makeButton = [this](QPushButton* CalculatorDialog::*member, const char* name,
+                           const QString& caption) {
     auto* b = new QPushButton(caption, this);
-    b->setObjectName(QString("Command%1").arg(n));
+    b->setObjectName(name);
     b->setAutoDefault(false); // Enter in the expression box calculates, nothing else
-    commands_[static_cast<size_t>(n)] = b;
+    this->*member = b;
     return b;
   };
 
@@ -70,11 +89,11 @@ CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
   for (int row = 0; row < 4; ++row) {
     for (int col = 0; col < 5; ++col) {
       const Key& k = kKeypad[row][col];
-      QPushButton* b = makeButton(k.number, k.text);
+      QPushButton* b = makeButton(k.member, k.name, k.text);
       b->setFixedWidth(34);
-      if (k.number == 21) {
+      if (k.member == &CalculatorDialog::backspaceButton) {
         b->setToolTip("Backspace");
-        connect(b, &QPushButton::clicked, this, &CalculatorDialog::Command21_Click);
+        connect(b, &QPushButton::clicked, this, &CalculatorDialog::OnBackspace);
       } else {
         const QString text = k.text;
         connect(b, &QPushButton::clicked, this, [this, text] { InsertAtCaret(text); });
@@ -83,23 +102,24 @@ CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
     }
   }
 
-  QPushButton* insert = makeButton(17, "Insert");
-  connect(insert, &QPushButton::clicked, this, &CalculatorDialog::Command17_Click);
-  QPushButton* calculate = makeButton(18, "Calculate");
-  connect(calculate, &QPushButton::clicked, this, &CalculatorDialog::Command18_Click);
-  QPushButton* reset = makeButton(19, "Reset");
-  connect(reset, &QPushButton::clicked, this, &CalculatorDialog::Command19_Click);
-  QPushButton* cancel = makeButton(20, "Cancel");
-  connect(cancel, &QPushButton::clicked, this, &CalculatorDialog::Command20_Click);
+  QPushButton* insert = makeButton(&CalculatorDialog::insertButton, "insertButton", "Insert");
+  connect(insert, &QPushButton::clicked, this, &CalculatorDialog::OnInsert);
+  QPushButton* calculate =
+      makeButton(&CalculatorDialog::calculateButton, "calculateButton", "Calculate");
+  connect(calculate, &QPushButton::clicked, this, &CalculatorDialog::OnCalculate);
+  QPushButton* reset = makeButton(&CalculatorDialog::resetButton, "resetButton", "Reset");
+  connect(reset, &QPushButton::clicked, this, &CalculatorDialog::OnReset);
+  QPushButton* cancel = makeButton(&CalculatorDialog::cancelButton, "cancelButton", "Cancel");
+  connect(cancel, &QPushButton::clicked, this, &CalculatorDialog::OnCancel);
 
   auto* functions = new QVBoxLayout;
   auto* functionHead = new QHBoxLayout;
-  functionHead->addWidget(Label2);
+  functionHead->addWidget(functionLabel);
   functionHead->addStretch();
   functionHead->addWidget(insert);
   functions->addLayout(functionHead);
-  functions->addWidget(List1);
-  List1->setFixedHeight(110);
+  functions->addWidget(functionList);
+  functionList->setFixedHeight(110);
 
   auto* middle = new QHBoxLayout;
   middle->addLayout(keypad);
@@ -107,8 +127,8 @@ CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
   middle->addLayout(functions);
 
   auto* result = new QHBoxLayout;
-  result->addWidget(Label3);
-  result->addWidget(Text2);
+  result->addWidget(resultLabel);
+  result->addWidget(resultField);
 
   auto* bottom = new QHBoxLayout;
   bottom->addStretch();
@@ -117,8 +137,8 @@ CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
   bottom->addWidget(cancel);
 
   auto* main = new QVBoxLayout(this);
-  main->addWidget(Label1);
-  main->addWidget(Text1);
+  main->addWidget(expressionLabel);
+  main->addWidget(expressionField);
   main->addLayout(middle);
   main->addLayout(result);
   main->addLayout(bottom);
@@ -127,44 +147,46 @@ CalculatorDialog::CalculatorDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void CalculatorDialog::Form_Load() {
-  List1->clear();
+  functionList->clear();
   for (const char* t : Templates)
-    List1->addItem(t);
+    functionList->addItem(t);
 }
 
 void CalculatorDialog::InsertAtCaret(const QString& s) {
   // The caret position counts the characters before it; with a selection, its start.
-  const int p = Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
-  const QString text = Text1->text();
+  const int p = expressionField->hasSelectedText() ? expressionField->selectionStart()
+                                                   : expressionField->cursorPosition();
+  const QString text = expressionField->text();
   const QString before = text.left(p);
   const QString after = text.mid(p);
-  Text1->setText(before + s + after);
-  Text1->setFocus();
-  Text1->setCursorPosition(static_cast<int>(before.size() + s.size()));
+  expressionField->setText(before + s + after);
+  expressionField->setFocus();
+  expressionField->setCursorPosition(static_cast<int>(before.size() + s.size()));
 }
 
-void CalculatorDialog::Command17_Click() {
-  const QList<QListWidgetItem*> selected = List1->selectedItems();
+void CalculatorDialog::OnInsert() {
+  const QList<QListWidgetItem*> selected = functionList->selectedItems();
   InsertAtCaret(selected.isEmpty() ? QString() : selected.front()->text());
 }
 
-void CalculatorDialog::Command21_Click() {
-  const int p = Text1->hasSelectedText() ? Text1->selectionStart() : Text1->cursorPosition();
+void CalculatorDialog::OnBackspace() {
+  const int p = expressionField->hasSelectedText() ? expressionField->selectionStart()
+                                                   : expressionField->cursorPosition();
   if (p == 0) return;
-  const QString text = Text1->text();
-  Text1->setText(text.left(p - 1) + text.mid(p));
-  Text1->setFocus();
-  Text1->setCursorPosition(p - 1);
+  const QString text = expressionField->text();
+  expressionField->setText(text.left(p - 1) + text.mid(p));
+  expressionField->setFocus();
+  expressionField->setCursorPosition(p - 1);
 }
 
-void CalculatorDialog::Command18_Click() {
+void CalculatorDialog::OnCalculate() {
   ReportingEvaluationErrors reporting;
   std::string cleaned;
-  if (!CleanExpressionText(Text1->text().toStdString(), cleaned)) {
+  if (!CleanExpressionText(expressionField->text().toStdString(), cleaned)) {
     MsgBox("Illegal expression exist.", MsgButtons::OK, MsgIcon::Exclamation, "Error");
     return;
   }
-  Text1->setText(QString::fromStdString(cleaned));
+  expressionField->setText(QString::fromStdString(cleaned));
 
   FormulaParser evaluator;
   std::string postfix;
@@ -185,24 +207,24 @@ void CalculatorDialog::Command18_Click() {
   }
   if (!ok) {
     // An overflow has been reported: the old result must not stand as if it were the answer.
-    if (fault == EvalFault::Overflow) Text2->clear();
+    if (fault == EvalFault::Overflow) resultField->clear();
     return;
   }
-  Text2->setText(QString::fromStdString(vb::FormatSingleLocale(value)));
+  resultField->setText(QString::fromStdString(vb::FormatSingleLocale(value)));
 }
 
-void CalculatorDialog::Command19_Click() {
-  Text1->clear();
-  Text2->clear();
+void CalculatorDialog::OnReset() {
+  expressionField->clear();
+  resultField->clear();
 }
 
-void CalculatorDialog::Command20_Click() { reject(); }
+void CalculatorDialog::OnCancel() { reject(); }
 
 bool CalculatorDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Text1 && event->type() == QEvent::KeyPress) {
+  if (watched == expressionField && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      Command18_Click();
+      OnCalculate();
       return true; // the box receives no Enter
     }
   }

@@ -17,23 +17,46 @@ class CalculatorDialog : public QDialog {
 public:
   explicit CalculatorDialog(QWidget* parent = nullptr);
 
-  // Controls, named as the form names them.
-  QLabel* Label1;     // "Expression"
-  QLineEdit* Text1;   // the expression
-  QLabel* Label2;     // "Function"
-  QListWidget* List1; // the 28 function templates
-  QLabel* Label3;     // "Result"
-  QLineEdit* Text2;   // the result
-  // Command1 .. Command24 (Command(n)); the keypad, Insert (17), Calculate (18), Reset (19),
-  // Cancel (20), Backspace (21).
-  QPushButton* Command(int n) const { return commands_[static_cast<size_t>(n)]; }
+  QLabel* expressionLabel;    // "Expression"
+  QLineEdit* expressionField; // the expression
+  QLabel* functionLabel;      // "Function"
+  QListWidget* functionList;  // the 28 function templates
+  QLabel* resultLabel;        // "Result"
+  QLineEdit* resultField;     // the result
+
+  // The keypad: each key types its caption at the caret, but Backspace ("B").
+  QPushButton* digit0Button = nullptr;
+  QPushButton* digit1Button = nullptr;
+  QPushButton* digit2Button = nullptr;
+  QPushButton* digit3Button = nullptr;
+  QPushButton* digit4Button = nullptr;
+  QPushButton* digit5Button = nullptr;
+  QPushButton* digit6Button = nullptr;
+  QPushButton* digit7Button = nullptr;
+  QPushButton* digit8Button = nullptr;
+  QPushButton* digit9Button = nullptr;
+  QPushButton* pointButton = nullptr;      // "."
+  QPushButton* commaButton = nullptr;      // ","
+  QPushButton* powerButton = nullptr;      // "^"
+  QPushButton* plusButton = nullptr;       // "+"
+  QPushButton* minusButton = nullptr;      // "-"
+  QPushButton* timesButton = nullptr;      // "*"
+  QPushButton* divideButton = nullptr;     // "/"
+  QPushButton* openParenButton = nullptr;  // "("
+  QPushButton* closeParenButton = nullptr; // ")"
+  QPushButton* backspaceButton = nullptr;  // "B"
+  // The commands.
+  QPushButton* insertButton = nullptr;    // "Insert"
+  QPushButton* calculateButton = nullptr; // "Calculate"
+  QPushButton* resetButton = nullptr;     // "Reset"
+  QPushButton* cancelButton = nullptr;    // "Cancel"
 
   void Form_Load();
-  void Command17_Click(); // Insert the selected template
-  void Command18_Click(); // Calculate
-  void Command19_Click(); // Reset
-  void Command20_Click(); // Cancel
-  void Command21_Click(); // Backspace
+  void OnInsert();    // Insert the selected template
+  void OnCalculate(); // Calculate
+  void OnReset();     // Reset
+  void OnCancel();    // Cancel
+  void OnBackspace(); // Backspace
   // Inserts a text at the caret of the expression box and puts the caret after it.
   void InsertAtCaret(const QString& s);
 
@@ -42,7 +65,4 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-  std::array<QPushButton*, 25> commands_{};
 };

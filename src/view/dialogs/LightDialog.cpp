@@ -41,46 +41,50 @@ LightDialog::LightDialog(SceneLight& light, QWidget* parent) : QDialog(parent), 
   setObjectName("LightDialog");
   setWindowTitle("Light Properties");
 
-  Check1 = new QCheckBox(" Lighting", this);
-  Check1->setObjectName("Check1");
-  Check2 = new QCheckBox(" Two sides", this);
-  Check2->setObjectName("Check2");
-  Check3 = new QCheckBox("Global ambient light", this);
-  Check3->setObjectName("Check3");
+  lightingCheck = new QCheckBox(" Lighting", this);
+  lightingCheck->setObjectName("lightingCheck");
+  twoSidesCheck = new QCheckBox(" Two sides", this);
+  twoSidesCheck->setObjectName("twoSidesCheck");
+  globalAmbientCheck = new QCheckBox("Global ambient light", this);
+  globalAmbientCheck->setObjectName("globalAmbientCheck");
 
   QLineEdit* position[4];
   QLineEdit* diffuse[4];
   QLineEdit* ambient[4];
   QLineEdit* specular[4];
-  QGroupBox* positionFrame = FrameOfFour("Light Position", {"X", "Y", "Z", "W"},
-                                         {"Text1", "Text2", "Text3", "Text16"}, position, this);
-  QGroupBox* diffuseFrame = FrameOfFour("Diffuse light color", {"R", "G", "B", "A"},
-                                        {"Text4", "Text5", "Text6", "Text7"}, diffuse, this);
-  QGroupBox* ambientFrame = FrameOfFour("Ambient light color", {"R", "G", "B", "A"},
-                                        {"Text8", "Text9", "Text10", "Text11"}, ambient, this);
-  QGroupBox* specularFrame = FrameOfFour("Specular light color", {"R", "G", "B", "A"},
-                                         {"Text12", "Text13", "Text14", "Text15"}, specular, this);
+  QGroupBox* positionFrame =
+      FrameOfFour("Light Position", {"X", "Y", "Z", "W"},
+                  {"positionX", "positionY", "positionZ", "positionW"}, position, this);
+  QGroupBox* diffuseFrame =
+      FrameOfFour("Diffuse light color", {"R", "G", "B", "A"},
+                  {"diffuseRed", "diffuseGreen", "diffuseBlue", "diffuseAlpha"}, diffuse, this);
+  QGroupBox* ambientFrame =
+      FrameOfFour("Ambient light color", {"R", "G", "B", "A"},
+                  {"ambientRed", "ambientGreen", "ambientBlue", "ambientAlpha"}, ambient, this);
+  QGroupBox* specularFrame = FrameOfFour(
+      "Specular light color", {"R", "G", "B", "A"},
+      {"specularRed", "specularGreen", "specularBlue", "specularAlpha"}, specular, this);
   m_text = {position[0], position[1], position[2], diffuse[0], diffuse[1], diffuse[2],
             diffuse[3],  ambient[0],  ambient[1],  ambient[2], ambient[3], specular[0],
             specular[1], specular[2], specular[3], position[3]};
 
-  Command1 = new QPushButton("OK", this);
-  Command1->setObjectName("Command1");
-  Command1->setDefault(true);
-  Command2 = new QPushButton("Cancel", this);
-  Command2->setObjectName("Command2");
-  connect(Command1, &QPushButton::clicked, this, &LightDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &LightDialog::Command2_Click);
+  okButton = new QPushButton("OK", this);
+  okButton->setObjectName("okButton");
+  okButton->setDefault(true);
+  cancelButton = new QPushButton("Cancel", this);
+  cancelButton->setObjectName("cancelButton");
+  connect(okButton, &QPushButton::clicked, this, &LightDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &LightDialog::OnCancel);
 
   auto* checks = new QHBoxLayout;
-  checks->addWidget(Check1);
-  checks->addWidget(Check2);
-  checks->addWidget(Check3);
+  checks->addWidget(lightingCheck);
+  checks->addWidget(twoSidesCheck);
+  checks->addWidget(globalAmbientCheck);
   checks->addStretch();
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
+  buttons->addWidget(okButton);
+  buttons->addWidget(cancelButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(checks);
   layout->addWidget(positionFrame);
@@ -93,9 +97,9 @@ LightDialog::LightDialog(SceneLight& light, QWidget* parent) : QDialog(parent), 
 }
 
 void LightDialog::Form_Load() {
-  Check1->setChecked(m_light.Enabled);
-  Check2->setChecked(m_light.TwoSides[0] != 0.0f);
-  Check3->setChecked(m_light.GlobalAmbient[0] != 0.0f);
+  lightingCheck->setChecked(m_light.Enabled);
+  twoSidesCheck->setChecked(m_light.TwoSides[0] != 0.0f);
+  globalAmbientCheck->setChecked(m_light.GlobalAmbient[0] != 0.0f);
   auto show = [](QLineEdit* box, float value) {
     box->setText(QString::fromStdString(vb::FormatSingle(value)));
   };
@@ -109,10 +113,10 @@ void LightDialog::Form_Load() {
   }
 }
 
-void LightDialog::Command1_Click() {
-  m_light.Enabled = Check1->isChecked();
-  m_light.TwoSides[0] = Check2->isChecked() ? 1.0f : 0.0f;
-  m_light.GlobalAmbient[0] = Check3->isChecked() ? 1.0f : 0.0f;
+void LightDialog::OnOk() {
+  m_light.Enabled = lightingCheck->isChecked();
+  m_light.TwoSides[0] = twoSidesCheck->isChecked() ? 1.0f : 0.0f;
+  m_light.GlobalAmbient[0] = globalAmbientCheck->isChecked() ? 1.0f : 0.0f;
   // Each box gives the number its text begins with (0 when there is none), in single precision.
   auto value = [this](int index) { return static_cast<float>(vb::Val(BoxText(m_text[index]))); };
   for (int i = 0; i < 3; ++i)
@@ -126,4 +130,4 @@ void LightDialog::Command1_Click() {
   accept();
 }
 
-void LightDialog::Command2_Click() { reject(); }
+void LightDialog::OnCancel() { reject(); }

@@ -22,18 +22,18 @@ public:
   // Fills the controls from the light (the constructor does it).
   void Form_Load();
   // OK: takes every value from the controls into the light and closes.
-  void Command1_Click();
+  void OnOk();
   // Cancel: closes without changes.
-  void Command2_Click();
+  void OnCancel();
 
 private:
   SceneLight& m_light;
-  QCheckBox* Check1 = nullptr; // " Lighting"
-  QCheckBox* Check2 = nullptr; // " Two sides"
-  QCheckBox* Check3 = nullptr; // "Global ambient light"
-  // Text1 .. Text16 at index 0 .. 15: position x, y, z (Text1..Text3), diffuse (Text4..Text7),
-  // ambient (Text8..Text11), specular (Text12..Text15), position w (Text16).
+  QCheckBox* lightingCheck = nullptr;      // " Lighting"
+  QCheckBox* twoSidesCheck = nullptr;      // " Two sides"
+  QCheckBox* globalAmbientCheck = nullptr; // "Global ambient light"
+  // The boxes at index 0 .. 15: positionX, positionY, positionZ; diffuseRed, diffuseGreen,
+  // diffuseBlue, diffuseAlpha; ambientRed .. ambientAlpha; specularRed .. specularAlpha; positionW.
   std::array<QLineEdit*, 16> m_text{};
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  QPushButton* okButton = nullptr;
+  QPushButton* cancelButton = nullptr;
 };

@@ -20,7 +20,7 @@
 
 namespace {
 
-// The six bounds in the order of the boxes Text1 .. Text6.
+// The six bounds in the order of the boxes (minX, maxX, minY, maxY, minZ, maxZ).
 std::array<float*, 6> Bounds() {
   return {&ViewMinX, &ViewMaxX, &ViewMinY, &ViewMaxY, &ViewMinZ, &ViewMaxZ};
 }
@@ -33,41 +33,42 @@ ViewSettingDialog::ViewSettingDialog(QWidget* parent) : QDialog(parent) {
   setModal(true);
 
   auto* projection = new QGroupBox("Projection Type", this);
-  Option1 = new QRadioButton("Ortho", projection);
-  Option1->setObjectName("Option1");
-  Option2 = new QRadioButton("Perspective", projection);
-  Option2->setObjectName("Option2");
+  orthoOption = new QRadioButton("Ortho", projection);
+  orthoOption->setObjectName("orthoOption");
+  perspectiveOption = new QRadioButton("Perspective", projection);
+  perspectiveOption->setObjectName("perspectiveOption");
   auto* group = new QButtonGroup(this);
-  group->addButton(Option1);
-  group->addButton(Option2);
+  group->addButton(orthoOption);
+  group->addButton(perspectiveOption);
   auto* pl = new QHBoxLayout(projection);
-  pl->addWidget(Option1);
-  pl->addWidget(Option2);
+  pl->addWidget(orthoOption);
+  pl->addWidget(perspectiveOption);
   pl->addStretch(1);
 
   // Three columns (x, y, z), the minimum above the maximum.
   auto* intervals = new QGroupBox("View Intervals", this);
   auto* grid = new QGridLayout(intervals);
   const char* labels[6] = {"Min x", "Max x", "Min y", "Max y", "Min z", "Max z"};
+  const char* names[6] = {"minX", "maxX", "minY", "maxY", "minZ", "maxZ"};
   for (int i = 0; i < 6; ++i) {
-    Text[i] = new QLineEdit(intervals);
-    Text[i]->setObjectName(QString("Text%1").arg(i + 1));
+    boundBoxes[i] = new QLineEdit(intervals);
+    boundBoxes[i]->setObjectName(names[i]);
     const int column = (i / 2) * 2, row = (i % 2);
     grid->addWidget(new QLabel(labels[i], intervals), row, column);
-    grid->addWidget(Text[i], row, column + 1);
+    grid->addWidget(boundBoxes[i], row, column + 1);
   }
 
-  Command1 = new QPushButton("OK", this);
-  Command1->setObjectName("Command1");
-  Command1->setDefault(true);
-  Command2 = new QPushButton("Cancel", this);
-  Command2->setObjectName("Command2");
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+  okButton = new QPushButton("OK", this);
+  okButton->setObjectName("okButton");
+  okButton->setDefault(true);
+  cancelButton = new QPushButton("Cancel", this);
+  cancelButton->setObjectName("cancelButton");
+  connect(okButton, &QPushButton::clicked, this, [this] { OnOk(); });
+  connect(cancelButton, &QPushButton::clicked, this, [this] { OnCancel(); });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
+  buttons->addWidget(okButton);
+  buttons->addWidget(cancelButton);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(projection);
@@ -80,15 +81,15 @@ ViewSettingDialog::ViewSettingDialog(QWidget* parent) : QDialog(parent) {
 void ViewSettingDialog::Form_Load() {
   const auto bounds = Bounds();
   for (int i = 0; i < 6; ++i)
-    Text[i]->setText(QString::fromStdString(vb::FormatSingleLocale(*bounds[i])));
-  Option1->setChecked(Camera.ProjectType == ProjectOrtho);
-  Option2->setChecked(Camera.ProjectType == ProjectPerspective);
+    boundBoxes[i]->setText(QString::fromStdString(vb::FormatSingleLocale(*bounds[i])));
+  orthoOption->setChecked(Camera.ProjectType == ProjectOrtho);
+  perspectiveOption->setChecked(Camera.ProjectType == ProjectPerspective);
 }
 
-void ViewSettingDialog::Command1_Click() {
-  if (Option1->isChecked()) Camera.ProjectType = ProjectOrtho;
-  if (Option2->isChecked()) Camera.ProjectType = ProjectPerspective;
-  for (QLineEdit* box : Text) {
+void ViewSettingDialog::OnOk() {
+  if (orthoOption->isChecked()) Camera.ProjectType = ProjectOrtho;
+  if (perspectiveOption->isChecked()) Camera.ProjectType = ProjectPerspective;
+  for (QLineEdit* box : boundBoxes) {
     std::string cleaned;
     // A bound beyond the single-precision range ("1e400") would make the view window infinite.
     if (!CleanNumberText(box->text().toStdString(), cleaned) ||
@@ -100,8 +101,8 @@ void ViewSettingDialog::Command1_Click() {
   }
   const auto bounds = Bounds();
   for (int i = 0; i < 6; ++i)
-    *bounds[i] = static_cast<float>(vb::Val(Text[i]->text().toStdString()));
+    *bounds[i] = static_cast<float>(vb::Val(boundBoxes[i]->text().toStdString()));
   accept();
 }
 
-void ViewSettingDialog::Command2_Click() { reject(); }
+void ViewSettingDialog::OnCancel() { reject(); }

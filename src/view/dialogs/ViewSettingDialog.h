@@ -22,14 +22,14 @@ public:
   // OK: the projection type first; then each box is cleaned in turn and, when one holds a
   // character that is not part of a number, "Illegal data exist." is shown and the dialog stays
   // with the view window unchanged; otherwise the six bounds are taken and the dialog closes.
-  void Command1_Click();
+  void OnOk();
   // Cancel: closes; nothing changes.
-  void Command2_Click();
+  void OnCancel();
 
-  QRadioButton* Option1 = nullptr; // "Ortho"
-  QRadioButton* Option2 = nullptr; // "Perspective"
-  // Text1 .. Text6: Min x, Max x, Min y, Max y, Min z, Max z.
-  std::array<QLineEdit*, 6> Text{};
-  QPushButton* Command1 = nullptr; // "OK"
-  QPushButton* Command2 = nullptr; // "Cancel"
+  QRadioButton* orthoOption = nullptr;       // "Ortho"
+  QRadioButton* perspectiveOption = nullptr; // "Perspective"
+  // The boxes minX, maxX, minY, maxY, minZ, maxZ ("Min x" .. "Max z"), in this order.
+  std::array<QLineEdit*, 6> boundBoxes{};
+  QPushButton* okButton = nullptr;     // "OK"
+  QPushButton* cancelButton = nullptr; // "Cancel"
 };
