@@ -237,7 +237,7 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
          g->FillStyle = 5, g->ColorName = "", g->Material = 4;
          return g;
        },
-       [](QDialog& d) { Choose(d, "Combo3", 0); },
+       [](QDialog& d) { Choose(d, "schemeBox", 0); },
        [](const Graph& g) { return g.ColorName == "Rainbow"; }},
       {"a 2D table's size list picked at the 2 it shows for 12", DocumentType2D,
        [] {

@@ -80,9 +80,9 @@ TEST_F(Dialogs3D, FieldCaptionsFollowKindFormCoordinatesAndMode) {
       EXPECT_FALSE(Hidden(d, "Text14")) << at;
       EXPECT_EQ(Hidden(d, "Text16"), !row.thirdSteps) << at;
       EXPECT_EQ(Enabled(d, "Check1"), row.overlays) << at;
-      EXPECT_EQ(Checked(d, "Option4"), row.single) << at;
+      EXPECT_EQ(Checked(d, "singleOption"), row.single) << at;
       EXPECT_EQ(Checked(d, "Option16"), !row.single) << at;
-      EXPECT_EQ(Enabled(d, "Option1"), !row.single) << at;
+      EXPECT_EQ(Enabled(d, "gradientLeftRightOption"), !row.single) << at;
       EXPECT_EQ(Enabled(d, "Option16"), !row.single) << at;
       Click(d, "cancelButton");
     };
@@ -102,7 +102,7 @@ TEST_F(Dialogs3D, AnOpeningForAddingAndTheFormListRefills) {
     EXPECT_EQ(Text(d, "Text7"), "40");
     // Implicit surface to curve: the parametric curve form.
     Choose(d, "Combo3", 2);
-    Click(d, "Option1"); // any selector change resets the fill style
+    Click(d, "gradientLeftRightOption"); // any selector change resets the fill style
     Choose(d, "Combo2", 0);
     EXPECT_EQ(Current(d, "Combo3"), "x=f1(u),y=f2(u),z=f3(u)");
     EXPECT_EQ(Items(d, "Combo3").size(), 2);
@@ -146,7 +146,7 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
   user = [&](QDialog& d) {
     Type(d, "Text2", "sin(x)*cos(y)");
     Type(d, "Text7", "30");
-    Click(d, "Picture2"); // a cancelled colour choice keeps the colour
+    Click(d, "firstColorSwatch"); // a cancelled colour choice keeps the colour
     Find<QSlider>(d, "Slider1")->setValue(3);
     Click(d, "okButton");
   };
@@ -266,13 +266,13 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
           EXPECT_EQ(Text(d, "Text16"), animated ? "20" : "5") << at;
           EXPECT_FALSE(Checked(d, "Check4")) << at;
           // Fill style 2 selects its option, greyed for an implicit surface.
-          EXPECT_TRUE(Checked(d, "Option3")) << at;
-          EXPECT_EQ(Enabled(d, "Option3"), form != Implicit) << at;
+          EXPECT_TRUE(Checked(d, "gradientFrontBackOption")) << at;
+          EXPECT_EQ(Enabled(d, "gradientFrontBackOption"), form != Implicit) << at;
           EXPECT_EQ(Current(d, "Combo4"), "Rainbow") << at;
-          EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 88) << at;
-          EXPECT_EQ(Find<QListWidget>(d, "List1")->currentRow(), 12) << at;
-          EXPECT_TRUE(Checked(d, "Option6")) << at;
-          EXPECT_TRUE(Checked(d, "Option8")) << at;
+          EXPECT_EQ(Find<ColorBox>(d, "singleColorSwatch")->Color(), 88) << at;
+          EXPECT_EQ(Find<QListWidget>(d, "materialList")->currentRow(), 12) << at;
+          EXPECT_TRUE(Checked(d, "gridModelOption")) << at;
+          EXPECT_TRUE(Checked(d, "flatOption")) << at;
           EXPECT_TRUE(Checked(d, "Check1") && !Checked(d, "Check2") && Checked(d, "Check3")) << at;
           // Texture and transparency show a still graph's values, a fresh dialog's for animated.
           EXPECT_EQ(Checked(d, "Check6"), !animated) << at;
@@ -306,10 +306,10 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
       {Curve3D, Explicit, 5, "Rainbow", "Option16", false},
       {Curve3DAnimation, Explicit, 5, "Fiery", "Option16", false},
       {Curve3DAnimation, Parametric, 5, "Rainbow", "Option16", false},
-      {Curve3DAnimation, Explicit, 4, "Rainbow", "Option4", false},
-      {Surface3D, Implicit, 5, "Rainbow", "Option4", false},
-      {Surface3DAnimation, Implicit, 9, "Rainbow", "Option4", false},
-      {Surface3D, Implicit, 1, "Rainbow", "Option1", true},
+      {Curve3DAnimation, Explicit, 4, "Rainbow", "singleOption", false},
+      {Surface3D, Implicit, 5, "Rainbow", "singleOption", false},
+      {Surface3DAnimation, Implicit, 9, "Rainbow", "singleOption", false},
+      {Surface3D, Implicit, 1, "Rainbow", "gradientLeftRightOption", true},
       {Surface3D, Explicit, 0, "Rainbow", "Option16", false},
   };
   for (const Row& row : rows) {
@@ -366,10 +366,10 @@ TEST_F(Dialogs3D, EditableListsBracketedColoursAndOptionsInRows) {
     // The model and smoothness options run left to right; lines join the gradient options to
     // the first and second colour.
     d.show();
-    Reveal(Find<QWidget>(d, "Option5"));
+    Reveal(Find<QWidget>(d, "pointModelOption"));
     QApplication::processEvents();
-    for (auto row : {std::array{"Option5", "Option6", "Option7"},
-                     std::array{"Option8", "Option9", "Option10"}}) {
+    for (auto row : {std::array{"pointModelOption", "gridModelOption", "surfaceModelOption"},
+                     std::array{"flatOption", "smoothOption", "smoothestOption"}}) {
       const QWidget* a = Find<QWidget>(d, row[0]);
       const QWidget* b = Find<QWidget>(d, row[1]);
       const QWidget* c = Find<QWidget>(d, row[2]);

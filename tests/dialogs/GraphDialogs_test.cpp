@@ -306,12 +306,13 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
     Choose(d, "Combo2", 1);
     Type(d, "Text2", "u");
     Type(d, "Text3", "u^2");
-    Click(d, "Option11");
-    Choose(d, "Combo3", 3);
-    Click(d, "Picture4");
-    EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << "both swatches of the second colour";
-    Find<QListWidget>(d, "List1")->setCurrentRow(12);
-    Click(d, "Option6");
+    Click(d, "colormapOption");
+    Choose(d, "schemeBox", 3);
+    Click(d, "singleColorSwatch");
+    EXPECT_EQ(Find<ColorBox>(d, "secondColorSwatch")->Color(), 4242)
+        << "both swatches of the second colour";
+    Find<QListWidget>(d, "materialList")->setCurrentRow(12);
+    Click(d, "gridModelOption");
     Click(d, "okButton");
   };
   Add("mnuDraw25DCart_Click");
@@ -417,10 +418,10 @@ TEST_F(DialogsTest, RibbonEditShowsASchemeNameAndTheSecondColourBesideSingle) {
     Shown(host, g);
     const std::string at = std::to_string(row.fillStyle) + " \"" + row.name + "\"";
     user = [&](QDialog& d) {
-      EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), row.shown) << at;
-      EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 4242) << at;
-      EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << at;
-      if (row.chooseColormap) Click(d, "Option11");
+      EXPECT_EQ(Find<QComboBox>(d, "schemeBox")->currentText(), row.shown) << at;
+      EXPECT_EQ(Find<ColorBox>(d, "singleColorSwatch")->Color(), 4242) << at;
+      EXPECT_EQ(Find<ColorBox>(d, "secondColorSwatch")->Color(), 4242) << at;
+      if (row.chooseColormap) Click(d, "colormapOption");
       Click(d, "okButton");
     };
     mnuFunEdit_Click(host);
