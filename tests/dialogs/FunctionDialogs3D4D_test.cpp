@@ -537,46 +537,46 @@ QStringList ListRows(QDialog& d, const char* name) {
 TEST_F(Dialogs4D, TheListsButtonsAndRefusals) {
   DocumentType = DocumentType4D;
   user = [&](QDialog& d) {
-    EXPECT_EQ(Label(d, "Label39"), "v(x,y,z,t)");
-    EXPECT_EQ(Current(d, "Combo3"), "v=f(x,y,z,t)");
-    EXPECT_EQ(Current(d, "Combo1"), "Rainbow");
-    EXPECT_EQ(Text(d, "Text29"), "20");
-    EXPECT_FALSE(Hidden(d, "Text25"));
-    Click(d, "Command3");
-    Click(d, "Check2");
-    Type(d, "Text1", "-1/4");
-    Click(d, "Command3");
-    EXPECT_EQ(ListRows(d, "List1"),
+    EXPECT_EQ(Label(d, "formulaLabel"), "v(x,y,z,t)");
+    EXPECT_EQ(Current(d, "formList"), "v=f(x,y,z,t)");
+    EXPECT_EQ(Current(d, "schemeBox"), "Rainbow");
+    EXPECT_EQ(Text(d, "stepsX"), "20");
+    EXPECT_FALSE(Hidden(d, "minT"));
+    Click(d, "xSliceAddButton");
+    Click(d, "xSliceContourCheck");
+    Type(d, "xSliceValue", "-1/4");
+    Click(d, "xSliceAddButton");
+    EXPECT_EQ(ListRows(d, "xSliceList"),
               (QStringList{"0 1 21 1 21 1 1 1 12632256 0", "-0.25 1 21 1 21 1 0 0"}));
     // Rows outside the grid, and a refused value.
-    Type(d, "Text12", "22");
-    Click(d, "Command6");
-    Type(d, "Text12", "21");
-    Type(d, "Text13", "0");
-    Click(d, "Command6");
-    Type(d, "Text13", "1");
-    Type(d, "Text3", "1+");
-    Click(d, "Command6");
-    EXPECT_TRUE(ListRows(d, "List2").isEmpty());
+    Type(d, "ySliceRowsZTo", "22");
+    Click(d, "ySliceAddButton");
+    Type(d, "ySliceRowsZTo", "21");
+    Type(d, "ySliceRowsXFrom", "0");
+    Click(d, "ySliceAddButton");
+    Type(d, "ySliceRowsXFrom", "1");
+    Type(d, "ySliceValue", "1+");
+    Click(d, "ySliceAddButton");
+    EXPECT_TRUE(ListRows(d, "ySliceList").isEmpty());
     // Reset keeps the row ranges.
-    Type(d, "Text16", "11");
-    Click(d, "Check7");
-    Click(d, "Command11");
-    EXPECT_EQ(Text(d, "Text6"), "");
-    EXPECT_TRUE(Checked(d, "Check7"));
-    EXPECT_EQ(Text(d, "Text16"), "11");
+    Type(d, "zSliceRowsXTo", "11");
+    Click(d, "zSliceColormapCheck");
+    Click(d, "zSliceResetButton");
+    EXPECT_EQ(Text(d, "zSliceValue"), "");
+    EXPECT_TRUE(Checked(d, "zSliceColormapCheck"));
+    EXPECT_EQ(Text(d, "zSliceRowsXTo"), "11");
     // Iso values.
-    Type(d, "Text19", "1+");
-    Click(d, "Command12");
-    Type(d, "Text19", "1.5");
-    Click(d, "Command12");
-    Click(d, "Command12");
-    Find<QListWidget>(d, "List4")->setCurrentRow(0);
-    Click(d, "Command13");
-    EXPECT_EQ(ListRows(d, "List4"), (QStringList{"1.5"}));
+    Type(d, "isoValue", "1+");
+    Click(d, "isoAddButton");
+    Type(d, "isoValue", "1.5");
+    Click(d, "isoAddButton");
+    Click(d, "isoAddButton");
+    Find<QListWidget>(d, "isoList")->setCurrentRow(0);
+    Click(d, "isoDeleteButton");
+    EXPECT_EQ(ListRows(d, "isoList"), (QStringList{"1.5"}));
     // Fewer steps after the slices were added: OK refuses the slice that no longer fits.
-    Type(d, "Text34", "x*y*z+t");
-    Type(d, "Text26", "10");
+    Type(d, "formula", "x*y*z+t");
+    Type(d, "stepsY", "10");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
     Click(d, "cancelButton");
@@ -602,13 +602,13 @@ TEST_F(Dialogs4D, TheListsButtonsAndRefusals) {
 TEST_F(Dialogs4D, AtMostFiftySlicesAndAHundredIsoValues) {
   user = [&](QDialog& d) {
     for (int i = 0; i < 51; ++i)
-      Click(d, "Command9");
+      Click(d, "zSliceAddButton");
     for (int i = 0; i < 101; ++i) {
-      Type(d, "Text19", QString::number(i));
-      Click(d, "Command12");
+      Type(d, "isoValue", QString::number(i));
+      Click(d, "isoAddButton");
     }
-    EXPECT_EQ(ListRows(d, "List3").size(), 50);
-    EXPECT_EQ(ListRows(d, "List4").size(), 100);
+    EXPECT_EQ(ListRows(d, "zSliceList").size(), 50);
+    EXPECT_EQ(ListRows(d, "isoList").size(), 100);
     Click(d, "cancelButton");
   };
   Add("mnuAnim4D_Click");
@@ -620,16 +620,16 @@ TEST_F(Dialogs4D, AtMostFiftySlicesAndAHundredIsoValues) {
 TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   DocumentType = DocumentType4D;
   user = [&](QDialog& d) {
-    Type(d, "Text34", "x^2+y^2+z^2");
-    Type(d, "Text29", "10");
-    Type(d, "Text8", "11");
-    Click(d, "Command3");
-    Type(d, "Text1", "1");
-    Click(d, "Check1");
-    Click(d, "Command3");
-    Type(d, "Text19", "4");
-    Click(d, "Command12");
-    Choose(d, "Combo1", 2);
+    Type(d, "formula", "x^2+y^2+z^2");
+    Type(d, "stepsX", "10");
+    Type(d, "xSliceRowsYTo", "11");
+    Click(d, "xSliceAddButton");
+    Type(d, "xSliceValue", "1");
+    Click(d, "xSliceColormapCheck");
+    Click(d, "xSliceAddButton");
+    Type(d, "isoValue", "4");
+    Click(d, "isoAddButton");
+    Choose(d, "schemeBox", 2);
     Click(d, "okButton");
   };
   Add("mnuAnim4D_Click");
@@ -663,12 +663,12 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   const std::string before = BuildDocumentText();
   host.current = 0;
   user = [&](QDialog& d) {
-    EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.3333333 1 11 1 21 1 1 1 12632256 0 ",
-                                                 "1 1 11 1 21 0 1 1 12632256 1 65280 "}));
-    EXPECT_EQ(ListRows(d, "List4"), (QStringList{"0.6666667"}));
-    EXPECT_TRUE(ListRows(d, "List2").isEmpty());
-    EXPECT_FALSE(Hidden(d, "Label12"));
-    EXPECT_EQ(Text(d, "Text23"), "10");
+    EXPECT_EQ(ListRows(d, "xSliceList"), (QStringList{"0.3333333 1 11 1 21 1 1 1 12632256 0 ",
+                                                      "1 1 11 1 21 0 1 1 12632256 1 65280 "}));
+    EXPECT_EQ(ListRows(d, "isoList"), (QStringList{"0.6666667"}));
+    EXPECT_TRUE(ListRows(d, "ySliceList").isEmpty());
+    EXPECT_FALSE(Hidden(d, "minTLabel"));
+    EXPECT_EQ(Text(d, "stepsT"), "10");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -677,8 +677,8 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   EXPECT_EQ(BuildDocumentText(), before);
   // Deleting a slice writes the list again.
   user = [&](QDialog& d) {
-    Find<QListWidget>(d, "List1")->setCurrentRow(0);
-    Click(d, "Command4");
+    Find<QListWidget>(d, "xSliceList")->setCurrentRow(0);
+    Click(d, "xSliceDeleteButton");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -701,14 +701,14 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
   g->MinU = g->MinV = g->MinW = -1.0f, g->MaxU = g->MaxV = g->MaxW = 1.0f;
   Shown(host, g);
   user = [&](QDialog& d) {
-    EXPECT_EQ(Label(d, "Label39"), "v(x,y,z)");
-    EXPECT_EQ(Current(d, "Combo3"), "v=f(x,y,z)");
-    EXPECT_TRUE(Hidden(d, "Text25"));
-    EXPECT_EQ(Text(d, "Text34"), "x*y*z");
-    Type(d, "Text20", "6");
+    EXPECT_EQ(Label(d, "formulaLabel"), "v(x,y,z)");
+    EXPECT_EQ(Current(d, "formList"), "v=f(x,y,z)");
+    EXPECT_TRUE(Hidden(d, "minT"));
+    EXPECT_EQ(Text(d, "formula"), "x*y*z");
+    Type(d, "stepsZ", "6");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
-    Type(d, "Text29", "8");
+    Type(d, "stepsX", "8");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -739,13 +739,13 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
   auto other = Shown(host, Animated4D());
   auto g = Shown(host, Animated4D());
   user = [&](QDialog& d) {
-    EXPECT_TRUE(Find<QLineEdit>(d, "Text23")->isEnabled());
-    EXPECT_EQ(Text(d, "Text23"), "10");
-    Type(d, "Text23", "0");
+    EXPECT_TRUE(Find<QLineEdit>(d, "stepsT")->isEnabled());
+    EXPECT_EQ(Text(d, "stepsT"), "10");
+    Type(d, "stepsT", "0");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
     EXPECT_EQ(FrameCount, 10);
-    Type(d, "Text23", "2*3");
+    Type(d, "stepsT", "2*3");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -763,8 +763,8 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
   mnuFunEdit_Click(host);
   EXPECT_EQ(host.sampled, (std::vector<int32_t>{g->ID}));
   user = [&](QDialog& d) {
-    Type(d, "Text34", "x+y+z+t");
-    Type(d, "Text23", "4");
+    Type(d, "formula", "x+y+z+t");
+    Type(d, "stepsT", "4");
     Click(d, "okButton");
   };
   Add("mnuAnim4D_Click");
@@ -783,10 +783,10 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
       {"4D Animation, Steps t",
        [this] {
          user = [&](QDialog& d) {
-           Type(d, "Text34", "x+y+z+t");
-           for (const char* steps : {"Text29", "Text26", "Text20"})
+           Type(d, "formula", "x+y+z+t");
+           for (const char* steps : {"stepsX", "stepsY", "stepsZ"})
              Type(d, steps, "10");
-           Type(d, "Text23", "3000");
+           Type(d, "stepsT", "3000");
            Click(d, "okButton");
            EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
            Click(d, "cancelButton");
@@ -845,17 +845,17 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
   for (const auto& row : isoRows)
     if (row.added) expected << row.typed;
   user = [&](QDialog& d) {
-    Type(d, "Text34", "x*y*z");
+    Type(d, "formula", "x*y*z");
     for (const auto& row : isoRows) {
-      Type(d, "Text19", row.typed);
-      Click(d, "Command12");
+      Type(d, "isoValue", row.typed);
+      Click(d, "isoAddButton");
     }
-    EXPECT_EQ(ListRows(d, "List4"), expected);
-    Type(d, "Text1", "0.50");
-    Type(d, "Text8", "2e1");
-    Type(d, "Text4", "1/2");
-    Click(d, "Command3");
-    EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
+    EXPECT_EQ(ListRows(d, "isoList"), expected);
+    Type(d, "xSliceValue", "0.50");
+    Type(d, "xSliceRowsYTo", "2e1");
+    Type(d, "xSliceStep", "1/2");
+    Click(d, "xSliceAddButton");
+    EXPECT_EQ(ListRows(d, "xSliceList"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
     Click(d, "okButton");
   };
   Add("mnuDrawFun4D_Click");
@@ -875,16 +875,17 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
 TEST_F(Dialogs4D, AFunctionOfSeveralLinesAndSliceListsThatTakeTheRoom) {
   DocumentType = DocumentType4D;
   user = [&](QDialog& d) {
-    auto* function = Find<QPlainTextEdit>(d, "Text34");
+    auto* function = Find<QPlainTextEdit>(d, "formula");
     EXPECT_EQ(function->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    Type(d, "Text34", "x*y");
+    Type(d, "formula", "x*y");
     QTest::keyClick(function, Qt::Key_Return);
     QTest::keyClicks(function, "+z");
     EXPECT_EQ(d.result(), 0) << "Enter starts a new line; it does not press OK";
     d.show();
-    const std::array<const char*, 3> tabs[] = {{"List1", "List1Caption", "Picture3"},
-                                               {"List2", "List2Caption", "Picture5"},
-                                               {"List3", "List3Caption", "Picture7"}};
+    const std::array<const char*, 3> tabs[] = {
+        {"xSliceList", "xSliceListLabel", "xSliceContourSwatch"},
+        {"ySliceList", "ySliceListLabel", "ySliceContourSwatch"},
+        {"zSliceList", "zSliceListLabel", "zSliceContourSwatch"}};
     for (const auto& names : tabs) {
       QWidget* list = Find<QWidget>(d, names[0]);
       Reveal(list);
