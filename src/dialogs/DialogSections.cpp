@@ -192,19 +192,20 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs, Layout layout) {
   // the two gradient colours (below them, or in a right-hand column bracketed to the gradients).
   auto* color = new QWidget(tabs);
   auto* grid = new QGridLayout(color);
-  static constexpr const char* fillNames[] = {"Option1", "Option3", "Option2", "Option4",
-                                              "Option11"};
+  static constexpr const char* fillNames[] = {"gradientLeftRightOption", "gradientFrontBackOption",
+                                              "gradientTopBottomOption", "singleOption",
+                                              "colormapOption"};
   fillStyle = new OptionGroup(color, nullptr, FillStyles, fillNames);
   fillStyle->SetCode(FillStyleOnLoad);
   grid->addWidget(fillStyle, 0, 0, 5, 1);
-  single = new ColorSwatch(color, "Picture4", RibbonSecondColorOnLoad);
-  colorScheme = Named(new QComboBox(color), "Combo3");
+  single = new ColorSwatch(color, "singleColorSwatch", RibbonSecondColorOnLoad);
+  colorScheme = Named(new QComboBox(color), "schemeBox");
   AddItems(colorScheme, ColorSchemes);
   colorScheme->setCurrentIndex(0);
-  auto* firstLabel = Named(new QLabel("First color", color), "Label1");
-  first = new ColorSwatch(color, "Picture2", RibbonFirstColorOnLoad);
-  auto* secondLabel = Named(new QLabel("Second color", color), "Label5");
-  second = new ColorSwatch(color, "Picture3", RibbonSecondColorOnLoad);
+  auto* firstLabel = Named(new QLabel("First color", color), "firstColorLabel");
+  first = new ColorSwatch(color, "firstColorSwatch", RibbonFirstColorOnLoad);
+  auto* secondLabel = Named(new QLabel("Second color", color), "secondColorLabel");
+  second = new ColorSwatch(color, "secondColorSwatch", RibbonSecondColorOnLoad);
   if (surface) {
     auto* right = new QGridLayout;
     right->addWidget(firstLabel, 0, 0);
@@ -234,8 +235,9 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs, Layout layout) {
 
   auto* materialPage = new QWidget(tabs);
   auto* materialLayout = new QVBoxLayout(materialPage);
-  materialLayout->addWidget(Named(new QLabel("Select a material type", materialPage), "Label7"));
-  material = Named(new QListWidget(materialPage), "List1");
+  materialLayout->addWidget(
+      Named(new QLabel("Select a material type", materialPage), "materialLabel"));
+  material = Named(new QListWidget(materialPage), "materialList");
   AddItems(material, MaterialPresetNames);
   material->setCurrentRow(MaterialOnLoad - 1);
   materialLayout->addWidget(material);
@@ -245,8 +247,9 @@ RibbonStyle::RibbonStyle(QTabWidget* tabs, Layout layout) {
   // The surface layout: each frame's options left to right, the frames one under the other.
   QBoxLayout* row =
       surface ? static_cast<QBoxLayout*>(new QVBoxLayout(appearance)) : new QHBoxLayout(appearance);
-  static constexpr const char* showNames[] = {"Option5", "Option6", "Option7"};
-  static constexpr const char* smoothNames[] = {"Option8", "Option9", "Option10"};
+  static constexpr const char* showNames[] = {"pointModelOption", "gridModelOption",
+                                              "surfaceModelOption"};
+  static constexpr const char* smoothNames[] = {"flatOption", "smoothOption", "smoothestOption"};
   const Qt::Orientation options = surface ? Qt::Horizontal : Qt::Vertical;
   show = new OptionGroup(appearance, surface ? "Model" : "Show", DisplayModels, showNames, options);
   smooth = new OptionGroup(appearance, surface ? "Smoothness" : "Smooth", Shadings, smoothNames,

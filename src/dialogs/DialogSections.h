@@ -119,7 +119,8 @@ private:
   std::vector<QWidget*> m_options, m_swatches;
 };
 
-// The three style tabs of ribbons and surfaces. Names are the ribbon dialog's.
+// The three style tabs of ribbons and surfaces. Its controls are named for their role, the same
+// in every dialog that holds them.
 class RibbonStyle {
 public:
   // The plain layout of ribbons and tables, or (surface) that of the 3D function dialog: the
@@ -128,11 +129,11 @@ public:
   enum class Layout { Plain, Surface };
   explicit RibbonStyle(QTabWidget* tabs, Layout layout = Layout::Plain);
   OptionGroup* fillStyle;
-  QComboBox* colorScheme; // "Combo3"
-  ColorSwatch* single;    // "Picture4"
-  ColorSwatch* first;     // "Picture2"
-  ColorSwatch* second;    // "Picture3"
-  QListWidget* material;  // "List1"
+  QComboBox* colorScheme; // "schemeBox"
+  ColorSwatch* single;    // "singleColorSwatch"
+  ColorSwatch* first;     // "firstColorSwatch"
+  ColorSwatch* second;    // "secondColorSwatch"
+  QListWidget* material;  // "materialList"
   OptionGroup* show;
   OptionGroup* smooth;
   OptionBracket* bracket = nullptr; // the surface layout's lines

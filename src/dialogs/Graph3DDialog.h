@@ -38,7 +38,7 @@ public:
   void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const;
-  // Shows or hides the t row (Label8 .. Label10, Text11 .. Text13).
+  // Shows or hides the t row (minTLabel .. stepsTLabel, minT .. stepsT).
   void SetAnimationMode(bool animated);
 
   // The fields that stand for graph properties in the current kind, form and mode.
@@ -46,23 +46,24 @@ public:
   std::vector<OrderedPair> Pairs() const;
 
   // Handlers.
-  void Combo1_Click();
-  void Combo2_Click();
-  void Combo3_Click();
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
+  void OnCoordinateChosen();
+  void OnKindChosen();
+  void OnFormChosen();
+  void OnOk();
+  void OnCancel();
+  void OnBrowseTexture();
 
-  QTabWidget* SSTab1;
-  QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
-      *Text11, *Text12, *Text13, *Text14, *Text15, *Text16, *Text18;
-  QLabel *Label2, *Label3, *Label4;
-  QComboBox *Combo1, *Combo2, *Combo3;
-  QCheckBox *Check1, *Check2, *Check3, *Check4, *Check6, *Check7;
-  std::unique_ptr<RibbonStyle> Style; // Combo4, Picture2 .. Picture4, List1, the options
-  OptionGroup* TextureMode;           // Option15, Option14
-  QSlider* Slider1;
-  QPushButton *Command1, *Command2, *Command3;
+  QTabWidget* tabs;
+  QLineEdit *nameField, *firstFormula, *secondFormula, *thirdFormula, *minU, *maxU, *stepsU, *minV,
+      *maxV, *stepsV, *minT, *maxT, *stepsT, *minZ, *maxZ, *stepsZ, *textureFile;
+  QLabel *firstFormulaLabel, *secondFormulaLabel, *thirdFormulaLabel;
+  QComboBox *coordinateList, *kindList, *formList;
+  QCheckBox *colormapCheck, *contourCheck, *vectorCheck, *clipCheck, *textureCheck,
+      *transparentCheck;
+  std::unique_ptr<RibbonStyle> Style; // the scheme box, the swatches, the materials, the options
+  OptionGroup* TextureMode;           // overlapOption, blendOption
+  QSlider* transparencySlider;
+  QPushButton *okButton, *cancelButton, *textureBrowseButton;
 
 private:
   void OverlayRule();

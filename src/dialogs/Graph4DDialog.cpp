@@ -68,45 +68,45 @@ struct SliceTabNames {
   std::array<const char*, 3> buttons;
 };
 const SliceTabNames TabNames[3] = {
-    {"Text1",
+    {"xSliceValue",
      "Input a X Value",
-     {"Text7", "Text8", "Text9", "Text10"},
+     {"xSliceRowsYFrom", "xSliceRowsYTo", "xSliceRowsZFrom", "xSliceRowsZTo"},
      "Rows Y      From",
      "Rows Z      From",
-     "Check1",
-     "Check2",
-     "Text4",
-     "Picture3",
-     "List1",
+     "xSliceColormapCheck",
+     "xSliceContourCheck",
+     "xSliceStep",
+     "xSliceContourSwatch",
+     "xSliceList",
      "Seleted Values",
-     "List1Caption",
-     {"Command3", "Command4", "Command5"}},
-    {"Text3",
+     "xSliceListLabel",
+     {"xSliceAddButton", "xSliceDeleteButton", "xSliceResetButton"}},
+    {"ySliceValue",
      "Input a Y Value",
-     {"Text11", "Text12", "Text13", "Text14"},
+     {"ySliceRowsZFrom", "ySliceRowsZTo", "ySliceRowsXFrom", "ySliceRowsXTo"},
      "Rows Z       From",
      "Rows X       From",
-     "Check4",
-     "Check5",
-     "Text2",
-     "Picture5",
-     "List2",
+     "ySliceColormapCheck",
+     "ySliceContourCheck",
+     "ySliceStep",
+     "ySliceContourSwatch",
+     "ySliceList",
      "Seleted Values",
-     "List2Caption",
-     {"Command6", "Command7", "Command8"}},
-    {"Text6",
+     "ySliceListLabel",
+     {"ySliceAddButton", "ySliceDeleteButton", "ySliceResetButton"}},
+    {"zSliceValue",
      "Input a Z Value",
-     {"Text15", "Text16", "Text17", "Text18"},
+     {"zSliceRowsXFrom", "zSliceRowsXTo", "zSliceRowsYFrom", "zSliceRowsYTo"},
      "Rows X       From",
      "Rows Y       From",
-     "Check7",
-     "Check8",
-     "Text5",
-     "Picture7",
-     "List3",
+     "zSliceColormapCheck",
+     "zSliceContourCheck",
+     "zSliceStep",
+     "zSliceContourSwatch",
+     "zSliceList",
      "Selected Values",
-     "List3Caption",
-     {"Command9", "Command10", "Command11"}},
+     "zSliceListLabel",
+     {"zSliceAddButton", "zSliceDeleteButton", "zSliceResetButton"}},
 };
 
 // A number token of a row, read whole by the runtime's numeric test (rows hold numbers as they
@@ -209,10 +209,10 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
   setObjectName("Graph4DDialog");
   setWindowTitle("4D Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
-  SSTab1 = Named(new QTabWidget(this), "SSTab1");
-  outer->addWidget(SSTab1);
+  tabs = Named(new QTabWidget(this), "tabs");
+  outer->addWidget(tabs);
 
-  auto* function = new QWidget(SSTab1);
+  auto* function = new QWidget(tabs);
   auto* page = new QGridLayout(function);
   auto labelled = [&](int row, const char* labelName, const char* caption, QWidget* control) {
     auto* label = Named(new QLabel(caption, function), labelName);
@@ -220,72 +220,72 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
     page->addWidget(label, row, 0);
     page->addWidget(control, row, 1);
   };
-  Text35 = Named(new QLineEdit(Q(Function4DStart.name), function), "Text35");
-  labelled(0, "Label35", "Name", Text35);
-  Combo4 = Named(new QComboBox(function), "Combo4");
-  AddItems(Combo4, std::span(SpaceCoordinates).first(1));
-  Combo4->setCurrentIndex(0);
-  labelled(1, "Label36", "Coordinate", Combo4);
-  Combo3 = Named(new QComboBox(function), "Combo3");
-  labelled(2, "Label37", "Form", Combo3);
+  nameField = Named(new QLineEdit(Q(Function4DStart.name), function), "nameField");
+  labelled(0, "nameLabel", "Name", nameField);
+  coordinateList = Named(new QComboBox(function), "coordinateList");
+  AddItems(coordinateList, std::span(SpaceCoordinates).first(1));
+  coordinateList->setCurrentIndex(0);
+  labelled(1, "coordinateLabel", "Coordinate", coordinateList);
+  formList = Named(new QComboBox(function), "formList");
+  labelled(2, "formLabel", "Form", formList);
 
-  auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
+  auto* frame1 = Named(new QGroupBox("Function", function), "functionFrame");
   auto* formulaGrid = new QGridLayout(frame1);
-  Label39 = Named(new QLabel("f(x,y,z)", frame1), "Label39");
+  formulaLabel = Named(new QLabel("f(x,y,z)", frame1), "formulaLabel");
   // A long function wraps over several lines and scrolls.
-  Text34 = Named(new QPlainTextEdit(frame1), "Text34");
-  Text34->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Text34->setTabChangesFocus(true);
-  Text34->setFixedHeight(Text34->fontMetrics().lineSpacing() * 3 +
-                         2 * (Text34->frameWidth() + int(Text34->document()->documentMargin())));
-  Label39->setBuddy(Text34);
-  formulaGrid->addWidget(Label39, 0, 0, Qt::AlignTop);
-  formulaGrid->addWidget(Text34, 0, 1);
+  formula = Named(new QPlainTextEdit(frame1), "formula");
+  formula->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  formula->setTabChangesFocus(true);
+  formula->setFixedHeight(formula->fontMetrics().lineSpacing() * 3 +
+                          2 * (formula->frameWidth() + int(formula->document()->documentMargin())));
+  formulaLabel->setBuddy(formula);
+  formulaGrid->addWidget(formulaLabel, 0, 0, Qt::AlignTop);
+  formulaGrid->addWidget(formula, 0, 1);
   page->addWidget(frame1, 3, 0, 1, 2);
 
-  auto* frame2 = Named(new QGroupBox("Domain of Variables", function), "Frame2");
+  auto* frame2 = Named(new QGroupBox("Domain of Variables", function), "domainFrame");
   auto* domainGrid = new QGridLayout(frame2);
   const StartTexts& start = Function4DStart;
   using Captions = std::array<std::string_view, 3>;
   const Captions texts{start.min, start.max, start.steps};
   m_x = std::make_unique<DomainRow>(
-      frame2, domainGrid, 0, std::array{"Label31", "Label30", "Label29"},
-      std::array{"Text31", "Text30", "Text29"}, Captions{"Min x", "Max x", "Steps x"}, texts);
+      frame2, domainGrid, 0, std::array{"minXLabel", "maxXLabel", "stepsXLabel"},
+      std::array{"minX", "maxX", "stepsX"}, Captions{"Min x", "Max x", "Steps x"}, texts);
   m_y = std::make_unique<DomainRow>(
-      frame2, domainGrid, 2, std::array{"Label28", "Label27", "Label26"},
-      std::array{"Text28", "Text27", "Text26"}, Captions{"Min y", "Max y", "Steps y"}, texts);
+      frame2, domainGrid, 2, std::array{"minYLabel", "maxYLabel", "stepsYLabel"},
+      std::array{"minY", "maxY", "stepsY"}, Captions{"Min y", "Max y", "Steps y"}, texts);
   m_z = std::make_unique<DomainRow>(
-      frame2, domainGrid, 4, std::array{"Label22", "Label21", "Label20"},
-      std::array{"Text22", "Text21", "Text20"}, Captions{"Min z", "Max z", "Steps z"}, texts);
+      frame2, domainGrid, 4, std::array{"minZLabel", "maxZLabel", "stepsZLabel"},
+      std::array{"minZ", "maxZ", "stepsZ"}, Captions{"Min z", "Max z", "Steps z"}, texts);
   m_tRow = std::make_unique<DomainRow>(
-      frame2, domainGrid, 6, std::array{"Label12", "Label5", "Label10"},
-      std::array{"Text25", "Text24", "Text23"}, Captions{"Min t", "Max t", "Steps t"},
+      frame2, domainGrid, 6, std::array{"minTLabel", "maxTLabel", "stepsTLabel"},
+      std::array{"minT", "maxT", "stepsT"}, Captions{"Min t", "Max t", "Steps t"},
       Captions{start.tMin, start.tMax, start.tSteps});
   for (DomainRow* row : {m_x.get(), m_y.get()}) {
     row->label[2]->setToolTip("Recommended Value: 30 - 60");
     row->field[2]->setToolTip("Recommended Value: 30 - 60");
   }
-  Text31 = m_x->field[0], Text30 = m_x->field[1], Text29 = m_x->field[2];
-  Text28 = m_y->field[0], Text27 = m_y->field[1], Text26 = m_y->field[2];
-  Text22 = m_z->field[0], Text21 = m_z->field[1], Text20 = m_z->field[2];
-  Text25 = m_tRow->field[0], Text24 = m_tRow->field[1], Text23 = m_tRow->field[2];
+  minX = m_x->field[0], maxX = m_x->field[1], stepsX = m_x->field[2];
+  minY = m_y->field[0], maxY = m_y->field[1], stepsY = m_y->field[2];
+  minZ = m_z->field[0], maxZ = m_z->field[1], stepsZ = m_z->field[2];
+  minT = m_tRow->field[0], maxT = m_tRow->field[1], stepsT = m_tRow->field[2];
   // "Steps t" shows the program's frame count; a new count typed here is put in force on OK.
   page->addWidget(frame2, 4, 0, 1, 2);
 
-  auto* frame3 = Named(new QGroupBox("Color", function), "Frame3");
+  auto* frame3 = Named(new QGroupBox("Color", function), "colorFrame");
   auto* colorLayout = new QHBoxLayout(frame3);
-  Combo1 = Named(new QComboBox(frame3), "Combo1");
-  AddItems(Combo1, ColorSchemes);
-  Combo1->setCurrentIndex(0);
-  colorLayout->addWidget(Combo1);
+  schemeBox = Named(new QComboBox(frame3), "schemeBox");
+  AddItems(schemeBox, ColorSchemes);
+  schemeBox->setCurrentIndex(0);
+  colorLayout->addWidget(schemeBox);
   page->addWidget(frame3, 5, 0, 1, 2);
   page->setRowStretch(6, 1);
-  SSTab1->addTab(function, "Function");
+  tabs->addTab(function, "Function");
 
   for (int axis = 0; axis < 3; ++axis) {
     const SliceTabNames& n = TabNames[axis];
     SliceTab& t = Slices[size_t(axis)];
-    auto* tab = new QWidget(SSTab1);
+    auto* tab = new QWidget(tabs);
     auto* grid = new QGridLayout(tab);
     auto* valueLabel = new QLabel(n.valueCaption, tab);
     t.value = Named(new QLineEdit("0", tab), n.value);
@@ -333,35 +333,35 @@ Graph4DDialog::Graph4DDialog(GraphCommandHost& host, QWidget* parent)
     listRow->addLayout(buttons);
     grid->addLayout(listRow, 7, 0, 1, 4);
     grid->setRowStretch(7, 1);
-    SSTab1->addTab(tab, SliceAxes[axis].tab);
+    tabs->addTab(tab, SliceAxes[axis].tab);
     connect(t.add, &QPushButton::clicked, this, [this, axis] { SliceAdd(axis); });
     connect(t.remove, &QPushButton::clicked, this, [this, axis] { SliceDelete(axis); });
     connect(t.reset, &QPushButton::clicked, this, [this, axis] { SliceReset(axis); });
   }
 
-  auto* iso = new QWidget(SSTab1);
+  auto* iso = new QWidget(tabs);
   auto* isoGrid = new QGridLayout(iso);
-  Text19 = Named(new QLineEdit(iso), "Text19");
+  isoValue = Named(new QLineEdit(iso), "isoValue");
   auto* isoLabel = new QLabel("Value", iso);
-  isoLabel->setBuddy(Text19);
-  Command12 = Named(new QPushButton("Add", iso), "Command12");
-  List4 = Named(new QListWidget(iso), "List4");
-  Command13 = Named(new QPushButton("Delete", iso), "Command13");
-  Command14 = Named(new QPushButton("Reset", iso), "Command14");
+  isoLabel->setBuddy(isoValue);
+  isoAddButton = Named(new QPushButton("Add", iso), "isoAddButton");
+  isoList = Named(new QListWidget(iso), "isoList");
+  isoDeleteButton = Named(new QPushButton("Delete", iso), "isoDeleteButton");
+  isoResetButton = Named(new QPushButton("Reset", iso), "isoResetButton");
   isoGrid->addWidget(isoLabel, 0, 0);
-  isoGrid->addWidget(Text19, 0, 1);
-  isoGrid->addWidget(Command12, 0, 2);
-  isoGrid->addWidget(List4, 1, 0, 3, 2);
-  isoGrid->addWidget(Command13, 1, 2);
-  isoGrid->addWidget(Command14, 2, 2);
-  SSTab1->addTab(iso, "Isosurfaces");
+  isoGrid->addWidget(isoValue, 0, 1);
+  isoGrid->addWidget(isoAddButton, 0, 2);
+  isoGrid->addWidget(isoList, 1, 0, 3, 2);
+  isoGrid->addWidget(isoDeleteButton, 1, 2);
+  isoGrid->addWidget(isoResetButton, 2, 2);
+  tabs->addTab(iso, "Isosurfaces");
 
-  AddOkCancelRow(this, outer, Command1, Command2);
-  connect(Command12, &QPushButton::clicked, this, &Graph4DDialog::Command12_Click);
-  connect(Command13, &QPushButton::clicked, this, &Graph4DDialog::Command13_Click);
-  connect(Command14, &QPushButton::clicked, this, &Graph4DDialog::Command14_Click);
-  connect(Command1, &QPushButton::clicked, this, &Graph4DDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &Graph4DDialog::Command2_Click);
+  AddOkCancelRow(this, outer, okButton, cancelButton);
+  connect(isoAddButton, &QPushButton::clicked, this, &Graph4DDialog::OnAddIsoValue);
+  connect(isoDeleteButton, &QPushButton::clicked, this, &Graph4DDialog::OnDeleteIsoValue);
+  connect(isoResetButton, &QPushButton::clicked, this, &Graph4DDialog::OnResetIsoValues);
+  connect(okButton, &QPushButton::clicked, this, &Graph4DDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &Graph4DDialog::OnCancel);
 }
 
 Graph4DDialog::~Graph4DDialog() = default;
@@ -371,12 +371,12 @@ bool Graph4DDialog::AnimationMode() const { return m_tRow->Visible(); }
 void Graph4DDialog::SetAnimationMode(bool animated) {
   m_tRow->SetVisible(animated);
   setWindowTitle(animated ? "4D Function Animation Properties" : "4D Function Graph Properties");
-  Label39->setText(animated ? "v(x,y,z,t)" : "v(x,y,z)");
-  Combo3->clear();
-  Combo3->addItem(animated ? "v=f(x,y,z,t)" : "v=f(x,y,z)");
-  Combo3->setCurrentIndex(0);
-  Text23->setText(QString::number(FrameCount));
-  m_shownFrames = Text23->text();
+  formulaLabel->setText(animated ? "v(x,y,z,t)" : "v(x,y,z)");
+  formList->clear();
+  formList->addItem(animated ? "v=f(x,y,z,t)" : "v=f(x,y,z)");
+  formList->setCurrentIndex(0);
+  stepsT->setText(QString::number(FrameCount));
+  m_shownFrames = stepsT->text();
 }
 
 void Graph4DDialog::PrepareAdd(const AddDialogSetup& setup) { SetAnimationMode(setup.animated); }
@@ -404,30 +404,30 @@ void Graph4DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   }
   const int32_t isoCount = std::clamp(g.IsoSurfaceNum, 0, MaxIsoValues);
   for (int32_t j = 1; j <= isoCount; ++j)
-    List4->addItem(QString::fromStdString(NumberText(g.IsoSurValue[j])));
-  m_filledRows[3] = Rows(List4);
+    isoList->addItem(QString::fromStdString(NumberText(g.IsoSurValue[j])));
+  m_filledRows[3] = Rows(isoList);
 }
 
 std::vector<FieldBinding> Graph4DDialog::Bindings() const {
   using K = FieldBinding::Kind;
   std::vector<FieldBinding> f = {
-      {K::Text, Text35, P::NameS},
-      {K::Formula, Text34, P::ExpressV},
-      {K::Real, Text31, P::MinU},
-      {K::Real, Text30, P::MaxU},
-      {K::Whole, Text29, P::StepU, 0, VolumeSteps},
-      {K::Real, Text28, P::MinV},
-      {K::Real, Text27, P::MaxV},
-      {K::Whole, Text26, P::StepV, 0, VolumeSteps},
-      {K::Real, Text22, P::MinW},
-      {K::Real, Text21, P::MaxW},
-      {K::Whole, Text20, P::StepW, 0, VolumeSteps},
+      {K::Text, nameField, P::NameS},
+      {K::Formula, formula, P::ExpressV},
+      {K::Real, minX, P::MinU},
+      {K::Real, maxX, P::MaxU},
+      {K::Whole, stepsX, P::StepU, 0, VolumeSteps},
+      {K::Real, minY, P::MinV},
+      {K::Real, maxY, P::MaxV},
+      {K::Whole, stepsY, P::StepV, 0, VolumeSteps},
+      {K::Real, minZ, P::MinW},
+      {K::Real, maxZ, P::MaxW},
+      {K::Whole, stepsZ, P::StepW, 0, VolumeSteps},
   };
   if (AnimationMode()) {
-    f.push_back({K::Real, Text25, P::MinT});
-    f.push_back({K::Real, Text24, P::MaxT});
+    f.push_back({K::Real, minT, P::MinT});
+    f.push_back({K::Real, maxT, P::MaxT});
   }
-  f.push_back({K::Item, Combo1, P::ColorName});
+  f.push_back({K::Item, schemeBox, P::ColorName});
   return f;
 }
 
@@ -443,7 +443,7 @@ std::vector<std::string> Graph4DDialog::Rows(const QListWidget* list) const {
 }
 
 std::optional<int32_t> Graph4DDialog::GridRows(int axis) const {
-  QLineEdit* steps[3] = {Text29, Text26, Text20};
+  QLineEdit* steps[3] = {stepsX, stepsY, stepsZ};
   const std::optional<float> value = EvaluateNumberText(steps[axis]->text().toStdString(), nullptr);
   if (!value) return std::nullopt;
   const double whole = vb::RoundHalfEven(*value);
@@ -545,44 +545,44 @@ void Graph4DDialog::SliceReset(int axis) {
   t.step->setText("1");
 }
 
-void Graph4DDialog::Command12_Click() {
-  if (List4->count() >= MaxIsoValues) {
-    Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", List4);
+void Graph4DDialog::OnAddIsoValue() {
+  if (isoList->count() >= MaxIsoValues) {
+    Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", isoList);
     return;
   }
   // A text the runtime reads as one number is added as typed; "2pi" or "1/4" is not.
-  const std::string typed = Text19->text().toStdString();
+  const std::string typed = isoValue->text().toStdString();
   const std::optional<double> value = vb::NumericText(typed);
   if (!value) {
-    Refuse("The iso value is not a number.", Text19);
+    Refuse("The iso value is not a number.", isoValue);
     return;
   }
   if (std::fabs(*value) > std::numeric_limits<float>::max()) {
-    Refuse("The iso value lies beyond the range of single-precision numbers.", Text19);
+    Refuse("The iso value lies beyond the range of single-precision numbers.", isoValue);
     return;
   }
-  List4->addItem(Text19->text());
+  isoList->addItem(isoValue->text());
 }
 
-void Graph4DDialog::Command13_Click() {
-  if (List4->currentRow() >= 0) delete List4->takeItem(List4->currentRow());
+void Graph4DDialog::OnDeleteIsoValue() {
+  if (isoList->currentRow() >= 0) delete isoList->takeItem(isoList->currentRow());
 }
 
-void Graph4DDialog::Command14_Click() { List4->clear(); }
+void Graph4DDialog::OnResetIsoValues() { isoList->clear(); }
 
-void Graph4DDialog::Command1_Click() {
+void Graph4DDialog::OnOk() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
   // The frame count of "Steps t", when the user changed it.
   std::optional<int32_t> frames;
-  if (AnimationMode() && Text23->text() != m_shownFrames) {
-    const std::optional<float> value = EvaluateNumberText(Text23->text().toStdString(), nullptr);
+  if (AnimationMode() && stepsT->text() != m_shownFrames) {
+    const std::optional<float> value = EvaluateNumberText(stepsT->text().toStdString(), nullptr);
     const double whole = value ? vb::RoundHalfEven(*value) : 0.0;
     if (!value || whole < MinFrameCount || whole > MaxFrameCount) {
       Refuse("\"Steps t\" must be a whole number from " + std::to_string(MinFrameCount) + " to " +
                  std::to_string(MaxFrameCount) + ".",
-             Text23);
-      Text23->selectAll();
+             stepsT);
+      stepsT->selectAll();
       return;
     }
     if (static_cast<int32_t>(whole) != FrameCount) frames = static_cast<int32_t>(whole);
@@ -605,8 +605,8 @@ void Graph4DDialog::Command1_Click() {
             .value_or(0);
     if (const std::optional<std::string> problem =
             FrameCountProblem(*frames, m_host, m_selected.get(), ownBytes)) {
-      Refuse(*problem, Text23);
-      Text23->selectAll();
+      Refuse(*problem, stepsT);
+      stepsT->selectAll();
       return;
     }
   }
@@ -646,9 +646,9 @@ void Graph4DDialog::Command1_Click() {
     if (!unchanged) slices[size_t(axis)] = items;
   }
   std::optional<std::vector<float>> isoValues;
-  const std::vector<std::string> isoRows = Rows(List4);
+  const std::vector<std::string> isoRows = Rows(isoList);
   if (isoRows.size() > size_t(MaxIsoValues)) {
-    Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", List4);
+    Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", isoList);
     return;
   }
   if (!m_selected || isoRows != m_filledRows[3]) {
@@ -656,7 +656,7 @@ void Graph4DDialog::Command1_Click() {
     for (const std::string& row : isoRows) {
       const std::optional<double> value = Token(row);
       if (!value) {
-        Refuse("The iso value \"" + row + "\" is not a number.", List4);
+        Refuse("The iso value \"" + row + "\" is not a number.", isoList);
         return;
       }
       isoValues->push_back(static_cast<float>(*value));
@@ -724,4 +724,4 @@ void Graph4DDialog::Command1_Click() {
   FrameCount = framesBefore;
 }
 
-void Graph4DDialog::Command2_Click() { reject(); }
+void Graph4DDialog::OnCancel() { reject(); }

@@ -87,21 +87,21 @@ public:
   void SliceAdd(int axis);
   void SliceDelete(int axis);
   void SliceReset(int axis);
-  void Command12_Click();
-  void Command13_Click();
-  void Command14_Click();
-  void Command1_Click();
-  void Command2_Click();
+  void OnAddIsoValue();
+  void OnDeleteIsoValue();
+  void OnResetIsoValues();
+  void OnOk();
+  void OnCancel();
 
-  QTabWidget* SSTab1;
-  QPlainTextEdit* Text34; // the function
-  QLineEdit *Text35, *Text31, *Text30, *Text29, *Text28, *Text27, *Text26, *Text22, *Text21,
-      *Text20, *Text25, *Text24, *Text23, *Text19;
-  QLabel* Label39;
-  QComboBox *Combo1, *Combo3, *Combo4;
+  QTabWidget* tabs;
+  QPlainTextEdit* formula; // the function
+  QLineEdit *nameField, *minX, *maxX, *stepsX, *minY, *maxY, *stepsY, *minZ, *maxZ, *stepsZ, *minT,
+      *maxT, *stepsT, *isoValue;
+  QLabel* formulaLabel;
+  QComboBox *schemeBox, *formList, *coordinateList;
   std::array<SliceTab, 3> Slices;
-  QListWidget* List4;
-  QPushButton *Command1, *Command2, *Command12, *Command13, *Command14;
+  QListWidget* isoList;
+  QPushButton *okButton, *cancelButton, *isoAddButton, *isoDeleteButton, *isoResetButton;
 
 private:
   std::vector<std::string> Rows(const QListWidget* list) const;
@@ -113,6 +113,6 @@ private:
   std::shared_ptr<Graph> m_selected;
   std::unique_ptr<DomainRow> m_x, m_y, m_z, m_tRow;
   DialogBindings m_bindings;
-  std::array<std::vector<std::string>, 4> m_filledRows; // the three slice lists and List4
+  std::array<std::vector<std::string>, 4> m_filledRows; // the three slice lists and the iso values
   QString m_shownFrames; // what "Steps t" showed when the dialog opened
 };

@@ -200,21 +200,22 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
     std::function<bool(const Graph&)> committed;
   } rows[] = {
       {"the scheme box's Rainbow picked for a MARINE surface", DocumentType3D, marine,
-       [](QDialog& d) { Choose(d, "Combo4", 0); },
+       [](QDialog& d) { Choose(d, "schemeBox", 0); },
        [](const Graph& g) { return g.ColorName == "Rainbow" && g.FillStyle == 5; }},
       {"Earth, then Rainbow", DocumentType3D, marine,
        [](QDialog& d) {
-         Choose(d, "Combo4", 1);
-         Choose(d, "Combo4", 0);
+         Choose(d, "schemeBox", 1);
+         Choose(d, "schemeBox", 0);
        },
        [](const Graph& g) { return g.ColorName == "Rainbow"; }},
       {"\"Steps z\" typed as it shows for an animated implicit surface", DocumentType3D,
-       animatedImplicit, [](QDialog& d) { Type(d, "Text16", "20"); },
+       animatedImplicit, [](QDialog& d) { Type(d, "stepsZ", "20"); },
        [](const Graph& g) { return g.StepW == 20; }},
       {"\"Transparent\" checked and unchecked on an animated surface", DocumentType3D,
-       animatedTextured, clickTwice("Check7"), [](const Graph& g) { return !g.ShowTrans; }},
+       animatedTextured, clickTwice("transparentCheck"),
+       [](const Graph& g) { return !g.ShowTrans; }},
       {"\"Add Texture\" checked and unchecked on an animated surface", DocumentType3D,
-       animatedTextured, clickTwice("Check6"),
+       animatedTextured, clickTwice("textureCheck"),
        [](const Graph& g) { return !g.ShowTex && g.ShowTrans; }},
       {"the transparency slider moved and back", DocumentType3D,
        [] {
@@ -223,7 +224,7 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
          return g;
        },
        [](QDialog& d) {
-         auto* slider = Find<QSlider>(d, "Slider1");
+         auto* slider = Find<QSlider>(d, "transparencySlider");
          slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
          slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
        },
@@ -237,7 +238,7 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
          g->FillStyle = 5, g->ColorName = "", g->Material = 4;
          return g;
        },
-       [](QDialog& d) { Choose(d, "Combo3", 0); },
+       [](QDialog& d) { Choose(d, "schemeBox", 0); },
        [](const Graph& g) { return g.ColorName == "Rainbow"; }},
       {"a 2D table's size list picked at the 2 it shows for 12", DocumentType2D,
        [] {

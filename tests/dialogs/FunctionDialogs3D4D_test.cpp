@@ -61,29 +61,29 @@ TEST_F(Dialogs3D, FieldCaptionsFollowKindFormCoordinatesAndMode) {
   };
   for (const Row& row : rows) {
     user = [&](QDialog& d) {
-      Choose(d, "Combo2", row.kind);
-      Choose(d, "Combo1", row.coordinate);
-      Choose(d, "Combo3", row.form);
+      Choose(d, "kindList", row.kind);
+      Choose(d, "coordinateList", row.coordinate);
+      Choose(d, "formList", row.form);
       const std::string at = std::string(row.command) + " " + row.first;
-      EXPECT_EQ(Label(d, "Label2"), row.first) << at;
-      EXPECT_EQ(Hidden(d, "Text3"), *row.second == 0) << at;
-      EXPECT_EQ(Hidden(d, "Text4"), *row.second == 0) << at;
+      EXPECT_EQ(Label(d, "firstFormulaLabel"), row.first) << at;
+      EXPECT_EQ(Hidden(d, "secondFormula"), *row.second == 0) << at;
+      EXPECT_EQ(Hidden(d, "thirdFormula"), *row.second == 0) << at;
       if (*row.second) {
-        EXPECT_EQ(Label(d, "Label3"), row.second) << at;
+        EXPECT_EQ(Label(d, "secondFormulaLabel"), row.second) << at;
       }
-      EXPECT_EQ(Label(d, "Label17"), row.row1) << at;
-      EXPECT_EQ(Hidden(d, "Text8"), *row.row2 == 0) << at;
+      EXPECT_EQ(Label(d, "minULabel"), row.row1) << at;
+      EXPECT_EQ(Hidden(d, "minV"), *row.row2 == 0) << at;
       if (*row.row2) {
-        EXPECT_EQ(Label(d, "Label20"), row.row2) << at;
+        EXPECT_EQ(Label(d, "minVLabel"), row.row2) << at;
       }
-      EXPECT_EQ(Label(d, "Label14"), row.row3) << at;
-      EXPECT_FALSE(Hidden(d, "Text14")) << at;
-      EXPECT_EQ(Hidden(d, "Text16"), !row.thirdSteps) << at;
-      EXPECT_EQ(Enabled(d, "Check1"), row.overlays) << at;
-      EXPECT_EQ(Checked(d, "Option4"), row.single) << at;
-      EXPECT_EQ(Checked(d, "Option16"), !row.single) << at;
-      EXPECT_EQ(Enabled(d, "Option1"), !row.single) << at;
-      EXPECT_EQ(Enabled(d, "Option16"), !row.single) << at;
+      EXPECT_EQ(Label(d, "minZLabel"), row.row3) << at;
+      EXPECT_FALSE(Hidden(d, "minZ")) << at;
+      EXPECT_EQ(Hidden(d, "stepsZ"), !row.thirdSteps) << at;
+      EXPECT_EQ(Enabled(d, "colormapCheck"), row.overlays) << at;
+      EXPECT_EQ(Checked(d, "singleOption"), row.single) << at;
+      EXPECT_EQ(Checked(d, "colormapOption"), !row.single) << at;
+      EXPECT_EQ(Enabled(d, "gradientLeftRightOption"), !row.single) << at;
+      EXPECT_EQ(Enabled(d, "colormapOption"), !row.single) << at;
       Click(d, "cancelButton");
     };
     Add(row.command);
@@ -93,47 +93,47 @@ TEST_F(Dialogs3D, FieldCaptionsFollowKindFormCoordinatesAndMode) {
 
 TEST_F(Dialogs3D, AnOpeningForAddingAndTheFormListRefills) {
   user = [&](QDialog& d) {
-    EXPECT_EQ(Items(d, "Combo2"), (QStringList{"Curve", "Surface"}));
-    EXPECT_EQ(Current(d, "Combo3"), "z=f(x,y)");
-    EXPECT_EQ(Label(d, "Label2"), "z(x,y)");
-    EXPECT_TRUE(Hidden(d, "Label8")) << "no t row";
-    EXPECT_FALSE(Enabled(d, "Check1")) << "the overlays wait for a selector";
-    EXPECT_TRUE(Checked(d, "Option16"));
-    EXPECT_EQ(Text(d, "Text7"), "40");
+    EXPECT_EQ(Items(d, "kindList"), (QStringList{"Curve", "Surface"}));
+    EXPECT_EQ(Current(d, "formList"), "z=f(x,y)");
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "z(x,y)");
+    EXPECT_TRUE(Hidden(d, "minTLabel")) << "no t row";
+    EXPECT_FALSE(Enabled(d, "colormapCheck")) << "the overlays wait for a selector";
+    EXPECT_TRUE(Checked(d, "colormapOption"));
+    EXPECT_EQ(Text(d, "stepsU"), "40");
     // Implicit surface to curve: the parametric curve form.
-    Choose(d, "Combo3", 2);
-    Click(d, "Option1"); // any selector change resets the fill style
-    Choose(d, "Combo2", 0);
-    EXPECT_EQ(Current(d, "Combo3"), "x=f1(u),y=f2(u),z=f3(u)");
-    EXPECT_EQ(Items(d, "Combo3").size(), 2);
-    EXPECT_TRUE(Checked(d, "Option16"));
+    Choose(d, "formList", 2);
+    Click(d, "gradientLeftRightOption"); // any selector change resets the fill style
+    Choose(d, "kindList", 0);
+    EXPECT_EQ(Current(d, "formList"), "x=f1(u),y=f2(u),z=f3(u)");
+    EXPECT_EQ(Items(d, "formList").size(), 2);
+    EXPECT_TRUE(Checked(d, "colormapOption"));
     // Passing through the implicit spherical surface leaves "Min r" on the third row.
-    Choose(d, "Combo2", 1);
-    Choose(d, "Combo1", 2);
-    EXPECT_EQ(Current(d, "Combo3"), "a=f1(u,v),b=f2(u,v),r=f3(u,v)") << "the form is kept";
-    Choose(d, "Combo3", 2);
-    Choose(d, "Combo3", 0);
-    EXPECT_EQ(Label(d, "Label14"), "Min r");
-    EXPECT_TRUE(Hidden(d, "Text16"));
+    Choose(d, "kindList", 1);
+    Choose(d, "coordinateList", 2);
+    EXPECT_EQ(Current(d, "formList"), "a=f1(u,v),b=f2(u,v),r=f3(u,v)") << "the form is kept";
+    Choose(d, "formList", 2);
+    Choose(d, "formList", 0);
+    EXPECT_EQ(Label(d, "minZLabel"), "Min r");
+    EXPECT_TRUE(Hidden(d, "stepsZ"));
     // Checks stay when the overlays are withdrawn.
-    Choose(d, "Combo1", 0);
-    Click(d, "Check2");
-    Choose(d, "Combo1", 1);
-    EXPECT_FALSE(Enabled(d, "Check2"));
-    EXPECT_TRUE(Checked(d, "Check2"));
+    Choose(d, "coordinateList", 0);
+    Click(d, "contourCheck");
+    Choose(d, "coordinateList", 1);
+    EXPECT_FALSE(Enabled(d, "contourCheck"));
+    EXPECT_TRUE(Checked(d, "contourCheck"));
     Click(d, "cancelButton");
   };
   Add("mnuDraw3DCart_Click");
   EXPECT_EQ(caption, "3D Function Graph Properties");
   user = [&](QDialog& d) {
-    EXPECT_EQ(Items(d, "Combo2"), (QStringList{"AnimCurve", "AnimSurface"}));
-    EXPECT_EQ(Items(d, "Combo3"),
+    EXPECT_EQ(Items(d, "kindList"), (QStringList{"AnimCurve", "AnimSurface"}));
+    EXPECT_EQ(Items(d, "formList"),
               (QStringList{"r=f(a,b,t)", "a=f1(u,v,t),b=f2(u,v,t),r=f3(u,v,t)", "f(a,b,r,t)=0"}));
-    EXPECT_EQ(Label(d, "Label2"), "r(a,b,t)");
-    EXPECT_EQ(Label(d, "Label17"), "Min a");
-    EXPECT_FALSE(Hidden(d, "Label8"));
-    EXPECT_FALSE(Find<QLineEdit>(d, "Text13")->isEnabled());
-    EXPECT_EQ(Text(d, "Text13"), "10");
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "r(a,b,t)");
+    EXPECT_EQ(Label(d, "minULabel"), "Min a");
+    EXPECT_FALSE(Hidden(d, "minTLabel"));
+    EXPECT_FALSE(Find<QLineEdit>(d, "stepsT")->isEnabled());
+    EXPECT_EQ(Text(d, "stepsT"), "10");
     Click(d, "cancelButton");
   };
   Add("mnuAniSurSph_Click");
@@ -144,10 +144,10 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
   DocumentType = DocumentType3D;
   dialogs.colors.answers = {std::nullopt};
   user = [&](QDialog& d) {
-    Type(d, "Text2", "sin(x)*cos(y)");
-    Type(d, "Text7", "30");
-    Click(d, "Picture2"); // a cancelled colour choice keeps the colour
-    Find<QSlider>(d, "Slider1")->setValue(3);
+    Type(d, "firstFormula", "sin(x)*cos(y)");
+    Type(d, "stepsU", "30");
+    Click(d, "firstColorSwatch"); // a cancelled colour choice keeps the colour
+    Find<QSlider>(d, "transparencySlider")->setValue(3);
     Click(d, "okButton");
   };
   Add("mnuDraw3DCart_Click");
@@ -245,42 +245,45 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
         const std::string at =
             std::to_string(type) + " " + coords[coord - 3] + " " + std::to_string(form);
         user = [&](QDialog& d) {
-          EXPECT_EQ(Current(d, "Combo1"), coords[coord - 3]) << at;
-          EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentIndex(), curve ? 0 : 1) << at;
-          EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentIndex(), form == Explicit     ? 0
-                                                                  : form == Parametric ? 1
-                                                                                       : 2)
+          EXPECT_EQ(Current(d, "coordinateList"), coords[coord - 3]) << at;
+          EXPECT_EQ(Find<QComboBox>(d, "kindList")->currentIndex(), curve ? 0 : 1) << at;
+          EXPECT_EQ(Find<QComboBox>(d, "formList")->currentIndex(), form == Explicit     ? 0
+                                                                    : form == Parametric ? 1
+                                                                                         : 2)
               << at;
-          EXPECT_EQ(Hidden(d, "Label8"), !animated) << at;
-          EXPECT_EQ(Text(d, "Text2").toStdString(), form == Explicit ? "x*y / 3" : g->ExpressX)
+          EXPECT_EQ(Hidden(d, "minTLabel"), !animated) << at;
+          EXPECT_EQ(Text(d, "firstFormula").toStdString(),
+                    form == Explicit ? "x*y / 3" : g->ExpressX)
               << at;
           if (form == Parametric) {
-            EXPECT_EQ(Text(d, "Text4"), "u/2") << at;
+            EXPECT_EQ(Text(d, "thirdFormula"), "u/2") << at;
           }
-          EXPECT_EQ(Text(d, "Text5"), "-1.1") << at;
-          EXPECT_EQ(Text(d, "Text7"), "7") << at;
+          EXPECT_EQ(Text(d, "minU"), "-1.1") << at;
+          EXPECT_EQ(Text(d, "stepsU"), "7") << at;
           // The third row's pair is the clipping range for every form; "Steps z" holds StepW
           // for still graphs and stays as loaded for animated ones.
-          EXPECT_EQ(Text(d, "Text14"), "1") << at;
-          EXPECT_EQ(Text(d, "Text15"), "-1") << at;
-          EXPECT_EQ(Text(d, "Text16"), animated ? "20" : "5") << at;
-          EXPECT_FALSE(Checked(d, "Check4")) << at;
+          EXPECT_EQ(Text(d, "minZ"), "1") << at;
+          EXPECT_EQ(Text(d, "maxZ"), "-1") << at;
+          EXPECT_EQ(Text(d, "stepsZ"), animated ? "20" : "5") << at;
+          EXPECT_FALSE(Checked(d, "clipCheck")) << at;
           // Fill style 2 selects its option, greyed for an implicit surface.
-          EXPECT_TRUE(Checked(d, "Option3")) << at;
-          EXPECT_EQ(Enabled(d, "Option3"), form != Implicit) << at;
-          EXPECT_EQ(Current(d, "Combo4"), "Rainbow") << at;
-          EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 88) << at;
-          EXPECT_EQ(Find<QListWidget>(d, "List1")->currentRow(), 12) << at;
-          EXPECT_TRUE(Checked(d, "Option6")) << at;
-          EXPECT_TRUE(Checked(d, "Option8")) << at;
-          EXPECT_TRUE(Checked(d, "Check1") && !Checked(d, "Check2") && Checked(d, "Check3")) << at;
+          EXPECT_TRUE(Checked(d, "gradientFrontBackOption")) << at;
+          EXPECT_EQ(Enabled(d, "gradientFrontBackOption"), form != Implicit) << at;
+          EXPECT_EQ(Current(d, "schemeBox"), "Rainbow") << at;
+          EXPECT_EQ(Find<ColorBox>(d, "singleColorSwatch")->Color(), 88) << at;
+          EXPECT_EQ(Find<QListWidget>(d, "materialList")->currentRow(), 12) << at;
+          EXPECT_TRUE(Checked(d, "gridModelOption")) << at;
+          EXPECT_TRUE(Checked(d, "flatOption")) << at;
+          EXPECT_TRUE(Checked(d, "colormapCheck") && !Checked(d, "contourCheck") &&
+                      Checked(d, "vectorCheck"))
+              << at;
           // Texture and transparency show a still graph's values, a fresh dialog's for animated.
-          EXPECT_EQ(Checked(d, "Check6"), !animated) << at;
-          EXPECT_EQ(Checked(d, "Check7"), !animated) << at;
-          EXPECT_EQ(Text(d, "Text18"), animated ? "" : "/no/such/picture.bmp") << at;
-          EXPECT_TRUE(Checked(d, animated ? "Option15" : "Option14"))
+          EXPECT_EQ(Checked(d, "textureCheck"), !animated) << at;
+          EXPECT_EQ(Checked(d, "transparentCheck"), !animated) << at;
+          EXPECT_EQ(Text(d, "textureFile"), animated ? "" : "/no/such/picture.bmp") << at;
+          EXPECT_TRUE(Checked(d, animated ? "overlapOption" : "blendOption"))
               << at << ": a mode other than 1 shows as Blend";
-          EXPECT_EQ(Find<QSlider>(d, "Slider1")->value(), animated ? 0 : 2) << at;
+          EXPECT_EQ(Find<QSlider>(d, "transparencySlider")->value(), animated ? 0 : 2) << at;
           Click(d, "okButton");
         };
         mnuFunEdit_Click(host);
@@ -300,17 +303,17 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
     const char* checked; // the fill-style option selected
     bool greyed;         // that option disabled
   } rows[] = {
-      {Surface3D, Explicit, 5, "Rainbow", "Option16", false},
-      {Surface3D, Parametric, 5, "Rainbow", "Option16", false},
-      {Surface3DAnimation, Explicit, 5, "Rainbow", "Option16", false},
-      {Curve3D, Explicit, 5, "Rainbow", "Option16", false},
-      {Curve3DAnimation, Explicit, 5, "Fiery", "Option16", false},
-      {Curve3DAnimation, Parametric, 5, "Rainbow", "Option16", false},
-      {Curve3DAnimation, Explicit, 4, "Rainbow", "Option4", false},
-      {Surface3D, Implicit, 5, "Rainbow", "Option4", false},
-      {Surface3DAnimation, Implicit, 9, "Rainbow", "Option4", false},
-      {Surface3D, Implicit, 1, "Rainbow", "Option1", true},
-      {Surface3D, Explicit, 0, "Rainbow", "Option16", false},
+      {Surface3D, Explicit, 5, "Rainbow", "colormapOption", false},
+      {Surface3D, Parametric, 5, "Rainbow", "colormapOption", false},
+      {Surface3DAnimation, Explicit, 5, "Rainbow", "colormapOption", false},
+      {Curve3D, Explicit, 5, "Rainbow", "colormapOption", false},
+      {Curve3DAnimation, Explicit, 5, "Fiery", "colormapOption", false},
+      {Curve3DAnimation, Parametric, 5, "Rainbow", "colormapOption", false},
+      {Curve3DAnimation, Explicit, 4, "Rainbow", "singleOption", false},
+      {Surface3D, Implicit, 5, "Rainbow", "singleOption", false},
+      {Surface3DAnimation, Implicit, 9, "Rainbow", "singleOption", false},
+      {Surface3D, Implicit, 1, "Rainbow", "gradientLeftRightOption", true},
+      {Surface3D, Explicit, 0, "Rainbow", "colormapOption", false},
   };
   for (const Row& row : rows) {
     ResetDocumentState();
@@ -321,7 +324,7 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
     const std::string at = std::to_string(row.type) + " " + std::to_string(row.form) + " " +
                            std::to_string(row.fillStyle);
     user = [&](QDialog& d) {
-      EXPECT_EQ(Current(d, "Combo4"), row.scheme) << at;
+      EXPECT_EQ(Current(d, "schemeBox"), row.scheme) << at;
       EXPECT_TRUE(Checked(d, row.checked)) << at;
       EXPECT_EQ(Enabled(d, row.checked), !row.greyed) << at;
       Click(d, "okButton");
@@ -333,7 +336,7 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
   // Choosing "Colormap" takes the scheme the box shows.
   auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
   user = [&](QDialog& d) {
-    Click(d, "Option16");
+    Click(d, "colormapOption");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -346,30 +349,30 @@ TEST_F(Dialogs3D, EditableListsBracketedColoursAndOptionsInRows) {
   auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
   g->FillStyle = 5, g->ColorName = "Custom";
   user = [&](QDialog& d) {
-    for (const char* name : {"Combo1", "Combo2", "Combo3", "Combo4"})
+    for (const char* name : {"coordinateList", "kindList", "formList", "schemeBox"})
       EXPECT_TRUE(Find<QComboBox>(d, name)->isEditable()) << name;
-    EXPECT_EQ(Current(d, "Combo4"), "Rainbow") << "a surface shows Rainbow";
+    EXPECT_EQ(Current(d, "schemeBox"), "Rainbow") << "a surface shows Rainbow";
     // Typing runs no handler: the captions stay until an item is picked.
-    QComboBox* coordinate = Find<QComboBox>(d, "Combo1");
+    QComboBox* coordinate = Find<QComboBox>(d, "coordinateList");
     coordinate->lineEdit()->selectAll();
     QTest::keyClicks(coordinate->lineEdit(), "Polar");
-    EXPECT_EQ(Label(d, "Label2"), "z(x,y)");
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "z(x,y)");
     EXPECT_EQ(coordinate->count(), 3) << "typing adds no item";
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted) << "a typed coordinate system is no item";
-    Choose(d, "Combo1", 1);
-    EXPECT_EQ(Label(d, "Label2"), "z(a,r)");
+    Choose(d, "coordinateList", 1);
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "z(a,r)");
     // A scheme name may be typed.
-    QComboBox* scheme = Find<QComboBox>(d, "Combo4");
+    QComboBox* scheme = Find<QComboBox>(d, "schemeBox");
     scheme->lineEdit()->selectAll();
     QTest::keyClicks(scheme->lineEdit(), "Sunset");
     // The model and smoothness options run left to right; lines join the gradient options to
     // the first and second colour.
     d.show();
-    Reveal(Find<QWidget>(d, "Option5"));
+    Reveal(Find<QWidget>(d, "pointModelOption"));
     QApplication::processEvents();
-    for (auto row : {std::array{"Option5", "Option6", "Option7"},
-                     std::array{"Option8", "Option9", "Option10"}}) {
+    for (auto row : {std::array{"pointModelOption", "gridModelOption", "surfaceModelOption"},
+                     std::array{"flatOption", "smoothOption", "smoothestOption"}}) {
       const QWidget* a = Find<QWidget>(d, row[0]);
       const QWidget* b = Find<QWidget>(d, row[1]);
       const QWidget* c = Find<QWidget>(d, row[2]);
@@ -402,13 +405,13 @@ TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
   auto g = Shown(host, Graph3D(Surface3D, Cartesian3D, Explicit));
   g->ShowTex = false;
   user = [&](QDialog& d) {
-    Choose(d, "Combo1", 2); // spherical; the fill style goes back to the colour map
-    Choose(d, "Combo3", 2);
-    Type(d, "Text2", "x^2+y^2+z^2-4");
-    Type(d, "Text14", "-2");
-    Type(d, "Text15", "2");
-    Type(d, "Text16", "12");
-    Find<QSlider>(d, "Slider1")->setValue(8);
+    Choose(d, "coordinateList", 2); // spherical; the fill style goes back to the colour map
+    Choose(d, "formList", 2);
+    Type(d, "firstFormula", "x^2+y^2+z^2-4");
+    Type(d, "minZ", "-2");
+    Type(d, "maxZ", "2");
+    Type(d, "stepsZ", "12");
+    Find<QSlider>(d, "transparencySlider")->setValue(8);
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -435,12 +438,12 @@ TEST_F(Dialogs3D, AFormPickedForAGraphWhoseFormTheListLacks) {
   DocumentType = DocumentType3D;
   auto g = Shown(host, Graph3D(Curve3D, Cartesian3D, Implicit));
   user = [&](QDialog& d) {
-    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentIndex(), 0);
-    EXPECT_EQ(Text(d, "Text2"), "");
-    Choose(d, "Combo3", 0);
+    EXPECT_EQ(Find<QComboBox>(d, "formList")->currentIndex(), 0);
+    EXPECT_EQ(Text(d, "firstFormula"), "");
+    Choose(d, "formList", 0);
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted) << "the picked form has no formula";
-    Type(d, "Text2", "x-y");
+    Type(d, "firstFormula", "x-y");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -458,17 +461,17 @@ TEST_F(Dialogs3D, TheTextureFile) {
   file.close();
   dialogs.files.answers = {std::nullopt, FileChoice{picture, 1}};
   user = [&](QDialog& d) {
-    Type(d, "Text2", "x*y");
-    Type(d, "Text18", "/kept/path.jpg");
-    Click(d, "Command3");
-    EXPECT_EQ(Text(d, "Text18"), "/kept/path.jpg") << "a cancelled choice keeps the path";
-    Click(d, "Check6");
+    Type(d, "firstFormula", "x*y");
+    Type(d, "textureFile", "/kept/path.jpg");
+    Click(d, "textureBrowseButton");
+    EXPECT_EQ(Text(d, "textureFile"), "/kept/path.jpg") << "a cancelled choice keeps the path";
+    Click(d, "textureCheck");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted) << "a texture file that is not there";
-    Click(d, "Command3");
-    EXPECT_EQ(Text(d, "Text18").toStdString(), picture);
-    EXPECT_FALSE(Checked(d, "Check6") == false);
-    Click(d, "Option14");
+    Click(d, "textureBrowseButton");
+    EXPECT_EQ(Text(d, "textureFile").toStdString(), picture);
+    EXPECT_FALSE(Checked(d, "textureCheck") == false);
+    Click(d, "blendOption");
     Click(d, "okButton");
   };
   Add("mnuDraw3DCyl_Click");
@@ -486,14 +489,14 @@ TEST_F(Dialogs3D, RefusedFields) {
   struct Row {
     const char *box, *text, *message;
   } rows[] = {
-      {"Text2", "sin(", "The formula \"z(x,y)\" cannot be read"},
-      {"Text8", "3", "\"Min y\" must be less than \"Max y\"."},
-      {"Text10", "0", "\"Steps y\" must be a whole number from 1 to 1000."},
-      {"Text14", "9", "\"Min z\" must be less than \"Max z\"."},
+      {"firstFormula", "sin(", "The formula \"z(x,y)\" cannot be read"},
+      {"minV", "3", "\"Min y\" must be less than \"Max y\"."},
+      {"stepsV", "0", "\"Steps y\" must be a whole number from 1 to 1000."},
+      {"minZ", "9", "\"Min z\" must be less than \"Max z\"."},
   };
   for (const Row& row : rows)
     ExpectRefused(
-        "mnuDraw3DCart_Click", [](QDialog& d) { Type(d, "Text2", "x"); }, row.box, row.text,
+        "mnuDraw3DCart_Click", [](QDialog& d) { Type(d, "firstFormula", "x"); }, row.box, row.text,
         row.message, false);
 }
 
@@ -534,46 +537,46 @@ QStringList ListRows(QDialog& d, const char* name) {
 TEST_F(Dialogs4D, TheListsButtonsAndRefusals) {
   DocumentType = DocumentType4D;
   user = [&](QDialog& d) {
-    EXPECT_EQ(Label(d, "Label39"), "v(x,y,z,t)");
-    EXPECT_EQ(Current(d, "Combo3"), "v=f(x,y,z,t)");
-    EXPECT_EQ(Current(d, "Combo1"), "Rainbow");
-    EXPECT_EQ(Text(d, "Text29"), "20");
-    EXPECT_FALSE(Hidden(d, "Text25"));
-    Click(d, "Command3");
-    Click(d, "Check2");
-    Type(d, "Text1", "-1/4");
-    Click(d, "Command3");
-    EXPECT_EQ(ListRows(d, "List1"),
+    EXPECT_EQ(Label(d, "formulaLabel"), "v(x,y,z,t)");
+    EXPECT_EQ(Current(d, "formList"), "v=f(x,y,z,t)");
+    EXPECT_EQ(Current(d, "schemeBox"), "Rainbow");
+    EXPECT_EQ(Text(d, "stepsX"), "20");
+    EXPECT_FALSE(Hidden(d, "minT"));
+    Click(d, "xSliceAddButton");
+    Click(d, "xSliceContourCheck");
+    Type(d, "xSliceValue", "-1/4");
+    Click(d, "xSliceAddButton");
+    EXPECT_EQ(ListRows(d, "xSliceList"),
               (QStringList{"0 1 21 1 21 1 1 1 12632256 0", "-0.25 1 21 1 21 1 0 0"}));
     // Rows outside the grid, and a refused value.
-    Type(d, "Text12", "22");
-    Click(d, "Command6");
-    Type(d, "Text12", "21");
-    Type(d, "Text13", "0");
-    Click(d, "Command6");
-    Type(d, "Text13", "1");
-    Type(d, "Text3", "1+");
-    Click(d, "Command6");
-    EXPECT_TRUE(ListRows(d, "List2").isEmpty());
+    Type(d, "ySliceRowsZTo", "22");
+    Click(d, "ySliceAddButton");
+    Type(d, "ySliceRowsZTo", "21");
+    Type(d, "ySliceRowsXFrom", "0");
+    Click(d, "ySliceAddButton");
+    Type(d, "ySliceRowsXFrom", "1");
+    Type(d, "ySliceValue", "1+");
+    Click(d, "ySliceAddButton");
+    EXPECT_TRUE(ListRows(d, "ySliceList").isEmpty());
     // Reset keeps the row ranges.
-    Type(d, "Text16", "11");
-    Click(d, "Check7");
-    Click(d, "Command11");
-    EXPECT_EQ(Text(d, "Text6"), "");
-    EXPECT_TRUE(Checked(d, "Check7"));
-    EXPECT_EQ(Text(d, "Text16"), "11");
+    Type(d, "zSliceRowsXTo", "11");
+    Click(d, "zSliceColormapCheck");
+    Click(d, "zSliceResetButton");
+    EXPECT_EQ(Text(d, "zSliceValue"), "");
+    EXPECT_TRUE(Checked(d, "zSliceColormapCheck"));
+    EXPECT_EQ(Text(d, "zSliceRowsXTo"), "11");
     // Iso values.
-    Type(d, "Text19", "1+");
-    Click(d, "Command12");
-    Type(d, "Text19", "1.5");
-    Click(d, "Command12");
-    Click(d, "Command12");
-    Find<QListWidget>(d, "List4")->setCurrentRow(0);
-    Click(d, "Command13");
-    EXPECT_EQ(ListRows(d, "List4"), (QStringList{"1.5"}));
+    Type(d, "isoValue", "1+");
+    Click(d, "isoAddButton");
+    Type(d, "isoValue", "1.5");
+    Click(d, "isoAddButton");
+    Click(d, "isoAddButton");
+    Find<QListWidget>(d, "isoList")->setCurrentRow(0);
+    Click(d, "isoDeleteButton");
+    EXPECT_EQ(ListRows(d, "isoList"), (QStringList{"1.5"}));
     // Fewer steps after the slices were added: OK refuses the slice that no longer fits.
-    Type(d, "Text34", "x*y*z+t");
-    Type(d, "Text26", "10");
+    Type(d, "formula", "x*y*z+t");
+    Type(d, "stepsY", "10");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
     Click(d, "cancelButton");
@@ -599,13 +602,13 @@ TEST_F(Dialogs4D, TheListsButtonsAndRefusals) {
 TEST_F(Dialogs4D, AtMostFiftySlicesAndAHundredIsoValues) {
   user = [&](QDialog& d) {
     for (int i = 0; i < 51; ++i)
-      Click(d, "Command9");
+      Click(d, "zSliceAddButton");
     for (int i = 0; i < 101; ++i) {
-      Type(d, "Text19", QString::number(i));
-      Click(d, "Command12");
+      Type(d, "isoValue", QString::number(i));
+      Click(d, "isoAddButton");
     }
-    EXPECT_EQ(ListRows(d, "List3").size(), 50);
-    EXPECT_EQ(ListRows(d, "List4").size(), 100);
+    EXPECT_EQ(ListRows(d, "zSliceList").size(), 50);
+    EXPECT_EQ(ListRows(d, "isoList").size(), 100);
     Click(d, "cancelButton");
   };
   Add("mnuAnim4D_Click");
@@ -617,16 +620,16 @@ TEST_F(Dialogs4D, AtMostFiftySlicesAndAHundredIsoValues) {
 TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   DocumentType = DocumentType4D;
   user = [&](QDialog& d) {
-    Type(d, "Text34", "x^2+y^2+z^2");
-    Type(d, "Text29", "10");
-    Type(d, "Text8", "11");
-    Click(d, "Command3");
-    Type(d, "Text1", "1");
-    Click(d, "Check1");
-    Click(d, "Command3");
-    Type(d, "Text19", "4");
-    Click(d, "Command12");
-    Choose(d, "Combo1", 2);
+    Type(d, "formula", "x^2+y^2+z^2");
+    Type(d, "stepsX", "10");
+    Type(d, "xSliceRowsYTo", "11");
+    Click(d, "xSliceAddButton");
+    Type(d, "xSliceValue", "1");
+    Click(d, "xSliceColormapCheck");
+    Click(d, "xSliceAddButton");
+    Type(d, "isoValue", "4");
+    Click(d, "isoAddButton");
+    Choose(d, "schemeBox", 2);
     Click(d, "okButton");
   };
   Add("mnuAnim4D_Click");
@@ -660,12 +663,12 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   const std::string before = BuildDocumentText();
   host.current = 0;
   user = [&](QDialog& d) {
-    EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.3333333 1 11 1 21 1 1 1 12632256 0 ",
-                                                 "1 1 11 1 21 0 1 1 12632256 1 65280 "}));
-    EXPECT_EQ(ListRows(d, "List4"), (QStringList{"0.6666667"}));
-    EXPECT_TRUE(ListRows(d, "List2").isEmpty());
-    EXPECT_FALSE(Hidden(d, "Label12"));
-    EXPECT_EQ(Text(d, "Text23"), "10");
+    EXPECT_EQ(ListRows(d, "xSliceList"), (QStringList{"0.3333333 1 11 1 21 1 1 1 12632256 0 ",
+                                                      "1 1 11 1 21 0 1 1 12632256 1 65280 "}));
+    EXPECT_EQ(ListRows(d, "isoList"), (QStringList{"0.6666667"}));
+    EXPECT_TRUE(ListRows(d, "ySliceList").isEmpty());
+    EXPECT_FALSE(Hidden(d, "minTLabel"));
+    EXPECT_EQ(Text(d, "stepsT"), "10");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -674,8 +677,8 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
   EXPECT_EQ(BuildDocumentText(), before);
   // Deleting a slice writes the list again.
   user = [&](QDialog& d) {
-    Find<QListWidget>(d, "List1")->setCurrentRow(0);
-    Click(d, "Command4");
+    Find<QListWidget>(d, "xSliceList")->setCurrentRow(0);
+    Click(d, "xSliceDeleteButton");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -698,14 +701,14 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
   g->MinU = g->MinV = g->MinW = -1.0f, g->MaxU = g->MaxV = g->MaxW = 1.0f;
   Shown(host, g);
   user = [&](QDialog& d) {
-    EXPECT_EQ(Label(d, "Label39"), "v(x,y,z)");
-    EXPECT_EQ(Current(d, "Combo3"), "v=f(x,y,z)");
-    EXPECT_TRUE(Hidden(d, "Text25"));
-    EXPECT_EQ(Text(d, "Text34"), "x*y*z");
-    Type(d, "Text20", "6");
+    EXPECT_EQ(Label(d, "formulaLabel"), "v(x,y,z)");
+    EXPECT_EQ(Current(d, "formList"), "v=f(x,y,z)");
+    EXPECT_TRUE(Hidden(d, "minT"));
+    EXPECT_EQ(Text(d, "formula"), "x*y*z");
+    Type(d, "stepsZ", "6");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
-    Type(d, "Text29", "8");
+    Type(d, "stepsX", "8");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -736,13 +739,13 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
   auto other = Shown(host, Animated4D());
   auto g = Shown(host, Animated4D());
   user = [&](QDialog& d) {
-    EXPECT_TRUE(Find<QLineEdit>(d, "Text23")->isEnabled());
-    EXPECT_EQ(Text(d, "Text23"), "10");
-    Type(d, "Text23", "0");
+    EXPECT_TRUE(Find<QLineEdit>(d, "stepsT")->isEnabled());
+    EXPECT_EQ(Text(d, "stepsT"), "10");
+    Type(d, "stepsT", "0");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
     EXPECT_EQ(FrameCount, 10);
-    Type(d, "Text23", "2*3");
+    Type(d, "stepsT", "2*3");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -760,8 +763,8 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
   mnuFunEdit_Click(host);
   EXPECT_EQ(host.sampled, (std::vector<int32_t>{g->ID}));
   user = [&](QDialog& d) {
-    Type(d, "Text34", "x+y+z+t");
-    Type(d, "Text23", "4");
+    Type(d, "formula", "x+y+z+t");
+    Type(d, "stepsT", "4");
     Click(d, "okButton");
   };
   Add("mnuAnim4D_Click");
@@ -780,10 +783,10 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
       {"4D Animation, Steps t",
        [this] {
          user = [&](QDialog& d) {
-           Type(d, "Text34", "x+y+z+t");
-           for (const char* steps : {"Text29", "Text26", "Text20"})
+           Type(d, "formula", "x+y+z+t");
+           for (const char* steps : {"stepsX", "stepsY", "stepsZ"})
              Type(d, steps, "10");
-           Type(d, "Text23", "3000");
+           Type(d, "stepsT", "3000");
            Click(d, "okButton");
            EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
            Click(d, "cancelButton");
@@ -842,17 +845,17 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
   for (const auto& row : isoRows)
     if (row.added) expected << row.typed;
   user = [&](QDialog& d) {
-    Type(d, "Text34", "x*y*z");
+    Type(d, "formula", "x*y*z");
     for (const auto& row : isoRows) {
-      Type(d, "Text19", row.typed);
-      Click(d, "Command12");
+      Type(d, "isoValue", row.typed);
+      Click(d, "isoAddButton");
     }
-    EXPECT_EQ(ListRows(d, "List4"), expected);
-    Type(d, "Text1", "0.50");
-    Type(d, "Text8", "2e1");
-    Type(d, "Text4", "1/2");
-    Click(d, "Command3");
-    EXPECT_EQ(ListRows(d, "List1"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
+    EXPECT_EQ(ListRows(d, "isoList"), expected);
+    Type(d, "xSliceValue", "0.50");
+    Type(d, "xSliceRowsYTo", "2e1");
+    Type(d, "xSliceStep", "1/2");
+    Click(d, "xSliceAddButton");
+    EXPECT_EQ(ListRows(d, "xSliceList"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
     Click(d, "okButton");
   };
   Add("mnuDrawFun4D_Click");
@@ -872,16 +875,17 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
 TEST_F(Dialogs4D, AFunctionOfSeveralLinesAndSliceListsThatTakeTheRoom) {
   DocumentType = DocumentType4D;
   user = [&](QDialog& d) {
-    auto* function = Find<QPlainTextEdit>(d, "Text34");
+    auto* function = Find<QPlainTextEdit>(d, "formula");
     EXPECT_EQ(function->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    Type(d, "Text34", "x*y");
+    Type(d, "formula", "x*y");
     QTest::keyClick(function, Qt::Key_Return);
     QTest::keyClicks(function, "+z");
     EXPECT_EQ(d.result(), 0) << "Enter starts a new line; it does not press OK";
     d.show();
-    const std::array<const char*, 3> tabs[] = {{"List1", "List1Caption", "Picture3"},
-                                               {"List2", "List2Caption", "Picture5"},
-                                               {"List3", "List3Caption", "Picture7"}};
+    const std::array<const char*, 3> tabs[] = {
+        {"xSliceList", "xSliceListLabel", "xSliceContourSwatch"},
+        {"ySliceList", "ySliceListLabel", "ySliceContourSwatch"},
+        {"zSliceList", "zSliceListLabel", "zSliceContourSwatch"}};
     for (const auto& names : tabs) {
       QWidget* list = Find<QWidget>(d, names[0]);
       Reveal(list);

@@ -74,15 +74,15 @@ TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
 TEST_F(DialogsTest, RibbonFieldCaptions) {
   DocumentType = DocumentType25D;
   user = [&](QDialog& d) {
-    EXPECT_EQ(Label(d, "Label2"), "y(x,t)");
-    EXPECT_FALSE(Hidden(d, "Label4"));
-    EXPECT_FALSE(Find<QLineEdit>(d, "Text9")->isEnabled());
-    Choose(d, "Combo2", 1);
-    EXPECT_EQ(Label(d, "Label2"), "x(u,t)");
-    EXPECT_EQ(Label(d, "Label3"), "y(u,t)");
-    EXPECT_EQ(Label(d, "Label17"), "Min u");
-    Choose(d, "Combo1", 1);
-    EXPECT_EQ(Label(d, "Label2"), "a(u,t)");
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "y(x,t)");
+    EXPECT_FALSE(Hidden(d, "minTLabel"));
+    EXPECT_FALSE(Find<QLineEdit>(d, "stepsT")->isEnabled());
+    Choose(d, "formList", 1);
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "x(u,t)");
+    EXPECT_EQ(Label(d, "secondFormulaLabel"), "y(u,t)");
+    EXPECT_EQ(Label(d, "minULabel"), "Min u");
+    Choose(d, "coordinateList", 1);
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "a(u,t)");
     Click(d, "cancelButton");
   };
   Add("mnuAni25DCurCart_Click");
@@ -303,15 +303,16 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
   DocumentType = DocumentType25D;
   dialogs.colors.answers = {4242};
   user = [&](QDialog& d) {
-    Choose(d, "Combo2", 1);
-    Type(d, "Text2", "u");
-    Type(d, "Text3", "u^2");
-    Click(d, "Option11");
-    Choose(d, "Combo3", 3);
-    Click(d, "Picture4");
-    EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << "both swatches of the second colour";
-    Find<QListWidget>(d, "List1")->setCurrentRow(12);
-    Click(d, "Option6");
+    Choose(d, "formList", 1);
+    Type(d, "firstFormula", "u");
+    Type(d, "secondFormula", "u^2");
+    Click(d, "colormapOption");
+    Choose(d, "schemeBox", 3);
+    Click(d, "singleColorSwatch");
+    EXPECT_EQ(Find<ColorBox>(d, "secondColorSwatch")->Color(), 4242)
+        << "both swatches of the second colour";
+    Find<QListWidget>(d, "materialList")->setCurrentRow(12);
+    Click(d, "gridModelOption");
     Click(d, "okButton");
   };
   Add("mnuDraw25DCart_Click");
@@ -417,10 +418,10 @@ TEST_F(DialogsTest, RibbonEditShowsASchemeNameAndTheSecondColourBesideSingle) {
     Shown(host, g);
     const std::string at = std::to_string(row.fillStyle) + " \"" + row.name + "\"";
     user = [&](QDialog& d) {
-      EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), row.shown) << at;
-      EXPECT_EQ(Find<ColorBox>(d, "Picture4")->Color(), 4242) << at;
-      EXPECT_EQ(Find<ColorBox>(d, "Picture3")->Color(), 4242) << at;
-      if (row.chooseColormap) Click(d, "Option11");
+      EXPECT_EQ(Find<QComboBox>(d, "schemeBox")->currentText(), row.shown) << at;
+      EXPECT_EQ(Find<ColorBox>(d, "singleColorSwatch")->Color(), 4242) << at;
+      EXPECT_EQ(Find<ColorBox>(d, "secondColorSwatch")->Color(), 4242) << at;
+      if (row.chooseColormap) Click(d, "colormapOption");
       Click(d, "okButton");
     };
     mnuFunEdit_Click(host);

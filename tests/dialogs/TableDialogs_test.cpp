@@ -148,11 +148,11 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
     EXPECT_EQ(grid.Cell(6, 0), "-1.5");
     EXPECT_EQ(grid.Cell(6, 1), "12");
     EXPECT_EQ(grid.Cell(6, 2), "0.6666667");
-    EXPECT_TRUE(Find<QRadioButton>(d, "Option11")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>(d, "colormapOption")->isChecked());
     EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentText(), "Marine");
-    EXPECT_EQ(Find<ColorSwatch>(d, "Picture3")->Color(), 99);
-    EXPECT_EQ(Find<ColorSwatch>(d, "Picture4")->Color(), 99);
-    EXPECT_TRUE(Find<QRadioButton>(d, "Option5")->isChecked());
+    EXPECT_EQ(Find<ColorSwatch>(d, "secondColorSwatch")->Color(), 99);
+    EXPECT_EQ(Find<ColorSwatch>(d, "singleColorSwatch")->Color(), 99);
+    EXPECT_TRUE(Find<QRadioButton>(d, "pointModelOption")->isChecked());
     Click(d, "Command3");
   };
   mnuFunEdit_Click(host);
