@@ -259,7 +259,8 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
          g->ContourLevel = 0.2f, g->LineWidth = 1, g->FillStyle = 1;
          return g;
        },
-       [](QDialog& d) { Click(d, "Option2"); }, [](const Graph& g) { return g.FillStyle == 3; }},
+       [](QDialog& d) { Click(d, "gradientOption"); },
+       [](const Graph& g) { return g.FillStyle == 3; }},
   };
   for (const Row& row : rows) {
     const std::shared_ptr<Graph> g = row.make();
