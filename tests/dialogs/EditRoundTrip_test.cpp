@@ -247,7 +247,7 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
          g->VertTab3D(0, 1).x = 1;
          return g;
        },
-       [](QDialog& d) { Choose(d, "Combo2", 1); },
+       [](QDialog& d) { Choose(d, "scatterSizeList", 1); },
        [](const Graph& g) { return g.ScatterSize == 2 && g.Symbol == 9; }},
       {"a contour plot's gradient option clicked where it shows the graph's own gradient",
        DocumentTypeSpecial,
