@@ -20,32 +20,33 @@ AnimationOptionsDialog::AnimationOptionsDialog(GraphCommandHost& host, QWidget* 
   font.setPointSize(9);
   setFont(font);
   auto* grid = new QGridLayout(this);
-  auto* label1 = Named(new QLabel("The Number Of Frames", this), "Label1");
-  Text1 = Named(new QLineEdit(QString::number(FrameCount), this), "Text1");
-  label1->setBuddy(Text1);
-  auto* label2 = Named(new QLabel("The Speed Of Animation (frames/second)", this), "Label2");
-  label2->setWordWrap(true);
-  Text2 = Named(new QLineEdit(QString::number(FramesPerSecond), this), "Text2");
-  label2->setBuddy(Text2);
-  grid->addWidget(label1, 0, 0);
-  grid->addWidget(Text1, 0, 1);
-  grid->addWidget(label2, 1, 0);
-  grid->addWidget(Text2, 1, 1);
+  auto* frameCountLabel = Named(new QLabel("The Number Of Frames", this), "frameCountLabel");
+  frameCountField = Named(new QLineEdit(QString::number(FrameCount), this), "frameCountField");
+  frameCountLabel->setBuddy(frameCountField);
+  auto* speedLabel =
+      Named(new QLabel("The Speed Of Animation (frames/second)", this), "speedLabel");
+  speedLabel->setWordWrap(true);
+  speedField = Named(new QLineEdit(QString::number(FramesPerSecond), this), "speedField");
+  speedLabel->setBuddy(speedField);
+  grid->addWidget(frameCountLabel, 0, 0);
+  grid->addWidget(frameCountField, 0, 1);
+  grid->addWidget(speedLabel, 1, 0);
+  grid->addWidget(speedField, 1, 1);
   auto* buttons = new QHBoxLayout;
-  Command1 = Named(new QPushButton("OK", this), "okButton");
-  Command2 = Named(new QPushButton("Cancel", this), "cancelButton");
-  Command1->setDefault(true);
-  buttons->addWidget(Command1);
-  buttons->addWidget(Command2);
+  okButton = Named(new QPushButton("OK", this), "okButton");
+  cancelButton = Named(new QPushButton("Cancel", this), "cancelButton");
+  okButton->setDefault(true);
+  buttons->addWidget(okButton);
+  buttons->addWidget(cancelButton);
   grid->addLayout(buttons, 2, 0, 1, 2);
-  connect(Command1, &QPushButton::clicked, this, &AnimationOptionsDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &AnimationOptionsDialog::Command2_Click);
+  connect(okButton, &QPushButton::clicked, this, &AnimationOptionsDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &AnimationOptionsDialog::OnCancel);
 }
 
-void AnimationOptionsDialog::Command1_Click() {
+void AnimationOptionsDialog::OnOk() {
   std::string message;
-  const std::optional<AnimationSettings> settings =
-      ParseAnimationOptions(Text1->text().toStdString(), Text2->text().toStdString(), &message);
+  const std::optional<AnimationSettings> settings = ParseAnimationOptions(
+      frameCountField->text().toStdString(), speedField->text().toStdString(), &message);
   if (!settings) {
     MsgBox(message, MsgButtons::OK, MsgIcon::Exclamation, "Note");
     return;
@@ -55,8 +56,8 @@ void AnimationOptionsDialog::Command1_Click() {
     if (const std::optional<std::string> problem =
             FrameCountProblem(settings->frameCount, m_host)) {
       MsgBox(*problem, MsgButtons::OK, MsgIcon::Exclamation, "Error");
-      Text1->setFocus();
-      Text1->selectAll();
+      frameCountField->setFocus();
+      frameCountField->selectAll();
       return;
     }
   }
@@ -64,4 +65,4 @@ void AnimationOptionsDialog::Command1_Click() {
   accept();
 }
 
-void AnimationOptionsDialog::Command2_Click() { reject(); }
+void AnimationOptionsDialog::OnCancel() { reject(); }

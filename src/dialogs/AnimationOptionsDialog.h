@@ -15,11 +15,11 @@ public:
   // Form_Load: the boxes show the frame count and speed in force.
   explicit AnimationOptionsDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
-  void Command1_Click();
-  void Command2_Click();
+  void OnOk();
+  void OnCancel();
 
-  QLineEdit *Text1, *Text2;
-  QPushButton *Command1, *Command2;
+  QLineEdit *frameCountField, *speedField;
+  QPushButton *okButton, *cancelButton;
 
 private:
   GraphCommandHost& m_host;

@@ -9,7 +9,7 @@ class ColorMapDialog : public PlotDialog {
 public:
   explicit ColorMapDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
-  ColorSwatch *Picture2, *Picture3;
+  ColorSwatch *firstColorSwatch, *secondColorSwatch;
 
 protected:
   void AddStyleBindings(std::vector<FieldBinding>& fields) const override;

@@ -11,10 +11,10 @@ class ContourPlotDialog : public PlotDialog {
 public:
   explicit ContourPlotDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
-  QLineEdit* Text11;
-  OptionGroup* Coloring; // "Single Color" (Option1), "Gradient Colors" (Option2)
-  ColorSwatch *Picture1, *Picture2, *Picture3;
-  QComboBox* Combo2;
+  QLineEdit* contourLevel;
+  OptionGroup* coloring; // "Single Color" (singleColorOption), "Gradient Colors" (gradientOption)
+  ColorSwatch *singleColorSwatch, *firstColorSwatch, *secondColorSwatch;
+  QComboBox* lineWidthList;
 
 protected:
   void AddStyleBindings(std::vector<FieldBinding>& fields) const override;

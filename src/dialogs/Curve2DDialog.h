@@ -36,7 +36,7 @@ public:
   void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const { return m_animation; }
-  // Shows or hides the t row (Label10 .. Label12, Text7 .. Text9).
+  // Shows or hides the t row (minTLabel .. stepsTLabel, minT .. stepsT).
   void SetAnimationMode(bool animated);
 
   // The fields that stand for graph properties in the current form and mode.
@@ -44,18 +44,18 @@ public:
   std::vector<OrderedPair> Pairs() const;
 
   // Handlers.
-  void Combo1_Click();
-  void Combo3_Click();
-  void Command1_Click();
-  void Command2_Click();
+  void OnCoordinateChosen();
+  void OnFormChosen();
+  void OnOk();
+  void OnCancel();
 
-  QTabWidget* SSTab1;
-  QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10,
-      *Text11;
-  QCheckBox *Check1, *Check3;
-  QComboBox *Combo1, *Combo2, *Combo3;
-  ColorSwatch* Picture1;
-  QPushButton *Command1, *Command2;
+  QTabWidget* tabs;
+  QLineEdit *nameField, *firstFormula, *secondFormula, *domainMin, *domainMax, *domainSteps, *minT,
+      *maxT, *stepsT, *minY, *maxY;
+  QCheckBox *clipCheck, *showCurveCheck;
+  QComboBox *coordinateList, *widthList, *formList;
+  ColorSwatch* colorSwatch;
+  QPushButton *okButton, *cancelButton;
 
 private:
   int FormPosition() const;

@@ -19,52 +19,54 @@ PlotDialog::PlotDialog(GraphCommandHost& host, QWidget* parent, int32_t graphTyp
                        std::string_view stepsOnLoad)
     : QDialog(parent), m_host(host), m_graphType(graphType) {
   auto* outer = new QVBoxLayout(this);
-  SSTab1 = Named(new QTabWidget(this), "SSTab1");
-  outer->addWidget(SSTab1);
+  tabs = Named(new QTabWidget(this), "tabs");
+  outer->addWidget(tabs);
 
-  auto* function = new QWidget(SSTab1);
+  auto* function = new QWidget(tabs);
   auto* page = new QGridLayout(function);
-  static constexpr const char* nameLabel[] = {"Label1"};
-  static constexpr const char* nameField[] = {"Text1"};
-  static constexpr std::string_view nameCaption[] = {"Name"};
-  m_name = std::make_unique<LabelledFields>(function, page, 0, nameLabel, nameField, nameCaption);
-  Text1 = m_name->field[0];
+  static constexpr const char* nameLabels[] = {"nameLabel"};
+  static constexpr const char* nameFields[] = {"nameField"};
+  static constexpr std::string_view nameCaptions[] = {"Name"};
+  m_name =
+      std::make_unique<LabelledFields>(function, page, 0, nameLabels, nameFields, nameCaptions);
+  nameField = m_name->field[0];
 
-  auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
+  auto* frame1 = Named(new QGroupBox("Function", function), "functionFrame");
   auto* formulaGrid = new QGridLayout(frame1);
-  static constexpr const char* formulaLabels[] = {"Label3", "Label4", "Label5"};
-  static constexpr const char* formulaFields[] = {"Text2", "Text3", "Text4"};
+  static constexpr const char* formulaLabels[] = {"formulaXLabel", "formulaYLabel",
+                                                  "formulaZLabel"};
+  static constexpr const char* formulaFields[] = {"formulaX", "formulaY", "formulaZ"};
   static constexpr std::string_view formulaCaptions[] = {"X(u,v)", "Y(u,v)", "Z(u,v)"};
   m_formulas = std::make_unique<LabelledFields>(frame1, formulaGrid, 0, formulaLabels,
                                                 formulaFields, formulaCaptions);
-  Text2 = m_formulas->field[0], Text3 = m_formulas->field[1], Text4 = m_formulas->field[2];
+  formulaX = m_formulas->field[0], formulaY = m_formulas->field[1], formulaZ = m_formulas->field[2];
   page->addWidget(frame1, 1, 0, 1, 2);
 
-  auto* frame2 = Named(new QGroupBox("Domain Of Variables", function), "Frame2");
+  auto* frame2 = Named(new QGroupBox("Domain Of Variables", function), "domainFrame");
   auto* domainGrid = new QGridLayout(frame2);
   m_u = std::make_unique<DomainRow>(
-      frame2, domainGrid, 0, std::array{"Label6", "Label7", "Label8"},
-      std::array{"Text5", "Text6", "Text7"},
+      frame2, domainGrid, 0, std::array{"minULabel", "maxULabel", "stepsULabel"},
+      std::array{"minU", "maxU", "stepsU"},
       std::array<std::string_view, 3>{"Min u", "Max u", "Steps u"},
       std::array<std::string_view, 3>{PlotMinOnLoad, PlotMaxOnLoad, stepsOnLoad});
   m_v = std::make_unique<DomainRow>(
-      frame2, domainGrid, 2, std::array{"Label9", "Label10", "Label11"},
-      std::array{"Text8", "Text9", "Text10"},
+      frame2, domainGrid, 2, std::array{"minVLabel", "maxVLabel", "stepsVLabel"},
+      std::array{"minV", "maxV", "stepsV"},
       std::array<std::string_view, 3>{"Min v", "Max v", "Steps v"},
       std::array<std::string_view, 3>{PlotMinOnLoad, PlotMaxOnLoad, stepsOnLoad});
   for (DomainRow* row : {m_u.get(), m_v.get()}) {
     row->label[2]->setToolTip("Recommended Value: 30 - 60");
     row->field[2]->setToolTip("Recommended Value: 30 - 60");
   }
-  Text5 = m_u->field[0], Text6 = m_u->field[1], Text7 = m_u->field[2];
-  Text8 = m_v->field[0], Text9 = m_v->field[1], Text10 = m_v->field[2];
+  minU = m_u->field[0], maxU = m_u->field[1], stepsU = m_u->field[2];
+  minV = m_v->field[0], maxV = m_v->field[1], stepsV = m_v->field[2];
   page->addWidget(frame2, 2, 0, 1, 2);
   page->setRowStretch(3, 1);
-  SSTab1->addTab(function, "Function");
+  tabs->addTab(function, "Function");
 
-  AddOkCancelRow(this, outer, Command1, Command2);
-  connect(Command1, &QPushButton::clicked, this, &PlotDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &PlotDialog::Command2_Click);
+  AddOkCancelRow(this, outer, okButton, cancelButton);
+  connect(okButton, &QPushButton::clicked, this, &PlotDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &PlotDialog::OnCancel);
 }
 
 PlotDialog::~PlotDialog() = default;
@@ -78,16 +80,16 @@ void PlotDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
 std::vector<FieldBinding> PlotDialog::Bindings() const {
   using K = FieldBinding::Kind;
   std::vector<FieldBinding> f = {
-      {K::Text, Text1, GraphProp::NameS},
-      {K::Formula, Text2, GraphProp::ExpressX},
-      {K::Formula, Text3, GraphProp::ExpressY},
-      {K::Formula, Text4, GraphProp::ExpressZ},
-      {K::Real, Text5, GraphProp::MinU},
-      {K::Real, Text6, GraphProp::MaxU},
-      {K::Whole, Text7, GraphProp::StepU, 0, PlotSteps},
-      {K::Real, Text8, GraphProp::MinV},
-      {K::Real, Text9, GraphProp::MaxV},
-      {K::Whole, Text10, GraphProp::StepV, 0, PlotSteps},
+      {K::Text, nameField, GraphProp::NameS},
+      {K::Formula, formulaX, GraphProp::ExpressX},
+      {K::Formula, formulaY, GraphProp::ExpressY},
+      {K::Formula, formulaZ, GraphProp::ExpressZ},
+      {K::Real, minU, GraphProp::MinU},
+      {K::Real, maxU, GraphProp::MaxU},
+      {K::Whole, stepsU, GraphProp::StepU, 0, PlotSteps},
+      {K::Real, minV, GraphProp::MinV},
+      {K::Real, maxV, GraphProp::MaxV},
+      {K::Whole, stepsV, GraphProp::StepV, 0, PlotSteps},
   };
   AddStyleBindings(f);
   return f;
@@ -97,7 +99,7 @@ std::vector<OrderedPair> PlotDialog::Pairs() const {
   return {{GraphProp::MinU, GraphProp::MaxU}, {GraphProp::MinV, GraphProp::MaxV}};
 }
 
-void PlotDialog::Command1_Click() {
+void PlotDialog::OnOk() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes || !Accepts(*writes)) return;
   CommitRequest request;
@@ -110,4 +112,4 @@ void PlotDialog::Command1_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void PlotDialog::Command2_Click() { reject(); }
+void PlotDialog::OnCancel() { reject(); }

@@ -36,12 +36,13 @@ public:
   std::vector<FieldBinding> Bindings() const;
   std::vector<OrderedPair> Pairs() const;
 
-  void Command1_Click();
-  void Command2_Click();
+  void OnOk();
+  void OnCancel();
 
-  QTabWidget* SSTab1;
-  QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10;
-  QPushButton *Command1, *Command2;
+  QTabWidget* tabs;
+  QLineEdit *nameField, *formulaX, *formulaY, *formulaZ, *minU, *maxU, *stepsU, *minV, *maxV,
+      *stepsV;
+  QPushButton *okButton, *cancelButton;
 
 protected:
   // The fields of the dialog's own tab.

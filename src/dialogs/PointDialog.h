@@ -40,17 +40,17 @@ public:
   std::vector<OrderedPair> Pairs() const;
 
   // Handlers.
-  void Combo1_Click();
-  void Command1_Click();
-  void Command2_Click();
+  void OnCoordinateChosen();
+  void OnOk();
+  void OnCancel();
 
-  QTabWidget* SSTab1;
-  QLineEdit *Text1, *Text2, *Text3, *Text4;
-  QLineEdit *Text5 = nullptr, *Text6 = nullptr, *Text7 = nullptr; // the t domain (animation)
-  QComboBox *Combo1, *Combo2;
-  ColorSwatch* Picture1;
-  OptionGroup* HollowFrame; // "Frame2" of the point, "Frame3" of the animation
-  QPushButton *Command1, *Command2;
+  QTabWidget* tabs;
+  QLineEdit *nameField, *firstCoordinate, *secondCoordinate, *thirdCoordinate;
+  QLineEdit *minT = nullptr, *maxT = nullptr, *stepsT = nullptr; // the t domain (animation)
+  QComboBox *coordinateList, *sizeList;
+  ColorSwatch* colorSwatch;
+  OptionGroup* hollowOrSolid; // "Hollow Or Solid"
+  QPushButton *okButton, *cancelButton;
 
 private:
   // Sets the coordinate list and the rows for the document kind.

@@ -41,83 +41,84 @@ StepStemDialog::StepStemDialog(GraphCommandHost& host, QWidget* parent)
   setObjectName("StepStemDialog");
   setWindowTitle("Special Function Graph Properties");
   auto* outer = new QVBoxLayout(this);
-  SSTab1 = Named(new QTabWidget(this), "SSTab1");
-  outer->addWidget(SSTab1);
+  tabs = Named(new QTabWidget(this), "tabs");
+  outer->addWidget(tabs);
 
   // "Function"
-  auto* function = new QWidget(SSTab1);
+  auto* function = new QWidget(tabs);
   auto* page = new QGridLayout(function);
-  static constexpr const char* nameLabel[] = {"Label1"};
-  static constexpr const char* nameField[] = {"Text1"};
-  static constexpr std::string_view nameCaption[] = {"Name"};
-  m_name = std::make_unique<LabelledFields>(function, page, 0, nameLabel, nameField, nameCaption);
-  Text1 = m_name->field[0];
-  Text1->setText(QString::fromUtf8(StepStemStart.name.data(),
-                                   static_cast<qsizetype>(StepStemStart.name.size())));
-  auto* frame1 = Named(new QGroupBox("Function", function), "Frame1");
+  static constexpr const char* nameLabels[] = {"nameLabel"};
+  static constexpr const char* nameFields[] = {"nameField"};
+  static constexpr std::string_view nameCaptions[] = {"Name"};
+  m_name =
+      std::make_unique<LabelledFields>(function, page, 0, nameLabels, nameFields, nameCaptions);
+  nameField = m_name->field[0];
+  nameField->setText(QString::fromUtf8(StepStemStart.name.data(),
+                                       static_cast<qsizetype>(StepStemStart.name.size())));
+  auto* frame1 = Named(new QGroupBox("Function", function), "functionFrame");
   auto* formulaGrid = new QGridLayout(frame1);
-  static constexpr const char* formulaLabel[] = {"Label3"};
-  static constexpr const char* formulaField[] = {"Text2"};
+  static constexpr const char* formulaLabel[] = {"formulaYLabel"};
+  static constexpr const char* formulaField[] = {"formulaY"};
   static constexpr std::string_view formulaCaption[] = {"y(x)"};
   m_formula = std::make_unique<LabelledFields>(frame1, formulaGrid, 0, formulaLabel, formulaField,
                                                formulaCaption);
-  Text2 = m_formula->field[0];
+  formulaY = m_formula->field[0];
   page->addWidget(frame1, 1, 0, 1, 2);
-  auto* frame2 = Named(new QGroupBox("Domain Of Variable", function), "Frame2");
+  auto* frame2 = Named(new QGroupBox("Domain Of Variable", function), "domainFrame");
   auto* domainGrid = new QGridLayout(frame2);
   m_domain = std::make_unique<DomainRow>(
-      frame2, domainGrid, 0, std::array{"Label5", "Label6", "Label7"},
-      std::array{"Text4", "Text5", "Text6"},
+      frame2, domainGrid, 0, std::array{"minULabel", "maxULabel", "stepsULabel"},
+      std::array{"minU", "maxU", "stepsU"},
       std::array<std::string_view, 3>{"Min u", "Max u", "Steps u"},
       std::array{StepStemStart.min, StepStemStart.max, StepStemStart.steps});
   m_domain->label[2]->setToolTip("Recommended Value: 10 - 30");
   m_domain->field[2]->setToolTip("Recommended Value: 10 - 30");
-  Text4 = m_domain->field[0], Text5 = m_domain->field[1], Text6 = m_domain->field[2];
+  minU = m_domain->field[0], maxU = m_domain->field[1], stepsU = m_domain->field[2];
   page->addWidget(frame2, 2, 0, 1, 2);
   page->setRowStretch(3, 1);
-  SSTab1->addTab(function, "Function");
+  tabs->addTab(function, "Function");
 
   // "Step Plot"
-  auto* step = new QWidget(SSTab1);
+  auto* step = new QWidget(tabs);
   auto* stepGrid = new QGridLayout(step);
-  Check2 = Named(new QCheckBox("Show Step Plot", step), "Check2");
-  stepGrid->addWidget(Check2, 0, 0, 1, 2);
-  Picture1 = new ColorSwatch(step, "Picture1", StepColorOnLoad);
-  Pair(stepGrid, 1, Named(new QLabel("Color", step), "Label8"), Picture1);
-  Combo2 = List(step, "Combo2", LineWidths, StepStemWidthOnLoad - 1);
-  Pair(stepGrid, 2, Named(new QLabel("Width", step), "Label9"), Combo2);
+  showStepCheck = Named(new QCheckBox("Show Step Plot", step), "showStepCheck");
+  stepGrid->addWidget(showStepCheck, 0, 0, 1, 2);
+  stepColorSwatch = new ColorSwatch(step, "stepColorSwatch", StepColorOnLoad);
+  Pair(stepGrid, 1, Named(new QLabel("Color", step), "stepColorLabel"), stepColorSwatch);
+  stepWidthList = List(step, "stepWidthList", LineWidths, StepStemWidthOnLoad - 1);
+  Pair(stepGrid, 2, Named(new QLabel("Width", step), "stepWidthLabel"), stepWidthList);
   stepGrid->setRowStretch(3, 1);
   stepGrid->setColumnStretch(2, 1);
-  SSTab1->addTab(step, "Step Plot");
+  tabs->addTab(step, "Step Plot");
 
   // "Stem Plot"
-  auto* stem = new QWidget(SSTab1);
+  auto* stem = new QWidget(tabs);
   auto* stemGrid = new QGridLayout(stem);
-  Check1 = Named(new QCheckBox("Show Stem Plot", stem), "Check1");
-  stemGrid->addWidget(Check1, 0, 0, 1, 2);
+  showStemCheck = Named(new QCheckBox("Show Stem Plot", stem), "showStemCheck");
+  stemGrid->addWidget(showStemCheck, 0, 0, 1, 2);
   auto* head = new QGroupBox("Head", stem);
   auto* headGrid = new QGridLayout(head);
-  Picture2 = new ColorSwatch(head, "Picture2", StemHeadColorOnLoad);
-  Pair(headGrid, 0, Named(new QLabel("Color", head), "Label2"), Picture2);
-  Combo1 = List(head, "Combo1", PointSizes, StemHeadSizeOnLoad - 1);
-  Pair(headGrid, 1, Named(new QLabel("Size", head), "Label4"), Combo1);
-  Combo3 = List(head, "Combo3", PointSymbols, 0);
-  Pair(headGrid, 2, Named(new QLabel("Symbol", head), "Label10"), Combo3);
+  headColorSwatch = new ColorSwatch(head, "headColorSwatch", StemHeadColorOnLoad);
+  Pair(headGrid, 0, Named(new QLabel("Color", head), "headColorLabel"), headColorSwatch);
+  headSizeList = List(head, "headSizeList", PointSizes, StemHeadSizeOnLoad - 1);
+  Pair(headGrid, 1, Named(new QLabel("Size", head), "headSizeLabel"), headSizeList);
+  headSymbolList = List(head, "headSymbolList", PointSymbols, 0);
+  Pair(headGrid, 2, Named(new QLabel("Symbol", head), "headSymbolLabel"), headSymbolList);
   stemGrid->addWidget(head, 1, 0);
   auto* body = new QGroupBox("Body", stem);
   auto* bodyGrid = new QGridLayout(body);
-  Picture3 = new ColorSwatch(body, "Picture3", StemBodyColorOnLoad);
-  Pair(bodyGrid, 0, Named(new QLabel("Color", body), "Label11"), Picture3);
-  Combo4 = List(body, "Combo4", LineWidths, StepStemWidthOnLoad - 1);
-  Pair(bodyGrid, 1, Named(new QLabel("Width", body), "Label12"), Combo4);
+  bodyColorSwatch = new ColorSwatch(body, "bodyColorSwatch", StemBodyColorOnLoad);
+  Pair(bodyGrid, 0, Named(new QLabel("Color", body), "bodyColorLabel"), bodyColorSwatch);
+  bodyWidthList = List(body, "bodyWidthList", LineWidths, StepStemWidthOnLoad - 1);
+  Pair(bodyGrid, 1, Named(new QLabel("Width", body), "bodyWidthLabel"), bodyWidthList);
   bodyGrid->setRowStretch(2, 1);
   stemGrid->addWidget(body, 1, 1);
   stemGrid->setRowStretch(2, 1);
-  SSTab1->addTab(stem, "Stem Plot");
+  tabs->addTab(stem, "Stem Plot");
 
-  AddOkCancelRow(this, outer, Command1, Command2);
-  connect(Command1, &QPushButton::clicked, this, &StepStemDialog::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &StepStemDialog::Command2_Click);
+  AddOkCancelRow(this, outer, okButton, cancelButton);
+  connect(okButton, &QPushButton::clicked, this, &StepStemDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &StepStemDialog::OnCancel);
 }
 
 StepStemDialog::~StepStemDialog() = default;
@@ -130,20 +131,20 @@ void StepStemDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
 std::vector<FieldBinding> StepStemDialog::Bindings() const {
   using K = FieldBinding::Kind;
   return {
-      {K::Text, Text1, GraphProp::NameS},
-      {K::Formula, Text2, GraphProp::ExpressZ},
-      {K::Real, Text4, GraphProp::MinV},
-      {K::Real, Text5, GraphProp::MaxV},
-      {K::Whole, Text6, GraphProp::StepV, 0, CurveSteps},
-      {K::Check, Check2, GraphProp::ShowStep},
-      {K::Swatch, Picture1, GraphProp::StepColor},
-      {K::Index, Combo2, GraphProp::StepWidth, 1},
-      {K::Check, Check1, GraphProp::ShowStem},
-      {K::Swatch, Picture2, GraphProp::StemHeadColor},
-      {K::Index, Combo1, GraphProp::StemHeadSize, 1},
-      {K::Index, Combo3, GraphProp::StemHeadSymbol, 1},
-      {K::Swatch, Picture3, GraphProp::StemBodyColor},
-      {K::Index, Combo4, GraphProp::StemBodyWidth, 1},
+      {K::Text, nameField, GraphProp::NameS},
+      {K::Formula, formulaY, GraphProp::ExpressZ},
+      {K::Real, minU, GraphProp::MinV},
+      {K::Real, maxU, GraphProp::MaxV},
+      {K::Whole, stepsU, GraphProp::StepV, 0, CurveSteps},
+      {K::Check, showStepCheck, GraphProp::ShowStep},
+      {K::Swatch, stepColorSwatch, GraphProp::StepColor},
+      {K::Index, stepWidthList, GraphProp::StepWidth, 1},
+      {K::Check, showStemCheck, GraphProp::ShowStem},
+      {K::Swatch, headColorSwatch, GraphProp::StemHeadColor},
+      {K::Index, headSizeList, GraphProp::StemHeadSize, 1},
+      {K::Index, headSymbolList, GraphProp::StemHeadSymbol, 1},
+      {K::Swatch, bodyColorSwatch, GraphProp::StemBodyColor},
+      {K::Index, bodyWidthList, GraphProp::StemBodyWidth, 1},
   };
 }
 
@@ -151,7 +152,7 @@ std::vector<OrderedPair> StepStemDialog::Pairs() const {
   return {{GraphProp::MinV, GraphProp::MaxV}};
 }
 
-void StepStemDialog::Command1_Click() {
+void StepStemDialog::OnOk() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), Pairs(), m_selected.get());
   if (!writes) return;
   CommitRequest request;
@@ -163,4 +164,4 @@ void StepStemDialog::Command1_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void StepStemDialog::Command2_Click() { reject(); }
+void StepStemDialog::OnCancel() { reject(); }

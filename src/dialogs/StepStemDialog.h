@@ -33,15 +33,15 @@ public:
   std::vector<FieldBinding> Bindings() const;
   std::vector<OrderedPair> Pairs() const;
 
-  void Command1_Click();
-  void Command2_Click();
+  void OnOk();
+  void OnCancel();
 
-  QTabWidget* SSTab1;
-  QLineEdit *Text1, *Text2, *Text4, *Text5, *Text6;
-  QCheckBox *Check1, *Check2;
-  ColorSwatch *Picture1, *Picture2, *Picture3;
-  QComboBox *Combo1, *Combo2, *Combo3, *Combo4;
-  QPushButton *Command1, *Command2;
+  QTabWidget* tabs;
+  QLineEdit *nameField, *formulaY, *minU, *maxU, *stepsU;
+  QCheckBox *showStemCheck, *showStepCheck;
+  ColorSwatch *stepColorSwatch, *headColorSwatch, *bodyColorSwatch;
+  QComboBox *headSizeList, *stepWidthList, *headSymbolList, *bodyWidthList;
+  QPushButton *okButton, *cancelButton;
 
 private:
   GraphCommandHost& m_host;

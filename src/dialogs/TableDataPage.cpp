@@ -25,45 +25,45 @@ QString FromStd(const std::string& text) { return QString::fromStdString(text); 
 
 TableDataPage::TableDataPage(QWidget* page, TableText::Kind kind) : QObject(page), m_kind(kind) {
   auto* grid = new QGridLayout(page);
-  auto* nameLabel = Named(new QLabel("Name", page), "Label1");
-  Text1 = Named(new QLineEdit("Untitled", page), "Text1");
-  nameLabel->setBuddy(Text1);
+  auto* nameLabel = Named(new QLabel("Name", page), "nameLabel");
+  nameField = Named(new QLineEdit("Untitled", page), "nameField");
+  nameLabel->setBuddy(nameField);
   grid->addWidget(nameLabel, 0, 0);
-  grid->addWidget(Text1, 0, 1, 1, 3);
-  auto* countLabel = Named(new QLabel(Is3D() ? "Rows" : "Number of Points", page), "Label2");
-  Text2 = Named(new QLineEdit("5", page), "Text2");
-  countLabel->setBuddy(Text2);
+  grid->addWidget(nameField, 0, 1, 1, 3);
+  auto* countLabel = Named(new QLabel(Is3D() ? "Rows" : "Number of Points", page), "rowCountLabel");
+  rowCount = Named(new QLineEdit("5", page), "rowCount");
+  countLabel->setBuddy(rowCount);
   grid->addWidget(countLabel, 1, 0);
-  grid->addWidget(Text2, 1, 1);
-  Text3 = nullptr;
+  grid->addWidget(rowCount, 1, 1);
+  columnCount = nullptr;
   if (Is3D()) {
-    auto* columnLabel = Named(new QLabel("Columns", page), "Label3");
-    Text3 = Named(new QLineEdit("5", page), "Text3");
-    columnLabel->setBuddy(Text3);
+    auto* columnLabel = Named(new QLabel("Columns", page), "columnCountLabel");
+    columnCount = Named(new QLineEdit("5", page), "columnCount");
+    columnLabel->setBuddy(columnCount);
     grid->addWidget(columnLabel, 1, 2);
-    grid->addWidget(Text3, 1, 3);
+    grid->addWidget(columnCount, 1, 3);
   }
   fgdGrid = new PointGrid(ValueColumns(kind), page);
   grid->addWidget(fgdGrid, 2, 0, 1, 4);
   grid->setRowStretch(2, 1);
   auto* buttons = new QHBoxLayout;
-  Command5 = Named(new QPushButton("Reset", page), "Command5");
-  Command2 = Named(new QPushButton("Output...", page), "Command2");
-  Command1 = Named(new QPushButton("Import...", page), "Command1");
-  for (QPushButton* button : {Command5, Command2, Command1}) {
+  resetButton = Named(new QPushButton("Reset", page), "resetButton");
+  outputButton = Named(new QPushButton("Output...", page), "outputButton");
+  importButton = Named(new QPushButton("Import...", page), "importButton");
+  for (QPushButton* button : {resetButton, outputButton, importButton}) {
     button->setAutoDefault(false);
     buttons->addWidget(button);
   }
   buttons->addStretch();
   grid->addLayout(buttons, 3, 0, 1, 4);
 
-  connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-  connect(Command1, &QPushButton::clicked, this, &TableDataPage::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &TableDataPage::Command2_Click);
+  connect(resetButton, &QPushButton::clicked, this, [this] { OnReset(); });
+  connect(importButton, &QPushButton::clicked, this, &TableDataPage::OnImport);
+  connect(outputButton, &QPushButton::clicked, this, &TableDataPage::OnOutput);
   // A paste that grows the list shows its new length in the count box.
   connect(fgdGrid, &PointGrid::listGrown, this,
-          [this](int32_t points) { Text2->setText(QString::number(points)); });
-  Command5_Click();
+          [this](int32_t points) { rowCount->setText(QString::number(points)); });
+  OnReset();
 }
 
 void TableDataPage::Refuse(QWidget* control, const std::string& message) {
@@ -87,21 +87,23 @@ void TableDataPage::RefuseCell(int32_t point, int column, const std::string& why
 
 std::optional<std::pair<int32_t, int32_t>> TableDataPage::Counts(int32_t least) {
   std::pair<int32_t, int32_t> counts{0, 1};
-  for (QLineEdit* box : {Text2, Text3}) {
+  for (QLineEdit* box : {rowCount, columnCount}) {
     if (!box) continue;
     const double value = CountValue(box->text().toStdString());
     if (value < least || value > MaxCount) {
-      const std::string caption = box == Text3 ? "Columns" : Is3D() ? "Rows" : "Number of Points";
+      const std::string caption = box == columnCount ? "Columns"
+                                  : Is3D()           ? "Rows"
+                                                     : "Number of Points";
       Refuse(box, "\"" + caption + "\" must be a whole number from " + std::to_string(least) +
                       " to " + std::to_string(MaxCount) + ".");
       return std::nullopt;
     }
-    (box == Text3 ? counts.second : counts.first) = static_cast<int32_t>(value);
+    (box == columnCount ? counts.second : counts.first) = static_cast<int32_t>(value);
   }
   return counts;
 }
 
-bool TableDataPage::Command5_Click() {
+bool TableDataPage::OnReset() {
   const auto counts = Counts(0);
   if (!counts) return false;
   fgdGrid->Model().SetShape(counts->first, counts->second);
@@ -115,9 +117,10 @@ bool TableDataPage::ShapeFromBoxes(int32_t least, const std::string& notDone) {
   // The counts shape the grid, but never at the cost of a typed cell: a smaller count that would
   // drop some is refused and the grid stays as it is.
   if (!model.ShapeKeepsEveryText(counts->first, counts->second)) {
-    Refuse(Text2, "The grid holds typed values beyond the count given; they would be lost. Raise "
-                  "the count or delete those values first." +
-                      notDone);
+    Refuse(rowCount,
+           "The grid holds typed values beyond the count given; they would be lost. Raise "
+           "the count or delete those values first." +
+               notDone);
     return false;
   }
   if (model.ShapeRows() != counts->first || model.ShapeColumns() != counts->second)
@@ -125,7 +128,7 @@ bool TableDataPage::ShapeFromBoxes(int32_t least, const std::string& notDone) {
   return true;
 }
 
-void TableDataPage::Command1_Click() {
+void TableDataPage::OnImport() {
   const std::optional<FileChoice> choice = TheFileChooser().OpenFile("Open", kTableFilter, 1, "");
   if (!choice || choice->path.empty()) return;
   std::string problem;
@@ -141,13 +144,13 @@ void TableDataPage::Command1_Click() {
     Refuse(nullptr, read.message + " Nothing was imported.");
     return;
   }
-  Text2->setText(QString::number(read.table.rows));
-  if (Text3) Text3->setText(QString::number(read.table.columns));
+  rowCount->setText(QString::number(read.table.rows));
+  if (columnCount) columnCount->setText(QString::number(read.table.columns));
   fgdGrid->Model().SetShape(read.table.rows, read.table.columns);
   fgdGrid->Model().SetCells(read.table.cells);
 }
 
-void TableDataPage::Command2_Click() {
+void TableDataPage::OnOutput() {
   // A name typed without an extension gets ".txt", so that Import's "*.txt" shows the file.
   const std::optional<FileChoice> choice =
       ChooseFileToWrite("Output", kTableFilter, 1, "", {".txt"});
@@ -180,9 +183,9 @@ void TableDataPage::Command2_Click() {
 void TableDataPage::FillFrom(const Graph& g) {
   const int32_t rows = Is3D() ? g.StepU + 1 : g.StepV + 1;
   const int32_t columns = Is3D() ? g.StepV + 1 : 1;
-  Text1->setText(FromStd(g.NameS));
-  Text2->setText(QString::number(rows));
-  if (Text3) Text3->setText(QString::number(columns));
+  nameField->setText(FromStd(g.NameS));
+  rowCount->setText(QString::number(rows));
+  if (columnCount) columnCount->setText(QString::number(columns));
   PointGridModel& model = fgdGrid->Model();
   model.SetShape(rows, columns);
   const int valueColumns = ValueColumns(m_kind);

@@ -28,26 +28,27 @@ class QWidget;
 class TableDataPage : public QObject {
   Q_OBJECT
 public:
-  // Makes the page's controls in `page` (Text1, Text2, Text3 for 3D, fgdGrid, Command5, Command1,
-  // Command2) with the starting texts, shapes the grid and runs Reset.
+  // Makes the page's controls in `page` (nameField, rowCount, columnCount for 3D, fgdGrid,
+  // resetButton, importButton, outputButton) with the starting texts, shapes the grid and runs
+  // Reset.
   TableDataPage(QWidget* page, TableText::Kind kind);
 
   TableText::Kind Kind() const { return m_kind; }
   bool Is3D() const { return m_kind == TableText::Kind::Table3D; }
 
-  QLineEdit* Text1; // "Name"
-  QLineEdit* Text2; // "Number of Points" or "Rows"
-  QLineEdit* Text3; // "Columns" (3D only; null otherwise)
+  QLineEdit* nameField;   // "Name"
+  QLineEdit* rowCount;    // "Number of Points" or "Rows"
+  QLineEdit* columnCount; // "Columns" (3D only; null otherwise)
   PointGrid* fgdGrid;
-  QPushButton *Command5, *Command1, *Command2; // "Reset", "Import...", "Output..."
+  QPushButton *resetButton, *importButton, *outputButton; // "Reset", "Import...", "Output..."
 
   // Reset: shapes the grid from the count boxes and labels its points; false (grid unchanged)
   // after a message when a count is outside 0 .. 201.
-  bool Command5_Click();
+  bool OnReset();
   // Import: reads a table text file of this kind chosen by the user into the boxes and the grid.
-  void Command1_Click();
+  void OnImport();
   // Output: writes the grid to a table text file chosen by the user.
-  void Command2_Click();
+  void OnOutput();
 
   // Fills the name, the counts and the grid from a table graph (row 0 for 2D and 2.5D tables; X,
   // Y, Z of a 3D table from each point's z, x, y), values as single-precision texts.

@@ -27,11 +27,11 @@ TableDialog::TableDialog(GraphCommandHost& host, QWidget* parent, const char* na
   setObjectName(name);
   setWindowTitle(caption);
   auto* outer = new QVBoxLayout(this);
-  SSTab1 = Named(new QTabWidget(this), "SSTab1");
-  outer->addWidget(SSTab1);
-  auto* data = new QWidget(SSTab1);
+  tabs = Named(new QTabWidget(this), "tabs");
+  outer->addWidget(tabs);
+  auto* data = new QWidget(tabs);
   Data = std::make_unique<TableDataPage>(data, kind);
-  SSTab1->addTab(data, dataTab);
+  tabs->addTab(data, dataTab);
   resize(520, 560);
 }
 
@@ -40,16 +40,16 @@ TableDialog::~TableDialog() = default;
 void TableDialog::AddButtons() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
-  Command3 = Named(new QPushButton("OK", this), "Command3");
-  Command4 = Named(new QPushButton("Cancel", this), "Command4");
+  okButton = Named(new QPushButton("OK", this), "okButton");
+  cancelButton = Named(new QPushButton("Cancel", this), "cancelButton");
   // Enter in the grid or a box must not close the dialog while the user types a table.
-  Command3->setAutoDefault(false);
-  Command4->setAutoDefault(false);
-  buttons->addWidget(Command3);
-  buttons->addWidget(Command4);
+  okButton->setAutoDefault(false);
+  cancelButton->setAutoDefault(false);
+  buttons->addWidget(okButton);
+  buttons->addWidget(cancelButton);
   static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
-  connect(Command3, &QPushButton::clicked, this, &TableDialog::Command3_Click);
-  connect(Command4, &QPushButton::clicked, this, &TableDialog::Command4_Click);
+  connect(okButton, &QPushButton::clicked, this, &TableDialog::OnOk);
+  connect(cancelButton, &QPushButton::clicked, this, &TableDialog::OnCancel);
 }
 
 void TableDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
@@ -62,7 +62,7 @@ void TableDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_bindings.Remember(Bindings());
 }
 
-void TableDialog::Command3_Click() {
+void TableDialog::OnOk() {
   std::optional<PropertyWrites> writes = m_bindings.Read(Bindings(), {}, m_selected.get());
   if (!writes) return;
   const std::optional<TableDataPage::Points> points = Data->Read(LeastCount());
@@ -79,7 +79,7 @@ void TableDialog::Command3_Click() {
   if (GraphDialogCommit(request, m_selected, m_host)) accept();
 }
 
-void TableDialog::Command4_Click() { reject(); }
+void TableDialog::OnCancel() { reject(); }
 
 // ---- the 2D table dialog -----------------------------------------------------------------------
 
@@ -121,20 +121,23 @@ QWidget* StylePage(QTabWidget* tabs, const char* title, QCheckBox*& check, const
 Table2DDialog::Table2DDialog(GraphCommandHost& host, QWidget* parent)
     : TableDialog(host, parent, "Table2DDialog", "2D Table Graph Properties",
                   TableText::Kind::Table2D, "Data") {
-  Combo1 = ListBox(this, "Combo1", LineWidths, 0);
-  Combo2 = ListBox(this, "Combo2", MarkerSizes, MarkerSizeOnLoad - 1);
-  Combo3 = ListBox(this, "Combo3", LineWidths, 0);
-  Combo4 = ListBox(this, "Combo4", MarkerSymbols, 0);
-  Picture1 = new ColorSwatch(this, "Picture1", TableLineColorOnLoad);
-  Picture2 = new ColorSwatch(this, "Picture2", TableScatterColorOnLoad);
-  Picture4 = new ColorSwatch(this, "Picture4", TableSmoothCurveColorOnLoad);
-  StylePage(SSTab1, "Line Plot", Check1, "Check1", "Show Line Plot",
-            {{"Color", Picture1}, {"Width", Combo1}});
-  StylePage(SSTab1, "Scatter Plot", Check2, "Check2", "Show Scatter Plot",
-            {{"Symbol", Combo4}, {"Color", Picture2}, {"Size", Combo2}});
-  StylePage(SSTab1, "Curve Smoothing", Check3, "Check3", "Show Smooth Curve",
-            {{"Color", Picture4}, {"Width", Combo3}});
-  Check1->setChecked(true);
+  lineWidthList = ListBox(this, "lineWidthList", LineWidths, 0);
+  scatterSizeList = ListBox(this, "scatterSizeList", MarkerSizes, MarkerSizeOnLoad - 1);
+  smoothCurveWidthList = ListBox(this, "smoothCurveWidthList", LineWidths, 0);
+  scatterSymbolList = ListBox(this, "scatterSymbolList", MarkerSymbols, 0);
+  lineColorSwatch = new ColorSwatch(this, "lineColorSwatch", TableLineColorOnLoad);
+  scatterColorSwatch = new ColorSwatch(this, "scatterColorSwatch", TableScatterColorOnLoad);
+  smoothCurveColorSwatch =
+      new ColorSwatch(this, "smoothCurveColorSwatch", TableSmoothCurveColorOnLoad);
+  StylePage(tabs, "Line Plot", showLineCheck, "showLineCheck", "Show Line Plot",
+            {{"Color", lineColorSwatch}, {"Width", lineWidthList}});
+  StylePage(
+      tabs, "Scatter Plot", showScatterCheck, "showScatterCheck", "Show Scatter Plot",
+      {{"Symbol", scatterSymbolList}, {"Color", scatterColorSwatch}, {"Size", scatterSizeList}});
+  StylePage(tabs, "Curve Smoothing", showSmoothCurveCheck, "showSmoothCurveCheck",
+            "Show Smooth Curve",
+            {{"Color", smoothCurveColorSwatch}, {"Width", smoothCurveWidthList}});
+  showLineCheck->setChecked(true);
   AddButtons();
 }
 
@@ -144,19 +147,24 @@ std::vector<FieldBinding> Table2DDialog::Bindings() const {
   using K = FieldBinding::Kind;
   using P = GraphProp;
   return {
-      {K::Text, Data->Text1, P::NameS},           {K::Swatch, Picture1, P::LineColor},
-      {K::Index, Combo1, P::LineWidth, 1},        {K::Check, Check1, P::Show2DLine},
-      {K::Check, Check2, P::Show2DScatter},       {K::Check, Check3, P::ShowSmoothCurve},
-      {K::Swatch, Picture2, P::ScatterColor},     {K::Swatch, Picture4, P::SmoothCurveColor},
-      {K::Index, Combo2, P::ScatterSize, 1},      {K::Index, Combo4, P::Symbol, 1},
-      {K::Index, Combo3, P::SmoothCurveWidth, 1},
+      {K::Text, Data->nameField, P::NameS},
+      {K::Swatch, lineColorSwatch, P::LineColor},
+      {K::Index, lineWidthList, P::LineWidth, 1},
+      {K::Check, showLineCheck, P::Show2DLine},
+      {K::Check, showScatterCheck, P::Show2DScatter},
+      {K::Check, showSmoothCurveCheck, P::ShowSmoothCurve},
+      {K::Swatch, scatterColorSwatch, P::ScatterColor},
+      {K::Swatch, smoothCurveColorSwatch, P::SmoothCurveColor},
+      {K::Index, scatterSizeList, P::ScatterSize, 1},
+      {K::Index, scatterSymbolList, P::Symbol, 1},
+      {K::Index, smoothCurveWidthList, P::SmoothCurveWidth, 1},
   };
 }
 
 void Table2DDialog::AfterFill() {
   // A size or symbol the lists do not offer leaves the choice the dialog opened with.
-  if (Combo2->currentIndex() < 0) Combo2->setCurrentIndex(MarkerSizeOnLoad - 1);
-  if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(0);
+  if (scatterSizeList->currentIndex() < 0) scatterSizeList->setCurrentIndex(MarkerSizeOnLoad - 1);
+  if (scatterSymbolList->currentIndex() < 0) scatterSymbolList->setCurrentIndex(0);
 }
 
 // ---- the 2.5D and 3D table dialogs -------------------------------------------------------------
@@ -164,9 +172,7 @@ void Table2DDialog::AfterFill() {
 TableStyleDialog::TableStyleDialog(GraphCommandHost& host, QWidget* parent, const char* name,
                                    const char* caption, TableText::Kind kind, const char* dataTab)
     : TableDialog(host, parent, name, caption, kind, dataTab),
-      Style(std::make_unique<RibbonStyle>(SSTab1)) {
-  // These dialogs call the colour-scheme list beside "Colormap" Combo1.
-  Style->colorScheme->setObjectName("Combo1");
+      Style(std::make_unique<RibbonStyle>(tabs)) {
   AddButtons();
 }
 
@@ -174,7 +180,7 @@ std::vector<FieldBinding> TableStyleDialog::Bindings() const {
   using K = FieldBinding::Kind;
   using P = GraphProp;
   std::vector<FieldBinding> f = {
-      {K::Text, Data->Text1, P::NameS},
+      {K::Text, Data->nameField, P::NameS},
       {K::Options, Style->fillStyle, P::FillStyle},
   };
   // The scheme's name belongs to the graph only with the "Colormap" fill.

@@ -33,9 +33,9 @@ public:
               TableText::Kind kind, const char* dataTab);
   ~TableDialog() override;
 
-  QTabWidget* SSTab1;
+  QTabWidget* tabs;
   std::unique_ptr<TableDataPage> Data;
-  QPushButton *Command3, *Command4; // "OK", "Cancel"
+  QPushButton *okButton, *cancelButton;
 
   // The Edit command's fill from the selected graph.
   void FillFrom(const std::shared_ptr<Graph>& graph);
@@ -43,8 +43,8 @@ public:
   // The fields of the style pages (the name included) that stand for graph properties.
   virtual std::vector<FieldBinding> Bindings() const = 0;
 
-  void Command3_Click(); // OK
-  void Command4_Click(); // Cancel
+  void OnOk();
+  void OnCancel();
 
 protected:
   // Adds the OK and Cancel buttons below the tabs; the subclasses call it once their pages exist.
@@ -64,9 +64,9 @@ class Table2DDialog : public TableDialog {
 public:
   explicit Table2DDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
-  QCheckBox *Check1, *Check2, *Check3; // line plot, scatter plot, smooth curve
-  ColorSwatch *Picture1, *Picture2, *Picture4;
-  QComboBox *Combo1, *Combo2, *Combo3, *Combo4; // line width, size, curve width, symbol
+  QCheckBox *showLineCheck, *showScatterCheck, *showSmoothCurveCheck;
+  ColorSwatch *lineColorSwatch, *scatterColorSwatch, *smoothCurveColorSwatch;
+  QComboBox *lineWidthList, *scatterSizeList, *smoothCurveWidthList, *scatterSymbolList;
 
   std::vector<FieldBinding> Bindings() const override;
 
@@ -82,7 +82,7 @@ class TableStyleDialog : public TableDialog {
 public:
   TableStyleDialog(GraphCommandHost& host, QWidget* parent, const char* name, const char* caption,
                    TableText::Kind kind, const char* dataTab);
-  std::unique_ptr<RibbonStyle> Style; // Combo1, Picture2 .. Picture4, List1, the options
+  std::unique_ptr<RibbonStyle> Style; // the "Color", "Material" and "Appearance" tabs
 
   std::vector<FieldBinding> Bindings() const override;
 

@@ -12,18 +12,18 @@ VectorPlotDialog::VectorPlotDialog(GraphCommandHost& host, QWidget* parent)
     : PlotDialog(host, parent, VectorPlot, VectorPlotStepsOnLoad) {
   setObjectName("VectorPlotDialog");
   setWindowTitle("Function Vector Plot");
-  auto* page = new QWidget(SSTab1);
+  auto* page = new QWidget(tabs);
   auto* grid = new QGridLayout(page);
-  auto* label = Named(new QLabel("Color", page), "Label12");
-  Picture1 = new ColorSwatch(page, "Picture1", PlotSingleColorOnLoad);
-  label->setBuddy(Picture1);
+  auto* label = Named(new QLabel("Color", page), "colorLabel");
+  colorSwatch = new ColorSwatch(page, "colorSwatch", PlotSingleColorOnLoad);
+  label->setBuddy(colorSwatch);
   grid->addWidget(label, 0, 0);
-  grid->addWidget(Picture1, 0, 1);
+  grid->addWidget(colorSwatch, 0, 1);
   grid->setRowStretch(1, 1);
   grid->setColumnStretch(2, 1);
-  SSTab1->addTab(page, "Vector");
+  tabs->addTab(page, "Vector");
 }
 
 void VectorPlotDialog::AddStyleBindings(std::vector<FieldBinding>& f) const {
-  f.push_back({FieldBinding::Kind::Swatch, Picture1, GraphProp::SecondColor});
+  f.push_back({FieldBinding::Kind::Swatch, colorSwatch, GraphProp::SecondColor});
 }

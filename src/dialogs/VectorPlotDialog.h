@@ -9,7 +9,7 @@ class VectorPlotDialog : public PlotDialog {
 public:
   explicit VectorPlotDialog(GraphCommandHost& host, QWidget* parent = nullptr);
 
-  ColorSwatch* Picture1;
+  ColorSwatch* colorSwatch;
 
 protected:
   void AddStyleBindings(std::vector<FieldBinding>& fields) const override;

@@ -44,7 +44,7 @@ public:
   virtual void SetUseTrackballRotation(bool on) = 0;
   virtual void DragModesOff() = 0;
 
-  // The frame count and speed shown by the Animation Options dialog (its Text1 and Text2).
+  // The frame count and speed shown in the two boxes of the Animation Options dialog.
   virtual void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) = 0;
 
   // Holds the scene's compilation and presentation back while a document is applied: what was

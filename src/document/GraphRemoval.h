@@ -37,7 +37,7 @@ public:
   virtual void BuildScene() = 0;
   virtual void Display(int32_t frame) = 0;
 
-  // The frame count and speed that the Animation Options dialog shows (its Text1 and Text2).
+  // The frame count and speed that the Animation Options dialog shows in its two boxes.
   virtual void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) = 0;
 
   // Samples a graph (Graph::GetPoints). A graph that cannot be sampled stays where it is and draws

@@ -248,7 +248,7 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
          g->VertTab3D(0, 1).x = 1;
          return g;
        },
-       [](QDialog& d) { Choose(d, "Combo2", 1); },
+       [](QDialog& d) { Choose(d, "scatterSizeList", 1); },
        [](const Graph& g) { return g.ScatterSize == 2 && g.Symbol == 9; }},
       {"a contour plot's gradient option clicked where it shows the graph's own gradient",
        DocumentTypeSpecial,
@@ -260,7 +260,8 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
          g->ContourLevel = 0.2f, g->LineWidth = 1, g->FillStyle = 1;
          return g;
        },
-       [](QDialog& d) { Click(d, "Option2"); }, [](const Graph& g) { return g.FillStyle == 3; }},
+       [](QDialog& d) { Click(d, "gradientOption"); },
+       [](const Graph& g) { return g.FillStyle == 3; }},
   };
   for (const Row& row : rows) {
     const std::shared_ptr<Graph> g = row.make();

@@ -187,7 +187,7 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
 
 TEST_F(Dialogs3D, ClipBoundsTheHeightOnlyOfEveryAddedGraph) {
   user = [&](QDialog& d) {
-    Type(d, "Text2", "x/2");
+    Type(d, "firstFormula", "x/2");
     Click(d, "okButton");
   };
   Add("mnuDraw2DCart_Click");
@@ -797,7 +797,7 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
        [this] {
          mnuAniOpt_Click(host, [this] {
            AnimationOptionsDialog d(host);
-           Type(d, "Text1", "3000");
+           Type(d, "frameCountField", "3000");
            Click(d, "okButton");
            EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
            Click(d, "cancelButton");

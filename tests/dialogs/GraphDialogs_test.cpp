@@ -37,21 +37,21 @@ TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
   };
   for (const Row& row : rows) {
     user = [&](QDialog& d) {
-      Choose(d, "Combo3", row.form);
-      EXPECT_EQ(Label(d, "Label3"), row.first) << row.command << row.form;
-      EXPECT_EQ(Hidden(d, "Text3"), *row.second == 0);
+      Choose(d, "formList", row.form);
+      EXPECT_EQ(Label(d, "firstFormulaLabel"), row.first) << row.command << row.form;
+      EXPECT_EQ(Hidden(d, "secondFormula"), *row.second == 0);
       if (*row.second) {
-        EXPECT_EQ(Label(d, "Label4"), row.second);
+        EXPECT_EQ(Label(d, "secondFormulaLabel"), row.second);
       }
-      EXPECT_EQ(Label(d, "Label5"), row.min);
-      EXPECT_EQ(Hidden(d, "Text6"), *row.steps == 0);
+      EXPECT_EQ(Label(d, "domainMinLabel"), row.min);
+      EXPECT_EQ(Hidden(d, "domainSteps"), *row.steps == 0);
       if (*row.steps) {
-        EXPECT_EQ(Label(d, "Label7"), row.steps);
+        EXPECT_EQ(Label(d, "domainStepsLabel"), row.steps);
       }
       if (*row.yMin) {
-        EXPECT_EQ(Label(d, "Label14"), row.yMin);
+        EXPECT_EQ(Label(d, "minYLabel"), row.yMin);
       }
-      EXPECT_FALSE(Hidden(d, "Text10")) << "every form shows the y pair";
+      EXPECT_FALSE(Hidden(d, "minY")) << "every form shows the y pair";
       Click(d, "cancelButton");
     };
     Add(row.command);
@@ -59,12 +59,12 @@ TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
   // The Cartesian command opens the explicit form without the y pair; Cartesian to polar keeps
   // the form.
   user = [&](QDialog& d) {
-    EXPECT_TRUE(Hidden(d, "Text10"));
-    EXPECT_TRUE(Hidden(d, "Label10")) << "the t row of a still curve";
-    Choose(d, "Combo3", 1);
-    Choose(d, "Combo1", 1);
-    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "a=f1(u),r=f2(u)");
-    EXPECT_EQ(Label(d, "Label3"), "a(u)");
+    EXPECT_TRUE(Hidden(d, "minY"));
+    EXPECT_TRUE(Hidden(d, "minTLabel")) << "the t row of a still curve";
+    Choose(d, "formList", 1);
+    Choose(d, "coordinateList", 1);
+    EXPECT_EQ(Find<QComboBox>(d, "formList")->currentText(), "a=f1(u),r=f2(u)");
+    EXPECT_EQ(Label(d, "firstFormulaLabel"), "a(u)");
     Click(d, "cancelButton");
   };
   Add("mnuDraw2DCart_Click");
@@ -91,9 +91,9 @@ TEST_F(DialogsTest, RibbonFieldCaptions) {
 
 TEST_F(DialogsTest, AddingACurveMakesOneSampledCheckedGraph) {
   user = [&](QDialog& d) {
-    Type(d, "Text2", "sin(x)/x");
-    Type(d, "Text4", "-2pi");
-    Type(d, "Text5", "pi/2");
+    Type(d, "firstFormula", "sin(x)/x");
+    Type(d, "domainMin", "-2pi");
+    Type(d, "domainMax", "pi/2");
     Click(d, "okButton");
   };
   Add("mnuDraw2DCart_Click");
@@ -127,19 +127,19 @@ TEST_F(DialogsTest, RefusedFieldsKeepTheDialogOpenAndNameTheField) {
   struct Row {
     const char *box, *text, *message;
   } rows[] = {
-      {"Text2", "", "The formula \"y(x)\" is empty."},
-      {"Text2", "sin(", "The formula \"y(x)\" cannot be read"},
-      {"Text4", "x+1", "\"Min x\" must be a number, not a formula of a variable."},
-      {"Text4", "1/0", "\"Min x\" has no value."},
-      {"Text4", "5", "\"Min x\" must be less than \"Max x\"."},
-      {"Text6", "0", "\"Steps x\" must be a whole number from 1 to 100000."},
-      {"Text6", "1e9", "\"Steps x\" must be a whole number from 1 to 100000."},
-      {"Text6", "", "\"Steps x\" must be a whole number from 1 to 100000."},
+      {"firstFormula", "", "The formula \"y(x)\" is empty."},
+      {"firstFormula", "sin(", "The formula \"y(x)\" cannot be read"},
+      {"domainMin", "x+1", "\"Min x\" must be a number, not a formula of a variable."},
+      {"domainMin", "1/0", "\"Min x\" has no value."},
+      {"domainMin", "5", "\"Min x\" must be less than \"Max x\"."},
+      {"domainSteps", "0", "\"Steps x\" must be a whole number from 1 to 100000."},
+      {"domainSteps", "1e9", "\"Steps x\" must be a whole number from 1 to 100000."},
+      {"domainSteps", "", "\"Steps x\" must be a whole number from 1 to 100000."},
   };
   for (const Row& row : rows) {
     const std::string title = ExpectRefused(
-        "mnuDraw2DCart_Click", [](QDialog& d) { Type(d, "Text2", "x"); }, row.box, row.text,
-        row.message);
+        "mnuDraw2DCart_Click", [](QDialog& d) { Type(d, "firstFormula", "x"); }, row.box,
+        row.text, row.message);
     EXPECT_EQ(title, "Error");
   }
 }
@@ -147,10 +147,10 @@ TEST_F(DialogsTest, RefusedFieldsKeepTheDialogOpenAndNameTheField) {
 TEST_F(DialogsTest, ACancelledColourChoiceKeepsTheColour) {
   dialogs.colors.answers = {std::nullopt, 255};
   user = [&](QDialog& d) {
-    Type(d, "Text2", "x");
-    Click(d, "Picture1");
-    EXPECT_EQ(Find<ColorBox>(d, "Picture1")->Color(), 16711680);
-    Click(d, "Picture1");
+    Type(d, "firstFormula", "x");
+    Click(d, "colorSwatch");
+    EXPECT_EQ(Find<ColorBox>(d, "colorSwatch")->Color(), 16711680);
+    Click(d, "colorSwatch");
     Click(d, "okButton");
   };
   Add("mnuDraw2DPolar_Click");
@@ -224,14 +224,14 @@ TEST_F(DialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
 TEST_F(DialogsTest, EditingChangesTheGraphInPlace) {
   auto g = Shown(host, Fixture(Curve2DAnimation, Polar, Implicit));
   user = [&](QDialog& d) {
-    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "f(a,r,t)=0");
-    EXPECT_EQ(Label(d, "Label14"), "Min r");
-    EXPECT_EQ(Text(d, "Text7"), "0.3");
-    EXPECT_EQ(Text(d, "Text9"), "10");
-    EXPECT_FALSE(Find<QLineEdit>(d, "Text9")->isEnabled());
-    Choose(d, "Combo3", 0);
-    Type(d, "Text2", "x^2-2");
-    Type(d, "Text6", "50");
+    EXPECT_EQ(Find<QComboBox>(d, "formList")->currentText(), "f(a,r,t)=0");
+    EXPECT_EQ(Label(d, "minYLabel"), "Min r");
+    EXPECT_EQ(Text(d, "minT"), "0.3");
+    EXPECT_EQ(Text(d, "stepsT"), "10");
+    EXPECT_FALSE(Find<QLineEdit>(d, "stepsT")->isEnabled());
+    Choose(d, "formList", 0);
+    Type(d, "firstFormula", "x^2-2");
+    Type(d, "domainSteps", "50");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -268,7 +268,7 @@ TEST_F(DialogsTest, EditCommandGuards) {
   ShownGraphs.FunSurfs.Add(g);
   host.current = 0;
   user = [&](QDialog& d) {
-    EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentIndex(), 0);
+    EXPECT_EQ(Find<QComboBox>(d, "coordinateList")->currentIndex(), 0);
     Click(d, "cancelButton");
   };
   mnuFunEdit_Click(host);
@@ -283,7 +283,7 @@ TEST_F(DialogsTest, EditCommandGuards) {
 
 TEST_F(DialogsTest, AFormulaTypedWithBlanksKeepsItsMeaningThroughSaveAndOpen) {
   user = [&](QDialog& d) {
-    Type(d, "Text2", "sin(x) / (x + 1)");
+    Type(d, "firstFormula", "sin(x) / (x + 1)");
     Click(d, "okButton");
   };
   Add("mnuDraw2DCart_Click");
@@ -346,8 +346,8 @@ TEST_F(DialogsTest, EveryPropertyDialogIsInstalled) {
 TEST_F(DialogsTest, AnimationOptionsDialog) {
   AnimationOptionsDialog d(host);
   EXPECT_EQ(d.windowTitle(), "Animation Options");
-  EXPECT_EQ(Text(d, "Text1"), "10");
-  Type(d, "Text1", "0");
+  EXPECT_EQ(Text(d, "frameCountField"), "10");
+  Type(d, "frameCountField", "0");
   Click(d, "okButton");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The number of frames must large than 1.");
@@ -355,19 +355,19 @@ TEST_F(DialogsTest, AnimationOptionsDialog) {
   EXPECT_NE(d.result(), QDialog::Accepted);
   // A speed whose timer would never tick is refused with a message; the speeds just below it
   // play at a 1 ms interval.
-  Type(d, "Text1", "20");
-  Type(d, "Text2", "2000");
+  Type(d, "frameCountField", "20");
+  Type(d, "speedField", "2000");
   Click(d, "okButton");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[1].text,
             "The speed of animation must not be larger than 1999 frames per second.");
   EXPECT_NE(d.result(), QDialog::Accepted);
-  Type(d, "Text2", "1500");
+  Type(d, "speedField", "1500");
   Click(d, "okButton");
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(FramesPerSecond, 1500);
   EXPECT_EQ(host.interval, 1);
-  Type(d, "Text2", "4");
+  Type(d, "speedField", "4");
   Click(d, "okButton");
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(FrameCount, 20);
@@ -379,8 +379,8 @@ TEST_F(DialogsTest, AnimationOptionsDialog) {
 TEST_F(DialogsTest, StepsWhoseSamplesWouldNotFitAreRefused) {
   host.optionsFrames = 10000;
   user = [&](QDialog& d) {
-    Type(d, "Text2", "sin(x+t)");
-    Type(d, "Text6", "100000");
+    Type(d, "firstFormula", "sin(x+t)");
+    Type(d, "domainSteps", "100000");
     Click(d, "okButton");
     EXPECT_NE(d.result(), QDialog::Accepted);
     Click(d, "cancelButton");

@@ -39,7 +39,7 @@ TEST_F(PlotDialogsTest, PointCoordinateListsAndCaptionsFollowTheDocumentKind) {
     const char* command;
     int coordinate;
     QStringList items;
-    const char *first, *second, *third; // third empty: Text4 hidden
+    const char *first, *second, *third; // third empty: thirdCoordinate hidden
     bool hollowShown;
   } rows[] = {
       {1, "mnuDrawPoint_Click", 0, {"Cartesian", "Polar"}, "x", "y", "", true},
@@ -69,22 +69,22 @@ TEST_F(PlotDialogsTest, PointCoordinateListsAndCaptionsFollowTheDocumentKind) {
     DocumentType = row.doc;
     const bool animated = std::string(row.command) == "mnuAniPoint_Click";
     user = [&](QDialog& d) {
-      EXPECT_EQ(Items(d, "Combo1"), row.items) << row.doc;
-      EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentIndex(), 0);
-      Choose(d, "Combo1", row.coordinate);
-      EXPECT_EQ(Label(d, "Label3"), row.first) << row.doc << row.command;
-      EXPECT_EQ(Label(d, "Label4"), row.second);
-      EXPECT_EQ(Hidden(d, "Text4"), *row.third == 0);
+      EXPECT_EQ(Items(d, "coordinateList"), row.items) << row.doc;
+      EXPECT_EQ(Find<QComboBox>(d, "coordinateList")->currentIndex(), 0);
+      Choose(d, "coordinateList", row.coordinate);
+      EXPECT_EQ(Label(d, "firstCoordinateLabel"), row.first) << row.doc << row.command;
+      EXPECT_EQ(Label(d, "secondCoordinateLabel"), row.second);
+      EXPECT_EQ(Hidden(d, "thirdCoordinate"), *row.third == 0);
       // A plane point's third caption is left as loaded.
-      EXPECT_EQ(Label(d, "Label5"), *row.third ? row.third : animated ? "Z(t)" : "Z");
-      EXPECT_EQ(Hidden(d, animated ? "Frame3" : "Frame2"), !row.hollowShown);
-      EXPECT_EQ(Swatch(d, "Picture1"), row.doc == 1 ? 0 : 255);
-      EXPECT_EQ(Items(d, "Combo2").size(), 9);
-      EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "2");
+      EXPECT_EQ(Label(d, "thirdCoordinateLabel"), *row.third ? row.third : animated ? "Z(t)" : "Z");
+      EXPECT_EQ(Hidden(d, "hollowOrSolid"), !row.hollowShown);
+      EXPECT_EQ(Swatch(d, "colorSwatch"), row.doc == 1 ? 0 : 255);
+      EXPECT_EQ(Items(d, "sizeList").size(), 9);
+      EXPECT_EQ(Find<QComboBox>(d, "sizeList")->currentText(), "2");
       if (animated) {
-        EXPECT_EQ(Text(d, "Text7"), "10");
-        EXPECT_FALSE(Find<QLineEdit>(d, "Text7")->isEnabled());
-        EXPECT_EQ(Text(d, "Text1"), "Untitled");
+        EXPECT_EQ(Text(d, "stepsT"), "10");
+        EXPECT_FALSE(Find<QLineEdit>(d, "stepsT")->isEnabled());
+        EXPECT_EQ(Text(d, "nameField"), "Untitled");
       }
       Click(d, "cancelButton");
     };
@@ -118,16 +118,16 @@ TEST_F(PlotDialogsTest, AddedPointsAreSampledListedAndTurnedByDocumentKind) {
     ShownGraphs.RotPitch = 5;
     DocumentType = row.doc;
     user = [&](QDialog& d) {
-      Choose(d, "Combo1", row.coordinate);
-      Type(d, "Text2", "1");
-      Type(d, "Text3", "2");
-      if (!Hidden(d, "Text4")) Type(d, "Text4", "3");
+      Choose(d, "coordinateList", row.coordinate);
+      Type(d, "firstCoordinate", "1");
+      Type(d, "secondCoordinate", "2");
+      if (!Hidden(d, "thirdCoordinate")) Type(d, "thirdCoordinate", "3");
       if (row.type == PointAnimation) {
-        Type(d, "Text5", "0");
-        Type(d, "Text6", "pi");
+        Type(d, "minT", "0");
+        Type(d, "maxT", "pi");
       }
-      Choose(d, "Combo2", 4);
-      if (row.doc == 1) Click(d, "Option2");
+      Choose(d, "sizeList", 4);
+      if (row.doc == 1) Click(d, "hollowOption");
       Click(d, "okButton");
     };
     Add(row.command);
@@ -175,12 +175,12 @@ TEST_F(PlotDialogsTest, SpecialPlotsAddedWithTheirStartingValues) {
     host = CommandTestHost();
     DocumentType = DocumentTypeSpecial;
     user = [&](QDialog& d) {
-      EXPECT_EQ(Text(d, "Text5"), "-2pi");
-      EXPECT_EQ(Text(d, "Text9"), "2pi");
-      EXPECT_EQ(Label(d, "Label11"), "Steps v");
-      Type(d, "Text2", "u");
-      Type(d, "Text3", "v");
-      Type(d, "Text4", "u*v");
+      EXPECT_EQ(Text(d, "minU"), "-2pi");
+      EXPECT_EQ(Text(d, "maxV"), "2pi");
+      EXPECT_EQ(Label(d, "stepsVLabel"), "Steps v");
+      Type(d, "formulaX", "u");
+      Type(d, "formulaY", "v");
+      Type(d, "formulaZ", "u*v");
       Click(d, "okButton");
     };
     Add(row.command);
@@ -212,18 +212,18 @@ TEST_F(PlotDialogsTest, SpecialPlotsAddedWithTheirStartingValues) {
 TEST_F(PlotDialogsTest, StemPlotAddedThroughItsOwnCaption) {
   dialogs.colors.answers = {std::nullopt};
   user = [&](QDialog& d) {
-    EXPECT_FALSE(Find<QCheckBox>(d, "Check1")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(d, "Check2")->isChecked());
-    EXPECT_EQ(Text(d, "Text4"), "-2pi");
-    EXPECT_EQ(Text(d, "Text6"), "20");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentText(), "2");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "SolidCircle");
-    EXPECT_EQ(Items(d, "Combo3").last(), "CrossHair");
-    Click(d, "Picture1"); // a cancelled colour choice keeps the colour
-    Type(d, "Text2", "sin(x)");
-    Click(d, "Check1");
-    Choose(d, "Combo3", 5);
-    Choose(d, "Combo4", 7);
+    EXPECT_FALSE(Find<QCheckBox>(d, "showStemCheck")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(d, "showStepCheck")->isChecked());
+    EXPECT_EQ(Text(d, "minU"), "-2pi");
+    EXPECT_EQ(Text(d, "stepsU"), "20");
+    EXPECT_EQ(Find<QComboBox>(d, "headSizeList")->currentText(), "2");
+    EXPECT_EQ(Find<QComboBox>(d, "headSymbolList")->currentText(), "SolidCircle");
+    EXPECT_EQ(Items(d, "headSymbolList").last(), "CrossHair");
+    Click(d, "stepColorSwatch"); // a cancelled colour choice keeps the colour
+    Type(d, "formulaY", "sin(x)");
+    Click(d, "showStemCheck");
+    Choose(d, "headSymbolList", 5);
+    Choose(d, "bodyWidthList", 7);
     Click(d, "okButton");
   };
   Add("mnuDrawHcg_Click");
@@ -244,7 +244,7 @@ TEST_F(PlotDialogsTest, StemPlotAddedThroughItsOwnCaption) {
   EXPECT_EQ(host.sampled, std::vector<int32_t>{1});
   EXPECT_NEAR(g.Vert3D(0, 20).x, 6.2831855f, 1e-5f);
   user = [&](QDialog& d) {
-    Type(d, "Text2", "x");
+    Type(d, "formulaY", "x");
     Click(d, "okButton");
   };
   Add("mnuDrawStep_Click");
@@ -257,27 +257,29 @@ TEST_F(PlotDialogsTest, RefusedFieldsKeepTheDialogOpen) {
     int32_t doc;
     const char *command, *box, *text, *message;
   } rows[] = {
-      {1, "mnuDrawPoint_Click", "Text3", "", "The formula \"y\" is empty."},
-      {1, "mnuDrawPoint_Click", "Text3", "sqrt(2)",
+      {1, "mnuDrawPoint_Click", "secondCoordinate", "", "The formula \"y\" is empty."},
+      {1, "mnuDrawPoint_Click", "secondCoordinate", "sqrt(2)",
        "The formula \"y\" cannot be read: Undefined symbol : 'sqrt'"},
-      {7, "mnuDrawCon_Click", "Text11", "sqrt(4)", "\"Contour Level\" is not a number."},
-      {7, "mnuDrawCon_Click", "Text11", "-1", "\"Contour Level\" must be greater than 0."},
-      {3, "mnuAniPoint_Click", "Text5", "", "\"Min t\" is empty."},
-      {3, "mnuAniPoint_Click", "Text5", "5", "\"Min t\" must be less than \"Max t\"."},
-      {7, "mnuDrawCon_Click", "Text10", "0", "\"Steps v\" must be a whole number from 1 to 1000."},
-      {7, "mnuDrawVector_Click", "Text5", "2pi", "\"Min u\" must be less than \"Max u\"."},
-      {7, "mnuDrawColor_Click", "Text4", "u+", "The formula \"Z(u,v)\" cannot be read"},
-      {1, "mnuDrawStep_Click", "Text6", "-3", "\"Steps u\" must be a whole number from 1 to"},
+      {7, "mnuDrawCon_Click", "contourLevel", "sqrt(4)", "\"Contour Level\" is not a number."},
+      {7, "mnuDrawCon_Click", "contourLevel", "-1", "\"Contour Level\" must be greater than 0."},
+      {3, "mnuAniPoint_Click", "minT", "", "\"Min t\" is empty."},
+      {3, "mnuAniPoint_Click", "minT", "5", "\"Min t\" must be less than \"Max t\"."},
+      {7, "mnuDrawCon_Click", "stepsV", "0", "\"Steps v\" must be a whole number from 1 to 1000."},
+      {7, "mnuDrawVector_Click", "minU", "2pi", "\"Min u\" must be less than \"Max u\"."},
+      {7, "mnuDrawColor_Click", "formulaZ", "u+", "The formula \"Z(u,v)\" cannot be read"},
+      {1, "mnuDrawStep_Click", "stepsU", "-3", "\"Steps u\" must be a whole number from 1 to"},
   };
   for (const Row& row : rows) {
     DocumentType = row.doc;
     const auto fill = [](QDialog& d) {
-      for (const char* box : {"Text2", "Text3", "Text4"})
+      // The formulas of each dialog: a point's coordinates, a plot's X, Y, Z, a step plot's y.
+      for (const char* box : {"firstCoordinate", "secondCoordinate", "thirdCoordinate", "formulaX",
+                              "formulaY", "formulaZ"})
         if (QLineEdit* field = d.findChild<QLineEdit*>(box); field && !field->isHidden())
           Type(d, box, "1");
-      if (d.findChild<QLineEdit*>("Text7") && d.objectName() == "PointAnimationDialog") {
-        Type(d, "Text5", "0");
-        Type(d, "Text6", "1");
+      if (d.findChild<QLineEdit*>("stepsT") && d.objectName() == "PointAnimationDialog") {
+        Type(d, "minT", "0");
+        Type(d, "maxT", "1");
       }
     };
     ExpectRefused(row.command, fill, row.box, row.text, row.message);
@@ -353,14 +355,14 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   auto point = Shown(host, Fixture(PointMarker, Polar));
   point->PointSize = 9;
   user = [&](QDialog& d) {
-    EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentText(), "Polar");
-    EXPECT_EQ(Label(d, "Label3"), "a");
-    EXPECT_EQ(Text(d, "Text2"), "cos(v) ");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "9");
-    EXPECT_TRUE(Checked(d, "Option2")) << "hollow";
-    EXPECT_EQ(Swatch(d, "Picture1"), 4321);
-    Choose(d, "Combo2", 0);
-    Click(d, "Option1");
+    EXPECT_EQ(Find<QComboBox>(d, "coordinateList")->currentText(), "Polar");
+    EXPECT_EQ(Label(d, "firstCoordinateLabel"), "a");
+    EXPECT_EQ(Text(d, "firstCoordinate"), "cos(v) ");
+    EXPECT_EQ(Find<QComboBox>(d, "sizeList")->currentText(), "9");
+    EXPECT_TRUE(Checked(d, "hollowOption")) << "hollow";
+    EXPECT_EQ(Swatch(d, "colorSwatch"), 4321);
+    Choose(d, "sizeList", 0);
+    Click(d, "solidOption");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -373,13 +375,13 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   FrameCount = 25;
   auto moving = Shown(host, Fixture(PointAnimation, Spherical));
   user = [&](QDialog& d) {
-    EXPECT_EQ(Label(d, "Label4"), "b(t)");
-    EXPECT_EQ(Text(d, "Text4"), "x+1");
-    EXPECT_EQ(Text(d, "Text5"), "0.3");
-    EXPECT_EQ(Text(d, "Text7"), "25") << "the frame count, not the graph's own";
-    EXPECT_FALSE(Find<QLineEdit>(d, "Text7")->isEnabled());
-    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "2") << "2.5 is not in the list";
-    EXPECT_TRUE(Hidden(d, "Frame3"));
+    EXPECT_EQ(Label(d, "secondCoordinateLabel"), "b(t)");
+    EXPECT_EQ(Text(d, "thirdCoordinate"), "x+1");
+    EXPECT_EQ(Text(d, "minT"), "0.3");
+    EXPECT_EQ(Text(d, "stepsT"), "25") << "the frame count, not the graph's own";
+    EXPECT_FALSE(Find<QLineEdit>(d, "stepsT")->isEnabled());
+    EXPECT_EQ(Find<QComboBox>(d, "sizeList")->currentText(), "2") << "2.5 is not in the list";
+    EXPECT_TRUE(Hidden(d, "hollowOrSolid"));
     Click(d, "cancelButton");
   };
   mnuFunEdit_Click(host);
@@ -390,13 +392,13 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   auto contour = Shown(host, Fixture(ContourPlot, Cartesian3D));
   contour->LineWidth = 3;
   user = [&](QDialog& d) {
-    EXPECT_TRUE(Checked(d, "Option1")) << "a single colour";
-    EXPECT_EQ(Swatch(d, "Picture1"), 88);
-    EXPECT_EQ(Swatch(d, "Picture2"), 255) << "the gradient keeps its loaded colours";
-    EXPECT_EQ(Swatch(d, "Picture3"), 16711680);
-    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "3");
-    EXPECT_EQ(Text(d, "Text6"), "0.3333333");
-    Click(d, "Option2");
+    EXPECT_TRUE(Checked(d, "singleColorOption")) << "a single colour";
+    EXPECT_EQ(Swatch(d, "singleColorSwatch"), 88);
+    EXPECT_EQ(Swatch(d, "firstColorSwatch"), 255) << "the gradient keeps its loaded colours";
+    EXPECT_EQ(Swatch(d, "secondColorSwatch"), 16711680);
+    EXPECT_EQ(Find<QComboBox>(d, "lineWidthList")->currentText(), "3");
+    EXPECT_EQ(Text(d, "maxU"), "0.3333333");
+    Click(d, "gradientOption");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
@@ -416,12 +418,12 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   auto steps = Shown(host, Fixture(StepStemPlot, Cartesian2D));
   steps->StemHeadSize = 4;
   user = [&](QDialog& d) {
-    EXPECT_TRUE(Find<QCheckBox>(d, "Check1")->isChecked());
-    EXPECT_TRUE(Find<QCheckBox>(d, "Check2")->isChecked());
-    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "CrossHair");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "8");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentText(), "4");
-    Click(d, "Check2");
+    EXPECT_TRUE(Find<QCheckBox>(d, "showStemCheck")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(d, "showStepCheck")->isChecked());
+    EXPECT_EQ(Find<QComboBox>(d, "headSymbolList")->currentText(), "CrossHair");
+    EXPECT_EQ(Find<QComboBox>(d, "stepWidthList")->currentText(), "8");
+    EXPECT_EQ(Find<QComboBox>(d, "headSizeList")->currentText(), "4");
+    Click(d, "showStepCheck");
     Click(d, "okButton");
   };
   mnuFunEdit_Click(host);

@@ -14,6 +14,7 @@
 #include "dialogs/DialogSections.h"
 #include "dialogs/EditGraphCommand.h"
 #include "dialogs/PointGrid.h"
+#include "dialogs/TableDialogs.h"
 #include "document/DocumentText.h"
 #include "model/GraphContainer.h"
 
@@ -64,18 +65,18 @@ TEST_F(TableDialogsTest, ANewTwoDTableIsTypedAndAdded) {
     EXPECT_EQ(grid.Points(), 5);
     EXPECT_EQ(grid.data(grid.index(4, 0), Qt::DisplayRole).toString(), "0,4");
     EXPECT_TRUE(grid.Cell(0, 0).isEmpty());
-    EXPECT_EQ(Text(d, "Text1"), "Untitled");
-    EXPECT_TRUE(Find<QCheckBox>(d, "Check1")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(d, "Check2")->isChecked());
-    EXPECT_FALSE(Find<QCheckBox>(d, "Check3")->isChecked());
-    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "2");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo4")->currentText(), "SolidCircle");
-    Type(d, "Text2", "3");
-    Click(d, "Command5");
+    EXPECT_EQ(Text(d, "nameField"), "Untitled");
+    EXPECT_TRUE(Find<QCheckBox>(d, "showLineCheck")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(d, "showScatterCheck")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(d, "showSmoothCurveCheck")->isChecked());
+    EXPECT_EQ(Find<QComboBox>(d, "scatterSizeList")->currentText(), "2");
+    EXPECT_EQ(Find<QComboBox>(d, "scatterSymbolList")->currentText(), "SolidCircle");
+    Type(d, "rowCount", "3");
+    Click(d, "resetButton");
     Fill(d, {"1", "2", "3", "4", "5", "-6.5"});
-    Type(d, "Text1", "heights");
-    Click(d, "Check3");
-    Click(d, "Command3");
+    Type(d, "nameField", "heights");
+    Click(d, "showSmoothCurveCheck");
+    Click(d, "okButton");
   };
   Add("mnuDrawTab2D_Click");
   EXPECT_EQ(caption, "2D Table Graph Properties");
@@ -110,12 +111,12 @@ TEST_F(TableDialogsTest, CountsAndCellsThatAreRefused) {
   for (const Row& row : rows) {
     dialogs.prompter.shown.clear();
     user = [&](QDialog& d) {
-      Type(d, "Text2", row.count);
+      Type(d, "rowCount", row.count);
       Fill(d, row.cells); // cells typed before the grid takes its new shape
-      Click(d, "Command3");
+      Click(d, "okButton");
       ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << row.count;
       EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
-      Click(d, "Command4");
+      Click(d, "cancelButton");
     };
     Add("mnuDrawTab2D_Click");
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
@@ -124,11 +125,11 @@ TEST_F(TableDialogsTest, CountsAndCellsThatAreRefused) {
   // Reset reads counts as the count boxes always did.
   user = [&](QDialog& d) {
     for (auto [text, points] : {std::pair{"2.5", 2}, {"3.5", 4}, {"abc", 0}, {"201", 201}}) {
-      Type(d, "Text2", text);
-      Click(d, "Command5");
+      Type(d, "rowCount", text);
+      Click(d, "resetButton");
       EXPECT_EQ(Grid(d).Points(), points) << text;
     }
-    Click(d, "Command4");
+    Click(d, "cancelButton");
   };
   Add("mnuDrawTab2D_Click");
 }
@@ -139,8 +140,8 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
   g->FillStyle = 5, g->ColorName = "MARINE", g->SecondColor = 99, g->Material = 2, g->Show = 1;
   const std::string before = BuildDocumentText();
   user = [&](QDialog& d) {
-    EXPECT_EQ(Text(d, "Text2"), "3");
-    EXPECT_EQ(Text(d, "Text3"), "4");
+    EXPECT_EQ(Text(d, "rowCount"), "3");
+    EXPECT_EQ(Text(d, "columnCount"), "4");
     PointGridModel& grid = Grid(d);
     ASSERT_EQ(grid.Points(), 12);
     // Point (1, 2) is grid row 7 (model row 6); its X, Y, Z are the point's z, x, y.
@@ -149,11 +150,11 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
     EXPECT_EQ(grid.Cell(6, 1), "12");
     EXPECT_EQ(grid.Cell(6, 2), "0.6666667");
     EXPECT_TRUE(Find<QRadioButton>(d, "colormapOption")->isChecked());
-    EXPECT_EQ(Find<QComboBox>(d, "Combo1")->currentText(), "Marine");
+    EXPECT_EQ(Find<QComboBox>(d, "schemeBox")->currentText(), "Marine");
     EXPECT_EQ(Find<ColorSwatch>(d, "secondColorSwatch")->Color(), 99);
     EXPECT_EQ(Find<ColorSwatch>(d, "singleColorSwatch")->Color(), 99);
     EXPECT_TRUE(Find<QRadioButton>(d, "pointModelOption")->isChecked());
-    Click(d, "Command3");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(caption, "3D Table Graph Properties");
@@ -169,9 +170,9 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
       for (int column = 2; column < 4; ++column)
         for (int value = 1; value <= 3; ++value)
           Grid(d).setData(Grid(d).index(row * 4 + column, value), "", Qt::EditRole);
-    Type(d, "Text3", "2");
-    Type(d, "Text1", "smaller");
-    Click(d, "Command3");
+    Type(d, "columnCount", "2");
+    Type(d, "nameField", "smaller");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
@@ -186,8 +187,8 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
   const std::string kept = BuildDocumentText();
   user = [&](QDialog& d) {
     Fill(d, {"9", "9", "9"});
-    Type(d, "Text2", "5");
-    Click(d, "Command4");
+    Type(d, "rowCount", "5");
+    Click(d, "cancelButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(BuildDocumentText(), kept);
@@ -198,21 +199,21 @@ TEST_F(TableDialogsTest, TwoDFillKeepsItsListChoicesForValuesTheyDoNotOffer) {
   auto g = ShownTable(host, Table2D, 4, 1);
   g->ScatterSize = 12, g->Symbol = 9, g->Show2DScatter = true, g->SmoothCurveWidth = 3;
   user = [&](QDialog& d) {
-    EXPECT_EQ(Text(d, "Text2"), "4");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo2")->currentText(), "2");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo4")->currentText(), "SolidCircle");
-    EXPECT_EQ(Find<QComboBox>(d, "Combo3")->currentText(), "3");
-    EXPECT_TRUE(Find<QCheckBox>(d, "Check2")->isChecked());
+    EXPECT_EQ(Text(d, "rowCount"), "4");
+    EXPECT_EQ(Find<QComboBox>(d, "scatterSizeList")->currentText(), "2");
+    EXPECT_EQ(Find<QComboBox>(d, "scatterSymbolList")->currentText(), "SolidCircle");
+    EXPECT_EQ(Find<QComboBox>(d, "smoothCurveWidthList")->currentText(), "3");
+    EXPECT_TRUE(Find<QCheckBox>(d, "showScatterCheck")->isChecked());
     EXPECT_EQ(Grid(d).Cell(3, 1), "1");
-    Click(d, "Command3");
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(caption, "2D Table Graph Properties");
   EXPECT_EQ(g->ScatterSize, 12) << "a size the list lacks is kept unless the user picks one";
   EXPECT_EQ(g->Symbol, 9);
   user = [&](QDialog& d) {
-    Find<QComboBox>(d, "Combo2")->setCurrentIndex(4);
-    Click(d, "Command3");
+    Find<QComboBox>(d, "scatterSizeList")->setCurrentIndex(4);
+    Click(d, "okButton");
   };
   mnuFunEdit_Click(host);
   EXPECT_EQ(g->ScatterSize, 5);
@@ -226,8 +227,8 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   ShownTable(host, Table25D, 20, 1);
   dialogs.files.answers.push_back(FileChoice{path, 1});
   user = [&](QDialog& d) {
-    Click(d, "Command2");
-    Click(d, "Command4");
+    Click(d, "outputButton");
+    Click(d, "cancelButton");
   };
   mnuFunEdit_Click(host);
   QFile file(QString::fromStdString(path));
@@ -241,19 +242,19 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   // A new 2.5D table reads it back; a 2D table passes over it.
   dialogs.files.answers.push_back(FileChoice{path, 1});
   user = [&](QDialog& d) {
-    Click(d, "Command1");
-    EXPECT_EQ(Text(d, "Text2"), "20");
+    Click(d, "importButton");
+    EXPECT_EQ(Text(d, "rowCount"), "20");
     EXPECT_EQ(Grid(d).Points(), 20);
     EXPECT_EQ(Grid(d).Cell(19, 1), "6.333333");
-    Click(d, "Command4");
+    Click(d, "cancelButton");
   };
   Add("mnuDrawTab25D_Click");
   dialogs.files.answers.push_back(FileChoice{path, 1});
   user = [&](QDialog& d) {
-    Click(d, "Command1");
-    EXPECT_EQ(Text(d, "Text2"), "5");
+    Click(d, "importButton");
+    EXPECT_EQ(Text(d, "rowCount"), "5");
     EXPECT_TRUE(Grid(d).Cell(0, 0).isEmpty());
-    Click(d, "Command4");
+    Click(d, "cancelButton");
   };
   Add("mnuDrawTab2D_Click");
   EXPECT_TRUE(dialogs.prompter.shown.empty());
@@ -263,10 +264,10 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   dialogs.files.answers.push_back(FileChoice{dir.filePath("no/such/dir.txt").toStdString(), 1});
   user = [&](QDialog& d) {
     Fill(d, {"1", "2", "3 4"});
-    Click(d, "Command2");
+    Click(d, "outputButton");
     Fill(d, {"1", "2", "3", "4"});
-    Click(d, "Command2");
-    Click(d, "Command4");
+    Click(d, "outputButton");
+    Click(d, "cancelButton");
   };
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
@@ -286,9 +287,9 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
   dialogs.prompter.shown.clear();
   dialogs.files.answers.push_back(FileChoice{big.fileName().toStdString(), 1});
   user = [&](QDialog& d) {
-    Click(d, "Command1");
-    EXPECT_EQ(Text(d, "Text2"), "5");
-    Click(d, "Command4");
+    Click(d, "importButton");
+    EXPECT_EQ(Text(d, "rowCount"), "5");
+    Click(d, "cancelButton");
   };
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
@@ -309,14 +310,14 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   dialogs.prompter.answers = {MsgResult::OK, MsgResult::No};
   user = [&](QDialog& d) {
     Fill(d, {"1", "2", "3", "4", "5", "6", "7", "8", "a", "1\""});
-    d.findChild<QLineEdit*>("Text2")->setText("3");
-    Click(d, "Command2");
+    d.findChild<QLineEdit*>("rowCount")->setText("3");
+    Click(d, "outputButton");
     EXPECT_EQ(Grid(d).Points(), 5);
     EXPECT_EQ(Grid(d).Cell(4, 1), "1\"");
-    d.findChild<QLineEdit*>("Text2")->setText("5");
-    Click(d, "Command2");
-    Click(d, "Command2");
-    Click(d, "Command4");
+    d.findChild<QLineEdit*>("rowCount")->setText("5");
+    Click(d, "outputButton");
+    Click(d, "outputButton");
+    Click(d, "cancelButton");
   };
   Add("mnuDrawTab2D_Click");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
@@ -335,9 +336,9 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   // Import reads the quoted cell back as it was written.
   dialogs.files.answers.push_back(FileChoice{written, 1});
   user = [&](QDialog& d) {
-    Click(d, "Command1");
+    Click(d, "importButton");
     EXPECT_EQ(Grid(d).Cell(4, 1), "1\"");
-    Click(d, "Command4");
+    Click(d, "cancelButton");
   };
   Add("mnuDrawTab2D_Click");
 
@@ -352,12 +353,12 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
       const int columns = Grid(d).ValueColumns();
       std::vector<const char*> cells(static_cast<size_t>(Grid(d).Points() * columns), "1");
       Fill(d, cells);
-      Type(d, "Text2", "3");
-      Click(d, "Command3");
+      Type(d, "rowCount", "3");
+      Click(d, "okButton");
       EXPECT_NE(d.result(), QDialog::Accepted) << kind;
       EXPECT_EQ(Grid(d).Cell(4, 1), "1") << kind;
-      Type(d, "Text2", "5");
-      Click(d, "Command3");
+      Type(d, "rowCount", "5");
+      Click(d, "okButton");
       EXPECT_EQ(d.result(), QDialog::Accepted) << kind;
     };
     Add(kind);
@@ -377,11 +378,11 @@ TEST_F(TableDialogsTest, AThreeDTableIsAddedAsTheUserTypesIt) {
   DocumentType = DocumentType3D;
   user = [&](QDialog& d) {
     EXPECT_EQ(Grid(d).Points(), 25);
-    Type(d, "Text2", "2");
-    Type(d, "Text3", "2");
-    Click(d, "Command5");
+    Type(d, "rowCount", "2");
+    Type(d, "columnCount", "2");
+    Click(d, "resetButton");
     Fill(d, {"0", "0", "1", "0", "1", "2", "1", "0", "3", "1", "1", "4"});
-    Click(d, "Command3");
+    Click(d, "okButton");
   };
   Add("mnuDrawTab3D_Click");
   EXPECT_EQ(caption, "3D Table Graph Properties");
