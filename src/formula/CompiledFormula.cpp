@@ -477,16 +477,16 @@ const char* EvalFaultMessage(EvalFault fault) {
   }
 }
 
-CompiledFormula::CompiledFormula(std::string_view postfixText, bool bolDegree) {
-  Compile(postfixText, bolDegree, false);
+CompiledFormula::CompiledFormula(std::string_view postfixText, bool inDegrees) {
+  Compile(postfixText, inDegrees, false);
 }
 
-CompiledFormula::CompiledFormula(std::string_view postfixText, bool bolDegree, Lenient) {
-  Compile(postfixText, bolDegree, true);
+CompiledFormula::CompiledFormula(std::string_view postfixText, bool inDegrees, Lenient) {
+  Compile(postfixText, inDegrees, true);
 }
 
-void CompiledFormula::Compile(std::string_view text, bool bolDegree, bool lenient) {
-  CompileTokens(text, bolDegree, lenient);
+void CompiledFormula::Compile(std::string_view text, bool inDegrees, bool lenient) {
+  CompileTokens(text, inDegrees, lenient);
   if (!code_.empty()) {
     Instr in{};
     in.op = kEnd;
@@ -494,7 +494,7 @@ void CompiledFormula::Compile(std::string_view text, bool bolDegree, bool lenien
   }
 }
 
-void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool lenient) {
+void CompiledFormula::CompileTokens(std::string_view text, bool inDegrees, bool lenient) {
   // What the compiler knows of each value on the stack: a constant (pushed by the last
   // instruction of the program so far, when it is the top) or a plain variable.
   struct Entry {
@@ -679,7 +679,7 @@ void CompiledFormula::CompileTokens(std::string_view text, bool bolDegree, bool 
         return;
       }
       Entry& a = stack.back();
-      const bool degrees = bolDegree && TakesDegrees(fn);
+      const bool degrees = inDegrees && TakesDegrees(fn);
       float r;
       if (a.constant && fn != FnRnd &&
           ApplyFunction(fn, degrees ? FromDegrees(a.value) : a.value, r) == EvalFault::None) {
@@ -1038,9 +1038,9 @@ __attribute__((flatten)) float CompiledFormula::Evaluate(const FormulaVars& vars
 }
 
 __attribute__((flatten)) bool CompiledFormula::Evaluate(const FormulaVars& vars,
-                                                        float& sngResult) const {
+                                                        float& result) const {
   if (code_.empty()) return false;
-  sngResult = Execute<false, false>(vars, nullptr);
+  result = Execute<false, false>(vars, nullptr);
   return true;
 }
 

@@ -55,9 +55,9 @@ class CompiledFormula {
 public:
   // The empty formula: it leaves no value.
   CompiledFormula() = default;
-  // Compiles a postfix text. bolDegree makes SIN, COS, TAN, SEC, CSEC and CTAN take degrees.
+  // Compiles a postfix text. inDegrees makes SIN, COS, TAN, SEC, CSEC and CTAN take degrees.
   // Throws FormulaError (1002 bad token, 1011 too few operands) for a text the parser never writes.
-  explicit CompiledFormula(std::string_view postfixText, bool bolDegree = false);
+  explicit CompiledFormula(std::string_view postfixText, bool inDegrees = false);
 
   // True when the formula leaves no value.
   bool Empty() const { return code_.empty(); }
@@ -65,7 +65,7 @@ public:
   // The value, or UndefinedValue where the formula has none (domain fault, overflow, no value).
   float Evaluate(const FormulaVars& vars) const;
   // Like DoEvaluate with ShowEvaluationErrors off: false only when the formula leaves no value.
-  bool Evaluate(const FormulaVars& vars, float& sngResult) const;
+  bool Evaluate(const FormulaVars& vars, float& result) const;
   // The value together with the reason when there is none.
   EvalOutcome Run(const FormulaVars& vars) const;
   // Evaluate at n points that differ in one variable only: slot takes values[i] in point i, the
@@ -104,9 +104,9 @@ private:
   struct Lenient {};
   // Compiles any text: bad tokens and missing operands become traps that fault when reached,
   // so the order of faults is that of a token-by-token evaluation.
-  CompiledFormula(std::string_view postfixText, bool bolDegree, Lenient);
-  void Compile(std::string_view postfixText, bool bolDegree, bool lenient);
-  void CompileTokens(std::string_view postfixText, bool bolDegree, bool lenient);
+  CompiledFormula(std::string_view postfixText, bool inDegrees, Lenient);
+  void Compile(std::string_view postfixText, bool inDegrees, bool lenient);
+  void CompileTokens(std::string_view postfixText, bool inDegrees, bool lenient);
   // Exact: stop at the first fault and tell which (Run). Many: run once per value of the slot.
   template <bool Exact, bool Many>
   float Execute(const FormulaVars& vars, EvalOutcome* out, int slot = 0,

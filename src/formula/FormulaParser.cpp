@@ -213,9 +213,9 @@ int32_t FormulaParser::ParseQuietly(const std::string& s, std::string& sBuffer,
   return 0;
 }
 
-int32_t FormulaParser::InfixToPostfix(const std::string& sExpression, std::string& sBuffer) {
+int32_t FormulaParser::InfixToPostfix(const std::string& expression, std::string& sBuffer) {
   std::string message;
-  const int32_t position = ParseQuietly(sExpression, sBuffer, &message);
+  const int32_t position = ParseQuietly(expression, sBuffer, &message);
   const bool rejected = position != 0 || !message.empty();
   if (!rejected) return 0;
   LastSyntaxMessage = message;
@@ -226,24 +226,24 @@ int32_t FormulaParser::InfixToPostfix(const std::string& sExpression, std::strin
   return position != 0 ? position : 1;
 }
 
-const CompiledFormula& FormulaParser::Compiled(const std::string& sExpression, bool bolDegree) {
-  if (!cached_ || cachedDegree_ != bolDegree || cachedText_ != sExpression) {
+const CompiledFormula& FormulaParser::Compiled(const std::string& expression, bool inDegrees) {
+  if (!cached_ || cachedDegree_ != inDegrees || cachedText_ != expression) {
     cached_.reset();
-    cached_.emplace(CompiledFormula(sExpression, bolDegree, CompiledFormula::Lenient{}));
-    cachedText_ = sExpression;
-    cachedDegree_ = bolDegree;
+    cached_.emplace(CompiledFormula(expression, inDegrees, CompiledFormula::Lenient{}));
+    cachedText_ = expression;
+    cachedDegree_ = inDegrees;
   }
   return *cached_;
 }
 
-bool FormulaParser::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+bool FormulaParser::DoEvaluate(const std::string& expression, bool inDegrees, float& result,
                                const FormulaVars& vars, EvalFault* fault) {
-  const CompiledFormula& program = Compiled(sExpression, bolDegree);
+  const CompiledFormula& program = Compiled(expression, inDegrees);
   const EvalOutcome o = program.Run(vars);
   if (fault) *fault = o.fault;
   switch (o.fault) {
   case EvalFault::None:
-    sngResult = o.value;
+    result = o.value;
     return true;
   case EvalFault::NoValue:
     return false;
@@ -252,31 +252,31 @@ bool FormulaParser::DoEvaluate(const std::string& sExpression, bool bolDegree, f
   case EvalFault::StackUnderflow:
     throw FormulaError(ErrPopEmpty, "Pop method invoked on empty stack");
   case EvalFault::Hyperbolic:
-    sngResult = UndefinedValue;
+    result = UndefinedValue;
     return true;
   default:
     if (ShowEvaluationErrors) {
       MsgBox(EvalFaultMessage(o.fault), MsgButtons::OK, MsgIcon::Critical, "Error");
       return false;
     }
-    sngResult = UndefinedValue;
+    result = UndefinedValue;
     return true;
   }
 }
 
-bool FormulaParser::DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
-                               float sngU, float sngV, float sngX, float sngY, float sngZ,
-                               float sngA, float sngR, float sngB, float sngT, int32_t lngN) {
+bool FormulaParser::DoEvaluate(const std::string& expression, bool inDegrees, float& result,
+                               float u, float v, float x, float y, float z,
+                               float a, float r, float b, float t, int32_t n) {
   FormulaVars vars;
-  vars.U = sngU;
-  vars.V = sngV;
-  vars.X = sngX;
-  vars.Y = sngY;
-  vars.Z = sngZ;
-  vars.A = sngA;
-  vars.R = sngR;
-  vars.B = sngB;
-  vars.T = sngT;
-  vars.N = lngN;
-  return DoEvaluate(sExpression, bolDegree, sngResult, vars);
+  vars.U = u;
+  vars.V = v;
+  vars.X = x;
+  vars.Y = y;
+  vars.Z = z;
+  vars.A = a;
+  vars.R = r;
+  vars.B = b;
+  vars.T = t;
+  vars.N = n;
+  return DoEvaluate(expression, inDegrees, result, vars);
 }

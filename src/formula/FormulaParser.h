@@ -18,19 +18,19 @@ public:
   static constexpr size_t MaxFormulaChars = 65536;
   static constexpr size_t MaxFormulaNesting = 32768;
 
-  // Appends the postfix text of sExpression to sBuffer and returns 0, or shows the syntax message
+  // Appends the postfix text of expression to sBuffer and returns 0, or shows the syntax message
   // box ("Character N:  message", title "Syntax Error") and returns a non-zero position (the
   // reported one; never 0 for a rejected formula).
-  int32_t InfixToPostfix(const std::string& sExpression, std::string& sBuffer);
+  int32_t InfixToPostfix(const std::string& expression, std::string& sBuffer);
 
   // Evaluates a postfix text. True with the value (or UndefinedValue where the formula has none)
-  // in sngResult; false when the text leaves no value, or after the domain-fault message box while
+  // in result; false when the text leaves no value, or after the domain-fault message box while
   // ShowEvaluationErrors is on. Throws FormulaError for a text the parser never writes.
-  bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult, float sngU,
-                  float sngV, float sngX, float sngY, float sngZ, float sngA, float sngR,
-                  float sngB, float sngT, int32_t lngN);
+  bool DoEvaluate(const std::string& expression, bool inDegrees, float& result, float u,
+                  float v, float x, float y, float z, float a, float r,
+                  float b, float t, int32_t n);
   // The same with the variables in one record; fault (when given) receives why there is no value.
-  bool DoEvaluate(const std::string& sExpression, bool bolDegree, float& sngResult,
+  bool DoEvaluate(const std::string& expression, bool inDegrees, float& result,
                   const FormulaVars& vars, EvalFault* fault = nullptr);
 
   // The message of the last syntax error of InfixToPostfix.
@@ -38,7 +38,7 @@ public:
 
   // The parse without any message box: 0 and the postfix text appended to sBuffer, or the
   // reported error position (which may be 0) with the message in *message.
-  static int32_t ParseQuietly(const std::string& sExpression, std::string& sBuffer,
+  static int32_t ParseQuietly(const std::string& expression, std::string& sBuffer,
                               std::string* message = nullptr);
 
   // Rank of an operator-stack entry: "+" "-" 1, "*" "/" 2, "(-)" 3, "^" 4, a function 5, else 0.
@@ -47,7 +47,7 @@ public:
   static bool IsNameChar(char c);
 
 private:
-  const CompiledFormula& Compiled(const std::string& sExpression, bool bolDegree);
+  const CompiledFormula& Compiled(const std::string& expression, bool inDegrees);
   std::string cachedText_;
   bool cachedDegree_ = false;
   std::optional<CompiledFormula> cached_;

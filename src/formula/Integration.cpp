@@ -21,23 +21,23 @@ constexpr int32_t kMaxPasses = 15;
 
 } // namespace
 
-float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
-                          const std::string& sExpression, int32_t lngMode,
+float IntegrateExpression(float lower, float upper, float tolerance,
+                          const std::string& expression, int32_t mode,
                           IntegrationStats* stats) {
   if (stats) *stats = IntegrationStats{};
   std::string postfix;
-  if (FormulaParser().InfixToPostfix(sExpression, postfix) != 0) return UndefinedValue;
+  if (FormulaParser().InfixToPostfix(expression, postfix) != 0) return UndefinedValue;
   const CompiledFormula f(postfix);
-  if (lngMode != 1 && lngMode != 2) {
+  if (mode != 1 && mode != 2) {
     // Every sample of another mode is 0; the passes still run as they do for any formula.
-    return IntegrateFormula(sngLower, sngUpper, sngTolerance, CompiledFormula(), FormulaVars{},
+    return IntegrateFormula(lower, upper, tolerance, CompiledFormula(), FormulaVars{},
                             &FormulaVars::X, stats);
   }
-  return IntegrateFormula(sngLower, sngUpper, sngTolerance, f, FormulaVars{},
-                          lngMode == 1 ? &FormulaVars::X : &FormulaVars::A, stats);
+  return IntegrateFormula(lower, upper, tolerance, f, FormulaVars{},
+                          mode == 1 ? &FormulaVars::X : &FormulaVars::A, stats);
 }
 
-float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
+float IntegrateFormula(float lower, float upper, float tolerance,
                        const CompiledFormula& formula, const FormulaVars& base,
                        float FormulaVars::*position, IntegrationStats* stats,
                        const SampleMany* many) {
@@ -65,16 +65,16 @@ float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
   };
   const auto finite = [](float v) { return std::isfinite(v); };
 
-  const double a = sngLower;
-  const float fa = sample(sngLower);
+  const double a = lower;
+  const float fa = sample(lower);
   if (undefined) return UndefinedValue;
-  const float fb = sample(sngUpper);
+  const float fb = sample(upper);
   if (undefined) return UndefinedValue;
 
   // Every right side is computed in double precision and stored in single precision.
-  float h = static_cast<float>(static_cast<double>(sngUpper) - a);
+  float h = static_cast<float>(static_cast<double>(upper) - a);
   float T = static_cast<float>((static_cast<double>(fa) + fb) * h / 2.0);
-  float d = static_cast<float>(static_cast<double>(sngTolerance) + 1.0);
+  float d = static_cast<float>(static_cast<double>(tolerance) + 1.0);
   float R = 0.0f;
   if (!finite(h) || !finite(T)) return UndefinedValue;
   // A pass this long runs its midpoints through many at once.
@@ -82,7 +82,7 @@ float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
   std::vector<float> at;
   std::vector<EvalOutcome> outcomes;
   int32_t n = 1;
-  while (d >= sngTolerance && st.passes < kMaxPasses) {
+  while (d >= tolerance && st.passes < kMaxPasses) {
     const auto midpoint = [&](int32_t i) {
       return static_cast<float>(a + (i + 0.5) * static_cast<double>(h));
     };
@@ -114,13 +114,13 @@ float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
   return R;
 }
 
-float EvaluateIntegrand(const std::string& sExpression, float sngPosition, int32_t lngMode) {
+float EvaluateIntegrand(const std::string& expression, float position, int32_t mode) {
   FormulaParser evaluator;
   std::string postfix;
-  if (evaluator.InfixToPostfix(sExpression, postfix) != 0) return 0.0f;
-  if (lngMode != 1 && lngMode != 2) return 0.0f;
+  if (evaluator.InfixToPostfix(expression, postfix) != 0) return 0.0f;
+  if (mode != 1 && mode != 2) return 0.0f;
   FormulaVars vars;
-  Place(vars, sngPosition, lngMode);
+  Place(vars, position, mode);
   float result = 0.0f;
   if (!evaluator.DoEvaluate(postfix, false, result, vars)) return 0.0f;
   return result;

@@ -16,14 +16,14 @@ struct IntegrationStats {
   int32_t evaluations = 0; // samples of the formula taken
 };
 
-// The definite integral of an infix formula from sngLower to sngUpper. lngMode 1 puts the position
+// The definite integral of an infix formula from lower to upper. mode 1 puts the position
 // into X, 2 into A (every other variable 0); another mode makes every sample 0. The formula is
 // parsed once: a syntax error shows the parser's message box once and gives UndefinedValue. A
 // sample where the formula has no value makes the whole result UndefinedValue (with
 // ShowEvaluationErrors on, its message is shown once). At most fifteen passes are run, the most a
 // 16-bit midpoint count allows; the result is then the last estimate.
-float IntegrateExpression(float sngLower, float sngUpper, float sngTolerance,
-                          const std::string& sExpression, int32_t lngMode,
+float IntegrateExpression(float lower, float upper, float tolerance,
+                          const std::string& expression, int32_t mode,
                           IntegrationStats* stats = nullptr);
 
 // Runs the formula of an integration at count positions at once: out[i] the outcome with the
@@ -35,11 +35,11 @@ using SampleMany = std::function<void(const float* at, EvalOutcome* out, int32_t
 // names (&FormulaVars::U ...), every other variable keeps its value in base. UndefinedValue when a
 // sample has no value or the sums overflow. With many, the midpoints of each pass are run through
 // it (a pass of 64 or more), else one by one.
-float IntegrateFormula(float sngLower, float sngUpper, float sngTolerance,
+float IntegrateFormula(float lower, float upper, float tolerance,
                        const CompiledFormula& formula, const FormulaVars& base,
                        float FormulaVars::*position, IntegrationStats* stats = nullptr,
                        const SampleMany* many = nullptr);
 
 // The formula's value at one position (parsed anew on every call): 0 when it does not parse, for
 // another mode, or when the evaluation gives no value; UndefinedValue where it is undefined.
-float EvaluateIntegrand(const std::string& sExpression, float sngPosition, int32_t lngMode);
+float EvaluateIntegrand(const std::string& expression, float position, int32_t mode);

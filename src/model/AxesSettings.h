@@ -122,13 +122,13 @@ public:
 
   // Drawing, into the display list being compiled (the axes of the document kind, the 2D grid,
   // the 2D background). The six box values are in data units, scene order; Draw and Draw2DGrid
-  // may change sngMinY (Coord) as their callers expect.
-  void Draw(int32_t gtpGraphType, float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
-            float& sngMinZ, float& sngMaxZ);
-  void Draw2DGrid(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY, float& sngMinZ,
-                  float& sngMaxZ);
-  void DrawBackground(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
-                      float& sngMinZ, float& sngMaxZ);
+  // may change minY (Coord) as their callers expect.
+  void Draw(int32_t graphType, float& minX, float& maxX, float& minY, float& maxY,
+            float& minZ, float& maxZ);
+  void Draw2DGrid(float& minX, float& maxX, float& minY, float& maxY, float& minZ,
+                  float& maxZ);
+  void DrawBackground(float& minX, float& maxX, float& minY, float& maxY,
+                      float& minZ, float& maxZ);
 
   // The axes record of the document text: "0 " when Show is False, else "1 " and the other
   // carried properties, each token followed by one blank.

@@ -144,95 +144,22 @@ void Graph::SetText(GraphProp p, const std::string& value) {
   SetAs<std::string>(*this, p, value, 0, "a text");
 }
 
-std::shared_ptr<Graph> Graph::Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType,
-                                   int32_t dtpCoordType, const std::string& strExpX,
-                                   const std::string& strExpY, const std::string& strExpZ,
-                                   int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU,
-                                   float sngMinV, float sngMaxV, int32_t fstFillStyle,
-                                   int32_t lngFirstColor, int32_t lngSecondColor,
-                                   int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType,
-                                   int32_t shwShow, int32_t smtSmooth, bool bolShowCon,
-                                   bool bolShowVec, bool bolShowColormap, int32_t lngConLevel) {
-  auto g = std::make_shared<Graph>();
-  g->ID = lngID;
-  g->NameS = strName;
-  g->GraphType = gtpGraphType;
-  g->CoordType = dtpCoordType;
-  g->ExpressX = strExpX;
-  g->ExpressY = strExpY;
-  g->ExpressZ = strExpZ;
-  g->StepU = lngStepU;
-  g->StepV = lngStepV;
-  g->MinU = sngMinU;
-  g->MaxU = sngMaxU;
-  g->MinV = sngMinV;
-  g->MaxV = sngMaxV;
-  g->FillStyle = fstFillStyle;
-  g->FirstColor = lngFirstColor;
-  g->SecondColor = lngSecondColor;
-  g->LineColor = lngLineColor;
-  g->LineWidth = lngLineWidth;
-  g->Material = MatType;
-  g->Show = shwShow;
-  g->Smoothness = smtSmooth;
-  g->ShowContour = bolShowCon;
-  g->ShowVector = bolShowVec;
-  g->ShowColormap = bolShowColormap;
-  g->ContourLevel = static_cast<float>(lngConLevel);
-  return g;
-}
-
-void Graph::Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
-                  const std::string& strExpX, const std::string& strExpY,
-                  const std::string& strExpZ, int32_t lngStepU, int32_t lngStepV, float sngMinU,
-                  float sngMaxU, float sngMinV, float sngMaxV, int32_t fstFillStyle,
-                  int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineColor,
-                  int32_t lngLineWidth, int32_t MatType, int32_t shwShow, int32_t smtSmooth,
-                  bool bolShowCon, bool bolShowVec, bool bolShowColormap, int32_t lngConLevel,
-                  int32_t ffFunForm) {
-  NameS = strName;
-  GraphType = gtpGraphType;
-  CoordType = ctpCoordType;
-  ExpressX = strExpX;
-  ExpressY = strExpY;
-  ExpressZ = strExpZ;
-  StepU = lngStepU;
-  StepV = lngStepV;
-  MinU = sngMinU;
-  MaxU = sngMaxU;
-  MinV = sngMinV;
-  MaxV = sngMaxV;
-  FillStyle = fstFillStyle;
-  FirstColor = lngFirstColor;
-  SecondColor = lngSecondColor;
-  LineColor = lngLineColor;
-  LineWidth = lngLineWidth;
-  Material = MatType;
-  Show = shwShow;
-  Smoothness = smtSmooth;
-  ShowContour = bolShowCon;
-  ShowVector = bolShowVec;
-  ShowColormap = bolShowColormap;
-  ContourLevel = static_cast<float>(lngConLevel);
-  FunForm = ffFunForm;
-}
-
-void Graph::EqualTo(const Graph& fsfnew) {
-  if (&fsfnew == this) return;
-  CheckCounts(fsfnew, PropFlag::EqualTo);
+void Graph::EqualTo(const Graph& source) {
+  if (&source == this) return;
+  CheckCounts(source, PropFlag::EqualTo);
   for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i) {
     const uint8_t flags = GraphPropertyTable[i].flags;
     const bool copy = (flags & PropFlag::EqualTo) ||
-                      ((flags & PropFlag::EqualToWhenAnimated) && fsfnew.Animation);
-    if (copy) CopyProperty(*this, fsfnew, static_cast<GraphProp>(i));
+                      ((flags & PropFlag::EqualToWhenAnimated) && source.Animation);
+    if (copy) CopyProperty(*this, source, static_cast<GraphProp>(i));
   }
 }
 
-void Graph::TabEqualTo(Graph& fsfnew) {
-  if (&fsfnew == this) return;
-  CheckCounts(fsfnew, PropFlag::TabEqualTo);
+void Graph::TabEqualTo(Graph& source) {
+  if (&source == this) return;
+  CheckCounts(source, PropFlag::TabEqualTo);
   for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i)
     if (GraphPropertyTable[i].flags & PropFlag::TabEqualTo)
-      CopyProperty(*this, fsfnew, static_cast<GraphProp>(i));
-  VertTab3D.Share(fsfnew.VertTab3D);
+      CopyProperty(*this, source, static_cast<GraphProp>(i));
+  VertTab3D.Share(source.VertTab3D);
 }

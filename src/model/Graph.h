@@ -189,31 +189,14 @@ public:
   void SetText(GraphProp p, const std::string& value);
 
   // ---- copy operations ----
-  // A new graph with these main settings and the defaults otherwise; this graph is unchanged.
-  static std::shared_ptr<Graph>
-  Init(int32_t lngID, const std::string& strName, int32_t gtpGraphType, int32_t dtpCoordType,
-       const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
-       int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
-       float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
-       int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
-       int32_t smtSmooth, bool bolShowCon = false, bool bolShowVec = false,
-       bool bolShowColormap = false, int32_t lngConLevel = 0);
-  // Sets the same main settings (and FunForm) on this graph; ID and all else stay.
-  void Equal(const std::string& strName, int32_t gtpGraphType, int32_t ctpCoordType,
-             const std::string& strExpX, const std::string& strExpY, const std::string& strExpZ,
-             int32_t lngStepU, int32_t lngStepV, float sngMinU, float sngMaxU, float sngMinV,
-             float sngMaxV, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
-             int32_t lngLineColor, int32_t lngLineWidth, int32_t MatType, int32_t shwShow,
-             int32_t smtSmooth, bool bolShowCon = false, bool bolShowVec = false,
-             bool bolShowColormap = false, int32_t lngConLevel = 0, int32_t ffFunForm = 0);
-  // Copies nearly every setting of a function graph from fsfnew (not ID, LenFrom, LenTo, the
+  // Copies nearly every setting of a function graph from source (not ID, LenFrom, LenTo, the
   // table display settings, StepVV, MinVV, MaxVV, nor any point); MinT and MaxT only from an
   // animated source; list items 1 .. count (colour stops 0 .. count - 1). A source count beyond
   // its list throws SubscriptError before anything is changed.
-  void EqualTo(const Graph& fsfnew);
-  // Copies a table graph's settings from fsfnew and shares its table points with it from now on.
+  void EqualTo(const Graph& source);
+  // Copies a table graph's settings from source and shares its table points with it from now on.
   // A colour-stop count beyond its list throws SubscriptError before anything is changed.
-  void TabEqualTo(Graph& fsfnew);
+  void TabEqualTo(Graph& source);
 
   // ---- operations defined by other subsystems ----
   // Sampling: fills the point arrays from the formulas; False when a formula fails to compile.
@@ -221,9 +204,9 @@ public:
   // with the arrays laid out for the counts and sampled as far as it came.
   bool GetPoints();
   // Sampling: the graph's box in data units for an animation step (0 for still graphs).
-  BoundingBox GetBox(int32_t lngAnimStep = 0);
+  BoundingBox GetBox(int32_t animStep = 0);
   // Curve rendering: draws the graph into the display list being compiled.
-  void Draw(int32_t lngAnimStep = 0);
+  void Draw(int32_t animStep = 0);
   // Surface rendering: the colour legend of the graph in overlay coordinates 0 .. 100.
   void DrawLegend(float MinX, float MaxX, float MinY, float MaxY, float MinZ, float MaxZ,
                   float MinC, float MaxC, float MinV, float MaxV);

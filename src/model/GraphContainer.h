@@ -76,15 +76,15 @@ public:
   // True as soon as one graph is animated; False for an empty container.
   bool Animation() const;
 
-  // The union of the graphs' boxes (animated graphs at lngAnimStep, the others at step 0),
+  // The union of the graphs' boxes (animated graphs at animStep, the others at step 0),
   // widened by 0.04 on every side outside 2D documents; recomputes MinV and MaxV from the graphs
   // and sets AxisScaleX, AxisScaleY, AxisScaleZ and AxisScaleV by AxisScaleMode.
-  BoundingBox GetBox(int32_t lngAnimStep = 0);
+  BoundingBox GetBox(int32_t animStep = 0);
 
-  // Draws every graph (animated ones at lngAnimStep, the others at step 0) and then disables the
+  // Draws every graph (animated ones at animStep, the others at step 0) and then disables the
   // clip planes 0 and 1. A graph whose drawing throws does not stop the others: its message is
   // kept in LastDrawErrors (emptied by every Draw) for the scene compiler to report.
-  void Draw(int32_t lngAnimStep = 0);
+  void Draw(int32_t animStep = 0);
   std::vector<std::string> LastDrawErrors;
 
   // The records of the graphs in order: SaveTable for table graphs, Save for the kinds with a

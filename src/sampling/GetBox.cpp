@@ -172,9 +172,9 @@ bool HasFloorOverlays(const Graph& g) {
          g.FunForm != Implicit;
 }
 
-BoundingBox Graph::GetBox(int32_t lngAnimStep) {
+BoundingBox Graph::GetBox(int32_t animStep) {
   Measure m(*this);
-  const int32_t s = lngAnimStep;
+  const int32_t s = animStep;
   const bool curveForm = FunForm == Explicit || FunForm == Parametric;
   const bool regionForm = FunForm == Implicit || FunForm == Inequality;
 

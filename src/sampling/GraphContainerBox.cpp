@@ -5,12 +5,12 @@
 
 #include "model/ProgramState.h"
 
-BoundingBox GraphContainer::GetBox(int32_t lngAnimStep) {
+BoundingBox GraphContainer::GetBox(int32_t animStep) {
   std::vector<GraphExtent> extents;
   extents.reserve(static_cast<std::size_t>(FunSurfs.Count()));
   for (const auto& g : FunSurfs) {
     GraphExtent e;
-    e.box = g->Animation ? g->GetBox(lngAnimStep) : g->GetBox();
+    e.box = g->Animation ? g->GetBox(animStep) : g->GetBox();
     e.minVV = g->MinVV; // as the graph's GetBox left them
     e.maxVV = g->MaxVV;
     extents.push_back(e);

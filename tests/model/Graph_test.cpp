@@ -341,51 +341,6 @@ TEST(GraphRecords, RecordKindByGraphType) {
 
 // ---- copy operations ----
 
-TEST(GraphCopy, InitMakesANewGraphAndLeavesTheCallerAlone) {
-  Graph caller;
-  caller.NameS = "mine";
-  auto g = caller.Init(5, "n", Surface3D, Cartesian3D, "a", "b", "c", 10, 20, -1, 1, -2, 2,
-                       SingleColor, 11, 12, 13, 2, 4, ModelGrid, ShadeFlat, true, false, true, 12);
-  ASSERT_NE(g.get(), &caller);
-  EXPECT_EQ(caller.NameS, "mine");
-  EXPECT_EQ(caller.ID, 0);
-  EXPECT_EQ(g->ID, 5);
-  EXPECT_EQ(g->NameS, "n");
-  EXPECT_EQ(g->GraphType, Surface3D);
-  EXPECT_EQ(g->CoordType, Cartesian3D);
-  EXPECT_EQ(g->ExpressX + g->ExpressY + g->ExpressZ, "abc");
-  EXPECT_EQ(g->StepU, 10);
-  EXPECT_EQ(g->StepV, 20);
-  EXPECT_EQ(g->MinU, -1.0f);
-  EXPECT_EQ(g->MaxV, 2.0f);
-  EXPECT_EQ(g->FillStyle, SingleColor);
-  EXPECT_EQ(g->LineWidth, 2);
-  EXPECT_EQ(g->Material, 4);
-  EXPECT_EQ(g->Show, ModelGrid);
-  EXPECT_EQ(g->Smoothness, ShadeFlat);
-  EXPECT_TRUE(g->ShowContour);
-  EXPECT_FALSE(g->ShowVector);
-  EXPECT_TRUE(g->ShowColormap);
-  EXPECT_EQ(g->ContourLevel, 12.0f);
-  EXPECT_EQ(g->FunForm, 0);
-  EXPECT_TRUE(g->Show2DLine);
-  EXPECT_FALSE(g->Animation);
-}
-
-TEST(GraphCopy, EqualKeepsTheIdAndSetsFunForm) {
-  Graph g;
-  g.ID = 9;
-  g.PointColor = 77;
-  g.Equal("e", Curve2D, Cartesian2D, "", "", "x^2", 1, 50, 0, 0, -2, 2, 0, 0, 0, 255, 1, 0, 3, 3,
-          false, false, false, 0, Explicit);
-  EXPECT_EQ(g.ID, 9);
-  EXPECT_EQ(g.FunForm, Explicit);
-  EXPECT_EQ(g.ExpressZ, "x^2");
-  EXPECT_EQ(g.StepV, 50);
-  EXPECT_EQ(g.LineColor, 255);
-  EXPECT_EQ(g.PointColor, 77);
-}
-
 TEST(GraphCopy, EqualToCopiesTheSettingsButNotIdentityLengthTableOrPoints) {
   Graph source;
   source.ID = 3;

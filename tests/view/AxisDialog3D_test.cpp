@@ -366,8 +366,19 @@ TEST_F(AxisCommandTest, TheCentreZoomToFitSeesIsThatOfTheNewScaleMode) {
   // Two points in a 3D document; the last compilation left the centre of the square scales.
   ShownGraphs.FunSurfs.Clear();
   auto point = [](int32_t id, const char* x, const char* y, const char* z) {
-    auto g = Graph::Init(id, "P", PointMarker, Cartesian3D, x, y, z, 1, 1, 0, 1, 0, 1, 0, 0, 0, 0,
-                         1, 4, 1, 1);
+    auto g = std::make_shared<Graph>();
+    g->ID = id;
+    g->NameS = "P";
+    g->GraphType = PointMarker;
+    g->CoordType = Cartesian3D;
+    g->ExpressX = x;
+    g->ExpressY = y;
+    g->ExpressZ = z;
+    g->MaxU = g->MaxV = 1;
+    g->LineWidth = 1;
+    g->Material = 4;
+    g->Show = ModelPoint;
+    g->Smoothness = ShadeFlat;
     g->GetPoints();
     return g;
   };

@@ -84,12 +84,12 @@ void BeginFlatLines() {
   glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
 }
 
-void Graph::Draw(int32_t lngAnimStep) {
+void Graph::Draw(int32_t animStep) {
   // Every drawing starts from an empty report box, so after a compilation it holds the lines of
   // the last graph drawn (none when that graph fails or writes none).
   ResultBox::Clear();
 
-  DrawContext c(*this, lngAnimStep);
+  DrawContext c(*this, animStep);
   c.ExprX = InsertImplicitProducts(ExpressX);
   c.ExprY = InsertImplicitProducts(ExpressY);
   c.ExprZ = InsertImplicitProducts(ExpressZ);
@@ -111,7 +111,7 @@ void Graph::Draw(int32_t lngAnimStep) {
     glEnable(GL_CLIP_PLANE1);
   }
 
-  GetBox(Animation ? lngAnimStep : 0);
+  GetBox(Animation ? animStep : 0);
   // A floor below the surface lowered the box by 3; its cells are coloured from its lowest height.
   if (HasFloorOverlays(*this)) BoxMinY += 3.0f;
 
@@ -134,7 +134,7 @@ void Graph::Draw(int32_t lngAnimStep) {
     Draw3DCurve(c);
     break;
   case GraphDrawer::Surface:
-    DrawSurface(*this, lngAnimStep);
+    DrawSurface(*this, animStep);
     break;
   case GraphDrawer::Ribbon:
     DrawRibbon(c);

@@ -55,8 +55,8 @@ void WriteColorScheme(Graph& graph, const NamedColorScheme& scheme) {
   }
 }
 
-void LoadColorScheme(Graph& graph, const std::string& strColorName) {
-  std::string upper = UpperCaseName(strColorName);
+void LoadColorScheme(Graph& graph, const std::string& colorName) {
+  std::string upper = UpperCaseName(colorName);
   if (!upper.empty() && upper.front() == '@') upper.erase(0, 1);
   if (const NamedColorScheme* scheme = FindColorScheme(upper)) WriteColorScheme(graph, *scheme);
 }

@@ -34,7 +34,7 @@ void WriteColorScheme(Graph& graph, const NamedColorScheme& scheme);
 
 // LoadColorScheme: when the name (any case; one leading "@" allowed, nothing trimmed) is one of
 // the five built-in schemes, writes it into the graph's stops; any other name changes nothing.
-void LoadColorScheme(Graph& graph, const std::string& strColorName);
+void LoadColorScheme(Graph& graph, const std::string& colorName);
 
 // The stops a lookup works with, taken from a graph once (so a grid of lookups reloads nothing).
 struct ColorLookup {

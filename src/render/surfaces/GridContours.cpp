@@ -54,7 +54,7 @@ bool GridContours::Place(int32_t mode, float tracerX, float tracerY, float x0, f
 void GridContours::Run(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
                        float y0, float z, const std::vector<float>& levels, float minimum,
                        float maximum, CrossingTest test, int32_t mode, bool gradient,
-                       int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth) {
+                       int32_t firstColor, int32_t secondColor, int32_t lineWidth) {
   m_segments.clear();
   m = std::min(m, S0.Rows());
   n = std::min(n, S0.Cols());
@@ -70,10 +70,10 @@ void GridContours::Run(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-  glLineWidth(static_cast<float>(lngLineWidth));
+  glLineWidth(static_cast<float>(lineWidth));
   float r1, g1, b1, r2, g2, b2;
-  ColorToRgb(lngFirstColor, r1, g1, b1);
-  ColorToRgb(lngSecondColor, r2, g2, b2);
+  ColorToRgb(firstColor, r1, g1, b1);
+  ColorToRgb(secondColor, r2, g2, b2);
 
   for (float level : levels) {
     std::array<float, 3> colour{r2, g2, b2};
@@ -103,22 +103,22 @@ void GridContours::Run(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0
 }
 
 void GridContours::ContourOne(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                              float y0, float z, int32_t, int32_t lngFirstColor,
-                              int32_t lngSecondColor, int32_t lngLineWidth) {
-  Run(m, n, dx, dy, S0, x0, y0, z, {0.0f}, 0, 0, CrossingTest::Band, 1, false, lngFirstColor,
-      lngSecondColor, lngLineWidth);
+                              float y0, float z, int32_t, int32_t firstColor,
+                              int32_t secondColor, int32_t lineWidth) {
+  Run(m, n, dx, dy, S0, x0, y0, z, {0.0f}, 0, 0, CrossingTest::Band, 1, false, firstColor,
+      secondColor, lineWidth);
 }
 
 void GridContours::ContourTwo(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                              float y0, float z, int32_t, int32_t lngFirstColor,
-                              int32_t lngSecondColor, int32_t lngLineWidth) {
-  Run(m, n, dx, dy, S0, x0, y0, z, {0.0f}, 0, 0, CrossingTest::Band, 2, false, lngFirstColor,
-      lngSecondColor, lngLineWidth);
+                              float y0, float z, int32_t, int32_t firstColor,
+                              int32_t secondColor, int32_t lineWidth) {
+  Run(m, n, dx, dy, S0, x0, y0, z, {0.0f}, 0, 0, CrossingTest::Band, 2, false, firstColor,
+      secondColor, lineWidth);
 }
 
 void GridContours::Contour2(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                            float y0, float z, float lngLevel, int32_t fstFillStyle,
-                            int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth) {
+                            float y0, float z, float levelCount, int32_t fillStyle,
+                            int32_t firstColor, int32_t secondColor, int32_t lineWidth) {
   float minimum = 0, maximum = 0;
   m = std::min(m, S0.Rows());
   n = std::min(n, S0.Cols());
@@ -126,7 +126,7 @@ void GridContours::Contour2(int32_t m, int32_t n, float dx, float dy, ContourGri
                              : (m >= 1 && n >= 1)                ? Corner(S0, m, n)
                                                                  : ContourGrid(0, 0);
   const std::vector<float> levels =
-      ContourLevels(region.Rows() ? region : S0, lngLevel, minimum, maximum);
+      ContourLevels(region.Rows() ? region : S0, levelCount, minimum, maximum);
   Run(m, n, dx, dy, S0, x0, y0, z, levels, minimum, maximum, CrossingTest::Exact, 1,
-      fstFillStyle != SingleColor, lngFirstColor, lngSecondColor, lngLineWidth);
+      fillStyle != SingleColor, firstColor, secondColor, lineWidth);
 }

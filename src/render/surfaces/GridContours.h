@@ -16,14 +16,14 @@ public:
   // Node (i, j) of the grid lies at (x0 + j * dx, y0 + i * dy) before placement. m and n are the
   // node counts the caller fills (at most the grid's own size).
   void ContourOne(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0, float y0,
-                  float z, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
-                  int32_t lngLineWidth);
+                  float z, int32_t fillStyle, int32_t firstColor, int32_t secondColor,
+                  int32_t lineWidth);
   void ContourTwo(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0, float y0,
-                  float z, int32_t fstFillStyle, int32_t lngFirstColor, int32_t lngSecondColor,
-                  int32_t lngLineWidth);
+                  float z, int32_t fillStyle, int32_t firstColor, int32_t secondColor,
+                  int32_t lineWidth);
   void Contour2(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0, float y0,
-                float z, float lngLevel, int32_t fstFillStyle, int32_t lngFirstColor,
-                int32_t lngSecondColor, int32_t lngLineWidth);
+                float z, float levelCount, int32_t fillStyle, int32_t firstColor,
+                int32_t secondColor, int32_t lineWidth);
 
   // One drawn segment in scene coordinates with its colour (red, green, blue fractions).
   struct Segment {
@@ -42,7 +42,7 @@ public:
 private:
   void Run(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0, float y0, float z,
            const std::vector<float>& levels, float minimum, float maximum, CrossingTest test,
-           int32_t mode, bool gradient, int32_t lngFirstColor, int32_t lngSecondColor,
-           int32_t lngLineWidth);
+           int32_t mode, bool gradient, int32_t firstColor, int32_t secondColor,
+           int32_t lineWidth);
   std::vector<Segment> m_segments;
 };

@@ -45,9 +45,9 @@ bool CopyGrids(const Graph& g, const Grid& g1, const Grid& g2, const Grid& g3, c
 
 } // namespace
 
-void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, int32_t lngColor) {
+void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, int32_t color) {
   float red = 0, green = 0, blue = 0;
-  ColorToRgb(lngColor, red, green, blue);
+  ColorToRgb(color, red, green, blue);
   // Kept from one surface to the next: a surface drawn frame after frame reuses its storage.
   thread_local KeptStorage<IsoMesh> kept;
   IsoMesh& mesh = kept.For(samples.Count());
@@ -68,20 +68,20 @@ void DrawImplicitSurface(const IsoSamples& samples, float level, float, float, i
   glPopMatrix();
 }
 
-void DrawImplicitGraph(const Graph& g, int32_t lngAnimStep) {
+void DrawImplicitGraph(const Graph& g, int32_t animStep) {
   if (g.StepU < 1 || g.StepV < 1 || g.StepW < 1) return;
   IsoSamples samples;
   const bool ok = GraphKind(g).Animated ? CopyGrids(g, g.FrameGrid1, g.FrameGrid2, g.FrameGrid3,
-                                                    g.FrameGridV, samples, lngAnimStep)
+                                                    g.FrameGridV, samples, animStep)
                                         : CopyGrids(g, g.SampleGrid1, g.SampleGrid2, g.SampleGrid3,
                                                     g.SampleGridV, samples);
   if (!ok) return;
   DrawImplicitSurface(samples, 0.0f, g.GridValueMin, g.GridValueMax, g.SecondColor);
 }
 
-std::array<float, 3> IsoSurfaceColor(std::string& strColorName, float level, float min, float max) {
-  if (strColorName.empty()) strColorName = "Rainbow";
-  std::string upper = UpperCaseName(strColorName);
+std::array<float, 3> IsoSurfaceColor(std::string& colorName, float level, float min, float max) {
+  if (colorName.empty()) colorName = "Rainbow";
+  std::string upper = UpperCaseName(colorName);
   if (!upper.empty() && upper[0] == '@') upper.erase(0, 1);
   if (const NamedColorScheme* scheme = FindColorScheme(upper)) IsoScheme().Load(*scheme);
   const float range = max - min;
@@ -91,9 +91,9 @@ std::array<float, 3> IsoSurfaceColor(std::string& strColorName, float level, flo
   return rgb;
 }
 
-void DrawIsoSurface(const IsoSamples& samples, float level, std::string& strColorName, float min,
+void DrawIsoSurface(const IsoSamples& samples, float level, std::string& colorName, float min,
                     float max) {
-  const std::array<float, 3> colour = IsoSurfaceColor(strColorName, level, min, max);
+  const std::array<float, 3> colour = IsoSurfaceColor(colorName, level, min, max);
   thread_local KeptStorage<IsoMesh> kept;
   IsoMesh& mesh = kept.For(samples.Count());
   IsoSurfaceMesh(samples, level, AxisScaleV, mesh);

@@ -70,9 +70,9 @@ bool SliceContours::Place(float X, float Y, float z, std::array<float, 3>& scene
 }
 
 void SliceContours::Contour(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0,
-                            float y0, float z, float lngLevel, int32_t fstFillStyle,
-                            int32_t lngFirstColor, int32_t lngSecondColor, int32_t lngLineWidth,
-                            const std::string& strColorName) {
+                            float y0, float z, float levelSpacing, int32_t fillStyle,
+                            int32_t firstColor, int32_t secondColor, int32_t lineWidth,
+                            const std::string& colorName) {
   m_segments.clear();
   CentreX = static_cast<float>(m / 2) * dx + x0;
   CentreY = static_cast<float>(n / 2) * dy + y0;
@@ -87,7 +87,7 @@ void SliceContours::Contour(int32_t m, int32_t n, float dx, float dy, ContourGri
     for (int32_t i = 1; i <= m; ++i)
       for (int32_t j = 1; j <= n; ++j)
         grid(i, j) = S0(i, j);
-    levels = SliceContourLevels(grid, lngLevel, minimum, maximum);
+    levels = SliceContourLevels(grid, levelSpacing, minimum, maximum);
     for (float level : levels) {
       NudgeGrid(S0, level);
       NudgeGrid(grid, level);
@@ -99,24 +99,24 @@ void SliceContours::Contour(int32_t m, int32_t n, float dx, float dy, ContourGri
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-  glLineWidth(static_cast<float>(lngLineWidth));
+  glLineWidth(static_cast<float>(lineWidth));
   float r1 = 0, g1 = 0, b1 = 0, r2 = 0, g2 = 0, b2 = 0;
-  if (fstFillStyle != ColorMapFill) {
-    ColorToRgb(lngFirstColor, r1, g1, b1);
-    ColorToRgb(lngSecondColor, r2, g2, b2);
+  if (fillStyle != ColorMapFill) {
+    ColorToRgb(firstColor, r1, g1, b1);
+    ColorToRgb(secondColor, r2, g2, b2);
   }
   const bool special = DocumentType == DocumentTypeSpecial;
   const bool tracksNearest = special || DocumentType == DocumentType3D || DocumentType == DocumentType3DAlso;
 
   for (float level : levels) {
-    if (fstFillStyle == SingleColor) {
+    if (fillStyle == SingleColor) {
       glColor3f(r2, g2, b2);
-    } else if (fstFillStyle == GradientTopBottom) {
+    } else if (fillStyle == GradientTopBottom) {
       const float span = maximum - minimum;
       const float t = span > 0.0f ? (level - minimum) / span : 0.0f;
       glColor3f(r2 + (r1 - r2) * t, g2 + (g1 - g2) * t, b2 + (b1 - b2) * t);
-    } else if (fstFillStyle == ColorMapFill) {
-      std::string upper = UpperCaseName(strColorName);
+    } else if (fillStyle == ColorMapFill) {
+      std::string upper = UpperCaseName(colorName);
       if (!upper.empty() && upper[0] == '@') upper.erase(0, 1);
       if (const NamedColorScheme* scheme = FindColorScheme(upper)) m_scheme.Load(*scheme);
       std::array<float, 3> rgb{};

@@ -24,10 +24,10 @@ std::vector<float> SliceContourLevels(const ContourGrid& grid, float spacing, fl
 class SliceContours {
 public:
   // Draws the lines of the slice grid S0 (nodes (1 .. m, 1 .. n) at (x0 + j * dx, y0 + i * dy)),
-  // in the plane at z, every lngLevel apart.
+  // in the plane at z, every levelSpacing apart.
   void Contour(int32_t m, int32_t n, float dx, float dy, ContourGrid& S0, float x0, float y0,
-               float z, float lngLevel, int32_t fstFillStyle, int32_t lngFirstColor,
-               int32_t lngSecondColor, int32_t lngLineWidth, const std::string& strColorName);
+               float z, float levelSpacing, int32_t fillStyle, int32_t firstColor,
+               int32_t secondColor, int32_t lineWidth, const std::string& colorName);
 
   // One drawn segment in scene coordinates.
   struct Segment {

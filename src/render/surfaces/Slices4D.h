@@ -47,7 +47,7 @@ struct Slice4D {
 // Slice `index` (1 .. 50) of a plane at an animation step. False when it is not drawn: its
 // position lies outside the sampled range, its rows lie outside the grid or the grids do not hold
 // the graph's step counts. The graph's box must be that of the step (Graph::GetBox).
-bool BuildSlice(const Graph& graph, int32_t lngAnimStep, SlicePlane plane, int32_t index,
+bool BuildSlice(const Graph& graph, int32_t animStep, SlicePlane plane, int32_t index,
                 Slice4D& slice);
 
 // One filled cell in scene units, with its corners' colours.

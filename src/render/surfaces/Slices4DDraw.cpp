@@ -89,11 +89,11 @@ void DrawArrows(const Slice4D& slice, const SliceSwitches& sw) {
 
 } // namespace
 
-void Draw4DSlices(Graph& g, int32_t lngAnimStep) {
+void Draw4DSlices(Graph& g, int32_t animStep) {
   for (SlicePlane plane : {SliceZ, SliceX, SliceY})
     for (int32_t i = 1; i <= SliceCount(g, plane); ++i) {
       Slice4D slice;
-      if (!BuildSlice(g, lngAnimStep, plane, i, slice)) continue;
+      if (!BuildSlice(g, animStep, plane, i, slice)) continue;
       const SliceSwitches sw = SwitchesOf(g, plane, i);
       if (sw.Fill) DrawFill(g, slice);
       if (sw.Contour) DrawContour(g, slice, sw);

@@ -183,18 +183,18 @@ void DrawFloor(const Graph& g, const SurfaceGrid& grid, const SurfaceMesh& mesh,
 
 } // namespace
 
-void DrawSurface(Graph& g, int32_t lngAnimStep) {
+void DrawSurface(Graph& g, int32_t animStep) {
   // An implicit surface is drawn from its value grids by the implicit-surface drawer; its point
   // grid holds nothing of it, so none of the grid passes below runs for it.
   if ((g.GraphType == Surface3D || g.GraphType == Surface3DAnimation) && g.FunForm == Implicit) {
-    DrawImplicitGraph(g, lngAnimStep);
+    DrawImplicitGraph(g, animStep);
     return;
   }
 
   TangentFormulas formulas;
   if ((g.ShowTangent || g.ShowNormal) && !formulas.Prepare(g.ExpressZ)) return;
 
-  const SurfaceGrid grid = GridOfGraph(g, lngAnimStep);
+  const SurfaceGrid grid = GridOfGraph(g, animStep);
   if (!grid.HasCells()) return;
 
   if (g.GraphType == ColorMap) {

@@ -96,22 +96,22 @@ void DrawAxes2D(const AxesSettings& axes, float minX, float maxX, float& minY, f
 
 } // namespace AxesDraw
 
-void AxesSettings::Draw(int32_t gtpGraphType, float& sngMinX, float& sngMaxx, float& sngMinY,
-                        float& sngMaxY, float& sngMinZ, float& sngMaxZ) {
-  (void)gtpGraphType; // callers pass 2; no branch reads it
+void AxesSettings::Draw(int32_t graphType, float& minX, float& maxX, float& minY,
+                        float& maxY, float& minZ, float& maxZ) {
+  (void)graphType; // callers pass 2; no branch reads it
   switch (DocumentType) {
   case DocumentType2D:
-    AxesDraw::DrawAxes2D(*this, sngMinX, sngMaxx, sngMinY, sngMaxY);
+    AxesDraw::DrawAxes2D(*this, minX, maxX, minY, maxY);
     break;
   case DocumentType25D:
-    AxesDraw::DrawAxes25D(*this, sngMinX, sngMaxx, sngMinY, sngMaxY, sngMinZ, sngMaxZ);
+    AxesDraw::DrawAxes25D(*this, minX, maxX, minY, maxY, minZ, maxZ);
     break;
   case DocumentType3D:
   case DocumentType4D:
-    AxesDraw::DrawAxesBox(*this, sngMinX, sngMaxx, sngMinY, sngMaxY, sngMinZ, sngMaxZ);
+    AxesDraw::DrawAxesBox(*this, minX, maxX, minY, maxY, minZ, maxZ);
     break;
   case DocumentTypeSpecial:
-    AxesDraw::DrawAxesSpecial(*this, sngMinX, sngMaxx, sngMinY, sngMaxY, sngMinZ, sngMaxZ);
+    AxesDraw::DrawAxesSpecial(*this, minX, maxX, minY, maxY, minZ, maxZ);
     break;
   default:
     break;

@@ -10,13 +10,13 @@
 
 using namespace AxesLayout;
 
-void AxesSettings::DrawBackground(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
-                                  float& sngMinZ, float& sngMaxZ) {
-  (void)sngMinZ, (void)sngMaxZ;
+void AxesSettings::DrawBackground(float& minX, float& maxX, float& minY, float& maxY,
+                                  float& minZ, float& maxZ) {
+  (void)minZ, (void)maxZ;
   if (!ShowBackground) return;
 
   BackgroundInput in;
-  in.minX = sngMinX, in.maxX = sngMaxx, in.minY = sngMinY, in.maxY = sngMaxY;
+  in.minX = minX, in.maxX = maxX, in.minY = minY, in.maxY = maxY;
   in.scaleX = AxisScaleX, in.scaleY = AxisScaleY;
   in.centre = AxesDraw::SceneCentre();
   in.backStyle = BackStyle;
@@ -52,13 +52,13 @@ void AxesSettings::DrawBackground(float& sngMinX, float& sngMaxx, float& sngMinY
   glEnable(GL_LIGHTING);
 }
 
-void AxesSettings::Draw2DGrid(float& sngMinX, float& sngMaxx, float& sngMinY, float& sngMaxY,
-                              float& sngMinZ, float& sngMaxZ) {
-  (void)sngMinZ, (void)sngMaxZ;
+void AxesSettings::Draw2DGrid(float& minX, float& maxX, float& minY, float& maxY,
+                              float& minZ, float& maxZ) {
+  (void)minZ, (void)maxZ;
   Grid2DInput in;
   // The grid shares the tick steps of the axes (the X grid keeps its step under ShowPI).
-  in.steps = AxesDraw::Steps2D(sngMinX, sngMaxx, sngMinY, sngMaxY);
-  in.minX = sngMinX, in.maxX = sngMaxx, in.minY = sngMinY, in.maxY = sngMaxY;
+  in.steps = AxesDraw::Steps2D(minX, maxX, minY, maxY);
+  in.minX = minX, in.maxX = maxX, in.minY = minY, in.maxY = maxY;
   in.scaleX = AxisScaleX, in.scaleY = AxisScaleY;
   in.centre = AxesDraw::SceneCentre();
   in.primary = ShowprimaryGrid;

@@ -161,10 +161,10 @@ bool SceneCamera::ZoomAll(float x0, float y0, float z0, float x1, float y1, floa
   return true;
 }
 
-void SceneCamera::RotateView(float angle, float sngX, float sngY, float sngZ) {
+void SceneCamera::RotateView(float angle, float axisX, float axisY, float axisZ) {
   const float vx = RefPos.x - EyePos.x, vy = RefPos.y - EyePos.y, vz = RefPos.z - EyePos.z;
   const float c = std::cos(angle), s = std::sin(angle), t = 1.0f - c;
-  const float x = sngX, y = sngY, z = sngZ;
+  const float x = axisX, y = axisY, z = axisZ;
   const float m11 = c + t * x * x, m12 = t * x * y - s * z, m13 = t * x * z + s * y;
   const float m21 = t * x * y + s * z, m22 = c + t * y * y, m23 = t * y * z - s * x;
   const float m31 = t * x * z - s * y, m32 = t * y * z + s * x, m33 = c + t * z * z;
@@ -194,8 +194,8 @@ void SceneCamera::ApplyViewTransform() const {
             VecUp[2]);
 }
 
-void SceneCamera::Projection(float dblPixDx, float dblPixDy, float /*dblEyeDx*/, float /*dblEyeDy*/,
-                             float /*dblFocus*/) {
+void SceneCamera::Projection(float pixelDx, float pixelDy, float /*eyeDx*/, float /*eyeDy*/,
+                             float /*focus*/) {
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
 
@@ -214,8 +214,8 @@ void SceneCamera::Projection(float dblPixDx, float dblPixDy, float /*dblEyeDx*/,
 
   float offsetX = 1.0f, offsetY = 1.0f;
   if (viewport[2] != 0 && viewport[3] != 0) {
-    offsetX = -dblPixDx * VolWidth / static_cast<float>(viewport[2]);
-    offsetY = -dblPixDy * VolHeight / static_cast<float>(viewport[3]);
+    offsetX = -pixelDx * VolWidth / static_cast<float>(viewport[2]);
+    offsetY = -pixelDy * VolHeight / static_cast<float>(viewport[3]);
   }
   const double left = Volleft + offsetX, right = VolRight + offsetX;
   const double bottom = VolBottom + offsetY, top = VolTop + offsetY;

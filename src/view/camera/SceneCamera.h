@@ -76,15 +76,15 @@ public:
   // moves the reference point.
   bool ZoomAll(float x0, float y0, float z0, float x1, float y1, float z1);
   // Turns the line of sight by angle (radians) about the unit axis through the eye.
-  void RotateView(float angle, float sngX, float sngY, float sngZ);
+  void RotateView(float angle, float axisX, float axisY, float axisZ);
   // Multiplies the volume by scal when scal > 0 (above 1 shows more of the scene).
   void Zoom(float scal);
   void Selection(int32_t x, int32_t y);
-  // Loads the projection matrix (orthographic or perspective volume, shifted by dblPixDx,
-  // dblPixDy device pixels of the viewport) and the model-view matrix (the look-at transform).
-  // Needs a current context; may be recorded into a display list. dblEyeDx, dblEyeDy and
-  // dblFocus have no effect.
-  void Projection(float dblPixDx, float dblPixDy, float dblEyeDx, float dblEyeDy, float dblFocus);
+  // Loads the projection matrix (orthographic or perspective volume, shifted by pixelDx,
+  // pixelDy device pixels of the viewport) and the model-view matrix (the look-at transform).
+  // Needs a current context; may be recorded into a display list. eyeDx, eyeDy and
+  // focus have no effect.
+  void Projection(float pixelDx, float pixelDy, float eyeDx, float eyeDy, float focus);
 
   // Multiplies the look-at transform (eye, reference point, up vector) onto the current matrix.
   void ApplyViewTransform() const;

@@ -7,12 +7,12 @@
 
 #include <exception>
 
-void GraphContainer::Draw(int32_t lngAnimStep) {
+void GraphContainer::Draw(int32_t animStep) {
   LastDrawErrors.clear();
   for (const auto& g : FunSurfs) {
     try {
       if (g->Animation)
-        g->Draw(lngAnimStep);
+        g->Draw(animStep);
       else
         g->Draw();
     } catch (const std::exception& e) {

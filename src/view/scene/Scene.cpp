@@ -652,43 +652,43 @@ void Scene::CompileAnimated(Lists& lists, int32_t count) {
   m_frameCount = frames;
 }
 
-int32_t Scene::StepOfFrame(int32_t lngAnimStep) const {
-  const int64_t step = static_cast<int64_t>(lngAnimStep) - 1;
+int32_t Scene::StepOfFrame(int32_t animStep) const {
+  const int64_t step = static_cast<int64_t>(animStep) - 1;
   return static_cast<int32_t>(std::clamp<int64_t>(step, 0, m_frameCount));
 }
 
-void Scene::Display(int32_t lngAnimStep) {
+void Scene::Display(int32_t animStep) {
   if (m_holds > 0) {
     m_heldPresent = true;
-    m_heldFrame = lngAnimStep;
+    m_heldFrame = animStep;
     return;
   }
   ++m_presentations;
   if (m_view) {
-    m_view->Present(lngAnimStep);
+    m_view->Present(animStep);
     return;
   }
-  Render(lngAnimStep);
+  Render(animStep);
 }
 
-void Scene::Render(int32_t lngAnimStep) {
+void Scene::Render(int32_t animStep) {
   if (m_compiling) {
     // A list is open: drawing now would be recorded into it. Shown when the compilation ends.
     m_presentAsked = true;
-    m_askedFrame = lngAnimStep;
+    m_askedFrame = animStep;
     return;
   }
-  RenderNow(lngAnimStep);
+  RenderNow(animStep);
 }
 
-void Scene::RenderNow(int32_t lngAnimStep) {
+void Scene::RenderNow(int32_t animStep) {
   Light.SetLight();
   glShadeModel(GL_SMOOTH);
   Camera.Projection(0.0f, 0.0f, 0.0f, 0.0f, 1.0f);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glPushMatrix();
   if (m_kind == Kind::Animated) {
-    glCallList(FrameListBase + static_cast<GLuint>(StepOfFrame(lngAnimStep)));
+    glCallList(FrameListBase + static_cast<GLuint>(StepOfFrame(animStep)));
   } else if (m_kind == Kind::Still && DragInProgress()) {
     // During a drag: one pass with the camera's own projection, no averaging.
     glMultMatrixf(m_rotation.data());

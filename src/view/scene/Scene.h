@@ -149,10 +149,10 @@ public:
   // the trackball rotation, CurrentRotation.
   void BuildScene();
 
-  // MainWindow.Display: presents frame lngAnimStep (CurrentFrame): frame 0 and 1 show step 0, frame
+  // MainWindow.Display: presents frame animStep (CurrentFrame): frame 0 and 1 show step 0, frame
   // n step n - 1, clamped to the compiled steps. With a view it asks the view to repaint; without
   // one it draws now.
-  void Display(int32_t lngAnimStep);
+  void Display(int32_t animStep);
 
   // Holds compilation and presentation back while a command changes many graphs at once (opening
   // a document, a paste): the BuildScene and Display asked for meanwhile are done once each, in
@@ -161,8 +161,8 @@ public:
   void ReleaseUpdates();
   bool UpdatesHeld() const { return m_holds > 0; }
 
-  // Draws frame lngAnimStep into the current framebuffer now (the view's paintGL).
-  void Render(int32_t lngAnimStep);
+  // Draws frame animStep into the current framebuffer now (the view's paintGL).
+  void Render(int32_t animStep);
 
   // Frees the lists of the current context (the view calls it before its context goes away).
   void ReleaseGL();
@@ -183,8 +183,8 @@ public:
   Kind CompiledKind() const { return m_kind; }
   // Number of animation steps after step 0 in the compiled animated scene.
   int32_t CompiledFrameCount() const { return m_frameCount; }
-  // The animation step that frame lngAnimStep shows.
-  int32_t StepOfFrame(int32_t lngAnimStep) const;
+  // The animation step that frame animStep shows.
+  int32_t StepOfFrame(int32_t animStep) const;
   bool Compiling() const { return m_compiling; }
   // Completed compilations (a coalesced request counts once).
   int32_t Compilations() const { return m_compilations; }
@@ -212,7 +212,7 @@ private:
   GLuint RecordLegend(Lists& lists, int32_t count, bool animated);
   void ComputeRotation();
   void Commit(Lists& lists, Kind kind);
-  void RenderNow(int32_t lngAnimStep);
+  void RenderNow(int32_t animStep);
 
   // What the recorded still content is made from, besides the drawers' own data.
   struct ContentKey {

@@ -506,7 +506,7 @@ bool MainWindow::Initialize() { return m_glView->TheScene().Initialize(); }
 
 void MainWindow::BuildScene() { m_glView->TheScene().BuildScene(); }
 
-void MainWindow::Display(int32_t lngAnimStep) { m_glView->TheScene().Display(lngAnimStep); }
+void MainWindow::Display(int32_t animStep) { m_glView->TheScene().Display(animStep); }
 
 void MainWindow::Redraw() {
   BuildScene();

@@ -86,7 +86,7 @@ public:
   // --- the scene -----------------------------------------------------------------------------
   bool Initialize();
   void BuildScene();
-  void Display(int32_t lngAnimStep) override;
+  void Display(int32_t animStep) override;
   // BuildScene, then Display with CurrentFrame.
   void Redraw();
 
