@@ -32,7 +32,7 @@ public:
 
   // The settings of an add command (caption, coordinate system, form list, t row, labels).
   void PrepareAdd(const AddDialogSetup& setup);
-  // The Edit command's fill from the selected graph (GraphType 0 or 9, FunForm 1 to 4).
+  // The Edit command's fill from the selected graph (Curve2D or Curve2DAnimation, any FunForm).
   void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const { return m_animation; }

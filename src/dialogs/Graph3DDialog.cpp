@@ -305,7 +305,8 @@ void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   if (m_formUnlisted) firstFormula->clear();
   // Only the fill styles 1 to 4 are chosen by the graph; any other leaves "Colormap", or
   // "Single" for an implicit surface, as the form's choice left it.
-  if (g.FillStyle < 1 || g.FillStyle > 4) Style->fillStyle->SetCode(Implicit() ? 4 : 5);
+  if (g.FillStyle < GradientLeftRight || g.FillStyle > SingleColor)
+    Style->fillStyle->SetCode(Implicit() ? SingleColor : ColorMapFill);
   // The scheme box shows a graph's own scheme only for an animated explicit curve drawn with
   // "Colormap"; every other graph shows "Rainbow" there.
   const bool ownScheme =

@@ -34,7 +34,8 @@ public:
 
   // The settings of an add command (caption, coordinate system, kind list, t row).
   void PrepareAdd(const AddDialogSetup& setup);
-  // The Edit command's fill from the selected graph (GraphType 1, 2, 11 or 12).
+  // The Edit command's fill from the selected graph (Curve3D, Surface3D, Curve3DAnimation or
+  // Surface3DAnimation).
   void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const;

@@ -64,7 +64,7 @@ public:
 
   // The settings of an add command (caption, function label, form, t row).
   void PrepareAdd(const AddDialogSetup& setup);
-  // The Edit command's fill from the selected graph (GraphType 43 or 45).
+  // The Edit command's fill from the selected graph (Function4D or Function4DAnimation).
   void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const;

@@ -32,7 +32,7 @@ public:
 
   // The settings of an add command (caption, coordinate system, form list, t row, labels).
   void PrepareAdd(const AddDialogSetup& setup);
-  // The Edit command's fill from the selected graph (GraphType 3 or 10, FunForm 2 or 3).
+  // The Edit command's fill from the selected graph (Ribbon25D or Ribbon25DAnimation, Explicit or Parametric).
   void FillFrom(const std::shared_ptr<Graph>& graph);
 
   bool AnimationMode() const { return m_animation; }

@@ -27,6 +27,7 @@
 #include "view/window/MainWindow.h"
 #include "view/window/MainWindowCommands.h"
 #include "view/window/MainMenus.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
@@ -83,9 +84,10 @@ bool OneColour(const QImage& image) {
   return true;
 }
 
-class DemoMenuTest : public ::testing::Test {
+class DemoMenuTest : public ProgramStateTest {
 protected:
   void SetUp() override {
+    ProgramStateTest::SetUp();
     ASSERT_TRUE(xdg.isValid());
     m_oldXdg = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
@@ -112,12 +114,11 @@ protected:
     MainWindow::SetProgramFolder({});
     MainWindow::SetRegistrationOptions({});
     MainWindowCommands::Clear();
-    AllGraphs.FunSurfs.Clear();
-    ShownGraphs.FunSurfs.Clear();
     if (m_oldXdg.isNull())
       qunsetenv("XDG_DATA_HOME");
     else
       qputenv("XDG_DATA_HOME", m_oldXdg);
+    ProgramStateTest::TearDown();
   }
 
   QImage Picture() {

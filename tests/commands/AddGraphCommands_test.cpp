@@ -37,11 +37,11 @@ std::shared_ptr<Graph> MakeGraph(int32_t type, int32_t coord, int32_t form, cons
 
 class AddGraphTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetDocumentState(); }
+  void SetUp() override { ResetProgramState(); }
   void TearDown() override {
     SetAddDialog(GraphDialog::Curve2DDialog, nullptr);
     SetAddDialog(GraphDialog::RibbonDialog, nullptr);
-    ResetDocumentState();
+    ResetProgramState();
     Light.TwoSides[0] = 1.0f;
   }
   // A dialog that adds the graph as the commit does (or nothing when graph is null).
@@ -260,7 +260,7 @@ TEST(AnimationOptions, ParsingAndInterval) {
 }
 
 TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
-  ResetDocumentState();
+  ResetProgramState();
   ScopedScriptedDialogs dialogs;
   CommandTestHost host;
   auto g = MakeGraph(Curve2D, Cartesian2D, Explicit, "0", "0", "x");
@@ -276,11 +276,11 @@ TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
   EXPECT_EQ(host.optionsFrames, 25);
   for (const auto& shown : dialogs.prompter.shown)
     ADD_FAILURE() << shown.text;
-  ResetDocumentState();
+  ResetProgramState();
 }
 
 TEST(AnimationOptions, CancelledWorkGivesTheFrameCountBeforeBack) {
-  ResetDocumentState();
+  ResetProgramState();
   ScopedScriptedDialogs dialogs;
   ScriptedProgressShower progress;
   SetProgressShower(&progress);
@@ -313,7 +313,7 @@ TEST(AnimationOptions, CancelledWorkGivesTheFrameCountBeforeBack) {
   EXPECT_EQ(host.sampled, (std::vector<int32_t>{1, 2}));
   EXPECT_EQ(host.builds, 1);
   SetProgressShower(nullptr);
-  ResetDocumentState();
+  ResetProgramState();
 }
 
 } // namespace

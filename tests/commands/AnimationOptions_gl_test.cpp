@@ -24,7 +24,6 @@ protected:
   void TearDown() override {
     SetProgressShower(nullptr);
     MainWindowTest::TearDown();
-    ResetAnimationState();
   }
   ScriptedProgressShower progress;
 };

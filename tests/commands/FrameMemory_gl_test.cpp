@@ -23,7 +23,6 @@ protected:
   }
   void TearDown() override {
     MainWindowTest::TearDown();
-    ResetAnimationState();
   }
 };
 

@@ -34,12 +34,12 @@ namespace {
 class GraphListTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetDocumentState();
+    ResetProgramState();
     CurrentFrame = 2;
     QGuiApplication::clipboard()->setText("before");
   }
   void TearDown() override {
-    ResetDocumentState();
+    ResetProgramState();
     QGuiApplication::clipboard()->clear();
   }
 
@@ -96,7 +96,7 @@ TEST_F(GraphListTest, CheckSequences) {
        {3, 2, 1}},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     CurrentFrame = 2;
     host = ListTestHost();
     FiveGraphs();
@@ -138,7 +138,7 @@ TEST_F(GraphListTest, CheckingEveryRowAtOnceShowsWhatCheckingThemOneByOneShows) 
   // checked all at once, one event leaves them as they are: the same graphs in the same order.
   std::vector<int32_t> shown[2];
   for (const bool atOnce : {false, true}) {
-    ResetDocumentState();
+    ResetProgramState();
     host = ListTestHost();
     FiveGraphs();
     for (auto& row : host.rows)
@@ -207,7 +207,7 @@ TEST_F(GraphListTest, DeleteCutAndCopyActOnTheCurrentRow) {
       {"Copy without a row", mnuEditCopy_Click, -1, false, {1, 2, 3}, {1}},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = ListTestHost();
     QGuiApplication::clipboard()->setText("before");
     host.AddGraph(1);
@@ -259,7 +259,7 @@ TEST_F(GraphListTest, DeleteAllRemovesEveryGraphWithoutAQuestion) {
 class GraphListWindow : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetDocumentState();
+    ResetProgramState();
     MainWindowCommands::Clear();
     InstallGraphListCommands();
     InstallCommandAvailability();
@@ -274,7 +274,7 @@ protected:
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     window.reset();
     MainWindowCommands::Clear();
-    ResetDocumentState();
+    ResetProgramState();
     QGuiApplication::clipboard()->clear();
   }
 

@@ -30,10 +30,10 @@ const Kind Kinds[] = {
 class NewDocumentTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetDocumentState();
+    ResetProgramState();
     Prime();
   }
-  void TearDown() override { ResetDocumentState(); }
+  void TearDown() override { ResetProgramState(); }
 
   // A state that every New changes somewhere.
   void Prime() {
@@ -137,7 +137,7 @@ TEST_F(NewDocumentTest, CancelChangesNothing) {
     dialogs.prompter.answers = {MsgResult::Cancel};
     EXPECT_FALSE(NewDocument(kind.type, host));
     ExpectUnchanged("cancel, kind " + std::to_string(kind.type));
-    ResetDocumentState();
+    ResetProgramState();
     host.rows.clear();
   }
 }
@@ -161,7 +161,7 @@ TEST_F(NewDocumentTest, YesWithACancelledOrFailedSaveChangesNothing) {
                       std::to_string(kind.type));
       // A failed save says so; a cancelled one does not.
       EXPECT_EQ(dialogs.prompter.shown.size(), cancelled ? 1u : 2u);
-      ResetDocumentState();
+      ResetProgramState();
       host.rows.clear();
     }
   }

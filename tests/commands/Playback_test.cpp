@@ -10,6 +10,7 @@
 
 #include "commands/Playback.h"
 #include "model/ProgramState.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
@@ -42,16 +43,8 @@ public:
   }
 };
 
-class PlaybackTest : public ::testing::Test {
+class PlaybackTest : public ProgramStateTest {
 protected:
-  void SetUp() override {
-    ResetAnimationState();
-    PlayMode = PlayNormal;
-  }
-  void TearDown() override {
-    ResetAnimationState();
-    PlayMode = PlayNormal;
-  }
   // Ticks while the timer runs, at most `limit` times; the frames presented by these ticks.
   std::vector<int32_t> PlayOut(int limit = 50) {
     host.presented.clear();

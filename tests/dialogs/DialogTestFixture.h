@@ -29,7 +29,7 @@
 class DialogTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetDocumentState();
+    ResetProgramState();
     InstallGraphDialogs();
     SetModalRunner([this](QDialog& dialog) {
       ++opened;
@@ -41,7 +41,7 @@ protected:
   void TearDown() override {
     SetModalRunner(nullptr);
     MainWindowCommands::Clear();
-    ResetDocumentState();
+    ResetProgramState();
   }
 
   template <class W> static W* Find(QDialog& dialog, const char* name) {

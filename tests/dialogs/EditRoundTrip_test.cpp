@@ -36,7 +36,7 @@ protected:
   bool EditAndOk(const std::shared_ptr<Graph>& g, int32_t documentType, const std::string& at,
                  const std::function<void(QDialog&)>& touch, int32_t frames = 10,
                  bool sampled = true, std::string* record = nullptr) {
-    ResetDocumentState();
+    ResetProgramState();
     FrameCount = frames;
     host = CommandTestHost();
     opened = 0;

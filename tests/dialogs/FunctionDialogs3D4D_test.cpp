@@ -236,7 +236,7 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
         const bool curve = type == Curve3D || type == Curve3DAnimation;
         const bool animated = type == Curve3DAnimation || type == Surface3DAnimation;
         if (curve && form == Implicit) continue;
-        ResetDocumentState();
+        ResetProgramState();
         host = CommandTestHost();
         DocumentType = DocumentType3D;
         auto g = Shown(host, Graph3D(type, coord, form));
@@ -316,7 +316,7 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
       {Surface3D, Explicit, 0, "Rainbow", "colormapOption", false},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = CommandTestHost();
     DocumentType = DocumentType3D;
     auto g = Shown(host, Graph3D(row.type, Cartesian3D, row.form));
@@ -806,7 +806,7 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
   };
   for (const auto& path : paths) {
     SCOPED_TRACE(path.path);
-    ResetDocumentState();
+    ResetProgramState();
     host = CommandTestHost();
     DocumentType = DocumentType4D;
     FrameCount = host.optionsFrames = 40;

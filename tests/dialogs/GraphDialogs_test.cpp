@@ -203,7 +203,7 @@ TEST_F(DialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
       {2, Ribbon25DAnimation, Cartesian2D, Parametric, "2.5D Function Graph Properties"},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = CommandTestHost();
     DocumentType = row.doc;
     auto g = Shown(host, Fixture(row.type, row.coord, row.form));
@@ -410,7 +410,7 @@ TEST_F(DialogsTest, RibbonEditShowsASchemeNameAndTheSecondColourBesideSingle) {
       {5, "Custom", "Rainbow", false, "Custom"},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = CommandTestHost();
     DocumentType = DocumentType25D;
     auto g = Fixture(Ribbon25D, Cartesian2D, Explicit);

@@ -113,7 +113,7 @@ TEST_F(PlotDialogsTest, AddedPointsAreSampledListedAndTurnedByDocumentKind) {
        -30},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = CommandTestHost();
     ShownGraphs.RotPitch = 5;
     DocumentType = row.doc;
@@ -171,7 +171,7 @@ TEST_F(PlotDialogsTest, SpecialPlotsAddedWithTheirStartingValues) {
       {"mnuDrawVector_Click", "Function Vector Plot", VectorPlot, 20, "Vector Plot  x=u,y=v,z=u*v"},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = CommandTestHost();
     DocumentType = DocumentTypeSpecial;
     user = [&](QDialog& d) {
@@ -334,7 +334,7 @@ TEST_F(PlotDialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
       {1, StepStemPlot, Cartesian2D, "Special Function Graph Properties"},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = CommandTestHost();
     DocumentType = row.doc;
     auto g = Shown(host, Fixture(row.type, row.coord));
@@ -369,7 +369,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   EXPECT_EQ(point->PointSize, 1.0f);
   EXPECT_FALSE(point->PointHollow);
 
-  ResetDocumentState();
+  ResetProgramState();
   host = CommandTestHost();
   DocumentType = DocumentType3D;
   FrameCount = 25;
@@ -386,7 +386,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   };
   mnuFunEdit_Click(host);
 
-  ResetDocumentState();
+  ResetProgramState();
   host = CommandTestHost();
   DocumentType = DocumentTypeSpecial;
   auto contour = Shown(host, Fixture(ContourPlot, Cartesian3D));
@@ -413,7 +413,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   mnuFunEdit_Click(host);
   EXPECT_EQ(opened, 0);
 
-  ResetDocumentState();
+  ResetProgramState();
   host = CommandTestHost();
   auto steps = Shown(host, Fixture(StepStemPlot, Cartesian2D));
   steps->StemHeadSize = 4;

@@ -75,11 +75,11 @@ const int32_t AllKinds[] = {DocumentType2D, DocumentType25D, DocumentType3D, Doc
 class ClipboardTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    ResetDocumentState();
+    ResetProgramState();
     Board().setText("before");
   }
   void TearDown() override {
-    ResetDocumentState();
+    ResetProgramState();
     Board().clear();
   }
 

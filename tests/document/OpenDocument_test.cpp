@@ -71,8 +71,8 @@ std::string Text(int32_t kind, std::vector<std::shared_ptr<Graph>> graphs, bool 
 
 class OpenDocumentTest : public ::testing::Test {
 protected:
-  void SetUp() override { ResetDocumentState(); }
-  void TearDown() override { ResetDocumentState(); }
+  void SetUp() override { ResetProgramState(); }
+  void TearDown() override { ResetProgramState(); }
 
   std::string Write(const std::string& name, const std::string& text) {
     const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
@@ -636,7 +636,7 @@ TEST_F(MalformedFileTest, AnyTokenReplacedNeverHalfOpens) {
       const Snapshot mine = Snapshot::Of(host);
       const bool opened = OpenDocument(Write("any.crv", text), other, &problem);
       if (!opened) Snapshot::Of(host).ExpectSame(mine, "token " + std::to_string(at) + " = " + bad);
-      ResetDocumentState();
+      ResetProgramState();
       ASSERT_TRUE(Open(Write("open.crv", Text(DocumentType2D, {Curve(1, "x^2")}))));
       host.log.clear();
     }

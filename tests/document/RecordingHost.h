@@ -2,7 +2,6 @@
 // A stand-in for the main window in document tests: it keeps the graph list rows and their check
 // boxes, brings the shown graphs in step with them on every check as the graph list does, and
 // writes every call it receives into a log, so tests see what the commands did and in which order.
-// ResetDocumentState gives the program-wide document state its start-up values.
 
 #include <QImage>
 
@@ -15,19 +14,8 @@
 #include "model/Graph.h"
 #include "model/ProgramState.h"
 #include "render/common/ResultBox.h"
+#include "support/ProgramStateReset.h"
 #include "view/camera/SceneLight.h"
-
-inline void ResetDocumentState() {
-  ShownGraphs.FunSurfs.Clear();
-  AllGraphs.FunSurfs.Clear();
-  ShownGraphs.RotRoll = ShownGraphs.RotPitch = ShownGraphs.RotYaw = 0.0f;
-  DocumentAxes() = AxesSettings();
-  DocumentAxes().Show = true;
-  ResetProgramDefaults();
-  DocumentType = DocumentType2D;
-  Light.Position = {100.0f, 100.0f, 100.0f, 1.0f};
-  ResultBox::Clear();
-}
 
 class RecordingHost : public DocumentHost {
 public:

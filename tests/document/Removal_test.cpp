@@ -9,16 +9,16 @@
 #include "document/RecordingHost.h"
 #include "document/RemovalTestHost.h"
 #include "render/common/ResultBox.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
-class RemovalTest : public ::testing::Test {
+class RemovalTest : public ProgramStateTest {
 protected:
   void SetUp() override {
-    ResetDocumentState();
+    ProgramStateTest::SetUp();
     CurrentFrame = 4;
   }
-  void TearDown() override { ResetDocumentState(); }
 
   // Graphs 11, 12, 13, 14 with rows; 12 not shown.
   void FourGraphs() {
@@ -54,7 +54,7 @@ TEST_F(RemovalTest, RemovingOneGraphKeepsIdsAndRowsAligned) {
       {{4, 3, 2, 1}, {}, {}},
   };
   for (const Row& row : rows) {
-    ResetDocumentState();
+    ResetProgramState();
     host = ListTestHost();
     FourGraphs();
     for (int32_t index : row.indices)
@@ -85,7 +85,7 @@ TEST_F(RemovalTest, EachRemovalBuildsAndPresentsAfterTheRowIsGone) {
 
 TEST_F(RemovalTest, IndicesThatNameNoGraphChangeNothing) {
   for (int32_t index : {0, -1, 5, INT_MIN, INT_MAX}) {
-    ResetDocumentState();
+    ResetProgramState();
     host = ListTestHost();
     FourGraphs();
     EXPECT_FALSE(RemoveGraphAt(index, host)) << index;
@@ -95,7 +95,7 @@ TEST_F(RemovalTest, IndicesThatNameNoGraphChangeNothing) {
     EXPECT_TRUE(host.log.empty()) << index;
   }
   // An empty document: nothing at all, not even a build.
-  ResetDocumentState();
+  ResetProgramState();
   host = ListTestHost();
   EXPECT_FALSE(RemoveGraphAt(1, host));
   EXPECT_TRUE(host.log.empty());

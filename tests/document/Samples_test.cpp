@@ -24,7 +24,7 @@ TEST(Samples, EveryOneOpensAndSavesTheSame) {
   for (const auto& entry : std::filesystem::recursive_directory_iterator(SamplesFolder())) {
     if (entry.path().extension() != ".crv") continue;
     ++count;
-    ResetDocumentState();
+    ResetProgramState();
     RecordingHost host;
     std::string problem;
     const std::string path = entry.path().string();
@@ -37,7 +37,7 @@ TEST(Samples, EveryOneOpensAndSavesTheSame) {
   }
   EXPECT_GE(count, 1);
   EXPECT_TRUE(std::filesystem::exists(SamplesFolder() / "Welcome.crv"));
-  ResetDocumentState();
+  ResetProgramState();
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "document/RecordingHost.h"
 #include "document/SaveCommands.h"
 #include "platform/Prompter.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
@@ -24,14 +25,13 @@ std::string Slurp(const std::string& path) {
   return std::string(a.constData(), size_t(a.size()));
 }
 
-class SaveCommandsTest : public ::testing::Test {
+class SaveCommandsTest : public ProgramStateTest {
 protected:
   void SetUp() override {
-    ResetDocumentState();
+    ProgramStateTest::SetUp();
     DocumentAxes().Show = false;
     AxisScaleMode = ScaleEqual;
   }
-  void TearDown() override { ResetDocumentState(); }
 
   void AddGraph(int32_t id, bool shown = true) {
     auto g = std::make_shared<Graph>();

@@ -14,6 +14,7 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "sampling/Sampling.h"
+#include "support/ProgramStateReset.h"
 
 namespace sampling_test {
 
@@ -21,17 +22,8 @@ inline constexpr float U = UndefinedValue;
 inline constexpr float kPi = 3.14159265358979323846f;
 
 // Program-wide values at their defaults for each test, restored afterwards.
-class SamplingTest : public ::testing::Test {
+class SamplingTest : public ProgramStateTest {
 protected:
-  void SetUp() override {
-    ViewMinX = ViewMinY = ViewMinZ = -500.0f;
-    ViewMaxX = ViewMaxY = ViewMaxZ = 500.0f;
-    FrameCount = 10;
-    DocumentType = DocumentType2D;
-    SamplingThreads = 0;
-    ShowEvaluationErrors = false;
-  }
-  void TearDown() override { SetUp(); }
   ScopedScriptedDialogs dialogs;
 };
 

@@ -17,8 +17,9 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "view/GlFontsContext.h"
+#include "support/ProgramStateReset.h"
 
-class AxesGl : public ::testing::Test {
+class AxesGl : public ProgramStateTest {
 protected:
   static constexpr int kW = 800, kH = 600;
 
@@ -36,6 +37,7 @@ protected:
   }
 
   void SetUp() override {
+    ProgramStateTest::SetUp();
     ASSERT_TRUE(s_ctx->Valid());
     s_ctx->MakeCurrent();
     glViewport(0, 0, kW, kH);
@@ -50,10 +52,6 @@ protected:
     glLineWidth(1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glGetError();
-    DocumentType = DocumentType2D;
-    AxisScaleMode = ScaleSquare;
-    AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
-    SceneCenterX = SceneCenterY = SceneCenterZ = 0.0f;
     View(-10, 10, -7.5, 7.5);
   }
 

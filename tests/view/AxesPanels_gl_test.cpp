@@ -13,6 +13,7 @@
 #include "view/camera/SceneCamera.h"
 #include "view/scene/Scene.h"
 #include "view/scene/GlView.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
@@ -26,17 +27,14 @@ std::shared_ptr<Graph> Point(int32_t id, const char* at) {
   return p;
 }
 
-class AxesPanelsTest : public ::testing::Test {
+class AxesPanelsTest : public ProgramStateTest {
 protected:
   void SetUp() override {
-    Camera = SceneCamera();
+    ProgramStateTest::SetUp();
     DocumentType = DocumentType3D;
-    AxisScaleMode = ScaleSquare;
     ShowLegend = false;
-    ShownGraphs.FunSurfs.Clear();
     // Looking straight at the Y-Z panel, which closes the box behind two small points at its
     // corners: the middle of the view is the panel alone.
-    ShownGraphs.RotRoll = ShownGraphs.RotPitch = ShownGraphs.RotYaw = 0.0f;
     ShownGraphs.FunSurfs.Add(Point(1, "0"));
     ShownGraphs.FunSurfs.Add(Point(2, "10"));
     AxesSettings& axes = DocumentAxes();
@@ -48,11 +46,8 @@ protected:
         axes.ShowXYYGrid = false;
   }
   void TearDown() override {
-    ShownGraphs.FunSurfs.Clear();
     DocumentAxes().SetDefault();
-    ShowLegend = true;
-    Light.Enabled = true;
-    Camera = SceneCamera();
+    ProgramStateTest::TearDown();
   }
 
   QColor Middle() {

@@ -20,13 +20,14 @@
 #include "view/scene/BmpSnapshot.h"
 #include "view/scene/Scene.h"
 #include "view/scene/GlView.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
-class GlViewTest : public ::testing::Test {
+class GlViewTest : public ProgramStateTest {
 protected:
   void SetUp() override {
-    Camera = SceneCamera();
+    ProgramStateTest::SetUp();
     Light.Enabled = false;
     DocumentType = DocumentType3D;
     ShowLegend = false;
@@ -39,12 +40,6 @@ protected:
                              {}});
     view.resize(100, 80);
     view.TheScene().SetSource(&source);
-  }
-  void TearDown() override {
-    DocumentType = DocumentType2D;
-    ShowLegend = true;
-    Light.Enabled = true;
-    Camera = SceneCamera();
   }
   void ShowView() {
     view.show();

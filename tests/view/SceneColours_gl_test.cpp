@@ -19,19 +19,18 @@
 #include "view/camera/SceneCamera.h"
 #include "view/scene/Scene.h"
 #include "view/scene/GlView.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
 constexpr int32_t kRed = 255;
 
-class SceneColoursTest : public ::testing::Test {
+class SceneColoursTest : public ProgramStateTest {
 protected:
   void SetUp() override {
-    Camera = SceneCamera();
+    ProgramStateTest::SetUp();
     Light.Enabled = false;
-    DocumentType = DocumentType2D;
     ShowLegend = false;
-    ShownGraphs.FunSurfs.Clear();
     // y = sin(x) over two periods in red, three pixels wide, as the welcome document shows it.
     auto curve = drawtest::Graph2D(Curve2D, Cartesian2D, Explicit, "x", "sin(x)", -6.283185f,
                                    6.283185f, 200);
@@ -40,14 +39,6 @@ protected:
     ASSERT_TRUE(curve->GetPoints());
     ShownGraphs.FunSurfs.Add(curve);
   }
-  void TearDown() override {
-    ShownGraphs.FunSurfs.Clear();
-    DocumentType = DocumentType2D;
-    ShowLegend = true;
-    Light.Enabled = true;
-    Camera = SceneCamera();
-  }
-
   // A shown view of 240 x 160 pixels presenting the still (averaged) scene, with the plane in
   // view: 16 x 10.7 scene units.
   void Show() {

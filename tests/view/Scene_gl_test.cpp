@@ -24,6 +24,7 @@
 #include "view/camera/SceneCamera.h"
 #include "view/camera/SceneLight.h"
 #include "view/scene/Scene.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int CountBetween(const std::vector<uint8_t>& px, int lo, int hi) {
   return n;
 }
 
-class SceneTest : public ::testing::Test {
+class SceneTest : public ProgramStateTest {
 protected:
   static void SetUpTestSuite() { s_ctx = new GlTestContext(kSize, kSize); }
   static void TearDownTestSuite() {
@@ -69,15 +70,14 @@ protected:
   }
 
   void SetUp() override {
+    ProgramStateTest::SetUp();
     ASSERT_TRUE(s_ctx->Valid());
     s_ctx->MakeCurrent();
-    Camera = SceneCamera();
     Camera.SetScreen(kSize, kSize);
     Camera.VolWidth = Camera.VolHeight = static_cast<float>(kSize);
     Light.Enabled = false;
     DocumentType = DocumentType3D;
     ShowLegend = false;
-    FrameCount = 10;
     scene.SetSource(&source);
     ASSERT_TRUE(scene.InitializeGL());
     glGetError();
@@ -85,12 +85,7 @@ protected:
 
   void TearDown() override {
     scene.ReleaseGL();
-    DocumentType = DocumentType2D;
-    ShowLegend = true;
-    FrameCount = 10;
-    Light.Enabled = true;
-    Camera = SceneCamera();
-    AxisScaleX = AxisScaleY = AxisScaleZ = 1.0f;
+    ProgramStateTest::TearDown();
   }
 
   // A still graph that draws the test triangle and counts how often it is drawn.

@@ -31,7 +31,6 @@ protected:
   void TearDown() override {
     SetWorkClock({});
     MainWindowTest::TearDown();
-    ResetAnimationState();
   }
   int64_t now = 0;
 };

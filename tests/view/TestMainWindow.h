@@ -18,10 +18,12 @@
 #include "platform/Prompter.h"
 #include "view/window/MainWindow.h"
 #include "view/window/MainWindowCommands.h"
+#include "support/ProgramStateReset.h"
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramStateTest {
 protected:
   void SetUp() override {
+    ProgramStateTest::SetUp();
     m_oldXdg = qgetenv("XDG_DATA_HOME");
     ASSERT_TRUE(xdg.isValid());
     qputenv("XDG_DATA_HOME", xdg.path().toUtf8());
@@ -40,12 +42,11 @@ protected:
     MainWindow::SetUrlOpener(nullptr);
     MainWindow::SetRegistrationOptions({});
     MainWindowCommands::Clear();
-    AllGraphs.FunSurfs.Clear();
-    ShownGraphs.FunSurfs.Clear();
     if (m_oldXdg.isNull())
       qunsetenv("XDG_DATA_HOME");
     else
       qputenv("XDG_DATA_HOME", m_oldXdg);
+    ProgramStateTest::TearDown();
   }
 
   // A new main window, loaded with the command line unless told otherwise.

@@ -10,19 +10,12 @@
 #include "platform/Prompter.h"
 #include "view/camera/SceneCamera.h"
 #include "view/dialogs/ViewSettingDialog.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
-class ViewSettingTest : public ::testing::Test {
+class ViewSettingTest : public ProgramStateTest {
 protected:
-  void SetUp() override {
-    ResetViewDefaults();
-    Camera.ProjectType = ProjectOrtho;
-  }
-  void TearDown() override {
-    ResetViewDefaults();
-    Camera.ProjectType = ProjectOrtho;
-  }
   ScopedScriptedDialogs dialogs;
 };
 

@@ -34,7 +34,7 @@ const AxisDialogHooks& TheAxisDialogHooks();
 // unchanged when no graph is shown.
 void UpdateSceneCenterFromShownGraphs();
 
-// mnuDrawAxis_Click: shows AxisDialog2D (DocumentType 1) or AxisDialog3D modally over parent. After
+// mnuDrawAxis_Click: shows AxisDialog2D (DocumentType2D) or AxisDialog3D modally over parent. After
 // AxisDialog3D has closed, the view repaints, and after its OK the scene centre is recomputed under
 // the new scale mode and Zoom to Fit runs. When the axes changed (AxisChanged), the scene is
 // rebuilt and presented and AxisChanged becomes False. Returns whether the axes changed.

@@ -19,32 +19,26 @@
 #include "view/camera/SceneCamera.h"
 #include "view/camera/SceneLight.h"
 #include "view/scene/Scene.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
 constexpr int kSize = 160;
 
 // The document's state the scene reads, set for one 4D document and put back afterwards.
-class IsoSurfaceScene : public ::testing::Test {
+class IsoSurfaceScene : public ProgramStateTest {
 protected:
   void SetUp() override {
+    ProgramStateTest::SetUp();
     ASSERT_TRUE(gl.Valid());
     DocumentType = DocumentType4D;
     ShowLegend = false;
     DocumentAxes().Show = false;
-    Camera = SceneCamera();
     Camera.SetScreen(kSize, kSize);
-    Light = SceneLight();
   }
   void TearDown() override {
     scene.ReleaseGL();
-    AllGraphs.FunSurfs.Clear();
-    ShownGraphs.FunSurfs.Clear();
-    DocumentAxes().Show = true;
-    ShowLegend = true;
-    DocumentType = DocumentType2D;
-    Camera = SceneCamera();
-    AxisScaleX = AxisScaleY = AxisScaleZ = AxisScaleV = 1.0f;
+    ProgramStateTest::TearDown();
   }
 
   // The sphere v = x^2 + y^2 + z^2 = level of a 4D graph over -2 .. 2, as the 4D dialog makes it.
