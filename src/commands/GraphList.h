@@ -1,7 +1,7 @@
 #pragma once
 // The graph list List1 and the commands on its graphs: the check event that keeps ShownGraphs in
-// step with the check boxes, and Delete, Cut, Copy and Delete All of the Edit menu, of Toolbar1 and
-// of the list's pop-up menu FunEdit. Written against GraphListHost (document/GraphRemoval.h), so
+// step with the check boxes, and Delete, Cut, Copy and Delete All of the Edit menu, of the main
+// toolbar and of the list's pop-up menu FunEdit. Written against GraphListHost (document/GraphRemoval.h), so
 // they run without a window; InstallGraphListCommands hands them to the main window.
 
 #include <cstdint>
@@ -18,13 +18,13 @@ bool IsGraphShown(int32_t id);
 // presented, also when nothing changed.
 void List1_ItemCheck(GraphListHost& host);
 
-// Edit > Delete (Toolbar1 button 17, the pop-up's "Delete"): removes the graph of
+// Edit > Delete (the main toolbar's Delete button, the pop-up's "Delete"): removes the graph of
 // the current row; nothing without a current row.
 void mnuEditDelete_Click(GraphListHost& host);
 // Edit > Copy (the pop-up's "Copy"): the graph of the current row onto the clipboard.
 void mnuEditCopy_Click(GraphListHost& host);
-// Edit > Cut (Toolbar1 button 13, the pop-up's "Cut"): copies the graph of the current row and
-// removes it only when it was copied, so a graph is never lost by a Cut.
+// Edit > Cut (the main toolbar's Cut button, the pop-up's "Cut"): copies the graph of the current
+// row and removes it only when it was copied, so a graph is never lost by a Cut.
 void mnuEditCut_Click(GraphListHost& host);
 // Edit > Delete All: removes every graph, without a question.
 void mnuEditDelAll_Click(GraphListHost& host);

@@ -1,7 +1,7 @@
 #pragma once
-// The animation player: the eleven playback commands of the Animation menu and Toolbar1 (Start,
-// Pause, Stop, First, Previous, Next, Last, Normal, Reverse, Normal Repeat, Reverse Repeat), the
-// tick of the animation timer, and the capture of a normal play into frame files for the AVI
+// The animation player: the eleven playback commands of the Animation menu and the main toolbar
+// (Start, Pause, Stop, First, Previous, Next, Last, Normal, Reverse, Normal Repeat, Reverse
+// Repeat), the tick of the animation timer, and the capture of a normal play into frame files for the AVI
 // export. It works on the program-wide CurrentFrame, FrameCount and PlayMode and keeps the rest of
 // the state of a play itself: the direction of Reverse Repeat, whether the timer runs, and the
 // capture. Every step is an explicit call, so tests drive a whole play without a timer; the main

@@ -24,7 +24,8 @@ public:
   // Enables the toolbar buttons and menu items that suit a document kind (EnableCommands2D ..
   // EnableCommandsSpecial); the playback commands end up disabled.
   virtual void EnableCommands(int32_t documentType) = 0;
-  // Enables the playback commands (Toolbar1 buttons 33 to 43 and the Animation menu items).
+  // Enables the playback commands (the main toolbar's Start to Reverse Repeat buttons and the
+  // Animation menu items).
   virtual void EnableAnimationCommands() = 0;
 
   // The graph list List1: appends an unchecked row; checks or clears a row (counted from 0), which

@@ -30,7 +30,7 @@ protected:
 TEST_F(AnimationCommandsTest, PlaybackButtonsDriveTheTimerAndTheTickStepsThePlay) {
   MainWindow& w = Make();
   FrameCount = 4;
-  w.Toolbar1_ButtonClick(40); // Normal
+  w.OnToolbarButton(MainToolbar, "barAnimNormal");
   EXPECT_TRUE(w.Timer1()->isActive());
   EXPECT_EQ(CurrentFrame, 0);
   w.RunHandler("Timer1_Timer");
@@ -38,7 +38,7 @@ TEST_F(AnimationCommandsTest, PlaybackButtonsDriveTheTimerAndTheTickStepsThePlay
   EXPECT_EQ(CurrentFrame, 2);
   w.MenuItem("mnuAniPause")->trigger();
   EXPECT_FALSE(w.Timer1()->isActive());
-  w.Toolbar1_ButtonClick(39); // Last
+  w.OnToolbarButton(MainToolbar, "barAnimLast");
   EXPECT_EQ(CurrentFrame, 5);
   EXPECT_EQ(PlayMode, PlayManual);
   w.MenuItem("mnuAniStop")->trigger();

@@ -418,7 +418,7 @@ TEST_F(GraphListWindow, ToolbarAndEditMenu) {
   // Copy and Paste: the pasted graph takes the next ID and the check state of the current row.
   list->setCurrentRow(1); // unchecked
   window->MenuItem("mnuEditCopy")->trigger();
-  window->Button(1, 16)->trigger(); // Paste
+  window->Button(MainToolbar, "barPaste")->trigger();
   EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{1, 2, 3, 4}));
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{1, 3}));
   ASSERT_EQ(list->count(), 4);
@@ -428,12 +428,12 @@ TEST_F(GraphListWindow, ToolbarAndEditMenu) {
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{1, 3, 5}));
   EXPECT_EQ(list->item(4)->checkState(), Qt::Checked);
 
-  // Cut (Toolbar1 button 13) and Delete (button 17) of the current row.
+  // Cut and Delete of the main toolbar act on the current row.
   list->setCurrentRow(2);
-  window->Button(1, 13)->trigger();
+  window->Button(MainToolbar, "barCut")->trigger();
   EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{1, 2, 4, 5}));
   list->setCurrentRow(0);
-  window->Button(1, 17)->trigger();
+  window->Button(MainToolbar, "varDel")->trigger();
   EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{2, 4, 5}));
   EXPECT_EQ(IdsOf(ShownGraphs), std::vector<int32_t>{5});
   ASSERT_EQ(list->count(), 3);
@@ -468,7 +468,7 @@ TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
   const Path paths[] = {
       {"unchecking it", [this] { window->SetListRowChecked(0, false); }, false},
       {"Delete", [this] { window->MenuItem("mnuEditDelete")->trigger(); }, false},
-      {"Cut", [this] { window->Button(1, 13)->trigger(); }, false},
+      {"Cut", [this] { window->Button(MainToolbar, "barCut")->trigger(); }, false},
       {"pop-up Delete", [this] { Choose(RightClick(0), "Delete"); }, false},
       {"Delete All", [this] { window->MenuItem("mnuEditDelAll")->trigger(); }, false},
       {"File New",
@@ -496,12 +496,12 @@ TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
     AddPoints(2);
     AllGraphs.FunSurfs.Item(1)->Animation = true;
     window->SetListRowChecked(1, true);
-    EXPECT_FALSE(window->Button(1, 33)->isEnabled()) << path.what << ": a still graph";
+    EXPECT_FALSE(window->Button(MainToolbar, "barAnimStart")->isEnabled()) << path.what << ": a still graph";
     window->SetListRowChecked(0, true);
-    ASSERT_TRUE(window->Button(1, 33)->isEnabled()) << path.what << ": an animated graph";
+    ASSERT_TRUE(window->Button(MainToolbar, "barAnimStart")->isEnabled()) << path.what << ": an animated graph";
     list->setCurrentRow(0);
     path.act();
-    EXPECT_EQ(window->Button(1, 33)->isEnabled(), path.playback) << path.what;
+    EXPECT_EQ(window->Button(MainToolbar, "barAnimStart")->isEnabled(), path.playback) << path.what;
     EXPECT_EQ(window->MenuItem("mnuAniStartb")->isEnabled(), path.playback) << path.what;
     EXPECT_EQ(window->MenuItem("mnuAniRevRepeat")->isEnabled(), path.playback) << path.what;
   }
@@ -511,9 +511,9 @@ TEST_F(GraphListWindow, NewDocumentOfAKindEnablesItsCommands) {
   window->mnuFileNew3D_Click();
   EXPECT_TRUE(window->MenuItem("mnuDrawFun3D")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuDrawFun2D")->isEnabled());
-  EXPECT_FALSE(window->Button(1, 33)->isEnabled());
+  EXPECT_FALSE(window->Button(MainToolbar, "barAnimStart")->isEnabled());
   window->mnuFileSpe_Click();
-  EXPECT_TRUE(window->Button(2, 2)->isEnabled());
+  EXPECT_TRUE(window->Button(DrawToolbar, "barPoints")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuDrawPoint")->isEnabled());
 }
 

@@ -61,13 +61,14 @@ TEST_F(HostTest, CheckingAllRowsRaisesOneCheckEvent) {
 
 TEST_F(HostTest, PlaybackCommandsAreEnabled) {
   MainWindow& w = Make(false);
+  // The main toolbar's playback buttons, Start to Reverse Repeat.
   for (int i = 33; i <= 43; ++i)
-    w.Button(1, i)->setEnabled(false);
+    w.Button(MainToolbar, i)->setEnabled(false);
   w.MenuItem("mnuAniStartb")->setEnabled(false);
   w.MenuItem("mnuAniRevRepeat")->setEnabled(false);
   w.EnableAnimationCommands();
   for (int i = 33; i <= 43; ++i)
-    EXPECT_TRUE(w.Button(1, i)->isEnabled()) << i;
+    EXPECT_TRUE(w.Button(MainToolbar, i)->isEnabled()) << i;
   EXPECT_TRUE(w.MenuItem("mnuAniStartb")->isEnabled());
   EXPECT_TRUE(w.MenuItem("mnuAniRevRepeat")->isEnabled());
 }

@@ -48,13 +48,13 @@ TEST_F(LayoutWindowTest, PanesSitWhereTheTwipsSay) {
   EXPECT_EQ(Of(w.Splitter2()), Px(w, p.Splitter2));
   // The layout is the pure layout of the window's size.
   EXPECT_EQ(p, FormResize(p, w.Metrics()));
-  // The bars around the panes: two toolbar rows at the top, Toolbar3 down the right edge, the
-  // status bar at the bottom; the view fits between them.
-  const int T = w.Toolbar(1)->height();
+  // The bars around the panes: two toolbar rows at the top, the view toolbar down the right edge,
+  // the status bar at the bottom; the view fits between them.
+  const int T = w.Toolbar(MainToolbar)->height();
   const int W = w.InnerArea()->width(), H = w.InnerArea()->height();
-  EXPECT_EQ(w.Toolbar(2)->geometry(), QRect(0, T, W, T));
-  EXPECT_EQ(w.Toolbar(3)->geometry().left(), W - T);
-  EXPECT_EQ(w.Toolbar(3)->width(), T);
+  EXPECT_EQ(w.Toolbar(DrawToolbar)->geometry(), QRect(0, T, W, T));
+  EXPECT_EQ(w.Toolbar(ViewToolbar)->geometry().left(), W - T);
+  EXPECT_EQ(w.Toolbar(ViewToolbar)->width(), T);
   EXPECT_EQ(w.StatusBar1()->geometry().bottom(), H - 1);
   EXPECT_EQ(w.View()->geometry().top(), 2 * T);
   EXPECT_NEAR(w.View()->geometry().right() + 1, W - T, 1);

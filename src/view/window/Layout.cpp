@@ -22,7 +22,7 @@ PaneGeometry FormResize(const PaneGeometry& current, const WindowMetrics& w) {
   // 2. The horizontal bar keeps its top edge and spans the left pane.
   const double L = g.Splitter.Left;
   Place(g.Splitter2, 0, g.Splitter2.Top, L, Splitter2HeightTwips);
-  // 3. The view fills the room right of the vertical bar, left of Toolbar3.
+  // 3. The view fills the room right of the vertical bar, left of the view toolbar.
   Place(g.GlView, L + g.Splitter.Width, 2 * T, W - L - g.Splitter.Width - T, H - 2 * T - S);
   // 4. The report box lies below the horizontal bar and ends 20 twips above the status bar.
   const double Y = g.Splitter2.Top;

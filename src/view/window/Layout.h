@@ -26,7 +26,7 @@ struct PaneGeometry {
 };
 
 // The window around the panes, in twips: inner width and height, the toolbars' common thickness
-// (the height of Toolbar1) and the status bar's height.
+// (the height of the main toolbar) and the status bar's height.
 struct WindowMetrics {
   double W = 0;
   double H = 0;

@@ -83,8 +83,39 @@ QString Shown(const std::string& caption) { return Q(caption).replace('&', "&&")
 // Size of the toolbar pictures, pixels.
 constexpr int IconPixels = 18;
 
-// The two properties that the graph style buttons of Toolbar3 set.
+// The two properties that the graph style buttons of the view toolbar set.
 enum StyleProperty { StyleShow = 1, StyleSmoothness = 2 };
+
+// The view toolbar's buttons that have no menu handler: they set the projection or a style of the
+// chosen graph.
+enum class ViewButtonSets { Projection, Show, Smoothness };
+struct ViewButtonCommand {
+  std::string_view Key;
+  ViewButtonSets Sets;
+  int32_t Value;
+};
+const ViewButtonCommand ViewButtonCommands[] = {
+    {"barViewOrtho", ViewButtonSets::Projection, ProjectOrtho},
+    {"barViewPer", ViewButtonSets::Projection, ProjectPerspective},
+    {"barModelPoint", ViewButtonSets::Show, ModelPoint},
+    {"barModelGrid", ViewButtonSets::Show, ModelGrid},
+    {"barModelSur", ViewButtonSets::Show, ModelSurface},
+    {"bar3DFlat", ViewButtonSets::Smoothness, ShadeFlat},
+    {"bar3DSmooth", ViewButtonSets::Smoothness, ShadeSmooth},
+    {"bar3DSmoothest", ViewButtonSets::Smoothness, ShadeSmoothest},
+};
+
+// The object names of the toolbars, by ToolbarId.
+const char* ToolbarObjectName(int toolbar) {
+  switch (toolbar) {
+  case MainToolbar:
+    return "mainToolbar";
+  case DrawToolbar:
+    return "drawToolbar";
+  default:
+    return "viewToolbar";
+  }
+}
 
 } // namespace
 
@@ -186,13 +217,13 @@ void MainWindow::Form_Initialize() {
 }
 
 void MainWindow::BuildToolbars() {
-  for (int bar = 1; bar <= 3; ++bar) {
+  for (int bar : {MainToolbar, DrawToolbar, ViewToolbar}) {
     QToolBar* tb = new QToolBar(m_inner);
-    tb->setObjectName(QString("Toolbar%1").arg(bar));
+    tb->setObjectName(ToolbarObjectName(bar));
     tb->setMovable(false);
     tb->setFloatable(false);
     tb->setIconSize(QSize(IconPixels, IconPixels));
-    tb->setOrientation(bar == 3 ? Qt::Vertical : Qt::Horizontal);
+    tb->setOrientation(bar == ViewToolbar ? Qt::Vertical : Qt::Horizontal);
     m_toolbars[bar - 1] = tb;
     for (const ToolbarButtonSpec& spec : ToolbarButtons(bar)) {
       QAction* a = new QAction(tb);
@@ -203,14 +234,10 @@ void MainWindow::BuildToolbars() {
         a->setToolTip(spec.Tooltip);
         a->setText(Shown(spec.Tooltip));
         a->setIcon(ToolbarIcon(spec.Key));
-        const int index = spec.Index;
+        const std::string key = spec.Key;
         const std::string caption = spec.Tooltip;
-        connect(a, &QAction::triggered, this, [this, bar, index, caption] {
-          RunGuarded(caption, [&] {
-            if (bar == 1) Toolbar1_ButtonClick(index);
-            if (bar == 2) Toolbar2_ButtonClick(index);
-            if (bar == 3) Toolbar3_ButtonClick(index);
-          });
+        connect(a, &QAction::triggered, this, [this, bar, key, caption] {
+          RunGuarded(caption, [&] { OnToolbarButton(bar, key); });
         });
       }
       tb->addAction(a);
@@ -327,14 +354,19 @@ QMenu* MainWindow::BuildPopup(const MenuSpec& spec) {
 // Controls
 
 QToolBar* MainWindow::Toolbar(int toolbar) const {
-  return toolbar >= 1 && toolbar <= 3 ? m_toolbars[toolbar - 1] : nullptr;
+  return toolbar >= MainToolbar && toolbar <= ViewToolbar ? m_toolbars[toolbar - 1] : nullptr;
 }
 
 QAction* MainWindow::Button(int toolbar, int index) const {
-  if (toolbar < 1 || toolbar > 3) return nullptr;
+  if (toolbar < MainToolbar || toolbar > ViewToolbar) return nullptr;
   const auto& buttons = m_buttons[toolbar - 1];
   if (index < 1 || index > static_cast<int>(buttons.size())) return nullptr;
   return buttons[index - 1];
+}
+
+QAction* MainWindow::Button(int toolbar, std::string_view key) const {
+  const ToolbarButtonSpec* button = FindToolbarButton(toolbar, key);
+  return button ? Button(toolbar, button->Index) : nullptr;
 }
 
 QAction* MainWindow::MenuItem(std::string_view name) const {
@@ -457,7 +489,7 @@ WindowMetrics MainWindow::Metrics() const {
   WindowMetrics w;
   w.W = PixelsToTwips(inner.width(), DpiX());
   w.H = PixelsToTwips(inner.height(), DpiY());
-  w.T = PixelsToTwips(m_toolbars[0]->sizeHint().height(), DpiY());
+  w.T = PixelsToTwips(Toolbar(MainToolbar)->sizeHint().height(), DpiY());
   w.S = PixelsToTwips(m_statusBar1->sizeHint().height(), DpiY());
   return w;
 }
@@ -465,11 +497,11 @@ WindowMetrics MainWindow::Metrics() const {
 // The toolbars and the status bar keep to their edges, as docked bars do.
 void MainWindow::DockBars() {
   const int W = m_inner->width(), H = m_inner->height();
-  const int T = m_toolbars[0]->sizeHint().height();
+  const int T = Toolbar(MainToolbar)->sizeHint().height();
   const int S = m_statusBar1->sizeHint().height();
-  m_toolbars[0]->setGeometry(0, 0, W, T);
-  m_toolbars[1]->setGeometry(0, T, W, T);
-  m_toolbars[2]->setGeometry(std::max(0, W - T), 2 * T, T, std::max(0, H - 2 * T - S));
+  Toolbar(MainToolbar)->setGeometry(0, 0, W, T);
+  Toolbar(DrawToolbar)->setGeometry(0, T, W, T);
+  Toolbar(ViewToolbar)->setGeometry(std::max(0, W - T), 2 * T, T, std::max(0, H - 2 * T - S));
   m_statusBar1->setGeometry(0, std::max(0, H - S), W, S);
 }
 
@@ -642,79 +674,28 @@ void MainWindow::ApplyTrackballStep() {
 // ------------------------------------------------------------------------------------------------
 // Toolbars
 
-void MainWindow::Toolbar1_ButtonClick(int index) {
-  const auto& table = Toolbar1Buttons();
-  if (index < 1 || index > static_cast<int>(table.size())) return;
-  RunHandler(table[index - 1].Handler);
-}
-
-void MainWindow::Toolbar2_ButtonClick(int index) {
-  const auto& table = Toolbar2Buttons();
-  if (index < 1 || index > static_cast<int>(table.size())) return;
-  RunHandler(table[index - 1].Handler);
-}
-
-void MainWindow::Toolbar3_ButtonClick(int index) {
-  switch (index) {
-  case 1:
-    mnuViewFront_Click();
-    break;
-  case 2:
-    mnuViewRight_Click();
-    break;
-  case 3:
-    mnuViewTop_Click();
-    break;
-  case 4:
-    mnuViewISO_Click();
-    break;
-  case 6:
-    ProjectionCommand(ProjectOrtho);
-    break;
-  case 7:
-    ProjectionCommand(ProjectPerspective);
-    break;
-  case 9:
-    mnuViewMove_Click();
-    break;
-  case 10:
-    mnuViewZoom_Click();
-    break;
-  case 11:
-    mnuViewFit_Click();
-    break;
-  case 12:
-    mnuViewRotX_Click();
-    break;
-  case 13:
-    mnuViewRotY_Click();
-    break;
-  case 14:
-    mnuViewRotZ_Click();
-    break;
-  case 15:
-    mnuViewRotate_Click();
-    break;
-  case 17:
-    StyleCommand(StyleShow, ModelPoint);
-    break;
-  case 18:
-    StyleCommand(StyleShow, ModelGrid);
-    break;
-  case 19:
-    StyleCommand(StyleShow, ModelSurface);
-    break;
-  case 21:
-    StyleCommand(StyleSmoothness, ShadeFlat);
-    break;
-  case 22:
-    StyleCommand(StyleSmoothness, ShadeSmooth);
-    break;
-  case 23:
-    StyleCommand(StyleSmoothness, ShadeSmoothest);
-    break;
-  default:
-    break;
+void MainWindow::OnToolbarButton(int toolbar, std::string_view key) {
+  const ToolbarButtonSpec* button = FindToolbarButton(toolbar, key);
+  if (!button || button->Separator) return;
+  if (*button->Handler) {
+    RunHandler(button->Handler);
+    return;
+  }
+  if (toolbar != ViewToolbar) return;
+  for (const ViewButtonCommand& command : ViewButtonCommands) {
+    if (command.Key != key) continue;
+    switch (command.Sets) {
+    case ViewButtonSets::Projection:
+      ProjectionCommand(command.Value);
+      break;
+    case ViewButtonSets::Show:
+      StyleCommand(StyleShow, command.Value);
+      break;
+    case ViewButtonSets::Smoothness:
+      StyleCommand(StyleSmoothness, command.Value);
+      break;
+    }
+    return;
   }
 }
 
@@ -751,7 +732,7 @@ void MainWindow::StyleCommand(int property, int32_t value) {
 std::vector<ButtonExtent> MainWindow::Extents(int toolbar) const {
   std::vector<ButtonExtent> extents;
   const QToolBar* tb = m_toolbars[toolbar - 1];
-  const bool vertical = toolbar == 3;
+  const bool vertical = toolbar == ViewToolbar;
   const auto& buttons = m_buttons[toolbar - 1];
   for (size_t i = 0; i < buttons.size(); ++i) {
     const QWidget* w = tb->widgetForAction(buttons[i]);
@@ -768,11 +749,11 @@ std::vector<ButtonExtent> MainWindow::Extents(int toolbar) const {
   return extents;
 }
 
-void MainWindow::ToolbarMouseMove(int toolbar, float X, float Y) {
+void MainWindow::OnToolbarMouseMove(int toolbar, float X, float Y) {
   const QToolBar* tb = m_toolbars[toolbar - 1];
   const QRect g = tb->geometry();
   float cross = 0, barNear = 0, barFar = 0, along = 0;
-  if (toolbar == 3) {
+  if (toolbar == ViewToolbar) {
     const float left = static_cast<float>(PixelsToTwips(g.left(), DpiX()));
     cross = X + left;
     barNear = left;
@@ -780,8 +761,9 @@ void MainWindow::ToolbarMouseMove(int toolbar, float X, float Y) {
     along = Y;
   } else {
     const float top = static_cast<float>(PixelsToTwips(g.top(), DpiY()));
-    const float toolbar1Height = static_cast<float>(PixelsToTwips(m_toolbars[0]->height(), DpiY()));
-    cross = toolbar == 1 ? Y : Y + toolbar1Height;
+    const float mainToolbarHeight =
+        static_cast<float>(PixelsToTwips(Toolbar(MainToolbar)->height(), DpiY()));
+    cross = toolbar == MainToolbar ? Y : Y + mainToolbarHeight;
     barNear = top;
     barFar = top + static_cast<float>(PixelsToTwips(g.height(), DpiY()));
     along = X;
@@ -790,10 +772,6 @@ void MainWindow::ToolbarMouseMove(int toolbar, float X, float Y) {
       ToolbarHint(ToolbarButtons(toolbar), cross, barNear, barFar, along, Extents(toolbar));
   if (hint) m_panel1->setText(Q(*hint));
 }
-
-void MainWindow::Toolbar1_MouseMove(float X, float Y) { ToolbarMouseMove(1, X, Y); }
-void MainWindow::Toolbar2_MouseMove(float X, float Y) { ToolbarMouseMove(2, X, Y); }
-void MainWindow::Toolbar3_MouseMove(float X, float Y) { ToolbarMouseMove(3, X, Y); }
 
 // ------------------------------------------------------------------------------------------------
 // Splitter bars
@@ -961,8 +939,10 @@ void MainWindow::EnableCommands(int32_t documentType) {
 void MainWindow::EnableAnimationCommands() { SetAnimationCommandsEnabled(true); }
 
 void MainWindow::SetAnimationCommandsEnabled(bool on) {
-  for (int index = 33; index <= 43; ++index)
-    if (QAction* a = Button(1, index)) a->setEnabled(on);
+  for (const char* key : {"barAnimStart", "barAnimPause", "barAnimStop", "barAnimFirst",
+                          "barAnimPre", "barAnimNext", "barAnimLast", "barAnimNormal", "barAnimRev",
+                          "barAnimNormalRepeat", "barAnimRevRepeat"})
+    if (QAction* a = Button(MainToolbar, key)) a->setEnabled(on);
   for (const char* name :
        {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre", "mnuAniNext",
         "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat", "mnuAniRevRepeat"})
@@ -1123,7 +1103,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (type == QEvent::MouseMove) {
-    for (int bar = 1; bar <= 3; ++bar) {
+    for (int bar : {MainToolbar, DrawToolbar, ViewToolbar}) {
       QToolBar* tb = m_toolbars[bar - 1];
       auto* w = qobject_cast<QWidget*>(watched);
       if (!w || (w != tb && !tb->isAncestorOf(w))) continue;
@@ -1131,9 +1111,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       const QPointF pos = w == tb ? me->position() : w->mapTo(tb, me->position());
       const float x = static_cast<float>(PixelsToTwips(pos.x(), DpiX()));
       const float y = static_cast<float>(PixelsToTwips(pos.y(), DpiY()));
-      if (bar == 1) Toolbar1_MouseMove(x, y);
-      if (bar == 2) Toolbar2_MouseMove(x, y);
-      if (bar == 3) Toolbar3_MouseMove(x, y);
+      OnToolbarMouseMove(bar, x, y);
       break;
     }
   }

@@ -20,6 +20,7 @@
 #include "document/DocumentHost.h"
 #include "platform/DesktopRegistration.h"
 #include "view/window/Layout.h"
+#include "view/window/Toolbars.h"
 
 class QAction;
 class QLabel;
@@ -51,9 +52,11 @@ public:
   QPlainTextEdit* Result() const { return m_result; }
   QTimer* Timer1() const { return m_timer1; }
   QStatusBar* StatusBar1() const { return m_statusBar1; }
-  QToolBar* Toolbar(int toolbar) const; // 1, 2 or 3
-  // Button `index` (counted from 1) of toolbar 1, 2 or 3; null when there is none.
+  QToolBar* Toolbar(int toolbar) const; // MainToolbar, DrawToolbar or ViewToolbar
+  // Button `index` (counted from 1) of a toolbar; null when there is none.
   QAction* Button(int toolbar, int index) const;
+  // The button of a toolbar with that key ("barCut"); null when there is none.
+  QAction* Button(int toolbar, std::string_view key) const;
   // The menu item (or sub-menu, or pop-up menu) of that name; null when there is none.
   QAction* MenuItem(std::string_view name) const;
   // The pop-up menus GraphEdit and FunEdit (and every sub-menu) by name.
@@ -96,7 +99,7 @@ public:
   double DpiX() const;
   double DpiY() const;
 
-  // --- view commands (View menu, Toolbar3) ---------------------------------------------------
+  // --- view commands (View menu, view toolbar) ---------------------------------------------------
   void mnuViewMove_Click();
   void mnuViewZoom_Click();
   void mnuViewFit_Click();
@@ -118,13 +121,12 @@ public:
   void ApplyTrackballStep();
 
   // --- toolbars -------------------------------------------------------------------------------
-  void Toolbar1_ButtonClick(int index);
-  void Toolbar2_ButtonClick(int index);
-  void Toolbar3_ButtonClick(int index);
+  // The click of the toolbar's button with that key: the handler its table names, or the view
+  // toolbar's own projection and graph style commands. A separator or an unknown key does
+  // nothing.
+  void OnToolbarButton(int toolbar, std::string_view key);
   // Pointer moves over a toolbar, X and Y in twips relative to the toolbar.
-  void Toolbar1_MouseMove(float X, float Y);
-  void Toolbar2_MouseMove(float X, float Y);
-  void Toolbar3_MouseMove(float X, float Y);
+  void OnToolbarMouseMove(int toolbar, float X, float Y);
 
   // --- splitter bars: X and Y in twips relative to the bar.
   void Splitter_MouseDown(int button, double X, double Y);
@@ -175,7 +177,8 @@ public:
   void RemoveAllGraphs() override;
   void EnableCommands(int32_t documentType) override;
   void EnableAnimationCommands() override;
-  // The eleven playback commands (Toolbar1 buttons 33 to 43 and their Animation menu items).
+  // The eleven playback commands (the main toolbar's Start to Reverse Repeat buttons and their
+  // Animation menu items).
   void SetAnimationCommandsEnabled(bool on);
   void AddListRow(const std::string& caption) override;
   void SetListRowChecked(int32_t row, bool checked) override;
@@ -234,7 +237,6 @@ private:
   void BuildToolbars();
   void DockBars();
   void ApplyPanes();
-  void ToolbarMouseMove(int toolbar, float X, float Y);
   std::vector<struct ButtonExtent> Extents(int toolbar) const;
   void SetMode(bool zoom, bool move, bool rotate);
   void Preset(float roll, float pitch, float yaw);
