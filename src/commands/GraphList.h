@@ -1,8 +1,9 @@
 #pragma once
-// The graph list List1 and the commands on its graphs: the check event that keeps ShownGraphs in
-// step with the check boxes, and Delete, Cut, Copy and Delete All of the Edit menu, of the main
-// toolbar and of the list's pop-up menu FunEdit. Written against GraphListHost (document/GraphRemoval.h), so
-// they run without a window; InstallGraphListCommands hands them to the main window.
+// The graph list and the commands on its graphs: the check event that keeps ShownGraphs
+// in step with the check boxes, and Delete, Cut, Copy and Delete All of the Edit menu, of the main
+// toolbar and of the list's pop-up menu FunEdit. Written against GraphListHost
+// (document/GraphRemoval.h), so they run without a window; InstallGraphListCommands hands them to
+// the main window.
 
 #include <cstdint>
 
@@ -11,12 +12,12 @@ class GraphListHost;
 // True when ShownGraphs holds a graph with this ID.
 bool IsGraphShown(int32_t id);
 
-// The check event of List1 (whatever row changed): walks every graph of AllGraphs against its row.
-// A graph whose row is clear leaves ShownGraphs; a graph whose row is checked and that is not
-// shown is appended at the end of ShownGraphs and sampled (not tables and vectors); every other
+// The check event of the graph list (whatever row changed): walks every graph of AllGraphs against
+// its row. A graph whose row is clear leaves ShownGraphs; a graph whose row is checked and that is
+// not shown is appended at the end of ShownGraphs and sampled (not tables and vectors); every other
 // graph keeps its place and is not sampled again. Then the scene is built once and CurrentFrame
 // presented, also when nothing changed.
-void List1_ItemCheck(GraphListHost& host);
+void OnGraphListCheck(GraphListHost& host);
 
 // Edit > Delete (the main toolbar's Delete button, the pop-up's "Delete"): removes the graph of
 // the current row; nothing without a current row.

@@ -28,8 +28,8 @@ public:
   // Animation menu items).
   virtual void EnableAnimationCommands() = 0;
 
-  // The graph list List1: appends an unchecked row; checks or clears a row (counted from 0), which
-  // raises List1_ItemCheck (shown graphs brought in step, scene built and presented).
+  // The graph list: appends an unchecked row; checks or clears a row (counted from 0), which
+  // raises OnGraphListCheck (shown graphs brought in step, scene built and presented).
   virtual void AddListRow(const std::string& caption) = 0;
   virtual void SetListRowChecked(int32_t row, bool checked) = 0;
   // Checks every row, as checking them one by one does. A window may mark them all at once and
@@ -45,7 +45,7 @@ public:
   virtual void SetUseTrackballRotation(bool on) = 0;
   virtual void DragModesOff() = 0;
 
-  // The frame count and speed shown by the Animation Options dialog (its Text1 and Text2).
+  // The frame count and the speed shown in the boxes of the Animation Options dialog.
   virtual void SetAnimationOptionsTexts(int32_t frameCount, int32_t framesPerSecond) = 0;
 
   // Holds the scene's compilation and presentation back while a document is applied: what was

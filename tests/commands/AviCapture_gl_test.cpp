@@ -87,7 +87,7 @@ TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
   MainWindow& w = ShowSample("animation/2D/sinexp.crv", 600, 400);
   ASSERT_TRUE(ShownGraphs.Animation());
   FrameCount = 4;
-  w.Timer1()->setInterval(1);
+  w.AnimationTimer()->setInterval(1);
   // A main window low on the screen: the export window still opens whole on the screen, as a
   // tool window of the main window, which keeps it in front.
   w.move(w.screen()->availableGeometry().bottomRight() - QPoint(300, 200));
@@ -103,7 +103,8 @@ TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
                                    "mnuAniPre_Click", "mnuAniRepeat_Click", "mnuAniPause_Click"}) {
     w.RunHandler(before);
     if (before == "mnuAniRev_Click") {
-      ASSERT_TRUE(WaitUntil([&] { return !w.Timer1()->isActive(); }, "the Reverse play to end"));
+      ASSERT_TRUE(
+          WaitUntil([&] { return !w.AnimationTimer()->isActive(); }, "the Reverse play to end"));
     }
     avi->Command4_Click();
     ASSERT_TRUE(WaitUntil([] { return !ThePlayback().CaptureFrames(); },

@@ -118,13 +118,13 @@ TEST_F(GraphListTest, OneEventBringsTheWholeListInStep) {
   host.rows[0].checked = false;
   host.rows[2].checked = false;
   host.rows[4].checked = false;
-  List1_ItemCheck(host);
+  OnGraphListCheck(host);
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{2, 4}));
   host.rows[4].checked = true;
   host.rows[2].checked = true;
   host.rows[0].checked = true;
   host.ClearLog();
-  List1_ItemCheck(host);
+  OnGraphListCheck(host);
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{2, 4, 1, 3, 5}));
   const std::vector<std::string> expected = {"Sample 1", "Sample 3", "BuildScene", "Display 2"};
   EXPECT_EQ(host.log, expected);
@@ -146,7 +146,7 @@ TEST_F(GraphListTest, CheckingEveryRowAtOnceShowsWhatCheckingThemOneByOneShows) 
     if (atOnce) {
       for (auto& row : host.rows)
         row.checked = true;
-      List1_ItemCheck(host);
+      OnGraphListCheck(host);
       EXPECT_EQ(host.builds, 1);
       EXPECT_TRUE(host.sampled.empty());
     } else {
@@ -163,7 +163,7 @@ TEST_F(GraphListTest, AGraphWithoutARowIsLeftAlone) {
   FiveGraphs();
   host.rows.pop_back(); // graph 5 has no row (yet)
   host.rows[0].checked = false;
-  List1_ItemCheck(host);
+  OnGraphListCheck(host);
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{2, 3, 4, 5}));
 }
 
@@ -178,7 +178,7 @@ TEST_F(GraphListTest, GraphsRemovedWhileAGraphIsSampledEndTheWalk) {
   removing.AddGraph(1, Curve2D, false);
   removing.AddGraph(2, Curve2D, false);
   removing.rows[0].checked = removing.rows[1].checked = true;
-  EXPECT_NO_THROW(List1_ItemCheck(removing));
+  EXPECT_NO_THROW(OnGraphListCheck(removing));
   EXPECT_EQ(removing.sampled, std::vector<int32_t>{1});
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
   EXPECT_EQ(removing.log.back(), "Display 2");
@@ -267,7 +267,7 @@ protected:
     // Laid out as on screen, but not put on the offscreen screen, which has no OpenGL for the view.
     window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
-    list = window->List1();
+    list = window->GraphList();
     QGuiApplication::clipboard()->setText("before");
   }
   void TearDown() override {
@@ -496,9 +496,11 @@ TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
     AddPoints(2);
     AllGraphs.FunSurfs.Item(1)->Animation = true;
     window->SetListRowChecked(1, true);
-    EXPECT_FALSE(window->Button(MainToolbar, "barAnimStart")->isEnabled()) << path.what << ": a still graph";
+    EXPECT_FALSE(window->Button(MainToolbar, "barAnimStart")->isEnabled())
+        << path.what << ": a still graph";
     window->SetListRowChecked(0, true);
-    ASSERT_TRUE(window->Button(MainToolbar, "barAnimStart")->isEnabled()) << path.what << ": an animated graph";
+    ASSERT_TRUE(window->Button(MainToolbar, "barAnimStart")->isEnabled())
+        << path.what << ": an animated graph";
     list->setCurrentRow(0);
     path.act();
     EXPECT_EQ(window->Button(MainToolbar, "barAnimStart")->isEnabled(), path.playback) << path.what;

@@ -269,7 +269,7 @@ TEST_F(ViewTest, GraphStyleButtons) {
   MainWindow& w = Shown();
   // No graph shown: nothing at all, also with unchecked rows.
   w.AddListRow("row");
-  w.List1()->setCurrentRow(0);
+  w.GraphList()->setCurrentRow(0);
   w.OnToolbarButton(ViewToolbar, "barModelPoint");
   EXPECT_TRUE(dialogs.prompter.shown.empty());
 
@@ -279,7 +279,7 @@ TEST_F(ViewTest, GraphStyleButtons) {
   auto second = AddGraph(Surface3D, true);
   w.AddListRow("second");
   const int before = SceneOf(w).Compilations();
-  w.List1()->setCurrentRow(0);
+  w.GraphList()->setCurrentRow(0);
   w.OnToolbarButton(ViewToolbar, "barModelGrid");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "Select a function first.");
@@ -287,8 +287,8 @@ TEST_F(ViewTest, GraphStyleButtons) {
   EXPECT_EQ(SceneOf(w).Compilations(), before);
 
   // The current row checked: its graph (found in the shown graphs by its ID) changes.
-  w.List1()->item(1)->setCheckState(Qt::Checked);
-  w.List1()->setCurrentRow(1);
+  w.GraphList()->item(1)->setCheckState(Qt::Checked);
+  w.GraphList()->setCurrentRow(1);
   EditMode = false;
   w.OnToolbarButton(ViewToolbar, "barModelPoint");
   EXPECT_EQ(second->Show, ModelPoint);

@@ -133,50 +133,62 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   m_inner->setObjectName("InnerArea");
   setCentralWidget(m_inner);
 
-  m_list1 = new QListWidget(m_inner);
-  m_list1->setObjectName("List1");
+  m_graphList = new QListWidget(m_inner);
+  m_graphList->setObjectName("graphList");
   m_result = new QPlainTextEdit(m_inner);
   m_result->setObjectName("Result");
   m_result->setReadOnly(true);
   m_glView = new GlView(m_inner);
-  m_splitter = new SplitterBar(SplitterBar::Direction::Vertical, m_inner);
-  m_splitter->setObjectName("Splitter");
-  m_splitter2 = new SplitterBar(SplitterBar::Direction::Horizontal, m_inner);
-  m_splitter2->setObjectName("Splitter2");
-  m_statusBar1 = new QStatusBar(m_inner);
-  m_statusBar1->setObjectName("StatusBar1");
-  m_statusBar1->setSizeGripEnabled(false);
-  m_panel1 = new QLabel(m_statusBar1);
-  m_panel1->setObjectName("Panel1");
-  m_panel1->setText(QString::fromStdString(ReadyHint));
-  m_statusBar1->addWidget(m_panel1, 1);
-  m_timer1 = new QTimer(this);
-  m_timer1->setObjectName("Timer1");
+  m_verticalSplitter = new SplitterBar(SplitterBar::Direction::Vertical, m_inner);
+  m_verticalSplitter->setObjectName("verticalSplitter");
+  m_horizontalSplitter = new SplitterBar(SplitterBar::Direction::Horizontal, m_inner);
+  m_horizontalSplitter->setObjectName("horizontalSplitter");
+  m_statusBar = new QStatusBar(m_inner);
+  m_statusBar->setObjectName("statusBar");
+  m_statusBar->setSizeGripEnabled(false);
+  m_statusText = new QLabel(m_statusBar);
+  m_statusText->setObjectName("statusText");
+  m_statusText->setText(QString::fromStdString(ReadyHint));
+  m_statusBar->addWidget(m_statusText, 1);
+  m_animationTimer = new QTimer(this);
+  m_animationTimer->setObjectName("animationTimer");
 
   BuildToolbars();
   BuildMenus();
 
   // Handlers of the controls.
-  m_splitter->MouseDown = [this](int b, double x, double y) { Splitter_MouseDown(b, x, y); };
-  m_splitter->MouseMove = [this](int b, double x, double y) { Splitter_MouseMove(b, x, y); };
-  m_splitter->MouseUp = [this](int b, double x, double y) { Splitter_MouseUp(b, x, y); };
-  m_splitter2->MouseDown = [this](int b, double x, double y) { Splitter2_MouseDown(b, x, y); };
-  m_splitter2->MouseMove = [this](int b, double x, double y) { Splitter2_MouseMove(b, x, y); };
-  m_splitter2->MouseUp = [this](int b, double x, double y) { Splitter2_MouseUp(b, x, y); };
-  connect(m_timer1, &QTimer::timeout, this,
-          [this] { RunGuarded("", [this] { RunHandler("Timer1_Timer"); }); });
-  connect(m_list1, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+  m_verticalSplitter->MouseDown = [this](int b, double x, double y) {
+    OnVerticalSplitterMouseDown(b, x, y);
+  };
+  m_verticalSplitter->MouseMove = [this](int b, double x, double y) {
+    OnVerticalSplitterMouseMove(b, x, y);
+  };
+  m_verticalSplitter->MouseUp = [this](int b, double x, double y) {
+    OnVerticalSplitterMouseUp(b, x, y);
+  };
+  m_horizontalSplitter->MouseDown = [this](int b, double x, double y) {
+    OnHorizontalSplitterMouseDown(b, x, y);
+  };
+  m_horizontalSplitter->MouseMove = [this](int b, double x, double y) {
+    OnHorizontalSplitterMouseMove(b, x, y);
+  };
+  m_horizontalSplitter->MouseUp = [this](int b, double x, double y) {
+    OnHorizontalSplitterMouseUp(b, x, y);
+  };
+  connect(m_animationTimer, &QTimer::timeout, this,
+          [this] { RunGuarded("", [this] { RunHandler("OnAnimationTimer"); }); });
+  connect(m_graphList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     // Only a change of the check mark is a check event.
     const int state = static_cast<int>(item->checkState());
     const QVariant last = item->data(Qt::UserRole + 1);
     if (last.isValid() && last.toInt() == state) return;
     item->setData(Qt::UserRole + 1, state);
     if (last.isValid() || state == Qt::Checked)
-      RunGuarded("", [this] { RunHandler("List1_ItemCheck"); });
+      RunGuarded("", [this] { RunHandler("OnGraphListCheck"); });
   });
   m_inner->installEventFilter(this);
   m_glView->installEventFilter(this);
-  m_list1->viewport()->installEventFilter(this);
+  m_graphList->viewport()->installEventFilter(this);
 
   // The report box shows the drawers' analysis text.
   ResultBox::SetObserver([this](const std::string& text) { ShowResultText(text); });
@@ -191,10 +203,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   // Design geometry: the window's size and the left pane's width.
   resize(1100, 760);
-  m_panes.Splitter.Left = SplitterDesignLeftTwips;
-  m_panes.Splitter.Width = SplitterWidthTwips;
-  m_panes.Splitter2.Height = Splitter2HeightTwips;
-  m_panes.Splitter2.Top = InitialSplitter2Top(Metrics());
+  m_panes.VerticalSplitter.Left = VerticalSplitterDesignLeftTwips;
+  m_panes.VerticalSplitter.Width = VerticalSplitterWidthTwips;
+  m_panes.HorizontalSplitter.Height = HorizontalSplitterHeightTwips;
+  m_panes.HorizontalSplitter.Top = InitialHorizontalSplitterTop(Metrics());
 }
 
 MainWindow::~MainWindow() {
@@ -379,7 +391,7 @@ QMenu* MainWindow::Menu(std::string_view name) const {
   return it == m_menus.end() ? nullptr : it->second;
 }
 
-QString MainWindow::StatusText() const { return m_panel1->text(); }
+QString MainWindow::StatusText() const { return m_statusText->text(); }
 
 void MainWindow::ShowResultText(const std::string& text) {
   // A very long line (a formula of a megabyte) is shown cut short: laying it out would freeze the
@@ -400,8 +412,8 @@ void MainWindow::Form_Load(const std::string& commandLine, StartDocument open) {
   m_loaded = true;
   // 1. The animation timer waits.
   Guarded([&] {
-    m_timer1->setInterval(100);
-    m_timer1->stop();
+    m_animationTimer->setInterval(100);
+    m_animationTimer->stop();
   });
   // 2. The view's GL set-up; start-up goes on whatever it gives.
   Guarded([&] { Initialize(); });
@@ -412,15 +424,15 @@ void MainWindow::Form_Load(const std::string& commandLine, StartDocument open) {
   // 5. Play mode, scale, view window and the other program-wide defaults.
   Guarded([&] { ResetViewDefaults(); });
   // 6. The horizontal splitter near the bottom of the left pane.
-  Guarded([&] { m_panes.Splitter2.Top = InitialSplitter2Top(Metrics()); });
+  Guarded([&] { m_panes.HorizontalSplitter.Top = InitialHorizontalSplitterTop(Metrics()); });
   // 7. Edit state (CrLf and TabChar are constants).
   Guarded([&] { ResetEditState(); });
   // 8. Both splitter bars borderless, in front of the other controls.
   Guarded([&] {
-    m_splitter->setFrameShape(QFrame::NoFrame);
-    m_splitter->raise();
-    m_splitter2->setFrameShape(QFrame::NoFrame);
-    m_splitter2->raise();
+    m_verticalSplitter->setFrameShape(QFrame::NoFrame);
+    m_verticalSplitter->raise();
+    m_horizontalSplitter->setFrameShape(QFrame::NoFrame);
+    m_horizontalSplitter->raise();
   });
   // 9. No drag mode; the scene turned by the identity rotation.
   Guarded([&] {
@@ -490,7 +502,7 @@ WindowMetrics MainWindow::Metrics() const {
   w.W = PixelsToTwips(inner.width(), DpiX());
   w.H = PixelsToTwips(inner.height(), DpiY());
   w.T = PixelsToTwips(Toolbar(MainToolbar)->sizeHint().height(), DpiY());
-  w.S = PixelsToTwips(m_statusBar1->sizeHint().height(), DpiY());
+  w.S = PixelsToTwips(m_statusBar->sizeHint().height(), DpiY());
   return w;
 }
 
@@ -498,11 +510,11 @@ WindowMetrics MainWindow::Metrics() const {
 void MainWindow::DockBars() {
   const int W = m_inner->width(), H = m_inner->height();
   const int T = Toolbar(MainToolbar)->sizeHint().height();
-  const int S = m_statusBar1->sizeHint().height();
+  const int S = m_statusBar->sizeHint().height();
   Toolbar(MainToolbar)->setGeometry(0, 0, W, T);
   Toolbar(DrawToolbar)->setGeometry(0, T, W, T);
   Toolbar(ViewToolbar)->setGeometry(std::max(0, W - T), 2 * T, T, std::max(0, H - 2 * T - S));
-  m_statusBar1->setGeometry(0, std::max(0, H - S), W, S);
+  m_statusBar->setGeometry(0, std::max(0, H - S), W, S);
 }
 
 void MainWindow::ApplyPanes() {
@@ -511,11 +523,11 @@ void MainWindow::ApplyPanes() {
     const PixelRect p = ToPixels(r, dx, dy);
     w->setGeometry(p.x, p.y, std::max(0, p.width), std::max(0, p.height));
   };
-  place(m_splitter, m_panes.Splitter);
-  place(m_splitter2, m_panes.Splitter2);
+  place(m_verticalSplitter, m_panes.VerticalSplitter);
+  place(m_horizontalSplitter, m_panes.HorizontalSplitter);
   place(m_glView, m_panes.GlView);
   place(m_result, m_panes.Result);
-  place(m_list1, m_panes.List1);
+  place(m_graphList, m_panes.GraphList);
 }
 
 void MainWindow::Form_Resize() {
@@ -707,8 +719,8 @@ void MainWindow::ProjectionCommand(int32_t projectType) {
 
 void MainWindow::StyleCommand(int property, int32_t value) {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
-  const int row = m_list1->currentRow();
-  const QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
+  const int row = m_graphList->currentRow();
+  const QListWidgetItem* item = row >= 0 ? m_graphList->item(row) : nullptr;
   // No current row is no graph chosen either.
   if (!item || item->checkState() != Qt::Checked || row + 1 > AllGraphs.FunSurfs.Count()) {
     MsgBox("Select a function first.", MsgButtons::OK, MsgIcon::Exclamation, "Warning");
@@ -770,49 +782,49 @@ void MainWindow::OnToolbarMouseMove(int toolbar, float X, float Y) {
   }
   const auto hint =
       ToolbarHint(ToolbarButtons(toolbar), cross, barNear, barFar, along, Extents(toolbar));
-  if (hint) m_panel1->setText(Q(*hint));
+  if (hint) m_statusText->setText(Q(*hint));
 }
 
 // ------------------------------------------------------------------------------------------------
 // Splitter bars
 
-void MainWindow::Splitter_MouseDown(int, double, double) {
+void MainWindow::OnVerticalSplitterMouseDown(int, double, double) {
   Guarded([&] { SplitterDragging = true; });
-  Guarded([&] { m_splitter->SetDragging(true); });
+  Guarded([&] { m_verticalSplitter->SetDragging(true); });
 }
 
-void MainWindow::Splitter_MouseMove(int, double X, double) {
+void MainWindow::OnVerticalSplitterMouseMove(int, double X, double) {
   if (!SplitterDragging) return;
-  m_panes.Splitter.Left += X;
-  const PixelRect p = ToPixels(m_panes.Splitter, DpiX(), DpiY());
-  m_splitter->move(p.x, p.y);
+  m_panes.VerticalSplitter.Left += X;
+  const PixelRect p = ToPixels(m_panes.VerticalSplitter, DpiX(), DpiY());
+  m_verticalSplitter->move(p.x, p.y);
 }
 
-void MainWindow::Splitter_MouseUp(int, double, double) {
+void MainWindow::OnVerticalSplitterMouseUp(int, double, double) {
   const WindowMetrics w = Metrics();
   SplitterDragging = false;
-  m_splitter->SetDragging(false);
-  m_panes.Splitter.Left = ClampSplitterLeft(m_panes.Splitter.Left, w);
+  m_verticalSplitter->SetDragging(false);
+  m_panes.VerticalSplitter.Left = ClampVerticalSplitterLeft(m_panes.VerticalSplitter.Left, w);
   Form_Resize();
 }
 
-void MainWindow::Splitter2_MouseDown(int, double, double) {
+void MainWindow::OnHorizontalSplitterMouseDown(int, double, double) {
   Guarded([&] { SplitterDragging = true; });
-  Guarded([&] { m_splitter2->SetDragging(true); });
+  Guarded([&] { m_horizontalSplitter->SetDragging(true); });
 }
 
-void MainWindow::Splitter2_MouseMove(int, double, double Y) {
+void MainWindow::OnHorizontalSplitterMouseMove(int, double, double Y) {
   if (!SplitterDragging) return;
-  m_panes.Splitter2.Top += Y;
-  const PixelRect p = ToPixels(m_panes.Splitter2, DpiX(), DpiY());
-  m_splitter2->move(p.x, p.y);
+  m_panes.HorizontalSplitter.Top += Y;
+  const PixelRect p = ToPixels(m_panes.HorizontalSplitter, DpiX(), DpiY());
+  m_horizontalSplitter->move(p.x, p.y);
 }
 
-void MainWindow::Splitter2_MouseUp(int, double, double) {
+void MainWindow::OnHorizontalSplitterMouseUp(int, double, double) {
   const WindowMetrics w = Metrics();
   SplitterDragging = false;
-  m_splitter2->SetDragging(false);
-  m_panes.Splitter2.Top = ClampSplitter2Top(m_panes.Splitter2.Top, w);
+  m_horizontalSplitter->SetDragging(false);
+  m_panes.HorizontalSplitter.Top = ClampHorizontalSplitterTop(m_panes.HorizontalSplitter.Top, w);
   Form_Resize();
 }
 
@@ -954,16 +966,16 @@ void MainWindow::AddListRow(const std::string& caption) {
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(Qt::Unchecked);
   item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Unchecked));
-  m_list1->addItem(item);
+  m_graphList->addItem(item);
 }
 
 void MainWindow::SetListRowChecked(int32_t row, bool checked) {
-  QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
-  if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
+  QListWidgetItem* item = row >= 0 ? m_graphList->item(row) : nullptr;
+  if (!item) throw std::out_of_range("the graph list has no row " + std::to_string(row));
   const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
   if (item->checkState() == state) {
     // Setting the mark a row already has still raises the check event.
-    RunHandler("List1_ItemCheck");
+    RunHandler("OnGraphListCheck");
     return;
   }
   item->setCheckState(state);
@@ -973,15 +985,15 @@ void MainWindow::CheckAllListRows(int32_t count) {
   // Every mark is set without its own check event; the one event then walks all rows.
   if (count <= 0) return;
   {
-    const QSignalBlocker quiet(m_list1);
+    const QSignalBlocker quiet(m_graphList);
     for (int32_t row = 0; row < count; ++row) {
-      QListWidgetItem* item = m_list1->item(row);
-      if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
+      QListWidgetItem* item = m_graphList->item(row);
+      if (!item) throw std::out_of_range("the graph list has no row " + std::to_string(row));
       item->setCheckState(Qt::Checked);
       item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Checked));
     }
   }
-  RunHandler("List1_ItemCheck");
+  RunHandler("OnGraphListCheck");
 }
 
 void MainWindow::SetUseTrackballRotation(bool on) {
@@ -1055,7 +1067,7 @@ bool MainWindow::Form_Unload() {
       if (!SaveCompleted) return false;
     }
   }
-  m_timer1->stop();
+  m_animationTimer->stop();
   m_unloaded = true;
   return true;
 }
@@ -1090,13 +1102,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
   }
-  if (watched == m_list1->viewport() && type == QEvent::MouseButtonPress) {
+  if (watched == m_graphList->viewport() && type == QEvent::MouseButtonPress) {
     auto* me = static_cast<QMouseEvent*>(event);
     if (me->button() == Qt::RightButton) {
       // The pop-up acts on the current row: the row clicked becomes current first, so "Edit...",
       // "Cut" and "Delete" reach the graph under the pointer. A click below the rows keeps it.
-      if (QListWidgetItem* row = m_list1->itemAt(me->position().toPoint()))
-        m_list1->setCurrentItem(row);
+      if (QListWidgetItem* row = m_graphList->itemAt(me->position().toPoint()))
+        m_graphList->setCurrentItem(row);
       m_funEdit->popup(me->globalPosition().toPoint());
       return true;
     }
