@@ -18,7 +18,7 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/VideoCompression.h"
-#include "platform/FileDialog.h"
+#include "platform/SaveFileQuestion.h"
 
 namespace {
 
@@ -181,14 +181,15 @@ void AviExportWindow::OnSaveAnimation() {
   int32_t height = 0;
   if (!CheckFrameFiles(paths, width, height)) return;
 
-  FileDialog dialog;
-  dialog.DefaultExt = "avi";
-  dialog.DlgTitle = "Choose a filename to save AVI to...";
-  dialog.Filter = "AVI Files|*.avi";
-  dialog.OwnerHwnd = this;
-  std::string fileName = "untitled.avi";
-  std::string fileTitle;
-  if (!dialog.VBGetSaveFileName(fileName, fileTitle)) return;
+  SaveFileQuestion question;
+  question.Title = "Choose a filename to save AVI to...";
+  question.Filter = {"AVI Files", "*.avi"};
+  question.Extension = "avi";
+  question.SuggestedName = "untitled.avi";
+  question.Owner = this;
+  const std::optional<std::string> chosen = AskFileToWrite(question);
+  if (!chosen) return;
+  const std::string& fileName = *chosen;
 
   static VideoOptions lastOptions;
   const std::optional<VideoOptions> options =
