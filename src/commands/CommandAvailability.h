@@ -3,9 +3,9 @@
 // items that depend on the kind, kept as one fixed table with a column per kind (2D, 2.5D, 3D,
 // 4D, Special). EnableCommands2D .. EnableCommandsSpecial write every row of the table in table
 // order (the buttons of the main, draw and view toolbars by index, then the menu items), so the
-// result never depends on the kind that was active before. The playback commands are off in every kind;
-// only the document reader turns them on, for an animated document. Commands outside the table
-// keep whatever state the main window gives them.
+// result never depends on the kind that was active before. The playback commands are off in every
+// kind; only the document reader turns them on, for an animated document. Commands outside the
+// table keep whatever state the main window gives them.
 
 #include <array>
 #include <cstdint>

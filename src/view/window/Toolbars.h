@@ -49,12 +49,12 @@ struct ButtonExtent {
 // The hint for a pointer move over a toolbar.
 // `cross` is the pointer's position across the toolbar in window twips (for the main toolbar the
 // event's Y, for the draw toolbar the event's Y plus the height of the main toolbar, for the view
-// toolbar the event's X plus the view toolbar's Left); `barNear` and `barFar` are the toolbar's edges across it in the window.
-// `along` is the pointer's position along the toolbar, relative to it.
-// Returns nothing when the pointer is not strictly inside the toolbar across it (the panel keeps
-// its text); otherwise the hint of the first button (in index order, separators skipped) whose
-// extent holds `along` strictly inside, or "Ready" when there is none. A button's Enabled state
-// plays no part.
+// toolbar the event's X plus the view toolbar's Left); `barNear` and `barFar` are the toolbar's
+// edges across it in the window. `along` is the pointer's position along the toolbar, relative to
+// it. Returns nothing when the pointer is not strictly inside the toolbar across it (the panel
+// keeps its text); otherwise the hint of the first button (in index order, separators skipped)
+// whose extent holds `along` strictly inside, or "Ready" when there is none. A button's Enabled
+// state plays no part.
 std::optional<std::string> ToolbarHint(const std::vector<ToolbarButtonSpec>& table, float cross,
                                        float barNear, float barFar, float along,
                                        const std::vector<ButtonExtent>& extents);
