@@ -73,7 +73,7 @@ void BM_CheckEventOverReadGraphs(benchmark::State& state) {
     host.AddListRow("");
   }
   for (auto _ : state)
-    List1_ItemCheck(host);
+    OnGraphListCheck(host);
   state.SetComplexityN(count);
   AllGraphs.FunSurfs.Clear();
   ShownGraphs.FunSurfs.Clear();

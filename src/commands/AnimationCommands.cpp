@@ -22,11 +22,11 @@ public:
   }
   void SetTimerEnabled(bool on) override {
     MainWindow* window = MainWindow::Instance();
-    if (!window || !window->Timer1()) return;
+    if (!window || !window->AnimationTimer()) return;
     if (on)
-      window->Timer1()->start();
+      window->AnimationTimer()->start();
     else
-      window->Timer1()->stop();
+      window->AnimationTimer()->stop();
   }
 };
 
@@ -85,6 +85,6 @@ void InstallAnimationCommands() {
   Set("mnuAniRev_Click", [] { ThePlayback().Reverse(); });
   Set("mnuAniRepeat_Click", [] { ThePlayback().NormalRepeat(); });
   Set("mnuAniRevRepeat_Click", [] { ThePlayback().ReverseRepeat(); });
-  Set("Timer1_Timer", [] { ThePlayback().Tick(); });
+  Set("OnAnimationTimer", [] { ThePlayback().Tick(); });
   Set("mnuFileSaveAVI_Click", [] { mnuFileSaveAVI_Click(); });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The animation commands of the main window: the eleven playback commands of the Animation menu
-// and Toolbar1, the tick of its timer Timer1, and File > "Save Animation As AVI", which opens the
-// AVI export window when the shown graphs are animated. One player (Playback) serves them all for
-// the life of the program.
+// and the main toolbar, the tick of its animation timer, and File > "Save Animation As AVI", which
+// opens the AVI export window when the shown graphs are animated. One player (Playback) serves them
+// all for the life of the program.
 
 class Playback;
 class AviExportWindow;

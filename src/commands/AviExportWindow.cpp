@@ -18,7 +18,7 @@
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/VideoCompression.h"
-#include "platform/FileDialog.h"
+#include "platform/SaveFileQuestion.h"
 
 namespace {
 
@@ -49,32 +49,32 @@ AviExportWindow::AviExportWindow(Playback& playback, std::function<QImage()> gra
   setObjectName("AviExportWindow");
   setWindowTitle("Save Animation As AVI File");
 
-  m_list1 = new QListWidget(this);
-  m_list1->setObjectName("List1");
-  m_list2 = new QListWidget(this);
-  m_list2->setObjectName("List2");
-  auto* command1 = Button(this, "Command1", ">", "Select a frame");
-  auto* command2 = Button(this, "Command2", ">>", "Select all frames");
-  auto* command3 = Button(this, "Command3", "Del", "Delete the selected frame");
-  auto* command4 = Button(this, "Command4", "Generate Frames", nullptr);
-  auto* command5 = Button(this, "Command5", "Save Animation", nullptr);
-  m_text1 = new QLineEdit("5", this);
-  m_text1->setObjectName("Text1");
+  m_frameList = new QListWidget(this);
+  m_frameList->setObjectName("frameList");
+  m_selectedFrameList = new QListWidget(this);
+  m_selectedFrameList->setObjectName("selectedFrameList");
+  auto* addFrame = Button(this, "addFrameButton", ">", "Select a frame");
+  auto* addAllFrames = Button(this, "addAllFramesButton", ">>", "Select all frames");
+  auto* removeFrame = Button(this, "removeFrameButton", "Del", "Delete the selected frame");
+  auto* generate = Button(this, "generateButton", "Generate Frames", nullptr);
+  auto* save = Button(this, "saveButton", "Save Animation", nullptr);
+  m_speedField = new QLineEdit("5", this);
+  m_speedField->setObjectName("speedField");
   m_progress = new QProgressBar(this);
-  m_progress->setObjectName("ProgressBar1");
-  m_cancel = Button(this, "cmdCancel", "Cancel", "Stop generating the frames");
+  m_progress->setObjectName("captureProgress");
+  m_cancel = Button(this, "cancelButton", "Cancel", "Stop generating the frames");
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(new QLabel("Animation Frames", this), 0, 0);
   grid->addWidget(new QLabel("Selected Frames", this), 0, 2);
-  grid->addWidget(m_list1, 1, 0, 4, 1);
-  grid->addWidget(command1, 1, 1);
-  grid->addWidget(command2, 2, 1);
-  grid->addWidget(command3, 3, 1);
-  grid->addWidget(m_list2, 1, 2, 4, 1);
+  grid->addWidget(m_frameList, 1, 0, 4, 1);
+  grid->addWidget(addFrame, 1, 1);
+  grid->addWidget(addAllFrames, 2, 1);
+  grid->addWidget(removeFrame, 3, 1);
+  grid->addWidget(m_selectedFrameList, 1, 2, 4, 1);
   auto* speed = new QHBoxLayout;
   speed->addWidget(new QLabel("Speed", this));
-  speed->addWidget(m_text1);
+  speed->addWidget(m_speedField);
   speed->addWidget(new QLabel("Frames/Second", this));
   speed->addStretch();
   grid->addLayout(speed, 5, 0, 1, 3);
@@ -84,17 +84,17 @@ AviExportWindow::AviExportWindow(Playback& playback, std::function<QImage()> gra
   grid->addLayout(capture, 6, 0, 1, 3);
   auto* commands = new QHBoxLayout;
   commands->addStretch();
-  commands->addWidget(command4);
-  commands->addWidget(command5);
+  commands->addWidget(generate);
+  commands->addWidget(save);
   grid->addLayout(commands, 7, 0, 1, 3);
   ShowCaptureProgress(false);
 
-  connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-  connect(command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-  connect(command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-  connect(command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-  connect(m_cancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+  connect(addFrame, &QPushButton::clicked, this, [this] { OnAddFrame(); });
+  connect(addAllFrames, &QPushButton::clicked, this, [this] { OnAddAllFrames(); });
+  connect(removeFrame, &QPushButton::clicked, this, [this] { OnRemoveFrame(); });
+  connect(generate, &QPushButton::clicked, this, [this] { OnGenerateFrames(); });
+  connect(save, &QPushButton::clicked, this, [this] { OnSaveAnimation(); });
+  connect(m_cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
 }
 
 AviExportWindow::~AviExportWindow() { m_playback.ForgetSink(*this); }
@@ -103,27 +103,27 @@ std::string AviExportWindow::FramePath(int32_t number) const {
   return m_store ? m_store->Path(number) : std::string();
 }
 
-void AviExportWindow::Command1_Click() {
-  const QListWidgetItem* row = m_list1->currentItem();
+void AviExportWindow::OnAddFrame() {
+  const QListWidgetItem* row = m_frameList->currentItem();
   if (!row) return; // no frame chosen: nothing to add
-  m_list2->addItem(row->text());
+  m_selectedFrameList->addItem(row->text());
 }
 
-void AviExportWindow::Command2_Click() {
-  for (int i = 1; i <= m_list1->count(); ++i)
-    m_list2->addItem(QString::number(i));
+void AviExportWindow::OnAddAllFrames() {
+  for (int i = 1; i <= m_frameList->count(); ++i)
+    m_selectedFrameList->addItem(QString::number(i));
 }
 
-void AviExportWindow::Command3_Click() {
-  const int row = m_list2->currentRow();
-  if (row >= 0) delete m_list2->takeItem(row);
+void AviExportWindow::OnRemoveFrame() {
+  const int row = m_selectedFrameList->currentRow();
+  if (row >= 0) delete m_selectedFrameList->takeItem(row);
 }
 
-void AviExportWindow::Command4_Click() {
+void AviExportWindow::OnGenerateFrames() {
   m_playback.CancelCapture();
   // A fresh folder: the files and the list of an earlier capture go.
   m_store = std::make_unique<FrameStore>();
-  m_list1->clear();
+  m_frameList->clear();
   if (!m_store->Valid()) {
     m_store.reset();
     MsgBox("No folder for the frame files can be made.", MsgButtons::OK, MsgIcon::Critical,
@@ -136,7 +136,7 @@ void AviExportWindow::Command4_Click() {
   m_playback.BeginCapture(*this);
 }
 
-void AviExportWindow::cmdCancel_Click() { m_playback.CancelCapture(); }
+void AviExportWindow::OnCancel() { m_playback.CancelCapture(); }
 
 bool AviExportWindow::CaptureFrame(int32_t number, std::string& error) {
   if (!m_store) {
@@ -145,7 +145,7 @@ bool AviExportWindow::CaptureFrame(int32_t number, std::string& error) {
   }
   const QImage picture = m_grabView ? m_grabView() : QImage();
   if (!SaveFrameFile(picture, m_store->Path(number), error)) return false;
-  m_list1->addItem(QString::number(number));
+  m_frameList->addItem(QString::number(number));
   m_progress->setValue(number);
   return true;
 }
@@ -161,34 +161,35 @@ void AviExportWindow::CaptureEnded(bool complete, const std::string& error) {
   }
 }
 
-void AviExportWindow::Command5_Click() {
+void AviExportWindow::OnSaveAnimation() {
   if (m_playback.CaptureFrames()) {
     Warn("The frames are still being generated. Wait until they are complete, or cancel them.");
     return;
   }
-  if (m_list1->count() == 0 || !m_store) {
+  if (m_frameList->count() == 0 || !m_store) {
     Warn("Generate animation frames first.");
     return;
   }
-  if (m_list2->count() == 0) {
+  if (m_selectedFrameList->count() == 0) {
     Warn("Select some frames first.");
     return;
   }
   std::vector<std::string> paths;
-  for (int i = 0; i < m_list2->count(); ++i)
-    paths.push_back(m_store->Path(m_list2->item(i)->text().toStdString()));
+  for (int i = 0; i < m_selectedFrameList->count(); ++i)
+    paths.push_back(m_store->Path(m_selectedFrameList->item(i)->text().toStdString()));
   int32_t width = 0;
   int32_t height = 0;
   if (!CheckFrameFiles(paths, width, height)) return;
 
-  FileDialog dialog;
-  dialog.DefaultExt = "avi";
-  dialog.DlgTitle = "Choose a filename to save AVI to...";
-  dialog.Filter = "AVI Files|*.avi";
-  dialog.OwnerHwnd = this;
-  std::string fileName = "untitled.avi";
-  std::string fileTitle;
-  if (!dialog.VBGetSaveFileName(fileName, fileTitle)) return;
+  SaveFileQuestion question;
+  question.Title = "Choose a filename to save AVI to...";
+  question.Filter = {"AVI Files", "*.avi"};
+  question.Extension = "avi";
+  question.SuggestedName = "untitled.avi";
+  question.Owner = this;
+  const std::optional<std::string> chosen = AskFileToWrite(question);
+  if (!chosen) return;
+  const std::string& fileName = *chosen;
 
   static VideoOptions lastOptions;
   const std::optional<VideoOptions> options =
@@ -196,7 +197,7 @@ void AviExportWindow::Command5_Click() {
   if (!options) return; // nothing has been written yet
   lastOptions = *options;
 
-  const int32_t rate = AviFrameRate(m_text1->text().toStdString());
+  const int32_t rate = AviFrameRate(m_speedField->text().toStdString());
   QProgressDialog progress("Writing the video...", "Cancel", 0, static_cast<int>(paths.size()),
                            this);
   progress.setWindowTitle("Save Animation");
@@ -221,8 +222,8 @@ void AviExportWindow::Command5_Click() {
 
 void AviExportWindow::DeleteFrames() {
   m_store.reset();
-  m_list1->clear();
-  m_list2->clear();
+  m_frameList->clear();
+  m_selectedFrameList->clear();
 }
 
 void AviExportWindow::ShowCaptureProgress(bool on) {

@@ -42,20 +42,20 @@ public:
   AviExportWindow(Playback& playback, std::function<QImage()> grabView, QWidget* parent = nullptr);
   ~AviExportWindow() override;
 
-  QListWidget* List1() const { return m_list1; } // "Animation Frames"
-  QListWidget* List2() const { return m_list2; } // "Selected Frames"
-  QLineEdit* Text1() const { return m_text1; }   // speed, frames per second
-  QProgressBar* ProgressBar1() const { return m_progress; }
+  QListWidget* FrameList() const { return m_frameList; }                 // "Animation Frames"
+  QListWidget* SelectedFrameList() const { return m_selectedFrameList; } // "Selected Frames"
+  QLineEdit* SpeedField() const { return m_speedField; }                 // speed, frames per second
+  QProgressBar* CaptureProgress() const { return m_progress; }
   QPushButton* CancelButton() const { return m_cancel; }
   // The file of a captured frame; empty when no frames have been generated.
   std::string FramePath(int32_t number) const;
 
-  void Command1_Click();  // ">": the current row of List1 to the end of List2
-  void Command2_Click();  // ">>": every captured frame to the end of List2
-  void Command3_Click();  // "Del": removes the current row of List2
-  void Command4_Click();  // "Generate Frames"
-  void Command5_Click();  // "Save Animation"
-  void cmdCancel_Click(); // Cancel of the capture
+  void OnAddFrame();       // ">": the current row of the frame list to the end of the selection
+  void OnAddAllFrames();   // ">>": every captured frame to the end of the selection
+  void OnRemoveFrame();    // "Del": removes the current row of the selection
+  void OnGenerateFrames(); // "Generate Frames"
+  void OnSaveAnimation();  // "Save Animation"
+  void OnCancel();         // Cancel of the capture
 
   // FrameCaptureSink
   bool CaptureFrame(int32_t number, std::string& error) override;
@@ -71,9 +71,9 @@ private:
   Playback& m_playback;
   std::function<QImage()> m_grabView;
   std::unique_ptr<FrameStore> m_store;
-  QListWidget* m_list1 = nullptr;
-  QListWidget* m_list2 = nullptr;
-  QLineEdit* m_text1 = nullptr;
+  QListWidget* m_frameList = nullptr;
+  QListWidget* m_selectedFrameList = nullptr;
+  QLineEdit* m_speedField = nullptr;
   QProgressBar* m_progress = nullptr;
   QPushButton* m_cancel = nullptr;
 };

@@ -2,10 +2,10 @@
 // Which commands each document kind offers: the Enabled state of the toolbar buttons and menu
 // items that depend on the kind, kept as one fixed table with a column per kind (2D, 2.5D, 3D,
 // 4D, Special). EnableCommands2D .. EnableCommandsSpecial write every row of the table in table
-// order (the buttons of Toolbar1, Toolbar2, Toolbar3 by index, then the menu items), so the result
-// never depends on the kind that was active before. The playback commands are off in every kind;
-// only the document reader turns them on, for an animated document. Commands outside the table
-// keep whatever state the main window gives them.
+// order (the buttons of the main, draw and view toolbars by index, then the menu items), so the
+// result never depends on the kind that was active before. The playback commands are off in every
+// kind; only the document reader turns them on, for an animated document. Commands outside the
+// table keep whatever state the main window gives them.
 
 #include <array>
 #include <cstdint>
@@ -18,8 +18,8 @@ inline constexpr int CommandKindCount = 5;
 // that is no document kind.
 int CommandColumn(int32_t documentType);
 
-// One toolbar button of the table: its toolbar (1 .. 3), its index on it (counted from 1), its key,
-// and whether each kind enables it.
+// One toolbar button of the table: its toolbar (ToolbarId), its index on it (counted from 1), its
+// key, and whether each kind enables it.
 struct ButtonAvailability {
   int Toolbar;
   int Index;

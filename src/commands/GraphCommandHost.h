@@ -12,9 +12,9 @@
 
 class GraphCommandHost : public GraphListHost {
 public:
-  // Replaces the text of a row of List1 (counted from 0).
+  // Replaces the text of a row of the graph list (counted from 0).
   virtual void SetListRowCaption(int32_t row, const std::string& caption) = 0;
-  // The interval of Timer1 in milliseconds.
+  // The interval of the animation timer in milliseconds.
   virtual void SetTimerInterval(int32_t milliseconds) = 0;
   // The frame count and the speed that the Animation Options boxes hold.
   virtual int32_t AnimationOptionsFrameCount() const = 0;

@@ -27,7 +27,7 @@ bool IsGraphShown(int32_t id) {
   return false;
 }
 
-void List1_ItemCheck(GraphListHost& host) {
+void OnGraphListCheck(GraphListHost& host) {
   const int32_t count = AllGraphs.FunSurfs.Count();
   // The IDs of the shown graphs, gathered once, so that the walk stays linear in the graphs.
   std::unordered_set<int32_t> shownIds;
@@ -73,7 +73,7 @@ void mnuFunDelete_Click(GraphListHost& host) { mnuEditDelete_Click(host); }
 
 void InstallGraphListCommands() {
   using MainWindowCommands::Set;
-  Set("List1_ItemCheck", [] { OnWindow(List1_ItemCheck); });
+  Set("OnGraphListCheck", [] { OnWindow(OnGraphListCheck); });
   Set("mnuEditCut_Click", [] { OnWindow(mnuEditCut_Click); });
   Set("mnuEditCopy_Click", [] { OnWindow(mnuEditCopy_Click); });
   Set("mnuEditDelete_Click", [] { OnWindow(mnuEditDelete_Click); });

@@ -1,11 +1,11 @@
 #pragma once
-// The animation player: the eleven playback commands of the Animation menu and Toolbar1 (Start,
-// Pause, Stop, First, Previous, Next, Last, Normal, Reverse, Normal Repeat, Reverse Repeat), the
-// tick of the animation timer, and the capture of a normal play into frame files for the AVI
-// export. It works on the program-wide CurrentFrame, FrameCount and PlayMode and keeps the rest of
-// the state of a play itself: the direction of Reverse Repeat, whether the timer runs, and the
-// capture. Every step is an explicit call, so tests drive a whole play without a timer; the main
-// window connects its timer's timeout to Tick.
+// The animation player: the eleven playback commands of the Animation menu and the main toolbar
+// (Start, Pause, Stop, First, Previous, Next, Last, Normal, Reverse, Normal Repeat, Reverse
+// Repeat), the tick of the animation timer, and the capture of a normal play into frame files for
+// the AVI export. It works on the program-wide CurrentFrame, FrameCount and PlayMode and keeps the
+// rest of the state of a play itself: the direction of Reverse Repeat, whether the timer runs, and
+// the capture. Every step is an explicit call, so tests drive a whole play without a timer; the
+// main window connects its timer's timeout to Tick.
 //
 // Frames run from 1 to FrameCount + 1, frame k showing the compiled step k - 1. Normal starts
 // at frame 0 and Reverse at FrameCount + 2, one step outside, because their tick steps before it
@@ -22,7 +22,7 @@ public:
   virtual ~PlaybackHost() = default;
   // Presents a frame (MainWindow.Display with CurrentFrame).
   virtual void Present(int32_t frame) = 0;
-  // Starts or stops the animation timer (Timer1.Enabled).
+  // Starts or stops the animation timer (its Enabled).
   virtual void SetTimerEnabled(bool on) = 0;
 };
 

@@ -24,11 +24,12 @@ public:
   // Enables the toolbar buttons and menu items that suit a document kind (EnableCommands2D ..
   // EnableCommandsSpecial); the playback commands end up disabled.
   virtual void EnableCommands(int32_t documentType) = 0;
-  // Enables the playback commands (Toolbar1 buttons 33 to 43 and the Animation menu items).
+  // Enables the playback commands (the main toolbar's Start to Reverse Repeat buttons and the
+  // Animation menu items).
   virtual void EnableAnimationCommands() = 0;
 
-  // The graph list List1: appends an unchecked row; checks or clears a row (counted from 0), which
-  // raises List1_ItemCheck (shown graphs brought in step, scene built and presented).
+  // The graph list: appends an unchecked row; checks or clears a row (counted from 0), which
+  // raises OnGraphListCheck (shown graphs brought in step, scene built and presented).
   virtual void AddListRow(const std::string& caption) = 0;
   virtual void SetListRowChecked(int32_t row, bool checked) = 0;
   // Checks every row, as checking them one by one does. A window may mark them all at once and

@@ -5,7 +5,7 @@
 // result at once.
 //
 // Also here: GraphListHost, the main window as the graph commands (removal, the list's check
-// event, Cut, Copy, Paste) see it: the graph list List1 with its rows and check boxes, the scene's
+// event, Cut, Copy, Paste) see it: the graph list with its rows and check boxes, the scene's
 // compilation and presentation, and the sampling of a graph that becomes shown. The window gives
 // the real one; tests give a recording one.
 
@@ -18,8 +18,8 @@ class GraphListHost {
 public:
   virtual ~GraphListHost() = default;
 
-  // List1: the number of rows, the current row (-1 when there is none) and the check box of a row
-  // (rows counted from 0; row r shows item r + 1 of AllGraphs).
+  // The graph list: the number of rows, the current row (-1 when there is none) and the check box
+  // of a row (rows counted from 0; row r shows item r + 1 of AllGraphs).
   virtual int32_t ListCount() const = 0;
   virtual int32_t ListIndex() const = 0;
   virtual bool ListRowChecked(int32_t row) const = 0;
@@ -27,7 +27,7 @@ public:
   virtual std::string ListRowCaption(int32_t /*row*/) const { return {}; }
   // Appends an unchecked row.
   virtual void AddListRow(const std::string& caption) = 0;
-  // Checks or clears the box of a row; raises the list's check event (List1_ItemCheck), also when
+  // Checks or clears the box of a row; raises the list's check event (OnGraphListCheck), also when
   // the box already had that state.
   virtual void SetListRowChecked(int32_t row, bool checked) = 0;
   virtual void RemoveListRow(int32_t row) = 0;

@@ -45,10 +45,6 @@ enum RotationKind : int32_t {
   RotationAboutZ = 4,
 };
 
-// Booleans turned into numbers are -1 (True) and 0 (False).
-constexpr int32_t VbTrue = -1;
-constexpr int32_t VbFalse = 0;
-
 // Document kind of the open document.
 inline int32_t DocumentType = DocumentType2D;
 

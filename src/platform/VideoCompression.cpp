@@ -19,7 +19,7 @@ public:
     QDialog dialog(owner ? owner : DialogParent());
     dialog.setWindowTitle("Video Compression");
     auto* codec = new QComboBox(&dialog);
-    codec->setObjectName("Combo1");
+    codec->setObjectName("codecBox");
     for (const auto& row : VideoCodecTable())
       codec->addItem(row.Caption);
     const auto& table = VideoCodecTable();
@@ -27,7 +27,7 @@ public:
                                  [&](const VideoCodecInfo& r) { return r.Codec == initial.Codec; });
     codec->setCurrentIndex(it == table.end() ? 0 : static_cast<int>(it - table.begin()));
     auto* quality = new QSpinBox(&dialog);
-    quality->setObjectName("Text1");
+    quality->setObjectName("qualityBox");
     quality->setRange(1, 100);
     quality->setValue(std::clamp(initial.Quality, 1, 100));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);

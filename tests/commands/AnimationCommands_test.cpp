@@ -30,15 +30,15 @@ protected:
 TEST_F(AnimationCommandsTest, PlaybackButtonsDriveTheTimerAndTheTickStepsThePlay) {
   MainWindow& w = Make();
   FrameCount = 4;
-  w.Toolbar1_ButtonClick(40); // Normal
-  EXPECT_TRUE(w.Timer1()->isActive());
+  w.OnToolbarButton(MainToolbar, "barAnimNormal");
+  EXPECT_TRUE(w.AnimationTimer()->isActive());
   EXPECT_EQ(CurrentFrame, 0);
-  w.RunHandler("Timer1_Timer");
-  w.RunHandler("Timer1_Timer");
+  w.RunHandler("OnAnimationTimer");
+  w.RunHandler("OnAnimationTimer");
   EXPECT_EQ(CurrentFrame, 2);
   w.MenuItem("mnuAniPause")->trigger();
-  EXPECT_FALSE(w.Timer1()->isActive());
-  w.Toolbar1_ButtonClick(39); // Last
+  EXPECT_FALSE(w.AnimationTimer()->isActive());
+  w.OnToolbarButton(MainToolbar, "barAnimLast");
   EXPECT_EQ(CurrentFrame, 5);
   EXPECT_EQ(PlayMode, PlayManual);
   w.MenuItem("mnuAniStop")->trigger();

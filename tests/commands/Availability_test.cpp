@@ -160,7 +160,7 @@ TEST(Availability, EveryRowIsWrittenInTableOrder) {
   EXPECT_EQ(first.buttons.size(), 56u);
   EXPECT_EQ(first.menus.size(), 39u);
   ASSERT_EQ(first.order.size(), 95u);
-  // Toolbar1, Toolbar2, Toolbar3 by index, then the menu items.
+  // The main, draw and view toolbars (T1, T2, T3) by index, then the menu items.
   EXPECT_EQ(first.order.front(), "T1 22");
   EXPECT_EQ(first.order[18], "T1 43");
   EXPECT_EQ(first.order[19], "T2 2");
@@ -240,7 +240,7 @@ TEST_F(AvailabilityWindow, EachKindSetsTheWindowsCommands) {
     }
   }
   // Commands outside the table keep their state.
-  EXPECT_TRUE(window->Button(1, 13)->isEnabled());
+  EXPECT_TRUE(window->Button(MainToolbar, "barCut")->isEnabled());
   EXPECT_TRUE(window->MenuItem("mnuEditPaste")->isEnabled());
   EXPECT_TRUE(window->MenuItem("mnuDrawTab")->isEnabled());
 }

@@ -50,10 +50,10 @@ TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
   w.RunHandler("mnuFileSaveAVI_Click");
   AviExportWindow* avi = AviWindow();
   ASSERT_NE(avi, nullptr);
-  avi->Command4_Click();
+  avi->OnGenerateFrames();
   for (int i = 0; i < frames + 2 && ThePlayback().CaptureFrames(); ++i) ThePlayback().Tick();
   ASSERT_FALSE(ThePlayback().CaptureFrames());
-  ASSERT_EQ(avi->List1()->count(), frames);
+  ASSERT_EQ(avi->FrameList()->count(), frames);
 
   const QImage first(QString::fromStdString(avi->FramePath(1)));
   const QImage second(QString::fromStdString(avi->FramePath(2)));
@@ -63,11 +63,11 @@ TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
   EXPECT_EQ(second.size(), view.size());
   EXPECT_NE(first, second); // the curve has moved between the frames
 
-  avi->Command2_Click();
+  avi->OnAddAllFrames();
   const std::string target = out.filePath("sinexp.avi").toStdString();
   dialogs.files.answers.push_back(FileChoice{target, 1});
   codecs.answers.push_back(VideoOptions{VideoCodec::MotionJpeg, 75});
-  avi->Command5_Click();
+  avi->OnSaveAnimation();
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   const AviReadBack video = ReadVideoFile(target);
   ASSERT_TRUE(video.Opened);
@@ -87,7 +87,7 @@ TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
   MainWindow& w = ShowSample("animation/2D/sinexp.crv", 600, 400);
   ASSERT_TRUE(ShownGraphs.Animation());
   FrameCount = 4;
-  w.Timer1()->setInterval(1);
+  w.AnimationTimer()->setInterval(1);
   // A main window low on the screen: the export window still opens whole on the screen, as a
   // tool window of the main window, which keeps it in front.
   w.move(w.screen()->availableGeometry().bottomRight() - QPoint(300, 200));
@@ -103,12 +103,13 @@ TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
                                    "mnuAniPre_Click", "mnuAniRepeat_Click", "mnuAniPause_Click"}) {
     w.RunHandler(before);
     if (before == "mnuAniRev_Click") {
-      ASSERT_TRUE(WaitUntil([&] { return !w.Timer1()->isActive(); }, "the Reverse play to end"));
+      ASSERT_TRUE(
+          WaitUntil([&] { return !w.AnimationTimer()->isActive(); }, "the Reverse play to end"));
     }
-    avi->Command4_Click();
+    avi->OnGenerateFrames();
     ASSERT_TRUE(WaitUntil([] { return !ThePlayback().CaptureFrames(); },
                           "the capture after " + before + " to end"));
-    EXPECT_EQ(avi->List1()->count(), 4) << before;
+    EXPECT_EQ(avi->FrameList()->count(), 4) << before;
     EXPECT_TRUE(dialogs.prompter.shown.empty()) << before;
   }
 }

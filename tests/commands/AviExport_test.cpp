@@ -71,7 +71,7 @@ protected:
     return image;
   }
   void Generate() {
-    window.Command4_Click();
+    window.OnGenerateFrames();
     for (int i = 0; i < 20 && host.timer; ++i)
       player.Tick();
   }
@@ -107,19 +107,19 @@ protected:
 
 TEST_F(AviExportTest, SelectedFramesBecomeAnAviInListOrderAtTheLimitedSpeed) {
   Generate();
-  EXPECT_EQ(Texts(window.List1()), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+  EXPECT_EQ(Texts(window.FrameList()), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
   ASSERT_TRUE(FramesExist());
 
-  window.Command2_Click(); // ">>": 1 .. 5
-  SelectRow(window.List2(), 0);
-  window.Command3_Click(); // "Del" the first: 2 .. 5
-  SelectRow(window.List1(), 1);
-  window.Command1_Click(); // ">" frame 2 once more, at the end
-  EXPECT_EQ(Texts(window.List2()), (std::vector<std::string>{"2", "3", "4", "5", "2"}));
-  window.Text1()->setText("45");
+  window.OnAddAllFrames(); // ">>": 1 .. 5
+  SelectRow(window.SelectedFrameList(), 0);
+  window.OnRemoveFrame(); // "Del" the first: 2 .. 5
+  SelectRow(window.FrameList(), 1);
+  window.OnAddFrame(); // ">" frame 2 once more, at the end
+  EXPECT_EQ(Texts(window.SelectedFrameList()), (std::vector<std::string>{"2", "3", "4", "5", "2"}));
+  window.SpeedField()->setText("45");
   ChooseFile(Target("spin"));
   codecs.answers.push_back(VideoOptions{VideoCodec::MotionJpeg, 90});
-  window.Command5_Click();
+  window.OnSaveAnimation();
   EXPECT_TRUE(dialogs.prompter.shown.empty()) << Messages().front();
   ASSERT_EQ(dialogs.files.titles, std::vector<std::string>{"Choose a filename to save AVI to..."});
 
@@ -136,8 +136,8 @@ TEST_F(AviExportTest, SelectedFramesBecomeAnAviInListOrderAtTheLimitedSpeed) {
     EXPECT_TRUE(NearColor(LowerColor(video.Frames[i]), Ground, 24)) << i;
   }
   // The frames are gone after the save, and so are the lists that named them.
-  EXPECT_EQ(window.List1()->count(), 0);
-  EXPECT_EQ(window.List2()->count(), 0);
+  EXPECT_EQ(window.FrameList()->count(), 0);
+  EXPECT_EQ(window.SelectedFrameList()->count(), 0);
   EXPECT_EQ(window.FramePath(1), "");
 }
 
@@ -152,13 +152,13 @@ TEST_F(AviExportTest, SpeedIsTheRoundedLeadingNumberLimitedToOneToThirty) {
 }
 
 TEST_F(AviExportTest, SavingIsRefusedWithoutFramesSelectionOrAFinishedCapture) {
-  window.Command5_Click();
-  window.Command4_Click(); // the capture runs ...
+  window.OnSaveAnimation();
+  window.OnGenerateFrames(); // the capture runs ...
   player.Tick();
-  window.Command5_Click(); // ... and saving waits for it
+  window.OnSaveAnimation(); // ... and saving waits for it
   for (int i = 0; i < 20 && host.timer; ++i)
     player.Tick();
-  window.Command5_Click();
+  window.OnSaveAnimation();
   EXPECT_EQ(Messages(), (std::vector<std::string>{
                             "Generate animation frames first.",
                             "The frames are still being generated. Wait until they are complete, "
@@ -167,24 +167,24 @@ TEST_F(AviExportTest, SavingIsRefusedWithoutFramesSelectionOrAFinishedCapture) {
   EXPECT_TRUE(dialogs.files.titles.empty());
 
   // ">" without a current row adds nothing; generating again lists each frame once.
-  window.List1()->setCurrentRow(-1);
-  window.Command1_Click();
-  EXPECT_EQ(window.List2()->count(), 0);
+  window.FrameList()->setCurrentRow(-1);
+  window.OnAddFrame();
+  EXPECT_EQ(window.SelectedFrameList()->count(), 0);
   Generate();
-  EXPECT_EQ(Texts(window.List1()), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+  EXPECT_EQ(Texts(window.FrameList()), (std::vector<std::string>{"1", "2", "3", "4", "5"}));
 }
 
 TEST_F(AviExportTest, AMissingFrameFileOrFramesOfDifferentSizesAreRefusedBeforeAnythingIsAsked) {
   Generate();
-  window.Command2_Click();
+  window.OnAddAllFrames();
   QFile::remove(QString::fromStdString(window.FramePath(3)));
-  window.Command5_Click();
+  window.OnSaveAnimation();
   ASSERT_EQ(Messages(), std::vector<std::string>{"File does not exist:\n" + window.FramePath(3)});
 
   dialogs.prompter.shown.clear();
   growFrom = 4; // the view grew while frames 4 and 5 were captured
   Generate();
-  window.Command5_Click();
+  window.OnSaveAnimation();
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text,
             "The selected frames differ in size: the view was resized while they were generated. "
@@ -195,26 +195,26 @@ TEST_F(AviExportTest, AMissingFrameFileOrFramesOfDifferentSizesAreRefusedBeforeA
 
 TEST_F(AviExportTest, CancelledChoicesAndFailedWritesLeaveNoVideoAndKeepTheFrames) {
   Generate();
-  window.Command2_Click();
-  window.Command5_Click(); // the file dialog is cancelled
+  window.OnAddAllFrames();
+  window.OnSaveAnimation(); // the file dialog is cancelled
   ChooseFile(Target("cancelled.avi"));
-  window.Command5_Click(); // the codec choice is cancelled
+  window.OnSaveAnimation(); // the codec choice is cancelled
   ChooseFile(out.filePath("no/such/folder/failed.avi").toStdString());
   codecs.answers.push_back(VideoOptions{});
-  window.Command5_Click(); // the file cannot be made
+  window.OnSaveAnimation(); // the file cannot be made
   EXPECT_EQ(codecs.asked, 2);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Target("cancelled.avi"))));
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text.rfind("There was an error writing the file.\n", 0), 0u);
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Corvalin");
   EXPECT_TRUE(FramesExist());
-  EXPECT_EQ(window.List2()->count(), 5);
+  EXPECT_EQ(window.SelectedFrameList()->count(), 5);
 
   // Closing the window deletes the frame files.
   const std::string first = window.FramePath(1);
   window.close();
   EXPECT_FALSE(QFile::exists(QString::fromStdString(first)));
-  EXPECT_EQ(window.List1()->count(), 0);
+  EXPECT_EQ(window.FrameList()->count(), 0);
 }
 
 TEST_F(AviExportTest, ACancelledWriteRemovesItsFileAndKeepsAnOlderOneOfTheSameName) {

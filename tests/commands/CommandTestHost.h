@@ -1,6 +1,6 @@
 #pragma once
 // A stand-in for the main window in the tests of the add, edit and animation-options commands:
-// the list rows with their check boxes and the current row (checking raises List1_ItemCheck), a
+// the list rows with their check boxes and the current row (checking raises OnGraphListCheck), a
 // log of scene builds, presentations and samplings, the timer interval, the playback state and
 // the Animation Options values. Graphs are sampled for real.
 
@@ -38,7 +38,7 @@ public:
   void AddListRow(const std::string& caption) override { rows.push_back({caption, false}); }
   void SetListRowChecked(int32_t row, bool checked) override {
     rows.at(static_cast<size_t>(row)).checked = checked;
-    List1_ItemCheck(*this);
+    OnGraphListCheck(*this);
   }
   void RemoveListRow(int32_t row) override { rows.erase(rows.begin() + row); }
   void ClearList() override { rows.clear(); }

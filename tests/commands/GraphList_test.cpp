@@ -118,13 +118,13 @@ TEST_F(GraphListTest, OneEventBringsTheWholeListInStep) {
   host.rows[0].checked = false;
   host.rows[2].checked = false;
   host.rows[4].checked = false;
-  List1_ItemCheck(host);
+  OnGraphListCheck(host);
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{2, 4}));
   host.rows[4].checked = true;
   host.rows[2].checked = true;
   host.rows[0].checked = true;
   host.ClearLog();
-  List1_ItemCheck(host);
+  OnGraphListCheck(host);
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{2, 4, 1, 3, 5}));
   const std::vector<std::string> expected = {"Sample 1", "Sample 3", "BuildScene", "Display 2"};
   EXPECT_EQ(host.log, expected);
@@ -146,7 +146,7 @@ TEST_F(GraphListTest, CheckingEveryRowAtOnceShowsWhatCheckingThemOneByOneShows) 
     if (atOnce) {
       for (auto& row : host.rows)
         row.checked = true;
-      List1_ItemCheck(host);
+      OnGraphListCheck(host);
       EXPECT_EQ(host.builds, 1);
       EXPECT_TRUE(host.sampled.empty());
     } else {
@@ -163,7 +163,7 @@ TEST_F(GraphListTest, AGraphWithoutARowIsLeftAlone) {
   FiveGraphs();
   host.rows.pop_back(); // graph 5 has no row (yet)
   host.rows[0].checked = false;
-  List1_ItemCheck(host);
+  OnGraphListCheck(host);
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{2, 3, 4, 5}));
 }
 
@@ -178,7 +178,7 @@ TEST_F(GraphListTest, GraphsRemovedWhileAGraphIsSampledEndTheWalk) {
   removing.AddGraph(1, Curve2D, false);
   removing.AddGraph(2, Curve2D, false);
   removing.rows[0].checked = removing.rows[1].checked = true;
-  EXPECT_NO_THROW(List1_ItemCheck(removing));
+  EXPECT_NO_THROW(OnGraphListCheck(removing));
   EXPECT_EQ(removing.sampled, std::vector<int32_t>{1});
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
   EXPECT_EQ(removing.log.back(), "Display 2");
@@ -267,7 +267,7 @@ protected:
     // Laid out as on screen, but not put on the offscreen screen, which has no OpenGL for the view.
     window->setAttribute(Qt::WA_DontShowOnScreen);
     window->show();
-    list = window->List1();
+    list = window->GraphList();
     QGuiApplication::clipboard()->setText("before");
   }
   void TearDown() override {
@@ -418,7 +418,7 @@ TEST_F(GraphListWindow, ToolbarAndEditMenu) {
   // Copy and Paste: the pasted graph takes the next ID and the check state of the current row.
   list->setCurrentRow(1); // unchecked
   window->MenuItem("mnuEditCopy")->trigger();
-  window->Button(1, 16)->trigger(); // Paste
+  window->Button(MainToolbar, "barPaste")->trigger();
   EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{1, 2, 3, 4}));
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{1, 3}));
   ASSERT_EQ(list->count(), 4);
@@ -428,12 +428,12 @@ TEST_F(GraphListWindow, ToolbarAndEditMenu) {
   EXPECT_EQ(IdsOf(ShownGraphs), (std::vector<int32_t>{1, 3, 5}));
   EXPECT_EQ(list->item(4)->checkState(), Qt::Checked);
 
-  // Cut (Toolbar1 button 13) and Delete (button 17) of the current row.
+  // Cut and Delete of the main toolbar act on the current row.
   list->setCurrentRow(2);
-  window->Button(1, 13)->trigger();
+  window->Button(MainToolbar, "barCut")->trigger();
   EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{1, 2, 4, 5}));
   list->setCurrentRow(0);
-  window->Button(1, 17)->trigger();
+  window->Button(MainToolbar, "varDel")->trigger();
   EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{2, 4, 5}));
   EXPECT_EQ(IdsOf(ShownGraphs), std::vector<int32_t>{5});
   ASSERT_EQ(list->count(), 3);
@@ -468,7 +468,7 @@ TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
   const Path paths[] = {
       {"unchecking it", [this] { window->SetListRowChecked(0, false); }, false},
       {"Delete", [this] { window->MenuItem("mnuEditDelete")->trigger(); }, false},
-      {"Cut", [this] { window->Button(1, 13)->trigger(); }, false},
+      {"Cut", [this] { window->Button(MainToolbar, "barCut")->trigger(); }, false},
       {"pop-up Delete", [this] { Choose(RightClick(0), "Delete"); }, false},
       {"Delete All", [this] { window->MenuItem("mnuEditDelAll")->trigger(); }, false},
       {"File New",
@@ -496,12 +496,14 @@ TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
     AddPoints(2);
     AllGraphs.FunSurfs.Item(1)->Animation = true;
     window->SetListRowChecked(1, true);
-    EXPECT_FALSE(window->Button(1, 33)->isEnabled()) << path.what << ": a still graph";
+    EXPECT_FALSE(window->Button(MainToolbar, "barAnimStart")->isEnabled())
+        << path.what << ": a still graph";
     window->SetListRowChecked(0, true);
-    ASSERT_TRUE(window->Button(1, 33)->isEnabled()) << path.what << ": an animated graph";
+    ASSERT_TRUE(window->Button(MainToolbar, "barAnimStart")->isEnabled())
+        << path.what << ": an animated graph";
     list->setCurrentRow(0);
     path.act();
-    EXPECT_EQ(window->Button(1, 33)->isEnabled(), path.playback) << path.what;
+    EXPECT_EQ(window->Button(MainToolbar, "barAnimStart")->isEnabled(), path.playback) << path.what;
     EXPECT_EQ(window->MenuItem("mnuAniStartb")->isEnabled(), path.playback) << path.what;
     EXPECT_EQ(window->MenuItem("mnuAniRevRepeat")->isEnabled(), path.playback) << path.what;
   }
@@ -511,9 +513,9 @@ TEST_F(GraphListWindow, NewDocumentOfAKindEnablesItsCommands) {
   window->mnuFileNew3D_Click();
   EXPECT_TRUE(window->MenuItem("mnuDrawFun3D")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuDrawFun2D")->isEnabled());
-  EXPECT_FALSE(window->Button(1, 33)->isEnabled());
+  EXPECT_FALSE(window->Button(MainToolbar, "barAnimStart")->isEnabled());
   window->mnuFileSpe_Click();
-  EXPECT_TRUE(window->Button(2, 2)->isEnabled());
+  EXPECT_TRUE(window->Button(DrawToolbar, "barPoints")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuDrawPoint")->isEnabled());
 }
 

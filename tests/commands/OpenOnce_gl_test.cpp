@@ -101,8 +101,8 @@ protected:
   }
   static int CheckedRows(MainWindow& w) {
     int checked = 0;
-    for (int row = 0; row < w.List1()->count(); ++row)
-      checked += w.List1()->item(row)->checkState() == Qt::Checked;
+    for (int row = 0; row < w.GraphList()->count(); ++row)
+      checked += w.GraphList()->item(row)->checkState() == Qt::Checked;
     return checked;
   }
 
@@ -156,7 +156,7 @@ TEST_F(OpenOnce, EachPathSamplesEachGraphOnceAndCompilesAndPresentsOnce) {
     EXPECT_FALSE(SceneOf(w).UpdatesHeld());
     EXPECT_EQ(ShownFormulas(),
               std::vector<std::string>(expected.begin(), expected.begin() + r.shown));
-    EXPECT_EQ(w.List1()->count(), r.shown);
+    EXPECT_EQ(w.GraphList()->count(), r.shown);
     EXPECT_EQ(CheckedRows(w), r.shown);
     EXPECT_TRUE(dialogs.prompter.shown.empty());
     window.reset();

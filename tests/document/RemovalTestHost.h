@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in for the main window in the tests of the graph commands (removal, the list's check
 // event, Cut, Copy, Paste): it keeps the list rows with their check boxes and the current row,
-// raises the check event (List1_ItemCheck) whenever a box is set through it, and writes the scene
+// raises the check event (OnGraphListCheck) whenever a box is set through it, and writes the scene
 // compilations, presentations and samplings into a log. Sampling is recorded only, unless
 // realSampling asks for the graph's own.
 
@@ -41,7 +41,7 @@ public:
   void SetListRowChecked(int32_t row, bool checked) override {
     log.push_back("Check " + std::to_string(row) + (checked ? " on" : " off"));
     rows.at(Index(row)).checked = checked;
-    List1_ItemCheck(*this);
+    OnGraphListCheck(*this);
   }
   void RemoveListRow(int32_t row) override {
     log.push_back("RemoveListRow " + std::to_string(row));

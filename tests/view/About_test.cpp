@@ -14,16 +14,16 @@ TEST_F(AboutTest, TextsLinkAndOk) {
   Make(false);
   AboutBox about(window.get());
   EXPECT_EQ(about.windowTitle(), "About Corvalin");
-  EXPECT_EQ(about.lblTitle->text(), "Corvalin");
-  EXPECT_EQ(about.lblTitle->font().family(), "Times New Roman");
-  EXPECT_EQ(about.cmdOK->text(), "O K");
-  EXPECT_FALSE(about.Label2->text().isEmpty());
-  EXPECT_FALSE(about.lblDisclaimer->text().isEmpty());
-  about.Label1_Click();
+  EXPECT_EQ(about.titleLabel->text(), "Corvalin");
+  EXPECT_EQ(about.titleLabel->font().family(), "Times New Roman");
+  EXPECT_EQ(about.okButton->text(), "O K");
+  EXPECT_FALSE(about.versionLabel->text().isEmpty());
+  EXPECT_FALSE(about.disclaimerLabel->text().isEmpty());
+  about.OnHomePage();
   ASSERT_EQ(openedUrls.size(), 1u);
   EXPECT_TRUE(openedUrls[0].toLocalFile().endsWith("/help/index.html"));
   about.show();
-  about.cmdOK->click();
+  about.okButton->click();
   EXPECT_FALSE(about.isVisible());
   EXPECT_EQ(about.result(), QDialog::Accepted);
 }

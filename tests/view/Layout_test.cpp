@@ -12,22 +12,22 @@ constexpr WindowMetrics Window{15360, 10000, 450, 330};
 
 PaneGeometry Start(double splitterLeft, double splitter2Top) {
   PaneGeometry g;
-  g.Splitter.Left = splitterLeft;
-  g.Splitter2.Top = splitter2Top;
+  g.VerticalSplitter.Left = splitterLeft;
+  g.HorizontalSplitter.Top = splitter2Top;
   return g;
 }
 
 } // namespace
 
 TEST(Layout, FivePlacementsFromTheSplitterPositions) {
-  const double Y = InitialSplitter2Top(Window);
+  const double Y = InitialHorizontalSplitterTop(Window);
   EXPECT_EQ(Y, 10000 - 3 * 450 - 40);
-  const PaneGeometry g = FormResize(Start(SplitterDesignLeftTwips, Y), Window);
-  EXPECT_EQ(g.Splitter, (TwipRect{5220, 900, 60, 8770}));
-  EXPECT_EQ(g.Splitter2, (TwipRect{0, 8610, 5220, 40}));
+  const PaneGeometry g = FormResize(Start(VerticalSplitterDesignLeftTwips, Y), Window);
+  EXPECT_EQ(g.VerticalSplitter, (TwipRect{5220, 900, 60, 8770}));
+  EXPECT_EQ(g.HorizontalSplitter, (TwipRect{0, 8610, 5220, 40}));
   EXPECT_EQ(g.GlView, (TwipRect{5280, 900, 9630, 8770}));
   EXPECT_EQ(g.Result, (TwipRect{0, 8650, 5220, 1000}));
-  EXPECT_EQ(g.List1, (TwipRect{0, 900, 5220, 7730}));
+  EXPECT_EQ(g.GraphList, (TwipRect{0, 900, 5220, 7730}));
 }
 
 TEST(Layout, EdgesHoldForAnySplitterPositions) {
@@ -46,10 +46,10 @@ TEST(Layout, EdgesHoldForAnySplitterPositions) {
     // The report box ends 20 twips above the status bar.
     EXPECT_EQ(g.Result.Top + g.Result.Height, Window.H - Window.S - 20);
     // The list reaches 20 twips under the top edge of the horizontal bar.
-    EXPECT_EQ(g.List1.Height, r.Y + 20 - 2 * Window.T);
+    EXPECT_EQ(g.GraphList.Height, r.Y + 20 - 2 * Window.T);
     // The handler never moves a bar along its own axis.
-    EXPECT_EQ(g.Splitter.Left, r.L);
-    EXPECT_EQ(g.Splitter2.Top, r.Y);
+    EXPECT_EQ(g.VerticalSplitter.Left, r.L);
+    EXPECT_EQ(g.HorizontalSplitter.Top, r.Y);
   }
 }
 
@@ -61,7 +61,7 @@ TEST(Layout, PlacementWithNegativeSizeKeepsThePane) {
   // Result would be 8000 - 60 - 330 - 8610 < 0 high: it stays where it was...
   EXPECT_EQ(g.Result, first.Result);
   // ...and the list is sized with the height the report box kept.
-  EXPECT_EQ(g.List1.Height, 8000 - 900 - 330 - 40 - first.Result.Height);
+  EXPECT_EQ(g.GraphList.Height, 8000 - 900 - 330 - 40 - first.Result.Height);
   // The other panes follow the new height.
   EXPECT_EQ(g.GlView.Height, 8000 - 900 - 330);
 
@@ -69,17 +69,17 @@ TEST(Layout, PlacementWithNegativeSizeKeepsThePane) {
   const WindowMetrics narrow{4000, 10000, 450, 330};
   const PaneGeometry n = FormResize(first, narrow);
   EXPECT_EQ(n.GlView, first.GlView);
-  EXPECT_EQ(n.Splitter.Height, 10000 - 900 - 330);
+  EXPECT_EQ(n.VerticalSplitter.Height, 10000 - 900 - 330);
 }
 
 TEST(Layout, FirstLayoutReadsTheBarWidthsItHasJustSet) {
   // Before the first layout the bars have no size: the view's left edge already uses the 60
   // twips that step 1 gave the vertical bar, the list the 40 twips of the horizontal bar.
   PaneGeometry g = Start(5220, 8610);
-  ASSERT_EQ(g.Splitter.Width, 0);
+  ASSERT_EQ(g.VerticalSplitter.Width, 0);
   g = FormResize(g, Window);
   EXPECT_EQ(g.GlView.Left, 5280);
-  EXPECT_EQ(g.List1.Height, 7730);
+  EXPECT_EQ(g.GraphList.Height, 7730);
 }
 
 TEST(Layout, SplitterReleaseClamps) {
@@ -105,8 +105,8 @@ TEST(Layout, SplitterReleaseClamps) {
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
     const WindowMetrics w{r.W, r.H, 450, 330};
-    const double got =
-        r.vertical ? ClampSplitterLeft(r.position, w) : ClampSplitter2Top(r.position, w);
+    const double got = r.vertical ? ClampVerticalSplitterLeft(r.position, w)
+                                  : ClampHorizontalSplitterTop(r.position, w);
     EXPECT_EQ(got, r.expected);
   }
 }

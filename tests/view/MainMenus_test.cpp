@@ -159,7 +159,7 @@ TEST_F(MenusTest, EveryInstallableCommandRunsFromItsMenuItem) {
   ForEachItem(FunEditSpec().Items, check);
   // Every installable menu command has a menu item; the list check and the timer have none.
   for (std::string_view name : MainWindowCommands::Names()) {
-    if (name == "List1_ItemCheck" || name == "Timer1_Timer") continue;
+    if (name == "OnGraphListCheck" || name == "OnAnimationTimer") continue;
     EXPECT_TRUE(reached.count(std::string(name))) << name;
   }
   // An unknown name cannot be installed.
@@ -195,14 +195,15 @@ TEST_F(MenusTest, ViewPopupForwards) {
 
 TEST_F(MenusTest, ToolbarButtonsByIndex) {
   MainWindow& w = Make(false);
-  for (int bar = 1; bar <= 3; ++bar) {
+  for (int bar : {MainToolbar, DrawToolbar, ViewToolbar}) {
     const auto& table = ToolbarButtons(bar);
     ASSERT_EQ(w.Toolbar(bar)->actions().size(), static_cast<qsizetype>(table.size()));
     for (const ToolbarButtonSpec& b : table) {
-      SCOPED_TRACE(testing::Message() << "Toolbar" << bar << " " << b.Index);
+      SCOPED_TRACE(testing::Message() << "toolbar " << bar << " button " << b.Index);
       const QAction* a = w.Button(bar, b.Index);
       ASSERT_NE(a, nullptr);
       EXPECT_EQ(a, w.Toolbar(bar)->actions()[b.Index - 1]);
+      if (*b.Key) EXPECT_EQ(w.Button(bar, std::string_view(b.Key)), a);
       EXPECT_EQ(a->objectName().toStdString(), b.Key);
       EXPECT_EQ(a->isSeparator(), b.Separator);
       if (!b.Separator) {
@@ -212,8 +213,12 @@ TEST_F(MenusTest, ToolbarButtonsByIndex) {
     }
     EXPECT_EQ(w.Button(bar, static_cast<int>(table.size()) + 1), nullptr);
     EXPECT_EQ(w.Button(bar, 0), nullptr);
+    EXPECT_EQ(w.Button(bar, "noSuchButton"), nullptr);
   }
-  EXPECT_EQ(w.Toolbar(3)->orientation(), Qt::Vertical);
+  EXPECT_EQ(w.Toolbar(MainToolbar)->objectName(), "mainToolbar");
+  EXPECT_EQ(w.Toolbar(DrawToolbar)->objectName(), "drawToolbar");
+  EXPECT_EQ(w.Toolbar(ViewToolbar)->objectName(), "viewToolbar");
+  EXPECT_EQ(w.Toolbar(ViewToolbar)->orientation(), Qt::Vertical);
 }
 
 TEST_F(MenusTest, ToolbarClicksRunTheirHandlers) {
@@ -222,21 +227,22 @@ TEST_F(MenusTest, ToolbarClicksRunTheirHandlers) {
   int& point = Count("mnuDrawPoint_Click");
   int& start = Count("mnuAniStartb_Click");
   int& pointAnimation = Count("mnuAniPoint_Click");
-  w.Button(1, 13)->trigger();
-  w.Button(1, 33)->trigger();
-  w.Button(1, 22)->trigger();
-  w.Button(2, 2)->trigger();
-  // Separators and indices out of range do nothing.
-  w.Toolbar1_ButtonClick(1);
-  w.Toolbar1_ButtonClick(44);
-  w.Toolbar2_ButtonClick(23);
-  w.Toolbar3_ButtonClick(5);
+  w.Button(MainToolbar, "barCut")->trigger();
+  w.Button(MainToolbar, "barAnimStart")->trigger();
+  w.Button(MainToolbar, "barAnimPoints")->trigger();
+  w.Button(DrawToolbar, "barPoints")->trigger();
+  // Separators, unknown keys and a key of another toolbar do nothing.
+  w.OnToolbarButton(MainToolbar, "barSep0");
+  w.OnToolbarButton(MainToolbar, "noSuchButton");
+  w.OnToolbarButton(MainToolbar, "barPoints");
+  w.OnToolbarButton(DrawToolbar, "barSep11");
+  w.OnToolbarButton(ViewToolbar, "barSep1");
   EXPECT_EQ(cut, 1);
   EXPECT_EQ(start, 1);
   EXPECT_EQ(point, 1);
   EXPECT_EQ(pointAnimation, 1);
   // Help "Contents..." from the toolbar opens the help.
-  w.Button(1, 19)->trigger();
+  w.Button(MainToolbar, "barHelp")->trigger();
   ASSERT_EQ(openedUrls.size(), 1u);
   EXPECT_TRUE(openedUrls[0].toLocalFile().endsWith("/help/index.html"));
 }

@@ -20,15 +20,15 @@ using HostTest = MainWindowTest;
 
 TEST_F(HostTest, ListRowsAndTheirCheckEvents) {
   MainWindow& w = Make(false);
-  int& checks = Count("List1_ItemCheck");
+  int& checks = Count("OnGraphListCheck");
   w.AddListRow("Point  x=1, y=2");
   w.AddListRow("second");
-  EXPECT_EQ(w.List1()->count(), 2);
-  EXPECT_EQ(w.List1()->item(0)->text(), "Point  x=1, y=2");
-  EXPECT_EQ(w.List1()->item(0)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(w.GraphList()->count(), 2);
+  EXPECT_EQ(w.GraphList()->item(0)->text(), "Point  x=1, y=2");
+  EXPECT_EQ(w.GraphList()->item(0)->checkState(), Qt::Unchecked);
   EXPECT_EQ(checks, 0); // adding a row is no check event
   w.SetListRowChecked(1, true);
-  EXPECT_EQ(w.List1()->item(1)->checkState(), Qt::Checked);
+  EXPECT_EQ(w.GraphList()->item(1)->checkState(), Qt::Checked);
   EXPECT_EQ(checks, 1);
   // Checking a checked row raises the event again; unchecking too.
   w.SetListRowChecked(1, true);
@@ -36,7 +36,7 @@ TEST_F(HostTest, ListRowsAndTheirCheckEvents) {
   w.SetListRowChecked(1, false);
   EXPECT_EQ(checks, 3);
   // The user's click on a check box is a check event as well.
-  w.List1()->item(0)->setCheckState(Qt::Checked);
+  w.GraphList()->item(0)->setCheckState(Qt::Checked);
   EXPECT_EQ(checks, 4);
   EXPECT_THROW(w.SetListRowChecked(2, true), std::out_of_range);
   EXPECT_THROW(w.SetListRowChecked(-1, true), std::out_of_range);
@@ -45,7 +45,7 @@ TEST_F(HostTest, ListRowsAndTheirCheckEvents) {
 TEST_F(HostTest, CheckingAllRowsRaisesOneCheckEvent) {
   // A document's rows are checked together: one walk of the graphs, one scene build.
   MainWindow& w = Make(false);
-  int& checks = Count("List1_ItemCheck");
+  int& checks = Count("OnGraphListCheck");
   for (int i = 0; i < 3; ++i)
     w.AddListRow("row");
   w.CheckAllListRows(0);
@@ -53,21 +53,22 @@ TEST_F(HostTest, CheckingAllRowsRaisesOneCheckEvent) {
   w.CheckAllListRows(3);
   EXPECT_EQ(checks, 1);
   for (int row = 0; row < 3; ++row)
-    EXPECT_EQ(w.List1()->item(row)->checkState(), Qt::Checked);
+    EXPECT_EQ(w.GraphList()->item(row)->checkState(), Qt::Checked);
   // The marks set together are the list's own: clearing one afterwards is a check event.
-  w.List1()->item(2)->setCheckState(Qt::Unchecked);
+  w.GraphList()->item(2)->setCheckState(Qt::Unchecked);
   EXPECT_EQ(checks, 2);
 }
 
 TEST_F(HostTest, PlaybackCommandsAreEnabled) {
   MainWindow& w = Make(false);
+  // The main toolbar's playback buttons, Start to Reverse Repeat.
   for (int i = 33; i <= 43; ++i)
-    w.Button(1, i)->setEnabled(false);
+    w.Button(MainToolbar, i)->setEnabled(false);
   w.MenuItem("mnuAniStartb")->setEnabled(false);
   w.MenuItem("mnuAniRevRepeat")->setEnabled(false);
   w.EnableAnimationCommands();
   for (int i = 33; i <= 43; ++i)
-    EXPECT_TRUE(w.Button(1, i)->isEnabled()) << i;
+    EXPECT_TRUE(w.Button(MainToolbar, i)->isEnabled()) << i;
   EXPECT_TRUE(w.MenuItem("mnuAniStartb")->isEnabled());
   EXPECT_TRUE(w.MenuItem("mnuAniRevRepeat")->isEnabled());
 }
@@ -110,7 +111,7 @@ TEST_F(HostTest, ReportAndListShowAVeryLongLineCutShort) {
   MainWindow& w = Make(false);
   const std::string formula(1 << 20, 'x');
   w.AddListRow("y=" + formula);
-  const QString row = w.List1()->item(0)->text();
+  const QString row = w.GraphList()->item(0)->text();
   EXPECT_EQ(row.size(), static_cast<qsizetype>(MaxShownLineChars + 3));
   EXPECT_TRUE(row.startsWith("y=xxx"));
   EXPECT_TRUE(row.endsWith("x..."));

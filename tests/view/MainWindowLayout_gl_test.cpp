@@ -42,23 +42,23 @@ TEST_F(LayoutWindowTest, PanesSitWhereTheTwipsSay) {
   MainWindow& w = Shown();
   const PaneGeometry& p = w.Panes();
   EXPECT_EQ(Of(w.View()), Px(w, p.GlView));
-  EXPECT_EQ(Of(w.List1()), Px(w, p.List1));
+  EXPECT_EQ(Of(w.GraphList()), Px(w, p.GraphList));
   EXPECT_EQ(Of(w.Result()), Px(w, p.Result));
-  EXPECT_EQ(Of(w.Splitter()), Px(w, p.Splitter));
-  EXPECT_EQ(Of(w.Splitter2()), Px(w, p.Splitter2));
+  EXPECT_EQ(Of(w.VerticalSplitter()), Px(w, p.VerticalSplitter));
+  EXPECT_EQ(Of(w.HorizontalSplitter()), Px(w, p.HorizontalSplitter));
   // The layout is the pure layout of the window's size.
   EXPECT_EQ(p, FormResize(p, w.Metrics()));
-  // The bars around the panes: two toolbar rows at the top, Toolbar3 down the right edge, the
-  // status bar at the bottom; the view fits between them.
-  const int T = w.Toolbar(1)->height();
+  // The bars around the panes: two toolbar rows at the top, the view toolbar down the right edge,
+  // the status bar at the bottom; the view fits between them.
+  const int T = w.Toolbar(MainToolbar)->height();
   const int W = w.InnerArea()->width(), H = w.InnerArea()->height();
-  EXPECT_EQ(w.Toolbar(2)->geometry(), QRect(0, T, W, T));
-  EXPECT_EQ(w.Toolbar(3)->geometry().left(), W - T);
-  EXPECT_EQ(w.Toolbar(3)->width(), T);
-  EXPECT_EQ(w.StatusBar1()->geometry().bottom(), H - 1);
+  EXPECT_EQ(w.Toolbar(DrawToolbar)->geometry(), QRect(0, T, W, T));
+  EXPECT_EQ(w.Toolbar(ViewToolbar)->geometry().left(), W - T);
+  EXPECT_EQ(w.Toolbar(ViewToolbar)->width(), T);
+  EXPECT_EQ(w.StatusBar()->geometry().bottom(), H - 1);
   EXPECT_EQ(w.View()->geometry().top(), 2 * T);
   EXPECT_NEAR(w.View()->geometry().right() + 1, W - T, 1);
-  EXPECT_NEAR(w.View()->geometry().bottom() + 1, H - w.StatusBar1()->height(), 1);
+  EXPECT_NEAR(w.View()->geometry().bottom() + 1, H - w.StatusBar()->height(), 1);
 }
 
 TEST_F(LayoutWindowTest, ResizeLaysOutAgain) {
@@ -77,48 +77,48 @@ TEST_F(LayoutWindowTest, ResizeLaysOutAgain) {
 
 TEST_F(LayoutWindowTest, VerticalSplitterDragAndRelease) {
   MainWindow& w = Shown();
-  const QRect list = w.List1()->geometry();
-  w.Splitter_MouseDown(1, 10, 100);
+  const QRect list = w.GraphList()->geometry();
+  w.OnVerticalSplitterMouseDown(1, 10, 100);
   EXPECT_TRUE(w.SplitterDragging);
-  EXPECT_TRUE(w.Splitter()->Dragging());
+  EXPECT_TRUE(w.VerticalSplitter()->Dragging());
   // The bar's near edge jumps to the pointer; the panes stay until the release.
-  w.Splitter_MouseMove(1, -4500, 100);
-  EXPECT_EQ(w.Panes().Splitter.Left, SplitterDesignLeftTwips - 4500);
-  EXPECT_EQ(w.List1()->geometry(), list);
-  w.Splitter_MouseUp(1, 0, 0);
+  w.OnVerticalSplitterMouseMove(1, -4500, 100);
+  EXPECT_EQ(w.Panes().VerticalSplitter.Left, VerticalSplitterDesignLeftTwips - 4500);
+  EXPECT_EQ(w.GraphList()->geometry(), list);
+  w.OnVerticalSplitterMouseUp(1, 0, 0);
   EXPECT_FALSE(w.SplitterDragging);
-  EXPECT_FALSE(w.Splitter()->Dragging());
-  EXPECT_EQ(w.Panes().Splitter.Left, 1000);
-  EXPECT_EQ(w.Panes().List1.Width, 1000);
-  EXPECT_EQ(Of(w.List1()), Px(w, w.Panes().List1));
+  EXPECT_FALSE(w.VerticalSplitter()->Dragging());
+  EXPECT_EQ(w.Panes().VerticalSplitter.Left, 1000);
+  EXPECT_EQ(w.Panes().GraphList.Width, 1000);
+  EXPECT_EQ(Of(w.GraphList()), Px(w, w.Panes().GraphList));
   EXPECT_EQ(w.Panes().GlView.Left, 1060);
 
   // Far to the right: held at the inner width less 1000.
-  w.Splitter_MouseDown(1, 0, 0);
-  w.Splitter_MouseMove(1, 50000, 0);
-  w.Splitter_MouseUp(1, 0, 0);
-  EXPECT_EQ(w.Panes().Splitter.Left, ClampSplitterLeft(1e9, w.Metrics()));
+  w.OnVerticalSplitterMouseDown(1, 0, 0);
+  w.OnVerticalSplitterMouseMove(1, 50000, 0);
+  w.OnVerticalSplitterMouseUp(1, 0, 0);
+  EXPECT_EQ(w.Panes().VerticalSplitter.Left, ClampVerticalSplitterLeft(1e9, w.Metrics()));
 }
 
 TEST_F(LayoutWindowTest, HorizontalSplitterDragAndRelease) {
   MainWindow& w = Shown();
-  w.Splitter2_MouseDown(1, 0, 0);
-  w.Splitter2_MouseMove(1, 0, -20000);
-  w.Splitter2_MouseUp(1, 0, 0);
-  EXPECT_EQ(w.Panes().Splitter2.Top, 2000);
+  w.OnHorizontalSplitterMouseDown(1, 0, 0);
+  w.OnHorizontalSplitterMouseMove(1, 0, -20000);
+  w.OnHorizontalSplitterMouseUp(1, 0, 0);
+  EXPECT_EQ(w.Panes().HorizontalSplitter.Top, 2000);
   EXPECT_EQ(w.Panes().Result.Top, 2040);
   // A click without a move runs the layout once and leaves the bar where it is.
-  w.Splitter2_MouseDown(1, 0, 0);
-  w.Splitter2_MouseUp(1, 0, 0);
-  EXPECT_EQ(w.Panes().Splitter2.Top, 2000);
+  w.OnHorizontalSplitterMouseDown(1, 0, 0);
+  w.OnHorizontalSplitterMouseUp(1, 0, 0);
+  EXPECT_EQ(w.Panes().HorizontalSplitter.Top, 2000);
   // A move without a drag moves nothing.
-  w.Splitter2_MouseMove(1, 0, 500);
-  EXPECT_EQ(w.Panes().Splitter2.Top, 2000);
+  w.OnHorizontalSplitterMouseMove(1, 0, 500);
+  EXPECT_EQ(w.Panes().HorizontalSplitter.Top, 2000);
 }
 
 TEST_F(LayoutWindowTest, SplitterDragWithTheMouse) {
   MainWindow& w = Shown();
-  SplitterBar* bar = w.Splitter();
+  SplitterBar* bar = w.VerticalSplitter();
   const int startX = bar->geometry().x();
   QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(1, 50));
   QMouseEvent move(QEvent::MouseMove, QPointF(-30, 50), bar->mapToGlobal(QPointF(-30, 50)),
@@ -126,6 +126,6 @@ TEST_F(LayoutWindowTest, SplitterDragWithTheMouse) {
   QApplication::sendEvent(bar, &move);
   EXPECT_EQ(bar->geometry().x(), startX - 30);
   QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(0, 50));
-  EXPECT_EQ(w.List1()->width(), bar->geometry().x());
+  EXPECT_EQ(w.GraphList()->width(), bar->geometry().x());
   EXPECT_FALSE(w.SplitterDragging);
 }

@@ -86,8 +86,8 @@ TEST_F(StartupTest, EveryValueGetsItsDefault) {
   EXPECT_EQ(CrLf, "\r\n");
   EXPECT_EQ(TabChar, "\t");
   EXPECT_TRUE(DocumentAxes().Show);
-  EXPECT_EQ(w.Timer1()->interval(), 100);
-  EXPECT_FALSE(w.Timer1()->isActive());
+  EXPECT_EQ(w.AnimationTimer()->interval(), 100);
+  EXPECT_FALSE(w.AnimationTimer()->isActive());
   EXPECT_FALSE(w.View()->TheScene().UseTrackballRotation);
   EXPECT_EQ(w.View()->TheScene().CurrentRotation, (Quaternion{0, 0, 0, 1}));
   // The empty command line starts an empty 2D document, as File New 2D does.
@@ -95,8 +95,8 @@ TEST_F(StartupTest, EveryValueGetsItsDefault) {
   EXPECT_EQ(AxisScaleMode, ScaleEqual);
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   // The horizontal splitter starts three toolbar heights and its own height above the bottom.
-  EXPECT_EQ(w.Panes().Splitter2.Top, InitialSplitter2Top(w.Metrics()));
-  EXPECT_EQ(w.Panes().Splitter.Left, SplitterDesignLeftTwips);
+  EXPECT_EQ(w.Panes().HorizontalSplitter.Top, InitialHorizontalSplitterTop(w.Metrics()));
+  EXPECT_EQ(w.Panes().VerticalSplitter.Left, VerticalSplitterDesignLeftTwips);
 }
 
 TEST_F(StartupTest, CreatingTheWindowResetsTheProgramObjects) {

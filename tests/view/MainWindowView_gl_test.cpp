@@ -48,13 +48,13 @@ TEST_F(ViewTest, PresetsSetTheSceneRotation) {
   MainWindow& w = Shown();
   struct Row {
     const char* item;
-    int button;
+    const char* button;
     float roll, pitch, yaw;
   };
-  const Row rows[] = {{"mnuViewRight", 2, 0, 0, 90},
-                      {"mnuViewTop", 3, 0, -90, 0},
-                      {"mnuViewISO", 4, 0, -30, 45},
-                      {"mnuViewFront", 1, 0, 0, 0}};
+  const Row rows[] = {{"mnuViewRight", "barViewRight", 0, 0, 90},
+                      {"mnuViewTop", "barViewTop", 0, -90, 0},
+                      {"mnuViewISO", "barViewISO", 0, -30, 45},
+                      {"mnuViewFront", "barViewFront", 0, 0, 0}};
   for (const Row& r : rows) {
     for (bool fromToolbar : {false, true}) {
       SCOPED_TRACE(testing::Message() << r.item << (fromToolbar ? " button" : " menu"));
@@ -63,7 +63,7 @@ TEST_F(ViewTest, PresetsSetTheSceneRotation) {
       ZoomActive = true;
       const int before = SceneOf(w).Compilations();
       if (fromToolbar)
-        w.Toolbar3_ButtonClick(r.button);
+        w.OnToolbarButton(ViewToolbar, r.button);
       else
         w.MenuItem(r.item)->trigger();
       EXPECT_EQ(ShownGraphs.RotRoll, r.roll);
@@ -85,10 +85,10 @@ TEST_F(ViewTest, ModeCommandsKeepOneModeAndTheRotationKind) {
   EXPECT_TRUE(MoveActive);
   EXPECT_FALSE(RotateActive || ZoomActive);
   EXPECT_EQ(RotationMode, RotationAboutY); // kept: Track Ball or an axis is needed to turn again
-  w.Toolbar3_ButtonClick(10);
+  w.OnToolbarButton(ViewToolbar, "barZoom");
   EXPECT_TRUE(ZoomActive);
   EXPECT_FALSE(RotateActive || MoveActive);
-  w.Toolbar3_ButtonClick(15);
+  w.OnToolbarButton(ViewToolbar, "barTrackBall");
   EXPECT_EQ(RotationMode, RotationTrackball);
   EXPECT_TRUE(RotateActive);
   EXPECT_FALSE(ZoomActive || MoveActive);
@@ -199,7 +199,7 @@ TEST_F(ViewTest, ZoomToFitWithoutShownGraphsDoesNothing) {
   Camera.VolHeight = 33;
   const int before = SceneOf(w).Compilations();
   w.MenuItem("mnuViewFit")->trigger();
-  w.Toolbar3_ButtonClick(11);
+  w.OnToolbarButton(ViewToolbar, "barZoomAll");
   EXPECT_EQ(Camera.VolHeight, 33.0f);
   EXPECT_EQ(SceneOf(w).Compilations(), before);
 }
@@ -258,9 +258,9 @@ TEST_F(ViewTest, ZoomToFitByDocumentKind) {
 TEST_F(ViewTest, ProjectionButtonsPresentWithoutCompiling) {
   MainWindow& w = Shown();
   const int before = SceneOf(w).Compilations();
-  w.Toolbar3_ButtonClick(7);
+  w.OnToolbarButton(ViewToolbar, "barViewPer");
   EXPECT_EQ(Camera.ProjectType, ProjectPerspective);
-  w.Toolbar3_ButtonClick(6);
+  w.OnToolbarButton(ViewToolbar, "barViewOrtho");
   EXPECT_EQ(Camera.ProjectType, ProjectOrtho);
   EXPECT_EQ(SceneOf(w).Compilations(), before);
 }
@@ -269,8 +269,8 @@ TEST_F(ViewTest, GraphStyleButtons) {
   MainWindow& w = Shown();
   // No graph shown: nothing at all, also with unchecked rows.
   w.AddListRow("row");
-  w.List1()->setCurrentRow(0);
-  w.Toolbar3_ButtonClick(17);
+  w.GraphList()->setCurrentRow(0);
+  w.OnToolbarButton(ViewToolbar, "barModelPoint");
   EXPECT_TRUE(dialogs.prompter.shown.empty());
 
   // Graphs shown, the current row's box clear: the warning, and no compilation.
@@ -279,24 +279,24 @@ TEST_F(ViewTest, GraphStyleButtons) {
   auto second = AddGraph(Surface3D, true);
   w.AddListRow("second");
   const int before = SceneOf(w).Compilations();
-  w.List1()->setCurrentRow(0);
-  w.Toolbar3_ButtonClick(18);
+  w.GraphList()->setCurrentRow(0);
+  w.OnToolbarButton(ViewToolbar, "barModelGrid");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "Select a function first.");
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Warning");
   EXPECT_EQ(SceneOf(w).Compilations(), before);
 
   // The current row checked: its graph (found in the shown graphs by its ID) changes.
-  w.List1()->item(1)->setCheckState(Qt::Checked);
-  w.List1()->setCurrentRow(1);
+  w.GraphList()->item(1)->setCheckState(Qt::Checked);
+  w.GraphList()->setCurrentRow(1);
   EditMode = false;
-  w.Toolbar3_ButtonClick(17);
+  w.OnToolbarButton(ViewToolbar, "barModelPoint");
   EXPECT_EQ(second->Show, ModelPoint);
   EXPECT_EQ(first->Show, 3);
   EXPECT_TRUE(EditMode);
-  w.Toolbar3_ButtonClick(21);
+  w.OnToolbarButton(ViewToolbar, "bar3DFlat");
   EXPECT_EQ(second->Smoothness, ShadeFlat);
-  w.Toolbar3_ButtonClick(23);
+  w.OnToolbarButton(ViewToolbar, "bar3DSmoothest");
   EXPECT_EQ(second->Smoothness, ShadeSmoothest);
   EXPECT_EQ(SceneOf(w).Compilations(), before + 3);
 }

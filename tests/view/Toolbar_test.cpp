@@ -8,16 +8,16 @@
 #include "view/window/Toolbars.h"
 
 TEST(ToolbarTables, IndicesKeysAndCounts) {
-  EXPECT_EQ(Toolbar1Buttons().size(), 43u);
-  EXPECT_EQ(Toolbar2Buttons().size(), 25u);
-  EXPECT_EQ(Toolbar3Buttons().size(), 23u);
-  for (int bar = 1; bar <= 3; ++bar) {
+  EXPECT_EQ(MainToolbarButtons().size(), 43u);
+  EXPECT_EQ(DrawToolbarButtons().size(), 25u);
+  EXPECT_EQ(ViewToolbarButtons().size(), 23u);
+  for (int bar : {MainToolbar, DrawToolbar, ViewToolbar}) {
     SCOPED_TRACE(bar);
     std::set<std::string> keys;
     int expected = 1;
     for (const ToolbarButtonSpec& b : ToolbarButtons(bar)) {
       EXPECT_EQ(b.Index, expected++);
-      // Separators have keys that begin with barSep (the first of Toolbar2 has none) and no
+      // Separators have keys that begin with barSep (the first of the draw toolbar has none) and no
       // command; every command button has a tooltip, a hint and a unique key.
       if (b.Separator) {
         EXPECT_TRUE(std::string(b.Key).empty() || std::string(b.Key).rfind("barSep", 0) == 0)
@@ -28,9 +28,13 @@ TEST(ToolbarTables, IndicesKeysAndCounts) {
         EXPECT_STRNE(b.Hint, "");
         EXPECT_TRUE(keys.insert(b.Key).second) << b.Key;
       }
+      // A button is found by its key on its own toolbar.
+      if (*b.Key) EXPECT_EQ(FindToolbarButton(bar, b.Key), &b) << b.Key;
     }
   }
   EXPECT_TRUE(ToolbarButtons(4).empty());
+  EXPECT_EQ(FindToolbarButton(MainToolbar, "barViewFront"), nullptr); // a view toolbar key
+  EXPECT_EQ(FindToolbarButton(4, "barNew2D"), nullptr);
 }
 
 TEST(ToolbarTables, TextsThatAreEasyToGetWrong) {
@@ -42,37 +46,39 @@ TEST(ToolbarTables, TextsThatAreEasyToGetWrong) {
     const char* handler;
   };
   const Row rows[] = {
-      {1, 2, "barNew2D", "New 2D Graphs", "Create new 2d graphs", "mnuFileNew2D_Click"},
-      {1, 16, "barPaste", "Paste Graph", "Paste", "mnuEditPaste_Click"},
-      {1, 17, "varDel", "Delete Selected Graph", "Delete the selected graph",
+      {MainToolbar, 2, "barNew2D", "New 2D Graphs", "Create new 2d graphs", "mnuFileNew2D_Click"},
+      {MainToolbar, 16, "barPaste", "Paste Graph", "Paste", "mnuEditPaste_Click"},
+      {MainToolbar, 17, "varDel", "Delete Selected Graph", "Delete the selected graph",
        "mnuEditDelete_Click"},
-      {1, 19, "barHelp", "Online Help", "Get online help", "mnuHelpCon_Click"},
-      {1, 36, "barAnimFirst", "First ", "Show the first frame", "mnuAniFirst_Click"},
-      {1, 43, "barAnimRevRepeat", "Reverse Repeat", "Repeat animation reversely",
+      {MainToolbar, 19, "barHelp", "Online Help", "Get online help", "mnuHelpCon_Click"},
+      {MainToolbar, 36, "barAnimFirst", "First ", "Show the first frame", "mnuAniFirst_Click"},
+      {MainToolbar, 43, "barAnimRevRepeat", "Reverse Repeat", "Repeat animation reversely",
        "mnuAniRevRepeat_Click"},
-      {2, 17, "barTab2", "Add A 2D Table Graph", "Add a 2D table graph", "mnuDrawTab2D_Click"},
-      {2, 22, "barStem", "Add A Stem Plot", "Add a stem plot", "mnuDrawHcg_Click"},
-      {2, 25, "barLight", "Modify Light Properties", "Set light properties", "mnuDrawLight_Click"},
-      {3, 6, "barViewOrtho", "Ortho Projection", "Ortho projection", ""},
-      {3, 15, "barTrackBall", "Track Ball", "Rotate the scene", "mnuViewRotate_Click"},
-      {3, 18, "barModelGrid", "Grid Model", "Line model", ""},
-      {3, 23, "bar3DSmoothest", "Smoothest Surface", "Smoothest model", ""},
+      {DrawToolbar, 17, "barTab2", "Add A 2D Table Graph", "Add a 2D table graph",
+       "mnuDrawTab2D_Click"},
+      {DrawToolbar, 22, "barStem", "Add A Stem Plot", "Add a stem plot", "mnuDrawHcg_Click"},
+      {DrawToolbar, 25, "barLight", "Modify Light Properties", "Set light properties",
+       "mnuDrawLight_Click"},
+      {ViewToolbar, 6, "barViewOrtho", "Ortho Projection", "Ortho projection", ""},
+      {ViewToolbar, 15, "barTrackBall", "Track Ball", "Rotate the scene", "mnuViewRotate_Click"},
+      {ViewToolbar, 18, "barModelGrid", "Grid Model", "Line model", ""},
+      {ViewToolbar, 23, "bar3DSmoothest", "Smoothest Surface", "Smoothest model", ""},
   };
   for (const Row& r : rows) {
-    SCOPED_TRACE(testing::Message() << "Toolbar" << r.bar << " " << r.index);
+    SCOPED_TRACE(testing::Message() << "toolbar " << r.bar << " button " << r.index);
     const ToolbarButtonSpec& b = ToolbarButtons(r.bar).at(r.index - 1);
     EXPECT_STREQ(b.Key, r.key);
     EXPECT_STREQ(b.Tooltip, r.tooltip);
     EXPECT_STREQ(b.Hint, r.hint);
     EXPECT_STREQ(b.Handler, r.handler);
   }
-  EXPECT_TRUE(Toolbar2Buttons()[0].Separator);
-  EXPECT_STREQ(Toolbar2Buttons()[0].Key, "");
+  EXPECT_TRUE(DrawToolbarButtons()[0].Separator);
+  EXPECT_STREQ(DrawToolbarButtons()[0].Key, "");
 }
 
 TEST(ToolbarHint, RuleAtButtonEdges) {
-  // Toolbar1 at the top, 450 twips high; buttons 1 (separator) to 4 side by side.
-  const auto& table = Toolbar1Buttons();
+  // The main toolbar at the top, 450 twips high; buttons 1 (separator) to 4 side by side.
+  const auto& table = MainToolbarButtons();
   const std::vector<ButtonExtent> extents = {
       {1, 0, 120}, {2, 120, 345}, {3, 465, 345}, {4, 810, 345}, {6, 1155, 120}};
   struct Row {
@@ -101,8 +107,9 @@ TEST(ToolbarHint, RuleAtButtonEdges) {
 }
 
 TEST(ToolbarHint, VerticalToolbarUsesTheVerticalPosition) {
-  // Toolbar3 down the right edge at Left 14910, 450 wide; its buttons stacked from the top.
-  const auto& table = Toolbar3Buttons();
+  // The view toolbar down the right edge at Left 14910, 450 wide; its buttons stacked from the
+  // top.
+  const auto& table = ViewToolbarButtons();
   const std::vector<ButtonExtent> extents = {{1, 0, 330}, {2, 330, 330}, {3, 660, 330}};
   // Any x inside the bar passes the cross test; the y picks the button.
   EXPECT_EQ(ToolbarHint(table, 14910 + 10, 14910, 15360, 400, extents), "View right");

@@ -1,7 +1,7 @@
 #pragma once
 // The arithmetic of the 2D graph forms, apart from drawing: the root of one curve segment, the
 // lattice an inequality region is filled on, the sample grid of an implicit curve and the layout
-// of a contour plot's grid. The drawing branches use these, so tests check them as data.
+// of a contour plot's grid. The curve drawers use these, so tests check them as data.
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
-// What the branches of a graph's drawing (Graph::Draw) share: the working state made anew for each
-// drawing, the mapping of data points into the scene, and the branches themselves. Internal to
-// the curve drawers.
+// What the drawers of the graph kinds (the cases of Graph::Draw) share: the working state made
+// anew for each drawing, the mapping of data points into the scene, and the drawers themselves.
+// Internal to the curve drawers.
 
 #include <GL/gl.h>
 
@@ -25,7 +25,7 @@ struct DrawContext {
 
   Graph& g;
   int32_t Step; // the animation step drawn (0 for still graphs)
-  // ExpressX, ExpressY, ExpressZ with the "*" of implicit products written in; the branches
+  // ExpressX, ExpressY, ExpressZ with the "*" of implicit products written in; the drawers
   // compile these, the report quotes the graph's own texts.
   std::string ExprX, ExprY, ExprZ;
   // One evaluator for every compilation of this drawing.
@@ -67,13 +67,13 @@ inline void SetColour(int32_t colour) {
 // The line state of the flat drawings: lighting off, smoothed lines blended by alpha.
 void BeginFlatLines();
 
-// ---- the drawing of each kind (each returns when its graph is drawn or its drawing ends early) ----
+// ---- the drawers (each returns when its graph is drawn or its drawing ends early) ----
 
 // 2D curves of every form (Curve2D, Curve2DAnimation, Intersection, StepStemPlot): the header,
 // then by FunForm.
 void DrawCurve2DGraph(DrawContext& c);
 // Explicit and Parametric: the curve pass with its overlays and analysis.
-void DrawCurveBranch(DrawContext& c);
+void DrawCurvePass(DrawContext& c);
 // Implicit: the zero level of ExpressZ traced on a sample grid.
 void DrawImplicitCurve(DrawContext& c);
 // Inequality: the points of a lattice where ExpressZ is negative.

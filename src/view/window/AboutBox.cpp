@@ -28,57 +28,57 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setWindowIcon(ProgramIcon());
   setModal(true);
 
-  lblTitle = new QLabel("Corvalin", this);
-  lblTitle->setObjectName("lblTitle");
+  titleLabel = new QLabel("Corvalin", this);
+  titleLabel->setObjectName("titleLabel");
   QFont title("Times New Roman");
   title.setPointSize(24);
   title.setBold(true);
-  lblTitle->setFont(title);
+  titleLabel->setFont(title);
 
-  Label2 = new QLabel(QString("Version %1").arg(ProgramVersion), this);
-  Label2->setObjectName("Label2");
+  versionLabel = new QLabel(QString("Version %1").arg(ProgramVersion), this);
+  versionLabel->setObjectName("versionLabel");
 
-  Label1 = new QLabel("<a href=\"home\">Corvalin home page</a>", this);
-  Label1->setObjectName("Label1");
-  Label1->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-  connect(Label1, &QLabel::linkActivated, this, [this] { Label1_Click(); });
+  homePageLink = new QLabel("<a href=\"home\">Corvalin home page</a>", this);
+  homePageLink->setObjectName("homePageLink");
+  homePageLink->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  connect(homePageLink, &QLabel::linkActivated, this, [this] { OnHomePage(); });
 
-  lblDisclaimer =
+  disclaimerLabel =
       new QLabel("Corvalin plots and analyses mathematical functions.\n"
                  "This program is provided as is, without warranty of any kind. Results of its "
                  "numerical analysis are approximations; check them before you rely on them.",
                  this);
-  lblDisclaimer->setObjectName("lblDisclaimer");
-  lblDisclaimer->setWordWrap(true);
+  disclaimerLabel->setObjectName("disclaimerLabel");
+  disclaimerLabel->setWordWrap(true);
 
-  cmdOK = new QPushButton("O K", this);
-  cmdOK->setObjectName("cmdOK");
-  cmdOK->setDefault(true);
-  connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+  okButton = new QPushButton("O K", this);
+  okButton->setObjectName("okButton");
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, [this] { OnOk(); });
 
   auto* icon = new QLabel(this);
   icon->setPixmap(ProgramIcon().pixmap(48, 48));
 
   auto* head = new QHBoxLayout;
   head->addWidget(icon);
-  head->addWidget(lblTitle, 1);
+  head->addWidget(titleLabel, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  buttons->addWidget(cmdOK);
+  buttons->addWidget(okButton);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(head);
-  layout->addWidget(Label2);
-  layout->addWidget(Label1);
+  layout->addWidget(versionLabel);
+  layout->addWidget(homePageLink);
   layout->addWidget(Line(this));
-  layout->addWidget(lblDisclaimer);
+  layout->addWidget(disclaimerLabel);
   layout->addWidget(Line(this));
   layout->addLayout(buttons);
   setFixedWidth(420);
 }
 
-void AboutBox::cmdOK_Click() { accept(); }
+void AboutBox::OnOk() { accept(); }
 
-void AboutBox::Label1_Click() {
+void AboutBox::OnHomePage() {
   if (MainWindow* main = MainWindow::Instance()) main->OpenHelpPage("index.html");
 }

@@ -13,13 +13,13 @@ public:
   explicit AboutBox(QWidget* parent = nullptr);
 
   // OK: closes the box.
-  void cmdOK_Click();
+  void OnOk();
   // The link: opens the home page, as Help "Home Page" does.
-  void Label1_Click();
+  void OnHomePage();
 
-  QLabel* lblTitle = nullptr;      // "Corvalin"
-  QLabel* Label2 = nullptr;        // the version
-  QLabel* Label1 = nullptr;        // the home page, as a link
-  QLabel* lblDisclaimer = nullptr; // the rights notice
-  QPushButton* cmdOK = nullptr;    // "O K"
+  QLabel* titleLabel = nullptr;      // "Corvalin"
+  QLabel* versionLabel = nullptr;    // the version
+  QLabel* homePageLink = nullptr;    // the home page, as a link
+  QLabel* disclaimerLabel = nullptr; // the rights notice
+  QPushButton* okButton = nullptr;   // "O K"
 };

@@ -18,21 +18,23 @@ PaneGeometry FormResize(const PaneGeometry& current, const WindowMetrics& w) {
   PaneGeometry g = current;
   const double T = w.T, S = w.S, W = w.W, H = w.H;
   // 1. The vertical bar keeps its left edge and spans the panes' height.
-  Place(g.Splitter, g.Splitter.Left, 2 * T, SplitterWidthTwips, H - 2 * T - S);
+  Place(g.VerticalSplitter, g.VerticalSplitter.Left, 2 * T, VerticalSplitterWidthTwips,
+        H - 2 * T - S);
   // 2. The horizontal bar keeps its top edge and spans the left pane.
-  const double L = g.Splitter.Left;
-  Place(g.Splitter2, 0, g.Splitter2.Top, L, Splitter2HeightTwips);
-  // 3. The view fills the room right of the vertical bar, left of Toolbar3.
-  Place(g.GlView, L + g.Splitter.Width, 2 * T, W - L - g.Splitter.Width - T, H - 2 * T - S);
+  const double L = g.VerticalSplitter.Left;
+  Place(g.HorizontalSplitter, 0, g.HorizontalSplitter.Top, L, HorizontalSplitterHeightTwips);
+  // 3. The view fills the room right of the vertical bar, left of the view toolbar.
+  Place(g.GlView, L + g.VerticalSplitter.Width, 2 * T, W - L - g.VerticalSplitter.Width - T,
+        H - 2 * T - S);
   // 4. The report box lies below the horizontal bar and ends 20 twips above the status bar.
-  const double Y = g.Splitter2.Top;
+  const double Y = g.HorizontalSplitter.Top;
   Place(g.Result, 0, Y + 40, L, H - 60 - S - Y);
   // 5. The graph list takes the rest of the left pane, down under the horizontal bar.
-  Place(g.List1, 0, 2 * T, L, H - 2 * T - S - g.Splitter2.Height - g.Result.Height);
+  Place(g.GraphList, 0, 2 * T, L, H - 2 * T - S - g.HorizontalSplitter.Height - g.Result.Height);
   return g;
 }
 
-double InitialSplitter2Top(const WindowMetrics& w) { return w.H - 3 * w.T - 40; }
+double InitialHorizontalSplitterTop(const WindowMetrics& w) { return w.H - 3 * w.T - 40; }
 
 double ClampSplitter(double position, double lower, double upperRaw) {
   const double upper = vb::RoundHalfEven(upperRaw);
@@ -41,11 +43,11 @@ double ClampSplitter(double position, double lower, double upperRaw) {
   return position;
 }
 
-double ClampSplitterLeft(double left, const WindowMetrics& w) {
+double ClampVerticalSplitterLeft(double left, const WindowMetrics& w) {
   return ClampSplitter(left, 1000, w.W - 1000);
 }
 
-double ClampSplitter2Top(double top, const WindowMetrics& w) {
+double ClampHorizontalSplitterTop(double top, const WindowMetrics& w) {
   return ClampSplitter(top, 2000, w.H - 3 * w.T);
 }
 

@@ -14,19 +14,20 @@ struct TwipRect {
   bool operator==(const TwipRect&) const = default;
 };
 
-// The five panes that the layout handler places. `Splitter.Left` and `Splitter2.Top` are the two
-// splitter positions: the handler reads them and never changes them.
+// The five panes that the layout handler places. `VerticalSplitter.Left` and
+// `HorizontalSplitter.Top` are the two splitter positions: the handler reads them and never
+// changes them.
 struct PaneGeometry {
-  TwipRect Splitter;  // vertical bar between the left pane and the view
-  TwipRect Splitter2; // horizontal bar between List1 and Result
-  TwipRect GlView;    // the OpenGL view
-  TwipRect Result;    // the report box
-  TwipRect List1;     // the graph list
+  TwipRect VerticalSplitter;   // bar between the left pane and the view
+  TwipRect HorizontalSplitter; // bar between the graph list and the report box
+  TwipRect GlView;             // the OpenGL view
+  TwipRect Result;             // the report box
+  TwipRect GraphList;          // the graph list
   bool operator==(const PaneGeometry&) const = default;
 };
 
 // The window around the panes, in twips: inner width and height, the toolbars' common thickness
-// (the height of Toolbar1) and the status bar's height.
+// (the height of the main toolbar) and the status bar's height.
 struct WindowMetrics {
   double W = 0;
   double H = 0;
@@ -35,27 +36,27 @@ struct WindowMetrics {
 };
 
 // Fixed sizes of the splitter bars and the design position of the vertical one.
-constexpr double SplitterWidthTwips = 60;
-constexpr double Splitter2HeightTwips = 40;
-constexpr double SplitterDesignLeftTwips = 5220;
+constexpr double VerticalSplitterWidthTwips = 60;
+constexpr double HorizontalSplitterHeightTwips = 40;
+constexpr double VerticalSplitterDesignLeftTwips = 5220;
 
-// The layout handler: places Splitter, Splitter2, GlView, Result and List1 in that order from the
-// current geometry. Each placement reads what the placements before it left; a placement whose
-// width or height would be negative is skipped and that pane keeps its place (a window too small
-// for the layout, such as a minimized one).
+// The layout handler: places VerticalSplitter, HorizontalSplitter, GlView, Result and GraphList in
+// that order from the current geometry. Each placement reads what the placements before it left; a
+// placement whose width or height would be negative is skipped and that pane keeps its place (a
+// window too small for the layout, such as a minimized one).
 PaneGeometry FormResize(const PaneGeometry& current, const WindowMetrics& window);
 
 // The horizontal splitter's start position: the inner height less three toolbar thicknesses less
 // the bar's own height.
-double InitialSplitter2Top(const WindowMetrics& window);
+double InitialHorizontalSplitterTop(const WindowMetrics& window);
 
 // The splitter bars' release: the position is held to at least `lower`, then to at most
 // `upperRaw` rounded to whole twips (halves to even); the upper bound wins when the two cross.
 double ClampSplitter(double position, double lower, double upperRaw);
-// The two bars' ranges: Splitter from 1000 to the inner width less 1000, Splitter2 from 2000 to
-// the inner height less three toolbar thicknesses.
-double ClampSplitterLeft(double left, const WindowMetrics& window);
-double ClampSplitter2Top(double top, const WindowMetrics& window);
+// The two bars' ranges: VerticalSplitter from 1000 to the inner width less 1000, HorizontalSplitter
+// from 2000 to the inner height less three toolbar thicknesses.
+double ClampVerticalSplitterLeft(double left, const WindowMetrics& window);
+double ClampHorizontalSplitterTop(double top, const WindowMetrics& window);
 
 // Twips and pixels at a screen resolution in dots per inch (96 dpi gives 15 twips per pixel).
 double TwipsPerPixel(double dpi);

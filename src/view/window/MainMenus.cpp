@@ -2,12 +2,12 @@
 
 namespace {
 
-// A command item; its handler is its name followed by "_Click".
-MenuSpec C(const char* name, const char* caption) {
+// A command item that runs the handler of that name.
+MenuSpec C(const char* name, const char* caption, const char* handler) {
   MenuSpec m;
   m.Name = name;
   m.Caption = caption;
-  m.Handler = std::string(name) + "_Click";
+  m.Handler = handler;
   return m;
 }
 
@@ -21,87 +21,116 @@ MenuSpec Sub(const char* name, const char* caption, std::vector<MenuSpec> items)
 
 MenuSpec Sep() { return MenuSpec{}; }
 
-// A Demo sample item.
+// A Demo sample item: it opens its sample.
 MenuSpec S(const char* name, const char* caption, const char* path) {
-  MenuSpec m = C(name, caption);
+  MenuSpec m;
+  m.Name = name;
+  m.Caption = caption;
   m.SamplePath = std::string("samples/") + path;
   return m;
 }
 
-// An item that opens a page of the help.
-MenuSpec W(const char* name, const char* caption, const char* page) {
-  MenuSpec m = C(name, caption);
+// An item that opens a page of the help; with a handler that the window has, that handler runs
+// instead.
+MenuSpec W(const char* name, const char* caption, const char* page, const char* handler = "") {
+  MenuSpec m;
+  m.Name = name;
+  m.Caption = caption;
+  m.Handler = handler;
   m.HelpPage = page;
   return m;
 }
 
 std::vector<MenuSpec> BuildMenuBar() {
   std::vector<MenuSpec> bar;
-  bar.push_back(
-      Sub("mnuFile", "File",
-          {Sub("mnuFileNew", "New",
-               {C("mnuFileNew2D", "2D Graph"), C("mnuFileNew25D", "2.5D Graph"),
-                C("mnuFileNew3D", "3D Graph"), C("mnuFileNew4D", "4D Graph"),
-                C("mnuFileSpe", "Special Graph")}),
-           C("mnuFileOpen", "Open..."), C("mnuFileSave", "Save"), C("mnuFileSaveAs", "SaveAs..."),
-           Sep(), C("mnuFileSaveAVI", "Save Animation As AVI"), Sep(),
-           C("mnuFilePrint", "Print..."), Sep(), C("mnuFileExit", "Exit")}));
+  bar.push_back(Sub("mnuFile", "File",
+                    {Sub("mnuFileNew", "New",
+                         {C("mnuFileNew2D", "2D Graph", "mnuFileNew2D_Click"),
+                          C("mnuFileNew25D", "2.5D Graph", "mnuFileNew25D_Click"),
+                          C("mnuFileNew3D", "3D Graph", "mnuFileNew3D_Click"),
+                          C("mnuFileNew4D", "4D Graph", "mnuFileNew4D_Click"),
+                          C("mnuFileSpe", "Special Graph", "mnuFileSpe_Click")}),
+                     C("mnuFileOpen", "Open...", "mnuFileOpen_Click"),
+                     C("mnuFileSave", "Save", "mnuFileSave_Click"),
+                     C("mnuFileSaveAs", "SaveAs...", "mnuFileSaveAs_Click"), Sep(),
+                     C("mnuFileSaveAVI", "Save Animation As AVI", "mnuFileSaveAVI_Click"), Sep(),
+                     C("mnuFilePrint", "Print...", "mnuFilePrint_Click"), Sep(),
+                     C("mnuFileExit", "Exit", "mnuFileExit_Click")}));
   bar.push_back(Sub("mnuEdit", "Edit",
-                    {C("mnuEditCut", "Cut"), C("mnuEditCopy", "Copy"),
-                     C("mnuEditCopyAs", "Copy As BMP"), C("mnuEditPaste", "Paste"), Sep(),
-                     C("mnuEditDelete", "Delete"), C("mnuEditDelAll", "Delete All")}));
-  bar.push_back(
-      Sub("mnuView", "View",
-          {C("mnuViewMove", "Move"), C("mnuViewZoom", "Zoom"), C("mnuViewFit", "Zoom to Fit"),
-           C("mnuViewRotX", "Rotate About X Axis"), C("mnuViewRotY", "Rotate About Y Axis"),
-           C("mnuViewRotZ", "Rotate About Z Axis"), C("mnuViewRotate", "Track Ball"), Sep(),
-           C("mnuViewFront", "Front"), C("mnuViewRight", "Right"), C("mnuViewTop", "Top"),
-           C("mnuViewISO", "ISO"), Sep(), C("mnuViewSet", "Settings...")}));
-  bar.push_back(
-      Sub("mnuDraw", "Draw",
-          {C("mnuDrawPoint", "Point"),
-           Sub("mnuDrawFun2D", "2D Function Graph",
-               {C("mnuDraw2DCart", "Cartesian"), C("mnuDraw2DPolar", "Polar")}),
-           Sub("mnuDraw25d", "2.5D Function Graph",
-               {C("mnuDraw25DCart", "Cartesian"), C("mnuDraw25DPolar", "Polar")}),
-           Sub("mnuDrawFun3D", "3D Function Graph",
-               {C("mnuDraw3DCart", "Cartesian"), C("mnuDraw3DCyl", "Cylindrical"),
-                C("mnuDraw3DSph", "Spherical")}),
-           C("mnuDrawFun4D", "4D Function Graph"),
-           Sub("mnuDrawTab", "Table Graph",
-               {C("mnuDrawTab2D", "2D"), C("mnuDrawTab25D", "2.5D"), C("mnuDrawTab3D", "3D")}),
-           Sub("mnuDrawAdv", "Advanced Graph",
-               {C("mnuDrawColor", "Color Map"), C("mnuDrawCon", "Contour Plot"),
-                C("mnuDrawVector", "Vector Plot")}),
-           Sub("mnuDrawSpe", "Special Graph",
-               {C("mnuDrawStep", "Step Plot"), C("mnuDrawHcg", "Stem Plot")}),
-           Sep(), C("mnuDrawAxis", "Axis..."), C("mnuDrawLight", "Light...")}));
+                    {C("mnuEditCut", "Cut", "mnuEditCut_Click"),
+                     C("mnuEditCopy", "Copy", "mnuEditCopy_Click"),
+                     C("mnuEditCopyAs", "Copy As BMP", "mnuEditCopyAs_Click"),
+                     C("mnuEditPaste", "Paste", "mnuEditPaste_Click"), Sep(),
+                     C("mnuEditDelete", "Delete", "mnuEditDelete_Click"),
+                     C("mnuEditDelAll", "Delete All", "mnuEditDelAll_Click")}));
+  bar.push_back(Sub(
+      "mnuView", "View",
+      {C("mnuViewMove", "Move", "mnuViewMove_Click"), C("mnuViewZoom", "Zoom", "mnuViewZoom_Click"),
+       C("mnuViewFit", "Zoom to Fit", "mnuViewFit_Click"),
+       C("mnuViewRotX", "Rotate About X Axis", "mnuViewRotX_Click"),
+       C("mnuViewRotY", "Rotate About Y Axis", "mnuViewRotY_Click"),
+       C("mnuViewRotZ", "Rotate About Z Axis", "mnuViewRotZ_Click"),
+       C("mnuViewRotate", "Track Ball", "mnuViewRotate_Click"), Sep(),
+       C("mnuViewFront", "Front", "mnuViewFront_Click"),
+       C("mnuViewRight", "Right", "mnuViewRight_Click"), C("mnuViewTop", "Top", "mnuViewTop_Click"),
+       C("mnuViewISO", "ISO", "mnuViewISO_Click"), Sep(),
+       C("mnuViewSet", "Settings...", "mnuViewSet_Click")}));
+  bar.push_back(Sub("mnuDraw", "Draw",
+                    {C("mnuDrawPoint", "Point", "mnuDrawPoint_Click"),
+                     Sub("mnuDrawFun2D", "2D Function Graph",
+                         {C("mnuDraw2DCart", "Cartesian", "mnuDraw2DCart_Click"),
+                          C("mnuDraw2DPolar", "Polar", "mnuDraw2DPolar_Click")}),
+                     Sub("mnuDraw25d", "2.5D Function Graph",
+                         {C("mnuDraw25DCart", "Cartesian", "mnuDraw25DCart_Click"),
+                          C("mnuDraw25DPolar", "Polar", "mnuDraw25DPolar_Click")}),
+                     Sub("mnuDrawFun3D", "3D Function Graph",
+                         {C("mnuDraw3DCart", "Cartesian", "mnuDraw3DCart_Click"),
+                          C("mnuDraw3DCyl", "Cylindrical", "mnuDraw3DCyl_Click"),
+                          C("mnuDraw3DSph", "Spherical", "mnuDraw3DSph_Click")}),
+                     C("mnuDrawFun4D", "4D Function Graph", "mnuDrawFun4D_Click"),
+                     Sub("mnuDrawTab", "Table Graph",
+                         {C("mnuDrawTab2D", "2D", "mnuDrawTab2D_Click"),
+                          C("mnuDrawTab25D", "2.5D", "mnuDrawTab25D_Click"),
+                          C("mnuDrawTab3D", "3D", "mnuDrawTab3D_Click")}),
+                     Sub("mnuDrawAdv", "Advanced Graph",
+                         {C("mnuDrawColor", "Color Map", "mnuDrawColor_Click"),
+                          C("mnuDrawCon", "Contour Plot", "mnuDrawCon_Click"),
+                          C("mnuDrawVector", "Vector Plot", "mnuDrawVector_Click")}),
+                     Sub("mnuDrawSpe", "Special Graph",
+                         {C("mnuDrawStep", "Step Plot", "mnuDrawStep_Click"),
+                          C("mnuDrawHcg", "Stem Plot", "mnuDrawHcg_Click")}),
+                     Sep(), C("mnuDrawAxis", "Axis...", "mnuDrawAxis_Click"),
+                     C("mnuDrawLight", "Light...", "mnuDrawLight_Click")}));
   bar.push_back(Sub("mnuAni", "Animation",
-                    {C("mnuAniPoint", "Point Animation"),
+                    {C("mnuAniPoint", "Point Animation", "mnuAniPoint_Click"),
                      Sub("mnuAni2DCur", "2D Animation",
-                         {C("mnuAniCur2DCart", "Cartesian"), C("mnuAniCur2DPol", "Polar")}),
+                         {C("mnuAniCur2DCart", "Cartesian", "mnuAniCur2DCart_Click"),
+                          C("mnuAniCur2DPol", "Polar", "mnuAniCur2DPol_Click")}),
                      Sub("mnuAniCur25D", "2.5D Animation",
-                         {C("mnuAni25DCurCart", "Cartesian"), C("mnuAni25DCurPol", "Polar")}),
+                         {C("mnuAni25DCurCart", "Cartesian", "mnuAni25DCurCart_Click"),
+                          C("mnuAni25DCurPol", "Polar", "mnuAni25DCurPol_Click")}),
                      Sub("mnuAniSur", "3D Animation",
-                         {C("mnuAniSurCart", "Cartesian"), C("mnuAniSurCyl", "Cylindrical"),
-                          C("mnuAniSurSph", "Spherical")}),
-                     C("mnuAnim4D", "4D Animation"),
+                         {C("mnuAniSurCart", "Cartesian", "mnuAniSurCart_Click"),
+                          C("mnuAniSurCyl", "Cylindrical", "mnuAniSurCyl_Click"),
+                          C("mnuAniSurSph", "Spherical", "mnuAniSurSph_Click")}),
+                     C("mnuAnim4D", "4D Animation", "mnuAnim4D_Click"),
                      Sep(),
-                     C("mnuAniStartb", "Start"),
-                     C("mnuAniPause", "Pause"),
-                     C("mnuAniStop", "Stop"),
-                     C("mnuAniFirst", "First"),
-                     C("mnuAniPre", "Previous"),
-                     C("mnuAniNext", "Next"),
-                     C("mnuAniLast", "Last"),
+                     C("mnuAniStartb", "Start", "mnuAniStartb_Click"),
+                     C("mnuAniPause", "Pause", "mnuAniPause_Click"),
+                     C("mnuAniStop", "Stop", "mnuAniStop_Click"),
+                     C("mnuAniFirst", "First", "mnuAniFirst_Click"),
+                     C("mnuAniPre", "Previous", "mnuAniPre_Click"),
+                     C("mnuAniNext", "Next", "mnuAniNext_Click"),
+                     C("mnuAniLast", "Last", "mnuAniLast_Click"),
                      Sep(),
-                     C("mnuAniNormal", "Normal"),
-                     C("mnuAniRev", "Reverse"),
-                     C("mnuAniRepeat", "Normal Repeat"),
-                     C("mnuAniRevRepeat", "Reverse Repeat"),
+                     C("mnuAniNormal", "Normal", "mnuAniNormal_Click"),
+                     C("mnuAniRev", "Reverse", "mnuAniRev_Click"),
+                     C("mnuAniRepeat", "Normal Repeat", "mnuAniRepeat_Click"),
+                     C("mnuAniRevRepeat", "Reverse Repeat", "mnuAniRevRepeat_Click"),
                      Sep(),
-                     C("mnuAniOpt", "Options...")}));
-  bar.push_back(Sub("mnuTool", "Tools", {C("mnuToolCal", "Expression Calculator")}));
+                     C("mnuAniOpt", "Options...", "mnuAniOpt_Click")}));
+  bar.push_back(
+      Sub("mnuTool", "Tools", {C("mnuToolCal", "Expression Calculator", "mnuToolCal_Click")}));
   bar.push_back(Sub(
       "mnuDemo", "Demo",
       {W("mnuDemoGallery", "Gallery", "gallery.html"), Sep(),
@@ -188,13 +217,13 @@ std::vector<MenuSpec> BuildMenuBar() {
             S("mnuDemoAdvCC", "Color Map + Contour", "Adv/samp1.crv"),
             S("mnuDemoAdvCV", "Contour + Vector", "Adv/samp7.crv")})}));
   bar.push_back(Sub("mnuHelp", "Help",
-                    {W("mnuHelpCon", "Contents...", "index.html"), Sep(),
-                     W("mnuHelpHome", "Home Page", "index.html"),
-                     W("mnuHelpCus", "Customer Support", "support.html"),
-                     W("mnuHelpVideo", "Video Tutorials", "tutorial.html"),
-                     W("mnuHelpTwitter", "Corvalin Tips", "tips.html"),
-                     W("mnuHelpFB", "Corvalin Gallery", "gallery.html"), Sep(),
-                     C("mnuHelpAbout", "About...")}));
+                    {W("mnuHelpCon", "Contents...", "index.html", "mnuHelpCon_Click"), Sep(),
+                     W("mnuHelpHome", "Home Page", "index.html", "mnuHelpHome_Click"),
+                     W("mnuHelpCus", "Customer Support", "support.html", "mnuHelpCus_Click"),
+                     W("mnuHelpVideo", "Video Tutorials", "tutorial.html", "mnuHelpVideo_Click"),
+                     W("mnuHelpTwitter", "Corvalin Tips", "tips.html", "mnuHelpTwitter_Click"),
+                     W("mnuHelpFB", "Corvalin Gallery", "gallery.html", "mnuHelpFB_Click"), Sep(),
+                     C("mnuHelpAbout", "About...", "mnuHelpAbout_Click")}));
   return bar;
 }
 
@@ -215,16 +244,20 @@ const std::vector<MenuSpec>& MenuBarSpec() {
 
 const MenuSpec& GraphEditSpec() {
   static const MenuSpec menu = Sub("GraphEdit", "GraphEdit",
-                                   {C("mnuGraphPaste", "Paste"), C("mnuGraphCopyAs", "Copy As BMP"),
-                                    C("mnuGraphDelAll", "Delete All"), Sep(),
-                                    C("mnuGraphAxis", "Axis..."), C("mnuGraphLight", "Light...")});
+                                   {C("mnuGraphPaste", "Paste", "mnuGraphPaste_Click"),
+                                    C("mnuGraphCopyAs", "Copy As BMP", "mnuGraphCopyAs_Click"),
+                                    C("mnuGraphDelAll", "Delete All", "mnuGraphDelAll_Click"),
+                                    Sep(), C("mnuGraphAxis", "Axis...", "mnuGraphAxis_Click"),
+                                    C("mnuGraphLight", "Light...", "mnuGraphLight_Click")});
   return menu;
 }
 
 const MenuSpec& FunEditSpec() {
-  static const MenuSpec menu = Sub("FunEdit", "FunEdit",
-                                   {C("mnuFunEdit", "Edit..."), C("mnuFunCut", "Cut"),
-                                    C("mnuFunCopy", "Copy"), C("mnuFunDelete", "Delete")});
+  static const MenuSpec menu =
+      Sub("FunEdit", "FunEdit",
+          {C("mnuFunEdit", "Edit...", "mnuFunEdit_Click"), C("mnuFunCut", "Cut", "mnuFunCut_Click"),
+           C("mnuFunCopy", "Copy", "mnuFunCopy_Click"),
+           C("mnuFunDelete", "Delete", "mnuFunDelete_Click")});
   return menu;
 }
 

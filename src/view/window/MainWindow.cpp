@@ -83,8 +83,39 @@ QString Shown(const std::string& caption) { return Q(caption).replace('&', "&&")
 // Size of the toolbar pictures, pixels.
 constexpr int IconPixels = 18;
 
-// The two properties that the graph style buttons of Toolbar3 set.
+// The two properties that the graph style buttons of the view toolbar set.
 enum StyleProperty { StyleShow = 1, StyleSmoothness = 2 };
+
+// The view toolbar's buttons that have no menu handler: they set the projection or a style of the
+// chosen graph.
+enum class ViewButtonSets { Projection, Show, Smoothness };
+struct ViewButtonCommand {
+  std::string_view Key;
+  ViewButtonSets Sets;
+  int32_t Value;
+};
+const ViewButtonCommand ViewButtonCommands[] = {
+    {"barViewOrtho", ViewButtonSets::Projection, ProjectOrtho},
+    {"barViewPer", ViewButtonSets::Projection, ProjectPerspective},
+    {"barModelPoint", ViewButtonSets::Show, ModelPoint},
+    {"barModelGrid", ViewButtonSets::Show, ModelGrid},
+    {"barModelSur", ViewButtonSets::Show, ModelSurface},
+    {"bar3DFlat", ViewButtonSets::Smoothness, ShadeFlat},
+    {"bar3DSmooth", ViewButtonSets::Smoothness, ShadeSmooth},
+    {"bar3DSmoothest", ViewButtonSets::Smoothness, ShadeSmoothest},
+};
+
+// The object names of the toolbars, by ToolbarId.
+const char* ToolbarObjectName(int toolbar) {
+  switch (toolbar) {
+  case MainToolbar:
+    return "mainToolbar";
+  case DrawToolbar:
+    return "drawToolbar";
+  default:
+    return "viewToolbar";
+  }
+}
 
 } // namespace
 
@@ -102,50 +133,62 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   m_inner->setObjectName("InnerArea");
   setCentralWidget(m_inner);
 
-  m_list1 = new QListWidget(m_inner);
-  m_list1->setObjectName("List1");
+  m_graphList = new QListWidget(m_inner);
+  m_graphList->setObjectName("graphList");
   m_result = new QPlainTextEdit(m_inner);
   m_result->setObjectName("Result");
   m_result->setReadOnly(true);
   m_glView = new GlView(m_inner);
-  m_splitter = new SplitterBar(SplitterBar::Direction::Vertical, m_inner);
-  m_splitter->setObjectName("Splitter");
-  m_splitter2 = new SplitterBar(SplitterBar::Direction::Horizontal, m_inner);
-  m_splitter2->setObjectName("Splitter2");
-  m_statusBar1 = new QStatusBar(m_inner);
-  m_statusBar1->setObjectName("StatusBar1");
-  m_statusBar1->setSizeGripEnabled(false);
-  m_panel1 = new QLabel(m_statusBar1);
-  m_panel1->setObjectName("Panel1");
-  m_panel1->setText(QString::fromStdString(ReadyHint));
-  m_statusBar1->addWidget(m_panel1, 1);
-  m_timer1 = new QTimer(this);
-  m_timer1->setObjectName("Timer1");
+  m_verticalSplitter = new SplitterBar(SplitterBar::Direction::Vertical, m_inner);
+  m_verticalSplitter->setObjectName("verticalSplitter");
+  m_horizontalSplitter = new SplitterBar(SplitterBar::Direction::Horizontal, m_inner);
+  m_horizontalSplitter->setObjectName("horizontalSplitter");
+  m_statusBar = new QStatusBar(m_inner);
+  m_statusBar->setObjectName("statusBar");
+  m_statusBar->setSizeGripEnabled(false);
+  m_statusText = new QLabel(m_statusBar);
+  m_statusText->setObjectName("statusText");
+  m_statusText->setText(QString::fromStdString(ReadyHint));
+  m_statusBar->addWidget(m_statusText, 1);
+  m_animationTimer = new QTimer(this);
+  m_animationTimer->setObjectName("animationTimer");
 
   BuildToolbars();
   BuildMenus();
 
   // Handlers of the controls.
-  m_splitter->MouseDown = [this](int b, double x, double y) { Splitter_MouseDown(b, x, y); };
-  m_splitter->MouseMove = [this](int b, double x, double y) { Splitter_MouseMove(b, x, y); };
-  m_splitter->MouseUp = [this](int b, double x, double y) { Splitter_MouseUp(b, x, y); };
-  m_splitter2->MouseDown = [this](int b, double x, double y) { Splitter2_MouseDown(b, x, y); };
-  m_splitter2->MouseMove = [this](int b, double x, double y) { Splitter2_MouseMove(b, x, y); };
-  m_splitter2->MouseUp = [this](int b, double x, double y) { Splitter2_MouseUp(b, x, y); };
-  connect(m_timer1, &QTimer::timeout, this,
-          [this] { RunGuarded("", [this] { RunHandler("Timer1_Timer"); }); });
-  connect(m_list1, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+  m_verticalSplitter->MouseDown = [this](int b, double x, double y) {
+    OnVerticalSplitterMouseDown(b, x, y);
+  };
+  m_verticalSplitter->MouseMove = [this](int b, double x, double y) {
+    OnVerticalSplitterMouseMove(b, x, y);
+  };
+  m_verticalSplitter->MouseUp = [this](int b, double x, double y) {
+    OnVerticalSplitterMouseUp(b, x, y);
+  };
+  m_horizontalSplitter->MouseDown = [this](int b, double x, double y) {
+    OnHorizontalSplitterMouseDown(b, x, y);
+  };
+  m_horizontalSplitter->MouseMove = [this](int b, double x, double y) {
+    OnHorizontalSplitterMouseMove(b, x, y);
+  };
+  m_horizontalSplitter->MouseUp = [this](int b, double x, double y) {
+    OnHorizontalSplitterMouseUp(b, x, y);
+  };
+  connect(m_animationTimer, &QTimer::timeout, this,
+          [this] { RunGuarded("", [this] { RunHandler("OnAnimationTimer"); }); });
+  connect(m_graphList, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     // Only a change of the check mark is a check event.
     const int state = static_cast<int>(item->checkState());
     const QVariant last = item->data(Qt::UserRole + 1);
     if (last.isValid() && last.toInt() == state) return;
     item->setData(Qt::UserRole + 1, state);
     if (last.isValid() || state == Qt::Checked)
-      RunGuarded("", [this] { RunHandler("List1_ItemCheck"); });
+      RunGuarded("", [this] { RunHandler("OnGraphListCheck"); });
   });
   m_inner->installEventFilter(this);
   m_glView->installEventFilter(this);
-  m_list1->viewport()->installEventFilter(this);
+  m_graphList->viewport()->installEventFilter(this);
 
   // The report box shows the drawers' analysis text.
   ResultBox::SetObserver([this](const std::string& text) { ShowResultText(text); });
@@ -160,10 +203,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   // Design geometry: the window's size and the left pane's width.
   resize(1100, 760);
-  m_panes.Splitter.Left = SplitterDesignLeftTwips;
-  m_panes.Splitter.Width = SplitterWidthTwips;
-  m_panes.Splitter2.Height = Splitter2HeightTwips;
-  m_panes.Splitter2.Top = InitialSplitter2Top(Metrics());
+  m_panes.VerticalSplitter.Left = VerticalSplitterDesignLeftTwips;
+  m_panes.VerticalSplitter.Width = VerticalSplitterWidthTwips;
+  m_panes.HorizontalSplitter.Height = HorizontalSplitterHeightTwips;
+  m_panes.HorizontalSplitter.Top = InitialHorizontalSplitterTop(Metrics());
 }
 
 MainWindow::~MainWindow() {
@@ -186,13 +229,13 @@ void MainWindow::Form_Initialize() {
 }
 
 void MainWindow::BuildToolbars() {
-  for (int bar = 1; bar <= 3; ++bar) {
+  for (int bar : {MainToolbar, DrawToolbar, ViewToolbar}) {
     QToolBar* tb = new QToolBar(m_inner);
-    tb->setObjectName(QString("Toolbar%1").arg(bar));
+    tb->setObjectName(ToolbarObjectName(bar));
     tb->setMovable(false);
     tb->setFloatable(false);
     tb->setIconSize(QSize(IconPixels, IconPixels));
-    tb->setOrientation(bar == 3 ? Qt::Vertical : Qt::Horizontal);
+    tb->setOrientation(bar == ViewToolbar ? Qt::Vertical : Qt::Horizontal);
     m_toolbars[bar - 1] = tb;
     for (const ToolbarButtonSpec& spec : ToolbarButtons(bar)) {
       QAction* a = new QAction(tb);
@@ -203,14 +246,10 @@ void MainWindow::BuildToolbars() {
         a->setToolTip(spec.Tooltip);
         a->setText(Shown(spec.Tooltip));
         a->setIcon(ToolbarIcon(spec.Key));
-        const int index = spec.Index;
+        const std::string key = spec.Key;
         const std::string caption = spec.Tooltip;
-        connect(a, &QAction::triggered, this, [this, bar, index, caption] {
-          RunGuarded(caption, [&] {
-            if (bar == 1) Toolbar1_ButtonClick(index);
-            if (bar == 2) Toolbar2_ButtonClick(index);
-            if (bar == 3) Toolbar3_ButtonClick(index);
-          });
+        connect(a, &QAction::triggered, this, [this, bar, key, caption] {
+          RunGuarded(caption, [&] { OnToolbarButton(bar, key); });
         });
       }
       tb->addAction(a);
@@ -327,14 +366,19 @@ QMenu* MainWindow::BuildPopup(const MenuSpec& spec) {
 // Controls
 
 QToolBar* MainWindow::Toolbar(int toolbar) const {
-  return toolbar >= 1 && toolbar <= 3 ? m_toolbars[toolbar - 1] : nullptr;
+  return toolbar >= MainToolbar && toolbar <= ViewToolbar ? m_toolbars[toolbar - 1] : nullptr;
 }
 
 QAction* MainWindow::Button(int toolbar, int index) const {
-  if (toolbar < 1 || toolbar > 3) return nullptr;
+  if (toolbar < MainToolbar || toolbar > ViewToolbar) return nullptr;
   const auto& buttons = m_buttons[toolbar - 1];
   if (index < 1 || index > static_cast<int>(buttons.size())) return nullptr;
   return buttons[index - 1];
+}
+
+QAction* MainWindow::Button(int toolbar, std::string_view key) const {
+  const ToolbarButtonSpec* button = FindToolbarButton(toolbar, key);
+  return button ? Button(toolbar, button->Index) : nullptr;
 }
 
 QAction* MainWindow::MenuItem(std::string_view name) const {
@@ -347,7 +391,7 @@ QMenu* MainWindow::Menu(std::string_view name) const {
   return it == m_menus.end() ? nullptr : it->second;
 }
 
-QString MainWindow::StatusText() const { return m_panel1->text(); }
+QString MainWindow::StatusText() const { return m_statusText->text(); }
 
 void MainWindow::ShowResultText(const std::string& text) {
   // A very long line (a formula of a megabyte) is shown cut short: laying it out would freeze the
@@ -368,8 +412,8 @@ void MainWindow::Form_Load(const std::string& commandLine, StartDocument open) {
   m_loaded = true;
   // 1. The animation timer waits.
   Guarded([&] {
-    m_timer1->setInterval(100);
-    m_timer1->stop();
+    m_animationTimer->setInterval(100);
+    m_animationTimer->stop();
   });
   // 2. The view's GL set-up; start-up goes on whatever it gives.
   Guarded([&] { Initialize(); });
@@ -380,15 +424,15 @@ void MainWindow::Form_Load(const std::string& commandLine, StartDocument open) {
   // 5. Play mode, scale, view window and the other program-wide defaults.
   Guarded([&] { ResetViewDefaults(); });
   // 6. The horizontal splitter near the bottom of the left pane.
-  Guarded([&] { m_panes.Splitter2.Top = InitialSplitter2Top(Metrics()); });
+  Guarded([&] { m_panes.HorizontalSplitter.Top = InitialHorizontalSplitterTop(Metrics()); });
   // 7. Edit state (CrLf and TabChar are constants).
   Guarded([&] { ResetEditState(); });
   // 8. Both splitter bars borderless, in front of the other controls.
   Guarded([&] {
-    m_splitter->setFrameShape(QFrame::NoFrame);
-    m_splitter->raise();
-    m_splitter2->setFrameShape(QFrame::NoFrame);
-    m_splitter2->raise();
+    m_verticalSplitter->setFrameShape(QFrame::NoFrame);
+    m_verticalSplitter->raise();
+    m_horizontalSplitter->setFrameShape(QFrame::NoFrame);
+    m_horizontalSplitter->raise();
   });
   // 9. No drag mode; the scene turned by the identity rotation.
   Guarded([&] {
@@ -457,20 +501,20 @@ WindowMetrics MainWindow::Metrics() const {
   WindowMetrics w;
   w.W = PixelsToTwips(inner.width(), DpiX());
   w.H = PixelsToTwips(inner.height(), DpiY());
-  w.T = PixelsToTwips(m_toolbars[0]->sizeHint().height(), DpiY());
-  w.S = PixelsToTwips(m_statusBar1->sizeHint().height(), DpiY());
+  w.T = PixelsToTwips(Toolbar(MainToolbar)->sizeHint().height(), DpiY());
+  w.S = PixelsToTwips(m_statusBar->sizeHint().height(), DpiY());
   return w;
 }
 
 // The toolbars and the status bar keep to their edges, as docked bars do.
 void MainWindow::DockBars() {
   const int W = m_inner->width(), H = m_inner->height();
-  const int T = m_toolbars[0]->sizeHint().height();
-  const int S = m_statusBar1->sizeHint().height();
-  m_toolbars[0]->setGeometry(0, 0, W, T);
-  m_toolbars[1]->setGeometry(0, T, W, T);
-  m_toolbars[2]->setGeometry(std::max(0, W - T), 2 * T, T, std::max(0, H - 2 * T - S));
-  m_statusBar1->setGeometry(0, std::max(0, H - S), W, S);
+  const int T = Toolbar(MainToolbar)->sizeHint().height();
+  const int S = m_statusBar->sizeHint().height();
+  Toolbar(MainToolbar)->setGeometry(0, 0, W, T);
+  Toolbar(DrawToolbar)->setGeometry(0, T, W, T);
+  Toolbar(ViewToolbar)->setGeometry(std::max(0, W - T), 2 * T, T, std::max(0, H - 2 * T - S));
+  m_statusBar->setGeometry(0, std::max(0, H - S), W, S);
 }
 
 void MainWindow::ApplyPanes() {
@@ -479,11 +523,11 @@ void MainWindow::ApplyPanes() {
     const PixelRect p = ToPixels(r, dx, dy);
     w->setGeometry(p.x, p.y, std::max(0, p.width), std::max(0, p.height));
   };
-  place(m_splitter, m_panes.Splitter);
-  place(m_splitter2, m_panes.Splitter2);
+  place(m_verticalSplitter, m_panes.VerticalSplitter);
+  place(m_horizontalSplitter, m_panes.HorizontalSplitter);
   place(m_glView, m_panes.GlView);
   place(m_result, m_panes.Result);
-  place(m_list1, m_panes.List1);
+  place(m_graphList, m_panes.GraphList);
 }
 
 void MainWindow::Form_Resize() {
@@ -633,79 +677,28 @@ void MainWindow::ApplyTrackballStep() {
 // ------------------------------------------------------------------------------------------------
 // Toolbars
 
-void MainWindow::Toolbar1_ButtonClick(int index) {
-  const auto& table = Toolbar1Buttons();
-  if (index < 1 || index > static_cast<int>(table.size())) return;
-  RunHandler(table[index - 1].Handler);
-}
-
-void MainWindow::Toolbar2_ButtonClick(int index) {
-  const auto& table = Toolbar2Buttons();
-  if (index < 1 || index > static_cast<int>(table.size())) return;
-  RunHandler(table[index - 1].Handler);
-}
-
-void MainWindow::Toolbar3_ButtonClick(int index) {
-  switch (index) {
-  case 1:
-    mnuViewFront_Click();
-    break;
-  case 2:
-    mnuViewRight_Click();
-    break;
-  case 3:
-    mnuViewTop_Click();
-    break;
-  case 4:
-    mnuViewISO_Click();
-    break;
-  case 6:
-    ProjectionCommand(ProjectOrtho);
-    break;
-  case 7:
-    ProjectionCommand(ProjectPerspective);
-    break;
-  case 9:
-    mnuViewMove_Click();
-    break;
-  case 10:
-    mnuViewZoom_Click();
-    break;
-  case 11:
-    mnuViewFit_Click();
-    break;
-  case 12:
-    mnuViewRotX_Click();
-    break;
-  case 13:
-    mnuViewRotY_Click();
-    break;
-  case 14:
-    mnuViewRotZ_Click();
-    break;
-  case 15:
-    mnuViewRotate_Click();
-    break;
-  case 17:
-    StyleCommand(StyleShow, ModelPoint);
-    break;
-  case 18:
-    StyleCommand(StyleShow, ModelGrid);
-    break;
-  case 19:
-    StyleCommand(StyleShow, ModelSurface);
-    break;
-  case 21:
-    StyleCommand(StyleSmoothness, ShadeFlat);
-    break;
-  case 22:
-    StyleCommand(StyleSmoothness, ShadeSmooth);
-    break;
-  case 23:
-    StyleCommand(StyleSmoothness, ShadeSmoothest);
-    break;
-  default:
-    break;
+void MainWindow::OnToolbarButton(int toolbar, std::string_view key) {
+  const ToolbarButtonSpec* button = FindToolbarButton(toolbar, key);
+  if (!button || button->Separator) return;
+  if (*button->Handler) {
+    RunHandler(button->Handler);
+    return;
+  }
+  if (toolbar != ViewToolbar) return;
+  for (const ViewButtonCommand& command : ViewButtonCommands) {
+    if (command.Key != key) continue;
+    switch (command.Sets) {
+    case ViewButtonSets::Projection:
+      ProjectionCommand(command.Value);
+      break;
+    case ViewButtonSets::Show:
+      StyleCommand(StyleShow, command.Value);
+      break;
+    case ViewButtonSets::Smoothness:
+      StyleCommand(StyleSmoothness, command.Value);
+      break;
+    }
+    return;
   }
 }
 
@@ -717,8 +710,8 @@ void MainWindow::ProjectionCommand(int32_t projectType) {
 
 void MainWindow::StyleCommand(int property, int32_t value) {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
-  const int row = m_list1->currentRow();
-  const QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
+  const int row = m_graphList->currentRow();
+  const QListWidgetItem* item = row >= 0 ? m_graphList->item(row) : nullptr;
   // No current row is no graph chosen either.
   if (!item || item->checkState() != Qt::Checked || row + 1 > AllGraphs.FunSurfs.Count()) {
     MsgBox("Select a function first.", MsgButtons::OK, MsgIcon::Exclamation, "Warning");
@@ -742,7 +735,7 @@ void MainWindow::StyleCommand(int property, int32_t value) {
 std::vector<ButtonExtent> MainWindow::Extents(int toolbar) const {
   std::vector<ButtonExtent> extents;
   const QToolBar* tb = m_toolbars[toolbar - 1];
-  const bool vertical = toolbar == 3;
+  const bool vertical = toolbar == ViewToolbar;
   const auto& buttons = m_buttons[toolbar - 1];
   for (size_t i = 0; i < buttons.size(); ++i) {
     const QWidget* w = tb->widgetForAction(buttons[i]);
@@ -759,11 +752,11 @@ std::vector<ButtonExtent> MainWindow::Extents(int toolbar) const {
   return extents;
 }
 
-void MainWindow::ToolbarMouseMove(int toolbar, float X, float Y) {
+void MainWindow::OnToolbarMouseMove(int toolbar, float X, float Y) {
   const QToolBar* tb = m_toolbars[toolbar - 1];
   const QRect g = tb->geometry();
   float cross = 0, barNear = 0, barFar = 0, along = 0;
-  if (toolbar == 3) {
+  if (toolbar == ViewToolbar) {
     const float left = static_cast<float>(PixelsToTwips(g.left(), DpiX()));
     cross = X + left;
     barNear = left;
@@ -771,61 +764,58 @@ void MainWindow::ToolbarMouseMove(int toolbar, float X, float Y) {
     along = Y;
   } else {
     const float top = static_cast<float>(PixelsToTwips(g.top(), DpiY()));
-    const float toolbar1Height = static_cast<float>(PixelsToTwips(m_toolbars[0]->height(), DpiY()));
-    cross = toolbar == 1 ? Y : Y + toolbar1Height;
+    const float mainToolbarHeight =
+        static_cast<float>(PixelsToTwips(Toolbar(MainToolbar)->height(), DpiY()));
+    cross = toolbar == MainToolbar ? Y : Y + mainToolbarHeight;
     barNear = top;
     barFar = top + static_cast<float>(PixelsToTwips(g.height(), DpiY()));
     along = X;
   }
   const auto hint =
       ToolbarHint(ToolbarButtons(toolbar), cross, barNear, barFar, along, Extents(toolbar));
-  if (hint) m_panel1->setText(Q(*hint));
+  if (hint) m_statusText->setText(Q(*hint));
 }
-
-void MainWindow::Toolbar1_MouseMove(float X, float Y) { ToolbarMouseMove(1, X, Y); }
-void MainWindow::Toolbar2_MouseMove(float X, float Y) { ToolbarMouseMove(2, X, Y); }
-void MainWindow::Toolbar3_MouseMove(float X, float Y) { ToolbarMouseMove(3, X, Y); }
 
 // ------------------------------------------------------------------------------------------------
 // Splitter bars
 
-void MainWindow::Splitter_MouseDown(int, double, double) {
+void MainWindow::OnVerticalSplitterMouseDown(int, double, double) {
   Guarded([&] { SplitterDragging = true; });
-  Guarded([&] { m_splitter->SetDragging(true); });
+  Guarded([&] { m_verticalSplitter->SetDragging(true); });
 }
 
-void MainWindow::Splitter_MouseMove(int, double X, double) {
+void MainWindow::OnVerticalSplitterMouseMove(int, double X, double) {
   if (!SplitterDragging) return;
-  m_panes.Splitter.Left += X;
-  const PixelRect p = ToPixels(m_panes.Splitter, DpiX(), DpiY());
-  m_splitter->move(p.x, p.y);
+  m_panes.VerticalSplitter.Left += X;
+  const PixelRect p = ToPixels(m_panes.VerticalSplitter, DpiX(), DpiY());
+  m_verticalSplitter->move(p.x, p.y);
 }
 
-void MainWindow::Splitter_MouseUp(int, double, double) {
+void MainWindow::OnVerticalSplitterMouseUp(int, double, double) {
   const WindowMetrics w = Metrics();
   SplitterDragging = false;
-  m_splitter->SetDragging(false);
-  m_panes.Splitter.Left = ClampSplitterLeft(m_panes.Splitter.Left, w);
+  m_verticalSplitter->SetDragging(false);
+  m_panes.VerticalSplitter.Left = ClampVerticalSplitterLeft(m_panes.VerticalSplitter.Left, w);
   Form_Resize();
 }
 
-void MainWindow::Splitter2_MouseDown(int, double, double) {
+void MainWindow::OnHorizontalSplitterMouseDown(int, double, double) {
   Guarded([&] { SplitterDragging = true; });
-  Guarded([&] { m_splitter2->SetDragging(true); });
+  Guarded([&] { m_horizontalSplitter->SetDragging(true); });
 }
 
-void MainWindow::Splitter2_MouseMove(int, double, double Y) {
+void MainWindow::OnHorizontalSplitterMouseMove(int, double, double Y) {
   if (!SplitterDragging) return;
-  m_panes.Splitter2.Top += Y;
-  const PixelRect p = ToPixels(m_panes.Splitter2, DpiX(), DpiY());
-  m_splitter2->move(p.x, p.y);
+  m_panes.HorizontalSplitter.Top += Y;
+  const PixelRect p = ToPixels(m_panes.HorizontalSplitter, DpiX(), DpiY());
+  m_horizontalSplitter->move(p.x, p.y);
 }
 
-void MainWindow::Splitter2_MouseUp(int, double, double) {
+void MainWindow::OnHorizontalSplitterMouseUp(int, double, double) {
   const WindowMetrics w = Metrics();
   SplitterDragging = false;
-  m_splitter2->SetDragging(false);
-  m_panes.Splitter2.Top = ClampSplitter2Top(m_panes.Splitter2.Top, w);
+  m_horizontalSplitter->SetDragging(false);
+  m_panes.HorizontalSplitter.Top = ClampHorizontalSplitterTop(m_panes.HorizontalSplitter.Top, w);
   Form_Resize();
 }
 
@@ -952,8 +942,10 @@ void MainWindow::EnableCommands(int32_t documentType) {
 void MainWindow::EnableAnimationCommands() { SetAnimationCommandsEnabled(true); }
 
 void MainWindow::SetAnimationCommandsEnabled(bool on) {
-  for (int index = 33; index <= 43; ++index)
-    if (QAction* a = Button(1, index)) a->setEnabled(on);
+  for (const char* key : {"barAnimStart", "barAnimPause", "barAnimStop", "barAnimFirst",
+                          "barAnimPre", "barAnimNext", "barAnimLast", "barAnimNormal", "barAnimRev",
+                          "barAnimNormalRepeat", "barAnimRevRepeat"})
+    if (QAction* a = Button(MainToolbar, key)) a->setEnabled(on);
   for (const char* name :
        {"mnuAniStartb", "mnuAniPause", "mnuAniStop", "mnuAniFirst", "mnuAniPre", "mnuAniNext",
         "mnuAniLast", "mnuAniNormal", "mnuAniRev", "mnuAniRepeat", "mnuAniRevRepeat"})
@@ -965,16 +957,16 @@ void MainWindow::AddListRow(const std::string& caption) {
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(Qt::Unchecked);
   item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Unchecked));
-  m_list1->addItem(item);
+  m_graphList->addItem(item);
 }
 
 void MainWindow::SetListRowChecked(int32_t row, bool checked) {
-  QListWidgetItem* item = row >= 0 ? m_list1->item(row) : nullptr;
-  if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
+  QListWidgetItem* item = row >= 0 ? m_graphList->item(row) : nullptr;
+  if (!item) throw std::out_of_range("the graph list has no row " + std::to_string(row));
   const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
   if (item->checkState() == state) {
     // Setting the mark a row already has still raises the check event.
-    RunHandler("List1_ItemCheck");
+    RunHandler("OnGraphListCheck");
     return;
   }
   item->setCheckState(state);
@@ -984,15 +976,15 @@ void MainWindow::CheckAllListRows(int32_t count) {
   // Every mark is set without its own check event; the one event then walks all rows.
   if (count <= 0) return;
   {
-    const QSignalBlocker quiet(m_list1);
+    const QSignalBlocker quiet(m_graphList);
     for (int32_t row = 0; row < count; ++row) {
-      QListWidgetItem* item = m_list1->item(row);
-      if (!item) throw std::out_of_range("List1 has no row " + std::to_string(row));
+      QListWidgetItem* item = m_graphList->item(row);
+      if (!item) throw std::out_of_range("the graph list has no row " + std::to_string(row));
       item->setCheckState(Qt::Checked);
       item->setData(Qt::UserRole + 1, static_cast<int>(Qt::Checked));
     }
   }
-  RunHandler("List1_ItemCheck");
+  RunHandler("OnGraphListCheck");
 }
 
 void MainWindow::SetUseTrackballRotation(bool on) {
@@ -1066,7 +1058,7 @@ bool MainWindow::Form_Unload() {
       if (!SaveCompleted) return false;
     }
   }
-  m_timer1->stop();
+  m_animationTimer->stop();
   m_unloaded = true;
   return true;
 }
@@ -1101,20 +1093,20 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
   }
-  if (watched == m_list1->viewport() && type == QEvent::MouseButtonPress) {
+  if (watched == m_graphList->viewport() && type == QEvent::MouseButtonPress) {
     auto* me = static_cast<QMouseEvent*>(event);
     if (me->button() == Qt::RightButton) {
       // The pop-up acts on the current row: the row clicked becomes current first, so "Edit...",
       // "Cut" and "Delete" reach the graph under the pointer. A click below the rows keeps it.
-      if (QListWidgetItem* row = m_list1->itemAt(me->position().toPoint()))
-        m_list1->setCurrentItem(row);
+      if (QListWidgetItem* row = m_graphList->itemAt(me->position().toPoint()))
+        m_graphList->setCurrentItem(row);
       m_funEdit->popup(me->globalPosition().toPoint());
       return true;
     }
     return false;
   }
   if (type == QEvent::MouseMove) {
-    for (int bar = 1; bar <= 3; ++bar) {
+    for (int bar : {MainToolbar, DrawToolbar, ViewToolbar}) {
       QToolBar* tb = m_toolbars[bar - 1];
       auto* w = qobject_cast<QWidget*>(watched);
       if (!w || (w != tb && !tb->isAncestorOf(w))) continue;
@@ -1122,9 +1114,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       const QPointF pos = w == tb ? me->position() : w->mapTo(tb, me->position());
       const float x = static_cast<float>(PixelsToTwips(pos.x(), DpiX()));
       const float y = static_cast<float>(PixelsToTwips(pos.y(), DpiY()));
-      if (bar == 1) Toolbar1_MouseMove(x, y);
-      if (bar == 2) Toolbar2_MouseMove(x, y);
-      if (bar == 3) Toolbar3_MouseMove(x, y);
+      OnToolbarMouseMove(bar, x, y);
       break;
     }
   }

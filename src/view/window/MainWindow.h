@@ -1,5 +1,5 @@
 #pragma once
-// The main window: the OpenGL view GlView, the graph list List1, the report box Result, the two
+// The main window: the OpenGL view GlView, the graph list, the report box Result, the two
 // splitter bars, three toolbars, the status bar, the menus and the two pop-up menus. It starts
 // the program (Form_Load), lays its panes out in twips (Form_Resize), carries out the view
 // commands and the mouse drags in the view, the toolbars' hints, the Help menu, and ends the
@@ -20,6 +20,7 @@
 #include "document/DocumentHost.h"
 #include "platform/DesktopRegistration.h"
 #include "view/window/Layout.h"
+#include "view/window/Toolbars.h"
 
 class QAction;
 class QLabel;
@@ -47,21 +48,23 @@ public:
 
   // --- controls ----------------------------------------------------------------------------
   GlView* View() const { return m_glView; }
-  QListWidget* List1() const { return m_list1; }
+  QListWidget* GraphList() const { return m_graphList; }
   QPlainTextEdit* Result() const { return m_result; }
-  QTimer* Timer1() const { return m_timer1; }
-  QStatusBar* StatusBar1() const { return m_statusBar1; }
-  QToolBar* Toolbar(int toolbar) const; // 1, 2 or 3
-  // Button `index` (counted from 1) of toolbar 1, 2 or 3; null when there is none.
+  QTimer* AnimationTimer() const { return m_animationTimer; }
+  QStatusBar* StatusBar() const { return m_statusBar; }
+  QToolBar* Toolbar(int toolbar) const; // MainToolbar, DrawToolbar or ViewToolbar
+  // Button `index` (counted from 1) of a toolbar; null when there is none.
   QAction* Button(int toolbar, int index) const;
+  // The button of a toolbar with that key ("barCut"); null when there is none.
+  QAction* Button(int toolbar, std::string_view key) const;
   // The menu item (or sub-menu, or pop-up menu) of that name; null when there is none.
   QAction* MenuItem(std::string_view name) const;
   // The pop-up menus GraphEdit and FunEdit (and every sub-menu) by name.
   QMenu* Menu(std::string_view name) const;
   // The text of the status bar's first panel.
   QString StatusText() const;
-  SplitterBar* Splitter() const { return m_splitter; }
-  SplitterBar* Splitter2() const { return m_splitter2; }
+  SplitterBar* VerticalSplitter() const { return m_verticalSplitter; }
+  SplitterBar* HorizontalSplitter() const { return m_horizontalSplitter; }
   // The window's inner area: everything below the menu bar, laid out in twips.
   QWidget* InnerArea() const { return m_inner; }
 
@@ -96,7 +99,7 @@ public:
   double DpiX() const;
   double DpiY() const;
 
-  // --- view commands (View menu, Toolbar3) ---------------------------------------------------
+  // --- view commands (View menu, view toolbar) ---------------------------------------------------
   void mnuViewMove_Click();
   void mnuViewZoom_Click();
   void mnuViewFit_Click();
@@ -118,21 +121,20 @@ public:
   void ApplyTrackballStep();
 
   // --- toolbars -------------------------------------------------------------------------------
-  void Toolbar1_ButtonClick(int index);
-  void Toolbar2_ButtonClick(int index);
-  void Toolbar3_ButtonClick(int index);
+  // The click of the toolbar's button with that key: the handler its table names, or the view
+  // toolbar's own projection and graph style commands. A separator or an unknown key does
+  // nothing.
+  void OnToolbarButton(int toolbar, std::string_view key);
   // Pointer moves over a toolbar, X and Y in twips relative to the toolbar.
-  void Toolbar1_MouseMove(float X, float Y);
-  void Toolbar2_MouseMove(float X, float Y);
-  void Toolbar3_MouseMove(float X, float Y);
+  void OnToolbarMouseMove(int toolbar, float X, float Y);
 
   // --- splitter bars: X and Y in twips relative to the bar.
-  void Splitter_MouseDown(int button, double X, double Y);
-  void Splitter_MouseMove(int button, double X, double Y);
-  void Splitter_MouseUp(int button, double X, double Y);
-  void Splitter2_MouseDown(int button, double X, double Y);
-  void Splitter2_MouseMove(int button, double X, double Y);
-  void Splitter2_MouseUp(int button, double X, double Y);
+  void OnVerticalSplitterMouseDown(int button, double X, double Y);
+  void OnVerticalSplitterMouseMove(int button, double X, double Y);
+  void OnVerticalSplitterMouseUp(int button, double X, double Y);
+  void OnHorizontalSplitterMouseDown(int button, double X, double Y);
+  void OnHorizontalSplitterMouseMove(int button, double X, double Y);
+  void OnHorizontalSplitterMouseUp(int button, double X, double Y);
   bool SplitterDragging = false;
 
   // --- Help and Tools menus, the About box, the view's pop-up menu -----------------------------
@@ -175,7 +177,8 @@ public:
   void RemoveAllGraphs() override;
   void EnableCommands(int32_t documentType) override;
   void EnableAnimationCommands() override;
-  // The eleven playback commands (Toolbar1 buttons 33 to 43 and their Animation menu items).
+  // The eleven playback commands (the main toolbar's Start to Reverse Repeat buttons and their
+  // Animation menu items).
   void SetAnimationCommandsEnabled(bool on);
   void AddListRow(const std::string& caption) override;
   void SetListRowChecked(int32_t row, bool checked) override;
@@ -190,7 +193,7 @@ public:
   void RefreshAssociation() override;
   bool SaveViewAsBmp(const std::string& path, std::string* problem = nullptr) override;
   QImage ViewImage() override;
-  // What the Animation Options dialog shows (its Text1 and Text2).
+  // What the Animation Options dialog shows in its frame count and frames-per-second boxes.
   int32_t AnimationOptionsFrameCount = 10;
   int32_t AnimationOptionsFramesPerSecond = 10;
 
@@ -234,7 +237,6 @@ private:
   void BuildToolbars();
   void DockBars();
   void ApplyPanes();
-  void ToolbarMouseMove(int toolbar, float X, float Y);
   std::vector<struct ButtonExtent> Extents(int toolbar) const;
   void SetMode(bool zoom, bool move, bool rotate);
   void Preset(float roll, float pitch, float yaw);
@@ -249,15 +251,15 @@ private:
 
   QWidget* m_inner = nullptr;
   GlView* m_glView = nullptr;
-  QListWidget* m_list1 = nullptr;
+  QListWidget* m_graphList = nullptr;
   QPlainTextEdit* m_result = nullptr;
-  SplitterBar* m_splitter = nullptr;
-  SplitterBar* m_splitter2 = nullptr;
+  SplitterBar* m_verticalSplitter = nullptr;
+  SplitterBar* m_horizontalSplitter = nullptr;
   QToolBar* m_toolbars[3] = {nullptr, nullptr, nullptr};
   std::vector<QAction*> m_buttons[3];
-  QStatusBar* m_statusBar1 = nullptr;
-  QLabel* m_panel1 = nullptr;
-  QTimer* m_timer1 = nullptr;
+  QStatusBar* m_statusBar = nullptr;
+  QLabel* m_statusText = nullptr;
+  QTimer* m_animationTimer = nullptr;
   QMenu* m_graphEdit = nullptr;
   QMenu* m_funEdit = nullptr;
   std::map<std::string, QAction*, std::less<>> m_items;

@@ -42,7 +42,7 @@ const std::vector<std::string_view>& Names() {
       "mnuAniRepeat_Click", "mnuAniRevRepeat_Click", "mnuAniOpt_Click",
       // The graph list's pop-up menu, its check boxes, the animation timer
       "mnuFunEdit_Click", "mnuFunCut_Click", "mnuFunCopy_Click", "mnuFunDelete_Click",
-      "List1_ItemCheck", "Timer1_Timer"};
+      "OnGraphListCheck", "OnAnimationTimer"};
   return names;
 }
 

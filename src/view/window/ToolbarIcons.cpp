@@ -280,7 +280,7 @@ void Dots(QPainter& p, const QColor& c) {
 
 const std::map<std::string, Drawing>& Drawings() {
   static const std::map<std::string, Drawing> d = {
-      // Toolbar1: documents
+      // The main toolbar: documents
       {"barNew2D", [](QPainter& p) { NewPage(p, "2D"); }},
       {"barNew25D", [](QPainter& p) { NewPage(p, "2.5"); }},
       {"barNew3D", [](QPainter& p) { NewPage(p, "3D"); }},
@@ -377,7 +377,7 @@ const std::map<std::string, Drawing>& Drawings() {
          p.drawEllipse(QRectF(4, 4, 24, 24));
          Label(p, "?", QRectF(4, 4, 24, 24), Paper, 18);
        }},
-      // Toolbar1: animated add commands
+      // The main toolbar: animated add commands
       {"barAnimPoints",
        [](QPainter& p) {
          Axes(p);
@@ -422,7 +422,7 @@ const std::map<std::string, Drawing>& Drawings() {
          Sphere(p, Blue);
          PlayMark(p);
        }},
-      // Toolbar1: playback
+      // The main toolbar: playback
       {"barAnimStart", [](QPainter& p) { Triangle(p, 10, true, Green); }},
       {"barAnimPause",
        [](QPainter& p) {
@@ -457,7 +457,7 @@ const std::map<std::string, Drawing>& Drawings() {
        }},
       {"barAnimNormalRepeat", [](QPainter& p) { CircleArrow(p, Green, true); }},
       {"barAnimRevRepeat", [](QPainter& p) { CircleArrow(p, Orange, false); }},
-      // Toolbar2: add commands
+      // The draw toolbar: add commands
       {"barPoints",
        [](QPainter& p) {
          Axes(p);
@@ -545,7 +545,7 @@ const std::map<std::string, Drawing>& Drawings() {
          p.drawRect(QRectF(12, 19, 8, 8));
          p.drawLine(QPointF(12, 23), QPointF(20, 23));
        }},
-      // Toolbar3: presets and projections
+      // The view toolbar: presets and projections
       {"barViewFront", [](QPainter& p) { Cube(p, Blue.lighter(150), 1); }},
       {"barViewRight", [](QPainter& p) { Cube(p, Blue.lighter(150), 2); }},
       {"barViewTop", [](QPainter& p) { Cube(p, Blue.lighter(150), 3); }},
@@ -566,7 +566,7 @@ const std::map<std::string, Drawing>& Drawings() {
          p.drawPolygon(
              QPolygonF({QPointF(12, 13), QPointF(28, 5), QPointF(28, 27), QPointF(12, 19)}));
        }},
-      // Toolbar3: mouse modes
+      // The view toolbar: mouse modes
       {"barMove",
        [](QPainter& p) {
          Arrow(p, {16, 16}, {16, 3}, Ink);
@@ -602,7 +602,7 @@ const std::map<std::string, Drawing>& Drawings() {
          Sphere(p, Grey, QRectF(7, 7, 18, 18));
          CircleArrow(p, Orange, true, QRectF(3, 3, 26, 26));
        }},
-      // Toolbar3: display model and smoothness of the selected graph
+      // The view toolbar: display model and smoothness of the selected graph
       {"barModelPoint", [](QPainter& p) { Dots(p, Blue); }},
       {"barModelGrid", [](QPainter& p) { Mesh(p, Blue, false); }},
       {"barModelSur", [](QPainter& p) { Mesh(p, Blue, true); }},

@@ -13,7 +13,7 @@ ToolbarButtonSpec Btn(int index, const char* key, const char* tooltip, const cha
 
 } // namespace
 
-const std::vector<ToolbarButtonSpec>& Toolbar1Buttons() {
+const std::vector<ToolbarButtonSpec>& MainToolbarButtons() {
   static const std::vector<ToolbarButtonSpec> table = {
       Sep(1, "barSep0"),
       Btn(2, "barNew2D", "New 2D Graphs", "Create new 2d graphs", "mnuFileNew2D_Click"),
@@ -73,7 +73,7 @@ const std::vector<ToolbarButtonSpec>& Toolbar1Buttons() {
   return table;
 }
 
-const std::vector<ToolbarButtonSpec>& Toolbar2Buttons() {
+const std::vector<ToolbarButtonSpec>& DrawToolbarButtons() {
   static const std::vector<ToolbarButtonSpec> table = {
       Sep(1, ""),
       Btn(2, "barPoints", "Add A Point", "Add a point", "mnuDrawPoint_Click"),
@@ -112,7 +112,7 @@ const std::vector<ToolbarButtonSpec>& Toolbar2Buttons() {
   return table;
 }
 
-const std::vector<ToolbarButtonSpec>& Toolbar3Buttons() {
+const std::vector<ToolbarButtonSpec>& ViewToolbarButtons() {
   static const std::vector<ToolbarButtonSpec> table = {
       Btn(1, "barViewFront", "View From Front", "View front", "mnuViewFront_Click"),
       Btn(2, "barViewRight", "View From Right", "View right", "mnuViewRight_Click"),
@@ -144,15 +144,21 @@ const std::vector<ToolbarButtonSpec>& Toolbar3Buttons() {
 const std::vector<ToolbarButtonSpec>& ToolbarButtons(int toolbar) {
   static const std::vector<ToolbarButtonSpec> none;
   switch (toolbar) {
-  case 1:
-    return Toolbar1Buttons();
-  case 2:
-    return Toolbar2Buttons();
-  case 3:
-    return Toolbar3Buttons();
+  case MainToolbar:
+    return MainToolbarButtons();
+  case DrawToolbar:
+    return DrawToolbarButtons();
+  case ViewToolbar:
+    return ViewToolbarButtons();
   default:
     return none;
   }
+}
+
+const ToolbarButtonSpec* FindToolbarButton(int toolbar, std::string_view key) {
+  for (const ToolbarButtonSpec& button : ToolbarButtons(toolbar))
+    if (key == button.Key) return &button;
+  return nullptr;
 }
 
 std::optional<std::string> ToolbarHint(const std::vector<ToolbarButtonSpec>& table, float cross,

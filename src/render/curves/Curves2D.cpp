@@ -95,7 +95,7 @@ void DrawCurve2DGraph(DrawContext& c) {
     break;
   case Explicit:
   case Parametric:
-    DrawCurveBranch(c);
+    DrawCurvePass(c);
     break;
   case Inequality:
     DrawInequalityRegion(c);
@@ -105,7 +105,7 @@ void DrawCurve2DGraph(DrawContext& c) {
   }
 }
 
-void DrawCurveBranch(DrawContext& c) {
+void DrawCurvePass(DrawContext& c) {
   Graph& g = c.g;
   BeginFlatLines();
   glLineWidth(static_cast<float>(g.LineWidth));

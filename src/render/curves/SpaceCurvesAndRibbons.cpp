@@ -1,4 +1,4 @@
-// The branches of space curves (3D curves with their tangents and normal planes) and of 2.5D
+// The drawing of space curves (3D curves with their tangents and normal planes) and of 2.5D
 // ribbons (function ribbons, their animations and 2.5D tables): the points are gathered from the
 // graph's arrays, the geometry is built as data (SpaceCurveGeometry.h) and emitted here.
 

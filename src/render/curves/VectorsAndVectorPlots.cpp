@@ -1,4 +1,4 @@
-// The branches of vectors, vector operations and vector plots: their arrows are built as data
+// The drawing of vectors, vector operations and vector plots: their arrows are built as data
 // (VectorGeometry.h) and emitted here, with the report lines of vectors and vector operations.
 
 #include <GL/glu.h>
