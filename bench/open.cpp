@@ -71,7 +71,7 @@ void BM_FileOpenCurves2D(benchmark::State& state) {
   for (auto _ : state) {
     dialogs.prompter.answers.push_back(MsgResult::No); // do not save the open graphs
     dialogs.files.answers.push_back(FileChoice{path, 1});
-    window.mnuFileOpen_Click();
+    window.OpenDocumentFile();
     QApplication::processEvents();
   }
   if (ShownGraphs.FunSurfs.Count() != state.range(0)) state.SkipWithError("not opened");

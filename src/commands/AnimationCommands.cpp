@@ -42,7 +42,7 @@ Playback& ThePlayback() {
 
 AviExportWindow* AviWindow() { return g_aviWindow.data(); }
 
-void mnuFileSaveAVI_Click() {
+void SaveAnimationAsAvi() {
   if (!ShownGraphs.Animation()) return;
   MainWindow* window = MainWindow::Instance();
   if (!g_aviWindow) {
@@ -74,17 +74,17 @@ void mnuFileSaveAVI_Click() {
 
 void InstallAnimationCommands() {
   using MainWindowCommands::Set;
-  Set("mnuAniStartb_Click", [] { ThePlayback().Start(); });
-  Set("mnuAniPause_Click", [] { ThePlayback().Pause(); });
-  Set("mnuAniStop_Click", [] { ThePlayback().Stop(); });
-  Set("mnuAniFirst_Click", [] { ThePlayback().First(); });
-  Set("mnuAniPre_Click", [] { ThePlayback().Previous(); });
-  Set("mnuAniNext_Click", [] { ThePlayback().Next(); });
-  Set("mnuAniLast_Click", [] { ThePlayback().Last(); });
-  Set("mnuAniNormal_Click", [] { ThePlayback().Normal(); });
-  Set("mnuAniRev_Click", [] { ThePlayback().Reverse(); });
-  Set("mnuAniRepeat_Click", [] { ThePlayback().NormalRepeat(); });
-  Set("mnuAniRevRepeat_Click", [] { ThePlayback().ReverseRepeat(); });
+  Set("StartAnimation", [] { ThePlayback().Start(); });
+  Set("PauseAnimation", [] { ThePlayback().Pause(); });
+  Set("StopAnimation", [] { ThePlayback().Stop(); });
+  Set("ShowFirstFrame", [] { ThePlayback().First(); });
+  Set("ShowPreviousFrame", [] { ThePlayback().Previous(); });
+  Set("ShowNextFrame", [] { ThePlayback().Next(); });
+  Set("ShowLastFrame", [] { ThePlayback().Last(); });
+  Set("PlayForwardOnce", [] { ThePlayback().Normal(); });
+  Set("PlayBackwardOnce", [] { ThePlayback().Reverse(); });
+  Set("PlayForwardRepeatedly", [] { ThePlayback().NormalRepeat(); });
+  Set("PlayReverseRepeatedly", [] { ThePlayback().ReverseRepeat(); });
   Set("OnAnimationTimer", [] { ThePlayback().Tick(); });
-  Set("mnuFileSaveAVI_Click", [] { mnuFileSaveAVI_Click(); });
+  Set("SaveAnimationAsAvi", [] { SaveAnimationAsAvi(); });
 }

@@ -12,7 +12,7 @@ Playback& ThePlayback();
 
 // File > "Save Animation As AVI": shows the export window (not modal) when the shown graphs are
 // animated; otherwise nothing. The window is made on first use and kept.
-void mnuFileSaveAVI_Click();
+void SaveAnimationAsAvi();
 // The export window; null until it has been opened.
 AviExportWindow* AviWindow();
 

@@ -137,7 +137,7 @@ bool SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller
   return true;
 }
 
-void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDialog) {
+void EditAnimationOptions(GraphCommandHost& host, const std::function<void()>& showDialog) {
   const int32_t before = FrameCount;
   showDialog();
   host.SetAnimationOptionsTexts(FrameCount, FramesPerSecond);

@@ -62,4 +62,4 @@ bool SampleForNewFrameCount(GraphCommandHost& host, const Graph* sampledByCaller
 // built and presented, with a progress window and Cancel when that takes long; Cancel gives the
 // frame count before back, with its samples and pictures. The dialog's boxes then hold the values
 // in force.
-void mnuAniOpt_Click(GraphCommandHost& host, const std::function<void()>& showDialog);
+void EditAnimationOptions(GraphCommandHost& host, const std::function<void()>& showDialog);

@@ -53,36 +53,36 @@ void OnGraphListCheck(GraphListHost& host) {
   host.Display(CurrentFrame);
 }
 
-void mnuEditDelete_Click(GraphListHost& host) {
+void DeleteSelectedGraph(GraphListHost& host) {
   const int32_t row = host.ListIndex();
   if (row < 0) return;
   RemoveGraphAt(row + 1, host);
 }
 
-void mnuEditCopy_Click(GraphListHost& host) { CopyGraph(host); }
+void CopySelectedGraph(GraphListHost& host) { CopyGraph(host); }
 
-void mnuEditCut_Click(GraphListHost& host) {
-  if (CopyGraph(host)) mnuEditDelete_Click(host);
+void CutSelectedGraph(GraphListHost& host) {
+  if (CopyGraph(host)) DeleteSelectedGraph(host);
 }
 
-void mnuEditDelAll_Click(GraphListHost& host) { RemoveAllGraphs(host); }
+void DeleteAllGraphs(GraphListHost& host) { RemoveAllGraphs(host); }
 
-void mnuFunCut_Click(GraphListHost& host) { mnuEditCut_Click(host); }
-void mnuFunCopy_Click(GraphListHost& host) { mnuEditCopy_Click(host); }
-void mnuFunDelete_Click(GraphListHost& host) { mnuEditDelete_Click(host); }
+void ListPopupCutGraph(GraphListHost& host) { CutSelectedGraph(host); }
+void ListPopupCopyGraph(GraphListHost& host) { CopySelectedGraph(host); }
+void ListPopupDeleteGraph(GraphListHost& host) { DeleteSelectedGraph(host); }
 
 void InstallGraphListCommands() {
   using MainWindowCommands::Set;
   Set("OnGraphListCheck", [] { OnWindow(OnGraphListCheck); });
-  Set("mnuEditCut_Click", [] { OnWindow(mnuEditCut_Click); });
-  Set("mnuEditCopy_Click", [] { OnWindow(mnuEditCopy_Click); });
-  Set("mnuEditDelete_Click", [] { OnWindow(mnuEditDelete_Click); });
-  Set("mnuEditDelAll_Click", [] { OnWindow(mnuEditDelAll_Click); });
-  Set("mnuFunCut_Click", [] { OnWindow(mnuFunCut_Click); });
-  Set("mnuFunCopy_Click", [] { OnWindow(mnuFunCopy_Click); });
-  Set("mnuFunDelete_Click", [] { OnWindow(mnuFunDelete_Click); });
-  Set("mnuEditPaste_Click", [] { OnWindow([](GraphListHost& host) { PasteGraph(host); }); });
-  Set("mnuEditCopyAs_Click", [] {
+  Set("CutSelectedGraph", [] { OnWindow(CutSelectedGraph); });
+  Set("CopySelectedGraph", [] { OnWindow(CopySelectedGraph); });
+  Set("DeleteSelectedGraph", [] { OnWindow(DeleteSelectedGraph); });
+  Set("DeleteAllGraphs", [] { OnWindow(DeleteAllGraphs); });
+  Set("ListPopupCutGraph", [] { OnWindow(ListPopupCutGraph); });
+  Set("ListPopupCopyGraph", [] { OnWindow(ListPopupCopyGraph); });
+  Set("ListPopupDeleteGraph", [] { OnWindow(ListPopupDeleteGraph); });
+  Set("PasteCopiedGraph", [] { OnWindow([](GraphListHost& host) { PasteGraph(host); }); });
+  Set("CopyPictureAsBmp", [] {
     if (MainWindow* window = MainWindow::Instance()) CopyViewAsBmp(window->ViewImage());
   });
   MainWindowCommands::SetRemoveAllGraphs([] { OnWindow(RemoveAllGraphs); });

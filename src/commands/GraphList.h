@@ -21,18 +21,18 @@ void OnGraphListCheck(GraphListHost& host);
 
 // Edit > Delete (the main toolbar's Delete button, the pop-up's "Delete"): removes the graph of
 // the current row; nothing without a current row.
-void mnuEditDelete_Click(GraphListHost& host);
+void DeleteSelectedGraph(GraphListHost& host);
 // Edit > Copy (the pop-up's "Copy"): the graph of the current row onto the clipboard.
-void mnuEditCopy_Click(GraphListHost& host);
+void CopySelectedGraph(GraphListHost& host);
 // Edit > Cut (the main toolbar's Cut button, the pop-up's "Cut"): copies the graph of the current
 // row and removes it only when it was copied, so a graph is never lost by a Cut.
-void mnuEditCut_Click(GraphListHost& host);
+void CutSelectedGraph(GraphListHost& host);
 // Edit > Delete All: removes every graph, without a question.
-void mnuEditDelAll_Click(GraphListHost& host);
+void DeleteAllGraphs(GraphListHost& host);
 // The pop-up menu FunEdit's items; "Edit..." belongs to the Edit command.
-void mnuFunCut_Click(GraphListHost& host);
-void mnuFunCopy_Click(GraphListHost& host);
-void mnuFunDelete_Click(GraphListHost& host);
+void ListPopupCutGraph(GraphListHost& host);
+void ListPopupCopyGraph(GraphListHost& host);
+void ListPopupDeleteGraph(GraphListHost& host);
 
 // Installs the graph list's check event, Cut, Copy, Copy As BMP, Paste, Delete and Delete All
 // (menu, toolbar and pop-up handlers) and the removal of all graphs into the main window's

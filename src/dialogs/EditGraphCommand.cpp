@@ -67,7 +67,7 @@ void SetEditDialog(GraphDialog dialog, EditDialogOpener opener) {
     Openers().erase(dialog);
 }
 
-void mnuFunEdit_Click(GraphCommandHost& host) {
+void EditGraph(GraphCommandHost& host) {
   if (host.ListCount() == 0) return;
   const int32_t row = host.ListIndex();
   // Rows but none current, or a row beyond the graphs: no graph is chosen, nothing happens.

@@ -1,5 +1,5 @@
 #pragma once
-// "Edit..." of the graph list's pop-up menu (mnuFunEdit_Click): opens the property dialog that
+// "Edit..." of the graph list's pop-up menu (EditGraph): opens the property dialog that
 // suits the graph of the current row, filled from the graph, for changing it in place. The row
 // must be checked ("Select a function first." otherwise); without rows, without a current row or
 // without its graph among the shown ones it does nothing. A graph that no dialog edits in its
@@ -23,4 +23,4 @@ using EditDialogOpener = std::function<void(const std::shared_ptr<Graph>&, Graph
 void SetEditDialog(GraphDialog dialog, EditDialogOpener opener);
 bool HasEditDialog(GraphDialog dialog);
 
-void mnuFunEdit_Click(GraphCommandHost& host);
+void EditGraph(GraphCommandHost& host);

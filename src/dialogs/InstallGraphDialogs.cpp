@@ -68,12 +68,12 @@ void InstallGraphDialogs() {
                 [](const std::shared_ptr<Graph>& g, GraphCommandHost& host) {
                   Open<Graph4DDialog>(host, [&](Graph4DDialog& d) { d.FillFrom(g); });
                 });
-  MainWindowCommands::Set("mnuFunEdit_Click", [] {
-    if (auto host = MakeWindowCommandHost()) mnuFunEdit_Click(*host);
+  MainWindowCommands::Set("EditGraph", [] {
+    if (auto host = MakeWindowCommandHost()) EditGraph(*host);
   });
-  MainWindowCommands::Set("mnuAniOpt_Click", [] {
+  MainWindowCommands::Set("EditAnimationOptions", [] {
     if (auto host = MakeWindowCommandHost())
-      mnuAniOpt_Click(
+      EditAnimationOptions(
           *host, [&host] { Open<AnimationOptionsDialog>(*host, [](AnimationOptionsDialog&) {}); });
   });
   InstallPointAndPlotDialogs();

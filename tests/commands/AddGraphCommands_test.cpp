@@ -69,7 +69,7 @@ TEST_F(AddGraphTest, AnAddedGraphGetsOneCheckedRowAndTheKindsSettings) {
   ribbon->Animation = true, ribbon->MinV = -1, ribbon->MaxV = 1, ribbon->StepV = 10;
   ribbon->MaxT = 1;
   DialogAdds(GraphDialog::RibbonDialog, ribbon);
-  AddGraphCommand(Command("mnuAni25DCurPol_Click"), host);
+  AddGraphCommand(Command("Add25DPolarAnimation"), host);
 
   EXPECT_EQ(seen.coordinate, 1);
   EXPECT_TRUE(seen.animated);
@@ -96,7 +96,7 @@ TEST_F(AddGraphTest, ACancelledDialogChangesNothing) {
   host.optionsSpeed = 3;
   DialogAdds(GraphDialog::RibbonDialog, nullptr);
   EditMode = true;
-  AddGraphCommand(Command("mnuAni25DCurCart_Click"), host);
+  AddGraphCommand(Command("Add25DCartesianAnimation"), host);
   EXPECT_EQ(framesSeen, 30);
   EXPECT_EQ(FrameCount, 10);
   EXPECT_EQ(FramesPerSecond, 10);
@@ -134,7 +134,7 @@ TEST_F(AddGraphTest, ANewFrameCountFromTheDialogSamplesWithProgressAndCancelTake
   SetProgressShower(&progress);
 
   progress.cancelAtStep = 1;
-  AddGraphCommand(Command("mnuAnim4D_Click"), host);
+  AddGraphCommand(Command("Add4DAnimation"), host);
   EXPECT_EQ(progress.labels, std::vector<std::string>{"Sampling and compiling 501 frames..."});
   EXPECT_EQ(FrameCount, 10);
   EXPECT_EQ(host.optionsFrames, 10);
@@ -147,7 +147,7 @@ TEST_F(AddGraphTest, ANewFrameCountFromTheDialogSamplesWithProgressAndCancelTake
 
   progress = ScriptedProgressShower();
   host.sampled.clear();
-  AddGraphCommand(Command("mnuAnim4D_Click"), host);
+  AddGraphCommand(Command("Add4DAnimation"), host);
   EXPECT_EQ(progress.labels, std::vector<std::string>{"Sampling and compiling 501 frames..."});
   EXPECT_GE(progress.steps, 2);
   EXPECT_EQ(FrameCount, 500);
@@ -165,7 +165,7 @@ TEST_F(AddGraphTest, ANewFrameCountFromTheDialogSamplesWithProgressAndCancelTake
 TEST_F(AddGraphTest, ACommandWithoutItsDialogAddsNothing) {
   // The program installs every dialog (tested with the dialogs); without one nothing changes.
   DocumentType = DocumentType3D;
-  AddGraphCommand(Command("mnuDraw3DCart_Click"), host);
+  AddGraphCommand(Command("Add3DCartesianGraph"), host);
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
   EXPECT_TRUE(host.rows.empty());
@@ -187,7 +187,7 @@ TEST_F(AddGraphTest, EveryGraphGetsARowEvenWithoutACommandCaption) {
                  AllGraphs.FunSurfs.Add(point);
                  ShownGraphs.FunSurfs.Add(point);
                });
-  AddGraphCommand(Command("mnuAniPoint_Click"), host);
+  AddGraphCommand(Command("AddPointAnimation"), host);
   SetAddDialog(GraphDialog::PointAnimationDialog, nullptr);
   ASSERT_EQ(host.rows.size(), 2u);
   EXPECT_FALSE(host.rows[1].caption.empty());
@@ -267,9 +267,9 @@ TEST(AnimationOptions, ANewFrameCountSamplesTheShownGraphsAgain) {
   g->ID = 1, g->StepV = 4, g->MinV = 0, g->MaxV = 1;
   AllGraphs.FunSurfs.Add(g);
   ShownGraphs.FunSurfs.Add(g);
-  mnuAniOpt_Click(host, [] {});
+  EditAnimationOptions(host, [] {});
   EXPECT_EQ(host.builds, 0) << "an unchanged count samples nothing";
-  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({25, 5}, host); });
+  EditAnimationOptions(host, [&host] { ApplyAnimationSettings({25, 5}, host); });
   EXPECT_EQ(host.sampled, std::vector<int32_t>{1});
   EXPECT_EQ(host.builds, 1);
   EXPECT_EQ(host.interval, 200);
@@ -295,7 +295,7 @@ TEST(AnimationOptions, CancelledWorkGivesTheFrameCountBeforeBack) {
   // Cancel after the first graph: both are sampled again with the count before, and the scene is
   // compiled from those samples.
   progress.cancelAtStep = 1;
-  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({500, 10}, host); });
+  EditAnimationOptions(host, [&host] { ApplyAnimationSettings({500, 10}, host); });
   EXPECT_EQ(FrameCount, 10);
   EXPECT_EQ(host.optionsFrames, 10);
   EXPECT_EQ(host.sampled, (std::vector<int32_t>{1, 1, 2}));
@@ -308,7 +308,7 @@ TEST(AnimationOptions, CancelledWorkGivesTheFrameCountBeforeBack) {
   // Not cancelled: the new count stays.
   host = CommandTestHost();
   progress.cancelAtStep = -1;
-  mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({20, 10}, host); });
+  EditAnimationOptions(host, [&host] { ApplyAnimationSettings({20, 10}, host); });
   EXPECT_EQ(FrameCount, 20);
   EXPECT_EQ(host.sampled, (std::vector<int32_t>{1, 2}));
   EXPECT_EQ(host.builds, 1);

@@ -48,11 +48,11 @@ TEST_F(AnimationCommandsTest, PlaybackButtonsDriveTheTimerAndTheTickStepsThePlay
 TEST_F(AnimationCommandsTest, SaveAnimationAsAviOpensTheWindowForAnimatedGraphsOnly) {
   MainWindow& w = Make();
   AddGraph(Curve2D);
-  w.RunHandler("mnuFileSaveAVI_Click");
+  w.RunHandler("SaveAnimationAsAvi");
   EXPECT_EQ(AviWindow(), nullptr);
 
   AddGraph(Curve2DAnimation)->Animation = true;
-  w.RunHandler("mnuFileSaveAVI_Click");
+  w.RunHandler("SaveAnimationAsAvi");
   QPointer<AviExportWindow> avi = AviWindow();
   ASSERT_NE(avi, nullptr);
   EXPECT_TRUE(avi->isVisible());

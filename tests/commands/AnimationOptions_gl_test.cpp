@@ -43,7 +43,7 @@ TEST_F(AnimationOptionsWindowTest, CancelKeepsTheFrameCountAndThePicturesOfBefor
   ASSERT_NE(host, nullptr);
   // Cancelled while the frames are compiled (after the boxes of every frame).
   progress.cancelAtStep = 1 + 300 + 50;
-  mnuAniOpt_Click(*host, [&host] { ApplyAnimationSettings({300, 10}, *host); });
+  EditAnimationOptions(*host, [&host] { ApplyAnimationSettings({300, 10}, *host); });
   EXPECT_EQ(FrameCount, before);
   EXPECT_EQ(w.AnimationOptionsFrameCount, before);
   EXPECT_EQ(progress.labels, std::vector<std::string>{"Sampling and compiling 301 frames..."});
@@ -53,7 +53,7 @@ TEST_F(AnimationOptionsWindowTest, CancelKeepsTheFrameCountAndThePicturesOfBefor
   // Not cancelled: every frame is a step, and the last frame is the new one.
   progress.cancelAtStep = -1;
   progress.steps = 0;
-  mnuAniOpt_Click(*host, [&host] { ApplyAnimationSettings({30, 10}, *host); });
+  EditAnimationOptions(*host, [&host] { ApplyAnimationSettings({30, 10}, *host); });
   EXPECT_EQ(FrameCount, 30);
   EXPECT_GE(progress.steps, 1 + 2 * 31);
 }

@@ -47,7 +47,7 @@ TEST_F(AviCaptureTest, GeneratedFramesAreTheViewsPicturesAndBecomeTheVideo) {
   const int32_t frames = FrameCount;
   ASSERT_GE(frames, 2);
 
-  w.RunHandler("mnuFileSaveAVI_Click");
+  w.RunHandler("SaveAnimationAsAvi");
   AviExportWindow* avi = AviWindow();
   ASSERT_NE(avi, nullptr);
   avi->OnGenerateFrames();
@@ -91,7 +91,7 @@ TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
   // A main window low on the screen: the export window still opens whole on the screen, as a
   // tool window of the main window, which keeps it in front.
   w.move(w.screen()->availableGeometry().bottomRight() - QPoint(300, 200));
-  w.RunHandler("mnuFileSaveAVI_Click");
+  w.RunHandler("SaveAnimationAsAvi");
   AviExportWindow* avi = AviWindow();
   ASSERT_NE(avi, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(avi));
@@ -99,10 +99,10 @@ TEST_F(AviCaptureTest, GenerateFramesWorksAfterEveryPlaybackCommand) {
       << avi->frameGeometry().x() << "," << avi->frameGeometry().y();
   EXPECT_EQ(avi->parentWidget(), &w);
   EXPECT_EQ(avi->windowType(), Qt::Tool);
-  for (const std::string before : {"mnuAniRev_Click", "mnuAniFirst_Click", "mnuAniNext_Click",
-                                   "mnuAniPre_Click", "mnuAniRepeat_Click", "mnuAniPause_Click"}) {
+  for (const std::string before : {"PlayBackwardOnce", "ShowFirstFrame", "ShowNextFrame",
+                                   "ShowPreviousFrame", "PlayForwardRepeatedly", "PauseAnimation"}) {
     w.RunHandler(before);
-    if (before == "mnuAniRev_Click") {
+    if (before == "PlayBackwardOnce") {
       ASSERT_TRUE(
           WaitUntil([&] { return !w.AnimationTimer()->isActive(); }, "the Reverse play to end"));
     }

@@ -296,7 +296,7 @@ TEST(AviExportWindowPlace, OnTheScreenNearItsOwner) {
 
 TEST_F(AviExportTest, TheWindowOpensOnlyForAnimatedGraphs) {
   ShownGraphs.FunSurfs.Clear();
-  mnuFileSaveAVI_Click();
+  SaveAnimationAsAvi();
   EXPECT_EQ(AviWindow(), nullptr);
 }
 

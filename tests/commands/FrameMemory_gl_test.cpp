@@ -35,7 +35,7 @@ TEST_F(FrameMemoryTest, ManyFramesThenFewGiveTheirMemoryBack) {
   } rounds[] = {
       {"20 frames",
        [](MainWindow&, GraphCommandHost& host) {
-         mnuAniOpt_Click(host, [&host] { ApplyAnimationSettings({20, 10}, host); });
+         EditAnimationOptions(host, [&host] { ApplyAnimationSettings({20, 10}, host); });
        }},
       {"File > New",
        [this](MainWindow& w, GraphCommandHost&) {
@@ -50,7 +50,7 @@ TEST_F(FrameMemoryTest, ManyFramesThenFewGiveTheirMemoryBack) {
     auto host = MakeWindowCommandHost();
     ASSERT_NE(host, nullptr);
     const double before = ResidentMemory() / MiB;
-    mnuAniOpt_Click(*host, [&host] { ApplyAnimationSettings({1200, 10}, *host); });
+    EditAnimationOptions(*host, [&host] { ApplyAnimationSettings({1200, 10}, *host); });
     ASSERT_EQ(FrameCount, 1200);
     const double peak = ResidentMemory() / MiB;
     ASSERT_GT(peak - before, 200.0) << "the frames take memory";

@@ -193,18 +193,18 @@ TEST_F(GraphListTest, DeleteCutAndCopyActOnTheCurrentRow) {
     std::vector<int32_t> all, shown;
   };
   const Row rows[] = {
-      {"Delete", mnuEditDelete_Click, 1, false, {1, 3}, {1}},
-      {"pop-up Delete", mnuFunDelete_Click, 0, false, {2, 3}, {}},
-      {"Cut of a hidden graph copies it first", mnuEditCut_Click, 2, true, {1, 2}, {1}},
-      {"pop-up Cut", mnuFunCut_Click, 0, true, {2, 3}, {}},
-      {"Copy", mnuEditCopy_Click, 2, true, {1, 2, 3}, {1}},
-      {"pop-up Copy", mnuFunCopy_Click, 1, true, {1, 2, 3}, {1}},
+      {"Delete", DeleteSelectedGraph, 1, false, {1, 3}, {1}},
+      {"pop-up Delete", ListPopupDeleteGraph, 0, false, {2, 3}, {}},
+      {"Cut of a hidden graph copies it first", CutSelectedGraph, 2, true, {1, 2}, {1}},
+      {"pop-up Cut", ListPopupCutGraph, 0, true, {2, 3}, {}},
+      {"Copy", CopySelectedGraph, 2, true, {1, 2, 3}, {1}},
+      {"pop-up Copy", ListPopupCopyGraph, 1, true, {1, 2, 3}, {1}},
       // Without a current row all of them do nothing.
-      {"Delete without a row", mnuEditDelete_Click, -1, false, {1, 2, 3}, {1}},
-      {"Cut without a row", mnuEditCut_Click, -1, false, {1, 2, 3}, {1}},
-      {"pop-up Cut without a row", mnuFunCut_Click, -1, false, {1, 2, 3}, {1}},
-      {"pop-up Delete without a row", mnuFunDelete_Click, -1, false, {1, 2, 3}, {1}},
-      {"Copy without a row", mnuEditCopy_Click, -1, false, {1, 2, 3}, {1}},
+      {"Delete without a row", DeleteSelectedGraph, -1, false, {1, 2, 3}, {1}},
+      {"Cut without a row", CutSelectedGraph, -1, false, {1, 2, 3}, {1}},
+      {"pop-up Cut without a row", ListPopupCutGraph, -1, false, {1, 2, 3}, {1}},
+      {"pop-up Delete without a row", ListPopupDeleteGraph, -1, false, {1, 2, 3}, {1}},
+      {"Copy without a row", CopySelectedGraph, -1, false, {1, 2, 3}, {1}},
   };
   for (const Row& row : rows) {
     ResetProgramState();
@@ -235,8 +235,8 @@ TEST_F(GraphListTest, CutRemovesNothingThatWasNotCopied) {
   host.AddGraph(1);
   host.AddGraph(2, OdeSolution); // a kind that has no clipboard text
   host.current = 1;
-  mnuEditCut_Click(host);
-  mnuFunCut_Click(host);
+  CutSelectedGraph(host);
+  ListPopupCutGraph(host);
   EXPECT_EQ(IdsOf(AllGraphs), (std::vector<int32_t>{1, 2}));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
   EXPECT_TRUE(host.log.empty());
@@ -246,7 +246,7 @@ TEST_F(GraphListTest, DeleteAllRemovesEveryGraphWithoutAQuestion) {
   ScopedScriptedDialogs dialogs;
   FiveGraphs();
   host.current = 3;
-  mnuEditDelAll_Click(host);
+  DeleteAllGraphs(host);
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
   EXPECT_EQ(ShownGraphs.FunSurfs.Count(), 0);
   EXPECT_EQ(host.ListCount(), 0);
@@ -358,7 +358,7 @@ TEST_F(GraphListWindow, ThePopUpMenuActsOnTheRowClicked) {
   for (int row = 0; row < 3; ++row)
     window->SetListRowChecked(row, true);
   std::vector<int> editedRows;
-  MainWindowCommands::Set("mnuFunEdit_Click",
+  MainWindowCommands::Set("EditGraph",
                           [this, &editedRows] { editedRows.push_back(list->currentRow()); });
   list->setCurrentRow(1);
 
@@ -474,7 +474,7 @@ TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
       {"File New",
        [this] {
          dialogs.prompter.answers.push_back(MsgResult::No); // do not save
-         window->mnuFileNew2D_Click();
+         window->New2DDocument();
        },
        false},
       {"Delete of the still graph",
@@ -510,11 +510,11 @@ TEST_F(GraphListWindow, PlaybackFollowsTheShownGraphsOnEveryPath) {
 }
 
 TEST_F(GraphListWindow, NewDocumentOfAKindEnablesItsCommands) {
-  window->mnuFileNew3D_Click();
+  window->New3DDocument();
   EXPECT_TRUE(window->MenuItem("mnuDrawFun3D")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuDrawFun2D")->isEnabled());
   EXPECT_FALSE(window->Button(MainToolbar, "barAnimStart")->isEnabled());
-  window->mnuFileSpe_Click();
+  window->NewSpecialDocument();
   EXPECT_TRUE(window->Button(DrawToolbar, "barPoints")->isEnabled());
   EXPECT_FALSE(window->MenuItem("mnuDrawPoint")->isEnabled());
 }

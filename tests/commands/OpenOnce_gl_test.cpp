@@ -118,7 +118,7 @@ TEST_F(OpenOnce, EachPathSamplesEachGraphOnceAndCompilesAndPresentsOnce) {
 
   const auto open = [&](MainWindow& w) {
     dialogs.files.answers.push_back(FileChoice{path, 1});
-    w.mnuFileOpen_Click();
+    w.OpenDocumentFile();
   };
   struct Row {
     const char* name;
@@ -136,7 +136,7 @@ TEST_F(OpenOnce, EachPathSamplesEachGraphOnceAndCompilesAndPresentsOnce) {
          w.MenuItem("mnuEditPaste")->trigger();
        },
        1, 1},
-      {"Zoom to Fit", open, [](MainWindow& w) { w.mnuViewFit_Click(); }, 0, Curves},
+      {"Zoom to Fit", open, [](MainWindow& w) { w.FitViewToGraphs(); }, 0, Curves},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);

@@ -59,7 +59,7 @@ protected:
         }
       EXPECT_EQ(d.result(), QDialog::Accepted) << at;
     };
-    mnuFunEdit_Click(host);
+    EditGraph(host);
     if (opened == 0) return false;
     for (const auto& shown : dialogs.prompter.shown)
       ADD_FAILURE() << at << ": " << shown.text;

@@ -46,17 +46,17 @@ TEST_F(Dialogs3D, FieldCaptionsFollowKindFormCoordinatesAndMode) {
     const char *first, *second, *row1, *row2, *row3; // second, row2 empty: hidden
     bool thirdSteps, overlays, single;
   } rows[] = {
-      {"mnuDraw3DCart_Click", 1, 0, 0, "z(x,y)", "", "Min x", "Min y", "Min z", false, true, false},
-      {"mnuDraw3DCart_Click", 0, 0, 1, "z(a,r)", "", "Min a[r]", "", "Min z", false, false, false},
-      {"mnuDraw3DCart_Click", 0, 1, 2, "a(u)", "b(u)", "Min u", "", "Min z", false, false, false},
-      {"mnuDraw3DCyl_Click", 1, 1, 1, "a(u,v)", "r(u,v)", "Min u", "Min v", "Min z", false, false,
+      {"Add3DCartesianGraph", 1, 0, 0, "z(x,y)", "", "Min x", "Min y", "Min z", false, true, false},
+      {"Add3DCartesianGraph", 0, 0, 1, "z(a,r)", "", "Min a[r]", "", "Min z", false, false, false},
+      {"Add3DCartesianGraph", 0, 1, 2, "a(u)", "b(u)", "Min u", "", "Min z", false, false, false},
+      {"Add3DCylindricalGraph", 1, 1, 1, "a(u,v)", "r(u,v)", "Min u", "Min v", "Min z", false, false,
        false},
-      {"mnuDraw3DCyl_Click", 1, 2, 1, "f(a,r,z)", "", "Min a", "Min r", "Min z", true, false, true},
-      {"mnuDraw3DSph_Click", 1, 2, 2, "f(a,b,r)", "", "Min a", "Min b", "Min r", true, false, true},
-      {"mnuDraw3DSph_Click", 1, 0, 2, "r(a,b)", "", "Min a", "Min b", "Min z", false, false, false},
-      {"mnuAniSurCart_Click", 1, 2, 0, "f(x,y,z,t)", "", "Min x", "Min y", "Min z", true, false,
+      {"Add3DCylindricalGraph", 1, 2, 1, "f(a,r,z)", "", "Min a", "Min r", "Min z", true, false, true},
+      {"Add3DSphericalGraph", 1, 2, 2, "f(a,b,r)", "", "Min a", "Min b", "Min r", true, false, true},
+      {"Add3DSphericalGraph", 1, 0, 2, "r(a,b)", "", "Min a", "Min b", "Min z", false, false, false},
+      {"Add3DCartesianAnimation", 1, 2, 0, "f(x,y,z,t)", "", "Min x", "Min y", "Min z", true, false,
        true},
-      {"mnuAniSurCart_Click", 0, 1, 0, "x(u,t)", "y(u,t)", "Min u", "", "Min z", false, false,
+      {"Add3DCartesianAnimation", 0, 1, 0, "x(u,t)", "y(u,t)", "Min u", "", "Min z", false, false,
        false},
   };
   for (const Row& row : rows) {
@@ -123,7 +123,7 @@ TEST_F(Dialogs3D, AnOpeningForAddingAndTheFormListRefills) {
     EXPECT_TRUE(Checked(d, "contourCheck"));
     Click(d, "cancelButton");
   };
-  Add("mnuDraw3DCart_Click");
+  Add("Add3DCartesianGraph");
   EXPECT_EQ(caption, "3D Function Graph Properties");
   user = [&](QDialog& d) {
     EXPECT_EQ(Items(d, "kindList"), (QStringList{"AnimCurve", "AnimSurface"}));
@@ -136,7 +136,7 @@ TEST_F(Dialogs3D, AnOpeningForAddingAndTheFormListRefills) {
     EXPECT_EQ(Text(d, "stepsT"), "10");
     Click(d, "cancelButton");
   };
-  Add("mnuAniSurSph_Click");
+  Add("Add3DSphericalAnimation");
   EXPECT_EQ(caption, "3D Function Graph Animation Properties");
 }
 
@@ -150,7 +150,7 @@ TEST_F(Dialogs3D, AddingASurfaceMakesOneGraphSampledByTheCommand) {
     Find<QSlider>(d, "transparencySlider")->setValue(3);
     Click(d, "okButton");
   };
-  Add("mnuDraw3DCart_Click");
+  Add("Add3DCartesianGraph");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.GraphType, Surface3D);
@@ -190,7 +190,7 @@ TEST_F(Dialogs3D, ClipBoundsTheHeightOnlyOfEveryAddedGraph) {
     Type(d, "firstFormula", "x/2");
     Click(d, "okButton");
   };
-  Add("mnuDraw2DCart_Click");
+  Add("Add2DCartesianGraph");
   ASSERT_TRUE(AllGraphs.FunSurfs.Item(1)->Clip);
   const BoundingBox box = ShownGraphs.GetBox();
   EXPECT_NEAR(box.MinX, -3.0f, 0.05f);
@@ -286,7 +286,7 @@ TEST_F(Dialogs3D, TheFillOfEveryKindCoordinateSystemAndFormAndOkWithoutAChange) 
           EXPECT_EQ(Find<QSlider>(d, "transparencySlider")->value(), animated ? 0 : 2) << at;
           Click(d, "okButton");
         };
-        mnuFunEdit_Click(host);
+        EditGraph(host);
         EXPECT_EQ(caption, animated ? "3D Function Graph Animation Properties"
                                     : "3D Function Graph Properties");
         EXPECT_TRUE(dialogs.prompter.shown.empty()) << at << dialogs.prompter.shown[0].text;
@@ -329,7 +329,7 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
       EXPECT_EQ(Enabled(d, row.checked), !row.greyed) << at;
       Click(d, "okButton");
     };
-    mnuFunEdit_Click(host);
+    EditGraph(host);
     EXPECT_EQ(g->FillStyle, row.fillStyle) << at << ": kept when unchanged";
     EXPECT_EQ(g->ColorName, "Fiery") << at;
   }
@@ -339,7 +339,7 @@ TEST_F(Dialogs3D, TheSchemeBoxAndFillStyleOfTheFill) {
     Click(d, "colormapOption");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(g->FillStyle, 5);
   EXPECT_EQ(g->ColorName, "Rainbow");
 }
@@ -393,7 +393,7 @@ TEST_F(Dialogs3D, EditableListsBracketedColoursAndOptionsInRows) {
         << "the upright is drawn";
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "Choose an item of \"Coordinate\".");
   EXPECT_EQ(g->CoordType, Cylindrical);
@@ -414,7 +414,7 @@ TEST_F(Dialogs3D, EditingChangesTheGraphInPlace) {
     Find<QSlider>(d, "transparencySlider")->setValue(8);
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
   EXPECT_EQ(g->ID, 1);
   EXPECT_EQ(g->CoordType, Spherical);
@@ -446,7 +446,7 @@ TEST_F(Dialogs3D, AFormPickedForAGraphWhoseFormTheListLacks) {
     Type(d, "firstFormula", "x-y");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The formula \"z(x,y)\" is empty.");
   EXPECT_EQ(g->FunForm, Explicit);
@@ -474,7 +474,7 @@ TEST_F(Dialogs3D, TheTextureFile) {
     Click(d, "blendOption");
     Click(d, "okButton");
   };
-  Add("mnuDraw3DCyl_Click");
+  Add("Add3DCylindricalGraph");
   EXPECT_EQ(dialogs.files.titles, (std::vector<std::string>{"Open File", "Open File"}));
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The texture file \"/kept/path.jpg\" cannot be found.");
@@ -496,7 +496,7 @@ TEST_F(Dialogs3D, RefusedFields) {
   };
   for (const Row& row : rows)
     ExpectRefused(
-        "mnuDraw3DCart_Click", [](QDialog& d) { Type(d, "firstFormula", "x"); }, row.box, row.text,
+        "Add3DCartesianGraph", [](QDialog& d) { Type(d, "firstFormula", "x"); }, row.box, row.text,
         row.message, false);
 }
 
@@ -581,7 +581,7 @@ TEST_F(Dialogs4D, TheListsButtonsAndRefusals) {
     EXPECT_NE(d.result(), QDialog::Accepted);
     Click(d, "cancelButton");
   };
-  Add("mnuAnim4D_Click");
+  Add("Add4DAnimation");
   EXPECT_EQ(caption, "4D Function Animation Properties");
   std::vector<std::string> texts;
   for (const auto& shown : dialogs.prompter.shown)
@@ -611,7 +611,7 @@ TEST_F(Dialogs4D, AtMostFiftySlicesAndAHundredIsoValues) {
     EXPECT_EQ(ListRows(d, "isoList").size(), 100);
     Click(d, "cancelButton");
   };
-  Add("mnuAnim4D_Click");
+  Add("Add4DAnimation");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "A 4D graph holds at most 50 slices at z values.");
   EXPECT_EQ(dialogs.prompter.shown[1].text, "A 4D graph holds at most 100 iso values.");
@@ -632,7 +632,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
     Choose(d, "schemeBox", 2);
     Click(d, "okButton");
   };
-  Add("mnuAnim4D_Click");
+  Add("Add4DAnimation");
   ASSERT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   auto g = AllGraphs.FunSurfs.Item(1);
@@ -671,7 +671,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
     EXPECT_EQ(Text(d, "stepsT"), "10");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(caption, "4D Function Animation Properties");
   EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
   EXPECT_EQ(BuildDocumentText(), before);
@@ -681,7 +681,7 @@ TEST_F(Dialogs4D, AddedWithSlicesAndAnIsoValueThenEditedAndKept) {
     Click(d, "xSliceDeleteButton");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   ASSERT_EQ(g->Slice4NumX, 1);
   EXPECT_EQ(g->Slice4X[1], 1.0f);
   EXPECT_TRUE(g->SliceXShowVect[1]);
@@ -711,7 +711,7 @@ TEST_F(Dialogs4D, AStillGraphOpensWithoutItsTRow) {
     Type(d, "stepsX", "8");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(caption, "4D Function Graph Properties");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "The slice at z = 0: the rows x 1 to 9 lie outside the "
@@ -748,7 +748,7 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
     Type(d, "stepsT", "2*3");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "\"Steps t\" must be a whole number from 1 to 10000.");
   EXPECT_EQ(FrameCount, 6);
@@ -760,14 +760,14 @@ TEST_F(Dialogs4D, StepsTIsEditableAndANewCountResamplesTheShownGraphs) {
   // An unchanged count samples only the edited graph; an added graph brings its count along.
   host.sampled.clear();
   user = [&](QDialog& d) { Click(d, "okButton"); };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(host.sampled, (std::vector<int32_t>{g->ID}));
   user = [&](QDialog& d) {
     Type(d, "formula", "x+y+z+t");
     Type(d, "stepsT", "4");
     Click(d, "okButton");
   };
-  Add("mnuAnim4D_Click");
+  Add("Add4DAnimation");
   EXPECT_EQ(FrameCount, 4);
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 3);
 }
@@ -791,11 +791,11 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
            EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
            Click(d, "cancelButton");
          };
-         Add("mnuAnim4D_Click");
+         Add("Add4DAnimation");
        }},
       {"Animation Options",
        [this] {
-         mnuAniOpt_Click(host, [this] {
+         EditAnimationOptions(host, [this] {
            AnimationOptionsDialog d(host);
            Type(d, "frameCountField", "3000");
            Click(d, "okButton");
@@ -858,7 +858,7 @@ TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
     EXPECT_EQ(ListRows(d, "xSliceList"), (QStringList{"0.50 1 2e1 1 21 1 1 0.5 12632256 0"}));
     Click(d, "okButton");
   };
-  Add("mnuDrawFun4D_Click");
+  Add("Add4DGraph");
   EXPECT_EQ(dialogs.prompter.shown.size(), 5u) << "one message for each refused value";
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   const Graph& g = *AllGraphs.FunSurfs.Item(1);
@@ -899,7 +899,7 @@ TEST_F(Dialogs4D, AFunctionOfSeveralLinesAndSliceListsThatTakeTheRoom) {
     }
     Click(d, "okButton");
   };
-  Add("mnuDrawFun4D_Click");
+  Add("Add4DGraph");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->ExpressV, "x*y +z") << "a line break is a blank";
 }

@@ -26,14 +26,14 @@ TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
     int form;
     const char *first, *second, *min, *steps, *yMin; // second, steps empty: hidden
   } rows[] = {
-      {"mnuDraw2DCart_Click", 0, "y(x)", "", "Min x", "Steps x", ""},
-      {"mnuDraw2DCart_Click", 1, "x(u)", "y(u)", "Min u", "Steps u", ""},
-      {"mnuDraw2DCart_Click", 2, "f(x,y)", "", "Min x", "", "Min y"},
-      {"mnuDraw2DPolar_Click", 0, "r(a)", "", "Min a", "Steps a", ""},
-      {"mnuDraw2DPolar_Click", 1, "a(u)", "r(u)", "Min u", "Steps u", ""},
-      {"mnuDraw2DPolar_Click", 3, "f(a,r)", "", "Min a", "", "Min r"},
-      {"mnuAniCur2DCart_Click", 1, "x(u,t)", "y(u,t)", "Min u", "Steps u", ""},
-      {"mnuAniCur2DPol_Click", 2, "f(a,r,t)", "", "Min a", "", "Min r"},
+      {"Add2DCartesianGraph", 0, "y(x)", "", "Min x", "Steps x", ""},
+      {"Add2DCartesianGraph", 1, "x(u)", "y(u)", "Min u", "Steps u", ""},
+      {"Add2DCartesianGraph", 2, "f(x,y)", "", "Min x", "", "Min y"},
+      {"Add2DPolarGraph", 0, "r(a)", "", "Min a", "Steps a", ""},
+      {"Add2DPolarGraph", 1, "a(u)", "r(u)", "Min u", "Steps u", ""},
+      {"Add2DPolarGraph", 3, "f(a,r)", "", "Min a", "", "Min r"},
+      {"Add2DCartesianAnimation", 1, "x(u,t)", "y(u,t)", "Min u", "Steps u", ""},
+      {"Add2DPolarAnimation", 2, "f(a,r,t)", "", "Min a", "", "Min r"},
   };
   for (const Row& row : rows) {
     user = [&](QDialog& d) {
@@ -67,7 +67,7 @@ TEST_F(DialogsTest, CurveFieldCaptionsFollowCoordinatesFormsAndMode) {
     EXPECT_EQ(Label(d, "firstFormulaLabel"), "a(u)");
     Click(d, "cancelButton");
   };
-  Add("mnuDraw2DCart_Click");
+  Add("Add2DCartesianGraph");
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
 }
 
@@ -85,7 +85,7 @@ TEST_F(DialogsTest, RibbonFieldCaptions) {
     EXPECT_EQ(Label(d, "firstFormulaLabel"), "a(u,t)");
     Click(d, "cancelButton");
   };
-  Add("mnuAni25DCurCart_Click");
+  Add("Add25DCartesianAnimation");
   EXPECT_EQ(caption, "2.5D Function Graph Animation Properties");
 }
 
@@ -96,7 +96,7 @@ TEST_F(DialogsTest, AddingACurveMakesOneSampledCheckedGraph) {
     Type(d, "domainMax", "pi/2");
     Click(d, "okButton");
   };
-  Add("mnuDraw2DCart_Click");
+  Add("Add2DCartesianGraph");
   EXPECT_EQ(caption, "2D Function Graph Properties");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   ASSERT_EQ(ShownGraphs.FunSurfs.Count(), 1);
@@ -138,7 +138,7 @@ TEST_F(DialogsTest, RefusedFieldsKeepTheDialogOpenAndNameTheField) {
   };
   for (const Row& row : rows) {
     const std::string title = ExpectRefused(
-        "mnuDraw2DCart_Click", [](QDialog& d) { Type(d, "firstFormula", "x"); }, row.box,
+        "Add2DCartesianGraph", [](QDialog& d) { Type(d, "firstFormula", "x"); }, row.box,
         row.text, row.message);
     EXPECT_EQ(title, "Error");
   }
@@ -153,7 +153,7 @@ TEST_F(DialogsTest, ACancelledColourChoiceKeepsTheColour) {
     Click(d, "colorSwatch");
     Click(d, "okButton");
   };
-  Add("mnuDraw2DPolar_Click");
+  Add("Add2DPolarGraph");
   EXPECT_EQ(dialogs.colors.asked, 2);
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->LineColor, 255);
@@ -210,7 +210,7 @@ TEST_F(DialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
     g->GetPoints(); // as the document reader leaves a graph
     const std::string before = BuildDocumentText();
     user = [&](QDialog& d) { Click(d, "okButton"); };
-    mnuFunEdit_Click(host);
+    EditGraph(host);
     EXPECT_EQ(caption, row.caption);
     EXPECT_TRUE(EditMode);
     EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
@@ -234,7 +234,7 @@ TEST_F(DialogsTest, EditingChangesTheGraphInPlace) {
     Type(d, "domainSteps", "50");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(g->FunForm, Explicit);
   EXPECT_EQ(g->ExpressZ, "x^2-2");
   EXPECT_EQ(g->StepV, 50);
@@ -245,23 +245,23 @@ TEST_F(DialogsTest, EditingChangesTheGraphInPlace) {
 }
 
 TEST_F(DialogsTest, EditCommandGuards) {
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(opened, 0) << "no rows";
   auto g = Shown(host, Fixture(Curve2D, Cartesian2D, Explicit));
   host.current = -1;
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(opened, 0) << "rows but none current";
   EXPECT_FALSE(EditMode);
   host.current = 0;
   host.rows[0].checked = false;
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, "Select a function first.");
   EXPECT_EQ(dialogs.prompter.shown[0].title, "Warning");
   EXPECT_FALSE(EditMode);
   host.rows[0].checked = true;
   ShownGraphs.FunSurfs.Clear();
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(opened, 0) << "a checked row whose graph is not shown";
   // A graph shown again stands elsewhere in ShownGraphs: found by its ID.
   auto other = Shown(host, Fixture(Curve2D, Polar, Explicit));
@@ -271,13 +271,13 @@ TEST_F(DialogsTest, EditCommandGuards) {
     EXPECT_EQ(Find<QComboBox>(d, "coordinateList")->currentIndex(), 0);
     Click(d, "cancelButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(opened, 1);
   // A Special document's point has no dialog.
   DocumentType = DocumentTypeSpecial;
   other->GraphType = PointMarker;
   host.current = 1;
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(opened, 1);
 }
 
@@ -286,7 +286,7 @@ TEST_F(DialogsTest, AFormulaTypedWithBlanksKeepsItsMeaningThroughSaveAndOpen) {
     Type(d, "firstFormula", "sin(x) / (x + 1)");
     Click(d, "okButton");
   };
-  Add("mnuDraw2DCart_Click");
+  Add("Add2DCartesianGraph");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   const Graph& g = *AllGraphs.FunSurfs.Item(1);
   std::string problem;
@@ -315,7 +315,7 @@ TEST_F(DialogsTest, RibbonAddedWithItsStyle) {
     Click(d, "gridModelOption");
     Click(d, "okButton");
   };
-  Add("mnuDraw25DCart_Click");
+  Add("Add25DCartesianGraph");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   const Graph& g = *AllGraphs.FunSurfs.Item(1);
   EXPECT_EQ(g.GraphType, Ribbon25D);
@@ -385,7 +385,7 @@ TEST_F(DialogsTest, StepsWhoseSamplesWouldNotFitAreRefused) {
     EXPECT_NE(d.result(), QDialog::Accepted);
     Click(d, "cancelButton");
   };
-  Add("mnuAniCur2DCart_Click");
+  Add("Add2DCartesianAnimation");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_EQ(dialogs.prompter.shown[0].text, SamplingTooLargeMessage);
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
@@ -424,7 +424,7 @@ TEST_F(DialogsTest, RibbonEditShowsASchemeNameAndTheSecondColourBesideSingle) {
       if (row.chooseColormap) Click(d, "colormapOption");
       Click(d, "okButton");
     };
-    mnuFunEdit_Click(host);
+    EditGraph(host);
     EXPECT_EQ(g->ColorName, row.committed) << at;
     EXPECT_EQ(g->SecondColor, 4242) << at;
     EXPECT_EQ(g->FillStyle, row.chooseColormap ? 5 : row.fillStyle) << at;

@@ -42,14 +42,14 @@ TEST_F(PlotDialogsTest, PointCoordinateListsAndCaptionsFollowTheDocumentKind) {
     const char *first, *second, *third; // third empty: thirdCoordinate hidden
     bool hollowShown;
   } rows[] = {
-      {1, "mnuDrawPoint_Click", 0, {"Cartesian", "Polar"}, "x", "y", "", true},
-      {1, "mnuDrawPoint_Click", 1, {"Cartesian", "Polar"}, "a", "r", "", true},
-      {2, "mnuDrawPoint_Click", 1, {"Cartesian", "Polar"}, "a", "r", "", false},
-      {3, "mnuDrawPoint_Click", 2, {"Cartesian", "Cylindrical", "Spherical"}, "a", "b", "r", false},
-      {9, "mnuDrawPoint_Click", 1, {"Cartesian", "Cylindrical", "Spherical"}, "a", "r", "z", false},
-      {1, "mnuAniPoint_Click", 1, {"Cartesian", "Polar"}, "a(t)", "r(t)", "", true},
+      {1, "AddPoint", 0, {"Cartesian", "Polar"}, "x", "y", "", true},
+      {1, "AddPoint", 1, {"Cartesian", "Polar"}, "a", "r", "", true},
+      {2, "AddPoint", 1, {"Cartesian", "Polar"}, "a", "r", "", false},
+      {3, "AddPoint", 2, {"Cartesian", "Cylindrical", "Spherical"}, "a", "b", "r", false},
+      {9, "AddPoint", 1, {"Cartesian", "Cylindrical", "Spherical"}, "a", "r", "z", false},
+      {1, "AddPointAnimation", 1, {"Cartesian", "Polar"}, "a(t)", "r(t)", "", true},
       {3,
-       "mnuAniPoint_Click",
+       "AddPointAnimation",
        0,
        {"Cartesian", "Cylindrical", "Spherical"},
        "x(t)",
@@ -57,7 +57,7 @@ TEST_F(PlotDialogsTest, PointCoordinateListsAndCaptionsFollowTheDocumentKind) {
        "z(t)",
        false},
       {7,
-       "mnuAniPoint_Click",
+       "AddPointAnimation",
        2,
        {"Cartesian", "Cylindrical", "Spherical"},
        "a(t)",
@@ -67,7 +67,7 @@ TEST_F(PlotDialogsTest, PointCoordinateListsAndCaptionsFollowTheDocumentKind) {
   };
   for (const Row& row : rows) {
     DocumentType = row.doc;
-    const bool animated = std::string(row.command) == "mnuAniPoint_Click";
+    const bool animated = std::string(row.command) == "AddPointAnimation";
     user = [&](QDialog& d) {
       EXPECT_EQ(Items(d, "coordinateList"), row.items) << row.doc;
       EXPECT_EQ(Find<QComboBox>(d, "coordinateList")->currentIndex(), 0);
@@ -104,12 +104,12 @@ TEST_F(PlotDialogsTest, AddedPointsAreSampledListedAndTurnedByDocumentKind) {
     const char* caption;
     float pitch;
   } rows[] = {
-      {1, "mnuDrawPoint_Click", 1, PointMarker, Polar, "Point  a=1, r=2", 0},
-      {2, "mnuDrawPoint_Click", 0, PointMarker, Cartesian2D, "Point  x=1, y=2", 0},
-      {3, "mnuDrawPoint_Click", 1, PointMarker, Cylindrical, "Point  a=1, r=2, z=3", -30},
-      {7, "mnuDrawPoint_Click", 1, PointMarker, Cylindrical, "Point  a=1, r=2, z=3", 0},
-      {9, "mnuDrawPoint_Click", 0, PointMarker, Cartesian3D, "Point  x=1, y=2, z=3", 0},
-      {3, "mnuAniPoint_Click", 2, PointAnimation, Spherical, "Point Animation   a=1, b=2, r=3",
+      {1, "AddPoint", 1, PointMarker, Polar, "Point  a=1, r=2", 0},
+      {2, "AddPoint", 0, PointMarker, Cartesian2D, "Point  x=1, y=2", 0},
+      {3, "AddPoint", 1, PointMarker, Cylindrical, "Point  a=1, r=2, z=3", -30},
+      {7, "AddPoint", 1, PointMarker, Cylindrical, "Point  a=1, r=2, z=3", 0},
+      {9, "AddPoint", 0, PointMarker, Cartesian3D, "Point  x=1, y=2, z=3", 0},
+      {3, "AddPointAnimation", 2, PointAnimation, Spherical, "Point Animation   a=1, b=2, r=3",
        -30},
   };
   for (const Row& row : rows) {
@@ -166,9 +166,9 @@ TEST_F(PlotDialogsTest, SpecialPlotsAddedWithTheirStartingValues) {
     int32_t steps;
     const char* caption;
   } rows[] = {
-      {"mnuDrawCon_Click", "Function Contour", ContourPlot, 40, "Contour  x=u,y=v,z=u*v"},
-      {"mnuDrawColor_Click", "Function Color Map", ColorMap, 40, "Color Map  x=u, y=v, z=u*v"},
-      {"mnuDrawVector_Click", "Function Vector Plot", VectorPlot, 20, "Vector Plot  x=u,y=v,z=u*v"},
+      {"AddContourPlot", "Function Contour", ContourPlot, 40, "Contour  x=u,y=v,z=u*v"},
+      {"AddColorMap", "Function Color Map", ColorMap, 40, "Color Map  x=u, y=v, z=u*v"},
+      {"AddVectorPlot", "Function Vector Plot", VectorPlot, 20, "Vector Plot  x=u,y=v,z=u*v"},
   };
   for (const Row& row : rows) {
     ResetProgramState();
@@ -226,7 +226,7 @@ TEST_F(PlotDialogsTest, StemPlotAddedThroughItsOwnCaption) {
     Choose(d, "bodyWidthList", 7);
     Click(d, "okButton");
   };
-  Add("mnuDrawHcg_Click");
+  Add("AddStemPlot");
   EXPECT_EQ(caption, "Stem Graph Properties");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   const Graph& g = *AllGraphs.FunSurfs.Item(1);
@@ -247,7 +247,7 @@ TEST_F(PlotDialogsTest, StemPlotAddedThroughItsOwnCaption) {
     Type(d, "formulaY", "x");
     Click(d, "okButton");
   };
-  Add("mnuDrawStep_Click");
+  Add("AddStepPlot");
   EXPECT_EQ(caption, "Step Graph Properties");
   EXPECT_EQ(host.rows.at(1).caption, "Step Plot  y=x");
 }
@@ -257,17 +257,17 @@ TEST_F(PlotDialogsTest, RefusedFieldsKeepTheDialogOpen) {
     int32_t doc;
     const char *command, *box, *text, *message;
   } rows[] = {
-      {1, "mnuDrawPoint_Click", "secondCoordinate", "", "The formula \"y\" is empty."},
-      {1, "mnuDrawPoint_Click", "secondCoordinate", "sqrt(2)",
+      {1, "AddPoint", "secondCoordinate", "", "The formula \"y\" is empty."},
+      {1, "AddPoint", "secondCoordinate", "sqrt(2)",
        "The formula \"y\" cannot be read: Undefined symbol : 'sqrt'"},
-      {7, "mnuDrawCon_Click", "contourLevel", "sqrt(4)", "\"Contour Level\" is not a number."},
-      {7, "mnuDrawCon_Click", "contourLevel", "-1", "\"Contour Level\" must be greater than 0."},
-      {3, "mnuAniPoint_Click", "minT", "", "\"Min t\" is empty."},
-      {3, "mnuAniPoint_Click", "minT", "5", "\"Min t\" must be less than \"Max t\"."},
-      {7, "mnuDrawCon_Click", "stepsV", "0", "\"Steps v\" must be a whole number from 1 to 1000."},
-      {7, "mnuDrawVector_Click", "minU", "2pi", "\"Min u\" must be less than \"Max u\"."},
-      {7, "mnuDrawColor_Click", "formulaZ", "u+", "The formula \"Z(u,v)\" cannot be read"},
-      {1, "mnuDrawStep_Click", "stepsU", "-3", "\"Steps u\" must be a whole number from 1 to"},
+      {7, "AddContourPlot", "contourLevel", "sqrt(4)", "\"Contour Level\" is not a number."},
+      {7, "AddContourPlot", "contourLevel", "-1", "\"Contour Level\" must be greater than 0."},
+      {3, "AddPointAnimation", "minT", "", "\"Min t\" is empty."},
+      {3, "AddPointAnimation", "minT", "5", "\"Min t\" must be less than \"Max t\"."},
+      {7, "AddContourPlot", "stepsV", "0", "\"Steps v\" must be a whole number from 1 to 1000."},
+      {7, "AddVectorPlot", "minU", "2pi", "\"Min u\" must be less than \"Max u\"."},
+      {7, "AddColorMap", "formulaZ", "u+", "The formula \"Z(u,v)\" cannot be read"},
+      {1, "AddStepPlot", "stepsU", "-3", "\"Steps u\" must be a whole number from 1 to"},
   };
   for (const Row& row : rows) {
     DocumentType = row.doc;
@@ -341,7 +341,7 @@ TEST_F(PlotDialogsTest, EditAndOkWithoutAChangeLeavesEveryGraphAsItWas) {
     g->GetPoints(); // as the document reader leaves a graph
     const std::string before = BuildDocumentText();
     user = [&](QDialog& d) { Click(d, "okButton"); };
-    mnuFunEdit_Click(host);
+    EditGraph(host);
     EXPECT_EQ(caption, row.caption) << row.type;
     EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
     EXPECT_EQ(BuildDocumentText(), before) << row.doc << " " << row.type;
@@ -365,7 +365,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     Click(d, "solidOption");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(point->PointSize, 1.0f);
   EXPECT_FALSE(point->PointHollow);
 
@@ -384,7 +384,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     EXPECT_TRUE(Hidden(d, "hollowOrSolid"));
     Click(d, "cancelButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
 
   ResetProgramState();
   host = CommandTestHost();
@@ -401,7 +401,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     Click(d, "gradientOption");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_NE(contour->FillStyle, 4);
   EXPECT_EQ(contour->FirstColor, 255);
   EXPECT_EQ(contour->SecondColor, 16711680);
@@ -410,7 +410,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
   // A point in a Special document opens no dialog.
   opened = 0;
   Shown(host, Fixture(PointMarker, Cartesian3D));
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(opened, 0);
 
   ResetProgramState();
@@ -426,7 +426,7 @@ TEST_F(PlotDialogsTest, EditFillsShowTheGraph) {
     Click(d, "showStepCheck");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(caption, "Special Function Graph Properties");
   EXPECT_FALSE(steps->ShowStep);
   EXPECT_EQ(host.rows[0].caption, "Stem Plot  y=x+1");

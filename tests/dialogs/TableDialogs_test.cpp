@@ -78,7 +78,7 @@ TEST_F(TableDialogsTest, ANewTwoDTableIsTypedAndAdded) {
     Click(d, "showSmoothCurveCheck");
     Click(d, "okButton");
   };
-  Add("mnuDrawTab2D_Click");
+  Add("Add2DTableGraph");
   EXPECT_EQ(caption, "2D Table Graph Properties");
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   const Graph& g = *AllGraphs.FunSurfs.Item(1);
@@ -118,7 +118,7 @@ TEST_F(TableDialogsTest, CountsAndCellsThatAreRefused) {
       EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
       Click(d, "cancelButton");
     };
-    Add("mnuDrawTab2D_Click");
+    Add("Add2DTableGraph");
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
     EXPECT_TRUE(host.rows.empty());
   }
@@ -131,7 +131,7 @@ TEST_F(TableDialogsTest, CountsAndCellsThatAreRefused) {
     }
     Click(d, "cancelButton");
   };
-  Add("mnuDrawTab2D_Click");
+  Add("Add2DTableGraph");
 }
 
 TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
@@ -156,7 +156,7 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
     EXPECT_TRUE(Find<QRadioButton>(d, "pointModelOption")->isChecked());
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(caption, "3D Table Graph Properties");
   EXPECT_TRUE(dialogs.prompter.shown.empty());
   EXPECT_EQ(BuildDocumentText(), before) << "Edit and OK without a change keep the table";
@@ -174,7 +174,7 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
     Type(d, "nameField", "smaller");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
   EXPECT_EQ(AllGraphs.FunSurfs.Item(1).get(), g.get());
   EXPECT_EQ(g->StepU, 2);
@@ -190,7 +190,7 @@ TEST_F(TableDialogsTest, EditingAThreeDTableShowsItsArrayAndChangesItInPlace) {
     Type(d, "rowCount", "5");
     Click(d, "cancelButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(BuildDocumentText(), kept);
 }
 
@@ -207,7 +207,7 @@ TEST_F(TableDialogsTest, TwoDFillKeepsItsListChoicesForValuesTheyDoNotOffer) {
     EXPECT_EQ(Grid(d).Cell(3, 1), "1");
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(caption, "2D Table Graph Properties");
   EXPECT_EQ(g->ScatterSize, 12) << "a size the list lacks is kept unless the user picks one";
   EXPECT_EQ(g->Symbol, 9);
@@ -215,7 +215,7 @@ TEST_F(TableDialogsTest, TwoDFillKeepsItsListChoicesForValuesTheyDoNotOffer) {
     Find<QComboBox>(d, "scatterSizeList")->setCurrentIndex(4);
     Click(d, "okButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   EXPECT_EQ(g->ScatterSize, 5);
   EXPECT_EQ(g->Symbol, 9);
 }
@@ -230,7 +230,7 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
     Click(d, "outputButton");
     Click(d, "cancelButton");
   };
-  mnuFunEdit_Click(host);
+  EditGraph(host);
   QFile file(QString::fromStdString(path));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
@@ -248,7 +248,7 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
     EXPECT_EQ(Grid(d).Cell(19, 1), "6.333333");
     Click(d, "cancelButton");
   };
-  Add("mnuDrawTab25D_Click");
+  Add("Add25DTableGraph");
   dialogs.files.answers.push_back(FileChoice{path, 1});
   user = [&](QDialog& d) {
     Click(d, "importButton");
@@ -256,7 +256,7 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
     EXPECT_TRUE(Grid(d).Cell(0, 0).isEmpty());
     Click(d, "cancelButton");
   };
-  Add("mnuDrawTab2D_Click");
+  Add("Add2DTableGraph");
   EXPECT_TRUE(dialogs.prompter.shown.empty());
 
   // A cell that would not come back as itself is refused, and the old file stays.
@@ -269,7 +269,7 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
     Click(d, "outputButton");
     Click(d, "cancelButton");
   };
-  Add("mnuDrawTab2D_Click");
+  Add("Add2DTableGraph");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[0].text,
             "Row 2 (point 0,1), column X: \"3 4\" holds a blank, tab or line break, which would "
@@ -291,7 +291,7 @@ TEST_F(TableDialogsTest, OutputAndImportThroughTheDialogs) {
     EXPECT_EQ(Text(d, "rowCount"), "5");
     Click(d, "cancelButton");
   };
-  Add("mnuDrawTab2D_Click");
+  Add("Add2DTableGraph");
   ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
   EXPECT_NE(dialogs.prompter.shown[0].text.find("from 0 to 201"), std::string::npos);
 }
@@ -319,7 +319,7 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
     Click(d, "outputButton");
     Click(d, "cancelButton");
   };
-  Add("mnuDrawTab2D_Click");
+  Add("Add2DTableGraph");
   ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
   EXPECT_EQ(dialogs.prompter.shown[0].text,
             "The grid holds typed values beyond the count given; they would be lost. Raise the "
@@ -340,14 +340,14 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
     EXPECT_EQ(Grid(d).Cell(4, 1), "1\"");
     Click(d, "cancelButton");
   };
-  Add("mnuDrawTab2D_Click");
+  Add("Add2DTableGraph");
 
   // OK with a count below the typed rows: refused the same way, the dialog stays with the grid
   // as typed; with the count raised again the table is added whole.
-  for (const char* kind : {"mnuDrawTab2D_Click", "mnuDrawTab25D_Click", "mnuDrawTab3D_Click"}) {
+  for (const char* kind : {"Add2DTableGraph", "Add25DTableGraph", "Add3DTableGraph"}) {
     dialogs.prompter.shown.clear();
-    DocumentType = kind == std::string("mnuDrawTab3D_Click")    ? DocumentType3D
-                   : kind == std::string("mnuDrawTab25D_Click") ? DocumentType25D
+    DocumentType = kind == std::string("Add3DTableGraph")    ? DocumentType3D
+                   : kind == std::string("Add25DTableGraph") ? DocumentType25D
                                                                 : DocumentType2D;
     user = [&](QDialog& d) {
       const int columns = Grid(d).ValueColumns();
@@ -384,7 +384,7 @@ TEST_F(TableDialogsTest, AThreeDTableIsAddedAsTheUserTypesIt) {
     Fill(d, {"0", "0", "1", "0", "1", "2", "1", "0", "3", "1", "1", "4"});
     Click(d, "okButton");
   };
-  Add("mnuDrawTab3D_Click");
+  Add("Add3DTableGraph");
   EXPECT_EQ(caption, "3D Table Graph Properties");
   EXPECT_TRUE(dialogs.prompter.shown.empty()) << dialogs.prompter.shown[0].text;
   ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);

@@ -163,7 +163,7 @@ TEST_F(MenusTest, EveryInstallableCommandRunsFromItsMenuItem) {
     EXPECT_TRUE(reached.count(std::string(name))) << name;
   }
   // An unknown name cannot be installed.
-  EXPECT_FALSE(MainWindowCommands::Set("mnuNoSuchThing_Click", [] {}));
+  EXPECT_FALSE(MainWindowCommands::Set("NoSuchCommand", [] {}));
 }
 
 TEST_F(MenusTest, NothingInstalledDoesNothing) {
@@ -177,9 +177,9 @@ TEST_F(MenusTest, NothingInstalledDoesNothing) {
 
 TEST_F(MenusTest, ViewPopupForwards) {
   MainWindow& w = Make(false);
-  int& paste = Count("mnuEditPaste_Click");
-  int& copyAs = Count("mnuEditCopyAs_Click");
-  int& deleteAllMenu = Count("mnuEditDelAll_Click");
+  int& paste = Count("PasteCopiedGraph");
+  int& copyAs = Count("CopyPictureAsBmp");
+  int& deleteAllMenu = Count("DeleteAllGraphs");
   int removed = 0;
   MainWindowCommands::SetRemoveAllGraphs([&] { ++removed; });
   w.MenuItem("mnuGraphPaste")->trigger();
@@ -223,10 +223,10 @@ TEST_F(MenusTest, ToolbarButtonsByIndex) {
 
 TEST_F(MenusTest, ToolbarClicksRunTheirHandlers) {
   MainWindow& w = Make(false);
-  int& cut = Count("mnuEditCut_Click");
-  int& point = Count("mnuDrawPoint_Click");
-  int& start = Count("mnuAniStartb_Click");
-  int& pointAnimation = Count("mnuAniPoint_Click");
+  int& cut = Count("CutSelectedGraph");
+  int& point = Count("AddPoint");
+  int& start = Count("StartAnimation");
+  int& pointAnimation = Count("AddPointAnimation");
   w.Button(MainToolbar, "barCut")->trigger();
   w.Button(MainToolbar, "barAnimStart")->trigger();
   w.Button(MainToolbar, "barAnimPoints")->trigger();

@@ -1,5 +1,5 @@
 #pragma once
-// The Axis command of the Draw menu (mnuDrawAxis_Click, also the view's pop-up "Axis..." and the
+// The Axis command of the Draw menu (EditAxisSettings, also the view's pop-up "Axis..." and the
 // draw toolbar's axis button): shows the Axis Properties dialog that suits the document
 // (AxisDialog2D for 2D documents, AxisDialog3D for the others) and, after OK, brings the view up to
 // date. Also the checks both dialogs make of what the user typed before OK takes it.
@@ -19,7 +19,7 @@ struct AxisDialogHooks {
   // SceneCenterX .. SceneCenterZ from the shown graphs' box under the current scale mode, as the
   // scene compiler computes them.
   std::function<void()> UpdateSceneCenter;
-  // Zoom to Fit (MainWindow.mnuViewFit_Click).
+  // Zoom to Fit (MainWindow.FitViewToGraphs).
   std::function<void()> ZoomToFit;
   // BuildScene, then MainWindow.Display with CurrentFrame.
   std::function<void()> Rebuild;
@@ -34,7 +34,7 @@ const AxisDialogHooks& TheAxisDialogHooks();
 // unchanged when no graph is shown.
 void UpdateSceneCenterFromShownGraphs();
 
-// mnuDrawAxis_Click: shows AxisDialog2D (DocumentType2D) or AxisDialog3D modally over parent. After
+// EditAxisSettings: shows AxisDialog2D (DocumentType2D) or AxisDialog3D modally over parent. After
 // AxisDialog3D has closed, the view repaints, and after its OK the scene centre is recomputed under
 // the new scale mode and Zoom to Fit runs. When the axes changed (AxisChanged), the scene is
 // rebuilt and presented and AxisChanged becomes False. Returns whether the axes changed.

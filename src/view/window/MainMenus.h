@@ -10,7 +10,7 @@
 struct MenuSpec {
   std::string Name;    // control name (mnuFileOpen); "" for a separator
   std::string Caption; // "" for a separator
-  // The handler that a click runs (mnuFileOpen_Click); "" for a sub-menu or a separator.
+  // The handler that a click runs (OpenDocumentFile); "" for a sub-menu or a separator.
   std::string Handler;
   std::vector<MenuSpec> Items; // the sub-menu's items; empty for a command
   // A Demo sample: its path below the program folder ("samples/2D/point.crv").

@@ -197,7 +197,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // The Axis command brings the view up to date through the window.
   AxisDialogHooks axisHooks;
   axisHooks.Repaint = [this] { View_Paint(); };
-  axisHooks.ZoomToFit = [this] { mnuViewFit_Click(); };
+  axisHooks.ZoomToFit = [this] { FitViewToGraphs(); };
   axisHooks.Rebuild = [this] { Redraw(); };
   SetAxisDialogHooks(axisHooks);
 
@@ -281,43 +281,43 @@ void MainWindow::BuildMenus() {
   auto own = [this](const char* name, void (MainWindow::*handler)()) {
     m_ownHandlers[name] = [this, handler] { (this->*handler)(); };
   };
-  own("mnuViewMove_Click", &MainWindow::mnuViewMove_Click);
-  own("mnuViewZoom_Click", &MainWindow::mnuViewZoom_Click);
-  own("mnuViewFit_Click", &MainWindow::mnuViewFit_Click);
-  own("mnuViewRotX_Click", &MainWindow::mnuViewRotX_Click);
-  own("mnuViewRotY_Click", &MainWindow::mnuViewRotY_Click);
-  own("mnuViewRotZ_Click", &MainWindow::mnuViewRotZ_Click);
-  own("mnuViewRotate_Click", &MainWindow::mnuViewRotate_Click);
-  own("mnuViewFront_Click", &MainWindow::mnuViewFront_Click);
-  own("mnuViewRight_Click", &MainWindow::mnuViewRight_Click);
-  own("mnuViewTop_Click", &MainWindow::mnuViewTop_Click);
-  own("mnuViewISO_Click", &MainWindow::mnuViewISO_Click);
-  own("mnuViewSet_Click", &MainWindow::mnuViewSet_Click);
-  own("mnuHelpCon_Click", &MainWindow::mnuHelpCon_Click);
-  own("mnuHelpHome_Click", &MainWindow::mnuHelpHome_Click);
-  own("mnuHelpCus_Click", &MainWindow::mnuHelpCus_Click);
-  own("mnuHelpVideo_Click", &MainWindow::mnuHelpVideo_Click);
-  own("mnuHelpTwitter_Click", &MainWindow::mnuHelpTwitter_Click);
-  own("mnuHelpFB_Click", &MainWindow::mnuHelpFB_Click);
-  own("mnuHelpAbout_Click", &MainWindow::mnuHelpAbout_Click);
-  own("mnuGraphPaste_Click", &MainWindow::mnuGraphPaste_Click);
-  own("mnuGraphCopyAs_Click", &MainWindow::mnuGraphCopyAs_Click);
-  own("mnuGraphDelAll_Click", &MainWindow::mnuGraphDelAll_Click);
-  own("mnuGraphAxis_Click", &MainWindow::mnuGraphAxis_Click);
-  own("mnuGraphLight_Click", &MainWindow::mnuGraphLight_Click);
-  own("mnuFileNew2D_Click", &MainWindow::mnuFileNew2D_Click);
-  own("mnuFileNew25D_Click", &MainWindow::mnuFileNew25D_Click);
-  own("mnuFileNew3D_Click", &MainWindow::mnuFileNew3D_Click);
-  own("mnuFileNew4D_Click", &MainWindow::mnuFileNew4D_Click);
-  own("mnuFileSpe_Click", &MainWindow::mnuFileSpe_Click);
-  own("mnuFileOpen_Click", &MainWindow::mnuFileOpen_Click);
-  own("mnuFileSave_Click", &MainWindow::mnuFileSave_Click);
-  own("mnuFileSaveAs_Click", &MainWindow::mnuFileSaveAs_Click);
-  own("mnuFilePrint_Click", &MainWindow::mnuFilePrint_Click);
-  own("mnuFileExit_Click", &MainWindow::mnuFileExit_Click);
-  own("mnuDrawLight_Click", &MainWindow::mnuDrawLight_Click);
-  own("mnuToolCal_Click", &MainWindow::mnuToolCal_Click);
-  own("mnuDrawAxis_Click", &MainWindow::mnuDrawAxis_Click);
+  own("DragToMove", &MainWindow::DragToMove);
+  own("DragToZoom", &MainWindow::DragToZoom);
+  own("FitViewToGraphs", &MainWindow::FitViewToGraphs);
+  own("DragToRotateAboutX", &MainWindow::DragToRotateAboutX);
+  own("DragToRotateAboutY", &MainWindow::DragToRotateAboutY);
+  own("DragToRotateAboutZ", &MainWindow::DragToRotateAboutZ);
+  own("DragWithTrackball", &MainWindow::DragWithTrackball);
+  own("ViewFromFront", &MainWindow::ViewFromFront);
+  own("ViewFromRight", &MainWindow::ViewFromRight);
+  own("ViewFromTop", &MainWindow::ViewFromTop);
+  own("ViewIsometric", &MainWindow::ViewIsometric);
+  own("EditViewSettings", &MainWindow::EditViewSettings);
+  own("ShowHelpContents", &MainWindow::ShowHelpContents);
+  own("ShowHomePage", &MainWindow::ShowHomePage);
+  own("ShowCustomerSupport", &MainWindow::ShowCustomerSupport);
+  own("ShowVideoTutorials", &MainWindow::ShowVideoTutorials);
+  own("ShowTips", &MainWindow::ShowTips);
+  own("ShowGallery", &MainWindow::ShowGallery);
+  own("ShowAboutBox", &MainWindow::ShowAboutBox);
+  own("ViewPopupPasteCopiedGraph", &MainWindow::ViewPopupPasteCopiedGraph);
+  own("ViewPopupCopyPictureAsBmp", &MainWindow::ViewPopupCopyPictureAsBmp);
+  own("ViewPopupDeleteAllGraphs", &MainWindow::ViewPopupDeleteAllGraphs);
+  own("ViewPopupEditAxisSettings", &MainWindow::ViewPopupEditAxisSettings);
+  own("ViewPopupEditLightSettings", &MainWindow::ViewPopupEditLightSettings);
+  own("New2DDocument", &MainWindow::New2DDocument);
+  own("New25DDocument", &MainWindow::New25DDocument);
+  own("New3DDocument", &MainWindow::New3DDocument);
+  own("New4DDocument", &MainWindow::New4DDocument);
+  own("NewSpecialDocument", &MainWindow::NewSpecialDocument);
+  own("OpenDocumentFile", &MainWindow::OpenDocumentFile);
+  own("SaveDocumentFile", &MainWindow::SaveDocumentFile);
+  own("SaveDocumentFileAs", &MainWindow::SaveDocumentFileAs);
+  own("PrintView", &MainWindow::PrintView);
+  own("ExitProgram", &MainWindow::ExitProgram);
+  own("EditLightSettings", &MainWindow::EditLightSettings);
+  own("ShowExpressionCalculator", &MainWindow::ShowExpressionCalculator);
+  own("EditAxisSettings", &MainWindow::EditAxisSettings);
 }
 
 void MainWindow::AddMenuItems(QMenu* menu, const std::vector<MenuSpec>& items) {
@@ -468,7 +468,7 @@ void MainWindow::OpenStartDocument() {
 void MainWindow::OpenCommandLineDocument(const std::string& commandLine) {
   Guarded([&] {
     if (commandLine.empty()) {
-      mnuFileNew2D_Click();
+      New2DDocument();
       return;
     }
     std::string problem;
@@ -482,7 +482,7 @@ void MainWindow::OpenCommandLineDocument(const std::string& commandLine) {
     // A document that cannot be read still leaves the program with a document to work in.
     MsgBox(OpenFailureMessage(commandLine, problem) + " An empty 2D document is started instead.",
            MsgButtons::OK, MsgIcon::Critical, "Error");
-    mnuFileNew2D_Click();
+    New2DDocument();
   });
 }
 
@@ -566,22 +566,22 @@ void MainWindow::SetMode(bool zoom, bool move, bool rotate) {
   RotateActive = rotate;
 }
 
-void MainWindow::mnuViewMove_Click() { SetMode(false, true, false); }
-void MainWindow::mnuViewZoom_Click() { SetMode(true, false, false); }
+void MainWindow::DragToMove() { SetMode(false, true, false); }
+void MainWindow::DragToZoom() { SetMode(true, false, false); }
 
-void MainWindow::mnuViewRotX_Click() {
+void MainWindow::DragToRotateAboutX() {
   RotationMode = RotationAboutX;
   SetMode(false, false, true);
 }
-void MainWindow::mnuViewRotY_Click() {
+void MainWindow::DragToRotateAboutY() {
   RotationMode = RotationAboutY;
   SetMode(false, false, true);
 }
-void MainWindow::mnuViewRotZ_Click() {
+void MainWindow::DragToRotateAboutZ() {
   RotationMode = RotationAboutZ;
   SetMode(false, false, true);
 }
-void MainWindow::mnuViewRotate_Click() {
+void MainWindow::DragWithTrackball() {
   RotationMode = RotationTrackball;
   SetMode(false, false, true);
 }
@@ -594,12 +594,12 @@ void MainWindow::Preset(float roll, float pitch, float yaw) {
   Redraw();
 }
 
-void MainWindow::mnuViewFront_Click() { Preset(ViewFront.Roll, ViewFront.Pitch, ViewFront.Yaw); }
-void MainWindow::mnuViewRight_Click() { Preset(ViewRight.Roll, ViewRight.Pitch, ViewRight.Yaw); }
-void MainWindow::mnuViewTop_Click() { Preset(ViewTop.Roll, ViewTop.Pitch, ViewTop.Yaw); }
-void MainWindow::mnuViewISO_Click() { Preset(ViewIso.Roll, ViewIso.Pitch, ViewIso.Yaw); }
+void MainWindow::ViewFromFront() { Preset(ViewFront.Roll, ViewFront.Pitch, ViewFront.Yaw); }
+void MainWindow::ViewFromRight() { Preset(ViewRight.Roll, ViewRight.Pitch, ViewRight.Yaw); }
+void MainWindow::ViewFromTop() { Preset(ViewTop.Roll, ViewTop.Pitch, ViewTop.Yaw); }
+void MainWindow::ViewIsometric() { Preset(ViewIso.Roll, ViewIso.Pitch, ViewIso.Yaw); }
 
-void MainWindow::mnuViewFit_Click() {
+void MainWindow::FitViewToGraphs() {
   if (ShownGraphs.FunSurfs.Count() == 0) return;
   FitCameraAround(ShownGraphs.GetBox(0));
   const FitZoom z = FitZoomFor(DocumentType, ShowLegend);
@@ -608,7 +608,7 @@ void MainWindow::mnuViewFit_Click() {
   Redraw();
 }
 
-void MainWindow::mnuViewSet_Click() {
+void MainWindow::EditViewSettings() {
   ViewSettingDialog dialog(this);
   dialog.exec();
 }
@@ -852,32 +852,32 @@ void MainWindow::OpenHelpPage(const std::string& page) {
            MsgButtons::OK, MsgIcon::Information, "Corvalin");
 }
 
-void MainWindow::mnuHelpCon_Click() { OpenHelpPage("index.html"); }
-void MainWindow::mnuHelpHome_Click() { OpenHelpPage("index.html"); }
-void MainWindow::mnuHelpCus_Click() { OpenHelpPage("support.html"); }
-void MainWindow::mnuHelpVideo_Click() { OpenHelpPage("tutorial.html"); }
-void MainWindow::mnuHelpTwitter_Click() { OpenHelpPage("tips.html"); }
-void MainWindow::mnuHelpFB_Click() { OpenHelpPage("gallery.html"); }
+void MainWindow::ShowHelpContents() { OpenHelpPage("index.html"); }
+void MainWindow::ShowHomePage() { OpenHelpPage("index.html"); }
+void MainWindow::ShowCustomerSupport() { OpenHelpPage("support.html"); }
+void MainWindow::ShowVideoTutorials() { OpenHelpPage("tutorial.html"); }
+void MainWindow::ShowTips() { OpenHelpPage("tips.html"); }
+void MainWindow::ShowGallery() { OpenHelpPage("gallery.html"); }
 
-void MainWindow::mnuHelpAbout_Click() {
+void MainWindow::ShowAboutBox() {
   AboutBox about(this);
   about.exec();
 }
 
-void MainWindow::mnuToolCal_Click() {
+void MainWindow::ShowExpressionCalculator() {
   CalculatorDialog calculator(this);
   calculator.exec();
 }
 
-void MainWindow::mnuGraphPaste_Click() { mnuEditPaste_Click(); }
-void MainWindow::mnuGraphCopyAs_Click() { mnuEditCopyAs_Click(); }
-void MainWindow::mnuGraphDelAll_Click() {
+void MainWindow::ViewPopupPasteCopiedGraph() { PasteCopiedGraph(); }
+void MainWindow::ViewPopupCopyPictureAsBmp() { CopyPictureAsBmp(); }
+void MainWindow::ViewPopupDeleteAllGraphs() {
   if (const auto& remove = MainWindowCommands::RemoveAllGraphs()) remove();
 }
-void MainWindow::mnuGraphAxis_Click() { mnuDrawAxis_Click(); }
-void MainWindow::mnuGraphLight_Click() { mnuDrawLight_Click(); }
+void MainWindow::ViewPopupEditAxisSettings() { EditAxisSettings(); }
+void MainWindow::ViewPopupEditLightSettings() { EditLightSettings(); }
 
-void MainWindow::mnuDrawLight_Click() {
+void MainWindow::EditLightSettings() {
   LightDialog dialog(this);
   dialog.exec();
 }
@@ -910,23 +910,23 @@ void MainWindow::RunHandler(const std::string& handler) {
   MainWindowCommands::Run(handler);
 }
 
-void MainWindow::mnuEditPaste_Click() { MainWindowCommands::Run("mnuEditPaste_Click"); }
-void MainWindow::mnuEditCopyAs_Click() { MainWindowCommands::Run("mnuEditCopyAs_Click"); }
-void MainWindow::mnuDrawAxis_Click() { ShowAxisDialog(this); }
+void MainWindow::PasteCopiedGraph() { MainWindowCommands::Run("PasteCopiedGraph"); }
+void MainWindow::CopyPictureAsBmp() { MainWindowCommands::Run("CopyPictureAsBmp"); }
+void MainWindow::EditAxisSettings() { ShowAxisDialog(this); }
 
 // ------------------------------------------------------------------------------------------------
 // File menu
 
-void MainWindow::mnuFileNew2D_Click() { NewDocument(DocumentType2D, *this); }
-void MainWindow::mnuFileNew25D_Click() { NewDocument(DocumentType25D, *this); }
-void MainWindow::mnuFileNew3D_Click() { NewDocument(DocumentType3D, *this); }
-void MainWindow::mnuFileNew4D_Click() { NewDocument(DocumentType4D, *this); }
-void MainWindow::mnuFileSpe_Click() { NewDocument(DocumentTypeSpecial, *this); }
-void MainWindow::mnuFileOpen_Click() { FileOpenCommand(*this); }
-void MainWindow::mnuFileSave_Click() { SaveDocumentCommand(*this); }
-void MainWindow::mnuFileSaveAs_Click() { SaveAsCommand(*this); }
-void MainWindow::mnuFilePrint_Click() { PrintCommand(*this); }
-void MainWindow::mnuFileExit_Click() { close(); }
+void MainWindow::New2DDocument() { NewDocument(DocumentType2D, *this); }
+void MainWindow::New25DDocument() { NewDocument(DocumentType25D, *this); }
+void MainWindow::New3DDocument() { NewDocument(DocumentType3D, *this); }
+void MainWindow::New4DDocument() { NewDocument(DocumentType4D, *this); }
+void MainWindow::NewSpecialDocument() { NewDocument(DocumentTypeSpecial, *this); }
+void MainWindow::OpenDocumentFile() { FileOpenCommand(*this); }
+void MainWindow::SaveDocumentFile() { SaveDocumentCommand(*this); }
+void MainWindow::SaveDocumentFileAs() { SaveAsCommand(*this); }
+void MainWindow::PrintView() { PrintCommand(*this); }
+void MainWindow::ExitProgram() { close(); }
 
 // ------------------------------------------------------------------------------------------------
 // The document commands' host
@@ -1008,7 +1008,7 @@ void MainWindow::Refresh() {
   View_Paint();
 }
 
-void MainWindow::ZoomToFit() { mnuViewFit_Click(); }
+void MainWindow::ZoomToFit() { FitViewToGraphs(); }
 
 void MainWindow::RefreshAssociation() { DesktopRegistration::RefreshAfterSave(g_registration); }
 
@@ -1054,7 +1054,7 @@ bool MainWindow::Form_Unload() {
         MsgBox("Do you want to save the graphs?", MsgButtons::YesNo, MsgIcon::Exclamation, "Note");
     if (answer == MsgResult::Yes) {
       SaveCompleted = false;
-      mnuFileSave_Click();
+      SaveDocumentFile();
       if (!SaveCompleted) return false;
     }
   }

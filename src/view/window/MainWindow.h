@@ -100,18 +100,18 @@ public:
   double DpiY() const;
 
   // --- view commands (View menu, view toolbar) ---------------------------------------------------
-  void mnuViewMove_Click();
-  void mnuViewZoom_Click();
-  void mnuViewFit_Click();
-  void mnuViewRotX_Click();
-  void mnuViewRotY_Click();
-  void mnuViewRotZ_Click();
-  void mnuViewRotate_Click();
-  void mnuViewFront_Click();
-  void mnuViewRight_Click();
-  void mnuViewTop_Click();
-  void mnuViewISO_Click();
-  void mnuViewSet_Click();
+  void DragToMove();
+  void DragToZoom();
+  void FitViewToGraphs();
+  void DragToRotateAboutX();
+  void DragToRotateAboutY();
+  void DragToRotateAboutZ();
+  void DragWithTrackball();
+  void ViewFromFront();
+  void ViewFromRight();
+  void ViewFromTop();
+  void ViewIsometric();
+  void EditViewSettings();
 
   // --- mouse in the view: button is a mask (1 left, 2 right, 4 middle), X and Y are pixels from
   // the view's top-left corner.
@@ -138,38 +138,38 @@ public:
   bool SplitterDragging = false;
 
   // --- Help and Tools menus, the About box, the view's pop-up menu -----------------------------
-  void mnuHelpCon_Click();
-  void mnuHelpHome_Click();
-  void mnuHelpCus_Click();
-  void mnuHelpVideo_Click();
-  void mnuHelpTwitter_Click();
-  void mnuHelpFB_Click();
-  void mnuHelpAbout_Click();
-  void mnuToolCal_Click();
-  void mnuGraphPaste_Click();
-  void mnuGraphCopyAs_Click();
-  void mnuGraphDelAll_Click();
-  void mnuGraphAxis_Click();
-  void mnuGraphLight_Click();
+  void ShowHelpContents();
+  void ShowHomePage();
+  void ShowCustomerSupport();
+  void ShowVideoTutorials();
+  void ShowTips();
+  void ShowGallery();
+  void ShowAboutBox();
+  void ShowExpressionCalculator();
+  void ViewPopupPasteCopiedGraph();
+  void ViewPopupCopyPictureAsBmp();
+  void ViewPopupDeleteAllGraphs();
+  void ViewPopupEditAxisSettings();
+  void ViewPopupEditLightSettings();
 
   // --- File menu -----------------------------------------------------------------------------
-  void mnuFileNew2D_Click();
-  void mnuFileNew25D_Click();
-  void mnuFileNew3D_Click();
-  void mnuFileNew4D_Click();
-  void mnuFileSpe_Click();
-  void mnuFileOpen_Click();
+  void New2DDocument();
+  void New25DDocument();
+  void New3DDocument();
+  void New4DDocument();
+  void NewSpecialDocument();
+  void OpenDocumentFile();
   // Sets SaveCompleted.
-  void mnuFileSave_Click();
-  void mnuFileSaveAs_Click();
-  void mnuFilePrint_Click();
-  void mnuFileExit_Click();
+  void SaveDocumentFile();
+  void SaveDocumentFileAs();
+  void PrintView();
+  void ExitProgram();
   // --- commands that other parts install (MainWindowCommands.h); each does nothing until then
   // ------
-  void mnuEditPaste_Click();
-  void mnuEditCopyAs_Click();
-  void mnuDrawAxis_Click();
-  void mnuDrawLight_Click();
+  void PasteCopiedGraph();
+  void CopyPictureAsBmp();
+  void EditAxisSettings();
+  void EditLightSettings();
   // Runs the handler of that name: one of the window's own, or an installed one.
   void RunHandler(const std::string& handler);
 

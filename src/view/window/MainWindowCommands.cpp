@@ -23,25 +23,25 @@ Registry& R() {
 const std::vector<std::string_view>& Names() {
   static const std::vector<std::string_view> names = {
       // File
-      "mnuFileSaveAVI_Click",
+      "SaveAnimationAsAvi",
       // Edit
-      "mnuEditCut_Click", "mnuEditCopy_Click", "mnuEditCopyAs_Click", "mnuEditPaste_Click",
-      "mnuEditDelete_Click", "mnuEditDelAll_Click",
+      "CutSelectedGraph", "CopySelectedGraph", "CopyPictureAsBmp", "PasteCopiedGraph",
+      "DeleteSelectedGraph", "DeleteAllGraphs",
       // Draw
-      "mnuDrawPoint_Click", "mnuDraw2DCart_Click", "mnuDraw2DPolar_Click", "mnuDraw25DCart_Click",
-      "mnuDraw25DPolar_Click", "mnuDraw3DCart_Click", "mnuDraw3DCyl_Click", "mnuDraw3DSph_Click",
-      "mnuDrawFun4D_Click", "mnuDrawTab2D_Click", "mnuDrawTab25D_Click", "mnuDrawTab3D_Click",
-      "mnuDrawColor_Click", "mnuDrawCon_Click", "mnuDrawVector_Click", "mnuDrawStep_Click",
-      "mnuDrawHcg_Click",
+      "AddPoint", "Add2DCartesianGraph", "Add2DPolarGraph", "Add25DCartesianGraph",
+      "Add25DPolarGraph", "Add3DCartesianGraph", "Add3DCylindricalGraph", "Add3DSphericalGraph",
+      "Add4DGraph", "Add2DTableGraph", "Add25DTableGraph", "Add3DTableGraph",
+      "AddColorMap", "AddContourPlot", "AddVectorPlot", "AddStepPlot",
+      "AddStemPlot",
       // Animation
-      "mnuAniPoint_Click", "mnuAniCur2DCart_Click", "mnuAniCur2DPol_Click",
-      "mnuAni25DCurCart_Click", "mnuAni25DCurPol_Click", "mnuAniSurCart_Click",
-      "mnuAniSurCyl_Click", "mnuAniSurSph_Click", "mnuAnim4D_Click", "mnuAniStartb_Click",
-      "mnuAniPause_Click", "mnuAniStop_Click", "mnuAniFirst_Click", "mnuAniPre_Click",
-      "mnuAniNext_Click", "mnuAniLast_Click", "mnuAniNormal_Click", "mnuAniRev_Click",
-      "mnuAniRepeat_Click", "mnuAniRevRepeat_Click", "mnuAniOpt_Click",
+      "AddPointAnimation", "Add2DCartesianAnimation", "Add2DPolarAnimation",
+      "Add25DCartesianAnimation", "Add25DPolarAnimation", "Add3DCartesianAnimation",
+      "Add3DCylindricalAnimation", "Add3DSphericalAnimation", "Add4DAnimation", "StartAnimation",
+      "PauseAnimation", "StopAnimation", "ShowFirstFrame", "ShowPreviousFrame",
+      "ShowNextFrame", "ShowLastFrame", "PlayForwardOnce", "PlayBackwardOnce",
+      "PlayForwardRepeatedly", "PlayReverseRepeatedly", "EditAnimationOptions",
       // The graph list's pop-up menu, its check boxes, the animation timer
-      "mnuFunEdit_Click", "mnuFunCut_Click", "mnuFunCopy_Click", "mnuFunDelete_Click",
+      "EditGraph", "ListPopupCutGraph", "ListPopupCopyGraph", "ListPopupDeleteGraph",
       "OnGraphListCheck", "OnAnimationTimer"};
   return names;
 }

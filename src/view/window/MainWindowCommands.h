@@ -1,7 +1,7 @@
 #pragma once
 // The commands of the main window that other parts of the program carry out: the document,
 // graph-list, drawing, animation and dialog commands behind the menus, the toolbars and the two
-// pop-up menus. The window knows them by their handler names (mnuFileOpen_Click, ...); each part
+// pop-up menus. The window knows them by their handler names (OpenDocumentFile, ...); each part
 // installs its handlers here, before the window is created, and the window's handler runs the
 // installed one. A handler that nothing has installed does nothing.
 //
