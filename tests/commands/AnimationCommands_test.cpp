@@ -22,8 +22,6 @@ protected:
   }
   void TearDown() override {
     MainWindowTest::TearDown();
-    ResetAnimationState();
-    PlayMode = PlayNormal;
   }
 };
 

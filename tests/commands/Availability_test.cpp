@@ -16,6 +16,7 @@
 #include "model/ProgramState.h"
 #include "view/window/MainWindow.h"
 #include "view/window/MainWindowCommands.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
@@ -189,9 +190,10 @@ TEST(Availability, EveryRowIsWrittenInTableOrder) {
   EXPECT_EQ(s.menus, t.menus);
 }
 
-class AvailabilityWindow : public ::testing::Test {
+class AvailabilityWindow : public ProgramStateTest {
 protected:
   void SetUp() override {
+    ProgramStateTest::SetUp();
     MainWindowCommands::Clear();
     InstallCommandAvailability();
     window = std::make_unique<MainWindow>();
@@ -199,8 +201,7 @@ protected:
   void TearDown() override {
     window.reset();
     MainWindowCommands::Clear();
-    AllGraphs.FunSurfs.Clear();
-    ShownGraphs.FunSurfs.Clear();
+    ProgramStateTest::TearDown();
   }
   std::unique_ptr<MainWindow> window;
 };

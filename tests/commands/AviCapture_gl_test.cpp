@@ -34,8 +34,6 @@ protected:
   void TearDown() override {
     SetVideoOptionsChooser(nullptr);
     MainWindowTest::TearDown();
-    ResetAnimationState();
-    PlayMode = PlayNormal;
   }
   ScriptedVideoOptionsChooser codecs;
   QTemporaryDir out;

@@ -29,6 +29,7 @@
 #include "platform/Prompter.h"
 #include "platform/VideoCompression.h"
 #include "support/AviReadBack.h"
+#include "support/ProgramStateReset.h"
 
 namespace {
 
@@ -46,18 +47,16 @@ QRgb FrameColor(int32_t frame) {
 }
 const QRgb Ground = qRgb(250, 250, 250);
 
-class AviExportTest : public ::testing::Test {
+class AviExportTest : public ProgramStateTest {
 protected:
   void SetUp() override {
-    ResetAnimationState();
-    PlayMode = PlayNormal;
+    ProgramStateTest::SetUp();
     FrameCount = 5;
     SetVideoOptionsChooser(&codecs);
   }
   void TearDown() override {
     SetVideoOptionsChooser(nullptr);
-    ResetAnimationState();
-    PlayMode = PlayNormal;
+    ProgramStateTest::TearDown();
   }
 
   // The view: upper half the frame's colour, lower half the ground; `grown` frames are larger.

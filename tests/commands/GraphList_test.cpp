@@ -31,16 +31,16 @@
 
 namespace {
 
-class GraphListTest : public ::testing::Test {
+class GraphListTest : public ProgramStateTest {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    ProgramStateTest::SetUp();
     CurrentFrame = 2;
     QGuiApplication::clipboard()->setText("before");
   }
   void TearDown() override {
-    ResetProgramState();
     QGuiApplication::clipboard()->clear();
+    ProgramStateTest::TearDown();
   }
 
   // Graphs 1 (2D curve), 2 (surface), 3 (2D curve), 4 (2D table), 5 (vector), all shown.
@@ -256,10 +256,10 @@ TEST_F(GraphListTest, DeleteAllRemovesEveryGraphWithoutAQuestion) {
 }
 
 // The main window with the graph commands installed, shown on the offscreen platform.
-class GraphListWindow : public ::testing::Test {
+class GraphListWindow : public ProgramStateTest {
 protected:
   void SetUp() override {
-    ResetProgramState();
+    ProgramStateTest::SetUp();
     MainWindowCommands::Clear();
     InstallGraphListCommands();
     InstallCommandAvailability();
@@ -274,8 +274,8 @@ protected:
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     window.reset();
     MainWindowCommands::Clear();
-    ResetProgramState();
     QGuiApplication::clipboard()->clear();
+    ProgramStateTest::TearDown();
   }
 
   // Points at (id, 0) in the document with unchecked rows, not shown.
