@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "commands/AddGraphCommands.h"
@@ -28,14 +27,9 @@ std::optional<int64_t> WholeOfText(const std::string& text) {
 // How many characters of a graph's row a message quotes.
 constexpr std::size_t QuotedCaptionChars = 80;
 
-std::string MemoryText(std::size_t bytes) {
-  const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
-  char text[32];
-  if (mb >= 1024.0)
-    std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
-  else
-    std::snprintf(text, sizeof text, "%.0f MB", std::max(mb, 1.0));
-  return text;
+// Memory as the messages give it, never less than a megabyte: the amounts here are frames' samples.
+std::string FramesMemoryText(std::size_t bytes) {
+  return MemoryText(std::max<std::size_t>(bytes, std::size_t{1} << 20));
 }
 
 // A graph as the user finds it: its number in the graph list and its row.
@@ -115,10 +109,12 @@ std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost
   const std::size_t budget = DocumentSamplingBudget();
   if (after <= budget || after <= before) return std::nullopt;
   std::string text = "The graphs cannot be sampled with " + count + ": their samples would need " +
-                     MemoryText(after) + " of memory for their samples and their drawing, more " +
-                     "than the " + MemoryText(budget) + " a document may use";
+                     FramesMemoryText(after) +
+                     " of memory for their samples and their drawing, more than the " +
+                     FramesMemoryText(budget) + " a document may use";
   if (largest)
-    text += " (the largest: " + GraphName(*largest, host) + ", " + MemoryText(largestBytes) + ")";
+    text +=
+        " (the largest: " + GraphName(*largest, host) + ", " + FramesMemoryText(largestBytes) + ")";
   return text + "." + stays;
 }
 

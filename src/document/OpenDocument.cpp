@@ -19,7 +19,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <exception>
 #include <new>
 #include <vector>
@@ -38,19 +37,6 @@ void SetRotationPreset(int32_t documentType) {
 
 bool Sampled(const Graph& graph, bool functionRecord) {
   return functionRecord && graph.GraphType != Vector && graph.GraphType != VectorOperation;
-}
-
-std::string MemoryText(std::size_t bytes) {
-  const double kb = static_cast<double>(bytes) / 1024.0;
-  const double mb = kb / 1024.0;
-  char text[32];
-  if (mb >= 1024.0)
-    std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
-  else if (mb >= 1.0)
-    std::snprintf(text, sizeof text, "%.0f MB", mb);
-  else
-    std::snprintf(text, sizeof text, "%.0f KB", std::max(kb, 1.0));
-  return text;
 }
 
 // The graphs a message names, at most a handful, and how many more there are.

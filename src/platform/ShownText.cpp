@@ -1,6 +1,7 @@
 #include "platform/ShownText.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -44,4 +45,17 @@ std::string ShortenedLines(std::string_view text, std::size_t maxChars) {
     start = end + 1;
   }
   return out;
+}
+
+std::string MemoryText(std::size_t bytes) {
+  const double kb = static_cast<double>(bytes) / 1024.0;
+  const double mb = kb / 1024.0;
+  char text[32];
+  if (mb >= 1024.0)
+    std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
+  else if (mb >= 1.0)
+    std::snprintf(text, sizeof text, "%.0f MB", mb);
+  else
+    std::snprintf(text, sizeof text, "%.0f KB", std::max(kb, 1.0));
+  return text;
 }

@@ -15,6 +15,10 @@ constexpr std::size_t MaxShownLineChars = 1000;
 // else its first maxChars characters followed by "...".
 std::string ShortenedLine(std::string_view line, std::size_t maxChars = MaxShownLineChars);
 
+// An amount of memory as messages give it: "4.0 GB" from a gigabyte on, else whole megabytes
+// ("12 MB"), below a megabyte whole kilobytes (at least "1 KB").
+std::string MemoryText(std::size_t bytes);
+
 // Every line of the text (lines end at "\n"; a "\r" before it stays with the line break) shortened
 // as ShortenedLine does.
 std::string ShortenedLines(std::string_view text, std::size_t maxChars = MaxShownLineChars);

@@ -242,6 +242,12 @@ private:
   // Tells the work in progress that `done` of `total` steps are sampled; false (and the call
   // marked cancelled) once the user has cancelled it.
   bool Reported(int64_t done, int64_t total);
+  // Reported as the arrays' layout takes it, step by step.
+  std::function<bool(std::size_t, std::size_t)> LayoutSteps() {
+    return [this](std::size_t done, std::size_t total) {
+      return Reported(int64_t(done), int64_t(total));
+    };
+  }
   FormulaVars Vars() const { return FormulaVars{}; }
 
   // Branches; false when an evaluation gave no value (GetPoints then returns False at once).
@@ -424,9 +430,7 @@ Flow Sampler::CompilePartial(const std::string& text, const char* variable, Samp
 }
 
 bool Sampler::LayOut() {
-  auto step = [this](std::size_t done, std::size_t total) {
-    return Reported(int64_t(done), int64_t(total));
-  };
+  const auto step = LayoutSteps();
   const int32_t t = g.GraphType;
   g.Vert3D.Allocate({stepU, stepV});
   if (g.ShowSurPX) g.VertPX.Allocate({stepU, stepV});
@@ -474,10 +478,7 @@ constexpr std::array<int32_t, 4> FrameGridsKept{50, 50, 50, 10};
 bool Sampler::LayOutStill() {
   WorkPart layout(0.0, LayoutShare);
   if (!LayOutGrids<3>({&g.SampleGrid1, &g.SampleGrid2, &g.SampleGrid3, &g.SampleGridV},
-                      {stepU, stepV, stepW}, StillGridsKept,
-                      [this](std::size_t done, std::size_t total) {
-                        return Reported(int64_t(done), int64_t(total));
-                      }))
+                      {stepU, stepV, stepW}, StillGridsKept, LayoutSteps()))
     return false;
   still = GridWriter<3>(g.SampleGrid1, g.SampleGrid2, g.SampleGrid3, g.SampleGridV);
   return true;
@@ -486,10 +487,7 @@ bool Sampler::LayOutStill() {
 bool Sampler::LayOutFramed() {
   WorkPart layout(0.0, LayoutShare);
   if (!LayOutGrids<4>({&g.FrameGrid1, &g.FrameGrid2, &g.FrameGrid3, &g.FrameGridV},
-                      {stepU, stepV, stepW, frames}, FrameGridsKept,
-                      [this](std::size_t done, std::size_t total) {
-                        return Reported(int64_t(done), int64_t(total));
-                      }))
+                      {stepU, stepV, stepW, frames}, FrameGridsKept, LayoutSteps()))
     return false;
   framed = GridWriter<4>(g.FrameGrid1, g.FrameGrid2, g.FrameGrid3, g.FrameGridV);
   return true;
