@@ -257,7 +257,7 @@ public:
     if (n > kMaxGridCells)
       throw std::length_error(std::string(m_name) + ": the step counts need too large a grid");
     std::vector<float> values(n, 0.0f);
-    if (!m_values.empty()) CopyInto(values, grown);
+    if (!m_values.empty()) CopyOverlap(values, grown);
     m_values.swap(values);
     m_upper = grown;
   }
@@ -337,17 +337,6 @@ private:
         idx[d] = 0;
       }
       if (d < 0) return;
-    }
-  }
-  void CopyInto(std::vector<float>& target, const std::array<int32_t, Rank>& grown) const {
-    std::array<int32_t, Rank> idx{};
-    const std::size_t n = m_values.size();
-    for (std::size_t k = 0; k < n; ++k) {
-      target[OffsetIn(grown, idx)] = m_values[k];
-      for (int d = Rank - 1; d >= 0; --d) {
-        if (++idx[d] <= m_upper[d]) break;
-        idx[d] = 0;
-      }
     }
   }
 
