@@ -67,35 +67,42 @@ std::size_t DocumentSampleBytes() {
   return total;
 }
 
+// The document kind a clipboard text's kind code stands for: a kind's own code, or the code of its
+// table kind (Table2D, Table25D, Table3D); nothing for any other code.
+std::optional<int32_t> DocumentKindOfCode(double code) {
+  for (int32_t kind : {DocumentType2D, DocumentType25D, DocumentType3D, DocumentTypeSpecial,
+                       DocumentType4D})
+    if (code == kind) return kind;
+  if (code == DocumentType2DAlso) return DocumentType2D;
+  if (code == DocumentType25DAlso) return DocumentType25D;
+  if (code == DocumentType3DAlso) return DocumentType3D;
+  return std::nullopt;
+}
+
 } // namespace
 
 bool PasteKindAccepted(int32_t documentType, double kindCode) {
-  switch (documentType) {
-  case DocumentType2D:
-    return kindCode == DocumentType2D || kindCode == DocumentType2DAlso;
-  case DocumentType25D:
-    return kindCode == DocumentType25D || kindCode == DocumentType25DAlso;
-  case DocumentType3D:
-    return kindCode == DocumentType3D || kindCode == DocumentType3DAlso;
-  case DocumentTypeSpecial:
-    return kindCode == DocumentTypeSpecial;
-  case DocumentType4D:
-    return kindCode == DocumentType4D;
-  default:
-    return false;
-  }
+  return DocumentKindOfCode(kindCode) == documentType;
 }
 
 namespace {
 
 // The name of a document kind, and of the kind a clipboard text's code belongs to.
 std::string KindName(double code) {
-  if (code == DocumentType2D || code == DocumentType2DAlso) return "2D";
-  if (code == DocumentType25D || code == DocumentType25DAlso) return "2.5D";
-  if (code == DocumentType3D || code == DocumentType3DAlso) return "3D";
-  if (code == DocumentTypeSpecial) return "Special";
-  if (code == DocumentType4D) return "4D";
-  return "";
+  switch (DocumentKindOfCode(code).value_or(0)) {
+  case DocumentType2D:
+    return "2D";
+  case DocumentType25D:
+    return "2.5D";
+  case DocumentType3D:
+    return "3D";
+  case DocumentTypeSpecial:
+    return "Special";
+  case DocumentType4D:
+    return "4D";
+  default:
+    return "";
+  }
 }
 
 // Reads the record at the reader's position into graph as Paste reads it; false when no record
