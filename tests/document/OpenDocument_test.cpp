@@ -6,11 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <cstdio>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "document/DocumentFile.h"
 #include "document/DocumentText.h"

@@ -5,12 +5,8 @@
 #include "SamplingFixture.h"
 
 #include <cmath>
-#include <cstdio>
-
 #include <limits>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
 #include "support/LimitedChild.h"
 
 using namespace sampling_test;

@@ -15,10 +15,7 @@
 #include <cstring>
 #include <random>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "render/surfaces/TextureImage.h"
 #include "support/LimitedChild.h"
