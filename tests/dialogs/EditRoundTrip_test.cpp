@@ -104,6 +104,16 @@ std::shared_ptr<Graph> Graph3D(int32_t type, int32_t form) {
   return g;
 }
 
+// A colour-mapped ribbon whose scheme name is empty.
+std::shared_ptr<Graph> RibbonWithoutSchemeName() {
+  auto g = std::make_shared<Graph>();
+  g->GraphType = Ribbon25D, g->CoordType = Cartesian2D, g->FunForm = Explicit;
+  g->ExpressX = "0", g->ExpressY = "x", g->ExpressZ = "sin(x)";
+  g->MinV = -3, g->MaxV = 3, g->StepV = 20;
+  g->FillStyle = 5, g->ColorName = "", g->Material = 4;
+  return g;
+}
+
 TEST_F(EditRoundTrip, GraphsWithValuesTheListsLack) {
   struct Row {
     const char* what;
@@ -137,14 +147,7 @@ TEST_F(EditRoundTrip, GraphsWithValuesTheListsLack) {
          return g;
        }},
       {"ribbon with an empty scheme name", DocumentType25D,
-       [] {
-         auto g = std::make_shared<Graph>();
-         g->GraphType = Ribbon25D, g->CoordType = Cartesian2D, g->FunForm = Explicit;
-         g->ExpressX = "0", g->ExpressY = "x", g->ExpressZ = "sin(x)";
-         g->MinV = -3, g->MaxV = 3, g->StepV = 20;
-         g->FillStyle = 5, g->ColorName = "", g->Material = 4;
-         return g;
-       }},
+       RibbonWithoutSchemeName},
       {"2D table with a size and a symbol beyond the lists", DocumentType2D,
        [] {
          auto g = std::make_shared<Graph>();
@@ -230,14 +233,7 @@ TEST_F(EditRoundTrip, AControlTheUserTouchedCommitsWhatItShows) {
        },
        [](const Graph& g) { return g.TransAlpha == 0.2f; }},
       {"a ribbon's scheme box picked where an empty name shows Rainbow", DocumentType25D,
-       [] {
-         auto g = std::make_shared<Graph>();
-         g->GraphType = Ribbon25D, g->CoordType = Cartesian2D, g->FunForm = Explicit;
-         g->ExpressX = "0", g->ExpressY = "x", g->ExpressZ = "sin(x)";
-         g->MinV = -3, g->MaxV = 3, g->StepV = 20;
-         g->FillStyle = 5, g->ColorName = "", g->Material = 4;
-         return g;
-       },
+       RibbonWithoutSchemeName,
        [](QDialog& d) { Choose(d, "schemeBox", 0); },
        [](const Graph& g) { return g.ColorName == "Rainbow"; }},
       {"a 2D table's size list picked at the 2 it shows for 12", DocumentType2D,
