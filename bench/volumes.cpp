@@ -70,27 +70,37 @@ IsoSamples Sample(int32_t steps, float (*f)(float, float, float)) {
   return s;
 }
 
-// Field 0 (the sphere) or 1 (the waves) on a grid of steps a side, made once.
-const IsoSamples& Field(int64_t which, int64_t steps) {
-  static std::map<std::pair<int64_t, int64_t>, IsoSamples> made;
+// What make() gives for field `which` on a grid of steps a side, made once and kept in `made`.
+template <class T, class Make>
+T& MadeOnce(std::map<std::pair<int64_t, int64_t>, T>& made, int64_t which, int64_t steps,
+            Make&& make) {
   auto it = made.find({which, steps});
-  if (it == made.end())
-    it = made.emplace(std::pair{which, steps}, Sample(int32_t(steps), which == 0 ? Sphere : Waves))
-             .first;
+  if (it == made.end()) it = made.emplace(std::pair{which, steps}, make()).first;
   return it->second;
 }
 
-// Our mesh of the kind asked for (iso: the isosurface, else the implicit surface) into a new
-// mesh, its working storage given back afterwards as VTK's filter gives back its own: its
-// triangle and vertex counts.
-std::pair<size_t, size_t> Ours(const IsoSamples& s, bool iso, int threads) {
-  IsoMesh mesh;
+// Field 0 (the sphere) or 1 (the waves) on a grid of steps a side, made once.
+const IsoSamples& Field(int64_t which, int64_t steps) {
+  static std::map<std::pair<int64_t, int64_t>, IsoSamples> made;
+  return MadeOnce(made, which, steps,
+                  [&] { return Sample(int32_t(steps), which == 0 ? Sphere : Waves); });
+}
+
+// Our mesh of the kind asked for (iso: the isosurface, else the implicit surface) into mesh.
+void Make(const IsoSamples& s, bool iso, int threads, IsoMesh& mesh) {
   if (iso)
     IsoSurfaceMesh(s, 0.0f, 1.0f, mesh, threads);
   else
     ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, mesh, threads);
   benchmark::DoNotOptimize(mesh.Positions.data());
   benchmark::DoNotOptimize(mesh.Normals.data());
+}
+
+// Our mesh of the kind asked for into a new mesh, its working storage given back afterwards as
+// VTK's filter gives back its own: its triangle and vertex counts.
+std::pair<size_t, size_t> Ours(const IsoSamples& s, bool iso, int threads) {
+  IsoMesh mesh;
+  Make(s, iso, threads, mesh);
   ReleaseSurfaceStorage();
   return {mesh.Triangles.size(), mesh.Positions.size()};
 }
@@ -113,11 +123,7 @@ void Threads(benchmark::State& state) {
   IsoMesh mine[2];
   auto make = [&](int threads, IsoMesh& mesh) {
     const auto a = Clock::now();
-    if (iso)
-      IsoSurfaceMesh(s, 0.0f, 1.0f, mesh, threads);
-    else
-      ImplicitSurfaceMesh(s, 0.0f, {1, 1, 1}, mesh, threads);
-    benchmark::DoNotOptimize(mesh.Positions.data());
+    Make(s, iso, threads, mesh);
     return Seconds(a, Clock::now());
   };
   double one = 0, all = 0;
@@ -160,10 +166,7 @@ vtkSmartPointer<vtkImageData> VtkImage(const IsoSamples& s) {
 
 vtkImageData* Image(int64_t which, int64_t steps) {
   static std::map<std::pair<int64_t, int64_t>, vtkSmartPointer<vtkImageData>> made;
-  auto it = made.find({which, steps});
-  if (it == made.end())
-    it = made.emplace(std::pair{which, steps}, VtkImage(Field(which, steps))).first;
-  return it->second;
+  return MadeOnce(made, which, steps, [&] { return VtkImage(Field(which, steps)); });
 }
 
 // VTK's surface by one of its filters, a new filter per surface with point normals, as a program

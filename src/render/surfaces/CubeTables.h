@@ -65,6 +65,9 @@ using IsoPoint = std::array<float, 3>;
 inline IsoPoint InterpolateVertex(const IsoPoint& p1, const IsoPoint& p2, float w1, float w2,
                                   float level);
 
+// The point the fraction mu of the way from p1 to p2, rounded step by step in single precision.
+inline IsoPoint PointBetween(const IsoPoint& p1, const IsoPoint& p2, float mu);
+
 // Whether a and b agree within 0.00001 on every coordinate.
 inline bool SamePoint(const IsoPoint& a, const IsoPoint& b);
 
@@ -76,7 +79,10 @@ inline IsoPoint InterpolateVertex(const IsoPoint& p1, const IsoPoint& p2, float 
   if (w1 == level) return p1;
   if (w2 == level) return p2;
   if (w1 == w2) return p1;
-  const float mu = (level - w1) / (w2 - w1);
+  return PointBetween(p1, p2, (level - w1) / (w2 - w1));
+}
+
+inline IsoPoint PointBetween(const IsoPoint& p1, const IsoPoint& p2, float mu) {
   IsoPoint r;
   for (size_t d = 0; d < 3; ++d) {
     const float span = p2[d] - p1[d];

@@ -571,9 +571,6 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     return;
   }
   const int chunks = ChunkCount(s, threads);
-  if (marching::IsoByEdges(s, level, scaleV, mesh, chunks)) return;
-  const CubeTableSet& t = CubeTables();
-  const std::array<size_t, 8> steps = CornerSteps(s);
   const size_t perRow = size_t(s.Ny + 1) * size_t(s.Nz + 1);
 
   // Values on the scale of the level; an undefined value stays undefined.
@@ -586,6 +583,10 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
     });
   }
   const float* w = scaleV != 1.0f ? rescaled.data() : s.W.data();
+  const float scaledLevel = level / scaleV;
+  if (marching::IsoByEdges(s, w, scaledLevel, mesh, chunks)) return;
+  const CubeTableSet& t = CubeTables();
+  const std::array<size_t, 8> steps = CornerSteps(s);
 
   // The normal of a sample: the values' fall, from differences along each grid direction, each
   // from the lower index to the higher (central inside the grid, one-sided on its border), so
@@ -635,7 +636,6 @@ void IsoSurfaceMesh(const IsoSamples& s, float level, float scaleV, IsoMesh& mes
   const std::array<size_t, 3> order =
       orientation < 0.0f ? std::array<size_t, 3>{0, 2, 1} : std::array<size_t, 3>{0, 1, 2};
 
-  const float scaledLevel = level / scaleV;
   thread_local KeptStorage<CutCellLists> keptCells;
   thread_local KeptStorage<std::vector<NormalCache>> keptCaches;
   CutCellLists& cells = keptCells.For(s.Count());

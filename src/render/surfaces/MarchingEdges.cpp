@@ -78,13 +78,7 @@ struct Blend {
   IsoPoint Of(const IsoPoint& p1, const IsoPoint& p2) const {
     if (Where == First) return p1;
     if (Where == Second) return p2;
-    IsoPoint r;
-    for (size_t d = 0; d < 3; ++d) {
-      const float span = p2[d] - p1[d];
-      const float offset = Mu * span;
-      r[d] = p1[d] + offset;
-    }
-    return r;
+    return PointBetween(p1, p2, Mu);
   }
 };
 
@@ -249,6 +243,15 @@ public:
         visit(int32_t(w * 64) + t, cube);
       }
     }
+  }
+
+  // How many triangles the cells of slab i that the surface goes through make.
+  size_t SlabTriangles(int32_t i) const {
+    const std::array<uint8_t, 256>& counts = CubeTables().Counts;
+    size_t n = 0;
+    for (int32_t j = 0; j < m_ny; ++j)
+      ForEachCell(i, j, [&](int32_t, uint32_t cube) { n += counts[cube]; });
+    return n;
   }
 
   // Which ways along the cut edges of an edge row the cells of the surface run (bit k: the edge
@@ -537,6 +540,21 @@ public:
     id[10] = j1[row + 1];
     id[11] = j0[row + 1];
   }
+  // Calls triangle(id, e) for each triangle of the cells of slab i that the surface goes
+  // through, in order: id the numbers of the cell's edges (OfCell), e[0], e[1], e[2] the
+  // triangle's edges in the cell's numbering.
+  template <class Triangle>
+  void ForEachTriangle(const GridBits& bits, int32_t i, Triangle&& triangle) const {
+    const CubeTableSet& t = CubeTables();
+    for (int32_t j = 0; j < m_ny; ++j)
+      bits.ForEachCell(i, j, [&](int32_t k, uint32_t cube) {
+        uint32_t id[12];
+        OfCell(i, j, k, id);
+        const auto& r = t.Triangles[cube];
+        for (size_t m = 0; r[m] != -1; m += 3)
+          triangle(id, &r[m]);
+      });
+  }
 
 private:
   uint64_t* Masks(const GridBits& bits, int which) {
@@ -616,13 +634,11 @@ public:
     m_begin = begin;
     m_end = end;
     Start();
-    const std::array<uint8_t, 256>& counts = CubeTables().Counts;
     TriangleCount = 0;
     VertexBound = m_bits.PlaneVersions(begin);
     for (int32_t p = begin; p < end; ++p) {
       if (p + 1 < m_s->Nx) m_bits.Slab(p + 1);
-      for (int32_t j = 0; j < m_s->Ny; ++j)
-        m_bits.ForEachCell(p, j, [&](int32_t, uint32_t cube) { TriangleCount += counts[cube]; });
+      TriangleCount += m_bits.SlabTriangles(p);
       VertexBound += m_bits.SlabVersions(p);
       if (p + 1 < end || end == m_s->Nx) VertexBound += m_bits.PlaneVersions(p + 1);
     }
@@ -649,7 +665,6 @@ public:
     Start();
     m_rows.ListPlane(m_bits, m_begin, m_list);
     Make(false);
-    const CubeTableSet& t = CubeTables();
     for (int32_t p = m_begin; p < m_end; ++p) {
       if (p + 1 < s.Nx) m_bits.Slab(p + 1);
       m_rows.ListSlab(m_bits, p, m_list);
@@ -659,18 +674,12 @@ public:
       Make(p + 1 == m_end && m_end < s.Nx);
       if (p + 1 == m_end && m_end == s.Nx) Own = m_next;
       // The triangles of the slab's cells.
-      for (int32_t j = 0; j < s.Ny; ++j)
-        m_bits.ForEachCell(p, j, [&](int32_t k, uint32_t cube) {
-          uint32_t id[12];
-          m_rows.OfCell(p, j, k, id);
-          const auto& r = t.Triangles[cube];
-          for (size_t m = 0; r[m] != -1; m += 3)
-            *triangles++ = m_mirrored
-                               ? std::array<int32_t, 3>{int32_t(id[r[m]]), int32_t(id[r[m + 2]]),
-                                                        int32_t(id[r[m + 1]])}
-                               : std::array<int32_t, 3>{int32_t(id[r[m]]), int32_t(id[r[m + 1]]),
-                                                        int32_t(id[r[m + 2]])};
-        });
+      m_rows.ForEachTriangle(m_bits, p, [&](const uint32_t(&id)[12], const int16_t* e) {
+        *triangles++ =
+            m_mirrored
+                ? std::array<int32_t, 3>{int32_t(id[e[0]]), int32_t(id[e[2]]), int32_t(id[e[1]])}
+                : std::array<int32_t, 3>{int32_t(id[e[0]]), int32_t(id[e[1]]), int32_t(id[e[2]])};
+      });
     }
   }
 
@@ -995,23 +1004,11 @@ void Served(const IsoSamples& s) {
 
 } // namespace
 
-bool IsoByEdges(const IsoSamples& s, float level, float scaleV, IsoMesh& mesh, int chunks) {
+bool IsoByEdges(const IsoSamples& s, const float* w, float level, IsoMesh& mesh, int chunks) {
   if (!s.OnLines()) return false;
   Served(s);
   const Lines lines(s, nullptr);
-  const size_t perPlane = (size_t(s.Ny) + 1) * (size_t(s.Nz) + 1);
   chunks = std::clamp(chunks, 1, s.Nx);
-  // Values on the scale of the level; an undefined value stays undefined.
-  std::vector<float> rescaled;
-  if (scaleV != 1.0f) {
-    rescaled.resize(s.Count());
-    sampling::ParallelFor(s.Nx + 1, chunks, [&](int, int64_t begin, int64_t end) {
-      for (size_t n = size_t(begin) * perPlane; n < size_t(end) * perPlane; ++n)
-        rescaled[n] = s.W[n] == UndefinedValue ? UndefinedValue : s.W[n] / scaleV;
-    });
-  }
-  const float* w = scaleV != 1.0f ? rescaled.data() : s.W.data();
-  const float scaledLevel = level / scaleV;
   // The table winds triangles to face higher values in grid order; where the grid runs against
   // the axes an odd number of times, space is mirrored and each triangle is wound the other way,
   // so that it faces higher values in space too.
@@ -1026,7 +1023,7 @@ bool IsoByEdges(const IsoSamples& s, float level, float scaleV, IsoMesh& mesh, i
     stored.push_back(std::make_unique<IsoRun>());
   std::vector<IsoRun*> parts;
   for (int c = 0; c < chunks; ++c) {
-    stored[size_t(c)]->Use(s, lines, w, scaledLevel, mirrored);
+    stored[size_t(c)]->Use(s, lines, w, level, mirrored);
     parts.push_back(stored[size_t(c)].get());
   }
   sampling::ParallelFor(s.Nx, chunks, [&](int c, int64_t begin, int64_t end) {
@@ -1077,7 +1074,6 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
   if (!WeldsByEdges(lines)) return false;
   if ((size_t(s.Ny) + 1) * (size_t(s.Nz) + 1) * 9 >= (size_t(1) << 31)) return false;
   Served(s);
-  const CubeTableSet& t = CubeTables();
   const float* w = s.W.data();
   EdgeStorage& kept = Kept();
   std::unique_lock<std::mutex> hold(kept.Lock, std::try_to_lock);
@@ -1092,10 +1088,9 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
   size_t triangles = 0, vertices = bits.PlaneVersions(0), slabTriangles = 0;
   for (int32_t i = 0; i < s.Nx; ++i) {
     if (i + 1 < s.Nx) bits.Slab(i + 1);
-    const size_t before = triangles;
-    for (int32_t j = 0; j < s.Ny; ++j)
-      bits.ForEachCell(i, j, [&](int32_t, uint32_t cube) { triangles += t.Counts[cube]; });
-    slabTriangles = std::max(slabTriangles, triangles - before);
+    const size_t inSlab = bits.SlabTriangles(i);
+    triangles += inSlab;
+    slabTriangles = std::max(slabTriangles, inSlab);
     vertices += bits.SlabVersions(i) + bits.PlaneVersions(i + 1);
   }
   mesh.Positions.clear();
@@ -1145,15 +1140,9 @@ bool ImplicitByEdges(const IsoSamples& s, float level, const IsoPoint& scale, Is
     for (int e = 0; e < 12; ++e)
       group[e] = CellEdges[e].Axis == AlongI ? own : CellEdges[e].Di == 0 ? low : high;
     loose.clear();
-    for (int32_t j = 0; j < s.Ny; ++j)
-      bits.ForEachCell(i, j, [&](int32_t k, uint32_t cube) {
-        uint32_t id[12];
-        rows.OfCell(i, j, k, id);
-        const auto& r = t.Triangles[cube];
-        for (size_t m = 0; r[m] != -1; m += 3)
-          loose.push_back({group[r[m]] + id[r[m]], group[r[m + 1]] + id[r[m + 1]],
-                           group[r[m + 2]] + id[r[m + 2]]});
-      });
+    rows.ForEachTriangle(bits, i, [&](const uint32_t(&id)[12], const int16_t* e) {
+      loose.push_back({group[e[0]] + id[e[0]], group[e[1]] + id[e[1]], group[e[2]] + id[e[2]]});
+    });
     const size_t n = loose.size();
     for (Vectors& c : corners)
       c.Resize(n);

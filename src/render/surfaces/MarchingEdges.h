@@ -16,10 +16,10 @@ namespace marching {
 // triangle.
 bool ImplicitByEdges(const IsoSamples& samples, float level, const IsoPoint& scale, IsoMesh& mesh);
 
-// The isosurface (IsoSurfaceMesh), its triangles sharing the vertices of the grid edges they cut
-// where those are the same to the last bit; runs of slabs on threads of their own (chunks) give
-// the same mesh.
-bool IsoByEdges(const IsoSamples& samples, float level, float scaleV, IsoMesh& mesh, int chunks);
+// The isosurface (IsoSurfaceMesh) of the values w (the samples' values on the level's scale) at
+// level, its triangles sharing the vertices of the grid edges they cut where those are the same
+// to the last bit; runs of slabs on threads of their own (chunks) give the same mesh.
+bool IsoByEdges(const IsoSamples& samples, const float* w, float level, IsoMesh& mesh, int chunks);
 
 // Gives back the working storage kept for the next surface.
 void ReleaseStorage();

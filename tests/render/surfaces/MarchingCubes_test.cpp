@@ -9,7 +9,6 @@
 #include <cmath>
 #include <functional>
 #include <random>
-#include <tuple>
 
 #include "formula/FormulaGlobals.h"
 #include "render/surfaces/IsoSurface.h"
@@ -308,34 +307,34 @@ Corners CornersOf(const IsoMesh& mesh) {
   return c;
 }
 
+// Whether two arrays are equal bit for bit; says where they first differ (at the given kind of
+// element).
+template <class A, class B>
+::testing::AssertionResult SameArray(const A& x, const B& y, const char* what,
+                                     const char* at = "") {
+  if (x.size() != y.size())
+    return ::testing::AssertionFailure() << what << ": " << x.size() << " against " << y.size();
+  const auto first = std::mismatch(x.begin(), x.end(), y.begin());
+  if (first.first != x.end())
+    return ::testing::AssertionFailure()
+           << what << " differ first at " << at << (first.first - x.begin());
+  return ::testing::AssertionSuccess();
+}
+
 // Whether a mesh draws the given triangles, bit for bit; says where they first differ.
 ::testing::AssertionResult SameCorners(const IsoMesh& a, const Corners& y) {
   const Corners x = CornersOf(a);
-  for (auto [p, q, what] : {std::tuple{&x.Positions, &y.Positions, "positions"},
-                            std::tuple{&x.Normals, &y.Normals, "normals"}}) {
-    if (p->size() != q->size())
-      return ::testing::AssertionFailure() << what << ": " << p->size() << " against " << q->size();
-    const auto at = std::mismatch(p->begin(), p->end(), q->begin());
-    if (at.first != p->end())
-      return ::testing::AssertionFailure()
-             << what << " differ first at corner " << (at.first - p->begin());
-  }
+  for (auto r : {SameArray(x.Positions, y.Positions, "positions", "corner "),
+                 SameArray(x.Normals, y.Normals, "normals", "corner ")})
+    if (!r) return r;
   return ::testing::AssertionSuccess();
 }
 
 // Whether two meshes are equal bit for bit; says where they first differ.
 ::testing::AssertionResult SameMesh(const IsoMesh& a, const IsoMesh& b) {
-  auto first = [](const auto& x, const auto& y, const char* what) -> ::testing::AssertionResult {
-    if (x.size() != y.size())
-      return ::testing::AssertionFailure() << what << ": " << x.size() << " against " << y.size();
-    const auto at = std::mismatch(x.begin(), x.end(), y.begin());
-    if (at.first != x.end())
-      return ::testing::AssertionFailure() << what << " differ first at " << (at.first - x.begin());
-    return ::testing::AssertionSuccess();
-  };
-  for (auto r :
-       {first(a.Triangles, b.Triangles, "triangles"), first(a.Positions, b.Positions, "positions"),
-        first(a.Normals, b.Normals, "normals")})
+  for (auto r : {SameArray(a.Triangles, b.Triangles, "triangles"),
+                 SameArray(a.Positions, b.Positions, "positions"),
+                 SameArray(a.Normals, b.Normals, "normals")})
     if (!r) return r;
   return ::testing::AssertionSuccess();
 }
