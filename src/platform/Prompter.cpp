@@ -284,3 +284,9 @@ ScopedScriptedDialogs::~ScopedScriptedDialogs() {
   SetFileChooser(nullptr);
   SetColorChooser(nullptr);
 }
+
+ScopedScriptedPrompter::ScopedScriptedPrompter() : m_previous(ThePrompter()) {
+  SetPrompter(&prompter);
+}
+
+ScopedScriptedPrompter::~ScopedScriptedPrompter() { SetPrompter(&m_previous); }

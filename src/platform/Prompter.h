@@ -182,3 +182,17 @@ public:
   ScriptedFileChooser files;
   ScriptedColorChooser colors;
 };
+
+// While it lives, message boxes go to `prompter` in place of being shown (answered with each box's
+// first button, as a user pressing Enter); afterwards the prompter in force before is put back.
+class ScopedScriptedPrompter {
+public:
+  ScopedScriptedPrompter();
+  ~ScopedScriptedPrompter();
+  ScopedScriptedPrompter(const ScopedScriptedPrompter&) = delete;
+  ScopedScriptedPrompter& operator=(const ScopedScriptedPrompter&) = delete;
+  ScriptedPrompter prompter;
+
+private:
+  Prompter& m_previous;
+};

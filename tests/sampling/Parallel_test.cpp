@@ -120,10 +120,6 @@ TEST(ParallelForTest, LoopsInsideLoopsAndFromManyThreadsFinish) {
   EXPECT_EQ(sum.load(), 4 * 200 * 64);
 }
 
-} // namespace
-
-namespace {
-
 // A formula run at many values of one variable gives at each the outcome of one run there, value
 // and fault, whichever thread ran it.
 TEST(RunAtManyTest, EachOutcomeIsThatOfOneRun) {

@@ -402,45 +402,11 @@ bool DrawInflexionStage(DrawContext& c) {
 
 namespace {
 
-// Takes the message boxes raised while the analysis is worked out ahead of a drawing, and drops
-// them: the drawing that follows raises them again where they belong.
-class UnseenMessages {
-public:
-  UnseenMessages() : m_previous(ThePrompter()) { SetPrompter(&m_unseen); }
-  ~UnseenMessages() { SetPrompter(&m_previous); }
-  UnseenMessages(const UnseenMessages&) = delete;
-  UnseenMessages& operator=(const UnseenMessages&) = delete;
-
-private:
-  Prompter& m_previous;
-  ScriptedPrompter m_unseen;
-};
-
-// The integrals of the analysis of a still graph worked out ahead of its drawing, with progress.
-void WorkOutCurveIntegrals(Graph& g);
-
 // The graphs whose analysis the user cancelled, with their IDs (a graph made later at the same
 // place has another): drawn without the integrals not worked out until the next work ahead.
 std::map<const Graph*, int32_t> g_cancelled;
 
-} // namespace
-
-bool AnalysisCancelled(const Graph& g) {
-  const auto found = g_cancelled.find(&g);
-  return found != g_cancelled.end() && found->second == g.ID;
-}
-
-void PrepareCurveAnalysis(Graph& g) {
-  g_cancelled.erase(&g);
-  try {
-    WorkOutCurveIntegrals(g);
-  } catch (const WorkCancelled&) {
-    g_cancelled[&g] = g.ID;
-  }
-}
-
-namespace {
-
+// The integrals of the analysis of a still graph worked out ahead of its drawing, with progress.
 void WorkOutCurveIntegrals(Graph& g) {
   if (g.Animation || GraphKind(g).Drawer != GraphDrawer::Curve2D) return;
   if (g.FunForm != Explicit && g.FunForm != Parametric) return;
@@ -454,7 +420,9 @@ void WorkOutCurveIntegrals(Graph& g) {
   c.ExprX = InsertImplicitProducts(g.ExpressX);
   c.ExprY = InsertImplicitProducts(g.ExpressY);
   c.ExprZ = InsertImplicitProducts(g.ExpressZ);
-  UnseenMessages unseen;
+  // The messages of the formulas are dropped: the drawing that follows raises them again where
+  // they belong.
+  const ScopedScriptedPrompter unseen;
   WorkScope work("Working out the analysis of " + ListedGraphName(g) + "...");
   AnalysisWorkSteps steps;
   // The same integrals, of the same texts and limits, as the stages draw (DrawIntegralStage,
@@ -491,3 +459,17 @@ void WorkOutCurveIntegrals(Graph& g) {
 }
 
 } // namespace
+
+bool AnalysisCancelled(const Graph& g) {
+  const auto found = g_cancelled.find(&g);
+  return found != g_cancelled.end() && found->second == g.ID;
+}
+
+void PrepareCurveAnalysis(Graph& g) {
+  g_cancelled.erase(&g);
+  try {
+    WorkOutCurveIntegrals(g);
+  } catch (const WorkCancelled&) {
+    g_cancelled[&g] = g.ID;
+  }
+}

@@ -115,6 +115,12 @@ void TangentBase(const CurveFormulas& f, float t, TangentLine& out) {
   if (s.HasFirst) out.HasSlope = SlopeOf(s.DY, s.DX, out.Slope);
 }
 
+// The variable that holds the curve's parameter: u, or for an explicit curve its x (its angle a).
+float FormulaVars::*ParameterOf(const CurveFormulas& f) {
+  if (!f.IsExplicit()) return &FormulaVars::U;
+  return f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
+}
+
 // Integrals worked out, kept for the drawings that follow (a Zoom to Fit compiles the scene
 // again, and the analysis is worked out before a compilation): the same formula texts, limits and
 // variables give a value back without the work. Only values that exist are kept, and none of
@@ -218,12 +224,7 @@ bool CurveFormulas::IsPolar() const { return CoordType == Polar; }
 
 FormulaVars CurveFormulas::At(float t) const {
   FormulaVars v = Base;
-  if (FunForm != Explicit)
-    v.U = t;
-  else if (CoordType == Polar)
-    v.A = t;
-  else
-    v.X = t;
+  v.*ParameterOf(*this) = t;
   return v;
 }
 
@@ -708,8 +709,7 @@ float AlongCurve(const CurveFormulas& f, float a, float b, float FormulaVars::*p
 float IntegrateAlongCurve(const CurveFormulas& f, float a, float b) {
   if (Undefined(a) || Undefined(b)) return UndefinedValue;
   if (a == b) return 0.0f;
-  float FormulaVars::*position = &FormulaVars::U;
-  if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
+  float FormulaVars::*const position = ParameterOf(f);
   // Points are kept from pass to pass, and the value for the drawings that follow (by the texts of
   // the formulas, when the curve has them), unless a formula draws random numbers.
   const bool reuse = !f.TY.UsesRandom() && !f.TZ.UsesRandom();
@@ -738,9 +738,7 @@ std::string LengthIntegrand(const CurveFormulas& f) {
 
 float IntegrateOverParameter(const CurveFormulas& f, const std::string& integrand, float a,
                              float b) {
-  float FormulaVars::*position = &FormulaVars::U;
-  if (f.IsExplicit()) position = f.IsPolar() ? &FormulaVars::A : &FormulaVars::X;
-  return IntegralOf(integrand, a, b, f.Base, position);
+  return IntegralOf(integrand, a, b, f.Base, ParameterOf(f));
 }
 
 IntersectionSearch FindIntersections(const CurveSamples& first, const CurveSamples& second,

@@ -234,10 +234,6 @@ TEST(TangentsAndCurvature, EveryFormAtOneParameterValue) {
   EXPECT_FALSE(TangentAt(root, 0).HasSlope);
 }
 
-} // namespace
-
-namespace {
-
 // The integrals of the analysis are kept from one drawing to the next: asked again with another
 // animation time, other limits or another parameter, each gives its own value, the value the
 // integration gives for it.
@@ -271,10 +267,6 @@ TEST(AnalysisIntegrals, EachIntegralIsItsOwn) {
     }
   }
 }
-
-} // namespace
-
-namespace {
 
 // The integral along a parametric curve, pass after pass with every point worked out anew and
 // summed in order: what the halving of the step, with its points kept from pass to pass and the

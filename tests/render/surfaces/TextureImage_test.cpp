@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
@@ -90,6 +89,13 @@ protected:
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
   }
+  // A raw picture: its width and height, then its pixels' bytes as given.
+  void WriteRaw(const char* name, int32_t w, int32_t h, const QByteArray& pixels) const {
+    QByteArray raw;
+    raw.append(reinterpret_cast<const char*>(&w), 4); // the test machine is little-endian
+    raw.append(reinterpret_cast<const char*>(&h), 4);
+    WriteBytes(name, raw + pixels);
+  }
   QTemporaryDir dir;
 };
 
@@ -137,12 +143,7 @@ TEST_F(TextureFile, PicturesAreScaledToPowersOfTwo) {
 }
 
 TEST_F(TextureFile, ARawFileHoldsItsSizeAndPixels) {
-  QByteArray raw;
-  const int32_t w = 2, h = 1;
-  raw.append(reinterpret_cast<const char*>(&w), 4); // the test machine is little-endian
-  raw.append(reinterpret_cast<const char*>(&h), 4);
-  raw.append("\x01\x02\x03\x04\x05\x06", 6);
-  WriteBytes("pic.mot", raw);
+  WriteRaw("pic.mot", 2, 1, QByteArray("\x01\x02\x03\x04\x05\x06", 6));
   TextureImage image;
   std::string error;
   ASSERT_TRUE(ReadTextureImage(Path("pic.mot"), 256, image, error)) << error;
@@ -228,10 +229,10 @@ TEST_F(TextureFile, SpecialFilesAreRefusedWithoutBeingRead) {
   EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
 }
 
-// A raw picture larger than its texture is shrunk while it is read (only the texture and one row
-// are held): the 16384 x 16384 picture of 768 MiB is read by a process that may take 64 MiB more
-// address space than it had. Its top 64 rows are white, the rest black: the texture's top row is
-// white, the others black. Read in a child process, which alone gets the limit.
+// A raw picture larger than its texture is shrunk while it is read (only the texture and a band
+// of rows are held): the 16384 x 16384 picture of 768 MiB is read by a process that may take
+// 64 MiB more address space than it had. Its top 64 rows are white, the rest black: the texture's
+// top row is white, the others black. Read in a child process, which alone gets the limit.
 TEST_F(TextureFile, AHugeRawPictureIsShrunkWhileItIsRead) {
   constexpr int32_t kSide = 16384;
   {
@@ -265,11 +266,9 @@ TEST_F(TextureFile, ARawPictureIsShrunkToTheMeanOfEachTexelsArea) {
   std::vector<uint8_t> picture(static_cast<size_t>(w) * h * 3);
   for (size_t k = 0; k < picture.size(); ++k)
     picture[k] = static_cast<uint8_t>((k * 7 + k / 1800) & 0xFF);
-  QByteArray raw;
-  raw.append(reinterpret_cast<const char*>(&w), 4);
-  raw.append(reinterpret_cast<const char*>(&h), 4);
-  raw.append(reinterpret_cast<const char*>(picture.data()), static_cast<qsizetype>(picture.size()));
-  WriteBytes("wide.mot", raw);
+  WriteRaw("wide.mot", w, h,
+           QByteArray(reinterpret_cast<const char*>(picture.data()),
+                      static_cast<qsizetype>(picture.size())));
   TextureImage image;
   std::string error;
   ASSERT_TRUE(ReadTextureImage(Path("wide.mot"), 256, image, error)) << error;
