@@ -136,19 +136,6 @@ private:
   std::vector<std::pair<std::size_t, int>> m_sizes; // bytes, graph number
 };
 
-// Gathers the message boxes raised while one graph is sampled, in place of showing them one by
-// one, and puts the prompter back afterwards.
-class GatheredMessages {
-public:
-  GatheredMessages() : m_previous(ThePrompter()) { SetPrompter(&prompter); }
-  ~GatheredMessages() { SetPrompter(&m_previous); }
-  GatheredMessages(const GatheredMessages&) = delete;
-  GatheredMessages& operator=(const GatheredMessages&) = delete;
-  ScriptedPrompter prompter; // answers with each box's first button, as a user pressing Enter
-private:
-  Prompter& m_previous;
-};
-
 // A message of a graph's sampling as the user can place it: the graph's number and the formula
 // that does not parse, when one of its formulas does not.
 std::string GraphMessage(int number, const Graph& g, const std::string& message) {
@@ -231,8 +218,8 @@ void ApplyDocument(ParsedDocument& doc, DocumentHost& host) {
     ShownGraphs.FunSurfs.Add(parsed.graph);
     if (Sampled(g, parsed.functionRecord)) {
       // A graph that cannot be sampled stays in the document (it draws nothing); what its
-      // sampling had to say is named with the graph once the document is open.
-      GatheredMessages gathered;
+      // sampling had to say is gathered and named with the graph once the document is open.
+      ScopedScriptedPrompter gathered;
       WorkPart part(SamplingShareOfFrameWork * (number - 1) / graphs,
                     SamplingShareOfFrameWork * number / graphs);
       try {
