@@ -10,7 +10,7 @@
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
 #include "platform/ShownText.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "platform/WorkProgress.h"
 #include "sampling/Sampling.h"
 
@@ -19,7 +19,7 @@ namespace {
 // The whole number a box's text gives: its leading number rounded half to even; nothing when it
 // lies beyond 32-bit integers.
 std::optional<int64_t> WholeOfText(const std::string& text) {
-  const double value = vb::RoundHalfEven(vb::Val(text));
+  const double value = NumberText::RoundHalfEven(NumberText::LeadingValue(text));
   if (!std::isfinite(value) || std::fabs(value) > 2147483647.0) return std::nullopt;
   return static_cast<int64_t>(value);
 }
@@ -56,11 +56,11 @@ ParseAnimationOptions(const std::string& frames, const std::string& speed, std::
     return std::nullopt;
   };
   // Below 1 before rounding: 0.5 is refused, not rounded to 0 and then refused.
-  if (vb::Val(frames) < 1.0) return refuse("The number of frames must large than 1.");
+  if (NumberText::LeadingValue(frames) < 1.0) return refuse("The number of frames must large than 1.");
   const std::optional<int64_t> count = WholeOfText(frames);
   if (!count || *count > MaxFrameCount)
     return refuse("The number of frames must not be larger than 10000.");
-  if (vb::Val(speed) < 1.0)
+  if (NumberText::LeadingValue(speed) < 1.0)
     return refuse("The speed of animation must large than 1 frame per second.");
   const std::optional<int64_t> fps = WholeOfText(speed);
   if (!fps || *fps > MaxFramesPerSecond)
@@ -73,7 +73,7 @@ int32_t ClampFramesPerSecond(int32_t framesPerSecond) {
 }
 
 int32_t TimerIntervalFor(int32_t framesPerSecond) {
-  const double interval = vb::RoundHalfEven(1000.0 / ClampFramesPerSecond(framesPerSecond));
+  const double interval = NumberText::RoundHalfEven(1000.0 / ClampFramesPerSecond(framesPerSecond));
   return std::max(1, static_cast<int32_t>(interval));
 }
 

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "platform/VideoWriter.h"
 #include "platform/BmpFile.h"
 
@@ -107,7 +107,7 @@ bool SaveFrameFile(const QImage& picture, const std::string& path, std::string& 
 }
 
 int32_t AviFrameRate(const std::string& speedText) {
-  const double rate = vb::RoundHalfEven(vb::Val(speedText));
+  const double rate = NumberText::RoundHalfEven(NumberText::LeadingValue(speedText));
   if (!(rate >= 1)) return 1;
   if (rate > 30) return 30;
   return static_cast<int32_t>(rate);

@@ -24,7 +24,7 @@
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "platform/WorkProgress.h"
 #include "sampling/Sampling.h"
 
@@ -109,15 +109,15 @@ const SliceTabNames TabNames[3] = {
      {"zSliceAddButton", "zSliceDeleteButton", "zSliceResetButton"}},
 };
 
-// A number token of a row, read whole by the runtime's numeric test (rows hold numbers as they
+// A number token of a row, read whole as one number by NumericText (rows hold numbers as they
 // were typed or as their text).
-std::optional<double> Token(const std::string& token) { return vb::NumericText(token); }
+std::optional<double> Token(const std::string& token) { return NumberText::NumericText(token); }
 
-// The text a row keeps for a typed number: the text as typed when the runtime reads it as one
+// The text a row keeps for a typed number: the text as typed when NumericText reads it as one
 // number, else the text of the value it gave.
 std::string TypedOr(const QLineEdit* box, const std::string& valueText) {
   const std::string typed = box->text().toStdString();
-  return vb::NumericText(typed) ? typed : valueText;
+  return NumberText::NumericText(typed) ? typed : valueText;
 }
 
 void Refuse(const std::string& message, QWidget* focus) {
@@ -135,7 +135,7 @@ std::string SliceItemText(const SliceItem& s, bool filled) { return SliceItemTex
 
 std::string SliceItemText(const SliceItem& s, bool filled, const SliceItemTyped& typed) {
   auto or_ = [](const std::string& text, std::string value) { return text.empty() ? value : text; };
-  std::vector<std::string> t = {or_(typed.value, NumberText(s.value)),
+  std::vector<std::string> t = {or_(typed.value, FieldText(s.value)),
                                 or_(typed.rows[0], std::to_string(s.firstFrom)),
                                 or_(typed.rows[1], std::to_string(s.firstTo)),
                                 or_(typed.rows[2], std::to_string(s.secondFrom)),
@@ -143,7 +143,7 @@ std::string SliceItemText(const SliceItem& s, bool filled, const SliceItemTyped&
                                 s.color ? "1" : "0"};
   t.push_back(s.contour ? "1" : "0");
   if (s.contour) {
-    t.push_back(or_(typed.levels, NumberText(s.levels)));
+    t.push_back(or_(typed.levels, FieldText(s.levels)));
     t.push_back(std::to_string(s.contourColor));
   }
   t.push_back(s.vector ? "1" : "0");
@@ -167,7 +167,7 @@ std::optional<SliceItem> ParseSliceItemText(const std::string& text, std::string
     }
     v.push_back(*number);
   }
-  auto whole = [](double x) { return static_cast<int32_t>(vb::ToLongClamped(x)); };
+  auto whole = [](double x) { return static_cast<int32_t>(NumberText::ToLongClamped(x)); };
   size_t k = 0;
   auto next = [&](double& out) {
     if (k >= v.size()) return false;
@@ -404,7 +404,7 @@ void Graph4DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   }
   const int32_t isoCount = std::clamp(g.IsoSurfaceNum, 0, MaxIsoValues);
   for (int32_t j = 1; j <= isoCount; ++j)
-    isoList->addItem(QString::fromStdString(NumberText(g.IsoSurValue[j])));
+    isoList->addItem(QString::fromStdString(FieldText(g.IsoSurValue[j])));
   m_filledRows[3] = Rows(isoList);
 }
 
@@ -446,7 +446,7 @@ std::optional<int32_t> Graph4DDialog::GridRows(int axis) const {
   QLineEdit* steps[3] = {stepsX, stepsY, stepsZ};
   const std::optional<float> value = EvaluateNumberText(steps[axis]->text().toStdString(), nullptr);
   if (!value) return std::nullopt;
-  const double whole = vb::RoundHalfEven(*value);
+  const double whole = NumberText::RoundHalfEven(*value);
   if (whole < VolumeSteps.min || whole > VolumeSteps.max) return std::nullopt;
   return static_cast<int32_t>(whole) + 1;
 }
@@ -461,7 +461,7 @@ bool Graph4DDialog::CheckSliceRanges(int axis, const SliceItem& s, int32_t first
   for (size_t r = 0; r < 2; ++r) {
     const auto [from, to, rows, along] = ranges[r];
     if (from >= 1 && from <= to && to <= rows) continue;
-    Refuse("The slice at " + std::string(a.name) + " = " + NumberText(s.value) + ": the rows " +
+    Refuse("The slice at " + std::string(a.name) + " = " + FieldText(s.value) + ": the rows " +
                AxisNames[along] + " " + std::to_string(from) + " to " + std::to_string(to) +
                " lie outside the grid, whose rows " + AxisNames[along] + " run from 1 to " +
                std::to_string(rows) + ".",
@@ -487,8 +487,8 @@ void Graph4DDialog::SliceAdd(int axis) {
     return box->objectName().toStdString();
   };
   auto number = [&](QLineEdit* box) -> std::optional<float> {
-    // A plain number as the runtime reads it ("2e1" too), else a formula without variables.
-    if (const std::optional<double> plain = vb::NumericText(box->text().toStdString()))
+    // A plain number as NumericText reads it ("2e1" too), else a formula without variables.
+    if (const std::optional<double> plain = NumberText::NumericText(box->text().toStdString()))
       if (std::fabs(*plain) <= std::numeric_limits<float>::max()) return float(*plain);
     const std::optional<float> value = EvaluateNumberText(box->text().toStdString(), &why);
     if (!value) Refuse("\"" + caption(box) + "\" " + why + ".", box);
@@ -502,7 +502,7 @@ void Graph4DDialog::SliceAdd(int axis) {
   for (size_t r = 0; r < 4; ++r) {
     const std::optional<float> row = number(t.rows[r]);
     if (!row) return;
-    *rows[r] = vb::ToLongClamped(vb::RoundHalfEven(*row));
+    *rows[r] = NumberText::ToLongClamped(NumberText::RoundHalfEven(*row));
   }
   s.color = t.colorMap->isChecked();
   s.contour = t.contour->isChecked();
@@ -524,10 +524,10 @@ void Graph4DDialog::SliceAdd(int axis) {
   // The row holds the texts as typed where they read back as the same numbers; a formula such
   // as "-1/4" is held as its value.
   SliceItemTyped typed;
-  typed.value = TypedOr(t.value, NumberText(s.value));
+  typed.value = TypedOr(t.value, FieldText(s.value));
   for (size_t r = 0; r < 4; ++r)
     typed.rows[r] = TypedOr(t.rows[r], std::to_string(*rows[r]));
-  if (s.contour) typed.levels = TypedOr(t.step, NumberText(s.levels));
+  if (s.contour) typed.levels = TypedOr(t.step, FieldText(s.levels));
   t.list->addItem(QString::fromStdString(SliceItemText(s, false, typed)));
 }
 
@@ -550,9 +550,9 @@ void Graph4DDialog::OnAddIsoValue() {
     Refuse("A 4D graph holds at most " + std::to_string(MaxIsoValues) + " iso values.", isoList);
     return;
   }
-  // A text the runtime reads as one number is added as typed; "2pi" or "1/4" is not.
+  // A text NumericText reads as one number is added as typed; "2pi" or "1/4" is not.
   const std::string typed = isoValue->text().toStdString();
-  const std::optional<double> value = vb::NumericText(typed);
+  const std::optional<double> value = NumberText::NumericText(typed);
   if (!value) {
     Refuse("The iso value is not a number.", isoValue);
     return;
@@ -577,7 +577,7 @@ void Graph4DDialog::OnOk() {
   std::optional<int32_t> frames;
   if (AnimationMode() && stepsT->text() != m_shownFrames) {
     const std::optional<float> value = EvaluateNumberText(stepsT->text().toStdString(), nullptr);
-    const double whole = value ? vb::RoundHalfEven(*value) : 0.0;
+    const double whole = value ? NumberText::RoundHalfEven(*value) : 0.0;
     if (!value || whole < MinFrameCount || whole > MaxFrameCount) {
       Refuse("\"Steps t\" must be a whole number from " + std::to_string(MinFrameCount) + " to " +
                  std::to_string(MaxFrameCount) + ".",

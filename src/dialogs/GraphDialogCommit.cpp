@@ -21,7 +21,7 @@
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "sampling/Sampling.h"
 
 namespace {
@@ -145,7 +145,7 @@ bool SampledByDialog(int32_t graphType) {
 
 } // namespace
 
-std::string NumberText(float value) { return vb::FormatSingle(value); }
+std::string FieldText(float value) { return NumberText::FormatSingle(value); }
 
 std::optional<float> EvaluateNumberText(const std::string& text, std::string* message) {
   std::string postfix, why;
@@ -263,7 +263,7 @@ void DialogBindings::Fill(const std::vector<FieldBinding>& fields, const Graph& 
       break;
     case Kind::Real:
       static_cast<QLineEdit*>(f.control)->setText(
-          QString::fromStdString(NumberText(g.GetReal(f.prop))));
+          QString::fromStdString(FieldText(g.GetReal(f.prop))));
       break;
     case Kind::Whole:
       static_cast<QLineEdit*>(f.control)->setText(QString::number(g.GetInt(f.prop)));
@@ -352,7 +352,7 @@ std::optional<PropertyWrites> DialogBindings::Read(const std::vector<FieldBindin
     }
     case Kind::Whole: {
       const std::optional<float> value = EvaluateNumberText(ShownState(f), &why);
-      const double whole = value ? vb::RoundHalfEven(*value) : 0.0;
+      const double whole = value ? NumberText::RoundHalfEven(*value) : 0.0;
       if (!value || whole < f.range.min || whole > f.range.max) {
         Refuse(f.control, caption + " must be a whole number from " + std::to_string(f.range.min) +
                               " to " + std::to_string(f.range.max) + ".");

@@ -113,7 +113,7 @@ private:
 };
 
 // The text a number field shows for a value.
-std::string NumberText(float value);
+std::string FieldText(float value);
 
 // A number typed into a field, evaluated by the formula engine; nothing when it is no number
 // (why in *message).

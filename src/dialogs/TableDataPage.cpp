@@ -10,7 +10,7 @@
 #include "dialogs/PointGrid.h"
 #include "model/Graph.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 using namespace TableText;
 
@@ -196,10 +196,10 @@ void TableDataPage::FillFrom(const Graph& g) {
     const GraphPoint& point = Is3D() ? g.VertTab3D.At(u, v) : g.VertTab3D.At(0, p);
     if (Is3D()) {
       for (float value : {point.z, point.x, point.y})
-        cells.push_back(vb::FormatSingle(value));
+        cells.push_back(NumberText::FormatSingle(value));
     } else {
-      cells.push_back(vb::FormatSingle(point.x));
-      cells.push_back(vb::FormatSingle(point.y));
+      cells.push_back(NumberText::FormatSingle(point.x));
+      cells.push_back(NumberText::FormatSingle(point.y));
     }
   }
   model.SetCells(cells);

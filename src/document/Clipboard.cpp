@@ -19,7 +19,7 @@
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "sampling/Sampling.h"
 
 bool CopyGraph(GraphListHost& host) {
@@ -129,7 +129,7 @@ int32_t PasteGraphText(const std::string& text, GraphListHost& host, std::string
   if (ClipboardGraphCount < 1)
     return nothing("Nothing was pasted: no graph has been copied in this run of the program.");
   TokenReader in(text);
-  const double kindCode = in.AtEnd() ? 0.0 : vb::Val(in.Take("the kind code"));
+  const double kindCode = in.AtEnd() ? 0.0 : NumberText::LeadingValue(in.Take("the kind code"));
   // Only a kind code followed by a whole record is a graph, of whatever document kind.
   bool record = !KindName(kindCode).empty();
   if (record) {

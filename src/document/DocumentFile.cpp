@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <new>
 
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "platform/WholeFile.h"
 
 namespace DocumentFile {
@@ -58,7 +58,7 @@ bool BeginsWithHeader(std::string_view text) {
 } // namespace
 
 std::string Encode(std::string_view text) {
-  const std::string bytes = vb::Utf8ToCp1252(text);
+  const std::string bytes = NumberText::Utf8ToCp1252(text);
   std::string out;
   out.reserve(bytes.size() + 8);
   PutU16(out, TypeCode);
@@ -85,7 +85,7 @@ std::optional<std::string> Decode(std::string_view bytes, std::string* problem) 
     if (problem) *problem = reason;
     return std::nullopt;
   }
-  return vb::Cp1252ToUtf8(bytes.substr(frame->offset, static_cast<size_t>(frame->length)));
+  return NumberText::Cp1252ToUtf8(bytes.substr(frame->offset, static_cast<size_t>(frame->length)));
 }
 
 bool Write(const std::string& path, std::string_view text, std::string* problem) {
@@ -151,7 +151,7 @@ std::optional<std::string> Read(const std::string& path, std::string* problem) {
   const bool ascii = std::all_of(body.begin(), body.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (ascii) return body;
-  return vb::Cp1252ToUtf8(body);
+  return NumberText::Cp1252ToUtf8(body);
 }
 
 } // namespace DocumentFile

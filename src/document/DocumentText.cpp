@@ -8,7 +8,7 @@
 #include "model/GraphContainer.h"
 #include "model/ProgramState.h"
 #include "platform/ShownText.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -226,7 +226,7 @@ std::optional<ParsedDocument> ParseDocumentText(std::string_view text, const Axe
     doc.scale.ratioZ = in.Real("AxisRatioZ");
     // Stored documents are read as leniently as they need, but what was passed over is said.
     // A count token without a number reads 0: the message quotes it rather than a 0 nobody wrote.
-    const std::string announced = vb::LeadingNumber(countToken)
+    const std::string announced = NumberText::LeadingNumber(countToken)
                                       ? "The document announces " + std::to_string(count) +
                                             (count == 1 ? " graph" : " graphs")
                                       : "The document's graph count is \"" +

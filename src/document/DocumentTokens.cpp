@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ std::string RealToken(float value) {
   if (std::isnan(value)) value = 0.0f;
   if (std::isinf(value))
     value = value > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
-  return vb::FormatSingle(value, '.');
+  return NumberText::FormatSingle(value, '.');
 }
 
 void TokenWriter::Integer(int32_t value) {
@@ -108,9 +108,9 @@ std::string TokenReader::Take(const char* field) {
 
 int32_t TokenReader::Integer(const char* field) {
   const std::string token = Take(field);
-  auto number = vb::LeadingNumber(token);
+  auto number = NumberText::LeadingNumber(token);
   if (!number) return 0;
-  auto value = vb::ToLong(*number);
+  auto value = NumberText::ToLong(*number);
   if (!value) throw TokenError(std::string(field) + " is out of range: " + Quoted(token));
   return *value;
 }
@@ -125,7 +125,7 @@ int32_t TokenReader::Count(const char* field, int32_t min, int32_t max) {
 
 float TokenReader::Real(const char* field) {
   const std::string token = Take(field);
-  auto number = vb::LeadingNumber(token);
+  auto number = NumberText::LeadingNumber(token);
   // "nan", "inf" and "Infinity" are no numbers to the leading-number parse, but they plainly mean
   // a value no single-precision field can hold: refused as 1E400 is, not read as 0.
   if (!number && NamesNonFiniteValue(token))

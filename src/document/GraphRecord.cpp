@@ -6,7 +6,7 @@
 #include "model/AxesSettings.h"
 #include "model/Graph.h"
 #include "model/ProgramState.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ std::string WriteRecord(const Graph& g, const std::array<RecordItem, N>& layout)
 
 // The leading number of a token as Paste takes PointSize and PointHollow: 0 without one.
 double PasteNumber(TokenReader& in, const char* field) {
-  const double value = vb::Val(in.Take(field));
+  const double value = NumberText::LeadingValue(in.Take(field));
   if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max())
     throw TokenError(std::string(field) + " is out of range");
   return value;

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "platform/WholeFile.h"
 
 namespace TableText {
@@ -80,8 +80,8 @@ double CountValue(std::string_view text) {
       word += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
     if (word == "nan" || word == "inf") return -1.0;
   }
-  const double value = vb::Val(text);
-  return std::isfinite(value) ? vb::RoundHalfEven(value) : -1.0;
+  const double value = NumberText::LeadingValue(text);
+  return std::isfinite(value) ? NumberText::RoundHalfEven(value) : -1.0;
 }
 
 bool CellWritable(std::string_view text) {
@@ -134,7 +134,7 @@ std::string Format(const Table& t) {
     for (int k = 0; k < columns; ++k) {
       if (k) text += separator;
       const std::size_t cell = p * static_cast<std::size_t>(columns) + static_cast<std::size_t>(k);
-      if (cell < t.cells.size()) text += vb::Utf8ToCp1252(t.cells[cell]);
+      if (cell < t.cells.size()) text += NumberText::Utf8ToCp1252(t.cells[cell]);
     }
     text += CrLf;
   }
@@ -169,7 +169,7 @@ ReadOutcome Parse(std::string_view bytes, Kind kind) {
   std::vector<std::string> tokens = Tokens(bytes, first + needed);
   t.cells.assign(needed, std::string());
   for (std::size_t k = 0; k < needed && first + k < tokens.size(); ++k)
-    t.cells[k] = vb::Cp1252ToUtf8(tokens[first + k]);
+    t.cells[k] = NumberText::Cp1252ToUtf8(tokens[first + k]);
   out.status = ReadOutcome::Status::Read;
   return out;
 }

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "formula/FormulaTables.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 using namespace formula;
 
@@ -555,7 +555,7 @@ void CompiledFormula::CompileTokens(std::string_view text, bool inDegrees, bool 
       for (char& ch : number)
         if (ch == ',') ch = '.';
       float value;
-      if (!ToSingle(vb::Val(number), value)) {
+      if (!ToSingle(NumberText::LeadingValue(number), value)) {
         // Beyond single precision: the overflow fault when the number is used.
         Instr in{};
         in.op = kTrapOverflow;

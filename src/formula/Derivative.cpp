@@ -11,7 +11,7 @@
 #include "formula/FormulaTables.h"
 #include "formula/FormulaText.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 using Token = PostfixTokens::Token;
 
@@ -63,7 +63,7 @@ std::string Plain15(double value) {
 }
 
 // A single with up to 7 significant digits, "." as decimal point.
-std::string Plain7(float value) { return ExpandExponent(vb::FormatSingle(value)); }
+std::string Plain7(float value) { return ExpandExponent(NumberText::FormatSingle(value)); }
 
 bool IsNumberText(const std::string& s, double& value) {
   if (s.empty()) return false;
@@ -420,7 +420,7 @@ PostfixTokens ReadTokens(const std::string& text, std::string& message, bool& su
       for (std::string_view f : kDerivableFunctions)
         if (f == lower) derivable = true;
       if (std::isdigit(static_cast<unsigned char>(taken[0])) || taken[0] == '.') {
-        working.Append(RankOperand, Plain15(vb::Val(taken)));
+        working.Append(RankOperand, Plain15(NumberText::LeadingValue(taken)));
         wantOperand = false;
       } else if (taken == "X" || taken == "Y" || taken == "A" || taken == "R" || taken == "U") {
         working.Append(RankOperand, lower);

@@ -1,6 +1,6 @@
 #include "model/AxesSettings.h"
 
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -120,7 +120,7 @@ void AxesSettings::Coord(float& Vmin, float& Vmax, float& step, float& lower, fl
   step = s;
   lower = first;
   upper = last;
-  k = vb::ToLongClamped(static_cast<double>((last - first) / s));
+  k = NumberText::ToLongClamped(static_cast<double>((last - first) / s));
 }
 
 int32_t AxesSettings::GetInt(AxesSettingsProp p) const {

@@ -18,7 +18,7 @@
 #include "model/GraphPoint.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ BitmapGlyph RasteriseGlyph(const QFont& font, const QFontMetrics& metrics, char3
 char32_t GlyphCharacter(uint8_t code) {
   if (code < 32 || code == 127) return 0;
   const char byte = static_cast<char>(code);
-  const std::string utf8 = vb::Cp1252ToUtf8(std::string_view(&byte, 1));
+  const std::string utf8 = NumberText::Cp1252ToUtf8(std::string_view(&byte, 1));
   const std::u32string u =
       QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU32String();
   if (u.size() != 1) return 0;
@@ -258,7 +258,7 @@ void DrawOutlineText(uint32_t listBase, const std::string& text, float x, float 
   glScalef(0.8f, 0.8f, 0.8f);
   glRotatef(rotation[0], rotation[1], rotation[2], rotation[3]);
   if (colour) SetGlColor(*colour);
-  const std::string codes = vb::Utf8ToCp1252(text);
+  const std::string codes = NumberText::Utf8ToCp1252(text);
   if (!codes.empty())
     glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());
   glPopMatrix();
@@ -268,7 +268,7 @@ void DrawLabel(float z, float x, float y, const std::string& text) {
   glColor3f(0.0f, 0.0f, 0.0f);
   glRasterPos3f(x, y, z);
   if (text.empty()) return;
-  const std::string codes = vb::Utf8ToCp1252(text);
+  const std::string codes = NumberText::Utf8ToCp1252(text);
   glPushAttrib(GL_LIST_BIT);
   glListBase(BitmapFontBase);
   glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());

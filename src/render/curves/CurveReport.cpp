@@ -2,7 +2,7 @@
 
 #include "model/Graph.h"
 #include "model/ProgramState.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "render/common/ResultBox.h"
 
 std::string CurveHeaderLine(int32_t coordType, int32_t funForm, const std::string& expressY,
@@ -16,7 +16,7 @@ std::string CurveHeaderLine(int32_t coordType, int32_t funForm, const std::strin
   return {};
 }
 
-std::string ReportNumber(float value) { return vb::FormatSingleLocale(value); }
+std::string ReportNumber(float value) { return NumberText::FormatSingleLocale(value); }
 
 std::string RootLine(float x, float y) {
   return "    Root: x=" + ReportNumber(x) + ",y=" + ReportNumber(y);

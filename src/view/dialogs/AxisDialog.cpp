@@ -5,7 +5,7 @@
 
 #include "model/GraphContainer.h"
 #include "model/ProgramState.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "view/dialogs/AxisDialog2D.h"
 #include "view/dialogs/AxisDialog3D.h"
 #include "view/scene/Scene.h"
@@ -66,7 +66,7 @@ std::optional<float> ScaleRatio(const std::string& text) {
   std::string s = text;
   for (char& c : s)
     if (c == ',') c = '.';
-  const std::optional<double> value = vb::LeadingNumber(s);
+  const std::optional<double> value = NumberText::LeadingNumber(s);
   if (!value) return std::nullopt;
   const float ratio = static_cast<float>(*value);
   if (!std::isfinite(ratio) || !(ratio > 0.0f)) return std::nullopt;
@@ -74,11 +74,11 @@ std::optional<float> ScaleRatio(const std::string& text) {
 }
 
 std::optional<int32_t> IntervalCount(const std::string& text) {
-  const double n = vb::RoundHalfEven(vb::Val(text));
+  const double n = NumberText::RoundHalfEven(NumberText::LeadingValue(text));
   if (!(n >= 1.0 && n <= 500.0)) return std::nullopt;
   return static_cast<int32_t>(n);
 }
 
-std::string RatioText(float ratio) { return vb::FormatSingle(ratio); }
+std::string RatioText(float ratio) { return NumberText::FormatSingle(ratio); }
 
 } // namespace AxisDialogCheck

@@ -25,7 +25,7 @@
 #include "model/AxesSettings.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "view/axes/AxesLayout.h"
 #include "view/dialogs/AxisDialog.h"
 #include "view/dialogs/AxisDialogCommon.h"
@@ -337,7 +337,7 @@ void AxisDialog2D::OnOk() {
   }
   m_axes.Show = showAxisCheck->isChecked();
   m_axes.AxisColor = axisColorSwatch->Color();
-  m_axes.AxisWidth = vb::ToLongClamped(vb::Val(axisWidthBox->currentText().toStdString()));
+  m_axes.AxisWidth = NumberText::ToLongClamped(NumberText::LeadingValue(axisWidthBox->currentText().toStdString()));
   m_axes.ShowprimaryGrid = showPrimaryGridCheck->isChecked();
   m_axes.ShowSecondaryGrid = showSecondaryGridCheck->isChecked();
   m_axes.ShowBackground = showBackgroundCheck->isChecked();

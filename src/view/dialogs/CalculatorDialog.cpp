@@ -13,7 +13,7 @@
 #include "formula/FormulaText.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 const std::array<const char*, 28> CalculatorDialog::Templates = {
     "abs()",   "int()",   "exp()",   "log()",   "sqr()",   "rnd()",    "sin()",
@@ -210,7 +210,7 @@ void CalculatorDialog::OnCalculate() {
     if (fault == EvalFault::Overflow) resultField->clear();
     return;
   }
-  resultField->setText(QString::fromStdString(vb::FormatSingleLocale(value)));
+  resultField->setText(QString::fromStdString(NumberText::FormatSingleLocale(value)));
 }
 
 void CalculatorDialog::OnReset() {

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "view/camera/SceneLight.h"
 
 namespace {
@@ -101,7 +101,7 @@ void LightDialog::Form_Load() {
   twoSidesCheck->setChecked(m_light.TwoSides[0] != 0.0f);
   globalAmbientCheck->setChecked(m_light.GlobalAmbient[0] != 0.0f);
   auto show = [](QLineEdit* box, float value) {
-    box->setText(QString::fromStdString(vb::FormatSingle(value)));
+    box->setText(QString::fromStdString(NumberText::FormatSingle(value)));
   };
   for (int i = 0; i < 3; ++i)
     show(m_text[i], m_light.Position[i]);
@@ -118,7 +118,7 @@ void LightDialog::OnOk() {
   m_light.TwoSides[0] = twoSidesCheck->isChecked() ? 1.0f : 0.0f;
   m_light.GlobalAmbient[0] = globalAmbientCheck->isChecked() ? 1.0f : 0.0f;
   // Each box gives the number its text begins with (0 when there is none), in single precision.
-  auto value = [this](int index) { return static_cast<float>(vb::Val(BoxText(m_text[index]))); };
+  auto value = [this](int index) { return static_cast<float>(NumberText::LeadingValue(BoxText(m_text[index]))); };
   for (int i = 0; i < 3; ++i)
     m_light.Position[i] = value(i);
   m_light.Position[3] = value(15);

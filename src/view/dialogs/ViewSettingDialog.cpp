@@ -15,7 +15,7 @@
 #include "formula/FormulaText.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 #include "view/camera/SceneCamera.h"
 
 namespace {
@@ -81,7 +81,7 @@ ViewSettingDialog::ViewSettingDialog(QWidget* parent) : QDialog(parent) {
 void ViewSettingDialog::Form_Load() {
   const auto bounds = Bounds();
   for (int i = 0; i < 6; ++i)
-    boundBoxes[i]->setText(QString::fromStdString(vb::FormatSingleLocale(*bounds[i])));
+    boundBoxes[i]->setText(QString::fromStdString(NumberText::FormatSingleLocale(*bounds[i])));
   orthoOption->setChecked(Camera.ProjectType == ProjectOrtho);
   perspectiveOption->setChecked(Camera.ProjectType == ProjectPerspective);
 }
@@ -93,7 +93,7 @@ void ViewSettingDialog::OnOk() {
     std::string cleaned;
     // A bound beyond the single-precision range ("1e400") would make the view window infinite.
     if (!CleanNumberText(box->text().toStdString(), cleaned) ||
-        !std::isfinite(static_cast<float>(vb::Val(cleaned)))) {
+        !std::isfinite(static_cast<float>(NumberText::LeadingValue(cleaned)))) {
       MsgBox("Illegal data exist.", MsgButtons::OK, MsgIcon::Exclamation, "Error");
       return;
     }
@@ -101,7 +101,7 @@ void ViewSettingDialog::OnOk() {
   }
   const auto bounds = Bounds();
   for (int i = 0; i < 6; ++i)
-    *bounds[i] = static_cast<float>(vb::Val(boundBoxes[i]->text().toStdString()));
+    *bounds[i] = static_cast<float>(NumberText::LeadingValue(boundBoxes[i]->text().toStdString()));
   accept();
 }
 

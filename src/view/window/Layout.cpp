@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ PaneGeometry FormResize(const PaneGeometry& current, const WindowMetrics& w) {
 double InitialHorizontalSplitterTop(const WindowMetrics& w) { return w.H - 3 * w.T - 40; }
 
 double ClampSplitter(double position, double lower, double upperRaw) {
-  const double upper = vb::RoundHalfEven(upperRaw);
+  const double upper = NumberText::RoundHalfEven(upperRaw);
   if (position < lower) position = lower;
   if (position > upper) position = upper;
   return position;

@@ -1,11 +1,11 @@
-// The runtime conversions that documents, dialogs and reports depend on.
+// The number parsing and number-to-text rules that documents, dialogs and reports depend on.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ struct ValRow {
   double value;
 };
 
-TEST(Val, LeadingNumberOfText) {
+TEST(LeadingValue, LeadingNumberOfText) {
   const ValRow rows[] = {
       {"", 0},           {"abc", 0},          {"12", 12},         {"  12  ", 12},
       {"-3.5", -3.5},    {"+4", 4},           {"- 5", -5},        {"1 2 3", 123},
@@ -25,14 +25,14 @@ TEST(Val, LeadingNumberOfText) {
       {"-", 0},          {".", 0},            {"1,5", 1},         {"0.15", 0.15},
       {"&H10000", 65536},
   };
-  for (const auto& row : rows) EXPECT_DOUBLE_EQ(vb::Val(row.text), row.value) << row.text;
+  for (const auto& row : rows) EXPECT_DOUBLE_EQ(NumberText::LeadingValue(row.text), row.value) << row.text;
 }
 
-TEST(Val, TellsWhetherThereWasANumber) {
-  EXPECT_FALSE(vb::LeadingNumber("x1").has_value());
-  EXPECT_FALSE(vb::LeadingNumber("").has_value());
-  EXPECT_TRUE(vb::LeadingNumber("0").has_value());
-  EXPECT_TRUE(vb::LeadingNumber("0abc").has_value());
+TEST(LeadingValue, TellsWhetherThereWasANumber) {
+  EXPECT_FALSE(NumberText::LeadingNumber("x1").has_value());
+  EXPECT_FALSE(NumberText::LeadingNumber("").has_value());
+  EXPECT_TRUE(NumberText::LeadingNumber("0").has_value());
+  EXPECT_TRUE(NumberText::LeadingNumber("0abc").has_value());
 }
 
 TEST(NumericText, TheWholeTextMustBeOneNumber) {
@@ -48,24 +48,24 @@ TEST(NumericText, TheWholeTextMustBeOneNumber) {
       {"1.2.3", {}},      {"1e400", {}},      {"12abc", {}},      {"--1", {}},
   };
   for (const auto& row : rows)
-    EXPECT_EQ(vb::NumericText(row.text), row.value) << row.text;
+    EXPECT_EQ(NumberText::NumericText(row.text), row.value) << row.text;
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
   const std::pair<double, double> rows[] = {{0.5, 0}, {1.5, 2},   {2.5, 2},   {-0.5, 0},
                                             {-1.5, -2}, {-2.5, -2}, {2.4, 2}, {2.6, 3},
                                             {-2.6, -3}, {1e10, 1e10}};
-  for (auto [in, out] : rows) EXPECT_EQ(vb::RoundHalfEven(in), out) << in;
+  for (auto [in, out] : rows) EXPECT_EQ(NumberText::RoundHalfEven(in), out) << in;
 }
 
 TEST(ToLong, RangeIsChecked) {
-  EXPECT_EQ(vb::ToLong(2147483647.4).value(), 2147483647);
-  EXPECT_EQ(vb::ToLong(-2147483648.0).value(), std::numeric_limits<int32_t>::min());
-  EXPECT_FALSE(vb::ToLong(2147483648.0).has_value());
-  EXPECT_FALSE(vb::ToLong(std::nan("")).has_value());
-  EXPECT_EQ(vb::ToLongClamped(1e20), std::numeric_limits<int32_t>::max());
-  EXPECT_EQ(vb::ToLongClamped(-1e20), std::numeric_limits<int32_t>::min());
-  EXPECT_EQ(vb::ToLongClamped(std::nan("")), 0);
+  EXPECT_EQ(NumberText::ToLong(2147483647.4).value(), 2147483647);
+  EXPECT_EQ(NumberText::ToLong(-2147483648.0).value(), std::numeric_limits<int32_t>::min());
+  EXPECT_FALSE(NumberText::ToLong(2147483648.0).has_value());
+  EXPECT_FALSE(NumberText::ToLong(std::nan("")).has_value());
+  EXPECT_EQ(NumberText::ToLongClamped(1e20), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(NumberText::ToLongClamped(-1e20), std::numeric_limits<int32_t>::min());
+  EXPECT_EQ(NumberText::ToLongClamped(std::nan("")), 0);
 }
 
 struct FormatRow {
@@ -97,27 +97,27 @@ TEST(FormatSingle, SevenSignificantDigitsLegacyStyle) {
       {0.12345f, "0.12345"},
       {-500.0f, "-500"},
   };
-  for (const auto& row : rows) EXPECT_EQ(vb::FormatSingle(row.value), row.text) << row.text;
+  for (const auto& row : rows) EXPECT_EQ(NumberText::FormatSingle(row.value), row.text) << row.text;
 }
 
 TEST(FormatSingle, DecimalSeparatorCanBeAComma) {
-  EXPECT_EQ(vb::FormatSingle(2.5f, ','), "2,5");
-  EXPECT_EQ(vb::FormatSingle(1.5e-10f, ','), "1,5E-10");
+  EXPECT_EQ(NumberText::FormatSingle(2.5f, ','), "2,5");
+  EXPECT_EQ(NumberText::FormatSingle(1.5e-10f, ','), "1,5E-10");
 }
 
 TEST(Cp1252, RoundTripsEveryByte) {
   std::string all;
   for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
-  EXPECT_EQ(vb::Utf8ToCp1252(vb::Cp1252ToUtf8(all)), all);
+  EXPECT_EQ(NumberText::Utf8ToCp1252(NumberText::Cp1252ToUtf8(all)), all);
 }
 
 TEST(Cp1252, MapsTheSpecialCharacters) {
-  EXPECT_EQ(vb::Cp1252ToUtf8("\x80"), "\u20AC");
-  EXPECT_EQ(vb::Cp1252ToUtf8("\xE9"), "\u00E9");
-  EXPECT_EQ(vb::Cp1252ToUtf8("\xB0"), "\u00B0");
-  EXPECT_EQ(vb::Utf8ToCp1252("\u00E9t\u00E9 20\u00B0"), "\xE9t\xE9 20\xB0");
-  EXPECT_EQ(vb::Utf8ToCp1252("\u03C0"), "?");   // pi has no Windows-1252 code
-  EXPECT_EQ(vb::Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");
+  EXPECT_EQ(NumberText::Cp1252ToUtf8("\x80"), "\u20AC");
+  EXPECT_EQ(NumberText::Cp1252ToUtf8("\xE9"), "\u00E9");
+  EXPECT_EQ(NumberText::Cp1252ToUtf8("\xB0"), "\u00B0");
+  EXPECT_EQ(NumberText::Utf8ToCp1252("\u00E9t\u00E9 20\u00B0"), "\xE9t\xE9 20\xB0");
+  EXPECT_EQ(NumberText::Utf8ToCp1252("\u03C0"), "?");   // pi has no Windows-1252 code
+  EXPECT_EQ(NumberText::Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");
 }
 
 } // namespace

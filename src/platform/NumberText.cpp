@@ -1,4 +1,4 @@
-#include "platform/VbRuntime.h"
+#include "platform/NumberText.h"
 
 #include <QLocale>
 
@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <limits>
 
-namespace vb {
+namespace NumberText {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// Copy of the text without blanks, which the runtime ignores anywhere in a number.
+// Copy of the text without blanks, which a number may hold anywhere ("1 000" reads 1000).
 std::string WithoutBlanks(std::string_view text) {
   std::string s;
   s.reserve(text.size());
@@ -84,7 +84,7 @@ std::optional<double> LeadingNumber(std::string_view text) {
   return std::strtod(number.c_str(), nullptr);
 }
 
-double Val(std::string_view text) { return LeadingNumber(text).value_or(0.0); }
+double LeadingValue(std::string_view text) { return LeadingNumber(text).value_or(0.0); }
 
 std::optional<double> NumericText(std::string_view text) {
   auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -275,4 +275,4 @@ std::string Utf8ToCp1252(std::string_view utf8) {
   return out;
 }
 
-} // namespace vb
+} // namespace NumberText
