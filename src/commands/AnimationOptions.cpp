@@ -9,8 +9,8 @@
 #include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
-#include "platform/ShownText.h"
 #include "platform/NumberText.h"
+#include "platform/ShownText.h"
 #include "platform/WorkProgress.h"
 #include "sampling/Sampling.h"
 
@@ -56,7 +56,8 @@ ParseAnimationOptions(const std::string& frames, const std::string& speed, std::
     return std::nullopt;
   };
   // Below 1 before rounding: 0.5 is refused, not rounded to 0 and then refused.
-  if (NumberText::LeadingValue(frames) < 1.0) return refuse("The number of frames must large than 1.");
+  if (NumberText::LeadingValue(frames) < 1.0)
+    return refuse("The number of frames must large than 1.");
   const std::optional<int64_t> count = WholeOfText(frames);
   if (!count || *count > MaxFrameCount)
     return refuse("The number of frames must not be larger than 10000.");

@@ -11,10 +11,10 @@
 
 #include <unistd.h>
 
-#include "platform/Prompter.h"
-#include "platform/NumberText.h"
-#include "platform/VideoWriter.h"
 #include "platform/BmpFile.h"
+#include "platform/NumberText.h"
+#include "platform/Prompter.h"
+#include "platform/VideoWriter.h"
 
 namespace {
 
@@ -30,7 +30,8 @@ QString PartialPrefix(const QFileInfo& target) { return "." + target.fileName() 
 } // namespace
 
 bool IsLeftoverPartialName(const std::string& targetPath, const std::string& name) {
-  const std::string prefix = PartialPrefix(QFileInfo(QString::fromStdString(targetPath))).toStdString();
+  const std::string prefix =
+      PartialPrefix(QFileInfo(QString::fromStdString(targetPath))).toStdString();
   if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) return false;
   for (size_t i = prefix.size(); i < name.size(); ++i)
     if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
@@ -41,8 +42,8 @@ int32_t RemoveLeftoverPartials(const std::string& targetPath) {
   const QFileInfo target(QString::fromStdString(targetPath));
   const QDir folder = target.absoluteDir();
   int32_t removed = 0;
-  const QFileInfoList entries =
-      folder.entryInfoList({PartialPrefix(target) + "*"}, QDir::Files | QDir::Hidden | QDir::System);
+  const QFileInfoList entries = folder.entryInfoList({PartialPrefix(target) + "*"},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
   for (const QFileInfo& entry : entries) {
     // Only our own regular files of that pattern: a link or another user's file stays.
     if (entry.isSymLink() || !entry.isFile() || entry.ownerId() != ::getuid()) continue;

@@ -20,8 +20,8 @@
 #include "dialogs/DialogFields.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 
 using namespace DialogFields;
 
@@ -324,7 +324,8 @@ void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
     transparentCheck->setChecked(false);
     m_filledSlider = 0;
   } else {
-    m_filledSlider = static_cast<int>(NumberText::RoundHalfEven(double(g.TransAlpha) * TransparencySteps));
+    m_filledSlider =
+        static_cast<int>(NumberText::RoundHalfEven(double(g.TransAlpha) * TransparencySteps));
   }
   transparencySlider->setValue(m_filledSlider);
   // What is shown otherwise than the graph's value keeps the graph's value unless touched.

@@ -23,8 +23,8 @@
 #include "dialogs/DialogFields.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 #include "platform/WorkProgress.h"
 #include "sampling/Sampling.h"
 

@@ -14,14 +14,14 @@
 #include "commands/AddGraphCommands.h"
 #include "commands/GraphCommandHost.h"
 #include "dialogs/DialogSections.h"
-#include "formula/FormulaParser.h"
 #include "formula/CompiledFormula.h"
+#include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 #include "sampling/Sampling.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include "dialogs/DialogSections.h"
 #include "dialogs/PointGrid.h"
 #include "model/Graph.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 
 using namespace TableText;
 

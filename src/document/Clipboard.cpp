@@ -13,13 +13,13 @@
 #include "document/DocumentTokens.h"
 #include "document/GraphRecord.h"
 #include "document/GraphRemoval.h"
-#include "model/GraphContainer.h"
 #include "model/Graph.h"
 #include "model/GraphCaption.h"
+#include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 #include "sampling/Sampling.h"
 
 bool CopyGraph(GraphListHost& host) {
@@ -70,8 +70,8 @@ std::size_t DocumentSampleBytes() {
 // The document kind a clipboard text's kind code stands for: a kind's own code, or the code of its
 // table kind (Table2D, Table25D, Table3D); nothing for any other code.
 std::optional<int32_t> DocumentKindOfCode(double code) {
-  for (int32_t kind : {DocumentType2D, DocumentType25D, DocumentType3D, DocumentTypeSpecial,
-                       DocumentType4D})
+  for (int32_t kind :
+       {DocumentType2D, DocumentType25D, DocumentType3D, DocumentTypeSpecial, DocumentType4D})
     if (code == kind) return kind;
   if (code == DocumentType2DAlso) return DocumentType2D;
   if (code == DocumentType25DAlso) return DocumentType25D;

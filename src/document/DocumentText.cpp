@@ -7,8 +7,8 @@
 #include "model/Graph.h"
 #include "model/GraphContainer.h"
 #include "model/ProgramState.h"
-#include "platform/ShownText.h"
 #include "platform/NumberText.h"
+#include "platform/ShownText.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "formula/FormulaParser.h"
 #include "formula/FormulaTables.h"
 #include "formula/FormulaText.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 
 using Token = PostfixTokens::Token;
 

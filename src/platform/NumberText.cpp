@@ -167,7 +167,8 @@ std::string FormatSingle(float value, char decimalSeparator) {
   digits.push_back(s[0]);
   digits += s.substr(2, 6);
   int exponent = std::atoi(s.c_str() + 9);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  while (digits.size() > 1 && digits.back() == '0')
+    digits.pop_back();
 
   std::string out = negative ? "-" : "";
   if (exponent >= 7 || exponent < -4) {
@@ -202,7 +203,9 @@ char LocaleDecimalSeparator() {
   return point == "," ? ',' : '.';
 }
 
-std::string FormatSingleLocale(float value) { return FormatSingle(value, LocaleDecimalSeparator()); }
+std::string FormatSingleLocale(float value) {
+  return FormatSingle(value, LocaleDecimalSeparator());
+}
 
 namespace {
 // Unicode code points of the Windows-1252 bytes 0x80 .. 0x9F (0 where the byte is unassigned).

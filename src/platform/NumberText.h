@@ -27,13 +27,15 @@ std::optional<double> LeadingNumber(std::string_view text);
 // "2pi", "1/4", "1 2", "", a number beyond the range of a double.
 std::optional<double> NumericText(std::string_view text);
 
-// Round to the nearest whole number, halves to the even neighbour (how whole-number fields and counts are read).
+// Round to the nearest whole number, halves to the even neighbour (how whole-number fields and
+// counts are read).
 double RoundHalfEven(double value);
 
 // The rounded value as a 32-bit integer, or nothing when it is outside the 32-bit range.
 std::optional<int32_t> ToLong(double value);
 
-// The rounded value, saturated at the 32-bit limits instead of failing (for counts that are checked later).
+// The rounded value, saturated at the 32-bit limits instead of failing (for counts that are checked
+// later).
 int32_t ToLongClamped(double value);
 
 // The general text of a single-precision value: at most 7 significant digits, trailing zeros

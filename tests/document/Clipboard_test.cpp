@@ -15,8 +15,8 @@
 #include "document/RecordingHost.h"
 #include "document/RemovalTestHost.h"
 #include "model/GraphCaption.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 
 namespace {
 
@@ -208,7 +208,8 @@ TEST_F(ClipboardTest, KindCodesThatEachDocumentTakes) {
     for (int32_t kind : AllKinds) {
       const bool taken =
           std::find(row.takenBy.begin(), row.takenBy.end(), kind) != row.takenBy.end();
-      EXPECT_EQ(PasteKindAccepted(kind, NumberText::LeadingValue(row.code)), taken) << row.code << " " << kind;
+      EXPECT_EQ(PasteKindAccepted(kind, NumberText::LeadingValue(row.code)), taken)
+          << row.code << " " << kind;
     }
     // Through Paste: a point record with the code in front.
     NewDocumentOfKind(DocumentType2D);

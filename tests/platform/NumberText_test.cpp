@@ -16,16 +16,15 @@ struct ValRow {
 
 TEST(LeadingValue, LeadingNumberOfText) {
   const ValRow rows[] = {
-      {"", 0},           {"abc", 0},          {"12", 12},         {"  12  ", 12},
-      {"-3.5", -3.5},    {"+4", 4},           {"- 5", -5},        {"1 2 3", 123},
-      {".5", 0.5},       {"1.2.3", 1.2},      {"1e3", 1000},      {"1E-2", 0.01},
-      {"2D2", 200},      {"1e", 1},           {"1e+", 1},         {"3x", 3},
-      {"1-2", 1},        {"\t7\n", 7},        {"&H10", 16},       {"&HFF", 255},
-      {"&HFFFF", -1},    {"&O17", 15},        {"&H", 0},          {"&Q1", 0},
-      {"-", 0},          {".", 0},            {"1,5", 1},         {"0.15", 0.15},
-      {"&H10000", 65536},
+      {"", 0},        {"abc", 0},     {"12", 12},     {"  12  ", 12},     {"-3.5", -3.5},
+      {"+4", 4},      {"- 5", -5},    {"1 2 3", 123}, {".5", 0.5},        {"1.2.3", 1.2},
+      {"1e3", 1000},  {"1E-2", 0.01}, {"2D2", 200},   {"1e", 1},          {"1e+", 1},
+      {"3x", 3},      {"1-2", 1},     {"\t7\n", 7},   {"&H10", 16},       {"&HFF", 255},
+      {"&HFFFF", -1}, {"&O17", 15},   {"&H", 0},      {"&Q1", 0},         {"-", 0},
+      {".", 0},       {"1,5", 1},     {"0.15", 0.15}, {"&H10000", 65536},
   };
-  for (const auto& row : rows) EXPECT_DOUBLE_EQ(NumberText::LeadingValue(row.text), row.value) << row.text;
+  for (const auto& row : rows)
+    EXPECT_DOUBLE_EQ(NumberText::LeadingValue(row.text), row.value) << row.text;
 }
 
 TEST(LeadingValue, TellsWhetherThereWasANumber) {
@@ -40,22 +39,22 @@ TEST(NumericText, TheWholeTextMustBeOneNumber) {
     const char* text;
     std::optional<double> value;
   } rows[] = {
-      {"1.5", 1.5},       {" -2 ", -2.0},     {"+.25", 0.25},     {"3.", 3.0},
-      {"1E3", 1000.0},    {"2.5d-1", 0.25},   {"&H1F", 31.0},     {"&o17", 15.0},
-      {"2pi", {}},        {"pi", {}},         {"1/4", {}},        {"1 2", {}},
-      {"", {}},           {"  ", {}},         {".", {}},          {"-", {}},
-      {"1e", {}},         {"1e+", {}},        {"&H", {}},         {"&HG", {}},
-      {"1.2.3", {}},      {"1e400", {}},      {"12abc", {}},      {"--1", {}},
+      {"1.5", 1.5},     {" -2 ", -2.0}, {"+.25", 0.25}, {"3.", 3.0}, {"1E3", 1000.0},
+      {"2.5d-1", 0.25}, {"&H1F", 31.0}, {"&o17", 15.0}, {"2pi", {}}, {"pi", {}},
+      {"1/4", {}},      {"1 2", {}},    {"", {}},       {"  ", {}},  {".", {}},
+      {"-", {}},        {"1e", {}},     {"1e+", {}},    {"&H", {}},  {"&HG", {}},
+      {"1.2.3", {}},    {"1e400", {}},  {"12abc", {}},  {"--1", {}},
   };
   for (const auto& row : rows)
     EXPECT_EQ(NumberText::NumericText(row.text), row.value) << row.text;
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-  const std::pair<double, double> rows[] = {{0.5, 0}, {1.5, 2},   {2.5, 2},   {-0.5, 0},
-                                            {-1.5, -2}, {-2.5, -2}, {2.4, 2}, {2.6, 3},
+  const std::pair<double, double> rows[] = {{0.5, 0},   {1.5, 2},    {2.5, 2}, {-0.5, 0},
+                                            {-1.5, -2}, {-2.5, -2},  {2.4, 2}, {2.6, 3},
                                             {-2.6, -3}, {1e10, 1e10}};
-  for (auto [in, out] : rows) EXPECT_EQ(NumberText::RoundHalfEven(in), out) << in;
+  for (auto [in, out] : rows)
+    EXPECT_EQ(NumberText::RoundHalfEven(in), out) << in;
 }
 
 TEST(ToLong, RangeIsChecked) {
@@ -97,7 +96,8 @@ TEST(FormatSingle, SevenSignificantDigitsLegacyStyle) {
       {0.12345f, "0.12345"},
       {-500.0f, "-500"},
   };
-  for (const auto& row : rows) EXPECT_EQ(NumberText::FormatSingle(row.value), row.text) << row.text;
+  for (const auto& row : rows)
+    EXPECT_EQ(NumberText::FormatSingle(row.value), row.text) << row.text;
 }
 
 TEST(FormatSingle, DecimalSeparatorCanBeAComma) {
@@ -107,7 +107,8 @@ TEST(FormatSingle, DecimalSeparatorCanBeAComma) {
 
 TEST(Cp1252, RoundTripsEveryByte) {
   std::string all;
-  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  for (int b = 1; b < 256; ++b)
+    all.push_back(static_cast<char>(b));
   EXPECT_EQ(NumberText::Utf8ToCp1252(NumberText::Cp1252ToUtf8(all)), all);
 }
 
@@ -116,7 +117,7 @@ TEST(Cp1252, MapsTheSpecialCharacters) {
   EXPECT_EQ(NumberText::Cp1252ToUtf8("\xE9"), "\u00E9");
   EXPECT_EQ(NumberText::Cp1252ToUtf8("\xB0"), "\u00B0");
   EXPECT_EQ(NumberText::Utf8ToCp1252("\u00E9t\u00E9 20\u00B0"), "\xE9t\xE9 20\xB0");
-  EXPECT_EQ(NumberText::Utf8ToCp1252("\u03C0"), "?");   // pi has no Windows-1252 code
+  EXPECT_EQ(NumberText::Utf8ToCp1252("\u03C0"), "?"); // pi has no Windows-1252 code
   EXPECT_EQ(NumberText::Utf8ToCp1252("\xF0\x9F\x98\x80"), "?");
 }
 

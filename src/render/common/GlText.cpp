@@ -17,8 +17,8 @@
 
 #include "model/GraphPoint.h"
 #include "model/ProgramState.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 
 namespace {
 

@@ -21,11 +21,11 @@
 #include <tuple>
 #include <vector>
 
-#include "model/GraphPoint.h"
 #include "model/AxesSettings.h"
+#include "model/GraphPoint.h"
 #include "model/ProgramState.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 #include "view/axes/AxesLayout.h"
 #include "view/dialogs/AxisDialog.h"
 #include "view/dialogs/AxisDialogCommon.h"
@@ -337,7 +337,8 @@ void AxisDialog2D::OnOk() {
   }
   m_axes.Show = showAxisCheck->isChecked();
   m_axes.AxisColor = axisColorSwatch->Color();
-  m_axes.AxisWidth = NumberText::ToLongClamped(NumberText::LeadingValue(axisWidthBox->currentText().toStdString()));
+  m_axes.AxisWidth = NumberText::ToLongClamped(
+      NumberText::LeadingValue(axisWidthBox->currentText().toStdString()));
   m_axes.ShowprimaryGrid = showPrimaryGridCheck->isChecked();
   m_axes.ShowSecondaryGrid = showSecondaryGridCheck->isChecked();
   m_axes.ShowBackground = showBackgroundCheck->isChecked();

@@ -12,8 +12,8 @@
 #include "formula/FormulaParser.h"
 #include "formula/FormulaText.h"
 #include "platform/Errors.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 
 const std::array<const char*, 28> CalculatorDialog::Templates = {
     "abs()",   "int()",   "exp()",   "log()",   "sqr()",   "rnd()",    "sin()",

@@ -118,7 +118,9 @@ void LightDialog::OnOk() {
   m_light.TwoSides[0] = twoSidesCheck->isChecked() ? 1.0f : 0.0f;
   m_light.GlobalAmbient[0] = globalAmbientCheck->isChecked() ? 1.0f : 0.0f;
   // Each box gives the number its text begins with (0 when there is none), in single precision.
-  auto value = [this](int index) { return static_cast<float>(NumberText::LeadingValue(BoxText(m_text[index]))); };
+  auto value = [this](int index) {
+    return static_cast<float>(NumberText::LeadingValue(BoxText(m_text[index])));
+  };
   for (int i = 0; i < 3; ++i)
     m_light.Position[i] = value(i);
   m_light.Position[3] = value(15);

@@ -14,8 +14,8 @@
 
 #include "formula/FormulaText.h"
 #include "model/ProgramState.h"
-#include "platform/Prompter.h"
 #include "platform/NumberText.h"
+#include "platform/Prompter.h"
 #include "view/camera/SceneCamera.h"
 
 namespace {
