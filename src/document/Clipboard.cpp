@@ -73,9 +73,9 @@ std::optional<int32_t> DocumentKindOfCode(double code) {
   for (int32_t kind :
        {DocumentType2D, DocumentType25D, DocumentType3D, DocumentTypeSpecial, DocumentType4D})
     if (code == kind) return kind;
-  if (code == DocumentType2DAlso) return DocumentType2D;
-  if (code == DocumentType25DAlso) return DocumentType25D;
-  if (code == DocumentType3DAlso) return DocumentType3D;
+  if (code == int32_t{DocumentType2DAlso}) return DocumentType2D;
+  if (code == int32_t{DocumentType25DAlso}) return DocumentType25D;
+  if (code == int32_t{DocumentType3DAlso}) return DocumentType3D;
   return std::nullopt;
 }
 

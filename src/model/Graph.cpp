@@ -144,6 +144,50 @@ void Graph::SetText(GraphProp p, const std::string& value) {
   SetAs<std::string>(*this, p, value, 0, "a text");
 }
 
+namespace {
+
+// The main settings that Init and Equal both set, in their order.
+void SetSharedMainSettings(Graph& g, const GraphMainSettings& s) {
+  g.NameS = s.NameS;
+  g.GraphType = s.GraphType;
+  g.CoordType = s.CoordType;
+  g.ExpressX = s.ExpressX;
+  g.ExpressY = s.ExpressY;
+  g.ExpressZ = s.ExpressZ;
+  g.StepU = s.StepU;
+  g.StepV = s.StepV;
+  g.MinU = s.MinU;
+  g.MaxU = s.MaxU;
+  g.MinV = s.MinV;
+  g.MaxV = s.MaxV;
+  g.FillStyle = s.FillStyle;
+  g.FirstColor = s.FirstColor;
+  g.SecondColor = s.SecondColor;
+  g.LineColor = s.LineColor;
+  g.LineWidth = s.LineWidth;
+  g.Material = s.Material;
+  g.Show = s.Show;
+  g.Smoothness = s.Smoothness;
+  g.ShowContour = s.ShowContour;
+  g.ShowVector = s.ShowVector;
+  g.ShowColormap = s.ShowColormap;
+  g.ContourLevel = static_cast<float>(s.ContourLevel);
+}
+
+} // namespace
+
+std::shared_ptr<Graph> Graph::Init(const GraphMainSettings& settings) {
+  auto g = std::make_shared<Graph>();
+  g->ID = settings.ID;
+  SetSharedMainSettings(*g, settings);
+  return g;
+}
+
+void Graph::Equal(const GraphMainSettings& settings) {
+  SetSharedMainSettings(*this, settings);
+  FunForm = settings.FunForm;
+}
+
 void Graph::EqualTo(const Graph& source) {
   if (&source == this) return;
   CheckCounts(source, PropFlag::EqualTo);

@@ -19,9 +19,9 @@
 //     and SaveTable (documents) are declared here and defined in their subsystems' folders.
 
 #include "model/BoundingBox.h"
+#include "model/GraphArrays.h"
 #include "model/GraphPoint.h"
 #include "model/GraphProperties.h"
-#include "model/GraphArrays.h"
 
 #include <cstdint>
 #include <memory>
@@ -121,6 +121,41 @@ enum class RecordKind { NoRecord, Function, Table };
 // graph is neither written nor counted).
 RecordKind RecordKindOf(int32_t graphType);
 
+// The main settings of a graph, in the order Init and Equal take them: what a graph is (ID, name,
+// kind, coordinates, formulas), its domain and steps, its colours and style, and the floor
+// overlays. Each member starts at a new graph's default, so a setting left out reads as a new
+// graph's. Init reads every member but FunForm (a new graph keeps the default form); Equal every
+// member but ID (a graph keeps its identity). ContourLevel is a whole number here and is stored
+// as a real.
+struct GraphMainSettings {
+  int32_t ID = 0;
+  std::string NameS;
+  int32_t GraphType = 0;
+  int32_t CoordType = 0;
+  std::string ExpressX;
+  std::string ExpressY;
+  std::string ExpressZ;
+  int32_t StepU = 1;
+  int32_t StepV = 1;
+  float MinU = 0.0f;
+  float MaxU = 0.0f;
+  float MinV = 0.0f;
+  float MaxV = 0.0f;
+  int32_t FillStyle = 0;
+  int32_t FirstColor = 0;
+  int32_t SecondColor = 0;
+  int32_t LineColor = 0;
+  int32_t LineWidth = 0;
+  int32_t Material = 0;
+  int32_t Show = ModelSurface;
+  int32_t Smoothness = ShadeSmoothest;
+  bool ShowContour = false;
+  bool ShowVector = false;
+  bool ShowColormap = false;
+  int32_t ContourLevel = 0;
+  int32_t FunForm = 0;
+};
+
 class Graph {
 public:
   Graph();
@@ -189,6 +224,12 @@ public:
   void SetText(GraphProp p, const std::string& value);
 
   // ---- copy operations ----
+  // A new graph with the main settings (but FunForm) and a new graph's defaults otherwise. It
+  // reads nothing of the graph it is called on, which stays as it was.
+  static std::shared_ptr<Graph> Init(const GraphMainSettings& settings);
+  // Sets the main settings (but ID) on this graph, FunForm among them; its ID, other settings and
+  // points stay as they are.
+  void Equal(const GraphMainSettings& settings);
   // Copies nearly every setting of a function graph from source (not ID, LenFrom, LenTo, the
   // table display settings, StepVV, MinVV, MaxVV, nor any point); MinT and MaxT only from an
   // animated source; list items 1 .. count (colour stops 0 .. count - 1). A source count beyond

@@ -7,8 +7,10 @@
 #include "model/ProgramState.h"
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -500,4 +502,128 @@ TEST(GraphCopy, TabEqualToSharesTheTableOfASourceThatHadNone) {
   target.TabEqualTo(source);
   target.VertTab3D(3, 3).z = 2.0f;
   EXPECT_EQ(source.VertTab3D(3, 3).z, 2.0f);
+}
+
+namespace {
+
+// Main settings that differ from each other and from a new graph's defaults, so that a setting
+// stored into the wrong property shows.
+GraphMainSettings DistinctMainSettings() {
+  GraphMainSettings s;
+  s.ID = 7;
+  s.NameS = "Saddle";
+  s.GraphType = Surface3D;
+  s.CoordType = Cylindrical;
+  s.ExpressX = "u";
+  s.ExpressY = "v";
+  s.ExpressZ = "u*v";
+  s.StepU = 21;
+  s.StepV = 22;
+  s.MinU = -1.5f;
+  s.MaxU = 2.5f;
+  s.MinV = -3.5f;
+  s.MaxV = 4.5f;
+  s.FillStyle = GradientFrontBack;
+  s.FirstColor = 255;
+  s.SecondColor = 65280;
+  s.LineColor = 16711680;
+  s.LineWidth = 4;
+  s.Material = 6;
+  s.Show = ModelGrid;
+  s.Smoothness = ShadeFlat;
+  s.ShowContour = true;
+  s.ShowVector = false;
+  s.ShowColormap = true;
+  s.ContourLevel = 12;
+  s.FunForm = Parametric;
+  return s;
+}
+
+struct ExpectedSetting {
+  GraphProp property;
+  std::string text; // as ValueText gives it
+};
+
+// What both operations store from DistinctMainSettings, in their order.
+const std::vector<ExpectedSetting> SharedMainSettingsStored = {
+    {GraphProp::NameS, "\"Saddle\""},
+    {GraphProp::GraphType, std::to_string(Surface3D)},
+    {GraphProp::CoordType, std::to_string(Cylindrical)},
+    {GraphProp::ExpressX, "\"u\""},
+    {GraphProp::ExpressY, "\"v\""},
+    {GraphProp::ExpressZ, "\"u*v\""},
+    {GraphProp::StepU, "21"},
+    {GraphProp::StepV, "22"},
+    {GraphProp::MinU, std::to_string(-1.5f)},
+    {GraphProp::MaxU, std::to_string(2.5f)},
+    {GraphProp::MinV, std::to_string(-3.5f)},
+    {GraphProp::MaxV, std::to_string(4.5f)},
+    {GraphProp::FillStyle, std::to_string(GradientFrontBack)},
+    {GraphProp::FirstColor, "255"},
+    {GraphProp::SecondColor, "65280"},
+    {GraphProp::LineColor, "16711680"},
+    {GraphProp::LineWidth, "4"},
+    {GraphProp::Material, "6"},
+    {GraphProp::Show, std::to_string(ModelGrid)},
+    {GraphProp::Smoothness, std::to_string(ShadeFlat)},
+    {GraphProp::ShowContour, "True"},
+    {GraphProp::ShowVector, "False"},
+    {GraphProp::ShowColormap, "True"},
+    // The whole-number level, stored as a real.
+    {GraphProp::ContourLevel, std::to_string(12.0f)},
+};
+
+void ExpectSettings(const Graph& g, const std::vector<ExpectedSetting>& rows) {
+  for (const ExpectedSetting& row : rows)
+    EXPECT_EQ(ValueText(g, row.property), row.text) << PropertyInfo(row.property).name;
+}
+
+} // namespace
+
+TEST(GraphCopy, InitMakesANewGraphFromTheMainSettingsAndDefaultsOtherwise) {
+  Graph caller;
+  caller.ID = 3;
+  caller.NameS = "caller";
+  caller.ExpressZ = "x";
+  const std::shared_ptr<Graph> made = caller.Init(DistinctMainSettings());
+
+  ASSERT_NE(made.get(), &caller);
+  std::vector<ExpectedSetting> rows = SharedMainSettingsStored;
+  rows.push_back({GraphProp::ID, "7"});
+  // FunForm is not among Init's settings; what it does not set keeps a new graph's default.
+  rows.push_back({GraphProp::FunForm, "0"});
+  rows.push_back({GraphProp::ExpressV, "\"\""});
+  rows.push_back({GraphProp::Animation, "False"});
+  rows.push_back({GraphProp::Show2DLine, "True"});
+  ExpectSettings(*made, rows);
+
+  // The graph it was called on is as it was.
+  ExpectSettings(caller, {{GraphProp::ID, "3"},
+                          {GraphProp::NameS, "\"caller\""},
+                          {GraphProp::ExpressZ, "\"x\""},
+                          {GraphProp::StepU, "1"},
+                          {GraphProp::ContourLevel, std::to_string(0.0f)}});
+}
+
+TEST(GraphCopy, EqualSetsTheMainSettingsAndFunFormAndKeepsIdentityAndTheRest) {
+  Graph target;
+  target.ID = 8;
+  target.ExpressV = "x+y+z";
+  target.Animation = true;
+  target.MinT = 5;
+  target.Show2DLine = false;
+  target.Vert3D.Allocate({1, 1});
+  target.Vert3D(1, 1).x = 42;
+  target.Equal(DistinctMainSettings());
+
+  std::vector<ExpectedSetting> rows = SharedMainSettingsStored;
+  rows.push_back({GraphProp::FunForm, std::to_string(Parametric)});
+  // The settings' ID is not Equal's: the graph keeps its own, and everything else it had.
+  rows.push_back({GraphProp::ID, "8"});
+  rows.push_back({GraphProp::ExpressV, "\"x+y+z\""});
+  rows.push_back({GraphProp::Animation, "True"});
+  rows.push_back({GraphProp::MinT, std::to_string(5.0f)});
+  rows.push_back({GraphProp::Show2DLine, "False"});
+  ExpectSettings(target, rows);
+  EXPECT_EQ(target.Vert3D(1, 1).x, 42.0f);
 }

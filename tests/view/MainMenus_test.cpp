@@ -203,7 +203,9 @@ TEST_F(MenusTest, ToolbarButtonsByIndex) {
       const QAction* a = w.Button(bar, b.Index);
       ASSERT_NE(a, nullptr);
       EXPECT_EQ(a, w.Toolbar(bar)->actions()[b.Index - 1]);
-      if (*b.Key) EXPECT_EQ(w.Button(bar, std::string_view(b.Key)), a);
+      if (*b.Key) {
+        EXPECT_EQ(w.Button(bar, std::string_view(b.Key)), a);
+      }
       EXPECT_EQ(a->objectName().toStdString(), b.Key);
       EXPECT_EQ(a->isSeparator(), b.Separator);
       if (!b.Separator) {
