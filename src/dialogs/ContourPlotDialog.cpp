@@ -38,7 +38,7 @@ ContourPlotDialog::ContourPlotDialog(GraphCommandHost& host, QWidget* parent)
   static constexpr const char* names[] = {"singleColorOption", "gradientOption"};
   coloring = new OptionGroup(frame, nullptr, ContourColorings, names);
   coloring->setObjectName("coloring");
-  coloring->SetCode(ContourColorings[1].code); // "Gradient Colors"
+  coloring->SetCode(GradientTopBottom); // "Gradient Colors"
   colors->addWidget(coloring, 0, 0, 2, 1);
   singleColorSwatch = new ColorSwatch(frame, "singleColorSwatch", PlotSingleColorOnLoad);
   colors->addWidget(singleColorSwatch, 0, 1);
@@ -69,7 +69,7 @@ ContourPlotDialog::ContourPlotDialog(GraphCommandHost& host, QWidget* parent)
 void ContourPlotDialog::PrepareFill(const Graph& g) {
   // "Single Color" for a single colour; every other code is a gradient, whose option stays
   // selected as loaded (and keeps the graph's own code unless the user chooses again).
-  if (g.FillStyle == ContourColorings[0].code) coloring->SetCode(g.FillStyle);
+  if (g.FillStyle == SingleColor) coloring->SetCode(SingleColor);
 }
 
 void ContourPlotDialog::AddStyleBindings(std::vector<FieldBinding>& f) const {
@@ -78,7 +78,7 @@ void ContourPlotDialog::AddStyleBindings(std::vector<FieldBinding>& f) const {
   f.push_back({K::Index, lineWidthList, GraphProp::LineWidth, 1});
   f.push_back({K::Options, coloring, GraphProp::FillStyle});
   // The swatches of the colouring chosen stand for the colours; the others keep theirs.
-  if (coloring->Code() == ContourColorings[0].code) {
+  if (coloring->Code() == SingleColor) {
     f.push_back({K::Swatch, singleColorSwatch, GraphProp::SecondColor});
   } else {
     f.push_back({K::Swatch, firstColorSwatch, GraphProp::FirstColor});

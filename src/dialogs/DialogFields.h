@@ -6,6 +6,9 @@
 // ranges a typed value must lie in. Dialogs and their commit read these rows; no handler holds
 // its own literals.
 
+#include "model/Graph.h"
+#include "render/common/MaterialColors.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -47,29 +50,35 @@ struct Option {
   int32_t code;
 };
 // Fill styles of a ribbon or surface (FillStyle), in the order the "Color" tab shows them.
-inline constexpr std::array<Option, 5> FillStyles{{{"Gradient from left to right", 1},
-                                                   {"Gradient from front to back", 2},
-                                                   {"Gradient from top to bottom", 3},
-                                                   {"Single", 4},
-                                                   {"Colormap", 5}}};
-inline constexpr int32_t FillStyleOnLoad = 3;
+inline constexpr std::array<Option, 5> FillStyles{
+    {{"Gradient from left to right", GradientLeftRight},
+     {"Gradient from front to back", GradientFrontBack},
+     {"Gradient from top to bottom", GradientTopBottom},
+     {"Single", SingleColor},
+     {"Colormap", ColorMapFill}}};
+inline constexpr int32_t FillStyleOnLoad = GradientTopBottom;
 // Display model (Show) and shading (Smoothness).
-inline constexpr std::array<Option, 3> DisplayModels{{{"Point", 1}, {"Grid", 2}, {"Surface", 3}}};
-inline constexpr std::array<Option, 3> Shadings{{{" Flat", 1}, {"Smooth", 2}, {" Smoothest", 3}}};
-inline constexpr int32_t DisplayModelOnLoad = 3;
-inline constexpr int32_t ShadingOnLoad = 3;
-inline constexpr int32_t MaterialOnLoad = 4; // "Metal"
+inline constexpr std::array<Option, 3> DisplayModels{
+    {{"Point", ModelPoint}, {"Grid", ModelGrid}, {"Surface", ModelSurface}}};
+inline constexpr std::array<Option, 3> Shadings{
+    {{" Flat", ShadeFlat}, {"Smooth", ShadeSmooth}, {" Smoothest", ShadeSmoothest}}};
+inline constexpr int32_t DisplayModelOnLoad = ModelSurface;
+inline constexpr int32_t ShadingOnLoad = ShadeSmoothest;
+inline constexpr int32_t MaterialOnLoad = MaterialPresetOf("Metal");
 
-// A point drawn hollow (PointHollow True) or solid.
-inline constexpr std::array<Option, 2> HollowOrSolid{{{"Hollow", 1}, {"Solid", 0}}};
+// A point drawn hollow (PointHollow True) or solid, as the option group's codes.
+enum PointFillCode : int32_t { SolidPoint = 0, HollowPoint = 1 };
+inline constexpr std::array<Option, 2> HollowOrSolid{
+    {{"Hollow", HollowPoint}, {"Solid", SolidPoint}}};
 // The colouring of a contour plot (FillStyle): one colour, or a gradient over the levels, which
 // every other code stands for.
 inline constexpr std::array<Option, 2> ContourColorings{
-    {{"Single Color", 4}, {"Gradient Colors", 3}}};
+    {{"Single Color", SingleColor}, {"Gradient Colors", GradientTopBottom}}};
 
 // --- forms ----------------------------------------------------------------------------------
-// 2D curves: list position 0 explicit, 1 parametric, 2 implicit, 3 inequality.
-inline constexpr std::array<int32_t, 4> Curve2DFormCodes{2, 3, 1, 4};
+// 2D curves: the form of each list position.
+inline constexpr std::array<FunFormCode, 4> Curve2DFormCodes{Explicit, Parametric, Implicit,
+                                                             Inequality};
 // Items by mode (0 static, 1 animated) and coordinate system (0 Cartesian, 1 polar).
 inline constexpr std::array<std::array<std::array<std::string_view, 4>, 2>, 2> Curve2DForms{{
     {{{"y=f(x)", "x=f1(u),y=f2(u)", "f(x,y)=0", "f(x,y)<=0"},
@@ -77,15 +86,15 @@ inline constexpr std::array<std::array<std::array<std::string_view, 4>, 2>, 2> C
     {{{"y=f(x,t)", "x=f1(u,t),y=f2(u,t)", "f(x,y,t)=0", "f(x,y,t)<=0"},
       {"r=f(a,t)", "a=f1(u,t),r=f2(u,t)", "f(a,r,t)=0", "f(a,r,t)<=0"}}},
 }};
-// Ribbons: list position 0 explicit, 1 parametric.
-inline constexpr std::array<int32_t, 2> RibbonFormCodes{2, 3};
+// Ribbons: the form of each list position.
+inline constexpr std::array<FunFormCode, 2> RibbonFormCodes{Explicit, Parametric};
 inline constexpr std::array<std::array<std::array<std::string_view, 2>, 2>, 2> RibbonForms{{
     {{{"y=f(x)", "x=f1(u),y=f2(u)"}, {"r=f(a)", "a=f1(u),r=f2(u)"}}},
     {{{"y=f(x,t)", "x=f1(u,t),y=f2(u,t)"}, {"r=f(a,t)", "a=f1(u,t),r=f2(u,t)"}}},
 }};
 
 // The list position of a FunForm code; -1 when the list has none.
-template <size_t N> int FormPosition(const std::array<int32_t, N>& codes, int32_t funForm) {
+template <size_t N> int FormPosition(const std::array<FunFormCode, N>& codes, int32_t funForm) {
   for (size_t i = 0; i < N; ++i)
     if (codes[i] == funForm) return static_cast<int>(i);
   return -1;
@@ -146,7 +155,7 @@ inline constexpr int32_t PlotFirstColorOnLoad = 255;       // red
 inline constexpr int32_t PlotSecondColorOnLoad = 16711680; // blue
 inline constexpr int32_t PlotSingleColorOnLoad = 0;        // black
 // A new colour map runs from its first colour to its second by height (FillStyle).
-inline constexpr int32_t ColorMapFillOnAdd = 3;
+inline constexpr int32_t ColorMapFillOnAdd = GradientTopBottom;
 
 // Step and stem plots.
 inline constexpr StartTexts StepStemStart{"Untitled", "-2pi", "2pi", "20", "", "", "", "", ""};
@@ -163,8 +172,8 @@ inline constexpr WholeRange SurfaceSteps{1, 1000};
 // The kind list by mode (0 static, 1 animated): list position 0 curve, 1 surface.
 inline constexpr std::array<std::array<std::string_view, 2>, 2> Function3DKinds{
     {{"Curve", "Surface"}, {"AnimCurve", "AnimSurface"}}};
-// Form list positions: 0 explicit, 1 parametric, 2 implicit (surfaces only).
-inline constexpr std::array<int32_t, 3> Function3DFormCodes{2, 3, 1};
+// The form of each list position (the implicit form is offered for surfaces only).
+inline constexpr std::array<FunFormCode, 3> Function3DFormCodes{Explicit, Parametric, Implicit};
 // The form list by mode, coordinate system (0 .. 2) and kind (0 curve, 1 surface); a curve has
 // two forms, the third item of its row is empty.
 extern const std::array<std::string_view, 3> Function3DForms[2][3][2];
@@ -193,8 +202,9 @@ inline constexpr StartTexts Function3DStart{"Untitled", "-3", "3", "40", "-3",
 inline constexpr std::string_view Function3DThirdStepsOnLoad = "20";
 inline constexpr std::string_view Function3DThirdMinOnLoad = "-3";
 inline constexpr std::string_view Function3DThirdMaxOnLoad = "3";
-inline constexpr int32_t Function3DFillStyleOnLoad = 5; // "Colormap"
-inline constexpr std::array<Option, 2> TextureModes{{{"Overlap", 1}, {"Blend", 2}}};
+inline constexpr int32_t Function3DFillStyleOnLoad = ColorMapFill;
+inline constexpr std::array<Option, 2> TextureModes{
+    {{"Overlap", TextureOverlap}, {"Blend", TextureBlend}}};
 inline constexpr int32_t TransparencySteps = 10; // the slider runs 0 .. 10 for 0 .. 1
 
 // --- 4D functions -----------------------------------------------------------------------------
@@ -205,6 +215,6 @@ inline constexpr int32_t MaxSlices = 50; // per axis
 inline constexpr int32_t MaxIsoValues = 100;
 inline constexpr int32_t SliceContourColorOnLoad = 12632256; // light grey
 // A new 4D graph's slices are filled by its colour map (FillStyle "Colormap").
-inline constexpr int32_t Function4DFillStyle = 5;
+inline constexpr int32_t Function4DFillStyle = ColorMapFill;
 
 } // namespace DialogFields

@@ -149,7 +149,7 @@ Graph3DDialog::Graph3DDialog(GraphCommandHost& host, QWidget* parent)
   textureGrid->addWidget(textureBrowseButton, 1, 1);
   static constexpr const char* textureNames[] = {"overlapOption", "blendOption"};
   TextureMode = new OptionGroup(texture, "Style", TextureModes, textureNames);
-  TextureMode->SetCode(TextureModes[0].code);
+  TextureMode->SetCode(TextureOverlap);
   textureGrid->addWidget(TextureMode, 2, 0, 1, 2);
   textureGrid->setRowStretch(3, 1);
   tabs->addTab(texture, "Texture");
@@ -243,9 +243,9 @@ void Graph3DDialog::OnFormChosen() {
   }
   // An implicit surface is drawn in one colour: the gradients and the colour map are not offered.
   const bool single = Implicit();
-  for (int32_t code : {1, 2, 3, 5})
+  for (int32_t code : {GradientLeftRight, GradientFrontBack, GradientTopBottom, ColorMapFill})
     Style->fillStyle->Button(code)->setEnabled(!single);
-  Style->fillStyle->SetCode(single ? 4 : 5);
+  Style->fillStyle->SetCode(single ? SingleColor : ColorMapFill);
 }
 
 void Graph3DDialog::PrepareAdd(const AddDialogSetup& setup) {
@@ -296,7 +296,7 @@ void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
   m_refilling = false;
   OnKindChosen(); // refills the forms, keeps the form, relabels
   // A texture mode other than "Overlap" shows as "Blend".
-  TextureMode->SetCode(TextureModes[1].code);
+  TextureMode->SetCode(TextureBlend);
   m_bindings.Fill(Bindings(), g);
   Style->single->SetColor(g.SecondColor); // the swatch beside "Single" shows the second colour too
   // A form the list lacks for the kind shows the explicit form with an empty formula box; the
@@ -320,7 +320,7 @@ void Graph3DDialog::FillFrom(const std::shared_ptr<Graph>& graph) {
     stepsZ->setText(Q(Function3DThirdStepsOnLoad));
     textureCheck->setChecked(false);
     textureFile->clear();
-    TextureMode->SetCode(TextureModes[0].code);
+    TextureMode->SetCode(TextureOverlap);
     transparentCheck->setChecked(false);
     m_filledSlider = 0;
   } else {

@@ -100,7 +100,7 @@ PointDialog::PointDialog(GraphCommandHost& host, QWidget* parent, bool animated)
   static constexpr const char* hollowNames[] = {"hollowOption", "solidOption"};
   hollowOrSolid = new OptionGroup(properties, "Hollow Or Solid", HollowOrSolid, hollowNames);
   hollowOrSolid->setObjectName("hollowOrSolid");
-  hollowOrSolid->SetCode(0); // "Solid"
+  hollowOrSolid->SetCode(SolidPoint);
   props->addWidget(hollowOrSolid, 2, 0, 1, 2);
   props->setRowStretch(3, 1);
   props->setColumnStretch(2, 1);

@@ -91,6 +91,12 @@ enum FillStyleCode : int32_t {
   ColorMapFill = 5,
 };
 
+// How a texture meets a surface's fill (TexMode).
+enum TextureModeCode : int32_t {
+  TextureOverlap = 1, // the picture, lit
+  TextureBlend = 2,   // the fill tints the picture
+};
+
 // How a surface is drawn (the graph's Show).
 enum DisplayModel : int32_t {
   ModelPoint = 1,

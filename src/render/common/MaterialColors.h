@@ -4,7 +4,9 @@
 // the front and back faces by SetMaterial.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // Number of material presets; MaterialPreset runs from 1 to this.
 inline constexpr int32_t MaterialPresetCount = 13;
@@ -14,6 +16,13 @@ inline constexpr int32_t MaterialPresetCount = 13;
 inline constexpr std::array<const char*, MaterialPresetCount> MaterialPresetNames{
     "Artdeco", "Autumn", "Glass",  "Metal",  "Neon",     "Recoco", "Santefe",
     "Sheen",   "Silky",  "Spring", "Summer", "Tropical", "Winter"};
+
+// The preset number of a preset name; 0 for a name that is none.
+constexpr int32_t MaterialPresetOf(std::string_view name) {
+  for (int32_t i = 0; i < MaterialPresetCount; ++i)
+    if (name == MaterialPresetNames[static_cast<std::size_t>(i)]) return i + 1;
+  return 0;
+}
 
 class MaterialColors {
 public:

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "formula/CompiledFormula.h"
+#include "model/Graph.h"
 
 // One sample of a curve in data units (z is 0 for curves in the plane).
 struct SamplePoint {
@@ -34,9 +35,9 @@ using CurveSamples = std::vector<SamplePoint>;
 // and radius formulas of a polar curve), D their first and D2 their second derivatives by the
 // parameter, Q the derivative of DZ / DY (parametric Cartesian curves).
 struct CurveFormulas {
-  int32_t CoordType = 1; // Cartesian2D or Polar
-  int32_t FunForm = 2;   // Explicit or Parametric
-  FormulaVars Base;      // every variable but the parameter: T of an animated curve, else 0
+  int32_t CoordType = Cartesian2D; // or Polar
+  int32_t FunForm = Explicit;      // or Parametric
+  FormulaVars Base; // every variable but the parameter: T of an animated curve, else 0
   std::string TYText, TZText, DYText, DZText;
   CompiledFormula TY, TZ, DY, DZ, D2Y, D2Z, Q;
 

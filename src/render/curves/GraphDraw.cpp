@@ -115,7 +115,8 @@ void Graph::Draw(int32_t animStep) {
   // A floor below the surface lowered the box by 3; its cells are coloured from its lowest height.
   if (HasFloorOverlays(*this)) BoxMinY += 3.0f;
 
-  const GLenum colourMode = Material == 5 ? GL_EMISSION : GL_DIFFUSE;
+  // "Neon" glows: the colour is emitted rather than reflected.
+  const GLenum colourMode = Material == MaterialPresetOf("Neon") ? GL_EMISSION : GL_DIFFUSE;
   glEnable(GL_COLOR_MATERIAL);
   glColorMaterial(GL_FRONT_AND_BACK, colourMode);
   MaterialColors material;

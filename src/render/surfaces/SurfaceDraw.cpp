@@ -24,8 +24,8 @@ enum class CornerColour { Plain, WithAlpha, White, None };
 
 CornerColour CornerColourOf(const Graph& g) {
   if (g.ShowTex) {
-    if (g.TexMode == 2) return CornerColour::WithAlpha; // "Blend": the fill tints the picture
-    if (g.TexMode == 1) return CornerColour::White;     // "Overlap": the picture, lit
+    if (g.TexMode == TextureBlend) return CornerColour::WithAlpha;
+    if (g.TexMode == TextureOverlap) return CornerColour::White;
     return CornerColour::None;
   }
   return g.ShowTrans ? CornerColour::WithAlpha : CornerColour::Plain;
