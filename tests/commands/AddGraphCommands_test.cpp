@@ -195,6 +195,49 @@ TEST_F(AddGraphTest, EveryGraphGetsARowEvenWithoutACommandCaption) {
   EXPECT_EQ(ShownGraphs.RotPitch, 0.0f) << "a point outside 3D documents is viewed flat";
 }
 
+// The rows of Draw > "Point" and Animation > "Point Animation" by document kind and coordinate
+// system. Points of 2D and 2.5D documents keep two coordinates (ExpressY, ExpressZ), the others
+// three. A Special document's point names all three as a 3D document's does: the view draws it
+// from all three (a cylindrical point across at r sin a, not at r), so "x=" and "y=" of the
+// second and third alone would misstate where it is drawn.
+TEST_F(AddGraphTest, PointRowsByDocumentKindAndCoordinates) {
+  struct Row {
+    int32_t doc, coord;
+    const char *point, *animation;
+  } rows[] = {
+      {DocumentType2D, Cartesian2D, "Point  x=2, y=3", "Point Animation   x=2*t, y=3"},
+      {DocumentType2D, Polar, "Point  a=2, r=3", "Point Animation   a=2*t, r=3"},
+      {DocumentType25D, Cartesian2D, "Point  x=2, y=3", "Point Animation   x=2*t, y=3"},
+      {DocumentType25D, Polar, "Point  a=2, r=3", "Point Animation   a=2*t, r=3"},
+      {DocumentType3D, Cartesian3D, "Point  x=1, y=2, z=3", "Point Animation   x=t, y=2*t, z=3"},
+      {DocumentType3D, Cylindrical, "Point  a=1, r=2, z=3", "Point Animation   a=t, r=2*t, z=3"},
+      {DocumentType3D, Spherical, "Point  a=1, b=2, r=3", "Point Animation   a=t, b=2*t, r=3"},
+      {DocumentTypeSpecial, Cartesian3D, "Point  x=1, y=2, z=3",
+       "Point Animation   x=t, y=2*t, z=3"},
+      {DocumentTypeSpecial, Cylindrical, "Point  a=1, r=2, z=3",
+       "Point Animation   a=t, r=2*t, z=3"},
+      {DocumentTypeSpecial, Spherical, "Point  a=1, b=2, r=3", "Point Animation   a=t, b=2*t, r=3"},
+  };
+  for (const Row& row : rows)
+    for (const bool animated : {false, true}) {
+      ResetProgramState();
+      host = CommandTestHost();
+      DocumentType = row.doc;
+      auto g = animated ? MakeGraph(PointAnimation, row.coord, 0, "t", "2*t", "3")
+                        : MakeGraph(PointMarker, row.coord, 0, "1", "2", "3");
+      g->Animation = animated;
+      const GraphDialog dialog =
+          animated ? GraphDialog::PointAnimationDialog : GraphDialog::PointPropertiesDialog;
+      DialogAdds(dialog, g);
+      AddGraphCommand(Command(animated ? "AddPointAnimation" : "AddPoint"), host);
+      SetAddDialog(dialog, nullptr);
+      ASSERT_EQ(host.rows.size(), 1u) << row.point;
+      EXPECT_EQ(host.rows[0].caption, animated ? row.animation : row.point)
+          << "document kind " << row.doc;
+      EXPECT_TRUE(host.rows[0].checked);
+    }
+}
+
 TEST(AddedGraphCaption, CommandCaptions) {
   struct Row {
     int32_t doc;

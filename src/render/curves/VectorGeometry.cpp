@@ -126,6 +126,12 @@ std::vector<std::string> VectorOperationReportLines(const Graph& g,
   return lines;
 }
 
+float PlotHeadAngle(int k) {
+  // A float product (k * 0.31416f) rounds differently for some k (18 gives 5.6548796, not
+  // 5.65488), which moves those rim points by a unit in the last place.
+  return static_cast<float>(k * 0.31416);
+}
+
 std::vector<PlotArrow> VectorPlotArrows(const PointArray<2>& grid, int32_t stepU, int32_t stepV) {
   std::vector<PlotArrow> arrows;
   if (stepU < 2 || stepV < 2 || !grid.InRange({stepU, stepV})) return arrows;
@@ -145,11 +151,11 @@ std::vector<PlotArrow> VectorPlotArrows(const PointArray<2>& grid, int32_t stepU
       a.TipX = a.BaseX + gu;
       a.TipY = a.BaseY + gv;
       for (int k = 0; k <= 20; ++k) {
-        const float angle = static_cast<float>(k) * 0.31416f;
-        a.RimX[static_cast<size_t>(k)] = static_cast<float>(
-            double{a.TipX} + double{kPlotHeadRadius} * std::sin(static_cast<double>(angle)));
-        a.RimY[static_cast<size_t>(k)] = static_cast<float>(
-            double{a.TipY} + double{kPlotHeadRadius} * std::cos(static_cast<double>(angle)));
+        const double angle = PlotHeadAngle(k);
+        a.RimX[static_cast<size_t>(k)] =
+            static_cast<float>(double{a.TipX} + kPlotHeadRadius * std::sin(angle));
+        a.RimY[static_cast<size_t>(k)] =
+            static_cast<float>(double{a.TipY} + kPlotHeadRadius * std::cos(angle));
       }
       arrows.push_back(a);
     }

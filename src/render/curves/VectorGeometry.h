@@ -75,7 +75,12 @@ struct PlotArrow {
   std::array<float, 21> RimX{}, RimY{};
 };
 
-inline constexpr float kPlotHeadRadius = 0.04f;
+// The head's radius, a double: the rim offsets are worked out in double precision.
+inline constexpr double kPlotHeadRadius = 0.04;
+
+// The angle of rim point k (0 .. 20) of a vector plot's arrow head: k times 0.31416, the product
+// taken in double precision and then kept as a float.
+float PlotHeadAngle(int k);
 
 // The arrows of a vector plot sampled into grid (0 .. stepU, 0 .. stepV; a point holds Y, Z, X
 // of the formulas in x, y, z): one at every inner node whose Z and the Z of its four neighbours

@@ -222,4 +222,59 @@ TEST(VectorPlotGeometry, ArrowsAtInnerNodesAlongTheChangeOfZ) {
   }
 }
 
+TEST(VectorPlotGeometry, HeadRimFollowsSinglePrecisionRules) {
+  // One arrow, at node (1, 1): X = 0.9 u, Y = 0.5 (v - 1) + 0.002, Z = X, so the tip is
+  // (1.8, 0.002). The expected values were worked out apart from this code, by the rules: the
+  // angle is k * 0.31416 in double kept as a float; a rim point is the float tip plus
+  // 0.04 * sin (x) or 0.04 * cos (y) of that angle, in double, kept as a float. A float product
+  // for the angle moves the angles 3, 6, 9, 12, 13, 17, 18 and their rim points (rim 18 then has
+  // x 1.7764889); a float radius moves y of the rim points 2, 9, 13, 16, 18, 19.
+  PointArray<2> grid{"test"};
+  grid.Allocate({2, 2});
+  for (int32_t i = 0; i <= 2; ++i)
+    for (int32_t j = 0; j <= 2; ++j) {
+      grid(i, j).z = 0.9f * static_cast<float>(i);
+      grid(i, j).x = 0.5f * static_cast<float>(j - 1) + 0.002f;
+      grid(i, j).y = grid(i, j).z;
+    }
+  const std::vector<PlotArrow> arrows = VectorPlotArrows(grid, 2, 2);
+  ASSERT_EQ(arrows.size(), 1u);
+  const PlotArrow& a = arrows[0];
+  ASSERT_EQ(a.TipX, 1.79999995f);
+  ASSERT_EQ(a.TipY, 0.00200000009f);
+
+  struct Rim {
+    int k;
+    float angle, x, y;
+  } rims[] = {
+      {0, 0.0f, 1.79999995f, 0.0419999994f},
+      {1, 0.314159989f, 1.81236064f, 0.0400422513f},
+      {2, 0.628319979f, 1.82351136f, 0.0343606472f},
+      {3, 0.942480028f, 1.83236063f, 0.0255113374f},
+      {4, 1.25663996f, 1.83804226f, 0.0143605694f},
+      {5, 1.57079995f, 1.83999991f, 0.00199985527f},
+      {6, 1.88496006f, 1.83804214f, -0.0103608491f},
+      {7, 2.19912004f, 1.83236051f, -0.0215115771f},
+      {8, 2.51327991f, 1.82351112f, -0.030360816f},
+      {9, 2.82744002f, 1.81236041f, -0.0360423438f},
+      {10, 3.14159989f, 1.79999971f, -0.0379999988f},
+      {11, 3.45576f, 1.78763902f, -0.0360421613f},
+      {12, 3.76992011f, 1.7764883f, -0.0303604696f},
+      {13, 4.08408022f, 1.76763904f, -0.0215110946f},
+      {14, 4.39824009f, 1.76195753f, -0.0103602847f},
+      {15, 4.71239996f, 1.75999999f, 0.00200043921f},
+      {16, 5.02655983f, 1.76195788f, 0.0143611208f},
+      {17, 5.34072018f, 1.76763952f, 0.0255118199f},
+      {18, 5.65488005f, 1.77648902f, 0.0343609937f},
+      {19, 5.96903992f, 1.78763986f, 0.0400424339f},
+      {20, 6.28319979f, 1.80000055f, 0.0419999994f},
+  };
+  for (const Rim& rim : rims) {
+    const size_t k = static_cast<size_t>(rim.k);
+    EXPECT_EQ(PlotHeadAngle(rim.k), rim.angle) << "angle " << rim.k;
+    EXPECT_EQ(a.RimX[k], rim.x) << "rim point " << rim.k;
+    EXPECT_EQ(a.RimY[k], rim.y) << "rim point " << rim.k;
+  }
+}
+
 } // namespace
