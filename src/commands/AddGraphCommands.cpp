@@ -7,9 +7,9 @@
 #include "commands/GraphCommandHost.h"
 #include "document/GraphRemoval.h"
 #include "model/AxesSettings.h"
-#include "model/GraphContainer.h"
 #include "model/Graph.h"
 #include "model/GraphCaption.h"
+#include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
 #include "model/ProgramState.h"
 #include "platform/Errors.h"
@@ -111,10 +111,13 @@ std::string CommandCaption(const Graph& g, int32_t documentType) {
   case PointMarker:
   case PointAnimation: {
     const std::string kind = g.GraphType == PointMarker ? "Point  " : "Point Animation   ";
-    // Points of 2D and 2.5D documents keep two coordinates; elsewhere they keep three, and
-    // their row names all three.
-    if (documentType == DocumentType2D || documentType == DocumentType25D)
-      return kind + (polar ? Pair("a=", g, ", r=") : Pair("x=", g, ", y="));
+    // Points of 2D and 2.5D documents keep two coordinates. A Special document is viewed flat:
+    // its Cartesian point is named by the two coordinates the view shows (y across, z up), while
+    // a cylindrical or spherical point, drawn from all three, is named by all three.
+    const bool namedFlat = documentType == DocumentType2D || documentType == DocumentType25D ||
+                           (documentType == DocumentTypeSpecial && g.CoordType != Cylindrical &&
+                            g.CoordType != Spherical);
+    if (namedFlat) return kind + (polar ? Pair("a=", g, ", r=") : Pair("x=", g, ", y="));
     if (g.CoordType == Cylindrical)
       return kind + "a=" + g.ExpressX + ", r=" + g.ExpressY + ", z=" + g.ExpressZ;
     if (g.CoordType == Spherical)
@@ -166,34 +169,10 @@ const std::vector<AddCommandSpec>& AddCommandTable() {
       {"Add2DTableGraph", K::Table2DDialog, {0, false}, false, false, false, false, 0, 0},
       {"Add25DTableGraph", K::Table25DDialog, {0, false}, false, false, false, false, -30, 45},
       {"Add3DTableGraph", K::Table3DDialog, {0, false}, false, false, false, false, -30, 45},
-      {"AddPoint",
-       K::PointPropertiesDialog,
-       {0, false},
-       false,
-       false,
-       false,
-       false,
-       -30,
-       45},
+      {"AddPoint", K::PointPropertiesDialog, {0, false}, false, false, false, false, -30, 45},
       {"Add4DGraph", K::Graph4DDialog, {0, false}, false, false, false, true, -30, 45},
-      {"AddStepPlot",
-       K::StepStemDialog,
-       {0, false, StepCaption},
-       false,
-       false,
-       false,
-       false,
-       0,
-       0},
-      {"AddStemPlot",
-       K::StepStemDialog,
-       {0, false, StemCaption},
-       false,
-       false,
-       false,
-       false,
-       0,
-       0},
+      {"AddStepPlot", K::StepStemDialog, {0, false, StepCaption}, false, false, false, false, 0, 0},
+      {"AddStemPlot", K::StepStemDialog, {0, false, StemCaption}, false, false, false, false, 0, 0},
       {"AddColorMap", K::ColorMapDialog, {0, false}, false, false, false, true, 0, 0},
       {"AddContourPlot", K::ContourPlotDialog, {0, false}, false, false, false, true, 0, 0},
       {"AddVectorPlot", K::VectorPlotDialog, {0, false}, false, false, false, true, 0, 0},

@@ -212,8 +212,9 @@ TEST_F(AddGraphTest, PointRowsByDocumentKindAndCoordinates) {
       {DocumentType3D, Cartesian3D, "Point  x=1, y=2, z=3", "Point Animation   x=t, y=2*t, z=3"},
       {DocumentType3D, Cylindrical, "Point  a=1, r=2, z=3", "Point Animation   a=t, r=2*t, z=3"},
       {DocumentType3D, Spherical, "Point  a=1, b=2, r=3", "Point Animation   a=t, b=2*t, r=3"},
-      {DocumentTypeSpecial, Cartesian3D, "Point  x=1, y=2, z=3",
-       "Point Animation   x=t, y=2*t, z=3"},
+      // Viewed flat: the two coordinates the view shows.
+      {DocumentTypeSpecial, Cartesian3D, "Point  x=2, y=3", "Point Animation   x=2*t, y=3"},
+      // Drawn from all three coordinates, named by all three.
       {DocumentTypeSpecial, Cylindrical, "Point  a=1, r=2, z=3",
        "Point Animation   a=t, r=2*t, z=3"},
       {DocumentTypeSpecial, Spherical, "Point  a=1, b=2, r=3", "Point Animation   a=t, b=2*t, r=3"},
