@@ -11,6 +11,7 @@
 #include "model/Graph.h"
 #include "model/GraphCaption.h"
 #include "model/GraphContainer.h"
+#include "model/GraphKinds.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/ShownText.h"
@@ -70,12 +71,16 @@ public:
       const auto samples = SamplingBytes(g.GraphType, g.FunForm, g.CoordType, g.StepU, g.StepV,
                                          g.StepW, m_frames, g.ShowSurPX, g.ShowSurPY, g.ShowJO);
       if (!samples) {
-        const bool negative = g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || m_frames < 0;
+        // The frame count is named, and counts, only for a graph sampled frame by frame.
+        const bool animated = GraphKind(g).Animated;
+        const bool negative =
+            g.StepU < 0 || g.StepV < 0 || g.StepW < 0 || (animated && m_frames < 0);
+        std::string counts = "StepU " + std::to_string(g.StepU) + ", StepV " +
+                             std::to_string(g.StepV) + ", StepW " + std::to_string(g.StepW);
+        if (animated) counts += ", " + std::to_string(m_frames) + " frames";
         if (m_unfit.size() < NamedGraphs)
-          m_unfit.push_back("graph " + std::to_string(number) + " (StepU " +
-                            std::to_string(g.StepU) + ", StepV " + std::to_string(g.StepV) +
-                            ", StepW " + std::to_string(g.StepW) + ", " + std::to_string(m_frames) +
-                            " frames: " + (negative ? "a count below 0" : "too large") + ")");
+          m_unfit.push_back("graph " + std::to_string(number) + " (" + counts + ": " +
+                            (negative ? "a count below 0" : "too large") + ")");
         else
           ++m_moreUnfit;
         return true;

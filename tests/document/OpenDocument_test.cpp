@@ -748,17 +748,42 @@ TEST_F(OpenDocumentTest, ACountThatDisagreesWithTheRecordsIsSaid) {
   EXPECT_EQ(AllGraphs.FunSurfs.Count(), 1);
 }
 
-// A step count that cannot be sampled is refused with what is wrong with it: below 0 or too large.
+// A step count that cannot be sampled is refused with what is wrong with it: below 0 or too large,
+// naming the counts of the graph and the frame count only for a graph sampled frame by frame.
 TEST_F(OpenDocumentTest, UnsampledStepCountsSayWhy) {
-  auto below = Curve(1, "x");
-  below->StepV = -5;
-  auto huge = Curve(2, "x");
-  huge->StepV = 2000000000;
-  std::string problem;
-  EXPECT_FALSE(Open(Write("steps.crv", Text(DocumentType2D, {below, huge})), &problem));
-  EXPECT_NE(problem.find("StepV -5, StepW 1, 10 frames: a count below 0)"), std::string::npos)
-      << problem;
-  EXPECT_NE(problem.find("frames: too large)"), std::string::npos) << problem;
+  const auto steps = [](std::shared_ptr<Graph> g, int32_t u, int32_t v, int32_t w) {
+    g->StepU = u, g->StepV = v, g->StepW = w;
+    return g;
+  };
+  const auto function4D = [](bool animated) {
+    auto g = Curve(1, "0");
+    g->GraphType = animated ? Function4DAnimation : Function4D;
+    g->Animation = animated;
+    g->CoordType = Cartesian3D;
+    g->ExpressV = animated ? "x+y+z+t" : "x+y+z";
+    return g;
+  };
+  const struct {
+    const char* what;
+    int32_t kind;
+    std::shared_ptr<Graph> graph;
+    const char* says;
+  } rows[] = {
+      {"curve below 0", DocumentType2D, steps(Curve(1, "x"), 1, -5, 1),
+       "graph 1 (StepU 1, StepV -5, StepW 1: a count below 0)"},
+      {"curve too large", DocumentType2D, steps(Curve(1, "x"), 1, 2000000000, 1),
+       "graph 1 (StepU 1, StepV 2000000000, StepW 1: too large)"},
+      {"still 4D too large", DocumentType4D, steps(function4D(false), 5000, 5000, 5000),
+       "graph 1 (StepU 5000, StepV 5000, StepW 5000: too large)"},
+      {"animated 4D too large", DocumentType4D, steps(function4D(true), 5000, 5000, 5000),
+       "graph 1 (StepU 5000, StepV 5000, StepW 5000, 10 frames: too large)"},
+  };
+  for (const auto& row : rows) {
+    ResetProgramState();
+    std::string problem;
+    EXPECT_FALSE(Open(Write("steps.crv", Text(row.kind, {row.graph})), &problem)) << row.what;
+    EXPECT_NE(problem.find(row.says), std::string::npos) << row.what << ": " << problem;
+  }
 }
 
 // What a document costs is counted before its graphs are made: a document of many small graphs that
@@ -777,14 +802,15 @@ TEST_F(OpenDocumentTest, ManyGraphsAreCountedBeforeTheyAreMade) {
   text += "0 0 1 1 1";
   const std::string path = Write("many.crv", text);
 
-  const LimitedChildResult child = RunInLimitedChild(std::size_t{1} << 30, [&](std::string& report) {
-    std::string problem;
-    const bool opened = OpenDocument(path, host, &problem);
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    report = std::to_string(usage.ru_maxrss) + " " + (opened ? "1" : "0") + " " + problem;
-    return 0;
-  });
+  const LimitedChildResult child =
+      RunInLimitedChild(std::size_t{1} << 30, [&](std::string& report) {
+        std::string problem;
+        const bool opened = OpenDocument(path, host, &problem);
+        struct rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        report = std::to_string(usage.ru_maxrss) + " " + (opened ? "1" : "0") + " " + problem;
+        return 0;
+      });
   ASSERT_TRUE(child.exited) << "the child was killed by signal " << child.signal;
   ASSERT_EQ(child.code, 0);
   const std::string& report = child.report;
