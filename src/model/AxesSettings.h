@@ -123,12 +123,10 @@ public:
   // Drawing, into the display list being compiled (the axes of the document kind, the 2D grid,
   // the 2D background). The six box values are in data units, scene order; Draw and Draw2DGrid
   // may change minY (Coord) as their callers expect.
-  void Draw(int32_t graphType, float& minX, float& maxX, float& minY, float& maxY,
-            float& minZ, float& maxZ);
-  void Draw2DGrid(float& minX, float& maxX, float& minY, float& maxY, float& minZ,
-                  float& maxZ);
-  void DrawBackground(float& minX, float& maxX, float& minY, float& maxY,
-                      float& minZ, float& maxZ);
+  void Draw(int32_t graphType, float& minX, float& maxX, float& minY, float& maxY, float& minZ,
+            float& maxZ);
+  void Draw2DGrid(float& minX, float& maxX, float& minY, float& maxY, float& minZ, float& maxZ);
+  void DrawBackground(float& minX, float& maxX, float& minY, float& maxY, float& minZ, float& maxZ);
 
   // The axes record of the document text: "0 " when Show is False, else "1 " and the other
   // carried properties, each token followed by one blank.

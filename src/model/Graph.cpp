@@ -107,6 +107,35 @@ std::optional<GraphProp> FindGraphProperty(std::string_view name) {
   return std::nullopt;
 }
 
+std::string SettingsFingerprint(const Graph& graph) {
+  constexpr uint8_t Settings =
+      PropFlag::EqualTo | PropFlag::EqualToWhenAnimated | PropFlag::TabEqualTo;
+  std::string text;
+  const auto append = [&text](const auto& value) {
+    using V = std::decay_t<decltype(value)>;
+    if constexpr (std::is_same_v<V, std::string>) {
+      text += std::to_string(value.size());
+      text += ':';
+      text += value;
+    } else {
+      text.append(reinterpret_cast<const char*>(&value), sizeof value);
+    }
+  };
+  for (std::size_t i = 0; i < GraphPropertyTable.size(); ++i) {
+    if (!(GraphPropertyTable[i].flags & Settings)) continue;
+    VisitProperty(graph, static_cast<GraphProp>(i), [&](const auto& member) {
+      using M = std::decay_t<decltype(member)>;
+      if constexpr (IsIndexedList<M>::value) {
+        for (int32_t k = M::First; k <= M::Last; ++k)
+          append(member[k]);
+      } else {
+        append(member);
+      }
+    });
+  }
+  return text;
+}
+
 std::string GraphKey(const Graph& graph) { return std::to_string(graph.ID); }
 
 Graph::Graph() = default;

@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Graph kinds (GraphType).
 enum GraphTypeCode : int32_t {
@@ -162,6 +163,12 @@ struct GraphMainSettings {
   int32_t FunForm = 0;
 };
 
+class Graph;
+// Every setting of the graph (the properties a copy of it takes, every item of their lists) as
+// one text: equal texts mean that no setting changed in between. What sampling and the drawing
+// write (the value range of a 4D graph, the box, the points) is not in it.
+std::string SettingsFingerprint(const Graph& graph);
+
 class Graph {
 public:
   Graph();
@@ -204,6 +211,10 @@ public:
   float BoxMinX = 0.0f, BoxMaxX = 0.0f;
   float BoxMinY = 0.0f, BoxMaxY = 0.0f;
   float BoxMinZ = 0.0f, BoxMaxZ = 0.0f;
+
+  // ---- messages shown about the graph (model/ProblemsToldOnce.h) ----
+  std::string ToldSettings;              // SettingsFingerprint when they were shown
+  std::vector<std::string> ToldProblems; // their texts
 
   // ---- value grids of 4D graphs and implicit surfaces ----
   // Still graphs (i, j, k) = (u, v, w sample); animated ones (i, j, k, frame step). Grids 1 .. 3

@@ -360,9 +360,9 @@ enum class RecordItemKind : uint8_t { Property, FrameCount, FramesPerSecond, Lis
 struct RecordItem {
   RecordItemKind kind = RecordItemKind::Property;
   GraphProp prop = GraphProp::GraphType; // Property: the property; List: the count property
-  bool whenAnimated = false;           // present only when the graph's Animation is true
-  int32_t first = 0;                   // List: index of the first item written
-  std::array<GraphProp, 7> members{};  // List: the properties of one item, in token order
+  bool whenAnimated = false;             // present only when the graph's Animation is true
+  int32_t first = 0;                     // List: index of the first item written
+  std::array<GraphProp, 7> members{};    // List: the properties of one item, in token order
   int memberCount = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "formula/FormulaText.h"
 #include "model/Graph.h"
 #include "model/GraphContainer.h"
+#include "model/ProblemsToldOnce.h"
 #include "model/ProgramState.h"
 #include "platform/Prompter.h"
 #include "platform/WorkProgress.h"
@@ -424,6 +425,7 @@ Flow Sampler::CompilePartial(const std::string& text, const char* variable, Samp
   const DerivativeName name = [this, variable] {
     return std::string("partial derivative by ") + variable + " of " + ListedGraphName(g);
   };
+  TellOnceAbout once(g);
   const DerivativeOutcome made = MakeDerivativeText(text, variable, derivative, name);
   if (made != DerivativeOutcome::Made) return NoDerivative(made == DerivativeOutcome::TooLong);
   return Compile(derivative, out);
@@ -1096,6 +1098,7 @@ Flow Sampler::Overlays() {
   const DerivativeName second = [this] { return "second derivative of " + ListedGraphName(g); };
 
   bool tooLong = false;
+  TellOnceAbout once(g);
 
   if (firstSet) {
     std::optional<std::string> t = DerivativeOf(pX, first, &tooLong);

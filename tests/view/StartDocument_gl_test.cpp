@@ -13,6 +13,8 @@
 #include "TestMainWindow.h"
 #include "commands/GraphList.h"
 #include "document/DocumentFile.h"
+#include "document/DocumentText.h"
+#include "model/AxesSettings.h"
 #include "platform/WorkProgress.h"
 #include "support/WaitUntil.h"
 #include "view/scene/GlView.h"
@@ -99,6 +101,57 @@ TEST_F(StartDocumentTest, TheWindowShowsFirstThenTheOpeningsProgressWindowWithCa
     ShownGraphs.FunSurfs.Clear();
     ResetAnimationState();
   }
+}
+
+// A problem of a graph that sampling and every drawing meet again (a derivative too long to hold)
+// is told once on opening, in the list of what could not be sampled, and not again by the drawings
+// that follow; a change of the graph's settings makes it a new problem, told again.
+TEST_F(StartDocumentTest, AGraphsProblemIsToldOnceThroughOpeningAndDrawing) {
+  std::string powers = "x^0";
+  for (int k = 1; k < 6000; ++k)
+    powers += "+x^" + std::to_string(k);
+  auto g = std::make_shared<Graph>();
+  g->ID = 1;
+  g->GraphType = Curve2D;
+  g->CoordType = Cartesian2D;
+  g->FunForm = Explicit;
+  g->ExpressX = g->ExpressY = "x";
+  g->ExpressZ = powers;
+  g->StepV = 100;
+  g->MinV = -1.0f;
+  g->MaxV = 1.0f;
+  g->ShowDev = true;
+  GraphContainer shown;
+  shown.FunSurfs.Add(g);
+  AxesSettings axes;
+  axes.SetDefault();
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("long.crv").toStdString();
+  std::string problem;
+  ASSERT_TRUE(
+      DocumentFile::Write(path, BuildDocumentText(DocumentType2D, shown, axes, {}), &problem))
+      << problem;
+
+  MainWindow& w = Make(false);
+  w.resize(600, 400);
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  w.Form_Load(path);
+  ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+  w.BuildScene();
+  w.BuildScene();
+  const std::string tooLong = "The derivative of graph 1 is too long (more than 65536 characters).";
+  ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+  EXPECT_EQ(dialogs.prompter.shown[0].text,
+            "Some graphs of the document could not be sampled:\n" + tooLong);
+  EXPECT_EQ(dialogs.prompter.shown[0].title, "Warning");
+
+  AllGraphs.FunSurfs.Item(1)->DevColor = 255;
+  w.BuildScene();
+  ASSERT_EQ(dialogs.prompter.shown.size(), 2u);
+  EXPECT_EQ(dialogs.prompter.shown[1].text, tooLong);
+  EXPECT_EQ(dialogs.prompter.shown[1].title, "Error");
+  window.reset();
 }
 
 } // namespace

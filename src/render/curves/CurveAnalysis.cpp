@@ -13,6 +13,7 @@
 #include "formula/FormulaText.h"
 #include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
+#include "model/ProblemsToldOnce.h"
 #include "platform/Prompter.h"
 #include "platform/WorkProgress.h"
 #include "render/curves/AnalysisLines.h"
@@ -48,6 +49,7 @@ void SetForm(DrawContext& c, CurveFormulas& f) {
 // derivative of a derivative); false when it cannot be built or is too long to compile (the
 // formula engine has shown why, naming the graph).
 bool Derive(const DrawContext& c, const std::string& text, std::string& out, int order = 1) {
+  TellOnceAbout once(c.g);
   return DerivativeText(text, out, [&c, order] {
     return (order == 1 ? "derivative of " : "second derivative of ") + ListedGraphName(c.g);
   });

@@ -10,6 +10,7 @@
 #include "formula/FormulaGlobals.h"
 #include "model/GraphContainer.h"
 #include "model/GraphKinds.h"
+#include "model/ProblemsToldOnce.h"
 #include "render/common/PolygonMode.h"
 #include "render/curves/DrawFrame.h"
 #include "render/curves/LineStrips.h"
@@ -79,10 +80,13 @@ bool CompileCurveFormulas(DrawContext& c, CurveFormulas& f) {
     texts[0] = &c.ExprZ;
   }
   std::string derivative[3];
-  for (int k = 0; k < f.Count; ++k)
-    if (!DerivativeText(*texts[k], derivative[k],
-                        [&c] { return "derivative of " + ListedGraphName(c.g); }))
-      return false;
+  {
+    TellOnceAbout once(c.g);
+    for (int k = 0; k < f.Count; ++k)
+      if (!DerivativeText(*texts[k], derivative[k],
+                          [&c] { return "derivative of " + ListedGraphName(c.g); }))
+        return false;
+  }
   for (int k = 0; k < f.Count; ++k)
     if (!c.Compile(derivative[k], f.D[k])) return false;
   for (int k = 0; k < f.Count; ++k)

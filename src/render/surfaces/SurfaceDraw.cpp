@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include "model/Graph.h"
+#include "model/ProblemsToldOnce.h"
 #include "render/common/PolygonMode.h"
 #include "render/surfaces/IsoSurface.h"
 #include "render/surfaces/SurfaceDrawers.h"
@@ -192,7 +193,10 @@ void DrawSurface(Graph& g, int32_t animStep) {
   }
 
   TangentFormulas formulas;
-  if ((g.ShowTangent || g.ShowNormal) && !formulas.Prepare(g.ExpressZ)) return;
+  if (g.ShowTangent || g.ShowNormal) {
+    TellOnceAbout once(g);
+    if (!formulas.Prepare(g.ExpressZ)) return;
+  }
 
   const SurfaceGrid grid = GridOfGraph(g, animStep);
   if (!grid.HasCells()) return;
