@@ -95,17 +95,16 @@ inline bool VanishingPower(float a, float b, float& r) {
   return true;
 }
 
-// Whole powers by products. A single's square is exact in double, and so a^3 = a^2 * a,
-// a^4 = a^2 * a^2, a^-1 = 1 / a and a^-2 = 1 / a^2 are each the exact power rounded once to double;
-// the other exponents take two or three roundings. pow itself is not always the exact power
-// rounded (it misses the double nearest a^3 for about one single in 400), so neither kind is
-// equal to pow's double as a rule: what must agree is the single both round to. Every finite
-// single was tried with each exponent here against pow rounded to single (bench/exact_powers):
-// the products rounded once agree for all of them. Where two or three roundings are taken, the
-// product lies within 2^-50 of a^n (relative) and pow's double within 2^-52, so both round to
-// the same single wherever every number within 2^-48 of the product does; elsewhere (about one
-// single in 2^23) pow computes it. Within these exponents no product leaves double's range of
-// normal numbers before its single would be zero or infinite.
+// Whole powers by products. A single's square is exact in double, so a^3 = a^2 * a,
+// a^4 = a^2 * a^2, a^-1 = 1 / a and a^-2 = 1 / a^2 are each the exact power rounded once to
+// double. pow's double is not always that one (for a^3 it is another for about one single in 400),
+// but the two round to the same single for every single: bench/checks/exact_powers tries all 2^32
+// inputs of each exponent here against pow rounded to single. The other exponents take two or
+// three roundings: the product lies within 2^-50 of a^n (relative) and pow's double, at most an
+// ulp off, within 2^-52, so both round to the same single wherever every number within 2^-48 of
+// the product does; where not (a few singles in ten million), pow computes it. Within these
+// exponents no product leaves double's range of normal numbers, so underflow and overflow happen
+// only in the rounding to single, as with pow.
 constexpr int kLeastProductPower = -4, kMostProductPower = 6;
 
 // Whether every number within 2^-48 of p (relative) rounds to the same single as p.
