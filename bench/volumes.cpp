@@ -100,7 +100,7 @@ struct TableCounts {
   size_t ours = 0, vtk = 0;
 };
 
-const TableCounts& CountsOf(int64_t which, int64_t steps) {
+[[maybe_unused]] const TableCounts& CountsOf(int64_t which, int64_t steps) {
   static std::map<std::pair<int64_t, int64_t>, TableCounts> made;
   return MadeOnce(made, which, steps, [&] {
     const IsoSamples& s = Field(which, steps);
@@ -123,7 +123,8 @@ const TableCounts& CountsOf(int64_t which, int64_t steps) {
 }
 
 // Whether a side's triangle count is the table's; a count that is not stops the benchmark.
-bool CountIs(benchmark::State& state, const char* side, size_t count, size_t table) {
+[[maybe_unused]] bool CountIs(benchmark::State& state, const char* side, size_t count,
+                              size_t table) {
   if (count == table) return true;
   std::fprintf(stderr, "%s gives %zu triangles where the case table gives %zu\n", side, count,
                table);
@@ -143,7 +144,7 @@ void Make(const IsoSamples& s, bool iso, int threads, IsoMesh& mesh) {
 
 // Our mesh of the kind asked for into a new mesh, its working storage given back afterwards as
 // VTK's filter gives back its own: its triangle and vertex counts.
-std::pair<size_t, size_t> Ours(const IsoSamples& s, bool iso, int threads) {
+[[maybe_unused]] std::pair<size_t, size_t> Ours(const IsoSamples& s, bool iso, int threads) {
   IsoMesh mesh;
   Make(s, iso, threads, mesh);
   ReleaseSurfaceStorage();
