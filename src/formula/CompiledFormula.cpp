@@ -30,9 +30,11 @@ enum Op : uint8_t {
   kMulK,
   kDivK,
   kPowK,
-  kSquare, // top ^ 2
-  kPowOne, // top ^ (exponent below 0.000001 in size) = 1
-  kAddV,   // top = top op variable arg
+  kSquare,      // top ^ 2
+  kPowOne,      // top ^ (exponent below 0.000001 in size) = 1
+  kPowWhole,    // top ^ spare, a whole exponent taken by products (spare as int16_t)
+  kVarPowWhole, // push variable arg ^ spare, the same
+  kAddV,        // top = top op variable arg
   kSubV,
   kMulV,
   kDivV,
@@ -93,6 +95,70 @@ inline bool VanishingPower(float a, float b, float& r) {
   return true;
 }
 
+// Whole powers by products. A single's square is exact in double, so a^3 = a^2 * a,
+// a^4 = a^2 * a^2, a^-1 = 1 / a and a^-2 = 1 / a^2 are each the exact power rounded once to
+// double. pow's double is not always that one (for a^3 it is another for about one single in 400),
+// but the two round to the same single for every single: bench/checks/exact_powers tries all 2^32
+// inputs of each exponent here against pow rounded to single. The other exponents take two or
+// three roundings: the product lies within 2^-50 of a^n (relative) and pow's double, at most an
+// ulp off, within 2^-52, so both round to the same single wherever every number within 2^-48 of
+// the product does; where not (a few singles in ten million), pow computes it. Within these
+// exponents no product leaves double's range of normal numbers, so underflow and overflow happen
+// only in the rounding to single, as with pow.
+constexpr int kLeastProductPower = -4, kMostProductPower = 6;
+
+// Whether every number within 2^-48 of p (relative) rounds to the same single as p.
+inline bool RoundsAlike(double p) {
+  const double d = std::fabs(p) * 0x1p-48;
+  return static_cast<float>(p - d) == static_cast<float>(p + d);
+}
+
+// a^n by products, rounded to single, for n from kLeastProductPower to kMostProductPower, not 0;
+// a is not 0 where n is negative. The bits of pow in double rounded to single: -0, underflow to
+// denormals and zero, and overflow to infinity included.
+inline float PowerByProducts(float af, int n) {
+  const double a = static_cast<double>(af);
+  const double a2 = a * a;
+  double p;
+  switch (n) {
+  case 1:
+    return af;
+  case 2:
+    return static_cast<float>(a2);
+  case 3:
+    return static_cast<float>(a2 * a);
+  case 4:
+    return static_cast<float>(a2 * a2);
+  case -1:
+    return static_cast<float>(1.0 / a);
+  case -2:
+    return static_cast<float>(1.0 / a2);
+  case 5:
+    p = (a2 * a2) * a;
+    break;
+  case 6: {
+    const double a3 = a2 * a;
+    p = a3 * a3;
+    break;
+  }
+  case -3:
+    p = 1.0 / (a2 * a);
+    break;
+  default: // -4
+    p = 1.0 / (a2 * a2);
+    break;
+  }
+  if (RoundsAlike(p)) return static_cast<float>(p);
+  return static_cast<float>(std::pow(a, static_cast<double>(n)));
+}
+
+// The exponent b as one taken by products, or 0 where pow takes it.
+inline int ProductExponent(float b) {
+  if (!(b >= kLeastProductPower && b <= kMostProductPower)) return 0;
+  const int n = static_cast<int>(b);
+  return static_cast<float>(n) == b ? n : 0;
+}
+
 inline EvalFault Power(float a, float b, float& r) {
   if (std::fabs(b) < 0.000001f) {
     r = 1.0f;
@@ -101,6 +167,10 @@ inline EvalFault Power(float a, float b, float& r) {
   if (a < 0.0f && std::floor(b) != b) return EvalFault::NegativeBase;
   // Zero to a negative power would be an infinite quotient: the division fault.
   if (a == 0.0f && b < 0.0f) return EvalFault::DivisionByZero;
+  if (const int n = ProductExponent(b)) {
+    r = PowerByProducts(a, n);
+    return Finite(r) ? EvalFault::None : EvalFault::Overflow;
+  }
   if (VanishingPower(a, b, r)) return EvalFault::None;
   return ToSingle(std::pow(static_cast<double>(a), static_cast<double>(b)), r)
              ? EvalFault::None
@@ -611,7 +681,15 @@ void CompiledFormula::CompileTokens(std::string_view text, bool inDegrees, bool 
             code_.back().op = kVarSquare;
           else if (k == 2.0f)
             emit(kSquare);
-          else if (k != 1.0f) // a ^ 1 is a itself
+          else if (k == 1.0f) // a ^ 1 is a itself
+            ;
+          else if (const int n = ProductExponent(k)) {
+            if (lastIs(kVar) && code_.back().arg < 9)
+              code_.back().op = kVarPowWhole;
+            else
+              emit(kPowWhole);
+            code_.back().spare = static_cast<uint16_t>(static_cast<int16_t>(n));
+          } else
             emit(kPowK, 0, k);
           break;
         }
@@ -787,14 +865,15 @@ float CompiledFormula::Execute(const FormulaVars& vars, EvalOutcome* out, int sl
   }
 
   static const void* const kTargets[kOpCount] = {
-      &&L_kConst,       &&L_kVar,       &&L_kAdd,           &&L_kSub,          &&L_kMul,
-      &&L_kDiv,         &&L_kPow,       &&L_kNeg,           &&L_kFn,           &&L_kDeg,
-      &&L_kAddK,        &&L_kSubK,      &&L_kMulK,          &&L_kDivK,         &&L_kPowK,
-      &&L_kSquare,      &&L_kPowOne,    &&L_kAddV,          &&L_kSubV,         &&L_kMulV,
-      &&L_kDivV,        &&L_kVarSquare, &&L_kSin,           &&L_kCos,          &&L_kExp,
-      &&L_kSqr,         &&L_kVarSin,    &&L_kVarCos,        &&L_kAddVarSquare, &&L_kSubVarSquare,
-      &&L_kVarAddK,     &&L_kRSubK,     &&L_kRDivK,         &&L_kVarAddKRDivK, &&L_kAddRational,
-      &&L_kSubRational, &&L_kTrapBad,   &&L_kTrapUnderflow, &&L_kTrapOverflow, &&L_kEnd};
+      &&L_kConst,        &&L_kVar,          &&L_kAdd,         &&L_kSub,         &&L_kMul,
+      &&L_kDiv,          &&L_kPow,          &&L_kNeg,         &&L_kFn,          &&L_kDeg,
+      &&L_kAddK,         &&L_kSubK,         &&L_kMulK,        &&L_kDivK,        &&L_kPowK,
+      &&L_kSquare,       &&L_kPowOne,       &&L_kPowWhole,    &&L_kVarPowWhole, &&L_kAddV,
+      &&L_kSubV,         &&L_kMulV,         &&L_kDivV,        &&L_kVarSquare,   &&L_kSin,
+      &&L_kCos,          &&L_kExp,          &&L_kSqr,         &&L_kVarSin,      &&L_kVarCos,
+      &&L_kAddVarSquare, &&L_kSubVarSquare, &&L_kVarAddK,     &&L_kRSubK,       &&L_kRDivK,
+      &&L_kVarAddKRDivK, &&L_kAddRational,  &&L_kSubRational, &&L_kTrapBad,     &&L_kTrapUnderflow,
+      &&L_kTrapOverflow, &&L_kEnd};
 
 #define NEXT goto* kTargets[(++ip)->op]
 // The next point of a run of many: the result stored, the program started afresh.
@@ -964,6 +1043,28 @@ L_kPowOne:
   GUARD(top);
   top = 1.0f;
   NEXT;
+L_kPowWhole:
+  // A negative exponent turns an infinite operand into 0 and takes 0 to the division fault.
+  if (static_cast<int16_t>(ip->spare) < 0) {
+    GUARD(top);
+    if (top == 0.0f) {
+      fault = EvalFault::DivisionByZero;
+      goto failed;
+    }
+  }
+  CARRY(PowerByProducts(top, static_cast<int16_t>(ip->spare)));
+L_kVarPowWhole:
+  *++sp = top;
+  r = v.*kSlots[ip->arg];
+  VARIABLE(r);
+  if (static_cast<int16_t>(ip->spare) < 0) {
+    GUARD(r);
+    if (r == 0.0f) {
+      fault = EvalFault::DivisionByZero;
+      goto failed;
+    }
+  }
+  CARRY(PowerByProducts(r, static_cast<int16_t>(ip->spare)));
 L_kAddV:
   r = v.*kSlots[ip->arg];
   VARIABLE(r);
@@ -1059,6 +1160,10 @@ int64_t CompiledFormula::Work() const {
     case kVarSin:
     case kVarCos:
       work += 5; // often from the recent values a run along a grid keeps
+      break;
+    case kPowWhole:
+    case kVarPowWhole:
+      work += 2;
       break;
     case kEnd:
       break;

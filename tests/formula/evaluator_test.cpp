@@ -7,7 +7,9 @@
 #include <atomic>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
+#include <string>
 #include <thread>
 #include <variant>
 #include <vector>
@@ -83,7 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
         // In degree mode ATAN's argument is a ratio, not an angle.
         Value{"1 ATAN ", 0, true, kPi / 4}, Value{"1 ATAN ", 0, false, kPi / 4},
         Value{"45 TAN ", 0, true, static_cast<float>(std::tan(double(0.7854f)))}),
-    test_rows::Named([](const Value& r) { return std::string(r.postfix) + " at " + std::to_string(r.x) + (r.degree ? " degrees" : ""); }));
+    test_rows::Named([](const Value& r) {
+      return std::string(r.postfix) + " at " + std::to_string(r.x) + (r.degree ? " degrees" : "");
+    }));
 
 struct Fault {
   const char* postfix;
@@ -151,7 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"1 100 EXP / ", 0, "Overflow: the value is too large."},
         Fault{"1000 TANH ", 0, "Overflow: the value is too large."},
         Fault{"10 40 ^ ", 0, "Overflow: the value is too large."}),
-    test_rows::Named([](const Fault& r) { return std::string(r.postfix) + " at " + std::to_string(r.x); }));
+    test_rows::Named([](const Fault& r) {
+      return std::string(r.postfix) + " at " + std::to_string(r.x);
+    }));
 
 TEST(Evaluator, EmptyTextsLeaveNoValue) {
   ScopedScriptedDialogs dialogs;
@@ -433,6 +439,96 @@ TEST(Evaluator, PowersTooSmallForASingleEqualThePowerRoundedToSingle) {
     }
   }
   EXPECT_GT(tried, 150);
+}
+
+// Whole powers from -4 to 6 (which the evaluator takes by products) give the value and fault of
+// pow in double rounded to single, bit for bit, whether the exponent is a constant, the power is
+// of a computed value or the exponent is a variable, one point at a time and along a column:
+// zeros of both signs, denormals, the crossings into overflow and into zero, infinities and NaN as
+// operands, inputs whose product lies near a rounding boundary of the single (where pow decides)
+// or where pow misses the double nearest the power, and random singles of every size.
+// (Every single is checked by bench/checks/exact_powers, too slow for this suite.)
+TEST(Evaluator, WholePowersEqualThePowerRoundedToSingle) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const float max = std::numeric_limits<float>::max();
+  std::vector<float> common = {0.0f,
+                               -0.0f,
+                               std::numeric_limits<float>::denorm_min(),
+                               -std::numeric_limits<float>::denorm_min(),
+                               0x1.fffffcp-127f, // the largest denormal
+                               std::numeric_limits<float>::min(),
+                               -std::numeric_limits<float>::min(),
+                               1.0f,
+                               -1.0f,
+                               0.5f,
+                               -2.0f,
+                               3.0f,
+                               max,
+                               -max,
+                               inf,
+                               -inf,
+                               std::numeric_limits<float>::quiet_NaN(),
+                               0x1.48e49ep+0f,   // ^5 near a boundary: pow decides
+                               0x1.753846p+0f,   // ^5
+                               0x1.1p+0f,        // ^6 exactly halfway between two singles
+                               0x1.546af6p+0f,   // ^6
+                               0x1.226868p+0f,   // ^-3
+                               0x1.001ff8p+0f,   // ^3: pow's double is not the nearest
+                               -0x1.0039b2p+0f}; // ^3
+  std::mt19937 rng(4321);
+  std::uniform_real_distribution<float> everyday(-3.0f, 3.0f);
+  for (int i = 0; i < 4000; ++i) {
+    const uint32_t bits = static_cast<uint32_t>(rng());
+    float any;
+    std::memcpy(&any, &bits, sizeof any);
+    common.insert(common.end(), {any, everyday(rng)});
+  }
+  const char* const names[] = {"constant exponent", "computed operand", "variable exponent",
+                               "along a column"};
+  for (int n = -4; n <= 6; ++n) {
+    if (n == 0) continue;
+    std::vector<float> xs = common;
+    // Where the power crosses into overflow, into denormals and into zero: the crossing and its
+    // neighbours on both sides, of either sign.
+    for (const double edge : {double(max), 0x1p-126, 0x1p-149, 0x1p-150}) {
+      const float x = static_cast<float>(std::pow(edge, 1.0 / n));
+      for (const float near : {x, std::nextafter(x, 0.0f), std::nextafter(x, inf),
+                               std::nextafter(std::nextafter(x, inf), inf)})
+        xs.insert(xs.end(), {near, -near});
+    }
+    const std::string exponent = n < 0 ? std::to_string(-n) + " (-) " : std::to_string(n) + " ";
+    const CompiledFormula forms[] = {CompiledFormula("XX " + exponent + "^ "),
+                                     CompiledFormula("XX 1 * " + exponent + "^ "),
+                                     CompiledFormula("XX YY ^ ")};
+    FormulaVars v;
+    v.Y = static_cast<float>(n);
+    std::vector<float> column(xs.size());
+    forms[0].EvaluateAlong(v, SlotX, xs.data(), column.data(), xs.size());
+    for (size_t i = 0; i < xs.size(); ++i) {
+      const float x = xs[i];
+      v.X = x;
+      EvalFault fault = EvalFault::None;
+      float want = UndefinedValue;
+      if (!std::isfinite(x)) {
+        fault = EvalFault::Overflow;
+      } else if (x == 0.0f && n < 0) {
+        fault = EvalFault::DivisionByZero;
+      } else {
+        want = static_cast<float>(std::pow(double(x), double(n)));
+        if (!std::isfinite(want)) fault = EvalFault::Overflow, want = UndefinedValue;
+      }
+      const float got[] = {forms[0].Evaluate(v), forms[1].Evaluate(v), forms[2].Evaluate(v),
+                           column[i]};
+      for (int f = 0; f < 4; ++f)
+        ASSERT_EQ(Bits(got[f]), Bits(want))
+            << "x=" << std::hexfloat << x << " ^ " << std::dec << n << " (" << names[f] << ")";
+      for (const CompiledFormula& form : forms) {
+        const EvalOutcome run = form.Run(v);
+        ASSERT_EQ(run.fault, fault) << "x=" << std::hexfloat << x << " ^ " << std::dec << n;
+        ASSERT_EQ(Bits(run.value), Bits(want)) << "x=" << std::hexfloat << x << " ^ " << n;
+      }
+    }
+  }
 }
 
 // A constant over a variable's sum (the terms of a rational function) is one step of the program;
