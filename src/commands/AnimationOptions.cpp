@@ -136,7 +136,8 @@ std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost
     after += bytes;
     if (bytes > largestBytes) largestBytes = bytes, largest = GraphName(*g, host);
   }
-  // The budget in the message is the one judged by: the limits it comes from change as they will.
+  // Read once: the message names the budget the count was judged by (the memory available
+  // changes from one reading to the next).
   const std::size_t budget = DocumentSamplingBudget();
   if (after <= budget || after <= before) return std::nullopt;
   std::string need = FramesMemoryText(after), allowed = FramesMemoryText(budget);

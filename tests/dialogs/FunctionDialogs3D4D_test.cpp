@@ -950,7 +950,7 @@ TEST_F(Dialogs4D, AFrameCountTheGraphsTogetherCannotTakeIsRefusedWithTheBudget) 
     host = CommandTestHost();
     ScopedMemoryRoot memory;
     memory.LimitControlGroup(2 * row.budget);
-    ASSERT_EQ(DocumentSamplingBudget(), row.budget);
+    EXPECT_EQ(DocumentSamplingBudget(), row.budget);
     DocumentType = DocumentType4D;
     FrameCount = host.optionsFrames = 40;
     row.setUp();
@@ -961,8 +961,8 @@ TEST_F(Dialogs4D, AFrameCountTheGraphsTogetherCannotTakeIsRefusedWithTheBudget) 
     dialogs.prompter.shown.clear();
 
     row.run();
-    ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
-    EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
+    EXPECT_EQ(dialogs.prompter.shown.size(), 1u);
+    if (!dialogs.prompter.shown.empty()) EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
     EXPECT_EQ(FrameCount, 40);
     EXPECT_EQ(host.optionsFrames, 40);
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), graphs);
