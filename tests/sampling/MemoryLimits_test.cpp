@@ -131,10 +131,11 @@ TEST_F(MemoryLimitsReader, GarbageGivesNoLimit) {
       {"proc/meminfo", "MemTotal: lots kB\nMemAvailable: 0x10 kB\n"},
       {"proc/self/limits", "Max address space         -1           unlimited            bytes\n"},
       {"proc/self/statm", "1 2 3\n"},
-      {"proc/self/cgroup", "0::/a\n0::/../../outside\nmemory\n7:memory\n"},
+      // A group outside the namespace's view, whose path leads out of the cgroup folder.
+      {"proc/self/cgroup", "0::/a\n0::/../outside\nmemory\n7:memory\n"},
       {"sys/fs/cgroup/a/memory.max", "12abc\n"},
       {"sys/fs/cgroup/memory.max", "\n"},
-      {"sys/fs/cgroup/outside/memory.max", "1000\n"},
+      {"sys/fs/outside/memory.max", "1000\n"},
   };
   for (const auto& file : files)
     tree.Write(file.path, file.text);
