@@ -124,7 +124,8 @@ std::optional<std::size_t> AddressSpaceLimit(const std::string& root) {
 std::optional<std::size_t> AddressSpaceUsed(const std::string& root) {
   const std::optional<std::string> text = FileText(root + "proc/self/statm");
   if (!text) return std::nullopt;
-  const std::vector<std::string_view> words = Words(std::string_view(*text).substr(0, text->find('\n')));
+  const std::vector<std::string_view> words =
+      Words(std::string_view(*text).substr(0, text->find('\n')));
   const long pageSize = sysconf(_SC_PAGE_SIZE);
   if (words.empty() || pageSize <= 0) return std::nullopt;
   const std::optional<std::size_t> pages = Whole(words[0]);
