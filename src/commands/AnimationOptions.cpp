@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "commands/AddGraphCommands.h"
@@ -27,9 +28,26 @@ std::optional<int64_t> WholeOfText(const std::string& text) {
 // How many characters of a graph's row a message quotes.
 constexpr std::size_t QuotedCaptionChars = 80;
 
-// Memory as the messages give it, never less than a megabyte: the amounts here are frames' samples.
-std::string FramesMemoryText(std::size_t bytes) {
-  return MemoryText(std::max<std::size_t>(bytes, std::size_t{1} << 20));
+// An amount of memory in the units of MemoryText ("1.5 GB" from a gigabyte on, else whole
+// megabytes), rounded to the nearest or, where a need above the budget would read as the same
+// amount as the budget, the need up and the budget down ("41 MB ... more than the 40 MB").
+enum class Rounded { Nearest, Up, Down };
+// Bytes in parts of a unit (tenths of a gigabyte: unit 2^30, 10 parts), counted in whole numbers.
+std::size_t PartsOf(std::size_t bytes, std::size_t unit, std::size_t parts, Rounded rounded) {
+  const std::size_t rest = bytes % unit * parts;
+  const bool up = rounded == Rounded::Up ? rest % unit != 0
+                                         : rounded == Rounded::Nearest && rest % unit >= unit / 2;
+  return bytes / unit * parts + rest / unit + (up ? 1 : 0);
+}
+std::string FramesMemoryText(std::size_t bytes, Rounded rounded = Rounded::Nearest) {
+  char text[32];
+  if (PartsOf(bytes, std::size_t{1} << 20, 1, rounded) >= 1024) {
+    const std::size_t tenths = PartsOf(bytes, std::size_t{1} << 30, 10, rounded);
+    std::snprintf(text, sizeof text, "%zu.%zu GB", tenths / 10, tenths % 10);
+  } else {
+    std::snprintf(text, sizeof text, "%zu MB", PartsOf(bytes, std::size_t{1} << 20, 1, rounded));
+  }
+  return text;
 }
 
 // A graph as the user finds it: its number in the graph list and its row.
@@ -85,11 +103,16 @@ void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost&
 }
 
 std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost& host,
-                                             const Graph* changed, std::size_t changedBytes) {
+                                             const std::optional<CommittedGraph>& committed) {
   const std::string count = std::to_string(frames) + (frames == 1 ? " frame" : " frames");
   const std::string stays = " The number of frames stays " + std::to_string(FrameCount) + ".";
+  const Graph* edited = committed ? committed->edited : nullptr;
+  // Samples that cannot be counted cannot be laid out either: never counted as nothing.
+  if (committed && !committed->bytes)
+    return "This graph cannot be sampled with " + count + ": its samples would not fit in memory." +
+           stays;
   for (const auto& g : ShownGraphs.FunSurfs) {
-    if (g.get() == changed || !GraphKind(*g).SampledWhenShown) continue;
+    if (g.get() == edited || !GraphKind(*g).SampledWhenShown) continue;
     if (!BytesWithFrames(*g, frames) && BytesWithFrames(*g, FrameCount)) {
       std::string name = GraphName(*g, host);
       name[0] = 'G';
@@ -97,25 +120,34 @@ std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost
              stays;
     }
   }
-  // The budget is the whole document's: a hidden graph is sampled with the count once shown.
-  std::size_t before = changedBytes, after = changedBytes, largestBytes = 0;
-  const Graph* largest = nullptr;
+  // The budget is the whole document's: a hidden graph is sampled with the count once shown. The
+  // committed graph counts as it will be after the change and as it is before it.
+  std::size_t before = 0, after = 0, largestBytes = 0;
+  std::string largest;
+  if (committed) {
+    after = largestBytes = *committed->bytes;
+    largest = edited ? GraphName(*edited, host) : "this graph";
+  }
   for (const auto& g : AllGraphs.FunSurfs) {
-    if (g.get() == changed || !GraphKind(*g).SampledWhenShown) continue;
+    if (!GraphKind(*g).SampledWhenShown) continue;
+    before += BytesWithFrames(*g, FrameCount).value_or(0);
+    if (g.get() == edited) continue;
     const std::size_t bytes = BytesWithFrames(*g, frames).value_or(0);
     after += bytes;
-    before += BytesWithFrames(*g, FrameCount).value_or(0);
-    if (bytes > largestBytes) largestBytes = bytes, largest = g.get();
+    if (bytes > largestBytes) largestBytes = bytes, largest = GraphName(*g, host);
   }
+  // Read once: the message names the budget the count was judged by (the memory available
+  // changes from one reading to the next).
   const std::size_t budget = DocumentSamplingBudget();
   if (after <= budget || after <= before) return std::nullopt;
+  std::string need = FramesMemoryText(after), allowed = FramesMemoryText(budget);
+  if (need == allowed)
+    need = FramesMemoryText(after, Rounded::Up), allowed = FramesMemoryText(budget, Rounded::Down);
   std::string text = "The graphs cannot be sampled with " + count + ": their samples would need " +
-                     FramesMemoryText(after) +
-                     " of memory for their samples and their drawing, more than the " +
-                     FramesMemoryText(budget) + " a document may use";
-  if (largest)
-    text +=
-        " (the largest: " + GraphName(*largest, host) + ", " + FramesMemoryText(largestBytes) + ")";
+                     need + " of memory for their samples and their drawing, more than the " +
+                     allowed + " a document may use";
+  if (!largest.empty())
+    text += " (the largest: " + largest + ", " + FramesMemoryText(largestBytes) + ")";
   return text + "." + stays;
 }
 

@@ -39,16 +39,27 @@ int32_t TimerIntervalFor(int32_t framesPerSecond);
 // Sets FrameCount, FramesPerSecond and the timer interval.
 void ApplyAnimationSettings(const AnimationSettings& settings, GraphCommandHost& host);
 
+// A graph that a dialog is about to commit in place together with a new frame count, as it will
+// be: the graph it edits (null for one it adds) and the bytes its samples will take with the step
+// counts it will have and the new frame count, nothing when they cannot be counted (SamplingBytes).
+struct CommittedGraph {
+  const Graph* edited = nullptr;
+  std::optional<std::size_t> bytes;
+};
+
 // Why the graphs cannot take `frames` frames: one message naming the first shown graph whose
 // samples would then not fit in memory, or, when the samples of all the document's graphs would
-// need more than the document's memory budget, the largest of them; it ends with the number of
-// frames in force. Nothing when they can. A graph that cannot be sampled with the count in force
-// either is not held against the new one. `changed` is a graph a dialog is about to commit in
-// place (or null): its dialog judges it, and its samples are counted as `changedBytes`. Asked
-// before anything changes, so that a refused count leaves the samples and pictures as they are.
-std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost& host,
-                                             const Graph* changed = nullptr,
-                                             std::size_t changedBytes = 0);
+// need more than the document's memory budget, that budget and the largest of them; it ends with
+// the number of frames in force. Nothing when they can. A graph that cannot be sampled with the
+// count in force either is not held against the new one, and neither is a budget that the
+// samples already pass when the new count needs no more than they take now. `committed` is the
+// graph of a dialog that sets the count: its dialog judges it alone, but its samples as it will
+// be are counted beside the others' (those it takes now beside theirs now), and samples of it
+// that cannot be counted cannot be made, which refuses the count. Asked before anything changes,
+// so that a refused count leaves the samples and pictures as they are.
+std::optional<std::string>
+FrameCountProblem(int32_t frames, const GraphListHost& host,
+                  const std::optional<CommittedGraph>& committed = std::nullopt);
 
 // After the frame count changed: every shown graph but `sampledByCaller` (which its caller
 // samples itself, or null) is sampled again for the new count, each an equal part of the work in

@@ -597,14 +597,13 @@ void Graph4DDialog::OnOk() {
     gridRows[size_t(axis)] = steps + 1;
   }
   // A frame count that another graph cannot take is refused before anything changes; this
-  // graph's own samples, with the counts it will have, are counted beside the others'.
+  // graph's own samples, with the counts it will have, are counted beside the others', and samples
+  // of it that cannot be counted refuse the count.
   if (frames) {
-    const std::size_t ownBytes =
-        SamplingBytes(Function4DAnimation, Explicit, Cartesian3D, gridRows[0] - 1, gridRows[1] - 1,
-                      gridRows[2] - 1, *frames)
-            .value_or(0);
-    if (const std::optional<std::string> problem =
-            FrameCountProblem(*frames, m_host, m_selected.get(), ownBytes)) {
+    const CommittedGraph own{
+        m_selected.get(), SamplingBytes(Function4DAnimation, Explicit, Cartesian3D, gridRows[0] - 1,
+                                        gridRows[1] - 1, gridRows[2] - 1, *frames)};
+    if (const std::optional<std::string> problem = FrameCountProblem(*frames, m_host, own)) {
       Refuse(*problem, stepsT);
       stepsT->selectAll();
       return;

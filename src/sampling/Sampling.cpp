@@ -2,6 +2,7 @@
 // analysis, the size check of the step counts and the compiled formula of one sampling call.
 
 #include "sampling/Sampling.h"
+#include "sampling/MemoryLimits.h"
 #include "sampling/SamplingInternal.h"
 
 #include "formula/FormulaParser.h"
@@ -12,10 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdio>
-
-#include <sys/resource.h>
-#include <unistd.h>
+#include <cstdlib>
 
 // ---------------------------------------------------------------------------------------------
 // View window
@@ -91,18 +89,6 @@ std::string MirrorVariable(const Graph& graph, const std::string& text) {
 // Size check of the counts
 
 namespace {
-
-// The bytes of address space the program holds now (its virtual size), 0 when unknown.
-std::size_t AddressSpaceInUse() {
-  std::FILE* f = std::fopen("/proc/self/statm", "r");
-  if (!f) return 0;
-  unsigned long long pages = 0;
-  const bool read = std::fscanf(f, "%llu", &pages) == 1;
-  std::fclose(f);
-  const long pageSize = sysconf(_SC_PAGE_SIZE);
-  if (!read || pageSize <= 0) return 0;
-  return static_cast<std::size_t>(pages) * static_cast<std::size_t>(pageSize);
-}
 
 // Adds the cells of one point array to total; false when the array alone or the total is too big.
 template <int Rank> bool AddPoints(std::size_t& total, const std::array<int32_t, Rank>& upper) {
@@ -257,22 +243,8 @@ void RunAtMany(const CompiledFormula& formula, const FormulaVars& base, float Fo
 }
 
 std::size_t DocumentSamplingBudget() {
-  constexpr std::size_t Cap = std::size_t{4} << 30;
-  std::size_t budget = Cap;
-  const long pages = sysconf(_SC_PHYS_PAGES);
-  const long pageSize = sysconf(_SC_PAGE_SIZE);
-  if (pages > 0 && pageSize > 0)
-    budget =
-        std::min(budget, static_cast<std::size_t>(pages) / 2 * static_cast<std::size_t>(pageSize));
-  // Under an address-space limit (ulimit -v) the GL driver crashes, rather than failing, when its
-  // own allocations find the space used up: the samples may take half of what is left of it.
-  struct rlimit limit {};
-  if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
-    const std::size_t used = AddressSpaceInUse();
-    const std::size_t total = static_cast<std::size_t>(limit.rlim_cur);
-    budget = std::min(budget, total > used ? (total - used) / 2 : 0);
-  }
-  return budget;
+  const char* root = std::getenv(MemoryRootVariable);
+  return SamplingBudgetFor(ReadMemoryLimits(root && *root ? root : "/"));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -90,8 +90,11 @@ std::int64_t GraphSamplings();
 void RunAtMany(const CompiledFormula& formula, const FormulaVars& base, float FormulaVars::*slot,
                const float* at, EvalOutcome* out, int64_t count);
 
-// How many bytes the samples of all graphs of one document may take together: half the memory of
-// the machine, at most 4 GiB, and under an address-space limit at most half of the space left.
+// How many bytes the samples of all graphs of one document may take together, asked anew each
+// time: at most 4 GiB and at most half of the machine's memory, of the memory available now, of the
+// address space left under its limit and of what the process's control groups leave beside their
+// use (SamplingBudgetFor in sampling/MemoryLimits.h, which says why half). The limits are read from
+// the system, or from the tree that the environment variable CORVALIN_MEMORY_ROOT names.
 std::size_t DocumentSamplingBudget();
 
 // The share of sampling in the progress window of work that samples graphs and then compiles

@@ -19,6 +19,8 @@
 #include "dialogs/Graph4DDialog.h"
 #include "document/DocumentText.h"
 #include "model/GraphContainer.h"
+#include "sampling/Sampling.h"
+#include "support/ScopedMemoryRoot.h"
 
 namespace {
 
@@ -49,11 +51,14 @@ TEST_F(Dialogs3D, FieldCaptionsFollowKindFormCoordinatesAndMode) {
       {"Add3DCartesianGraph", 1, 0, 0, "z(x,y)", "", "Min x", "Min y", "Min z", false, true, false},
       {"Add3DCartesianGraph", 0, 0, 1, "z(a,r)", "", "Min a[r]", "", "Min z", false, false, false},
       {"Add3DCartesianGraph", 0, 1, 2, "a(u)", "b(u)", "Min u", "", "Min z", false, false, false},
-      {"Add3DCylindricalGraph", 1, 1, 1, "a(u,v)", "r(u,v)", "Min u", "Min v", "Min z", false, false,
+      {"Add3DCylindricalGraph", 1, 1, 1, "a(u,v)", "r(u,v)", "Min u", "Min v", "Min z", false,
+       false, false},
+      {"Add3DCylindricalGraph", 1, 2, 1, "f(a,r,z)", "", "Min a", "Min r", "Min z", true, false,
+       true},
+      {"Add3DSphericalGraph", 1, 2, 2, "f(a,b,r)", "", "Min a", "Min b", "Min r", true, false,
+       true},
+      {"Add3DSphericalGraph", 1, 0, 2, "r(a,b)", "", "Min a", "Min b", "Min z", false, false,
        false},
-      {"Add3DCylindricalGraph", 1, 2, 1, "f(a,r,z)", "", "Min a", "Min r", "Min z", true, false, true},
-      {"Add3DSphericalGraph", 1, 2, 2, "f(a,b,r)", "", "Min a", "Min b", "Min r", true, false, true},
-      {"Add3DSphericalGraph", 1, 0, 2, "r(a,b)", "", "Min a", "Min b", "Min z", false, false, false},
       {"Add3DCartesianAnimation", 1, 2, 0, "f(x,y,z,t)", "", "Min x", "Min y", "Min z", true, false,
        true},
       {"Add3DCartesianAnimation", 0, 1, 0, "x(u,t)", "y(u,t)", "Min u", "", "Min z", false, false,
@@ -832,6 +837,153 @@ TEST_F(Dialogs4D, AFrameCountAShownGraphCannotTakeIsRefusedBeforeAnythingChanges
     EXPECT_EQ(g->FrameGridV.Upper(3), 40);
     EXPECT_EQ(g->FrameGridV(40, 40, 40, 40), sample);
   }
+}
+
+// The bytes the samples of a 4D graph take with these counts (an animated one with the frames).
+std::size_t Bytes4D(int32_t steps, int32_t frames = 0) {
+  return *SamplingBytes(frames ? Function4DAnimation : Function4D, Explicit, Cartesian3D, steps,
+                        steps, steps, frames);
+}
+
+// A frame count with which every graph fits alone, but all of them together would pass the
+// document's memory budget, is refused with the budget's message before anything changes: by
+// Animation Options, and by the 4D dialog, where the edited graph's own samples, counted with the
+// step counts it will have, are what passes the budget (with its steps of before they would fit).
+// Samples of the dialog's own graph that cannot be counted at all refuse the count too, never
+// counted as nothing. The budget is the test's own, from a made-up control group.
+TEST_F(Dialogs4D, AFrameCountTheGraphsTogetherCannotTakeIsRefusedWithTheBudget) {
+  constexpr std::size_t MiB = std::size_t{1} << 20;
+  auto still4D = [](int32_t steps) {
+    auto g = Animated4D();
+    g->GraphType = Function4D, g->Animation = false;
+    g->StepU = g->StepV = g->StepW = steps;
+    return g;
+  };
+  // Edits the last graph's steps and Steps t in its dialog; OK is refused and the dialog stays.
+  auto editIn4DDialog = [this](const char* steps, const char* frames) {
+    return [this, steps, frames] {
+      user = [&](QDialog& d) {
+        for (const char* box : {"stepsX", "stepsY", "stepsZ"})
+          Type(d, box, steps);
+        Type(d, "stepsT", frames);
+        Click(d, "okButton");
+        EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
+        Click(d, "cancelButton");
+      };
+      EditGraph(host);
+    };
+  };
+  // Two 10-step animations take 20 MB each with 1000 frames; the budget is 1 byte less than
+  // both together, whose need and budget then read as amounts either side of it.
+  const std::size_t bothAnimations = 2 * Bytes4D(10, 1000);
+  const struct {
+    const char* path;
+    std::function<void()> setUp;
+    std::size_t budget;
+    std::function<void()> run;
+    std::string message;
+  } rows[] = {
+      {"Animation Options",
+       [&] {
+         for (int n = 0; n < 2; ++n) {
+           auto g = Shown(host, Animated4D());
+           g->StepU = g->StepV = g->StepW = 10;
+         }
+       },
+       bothAnimations - 1,
+       [this] {
+         EditAnimationOptions(host, [this] {
+           AnimationOptionsDialog d(host);
+           Type(d, "frameCountField", "1000");
+           Click(d, "okButton");
+           EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
+           Click(d, "cancelButton");
+         });
+       },
+       "The graphs cannot be sampled with 1000 frames: their samples would need 41 MB of memory "
+       "for their samples and their drawing, more than the 40 MB a document may use (the "
+       "largest: graph 1 (\"row\"), 20 MB). The number of frames stays 40."},
+      // A still 4D graph of 17.4 MB, which no frame count changes, and the edited animation: 1.9 MB
+      // with its 4 steps and 1000 frames, 20 MB with the 10 steps typed, the largest.
+      {"4D dialog",
+       [&] {
+         Shown(host, still4D(100));
+         Shown(host, Animated4D());
+       },
+       32 * MiB, editIn4DDialog("10", "1000"),
+       "The graphs cannot be sampled with 1000 frames: their samples would need 38 MB of memory "
+       "for their samples and their drawing, more than the 32 MB a document may use (the "
+       "largest: graph 2 (\"row\"), 20 MB). The number of frames stays 40."},
+      // 41^3 values for each of 3001 frames: more than a grid holds, whatever the budget.
+      {"4D dialog, samples that cannot be counted",
+       [&] {
+         Shown(host, still4D(100));
+         Shown(host, Animated4D());
+       },
+       32 * MiB, editIn4DDialog("40", "3000"),
+       "This graph cannot be sampled with 3000 frames: its samples would not fit in memory. The "
+       "number of frames stays 40."},
+      {"4D dialog adding, samples that cannot be counted", [] {}, 32 * MiB,
+       [this] {
+         user = [&](QDialog& d) {
+           Type(d, "formula", "x+y+z+t");
+           for (const char* box : {"stepsX", "stepsY", "stepsZ"})
+             Type(d, box, "40");
+           Type(d, "stepsT", "3000");
+           Click(d, "okButton");
+           EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
+           Click(d, "cancelButton");
+         };
+         Add("Add4DAnimation");
+       },
+       "This graph cannot be sampled with 3000 frames: its samples would not fit in memory. The "
+       "number of frames stays 40."},
+  };
+  // Every graph fits alone; the 4D dialog's pair fits with the edited graph's steps of before.
+  ASSERT_LT(Bytes4D(10, 1000), bothAnimations - 1);
+  ASSERT_LT(Bytes4D(10, 1000), 32 * MiB);
+  ASSERT_LT(Bytes4D(100), 32 * MiB);
+  ASSERT_LT(Bytes4D(100) + Bytes4D(4, 1000), 32 * MiB);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.path);
+    ResetProgramState();
+    host = CommandTestHost();
+    ScopedMemoryRoot memory;
+    memory.LimitControlGroup(2 * row.budget);
+    EXPECT_EQ(DocumentSamplingBudget(), row.budget);
+    DocumentType = DocumentType4D;
+    FrameCount = host.optionsFrames = 40;
+    row.setUp();
+    std::vector<int32_t> steps;
+    for (const auto& g : AllGraphs.FunSurfs)
+      steps.push_back(g->StepU);
+    const int32_t graphs = AllGraphs.FunSurfs.Count();
+    dialogs.prompter.shown.clear();
+
+    row.run();
+    EXPECT_EQ(dialogs.prompter.shown.size(), 1u);
+    if (!dialogs.prompter.shown.empty()) EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
+    EXPECT_EQ(FrameCount, 40);
+    EXPECT_EQ(host.optionsFrames, 40);
+    EXPECT_EQ(AllGraphs.FunSurfs.Count(), graphs);
+    for (int32_t i = 1; i <= graphs; ++i)
+      EXPECT_EQ(AllGraphs.FunSurfs.Item(i)->StepU, steps[size_t(i - 1)]) << "graph " << i;
+    EXPECT_TRUE(host.sampled.empty()) << "no graph is sampled again";
+    EXPECT_EQ(host.builds, 0) << "the pictures stay";
+  }
+
+  // A budget just as large as both animations need takes the count.
+  ResetProgramState();
+  host = CommandTestHost();
+  ScopedMemoryRoot memory;
+  memory.LimitControlGroup(2 * bothAnimations);
+  DocumentType = DocumentType4D;
+  FrameCount = host.optionsFrames = 40;
+  for (int n = 0; n < 2; ++n) {
+    auto g = Shown(host, Animated4D());
+    g->StepU = g->StepV = g->StepW = 10;
+  }
+  EXPECT_FALSE(FrameCountProblem(1000, host).has_value());
 }
 
 TEST_F(Dialogs4D, IsoValuesAndSliceRowsKeepTheTextsAsTyped) {
