@@ -304,9 +304,9 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   const std::string bare = dir.filePath("points").toStdString();
   const std::string written = bare + ".txt";
   DocumentType = DocumentType2D;
-  dialogs.files.answers.push_back(FileChoice{bare, 1});   // refused: the count drops cells
-  dialogs.files.answers.push_back(FileChoice{bare, 1});   // written as points.txt
-  dialogs.files.answers.push_back(FileChoice{bare, 1});   // exists: No, then the dialog again
+  dialogs.files.answers.push_back(FileChoice{bare, 1}); // refused: the count drops cells
+  dialogs.files.answers.push_back(FileChoice{bare, 1}); // written as points.txt
+  dialogs.files.answers.push_back(FileChoice{bare, 1}); // exists: No, then the dialog again
   dialogs.prompter.answers = {MsgResult::OK, MsgResult::No};
   user = [&](QDialog& d) {
     Fill(d, {"1", "2", "3", "4", "5", "6", "7", "8", "a", "1\""});
@@ -342,36 +342,67 @@ TEST_F(TableDialogsTest, OutputKeepsWhatWasTypedAndAsksBeforeReplacing) {
   };
   Add("Add2DTableGraph");
 
-  // OK with a count below the typed rows: refused the same way, the dialog stays with the grid
-  // as typed; with the count raised again the table is added whole.
-  for (const char* kind : {"Add2DTableGraph", "Add25DTableGraph", "Add3DTableGraph"}) {
-    dialogs.prompter.shown.clear();
-    DocumentType = kind == std::string("Add3DTableGraph")    ? DocumentType3D
-                   : kind == std::string("Add25DTableGraph") ? DocumentType25D
-                                                                : DocumentType2D;
-    user = [&](QDialog& d) {
-      const int columns = Grid(d).ValueColumns();
-      std::vector<const char*> cells(static_cast<size_t>(Grid(d).Points() * columns), "1");
-      Fill(d, cells);
-      Type(d, "rowCount", "3");
-      Click(d, "okButton");
-      EXPECT_NE(d.result(), QDialog::Accepted) << kind;
-      EXPECT_EQ(Grid(d).Cell(4, 1), "1") << kind;
-      Type(d, "rowCount", "5");
-      Click(d, "okButton");
-      EXPECT_EQ(d.result(), QDialog::Accepted) << kind;
-    };
-    Add(kind);
-    ASSERT_EQ(dialogs.prompter.shown.size(), 1u) << kind;
-    EXPECT_EQ(dialogs.prompter.shown[0].text,
-              "The grid holds typed values beyond the count given; they would be lost. Raise the "
-              "count or delete those values first.")
-        << kind;
-    ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1) << kind;
-    EXPECT_EQ(AllGraphs.FunSurfs.Item(1)->StepV, 4) << kind;
-    AllGraphs.FunSurfs.Clear();
-    ShownGraphs.FunSurfs.Clear();
-  }
+  // OK with the count of rows against the rows typed (five, every cell filled): one below would
+  // drop the last row and is refused the same way, the dialog staying with the grid as typed, and
+  // with the count raised again the table is added whole; the same count adds it at once; one
+  // above keeps every typed cell but leaves the new row empty, which OK refuses as an empty cell.
+  const std::string lost = "The grid holds typed values beyond the count given; they would be "
+                           "lost. Raise the count or delete those values first.";
+  const struct {
+    const char* kind;
+    int32_t documentType;
+    std::string emptyCell; // the refusal of the row that one above adds
+  } kinds[] = {
+      {"Add2DTableGraph", DocumentType2D, "Row 6 (point 0,5), column X: the cell is empty."},
+      {"Add25DTableGraph", DocumentType25D, "Row 6 (point 0,5), column X: the cell is empty."},
+      {"Add3DTableGraph", DocumentType3D, "Row 26 (point 5,0), column X: the cell is empty."},
+  };
+  enum class Outcome { Dropping, Added, EmptyRow };
+  const struct {
+    const char* count;
+    Outcome outcome;
+  } counts[] = {{"4", Outcome::Dropping}, {"5", Outcome::Added}, {"6", Outcome::EmptyRow}};
+  for (const auto& kind : kinds)
+    for (const auto& count : counts) {
+      SCOPED_TRACE(testing::Message() << kind.kind << ", " << count.count << " rows for 5 typed");
+      dialogs.prompter.shown.clear();
+      DocumentType = kind.documentType;
+      int points = 0;
+      user = [&](QDialog& d) {
+        points = Grid(d).Points();
+        const int columns = Grid(d).ValueColumns();
+        Fill(d, std::vector<const char*>(static_cast<size_t>(points * columns), "1"));
+        Type(d, "rowCount", count.count);
+        Click(d, "okButton");
+        EXPECT_EQ(d.result() == QDialog::Accepted, count.outcome == Outcome::Added);
+        if (count.outcome == Outcome::Dropping) {
+          EXPECT_EQ(Grid(d).Points(), points) << "the grid stays as typed";
+          EXPECT_EQ(Grid(d).Cell(points - 1, columns - 1), "1");
+          Type(d, "rowCount", "5");
+          Click(d, "okButton");
+          EXPECT_EQ(d.result(), QDialog::Accepted);
+        }
+        if (d.result() != QDialog::Accepted) Click(d, "cancelButton");
+      };
+      Add(kind.kind);
+      ASSERT_EQ(points, 5 * (kind.documentType == DocumentType3D ? 5 : 1));
+      const std::vector<std::string> refusals =
+          count.outcome == Outcome::Dropping   ? std::vector<std::string>{lost}
+          : count.outcome == Outcome::EmptyRow ? std::vector<std::string>{kind.emptyCell}
+                                               : std::vector<std::string>{};
+      ASSERT_EQ(dialogs.prompter.shown.size(), refusals.size());
+      for (size_t i = 0; i < refusals.size(); ++i)
+        EXPECT_EQ(dialogs.prompter.shown[i].text, refusals[i]);
+      if (count.outcome == Outcome::EmptyRow) {
+        EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+      } else {
+        ASSERT_EQ(AllGraphs.FunSurfs.Count(), 1);
+        const Graph& g = *AllGraphs.FunSurfs.Item(1);
+        EXPECT_EQ(kind.documentType == DocumentType3D ? g.StepU : g.StepV, 4) << "five rows";
+      }
+      AllGraphs.FunSurfs.Clear();
+      ShownGraphs.FunSurfs.Clear();
+    }
 }
 
 TEST_F(TableDialogsTest, AThreeDTableIsAddedAsTheUserTypesIt) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include "document/RecordingHost.h"
 #include "document/SaveCommands.h"
 #include "platform/Prompter.h"
+#include "platform/WorkProgress.h"
 #include "support/ProgramStateReset.h"
 
 namespace {
@@ -220,6 +222,43 @@ TEST_F(SaveCommandsTest, SaveOffersTheDocumentsFile) {
   EXPECT_FALSE(OpenDocument(PathOf("missing.crv"), host, &problem));
   EXPECT_FALSE(SaveDocumentCommand(host));
   EXPECT_EQ(offered(), PathOf("copy.crv"));
+}
+
+// An opening cancelled at its progress window leaves an empty document that is not the file: Save
+// of graphs drawn afterwards offers no name, neither the file whose opening was cancelled nor the
+// one open before. Opened to the end, the same file is what Save offers.
+TEST_F(SaveCommandsTest, SaveAfterACancelledOpeningOffersNoFile) {
+  const std::string sample = std::string(CORVALIN_SOURCE_DIR) + "/samples/animation/3D/wave.crv";
+  for (const bool cancel : {true, false}) {
+    SCOPED_TRACE(cancel ? "cancelled" : "opened");
+    AllGraphs.FunSurfs.Clear();
+    ShownGraphs.FunSurfs.Clear();
+    dialogs.prompter.shown.clear();
+    DocumentPath = PathOf("before.crv"); // the file of the document open before
+    ScriptedProgressShower progress;
+    progress.cancelAtStep = cancel ? 1 : -1; // Cancel at the first step the opening reports
+    SetProgressShower(&progress);
+    dialogs.files.answers = {FileChoice{sample, 1}};
+    FileOpenCommand(host);
+    SetProgressShower(nullptr);
+    EXPECT_EQ(progress.labels.size(), 1u) << "the opening's progress window";
+    if (cancel) {
+      ASSERT_EQ(dialogs.prompter.shown.size(), 1u);
+      EXPECT_EQ(dialogs.prompter.shown[0].text,
+                "The opening of \"" + sample + "\" was cancelled: the document is empty.");
+      EXPECT_EQ(AllGraphs.FunSurfs.Count(), 0);
+      AddGraph(1); // the user draws a graph in the empty document
+    } else {
+      EXPECT_TRUE(dialogs.prompter.shown.empty());
+      EXPECT_GT(AllGraphs.FunSurfs.Count(), 0);
+    }
+    dialogs.files.answers = {std::nullopt};
+    EXPECT_FALSE(SaveDocumentCommand(host));
+    ASSERT_EQ(dialogs.files.titles.back(), "Save");
+    EXPECT_EQ(dialogs.files.asked.back().initialPath,
+              cancel ? ""
+                     : QFileInfo(QString::fromStdString(sample)).absoluteFilePath().toStdString());
+  }
 }
 
 TEST_F(SaveCommandsTest, PrintToAPdfFile) {

@@ -6,6 +6,9 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
+#include <string>
+#include <utility>
 
 #include "platform/WorkProgress.h"
 
@@ -225,6 +228,100 @@ TEST_F(Animated, LongSamplingReportsItsStepsAndStopsAtCancel) {
       EXPECT_EQ(c.lastSample(*g), 0.0f) << "stopped before the last sample";
     }
     SetProgressShower(nullptr);
+  }
+  EXPECT_TRUE(dialogs.prompter.shown.empty()) << "Cancel is no failure to report";
+}
+
+// A progress window whose user presses Cancel at the first report that finds rows sampled, and
+// notes how many rows were sampled then.
+class CancelWhenRowsAreSampled : public ProgressShower {
+public:
+  explicit CancelWhenRowsAreSampled(std::function<int64_t()> rowsSampled)
+      : m_rowsSampled(std::move(rowsSampled)) {}
+  int64_t rowsAtCancel = 0;
+
+  std::unique_ptr<WorkProgress> Begin(const std::string&) override {
+    return std::make_unique<Window>(*this);
+  }
+
+private:
+  struct Window : WorkProgress {
+    explicit Window(CancelWhenRowsAreSampled& shower) : user(shower) {}
+    bool Step(int64_t, int64_t) override {
+      if (user.rowsAtCancel == 0) user.rowsAtCancel = user.m_rowsSampled();
+      return user.rowsAtCancel == 0;
+    }
+    CancelWhenRowsAreSampled& user;
+  };
+  std::function<int64_t()> m_rowsSampled;
+};
+
+// A graph large enough to be sampled in several pieces stops within the piece after Cancel, not
+// at the end of its rows: Cancel pressed at the first report of sampled rows leaves every later
+// row unsampled, whether the rows are the x samples of a still 4D graph or the frame steps and x
+// samples of an animated one.
+TEST_F(Animated, CancelStopsALargeGraphWithinThePieceAfterIt) {
+  // Values from 1 to 3: a value of 0 is a sample not yet written.
+  const std::string values = "2+sin(x)*cos(y)*sin(z+t)";
+  struct Case {
+    const char* name;
+    std::function<std::unique_ptr<Graph>()> make;
+    int64_t rows;
+    std::function<int64_t(const Graph&)> rowsSampled;
+  };
+  const Case cases[] = {
+      {"still",
+       [&] {
+         auto g = Make4DGraph(Function4D, values);
+         Domain(*g, -1, 1, 150, -1, 1, 80);
+         DomainW(*g, -1, 1, 80);
+         return g;
+       },
+       151,
+       [](const Graph& g) {
+         int64_t sampled = 0;
+         if (g.SampleGridV.InRange({150, 80, 80}))
+           for (int32_t i = 0; i <= 150; ++i)
+             sampled += g.SampleGridV(i, 0, 0) != 0.0f;
+         return sampled;
+       }},
+      {"animated",
+       [&] {
+         auto g = Make4DGraph(Function4DAnimation, values);
+         Domain(*g, -1, 1, 40, -1, 1, 40);
+         DomainW(*g, -1, 1, 40);
+         Animate(*g, 0, 1, 20);
+         return g;
+       },
+       21 * 41,
+       [](const Graph& g) {
+         int64_t sampled = 0;
+         if (g.FrameGridV.InRange({40, 40, 40, 20}))
+           for (int32_t f = 0; f <= 20; ++f)
+             for (int32_t i = 0; i <= 40; ++i)
+               sampled += g.FrameGridV(i, 0, 0, f) != 0.0f;
+         return sampled;
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::unique_ptr<Graph> g = c.make();
+    CancelWhenRowsAreSampled user([&] { return c.rowsSampled(*g); });
+    SetProgressShower(&user);
+    {
+      WorkScope work("Sampling...");
+      EXPECT_FALSE(g->GetPoints());
+      EXPECT_TRUE(WorkWasCancelled());
+    }
+    SetProgressShower(nullptr);
+    // The first piece was reported before the last rows: the graph takes several pieces.
+    ASSERT_GT(user.rowsAtCancel, 0);
+    ASSERT_LE(user.rowsAtCancel * 3, c.rows) << "the graph is sampled in several pieces";
+    // After Cancel at most the piece under way when it came; the piece reported was the first,
+    // so a piece is as many rows as it had.
+    const int64_t after = c.rowsSampled(*g) - user.rowsAtCancel;
+    EXPECT_LE(after, user.rowsAtCancel)
+        << after << " rows sampled after Cancel, " << user.rowsAtCancel << " before, of " << c.rows;
   }
   EXPECT_TRUE(dialogs.prompter.shown.empty()) << "Cancel is no failure to report";
 }

@@ -5,8 +5,20 @@
 
 #include "view/axes/AxesLayout.h"
 
+#include <QRawFont>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
+
+#include "model/ProgramState.h"
+#include "platform/NumberText.h"
+#include "render/common/GlText.h"
+#include "view/camera/SceneCamera.h"
+#include "view/window/NewDocument.h"
 
 using namespace AxesLayout;
 
@@ -35,6 +47,13 @@ void ExpectVec(const Vec3& v, float x, float y, float z) {
   EXPECT_NEAR(v.x, x, 1e-5f);
   EXPECT_NEAR(v.y, y, 1e-5f);
   EXPECT_NEAR(v.z, z, 1e-5f);
+}
+
+std::string Repeat(const std::string& s, size_t n) {
+  std::string r;
+  for (size_t i = 0; i < n; ++i)
+    r += s;
+  return r;
 }
 
 TEST(AxesLayout3D, NewDocumentOverMinusFiveToFive) {
@@ -127,36 +146,188 @@ TEST(AxesLayout3D, TextPlacementAndRotation) {
   ExpectVec(ax.texts[11].at, 5.0f, -8.3f, cz + w1 - 0.5f);
 }
 
-// A title longer than the view can show is cut, with "...", and placed as that shown text would
-// be; every glyph of a title is drawn at each repaint, and a megabyte of them froze the window.
+// The starting view of a 3D (or 2.5D) document as the program shows it: its camera as it starts
+// (an orthographic volume around the reference point, looked at from the eye), the scene turned by
+// the new document's preset, and the outline titles as drawn: each glyph of the title font (bold
+// Arial, Liberation Sans here) as wide as its advance, made at 64 pixels per em, 0.8 units per em.
+class StartingView {
+public:
+  explicit StartingView(int32_t documentType) : m_preset(SettingsOfNewDocument(documentType)) {
+    const std::string file = FindFontFile("Arial", 700, false);
+    m_font = QRawFont(QString::fromStdString(file), 2048, QFont::PreferNoHinting);
+    for (int code = 0; code < 256; ++code) {
+      const char32_t ch = GlyphCharacter(static_cast<uint8_t>(code));
+      if (ch == 0 || !m_font.isValid()) continue;
+      const QList<quint32> glyph = m_font.glyphIndexesForString(QString::fromUcs4(&ch, 1));
+      const QList<QPointF> advance = m_font.advancesForGlyphIndexes(glyph);
+      // The outlines are made at 64 pixels per em, whose advances come in whole pixels: taken
+      // at the next whole pixel, a glyph is never drawn narrower here than it is.
+      if (!advance.isEmpty())
+        m_advance[size_t(code)] = std::ceil(advance[0].x() / 2048.0 * 64.0) / 64.0;
+    }
+  }
+  bool Usable() const { return m_font.isValid() && m_advance[size_t('W')] > 0.5; }
+  double Ascent() const { return m_font.ascent() / 2048.0; }
+  double Descent() const { return m_font.descent() / 2048.0; }
+  // The advance of a text in ems, each character drawn as its Windows-1252 glyph.
+  double Advance(const std::string& utf8) const {
+    double total = 0;
+    for (unsigned char code : NumberText::Utf8ToCp1252(utf8))
+      total += m_advance[code];
+    return total;
+  }
+
+  // Whether the whole of a text drawn at `at`, turned by `rotation` as the box draws its titles,
+  // lies within the view.
+  bool Shows(const std::string& text, const Vec3& at, const std::array<float, 4>& rotation) const {
+    const double width = Advance(text), depth = 0.1;
+    for (double x : {0.0, width})
+      for (double y : {-Descent(), Ascent()})
+        for (double z : {0.0, depth}) {
+          Point p = Turn({0.8 * x, 0.8 * y, 0.8 * z}, rotation[0],
+                         {rotation[1], rotation[2], rotation[3]});
+          p = {p.x + at.x, p.y + at.y, p.z + at.z};
+          if (!ShowsScenePoint(p)) return false;
+        }
+    return true;
+  }
+
+private:
+  struct Point {
+    double x, y, z;
+  };
+  static double Dot(const Point& a, const Point& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+  static Point Cross(const Point& a, const Point& b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+  }
+  static Point Unit(const Point& a) {
+    const double n = std::sqrt(Dot(a, a));
+    return {a.x / n, a.y / n, a.z / n};
+  }
+  // p turned by degrees about the unit axis, counter-clockwise seen from the axis' tip.
+  static Point Turn(const Point& p, double degrees, const Point& axis) {
+    const double t = degrees * 3.14159265358979 / 180.0, c = std::cos(t), s = std::sin(t);
+    const Point k = Unit(axis), kxp = Cross(k, p);
+    const double kp = Dot(k, p) * (1 - c);
+    return {p.x * c + kxp.x * s + k.x * kp, p.y * c + kxp.y * s + k.y * kp,
+            p.z * c + kxp.z * s + k.z * kp};
+  }
+  // A point of the scene (before the scene's rotation) within the camera's volume.
+  bool ShowsScenePoint(Point p) const {
+    // The scene turns as the trackball's quaternions turn it: by the pitch about x and the yaw
+    // about y, both taken the other way round (the new document's box is seen from above).
+    p = Turn(p, -m_preset.yaw, {0, 1, 0});
+    p = Turn(p, -m_preset.pitch, {1, 0, 0});
+    const Point eye{m_camera.EyePos.x, m_camera.EyePos.y, m_camera.EyePos.z};
+    const Point ref{m_camera.RefPos.x, m_camera.RefPos.y, m_camera.RefPos.z};
+    const Point up{m_camera.VecUp[0], m_camera.VecUp[1], m_camera.VecUp[2]};
+    const Point forward = Unit({ref.x - eye.x, ref.y - eye.y, ref.z - eye.z});
+    const Point side = Unit(Cross(forward, up)), upward = Cross(side, forward);
+    const Point d{p.x - eye.x, p.y - eye.y, p.z - eye.z};
+    return std::fabs(Dot(d, side)) <= m_camera.VolWidth / 2.0 &&
+           std::fabs(Dot(d, upward)) <= m_camera.VolHeight / 2.0 &&
+           Dot(d, forward) >= m_camera.VolNear && Dot(d, forward) <= m_camera.VolFar;
+  }
+
+  const NewDocumentSettings& m_preset;
+  SceneCamera m_camera; // the program's camera as it starts
+  QRawFont m_font;
+  std::array<double, 256> m_advance{};
+};
+
+// The titles the box lays out, in the order it draws them.
+std::vector<OutlineText> Titles(const PanelAxes& ax) {
+  std::vector<OutlineText> titles;
+  for (const OutlineText& t : ax.texts)
+    if (t.font == OutlineFont::Title) titles.push_back(t);
+  return titles;
+}
+
+// How many characters the starting view shows: the most of any one character that, followed by
+// "...", the view shows whole on every axis where the box places them, and the character that
+// leaves the fewest. The box is that of a new document's scene: square scaling makes every side 10
+// scene units about the centre. The box places a title by its estimated width, which grows by the
+// same step with every byte of its text, so titles of one and two bytes give where it places a
+// title of any length.
+struct ShownCharacters {
+  size_t count = std::numeric_limits<size_t>::max();
+  std::string character;
+};
+ShownCharacters CharactersTheViewShows(const StartingView& view, bool ribbons) {
+  auto titlesOf = [&](const std::string& title) {
+    PanelAxesInput in = Cube(-5, 5);
+    in.ribbons = ribbons;
+    in.titleX = in.titleY = in.titleZ = title;
+    return Titles(LayoutPanelAxes(in));
+  };
+  const std::vector<OutlineText> one = titlesOf("a"), two = titlesOf("aa"), three = titlesOf("aaa");
+  auto placed = [&](size_t axis, size_t bytes) {
+    const Vec3 &a = one[axis].at, &b = two[axis].at;
+    const float n = static_cast<float>(bytes) - 1.0f;
+    return Vec3{a.x + n * (b.x - a.x), a.y + n * (b.y - a.y), a.z + n * (b.z - a.z)};
+  };
+  ShownCharacters least;
+  for (size_t axis = 0; axis < one.size(); ++axis) {
+    ExpectVec(placed(axis, 3), three[axis].at.x, three[axis].at.y, three[axis].at.z);
+    for (int code = 32; code < 256; ++code) {
+      const char32_t ch = GlyphCharacter(static_cast<uint8_t>(code));
+      if (ch == 0) continue;
+      const std::string c = NumberText::Cp1252ToUtf8(std::string(1, static_cast<char>(code)));
+      size_t n = 0;
+      while (n < least.count &&
+             view.Shows(Repeat(c, n + 1) + "...", placed(axis, (n + 1) * c.size() + 3),
+                        one[axis].rotation))
+        ++n;
+      if (n < least.count) least = {n, c};
+    }
+  }
+  return least;
+}
+
+// A title longer than the starting view shows is cut, with "...", to what the view shows on every
+// axis (of any characters, in 3D and 2.5D documents alike) and placed as that shown text would be;
+// every glyph of a title is drawn at each repaint, and a megabyte of them froze the window.
 TEST(AxesLayout3D, LongTitlesAreCutToWhatTheViewShows) {
-  const std::string fits(MaxShownAxisTitleChars, 'a');
-  std::string accented;
-  for (size_t i = 0; i < MaxShownAxisTitleChars + 5; ++i)
-    accented += "\xc3\xa9"; // e acute, two bytes in UTF-8
+  const StartingView view3D(DocumentType3D), view25D(DocumentType25D);
+  ASSERT_TRUE(view3D.Usable()) << "the title font";
+  const ShownCharacters in3D = CharactersTheViewShows(view3D, false),
+                        in25D = CharactersTheViewShows(view25D, true);
+  const ShownCharacters& least = in3D.count <= in25D.count ? in3D : in25D;
+  const size_t shown = least.count;
+  ASSERT_GE(shown, 10u);
+  const std::string accented = "\xc3\xa9"; // e acute, two bytes in UTF-8
   const struct {
     std::string title, shown;
   } rows[] = {
-      {fits, fits},
-      {fits + "b", fits + "..."},
-      {std::string(1 << 20, 'c'), std::string(MaxShownAxisTitleChars, 'c') + "..."},
-      {accented, accented.substr(0, 2 * MaxShownAxisTitleChars) + "..."},
+      {Repeat(least.character, shown), Repeat(least.character, shown)},
+      {Repeat(least.character, shown + 1), Repeat(least.character, shown) + "..."},
+      {Repeat(least.character, 1 << 20), Repeat(least.character, shown) + "..."},
+      {std::string(1 << 20, 'c'), std::string(shown, 'c') + "..."},
+      {Repeat(accented, shown + 5), Repeat(accented, shown) + "..."},
   };
-  for (bool ribbons : {false, true})
+  for (const bool ribbons : {false, true})
     for (const auto& row : rows) {
+      SCOPED_TRACE(testing::Message()
+                   << (ribbons ? "2.5D, " : "3D, ") << row.title.size() << " bytes of "
+                   << row.title.substr(0, 3) << ", " << shown << " characters shown");
       PanelAxesInput in = Cube(-5, 5);
       in.ribbons = ribbons;
-      PanelAxesInput shown = in;
+      PanelAxesInput asShown = in;
       in.titleX = in.titleY = in.titleZ = row.title;
-      shown.titleX = shown.titleY = shown.titleZ = row.shown;
-      const PanelAxes ax = LayoutPanelAxes(in), want = LayoutPanelAxes(shown);
+      asShown.titleX = asShown.titleY = asShown.titleZ = row.shown;
+      const PanelAxes ax = LayoutPanelAxes(in), want = LayoutPanelAxes(asShown);
       ASSERT_EQ(ax.texts.size(), want.texts.size());
       for (size_t i = 0; i < ax.texts.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << row.title.size() << " bytes, text " << i);
+        SCOPED_TRACE(testing::Message() << "text " << i);
         EXPECT_EQ(ax.texts[i].text, want.texts[i].text);
         ExpectVec(ax.texts[i].at, want.texts[i].at.x, want.texts[i].at.y, want.texts[i].at.z);
       }
-      EXPECT_EQ(Texts(ax, OutlineFont::Title).front(), row.shown);
+      const StartingView& view = ribbons ? view25D : view3D;
+      for (const OutlineText& t : Titles(ax)) {
+        EXPECT_EQ(t.text, row.shown);
+        EXPECT_TRUE(view.Shows(t.text, t.at, t.rotation))
+            << "a title of " << t.text.size() << " bytes goes beyond the view";
+      }
     }
 }
 

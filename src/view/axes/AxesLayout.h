@@ -199,10 +199,11 @@ int UsableIntervals(int32_t labelNum);
 // Width estimate of an outline text in scene units.
 float TextWidth(const std::string& text);
 // The most characters of an axis title the box shows: at the view's starting size a title of
-// this many, placed as the box places its titles, still lies within the view on each of the three
-// axes. Every glyph is an outline drawn at each repaint: a title of a megabyte froze the window
-// for minutes.
-inline constexpr std::size_t MaxShownAxisTitleChars = 40;
+// this many, followed by "..." and placed as the box places its titles, still lies within the view
+// on each of the three axes, whatever its characters (the widest, such as "@", leave the fewest).
+// Every glyph is an outline drawn at each repaint: a title of a megabyte froze the window for
+// minutes.
+inline constexpr std::size_t MaxShownAxisTitleChars = 33;
 // An axis title as the box shows it: whole up to MaxShownAxisTitleChars characters, else cut
 // there and followed by "...". The document keeps the whole title.
 std::string ShownAxisTitle(const std::string& title);

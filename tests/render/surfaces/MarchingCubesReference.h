@@ -4,6 +4,10 @@
 // the implicit surface's corners are welded by searching every earlier vertex, newest first, and
 // the isosurface's sample normals are worked out afresh for every corner of every cut cell.
 // Written for clarity, not speed: the welding search makes it quadratic in the vertices.
+// Only data comes from the program: the triangle table and the corner and edge numbering it is
+// written in (CubeTables.h). The cube index, which edges are cut, the point where the level cuts
+// an edge, the face normal and the welding tolerance are worked out here, so that a fault in the
+// program's own (a bit in the wrong place, a weight the wrong way round) shows as a difference.
 
 #include <array>
 #include <cmath>
@@ -15,6 +19,59 @@
 #include "render/surfaces/MarchingCubes.h"
 
 namespace reference {
+
+// The cube index: bit c set when corner c of the cell lies below the level.
+inline int32_t CornersBelow(const float (&v)[8], float level) {
+  int32_t cube = 0;
+  for (int32_t c = 0; c < 8; ++c)
+    cube += v[c] < level ? 1 << c : 0;
+  return cube;
+}
+
+// Whether the level cuts edge e of a cell: one of its corners lies below it, the other not.
+inline bool EdgeIsCut(int32_t cube, size_t e) {
+  const auto& ends = CubeEdgeCorners[e];
+  return ((cube >> ends[0]) & 1) != ((cube >> ends[1]) & 1);
+}
+
+// The point of the edge from p (value wp) to q (value wq) where the values reach the level, in
+// single precision step by step: the fraction (level - wp) / (wq - wp) of the way from p to q.
+// An end on the level is that end; an edge of equal values gives p.
+inline IsoPoint WhereLevelCuts(const IsoPoint& p, const IsoPoint& q, float wp, float wq,
+                               float level) {
+  if (wp == level || wp == wq) return p;
+  if (wq == level) return q;
+  const float fraction = (level - wp) / (wq - wp);
+  IsoPoint at;
+  for (size_t d = 0; d < 3; ++d) {
+    const float step = fraction * (q[d] - p[d]);
+    at[d] = p[d] + step;
+  }
+  return at;
+}
+
+// The unit normal of a triangle: (p0 - p1) x (p1 - p2), (1, 0, 0) when it has no length.
+inline IsoPoint TriangleNormal(const IsoPoint& p0, const IsoPoint& p1, const IsoPoint& p2) {
+  const float a[3] = {p0[0] - p1[0], p0[1] - p1[1], p0[2] - p1[2]};
+  const float b[3] = {p1[0] - p2[0], p1[1] - p2[1], p1[2] - p2[2]};
+  IsoPoint n;
+  for (size_t d = 0; d < 3; ++d) {
+    const size_t u = (d + 1) % 3, v = (d + 2) % 3;
+    const float left = a[u] * b[v], right = a[v] * b[u];
+    n[d] = left - right;
+  }
+  const float squares = n[0] * n[0] + n[1] * n[1] + n[2] * n[2];
+  const float length = std::sqrt(squares);
+  if (!(length > 0.0f)) return {1.0f, 0.0f, 0.0f};
+  return {n[0] / length, n[1] / length, n[2] / length};
+}
+
+// Whether two corners weld into one vertex: within 0.00001 on every coordinate.
+inline bool Welded(const IsoPoint& a, const IsoPoint& b) {
+  for (size_t d = 0; d < 3; ++d)
+    if (!(std::fabs(a[d] - b[d]) < 0.00001f)) return false;
+  return true;
+}
 
 // The eight corner values of cell (i, j, k) and whether all of them have a value.
 inline bool CellValues(const IsoSamples& s, const std::vector<float>& w, int32_t i, int32_t j,
@@ -49,8 +106,8 @@ inline IsoMesh ImplicitMesh(const IsoSamples& s, float level, const IsoPoint& sc
       for (int32_t k = 0; k < s.Nz; ++k) {
         float v[8];
         if (!CellValues(s, s.W, i, j, k, v)) continue;
-        const int32_t cube = CubeIndex(v, level);
-        if (t.Edges[size_t(cube)] == 0) continue;
+        const int32_t cube = CornersBelow(v, level);
+        if (cube == 0 || cube == 255) continue;
         IsoPoint corner[8];
         for (size_t c = 0; c < 8; ++c) {
           const auto& o = CubeCornerOffsets[c];
@@ -59,20 +116,20 @@ inline IsoMesh ImplicitMesh(const IsoSamples& s, float level, const IsoPoint& sc
         }
         IsoPoint at[12];
         for (size_t e = 0; e < 12; ++e)
-          if (t.Edges[size_t(cube)] >> e & 1) {
+          if (EdgeIsCut(cube, e)) {
             const auto& ec = CubeEdgeCorners[e];
-            at[e] = InterpolateVertex(corner[ec[0]], corner[ec[1]], v[ec[0]], v[ec[1]], level);
+            at[e] = WhereLevelCuts(corner[ec[0]], corner[ec[1]], v[ec[0]], v[ec[1]], level);
           }
         const auto& row = t.Triangles[size_t(cube)];
         for (size_t m = 0; row[m] != -1; m += 3) {
           const IsoPoint p[3] = {at[row[m]], at[row[m + 1]], at[row[m + 2]]};
-          const IsoPoint face = FaceNormal(p[0], p[1], p[2]);
+          const IsoPoint face = TriangleNormal(p[0], p[1], p[2]);
           const int32_t before = int32_t(mesh.Positions.size());
           std::array<int32_t, 3> ids{};
           for (size_t c = 0; c < 3; ++c) {
             int32_t found = -1;
             for (int32_t u = before - 1; u >= 0 && found < 0; --u)
-              if (SamePoint(mesh.Positions[size_t(u)], p[c])) found = u;
+              if (Welded(mesh.Positions[size_t(u)], p[c])) found = u;
             if (found >= 0) {
               for (size_t d = 0; d < 3; ++d)
                 sums[size_t(found)][d] = sums[size_t(found)][d] + face[d];
@@ -131,21 +188,21 @@ inline IsoMesh IsoMeshOf(const IsoSamples& s, float level, float scaleV) {
       for (int32_t k = 0; k < s.Nz; ++k) {
         float v[8];
         if (!CellValues(s, w, i, j, k, v)) continue;
-        const int32_t cube = CubeIndex(v, scaled);
-        if (t.Edges[size_t(cube)] == 0) continue;
+        const int32_t cube = CornersBelow(v, scaled);
+        if (cube == 0 || cube == 255) continue;
         IsoPoint at[12], normal[12];
         for (size_t e = 0; e < 12; ++e)
-          if (t.Edges[size_t(cube)] >> e & 1) {
+          if (EdgeIsCut(cube, e)) {
             const auto& ec = CubeEdgeCorners[e];
             const auto &o0 = CubeCornerOffsets[size_t(ec[0])],
                        &o1 = CubeCornerOffsets[size_t(ec[1])];
             const size_t a = s.Index(i + o0[0], j + o0[1], k + o0[2]);
             const size_t b = s.Index(i + o1[0], j + o1[1], k + o1[2]);
-            at[e] = InterpolateVertex({s.X[a], s.Y[a], s.Z[a]}, {s.X[b], s.Y[b], s.Z[b]}, v[ec[0]],
-                                      v[ec[1]], scaled);
-            normal[e] = Unit(InterpolateVertex(sampleNormal(i + o0[0], j + o0[1], k + o0[2]),
-                                               sampleNormal(i + o1[0], j + o1[1], k + o1[2]),
-                                               v[ec[0]], v[ec[1]], scaled));
+            at[e] = WhereLevelCuts({s.X[a], s.Y[a], s.Z[a]}, {s.X[b], s.Y[b], s.Z[b]}, v[ec[0]],
+                                   v[ec[1]], scaled);
+            normal[e] = Unit(WhereLevelCuts(sampleNormal(i + o0[0], j + o0[1], k + o0[2]),
+                                            sampleNormal(i + o1[0], j + o1[1], k + o1[2]), v[ec[0]],
+                                            v[ec[1]], scaled));
           }
         const auto& row = t.Triangles[size_t(cube)];
         for (size_t m = 0; row[m] != -1; m += 3) {
