@@ -962,7 +962,9 @@ TEST_F(Dialogs4D, AFrameCountTheGraphsTogetherCannotTakeIsRefusedWithTheBudget) 
 
     row.run();
     EXPECT_EQ(dialogs.prompter.shown.size(), 1u);
-    if (!dialogs.prompter.shown.empty()) EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
+    if (!dialogs.prompter.shown.empty()) {
+      EXPECT_EQ(dialogs.prompter.shown[0].text, row.message);
+    }
     EXPECT_EQ(FrameCount, 40);
     EXPECT_EQ(host.optionsFrames, 40);
     EXPECT_EQ(AllGraphs.FunSurfs.Count(), graphs);

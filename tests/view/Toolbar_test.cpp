@@ -29,7 +29,9 @@ TEST(ToolbarTables, IndicesKeysAndCounts) {
         EXPECT_TRUE(keys.insert(b.Key).second) << b.Key;
       }
       // A button is found by its key on its own toolbar.
-      if (*b.Key) EXPECT_EQ(FindToolbarButton(bar, b.Key), &b) << b.Key;
+      if (*b.Key) {
+        EXPECT_EQ(FindToolbarButton(bar, b.Key), &b) << b.Key;
+      }
     }
   }
   EXPECT_TRUE(ToolbarButtons(4).empty());
