@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "commands/AddGraphCommands.h"
@@ -28,26 +27,9 @@ std::optional<int64_t> WholeOfText(const std::string& text) {
 // How many characters of a graph's row a message quotes.
 constexpr std::size_t QuotedCaptionChars = 80;
 
-// An amount of memory in the units of MemoryText ("1.5 GB" from a gigabyte on, else whole
-// megabytes), rounded to the nearest or, where a need above the budget would read as the same
-// amount as the budget, the need up and the budget down ("41 MB ... more than the 40 MB").
-enum class Rounded { Nearest, Up, Down };
-// Bytes in parts of a unit (tenths of a gigabyte: unit 2^30, 10 parts), counted in whole numbers.
-std::size_t PartsOf(std::size_t bytes, std::size_t unit, std::size_t parts, Rounded rounded) {
-  const std::size_t rest = bytes % unit * parts;
-  const bool up = rounded == Rounded::Up ? rest % unit != 0
-                                         : rounded == Rounded::Nearest && rest % unit >= unit / 2;
-  return bytes / unit * parts + rest / unit + (up ? 1 : 0);
-}
-std::string FramesMemoryText(std::size_t bytes, Rounded rounded = Rounded::Nearest) {
-  char text[32];
-  if (PartsOf(bytes, std::size_t{1} << 20, 1, rounded) >= 1024) {
-    const std::size_t tenths = PartsOf(bytes, std::size_t{1} << 30, 10, rounded);
-    std::snprintf(text, sizeof text, "%zu.%zu GB", tenths / 10, tenths % 10);
-  } else {
-    std::snprintf(text, sizeof text, "%zu MB", PartsOf(bytes, std::size_t{1} << 20, 1, rounded));
-  }
-  return text;
+// Memory as the messages give it, never less than a megabyte: the amounts here are frames' samples.
+std::string FramesMemoryText(std::size_t bytes, MemoryRounding rounding = MemoryRounding::Nearest) {
+  return MemoryText(std::max<std::size_t>(bytes, std::size_t{1} << 20), rounding);
 }
 
 // A graph as the user finds it: its number in the graph list and its row.
@@ -141,8 +123,10 @@ std::optional<std::string> FrameCountProblem(int32_t frames, const GraphListHost
   const std::size_t budget = DocumentSamplingBudget();
   if (after <= budget || after <= before) return std::nullopt;
   std::string need = FramesMemoryText(after), allowed = FramesMemoryText(budget);
-  if (need == allowed)
-    need = FramesMemoryText(after, Rounded::Up), allowed = FramesMemoryText(budget, Rounded::Down);
+  if (need == allowed) {
+    need = FramesMemoryText(after, MemoryRounding::Up);
+    allowed = FramesMemoryText(budget, MemoryRounding::Down);
+  }
   std::string text = "The graphs cannot be sampled with " + count + ": their samples would need " +
                      need + " of memory for their samples and their drawing, more than the " +
                      allowed + " a document may use";

@@ -1043,6 +1043,11 @@ L_kPowOne:
   GUARD(top);
   top = 1.0f;
   NEXT;
+L_kVarPowWhole:
+  // The variable pushed, then the power of it as below.
+  *++sp = top;
+  top = v.*kSlots[ip->arg];
+  VARIABLE(top);
 L_kPowWhole:
   // A negative exponent turns an infinite operand into 0 and takes 0 to the division fault.
   if (static_cast<int16_t>(ip->spare) < 0) {
@@ -1053,18 +1058,6 @@ L_kPowWhole:
     }
   }
   CARRY(PowerByProducts(top, static_cast<int16_t>(ip->spare)));
-L_kVarPowWhole:
-  *++sp = top;
-  r = v.*kSlots[ip->arg];
-  VARIABLE(r);
-  if (static_cast<int16_t>(ip->spare) < 0) {
-    GUARD(r);
-    if (r == 0.0f) {
-      fault = EvalFault::DivisionByZero;
-      goto failed;
-    }
-  }
-  CARRY(PowerByProducts(r, static_cast<int16_t>(ip->spare)));
 L_kAddV:
   r = v.*kSlots[ip->arg];
   VARIABLE(r);

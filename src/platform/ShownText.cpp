@@ -1,6 +1,7 @@
 #include "platform/ShownText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -47,15 +48,23 @@ std::string ShortenedLines(std::string_view text, std::size_t maxChars) {
   return out;
 }
 
-std::string MemoryText(std::size_t bytes) {
+std::string MemoryText(std::size_t bytes, MemoryRounding rounding) {
+  // The amount in units of its last digit, rounded up or down as asked (to the nearest, printf
+  // does the rounding).
+  const auto inDigits = [rounding](double amount, double digitsPerUnit) {
+    if (rounding == MemoryRounding::Nearest) return amount;
+    const double digits = amount * digitsPerUnit;
+    return (rounding == MemoryRounding::Up ? std::ceil(digits) : std::floor(digits)) /
+           digitsPerUnit;
+  };
   const double kb = static_cast<double>(bytes) / 1024.0;
   const double mb = kb / 1024.0;
   char text[32];
   if (mb >= 1024.0)
-    std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
+    std::snprintf(text, sizeof text, "%.1f GB", inDigits(mb / 1024.0, 10.0));
   else if (mb >= 1.0)
-    std::snprintf(text, sizeof text, "%.0f MB", mb);
+    std::snprintf(text, sizeof text, "%.0f MB", inDigits(mb, 1.0));
   else
-    std::snprintf(text, sizeof text, "%.0f KB", std::max(kb, 1.0));
+    std::snprintf(text, sizeof text, "%.0f KB", std::max(inDigits(kb, 1.0), 1.0));
   return text;
 }

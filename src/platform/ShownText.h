@@ -15,9 +15,13 @@ constexpr std::size_t MaxShownLineChars = 1000;
 // else its first maxChars characters followed by "...".
 std::string ShortenedLine(std::string_view line, std::size_t maxChars = MaxShownLineChars);
 
+// How MemoryText rounds to its last digit: to the nearest, or up or down, so that a need just above
+// a limit can be told apart from it ("41 MB ... more than the 40 MB").
+enum class MemoryRounding { Nearest, Up, Down };
+
 // An amount of memory as messages give it: "4.0 GB" from a gigabyte on, else whole megabytes
 // ("12 MB"), below a megabyte whole kilobytes (at least "1 KB").
-std::string MemoryText(std::size_t bytes);
+std::string MemoryText(std::size_t bytes, MemoryRounding rounding = MemoryRounding::Nearest);
 
 // Every line of the text (lines end at "\n"; a "\r" before it stays with the line break) shortened
 // as ShortenedLine does.

@@ -859,19 +859,31 @@ TEST_F(Dialogs4D, AFrameCountTheGraphsTogetherCannotTakeIsRefusedWithTheBudget) 
     g->StepU = g->StepV = g->StepW = steps;
     return g;
   };
-  // Edits the last graph's steps and Steps t in its dialog; OK is refused and the dialog stays.
-  auto editIn4DDialog = [this](const char* steps, const char* frames) {
-    return [this, steps, frames] {
-      user = [&](QDialog& d) {
-        for (const char* box : {"stepsX", "stepsY", "stepsZ"})
-          Type(d, box, steps);
-        Type(d, "stepsT", frames);
-        Click(d, "okButton");
-        EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
-        Click(d, "cancelButton");
-      };
+  // The user of the 4D dialog types these steps and Steps t (and the formula, when one is given);
+  // OK is refused and the dialog stays open.
+  auto refusedIn4DDialog = [this](const char* steps, const char* frames,
+                                  const char* formula = nullptr) {
+    user = [=, this](QDialog& d) {
+      if (formula) Type(d, "formula", formula);
+      for (const char* box : {"stepsX", "stepsY", "stepsZ"})
+        Type(d, box, steps);
+      Type(d, "stepsT", frames);
+      Click(d, "okButton");
+      EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
+      Click(d, "cancelButton");
+    };
+  };
+  // Edits the last graph's steps and Steps t in its dialog.
+  auto editIn4DDialog = [this, refusedIn4DDialog](const char* steps, const char* frames) {
+    return [this, refusedIn4DDialog, steps, frames] {
+      refusedIn4DDialog(steps, frames);
       EditGraph(host);
     };
+  };
+  // A still 4D graph of 17.4 MB, which no frame count changes, and an animation of 4 steps.
+  auto stillAndAnimation = [&] {
+    Shown(host, still4D(100));
+    Shown(host, Animated4D());
   };
   // Two 10-step animations take 20 MB each with 1000 frames; the budget is 1 byte less than
   // both together, whose need and budget then read as amounts either side of it.
@@ -905,35 +917,18 @@ TEST_F(Dialogs4D, AFrameCountTheGraphsTogetherCannotTakeIsRefusedWithTheBudget) 
        "largest: graph 1 (\"row\"), 20 MB). The number of frames stays 40."},
       // A still 4D graph of 17.4 MB, which no frame count changes, and the edited animation: 1.9 MB
       // with its 4 steps and 1000 frames, 20 MB with the 10 steps typed, the largest.
-      {"4D dialog",
-       [&] {
-         Shown(host, still4D(100));
-         Shown(host, Animated4D());
-       },
-       32 * MiB, editIn4DDialog("10", "1000"),
+      {"4D dialog", stillAndAnimation, 32 * MiB, editIn4DDialog("10", "1000"),
        "The graphs cannot be sampled with 1000 frames: their samples would need 38 MB of memory "
        "for their samples and their drawing, more than the 32 MB a document may use (the "
        "largest: graph 2 (\"row\"), 20 MB). The number of frames stays 40."},
       // 41^3 values for each of 3001 frames: more than a grid holds, whatever the budget.
-      {"4D dialog, samples that cannot be counted",
-       [&] {
-         Shown(host, still4D(100));
-         Shown(host, Animated4D());
-       },
-       32 * MiB, editIn4DDialog("40", "3000"),
+      {"4D dialog, samples that cannot be counted", stillAndAnimation, 32 * MiB,
+       editIn4DDialog("40", "3000"),
        "This graph cannot be sampled with 3000 frames: its samples would not fit in memory. The "
        "number of frames stays 40."},
       {"4D dialog adding, samples that cannot be counted", [] {}, 32 * MiB,
-       [this] {
-         user = [&](QDialog& d) {
-           Type(d, "formula", "x+y+z+t");
-           for (const char* box : {"stepsX", "stepsY", "stepsZ"})
-             Type(d, box, "40");
-           Type(d, "stepsT", "3000");
-           Click(d, "okButton");
-           EXPECT_NE(d.result(), QDialog::Accepted) << "the dialog stays open";
-           Click(d, "cancelButton");
-         };
+       [this, refusedIn4DDialog] {
+         refusedIn4DDialog("40", "3000", "x+y+z+t");
          Add("Add4DAnimation");
        },
        "This graph cannot be sampled with 3000 frames: its samples would not fit in memory. The "
